@@ -1,0 +1,152 @@
+// Start-up order, program-wide services and the main window's actions.
+#include "app/app.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+
+#include <cstdlib>
+#include <unistd.h>
+
+#include "app/about_window.h"
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "app/page.h"
+
+namespace app {
+
+App::App(std::string program_dir, Dialogs& dialogs)
+    : exit_process([](int status) { std::exit(status); }), program_dir_(std::move(program_dir)),
+      dialogs_(dialogs) {
+  for (size_t i = 0; i < input_ranges_.size(); ++i) {
+    input_ranges_[i].rule = numeric::kRangeRules[i];
+    input_ranges_[i].colour_ok = FL_BLACK;
+    input_ranges_[i].colour_bad = FL_RED;
+    input_ranges_[i].app = this;
+  }
+}
+
+App::~App() {
+  // Pages hold pointers into the windows: drop them first.
+  help_windows_.clear();
+  about_window_.reset();
+  main_window_.reset();
+  for (auto& page : pages_)
+    page.reset();
+}
+
+void App::start() {
+  if (program_dir_.empty())
+    fatal_error("The program can't find its own directory (/proc/self/exe is unreadable), "
+                "aborting program.");
+  Fl::scheme("gtk+");
+  load_language();
+  build_windows();
+  Fl::visual(FL_RGB);
+  put_pages_in_start_mode();
+  main_window_->nav_button(1)->labelcolor(FL_RED);
+  apply_settings();
+  load_page_state();
+}
+
+void App::show() { main_window_->window()->show(); }
+
+void App::build_windows() {
+  for (auto& input : checked_inputs_)
+    input = nullptr;
+  for (int number = 1; number <= kPageCount; ++number)
+    pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
+  main_window_ = std::make_unique<MainWindow>(*this);
+  about_window_ = build_about_window(*this);
+}
+
+void App::put_pages_in_start_mode() {
+  for (auto& page : pages_)
+    page->enter_start_mode();
+  if (Fl_Input* first = pages_[0]->focus_input())
+    first->take_focus();
+}
+
+std::string App::lang_or(int i, const char* fallback) const {
+  if (language_loaded_ && strings_.get(i))
+    return strings_.get(i);
+  return fallback;
+}
+
+void App::fatal_error(const std::string& message) {
+  dialogs_.fatal(message);
+  std::abort(); // a Dialogs implementation must not return from fatal()
+}
+
+void App::register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric) {
+  unit_pairs_[static_cast<size_t>(slot)] = {inch, metric};
+}
+
+void App::register_checked_input(Fl_Input* field) {
+  for (auto& slot : checked_inputs_) {
+    if (!slot) {
+      slot = field;
+      return;
+    }
+  }
+}
+
+void App::show_page(int number) {
+  if (number < 1 || number > kPageCount)
+    return;
+  if (main_window_->page_group(number)->visible())
+    return;
+  main_window_->switch_to(number);
+  Page* page = pages_[static_cast<size_t>(number - 1)].get();
+  if (Fl_Input* field = page->focus_input()) {
+    field->take_focus();
+    if (page->select_focus_text())
+      field->position(0, field->size());
+  }
+}
+
+void App::toggle_unit_system() {
+  bool to_metric = unit_system_ == 0;
+  for (size_t i = 0; i < unit_pairs_.size(); ++i) {
+    const UnitPair& pair = unit_pairs_[i];
+    Fl_Button* button = to_metric ? pair.metric : pair.inch;
+    if (button) {
+      button->setonly();
+      button->do_callback();
+    }
+    // The button's label follows after the first two pairs, as it always has.
+    if (i == 1)
+      main_window_->show_unit_system(to_metric ? 1 : 0);
+  }
+  store_unit_system(to_metric ? "metric" : "inch");
+  main_window_->show_unit_system(unit_system_);
+  for (auto& page : pages_)
+    page->unit_system_changed(unit_system_);
+}
+
+void App::quit() {
+  // Escape must never close the main window.
+  if ((Fl::event() == FL_KEYDOWN || Fl::event() == FL_SHORTCUT) && Fl::event_key() == FL_Escape)
+    return;
+  exit_process(0);
+}
+
+void App::show_help(int topic) {
+  help_windows_.push_back(std::make_unique<HelpWindow>(*this, topic));
+  help_windows_.back()->window()->show();
+}
+
+void App::show_about() {
+  main_window_->window()->deactivate();
+  about_window_->show();
+}
+
+void App::hide_about() {
+  about_window_->hide();
+  main_window_->window()->activate();
+}
+
+} // namespace app

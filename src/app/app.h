@@ -1,0 +1,168 @@
+// The application context: owns what the whole program shares (its
+// directory, the settings, the string table, the windows, the 17 pages, the
+// range records of the checked inputs and the unit-system pairs). Pages reach
+// each other and the program-wide services only through it.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/checked_input.h"
+#include "app/dialogs.h"
+#include "i18n/string_table.h"
+#include "settings/ini_document.h"
+#include "settings/settings_model.h"
+
+class Fl_Button;
+class Fl_Input;
+class Fl_Window;
+
+namespace app {
+
+class HelpWindow;
+class MainWindow;
+class Page;
+
+inline constexpr int kPageCount = 17;
+inline constexpr int kCheckedInputSlots = 118;
+
+/// The inch/millimetre radio pairs of the pages, in the order the unit-system
+/// button switches them.
+enum class UnitPairSlot {
+  kPage10,
+  kPage15First,
+  kPage1,
+  kPage2,
+  kPage3,
+  kPage4,
+  kPage5,
+  kPage9,
+  kPage6,
+  kPage12,
+  kPage13,
+  kPage14,
+  kPage15Second,
+  kCount
+};
+
+struct UnitPair {
+  Fl_Button* inch = nullptr;
+  Fl_Button* metric = nullptr;
+};
+
+class App {
+public:
+  App(std::string program_dir, Dialogs& dialogs);
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  /// Everything from loading the language to restoring the pages, short of
+  /// showing the main window and running the event loop.
+  void start();
+  /// Shows the main window (after start()).
+  void show();
+
+  // ---- program-wide services ----
+  const std::string& program_dir() const { return program_dir_; }
+  Dialogs& dialogs() { return dialogs_; }
+  /// Entry i of the string table, or nullptr when the language lacks it.
+  const char* lang(int i) const { return strings_.get(i); }
+  /// Entry i of the string table, or `fallback` before a language is loaded.
+  std::string lang_or(int i, const char* fallback) const;
+  const i18n::StringTable& strings() const { return strings_; }
+  const std::string& current_language() const { return current_language_; }
+  bool language_loaded() const { return language_loaded_; }
+  [[noreturn]] void fatal_error(const std::string& message);
+  /// How the process ends on quit; tests replace it.
+  std::function<void(int)> exit_process;
+
+  // ---- settings (DoNotEditOrDelete.ini) ----
+  settings::IniDocument& settings_doc() { return settings_; }
+  const settings::SettingsValues& settings_values() const { return values_; }
+  /// Writes the settings file at once (current language included).
+  void write_settings();
+  /// Stores ".:measure" and the program's unit system.
+  void store_unit_system(const std::string& measure);
+  /// Stores the help viewer's text size.
+  void store_help_font_size(int size);
+  int unit_system() const { return unit_system_; }
+  int help_font_size() const { return values_.help_font_size; }
+
+  // ---- windows and pages ----
+  MainWindow* main_window() { return main_window_.get(); }
+  Page* page(int number) { return pages_[static_cast<size_t>(number - 1)].get(); }
+  Fl_Window* about_window() { return about_window_.get(); }
+  /// The help windows opened so far (each request opens a new one).
+  const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
+  /// Opens the help page of a topic 0-9 in a new help window.
+  void show_help(int topic);
+
+  /// A page's inch/millimetre pair, switched by the unit-system button.
+  void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric);
+  const UnitPair& unit_pair(UnitPairSlot slot) const {
+    return unit_pairs_[static_cast<size_t>(slot)];
+  }
+  /// Range record `index` (0-55) with the page routines attached to it.
+  InputRange& input_range(int index) { return input_ranges_[static_cast<size_t>(index)]; }
+  /// Enters a field in the right-click popup's list (first free slot).
+  void register_checked_input(Fl_Input* field);
+  const std::array<Fl_Input*, kCheckedInputSlots>& checked_inputs() const {
+    return checked_inputs_;
+  }
+  /// Set on every key press in a checked input, cleared once the range
+  /// message has been shown: one message per burst of typing.
+  bool range_message_pending = false;
+
+  // ---- navigation (the main window's callbacks land here) ----
+  void show_page(int number);
+  void toggle_unit_system();
+  void quit();
+  void show_about();
+  void hide_about();
+
+  // ---- page state (State.ini) ----
+  void save_page_state();
+  void load_page_state();
+
+  /// The right-button hook of the event loop: opens the edit popup of the
+  /// checked input under the pointer. Returns true when it handled the click.
+  bool input_popup_check();
+
+private:
+  void load_settings();
+  void write_default_settings();
+  void load_language();
+  void select_language();
+  void apply_settings();
+  void build_windows();
+  void put_pages_in_start_mode();
+  std::string settings_path() const;
+
+  std::string program_dir_;
+  Dialogs& dialogs_;
+  settings::IniDocument settings_;
+  bool settings_loaded_ = false;
+  settings::SettingsValues values_;
+  int unit_system_ = 0;
+  i18n::StringTable strings_;
+  bool language_loaded_ = false;
+  std::string current_language_;
+
+  std::array<InputRange, 56> input_ranges_{};
+  std::array<Fl_Input*, kCheckedInputSlots> checked_inputs_{};
+  std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
+  std::array<std::unique_ptr<Page>, kPageCount> pages_;
+  std::unique_ptr<MainWindow> main_window_;
+  std::unique_ptr<Fl_Window> about_window_;
+  std::vector<std::unique_ptr<HelpWindow>> help_windows_;
+};
+
+/// The directory of the running executable, without trailing slash, read
+/// from /proc/self/exe; "" when the link can't be read.
+std::string find_program_dir();
+
+} // namespace app

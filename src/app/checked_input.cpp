@@ -1,0 +1,136 @@
+// The shared callback of the checked numeric fields and their edit popup.
+#include "app/checked_input.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Menu_Item.H>
+
+#include <string>
+
+#include "app/app.h"
+#include "numeric/number_text.h"
+
+namespace app {
+
+CheckedInput::CheckedInput(int x, int y, int w, int h, const char* label)
+    : Fl_Input(x, y, w, h, label) {}
+
+int CheckedInput::handle(int event) {
+  int handled = Fl_Input::handle(event);
+  if (event == FL_PASTE && normalise_next_paste_) {
+    normalise_next_paste_ = false;
+    value(numeric::normalise_unsigned_text(value()).c_str());
+  }
+  return handled;
+}
+
+CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int h,
+                                 const char* label) {
+  auto* field = new CheckedInput(x, y, w, h, label);
+  InputRange& range = app.input_range(record);
+  field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
+  field->box(FL_GTK_DOWN_BOX);
+  field->callback(check_input_callback, &range);
+  field->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE);
+  app.register_checked_input(field);
+  return field;
+}
+
+namespace {
+
+void set_text_colour(Fl_Input* field, Fl_Color colour) {
+  field->textcolor(colour);
+  field->redraw();
+}
+
+void on_focus_lost(Fl_Input* field, InputRange& range) {
+  if (field->textcolor() == range.colour_bad) {
+    if (range.app->range_message_pending) {
+      range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);
+      range.app->range_message_pending = false;
+    }
+    // An out-of-range value keeps the focus until it is mended.
+    field->take_focus();
+  }
+  field->position(0, field->size());
+}
+
+} // namespace
+
+void check_input_callback(Fl_Widget* widget, void* data) {
+  auto* field = static_cast<Fl_Input*>(widget);
+  auto& range = *static_cast<InputRange*>(data);
+  if (Fl::event() == FL_UNFOCUS) {
+    on_focus_lost(field, range);
+    return;
+  }
+
+  std::string text = field->value();
+  int caret = field->position();
+  bool in_range = true;
+  if (Fl::event() == FL_KEYDOWN) {
+    range.app->range_message_pending = true;
+    numeric::FilteredText filtered = numeric::filter_input(range.rule.kind, text, caret);
+    text = filtered.text;
+    caret = filtered.caret;
+    in_range = !numeric::out_of_range(range.rule, text);
+  }
+
+  if (text != field->value()) {
+    field->value(text.c_str());
+    field->position(caret);
+  }
+
+  if (!range.rule.has_range()) {
+    if (range.on_valid)
+      range.on_valid(field, range.rule.arg);
+    else if (range.on_invalid)
+      range.on_invalid(field, range.rule.arg);
+    return;
+  }
+
+  if (!in_range) {
+    if (field->textcolor() != range.colour_bad) {
+      set_text_colour(field, range.colour_bad);
+      if (range.on_invalid)
+        range.on_invalid(field, range.rule.arg);
+    }
+  } else {
+    if (field->textcolor() != range.colour_ok)
+      set_text_colour(field, range.colour_ok);
+    if (range.on_valid)
+      range.on_valid(field, range.rule.arg);
+  }
+  if (Fl::focus() != field)
+    field->take_focus();
+}
+
+void open_edit_popup(App& app, Fl_Input* field) {
+  bool has_selection = field->position() != field->mark();
+  Fl_Menu_Item items[] = {
+      {app.lang(470), FL_CTRL + 'c', nullptr, nullptr, has_selection ? 0 : FL_MENU_INACTIVE,
+       FL_NORMAL_LABEL, FL_HELVETICA, 14, FL_BLACK},
+      {app.lang(471), FL_CTRL + 'v', nullptr, nullptr, 0, FL_NORMAL_LABEL, FL_HELVETICA, 14,
+       FL_BLACK},
+      {app.lang(472), FL_CTRL + 'z', nullptr, nullptr, 0, FL_NORMAL_LABEL, FL_HELVETICA, 14,
+       FL_BLACK},
+      {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
+  // A missing language entry still leaves a usable menu.
+  const char* fallback[] = {"Copy", "Paste", "Undo"};
+  for (int i = 0; i < 3; ++i)
+    if (!items[i].text)
+      items[i].text = fallback[i];
+
+  const Fl_Menu_Item* chosen = items->popup(Fl::event_x(), Fl::event_y());
+  if (chosen == &items[0]) {
+    field->copy(1);
+  } else if (chosen == &items[1]) {
+    if (auto* checked = dynamic_cast<CheckedInput*>(field);
+        checked && field->type() == FL_INT_INPUT)
+      checked->normalise_next_paste();
+    Fl::paste(*field, 1);
+  } else if (chosen == &items[2]) {
+    field->undo();
+  }
+}
+
+} // namespace app

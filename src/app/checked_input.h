@@ -1,0 +1,57 @@
+// Checked numeric input fields: a text input whose every key press is
+// filtered to what can belong to a number, tested against its range record,
+// coloured black or red, and followed by the page's recomputation. Leaving a
+// red field shows the accepted range once per burst of typing.
+#pragma once
+
+#include <FL/Fl_Input.H>
+
+#include <functional>
+
+#include "numeric/input_rules.h"
+
+namespace app {
+
+class App;
+
+/// A range record with the page routines attached. Several fields of one
+/// page may share a record.
+struct InputRange {
+  numeric::RangeRule rule;
+  /// Runs after each change while the value is acceptable (the page's recompute).
+  std::function<void(Fl_Input*, long)> on_valid;
+  /// Runs once when the value turns out of range (the page's "empty results").
+  std::function<void(Fl_Input*, long)> on_invalid;
+  Fl_Color colour_ok = FL_BLACK;
+  Fl_Color colour_bad = FL_RED;
+  App* app = nullptr;
+};
+
+/// The input widget of a checked field. It only adds what the edit popup
+/// needs: an integer field rewrites a pasted text as a plain whole number.
+class CheckedInput : public Fl_Input {
+public:
+  CheckedInput(int x, int y, int w, int h, const char* label = nullptr);
+  int handle(int event) override;
+  /// The next paste into an integer field is normalised ("12abc" -> "12").
+  void normalise_next_paste() { normalise_next_paste_ = true; }
+  InputRange* range() const { return static_cast<InputRange*>(user_data()); }
+
+private:
+  bool normalise_next_paste_ = false;
+};
+
+/// Builds a checked field on record `record` (0-55) inside the open group:
+/// GTK down box, float or integer type by the record's kind, the shared
+/// callback on every change and on losing the focus, entered in the
+/// right-click list.
+CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int h,
+                                 const char* label = nullptr);
+
+/// The shared callback of every checked field (user data: its InputRange).
+void check_input_callback(Fl_Widget* field, void* record);
+
+/// The right-click menu of a checked field: copy, paste, undo.
+void open_edit_popup(App& app, Fl_Input* field);
+
+} // namespace app

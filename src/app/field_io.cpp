@@ -1,0 +1,76 @@
+// Widget side of the number text rules.
+#include "app/field_io.h"
+
+#include <FL/Fl_Input_.H>
+
+#include "app/checked_input.h"
+#include "numeric/number_text.h"
+
+namespace app {
+
+namespace {
+void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
+
+// Fields that aren't checked inputs are converted like unsigned decimals.
+int field_kind(const Fl_Input_* field) {
+  auto* range = static_cast<const InputRange*>(field->user_data());
+  if (field->callback() != check_input_callback || !range)
+    return numeric::kUnsignedDecimal;
+  return range->rule.kind;
+}
+
+void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
+  set_text(triple[0], texts.degrees);
+  set_text(triple[1], texts.minutes);
+  set_text(triple[2], texts.seconds);
+}
+} // namespace
+
+double field_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
+long field_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
+
+void set_field_fixed(Fl_Input_* field, int precision, double value) {
+  set_text(field, numeric::format_fixed(precision, value));
+}
+
+void set_field_plain(double value, Fl_Input_* field) {
+  set_text(field, numeric::format_plain(value));
+}
+
+double read_dms_fields(const DmsFields& triple) {
+  return numeric::dms_to_degrees(triple[0]->value(), triple[1]->value(), triple[2]->value());
+}
+
+void write_dms_fields(const DmsFields& triple, double value) {
+  write_triple(triple, numeric::dms_texts(value));
+}
+
+void write_dms_fields_nonzero(const DmsFields& triple, double value) {
+  write_triple(triple, numeric::dms_texts_nonzero(value));
+}
+
+void write_dms_fields_from_text(const char* text, const DmsFields& triple) {
+  write_triple(triple, numeric::dms_texts_from_text(text ? text : ""));
+}
+
+void convert_field_inch_to_mm(Fl_Input_* field) {
+  set_text(field, numeric::convert_text_inch_to_mm(field->value(), field_kind(field)));
+}
+
+void convert_field_mm_to_inch(Fl_Input_* field) {
+  set_text(field, numeric::convert_text_mm_to_inch(field->value(), field_kind(field)));
+}
+
+void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_Input_* over,
+                               const Fl_Input_* under) {
+  if (out->callback() == check_input_callback && out->user_data())
+    static_cast<InputRange*>(out->user_data())->rule.arg = 1;
+  set_text(out, numeric::fraction_text(whole->value(), over->value(), under->value()));
+  out->do_callback();
+}
+
+void normalise_unsigned_field(Fl_Input_* field) {
+  set_text(field, numeric::normalise_unsigned_text(field->value()));
+}
+
+} // namespace app

@@ -1,0 +1,40 @@
+// Thin widget wrappers over the number text rules: read a field, write a
+// computed number into a field, move a field between units, read whole plus
+// fraction. The rules themselves live in numeric/number_text.h.
+#pragma once
+
+#include <array>
+
+class Fl_Input_;
+
+namespace app {
+
+/// Three fields: degrees, minutes, seconds.
+using DmsFields = std::array<Fl_Input_*, 3>;
+
+double field_double(const Fl_Input_* field);
+long field_long(const Fl_Input_* field);
+
+/// "%.*f" with `precision` decimals and the display rule.
+void set_field_fixed(Fl_Input_* field, int precision, double value);
+/// Empty below 0.0001, otherwise "%f" with the display rule.
+void set_field_plain(double value, Fl_Input_* field);
+
+double read_dms_fields(const DmsFields& triple);
+void write_dms_fields(const DmsFields& triple, double value);
+void write_dms_fields_nonzero(const DmsFields& triple, double value);
+void write_dms_fields_from_text(const char* text, const DmsFields& triple);
+
+/// In-place unit change of a checked length field (its record gives the kind).
+void convert_field_inch_to_mm(Fl_Input_* field);
+void convert_field_mm_to_inch(Fl_Input_* field);
+
+/// Writes whole + over/under into `out` as a decimal, marks `out`'s record as
+/// typed (flag 1) and runs `out`'s callback.
+void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_Input_* over,
+                               const Fl_Input_* under);
+
+/// Rewrites an integer field's text as a plain whole number.
+void normalise_unsigned_field(Fl_Input_* field);
+
+} // namespace app

@@ -1,0 +1,43 @@
+// The help window: an HTML page of the current language in a resizable
+// window with two buttons that make the text smaller or larger. The text
+// size chosen is stored in the settings when the window is closed.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class Fl_Double_Window;
+class Fl_Help_View;
+
+namespace app {
+
+class App;
+
+/// Window title (string-table entry) and file of each help topic 0-9;
+/// "%s" in the file stands for the language code.
+struct HelpTopic {
+  int title;
+  const char* file;
+};
+const HelpTopic& help_topic(int topic);
+
+/// The file a help topic opens: "<program_dir><file>" with the code put in.
+std::string help_file_path(const std::string& program_dir, const std::string& language, int topic);
+
+class HelpWindow {
+public:
+  HelpWindow(App& app, int topic);
+  ~HelpWindow();
+  Fl_Double_Window* window() { return window_.get(); }
+  Fl_Help_View* view() { return view_; }
+  void smaller();
+  void larger();
+  void close();
+
+private:
+  App& app_;
+  std::unique_ptr<Fl_Double_Window> window_;
+  Fl_Help_View* view_ = nullptr;
+};
+
+} // namespace app

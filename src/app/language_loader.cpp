@@ -1,0 +1,89 @@
+// Loading the string table of the chosen language, and choosing a language.
+#include "app/app.h"
+
+#include "i18n/language_dirs.h"
+
+namespace app {
+
+namespace {
+constexpr const char* kNoLanguages =
+    "An error occurred trying to find any language files, aborting program.";
+}
+
+void App::select_language() {
+  const std::string language_dir = program_dir_ + "/language";
+  auto codes = i18n::installed_languages(language_dir, current_language_);
+  if (!codes || codes->empty())
+    fatal_error(lang_or(291, kNoLanguages));
+  if (codes->size() == 1) {
+    current_language_ = codes->front();
+    write_settings();
+    return;
+  }
+  std::vector<LanguageOption> options;
+  for (const std::string& code : *codes) {
+    std::string dir = language_dir + "/" + code;
+    std::string flag = i18n::find_flag_file(dir);
+    LanguageOption option;
+    option.code = code;
+    option.flag_path = flag.empty() ? "" : dir + "/" + flag;
+    option.label = flag.empty() ? code : flag.substr(0, flag.find('.'));
+    options.push_back(option);
+  }
+  int chosen = dialogs_.choose_language(options);
+  if (chosen >= 0 && static_cast<size_t>(chosen) < options.size()) {
+    current_language_ = options[static_cast<size_t>(chosen)].code;
+    write_settings();
+  }
+}
+
+void App::load_language() {
+  load_settings();
+  std::string code = settings_.get_string(".:language", "en");
+  if (code.empty()) {
+    select_language();
+    code = current_language_.empty() ? "en" : current_language_;
+  }
+  current_language_ = code;
+
+  for (;;) {
+    settings::IniDocument file;
+    bool readable = i18n::is_safe_language_code(code) &&
+                    settings::IniDocument::load(i18n::language_file_path(program_dir_, code),
+                                                file) == settings::LoadStatus::kOk;
+    if (!readable) {
+      // Asked in the language still loaded, if any.
+      std::string question = lang_or(286, "The language file") + " \"" + code + ".ini\"\n" +
+                             lang_or(287, "seems to be missing or damaged. Would you like to "
+                                          "select another language?");
+      language_loaded_ = false;
+      if (!dialogs_.ask_yes_no(question)) {
+        exit_process(0);
+        return;
+      }
+      select_language();
+      code = current_language_;
+      continue;
+    }
+    // From here the previous table is gone: messages are in English.
+    strings_ = i18n::StringTable();
+    language_loaded_ = false;
+    if (file.section_key_count(".") <= 0) {
+      std::string question = "The language file \"" + code +
+                             ".ini\" is empty. Would you like to select another language?";
+      if (!dialogs_.ask_yes_no(question)) {
+        exit_process(0);
+        return;
+      }
+      select_language();
+      code = current_language_;
+      continue;
+    }
+    strings_ = i18n::StringTable::from_document(file);
+    current_language_ = code;
+    language_loaded_ = true;
+    return;
+  }
+}
+
+} // namespace app

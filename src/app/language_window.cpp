@@ -1,0 +1,81 @@
+// The language selection window: one flag button per installed language.
+#include "app/dialogs.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Shared_Image.H>
+
+#include <memory>
+
+namespace app {
+
+namespace {
+
+struct Selection {
+  Fl_Window* window = nullptr;
+  int chosen = -1;
+};
+
+struct FlagButton {
+  Selection* selection;
+  int index;
+};
+
+void flag_callback(Fl_Widget*, void* data) {
+  auto* flag = static_cast<FlagButton*>(data);
+  flag->selection->chosen = flag->index;
+  flag->selection->window->hide();
+}
+
+void close_callback(Fl_Widget* widget, void*) {
+  if (Fl_Window* window = widget->as_window() ? widget->as_window() : widget->window())
+    window->hide();
+}
+
+} // namespace
+
+int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
+  Selection selection;
+  auto window = std::make_unique<Fl_Double_Window>(315, 465);
+  selection.window = window.get();
+  window->set_modal();
+  window->callback(close_callback);
+  auto* scroll = new Fl_Scroll(25, 25, 272, 393);
+  scroll->type(Fl_Scroll::VERTICAL);
+  scroll->box(FL_DOWN_FRAME);
+  std::vector<Fl_Shared_Image*> images;
+  std::vector<FlagButton> flags(options.size());
+  for (size_t i = 0; i < options.size(); ++i) {
+    int x = i % 2 == 0 ? 45 : 162;
+    int y = 36 + 64 * static_cast<int>(i / 2);
+    auto* button = new Fl_Button(x, y, 90, 53);
+    button->copy_label(options[i].label.c_str());
+    flags[i] = {&selection, static_cast<int>(i)};
+    button->callback(flag_callback, &flags[i]);
+    if (!options[i].flag_path.empty()) {
+      if (Fl_Shared_Image* image = Fl_Shared_Image::get(options[i].flag_path.c_str())) {
+        button->image(image);
+        button->align(FL_ALIGN_IMAGE_OVER_TEXT | FL_ALIGN_BOTTOM | FL_ALIGN_INSIDE);
+        images.push_back(image);
+      }
+    }
+  }
+  scroll->end();
+  auto* close = new Fl_Button(111, 423, 100, 38, "X");
+  close->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  close->labelsize(36);
+  close->labelcolor(FL_RED);
+  close->callback(close_callback);
+  window->end();
+  window->show();
+  while (window->shown())
+    Fl::wait();
+  window.reset();
+  for (Fl_Shared_Image* image : images)
+    image->release();
+  return selection.chosen;
+}
+
+} // namespace app

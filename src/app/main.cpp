@@ -1,0 +1,37 @@
+// Toolroom Calculator: start-up, event loop, and saving the pages at exit.
+#include <FL/Fl.H>
+#include <FL/Fl_Shared_Image.H>
+
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+#include "app/app.h"
+#include "app/event_loop.h"
+
+namespace {
+
+std::unique_ptr<app::FltkDialogs> dialogs;
+app::App* running_app = nullptr;
+
+void save_pages_at_exit() {
+  if (running_app)
+    running_app->save_page_state();
+}
+
+} // namespace
+
+int main() {
+  // Numbers are read and written with '.' whatever the user's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  fl_register_images();
+  dialogs = std::make_unique<app::FltkDialogs>();
+  // The application lives until exit(): the exit handler still needs its pages.
+  auto* application = new app::App(app::find_program_dir(), *dialogs);
+  running_app = application;
+  application->start();
+  app::install_right_button_hook(application);
+  application->show();
+  std::atexit(save_pages_at_exit);
+  return app::run_event_loop();
+}

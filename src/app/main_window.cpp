@@ -1,0 +1,172 @@
+// Builds the main window and switches its pages.
+#include "app/main_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Scroll.H>
+
+#include "app/app.h"
+#include "app/page.h"
+
+namespace app {
+
+namespace {
+
+constexpr Fl_Color kBackground = 50;
+
+struct NavSlot {
+  int page;
+  int label; ///< string-table entry; -1 for the fixed label of page 11
+  int y;
+  int y_spanish; ///< with the Spanish texts two buttons are taller
+  int height_spanish;
+};
+
+// The column's order from the top is not the page order.
+constexpr std::array<NavSlot, 17> kNavSlots = {{
+    {1, 0, 6, 6, 55},       {2, 1, 62, 62, 55},     {3, 2, 118, 118, 55},
+    {4, 3, 174, 174, 55},   {12, 4, 230, 230, 55},  {5, 5, 286, 286, 55},
+    {6, 6, 342, 342, 55},   {7, 7, 398, 398, 55},   {8, 8, 454, 454, 55},
+    {9, 9, 510, 510, 55},   {10, 10, 566, 566, 55}, {15, 394, 622, 622, 65},
+    {13, 11, 678, 688, 55}, {14, 365, 734, 744, 55}, {16, 419, 790, 800, 65},
+    {17, 414, 846, 866, 55}, {11, -1, 902, 922, 55},
+}};
+
+struct GroupRect {
+  int x, y, w, h;
+};
+
+GroupRect page_rect(int page) {
+  switch (page) {
+  case 11:
+    return {160, 1, 665, 599};
+  case 13:
+    return {160, 2, 665, 887};
+  case 14:
+    return {160, 0, 667, 1420};
+  default:
+    return {160, 2, 665, 598};
+  }
+}
+
+App& app_of(void* data) { return *static_cast<App*>(data); }
+
+void nav_callback(Fl_Widget* button, void* data) {
+  auto* app = static_cast<App*>(button->parent()->parent()->user_data());
+  app->show_page(static_cast<int>(reinterpret_cast<intptr_t>(data)));
+}
+void unit_callback(Fl_Widget*, void* data) { app_of(data).toggle_unit_system(); }
+void about_callback(Fl_Widget*, void* data) { app_of(data).show_about(); }
+void quit_callback(Fl_Widget*, void* data) { app_of(data).quit(); }
+void language_callback(Fl_Widget*, void*) {
+  // The language selection and live switch come with the other languages.
+}
+
+Fl_Button* side_button(int y, int h, const char* label) {
+  auto* button = new Fl_Button(4, y, 150, h);
+  button->copy_label(label ? label : "");
+  button->color(kBackground);
+  button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  button->box(FL_GTK_UP_BOX);
+  return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(App& app) : app_(app) {
+  window_ = std::make_unique<Fl_Double_Window>(830, 785);
+  window_->copy_label(app.lang(18) ? app.lang(18) : "");
+  window_->color(kBackground);
+  window_->callback(quit_callback, &app);
+  window_->user_data(&app);
+
+  nav_column_ = new Fl_Scroll(1, 2, 157, 675);
+  nav_column_->box(FL_GTK_UP_FRAME);
+  nav_column_->type(Fl_Scroll::VERTICAL);
+  build_nav_column(app.current_language() == "es");
+  nav_column_->end();
+  nav_column_->size(157, 431);
+
+  language_button_ = side_button(438, 40, app.lang(14));
+  language_button_->callback(language_callback, &app);
+  unit_button_ = side_button(480, 48, app.lang(12));
+  unit_button_->callback(unit_callback, &app);
+  about_button_ = side_button(530, 36, app.lang(15));
+  about_button_->callback(about_callback, &app);
+  exit_button_ = side_button(568, 30, app.lang(16));
+  exit_button_->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  exit_button_->labelcolor(FL_RED);
+  exit_button_->callback(quit_callback, &app);
+
+  for (int number = 1; number <= 17; ++number) {
+    GroupRect r = page_rect(number);
+    auto* group = new Fl_Group(r.x, r.y, r.w, r.h);
+    group->box(FL_GTK_UP_FRAME);
+    page_groups_[static_cast<size_t>(number - 1)] = group;
+    if (Page* page = app.page(number))
+      page->build(*group);
+    group->end();
+    if (number != 1) {
+      group->hide();
+      group->deactivate();
+    }
+  }
+  window_->end();
+
+  window_->size(830, 600);
+  // The window is as wide as its contents, so the width is fixed.
+  window_->size_range(830, 600, 830, 985);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_nav_column(bool spanish_layout) {
+  for (const NavSlot& slot : kNavSlots) {
+    int y = spanish_layout ? slot.y_spanish : slot.y;
+    int h = spanish_layout ? slot.height_spanish : 55;
+    auto* button = new Fl_Button(4, y, 133, h);
+    if (slot.label < 0)
+      button->label("1 + 2 = ?");
+    else
+      button->copy_label(app_.lang(slot.label) ? app_.lang(slot.label) : "");
+    button->color(kBackground);
+    button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+    button->box(FL_GTK_UP_BOX);
+    button->callback(nav_callback, reinterpret_cast<void*>(static_cast<intptr_t>(slot.page)));
+    nav_buttons_[static_cast<size_t>(slot.page - 1)] = button;
+  }
+}
+
+int MainWindow::shown_page() const {
+  for (int i = 0; i < 17; ++i)
+    if (page_groups_[static_cast<size_t>(i)]->visible())
+      return i + 1;
+  return 0;
+}
+
+void MainWindow::switch_to(int number) {
+  Fl_Group* target = page_group(number);
+  if (target->visible())
+    return;
+  if (int leaving = shown_page()) {
+    page_group(leaving)->hide();
+    page_group(leaving)->deactivate();
+    nav_button(leaving)->labelcolor(FL_BLACK);
+    nav_button(leaving)->redraw_label();
+  }
+  target->activate();
+  target->show();
+  nav_button(number)->labelcolor(FL_RED);
+  nav_button(number)->redraw_label();
+}
+
+void MainWindow::show_unit_system(int unit_system) {
+  const char* title = app_.lang(unit_system == 1 ? 17 : 18);
+  window_->copy_label(title ? title : "");
+  const char* label = app_.lang(unit_system == 1 ? 13 : 12);
+  unit_button_->copy_label(label ? label : "");
+}
+
+} // namespace app

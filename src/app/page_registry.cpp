@@ -1,0 +1,15 @@
+// The one table of the calculator pages: which class builds page N.
+// To add a page: write its class (see docs/adding-a-page.md), include its
+// header here and return it from create_page.
+#include "app/page.h"
+
+namespace app {
+
+std::unique_ptr<Page> create_page(App& app, int number) {
+  switch (number) {
+  default:
+    return std::make_unique<Page>(app, number);
+  }
+}
+
+} // namespace app

@@ -1,0 +1,67 @@
+// State.ini: every page writes and restores its own keys; this file only
+// runs them in order and keeps the page shown and the navigation scroll.
+#include "app/app.h"
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Scroll.H>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/main_window.h"
+#include "app/page.h"
+
+namespace app {
+
+namespace {
+
+std::string state_path(const std::string& program_dir) { return program_dir + "/State.ini"; }
+
+// Lowest and highest scroll position that still shows buttons.
+int clamp_nav_scroll(Fl_Scroll* column, long position) {
+  int bottom = 0;
+  for (int i = 0; i < column->children(); ++i) {
+    Fl_Widget* child = column->child(i);
+    if (child == &column->scrollbar || child == &column->hscrollbar)
+      continue;
+    bottom = std::max(bottom, child->y() + child->h() + column->yposition());
+  }
+  int most = std::max(0, bottom - column->y() - column->h() + 4);
+  return static_cast<int>(std::clamp<long>(position, 0, most));
+}
+
+} // namespace
+
+void App::save_page_state() {
+  if (!main_window_)
+    return;
+  settings::IniDocument state;
+  for (auto& page : pages_) {
+    state.add_section("p" + std::to_string(page->number()));
+    page->save_state(state);
+  }
+  state.add_section("page");
+  int shown = main_window_->shown_page();
+  state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
+  state.set("page:scroll", std::to_string(main_window_->nav_column()->yposition()));
+  std::string error;
+  // At exit there is no one left to tell; the previous file stays as it was.
+  if (!state.save(state_path(program_dir_), &error))
+    std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
+}
+
+void App::load_page_state() {
+  settings::IniDocument state;
+  if (settings::IniDocument::load(state_path(program_dir_), state) != settings::LoadStatus::kOk)
+    return;
+  long shown = state.get_long("page:page", 0);
+  for (auto& page : pages_)
+    page->load_state(state);
+  if (shown >= 0 && shown <= 16)
+    show_page(static_cast<int>(shown) + 1);
+  Fl_Scroll* column = main_window_->nav_column();
+  column->scroll_to(column->xposition(),
+                    clamp_nav_scroll(column, state.get_long("page:scroll", 0)));
+}
+
+} // namespace app

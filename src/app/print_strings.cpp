@@ -1,0 +1,49 @@
+// Installs the language's print-dialog texts into Fl_Printer.
+#include "app/print_strings.h"
+
+#include <FL/Fl_Printer.H>
+
+#include <array>
+
+#include "i18n/string_table.h"
+
+namespace app {
+
+namespace {
+
+// The toolkit's text each slot replaces; "selection" and "collate" have no
+// text in this toolkit version.
+std::array<const char**, i18n::kPrintStringCount> toolkit_texts() {
+  return {&Fl_Printer::dialog_title,        &Fl_Printer::dialog_printer,
+          &Fl_Printer::dialog_range,        &Fl_Printer::dialog_copies,
+          &Fl_Printer::dialog_all,          &Fl_Printer::dialog_pages,
+          &Fl_Printer::dialog_from,         &Fl_Printer::dialog_to,
+          &Fl_Printer::dialog_properties,   &Fl_Printer::dialog_copyNo,
+          &Fl_Printer::dialog_print_button, &Fl_Printer::dialog_cancel_button,
+          &Fl_Printer::dialog_print_to_file, &Fl_Printer::property_title,
+          &Fl_Printer::property_pagesize,   &Fl_Printer::property_mode,
+          &Fl_Printer::property_use,        &Fl_Printer::property_save,
+          &Fl_Printer::property_cancel,     nullptr,
+          nullptr};
+}
+
+} // namespace
+
+void install_print_dialog_strings(const i18n::StringTable& strings) {
+  static std::array<const char*, i18n::kPrintStringCount> toolkit_defaults{};
+  static bool defaults_saved = false;
+  auto texts = toolkit_texts();
+  if (!defaults_saved) {
+    for (size_t slot = 0; slot < texts.size(); ++slot)
+      toolkit_defaults[slot] = texts[slot] ? *texts[slot] : nullptr;
+    defaults_saved = true;
+  }
+  for (size_t slot = 0; slot < texts.size(); ++slot) {
+    if (!texts[slot])
+      continue;
+    const std::string& text = strings.print_string(static_cast<int>(slot));
+    *texts[slot] = text.empty() ? toolkit_defaults[slot] : text.c_str();
+  }
+}
+
+} // namespace app

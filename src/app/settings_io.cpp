@@ -1,0 +1,125 @@
+// Reading, creating and writing the settings file, and copying the settings
+// into the widgets.
+#include "app/app.h"
+
+#include <cstdio>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/main_window.h"
+#include "app/page.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kSettingsName = "DoNotEditOrDelete.ini";
+constexpr const char* kCreateFailed =
+    "A file system error has occurred creating 'DoNotEditOrDelete.ini', aborting program.";
+
+bool path_exists(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
+}
+
+// The first free name "<path>.corrupt", "<path>.corrupt-2", ...
+std::string aside_name(const std::string& path) {
+  std::string name = path + ".corrupt";
+  for (int n = 2; path_exists(name); ++n)
+    name = path + ".corrupt-" + std::to_string(n);
+  return name;
+}
+
+} // namespace
+
+std::string App::settings_path() const { return program_dir_ + "/" + kSettingsName; }
+
+void App::load_settings() {
+  if (settings_loaded_)
+    return;
+  const std::string path = settings_path();
+  switch (settings::IniDocument::load(path, settings_)) {
+  case settings::LoadStatus::kOk:
+    settings_loaded_ = true;
+    return;
+  case settings::LoadStatus::kMissing:
+    break;
+  case settings::LoadStatus::kNotRegularFile:
+  case settings::LoadStatus::kUnreadable: {
+    // The user's heads and plates are in there: never write over it.
+    std::string aside = aside_name(path);
+    if (std::rename(path.c_str(), aside.c_str()) != 0)
+      fatal_error("'" + path +
+                  "' can't be read and can't be moved aside. Repair or remove it, then start the "
+                  "program again.");
+    dialogs_.alert("The settings file '" + path +
+                   "' could not be read, so the default settings are used.\nThe unreadable "
+                   "file was kept as '" +
+                   aside + "'.");
+    break;
+  }
+  }
+  if (access(program_dir_.c_str(), W_OK) != 0)
+    fatal_error(kCreateFailed);
+  write_default_settings();
+}
+
+void App::write_default_settings() {
+  settings_.clear();
+  settings::fill_default_settings(settings_);
+  settings_loaded_ = true; // the language selection writes the file
+  select_language();
+  if (current_language_.empty())
+    current_language_ = "en";
+  settings_.set(".:language", current_language_);
+  std::string error;
+  if (!settings_.save(settings_path(), &error))
+    fatal_error(kCreateFailed);
+  settings_loaded_ = true;
+}
+
+void App::write_settings() {
+  if (!settings_loaded_)
+    fatal_error(lang_or(283, "'DoNotEditOrDelete.ini' seems to be missing or damaged."));
+  settings_.set(".:language", current_language_);
+  std::string error;
+  if (!settings_.save(settings_path(), &error))
+    fatal_error(lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+}
+
+void App::store_unit_system(const std::string& measure) {
+  settings_.set(".:measure", measure);
+  values_.measure = measure;
+  write_settings();
+  unit_system_ = measure == "inch" ? 0 : 1;
+}
+
+void App::store_help_font_size(int size) {
+  values_.help_font_size = size;
+  settings_.set(".:help_font_size", std::to_string(size));
+  write_settings();
+}
+
+void App::apply_settings() {
+  values_ = settings::read_settings_values(settings_);
+  if (values_.measure == "metric") {
+    unit_system_ = 1;
+  } else {
+    if (values_.measure.empty()) {
+      settings_.set(".:measure", "inch");
+      values_.measure = "inch";
+      write_settings();
+    }
+    unit_system_ = 0;
+  }
+  main_window_->show_unit_system(unit_system_);
+  // Page 10's unit switch comes first and the thread pages before the others,
+  // because later pages read what these set.
+  static constexpr int kOrder[kPageCount] = {10, 6, 1, 2, 3, 4, 5, 9, 8, 7,
+                                             11, 12, 13, 14, 15, 16, 17};
+  for (int number : kOrder)
+    page(number)->apply_settings();
+}
+
+} // namespace app

@@ -1,0 +1,182 @@
+// Checked numeric fields with real key presses: filtering, colours, the
+// page routines, the range message when leaving a red field, the popup hook.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+
+#include <memory>
+
+#include "app/checked_input.h"
+#include "app/field_io.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+
+using namespace testing_support;
+
+class CheckedInputTest : public AppTest {
+protected:
+  // A window with one field per record under test and a plain button to move the focus to.
+  app::CheckedInput* field(int record) {
+    if (!window) {
+      window = std::make_unique<Fl_Double_Window>(400, 300, "fields");
+      group = new Fl_Group(0, 0, 400, 300);
+      window->end();
+    }
+    group->begin();
+    auto* input = app::make_checked_input(*app, record, 10, 10 + 30 * count++, 100, 25);
+    group->end();
+    app->input_range(record).on_valid = [this](Fl_Input*, long) { ++valid_calls; };
+    app->input_range(record).on_invalid = [this](Fl_Input*, long) { ++invalid_calls; };
+    window->show();
+    return input;
+  }
+  // The field loses the focus, as when the user clicks elsewhere.
+  void leave(Fl_Widget*) { Fl::focus(nullptr); }
+  void SetUp() override { start_app(); }
+  void TearDown() override { window.reset(); }
+
+  std::unique_ptr<Fl_Double_Window> window;
+  Fl_Group* group = nullptr;
+  int count = 0;
+  int valid_calls = 0;
+  int invalid_calls = 0;
+};
+
+TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
+  struct Case {
+    int record;
+    const char* typed;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {2, ".", "0."},        {2, ".5", "0.5"},    {2, "1.2.5", "1.25"}, {2, "1.25.", "1.25"},
+      {2, "-", ""},          {2, "-3", "3"},      {2, "12e3", "123"},   {36, "-", "-"},
+      {36, "-5", "-5"},      {36, "+2.5", "+2.5"}, {36, "5-", "5"},     {17, "1x2", "12"},
+      {17, "4.5", "45"},     {2, "abc", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    app::CheckedInput* input = field(c.record);
+    type_text(input, c.typed);
+    EXPECT_STREQ(input->value(), c.shown);
+  }
+}
+
+TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlack) {
+  app::CheckedInput* holes = field(17); // 1 … 50 holes
+  type_text(holes, "0");
+  EXPECT_EQ(holes->textcolor(), FL_RED);
+  EXPECT_EQ(invalid_calls, 1);
+  EXPECT_EQ(valid_calls, 0);
+  type_text(holes, "0"); // "00" still red: the page is not told again
+  EXPECT_EQ(invalid_calls, 1);
+  press_key(FL_BackSpace);
+  press_key(FL_BackSpace);
+  type_text(holes, "12");
+  EXPECT_EQ(holes->textcolor(), FL_BLACK);
+  EXPECT_STREQ(holes->value(), "12");
+  EXPECT_GE(valid_calls, 2);
+}
+
+TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocus) {
+  app::CheckedInput* angle = field(30); // -360 … 360
+  type_text(angle, "-400");
+  EXPECT_EQ(angle->textcolor(), FL_RED);
+  leave(angle);
+  ASSERT_EQ(dialogs.range_messages.size(), 1u);
+  EXPECT_EQ(dialogs.range_messages[0], "-360 <=> 360");
+  EXPECT_EQ(Fl::focus(), angle);
+  leave(angle); // no new typing: no second message
+  EXPECT_EQ(dialogs.range_messages.size(), 1u);
+  EXPECT_EQ(Fl::focus(), angle);
+
+  app::CheckedInput* holes = field(17);
+  type_text(holes, "0");
+  leave(holes);
+  ASSERT_EQ(dialogs.range_messages.size(), 2u);
+  EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
+}
+
+TEST_F(CheckedInputTest, SecondsFieldAcceptsUpToFiftyNine) {
+  app::CheckedInput* seconds = field(5);
+  type_text(seconds, "59");
+  EXPECT_EQ(seconds->textcolor(), FL_BLACK);
+  type_text(seconds, ".999");
+  EXPECT_EQ(seconds->textcolor(), FL_RED);
+  leave(seconds);
+  EXPECT_TRUE(dialogs.range_messages.empty() == false);
+}
+
+TEST_F(CheckedInputTest, FieldsWithoutRangeCallThePageOnEveryKey) {
+  app::CheckedInput* length = field(2);
+  type_text(length, "12.5");
+  EXPECT_EQ(valid_calls, 4);
+  EXPECT_EQ(invalid_calls, 0);
+  EXPECT_EQ(length->textcolor(), FL_BLACK);
+}
+
+TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKind) {
+  app::CheckedInput* length = field(2);
+  app::CheckedInput* count_field = field(17);
+  length->value("1");
+  count_field->value("12");
+  app::convert_field_inch_to_mm(length);
+  app::convert_field_inch_to_mm(count_field);
+  EXPECT_STREQ(length->value(), "25.4");
+  EXPECT_STREQ(count_field->value(), "");
+  app::convert_field_mm_to_inch(length);
+  EXPECT_STREQ(length->value(), "1");
+}
+
+TEST_F(CheckedInputTest, FractionFieldsFillTheDecimalAndRunItsCallback) {
+  app::CheckedInput* out = field(27);
+  app::CheckedInput* whole = field(29);
+  app::CheckedInput* over = field(29);
+  app::CheckedInput* under = field(29);
+  whole->value("1");
+  over->value("1");
+  under->value("4");
+  valid_calls = 0;
+  app::fraction_to_decimal_field(out, whole, over, under);
+  EXPECT_STREQ(out->value(), "1.25");
+  EXPECT_EQ(app->input_range(27).rule.arg, 1);
+  EXPECT_EQ(valid_calls, 1);
+}
+
+TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePages) {
+  app::CheckedInput* input = field(2);
+  Fl::e_x = input->x() + 5;
+  Fl::e_y = input->y() + 5;
+  group->deactivate();
+  EXPECT_FALSE(app->input_popup_check());
+  group->activate();
+  input->hide();
+  EXPECT_FALSE(app->input_popup_check());
+  input->show();
+  Fl::e_x = 390;
+  Fl::e_y = 290;
+  EXPECT_FALSE(app->input_popup_check());
+}
+
+TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
+  app::CheckedInput* input = field(2);
+  input->value("12.5");
+  Fl::e_x = input->x() + 5;
+  Fl::e_y = input->y() + 5;
+  // The menu is a modal loop of its own: close it with Escape once it is up.
+  Fl::add_timeout(0.3, [](void*) {
+    static char no_text[1] = "";
+    Fl::e_keysym = FL_Escape;
+    Fl::e_text = no_text;
+    Fl::e_length = 0;
+    if (Fl_Window* menu = Fl::first_window())
+      Fl::handle(FL_KEYBOARD, menu);
+  });
+  valid_calls = 0;
+  EXPECT_TRUE(app->input_popup_check());
+  EXPECT_EQ(Fl::focus(), input);
+  EXPECT_EQ(valid_calls, 1); // the field's own callback ran after the menu
+  EXPECT_STREQ(input->value(), "12.5");
+}

@@ -1,0 +1,188 @@
+// The main window as a user sees it: navigation, page switching, the unit
+// button, Escape and the close box.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Scroll.H>
+
+#include "app/main_window.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+
+using namespace testing_support;
+
+namespace {
+
+// The column from the top: page number and string-table entry of its label.
+struct NavRow {
+  int page;
+  int label;
+  int y;
+};
+constexpr NavRow kColumn[] = {{1, 0, 6},     {2, 1, 62},    {3, 2, 118},   {4, 3, 174},
+                              {12, 4, 230},  {5, 5, 286},   {6, 6, 342},   {7, 7, 398},
+                              {8, 8, 454},   {9, 9, 510},   {10, 10, 566}, {15, 394, 622},
+                              {13, 11, 678}, {14, 365, 734}, {16, 419, 790}, {17, 414, 846},
+                              {11, -1, 902}};
+
+int red_labels(app::MainWindow& window) {
+  int red = 0;
+  for (int page = 1; page <= 17; ++page)
+    red += window.nav_button(page)->labelcolor() == FL_RED;
+  return red;
+}
+
+int visible_groups(app::MainWindow& window) {
+  int visible = 0;
+  for (int page = 1; page <= 17; ++page)
+    visible += window.page_group(page)->visible() ? 1 : 0;
+  return visible;
+}
+
+} // namespace
+
+class MainWindowTest : public AppTest {};
+
+TEST_F(MainWindowTest, NavigationColumnHasSeventeenLabelledButtonsInItsOrder) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  int scroll_y = window.nav_column()->y();
+  for (const NavRow& row : kColumn) {
+    SCOPED_TRACE(row.page);
+    Fl_Button* button = window.nav_button(row.page);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->y() - scroll_y + 2, row.y);
+    EXPECT_EQ(button->h(), 55);
+    EXPECT_EQ(button->w(), 133);
+    const char* expected = row.label < 0 ? "1 + 2 = ?" : a.lang(row.label);
+    EXPECT_STREQ(button->label(), expected);
+    EXPECT_NE(std::string(button->label()), "");
+  }
+  EXPECT_EQ(window.nav_column()->h(), 431);
+  EXPECT_EQ(window.window()->w(), 830);
+  EXPECT_EQ(window.window()->h(), 600);
+}
+
+TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) {
+  // A Spanish table is the English one under another code for this test.
+  dir.write_file("language/es/es.ini", dir.read_file("language/en/en.ini"));
+  dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = es\nmeasure = inch\n"
+                                          "[hole plates]\n13 = 13\n");
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  int top = window.nav_column()->y() - 2;
+  EXPECT_EQ(window.nav_button(15)->h(), 65);
+  EXPECT_EQ(window.nav_button(16)->h(), 65);
+  EXPECT_EQ(window.nav_button(13)->y() - top, 688);
+  EXPECT_EQ(window.nav_button(11)->y() + window.nav_button(11)->h() - top, 977);
+}
+
+TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitches) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  EXPECT_EQ(window.shown_page(), 1);
+  EXPECT_EQ(window.nav_button(1)->labelcolor(), FL_RED);
+  for (int page : {9, 9, 17, 11, 1, 14, 13, 2}) {
+    click(window.nav_button(page));
+    SCOPED_TRACE(page);
+    EXPECT_EQ(window.shown_page(), page);
+    EXPECT_EQ(visible_groups(window), 1);
+    EXPECT_EQ(red_labels(window), 1);
+    EXPECT_EQ(window.nav_button(page)->labelcolor(), FL_RED);
+    EXPECT_TRUE(window.page_group(page)->active());
+  }
+  for (int page = 1; page <= 17; ++page) {
+    if (page != 2) {
+      EXPECT_FALSE(window.page_group(page)->active()) << page;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, PageGroupsSitAtTheirRectangles) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  struct Rect {
+    int page, x, y, w, h;
+  };
+  for (const Rect& r : {Rect{1, 160, 2, 665, 598}, Rect{11, 160, 1, 665, 599},
+                        Rect{13, 160, 2, 665, 887}, Rect{14, 160, 0, 667, 1420},
+                        Rect{17, 160, 2, 665, 598}}) {
+    Fl_Group* group = window.page_group(r.page);
+    EXPECT_EQ(group->x(), r.x) << r.page;
+    EXPECT_EQ(group->y(), r.y) << r.page;
+    EXPECT_EQ(group->w(), r.w) << r.page;
+    EXPECT_EQ(group->h(), r.h) << r.page;
+    EXPECT_EQ(group->box(), FL_GTK_UP_FRAME) << r.page;
+  }
+}
+
+TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  EXPECT_STREQ(window.window()->label(), a.lang(18));
+  EXPECT_STREQ(window.unit_button()->label(), a.lang(12));
+
+  click(window.unit_button());
+  EXPECT_EQ(a.unit_system(), 1);
+  EXPECT_STREQ(window.window()->label(), a.lang(17));
+  EXPECT_STREQ(window.unit_button()->label(), a.lang(13));
+  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("measure                        = metric"),
+            std::string::npos);
+
+  click(window.unit_button());
+  EXPECT_EQ(a.unit_system(), 0);
+  EXPECT_STREQ(window.window()->label(), a.lang(18));
+  EXPECT_STREQ(window.unit_button()->label(), a.lang(12));
+  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("measure                        = inch"),
+            std::string::npos);
+}
+
+TEST_F(MainWindowTest, MetricSettingSurvivesARestart) {
+  start_app();
+  click(app->main_window()->unit_button());
+  app::App& again = restart_app();
+  EXPECT_EQ(again.unit_system(), 1);
+  EXPECT_STREQ(again.main_window()->window()->label(), again.lang(17));
+}
+
+TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_window();
+  window.nav_button(3)->take_focus();
+  EXPECT_NO_THROW(press_key(FL_Escape));
+  EXPECT_TRUE(window.window()->shown());
+
+  // The window manager's close box runs the window's callback outside a key event.
+  Fl::e_number = FL_CLOSE;
+  try {
+    window.window()->do_callback();
+    ADD_FAILURE() << "closing the window did not end the program";
+  } catch (const ProcessExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+  try {
+    click(window.exit_button());
+    ADD_FAILURE() << "the exit button did not end the program";
+  } catch (const ProcessExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+}
+
+TEST_F(MainWindowTest, AboutWindowShowsTheVersionAndGivesTheMainWindowBack) {
+  app::App& a = start_app();
+  click(a.main_window()->about_button());
+  ASSERT_TRUE(a.about_window()->shown());
+  EXPECT_FALSE(a.main_window()->window()->active());
+  bool version_found = false;
+  for (int i = 0; i < a.about_window()->children(); ++i) {
+    const char* label = a.about_window()->child(i)->label();
+    version_found |= label && std::string(label) == "1.1.13";
+  }
+  EXPECT_TRUE(version_found);
+  a.about_window()->do_callback(); // the window manager's close box
+  EXPECT_FALSE(a.about_window()->shown());
+  EXPECT_TRUE(a.main_window()->window()->active());
+}

@@ -1,0 +1,49 @@
+// A fresh application per test, built on its own temporary program
+// directory holding a copy of the language files, with scripted dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app.h"
+#include "gui/support/fake_dialogs.h"
+
+namespace testing_support {
+
+/// A temporary directory removed with everything in it when destroyed.
+class TempDir {
+public:
+  TempDir();
+  ~TempDir();
+  const std::string& path() const { return path_; }
+  void write_file(const std::string& relative, const std::string& content) const;
+  std::string read_file(const std::string& relative) const;
+  bool exists(const std::string& relative) const;
+
+private:
+  std::string path_;
+};
+
+/// Copies the source tree's language/ into `dir`/language.
+void copy_language_files(const std::string& dir);
+
+class AppTest : public ::testing::Test {
+protected:
+  AppTest();
+  ~AppTest() override;
+
+  /// Builds and starts the application on the temp directory and shows it.
+  app::App& start_app();
+  /// Saves the page state as the exit handler would and starts a new app.
+  app::App& restart_app();
+  /// Ends the current app without saving.
+  void stop_app();
+
+  TempDir dir;
+  FakeDialogs dialogs;
+  std::unique_ptr<app::App> app;
+};
+
+} // namespace testing_support

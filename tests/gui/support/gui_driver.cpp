@@ -1,0 +1,68 @@
+// Event synthesis for GUI tests.
+#include "gui/support/gui_driver.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
+#include <FL/Fl_Window.H>
+
+namespace testing_support {
+
+namespace {
+
+// The toolkit may write into the event text, so it must be writable.
+char event_text[8];
+
+void send_key(Fl_Window* window, int keysym, char ascii) {
+  event_text[0] = ascii;
+  event_text[1] = '\0';
+  Fl::e_keysym = keysym;
+  Fl::e_original_keysym = keysym;
+  Fl::e_text = event_text;
+  Fl::e_length = ascii ? 1 : 0;
+  Fl::e_state = 0;
+  Fl::handle(FL_KEYDOWN, window);
+  Fl::handle(FL_KEYUP, window);
+}
+
+} // namespace
+
+void type_text(Fl_Widget* field, const std::string& text) {
+  if (Fl::focus() != field)
+    field->take_focus();
+  for (char c : text)
+    send_key(field->window() ? field->top_window() : nullptr, static_cast<unsigned char>(c), c);
+}
+
+void press_key(int keysym) {
+  Fl_Widget* focus = Fl::focus();
+  send_key(focus ? focus->top_window() : nullptr, keysym, '\0');
+}
+
+void click(Fl_Widget* widget, int button) {
+  Fl_Window* window = widget->as_window() ? widget->as_window() : widget->top_window();
+  int wx = 0, wy = 0;
+  // Coordinates relative to the top window (widgets in subwindows included).
+  for (Fl_Widget* w = widget->as_window() ? nullptr : widget->window(); w && w != window;
+       w = w->window()) {
+    wx += w->x();
+    wy += w->y();
+  }
+  Fl::e_x = wx + widget->x() + widget->w() / 2;
+  Fl::e_y = wy + widget->y() + widget->h() / 2;
+  Fl::e_x_root = window->x() + Fl::e_x;
+  Fl::e_y_root = window->y() + Fl::e_y;
+  Fl::e_keysym = FL_Button + button;
+  Fl::e_state = (button == 1 ? FL_BUTTON1 : button == 2 ? FL_BUTTON2 : FL_BUTTON3);
+  Fl::e_clicks = 0;
+  Fl::e_is_click = 1;
+  Fl::handle(FL_PUSH, window);
+  Fl::e_state = 0;
+  Fl::handle(FL_RELEASE, window);
+}
+
+void settle() {
+  for (int i = 0; i < 5; ++i)
+    Fl::check();
+}
+
+} // namespace testing_support

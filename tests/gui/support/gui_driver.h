@@ -1,0 +1,21 @@
+// Real events for GUI tests: keys typed into the focused field and mouse
+// clicks on widgets go through Fl::handle, so the widgets' own handlers
+// and callbacks run exactly as when a user types or clicks.
+#pragma once
+
+#include <string>
+
+class Fl_Widget;
+
+namespace testing_support {
+
+/// Gives `field` the focus and types each character of `text` into it.
+void type_text(Fl_Widget* field, const std::string& text);
+/// Presses one key (an FLTK key symbol such as FL_BackSpace) on the focus.
+void press_key(int keysym);
+/// Left-click (or `button`) in the middle of `widget`.
+void click(Fl_Widget* widget, int button = 1);
+/// Runs pending redraws and events for a moment.
+void settle();
+
+} // namespace testing_support

@@ -1,0 +1,233 @@
+#include "numeric/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace numeric {
+namespace {
+
+// Hand-computed seconds and degrees are exact to far better than this.
+constexpr double kTolerance = 1e-6;
+
+TEST(ReadNumbers, ReadLeadingNumberAndSaturate) {
+  EXPECT_EQ(read_double(""), 0.0);
+  EXPECT_EQ(read_double("  2.5mm"), 2.5);
+  EXPECT_EQ(read_double("1,5"), 1.0); // the point is the only decimal separator
+  EXPECT_EQ(read_long(" -7"), -7);
+  EXPECT_EQ(read_long("3.9"), 3);
+  EXPECT_EQ(read_long("0x10"), 0); // decimal only
+  EXPECT_EQ(read_long("99999999999999999999999"), LONG_MAX);
+  EXPECT_EQ(read_long("-99999999999999999999999"), LONG_MIN);
+}
+
+struct TextCase {
+  const char* in;
+  const char* out;
+};
+
+TEST(TrimNumberText, AppliesTheDisplayRule) {
+  // clang-format off
+  const std::vector<TextCase> cases = {
+      {"2", "2"}, {"2.500", "2.5"}, {"2.5000", "2.5"}, {"2.000", "2.0"}, {"2.0000", "2"},
+      {"2.00001", "2"}, {"12.3400", "12.34"}, {"-4.50", "-4.5"}, {"7.", "7.0"},
+      {"2.999", "2.999"}, {"2.99995", "3"}, {"-2.99995", "-3"}, {"-9.99996", "-10"},
+      {"99.99990", "100"}, {"0.99990", "1"}, {"-0.99991", "-1"}, {"2.9999999999", "3.0001"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(trim_number_text(c.in), c.out);
+  }
+}
+
+TEST(FormatFixed, PrintsThenTrims) {
+  struct Case {
+    int precision;
+    double value;
+    const char* out;
+  };
+  // clang-format off
+  const std::vector<Case> cases = {
+      {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 2.125, "2.125"}, {3, 0.0004, "0.0"}, {4, 2, "2"},
+      {4, 2.00004, "2"}, {3, -2.5, "-2.5"}, {3, 2.9999, "3.0"}, {4, 2.99996, "3"},
+      {5, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
+      {10, 2.9999999999, "3.0001"}, {0, 2.6, "3"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.precision) + " " + std::to_string(c.value));
+    EXPECT_EQ(format_fixed(c.precision, c.value), c.out);
+  }
+}
+
+TEST(FormatFixed, HugeValueIsPrintedWhole) {
+  const std::string text = format_fixed(10, 1e300);
+  EXPECT_EQ(text.size(), 301u); // 301 digits, the ".0000000000" cut off
+  EXPECT_EQ(text.front(), '1');
+}
+
+TEST(FormatPlain, EmptiesTinyValuesAndTrims) {
+  // clang-format off
+  const std::vector<std::pair<double, const char*>> cases = {
+      {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {-12.25, "-12.25"},
+      {0.0001, "0.0001"}, {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    EXPECT_EQ(format_plain(c.first), c.second);
+  }
+}
+
+TEST(SplitDms, SplitsAndCarries) {
+  // clang-format off
+  const std::vector<std::pair<double, Dms>> cases = {
+      {30.5, {30, 30, 0.0}}, {12.25, {12, 15, 0.0}}, {45.7625, {45, 45, 45.0}},
+      {0.0001, {0, 0, 0.36}}, {10.999999999, {10, 59, 59.9999964}},
+      // Negative angles: negative degrees and minutes, the seconds dropped.
+      {-10.5, {-10, -30, 0.0}}, {-0.5, {0, -30, 0.0}}, {-10.5125, {-10, -30, 0.0}},
+      // 59.9999999995 s is within 1e-9 of 60: a minute carries, and 60 minutes a degree.
+      {10.99999999999986, {11, 0, 0.0}}, {1.51666666666652778, {1, 31, 0.0}},
+      // 59.999999998 s is not.
+      {10.999999999999444, {10, 59, 59.999999998}},
+      // 5e-6 s is noise, 2e-5 s is kept.
+      {5.333333334722222, {5, 20, 0.0}}, {5.333333338888889, {5, 20, 2e-5}}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    const Dms dms = split_dms(c.first);
+    EXPECT_EQ(dms.degrees, c.second.degrees);
+    EXPECT_EQ(dms.minutes, c.second.minutes);
+    EXPECT_NEAR(dms.seconds, c.second.seconds, kTolerance);
+  }
+}
+
+TEST(SplitDms, SaturatesOutOfRangeDegrees) {
+  EXPECT_EQ(split_dms(1e30).degrees, INT_MAX);
+  EXPECT_EQ(split_dms(-1e30).degrees, INT_MIN);
+}
+
+TEST(DmsToDegrees, JoinsTheThreeTexts) {
+  EXPECT_NEAR(dms_to_degrees("30", "30", "0"), 30.5, kTolerance);
+  EXPECT_NEAR(dms_to_degrees("12", "15", "36"), 12.26, kTolerance);
+  EXPECT_NEAR(dms_to_degrees("10", "30.9", ""), 10.5, kTolerance); // minutes read whole
+  EXPECT_NEAR(dms_to_degrees(" 1", "2abc", "3.6"), 1.0 + 2.0 / 60 + 0.001, kTolerance);
+  EXPECT_EQ(dms_to_degrees("", "", ""), 0.0);
+}
+
+void expect_texts(const DmsTexts& got, const DmsTexts& want) {
+  EXPECT_EQ(got.degrees, want.degrees);
+  EXPECT_EQ(got.minutes, want.minutes);
+  EXPECT_EQ(got.seconds, want.seconds);
+}
+
+TEST(DmsTexts, WritesSecondsWithThreeDecimals) {
+  // clang-format off
+  const std::vector<std::pair<double, DmsTexts>> cases = {
+      {0.0, {"", "", ""}}, {0.0001, {"0", "0", "0.36"}}, {0.00009, {"0", "0", "0.324"}},
+      {10.999999999, {"10", "59", "60.0"}}, {30.5, {"30", "30", "0.0"}},
+      {12.26, {"12", "15", "36.0"}}, {-10.5, {"-10", "-30", "0.0"}},
+      {0.0034293333333333, {"0", "0", "12.346"}}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    expect_texts(dms_texts(c.first), c.second);
+  }
+}
+
+TEST(DmsTexts, NonzeroEmptiesBelowTheMissingThreshold) {
+  expect_texts(dms_texts_nonzero(0.00009), {"", "", ""});
+  expect_texts(dms_texts_nonzero(-0.00009), {"", "", ""});
+  expect_texts(dms_texts_nonzero(0.0001), {"0", "0", "0.36"});
+}
+
+TEST(DmsTexts, FromTextWritesSecondsWithG) {
+  // clang-format off
+  const std::vector<std::pair<const char*, DmsTexts>> cases = {
+      {"abc", {"", "", ""}}, {"0.0001", {"0", "0", "0.36"}},
+      {"10.999999999", {"10", "59", "60"}}, {"12.26", {"12", "15", "36"}},
+      {"45.7625", {"45", "45", "45"}}, {"0.0034293333333333", {"0", "0", "12.3456"}}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    expect_texts(dms_texts_from_text(c.first), c.second);
+  }
+}
+
+struct ConvertCase {
+  const char* in;
+  int kind;
+  const char* out;
+};
+
+TEST(ConvertTextInchToMm, FollowsTheFieldKind) {
+  // clang-format off
+  const std::vector<ConvertCase> cases = {
+      {"1", kUnsignedDecimal, "25.4"}, {"0.5", kUnsignedDecimal, "12.7"},
+      {"", kUnsignedDecimal, ""}, {"0.00005", kUnsignedDecimal, ""},
+      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
+      {"-2", kSignedDecimal, "-50.8"}, {"-0.00005", kSignedDecimal, ""},
+      {"0.00005", kFilteredDecimal, "0.00127"}, {"", kFilteredDecimal, "0"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.in) + " kind " + std::to_string(c.kind));
+    EXPECT_EQ(convert_text_inch_to_mm(c.in, c.kind), c.out);
+  }
+}
+
+TEST(ConvertTextMmToInch, FollowsTheFieldKind) {
+  // clang-format off
+  const std::vector<ConvertCase> cases = {
+      {"25.4", kUnsignedDecimal, "1"}, {"12.7", kUnsignedDecimal, "0.5"},
+      {"1", kUnsignedDecimal, "0.0393700787"}, {"", kUnsignedDecimal, ""},
+      {"-25.4", kUnsignedDecimal, ""}, {"0.00005", kUnsignedDecimal, "0"},
+      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
+      {"-50.8", kSignedDecimal, "-2"}, {"0.00005", kSignedDecimal, ""},
+      {"-25.4", kFilteredDecimal, "-1"}, {"", kFilteredDecimal, "0"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.in) + " kind " + std::to_string(c.kind));
+    EXPECT_EQ(convert_text_mm_to_inch(c.in, c.kind), c.out);
+  }
+}
+
+TEST(FractionText, CombinesWholeAndFraction) {
+  struct Case {
+    const char* whole;
+    const char* over;
+    const char* under;
+    const char* out;
+  };
+  // clang-format off
+  const std::vector<Case> cases = {
+      {"1", "1", "4", "1.25"}, {"0", "3", "8", "0.375"}, {"2", "0", "0", "2"},
+      // With a whole part: no fraction above one, a zero numerator needs a zero denominator.
+      {"1", "5", "4", ""}, {"2", "0", "4", ""}, {"1", "-1", "0", ""},
+      {"3", "4", "4", "4"}, {"1", "1", "3", "1.333"}, {"10", "1", "3", "10.33"},
+      // Without one: a fraction above one leaves only the whole part.
+      {"0", "0", "4", ""}, {"", "", "", ""}, {"0", "3", "0", ""}, {"", "1", "2", "0.5"},
+      {"0", "5", "4", "0"}, {"0.5", "5", "4", "0.5"}, {"0", "1.5", "2", "0.75"},
+      // Beyond 64 bits the whole numbers saturate.
+      {"1e30", "1", "4", "1e+30"}, {"0", "1e30", "1e30", "1"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.whole) + " " + c.over + "/" + c.under);
+    EXPECT_EQ(fraction_text(c.whole, c.over, c.under), c.out);
+  }
+}
+
+TEST(NormaliseUnsignedText, RewritesAsUnsigned) {
+  // clang-format off
+  const std::vector<TextCase> cases = {
+      {"12abc", "12"}, {"-5", "0"}, {"", "0"}, {"  42", "42"}, {"007", "7"}, {"+8", "8"},
+      {"4294967295", "4294967295"}, {"4294967296", "4294967295"},
+      {"99999999999999999999999", "4294967295"}, {"-99999999999999999999", "0"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(normalise_unsigned_text(c.in), c.out);
+  }
+}
+
+} // namespace
+} // namespace numeric
