@@ -29,6 +29,7 @@ CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int 
   InputRange& range = app.input_range(record);
   field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
   field->box(FL_GTK_DOWN_BOX);
+  field->textcolor(range.colour_ok);
   field->callback(check_input_callback, &range);
   field->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE);
   app.register_checked_input(field);
@@ -43,6 +44,9 @@ void set_text_colour(Fl_Input* field, Fl_Color colour) {
 }
 
 void on_focus_lost(Fl_Input* field, InputRange& range) {
+  // A field whose page or window is going away has nothing to say.
+  if (!field->visible_r())
+    return;
   if (field->textcolor() == range.colour_bad) {
     if (range.app->range_message_pending) {
       range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);
@@ -100,7 +104,9 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     if (range.on_valid)
       range.on_valid(field, range.rule.arg);
   }
-  if (Fl::focus() != field)
+  // The toolkit also calls back when the field's window or page is hidden;
+  // taking the focus then would show the window again.
+  if (Fl::focus() != field && field->visible_r())
     field->take_focus();
 }
 

@@ -77,11 +77,12 @@ std::string trim_number_text(std::string text) {
   if (point == std::string::npos)
     return text;
 
-  // A run of nines is a value just short of a rounder one: nudge it over so
-  // that the reprint carries ("2.99995" becomes "3.000050").
+  // A run of nines is a value just short of the next whole number: carry it
+  // there ("2.99995" becomes "3"). Nudging by 0.0001 and reprinting would
+  // show 2.9999999999 as "3.0001", a wrong fourth decimal.
   if (four_after_point(text, point, '9')) {
     double value = read_double(text);
-    value += value < 0.0 ? -0.0001 : 0.0001;
+    value = value < 0.0 ? std::floor(value) : std::ceil(value);
     text = print("%f", value);
     point = text.find('.');
     if (point == std::string::npos)
@@ -101,7 +102,11 @@ std::string trim_number_text(std::string text) {
 }
 
 std::string format_fixed(int precision, double value) {
-  return trim_number_text(print("%.*f", precision, value));
+  std::string text = trim_number_text(print("%.*f", precision, value));
+  // A tiny negative value rounds to zero: show it without a sign.
+  if (text == "-0" || text == "-0.0")
+    text.erase(0, 1);
+  return text;
 }
 
 std::string format_plain(double value) {

@@ -20,6 +20,8 @@ namespace {
 
 int silent_error(const char*, ...) { return 0; }
 
+constexpr std::size_t kLongestValue = 900;
+
 // iniparser reads a line with a NUL byte as a shorter line and keeps going;
 // such a file is not text, so it is refused as a whole.
 bool has_nul_byte(const std::string& path) {
@@ -54,9 +56,13 @@ bool is_space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0;
 // A line break can't be stored in a line-based file, so it becomes a blank.
 std::string written_value(std::string value) {
   for (char& c : value) {
-    if (c == '\n')
+    if (c == '\n' || c == '\r')
       c = ' ';
   }
+  // iniparser refuses a whole file over one line of more than about 1000
+  // characters; a value pasted that long is cut rather than losing the file.
+  if (value.size() > kLongestValue)
+    value.resize(kLongestValue);
   if (value.empty())
     return value;
   const bool needs_quotes = value.find_first_of(";#") != std::string::npos ||

@@ -80,6 +80,8 @@ void AppTest::stop_app() {
     return;
   app::install_right_button_hook(nullptr);
   app.reset();
+  // A test that leaves a window behind would make the next one flaky.
+  EXPECT_EQ(Fl::first_window(), nullptr);
   settle();
 }
 

@@ -2,6 +2,7 @@
 #include "gui/support/gui_driver.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
@@ -38,7 +39,24 @@ void press_key(int keysym) {
   send_key(focus ? focus->top_window() : nullptr, keysym, '\0');
 }
 
+namespace {
+// A user scrolls a list until the button shows before clicking it.
+void scroll_into_view(Fl_Widget* widget) {
+  for (Fl_Widget* child = widget; child->parent(); child = child->parent()) {
+    auto* scroll = dynamic_cast<Fl_Scroll*>(child->parent());
+    if (!scroll)
+      continue;
+    int top = scroll->y(), bottom = scroll->y() + scroll->h();
+    if (widget->y() < top || widget->y() + widget->h() > bottom)
+      scroll->scroll_to(scroll->xposition(),
+                        scroll->yposition() + widget->y() - top - scroll->h() / 2);
+    settle();
+  }
+}
+} // namespace
+
 void click(Fl_Widget* widget, int button) {
+  scroll_into_view(widget);
   Fl_Window* window = widget->as_window() ? widget->as_window() : widget->top_window();
   int wx = 0, wy = 0;
   // Coordinates relative to the top window (widgets in subwindows included).

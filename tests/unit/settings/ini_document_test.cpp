@@ -260,3 +260,15 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
   EXPECT_FALSE(doc.has("a:1"));
   EXPECT_TRUE(doc.section_entries("missing").empty());
 }
+
+TEST(IniDocumentSave, OverlongValueIsCutSoTheFileStillLoads) {
+  TempDir dir;
+  const std::string path = dir.file("State.ini");
+  IniDocument doc;
+  doc.set("p1:inp1a", std::string(5000, '7'));
+  doc.set("p1:inp2a", "2.5");
+  ASSERT_TRUE(doc.save(path));
+  IniDocument back = loaded(path);
+  EXPECT_EQ(back.get_string("p1:inp2a"), "2.5");
+  EXPECT_EQ(back.get_string("p1:inp1a"), std::string(900, '7'));
+}
