@@ -10,7 +10,8 @@ namespace app {
 class App;
 
 inline constexpr const char* kVersion = "1.1.13";
-inline constexpr const char* kProjectPage = "https://github.com/toolroom-calculator/toolroom-calculator";
+inline constexpr const char* kProjectPage =
+    "https://github.com/toolroom-calculator/toolroom-calculator";
 
 /// Builds the about window, hidden.
 std::unique_ptr<Fl_Window> build_about_window(App& app);

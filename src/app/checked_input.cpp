@@ -112,14 +112,14 @@ void check_input_callback(Fl_Widget* widget, void* data) {
 
 void open_edit_popup(App& app, Fl_Input* field) {
   bool has_selection = field->position() != field->mark();
-  Fl_Menu_Item items[] = {
-      {app.lang(470), FL_CTRL + 'c', nullptr, nullptr, has_selection ? 0 : FL_MENU_INACTIVE,
-       FL_NORMAL_LABEL, FL_HELVETICA, 14, FL_BLACK},
-      {app.lang(471), FL_CTRL + 'v', nullptr, nullptr, 0, FL_NORMAL_LABEL, FL_HELVETICA, 14,
-       FL_BLACK},
-      {app.lang(472), FL_CTRL + 'z', nullptr, nullptr, 0, FL_NORMAL_LABEL, FL_HELVETICA, 14,
-       FL_BLACK},
-      {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
+  Fl_Menu_Item items[] = {{app.lang(470), FL_CTRL + 'c', nullptr, nullptr,
+                           has_selection ? 0 : FL_MENU_INACTIVE, FL_NORMAL_LABEL, FL_HELVETICA, 14,
+                           FL_BLACK},
+                          {app.lang(471), FL_CTRL + 'v', nullptr, nullptr, 0, FL_NORMAL_LABEL,
+                           FL_HELVETICA, 14, FL_BLACK},
+                          {app.lang(472), FL_CTRL + 'z', nullptr, nullptr, 0, FL_NORMAL_LABEL,
+                           FL_HELVETICA, 14, FL_BLACK},
+                          {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
   // A missing language entry still leaves a usable menu.
   const char* fallback[] = {"Copy", "Paste", "Undo"};
   for (int i = 0; i < 3; ++i)

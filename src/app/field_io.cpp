@@ -2,6 +2,7 @@
 #include "app/field_io.h"
 
 #include <FL/Fl_Input_.H>
+#include <FL/Fl_Spinner.H>
 
 #include "app/checked_input.h"
 #include "numeric/number_text.h"
@@ -71,6 +72,11 @@ void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_
 
 void normalise_unsigned_field(Fl_Input_* field) {
   set_text(field, numeric::normalise_unsigned_text(field->value()));
+}
+
+void report_every_change(Fl_Spinner* spinner) {
+  Fl_Widget* text_field = spinner->child(0);
+  text_field->when(text_field->when() | FL_WHEN_CHANGED);
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include <array>
 
 class Fl_Input_;
+class Fl_Spinner;
 
 namespace app {
 
@@ -36,5 +37,9 @@ void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_
 
 /// Rewrites an integer field's text as a plain whole number.
 void normalise_unsigned_field(Fl_Input_* field);
+
+/// A spinner normally takes a typed value only on Enter or when it loses the
+/// focus; the precision spinners must recompute on every key.
+void report_every_change(Fl_Spinner* spinner);
 
 } // namespace app

@@ -42,8 +42,7 @@ const HelpTopic& help_topic(int topic) {
   return kTopics[static_cast<size_t>(std::clamp(topic, 0, 9))];
 }
 
-std::string help_file_path(const std::string& program_dir, const std::string& language,
-                           int topic) {
+std::string help_file_path(const std::string& program_dir, const std::string& language, int topic) {
   std::string file = help_topic(topic).file;
   size_t code = file.find("%s");
   if (code != std::string::npos)
@@ -71,8 +70,8 @@ HelpWindow::HelpWindow(App& app, int topic) : app_(app) {
   window_->callback(close_callback, this);
 
   if (app.help_font_size() != settings::kHelpFontSizeUnset)
-    view_->textsize(
-        static_cast<Fl_Fontsize>(std::clamp(app.help_font_size(), kSmallestTextSize, kLargestTextSize)));
+    view_->textsize(static_cast<Fl_Fontsize>(
+        std::clamp(app.help_font_size(), kSmallestTextSize, kLargestTextSize)));
   window_->copy_label(app.lang(help_topic(topic).title) ? app.lang(help_topic(topic).title) : "");
   view_->load(help_file_path(app.program_dir(), app.current_language(), topic).c_str());
 }

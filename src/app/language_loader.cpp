@@ -46,6 +46,16 @@ void App::load_language() {
   }
   current_language_ = code;
 
+  // "No" ends the program normally; "Yes" offers the installed languages.
+  auto choose_another = [&](const std::string& question) {
+    if (!dialogs_.ask_yes_no(question)) {
+      exit_process(0);
+      return false;
+    }
+    select_language();
+    code = current_language_;
+    return true;
+  };
   for (;;) {
     settings::IniDocument file;
     bool readable = i18n::is_safe_language_code(code) &&
@@ -57,26 +67,17 @@ void App::load_language() {
                              lang_or(287, "seems to be missing or damaged. Would you like to "
                                           "select another language?");
       language_loaded_ = false;
-      if (!dialogs_.ask_yes_no(question)) {
-        exit_process(0);
+      if (!choose_another(question))
         return;
-      }
-      select_language();
-      code = current_language_;
       continue;
     }
     // From here the previous table is gone: messages are in English.
     strings_ = i18n::StringTable();
     language_loaded_ = false;
     if (file.section_key_count(".") <= 0) {
-      std::string question = "The language file \"" + code +
-                             ".ini\" is empty. Would you like to select another language?";
-      if (!dialogs_.ask_yes_no(question)) {
-        exit_process(0);
+      if (!choose_another("The language file \"" + code +
+                          ".ini\" is empty. Would you like to select another language?"))
         return;
-      }
-      select_language();
-      code = current_language_;
       continue;
     }
     strings_ = i18n::StringTable::from_document(file);

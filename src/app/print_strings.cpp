@@ -14,16 +14,26 @@ namespace {
 // The toolkit's text each slot replaces; "selection" and "collate" have no
 // text in this toolkit version.
 std::array<const char**, i18n::kPrintStringCount> toolkit_texts() {
-  return {&Fl_Printer::dialog_title,        &Fl_Printer::dialog_printer,
-          &Fl_Printer::dialog_range,        &Fl_Printer::dialog_copies,
-          &Fl_Printer::dialog_all,          &Fl_Printer::dialog_pages,
-          &Fl_Printer::dialog_from,         &Fl_Printer::dialog_to,
-          &Fl_Printer::dialog_properties,   &Fl_Printer::dialog_copyNo,
-          &Fl_Printer::dialog_print_button, &Fl_Printer::dialog_cancel_button,
-          &Fl_Printer::dialog_print_to_file, &Fl_Printer::property_title,
-          &Fl_Printer::property_pagesize,   &Fl_Printer::property_mode,
-          &Fl_Printer::property_use,        &Fl_Printer::property_save,
-          &Fl_Printer::property_cancel,     nullptr,
+  return {&Fl_Printer::dialog_title,
+          &Fl_Printer::dialog_printer,
+          &Fl_Printer::dialog_range,
+          &Fl_Printer::dialog_copies,
+          &Fl_Printer::dialog_all,
+          &Fl_Printer::dialog_pages,
+          &Fl_Printer::dialog_from,
+          &Fl_Printer::dialog_to,
+          &Fl_Printer::dialog_properties,
+          &Fl_Printer::dialog_copyNo,
+          &Fl_Printer::dialog_print_button,
+          &Fl_Printer::dialog_cancel_button,
+          &Fl_Printer::dialog_print_to_file,
+          &Fl_Printer::property_title,
+          &Fl_Printer::property_pagesize,
+          &Fl_Printer::property_mode,
+          &Fl_Printer::property_use,
+          &Fl_Printer::property_save,
+          &Fl_Printer::property_cancel,
+          nullptr,
           nullptr};
 }
 

@@ -85,7 +85,8 @@ void App::write_settings() {
   settings_.set(".:language", current_language_);
   std::string error;
   if (!settings_.save(settings_path(), &error))
-    fatal_error(lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+    fatal_error(
+        lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
 }
 
 void App::store_unit_system(const std::string& measure) {
@@ -116,8 +117,8 @@ void App::apply_settings() {
   main_window_->show_unit_system(unit_system_);
   // Page 10's unit switch comes first and the thread pages before the others,
   // because later pages read what these set.
-  static constexpr int kOrder[kPageCount] = {10, 6, 1, 2, 3, 4, 5, 9, 8, 7,
-                                             11, 12, 13, 14, 15, 16, 17};
+  static constexpr int kOrder[kPageCount] = {10, 6,  1,  2,  3,  4,  5,  9, 8,
+                                             7,  11, 12, 13, 14, 15, 16, 17};
   for (int number : kOrder)
     page(number)->apply_settings();
 }

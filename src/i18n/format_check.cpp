@@ -48,8 +48,7 @@ bool format_matches(const std::string& text, const std::string& expected) {
     // Any floating conversion takes a double; d/u/x/X/c all take an int.
     auto is_float = [](char k) { return k == 'f' || k == 'g' || k == 'e'; };
     auto is_int = [](char k) { return k == 'd' || k == 'u' || k == 'x' || k == 'X'; };
-    bool ok = want == have || (is_float(want) && is_float(have)) ||
-              (want == 'd' && is_int(have));
+    bool ok = want == have || (is_float(want) && is_float(have)) || (want == 'd' && is_int(have));
     if (!ok)
       return false;
   }

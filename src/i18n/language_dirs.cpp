@@ -61,8 +61,8 @@ bool is_safe_language_code(const std::string& code) {
   if (code.empty() || code.size() > 16)
     return false;
   return std::all_of(code.begin(), code.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_';
   });
 }
 

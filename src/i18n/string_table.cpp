@@ -7,10 +7,10 @@
 namespace i18n {
 
 const std::array<const char*, kPrintStringCount> kPrintStringKeys = {
-    "title",  "printer", "range",      "copies",       "all",        "pages",
-    "from",   "to",      "properties", "copyNo",       "print_button", "cancel_button",
-    "print_to_file", "title2", "pagesize", "mode",     "use",        "save",
-    "cancel", "selection", "collate"};
+    "title",         "printer",   "range",      "copies", "all",          "pages",
+    "from",          "to",        "properties", "copyNo", "print_button", "cancel_button",
+    "print_to_file", "title2",    "pagesize",   "mode",   "use",          "save",
+    "cancel",        "selection", "collate"};
 
 namespace {
 

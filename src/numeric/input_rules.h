@@ -11,10 +11,10 @@ namespace numeric {
 
 /// Accepted values of one group of like fields.
 struct RangeRule {
-  int kind = 0;      ///< 0 unsigned integer, 2 unsigned decimal, 4 signed decimal
-  double min = 0.0;  ///< lower bound (a whole number for kind 0)
-  double max = 0.0;  ///< upper bound; max == min means "no range, only filtered"
-  long arg = 0;      ///< flag handed to the page's routines (1: value is typed, not derived)
+  int kind = 0;     ///< 0 unsigned integer, 2 unsigned decimal, 4 signed decimal
+  double min = 0.0; ///< lower bound (a whole number for kind 0)
+  double max = 0.0; ///< upper bound; max == min means "no range, only filtered"
+  long arg = 0;     ///< flag handed to the page's routines (1: value is typed, not derived)
 
   bool has_range() const { return max != min; }
 };

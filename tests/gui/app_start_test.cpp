@@ -19,13 +19,12 @@ TEST_F(AppStartTest, FirstStartWritesTheDefaultsAndTakesTheOnlyLanguage) {
   ASSERT_FALSE(dir.exists(kSettings));
   app::App& a = start_app();
   std::string file = dir.read_file(kSettings);
-  for (const char* line : {"[.]", "language                       = en",
-                           "last                           = Brown and Sharp 40-1",
-                           "ratio                          = 40",
-                           "measure                        = inch",
-                           "drill_fraction                 = 1",
-                           "help_font_size                 = -1000", "[hole plates]",
-                           "[brown and sharp 40-1]", "[aciera 40-1]", "[36-1]"})
+  for (const char* line :
+       {"[.]", "language                       = en",
+        "last                           = Brown and Sharp 40-1",
+        "ratio                          = 40", "measure                        = inch",
+        "drill_fraction                 = 1", "help_font_size                 = -1000",
+        "[hole plates]", "[brown and sharp 40-1]", "[aciera 40-1]", "[36-1]"})
     EXPECT_NE(file.find(line), std::string::npos) << line;
   EXPECT_TRUE(dialogs.language_offers.empty()); // one language: no window
   EXPECT_TRUE(a.language_loaded());
@@ -75,7 +74,11 @@ TEST_F(AppStartTest, BadSettingsFilesNeverCrash) {
   const Case cases[] = {
       {"empty", "", 0},
       {"truncated", "[.]\nmeasure = met", 0},
-      {"binary", std::string("\x7f" "ELF\0\x01\xff\xfe[\n=\n", 13), -1},
+      {"binary",
+       std::string("\x7f"
+                   "ELF\0\x01\xff\xfe[\n=\n",
+                   13),
+       -1},
       {"overlong line", "[.]\nlast = " + std::string(3000, 'x') + "\n", 1},
       {"section names as keys", "[.]\n[hole plates]\n[.]\nratio = [\n", 0},
       {"plates that are not numbers", "[hole plates]\n13 = abc\n14 = -2\n15 = 15\n", 0},
@@ -174,4 +177,26 @@ TEST_F(AppStartTest, ProgramDirectoryThatCannotBeWrittenIsFatalNotACrash) {
   EXPECT_EQ(dialogs.fatal_message,
             "A file system error has occurred creating 'DoNotEditOrDelete.ini', aborting program.");
   app.reset();
+}
+
+TEST_F(AppStartTest, UnknownProgramDirectoryIsFatalNotACrash) {
+  app = std::make_unique<app::App>("", dialogs);
+  EXPECT_THROW(app->start(), FatalErrorRaised);
+  EXPECT_NE(dialogs.fatal_message.find("own directory"), std::string::npos);
+  app.reset();
+}
+
+TEST_F(AppStartTest, BinaryOrOverlongLanguageFileAsksForAnotherLanguage) {
+  const std::string bad_files[] = {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+                                   "[.]\n0 = " + std::string(5000, 'x') + "\n"};
+  for (const std::string& content : bad_files) {
+    stop_app();
+    dialogs.questions.clear();
+    dir.write_file("language/de/de.ini", content);
+    dir.write_file(kSettings, "[.]\nlanguage = de\n[hole plates]\n13 = 13\n");
+    dialogs.answers = {true};
+    app::App& a = start_app();
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(a.current_language(), "en");
+  }
 }

@@ -22,11 +22,10 @@ struct NavRow {
   int label;
   int y;
 };
-constexpr NavRow kColumn[] = {{1, 0, 6},     {2, 1, 62},    {3, 2, 118},   {4, 3, 174},
-                              {12, 4, 230},  {5, 5, 286},   {6, 6, 342},   {7, 7, 398},
-                              {8, 8, 454},   {9, 9, 510},   {10, 10, 566}, {15, 394, 622},
-                              {13, 11, 678}, {14, 365, 734}, {16, 419, 790}, {17, 414, 846},
-                              {11, -1, 902}};
+constexpr NavRow kColumn[] = {
+    {1, 0, 6},     {2, 1, 62},     {3, 2, 118},    {4, 3, 174},    {12, 4, 230},  {5, 5, 286},
+    {6, 6, 342},   {7, 7, 398},    {8, 8, 454},    {9, 9, 510},    {10, 10, 566}, {15, 394, 622},
+    {13, 11, 678}, {14, 365, 734}, {16, 419, 790}, {17, 414, 846}, {11, -1, 902}};
 
 int red_labels(app::MainWindow& window) {
   int red = 0;
@@ -107,9 +106,9 @@ TEST_F(MainWindowTest, PageGroupsSitAtTheirRectangles) {
   struct Rect {
     int page, x, y, w, h;
   };
-  for (const Rect& r : {Rect{1, 160, 2, 665, 598}, Rect{11, 160, 1, 665, 599},
-                        Rect{13, 160, 2, 665, 887}, Rect{14, 160, 0, 667, 1420},
-                        Rect{17, 160, 2, 665, 598}}) {
+  for (const Rect& r :
+       {Rect{1, 160, 2, 665, 598}, Rect{11, 160, 1, 665, 599}, Rect{13, 160, 2, 665, 887},
+        Rect{14, 160, 0, 667, 1420}, Rect{17, 160, 2, 665, 598}}) {
     Fl_Group* group = window.page_group(r.page);
     EXPECT_EQ(group->x(), r.x) << r.page;
     EXPECT_EQ(group->y(), r.y) << r.page;

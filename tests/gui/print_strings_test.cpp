@@ -3,7 +3,6 @@
 
 #include <FL/Fl_Printer.H>
 
-
 #include "app/print_strings.h"
 #include "i18n/string_table.h"
 

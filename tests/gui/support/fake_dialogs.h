@@ -27,10 +27,10 @@ class FakeDialogs : public app::Dialogs {
 public:
   std::vector<std::string> alerts;
   std::vector<std::string> questions;
-  std::deque<bool> answers;            ///< answers to ask_yes_no, in order
+  std::deque<bool> answers; ///< answers to ask_yes_no, in order
   std::vector<std::string> range_messages;
   std::vector<std::vector<app::LanguageOption>> language_offers;
-  std::deque<int> language_answers;    ///< indices chosen; -1 closes the window
+  std::deque<int> language_answers; ///< indices chosen; -1 closes the window
   std::vector<std::string> opened_uris;
   std::string fatal_message;
 

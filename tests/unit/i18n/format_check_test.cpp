@@ -18,12 +18,12 @@ TEST(FormatCheck, ConversionsAreListedInOrder) {
       {"%c%cWith %d teeth use %s.", "ccds"},
       {"%5.2f mm", "f"},
       {"plain text", ""},
-      {"%s%s%n", nullptr},     // %n writes memory
-      {"%*d", nullptr},        // '*' takes an argument we don't pass
-      {"%1$d", nullptr},       // positional arguments
-      {"%ld", nullptr},        // length modifier
-      {"ends in %", nullptr},  // unfinished
-      {"%q", nullptr},         // unknown
+      {"%s%s%n", nullptr},    // %n writes memory
+      {"%*d", nullptr},       // '*' takes an argument we don't pass
+      {"%1$d", nullptr},      // positional arguments
+      {"%ld", nullptr},       // length modifier
+      {"ends in %", nullptr}, // unfinished
+      {"%q", nullptr},        // unknown
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

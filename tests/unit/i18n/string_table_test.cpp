@@ -19,7 +19,8 @@ IniDocument language_file(std::initializer_list<std::pair<const char*, const cha
 } // namespace
 
 TEST(StringTable, EntriesAreFoundByTheirNumber) {
-  auto table = StringTable::from_document(language_file({{"0", "Circle"}, {"1", "Right"}, {"472", "Undo"}}));
+  auto table =
+      StringTable::from_document(language_file({{"0", "Circle"}, {"1", "Right"}, {"472", "Undo"}}));
   EXPECT_EQ(table.count(), 3);
   EXPECT_STREQ(table.get(0), "Circle");
   EXPECT_STREQ(table.get(472), "Undo");
@@ -29,8 +30,8 @@ TEST(StringTable, EntriesAreFoundByTheirNumber) {
 
 TEST(StringTable, AGapLeavesOnlyThatEntryEmpty) {
   // Keys 0..4 without 2: four keys, yet entry 4 must still be there.
-  auto table = StringTable::from_document(
-      language_file({{"0", "a"}, {"1", "b"}, {"3", "d"}, {"4", "e"}}));
+  auto table =
+      StringTable::from_document(language_file({{"0", "a"}, {"1", "b"}, {"3", "d"}, {"4", "e"}}));
   EXPECT_EQ(table.count(), 4);
   EXPECT_EQ(table.get(2), nullptr);
   EXPECT_STREQ(table.get(4), "e");
