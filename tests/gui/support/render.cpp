@@ -1,0 +1,74 @@
+// Offscreen drawing of a widget for sketch tests.
+#include "gui/support/render.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <cstdio>
+#include <map>
+
+namespace testing_support {
+
+namespace {
+// Fl_Widget::draw is protected; the sketch classes are drawn through this.
+struct Drawer : Fl_Widget {
+  static void draw_it(Fl_Widget* widget) { static_cast<Drawer*>(widget)->draw(); }
+};
+} // namespace
+
+Rendered render_widget(Fl_Widget* widget) {
+  Rendered out;
+  out.w = widget->w();
+  out.h = widget->h();
+  if (widget->window())
+    widget->window()->make_current();
+  Fl_Offscreen buffer = fl_create_offscreen(out.w, out.h);
+  fl_begin_offscreen(buffer);
+  fl_color(FL_WHITE);
+  fl_rectf(0, 0, out.w, out.h);
+  // The widget draws at its own x, y: shift the origin onto the buffer.
+  fl_push_matrix();
+  fl_push_no_clip();
+  int old_x = widget->x(), old_y = widget->y();
+  widget->position(0, 0);
+  Drawer::draw_it(widget);
+  widget->position(old_x, old_y);
+  fl_pop_clip();
+  fl_pop_matrix();
+  out.rgb.resize(static_cast<size_t>(out.w * out.h * 3));
+  fl_read_image(out.rgb.data(), 0, 0, out.w, out.h);
+  fl_end_offscreen();
+  fl_delete_offscreen(buffer);
+  return out;
+}
+
+int Rendered::drawn_pixels() const {
+  std::map<unsigned, int> counts;
+  for (size_t i = 0; i + 2 < rgb.size(); i += 3)
+    ++counts[(unsigned(rgb[i]) << 16) | (unsigned(rgb[i + 1]) << 8) | rgb[i + 2]];
+  int most = 0;
+  for (const auto& [colour, count] : counts)
+    most = std::max(most, count);
+  return w * h - most;
+}
+
+int Rendered::pixels_of(unsigned char r, unsigned char g, unsigned char b) const {
+  int count = 0;
+  for (size_t i = 0; i + 2 < rgb.size(); i += 3)
+    count += rgb[i] == r && rgb[i + 1] == g && rgb[i + 2] == b;
+  return count;
+}
+
+bool Rendered::save_ppm(const std::string& path) const {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file)
+    return false;
+  std::fprintf(file, "P6\n%d %d\n255\n", w, h);
+  bool ok = std::fwrite(rgb.data(), 1, rgb.size(), file) == rgb.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+} // namespace testing_support
