@@ -29,14 +29,7 @@ App::App(std::string program_dir, Dialogs& dialogs)
   }
 }
 
-App::~App() {
-  // Pages hold pointers into the windows: drop them first.
-  help_windows_.clear();
-  about_window_.reset();
-  main_window_.reset();
-  for (auto& page : pages_)
-    page.reset();
-}
+App::~App() { destroy_windows(); }
 
 void App::start() {
   if (program_dir_.empty())
@@ -55,12 +48,33 @@ void App::start() {
 void App::show() { main_window_->window()->show(); }
 
 void App::build_windows() {
-  for (auto& input : checked_inputs_)
-    input = nullptr;
+  // The records and the lists the builders fill start afresh every time.
+  checked_inputs_.fill(nullptr);
+  unit_pairs_.fill(UnitPair{});
+  for (size_t i = 0; i < input_ranges_.size(); ++i) {
+    input_ranges_[i].rule = numeric::kRangeRules[i];
+    input_ranges_[i].on_valid = nullptr;
+    input_ranges_[i].on_invalid = nullptr;
+  }
   for (int number = 1; number <= kPageCount; ++number)
     pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
   main_window_ = std::make_unique<MainWindow>(*this);
   about_window_ = build_about_window(*this);
+}
+
+void App::destroy_windows() {
+  // Closing a window calls its fields back: the pages must not hear it.
+  for (auto& range : input_ranges_) {
+    range.on_valid = nullptr;
+    range.on_invalid = nullptr;
+  }
+  help_windows_.clear();
+  about_window_.reset();
+  main_window_.reset();
+  for (auto& page : pages_)
+    page.reset();
+  checked_inputs_.fill(nullptr);
+  unit_pairs_.fill(UnitPair{});
 }
 
 void App::put_pages_in_start_mode() {

@@ -120,6 +120,9 @@ public:
   // ---- navigation (the main window's callbacks land here) ----
   void show_page(int number);
   void toggle_unit_system();
+  /// The language button: choose another language and rebuild the windows
+  /// in it, keeping every page as it was.
+  void switch_language();
   void quit();
   void show_about();
   void hide_about();
@@ -139,6 +142,7 @@ private:
   void select_language();
   void apply_settings();
   void build_windows();
+  void destroy_windows();
   void put_pages_in_start_mode();
   std::string settings_path() const;
 

@@ -1,6 +1,11 @@
 // Loading the string table of the chosen language, and choosing a language.
 #include "app/app.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+
+#include "app/main_window.h"
 #include "i18n/language_dirs.h"
 
 namespace app {
@@ -85,6 +90,32 @@ void App::load_language() {
     language_loaded_ = true;
     return;
   }
+}
+
+void App::switch_language() {
+  Fl_Window* window = main_window_->window();
+  const int x = window->x(), y = window->y();
+  const std::string previous = current_language_;
+  save_page_state();
+  auto others = i18n::installed_languages(program_dir_ + "/language", current_language_);
+  if (!others || others->empty()) {
+    // Nothing to switch to is no reason to end the program.
+    dialogs_.alert("No other language is installed.");
+    return;
+  }
+  select_language();
+  if (current_language_ == previous)
+    return;
+  load_language();
+  destroy_windows();
+  build_windows();
+  Fl::visual(FL_RGB);
+  put_pages_in_start_mode();
+  main_window_->nav_button(1)->labelcolor(FL_RED);
+  apply_settings();
+  load_page_state();
+  main_window_->window()->position(x, y);
+  show();
 }
 
 } // namespace app

@@ -71,8 +71,11 @@ void nav_callback(Fl_Widget* button, void* data) {
 void unit_callback(Fl_Widget*, void* data) { app_of(data).toggle_unit_system(); }
 void about_callback(Fl_Widget*, void* data) { app_of(data).show_about(); }
 void quit_callback(Fl_Widget*, void* data) { app_of(data).quit(); }
-void language_callback(Fl_Widget*, void*) {
-  // The language selection and live switch come with the other languages.
+void run_language_switch(void* app) { static_cast<App*>(app)->switch_language(); }
+
+void language_callback(Fl_Widget*, void* data) {
+  // The switch destroys this button's window: let the callback return first.
+  Fl::add_timeout(0.0, run_language_switch, data);
 }
 
 Fl_Button* side_button(int y, int h, const char* label) {
@@ -131,7 +134,7 @@ MainWindow::MainWindow(App& app) : app_(app) {
   window_->size_range(830, 600, 830, 985);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { Fl::remove_timeout(run_language_switch, &app_); }
 
 void MainWindow::build_nav_column(bool spanish_layout) {
   for (const NavSlot& slot : kNavSlots) {

@@ -1,0 +1,46 @@
+// The language button: the windows come back in the other language with
+// the page shown and the column scroll as they were.
+#include <gtest/gtest.h>
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Scroll.H>
+
+#include "app/main_window.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+
+using namespace testing_support;
+
+class LanguageSwitchTest : public AppTest {};
+
+TEST_F(LanguageSwitchTest, OnlyOneLanguageInstalledIsAMessageNotTheEnd) {
+  app::App& a = start_app();
+  EXPECT_NO_THROW(a.switch_language());
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(a.current_language(), "en");
+  EXPECT_TRUE(a.main_window()->window()->shown());
+}
+
+TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
+  std::string german = dir.read_file("language/en/en.ini");
+  german.replace(german.find("\n0 = "), 5, "\n0 = Kreis_");
+  dir.write_file("language/de/de.ini", german);
+  dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = en\n[hole plates]\n13 = 13\n");
+  app::App& a = start_app();
+  click(a.main_window()->nav_button(9));
+  a.main_window()->nav_column()->scroll_to(0, 298);
+
+  click(a.main_window()->language_button());
+  settle(); // the switch runs once the button's callback has returned
+
+  EXPECT_EQ(a.current_language(), "de");
+  EXPECT_TRUE(dialogs.language_offers.empty()); // one other language: no window
+  EXPECT_EQ(std::string(a.main_window()->nav_button(1)->label()).rfind("Kreis ", 0), 0u);
+  EXPECT_EQ(a.main_window()->shown_page(), 9);
+  EXPECT_EQ(a.main_window()->nav_button(9)->labelcolor(), FL_RED);
+  EXPECT_EQ(a.main_window()->nav_column()->yposition(), 298);
+  EXPECT_TRUE(a.main_window()->window()->shown());
+  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = de"),
+            std::string::npos);
+}
