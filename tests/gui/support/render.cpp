@@ -13,9 +13,13 @@
 namespace testing_support {
 
 namespace {
-// Fl_Widget::draw is protected; the sketch classes are drawn through this.
+// Fl_Widget::draw is protected; a derived class may name it, and the member
+// pointer then calls the widget's own (virtual) draw.
 struct Drawer : Fl_Widget {
-  static void draw_it(Fl_Widget* widget) { static_cast<Drawer*>(widget)->draw(); }
+  static void draw_it(Fl_Widget* widget) {
+    void (Fl_Widget::*draw_member)() = &Drawer::draw;
+    (widget->*draw_member)();
+  }
 };
 } // namespace
 
