@@ -29,7 +29,10 @@ App::App(std::string program_dir, Dialogs& dialogs)
   }
 }
 
-App::~App() { destroy_windows(); }
+App::~App() {
+  help_windows_.clear();
+  destroy_windows();
+}
 
 void App::start() {
   if (program_dir_.empty())
@@ -68,7 +71,6 @@ void App::destroy_windows() {
     range.on_valid = nullptr;
     range.on_invalid = nullptr;
   }
-  help_windows_.clear();
   about_window_.reset();
   main_window_.reset();
   for (auto& page : pages_)
@@ -127,7 +129,8 @@ void App::toggle_unit_system() {
   for (size_t i = 0; i < unit_pairs_.size(); ++i) {
     const UnitPair& pair = unit_pairs_[i];
     Fl_Button* button = to_metric ? pair.metric : pair.inch;
-    if (button) {
+    // A page already in the new unit must not convert its fields twice.
+    if (button && !button->value()) {
       button->setonly();
       button->do_callback();
     }

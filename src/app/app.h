@@ -133,7 +133,7 @@ public:
 
   /// The right-button hook of the event loop: opens the edit popup of the
   /// checked input under the pointer. Returns true when it handled the click.
-  bool input_popup_check();
+  bool input_popup_check(Fl_Window* clicked);
 
 private:
   void load_settings();
@@ -142,6 +142,7 @@ private:
   void select_language();
   void apply_settings();
   void build_windows();
+  /// The main, about and page windows; help windows stay open.
   void destroy_windows();
   void put_pages_in_start_mode();
   std::string settings_path() const;

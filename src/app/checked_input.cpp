@@ -67,6 +67,10 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     on_focus_lost(field, range);
     return;
   }
+  // The toolkit also calls back when the field's page or window is hidden:
+  // nothing was typed, so nothing is checked or recomputed.
+  if (Fl::event() == FL_HIDE)
+    return;
 
   std::string text = field->value();
   int caret = field->position();

@@ -18,16 +18,21 @@ App* hooked_app = nullptr;
 // checked input opens its menu instead of reaching the widgets.
 int dispatch(int event, Fl_Window* window) {
   if (hooked_app && event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE &&
-      hooked_app->input_popup_check())
+      hooked_app->input_popup_check(window))
     return 1;
   return Fl::handle_(event, window);
 }
 
 } // namespace
 
-bool App::input_popup_check() {
+bool App::input_popup_check(Fl_Window* clicked) {
+  // Event coordinates are relative to the clicked window: only its fields
+  // can be under the pointer, and none while another window is modal.
+  if (!clicked || (Fl::modal() && Fl::modal() != clicked))
+    return false;
   for (Fl_Input* field : checked_inputs_) {
-    if (!field || !field->active_r() || !field->visible_r() || !Fl::event_inside(field))
+    if (!field || field->top_window() != clicked || !field->active_r() || !field->visible_r() ||
+        !Fl::event_inside(field))
       continue;
     field->take_focus();
     open_edit_popup(*this, field);

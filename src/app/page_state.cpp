@@ -5,7 +5,10 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Scroll.H>
 
+#include <FL/Fl.H>
+
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -17,17 +20,26 @@ namespace {
 
 std::string state_path(const std::string& program_dir) { return program_dir + "/State.ini"; }
 
-// Lowest and highest scroll position that still shows buttons.
+// A hand-edited scroll position is kept within the buttons: from the first
+// button at the top of the column to the last one at its bottom. (The
+// toolkit counts the top as the gap between the frame and the first button,
+// so the lowest position is slightly negative.)
 int clamp_nav_scroll(Fl_Scroll* column, long position) {
-  int bottom = 0;
+  int top = INT_MAX, bottom = INT_MIN;
   for (int i = 0; i < column->children(); ++i) {
     Fl_Widget* child = column->child(i);
     if (child == &column->scrollbar || child == &column->hscrollbar)
       continue;
+    top = std::min(top, child->y() + column->yposition());
     bottom = std::max(bottom, child->y() + child->h() + column->yposition());
   }
-  int most = std::max(0, bottom - column->y() - column->h() + 4);
-  return static_cast<int>(std::clamp<long>(position, 0, most));
+  if (top > bottom)
+    return 0;
+  int inner_top = column->y() + Fl::box_dy(column->box());
+  int inner_bottom = column->y() + column->h() - Fl::box_dy(column->box());
+  int lowest = inner_top - top;
+  int highest = std::max(lowest, bottom - inner_bottom);
+  return static_cast<int>(std::clamp<long>(position, lowest, highest));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <FL/Fl_Printer.H>
 
 #include <array>
+#include <deque>
+#include <string>
 
 #include "i18n/string_table.h"
 
@@ -39,6 +41,20 @@ std::array<const char**, i18n::kPrintStringCount> toolkit_texts() {
 
 } // namespace
 
+namespace {
+// The toolkit builds its print panel once and keeps pointing at the texts it
+// was given, so every text handed to it must live until the program ends,
+// also after a language switch has freed the table it came from.
+const char* lasting_copy(const std::string& text) {
+  static std::deque<std::string> kept;
+  for (const std::string& old : kept)
+    if (old == text)
+      return old.c_str();
+  kept.push_back(text);
+  return kept.back().c_str();
+}
+} // namespace
+
 void install_print_dialog_strings(const i18n::StringTable& strings) {
   static std::array<const char*, i18n::kPrintStringCount> toolkit_defaults{};
   static bool defaults_saved = false;
@@ -52,7 +68,7 @@ void install_print_dialog_strings(const i18n::StringTable& strings) {
     if (!texts[slot])
       continue;
     const std::string& text = strings.print_string(static_cast<int>(slot));
-    *texts[slot] = text.empty() ? toolkit_defaults[slot] : text.c_str();
+    *texts[slot] = text.empty() ? toolkit_defaults[slot] : lasting_copy(text);
   }
 }
 

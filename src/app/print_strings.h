@@ -10,7 +10,7 @@ namespace app {
 
 /// Points the toolkit's print-dialog texts at the table's texts; a text the
 /// language file lacks keeps the toolkit's own (English) wording.
-/// The table must outlive the dialog.
+/// The texts are copied into storage that lasts until exit.
 void install_print_dialog_strings(const i18n::StringTable& strings);
 
 } // namespace app

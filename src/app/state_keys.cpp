@@ -42,7 +42,9 @@ void save_pair(IniDocument& state, const std::string& key, const Fl_Button* firs
 
 void load_pair(const IniDocument& state, const std::string& key, Fl_Button* first,
                Fl_Button* second) {
-  set_radio(state.get_long(key, 0) == 0 ? first : second);
+  long index = state.get_long(key, 0);
+  if (index == 0 || index == 1) // anything else leaves the pair as built
+    set_radio(index == 0 ? first : second);
 }
 
 void save_radio_index(IniDocument& state, const std::string& key,

@@ -36,9 +36,9 @@ const std::array<RangeRule, 56> kRangeRules = {{
     {0, 30.0, 100.0, 0},     // 24 thread series: engagement %
     {0, 0.0, 0.0, 0},        // 25 thread series: fraction
     {2, 0.0, 0.0, 0},        // 26 polygon: known size
-    {2, 0.0, 0.0, 0},        // 27 change gears: profile
-    {0, 0.0, 0.0, 0},        // 28 change gears: tooth count
-    {0, 0.0, 0.0, 0},        // 29 change gears: fraction
+    {2, 0.0, 0.0, 0},        // 27 spur gear: profile
+    {0, 0.0, 0.0, 0},        // 28 spur gear: tooth count
+    {0, 0.0, 0.0, 0},        // 29 spur gear: fraction reader
     {4, -360.0, 360.0, 0},   // 30 bolt circle: angles
     {2, 0.0, 360.0, 0},      // 31 conversions: decimal degrees
     {0, 0.0, 179.0, 0},      // 32 conversions: degrees

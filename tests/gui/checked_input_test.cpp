@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/checked_input.h"
+#include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/field_io.h"
 #include "gui/support/app_fixture.h"
@@ -36,6 +37,7 @@ protected:
   // its window closes) must go first.
   void TearDown() override { stop_app(); }
 
+  Fl_Window* main() { return app->main_window()->window(); }
   Fl_Group* group = nullptr;
   int count = 0;
   int valid_calls = 0;
@@ -154,14 +156,25 @@ TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePages) {
   Fl::e_x = input->x() + 5;
   Fl::e_y = input->y() + 5;
   group->deactivate();
-  EXPECT_FALSE(app->input_popup_check());
+  EXPECT_FALSE(app->input_popup_check(main()));
   group->activate();
   input->hide();
-  EXPECT_FALSE(app->input_popup_check());
+  EXPECT_FALSE(app->input_popup_check(main()));
   input->show();
   Fl::e_x = 700;
   Fl::e_y = 590;
-  EXPECT_FALSE(app->input_popup_check());
+  EXPECT_FALSE(app->input_popup_check(main()));
+}
+
+TEST_F(CheckedInputTest, RightClickInAnotherWindowIsNotForTheMainWindowsFields) {
+  app::CheckedInput* input = field(2);
+  app->show_help(0);
+  Fl_Window* help = app->help_windows().back()->window();
+  Fl::e_x = input->x() + 5; // the same spot, but in the help window
+  Fl::e_y = input->y() + 5;
+  valid_calls = 0;
+  EXPECT_FALSE(app->input_popup_check(help));
+  EXPECT_EQ(valid_calls, 0);
 }
 
 TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
@@ -179,7 +192,7 @@ TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
       Fl::handle(FL_KEYBOARD, menu);
   });
   valid_calls = 0;
-  EXPECT_TRUE(app->input_popup_check());
+  EXPECT_TRUE(app->input_popup_check(main()));
   EXPECT_EQ(valid_calls, 1); // the field's own callback ran after the menu
   EXPECT_STREQ(input->value(), "12.5");
 }

@@ -6,7 +6,10 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Scroll.H>
+
+#include <deque>
 
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
@@ -184,4 +187,57 @@ TEST_F(MainWindowTest, AboutWindowShowsTheVersionAndGivesTheMainWindowBack) {
   a.about_window()->do_callback(); // the window manager's close box
   EXPECT_FALSE(a.about_window()->shown());
   EXPECT_TRUE(a.main_window()->window()->active());
+}
+
+namespace {
+// A stand-in page radio button that records when its callback runs.
+struct Recorder {
+  std::vector<std::string>* calls;
+  std::string tag;
+  static void callback(Fl_Widget*, void* data) {
+    auto* recorder = static_cast<Recorder*>(data);
+    recorder->calls->push_back(recorder->tag);
+  }
+};
+} // namespace
+
+TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange) {
+  app::App& a = start_app();
+  std::vector<std::string> calls;
+  std::deque<Recorder> recorders;
+  Fl_Double_Window holder(100, 50);
+  const int slots = static_cast<int>(app::UnitPairSlot::kCount);
+  for (int slot = 0; slot < slots; ++slot) {
+    Fl_Group* pair = new Fl_Group(0, 0, 100, 25); // each pair is its own radio group
+    auto* inch = new Fl_Round_Button(0, 0, 50, 25);
+    auto* mm = new Fl_Round_Button(50, 0, 50, 25);
+    pair->end();
+    inch->type(FL_RADIO_BUTTON);
+    mm->type(FL_RADIO_BUTTON);
+    inch->setonly();
+    recorders.push_back({&calls, std::to_string(slot) + "in"});
+    inch->callback(Recorder::callback, &recorders.back());
+    recorders.push_back({&calls, std::to_string(slot) + "mm"});
+    mm->callback(Recorder::callback, &recorders.back());
+    a.register_unit_pair(static_cast<app::UnitPairSlot>(slot), inch, mm);
+  }
+  holder.end();
+  // The page in slot 5 is already metric: it must not convert twice.
+  a.unit_pair(static_cast<app::UnitPairSlot>(5)).metric->setonly();
+
+  click(a.main_window()->unit_button());
+  std::vector<std::string> expected;
+  for (int slot = 0; slot < slots; ++slot)
+    if (slot != 5)
+      expected.push_back(std::to_string(slot) + "mm");
+  EXPECT_EQ(calls, expected);
+  for (int slot = 0; slot < slots; ++slot)
+    EXPECT_EQ(a.unit_pair(static_cast<app::UnitPairSlot>(slot)).metric->value(), 1) << slot;
+
+  calls.clear();
+  click(a.main_window()->unit_button());
+  ASSERT_EQ(calls.size(), static_cast<size_t>(slots));
+  EXPECT_EQ(calls.front(), "0in");
+  EXPECT_EQ(calls.back(), std::to_string(slots - 1) + "in");
+  stop_app(); // before the stand-in buttons go
 }

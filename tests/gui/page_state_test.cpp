@@ -32,7 +32,8 @@ TEST_F(PageStateTest, PageShownAndColumnScrollSurviveARestart) {
   EXPECT_EQ(again.main_window()->shown_page(), 9);
   EXPECT_EQ(again.main_window()->nav_button(9)->labelcolor(), FL_RED);
   EXPECT_EQ(again.main_window()->nav_button(1)->labelcolor(), FL_BLACK);
-  EXPECT_EQ(again.main_window()->nav_column()->yposition(), 200);
+  // The toolkit may round the position to a step of its scroll bar.
+  EXPECT_NEAR(again.main_window()->nav_column()->yposition(), 200, 2);
 }
 
 TEST_F(PageStateTest, MissingOrBadStateGivesPageOneUnscrolled) {
@@ -46,6 +47,7 @@ TEST_F(PageStateTest, MissingOrBadStateGivesPageOneUnscrolled) {
       {"a directory", "", true},
       {"page out of range", "[page]\npage = 40\nscroll = -50\n", false},
       {"page not a number", "[page]\npage = nine\nscroll = 1e99\n", false},
+      {"scroll out of range", "[page]\npage = 0\nscroll = -99999999999999999999\n", false},
       {"section name as key", "[page]\n[p1]\n[page]\n", false},
       {"malformed line", "[page]\npage 8\n", false},
       {"binary", std::string("\0\xff\xfe\x01[p1]\x00", 9), false},
@@ -60,9 +62,10 @@ TEST_F(PageStateTest, MissingOrBadStateGivesPageOneUnscrolled) {
       dir.write_file("State.ini", c.content);
     app::App& a = start_app();
     EXPECT_EQ(a.main_window()->shown_page(), 1);
+    // The first button shows at the top (the toolkit may round by a step).
     int scroll = a.main_window()->nav_column()->yposition();
-    EXPECT_GE(scroll, 0);
-    EXPECT_LT(scroll, 600);
+    EXPECT_GE(scroll, -4);
+    EXPECT_LE(scroll, 4);
   }
 }
 

@@ -21,3 +21,18 @@ TEST(PrintStrings, LanguageTextsReplaceTheDialogTextsAndGapsKeepTheToolkits) {
   EXPECT_STREQ(Fl_Printer::property_cancel, "Zurück");
   EXPECT_EQ(Fl_Printer::dialog_printer, toolkit_printer);
 }
+
+TEST(PrintStrings, TextsOutliveTheTableTheyCameFrom) {
+  // The toolkit keeps pointing at the texts after a language switch has
+  // freed the old table.
+  {
+    settings::IniDocument doc;
+    doc.set("local:title", "Imprimir");
+    auto table = i18n::StringTable::from_document(doc);
+    app::install_print_dialog_strings(table);
+  }
+  std::string(1000, 'x'); // reuse the freed memory
+  EXPECT_STREQ(Fl_Printer::dialog_title, "Imprimir");
+  settings::IniDocument none;
+  app::install_print_dialog_strings(i18n::StringTable::from_document(none));
+}
