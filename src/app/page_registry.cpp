@@ -3,10 +3,14 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/geometry/circle_segment_page.h"
+
 namespace app {
 
 std::unique_ptr<Page> create_page(App& app, int number) {
   switch (number) {
+  case 1:
+    return std::make_unique<calc::CircleSegmentPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }

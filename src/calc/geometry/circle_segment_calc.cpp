@@ -1,0 +1,274 @@
+// Circle segment formulas.
+#include "calc/geometry/circle_segment_calc.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "numeric/number_text.h"
+
+namespace calc {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+// Twice the degrees per radian, and half the radians per degree.
+constexpr double kTwiceDegPerRad = 114.59155902616465;
+constexpr double kHalfRadPerDeg = 0.008726646259971648;
+
+// Rows by number, as the page shows them.
+enum Row { kR1, kR2, kR3, kR4, kR5, kR6, kR7, kR8, kR9, kR10 };
+
+// " %.*f" of any value, in a string of the length it needs.
+std::string print_fixed(int precision, double value) {
+  int length = std::snprintf(nullptr, 0, " %.*f", precision, value);
+  if (length <= 0)
+    return "";
+  std::string text(static_cast<size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, " %.*f", precision, value);
+  return text;
+}
+
+// The angle as the page keeps it: six decimals, so that a computed 180
+// does not show as 179.99999999.
+double six_decimals(double degrees) { return numeric::read_double(print_fixed(6, degrees)); }
+
+// The four quantities of the segment and its angle, whatever the case.
+struct Segment {
+  double r = 0.0;
+  double c = 0.0;
+  double d = 0.0;
+  double theta = 0.0; // degrees
+};
+
+// The angle from the chord and the distance of the chord from the centre.
+double angle_from_chord(double c, double d) {
+  return six_decimals(std::atan(c * 0.5 / d) * kTwiceDegPerRad);
+}
+
+bool all_finite(const SegmentResult& result) {
+  for (double value : result.rows)
+    if (!std::isfinite(value))
+      return false;
+  return std::isfinite(result.angle);
+}
+
+} // namespace
+
+bool second_is_angle(SegmentKnown known) {
+  return known == SegmentKnown::kRadiusAngle || known == SegmentKnown::kArcAngle ||
+         known == SegmentKnown::kChordAngle;
+}
+
+bool first_is_radius(SegmentKnown known) {
+  switch (known) {
+  case SegmentKnown::kRadiusAngle:
+  case SegmentKnown::kRadiusChord:
+  case SegmentKnown::kRadiusHeight:
+  case SegmentKnown::kRadiusDistance:
+  case SegmentKnown::kRadiusArc:
+    return true;
+  default:
+    return false;
+  }
+}
+
+double angle_for_arc_to_chord(double ratio) {
+  // The arc-to-chord ratio q grows with the angle; the step grows while q is
+  // short of the ratio and shrinks once it overshoots.
+  double theta = 4.0;
+  double step = 4.0;
+  for (int i = 0; i < 75; ++i) {
+    double q = theta / (2.0 * std::sin(theta / 2.0));
+    if (q > ratio) {
+      step /= 2.0;
+      theta -= step;
+    } else {
+      step *= 2.0;
+      theta += step;
+    }
+  }
+  return theta;
+}
+
+std::optional<double> angle_from_dms_texts(const std::string& degrees, const std::string& minutes,
+                                           const std::string& seconds) {
+  if (numeric::read_long(degrees) < 1 && numeric::read_long(minutes) < 1 &&
+      numeric::read_double(seconds) <= 0.0)
+    return std::nullopt;
+  return numeric::dms_to_degrees(degrees, minutes, seconds);
+}
+
+std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
+  const double a = input.first;
+  const double b = input.second;
+  SegmentResult out;
+  Segment s;
+  double& r = s.r;
+  double& c = s.c;
+  double& d = s.d;
+  double& theta = s.theta;
+  auto& rows = out.rows;
+
+  if (second_is_angle(input.known) && b <= 0.0)
+    return std::nullopt;
+
+  switch (input.known) {
+  case SegmentKnown::kChordArc: {
+    if (!(a > 0.0 && a < b))
+      return std::nullopt;
+    double half = angle_for_arc_to_chord(b / a) / 2.0;
+    r = a / 2.0 / std::sin(half);
+    d = std::sqrt(r * r - a * a / 4.0);
+    theta = 2.0 * half * numeric::kDegPerRad;
+    if (theta > 180.0)
+      return std::nullopt;
+    // Kept to six decimals like every other computed angle: whole degrees
+    // would put the sector area out by up to half a degree's worth.
+    theta = six_decimals(theta);
+    c = a;
+    rows[kR1] = r;
+    rows[kR2] = d;
+    rows[kR5] = r - d;
+    break;
+  }
+  case SegmentKnown::kRadiusAngle: {
+    if (a <= 0.0)
+      return std::nullopt;
+    double half = b * numeric::kRadPerDeg * 0.5;
+    r = a;
+    theta = b;
+    d = a * std::cos(half);
+    c = 2.0 * a * std::sin(half);
+    rows[kR1] = a - d;
+    rows[kR2] = d;
+    rows[kR3] = c;
+    out.third_row_is_angle = false;
+    break;
+  }
+  case SegmentKnown::kRadiusChord:
+    if (!(a > 0.0 && b > 0.0 && b <= 2.0 * a))
+      return std::nullopt;
+    r = a;
+    c = b;
+    d = std::sqrt(a * a - b * b * 0.25);
+    rows[kR1] = a - d;
+    rows[kR2] = d;
+    break;
+  case SegmentKnown::kRadiusHeight:
+    if ((a <= 0.0 && b <= 0.0) || b > a)
+      return std::nullopt;
+    r = a;
+    d = a - b;
+    c = 2.0 * std::sqrt(a * a - d * d);
+    rows[kR1] = c;
+    rows[kR2] = d;
+    break;
+  case SegmentKnown::kRadiusDistance:
+    if (!(a > 0.0 && b > 0.0 && b <= a))
+      return std::nullopt;
+    r = a;
+    d = b;
+    c = 2.0 * std::sqrt(a * a - b * b);
+    rows[kR1] = c;
+    rows[kR2] = a - b;
+    break;
+  case SegmentKnown::kChordHeight:
+    if (!(b > 0.0 && a > 0.0 && 2.0 * b <= a))
+      return std::nullopt;
+    c = a;
+    d = a * a * 0.25 / (2.0 * b) - 0.5 * b;
+    r = b + d;
+    rows[kR1] = r;
+    rows[kR2] = d;
+    out.first_rows_untrimmed = true;
+    break;
+  case SegmentKnown::kChordDistance:
+    if (!(b > 0.0 && a > 0.0))
+      return std::nullopt;
+    c = a;
+    d = b;
+    r = std::sqrt(a * a * 0.25 + b * b);
+    rows[kR1] = r;
+    rows[kR2] = r - b;
+    break;
+  case SegmentKnown::kHeightDistance:
+    if (!(a > 0.0 && b > 0.0))
+      return std::nullopt;
+    d = b;
+    r = a + b;
+    c = 2.0 * std::sqrt(r * r - b * b);
+    rows[kR1] = r;
+    rows[kR2] = c;
+    break;
+  case SegmentKnown::kRadiusArc: {
+    double arc_angle = b / (2.0 * kPi * a) * 360.0;
+    if (arc_angle > 180.0)
+      return std::nullopt;
+    r = a;
+    d = a * std::cos(arc_angle * numeric::kRadPerDeg * 0.5);
+    c = 2.0 * std::sqrt(a * a - d * d);
+    rows[kR1] = a - d;
+    rows[kR2] = d;
+    rows[kR5] = c;
+    break;
+  }
+  case SegmentKnown::kArcAngle:
+    theta = b;
+    r = a / b * 360.0 / kPi * 0.5;
+    d = r * std::cos(b * kHalfRadPerDeg);
+    c = 2.0 * std::sqrt(r * r - d * d);
+    rows[kR1] = r - d;
+    rows[kR2] = d;
+    rows[kR3] = r;
+    rows[kR5] = c;
+    out.third_row_is_angle = false;
+    break;
+  case SegmentKnown::kChordAngle: {
+    double half = b * numeric::kRadPerDeg * 0.5;
+    theta = b;
+    c = a;
+    r = a / 2.0 / std::sin(half);
+    d = r * std::cos(half);
+    rows[kR1] = r - d;
+    rows[kR2] = d;
+    rows[kR3] = r;
+    out.third_row_is_angle = false;
+    break;
+  }
+  default:
+    return std::nullopt;
+  }
+
+  const int known = static_cast<int>(input.known);
+  if (known >= 2 && known <= 8)
+    theta = angle_from_chord(c, d);
+  if (out.third_row_is_angle)
+    rows[kR3] = theta;
+
+  const double circle = kPi * r * r;
+  const double triangle = d * c * 0.5;
+  const double sector = circle * theta / 360.0;
+  rows[kR10] = circle;
+  rows[kR8] = triangle;
+  rows[kR9] = sector;
+  rows[kR7] = sector - triangle;
+  rows[kR6] = kPi * 2.0 * r;
+  // Where R5 isn't already the height or the chord, it is the arc.
+  if ((known >= 1 && known <= 7) || input.known == SegmentKnown::kChordAngle)
+    rows[kR5] = theta / 360.0 * rows[kR6];
+  rows[kR4] = 360.0 - theta;
+  out.angle = theta;
+
+  if (!all_finite(out))
+    return std::nullopt;
+  return out;
+}
+
+std::string segment_row_text(const SegmentResult& result, int row, int precision) {
+  double value = result.rows[static_cast<size_t>(row)];
+  if (result.first_rows_untrimmed && row <= kR2)
+    return print_fixed(precision, value);
+  return " " + numeric::format_fixed(precision, value);
+}
+
+} // namespace calc

@@ -1,0 +1,92 @@
+// Page 1: circle segment and chord. The user picks which two quantities are
+// known, types them, and the page shows every other quantity of the
+// segment, its sector and the whole circle, in inches or millimetres, with
+// the angles as decimal degrees or degrees, minutes and seconds.
+#pragma once
+
+#include <array>
+
+#include "app/field_io.h"
+#include "app/page.h"
+#include "calc/geometry/circle_segment_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Choice;
+class Fl_Input;
+class Fl_Output;
+class Fl_Spinner;
+
+namespace calc {
+
+class chord;
+
+class CircleSegmentPage : public app::Page {
+public:
+  explicit CircleSegmentPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void enter_start_mode() override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  /// The page's widgets, for whoever needs to look at them (the tests).
+  struct Widgets {
+    Fl_Group* explanation = nullptr;
+    Fl_Choice* known = nullptr;
+    Fl_Output* first_label = nullptr;
+    Fl_Input* first = nullptr;
+    Fl_Input* diameter = nullptr;
+    Fl_Output* second_label = nullptr;
+    Fl_Group* second_group = nullptr;
+    Fl_Input* second = nullptr;
+    std::array<Fl_Group*, 3> second_dms_groups{};
+    app::DmsFields second_dms{};
+    Fl_Button* inch = nullptr;
+    Fl_Button* mm = nullptr;
+    Fl_Button* decimal = nullptr;
+    Fl_Button* dms = nullptr;
+    Fl_Spinner* precision = nullptr;
+    std::array<Fl_Output*, kSegmentRows> row_labels{};
+    std::array<Fl_Output*, kSegmentRows> row_values{};
+    Fl_Group* angle_dms_group = nullptr; ///< R3 as degrees, minutes, seconds
+    app::DmsFields angle_dms{};
+    Fl_Group* rest_dms_group = nullptr; ///< R4 as degrees, minutes, seconds
+    app::DmsFields rest_dms{};
+    chord* sketch = nullptr;
+  };
+  const Widgets& widgets() const { return w_; }
+  /// The case being shown.
+  SegmentKnown known() const { return known_; }
+  /// Shows case `known` with its labels, empty inputs and results (also the
+  /// chord-and-angle case, which the choice doesn't offer).
+  void apply_case(SegmentKnown known);
+
+private:
+  void build_inputs();
+  void build_switches();
+  void build_results();
+
+  void on_case_chosen();
+  void on_first_changed();
+  void on_diameter_changed();
+  void on_unit_chosen(bool to_mm);
+  void on_decimal_chosen();
+  void on_dms_chosen();
+  void recompute();
+  void compute();
+  void clear_results();
+  bool dms_set() const;
+  int precision() const;
+
+  Widgets w_;
+  SegmentKnown known_ = SegmentKnown::kRadiusChord;
+  /// Central angle of the last computation, in degrees.
+  double angle_ = 0.0;
+  /// The unit the length fields hold now, so a repeated switch converts once.
+  bool lengths_in_mm_ = false;
+};
+
+} // namespace calc

@@ -1,0 +1,342 @@
+// The circle-segment page with real keys and clicks: results as the user
+// types, the cases of the choice, units, angle formats, restart, sketch.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Spinner.H>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "calc/geometry/chord.h"
+#include "calc/geometry/circle_segment_page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+
+namespace {
+
+class CircleSegmentPageTest : public AppTest {
+protected:
+  void SetUp() override { start_app(); }
+  void TearDown() override { stop_app(); }
+
+  calc::CircleSegmentPage& page() { return dynamic_cast<calc::CircleSegmentPage&>(*app->page(1)); }
+  const calc::CircleSegmentPage::Widgets& w() { return page().widgets(); }
+  std::string lang(int i) { return app->lang(i) ? app->lang(i) : ""; }
+
+  // The user picks item `menu` of the choice of known values.
+  void choose(int menu) {
+    w().known->value(menu);
+    w().known->do_callback();
+  }
+  std::string row(int r) { return w().row_values[static_cast<size_t>(r - 1)]->value(); }
+  std::vector<std::string> rows() {
+    std::vector<std::string> out;
+    for (auto* field : w().row_values)
+      out.push_back(field->value());
+    return out;
+  }
+  std::vector<std::string> texts(const app::DmsFields& triple) {
+    return {triple[0]->value(), triple[1]->value(), triple[2]->value()};
+  }
+  void erase(Fl_Widget* field, int count) {
+    field->take_focus();
+    for (int i = 0; i < count; ++i)
+      press_key(FL_BackSpace);
+  }
+  bool all_empty() {
+    for (const std::string& text : rows())
+      if (!text.empty())
+        return false;
+    return true;
+  }
+};
+
+const std::vector<std::string> kThreeFourFive = {" 2.0",    " 3.0",    " 106.26", " 253.74",
+                                                 " 9.273",  " 31.416", " 11.182", " 12.0",
+                                                 " 23.182", " 78.54"};
+
+TEST_F(CircleSegmentPageTest, StartsWithRadiusAndChord) {
+  EXPECT_EQ(w().known->value(), 3);
+  EXPECT_EQ(page().known(), calc::SegmentKnown::kRadiusChord);
+  EXPECT_EQ(std::string(w().first_label->value()), lang(39));
+  EXPECT_EQ(std::string(w().second_label->value()), lang(40));
+  EXPECT_EQ(std::string(w().row_labels[3]->value()), lang(51));
+  EXPECT_TRUE(w().diameter->visible());
+  EXPECT_TRUE(w().second_group->visible());
+  EXPECT_FALSE(w().second_dms_groups[0]->visible());
+  EXPECT_EQ(Fl::focus(), w().first);
+  EXPECT_EQ(w().precision->value(), 3);
+  EXPECT_TRUE(all_empty());
+}
+
+TEST_F(CircleSegmentPageTest, ResultsFollowEveryKey) {
+  type_text(w().first, "5");
+  EXPECT_STREQ(w().diameter->value(), "10");
+  EXPECT_TRUE(all_empty()); // no chord yet
+  type_text(w().second, "8");
+  EXPECT_EQ(rows(), kThreeFourFive);
+  type_text(w().second, "0"); // a chord of 80 is longer than the diameter
+  EXPECT_TRUE(all_empty());
+  press_key(FL_BackSpace);
+  EXPECT_EQ(rows(), kThreeFourFive);
+  erase(w().first, 1);
+  EXPECT_STREQ(w().diameter->value(), "");
+  EXPECT_TRUE(all_empty());
+
+  // A chord as long as the diameter: the half circle.
+  type_text(w().first, "5");
+  erase(w().second, 1);
+  type_text(w().second, "10");
+  EXPECT_EQ(row(3), " 180.0");
+  EXPECT_EQ(row(4), " 180.0");
+  click(w().precision->child(1)); // one more place
+  EXPECT_EQ(w().precision->value(), 4);
+  EXPECT_EQ(row(4), " 180");
+  EXPECT_EQ(row(10), " 78.5398");
+}
+
+TEST_F(CircleSegmentPageTest, RadiusAndDiameterFollowEachOther) {
+  // A radius below 1 can be typed from its first nought on.
+  type_text(w().first, "0.5");
+  EXPECT_STREQ(w().first->value(), "0.5");
+  EXPECT_STREQ(w().diameter->value(), "1");
+  type_text(w().second, "0.8");
+  EXPECT_EQ(row(2), " 0.3");
+  erase(w().diameter, 1);
+  EXPECT_STREQ(w().first->value(), "");
+  type_text(w().diameter, "0.25");
+  EXPECT_STREQ(w().diameter->value(), "0.25");
+  EXPECT_STREQ(w().first->value(), "0.125");
+  erase(w().diameter, 4);
+  type_text(w().diameter, "100.0001");
+  EXPECT_STREQ(w().first->value(), "50.00005");
+}
+
+TEST_F(CircleSegmentPageTest, EachChoiceShowsItsLabels) {
+  struct Case {
+    int menu;
+    calc::SegmentKnown known;
+    int first, second, r1, r2, r3, r5;
+    bool diameter;
+  };
+  using K = calc::SegmentKnown;
+  const Case cases[] = {
+      {0, K::kRadiusAngle, 39, 43, 41, 42, 40, 44, true},
+      {1, K::kRadiusHeight, 39, 41, 40, 42, 43, 44, true},
+      {2, K::kChordHeight, 40, 41, 39, 42, 43, 44, false},
+      {3, K::kRadiusChord, 39, 40, 41, 42, 43, 44, true},
+      {4, K::kRadiusDistance, 39, 42, 40, 41, 43, 44, true},
+      {5, K::kChordDistance, 40, 42, 39, 41, 43, 44, false},
+      {6, K::kHeightDistance, 41, 42, 39, 40, 43, 44, false},
+      {7, K::kChordArc, 40, 44, 39, 42, 43, 41, false},
+      {8, K::kRadiusArc, 39, 44, 41, 42, 43, 40, true},
+      {9, K::kArcAngle, 44, 43, 41, 42, 39, 40, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.menu);
+    type_text(w().first, "2");
+    type_text(w().second, "1");
+    choose(c.menu);
+    EXPECT_STREQ(w().first->value(), "");
+    EXPECT_STREQ(w().second->value(), "");
+    EXPECT_STREQ(w().diameter->value(), "");
+    EXPECT_TRUE(all_empty());
+    EXPECT_EQ(page().known(), c.known);
+    EXPECT_EQ(std::string(w().first_label->value()), lang(c.first));
+    EXPECT_EQ(std::string(w().second_label->value()), lang(c.second));
+    EXPECT_EQ(std::string(w().row_labels[0]->value()), lang(c.r1));
+    EXPECT_EQ(std::string(w().row_labels[1]->value()), lang(c.r2));
+    EXPECT_EQ(std::string(w().row_labels[2]->value()), lang(c.r3));
+    EXPECT_EQ(std::string(w().row_labels[4]->value()), lang(c.r5));
+    EXPECT_EQ(std::string(w().row_labels[9]->value()), lang(49));
+    EXPECT_EQ(w().diameter->visible() != 0, c.diameter);
+    EXPECT_EQ(Fl::focus(), w().first);
+  }
+  EXPECT_EQ(w().known->size() - 1, 10); // the chord-and-angle case is not offered
+}
+
+TEST_F(CircleSegmentPageTest, RedOrImpossibleValuesEmptyTheResults) {
+  choose(0);
+  type_text(w().first, "10");
+  type_text(w().second, "60");
+  EXPECT_EQ(row(3), " 10.0");
+  EXPECT_EQ(row(4), " 300.0");
+  erase(w().second, 2);
+  type_text(w().second, "180");
+  EXPECT_EQ(w().second->textcolor(), FL_RED);
+  EXPECT_TRUE(all_empty());
+  press_key(FL_BackSpace);
+  EXPECT_EQ(w().second->textcolor(), FL_BLACK);
+  EXPECT_EQ(row(4), " 342.0");
+  // The next case has no range on its second value: it starts black.
+  erase(w().second, 2);
+  type_text(w().second, "200");
+  choose(3);
+  EXPECT_EQ(w().second->textcolor(), FL_BLACK);
+
+  choose(8); // radius and arc
+  type_text(w().first, "0");
+  type_text(w().second, "0");
+  EXPECT_TRUE(all_empty());
+  erase(w().first, 1);
+  type_text(w().first, "5");
+  type_text(w().second, ".1");
+  EXPECT_FALSE(all_empty());
+  erase(w().second, 3);
+  type_text(w().second, "15.8"); // longer than half the circumference
+  EXPECT_TRUE(all_empty());
+}
+
+TEST_F(CircleSegmentPageTest, UnitsConvertTheLengthsThereAndBack) {
+  type_text(w().first, "5");
+  type_text(w().second, "8");
+  click(w().mm);
+  EXPECT_STREQ(w().first->value(), "127");
+  EXPECT_STREQ(w().second->value(), "203.2");
+  EXPECT_STREQ(w().diameter->value(), "254");
+  EXPECT_EQ(row(1), " 50.8");
+  EXPECT_EQ(row(3), " 106.26"); // angles stay
+  click(w().inch);
+  EXPECT_STREQ(w().first->value(), "5");
+  EXPECT_STREQ(w().second->value(), "8");
+  EXPECT_EQ(rows(), kThreeFourFive);
+
+  // The angle of an angle case is not a length.
+  choose(0);
+  type_text(w().first, "10");
+  type_text(w().second, "60");
+  click(w().mm);
+  EXPECT_STREQ(w().first->value(), "254");
+  EXPECT_STREQ(w().second->value(), "60");
+  EXPECT_STREQ(w().diameter->value(), "508");
+
+  // The main unit button switches the page too, but converts only once when
+  // the page is already in millimetres.
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().mm->value());
+  EXPECT_STREQ(w().first->value(), "254");
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().inch->value());
+  EXPECT_STREQ(w().first->value(), "10");
+}
+
+TEST_F(CircleSegmentPageTest, AngleFormatsThereAndBack) {
+  // A typed angle moves between the decimal field and the three fields.
+  choose(0);
+  type_text(w().first, "10");
+  type_text(w().second, "60.5");
+  EXPECT_EQ(row(3), " 10.075");
+  click(w().dms);
+  EXPECT_FALSE(w().second_group->visible());
+  EXPECT_TRUE(w().second_dms_groups[2]->visible());
+  EXPECT_TRUE(w().second_dms_groups[2]->active());
+  EXPECT_EQ(texts(w().second_dms), (std::vector<std::string>{"60", "30", "0"}));
+  EXPECT_STREQ(w().second->value(), "");
+  EXPECT_EQ(row(3), " 10.075");
+  EXPECT_EQ(texts(w().rest_dms), (std::vector<std::string>{"299", "30", "0.0"}));
+  EXPECT_TRUE(w().rest_dms_group->visible());
+  EXPECT_FALSE(w().row_values[3]->visible());
+  EXPECT_TRUE(w().row_values[2]->visible()); // the chord stays a length
+  click(w().decimal);
+  EXPECT_STREQ(w().second->value(), "60.5");
+  EXPECT_FALSE(w().second_dms_groups[0]->visible());
+  EXPECT_EQ(row(4), " 299.5");
+
+  // A computed angle is shown in degrees, minutes and seconds.
+  choose(3);
+  type_text(w().first, "5");
+  type_text(w().second, "8");
+  click(w().dms);
+  EXPECT_FALSE(w().row_values[2]->visible());
+  EXPECT_TRUE(w().angle_dms_group->visible());
+  EXPECT_EQ(texts(w().angle_dms), (std::vector<std::string>{"106", "15", "36.738"}));
+  EXPECT_EQ(texts(w().rest_dms), (std::vector<std::string>{"253", "44", "23.262"}));
+  erase(w().second, 1);
+  EXPECT_EQ(texts(w().angle_dms), (std::vector<std::string>{"", "", ""}));
+  type_text(w().second, "8");
+  click(w().decimal);
+  EXPECT_TRUE(w().row_values[2]->visible());
+  EXPECT_FALSE(w().angle_dms_group->visible());
+  EXPECT_EQ(rows(), kThreeFourFive);
+}
+
+TEST_F(CircleSegmentPageTest, AngleTypedAsDegreesMinutesSeconds) {
+  click(w().dms);
+  choose(9); // arc and angle
+  EXPECT_TRUE(w().second_dms_groups[0]->visible());
+  type_text(w().first, "10.471976");
+  type_text(w().second_dms[0], "60");
+  EXPECT_EQ(row(3), " 10.0");
+  EXPECT_EQ(row(2), " 8.66");
+  type_text(w().second_dms[1], "75"); // minutes run to 59
+  EXPECT_EQ(w().second_dms[1]->textcolor(), FL_RED);
+  EXPECT_TRUE(all_empty());
+}
+
+TEST_F(CircleSegmentPageTest, RestartRestoresEverything) {
+  choose(0);
+  click(w().dms);
+  click(w().mm);
+  click(w().precision->child(1));
+  type_text(w().first, "10");
+  type_text(w().second_dms[0], "60");
+  restart_app();
+  EXPECT_EQ(w().known->value(), 0);
+  EXPECT_EQ(std::string(w().second_label->value()), lang(43));
+  EXPECT_TRUE(w().dms->value());
+  EXPECT_TRUE(w().mm->value());
+  EXPECT_EQ(w().precision->value(), 4);
+  EXPECT_STREQ(w().first->value(), "10");
+  EXPECT_STREQ(w().diameter->value(), "20");
+  EXPECT_STREQ(w().second_dms[0]->value(), "60");
+  EXPECT_TRUE(w().second_dms_groups[0]->visible());
+  EXPECT_FALSE(w().second_group->visible());
+  EXPECT_EQ(row(2), " 8.6603");
+  EXPECT_EQ(row(3), " 10");
+  EXPECT_EQ(texts(w().rest_dms), (std::vector<std::string>{"300", "0", "0.0"}));
+  // Millimetres were restored as the page's unit: inch converts once.
+  click(w().inch);
+  EXPECT_STREQ(w().first->value(), "0.3937007874");
+}
+
+TEST_F(CircleSegmentPageTest, RestoredPrecisionStaysWithinTwoToSix) {
+  struct Case {
+    const char* saved;
+    int restored;
+    const char* angle;
+  };
+  for (const Case& c : {Case{"8", 6, " 106.260205"}, Case{"1", 2, " 106.26"}}) {
+    stop_app();
+    dir.write_file("State.ini", std::string("[p1]\np1_know = 3\ninp1a = 5\ninp2a = 8\n"
+                                            "p1_precision = ") +
+                                    c.saved + "\n");
+    start_app();
+    EXPECT_EQ(w().precision->value(), c.restored);
+    EXPECT_STREQ(w().diameter->value(), "10");
+    EXPECT_EQ(row(3), c.angle);
+  }
+}
+
+TEST_F(CircleSegmentPageTest, SketchDrawsBothFiguresInEveryCase) {
+  uchar r, g, b;
+  Fl::get_color(95, r, g, b);
+  for (int menu = 0; menu < 10; ++menu) {
+    choose(menu);
+    Rendered shot = render_widget(w().sketch);
+    EXPECT_GT(shot.drawn_pixels(), 2000) << menu;
+    EXPECT_GT(shot.pixels_of(r, g, b), 1500) << menu; // the yellow sector and triangle
+  }
+  Fl::get_color(88, r, g, b);
+  EXPECT_GT(render_widget(w().sketch).pixels_of(r, g, b), 300); // two circles
+}
+
+} // namespace
