@@ -4,6 +4,7 @@
 #include "app/page.h"
 
 #include "calc/geometry/circle_segment_page.h"
+#include "calc/geometry/right_triangle_page.h"
 
 namespace app {
 
@@ -11,6 +12,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
   switch (number) {
   case 1:
     return std::make_unique<calc::CircleSegmentPage>(app);
+  case 2:
+    return std::make_unique<geometry::RightTrianglePage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }

@@ -1,0 +1,92 @@
+// Page 2: the right triangle. Six buttons choose the two known values; the
+// page shows the two missing ones, angle B and the area on every keystroke,
+// lengths in inch or mm, angles as decimal degrees or degrees, minutes and
+// seconds.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "app/page.h"
+#include "calc/geometry/right_triangle_calc.h"
+
+class Fl_Button;
+class Fl_Group;
+class Fl_Input;
+class Fl_Output;
+class Fl_Spinner;
+class Fl_Widget;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace geometry {
+
+class Triangle1;
+
+class RightTrianglePage : public app::Page {
+public:
+  /// The page's widgets, for the tests that drive it like a user.
+  struct Widgets {
+    std::array<Fl_Button*, 6> case_buttons{};
+    Fl_Button* inch = nullptr;
+    Fl_Button* mm = nullptr;
+    Fl_Button* decimal = nullptr;
+    Fl_Button* dms = nullptr;
+    Fl_Output* input1_label = nullptr;
+    Fl_Output* input2_label = nullptr;
+    app::CheckedInput* input1 = nullptr;
+    app::CheckedInput* input2 = nullptr;
+    Fl_Group* input2_group = nullptr;
+    std::array<app::CheckedInput*, 3> angle{}; ///< degrees, minutes, seconds
+    std::array<Fl_Group*, 3> angle_groups{};
+    Fl_Spinner* precision = nullptr;
+    std::array<Fl_Output*, 4> row_labels{};
+    std::array<Fl_Output*, 4> row_values{}; ///< row 3 is angle B, row 4 the area
+    Fl_Group* row2_dms_group = nullptr;
+    Fl_Group* row3_dms_group = nullptr;
+    std::array<Fl_Output*, 3> row2_dms{};
+    std::array<Fl_Output*, 3> row3_dms{};
+    Triangle1* sketch = nullptr;
+  };
+
+  explicit RightTrianglePage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void enter_start_mode() override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const Widgets& widgets() const { return w_; }
+
+private:
+  void build_choices();
+  void build_inputs();
+  void build_results();
+
+  void on_case(Fl_Widget* button);
+  void on_unit(Fl_Widget* button);
+  void on_angle_format(Fl_Widget* button);
+
+  /// Labels, layout, the angle range of input 2; empties both inputs.
+  void apply_case();
+  /// Shows the input and output widgets of the current case and angle format.
+  void show_layout();
+  bool angle_from_dms() const;
+  std::optional<RightTriangleInput> read_input() const;
+  void recompute();
+  void clear_results();
+  void show_results(const RightTriangle& t);
+  int precision() const;
+
+  Widgets w_;
+  RightTriangleCase case_ = RightTriangleCase::kSideBAngleA;
+  /// The unit the length fields hold now; the unit-system button may set a
+  /// radio that is already set, which must not convert a second time.
+  bool fields_metric_ = false;
+};
+
+} // namespace geometry

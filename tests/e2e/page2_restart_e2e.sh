@@ -1,0 +1,99 @@
+#!/bin/sh
+# End-to-end: the right-triangle page of the installed program, typed into
+# with xdotool, quit with the exit button and started again: the same
+# inputs, modes and results must come back.
+# Usage: page2_restart_e2e.sh <path to toolroom-calculator> <folder for screenshots>
+set -eu
+binary="$1"
+artifacts="$2"
+mkdir -p "$artifacts"
+work="$(mktemp -d /tmp/toolroom-page2-e2e-XXXXXX)"
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "page2 e2e: FAIL: $*" >&2; exit 1; }
+
+install_to() {
+  mkdir -p "$1"
+  cp "$binary" "$1/"
+  cp -r "$(dirname "$binary")/language" "$1/"
+}
+
+# Starts the program from $work/elsewhere and waits for its main window.
+start() {
+  mkdir -p "$work/elsewhere"
+  (cd "$work/elsewhere" && exec "$1/toolroom-calculator") &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1)
+  [ -n "$window" ] || fail "no main window"
+  xdotool windowmove "$window" 0 0
+  sleep 0.5
+}
+
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+type_text() { xdotool type --delay 50 "$1"; sleep 0.3; }
+
+wait_exit() {
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+  kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the program did not end"; }
+  status=0
+  wait "$pid" || status=$?
+}
+
+# The main window as it is now, and its result panel (x 202, y 405, 586 x 143).
+shot() {
+  import -window "$window" "$artifacts/$1.png"
+  convert "$artifacts/$1.png" -crop 586x143+202+405 +repage "$work/$1-results.png"
+}
+
+# Number of pixels in which two result panels differ.
+differing_pixels() { compare -metric AE "$work/$1-results.png" "$work/$2-results.png" null: 2>&1 || true; }
+
+# A key of State.ini's [p2] or [page] section.
+state_key() {
+  sed -n "/^\[$1\]/,/^\[/p" "$app/State.ini" | grep -E "^$2 *=" | head -n 1 | sed 's/^[^=]*= *//'
+}
+
+expect_page2_state() {
+  [ -f "$app/State.ini" ] || fail "State.ini not written ($1)"
+  for pair in s1a=4 s2a=3 p2_know=3 p2_measure=0 p2_decimal_dms=1 p2_precision=6; do
+    name=${pair%%=*}
+    want=${pair#*=}
+    got=$(state_key p2 "$name")
+    [ "$got" = "$want" ] || fail "p2:$name is '$got', not '$want' ($1)"
+  done
+  [ "$(state_key page page)" = "1" ] || fail "page 2 not saved as the page shown ($1)"
+}
+
+app="$work/app"
+install_to "$app"
+
+# --- first run: page 2, sides a = 3 and b = 4, angles as D/M/S, six places ---
+start "$app"
+click_at 70 89     # navigation button of page 2
+shot empty
+click_at 260 140   # case 4: sides a and b
+click_at 600 299   # input 1: side b
+type_text 4
+click_at 600 333   # input 2: side a
+type_text 3
+click_at 330 264   # degrees, minutes, seconds
+for _ in 1 2 3; do click_at 641 370; done   # precision up from 3 to 6
+shot typed
+[ "$(differing_pixels empty typed)" != "0" ] || fail "no results shown after typing"
+click_at 79 583    # exit
+wait_exit
+[ "$status" = "0" ] || fail "exit button ended with status $status"
+[ ! -e "$work/elsewhere/State.ini" ] || fail "State.ini written into the working directory"
+expect_page2_state "first exit"
+
+# --- second run: page 2 comes back as it was left, results included ---
+start "$app"
+shot restored
+[ "$(differing_pixels typed restored)" = "0" ] || fail "results differ after the restart"
+# Saving again writes what the restored widgets hold.
+click_at 79 583
+wait_exit
+[ "$status" = "0" ] || fail "second exit ended with status $status"
+expect_page2_state "second exit"
+
+echo "page2 e2e: all checks passed; screenshots in $artifacts"
