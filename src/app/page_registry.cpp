@@ -11,7 +11,7 @@ namespace app {
 std::unique_ptr<Page> create_page(App& app, int number) {
   switch (number) {
   case 1:
-    return std::make_unique<calc::CircleSegmentPage>(app);
+    return std::make_unique<geometry::CircleSegmentPage>(app);
   case 2:
     return std::make_unique<geometry::RightTrianglePage>(app);
   default:

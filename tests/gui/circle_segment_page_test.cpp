@@ -28,8 +28,8 @@ protected:
   void SetUp() override { start_app(); }
   void TearDown() override { stop_app(); }
 
-  calc::CircleSegmentPage& page() { return dynamic_cast<calc::CircleSegmentPage&>(*app->page(1)); }
-  const calc::CircleSegmentPage::Widgets& w() { return page().widgets(); }
+  geometry::CircleSegmentPage& page() { return dynamic_cast<geometry::CircleSegmentPage&>(*app->page(1)); }
+  const geometry::CircleSegmentPage::Widgets& w() { return page().widgets(); }
   std::string lang(int i) { return app->lang(i) ? app->lang(i) : ""; }
 
   // The user picks item `menu` of the choice of known values.
@@ -66,7 +66,7 @@ const std::vector<std::string> kThreeFourFive = {" 2.0",    " 3.0",    " 106.26"
 
 TEST_F(CircleSegmentPageTest, StartsWithRadiusAndChord) {
   EXPECT_EQ(w().known->value(), 3);
-  EXPECT_EQ(page().known(), calc::SegmentKnown::kRadiusChord);
+  EXPECT_EQ(page().known(), geometry::SegmentKnown::kRadiusChord);
   EXPECT_EQ(std::string(w().first_label->value()), lang(39));
   EXPECT_EQ(std::string(w().second_label->value()), lang(40));
   EXPECT_EQ(std::string(w().row_labels[3]->value()), lang(51));
@@ -124,11 +124,11 @@ TEST_F(CircleSegmentPageTest, RadiusAndDiameterFollowEachOther) {
 TEST_F(CircleSegmentPageTest, EachChoiceShowsItsLabels) {
   struct Case {
     int menu;
-    calc::SegmentKnown known;
+    geometry::SegmentKnown known;
     int first, second, r1, r2, r3, r5;
     bool diameter;
   };
-  using K = calc::SegmentKnown;
+  using K = geometry::SegmentKnown;
   const Case cases[] = {
       {0, K::kRadiusAngle, 39, 43, 41, 42, 40, 44, true},
       {1, K::kRadiusHeight, 39, 41, 40, 42, 43, 44, true},

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace calc {
+namespace geometry {
 
 namespace {
 constexpr Fl_Color kYellow = 95;
@@ -72,4 +72,4 @@ void chord::draw() {
   circle_outline(cx2, cy, r);
 }
 
-} // namespace calc
+} // namespace geometry

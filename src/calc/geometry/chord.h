@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace calc {
+namespace geometry {
 
 class chord : public Fl_Widget {
 public:
@@ -22,4 +22,4 @@ private:
   std::string segment_caption_;
 };
 
-} // namespace calc
+} // namespace geometry

@@ -6,7 +6,7 @@
 
 #include "numeric/number_text.h"
 
-namespace calc {
+namespace geometry {
 
 namespace {
 
@@ -271,4 +271,4 @@ std::string segment_row_text(const SegmentResult& result, int row, int precision
   return " " + numeric::format_fixed(precision, value);
 }
 
-} // namespace calc
+} // namespace geometry

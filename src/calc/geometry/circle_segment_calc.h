@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace calc {
+namespace geometry {
 
 /// Which two quantities are known: first value, second value.
 enum class SegmentKnown : int {
@@ -71,4 +71,4 @@ double angle_for_arc_to_chord(double ratio);
 std::optional<double> angle_from_dms_texts(const std::string& degrees, const std::string& minutes,
                                            const std::string& seconds);
 
-} // namespace calc
+} // namespace geometry

@@ -21,7 +21,7 @@
 #include "numeric/number_text.h"
 #include "settings/ini_document.h"
 
-namespace calc {
+namespace geometry {
 
 namespace {
 
@@ -511,4 +511,4 @@ void CircleSegmentPage::load_state(const settings::IniDocument& state) {
   on_first_changed();
 }
 
-} // namespace calc
+} // namespace geometry

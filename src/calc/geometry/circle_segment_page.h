@@ -17,7 +17,7 @@ class Fl_Input;
 class Fl_Output;
 class Fl_Spinner;
 
-namespace calc {
+namespace geometry {
 
 class chord;
 
@@ -89,4 +89,4 @@ private:
   bool lengths_in_mm_ = false;
 };
 
-} // namespace calc
+} // namespace geometry

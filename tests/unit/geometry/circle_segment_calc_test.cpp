@@ -8,7 +8,7 @@
 
 #include "calc/geometry/circle_segment_calc.h"
 
-using calc::SegmentKnown;
+using geometry::SegmentKnown;
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr double kPi = 3.141592653589793;
 
 struct RowsCase {
   const char* name;
-  calc::SegmentInput input;
+  geometry::SegmentInput input;
   int precision;
   const char* rows; // R1 ... R10, each after a '|'
 };
@@ -82,12 +82,12 @@ class SegmentRows : public ::testing::TestWithParam<RowsCase> {};
 
 TEST_P(SegmentRows, ShowEveryQuantity) {
   const RowsCase& c = GetParam();
-  auto result = calc::compute_circle_segment(c.input);
+  auto result = geometry::compute_circle_segment(c.input);
   ASSERT_TRUE(result.has_value());
   std::vector<std::string> rows = expected_rows(c.rows);
-  ASSERT_EQ(rows.size(), size_t{calc::kSegmentRows});
-  for (int row = 0; row < calc::kSegmentRows; ++row)
-    EXPECT_EQ(calc::segment_row_text(*result, row, c.precision), rows[static_cast<size_t>(row)])
+  ASSERT_EQ(rows.size(), size_t{geometry::kSegmentRows});
+  for (int row = 0; row < geometry::kSegmentRows; ++row)
+    EXPECT_EQ(geometry::segment_row_text(*result, row, c.precision), rows[static_cast<size_t>(row)])
         << "row R" << row + 1;
 }
 
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRows, ::testing::ValuesIn(kRowsCases),
 
 struct NoSegmentCase {
   const char* name;
-  calc::SegmentInput input;
+  geometry::SegmentInput input;
 };
 
 const NoSegmentCase kNoSegmentCases[] = {
@@ -128,7 +128,7 @@ class NoSegment : public ::testing::TestWithParam<NoSegmentCase> {};
 
 TEST_P(NoSegment, GivesNoResult) {
   const NoSegmentCase& c = GetParam();
-  EXPECT_FALSE(calc::compute_circle_segment(c.input).has_value());
+  EXPECT_FALSE(geometry::compute_circle_segment(c.input).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NoSegment, ::testing::ValuesIn(kNoSegmentCases),
@@ -138,17 +138,17 @@ TEST(SegmentAngle, SearchFindsTheAngleOfAnArcToChordRatio) {
   for (double degrees : {5.0, 30.0, 90.0, 150.0, 179.0}) {
     double theta = degrees * kPi / 180;
     double ratio = theta / (2 * std::sin(theta / 2));
-    EXPECT_NEAR(calc::angle_for_arc_to_chord(ratio), theta, 1e-9) << degrees;
+    EXPECT_NEAR(geometry::angle_for_arc_to_chord(ratio), theta, 1e-9) << degrees;
   }
 }
 
 TEST(SegmentAngle, ComputedAnglesKeepSixDecimals) {
   // 2 atan(4/3) = 106.2602047...: kept as 106.260205.
-  auto result = calc::compute_circle_segment({SegmentKnown::kRadiusChord, 5, 8});
+  auto result = geometry::compute_circle_segment({SegmentKnown::kRadiusChord, 5, 8});
   ASSERT_TRUE(result.has_value());
   EXPECT_DOUBLE_EQ(result->angle, 106.260205);
   EXPECT_TRUE(result->third_row_is_angle);
-  auto typed = calc::compute_circle_segment({SegmentKnown::kRadiusAngle, 5, 33.3333333});
+  auto typed = geometry::compute_circle_segment({SegmentKnown::kRadiusAngle, 5, 33.3333333});
   ASSERT_TRUE(typed.has_value());
   EXPECT_DOUBLE_EQ(typed->angle, 33.3333333);
   EXPECT_FALSE(typed->third_row_is_angle);
@@ -171,7 +171,7 @@ TEST(SegmentAngle, FromDegreesMinutesSeconds) {
       {"179", "59", "59", 179 + 59.0 / 60 + 59.0 / 3600},
   };
   for (const Case& c : cases) {
-    auto angle = calc::angle_from_dms_texts(c.d, c.m, c.s);
+    auto angle = geometry::angle_from_dms_texts(c.d, c.m, c.s);
     if (c.degrees < 0) {
       EXPECT_FALSE(angle.has_value()) << c.d << " " << c.m << " " << c.s;
     } else {
