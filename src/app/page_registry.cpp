@@ -2,11 +2,14 @@
 // To add a page: write its class (see docs/adding-a-page.md), include its
 // header here and return it from create_page.
 #include "app/page.h"
+#include "calc/geometry/oblique_triangle_page.h"
 
 namespace app {
 
 std::unique_ptr<Page> create_page(App& app, int number) {
   switch (number) {
+  case 3:
+    return std::make_unique<geometry::ObliqueTrianglePage>(app, number);
   default:
     return std::make_unique<Page>(app, number);
   }
