@@ -1,0 +1,96 @@
+// Page 3: the oblique triangle. Four ways of knowing the triangle (three
+// sides; two sides and the angle between them; a side and two angles; three
+// angles), angles typed and shown as decimal degrees or as degrees, minutes
+// and seconds, lengths in inches or millimetres; results on every key.
+#pragma once
+
+#include <array>
+
+#include "app/checked_input.h"
+#include "app/page.h"
+#include "calc/geometry/oblique_triangle_calc.h"
+#include "calc/geometry/triangle2.h"
+
+class Fl_Box;
+class Fl_Group;
+class Fl_Output;
+class Fl_Round_Button;
+class Fl_Spinner;
+
+namespace geometry {
+
+/// The widgets of the page, open to the tests.
+struct ObliqueTriangleWidgets {
+  std::array<Fl_Round_Button*, 4> case_buttons{};
+  Fl_Round_Button* inch = nullptr;
+  Fl_Round_Button* mm = nullptr;
+  Fl_Round_Button* decimal = nullptr;
+  Fl_Round_Button* dms = nullptr;
+
+  /// Input rows 1-3 (index 0-2): label, decimal field in its group, and
+  /// degrees / minutes / seconds fields, each in a group of its own.
+  std::array<Fl_Output*, 3> row_labels{};
+  std::array<Fl_Group*, 3> decimal_groups{};
+  std::array<app::CheckedInput*, 3> decimal_inputs{};
+  std::array<std::array<Fl_Group*, 3>, 3> dms_groups{};
+  std::array<std::array<app::CheckedInput*, 3>, 3> dms_inputs{};
+
+  Fl_Spinner* precision = nullptr;
+
+  /// Result rows 1-3: label, value, and the D/M/S group with its three fields.
+  std::array<Fl_Output*, 3> result_labels{};
+  std::array<Fl_Output*, 3> result_values{};
+  std::array<Fl_Group*, 3> result_dms_groups{};
+  std::array<std::array<Fl_Output*, 3>, 3> result_dms{};
+  Fl_Output* area_label = nullptr;
+  Fl_Output* area = nullptr;
+
+  Fl_Box* note = nullptr;
+  Triangle2Sketch sketch;
+};
+
+class ObliqueTrianglePage : public app::Page {
+public:
+  ObliqueTrianglePage(app::App& app, int number) : Page(app, number) {}
+
+  void build(Fl_Group& group) override;
+  void enter_start_mode() override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const ObliqueTriangleWidgets& widgets() const { return w_; }
+  ObliqueKnown known() const { return known_; }
+
+private:
+  void build_choices();
+  void build_input_rows();
+  void build_results();
+  void attach_routines();
+
+  // Handlers of the radios and the fields.
+  void case_chosen(ObliqueKnown known);
+  void unit_chosen(bool mm);
+  void angle_format_chosen(bool dms);
+
+  /// Shows the widgets of the current case and angle format.
+  void show_mode();
+  void focus_first_input();
+  void recompute();
+  void clear_results();
+  bool read_given(std::array<double, 3>& given) const;
+  const ObliqueLayout& layout() const { return oblique_layout(known_); }
+
+  ObliqueTriangleWidgets w_;
+  /// Each input row has its own range: 0 ... 179.999999 while it holds an
+  /// angle, none while it holds a side.
+  std::array<app::InputRange, 3> row_ranges_{};
+  ObliqueKnown known_ = ObliqueKnown::kThreeSides;
+  /// The unit and angle format the fields hold now, so that a radio that is
+  /// set again converts nothing twice.
+  bool in_mm_ = false;
+  bool in_dms_ = false;
+};
+
+} // namespace geometry
