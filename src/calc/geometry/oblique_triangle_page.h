@@ -51,7 +51,7 @@ struct ObliqueTriangleWidgets {
 
 class ObliqueTrianglePage : public app::Page {
 public:
-  ObliqueTrianglePage(app::App& app, int number) : Page(app, number) {}
+  explicit ObliqueTrianglePage(app::App& app) : Page(app, 3) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
