@@ -10,34 +10,8 @@ mkdir -p "$artifacts"
 work="$(mktemp -d /tmp/toolroom-page2-e2e-XXXXXX)"
 trap 'rm -rf "$work"' EXIT
 
-fail() { echo "page2 e2e: FAIL: $*" >&2; exit 1; }
-
-install_to() {
-  mkdir -p "$1"
-  cp "$binary" "$1/"
-  cp -r "$(dirname "$binary")/language" "$1/"
-}
-
-# Starts the program from $work/elsewhere and waits for its main window.
-start() {
-  mkdir -p "$work/elsewhere"
-  (cd "$work/elsewhere" && exec "$1/toolroom-calculator") &
-  pid=$!
-  window=$(xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1)
-  [ -n "$window" ] || fail "no main window"
-  xdotool windowmove "$window" 0 0
-  sleep 0.5
-}
-
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-type_text() { xdotool type --delay 50 "$1"; sleep 0.3; }
-
-wait_exit() {
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-  kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the program did not end"; }
-  status=0
-  wait "$pid" || status=$?
-}
+e2e_name="page2 e2e"
+. "$(dirname "$0")/lib.sh"
 
 # The main window as it is now, and its result panel (x 202, y 405, 586 x 143).
 shot() {

@@ -1,0 +1,34 @@
+# Shared steps of the end-to-end scripts (sourced, POSIX sh). The caller sets
+# binary, artifacts, work and a name for its messages in e2e_name.
+
+fail() { echo "${e2e_name:-e2e}: FAIL: $*" >&2; exit 1; }
+
+# An installation: the binary with language/ beside it.
+install_to() {
+  mkdir -p "$1"
+  cp "$binary" "$1/"
+  cp -r "$(dirname "$binary")/language" "$1/"
+}
+
+# Starts the program from $work/elsewhere and waits for its main window.
+start() {
+  mkdir -p "$work/elsewhere"
+  (cd "$work/elsewhere" && exec "$1/toolroom-calculator") &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1)
+  [ -n "$window" ] || fail "no main window"
+  xdotool windowmove "$window" 0 0
+  sleep 0.5
+}
+
+# Clicks at a point of the main window; types text on the focused field.
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+type_text() { xdotool type --delay 50 "$1"; sleep 0.3; }
+
+# Waits for the program to end (at most 10 s); its exit status goes into $status.
+wait_exit() {
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+  kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the program did not end"; }
+  status=0
+  wait "$pid" || status=$?
+}
