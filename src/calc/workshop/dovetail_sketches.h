@@ -12,36 +12,96 @@ class App;
 
 namespace workshop {
 
+struct FemaleVariant;
+struct MaleVariant;
+
 /// Base of the seven sketches: built with (x, y, w, h), no label; the texts
-/// come from the app's string table.
+/// come from the app's string table, drawn at the widget's label size.
 class DovetailSketch : public Fl_Widget {
 public:
   DovetailSketch(const app::App& app, int x, int y, int w, int h)
       : Fl_Widget(x, y, w, h), app_(app) {}
 
 protected:
+  /// Entry `entry` of the string table; "" when the language lacks it.
   const char* text(int entry) const;
+  void draw_female(const FemaleVariant& variant) const;
+  void draw_male(const MaleVariant& variant) const;
+
   const app::App& app_;
+
+private:
+  void start_drawing() const;
 };
 
-#define TOOLROOM_DOVETAIL_SKETCH(Name)                                                             \
-  class Name : public DovetailSketch {                                                             \
-  public:                                                                                          \
-    using DovetailSketch::DovetailSketch;                                                          \
-    ~Name() override = default;                                                                    \
-                                                                                                   \
-  protected:                                                                                       \
-    void draw() override;                                                                          \
-  };
+/// Female part, slot of the nominal depth, no gib.
+class FDoveTailStandard : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~FDoveTailStandard() override = default;
 
-TOOLROOM_DOVETAIL_SKETCH(FDoveTailStandard)
-TOOLROOM_DOVETAIL_SKETCH(FDoveTailDeep)
-TOOLROOM_DOVETAIL_SKETCH(FDoveTailStandardGib)
-TOOLROOM_DOVETAIL_SKETCH(FDoveTailDeepGib)
-TOOLROOM_DOVETAIL_SKETCH(MDoveTailStandard)
-TOOLROOM_DOVETAIL_SKETCH(MDoveTailShallow)
-TOOLROOM_DOVETAIL_SKETCH(MDoveTailDeep)
+protected:
+  void draw() override;
+};
 
-#undef TOOLROOM_DOVETAIL_SKETCH
+/// Female part, slot deeper than the male by the clearance, no gib.
+class FDoveTailDeep : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~FDoveTailDeep() override = default;
+
+protected:
+  void draw() override;
+};
+
+/// Female part, standard slot with a gib on the left flank.
+class FDoveTailStandardGib : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~FDoveTailStandardGib() override = default;
+
+protected:
+  void draw() override;
+};
+
+/// Female part, deeper slot with a gib.
+class FDoveTailDeepGib : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~FDoveTailDeepGib() override = default;
+
+protected:
+  void draw() override;
+};
+
+/// Male part, tongue of the nominal depth.
+class MDoveTailStandard : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~MDoveTailStandard() override = default;
+
+protected:
+  void draw() override;
+};
+
+/// Male part, tongue lower than the slot is deep.
+class MDoveTailShallow : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~MDoveTailShallow() override = default;
+
+protected:
+  void draw() override;
+};
+
+/// Male part, tongue taller than the slot is deep.
+class MDoveTailDeep : public DovetailSketch {
+public:
+  using DovetailSketch::DovetailSketch;
+  ~MDoveTailDeep() override = default;
+
+protected:
+  void draw() override;
+};
 
 } // namespace workshop
