@@ -1,0 +1,92 @@
+// Page 4: dovetail. The user gives the nominal width and depth of a dovetail
+// slide, the flank angle, an optional gib, which part takes the clearance
+// and the gauge-pin diameter; the page shows the finished sizes of the slot
+// and the male and the two pin measurements, sketches of both parts that
+// follow the clearance kind and the gib, and prints a dimensioned drawing.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <utility>
+
+#include "app/page.h"
+#include "calc/workshop/dovetail_calc.h"
+#include "calc/workshop/dovetail_print.h"
+
+class Fl_Button;
+class Fl_Choice;
+class Fl_Input;
+class Fl_Output;
+
+namespace workshop {
+
+class DovetailPage : public app::Page {
+public:
+  explicit DovetailPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  static constexpr int kRows = 6;
+  static constexpr int kFemaleSketches = 4;
+  static constexpr int kMaleSketches = 3;
+
+  /// The page's widgets, for whoever needs to look at them (the tests).
+  struct Widgets {
+    Fl_Input* width = nullptr;
+    Fl_Input* depth = nullptr;
+    Fl_Button* angle_60 = nullptr;
+    Fl_Button* angle_45 = nullptr;
+    Fl_Button* angle_typed = nullptr;
+    Fl_Input* typed_angle = nullptr;
+    Fl_Button* gib = nullptr;
+    Fl_Input* gib_thickness = nullptr;
+    Fl_Choice* clearance_kind = nullptr;
+    Fl_Input* clearance = nullptr;
+    Fl_Input* pin = nullptr;
+    Fl_Button* inch = nullptr;
+    Fl_Button* mm = nullptr;
+    /// female mouth, male top, female depth, male height, between pins, over pins
+    std::array<Fl_Output*, kRows> results{};
+    Fl_Button* print = nullptr;
+    /// FDoveTailStandard, FDoveTailDeep, FDoveTailStandardGib, FDoveTailDeepGib
+    std::array<Fl_Group*, kFemaleSketches> female_groups{};
+    /// MDoveTailStandard, MDoveTailShallow, MDoveTailDeep
+    std::array<Fl_Group*, kMaleSketches> male_groups{};
+  };
+  const Widgets& widgets() const { return w_; }
+
+  /// What the Print button does with the drawing's numbers (the printer by
+  /// default; tests look at the numbers instead).
+  using PrintAction = std::function<void(const DovetailPrintValues&)>;
+  void set_print_action(PrintAction action) { print_action_ = std::move(action); }
+
+private:
+  void build_sketches();
+  void build_inputs();
+  void build_results();
+
+  void on_fixed_angle();
+  void on_typed_angle_chosen();
+  void on_gib();
+  void on_clearance_kind();
+  void show_sketches();
+  void on_unit(bool to_mm);
+  void on_print();
+  void recompute();
+  void clear_results();
+  DovetailInput read_inputs() const;
+
+  Widgets w_;
+  /// The last computed sizes; the drawing prints them.
+  DovetailResult result_;
+  /// The unit the length fields hold now, so a switch to the same unit
+  /// converts nothing.
+  bool lengths_in_mm_ = false;
+  PrintAction print_action_;
+};
+
+} // namespace workshop
