@@ -3,10 +3,14 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/workshop/dovetail_measurement_page.h"
+
 namespace app {
 
 std::unique_ptr<Page> create_page(App& app, int number) {
   switch (number) {
+  case 12:
+    return std::make_unique<workshop::DovetailMeasurementPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
