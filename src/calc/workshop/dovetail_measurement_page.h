@@ -1,0 +1,109 @@
+// Page 12, dovetail measurement: the user has one part of a dovetail slide,
+// measured over or between two gauge pins and for depth, and gets the three
+// sizes the mating part must have, with the sketches of page 4 and a printed
+// drawing of the part to be made.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "app/page.h"
+#include "calc/workshop/dovetail_measurement_calc.h"
+#include "calc/workshop/dovetail_print.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Choice;
+class Fl_Output;
+class Fl_Widget;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace workshop {
+
+class DovetailMeasurementPage : public app::Page {
+public:
+  explicit DovetailMeasurementPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+
+  /// The page's widgets (for the tests).
+  struct Widgets {
+    Fl_Button* male_at_hand = nullptr;
+    Fl_Button* female_at_hand = nullptr;
+    Fl_Button* angle_60 = nullptr;
+    Fl_Button* angle_45 = nullptr;
+    Fl_Button* angle_typed = nullptr;
+    app::CheckedInput* typed_angle = nullptr;
+    app::CheckedInput* pin = nullptr;
+    Fl_Group* female_inputs = nullptr;
+    app::CheckedInput* between_pins = nullptr;
+    app::CheckedInput* female_depth = nullptr;
+    Fl_Group* male_inputs = nullptr;
+    app::CheckedInput* over_pins = nullptr;
+    app::CheckedInput* male_depth = nullptr;
+    Fl_Group* clearance_row = nullptr;
+    app::CheckedInput* clearance = nullptr;
+    Fl_Button* gib = nullptr;
+    app::CheckedInput* gib_thickness = nullptr;
+    Fl_Box* gib_caption = nullptr;
+    Fl_Box* gib_cover = nullptr;
+    Fl_Choice* clearance_kind = nullptr;
+    Fl_Group* female_results = nullptr;     ///< shown with the male at hand
+    std::array<Fl_Output*, 3> female_out{}; ///< mouth width, depth, between pins
+    Fl_Group* male_results = nullptr;       ///< shown with the female at hand
+    std::array<Fl_Output*, 3> male_out{};   ///< top width, height, over pins
+    Fl_Button* inch = nullptr;
+    Fl_Button* millimetre = nullptr;
+    Fl_Button* print = nullptr;
+    /// FDoveTailStandard, FDoveTailDeep, FDoveTailStandardGib, FDoveTailDeepGib.
+    std::array<Fl_Group*, 4> female_sketch_groups{};
+    std::array<Fl_Widget*, 4> female_sketches{};
+    /// MDoveTailStandard, MDoveTailShallow, MDoveTailDeep.
+    std::array<Fl_Group*, 3> male_sketch_groups{};
+    std::array<Fl_Widget*, 3> male_sketches{};
+  };
+  const Widgets& widgets() const { return w_; }
+
+  /// What the Print button does with the drawing of the part to be made;
+  /// the printer by default, tests replace it.
+  std::function<void(const DovetailPrintValues&, DovetailSheets)> print_action;
+
+private:
+  void build_inputs();
+  void build_results();
+  void build_sketches();
+
+  void input_changed(Fl_Input* field);
+  void part_changed();
+  void angle_changed();
+  void gib_changed();
+  void clearance_kind_changed();
+  void unit_changed(bool to_millimetre);
+  void print();
+
+  void show_part_widgets();
+  void show_gib_row();
+  void show_typed_angle();
+  void select_sketches();
+
+  DovetailMeasurementInput read_inputs() const;
+  void compute();
+  void show_results();
+  void empty_results();
+  PartAtHand at_hand() const;
+
+  Widgets w_;
+  DovetailMeasurementValues stored_;
+  /// 1 while the stored values belong to the current inputs.
+  int calc_flag_ = 0;
+  /// The unit the length fields are written in now.
+  bool fields_in_mm_ = false;
+};
+
+} // namespace workshop
