@@ -6,14 +6,14 @@
 
 #include <optional>
 
+#include "calc/workshop/dovetail_calc.h" // FlankAngle, shared with the dovetail page
+
 namespace workshop {
 
 enum class PartAtHand { kMale, kFemale };
 
-enum class FlankAngle { k60, k45, kTyped };
-
 /// Which part takes the clearance (the choice's item index; -1: none chosen).
-enum ClearanceKind : int {
+enum MatingClearance : int {
   kNoKindChosen = -1,
   kFemaleDeeper = 0,
   kMaleShallower = 1,
