@@ -87,6 +87,8 @@ public:
   void write_settings();
   /// Stores ".:measure" and the program's unit system.
   void store_unit_system(const std::string& measure);
+  /// Stores which drill series the thread page lists (each 0 or 1).
+  void store_drill_series(int fraction, int letter, int number, int metric);
   /// Stores the help viewer's text size.
   void store_help_font_size(int size);
   int unit_system() const { return unit_system_; }

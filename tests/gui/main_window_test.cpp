@@ -241,3 +241,14 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
   EXPECT_EQ(calls.back(), std::to_string(slots - 1) + "in");
   stop_app(); // before the stand-in buttons go
 }
+
+TEST_F(MainWindowTest, DrillSeriesAreWrittenAtOnceAndComeBack) {
+  app::App& a = start_app();
+  a.store_drill_series(0, 1, 1, 0);
+  std::string file = dir.read_file("DoNotEditOrDelete.ini");
+  EXPECT_NE(file.find("drill_fraction                 = 0"), std::string::npos);
+  EXPECT_NE(file.find("drill_letter                   = 1"), std::string::npos);
+  app::App& again = restart_app();
+  EXPECT_EQ(again.settings_values().drill_number, 1);
+  EXPECT_EQ(again.settings_values().drill_fraction, 0);
+}
