@@ -5,6 +5,7 @@
 
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
+#include "calc/geometry/polygon_page.h"
 #include "calc/geometry/right_triangle_page.h"
 
 namespace app {
@@ -17,6 +18,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::RightTrianglePage>(app);
   case 3:
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
+  case 9:
+    return std::make_unique<geometry::PolygonPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
