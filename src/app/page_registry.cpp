@@ -5,6 +5,7 @@
 
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
+#include "calc/geometry/polygon_page.h"
 #include "calc/geometry/right_triangle_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
@@ -21,6 +22,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
   case 4:
     return std::make_unique<workshop::DovetailPage>(app);
+  case 9:
+    return std::make_unique<geometry::PolygonPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
   default:
