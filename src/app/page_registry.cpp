@@ -4,6 +4,7 @@
 #include "app/page.h"
 
 #include "calc/geometry/circle_segment_page.h"
+#include "calc/geometry/conversions_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/right_triangle_page.h"
 
@@ -17,6 +18,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::RightTrianglePage>(app);
   case 3:
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
+  case 11:
+    return std::make_unique<geometry::ConversionsPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
