@@ -4,6 +4,7 @@
 #include "app/page.h"
 
 #include "calc/geometry/circle_segment_page.h"
+#include "calc/geometry/conversions_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/polygon_page.h"
 #include "calc/geometry/right_triangle_page.h"
@@ -24,6 +25,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<workshop::DovetailPage>(app);
   case 9:
     return std::make_unique<geometry::PolygonPage>(app);
+  case 11:
+    return std::make_unique<geometry::ConversionsPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
   default:

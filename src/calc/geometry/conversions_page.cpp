@@ -1,0 +1,240 @@
+#include "calc/geometry/conversions_page.h"
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Group.H>
+
+#include "app/app.h"
+#include "app/checked_input.h"
+#include "app/field_io.h"
+#include "app/state_keys.h"
+#include "calc/geometry/conversion_picture.h"
+#include "calc/geometry/conversions_calc.h"
+
+namespace geometry {
+
+namespace {
+
+// Range records of the page's fields.
+constexpr int kDegreesRecord = 31;
+constexpr int kDmsRecords[] = {32, 33, 34};
+constexpr int kPiRadiansRecord = 35;
+constexpr int kMmRecord = 36;
+constexpr int kInchRecord = 37;
+constexpr int kFractionRecord = 38;
+constexpr int kTemperatureRecord = 39;
+
+// The "=" between the fields of a row.
+void equals_sign(int x, int y) { new Fl_Box(x, y, 18, 25, "="); }
+
+void show_plain(app::CheckedInput* field, std::optional<double> value) {
+  if (value)
+    app::set_field_plain(*value, field);
+  else
+    field->value("");
+}
+
+// A temperature of 0 is a reading like any other, so it is shown, not
+// emptied as a missing length would be.
+void show_temperature(Fl_Input_* field, std::optional<double> value) {
+  if (value)
+    app::set_field_fixed(field, 6, *value);
+  else
+    field->value("");
+}
+
+} // namespace
+
+ConversionsPage::ConversionsPage(app::App& app) : Page(app, 11) {}
+
+void ConversionsPage::build(Fl_Group&) {
+  build_angle_row();
+  build_length_rows();
+  build_temperature_row();
+  w_.picture = new ConversionPicture(441, 418, 119, 127);
+  attach_handlers();
+}
+
+// decimal degrees = D° M′ S″ = multiple of π radians
+void ConversionsPage::build_angle_row() {
+  w_.degrees = app::make_checked_input(app_, kDegreesRecord, 305, 54, 94, 25);
+  w_.degrees->copy_label(app_.lang(176));
+  equals_sign(399, 53);
+  struct DmsField {
+    int x, w;
+  };
+  const DmsField fields[] = {{418, 36}, {461, 40}, {507, 63}};
+  for (size_t i = 0; i < 3; ++i) {
+    w_.dms[i] = app::make_checked_input(app_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
+    w_.dms[i]->copy_label(app_.lang(269 + static_cast<int>(i)));
+    // The gaps between the three fields are too narrow for a mark, so
+    // each mark stands over its field's right end.
+    w_.dms[i]->align(FL_ALIGN_TOP_RIGHT);
+    w_.dms[i]->labelsize(18);
+  }
+  equals_sign(571, 53);
+  w_.pi_radians = app::make_checked_input(app_, kPiRadiansRecord, 589, 54, 85, 25);
+  w_.pi_radians->copy_label(app_.lang(320));
+  w_.pi_radians->align(FL_ALIGN_RIGHT);
+}
+
+// millimetres = inches, and under the inches whole + numerator / denominator
+void ConversionsPage::build_length_rows() {
+  w_.mm = app::make_checked_input(app_, kMmRecord, 395, 123, 85, 25);
+  w_.mm->copy_label(app_.lang(243));
+  equals_sign(479, 122);
+  w_.inch = app::make_checked_input(app_, kInchRecord, 496, 123, 85, 25);
+  w_.inch->copy_label(app_.lang(232));
+  w_.inch->align(FL_ALIGN_RIGHT);
+
+  w_.fraction_group = new Fl_Group(488, 174, 176, 45);
+  w_.fraction_group->box(FL_GTK_DOWN_FRAME);
+  w_.fraction_group->copy_label(app_.lang(280));
+  w_.whole = app::make_checked_input(app_, kFractionRecord, 500, 183, 34, 25);
+  w_.numerator = app::make_checked_input(app_, kFractionRecord, 568, 183, 35, 25);
+  w_.numerator->copy_label(app_.lang(308));
+  w_.denominator = app::make_checked_input(app_, kFractionRecord, 615, 183, 35, 25, "/");
+  w_.fraction_group->end();
+}
+
+// Celsius = Fahrenheit
+void ConversionsPage::build_temperature_row() {
+  w_.celsius = app::make_checked_input(app_, kTemperatureRecord, 395, 277, 85, 25, "Celsius");
+  equals_sign(480, 277);
+  w_.fahrenheit = app::make_checked_input(app_, kTemperatureRecord, 497, 277, 85, 25, "Fahrenheit");
+  w_.fahrenheit->align(FL_ALIGN_RIGHT);
+}
+
+void ConversionsPage::attach_handlers() {
+  auto attach = [this](int record, void (ConversionsPage::*handler)()) {
+    app_.input_range(record).on_valid = [this, handler](Fl_Input*, long) { (this->*handler)(); };
+  };
+  attach(kDegreesRecord, &ConversionsPage::on_degrees);
+  for (int record : kDmsRecords)
+    attach(record, &ConversionsPage::on_dms);
+  attach(kPiRadiansRecord, &ConversionsPage::on_pi_radians);
+  attach(kMmRecord, &ConversionsPage::on_mm);
+  attach(kInchRecord, &ConversionsPage::on_inch);
+  attach(kFractionRecord, &ConversionsPage::on_fraction);
+  app_.input_range(kTemperatureRecord).on_valid = [this](Fl_Input* changed, long) {
+    on_temperature(changed);
+  };
+}
+
+Fl_Input* ConversionsPage::focus_input() { return w_.mm; }
+
+void ConversionsPage::show_degrees(std::optional<double> degrees) {
+  show_plain(w_.degrees, degrees);
+}
+
+void ConversionsPage::show_dms(std::optional<double> degrees) {
+  const app::DmsFields triple = {w_.dms[0], w_.dms[1], w_.dms[2]};
+  if (degrees)
+    app::write_dms_fields_nonzero(triple, *degrees);
+  else
+    for (app::CheckedInput* field : w_.dms)
+      field->value("");
+}
+
+void ConversionsPage::show_pi_radians(std::optional<double> pi_radians) {
+  show_plain(w_.pi_radians, pi_radians);
+}
+
+void ConversionsPage::on_degrees() {
+  std::optional<AngleForms> angle = angle_from_degrees(app::field_double(w_.degrees));
+  show_dms(angle ? std::optional(angle->degrees) : std::nullopt);
+  show_pi_radians(angle ? std::optional(angle->pi_radians) : std::nullopt);
+}
+
+void ConversionsPage::on_dms() {
+  std::optional<AngleForms> angle = angle_from_dms(
+      app::field_double(w_.dms[0]), app::field_long(w_.dms[1]), app::field_double(w_.dms[2]));
+  show_pi_radians(angle ? std::optional(angle->pi_radians) : std::nullopt);
+  show_degrees(angle ? std::optional(angle->degrees) : std::nullopt);
+}
+
+void ConversionsPage::on_pi_radians() {
+  std::optional<AngleForms> angle = angle_from_pi_radians(app::field_double(w_.pi_radians));
+  show_degrees(angle ? std::optional(angle->degrees) : std::nullopt);
+  show_dms(angle ? std::optional(angle->degrees) : std::nullopt);
+}
+
+void ConversionsPage::on_mm() {
+  show_plain(w_.inch, inch_from_mm(app::field_double(w_.mm)));
+  empty_fraction();
+}
+
+void ConversionsPage::on_inch() {
+  show_plain(w_.mm, mm_from_inch(app::field_double(w_.inch)));
+  empty_fraction();
+}
+
+void ConversionsPage::empty_fraction() {
+  for (app::CheckedInput* field : {w_.whole, w_.numerator, w_.denominator})
+    field->value("");
+}
+
+void ConversionsPage::on_fraction() {
+  const FractionEntry entry{app::field_double(w_.whole), app::field_long(w_.numerator),
+                            app::field_long(w_.denominator)};
+  const FractionOutcome outcome = length_from_fraction(entry);
+  switch (outcome.action) {
+  case FractionOutcome::Action::kWrite:
+    show_plain(w_.inch, outcome.length.inch);
+    show_plain(w_.mm, outcome.length.mm);
+    break;
+  case FractionOutcome::Action::kEmpty:
+    show_plain(w_.inch, std::nullopt);
+    show_plain(w_.mm, std::nullopt);
+    break;
+  case FractionOutcome::Action::kKeep:
+    break;
+  }
+}
+
+void ConversionsPage::on_temperature(Fl_Input* changed) {
+  const bool from_celsius = changed == w_.celsius;
+  Fl_Input_* other = from_celsius ? w_.fahrenheit : w_.celsius;
+  if (changed->size() == 0) {
+    other->value("");
+    return;
+  }
+  const double typed = app::field_double(changed);
+  show_temperature(other,
+                   from_celsius ? fahrenheit_from_celsius(typed) : celsius_from_fahrenheit(typed));
+}
+
+void ConversionsPage::save_state(settings::IniDocument& state) const {
+  app::save_text(state, "p11:c_degree", w_.degrees);
+  app::save_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
+  app::save_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
+  app::save_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
+  app::save_text(state, "p11:c_radian", w_.pi_radians);
+  app::save_text(state, "p11:c_mm", w_.mm);
+  app::save_text(state, "p11:c_inch", w_.inch);
+  app::save_text(state, "p11:calc_whole", w_.whole);
+  app::save_text(state, "p11:calc_over", w_.numerator);
+  app::save_text(state, "p11:calc_under", w_.denominator);
+  app::save_text(state, "p11:calc_celseus", w_.celsius);
+  app::save_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
+}
+
+// Every field of every row is saved, so the rows come back as they were
+// left. The fields' handlers are not run: each would recompute its row from
+// a rounded neighbour (123.456 mm would return as 123.455989 mm) and the length
+// handlers would empty the fraction the user typed.
+void ConversionsPage::load_state(const settings::IniDocument& state) {
+  app::load_text(state, "p11:c_degree", w_.degrees);
+  app::load_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
+  app::load_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
+  app::load_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
+  app::load_text(state, "p11:c_radian", w_.pi_radians);
+  app::load_text(state, "p11:c_mm", w_.mm);
+  app::load_text(state, "p11:c_inch", w_.inch);
+  app::load_text(state, "p11:calc_whole", w_.whole);
+  app::load_text(state, "p11:calc_over", w_.numerator);
+  app::load_text(state, "p11:calc_under", w_.denominator);
+  app::load_text(state, "p11:calc_celseus", w_.celsius);
+  app::load_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
+}
+
+} // namespace geometry

@@ -1,0 +1,74 @@
+// Page 11: three converters, one row each, whose fields rewrite one another
+// on every keystroke: an angle (decimal degrees, degrees-minutes-seconds,
+// multiple of π radians), a length (millimetres, inches, and whole inches
+// plus a fraction feeding both) and a temperature (Celsius, Fahrenheit).
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "app/page.h"
+
+class Fl_Group;
+class Fl_Input;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace geometry {
+
+class ConversionPicture;
+
+class ConversionsPage : public app::Page {
+public:
+  /// The page's widgets, for the tests that drive it like a user.
+  struct Widgets {
+    app::CheckedInput* degrees = nullptr;
+    std::array<app::CheckedInput*, 3> dms{}; ///< degrees, minutes, seconds
+    app::CheckedInput* pi_radians = nullptr;
+    app::CheckedInput* mm = nullptr;
+    app::CheckedInput* inch = nullptr;
+    Fl_Group* fraction_group = nullptr;
+    app::CheckedInput* whole = nullptr;
+    app::CheckedInput* numerator = nullptr;
+    app::CheckedInput* denominator = nullptr;
+    app::CheckedInput* celsius = nullptr;
+    app::CheckedInput* fahrenheit = nullptr;
+    ConversionPicture* picture = nullptr;
+  };
+
+  explicit ConversionsPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+  bool select_focus_text() const override { return false; }
+
+  const Widgets& widgets() const { return w_; }
+
+private:
+  void build_angle_row();
+  void build_length_rows();
+  void build_temperature_row();
+  void attach_handlers();
+
+  void on_degrees();
+  void on_dms();
+  void on_pi_radians();
+  void on_mm();
+  void on_inch();
+  void on_fraction();
+  void on_temperature(Fl_Input* changed);
+
+  // Writers of the angle row; no value empties the fields.
+  void show_degrees(std::optional<double> degrees);
+  void show_dms(std::optional<double> degrees);
+  void show_pi_radians(std::optional<double> pi_radians);
+  void empty_fraction();
+
+  Widgets w_;
+};
+
+} // namespace geometry
