@@ -151,6 +151,12 @@ void App::quit() {
   exit_process(0);
 }
 
+bool App::dividing_head_can_index(int divisions) {
+  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(7)))
+    return head->can_index(divisions);
+  return true;
+}
+
 void App::show_help(int topic) {
   help_windows_.push_back(std::make_unique<HelpWindow>(*this, topic));
   help_windows_.back()->window()->show();

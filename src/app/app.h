@@ -100,6 +100,9 @@ public:
   Fl_Window* about_window() { return about_window_.get(); }
   /// The help windows opened so far (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
+  /// Whether n equal divisions can be indexed with the selected dividing head
+  /// and its plates (asked of the dividing-head page; true while there is none).
+  bool dividing_head_can_index(int divisions);
   /// Opens the help page of a topic 0-9 in a new help window.
   void show_help(int topic);
 

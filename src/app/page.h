@@ -51,6 +51,14 @@ private:
   int number_;
 };
 
+/// What the dividing-head page offers the other pages: whether n equal
+/// divisions can be indexed with the selected head and its plates.
+class DividingHeadIndex {
+public:
+  virtual ~DividingHeadIndex() = default;
+  virtual bool can_index(int divisions) const = 0;
+};
+
 /// Creates page `number` (1-17). Pages not built yet are empty frames.
 std::unique_ptr<Page> create_page(App& app, int number);
 
