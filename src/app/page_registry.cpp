@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/right_triangle_page.h"
@@ -17,6 +18,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::RightTrianglePage>(app);
   case 3:
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
+  case 5:
+    return std::make_unique<geometry::BoltCirclePage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
