@@ -39,8 +39,8 @@ constexpr Fl_Color kBlueLabel = 4;
 constexpr Fl_Color kAngleMarkColour = 1;
 constexpr Fl_Color kAxisMarkColour = 15;
 
-// Where a marker's centre is when its hole lies at angle 0 on a circle of
-// radius 0; the markers are placed from here.
+// The point the markers are placed around: the centre of the drawn circle
+// (491, 239), nudged one pixel right and two down as the markers always were.
 constexpr int kMarkerCentreX = 492;
 constexpr int kMarkerCentreY = 241;
 constexpr int kMarkerW = 10;
