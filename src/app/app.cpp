@@ -15,6 +15,7 @@
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/page.h"
+#include "app/results_window.h"
 
 namespace app {
 
@@ -62,6 +63,7 @@ void App::build_windows() {
   for (int number = 1; number <= kPageCount; ++number)
     pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
   main_window_ = std::make_unique<MainWindow>(*this);
+  results_window_ = std::make_unique<ResultsWindow>(*this);
   about_window_ = build_about_window(*this);
 }
 
@@ -72,6 +74,7 @@ void App::destroy_windows() {
     range.on_invalid = nullptr;
   }
   about_window_.reset();
+  results_window_.reset();
   main_window_.reset();
   for (auto& page : pages_)
     page.reset();

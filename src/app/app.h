@@ -25,6 +25,7 @@ namespace app {
 class HelpWindow;
 class MainWindow;
 class Page;
+class ResultsWindow;
 
 inline constexpr int kPageCount = 17;
 inline constexpr int kCheckedInputSlots = 118;
@@ -98,6 +99,8 @@ public:
   MainWindow* main_window() { return main_window_.get(); }
   Page* page(int number) { return pages_[static_cast<size_t>(number - 1)].get(); }
   Fl_Window* about_window() { return about_window_.get(); }
+  /// The hole-list window of the bolt-hole page (hidden until asked for).
+  ResultsWindow* results_window() { return results_window_.get(); }
   /// The help windows opened so far (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
   /// Whether n equal divisions can be indexed with the selected dividing head
@@ -168,6 +171,7 @@ private:
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::unique_ptr<MainWindow> main_window_;
   std::unique_ptr<Fl_Window> about_window_;
+  std::unique_ptr<ResultsWindow> results_window_;
   std::vector<std::unique_ptr<HelpWindow>> help_windows_;
 };
 

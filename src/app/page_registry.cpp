@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/conversions_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
@@ -23,6 +24,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
   case 4:
     return std::make_unique<workshop::DovetailPage>(app);
+  case 5:
+    return std::make_unique<geometry::BoltCirclePage>(app);
   case 9:
     return std::make_unique<geometry::PolygonPage>(app);
   case 11:

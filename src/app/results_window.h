@@ -1,0 +1,65 @@
+// The hole-list window: the holes of the bolt-hole page in a list, with
+// buttons to print the list, save it as a text file and close the window.
+// It is modal over the main window while shown. The page fills the list and
+// owns what is printed and saved.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Fl_Browser;
+class Fl_Button;
+class Fl_Window;
+
+namespace app {
+
+class App;
+
+/// The page whose holes the window lists: the print and save buttons call it.
+class HoleListSource {
+public:
+  virtual ~HoleListSource() = default;
+  virtual void print_hole_list() = 0;
+  virtual void save_hole_list() = 0;
+};
+
+/// The page that fills the hole list.
+inline constexpr int kHoleListPage = 5;
+
+class ResultsWindow {
+public:
+  /// Builds the window hidden.
+  explicit ResultsWindow(App& app);
+  ~ResultsWindow();
+  ResultsWindow(const ResultsWindow&) = delete;
+  ResultsWindow& operator=(const ResultsWindow&) = delete;
+
+  Fl_Window* window() { return window_.get(); }
+  Fl_Browser* list() { return list_; }
+  Fl_Button* print_button() { return print_button_; }
+  Fl_Button* save_button() { return save_button_; }
+  Fl_Button* close_button() { return close_button_; }
+
+  /// Replaces the list's lines (shown as they are, no format characters).
+  void set_lines(const std::vector<std::string>& lines);
+  /// The list's lines, in order.
+  std::vector<std::string> lines() const;
+
+  /// Shows the window modally; the main window is inactive meanwhile.
+  void show();
+  /// Hides the window and makes the main window usable again.
+  void close();
+
+private:
+  HoleListSource* source();
+
+  App& app_;
+  std::unique_ptr<Fl_Window> window_;
+  Fl_Browser* list_ = nullptr;
+  Fl_Button* print_button_ = nullptr;
+  Fl_Button* save_button_ = nullptr;
+  Fl_Button* close_button_ = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,543 @@
+// The bolt-hole page with real keys and clicks: the hole list as the user
+// types, zero direction, counting direction and signs, the marks around the
+// drawing, units, partial circles, the hole-list window with its save and
+// print, restart, and the drawing.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_PostScript.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Window.H>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/event_loop.h"
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "app/results_window.h"
+#include "calc/geometry/bolt_circle_page.h"
+#include "calc/geometry/pdc_holes.h"
+#include "calc/geometry/pitch_diameter_circle.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Dialogs whose file chooser answers with a path set by the test.
+class SaveDialogs : public FakeDialogs {
+public:
+  std::string save_answer;
+  std::vector<std::string> save_titles;
+  std::string choose_save_file(const std::string& title, const std::string&,
+                               const std::string&) override {
+    save_titles.push_back(title);
+    return save_answer;
+  }
+};
+
+const std::vector<std::string> kFourHoles = {
+    "Zero degrees is at the right",
+    "Angles counted clockwise",
+    "",
+    "Hole  1        50.000         0.000",
+    "Hole  2         0.000        50.000",
+    "Hole  3       -50.000         0.000",
+    "Hole  4         0.000       -50.000",
+};
+
+class BoltCirclePageTest : public AppTest {
+protected:
+  void SetUp() override {
+    start_app();
+    open_page();
+  }
+
+  void open_page() { click(app->main_window()->nav_button(5)); }
+
+  // The page's own fixture start, with a file chooser that answers.
+  void start_with_save_dialogs() {
+    stop_app();
+    app = std::make_unique<app::App>(dir.path(), save_dialogs);
+    app->exit_process = [](int status) { throw ProcessExit(status); };
+    app->start();
+    app::install_right_button_hook(app.get());
+    app->show();
+    settle();
+    open_page();
+  }
+
+  geometry::BoltCirclePage& page() {
+    return dynamic_cast<geometry::BoltCirclePage&>(*app->page(5));
+  }
+  const geometry::BoltCirclePage::Widgets& w() { return page().widgets(); }
+  app::ResultsWindow& results() { return *app->results_window(); }
+  std::vector<std::string> lines() { return results().lines(); }
+
+  void full_circle(const std::string& holes, const std::string& listed, const std::string& diameter,
+                   const std::string& angle = "") {
+    type_text(w().total_holes, holes);
+    type_text(w().holes_to_list, listed);
+    type_text(w().diameter, diameter);
+    if (!angle.empty())
+      type_text(w().first_angle, angle);
+  }
+  void erase(Fl_Widget* field, int count) {
+    field->take_focus();
+    for (int i = 0; i < count; ++i)
+      press_key(FL_BackSpace);
+  }
+  int markers_shown() {
+    int count = 0;
+    for (Fl_Widget* marker : w().markers)
+      count += marker->visible() ? 1 : 0;
+    return count;
+  }
+  std::vector<std::string> labels(const std::array<Fl_Box*, 4>& marks) {
+    std::vector<std::string> out;
+    for (Fl_Box* mark : marks)
+      out.emplace_back(mark->label() ? mark->label() : "");
+    return out;
+  }
+
+  SaveDialogs save_dialogs;
+};
+
+TEST_F(BoltCirclePageTest, StartsWithItsDefaults) {
+  EXPECT_TRUE(w().full->value());
+  EXPECT_TRUE(w().full_group->visible());
+  EXPECT_FALSE(w().partial_group->visible());
+  EXPECT_FALSE(w().partial_group->active());
+  EXPECT_TRUE(w().zero[1]->value()); // zero at the right
+  EXPECT_TRUE(w().clockwise->value());
+  EXPECT_TRUE(w().x_normal->value());
+  EXPECT_TRUE(w().y_normal->value());
+  EXPECT_TRUE(w().inch->value());
+  EXPECT_EQ(w().precision->value(), 3);
+  EXPECT_EQ(w().precision->minimum(), 1);
+  EXPECT_EQ(w().precision->maximum(), 6);
+  EXPECT_FALSE(w().show_list->active());
+  EXPECT_EQ(markers_shown(), 0);
+  EXPECT_EQ(labels(w().angle_marks), (std::vector<std::string>{"270", "0", "90", "180"}));
+  EXPECT_EQ(labels(w().axis_marks), (std::vector<std::string>{"Y-", "X+", "Y+", "X-"}));
+  EXPECT_EQ(Fl::focus(), w().total_holes);
+  EXPECT_NE(dynamic_cast<geometry::PDC_HolesFirst*>(w().markers[0]), nullptr);
+  EXPECT_NE(dynamic_cast<geometry::PDC_Holes*>(w().markers[49]), nullptr);
+}
+
+TEST_F(BoltCirclePageTest, FourHolesOnAHundred) {
+  full_circle("4", "4", "100");
+  EXPECT_EQ(lines(), kFourHoles);
+  EXPECT_TRUE(w().show_list->active());
+  ASSERT_EQ(markers_shown(), 4);
+  // On the 179 pixel circle: right, bottom, left, top.
+  const int expected[4][2] = {{671, 241}, {492, 420}, {313, 241}, {492, 62}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(w().markers[i]->x(), expected[i][0]) << i;
+    EXPECT_EQ(w().markers[i]->y(), expected[i][1]) << i;
+    EXPECT_EQ(w().markers[i]->w(), 10);
+    EXPECT_EQ(w().markers[i]->h(), 20);
+  }
+  // The list follows every key: a fifth hole on the circle, four listed.
+  erase(w().total_holes, 1);
+  type_text(w().total_holes, "8");
+  EXPECT_EQ(lines()[4], "Hole  2        35.355        35.355");
+  EXPECT_EQ(markers_shown(), 4);
+}
+
+struct VariantCase {
+  const char* name;
+  int zero;     ///< 0 top ... 3 left
+  bool counter; ///< counter-clockwise
+  bool x_reversed, y_reversed;
+  const char* x_origin;
+  const char* second_line;
+};
+
+// The second hole of four on a hundred, worked by hand.
+const VariantCase kVariants[] = {
+    {"counter_clockwise", 1, true, false, false, "", "Hole  2         0.000       -50.000"},
+    {"y_up", 1, false, false, true, "", "Hole  2         0.000       -50.000"},
+    {"x_left", 2, false, true, false, "", "Hole  2        50.000         0.000"},
+    {"origin_10", 1, false, false, false, "10", "Hole  2       -10.000        50.000"},
+    {"top_counter", 0, true, false, false, "", "Hole  2       -50.000         0.000"},
+};
+
+TEST_F(BoltCirclePageTest, ZeroDirectionCountingSignsAndOrigin) {
+  full_circle("4", "4", "100");
+  for (const VariantCase& c : kVariants) {
+    SCOPED_TRACE(c.name);
+    click(w().zero[static_cast<size_t>(c.zero)]);
+    click(c.counter ? w().counter_clockwise : w().clockwise);
+    click(c.x_reversed ? w().x_reversed : w().x_normal);
+    click(c.y_reversed ? w().y_reversed : w().y_normal);
+    erase(w().x_origin, 5);
+    type_text(w().x_origin, c.x_origin);
+    ASSERT_EQ(lines().size(), 7u);
+    EXPECT_EQ(lines()[4], c.second_line);
+  }
+  // Back to the defaults, back to the worked example.
+  click(w().zero[1]);
+  click(w().clockwise);
+  click(w().x_normal);
+  click(w().y_normal);
+  erase(w().x_origin, 5);
+  EXPECT_EQ(lines(), kFourHoles);
+}
+
+TEST_F(BoltCirclePageTest, MarksShowTheAnglesOfEachZeroAndDirection) {
+  // Top, right, bottom, left.
+  const std::vector<std::string> expected[2][4] = {
+      {{"0", "90", "180", "270"},
+       {"270", "0", "90", "180"},
+       {"180", "270", "0", "90"},
+       {"90", "180", "270", "0"}},
+      {{"0", "270", "180", "90"},
+       {"90", "0", "270", "180"},
+       {"180", "90", "0", "270"},
+       {"270", "180", "90", "0"}},
+  };
+  for (int direction = 0; direction < 2; ++direction) {
+    click(direction == 0 ? w().clockwise : w().counter_clockwise);
+    for (size_t zero = 0; zero < 4; ++zero) {
+      click(w().zero[zero]);
+      EXPECT_EQ(labels(w().angle_marks), expected[direction][zero])
+          << "direction " << direction << " zero " << zero;
+    }
+  }
+  click(w().x_reversed);
+  click(w().y_reversed);
+  EXPECT_EQ(labels(w().axis_marks), (std::vector<std::string>{"Y+", "X-", "Y-", "X+"}));
+  click(w().y_normal);
+  EXPECT_EQ(labels(w().axis_marks), (std::vector<std::string>{"Y-", "X-", "Y+", "X+"}));
+}
+
+TEST_F(BoltCirclePageTest, NoPatternHidesTheHolesAndKeepsTheList) {
+  full_circle("4", "4", "100");
+  erase(w().holes_to_list, 1);
+  type_text(w().holes_to_list, "5"); // more to list than on the circle
+  EXPECT_EQ(markers_shown(), 0);
+  EXPECT_FALSE(w().show_list->active());
+  EXPECT_EQ(lines(), kFourHoles);
+  click(w().show_list);
+  EXPECT_FALSE(results().window()->shown());
+
+  erase(w().holes_to_list, 1);
+  type_text(w().holes_to_list, "4");
+  erase(w().diameter, 3); // no diameter
+  EXPECT_EQ(markers_shown(), 0);
+  EXPECT_FALSE(w().show_list->active());
+}
+
+TEST_F(BoltCirclePageTest, CountOutsideItsRangeIsNoPattern) {
+  full_circle("4", "4", "100");
+  type_text(w().total_holes, "9"); // 49: a valid circle of 49 holes, four listed
+  EXPECT_EQ(markers_shown(), 4);
+  type_text(w().total_holes, "9"); // 499, shown red
+  EXPECT_EQ(w().total_holes->textcolor(), FL_RED);
+  EXPECT_EQ(markers_shown(), 0);
+  EXPECT_FALSE(w().show_list->active());
+  click(w().precision->child(1)); // another recompute with the red count
+  EXPECT_EQ(markers_shown(), 0);
+  // The red field took the focus back with its text selected.
+  EXPECT_EQ(Fl::focus(), w().total_holes);
+  type_text(w().total_holes, "49");
+  EXPECT_EQ(w().total_holes->textcolor(), FL_BLACK);
+  EXPECT_EQ(markers_shown(), 4);
+
+  erase(w().first_angle, 5);
+  type_text(w().first_angle, "400"); // beyond a turn: red, no pattern
+  EXPECT_EQ(markers_shown(), 0);
+  press_key(FL_BackSpace);
+  EXPECT_EQ(markers_shown(), 4);
+}
+
+TEST_F(BoltCirclePageTest, PrecisionFromOneToSix) {
+  full_circle("4", "4", "100");
+  for (int i = 0; i < 2; ++i)
+    click(w().precision->child(2));
+  EXPECT_EQ(w().precision->value(), 1);
+  EXPECT_EQ(lines()[3], "Hole  1          50.0           0.0");
+  for (int i = 0; i < 5; ++i)
+    click(w().precision->child(1));
+  EXPECT_EQ(w().precision->value(), 6);
+  EXPECT_EQ(lines()[3], "Hole  1     50.000000      0.000000");
+}
+
+TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
+  click(w().partial);
+  type_text(w().part_diameter, "50");
+  click(w().full);
+  full_circle("4", "4", "100");
+  type_text(w().x_origin, "10");
+  type_text(w().y_origin, "-5");
+
+  click(w().mm);
+  EXPECT_STREQ(w().diameter->value(), "2540");
+  EXPECT_STREQ(w().part_diameter->value(), "1270");
+  EXPECT_STREQ(w().x_origin->value(), "254");
+  EXPECT_STREQ(w().y_origin->value(), "-127");
+  EXPECT_EQ(lines()[3], "Hole  1      1016.000       127.000");
+  click(w().inch);
+  EXPECT_STREQ(w().diameter->value(), "100");
+  EXPECT_STREQ(w().part_diameter->value(), "50");
+  EXPECT_STREQ(w().x_origin->value(), "10");
+  EXPECT_STREQ(w().y_origin->value(), "-5");
+  EXPECT_EQ(lines()[3], "Hole  1        40.000         5.000");
+
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().mm->value());
+  EXPECT_STREQ(w().diameter->value(), "2540");
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().inch->value());
+  EXPECT_STREQ(w().diameter->value(), "100");
+}
+
+TEST_F(BoltCirclePageTest, PartialCircle) {
+  full_circle("4", "4", "100");
+  click(w().partial);
+  EXPECT_FALSE(w().full_group->visible());
+  EXPECT_FALSE(w().full_group->active());
+  EXPECT_TRUE(w().partial_group->visible());
+  EXPECT_TRUE(w().partial_group->active());
+  EXPECT_EQ(markers_shown(), 0);
+  EXPECT_EQ(page().focus_input(), w().part_holes);
+
+  type_text(w().part_holes, "3");
+  type_text(w().start_angle, "0");
+  type_text(w().part_diameter, "100");
+  EXPECT_EQ(markers_shown(), 0); // no end angle yet
+  type_text(w().end_angle, "90");
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"Zero degrees is at the right", "Angles counted clockwise",
+                                      "", "Hole  1        50.000         0.000",
+                                      "Hole  2        35.355        35.355",
+                                      "Hole  3         0.000        50.000"}));
+  EXPECT_EQ(markers_shown(), 3);
+
+  erase(w().part_holes, 1);
+  type_text(w().part_holes, "1"); // one hole: at the start angle, no division by zero
+  EXPECT_EQ(lines().size(), 4u);
+  EXPECT_EQ(lines()[3], "Hole  1        50.000         0.000");
+  EXPECT_EQ(markers_shown(), 1);
+
+  erase(w().start_angle, 1);
+  type_text(w().start_angle, "95"); // start beyond the end
+  EXPECT_EQ(markers_shown(), 0);
+
+  click(w().full);
+  EXPECT_TRUE(w().full_group->visible());
+  EXPECT_EQ(lines(), kFourHoles);
+  EXPECT_EQ(markers_shown(), 4);
+}
+
+TEST_F(BoltCirclePageTest, ListWindowIsModalAndClosesBothWays) {
+  full_circle("4", "4", "100");
+  click(w().show_list);
+  Fl_Window* list_window = results().window();
+  ASSERT_TRUE(list_window->shown());
+  EXPECT_EQ(Fl::modal(), list_window);
+  EXPECT_FALSE(app->main_window()->window()->active());
+  EXPECT_STREQ(list_window->label(), app->lang(164));
+
+  click(results().close_button());
+  EXPECT_FALSE(list_window->visible());
+  EXPECT_TRUE(app->main_window()->window()->active());
+  EXPECT_EQ(lines(), kFourHoles); // kept while hidden
+
+  click(w().show_list);
+  ASSERT_TRUE(list_window->shown());
+  list_window->do_callback(); // the window manager's close box
+  EXPECT_FALSE(list_window->visible());
+  EXPECT_TRUE(app->main_window()->window()->active());
+}
+
+TEST_F(BoltCirclePageTest, SavesTheListAsText) {
+  start_with_save_dialogs();
+  full_circle("4", "4", "100");
+  type_text(w().x_origin, "37.5");
+  type_text(w().y_origin, "3.25");
+  click(w().show_list);
+
+  save_dialogs.save_answer = dir.path() + "/holes.txt";
+  click(results().save_button());
+  ASSERT_EQ(save_dialogs.save_titles.size(), 1u);
+  EXPECT_EQ(save_dialogs.save_titles[0], app->lang(267));
+  EXPECT_EQ(dir.read_file("holes.txt"), "Zero degrees is at the right\n"
+                                        "Angles counted clockwise\n"
+                                        "First hole at 0.000 degrees.\n"
+                                        "X origin: 37.500.\n"
+                                        "Positive X is to the right\n"
+                                        "Y origin: 3.250.\n"
+                                        "Positive Y is to the bottom\n"
+                                        "Circle diameter: 100.000.\n"
+                                        "Circle of 4 holes, first 4 listed.\n"
+                                        "Units: inches.\n"
+                                        "\n"
+                                        "Hole  1   x =      12.500   y =      -3.250\n"
+                                        "Hole  2   x =     -37.500   y =      46.750\n"
+                                        "Hole  3   x =     -87.500   y =      -3.250\n"
+                                        "Hole  4   x =     -37.500   y =     -53.250\n");
+  EXPECT_TRUE(save_dialogs.alerts.empty());
+
+  save_dialogs.save_answer = dir.path() + "/no/such/folder/holes.txt";
+  click(results().save_button());
+  ASSERT_EQ(save_dialogs.alerts.size(), 1u);
+  EXPECT_EQ(save_dialogs.alerts[0], std::string(app->lang(268)) + ", " + save_dialogs.save_answer);
+  EXPECT_FALSE(dir.exists("no"));
+
+  save_dialogs.save_answer = ""; // cancelled
+  click(results().save_button());
+  EXPECT_EQ(save_dialogs.alerts.size(), 1u);
+  click(results().close_button());
+}
+
+TEST_F(BoltCirclePageTest, PrintsOnePage) {
+  full_circle("50", "50", "100", "15");
+  // TOOLROOM_PRINT_FILE keeps the page for a look at it.
+  const char* keep = std::getenv("TOOLROOM_PRINT_FILE");
+  const std::string path = keep ? keep : dir.path() + "/holes.ps";
+  FILE* file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  {
+    Fl_PostScript_File_Device device;
+    ASSERT_EQ(device.start_job(file, 1), 0);
+    page().draw_hole_list_page(device);
+    device.end_job(); // closes the file
+  }
+  std::ifstream in(path);
+  const std::string postscript((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+  size_t pages = 0;
+  for (size_t at = postscript.find("showpage"); at != std::string::npos;
+       at = postscript.find("showpage", at + 1))
+    ++pages;
+  EXPECT_EQ(pages, 1u);
+}
+
+TEST_F(BoltCirclePageTest, RestartRestoresEverything) {
+  click(w().mm);
+  full_circle("6", "5", "80", "10");
+  type_text(w().x_origin, "1");
+  type_text(w().y_origin, "2");
+  click(w().zero[3]);
+  click(w().counter_clockwise);
+  click(w().x_reversed);
+  click(w().y_reversed);
+  click(w().mm);
+  for (int i = 0; i < 2; ++i)
+    click(w().precision->child(2)); // one place: the page offers it, a restart keeps it
+  click(w().partial);
+  type_text(w().part_holes, "3");
+  type_text(w().start_angle, "0");
+  type_text(w().part_diameter, "60");
+  type_text(w().end_angle, "90");
+  const std::vector<std::string> before = lines();
+  ASSERT_EQ(before.size(), 6u);
+
+  restart_app();
+  EXPECT_EQ(app->main_window()->shown_page(), 5);
+  EXPECT_TRUE(w().partial->value());
+  EXPECT_TRUE(w().partial_group->visible());
+  EXPECT_FALSE(w().full_group->visible());
+  EXPECT_TRUE(w().zero[3]->value());
+  EXPECT_TRUE(w().counter_clockwise->value());
+  EXPECT_TRUE(w().x_reversed->value());
+  EXPECT_TRUE(w().y_reversed->value());
+  EXPECT_TRUE(w().mm->value());
+  EXPECT_EQ(w().precision->value(), 1);
+  EXPECT_STREQ(w().total_holes->value(), "6");
+  EXPECT_STREQ(w().holes_to_list->value(), "5");
+  EXPECT_STREQ(w().diameter->value(), "80");
+  EXPECT_STREQ(w().first_angle->value(), "10");
+  EXPECT_STREQ(w().x_origin->value(), "1");
+  EXPECT_STREQ(w().y_origin->value(), "2");
+  EXPECT_STREQ(w().end_angle->value(), "90");
+  EXPECT_EQ(labels(w().angle_marks), (std::vector<std::string>{"270", "180", "90", "0"}));
+  EXPECT_EQ(labels(w().axis_marks), (std::vector<std::string>{"Y+", "X-", "Y-", "X+"}));
+  EXPECT_EQ(lines(), before);
+  EXPECT_EQ(markers_shown(), 3);
+  EXPECT_TRUE(w().show_list->active());
+  EXPECT_NE(dir.read_file("State.ini").find("pdc_radius"), std::string::npos);
+
+  // Left, counter-clockwise, both signs reversed, origin 1, 2: the first of
+  // six holes, 10 degrees below the left, is x = 40 cos 10 - 1, y = -40 sin 10 - 2.
+  click(w().full);
+  EXPECT_EQ(lines()[3], "Hole  1          38.4          -8.9");
+  EXPECT_EQ(markers_shown(), 5);
+}
+
+TEST_F(BoltCirclePageTest, HandEditedStateIsKeptWithinBounds) {
+  dir.write_file("State.ini", "[p5]\npdc_num_holes = 99\npdc_num_drilled_holes = 60\n"
+                              "pdc_circle_diameter = 100\np5_precision = 8\n[page]\npage = 4\n");
+  start_app();
+  EXPECT_EQ(w().precision->value(), 6);
+  EXPECT_EQ(markers_shown(), 0); // a stale count is no pattern
+  EXPECT_FALSE(w().show_list->active());
+
+  dir.write_file("State.ini", "[p5]\np5_precision = 0\n");
+  start_app();
+  EXPECT_EQ(w().precision->value(), 1);
+}
+
+TEST_F(BoltCirclePageTest, SavedRadiusPlacesTheMarkersBeforeTheFirstDraw) {
+  const std::string pattern = "[p5]\npdc_num_holes = 4\npdc_num_drilled_holes = 4\n"
+                              "pdc_circle_diameter = 100\n";
+  // The markers are placed by the restore, before the window is drawn.
+  dir.write_file("State.ini", pattern + "pdc_radius = 150\n");
+  start_app();
+  EXPECT_EQ(w().markers[0]->y(), 241 - 150); // no zero direction saved: zero at the top
+  // A radius that doesn't fit the drawing is not taken: the drawing's own is.
+  dir.write_file("State.ini", pattern + "pdc_radius = 100000\n");
+  start_app();
+  EXPECT_EQ(w().markers[0]->y(), 241 - 179);
+}
+
+TEST_F(BoltCirclePageTest, DrawingAndMarkersDraw) {
+  full_circle("4", "4", "100");
+  Rendered circle = render_widget(w().circle);
+  EXPECT_GT(circle.pixels_of(255, 0, 0), 1000);                  // the circle of radius 179
+  EXPECT_GT(circle.drawn_pixels(), circle.pixels_of(255, 0, 0)); // and the cross
+  EXPECT_EQ(w().circle->marker_radius(), 179);
+
+  // A marker draws around its own top-left corner: a quarter shows here.
+  Rendered first = render_widget(w().markers[0]);
+  EXPECT_GT(first.pixels_of(255, 0, 0), 20);
+  Rendered other = render_widget(w().markers[1]);
+  EXPECT_EQ(other.pixels_of(255, 0, 0), 0);
+  EXPECT_GT(other.pixels_of(0, 0, 0), 5);
+}
+
+TEST_F(BoltCirclePageTest, HelpButtonOpensItsTopic) {
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  EXPECT_STREQ(app->help_windows().back()->window()->label(), app->lang(5));
+}
+
+TEST_F(BoltCirclePageTest, LanguageSwitchRebuildsTheListWindow) {
+  std::string german = dir.read_file("language/en/en.ini");
+  german.replace(german.find("\n173 = "), 11, "\n173 = Loch");
+  dir.write_file("language/de/de.ini", german);
+  full_circle("4", "4", "100");
+  click(app->main_window()->language_button());
+  settle();
+  ASSERT_EQ(app->current_language(), "de");
+  ASSERT_NE(app->results_window(), nullptr);
+  EXPECT_FALSE(app->results_window()->window()->shown());
+  EXPECT_EQ(lines()[3], "Loch  1        50.000         0.000");
+  EXPECT_EQ(markers_shown(), 4);
+}
+
+} // namespace
