@@ -124,6 +124,8 @@ void App::show_page(int number) {
     field->take_focus();
     if (page->select_focus_text())
       field->position(0, field->size());
+    else
+      field->position(field->size()); // focus only: no selection left from before
   }
 }
 

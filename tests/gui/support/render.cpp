@@ -31,6 +31,9 @@ Rendered render_widget(Fl_Widget* widget) {
     widget->window()->make_current();
   Fl_Offscreen buffer = fl_create_offscreen(out.w, out.h);
   fl_begin_offscreen(buffer);
+  // A print test before may have left its line width behind in the toolkit;
+  // the sketch starts from the display's default, as on screen.
+  fl_line_style(0);
   fl_color(FL_WHITE);
   fl_rectf(0, 0, out.w, out.h);
   // The widget draws at its own x, y: shift the origin onto the buffer.
