@@ -1,0 +1,85 @@
+// Page 6, thread measurement over wires: thread form, pitch, major diameter
+// (typed or as a fraction of an inch) and the wire at hand give the usable
+// wire sizes and the dimension over three wires, in inches or millimetres.
+#pragma once
+
+#include <array>
+#include <utility>
+
+#include "app/page.h"
+#include "calc/threads/thread_wires_calc.h"
+
+class Fl_Box;
+class Fl_Input_;
+class Fl_Button;
+class Fl_Output;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace threads {
+
+class v_thread;
+
+class ThreadWiresPage : public app::Page {
+public:
+  /// The page's widgets, for the tests that drive it like a user.
+  struct Widgets {
+    std::array<Fl_Button*, 3> forms{}; ///< metric, Unified, Whitworth
+    app::CheckedInput* tpi = nullptr;
+    app::CheckedInput* metric_pitch = nullptr;
+    Fl_Box* major_label = nullptr;
+    app::CheckedInput* major = nullptr;
+    Fl_Group* fraction_group = nullptr;
+    app::CheckedInput* fraction_over = nullptr;
+    app::CheckedInput* fraction_under = nullptr;
+    Fl_Box* wire_label = nullptr;
+    app::CheckedInput* wire = nullptr;
+    Fl_Button* millimetre = nullptr;
+    Fl_Button* inch = nullptr;
+    Fl_Box* sizes_caption = nullptr;
+    std::array<Fl_Output*, 3> sizes{}; ///< smallest, best, largest wire
+    Fl_Output* result = nullptr;
+    v_thread* sketch = nullptr;
+  };
+
+  explicit ThreadWiresPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const Widgets& widgets() const { return w_; }
+
+private:
+  void build_inputs();
+  void build_results();
+
+  void form_changed();
+  void unit_changed();
+  void fraction_changed();
+  /// Recomputes after `changed` has been edited: the wire and the pitch are
+  /// read only from the field that changed, the major diameter every time.
+  void compute(const Fl_Input* changed);
+
+  ThreadForm form() const;
+  bool millimetre() const;
+  /// Activates the pitch field of the form and shows the fraction for inch forms.
+  void show_form_widgets();
+  void show_unit_labels();
+  void empty_page();
+  /// The page's saved field texts and their keys.
+  std::array<std::pair<const char*, Fl_Input_*>, 10> text_fields() const;
+
+  Widgets w_;
+  double wire_in_ = 0.0;
+  double wire_mm_ = 0.0;
+  double major_in_ = 0.0;
+  double major_mm_ = 0.0;
+  double pitch_in_ = 0.0;
+};
+
+} // namespace threads
