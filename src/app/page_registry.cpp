@@ -6,6 +6,7 @@
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/right_triangle_page.h"
+#include "calc/threads/thread_series_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 
@@ -21,6 +22,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ObliqueTrianglePage>(app);
   case 4:
     return std::make_unique<workshop::DovetailPage>(app);
+  case 8:
+    return std::make_unique<threads::ThreadSeriesPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
   default:
