@@ -9,6 +9,7 @@
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/polygon_page.h"
 #include "calc/geometry/right_triangle_page.h"
+#include "calc/threads/thread_series_page.h"
 #include "calc/threads/thread_wires_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
@@ -29,6 +30,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::BoltCirclePage>(app);
   case 6:
     return std::make_unique<threads::ThreadWiresPage>(app);
+  case 8:
+    return std::make_unique<threads::ThreadSeriesPage>(app);
   case 9:
     return std::make_unique<geometry::PolygonPage>(app);
   case 11:

@@ -1,0 +1,84 @@
+// Page 8, thread series and tapping drills: the user chooses a thread
+// series, gives size, pitch and the percentage of thread wanted, and gets
+// the blank and major diameters, the theoretical tap drill and the real
+// drills of the series they own that give 50 to 100 % thread.
+#pragma once
+
+#include <array>
+
+#include "app/page.h"
+#include "calc/threads/tap_drill_calc.h"
+
+class Fl_Box;
+class Fl_Browser;
+class Fl_Button;
+class Fl_Check_Button;
+class Fl_Choice;
+class Fl_Output;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace threads {
+
+class ThreadSeriesPage : public app::Page {
+public:
+  explicit ThreadSeriesPage(app::App& app);
+
+  void build(Fl_Group& group) override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  /// The page's widgets (for the tests).
+  struct Widgets {
+    Fl_Button* help = nullptr;
+    Fl_Check_Button* fractional = nullptr;
+    Fl_Check_Button* letter = nullptr;
+    Fl_Check_Button* number = nullptr;
+    Fl_Check_Button* metric = nullptr;
+    Fl_Choice* series = nullptr;
+    app::CheckedInput* diameter = nullptr;
+    Fl_Group* fraction = nullptr; ///< the inch-only widget
+    app::CheckedInput* over = nullptr;
+    app::CheckedInput* under = nullptr;
+    Fl_Choice* size_number = nullptr;
+    app::CheckedInput* pitch = nullptr;
+    Fl_Output* numbered_tpi = nullptr;
+    Fl_Output* numbered_pitch = nullptr;
+    app::CheckedInput* percent = nullptr;
+    Fl_Output* reference_inch = nullptr;
+    Fl_Output* reference_mm = nullptr;
+    Fl_Output* major_inch = nullptr;
+    Fl_Output* major_mm = nullptr;
+    Fl_Output* drill_inch = nullptr;
+    Fl_Output* drill_mm = nullptr;
+    Fl_Browser* drill_names = nullptr;
+    Fl_Browser* drill_engagements = nullptr;
+  };
+  const Widgets& widgets() const { return w_; }
+
+  /// The series chosen now, 1-7.
+  int series_index() const;
+
+private:
+  void build_heading();
+  void build_entry();
+  void build_results();
+
+  void series_chosen(bool take_focus);
+  void arrange_entry(int series);
+  void drill_series_changed();
+  void size_typed(Fl_Input* field);
+  void fraction_typed();
+
+  void recompute();
+  void empty_results();
+  void show_result(const TapDrillResult& result);
+
+  Widgets w_;
+};
+
+} // namespace threads
