@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/gears/spur_gear_page.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/conversions_page.h"
@@ -34,6 +35,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<threads::ThreadSeriesPage>(app);
   case 9:
     return std::make_unique<geometry::PolygonPage>(app);
+  case 10:
+    return std::make_unique<gears::SpurGearPage>(app);
   case 11:
     return std::make_unique<geometry::ConversionsPage>(app);
   case 12:

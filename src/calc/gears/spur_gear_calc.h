@@ -1,0 +1,98 @@
+// Involute spur gear from its tooth size and tooth count: the tooth table in
+// inch and millimetres, module and diametral pitch, the number of the form
+// cutter, and the caliper measurement across several teeth (span
+// measurement). Gears are worked in inches; millimetres are derived.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace gears {
+
+/// How the tooth size is given, in the order of the page's radio buttons.
+enum class PitchSystem { kModule, kDiametralPitch, kCircularPitchInch, kCircularPitchMm };
+
+enum class PressureAngle { k14_5, k20 };
+
+/// A pitch value below this is "nothing typed".
+inline constexpr double kMissingPitch = 1e-28;
+/// Fewer teeth than this make no gear (and no form cutter cuts them).
+inline constexpr long kFewestTeeth = 12;
+
+/// The three names of one tooth size: teeth per inch of pitch diameter,
+/// circular pitch in inch and module in millimetres.
+struct ToothSize {
+  double diametral_pitch = 0.0;
+  double circular_pitch = 0.0;
+  double module = 0.0;
+};
+
+/// The tooth size of `value` in `system`; nothing when the value is missing
+/// or not a finite number.
+std::optional<ToothSize> tooth_size(PitchSystem system, double value);
+
+/// The diametral pitch as the page shows it: a whole number without decimals
+/// ("8"), otherwise four decimals with trailing zeros trimmed; empty when not
+/// a finite number.
+std::string diametral_pitch_text(double diametral_pitch);
+
+/// One row of the table: the same length in both units.
+struct Length {
+  double inch = 0.0;
+  double mm = 0.0;
+};
+
+struct SpurGearInput {
+  PitchSystem system = PitchSystem::kDiametralPitch;
+  PressureAngle angle = PressureAngle::k20;
+  double pitch_value = 0.0; ///< module, diametral pitch or circular pitch
+  long teeth = 0;
+};
+
+struct SpurGear {
+  ToothSize size;
+  // The nine rows of the table, in the page's order.
+  Length whole_depth;
+  Length addendum;
+  Length dedendum;
+  Length working_depth;
+  Length circular_pitch;
+  Length tooth_thickness; ///< on the pitch circle
+  Length clearance;
+  Length pitch_diameter;
+  Length outside_diameter;
+  int cutter = 0; ///< form cutter number, 1 to 8
+};
+
+/// The gear, or nothing: the pitch value missing, fewer than 12 teeth, or a
+/// size too large or too small to be a number.
+std::optional<SpurGear> solve_spur_gear(const SpurGearInput& input);
+
+/// Number 1 to 8 of the involute form cutter for `teeth` teeth; 0 below 12.
+/// American (Brown and Sharpe, diametral pitch) cutters count from No. 1 for
+/// 135 teeth and more down to No. 8 for 12 and 13 teeth; module cutters count
+/// the other way round.
+int cutter_number(long teeth, bool american);
+
+/// What the span-measurement line says.
+enum class SpanLine {
+  kNone,         ///< no tooth count or no pitch value
+  kTooManyTeeth, ///< beyond the table of spans
+  kTooFewTeeth,  ///< fewer than 12 teeth
+  kAcrossTeeth,  ///< measure across span_pitches + 1 teeth
+};
+
+SpanLine span_line(long teeth, PressureAngle angle, bool has_pitch_value);
+
+/// The number of pitches k spanned by the caliper (across k + 1 teeth); 0
+/// outside the table (fewer than 12 teeth, more than 81 at 20° or 110 at
+/// 14.5°).
+int span_pitches(long teeth, PressureAngle angle);
+
+/// Caliper width across span_pitches + 1 teeth of a gear with pitch radius
+/// `pitch_radius` and tooth thickness `tooth_thickness` (inch); nothing
+/// outside the table or when the width is not a finite number.
+std::optional<Length> span_width(long teeth, PressureAngle angle, double pitch_radius,
+                                 double tooth_thickness);
+
+} // namespace gears

@@ -1,0 +1,432 @@
+// The spur-gear page: widgets, their handlers, and its State.ini keys.
+#include "calc/gears/spur_gear_page.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/field_io.h"
+#include "app/state_keys.h"
+#include "calc/gears/gearing.h"
+#include "i18n/format_check.h"
+#include "settings/ini_document.h"
+
+namespace gears {
+
+namespace {
+
+constexpr Fl_Color kPageGrey = 50;
+constexpr Fl_Color kResultColour = 215;
+constexpr Fl_Color kNoteColour = 206;
+constexpr int kPitchRecord = 27;
+constexpr int kTeethRecord = 28;
+constexpr int kFractionRecord = 29;
+/// Text numbers of the four tooth-size radios, in their order.
+constexpr int kModuleLabel = 293;
+constexpr int kDiametralPitchLabel = 294;
+constexpr int kCircularInchLabel = 295;
+constexpr int kCircularMmLabel = 296;
+/// Written for gear_type when no tooth-size radio is set.
+constexpr int kNoneSet = 4;
+constexpr int kTableTop = 231;
+constexpr int kRowStep = 26;
+
+/// An output that shows text and never takes the focus.
+class ReadOnlyField : public Fl_Output {
+public:
+  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
+    color(colour);
+    clear_visible_focus();
+  }
+  int handle(int event) override {
+    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
+      return 0;
+    return Fl_Output::handle(event);
+  }
+};
+
+ReadOnlyField* result_field(int x, int y, int w) {
+  auto* field = new ReadOnlyField(x, y, w, 25, kResultColour);
+  field->box(FL_GTK_DOWN_BOX);
+  return field;
+}
+
+ReadOnlyField* text_line(int x, int y, int w, const char* text) {
+  auto* field = new ReadOnlyField(x, y, w, 25, kPageGrey);
+  field->box(FL_FLAT_BOX);
+  field->value(text ? text : "");
+  return field;
+}
+
+Fl_Round_Button* radio(int x, int y, int w, const char* label) {
+  auto* button = new Fl_Round_Button(x, y, w, 25);
+  button->type(FL_RADIO_BUTTON);
+  button->copy_label(label);
+  return button;
+}
+
+Fl_Group* frame_group(int x, int y, int w, int h, const char* label) {
+  auto* group = new Fl_Group(x, y, w, h);
+  group->box(FL_GTK_DOWN_FRAME);
+  group->color(kPageGrey);
+  group->copy_label(label);
+  group->align(FL_ALIGN_TOP_LEFT);
+  return group;
+}
+
+void show_if(Fl_Widget* widget, bool shown) {
+  if (shown)
+    widget->show();
+  else
+    widget->hide();
+}
+
+// The tooth table: inch decimals of each row (the millimetre column has 3).
+constexpr std::array<int, kSpurTableRows> kInchPlaces = {4, 4, 4, 3, 4, 4, 3, 4, 4};
+
+std::array<Length, kSpurTableRows> table_rows(const SpurGear& gear) {
+  return {gear.whole_depth,   gear.addendum,       gear.dedendum,
+          gear.working_depth, gear.circular_pitch, gear.tooth_thickness,
+          gear.clearance,     gear.pitch_diameter, gear.outside_diameter};
+}
+
+} // namespace
+
+// ---- building ----
+
+void SpurGearPage::build(Fl_Group& group) {
+  (void)group;
+  build_choices();
+  build_entries();
+  build_table();
+  build_results();
+  enter_start_mode();
+}
+
+void SpurGearPage::build_choices() {
+  Fl_Group* systems = frame_group(166, 24, 272, 94, app_.lang(292));
+  for (size_t i = 0; i < w_.systems.size(); ++i) {
+    const int label = kModuleLabel + static_cast<int>(i);
+    w_.systems[i] = radio(177, 29 + 20 * static_cast<int>(i), 204, app_.lang(label));
+    w_.systems[i]->callback(
+        [](Fl_Widget* button, void* page) {
+          auto* self = static_cast<SpurGearPage*>(page);
+          for (size_t j = 0; j < self->w_.systems.size(); ++j)
+            if (self->w_.systems[j] == button)
+              self->select_pitch_system(kModuleLabel + static_cast<int>(j));
+        },
+        this);
+  }
+  systems->end();
+  // Module is the metric and diametral pitch the inch choice of the unit button.
+  app_.register_unit_pair(app::UnitPairSlot::kPage10, w_.systems[1], w_.systems[0]);
+
+  w_.angle_frame = frame_group(442, 25, 162, 93, app_.lang(309));
+  w_.angle_14_5 = radio(452, 40, 140, app_.lang(310));
+  w_.angle_20 = radio(452, 75, 140, app_.lang(311));
+  w_.angle_frame->end();
+  for (Fl_Round_Button* button : {w_.angle_14_5, w_.angle_20})
+    button->callback(
+        [](Fl_Widget*, void* page) { static_cast<SpurGearPage*>(page)->pressure_angle_chosen(); },
+        this);
+
+  auto* border = new Fl_Box(612, 8, 206, 99);
+  border->box(FL_BORDER_BOX);
+  border->color(kPageGrey);
+  w_.sketch = new gearing(613, 11, 200, 93);
+}
+
+void SpurGearPage::build_entries() {
+  w_.pitch_value = app::make_checked_input(app_, kPitchRecord, 338, 139, 59, 25);
+  w_.pitch_value->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
+  app_.input_range(kPitchRecord).on_valid = [this](Fl_Input* field, long) {
+    compute_spur_gear(field);
+  };
+
+  w_.fraction_frame = new Fl_Group(289, 180, 163, 33);
+  w_.fraction_frame->box(FL_ENGRAVED_FRAME);
+  w_.fraction_frame->copy_label(app_.lang(280));
+  w_.fraction_frame->align(FL_ALIGN_LEFT);
+  w_.whole = app::make_checked_input(app_, kFractionRecord, 296, 184, 34, 25);
+  w_.over = app::make_checked_input(app_, kFractionRecord, 364, 184, 35, 25);
+  w_.over->copy_label(app_.lang(308));
+  w_.under = app::make_checked_input(app_, kFractionRecord, 411, 184, 35, 25, "/");
+  w_.fraction_frame->end();
+  app_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) {
+    app::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under);
+  };
+
+  w_.teeth = app::make_checked_input(app_, kTeethRecord, 606, 140, 60, 25);
+  w_.teeth->copy_label(app_.lang(307));
+  app_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
+    compute_spur_gear(field);
+  };
+}
+
+void SpurGearPage::build_table() {
+  auto* inch_head = new Fl_Box(392, kTableTop - 25, 85, 25);
+  inch_head->copy_label(app_.lang(20));
+  auto* mm_head = new Fl_Box(481, kTableTop - 25, 85, 25);
+  mm_head->copy_label(app_.lang(19));
+  for (int row = 0; row < kSpurTableRows; ++row) {
+    const int y = kTableTop + kRowStep * row;
+    if (row < 7) {
+      auto* number = new Fl_Box(170, y, 24, 25);
+      number->copy_label((std::to_string(row + 1) + ")").c_str());
+      number->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
+    }
+    text_line(196, y, 194, app_.lang(297 + row));
+    w_.inch[static_cast<size_t>(row)] = result_field(392, y, 85);
+    w_.mm[static_cast<size_t>(row)] = result_field(481, y, 85);
+  }
+}
+
+void SpurGearPage::build_results() {
+  auto* module_frame = new Fl_Box(626, 210, 132, 56);
+  module_frame->box(FL_ENGRAVED_FRAME);
+  module_frame->copy_label(app_.lang(kModuleLabel));
+  module_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
+  w_.module = result_field(652, 233, 80);
+  auto* pitch_frame = new Fl_Box(626, 275, 132, 56);
+  pitch_frame->box(FL_ENGRAVED_FRAME);
+  pitch_frame->copy_label(app_.lang(kDiametralPitchLabel));
+  pitch_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
+  w_.diametral_pitch = result_field(652, 298, 80);
+
+  w_.cutter = new ReadOnlyField(605, 367, 185, 25, kNoteColour);
+  w_.cutter->box(FL_GTK_DOWN_BOX);
+
+  w_.help = new Fl_Button(695, 408, 58, 58, "?");
+  w_.help->box(FL_GTK_UP_BOX);
+  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
+  w_.help->labelsize(58);
+  w_.help->callback([](Fl_Widget*, void* app) { static_cast<app::App*>(app)->show_help(1); },
+                    &app_);
+
+  auto* span = frame_group(223, 480, 534, 61, app_.lang(314));
+  w_.span_text = text_line(230, 482, 459, "");
+  w_.span_inch = result_field(353, 511, 92);
+  w_.span_inch->copy_label(app_.lang(20));
+  w_.span_mm = result_field(561, 511, 92);
+  w_.span_mm->copy_label(app_.lang(19));
+  span->end();
+
+  w_.status = new Fl_Box(170, 542, 644, 53);
+  w_.status->box(FL_FLAT_BOX);
+  w_.status->color(kNoteColour);
+  w_.status->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_LEFT);
+}
+
+// ---- choices ----
+
+PitchSystem SpurGearPage::pitch_system() const {
+  for (size_t i = 0; i < w_.systems.size(); ++i)
+    if (w_.systems[i]->value())
+      return static_cast<PitchSystem>(i);
+  return PitchSystem::kDiametralPitch;
+}
+
+PressureAngle SpurGearPage::pressure_angle() const {
+  return w_.angle_14_5->value() ? PressureAngle::k14_5 : PressureAngle::k20;
+}
+
+void SpurGearPage::label_pitch_value(int label) {
+  // Hidden and shown again, so that the old label is wiped off the page.
+  w_.pitch_value->hide();
+  w_.pitch_value->copy_label(app_.lang(label));
+  w_.pitch_value->show();
+}
+
+void SpurGearPage::select_pitch_system(int label) {
+  clear_spur_outputs();
+  w_.teeth->value("");
+  const bool metric = label == kModuleLabel || label == kCircularMmLabel;
+  // Metric gears are cut at 20°.
+  if (metric)
+    app::set_radio(w_.angle_20);
+  show_if(w_.angle_frame, !metric);
+  label_pitch_value(label);
+  if (label != kCircularInchLabel)
+    empty_fraction();
+  show_if(w_.fraction_frame, label == kCircularInchLabel);
+  // Form cutters come in sets for module and diametral pitch only.
+  show_if(w_.cutter, label == kModuleLabel || label == kDiametralPitchLabel);
+  w_.cutter->value("");
+  w_.pitch_value->value("");
+  update_span_measurement();
+  // Only a field on the page shown may take the keys: the unit button and
+  // the start-up also land here while another page is shown.
+  if (w_.pitch_value->visible_r())
+    w_.pitch_value->take_focus();
+}
+
+void SpurGearPage::pressure_angle_chosen() {
+  // The dedendum of an inch gear depends on the angle, so the whole table
+  // follows, not only the span measurement.
+  compute_spur_gear(nullptr);
+  update_span_measurement();
+}
+
+// ---- results ----
+
+void SpurGearPage::show_status(int label, bool warning) {
+  w_.status->copy_label(app_.lang(label));
+  w_.status->labelfont(warning ? FL_HELVETICA_BOLD : FL_HELVETICA);
+  w_.status->labelcolor(warning ? FL_RED : FL_BLACK);
+  w_.status->redraw();
+}
+
+void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
+  if (auto* field = dynamic_cast<app::CheckedInput*>(caller); field && field->range()) {
+    app::InputRange& record = *field->range();
+    if (record.rule.arg == 1)
+      record.rule.arg = 0; // the value was just made from the fraction
+    else if (caller == w_.pitch_value)
+      empty_fraction(); // a typed value no longer matches the fraction
+  }
+  const long teeth = app::field_long(w_.teeth);
+  const double value = app::field_double(w_.pitch_value);
+  if (!(value >= kMissingPitch)) {
+    clear_spur_outputs();
+    update_span_measurement();
+    return;
+  }
+  if (teeth < kFewestTeeth) {
+    // The table keeps the last gear; the red line says why it doesn't follow.
+    if (teeth != 0)
+      show_status(318, true);
+    return;
+  }
+  show_status(306, false);
+  const std::optional<SpurGear> gear =
+      solve_spur_gear({pitch_system(), pressure_angle(), value, teeth});
+  if (!gear) {
+    clear_spur_outputs();
+    update_span_measurement();
+    return;
+  }
+  w_.diametral_pitch->value(diametral_pitch_text(gear->size.diametral_pitch).c_str());
+  const std::array<Length, kSpurTableRows> rows = table_rows(*gear);
+  for (size_t row = 0; row < rows.size(); ++row) {
+    app::set_field_fixed(w_.inch[row], kInchPlaces[row], rows[row].inch);
+    app::set_field_fixed(w_.mm[row], 3, rows[row].mm);
+  }
+  app::set_field_fixed(w_.module, 3, gear->size.module);
+  kept_ = KeptGear{gear->pitch_diameter.inch / 2.0, gear->tooth_thickness.inch};
+  if (gear->cutter != 0) {
+    const char* name = app_.lang(313);
+    w_.cutter->value(((name ? name : "") + (" " + std::to_string(gear->cutter))).c_str());
+  }
+  update_span_measurement();
+}
+
+void SpurGearPage::update_span_measurement() {
+  const long teeth = app::field_long(w_.teeth);
+  const PressureAngle angle = pressure_angle();
+  std::string line;
+  std::optional<Length> width;
+  switch (span_line(teeth, angle, w_.pitch_value->size() > 0)) {
+  case SpanLine::kNone:
+    break;
+  case SpanLine::kTooManyTeeth:
+    line = app_.lang_or(312, "");
+    break;
+  case SpanLine::kTooFewTeeth:
+    line = app_.lang_or(316, "");
+    break;
+  case SpanLine::kAcrossTeeth: {
+    const int k = span_pitches(teeth, angle);
+    line = i18n::checked_format(app_.lang_or(315, ""), "dd", k + 1, k);
+    // No gear, no width: a missing pitch value leaves nothing to measure.
+    if (kept_)
+      width = span_width(teeth, angle, kept_->pitch_radius, kept_->tooth_thickness);
+    break;
+  }
+  }
+  w_.span_text->value(line.c_str());
+  if (width) {
+    app::set_field_fixed(w_.span_inch, 4, width->inch);
+    app::set_field_fixed(w_.span_mm, 3, width->mm);
+  } else {
+    w_.span_inch->value("");
+    w_.span_mm->value("");
+  }
+}
+
+void SpurGearPage::clear_spur_outputs() {
+  for (size_t row = 0; row < w_.inch.size(); ++row) {
+    w_.inch[row]->value("");
+    w_.mm[row]->value("");
+  }
+  w_.module->value("");
+  w_.diametral_pitch->value("");
+  kept_.reset();
+}
+
+void SpurGearPage::empty_fraction() {
+  for (Fl_Input* field : {w_.whole, w_.over, w_.under})
+    field->value("");
+}
+
+// ---- life cycle ----
+
+void SpurGearPage::enter_start_mode() {
+  app::set_radio(w_.systems[1]);
+  app::set_radio(w_.angle_20);
+  w_.angle_frame->show();
+  w_.fraction_frame->hide();
+  w_.cutter->show();
+  label_pitch_value(kDiametralPitchLabel);
+  show_status(306, false);
+}
+
+void SpurGearPage::apply_settings() {
+  if (app_.unit_system() == 1) {
+    // The callback also gives the pitch value its module label.
+    app::set_radio(w_.systems[0]);
+    w_.systems[0]->do_callback();
+  }
+}
+
+void SpurGearPage::unit_system_changed(int unit_system) {
+  label_pitch_value(unit_system == 1 ? kModuleLabel : kDiametralPitchLabel);
+}
+
+Fl_Input* SpurGearPage::focus_input() { return w_.pitch_value; }
+
+void SpurGearPage::save_state(settings::IniDocument& state) const {
+  app::save_text(state, "p10:gear_profile", w_.pitch_value);
+  app::save_text(state, "p10:gear_tooth_count", w_.teeth);
+  app::save_text(state, "p10:gears_whole", w_.whole);
+  app::save_text(state, "p10:gears_over", w_.over);
+  app::save_text(state, "p10:gears_under", w_.under);
+  const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
+  app::save_radio_index(state, "p10:gear_type", systems, kNoneSet);
+  app::save_pair(state, "p10:pressure_angle", w_.angle_14_5);
+}
+
+void SpurGearPage::load_state(const settings::IniDocument& state) {
+  const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
+  const int system = app::load_radio_index(state, "p10:gear_type", systems);
+  if (system >= 0)
+    w_.systems[static_cast<size_t>(system)]->do_callback();
+  app::load_pair(state, "p10:pressure_angle", w_.angle_14_5, w_.angle_20);
+  // A hand-edited 14.5° must not hide behind the metric systems' 20°.
+  if (!w_.angle_frame->visible())
+    app::set_radio(w_.angle_20);
+  app::load_text(state, "p10:gear_profile", w_.pitch_value);
+  app::load_text(state, "p10:gear_tooth_count", w_.teeth);
+  app::load_text(state, "p10:gears_whole", w_.whole);
+  app::load_text(state, "p10:gears_over", w_.over);
+  app::load_text(state, "p10:gears_under", w_.under);
+  compute_spur_gear(nullptr);
+}
+
+} // namespace gears

@@ -1,0 +1,99 @@
+// Page 10: the spur gear. The user gives the tooth size (module, diametral
+// pitch, or circular pitch in inch or mm), the pressure angle and the number
+// of teeth; the page shows the tooth table in inch and mm, the module and
+// diametral pitch, the form cutter and the measurement across teeth, beside a
+// sketch that names the first seven rows.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "app/checked_input.h"
+#include "app/page.h"
+#include "calc/gears/spur_gear_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Group;
+class Fl_Output;
+class Fl_Round_Button;
+
+namespace gears {
+
+class gearing;
+
+/// The rows of the tooth table, in the page's order.
+inline constexpr int kSpurTableRows = 9;
+
+/// The widgets of the page, open to the tests.
+struct SpurGearWidgets {
+  /// Module, diametral pitch, circular pitch inch, circular pitch mm.
+  std::array<Fl_Round_Button*, 4> systems{};
+  Fl_Group* angle_frame = nullptr;
+  Fl_Round_Button* angle_14_5 = nullptr;
+  Fl_Round_Button* angle_20 = nullptr;
+  app::CheckedInput* pitch_value = nullptr;
+  Fl_Group* fraction_frame = nullptr;
+  app::CheckedInput* whole = nullptr;
+  app::CheckedInput* over = nullptr;
+  app::CheckedInput* under = nullptr;
+  app::CheckedInput* teeth = nullptr;
+
+  Fl_Output* module = nullptr;
+  Fl_Output* diametral_pitch = nullptr;
+  std::array<Fl_Output*, kSpurTableRows> inch{};
+  std::array<Fl_Output*, kSpurTableRows> mm{};
+  Fl_Output* cutter = nullptr;
+  Fl_Output* span_text = nullptr;
+  Fl_Output* span_inch = nullptr;
+  Fl_Output* span_mm = nullptr;
+  Fl_Box* status = nullptr;
+  gearing* sketch = nullptr;
+  Fl_Button* help = nullptr;
+};
+
+class SpurGearPage : public app::Page {
+public:
+  explicit SpurGearPage(app::App& app) : Page(app, 10) {}
+
+  void build(Fl_Group& group) override;
+  void enter_start_mode() override;
+  void apply_settings() override;
+  void unit_system_changed(int unit_system) override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const SpurGearWidgets& widgets() const { return w_; }
+
+private:
+  void build_choices();
+  void build_entries();
+  void build_table();
+  void build_results();
+
+  /// Recomputes the page; `caller` is the field that changed, if any.
+  void compute_spur_gear(Fl_Input* caller);
+  /// A tooth-size radio: `label` is its text number, 293 to 296.
+  void select_pitch_system(int label);
+  void pressure_angle_chosen();
+  void update_span_measurement();
+  void clear_spur_outputs();
+  void empty_fraction();
+  void show_status(int label, bool warning);
+  void label_pitch_value(int label);
+
+  PitchSystem pitch_system() const;
+  PressureAngle pressure_angle() const;
+
+  /// What the span measurement needs of the gear last computed (inch).
+  struct KeptGear {
+    double pitch_radius;
+    double tooth_thickness;
+  };
+
+  SpurGearWidgets w_;
+  std::optional<KeptGear> kept_;
+};
+
+} // namespace gears

@@ -1,0 +1,400 @@
+// Page 10, the spur gear, driven with real keys and clicks: tooth tables of
+// worked gears in each tooth-size system, the fraction entry, too few and too
+// many teeth, the pressure angle, the unit button, State.ini across a
+// restart, the help button and the sketch.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <string>
+#include <vector>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "calc/gears/gearing.h"
+#include "calc/gears/spur_gear_page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+constexpr int kModule = 0, kDiametralPitch = 1, kCircularInch = 2, kCircularMm = 3;
+
+class SpurGearPageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+
+  void open_page() {
+    if (!app)
+      start_app();
+    click(app->main_window()->nav_button(10));
+  }
+  const gears::SpurGearWidgets& w() const {
+    return static_cast<gears::SpurGearPage*>(app->page(10))->widgets();
+  }
+  std::string lang(int i) const { return app->lang(i); }
+  // Replaces a field's text by typing, as a user who selected it would.
+  static void retype(Fl_Input* field, const std::string& text) {
+    field->take_focus();
+    field->position(0, field->size());
+    if (text.empty())
+      press_key(FL_BackSpace);
+    else
+      type_text(field, text);
+  }
+  void choose(int system) { click(w().systems[static_cast<size_t>(system)]); }
+  void gear(int system, const std::string& pitch, const std::string& teeth) {
+    choose(system);
+    retype(w().pitch_value, pitch);
+    retype(w().teeth, teeth);
+  }
+  Texts inch() const { return texts(w().inch); }
+  Texts mm() const { return texts(w().mm); }
+  // Line, inch and mm of the measurement across teeth.
+  Texts span() const {
+    return {w().span_text->value(), w().span_inch->value(), w().span_mm->value()};
+  }
+  static Texts texts(const std::array<Fl_Output*, gears::kSpurTableRows>& fields) {
+    Texts out;
+    for (Fl_Output* field : fields)
+      out.push_back(field->value());
+    return out;
+  }
+  std::string status() const { return w().status->label() ? w().status->label() : ""; }
+  const Texts kEmptyTable = Texts(gears::kSpurTableRows, "");
+  const Texts kEmptySpan{"", "", ""};
+};
+
+TEST_F(SpurGearPageTest, StartsWithDiametralPitchAt20Degrees) {
+  EXPECT_EQ(Fl::focus(), w().pitch_value);
+  EXPECT_NE(w().systems[kDiametralPitch]->value(), 0);
+  EXPECT_NE(w().angle_20->value(), 0);
+  EXPECT_TRUE(w().angle_frame->visible());
+  EXPECT_FALSE(w().fraction_frame->visible());
+  EXPECT_TRUE(w().cutter->visible());
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
+  EXPECT_EQ(status(), lang(306));
+  EXPECT_EQ(inch(), kEmptyTable);
+}
+
+TEST_F(SpurGearPageTest, WorkedGears) {
+  struct Case {
+    const char* name;
+    int system;
+    bool fourteen_and_a_half;
+    const char* pitch;
+    const char* teeth;
+    Texts inch, mm;
+    Texts sizes; // module, diametral pitch, cutter ("" when the cutter is hidden)
+    Texts span;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"DP 10, 20 teeth", kDiametralPitch, false, "10", "20",
+       {"0.222", "0.1", "0.122", "0.2", "0.3142", "0.1571", "0.022", "2", "2.2"},
+       {"5.639", "2.54", "3.099", "5.08", "7.98", "3.99", "0.559", "50.8", "55.88"},
+       {"2.54", "10", "6"}, {"Measure across 4 teeth (3 pitches)", "1.0613", "26.956"}},
+      // Dedendum 1.157 m; P = 25.4 / 2; cutters numbered the metric way.
+      {"module 2, 30 teeth", kModule, false, "2", "30",
+       {"0.1698", "0.0787", "0.0911", "0.157", "0.2474", "0.1237", "0.012", "2.3622", "2.5197"},
+       {"4.314", "2.0", "2.314", "4.0", "6.283", "3.142", "0.314", "60.0", "64.0"},
+       {"2.0", "12.7", "5"}, {"Measure across 5 teeth (4 pitches)", "1.0791", "27.41"}},
+      // 14.5°: dedendum 1.157 / P, and six teeth spanned since there is no k = 4.
+      {"DP 10, 40 teeth at 14.5°", kDiametralPitch, true, "10", "40",
+       {"0.2157", "0.1", "0.1157", "0.2", "0.3142", "0.1571", "0.016", "4", "4.2"},
+       {"5.479", "2.54", "2.939", "5.08", "7.98", "3.99", "0.399", "101.6", "106.68"},
+       {"2.54", "10", "3"}, {"Measure across 6 teeth (5 pitches)", "1.6943", "43.036"}},
+      // P = π / 0.25 = 12.5664; no cutter for circular pitch.
+      {"circular pitch 0.25 inch, 20 teeth", kCircularInch, false, "0.25", "20",
+       {"0.1771", "0.0796", "0.0975", "0.159", "0.25", "0.125", "0.018", "1.5915", "1.7507"},
+       {"4.498", "2.021", "2.476", "4.043", "6.35", "3.175", "0.455", "40.425", "44.468"},
+       {"2.021", "12.5664", ""}, {"Measure across 4 teeth (3 pitches)", "0.8445", "21.451"}},
+      // DP 8 is shown whole.
+      {"DP 8", kDiametralPitch, false, "8", "16",
+       {"0.277", "0.125", "0.152", "0.25", "0.3927", "0.1963", "0.027", "2", "2.25"},
+       {"7.036", "3.175", "3.861", "6.35", "9.975", "4.987", "0.686", "50.8", "57.15"},
+       {"3.175", "8", "7"}, {"Measure across 3 teeth (2 pitches)", "0.9506", "24.144"}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    choose(c.system);
+    click(c.fourteen_and_a_half ? w().angle_14_5 : w().angle_20);
+    retype(w().pitch_value, c.pitch);
+    retype(w().teeth, c.teeth);
+    EXPECT_EQ(inch(), c.inch);
+    EXPECT_EQ(mm(), c.mm);
+    const std::string cutter = w().cutter->visible() ? w().cutter->value() : "";
+    EXPECT_EQ(
+        (Texts{w().module->value(), w().diametral_pitch->value(), cutter}),
+        (Texts{c.sizes[0], c.sizes[1], c.sizes[2].empty() ? "" : lang(313) + " " + c.sizes[2]}));
+    EXPECT_EQ(span(), c.span);
+    EXPECT_EQ(status(), lang(306));
+  }
+}
+
+TEST_F(SpurGearPageTest, FractionMakesTheCircularPitchAndTypingEmptiesIt) {
+  choose(kCircularInch);
+  EXPECT_TRUE(w().fraction_frame->visible());
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(295));
+  type_text(w().teeth, "20");
+  type_text(w().whole, "0");
+  type_text(w().over, "1");
+  EXPECT_STREQ(w().pitch_value->value(), "");
+  type_text(w().under, "4");
+  EXPECT_STREQ(w().pitch_value->value(), "0.25");
+  EXPECT_EQ(inch()[4], "0.25");
+  EXPECT_EQ(inch()[7], "1.5915");
+  // The fraction stays beside the value it made.
+  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
+            (Texts{"0", "1", "4"}));
+  retype(w().pitch_value, "0.5");
+  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
+            (Texts{"", "", ""}));
+  EXPECT_EQ(inch()[4], "0.5");
+  // Another tooth-size system has no fraction.
+  type_text(w().whole, "1");
+  choose(kDiametralPitch);
+  EXPECT_FALSE(w().fraction_frame->visible());
+  EXPECT_STREQ(w().whole->value(), "");
+}
+
+TEST_F(SpurGearPageTest, TooFewTeethWarnsAndKeepsTheLastGear) {
+  gear(kDiametralPitch, "10", "20");
+  const Texts table = inch();
+  const Texts measured = span();
+  retype(w().teeth, "5");
+  EXPECT_EQ(status(), lang(318));
+  EXPECT_EQ(w().status->labelcolor(), FL_RED);
+  EXPECT_EQ(w().status->labelfont(), FL_HELVETICA_BOLD);
+  EXPECT_EQ(inch(), table);
+  EXPECT_EQ(span(), measured);
+  // An empty tooth count changes nothing.
+  retype(w().teeth, "");
+  EXPECT_EQ(status(), lang(318));
+  EXPECT_EQ(inch(), table);
+  retype(w().teeth, "12");
+  EXPECT_EQ(status(), lang(306));
+  EXPECT_EQ(w().status->labelcolor(), FL_BLACK);
+  EXPECT_EQ(inch()[7], "1.2");
+  // The pressure angle asks for the span again: too few teeth for one.
+  retype(w().teeth, "11");
+  click(w().angle_14_5);
+  EXPECT_EQ(span(), (Texts{lang(316), "", ""}));
+}
+
+TEST_F(SpurGearPageTest, MissingPitchValueEmptiesTheGear) {
+  gear(kDiametralPitch, "10", "20");
+  retype(w().pitch_value, "");
+  EXPECT_EQ(inch(), kEmptyTable);
+  EXPECT_EQ(mm(), kEmptyTable);
+  EXPECT_STREQ(w().module->value(), "");
+  EXPECT_STREQ(w().diametral_pitch->value(), "");
+  // No width of a gear that isn't there any more.
+  EXPECT_EQ(span(), kEmptySpan);
+  retype(w().pitch_value, "0");
+  EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "", ""}));
+  click(w().angle_14_5);
+  EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "", ""}));
+  EXPECT_EQ(inch(), kEmptyTable);
+}
+
+TEST_F(SpurGearPageTest, PressureAngleRecomputesTheDedendumAndTheSpan) {
+  gear(kDiametralPitch, "10", "20");
+  click(w().angle_14_5);
+  EXPECT_EQ(inch()[0], "0.2157");
+  EXPECT_EQ(inch()[2], "0.1157");
+  EXPECT_EQ(inch()[6], "0.016");
+  EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "1.0753", "27.312"}));
+  click(w().angle_20);
+  EXPECT_EQ(inch()[2], "0.122");
+  EXPECT_EQ(span()[1], "1.0613");
+
+  // Beyond the table at 20°, within it at 14.5°.
+  retype(w().teeth, "82");
+  EXPECT_EQ(span(), (Texts{lang(312), "", ""}));
+  click(w().angle_14_5);
+  EXPECT_EQ(span(), (Texts{"Measure across 9 teeth (8 pitches)", "2.6293", "66.785"}));
+  retype(w().teeth, "111");
+  EXPECT_EQ(span(), (Texts{lang(312), "", ""}));
+}
+
+TEST_F(SpurGearPageTest, EachToothSizeSystemStartsAfreshWithItsOwnWidgets) {
+  struct Case {
+    int system;
+    int label;
+    bool angle_frame, fraction_frame, cutter;
+  };
+  const Case cases[] = {{kModule, 293, false, false, true},
+                        {kCircularInch, 295, true, true, false},
+                        {kCircularMm, 296, false, false, false},
+                        {kDiametralPitch, 294, true, false, true}};
+  click(w().angle_14_5);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    retype(w().pitch_value, "10");
+    retype(w().teeth, "20");
+    ASSERT_NE(inch(), kEmptyTable);
+    choose(c.system);
+    EXPECT_EQ(std::string(w().pitch_value->label()), lang(c.label));
+    EXPECT_EQ(w().angle_frame->visible() != 0, c.angle_frame);
+    EXPECT_EQ(w().fraction_frame->visible() != 0, c.fraction_frame);
+    EXPECT_EQ(w().cutter->visible() != 0, c.cutter);
+    EXPECT_STREQ(w().pitch_value->value(), "");
+    EXPECT_STREQ(w().teeth->value(), "");
+    EXPECT_STREQ(w().cutter->value(), "");
+    EXPECT_EQ(inch(), kEmptyTable);
+    EXPECT_EQ(span(), kEmptySpan);
+    EXPECT_EQ(Fl::focus(), w().pitch_value);
+    // Metric gears are cut at 20°.
+    if (!c.angle_frame) {
+      EXPECT_NE(w().angle_20->value(), 0);
+    }
+  }
+}
+
+TEST_F(SpurGearPageTest, UnitButtonSwitchesBetweenModuleAndDiametralPitch) {
+  gear(kDiametralPitch, "10", "20");
+  click(app->main_window()->unit_button());
+  EXPECT_EQ(app->unit_system(), 1);
+  EXPECT_NE(w().systems[kModule]->value(), 0);
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
+  EXPECT_EQ(inch(), kEmptyTable);
+  EXPECT_FALSE(w().angle_frame->visible());
+  gear(kModule, "2", "30");
+  click(app->main_window()->unit_button());
+  EXPECT_EQ(app->unit_system(), 0);
+  EXPECT_NE(w().systems[kDiametralPitch]->value(), 0);
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
+  EXPECT_STREQ(w().pitch_value->value(), "");
+
+  // The page's own module radio is its metric unit; the button then finds
+  // the page in metric already and leaves it as it is.
+  gear(kModule, "2", "30");
+  click(app->main_window()->unit_button());
+  EXPECT_STREQ(w().pitch_value->value(), "2");
+  EXPECT_STREQ(w().module->value(), "2.0");
+
+  // Switched from another page, the hidden pitch field must not take the keys.
+  click(app->main_window()->nav_button(1));
+  click(app->main_window()->unit_button());
+  EXPECT_NE(Fl::focus(), w().pitch_value);
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
+}
+
+TEST_F(SpurGearPageTest, MetricAtStartUpChoosesModuleWithoutTakingTheFocus) {
+  click(app->main_window()->unit_button());
+  stop_app();
+  dir.write_file("State.ini", "");
+  start_app();
+  EXPECT_EQ(app->main_window()->shown_page(), 1);
+  EXPECT_NE(w().systems[kModule]->value(), 0);
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
+  EXPECT_FALSE(w().angle_frame->visible());
+  EXPECT_EQ(Fl::focus(), app->page(1)->focus_input());
+}
+
+TEST_F(SpurGearPageTest, StateSurvivesARestart) {
+  choose(kCircularInch);
+  click(w().angle_14_5);
+  type_text(w().teeth, "40");
+  type_text(w().whole, "0");
+  type_text(w().over, "1");
+  type_text(w().under, "4");
+  const Texts table = inch();
+  const Texts measured = span();
+  ASSERT_NE(table, kEmptyTable);
+  ASSERT_NE(measured[1], "");
+
+  restart_app();
+  ASSERT_EQ(app->main_window()->shown_page(), 10);
+  EXPECT_EQ(Fl::focus(), w().pitch_value);
+  EXPECT_NE(w().systems[kCircularInch]->value(), 0);
+  EXPECT_NE(w().angle_14_5->value(), 0);
+  EXPECT_TRUE(w().fraction_frame->visible());
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(295));
+  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
+            (Texts{"0", "1", "4"}));
+  EXPECT_STREQ(w().pitch_value->value(), "0.25");
+  EXPECT_STREQ(w().teeth->value(), "40");
+  EXPECT_EQ(inch(), table);
+  EXPECT_EQ(span(), measured);
+  const std::string saved = dir.read_file("State.ini");
+  EXPECT_NE(saved.find("gear_type"), std::string::npos);
+}
+
+TEST_F(SpurGearPageTest, HandEditedStateIsShownSafely) {
+  struct Case {
+    const char* lines;
+    int system;
+    bool at_20;
+    const char* pitch_diameter;
+  };
+  const Case cases[] = {
+      // Metric gears are cut at 20°, whatever the file says.
+      {"gear_type = 0\npressure_angle = 0\ngear_profile = 2\n", kModule, true, "2.3622"},
+      {"gear_type = 4\npressure_angle = 0\ngear_profile = 10\n", kDiametralPitch, false, "3"},
+      // Numbers too large to compute with leave the table empty.
+      {"gear_type = 1\npressure_angle = 1\ngear_profile = 1e999\n", kDiametralPitch, true, ""},
+      {"gear_type = 1\npressure_angle = 1\ngear_profile = nan\n", kDiametralPitch, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines);
+    stop_app();
+    dir.write_file("State.ini",
+                   std::string("[p10]\n") + c.lines + "gear_tooth_count = 30\n[page]\npage = 9\n");
+    start_app();
+    EXPECT_NE(w().systems[static_cast<size_t>(c.system)]->value(), 0);
+    EXPECT_EQ(w().angle_20->value() != 0, c.at_20);
+    EXPECT_STREQ(w().inch[7]->value(), c.pitch_diameter);
+    if (!*c.pitch_diameter) {
+      EXPECT_EQ(span()[1], "");
+    }
+  }
+}
+
+TEST_F(SpurGearPageTest, HelpButtonOpensTheBacklashPage) {
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  app::HelpWindow& help = *app->help_windows().back();
+  EXPECT_EQ(std::string(help.window()->label()), lang(317));
+  ASSERT_NE(help.view()->value(), nullptr);
+  EXPECT_NE(std::string(help.view()->value()).find("Backlash"), std::string::npos);
+}
+
+TEST_F(SpurGearPageTest, SketchDrawsTheTeethAndTheirDimensions) {
+  Rendered sketch = render_widget(w().sketch);
+  ASSERT_EQ(sketch.w, 200);
+  ASSERT_EQ(sketch.h, 93);
+  auto colour = [](Fl_Color index) {
+    unsigned char r, g, b;
+    Fl::get_color(index, r, g, b);
+    return std::vector<unsigned char>{r, g, b};
+  };
+  auto at = [&](int x, int y) {
+    const unsigned char* p = &sketch.rgb[static_cast<size_t>((y * sketch.w + x) * 3)];
+    return std::vector<unsigned char>{p[0], p[1], p[2]};
+  };
+  EXPECT_GT(sketch.drawn_pixels(), 500);
+  EXPECT_EQ(at(70, 28), colour(56));  // tip of the first tooth
+  EXPECT_EQ(at(30, 80), colour(56));  // root
+  EXPECT_EQ(at(100, 52), colour(88)); // pitch line
+  EXPECT_EQ(at(52, 20), colour(88));  // extension line of the circular pitch
+  EXPECT_EQ(at(70, 12), colour(216)); // circular-pitch arrow
+  EXPECT_EQ(at(13, 35), colour(216)); // whole-depth arrow
+  EXPECT_EQ(at(5, 5), colour(50));    // background
+}
+
+} // namespace
