@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
 #include "app/state_keys.h"
@@ -21,6 +22,9 @@
 namespace gears {
 
 namespace {
+
+using app::ReadOnlyField;
+using app::show_if;
 
 constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kResultColour = 215;
@@ -37,20 +41,6 @@ constexpr int kCircularMmLabel = 296;
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
 constexpr int kRowStep = 26;
-
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
 
 ReadOnlyField* result_field(int x, int y, int w) {
   auto* field = new ReadOnlyField(x, y, w, 25, kResultColour);
@@ -79,13 +69,6 @@ Fl_Group* frame_group(int x, int y, int w, int h, const char* label) {
   group->copy_label(label);
   group->align(FL_ALIGN_TOP_LEFT);
   return group;
-}
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
 }
 
 // The tooth table: inch decimals of each row (the millimetre column has 3).

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
 #include "app/state_keys.h"
@@ -20,6 +21,9 @@
 namespace geometry {
 
 namespace {
+
+using app::ReadOnlyField;
+using app::show_and_enable_if;
 
 using app::CheckedInput;
 
@@ -46,20 +50,6 @@ constexpr std::array<int, 3> kDmsLabels = {269, 270, 271};
 constexpr std::array<int, 6> kInputLabel = {91, 92, 93, 82, 83, 84};
 constexpr std::array<int, 6> kResultLabel = {85, 86, 87, 88, 89, 90};
 
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
-
 ReadOnlyField* row_label(int x, int y, int w, int h) {
   auto* field = new ReadOnlyField(x, y, w, h, kPageGrey);
   field->box(FL_FLAT_BOX);
@@ -73,16 +63,6 @@ ReadOnlyField* result_field(int x, int y, int w, int h) {
 }
 
 void set_text(Fl_Input_* field, const char* text) { field->value(text ? text : ""); }
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown) {
-    widget->activate();
-    widget->show();
-  } else {
-    widget->hide();
-    widget->deactivate();
-  }
-}
 
 const app::InputRange& range_of(const Fl_Input_* field) {
   return *static_cast<const app::InputRange*>(field->user_data());
@@ -300,15 +280,15 @@ void ObliqueTrianglePage::show_mode() {
     row_ranges_[r].rule.max = angle ? kLargestAngle : 0.0;
     set_text(w_.row_labels[r], app_.lang(kInputLabel[static_cast<size_t>(l.given[r])]));
     const bool dms_row = in_dms_ && angle;
-    show_if(w_.decimal_groups[r], !dms_row);
+    show_and_enable_if(w_.decimal_groups[r], !dms_row);
     for (Fl_Group* part : w_.dms_groups[r])
-      show_if(part, dms_row);
+      show_and_enable_if(part, dms_row);
   }
   for (size_t r = 0; r < 3; ++r) {
     set_text(w_.result_labels[r], app_.lang(kResultLabel[static_cast<size_t>(l.found[r])]));
     const bool dms_result = in_dms_ && is_angle(l.found[r]);
-    show_if(w_.result_values[r], !dms_result);
-    show_if(w_.result_dms_groups[r], dms_result);
+    show_and_enable_if(w_.result_values[r], !dms_result);
+    show_and_enable_if(w_.result_dms_groups[r], dms_result);
   }
   if (known_ == ObliqueKnown::kThreeAngles)
     w_.note->show();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
 #include "app/state_keys.h"
@@ -22,6 +23,9 @@ namespace geometry {
 
 namespace {
 
+using app::ReadOnlyField;
+using app::show_and_enable_if;
+
 constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kResultColour = 215;
 constexpr int kValueRecord = 26;
@@ -31,31 +35,7 @@ constexpr int kMostPlaces = 6;
 /// Written for p9_know when no known-size button is set.
 constexpr int kNoneKnown = 4;
 
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
-
 void set_text(Fl_Input_* field, const char* text) { field->value(text ? text : ""); }
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown) {
-    widget->activate();
-    widget->show();
-  } else {
-    widget->hide();
-    widget->deactivate();
-  }
-}
 
 Fl_Round_Button* radio(int x, int y, int w, int h, const char* label, const char* tip) {
   auto* button = new Fl_Round_Button(x, y, w, h);
@@ -218,8 +198,8 @@ void PolygonPage::show_sides_mode() {
     w_.known[3]->activate();
   else
     w_.known[3]->deactivate();
-  show_if(w_.corner_to_flat_label, odd);
-  show_if(w_.corner_to_flat, odd);
+  show_and_enable_if(w_.corner_to_flat_label, odd);
+  show_and_enable_if(w_.corner_to_flat, odd);
 }
 
 void PolygonPage::sides_changed() {
@@ -241,8 +221,8 @@ void PolygonPage::unit_chosen(bool mm) {
 }
 
 void PolygonPage::angle_format_chosen(bool dms) {
-  show_if(w_.angle, !dms);
-  show_if(w_.angle_dms_group, dms);
+  show_and_enable_if(w_.angle, !dms);
+  show_and_enable_if(w_.angle_dms_group, dms);
 }
 
 // ---- results ----

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -27,6 +28,8 @@
 namespace threads {
 
 namespace {
+
+using app::show_if;
 
 constexpr int kSizeRecord = 23;     // diameter and pitch
 constexpr int kPercentRecord = 24;  // thread engagement, 30-100
@@ -58,13 +61,6 @@ std::string menu_text(const char* text) {
     escaped += *c;
   }
   return escaped;
-}
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
 }
 
 Fl_Box* text_box(const app::App& app, int x, int y, int w, int h, int entry,

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -24,6 +25,8 @@
 namespace workshop {
 
 namespace {
+
+using app::show_if;
 
 constexpr int kRecord = 40;   // the page's eight entry fields share one range record
 constexpr int kPrecision = 3; // decimals of every number the page writes
@@ -43,13 +46,6 @@ std::string menu_text(const char* text) {
     escaped += *c;
   }
   return escaped;
-}
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
 }
 
 // Stored values come back from a file anyone can edit.
