@@ -28,7 +28,9 @@ protected:
   void SetUp() override { start_app(); }
   void TearDown() override { stop_app(); }
 
-  geometry::CircleSegmentPage& page() { return dynamic_cast<geometry::CircleSegmentPage&>(*app->page(1)); }
+  geometry::CircleSegmentPage& page() {
+    return dynamic_cast<geometry::CircleSegmentPage&>(*app->page(1));
+  }
   const geometry::CircleSegmentPage::Widgets& w() { return page().widgets(); }
   std::string lang(int i) { return app->lang(i) ? app->lang(i) : ""; }
 
