@@ -479,8 +479,8 @@ std::string fixed6(double value) {
 
 } // namespace
 
-void DovetailMeasurementPage::save_state(settings::IniDocument& state) const {
-  const std::pair<const char*, Fl_Input_*> texts[] = {
+std::array<std::pair<const char*, Fl_Input_*>, 14> DovetailMeasurementPage::text_fields() const {
+  return {{
       {"p12:dovetail_angle_specify2", w_.typed_angle},
       {"p12:dove_pin_diameter2", w_.pin},
       {"p12:female_between_pins2", w_.between_pins},
@@ -495,8 +495,11 @@ void DovetailMeasurementPage::save_state(settings::IniDocument& state) const {
       {"p12:dove_male_depth2out", w_.male_out[1]},
       {"p12:dove_female_pins2out", w_.female_out[2]},
       {"p12:dove_male_pins2out", w_.male_out[2]},
-  };
-  for (const auto& [key, field] : texts)
+  }};
+}
+
+void DovetailMeasurementPage::save_state(settings::IniDocument& state) const {
+  for (const auto& [key, field] : text_fields())
     app::save_text(state, key, field);
   app::save_check(state, "p12:dove_gib_yes2", w_.gib);
   app::save_pair(state, "p12:p12_dove_i_have", w_.male_at_hand);
@@ -522,29 +525,13 @@ void DovetailMeasurementPage::load_state(const settings::IniDocument& state) {
   show_typed_angle();
   select_sketches();
 
-  app::load_text(state, "p12:dovetail_angle_specify2", w_.typed_angle);
   app::load_pair(state, "p12:p12_measure", w_.inch, w_.millimetre);
   fields_in_mm_ = w_.millimetre->value() != 0;
   calc_flag_ = state.get_long("p12:dove2_calc", 0) == 1 ? 1 : 0;
   for (const StoredKey& k : kStoredKeys)
     stored_.*k.value = finite_or_zero(state.get_double(k.key, 0.0));
 
-  const std::pair<const char*, Fl_Input_*> texts[] = {
-      {"p12:dove_pin_diameter2", w_.pin},
-      {"p12:female_between_pins2", w_.between_pins},
-      {"p12:male_between_pins2", w_.over_pins},
-      {"p12:depth_male_dovetail2", w_.male_depth},
-      {"p12:depth_female_dovetail2", w_.female_depth},
-      {"p12:dove_clearance_amount2", w_.clearance},
-      {"p12:dove_gib_thick2", w_.gib_thickness},
-      {"p12:dove_female_width2out", w_.female_out[0]},
-      {"p12:dove_male_width2out", w_.male_out[0]},
-      {"p12:dove_female_depth2out", w_.female_out[1]},
-      {"p12:dove_male_depth2out", w_.male_out[1]},
-      {"p12:dove_female_pins2out", w_.female_out[2]},
-      {"p12:dove_male_pins2out", w_.male_out[2]},
-  };
-  for (const auto& [key, field] : texts)
+  for (const auto& [key, field] : text_fields())
     app::load_text(state, key, field);
   compute();
 }

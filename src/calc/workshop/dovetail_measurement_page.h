@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <functional>
 
 #include "app/page.h"
@@ -14,6 +15,7 @@
 class Fl_Box;
 class Fl_Button;
 class Fl_Choice;
+class Fl_Input_;
 class Fl_Output;
 class Fl_Widget;
 
@@ -75,6 +77,8 @@ public:
   std::function<void(const DovetailPrintValues&, DovetailSheets)> print_action;
 
 private:
+  /// The State.ini keys of the page's text fields, in the order they are saved.
+  std::array<std::pair<const char*, Fl_Input_*>, 14> text_fields() const;
   void build_inputs();
   void build_results();
   void build_sketches();
