@@ -12,6 +12,7 @@
 #include "calc/geometry/right_triangle_page.h"
 #include "calc/threads/thread_series_page.h"
 #include "calc/threads/thread_wires_page.h"
+#include "calc/workshop/dividing_head_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 
@@ -31,6 +32,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::BoltCirclePage>(app);
   case 6:
     return std::make_unique<threads::ThreadWiresPage>(app);
+  case 7:
+    return std::make_unique<workshop::DividingHeadPage>(app);
   case 8:
     return std::make_unique<threads::ThreadSeriesPage>(app);
   case 9:

@@ -1,0 +1,199 @@
+// The hole-plate editor and its new-plate dialog.
+#include "app/plate_editor_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Double_Window.H>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "app/app.h"
+#include "app/checked_input.h"
+
+namespace app {
+
+namespace {
+
+constexpr Fl_Color kBackground = 50;
+
+template <void (PlateEditor::*Action)()> void call(Fl_Widget*, void* editor) {
+  (static_cast<PlateEditor*>(editor)->*Action)();
+}
+
+void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
+
+// The red "X" every auxiliary window closes with.
+Fl_Button* red_close_button(int x, int y, int w, int h, int size) {
+  auto* button = new Fl_Button(x, y, w, h, "X");
+  button->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  button->labelsize(size);
+  button->labelcolor(FL_RED);
+  return button;
+}
+
+Fl_Check_Browser* plate_list(int x, int y, const char* label) {
+  auto* list = new Fl_Check_Browser(x, y, 100, 475);
+  set_label(list, label);
+  list->align(FL_ALIGN_TOP);
+  list->box(FL_GTK_DOWN_BOX);
+  list->when(FL_WHEN_CHANGED);
+  return list;
+}
+
+Fl_Button* arrow_button(int y, const char* symbol) {
+  auto* button = new Fl_Button(173, y, 100, 36, symbol);
+  button->labelsize(17);
+  button->deactivate();
+  return button;
+}
+
+// The whole number in the field; anything else (or too large) gives -1.
+long field_number(const Fl_Input* field) {
+  const char* text = field->value();
+  char* end = nullptr;
+  errno = 0;
+  const long n = std::strtol(text, &end, 10);
+  if (end == text || errno == ERANGE)
+    return -1;
+  return n;
+}
+
+} // namespace
+
+NewPlateDialog::NewPlateDialog() = default;
+NewPlateDialog::~NewPlateDialog() = default;
+
+std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app) {
+  auto dialog = std::make_unique<NewPlateDialog>();
+  dialog->window = std::make_unique<Fl_Double_Window>(420, 105);
+  set_label(dialog->window.get(), app.lang(225));
+  dialog->window->color(kBackground);
+  dialog->window->set_modal();
+  auto* icon = new Fl_Box(10, 17, 50, 50, "?");
+  icon->box(FL_THIN_UP_BOX);
+  icon->color(FL_WHITE);
+  icon->labelfont(FL_TIMES_BOLD);
+  icon->labelsize(34);
+  icon->labelcolor(216);
+  auto* prompt = new Fl_Box(74, 10, 178, 25);
+  set_label(prompt, app.lang(222));
+  prompt->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+  dialog->number = new CheckedInput(75, 43, 288, 25);
+  dialog->number->type(FL_INT_INPUT);
+  dialog->number->box(FL_GTK_DOWN_BOX);
+  // The right-click menu runs the field's callback; there is nothing to recompute.
+  dialog->number->callback([](Fl_Widget*, void*) {});
+  app.register_checked_input(dialog->number);
+  dialog->ok = new Fl_Button(240, 74, 79, 25);
+  set_label(dialog->ok, app.lang(223));
+  dialog->ok->shortcut(FL_Enter);
+  dialog->cancel = new Fl_Button(330, 74, 80, 25);
+  set_label(dialog->cancel, app.lang(224));
+  dialog->window->end();
+  return dialog;
+}
+
+PlateEditor::PlateEditor(App& app) : app_(app) {
+  window_ = std::make_unique<Fl_Double_Window>(445, 540);
+  set_label(window_.get(), app.lang(215));
+  window_->color(kBackground);
+  window_->set_modal();
+  window_->callback(call<&PlateEditor::close>, this);
+  new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);
+  new Fl_Box(FL_GTK_UP_FRAME, 284, 11, 143, 520, nullptr);
+  head_list_ = plate_list(39, 50, app.lang(219));
+  head_list_->callback(call<&PlateEditor::update_buttons>, this);
+  catalogue_list_ = plate_list(306, 50, app.lang(220));
+  catalogue_list_->callback(call<&PlateEditor::update_buttons>, this);
+  remove_button_ = arrow_button(45, "@+9->");
+  remove_button_->callback(call<&PlateEditor::remove_chosen>, this);
+  add_button_ = arrow_button(87, "@+9<-");
+  add_button_->callback(call<&PlateEditor::add_chosen>, this);
+  new_plate_button_ = new Fl_Button(173, 266, 100, 100);
+  set_label(new_plate_button_, app.lang(221));
+  new_plate_button_->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  new_plate_button_->callback(call<&PlateEditor::run_new_plate_dialog>, this);
+  close_button_ = red_close_button(173, 483, 100, 48, 47);
+  close_button_->callback(call<&PlateEditor::close>, this);
+  window_->end();
+}
+
+PlateEditor::~PlateEditor() { end_new_plate_dialog(); }
+
+void PlateEditor::update_buttons() {
+  if (head_list_->nchecked() > 0)
+    remove_button_->activate();
+  else
+    remove_button_->deactivate();
+  if (catalogue_list_->nchecked() > 0)
+    add_button_->activate();
+  else
+    add_button_->deactivate();
+}
+
+void PlateEditor::remove_chosen() {
+  if (on_remove)
+    on_remove();
+  remove_button_->deactivate();
+}
+
+void PlateEditor::add_chosen() {
+  if (on_add)
+    on_add();
+  add_button_->deactivate();
+}
+
+void PlateEditor::close() {
+  window_->hide();
+  if (on_close)
+    on_close();
+}
+
+void PlateEditor::run_new_plate_dialog() {
+  if (dialog_)
+    return;
+  window_->deactivate();
+  dialog_ = build_new_plate_dialog(app_);
+  dialog_->ok->callback(call<&PlateEditor::confirm_new_plate>, this);
+  dialog_->cancel->callback(call<&PlateEditor::cancel_new_plate>, this);
+  dialog_->window->callback(call<&PlateEditor::cancel_new_plate>, this);
+  dialog_->number->value("12");
+  dialog_->window->show();
+  dialog_->number->take_focus();
+  dialog_->number->position(0, dialog_->number->size());
+  // The same loop as the program's, right-click menu included, until the
+  // dialog is hidden by one of its buttons.
+  while (dialog_->window->shown())
+    Fl::wait();
+  end_new_plate_dialog();
+  window_->activate();
+}
+
+void PlateEditor::confirm_new_plate() {
+  dialog_->window->hide();
+  window_->activate();
+  const long holes = field_number(dialog_->number);
+  if (holes >= kNewPlateFewestHoles && holes <= kNewPlateMostHoles && on_new_plate)
+    on_new_plate(static_cast<int>(holes));
+}
+
+void PlateEditor::cancel_new_plate() {
+  dialog_->window->hide();
+  window_->activate();
+}
+
+void PlateEditor::end_new_plate_dialog() {
+  if (!dialog_)
+    return;
+  app_.unregister_checked_input(dialog_->number);
+  dialog_.reset();
+}
+
+std::unique_ptr<PlateEditor> build_plate_editor_window(App& app) {
+  return std::make_unique<PlateEditor>(app);
+}
+
+} // namespace app

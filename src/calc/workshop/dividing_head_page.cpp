@@ -1,0 +1,349 @@
+// The dividing-head page: widgets, the head and plate operations on the
+// settings file, the search, the table print and its State.ini key.
+#include "calc/workshop/dividing_head_page.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Window.H>
+
+#include <algorithm>
+#include <climits>
+#include <new>
+
+#include "app/app.h"
+#include "app/checked_input.h"
+#include "app/field_io.h"
+#include "app/plate_editor_window.h"
+#include "app/state_keys.h"
+#include "calc/workshop/dividing_head_calc.h"
+#include "calc/workshop/dividing_head_print.h"
+#include "settings/ini_document.h"
+#include "settings/settings_model.h"
+
+namespace workshop {
+
+namespace {
+
+constexpr Fl_Color kBlue = 4;
+constexpr int kDivisionsRecord = 22;
+constexpr long kFewestDivisions = 2;
+constexpr long kTableFirstDefault = 2;
+constexpr const char* kTableLastDefault = "200";
+constexpr const char* kStateKey = "p7:div_number_divisions";
+
+template <void (DividingHeadPage::*Handler)()> void call(Fl_Widget*, void* page) {
+  (static_cast<DividingHeadPage*>(page)->*Handler)();
+}
+
+void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
+
+std::string text_of(const app::App& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+void set_active(Fl_Widget* widget, bool active) {
+  if (active)
+    widget->activate();
+  else
+    widget->deactivate();
+}
+
+Fl_Box* note(int x, int y, int w, int h, const char* text) {
+  auto* box = new Fl_Box(x, y, w, h);
+  set_label(box, text);
+  box->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_TOP_LEFT);
+  box->labelsize(12);
+  return box;
+}
+
+// A read-only list of plain lines ('@' at the start of a line is text, not a format).
+Fl_Browser* line_list(int x, int y, int w, int h) {
+  auto* list = new Fl_Browser(x, y, w, h);
+  list->box(FL_GTK_DOWN_BOX);
+  list->format_char(0);
+  return list;
+}
+
+Fl_Int_Input* range_input(int x, const char* label, const char* text) {
+  auto* field = new Fl_Int_Input(x, 366, 45, 25);
+  set_label(field, label);
+  field->align(FL_ALIGN_TOP);
+  field->box(FL_GTK_DOWN_BOX);
+  field->when(FL_WHEN_CHANGED);
+  field->value(text);
+  return field;
+}
+
+// A menu draws "&x" as an underlined x; a head name is shown as it is written.
+std::string menu_label(const std::string& name) {
+  std::string label;
+  for (char c : name) {
+    if (c == '&')
+      label += '&';
+    label += c;
+  }
+  return label;
+}
+
+void fill_list(Fl_Browser* list, const std::vector<int>& plates) {
+  list->clear();
+  for (int n : plates)
+    list->add(std::to_string(n).c_str());
+}
+
+void fill_list(Fl_Check_Browser* list, const std::vector<int>& plates) {
+  list->clear();
+  for (int n : plates)
+    list->add(std::to_string(n).c_str());
+}
+
+std::vector<int> checked_plates(const Fl_Check_Browser* list) {
+  std::vector<int> plates;
+  for (int line = 1; line <= list->nitems(); ++line) {
+    if (!list->checked(line))
+      continue;
+    if (std::optional<int> n = settings::parse_plate(list->text(line)))
+      plates.push_back(*n);
+  }
+  return plates;
+}
+
+} // namespace
+
+// ---- building ----
+
+void DividingHeadPage::build(Fl_Group& group) {
+  (void)group;
+  build_plates();
+  build_search();
+  build_table_print();
+  wire_plate_editor();
+}
+
+void DividingHeadPage::build_plates() {
+  new Fl_Box(FL_GTK_UP_FRAME, 165, 16, 143, 573, nullptr);
+  w_.plates = line_list(187, 54, 98, 464);
+  set_label(w_.plates, app_.lang(211));
+  w_.plates->align(FL_ALIGN_TOP);
+  w_.edit_plates = new Fl_Button(171, 524, 132, 59);
+  set_label(w_.edit_plates, app_.lang(208));
+  w_.edit_plates->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  w_.edit_plates->callback(call<&DividingHeadPage::edit_plates>, this);
+}
+
+void DividingHeadPage::build_search() {
+  w_.head = new Fl_Choice(411, 40, 208, 25);
+  set_label(w_.head, app_.lang(205));
+  w_.head->align(FL_ALIGN_TOP);
+  w_.head->labelcolor(kBlue);
+  w_.head->down_box(FL_BORDER_BOX);
+  w_.head->callback(call<&DividingHeadPage::select_head>, this);
+
+  w_.divisions = app::make_checked_input(app_, kDivisionsRecord, 547, 78, 40, 25);
+  set_label(w_.divisions, app_.lang(206));
+  app_.input_range(kDivisionsRecord).on_valid = [this](Fl_Input*, long) { divisions_changed(); };
+
+  w_.calculate = new Fl_Button(410, 117, 210, 48);
+  set_label(w_.calculate, app_.lang(207));
+  w_.calculate->callback(call<&DividingHeadPage::search>, this);
+  w_.calculate->deactivate();
+
+  constexpr int kHeaderX[3] = {406, 480, 555};
+  constexpr int kHeaderW[3] = {73, 73, 72};
+  for (int i = 0; i < 3; ++i)
+    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), app_.lang(212 + i));
+  new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
+  w_.results = line_list(418, 208, 199, 183);
+  // The lines are columns of spaces and digits: a fixed-width font keeps them under their headers.
+  w_.results->textfont(FL_COURIER);
+  w_.results->textsize(9);
+
+  new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
+  note(406, 432, 222, 69, app_.lang(209));
+  note(407, 502, 221, 69, app_.lang(210))->labelcolor(kBlue);
+}
+
+void DividingHeadPage::build_table_print() {
+  auto* panel = new Fl_Group(648, 254, 155, 230);
+  panel->box(FL_GTK_DOWN_FRAME);
+  note(653, 254, 146, 61, app_.lang(187));
+  auto* range = new Fl_Group(660, 341, 130, 61);
+  set_label(range, app_.lang(188));
+  range->align(FL_ALIGN_TOP);
+  w_.from = range_input(675, app_.lang(319), "2");
+  w_.from->callback(call<&DividingHeadPage::from_changed>, this);
+  w_.to = range_input(729, app_.lang(399), kTableLastDefault);
+  w_.to->callback(call<&DividingHeadPage::to_changed>, this);
+  range->end();
+  w_.print = new Fl_Button(688, 408, 74, 64, "@+9fileprint");
+  w_.print->labelsize(29);
+  w_.print->callback(call<&DividingHeadPage::print_table>, this);
+  panel->end();
+}
+
+void DividingHeadPage::wire_plate_editor() {
+  app::PlateEditor* editor = app_.plate_editor();
+  if (!editor)
+    return;
+  editor->on_add = [this] { add_checked_plates(); };
+  editor->on_remove = [this] { remove_checked_plates(); };
+  editor->on_new_plate = [this](int holes) { add_new_plate(holes); };
+  editor->on_close = [this] { w_.edit_plates->activate(); };
+}
+
+// ---- the head and its plates (the settings file) ----
+
+void DividingHeadPage::apply_settings() {
+  const std::string last = app_.settings_values().last_head;
+  head_names_ = settings::head_display_names(app_.settings_doc());
+  // The items are set as an array, not added by path: add() would take a
+  // name such as "3/4 turn" apart and merge two heads of the same name.
+  w_.head->clear();
+  head_labels_.clear();
+  for (const std::string& name : head_names_)
+    head_labels_.push_back(menu_label(name));
+  std::vector<Fl_Menu_Item> items(head_labels_.size() + 1, Fl_Menu_Item());
+  for (std::size_t i = 0; i < head_labels_.size(); ++i)
+    items[i].label(head_labels_[i].c_str());
+  w_.head->copy(items.data());
+  for (std::size_t i = 0; i < head_names_.size(); ++i) {
+    if (head_names_[i] == last) {
+      w_.head->value(static_cast<int>(i));
+      break;
+    }
+  }
+  load_plate_lists(last);
+}
+
+void DividingHeadPage::select_head() {
+  const int index = w_.head->value();
+  if (index < 0 || static_cast<std::size_t>(index) >= head_names_.size())
+    return;
+  const std::string& name = head_names_[static_cast<std::size_t>(index)];
+  settings::IniDocument& doc = app_.settings_doc();
+  doc.set(".:last", name);
+  doc.set(".:ratio", settings::ratio_text_from_head_name(name));
+  app_.write_settings();
+  load_plate_lists(name);
+}
+
+void DividingHeadPage::load_plate_lists(const std::string& head) {
+  const settings::IniDocument& doc = app_.settings_doc();
+  head_ = head;
+  ratio_ = static_cast<int>(std::clamp<long>(doc.get_long(".:ratio", 0), 0, INT_MAX));
+  head_plates_ = settings::head_plates(doc, head);
+  // A file without the catalogue still gives the head its plates; ending the
+  // program would only end it again at every start.
+  free_plates_ = settings::free_plates(doc, head).value_or(std::vector<int>());
+  fill_list(w_.plates, head_plates_);
+  if (app::PlateEditor* editor = app_.plate_editor()) {
+    fill_list(editor->head_list(), head_plates_);
+    fill_list(editor->catalogue_list(), free_plates_);
+    editor->update_buttons();
+  }
+}
+
+void DividingHeadPage::add_checked_plates() {
+  app::PlateEditor* editor = app_.plate_editor();
+  const std::vector<int> plates = checked_plates(editor->catalogue_list());
+  if (plates.empty() || !settings::add_plates_to_head(app_.settings_doc(), head_, plates))
+    return;
+  app_.write_settings();
+  load_plate_lists(head_);
+}
+
+void DividingHeadPage::remove_checked_plates() {
+  app::PlateEditor* editor = app_.plate_editor();
+  const std::vector<int> plates = checked_plates(editor->head_list());
+  if (plates.empty() || !settings::remove_plates_from_head(app_.settings_doc(), head_, plates))
+    return;
+  app_.write_settings();
+  load_plate_lists(head_);
+}
+
+void DividingHeadPage::add_new_plate(int holes) {
+  if (!settings::add_catalogue_plate(app_.settings_doc(), holes))
+    return;
+  app_.write_settings();
+  load_plate_lists(head_);
+}
+
+void DividingHeadPage::edit_plates() {
+  app::PlateEditor* editor = app_.plate_editor();
+  if (!editor)
+    return;
+  w_.edit_plates->deactivate();
+  editor->window()->show();
+}
+
+// ---- the search ----
+
+void DividingHeadPage::divisions_changed() {
+  set_active(w_.calculate, app::field_long(w_.divisions) >= kFewestDivisions);
+}
+
+void DividingHeadPage::search() {
+  const long divisions = app::field_long(w_.divisions);
+  const IndexingResult result = search_indexing(ratio_, divisions, head_plates_, free_plates_);
+  const IndexingTexts texts{text_of(app_, 272), text_of(app_, 216), text_of(app_, 217),
+                            text_of(app_, 218)};
+  w_.results->clear();
+  for (const std::string& line : indexing_lines(result, texts))
+    w_.results->add(line.c_str());
+}
+
+bool DividingHeadPage::can_index(int divisions) const {
+  return workshop::can_index(ratio_, head_plates_, divisions);
+}
+
+// ---- the table print ----
+
+long DividingHeadPage::table_from() const { return app::field_long(w_.from); }
+long DividingHeadPage::table_to() const { return app::field_long(w_.to); }
+
+void DividingHeadPage::from_changed() {
+  if (table_from() < kTableFirstDefault) {
+    w_.from->value(std::to_string(kTableFirstDefault).c_str());
+    w_.from->position(w_.from->size());
+  }
+  set_active(w_.print, table_from() < table_to());
+}
+
+void DividingHeadPage::to_changed() { set_active(w_.print, table_to() > table_from()); }
+
+void DividingHeadPage::print_table() {
+  std::vector<DivisionRow> rows;
+  try {
+    rows = collect_division_table(ratio_, head_plates_, table_from(), table_to());
+  } catch (const std::bad_alloc&) {
+    app_.fatal_error(app_.lang_or(285, "A memory error has occurred, aborting program."));
+  }
+  print_division_table(app_, rows);
+}
+
+// ---- life cycle ----
+
+Fl_Input* DividingHeadPage::focus_input() { return w_.divisions; }
+
+void DividingHeadPage::save_state(settings::IniDocument& state) const {
+  app::save_text(state, kStateKey, w_.divisions);
+}
+
+void DividingHeadPage::load_state(const settings::IniDocument& state) {
+  app::load_text(state, kStateKey, w_.divisions);
+  if (w_.divisions->size() == 0)
+    return;
+  w_.divisions->do_callback();
+  if (w_.calculate->active())
+    search();
+}
+
+} // namespace workshop

@@ -1,0 +1,90 @@
+// Page 7: the dividing head. The user picks a head (its name carries the worm
+// ratio), types a number of divisions and presses Calculate; the page lists
+// every hole circle of the head that gives the division, with whole crank
+// turns and holes, or the other known circles that would. The heads and their
+// plates live in the settings file: choosing a head and editing its plates
+// write the file at once. A table of a range of divisions can be printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/page.h"
+
+class Fl_Browser;
+class Fl_Button;
+class Fl_Choice;
+class Fl_Input;
+class Fl_Int_Input;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace workshop {
+
+/// The widgets of the page, open to the tests.
+struct DividingHeadWidgets {
+  Fl_Choice* head = nullptr;
+  app::CheckedInput* divisions = nullptr;
+  Fl_Button* calculate = nullptr;
+  Fl_Browser* results = nullptr;
+  Fl_Browser* plates = nullptr;
+  Fl_Button* edit_plates = nullptr;
+  Fl_Int_Input* from = nullptr;
+  Fl_Int_Input* to = nullptr;
+  Fl_Button* print = nullptr;
+};
+
+class DividingHeadPage : public app::Page, public app::DividingHeadIndex {
+public:
+  explicit DividingHeadPage(app::App& app) : Page(app, 7) {}
+
+  void build(Fl_Group& group) override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  bool can_index(int divisions) const override;
+
+  const DividingHeadWidgets& widgets() const { return w_; }
+  int head_ratio() const { return ratio_; }
+  const std::vector<int>& head_plates() const { return head_plates_; }
+  const std::vector<int>& free_plates() const { return free_plates_; }
+
+  // Handlers, as the widgets call them.
+  void select_head();
+  void divisions_changed();
+  void search();
+  void edit_plates();
+  void from_changed();
+  void to_changed();
+  void print_table();
+
+private:
+  void build_search();
+  void build_plates();
+  void build_table_print();
+  void wire_plate_editor();
+
+  /// Gives the page the ratio of ".:ratio" and fills both plate lists of the
+  /// head, and the editor's catalogue list.
+  void load_plate_lists(const std::string& head);
+  void add_checked_plates();
+  void remove_checked_plates();
+  void add_new_plate(int holes);
+
+  long table_from() const;
+  long table_to() const;
+
+  DividingHeadWidgets w_;
+  std::vector<std::string> head_names_;  ///< the choice's items, in order
+  std::vector<std::string> head_labels_; ///< their menu texts, which the choice points at
+  std::string head_;                     ///< the head whose plates are shown
+  int ratio_ = 0;
+  std::vector<int> head_plates_;
+  std::vector<int> free_plates_;
+};
+
+} // namespace workshop

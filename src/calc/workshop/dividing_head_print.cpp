@@ -1,0 +1,120 @@
+// The printed indexing table: bordered white cells, a header row on each
+// block, the division count in a cell as tall as its settings.
+#include "calc/workshop/dividing_head_print.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl_Paged_Device.H>
+#include <FL/Fl_Printer.H>
+#include <FL/fl_draw.H>
+
+#include <array>
+
+#include "app/app.h"
+#include "app/print_strings.h"
+
+namespace workshop {
+
+namespace {
+
+struct Column {
+  int offset; ///< from the middle of the printable width
+  int width;
+};
+
+// Left block, then right block; four columns each: N, circle, turns, holes.
+constexpr std::array<std::array<Column, 4>, 2> kColumns = {{
+    {{{-263, 79}, {-184, 68}, {-117, 61}, {-57, 61}}},
+    {{{5, 79}, {84, 68}, {151, 61}, {211, 61}}},
+}};
+
+constexpr int kTextBaseLine = 14;
+
+std::string text_of(const app::App& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+void cell(int x, int y, int w, int h) { fl_draw_box(FL_BORDER_BOX, x, y, w, h, FL_WHITE); }
+
+// A text centred across a cell, on the row's base line.
+void centred(const std::string& text, int x, int w, int base_line) {
+  const int width = static_cast<int>(fl_width(text.c_str()) + 0.5);
+  fl_draw(text.c_str(), x + (w - width) / 2, base_line);
+}
+
+void draw_header(const DivisionTableTexts& texts, const std::array<Column, 4>& columns,
+                 int middle) {
+  const std::array<const std::string*, 4> labels = {&texts.divisions, &texts.circle, &texts.turns,
+                                                    &texts.holes};
+  fl_font(FL_HELVETICA, 11);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int x = middle + columns[i].offset;
+    cell(x, kTableHeaderTop, columns[i].width, kTableCellHeight);
+    fl_color(FL_BLACK);
+    fl_draw(labels[i]->c_str(), x, kTableHeaderTop, columns[i].width, kTableCellHeight,
+            FL_ALIGN_CENTER);
+  }
+}
+
+void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
+              const std::array<Column, 4>& columns, int middle) {
+  fl_font(FL_COURIER_BOLD, 11);
+  const int lines = static_cast<int>(row.settings.size());
+  const int nx = middle + columns[0].offset;
+  cell(nx, top, columns[0].width, kTableCellHeight * lines);
+  fl_color(FL_BLACK);
+  fl_draw(std::to_string(row.divisions).c_str(), nx, top, columns[0].width,
+          kTableCellHeight * lines, FL_ALIGN_CENTER);
+  for (int j = 0; j < lines; ++j) {
+    const IndexingSetting& setting = row.settings[static_cast<std::size_t>(j)];
+    const int line_top = top + kTableRowStep * j;
+    const std::array<std::string, 3> values = {
+        setting.circle == 0 ? texts.whole_turns : std::to_string(setting.circle),
+        std::to_string(setting.turns), std::to_string(setting.holes)};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const Column& column = columns[i + 1];
+      cell(middle + column.offset, line_top, column.width, kTableCellHeight);
+      fl_color(FL_BLACK);
+      centred(values[i], middle + column.offset, column.width, line_top + kTextBaseLine);
+    }
+  }
+}
+
+} // namespace
+
+DivisionTableTexts division_table_texts(const app::App& app) {
+  return {text_of(app, 188), text_of(app, 212), text_of(app, 213), text_of(app, 214),
+          text_of(app, 272)};
+}
+
+void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& texts,
+                         const std::vector<DivisionRow>& rows) {
+  int width = 0, height = 0;
+  if (device.printable_rect(&width, &height) != 0)
+    return;
+  const int middle = width / 2;
+  for (const TablePage& page : layout_division_table(rows, height)) {
+    device.start_page();
+    for (std::size_t b = 0; b < page.blocks.size(); ++b) {
+      if (page.blocks[b].empty())
+        continue;
+      draw_header(texts, kColumns[b], middle);
+      for (const PlacedDivision& placed : page.blocks[b])
+        draw_row(rows[placed.row], placed.top, texts, kColumns[b], middle);
+    }
+    device.end_page();
+  }
+}
+
+void print_division_table(app::App& app, const std::vector<DivisionRow>& rows) {
+  if (rows.empty())
+    return;
+  app::install_print_dialog_strings(app.strings());
+  Fl_Printer printer;
+  if (printer.start_job(1) != 0)
+    return;
+  draw_division_table(printer, division_table_texts(app), rows);
+  printer.end_job();
+}
+
+} // namespace workshop
