@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/gears/over_pins_page.h"
 #include "calc/gears/spur_gear_page.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
@@ -44,6 +45,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ConversionsPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
+  case 15:
+    return std::make_unique<gears::OverPinsPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }

@@ -1,0 +1,127 @@
+// Page 15: gear measurement over pins. The user gives the tooth size in one
+// of four systems (a circular pitch in inches also as a fraction), the tooth
+// count, the pressure angle, the pin diameter and the measurement over the
+// pins, in inches or millimetres; the page recommends a pin and shows the
+// theoretical tooth thickness, the thickness the measurement implies and
+// their difference, in both units. A helix angle can be noted with the gear,
+// but the results are always those of a spur gear, and the page says so.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/checked_input.h"
+#include "app/page.h"
+#include "calc/gears/over_pins_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Check_Button;
+class Fl_Group;
+class Fl_Output;
+class Fl_Round_Button;
+
+namespace gears {
+
+class OverPinsPicture;
+
+/// The widgets of the page, open to the tests.
+struct OverPinsWidgets {
+  /// Module, diametral pitch, circular pitch in inch, circular pitch in mm.
+  std::array<Fl_Round_Button*, 4> system{};
+  /// 14.5°, 20°, typed.
+  std::array<Fl_Round_Button*, 3> angle{};
+  app::CheckedInput* typed_angle = nullptr;
+  app::CheckedInput* pitch = nullptr;
+  Fl_Group* fraction_frame = nullptr;
+  /// Whole, over, under.
+  std::array<app::CheckedInput*, 3> fraction{};
+  app::CheckedInput* teeth = nullptr;
+  app::CheckedInput* pin = nullptr;
+  app::CheckedInput* over_pins = nullptr;
+  Fl_Round_Button* inch = nullptr;
+  Fl_Round_Button* mm = nullptr;
+  Fl_Output* pin_inch = nullptr;
+  Fl_Output* pin_mm = nullptr;
+  Fl_Check_Button* helix_select = nullptr;
+  app::CheckedInput* helix = nullptr;
+  /// Says that the helix angle does not enter the results.
+  Fl_Box* helix_note = nullptr;
+  /// Theoretical thickness, thickness from the measurement, difference.
+  std::array<Fl_Output*, 3> inch_results{};
+  std::array<Fl_Output*, 3> mm_results{};
+  Fl_Button* help = nullptr;
+  OverPinsPicture* picture = nullptr;
+};
+
+class OverPinsPage : public app::Page {
+public:
+  explicit OverPinsPage(app::App& app) : Page(app, 15) {}
+
+  void build(Fl_Group& group) override;
+  void enter_start_mode() override;
+  void apply_settings() override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const OverPinsWidgets& widgets() const { return w_; }
+
+  // Handlers of the widgets (called by the static trampolines).
+  void select_pins_system(int index, bool by_user);
+  void select_pins_pressure_angle(int index);
+  void compose_pins_fraction();
+  void toggle_helix_angle();
+  void unit_chosen(bool mm);
+  void compute_over_pins();
+
+private:
+  void build_tooth_size();
+  void build_pressure_angle();
+  void build_pins();
+  void build_helix();
+  void build_results();
+
+  /// Pitch label and fraction frame of a system, leaving the pitch value.
+  void show_system_mode(ToothSystem system);
+  void show_typed_angle(bool shown);
+  void show_helix_input(bool shown);
+  bool page_shown() const;
+  void clear_over_pins_outputs();
+  void clear_recommended_pin();
+
+  /// What a field showed before the page last rewrote it in another unit or
+  /// tooth system, so that switching back gives the user's own digits again
+  /// rather than a twice-rounded value.
+  struct Rewritten {
+    std::string shown;    ///< the text the page wrote
+    int shown_mode = -1;  ///< the unit or system it wrote it in
+    std::string before;   ///< the text it replaced
+    int before_mode = -1; ///< the unit or system `before` was in
+    /// Whether `field` still shows this rewrite, in `mode`.
+    bool still_shown(const app::CheckedInput* field, int mode) const;
+  };
+  /// Writes `converted` (already rounded text) into `field` unless the field
+  /// still shows the page's last rewrite from `to_mode`, which is undone.
+  static void rewrite(app::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
+                      const std::string& converted);
+  void rewrite_length(app::CheckedInput* field, Rewritten& memory, bool to_mm);
+
+  OverPinsWidgets w_;
+  Fl_Group* group_ = nullptr;
+  ToothSystem system_ = ToothSystem::kDiametralPitch;
+  /// The unit the pin and measurement fields hold now.
+  bool in_mm_ = false;
+  Rewritten pin_memory_;
+  Rewritten over_pins_memory_;
+  Rewritten pitch_memory_;
+  /// The diametral pitch behind the pitch value the unit-system button wrote.
+  std::optional<double> exact_pitch_;
+  /// The pitch value as the fraction entry last wrote it.
+  std::string composed_pitch_;
+  /// A restored typed angle was unusable: the field waits for one.
+  bool angle_wanted_ = false;
+};
+
+} // namespace gears

@@ -1,0 +1,357 @@
+// Page 15, gear measurement over pins, driven with real keys and clicks: the
+// worked examples in every tooth-size system and pressure angle, the red
+// difference, what each radio shows and empties, the fraction entry, units
+// there and back (the page's radios and the unit-system button), the helix
+// angle that changes nothing, the State.ini keys across a restart, help and
+// the picture.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <string>
+#include <vector>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "calc/gears/over_pins_page.h"
+#include "calc/gears/over_pins_picture.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+enum System { kModule, kDp, kCpInch, kCpMm };
+enum Angle { k14_5, k20, kTyped };
+
+class OverPinsPageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+
+  void open_page() {
+    if (!app)
+      start_app();
+    click(app->main_window()->nav_button(15));
+  }
+  const gears::OverPinsWidgets& w() const {
+    return static_cast<gears::OverPinsPage*>(app->page(15))->widgets();
+  }
+  static void retype(Fl_Input* field, const std::string& text) {
+    field->take_focus();
+    field->position(0, field->size());
+    if (text.empty())
+      press_key(FL_BackSpace);
+    else
+      type_text(field, text);
+  }
+  // Recommended pin, then theoretical, measured and difference, inch and mm.
+  Texts shown() const {
+    return {w().pin_inch->value(),        w().pin_mm->value(),
+            w().inch_results[0]->value(), w().mm_results[0]->value(),
+            w().inch_results[1]->value(), w().mm_results[1]->value(),
+            w().inch_results[2]->value(), w().mm_results[2]->value()};
+  }
+  Texts results() const {
+    Texts all = shown();
+    return Texts(all.begin() + 2, all.end());
+  }
+  bool difference_red() const {
+    return w().inch_results[2]->textcolor() == FL_RED && w().mm_results[2]->textcolor() == FL_RED;
+  }
+  // DP 10, 20 teeth, 20°, recommended pins: the page's first worked example.
+  void enter_dp10(const std::string& over_pins) {
+    retype(w().pitch, "10");
+    retype(w().teeth, "20");
+    retype(w().pin, "0.168");
+    retype(w().over_pins, over_pins);
+  }
+  const Texts kNoResults{"", "", "", "", "", ""};
+};
+
+TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInches) {
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  EXPECT_NE(w().system[kDp]->value(), 0);
+  EXPECT_NE(w().angle[k20]->value(), 0);
+  EXPECT_NE(w().inch->value(), 0);
+  EXPECT_STREQ(w().pitch->label(), app->lang(294));
+  EXPECT_FALSE(w().typed_angle->visible());
+  EXPECT_FALSE(w().fraction_frame->visible());
+  EXPECT_FALSE(w().helix->visible());
+  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
+}
+
+TEST_F(OverPinsPageTest, WorkedExamples) {
+  struct Case {
+    System system;
+    Angle angle;
+    bool mm;
+    Texts typed; // pitch, typed angle, teeth, pin, over pins
+    Texts shown;
+    bool red;
+  };
+  // clang-format off
+  const Case cases[] = {
+      // DP 10, 20 teeth: the measurement of the standard tooth, too thick, thinner.
+      {kDp, k20, false, {"10", "", "20", "0.168", "2.2224885"},
+       {"0.168", "4.267", "0.1571", "3.99", "0.1571", "3.99", "0", "0.0"}, false},
+      {kDp, k20, false, {"10", "", "20", "0.168", "2.23"},
+       {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"}, true},
+      {kDp, k20, false, {"10", "", "20", "0.168", "2.22"},
+       {"0.168", "4.267", "0.1571", "3.99", "0.156", "3.963", "0.0011", "0.027"}, false},
+      // An odd count, 14.5°, a typed 25°.
+      {kDp, k20, false, {"10", "", "21", "0.168", "2.31"},
+       {"0.168", "4.267", "0.1571", "3.99", "0.1543", "3.918", "0.0028", "0.072"}, false},
+      {kDp, k14_5, false, {"10", "", "20", "0.168", "2.23"},
+       {"0.168", "4.267", "0.1571", "3.99", "0.1599", "4.06", "-0.0028", "-0.071"}, true},
+      {kDp, kTyped, false, {"8", "25", "25", "0.21", "3.4"},
+       {"0.21", "5.334", "0.1963", "4.987", "0.1959", "4.976", "0.0005", "0.012"}, false},
+      // Module 2 (P 12.7), and its circular pitch rounded, in millimetres.
+      {kModule, k20, true, {"2", "", "30", "3.36", "64.478"},
+       {"0.1323", "3.36", "0.1237", "3.142", "0.1237", "3.141", "0", "0.0"}, false},
+      {kCpMm, k20, true, {"6.2832", "", "30", "3.36", "64.478"},
+       {"0.1323", "3.36", "0.1237", "3.142", "0.1237", "3.141", "0", "0.0"}, false},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed[4]);
+    click(c.mm ? w().mm : w().inch);
+    click(w().system[c.system]);
+    retype(w().pitch, c.typed[0]);
+    click(w().angle[c.angle]);
+    if (c.angle == kTyped)
+      type_text(w().typed_angle, c.typed[1]);
+    retype(w().teeth, c.typed[2]);
+    retype(w().pin, c.typed[3]);
+    retype(w().over_pins, c.typed[4]);
+    EXPECT_EQ(shown(), c.shown);
+    EXPECT_EQ(difference_red(), c.red);
+  }
+}
+
+TEST_F(OverPinsPageTest, MissingOrImpossibleInputsEmptyTheResults) {
+  enter_dp10("1.5"); // pin centres inside the base circle: only the theory stands
+  EXPECT_EQ(results(), (Texts{"0.1571", "3.99", "", "", "", ""}));
+  retype(w().over_pins, "2.23");
+  ASSERT_NE(results(), kNoResults);
+  retype(w().teeth, "1"); // one tooth space cannot take two pins
+  EXPECT_EQ(results(), kNoResults);
+  retype(w().teeth, "20");
+  retype(w().pin, "");
+  EXPECT_EQ(results(), kNoResults);
+  EXPECT_STREQ(w().pin_inch->value(), "0.168");
+  retype(w().pin, "0.168");
+  retype(w().pitch, ""); // no tooth size: no pin to recommend either
+  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
+}
+
+TEST_F(OverPinsPageTest, ToothSizeRadiosRelabelAndEmptyThePitch) {
+  enter_dp10("2.23");
+  click(w().system[kModule]);
+  EXPECT_STREQ(w().pitch->value(), "");
+  EXPECT_STREQ(w().pitch->label(), app->lang(293));
+  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(Fl::focus(), w().pitch);
+
+  click(w().system[kCpInch]);
+  EXPECT_STREQ(w().pitch->label(), app->lang(295));
+  ASSERT_TRUE(w().fraction_frame->visible());
+  type_text(w().fraction[0], "0");
+  type_text(w().fraction[1], "1");
+  type_text(w().fraction[2], "4");
+  EXPECT_STREQ(w().pitch->value(), "0.2500");
+  retype(w().teeth, "40");
+  retype(w().pin, "0.1337");
+  retype(w().over_pins, "3.36");
+  EXPECT_EQ(shown(),
+            (Texts{"0.1337", "3.396", "0.125", "3.175", "0.1242", "3.155", "0.0008", "0.02"}));
+  retype(w().fraction[1], "5"); // an improper fraction counts
+  EXPECT_STREQ(w().pitch->value(), "1.2500");
+  retype(w().pitch, "0.25"); // typed over: the fraction no longer matches it
+  EXPECT_STREQ(w().fraction[1]->value(), "");
+
+  type_text(w().fraction[1], "3");
+  click(w().system[kCpMm]);
+  EXPECT_FALSE(w().fraction_frame->visible());
+  EXPECT_STREQ(w().fraction[1]->value(), "");
+  EXPECT_STREQ(w().pitch->value(), "");
+}
+
+TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRange) {
+  enter_dp10("2.23");
+  click(w().angle[kTyped]);
+  EXPECT_TRUE(w().typed_angle->visible());
+  EXPECT_STREQ(w().typed_angle->value(), "");
+  EXPECT_EQ(Fl::focus(), w().typed_angle);
+  EXPECT_EQ(results(), kNoResults);
+  type_text(w().typed_angle, "22.5");
+  EXPECT_EQ(results()[2], "0.1601");
+  retype(w().typed_angle, "35");
+  EXPECT_EQ(w().typed_angle->textcolor(), FL_RED);
+  EXPECT_EQ(results(), kNoResults);
+  click(w().angle[k20]);
+  EXPECT_FALSE(w().typed_angle->visible());
+  EXPECT_EQ(results()[2], "0.1603");
+}
+
+TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBack) {
+  enter_dp10("2.23");
+  const Texts before = shown();
+  click(w().mm);
+  EXPECT_STREQ(w().pin->value(), "4.267");
+  EXPECT_STREQ(w().over_pins->value(), "56.642");
+  EXPECT_EQ(shown(), before);
+  click(w().inch);
+  EXPECT_STREQ(w().pin->value(), "0.168");
+  EXPECT_STREQ(w().over_pins->value(), "2.23");
+
+  // Digits typed in millimetres come back as typed, not rounded twice.
+  click(w().mm);
+  retype(w().pin, "3.361");
+  click(w().inch);
+  EXPECT_STREQ(w().pin->value(), "0.1323");
+  click(w().mm);
+  EXPECT_STREQ(w().pin->value(), "3.361");
+  click(w().inch);
+  retype(w().pin, "0.168");
+
+  // The unit-system button: millimetres and a module for the same gear.
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_NE(w().system[kModule]->value(), 0);
+  EXPECT_STREQ(w().pitch->label(), app->lang(293));
+  EXPECT_STREQ(w().pitch->value(), "2.54");
+  EXPECT_STREQ(w().pin->value(), "4.267");
+  EXPECT_EQ(shown(), before);
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().inch->value(), 0);
+  EXPECT_NE(w().system[kDp]->value(), 0);
+  EXPECT_STREQ(w().pitch->value(), "10");
+  EXPECT_STREQ(w().over_pins->value(), "2.23");
+  EXPECT_EQ(shown(), before);
+}
+
+TEST_F(OverPinsPageTest, UnitButtonOnAnotherPageConvertsWithoutTakingTheFocus) {
+  click(w().system[kCpInch]);
+  type_text(w().pitch, "0.25");
+  click(app->main_window()->nav_button(9));
+  click(app->main_window()->unit_button());
+  EXPECT_FALSE(app->main_window()->page_group(15)->contains(Fl::focus()));
+  EXPECT_NE(w().system[kModule]->value(), 0);
+  EXPECT_STREQ(w().pitch->value(), "2.0213"); // 25.4 / (π / 0.25)
+  click(app->main_window()->unit_button());
+  EXPECT_STREQ(w().pitch->value(), "12.5664"); // the same gear as a diametral pitch
+  EXPECT_FALSE(app->main_window()->page_group(15)->contains(Fl::focus()));
+}
+
+TEST_F(OverPinsPageTest, HelixAngleIsKeptButChangesNothing) {
+  enter_dp10("2.23");
+  const Texts before = shown();
+  EXPECT_STREQ(w().helix_select->tooltip(), app->lang(473));
+  click(w().helix_select);
+  ASSERT_TRUE(w().helix->visible());
+  EXPECT_TRUE(w().helix_note->visible());
+  EXPECT_STREQ(w().helix_note->label(), app->lang(473));
+  EXPECT_STREQ(w().helix->value(), "0");
+  EXPECT_EQ(Fl::focus(), w().helix);
+  retype(w().helix, "30");
+  EXPECT_EQ(shown(), before);
+  retype(w().helix, "50");
+  EXPECT_EQ(w().helix->textcolor(), FL_RED);
+  click(w().helix_select);
+  EXPECT_FALSE(w().helix->visible());
+  EXPECT_FALSE(w().helix_note->visible());
+}
+
+TEST_F(OverPinsPageTest, StateSurvivesARestart) {
+  click(w().mm);
+  click(w().system[kCpInch]);
+  type_text(w().fraction[1], "1");
+  type_text(w().fraction[2], "4");
+  click(w().angle[kTyped]);
+  type_text(w().typed_angle, "22.5");
+  retype(w().teeth, "40");
+  retype(w().pin, "3.396");
+  retype(w().over_pins, "85.6");
+  click(w().helix_select);
+  retype(w().helix, "12");
+  const Texts before = shown();
+  ASSERT_NE(results()[2], "");
+
+  restart_app();
+  ASSERT_EQ(app->main_window()->shown_page(), 15);
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_NE(w().system[kCpInch]->value(), 0);
+  EXPECT_STREQ(w().pitch->label(), app->lang(295));
+  EXPECT_TRUE(w().fraction_frame->visible());
+  EXPECT_STREQ(w().pitch->value(), "0.2500");
+  EXPECT_NE(w().angle[kTyped]->value(), 0);
+  EXPECT_TRUE(w().typed_angle->visible());
+  EXPECT_STREQ(w().typed_angle->value(), "22.5");
+  EXPECT_STREQ(w().teeth->value(), "40");
+  EXPECT_NE(w().helix_select->value(), 0);
+  EXPECT_TRUE(w().helix->visible());
+  EXPECT_STREQ(w().helix->value(), "12");
+  EXPECT_EQ(shown(), before);
+  // The restored unit converts once.
+  click(w().inch);
+  EXPECT_STREQ(w().pin->value(), "0.1337");
+}
+
+TEST_F(OverPinsPageTest, RestoredTypedAngleOutOfRangeIsEmptiedAndWaits) {
+  for (const char* angle : {"45", "", "abc"}) {
+    SCOPED_TRACE(angle);
+    stop_app();
+    dir.write_file("State.ini", std::string("[p15]\ngear_type = 1\ngear_profile = 10\n"
+                                            "gear_tooth_count = 20\n"
+                                            "pin_dia = 0.168\nover_pins = 2.23\n"
+                                            "measure_pressure_angle = 2\n"
+                                            "measure_custom_pressure_angle = ") +
+                                    angle + "\n[page]\npage = 14\n");
+    start_app();
+    EXPECT_TRUE(w().typed_angle->visible());
+    EXPECT_STREQ(w().typed_angle->value(), "");
+    EXPECT_EQ(Fl::focus(), w().typed_angle);
+    EXPECT_EQ(results(), kNoResults);
+    EXPECT_STREQ(w().pin_inch->value(), "0.168");
+  }
+}
+
+TEST_F(OverPinsPageTest, HelpOpensThePinPage) {
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  app::HelpWindow& help = *app->help_windows().back();
+  EXPECT_STREQ(help.window()->label(), app->lang(128));
+  ASSERT_NE(help.view()->value(), nullptr);
+  EXPECT_NE(std::string(help.view()->value()).find("measurement over pins"), std::string::npos);
+}
+
+TEST_F(OverPinsPageTest, PictureShowsAGearWithTwoPins) {
+  Rendered picture = render_widget(w().picture);
+  ASSERT_EQ(picture.w, 206);
+  ASSERT_EQ(picture.h, 176);
+  auto at = [&](int x, int y) {
+    const unsigned char* p = &picture.rgb[static_cast<size_t>((y * picture.w + x) * 3)];
+    return Texts{std::to_string(p[0]), std::to_string(p[1]), std::to_string(p[2])};
+  };
+  const Texts red{"255", "0", "0"}, white{"255", "255", "255"};
+  // Picture centred: gear centre at (19 + 84, 4 + 98); pins 56 px either side.
+  EXPECT_EQ(at(103, 102), white);             // the bore
+  EXPECT_EQ(at(103 - 56, 102), red);          // left pin
+  EXPECT_EQ(at(103 + 56, 102), red);          // right pin
+  EXPECT_NE(at(103, 102 - 30), white);        // the gear body
+  EXPECT_EQ(at(5, 5), white);                 // the white box around it
+  EXPECT_GT(picture.pixels_of(0, 0, 0), 400); // outline and dimension
+}
+
+} // namespace
