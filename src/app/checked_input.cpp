@@ -15,6 +15,14 @@ CheckedInput::CheckedInput(int x, int y, int w, int h, const char* label)
     : Fl_Input(x, y, w, h, label) {}
 
 int CheckedInput::handle(int event) {
+  if (event == FL_HIDE) {
+    // The toolkit calls back on hiding while Fl::event() still names the
+    // click that caused it; the callback asks this flag instead.
+    hiding_ = true;
+    int handled = Fl_Input::handle(event);
+    hiding_ = false;
+    return handled;
+  }
   int handled = Fl_Input::handle(event);
   if (event == FL_PASTE && normalise_next_paste_) {
     normalise_next_paste_ = false;
@@ -69,7 +77,8 @@ void check_input_callback(Fl_Widget* widget, void* data) {
   }
   // The toolkit also calls back when the field's page or window is hidden:
   // nothing was typed, so nothing is checked or recomputed.
-  if (Fl::event() == FL_HIDE)
+  auto* checked = dynamic_cast<CheckedInput*>(field);
+  if (Fl::event() == FL_HIDE || (checked && checked->hiding()))
     return;
 
   std::string text = field->value();

@@ -36,9 +36,12 @@ public:
   /// The next paste into an integer field is normalised ("12abc" -> "12").
   void normalise_next_paste() { normalise_next_paste_ = true; }
   InputRange* range() const { return static_cast<InputRange*>(user_data()); }
+  /// True while the field handles its own hiding (its page or window goes away).
+  bool hiding() const { return hiding_; }
 
 private:
   bool normalise_next_paste_ = false;
+  bool hiding_ = false;
 };
 
 /// Builds a checked field on record `record` (0-55) inside the open group:

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include <FL/Fl_Button.H>
+
 #include "app/checked_input.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
@@ -195,4 +197,14 @@ TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
   EXPECT_TRUE(app->input_popup_check(main()));
   EXPECT_EQ(valid_calls, 1); // the field's own callback ran after the menu
   EXPECT_STREQ(input->value(), "12.5");
+}
+
+TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutine) {
+  app::CheckedInput* holes = field(17);
+  type_text(holes, "0"); // red
+  int valid_before = valid_calls, invalid_before = invalid_calls;
+  click(app->main_window()->nav_button(2)); // page 1 goes away
+  EXPECT_EQ(valid_calls, valid_before);
+  EXPECT_EQ(invalid_calls, invalid_before);
+  EXPECT_EQ(holes->textcolor(), FL_RED); // still marked when the user comes back
 }
