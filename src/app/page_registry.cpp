@@ -5,6 +5,7 @@
 
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/spur_gear_page.h"
+#include "calc/gears/worm_gear_page.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/geometry/conversions_page.h"
@@ -45,6 +46,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ConversionsPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
+  case 13:
+    return std::make_unique<gears::WormGearPage>(app);
   case 15:
     return std::make_unique<gears::OverPinsPage>(app);
   default:

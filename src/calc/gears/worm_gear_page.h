@@ -1,0 +1,140 @@
+// Page 13, worm gear: from the tooth size, the wheel's tooth count, the
+// worm's outside diameter, its starts, the backlash and the pressure angle,
+// the sizes for making the worm, the hob that cuts the wheel, and the wheel.
+// The page is taller than the window and scrolls.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "app/page.h"
+#include "calc/gears/worm_gear_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Group;
+class Fl_Input_;
+class Fl_Output;
+class Fl_Scroll;
+class Fl_Spinner;
+
+namespace app {
+class CheckedInput;
+}
+
+namespace gears {
+
+class CrownPicture;
+class WormBackdrop;
+class WormExtraWindow;
+
+class WormGearPage : public app::Page {
+public:
+  /// The result fields, hob column first, then the wheel, then the worm.
+  enum Out {
+    kHobTipWidth,
+    kHobVToFlat,
+    kHobOutsideDiameter,
+    kHobLeadAngle,
+    kHobWholeDepth,
+    kHobFirstSide,
+    kHobSecondSide,
+    kHobThreadLength,
+    kThroatDiameter,
+    kFaceWidth,
+    kWheelWholeDepth,
+    kCentreDistance,
+    kWormTipWidth,
+    kWormVToFlat,
+    kWormLeadAngle,
+    kWormWholeDepth,
+    kWormFirstSide,
+    kWormSecondSide,
+    kWormThreadLength,
+    kOutCount
+  };
+
+  /// The page's widgets, for the tests that drive it like a user.
+  struct Widgets {
+    Fl_Scroll* scroll = nullptr;
+    std::array<Fl_Button*, 4> systems{}; ///< module, DP, CP inch, CP mm
+    std::array<Fl_Button*, 7> angles{};  ///< 14.5° ... 30°
+    Fl_Box* pitch_label = nullptr;
+    app::CheckedInput* pitch = nullptr;
+    Fl_Group* fraction_group = nullptr;
+    std::array<app::CheckedInput*, 3> fraction{}; ///< whole, over, under
+    app::CheckedInput* teeth = nullptr;
+    Fl_Spinner* starts = nullptr;
+    Fl_Button* right_hand = nullptr;
+    Fl_Button* left_hand = nullptr;
+    app::CheckedInput* diameter = nullptr;
+    app::CheckedInput* backlash = nullptr;
+    Fl_Button* centre_distance = nullptr;
+    Fl_Button* change_gear_help = nullptr;
+    Fl_Button* worm_help = nullptr;
+    Fl_Button* crown_help = nullptr;
+    Fl_Button* crown_cut = nullptr;
+    Fl_Button* round_rim = nullptr;
+    Fl_Button* square_rim = nullptr;
+    Fl_Button* inch = nullptr;
+    Fl_Button* millimetre = nullptr;
+    std::array<Fl_Group*, 2> crown_panels{};
+    std::array<CrownPicture*, 2> crown_pictures{};
+    std::array<WormBackdrop*, 2> backdrops{};
+    std::array<Fl_Output*, kOutCount> outputs{};
+  };
+
+  explicit WormGearPage(app::App& app);
+  ~WormGearPage() override;
+
+  void build(Fl_Group& group) override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const Widgets& widgets() const { return w_; }
+  WormExtraWindow& extra_window() { return *extra_window_; }
+
+private:
+  void build_choices();
+  void build_inputs();
+  void build_outputs();
+  void build_crown_panels();
+  void attach_handlers();
+
+  /// Recomputes after `caller` (a checked field, or none) has changed;
+  /// `from_fraction` says the pitch was just composed from the fraction.
+  void compute_worm_gear(Fl_Input* caller = nullptr, long from_fraction = 0);
+  void show_worm_outputs();
+  void clear_worm_outputs();
+  void check_worm_tooth_count();
+  void select_worm_system(bool restoring);
+  void switch_worm_unit();
+  void select_crown_type(bool restoring);
+  void open_centre_distance();
+  void apply_worm_diameter(double inches);
+
+  ToothSystem system() const;
+  int pressure_angle() const;
+  bool millimetre() const;
+  /// The tooth count, or 0 when it is missing or out of range.
+  int teeth() const;
+  WormGearInput read_inputs() const;
+  void show_unit_labels();
+  int max_scroll() const;
+  std::array<std::pair<const char*, Fl_Input_*>, 4> text_fields() const;
+
+  Widgets w_;
+  Fl_Group* page_ = nullptr;
+  std::unique_ptr<WormExtraWindow> extra_window_;
+  std::optional<WormGearResult> result_;
+  bool unit_switching_ = false;
+  /// The tooth-size system last chosen: choosing another one empties the pitch.
+  int shown_system_ = static_cast<int>(ToothSystem::kDiametralPitch);
+  /// The (pressure angle, tooth count) of the last check: its warning shows once.
+  std::pair<int, int> checked_teeth_{-1, 0};
+};
+
+} // namespace gears

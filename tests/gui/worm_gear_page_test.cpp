@@ -1,0 +1,350 @@
+// Page 13, worm gear, driven with real keys and clicks: the worked example,
+// the choices that change it, the tooth-count warning, the tooth-size
+// systems and the fraction, units, the centre-distance window, restart,
+// scrolling, help and the pictures.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Spinner.H>
+
+#include <map>
+#include <string>
+
+#include "app/checked_input.h"
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "calc/gears/worm_extra_window.h"
+#include "calc/gears/worm_gear_page.h"
+#include "calc/gears/worm_pictures.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+using gears::WormGearPage;
+using Texts = std::map<WormGearPage::Out, std::string>;
+
+namespace {
+
+void retype(Fl_Input* field, const std::string& text) {
+  field->take_focus();
+  field->position(0, field->size());
+  press_key(FL_BackSpace);
+  type_text(field, text);
+}
+
+// DP 8, 40 teeth, Ø1.25, backlash 0.005, 14.5°, one start, right hand:
+// p = 0.3927, a = 0.125, h = 0.2696, Dt = 5, Dp = 1.0, lead angle 7.125.
+const Texts kWorkedInch = {
+    {WormGearPage::kHobTipWidth, "0.132"},        {WormGearPage::kHobVToFlat, "0.255"},
+    {WormGearPage::kHobOutsideDiameter, "1.289"}, {WormGearPage::kHobLeadAngle, "6.858"},
+    {WormGearPage::kHobWholeDepth, "0.27"},       {WormGearPage::kHobFirstSide, "11.538"},
+    {WormGearPage::kHobSecondSide, "-0.462"},     {WormGearPage::kHobThreadLength, "1.806"},
+    {WormGearPage::kThroatDiameter, "5.25"},      {WormGearPage::kFaceWidth, "0.667"},
+    {WormGearPage::kWheelWholeDepth, "0.27"},     {WormGearPage::kCentreDistance, "3.0"},
+    {WormGearPage::kWormTipWidth, "0.127"},       {WormGearPage::kWormVToFlat, "0.245"},
+    {WormGearPage::kWormLeadAngle, "7.125"},      {WormGearPage::kWormWholeDepth, "0.27"},
+    {WormGearPage::kWormFirstSide, "11.711"},     {WormGearPage::kWormSecondSide, "-0.289"},
+    {WormGearPage::kWormThreadLength, "1.414"},
+};
+
+} // namespace
+
+class WormGearPageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+
+  void open_page() {
+    start_app();
+    click(app->main_window()->nav_button(13));
+    page = static_cast<WormGearPage*>(app->page(13));
+  }
+  const WormGearPage::Widgets& w() const { return page->widgets(); }
+  const gears::WormExtraWindow::Widgets& window() const { return page->extra_window().widgets(); }
+  std::string lang(int i) const { return app->lang(i); }
+  std::string out(WormGearPage::Out slot) const { return w().outputs[slot]->value(); }
+
+  void enter_worked_example() {
+    type_text(w().pitch, "8");
+    type_text(w().teeth, "40");
+    type_text(w().diameter, "1.25");
+    type_text(w().backlash, "0.005");
+  }
+  // Only the outputs named in `expected`; the others are not compared.
+  void expect_outputs(const Texts& expected) const {
+    for (const auto& [slot, text] : expected)
+      EXPECT_EQ(out(slot), text) << "output " << slot;
+  }
+  void expect_empty() const {
+    for (Fl_Output* field : w().outputs)
+      EXPECT_STREQ(field->value(), "");
+  }
+
+  WormGearPage* page = nullptr;
+};
+
+TEST_F(WormGearPageTest, StartsWithDiametralPitchInInches) {
+  EXPECT_TRUE(w().systems[1]->value());
+  EXPECT_TRUE(w().angles[0]->value());
+  EXPECT_TRUE(w().round_rim->value());
+  EXPECT_TRUE(w().right_hand->value());
+  EXPECT_TRUE(w().inch->value());
+  EXPECT_EQ(w().starts->value(), 1.0);
+  EXPECT_FALSE(w().fraction_group->visible());
+  EXPECT_TRUE(w().crown_panels[0]->visible());
+  EXPECT_FALSE(w().crown_panels[1]->visible());
+  EXPECT_FALSE(w().centre_distance->active());
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  EXPECT_EQ(w().pitch_label->label(), lang(294));
+  EXPECT_EQ(w().backlash->label(), lang(330));
+}
+
+TEST_F(WormGearPageTest, WorkedExample) {
+  enter_worked_example();
+  expect_outputs(kWorkedInch);
+  EXPECT_TRUE(w().centre_distance->active());
+  EXPECT_TRUE(w().change_gear_help->active());
+  EXPECT_STREQ(w().diameter->value(), "1.25"); // what was typed stays as typed
+  retype(w().backlash, "");
+  expect_empty();
+}
+
+TEST_F(WormGearPageTest, ChoicesChangeTheirResults) {
+  enter_worked_example();
+  click(w().left_hand); // the flank rows change places
+  expect_outputs({{WormGearPage::kHobFirstSide, "-0.462"},
+                  {WormGearPage::kHobSecondSide, "11.538"},
+                  {WormGearPage::kWormFirstSide, "-0.289"},
+                  {WormGearPage::kWormSecondSide, "11.711"}});
+  retype(w().diameter, "1.25"); // a recompute keeps the left-hand rows
+  EXPECT_EQ(out(WormGearPage::kWormFirstSide), "-0.289");
+  click(w().right_hand);
+  EXPECT_EQ(out(WormGearPage::kWormFirstSide), "11.711");
+
+  click(w().square_rim); // 5.25 + 0.4775 x 0.3927
+  EXPECT_EQ(out(WormGearPage::kThroatDiameter), "5.438");
+  EXPECT_FALSE(w().crown_panels[0]->visible());
+  EXPECT_TRUE(w().crown_panels[1]->visible());
+  click(w().crown_cut); // 1.289 + c 0.0196
+  EXPECT_EQ(out(WormGearPage::kHobOutsideDiameter), "1.309");
+
+  click(w().starts->child(1)); // two starts: lead 0.7854, 90 - atan(4)
+  EXPECT_EQ(w().starts->value(), 2.0);
+  EXPECT_EQ(out(WormGearPage::kWormLeadAngle), "14.036");
+
+  click(w().angles[2]); // 20°: tip width 0.19635 - 2 x 0.125 x 0.36397
+  EXPECT_EQ(out(WormGearPage::kHobTipWidth), "0.105");
+}
+
+TEST_F(WormGearPageTest, TooFewTeethWarnOncePerAngleAndCount) {
+  click(w().angles[2]); // 20°
+  type_text(w().teeth, "24");
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(dialogs.alerts[0],
+            "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least " + lang(332) +
+                ".");
+  retype(w().teeth, "24"); // the same angle and count again: no second warning
+  EXPECT_EQ(dialogs.alerts.size(), 1u);
+  click(w().angles[0]); // 14.5° needs 40
+  ASSERT_EQ(dialogs.alerts.size(), 2u);
+  EXPECT_NE(dialogs.alerts[1].find(lang(332)), std::string::npos);
+  click(w().angles[6]); // 30° has no limit
+  retype(w().teeth, "10");
+  EXPECT_EQ(dialogs.alerts.size(), 2u);
+}
+
+TEST_F(WormGearPageTest, ToothCountOutOfRangeEmptiesTheResults) {
+  enter_worked_example();
+  retype(w().teeth, "5");
+  EXPECT_EQ(w().teeth->textcolor(), FL_RED);
+  expect_empty();
+  type_text(w().teeth, "0"); // 50
+  EXPECT_EQ(w().teeth->textcolor(), FL_BLACK);
+  EXPECT_EQ(out(WormGearPage::kCentreDistance), "3.625"); // (6.25 + 1.0) / 2
+}
+
+TEST_F(WormGearPageTest, ToothSystemsAndTheFraction) {
+  enter_worked_example();
+  click(w().systems[0]); // module: the pitch means something else now
+  EXPECT_STREQ(w().pitch->value(), "");
+  expect_empty();
+  EXPECT_EQ(w().pitch_label->label(), lang(293));
+  EXPECT_FALSE(w().centre_distance->active());
+
+  click(w().systems[2]); // circular pitch in inches, from a fraction
+  EXPECT_TRUE(w().fraction_group->visible());
+  EXPECT_FALSE(w().change_gear_help->active());
+  type_text(w().fraction[1], "1");
+  type_text(w().fraction[2], "4");
+  EXPECT_STREQ(w().pitch->value(), "0.25");
+  retype(w().teeth, "50");
+  retype(w().diameter, "1");
+  retype(w().backlash, "0.004");
+  click(w().angles[4]);
+  click(w().starts->child(1));
+  click(w().starts->child(1));
+  // p 0.25, Dt 3.9789, Dp 0.8409; lead 0.75
+  expect_outputs({{WormGearPage::kCentreDistance, "2.41"},
+                  {WormGearPage::kWormLeadAngle, "15.85"},
+                  {WormGearPage::kWormThreadLength, "1.125"}});
+  EXPECT_STREQ(w().fraction[1]->value(), "1"); // the fraction stays while it is used
+  retype(w().pitch, "0.3");                    // typed by hand
+  EXPECT_STREQ(w().fraction[1]->value(), "");
+
+  click(w().systems[3]);
+  EXPECT_FALSE(w().fraction_group->visible());
+}
+
+TEST_F(WormGearPageTest, UnitsConvertTheLengthsThereAndBack) {
+  enter_worked_example();
+  const Texts in_mm = {{WormGearPage::kHobOutsideDiameter, "32.75"},
+                       {WormGearPage::kHobWholeDepth, "6.85"},
+                       {WormGearPage::kCentreDistance, "76.2"},
+                       {WormGearPage::kWormTipWidth, "3.21"},
+                       {WormGearPage::kWormLeadAngle, "7.125"}};
+  click(w().millimetre);
+  EXPECT_STREQ(w().diameter->value(), "31.75");
+  EXPECT_STREQ(w().backlash->value(), "0.127");
+  EXPECT_EQ(w().backlash->label(), lang(363));
+  expect_outputs(in_mm);
+  retype(w().diameter, "31.75"); // a recompute in millimetres gives the same
+  expect_outputs(in_mm);
+  click(w().inch);
+  EXPECT_STREQ(w().diameter->value(), "1.25");
+  EXPECT_STREQ(w().backlash->value(), "0.005");
+  expect_outputs(kWorkedInch);
+
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().millimetre->value());
+  expect_outputs(in_mm);
+  click(app->main_window()->unit_button());
+  EXPECT_TRUE(w().inch->value());
+  expect_outputs(kWorkedInch);
+}
+
+TEST_F(WormGearPageTest, CentreDistanceSetsTheWormDiameter) {
+  type_text(w().pitch, "8");
+  type_text(w().teeth, "40");
+  ASSERT_TRUE(w().centre_distance->active()); // before any diameter or backlash
+  click(w().centre_distance);
+  ASSERT_TRUE(window().window->visible());
+  EXPECT_FALSE(window().apply->active());
+  type_text(window().inch, "2.7"); // root 0.11 < whole depth 0.27
+  EXPECT_STREQ(window().millimetre->value(), "68.58");
+  EXPECT_FALSE(window().apply->active());
+  retype(window().inch, "3");
+  EXPECT_STREQ(window().millimetre->value(), "76.2");
+  EXPECT_TRUE(window().apply->active());
+  click(window().apply); // 2 x 3 - 5 + 2 x 0.125
+  EXPECT_FALSE(window().window->visible());
+  EXPECT_STREQ(w().diameter->value(), "1.25");
+  type_text(w().backlash, "0.005");
+  expect_outputs(kWorkedInch);
+
+  click(w().millimetre);
+  click(w().centre_distance);
+  type_text(window().fraction[0], "3");
+  type_text(window().fraction[1], "1");
+  type_text(window().fraction[2], "2");
+  EXPECT_STREQ(window().inch->value(), "3.5");
+  EXPECT_STREQ(window().millimetre->value(), "88.9");
+  click(window().apply); // 2.25 in, written in millimetres
+  EXPECT_STREQ(w().diameter->value(), "57.15");
+  EXPECT_EQ(out(WormGearPage::kCentreDistance), "88.9");
+
+  click(w().centre_distance);
+  click(window().cancel);
+  EXPECT_FALSE(window().window->visible());
+  EXPECT_STREQ(w().diameter->value(), "57.15");
+}
+
+TEST_F(WormGearPageTest, RestartRestoresEverything) {
+  click(w().systems[0]);
+  type_text(w().pitch, "2");
+  type_text(w().teeth, "30");
+  click(w().millimetre);
+  type_text(w().diameter, "20");
+  type_text(w().backlash, "0.1");
+  click(w().angles[2]);
+  click(w().starts->child(1));
+  click(w().square_rim);
+  click(w().crown_cut);
+  click(w().left_hand);
+  w().scroll->scroll_to(0, 200);
+  const Texts expected = {{WormGearPage::kCentreDistance, "38.0"}, // 1.4960654 in
+                          {WormGearPage::kThroatDiameter, "67.0"},
+                          {WormGearPage::kWormFirstSide, "5.31"},
+                          {WormGearPage::kWormLeadAngle, "14.036"}};
+  expect_outputs(expected);
+  restart_app();
+  page = static_cast<WormGearPage*>(app->page(13));
+  EXPECT_TRUE(app->main_window()->page_group(13)->visible());
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  EXPECT_TRUE(w().systems[0]->value());
+  EXPECT_EQ(w().pitch_label->label(), lang(293));
+  EXPECT_STREQ(w().pitch->value(), "2");
+  EXPECT_STREQ(w().diameter->value(), "20");
+  EXPECT_TRUE(w().millimetre->value());
+  EXPECT_EQ(w().backlash->label(), lang(363));
+  EXPECT_TRUE(w().angles[2]->value());
+  EXPECT_EQ(w().starts->value(), 2.0);
+  EXPECT_TRUE(w().square_rim->value());
+  EXPECT_TRUE(w().crown_panels[1]->visible());
+  EXPECT_TRUE(w().crown_cut->value());
+  EXPECT_TRUE(w().left_hand->value());
+  EXPECT_EQ(w().scroll->yposition(), 200);
+  expect_outputs(expected);
+}
+
+TEST_F(WormGearPageTest, BothEndsOfThePageCanBeScrolledTo) {
+  Fl_Scroll* scroll = w().scroll;
+  EXPECT_LE(scroll->y() + scroll->h(),
+            scroll->window()->h()); // the scroll bar's ends are on screen
+  EXPECT_GE(w().backdrops[0]->parent()->y(), scroll->y());
+  // The scroll bar learns its range when the page is drawn.
+  scroll->window()->wait_for_expose();
+  scroll->redraw();
+  Fl::flush();
+  Fl_Scrollbar& bar = scroll->scrollbar; // dragged to its end
+  ASSERT_GT(bar.maximum(), 1.0);
+  bar.value(bar.maximum());
+  bar.do_callback();
+  Fl_Group* panel = w().crown_panels[0];
+  EXPECT_GT(scroll->yposition(), 0);
+  EXPECT_LE(panel->y() + panel->h(), scroll->y() + scroll->h());
+  EXPECT_GE(w().inch->y(), scroll->y());
+}
+
+TEST_F(WormGearPageTest, HelpButtonsOpenTheirTopics) {
+  enter_worked_example();
+  click(w().worm_help);
+  click(w().crown_help);
+  click(w().change_gear_help);
+  ASSERT_EQ(app->help_windows().size(), 3u);
+  EXPECT_EQ(app->help_windows()[0]->window()->label(), lang(265));
+  EXPECT_EQ(app->help_windows()[1]->window()->label(), lang(266));
+  EXPECT_GT(app->help_windows()[1]->view()->topline(), 0); // at the crown section
+  EXPECT_EQ(app->help_windows()[2]->window()->label(), lang(365));
+  for (const auto& help : app->help_windows())
+    help->window()->hide();
+}
+
+TEST_F(WormGearPageTest, PicturesDraw) {
+  for (Fl_Widget* picture :
+       {static_cast<Fl_Widget*>(w().backdrops[0]), static_cast<Fl_Widget*>(w().crown_pictures[0]),
+        static_cast<Fl_Widget*>(w().crown_pictures[1])}) {
+    Rendered image = render_widget(picture);
+    EXPECT_GT(image.drawn_pixels(), 2000);
+  }
+  // The square rim is turned larger: its bronze reaches higher up beside the worm.
+  Rendered round = render_widget(w().crown_pictures[0]);
+  Rendered square = render_widget(w().crown_pictures[1]);
+  EXPECT_NE(round.rgb, square.rgb);
+}
