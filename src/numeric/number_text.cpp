@@ -235,7 +235,8 @@ std::string fraction_text(const std::string& whole, const std::string& over,
   } else {
     result = N <= D ? w + n / d : w;
   }
-  return empty ? std::string() : print("%.4g", result);
+  // Ten significant digits: with four, 3 5/16 read as 3.312 instead of 3.3125.
+  return empty ? std::string() : print("%.10g", result);
 }
 
 std::string normalise_unsigned_text(const std::string& text) {

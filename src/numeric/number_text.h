@@ -97,7 +97,7 @@ std::string convert_text_inch_to_mm(const std::string& text, int kind);
 /// signed decimals are emptied below 0.0001 in magnitude; format_fixed(10).
 std::string convert_text_mm_to_inch(const std::string& text, int kind);
 
-/// Whole part plus fraction over/under as one decimal text ("%.4g"), or the
+/// Whole part plus fraction over/under as one decimal text ("%.10g"), or the
 /// empty text when the combination has no sensible value:
 /// ("1","1","4") -> "1.25", ("0","3","8") -> "0.375", ("2","0","0") -> "2",
 /// ("1","5","4") -> "" (a fraction above 1 with a whole part).

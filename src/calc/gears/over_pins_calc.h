@@ -6,13 +6,12 @@
 // centres comes from an inverse cosine, no iteration. Every length in inches.
 #pragma once
 
+#include "calc/gears/tooth_system.h"
 #include <optional>
 
 namespace gears {
 
 /// How the tooth size is given, in the order of the page's radio buttons.
-enum class ToothSystem { kModule, kDiametralPitch, kCircularPitchInch, kCircularPitchMm };
-
 /// The pressure-angle radios, in their order on the page.
 enum class PressureAngleChoice { k14_5, k20, kTyped };
 

@@ -4,13 +4,14 @@
 // measurement). Gears are worked in inches; millimetres are derived.
 #pragma once
 
+#include "calc/gears/tooth_system.h"
 #include <optional>
 #include <string>
 
 namespace gears {
 
-/// How the tooth size is given, in the order of the page's radio buttons.
-enum class PitchSystem { kModule, kDiametralPitch, kCircularPitchInch, kCircularPitchMm };
+/// The spur page calls its tooth-size systems pitch systems.
+using PitchSystem = ToothSystem;
 
 enum class PressureAngle { k14_5, k20 };
 

@@ -5,19 +5,12 @@
 // them.
 #pragma once
 
+#include "calc/gears/tooth_system.h"
 #include <array>
 #include <optional>
 #include <string>
 
 namespace gears {
-
-/// How the tooth size is given, in the order of the page's radio buttons.
-enum class ToothSystem {
-  kModule = 0,            ///< millimetres of pitch diameter per tooth
-  kDiametralPitch = 1,    ///< teeth per inch of pitch diameter
-  kCircularPitchInch = 2, ///< axial pitch in inches
-  kCircularPitchMm = 3,   ///< axial pitch in millimetres
-};
 
 /// One of the seven pressure angles the page offers.
 struct WormPressureAngle {
