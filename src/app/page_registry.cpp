@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/gears/bevel_gear_page.h"
 #include "calc/gears/spur_gear_page.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
@@ -41,6 +42,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ConversionsPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
+  case 14:
+    return std::make_unique<gears::BevelGearPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
