@@ -180,6 +180,13 @@ bool App::dividing_head_can_index(int divisions) {
   return true;
 }
 
+DividingHeadPlates App::dividing_head_plates() {
+  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(7)))
+    return head->plates();
+  const settings::SettingsValues values = settings::read_settings_values(settings_);
+  return {values.ratio, settings::head_plates(settings_, values.last_head)};
+}
+
 void App::show_help(int topic) {
   help_windows_.push_back(std::make_unique<HelpWindow>(*this, topic));
   help_windows_.back()->window()->show();

@@ -12,6 +12,7 @@
 
 #include "app/checked_input.h"
 #include "app/dialogs.h"
+#include "app/page.h"
 #include "i18n/string_table.h"
 #include "settings/ini_document.h"
 #include "settings/settings_model.h"
@@ -117,6 +118,9 @@ public:
   /// Whether n equal divisions can be indexed with the selected dividing head
   /// and its plates (asked of the dividing-head page; true while there is none).
   bool dividing_head_can_index(int divisions);
+  /// The selected dividing head's worm ratio and hole circles (asked of the
+  /// dividing-head page; read from the settings while there is none).
+  DividingHeadPlates dividing_head_plates();
   /// Opens the help page of a topic 0-9 in a new help window.
   void show_help(int topic);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 class Fl_Group;
 class Fl_Input;
@@ -51,12 +52,23 @@ private:
   int number_;
 };
 
+/// The selected dividing head as other pages index with it: its worm ratio
+/// (crank turns per spindle turn) and the hole circles of its plates, in the
+/// order of the head's plate list.
+struct DividingHeadPlates {
+  int ratio = 0;
+  std::vector<int> circles;
+};
+
 /// What the dividing-head page offers the other pages: whether n equal
-/// divisions can be indexed with the selected head and its plates.
+/// divisions can be indexed with the selected head and its plates, and the
+/// head itself for a page with stricter needs (the bevel gear wants a
+/// quarter tooth in whole holes).
 class DividingHeadIndex {
 public:
   virtual ~DividingHeadIndex() = default;
   virtual bool can_index(int divisions) const = 0;
+  virtual DividingHeadPlates plates() const = 0;
 };
 
 /// Creates page `number` (1-17). Pages not built yet are empty frames.

@@ -3,6 +3,7 @@
 // header here and return it from create_page.
 #include "app/page.h"
 
+#include "calc/gears/bevel_gear_page.h"
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/spur_gear_page.h"
 #include "calc/gears/worm_gear_page.h"
@@ -48,6 +49,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
   case 13:
     return std::make_unique<gears::WormGearPage>(app);
+  case 14:
+    return std::make_unique<gears::BevelGearPage>(app);
   case 15:
     return std::make_unique<gears::OverPinsPage>(app);
   default:

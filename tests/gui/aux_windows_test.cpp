@@ -92,6 +92,7 @@ TEST_F(AuxWindowsTest, LanguageSwitchRebuildsThemInTheNewLanguage) {
   german.replace(german.find("\n451 = "), 7, "\n451 = Wechselräder ");
   dir.write_file("language/de/de.ini", german);
   start_app();
+  dialogs.language_answers = {0}; // "de", first of the other languages
   click(app->main_window()->language_button());
   settle();
   ASSERT_EQ(app->current_language(), "de");

@@ -531,6 +531,7 @@ TEST_F(BoltCirclePageTest, LanguageSwitchRebuildsTheListWindow) {
   german.replace(german.find("\n173 = "), 11, "\n173 = Loch");
   dir.write_file("language/de/de.ini", german);
   full_circle("4", "4", "100");
+  dialogs.language_answers = {0}; // "de", first of the other languages
   click(app->main_window()->language_button());
   settle();
   ASSERT_EQ(app->current_language(), "de");

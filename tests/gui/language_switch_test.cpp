@@ -6,6 +6,8 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Scroll.H>
 
+#include <cstdlib>
+
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
@@ -14,7 +16,17 @@ using namespace testing_support;
 
 class LanguageSwitchTest : public AppTest {};
 
+namespace {
+// Leaves English as the only language installed in the test's directory.
+void only_english(const testing_support::TempDir& dir) {
+  std::system(("find '" + dir.path() + "/language' -mindepth 1 -maxdepth 1 -type d ! -name en " +
+               "-exec rm -rf {} +")
+                  .c_str());
+}
+} // namespace
+
 TEST_F(LanguageSwitchTest, OnlyOneLanguageInstalledIsAMessageNotTheEnd) {
+  only_english(dir);
   app::App& a = start_app();
   EXPECT_NO_THROW(a.switch_language());
   ASSERT_EQ(dialogs.alerts.size(), 1u);
@@ -23,6 +35,7 @@ TEST_F(LanguageSwitchTest, OnlyOneLanguageInstalledIsAMessageNotTheEnd) {
 }
 
 TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
+  only_english(dir);
   std::string german = dir.read_file("language/en/en.ini");
   german.replace(german.find("\n0 = "), 5, "\n0 = Kreis_");
   dir.write_file("language/de/de.ini", german);

@@ -47,6 +47,7 @@ public:
   Fl_Input* focus_input() override;
 
   bool can_index(int divisions) const override;
+  app::DividingHeadPlates plates() const override { return {ratio_, head_plates_}; }
 
   const DividingHeadWidgets& widgets() const { return w_; }
   int head_ratio() const { return ratio_; }

@@ -26,7 +26,8 @@ private:
   std::string path_;
 };
 
-/// Copies the source tree's language/ into `dir`/language.
+/// Copies English and the shared help pages of the source tree's language/
+/// into `dir`/language.
 void copy_language_files(const std::string& dir);
 
 class AppTest : public ::testing::Test {

@@ -89,8 +89,8 @@ TEST(LanguageFiles, FormatsKeepTheirConversionsAndTildesOnlyBreakTwoEntries) {
 }
 
 TEST(LanguageFiles, EveryHelpPageIsThereInEveryLanguage) {
-  const char* pages[] = {"thread",    "backlash", "worm_gear",  "ChangeGearCalculation",
-                         "bevel",     "pdc",      "gear_ratio", "change_gear"};
+  const char* pages[] = {"thread", "backlash", "worm_gear",  "ChangeGearCalculation",
+                         "bevel",  "pdc",      "gear_ratio", "change_gear"};
   EXPECT_FALSE(read(kLanguageDir + "/pin_dia.html").empty()) << "pin_dia.html";
   for (const std::string& code : languages()) {
     for (const char* page : pages) {

@@ -1,0 +1,450 @@
+// Page 14, the bevel gear, driven with real keys and clicks: worked miter and
+// pinion-and-gear pairs, tooth counts the dividing head can't cut with a
+// whole quarter tooth, the shaft-angle limit, degrees-minutes-seconds, both
+// units, module, the face width and its slider, State.ini across a restart,
+// the scrolling, the help button, the sketch and the printed sheets.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_PostScript.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Slider.H>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "calc/gears/bevel_gear_draw.h"
+#include "calc/gears/bevel_gear_page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+
+using namespace testing_support;
+using gears::BevelColumnWidgets;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+constexpr const char* kCincinnati = "Cincinatti 40-1";
+
+// The PostScript device writes each text as ASCII85 of UTF-16BE between "<~"
+// and "~>"; these are the texts back, ASCII only.
+std::vector<std::string> printed_texts(const std::string& ps) {
+  std::vector<std::string> texts;
+  for (size_t start = ps.find("<~"); start != std::string::npos; start = ps.find("<~", start + 2)) {
+    const size_t end = ps.find("~>", start);
+    if (end == std::string::npos)
+      break;
+    std::string bytes;
+    unsigned long group = 0;
+    int count = 0;
+    for (size_t i = start + 2; i < end; ++i) {
+      const char ch = ps[i];
+      if (ch < '!' || ch > 'u')
+        continue;
+      group = group * 85 + static_cast<unsigned long>(ch - '!');
+      if (++count == 5) {
+        for (int k = 3; k >= 0; --k)
+          bytes += static_cast<char>((group >> (8 * k)) & 0xff);
+        group = 0;
+        count = 0;
+      }
+    }
+    if (count > 1) {
+      for (int k = count; k < 5; ++k)
+        group = group * 85 + 84;
+      for (int k = 3; k >= 5 - count; --k)
+        bytes += static_cast<char>((group >> (8 * k)) & 0xff);
+    }
+    std::string text;
+    for (size_t i = 1; i < bytes.size(); i += 2)
+      text += bytes[i];
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+class BevelGearPageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+
+  void open_page() {
+    if (!app)
+      start_app();
+    click(app->main_window()->nav_button(14));
+  }
+  // The dividing head of the settings file, as if chosen on its page.
+  void use_head(const char* head) {
+    app->settings_doc().set(".:last", head);
+    app->settings_doc().set(".:ratio", "40");
+    app->write_settings();
+    restart_app();
+    open_page();
+  }
+  const gears::BevelGearWidgets& w() const {
+    return static_cast<gears::BevelGearPage*>(app->page(14))->widgets();
+  }
+  std::string lang(int i) const { return app->lang(i); }
+  static void retype(Fl_Input* field, const std::string& text) {
+    field->take_focus();
+    field->position(0, field->size());
+    if (text.empty())
+      press_key(FL_BackSpace);
+    else
+      type_text(field, text);
+  }
+  static Texts column(const BevelColumnWidgets& c) {
+    Texts out;
+    for (Fl_Output* field : c.values)
+      out.push_back(field->value());
+    return out;
+  }
+  template <typename Field> static Texts triple(const std::array<Field*, 3>& fields) {
+    return {fields[0]->value(), fields[1]->value(), fields[2]->value()};
+  }
+  Texts left() const { return column(w().left); }
+  Texts right() const { return column(w().right); }
+  static bool red(const Fl_Input* field) { return field->textcolor() == FL_RED; }
+  std::string label(const Fl_Widget* widget) const {
+    return widget->label() ? widget->label() : "";
+  }
+  Texts face_width() const {
+    return {label(w().face_width_minimum), w().face_width->value(), label(w().face_width_maximum)};
+  }
+  const Texts kEmpty = Texts(gears::kBevelRowCount, "");
+};
+
+// The rows: outside and pitch diameter, face width, pitch angle and its
+// complement, hole circle, turns, holes, cutter, whole depth, quarter pitch,
+// quarter-tooth holes, half pitch, half-tooth holes.
+
+TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiter) {
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  for (const Fl_Round_Button* set : {w().inch, w().decimal, w().diametral_pitch, w().miter})
+    EXPECT_NE(set->value(), 0);
+  EXPECT_STREQ(w().shaft_angle->value(), "90");
+  EXPECT_TRUE(w().shaft_angle->visible());
+  EXPECT_FALSE(w().shaft_dms_frame->visible());
+  EXPECT_TRUE(w().miter_frame->visible());
+  EXPECT_FALSE(w().pair_frame->visible());
+  EXPECT_FALSE(w().right.frame->visible());
+  EXPECT_EQ(label(w().left.frame), lang(380));
+  EXPECT_EQ(label(w().pitch), lang(294));
+  EXPECT_FALSE(w().print->active());
+  EXPECT_EQ(left(), kEmpty);
+}
+
+TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesIt) {
+  use_head(kCincinnati);
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "24");
+  EXPECT_FALSE(red(w().miter_teeth));
+  // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
+  EXPECT_EQ(left(), (Texts{"3.177", "3.0", "1.0", "45", "45", "24", "1", "16", "4", "0.27", "0.098",
+                           "10", "0.196", "20"}));
+  EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
+  EXPECT_TRUE(w().print->active());
+  // Only the shaft angle changes: each pitch angle is half of it.
+  retype(w().shaft_angle, "120");
+  EXPECT_EQ(left()[gears::kOutsideDiameterRow], "3.125");
+  EXPECT_EQ(left()[gears::kPitchAngleRow], "60");
+  EXPECT_EQ(left()[gears::kComplementRow], "30");
+  EXPECT_EQ(left()[gears::kCutterRow], "3"); // 48 formative teeth
+}
+
+TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutWithAWholeQuarterToothAreRed) {
+  type_text(w().pitch, "8");
+  struct Case {
+    const char* teeth;
+    bool red, result;
+  };
+  // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
+  // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
+  const Case cases[] = {{"24", true, false},
+                        {"20", false, true},
+                        {"11", true, false},
+                        {"", false, false},
+                        {"30", false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.teeth);
+    retype(w().miter_teeth, c.teeth);
+    EXPECT_EQ(red(w().miter_teeth), c.red);
+    EXPECT_EQ(left() != kEmpty, c.result);
+    EXPECT_EQ(w().print->active() != 0, c.result);
+  }
+}
+
+TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
+  click(w().pinion_and_gear);
+  EXPECT_TRUE(w().pair_frame->visible());
+  EXPECT_FALSE(w().miter_frame->visible());
+  EXPECT_TRUE(w().right.frame->visible());
+  EXPECT_EQ(label(w().left.frame), lang(376));
+  EXPECT_EQ(label(w().right.frame), lang(378));
+  type_text(w().pitch, "8");
+  type_text(w().pinion_teeth, "20");
+  retype(w().gear_teeth, "40");
+  // tan γp = 1/2; cutters for 22 and 89 formative teeth; the 16 circle.
+  EXPECT_EQ(left(), (Texts{"2.724", "2.5", "1.0", "26.5651", "63.4349", "16", "2", "0", "5", "0.27",
+                           "0.098", "8", "0.196", "16"}));
+  EXPECT_EQ(right(), (Texts{"5.112", "5.0", "1.0", "63.4349", "26.5651", "16", "1", "0", "2",
+                            "0.27", "0.098", "4", "0.196", "8"}));
+
+  // Back to miter: the pinion's count is the miter count.
+  click(w().miter);
+  EXPECT_STREQ(w().miter_teeth->value(), "20");
+  EXPECT_EQ(left()[gears::kPitchAngleRow], "45");
+  click(w().pinion_and_gear);
+  EXPECT_STREQ(w().pinion_teeth->value(), "20");
+  EXPECT_STREQ(w().gear_teeth->value(), "20");
+  EXPECT_EQ(right()[gears::kPitchAngleRow], "45");
+}
+
+TEST_F(BevelGearPageTest, ShaftAngleOver180Becomes180) {
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "20");
+  retype(w().shaft_angle, "200");
+  EXPECT_STREQ(w().shaft_angle->value(), "180");
+  EXPECT_EQ(triple(w().shaft_dms), (Texts{"180", "0", "0.0"}));
+  // Shafts in line make no bevel pair.
+  EXPECT_EQ(left(), kEmpty);
+  EXPECT_FALSE(w().print->active());
+}
+
+TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
+  click(w().pinion_and_gear);
+  type_text(w().pitch, "8");
+  type_text(w().pinion_teeth, "20");
+  retype(w().gear_teeth, "40");
+  click(w().dms);
+  EXPECT_FALSE(w().shaft_angle->visible());
+  EXPECT_TRUE(w().shaft_dms_frame->visible());
+  EXPECT_FALSE(w().left.values[gears::kPitchAngleRow]->visible());
+  EXPECT_TRUE(w().left.angle_dms[0][0]->visible());
+  // 26.5651° = 26° 33′ 54.184″.
+  EXPECT_EQ(triple(w().left.angle_dms[0]), (Texts{"26", "33", "54.184"}));
+  EXPECT_EQ(triple(w().right.angle_dms[1]), (Texts{"26", "33", "54.184"}));
+  EXPECT_EQ(triple(w().left.angle_dms[1]), (Texts{"63", "26", "5.816"}));
+
+  // 60°: tan γp = sin 60° / (2 + cos 60°).
+  retype(w().shaft_dms[0], "60");
+  EXPECT_STREQ(w().shaft_angle->value(), "60");
+  EXPECT_EQ(triple(w().left.angle_dms[0]), (Texts{"19", "6", "23.779"}));
+  // 59° 30′ in the fields is 59.5° in the decimal one.
+  retype(w().shaft_dms[0], "59");
+  retype(w().shaft_dms[1], "30");
+  EXPECT_STREQ(w().shaft_angle->value(), "59.5");
+  ASSERT_NE(left(), kEmpty);
+  // Out of range: red, and no results for an angle that isn't the one shown.
+  retype(w().shaft_dms[0], "190");
+  EXPECT_TRUE(red(w().shaft_dms[0]));
+  EXPECT_EQ(triple(w().left.angle_dms[0]), (Texts{"", "", ""}));
+  retype(w().shaft_dms[0], "90");
+  EXPECT_STREQ(w().shaft_angle->value(), "90.5");
+  EXPECT_NE(left(), kEmpty);
+
+  click(w().decimal);
+  EXPECT_TRUE(w().shaft_angle->visible());
+  EXPECT_FALSE(w().shaft_dms_frame->visible());
+  EXPECT_TRUE(w().left.values[gears::kPitchAngleRow]->visible());
+  EXPECT_FALSE(w().left.angle_dms[0][0]->visible());
+  EXPECT_STREQ(w().shaft_angle->value(), "90.5");
+}
+
+TEST_F(BevelGearPageTest, MillimetresByThePageAndByTheUnitButton) {
+  use_head(kCincinnati);
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "24");
+  const Texts inch = left();
+  const Texts mm = {"80.69", "76.2", "25.4", "45",   "45", "24",   "1",
+                    "16",    "4",    "6.85", "2.49", "10", "4.99", "20"};
+  click(w().mm);
+  EXPECT_EQ(left(), mm);
+  EXPECT_EQ(label(w().left.frame), lang(381));
+  EXPECT_EQ(face_width(), (Texts{"19.95", "25.40", "29.92"}));
+  click(w().inch);
+  EXPECT_EQ(left(), inch);
+  EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
+
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_EQ(left(), mm);
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().inch->value(), 0);
+  EXPECT_EQ(left(), inch);
+}
+
+TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "30");
+  ASSERT_NE(left(), kEmpty);
+  click(w().module);
+  EXPECT_EQ(label(w().pitch), lang(293));
+  EXPECT_STREQ(w().pitch->value(), "");
+  EXPECT_EQ(left(), kEmpty);
+  EXPECT_FALSE(w().face_width->active());
+  EXPECT_STREQ(w().miter_teeth->value(), "30");
+  // Module 3: P = 25.4 / 3; 30 / cos 45° -> 42 teeth: metric No. 6. The 15
+  // circle: 1 turn and 5 holes, 20 holes a tooth.
+  type_text(w().pitch, "3");
+  EXPECT_EQ(left(), (Texts{"3.71", "3.543", "0.945", "45", "45", "15", "1", "5", "6", "0.255",
+                           "0.093", "5", "0.186", "10"}));
+  click(w().mm);
+  EXPECT_EQ(left()[gears::kPitchDiameterRow], "90.0");
+  EXPECT_EQ(left()[gears::kOutsideDiameterRow], "94.24");
+  EXPECT_EQ(face_width(), (Texts{"18.85", "24.00", "28.27"}));
+}
+
+TEST_F(BevelGearPageTest, FaceWidthWithinItsLimits) {
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "20");
+  retype(w().face_width, "1.1");
+  EXPECT_FALSE(red(w().face_width));
+  EXPECT_EQ(left()[gears::kFaceWidthRow], "1.1");
+  EXPECT_DOUBLE_EQ(w().face_width_slider->value(), 1.1);
+  retype(w().face_width, "2");
+  EXPECT_TRUE(red(w().face_width));
+  EXPECT_EQ(left()[gears::kFaceWidthRow], "1.1");
+  // The lowest width as shown is allowed, though 2π/8 is 0.7854.
+  retype(w().face_width, "0.785");
+  EXPECT_FALSE(red(w().face_width));
+  EXPECT_EQ(left()[gears::kFaceWidthRow], "0.785");
+
+  w().face_width_slider->value(1.05);
+  w().face_width_slider->do_callback();
+  EXPECT_STREQ(w().face_width->value(), "1.050");
+  EXPECT_EQ(left()[gears::kFaceWidthRow], "1.05");
+  // A new pitch starts again from 8 / P.
+  retype(w().pitch, "10");
+  EXPECT_EQ(face_width(), (Texts{"0.628", "0.800", "0.942"}));
+}
+
+TEST_F(BevelGearPageTest, StateSurvivesARestart) {
+  use_head(kCincinnati);
+  click(w().pinion_and_gear);
+  click(w().module);
+  click(w().mm);
+  click(w().dms);
+  type_text(w().pitch, "3");
+  type_text(w().pinion_teeth, "24");
+  retype(w().gear_teeth, "48");
+  retype(w().shaft_dms[1], "30");
+  retype(w().face_width, "20.5");
+  const Texts pinion = left(), gear = right();
+  ASSERT_EQ(pinion[gears::kFaceWidthRow], "20.5");
+  ASSERT_EQ(gear[gears::kHoleCircleRow], "24");
+  w().scroll->scroll_to(0, 300);
+
+  restart_app();
+  ASSERT_EQ(app->main_window()->shown_page(), 14);
+  EXPECT_EQ(Fl::focus(), w().pitch);
+  for (const Fl_Round_Button* set : {w().pinion_and_gear, w().module, w().mm, w().dms})
+    EXPECT_NE(set->value(), 0);
+  EXPECT_EQ(label(w().pitch), lang(293));
+  EXPECT_TRUE(w().pair_frame->visible());
+  EXPECT_TRUE(w().shaft_dms_frame->visible());
+  EXPECT_STREQ(w().pitch->value(), "3");
+  EXPECT_EQ(triple(w().shaft_dms), (Texts{"90", "30", "0.0"}));
+  EXPECT_STREQ(w().face_width->value(), "20.5");
+  EXPECT_EQ(left(), pinion);
+  EXPECT_EQ(right(), gear);
+  EXPECT_EQ(w().scroll->yposition(), 300);
+}
+
+TEST_F(BevelGearPageTest, MetricAtStartUpShowsMillimetres) {
+  click(app->main_window()->unit_button());
+  stop_app(); // no State.ini: only the setting remains
+  open_page();
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_EQ(label(w().left.frame), lang(381));
+}
+
+TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePage) {
+  stop_app();
+  dir.write_file("State.ini", "[page]\npage = 13\n[p14]\nscroll = 9000\n");
+  start_app();
+  ASSERT_EQ(app->main_window()->shown_page(), 14);
+  const Fl_Scroll* scroll = w().scroll;
+  // The bottom of the page: the print button shows whole.
+  EXPECT_GT(scroll->yposition(), 0);
+  EXPECT_LE(w().print->y() + w().print->h(), scroll->y() + scroll->h());
+  EXPECT_GE(w().print->y(), scroll->y());
+}
+
+TEST_F(BevelGearPageTest, HelpOpensTheBevelGearPage) {
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  app::HelpWindow& help = *app->help_windows().back();
+  EXPECT_EQ(std::string(help.window()->label()), lang(374));
+  ASSERT_NE(help.view()->value(), nullptr);
+  EXPECT_NE(std::string(help.view()->value()).find("Worked example"), std::string::npos);
+}
+
+TEST_F(BevelGearPageTest, SketchDrawsTheGearInItsColours) {
+  Rendered sketch = render_widget(w().sketch);
+  EXPECT_GT(sketch.drawn_pixels(), 5000);
+  EXPECT_GT(sketch.pixels_of(255, 255, 0), 2000); // the blank, colour 95
+  EXPECT_GT(sketch.pixels_of(255, 0, 0), 20);     // the red numbers
+}
+
+TEST_F(BevelGearPageTest, PrintsASheetPerGear) {
+  use_head(kCincinnati);
+  type_text(w().pitch, "8");
+  type_text(w().miter_teeth, "24");
+  auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
+    const std::string path = dir.path() + "/bevel.ps";
+    FILE* file = std::fopen(path.c_str(), "w");
+    EXPECT_NE(file, nullptr);
+    Fl_PostScript_File_Device device;
+    device.start_job(file, static_cast<int>(sheets.size()));
+    gears::draw_bevel_gear_sheets(device, sheets);
+    device.end_job();
+    std::fclose(file);
+    return dir.read_file("bevel.ps");
+  };
+  auto page = static_cast<gears::BevelGearPage*>(app->page(14));
+  auto pages = [](const std::string& ps) {
+    int n = 0;
+    for (size_t at = ps.find("%%Page: "); at != std::string::npos; at = ps.find("%%Page: ", at + 1))
+      ++n;
+    return n;
+  };
+  auto has = [](const Texts& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  };
+
+  std::string ps = print(page->print_sheets());
+  EXPECT_EQ(pages(ps), 1);
+  Texts texts = printed_texts(ps);
+  for (const char* text :
+       {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90",
+        "Outside diameter", "3.177", "Holes for a half tooth", "20"})
+    EXPECT_TRUE(has(texts, text)) << text;
+
+  click(w().pinion_and_gear);
+  click(w().dms);
+  retype(w().gear_teeth, "48");
+  ps = print(page->print_sheets());
+  EXPECT_EQ(pages(ps), 2);
+  texts = printed_texts(ps);
+  for (const char* text : {"Pinion (inch)", "Gear (inch)", "Teeth = 48, Shaft angle = 90:0:0.0",
+                           "26:33:54.184", "63:26:5.816"})
+    EXPECT_TRUE(has(texts, text)) << text;
+
+  retype(w().gear_teeth, "");
+  EXPECT_TRUE(page->print_sheets().empty());
+}
+
+} // namespace
