@@ -8,6 +8,7 @@
 #include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/polygon_page.h"
 #include "calc/geometry/right_triangle_page.h"
+#include "calc/gears/gear_ratio_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 
@@ -29,6 +30,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<geometry::ConversionsPage>(app);
   case 12:
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
+  case 16:
+    return std::make_unique<gears::GearRatioPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
