@@ -10,6 +10,7 @@
 #include "calc/geometry/right_triangle_page.h"
 #include "calc/gears/gear_ratio_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
+#include "calc/workshop/change_gears_page.h"
 #include "calc/workshop/dovetail_page.h"
 
 namespace app {
@@ -32,6 +33,8 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<workshop::DovetailMeasurementPage>(app);
   case 16:
     return std::make_unique<gears::GearRatioPage>(app);
+  case 17:
+    return std::make_unique<workshop::ChangeGearsPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }
