@@ -66,15 +66,13 @@ template <typename Input> Input* input(int x, int y, int w, int h, const char* l
   return field;
 }
 
-/// Hiding and showing again makes the field redraw in its new colour.
+/// Redrawn in place: hiding the field to redraw it would take the focus
+/// away from it while the user types.
 void colour_text(Fl_Input_* field, Fl_Color colour) {
   if (field->textcolor() == colour)
     return;
-  bool shown = field->visible();
-  field->hide();
   field->textcolor(colour);
-  if (shown)
-    field->show();
+  field->redraw();
 }
 
 /// The focus only goes to a field the user can see.

@@ -68,6 +68,7 @@ RatioResultsWindow::RatioResultsWindow(const app::App& app, int x, int y,
   scroll_ = new Fl_Scroll(0, 0, kWidth, kListHeight);
   scroll_->color(kWhite);
   scroll_->box(FL_FLAT_BOX);
+  scroll_->type(Fl_Scroll::VERTICAL);
   int count = static_cast<int>(results.size());
   rows_ = new Fl_Group(0, 0, kWidth, std::max(kListHeight, kRowStep * count + 80));
   rows_->box(FL_FLAT_BOX);

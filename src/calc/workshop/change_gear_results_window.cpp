@@ -31,8 +31,15 @@ constexpr std::array<int, kChangeGearRows> kRowTops = {27,  84,  141, 198, 255,
 struct PairPlace {
   int driver, arrow, driven, end, drop, printed_arrow;
 };
-constexpr std::array<PairPlace, 3> kPairs = {
-    {{82, 117, 135, 178, 0, 123}, {135, 169, 187, 231, 22, 175}, {187, 222, 240, 283, 0, 227}}};
+/// A fourth pair (only the gear-ratio search makes one) goes on the lower
+/// line under the third pair's driven gear; the error box leaves no room for
+/// its end label.
+constexpr std::array<PairPlace, kChangeGearPairs> kPairs = {{{82, 117, 135, 178, 0, 123},
+                                                             {135, 169, 187, 231, 22, 175},
+                                                             {187, 222, 240, 283, 0, 227},
+                                                             {240, 274, 292, 336, 22, 280}}};
+
+bool has_end_label(int pairs) { return pairs > 0 && pairs < kChangeGearPairs; }
 
 std::string text_of(const app::App& app, int entry) {
   const char* text = app.lang(entry);
@@ -73,6 +80,7 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const app::App& app, int x, int
       [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
       this);
   auto* scroll = new Fl_Scroll(0, 0, 525, 425);
+  scroll->type(Fl_Scroll::VERTICAL);
   heading_ = new Fl_Box(5, 1, 495, 20);
   heading_->labelfont(FL_HELVETICA_BOLD);
   heading_->copy_label(heading.c_str());
@@ -128,7 +136,7 @@ void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
   ChangeGearRow& row = rows_[static_cast<size_t>(i)];
   row.frame->show();
   row.label->show();
-  int pairs = std::min(result.pair_count(), 3);
+  int pairs = result.pair_count();
   for (int p = 0; p < pairs; ++p) {
     auto k = static_cast<size_t>(p);
     for (auto [box, text] : {std::pair{row.driver[k], &result.driver_text[k]},
@@ -140,7 +148,7 @@ void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
     }
     row.arrow[k]->show();
   }
-  if (pairs > 0)
+  if (has_end_label(pairs))
     row.end[static_cast<size_t>(pairs - 1)]->show();
   row.error->copy_label((text_of(app_, 428) + " = " + result.error_text).c_str());
   row.error->show();
@@ -198,7 +206,7 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
     fl_draw(error.c_str(), m + 359, top + 32);
     row_label(label, m, top);
 
-    int pairs = std::min(result.pair_count(), 3);
+    int pairs = result.pair_count();
     fl_font(FL_COURIER_BOLD, 14);
     for (int p = 0; p < pairs; ++p) {
       auto k = static_cast<size_t>(p);
@@ -208,7 +216,7 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
       cell(m + place.driven, y, result.driven_text[k]);
       drawing::arrow_line_h(m + place.printed_arrow, y + 10, m + place.driven - 1, 1);
     }
-    if (pairs > 0) {
+    if (has_end_label(pairs)) {
       const PairPlace& last = kPairs[static_cast<size_t>(pairs - 1)];
       fl_font(FL_HELVETICA, 14);
       fl_draw(end.c_str(), m + last.end, top + 7 + last.drop + 14);

@@ -26,14 +26,18 @@ namespace workshop {
 /// The rows of the window and of the paper.
 inline constexpr int kChangeGearRows = 10;
 
+/// Pairs a row can show: three of the user's gears, or four from the
+/// gear-ratio search (the fourth on the lower line, after the third).
+inline constexpr int kChangeGearPairs = 4;
+
 /// The widgets of one row, all hidden until the row is used.
 struct ChangeGearRow {
   Fl_Box* frame = nullptr;
   Fl_Box* label = nullptr;
-  std::array<Fl_Box*, 3> driver{};
-  std::array<Fl_Box*, 3> arrow{};
-  std::array<Fl_Box*, 3> driven{};
-  std::array<Fl_Box*, 3> end{};
+  std::array<Fl_Box*, kChangeGearPairs> driver{};
+  std::array<Fl_Box*, kChangeGearPairs> arrow{};
+  std::array<Fl_Box*, kChangeGearPairs> driven{};
+  std::array<Fl_Box*, kChangeGearPairs> end{};
   Fl_Box* error = nullptr;
 };
 
