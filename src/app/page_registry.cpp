@@ -4,6 +4,7 @@
 #include "app/page.h"
 
 #include "calc/gears/bevel_gear_page.h"
+#include "calc/gears/gear_ratio_page.h"
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/spur_gear_page.h"
 #include "calc/gears/worm_gear_page.h"
@@ -15,6 +16,7 @@
 #include "calc/geometry/right_triangle_page.h"
 #include "calc/threads/thread_series_page.h"
 #include "calc/threads/thread_wires_page.h"
+#include "calc/workshop/change_gears_page.h"
 #include "calc/workshop/dividing_head_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
@@ -53,6 +55,10 @@ std::unique_ptr<Page> create_page(App& app, int number) {
     return std::make_unique<gears::BevelGearPage>(app);
   case 15:
     return std::make_unique<gears::OverPinsPage>(app);
+  case 16:
+    return std::make_unique<gears::GearRatioPage>(app);
+  case 17:
+    return std::make_unique<workshop::ChangeGearsPage>(app);
   default:
     return std::make_unique<Page>(app, number);
   }

@@ -1,0 +1,348 @@
+// The gear-ratio search page: widgets, the checks that enable Calculate, the
+// search with its wait notice and results window, and its State.ini keys.
+#include "calc/gears/gear_ratio_page.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/state_keys.h"
+#include "calc/gears/gear_ratio_print.h"
+#include "calc/gears/ratio_results_window.h"
+#include "calc/gears/wait_notice.h"
+#include "numeric/number_text.h"
+#include "settings/ini_document.h"
+
+namespace gears {
+
+namespace {
+
+constexpr Fl_Color kPageGrey = 50;
+constexpr Fl_Color kExplanationColour = 206;
+constexpr Fl_Color kTextOk = 56;
+constexpr Fl_Color kTextBad = 88;
+constexpr int kHelpTopic = 8;
+/// Counts below this can't be cut as gears here.
+constexpr long kFewestTeeth = 12;
+constexpr long kMostTeeth = 100;
+constexpr double kSmallestTolerance = 0.0001;
+constexpr const char* kSmallestToleranceText = "0.0001";
+
+long read_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
+double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
+
+Fl_Group* frame(int x, int y, int w, int h, const char* label) {
+  auto* group = new Fl_Group(x, y, w, h);
+  group->box(FL_GTK_DOWN_FRAME);
+  group->color(kPageGrey);
+  group->copy_label(label);
+  group->align(FL_ALIGN_TOP_LEFT);
+  return group;
+}
+
+Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->copy_label(text);
+  box->align(align | FL_ALIGN_INSIDE);
+  return box;
+}
+
+template <typename Input> Input* input(int x, int y, int w, int h, const char* label) {
+  auto* field = new Input(x, y, w, h);
+  field->box(FL_GTK_DOWN_BOX);
+  field->copy_label(label);
+  return field;
+}
+
+/// Redrawn in place: hiding the field to redraw it would take the focus
+/// away from it while the user types.
+void colour_text(Fl_Input_* field, Fl_Color colour) {
+  if (field->textcolor() == colour)
+    return;
+  field->textcolor(colour);
+  field->redraw();
+}
+
+/// The focus only goes to a field the user can see.
+void focus(Fl_Widget* field) {
+  if (field->visible_r())
+    field->take_focus();
+}
+
+template <void (GearRatioPage::*Handler)()> void call(Fl_Widget*, void* page) {
+  (static_cast<GearRatioPage*>(page)->*Handler)();
+}
+
+std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 3>& buttons) {
+  return {buttons[0], buttons[1], buttons[2]};
+}
+
+} // namespace
+
+GearRatioPage::GearRatioPage(app::App& app) : Page(app, 16) {}
+
+GearRatioPage::~GearRatioPage() = default;
+
+// ---- building ----
+
+void GearRatioPage::build(Fl_Group& group) {
+  (void)group;
+  w_.explanation = new Fl_Box(186, 29, 612, 112);
+  w_.explanation->box(FL_FLAT_BOX);
+  w_.explanation->color(kExplanationColour);
+  w_.explanation->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
+  w_.explanation->copy_label(app_.lang(415));
+  build_limit_and_target();
+  build_tooth_range();
+  build_tolerance();
+  build_buttons();
+  notice_ = std::make_unique<WaitNotice>(app_.lang(457));
+}
+
+void GearRatioPage::build_limit_and_target() {
+  Fl_Group* limit = frame(186, 165, 612, 50, app_.lang(426));
+  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, app_.lang(435));
+  w_.results_limit->value("20");
+  w_.results_limit->copy_tooltip(app_.lang(437));
+  text_box(531, 180, 150, 25, app_.lang(436), FL_ALIGN_LEFT);
+  limit->end();
+
+  Fl_Group* ratio = frame(186, 246, 612, 50, app_.lang(427));
+  w_.target = input<Fl_Float_Input>(437, 261, 124, 25, app_.lang(430));
+  w_.target->when(FL_WHEN_CHANGED);
+  w_.target->callback(call<&GearRatioPage::target_changed>, this);
+  text_box(566, 261, 150, 25, app_.lang(434), FL_ALIGN_LEFT);
+  ratio->end();
+}
+
+void GearRatioPage::build_tooth_range() {
+  Fl_Group* range = frame(186, 327, 612, 50, app_.lang(416));
+  w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
+  w_.lowest->value("12");
+  text_box(372, 342, 149, 25, app_.lang(417), FL_ALIGN_CENTER);
+  w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
+  text_box(599, 342, 150, 25, app_.lang(418), FL_ALIGN_LEFT);
+  for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
+    count->when(FL_WHEN_CHANGED);
+    count->callback(call<&GearRatioPage::validate_inputs>, this);
+  }
+  range->end();
+}
+
+void GearRatioPage::build_tolerance() {
+  Fl_Group* tolerance = frame(186, 406, 612, 88, app_.lang(413));
+  for (size_t i = 0; i < w_.mode.size(); ++i) {
+    int y = 414 + 25 * static_cast<int>(i);
+    w_.mode[i] = new Fl_Round_Button(236, y, 170, 25);
+    w_.mode[i]->type(FL_RADIO_BUTTON);
+    w_.mode[i]->copy_label(app_.lang(420 + static_cast<int>(i)));
+  }
+  w_.mode[0]->setonly();
+  w_.tolerance = input<Fl_Float_Input>(515, 436, 105, 25, app_.lang(423));
+  w_.tolerance->align(FL_ALIGN_RIGHT);
+  w_.tolerance->value(kSmallestToleranceText);
+  // Checked when the user is done with it, so that "0.5" can be typed.
+  w_.tolerance->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+  w_.tolerance->callback(call<&GearRatioPage::tolerance_left>, this);
+  tolerance->end();
+}
+
+void GearRatioPage::build_buttons() {
+  w_.calculate = new Fl_Button(511, 507, 172, 58);
+  w_.calculate->box(FL_GTK_UP_BOX);
+  w_.calculate->copy_label(app_.lang(424));
+  w_.calculate->callback(
+      [](Fl_Widget*, void* page) { static_cast<GearRatioPage*>(page)->search(true); }, this);
+  w_.calculate->deactivate();
+
+  w_.help = new Fl_Button(391, 507, 58, 58, "?");
+  w_.help->box(FL_GTK_UP_BOX);
+  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
+  w_.help->labelsize(58);
+  w_.help->callback(
+      [](Fl_Widget*, void* page) {
+        auto* self = static_cast<GearRatioPage*>(page);
+        self->app_.show_help(kHelpTopic);
+      },
+      this);
+}
+
+// ---- checks ----
+
+void GearRatioPage::validate_inputs() {
+  long lowest = read_long(w_.lowest);
+  long highest = read_long(w_.highest);
+  if (lowest < kFewestTeeth) {
+    w_.calculate->deactivate();
+    colour_text(w_.lowest, kTextBad);
+    focus(w_.lowest);
+    return;
+  }
+  colour_text(w_.lowest, kTextOk);
+  if (highest > kMostTeeth) {
+    w_.highest->value("100");
+    highest = kMostTeeth;
+  }
+  if (highest < lowest) {
+    w_.calculate->deactivate();
+    colour_text(w_.highest, kTextBad);
+    focus(w_.highest);
+    return;
+  }
+  colour_text(w_.highest, kTextOk);
+  if (std::fabs(read_double(w_.target)) > 1e-10)
+    w_.calculate->activate();
+  else
+    w_.calculate->deactivate();
+}
+
+void GearRatioPage::target_changed() {
+  int position = w_.target->position();
+  int mark = w_.target->mark();
+  validate_inputs();
+  focus(w_.target);
+  w_.target->position(position, mark);
+}
+
+void GearRatioPage::tolerance_left() {
+  if (read_double(w_.tolerance) < kSmallestTolerance)
+    w_.tolerance->value(kSmallestToleranceText);
+}
+
+// ---- the search ----
+
+ToleranceMode GearRatioPage::mode() const {
+  if (w_.mode[0]->value())
+    return ToleranceMode::kBoth;
+  return w_.mode[1]->value() ? ToleranceMode::kAbove : ToleranceMode::kBelow;
+}
+
+SearchInput GearRatioPage::read_input() const {
+  long limit = read_long(w_.results_limit);
+  SearchInput input;
+  input.limit = static_cast<int>(std::clamp<long>(limit, 0, 1L << 30));
+  input.target = read_double(w_.target);
+  input.percent = read_double(w_.tolerance);
+  input.mode = mode();
+  return input;
+}
+
+PairTable GearRatioPage::admitted_pairs() const {
+  auto lowest = static_cast<int>(std::clamp<long>(read_long(w_.lowest), -1, 1L << 20));
+  auto highest = static_cast<int>(std::clamp<long>(read_long(w_.highest), -1, 1L << 20));
+  return build_pair_table(
+      tooth_list(lowest, highest, [this](int n) { return app_.dividing_head_can_index(n); }));
+}
+
+std::string GearRatioPage::results_header() const {
+  return results_heading(app_, w_.target->value(), w_.tolerance->value(), mode());
+}
+
+ResultList GearRatioPage::search(bool with_window) {
+  Fl_Double_Window* main = app_.main_window()->window();
+  // The inactive window and the wait cursor are drawn before the work.
+  main->deactivate();
+  Fl::flush();
+  Fl::check();
+  main->cursor(FL_CURSOR_WAIT);
+  Fl::check();
+  tolerance_left();
+  ResultList found;
+  try {
+    PairTable table = admitted_pairs();
+    main->cursor(FL_CURSOR_WAIT);
+    Fl::check();
+    SearchProgress progress;
+    progress.four_pairs_start = [this, main] {
+      notice_->show_at(main->x() + 165, main->y() + 237);
+    };
+    progress.four_pairs_end = [this] { notice_->hide(); };
+    found = gear_ratio_search(table, read_input(), progress);
+  } catch (const std::bad_alloc&) {
+    notice_->hide();
+    app_.fatal_error(app_.lang_or(285, "A memory error has occurred. The program will close."));
+  }
+  if (found.empty() || !with_window) {
+    if (found.empty())
+      app_.dialogs().alert(app_.lang_or(438, "No gear train was found."));
+    main->cursor(FL_CURSOR_DEFAULT);
+    main->activate();
+    return found;
+  }
+  listed_ = found;
+  results_ = std::make_unique<RatioResultsWindow>(
+      app_, main->x() + 140, main->y() + 37, results_header(), listed_, [this] { print_results(); },
+      [this] { close_results(); });
+  main->cursor(FL_CURSOR_DEFAULT);
+  results_->window()->show();
+  results_->window()->wait_for_expose();
+  return found;
+}
+
+void GearRatioPage::close_results() {
+  if (results_) {
+    results_->window()->hide();
+    // The window may be closing from its own button: delete it afterwards.
+    Fl::delete_widget(results_->release());
+    results_.reset();
+  }
+  listed_.clear();
+  app_.main_window()->window()->activate();
+  validate_inputs();
+}
+
+void GearRatioPage::print_results() {
+  if (print_ratio_results(app_, results_header(), listed_))
+    close_results();
+}
+
+// ---- life cycle ----
+
+Fl_Input* GearRatioPage::focus_input() { return w_.results_limit; }
+
+RatioSearchFields GearRatioPage::fields() const {
+  return {w_.results_limit->value(), w_.target->value(), w_.lowest->value(), w_.highest->value(),
+          w_.tolerance->value()};
+}
+
+void GearRatioPage::set_fields(const RatioSearchFields& fields) {
+  w_.results_limit->value(fields.results_limit.c_str());
+  w_.target->value(fields.target.c_str());
+  w_.lowest->value(fields.lowest.c_str());
+  w_.highest->value(fields.highest.c_str());
+  w_.tolerance->value(fields.tolerance.c_str());
+}
+
+void GearRatioPage::save_state(settings::IniDocument& state) const {
+  app::save_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
+  app::save_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
+  app::save_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest);
+  app::save_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
+  app::save_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance);
+  app::save_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
+}
+
+void GearRatioPage::load_state(const settings::IniDocument& state) {
+  app::load_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
+  app::load_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
+  app::load_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest, "12");
+  app::load_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
+  app::load_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
+  tolerance_left();
+  app::load_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
+  validate_inputs();
+}
+
+} // namespace gears

@@ -1,0 +1,94 @@
+// Printing the trains of the gear-ratio search.
+#include "calc/gears/gear_ratio_print.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl_Paged_Device.H>
+#include <FL/Fl_Printer.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/print_strings.h"
+
+namespace gears {
+
+namespace {
+
+std::string text_of(const app::App& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
+
+void draw_centred(const std::string& text, int x, int y) {
+  fl_draw(text.c_str(), x - width_of(text) / 2, y);
+}
+
+void start_list_page(Fl_Paged_Device& device) {
+  device.start_page();
+  fl_color(FL_BLACK);
+  fl_font(FL_COURIER, 12);
+}
+
+} // namespace
+
+bool draw_ratio_results(Fl_Paged_Device& device, const app::App& app, const std::string& heading,
+                        const ResultList& results) {
+  int width = 0, height = 0;
+  if (device.printable_rect(&width, &height) != 0)
+    return false;
+  device.start_page();
+  fl_color(FL_BLACK);
+  fl_font(FL_HELVETICA, 14);
+  draw_centred(heading, width / 2, 14);
+  const int h = fl_height();
+
+  fl_font(FL_COURIER, 12);
+  const int w = width_of("X");
+  const int x0 = w / 2 + 2 * w;
+  const int text_x = x0 + 200;
+  int y = h + 28;
+  for (const RatioResult& result : results) {
+    if (y + h > height) {
+      device.end_page();
+      start_list_page(device);
+      y = h;
+    }
+    int pairs = result.pair_count();
+    for (int p = 0; p < pairs; ++p) {
+      auto k = static_cast<size_t>(p);
+      int x = x0 + 55 * p;
+      draw_centred(result.driver_text[k], x, y);
+      draw_centred(result.driven_text[k], x, y + h);
+      int half = std::max(width_of(result.driver_text[k]), width_of(result.driven_text[k])) / 2;
+      fl_line(x - half, y + 4, x + half, y + 4);
+      if (p + 1 < pairs)
+        fl_draw("X", x + 27 - w / 2, y + h / 2);
+    }
+    std::string ratio = result.ratio_text;
+    if (ratio.size() < 10)
+      ratio.append(10 - ratio.size(), ' ');
+    std::string line =
+        text_of(app, 427) + " = " + ratio + text_of(app, 428) + " = " + result.error_text;
+    // A long line is moved left so that it ends on the paper.
+    int x = std::min(text_x, width - width_of(line));
+    fl_draw(line.c_str(), x, y + h / 2);
+    y += 40;
+  }
+  device.end_page();
+  return true;
+}
+
+bool print_ratio_results(app::App& app, const std::string& heading, const ResultList& results) {
+  app::install_print_dialog_strings(app.strings());
+  Fl_Printer printer;
+  if (printer.start_job(1) != 0)
+    return false;
+  bool printed = draw_ratio_results(printer, app, heading, results);
+  printer.end_job();
+  return printed;
+}
+
+} // namespace gears

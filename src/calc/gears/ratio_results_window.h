@@ -1,0 +1,69 @@
+// The window that lists the trains of a gear-ratio search: a heading, then
+// one row per train, each pair written as a fraction (driver over driven)
+// with "X" between the pairs, and the train's ratio and error; a print
+// button and a close button under the list.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "calc/gears/gear_ratio_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Double_Window;
+class Fl_Group;
+class Fl_Scroll;
+
+namespace app {
+class App;
+}
+
+namespace gears {
+
+/// The heading of the window and of the printed list: "<429> <ratio> - 1
+/// <433> <tolerance>% <mode name>", with the texts as typed.
+std::string results_heading(const app::App& app, const std::string& target,
+                            const std::string& tolerance, ToleranceMode mode);
+
+/// "<427> = <ratio, 8 wide> <428> = <error>", the text of a row.
+std::string result_row_text(const app::App& app, const RatioResult& result);
+
+/// The bar under a driver count: one underscore more for three-digit counts.
+const char* fraction_bar(const RatioResult& result, int pair);
+
+class RatioResultsWindow {
+public:
+  /// Builds the window at (x, y), hidden. `on_print` and `on_close` run from
+  /// its buttons; the window manager's close runs `on_close` too.
+  RatioResultsWindow(const app::App& app, int x, int y, const std::string& heading,
+                     const ResultList& results, std::function<void()> on_print,
+                     std::function<void()> on_close);
+  ~RatioResultsWindow();
+  RatioResultsWindow(const RatioResultsWindow&) = delete;
+  RatioResultsWindow& operator=(const RatioResultsWindow&) = delete;
+
+  Fl_Double_Window* window() { return window_.get(); }
+  /// Gives the window up, for a deletion once its callback has returned.
+  Fl_Double_Window* release() { return window_.release(); }
+  Fl_Box* heading() { return heading_; }
+  Fl_Group* rows() { return rows_; }
+  Fl_Scroll* scroll() { return scroll_; }
+  Fl_Button* print_button() { return print_; }
+  Fl_Button* close_button() { return close_; }
+
+private:
+  void add_row(const app::App& app, const RatioResult& result, int index);
+
+  std::unique_ptr<Fl_Double_Window> window_;
+  Fl_Scroll* scroll_ = nullptr;
+  Fl_Group* rows_ = nullptr;
+  Fl_Box* heading_ = nullptr;
+  Fl_Button* print_ = nullptr;
+  Fl_Button* close_ = nullptr;
+  std::function<void()> on_print_;
+  std::function<void()> on_close_;
+};
+
+} // namespace gears

@@ -1,0 +1,240 @@
+// The change-gear results window and its printed page.
+#include "calc/workshop/change_gear_results_window.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Paged_Device.H>
+#include <FL/Fl_Printer.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/print_strings.h"
+#include "calc/drawing/drawing_helpers.h"
+
+namespace workshop {
+
+namespace {
+
+constexpr Fl_Color kWhite = 7;
+constexpr Fl_Color kNotOwned = 88;
+constexpr std::array<int, kChangeGearRows> kRowTops = {27,  84,  141, 198, 255,
+                                                       312, 369, 426, 483, 541};
+
+/// Where the boxes of pair k sit: x of the driver, arrow, driven gear and
+/// end label, the line (0 upper, 22 lower) below the row's top + 7, and
+/// where the printed arrow starts.
+struct PairPlace {
+  int driver, arrow, driven, end, drop, printed_arrow;
+};
+/// A fourth pair (only the gear-ratio search makes one) goes on the lower
+/// line under the third pair's driven gear; the error box leaves no room for
+/// its end label.
+constexpr std::array<PairPlace, kChangeGearPairs> kPairs = {{{82, 117, 135, 178, 0, 123},
+                                                             {135, 169, 187, 231, 22, 175},
+                                                             {187, 222, 240, 283, 0, 227},
+                                                             {240, 274, 292, 336, 22, 280}}};
+
+bool has_end_label(int pairs) { return pairs > 0 && pairs < kChangeGearPairs; }
+
+std::string text_of(const app::App& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+Fl_Box* hidden_box(int x, int y, int w, int h) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->hide();
+  return box;
+}
+
+Fl_Box* gear_box(int x, int y) {
+  Fl_Box* box = hidden_box(x, y, 40, 20);
+  box->box(FL_BORDER_BOX);
+  box->color(kWhite);
+  box->labelfont(FL_COURIER_BOLD);
+  return box;
+}
+
+bool owned_gear(const std::vector<std::string>& owned, const std::string& text) {
+  return std::find(owned.begin(), owned.end(), text) != owned.end();
+}
+
+int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
+
+} // namespace
+
+ChangeGearResultsWindow::ChangeGearResultsWindow(const app::App& app, int x, int y,
+                                                 const std::string& heading,
+                                                 const gears::ResultList& results,
+                                                 const std::vector<std::string>& owned,
+                                                 std::function<void()> on_print,
+                                                 std::function<void()> on_close)
+    : app_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
+  window_ = std::make_unique<Fl_Double_Window>(x, y, 525, 485);
+  window_->callback(
+      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
+      this);
+  auto* scroll = new Fl_Scroll(0, 0, 525, 425);
+  scroll->type(Fl_Scroll::VERTICAL);
+  heading_ = new Fl_Box(5, 1, 495, 20);
+  heading_->labelfont(FL_HELVETICA_BOLD);
+  heading_->copy_label(heading.c_str());
+  for (int i = 0; i < kChangeGearRows; ++i)
+    build_row(i, kRowTops[static_cast<size_t>(i)]);
+  scroll->end();
+
+  print_ = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
+  print_->labelsize(19);
+  print_->callback(
+      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_print_(); },
+      this);
+  close_ = new Fl_Button(391, 433, 130, 50, "X");
+  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  close_->labelsize(44);
+  close_->labelcolor(FL_RED);
+  close_->callback(
+      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
+      this);
+  window_->end();
+  window_->set_modal();
+
+  for (size_t i = 0; i < results.size() && i < rows_.size(); ++i)
+    fill_row(static_cast<int>(i), results[i], owned);
+}
+
+ChangeGearResultsWindow::~ChangeGearResultsWindow() = default;
+
+void ChangeGearResultsWindow::build_row(int i, int top) {
+  ChangeGearRow& row = rows_[static_cast<size_t>(i)];
+  row.frame = hidden_box(5, top, 495, 55);
+  row.frame->box(FL_BORDER_BOX);
+  row.frame->color(kWhite);
+  row.label = hidden_box(7, top + 7, 72, 20);
+  row.label->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
+  row.label->copy_label(app_.lang(465));
+  for (size_t k = 0; k < kPairs.size(); ++k) {
+    const PairPlace& place = kPairs[k];
+    int y = top + 7 + place.drop;
+    row.driver[k] = gear_box(place.driver, y);
+    row.arrow[k] = hidden_box(place.arrow, y, 26, 20);
+    row.arrow[k]->label("@->");
+    row.arrow[k]->labelsize(11);
+    row.driven[k] = gear_box(place.driven, y);
+    row.end[k] = hidden_box(place.end, y, 69, 20);
+    row.end[k]->copy_label(app_.lang(466));
+  }
+  row.error = hidden_box(350, top + 18, 137, 20);
+}
+
+void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
+                                       const std::vector<std::string>& owned) {
+  ChangeGearRow& row = rows_[static_cast<size_t>(i)];
+  row.frame->show();
+  row.label->show();
+  int pairs = result.pair_count();
+  for (int p = 0; p < pairs; ++p) {
+    auto k = static_cast<size_t>(p);
+    for (auto [box, text] : {std::pair{row.driver[k], &result.driver_text[k]},
+                             std::pair{row.driven[k], &result.driven_text[k]}}) {
+      box->copy_label(text->c_str());
+      if (!owned_gear(owned, *text))
+        box->labelcolor(kNotOwned);
+      box->show();
+    }
+    row.arrow[k]->show();
+  }
+  if (has_end_label(pairs))
+    row.end[static_cast<size_t>(pairs - 1)]->show();
+  row.error->copy_label((text_of(app_, 428) + " = " + result.error_text).c_str());
+  row.error->show();
+}
+
+// ---- paper ----
+
+namespace {
+
+void cell(int x, int y, const std::string& text) {
+  fl_color(FL_WHITE);
+  fl_rectf(x, y, 40, 20);
+  fl_color(FL_BLACK);
+  fl_rect(x, y, 40, 20);
+  fl_draw(text.c_str(), x + 20 - width_of(text) / 2, y + 15);
+}
+
+/// The row label right-aligned before the gears; a label of two words is
+/// set on two lines.
+void row_label(const std::string& label, int m, int top) {
+  size_t space = label.find(' ');
+  if (space == std::string::npos) {
+    fl_draw(label.c_str(), m + 77 - width_of(label), top + 21);
+    return;
+  }
+  std::string first = label.substr(0, space);
+  int x = m + 60 - width_of(first);
+  fl_draw(first.c_str(), x, top + 16);
+  fl_draw(label.substr(space + 1).c_str(), x, top + 30);
+}
+
+} // namespace
+
+bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
+                              const std::string& heading, const gears::ResultList& results) {
+  int width = 0, height = 0;
+  if (device.printable_rect(&width, &height) != 0)
+    return false;
+  device.start_page();
+  int m = (width - 495) / 2;
+  fl_font(FL_HELVETICA, 14);
+  fl_color(FL_BLACK);
+  fl_draw(heading.c_str(), (width - width_of(heading)) / 2, 14);
+  const std::string label = text_of(app, 465);
+  const std::string end = text_of(app, 466);
+  for (size_t i = 0; i < results.size() && i < static_cast<size_t>(kChangeGearRows); ++i) {
+    const gears::RatioResult& result = results[i];
+    int top = 27 + 57 * static_cast<int>(i);
+    fl_color(FL_WHITE);
+    fl_rectf(m + 5, top, 495, 55);
+    fl_color(FL_BLACK);
+    fl_rect(m + 5, top, 495, 55);
+    fl_font(FL_HELVETICA, 14);
+    std::string error = text_of(app, 428) + " = " + result.error_text;
+    fl_draw(error.c_str(), m + 359, top + 32);
+    row_label(label, m, top);
+
+    int pairs = result.pair_count();
+    fl_font(FL_COURIER_BOLD, 14);
+    for (int p = 0; p < pairs; ++p) {
+      auto k = static_cast<size_t>(p);
+      const PairPlace& place = kPairs[k];
+      int y = top + 7 + place.drop;
+      cell(m + place.driver, y, result.driver_text[k]);
+      cell(m + place.driven, y, result.driven_text[k]);
+      drawing::arrow_line_h(m + place.printed_arrow, y + 10, m + place.driven - 1, 1);
+    }
+    if (has_end_label(pairs)) {
+      const PairPlace& last = kPairs[static_cast<size_t>(pairs - 1)];
+      fl_font(FL_HELVETICA, 14);
+      fl_draw(end.c_str(), m + last.end, top + 7 + last.drop + 14);
+    }
+  }
+  device.end_page();
+  return true;
+}
+
+bool print_change_gear_results(app::App& app, const std::string& heading,
+                               const gears::ResultList& results) {
+  app::install_print_dialog_strings(app.strings());
+  Fl_Printer printer;
+  if (printer.start_job(1) != 0)
+    return false;
+  bool printed = draw_change_gear_results(printer, app, heading, results);
+  printer.end_job();
+  return printed;
+}
+
+} // namespace workshop

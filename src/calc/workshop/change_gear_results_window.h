@@ -1,0 +1,86 @@
+// The trains of change gears found for a thread, one framed row each: the
+// spindle's gear, an arrow, the gear it drives, and so on to the lead screw,
+// with the train's error. Gears the user doesn't own are red. The list can
+// be printed.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calc/gears/gear_ratio_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Double_Window;
+class Fl_Paged_Device;
+
+namespace app {
+class App;
+}
+
+namespace workshop {
+
+/// The rows of the window and of the paper.
+inline constexpr int kChangeGearRows = 10;
+
+/// Pairs a row can show: three of the user's gears, or four from the
+/// gear-ratio search (the fourth on the lower line, after the third).
+inline constexpr int kChangeGearPairs = 4;
+
+/// The widgets of one row, all hidden until the row is used.
+struct ChangeGearRow {
+  Fl_Box* frame = nullptr;
+  Fl_Box* label = nullptr;
+  std::array<Fl_Box*, kChangeGearPairs> driver{};
+  std::array<Fl_Box*, kChangeGearPairs> arrow{};
+  std::array<Fl_Box*, kChangeGearPairs> driven{};
+  std::array<Fl_Box*, kChangeGearPairs> end{};
+  Fl_Box* error = nullptr;
+};
+
+class ChangeGearResultsWindow {
+public:
+  /// Builds the window at (x, y) with a row per train (ten at most); gear
+  /// boxes whose count is not among `owned` are red.
+  ChangeGearResultsWindow(const app::App& app, int x, int y, const std::string& heading,
+                          const gears::ResultList& results, const std::vector<std::string>& owned,
+                          std::function<void()> on_print, std::function<void()> on_close);
+  ~ChangeGearResultsWindow();
+  ChangeGearResultsWindow(const ChangeGearResultsWindow&) = delete;
+  ChangeGearResultsWindow& operator=(const ChangeGearResultsWindow&) = delete;
+
+  Fl_Double_Window* window() { return window_.get(); }
+  Fl_Double_Window* release() { return window_.release(); }
+  Fl_Box* heading() { return heading_; }
+  const ChangeGearRow& row(int i) const { return rows_[static_cast<size_t>(i)]; }
+  Fl_Button* print_button() { return print_; }
+  Fl_Button* close_button() { return close_; }
+
+private:
+  void build_row(int i, int top);
+  void fill_row(int i, const gears::RatioResult& result, const std::vector<std::string>& owned);
+
+  const app::App& app_;
+  std::unique_ptr<Fl_Double_Window> window_;
+  Fl_Box* heading_ = nullptr;
+  std::array<ChangeGearRow, kChangeGearRows> rows_{};
+  Fl_Button* print_ = nullptr;
+  Fl_Button* close_ = nullptr;
+  std::function<void()> on_print_;
+  std::function<void()> on_close_;
+};
+
+/// Draws the heading and the trains on a device whose job is started (one
+/// page). Returns false when the device has no printable area.
+bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
+                              const std::string& heading, const gears::ResultList& results);
+
+/// The print dialog in the user's language, then the list; false when the
+/// dialog was cancelled or the printer refused.
+bool print_change_gear_results(app::App& app, const std::string& heading,
+                               const gears::ResultList& results);
+
+} // namespace workshop

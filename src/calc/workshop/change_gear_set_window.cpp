@@ -1,0 +1,166 @@
+// The change-gear set editor.
+#include "calc/workshop/change_gear_set_window.h"
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Window.H>
+
+#include <algorithm>
+#include <utility>
+
+#include "app/app.h"
+#include "app/field_io.h"
+#include "numeric/number_text.h"
+
+namespace workshop {
+
+namespace {
+
+constexpr Fl_Color kBlue = 4;
+constexpr int kMostCopies = 4;
+/// The smallest gear that can be added.
+constexpr long kFewestTeeth = 12;
+
+template <void (ChangeGearSetWindow::*Handler)()> void call(Fl_Widget*, void* window) {
+  (static_cast<ChangeGearSetWindow*>(window)->*Handler)();
+}
+
+Fl_Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
+  auto* button = new Fl_Button(x, y, w, h, symbol);
+  button->labelfont(FL_HELVETICA_BOLD);
+  button->labelsize(19);
+  button->deactivate();
+  return button;
+}
+
+} // namespace
+
+ChangeGearSetWindow::ChangeGearSetWindow(const app::App& app, std::function<void()> on_change,
+                                         std::function<void()> on_close)
+    : app_(app), on_change_(std::move(on_change)), on_close_(std::move(on_close)) {
+  window_ = std::make_unique<Fl_Window>(350, 530);
+  window_->color(50);
+  window_->callback(
+      [](Fl_Widget*, void* self) { static_cast<ChangeGearSetWindow*>(self)->on_close_(); }, this);
+  list_ = new Fl_Check_Browser(20, 25, 75, 495);
+  list_->labelcolor(kBlue);
+  list_->align(FL_ALIGN_TOP_LEFT);
+  list_->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
+  list_->callback(call<&ChangeGearSetWindow::list_changed>, this);
+
+  add_group_ = new Fl_Group(120, 115, 210, 118);
+  add_group_->box(FL_GTK_DOWN_FRAME);
+  add_group_->labelcolor(kBlue);
+  teeth_ = new Fl_Int_Input(131, 140, 66, 26);
+  teeth_->box(FL_GTK_DOWN_BOX);
+  teeth_->align(FL_ALIGN_TOP_LEFT);
+  teeth_->when(FL_WHEN_CHANGED);
+  teeth_->callback(call<&ChangeGearSetWindow::teeth_changed>, this);
+  count_ = new Fl_Spinner(241, 141, 70, 25);
+  count_->align(FL_ALIGN_TOP_LEFT);
+  count_->type(FL_INT_INPUT);
+  count_->range(1, kMostCopies);
+  count_->step(1);
+  count_->value(1);
+  count_->when(FL_WHEN_CHANGED);
+  count_->callback(call<&ChangeGearSetWindow::count_changed>, this);
+  app::report_every_change(count_);
+  add_ = arrow_button(187, 181, 70, 38, "@+9<-");
+  add_->callback(call<&ChangeGearSetWindow::add_gears>, this);
+  add_group_->end();
+
+  remove_ = arrow_button(185, 244, 70, 38, "@+9->");
+  remove_->callback(call<&ChangeGearSetWindow::remove_checked>, this);
+  close_ = new Fl_Button(186, 295, 70, 70, "X");
+  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  close_->labelsize(64);
+  close_->labelcolor(FL_RED);
+  close_->callback(
+      [](Fl_Widget*, void* self) { static_cast<ChangeGearSetWindow*>(self)->on_close_(); }, this);
+  window_->end();
+  window_->set_modal();
+  relabel();
+}
+
+ChangeGearSetWindow::~ChangeGearSetWindow() = default;
+
+void ChangeGearSetWindow::relabel() {
+  window_->copy_label(app_.lang(451));
+  list_->copy_label(app_.lang(452));
+  add_group_->copy_label(app_.lang(453));
+  teeth_->copy_label(app_.lang(454));
+  count_->copy_label(app_.lang(455));
+}
+
+std::vector<std::string> ChangeGearSetWindow::lines() const {
+  std::vector<std::string> texts;
+  for (int i = 1; i <= list_->nitems(); ++i)
+    texts.emplace_back(list_->text(i));
+  return texts;
+}
+
+void ChangeGearSetWindow::set_lines(const std::vector<std::string>& lines) {
+  list_->clear();
+  for (const std::string& line : lines)
+    list_->add(line.c_str());
+  remove_->deactivate();
+  list_->redraw();
+}
+
+void ChangeGearSetWindow::add_gears() {
+  long copies = std::clamp<long>(static_cast<long>(count_->value()), 0, kMostCopies);
+  long teeth = numeric::read_long(teeth_->value());
+  add_->deactivate();
+  // Lines hold plain digits ("+20" or "020" is stored as 20), so that a
+  // suggested gear can be found among them by its text.
+  std::vector<std::pair<std::string, bool>> items;
+  for (int i = 1; i <= list_->nitems(); ++i)
+    items.emplace_back(list_->text(i), list_->checked(i) != 0);
+  if (teeth >= kFewestTeeth)
+    for (long n = 0; n < copies; ++n)
+      items.emplace_back(std::to_string(teeth), false);
+  std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+    return numeric::read_long(a.first) < numeric::read_long(b.first);
+  });
+  list_->clear();
+  for (const auto& [text, checked] : items)
+    list_->add(text.c_str(), checked ? 1 : 0);
+  teeth_->value("");
+  count_->value(1);
+  list_->redraw();
+  teeth_->take_focus();
+  on_change_();
+}
+
+void ChangeGearSetWindow::remove_checked() {
+  for (int i = list_->nitems(); i >= 1; --i)
+    if (list_->checked(i))
+      list_->remove(i);
+  remove_->deactivate();
+  list_->redraw();
+  on_change_();
+}
+
+void ChangeGearSetWindow::teeth_changed() {
+  if (numeric::read_long(teeth_->value()) >= kFewestTeeth)
+    add_->activate();
+  else
+    add_->deactivate();
+}
+
+void ChangeGearSetWindow::count_changed() {
+  if (count_->value() > kMostCopies)
+    count_->value(kMostCopies);
+}
+
+void ChangeGearSetWindow::list_changed() {
+  if (list_->nchecked() > 0)
+    remove_->activate();
+  else
+    remove_->deactivate();
+}
+
+} // namespace workshop

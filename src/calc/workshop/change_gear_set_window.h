@@ -1,0 +1,73 @@
+// The editor of the user's change gears: the list of tooth counts (one line
+// per gear, ascending, a gear owned twice listed twice) with check boxes, a
+// tooth-count field and a count to add that many gears, a button that
+// removes the checked lines, and a close button.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Fl_Button;
+class Fl_Check_Browser;
+class Fl_Group;
+class Fl_Int_Input;
+class Fl_Spinner;
+class Fl_Window;
+
+namespace app {
+class App;
+}
+
+namespace workshop {
+
+class ChangeGearSetWindow {
+public:
+  /// `on_change` runs after every add and remove, `on_close` when the window
+  /// is closed (its button or the window manager).
+  ChangeGearSetWindow(const app::App& app, std::function<void()> on_change,
+                      std::function<void()> on_close);
+  ~ChangeGearSetWindow();
+  ChangeGearSetWindow(const ChangeGearSetWindow&) = delete;
+  ChangeGearSetWindow& operator=(const ChangeGearSetWindow&) = delete;
+
+  /// Sets the title and the labels from the current language.
+  void relabel();
+
+  std::vector<std::string> lines() const;
+  /// Replaces the list (kept as given: the caller passes it sorted).
+  void set_lines(const std::vector<std::string>& lines);
+
+  /// Adds the typed tooth count as many times as the spinner says.
+  void add_gears();
+  /// Removes every checked line.
+  void remove_checked();
+
+  Fl_Window* window() { return window_.get(); }
+  Fl_Check_Browser* list() { return list_; }
+  Fl_Int_Input* teeth() { return teeth_; }
+  Fl_Spinner* count() { return count_; }
+  Fl_Button* add_button() { return add_; }
+  Fl_Button* remove_button() { return remove_; }
+  Fl_Button* close_button() { return close_; }
+
+private:
+  void teeth_changed();
+  void count_changed();
+  void list_changed();
+
+  const app::App& app_;
+  std::unique_ptr<Fl_Window> window_;
+  Fl_Check_Browser* list_ = nullptr;
+  Fl_Group* add_group_ = nullptr;
+  Fl_Int_Input* teeth_ = nullptr;
+  Fl_Spinner* count_ = nullptr;
+  Fl_Button* add_ = nullptr;
+  Fl_Button* remove_ = nullptr;
+  Fl_Button* close_ = nullptr;
+  std::function<void()> on_change_;
+  std::function<void()> on_close_;
+};
+
+} // namespace workshop

@@ -1,0 +1,66 @@
+// Change gears for screw cutting: the trains of one to three pairs of the
+// user's own change gears whose ratio (driven over driver) comes closest to
+// the one a thread needs, and the single 22/7 pair that cuts a module or
+// diametral-pitch worm from a metric or inch lead screw.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "calc/gears/gear_ratio_calc.h"
+
+namespace workshop {
+
+/// What is to be cut, in the order of the page's radio buttons.
+enum class ChangeGearMode {
+  kInch = 0,       ///< threads per inch from an inch lead screw: ratio p / q
+  kMetric = 1,     ///< mm pitch from a metric lead screw: ratio q / p
+  kModuleWorm = 2, ///< module worm, mm lead screw: 22/7 pair A
+  kDpWorm = 3,     ///< diametral-pitch worm, inch lead screw: 22/7 pair B
+};
+
+/// At most this many trains are listed.
+inline constexpr int kMostChangeGearTrains = 10;
+/// The error below which the page never goes, in percent.
+inline constexpr double kSmallestChangeGearError = 0.0001;
+
+/// Whether a pitch can be worked with: a number of at least 0.0001 (a zero
+/// pitch would make the ratio zero or infinite).
+bool usable_pitch(double pitch);
+
+/// The ratio the train must make: p / q in the inch mode, q / p in the
+/// metric one (the 22/7 modes have none).
+std::optional<double> change_gear_target(ChangeGearMode mode, double pitch_to_make,
+                                         double lead_screw_pitch);
+
+/// The user's gears (ascending, a gear owned twice listed twice) as pairs.
+gears::PairTable change_gear_pairs(const std::vector<int>& gears);
+
+/// Up to ten trains of one, two or three different table entries (fewer
+/// pairs first: two only when no single pair fits, three only when no two
+/// do) whose ratio lies within `error_percent` of `target` on either side,
+/// best first. Trains with the same driver and driven sums as one already
+/// listed are left out.
+gears::ResultList change_gear_search(const gears::PairTable& table, double target,
+                                     double error_percent);
+
+/// The gears of a 22/7 pair: the first goes on the spindle, the second on
+/// the lead screw.
+struct GearPairCounts {
+  int first = 0;
+  int second = 0;
+};
+
+/// Module worm (mode 2): 22 p over 7 q, cleared of a fraction of 22 p and
+/// doubled when a count is below the smallest gear owned. Nothing when the
+/// counts would not be whole numbers a program can hold.
+std::optional<GearPairCounts> worm_pair_module(double module, double lead_screw_pitch,
+                                               int smallest_gear);
+
+/// Diametral-pitch worm (mode 3): 7 p and 22 q as whole numbers, halved while
+/// both are even, shown as (22 q, 7 p), doubled when one is below the
+/// smallest gear owned.
+std::optional<GearPairCounts> worm_pair_dp(double diametral_pitch, double lead_screw_tpi,
+                                           int smallest_gear);
+
+} // namespace workshop

@@ -1,0 +1,458 @@
+// The change-gears page: widgets, the gear set, the train search with its
+// fallback to the gear-ratio search, the 22/7 worm pairs, State.ini keys.
+#include "calc/workshop/change_gears_page.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/fl_ask.H>
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/state_keys.h"
+#include "calc/gears/gear_ratio_page.h"
+#include "calc/workshop/change_gear_results_window.h"
+#include "calc/workshop/change_gear_set_window.h"
+#include "numeric/number_text.h"
+#include "settings/ini_document.h"
+
+namespace workshop {
+
+namespace {
+
+constexpr Fl_Color kResultColour = 215;
+constexpr Fl_Color kBlue = 4;
+constexpr Fl_Color kTextOk = 56;
+constexpr Fl_Color kTextBad = 88;
+constexpr int kHelpTopic = 9;
+constexpr size_t kFewestGears = 3;
+constexpr const char* kSmallestErrorText = "0.0001";
+
+/// Label entries of the unit captions after the two pitches, by mode.
+constexpr std::array<int, 4> kPitchCaption = {441, 442, 443, 444};
+constexpr std::array<int, 4> kLeadScrewCaption = {441, 442, 442, 441};
+/// Radio positions, by mode (the worm modes are listed DP first).
+constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
+
+double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
+
+/// An output that shows text and never takes the focus.
+class ReadOnlyField : public Fl_Output {
+public:
+  ReadOnlyField(int x, int y, int w, int h) : Fl_Output(x, y, w, h) {
+    color(kResultColour);
+    clear_visible_focus();
+  }
+  int handle(int event) override {
+    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
+      return 0;
+    return Fl_Output::handle(event);
+  }
+};
+
+Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->copy_label(text);
+  box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  return box;
+}
+
+Fl_Float_Input* pitch_input(int x, int y) {
+  auto* field = new Fl_Float_Input(x, y, 60, 25);
+  field->box(FL_GTK_DOWN_BOX);
+  return field;
+}
+
+template <void (ChangeGearsPage::*Handler)()> void call(Fl_Widget*, void* page) {
+  (static_cast<ChangeGearsPage*>(page)->*Handler)();
+}
+
+std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 4>& buttons) {
+  return {buttons[0], buttons[1], buttons[2], buttons[3]};
+}
+
+std::string text_of(const app::App& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+/// A ratio written so that reading it back gives the very same number.
+std::string exact_text(double value) {
+  int size = std::snprintf(nullptr, 0, "%.17g", value);
+  if (size < 0)
+    return "";
+  std::string text(static_cast<size_t>(size) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.17g", value);
+  text.resize(static_cast<size_t>(size));
+  return text;
+}
+
+/// The question box's buttons carry the language's words for this question.
+class ChoiceButtonTexts {
+public:
+  ChoiceButtonTexts(const char* first, const char* second) : no_(fl_no), yes_(fl_yes) {
+    if (first)
+      fl_no = first;
+    if (second)
+      fl_yes = second;
+  }
+  ~ChoiceButtonTexts() {
+    fl_no = no_;
+    fl_yes = yes_;
+  }
+  ChoiceButtonTexts(const ChoiceButtonTexts&) = delete;
+  ChoiceButtonTexts& operator=(const ChoiceButtonTexts&) = delete;
+
+private:
+  const char* no_;
+  const char* yes_;
+};
+
+} // namespace
+
+ChangeGearsPage::ChangeGearsPage(app::App& app) : Page(app, 17) {}
+
+ChangeGearsPage::~ChangeGearsPage() = default;
+
+// ---- building ----
+
+void ChangeGearsPage::build(Fl_Group& group) {
+  (void)group;
+  w_.explanation = new Fl_Box(168, 54, 645, 78);
+  w_.explanation->box(FL_FLAT_BOX);
+  w_.explanation->color(206);
+  w_.explanation->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  w_.explanation->copy_label(app_.lang(439));
+  build_modes();
+  build_inputs();
+  w_.mode_group->end();
+  build_buttons();
+  build_worm_pair();
+  gear_set_ = std::make_unique<ChangeGearSetWindow>(
+      app_, [this] { recheck(); }, [this] { close_gear_set(); });
+}
+
+void ChangeGearsPage::build_modes() {
+  w_.mode_group = new Fl_Group(168, 162, 645, 129);
+  w_.mode_group->box(FL_GTK_DOWN_FRAME);
+  w_.mode_group->labelcolor(kBlue);
+  w_.mode_group->align(FL_ALIGN_TOP_LEFT);
+  w_.mode_group->copy_label(app_.lang(446));
+  for (size_t i = 0; i < w_.mode.size(); ++i) {
+    w_.mode[i] = new Fl_Round_Button(185, kModeY[i], 208, 25);
+    w_.mode[i]->type(FL_RADIO_BUTTON);
+    w_.mode[i]->copy_label(app_.lang(447 + static_cast<int>(i)));
+    w_.mode[i]->callback(call<&ChangeGearsPage::mode_chosen>, this);
+  }
+  w_.mode[0]->setonly();
+}
+
+void ChangeGearsPage::build_inputs() {
+  w_.pitch_to_make = pitch_input(561, 179);
+  w_.pitch_to_make->copy_label(app_.lang(440));
+  w_.pitch_caption = caption(626, 179, 180, 25, app_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
+  caption(420, 209, 135, 36, app_.lang(456), FL_ALIGN_RIGHT);
+  w_.lead_screw = pitch_input(561, 214);
+  w_.lead_screw_caption =
+      caption(626, 214, 180, 25, app_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
+  for (Fl_Float_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
+    pitch->when(FL_WHEN_CHANGED);
+    pitch->callback(call<&ChangeGearsPage::recheck>, this);
+  }
+
+  caption(420, 245, 135, 36, app_.lang(413), FL_ALIGN_RIGHT);
+  w_.error = pitch_input(561, 249);
+  w_.error->value(kSmallestErrorText);
+  w_.error->when(FL_WHEN_CHANGED);
+  w_.error->callback(call<&ChangeGearsPage::error_changed>, this);
+  caption(626, 249, 180, 25, app_.lang(423), FL_ALIGN_LEFT);
+}
+
+void ChangeGearsPage::build_buttons() {
+  w_.gear_set = new Fl_Button(306, 320, 145, 40);
+  w_.gear_set->box(FL_GTK_UP_BOX);
+  w_.gear_set->copy_label(app_.lang(445));
+  w_.gear_set->callback(call<&ChangeGearsPage::open_gear_set>, this);
+
+  w_.calculate = new Fl_Button(521, 320, 145, 40);
+  w_.calculate->box(FL_GTK_UP_BOX);
+  w_.calculate->copy_label(app_.lang(424));
+  w_.calculate->callback(call<&ChangeGearsPage::calculate>, this);
+  w_.calculate->deactivate();
+
+  w_.help = new Fl_Button(457, 311, 58, 58, "?");
+  w_.help->box(FL_GTK_UP_BOX);
+  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
+  w_.help->labelsize(57);
+  w_.help->callback(
+      [](Fl_Widget*, void* page) {
+        static_cast<ChangeGearsPage*>(page)->app_.show_help(kHelpTopic);
+      },
+      this);
+}
+
+void ChangeGearsPage::build_worm_pair() {
+  w_.worm_group = new Fl_Group(326, 419, 336, 120);
+  w_.first_gear = new ReadOnlyField(461, 419, 60, 25);
+  w_.first_gear->copy_label(app_.lang(458));
+  w_.second_gear = new ReadOnlyField(461, 454, 60, 25);
+  w_.second_gear->copy_label(app_.lang(459));
+  w_.warning = new Fl_Box(326, 511, 330, 25);
+  w_.warning->labelcolor(FL_RED);
+  w_.warning->copy_label(app_.lang(460));
+  w_.warning->hide();
+  w_.worm_group->end();
+  w_.worm_group->hide();
+}
+
+// ---- the gear set ----
+
+std::vector<std::string> ChangeGearsPage::gear_lines() const { return gear_set_->lines(); }
+
+void ChangeGearsPage::set_gear_lines(const std::vector<std::string>& lines) {
+  gear_set_->set_lines(lines);
+}
+
+void ChangeGearsPage::open_gear_set() {
+  gear_set_->relabel();
+  app_.main_window()->window()->deactivate();
+  gear_set_->window()->show();
+}
+
+void ChangeGearsPage::close_gear_set() {
+  gear_set_->window()->hide();
+  app_.main_window()->window()->activate();
+}
+
+// ---- modes and checks ----
+
+ChangeGearMode ChangeGearsPage::mode() const {
+  for (size_t i = 0; i < w_.mode.size(); ++i)
+    if (w_.mode[i]->value())
+      return static_cast<ChangeGearMode>(i);
+  return ChangeGearMode::kInch;
+}
+
+void ChangeGearsPage::mode_chosen() {
+  auto index = static_cast<size_t>(mode());
+  w_.lead_screw->hide();
+  w_.pitch_caption->hide();
+  w_.pitch_caption->copy_label(app_.lang(kPitchCaption[index]));
+  w_.lead_screw_caption->copy_label(app_.lang(kLeadScrewCaption[index]));
+  w_.lead_screw->show();
+  w_.pitch_caption->show();
+  w_.pitch_to_make->value("");
+  w_.lead_screw->value("");
+  w_.calculate->deactivate();
+  recheck();
+}
+
+void ChangeGearsPage::error_changed() {
+  if (read_double(w_.error) < kSmallestChangeGearError)
+    w_.error->value(kSmallestErrorText);
+}
+
+void ChangeGearsPage::recheck() {
+  w_.first_gear->value("");
+  w_.second_gear->value("");
+  w_.warning->hide();
+  bool worm = mode() == ChangeGearMode::kModuleWorm || mode() == ChangeGearMode::kDpWorm;
+  // A zero pitch gives no ratio at all: Calculate waits for two real pitches.
+  bool pitches =
+      usable_pitch(read_double(w_.pitch_to_make)) && usable_pitch(read_double(w_.lead_screw));
+  if (gear_lines().size() < kFewestGears || !pitches) {
+    w_.worm_group->hide();
+    w_.calculate->deactivate();
+    return;
+  }
+  w_.calculate->activate();
+  if (worm)
+    w_.worm_group->show();
+}
+
+// ---- computing ----
+
+void ChangeGearsPage::calculate() {
+  w_.calculate->deactivate();
+  double p = read_double(w_.pitch_to_make);
+  double q = read_double(w_.lead_screw);
+  std::vector<std::string> lines = gear_lines();
+  int smallest = lines.empty() ? 0 : static_cast<int>(numeric::read_long(lines.front()));
+  switch (mode()) {
+  case ChangeGearMode::kInch:
+  case ChangeGearMode::kMetric:
+    if (std::optional<double> target = change_gear_target(mode(), p, q))
+      search_trains(*target);
+    break;
+  case ChangeGearMode::kModuleWorm:
+    if (auto pair = worm_pair_module(p, q, smallest))
+      show_worm_pair(*pair);
+    break;
+  case ChangeGearMode::kDpWorm:
+    if (auto pair = worm_pair_dp(p, q, smallest))
+      show_worm_pair(*pair);
+    break;
+  }
+  w_.calculate->activate();
+}
+
+void ChangeGearsPage::search_trains(double target) {
+  gears::ResultList trains;
+  try {
+    std::vector<int> gears;
+    for (const std::string& line : gear_lines())
+      gears.push_back(static_cast<int>(numeric::read_long(line)));
+    double error = std::max(read_double(w_.error), kSmallestChangeGearError);
+    trains = change_gear_search(change_gear_pairs(gears), target, error);
+  } catch (const std::bad_alloc&) {
+    app_.fatal_error(app_.lang_or(285, "A memory error has occurred. The program will close."));
+  }
+  if (!trains.empty()) {
+    show_trains(trains);
+    return;
+  }
+  bool search_all = false;
+  {
+    ChoiceButtonTexts buttons(app_.lang(463), app_.lang(462));
+    search_all = app_.dialogs().ask_yes_no(text_of(app_, 461));
+  }
+  if (search_all)
+    show_trains(fallback_search(target));
+}
+
+gears::ResultList ChangeGearsPage::fallback_search(double target) {
+  auto* ratio_page = dynamic_cast<gears::GearRatioPage*>(app_.page(16));
+  if (!ratio_page)
+    return {};
+  std::vector<std::string> lines = gear_lines();
+  long largest = lines.empty() ? 0 : numeric::read_long(lines.back());
+  gears::RatioSearchFields borrowed;
+  borrowed.results_limit = std::to_string(kMostChangeGearTrains);
+  borrowed.target = exact_text(target);
+  borrowed.lowest = lines.empty() ? "" : lines.front();
+  borrowed.highest = std::to_string(std::max(largest, 50L));
+  borrowed.tolerance =
+      read_double(w_.error) < kSmallestChangeGearError ? kSmallestErrorText : w_.error->value();
+  gears::RatioSearchFields kept = ratio_page->fields();
+  ratio_page->set_fields(borrowed);
+  gears::ResultList trains = ratio_page->search(false);
+  ratio_page->set_fields(kept);
+  return trains;
+}
+
+std::string ChangeGearsPage::results_heading() const {
+  int unit = mode() == ChangeGearMode::kMetric ? 78 : 441;
+  return std::string(w_.lead_screw->value()) + " " +
+         (w_.pitch_caption->label() ? w_.pitch_caption->label() : "") + " " + text_of(app_, 464) +
+         " - " + w_.pitch_to_make->value() + " " + text_of(app_, unit);
+}
+
+void ChangeGearsPage::show_trains(const gears::ResultList& trains) {
+  Fl_Double_Window* main = app_.main_window()->window();
+  listed_ = trains;
+  results_ = std::make_unique<ChangeGearResultsWindow>(
+      app_, main->x() + 140, main->y() + 37, results_heading(), listed_, gear_lines(),
+      [this] { print_results(); }, [this] { close_results(); });
+  main->deactivate();
+  results_->window()->show();
+}
+
+void ChangeGearsPage::close_results() {
+  listed_.clear();
+  if (results_) {
+    results_->window()->hide();
+    // The window may be closing from its own button: delete it afterwards.
+    Fl::delete_widget(results_->release());
+    results_.reset();
+  }
+  Fl_Double_Window* main = app_.main_window()->window();
+  main->activate();
+  main->cursor(FL_CURSOR_DEFAULT);
+  recheck();
+}
+
+void ChangeGearsPage::print_results() {
+  print_change_gear_results(app_, results_heading(), listed_);
+  close_results();
+}
+
+void ChangeGearsPage::show_worm_pair(const GearPairCounts& pair) {
+  std::vector<std::string> lines = gear_lines();
+  bool missing = false;
+  for (auto [field, count] :
+       {std::pair{w_.first_gear, pair.first}, {w_.second_gear, pair.second}}) {
+    std::string text = std::to_string(count);
+    field->value(text.c_str());
+    bool owned = std::find(lines.begin(), lines.end(), text) != lines.end();
+    field->textcolor(owned ? kTextOk : kTextBad);
+    field->redraw();
+    missing = missing || !owned;
+  }
+  if (missing)
+    w_.warning->show();
+  else
+    w_.warning->hide();
+}
+
+// ---- life cycle ----
+
+Fl_Input* ChangeGearsPage::focus_input() { return w_.pitch_to_make; }
+
+void ChangeGearsPage::save_state(settings::IniDocument& state) const {
+  app::save_text(state, "p17:pitch_to_make", w_.pitch_to_make);
+  app::save_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
+  app::save_text(state, "p17:change_gear_error", w_.error);
+  app::save_radio_index(state, "p17:change_gears_for", group_of(w_.mode));
+  std::vector<std::string> lines = gear_lines();
+  if (lines.empty())
+    return;
+  state.set("p17:change_gears_count", std::to_string(lines.size()));
+  state.add_section("change_gears");
+  // Only an ascending run is kept: the restore reads no further either.
+  size_t written = 0;
+  long previous = 0;
+  for (const std::string& line : lines) {
+    long value = numeric::read_long(line);
+    if (written > 0 && value < previous)
+      break;
+    state.set("change_gears:" + std::to_string(++written), line);
+    previous = value;
+  }
+  state.set("p17:change_gears_count", std::to_string(written));
+}
+
+void ChangeGearsPage::load_state(const settings::IniDocument& state) {
+  if (app::load_radio_index(state, "p17:change_gears_for", group_of(w_.mode)) >= 0)
+    mode_chosen();
+  app::load_text(state, "p17:pitch_to_make", w_.pitch_to_make);
+  app::load_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
+  app::load_text(state, "p17:change_gear_error", w_.error, kSmallestErrorText);
+  error_changed();
+
+  std::vector<std::string> lines;
+  long count = state.get_long("p17:change_gears_count", 0);
+  long previous = 0;
+  for (long i = 1; i <= count; ++i) {
+    long value = state.get_long("change_gears:" + std::to_string(i), 0);
+    if (value == 0 || value < previous)
+      break;
+    // Kept as plain digits, like the lines the editor adds.
+    lines.push_back(std::to_string(value));
+    previous = value;
+  }
+  set_gear_lines(lines);
+  gear_set_->window()->hide();
+  w_.lead_screw->do_callback();
+}
+
+} // namespace workshop

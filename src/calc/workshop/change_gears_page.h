@@ -1,0 +1,97 @@
+// Page 17: change gears for screw cutting. The user keeps a list of the
+// change gears at hand, chooses what to cut, and types the pitch to make,
+// the lead screw's pitch and an allowed error. For threads the page lists
+// the best trains of the user's gears (or, when none fits, offers the
+// gear-ratio search over all tooth counts); for worms it gives one 22/7 pair.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/page.h"
+#include "calc/gears/gear_ratio_calc.h"
+#include "calc/workshop/change_gears_calc.h"
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Float_Input;
+class Fl_Group;
+class Fl_Output;
+class Fl_Round_Button;
+
+namespace workshop {
+
+class ChangeGearResultsWindow;
+class ChangeGearSetWindow;
+
+/// The widgets of the page, open to the tests.
+struct ChangeGearsWidgets {
+  Fl_Box* explanation = nullptr;
+  Fl_Group* mode_group = nullptr;
+  std::array<Fl_Round_Button*, 4> mode{}; ///< by mode index 0-3
+  Fl_Float_Input* pitch_to_make = nullptr;
+  Fl_Box* pitch_caption = nullptr;
+  Fl_Float_Input* lead_screw = nullptr;
+  Fl_Box* lead_screw_caption = nullptr;
+  Fl_Float_Input* error = nullptr;
+  Fl_Button* gear_set = nullptr;
+  Fl_Button* calculate = nullptr;
+  Fl_Button* help = nullptr;
+  Fl_Group* worm_group = nullptr;
+  Fl_Output* first_gear = nullptr;
+  Fl_Output* second_gear = nullptr;
+  Fl_Box* warning = nullptr;
+};
+
+class ChangeGearsPage : public app::Page {
+public:
+  explicit ChangeGearsPage(app::App& app);
+  ~ChangeGearsPage() override;
+
+  void build(Fl_Group& group) override;
+  void save_state(settings::IniDocument& state) const override;
+  void load_state(const settings::IniDocument& state) override;
+  Fl_Input* focus_input() override;
+
+  const ChangeGearsWidgets& widgets() const { return w_; }
+  ChangeGearSetWindow* gear_set_window() { return gear_set_.get(); }
+  /// The results window while it is open, else nullptr.
+  ChangeGearResultsWindow* results_window() { return results_.get(); }
+
+  /// The gears in the list, as their lines.
+  std::vector<std::string> gear_lines() const;
+  void set_gear_lines(const std::vector<std::string>& lines);
+
+  void open_gear_set();
+  void close_gear_set();
+  void calculate();
+  void close_results();
+  void print_results();
+  /// Empties the results and enables Calculate when the gears and pitches
+  /// allow a computation.
+  void recheck();
+
+private:
+  void build_modes();
+  void build_inputs();
+  void build_buttons();
+  void build_worm_pair();
+
+  ChangeGearMode mode() const;
+  void mode_chosen();
+  void error_changed();
+  void search_trains(double target);
+  gears::ResultList fallback_search(double target);
+  void show_trains(const gears::ResultList& trains);
+  void show_worm_pair(const GearPairCounts& pair);
+  std::string results_heading() const;
+
+  ChangeGearsWidgets w_;
+  std::unique_ptr<ChangeGearSetWindow> gear_set_;
+  std::unique_ptr<ChangeGearResultsWindow> results_;
+  gears::ResultList listed_; ///< the trains in the results window
+};
+
+} // namespace workshop

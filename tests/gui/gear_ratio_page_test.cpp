@@ -1,0 +1,219 @@
+// Page 16, the gear-ratio search, driven with real keys and clicks: the
+// checks that enable Calculate, searches with their results window, the
+// notice when nothing is found, the tolerance floor, help, and the State.ini
+// keys across a restart.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Window.H>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "calc/gears/gear_ratio_page.h"
+#include "app/help_viewer.h"
+#include "calc/gears/ratio_results_window.h"
+#include "calc/gears/wait_notice.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "settings/ini_document.h"
+
+using namespace testing_support;
+
+namespace {
+
+class GearRatioPageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+
+  void open_page() {
+    if (!app)
+      start_app();
+    click(app->main_window()->nav_button(16));
+  }
+  gears::GearRatioPage& page() { return *static_cast<gears::GearRatioPage*>(app->page(16)); }
+  const gears::GearRatioWidgets& w() { return page().widgets(); }
+  static void retype(Fl_Input_* field, const std::string& text) {
+    field->take_focus();
+    field->position(0, field->size());
+    if (text.empty())
+      press_key(FL_BackSpace);
+    else
+      type_text(field, text);
+  }
+  // A red count takes the focus at every change of the other, so the
+  // highest count is typed while the lowest is a good one.
+  void enter(const std::string& target, const std::string& lowest, const std::string& highest) {
+    retype(w().lowest, "12");
+    retype(w().highest, highest);
+    retype(w().lowest, lowest);
+    retype(w().target, target);
+  }
+  bool main_active() { return app->main_window()->window()->active() != 0; }
+  // The labels of the row widgets of the results window, in order.
+  std::vector<std::string> row_labels(int first, int count) {
+    Fl_Group* rows = page().results_window()->rows();
+    std::vector<std::string> labels;
+    for (int i = first; i < first + count && i < rows->children(); ++i)
+      labels.push_back(rows->child(i)->label() ? rows->child(i)->label() : "");
+    return labels;
+  }
+};
+
+} // namespace
+
+TEST_F(GearRatioPageTest, StartsWithItsDefaults) {
+  EXPECT_STREQ(w().results_limit->value(), "20");
+  EXPECT_STREQ(w().lowest->value(), "12");
+  EXPECT_STREQ(w().highest->value(), "");
+  EXPECT_STREQ(w().tolerance->value(), "0.0001");
+  EXPECT_NE(w().mode[0]->value(), 0);
+  EXPECT_FALSE(w().calculate->active());
+  EXPECT_EQ(Fl::focus(), w().results_limit);
+  EXPECT_EQ(w().results_limit->position(), 0);
+  EXPECT_EQ(w().results_limit->mark(), 2);
+}
+
+TEST_F(GearRatioPageTest, CalculateFollowsTheToothCountsAndTheRatio) {
+  struct Case {
+    const char *target, *lowest, *highest;
+    bool enabled;
+    Fl_Color lowest_colour, highest_colour;
+    const char* highest_shown;
+  };
+  const Case cases[] = {
+      {"2", "12", "100", true, FL_BLACK, FL_BLACK, "100"},
+      {"2", "11", "100", false, FL_RED, FL_BLACK, "100"},
+      {"2", "12", "150", true, FL_BLACK, FL_BLACK, "100"},
+      {"2", "40", "30", false, FL_BLACK, FL_RED, "30"},
+      {"0", "12", "100", false, FL_BLACK, FL_BLACK, "100"},
+      {"", "12", "100", false, FL_BLACK, FL_BLACK, "100"},
+      {"0.5", "20", "20", true, FL_BLACK, FL_BLACK, "20"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.target) + " " + c.lowest + " " + c.highest);
+    enter(c.target, c.lowest, c.highest);
+    EXPECT_EQ(w().calculate->active() != 0, c.enabled);
+    EXPECT_EQ(w().lowest->textcolor(), c.lowest_colour);
+    EXPECT_EQ(w().highest->textcolor(), c.highest_colour);
+    EXPECT_STREQ(w().highest->value(), c.highest_shown);
+  }
+  // The ratio field keeps the focus while its text is checked.
+  enter("2", "11", "100");
+  EXPECT_EQ(Fl::focus(), w().target);
+}
+
+TEST_F(GearRatioPageTest, TargetTwoListsSinglePairsInTheResultsWindow) {
+  enter("2", "12", "100");
+  click(w().calculate);
+  ASSERT_NE(page().results_window(), nullptr);
+  EXPECT_TRUE(page().results_window()->window()->shown());
+  EXPECT_FALSE(main_active());
+  EXPECT_STREQ(page().results_window()->heading()->label(),
+               "Gear trains for ratio 2 - 1 within 0.0001% above and below");
+  // Heading, then per row: driver, driven, bar, row text.
+  EXPECT_EQ(row_labels(1, 4),
+            (std::vector<std::string>{"12", "24", "__", "Ratio = 2.0      Error = 0.0%"}));
+  EXPECT_EQ(page().results_window()->rows()->children(), 1 + 20 * 4);
+  EXPECT_EQ(page().results_window()->rows()->h(), 40 * 20 + 80);
+
+  click(page().results_window()->close_button());
+  settle();
+  EXPECT_EQ(page().results_window(), nullptr);
+  EXPECT_TRUE(main_active());
+  EXPECT_TRUE(w().calculate->active());
+}
+
+TEST_F(GearRatioPageTest, TargetOneNeedsTwoPairs) {
+  enter("1", "12", "100");
+  retype(w().results_limit, "3");
+  click(w().calculate);
+  ASSERT_NE(page().results_window(), nullptr);
+  // 20 over 18, X, 18 over 20: driver, driven, bar, X, driver, driven, bar, text.
+  EXPECT_EQ(row_labels(1, 8), (std::vector<std::string>{"20", "18", "__", "X", "18", "20", "__",
+                                                        "Ratio = 1.0      Error = 0.0%"}));
+  EXPECT_EQ(page().results_window()->rows()->h(), 469); // never below the list's height
+  page().results_window()->window()->do_callback();     // the window manager's close
+  settle();
+  EXPECT_EQ(page().results_window(), nullptr);
+  EXPECT_TRUE(main_active());
+}
+
+TEST_F(GearRatioPageTest, NothingFoundIsToldAndThePageStays) {
+  struct Case {
+    const char *limit, *target, *lowest, *highest;
+  };
+  const Case cases[] = {
+      {"20", "2", "50", "50"}, // one count, no pair
+      {"0", "2", "12", "100"}, // no results wanted
+  };
+  for (const Case& c : cases) {
+    dialogs.alerts.clear();
+    retype(w().results_limit, c.limit);
+    enter(c.target, c.lowest, c.highest);
+    click(w().calculate);
+    ASSERT_EQ(dialogs.alerts.size(), 1u);
+    EXPECT_EQ(dialogs.alerts[0], app->lang(438));
+    EXPECT_EQ(page().results_window(), nullptr);
+    EXPECT_FALSE(page().wait_notice()->window()->shown());
+    EXPECT_TRUE(main_active());
+    EXPECT_STREQ(w().target->value(), c.target);
+  }
+}
+
+TEST_F(GearRatioPageTest, ToleranceBelowTheSmallestBecomesTheSmallest) {
+  for (const char* typed : {"", "0", "0.00001"}) {
+    retype(w().tolerance, typed);
+    w().target->take_focus(); // leaving the field
+    EXPECT_STREQ(w().tolerance->value(), "0.0001") << typed;
+  }
+  retype(w().tolerance, "0.5");
+  w().target->take_focus();
+  EXPECT_STREQ(w().tolerance->value(), "0.5");
+}
+
+TEST_F(GearRatioPageTest, HelpOpensTheGearRatioPage) {
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  EXPECT_STREQ(app->help_windows().back()->window()->label(), app->lang(419));
+}
+
+TEST_F(GearRatioPageTest, RestartRestoresTheFieldsAndTheMode) {
+  retype(w().results_limit, "7");
+  enter("1.5", "20", "80");
+  retype(w().tolerance, "2.5");
+  click(w().mode[2]);
+  restart_app();
+  EXPECT_STREQ(w().results_limit->value(), "7");
+  EXPECT_STREQ(w().target->value(), "1.5");
+  EXPECT_STREQ(w().lowest->value(), "20");
+  EXPECT_STREQ(w().highest->value(), "80");
+  EXPECT_STREQ(w().tolerance->value(), "2.5");
+  EXPECT_NE(w().mode[2]->value(), 0);
+  EXPECT_TRUE(w().calculate->active());
+  settings::IniDocument state;
+  ASSERT_EQ(settings::IniDocument::load(dir.path() + "/State.ini", state),
+            settings::LoadStatus::kOk);
+  EXPECT_EQ(state.get_string("p16:ratio_calc_p1"), "2");
+}
+
+TEST_F(GearRatioPageTest, MissingKeysRestoreTheirDefaults) {
+  stop_app();
+  dir.write_file("State.ini", "[p16]\nratio_calc_p1_to_solve = 3\n[page]\npage = 15\n");
+  start_app();
+  EXPECT_STREQ(w().lowest->value(), "12");
+  EXPECT_STREQ(w().tolerance->value(), "0.0001");
+  EXPECT_STREQ(w().highest->value(), "");
+  EXPECT_NE(w().mode[0]->value(), 0);
+  // No highest count: below the lowest, shown in red.
+  EXPECT_FALSE(w().calculate->active());
+  EXPECT_EQ(w().highest->textcolor(), FL_RED);
+}

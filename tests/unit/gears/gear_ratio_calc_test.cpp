@@ -1,0 +1,251 @@
+// The gear-ratio search: text trimming, the pair table, the range lookup,
+// one result's texts, worked searches, and the fast four-pair stage checked
+// against a plain walk of every stage on many targets.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "calc/gears/gear_ratio_calc.h"
+
+using namespace gears;
+
+namespace {
+
+PairTable full_range() { return build_pair_table(tooth_list(12, 100, nullptr)); }
+
+// "driver>driven" per pair, e.g. "20>18 18>20".
+std::string train(const RatioResult& result) {
+  std::string text;
+  for (int k = 0; k < result.pair_count(); ++k) {
+    if (k)
+      text += ' ';
+    text += result.driver_text[static_cast<size_t>(k)] + ">" +
+            result.driven_text[static_cast<size_t>(k)];
+  }
+  return text;
+}
+
+std::vector<std::string> trains(const ResultList& results) {
+  std::vector<std::string> texts;
+  for (const RatioResult& result : results)
+    texts.push_back(train(result));
+  return texts;
+}
+
+} // namespace
+
+TEST(TrimTrailingZeros, KeepsTheFirstThreeCharacters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"2.500000", "2.5"},  {"2.000000", "2.0"},      {"0.000000", "0.0"},  {"100.000000", "100."},
+      {"10.000000", "10."}, {"1.145833", "1.145833"}, {"-5.000000", "-5."}, {"0.010000", "0.01"},
+      {"100", "100"},       {"1000", "100"},          {"2.0", "2.0"},       {"", ""},
+  };
+  for (const auto& [text, trimmed] : cases)
+    EXPECT_EQ(trim_trailing_zeros(text), trimmed) << text;
+}
+
+TEST(ToothList, KeepsTheCountsTheHeadCanIndex) {
+  EXPECT_EQ(tooth_list(12, 16, nullptr), (std::vector<int>{12, 13, 14, 15, 16}));
+  EXPECT_EQ(tooth_list(12, 20, [](int n) { return n % 4 == 0; }), (std::vector<int>{12, 16, 20}));
+  EXPECT_TRUE(tooth_list(30, 20, nullptr).empty());
+}
+
+TEST(PairTable, EveryOrderedPairSortedByRatioThenDriver) {
+  struct Case {
+    std::vector<int> teeth;
+    std::vector<std::string> pairs; // driver>driven in table order
+  };
+  const Case cases[] = {
+      {{12, 13, 14}, {"14>12", "13>12", "14>13", "13>14", "12>13", "12>14"}},
+      // 12/24 and 18/36 are both 0.5: the smaller driver first.
+      {{12, 18, 24, 36},
+       {"36>12", "24>12", "36>18", "18>12", "36>24", "24>18", "18>24", "12>18", "24>36", "12>24",
+        "18>36", "12>36"}},
+      // A gear owned twice drives once, is driven twice, never meshes with itself.
+      {{20, 20, 25}, {"25>20", "25>20", "20>25"}},
+      {{50}, {}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    PairTable table = build_pair_table(c.teeth);
+    std::vector<std::string> pairs;
+    for (size_t i = 0; i < table.size(); ++i) {
+      pairs.push_back(std::to_string(table[i].driver) + ">" + std::to_string(table[i].driven));
+      EXPECT_EQ(table[i].position, static_cast<int>(i));
+      EXPECT_DOUBLE_EQ(table[i].ratio, double(table[i].driven) / table[i].driver);
+    }
+    EXPECT_EQ(pairs, c.pairs);
+  }
+  EXPECT_EQ(full_range().size(), 89u * 88u);
+}
+
+TEST(FindRatioRange, FirstAndLastEntryInsideTheClosedWindow) {
+  // 14>12 0.857, 13>12 0.923, 14>13 0.929, 13>14 1.077, 12>13 1.083, 12>14 1.167
+  PairTable table = build_pair_table({12, 13, 14});
+  struct Case {
+    RatioWindow window;
+    int first, last; // last < first: nothing found
+  };
+  const Case cases[] = {
+      {{0.9, 1.1}, 1, 4},    {{12.0 / 13, 13.0 / 12}, 1, 4},
+      {{0.0, 10.0}, 0, 5},   {{7.0 / 6, 7.0 / 6}, 5, 5},
+      {{0.93, 1.07}, 0, -1}, {{1.2, 9.0}, 0, -1},
+      {{1.1, 0.9}, 0, -1},   {{NAN, 2.0}, 0, -1},
+  };
+  for (const Case& c : cases) {
+    std::optional<RatioRange> found = find_ratio_range(table, c.window);
+    ASSERT_EQ(found.has_value(), c.last >= c.first) << c.window.low << " " << c.window.high;
+    if (found) {
+      EXPECT_EQ(found->first, c.first);
+      EXPECT_EQ(found->last, c.last);
+    }
+  }
+  EXPECT_FALSE(find_ratio_range({}, {0.0, 10.0}));
+}
+
+TEST(ToleranceWindow, ByMode) {
+  struct Case {
+    double percent;
+    ToleranceMode mode;
+    double low, high;
+  };
+  const Case cases[] = {
+      {10.0, ToleranceMode::kBoth, 1.8, 2.2},
+      {10.0, ToleranceMode::kAbove, 2.0, 2.2},
+      {10.0, ToleranceMode::kBelow, 1.8, 2.0},
+      {1e-10, ToleranceMode::kBoth, 2.0, 2.0},
+      {0.0001, ToleranceMode::kBoth, 1.999998, 2.000002},
+  };
+  for (const Case& c : cases) {
+    RatioWindow window = tolerance_window(2.0, c.percent, c.mode);
+    EXPECT_NEAR(window.low, c.low, 1e-12);
+    EXPECT_NEAR(window.high, c.high, 1e-12);
+  }
+}
+
+TEST(MakeResult, TextsAndErrorAgainstTheFoundRatio) {
+  const GearPair p12_24{2.0, 12, 24, 0}, p20_21{1.05, 20, 21, 0}, p21_20{20.0 / 21, 21, 20, 0};
+  struct Case {
+    std::vector<GearPair> pairs;
+    double target;
+    const char* ratio;
+    const char* error;
+    double abs_error;
+  };
+  const Case cases[] = {
+      {{p12_24}, 2.0, "2.0", "0.0%", 0.0},
+      // 1 - 1 / 1.05 = 0.0476190...
+      {{p20_21}, 1.0, "1.05", "4.761905%", 4.7619047619},
+      // Below the target: 1 - 1.05 = -0.05.
+      {{p21_20}, 1.0, "0.952381", "-5.%", 5.0},
+      {{p20_21, p21_20}, 1.0, "1.0", "0.0%", 0.0},
+      {{p12_24, p12_24, p12_24, p12_24}, 16.0, "16.", "0.0%", 0.0},
+      // 100 shows its point; a train above a tiny target is 100 % off.
+      {{p12_24, p12_24, {25.0, 12, 300, 0}}, 100.0, "100.", "0.0%", 0.0},
+      {{p12_24}, 1e-12, "2.0", "100.%", 100.0},
+      // A negative target turns the sign: -((1 - -0.5) * 100).
+      {{p12_24}, -1.0, "2.0", "-150.%", 150.0},
+  };
+  for (const Case& c : cases) {
+    RatioResult result = make_result(c.pairs, c.target);
+    EXPECT_EQ(result.ratio_text, c.ratio);
+    EXPECT_EQ(result.error_text, c.error);
+    EXPECT_NEAR(result.abs_error, c.abs_error, 1e-8);
+    EXPECT_EQ(result.pair_count(), static_cast<int>(c.pairs.size()));
+  }
+  RatioResult two = make_result({p20_21, p12_24}, 2.1);
+  EXPECT_EQ(two.driver_sum, 32);
+  EXPECT_EQ(two.driven_sum, 45);
+  EXPECT_EQ(two.driver_text[2], "");
+  EXPECT_EQ(two.driven_text[3], "");
+}
+
+TEST(GearRatioSearch, TargetTwoGivesSinglePairsWithoutError) {
+  ResultList found = gear_ratio_search(full_range(), {20, 2.0, 0.0001, ToleranceMode::kBoth});
+  ASSERT_EQ(found.size(), 20u);
+  // Ratio exactly 2 with drivers 12 to 31, in table order (all errors 0).
+  for (size_t i = 0; i < found.size(); ++i) {
+    int driver = 12 + static_cast<int>(i);
+    EXPECT_EQ(train(found[i]), std::to_string(driver) + ">" + std::to_string(2 * driver));
+    EXPECT_EQ(found[i].ratio_text, "2.0");
+    EXPECT_EQ(found[i].error_text, "0.0%");
+  }
+  EXPECT_EQ(gear_ratio_search(full_range(), {3, 2.0, 0.0001, ToleranceMode::kBoth}).size(), 3u);
+}
+
+TEST(GearRatioSearch, TargetOneNeedsTwoPairsThatUndoEachOther) {
+  ResultList found = gear_ratio_search(full_range(), {20, 1.0, 0.0001, ToleranceMode::kBoth});
+  ASSERT_EQ(found.size(), 20u);
+  // First pairs from 0.9 up: 20>18 (0.9) is the lowest, then 30>27 ...
+  // and each is undone by the pairs of exactly 10/9: 18>20, 27>30, ...
+  EXPECT_EQ(train(found[0]), "20>18 18>20");
+  EXPECT_EQ(train(found[1]), "20>18 27>30");
+  EXPECT_EQ(train(found[8]), "20>18 90>100");
+  EXPECT_EQ(train(found[9]), "30>27 18>20");
+  for (const RatioResult& result : found)
+    EXPECT_EQ(result.error_text, "0.0%");
+}
+
+TEST(GearRatioSearch, TrainsWithTheSameSumsAreListedOnce) {
+  // 48>50 x 40>44 = 1.0416667 x 1.1. Its copies with the same sums of
+  // drivers (88) and driven gears (94): the same pairs swapped, and
+  // 40>50 x 48>44, other pairs of the same gears.
+  double target = (50.0 / 48.0) * (44.0 / 40.0);
+  ResultList found = gear_ratio_search(build_pair_table({40, 44, 48, 50}), {20, target, 0.0001});
+  EXPECT_EQ(trains(found), std::vector<std::string>{"48>50 40>44"});
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].ratio_text, "1.145833");
+  EXPECT_EQ(found[0].error_text, "0.0%");
+}
+
+TEST(GearRatioSearch, ToleranceModesChooseTheSide) {
+  // 20, 30, 40: 0.5, 0.667, 0.75, 1.333, 1.5, 2.0. Target 1.4 +- 10 %.
+  PairTable table = build_pair_table({20, 30, 40});
+  struct Case {
+    ToleranceMode mode;
+    std::vector<std::string> found; // best first
+  };
+  const Case cases[] = {
+      // 1.333 is 5 % off, 1.5 is 6.67 % off.
+      {ToleranceMode::kBoth, {"30>40", "20>30"}},
+      {ToleranceMode::kAbove, {"20>30"}},
+      {ToleranceMode::kBelow, {"30>40"}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(trains(gear_ratio_search(table, {20, 1.4, 10.0, c.mode})), c.found);
+}
+
+TEST(GearRatioSearch, NothingFound) {
+  int stage4_started = 0, stage4_ended = 0;
+  SearchProgress progress{[&] { ++stage4_started; }, [&] { ++stage4_ended; }};
+  struct Case {
+    PairTable table;
+    SearchInput input;
+  };
+  const Case cases[] = {
+      {full_range(), {0, 2.0, 0.0001, ToleranceMode::kBoth}},            // limit 0
+      {build_pair_table({50}), {20, 2.0, 0.0001, ToleranceMode::kBoth}}, // one count
+      {{}, {20, 2.0, 0.0001, ToleranceMode::kBoth}},                     // none
+      {full_range(), {20, 0.0, 0.0001, ToleranceMode::kBoth}},           // target 0
+      {full_range(), {20, -2.0, 0.0001, ToleranceMode::kBoth}},
+      {full_range(), {20, INFINITY, 0.0001, ToleranceMode::kBoth}},
+      {full_range(), {20, NAN, 0.0001, ToleranceMode::kBoth}},
+      // 101 is prime: no exact train of counts up to 100.
+      {full_range(), {20, 1.01, 0.0, ToleranceMode::kBoth}},
+  };
+  for (const Case& c : cases)
+    EXPECT_TRUE(gear_ratio_search(c.table, c.input, progress).empty()) << c.input.target;
+  EXPECT_EQ(stage4_started, 8);
+  EXPECT_EQ(stage4_ended, 8);
+}
+
+TEST(GearRatioSearch, ResultsComeBestFirst) {
+  // 2.05 +- 5 %: many single pairs; the first 50 met, then closest first.
+  ResultList found = gear_ratio_search(full_range(), {50, 2.05, 5.0, ToleranceMode::kBoth});
+  ASSERT_EQ(found.size(), 50u);
+  for (size_t i = 1; i < found.size(); ++i)
+    EXPECT_LE(found[i - 1].abs_error, found[i].abs_error);
+  EXPECT_EQ(found[0].pair_count(), 1);
+}

@@ -1,0 +1,187 @@
+// Change gears: the trains of the user's gears stage by stage, the duplicate
+// rule, the 22/7 worm pairs, and the walk over sorted ratios checked against
+// every ordered choice of entries.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/workshop/change_gears_calc.h"
+
+using namespace workshop;
+using gears::PairTable;
+using gears::ResultList;
+
+namespace {
+
+std::vector<std::string> trains(const ResultList& results) {
+  std::vector<std::string> texts;
+  for (const gears::RatioResult& result : results) {
+    std::string text;
+    for (int k = 0; k < result.pair_count(); ++k)
+      text += (k ? " " : "") + result.driver_text[static_cast<size_t>(k)] + ">" +
+              result.driven_text[static_cast<size_t>(k)];
+    texts.push_back(text + " " + result.ratio_text + " " + result.error_text);
+  }
+  return texts;
+}
+
+ResultList search(const std::vector<int>& gears, double target, double error = 0.0001) {
+  return change_gear_search(change_gear_pairs(gears), target, error);
+}
+
+} // namespace
+
+TEST(ChangeGearSearch, WorkedExamples) {
+  struct Case {
+    std::vector<int> gears;
+    double target;
+    double error;
+    std::vector<std::string> found;
+  };
+  const Case cases[] = {
+      // Metric thread of pitch 1 from a 2 mm lead screw: ratio 2.
+      {{20, 25, 30, 40, 50, 60},
+       2.0,
+       0.0001,
+       {"20>40 2.0 0.0%", "25>50 2.0 0.0%", "30>60 2.0 0.0%"}},
+      // The 40 owned twice: 40>20 stands twice in the table, listed once.
+      {{20, 25, 40, 40}, 0.5, 0.0001, {"40>20 0.5 0.0%"}},
+      // No single pair makes 3.75: 20>30 x 20>50 (the reverse order is a copy).
+      {{20, 30, 50}, 3.75, 0.0001, {"20>30 20>50 3.75 0.0%"}},
+      // Nor two: the three pairs above 1, each once.
+      {{20, 30, 50}, 6.25, 0.0001, {"20>30 30>50 20>50 6.25 0.0%"}},
+      // Within 5 %: 2.05 is 2.439 % off, 1.95 is 2.564 % off.
+      {{20, 39, 40, 41},
+       2.0,
+       5.0,
+       {"20>40 2.0 0.0%", "20>41 2.05 2.439024%", "20>39 1.95 -2.564103%"}},
+      {{20, 30, 50}, 7.0, 0.0001, {}},
+      {{20}, 1.0, 1.0, {}},
+      {{20, 30, 50}, NAN, 1.0, {}},
+      {{20, 30, 50}, INFINITY, 1.0, {}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(trains(search(c.gears, c.target, c.error)), c.found) << c.target;
+}
+
+TEST(ChangeGearSearch, ListsAtMostTen) {
+  // Twelve pairs of exactly 2: 12>24 ... 23>46.
+  std::vector<int> gears;
+  for (int t = 12; t <= 23; ++t)
+    gears.push_back(t);
+  for (int t = 24; t <= 46; t += 2)
+    gears.push_back(t);
+  ResultList found = search(gears, 2.0);
+  ASSERT_EQ(found.size(), 10u);
+  EXPECT_EQ(trains(found).front(), "12>24 2.0 0.0%");
+  EXPECT_EQ(trains(found).back(), "21>42 2.0 0.0%");
+}
+
+TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
+  // Every ordered choice of two or three different entries, as plainly as
+  // it can be written, on random gear sets and targets.
+  auto plain = [](const PairTable& t, double r, double e) {
+    double low = r - r / 100.0 * e, high = r / 100.0 * e + r;
+    ResultList list;
+    auto add = [&](std::vector<gears::GearPair> pairs) {
+      int ds = 0, dn = 0;
+      for (auto& p : pairs)
+        ds += p.driver, dn += p.driven;
+      for (auto& listed : list)
+        if (listed.driver_sum == ds && listed.driven_sum == dn)
+          return;
+      list.push_back(gears::make_result(pairs, r));
+      list.back().driver_sum = ds;
+      list.back().driven_sum = dn;
+    };
+    size_t n = t.size();
+    for (size_t i = 0; i < n && list.size() < 10; ++i)
+      if (low <= t[i].ratio && t[i].ratio <= high)
+        add({t[i]});
+    bool two = list.empty();
+    for (size_t i = 0; two && i < n; ++i)
+      for (size_t j = 0; j < n && list.size() < 10; ++j)
+        if (j != i && low <= t[i].ratio * t[j].ratio && t[i].ratio * t[j].ratio <= high)
+          add({t[i], t[j]});
+    bool three = list.empty();
+    for (size_t i = 0; three && i < n; ++i)
+      for (size_t j = 0; j < n; ++j)
+        for (size_t k = 0; k < n && list.size() < 10; ++k) {
+          double p = t[i].ratio * t[j].ratio * t[k].ratio;
+          if (i != j && j != k && i != k && low <= p && p <= high)
+            add({t[i], t[j], t[k]});
+        }
+    gears::sort_by_error(list);
+    return list;
+  };
+  std::mt19937 random(17);
+  std::uniform_int_distribution<int> count(3, 9), teeth(12, 80);
+  std::uniform_real_distribution<double> log_target(-3.0, 3.0);
+  int three_pair_searches = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::vector<int> gears(static_cast<size_t>(count(random)));
+    for (int& g : gears)
+      g = teeth(random);
+    std::sort(gears.begin(), gears.end());
+    PairTable table = change_gear_pairs(gears);
+    double target = std::exp(log_target(random));
+    for (double error : {0.0001, 0.5, 3.0}) {
+      ResultList expected = plain(table, target, error);
+      if (!expected.empty() && expected[0].pair_count() == 3)
+        ++three_pair_searches;
+      EXPECT_EQ(trains(change_gear_search(table, target, error)), trains(expected))
+          << "round " << round << " target " << target << " error " << error;
+    }
+  }
+  EXPECT_GT(three_pair_searches, 20);
+}
+
+TEST(ChangeGearTarget, ByModeAndPitch) {
+  EXPECT_DOUBLE_EQ(*change_gear_target(ChangeGearMode::kInch, 20.0, 8.0), 2.5);
+  EXPECT_DOUBLE_EQ(*change_gear_target(ChangeGearMode::kMetric, 1.0, 2.0), 2.0);
+  EXPECT_FALSE(change_gear_target(ChangeGearMode::kMetric, 0.0, 2.0));
+  EXPECT_FALSE(change_gear_target(ChangeGearMode::kInch, 20.0, 0.0));
+  EXPECT_FALSE(change_gear_target(ChangeGearMode::kModuleWorm, 1.0, 2.0));
+  const std::pair<double, bool> pitches[] = {{0.0, false},  {0.00009, false}, {0.0001, true},
+                                             {-1.0, false}, {NAN, false},     {INFINITY, false},
+                                             {2.5, true}};
+  for (const auto& [pitch, usable] : pitches)
+    EXPECT_EQ(usable_pitch(pitch), usable) << pitch;
+}
+
+TEST(WormPairs, TwentyTwoSevenths) {
+  struct Case {
+    bool module;
+    double p, q;
+    int smallest;
+    int first, second; // 0, 0: none
+  };
+  const Case cases[] = {
+      // 22 x 0.75 = 16.5: the half doubles both, 33 and 56.
+      {true, 0.75, 4.0, 20, 33, 56},
+      // 22 x 1.1 = 24.2: by 5, 121 and 70 (not 120 from rounding noise).
+      {true, 1.1, 2.0, 20, 121, 70},
+      // 22 and 7: 7 is below the smallest gear, both doubled.
+      {true, 1.0, 1.0, 20, 44, 14},
+      {true, 1e12, 1.0, 20, 0, 0},
+      // 14 and 88 halve to 7 and 44; 7 is below 20, so 88 and 14.
+      {false, 2.0, 4.0, 20, 88, 14},
+      // 28 and 88 halve twice to 7 and 22: 44 and 14.
+      {false, 4.0, 4.0, 20, 44, 14},
+      // 21 is odd: 176 and 21 as they are.
+      {false, 3.0, 8.0, 20, 176, 21},
+      {false, 1e12, 8.0, 20, 0, 0},
+  };
+  for (const Case& c : cases) {
+    auto pair =
+        c.module ? worm_pair_module(c.p, c.q, c.smallest) : worm_pair_dp(c.p, c.q, c.smallest);
+    ASSERT_EQ(pair.has_value(), c.first != 0) << c.p << " " << c.q;
+    if (pair) {
+      EXPECT_EQ(pair->first, c.first) << c.p << " " << c.q;
+      EXPECT_EQ(pair->second, c.second) << c.p << " " << c.q;
+    }
+  }
+}
