@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "app/about_window.h"
-#include "app/aux_windows.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/page.h"
@@ -66,9 +65,6 @@ void App::build_windows() {
     pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
   // Before the pages are built, so that they can wire the windows' buttons.
   plate_editor_ = build_plate_editor_window(*this);
-  gear_set_window_ = build_gear_set_window(*this);
-  worm_extra_window_ = build_worm_extra_window(*this);
-  busy_window_ = build_busy_window(*this);
   main_window_ = std::make_unique<MainWindow>(*this);
   results_window_ = std::make_unique<ResultsWindow>(*this);
   about_window_ = build_about_window(*this);
@@ -82,9 +78,6 @@ void App::destroy_windows() {
   }
   about_window_.reset();
   results_window_.reset();
-  busy_window_.reset();
-  worm_extra_window_.reset();
-  gear_set_window_.reset();
   plate_editor_.reset();
   main_window_.reset();
   for (auto& page : pages_)

@@ -28,8 +28,6 @@ class MainWindow;
 class Page;
 class ResultsWindow;
 class PlateEditor;
-struct GearSetWindow;
-struct WormExtraWindow;
 
 inline constexpr int kPageCount = 17;
 inline constexpr int kCheckedInputSlots = 118;
@@ -107,12 +105,6 @@ public:
   ResultsWindow* results_window() { return results_window_.get(); }
   /// The dividing-head page's hole-plate editor.
   PlateEditor* plate_editor() { return plate_editor_.get(); }
-  /// The change-gears page's set editor.
-  GearSetWindow* gear_set_window() { return gear_set_window_.get(); }
-  /// The worm-gear page's centre-distance window.
-  WormExtraWindow* worm_extra_window() { return worm_extra_window_.get(); }
-  /// The wait notice of the gear-ratio search (see show_busy_window).
-  Fl_Window* busy_window() { return busy_window_.get(); }
   /// The help windows opened so far (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
   /// Whether n equal divisions can be indexed with the selected dividing head
@@ -190,9 +182,6 @@ private:
   std::unique_ptr<Fl_Window> about_window_;
   std::unique_ptr<ResultsWindow> results_window_;
   std::unique_ptr<PlateEditor> plate_editor_;
-  std::unique_ptr<GearSetWindow> gear_set_window_;
-  std::unique_ptr<WormExtraWindow> worm_extra_window_;
-  std::unique_ptr<Fl_Window> busy_window_;
   std::vector<std::unique_ptr<HelpWindow>> help_windows_;
 };
 
