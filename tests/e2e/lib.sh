@@ -3,11 +3,13 @@
 
 fail() { echo "${e2e_name:-e2e}: FAIL: $*" >&2; exit 1; }
 
-# An installation: the binary with language/ beside it.
+# An installation: the binary with language/ beside it. Only English is
+# installed, so a first start takes it without the language window.
 install_to() {
-  mkdir -p "$1"
+  mkdir -p "$1/language"
   cp "$binary" "$1/"
-  cp -r "$(dirname "$binary")/language" "$1/"
+  cp -r "$(dirname "$binary")/language/en" "$1/language/"
+  cp "$(dirname "$binary")"/language/*.html "$1/language/"
 }
 
 # Starts the program from $work/elsewhere and waits for its main window.
@@ -15,7 +17,7 @@ start() {
   mkdir -p "$work/elsewhere"
   (cd "$work/elsewhere" && exec "$1/toolroom-calculator") &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1)
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1) || true
   [ -n "$window" ] || fail "no main window"
   xdotool windowmove "$window" 0 0
   sleep 0.5
