@@ -268,15 +268,15 @@ void WormGearPage::build_outputs() {
     settings->labelsize(13);
     settings->end();
   }
-  for (const OutputSpec& spec : kOutputs) {
-    auto* field = new Fl_Output(spec.x, spec.y, kOutputW, kOutputH);
+  for (const OutputSpec& output : kOutputs) {
+    auto* field = new Fl_Output(output.x, output.y, kOutputW, kOutputH);
     field->box(FL_GTK_DOWN_BOX);
     field->color(kResultColour);
     field->clear_visible_focus();
-    w_.outputs[static_cast<size_t>(spec.slot)] = field;
-    Fl_Box* label = text_box(spec.x + kOutputW + kLabelGap, spec.y - 3, kLabelW, kOutputH + 6,
-                             app_.lang(spec.label), FL_ALIGN_LEFT);
-    label->labelfont(spec.font);
+    w_.outputs[static_cast<size_t>(output.slot)] = field;
+    Fl_Box* label = text_box(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW, kOutputH + 6,
+                             app_.lang(output.label), FL_ALIGN_LEFT);
+    label->labelfont(output.font);
     label->labelsize(12);
   }
 }
