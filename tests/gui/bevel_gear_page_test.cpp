@@ -27,6 +27,7 @@
 #include "app/main_window.h"
 #include "calc/gears/bevel_gear_draw.h"
 #include "calc/gears/bevel_gear_page.h"
+#include "gui/support/postscript.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "gui/support/render.h"
@@ -38,43 +39,6 @@ using Texts = std::vector<std::string>;
 namespace {
 
 constexpr const char* kCincinnati = "Cincinatti 40-1";
-
-// The PostScript device writes each text as ASCII85 of UTF-16BE between "<~"
-// and "~>"; these are the texts back, ASCII only.
-std::vector<std::string> printed_texts(const std::string& ps) {
-  std::vector<std::string> texts;
-  for (size_t start = ps.find("<~"); start != std::string::npos; start = ps.find("<~", start + 2)) {
-    const size_t end = ps.find("~>", start);
-    if (end == std::string::npos)
-      break;
-    std::string bytes;
-    unsigned long group = 0;
-    int count = 0;
-    for (size_t i = start + 2; i < end; ++i) {
-      const char ch = ps[i];
-      if (ch < '!' || ch > 'u')
-        continue;
-      group = group * 85 + static_cast<unsigned long>(ch - '!');
-      if (++count == 5) {
-        for (int k = 3; k >= 0; --k)
-          bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-        group = 0;
-        count = 0;
-      }
-    }
-    if (count > 1) {
-      for (int k = count; k < 5; ++k)
-        group = group * 85 + 84;
-      for (int k = 3; k >= 5 - count; --k)
-        bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-    }
-    std::string text;
-    for (size_t i = 1; i < bytes.size(); i += 2)
-      text += bytes[i];
-    texts.push_back(text);
-  }
-  return texts;
-}
 
 class BevelGearPageTest : public AppTest {
 protected:
@@ -404,44 +368,29 @@ TEST_F(BevelGearPageTest, PrintsASheetPerGear) {
   type_text(w().pitch, "8");
   type_text(w().miter_teeth, "24");
   auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
-    const std::string path = dir.path() + "/bevel.ps";
-    FILE* file = std::fopen(path.c_str(), "w");
-    EXPECT_NE(file, nullptr);
-    Fl_PostScript_File_Device device;
-    device.start_job(file, static_cast<int>(sheets.size()));
-    gears::draw_bevel_gear_sheets(device, sheets);
-    device.end_job();
-    std::fclose(file);
-    return dir.read_file("bevel.ps");
+    return print_to_postscript(
+        dir.path() + "/bevel.ps", static_cast<int>(sheets.size()),
+        [&](Fl_Paged_Device& device) { gears::draw_bevel_gear_sheets(device, sheets); });
   };
   auto page = static_cast<gears::BevelGearPage*>(app->page(14));
-  auto pages = [](const std::string& ps) {
-    int n = 0;
-    for (size_t at = ps.find("%%Page: "); at != std::string::npos; at = ps.find("%%Page: ", at + 1))
-      ++n;
-    return n;
-  };
-  auto has = [](const Texts& texts, const std::string& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-  };
 
   std::string ps = print(page->print_sheets());
-  EXPECT_EQ(pages(ps), 1);
+  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
   Texts texts = printed_texts(ps);
   for (const char* text :
        {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90",
         "Outside diameter", "3.177", "Holes for a half tooth", "20"})
-    EXPECT_TRUE(has(texts, text)) << text;
+    EXPECT_TRUE(contains(texts, text)) << text;
 
   click(w().pinion_and_gear);
   click(w().dms);
   retype(w().gear_teeth, "48");
   ps = print(page->print_sheets());
-  EXPECT_EQ(pages(ps), 2);
+  EXPECT_EQ(count_of(ps, "%%Page: "), 2);
   texts = printed_texts(ps);
   for (const char* text : {"Pinion (inch)", "Gear (inch)", "Teeth = 48, Shaft angle = 90:0:0.0",
                            "26:33:54.184", "63:26:5.816"})
-    EXPECT_TRUE(has(texts, text)) << text;
+    EXPECT_TRUE(contains(texts, text)) << text;
 
   retype(w().gear_teeth, "");
   EXPECT_TRUE(page->print_sheets().empty());

@@ -10,81 +10,23 @@
 #include <vector>
 
 #include "calc/workshop/dovetail_print.h"
+#include "gui/support/postscript.h"
 #include "gui/support/app_fixture.h"
 
 using namespace testing_support;
 using workshop::DovetailSheets;
 
-namespace {
-
-// The PostScript device writes each text as ASCII85 of UTF-16BE between
-// "<~" and "~>"; these are the texts back, ASCII only.
-std::vector<std::string> printed_texts(const std::string& ps) {
-  std::vector<std::string> texts;
-  for (size_t start = ps.find("<~"); start != std::string::npos; start = ps.find("<~", start + 2)) {
-    size_t end = ps.find("~>", start);
-    if (end == std::string::npos)
-      break;
-    std::string bytes;
-    unsigned long group = 0;
-    int count = 0;
-    for (size_t i = start + 2; i < end; ++i) {
-      char ch = ps[i];
-      if (ch < '!' || ch > 'u')
-        continue; // line breaks
-      group = group * 85 + static_cast<unsigned long>(ch - '!');
-      if (++count == 5) {
-        for (int k = 3; k >= 0; --k)
-          bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-        group = 0;
-        count = 0;
-      }
-    }
-    if (count > 1) { // a short last group, padded with 'u'
-      for (int k = count; k < 5; ++k)
-        group = group * 85 + 84;
-      for (int k = 3; k >= 5 - count; --k)
-        bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-    }
-    std::string text;
-    for (size_t i = 1; i < bytes.size(); i += 2)
-      text += bytes[i];
-    texts.push_back(text);
-  }
-  return texts;
-}
-
-int count_of(const std::string& haystack, const std::string& needle) {
-  int n = 0;
-  for (size_t at = haystack.find(needle); at != std::string::npos;
-       at = haystack.find(needle, at + 1))
-    ++n;
-  return n;
-}
-
-bool contains(const std::vector<std::string>& texts, const std::string& text) {
-  for (const std::string& t : texts)
-    if (t == text)
-      return true;
-  return false;
-}
-
-} // namespace
+namespace {} // namespace
 
 class DovetailPrintTest : public AppTest {
 protected:
   void SetUp() override { start_app(); }
 
   std::string print(const workshop::DovetailPrintValues& values, DovetailSheets sheets) {
-    std::string path = dir.path() + "/dovetail.ps";
-    FILE* file = std::fopen(path.c_str(), "w");
-    EXPECT_NE(file, nullptr);
-    Fl_PostScript_File_Device device;
-    device.start_job(file, sheets == DovetailSheets::kBoth ? 2 : 1);
-    workshop::draw_dovetail_sheets(device, *app, values, sheets);
-    device.end_job();
-    std::fclose(file);
-    return dir.read_file("dovetail.ps");
+    return print_to_postscript(dir.path() + "/dovetail.ps", sheets == DovetailSheets::kBoth ? 2 : 1,
+                               [&](Fl_Paged_Device& device) {
+                                 workshop::draw_dovetail_sheets(device, *app, values, sheets);
+                               });
   }
 };
 

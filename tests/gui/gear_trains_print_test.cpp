@@ -12,61 +12,12 @@
 
 #include "calc/gears/gear_ratio_print.h"
 #include "calc/workshop/change_gear_results_window.h"
+#include "gui/support/postscript.h"
 #include "gui/support/app_fixture.h"
 
 using namespace testing_support;
 
 namespace {
-
-// Texts of the PostScript device: ASCII85 of UTF-16BE between "<~" and "~>".
-std::vector<std::string> printed_texts(const std::string& ps) {
-  std::vector<std::string> texts;
-  for (size_t start = ps.find("<~"); start != std::string::npos; start = ps.find("<~", start + 2)) {
-    size_t end = ps.find("~>", start);
-    if (end == std::string::npos)
-      break;
-    std::string bytes;
-    unsigned long group = 0;
-    int count = 0;
-    for (size_t i = start + 2; i < end; ++i) {
-      char ch = ps[i];
-      if (ch < '!' || ch > 'u')
-        continue;
-      group = group * 85 + static_cast<unsigned long>(ch - '!');
-      if (++count == 5) {
-        for (int k = 3; k >= 0; --k)
-          bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-        group = 0;
-        count = 0;
-      }
-    }
-    if (count > 1) {
-      for (int k = count; k < 5; ++k)
-        group = group * 85 + 84;
-      for (int k = 3; k >= 5 - count; --k)
-        bytes += static_cast<char>((group >> (8 * k)) & 0xff);
-    }
-    std::string text;
-    for (size_t i = 1; i < bytes.size(); i += 2)
-      text += bytes[i];
-    texts.push_back(text);
-  }
-  return texts;
-}
-
-int count_of(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    ++n;
-  return n;
-}
-
-bool contains(const std::vector<std::string>& texts, const std::string& text) {
-  for (const std::string& t : texts)
-    if (t == text)
-      return true;
-  return false;
-}
 
 gears::ResultList trains(int count) {
   gears::ResultList list;
@@ -84,15 +35,9 @@ protected:
   void SetUp() override { start_app(); }
 
   std::string print(const std::function<bool(Fl_PostScript_File_Device&)>& draw) {
-    std::string path = dir.path() + "/trains.ps";
-    FILE* file = std::fopen(path.c_str(), "w");
-    EXPECT_NE(file, nullptr);
-    Fl_PostScript_File_Device device;
-    device.start_job(file, 1);
-    EXPECT_TRUE(draw(device));
-    device.end_job();
-    std::fclose(file);
-    return dir.read_file("trains.ps");
+    return print_to_postscript(dir.path() + "/trains.ps", 1, [&](Fl_Paged_Device& device) {
+      EXPECT_TRUE(draw(static_cast<Fl_PostScript_File_Device&>(device)));
+    });
   }
 };
 
