@@ -61,14 +61,6 @@ protected:
     return static_cast<gears::BevelGearPage*>(app->page(14))->widgets();
   }
   std::string lang(int i) const { return app->lang(i); }
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    if (text.empty())
-      press_key(FL_BackSpace);
-    else
-      type_text(field, text);
-  }
   static Texts column(const BevelColumnWidgets& c) {
     Texts out;
     for (Fl_Output* field : c.values)

@@ -47,14 +47,6 @@ protected:
   }
   const workshop::ChangeGearsWidgets& w() { return page().widgets(); }
   workshop::ChangeGearSetWindow& gear_set() { return *page().gear_set_window(); }
-  static void retype(Fl_Input_* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    if (text.empty())
-      press_key(FL_BackSpace);
-    else
-      type_text(field, text);
-  }
   // Adds `copies` gears of `teeth` with the editor's own field and buttons.
   void add_gears(const std::string& teeth, int copies = 1) {
     retype(gear_set().teeth(), teeth);

@@ -34,11 +34,6 @@ protected:
     w = &page->widgets();
   }
   // Selects the field's text, so that the typing replaces it.
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    type_text(field, text);
-  }
   static void erase(Fl_Input* field) {
     field->take_focus();
     field->position(0, field->size());

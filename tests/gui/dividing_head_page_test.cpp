@@ -136,11 +136,6 @@ protected:
   }
   std::string text(int entry) const { return app->lang(entry); }
 
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    type_text(field, text);
-  }
   Lines calculate(const std::string& divisions) {
     retype(w().divisions, divisions);
     click(w().calculate);

@@ -35,12 +35,6 @@ Outputs texts(const std::array<Fl_Output*, 3>& out) {
 }
 
 // Replaces the whole text of a field, as a user selecting it and typing does.
-void retype(Fl_Input* field, const std::string& text) {
-  field->take_focus();
-  field->position(0, field->size());
-  press_key(FL_BackSpace);
-  type_text(field, text);
-}
 
 void choose(Fl_Choice* choice, int item) {
   choice->value(item);

@@ -41,14 +41,6 @@ protected:
   }
   gears::GearRatioPage& page() { return *static_cast<gears::GearRatioPage*>(app->page(16)); }
   const gears::GearRatioWidgets& w() { return page().widgets(); }
-  static void retype(Fl_Input_* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    if (text.empty())
-      press_key(FL_BackSpace);
-    else
-      type_text(field, text);
-  }
   // A red count takes the focus at every change of the other, so the
   // highest count is typed while the lowest is a good one.
   void enter(const std::string& target, const std::string& lowest, const std::string& highest) {

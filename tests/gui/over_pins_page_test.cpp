@@ -46,14 +46,6 @@ protected:
   const gears::OverPinsWidgets& w() const {
     return static_cast<gears::OverPinsPage*>(app->page(15))->widgets();
   }
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    if (text.empty())
-      press_key(FL_BackSpace);
-    else
-      type_text(field, text);
-  }
   // Recommended pin, then theoretical, measured and difference, inch and mm.
   Texts shown() const {
     return {w().pin_inch->value(),        w().pin_mm->value(),

@@ -40,11 +40,6 @@ protected:
     return static_cast<geometry::PolygonPage*>(app->page(9))->widgets();
   }
   // Replaces a field's text by typing, as a user who selected it would.
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    type_text(field, text);
-  }
   void enter_value(const std::string& text) { retype(w().value, text); }
   // The sides spinner takes a typed number on Enter.
   void enter_sides(const std::string& text) {

@@ -37,11 +37,6 @@ protected:
     w = &page->widgets();
   }
   // Selects the field's text, so that the typing replaces it.
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    type_text(field, text);
-  }
   void choose_case(int number) { click(w->case_buttons[static_cast<size_t>(number - 1)]); }
   // Up and down arrows of the precision spinner, clicked `steps` times.
   void step_precision(int steps) {

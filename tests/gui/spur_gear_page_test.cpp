@@ -46,14 +46,6 @@ protected:
   }
   std::string lang(int i) const { return app->lang(i); }
   // Replaces a field's text by typing, as a user who selected it would.
-  static void retype(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->position(0, field->size());
-    if (text.empty())
-      press_key(FL_BackSpace);
-    else
-      type_text(field, text);
-  }
   void choose(int system) { click(w().systems[static_cast<size_t>(system)]); }
   void gear(int system, const std::string& pitch, const std::string& teeth) {
     choose(system);

@@ -36,13 +36,6 @@ Texts lines(const Fl_Browser* list) {
   return out;
 }
 
-void retype(Fl_Input* field, const std::string& text) {
-  field->take_focus();
-  field->position(0, field->size());
-  press_key(FL_BackSpace);
-  type_text(field, text);
-}
-
 void choose(Fl_Choice* choice, int item) {
   choice->value(item);
   choice->do_callback();

@@ -29,12 +29,6 @@ namespace {
 enum Form { kMetric = 0, kUnified = 1, kWhitworth = 2 };
 
 // Replaces the whole text of a field, as a user selecting it and typing does.
-void retype(Fl_Input* field, const std::string& text) {
-  field->take_focus();
-  field->position(0, field->size());
-  press_key(FL_BackSpace);
-  type_text(field, text);
-}
 
 } // namespace
 

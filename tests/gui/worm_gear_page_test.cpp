@@ -33,13 +33,6 @@ using Texts = std::map<WormGearPage::Out, std::string>;
 
 namespace {
 
-void retype(Fl_Input* field, const std::string& text) {
-  field->take_focus();
-  field->position(0, field->size());
-  press_key(FL_BackSpace);
-  type_text(field, text);
-}
-
 // DP 8, 40 teeth, Ø1.25, backlash 0.005, 14.5°, one start, right hand:
 // p = 0.3927, a = 0.125, h = 0.2696, Dt = 5, Dp = 1.0, lead angle 7.125.
 const Texts kWorkedInch = {

@@ -2,6 +2,7 @@
 #include "gui/support/gui_driver.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
@@ -32,6 +33,15 @@ void type_text(Fl_Widget* field, const std::string& text) {
     field->take_focus();
   for (char c : text)
     send_key(field->window() ? field->top_window() : nullptr, static_cast<unsigned char>(c), c);
+}
+
+void retype(Fl_Input_* field, const std::string& text) {
+  field->take_focus();
+  field->position(0, field->size());
+  if (text.empty())
+    press_key(FL_BackSpace);
+  else
+    type_text(field, text);
 }
 
 void press_key(int keysym) {

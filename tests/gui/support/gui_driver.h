@@ -5,12 +5,16 @@
 
 #include <string>
 
+class Fl_Input_;
 class Fl_Widget;
 
 namespace testing_support {
 
 /// Gives `field` the focus and types each character of `text` into it.
 void type_text(Fl_Widget* field, const std::string& text);
+/// Selects the field's whole text and types `text` over it, as a user
+/// replacing a value does; an empty `text` deletes the selection.
+void retype(Fl_Input_* field, const std::string& text);
 /// Presses one key (an FLTK key symbol such as FL_BackSpace) on the focus.
 void press_key(int keysym);
 /// Left-click (or `button`) in the middle of `widget`.
