@@ -1,8 +1,11 @@
 // Small widget pieces every calculator page uses: result fields that show
-// text but never take the focus, and showing or hiding a widget by a flag.
+// text but never take the focus, radios, framed groups, and showing or
+// hiding a widget by a flag.
 #pragma once
 
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
 
 namespace app {
 
@@ -19,6 +22,24 @@ public:
     return Fl_Output::handle(event);
   }
 };
+
+/// Colours of the page background and of the result fields.
+constexpr Fl_Color kPageBackground = 50;
+constexpr Fl_Color kResultBackground = 215;
+
+/// A result field: sunken, in the result colour.
+ReadOnlyField* result_field(int x, int y, int w, int h = 25);
+
+/// A line of text (a row label) that looks like the page behind it.
+ReadOnlyField* text_line(int x, int y, int w, int h, const char* text = nullptr);
+
+/// A radio button; a missing text leaves it without a label.
+Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label,
+                              const char* tooltip = nullptr);
+
+/// A sunken frame around a group of widgets, its title above its left end.
+/// The caller adds the children and calls end().
+Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
 
 inline void show_if(Fl_Widget* widget, bool shown) {
   if (shown)

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
 #include "app/state_keys.h"
@@ -46,42 +47,14 @@ constexpr std::array<int, kBevelRowCount> kRowLabels = {305, 304, 382, 383, 384,
 /// Text numbers of the legend's five entries.
 constexpr std::array<int, 5> kLegendLabels = {305, 304, 366, 367, 368};
 
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
-
 Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
-  auto* field = new ReadOnlyField(x, y, w, 25, kResultColour);
+  auto* field = new app::ReadOnlyField(x, y, w, 25, kResultColour);
   field->box(FL_GTK_DOWN_BOX);
   if (label) {
     field->copy_label(label);
     field->align(FL_ALIGN_RIGHT);
   }
   return field;
-}
-
-Fl_Output* text_line(int x, int y, int w, const char* text) {
-  auto* field = new ReadOnlyField(x, y, w, 25, kPageGrey);
-  field->box(FL_FLAT_BOX);
-  field->value(text ? text : "");
-  return field;
-}
-
-Fl_Round_Button* radio(int x, int y, int w, const char* label) {
-  auto* button = new Fl_Round_Button(x, y, w, 25);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  return button;
 }
 
 Fl_Input* entry(int x, int y, int w, int type, const char* label) {
@@ -112,13 +85,6 @@ Fl_Group* teeth_group(int x, int y, int w, int h) {
   auto* group = new Fl_Group(x, y, w, h);
   group->box(FL_NO_BOX);
   return group;
-}
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
 }
 
 template <typename Page, void (Page::*Handler)()> void call(Fl_Widget*, void* page) {
@@ -186,32 +152,32 @@ void BevelGearPage::build_sketch_and_choices() {
                     &app_);
 
   radio_group(173, 411, 203, 25);
-  w_.inch = radio(173, 411, 98, app_.lang(20));
-  w_.mm = radio(278, 411, 98, app_.lang(19));
+  w_.inch = app::radio_button(173, 411, 98, 25, app_.lang(20));
+  w_.mm = app::radio_button(278, 411, 98, 25, app_.lang(19));
   w_.inch->parent()->end();
   for (Fl_Round_Button* button : {w_.inch, w_.mm})
     button->callback(call<BevelGearPage, &BevelGearPage::unit_changed>, this);
   app_.register_unit_pair(app::UnitPairSlot::kPage14, w_.inch, w_.mm);
 
   radio_group(393, 411, 203, 25);
-  w_.decimal = radio(393, 411, 98, app_.lang(55));
+  w_.decimal = app::radio_button(393, 411, 98, 25, app_.lang(55));
   w_.decimal->copy_tooltip(app_.lang(57));
-  w_.dms = radio(498, 411, 98, app_.lang(99));
+  w_.dms = app::radio_button(498, 411, 98, 25, app_.lang(99));
   w_.dms->copy_tooltip(app_.lang(58));
   w_.decimal->parent()->end();
   for (Fl_Round_Button* button : {w_.decimal, w_.dms})
     button->callback(call<BevelGearPage, &BevelGearPage::angle_format_changed>, this);
 
   radio_group(173, 453, 200, 63);
-  w_.diametral_pitch = radio(173, 453, 200, app_.lang(kDiametralPitchLabel));
-  w_.module = radio(173, 491, 200, app_.lang(kModuleLabel));
+  w_.diametral_pitch = app::radio_button(173, 453, 200, 25, app_.lang(kDiametralPitchLabel));
+  w_.module = app::radio_button(173, 491, 200, 25, app_.lang(kModuleLabel));
   w_.module->parent()->end();
   for (Fl_Round_Button* button : {w_.diametral_pitch, w_.module})
     button->callback(call<BevelGearPage, &BevelGearPage::pitch_kind_changed>, this);
 
   radio_group(394, 453, 130, 63);
-  w_.miter = radio(394, 453, 130, app_.lang(369));
-  w_.pinion_and_gear = radio(394, 491, 130, app_.lang(365));
+  w_.miter = app::radio_button(394, 453, 130, 25, app_.lang(369));
+  w_.pinion_and_gear = app::radio_button(394, 491, 130, 25, app_.lang(365));
   w_.miter->parent()->end();
   for (Fl_Round_Button* button : {w_.miter, w_.pinion_and_gear})
     button->callback(call<BevelGearPage, &BevelGearPage::gear_set_changed>, this);
@@ -274,7 +240,7 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
 void BevelGearPage::build_results() {
   for (int row = 0; row < kBevelRowCount; ++row)
     w_.row_texts[static_cast<size_t>(row)] =
-        text_line(167, kRowTop + kRowStep * row, 238, app_.lang(kRowLabels[row]));
+        app::text_line(167, kRowTop + kRowStep * row, 238, 25, app_.lang(kRowLabels[row]));
   w_.left = build_column(410, 450);
   w_.right = build_column(607, 645);
 }
@@ -392,8 +358,8 @@ void BevelGearPage::unit_changed() {
 
 void BevelGearPage::angle_format_changed() {
   const bool dms = w_.dms->value() != 0;
-  show_if(w_.shaft_angle, !dms);
-  show_if(w_.shaft_dms_frame, dms);
+  app::show_if(w_.shaft_angle, !dms);
+  app::show_if(w_.shaft_dms_frame, dms);
   if (dms) {
     w_.shaft_angle->deactivate();
     w_.shaft_dms_frame->activate();
@@ -491,9 +457,9 @@ void BevelGearPage::show_bevel_outputs() {
   const bool dms = w_.dms->value() != 0;
   for (const BevelColumnWidgets* column : {&w_.left, &w_.right}) {
     for (size_t i = 0; i < 2; ++i) {
-      show_if(column->values[kPitchAngleRow + i], !dms);
+      app::show_if(column->values[kPitchAngleRow + i], !dms);
       for (Fl_Output* field : column->angle_dms[i])
-        show_if(field, dms);
+        app::show_if(field, dms);
     }
   }
   if (!result_) {
@@ -551,9 +517,9 @@ void BevelGearPage::label_columns() {
 }
 
 void BevelGearPage::show_gear_set_layout() {
-  show_if(w_.miter_frame, miter());
-  show_if(w_.pair_frame, !miter());
-  show_if(w_.right.frame, !miter());
+  app::show_if(w_.miter_frame, miter());
+  app::show_if(w_.pair_frame, !miter());
+  app::show_if(w_.right.frame, !miter());
   label_columns();
 }
 

@@ -16,6 +16,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
 #include "app/state_keys.h"
@@ -27,8 +28,6 @@ namespace gears {
 
 namespace {
 
-constexpr Fl_Color kPageGrey = 50;
-constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kPinLabelColour = 99;
 constexpr Fl_Color kNoteColour = 206;
 
@@ -47,20 +46,6 @@ constexpr int kHelpTopic = 6;
 
 constexpr int kInchPlaces = 4;
 constexpr int kMmPlaces = 3;
-
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
 
 /// A tooth-size radio that knows whether a click or key of the user is
 /// being handled, as opposed to the unit-system button setting it.
@@ -89,36 +74,11 @@ Radio* radio(int x, int y, int w, int h, const char* label, const char* tip = nu
   return button;
 }
 
-Fl_Group* frame_group(int x, int y, int w, int h, const char* label) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_GTK_DOWN_FRAME);
-  group->color(kPageGrey);
-  group->copy_label(label);
-  group->align(FL_ALIGN_TOP_LEFT);
-  return group;
-}
-
 Fl_Box* text_box(int x, int y, int w, int h, const char* label, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
   box->copy_label(label);
   box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   return box;
-}
-
-ReadOnlyField* result_field(int x, int y, int w, int h) {
-  auto* field = new ReadOnlyField(x, y, w, h, kResultColour);
-  field->box(FL_GTK_DOWN_BOX);
-  return field;
-}
-
-void show_if(Fl_Widget* widget, bool shown) {
-  if (shown) {
-    widget->activate();
-    widget->show();
-  } else {
-    widget->hide();
-    widget->deactivate();
-  }
 }
 
 /// A length written with `places` decimals; a value that is no number
@@ -189,7 +149,7 @@ void OverPinsPage::build(Fl_Group& group) {
 }
 
 void OverPinsPage::build_tooth_size() {
-  Fl_Group* frame = frame_group(165, 24, 272, 94, app_.lang(292));
+  Fl_Group* frame = app::framed_group(165, 24, 272, 94, app_.lang(292));
   w_.system[0] = radio<SystemRadio>(176, 29, 204, 25, app_.lang(293));
   w_.system[0]->callback(system_chosen<0>, this);
   w_.system[1] = radio<SystemRadio>(176, 49, 204, 25, app_.lang(294));
@@ -235,7 +195,7 @@ void OverPinsPage::build_tooth_size() {
 }
 
 void OverPinsPage::build_pressure_angle() {
-  Fl_Group* frame = frame_group(442, 24, 162, 144, app_.lang(309));
+  Fl_Group* frame = app::framed_group(442, 24, 162, 144, app_.lang(309));
   w_.angle[0] = radio(453, 34, 143, 25, app_.lang(310));
   w_.angle[0]->callback(angle_chosen<0>, this);
   w_.angle[1] = radio(453, 60, 143, 25, app_.lang(311));
@@ -277,10 +237,10 @@ void OverPinsPage::build_pins() {
   app_.register_unit_pair(app::UnitPairSlot::kPage15Second, w_.inch, w_.mm);
 
   text_box(190, 292, 136, 23, app_.lang(402), FL_ALIGN_LEFT);
-  w_.pin_inch = result_field(480, 292, 55, 23);
+  w_.pin_inch = app::result_field(480, 292, 55, 23);
   w_.pin_inch->copy_label(app_.lang(20));
   w_.pin_inch->labelcolor(kPinLabelColour);
-  w_.pin_mm = result_field(631, 292, 55, 23);
+  w_.pin_mm = app::result_field(631, 292, 55, 23);
   w_.pin_mm->copy_label(app_.lang(19));
   w_.pin_mm->labelcolor(kPinLabelColour);
 }
@@ -317,15 +277,15 @@ void OverPinsPage::build_results() {
   for (size_t row = 0; row < 3; ++row)
     text_box(168, kRowY[row], 230, 50, app_.lang(kRowText[row]), FL_ALIGN_LEFT);
 
-  Fl_Group* inch = frame_group(410, 388, 161, 175, app_.lang(20));
+  Fl_Group* inch = app::framed_group(410, 388, 161, 175, app_.lang(20));
   inch->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
-    w_.inch_results[row] = result_field(418, kInchY[row], 145, 30);
+    w_.inch_results[row] = app::result_field(418, kInchY[row], 145, 30);
   inch->end();
-  Fl_Group* mm = frame_group(582, 388, 161, 175, app_.lang(19));
+  Fl_Group* mm = app::framed_group(582, 388, 161, 175, app_.lang(19));
   mm->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
-    w_.mm_results[row] = result_field(590, kMmY[row], 145, 30);
+    w_.mm_results[row] = app::result_field(590, kMmY[row], 145, 30);
   mm->end();
 
   Fl_Box* note = text_box(185, 571, 601, 25, app_.lang(469), FL_ALIGN_LEFT);
@@ -345,19 +305,19 @@ void OverPinsPage::show_system_mode(ToothSystem system) {
   if (!fraction)
     for (app::CheckedInput* field : w_.fraction)
       field->value("");
-  show_if(w_.fraction_frame, fraction);
+  app::show_and_enable_if(w_.fraction_frame, fraction);
   if (group_)
     group_->redraw();
 }
 
 void OverPinsPage::show_typed_angle(bool shown) {
-  show_if(w_.typed_angle, shown);
+  app::show_and_enable_if(w_.typed_angle, shown);
   w_.typed_angle->parent()->redraw();
 }
 
 void OverPinsPage::show_helix_input(bool shown) {
-  show_if(w_.helix, shown);
-  show_if(w_.helix_note, shown);
+  app::show_and_enable_if(w_.helix, shown);
+  app::show_and_enable_if(w_.helix_note, shown);
   w_.helix->parent()->redraw();
 }
 

@@ -27,7 +27,6 @@ using app::ReadOnlyField;
 using app::show_if;
 
 constexpr Fl_Color kPageGrey = 50;
-constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kNoteColour = 206;
 constexpr int kPitchRecord = 27;
 constexpr int kTeethRecord = 28;
@@ -41,35 +40,6 @@ constexpr int kCircularMmLabel = 296;
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
 constexpr int kRowStep = 26;
-
-ReadOnlyField* result_field(int x, int y, int w) {
-  auto* field = new ReadOnlyField(x, y, w, 25, kResultColour);
-  field->box(FL_GTK_DOWN_BOX);
-  return field;
-}
-
-ReadOnlyField* text_line(int x, int y, int w, const char* text) {
-  auto* field = new ReadOnlyField(x, y, w, 25, kPageGrey);
-  field->box(FL_FLAT_BOX);
-  field->value(text ? text : "");
-  return field;
-}
-
-Fl_Round_Button* radio(int x, int y, int w, const char* label) {
-  auto* button = new Fl_Round_Button(x, y, w, 25);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  return button;
-}
-
-Fl_Group* frame_group(int x, int y, int w, int h, const char* label) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_GTK_DOWN_FRAME);
-  group->color(kPageGrey);
-  group->copy_label(label);
-  group->align(FL_ALIGN_TOP_LEFT);
-  return group;
-}
 
 // The tooth table: inch decimals of each row (the millimetre column has 3).
 constexpr std::array<int, kSpurTableRows> kInchPlaces = {4, 4, 4, 3, 4, 4, 3, 4, 4};
@@ -94,10 +64,11 @@ void SpurGearPage::build(Fl_Group& group) {
 }
 
 void SpurGearPage::build_choices() {
-  Fl_Group* systems = frame_group(166, 24, 272, 94, app_.lang(292));
+  Fl_Group* systems = app::framed_group(166, 24, 272, 94, app_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
     const int label = kModuleLabel + static_cast<int>(i);
-    w_.systems[i] = radio(177, 29 + 20 * static_cast<int>(i), 204, app_.lang(label));
+    w_.systems[i] =
+        app::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25, app_.lang(label));
     w_.systems[i]->callback(
         [](Fl_Widget* button, void* page) {
           auto* self = static_cast<SpurGearPage*>(page);
@@ -111,9 +82,9 @@ void SpurGearPage::build_choices() {
   // Module is the metric and diametral pitch the inch choice of the unit button.
   app_.register_unit_pair(app::UnitPairSlot::kPage10, w_.systems[1], w_.systems[0]);
 
-  w_.angle_frame = frame_group(442, 25, 162, 93, app_.lang(309));
-  w_.angle_14_5 = radio(452, 40, 140, app_.lang(310));
-  w_.angle_20 = radio(452, 75, 140, app_.lang(311));
+  w_.angle_frame = app::framed_group(442, 25, 162, 93, app_.lang(309));
+  w_.angle_14_5 = app::radio_button(452, 40, 140, 25, app_.lang(310));
+  w_.angle_20 = app::radio_button(452, 75, 140, 25, app_.lang(311));
   w_.angle_frame->end();
   for (Fl_Round_Button* button : {w_.angle_14_5, w_.angle_20})
     button->callback(
@@ -165,9 +136,9 @@ void SpurGearPage::build_table() {
       number->copy_label((std::to_string(row + 1) + ")").c_str());
       number->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
     }
-    text_line(196, y, 194, app_.lang(297 + row));
-    w_.inch[static_cast<size_t>(row)] = result_field(392, y, 85);
-    w_.mm[static_cast<size_t>(row)] = result_field(481, y, 85);
+    app::text_line(196, y, 194, 25, app_.lang(297 + row));
+    w_.inch[static_cast<size_t>(row)] = app::result_field(392, y, 85);
+    w_.mm[static_cast<size_t>(row)] = app::result_field(481, y, 85);
   }
 }
 
@@ -176,12 +147,12 @@ void SpurGearPage::build_results() {
   module_frame->box(FL_ENGRAVED_FRAME);
   module_frame->copy_label(app_.lang(kModuleLabel));
   module_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
-  w_.module = result_field(652, 233, 80);
+  w_.module = app::result_field(652, 233, 80);
   auto* pitch_frame = new Fl_Box(626, 275, 132, 56);
   pitch_frame->box(FL_ENGRAVED_FRAME);
   pitch_frame->copy_label(app_.lang(kDiametralPitchLabel));
   pitch_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
-  w_.diametral_pitch = result_field(652, 298, 80);
+  w_.diametral_pitch = app::result_field(652, 298, 80);
 
   w_.cutter = new ReadOnlyField(605, 367, 185, 25, kNoteColour);
   w_.cutter->box(FL_GTK_DOWN_BOX);
@@ -193,11 +164,11 @@ void SpurGearPage::build_results() {
   w_.help->callback([](Fl_Widget*, void* app) { static_cast<app::App*>(app)->show_help(1); },
                     &app_);
 
-  auto* span = frame_group(223, 480, 534, 61, app_.lang(314));
-  w_.span_text = text_line(230, 482, 459, "");
-  w_.span_inch = result_field(353, 511, 92);
+  auto* span = app::framed_group(223, 480, 534, 61, app_.lang(314));
+  w_.span_text = app::text_line(230, 482, 459, 25, "");
+  w_.span_inch = app::result_field(353, 511, 92);
   w_.span_inch->copy_label(app_.lang(20));
-  w_.span_mm = result_field(561, 511, 92);
+  w_.span_mm = app::result_field(561, 511, 92);
   w_.span_mm->copy_label(app_.lang(19));
   span->end();
 

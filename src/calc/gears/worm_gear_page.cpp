@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -46,13 +47,6 @@ constexpr int kOutputW = 66, kOutputH = 25, kLabelGap = 4, kLabelW = 96;
 
 template <void (WormGearPage::*Handler)()> void call(Fl_Widget*, void* page) {
   (static_cast<WormGearPage*>(page)->*Handler)();
-}
-
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* label) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  return button;
 }
 
 Fl_Group* frame(int x, int y, int w, int h, const char* label) {
@@ -149,8 +143,8 @@ void WormGearPage::build(Fl_Group&) {
 void WormGearPage::build_choices() {
   Fl_Group* systems = frame(346, 32, 272, 95, app_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
-    w_.systems[i] =
-        radio(355, 37 + 20 * static_cast<int>(i), 250, 25, app_.lang(293 + static_cast<int>(i)));
+    w_.systems[i] = app::radio_button(355, 37 + 20 * static_cast<int>(i), 250, 25,
+                                      app_.lang(293 + static_cast<int>(i)));
     w_.systems[i]->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_worm_system(false); },
         this);
@@ -160,16 +154,16 @@ void WormGearPage::build_choices() {
 
   Fl_Group* angles = frame(346, 147, 272, 155, app_.lang(309));
   for (size_t i = 0; i < w_.angles.size(); ++i) {
-    w_.angles[i] = radio(357, 153 + 20 * static_cast<int>(i), 250, 25,
-                         app_.lang(kWormPressureAngles[i].label));
+    w_.angles[i] = app::radio_button(357, 153 + 20 * static_cast<int>(i), 250, 25,
+                                     app_.lang(kWormPressureAngles[i].label));
     w_.angles[i]->callback(call<&WormGearPage::check_worm_tooth_count>, this);
   }
   w_.angles[0]->setonly();
   angles->end();
 
   auto* hands = new Fl_Group(493, 467, 121, 62);
-  w_.right_hand = radio(493, 467, 121, 30, app_.lang(346));
-  w_.left_hand = radio(493, 499, 121, 30, app_.lang(345));
+  w_.right_hand = app::radio_button(493, 467, 121, 30, app_.lang(346));
+  w_.left_hand = app::radio_button(493, 499, 121, 30, app_.lang(345));
   for (Fl_Button* button : {w_.right_hand, w_.left_hand})
     button->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); },
@@ -178,8 +172,8 @@ void WormGearPage::build_choices() {
   hands->end();
 
   auto* crowns = new Fl_Group(360, 605, 249, 50);
-  w_.round_rim = radio(360, 605, 249, 25, app_.lang(351));
-  w_.square_rim = radio(360, 630, 249, 25, app_.lang(352));
+  w_.round_rim = app::radio_button(360, 605, 249, 25, app_.lang(351));
+  w_.square_rim = app::radio_button(360, 630, 249, 25, app_.lang(352));
   for (Fl_Button* button : {w_.round_rim, w_.square_rim})
     button->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_crown_type(false); },
@@ -188,8 +182,8 @@ void WormGearPage::build_choices() {
   crowns->end();
 
   auto* units = new Fl_Group(185, 826, 147, 49);
-  w_.inch = radio(185, 826, 147, 25, app_.lang(20));
-  w_.millimetre = radio(185, 850, 147, 25, app_.lang(19));
+  w_.inch = app::radio_button(185, 826, 147, 25, app_.lang(20));
+  w_.millimetre = app::radio_button(185, 850, 147, 25, app_.lang(19));
   for (Fl_Button* button : {w_.inch, w_.millimetre})
     button->callback(call<&WormGearPage::switch_worm_unit>, this);
   w_.inch->setonly();

@@ -27,8 +27,6 @@ using app::show_and_enable_if;
 
 using app::CheckedInput;
 
-constexpr Fl_Color kPageGrey = 50;
-constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kNoteColour = 4;
 
 constexpr int kSideRecord = 11;
@@ -49,18 +47,6 @@ constexpr std::array<int, 3> kDmsLabels = {269, 270, 271};
 // in the order of TriangleQuantity: A, B, C, a, b, c.
 constexpr std::array<int, 6> kInputLabel = {91, 92, 93, 82, 83, 84};
 constexpr std::array<int, 6> kResultLabel = {85, 86, 87, 88, 89, 90};
-
-ReadOnlyField* row_label(int x, int y, int w, int h) {
-  auto* field = new ReadOnlyField(x, y, w, h, kPageGrey);
-  field->box(FL_FLAT_BOX);
-  return field;
-}
-
-ReadOnlyField* result_field(int x, int y, int w, int h) {
-  auto* field = new ReadOnlyField(x, y, w, h, kResultColour);
-  field->box(FL_GTK_DOWN_BOX);
-  return field;
-}
 
 void set_text(Fl_Input_* field, const char* text) { field->value(text ? text : ""); }
 
@@ -90,22 +76,6 @@ app::DmsFields triple(const std::array<Fl_Output*, 3>& fields) {
   return {fields[0], fields[1], fields[2]};
 }
 
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* label, const char* tip) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label ? label : "");
-  if (tip)
-    button->copy_tooltip(tip);
-  return button;
-}
-
-Fl_Group* frame_group(int x, int y, int w, int h) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_GTK_DOWN_FRAME);
-  group->color(kPageGrey);
-  return group;
-}
-
 std::string dms_key(size_t row, size_t column) {
   return "p3:p3_input_dms_" + std::to_string(row + 1) + "_" + std::to_string(column);
 }
@@ -128,13 +98,14 @@ void ObliqueTrianglePage::build(Fl_Group& group) {
 }
 
 void ObliqueTrianglePage::build_choices() {
-  Fl_Group* cases = frame_group(171, 41, 212, 104);
+  Fl_Group* cases = app::framed_group(171, 41, 212, 104);
   cases->copy_label(app_.lang(66) ? app_.lang(66) : "");
   cases->align(FL_ALIGN_TOP_LEFT);
   constexpr std::array<int, 4> case_y = {44, 69, 93, 116};
   constexpr std::array<int, 4> case_label = {97, 94, 95, 96};
   for (size_t i = 0; i < 4; ++i) {
-    w_.case_buttons[i] = radio(177, case_y[i], 195, 25, app_.lang(case_label[i]), nullptr);
+    w_.case_buttons[i] =
+        app::radio_button(177, case_y[i], 195, 25, app_.lang(case_label[i]), nullptr);
     w_.case_buttons[i]->callback(
         [](Fl_Widget* button, void* page) {
           auto* self = static_cast<ObliqueTrianglePage*>(page);
@@ -146,9 +117,9 @@ void ObliqueTrianglePage::build_choices() {
   }
   cases->end();
 
-  Fl_Group* units = frame_group(171, 149, 212, 33);
-  w_.inch = radio(177, 153, 100, 25, app_.lang(20), app_.lang(56));
-  w_.mm = radio(281, 153, 100, 25, app_.lang(19), app_.lang(59));
+  Fl_Group* units = app::framed_group(171, 149, 212, 33);
+  w_.inch = app::radio_button(177, 153, 100, 25, app_.lang(20), app_.lang(56));
+  w_.mm = app::radio_button(281, 153, 100, 25, app_.lang(19), app_.lang(59));
   units->end();
   w_.inch->callback(
       [](Fl_Widget*, void* page) { static_cast<ObliqueTrianglePage*>(page)->unit_chosen(false); },
@@ -159,9 +130,9 @@ void ObliqueTrianglePage::build_choices() {
   w_.inch->setonly();
   app_.register_unit_pair(app::UnitPairSlot::kPage3, w_.inch, w_.mm);
 
-  Fl_Group* formats = frame_group(171, 185, 212, 33);
-  w_.decimal = radio(177, 191, 100, 25, app_.lang(55), app_.lang(57));
-  w_.dms = radio(281, 189, 100, 25, app_.lang(99), app_.lang(58));
+  Fl_Group* formats = app::framed_group(171, 185, 212, 33);
+  w_.decimal = app::radio_button(177, 191, 100, 25, app_.lang(55), app_.lang(57));
+  w_.dms = app::radio_button(281, 189, 100, 25, app_.lang(99), app_.lang(58));
   formats->end();
   w_.decimal->callback(
       [](Fl_Widget*, void* page) {
@@ -191,7 +162,7 @@ void ObliqueTrianglePage::build_input_rows() {
       {{521, 323, 188, 28}, {522, 350, 185, 25}, {522, 376, 185, 28}}};
   for (size_t r = 0; r < 3; ++r) {
     const int y = kRowY[r];
-    w_.row_labels[r] = row_label(label_x[r], y, 185, 25);
+    w_.row_labels[r] = app::text_line(label_x[r], y, 185, 25);
 
     const auto& g = decimal_group[r];
     w_.decimal_groups[r] = new Fl_Group(g[0], g[1], g[2], g[3]);
@@ -232,20 +203,20 @@ void ObliqueTrianglePage::build_results() {
   constexpr std::array<int, 3> dms_group_y = {436, 461, 485};
   for (size_t r = 0; r < 3; ++r) {
     const int y = kResultY[r];
-    w_.result_labels[r] = row_label(262, y, 245, 23);
-    w_.result_values[r] = result_field(522, y, 185, 23);
+    w_.result_labels[r] = app::text_line(262, y, 245, 23);
+    w_.result_values[r] = app::result_field(522, y, 185, 23);
     w_.result_dms_groups[r] = new Fl_Group(dms_group_x[r], dms_group_y[r], 201, 27);
     for (size_t c = 0; c < 3; ++c) {
-      w_.result_dms[r][c] = result_field(kResultDmsX[c], y, kResultDmsW[c], 23);
+      w_.result_dms[r][c] = app::result_field(kResultDmsX[c], y, kResultDmsW[c], 23);
       w_.result_dms[r][c]->copy_label(app_.lang(kDmsLabels[c]) ? app_.lang(kDmsLabels[c]) : "");
       w_.result_dms[r][c]->align(FL_ALIGN_RIGHT);
     }
     w_.result_dms_groups[r]->end();
     w_.result_dms_groups[r]->hide();
   }
-  w_.area_label = row_label(262, 511, 185, 23);
+  w_.area_label = app::text_line(262, 511, 185, 23);
   set_text(w_.area_label, app_.lang(81));
-  w_.area = result_field(522, 511, 185, 23);
+  w_.area = app::result_field(522, 511, 185, 23);
 }
 
 void ObliqueTrianglePage::attach_routines() {

@@ -37,22 +37,6 @@ constexpr int kNoneKnown = 4;
 
 void set_text(Fl_Input_* field, const char* text) { field->value(text ? text : ""); }
 
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* label, const char* tip) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  if (tip)
-    button->copy_tooltip(tip);
-  return button;
-}
-
-Fl_Group* frame_group(int x, int y, int w, int h) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_GTK_DOWN_FRAME);
-  group->color(kPageGrey);
-  return group;
-}
-
 std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 4>& buttons) {
   return {buttons[0], buttons[1], buttons[2], buttons[3]};
 }
@@ -77,7 +61,7 @@ void PolygonPage::build(Fl_Group& group) {
 }
 
 void PolygonPage::build_inputs() {
-  Fl_Group* known = frame_group(166, 230, 340, 65);
+  Fl_Group* known = app::framed_group(166, 230, 340, 65);
   known->copy_label(app_.lang(251));
   known->align(FL_ALIGN_TOP_LEFT);
   struct KnownButton {
@@ -87,7 +71,7 @@ void PolygonPage::build_inputs() {
       {{170, 265, 169, 253}, {170, 236, 164, 252}, {339, 236, 158, 254}, {339, 265, 159, 255}}};
   for (size_t i = 0; i < buttons.size(); ++i) {
     const KnownButton& b = buttons[i];
-    w_.known[i] = radio(b.x, b.y, b.w, 25, app_.lang(b.label), nullptr);
+    w_.known[i] = app::radio_button(b.x, b.y, b.w, 25, app_.lang(b.label), nullptr);
     w_.known[i]->callback(call<&PolygonPage::recompute>, this);
   }
   known->end();
@@ -122,9 +106,9 @@ void PolygonPage::build_inputs() {
 }
 
 void PolygonPage::build_switches() {
-  Fl_Group* formats = frame_group(666, 326, 143, 61);
-  w_.decimal = radio(669, 330, 70, 25, app_.lang(55), app_.lang(55));
-  w_.dms = radio(669, 362, 70, 25, app_.lang(99), app_.lang(58));
+  Fl_Group* formats = app::framed_group(666, 326, 143, 61);
+  w_.decimal = app::radio_button(669, 330, 70, 25, app_.lang(55), app_.lang(55));
+  w_.dms = app::radio_button(669, 362, 70, 25, app_.lang(99), app_.lang(58));
   formats->end();
   w_.decimal->setonly();
   w_.decimal->callback(
@@ -134,9 +118,9 @@ void PolygonPage::build_switches() {
       [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->angle_format_chosen(true); },
       this);
 
-  Fl_Group* units = frame_group(475, 460, 170, 60);
-  w_.inch = radio(487, 465, 49, 25, app_.lang(20), app_.lang(56));
-  w_.mm = radio(487, 489, 59, 25, app_.lang(19), app_.lang(59));
+  Fl_Group* units = app::framed_group(475, 460, 170, 60);
+  w_.inch = app::radio_button(487, 465, 49, 25, app_.lang(20), app_.lang(56));
+  w_.mm = app::radio_button(487, 489, 59, 25, app_.lang(19), app_.lang(59));
   units->end();
   w_.inch->setonly();
   w_.inch->callback(

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -76,16 +77,6 @@ template <void (RightTrianglePage::*Handler)(Fl_Widget*)> void call(Fl_Widget* w
   (static_cast<RightTrianglePage*>(page)->*Handler)(widget);
 }
 
-void set_visible(Fl_Widget* widget, bool visible) {
-  if (visible) {
-    widget->activate();
-    widget->show();
-  } else {
-    widget->hide();
-    widget->deactivate();
-  }
-}
-
 bool is_empty(const Fl_Input_* field) { return field->size() == 0; }
 
 const numeric::RangeRule& rule_of(const app::CheckedInput* field) { return field->range()->rule; }
@@ -124,14 +115,6 @@ Fl_Output* value_field(int x, int y, int w, int h) {
   return field;
 }
 
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* label, const char* tip) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  button->copy_tooltip(tip);
-  return button;
-}
-
 } // namespace
 
 RightTrianglePage::RightTrianglePage(app::App& app) : Page(app, 2) {}
@@ -155,7 +138,8 @@ void RightTrianglePage::build_choices() {
   cases->box(FL_GTK_DOWN_FRAME);
   cases->copy_label(app_.lang(66));
   for (int i = 0; i < 6; ++i) {
-    Fl_Round_Button* button = radio(207, 53 + 25 * i, 205, 25, app_.lang(60 + i), nullptr);
+    Fl_Round_Button* button =
+        app::radio_button(207, 53 + 25 * i, 205, 25, app_.lang(60 + i), nullptr);
     button->callback(call<&RightTrianglePage::on_case>, this);
     w_.case_buttons[static_cast<size_t>(i)] = button;
   }
@@ -163,8 +147,8 @@ void RightTrianglePage::build_choices() {
 
   auto* units = new Fl_Group(189, 213, 230, 33);
   units->box(FL_GTK_DOWN_FRAME);
-  w_.inch = radio(202, 217, 104, 25, app_.lang(20), app_.lang(56));
-  w_.mm = radio(311, 217, 104, 25, app_.lang(19), app_.lang(59));
+  w_.inch = app::radio_button(202, 217, 104, 25, app_.lang(20), app_.lang(56));
+  w_.mm = app::radio_button(311, 217, 104, 25, app_.lang(19), app_.lang(59));
   for (Fl_Button* button : {w_.inch, w_.mm})
     button->callback(call<&RightTrianglePage::on_unit>, this);
   units->end();
@@ -172,8 +156,8 @@ void RightTrianglePage::build_choices() {
 
   auto* formats = new Fl_Group(189, 248, 230, 33);
   formats->box(FL_GTK_DOWN_FRAME);
-  w_.decimal = radio(200, 252, 104, 25, app_.lang(55), app_.lang(57));
-  w_.dms = radio(311, 252, 104, 25, app_.lang(99), app_.lang(58));
+  w_.decimal = app::radio_button(200, 252, 104, 25, app_.lang(55), app_.lang(57));
+  w_.dms = app::radio_button(311, 252, 104, 25, app_.lang(99), app_.lang(58));
   for (Fl_Button* button : {w_.decimal, w_.dms})
     button->callback(call<&RightTrianglePage::on_angle_format>, this);
   formats->end();
@@ -204,7 +188,7 @@ void RightTrianglePage::build_inputs() {
     w_.angle[i]->copy_label(app_.lang(f.label));
     w_.angle[i]->align(kUnitAlign);
     w_.angle_groups[i]->end();
-    set_visible(w_.angle_groups[i], false);
+    app::show_and_enable_if(w_.angle_groups[i], false);
   }
 
   w_.precision = new Fl_Spinner(615, 365, 33, 25);
@@ -296,15 +280,15 @@ void RightTrianglePage::show_layout() {
   const bool dms = w_.dms->value() != 0;
   const bool angle_case = has_known_angle(case_);
   const bool angle_in_dms = dms && angle_case;
-  set_visible(w_.input2_group, !angle_in_dms);
+  app::show_and_enable_if(w_.input2_group, !angle_in_dms);
   for (Fl_Group* group : w_.angle_groups)
-    set_visible(group, angle_in_dms);
+    app::show_and_enable_if(group, angle_in_dms);
   // Row 2 is angle A in cases 4-6; row 3 is always angle B.
   const bool row2_dms = dms && !angle_case;
-  set_visible(w_.row_values[1], !row2_dms);
-  set_visible(w_.row2_dms_group, row2_dms);
-  set_visible(w_.row_values[2], !dms);
-  set_visible(w_.row3_dms_group, dms);
+  app::show_and_enable_if(w_.row_values[1], !row2_dms);
+  app::show_and_enable_if(w_.row2_dms_group, row2_dms);
+  app::show_and_enable_if(w_.row_values[2], !dms);
+  app::show_and_enable_if(w_.row3_dms_group, dms);
 }
 
 void RightTrianglePage::on_unit(Fl_Widget*) {

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -31,13 +32,6 @@ int decimals(bool millimetre) { return millimetre ? 3 : 4; }
 
 template <void (ThreadWiresPage::*Handler)()> void call(Fl_Widget*, void* page) {
   (static_cast<ThreadWiresPage*>(page)->*Handler)();
-}
-
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* label) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  return button;
 }
 
 Fl_Box* label_box(int x, int y, int w, int h) {
@@ -92,9 +86,9 @@ void ThreadWiresPage::build(Fl_Group&) {
 void ThreadWiresPage::build_inputs() {
   auto* forms = new Fl_Group(188, 37, 599, 118);
   forms->box(FL_GTK_DOWN_FRAME);
-  w_.forms[0] = radio(211, 49, 62, 25, app_.lang(190));
-  w_.forms[1] = radio(211, 87, 76, 25, "Unified");
-  w_.forms[2] = radio(211, 127, 100, 25, "Whitworth");
+  w_.forms[0] = app::radio_button(211, 49, 62, 25, app_.lang(190));
+  w_.forms[1] = app::radio_button(211, 87, 76, 25, "Unified");
+  w_.forms[2] = app::radio_button(211, 127, 100, 25, "Whitworth");
   for (Fl_Button* button : w_.forms)
     button->callback(call<&ThreadWiresPage::form_changed>, this);
   w_.forms[1]->setonly();
@@ -120,9 +114,9 @@ void ThreadWiresPage::build_inputs() {
   w_.wire = app::make_checked_input(app_, kLengthRecord, 704, 120, 70, 25);
   forms->end();
 
-  w_.millimetre = radio(272, 161, 240, 25, app_.lang(195));
+  w_.millimetre = app::radio_button(272, 161, 240, 25, app_.lang(195));
   w_.millimetre->copy_tooltip(app_.lang(59));
-  w_.inch = radio(539, 161, 245, 24, app_.lang(196));
+  w_.inch = app::radio_button(539, 161, 245, 24, app_.lang(196));
   w_.inch->copy_tooltip(app_.lang(56));
   for (Fl_Button* button : {w_.millimetre, w_.inch})
     button->callback(call<&ThreadWiresPage::unit_changed>, this);

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <new>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/state_keys.h"
@@ -45,20 +46,6 @@ constexpr std::array<int, 4> kLeadScrewCaption = {441, 442, 442, 441};
 constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
 
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
-
-/// An output that shows text and never takes the focus.
-class ReadOnlyField : public Fl_Output {
-public:
-  ReadOnlyField(int x, int y, int w, int h) : Fl_Output(x, y, w, h) {
-    color(kResultColour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
-      return 0;
-    return Fl_Output::handle(event);
-  }
-};
 
 Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -203,9 +190,9 @@ void ChangeGearsPage::build_buttons() {
 
 void ChangeGearsPage::build_worm_pair() {
   w_.worm_group = new Fl_Group(326, 419, 336, 120);
-  w_.first_gear = new ReadOnlyField(461, 419, 60, 25);
+  w_.first_gear = new app::ReadOnlyField(461, 419, 60, 25, kResultColour);
   w_.first_gear->copy_label(app_.lang(458));
-  w_.second_gear = new ReadOnlyField(461, 454, 60, 25);
+  w_.second_gear = new app::ReadOnlyField(461, 454, 60, 25, kResultColour);
   w_.second_gear->copy_label(app_.lang(459));
   w_.warning = new Fl_Box(326, 511, 330, 25);
   w_.warning->labelcolor(FL_RED);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/field_io.h"
@@ -77,21 +78,6 @@ Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
   return box;
 }
 
-Fl_Round_Button* radio(int x, int y, int w, int h, const char* text) {
-  auto* button = new Fl_Round_Button(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->down_box(FL_ROUND_DOWN_BOX);
-  button->copy_label(text);
-  return button;
-}
-
-void set_visible(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
-}
-
 // A hidden group holding one sketch; the sketch reaches left of its group.
 template <class Sketch>
 Fl_Group* sketch_group(const app::App& app, int group_y, int sketch_y, int h) {
@@ -140,12 +126,12 @@ void DovetailPage::build_inputs() {
   auto* angles = new Fl_Group(166, 358, 271, 56);
   angles->copy_label(app_.lang(112));
   angles->labelcolor(kBlue);
-  w_.angle_60 = radio(180, 359, 95, 22, app_.lang(109));
+  w_.angle_60 = app::radio_button(180, 359, 95, 22, app_.lang(109));
   w_.angle_60->callback(call<&DovetailPage::on_fixed_angle>, this);
-  w_.angle_45 = radio(180, 390, 93, 22, app_.lang(110));
+  w_.angle_45 = app::radio_button(180, 390, 93, 22, app_.lang(110));
   w_.angle_45->callback(call<&DovetailPage::on_fixed_angle>, this);
   w_.angle_45->setonly();
-  w_.angle_typed = radio(322, 359, 113, 22, app_.lang(111));
+  w_.angle_typed = app::radio_button(322, 359, 113, 22, app_.lang(111));
   w_.angle_typed->callback(call<&DovetailPage::on_typed_angle_chosen>, this);
   w_.typed_angle = app::make_checked_input(app_, kAngleRecord, 384, 389, 51, 22);
   w_.typed_angle->copy_label(app_.lang(113));
@@ -182,12 +168,12 @@ void DovetailPage::build_inputs() {
   w_.pin->copy_label(app_.lang(128));
 
   auto* units = new Fl_Group(663, 450, 151, 24);
-  w_.inch = radio(665, 450, 68, 23, app_.lang(20));
+  w_.inch = app::radio_button(665, 450, 68, 23, app_.lang(20));
   w_.inch->copy_tooltip(app_.lang(56));
   w_.inch->callback(
       [](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(false); }, this);
   w_.inch->setonly();
-  w_.mm = radio(740, 450, 67, 23, app_.lang(19));
+  w_.mm = app::radio_button(740, 450, 67, 23, app_.lang(19));
   w_.mm->copy_tooltip(app_.lang(59));
   w_.mm->callback([](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(true); },
                   this);
@@ -243,7 +229,7 @@ void DovetailPage::on_typed_angle_chosen() {
 }
 
 void DovetailPage::on_gib() {
-  set_visible(w_.gib_thickness, w_.gib->value() != 0);
+  app::show_if(w_.gib_thickness, w_.gib->value() != 0);
   if (w_.clearance_kind->value() >= 0)
     show_sketches();
   recompute();
@@ -261,7 +247,7 @@ void DovetailPage::show_sketches() {
     group->hide();
   int kind = w_.clearance_kind->value();
   // With no kind chosen the amount counts for nothing, as with no clearance.
-  set_visible(w_.clearance, kind >= 0 && kind < 3);
+  app::show_if(w_.clearance, kind >= 0 && kind < 3);
   if (kind < 0 || kind >= kKinds)
     return;
   const auto chosen = static_cast<ClearanceKind>(kind);

@@ -1,0 +1,38 @@
+#include "app/page_widgets.h"
+
+namespace app {
+
+ReadOnlyField* result_field(int x, int y, int w, int h) {
+  auto* field = new ReadOnlyField(x, y, w, h, kResultBackground);
+  field->box(FL_GTK_DOWN_BOX);
+  return field;
+}
+
+ReadOnlyField* text_line(int x, int y, int w, int h, const char* text) {
+  auto* field = new ReadOnlyField(x, y, w, h, kPageBackground);
+  field->box(FL_FLAT_BOX);
+  field->value(text ? text : "");
+  return field;
+}
+
+Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label, const char* tooltip) {
+  auto* button = new Fl_Round_Button(x, y, w, h);
+  button->type(FL_RADIO_BUTTON);
+  button->copy_label(label);
+  if (tooltip)
+    button->copy_tooltip(tooltip);
+  return button;
+}
+
+Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
+  auto* group = new Fl_Group(x, y, w, h);
+  group->box(FL_GTK_DOWN_FRAME);
+  group->color(kPageBackground);
+  if (title) {
+    group->copy_label(title);
+    group->align(FL_ALIGN_TOP_LEFT);
+  }
+  return group;
+}
+
+} // namespace app
