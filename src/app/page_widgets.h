@@ -17,9 +17,17 @@ public:
     clear_visible_focus();
   }
   int handle(int event) override {
-    if (event == FL_PUSH || event == FL_FOCUS || event == FL_DRAG || event == FL_RELEASE)
+    switch (event) {
+    case FL_FOCUS:
+    case FL_PUSH:
+    case FL_DRAG:
+    case FL_RELEASE:
+    case FL_ENTER: // no text cursor over a field that takes no typing
+    case FL_MOVE:
       return 0;
-    return Fl_Output::handle(event);
+    default:
+      return Fl_Output::handle(event);
+    }
   }
 };
 

@@ -97,14 +97,7 @@ private:
   /// listed already (the same gears in another order, or other gears with
   /// the same sums).
   void add_train(const std::vector<GearPair>& pairs) {
-    int drivers = 0, driven = 0;
-    for (const GearPair& pair : pairs) {
-      drivers += pair.driver;
-      driven += pair.driven;
-    }
-    auto key = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(drivers)) << 32) |
-               static_cast<std::uint32_t>(driven);
-    if (!sums_.insert(key).second)
+    if (!listed_.first(tooth_sums(pairs)))
       return;
     results_.push_back(make_result(pairs, in_.target));
   }
@@ -278,7 +271,7 @@ private:
   const PairTable& table_;
   SearchInput in_;
   ResultList results_;
-  std::unordered_set<std::uint64_t> sums_;
+  ListedTrains listed_;
 };
 
 } // namespace
@@ -357,6 +350,15 @@ int RatioResult::pair_count() const {
   while (count < 4 && !driver_text[static_cast<size_t>(count)].empty())
     ++count;
   return count;
+}
+
+ToothSums tooth_sums(const std::vector<GearPair>& pairs) {
+  ToothSums sums;
+  for (const GearPair& pair : pairs) {
+    sums.driver += pair.driver;
+    sums.driven += pair.driven;
+  }
+  return sums;
 }
 
 RatioResult make_result(const std::vector<GearPair>& pairs, double target) {

@@ -9,9 +9,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace gears {
@@ -84,6 +86,28 @@ using ResultList = std::vector<RatioResult>;
 /// is measured against the found ratio P, (1 - target / P) * 100, so a train
 /// above the target has a positive error; errors below 5e-8 count as 0.
 RatioResult make_result(const std::vector<GearPair>& pairs, double target);
+
+/// Tooth sums of the drivers and of the driven gears of a train.
+struct ToothSums {
+  int driver = 0;
+  int driven = 0;
+};
+ToothSums tooth_sums(const std::vector<GearPair>& pairs);
+
+/// The trains listed so far, known by their tooth sums: the same gears in
+/// another order, or other gears with the same sums, are one train.
+class ListedTrains {
+public:
+  /// True the first time a train with these sums comes along.
+  bool first(ToothSums sums) {
+    const auto key = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(sums.driver)) << 32) |
+                     static_cast<std::uint32_t>(sums.driven);
+    return seen_.insert(key).second;
+  }
+
+private:
+  std::unordered_set<std::uint64_t> seen_;
+};
 
 struct SearchInput {
   int limit = 20;       ///< at most this many trains (none when <= 0)

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/checked_input.h"
 #include "app/state_keys.h"
@@ -65,28 +66,6 @@ constexpr SegmentKnown kMenuCases[] = {
 };
 constexpr int kMenuTexts[] = {29, 30, 31, 33, 34, 35, 32, 36, 37, 38};
 constexpr int kStartMenuItem = 3; // radius and chord
-
-// An output field that shows a text and never takes the focus.
-class ShowField : public Fl_Output {
-public:
-  ShowField(int x, int y, int w, int h, Fl_Color colour) : Fl_Output(x, y, w, h) {
-    color(colour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    switch (event) {
-    case FL_FOCUS:
-    case FL_PUSH:
-    case FL_DRAG:
-    case FL_RELEASE:
-    case FL_ENTER:
-    case FL_MOVE:
-      return 0;
-    default:
-      return Fl_Output::handle(event);
-    }
-  }
-};
 
 std::string printed(const char* format, double value) {
   int length = std::snprintf(nullptr, 0, format, value);
@@ -148,13 +127,13 @@ void CircleSegmentPage::build_inputs() {
   }
   w_.known->callback(call<CircleSegmentPage, &CircleSegmentPage::on_case_chosen>, this);
 
-  w_.first_label = new ShowField(412, 226, 150, 25, kBackground);
+  w_.first_label = new app::ReadOnlyField(412, 226, 150, 25, kBackground);
   w_.first = app::make_checked_input(app_, kFirstRecord, 566, 226, 75, 25);
   w_.diameter = app::make_checked_input(app_, kDiameterRecord, 740, 227, 65, 25);
   w_.diameter->copy_label(app_.lang(50));
   w_.diameter->hide();
 
-  w_.second_label = new ShowField(412, 253, 150, 25, kBackground);
+  w_.second_label = new app::ReadOnlyField(412, 253, 150, 25, kBackground);
   w_.second_group = new Fl_Group(564, 253, 79, 25);
   w_.second = app::make_checked_input(app_, kSecondRecord, 566, 253, 75, 25);
   w_.second_group->end();
@@ -236,8 +215,9 @@ void CircleSegmentPage::build_results() {
 
   for (int row = 0; row < kSegmentRows; ++row) {
     int y = 355 + 23 * row;
-    w_.row_labels[static_cast<size_t>(row)] = new ShowField(264, y, 197, 23, kBackground);
-    w_.row_values[static_cast<size_t>(row)] = new ShowField(487, y, 200, 23, kResultColour);
+    w_.row_labels[static_cast<size_t>(row)] = new app::ReadOnlyField(264, y, 197, 23, kBackground);
+    w_.row_values[static_cast<size_t>(row)] =
+        new app::ReadOnlyField(487, y, 200, 23, kResultColour);
   }
 
   auto dms_group = [this](int gx, int y, int gw, app::DmsFields& fields) {
@@ -245,7 +225,7 @@ void CircleSegmentPage::build_results() {
     constexpr int kX[] = {501, 572, 638};
     constexpr int kW[] = {40, 40, 64};
     for (size_t i = 0; i < 3; ++i) {
-      auto* field = new ShowField(kX[i], y, kW[i], 23, kResultColour);
+      auto* field = new app::ReadOnlyField(kX[i], y, kW[i], 23, kResultColour);
       field->copy_label(app_.lang(269 + static_cast<int>(i)));
       field->align(FL_ALIGN_RIGHT);
       fields[i] = field;

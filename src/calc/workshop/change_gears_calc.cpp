@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdint>
-#include <unordered_set>
 
 namespace workshop {
 
@@ -35,18 +33,12 @@ private:
   bool fits(double ratio) const { return low_ <= ratio && ratio <= high_; }
 
   void add(const std::vector<GearPair>& pairs) {
-    int drivers = 0, driven = 0;
-    for (const GearPair& pair : pairs) {
-      drivers += pair.driver;
-      driven += pair.driven;
-    }
-    auto key = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(drivers)) << 32) |
-               static_cast<std::uint32_t>(driven);
-    if (!sums_.insert(key).second)
+    const gears::ToothSums sums = gears::tooth_sums(pairs);
+    if (!listed_.first(sums))
       return;
     results_.push_back(gears::make_result(pairs, target_));
-    results_.back().driver_sum = drivers;
-    results_.back().driven_sum = driven;
+    results_.back().driver_sum = sums.driver;
+    results_.back().driven_sum = sums.driven;
   }
 
   /// The entries k whose ratio times `factor` may fit: the table is sorted
@@ -97,7 +89,7 @@ private:
   double low_;
   double high_;
   ResultList results_;
-  std::unordered_set<std::uint64_t> sums_;
+  gears::ListedTrains listed_;
 };
 
 /// A tooth count from a computed value: a value within rounding noise of a

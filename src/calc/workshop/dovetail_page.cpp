@@ -45,28 +45,6 @@ constexpr int kFemaleGib = 2;
 constexpr int kMaleShallow = 1;
 constexpr int kMaleDeep = 2;
 
-// An output field that shows a text and never takes the focus.
-class ShowField : public Fl_Output {
-public:
-  ShowField(int x, int y, int w, int h) : Fl_Output(x, y, w, h) {
-    color(kResultColour);
-    clear_visible_focus();
-  }
-  int handle(int event) override {
-    switch (event) {
-    case FL_FOCUS:
-    case FL_PUSH:
-    case FL_DRAG:
-    case FL_RELEASE:
-    case FL_ENTER:
-    case FL_MOVE:
-      return 0;
-    default:
-      return Fl_Output::handle(event);
-    }
-  }
-};
-
 template <void (DovetailPage::*Handler)()> void call(Fl_Widget*, void* page) {
   (static_cast<DovetailPage*>(page)->*Handler)();
 }
@@ -195,7 +173,7 @@ void DovetailPage::build_results() {
   for (int i = 0; i < kRows; ++i) {
     int y = kResultRowY[i];
     caption(445, y, 294, 22, app_.lang(kFirstResultText + i), FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-    w_.results[static_cast<size_t>(i)] = new ShowField(742, y, 67, 22);
+    w_.results[static_cast<size_t>(i)] = new app::ReadOnlyField(742, y, 67, 22, kResultColour);
   }
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
