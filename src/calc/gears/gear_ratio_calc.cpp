@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace gears {
 
