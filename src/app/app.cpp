@@ -42,6 +42,10 @@ void App::start() {
                 "aborting program.");
   Fl::scheme("gtk+");
   load_language();
+  open_windows();
+}
+
+void App::open_windows() {
   build_windows();
   Fl::visual(FL_RGB);
   put_pages_in_start_mode();

@@ -159,6 +159,8 @@ private:
   void select_language();
   void apply_settings();
   void build_windows();
+  /// Builds the windows and puts every page as the settings and State.ini say.
+  void open_windows();
   /// The main, about and page windows; help windows stay open.
   void destroy_windows();
   void put_pages_in_start_mode();

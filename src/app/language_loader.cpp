@@ -108,12 +108,7 @@ void App::switch_language() {
     return;
   load_language();
   destroy_windows();
-  build_windows();
-  Fl::visual(FL_RGB);
-  put_pages_in_start_mode();
-  main_window_->nav_button(1)->labelcolor(FL_RED);
-  apply_settings();
-  load_page_state();
+  open_windows();
   main_window_->window()->position(x, y);
   show();
 }

@@ -35,4 +35,11 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
   return group;
 }
 
+Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->copy_label(text);
+  box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  return box;
+}
+
 } // namespace app

@@ -3,6 +3,7 @@
 // hiding a widget by a flag.
 #pragma once
 
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -48,6 +49,9 @@ Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label,
 /// A sunken frame around a group of widgets, its title above its left end.
 /// The caller adds the children and calls end().
 Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
+
+/// A text inside its box, wrapped onto more lines where it is too long.
+Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);
 
 inline void show_if(Fl_Widget* widget, bool shown) {
   if (shown)

@@ -74,13 +74,6 @@ Radio* radio(int x, int y, int w, int h, const char* label, const char* tip = nu
   return button;
 }
 
-Fl_Box* text_box(int x, int y, int w, int h, const char* label, Fl_Align align) {
-  auto* box = new Fl_Box(x, y, w, h);
-  box->copy_label(label);
-  box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  return box;
-}
-
 /// A length written with `places` decimals; a value that is no number
 /// leaves the field empty.
 void write_length(Fl_Input_* field, int places, double value) {
@@ -223,7 +216,7 @@ void OverPinsPage::build_pins() {
   w_.pin->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   app_.input_range(kPinRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
 
-  text_box(386, 257, 101, 25, app_.lang(395), FL_ALIGN_RIGHT);
+  app::wrapped_text(386, 257, 101, 25, app_.lang(395), FL_ALIGN_RIGHT);
   w_.over_pins = app::make_checked_input(app_, kOverPinsRecord, 492, 257, 75, 25);
   app_.input_range(kOverPinsRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
 
@@ -236,7 +229,7 @@ void OverPinsPage::build_pins() {
   units->end();
   app_.register_unit_pair(app::UnitPairSlot::kPage15Second, w_.inch, w_.mm);
 
-  text_box(190, 292, 136, 23, app_.lang(402), FL_ALIGN_LEFT);
+  app::wrapped_text(190, 292, 136, 23, app_.lang(402), FL_ALIGN_LEFT);
   w_.pin_inch = app::result_field(480, 292, 55, 23);
   w_.pin_inch->copy_label(app_.lang(20));
   w_.pin_inch->labelcolor(kPinLabelColour);
@@ -255,7 +248,7 @@ void OverPinsPage::build_helix() {
     w_.helix_select->copy_tooltip(not_used);
   w_.helix_select->callback(call<&OverPinsPage::toggle_helix_angle>, this);
 
-  w_.helix_note = text_box(330, 321, 212, 37, not_used, FL_ALIGN_LEFT);
+  w_.helix_note = app::wrapped_text(330, 321, 212, 37, not_used, FL_ALIGN_LEFT);
   w_.helix_note->labelsize(11);
   w_.helix_note->labelcolor(FL_DARK_RED);
 
@@ -275,7 +268,7 @@ void OverPinsPage::build_results() {
   constexpr int kInchY[3] = {403, 465, 525};
   constexpr int kMmY[3] = {401, 463, 523};
   for (size_t row = 0; row < 3; ++row)
-    text_box(168, kRowY[row], 230, 50, app_.lang(kRowText[row]), FL_ALIGN_LEFT);
+    app::wrapped_text(168, kRowY[row], 230, 50, app_.lang(kRowText[row]), FL_ALIGN_LEFT);
 
   Fl_Group* inch = app::framed_group(410, 388, 161, 175, app_.lang(20));
   inch->align(FL_ALIGN_TOP);
@@ -288,7 +281,7 @@ void OverPinsPage::build_results() {
     w_.mm_results[row] = app::result_field(590, kMmY[row], 145, 30);
   mm->end();
 
-  Fl_Box* note = text_box(185, 571, 601, 25, app_.lang(469), FL_ALIGN_LEFT);
+  Fl_Box* note = app::wrapped_text(185, 571, 601, 25, app_.lang(469), FL_ALIGN_LEFT);
   note->box(FL_FLAT_BOX);
   note->color(kNoteColour);
 }

@@ -56,13 +56,6 @@ Fl_Group* frame(int x, int y, int w, int h, const char* label) {
   return group;
 }
 
-Fl_Box* text_box(int x, int y, int w, int h, const char* label, Fl_Align align) {
-  auto* box = new Fl_Box(x, y, w, h);
-  box->copy_label(label);
-  box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  return box;
-}
-
 Fl_Button* help_button(int x, int y, int w, int h, const char* label, Fl_Callback* callback,
                        void* page) {
   auto* button = new Fl_Button(x, y, w, h);
@@ -197,7 +190,7 @@ void WormGearPage::build_choices() {
 }
 
 void WormGearPage::build_inputs() {
-  w_.pitch_label = text_box(358, 353, 121, 25, app_.lang(294), FL_ALIGN_TOP);
+  w_.pitch_label = app::wrapped_text(358, 353, 121, 25, app_.lang(294), FL_ALIGN_TOP);
   w_.pitch_label->align(FL_ALIGN_TOP);
   w_.pitch = app::make_checked_input(app_, kLengthRecord, 389, 353, 59, 25);
 
@@ -268,8 +261,8 @@ void WormGearPage::build_outputs() {
     field->color(kResultColour);
     field->clear_visible_focus();
     w_.outputs[static_cast<size_t>(output.slot)] = field;
-    Fl_Box* label = text_box(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW, kOutputH + 6,
-                             app_.lang(output.label), FL_ALIGN_LEFT);
+    Fl_Box* label = app::wrapped_text(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW,
+                                      kOutputH + 6, app_.lang(output.label), FL_ALIGN_LEFT);
     label->labelfont(output.font);
     label->labelsize(12);
   }
@@ -280,7 +273,7 @@ void WormGearPage::build_crown_panels() {
     const CrownPicture::Rim rim = i == 0 ? CrownPicture::Rim::kRound : CrownPicture::Rim::kSquare;
     auto* panel = new Fl_Group(384, 665, 403, 220);
     panel->box(FL_GTK_DOWN_FRAME);
-    text_box(390, 670, 176, 210, app_.lang(i == 0 ? 361 : 362), FL_ALIGN_LEFT);
+    app::wrapped_text(390, 670, 176, 210, app_.lang(i == 0 ? 361 : 362), FL_ALIGN_LEFT);
     w_.crown_pictures[i] = new CrownPicture(570, 666, 198, 215, rim);
     panel->end();
     w_.crown_panels[i] = panel;

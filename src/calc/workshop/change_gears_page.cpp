@@ -47,13 +47,6 @@ constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
 
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 
-Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
-  auto* box = new Fl_Box(x, y, w, h);
-  box->copy_label(text);
-  box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  return box;
-}
-
 Fl_Float_Input* pitch_input(int x, int y) {
   auto* field = new Fl_Float_Input(x, y, 60, 25);
   field->box(FL_GTK_DOWN_BOX);
@@ -147,22 +140,23 @@ void ChangeGearsPage::build_modes() {
 void ChangeGearsPage::build_inputs() {
   w_.pitch_to_make = pitch_input(561, 179);
   w_.pitch_to_make->copy_label(app_.lang(440));
-  w_.pitch_caption = caption(626, 179, 180, 25, app_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
-  caption(420, 209, 135, 36, app_.lang(456), FL_ALIGN_RIGHT);
+  w_.pitch_caption =
+      app::wrapped_text(626, 179, 180, 25, app_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
+  app::wrapped_text(420, 209, 135, 36, app_.lang(456), FL_ALIGN_RIGHT);
   w_.lead_screw = pitch_input(561, 214);
   w_.lead_screw_caption =
-      caption(626, 214, 180, 25, app_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
+      app::wrapped_text(626, 214, 180, 25, app_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
   for (Fl_Float_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
     pitch->when(FL_WHEN_CHANGED);
     pitch->callback(call<&ChangeGearsPage::recheck>, this);
   }
 
-  caption(420, 245, 135, 36, app_.lang(413), FL_ALIGN_RIGHT);
+  app::wrapped_text(420, 245, 135, 36, app_.lang(413), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
   w_.error->value(kSmallestErrorText);
   w_.error->when(FL_WHEN_CHANGED);
   w_.error->callback(call<&ChangeGearsPage::error_changed>, this);
-  caption(626, 249, 180, 25, app_.lang(423), FL_ALIGN_LEFT);
+  app::wrapped_text(626, 249, 180, 25, app_.lang(423), FL_ALIGN_LEFT);
 }
 
 void ChangeGearsPage::build_buttons() {
