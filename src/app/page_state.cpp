@@ -42,6 +42,22 @@ int clamp_nav_scroll(Fl_Scroll* column, long position) {
   return static_cast<int>(std::clamp<long>(position, lowest, highest));
 }
 
+// The position the user sees, as the toolkit reports it once the column is
+// drawn: it counts from where the buttons lie, which before the first
+// drawing is not yet yposition() (that put a restored column a little higher
+// at every start).
+int drawn_nav_scroll(Fl_Scroll* column) {
+  int top = INT_MAX;
+  for (int i = 0; i < column->children(); ++i) {
+    Fl_Widget* child = column->child(i);
+    if (child != &column->scrollbar && child != &column->hscrollbar)
+      top = std::min(top, child->y());
+  }
+  if (top == INT_MAX)
+    return column->yposition();
+  return column->y() + Fl::box_dy(column->box()) - top;
+}
+
 } // namespace
 
 void App::save_page_state() {
@@ -55,7 +71,7 @@ void App::save_page_state() {
   state.add_section("page");
   int shown = main_window_->shown_page();
   state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
-  state.set("page:scroll", std::to_string(main_window_->nav_column()->yposition()));
+  state.set("page:scroll", std::to_string(drawn_nav_scroll(main_window_->nav_column())));
   std::string error;
   // At exit there is no one left to tell; the previous file stays as it was.
   if (!state.save(state_path(program_dir_), &error))
@@ -72,8 +88,8 @@ void App::load_page_state() {
   if (shown >= 0 && shown <= 16)
     show_page(static_cast<int>(shown) + 1);
   Fl_Scroll* column = main_window_->nav_column();
-  column->scroll_to(column->xposition(),
-                    clamp_nav_scroll(column, state.get_long("page:scroll", 0)));
+  int wanted = clamp_nav_scroll(column, state.get_long("page:scroll", 0));
+  column->scroll_to(column->xposition(), column->yposition() + wanted - drawn_nav_scroll(column));
 }
 
 } // namespace app

@@ -4,11 +4,14 @@
 fail() { echo "${e2e_name:-e2e}: FAIL: $*" >&2; exit 1; }
 
 # An installation: the binary with language/ beside it. Only English is
-# installed, so a first start takes it without the language window.
+# installed unless a list of codes follows ("en de es"): with one language a
+# first start takes it without the language window.
 install_to() {
   mkdir -p "$1/language"
   cp "$binary" "$1/"
-  cp -r "$(dirname "$binary")/language/en" "$1/language/"
+  for code in ${2:-en}; do
+    cp -r "$(dirname "$binary")/language/$code" "$1/language/"
+  done
   cp "$(dirname "$binary")"/language/*.html "$1/language/"
 }
 

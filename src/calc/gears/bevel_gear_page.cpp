@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/page_widgets.h"
@@ -574,9 +575,9 @@ void BevelGearPage::enter_start_mode() {
   app::set_radio(w_.diametral_pitch);
   app::set_radio(w_.miter);
   w_.shaft_angle->value(kDefaultShaftAngle);
-  w_.shaft_dms[0]->value(kDefaultShaftAngle);
-  w_.shaft_dms[1]->value("0");
-  w_.shaft_dms[2]->value("0");
+  // In the same form as every later angle, so a restart shows it unchanged.
+  const app::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+  app::write_dms_fields(triple, std::atof(kDefaultShaftAngle));
   angle_format_changed();
   show_gear_set_layout();
   limits_.reset();
