@@ -86,7 +86,7 @@ protected:
 // complement, hole circle, turns, holes, cutter, whole depth, quarter pitch,
 // quarter-tooth holes, half pitch, half-tooth holes.
 
-TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiter) {
+TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiterWithSketchAndHelp) {
   EXPECT_EQ(Fl::focus(), w().pitch);
   for (const Fl_Round_Button* set : {w().inch, w().decimal, w().diametral_pitch, w().miter})
     EXPECT_NE(set->value(), 0);
@@ -100,9 +100,21 @@ TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiter) {
   EXPECT_EQ(label(w().pitch), lang(294));
   EXPECT_FALSE(w().print->active());
   EXPECT_EQ(left(), kEmpty);
+
+  Rendered sketch = render_widget(w().sketch);
+  EXPECT_GT(sketch.drawn_pixels(), 5000);
+  EXPECT_GT(sketch.pixels_of(255, 255, 0), 2000); // the blank, colour 95
+  EXPECT_GT(sketch.pixels_of(255, 0, 0), 20);     // the red numbers
+
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  app::HelpWindow& help = *app->help_windows().back();
+  EXPECT_EQ(std::string(help.window()->label()), lang(374));
+  ASSERT_NE(help.view()->value(), nullptr);
+  EXPECT_NE(std::string(help.view()->value()).find("Worked example"), std::string::npos);
 }
 
-TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesIt) {
+TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesItInBothUnitsAndPrinted) {
   use_head(kCincinnati);
   type_text(w().pitch, "8");
   type_text(w().miter_teeth, "24");
@@ -112,15 +124,58 @@ TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesIt) {
                            "10", "0.196", "20"}));
   EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
   EXPECT_TRUE(w().print->active());
-  // Only the shaft angle changes: each pitch angle is half of it.
-  retype(w().shaft_angle, "120");
-  EXPECT_EQ(left()[gears::kOutsideDiameterRow], "3.125");
+  retype(w().shaft_angle, "120"); // each pitch angle half of it
   EXPECT_EQ(left()[gears::kPitchAngleRow], "60");
-  EXPECT_EQ(left()[gears::kComplementRow], "30");
-  EXPECT_EQ(left()[gears::kCutterRow], "3"); // 48 formative teeth
+  retype(w().shaft_angle, "90");
+
+  const Texts inch = left();
+  const Texts mm = {"80.69", "76.2", "25.4", "45",   "45", "24",   "1",
+                    "16",    "4",    "6.85", "2.49", "10", "4.99", "20"};
+  click(w().mm);
+  EXPECT_EQ(left(), mm);
+  EXPECT_EQ(label(w().left.frame), lang(381));
+  EXPECT_EQ(face_width(), (Texts{"19.95", "25.40", "29.92"}));
+  click(w().inch);
+  EXPECT_EQ(left(), inch);
+  EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
+
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_EQ(left(), mm);
+  click(app->main_window()->unit_button());
+  EXPECT_NE(w().inch->value(), 0);
+  EXPECT_EQ(left(), inch);
+
+  auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
+    return print_to_postscript(
+        dir.path() + "/bevel.ps", static_cast<int>(sheets.size()),
+        [&](Fl_Paged_Device& device) { gears::draw_bevel_gear_sheets(device, sheets); });
+  };
+  auto page = static_cast<gears::BevelGearPage*>(app->page(14));
+
+  std::string ps = print(page->print_sheets());
+  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
+  Texts texts = printed_texts(ps);
+  for (const char* text :
+       {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90",
+        "Outside diameter", "3.177", "Holes for a half tooth", "20"})
+    EXPECT_TRUE(contains(texts, text)) << text;
+
+  click(w().pinion_and_gear);
+  click(w().dms);
+  retype(w().gear_teeth, "48");
+  ps = print(page->print_sheets());
+  EXPECT_EQ(count_of(ps, "%%Page: "), 2);
+  texts = printed_texts(ps);
+  for (const char* text : {"Pinion (inch)", "Gear (inch)", "Teeth = 48, Shaft angle = 90:0:0.0",
+                           "26:33:54.184", "63:26:5.816"})
+    EXPECT_TRUE(contains(texts, text)) << text;
+
+  retype(w().gear_teeth, "");
+  EXPECT_TRUE(page->print_sheets().empty());
 }
 
-TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutWithAWholeQuarterToothAreRed) {
+TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutAreRedAndShaftAngleStopsAt180) {
   type_text(w().pitch, "8");
   struct Case {
     const char* teeth;
@@ -140,6 +195,14 @@ TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutWithAWholeQuarterToothAreRed)
     EXPECT_EQ(left() != kEmpty, c.result);
     EXPECT_EQ(w().print->active() != 0, c.result);
   }
+
+  // A shaft angle over 180 becomes 180.
+  retype(w().shaft_angle, "200");
+  EXPECT_STREQ(w().shaft_angle->value(), "180");
+  EXPECT_EQ(triple(w().shaft_dms), (Texts{"180", "0", "0.0"}));
+  // Shafts in line make no bevel pair.
+  EXPECT_EQ(left(), kEmpty);
+  EXPECT_FALSE(w().print->active());
 }
 
 TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
@@ -166,17 +229,6 @@ TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
   EXPECT_STREQ(w().pinion_teeth->value(), "20");
   EXPECT_STREQ(w().gear_teeth->value(), "20");
   EXPECT_EQ(right()[gears::kPitchAngleRow], "45");
-}
-
-TEST_F(BevelGearPageTest, ShaftAngleOver180Becomes180) {
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "20");
-  retype(w().shaft_angle, "200");
-  EXPECT_STREQ(w().shaft_angle->value(), "180");
-  EXPECT_EQ(triple(w().shaft_dms), (Texts{"180", "0", "0.0"}));
-  // Shafts in line make no bevel pair.
-  EXPECT_EQ(left(), kEmpty);
-  EXPECT_FALSE(w().print->active());
 }
 
 TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
@@ -217,29 +269,6 @@ TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
   EXPECT_TRUE(w().left.values[gears::kPitchAngleRow]->visible());
   EXPECT_FALSE(w().left.angle_dms[0][0]->visible());
   EXPECT_STREQ(w().shaft_angle->value(), "90.5");
-}
-
-TEST_F(BevelGearPageTest, MillimetresByThePageAndByTheUnitButton) {
-  use_head(kCincinnati);
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "24");
-  const Texts inch = left();
-  const Texts mm = {"80.69", "76.2", "25.4", "45",   "45", "24",   "1",
-                    "16",    "4",    "6.85", "2.49", "10", "4.99", "20"};
-  click(w().mm);
-  EXPECT_EQ(left(), mm);
-  EXPECT_EQ(label(w().left.frame), lang(381));
-  EXPECT_EQ(face_width(), (Texts{"19.95", "25.40", "29.92"}));
-  click(w().inch);
-  EXPECT_EQ(left(), inch);
-  EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
-
-  click(app->main_window()->unit_button());
-  EXPECT_NE(w().mm->value(), 0);
-  EXPECT_EQ(left(), mm);
-  click(app->main_window()->unit_button());
-  EXPECT_NE(w().inch->value(), 0);
-  EXPECT_EQ(left(), inch);
 }
 
 TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
@@ -319,15 +348,7 @@ TEST_F(BevelGearPageTest, StateSurvivesARestart) {
   EXPECT_EQ(w().scroll->yposition(), 300);
 }
 
-TEST_F(BevelGearPageTest, MetricAtStartUpShowsMillimetres) {
-  click(app->main_window()->unit_button());
-  stop_app(); // no State.ini: only the setting remains
-  open_page();
-  EXPECT_NE(w().mm->value(), 0);
-  EXPECT_EQ(label(w().left.frame), lang(381));
-}
-
-TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePage) {
+TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePageAndMetricStartsInMm) {
   stop_app();
   dir.write_file("State.ini", "[page]\npage = 13\n[p14]\nscroll = 9000\n");
   start_app();
@@ -337,55 +358,15 @@ TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePage) {
   EXPECT_GT(scroll->yposition(), 0);
   EXPECT_LE(w().print->y() + w().print->h(), scroll->y() + scroll->h());
   EXPECT_GE(w().print->y(), scroll->y());
-}
 
-TEST_F(BevelGearPageTest, HelpOpensTheBevelGearPage) {
-  click(w().help);
-  ASSERT_EQ(app->help_windows().size(), 1u);
-  app::HelpWindow& help = *app->help_windows().back();
-  EXPECT_EQ(std::string(help.window()->label()), lang(374));
-  ASSERT_NE(help.view()->value(), nullptr);
-  EXPECT_NE(std::string(help.view()->value()).find("Worked example"), std::string::npos);
-}
-
-TEST_F(BevelGearPageTest, SketchDrawsTheGearInItsColours) {
-  Rendered sketch = render_widget(w().sketch);
-  EXPECT_GT(sketch.drawn_pixels(), 5000);
-  EXPECT_GT(sketch.pixels_of(255, 255, 0), 2000); // the blank, colour 95
-  EXPECT_GT(sketch.pixels_of(255, 0, 0), 20);     // the red numbers
-}
-
-TEST_F(BevelGearPageTest, PrintsASheetPerGear) {
-  use_head(kCincinnati);
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "24");
-  auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
-    return print_to_postscript(
-        dir.path() + "/bevel.ps", static_cast<int>(sheets.size()),
-        [&](Fl_Paged_Device& device) { gears::draw_bevel_gear_sheets(device, sheets); });
-  };
-  auto page = static_cast<gears::BevelGearPage*>(app->page(14));
-
-  std::string ps = print(page->print_sheets());
-  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
-  Texts texts = printed_texts(ps);
-  for (const char* text :
-       {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90",
-        "Outside diameter", "3.177", "Holes for a half tooth", "20"})
-    EXPECT_TRUE(contains(texts, text)) << text;
-
-  click(w().pinion_and_gear);
-  click(w().dms);
-  retype(w().gear_teeth, "48");
-  ps = print(page->print_sheets());
-  EXPECT_EQ(count_of(ps, "%%Page: "), 2);
-  texts = printed_texts(ps);
-  for (const char* text : {"Pinion (inch)", "Gear (inch)", "Teeth = 48, Shaft angle = 90:0:0.0",
-                           "26:33:54.184", "63:26:5.816"})
-    EXPECT_TRUE(contains(texts, text)) << text;
-
-  retype(w().gear_teeth, "");
-  EXPECT_TRUE(page->print_sheets().empty());
+  // Metric at start-up, with no State.ini, shows millimetres.
+  click(app->main_window()->unit_button());
+  stop_app();
+  // No State.ini: the page takes its unit from the setting.
+  std::remove((dir.path() + "/State.ini").c_str());
+  open_page();
+  EXPECT_NE(w().mm->value(), 0);
+  EXPECT_EQ(label(w().left.frame), lang(381));
 }
 
 } // namespace

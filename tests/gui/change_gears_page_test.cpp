@@ -229,7 +229,7 @@ TEST_F(ChangeGearsPageTest, CalculateWaitsForThreeGearsAndTwoPitches) {
   }
 }
 
-TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitches) {
+TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitchesAndTheErrorHasAFloor) {
   const std::array<std::pair<int, int>, 4> captions = {
       {{441, 441}, {442, 442}, {443, 442}, {444, 441}}};
   // Mode 0 is set at first: choosing it again changes nothing, so last.
@@ -242,9 +242,8 @@ TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitches) {
     EXPECT_STREQ(w().pitch_to_make->value(), "");
     EXPECT_FALSE(w().calculate->active());
   }
-}
 
-TEST_F(ChangeGearsPageTest, AnErrorBelowTheSmallestIsReplacedAtOnce) {
+  // An error below the smallest is replaced at once.
   for (const char* typed : {"0", ""}) {
     retype(w().error, typed);
     EXPECT_STREQ(w().error->value(), "0.0001") << typed;
@@ -253,7 +252,7 @@ TEST_F(ChangeGearsPageTest, AnErrorBelowTheSmallestIsReplacedAtOnce) {
   EXPECT_STREQ(w().error->value(), "2");
 }
 
-TEST_F(ChangeGearsPageTest, RestartRestoresTheGearsTheModeAndThePitches) {
+TEST_F(ChangeGearsPageTest, RestartRestoresTheGearsTheModeAndThePitchesSavingOnlyTheAscendingRun) {
   own({"20", "25", "30", "127"});
   enter(1, "1.5", "6");
   retype(w().error, "3");
@@ -266,9 +265,8 @@ TEST_F(ChangeGearsPageTest, RestartRestoresTheGearsTheModeAndThePitches) {
   EXPECT_STREQ(w().pitch_caption->label(), app->lang(442));
   EXPECT_TRUE(w().calculate->active());
   EXPECT_FALSE(gear_set().window()->shown());
-}
 
-TEST_F(ChangeGearsPageTest, OnlyTheAscendingRunOfTheListIsSaved) {
+  // Only the ascending run of the list is saved.
   page().set_gear_lines({"20", "24", "30", "18"});
   app->save_page_state();
   settings::IniDocument state;

@@ -66,7 +66,15 @@ TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
   }
 }
 
-TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlack) {
+TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlackAndNoRangeCallsEveryKey) {
+  // A field without a range calls the page on every key.
+  app::CheckedInput* length = field(2);
+  type_text(length, "12.5");
+  EXPECT_EQ(valid_calls, 4);
+  EXPECT_EQ(length->textcolor(), FL_BLACK);
+  EXPECT_EQ(invalid_calls, 0);
+  valid_calls = 0;
+
   app::CheckedInput* holes = field(17); // 1 … 50 holes
   type_text(holes, "0");
   EXPECT_EQ(holes->textcolor(), FL_RED);
@@ -82,7 +90,7 @@ TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlack) {
   EXPECT_GE(valid_calls, 2);
 }
 
-TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocus) {
+TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecondsToo) {
   app::CheckedInput* angle = field(30); // -360 … 360
   type_text(angle, "-400");
   EXPECT_EQ(angle->textcolor(), FL_RED);
@@ -105,27 +113,20 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocus) {
   leave(holes);
   ASSERT_EQ(dialogs.range_messages.size(), 2u);
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
-}
 
-TEST_F(CheckedInputTest, SecondsFieldAcceptsUpToFiftyNine) {
+  // A seconds field accepts up to 59.
+  press_key(FL_BackSpace);
+  type_text(holes, "1");
   app::CheckedInput* seconds = field(5);
   type_text(seconds, "59");
   EXPECT_EQ(seconds->textcolor(), FL_BLACK);
   type_text(seconds, ".999");
   EXPECT_EQ(seconds->textcolor(), FL_RED);
   leave(seconds);
-  EXPECT_TRUE(dialogs.range_messages.empty() == false);
+  EXPECT_EQ(dialogs.range_messages.size(), 3u);
 }
 
-TEST_F(CheckedInputTest, FieldsWithoutRangeCallThePageOnEveryKey) {
-  app::CheckedInput* length = field(2);
-  type_text(length, "12.5");
-  EXPECT_EQ(valid_calls, 4);
-  EXPECT_EQ(invalid_calls, 0);
-  EXPECT_EQ(length->textcolor(), FL_BLACK);
-}
-
-TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKind) {
+TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKindAndFractionsFillTheDecimal) {
   app::CheckedInput* length = field(2);
   app::CheckedInput* count_field = field(17);
   length->value("1");
@@ -136,9 +137,8 @@ TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKind) {
   EXPECT_STREQ(count_field->value(), "");
   app::convert_field_mm_to_inch(length);
   EXPECT_STREQ(length->value(), "1");
-}
 
-TEST_F(CheckedInputTest, FractionFieldsFillTheDecimalAndRunItsCallback) {
+  // Fraction fields fill the decimal one and run its callback.
   app::CheckedInput* out = field(27);
   app::CheckedInput* whole = field(29);
   app::CheckedInput* over = field(29);
@@ -153,7 +153,7 @@ TEST_F(CheckedInputTest, FractionFieldsFillTheDecimalAndRunItsCallback) {
   EXPECT_EQ(valid_calls, 1);
 }
 
-TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePages) {
+TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePagesAndOtherWindows) {
   app::CheckedInput* input = field(2);
   Fl::e_x = input->x() + 5;
   Fl::e_y = input->y() + 5;
@@ -166,10 +166,8 @@ TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePages) {
   Fl::e_x = 700;
   Fl::e_y = 590;
   EXPECT_FALSE(app->input_popup_check(main()));
-}
 
-TEST_F(CheckedInputTest, RightClickInAnotherWindowIsNotForTheMainWindowsFields) {
-  app::CheckedInput* input = field(2);
+  // A right click in another window is not for the main window's fields.
   app->show_help(0);
   Fl_Window* help = app->help_windows().back()->window();
   Fl::e_x = input->x() + 5; // the same spot, but in the help window

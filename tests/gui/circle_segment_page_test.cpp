@@ -231,7 +231,7 @@ TEST_F(CircleSegmentPageTest, UnitsConvertTheLengthsThereAndBack) {
   EXPECT_STREQ(w().first->value(), "10");
 }
 
-TEST_F(CircleSegmentPageTest, AngleFormatsThereAndBack) {
+TEST_F(CircleSegmentPageTest, AngleFormatsThereAndBackAndTypedAsDms) {
   // A typed angle moves between the decimal field and the three fields.
   choose(0);
   type_text(w().first, "10");
@@ -269,9 +269,8 @@ TEST_F(CircleSegmentPageTest, AngleFormatsThereAndBack) {
   EXPECT_TRUE(w().row_values[2]->visible());
   EXPECT_FALSE(w().angle_dms_group->visible());
   EXPECT_EQ(rows(), kThreeFourFive);
-}
 
-TEST_F(CircleSegmentPageTest, AngleTypedAsDegreesMinutesSeconds) {
+  // A given angle typed as degrees, minutes and seconds.
   click(w().dms);
   choose(9); // arc and angle
   EXPECT_TRUE(w().second_dms_groups[0]->visible());
@@ -284,7 +283,7 @@ TEST_F(CircleSegmentPageTest, AngleTypedAsDegreesMinutesSeconds) {
   EXPECT_TRUE(all_empty());
 }
 
-TEST_F(CircleSegmentPageTest, RestartRestoresEverything) {
+TEST_F(CircleSegmentPageTest, RestartRestoresEverythingAndClampsThePrecision) {
   choose(0);
   click(w().dms);
   click(w().mm);
@@ -308,9 +307,8 @@ TEST_F(CircleSegmentPageTest, RestartRestoresEverything) {
   // Millimetres were restored as the page's unit: inch converts once.
   click(w().inch);
   EXPECT_STREQ(w().first->value(), "0.3937007874");
-}
 
-TEST_F(CircleSegmentPageTest, RestoredPrecisionStaysWithinTwoToSix) {
+  // A hand-edited precision stays within two to six.
   struct Case {
     const char* saved;
     int restored;

@@ -71,12 +71,28 @@ protected:
   const geometry::ConversionsPage::Widgets* w = nullptr;
 };
 
-TEST_F(ConversionsPageTest, ShowingThePageFocusesMillimetresWithoutSelecting) {
+TEST_F(ConversionsPageTest, ShowingThePageFocusesMillimetresAndTheUnitButtonLeavesItAlone) {
   type_text(w->mm, "12.5");
   click(app->main_window()->nav_button(1));
   click(app->main_window()->nav_button(11));
   EXPECT_EQ(Fl::focus(), w->mm);
   EXPECT_EQ(w->mm->position(), w->mm->mark());
+
+  // The unit button leaves the page alone.
+  const Texts lengths = length_rows();
+  click(app->main_window()->unit_button());
+  EXPECT_EQ(app->unit_system(), 1);
+  EXPECT_EQ(length_rows(), lengths);
+  click(app->main_window()->unit_button());
+  EXPECT_EQ(app->unit_system(), 0);
+  EXPECT_EQ(length_rows(), lengths);
+
+  Rendered picture = render_widget(w->picture);
+  ASSERT_EQ(picture.w, 119);
+  ASSERT_EQ(picture.h, 127);
+  EXPECT_GT(picture.pixels_of(246, 222, 120), 2000); // the rule, 105 × 28 less its ticks
+  EXPECT_GT(picture.pixels_of(200, 226, 246), 1000); // the half disc, radius 36
+  EXPECT_GT(picture.pixels_of(255, 0, 0), 100);      // the inch and right-angle marks
 }
 
 TEST_F(ConversionsPageTest, EachAngleFieldRewritesTheOthers) {
@@ -152,17 +168,6 @@ TEST_F(ConversionsPageTest, TemperaturesBothWays) {
   EXPECT_EQ(temperature_row(), (Texts{"", ""}));
 }
 
-TEST_F(ConversionsPageTest, UnitButtonLeavesThePageAlone) {
-  type_text(w->mm, "25.4");
-  const Texts lengths = length_rows();
-  click(app->main_window()->unit_button());
-  EXPECT_EQ(app->unit_system(), 1);
-  EXPECT_EQ(length_rows(), lengths);
-  click(app->main_window()->unit_button());
-  EXPECT_EQ(app->unit_system(), 0);
-  EXPECT_EQ(length_rows(), lengths);
-}
-
 TEST_F(ConversionsPageTest, RestartBringsEveryFieldBackAsItWas) {
   // Recomputing on restore would show 90.50004° from the rounded multiple
   // of π, and the length handlers would empty the fraction.
@@ -180,13 +185,4 @@ TEST_F(ConversionsPageTest, RestartBringsEveryFieldBackAsItWas) {
   EXPECT_EQ(temperature_row(), (Texts{"37", "98.6"}));
   retype(w->celsius, "100"); // and the rows still convert
   EXPECT_STREQ(w->fahrenheit->value(), "212");
-}
-
-TEST_F(ConversionsPageTest, PictureShowsTheRuleAndTheProtractor) {
-  Rendered picture = render_widget(w->picture);
-  ASSERT_EQ(picture.w, 119);
-  ASSERT_EQ(picture.h, 127);
-  EXPECT_GT(picture.pixels_of(246, 222, 120), 2000); // the rule, 105 × 28 less its ticks
-  EXPECT_GT(picture.pixels_of(200, 226, 246), 1000); // the half disc, radius 36
-  EXPECT_GT(picture.pixels_of(255, 0, 0), 100);      // the inch and right-angle marks
 }

@@ -189,18 +189,40 @@ TEST_F(DividingHeadPageTest, StartsOnTheLastHeadWithItsPlates) {
   EXPECT_TRUE(w().print->active());
 }
 
-TEST_F(DividingHeadPageTest, CalculateNeedsAtLeastTwoDivisions) {
-  const std::vector<std::pair<std::string, bool>> cases = {
+TEST_F(DividingHeadPageTest, CalculateNeedsTwoDivisionsAndTheTableFromAtLeastTwo) {
+  const std::vector<std::pair<std::string, bool>> counts = {
       {"", false}, {"1", false}, {"2", true}, {"0", false}, {"127", true}, {"1x", false}};
-  for (const auto& [typed, active] : cases) {
+  for (const auto& [typed, active] : counts) {
     retype(w().divisions, typed);
     if (typed.empty())
       press_key(FL_BackSpace);
     EXPECT_EQ(w().calculate->active() != 0, active) << '"' << typed << '"';
   }
+
+  // The table-print range keeps "from" at least two.
+  struct Case {
+    Fl_Int_Input* field;
+    std::string typed;
+    std::string from, to;
+    bool print;
+  };
+  const std::vector<Case> cases = {
+      {w().from, "1", "2", "200", true},  {w().from, "", "2", "200", true},
+      {w().to, "2", "2", "2", false},     {w().to, "3", "2", "3", true},
+      {w().from, "30", "30", "3", false}, {w().to, "31", "30", "31", true},
+      {w().to, "", "30", "", false},
+  };
+  for (const Case& c : cases) {
+    retype(c.field, c.typed);
+    if (c.typed.empty())
+      press_key(FL_BackSpace);
+    EXPECT_EQ(w().from->value(), c.from) << c.typed;
+    EXPECT_EQ(w().to->value(), c.to) << c.typed;
+    EXPECT_EQ(w().print->active() != 0, c.print) << c.typed;
+  }
 }
 
-TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivision) {
+TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivisionAndRestoresThem) {
   const Lines none_here = {text(216), " ", text(217), text(218), " "};
   Lines for_127 = none_here;
   for_127.push_back("     127           0            40");
@@ -217,9 +239,29 @@ TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivision) {
   // Typing alone doesn't search again.
   retype(w().divisions, "40");
   EXPECT_EQ(lines_of(w().results), for_127);
+
+  // A restart restores the divisions and the list.
+  retype(w().divisions, "127");
+  const Lines lines = for_127;
+  restart_app();
+  EXPECT_STREQ(w().divisions->value(), "127");
+  EXPECT_TRUE(w().calculate->active());
+  EXPECT_EQ(lines_of(w().results), lines);
+  EXPECT_EQ(settings_file().get_string(".:last"), "Brown and Sharp 40-1");
+
+  retype(w().divisions, "");
+  press_key(FL_BackSpace);
+  restart_app();
+  EXPECT_STREQ(w().divisions->value(), "");
+  EXPECT_FALSE(w().calculate->active());
+  EXPECT_TRUE(lines_of(w().results).empty());
 }
 
-TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItAndShowsItsPlates) {
+TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherPages) {
+  // Other pages ask whether the head can index a count.
+  const std::vector<std::pair<int, bool>> brown = {{40, true}, {7, true}, {127, false}, {1, true}};
+  for (const auto& [n, can] : brown)
+    EXPECT_EQ(app->dividing_head_can_index(n), can) << n;
   calculate("40");
   choose_head("Phase II 72-1");
   settings::IniDocument file = settings_file();
@@ -233,6 +275,8 @@ TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItAndShowsItsPlates) {
   EXPECT_EQ(lines_of(w().results), Lines{"     any           1             0"});
   // 72 / 5 = 14 2/5: 4 holes of 10.
   EXPECT_EQ(calculate("5"), Lines{"      10          14             4"});
+  EXPECT_TRUE(app->dividing_head_can_index(5));
+  EXPECT_FALSE(app->dividing_head_can_index(7)); // 10 holes can't give 2/7
 
   restart_app();
   click(app->main_window()->nav_button(7));
@@ -241,6 +285,11 @@ TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItAndShowsItsPlates) {
 }
 
 TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart) {
+  // Closed by the window manager, the editor gives back the button.
+  open_editor();
+  editor()->window()->do_callback();
+  EXPECT_FALSE(editor()->window()->shown());
+  EXPECT_TRUE(w().edit_plates->active());
   open_editor();
   EXPECT_TRUE(editor()->window()->shown());
   EXPECT_FALSE(w().edit_plates->active());
@@ -309,61 +358,6 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
   // The dialog's field has left the right-click list with the dialog.
   const auto& listed = app->checked_inputs();
   EXPECT_EQ(std::find(listed.begin(), listed.end(), again.field), listed.end());
-}
-
-TEST_F(DividingHeadPageTest, TableRangeKeepsFromAtLeastTwo) {
-  struct Case {
-    Fl_Int_Input* field;
-    std::string typed;
-    std::string from, to;
-    bool print;
-  };
-  const std::vector<Case> cases = {
-      {w().from, "1", "2", "200", true},  {w().from, "", "2", "200", true},
-      {w().to, "2", "2", "2", false},     {w().to, "3", "2", "3", true},
-      {w().from, "30", "30", "3", false}, {w().to, "31", "30", "31", true},
-      {w().to, "", "30", "", false},
-  };
-  for (const Case& c : cases) {
-    retype(c.field, c.typed);
-    if (c.typed.empty())
-      press_key(FL_BackSpace);
-    EXPECT_EQ(w().from->value(), c.from) << c.typed;
-    EXPECT_EQ(w().to->value(), c.to) << c.typed;
-    EXPECT_EQ(w().print->active() != 0, c.print) << c.typed;
-  }
-}
-
-TEST_F(DividingHeadPageTest, RestartRestoresTheDivisionsAndTheList) {
-  const Lines lines = calculate("127");
-  restart_app();
-  EXPECT_STREQ(w().divisions->value(), "127");
-  EXPECT_TRUE(w().calculate->active());
-  EXPECT_EQ(lines_of(w().results), lines);
-  EXPECT_EQ(settings_file().get_string(".:last"), "Brown and Sharp 40-1");
-
-  retype(w().divisions, "");
-  press_key(FL_BackSpace);
-  restart_app();
-  EXPECT_STREQ(w().divisions->value(), "");
-  EXPECT_FALSE(w().calculate->active());
-  EXPECT_TRUE(lines_of(w().results).empty());
-}
-
-TEST_F(DividingHeadPageTest, OtherPagesAskWhetherTheHeadCanIndex) {
-  const std::vector<std::pair<int, bool>> brown = {{40, true}, {7, true}, {127, false}, {1, true}};
-  for (const auto& [n, can] : brown)
-    EXPECT_EQ(app->dividing_head_can_index(n), can) << n;
-  choose_head("Phase II 72-1");
-  EXPECT_TRUE(app->dividing_head_can_index(5));  // 4 holes of 10
-  EXPECT_FALSE(app->dividing_head_can_index(7)); // 10 holes can't give 2/7
-}
-
-TEST_F(DividingHeadPageTest, EditorClosedByTheWindowManagerGivesBackTheButton) {
-  open_editor();
-  editor()->window()->do_callback();
-  EXPECT_FALSE(editor()->window()->shown());
-  EXPECT_TRUE(w().edit_plates->active());
 }
 
 } // namespace

@@ -75,7 +75,7 @@ protected:
   DovetailMeasurementPage* page = nullptr;
 };
 
-TEST_F(DovetailMeasurementPageTest, StartsWithTheMaleAtHand) {
+TEST_F(DovetailMeasurementPageTest, StartsWithTheMaleAtHandAndLeavesTheFocusAlone) {
   EXPECT_TRUE(w().male_at_hand->value());
   EXPECT_TRUE(w().male_inputs->visible());
   EXPECT_FALSE(w().female_inputs->visible());
@@ -91,41 +91,11 @@ TEST_F(DovetailMeasurementPageTest, StartsWithTheMaleAtHand) {
   EXPECT_FALSE(w().print->active());
   EXPECT_EQ(shown(w().female_sketch_groups), 1); // slot deeper
   EXPECT_EQ(shown(w().male_sketch_groups), 0);   // standard male
-}
 
-TEST_F(DovetailMeasurementPageTest, ShowingThePageLeavesTheFocusAlone) {
   click(app->main_window()->nav_button(1));
   click(app->main_window()->nav_button(12));
-  // The clicked button keeps it: no field of the page takes it.
+  // Showing the page leaves the focus on the clicked button.
   EXPECT_EQ(Fl::focus(), app->main_window()->nav_button(12));
-}
-
-TEST_F(DovetailMeasurementPageTest, WorkedExamplesInInchAndMillimetres) {
-  struct Case {
-    bool millimetre;
-    const char* pin;
-    const char* over_pins;
-    const char* depth;
-    Outputs female; // mouth width, depth, between pins
-  };
-  const Case cases[] = {
-      {false, "0.25", "1.105662", "0.5", {"0.423", "0.5", "0.317"}},
-      {true, "6.35", "28.0838", "12.7", {"10.735", "12.7", "8.051"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.pin);
-    open_page();
-    if (c.millimetre)
-      click(w().millimetre);
-    click(w().angle_60);
-    choose(w().clearance_kind, 3);
-    type_text(w().pin, c.pin);
-    type_text(w().over_pins, c.over_pins);
-    type_text(w().male_depth, c.depth);
-    EXPECT_EQ(texts(w().female_out), c.female);
-    EXPECT_TRUE(w().print->active());
-    EXPECT_EQ(w().over_pins->textcolor(), FL_BLACK); // no range on this page's fields
-  }
 }
 
 TEST_F(DovetailMeasurementPageTest, FemaleAtHandGivesTheMale) {
@@ -150,9 +120,11 @@ TEST_F(DovetailMeasurementPageTest, FemaleAtHandGivesTheMale) {
   EXPECT_FALSE(w().print->active());
 }
 
-TEST_F(DovetailMeasurementPageTest, MissingValuesEmptyTheResults) {
+TEST_F(DovetailMeasurementPageTest, InchExampleAndMissingValuesEmptyTheResults) {
   type_first_example();
   ASSERT_EQ(texts(w().female_out), (Outputs{"0.423", "0.5", "0.317"}));
+  EXPECT_TRUE(w().print->active());
+  EXPECT_EQ(w().over_pins->textcolor(), FL_BLACK); // no range on this page's fields
   retype(w().male_depth, "");
   EXPECT_EQ(texts(w().female_out), (Outputs{"", "", ""}));
   EXPECT_FALSE(w().print->active());
@@ -196,7 +168,7 @@ TEST_F(DovetailMeasurementPageTest, SketchesFollowTheClearanceKindAndTheGib) {
   EXPECT_EQ(shown(w().female_sketch_groups), 1);
 }
 
-TEST_F(DovetailMeasurementPageTest, TypedAngleShowsItsFieldAndMatchesTheFixedAngle) {
+TEST_F(DovetailMeasurementPageTest, TypedAngleAndGibRowShowTheirFields) {
   type_first_example();
   click(w().angle_typed);
   EXPECT_TRUE(w().typed_angle->visible());
@@ -207,10 +179,8 @@ TEST_F(DovetailMeasurementPageTest, TypedAngleShowsItsFieldAndMatchesTheFixedAng
   EXPECT_FALSE(w().typed_angle->visible());
   // 45°: min width 1.105662 - 0.25 (1 + 2.4142) = 0.252, slot bottom 1.252.
   EXPECT_EQ(texts(w().female_out), (Outputs{"0.252", "0.5", "0.399"}));
-}
+  click(w().angle_60);
 
-TEST_F(DovetailMeasurementPageTest, GibRowIsCoveredUntilTheGibIsSet) {
-  type_first_example();
   EXPECT_FALSE(w().gib_thickness->visible());
   click(w().gib);
   EXPECT_FALSE(w().gib_cover->visible());
@@ -291,7 +261,7 @@ TEST_F(DovetailMeasurementPageTest, UnitSwitchKeepsWhatIsTypedWhenNothingIsCompu
   EXPECT_STREQ(w().between_pins->value(), "7.62");
 }
 
-TEST_F(DovetailMeasurementPageTest, UnitButtonDoesNotConvertAPageAlreadyInThatUnit) {
+TEST_F(DovetailMeasurementPageTest, UnitButtonAndMetricSettingStartThePageInMillimetres) {
   click(w().millimetre);
   type_text(w().pin, "6.35");
   click(app->main_window()->unit_button()); // inch -> metric: the page is in mm already
@@ -299,9 +269,7 @@ TEST_F(DovetailMeasurementPageTest, UnitButtonDoesNotConvertAPageAlreadyInThatUn
   EXPECT_STREQ(w().pin->value(), "6.35");
   click(app->main_window()->unit_button());
   EXPECT_STREQ(w().pin->value(), "0.25");
-}
 
-TEST_F(DovetailMeasurementPageTest, MetricSettingStartsThePageInMillimetres) {
   click(app->main_window()->unit_button());
   stop_app(); // no State.ini: only the setting remains
   open_page();

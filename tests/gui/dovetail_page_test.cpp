@@ -179,7 +179,7 @@ TEST_F(DovetailPageTest, SketchesFollowTheClearanceKindAndTheGib) {
   }
 }
 
-TEST_F(DovetailPageTest, UnitsConvertInPlaceOnceWhicheverButtonSwitchesThem) {
+TEST_F(DovetailPageTest, UnitsConvertInPlaceOnceWhicheverButtonSwitchesThemAndPrintFollows) {
   type_example();
   choose_kind(3);
   click(w().mm);
@@ -195,13 +195,11 @@ TEST_F(DovetailPageTest, UnitsConvertInPlaceOnceWhicheverButtonSwitchesThem) {
   EXPECT_STREQ(w().width->value(), "1");
   EXPECT_STREQ(w().clearance->value(), "0.1");
   EXPECT_EQ(results()[5], "1.106");
-}
 
-TEST_F(DovetailPageTest, PrintSendsTheShownSizesInThePagesUnit) {
+  // Print sends the shown sizes in the page's unit.
   std::vector<workshop::DovetailPrintValues> printed;
   dynamic_cast<workshop::DovetailPage&>(*app->page(4))
       .set_print_action([&](const workshop::DovetailPrintValues& v) { printed.push_back(v); });
-  type_example();
   choose_kind(1); // male shallower: height 0.4
   click(w().mm);
   click(w().print);
@@ -239,7 +237,7 @@ TEST_F(DovetailPageTest, ARestartRestoresEverythingAndTheResultsReappear) {
   EXPECT_STREQ(w().width->value(), "1");
 }
 
-TEST_F(DovetailPageTest, RestoredEmptyChoiceShowsNoSketchAndComputesWithoutClearance) {
+TEST_F(DovetailPageTest, RestoredEmptyChoiceShowsNoSketchAndMetricIsNotConverted) {
   stop_app();
   dir.write_file("State.ini", "[p4]\ndove_nominal_width = 1\ndove_nominal_depth = 0.5\n"
                               "dove_pin_diameter = 0.25\ndove_clearance_amount = 0.1\n"
@@ -248,9 +246,8 @@ TEST_F(DovetailPageTest, RestoredEmptyChoiceShowsNoSketchAndComputesWithoutClear
   EXPECT_EQ(w().clearance_kind->value(), -1);
   EXPECT_EQ(sketches(), Texts{});
   EXPECT_EQ(results(), (Texts{"0.423", "1.0", "0.5", "0.5", "0.317", "1.106"}));
-}
 
-TEST_F(DovetailPageTest, MetricSystemSetsMillimetresWithoutConverting) {
+  // The metric system sets millimetres without converting the restored width.
   stop_app();
   dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = en\nmeasure = metric\n"
                                           "[hole plates]\n13 = 13\n");

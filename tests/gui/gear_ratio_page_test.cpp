@@ -62,7 +62,7 @@ protected:
 
 } // namespace
 
-TEST_F(GearRatioPageTest, StartsWithItsDefaults) {
+TEST_F(GearRatioPageTest, StartsWithItsDefaultsOpensItsHelpAndFloorsTheTolerance) {
   EXPECT_STREQ(w().results_limit->value(), "20");
   EXPECT_STREQ(w().lowest->value(), "12");
   EXPECT_STREQ(w().highest->value(), "");
@@ -72,6 +72,19 @@ TEST_F(GearRatioPageTest, StartsWithItsDefaults) {
   EXPECT_EQ(Fl::focus(), w().results_limit);
   EXPECT_EQ(w().results_limit->position(), 0);
   EXPECT_EQ(w().results_limit->mark(), 2);
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  EXPECT_STREQ(app->help_windows().back()->window()->label(), app->lang(419));
+
+  // A tolerance below the smallest becomes the smallest.
+  for (const char* typed : {"", "0", "0.00001"}) {
+    retype(w().tolerance, typed);
+    w().target->take_focus(); // leaving the field
+    EXPECT_STREQ(w().tolerance->value(), "0.0001") << typed;
+  }
+  retype(w().tolerance, "0.5");
+  w().target->take_focus();
+  EXPECT_STREQ(w().tolerance->value(), "0.5");
 }
 
 TEST_F(GearRatioPageTest, CalculateFollowsTheToothCountsAndTheRatio) {
@@ -103,7 +116,7 @@ TEST_F(GearRatioPageTest, CalculateFollowsTheToothCountsAndTheRatio) {
   EXPECT_EQ(Fl::focus(), w().target);
 }
 
-TEST_F(GearRatioPageTest, TargetTwoListsSinglePairsInTheResultsWindow) {
+TEST_F(GearRatioPageTest, TargetTwoListsSinglePairsAndTargetOneTwoPairs) {
   enter("2", "12", "100");
   click(w().calculate);
   ASSERT_NE(page().results_window(), nullptr);
@@ -122,9 +135,8 @@ TEST_F(GearRatioPageTest, TargetTwoListsSinglePairsInTheResultsWindow) {
   EXPECT_EQ(page().results_window(), nullptr);
   EXPECT_TRUE(main_active());
   EXPECT_TRUE(w().calculate->active());
-}
 
-TEST_F(GearRatioPageTest, TargetOneNeedsTwoPairs) {
+  // A target of one needs two pairs.
   enter("1", "12", "100");
   retype(w().results_limit, "3");
   click(w().calculate);
@@ -161,24 +173,7 @@ TEST_F(GearRatioPageTest, NothingFoundIsToldAndThePageStays) {
   }
 }
 
-TEST_F(GearRatioPageTest, ToleranceBelowTheSmallestBecomesTheSmallest) {
-  for (const char* typed : {"", "0", "0.00001"}) {
-    retype(w().tolerance, typed);
-    w().target->take_focus(); // leaving the field
-    EXPECT_STREQ(w().tolerance->value(), "0.0001") << typed;
-  }
-  retype(w().tolerance, "0.5");
-  w().target->take_focus();
-  EXPECT_STREQ(w().tolerance->value(), "0.5");
-}
-
-TEST_F(GearRatioPageTest, HelpOpensTheGearRatioPage) {
-  click(w().help);
-  ASSERT_EQ(app->help_windows().size(), 1u);
-  EXPECT_STREQ(app->help_windows().back()->window()->label(), app->lang(419));
-}
-
-TEST_F(GearRatioPageTest, RestartRestoresTheFieldsAndTheMode) {
+TEST_F(GearRatioPageTest, RestartRestoresTheFieldsAndTheModeAndMissingKeysTheirDefaults) {
   retype(w().results_limit, "7");
   enter("1.5", "20", "80");
   retype(w().tolerance, "2.5");
@@ -195,9 +190,8 @@ TEST_F(GearRatioPageTest, RestartRestoresTheFieldsAndTheMode) {
   ASSERT_EQ(settings::IniDocument::load(dir.path() + "/State.ini", state),
             settings::LoadStatus::kOk);
   EXPECT_EQ(state.get_string("p16:ratio_calc_p1"), "2");
-}
 
-TEST_F(GearRatioPageTest, MissingKeysRestoreTheirDefaults) {
+  // Missing keys restore their defaults.
   stop_app();
   dir.write_file("State.ini", "[p16]\nratio_calc_p1_to_solve = 3\n[page]\npage = 15\n");
   start_app();

@@ -21,8 +21,13 @@ TEST(HelpTopics, FilesFollowTheLanguageExceptThePinPage) {
 
 class HelpViewerTest : public AppTest {};
 
-TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitle) {
+TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitleAndTheCrownAtItsAnchor) {
   dir.write_file("language/en/pdc.html", "<html><body><p>Bolt holes</p></body></html>");
+  std::string page = "<html><body>";
+  for (int i = 0; i < 200; ++i)
+    page += "<p>line " + std::to_string(i) + "</p>";
+  page += "<a name=\"crown\"></a><p>Crown</p></body></html>";
+  dir.write_file("language/en/worm_gear.html", page);
   app::App& a = start_app();
   a.show_help(7);
   ASSERT_EQ(a.help_windows().size(), 1u);
@@ -30,20 +35,11 @@ TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitle) {
   EXPECT_STREQ(help.window()->label(), a.lang(5));
   ASSERT_NE(help.view()->value(), nullptr);
   EXPECT_NE(std::string(help.view()->value()).find("Bolt holes"), std::string::npos);
-}
-
-TEST_F(HelpViewerTest, CrownTopicScrollsToItsAnchor) {
-  std::string page = "<html><body>";
-  for (int i = 0; i < 200; ++i)
-    page += "<p>line " + std::to_string(i) + "</p>";
-  page += "<a name=\"crown\"></a><p>Crown</p></body></html>";
-  dir.write_file("language/en/worm_gear.html", page);
-  app::App& a = start_app();
   a.show_help(3);
   EXPECT_GT(a.help_windows().back()->view()->topline(), 0);
 }
 
-TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestart) {
+TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinksToNothing) {
   app::App& a = start_app();
   a.show_help(0);
   app::HelpWindow& first = *a.help_windows().back();
@@ -60,14 +56,9 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestart) {
   EXPECT_EQ(a.help_windows().back()->view()->textsize(), size + 2);
   app::App& again = restart_app();
   again.show_help(1);
-  EXPECT_EQ(again.help_windows().back()->view()->textsize(), size + 2);
-}
-
-TEST_F(HelpViewerTest, TextNeverShrinksToNothing) {
-  app::App& a = start_app();
-  a.show_help(0);
-  app::HelpWindow& help = *a.help_windows().back();
-  for (int i = 0; i < 50; ++i)
+  app::HelpWindow& help = *again.help_windows().back();
+  EXPECT_EQ(help.view()->textsize(), size + 2);
+  for (int i = 0; i < 50; ++i) // but it never shrinks to nothing
     help.smaller();
   EXPECT_GE(help.view()->textsize(), 6);
 }

@@ -48,7 +48,7 @@ int visible_groups(app::MainWindow& window) {
 
 class MainWindowTest : public AppTest {};
 
-TEST_F(MainWindowTest, NavigationColumnHasSeventeenLabelledButtonsInItsOrder) {
+TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
   app::App& a = start_app();
   app::MainWindow& window = *a.main_window();
   int scroll_y = window.nav_column()->y();
@@ -66,6 +66,21 @@ TEST_F(MainWindowTest, NavigationColumnHasSeventeenLabelledButtonsInItsOrder) {
   EXPECT_EQ(window.nav_column()->h(), 431);
   EXPECT_EQ(window.window()->w(), 830);
   EXPECT_EQ(window.window()->h(), 600);
+
+  // The page groups sit at their rectangles.
+  struct Rect {
+    int page, x, y, w, h;
+  };
+  for (const Rect& r :
+       {Rect{1, 160, 2, 665, 598}, Rect{11, 160, 1, 665, 599}, Rect{13, 160, 2, 665, 887},
+        Rect{14, 160, 0, 667, 1420}, Rect{17, 160, 2, 665, 598}}) {
+    Fl_Group* group = window.page_group(r.page);
+    EXPECT_EQ(group->x(), r.x) << r.page;
+    EXPECT_EQ(group->y(), r.y) << r.page;
+    EXPECT_EQ(group->w(), r.w) << r.page;
+    EXPECT_EQ(group->h(), r.h) << r.page;
+    EXPECT_EQ(group->box(), FL_GTK_UP_FRAME) << r.page;
+  }
 }
 
 TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) {
@@ -82,7 +97,7 @@ TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) 
   EXPECT_EQ(window.nav_button(11)->y() + window.nav_button(11)->h() - top, 977);
 }
 
-TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitches) {
+TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGivesTheWindowBack) {
   app::App& a = start_app();
   app::MainWindow& window = *a.main_window();
   EXPECT_EQ(window.shown_page(), 1);
@@ -101,27 +116,23 @@ TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitches) {
       EXPECT_FALSE(window.page_group(page)->active()) << page;
     }
   }
-}
 
-TEST_F(MainWindowTest, PageGroupsSitAtTheirRectangles) {
-  app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
-  struct Rect {
-    int page, x, y, w, h;
-  };
-  for (const Rect& r :
-       {Rect{1, 160, 2, 665, 598}, Rect{11, 160, 1, 665, 599}, Rect{13, 160, 2, 665, 887},
-        Rect{14, 160, 0, 667, 1420}, Rect{17, 160, 2, 665, 598}}) {
-    Fl_Group* group = window.page_group(r.page);
-    EXPECT_EQ(group->x(), r.x) << r.page;
-    EXPECT_EQ(group->y(), r.y) << r.page;
-    EXPECT_EQ(group->w(), r.w) << r.page;
-    EXPECT_EQ(group->h(), r.h) << r.page;
-    EXPECT_EQ(group->box(), FL_GTK_UP_FRAME) << r.page;
+  // The about window shows the version and gives the main window back.
+  click(a.main_window()->about_button());
+  ASSERT_TRUE(a.about_window()->shown());
+  EXPECT_FALSE(a.main_window()->window()->active());
+  bool version_found = false;
+  for (int i = 0; i < a.about_window()->children(); ++i) {
+    const char* label = a.about_window()->child(i)->label();
+    version_found |= label && std::string(label) == "1.1.13";
   }
+  EXPECT_TRUE(version_found);
+  a.about_window()->do_callback(); // the window manager's close box
+  EXPECT_FALSE(a.about_window()->shown());
+  EXPECT_TRUE(a.main_window()->window()->active());
 }
 
-TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
+TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBackAcrossARestart) {
   app::App& a = start_app();
   app::MainWindow& window = *a.main_window();
   EXPECT_STREQ(window.window()->label(), a.lang(18));
@@ -140,10 +151,8 @@ TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
   EXPECT_STREQ(window.unit_button()->label(), a.lang(12));
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("measure                        = inch"),
             std::string::npos);
-}
 
-TEST_F(MainWindowTest, MetricSettingSurvivesARestart) {
-  start_app();
+  // The metric setting survives a restart.
   click(app->main_window()->unit_button());
   app::App& again = restart_app();
   EXPECT_EQ(again.unit_system(), 1);
@@ -171,22 +180,6 @@ TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
   } catch (const ProcessExit& exit) {
     EXPECT_EQ(exit.status, 0);
   }
-}
-
-TEST_F(MainWindowTest, AboutWindowShowsTheVersionAndGivesTheMainWindowBack) {
-  app::App& a = start_app();
-  click(a.main_window()->about_button());
-  ASSERT_TRUE(a.about_window()->shown());
-  EXPECT_FALSE(a.main_window()->window()->active());
-  bool version_found = false;
-  for (int i = 0; i < a.about_window()->children(); ++i) {
-    const char* label = a.about_window()->child(i)->label();
-    version_found |= label && std::string(label) == "1.1.13";
-  }
-  EXPECT_TRUE(version_found);
-  a.about_window()->do_callback(); // the window manager's close box
-  EXPECT_FALSE(a.about_window()->shown());
-  EXPECT_TRUE(a.main_window()->window()->active());
 }
 
 namespace {
@@ -240,15 +233,4 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
   EXPECT_EQ(calls.front(), "0in");
   EXPECT_EQ(calls.back(), std::to_string(slots - 1) + "in");
   stop_app(); // before the stand-in buttons go
-}
-
-TEST_F(MainWindowTest, DrillSeriesAreWrittenAtOnceAndComeBack) {
-  app::App& a = start_app();
-  a.store_drill_series(0, 1, 1, 0);
-  std::string file = dir.read_file("DoNotEditOrDelete.ini");
-  EXPECT_NE(file.find("drill_fraction                 = 0"), std::string::npos);
-  EXPECT_NE(file.find("drill_letter                   = 1"), std::string::npos);
-  app::App& again = restart_app();
-  EXPECT_EQ(again.settings_values().drill_number, 1);
-  EXPECT_EQ(again.settings_values().drill_fraction, 0);
 }

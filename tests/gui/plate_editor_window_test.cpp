@@ -1,18 +1,13 @@
-// The small windows built at start-up: hidden until asked for, their buttons
-// in their first state, their texts from the language file, and rebuilt in
-// the new language by a switch.
+// The plate editor built at start-up: hidden until asked for, its title from
+// the language file, and rebuilt in the new language by a switch.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Group.H>
-#include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 
-#include <algorithm>
 #include <string>
 
-#include "app/checked_input.h"
 #include "app/main_window.h"
 #include "app/plate_editor_window.h"
 #include "gui/support/app_fixture.h"
@@ -22,31 +17,19 @@ using namespace testing_support;
 
 namespace {
 
-class AuxWindowsTest : public AppTest {
-protected:
-  void SetUp() override { start_app(); }
-};
+class PlateEditorWindowTest : public AppTest {};
 
-TEST_F(AuxWindowsTest, WindowsAreBuiltHiddenWithTheirTitles) {
-  struct Case {
-    Fl_Window* window;
-    int w, h, title;
-  };
-  const Case cases[] = {
-      {app->plate_editor()->window(), 445, 540, 215},
-  };
-  for (const Case& c : cases) {
-    EXPECT_FALSE(c.window->shown()) << c.title;
-    EXPECT_EQ(c.window->w(), c.w);
-    EXPECT_EQ(c.window->h(), c.h);
-    EXPECT_STREQ(c.window->label(), app->lang(c.title));
-    EXPECT_NE(c.window->modal(), 0u);
-  }
-}
+// A window left in the old language beside a main window in the new one
+// helps no one.
+TEST_F(PlateEditorWindowTest, BuiltHiddenAndModalAndRebuiltInTheNewLanguage) {
+  start_app();
+  Fl_Window* editor = app->plate_editor()->window();
+  EXPECT_FALSE(editor->shown());
+  EXPECT_EQ(editor->w(), 445);
+  EXPECT_EQ(editor->h(), 540);
+  EXPECT_STREQ(editor->label(), app->lang(215));
+  EXPECT_NE(editor->modal(), 0u);
 
-// The plate editor is rebuilt too: a window left in the old language beside
-// a main window in the new one helps no one.
-TEST_F(AuxWindowsTest, LanguageSwitchRebuildsThemInTheNewLanguage) {
   std::string german = dir.read_file("language/en/en.ini");
   german.replace(german.find("\n215 = "), 7, "\n215 = Lochscheiben ");
   dir.write_file("language/de/de.ini", german);

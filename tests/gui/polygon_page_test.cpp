@@ -81,15 +81,13 @@ TEST_F(PolygonPageTest, WorkedExamplesOfEachKnownSize) {
     const char* value;
     Texts shown;
   };
+  // One per known size at the page's precision; the unit table holds the rest.
   const Case cases[] = {
       {"6", kAcrossCorners, "100", {"60.0", "100.0", "50.0", "86.603", ""}},
       {"5", kSide, "10", {"72.0", "17.013", "10.0", "13.764", "15.388"}},
       {"4", kAcrossFlats, "10", {"90.0", "14.142", "10.0", "10.0", ""}},
       // Equilateral triangle 3 high: side 3 / cos 30°.
       {"3", kCornerToFlat, "3", {"120.0", "4.0", "3.464", "2.0", "3.0"}},
-      {"7", kAcrossCorners, "2", {"51.429", "2.0", "0.868", "1.802", "1.901"}},
-      {"12", kSide, "1", {"30.0", "3.864", "1.0", "3.732", ""}},
-      {"100", kAcrossCorners, "100", {"3.6", "100.0", "3.141", "99.951", ""}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sides);
@@ -128,7 +126,7 @@ TEST_F(PolygonPageTest, SidesSpinnerStaysAtThreeOrMoreAndOffersK4ForOddCounts) {
   EXPECT_EQ(results(), (Texts{"40.0", "16.376", "5.601", "15.388", "15.882"}));
 }
 
-TEST_F(PolygonPageTest, PrecisionFollowsEveryKey) {
+TEST_F(PolygonPageTest, PrecisionFollowsEveryKeyAndAMissingSizeEmptiesTheResults) {
   enter_sides("6");
   enter_value("100");
   enter_precision("6");
@@ -137,12 +135,10 @@ TEST_F(PolygonPageTest, PrecisionFollowsEveryKey) {
   EXPECT_EQ(results(), (Texts{"60.0", "100.0", "50.0", "86.6", ""}));
   enter_precision("9");
   EXPECT_EQ(w().precision->value(), 6);
-}
 
-TEST_F(PolygonPageTest, MissingSizeEmptiesTheResults) {
-  enter_sides("6");
-  enter_value("100");
-  ASSERT_NE(results(), kEmpty);
+  // A missing size empties the results.
+  w().value->take_focus();
+  w().value->position(w().value->size());
   for (int i = 0; i < 3; ++i)
     press_key(FL_BackSpace);
   EXPECT_EQ(results(), kEmpty);

@@ -85,6 +85,9 @@ TEST_F(RightTrianglePageTest, EveryCaseShowsItsResults) {
       {4, "4", "3", {"5.0", "36.87", "53.13", "6.0"}, 74, 79},
       {5, "4", "5", {"3.0", "36.87", "53.13", "6.0"}, 73, 79},
       {6, "5", "13", {"12.0", "22.62", "67.38", "30.0"}, 76, 79},
+      // A side longer than the hypotenuse gives nothing.
+      {5, "6", "5", {}, 73, 79},
+      {6, "6", "5", {}, 76, 79},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.number);
@@ -97,7 +100,7 @@ TEST_F(RightTrianglePageTest, EveryCaseShowsItsResults) {
   }
 }
 
-TEST_F(RightTrianglePageTest, ThreeFourFiveAtSixPlaces) {
+TEST_F(RightTrianglePageTest, ThreeFourFiveAtSixPlacesAndInDms) {
   choose_case(4);
   type_text(w->input1, "4");
   type_text(w->input2, "3");
@@ -107,6 +110,17 @@ TEST_F(RightTrianglePageTest, ThreeFourFiveAtSixPlaces) {
   step_precision(-4);
   EXPECT_EQ(w->precision->value(), 2);
   EXPECT_EQ(results(), (Texts{"5.0", "36.87", "53.13", "6.0"}));
+  step_precision(+1);
+
+  // The computed angle A in degrees, minutes and seconds.
+  click(w->dms);
+  EXPECT_TRUE(w->input2_group->visible()); // side a is typed as before
+  EXPECT_FALSE(w->row_values[1]->visible());
+  EXPECT_EQ(texts_of(w->row2_dms), (Texts{"36", "52", "11.632", ""}));
+  EXPECT_EQ(texts_of(w->row3_dms), (Texts{"53", "7", "48.368", ""}));
+  click(w->decimal);
+  EXPECT_TRUE(w->row_values[1]->visible());
+  EXPECT_FALSE(w->row2_dms_group->visible());
 }
 
 TEST_F(RightTrianglePageTest, AngleFormatMovesTheTypedAngle) {
@@ -129,20 +143,6 @@ TEST_F(RightTrianglePageTest, AngleFormatMovesTheTypedAngle) {
   EXPECT_STREQ(w->input2->value(), "36.869898");
   EXPECT_TRUE(w->row_values[2]->visible());
   EXPECT_FALSE(w->row3_dms_group->visible());
-}
-
-TEST_F(RightTrianglePageTest, ComputedAngleAIsShownInDegreesMinutesSeconds) {
-  choose_case(4);
-  click(w->dms);
-  EXPECT_TRUE(w->input2_group->visible()); // side a is typed as before
-  type_text(w->input1, "4");
-  type_text(w->input2, "3");
-  EXPECT_FALSE(w->row_values[1]->visible());
-  EXPECT_EQ(texts_of(w->row2_dms), (Texts{"36", "52", "11.632", ""}));
-  EXPECT_EQ(texts_of(w->row3_dms), (Texts{"53", "7", "48.368", ""}));
-  click(w->decimal);
-  EXPECT_TRUE(w->row_values[1]->visible());
-  EXPECT_FALSE(w->row2_dms_group->visible());
 }
 
 TEST_F(RightTrianglePageTest, RedOrImpossibleAnglesEmptyTheResults) {
@@ -172,15 +172,6 @@ TEST_F(RightTrianglePageTest, RedOrImpossibleAnglesEmptyTheResults) {
   EXPECT_EQ(results(), Texts{});
 }
 
-TEST_F(RightTrianglePageTest, SideLongerThanTheHypotenuseGivesNothing) {
-  for (int number : {5, 6}) {
-    choose_case(number);
-    type_text(w->input1, "6");
-    type_text(w->input2, "5");
-    EXPECT_EQ(results(), Texts{}) << number;
-  }
-}
-
 TEST_F(RightTrianglePageTest, ChangingTheCaseEmptiesTheInputs) {
   type_text(w->input1, "4");
   type_text(w->input2, "200");
@@ -196,7 +187,7 @@ TEST_F(RightTrianglePageTest, ChangingTheCaseEmptiesTheInputs) {
   EXPECT_EQ(w->input2->textcolor(), FL_BLACK);
 }
 
-TEST_F(RightTrianglePageTest, UnitRadiosConvertTheLengthsOnly) {
+TEST_F(RightTrianglePageTest, UnitRadiosConvertTheLengthsOnlyAndTheUnitButtonOnce) {
   type_text(w->input1, "1");
   type_text(w->input2, "45");
   click(w->mm);
@@ -214,9 +205,9 @@ TEST_F(RightTrianglePageTest, UnitRadiosConvertTheLengthsOnly) {
   EXPECT_STREQ(w->input2->value(), "50.8");
   click(w->inch);
   EXPECT_STREQ(w->input2->value(), "2");
-}
 
-TEST_F(RightTrianglePageTest, UnitButtonConvertsOnceEvenWhenThePageIsAlreadyInMm) {
+  // The unit button converts once even when the page is already in mm.
+  choose_case(1);
   type_text(w->input1, "1");
   click(w->mm);
   click(app->main_window()->unit_button()); // to metric: the page is there already
@@ -227,7 +218,7 @@ TEST_F(RightTrianglePageTest, UnitButtonConvertsOnceEvenWhenThePageIsAlreadyInMm
   EXPECT_STREQ(w->input1->value(), "1");
 }
 
-TEST_F(RightTrianglePageTest, RestartRestoresInputsModesAndResults) {
+TEST_F(RightTrianglePageTest, RestartRestoresInputsModesAndResultsAndClampsThePrecision) {
   choose_case(4);
   click(w->mm);
   click(w->dms);
@@ -257,9 +248,8 @@ TEST_F(RightTrianglePageTest, RestartRestoresInputsModesAndResults) {
   EXPECT_TRUE(w->angle_groups[0]->visible());
   EXPECT_STREQ(w->angle[0]->value(), "30");
   EXPECT_EQ(results(), (Texts{"8.66025", "10", "60", "21.65064"}));
-}
 
-TEST_F(RightTrianglePageTest, PrecisionFromTheFileIsKeptWithinTwoToSix) {
+  // A hand-edited precision is kept within two to six.
   for (auto [written, restored] : {std::pair{"8", 6}, std::pair{"1", 2}, std::pair{"4", 4}}) {
     stop_app();
     dir.write_file("State.ini", std::string("[p2]\np2_precision = ") + written + "\n");

@@ -71,7 +71,7 @@ protected:
   ThreadSeriesPage* page = nullptr;
 };
 
-TEST_F(ThreadSeriesPageTest, StartsOnUnifiedWithFractionalDrills) {
+TEST_F(ThreadSeriesPageTest, StartsOnUnifiedWithFractionalDrillsAndEachSeriesShowsItsEntry) {
   EXPECT_EQ(w().series->value(), kUnified);
   EXPECT_EQ(page->series_index(), 4);
   EXPECT_TRUE(w().fractional->value());
@@ -80,50 +80,7 @@ TEST_F(ThreadSeriesPageTest, StartsOnUnifiedWithFractionalDrills) {
   EXPECT_FALSE(w().size_number->visible());
   EXPECT_STREQ(w().percent->value(), "75");
   EXPECT_EQ(Fl::focus(), w().diameter);
-}
 
-TEST_F(ThreadSeriesPageTest, QuarterTwentyUnifiedAtSeventyFivePercent) {
-  type_text(w().diameter, "0.25");
-  type_text(w().pitch, "20");
-  EXPECT_EQ(sizes(), (Texts{"0.244", "6.2", "0.25", "6.35", "0.209", "5.32"}));
-  EXPECT_EQ(lines(w().drill_names), (Texts{"13/64 in", "7/32 in"}));
-  EXPECT_EQ(lines(w().drill_engagements), (Texts{"86.60%", "57.74%"}));
-
-  retype(w().pitch, "");
-  EXPECT_EQ(sizes(), Texts(6, ""));
-  EXPECT_EQ(w().drill_names->size(), 0);
-}
-
-TEST_F(ThreadSeriesPageTest, AFractionFillsTheDiameterAndStaysAsTyped) {
-  type_text(w().pitch, "20");
-  type_text(w().over, "1");
-  type_text(w().under, "16"); // passes through 1/1 on the way
-  EXPECT_STREQ(w().diameter->value(), "0.0625");
-  EXPECT_STREQ(w().under->value(), "16");
-  retype(w().over, "1");
-  retype(w().under, "4");
-  EXPECT_STREQ(w().diameter->value(), "0.25");
-  EXPECT_STREQ(w().drill_inch->value(), "0.209");
-  // A diameter typed by hand replaces the fraction.
-  retype(w().diameter, "0.3125");
-  EXPECT_STREQ(w().over->value(), "");
-  EXPECT_STREQ(w().under->value(), "");
-}
-
-TEST_F(ThreadSeriesPageTest, SeriesChangeKeepsTheEngagementAndTheSeriesDepth) {
-  retype(w().percent, "80");
-  choose(w().series, kWhitworth);
-  EXPECT_STREQ(w().percent->value(), "80");
-  EXPECT_STREQ(w().diameter->value(), "");
-  type_text(w().diameter, "0.25");
-  type_text(w().pitch, "20");
-  // 0.25 - 1.280654 x 0.05 x 0.8 = 0.1988; with 1.082532 it would be 0.2067.
-  EXPECT_STREQ(w().drill_inch->value(), "0.199");
-  EXPECT_EQ(lines(w().drill_names), (Texts{"3/16 in", "13/64 in"}));
-  EXPECT_EQ(lines(w().drill_engagements), (Texts{"97.61%", "73.20%"}));
-}
-
-TEST_F(ThreadSeriesPageTest, EachSeriesShowsItsOwnEntry) {
   struct Case {
     int item;
     bool diameter, fraction, number, pitch, numbered_outputs;
@@ -148,6 +105,98 @@ TEST_F(ThreadSeriesPageTest, EachSeriesShowsItsOwnEntry) {
     EXPECT_EQ(w().numbered_tpi->visible() != 0, c.numbered_outputs);
     EXPECT_STREQ(w().pitch->label(), app->lang(c.pitch_label));
   }
+}
+
+TEST_F(ThreadSeriesPageTest, QuarterTwentyUnifiedAtSeventyFivePercentItsLimitsAndHelp) {
+  type_text(w().diameter, "0.25");
+  type_text(w().pitch, "20");
+  EXPECT_EQ(sizes(), (Texts{"0.244", "6.2", "0.25", "6.35", "0.209", "5.32"}));
+  EXPECT_EQ(lines(w().drill_names), (Texts{"13/64 in", "7/32 in"}));
+  EXPECT_EQ(lines(w().drill_engagements), (Texts{"86.60%", "57.74%"}));
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  const char* file = app->help_windows().back()->view()->filename();
+  ASSERT_NE(file, nullptr);
+  EXPECT_NE(std::string(file).find("language/en/thread.html"), std::string::npos);
+  EXPECT_NE(std::string(app->help_windows().back()->view()->value()).find("13/64"),
+            std::string::npos);
+
+  // An engagement outside its range turns red.
+  retype(w().percent, "3");
+  EXPECT_EQ(w().percent->textcolor(), FL_RED);
+  type_text(w().percent, "0");
+  EXPECT_EQ(w().percent->textcolor(), FL_BLACK);
+  // 0.25 - 1.082532 x 0.05 x 0.3 = 0.2338: 7/32 gives 57.74 %, 15/64 only 28.87 %.
+  EXPECT_EQ(lines(w().drill_names), (Texts{"7/32 in"}));
+  type_text(w().percent, "0");
+  EXPECT_EQ(w().percent->textcolor(), FL_RED);
+  retype(w().percent, "75");
+
+  // No drill series is told while the tap drill stays.
+  ASSERT_TRUE(dialogs.alerts.empty());
+  click(w().fractional);
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(dialogs.alerts[0], app->lang(281));
+  EXPECT_STREQ(w().drill_inch->value(), "0.209");
+  EXPECT_EQ(w().drill_names->size(), 0);
+
+  retype(w().pitch, "");
+  EXPECT_EQ(sizes(), Texts(6, ""));
+  EXPECT_EQ(w().drill_names->size(), 0);
+}
+
+TEST_F(ThreadSeriesPageTest, AFractionFillsTheDiameterAndStaysAsTyped) {
+  type_text(w().pitch, "20");
+  type_text(w().over, "1");
+  type_text(w().under, "16"); // passes through 1/1 on the way
+  EXPECT_STREQ(w().diameter->value(), "0.0625");
+  EXPECT_STREQ(w().under->value(), "16");
+  retype(w().over, "1");
+  retype(w().under, "4");
+  EXPECT_STREQ(w().diameter->value(), "0.25");
+  EXPECT_STREQ(w().drill_inch->value(), "0.209");
+  // A diameter typed by hand replaces the fraction.
+  retype(w().diameter, "0.3125");
+  EXPECT_STREQ(w().over->value(), "");
+  EXPECT_STREQ(w().under->value(), "");
+}
+
+TEST_F(ThreadSeriesPageTest, SeriesChangeKeepsTheEngagementAndTheSeriesDepthAcrossARestart) {
+  retype(w().percent, "80");
+  choose(w().series, kWhitworth);
+  EXPECT_STREQ(w().percent->value(), "80");
+  EXPECT_STREQ(w().diameter->value(), "");
+  type_text(w().diameter, "0.25");
+  type_text(w().pitch, "20");
+  // 0.25 - 1.280654 x 0.05 x 0.8 = 0.1988; with 1.082532 it would be 0.2067.
+  EXPECT_STREQ(w().drill_inch->value(), "0.199");
+  EXPECT_EQ(lines(w().drill_names), (Texts{"3/16 in", "13/64 in"}));
+  EXPECT_EQ(lines(w().drill_engagements), (Texts{"97.61%", "73.20%"}));
+  retype(w().over, "1");
+  retype(w().under, "4");
+
+  app::App& again = restart_app();
+  auto* restored = static_cast<ThreadSeriesPage*>(again.page(8));
+  const auto& r = restored->widgets();
+  EXPECT_EQ(r.series->value(), kWhitworth);
+  EXPECT_STREQ(r.over->value(), "1");
+  EXPECT_STREQ(r.under->value(), "4");
+  EXPECT_STREQ(r.diameter->value(), "0.25");
+  EXPECT_STREQ(r.pitch->value(), "20");
+  EXPECT_STREQ(r.percent->value(), "80");
+  EXPECT_STREQ(r.drill_inch->value(), "0.199");
+  EXPECT_EQ(lines(r.drill_engagements), (Texts{"97.61%", "73.20%"}));
+  EXPECT_TRUE(again.main_window()->page_group(8)->visible());
+
+  page = restored;
+  choose(w().series, kBa);
+  choose(w().size_number, 3);
+  app::App& third = restart_app();
+  const auto& b = static_cast<ThreadSeriesPage*>(third.page(8))->widgets();
+  EXPECT_EQ(b.series->value(), kBa);
+  EXPECT_EQ(b.size_number->value(), 3);
+  EXPECT_TRUE(b.size_number->visible());
+  EXPECT_STREQ(b.major_mm->value(), "4.1");
 }
 
 TEST_F(ThreadSeriesPageTest, BaSizesComeFromTheirTable) {
@@ -219,30 +268,6 @@ TEST_F(ThreadSeriesPageTest, BothListsScrollTogether) {
   }
 }
 
-TEST_F(ThreadSeriesPageTest, NoDrillSeriesIsToldWhileTheTapDrillStays) {
-  type_text(w().diameter, "0.25");
-  type_text(w().pitch, "20");
-  ASSERT_TRUE(dialogs.alerts.empty());
-  click(w().fractional);
-  ASSERT_EQ(dialogs.alerts.size(), 1u);
-  EXPECT_EQ(dialogs.alerts[0], app->lang(281));
-  EXPECT_STREQ(w().drill_inch->value(), "0.209");
-  EXPECT_EQ(w().drill_names->size(), 0);
-}
-
-TEST_F(ThreadSeriesPageTest, EngagementOutsideItsRangeTurnsRed) {
-  type_text(w().diameter, "0.25");
-  type_text(w().pitch, "20");
-  retype(w().percent, "3");
-  EXPECT_EQ(w().percent->textcolor(), FL_RED);
-  type_text(w().percent, "0");
-  EXPECT_EQ(w().percent->textcolor(), FL_BLACK);
-  // 0.25 - 1.082532 x 0.05 x 0.3 = 0.2338: 7/32 gives 57.74 %, 15/64 only 28.87 %.
-  EXPECT_EQ(lines(w().drill_names), (Texts{"7/32 in"}));
-  type_text(w().percent, "0");
-  EXPECT_EQ(w().percent->textcolor(), FL_RED);
-}
-
 TEST_F(ThreadSeriesPageTest, MetricSystemStartsOnIsoMetric) {
   app->toggle_unit_system();
   stop_app();
@@ -254,44 +279,4 @@ TEST_F(ThreadSeriesPageTest, MetricSystemStartsOnIsoMetric) {
   click(w().metric);
   type_text(w().pitch, "1");
   EXPECT_EQ(sizes(), (Texts{"0.231", "5.88", "0.236", "6.0", "0.204", "5.19"}));
-}
-
-TEST_F(ThreadSeriesPageTest, HelpButtonOpensTheThreadHelp) {
-  click(w().help);
-  ASSERT_EQ(app->help_windows().size(), 1u);
-  const char* file = app->help_windows().back()->view()->filename();
-  ASSERT_NE(file, nullptr);
-  EXPECT_NE(std::string(file).find("language/en/thread.html"), std::string::npos);
-  EXPECT_NE(std::string(app->help_windows().back()->view()->value()).find("13/64"),
-            std::string::npos);
-}
-
-TEST_F(ThreadSeriesPageTest, RestartRestoresSeriesEntryAndResults) {
-  choose(w().series, kWhitworth);
-  type_text(w().over, "1");
-  type_text(w().under, "4");
-  type_text(w().pitch, "20");
-  retype(w().percent, "80");
-  app::App& again = restart_app();
-  auto* restored = static_cast<ThreadSeriesPage*>(again.page(8));
-  const auto& r = restored->widgets();
-  EXPECT_EQ(r.series->value(), kWhitworth);
-  EXPECT_STREQ(r.over->value(), "1");
-  EXPECT_STREQ(r.under->value(), "4");
-  EXPECT_STREQ(r.diameter->value(), "0.25");
-  EXPECT_STREQ(r.pitch->value(), "20");
-  EXPECT_STREQ(r.percent->value(), "80");
-  EXPECT_STREQ(r.drill_inch->value(), "0.199");
-  EXPECT_EQ(lines(r.drill_engagements), (Texts{"97.61%", "73.20%"}));
-  EXPECT_TRUE(again.main_window()->page_group(8)->visible());
-
-  page = restored;
-  choose(w().series, kBa);
-  choose(w().size_number, 3);
-  app::App& third = restart_app();
-  const auto& b = static_cast<ThreadSeriesPage*>(third.page(8))->widgets();
-  EXPECT_EQ(b.series->value(), kBa);
-  EXPECT_EQ(b.size_number->value(), 3);
-  EXPECT_TRUE(b.size_number->visible());
-  EXPECT_STREQ(b.major_mm->value(), "4.1");
 }

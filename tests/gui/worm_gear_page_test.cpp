@@ -83,7 +83,7 @@ protected:
   WormGearPage* page = nullptr;
 };
 
-TEST_F(WormGearPageTest, StartsWithDiametralPitchInInches) {
+TEST_F(WormGearPageTest, StartsWithDiametralPitchInInchesDrawsAndScrolls) {
   EXPECT_TRUE(w().systems[1]->value());
   EXPECT_TRUE(w().angles[0]->value());
   EXPECT_TRUE(w().round_rim->value());
@@ -97,14 +97,61 @@ TEST_F(WormGearPageTest, StartsWithDiametralPitchInInches) {
   EXPECT_EQ(Fl::focus(), w().pitch);
   EXPECT_EQ(w().pitch_label->label(), lang(294));
   EXPECT_EQ(w().backlash->label(), lang(330));
+
+  for (Fl_Widget* picture :
+       {static_cast<Fl_Widget*>(w().backdrops[0]), static_cast<Fl_Widget*>(w().crown_pictures[0]),
+        static_cast<Fl_Widget*>(w().crown_pictures[1])}) {
+    Rendered image = render_widget(picture);
+    EXPECT_GT(image.drawn_pixels(), 2000);
+  }
+  // The square rim is turned larger: its bronze reaches higher up beside the worm.
+  Rendered round = render_widget(w().crown_pictures[0]);
+  Rendered square = render_widget(w().crown_pictures[1]);
+  EXPECT_NE(round.rgb, square.rgb);
+
+  // Both ends of the page can be scrolled to.
+  Fl_Scroll* scroll = w().scroll;
+  EXPECT_LE(scroll->y() + scroll->h(),
+            scroll->window()->h()); // the scroll bar's ends are on screen
+  EXPECT_GE(w().backdrops[0]->parent()->y(), scroll->y());
+  // The scroll bar learns its range when the page is drawn.
+  scroll->window()->wait_for_expose();
+  scroll->redraw();
+  Fl::flush();
+  Fl_Scrollbar& bar = scroll->scrollbar; // dragged to its end
+  ASSERT_GT(bar.maximum(), 1.0);
+  bar.value(bar.maximum());
+  bar.do_callback();
+  Fl_Group* panel = w().crown_panels[0];
+  EXPECT_GT(scroll->yposition(), 0);
+  EXPECT_LE(panel->y() + panel->h(), scroll->y() + scroll->h());
+  EXPECT_GE(w().inch->y(), scroll->y());
 }
 
-TEST_F(WormGearPageTest, WorkedExample) {
+TEST_F(WormGearPageTest, WorkedExampleItsHelpAndATeethCountOutOfRange) {
   enter_worked_example();
   expect_outputs(kWorkedInch);
   EXPECT_TRUE(w().centre_distance->active());
   EXPECT_TRUE(w().change_gear_help->active());
   EXPECT_STREQ(w().diameter->value(), "1.25"); // what was typed stays as typed
+  click(w().worm_help);
+  click(w().crown_help);
+  click(w().change_gear_help);
+  ASSERT_EQ(app->help_windows().size(), 3u);
+  EXPECT_EQ(app->help_windows()[0]->window()->label(), lang(265));
+  EXPECT_EQ(app->help_windows()[1]->window()->label(), lang(266));
+  EXPECT_GT(app->help_windows()[1]->view()->topline(), 0); // at the crown section
+  EXPECT_EQ(app->help_windows()[2]->window()->label(), lang(365));
+  for (const auto& help : app->help_windows())
+    help->window()->hide();
+
+  // A tooth count out of range empties the results.
+  retype(w().teeth, "5");
+  EXPECT_EQ(w().teeth->textcolor(), FL_RED);
+  expect_empty();
+  type_text(w().teeth, "0"); // 50
+  EXPECT_EQ(w().teeth->textcolor(), FL_BLACK);
+  EXPECT_EQ(out(WormGearPage::kCentreDistance), "3.625"); // (6.25 + 1.0) / 2
   retype(w().backlash, "");
   expect_empty();
 }
@@ -151,16 +198,6 @@ TEST_F(WormGearPageTest, TooFewTeethWarnOncePerAngleAndCount) {
   click(w().angles[6]); // 30° has no limit
   retype(w().teeth, "10");
   EXPECT_EQ(dialogs.alerts.size(), 2u);
-}
-
-TEST_F(WormGearPageTest, ToothCountOutOfRangeEmptiesTheResults) {
-  enter_worked_example();
-  retype(w().teeth, "5");
-  EXPECT_EQ(w().teeth->textcolor(), FL_RED);
-  expect_empty();
-  type_text(w().teeth, "0"); // 50
-  EXPECT_EQ(w().teeth->textcolor(), FL_BLACK);
-  EXPECT_EQ(out(WormGearPage::kCentreDistance), "3.625"); // (6.25 + 1.0) / 2
 }
 
 TEST_F(WormGearPageTest, ToothSystemsAndTheFraction) {
@@ -294,50 +331,4 @@ TEST_F(WormGearPageTest, RestartRestoresEverything) {
   EXPECT_TRUE(w().left_hand->value());
   EXPECT_EQ(w().scroll->yposition(), 200);
   expect_outputs(expected);
-}
-
-TEST_F(WormGearPageTest, BothEndsOfThePageCanBeScrolledTo) {
-  Fl_Scroll* scroll = w().scroll;
-  EXPECT_LE(scroll->y() + scroll->h(),
-            scroll->window()->h()); // the scroll bar's ends are on screen
-  EXPECT_GE(w().backdrops[0]->parent()->y(), scroll->y());
-  // The scroll bar learns its range when the page is drawn.
-  scroll->window()->wait_for_expose();
-  scroll->redraw();
-  Fl::flush();
-  Fl_Scrollbar& bar = scroll->scrollbar; // dragged to its end
-  ASSERT_GT(bar.maximum(), 1.0);
-  bar.value(bar.maximum());
-  bar.do_callback();
-  Fl_Group* panel = w().crown_panels[0];
-  EXPECT_GT(scroll->yposition(), 0);
-  EXPECT_LE(panel->y() + panel->h(), scroll->y() + scroll->h());
-  EXPECT_GE(w().inch->y(), scroll->y());
-}
-
-TEST_F(WormGearPageTest, HelpButtonsOpenTheirTopics) {
-  enter_worked_example();
-  click(w().worm_help);
-  click(w().crown_help);
-  click(w().change_gear_help);
-  ASSERT_EQ(app->help_windows().size(), 3u);
-  EXPECT_EQ(app->help_windows()[0]->window()->label(), lang(265));
-  EXPECT_EQ(app->help_windows()[1]->window()->label(), lang(266));
-  EXPECT_GT(app->help_windows()[1]->view()->topline(), 0); // at the crown section
-  EXPECT_EQ(app->help_windows()[2]->window()->label(), lang(365));
-  for (const auto& help : app->help_windows())
-    help->window()->hide();
-}
-
-TEST_F(WormGearPageTest, PicturesDraw) {
-  for (Fl_Widget* picture :
-       {static_cast<Fl_Widget*>(w().backdrops[0]), static_cast<Fl_Widget*>(w().crown_pictures[0]),
-        static_cast<Fl_Widget*>(w().crown_pictures[1])}) {
-    Rendered image = render_widget(picture);
-    EXPECT_GT(image.drawn_pixels(), 2000);
-  }
-  // The square rim is turned larger: its bronze reaches higher up beside the worm.
-  Rendered round = render_widget(w().crown_pictures[0]);
-  Rendered square = render_widget(w().crown_pictures[1]);
-  EXPECT_NE(round.rgb, square.rgb);
 }
