@@ -6,7 +6,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 packages="build-essential cmake pkg-config libfltk1.3-dev libiniparser-dev fonts-dejavu-core"
 if [ "${1:-}" = "--tests" ]; then
-  packages="$packages libgtest-dev xvfb xauth xdotool imagemagick ghostscript x11-utils"
+  packages="$packages libgtest-dev xvfb xauth xdotool imagemagick ghostscript x11-utils desktop-file-utils"
 fi
 missing=""
 for p in $packages; do

@@ -17,11 +17,13 @@
 #include "app/page.h"
 #include "app/results_window.h"
 #include "app/plate_editor_window.h"
+#include "settings/data_dir.h"
 
 namespace app {
 
 App::App(std::string program_dir, Dialogs& dialogs)
-    : exit_process([](int status) { std::exit(status); }), program_dir_(std::move(program_dir)),
+    : exit_process([](int status) { std::exit(status); }),
+      program_dir_writable(settings::directory_is_writable), program_dir_(std::move(program_dir)),
       dialogs_(dialogs) {
   for (size_t i = 0; i < input_ranges_.size(); ++i) {
     input_ranges_[i].rule = numeric::kRangeRules[i];
@@ -40,6 +42,7 @@ void App::start() {
   if (program_dir_.empty())
     fatal_error("The program can't find its own directory (/proc/self/exe is unreadable), "
                 "aborting program.");
+  choose_data_dir();
   Fl::scheme("gtk+");
   load_language();
   open_windows();
@@ -52,6 +55,18 @@ void App::open_windows() {
   main_window_->nav_button(1)->labelcolor(FL_RED);
   apply_settings();
   load_page_state();
+}
+
+void App::choose_data_dir() {
+  auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string(value ? value : "");
+  };
+  settings::DataDirChoice choice = settings::prepare_data_dir(
+      {program_dir_, program_dir_writable(program_dir_), env("XDG_CONFIG_HOME"), env("HOME")});
+  if (choice.dir.empty())
+    fatal_error(choice.error);
+  data_dir_ = choice.dir;
 }
 
 void App::show() { main_window_->window()->show(); }

@@ -1,5 +1,5 @@
 // The application context: owns what the whole program shares (its
-// directory, the settings, the string table, the windows, the 17 pages, the
+// directories, the settings, the string table, the windows, the 17 pages, the
 // range records of the checked inputs and the unit-system pairs). Pages reach
 // each other and the program-wide services only through it.
 #pragma once
@@ -70,7 +70,10 @@ public:
   void show();
 
   // ---- program-wide services ----
+  /// Where the executable and language/ are.
   const std::string& program_dir() const { return program_dir_; }
+  /// Where the settings and page state are kept (decided by start()).
+  const std::string& data_dir() const { return data_dir_; }
   Dialogs& dialogs() { return dialogs_; }
   /// Entry i of the string table, or nullptr when the language lacks it.
   const char* lang(int i) const { return strings_.get(i); }
@@ -82,6 +85,8 @@ public:
   [[noreturn]] void fatal_error(const std::string& message);
   /// How the process ends on quit; tests replace it.
   std::function<void(int)> exit_process;
+  /// Whether the program directory can take the settings; tests replace it.
+  std::function<bool(const std::string&)> program_dir_writable;
 
   // ---- settings (DoNotEditOrDelete.ini) ----
   settings::IniDocument& settings_doc() { return settings_; }
@@ -164,9 +169,11 @@ private:
   /// The main, about and page windows; help windows stay open.
   void destroy_windows();
   void put_pages_in_start_mode();
+  void choose_data_dir();
   std::string settings_path() const;
 
   std::string program_dir_;
+  std::string data_dir_;
   Dialogs& dialogs_;
   settings::IniDocument settings_;
   bool settings_loaded_ = false;

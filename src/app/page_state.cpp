@@ -18,7 +18,7 @@ namespace app {
 
 namespace {
 
-std::string state_path(const std::string& program_dir) { return program_dir + "/State.ini"; }
+std::string state_path(const std::string& dir) { return dir + "/State.ini"; }
 
 // A hand-edited scroll position is kept within the buttons: from the first
 // button at the top of the column to the last one at its bottom. (The
@@ -74,13 +74,17 @@ void App::save_page_state() {
   state.set("page:scroll", std::to_string(drawn_nav_scroll(main_window_->nav_column())));
   std::string error;
   // At exit there is no one left to tell; the previous file stays as it was.
-  if (!state.save(state_path(program_dir_), &error))
+  if (!state.save(state_path(data_dir_), &error))
     std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
 }
 
 void App::load_page_state() {
   settings::IniDocument state;
-  if (settings::IniDocument::load(state_path(program_dir_), state) != settings::LoadStatus::kOk)
+  settings::LoadStatus status = settings::IniDocument::load(state_path(data_dir_), state);
+  // As with the settings: pages left beside the executable are a starting point.
+  if (status == settings::LoadStatus::kMissing && data_dir_ != program_dir_)
+    status = settings::IniDocument::load(state_path(program_dir_), state);
+  if (status != settings::LoadStatus::kOk)
     return;
   long shown = state.get_long("page:page", 0);
   for (auto& page : pages_)

@@ -1,5 +1,7 @@
-// Where the executable lives: settings, page state and language files are
-// kept beside it, whatever the working directory.
+// Where the executable lives, whatever the working directory: the language
+// files are beside it, and the settings and page state too when it can be
+// written. /proc/self/exe names the file itself, so a symbolic link such as
+// /usr/bin/toolroom-calculator leads to the real installation directory.
 #include "app/app.h"
 
 #include <unistd.h>

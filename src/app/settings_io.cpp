@@ -33,7 +33,7 @@ std::string aside_name(const std::string& path) {
 
 } // namespace
 
-std::string App::settings_path() const { return program_dir_ + "/" + kSettingsName; }
+std::string App::settings_path() const { return data_dir_ + "/" + kSettingsName; }
 
 void App::load_settings() {
   if (settings_loaded_)
@@ -44,6 +44,17 @@ void App::load_settings() {
     settings_loaded_ = true;
     return;
   case settings::LoadStatus::kMissing:
+    // Settings left beside the executable (before its directory became
+    // read-only, or put there for everyone) start the user's own copy.
+    if (data_dir_ != program_dir_ &&
+        settings::IniDocument::load(program_dir_ + "/" + kSettingsName, settings_) ==
+            settings::LoadStatus::kOk) {
+      std::string error;
+      if (!settings_.save(path, &error))
+        fatal_error(kCreateFailed);
+      settings_loaded_ = true;
+      return;
+    }
     break;
   case settings::LoadStatus::kNotRegularFile:
   case settings::LoadStatus::kUnreadable: {
@@ -60,7 +71,7 @@ void App::load_settings() {
     break;
   }
   }
-  if (access(program_dir_.c_str(), W_OK) != 0)
+  if (access(data_dir_.c_str(), W_OK) != 0)
     fatal_error(kCreateFailed);
   write_default_settings();
 }

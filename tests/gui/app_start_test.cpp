@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
+#include "gui/support/scoped_env.h"
 
 using namespace testing_support;
 
@@ -170,12 +171,16 @@ TEST_F(AppStartTest, LanguageDirectoryWithoutFlagStillOffersTheLanguage) {
   EXPECT_EQ(dialogs.language_offers[0][0].label, "de");
 }
 
-TEST_F(AppStartTest, ProgramDirectoryThatCannotBeWrittenIsFatalNotACrash) {
-  stop_app();
-  app = std::make_unique<app::App>(dir.path() + "/missing/dir", dialogs);
-  EXPECT_THROW(app->start(), FatalErrorRaised);
+TEST_F(AppStartTest, ReadOnlyProgramDirectoryWithoutAHomeIsFatalNotACrash) {
+  ScopedEnv no_config("XDG_CONFIG_HOME", nullptr);
+  ScopedEnv no_home("HOME", nullptr);
+  program_dir_read_only = true;
+  EXPECT_THROW(start_app(), FatalErrorRaised);
   EXPECT_EQ(dialogs.fatal_message,
-            "A file system error has occurred creating 'DoNotEditOrDelete.ini', aborting program.");
+            "The program's directory '" + dir.path() +
+                "' can't be written and there is no home directory ($HOME is not set), so there "
+                "is nowhere to keep the settings, aborting program.");
+  EXPECT_FALSE(dir.exists(kSettings));
   app.reset();
 }
 

@@ -67,6 +67,8 @@ app::App& AppTest::start_app() {
   stop_app();
   app = std::make_unique<app::App>(dir.path(), dialogs);
   app->exit_process = [](int status) { throw ProcessExit(status); };
+  if (program_dir_read_only)
+    app->program_dir_writable = [](const std::string&) { return false; };
   app->start();
   app::install_right_button_hook(app.get());
   app->show();

@@ -43,6 +43,8 @@ protected:
   void stop_app();
 
   TempDir dir;
+  /// Makes start_app() treat the program directory as read-only.
+  bool program_dir_read_only = false;
   FakeDialogs dialogs;
   std::unique_ptr<app::App> app;
 };
