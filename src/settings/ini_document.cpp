@@ -337,6 +337,19 @@ void IniDocument::unset(const std::string& full_key) {
   }
 }
 
+void IniDocument::unset_in_section(const std::string& section, const std::string& key) {
+  Section* found = find_section(to_lower(section));
+  if (!found)
+    return;
+  const std::string lower_key = to_lower(key);
+  for (auto it = found->entries.begin(); it != found->entries.end(); ++it) {
+    if (it->key == lower_key) {
+      found->entries.erase(it);
+      return;
+    }
+  }
+}
+
 int IniDocument::section_key_count(const std::string& section) const {
   const Section* found = find_section(to_lower(section));
   return found ? static_cast<int>(found->entries.size()) : -1;
