@@ -80,6 +80,17 @@ inline bool line_is_short(const settings::IniDocument::Entry& entry) {
   return entry.key.size() + entry.value.size() < 900;
 }
 
+/// Whether every key and value of `doc` is written exactly as it stands.
+inline bool writes_exactly(const settings::IniDocument& doc) {
+  for (const std::string& name : doc.section_names()) {
+    for (const auto& entry : doc.section_entries(name)) {
+      if (!key_is_written(entry.key) || value_may_change(entry.value) || !line_is_short(entry))
+        return false;
+    }
+  }
+  return true;
+}
+
 /// `again` must hold the same sections and keys as `doc`, in the same order,
 /// with the same values (but those writing may change, see above).
 inline void check_same_document(const settings::IniDocument& doc,

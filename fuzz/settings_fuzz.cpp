@@ -28,6 +28,13 @@ void check_ascending_positive(const std::vector<int>& plates, const std::string&
   }
 }
 
+bool same_values(const settings::SettingsValues& a, const settings::SettingsValues& b) {
+  return a.language == b.language && a.measure == b.measure && a.last_head == b.last_head &&
+         a.ratio == b.ratio && a.drill_fraction == b.drill_fraction &&
+         a.drill_letter == b.drill_letter && a.drill_number == b.drill_number &&
+         a.drill_metric == b.drill_metric && a.help_font_size == b.help_font_size;
+}
+
 // What the dividing head page does when a head is chosen.
 int select_head(IniDocument& doc, const std::string& name) {
   const std::string ratio_text = settings::ratio_text_from_head_name(name);
@@ -103,5 +110,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::check_same_document(doc, again);
   FUZZ_CHECK(again.dump() == fuzz::saved_and_reloaded(again, path).dump(),
              "a second round trip changed the file\n" + again.dump());
+
+  // And the next start reads the same settings, heads and plates.
+  if (!fuzz::writes_exactly(doc))
+    return 0;
+  FUZZ_CHECK(
+      same_values(settings::read_settings_values(doc), settings::read_settings_values(again)),
+      "the settings values changed in a round trip\n" + doc.dump());
+  FUZZ_CHECK(settings::head_display_names(doc) == settings::head_display_names(again),
+             "the heads changed in a round trip\n" + doc.dump());
+  for (std::size_t i = 0; i < heads.size() && i < 4; ++i)
+    FUZZ_CHECK(settings::head_plates(doc, heads[i]) == settings::head_plates(again, heads[i]),
+               "the plates of '" + heads[i] + "' changed in a round trip\n" + doc.dump());
   return 0;
 }
