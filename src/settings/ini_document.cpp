@@ -221,7 +221,9 @@ bool IniDocument::save(const std::string& path, std::string* error) const {
 std::string IniDocument::dump() const {
   std::string text;
   for (const Section& section : sections_) {
-    text += "\n[" + section.name + "]\n";
+    // A file's "[ ]" is a section without a name; written as "[]" it would
+    // not read back as one (iniparser leaves the name it read before).
+    text += "\n[" + (section.name.empty() ? std::string(" ") : section.name) + "]\n";
     for (const Entry& entry : section.entries) {
       const std::size_t key_width = std::max(entry.key.size(), kKeyColumn);
       const std::size_t before_value = key_width + std::strlen(kKeyValueSeparator);

@@ -304,3 +304,15 @@ TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
     EXPECT_EQ(back.get_string(key), c.expected) << c.key_length;
   }
 }
+
+TEST(IniDocumentSave, SectionWithoutANameReadsBackAsOne) {
+  TempDir dir;
+  write_file(dir.file("s.ini"), "[a]\nx = 1\n[ ]\ny = 2\n[b]\nz = 3\n");
+  IniDocument doc = loaded(dir.file("s.ini"));
+  ASSERT_EQ(doc.section_names(), (std::vector<std::string>{"a", "", "b"}));
+  ASSERT_TRUE(doc.save(dir.file("s.ini")));
+  IniDocument back = loaded(dir.file("s.ini"));
+  EXPECT_EQ(back.section_names(), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(back.get_string(":y"), "2");
+  EXPECT_EQ(back.get_string("b:z"), "3");
+}
