@@ -1,7 +1,8 @@
 #!/bin/sh
 # Fresh machine to every test: install, build warnings-as-errors, run the
 # unit, GUI and end-to-end tests under Xvfb, then build again with
-# AddressSanitizer + UndefinedBehaviorSanitizer and run the unit and GUI tests.
+# AddressSanitizer + UndefinedBehaviorSanitizer and run the unit and GUI tests,
+# and last fuzz each file reader for a minute.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh --tests
@@ -16,4 +17,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOOLROOM_SANITIZE=ON -DTOOLR
 cmake --build build-asan -j "$jobs" --target unit_tests gui_tests
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build-asan --output-on-failure --timeout 600 -R "unit_tests|gui_tests"
+
+./scripts/run-fuzzers.sh build-fuzz 60
 echo "All tests passed."

@@ -6,21 +6,10 @@
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-
 #include "settings/ini_document.h"
+#include "settings/state_values.h"
 
 namespace app {
-
-namespace {
-std::string number_text(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%g", value);
-  return text;
-}
-} // namespace
 
 void save_text(IniDocument& state, const std::string& key, const Fl_Input_* field) {
   state.set(key, field->value() ? field->value() : "");
@@ -42,9 +31,9 @@ void save_pair(IniDocument& state, const std::string& key, const Fl_Button* firs
 
 void load_pair(const IniDocument& state, const std::string& key, Fl_Button* first,
                Fl_Button* second) {
-  long index = state.get_long(key, 0);
-  if (index == 0 || index == 1) // anything else leaves the pair as built
-    set_radio(index == 0 ? first : second);
+  // Anything but 0 or 1 leaves the pair as built.
+  if (const std::optional<int> index = settings::read_state_index(state, key, 2))
+    set_radio(*index == 0 ? first : second);
 }
 
 void save_radio_index(IniDocument& state, const std::string& key,
@@ -61,11 +50,12 @@ void save_radio_index(IniDocument& state, const std::string& key,
 
 int load_radio_index(const IniDocument& state, const std::string& key,
                      const std::vector<Fl_Button*>& buttons) {
-  long index = state.get_long(key, 0);
-  if (index < 0 || index >= static_cast<long>(buttons.size()))
+  const std::optional<int> index =
+      settings::read_state_index(state, key, static_cast<int>(buttons.size()));
+  if (!index)
     return -1;
-  set_radio(buttons[static_cast<size_t>(index)]);
-  return static_cast<int>(index);
+  set_radio(buttons[static_cast<size_t>(*index)]);
+  return *index;
 }
 
 void save_choice(IniDocument& state, const std::string& key, const Fl_Choice* choice) {
@@ -73,11 +63,12 @@ void save_choice(IniDocument& state, const std::string& key, const Fl_Choice* ch
 }
 
 int load_choice(const IniDocument& state, const std::string& key, Fl_Choice* choice) {
-  long index = state.get_long(key, 0);
-  if (index < 0 || index >= choice->size() - 1) // size() counts the terminator
+  // size() counts the terminator.
+  const std::optional<int> index = settings::read_state_index(state, key, choice->size() - 1);
+  if (!index)
     return -1;
-  choice->value(static_cast<int>(index));
-  return static_cast<int>(index);
+  choice->value(*index);
+  return *index;
 }
 
 void save_check(IniDocument& state, const std::string& key, const Fl_Button* check) {
@@ -85,19 +76,16 @@ void save_check(IniDocument& state, const std::string& key, const Fl_Button* che
 }
 
 void load_check(const IniDocument& state, const std::string& key, Fl_Button* check) {
-  check->value(state.get_long(key, 0) != 0 ? 1 : 0);
+  check->value(settings::read_state_check(state, key) ? 1 : 0);
 }
 
 void save_spinner(IniDocument& state, const std::string& key, const Fl_Spinner* spinner) {
-  state.set(key, number_text(spinner->value()));
+  state.set(key, settings::spinner_value_text(spinner->value()));
 }
 
 void load_spinner(const IniDocument& state, const std::string& key, Fl_Spinner* spinner,
                   double fallback, double lowest, double highest) {
-  double value = state.get_double(key, fallback);
-  if (!std::isfinite(value))
-    value = fallback;
-  spinner->value(std::clamp(value, lowest, highest));
+  spinner->value(settings::read_state_spinner(state, key, fallback, lowest, highest));
 }
 
 } // namespace app

@@ -5,6 +5,18 @@
 
 namespace i18n {
 
+namespace {
+
+// Steps over the digits at `i`; false when there are more than two.
+bool skip_small_number(const std::string& text, size_t& i) {
+  const size_t start = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+    ++i;
+  return i - start <= 2;
+}
+
+} // namespace
+
 std::optional<std::string> format_conversions(const std::string& text) {
   std::string conversions;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -14,15 +26,16 @@ std::optional<std::string> format_conversions(const std::string& text) {
     if (i < text.size() && text[i] == '%')
       continue;
     // Flags, width and precision in plain digits are harmless; '*' would take
-    // an argument we don't pass, '$' reorders them.
+    // an argument we don't pass, '$' reorders them. A width or precision of
+    // more than two digits is refused: "%999999999d" would fill a gigabyte.
     while (i < text.size() && std::strchr("-+ 0#", text[i]))
       ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-      ++i;
+    if (!skip_small_number(text, i))
+      return std::nullopt;
     if (i < text.size() && text[i] == '.') {
       ++i;
-      while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i;
+      if (!skip_small_number(text, i))
+        return std::nullopt;
     }
     if (i >= text.size())
       return std::nullopt;

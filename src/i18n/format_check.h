@@ -12,8 +12,9 @@ namespace i18n {
 
 /// The conversion letters of a printf format in order ("%d teeth (%d)" ->
 /// "dd"; "%%" is not a conversion). nullopt when the text holds anything we
-/// won't hand to printf: flags/width/precision with '*', length modifiers,
-/// %n, positional arguments or an unknown or unfinished conversion.
+/// won't hand to printf: flags/width/precision with '*', a width or
+/// precision over two digits, length modifiers, %n, positional arguments or
+/// an unknown or unfinished conversion.
 std::optional<std::string> format_conversions(const std::string& text);
 
 /// True when `text` has exactly the conversions `expected` (e.g. "dd", "ccds").

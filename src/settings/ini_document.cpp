@@ -2,6 +2,7 @@
 
 #include <iniparser/iniparser.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -21,6 +22,10 @@ namespace {
 int silent_error(const char*, ...) { return 0; }
 
 constexpr std::size_t kLongestValue = 900;
+// iniparser refuses a whole file over one line longer than this (newline not counted).
+constexpr std::size_t kLongestLine = 1022;
+constexpr std::size_t kKeyColumn = 30;
+constexpr const char* kKeyValueSeparator = " = ";
 
 // iniparser reads a line with a NUL byte as a shorter line and keeps going;
 // such a file is not text, so it is refused as a whole.
@@ -50,19 +55,10 @@ auto owning_section(Sections& sections, const std::string& lower_key) -> decltyp
 
 bool is_space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
-// Writes a value so that iniparser reads it back unchanged: it strips blanks
-// around a bare value, cuts it at ';' or '#', takes a leading quote as the
-// start of a quoted value and joins the next line to one ending in '\'.
-// A line break can't be stored in a line-based file, so it becomes a blank.
-std::string written_value(std::string value) {
-  for (char& c : value) {
-    if (c == '\n' || c == '\r')
-      c = ' ';
-  }
-  // iniparser refuses a whole file over one line of more than about 1000
-  // characters; a value pasted that long is cut rather than losing the file.
-  if (value.size() > kLongestValue)
-    value.resize(kLongestValue);
+// A value as iniparser reads it back unchanged: it strips blanks around a
+// bare value, cuts it at ';' or '#', takes a leading quote as the start of a
+// quoted value and joins the next line to one ending in '\'.
+std::string quoted_if_needed(const std::string& value) {
   if (value.empty())
     return value;
   const bool needs_quotes = value.find_first_of(";#") != std::string::npos ||
@@ -82,6 +78,27 @@ std::string written_value(std::string value) {
       without += c;
   }
   return '"' + without + '"';
+}
+
+// The text written for a value with `room` characters left on its line.
+// A line break can't be stored in a line-based file, so it becomes a blank.
+std::string written_value(std::string value, std::size_t room) {
+  for (char& c : value) {
+    if (c == '\n' || c == '\r')
+      c = ' ';
+  }
+  // iniparser refuses a whole file over one line of more than about 1000
+  // characters; a value pasted that long is cut rather than losing the file.
+  if (value.size() > kLongestValue)
+    value.resize(kLongestValue);
+  std::string written = quoted_if_needed(value);
+  // Behind a long key the line can still be too long: cut further, leaving
+  // room for the quotes the cut value may need.
+  if (written.size() > room) {
+    value.resize(std::min(value.size(), room >= 2 ? room - 2 : 0));
+    written = quoted_if_needed(value);
+  }
+  return written;
 }
 
 bool fail(std::string* error, const std::string& message) {
@@ -204,12 +221,19 @@ bool IniDocument::save(const std::string& path, std::string* error) const {
 std::string IniDocument::dump() const {
   std::string text;
   for (const Section& section : sections_) {
-    text += "\n[" + section.name + "]\n";
+    // A file's "[ ]" is a section without a name; written as "[]" it would
+    // not read back as one (iniparser leaves the name it read before).
+    text += "\n[" + (section.name.empty() ? std::string(" ") : section.name) + "]\n";
     for (const Entry& entry : section.entries) {
+      const std::size_t key_width = std::max(entry.key.size(), kKeyColumn);
+      const std::size_t before_value = key_width + std::strlen(kKeyValueSeparator);
+      // A key too long to share a line with its value (only a hand-edited
+      // file has one) is left out rather than make the whole file unreadable.
+      if (before_value > kLongestLine)
+        continue;
       text += entry.key;
-      if (entry.key.size() < 30)
-        text.append(30 - entry.key.size(), ' ');
-      text += " = " + written_value(entry.value) + "\n";
+      text.append(key_width - entry.key.size(), ' ');
+      text += kKeyValueSeparator + written_value(entry.value, kLongestLine - before_value) + "\n";
     }
   }
   return text;
@@ -310,6 +334,19 @@ void IniDocument::unset(const std::string& full_key) {
   for (auto it = section->entries.begin(); it != section->entries.end(); ++it) {
     if (it->key == key) {
       section->entries.erase(it);
+      return;
+    }
+  }
+}
+
+void IniDocument::unset_in_section(const std::string& section, const std::string& key) {
+  Section* found = find_section(to_lower(section));
+  if (!found)
+    return;
+  const std::string lower_key = to_lower(key);
+  for (auto it = found->entries.begin(); it != found->entries.end(); ++it) {
+    if (it->key == lower_key) {
+      found->entries.erase(it);
       return;
     }
   }

@@ -77,6 +77,11 @@ public:
   bool set(const std::string& full_key, const std::string& value);
   /// Removes a key; nothing happens when it is missing.
   void unset(const std::string& full_key);
+  /// Removes `key` (as section_entries() lists it) from `section`. Unlike
+  /// unset("section:key") this can't land in another section: with sections
+  /// "a" and "a:b", the key "b:1" of section "a" has the full key of key "1"
+  /// of section "a:b".
+  void unset_in_section(const std::string& section, const std::string& key);
 
   /// Number of keys of a section, or -1 when there is no such section.
   int section_key_count(const std::string& section) const;

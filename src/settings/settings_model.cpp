@@ -173,13 +173,13 @@ bool remove_plates_from_head(IniDocument& doc, const std::string& head,
     const std::optional<int> value = parse_plate(entry.value);
     for (int n : plates) {
       if (entry.key == std::to_string(n) || value == n) {
-        doomed.push_back(to_lower(head) + ":" + entry.key);
+        doomed.push_back(entry.key);
         break;
       }
     }
   }
   for (const std::string& key : doomed)
-    doc.unset(key);
+    doc.unset_in_section(head, key);
   return true;
 }
 

@@ -24,6 +24,10 @@ TEST(FormatCheck, ConversionsAreListedInOrder) {
       {"%ld", nullptr},       // length modifier
       {"ends in %", nullptr}, // unfinished
       {"%q", nullptr},        // unknown
+      {"%-08.3f|%99d|%.10g", "fdg"},
+      {"%100d", nullptr},        // a width that long is a memory bomb
+      {"%.999999999f", nullptr}, // and so is such a precision
+      {"%0002147483647d", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

@@ -272,3 +272,47 @@ TEST(IniDocumentSave, OverlongValueIsCutSoTheFileStillLoads) {
   EXPECT_EQ(back.get_string("p1:inp2a"), "2.5");
   EXPECT_EQ(back.get_string("p1:inp1a"), std::string(900, '7'));
 }
+
+// The reader refuses a whole file over one line of more than 1022 characters,
+// so a value behind a long key is cut to fit its line, and a key that leaves
+// no room at all is not written.
+TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
+  const struct {
+    std::size_t key_length;
+    std::string value;
+    bool written;
+    std::string expected;
+  } cases[] = {
+      {1000, "a;b", true, "a;b"}, // 1000 + " = " + quoted 5: fits
+      {1015, "a;b", true, "a;"},  // 4 characters left: the quoted text "a;"
+      {1018, "xyz", true, ""},    // 1 character left
+      {1020, "1", false, ""},     // 1020 + " = " is already too long
+      // 819 left, less 2 for the quotes a cut value may need
+      {200, std::string(900, '7'), true, std::string(817, '7')},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    const std::string key = "a:" + std::string(c.key_length, 'k');
+    IniDocument doc;
+    doc.set(key, c.value);
+    doc.set("b:x", "1");
+    ASSERT_TRUE(doc.save(dir.file("s.ini")));
+    IniDocument back;
+    ASSERT_EQ(IniDocument::load(dir.file("s.ini"), back), LoadStatus::kOk) << c.key_length;
+    EXPECT_EQ(back.get_string("b:x"), "1");
+    EXPECT_EQ(back.has(key), c.written) << c.key_length;
+    EXPECT_EQ(back.get_string(key), c.expected) << c.key_length;
+  }
+}
+
+TEST(IniDocumentSave, SectionWithoutANameReadsBackAsOne) {
+  TempDir dir;
+  write_file(dir.file("s.ini"), "[a]\nx = 1\n[ ]\ny = 2\n[b]\nz = 3\n");
+  IniDocument doc = loaded(dir.file("s.ini"));
+  ASSERT_EQ(doc.section_names(), (std::vector<std::string>{"a", "", "b"}));
+  ASSERT_TRUE(doc.save(dir.file("s.ini")));
+  IniDocument back = loaded(dir.file("s.ini"));
+  EXPECT_EQ(back.section_names(), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(back.get_string(":y"), "2");
+  EXPECT_EQ(back.get_string("b:z"), "3");
+}

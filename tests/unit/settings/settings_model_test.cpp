@@ -190,6 +190,21 @@ TEST(SettingsModel, HandEditedPlatesAreSkipped) {
   EXPECT_EQ(head_plates(doc, "My Head"), (std::vector<int>{7, 12}));
 }
 
+// In a hand-edited file the key "b:13" of head "A" has the full key "a:b:13",
+// which also names key "13" of a section "a:b"; the plate must still go.
+TEST(SettingsModel, PlateLeavesAHeadWhoseKeyLooksLikeAnotherSection) {
+  std::string dir = (fs::temp_directory_path() / "toolroom_settings_XXXXXX").string();
+  ASSERT_NE(mkdtemp(&dir[0]), nullptr);
+  std::ofstream(dir + "/s.ini") << "[a]\n0 = A\nb:13 = 13\n14 = 14\n[a:b]\nx = 1\n";
+  IniDocument doc;
+  ASSERT_EQ(IniDocument::load(dir + "/s.ini", doc), LoadStatus::kOk);
+  fs::remove_all(dir);
+  ASSERT_EQ(head_plates(doc, "A"), (std::vector<int>{13, 14}));
+  ASSERT_TRUE(remove_plates_from_head(doc, "A", {13}));
+  EXPECT_EQ(head_plates(doc, "A"), (std::vector<int>{14}));
+  EXPECT_EQ(doc.get_string("a:b:x"), "1");
+}
+
 TEST(SettingsModel, ParsePlate) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"13", 13},         {" 13\t", 13}, {"007", 7}, {"2147483647", INT_MAX},

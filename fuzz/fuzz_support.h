@@ -1,0 +1,125 @@
+// Shared by the harnesses: the program reads its INI files only from disk,
+// so each input goes through one scratch file per process.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "settings/ini_document.h"
+
+namespace fuzz {
+
+/// A file name of its own for this process and `name`, in $TMPDIR or /tmp.
+inline std::string scratch_path(const char* name) {
+  const char* dir = std::getenv("TMPDIR");
+  return std::string(dir && *dir ? dir : "/tmp") + "/toolroom-fuzz-" + name + "-" +
+         std::to_string(getpid()) + ".ini";
+}
+
+inline void write_bytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file)
+    std::abort();
+  if (size > 0 && std::fwrite(data, 1, size, file) != size)
+    std::abort();
+  std::fclose(file);
+}
+
+/// Loads the bytes as the program loads a file; false when it refuses them.
+inline bool load_bytes(const std::string& path, const std::uint8_t* data, std::size_t size,
+                       settings::IniDocument& doc) {
+  write_bytes(path, data, size);
+  return settings::IniDocument::load(path, doc) == settings::LoadStatus::kOk;
+}
+
+/// A broken promise of the program: say which one and stop, so that the
+/// fuzzer keeps the input.
+[[noreturn]] inline void fail(const std::string& what) {
+  std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
+  std::abort();
+}
+
+} // namespace fuzz
+
+/// Checks a promise; the message is only built when it is broken.
+#define FUZZ_CHECK(ok, what)                                                                       \
+  do {                                                                                             \
+    if (!(ok))                                                                                     \
+      ::fuzz::fail(what);                                                                          \
+  } while (false)
+
+namespace fuzz {
+
+/// Writes `doc` as the program saves it and reads the file back. (The text
+/// of save(), without its fsync calls, which would slow fuzzing a hundredfold.)
+inline settings::IniDocument saved_and_reloaded(const settings::IniDocument& doc,
+                                                const std::string& path) {
+  const std::string text = doc.dump();
+  write_bytes(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  settings::IniDocument again;
+  const settings::LoadStatus status = settings::IniDocument::load(path, again);
+  FUZZ_CHECK(status == settings::LoadStatus::kOk, "a saved file can't be read back:\n" + text);
+  return again;
+}
+
+/// Whether a value can come back changed: writing keeps a file readable at
+/// the cost of a few values nobody types. Line breaks become blanks, one
+/// holding both kinds of quote loses '"', and a line too long for the reader
+/// is cut (a key too long for any value is left out).
+inline bool value_may_change(const std::string& value) {
+  return value.find_first_of("\r\n") != std::string::npos ||
+         (value.find('"') != std::string::npos && value.find('\'') != std::string::npos);
+}
+inline bool key_is_written(const std::string& key) { return key.size() <= 1019; }
+inline bool line_is_short(const settings::IniDocument::Entry& entry) {
+  return entry.key.size() + entry.value.size() < 900;
+}
+
+/// Whether every key and value of `doc` is written exactly as it stands.
+inline bool writes_exactly(const settings::IniDocument& doc) {
+  for (const std::string& name : doc.section_names()) {
+    for (const auto& entry : doc.section_entries(name)) {
+      if (!key_is_written(entry.key) || value_may_change(entry.value) || !line_is_short(entry))
+        return false;
+    }
+  }
+  return true;
+}
+
+/// `again` must hold the same sections and keys as `doc`, in the same order,
+/// with the same values (but those writing may change, see above).
+inline void check_same_document(const settings::IniDocument& doc,
+                                const settings::IniDocument& again) {
+  const auto names = doc.section_names();
+  FUZZ_CHECK(names == again.section_names(), "sections differ after a round trip:\n" + doc.dump());
+  for (const std::string& name : names) {
+    std::vector<settings::IniDocument::Entry> before;
+    for (const auto& entry : doc.section_entries(name)) {
+      if (key_is_written(entry.key))
+        before.push_back(entry);
+    }
+    const auto& after = again.section_entries(name);
+    FUZZ_CHECK(before.size() == after.size(),
+               "section [" + name + "] has other keys after a round trip:\n" + doc.dump());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      const std::string& key = before[i].key;
+      const std::string& value = before[i].value;
+      FUZZ_CHECK(key == after[i].key,
+                 "key '" + key + "' became '" + after[i].key + "'\n" + doc.dump());
+      if (value_may_change(value))
+        continue;
+      const bool same = line_is_short(before[i])
+                            ? after[i].value == value
+                            : value.compare(0, after[i].value.size(), after[i].value) == 0;
+      FUZZ_CHECK(same, "value of '" + key + "': '" + value + "' became '" + after[i].value + "'\n" +
+                           doc.dump());
+    }
+  }
+}
+
+} // namespace fuzz
