@@ -3,8 +3,9 @@
 //
 //   startup_probe [--close] [--idle SECONDS] PROGRAM [ARGS...]
 //
-// Prints one line: "map_ms=<exec to MapNotify> hwm_kb=<VmHWM when left>
-// rss_kb=<max RSS at exit> exit_ms=<close to exit>". Without --close the
+// Prints one line: "map_ms=<exec to MapNotify> cpu_ms=<the program's user +
+// system time at exit> hwm_kb=<VmHWM when left> rss_kb=<max RSS at exit>
+// exit_ms=<close to exit>". Without --close the
 // program is ended with SIGTERM (no State.ini is written); with --close it
 // gets the window manager's close request and ends as a user closing the
 // window would. --idle waits that long after the map before leaving.
@@ -18,6 +19,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -106,7 +109,15 @@ int main(int argc, char** argv) {
   if (first >= argc)
     fail("no program given");
 
-  Display* display = XOpenDisplay(nullptr);
+  // A busy server may refuse a connection for a moment: try again, briefly.
+  Display* display = nullptr;
+  for (int attempt = 0; attempt < 100 && !display; ++attempt) {
+    display = XOpenDisplay(nullptr);
+    if (!display) {
+      std::fprintf(stderr, "startup_probe: display busy (%s), retrying\n", std::strerror(errno));
+      usleep(20000);
+    }
+  }
   if (!display)
     fail("cannot open the display");
   // Top-level windows are children of the root: their MapNotify comes here.
@@ -127,7 +138,11 @@ int main(int argc, char** argv) {
   Window mapped = 0;
   double mapped_at = 0;
   while (!mapped) {
-    if (!next_event(display, event, start + 10000)) {
+    if (!next_event(display, event, std::min(now_ms() + 50, start + 10000))) {
+      if (waitpid(child, nullptr, WNOHANG) == child)
+        fail("the program ended without showing a window");
+      if (now_ms() < start + 10000)
+        continue;
       kill(child, SIGKILL);
       waitpid(child, nullptr, 0);
       fail("no window was mapped within 10 s");
@@ -148,8 +163,10 @@ int main(int argc, char** argv) {
   else
     kill(child, SIGTERM);
   rusage usage = wait_child(child);
-  std::printf("map_ms=%.1f hwm_kb=%ld rss_kb=%ld exit_ms=%.1f\n", mapped_at - start, hwm,
-              usage.ru_maxrss, now_ms() - leave);
+  const double cpu_ms = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+  std::printf("map_ms=%.1f cpu_ms=%.1f hwm_kb=%ld rss_kb=%ld exit_ms=%.1f\n", mapped_at - start,
+              cpu_ms, hwm, usage.ru_maxrss, now_ms() - leave);
   XCloseDisplay(display);
   return 0;
 }

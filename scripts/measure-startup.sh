@@ -13,6 +13,8 @@
 # no state, English only (one language starts without the language question).
 # Each run is timed from exec to the main window's MapNotify; the program is
 # then ended with SIGTERM so the saved files stay the same for the next run.
+# Start Xvfb with -noreset: a server that resets whenever its last client
+# leaves refuses connections for a moment after each run.
 set -euo pipefail
 
 build=$(cd "${1:?usage: measure-startup.sh BUILD_DIR [RUNS]}" && pwd)
@@ -37,6 +39,7 @@ stats() {
 
 # field NAME LINE: the value of NAME=... in the probe's output line.
 field() { sed -n "s/.*\b$1=\([0-9.]*\).*/\1/p" <<<"$2"; }
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
 install_copy() { # DIR LANGS...
   local dir=$1
@@ -61,7 +64,11 @@ cp -r "$source_dir/language/de" "$source_dir/language/es" "$normal/language/"
 for _ in $(seq "$runs"); do
   "$probe" "$normal/toolroom-calculator" >>"$scratch/normal.txt"
 done
-echo "normal start, exec to window mapped (ms): $(cut -d' ' -f1 "$scratch/normal.txt" | cut -d= -f2 | stats)"
+report() { # NAME FILE
+  echo "$1, exec to window mapped (ms):   $(sed -n 's/.*map_ms=\([0-9.]*\).*/\1/p' "$2" | stats)"
+  echo "$1, CPU time to that point (ms): $(sed -n 's/.*cpu_ms=\([0-9.]*\).*/\1/p' "$2" | stats)"
+}
+report "normal start" "$scratch/normal.txt"
 
 # ---- first start ----
 first=$scratch/first
@@ -71,7 +78,7 @@ for _ in $(seq "$runs"); do
   install_copy "$first" en
   "$probe" "$first/toolroom-calculator" >>"$scratch/first.txt"
 done
-echo "first start,  exec to window mapped (ms): $(cut -d' ' -f1 "$scratch/first.txt" | cut -d= -f2 | stats)"
+report "first start" "$scratch/first.txt"
 
 # ---- memory of a normal start ----
 line=$("$probe" --idle 2 --close "$normal/toolroom-calculator")
