@@ -1,9 +1,10 @@
 // How long one keystroke takes on each of the 17 pages: the key goes through
 // the field's own handler, the page recomputes and writes its results into
-// the output fields (drawing them is left to the event loop and not timed).
+// the output fields (BM_Keystroke); BM_KeystrokeDrawn also draws the page and
+// waits for the X server.
 // Each page is filled with a worked example first, so the recompute does its
-// full work. One iteration types a digit at the end of a field and deletes it
-// again: two keystrokes, two recomputes, and the page is back where it was.
+// full work. One iteration types a digit at the end of a field (timed) and
+// deletes it again (not timed), so the page is back where it was.
 //
 // Run under an X server (Xvfb). Two other modes serve the start-up and
 // memory measurements, on a program directory DIR holding language/:
@@ -25,6 +26,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Window.H>
+#include <FL/x.H>
 
 #include <chrono>
 #include <cstdio>
@@ -324,7 +326,13 @@ Fl_Input_* open_and_fill(const PageCase& c) {
   return field;
 }
 
-void BM_Keystroke(benchmark::State& state, const PageCase& c) {
+/// Draws what is damaged and waits until the X server has done it too.
+void draw_now() {
+  Fl::flush();
+  XSync(fl_display, False);
+}
+
+void BM_Keystroke(benchmark::State& state, const PageCase& c, bool drawn) {
   Fl_Input_* field = open_and_fill(c);
   app::App& a = *program->app;
   const std::string before = results_of(a, c.number, field);
@@ -337,12 +345,18 @@ void BM_Keystroke(benchmark::State& state, const PageCase& c) {
   }
   // Only the key that adds the digit is timed; deleting it again is not.
   const std::string key(1, c.key);
+  if (drawn)
+    draw_now();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     type_text(field, key);
+    if (drawn)
+      draw_now();
     const auto end = std::chrono::steady_clock::now();
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     press_key(FL_BackSpace);
+    if (drawn)
+      draw_now();
   }
   testing_support::settle(); // the page draws between pages, as it would
 }
@@ -432,7 +446,14 @@ int main(int argc, char** argv) {
   start_program(dir);
   for (const PageCase& c : cases()) {
     std::string name = "BM_Keystroke/p" + std::to_string(c.number) + "_" + c.name;
-    benchmark::RegisterBenchmark(name.c_str(), BM_Keystroke, c)
+    benchmark::RegisterBenchmark(name.c_str(), BM_Keystroke, c, false)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
+  }
+  // The same keys up to the page drawn on the screen (the X server included).
+  for (const PageCase& c : cases()) {
+    std::string name = "BM_KeystrokeDrawn/p" + std::to_string(c.number) + "_" + c.name;
+    benchmark::RegisterBenchmark(name.c_str(), BM_Keystroke, c, true)
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond);
   }
