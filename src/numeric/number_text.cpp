@@ -18,13 +18,19 @@ namespace {
   va_start(args, format);
   va_list again;
   va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
+  // Print once into the string's own short buffer (no allocation) and again
+  // only when the text is longer.
   std::string out;
-  if (length > 0) {
+  out.resize(out.capacity());
+  int length = std::vsnprintf(out.data(), out.size() + 1, format, args);
+  va_end(args);
+  if (length < 0)
+    length = 0;
+  if (static_cast<std::size_t>(length) > out.size()) {
     out.resize(static_cast<std::size_t>(length));
     std::vsnprintf(out.data(), out.size() + 1, format, again);
   }
+  out.resize(static_cast<std::size_t>(length));
   va_end(again);
   return out;
 }

@@ -24,13 +24,19 @@ std::string printf_text(const char* format, ...) {
   va_start(args, format);
   va_list again;
   va_copy(again, args);
-  int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
+  // Print once into the string's own short buffer (no allocation) and again
+  // only when the text is longer.
   std::string text;
-  if (length > 0) {
+  text.resize(text.capacity());
+  int length = std::vsnprintf(text.data(), text.size() + 1, format, args);
+  va_end(args);
+  if (length < 0)
+    length = 0;
+  if (static_cast<size_t>(length) > text.size()) {
     text.resize(static_cast<size_t>(length));
     std::vsnprintf(text.data(), text.size() + 1, format, again);
   }
+  text.resize(static_cast<size_t>(length));
   va_end(again);
   return text;
 }
@@ -44,6 +50,10 @@ int precision_of(const BoltCircle& circle) { return std::clamp(circle.input.prec
 // A coordinate that shows as zero at the page's precision is zero, so the
 // list never shows "-0.000".
 double shown_value(int precision, double value) {
+  // Rounded to one or more decimals, 0.5 or more stays 0.5 or more: only
+  // values nearer zero need printing to tell.
+  if (std::fabs(value) >= 0.5)
+    return value;
   double shown = std::strtod(fixed_text(precision, value).c_str(), nullptr);
   return std::fabs(shown) < numeric::kMissing ? 0.0 : value;
 }
