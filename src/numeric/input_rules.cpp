@@ -126,15 +126,7 @@ void refuse_extra_points(FilteredText& field) {
   }
 }
 
-std::string format_g(double value) {
-  const int size = std::snprintf(nullptr, 0, "%g", value);
-  if (size <= 0)
-    return {};
-  std::string text(static_cast<std::size_t>(size) + 1, '\0');
-  std::snprintf(&text[0], text.size(), "%g", value);
-  text.resize(static_cast<std::size_t>(size));
-  return text;
-}
+std::string format_g(double value) { return numeric::printf_text("%g", value); }
 
 } // namespace
 

@@ -9,11 +9,7 @@
 
 namespace numeric {
 
-namespace {
-
-// printf into a string of exactly the needed length, so even 1e300 with
-// ten decimals fits. Numbers are printed in the C locale the program runs in.
-[[gnu::format(printf, 1, 2)]] std::string print(const char* format, ...) {
+std::string printf_text(const char* format, ...) {
   va_list args;
   va_start(args, format);
   va_list again;
@@ -34,6 +30,8 @@ namespace {
   va_end(again);
   return out;
 }
+
+namespace {
 
 // Whole part of a value as an int, saturating instead of overflowing; NaN is 0.
 int truncate_to_int(double value) {
@@ -89,7 +87,7 @@ std::string trim_number_text(std::string text) {
   if (four_after_point(text, point, '9')) {
     double value = read_double(text);
     value = value < 0.0 ? std::floor(value) : std::ceil(value);
-    text = print("%f", value);
+    text = printf_text("%f", value);
     point = text.find('.');
     if (point == std::string::npos)
       return text;
@@ -108,7 +106,7 @@ std::string trim_number_text(std::string text) {
 }
 
 std::string format_fixed(int precision, double value) {
-  std::string text = trim_number_text(print("%.*f", precision, value));
+  std::string text = trim_number_text(printf_text("%.*f", precision, value));
   // A tiny negative value rounds to zero: show it without a sign.
   if (text == "-0" || text == "-0.0")
     text.erase(0, 1);
@@ -118,7 +116,7 @@ std::string format_fixed(int precision, double value) {
 std::string format_plain(double value) {
   if (std::fabs(value) < kMissing)
     return std::string();
-  return trim_number_text(print("%f", value));
+  return trim_number_text(printf_text("%f", value));
 }
 
 Dms split_dms(double value) {
@@ -160,7 +158,8 @@ template <typename SecondsWriter> DmsTexts texts_of(double value, SecondsWriter 
   const Dms dms = split_dms(value);
   if (dms.degrees == 0 && dms.minutes == 0 && !(dms.seconds > 0.0))
     return DmsTexts();
-  return DmsTexts{print("%d", dms.degrees), print("%d", dms.minutes), write_seconds(dms.seconds)};
+  return DmsTexts{printf_text("%d", dms.degrees), printf_text("%d", dms.minutes),
+                  write_seconds(dms.seconds)};
 }
 
 } // namespace
@@ -176,7 +175,7 @@ DmsTexts dms_texts_nonzero(double value) {
 }
 
 DmsTexts dms_texts_from_text(const std::string& text) {
-  return texts_of(read_double(text), [](double seconds) { return print("%g", seconds); });
+  return texts_of(read_double(text), [](double seconds) { return printf_text("%g", seconds); });
 }
 
 std::string convert_text_inch_to_mm(const std::string& text, int kind) {
@@ -242,7 +241,7 @@ std::string fraction_text(const std::string& whole, const std::string& over,
     result = N <= D ? w + n / d : w;
   }
   // Ten significant digits: with four, 3 5/16 read as 3.312 instead of 3.3125.
-  return empty ? std::string() : print("%.10g", result);
+  return empty ? std::string() : printf_text("%.10g", result);
 }
 
 std::string normalise_unsigned_text(const std::string& text) {

@@ -8,6 +8,10 @@
 
 namespace numeric {
 
+/// printf into a string of exactly the needed length, so even 1e300 with ten
+/// decimals fits. Numbers are printed in the C locale the program runs in.
+[[gnu::format(printf, 1, 2)]] std::string printf_text(const char* format, ...);
+
 /// One minute and one second of arc in degrees, and one millimetre in inches.
 inline constexpr double kMinute = 0.016666666666666666;
 inline constexpr double kSecond = 0.0002777777777777778;

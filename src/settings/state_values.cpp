@@ -1,4 +1,5 @@
 #include "settings/state_values.h"
+#include "numeric/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,14 +26,6 @@ double read_state_spinner(const IniDocument& state, const std::string& key, doub
   return std::clamp(value, lowest, highest);
 }
 
-std::string spinner_value_text(double value) {
-  const int size = std::snprintf(nullptr, 0, "%g", value);
-  if (size <= 0)
-    return {};
-  std::string text(static_cast<std::size_t>(size) + 1, '\0');
-  std::snprintf(&text[0], text.size(), "%g", value);
-  text.resize(static_cast<std::size_t>(size));
-  return text;
-}
+std::string spinner_value_text(double value) { return numeric::printf_text("%g", value); }
 
 } // namespace settings

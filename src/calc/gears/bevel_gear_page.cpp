@@ -1,5 +1,6 @@
 // The bevel-gear page: widgets, their handlers, and its State.ini keys.
 #include "calc/gears/bevel_gear_page.h"
+#include "numeric/number_text.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -94,13 +95,7 @@ template <typename Page, void (Page::*Handler)()> void call(Fl_Widget*, void* pa
 
 /// `places` decimals, zeros kept: the face width and its limits.
 std::string printed(int places, double value) {
-  const int size = std::snprintf(nullptr, 0, "%.*f", places, value);
-  if (size < 0)
-    return "";
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", places, value);
-  text.resize(static_cast<size_t>(size));
-  return text;
+  return numeric::printf_text("%.*f", places, value);
 }
 
 std::string int_text(int value) { return std::to_string(value); }

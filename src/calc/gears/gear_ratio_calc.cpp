@@ -1,5 +1,6 @@
 // The gear-ratio search, stage by stage.
 #include "calc/gears/gear_ratio_calc.h"
+#include "numeric/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +12,7 @@ namespace gears {
 
 namespace {
 
-std::string format_six_decimals(double value) {
-  int size = std::snprintf(nullptr, 0, "%.6f", value);
-  if (size < 0)
-    return "";
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.6f", value);
-  text.resize(static_cast<size_t>(size));
-  return text;
-}
+std::string format_six_decimals(double value) { return numeric::printf_text("%.6f", value); }
 
 /// centre +- percent, worked out in single precision as the outer windows
 /// of the three- and four-pair stages always have been.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,27 +18,7 @@ bool is_angle(double degrees) {
   return std::isfinite(degrees) && std::fabs(degrees) <= kLargestAngle;
 }
 
-std::string printf_text(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  // Print once into the string's own short buffer (no allocation) and again
-  // only when the text is longer.
-  std::string text;
-  text.resize(text.capacity());
-  int length = std::vsnprintf(text.data(), text.size() + 1, format, args);
-  va_end(args);
-  if (length < 0)
-    length = 0;
-  if (static_cast<size_t>(length) > text.size()) {
-    text.resize(static_cast<size_t>(length));
-    std::vsnprintf(text.data(), text.size() + 1, format, again);
-  }
-  text.resize(static_cast<size_t>(length));
-  va_end(again);
-  return text;
-}
+using numeric::printf_text;
 
 std::string padded(const std::string& text, size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;

@@ -20,12 +20,7 @@ enum Row { kR1, kR2, kR3, kR4, kR5, kR6, kR7, kR8, kR9, kR10 };
 
 // " %.*f" of any value, in a string of the length it needs.
 std::string print_fixed(int precision, double value) {
-  int length = std::snprintf(nullptr, 0, " %.*f", precision, value);
-  if (length <= 0)
-    return "";
-  std::string text(static_cast<size_t>(length), '\0');
-  std::snprintf(text.data(), text.size() + 1, " %.*f", precision, value);
-  return text;
+  return numeric::printf_text(" %.*f", precision, value);
 }
 
 // The angle as the page keeps it: six decimals, so that a computed 180

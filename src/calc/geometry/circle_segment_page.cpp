@@ -68,12 +68,7 @@ constexpr int kMenuTexts[] = {29, 30, 31, 33, 34, 35, 32, 36, 37, 38};
 constexpr int kStartMenuItem = 3; // radius and chord
 
 std::string printed(const char* format, double value) {
-  int length = std::snprintf(nullptr, 0, format, value);
-  if (length <= 0)
-    return "";
-  std::string text(static_cast<size_t>(length), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, value);
-  return text;
+  return numeric::printf_text(format, value);
 }
 
 // Radius and diameter follow each other with ten significant digits, so a

@@ -17,11 +17,7 @@ constexpr double kUsableSlack = 1e-9;
 
 // "%.*f" of any value: the fields take whatever the user can type.
 std::string printf_fixed(int decimals, double value) {
-  std::string text(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)) + 1,
-                   '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-  text.pop_back();
-  return text;
+  return numeric::printf_text("%.*f", decimals, value);
 }
 
 // A length read back from its text counts as unchanged within this.

@@ -67,15 +67,7 @@ std::string text_of(const app::App& app, int entry) {
 }
 
 /// A ratio written so that reading it back gives the very same number.
-std::string exact_text(double value) {
-  int size = std::snprintf(nullptr, 0, "%.17g", value);
-  if (size < 0)
-    return "";
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.17g", value);
-  text.resize(static_cast<size_t>(size));
-  return text;
-}
+std::string exact_text(double value) { return numeric::printf_text("%.17g", value); }
 
 /// The question box's buttons carry the language's words for this question.
 class ChoiceButtonTexts {

@@ -470,12 +470,7 @@ constexpr StoredKey kStoredKeys[] = {
     {"p12:dove2_gib_width", &DovetailMeasurementValues::gib_width},
 };
 
-std::string fixed6(double value) {
-  std::string text(std::snprintf(nullptr, 0, "%f", value) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%f", value);
-  text.pop_back();
-  return text;
-}
+std::string fixed6(double value) { return numeric::printf_text("%f", value); }
 
 } // namespace
 

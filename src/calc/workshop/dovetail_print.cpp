@@ -1,6 +1,7 @@
 // The printed dovetail drawing: per part one sheet with three views of the
 // profile (plain, one pin, two pins), each with its number above it.
 #include "calc/workshop/dovetail_print.h"
+#include "numeric/number_text.h"
 
 #include <FL/Enumerations.H>
 #include <FL/Fl_Paged_Device.H>
@@ -57,13 +58,7 @@ Layout print_layout(int width, int height, int title_size, int decimals) {
 }
 
 std::string number_text(double value, int decimals) {
-  int size = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-  if (size < 0)
-    return "";
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-  text.resize(static_cast<size_t>(size));
-  return text;
+  return numeric::printf_text("%.*f", decimals, value);
 }
 
 int text_width(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
