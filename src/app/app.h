@@ -147,6 +147,10 @@ public:
   // ---- page state (State.ini) ----
   void save_page_state();
   void load_page_state();
+  /// Every page's keys as save_page_state() writes them.
+  settings::IniDocument page_state() const;
+  /// Puts every page back from such a document.
+  void restore_page_state(const settings::IniDocument& state);
 
   /// The right-button hook of the event loop: opens the edit popup of the
   /// checked input under the pointer. Returns true when it handled the click.

@@ -47,6 +47,14 @@ int clamp_nav_scroll(Fl_Scroll* column, long position) {
 void App::save_page_state() {
   if (!main_window_)
     return;
+  const settings::IniDocument state = page_state();
+  std::string error;
+  // At exit there is no one left to tell; the previous file stays as it was.
+  if (!state.save(state_path(program_dir_), &error))
+    std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
+}
+
+settings::IniDocument App::page_state() const {
   settings::IniDocument state;
   for (auto& page : pages_) {
     state.add_section("p" + std::to_string(page->number()));
@@ -56,16 +64,16 @@ void App::save_page_state() {
   int shown = main_window_->shown_page();
   state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
   state.set("page:scroll", std::to_string(main_window_->nav_column()->yposition()));
-  std::string error;
-  // At exit there is no one left to tell; the previous file stays as it was.
-  if (!state.save(state_path(program_dir_), &error))
-    std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
+  return state;
 }
 
 void App::load_page_state() {
   settings::IniDocument state;
-  if (settings::IniDocument::load(state_path(program_dir_), state) != settings::LoadStatus::kOk)
-    return;
+  if (settings::IniDocument::load(state_path(program_dir_), state) == settings::LoadStatus::kOk)
+    restore_page_state(state);
+}
+
+void App::restore_page_state(const settings::IniDocument& state) {
   long shown = state.get_long("page:page", 0);
   for (auto& page : pages_)
     page->load_state(state);

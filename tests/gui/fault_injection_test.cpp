@@ -6,6 +6,7 @@
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
 
 #include <cerrno>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include <unistd.h>
 
 #include "app/main_window.h"
+#include "app/page.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 
@@ -166,6 +168,22 @@ TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneAndThePagesStartF
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
   EXPECT_NO_THROW(restart_app());
   EXPECT_EQ(app->main_window()->shown_page(), 1);
+}
+
+TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) {
+  dir.write_file(kState + "/mine.txt", "not the program's");
+  ASSERT_EQ(std::system(("cp -r '" + std::string(TOOLROOM_LANGUAGE_DIR) + "/de' '" + dir.path() +
+                         "/language/'")
+                            .c_str()),
+            0);
+  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n");
+  start_app();
+  type_text(app->page(1)->focus_input(), "12");
+  click(app->main_window()->language_button());
+  settle(); // the switch runs after the button's callback
+  ASSERT_EQ(app->current_language(), "de");
+  EXPECT_STREQ(app->page(1)->focus_input()->value(), "12");
+  EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
 }
 
 TEST_F(FaultInjectionTest, LanguageDirectoryGoneWhileRunningIsAMessage) {
