@@ -65,10 +65,8 @@ TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
   };
   const Case cases[] = {
       {315, "%s%s%n", &HostileFormatTest::spur_span_line, "Measure across 4 teeth (3 pitches)"},
-      {315, "%s teeth (%s)", &HostileFormatTest::spur_span_line,
-       "Measure across 4 teeth (3 pitches)"},
-      {315, "%d teeth (%d) %d", &HostileFormatTest::spur_span_line,
-       "Measure across 4 teeth (3 pitches)"},
+      {315, "%s teeth (%s)", &HostileFormatTest::spur_span_line, nullptr},
+      {315, "%d teeth (%d) %d", &HostileFormatTest::spur_span_line, nullptr},
       {338, "%s%s%n", &HostileFormatTest::worm_tooth_warning,
        "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "},
       {338, "%c%cFor %d teeth use at least %d.", &HostileFormatTest::worm_tooth_warning, nullptr},
