@@ -46,6 +46,7 @@ void App::start() {
   Fl::scheme("gtk+");
   load_language();
   open_windows();
+  load_page_state();
 }
 
 void App::open_windows() {
@@ -54,7 +55,6 @@ void App::open_windows() {
   put_pages_in_start_mode();
   main_window_->nav_button(1)->labelcolor(FL_RED);
   apply_settings();
-  load_page_state();
 }
 
 void App::choose_data_dir() {

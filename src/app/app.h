@@ -152,6 +152,10 @@ public:
   // ---- page state (State.ini) ----
   void save_page_state();
   void load_page_state();
+  /// Every page's keys as save_page_state() writes them.
+  settings::IniDocument page_state() const;
+  /// Puts every page back from such a document.
+  void restore_page_state(const settings::IniDocument& state);
 
   /// The right-button hook of the event loop: opens the edit popup of the
   /// checked input under the pointer. Returns true when it handled the click.
@@ -164,7 +168,7 @@ private:
   void select_language();
   void apply_settings();
   void build_windows();
-  /// Builds the windows and puts every page as the settings and State.ini say.
+  /// Builds the windows with every page in its start mode and the settings applied.
   void open_windows();
   /// The main, about and page windows; help windows stay open.
   void destroy_windows();

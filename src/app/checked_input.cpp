@@ -51,9 +51,14 @@ void set_text_colour(Fl_Input* field, Fl_Color colour) {
   field->redraw();
 }
 
+// Set while a red field takes the focus back. The field it takes it from
+// then loses the focus in turn; if that one is red too it must not take it
+// back again, or the two would pass the focus to and fro without end.
+bool reclaiming_focus = false;
+
 void on_focus_lost(Fl_Input* field, InputRange& range) {
   // A field whose page or window is going away has nothing to say.
-  if (!field->visible_r())
+  if (!field->visible_r() || reclaiming_focus)
     return;
   if (field->textcolor() == range.colour_bad) {
     if (range.app->range_message_pending) {
@@ -61,7 +66,9 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
       range.app->range_message_pending = false;
     }
     // An out-of-range value keeps the focus until it is mended.
+    reclaiming_focus = true;
     field->take_focus();
+    reclaiming_focus = false;
   }
   field->position(0, field->size());
 }

@@ -96,6 +96,9 @@ void App::switch_language() {
   Fl_Window* window = main_window_->window();
   const int x = window->x(), y = window->y();
   const std::string previous = current_language_;
+  // The pages come back from memory: a State.ini that can't be written
+  // must not take the user's work with it.
+  const settings::IniDocument state = page_state();
   save_page_state();
   auto others = i18n::installed_languages(program_dir_ + "/language", current_language_);
   if (!others || others->empty()) {
@@ -109,6 +112,7 @@ void App::switch_language() {
   load_language();
   destroy_windows();
   open_windows();
+  restore_page_state(state);
   main_window_->window()->position(x, y);
   show();
 }

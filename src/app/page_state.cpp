@@ -63,6 +63,14 @@ int drawn_nav_scroll(Fl_Scroll* column) {
 void App::save_page_state() {
   if (!main_window_)
     return;
+  const settings::IniDocument state = page_state();
+  std::string error;
+  // At exit there is no one left to tell; the previous file stays as it was.
+  if (!state.save(state_path(data_dir_), &error))
+    std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
+}
+
+settings::IniDocument App::page_state() const {
   settings::IniDocument state;
   for (auto& page : pages_) {
     state.add_section("p" + std::to_string(page->number()));
@@ -72,10 +80,7 @@ void App::save_page_state() {
   int shown = main_window_->shown_page();
   state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
   state.set("page:scroll", std::to_string(drawn_nav_scroll(main_window_->nav_column())));
-  std::string error;
-  // At exit there is no one left to tell; the previous file stays as it was.
-  if (!state.save(state_path(data_dir_), &error))
-    std::fprintf(stderr, "toolroom-calculator: State.ini not saved: %s\n", error.c_str());
+  return state;
 }
 
 void App::load_page_state() {
@@ -84,8 +89,11 @@ void App::load_page_state() {
   // As with the settings: pages left beside the executable are a starting point.
   if (status == settings::LoadStatus::kMissing && data_dir_ != program_dir_)
     status = settings::IniDocument::load(state_path(program_dir_), state);
-  if (status != settings::LoadStatus::kOk)
-    return;
+  if (status == settings::LoadStatus::kOk)
+    restore_page_state(state);
+}
+
+void App::restore_page_state(const settings::IniDocument& state) {
   long shown = state.get_long("page:page", 0);
   for (auto& page : pages_)
     page->load_state(state);

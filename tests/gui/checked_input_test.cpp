@@ -206,3 +206,19 @@ TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutine) {
   EXPECT_EQ(invalid_calls, invalid_before);
   EXPECT_EQ(holes->textcolor(), FL_RED); // still marked when the user comes back
 }
+
+TEST_F(CheckedInputTest, TwoRedFieldsDoNotPassTheFocusToAndFro) {
+  // A red field on a page left and shown again no longer holds the focus,
+  // so a second field can be made red; clicking the first one then must
+  // leave the focus with the field being left, not bounce it for ever.
+  app::CheckedInput* first = field(17); // 1 … 50 holes
+  app::CheckedInput* second = field(17);
+  type_text(first, "0");
+  click(app->main_window()->nav_button(2));
+  click(app->main_window()->nav_button(1));
+  type_text(second, "0");
+  ASSERT_EQ(first->textcolor(), FL_RED);
+  ASSERT_EQ(second->textcolor(), FL_RED);
+  click(first);
+  EXPECT_EQ(Fl::focus(), second);
+}

@@ -1,0 +1,224 @@
+// The program's files when the disk or the file system is against it: a full
+// disk, read-only files, State.ini replaced by a directory, the language
+// directory gone. Each time the user hears of it or gets a sound default,
+// the files already there keep every byte, and nothing crashes.
+#include <gtest/gtest.h>
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+
+#include <cerrno>
+#include <cstring>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/main_window.h"
+#include "app/page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+
+using namespace testing_support;
+
+namespace {
+
+const std::string kSettings = "DoNotEditOrDelete.ini";
+const std::string kState = "State.ini";
+
+// Names in `path` that a save left behind ("<name>.tmp-XXXXXX").
+std::vector<std::string> leftover_temp_files(const std::string& path) {
+  std::vector<std::string> names;
+  if (DIR* listing = opendir(path.c_str())) {
+    while (dirent* entry = readdir(listing)) {
+      if (std::string(entry->d_name).find(".tmp-") != std::string::npos)
+        names.push_back(entry->d_name);
+    }
+    closedir(listing);
+  }
+  return names;
+}
+
+mode_t mode_of(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+class FaultInjectionTest : public AppTest {};
+
+// The program directory on a tiny file system of its own that a filler file
+// can fill to the last byte.
+class FullDiskTest : public AppTest {
+protected:
+  void SetUp() override {
+    if (geteuid() != 0)
+      GTEST_SKIP() << "mounting a small tmpfs needs root";
+    // Mounted over the program directory; the language files go on it again.
+    if (mount("tmpfs", dir.path().c_str(), "tmpfs", 0, "size=256k") != 0)
+      GTEST_SKIP() << "can't mount a tmpfs here: " << std::strerror(errno);
+    mounted_ = true;
+    copy_language_files(dir.path());
+  }
+
+  ~FullDiskTest() override {
+    stop_app();
+    if (mounted_ && umount(dir.path().c_str()) != 0)
+      umount2(dir.path().c_str(), MNT_DETACH);
+  }
+
+  // Fills the file system, then frees `room` bytes of it again.
+  void fill_disk(off_t room = 0) {
+    const std::string filler = dir.path() + "/filler";
+    const int fd = open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const std::string block(4096, 'x');
+    off_t size = 0;
+    for (ssize_t n; (n = write(fd, block.data(), block.size())) > 0;)
+      size += n;
+    ASSERT_EQ(ftruncate(fd, size > room ? size - room : 0), 0);
+    close(fd);
+  }
+  void free_disk() { unlink((dir.path() + "/filler").c_str()); }
+
+  bool mounted_ = false;
+};
+
+TEST_F(FullDiskTest, FirstStartOnAFullDiskIsFatalAndLeavesNoHalfFile) {
+  fill_disk();
+  EXPECT_THROW(start_app(), FatalErrorRaised);
+  EXPECT_NE(dialogs.fatal_message.find("A file system error has occurred"), std::string::npos);
+  EXPECT_FALSE(dir.exists(kSettings));
+  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+  app.reset();
+}
+
+TEST_F(FullDiskTest, SettingsThatCannotBeWrittenEndTheProgramAndKeepTheOldFile) {
+  // No room at all, and room for only part of the file.
+  // (The file system counts in pages of 4 KiB.)
+  for (off_t room : {off_t{0}, off_t{4096}}) {
+    SCOPED_TRACE(room);
+    free_disk();
+    start_app();
+    const std::string before = dir.read_file(kSettings);
+    ASSERT_NE(before.find("measure                        = inch"), std::string::npos);
+    ASSERT_GT(before.size(), 4096u); // so that only a part of it fits
+    fill_disk(room);
+    EXPECT_THROW(click(app->main_window()->unit_button()), FatalErrorRaised);
+    EXPECT_EQ(dialogs.fatal_message, app->lang(290));
+    EXPECT_EQ(dir.read_file(kSettings), before);
+    EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+    stop_app();
+  }
+}
+
+TEST_F(FullDiskTest, PagesThatCannotBeSavedKeepTheOldStateFile) {
+  start_app();
+  app->save_page_state();
+  const std::string before = dir.read_file(kState);
+  ASSERT_FALSE(before.empty());
+  click(app->main_window()->nav_button(5));
+  fill_disk();
+  app->save_page_state();
+  EXPECT_EQ(dir.read_file(kState), before);
+  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+
+  // Once there is room again the pages are saved as they are now.
+  free_disk();
+  app->save_page_state();
+  EXPECT_NE(dir.read_file(kState), before);
+}
+
+TEST_F(FaultInjectionTest, ReadOnlyFilesAreReplacedWholeAndStayReadOnly) {
+  // The directory is the program's: a file marked read-only in it is still
+  // replaced through a new file, for root and for the user alike, and keeps
+  // its mark.
+  start_app();
+  app->save_page_state();
+  for (const std::string& name : {kSettings, kState})
+    ASSERT_EQ(chmod((dir.path() + "/" + name).c_str(), 0444), 0) << name;
+
+  click(app->main_window()->unit_button());
+  click(app->main_window()->nav_button(7));
+  EXPECT_TRUE(dialogs.alerts.empty());
+  EXPECT_TRUE(dialogs.fatal_message.empty());
+  app->save_page_state();
+
+  EXPECT_NE(dir.read_file(kSettings).find("measure                        = metric"),
+            std::string::npos);
+  EXPECT_NE(dir.read_file(kState).find("page                           = 6"), std::string::npos);
+  for (const std::string& name : {kSettings, kState})
+    EXPECT_EQ(mode_of(dir.path() + "/" + name), 0444u) << name;
+  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+}
+
+TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneAndThePagesStartFresh) {
+  dir.write_file(kState + "/mine.txt", "not the program's");
+  start_app();
+  EXPECT_TRUE(dialogs.alerts.empty());
+  EXPECT_EQ(app->main_window()->shown_page(), 1);
+  click(app->main_window()->nav_button(4));
+  app->save_page_state();
+  EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
+  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+  EXPECT_NO_THROW(restart_app());
+  EXPECT_EQ(app->main_window()->shown_page(), 1);
+}
+
+TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) {
+  dir.write_file(kState + "/mine.txt", "not the program's");
+  ASSERT_EQ(std::system(("cp -r '" + std::string(TOOLROOM_LANGUAGE_DIR) + "/de' '" + dir.path() +
+                         "/language/'")
+                            .c_str()),
+            0);
+  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n");
+  start_app();
+  type_text(app->page(1)->focus_input(), "12");
+  click(app->main_window()->language_button());
+  settle(); // the switch runs after the button's callback
+  ASSERT_EQ(app->current_language(), "de");
+  EXPECT_STREQ(app->page(1)->focus_input()->value(), "12");
+  EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
+}
+
+TEST_F(FaultInjectionTest, LanguageDirectoryGoneWhileRunningIsAMessage) {
+  start_app();
+  const std::string settings = dir.read_file(kSettings);
+  std::system(("rm -rf '" + dir.path() + "/language'").c_str());
+  click(app->main_window()->language_button());
+  settle(); // the switch runs after the button's callback
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(dialogs.alerts[0], "No other language is installed.");
+  EXPECT_EQ(app->current_language(), "en");
+  EXPECT_TRUE(app->main_window()->window()->shown());
+  EXPECT_EQ(dir.read_file(kSettings), settings);
+}
+
+TEST_F(FaultInjectionTest, LanguageDirectoryGoneAtALaterStartKeepsTheSettings) {
+  start_app();
+  stop_app();
+  const std::string settings = dir.read_file(kSettings);
+  std::system(("rm -rf '" + dir.path() + "/language'").c_str());
+
+  // "No": the program ends normally.
+  dialogs.answers = {false};
+  EXPECT_THROW(start_app(), ProcessExit);
+  app.reset();
+  EXPECT_EQ(dir.read_file(kSettings), settings);
+
+  // "Yes": there is nothing to offer, which ends the program with a message.
+  dialogs.answers = {true};
+  EXPECT_THROW(start_app(), FatalErrorRaised);
+  app.reset();
+  EXPECT_EQ(dialogs.fatal_message,
+            "An error occurred trying to find any language files, aborting program.");
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(dir.read_file(kSettings), settings);
+}
+
+} // namespace
