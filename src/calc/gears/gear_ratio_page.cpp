@@ -16,6 +16,7 @@
 #include <new>
 #include <vector>
 
+#include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/state_keys.h"
@@ -42,15 +43,6 @@ constexpr const char* kSmallestToleranceText = "0.0001";
 
 long read_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
-
-Fl_Group* frame(int x, int y, int w, int h, const char* label) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_GTK_DOWN_FRAME);
-  group->color(kPageGrey);
-  group->copy_label(label);
-  group->align(FL_ALIGN_TOP_LEFT);
-  return group;
-}
 
 Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -112,14 +104,14 @@ void GearRatioPage::build(Fl_Group& group) {
 }
 
 void GearRatioPage::build_limit_and_target() {
-  Fl_Group* limit = frame(186, 165, 612, 50, app_.lang(426));
+  Fl_Group* limit = app::framed_group(186, 165, 612, 50, app_.lang(426));
   w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, app_.lang(435));
   w_.results_limit->value("20");
   w_.results_limit->copy_tooltip(app_.lang(437));
   text_box(531, 180, 150, 25, app_.lang(436), FL_ALIGN_LEFT);
   limit->end();
 
-  Fl_Group* ratio = frame(186, 246, 612, 50, app_.lang(427));
+  Fl_Group* ratio = app::framed_group(186, 246, 612, 50, app_.lang(427));
   w_.target = input<Fl_Float_Input>(437, 261, 124, 25, app_.lang(430));
   w_.target->when(FL_WHEN_CHANGED);
   w_.target->callback(call<&GearRatioPage::target_changed>, this);
@@ -128,7 +120,7 @@ void GearRatioPage::build_limit_and_target() {
 }
 
 void GearRatioPage::build_tooth_range() {
-  Fl_Group* range = frame(186, 327, 612, 50, app_.lang(416));
+  Fl_Group* range = app::framed_group(186, 327, 612, 50, app_.lang(416));
   w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
   w_.lowest->value("12");
   text_box(372, 342, 149, 25, app_.lang(417), FL_ALIGN_CENTER);
@@ -142,7 +134,7 @@ void GearRatioPage::build_tooth_range() {
 }
 
 void GearRatioPage::build_tolerance() {
-  Fl_Group* tolerance = frame(186, 406, 612, 88, app_.lang(413));
+  Fl_Group* tolerance = app::framed_group(186, 406, 612, 88, app_.lang(413));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     int y = 414 + 25 * static_cast<int>(i);
     w_.mode[i] = new Fl_Round_Button(236, y, 170, 25);
