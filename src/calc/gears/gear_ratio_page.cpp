@@ -30,7 +30,6 @@ namespace gears {
 
 namespace {
 
-constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kExplanationColour = 206;
 constexpr Fl_Color kTextOk = 56;
 constexpr Fl_Color kTextBad = 88;
