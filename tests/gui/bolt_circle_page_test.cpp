@@ -1,7 +1,7 @@
 // The bolt-hole page with real keys and clicks: the hole list as the user
 // types, zero direction, counting direction and signs, the marks around the
 // drawing, units, partial circles, the hole-list window with its save and
-// print, restart, and the drawing.
+// print, hand-edited state, and the drawing.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -381,58 +381,6 @@ TEST_F(BoltCirclePageTest, PrintsFiftyHolesOnOnePage) {
       print_to_postscript(dir.path() + "/holes.ps", 1,
                           [&](Fl_Paged_Device& device) { page().draw_hole_list_page(device); });
   EXPECT_EQ(count_of(ps, "showpage"), 1);
-}
-
-TEST_F(BoltCirclePageTest, RestartRestoresEverything) {
-  click(w().mm);
-  full_circle("6", "5", "80", "10");
-  type_text(w().x_origin, "1");
-  type_text(w().y_origin, "2");
-  click(w().zero[3]);
-  click(w().counter_clockwise);
-  click(w().x_reversed);
-  click(w().y_reversed);
-  click(w().mm);
-  for (int i = 0; i < 2; ++i)
-    click(w().precision->child(2)); // one place: the page offers it, a restart keeps it
-  click(w().partial);
-  type_text(w().part_holes, "3");
-  type_text(w().start_angle, "0");
-  type_text(w().part_diameter, "60");
-  type_text(w().end_angle, "90");
-  const std::vector<std::string> before = lines();
-  ASSERT_EQ(before.size(), 6u);
-
-  restart_app();
-  EXPECT_EQ(app->main_window()->shown_page(), 5);
-  EXPECT_TRUE(w().partial->value());
-  EXPECT_TRUE(w().partial_group->visible());
-  EXPECT_FALSE(w().full_group->visible());
-  EXPECT_TRUE(w().zero[3]->value());
-  EXPECT_TRUE(w().counter_clockwise->value());
-  EXPECT_TRUE(w().x_reversed->value());
-  EXPECT_TRUE(w().y_reversed->value());
-  EXPECT_TRUE(w().mm->value());
-  EXPECT_EQ(w().precision->value(), 1);
-  EXPECT_STREQ(w().total_holes->value(), "6");
-  EXPECT_STREQ(w().holes_to_list->value(), "5");
-  EXPECT_STREQ(w().diameter->value(), "80");
-  EXPECT_STREQ(w().first_angle->value(), "10");
-  EXPECT_STREQ(w().x_origin->value(), "1");
-  EXPECT_STREQ(w().y_origin->value(), "2");
-  EXPECT_STREQ(w().end_angle->value(), "90");
-  EXPECT_EQ(labels(w().angle_marks), (std::vector<std::string>{"270", "180", "90", "0"}));
-  EXPECT_EQ(labels(w().axis_marks), (std::vector<std::string>{"Y+", "X-", "Y-", "X+"}));
-  EXPECT_EQ(lines(), before);
-  EXPECT_EQ(markers_shown(), 3);
-  EXPECT_TRUE(w().show_list->active());
-  EXPECT_NE(dir.read_file("State.ini").find("pdc_radius"), std::string::npos);
-
-  // Left, counter-clockwise, both signs reversed, origin 1, 2: the first of
-  // six holes, 10 degrees below the left, is x = 40 cos 10 - 1, y = -40 sin 10 - 2.
-  click(w().full);
-  EXPECT_EQ(lines()[3], "Hole  1          38.4          -8.9");
-  EXPECT_EQ(markers_shown(), 5);
 }
 
 TEST_F(BoltCirclePageTest, HandEditedStateIsKeptWithinBoundsAndPlacesTheMarkers) {

@@ -1,7 +1,7 @@
 // Page 7, the dividing head, driven with real keys and clicks: the search and
 // its Calculate button, the head choice and the plate editor writing the
-// settings file at once, the new-plate dialog, the table-print range, the
-// State.ini key across a restart, and the question other pages ask.
+// settings file at once, the new-plate dialog, the table-print range,
+// emptied divisions across a restart, and the question other pages ask.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -222,7 +222,7 @@ TEST_F(DividingHeadPageTest, CalculateNeedsTwoDivisionsAndTheTableFromAtLeastTwo
   }
 }
 
-TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivisionAndRestoresThem) {
+TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivision) {
   const Lines none_here = {text(216), " ", text(217), text(218), " "};
   Lines for_127 = none_here;
   for_127.push_back("     127           0            40");
@@ -240,15 +240,7 @@ TEST_F(DividingHeadPageTest, ListsTheCirclesThatIndexTheDivisionAndRestoresThem)
   retype(w().divisions, "40");
   EXPECT_EQ(lines_of(w().results), for_127);
 
-  // A restart restores the divisions and the list.
-  retype(w().divisions, "127");
-  const Lines lines = for_127;
-  restart_app();
-  EXPECT_STREQ(w().divisions->value(), "127");
-  EXPECT_TRUE(w().calculate->active());
-  EXPECT_EQ(lines_of(w().results), lines);
-  EXPECT_EQ(settings_file().get_string(".:last"), "Brown and Sharp 40-1");
-
+  // Emptied divisions come back empty, with no list left from before.
   retype(w().divisions, "");
   press_key(FL_BackSpace);
   restart_app();
