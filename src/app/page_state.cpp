@@ -20,25 +20,36 @@ namespace {
 
 std::string state_path(const std::string& dir) { return dir + "/State.ini"; }
 
+struct ButtonSpan {
+  int top = INT_MAX;    ///< of the first button, on the screen
+  int bottom = INT_MIN; ///< of the last one
+  bool empty() const { return top > bottom; }
+};
+
+ButtonSpan button_span(Fl_Scroll* column) {
+  ButtonSpan span;
+  for (int i = 0; i < column->children(); ++i) {
+    Fl_Widget* child = column->child(i);
+    if (child == &column->scrollbar || child == &column->hscrollbar)
+      continue;
+    span.top = std::min(span.top, child->y());
+    span.bottom = std::max(span.bottom, child->y() + child->h());
+  }
+  return span;
+}
+
 // A hand-edited scroll position is kept within the buttons: from the first
 // button at the top of the column to the last one at its bottom. (The
 // toolkit counts the top as the gap between the frame and the first button,
 // so the lowest position is slightly negative.)
 int clamp_nav_scroll(Fl_Scroll* column, long position) {
-  int top = INT_MAX, bottom = INT_MIN;
-  for (int i = 0; i < column->children(); ++i) {
-    Fl_Widget* child = column->child(i);
-    if (child == &column->scrollbar || child == &column->hscrollbar)
-      continue;
-    top = std::min(top, child->y() + column->yposition());
-    bottom = std::max(bottom, child->y() + child->h() + column->yposition());
-  }
-  if (top > bottom)
+  const ButtonSpan span = button_span(column);
+  if (span.empty())
     return 0;
   int inner_top = column->y() + Fl::box_dy(column->box());
   int inner_bottom = column->y() + column->h() - Fl::box_dy(column->box());
-  int lowest = inner_top - top;
-  int highest = std::max(lowest, bottom - inner_bottom);
+  int lowest = inner_top - (span.top + column->yposition());
+  int highest = std::max(lowest, span.bottom + column->yposition() - inner_bottom);
   return static_cast<int>(std::clamp<long>(position, lowest, highest));
 }
 
@@ -47,15 +58,10 @@ int clamp_nav_scroll(Fl_Scroll* column, long position) {
 // drawing is not yet yposition() (that put a restored column a little higher
 // at every start).
 int drawn_nav_scroll(Fl_Scroll* column) {
-  int top = INT_MAX;
-  for (int i = 0; i < column->children(); ++i) {
-    Fl_Widget* child = column->child(i);
-    if (child != &column->scrollbar && child != &column->hscrollbar)
-      top = std::min(top, child->y());
-  }
-  if (top == INT_MAX)
+  const ButtonSpan span = button_span(column);
+  if (span.empty())
     return column->yposition();
-  return column->y() + Fl::box_dy(column->box()) - top;
+  return column->y() + Fl::box_dy(column->box()) - span.top;
 }
 
 } // namespace
