@@ -172,8 +172,7 @@ TEST(GearRatioSearch, TargetTwoGivesSinglePairsWithoutError) {
 TEST(GearRatioSearch, TargetOneNeedsTwoPairsThatUndoEachOther) {
   ResultList found = gear_ratio_search(full_range(), {20, 1.0, 0.0001, ToleranceMode::kBoth});
   ASSERT_EQ(found.size(), 20u);
-  // First pairs from 0.9 up: 20>18 (0.9) is the lowest, then 30>27 ...
-  // and each is undone by the pairs of exactly 10/9: 18>20, 27>30, ...
+  // First pairs from 0.9 up (20>18, 30>27 ...), each undone by pairs of 10/9: 18>20, 27>30 ...
   EXPECT_EQ(train(found[0]), "20>18 18>20");
   EXPECT_EQ(train(found[1]), "20>18 27>30");
   EXPECT_EQ(train(found[9]), "30>27 18>20");
@@ -182,9 +181,7 @@ TEST(GearRatioSearch, TargetOneNeedsTwoPairsThatUndoEachOther) {
 }
 
 TEST(GearRatioSearch, TrainsWithTheSameSumsAreListedOnce) {
-  // 48>50 x 40>44 = 1.0416667 x 1.1. Its copies with the same sums of
-  // drivers (88) and driven gears (94): the same pairs swapped, and
-  // 40>50 x 48>44, other pairs of the same gears.
+  // 48>50 x 40>44; the swapped pairs and 40>50 x 48>44 have the same sums (88 and 94).
   double target = (50.0 / 48.0) * (44.0 / 40.0);
   ResultList found = gear_ratio_search(build_pair_table({40, 44, 48, 50}), {20, target, 0.0001});
   EXPECT_EQ(trains(found), std::vector<std::string>{"48>50 40>44"});

@@ -1,5 +1,4 @@
-// Change gears: trains stage by stage, the duplicate rule, the 22/7 worm pairs, a brute-force
-// check.
+// Change gears: trains stage by stage, the duplicate rule, 22/7 worm pairs, a brute-force check.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -75,8 +74,7 @@ TEST(ChangeGearSearch, ListsAtMostTen) {
 }
 
 TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
-  // Every ordered choice of two or three different entries, as plainly as
-  // it can be written, on random gear sets and targets.
+  // Every ordered choice of up to three different entries, on random gear sets and targets.
   auto plain = [](const PairTable& t, double r, double e) {
     double low = r - r / 100.0 * e, high = r / 100.0 * e + r;
     ResultList list;
