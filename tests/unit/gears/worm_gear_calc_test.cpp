@@ -16,17 +16,13 @@ namespace {
 
 constexpr double kTol = 2e-6;
 
+// want: p, a, h, b, c, Dt, Dp, lead; hob tip width, V to flat, outside diameter, lead angle,
+// first and second side, thread length; wheel throat, face width, centre distance; worm tip
+// width, V to flat, lead angle, first and second side, thread length.
 struct Worked {
   const char* name;
   WormGearInput in;
-  // Hand-worked: p, a, h, b, c, Dt, Dp, lead
-  double p, a, h, b, c, dt, dp, lead;
-  // hob: tip width, V to flat, outside diameter, lead angle, first and second side
-  double hob_tip, hob_v, hob_od, hob_lead, hob_first, hob_second, hob_length;
-  // wheel: throat, face width, centre distance
-  double throat, face, centre;
-  // worm: tip width, V to flat, lead angle, first and second side, thread length
-  double worm_tip, worm_v, worm_lead, worm_first, worm_second, worm_length;
+  double want[24];
 };
 
 // p from the system; a = 0.3183 p; h = 2.157 p / π; Dt = N p / π; Dp = Dw - 2a;
@@ -34,108 +30,24 @@ struct Worked {
 const Worked kWorked[] = {
     {"DP 8, 40 teeth, 14.5°",
      {ToothSystem::kDiametralPitch, 8, 1.25, 0.005, 40, 1, 0, false, false, false},
-     0.3926991,
-     0.1249961,
-     0.269625,
-     0.1446289,
-     0.0196328,
-     5.0,
-     1.0000078,
-     0.3926991,
-     0.1316972,
-     0.2546176,
-     1.2892655,
-     6.8583819,
-     11.5377707,
-     -0.4622293,
-     1.8064158,
-     5.2499922,
-     0.6666718,
-     3.0000039,
-     0.1265424,
-     0.2446516,
-     7.1249616,
-     11.7105931,
-     -0.2894069,
-     1.4137167},
+     {0.3926991, 0.1249961, 0.269625,  0.1446289, 0.0196328,  5.0,        1.0000078,  0.3926991,
+      0.1316972, 0.2546176, 1.2892655, 6.8583819, 11.5377707, -0.4622293, 1.8064158,  5.2499922,
+      0.6666718, 3.0000039, 0.1265424, 0.2446516, 7.1249616,  11.7105931, -0.2894069, 1.4137167}},
     {"module 2, 30 teeth, 20°, 2 starts, square rim, crown cut, left hand",
      {ToothSystem::kModule, 2, 20 / 25.4, 0.1 / 25.4, 30, 2, 2, true, true, true},
-     0.2473695,
-     0.0787377,
-     0.1698425,
-     0.0911048,
-     0.0123671,
-     2.3622047,
-     0.6299262,
-     0.4947390,
-     0.0663684,
-     0.0911728,
-     0.8245029,
-     13.2838678,
-     4.8132744,
-     16.8132744,
-     0.9152672,
-     2.6377991,
-     0.4199507,
-     1.4960654,
-     0.0613029,
-     0.0842141,
-     14.0361388,
-     5.3099325,
-     17.3099325,
-     0.6678977},
+     {0.2473695, 0.0787377, 0.1698425, 0.0911048,  0.0123671,  2.3622047,  0.6299262,  0.4947390,
+      0.0663684, 0.0911728, 0.8245029, 13.2838678, 4.8132744,  16.8132744, 0.9152672,  2.6377991,
+      0.4199507, 1.4960654, 0.0613029, 0.0842141,  14.0361388, 5.3099325,  17.3099325, 0.6678977}},
     {"circular pitch 0.25 in, 50 teeth, 25°, 3 starts",
      {ToothSystem::kCircularPitchInch, 0.25, 1.0, 0.004, 50, 3, 4, false, false, false},
-     0.25,
-     0.079575,
-     0.1716486,
-     0.0920736,
-     0.0124986,
-     3.9788736,
-     0.84085,
-     0.75,
-     0.0507871,
-     0.0544567,
-     1.0249972,
-     15.4146595,
-     19.111034,
-     7.111034,
-     1.375,
-     4.1380236,
-     0.5605666,
-     2.4098618,
-     0.0431307,
-     0.0462471,
-     15.8501965,
-     19.4270418,
-     7.4270418,
-     1.125},
+     {0.25,      0.079575,  0.1716486, 0.0920736,  0.0124986,  3.9788736,  0.84085,   0.75,
+      0.0507871, 0.0544567, 1.0249972, 15.4146595, 19.111034,  7.111034,   1.375,     4.1380236,
+      0.5605666, 2.4098618, 0.0431307, 0.0462471,  15.8501965, 19.4270418, 7.4270418, 1.125}},
     {"circular pitch 6 mm, 30 teeth, 14.5°",
      {ToothSystem::kCircularPitchMm, 6, 1.0, 0.004, 30, 1, 0, false, false, false},
-     0.2362205,
-     0.075189,
-     0.1621877,
-     0.0869987,
-     0.0118097,
-     2.2557394,
-     0.849622,
-     0.2362205,
-     0.0792199,
-     0.1531602,
-     1.0236194,
-     4.9213705,
-     10.2011915,
-     -1.7988085,
-     0.8740157,
-     2.4061173,
-     0.5664146,
-     1.5526807,
-     0.0771115,
-     0.1490839,
-     5.0574841,
-     10.3000532,
-     -1.6999468,
-     0.6377953},
+     {0.2362205, 0.075189,  0.1621877, 0.0869987, 0.0118097,  2.2557394,  0.849622,   0.2362205,
+      0.0792199, 0.1531602, 1.0236194, 4.9213705, 10.2011915, -1.7988085, 0.8740157,  2.4061173,
+      0.5664146, 1.5526807, 0.0771115, 0.1490839, 5.0574841,  10.3000532, -1.6999468, 0.6377953}},
 };
 
 } // namespace
@@ -157,13 +69,8 @@ TEST(WormGearCalc, WorkedCases) {
                           r->worm_tip_width,       r->worm_v_to_flat,
                           r->worm_lead_angle,      r->worm_settings.first,
                           r->worm_settings.second, r->worm_thread_length};
-    const double want[] = {w.p,         w.a,          w.h,           w.b,          w.c,
-                           w.dt,        w.dp,         w.lead,        w.hob_tip,    w.hob_v,
-                           w.hob_od,    w.hob_lead,   w.hob_first,   w.hob_second, w.hob_length,
-                           w.throat,    w.face,       w.centre,      w.worm_tip,   w.worm_v,
-                           w.worm_lead, w.worm_first, w.worm_second, w.worm_length};
-    for (size_t i = 0; i < std::size(want); ++i)
-      EXPECT_NEAR(got[i], want[i], kTol) << "value " << i;
+    for (size_t i = 0; i < std::size(w.want); ++i)
+      EXPECT_NEAR(got[i], w.want[i], kTol) << "value " << i;
   }
 }
 

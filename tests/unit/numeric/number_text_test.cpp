@@ -31,15 +31,12 @@ struct TextCase {
 TEST(TrimNumberText, AppliesTheDisplayRule) {
   // clang-format off
   const std::vector<TextCase> cases = {
-      {"2", "2"}, {"2.500", "2.5"}, {"2.5000", "2.5"}, {"2.000", "2.0"}, {"2.0000", "2"},
-      {"2.00001", "2"}, {"12.3400", "12.34"}, {"-4.50", "-4.5"}, {"7.", "7.0"},
-      {"2.999", "2.999"}, {"2.99995", "3"}, {"-2.99995", "-3"}, {"-9.99996", "-10"},
-      {"99.99990", "100"}, {"0.99990", "1"}, {"-0.99991", "-1"}, {"2.9999999999", "3"}};
+      {"2", "2"}, {"2.500", "2.5"}, {"2.000", "2.0"}, {"2.0000", "2"}, {"2.00001", "2"},
+      {"-4.50", "-4.5"}, {"7.", "7.0"}, {"2.999", "2.999"}, {"2.99995", "3"}, {"-2.99995", "-3"},
+      {"-9.99996", "-10"}, {"99.99990", "100"}, {"0.99990", "1"}, {"2.9999999999", "3"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.in);
-    EXPECT_EQ(trim_number_text(c.in), c.out);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(trim_number_text(c.in), c.out) << c.in;
 }
 
 TEST(FormatFixed, PrintsThenTrims) {
@@ -50,16 +47,12 @@ TEST(FormatFixed, PrintsThenTrims) {
   };
   // clang-format off
   const std::vector<Case> cases = {
-      {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 2.125, "2.125"}, {3, 0.0004, "0.0"}, {4, 2, "2"},
-      {4, 2.00004, "2"}, {3, -2.5, "-2.5"}, {3, 2.9999, "3.0"}, {4, 2.99996, "3"},
-      {5, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
-      {10, 2.9999999999, "3"}, {10, -2.9999999999, "-3"}, {0, 2.6, "3"},
-      {3, -0.0001, "0.0"}, {4, -0.00001, "0"}};
+      {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 0.0004, "0.0"}, {4, 2, "2"}, {3, -2.5, "-2.5"},
+      {3, 2.9999, "3.0"}, {4, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
+      {10, 2.9999999999, "3"}, {0, 2.6, "3"}, {3, -0.0001, "0.0"}, {4, -0.00001, "0"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.precision) + " " + std::to_string(c.value));
-    EXPECT_EQ(format_fixed(c.precision, c.value), c.out);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(format_fixed(c.precision, c.value), c.out) << c.precision << " " << c.value;
 }
 
 TEST(FormatFixed, HugeValueIsPrintedWhole) {
@@ -71,20 +64,18 @@ TEST(FormatFixed, HugeValueIsPrintedWhole) {
 TEST(FormatPlain, EmptiesTinyValuesAndTrims) {
   // clang-format off
   const std::vector<std::pair<double, const char*>> cases = {
-      {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {-12.25, "-12.25"},
-      {0.0001, "0.0001"}, {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}};
+      {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {0.0001, "0.0001"},
+      {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
-    EXPECT_EQ(format_plain(c.first), c.second);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(format_plain(c.first), c.second) << c.first;
 }
 
 TEST(SplitDms, SplitsAndCarries) {
   // clang-format off
   const std::vector<std::pair<double, Dms>> cases = {
-      {30.5, {30, 30, 0.0}}, {12.25, {12, 15, 0.0}}, {45.7625, {45, 45, 45.0}},
-      {0.0001, {0, 0, 0.36}}, {10.999999999, {10, 59, 59.9999964}},
+      {30.5, {30, 30, 0.0}}, {45.7625, {45, 45, 45.0}}, {0.0001, {0, 0, 0.36}},
+      {10.999999999, {10, 59, 59.9999964}},
       // Negative angles: negative degrees and minutes, the seconds dropped.
       {-10.5, {-10, -30, 0.0}}, {-0.5, {0, -30, 0.0}}, {-10.5125, {-10, -30, 0.0}},
       // 59.9999999995 s is within 1e-9 of 60: a minute carries, and 60 minutes a degree.
@@ -101,15 +92,11 @@ TEST(SplitDms, SplitsAndCarries) {
     EXPECT_EQ(dms.minutes, c.second.minutes);
     EXPECT_NEAR(dms.seconds, c.second.seconds, kTolerance);
   }
-}
-
-TEST(SplitDms, SaturatesOutOfRangeDegrees) {
-  EXPECT_EQ(split_dms(1e30).degrees, INT_MAX);
+  EXPECT_EQ(split_dms(1e30).degrees, INT_MAX); // out-of-range degrees saturate
   EXPECT_EQ(split_dms(-1e30).degrees, INT_MIN);
 }
 
 TEST(DmsToDegrees, JoinsTheThreeTexts) {
-  EXPECT_NEAR(dms_to_degrees("30", "30", "0"), 30.5, kTolerance);
   EXPECT_NEAR(dms_to_degrees("12", "15", "36"), 12.26, kTolerance);
   EXPECT_NEAR(dms_to_degrees("10", "30.9", ""), 10.5, kTolerance); // minutes read whole
   EXPECT_NEAR(dms_to_degrees(" 1", "2abc", "3.6"), 1.0 + 2.0 / 60 + 0.001, kTolerance);
@@ -117,26 +104,20 @@ TEST(DmsToDegrees, JoinsTheThreeTexts) {
 }
 
 void expect_texts(const DmsTexts& got, const DmsTexts& want) {
-  EXPECT_EQ(got.degrees, want.degrees);
-  EXPECT_EQ(got.minutes, want.minutes);
-  EXPECT_EQ(got.seconds, want.seconds);
+  EXPECT_EQ(got.degrees + "|" + got.minutes + "|" + got.seconds,
+            want.degrees + "|" + want.minutes + "|" + want.seconds);
 }
 
 TEST(DmsTexts, WritesSecondsWithThreeDecimals) {
   // clang-format off
   const std::vector<std::pair<double, DmsTexts>> cases = {
       {0.0, {"", "", ""}}, {0.0001, {"0", "0", "0.36"}}, {0.00009, {"0", "0", "0.324"}},
-      {10.999999999, {"10", "59", "60.0"}}, {30.5, {"30", "30", "0.0"}},
-      {12.26, {"12", "15", "36.0"}}, {-10.5, {"-10", "-30", "0.0"}},
-      {0.0034293333333333, {"0", "0", "12.346"}}};
+      {10.999999999, {"10", "59", "60.0"}}, {12.26, {"12", "15", "36.0"}},
+      {-10.5, {"-10", "-30", "0.0"}}, {0.0034293333333333, {"0", "0", "12.346"}}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
+  for (const auto& c : cases)
     expect_texts(dms_texts(c.first), c.second);
-  }
-}
-
-TEST(DmsTexts, NonzeroEmptiesBelowTheMissingThreshold) {
+  // The nonzero form empties values below the missing threshold.
   expect_texts(dms_texts_nonzero(0.00009), {"", "", ""});
   expect_texts(dms_texts_nonzero(-0.00009), {"", "", ""});
   expect_texts(dms_texts_nonzero(0.0001), {"0", "0", "0.36"});
@@ -145,14 +126,11 @@ TEST(DmsTexts, NonzeroEmptiesBelowTheMissingThreshold) {
 TEST(DmsTexts, FromTextWritesSecondsWithG) {
   // clang-format off
   const std::vector<std::pair<const char*, DmsTexts>> cases = {
-      {"abc", {"", "", ""}}, {"0.0001", {"0", "0", "0.36"}},
-      {"10.999999999", {"10", "59", "60"}}, {"12.26", {"12", "15", "36"}},
-      {"45.7625", {"45", "45", "45"}}, {"0.0034293333333333", {"0", "0", "12.3456"}}};
+      {"abc", {"", "", ""}}, {"10.999999999", {"10", "59", "60"}}, {"12.26", {"12", "15", "36"}},
+      {"0.0034293333333333", {"0", "0", "12.3456"}}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
+  for (const auto& c : cases)
     expect_texts(dms_texts_from_text(c.first), c.second);
-  }
 }
 
 struct ConvertCase {
@@ -161,35 +139,24 @@ struct ConvertCase {
   const char* out;
 };
 
-TEST(ConvertTextInchToMm, FollowsTheFieldKind) {
+TEST(ConvertText, FollowsTheFieldKind) {
   // clang-format off
-  const std::vector<ConvertCase> cases = {
-      {"1", kUnsignedDecimal, "25.4"}, {"0.5", kUnsignedDecimal, "12.7"},
-      {"", kUnsignedDecimal, ""}, {"0.00005", kUnsignedDecimal, ""},
-      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
+  const std::vector<ConvertCase> to_mm = {
+      {"1", kUnsignedDecimal, "25.4"}, {"", kUnsignedDecimal, ""},
+      {"0.00005", kUnsignedDecimal, ""}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
       {"-2", kSignedDecimal, "-50.8"}, {"-0.00005", kSignedDecimal, ""},
       {"0.00005", kFilteredDecimal, "0.00127"}, {"", kFilteredDecimal, "0"}};
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.in) + " kind " + std::to_string(c.kind));
-    EXPECT_EQ(convert_text_inch_to_mm(c.in, c.kind), c.out);
-  }
-}
-
-TEST(ConvertTextMmToInch, FollowsTheFieldKind) {
-  // clang-format off
-  const std::vector<ConvertCase> cases = {
-      {"25.4", kUnsignedDecimal, "1"}, {"12.7", kUnsignedDecimal, "0.5"},
-      {"1", kUnsignedDecimal, "0.0393700787"}, {"", kUnsignedDecimal, ""},
-      {"-25.4", kUnsignedDecimal, ""}, {"0.00005", kUnsignedDecimal, "0"},
-      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
+  const std::vector<ConvertCase> to_inch = {
+      {"25.4", kUnsignedDecimal, "1"}, {"1", kUnsignedDecimal, "0.0393700787"},
+      {"", kUnsignedDecimal, ""}, {"-25.4", kUnsignedDecimal, ""},
+      {"0.00005", kUnsignedDecimal, "0"}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
       {"-50.8", kSignedDecimal, "-2"}, {"0.00005", kSignedDecimal, ""},
       {"-25.4", kFilteredDecimal, "-1"}, {"", kFilteredDecimal, "0"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.in) + " kind " + std::to_string(c.kind));
-    EXPECT_EQ(convert_text_mm_to_inch(c.in, c.kind), c.out);
-  }
+  for (const auto& c : to_mm)
+    EXPECT_EQ(convert_text_inch_to_mm(c.in, c.kind), c.out) << c.in << " kind " << c.kind;
+  for (const auto& c : to_inch)
+    EXPECT_EQ(convert_text_mm_to_inch(c.in, c.kind), c.out) << c.in << " kind " << c.kind;
 }
 
 TEST(FractionText, CombinesWholeAndFraction) {
@@ -205,30 +172,27 @@ TEST(FractionText, CombinesWholeAndFraction) {
       // With a whole part: no fraction above one, a zero numerator needs a zero denominator.
       {"1", "5", "4", ""}, {"2", "0", "4", ""}, {"1", "-1", "0", ""},
       {"3", "4", "4", "4"}, {"1", "1", "3", "1.333333333"}, {"10", "1", "3", "10.33333333"},
-      {"3", "5", "16", "3.3125"}, {"1", "3", "32", "1.09375"}, {"0", "63", "64", "0.984375"},
+      {"3", "5", "16", "3.3125"},
       // Without one: a fraction above one leaves only the whole part.
       {"0", "0", "4", ""}, {"", "", "", ""}, {"0", "3", "0", ""}, {"", "1", "2", "0.5"},
       {"0", "5", "4", "0"}, {"0.5", "5", "4", "0.5"}, {"0", "1.5", "2", "0.75"},
       // Beyond 64 bits the whole numbers saturate.
       {"1e30", "1", "4", "1e+30"}, {"0", "1e30", "1e30", "1"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.whole) + " " + c.over + "/" + c.under);
-    EXPECT_EQ(fraction_text(c.whole, c.over, c.under), c.out);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(fraction_text(c.whole, c.over, c.under), c.out)
+        << c.whole << " " << c.over << "/" << c.under;
 }
 
 TEST(NormaliseUnsignedText, RewritesAsUnsigned) {
   // clang-format off
   const std::vector<TextCase> cases = {
-      {"12abc", "12"}, {"-5", "0"}, {"", "0"}, {"  42", "42"}, {"007", "7"}, {"+8", "8"},
+      {"12abc", "12"}, {"-5", "0"}, {"", "0"}, {"  42", "42"}, {"+8", "8"},
       {"4294967295", "4294967295"}, {"4294967296", "4294967295"},
       {"99999999999999999999999", "4294967295"}, {"-99999999999999999999", "0"}};
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.in);
-    EXPECT_EQ(normalise_unsigned_text(c.in), c.out);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(normalise_unsigned_text(c.in), c.out) << c.in;
 }
 
 } // namespace
