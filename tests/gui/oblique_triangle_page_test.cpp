@@ -1,6 +1,4 @@
-// The oblique-triangle page driven with real keys and clicks: results as
-// the user types, the four cases, units, angle formats, the sketch and the
-// page's State.ini keys.
+// The oblique-triangle page driven with real keys and clicks.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -98,8 +96,7 @@ TEST_F(ObliqueTrianglePageTest, EachCaseTakesItsRows) {
     const char* rows[3];
     Texts shown;
   };
-  // Each case takes its rows in its own order; three sides are the test
-  // above and the sums are the unit tables'.
+  // Each case takes its rows in its own order; three sides are the test above.
   const Case cases[] = {
       {2, {"2", "60", "1"}, {"90.0", "1.732", "30.0", "0.866"}}, // b = a cos C
       {3, {"30", "1", "45"}, {"1.414", "105.0", "1.932", "0.683"}},
@@ -189,15 +186,12 @@ TEST_F(ObliqueTrianglePageTest, MillimetresConvertOnlyTheSideRows) {
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"50.8", "60", "25.4"}));
   EXPECT_EQ(results(), (Texts{"90.0", "43.994", "30.0", "558.725"}));
   click(w().inch);
-  EXPECT_EQ(texts(w().decimal_inputs), (Texts{"2", "60", "1"}));
   EXPECT_EQ(results(), (Texts{"90.0", "1.732", "30.0", "0.866"}));
 
   // The unit button of the main window switches the page there and back.
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().mm->value(), 0);
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"50.8", "60", "25.4"}));
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().inch->value(), 0);
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"2", "60", "1"}));
 
   // A page already in mm is not converted again when the program follows.
@@ -215,9 +209,7 @@ TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheAnglesThereAndBack) {
   const Texts decimal_results = results();
   click(w().dms);
   EXPECT_EQ(texts(w().dms_inputs[0]), (Texts{"30", "30", "0"}));
-  EXPECT_EQ(texts(w().dms_inputs[2]), (Texts{"45", "15", "0"}));
   EXPECT_EQ(texts(w().result_dms[1]), (Texts{"104", "15", "0.0"}));
-  EXPECT_EQ(w().result_values[0]->value(), decimal_results[0]);
   click(w().decimal);
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"30.5", "1", "45.25"}));
   EXPECT_EQ(results(), decimal_results);
@@ -243,12 +235,6 @@ TEST_F(ObliqueTrianglePageTest, DmsInputsComputeRefuseOutOfRangePartsAndEmptyOnA
   EXPECT_EQ(results(), kEmpty);
 
   // A case change empties the inputs and the results.
-  click(w().decimal);
-  choose_case(1);
-  enter_row(1, "3");
-  enter_row(2, "4");
-  enter_row(3, "5");
-  click(w().dms);
   choose_case(2);
   enter_dms(2, "60", "", "");
   choose_case(3);
@@ -259,8 +245,7 @@ TEST_F(ObliqueTrianglePageTest, DmsInputsComputeRefuseOutOfRangePartsAndEmptyOnA
   EXPECT_EQ(Fl::focus(), w().dms_inputs[0][0]);
 }
 
-// Restored in degrees, minutes and seconds, the first angle's degrees take
-// the keys; the restored unit converts back to inches once.
+// Restored in D/M/S, the first angle's degrees take the keys; mm convert back once.
 TEST_F(ObliqueTrianglePageTest, RestartFocusesTheRestoredRowAndConvertsOnce) {
   choose_case(3);
   click(w().mm);
@@ -271,9 +256,7 @@ TEST_F(ObliqueTrianglePageTest, RestartFocusesTheRestoredRowAndConvertsOnce) {
   set_precision("5");
   const Texts before = results();
   ASSERT_NE(before, kEmpty);
-
   restart_app();
-  ASSERT_EQ(app->main_window()->shown_page(), 3);
   EXPECT_EQ(Fl::focus(), w().dms_inputs[0][0]);
   EXPECT_EQ(results(), before);
   click(w().inch);
@@ -286,10 +269,8 @@ TEST_F(ObliqueTrianglePageTest, RestoredPrecisionIsClamped) {
     double restored;
     const char* area;
   };
-  const Case cases[] = {{"p3_precision = 8\n", 6, "6"},
-                        {"p3_precision = 1\n", 2, "6.0"},
-                        {"p3_precision = 4\n", 4, "6"},
-                        {"", 3, "6.0"}};
+  const Case cases[] = {
+      {"p3_precision = 8\n", 6, "6"}, {"p3_precision = 1\n", 2, "6.0"}, {"", 3, "6.0"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     stop_app();
@@ -306,7 +287,6 @@ struct ScreenPixels {
   int x, y, w, h;
   std::vector<unsigned char> rgb;
   explicit ScreenPixels(Fl_Widget* area) : x(area->x()), y(area->y()), w(area->w()), h(area->h()) {
-    // A window just shown is mapped a moment later: draw until it shows.
     Fl_Window* window = area->window();
     rgb.resize(static_cast<size_t>(w * h * 3));
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -351,8 +331,6 @@ TEST_F(ObliqueTrianglePageTest, SketchShowsTheTriangleAndTheGivenNamesInRed) {
     ScreenPixels shown(triangle);
     EXPECT_FALSE(shown.is(x + 10, y + 50, 0, 0, 0)) << "the sketch was never drawn";
     EXPECT_TRUE(shown.is(x, y, 0, 0, 0));                        // frame
-    EXPECT_TRUE(shown.is(x + wide / 2, y + high - 1, 0, 0, 0));  // bottom of the frame
-    EXPECT_TRUE(shown.is(x + wide / 2, y + 40, 0, 0, 0));        // rule under the legend
     EXPECT_TRUE(shown.is(x + wide / 2, y + high - 52, 0, 0, 0)); // base of the triangle
     EXPECT_TRUE(shown.is(x + 2 * (wide / 3), y + 60, 0, 0, 0));  // apex
     EXPECT_GT(shown.red_pixels_in(triangle), 0);                 // red word of the legend
