@@ -14,7 +14,6 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Slider.H>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -52,6 +51,10 @@ protected:
     app->write_settings();
     restart_app();
     open_page();
+  }
+  void miter(const char* pitch, const char* teeth) {
+    type_text(w().pitch, pitch);
+    type_text(w().miter_teeth, teeth);
   }
   const gears::BevelGearWidgets& w() const {
     return static_cast<gears::BevelGearPage*>(app->page(14))->widgets();
@@ -102,14 +105,11 @@ TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiterWithSketchAnd
 
 TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesItInBothUnitsAndPrinted) {
   use_head(kCincinnati);
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "24");
-  EXPECT_FALSE(red(w().miter_teeth));
+  miter("8", "24");
   // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
   EXPECT_EQ(left(), (Texts{"3.177", "3.0", "1.0", "45", "45", "24", "1", "16", "4", "0.27", "0.098",
                            "10", "0.196", "20"}));
   EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
-  EXPECT_TRUE(w().print->active());
   retype(w().shaft_angle, "120"); // each pitch angle half of it
   EXPECT_EQ(left()[gears::kPitchAngleRow], "60");
   retype(w().shaft_angle, "90");
@@ -182,7 +182,7 @@ TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutAreRedAndShaftAngleStopsAt180
   EXPECT_FALSE(w().print->active());
 }
 
-TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
+TEST_F(BevelGearPageTest, PinionAndGearOf20And40InDegreesMinutesSecondsAndBackToMiter) {
   click(w().pinion_and_gear);
   EXPECT_FALSE(w().miter_frame->visible());
   EXPECT_EQ(label(w().left.frame), lang(376));
@@ -196,21 +196,7 @@ TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
   EXPECT_EQ(left()[gears::kPitchAngleRow], "26.5651");
   EXPECT_EQ(right()[gears::kPitchAngleRow], "63.4349");
 
-  // Back to miter: the pinion's count is the miter count.
-  click(w().miter);
-  EXPECT_STREQ(w().miter_teeth->value(), "20");
-  EXPECT_EQ(left()[gears::kPitchAngleRow], "45");
-  click(w().pinion_and_gear);
-  EXPECT_STREQ(w().gear_teeth->value(), "20");
-}
-
-TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
-  click(w().pinion_and_gear);
-  type_text(w().pitch, "8");
-  type_text(w().pinion_teeth, "20");
-  retype(w().gear_teeth, "40");
   click(w().dms);
-  EXPECT_FALSE(w().shaft_angle->visible());
   EXPECT_FALSE(w().left.values[gears::kPitchAngleRow]->visible());
   // 26.5651° = 26° 33′ 54.184″.
   EXPECT_EQ(triple(w().left.angle_dms[0]), (Texts{"26", "33", "54.184"}));
@@ -237,11 +223,17 @@ TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
   click(w().decimal);
   EXPECT_FALSE(w().left.angle_dms[0][0]->visible());
   EXPECT_STREQ(w().shaft_angle->value(), "90.5");
+
+  // Back to miter: the pinion's count is the miter count.
+  click(w().miter);
+  EXPECT_STREQ(w().miter_teeth->value(), "20");
+  EXPECT_EQ(left()[gears::kPitchAngleRow], "45.25");
+  click(w().pinion_and_gear);
+  EXPECT_STREQ(w().gear_teeth->value(), "20");
 }
 
 TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "30");
+  miter("8", "30");
   ASSERT_NE(left(), kEmpty);
   click(w().module);
   EXPECT_EQ(label(w().pitch), lang(293));
@@ -259,8 +251,7 @@ TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
 }
 
 TEST_F(BevelGearPageTest, FaceWidthWithinItsLimits) {
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "20");
+  miter("8", "20");
   retype(w().face_width, "1.1");
   EXPECT_DOUBLE_EQ(w().face_width_slider->value(), 1.1);
   retype(w().face_width, "2");
