@@ -78,7 +78,7 @@ protected:
   const Texts kEmpty{"", "", "", ""};
 };
 
-TEST_F(ObliqueTrianglePageTest, ResultsFollowEveryKeyAtThePrecision) {
+TEST_F(ObliqueTrianglePageTest, ResultsFollowEveryKeyAtThePrecisionAndEachCaseTakesItsRows) {
   EXPECT_EQ(Fl::focus(), w().decimal_inputs[0]); // showing the page focuses row 1
   enter_row(1, "3");
   enter_row(2, "4");
@@ -91,15 +91,14 @@ TEST_F(ObliqueTrianglePageTest, ResultsFollowEveryKeyAtThePrecision) {
   enter_row(3, "10"); // longer than the other two sides together
   EXPECT_EQ(results(), kEmpty);
   EXPECT_EQ(texts(w().result_dms[0]), (Texts{"", "", ""}));
-}
 
-TEST_F(ObliqueTrianglePageTest, EachCaseTakesItsRows) {
   struct Case {
     int known;
     const char* rows[3];
     Texts shown;
   };
-  // Each case takes its rows in its own order; three sides are the test above.
+  // Each case takes its rows in its own order (at the starting precision).
+  set_precision("3");
   const Case cases[] = {
       {2, {"2", "60", "1"}, {"90.0", "1.732", "30.0", "0.866"}}, // b = a cos C
       {3, {"30", "1", "45"}, {"1.414", "105.0", "1.932", "0.683"}},
@@ -241,7 +240,7 @@ TEST_F(ObliqueTrianglePageTest, MillimetresConvertOnlyTheSideRows) {
   EXPECT_EQ(results()[1], "43.994");
 }
 
-TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheAnglesThereAndBack) {
+TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheAnglesAndDmsInputsComputeAndEmptyOnACaseChange) {
   choose_case(3);
   enter_rows("30.5", "1", "45.25");
   const Texts decimal_results = results();
@@ -259,10 +258,8 @@ TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheAnglesThereAndBack) {
   EXPECT_STREQ(w().decimal_inputs[0]->value(), "30.000277778");
   click(w().dms);
   EXPECT_EQ(texts(w().dms_inputs[0]), (Texts{"30", "0", "1"}));
-}
 
-TEST_F(ObliqueTrianglePageTest, DmsInputsComputeRefuseOutOfRangePartsAndEmptyOnACaseChange) {
-  click(w().dms);
+  // Angles typed in D/M/S compute; a part out of range is refused.
   choose_case(4);
   enter_dms(1, "59", "30", "0");
   enter_dms(2, "60", "0", "0");
