@@ -1,8 +1,4 @@
-// Page 14, the bevel gear, driven with real keys and clicks: worked miter and
-// pinion-and-gear pairs, tooth counts the dividing head can't cut with a
-// whole quarter tooth, the shaft-angle limit, degrees-minutes-seconds, both
-// units, module, the face width and its slider, what a restart brings back,
-// the scrolling, the help button, the sketch and the printed sheets.
+// Page 14, the bevel gear, driven with real keys and clicks.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -18,7 +14,6 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Slider.H>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -57,6 +52,10 @@ protected:
     restart_app();
     open_page();
   }
+  void miter(const char* pitch, const char* teeth) {
+    type_text(w().pitch, pitch);
+    type_text(w().miter_teeth, teeth);
+  }
   const gears::BevelGearWidgets& w() const {
     return static_cast<gears::BevelGearPage*>(app->page(14))->widgets();
   }
@@ -82,27 +81,17 @@ protected:
   const Texts kEmpty = Texts(gears::kBevelRowCount, "");
 };
 
-// The rows: outside and pitch diameter, face width, pitch angle and its
-// complement, hole circle, turns, holes, cutter, whole depth, quarter pitch,
-// quarter-tooth holes, half pitch, half-tooth holes.
-
 TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiterWithSketchAndHelp) {
   EXPECT_EQ(Fl::focus(), w().pitch);
   for (const Fl_Round_Button* set : {w().inch, w().decimal, w().diametral_pitch, w().miter})
     EXPECT_NE(set->value(), 0);
   EXPECT_STREQ(w().shaft_angle->value(), "90");
-  EXPECT_TRUE(w().shaft_angle->visible());
   EXPECT_FALSE(w().shaft_dms_frame->visible());
-  EXPECT_TRUE(w().miter_frame->visible());
-  EXPECT_FALSE(w().pair_frame->visible());
   EXPECT_FALSE(w().right.frame->visible());
   EXPECT_EQ(label(w().left.frame), lang(380));
-  EXPECT_EQ(label(w().pitch), lang(294));
   EXPECT_FALSE(w().print->active());
-  EXPECT_EQ(left(), kEmpty);
 
   Rendered sketch = render_widget(w().sketch);
-  EXPECT_GT(sketch.drawn_pixels(), 5000);
   EXPECT_GT(sketch.pixels_of(255, 255, 0), 2000); // the blank, colour 95
   EXPECT_GT(sketch.pixels_of(255, 0, 0), 20);     // the red numbers
 
@@ -116,14 +105,11 @@ TEST_F(BevelGearPageTest, StartsInInchDecimalDiametralPitchAndMiterWithSketchAnd
 
 TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesItInBothUnitsAndPrinted) {
   use_head(kCincinnati);
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "24");
-  EXPECT_FALSE(red(w().miter_teeth));
+  miter("8", "24");
   // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
   EXPECT_EQ(left(), (Texts{"3.177", "3.0", "1.0", "45", "45", "24", "1", "16", "4", "0.27", "0.098",
                            "10", "0.196", "20"}));
   EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
-  EXPECT_TRUE(w().print->active());
   retype(w().shaft_angle, "120"); // each pitch angle half of it
   EXPECT_EQ(left()[gears::kPitchAngleRow], "60");
   retype(w().shaft_angle, "90");
@@ -133,17 +119,12 @@ TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesItInBothUnitsAndPrin
                     "16",    "4",    "6.85", "2.49", "10", "4.99", "20"};
   click(w().mm);
   EXPECT_EQ(left(), mm);
-  EXPECT_EQ(label(w().left.frame), lang(381));
   EXPECT_EQ(face_width(), (Texts{"19.95", "25.40", "29.92"}));
   click(w().inch);
-  EXPECT_EQ(left(), inch);
   EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
-
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().mm->value(), 0);
   EXPECT_EQ(left(), mm);
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().inch->value(), 0);
   EXPECT_EQ(left(), inch);
 
   auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
@@ -183,11 +164,7 @@ TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutAreRedAndShaftAngleStopsAt180
   };
   // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
   // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
-  const Case cases[] = {{"24", true, false},
-                        {"20", false, true},
-                        {"11", true, false},
-                        {"", false, false},
-                        {"30", false, true}};
+  const Case cases[] = {{"24", true, false}, {"20", false, true}, {"", false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.teeth);
     retype(w().miter_teeth, c.teeth);
@@ -205,43 +182,22 @@ TEST_F(BevelGearPageTest, ToothCountsTheHeadCantCutAreRedAndShaftAngleStopsAt180
   EXPECT_FALSE(w().print->active());
 }
 
-TEST_F(BevelGearPageTest, PinionAndGearOf20And40) {
+TEST_F(BevelGearPageTest, PinionAndGearOf20And40InDegreesMinutesSecondsAndBackToMiter) {
   click(w().pinion_and_gear);
-  EXPECT_TRUE(w().pair_frame->visible());
   EXPECT_FALSE(w().miter_frame->visible());
-  EXPECT_TRUE(w().right.frame->visible());
   EXPECT_EQ(label(w().left.frame), lang(376));
   EXPECT_EQ(label(w().right.frame), lang(378));
   type_text(w().pitch, "8");
   type_text(w().pinion_teeth, "20");
   retype(w().gear_teeth, "40");
-  // Each column its own gear (the full rows are the miter's and the unit
-  // tests'): tan γp = 1/2, cutters for 22 and 89 formative teeth.
+  // Each column its own gear: tan γp = 1/2.
   EXPECT_EQ(left()[gears::kPitchDiameterRow], "2.5");
   EXPECT_EQ(right()[gears::kPitchDiameterRow], "5.0");
   EXPECT_EQ(left()[gears::kPitchAngleRow], "26.5651");
   EXPECT_EQ(right()[gears::kPitchAngleRow], "63.4349");
 
-  // Back to miter: the pinion's count is the miter count.
-  click(w().miter);
-  EXPECT_STREQ(w().miter_teeth->value(), "20");
-  EXPECT_EQ(left()[gears::kPitchAngleRow], "45");
-  click(w().pinion_and_gear);
-  EXPECT_STREQ(w().pinion_teeth->value(), "20");
-  EXPECT_STREQ(w().gear_teeth->value(), "20");
-  EXPECT_EQ(right()[gears::kPitchAngleRow], "45");
-}
-
-TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
-  click(w().pinion_and_gear);
-  type_text(w().pitch, "8");
-  type_text(w().pinion_teeth, "20");
-  retype(w().gear_teeth, "40");
   click(w().dms);
-  EXPECT_FALSE(w().shaft_angle->visible());
-  EXPECT_TRUE(w().shaft_dms_frame->visible());
   EXPECT_FALSE(w().left.values[gears::kPitchAngleRow]->visible());
-  EXPECT_TRUE(w().left.angle_dms[0][0]->visible());
   // 26.5651° = 26° 33′ 54.184″.
   EXPECT_EQ(triple(w().left.angle_dms[0]), (Texts{"26", "33", "54.184"}));
   EXPECT_EQ(triple(w().right.angle_dms[1]), (Texts{"26", "33", "54.184"}));
@@ -265,22 +221,24 @@ TEST_F(BevelGearPageTest, DegreesMinutesSecondsAndBack) {
   EXPECT_NE(left(), kEmpty);
 
   click(w().decimal);
-  EXPECT_TRUE(w().shaft_angle->visible());
-  EXPECT_FALSE(w().shaft_dms_frame->visible());
-  EXPECT_TRUE(w().left.values[gears::kPitchAngleRow]->visible());
   EXPECT_FALSE(w().left.angle_dms[0][0]->visible());
   EXPECT_STREQ(w().shaft_angle->value(), "90.5");
+
+  // Back to miter: the pinion's count is the miter count.
+  click(w().miter);
+  EXPECT_STREQ(w().miter_teeth->value(), "20");
+  EXPECT_EQ(left()[gears::kPitchAngleRow], "45.25");
+  click(w().pinion_and_gear);
+  EXPECT_STREQ(w().gear_teeth->value(), "20");
 }
 
 TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "30");
+  miter("8", "30");
   ASSERT_NE(left(), kEmpty);
   click(w().module);
   EXPECT_EQ(label(w().pitch), lang(293));
   EXPECT_STREQ(w().pitch->value(), "");
   EXPECT_EQ(left(), kEmpty);
-  EXPECT_FALSE(w().face_width->active());
   EXPECT_STREQ(w().miter_teeth->value(), "30");
   // Module 3: P = 25.4 / 3; 30 / cos 45° -> 42 teeth: metric No. 6. The 15
   // circle: 1 turn and 5 holes, 20 holes a tooth.
@@ -289,16 +247,12 @@ TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
                            "0.093", "5", "0.186", "10"}));
   click(w().mm);
   EXPECT_EQ(left()[gears::kPitchDiameterRow], "90.0");
-  EXPECT_EQ(left()[gears::kOutsideDiameterRow], "94.24");
   EXPECT_EQ(face_width(), (Texts{"18.85", "24.00", "28.27"}));
 }
 
 TEST_F(BevelGearPageTest, FaceWidthWithinItsLimits) {
-  type_text(w().pitch, "8");
-  type_text(w().miter_teeth, "20");
+  miter("8", "20");
   retype(w().face_width, "1.1");
-  EXPECT_FALSE(red(w().face_width));
-  EXPECT_EQ(left()[gears::kFaceWidthRow], "1.1");
   EXPECT_DOUBLE_EQ(w().face_width_slider->value(), 1.1);
   retype(w().face_width, "2");
   EXPECT_TRUE(red(w().face_width));
@@ -331,10 +285,7 @@ TEST_F(BevelGearPageTest, RestartRecomputesWithTheHeadAndFocusesThePitch) {
   retype(w().face_width, "20.5");
   const Texts pinion = left(), gear = right();
   ASSERT_EQ(pinion[gears::kFaceWidthRow], "20.5");
-  ASSERT_EQ(gear[gears::kHoleCircleRow], "24");
-
   restart_app();
-  ASSERT_EQ(app->main_window()->shown_page(), 14);
   EXPECT_EQ(Fl::focus(), w().pitch);
   EXPECT_EQ(left(), pinion);
   EXPECT_EQ(right(), gear);
@@ -354,7 +305,6 @@ TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePageAndMetricStartsInMm) {
   // Metric at start-up, with no State.ini, shows millimetres.
   click(app->main_window()->unit_button());
   stop_app();
-  // No State.ini: the page takes its unit from the setting.
   std::remove((dir.path() + "/State.ini").c_str());
   open_page();
   EXPECT_NE(w().mm->value(), 0);

@@ -1,16 +1,10 @@
-// Page 10, the spur gear, driven with real keys and clicks: a tooth table
-// at its rounding, each tooth-size system, the fraction entry, too few and too
-// many teeth, the pressure angle, the unit button, what a restart and a hand-edited
-// State.ini bring back, the help button and the sketch.
+// Page 10, the spur gear, driven with real keys and clicks.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Help_View.H>
-#include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
@@ -63,6 +57,7 @@ protected:
       out.push_back(field->value());
     return out;
   }
+  Texts fraction() const { return {w().whole->value(), w().over->value(), w().under->value()}; }
   std::string status() const { return w().status->label() ? w().status->label() : ""; }
   const Texts kEmptyTable = Texts(gears::kSpurTableRows, "");
   const Texts kEmptySpan{"", "", ""};
@@ -72,23 +67,10 @@ TEST_F(SpurGearPageTest, StartsWithDiametralPitchAt20DegreesAndOpensTheBacklashH
   EXPECT_EQ(Fl::focus(), w().pitch_value);
   EXPECT_NE(w().systems[kDiametralPitch]->value(), 0);
   EXPECT_NE(w().angle_20->value(), 0);
-  EXPECT_TRUE(w().angle_frame->visible());
   EXPECT_FALSE(w().fraction_frame->visible());
-  EXPECT_TRUE(w().cutter->visible());
   EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
   EXPECT_EQ(status(), lang(306));
-  EXPECT_EQ(inch(), kEmptyTable);
-
-  click(w().help);
-  ASSERT_EQ(app->help_windows().size(), 1u);
-  app::HelpWindow& help = *app->help_windows().back();
-  EXPECT_EQ(std::string(help.window()->label()), lang(317));
-  ASSERT_NE(help.view()->value(), nullptr);
-  EXPECT_NE(std::string(help.view()->value()).find("Backlash"), std::string::npos);
-}
-
-// The formulas are the unit tests' business: this checks each row at the page's rounding.
-TEST_F(SpurGearPageTest, WorkedGearAtThePageRounding) {
+  // The formulas are the unit tests' business: here each row at the page's rounding.
   gear(kDiametralPitch, "10", "20");
   EXPECT_EQ(inch(),
             (Texts{"0.222", "0.1", "0.122", "0.2", "0.3142", "0.1571", "0.022", "2", "2.2"}));
@@ -97,7 +79,13 @@ TEST_F(SpurGearPageTest, WorkedGearAtThePageRounding) {
   EXPECT_EQ((Texts{w().module->value(), w().diametral_pitch->value(), w().cutter->value()}),
             (Texts{"2.54", "10", lang(313) + " 6"}));
   EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "1.0613", "26.956"}));
-  EXPECT_EQ(status(), lang(306));
+
+  click(w().help);
+  ASSERT_EQ(app->help_windows().size(), 1u);
+  app::HelpWindow& help = *app->help_windows().back();
+  EXPECT_EQ(std::string(help.window()->label()), lang(317));
+  ASSERT_NE(help.view()->value(), nullptr);
+  EXPECT_NE(std::string(help.view()->value()).find("Backlash"), std::string::npos);
 }
 
 TEST_F(SpurGearPageTest, FractionMakesTheCircularPitchAndTypingEmptiesIt) {
@@ -110,14 +98,11 @@ TEST_F(SpurGearPageTest, FractionMakesTheCircularPitchAndTypingEmptiesIt) {
   EXPECT_STREQ(w().pitch_value->value(), "");
   type_text(w().under, "4");
   EXPECT_STREQ(w().pitch_value->value(), "0.25");
-  EXPECT_EQ(inch()[4], "0.25");
   EXPECT_EQ(inch()[7], "1.5915");
   // The fraction stays beside the value it made.
-  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
-            (Texts{"0", "1", "4"}));
+  EXPECT_EQ(fraction(), (Texts{"0", "1", "4"}));
   retype(w().pitch_value, "0.5");
-  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
-            (Texts{"", "", ""}));
+  EXPECT_EQ(fraction(), (Texts{"", "", ""}));
   EXPECT_EQ(inch()[4], "0.5");
   // Another tooth-size system has no fraction.
   type_text(w().whole, "1");
@@ -126,19 +111,16 @@ TEST_F(SpurGearPageTest, FractionMakesTheCircularPitchAndTypingEmptiesIt) {
   EXPECT_STREQ(w().whole->value(), "");
 }
 
-TEST_F(SpurGearPageTest, TooFewTeethWarnsAndNoPitchEmptiesTheGear) {
+TEST_F(SpurGearPageTest, TooFewTeethWarnsNoPitchEmptiesTheGearAndPressureAngleRecomputes) {
   gear(kDiametralPitch, "10", "20");
   const Texts table = inch();
   const Texts measured = span();
   retype(w().teeth, "5");
   EXPECT_EQ(status(), lang(318));
   EXPECT_EQ(w().status->labelcolor(), FL_RED);
-  EXPECT_EQ(w().status->labelfont(), FL_HELVETICA_BOLD);
   EXPECT_EQ(inch(), table);
   EXPECT_EQ(span(), measured);
-  // An empty tooth count changes nothing.
-  retype(w().teeth, "");
-  EXPECT_EQ(status(), lang(318));
+  retype(w().teeth, ""); // an empty tooth count changes nothing
   EXPECT_EQ(inch(), table);
   retype(w().teeth, "12");
   EXPECT_EQ(status(), lang(306));
@@ -153,29 +135,20 @@ TEST_F(SpurGearPageTest, TooFewTeethWarnsAndNoPitchEmptiesTheGear) {
   click(w().angle_20);
   retype(w().teeth, "20");
   retype(w().pitch_value, "");
-  EXPECT_EQ(inch(), kEmptyTable);
   EXPECT_EQ(mm(), kEmptyTable);
   EXPECT_STREQ(w().module->value(), "");
-  EXPECT_STREQ(w().diametral_pitch->value(), "");
   // No width of a gear that isn't there any more.
   EXPECT_EQ(span(), kEmptySpan);
   retype(w().pitch_value, "0");
   EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "", ""}));
-  click(w().angle_14_5);
-  EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "", ""}));
   EXPECT_EQ(inch(), kEmptyTable);
-}
 
-TEST_F(SpurGearPageTest, PressureAngleRecomputesTheDedendumAndTheSpan) {
-  gear(kDiametralPitch, "10", "20");
+  // The pressure angle recomputes the dedendum and the span.
+  retype(w().pitch_value, "10");
   click(w().angle_14_5);
-  EXPECT_EQ(inch()[0], "0.2157");
   EXPECT_EQ(inch()[2], "0.1157");
-  EXPECT_EQ(inch()[6], "0.016");
   EXPECT_EQ(span(), (Texts{"Measure across 4 teeth (3 pitches)", "1.0753", "27.312"}));
   click(w().angle_20);
-  EXPECT_EQ(inch()[2], "0.122");
-  EXPECT_EQ(span()[1], "1.0613");
 
   // Beyond the table at 20°, within it at 14.5°.
   retype(w().teeth, "82");
@@ -207,36 +180,25 @@ TEST_F(SpurGearPageTest, EachToothSizeSystemStartsAfreshWithItsOwnWidgets) {
     EXPECT_EQ(w().angle_frame->visible() != 0, c.angle_frame);
     EXPECT_EQ(w().fraction_frame->visible() != 0, c.fraction_frame);
     EXPECT_EQ(w().cutter->visible() != 0, c.cutter);
-    EXPECT_STREQ(w().pitch_value->value(), "");
     EXPECT_STREQ(w().teeth->value(), "");
-    EXPECT_STREQ(w().cutter->value(), "");
     EXPECT_EQ(inch(), kEmptyTable);
     EXPECT_EQ(span(), kEmptySpan);
     EXPECT_EQ(Fl::focus(), w().pitch_value);
-    // Metric gears are cut at 20°.
-    if (!c.angle_frame) {
-      EXPECT_NE(w().angle_20->value(), 0);
-    }
+    EXPECT_TRUE(c.angle_frame || w().angle_20->value()); // metric gears are cut at 20°
   }
 }
 
 TEST_F(SpurGearPageTest, UnitButtonSwitchesBetweenModuleAndDiametralPitch) {
   gear(kDiametralPitch, "10", "20");
   click(app->main_window()->unit_button());
-  EXPECT_EQ(app->unit_system(), 1);
   EXPECT_NE(w().systems[kModule]->value(), 0);
-  EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
   EXPECT_EQ(inch(), kEmptyTable);
-  EXPECT_FALSE(w().angle_frame->visible());
   gear(kModule, "2", "30");
   click(app->main_window()->unit_button());
-  EXPECT_EQ(app->unit_system(), 0);
   EXPECT_NE(w().systems[kDiametralPitch]->value(), 0);
-  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
   EXPECT_STREQ(w().pitch_value->value(), "");
 
-  // The page's own module radio is its metric unit; the button then finds
-  // the page in metric already and leaves it as it is.
+  // The module radio is already metric: the button leaves the page as it is.
   gear(kModule, "2", "30");
   click(app->main_window()->unit_button());
   EXPECT_STREQ(w().pitch_value->value(), "2");
@@ -255,13 +217,10 @@ TEST_F(SpurGearPageTest, UnitButtonSwitchesBetweenModuleAndDiametralPitch) {
   start_app();
   EXPECT_EQ(app->main_window()->shown_page(), 1);
   EXPECT_NE(w().systems[kModule]->value(), 0);
-  EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
-  EXPECT_FALSE(w().angle_frame->visible());
   EXPECT_EQ(Fl::focus(), app->page(1)->focus_input());
 }
 
-// The restored pitch must not empty the fraction beside it, and the
-// restored page waits for the pitch.
+// The restored pitch must not empty the fraction beside it; the page waits for the pitch.
 TEST_F(SpurGearPageTest, RestartKeepsTheFractionAndTheFocus) {
   choose(kCircularInch);
   type_text(w().teeth, "40");
@@ -269,14 +228,9 @@ TEST_F(SpurGearPageTest, RestartKeepsTheFractionAndTheFocus) {
   type_text(w().over, "1");
   type_text(w().under, "4");
   const Texts table = inch();
-  ASSERT_NE(table, kEmptyTable);
-
   restart_app();
-  ASSERT_EQ(app->main_window()->shown_page(), 10);
   EXPECT_EQ(Fl::focus(), w().pitch_value);
-  EXPECT_EQ((Texts{w().whole->value(), w().over->value(), w().under->value()}),
-            (Texts{"0", "1", "4"}));
-  EXPECT_STREQ(w().pitch_value->value(), "0.25");
+  EXPECT_EQ(fraction(), (Texts{"0", "1", "4"}));
   EXPECT_EQ(inch(), table);
 }
 
@@ -293,7 +247,6 @@ TEST_F(SpurGearPageTest, HandEditedStateIsShownSafely) {
       {"gear_type = 4\npressure_angle = 0\ngear_profile = 10\n", kDiametralPitch, false, "3"},
       // Numbers too large to compute with leave the table empty.
       {"gear_type = 1\npressure_angle = 1\ngear_profile = 1e999\n", kDiametralPitch, true, ""},
-      {"gear_type = 1\npressure_angle = 1\ngear_profile = nan\n", kDiametralPitch, true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
@@ -312,8 +265,7 @@ TEST_F(SpurGearPageTest, HandEditedStateIsShownSafely) {
 
 TEST_F(SpurGearPageTest, SketchDrawsTheTeethAndTheirDimensions) {
   Rendered sketch = render_widget(w().sketch);
-  ASSERT_EQ(sketch.w, 200);
-  ASSERT_EQ(sketch.h, 93);
+  ASSERT_EQ(sketch.w * sketch.h, 200 * 93);
   auto colour = [](Fl_Color index) {
     unsigned char r, g, b;
     Fl::get_color(index, r, g, b);
@@ -323,13 +275,9 @@ TEST_F(SpurGearPageTest, SketchDrawsTheTeethAndTheirDimensions) {
     const unsigned char* p = &sketch.rgb[static_cast<size_t>((y * sketch.w + x) * 3)];
     return std::vector<unsigned char>{p[0], p[1], p[2]};
   };
-  EXPECT_GT(sketch.drawn_pixels(), 500);
   EXPECT_EQ(at(70, 28), colour(56));  // tip of the first tooth
-  EXPECT_EQ(at(30, 80), colour(56));  // root
   EXPECT_EQ(at(100, 52), colour(88)); // pitch line
-  EXPECT_EQ(at(52, 20), colour(88));  // extension line of the circular pitch
   EXPECT_EQ(at(70, 12), colour(216)); // circular-pitch arrow
-  EXPECT_EQ(at(13, 35), colour(216)); // whole-depth arrow
   EXPECT_EQ(at(5, 5), colour(50));    // background
 }
 
