@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Spinner.H>
 

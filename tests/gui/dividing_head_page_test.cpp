@@ -277,11 +277,10 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
     bool confirm;
     bool in_catalogue;
   };
-  const std::vector<Case> cases = {{"11", true, false},
-                                   {"194", true, false},
-                                   {"12", true, true},
-                                   {"193", true, true},
-                                   {"150", false, false}};
+  const std::vector<Case> cases = {
+      {"11", true, false}, {"194", true, false},  {"12", true, true},
+      {"193", true, true}, {"150", false, false},
+  };
   for (const Case& c : cases) {
     const DialogScript script = new_plate(c.typed, c.confirm);
     EXPECT_EQ(script.initial_text, "12");

@@ -6,7 +6,6 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Help_View.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 

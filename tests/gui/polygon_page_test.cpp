@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>

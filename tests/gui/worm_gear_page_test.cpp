@@ -3,7 +3,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
@@ -14,7 +13,6 @@
 #include <map>
 #include <string>
 
-#include "app/checked_input.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "calc/gears/worm_extra_window.h"
