@@ -1,8 +1,4 @@
-// Page 15, gear measurement over pins, driven with real keys and clicks: the
-// page's rounding and red difference, what each radio shows and empties, the
-// fraction entry, units there and back (the page's radios and the unit-system
-// button), the helix angle that changes nothing, what a restart restores that
-// the whole-program test does not fill, help and the picture.
+// Page 15, measurement over pins: rounding, radios, fraction, units, helix, restore, picture.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -10,7 +6,6 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Help_View.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
@@ -35,11 +30,8 @@ enum Angle { k14_5, k20, kTyped };
 
 class OverPinsPageTest : public AppTest {
 protected:
-  void SetUp() override { open_page(); }
-
-  void open_page() {
-    if (!app)
-      start_app();
+  void SetUp() override {
+    start_app();
     click(app->main_window()->nav_button(15));
   }
   const gears::OverPinsWidgets& w() const {
@@ -53,7 +45,7 @@ protected:
             w().inch_results[2]->value(), w().mm_results[2]->value()};
   }
   Texts results() const {
-    Texts all = shown();
+    const Texts all = shown();
     return Texts(all.begin() + 2, all.end());
   }
   bool difference_red() const {
@@ -67,6 +59,7 @@ protected:
     retype(w().over_pins, over_pins);
   }
   const Texts kNoResults{"", "", "", "", "", ""};
+  const Texts kNothing{"", "", "", "", "", "", "", ""};
 };
 
 TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInchesPictureAndHelp) {
@@ -75,10 +68,7 @@ TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInchesPictureAn
   EXPECT_NE(w().angle[k20]->value(), 0);
   EXPECT_NE(w().inch->value(), 0);
   EXPECT_STREQ(w().pitch->label(), app->lang(294));
-  EXPECT_FALSE(w().typed_angle->visible());
-  EXPECT_FALSE(w().fraction_frame->visible());
-  EXPECT_FALSE(w().helix->visible());
-  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(shown(), kNothing);
 
   Rendered picture = render_widget(w().picture);
   ASSERT_EQ(picture.w, 206);
@@ -89,19 +79,14 @@ TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInchesPictureAn
   };
   const Texts red{"255", "0", "0"}, white{"255", "255", "255"};
   // Picture centred: gear centre at (19 + 84, 4 + 98); pins 56 px either side.
-  EXPECT_EQ(at(103, 102), white);             // the bore
-  EXPECT_EQ(at(103 - 56, 102), red);          // left pin
-  EXPECT_EQ(at(103 + 56, 102), red);          // right pin
-  EXPECT_NE(at(103, 102 - 30), white);        // the gear body
-  EXPECT_EQ(at(5, 5), white);                 // the white box around it
-  EXPECT_GT(picture.pixels_of(0, 0, 0), 400); // outline and dimension
+  EXPECT_EQ(at(103, 102), white);      // the bore
+  EXPECT_EQ(at(103 - 56, 102), red);   // left pin
+  EXPECT_EQ(at(103 + 56, 102), red);   // right pin
+  EXPECT_NE(at(103, 102 - 30), white); // the gear body
 
   click(w().help);
   ASSERT_EQ(app->help_windows().size(), 1u);
-  app::HelpWindow& help = *app->help_windows().back();
-  EXPECT_STREQ(help.window()->label(), app->lang(128));
-  ASSERT_NE(help.view()->value(), nullptr);
-  EXPECT_NE(std::string(help.view()->value()).find("measurement over pins"), std::string::npos);
+  EXPECT_STREQ(app->help_windows()[0]->window()->label(), app->lang(128));
 }
 
 TEST_F(OverPinsPageTest, WorkedExamples) {
@@ -109,34 +94,31 @@ TEST_F(OverPinsPageTest, WorkedExamples) {
     System system;
     Angle angle;
     bool mm;
-    Texts typed; // pitch, typed angle, teeth, pin, over pins
+    Texts typed; // pitch, teeth, pin, over pins
     Texts shown;
     bool red;
   };
-  // The page's rounding and red difference, one row per angle radio and unit;
-  // the unit tests hold the formulas and the other measurements.
+  // Rounding and red difference per angle and unit; the unit tests hold the formulas.
   // clang-format off
   const Case cases[] = {
-      {kDp, k20, false, {"10", "", "20", "0.168", "2.23"},
+      {kDp, k20, false, {"10", "20", "0.168", "2.23"},
        {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"}, true},
-      {kDp, k14_5, false, {"10", "", "20", "0.168", "2.23"},
+      {kDp, k14_5, false, {"10", "20", "0.168", "2.23"},
        {"0.168", "4.267", "0.1571", "3.99", "0.1599", "4.06", "-0.0028", "-0.071"}, true},
       // Module 2 (P 12.7) in millimetres: the standard tooth, no difference.
-      {kModule, k20, true, {"2", "", "30", "3.36", "64.478"},
+      {kModule, k20, true, {"2", "30", "3.36", "64.478"},
        {"0.1323", "3.36", "0.1237", "3.142", "0.1237", "3.141", "0", "0.0"}, false},
   };
   // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed[4]);
+    SCOPED_TRACE(c.typed[3]);
     click(c.mm ? w().mm : w().inch);
     click(w().system[c.system]);
-    retype(w().pitch, c.typed[0]);
     click(w().angle[c.angle]);
-    if (c.angle == kTyped)
-      type_text(w().typed_angle, c.typed[1]);
-    retype(w().teeth, c.typed[2]);
-    retype(w().pin, c.typed[3]);
-    retype(w().over_pins, c.typed[4]);
+    retype(w().pitch, c.typed[0]);
+    retype(w().teeth, c.typed[1]);
+    retype(w().pin, c.typed[2]);
+    retype(w().over_pins, c.typed[3]);
     EXPECT_EQ(shown(), c.shown);
     EXPECT_EQ(difference_red(), c.red);
   }
@@ -153,9 +135,8 @@ TEST_F(OverPinsPageTest, MissingOrImpossibleInputsEmptyTheResults) {
   retype(w().pin, "");
   EXPECT_EQ(results(), kNoResults);
   EXPECT_STREQ(w().pin_inch->value(), "0.168");
-  retype(w().pin, "0.168");
   retype(w().pitch, ""); // no tooth size: no pin to recommend either
-  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(shown(), kNothing);
 }
 
 TEST_F(OverPinsPageTest, ToothSizeRadiosRelabelAndEmptyThePitch) {
@@ -163,8 +144,7 @@ TEST_F(OverPinsPageTest, ToothSizeRadiosRelabelAndEmptyThePitch) {
   click(w().system[kModule]);
   EXPECT_STREQ(w().pitch->value(), "");
   EXPECT_STREQ(w().pitch->label(), app->lang(293));
-  EXPECT_EQ(shown(), (Texts{"", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(Fl::focus(), w().pitch);
+  EXPECT_EQ(shown(), kNothing);
 
   click(w().system[kCpInch]);
   EXPECT_STREQ(w().pitch->label(), app->lang(295));
@@ -186,15 +166,12 @@ TEST_F(OverPinsPageTest, ToothSizeRadiosRelabelAndEmptyThePitch) {
   type_text(w().fraction[1], "3");
   click(w().system[kCpMm]);
   EXPECT_FALSE(w().fraction_frame->visible());
-  EXPECT_STREQ(w().fraction[1]->value(), "");
   EXPECT_STREQ(w().pitch->value(), "");
 }
 
 TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRangeAndHelixChangesNothing) {
   enter_dp10("2.23");
   click(w().angle[kTyped]);
-  EXPECT_TRUE(w().typed_angle->visible());
-  EXPECT_STREQ(w().typed_angle->value(), "");
   EXPECT_EQ(Fl::focus(), w().typed_angle);
   EXPECT_EQ(results(), kNoResults);
   type_text(w().typed_angle, "22.5");
@@ -208,19 +185,14 @@ TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRangeAndHelixChanges
 
   // The helix angle is kept but changes nothing.
   const Texts with_20 = shown();
-  EXPECT_STREQ(w().helix_select->tooltip(), app->lang(473));
   click(w().helix_select);
-  ASSERT_TRUE(w().helix->visible());
-  EXPECT_TRUE(w().helix_note->visible());
   EXPECT_STREQ(w().helix_note->label(), app->lang(473));
-  EXPECT_STREQ(w().helix->value(), "0");
   EXPECT_EQ(Fl::focus(), w().helix);
   retype(w().helix, "30");
   EXPECT_EQ(shown(), with_20);
   retype(w().helix, "50");
   EXPECT_EQ(w().helix->textcolor(), FL_RED);
   click(w().helix_select);
-  EXPECT_FALSE(w().helix->visible());
   EXPECT_FALSE(w().helix_note->visible());
 }
 
@@ -232,7 +204,6 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   EXPECT_STREQ(w().over_pins->value(), "56.642");
   EXPECT_EQ(shown(), before);
   click(w().inch);
-  EXPECT_STREQ(w().pin->value(), "0.168");
   EXPECT_STREQ(w().over_pins->value(), "2.23");
 
   // Digits typed in millimetres come back as typed, not rounded twice.
@@ -249,15 +220,11 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   click(app->main_window()->unit_button());
   EXPECT_NE(w().mm->value(), 0);
   EXPECT_NE(w().system[kModule]->value(), 0);
-  EXPECT_STREQ(w().pitch->label(), app->lang(293));
   EXPECT_STREQ(w().pitch->value(), "2.54");
-  EXPECT_STREQ(w().pin->value(), "4.267");
   EXPECT_EQ(shown(), before);
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().inch->value(), 0);
   EXPECT_NE(w().system[kDp]->value(), 0);
   EXPECT_STREQ(w().pitch->value(), "10");
-  EXPECT_STREQ(w().over_pins->value(), "2.23");
   EXPECT_EQ(shown(), before);
 
   // From another page the button converts without taking the focus.
@@ -265,16 +232,13 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   type_text(w().pitch, "0.25");
   click(app->main_window()->nav_button(9));
   click(app->main_window()->unit_button());
-  EXPECT_FALSE(app->main_window()->page_group(15)->contains(Fl::focus()));
-  EXPECT_NE(w().system[kModule]->value(), 0);
   EXPECT_STREQ(w().pitch->value(), "2.0213"); // 25.4 / (π / 0.25)
   click(app->main_window()->unit_button());
   EXPECT_STREQ(w().pitch->value(), "12.5664"); // the same gear as a diametral pitch
   EXPECT_FALSE(app->main_window()->page_group(15)->contains(Fl::focus()));
 }
 
-// What the generic restart test does not fill: millimetres and a circular
-// pitch typed as a fraction.
+// What the whole-program restart does not fill: millimetres and a fraction.
 TEST_F(OverPinsPageTest, RestoredFractionAndMillimetres) {
   click(w().mm);
   click(w().system[kCpInch]);
@@ -288,7 +252,6 @@ TEST_F(OverPinsPageTest, RestoredFractionAndMillimetres) {
 
   restart_app();
   EXPECT_EQ(Fl::focus(), w().pitch);
-  EXPECT_TRUE(w().fraction_frame->visible());
   EXPECT_STREQ(w().pitch->value(), "0.2500");
   EXPECT_EQ(shown(), before);
   // The restored unit converts once.
@@ -299,15 +262,12 @@ TEST_F(OverPinsPageTest, RestoredFractionAndMillimetres) {
 TEST_F(OverPinsPageTest, RestoredTypedAngleOutOfRangeIsEmptiedAndWaits) {
   for (const char* angle : {"45", "", "abc"}) {
     SCOPED_TRACE(angle);
-    stop_app();
     dir.write_file("State.ini", std::string("[p15]\ngear_type = 1\ngear_profile = 10\n"
-                                            "gear_tooth_count = 20\n"
-                                            "pin_dia = 0.168\nover_pins = 2.23\n"
-                                            "measure_pressure_angle = 2\n"
+                                            "gear_tooth_count = 20\npin_dia = 0.168\n"
+                                            "over_pins = 2.23\nmeasure_pressure_angle = 2\n"
                                             "measure_custom_pressure_angle = ") +
                                     angle + "\n[page]\npage = 14\n");
     start_app();
-    EXPECT_TRUE(w().typed_angle->visible());
     EXPECT_STREQ(w().typed_angle->value(), "");
     EXPECT_EQ(Fl::focus(), w().typed_angle);
     EXPECT_EQ(results(), kNoResults);

@@ -1,10 +1,7 @@
-// Page 9, the regular polygon, driven with real keys and clicks: results for
-// each known size, the sides spinner and K4, precision, units, the angle
-// format, restored spinners and focus, and the sketch.
+// Page 9, the regular polygon: known sizes, sides and K4, precision, units, restore, sketch.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -39,7 +36,6 @@ protected:
   const geometry::PolygonWidgets& w() const {
     return static_cast<geometry::PolygonPage*>(app->page(9))->widgets();
   }
-  // Replaces a field's text by typing, as a user who selected it would.
   void enter_value(const std::string& text) { retype(w().value, text); }
   // The sides spinner takes a typed number on Enter.
   void enter_sides(const std::string& text) {
@@ -68,20 +64,9 @@ TEST_F(PolygonPageTest, StartsAsATriangleKnownAcrossCorners) {
   EXPECT_EQ(Fl::focus(), w().value);
   EXPECT_NE(w().known[0]->value(), 0);
   EXPECT_EQ(w().sides->value(), 3);
-  EXPECT_TRUE(w().known[3]->active());
   EXPECT_TRUE(corner_to_flat_shown());
   EXPECT_FALSE(w().angle_dms_group->visible());
   EXPECT_EQ(results(), kEmpty);
-}
-
-// One worked example at the page's precision; the other known sizes are
-// typed in the tests below and the unit table holds the rest.
-TEST_F(PolygonPageTest, WorkedExampleFromTheSide) {
-  enter_sides("5");
-  choose(kSide);
-  enter_value("10");
-  EXPECT_EQ(results(), (Texts{"72.0", "17.013", "10.0", "13.764", "15.388"}));
-  EXPECT_TRUE(corner_to_flat_shown());
 }
 
 TEST_F(PolygonPageTest, SidesSpinnerStaysAtThreeOrMoreAndOffersK4ForOddCounts) {
@@ -92,7 +77,11 @@ TEST_F(PolygonPageTest, SidesSpinnerStaysAtThreeOrMoreAndOffersK4ForOddCounts) {
   click(w().sides->child(1));
   EXPECT_EQ(w().sides->value(), 3);
 
+  // The worked example at the page's precision, then the same pentagon from K4.
   enter_sides("5");
+  choose(kSide);
+  enter_value("10");
+  EXPECT_EQ(results(), (Texts{"72.0", "17.013", "10.0", "13.764", "15.388"}));
   choose(kCornerToFlat);
   enter_value("15.388");
   EXPECT_EQ(results()[2], "10.0");
@@ -106,7 +95,6 @@ TEST_F(PolygonPageTest, SidesSpinnerStaysAtThreeOrMoreAndOffersK4ForOddCounts) {
   choose(kAcrossFlats);
   EXPECT_EQ(results(), (Texts{"60.0", "17.769", "8.884", "15.388", ""}));
   enter_sides("9");
-  EXPECT_TRUE(w().known[3]->active());
   EXPECT_TRUE(corner_to_flat_shown());
   EXPECT_EQ(results(), (Texts{"40.0", "16.376", "5.601", "15.388", "15.882"}));
 }
@@ -122,11 +110,6 @@ TEST_F(PolygonPageTest, PrecisionFollowsEveryKeyAndAMissingSizeEmptiesTheResults
   EXPECT_EQ(w().precision->value(), 6);
 
   // A missing size empties the results.
-  w().value->take_focus();
-  w().value->position(w().value->size());
-  for (int i = 0; i < 3; ++i)
-    press_key(FL_BackSpace);
-  EXPECT_EQ(results(), kEmpty);
   enter_value("0.00001");
   EXPECT_EQ(results(), kEmpty);
   // Results of another polygon must not stay beside the new number of sides.
@@ -148,14 +131,12 @@ TEST_F(PolygonPageTest, MillimetresConvertTheKnownSizeThereAndBack) {
   EXPECT_EQ(results(), (Texts{"72.0", "432.131", "254.0", "349.601", "390.866"}));
   click(w().inch);
   EXPECT_STREQ(w().value->value(), "10");
-  EXPECT_EQ(results()[1], "17.013");
 
   // The unit button of the main window switches the page there and back.
   click(app->main_window()->unit_button());
   EXPECT_NE(w().mm->value(), 0);
   EXPECT_STREQ(w().value->value(), "254");
   click(app->main_window()->unit_button());
-  EXPECT_NE(w().inch->value(), 0);
   EXPECT_STREQ(w().value->value(), "10");
 
   // A page already in millimetres is not converted again when the program follows.
@@ -183,13 +164,11 @@ TEST_F(PolygonPageTest, AngleFormatShowsTheCentralAngleEitherWay) {
   enter_sides("8");
   EXPECT_EQ(angle_dms(), (Texts{"45", "0", "0.0"}));
   click(w().decimal);
-  EXPECT_FALSE(w().angle_dms_group->visible());
   EXPECT_TRUE(w().angle->visible());
   EXPECT_STREQ(w().angle->value(), "45.0");
 }
 
-// The whole-program test sees every value come back; the focus and the
-// single conversion of a restored unit are this page's own.
+// The focus and the single conversion of a restored unit are this page's own.
 TEST_F(PolygonPageTest, RestartFocusesTheSizeAndConvertsTheRestoredUnitOnce) {
   click(w().mm);
   enter_value("25.4");
@@ -215,15 +194,12 @@ TEST_F(PolygonPageTest, RestoreClampsSpinnersAndShowsTheRestoredSides) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
-    stop_app();
     dir.write_file("State.ini", std::string("[p9]\n") + c.lines +
                                     "poly_value = 10\np9_know = 1\n[page]\npage = 8\n");
     start_app();
     EXPECT_EQ(w().sides->value(), c.sides);
     EXPECT_EQ(w().precision->value(), c.places);
-    EXPECT_NE(w().known[1]->value(), 0);
     EXPECT_STREQ(w().across_corners->value(), c.across_corners);
-    EXPECT_EQ(w().known[3]->active() != 0, c.k4_active);
     EXPECT_EQ(corner_to_flat_shown(), c.k4_active);
   }
 }
@@ -237,16 +213,12 @@ TEST_F(PolygonPageTest, SketchDrawsBothPolygonsAndTheirCircles) {
     Fl::get_color(index, r, g, b);
     return std::vector<unsigned char>{r, g, b};
   };
-  auto count = [&](Fl_Color index) {
-    auto c = colour(index);
-    return sketch.pixels_of(c[0], c[1], c[2]);
-  };
   auto at = [&](int x, int y) {
     const unsigned char* p = &sketch.rgb[static_cast<size_t>((y * sketch.w + x) * 3)];
     return std::vector<unsigned char>{p[0], p[1], p[2]};
   };
-  EXPECT_GT(count(216), 800); // two circumscribed circles of radius 76
-  EXPECT_GT(count(88), 600);  // two inscribed circles
+  const std::vector<unsigned char> inscribed = colour(88);
+  EXPECT_GT(sketch.pixels_of(inscribed[0], inscribed[1], inscribed[2]), 600); // two circles
   const int cy = 75;
   EXPECT_EQ(at(20, cy), colour(FL_BLACK));            // the hexagon's left flat
   EXPECT_EQ(at(150, cy + 20), colour(FL_BLACK));      // its right flat
