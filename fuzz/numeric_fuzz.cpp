@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "fuzz_support.h"
@@ -50,6 +52,40 @@ void check_filter(int kind, const std::string& text, int caret) {
                  std::to_string(twice.caret) + ": " + where);
 }
 
+bool decimal_kind(int kind) {
+  return kind == numeric::kUnsignedDecimal || kind == numeric::kSignedDecimal ||
+         kind == numeric::kFilteredDecimal;
+}
+
+std::string commas_as_points(std::string text) {
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
+}
+
+// A comma in a decimal field is a point, typed or pasted; a pasted text goes
+// in as the number it reads as, or not at all.
+void check_comma_and_paste(int kind, const std::string& text, int caret) {
+  const std::string where = "kind " + std::to_string(kind) + ", text '" + text + "'";
+  if (decimal_kind(kind)) {
+    const FilteredText as_typed = numeric::filter_input(kind, text, caret);
+    const FilteredText with_points = numeric::filter_input(kind, commas_as_points(text), caret);
+    FUZZ_CHECK(as_typed.text == with_points.text && as_typed.caret == with_points.caret,
+               "a comma filtered unlike a point: " + where);
+  }
+  const std::optional<std::string> pasted = numeric::read_pasted_number(kind, text);
+  if (!pasted)
+    return;
+  FUZZ_CHECK(numeric::filter_input(kind, *pasted, 0).text == *pasted,
+             "a pasted number the filter changes: " + where);
+  FUZZ_CHECK(
+      std::count(text.begin(), text.end(), ',') + std::count(text.begin(), text.end(), '.') <= 1,
+      "two separators pasted as one number: " + where);
+  const double want = std::strtod(commas_as_points(text).c_str(), nullptr);
+  const double got = numeric::read_double(*pasted);
+  FUZZ_CHECK(got == want || (std::isnan(got) && std::isnan(want)),
+             "pasted '" + *pasted + "' is another number: " + where);
+}
+
 // format_fixed shows the value to `precision` decimals; the trimming may move
 // it by less than 0.0001 (a run of four nines or zeros).
 void check_fixed(int precision, double value) {
@@ -88,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every kind, the unknown ones too (they filter as unsigned integers).
   static constexpr int kKinds[] = {0, 1, 2, 4, 8, 3, -1};
   check_filter(kKinds[pick % std::size(kKinds)], text, caret);
+  check_comma_and_paste(kKinds[pick % std::size(kKinds)], text, caret);
   const numeric::RangeRule& rule = numeric::kRangeRules[pick % numeric::kRangeRules.size()];
   const FilteredText field = numeric::filter_input(rule.kind, text, caret);
   check_filter(rule.kind, text, caret);

@@ -12,23 +12,30 @@
 namespace app {
 
 CheckedInput::CheckedInput(int x, int y, int w, int h, const char* label)
-    : Fl_Input(x, y, w, h, label) {}
+    : NumberInput(x, y, w, h, label) {}
 
 int CheckedInput::handle(int event) {
   if (event == FL_HIDE) {
     // The toolkit calls back on hiding while Fl::event() still names the
     // click that caused it; the callback asks this flag instead.
     hiding_ = true;
-    int handled = Fl_Input::handle(event);
+    int handled = NumberInput::handle(event);
     hiding_ = false;
     return handled;
   }
-  int handled = Fl_Input::handle(event);
-  if (event == FL_PASTE && normalise_next_paste_) {
-    normalise_next_paste_ = false;
-    value(numeric::normalise_unsigned_text(value()).c_str());
-  }
-  return handled;
+  return NumberInput::handle(event);
+}
+
+int CheckedInput::number_kind() const {
+  return range() ? range()->rule.kind : NumberInput::number_kind();
+}
+
+void CheckedInput::insert_pasted(const std::string& number) {
+  const bool normalise = normalise_next_paste_;
+  normalise_next_paste_ = false;
+  pasting_ = true;
+  NumberInput::insert_pasted(normalise ? numeric::normalise_unsigned_text(number) : number);
+  pasting_ = false;
 }
 
 CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int h,
@@ -91,7 +98,7 @@ void check_input_callback(Fl_Widget* widget, void* data) {
   std::string text = field->value();
   int caret = field->position();
   bool in_range = true;
-  if (Fl::event() == FL_KEYDOWN) {
+  if (Fl::event() == FL_KEYDOWN || (checked && checked->pasting())) {
     range.app->range_message_pending = true;
     numeric::FilteredText filtered = numeric::filter_input(range.rule.kind, text, caret);
     text = filtered.text;

@@ -4,9 +4,10 @@
 // red field shows the accepted range once per burst of typing.
 #pragma once
 
-#include <FL/Fl_Input.H>
+#include "app/number_input.h"
 
 #include <functional>
+#include <string>
 
 #include "numeric/input_rules.h"
 
@@ -27,21 +28,28 @@ struct InputRange {
   App* app = nullptr;
 };
 
-/// The input widget of a checked field. It only adds what the edit popup
-/// needs: an integer field rewrites a pasted text as a plain whole number.
-class CheckedInput : public Fl_Input {
+/// The input widget of a checked field: a number field whose kind is its
+/// record's, and whose pasted numbers are filtered and checked like typing.
+class CheckedInput : public NumberInput {
 public:
   CheckedInput(int x, int y, int w, int h, const char* label = nullptr);
   int handle(int event) override;
-  /// The next paste into an integer field is normalised ("12abc" -> "12").
+  /// The next paste into an integer field is normalised ("0012" -> "12").
   void normalise_next_paste() { normalise_next_paste_ = true; }
   InputRange* range() const { return static_cast<InputRange*>(user_data()); }
   /// True while the field handles its own hiding (its page or window goes away).
   bool hiding() const { return hiding_; }
+  /// True while a pasted number goes in.
+  bool pasting() const { return pasting_; }
+
+protected:
+  int number_kind() const override;
+  void insert_pasted(const std::string& number) override;
 
 private:
   bool normalise_next_paste_ = false;
   bool hiding_ = false;
+  bool pasting_ = false;
 };
 
 /// Builds a checked field on record `record` (0-55) inside the open group:

@@ -1,6 +1,7 @@
 #include "numeric/input_rules.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "numeric/number_text.h"
@@ -126,6 +127,8 @@ void refuse_extra_points(FilteredText& field) {
   }
 }
 
+bool is_separator(char c) { return c == '.' || c == ','; }
+
 std::string format_g(double value) { return numeric::printf_text("%g", value); }
 
 } // namespace
@@ -141,7 +144,11 @@ FilteredText filter_input(int kind, const std::string& text, int caret) {
   // characters before it are gone: a letter typed in front of "-5" must not
   // take the minus sign with it.
   for (int i = 0; i < length; ++i) {
-    const char c = text[static_cast<std::size_t>(i)];
+    char c = text[static_cast<std::size_t>(i)];
+    // A comma is a decimal point typed by habit (and the German keypad's
+    // decimal key): it becomes the program's one separator, never dropped.
+    if (accept.point && c == ',')
+      c = '.';
     const bool keep = is_digit(c) || (accept.point && c == '.') ||
                       (accept.sign && field.text.empty() && is_sign(c));
     if (keep)
@@ -156,6 +163,31 @@ FilteredText filter_input(int kind, const std::string& text, int caret) {
   }
   field.caret = std::clamp(field.caret, 0, static_cast<int>(field.text.size()));
   return field;
+}
+
+std::optional<std::string> read_pasted_number(int kind, const std::string& text) {
+  const Accepts accept = accepts(kind);
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
+    ++begin;
+  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
+    --end;
+  const std::string number = text.substr(begin, end - begin);
+  std::size_t digits = 0, separators = 0;
+  for (std::size_t i = 0; i < number.size(); ++i) {
+    const char c = number[i];
+    if (is_digit(c))
+      ++digits;
+    else if (is_separator(c) && accept.point)
+      ++separators;
+    else if (!(i == 0 && is_sign(c) && accept.sign))
+      return std::nullopt;
+  }
+  // "1,234.5" and "1.234,5" are one number only to a reader who knows which
+  // mark groups thousands; guessing would give a number off by a factor 1000.
+  if (digits == 0 || separators > 1)
+    return std::nullopt;
+  return filter_input(kind, number, static_cast<int>(number.size())).text;
 }
 
 bool out_of_range(const RangeRule& rule, const std::string& text) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace numeric {
@@ -31,9 +32,16 @@ struct FilteredText {
 
 /// The filter run after each key press in a field of `kind`:
 /// kind 0 keeps digits only; kinds 2 and 4 keep digits and one '.', kind 4
-/// also a leading sign; a leading '.' becomes "0."; a second point is
-/// refused. The caret follows the characters it stood between.
+/// also a leading sign; a comma counts as a point there; a leading '.'
+/// becomes "0."; a second point is refused. The caret follows the
+/// characters it stood between.
 FilteredText filter_input(int kind, const std::string& text, int caret);
+
+/// A pasted text as the field shows it ("12,5" -> "12.5" in a decimal
+/// field), or nothing when it is not one number of the kind: blanks round it
+/// are dropped, anything else that doesn't belong to a number refuses the
+/// whole text, and so do two separators ("1,234.5", "1.234,5").
+std::optional<std::string> read_pasted_number(int kind, const std::string& text);
 
 /// Whether `text` lies outside the rule's range (never, without a range).
 /// Integers are read with read_long, decimals with read_double.

@@ -7,6 +7,7 @@
 #include <FL/Fl_Group.H>
 
 #include <memory>
+#include <tuple>
 
 #include <FL/Fl_Button.H>
 
@@ -53,16 +54,46 @@ TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
     const char* shown;
   };
   const Case cases[] = {
-      {2, ".", "0."},    {2, ".5", "0.5"},     {2, "1.2.5", "1.25"}, {2, "1.25.", "1.25"},
-      {2, "-", ""},      {2, "-3", "3"},       {2, "12e3", "123"},   {36, "-", "-"},
-      {36, "-5", "-5"},  {36, "+2.5", "+2.5"}, {36, "5-", "5"},      {17, "1x2", "12"},
-      {17, "4.5", "45"}, {2, "abc", ""},
+      {2, ".", "0."},       {2, ".5", "0.5"},     {2, "1.2.5", "1.25"}, {2, "1.25.", "1.25"},
+      {2, "-", ""},         {2, "-3", "3"},       {2, "12e3", "123"},   {36, "-", "-"},
+      {36, "-5", "-5"},     {36, "+2.5", "+2.5"}, {36, "5-", "5"},      {17, "1x2", "12"},
+      {17, "4.5", "45"},    {2, "abc", ""},       {2, "12,5", "12.5"},  {2, "1,2,5", "1.25"},
+      {36, "-0,5", "-0.5"}, {17, "4,5", "45"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     app::CheckedInput* input = field(c.record);
     type_text(input, c.typed);
     EXPECT_STREQ(input->value(), c.shown);
+  }
+}
+
+TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
+  // The plain number fields (target ratio, pitches, shaft angle) read a comma alike.
+  group = app->main_window()->page_group(1);
+  group->begin();
+  auto* plain = new app::NumberInput(400, 10, 100, 25);
+  group->end();
+  type_text(plain, "3,5");
+  EXPECT_STREQ(plain->value(), "3.5");
+  paste_text(plain, "1.234,5");
+  EXPECT_STREQ(plain->value(), "3.5");
+  paste_text(plain, "25");
+  EXPECT_STREQ(plain->value(), "3.525");
+  const std::tuple<int, const char*, const char*, int> cases[] = {
+      {2, "12,5", "12.5", 1}, {2, " 7,25\n", "7.25", 1}, {36, "-0,5", "-0.5", 1},
+      {2, "1,234.5", "", 0},  {2, "1.234,5", "", 0},     {2, "2 mm", "", 0},
+      {17, "12,5", "", 0},    {17, "51", "51", 0},
+  };
+  for (const auto& [record, pasted, shown, page_calls] : cases) {
+    SCOPED_TRACE(pasted);
+    app::CheckedInput* input = field(record);
+    valid_calls = invalid_calls = 0;
+    paste_text(input, pasted);
+    EXPECT_STREQ(input->value(), shown);
+    EXPECT_EQ(valid_calls, page_calls);
+    // A pasted value is checked like a typed one: 51 holes are too many.
+    EXPECT_EQ(input->textcolor(), record == 17 && *shown ? FL_RED : FL_BLACK);
   }
 }
 

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/number_input.h"
 #include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/field_io.h"
@@ -60,7 +61,7 @@ Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
 }
 
 Fl_Input* entry(int x, int y, int w, int type, const char* label) {
-  auto* field = new Fl_Input(x, y, w, 25);
+  auto* field = new app::NumberInput(x, y, w, 25);
   field->type(type);
   field->box(FL_GTK_DOWN_BOX);
   field->copy_label(label);

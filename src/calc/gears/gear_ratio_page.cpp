@@ -6,7 +6,6 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Round_Button.H>
@@ -16,6 +15,7 @@
 #include <new>
 #include <vector>
 
+#include "app/number_input.h"
 #include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/main_window.h"
@@ -111,7 +111,7 @@ void GearRatioPage::build_limit_and_target() {
   limit->end();
 
   Fl_Group* ratio = app::framed_group(186, 246, 612, 50, app_.lang(427));
-  w_.target = input<Fl_Float_Input>(437, 261, 124, 25, app_.lang(430));
+  w_.target = input<app::NumberInput>(437, 261, 124, 25, app_.lang(430));
   w_.target->when(FL_WHEN_CHANGED);
   w_.target->callback(call<&GearRatioPage::target_changed>, this);
   text_box(566, 261, 150, 25, app_.lang(434), FL_ALIGN_LEFT);
@@ -141,7 +141,7 @@ void GearRatioPage::build_tolerance() {
     w_.mode[i]->copy_label(app_.lang(420 + static_cast<int>(i)));
   }
   w_.mode[0]->setonly();
-  w_.tolerance = input<Fl_Float_Input>(515, 436, 105, 25, app_.lang(423));
+  w_.tolerance = input<app::NumberInput>(515, 436, 105, 25, app_.lang(423));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
   // Checked when the user is done with it, so that "0.5" can be typed.

@@ -13,7 +13,6 @@
 
 class Fl_Box;
 class Fl_Button;
-class Fl_Float_Input;
 class Fl_Group;
 class Fl_Int_Input;
 class Fl_Round_Button;
@@ -27,11 +26,11 @@ class WaitNotice;
 struct GearRatioWidgets {
   Fl_Box* explanation = nullptr;
   Fl_Int_Input* results_limit = nullptr;
-  Fl_Float_Input* target = nullptr;
+  Fl_Input* target = nullptr;
   Fl_Int_Input* lowest = nullptr;
   Fl_Int_Input* highest = nullptr;
   std::array<Fl_Round_Button*, 3> mode{}; ///< both sides, above, below
-  Fl_Float_Input* tolerance = nullptr;
+  Fl_Input* tolerance = nullptr;
   Fl_Button* calculate = nullptr;
   Fl_Button* help = nullptr;
 };

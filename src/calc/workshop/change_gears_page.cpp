@@ -7,7 +7,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Browser.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -17,6 +16,7 @@
 #include <cstdio>
 #include <new>
 
+#include "app/number_input.h"
 #include "app/page_widgets.h"
 #include "app/app.h"
 #include "app/main_window.h"
@@ -47,8 +47,8 @@ constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
 
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 
-Fl_Float_Input* pitch_input(int x, int y) {
-  auto* field = new Fl_Float_Input(x, y, 60, 25);
+Fl_Input* pitch_input(int x, int y) {
+  auto* field = new app::NumberInput(x, y, 60, 25);
   field->box(FL_GTK_DOWN_BOX);
   return field;
 }
@@ -138,7 +138,7 @@ void ChangeGearsPage::build_inputs() {
   w_.lead_screw = pitch_input(561, 214);
   w_.lead_screw_caption =
       app::wrapped_text(626, 214, 180, 25, app_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
-  for (Fl_Float_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
+  for (Fl_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
     pitch->when(FL_WHEN_CHANGED);
     pitch->callback(call<&ChangeGearsPage::recheck>, this);
   }

@@ -16,7 +16,6 @@
 
 class Fl_Box;
 class Fl_Button;
-class Fl_Float_Input;
 class Fl_Group;
 class Fl_Output;
 class Fl_Round_Button;
@@ -31,11 +30,11 @@ struct ChangeGearsWidgets {
   Fl_Box* explanation = nullptr;
   Fl_Group* mode_group = nullptr;
   std::array<Fl_Round_Button*, 4> mode{}; ///< by mode index 0-3
-  Fl_Float_Input* pitch_to_make = nullptr;
+  Fl_Input* pitch_to_make = nullptr;
   Fl_Box* pitch_caption = nullptr;
-  Fl_Float_Input* lead_screw = nullptr;
+  Fl_Input* lead_screw = nullptr;
   Fl_Box* lead_screw_caption = nullptr;
-  Fl_Float_Input* error = nullptr;
+  Fl_Input* error = nullptr;
   Fl_Button* gear_set = nullptr;
   Fl_Button* calculate = nullptr;
   Fl_Button* help = nullptr;

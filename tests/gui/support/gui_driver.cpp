@@ -44,6 +44,12 @@ void retype(Fl_Input_* field, const std::string& text) {
     type_text(field, text);
 }
 
+void paste_text(Fl_Widget* field, const std::string& text) {
+  field->take_focus();
+  Fl::copy(text.data(), static_cast<int>(text.size()), 1);
+  Fl::paste(*field, 1);
+}
+
 void press_key(int keysym) {
   Fl_Widget* focus = Fl::focus();
   send_key(focus ? focus->top_window() : nullptr, keysym, '\0');

@@ -15,6 +15,8 @@ void type_text(Fl_Widget* field, const std::string& text);
 /// Selects the field's whole text and types `text` over it, as a user
 /// replacing a value does; an empty `text` deletes the selection.
 void retype(Fl_Input_* field, const std::string& text);
+/// Puts `text` on the clipboard and pastes it into `field`, as Ctrl+V does.
+void paste_text(Fl_Widget* field, const std::string& text);
 /// Presses one key (an FLTK key symbol such as FL_BackSpace) on the focus.
 void press_key(int keysym);
 /// Left-click (or `button`) in the middle of `widget`.

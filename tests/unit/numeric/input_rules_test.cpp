@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -51,6 +53,13 @@ TEST(FilterInput, KeepsOnlyWhatTheKindAccepts) {
       {2, "1.a5", 3, "1.5", 2},
       {2, "1.5a", 4, "1.5", 3},
       {2, "", 0, "", 0},
+      // A comma is the decimal point, under the same one-point rule.
+      {2, "12,", 3, "12.", 3},
+      {2, ",", 1, "0.", 2},
+      {2, "1.2,", 4, "1.2", 3},
+      {2, "1,2,5", 4, "1.25", 3},
+      {4, "-3,5", 3, "-3.5", 3},
+      {0, "12,", 3, "12", 2},
       // Signed decimals: a sign is kept in front only.
       {4, "-", 1, "-", 1},
       {4, "-5", 2, "-5", 2},
@@ -82,6 +91,20 @@ TEST(FilterInput, KeepsOnlyWhatTheKindAccepts) {
     const numeric::FilteredText got = filter_input(c.kind, c.text, c.caret);
     EXPECT_EQ(got.text, c.want_text);
     EXPECT_EQ(got.caret, c.want_caret);
+  }
+}
+
+TEST(ReadPastedNumber, OneNumberOrNothing) {
+  const std::vector<std::tuple<int, std::string, std::optional<std::string>>> cases = {
+      {2, "12,5", "12.5"},  {2, " 12.5\n", "12.5"}, {2, ",5", "0.5"},   {4, "-0,25", "-0.25"},
+      {2, "7", "7"},        {0, "42", "42"},        {2, "1,234.5", {}}, {2, "1.234,5", {}},
+      {2, "1,234,567", {}}, {2, "1 234,5", {}},     {2, "1e5", {}},     {2, "-5", {}},
+      {2, "12mm", {}},      {2, ",", {}},           {2, "", {}},        {0, "12,5", {}},
+      {0, "1.5", {}},       {4, "5-", {}},
+  };
+  for (const auto& [kind, pasted, want] : cases) {
+    SCOPED_TRACE("kind " + std::to_string(kind) + " \"" + pasted + "\"");
+    EXPECT_EQ(numeric::read_pasted_number(kind, pasted), want);
   }
 }
 

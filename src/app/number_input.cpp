@@ -1,0 +1,52 @@
+#include "app/number_input.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_ask.H>
+
+#include <optional>
+
+#include "numeric/input_rules.h"
+#include "numeric/number_text.h"
+
+namespace app {
+
+NumberInput::NumberInput(int x, int y, int w, int h, const char* label)
+    : Fl_Input(x, y, w, h, label) {
+  type(FL_FLOAT_INPUT);
+}
+
+int NumberInput::number_kind() const {
+  return type() == FL_FLOAT_INPUT ? numeric::kUnsignedDecimal : numeric::kUnsignedInt;
+}
+
+void NumberInput::insert_pasted(const std::string& number) {
+  replace(position(), mark(), number.data(), static_cast<int>(number.size()));
+}
+
+bool NumberInput::typed_comma() const {
+  return Fl::event_length() == 1 && Fl::event_text()[0] == ',' &&
+         !(Fl::event_state() & (FL_CTRL | FL_ALT | FL_META));
+}
+
+int NumberInput::handle(int event) {
+  if (readonly())
+    return Fl_Input::handle(event);
+  if (event == FL_KEYBOARD && typed_comma() && type() == FL_FLOAT_INPUT) {
+    // Goes in exactly as a typed point would, under the same rules.
+    replace(position(), mark(), ".", 1);
+    return 1;
+  }
+  if (event == FL_PASTE) {
+    const std::string pasted =
+        Fl::event_text() ? std::string(Fl::event_text(), Fl::event_length()) : "";
+    std::optional<std::string> number = numeric::read_pasted_number(number_kind(), pasted);
+    if (number)
+      insert_pasted(*number);
+    else
+      fl_beep(FL_BEEP_ERROR); // refused whole: no digit of it ends up in the field
+    return 1;
+  }
+  return Fl_Input::handle(event);
+}
+
+} // namespace app

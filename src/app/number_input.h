@@ -1,0 +1,32 @@
+// A text field for a number. Two things the toolkit's number fields get
+// wrong for a machinist: a comma typed as the decimal point (by habit, or
+// with the German keypad's decimal key) is dropped without a word, so 12,5
+// becomes 125; and a paste is taken or refused by rules of its own. Here a
+// comma is the decimal point, and a pasted text goes in as the one number it
+// reads as, or not at all.
+#pragma once
+
+#include <FL/Fl_Input.H>
+
+#include <string>
+
+namespace app {
+
+class NumberInput : public Fl_Input {
+public:
+  /// A decimal field (FL_FLOAT_INPUT); set type(FL_INT_INPUT) for whole numbers.
+  NumberInput(int x, int y, int w, int h, const char* label = nullptr);
+  int handle(int event) override;
+
+protected:
+  /// What the field takes, as the input filter's kinds: unsigned decimal or
+  /// unsigned integer by the field's type.
+  virtual int number_kind() const;
+  /// Puts a pasted number, already read and cleaned, in place of the selection.
+  virtual void insert_pasted(const std::string& number);
+
+private:
+  bool typed_comma() const;
+};
+
+} // namespace app
