@@ -79,6 +79,7 @@ void App::build_windows() {
     input_ranges_[i].rule = numeric::kRangeRules[i];
     input_ranges_[i].on_valid = nullptr;
     input_ranges_[i].on_invalid = nullptr;
+    input_ranges_[i].on_left = nullptr;
   }
   for (int number = 1; number <= kPageCount; ++number)
     pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
@@ -94,6 +95,7 @@ void App::destroy_windows() {
   for (auto& range : input_ranges_) {
     range.on_valid = nullptr;
     range.on_invalid = nullptr;
+    range.on_left = nullptr;
   }
   about_window_.reset();
   results_window_.reset();

@@ -76,6 +76,8 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
     reclaiming_focus = true;
     field->take_focus();
     reclaiming_focus = false;
+  } else if (range.on_left) {
+    range.on_left(field);
   }
   field->position(0, field->size());
 }

@@ -23,6 +23,9 @@ struct InputRange {
   std::function<void(Fl_Input*, long)> on_valid;
   /// Runs once when the value turns out of range (the page's "empty results").
   std::function<void(Fl_Input*, long)> on_invalid;
+  /// Runs when the user leaves the field with an acceptable value: the
+  /// value is complete, so checks that would interrupt typing belong here.
+  std::function<void(Fl_Input*)> on_left;
   Fl_Color colour_ok = FL_BLACK;
   Fl_Color colour_bad = FL_RED;
   App* app = nullptr;

@@ -1,6 +1,7 @@
 // Widget side of the number text rules.
 #include "app/field_io.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
@@ -72,6 +73,13 @@ void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_
 
 void normalise_unsigned_field(Fl_Input_* field) {
   set_text(field, numeric::normalise_unsigned_text(field->value()));
+}
+
+bool still_typing() {
+  if (Fl::event() == FL_PASTE)
+    return true;
+  const int key = Fl::event_key();
+  return Fl::event() == FL_KEYDOWN && key != FL_Enter && key != FL_KP_Enter;
 }
 
 void report_every_change(Fl_Spinner* spinner) {

@@ -38,6 +38,11 @@ void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_
 /// Rewrites an integer field's text as a plain whole number.
 void normalise_unsigned_field(Fl_Input_* field);
 
+/// True while the field callback now running comes from typing: a key other
+/// than Enter, or a paste. Leaving the field, Enter and everything else mean
+/// the user is done with the value, so a floor or a warning may apply.
+bool still_typing();
+
 /// A spinner normally takes a typed value only on Enter or when it loses the
 /// focus; the precision spinners must recompute on every key.
 void report_every_change(Fl_Spinner* spinner);

@@ -6,6 +6,7 @@
 #include <FL/Fl_Double_Window.H>
 
 #include "app/main_window.h"
+#include "app/message_buttons.h"
 #include "i18n/language_dirs.h"
 
 namespace app {
@@ -79,6 +80,7 @@ void App::load_language() {
     // From here the previous table is gone: messages are in English.
     strings_ = i18n::StringTable();
     language_loaded_ = false;
+    install_message_buttons(strings_);
     if (file.section_key_count(".") <= 0) {
       if (!choose_another("The language file \"" + code +
                           ".ini\" is empty. Would you like to select another language?"))
@@ -88,6 +90,7 @@ void App::load_language() {
     strings_ = i18n::StringTable::from_document(file);
     current_language_ = code;
     language_loaded_ = true;
+    install_message_buttons(strings_);
     return;
   }
 }

@@ -60,6 +60,8 @@ StringTable StringTable::from_document(const settings::IniDocument& doc) {
   for (int slot = 0; slot < kPrintStringCount; ++slot)
     table.print_strings_[static_cast<size_t>(slot)] =
         doc.get_string(std::string("local:") + kPrintStringKeys[static_cast<size_t>(slot)]);
+  table.message_buttons_ = {doc.get_string("local:close"), doc.get_string("local:yes"),
+                            doc.get_string("local:no")};
   return table;
 }
 

@@ -1,7 +1,7 @@
 // The numbered user-interface texts of one language, built from its
 // language file (section "." with keys 0, 1, 2, ... and section "local" with
-// the print-dialog texts). Pure: the app decides what to do when a file is
-// missing or empty.
+// the print-dialog and message-box button texts). Pure: the app decides what
+// to do when a file is missing or empty.
 #pragma once
 
 #include <array>
@@ -15,6 +15,12 @@ namespace i18n {
 /// Slots of the print-dialog texts, in the order of their "local:" keys.
 inline constexpr int kPrintStringCount = 21;
 extern const std::array<const char*, kPrintStringCount> kPrintStringKeys;
+
+/// The buttons of the toolkit's message boxes, from "local:close",
+/// "local:yes" and "local:no" ("" where the file has none).
+struct MessageButtons {
+  std::string close, yes, no;
+};
 
 /// The highest entry the program refers to; a table always has room for it.
 inline constexpr int kLastEntry = 472;
@@ -37,11 +43,14 @@ public:
   /// Print-dialog text of slot `slot` ("" when its key is missing).
   const std::string& print_string(int slot) const { return print_strings_[slot]; }
 
+  const MessageButtons& message_buttons() const { return message_buttons_; }
+
 private:
   std::vector<std::string> entries_;
   std::vector<bool> present_;
   int count_ = 0;
   std::array<std::string, kPrintStringCount> print_strings_{};
+  MessageButtons message_buttons_;
 };
 
 } // namespace i18n

@@ -213,7 +213,7 @@ TEST_F(ChangeGearsPageTest, CalculateWaitsForThreeGearsAndTwoPitches) {
   }
 }
 
-TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitchesAndTheErrorHasAFloor) {
+TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitches) {
   const std::array<std::pair<int, int>, 4> captions = {
       {{441, 441}, {442, 442}, {443, 442}, {444, 441}}};
   // Mode 0 is set at first: choosing it again changes nothing, so last.
@@ -226,14 +226,30 @@ TEST_F(ChangeGearsPageTest, ModesSetTheCaptionsAndEmptyThePitchesAndTheErrorHasA
     EXPECT_STREQ(w().pitch_to_make->value(), "");
     EXPECT_FALSE(w().calculate->active());
   }
+}
 
-  // An error below the smallest is replaced at once.
-  for (const char* typed : {"0", ""}) {
-    retype(w().error, typed);
-    EXPECT_STREQ(w().error->value(), "0.0001") << typed;
+TEST_F(ChangeGearsPageTest, TheErrorFloorWaitsUntilTheFieldIsDoneAndTheTypedErrorIsSearched) {
+  struct Case {
+    const char* typed;
+    bool enter; // else the field is left
+    const char* done;
+  };
+  for (const Case& c : {Case{"0", true, "0.0001"}, Case{"", false, "0.0001"}, Case{"2", true, "2"},
+                        Case{"0.5", false, "0.5"}}) {
+    retype(w().error, c.typed);
+    EXPECT_STREQ(w().error->value(), c.typed);
+    if (c.enter)
+      press_key(FL_Enter);
+    else
+      click(w().pitch_to_make);
+    EXPECT_STREQ(w().error->value(), c.done) << c.typed;
   }
-  retype(w().error, "2");
-  EXPECT_STREQ(w().error->value(), "2");
+  // r = 2.006: the 2:1 pairs are 0.3 % off, within 0.5 % but not 0.0001 %.
+  own({"20", "25", "30", "40", "50", "60"});
+  enter(1, "1", "2.006");
+  click(w().calculate);
+  ASSERT_NE(results(), nullptr);
+  EXPECT_STREQ(results()->row(0).error->label(), "Error = -0.3%");
 }
 
 // What is saved and read of an unsorted or hand-edited list is this page's own.

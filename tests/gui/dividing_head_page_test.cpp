@@ -160,20 +160,30 @@ TEST_F(DividingHeadPageTest, CalculateNeedsTwoDivisionsAndTheTableFromAtLeastTwo
     EXPECT_EQ(w().calculate->active() != 0, active) << '"' << typed << '"';
   }
 
+  // From is raised to 2 once the user is done with it (Enter, or leaving
+  // it), never while typing; Print follows the value it will have.
+  enum Done { kTyping, kEnter, kLeave };
   struct Case {
     Fl_Int_Input* field;
     std::string typed;
+    Done done;
     std::string from, to;
     bool print;
   };
   const std::vector<Case> cases = {
-      {w().from, "1", "2", "200", true}, {w().from, "", "2", "200", true},
-      {w().to, "2", "2", "2", false},    {w().from, "30", "30", "2", false},
-      {w().to, "31", "30", "31", true},  {w().to, "", "30", "", false}};
+      {w().from, "15", kTyping, "15", "200", true}, {w().from, "1", kTyping, "1", "200", true},
+      {w().from, "1", kEnter, "2", "200", true},    {w().from, "", kLeave, "2", "200", true},
+      {w().to, "2", kTyping, "2", "2", false},      {w().from, "1", kTyping, "1", "2", false},
+      {w().from, "30", kTyping, "30", "2", false},  {w().to, "31", kTyping, "30", "31", true},
+      {w().to, "", kTyping, "30", "", false}};
   for (const Case& c : cases) {
     retype(c.field, c.typed);
     if (c.typed.empty())
       press_key(FL_BackSpace);
+    if (c.done == kEnter)
+      press_key(FL_Enter);
+    if (c.done == kLeave)
+      click(w().divisions);
     EXPECT_EQ(w().from->value(), c.from) << c.typed;
     EXPECT_EQ(w().to->value(), c.to) << c.typed;
     EXPECT_EQ(w().print->active() != 0, c.print) << c.typed;

@@ -51,6 +51,7 @@ public:
     auto& w = static_cast<gears::WormGearPage*>(app->page(13))->widgets();
     click(w.angles[2]);
     type_text(w.teeth, "24");
+    press_key(FL_Enter); // the count is complete
     return dialogs.alerts.size() == 1 ? dialogs.alerts[0]
                                       : "(" + std::to_string(dialogs.alerts.size()) + " alerts)";
   }

@@ -5,6 +5,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/fl_ask.H>
 
 #include <cstdlib>
 
@@ -56,4 +57,18 @@ TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
   EXPECT_TRUE(a.main_window()->window()->shown());
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = de"),
             std::string::npos);
+}
+
+TEST_F(LanguageSwitchTest, MessageBoxButtonsSpeakTheLanguageAlsoAfterASwitch) {
+  ASSERT_EQ(std::system(("cp -r '" + std::string(TOOLROOM_LANGUAGE_DIR) + "/es' '" + dir.path() +
+                         "/language/'")
+                            .c_str()),
+            0);
+  app::App& a = start_app();
+  EXPECT_STREQ(fl_close, "Close");
+  a.switch_language();
+  ASSERT_EQ(a.current_language(), "es");
+  EXPECT_STREQ(fl_close, "Cerrar");
+  EXPECT_STREQ(fl_yes, "Sí");
+  EXPECT_STREQ(fl_no, "No");
 }

@@ -154,21 +154,38 @@ TEST_F(WormGearPageTest, ChoicesChangeTheirResults) {
   EXPECT_EQ(out(W::kHobTipWidth), "0.105");
 }
 
-TEST_F(WormGearPageTest, TooFewTeethWarnOncePerAngleAndCount) {
-  click(w().angles[2]); // 20°
-  type_text(w().teeth, "24");
+// The count is checked once it is complete: Enter, the field left, or an angle chosen.
+TEST_F(WormGearPageTest, TooFewTeethWarnOncePerAngleAndCompleteCount) {
+  enter_worked_example();
+  click(w().angles[2]);     // 20°
+  retype(w().teeth, "120"); // "12" alone would be too few
+  settle();
+  EXPECT_TRUE(dialogs.alerts.empty());
+  EXPECT_EQ(out(W::kCentreDistance), "8.0"); // (120 / 8 + 1.0) / 2
+  retype(w().teeth, "24");
+  EXPECT_TRUE(dialogs.alerts.empty());
+  press_key(FL_Enter);
   ASSERT_EQ(dialogs.alerts.size(), 1u);
   EXPECT_EQ(dialogs.alerts[0],
             "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least " + lang(332) +
                 ".");
-  retype(w().teeth, "24"); // the same angle and count again: no second warning
+  click(w().diameter); // the same angle and count again: no second warning
+  settle();
   EXPECT_EQ(dialogs.alerts.size(), 1u);
   click(w().angles[0]); // 14.5° needs 40
   ASSERT_EQ(dialogs.alerts.size(), 2u);
   EXPECT_NE(dialogs.alerts[1].find(lang(332)), std::string::npos);
-  click(w().angles[6]); // 30° has no limit
-  retype(w().teeth, "10");
+  retype(w().teeth, "30");
   EXPECT_EQ(dialogs.alerts.size(), 2u);
+  click(w().backlash);
+  settle();
+  ASSERT_EQ(dialogs.alerts.size(), 3u);
+  EXPECT_NE(dialogs.alerts[2].find(lang(331)), std::string::npos); // 17.5°
+  click(w().angles[6]);                                            // 30° has no limit
+  retype(w().teeth, "10");
+  click(w().diameter);
+  settle();
+  EXPECT_EQ(dialogs.alerts.size(), 3u);
 }
 
 TEST_F(WormGearPageTest, ToothSystemsAndTheFraction) {

@@ -103,7 +103,7 @@ constexpr OutputSpec kOutputs[] = {
 
 WormGearPage::WormGearPage(app::App& app) : Page(app, 13) {}
 
-WormGearPage::~WormGearPage() = default;
+WormGearPage::~WormGearPage() { Fl::remove_timeout(warn_after_leaving, this); }
 
 void WormGearPage::build(Fl_Group&) {
   w_.scroll = new Fl_Scroll(kScrollX, kScrollY, kScrollW, kScrollH);
@@ -208,6 +208,7 @@ void WormGearPage::build_inputs() {
   w_.teeth = app::make_checked_input(app_, kTeethRecord, 524, 353, 60, 25);
   w_.teeth->copy_label(app_.lang(307));
   w_.teeth->align(FL_ALIGN_TOP);
+  w_.teeth->when(w_.teeth->when() | FL_WHEN_ENTER_KEY);
 
   w_.starts = new Fl_Spinner(543, 435, 60, 25);
   w_.starts->copy_label(app_.lang(329));
@@ -293,9 +294,19 @@ void WormGearPage::attach_handlers() {
     if (field->visible_r())
       app::fraction_to_decimal_field(w_.pitch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
   };
+  // The tooth count is checked against the pressure angle only once it is
+  // complete (Enter, or the field left): a warning while typing "120" would
+  // come at "12" and take the next key.
   app_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
-    if (field->visible_r())
-      check_worm_tooth_count();
+    if (!field->visible_r())
+      return;
+    compute_worm_gear();
+    if (!app::still_typing())
+      warn_about_tooth_count();
+  };
+  app_.input_range(kTeethRecord).on_left = [this](Fl_Input*) {
+    Fl::remove_timeout(warn_after_leaving, this);
+    Fl::add_timeout(0.0, warn_after_leaving, this);
   };
   // Results shown beside a count that is no longer accepted would belong to
   // another wheel.
@@ -374,19 +385,36 @@ void WormGearPage::clear_worm_outputs() {
 }
 
 void WormGearPage::check_worm_tooth_count() {
+  warn_about_tooth_count();
+  compute_worm_gear();
+}
+
+// The warning shows once per pressure angle and tooth count.
+void WormGearPage::warn_about_tooth_count() {
   const int count = teeth();
   const int angle = pressure_angle();
-  if (count != 0 && std::make_pair(angle, count) != checked_teeth_) {
-    checked_teeth_ = {angle, count};
-    if (const std::optional<int> better = recommended_pressure_angle(angle, count)) {
-      const char* format = app_.lang(338);
-      const char* name = app_.lang(kWormPressureAngles[static_cast<size_t>(*better)].label);
-      app_.dialogs().alert(
-          i18n::checked_format(format ? format : "", "ccds", 10, 10, count, name ? name : ""));
-    }
+  if (count == 0 || std::make_pair(angle, count) == checked_teeth_)
+    return;
+  checked_teeth_ = {angle, count};
+  if (const std::optional<int> better = recommended_pressure_angle(angle, count)) {
+    const char* format = app_.lang(338);
+    const char* name = app_.lang(kWormPressureAngles[static_cast<size_t>(*better)].label);
+    app_.dialogs().alert(
+        i18n::checked_format(format ? format : "", "ccds", 10, 10, count, name ? name : ""));
   }
-  // The warning shows once per choice; the results follow every change.
-  compute_worm_gear();
+}
+
+// A message box opened while the focus moves would swallow the click that
+// moves it, so the warning waits until that click is over. A user already
+// typing in the field again is warned when done there.
+void WormGearPage::warn_after_leaving(void* data) {
+  auto* page = static_cast<WormGearPage*>(data);
+  if (Fl::pushed()) {
+    Fl::repeat_timeout(0.05, warn_after_leaving, data);
+    return;
+  }
+  if (Fl::focus() != page->w_.teeth)
+    page->warn_about_tooth_count();
 }
 
 // ---- the choices ----

@@ -110,6 +110,8 @@ private:
   void show_worm_outputs();
   void clear_worm_outputs();
   void check_worm_tooth_count();
+  void warn_about_tooth_count();
+  static void warn_after_leaving(void* page);
   void select_worm_system(bool restoring);
   void switch_worm_unit();
   void select_crown_type(bool restoring);

@@ -146,8 +146,9 @@ void ChangeGearsPage::build_inputs() {
   app::wrapped_text(420, 245, 135, 36, app_.lang(413), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
   w_.error->value(kSmallestErrorText);
-  w_.error->when(FL_WHEN_CHANGED);
-  w_.error->callback(call<&ChangeGearsPage::error_changed>, this);
+  // Checked when the user is done with it, so that "0.5" can be typed.
+  w_.error->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+  w_.error->callback(call<&ChangeGearsPage::error_left>, this);
   app::wrapped_text(626, 249, 180, 25, app_.lang(423), FL_ALIGN_LEFT);
 }
 
@@ -230,7 +231,7 @@ void ChangeGearsPage::mode_chosen() {
   recheck();
 }
 
-void ChangeGearsPage::error_changed() {
+void ChangeGearsPage::error_left() {
   if (read_double(w_.error) < kSmallestChangeGearError)
     w_.error->value(kSmallestErrorText);
 }
@@ -257,6 +258,7 @@ void ChangeGearsPage::recheck() {
 
 void ChangeGearsPage::calculate() {
   w_.calculate->deactivate();
+  error_left();
   double p = read_double(w_.pitch_to_make);
   double q = read_double(w_.lead_screw);
   std::vector<std::string> lines = gear_lines();
@@ -285,8 +287,7 @@ void ChangeGearsPage::search_trains(double target) {
     std::vector<int> gears;
     for (const std::string& line : gear_lines())
       gears.push_back(static_cast<int>(numeric::read_long(line)));
-    double error = std::max(read_double(w_.error), kSmallestChangeGearError);
-    trains = change_gear_search(change_gear_pairs(gears), target, error);
+    trains = change_gear_search(change_gear_pairs(gears), target, read_double(w_.error));
   } catch (const std::bad_alloc&) {
     app_.fatal_error(app_.lang_or(285, "A memory error has occurred. The program will close."));
   }
@@ -314,8 +315,7 @@ gears::ResultList ChangeGearsPage::fallback_search(double target) {
   borrowed.target = exact_text(target);
   borrowed.lowest = lines.empty() ? "" : lines.front();
   borrowed.highest = std::to_string(std::max(largest, 50L));
-  borrowed.tolerance =
-      read_double(w_.error) < kSmallestChangeGearError ? kSmallestErrorText : w_.error->value();
+  borrowed.tolerance = w_.error->value();
   gears::RatioSearchFields kept = ratio_page->fields();
   ratio_page->set_fields(borrowed);
   gears::ResultList trains = ratio_page->search(false);
@@ -410,7 +410,7 @@ void ChangeGearsPage::load_state(const settings::IniDocument& state) {
   app::load_text(state, "p17:pitch_to_make", w_.pitch_to_make);
   app::load_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
   app::load_text(state, "p17:change_gear_error", w_.error, kSmallestErrorText);
-  error_changed();
+  error_left();
 
   std::vector<std::string> lines;
   long count = state.get_long("p17:change_gears_count", 0);

@@ -80,7 +80,7 @@ private:
 
   ChangeGearMode mode() const;
   void mode_chosen();
-  void error_changed();
+  void error_left();
   void search_trains(double target);
   gears::ResultList fallback_search(double target);
   void show_trains(const gears::ResultList& trains);

@@ -179,6 +179,8 @@ void DividingHeadPage::build_table_print() {
   set_label(range, app_.lang(188));
   range->align(FL_ALIGN_TOP);
   w_.from = range_input(675, app_.lang(319), "2");
+  // Also called back when the user is done with it, to apply its floor then.
+  w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
   w_.from->callback(call<&DividingHeadPage::from_changed>, this);
   w_.to = range_input(729, app_.lang(399), kTableLastDefault);
   w_.to->callback(call<&DividingHeadPage::to_changed>, this);
@@ -306,20 +308,30 @@ bool DividingHeadPage::can_index(int divisions) const {
 
 // ---- the table print ----
 
-long DividingHeadPage::table_from() const { return app::field_long(w_.from); }
+// What the From field will hold once its floor is applied.
+long DividingHeadPage::table_from() const {
+  return std::max(app::field_long(w_.from), kTableFirstDefault);
+}
 long DividingHeadPage::table_to() const { return app::field_long(w_.to); }
 
 void DividingHeadPage::from_changed() {
-  if (table_from() < kTableFirstDefault) {
+  // The floor waits until the user is done, so that "15" can be typed.
+  if (!app::still_typing())
+    apply_from_floor();
+  set_active(w_.print, table_from() < table_to());
+}
+
+void DividingHeadPage::apply_from_floor() {
+  if (app::field_long(w_.from) < kTableFirstDefault) {
     w_.from->value(std::to_string(kTableFirstDefault).c_str());
     w_.from->position(w_.from->size());
   }
-  set_active(w_.print, table_from() < table_to());
 }
 
 void DividingHeadPage::to_changed() { set_active(w_.print, table_to() > table_from()); }
 
 void DividingHeadPage::print_table() {
+  apply_from_floor();
   std::vector<DivisionRow> rows;
   try {
     rows = collect_division_table(ratio_, head_plates_, table_from(), table_to());

@@ -76,6 +76,7 @@ private:
   void remove_checked_plates();
   void add_new_plate(int holes);
 
+  void apply_from_floor();
   long table_from() const;
   long table_to() const;
 

@@ -69,12 +69,15 @@ TEST(StringTable, UnderscoresBecomeSpacesAndTildesBreakOnlyTwoEntries) {
   }
 }
 
-TEST(StringTable, PrintTextsComeFromTheLocalSection) {
+TEST(StringTable, PrintAndMessageButtonTextsComeFromTheLocalSection) {
   IniDocument doc = language_file({{"0", "x"}});
   doc.add_section("local");
   doc.set("local:title", "Drucken");
   doc.set("local:collate", "Sortieren");
+  doc.set("local:close", "Schließen");
   auto table = StringTable::from_document(doc);
+  EXPECT_EQ(table.message_buttons().close, "Schließen");
+  EXPECT_EQ(table.message_buttons().yes, ""); // missing key: the toolkit's own text
   EXPECT_EQ(table.print_string(0), "Drucken");
   EXPECT_EQ(table.print_string(20), "Sortieren");
   EXPECT_EQ(table.print_string(1), ""); // missing key: empty slot
