@@ -1,5 +1,12 @@
 #include "app/page_widgets.h"
 
+#include <FL/Fl_Menu_.H>
+
+#include <string>
+
+#include "app/app.h"
+#include "i18n/menu_label.h"
+
 namespace app {
 
 ReadOnlyField* result_field(int x, int y, int w, int h) {
@@ -33,6 +40,25 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
     group->align(FL_ALIGN_TOP_LEFT);
   }
   return group;
+}
+
+void fill_text_menu(Fl_Menu_* menu, const App& app, const std::vector<int>& entries) {
+  menu->clear();
+  // add() reads '/', '\\' and a leading '_' in a text as menu syntax and
+  // merges items of the same text. Distinct numbers hold the places, and
+  // replace() then takes each text as it stands.
+  std::vector<int> items;
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    items.push_back(menu->add(std::to_string(i).c_str(), 0, nullptr));
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    menu->replace(items[i], i18n::menu_item_label(app.lang(entries[i]), entries[i]).c_str());
+}
+
+void fill_text_menu(Fl_Menu_* menu, const App& app, int first_entry, int count) {
+  std::vector<int> entries;
+  for (int i = 0; i < count; ++i)
+    entries.push_back(first_entry + i);
+  fill_text_menu(menu, app, entries);
 }
 
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align) {

@@ -8,7 +8,13 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
+#include <vector>
+
+class Fl_Menu_;
+
 namespace app {
+
+class App;
 
 /// An output that shows a result and never takes the focus or the mouse.
 class ReadOnlyField : public Fl_Output {
@@ -49,6 +55,13 @@ Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label,
 /// A sunken frame around a group of widgets, its title above its left end.
 /// The caller adds the children and calls end().
 Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
+
+/// Fills a choice menu with one item per language entry, in order: item i
+/// always means entries[i]. Each text is shown as written; a missing one
+/// shows a placeholder naming its entry.
+void fill_text_menu(Fl_Menu_* menu, const App& app, const std::vector<int>& entries);
+/// The same for the consecutive entries first_entry, first_entry + 1, ...
+void fill_text_menu(Fl_Menu_* menu, const App& app, int first_entry, int count);
 
 /// A text inside its box, wrapped onto more lines where it is too long.
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/page.h"
+#include "settings/settings_model.h"
 
 namespace app {
 
@@ -39,16 +40,22 @@ void App::load_settings() {
   if (settings_loaded_)
     return;
   const std::string path = settings_path();
+  std::string why_aside;
   switch (settings::IniDocument::load(path, settings_)) {
   case settings::LoadStatus::kOk:
-    settings_loaded_ = true;
-    return;
+    if (settings::settings_are_complete(settings_)) {
+      settings_loaded_ = true;
+      return;
+    }
+    why_aside = "is damaged (it holds no hole plates or no dividing head)";
+    break;
   case settings::LoadStatus::kMissing:
     // Settings left beside the executable (before its directory became
     // read-only, or put there for everyone) start the user's own copy.
     if (data_dir_ != program_dir_ &&
         settings::IniDocument::load(program_dir_ + "/" + kSettingsName, settings_) ==
-            settings::LoadStatus::kOk) {
+            settings::LoadStatus::kOk &&
+        settings::settings_are_complete(settings_)) {
       std::string error;
       if (!settings_.save(path, &error))
         fatal_error(kCreateFailed);
@@ -57,19 +64,19 @@ void App::load_settings() {
     }
     break;
   case settings::LoadStatus::kNotRegularFile:
-  case settings::LoadStatus::kUnreadable: {
-    // The user's heads and plates are in there: never write over it.
-    std::string aside = aside_name(path);
-    if (std::rename(path.c_str(), aside.c_str()) != 0)
-      fatal_error("'" + path +
-                  "' can't be read and can't be moved aside. Repair or remove it, then start the "
-                  "program again.");
-    dialogs_.alert("The settings file '" + path +
-                   "' could not be read, so the default settings are used.\nThe unreadable "
-                   "file was kept as '" +
-                   aside + "'.");
+  case settings::LoadStatus::kUnreadable:
+    why_aside = "could not be read";
     break;
   }
+  if (!why_aside.empty()) {
+    // The user's heads and plates may be in there: never write over it.
+    std::string aside = aside_name(path);
+    if (std::rename(path.c_str(), aside.c_str()) != 0)
+      fatal_error("The settings file '" + path + "' " + why_aside +
+                  " and can't be moved aside. Repair or remove it, then start the program again.");
+    dialogs_.alert("The settings file '" + path + "' " + why_aside +
+                   ", so the default settings are used.\nThe old file was kept as '" + aside +
+                   "'.");
   }
   if (access(data_dir_.c_str(), W_OK) != 0)
     fatal_error(kCreateFailed);

@@ -150,6 +150,10 @@ std::optional<std::vector<int>> free_plates(const IniDocument& doc, const std::s
   return free;
 }
 
+bool settings_are_complete(const IniDocument& doc) {
+  return !plate_values(doc, kCatalogueSection, nullptr).empty() && !head_display_names(doc).empty();
+}
+
 bool add_plates_to_head(IniDocument& doc, const std::string& head, const std::vector<int>& plates) {
   if (!doc.has_section(head))
     return false;

@@ -57,6 +57,12 @@ std::vector<int> head_plates(const IniDocument& doc, const std::string& head);
 /// catalogue section is missing or holds no usable plate (the file is damaged).
 std::optional<std::vector<int>> free_plates(const IniDocument& doc, const std::string& head);
 
+/// Whether a loaded settings file can be used: it must hold at least one
+/// catalogue plate and one dividing head. A file cut short (what a crash of
+/// an older writer leaves: empty, or ending before the heads) holds neither
+/// and is damaged, not a choice of the user.
+bool settings_are_complete(const IniDocument& doc);
+
 /// Gives the head each plate ("<head>:<n> = n"). Returns false when the head
 /// has no section.
 bool add_plates_to_head(IniDocument& doc, const std::string& head, const std::vector<int>& plates);

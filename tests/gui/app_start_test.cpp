@@ -12,7 +12,9 @@ using namespace testing_support;
 
 namespace {
 const std::string kSettings = "DoNotEditOrDelete.ini";
-}
+// The least a usable settings file holds: a catalogue plate and a head.
+const std::string kPlatesAndHead = "[hole plates]\n13 = 13\n[my head 40-1]\n0 = My head 40-1\n";
+} // namespace
 
 class AppStartTest : public AppTest {};
 
@@ -56,14 +58,24 @@ TEST_F(AppStartTest, ChoosingAFlagAtFirstStartStoresThatLanguage) {
 }
 
 TEST_F(AppStartTest, DamagedSettingsAreKeptAsideNotOverwritten) {
-  const std::string damaged = "[.]\nlanguage = en\nthis line has no equals sign\n"
-                              "[my head 40-1]\n0 = My head 40-1\n";
-  dir.write_file(kSettings, damaged);
-  start_app();
-  ASSERT_EQ(dialogs.alerts.size(), 1u);
-  EXPECT_NE(dialogs.alerts[0].find(kSettings + ".corrupt"), std::string::npos);
-  EXPECT_EQ(dir.read_file(kSettings + ".corrupt"), damaged);
-  EXPECT_NE(dir.read_file(kSettings).find("[brown and sharp 40-1]"), std::string::npos);
+  const std::string damaged[] = {
+      "[.]\nlanguage = en\nthis line has no equals sign\n[my head 40-1]\n0 = My head 40-1\n",
+      "", // what a crash while writing leaves
+      "[.]\nlanguage = en\nmeasure = metric\n[hole plates]\n13 = 13\n15 = 15\n16 = 1",
+  };
+  for (const std::string& content : damaged) {
+    SCOPED_TRACE(content);
+    stop_app();
+    dialogs.alerts.clear();
+    std::system(("rm -f '" + dir.path() + "/" + kSettings + ".corrupt'*").c_str());
+    dir.write_file(kSettings, content);
+    start_app();
+    ASSERT_EQ(dialogs.alerts.size(), 1u);
+    EXPECT_NE(dialogs.alerts[0].find(kSettings + ".corrupt"), std::string::npos);
+    EXPECT_EQ(dir.read_file(kSettings + ".corrupt"), content);
+    EXPECT_NE(dir.read_file(kSettings).find("[brown and sharp 40-1]"), std::string::npos);
+    EXPECT_EQ(app->unit_system(), 0);
+  }
 }
 
 TEST_F(AppStartTest, BadSettingsFilesNeverCrash) {
@@ -73,16 +85,17 @@ TEST_F(AppStartTest, BadSettingsFilesNeverCrash) {
     int moved_aside; // 1 yes, 0 no, -1 either way
   };
   const Case cases[] = {
-      {"empty", "", 0},
-      {"truncated", "[.]\nmeasure = met", 0},
+      {"empty", "", 1},
+      {"truncated", "[.]\nmeasure = met", 1},
       {"binary",
        std::string("\x7f"
                    "ELF\0\x01\xff\xfe[\n=\n",
                    13),
        -1},
       {"overlong line", "[.]\nlast = " + std::string(3000, 'x') + "\n", 1},
-      {"section names as keys", "[.]\n[hole plates]\n[.]\nratio = [\n", 0},
-      {"plates that are not numbers", "[hole plates]\n13 = abc\n14 = -2\n15 = 15\n", 0},
+      {"section names as keys", "[.]\n[hole plates]\n[.]\nratio = [\n" + kPlatesAndHead, 0},
+      {"plates that are not numbers", "[hole plates]\n13 = abc\n14 = -2\n15 = 15\n[h]\n", 0},
+      {"no head", "[hole plates]\n13 = 13\n", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -106,14 +119,14 @@ TEST_F(AppStartTest, SettingsPathThatIsADirectoryIsMovedAside) {
 }
 
 TEST_F(AppStartTest, AbsentLanguageKeyMeansEnglish) {
-  dir.write_file(kSettings, "[.]\nmeasure = inch\n[hole plates]\n13 = 13\n");
+  dir.write_file(kSettings, "[.]\nmeasure = inch\n" + kPlatesAndHead);
   app::App& a = start_app();
   EXPECT_EQ(a.current_language(), "en");
   EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(AppStartTest, MissingLanguageFileAsksAndNoEndsTheProgramNormally) {
-  dir.write_file(kSettings, "[.]\nlanguage = xx\n[hole plates]\n13 = 13\n");
+  dir.write_file(kSettings, "[.]\nlanguage = xx\n" + kPlatesAndHead);
   dialogs.answers = {false};
   try {
     start_app();
@@ -127,7 +140,7 @@ TEST_F(AppStartTest, MissingLanguageFileAsksAndNoEndsTheProgramNormally) {
 }
 
 TEST_F(AppStartTest, MissingLanguageFileYesOffersTheInstalledOnes) {
-  dir.write_file(kSettings, "[.]\nlanguage = ../../etc/passwd\n[hole plates]\n13 = 13\n");
+  dir.write_file(kSettings, "[.]\nlanguage = ../../etc/passwd\n" + kPlatesAndHead);
   dialogs.answers = {true};
   app::App& a = start_app(); // only "en" is installed: taken without a window
   EXPECT_EQ(a.current_language(), "en");
@@ -137,7 +150,7 @@ TEST_F(AppStartTest, MissingLanguageFileYesOffersTheInstalledOnes) {
 
 TEST_F(AppStartTest, EmptyLanguageFileAsksInEnglish) {
   dir.write_file("language/de/de.ini", "[local]\ntitle = Drucken\n");
-  dir.write_file(kSettings, "[.]\nlanguage = de\n[hole plates]\n13 = 13\n");
+  dir.write_file(kSettings, "[.]\nlanguage = de\n" + kPlatesAndHead);
   dialogs.answers = {true};
   app::App& a = start_app();
   ASSERT_EQ(dialogs.questions.size(), 1u);
@@ -198,7 +211,7 @@ TEST_F(AppStartTest, BinaryOrOverlongLanguageFileAsksForAnotherLanguage) {
     stop_app();
     dialogs.questions.clear();
     dir.write_file("language/de/de.ini", content);
-    dir.write_file(kSettings, "[.]\nlanguage = de\n[hole plates]\n13 = 13\n");
+    dir.write_file(kSettings, "[.]\nlanguage = de\n" + kPlatesAndHead);
     dialogs.answers = {true};
     app::App& a = start_app();
     EXPECT_EQ(dialogs.questions.size(), 1u);

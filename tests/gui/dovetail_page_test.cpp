@@ -238,7 +238,7 @@ TEST_F(DovetailPageTest, RestoredEmptyChoiceShowsNoSketchAndMetricIsNotConverted
   // The metric system sets millimetres without converting the restored width.
   stop_app();
   dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = en\nmeasure = metric\n"
-                                          "[hole plates]\n13 = 13\n");
+                                          "[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   dir.write_file("State.ini", "[p4]\ndove_nominal_width = 30\np4_measure = 1\n[page]\npage = 3\n");
   open_page();
   EXPECT_TRUE(w().mm->value());

@@ -176,7 +176,7 @@ TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) 
                          "/language/'")
                             .c_str()),
             0);
-  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n");
+  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
   type_text(app->page(1)->focus_input(), "12");
   click(app->main_window()->language_button());

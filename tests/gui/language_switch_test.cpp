@@ -40,7 +40,8 @@ TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
   std::string german = dir.read_file("language/en/en.ini");
   german.replace(german.find("\n0 = "), 5, "\n0 = Kreis_");
   dir.write_file("language/de/de.ini", german);
-  dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = en\n[hole plates]\n13 = 13\n");
+  dir.write_file("DoNotEditOrDelete.ini",
+                 "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   app::App& a = start_app();
   click(a.main_window()->nav_button(9));
   a.main_window()->nav_column()->scroll_to(0, 298);

@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) 
   // A Spanish table is the English one under another code for this test.
   dir.write_file("language/es/es.ini", dir.read_file("language/en/en.ini"));
   dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = es\nmeasure = inch\n"
-                                          "[hole plates]\n13 = 13\n");
+                                          "[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   app::App& a = start_app();
   app::MainWindow& window = *a.main_window();
   int top = window.nav_column()->y() - 2;

@@ -115,11 +115,7 @@ void CircleSegmentPage::build_inputs() {
   w_.known->copy_label(app_.lang(28));
   w_.known->align(FL_ALIGN_TOP_LEFT);
   w_.known->down_box(FL_GTK_DOWN_BOX);
-  for (int text : kMenuTexts) {
-    // add() would read '/' and '&' in a text as menu syntax; replace() doesn't.
-    int item = w_.known->add("x");
-    w_.known->replace(item, app_.lang(text) ? app_.lang(text) : "");
-  }
+  app::fill_text_menu(w_.known, app_, {std::begin(kMenuTexts), std::end(kMenuTexts)});
   w_.known->callback(call<CircleSegmentPage, &CircleSegmentPage::on_case_chosen>, this);
 
   w_.first_label = new app::ReadOnlyField(412, 226, 150, 25, kBackground);

@@ -49,20 +49,6 @@ template <typename Self, void (Self::*method)()> void trampoline(Fl_Widget*, voi
   (static_cast<Self*>(self)->*method)();
 }
 
-// Menu texts are taken literally: '/', '\', '&' and a leading '_' would
-// otherwise build submenus, shortcuts or dividers.
-std::string menu_text(const char* text) {
-  std::string escaped;
-  for (const char* c = text ? text : ""; *c; ++c) {
-    if (*c == '/' || *c == '\\' || (*c == '_' && c == text))
-      escaped += '\\';
-    if (*c == '&')
-      escaped += '&';
-    escaped += *c;
-  }
-  return escaped;
-}
-
 Fl_Box* text_box(const app::App& app, int x, int y, int w, int h, int entry,
                  Fl_Align align = FL_ALIGN_CENTER) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -166,8 +152,7 @@ void ThreadSeriesPage::build_entry() {
   w_.series = new Fl_Choice(172, 188, 274, 25);
   w_.series->align(FL_ALIGN_TOP_LEFT);
   w_.series->copy_label(app_.lang(235));
-  for (int i = 0; i < kSeriesCount; ++i)
-    w_.series->add(menu_text(app_.lang(kFirstSeriesEntry + i)).c_str());
+  app::fill_text_menu(w_.series, app_, kFirstSeriesEntry, kSeriesCount);
   w_.series->callback(
       [](Fl_Widget*, void* self) { static_cast<ThreadSeriesPage*>(self)->series_chosen(true); },
       this);

@@ -37,17 +37,6 @@ template <typename Self, void (Self::*method)()> void trampoline(Fl_Widget*, voi
   (static_cast<Self*>(self)->*method)();
 }
 
-// Menu texts are taken literally: '/' and '\' would otherwise build submenus.
-std::string menu_text(const char* text) {
-  std::string escaped;
-  for (const char* c = text ? text : ""; *c; ++c) {
-    if (*c == '/' || *c == '\\')
-      escaped += '\\';
-    escaped += *c;
-  }
-  return escaped;
-}
-
 // Stored values come back from a file anyone can edit.
 double finite_or_zero(double value) { return std::isfinite(value) ? value : 0.0; }
 
@@ -165,8 +154,7 @@ void DovetailMeasurementPage::build_inputs() {
 
   w_.clearance_kind = new Fl_Choice(445, 347, 372, 25);
   w_.clearance_kind->labelcolor(kGroupLabelColour);
-  for (int entry = 117; entry <= 120; ++entry)
-    w_.clearance_kind->add(menu_text(app_.lang(entry)).c_str());
+  app::fill_text_menu(w_.clearance_kind, app_, 117, 4);
   w_.clearance_kind->value(kFemaleDeeper);
   w_.clearance_kind->callback(
       trampoline<DovetailMeasurementPage, &DovetailMeasurementPage::clearance_kind_changed>, this);

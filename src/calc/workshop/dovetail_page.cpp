@@ -130,12 +130,7 @@ void DovetailPage::build_inputs() {
   clearance->labelcolor(kBlue);
   w_.clearance_kind = new Fl_Choice(178, 485, 394, 25);
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
-  for (int i = 0; i < kKinds; ++i) {
-    // add() would read '/' and '&' in a text as menu syntax; replace() doesn't.
-    int item = w_.clearance_kind->add("x");
-    const char* text = app_.lang(kFirstKindText + i);
-    w_.clearance_kind->replace(item, text ? text : "");
-  }
+  app::fill_text_menu(w_.clearance_kind, app_, kFirstKindText, kKinds);
   w_.clearance_kind->value(0);
   w_.clearance_kind->callback(call<&DovetailPage::on_clearance_kind>, this);
   w_.clearance = app::make_checked_input(app_, kLengthRecord, 738, 486, 75, 22);

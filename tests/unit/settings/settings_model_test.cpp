@@ -129,6 +129,21 @@ TEST(SettingsModel, FreePlatesAreTheCatalogueLessTheHead) {
   EXPECT_EQ(free_plates(no_catalogue, "My Head"), std::nullopt);
 }
 
+// A crash of an older writer leaves the file empty or cut short: that is damage, not settings.
+TEST(SettingsModel, AFileWithoutPlatesOrHeadsIsIncomplete) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", false},
+      {"[.]\nlanguage = en\nmeasure = met", false},
+      {"[.]\nlanguage = en\n[hole plates]\n13 = 13\n15 = 15\n", false},
+      {"[hole plates]\n13 = abc\n[h 40-1]\n0 = H 40-1\n", false},
+      {"[h 40-1]\n0 = H 40-1\n15 = 15\n", false},
+      {"[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n", true},
+      {defaults().dump(), true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(settings_are_complete(loaded(c.first)), c.second) << c.first;
+}
+
 TEST(SettingsModel, AddingPlate13ToBrownAndSharpAnd12ToTheCatalogue) {
   IniDocument doc = defaults();
   ASSERT_TRUE(add_plates_to_head(doc, "Brown and Sharp 40-1", {13}));

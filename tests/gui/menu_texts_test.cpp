@@ -1,0 +1,70 @@
+// Choice menus built from language texts: every entry keeps its item, so an
+// item's place is its meaning whatever the language file holds.
+#include <gtest/gtest.h>
+
+#include <FL/Fl_Choice.H>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calc/geometry/circle_segment_page.h"
+#include "calc/threads/thread_series_page.h"
+#include "calc/workshop/dovetail_measurement_page.h"
+#include "calc/workshop/dovetail_page.h"
+#include "gui/support/app_fixture.h"
+
+using namespace testing_support;
+
+class MenuTextsTest : public AppTest {
+protected:
+  // Gives the installed English entries new texts; "" deletes the line.
+  void install_texts(const std::map<int, std::string>& texts) {
+    std::string file = dir.read_file("language/en/en.ini");
+    for (const auto& [entry, text] : texts) {
+      const std::string key = "\n" + std::to_string(entry) + " = ";
+      const size_t start = file.find(key);
+      ASSERT_NE(start, std::string::npos) << entry;
+      const size_t end = file.find('\n', start + 1);
+      file.replace(start, end - start, text.empty() ? "" : key + text);
+    }
+    dir.write_file("language/en/en.ini", file);
+  }
+};
+
+TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
+  install_texts({{275, ""}, {276, ""}, {117, ""}, {118, "Male 1/2 lower & @ up"}, {33, "R/c"}});
+  start_app();
+  const std::map<int, std::string> shown = {{275, "(missing text 275)"},
+                                            {276, "(missing text 276)"},
+                                            {117, "(missing text 117)"},
+                                            {118, "Male 1/2 lower && @@ up"},
+                                            {33, "R/c"}};
+  auto* thread = static_cast<threads::ThreadSeriesPage*>(app->page(8));
+  const struct {
+    Fl_Choice* menu;
+    std::vector<int> entries;
+  } menus[] = {
+      {thread->widgets().series, {273, 274, 275, 276, 277, 278, 279}},
+      {static_cast<workshop::DovetailPage*>(app->page(4))->widgets().clearance_kind,
+       {117, 118, 119, 120}},
+      {static_cast<workshop::DovetailMeasurementPage*>(app->page(12))->widgets().clearance_kind,
+       {117, 118, 119, 120}},
+      {static_cast<geometry::CircleSegmentPage*>(app->page(1))->widgets().known,
+       {29, 30, 31, 33, 34, 35, 32, 36, 37, 38}},
+  };
+  for (const auto& m : menus) {
+    std::vector<std::string> expected, items;
+    for (int entry : m.entries)
+      expected.push_back(shown.count(entry) ? shown.at(entry) : app->lang(entry));
+    for (int i = 0; i + 1 < m.menu->size(); ++i)
+      items.push_back(m.menu->text(i));
+    EXPECT_EQ(items, expected);
+  }
+  // The seventh series is the metric 60° thread, however many texts are missing.
+  Fl_Choice* series = thread->widgets().series;
+  series->value(6);
+  series->do_callback();
+  EXPECT_EQ(thread->series_index(), 7);
+  EXPECT_STREQ(thread->widgets().pitch->label(), app->lang(249));
+}
