@@ -170,11 +170,14 @@ TEST_F(ChangeGearsPageTest, WormPairsMarkTheGearsNotOwned) {
   struct Case {
     int mode;
     const char *p, *q, *first, *second;
+    int warning;
   };
   const Case cases[] = {
-      {2, "0.75", "4", "33", "56"},
-      {3, "2", "4", "88", "14"},
-      {2, "1.25", "6", "55", "84"}, // 27.5: both doubled
+      {2, "0.75", "4", "33", "56", 460}, {3, "2", "4", "88", "14", 460},
+      {2, "1.25", "6", "55", "84", 460}, // 27.5: both doubled
+      {2, "0.8", "3", "88", "105", 460}, // 17.6 : 21 is 88 : 105 exactly
+      {3, "2,5", "8", "352", "35", 460}, // 17.5 : 176 is 35 : 352
+      {3, "7.3", "4", "", "", 474},      // 511 : 880, no pair up to 400
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.p);
@@ -184,6 +187,7 @@ TEST_F(ChangeGearsPageTest, WormPairsMarkTheGearsNotOwned) {
     EXPECT_STREQ(w().first_gear->value(), c.first);
     EXPECT_STREQ(w().second_gear->value(), c.second);
     EXPECT_TRUE(w().warning->visible());
+    EXPECT_STREQ(w().warning->label(), app->lang(c.warning));
   }
   own({"14", "88"});
   enter(3, "2", "4");

@@ -2,7 +2,6 @@
 #include "calc/workshop/change_gears_calc.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace workshop {
@@ -92,16 +91,85 @@ private:
   gears::ListedTrains listed_;
 };
 
-/// A tooth count from a computed value: a value within rounding noise of a
-/// whole number is that number (22 x 1.1 is 24.200000000000003), any other
-/// is cut to its whole part. Nothing when it is no count an int can hold.
-std::optional<int> whole_count(double value) {
-  if (!std::isfinite(value) || value < 0.0 || value >= static_cast<double>(INT_MAX))
+// Exact arithmetic on the typed decimals: 15 digits times 10^15 times 22
+// stays far inside 128 bits.
+__extension__ typedef __int128 Wide;
+
+/// A decimal text as the exact fraction digits / 10^decimals.
+struct ExactDecimal {
+  Wide digits = 0;
+  int decimals = 0;
+};
+
+std::optional<ExactDecimal> exact_decimal(const std::string& text) {
+  std::string digits;
+  int decimals = 0;
+  bool point = false;
+  for (char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      digits += c;
+      decimals += point ? 1 : 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  while (decimals > 0 && digits.back() == '0') {
+    digits.pop_back();
+    --decimals;
+  }
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.empty() || digits.size() > 15)
     return std::nullopt;
-  double nearest = std::round(value);
-  if (std::fabs(value - nearest) <= 1e-9 * std::max(1.0, value))
-    return static_cast<int>(nearest);
-  return static_cast<int>(value);
+  ExactDecimal value;
+  for (char c : digits)
+    value.digits = value.digits * 10 + (c - '0');
+  value.decimals = decimals;
+  return value;
+}
+
+Wide power_of_ten(int exponent) {
+  Wide power = 1;
+  while (exponent-- > 0)
+    power *= 10;
+  return power;
+}
+
+Wide gcd(Wide a, Wide b) {
+  while (b != 0) {
+    Wide rest = a % b;
+    a = b;
+    b = rest;
+  }
+  return a;
+}
+
+/// factor_x * x : factor_y * y in lowest terms, or nothing when a text is
+/// unreadable or a count would exceed the largest gear.
+std::optional<GearPairCounts> lowest_terms(int factor_x, const std::string& x, int factor_y,
+                                           const std::string& y) {
+  std::optional<ExactDecimal> dx = exact_decimal(x), dy = exact_decimal(y);
+  if (!dx || !dy)
+    return std::nullopt;
+  // x / 10^i : y / 10^j is x 10^j : y 10^i; only the larger power is left.
+  const int shared = std::min(dx->decimals, dy->decimals);
+  Wide first = factor_x * dx->digits * power_of_ten(dy->decimals - shared);
+  Wide second = factor_y * dy->digits * power_of_ten(dx->decimals - shared);
+  const Wide divisor = gcd(first, second);
+  first /= divisor;
+  second /= divisor;
+  if (first > kLargestWormPairGear || second > kLargestWormPairGear)
+    return std::nullopt;
+  return GearPairCounts{static_cast<int>(first), static_cast<int>(second)};
+}
+
+/// Both counts doubled, unless that would ask for a gear beyond the largest:
+/// the pair in lowest terms is exact too, only its gears are smaller.
+GearPairCounts doubled(GearPairCounts pair) {
+  if (2 * pair.first > kLargestWormPairGear || 2 * pair.second > kLargestWormPairGear)
+    return pair;
+  return {2 * pair.first, 2 * pair.second};
 }
 
 } // namespace
@@ -127,42 +195,24 @@ ResultList change_gear_search(const PairTable& table, double target, double erro
   return TrainSearch(table, target, error_percent).run();
 }
 
-std::optional<GearPairCounts> worm_pair_module(double module, double lead_screw_pitch,
+std::optional<GearPairCounts> worm_pair_module(const std::string& module,
+                                               const std::string& lead_screw_pitch,
                                                int smallest_gear) {
-  double a = 22.0 * module;
-  double b = 7.0 * lead_screw_pitch;
-  // A fraction of 22 m is cleared by multiplying both by its inverse (0.5
-  // doubles them); a "fraction" that is only rounding noise is none.
-  double fraction = a - std::floor(a);
-  if (fraction > 1e-9 && fraction < 1.0 - 1e-9) {
-    a *= 1.0 / fraction;
-    b *= 1.0 / fraction;
-  }
-  if (smallest_gear > a || smallest_gear > b) {
-    a *= 2.0;
-    b *= 2.0;
-  }
-  std::optional<int> first = whole_count(a), second = whole_count(b);
-  if (!first || !second)
-    return std::nullopt;
-  return GearPairCounts{*first, *second};
+  std::optional<GearPairCounts> pair = lowest_terms(22, module, 7, lead_screw_pitch);
+  if (pair && (smallest_gear > pair->first || smallest_gear > pair->second))
+    return doubled(*pair);
+  return pair;
 }
 
-std::optional<GearPairCounts> worm_pair_dp(double diametral_pitch, double lead_screw_tpi,
-                                           int smallest_gear) {
-  std::optional<int> from_pitch = whole_count(7.0 * diametral_pitch);
-  std::optional<int> from_screw = whole_count(22.0 * lead_screw_tpi);
-  // Doubled below, so each must stay below half the largest int.
-  if (!from_pitch || !from_screw || *from_pitch > INT_MAX / 2 || *from_screw > INT_MAX / 2)
+std::optional<GearPairCounts> worm_pair_dp(const std::string& diametral_pitch,
+                                           const std::string& lead_screw_tpi, int smallest_gear) {
+  std::optional<GearPairCounts> pair = lowest_terms(7, diametral_pitch, 22, lead_screw_tpi);
+  if (!pair)
     return std::nullopt;
-  int a = *from_pitch, b = *from_screw;
-  while (a != 0 && b != 0 && a % 2 == 0 && b % 2 == 0) {
-    a /= 2;
-    b /= 2;
-  }
-  if (a >= smallest_gear && b >= smallest_gear)
-    return GearPairCounts{b, a};
-  return GearPairCounts{2 * b, 2 * a};
+  const GearPairCounts shown{pair->second, pair->first};
+  if (pair->first >= smallest_gear && pair->second >= smallest_gear)
+    return shown;
+  return doubled(shown);
 }
 
 } // namespace workshop

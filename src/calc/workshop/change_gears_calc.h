@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/gears/gear_ratio_calc.h"
@@ -51,16 +52,21 @@ struct GearPairCounts {
   int second = 0;
 };
 
-/// Module worm (mode 2): 22 p over 7 q, cleared of a fraction of 22 p and
-/// doubled when a count is below the smallest gear owned. Nothing when the
-/// counts would not be whole numbers a program can hold.
-std::optional<GearPairCounts> worm_pair_module(double module, double lead_screw_pitch,
-                                               int smallest_gear);
+/// The largest tooth count a 22/7 pair may ask for.
+inline constexpr int kLargestWormPairGear = 400;
 
-/// Diametral-pitch worm (mode 3): 7 p and 22 q as whole numbers, halved while
-/// both are even, shown as (22 q, 7 p), doubled when one is below the
-/// smallest gear owned.
-std::optional<GearPairCounts> worm_pair_dp(double diametral_pitch, double lead_screw_tpi,
-                                           int smallest_gear);
+/// Module worm (mode 2): the exact ratio 22 m : 7 q in lowest terms, both
+/// doubled when one is below the smallest gear owned. The texts are the
+/// fields' decimals as typed, so 0.8 is 8/10 and not a binary approximation.
+/// Nothing when no pair of counts up to 400 makes the ratio exactly, or a
+/// text is no positive decimal number.
+std::optional<GearPairCounts>
+worm_pair_module(const std::string& module, const std::string& lead_screw_pitch, int smallest_gear);
+
+/// Diametral-pitch worm (mode 3): the exact ratio 7 P : 22 tpi in lowest
+/// terms, shown as (22 tpi part, 7 P part), both doubled unless both reach
+/// the smallest gear owned. Nothing as for the module worm.
+std::optional<GearPairCounts> worm_pair_dp(const std::string& diametral_pitch,
+                                           const std::string& lead_screw_tpi, int smallest_gear);
 
 } // namespace workshop

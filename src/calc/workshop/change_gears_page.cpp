@@ -38,6 +38,8 @@ constexpr Fl_Color kTextBad = 88;
 constexpr int kHelpTopic = 9;
 constexpr size_t kFewestGears = 3;
 constexpr const char* kSmallestErrorText = "0.0001";
+constexpr int kNotOwnedText = 460;
+constexpr int kNoExactPairText = 474;
 
 /// Label entries of the unit captions after the two pitches, by mode.
 constexpr std::array<int, 4> kPitchCaption = {441, 442, 443, 444};
@@ -181,9 +183,11 @@ void ChangeGearsPage::build_worm_pair() {
   w_.first_gear->copy_label(app_.lang(458));
   w_.second_gear = new app::ReadOnlyField(461, 454, 60, 25, kResultColour);
   w_.second_gear->copy_label(app_.lang(459));
-  w_.warning = new Fl_Box(326, 511, 330, 25);
+  // Two lines, for the longer "no exact pair" in every language.
+  w_.warning = new Fl_Box(326, 486, 330, 50);
+  w_.warning->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   w_.warning->labelcolor(FL_RED);
-  w_.warning->copy_label(app_.lang(460));
+  w_.warning->copy_label(app_.lang(kNotOwnedText));
   w_.warning->hide();
   w_.worm_group->end();
   w_.worm_group->hide();
@@ -270,12 +274,14 @@ void ChangeGearsPage::calculate() {
       search_trains(*target);
     break;
   case ChangeGearMode::kModuleWorm:
-    if (auto pair = worm_pair_module(p, q, smallest))
-      show_worm_pair(*pair);
-    break;
   case ChangeGearMode::kDpWorm:
-    if (auto pair = worm_pair_dp(p, q, smallest))
-      show_worm_pair(*pair);
+    if (usable_pitch(p) && usable_pitch(q)) {
+      const std::string module_or_dp = w_.pitch_to_make->value();
+      const std::string screw = w_.lead_screw->value();
+      show_worm_pair(mode() == ChangeGearMode::kModuleWorm
+                         ? worm_pair_module(module_or_dp, screw, smallest)
+                         : worm_pair_dp(module_or_dp, screw, smallest));
+    }
     break;
   }
   w_.calculate->activate();
@@ -359,11 +365,21 @@ void ChangeGearsPage::print_results() {
   close_results();
 }
 
-void ChangeGearsPage::show_worm_pair(const GearPairCounts& pair) {
+void ChangeGearsPage::show_worm_pair(const std::optional<GearPairCounts>& pair) {
+  if (!pair) {
+    // An approximate pair would cut a worm of the wrong pitch: say so instead.
+    w_.first_gear->value("");
+    w_.second_gear->value("");
+    w_.warning->copy_label(
+        app_.lang_or(kNoExactPairText, "No pair of gears up to 400 teeth gives this ratio exactly.")
+            .c_str());
+    w_.warning->show();
+    return;
+  }
   std::vector<std::string> lines = gear_lines();
   bool missing = false;
   for (auto [field, count] :
-       {std::pair{w_.first_gear, pair.first}, {w_.second_gear, pair.second}}) {
+       {std::pair{w_.first_gear, pair->first}, {w_.second_gear, pair->second}}) {
     std::string text = std::to_string(count);
     field->value(text.c_str());
     bool owned = std::find(lines.begin(), lines.end(), text) != lines.end();
@@ -371,6 +387,7 @@ void ChangeGearsPage::show_worm_pair(const GearPairCounts& pair) {
     field->redraw();
     missing = missing || !owned;
   }
+  w_.warning->copy_label(app_.lang(kNotOwnedText));
   if (missing)
     w_.warning->show();
   else

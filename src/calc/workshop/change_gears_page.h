@@ -84,7 +84,7 @@ private:
   void search_trains(double target);
   gears::ResultList fallback_search(double target);
   void show_trains(const gears::ResultList& trains);
-  void show_worm_pair(const GearPairCounts& pair);
+  void show_worm_pair(const std::optional<GearPairCounts>& pair);
   std::string results_heading() const;
 
   ChangeGearsWidgets w_;

@@ -144,32 +144,48 @@ TEST(ChangeGearTarget, ByModeAndPitch) {
 TEST(WormPairs, TwentyTwoSevenths) {
   struct Case {
     bool module;
-    double p, q;
+    const char* p;
+    const char* q;
     int smallest;
     int first, second; // 0, 0: none
   };
   const Case cases[] = {
-      // 22 x 0.75 = 16.5: the half doubles both, 33 and 56.
-      {true, 0.75, 4.0, 20, 33, 56},
-      // 22 x 1.1 = 24.2: by 5, 121 and 70 (not 120 from rounding noise).
-      {true, 1.1, 2.0, 20, 121, 70},
+      // 22 x 0.75 = 16.5 : 28, so 33 and 56.
+      {true, "0.75", "4", 20, 33, 56},
+      // 22 x 1.1 = 24.2 : 14, so 121 and 70 (not 120 from rounding noise).
+      {true, "1.1", "2", 20, 121, 70},
+      // 22 x 0.8 = 17.6 : 21, so 176 : 210, which is 88 : 105.
+      {true, "0.8", "3", 20, 88, 105},
+      // 22 : 17.5 is 44 : 35.
+      {true, "1", "2.5", 12, 44, 35},
       // 22 and 7: 7 is below the smallest gear, both doubled.
-      {true, 1.0, 1.0, 20, 44, 14},
-      // 14 and 88 halve to 7 and 44; 7 is below 20, so 88 and 14.
-      {false, 2.0, 4.0, 20, 88, 14},
-      // 28 and 88 halve twice to 7 and 22: 44 and 14.
-      {false, 4.0, 4.0, 20, 44, 14},
-      // 21 is odd: 176 and 21 as they are.
-      {false, 3.0, 8.0, 20, 176, 21},
-      {false, 1e12, 8.0, 20, 0, 0},
+      {true, "1", "1", 20, 44, 14},
+      // 220 : 7 doubled would need a gear of 440: the pair stays as it is.
+      {true, "10", "1", 100, 220, 7},
+      // 27.06 : 14 is 1353 : 700, no pair up to 400 makes it exactly.
+      {true, "1.23", "2", 20, 0, 0},
+      {true, "0", "2", 20, 0, 0},
+      {true, "", "2", 20, 0, 0},
+      // 14 : 88 is 7 : 44; 7 is below 20, so 88 and 14.
+      {false, "2", "4", 20, 88, 14},
+      // 21 : 66 is 7 : 22, so 44 and 14.
+      {false, "3", "3", 20, 44, 14},
+      // 21 : 176 in lowest terms already.
+      {false, "3", "8", 20, 176, 21},
+      // 17.5 : 176 is 35 : 352.
+      {false, "2.5", "8", 20, 352, 35},
+      // 51.1 : 88 is 511 : 880.
+      {false, "7.3", "4", 20, 0, 0},
+      {false, "1000000000000", "8", 20, 0, 0},
   };
   for (const Case& c : cases) {
     auto pair =
         c.module ? worm_pair_module(c.p, c.q, c.smallest) : worm_pair_dp(c.p, c.q, c.smallest);
-    ASSERT_EQ(pair.has_value(), c.first != 0) << c.p << " " << c.q;
+    SCOPED_TRACE(std::string(c.p) + " : " + c.q);
+    ASSERT_EQ(pair.has_value(), c.first != 0);
     if (pair) {
-      EXPECT_EQ(pair->first, c.first) << c.p << " " << c.q;
-      EXPECT_EQ(pair->second, c.second) << c.p << " " << c.q;
+      EXPECT_EQ(pair->first, c.first);
+      EXPECT_EQ(pair->second, c.second);
     }
   }
 }
