@@ -125,8 +125,9 @@ void App::fatal_error(const std::string& message) {
   std::abort(); // a Dialogs implementation must not return from fatal()
 }
 
-void App::register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric) {
-  unit_pairs_[static_cast<size_t>(slot)] = {inch, metric};
+void App::register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric,
+                             std::function<void(bool to_metric)> switch_to) {
+  unit_pairs_[static_cast<size_t>(slot)] = {inch, metric, std::move(switch_to)};
 }
 
 void App::register_checked_input(Fl_Input* field) {
@@ -162,14 +163,24 @@ void App::show_page(int number) {
 }
 
 void App::toggle_unit_system() {
-  bool to_metric = unit_system_ == 0;
+  using settings::PairUnit;
+  const bool to_metric = unit_system_ == 0;
   for (size_t i = 0; i < unit_pairs_.size(); ++i) {
     const UnitPair& pair = unit_pairs_[i];
-    Fl_Button* button = to_metric ? pair.metric : pair.inch;
-    // A page already in the new unit must not convert its fields twice.
-    if (button && !button->value()) {
-      button->setonly();
-      button->do_callback();
+    if (pair.inch && pair.metric) {
+      const PairUnit shown = pair.metric->value() ? PairUnit::kMetric
+                             : pair.inch->value() ? PairUnit::kInch
+                                                  : PairUnit::kNeither;
+      if (settings::units_button_switches(shown, to_metric ? PairUnit::kMetric : PairUnit::kInch,
+                                          pairs_left_alone_[i])) {
+        if (pair.switch_to) {
+          pair.switch_to(to_metric);
+        } else {
+          Fl_Button* button = to_metric ? pair.metric : pair.inch;
+          button->setonly();
+          button->do_callback();
+        }
+      }
     }
     // The button's label follows after the first two pairs, as it always has.
     if (i == 1)

@@ -16,6 +16,7 @@
 #include "i18n/string_table.h"
 #include "settings/ini_document.h"
 #include "settings/settings_model.h"
+#include "settings/units_button.h"
 
 class Fl_Button;
 class Fl_Input;
@@ -54,6 +55,10 @@ enum class UnitPairSlot {
 struct UnitPair {
   Fl_Button* inch = nullptr;
   Fl_Button* metric = nullptr;
+  /// Set by a page that moves its own values to the other unit system when
+  /// the button switches it (it sets the pair itself); otherwise the button
+  /// sets the pair and runs the set button's callback.
+  std::function<void(bool to_metric)> switch_to;
 };
 
 class App {
@@ -122,7 +127,8 @@ public:
   void show_help(int topic);
 
   /// A page's inch/millimetre pair, switched by the unit-system button.
-  void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric);
+  void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric,
+                          std::function<void(bool to_metric)> switch_to = nullptr);
   const UnitPair& unit_pair(UnitPairSlot slot) const {
     return unit_pairs_[static_cast<size_t>(slot)];
   }
@@ -190,6 +196,10 @@ private:
   std::array<InputRange, 56> input_ranges_{};
   std::array<Fl_Input*, kCheckedInputSlots> checked_inputs_{};
   std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
+  /// The pairs the unit-system button left alone, by the unit they showed;
+  /// kept over a rebuild of the windows and in State.ini.
+  std::vector<settings::PairUnit> pairs_left_alone_ =
+      std::vector<settings::PairUnit>(unit_pairs_.size(), settings::PairUnit::kNeither);
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::unique_ptr<MainWindow> main_window_;
   std::unique_ptr<Fl_Window> about_window_;

@@ -86,6 +86,9 @@ settings::IniDocument App::page_state() const {
   int shown = main_window_->shown_page();
   state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
   state.set("page:scroll", std::to_string(drawn_nav_scroll(main_window_->nav_column())));
+  const std::string left_alone = settings::left_alone_text(pairs_left_alone_);
+  if (!left_alone.empty())
+    state.set("page:units_left_alone", left_alone);
   return state;
 }
 
@@ -101,6 +104,8 @@ void App::load_page_state() {
 
 void App::restore_page_state(const settings::IniDocument& state) {
   long shown = state.get_long("page:page", 0);
+  pairs_left_alone_ =
+      settings::read_left_alone(state.get_string("page:units_left_alone"), unit_pairs_.size());
   for (auto& page : pages_)
     page->load_state(state);
   if (shown >= 0 && shown <= 16)

@@ -253,6 +253,27 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
   EXPECT_STREQ(w().diameter->value(), "100");
 }
 
+// Millimetres chosen here while the program is in inch are the user's: the
+// Units button leaves them, both ways, across a restart and a language switch.
+TEST_F(BoltCirclePageTest, UnitsButtonLeavesMillimetresChosenByHand) {
+  dir.write_file("language/de/de.ini", dir.read_file("language/en/en.ini"));
+  full_circle("4", "4", "100");
+  click(w().mm);
+  const std::vector<std::string> holes = lines();
+  click(app->main_window()->unit_button()); // metric
+  restart_app();
+  click(app->main_window()->language_button());
+  settle();
+  ASSERT_EQ(app->current_language(), "de");
+  for (int unit_system : {0, 1}) {
+    click(app->main_window()->unit_button());
+    ASSERT_EQ(app->unit_system(), unit_system);
+    EXPECT_NE(w().mm->value(), 0) << unit_system;
+    EXPECT_STREQ(w().diameter->value(), "2540");
+    EXPECT_EQ(lines(), holes);
+  }
+}
+
 TEST_F(BoltCirclePageTest, PartialCircle) {
   full_circle("4", "4", "100");
   click(w().partial);

@@ -190,8 +190,10 @@ TEST_F(DovetailPageTest, UnitsConvertInPlaceOnceWhicheverButtonSwitchesThemAndPr
   EXPECT_STREQ(w().width->value(), "25.4");
   click(app->main_window()->unit_button()); // to metric: this page is there already
   EXPECT_STREQ(w().width->value(), "25.4");
-  click(app->main_window()->unit_button()); // back to inch
-  EXPECT_TRUE(w().inch->value());
+  click(app->main_window()->unit_button()); // back to inch: millimetres chosen here stay
+  EXPECT_TRUE(w().mm->value());
+  EXPECT_STREQ(w().width->value(), "25.4");
+  click(w().inch);
   EXPECT_STREQ(w().width->value(), "1");
   EXPECT_STREQ(w().clearance->value(), "0.1");
   EXPECT_EQ(results()[5], "1.106");

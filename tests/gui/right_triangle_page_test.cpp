@@ -206,16 +206,16 @@ TEST_F(RightTrianglePageTest, UnitRadiosConvertTheLengthsOnlyAndTheUnitButtonOnc
   click(w->inch);
   EXPECT_STREQ(w->input2->value(), "2");
 
-  // The unit button converts once even when the page is already in mm.
+  // The unit button neither converts a page already in mm nor undoes its mm.
   choose_case(1);
   type_text(w->input1, "1");
   click(w->mm);
   click(app->main_window()->unit_button()); // to metric: the page is there already
   EXPECT_TRUE(w->mm->value());
   EXPECT_STREQ(w->input1->value(), "25.4");
-  click(app->main_window()->unit_button()); // back to inch
-  EXPECT_TRUE(w->inch->value());
-  EXPECT_STREQ(w->input1->value(), "1");
+  click(app->main_window()->unit_button()); // back to inch: millimetres chosen here stay
+  EXPECT_TRUE(w->mm->value());
+  EXPECT_STREQ(w->input1->value(), "25.4");
 }
 
 // The whole-program test sees a filled page come back; the single conversion

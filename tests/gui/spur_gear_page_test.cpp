@@ -188,30 +188,60 @@ TEST_F(SpurGearPageTest, EachToothSizeSystemStartsAfreshWithItsOwnWidgets) {
   }
 }
 
-TEST_F(SpurGearPageTest, UnitButtonSwitchesBetweenModuleAndDiametralPitch) {
-  gear(kDiametralPitch, "10", "20");
-  click(app->main_window()->unit_button());
-  EXPECT_NE(w().systems[kModule]->value(), 0);
-  EXPECT_EQ(inch(), kEmptyTable);
+TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearInTheOtherSystemAndBack) {
+  Fl_Widget* units = app->main_window()->unit_button();
+  click(units); // metric
   gear(kModule, "2", "30");
-  click(app->main_window()->unit_button());
+  const Texts module_table = inch();
+  const Texts measured = span();
+  click(units); // inch: 25.4 / 2 teeth per inch
   EXPECT_NE(w().systems[kDiametralPitch]->value(), 0);
-  EXPECT_STREQ(w().pitch_value->value(), "");
-
-  // The module radio is already metric: the button leaves the page as it is.
-  gear(kModule, "2", "30");
-  click(app->main_window()->unit_button());
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
+  EXPECT_EQ((Texts{w().pitch_value->value(), w().teeth->value(), w().module->value(),
+                   w().diametral_pitch->value(), w().cutter->value()}),
+            (Texts{"12.7", "30", "2.0", "12.7", lang(313) + " 4"}));
+  // Only the dedendum follows the inch standard: 1.2 / P + 0.002, not 1.157 m.
+  EXPECT_EQ(inch(), (Texts{"0.1752", "0.0787", "0.0965", "0.157", "0.2474", "0.1237", "0.018",
+                           "2.3622", "2.5197"}));
+  EXPECT_EQ(measured, (Texts{"Measure across 5 teeth (4 pitches)", "1.0791", "27.41"}));
+  EXPECT_EQ(span(), measured);
+  click(units); // metric: the module as it was typed
   EXPECT_STREQ(w().pitch_value->value(), "2");
-  EXPECT_STREQ(w().module->value(), "2.0");
+  EXPECT_EQ(inch(), module_table);
+
+  // A module chosen by hand while in inch is the user's: left alone both ways.
+  click(units);
+  gear(kModule, "2", "30");
+  for (int twice = 0; twice < 2; ++twice) {
+    click(units);
+    EXPECT_NE(w().systems[kModule]->value(), 0);
+    EXPECT_EQ(inch(), module_table);
+  }
+
+  // A circular pitch typed as a fraction at 14.5° comes back as it was.
+  choose(kCircularInch);
+  click(w().angle_14_5);
+  type_text(w().teeth, "20");
+  for (auto [field, text] : {std::pair{w().whole, "0"}, {w().over, "1"}, {w().under, "4"}})
+    type_text(field, text);
+  const Texts circular = inch();
+  click(units); // metric
+  EXPECT_NE(w().systems[kModule]->value(), 0);
+  EXPECT_STREQ(w().pitch_value->value(), "2.021267777");
+  EXPECT_EQ(inch()[7], circular[7]);
+  click(units); // inch
+  EXPECT_NE(w().systems[kCircularInch]->value(), 0);
+  EXPECT_NE(w().angle_14_5->value(), 0);
+  EXPECT_EQ(fraction(), (Texts{"0", "1", "4"}));
+  EXPECT_EQ(inch(), circular);
 
   // Switched from another page, the hidden pitch field must not take the keys.
   click(app->main_window()->nav_button(1));
-  click(app->main_window()->unit_button());
+  click(units); // metric
   EXPECT_NE(Fl::focus(), w().pitch_value);
-  EXPECT_EQ(std::string(w().pitch_value->label()), lang(294));
+  EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
 
   // Metric at start-up chooses the module without taking the focus.
-  click(app->main_window()->unit_button());
   stop_app();
   dir.write_file("State.ini", "");
   start_app();

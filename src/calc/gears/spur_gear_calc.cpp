@@ -81,6 +81,24 @@ std::optional<ToothSize> tooth_size(PitchSystem system, double value) {
   return size;
 }
 
+std::string pitch_value_text(const ToothSize& size, PitchSystem system) {
+  double value = size.diametral_pitch;
+  switch (system) {
+  case PitchSystem::kModule:
+    value = size.module;
+    break;
+  case PitchSystem::kDiametralPitch:
+    break;
+  case PitchSystem::kCircularPitchInch:
+    value = size.circular_pitch;
+    break;
+  case PitchSystem::kCircularPitchMm:
+    value = size.circular_pitch * kMmPerInch;
+    break;
+  }
+  return numeric::printf_text("%.10g", value);
+}
+
 std::string diametral_pitch_text(double diametral_pitch) {
   if (!finite(diametral_pitch))
     return "";

@@ -32,6 +32,12 @@ struct ToothSize {
 /// or not a finite number.
 std::optional<ToothSize> tooth_size(PitchSystem system, double value);
 
+/// The pitch value that gives `size` in `system`, as the unit-system button
+/// writes it: ten significant digits, so that the gear keeps every shown
+/// digit and switching back gives the typed value again (12 -> module
+/// 2.116666667 -> 12).
+std::string pitch_value_text(const ToothSize& size, PitchSystem system);
+
 /// The diametral pitch as the page shows it: a whole number without decimals
 /// ("8"), otherwise four decimals with trailing zeros trimmed; empty when not
 /// a finite number.

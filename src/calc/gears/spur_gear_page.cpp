@@ -31,11 +31,9 @@ constexpr Fl_Color kNoteColour = 206;
 constexpr int kPitchRecord = 27;
 constexpr int kTeethRecord = 28;
 constexpr int kFractionRecord = 29;
-/// Text numbers of the four tooth-size radios, in their order.
+/// Text numbers of the first two tooth-size radios; the circular pitches follow.
 constexpr int kModuleLabel = 293;
 constexpr int kDiametralPitchLabel = 294;
-constexpr int kCircularInchLabel = 295;
-constexpr int kCircularMmLabel = 296;
 /// Written for gear_type when no tooth-size radio is set.
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
@@ -80,7 +78,8 @@ void SpurGearPage::build_choices() {
   }
   systems->end();
   // Module is the metric and diametral pitch the inch choice of the unit button.
-  app_.register_unit_pair(app::UnitPairSlot::kPage10, w_.systems[1], w_.systems[0]);
+  app_.register_unit_pair(app::UnitPairSlot::kPage10, w_.systems[1], w_.systems[0],
+                          [this](bool to_metric) { switch_units(to_metric); });
 
   w_.angle_frame = app::framed_group(442, 25, 162, 93, app_.lang(309));
   w_.angle_14_5 = app::radio_button(452, 40, 140, 25, app_.lang(310));
@@ -199,26 +198,62 @@ void SpurGearPage::label_pitch_value(int label) {
 }
 
 void SpurGearPage::select_pitch_system(int label) {
+  units_switched_.reset(); // a system chosen here is not the button's to undo
   clear_spur_outputs();
   w_.teeth->value("");
-  const bool metric = label == kModuleLabel || label == kCircularMmLabel;
+  show_pitch_system(static_cast<PitchSystem>(label - kModuleLabel));
+  w_.pitch_value->value("");
+  update_span_measurement();
+  // Only a field on the page shown may take the keys: the start-up and the
+  // state restore also land here while another page is shown.
+  if (w_.pitch_value->visible_r())
+    w_.pitch_value->take_focus();
+}
+
+void SpurGearPage::show_pitch_system(PitchSystem system) {
+  const bool metric = system == PitchSystem::kModule || system == PitchSystem::kCircularPitchMm;
   // Metric gears are cut at 20°.
   if (metric)
     app::set_radio(w_.angle_20);
   show_if(w_.angle_frame, !metric);
-  label_pitch_value(label);
-  if (label != kCircularInchLabel)
+  label_pitch_value(kModuleLabel + static_cast<int>(system));
+  const bool fraction = system == PitchSystem::kCircularPitchInch;
+  if (!fraction)
     empty_fraction();
-  show_if(w_.fraction_frame, label == kCircularInchLabel);
+  show_if(w_.fraction_frame, fraction);
   // Form cutters come in sets for module and diametral pitch only.
-  show_if(w_.cutter, label == kModuleLabel || label == kDiametralPitchLabel);
+  show_if(w_.cutter, system == PitchSystem::kModule || system == PitchSystem::kDiametralPitch);
   w_.cutter->value("");
-  w_.pitch_value->value("");
-  update_span_measurement();
-  // Only a field on the page shown may take the keys: the unit button and
-  // the start-up also land here while another page is shown.
-  if (w_.pitch_value->visible_r())
-    w_.pitch_value->take_focus();
+}
+
+void SpurGearPage::switch_units(bool to_metric) {
+  const PitchSystem from = pitch_system();
+  const std::array<Fl_Input*, 4> fields = {w_.pitch_value, w_.whole, w_.over, w_.under};
+  std::array<std::string, 4> typed;
+  for (size_t i = 0; i < fields.size(); ++i)
+    typed[i] = fields[i]->value();
+  if (units_switched_ && units_switched_->to == from && units_switched_->written == typed[0]) {
+    // Untouched since the last switch: back to exactly what was there.
+    const UnitsSwitched before = *units_switched_;
+    units_switched_.reset();
+    app::set_radio(w_.systems[static_cast<size_t>(before.from)]);
+    show_pitch_system(before.from);
+    if (before.at_14_5)
+      app::set_radio(w_.angle_14_5);
+    for (size_t i = 0; i < fields.size(); ++i)
+      fields[i]->value(before.typed[i].c_str());
+  } else {
+    const PitchSystem to = to_metric ? PitchSystem::kModule : PitchSystem::kDiametralPitch;
+    // The same gear in the other system; nothing typed stays as it is.
+    const std::optional<ToothSize> size = tooth_size(from, app::field_double(w_.pitch_value));
+    const std::string written = size ? pitch_value_text(*size, to) : typed[0];
+    units_switched_ =
+        UnitsSwitched{from, typed, pressure_angle() == PressureAngle::k14_5, to, written};
+    app::set_radio(w_.systems[static_cast<size_t>(to)]);
+    show_pitch_system(to);
+    w_.pitch_value->value(written.c_str());
+  }
+  compute_spur_gear(nullptr);
 }
 
 void SpurGearPage::pressure_angle_chosen() {
@@ -347,10 +382,6 @@ void SpurGearPage::apply_settings() {
     app::set_radio(w_.systems[0]);
     w_.systems[0]->do_callback();
   }
-}
-
-void SpurGearPage::unit_system_changed(int unit_system) {
-  label_pitch_value(unit_system == 1 ? kModuleLabel : kDiametralPitchLabel);
 }
 
 Fl_Input* SpurGearPage::focus_input() { return w_.pitch_value; }

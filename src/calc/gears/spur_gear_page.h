@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "app/checked_input.h"
 #include "app/page.h"
@@ -59,7 +60,6 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void unit_system_changed(int unit_system) override;
   void save_state(settings::IniDocument& state) const override;
   void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
@@ -76,6 +76,10 @@ private:
   void compute_spur_gear(Fl_Input* caller);
   /// A tooth-size radio: `label` is its text number, 293 to 296.
   void select_pitch_system(int label);
+  /// Shows the widgets of a tooth-size system, keeping what is typed.
+  void show_pitch_system(PitchSystem system);
+  /// The unit-system button: the same gear as a module or a diametral pitch.
+  void switch_units(bool to_metric);
   void pressure_angle_chosen();
   void update_span_measurement();
   void clear_spur_outputs();
@@ -92,8 +96,20 @@ private:
     double tooth_thickness;
   };
 
+  /// What the unit-system button found and what it left, so that the next
+  /// switch puts the page back as it was (a circular pitch, its fraction,
+  /// 14.5°) while the page still shows what the button left.
+  struct UnitsSwitched {
+    PitchSystem from;
+    std::array<std::string, 4> typed; ///< pitch value, whole, over, under
+    bool at_14_5;
+    PitchSystem to;
+    std::string written;
+  };
+
   SpurGearWidgets w_;
   std::optional<KeptGear> kept_;
+  std::optional<UnitsSwitched> units_switched_;
 };
 
 } // namespace gears

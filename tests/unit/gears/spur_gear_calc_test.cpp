@@ -115,6 +115,30 @@ TEST(SpurGearCalc, DiametralPitchText) {
     EXPECT_EQ(diametral_pitch_text(c.p), c.text) << c.p;
 }
 
+// The unit-system button rewrites the pitch value: module = 25.4 / P, circular pitch = π / P.
+TEST(SpurGearCalc, PitchValueInAnotherSystem) {
+  const struct {
+    PitchSystem from;
+    double value;
+    PitchSystem to;
+    const char* text;
+  } cases[] = {
+      {PitchSystem::kModule, 2, PitchSystem::kDiametralPitch, "12.7"},
+      {PitchSystem::kDiametralPitch, 10, PitchSystem::kModule, "2.54"},
+      {PitchSystem::kDiametralPitch, 12, PitchSystem::kModule, "2.116666667"},
+      {PitchSystem::kModule, 2.116666667, PitchSystem::kDiametralPitch, "12"}, // and back
+      {PitchSystem::kCircularPitchInch, 0.25, PitchSystem::kModule, "2.021267777"},
+      {PitchSystem::kCircularPitchInch, 0.25, PitchSystem::kDiametralPitch, "12.56637061"},
+      {PitchSystem::kModule, 2, PitchSystem::kCircularPitchInch, "0.2473695003"},
+      {PitchSystem::kDiametralPitch, 12.7, PitchSystem::kCircularPitchMm, "6.283185307"},
+  };
+  for (const auto& c : cases) {
+    const std::optional<ToothSize> size = tooth_size(c.from, c.value);
+    ASSERT_TRUE(size.has_value()) << c.value;
+    EXPECT_EQ(pitch_value_text(*size, c.to), c.text) << c.value;
+  }
+}
+
 TEST(SpurGearCalc, CutterNumbersAtTheEdgesOfTheirRanges) {
   struct Case {
     long teeth;
