@@ -106,6 +106,8 @@ std::string trim_number_text(std::string text) {
 }
 
 std::string format_fixed(int precision, double value) {
+  if (!std::isfinite(value))
+    return std::string();
   std::string text = trim_number_text(printf_text("%.*f", precision, value));
   // A tiny negative value rounds to zero: show it without a sign.
   if (text == "-0" || text == "-0.0")
@@ -113,8 +115,14 @@ std::string format_fixed(int precision, double value) {
   return text;
 }
 
+std::string fixed_text(int precision, double value) {
+  if (!std::isfinite(value))
+    return std::string();
+  return printf_text("%.*f", precision, value);
+}
+
 std::string format_plain(double value) {
-  if (std::fabs(value) < kMissing)
+  if (std::fabs(value) < kMissing || !std::isfinite(value))
     return std::string();
   return trim_number_text(printf_text("%f", value));
 }

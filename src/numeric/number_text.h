@@ -42,10 +42,16 @@ long read_long(const std::string& text);
 std::string trim_number_text(std::string text);
 
 /// "%.*f" with `precision` decimals, then trim_number_text.
-/// format_fixed(3, 2) == "2.0", format_fixed(4, 2) == "2".
+/// format_fixed(3, 2) == "2.0", format_fixed(4, 2) == "2". Empty for an
+/// infinite value or NaN: no field ever shows "inf" or "nan".
 std::string format_fixed(int precision, double value);
 
-/// Empty when |value| < 0.0001; otherwise "%f" then trim_number_text.
+/// "%.*f" with `precision` decimals, trailing zeros kept; empty for an
+/// infinite value or NaN.
+std::string fixed_text(int precision, double value);
+
+/// Empty when |value| < 0.0001 or the value is infinite or NaN; otherwise
+/// "%f" then trim_number_text.
 std::string format_plain(double value);
 
 /// An angle split into whole degrees, whole minutes and seconds.

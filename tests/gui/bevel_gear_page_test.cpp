@@ -248,6 +248,10 @@ TEST_F(BevelGearPageTest, ModuleEmptiesThePitchAndTakesMetricCutters) {
   click(w().mm);
   EXPECT_EQ(left()[gears::kPitchDiameterRow], "90.0");
   EXPECT_EQ(face_width(), (Texts{"18.85", "24.00", "28.27"}));
+  // Module 1e308: 2 pi / P is 6.3e308 mm, beyond any number; nothing shown.
+  retype(w().pitch, "1" + std::string(308, '0'));
+  EXPECT_EQ(face_width(), (Texts{"", "", ""}));
+  EXPECT_EQ(left(), kEmpty);
 }
 
 TEST_F(BevelGearPageTest, FaceWidthWithinItsLimits) {

@@ -107,6 +107,12 @@ TEST_F(CircleSegmentPageTest, RadiusAndDiameterFollowEachOther) {
   erase(w().diameter, 4);
   type_text(w().diameter, "100.0001");
   EXPECT_STREQ(w().first->value(), "50.00005");
+  // Twice a radius of 1e308 is beyond any number: no diameter, no results.
+  erase(w().diameter, 8);
+  type_text(w().first, "1" + std::string(308, '0'));
+  type_text(w().second, "5");
+  EXPECT_STREQ(w().diameter->value(), "");
+  EXPECT_TRUE(all_empty());
 }
 
 TEST_F(CircleSegmentPageTest, EachChoiceShowsItsLabels) {

@@ -101,6 +101,8 @@ TEST_F(ThreadWiresPageTest, WorkedExamplesOfEveryForm) {
   // M = D - 1.5155 P + 3 W (60°), D - 1.6008 P + 3.1657 W (Whitworth).
   const Case cases[] = {
       {kUnified, "20", "0.25", "0.0289", {"0.028", "0.0289", "0.045"}, "0.2609"},
+      // The largest wire 0.05625 shows as 0.0563, and a wire of that size fits.
+      {kUnified, "16", "0.375", "0.0563", {"0.035", "0.0361", "0.0563"}, "0.4492"},
       {kWhitworth, "20", "0.25", "0.03", {"0.027", "0.0282", "0.038"}, "0.2649"},
       {kMetric, "2", "16", "1.155", {"1.12", "1.155", "1.8"}, "16.434"},
   };

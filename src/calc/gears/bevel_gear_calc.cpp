@@ -81,6 +81,10 @@ std::optional<BevelPitch> bevel_pitch(BevelPitchKind kind, double value) {
   }
   if (!std::isfinite(pitch.diametral_pitch) || !std::isfinite(pitch.module))
     return std::nullopt;
+  // A pitch so coarse that its widest face overflows in millimetres has no
+  // sizes to show.
+  if (!finite(face_width_limits(pitch.diametral_pitch).maximum))
+    return std::nullopt;
   return pitch;
 }
 

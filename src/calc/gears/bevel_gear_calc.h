@@ -27,7 +27,8 @@ struct BevelPitch {
 };
 
 /// The pitch of a typed value: diametral pitch or module by `kind`; nothing
-/// when the value is not a positive finite number.
+/// when the value is not a positive finite number or its face width limits
+/// are not finite in millimetres.
 std::optional<BevelPitch> bevel_pitch(BevelPitchKind kind, double value);
 
 /// The face width a gear of diametral pitch P may have, 2π/P ... 3π/P, and

@@ -95,9 +95,7 @@ template <typename Page, void (Page::*Handler)()> void call(Fl_Widget*, void* pa
 }
 
 /// `places` decimals, zeros kept: the face width and its limits.
-std::string printed(int places, double value) {
-  return numeric::printf_text("%.*f", places, value);
-}
+std::string printed(int places, double value) { return numeric::fixed_text(places, value); }
 
 std::string int_text(int value) { return std::to_string(value); }
 

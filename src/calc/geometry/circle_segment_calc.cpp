@@ -104,7 +104,9 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
   double& theta = s.theta;
   auto& rows = out.rows;
 
-  if (second_is_angle(input.known) && b <= 0.0)
+  // A typed angle beyond a half circle is out of range: the field is red,
+  // but a unit or format switch still recomputes.
+  if (second_is_angle(input.known) && !(b > 0.0 && b <= 180.0))
     return std::nullopt;
 
   switch (input.known) {
@@ -235,8 +237,13 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
   }
 
   const int known = static_cast<int>(input.known);
-  if (known >= 2 && known <= 8)
+  if (known >= 2 && known <= 8) {
     theta = angle_from_chord(c, d);
+    // A chord so short against the radius that its angle rounds to nothing
+    // leaves no arc, sector or segment to tell.
+    if (theta <= 0.0 && c > 0.0)
+      return std::nullopt;
+  }
   if (out.third_row_is_angle)
     rows[kR3] = theta;
 
@@ -246,7 +253,9 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
   rows[kR10] = circle;
   rows[kR8] = triangle;
   rows[kR9] = sector;
-  rows[kR7] = sector - triangle;
+  // The six-decimal angle may put the sector a hair below its triangle;
+  // a segment that thin has no area to show, never a negative one.
+  rows[kR7] = std::fmax(0.0, sector - triangle);
   rows[kR6] = kPi * 2.0 * r;
   // Where R5 isn't already the height or the chord, it is the arc.
   if ((known >= 1 && known <= 7) || input.known == SegmentKnown::kChordAngle)

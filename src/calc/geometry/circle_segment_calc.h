@@ -54,8 +54,9 @@ struct SegmentResult {
 
 /// All quantities of the segment, or nothing when the two values don't
 /// describe one (a value <= 0 where a positive one is needed, a chord longer
-/// than the diameter, a height above the radius, an angle above 180 degrees)
-/// or a result is not a finite number.
+/// than the diameter, a height above the radius, an angle above 180 degrees),
+/// when a chord's angle rounds to 0 at six decimals, or when a result is not
+/// a finite number. The segment area is never below 0.
 std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input);
 
 /// Row `row` (0 for R1 ... 9 for R10) as shown: a leading space, `precision`

@@ -67,8 +67,9 @@ constexpr SegmentKnown kMenuCases[] = {
 constexpr int kMenuTexts[] = {29, 30, 31, 33, 34, 35, 32, 36, 37, 38};
 constexpr int kStartMenuItem = 3; // radius and chord
 
+// A value beyond the largest double has no text: its field stays empty.
 std::string printed(const char* format, double value) {
-  return numeric::printf_text(format, value);
+  return std::isfinite(value) ? numeric::printf_text(format, value) : std::string();
 }
 
 // Radius and diameter follow each other with ten significant digits, so a

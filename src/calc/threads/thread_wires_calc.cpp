@@ -11,13 +11,13 @@ namespace {
 
 bool given(double value) { return std::fabs(value) > numeric::kMissing; }
 
-// The smallest and largest wire are printed values; a wire typed as shown
-// must count as usable despite the rounding of the unit conversions.
+// A wire typed in millimetres comes back from inches a rounding off what
+// was typed.
 constexpr double kUsableSlack = 1e-9;
 
-// "%.*f" of any value: the fields take whatever the user can type.
-std::string printf_fixed(int decimals, double value) {
-  return numeric::printf_text("%.*f", decimals, value);
+// A limit as the page shows it: rounded to the shown decimals.
+double shown(double value, bool millimetre) {
+  return numeric::read_double(numeric::format_fixed(wire_size_decimals(millimetre), value));
 }
 
 // A length read back from its text counts as unchanged within this.
@@ -64,9 +64,13 @@ ThreadWires compute_thread_wires(const ThreadWiresInput& in) {
     return out;
   out.sizes = sizes;
 
+  // A wire of the size shown as a limit is usable, whichever way the
+  // rounding went: 0.0563 for the largest 0.05625 of 16 threads per inch.
   const double wire = in.wire_in * unit;
-  if (std::fabs(in.wire_in) < numeric::kMissing || wire < sizes.smallest - kUsableSlack ||
-      wire > sizes.largest + kUsableSlack)
+  const double low = std::fmin(sizes.smallest, shown(sizes.smallest, in.millimetre));
+  const double high = std::fmax(sizes.largest, shown(sizes.largest, in.millimetre));
+  if (std::fabs(in.wire_in) < numeric::kMissing || wire < low - kUsableSlack ||
+      wire > high + kUsableSlack)
     return out;
   const double over = measurement_over_wires(in.form, in.major_in, in.pitch_in, in.wire_in) *
                       (in.millimetre ? 25.4 : 1.0);
@@ -75,14 +79,16 @@ ThreadWires compute_thread_wires(const ThreadWiresInput& in) {
   return out;
 }
 
+int wire_size_decimals(bool millimetre) { return millimetre ? 3 : 4; }
+
 std::string over_wires_text(double value, bool millimetre) {
-  return printf_fixed(millimetre ? 3 : 4, value);
+  return numeric::fixed_text(millimetre ? 3 : 4, value);
 }
 
 std::string stored_length_text(double value, int decimals) {
   if (!given(value) || !std::isfinite(value))
     return "";
-  const std::string text = printf_fixed(decimals, value);
+  const std::string text = numeric::fixed_text(decimals, value);
   if (std::fabs(numeric::read_double(text) - value) <=
       kExactSlack * std::fmax(1.0, std::fabs(value)))
     return text;

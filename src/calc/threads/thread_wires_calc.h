@@ -24,6 +24,9 @@ struct WireSizes {
   double largest = 0.0;
 };
 
+/// Decimals of the wire sizes on the page: 3 of a millimetre, 4 of an inch.
+int wire_size_decimals(bool millimetre);
+
 /// The wire sizes for a pitch, in the pitch's unit.
 WireSizes wire_sizes(ThreadForm form, double pitch);
 
@@ -44,7 +47,8 @@ struct ThreadWires {
   bool computed = false;
   /// In the display unit; none when they come out infinite.
   std::optional<WireSizes> sizes;
-  /// In the display unit; none without a usable wire.
+  /// In the display unit; none without a usable wire: one between the
+  /// smallest and largest wire as computed or as shown.
   std::optional<double> over_wires;
 };
 

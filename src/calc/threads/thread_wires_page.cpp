@@ -27,9 +27,6 @@ constexpr Fl_Color kSizesColour = 50;
 constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kCaptionColour = 4;
 
-// Wire sizes are shown to 4 decimals of an inch, or 3 of a millimetre.
-int decimals(bool millimetre) { return millimetre ? 3 : 4; }
-
 template <void (ThreadWiresPage::*Handler)()> void call(Fl_Widget*, void* page) {
   (static_cast<ThreadWiresPage*>(page)->*Handler)();
 }
@@ -182,9 +179,9 @@ void ThreadWiresPage::compute(const Fl_Input* changed) {
   const ThreadWires wires = compute_thread_wires({form(), pitch_in_, major_in_, wire_in_, mm});
   if (wires.computed) {
     if (wires.sizes) {
-      app::set_field_fixed(w_.sizes[0], decimals(mm), wires.sizes->smallest);
-      app::set_field_fixed(w_.sizes[1], decimals(mm), wires.sizes->best);
-      app::set_field_fixed(w_.sizes[2], decimals(mm), wires.sizes->largest);
+      app::set_field_fixed(w_.sizes[0], wire_size_decimals(mm), wires.sizes->smallest);
+      app::set_field_fixed(w_.sizes[1], wire_size_decimals(mm), wires.sizes->best);
+      app::set_field_fixed(w_.sizes[2], wire_size_decimals(mm), wires.sizes->largest);
     } else {
       for (Fl_Output* field : w_.sizes)
         field->value("");

@@ -82,10 +82,11 @@ void from_female(const DovetailMeasurementInput& input, double scale, double d, 
   v.male_pins = v.male_min_width + angle.k * d;
 }
 
+// Finite in millimetres too, so that either unit can show every value.
 bool all_finite(const DovetailMeasurementValues& v) {
   for (double x : {v.pin_dia, v.clearance, v.male_depth, v.female_depth, v.male_pins, v.female_pins,
                    v.male_min_width, v.male_max_width, v.female_min_width, v.female_max_width})
-    if (!std::isfinite(x))
+    if (!std::isfinite(x / numeric::kInchPerMm))
       return false;
   return true;
 }

@@ -73,7 +73,7 @@ bool measurements_complete(const DovetailMeasurementInput& input);
 /// The mating part computed from the part at hand. `previous` supplies what
 /// the computation leaves alone (the gib width, and the female's mouth width
 /// when the female is at hand). No result when a value is missing or a
-/// result is not a finite number.
+/// result is not a finite number in inches and in millimetres.
 std::optional<DovetailMeasurementValues>
 compute_dovetail_measurement(const DovetailMeasurementInput& input,
                              const DovetailMeasurementValues& previous);

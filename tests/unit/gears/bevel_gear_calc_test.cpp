@@ -98,7 +98,9 @@ TEST(BevelGearCalc, PitchFromEitherKind) {
     EXPECT_NEAR(pitch->diametral_pitch, c.diametral_pitch, kTolerance);
     EXPECT_NEAR(pitch->module, c.module, kTolerance);
   }
-  for (double bad : {0.0, -8.0, std::nan(""), std::numeric_limits<double>::infinity(), 1e-320})
+  // Module 1e308: the widest face, 3 pi / P = 9.4e308 mm, overflows.
+  for (double bad :
+       {0.0, -8.0, std::nan(""), std::numeric_limits<double>::infinity(), 1e-320, 1e308})
     EXPECT_FALSE(bevel_pitch(kModule, bad).has_value()) << bad;
 }
 

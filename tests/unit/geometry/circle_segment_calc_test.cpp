@@ -54,6 +54,10 @@ const RowsCase kRowsCases[] = {
     // No height: nothing of the segment, but the circle is still there.
     {"zero_height", {SegmentKnown::kRadiusHeight, 5, 0}, 3,
      "| 0.0| 5.0| 0.0| 360.0| 0.0| 31.416| 0.0| 0.0| 0.0| 78.54"},
+    // The angle 0.000567 (six decimals) puts the sector 0.002 below its
+    // triangle: the thin segment has no area, not a negative one.
+    {"thin_segment", {SegmentKnown::kRadiusChord, 1000, 0.0099}, 3,
+     "| 0.0| 1000.0| 0.001| 359.999| 0.01| 6283.185| 0.0| 4.95| 4.948| 3141592.654"},
     {"precision_6", {SegmentKnown::kRadiusChord, 5, 8}, 6,
      "| 2| 3| 106.260205| 253.739795| 9.272952| 31.415927| 11.182381| 12| 23.182381| 78.539816"},
 };
@@ -115,6 +119,11 @@ const NoSegmentCase kNoSegmentCases[] = {
     {"no_radius_for_arc", {SegmentKnown::kRadiusArc, 0, 5}},
     {"no_angle_for_arc", {SegmentKnown::kArcAngle, 10, 0}},
     {"no_angle_for_chord", {SegmentKnown::kChordAngle, 10, 0}},
+    // An angle past the half circle (a red field) would give negative lengths.
+    {"angle_past_half_circle", {SegmentKnown::kRadiusAngle, 10, 200}},
+    {"arc_angle_past_half_circle", {SegmentKnown::kArcAngle, 10, 1e20}},
+    // The angle of chord 20 on radius 1e20 rounds to 0: no arc, no sector.
+    {"chord_without_angle", {SegmentKnown::kRadiusChord, 1e20, 20}},
 };
 
 TEST(NoSegment, GivesNoResult) {

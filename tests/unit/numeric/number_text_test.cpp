@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,15 @@ TEST(FormatFixed, PrintsThenTrims) {
   const std::vector<Case> cases = {
       {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 0.0004, "0.0"}, {4, 2, "2"}, {3, -2.5, "-2.5"},
       {3, 2.9999, "3.0"}, {4, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
-      {10, 2.9999999999, "3"}, {0, 2.6, "3"}, {3, -0.0001, "0.0"}, {4, -0.00001, "0"}};
+      {10, 2.9999999999, "3"}, {0, 2.6, "3"}, {3, -0.0001, "0.0"}, {4, -0.00001, "0"},
+      {3, INFINITY, ""}, {10, -INFINITY, ""}, {3, NAN, ""}};
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(format_fixed(c.precision, c.value), c.out) << c.precision << " " << c.value;
+  // Untrimmed, and just as empty for what is not a number.
+  EXPECT_EQ(fixed_text(3, 6.35), "6.350");
+  EXPECT_EQ(fixed_text(2, INFINITY), "");
+  EXPECT_EQ(fixed_text(2, NAN), "");
 }
 
 TEST(FormatFixed, HugeValueIsPrintedWhole) {
@@ -65,7 +71,7 @@ TEST(FormatPlain, EmptiesTinyValuesAndTrims) {
   // clang-format off
   const std::vector<std::pair<double, const char*>> cases = {
       {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {0.0001, "0.0001"},
-      {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}};
+      {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}, {INFINITY, ""}, {NAN, ""}};
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(format_plain(c.first), c.second) << c.first;

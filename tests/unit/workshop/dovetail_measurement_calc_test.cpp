@@ -172,4 +172,9 @@ TEST(DovetailMeasurementCalc, ResultsThatAreNotNumbersGiveNoResult) {
   EXPECT_FALSE(compute_dovetail_measurement(huge, {}).has_value());
   auto angle = typed(male(k60, kNoClearance, 0.25, 1.0, 0.5), endless);
   EXPECT_FALSE(compute_dovetail_measurement(angle, {}).has_value());
+  // Between pins about -2 K d: finite in inches, endless in millimetres.
+  auto wide_pin = with(male(k60, kNoClearance, 1e308, 1.0, 0.5), 0, 0, true);
+  EXPECT_FALSE(compute_dovetail_measurement(wide_pin, {}).has_value());
+  auto wide_inch_pin = male(k60, kNoClearance, 2e307, 1.0, 0.5);
+  EXPECT_FALSE(compute_dovetail_measurement(wide_inch_pin, {}).has_value());
 }
