@@ -41,6 +41,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/page_table.h"
 #include "app/main_window.h"
 #include "calc/gears/bevel_gear_page.h"
 #include "calc/gears/gear_ratio_page.h"
@@ -70,7 +71,7 @@ using testing_support::type_text;
 namespace {
 
 // No dialog may block a benchmark: messages are counted, questions get `answer`.
-class QuietDialogs : public app::Dialogs {
+class QuietDialogs : public ui::Dialogs {
 public:
   int messages = 0;
   bool answer = false;
@@ -81,7 +82,7 @@ public:
     return "";
   }
   bool open_uri(const std::string&, std::string&) override { return false; }
-  int choose_language(const std::vector<app::LanguageOption>&) override { return 0; }
+  int choose_language(const std::vector<ui::LanguageOption>&) override { return 0; }
   void range_message(const std::string&, Fl_Widget*) override { ++messages; }
   [[noreturn]] void fatal(const std::string& text) override {
     std::fprintf(stderr, "fatal: %s\n", text.c_str());
@@ -285,7 +286,7 @@ void collect_texts(Fl_Group* group, Fl_Widget* except, std::string& out) {
 /// Everything the key can change: the page's fields and the hole list.
 std::string results_of(app::App& a, int number, Fl_Widget* keyed) {
   std::string texts;
-  collect_texts(a.main_window()->page_group(number), keyed, texts);
+  collect_texts(a.main_frame()->page_group(number), keyed, texts);
   for (const std::string& line : a.results_window()->lines())
     texts += line + '\n';
   return texts;
@@ -318,7 +319,7 @@ void stop_program() {
 
 Fl_Input_* open_and_fill(const PageCase& c) {
   app::App& a = *program->app;
-  click(a.main_window()->nav_button(c.number));
+  click(a.main_frame()->nav_button(c.number));
   Fl_Input_* field = c.fill(a);
   testing_support::settle();
   type_text(field, "");
@@ -402,8 +403,8 @@ void visit_pages(const std::string& dir) {
   start_program(dir);
   Fl::flush();
   const long idle = vm_hwm_kb();
-  for (int number = 1; number <= app::kPageCount; ++number) {
-    click(program->app->main_window()->nav_button(number));
+  for (int number = 1; number <= app::page_count(); ++number) {
+    click(program->app->main_frame()->nav_button(number));
     testing_support::settle();
     Fl::flush();
   }
@@ -428,7 +429,7 @@ int main(int argc, char** argv) {
     start_program(argv[2]);
     for (const PageCase& c : cases())
       open_and_fill(c);
-    click(program->app->main_window()->nav_button(1));
+    click(program->app->main_frame()->nav_button(1));
     program->app->save_page_state();
     std::printf("State.ini written in %s (%d messages)\n", argv[2], program->dialogs.messages);
     stop_program();

@@ -1,6 +1,9 @@
 // Start-up order, program-wide services and the main window's actions.
 #include "app/app.h"
 
+#include "app/page_table.h"
+#include "calc/gears/gear_ratio_page.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
@@ -14,7 +17,7 @@
 #include "app/about_window.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/page.h"
+#include "ui/page.h"
 #include "app/results_window.h"
 #include "app/plate_editor_window.h"
 #include "settings/data_dir.h"
@@ -81,8 +84,9 @@ void App::build_windows() {
     input_ranges_[i].on_invalid = nullptr;
     input_ranges_[i].on_left = nullptr;
   }
-  for (int number = 1; number <= kPageCount; ++number)
-    pages_[static_cast<size_t>(number - 1)] = create_page(*this, number);
+  pages_.clear();
+  for (const PageRow& row : page_table())
+    pages_.push_back(row.create(*this));
   // Before the pages are built, so that they can wire the windows' buttons.
   plate_editor_ = build_plate_editor_window(*this);
   main_window_ = std::make_unique<MainWindow>(*this);
@@ -147,7 +151,7 @@ void App::unregister_checked_input(Fl_Input* field) {
 }
 
 void App::show_page(int number) {
-  if (number < 1 || number > kPageCount)
+  if (number < 1 || number > page_count())
     return;
   if (main_window_->page_group(number)->visible())
     return;
@@ -188,8 +192,6 @@ void App::toggle_unit_system() {
   }
   store_unit_system(to_metric ? "metric" : "inch");
   main_window_->show_unit_system(unit_system_);
-  for (auto& page : pages_)
-    page->unit_system_changed(unit_system_);
 }
 
 void App::quit() {
@@ -200,20 +202,27 @@ void App::quit() {
 }
 
 bool App::dividing_head_can_index(int divisions) {
-  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(7)))
+  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(PageId::kDividingHead)))
     return head->can_index(divisions);
   return true;
 }
 
 DividingHeadPlates App::dividing_head_plates() {
-  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(7)))
+  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(PageId::kDividingHead)))
     return head->plates();
   const settings::SettingsValues values = settings::read_settings_values(settings_);
   return {values.ratio, settings::head_plates(settings_, values.last_head)};
 }
 
-void App::show_help(int topic) {
-  help_windows_.push_back(std::make_unique<HelpWindow>(*this, topic));
+gears::ResultList App::ratio_search(const ui::RatioSearchRequest& request) {
+  auto* ratio_page = dynamic_cast<gears::GearRatioPage*>(page(PageId::kGearRatio));
+  return ratio_page ? ratio_page->search_for(request) : gears::ResultList{};
+}
+
+Fl_Window* App::main_window() { return main_window_ ? main_window_->window() : nullptr; }
+
+void App::show_help(ui::HelpTopic topic) {
+  help_windows_.push_back(std::make_unique<HelpWindow>(*this, static_cast<int>(topic)));
   help_windows_.back()->window()->show();
 }
 

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/checked_input.h"
-#include "app/dialogs.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/dialogs.h"
+#include "ui/page.h"
+#include "ui/page_context.h"
 #include "i18n/string_table.h"
 #include "settings/ini_document.h"
 #include "settings/settings_model.h"
@@ -26,31 +27,20 @@ namespace app {
 
 class HelpWindow;
 class MainWindow;
-class Page;
 class ResultsWindow;
 class PlateEditor;
 
-inline constexpr int kPageCount = 17;
 inline constexpr int kCheckedInputSlots = 118;
 
-/// The inch/millimetre radio pairs of the pages, in the order the unit-system
-/// button switches them.
-enum class UnitPairSlot {
-  kPage10,
-  kPage15First,
-  kPage1,
-  kPage2,
-  kPage3,
-  kPage4,
-  kPage5,
-  kPage9,
-  kPage6,
-  kPage12,
-  kPage13,
-  kPage14,
-  kPage15Second,
-  kCount
-};
+using ui::Dialogs;
+using ui::DividingHeadIndex;
+using ui::DividingHeadPlates;
+using ui::FltkDialogs;
+using ui::InputRange;
+using ui::LanguageOption;
+using ui::Page;
+using ui::PageId;
+using ui::UnitPairSlot;
 
 struct UnitPair {
   Fl_Button* inch = nullptr;
@@ -61,7 +51,7 @@ struct UnitPair {
   std::function<void(bool to_metric)> switch_to;
 };
 
-class App {
+class App : public ui::PageContext {
 public:
   App(std::string program_dir, Dialogs& dialogs);
   ~App();
@@ -79,71 +69,75 @@ public:
   const std::string& program_dir() const { return program_dir_; }
   /// Where the settings and page state are kept (decided by start()).
   const std::string& data_dir() const { return data_dir_; }
-  Dialogs& dialogs() { return dialogs_; }
+  Dialogs& dialogs() override { return dialogs_; }
   /// Entry i of the string table, or nullptr when the language lacks it.
-  const char* lang(int i) const { return strings_.get(i); }
+  const char* lang(int i) const override { return strings_.get(i); }
   /// Entry i of the string table, or `fallback` before a language is loaded.
-  std::string lang_or(int i, const char* fallback) const;
-  const i18n::StringTable& strings() const { return strings_; }
+  std::string lang_or(int i, const char* fallback) const override;
+  const i18n::StringTable& strings() const override { return strings_; }
   const std::string& current_language() const { return current_language_; }
   bool language_loaded() const { return language_loaded_; }
-  [[noreturn]] void fatal_error(const std::string& message);
+  [[noreturn]] void fatal_error(const std::string& message) override;
   /// How the process ends on quit; tests replace it.
   std::function<void(int)> exit_process;
   /// Whether the program directory can take the settings; tests replace it.
   std::function<bool(const std::string&)> program_dir_writable;
 
   // ---- settings (DoNotEditOrDelete.ini) ----
-  settings::IniDocument& settings_doc() { return settings_; }
-  const settings::SettingsValues& settings_values() const { return values_; }
+  settings::IniDocument& settings_doc() override { return settings_; }
+  const settings::SettingsValues& settings_values() const override { return values_; }
   /// Writes the settings file at once (current language included).
-  void write_settings();
+  void write_settings() override;
   /// Stores ".:measure" and the program's unit system.
   void store_unit_system(const std::string& measure);
   /// Stores which drill series the thread page lists (each 0 or 1).
-  void store_drill_series(int fraction, int letter, int number, int metric);
+  void store_drill_series(int fraction, int letter, int number, int metric) override;
   /// Stores the help viewer's text size.
   void store_help_font_size(int size);
-  int unit_system() const { return unit_system_; }
+  int unit_system() const override { return unit_system_; }
   int help_font_size() const { return values_.help_font_size; }
 
   // ---- windows and pages ----
-  MainWindow* main_window() { return main_window_.get(); }
+  MainWindow* main_frame() { return main_window_.get(); }
+  Fl_Window* main_window() override;
   Page* page(int number) { return pages_[static_cast<size_t>(number - 1)].get(); }
+  Page* page(PageId id) { return page(ui::page_number(id)); }
   Fl_Window* about_window() { return about_window_.get(); }
   /// The hole-list window of the bolt-hole page (hidden until asked for).
-  ResultsWindow* results_window() { return results_window_.get(); }
+  ResultsWindow* results_window() override { return results_window_.get(); }
   /// The dividing-head page's hole-plate editor.
-  PlateEditor* plate_editor() { return plate_editor_.get(); }
+  PlateEditor* plate_editor() override { return plate_editor_.get(); }
   /// The help windows opened so far (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
   /// Whether n equal divisions can be indexed with the selected dividing head
   /// and its plates (asked of the dividing-head page; true while there is none).
-  bool dividing_head_can_index(int divisions);
+  bool dividing_head_can_index(int divisions) override;
   /// The selected dividing head's worm ratio and hole circles (asked of the
   /// dividing-head page; read from the settings while there is none).
-  DividingHeadPlates dividing_head_plates();
+  DividingHeadPlates dividing_head_plates() override;
+  gears::ResultList ratio_search(const ui::RatioSearchRequest& request) override;
   /// Opens the help page of a topic 0-9 in a new help window.
-  void show_help(int topic);
+  void show_help(ui::HelpTopic topic) override;
 
   /// A page's inch/millimetre pair, switched by the unit-system button.
+  using PageContext::register_unit_pair;
   void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric,
-                          std::function<void(bool to_metric)> switch_to = nullptr);
+                          std::function<void(bool to_metric)> switch_to) override;
   const UnitPair& unit_pair(UnitPairSlot slot) const {
     return unit_pairs_[static_cast<size_t>(slot)];
   }
   /// Range record `index` (0-55) with the page routines attached to it.
-  InputRange& input_range(int index) { return input_ranges_[static_cast<size_t>(index)]; }
+  InputRange& input_range(int index) override { return input_ranges_[static_cast<size_t>(index)]; }
   /// Enters a field in the right-click popup's list (first free slot).
-  void register_checked_input(Fl_Input* field);
+  void register_checked_input(Fl_Input* field) override;
   /// Takes a field out of that list before it is destroyed.
-  void unregister_checked_input(Fl_Input* field);
+  void unregister_checked_input(Fl_Input* field) override;
   const std::array<Fl_Input*, kCheckedInputSlots>& checked_inputs() const {
     return checked_inputs_;
   }
   /// Set on every key press in a checked input, cleared once the range
   /// message has been shown: one message per burst of typing.
-  bool range_message_pending = false;
+  bool& range_message_pending() override { return range_message_pending_; }
 
   // ---- navigation (the main window's callbacks land here) ----
   void show_page(int number);
@@ -193,6 +187,7 @@ private:
   bool language_loaded_ = false;
   std::string current_language_;
 
+  bool range_message_pending_ = false;
   std::array<InputRange, 56> input_ranges_{};
   std::array<Fl_Input*, kCheckedInputSlots> checked_inputs_{};
   std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
@@ -200,7 +195,7 @@ private:
   /// kept over a rebuild of the windows and in State.ini.
   std::vector<settings::PairUnit> pairs_left_alone_ =
       std::vector<settings::PairUnit>(unit_pairs_.size(), settings::PairUnit::kNeither);
-  std::array<std::unique_ptr<Page>, kPageCount> pages_;
+  std::vector<std::unique_ptr<Page>> pages_;
   std::unique_ptr<MainWindow> main_window_;
   std::unique_ptr<Fl_Window> about_window_;
   std::unique_ptr<ResultsWindow> results_window_;

@@ -6,7 +6,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/app.h"
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 
 namespace app {
 

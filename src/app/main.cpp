@@ -11,7 +11,7 @@
 
 namespace {
 
-std::unique_ptr<app::FltkDialogs> dialogs;
+std::unique_ptr<ui::FltkDialogs> dialogs;
 app::App* running_app = nullptr;
 
 void save_pages_at_exit() {
@@ -25,7 +25,7 @@ int main() {
   // Numbers are read and written with '.' whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   fl_register_images();
-  dialogs = std::make_unique<app::FltkDialogs>();
+  dialogs = std::make_unique<ui::FltkDialogs>();
   // The application lives until exit(): the exit handler still needs its pages.
   auto* application = new app::App(app::find_program_dir(), *dialogs);
   running_app = application;

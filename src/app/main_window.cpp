@@ -1,6 +1,9 @@
 // Builds the main window and switches its pages.
 #include "app/main_window.h"
 
+#include "app/page_table.h"
+#include "ui/page_widgets.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
@@ -8,59 +11,14 @@
 #include <FL/Fl_Scroll.H>
 
 #include "app/app.h"
-#include "app/page.h"
+#include "ui/page.h"
 
 namespace app {
 
 namespace {
 
-constexpr Fl_Color kBackground = 50;
-
-struct NavSlot {
-  int page;
-  int label; ///< string-table entry; -1 for the fixed label of page 11
-  int y;
-  int y_spanish; ///< with the Spanish texts two buttons are taller
-  int height_spanish;
-};
-
-// The column's order from the top is not the page order.
-constexpr std::array<NavSlot, 17> kNavSlots = {{
-    {1, 0, 6, 6, 55},
-    {2, 1, 62, 62, 55},
-    {3, 2, 118, 118, 55},
-    {4, 3, 174, 174, 55},
-    {12, 4, 230, 230, 55},
-    {5, 5, 286, 286, 55},
-    {6, 6, 342, 342, 55},
-    {7, 7, 398, 398, 55},
-    {8, 8, 454, 454, 55},
-    {9, 9, 510, 510, 55},
-    {10, 10, 566, 566, 55},
-    {15, 394, 622, 622, 65},
-    {13, 11, 678, 688, 55},
-    {14, 365, 734, 744, 55},
-    {16, 419, 790, 800, 65},
-    {17, 414, 846, 866, 55},
-    {11, -1, 902, 922, 55},
-}};
-
-struct GroupRect {
-  int x, y, w, h;
-};
-
-GroupRect page_rect(int page) {
-  switch (page) {
-  case 11:
-    return {160, 1, 665, 599};
-  case 13:
-    return {160, 2, 665, 887};
-  case 14:
-    return {160, 0, 667, 1420};
-  default:
-    return {160, 2, 665, 598};
-  }
-}
+constexpr Fl_Color kBackground = ui::kPageBackground;
+constexpr int kNavButtonHeight = 55;
 
 App& app_of(void* data) { return *static_cast<App*>(data); }
 
@@ -114,8 +72,10 @@ MainWindow::MainWindow(App& app) : app_(app) {
   exit_button_->labelcolor(FL_RED);
   exit_button_->callback(quit_callback, &app);
 
-  for (int number = 1; number <= 17; ++number) {
-    GroupRect r = page_rect(number);
+  page_groups_.assign(page_table().size(), nullptr);
+  for (const PageRow& row : page_table()) {
+    const int number = ui::page_number(row.id);
+    const GroupRect& r = row.group;
     auto* group = new Fl_Group(r.x, r.y, r.w, r.h);
     group->box(FL_GTK_UP_FRAME);
     page_groups_[static_cast<size_t>(number - 1)] = group;
@@ -137,26 +97,28 @@ MainWindow::MainWindow(App& app) : app_(app) {
 MainWindow::~MainWindow() { Fl::remove_timeout(run_language_switch, &app_); }
 
 void MainWindow::build_nav_column(bool spanish_layout) {
-  for (const NavSlot& slot : kNavSlots) {
-    int y = spanish_layout ? slot.y_spanish : slot.y;
-    int h = spanish_layout ? slot.height_spanish : 55;
+  nav_buttons_.assign(page_table().size(), nullptr);
+  for (const PageRow& row : page_table()) {
+    int y = spanish_layout ? row.nav_y_spanish : row.nav_y;
+    int h = spanish_layout ? row.nav_height_spanish : kNavButtonHeight;
     auto* button = new Fl_Button(4, y, 133, h);
-    if (slot.label < 0)
+    if (row.nav_label < 0)
       button->label("1 + 2 = ?");
     else
-      button->copy_label(app_.lang(slot.label) ? app_.lang(slot.label) : "");
+      button->copy_label(app_.lang(row.nav_label) ? app_.lang(row.nav_label) : "");
     button->color(kBackground);
     button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
     button->box(FL_GTK_UP_BOX);
-    button->callback(nav_callback, reinterpret_cast<void*>(static_cast<intptr_t>(slot.page)));
-    nav_buttons_[static_cast<size_t>(slot.page - 1)] = button;
+    const int number = ui::page_number(row.id);
+    button->callback(nav_callback, reinterpret_cast<void*>(static_cast<intptr_t>(number)));
+    nav_buttons_[static_cast<size_t>(number - 1)] = button;
   }
 }
 
 int MainWindow::shown_page() const {
-  for (int i = 0; i < 17; ++i)
-    if (page_groups_[static_cast<size_t>(i)]->visible())
-      return i + 1;
+  for (size_t i = 0; i < page_groups_.size(); ++i)
+    if (page_groups_[i]->visible())
+      return static_cast<int>(i) + 1;
   return 0;
 }
 

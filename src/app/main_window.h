@@ -3,7 +3,7 @@
 // groups, exactly one of them shown.
 #pragma once
 
-#include <array>
+#include <vector>
 #include <memory>
 
 class Fl_Button;
@@ -45,8 +45,8 @@ private:
   App& app_;
   std::unique_ptr<Fl_Double_Window> window_;
   Fl_Scroll* nav_column_ = nullptr;
-  std::array<Fl_Button*, 17> nav_buttons_{};
-  std::array<Fl_Group*, 17> page_groups_{};
+  std::vector<Fl_Button*> nav_buttons_;
+  std::vector<Fl_Group*> page_groups_;
   Fl_Button* language_button_ = nullptr;
   Fl_Button* unit_button_ = nullptr;
   Fl_Button* about_button_ = nullptr;

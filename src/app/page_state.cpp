@@ -2,6 +2,8 @@
 // runs them in order and keeps the page shown and the navigation scroll.
 #include "app/app.h"
 
+#include "app/page_table.h"
+
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Scroll.H>
 
@@ -12,7 +14,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "app/page.h"
+#include "ui/page.h"
 
 namespace app {
 
@@ -84,7 +86,8 @@ settings::IniDocument App::page_state() const {
   }
   state.add_section("page");
   int shown = main_window_->shown_page();
-  state.set("page:page", std::to_string(shown == 0 ? 17 : shown - 1));
+  // No page shown is kept as the index one past the last page.
+  state.set("page:page", std::to_string(shown == 0 ? page_count() : shown - 1));
   state.set("page:scroll", std::to_string(drawn_nav_scroll(main_window_->nav_column())));
   const std::string left_alone = settings::left_alone_text(pairs_left_alone_);
   if (!left_alone.empty())
@@ -108,7 +111,7 @@ void App::restore_page_state(const settings::IniDocument& state) {
       settings::read_left_alone(state.get_string("page:units_left_alone"), unit_pairs_.size());
   for (auto& page : pages_)
     page->load_state(state);
-  if (shown >= 0 && shown <= 16)
+  if (shown >= 0 && shown < page_count())
     show_page(static_cast<int>(shown) + 1);
   Fl_Scroll* column = main_window_->nav_column();
   int wanted = clamp_nav_scroll(column, state.get_long("page:scroll", 0));

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "app/app.h"
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 
 namespace app {
 

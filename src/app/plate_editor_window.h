@@ -12,10 +12,14 @@ class Fl_Button;
 class Fl_Check_Browser;
 class Fl_Window;
 
+namespace ui {
+class CheckedInput;
+}
+
 namespace app {
 
 class App;
-class CheckedInput;
+using ui::CheckedInput;
 
 /// The smallest and largest number of holes the new-plate dialog accepts;
 /// other numbers are ignored.

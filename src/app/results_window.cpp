@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
-#include "app/page.h"
+#include "ui/page.h"
 
 namespace app {
 
@@ -86,14 +86,14 @@ std::vector<std::string> ResultsWindow::lines() const {
 }
 
 void ResultsWindow::show() {
-  if (MainWindow* main = app_.main_window())
+  if (MainWindow* main = app_.main_frame())
     main->window()->deactivate();
   window_->show();
 }
 
 void ResultsWindow::close() {
   window_->hide();
-  if (MainWindow* main = app_.main_window())
+  if (MainWindow* main = app_.main_frame())
     main->window()->activate();
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/page_id.h"
+
 class Fl_Browser;
 class Fl_Button;
 class Fl_Window;
@@ -25,7 +27,7 @@ public:
 };
 
 /// The page that fills the hole list.
-inline constexpr int kHoleListPage = 5;
+inline constexpr ui::PageId kHoleListPage = ui::PageId::kBoltCircle;
 
 class ResultsWindow {
 public:

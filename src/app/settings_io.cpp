@@ -2,13 +2,17 @@
 // into the widgets.
 #include "app/app.h"
 
+#include <algorithm>
+
+#include "app/page_table.h"
+
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/main_window.h"
-#include "app/page.h"
+#include "ui/page.h"
 #include "settings/settings_model.h"
 
 namespace app {
@@ -147,10 +151,13 @@ void App::apply_settings() {
   main_window_->show_unit_system(unit_system_);
   // Page 10's unit switch comes first and the thread pages before the others,
   // because later pages read what these set.
-  static constexpr int kOrder[kPageCount] = {10, 6,  1,  2,  3,  4,  5,  9, 8,
-                                             7,  11, 12, 13, 14, 15, 16, 17};
-  for (int number : kOrder)
-    page(number)->apply_settings();
+  std::vector<const PageRow*> rows;
+  for (const PageRow& row : page_table())
+    rows.push_back(&row);
+  std::sort(rows.begin(), rows.end(),
+            [](const PageRow* a, const PageRow* b) { return a->settings_rank < b->settings_rank; });
+  for (const PageRow* row : rows)
+    page(row->id)->apply_settings();
 }
 
 } // namespace app

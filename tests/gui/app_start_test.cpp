@@ -162,9 +162,9 @@ TEST_F(AppStartTest, EmptyLanguageFileAsksInEnglish) {
 TEST_F(AppStartTest, LanguageFileWithGapsLeavesThoseLabelsEmpty) {
   dir.write_file("language/en/en.ini", "[.]\n0 = Circle\n2 = Oblique\n16 = Quit\n");
   app::App& a = start_app();
-  EXPECT_STREQ(a.main_window()->nav_button(1)->label(), "Circle");
-  EXPECT_STREQ(a.main_window()->nav_button(2)->label(), "");
-  EXPECT_STREQ(a.main_window()->exit_button()->label(), "Quit");
+  EXPECT_STREQ(a.main_frame()->nav_button(1)->label(), "Circle");
+  EXPECT_STREQ(a.main_frame()->nav_button(2)->label(), "");
+  EXPECT_STREQ(a.main_frame()->exit_button()->label(), "Quit");
 }
 
 TEST_F(AppStartTest, NoLanguageDirectoryAtFirstStartIsFatal) {

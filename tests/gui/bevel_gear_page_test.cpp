@@ -42,7 +42,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(14));
+    click(app->main_frame()->nav_button(14));
   }
   // The dividing head of the settings file, as if chosen on its page.
   void use_head(const char* head) {
@@ -122,9 +122,9 @@ TEST_F(BevelGearPageTest, MiterOf24TeethWithAHeadThatIndexesItInBothUnitsAndPrin
   EXPECT_EQ(face_width(), (Texts{"19.95", "25.40", "29.92"}));
   click(w().inch);
   EXPECT_EQ(face_width(), (Texts{"0.785", "1.000", "1.178"}));
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(left(), mm);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(left(), inch);
 
   auto print = [this](const std::vector<gears::BevelPrintSheet>& sheets) {
@@ -299,7 +299,7 @@ TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePageAndMetricStartsInMm) {
   stop_app();
   dir.write_file("State.ini", "[page]\npage = 13\n[p14]\nscroll = 9000\n");
   start_app();
-  ASSERT_EQ(app->main_window()->shown_page(), 14);
+  ASSERT_EQ(app->main_frame()->shown_page(), 14);
   const Fl_Scroll* scroll = w().scroll;
   // The bottom of the page: the print button shows whole.
   EXPECT_GT(scroll->yposition(), 0);
@@ -307,7 +307,7 @@ TEST_F(BevelGearPageTest, HandEditedScrollStaysOnThePageAndMetricStartsInMm) {
   EXPECT_GE(w().print->y(), scroll->y());
 
   // Metric at start-up, with no State.ini, shows millimetres.
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   stop_app();
   std::remove((dir.path() + "/State.ini").c_str());
   open_page();

@@ -58,7 +58,7 @@ protected:
     open_page();
   }
 
-  void open_page() { click(app->main_window()->nav_button(5)); }
+  void open_page() { click(app->main_frame()->nav_button(5)); }
 
   // The page's own fixture start, with a file chooser that answers.
   void start_with_save_dialogs() {
@@ -247,9 +247,9 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
   EXPECT_STREQ(w().part_diameter->value(), "50");
   EXPECT_EQ(lines()[3], "Hole  1        40.000         5.000");
 
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_STREQ(w().diameter->value(), "2540");
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_STREQ(w().diameter->value(), "100");
 }
 
@@ -260,13 +260,13 @@ TEST_F(BoltCirclePageTest, UnitsButtonLeavesMillimetresChosenByHand) {
   full_circle("4", "4", "100");
   click(w().mm);
   const std::vector<std::string> holes = lines();
-  click(app->main_window()->unit_button()); // metric
+  click(app->main_frame()->unit_button()); // metric
   restart_app();
-  click(app->main_window()->language_button());
+  click(app->main_frame()->language_button());
   settle();
   ASSERT_EQ(app->current_language(), "de");
   for (int unit_system : {0, 1}) {
-    click(app->main_window()->unit_button());
+    click(app->main_frame()->unit_button());
     ASSERT_EQ(app->unit_system(), unit_system);
     EXPECT_NE(w().mm->value(), 0) << unit_system;
     EXPECT_STREQ(w().diameter->value(), "2540");
@@ -313,7 +313,7 @@ TEST_F(BoltCirclePageTest, ListWindowIsModalSavesAndClosesBothWays) {
   EXPECT_EQ(Fl::modal(), list_window);
   EXPECT_STREQ(list_window->label(), app->lang(164));
   list_window->do_callback(); // the window manager's close box
-  EXPECT_TRUE(app->main_window()->window()->active());
+  EXPECT_TRUE(app->main_frame()->window()->active());
 
   type_text(w().x_origin, "37.5");
   type_text(w().y_origin, "3.25");
@@ -377,7 +377,7 @@ TEST_F(BoltCirclePageTest, LanguageSwitchRebuildsTheListWindow) {
   dir.write_file("language/de/de.ini", german);
   full_circle("4", "4", "100");
   dialogs.language_answers = {0}; // "de", first of the other languages
-  click(app->main_window()->language_button());
+  click(app->main_frame()->language_button());
   settle();
   ASSERT_EQ(app->current_language(), "de");
   ASSERT_NE(app->results_window(), nullptr);

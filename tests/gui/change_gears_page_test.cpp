@@ -37,7 +37,7 @@ class ChangeGearsPageTest : public AppTest {
 protected:
   void SetUp() override {
     start_app();
-    click(app->main_window()->nav_button(17));
+    click(app->main_frame()->nav_button(17));
   }
   workshop::ChangeGearsPage& page() {
     return *static_cast<workshop::ChangeGearsPage*>(app->page(17));
@@ -61,7 +61,7 @@ protected:
     retype(w().pitch_to_make, p);
     retype(w().lead_screw, q);
   }
-  bool main_active() { return app->main_window()->window()->active() != 0; }
+  bool main_active() { return app->main_frame()->window()->active() != 0; }
   workshop::ChangeGearResultsWindow* results() { return page().results_window(); }
   // "driver>driven ..." of the gear boxes shown in row i.
   std::string row_train(int i) {
@@ -160,7 +160,7 @@ TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   click(results()->close_button());
   settle();
   // Page 16 has its own fields back.
-  gears::RatioSearchFields kept = ratio_page.fields();
+  ui::RatioSearchRequest kept = ratio_page.fields();
   EXPECT_EQ((Lines{kept.results_limit, kept.target, kept.lowest, kept.highest, kept.tolerance}),
             (Lines{"5", "3", "12", "100", "1"}));
 }

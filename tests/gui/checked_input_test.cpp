@@ -11,10 +11,10 @@
 
 #include <FL/Fl_Button.H>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/field_io.h"
+#include "ui/field_io.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 
@@ -23,10 +23,10 @@ using namespace testing_support;
 class CheckedInputTest : public AppTest {
 protected:
   // Fields on the shown page of the main window, one per record under test.
-  app::CheckedInput* field(int record) {
-    group = app->main_window()->page_group(1);
+  ui::CheckedInput* field(int record) {
+    group = app->main_frame()->page_group(1);
     group->begin();
-    auto* input = app::make_checked_input(*app, record, 200, 10 + 30 * count++, 100, 25);
+    auto* input = ui::make_checked_input(*app, record, 200, 10 + 30 * count++, 100, 25);
     group->end();
     Fl_Group::current(nullptr);
     app->input_range(record).on_valid = [this](Fl_Input*, long) { ++valid_calls; };
@@ -40,7 +40,7 @@ protected:
   // its window closes) must go first.
   void TearDown() override { stop_app(); }
 
-  Fl_Window* main() { return app->main_window()->window(); }
+  Fl_Window* main() { return app->main_frame()->window(); }
   Fl_Group* group = nullptr;
   int count = 0;
   int valid_calls = 0;
@@ -62,7 +62,7 @@ TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
-    app::CheckedInput* input = field(c.record);
+    ui::CheckedInput* input = field(c.record);
     type_text(input, c.typed);
     EXPECT_STREQ(input->value(), c.shown);
   }
@@ -70,9 +70,9 @@ TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
 
 TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
   // The plain number fields (target ratio, pitches, shaft angle) read a comma alike.
-  group = app->main_window()->page_group(1);
+  group = app->main_frame()->page_group(1);
   group->begin();
-  auto* plain = new app::NumberInput(400, 10, 100, 25);
+  auto* plain = new ui::NumberInput(400, 10, 100, 25);
   group->end();
   type_text(plain, "3,5");
   EXPECT_STREQ(plain->value(), "3.5");
@@ -87,7 +87,7 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
   };
   for (const auto& [record, pasted, shown, page_calls] : cases) {
     SCOPED_TRACE(pasted);
-    app::CheckedInput* input = field(record);
+    ui::CheckedInput* input = field(record);
     valid_calls = invalid_calls = 0;
     paste_text(input, pasted);
     EXPECT_STREQ(input->value(), shown);
@@ -99,14 +99,14 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
 
 TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlackAndNoRangeCallsEveryKey) {
   // A field without a range calls the page on every key.
-  app::CheckedInput* length = field(2);
+  ui::CheckedInput* length = field(2);
   type_text(length, "12.5");
   EXPECT_EQ(valid_calls, 4);
   EXPECT_EQ(length->textcolor(), FL_BLACK);
   EXPECT_EQ(invalid_calls, 0);
   valid_calls = 0;
 
-  app::CheckedInput* holes = field(17); // 1 … 50 holes
+  ui::CheckedInput* holes = field(17); // 1 … 50 holes
   type_text(holes, "0");
   EXPECT_EQ(holes->textcolor(), FL_RED);
   EXPECT_EQ(invalid_calls, 1);
@@ -122,7 +122,7 @@ TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlackAndNoRangeCallsEver
 }
 
 TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecondsToo) {
-  app::CheckedInput* angle = field(30); // -360 … 360
+  ui::CheckedInput* angle = field(30); // -360 … 360
   type_text(angle, "-400");
   EXPECT_EQ(angle->textcolor(), FL_RED);
   leave(angle);
@@ -138,7 +138,7 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
     press_key(FL_BackSpace);
   type_text(angle, "-45");
   EXPECT_EQ(angle->textcolor(), FL_BLACK);
-  app::CheckedInput* holes = field(17);
+  ui::CheckedInput* holes = field(17);
   type_text(holes, "0");
   EXPECT_EQ(Fl::focus(), holes);
   leave(holes);
@@ -148,7 +148,7 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
   // A seconds field accepts up to 59.
   press_key(FL_BackSpace);
   type_text(holes, "1");
-  app::CheckedInput* seconds = field(5);
+  ui::CheckedInput* seconds = field(5);
   type_text(seconds, "59");
   EXPECT_EQ(seconds->textcolor(), FL_BLACK);
   type_text(seconds, ".999");
@@ -158,34 +158,34 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
 }
 
 TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKindAndFractionsFillTheDecimal) {
-  app::CheckedInput* length = field(2);
-  app::CheckedInput* count_field = field(17);
+  ui::CheckedInput* length = field(2);
+  ui::CheckedInput* count_field = field(17);
   length->value("1");
   count_field->value("12");
-  app::convert_field_inch_to_mm(length);
-  app::convert_field_inch_to_mm(count_field);
+  ui::convert_field_inch_to_mm(length);
+  ui::convert_field_inch_to_mm(count_field);
   EXPECT_STREQ(length->value(), "25.4");
   EXPECT_STREQ(count_field->value(), "");
-  app::convert_field_mm_to_inch(length);
+  ui::convert_field_mm_to_inch(length);
   EXPECT_STREQ(length->value(), "1");
 
   // Fraction fields fill the decimal one and run its callback.
-  app::CheckedInput* out = field(27);
-  app::CheckedInput* whole = field(29);
-  app::CheckedInput* over = field(29);
-  app::CheckedInput* under = field(29);
+  ui::CheckedInput* out = field(27);
+  ui::CheckedInput* whole = field(29);
+  ui::CheckedInput* over = field(29);
+  ui::CheckedInput* under = field(29);
   whole->value("1");
   over->value("1");
   under->value("4");
   valid_calls = 0;
-  app::fraction_to_decimal_field(out, whole, over, under);
+  ui::fraction_to_decimal_field(out, whole, over, under);
   EXPECT_STREQ(out->value(), "1.25");
   EXPECT_EQ(app->input_range(27).rule.arg, 1);
   EXPECT_EQ(valid_calls, 1);
 }
 
 TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePagesAndOtherWindows) {
-  app::CheckedInput* input = field(2);
+  ui::CheckedInput* input = field(2);
   Fl::e_x = input->x() + 5;
   Fl::e_y = input->y() + 5;
   group->deactivate();
@@ -199,7 +199,7 @@ TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePagesAndOtherWindo
   EXPECT_FALSE(app->input_popup_check(main()));
 
   // A right click in another window is not for the main window's fields.
-  app->show_help(0);
+  app->show_help(static_cast<ui::HelpTopic>(0));
   Fl_Window* help = app->help_windows().back()->window();
   Fl::e_x = input->x() + 5; // the same spot, but in the help window
   Fl::e_y = input->y() + 5;
@@ -209,7 +209,7 @@ TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePagesAndOtherWindo
 }
 
 TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
-  app::CheckedInput* input = field(2);
+  ui::CheckedInput* input = field(2);
   input->value("12.5");
   Fl::e_x = input->x() + 5;
   Fl::e_y = input->y() + 5;
@@ -229,10 +229,10 @@ TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
 }
 
 TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutine) {
-  app::CheckedInput* holes = field(17);
+  ui::CheckedInput* holes = field(17);
   type_text(holes, "0"); // red
   int valid_before = valid_calls, invalid_before = invalid_calls;
-  click(app->main_window()->nav_button(2)); // page 1 goes away
+  click(app->main_frame()->nav_button(2)); // page 1 goes away
   EXPECT_EQ(valid_calls, valid_before);
   EXPECT_EQ(invalid_calls, invalid_before);
   EXPECT_EQ(holes->textcolor(), FL_RED); // still marked when the user comes back
@@ -242,11 +242,11 @@ TEST_F(CheckedInputTest, TwoRedFieldsDoNotPassTheFocusToAndFro) {
   // A red field on a page left and shown again no longer holds the focus,
   // so a second field can be made red; clicking the first one then must
   // leave the focus with the field being left, not bounce it for ever.
-  app::CheckedInput* first = field(17); // 1 … 50 holes
-  app::CheckedInput* second = field(17);
+  ui::CheckedInput* first = field(17); // 1 … 50 holes
+  ui::CheckedInput* second = field(17);
   type_text(first, "0");
-  click(app->main_window()->nav_button(2));
-  click(app->main_window()->nav_button(1));
+  click(app->main_frame()->nav_button(2));
+  click(app->main_frame()->nav_button(1));
   type_text(second, "0");
   ASSERT_EQ(first->textcolor(), FL_RED);
   ASSERT_EQ(second->textcolor(), FL_RED);

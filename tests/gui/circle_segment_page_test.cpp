@@ -44,7 +44,7 @@ protected:
       out.push_back(field->value());
     return out;
   }
-  Texts texts(const app::DmsFields& triple) {
+  Texts texts(const ui::DmsFields& triple) {
     return {triple[0]->value(), triple[1]->value(), triple[2]->value()};
   }
   void erase(Fl_Widget* field, int count) {
@@ -201,12 +201,12 @@ TEST_F(CircleSegmentPageTest, UnitsConvertTheLengthsThereAndBack) {
   // The main unit button leaves millimetres chosen here alone, both ways;
   // back in the program's unit, the page follows it again.
   for (int twice = 0; twice < 2; ++twice) {
-    click(app->main_window()->unit_button());
+    click(app->main_frame()->unit_button());
     EXPECT_TRUE(w().mm->value());
     EXPECT_STREQ(w().first->value(), "254");
   }
   click(w().inch);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_TRUE(w().mm->value());
   EXPECT_STREQ(w().first->value(), "254");
 }

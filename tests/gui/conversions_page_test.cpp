@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/main_window.h"
 #include "calc/geometry/conversion_picture.h"
 #include "calc/geometry/conversions_page.h"
@@ -28,7 +28,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(11));
+    click(app->main_frame()->nav_button(11));
     page = dynamic_cast<geometry::ConversionsPage*>(app->page(11));
     ASSERT_NE(page, nullptr);
     w = &page->widgets();
@@ -55,7 +55,7 @@ protected:
   // One field typed after another, each replacing what the last one wrote;
   // `row` reads what the row shows then.
   struct Step {
-    app::CheckedInput* field;
+    ui::CheckedInput* field;
     const char* typed;
     Texts shown;
   };
@@ -73,17 +73,17 @@ protected:
 
 TEST_F(ConversionsPageTest, ShowingThePageFocusesMillimetresAndTheUnitButtonLeavesItAlone) {
   type_text(w->mm, "12.5");
-  click(app->main_window()->nav_button(1));
-  click(app->main_window()->nav_button(11));
+  click(app->main_frame()->nav_button(1));
+  click(app->main_frame()->nav_button(11));
   EXPECT_EQ(Fl::focus(), w->mm);
   EXPECT_EQ(w->mm->position(), w->mm->mark());
 
   // The unit button leaves the page alone.
   const Texts lengths = length_rows();
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(app->unit_system(), 1);
   EXPECT_EQ(length_rows(), lengths);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(app->unit_system(), 0);
   EXPECT_EQ(length_rows(), lengths);
 

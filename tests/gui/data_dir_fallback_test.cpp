@@ -30,12 +30,12 @@ TEST_F(DataDirFallbackTest, ReadOnlyProgramDirectoryKeepsTheFilesInTheUsersConfi
   EXPECT_TRUE(user.exists(kOwn + kSettings));
   EXPECT_EQ(a.current_language(), "en");
   a.toggle_unit_system(); // to metric, written at once
-  click(a.main_window()->nav_button(9));
+  click(a.main_frame()->nav_button(9));
 
   app::App& again = restart_app();
   EXPECT_TRUE(user.exists(kOwn + "State.ini"));
   EXPECT_EQ(again.unit_system(), 1);
-  EXPECT_EQ(again.main_window()->shown_page(), 9);
+  EXPECT_EQ(again.main_frame()->shown_page(), 9);
   EXPECT_FALSE(dir.exists(kSettings));
   EXPECT_FALSE(dir.exists("State.ini"));
 }
@@ -59,7 +59,7 @@ TEST_F(DataDirFallbackTest, FilesBesideAReadOnlyProgramStartTheUsersCopies) {
   program_dir_read_only = true;
   app::App& a = start_app();
   EXPECT_EQ(a.unit_system(), 1);
-  EXPECT_EQ(a.main_window()->shown_page(), 12);
+  EXPECT_EQ(a.main_frame()->shown_page(), 12);
   EXPECT_NE(user.read_file(kOwn + kSettings).find("[shop head 40-1]"), std::string::npos);
   a.save_page_state();
   EXPECT_NE(user.read_file(kOwn + "State.ini").find("[p1]"), std::string::npos);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/main_window.h"
 #include "app/plate_editor_window.h"
 #include "calc/workshop/dividing_head_page.h"
@@ -92,7 +92,7 @@ protected:
     start_app();
     open_page();
   }
-  void open_page() { click(app->main_window()->nav_button(7)); }
+  void open_page() { click(app->main_frame()->nav_button(7)); }
   workshop::DividingHeadPage* page() const {
     return static_cast<workshop::DividingHeadPage*>(app->page(7));
   }

@@ -52,7 +52,7 @@ protected:
 
   void open_page() {
     start_app();
-    click(app->main_window()->nav_button(12));
+    click(app->main_frame()->nav_button(12));
     page = static_cast<DovetailMeasurementPage*>(app->page(12));
   }
   const DovetailMeasurementPage::Widgets& w() const { return page->widgets(); }
@@ -79,10 +79,10 @@ TEST_F(DovetailMeasurementPageTest, StartsWithTheMaleAtHandAndLeavesTheFocusAlon
   EXPECT_EQ(w().clearance_kind->value(), 0);
   EXPECT_FALSE(w().print->active());
 
-  click(app->main_window()->nav_button(1));
-  click(app->main_window()->nav_button(12));
+  click(app->main_frame()->nav_button(1));
+  click(app->main_frame()->nav_button(12));
   // Showing the page leaves the focus on the clicked button.
-  EXPECT_EQ(Fl::focus(), app->main_window()->nav_button(12));
+  EXPECT_EQ(Fl::focus(), app->main_frame()->nav_button(12));
 }
 
 TEST_F(DovetailMeasurementPageTest, FemaleAtHandGivesTheMale) {
@@ -191,7 +191,7 @@ TEST_F(DovetailMeasurementPageTest, UnitSwitchRewritesTheInputsFromTheStoredValu
   for (bool main_button : {false, true}) {
     SCOPED_TRACE(main_button ? "unit-system button" : "page radios");
     auto switch_units = [&](Fl_Button* radio) {
-      click(main_button ? static_cast<Fl_Widget*>(app->main_window()->unit_button()) : radio);
+      click(main_button ? static_cast<Fl_Widget*>(app->main_frame()->unit_button()) : radio);
     };
     switch_units(w().millimetre);
     EXPECT_STREQ(w().over_pins->value(), "28.084");
@@ -234,12 +234,12 @@ TEST_F(DovetailMeasurementPageTest, UnitSwitchKeepsWhatIsTypedWhenNothingIsCompu
 TEST_F(DovetailMeasurementPageTest, UnitButtonAndMetricSettingStartThePageInMillimetresAndPrint) {
   click(w().millimetre);
   type_text(w().pin, "6.35");
-  click(app->main_window()->unit_button()); // inch -> metric: the page is in mm already
+  click(app->main_frame()->unit_button()); // inch -> metric: the page is in mm already
   EXPECT_STREQ(w().pin->value(), "6.35");
-  click(app->main_window()->unit_button()); // and its millimetres were chosen here: they stay
+  click(app->main_frame()->unit_button()); // and its millimetres were chosen here: they stay
   EXPECT_STREQ(w().pin->value(), "6.35");
 
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   stop_app(); // no State.ini: only the setting remains
   open_page();
   EXPECT_TRUE(w().millimetre->value());

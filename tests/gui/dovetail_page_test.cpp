@@ -62,7 +62,7 @@ protected:
   void SetUp() override { open_page(); }
   void open_page() {
     start_app();
-    click(app->main_window()->nav_button(4));
+    click(app->main_frame()->nav_button(4));
   }
   const workshop::DovetailPage::Widgets& w() {
     return dynamic_cast<workshop::DovetailPage&>(*app->page(4)).widgets();
@@ -75,7 +75,7 @@ protected:
   }
   std::vector<Fl_Widget*> shown_sketches() {
     std::vector<Fl_Widget*> found;
-    visible_sketches(app->main_window()->page_group(4), found);
+    visible_sketches(app->main_frame()->page_group(4), found);
     return found;
   }
   Texts sketches() {
@@ -188,9 +188,9 @@ TEST_F(DovetailPageTest, UnitsConvertInPlaceOnceWhicheverButtonSwitchesThemAndPr
   EXPECT_EQ(results(), (Texts{"10.735", "25.4", "12.7", "12.7", "8.051", "28.084"}));
   click(w().mm); // already set: nothing happens
   EXPECT_STREQ(w().width->value(), "25.4");
-  click(app->main_window()->unit_button()); // to metric: this page is there already
+  click(app->main_frame()->unit_button()); // to metric: this page is there already
   EXPECT_STREQ(w().width->value(), "25.4");
-  click(app->main_window()->unit_button()); // back to inch: millimetres chosen here stay
+  click(app->main_frame()->unit_button()); // back to inch: millimetres chosen here stay
   EXPECT_TRUE(w().mm->value());
   EXPECT_STREQ(w().width->value(), "25.4");
   click(w().inch);
@@ -245,6 +245,6 @@ TEST_F(DovetailPageTest, RestoredEmptyChoiceShowsNoSketchAndMetricIsNotConverted
   open_page();
   EXPECT_TRUE(w().mm->value());
   EXPECT_STREQ(w().width->value(), "30");
-  click(app->main_window()->unit_button()); // to inch
+  click(app->main_frame()->unit_button()); // to inch
   EXPECT_STREQ(w().width->value(), "1.1811023622");
 }

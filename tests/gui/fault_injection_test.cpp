@@ -21,7 +21,7 @@
 #include <unistd.h>
 
 #include "app/main_window.h"
-#include "app/page.h"
+#include "ui/page.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 
@@ -109,7 +109,7 @@ TEST_F(FullDiskTest, SettingsThatCannotBeWrittenEndTheProgramAndKeepTheOldFile) 
     ASSERT_NE(before.find("measure                        = inch"), std::string::npos);
     ASSERT_GT(before.size(), 4096u); // so that only a part of it fits
     fill_disk(room);
-    EXPECT_THROW(click(app->main_window()->unit_button()), FatalErrorRaised);
+    EXPECT_THROW(click(app->main_frame()->unit_button()), FatalErrorRaised);
     EXPECT_EQ(dialogs.fatal_message, app->lang(290));
     EXPECT_EQ(dir.read_file(kSettings), before);
     EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
@@ -122,7 +122,7 @@ TEST_F(FullDiskTest, PagesThatCannotBeSavedKeepTheOldStateFile) {
   app->save_page_state();
   const std::string before = dir.read_file(kState);
   ASSERT_FALSE(before.empty());
-  click(app->main_window()->nav_button(5));
+  click(app->main_frame()->nav_button(5));
   fill_disk();
   app->save_page_state();
   EXPECT_EQ(dir.read_file(kState), before);
@@ -143,8 +143,8 @@ TEST_F(FaultInjectionTest, ReadOnlyFilesAreReplacedWholeAndStayReadOnly) {
   for (const std::string& name : {kSettings, kState})
     ASSERT_EQ(chmod((dir.path() + "/" + name).c_str(), 0444), 0) << name;
 
-  click(app->main_window()->unit_button());
-  click(app->main_window()->nav_button(7));
+  click(app->main_frame()->unit_button());
+  click(app->main_frame()->nav_button(7));
   EXPECT_TRUE(dialogs.alerts.empty());
   EXPECT_TRUE(dialogs.fatal_message.empty());
   app->save_page_state();
@@ -161,13 +161,13 @@ TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneAndThePagesStartF
   dir.write_file(kState + "/mine.txt", "not the program's");
   start_app();
   EXPECT_TRUE(dialogs.alerts.empty());
-  EXPECT_EQ(app->main_window()->shown_page(), 1);
-  click(app->main_window()->nav_button(4));
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
+  click(app->main_frame()->nav_button(4));
   app->save_page_state();
   EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
   EXPECT_NO_THROW(restart_app());
-  EXPECT_EQ(app->main_window()->shown_page(), 1);
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
 }
 
 TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) {
@@ -179,7 +179,7 @@ TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) 
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
   type_text(app->page(1)->focus_input(), "12");
-  click(app->main_window()->language_button());
+  click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
   ASSERT_EQ(app->current_language(), "de");
   EXPECT_STREQ(app->page(1)->focus_input()->value(), "12");
@@ -190,12 +190,12 @@ TEST_F(FaultInjectionTest, LanguageDirectoryGoneWhileRunningIsAMessage) {
   start_app();
   const std::string settings = dir.read_file(kSettings);
   std::system(("rm -rf '" + dir.path() + "/language'").c_str());
-  click(app->main_window()->language_button());
+  click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
   ASSERT_EQ(dialogs.alerts.size(), 1u);
   EXPECT_EQ(dialogs.alerts[0], "No other language is installed.");
   EXPECT_EQ(app->current_language(), "en");
-  EXPECT_TRUE(app->main_window()->window()->shown());
+  EXPECT_TRUE(app->main_frame()->window()->shown());
   EXPECT_EQ(dir.read_file(kSettings), settings);
 }
 

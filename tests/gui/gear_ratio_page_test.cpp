@@ -36,7 +36,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(16));
+    click(app->main_frame()->nav_button(16));
   }
   gears::GearRatioPage& page() { return *static_cast<gears::GearRatioPage*>(app->page(16)); }
   const gears::GearRatioWidgets& w() { return page().widgets(); }
@@ -48,7 +48,7 @@ protected:
     retype(w().lowest, lowest);
     retype(w().target, target);
   }
-  bool main_active() { return app->main_window()->window()->active() != 0; }
+  bool main_active() { return app->main_frame()->window()->active() != 0; }
   // The labels of the row widgets of the results window, in order.
   std::vector<std::string> row_labels(int first, int count) {
     Fl_Group* rows = page().results_window()->rows();

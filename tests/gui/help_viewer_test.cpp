@@ -29,19 +29,19 @@ TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitleAndTheCrownAtItsAnchor) {
   page += "<a name=\"crown\"></a><p>Crown</p></body></html>";
   dir.write_file("language/en/worm_gear.html", page);
   app::App& a = start_app();
-  a.show_help(7);
+  a.show_help(static_cast<ui::HelpTopic>(7));
   ASSERT_EQ(a.help_windows().size(), 1u);
   app::HelpWindow& help = *a.help_windows().back();
   EXPECT_STREQ(help.window()->label(), a.lang(5));
   ASSERT_NE(help.view()->value(), nullptr);
   EXPECT_NE(std::string(help.view()->value()).find("Bolt holes"), std::string::npos);
-  a.show_help(3);
+  a.show_help(static_cast<ui::HelpTopic>(3));
   EXPECT_GT(a.help_windows().back()->view()->topline(), 0);
 }
 
 TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinksToNothing) {
   app::App& a = start_app();
-  a.show_help(0);
+  a.show_help(static_cast<ui::HelpTopic>(0));
   app::HelpWindow& first = *a.help_windows().back();
   int size = first.view()->textsize();
   first.larger();
@@ -52,10 +52,10 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
                 .find("help_font_size                 = " + std::to_string(size + 2)),
             std::string::npos);
 
-  a.show_help(1);
+  a.show_help(static_cast<ui::HelpTopic>(1));
   EXPECT_EQ(a.help_windows().back()->view()->textsize(), size + 2);
   app::App& again = restart_app();
-  again.show_help(1);
+  again.show_help(static_cast<ui::HelpTopic>(1));
   app::HelpWindow& help = *again.help_windows().back();
   EXPECT_EQ(help.view()->textsize(), size + 2);
   for (int i = 0; i < 50; ++i) // but it never shrinks to nothing

@@ -37,7 +37,7 @@ public:
   // The spur gear's measurement across teeth: DP 10, 20 teeth measures
   // across 4 teeth (3 pitches).
   std::string spur_span_line() {
-    click(app->main_window()->nav_button(10));
+    click(app->main_frame()->nav_button(10));
     auto& w = static_cast<gears::SpurGearPage*>(app->page(10))->widgets();
     click(w.systems[1]);
     retype(w.pitch_value, "10");
@@ -47,7 +47,7 @@ public:
 
   // The worm wheel's warning: 24 teeth are too few at 20°.
   std::string worm_tooth_warning() {
-    click(app->main_window()->nav_button(13));
+    click(app->main_frame()->nav_button(13));
     auto& w = static_cast<gears::WormGearPage*>(app->page(13))->widgets();
     click(w.angles[2]);
     type_text(w.teeth, "24");

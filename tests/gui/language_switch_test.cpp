@@ -32,7 +32,7 @@ TEST_F(LanguageSwitchTest, OnlyOneLanguageInstalledIsAMessageNotTheEnd) {
   EXPECT_NO_THROW(a.switch_language());
   ASSERT_EQ(dialogs.alerts.size(), 1u);
   EXPECT_EQ(a.current_language(), "en");
-  EXPECT_TRUE(a.main_window()->window()->shown());
+  EXPECT_TRUE(a.main_frame()->window()->shown());
 }
 
 TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
@@ -43,19 +43,19 @@ TEST_F(LanguageSwitchTest, SecondLanguageIsTakenAtOnceAndThePagesStay) {
   dir.write_file("DoNotEditOrDelete.ini",
                  "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   app::App& a = start_app();
-  click(a.main_window()->nav_button(9));
-  a.main_window()->nav_column()->scroll_to(0, 298);
+  click(a.main_frame()->nav_button(9));
+  a.main_frame()->nav_column()->scroll_to(0, 298);
 
-  click(a.main_window()->language_button());
+  click(a.main_frame()->language_button());
   settle(); // the switch runs once the button's callback has returned
 
   EXPECT_EQ(a.current_language(), "de");
   EXPECT_TRUE(dialogs.language_offers.empty()); // one other language: no window
-  EXPECT_EQ(std::string(a.main_window()->nav_button(1)->label()).rfind("Kreis ", 0), 0u);
-  EXPECT_EQ(a.main_window()->shown_page(), 9);
-  EXPECT_EQ(a.main_window()->nav_button(9)->labelcolor(), FL_RED);
-  EXPECT_NEAR(a.main_window()->nav_column()->yposition(), 298, 2);
-  EXPECT_TRUE(a.main_window()->window()->shown());
+  EXPECT_EQ(std::string(a.main_frame()->nav_button(1)->label()).rfind("Kreis ", 0), 0u);
+  EXPECT_EQ(a.main_frame()->shown_page(), 9);
+  EXPECT_EQ(a.main_frame()->nav_button(9)->labelcolor(), FL_RED);
+  EXPECT_NEAR(a.main_frame()->nav_column()->yposition(), 298, 2);
+  EXPECT_TRUE(a.main_frame()->window()->shown());
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = de"),
             std::string::npos);
 }

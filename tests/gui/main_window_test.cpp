@@ -50,7 +50,7 @@ class MainWindowTest : public AppTest {};
 
 TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
   app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
+  app::MainWindow& window = *a.main_frame();
   int scroll_y = window.nav_column()->y();
   for (const NavRow& row : kColumn) {
     SCOPED_TRACE(row.page);
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) 
   dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = es\nmeasure = inch\n"
                                           "[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
+  app::MainWindow& window = *a.main_frame();
   int top = window.nav_column()->y() - 2;
   EXPECT_EQ(window.nav_button(15)->h(), 65);
   EXPECT_EQ(window.nav_button(16)->h(), 65);
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) 
 
 TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGivesTheWindowBack) {
   app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
+  app::MainWindow& window = *a.main_frame();
   EXPECT_EQ(window.shown_page(), 1);
   EXPECT_EQ(window.nav_button(1)->labelcolor(), FL_RED);
   for (int page : {9, 9, 17, 11, 1, 14, 13, 2}) {
@@ -118,9 +118,9 @@ TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGives
   }
 
   // The about window shows the version and gives the main window back.
-  click(a.main_window()->about_button());
+  click(a.main_frame()->about_button());
   ASSERT_TRUE(a.about_window()->shown());
-  EXPECT_FALSE(a.main_window()->window()->active());
+  EXPECT_FALSE(a.main_frame()->window()->active());
   bool version_found = false;
   for (int i = 0; i < a.about_window()->children(); ++i) {
     const char* label = a.about_window()->child(i)->label();
@@ -129,12 +129,12 @@ TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGives
   EXPECT_TRUE(version_found);
   a.about_window()->do_callback(); // the window manager's close box
   EXPECT_FALSE(a.about_window()->shown());
-  EXPECT_TRUE(a.main_window()->window()->active());
+  EXPECT_TRUE(a.main_frame()->window()->active());
 }
 
 TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
   app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
+  app::MainWindow& window = *a.main_frame();
   EXPECT_STREQ(window.window()->label(), a.lang(18));
   EXPECT_STREQ(window.unit_button()->label(), a.lang(12));
 
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
 
 TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
   app::App& a = start_app();
-  app::MainWindow& window = *a.main_window();
+  app::MainWindow& window = *a.main_frame();
   window.nav_button(3)->take_focus();
   EXPECT_NO_THROW(press_key(FL_Escape));
   EXPECT_TRUE(window.window()->shown());
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
   std::vector<std::string> calls;
   std::deque<Recorder> recorders;
   Fl_Double_Window holder(100, 50);
-  const int slots = static_cast<int>(app::UnitPairSlot::kCount);
+  const int slots = static_cast<int>(ui::UnitPairSlot::kCount);
   for (int slot = 0; slot < slots; ++slot) {
     Fl_Group* pair = new Fl_Group(0, 0, 100, 25); // each pair is its own radio group
     auto* inch = new Fl_Round_Button(0, 0, 50, 25);
@@ -206,27 +206,27 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
     inch->callback(Recorder::callback, &recorders.back());
     recorders.push_back({&calls, std::to_string(slot) + "mm"});
     mm->callback(Recorder::callback, &recorders.back());
-    a.register_unit_pair(static_cast<app::UnitPairSlot>(slot), inch, mm);
+    a.register_unit_pair(static_cast<ui::UnitPairSlot>(slot), inch, mm);
   }
   holder.end();
   // The page in slot 5 is already metric: it must not convert twice.
-  a.unit_pair(static_cast<app::UnitPairSlot>(5)).metric->setonly();
+  a.unit_pair(static_cast<ui::UnitPairSlot>(5)).metric->setonly();
 
-  click(a.main_window()->unit_button());
+  click(a.main_frame()->unit_button());
   std::vector<std::string> expected;
   for (int slot = 0; slot < slots; ++slot)
     if (slot != 5)
       expected.push_back(std::to_string(slot) + "mm");
   EXPECT_EQ(calls, expected);
   for (int slot = 0; slot < slots; ++slot)
-    EXPECT_EQ(a.unit_pair(static_cast<app::UnitPairSlot>(slot)).metric->value(), 1) << slot;
+    EXPECT_EQ(a.unit_pair(static_cast<ui::UnitPairSlot>(slot)).metric->value(), 1) << slot;
 
   // On the way back too: switching twice leaves every page where it was.
   calls.clear();
-  click(a.main_window()->unit_button());
+  click(a.main_frame()->unit_button());
   for (std::string& call : expected)
     call.replace(call.size() - 2, 2, "in");
   EXPECT_EQ(calls, expected);
-  EXPECT_EQ(a.unit_pair(static_cast<app::UnitPairSlot>(5)).metric->value(), 1);
+  EXPECT_EQ(a.unit_pair(static_cast<ui::UnitPairSlot>(5)).metric->value(), 1);
   stop_app(); // before the stand-in buttons go
 }

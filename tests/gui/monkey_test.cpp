@@ -31,8 +31,9 @@
 #include <string>
 #include <vector>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/main_window.h"
+#include "app/page_table.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "settings/ini_document.h"
@@ -185,13 +186,13 @@ protected:
     const int answer = below(3) - 1; // -1 closes the selection window
     note("language button, answer " + std::to_string(answer));
     dialogs.language_answers.push_back(answer);
-    click(app->main_window()->language_button());
+    click(app->main_frame()->language_button());
   }
 
   // One random event; the weights keep the walk mostly on typing and on
   // the buttons of the page shown, with the costly rebuilds rare.
   void one_event() {
-    app::MainWindow* main = app->main_window();
+    app::MainWindow* main = app->main_frame();
     Targets found;
     collect(main->window(), found);
     const int roll = below(1000);
@@ -201,7 +202,7 @@ protected:
       note("unit system button");
       click(main->unit_button());
     } else if (roll < 60) {
-      const int number = 1 + below(app::kPageCount);
+      const int number = 1 + below(app::page_count());
       note("page " + std::to_string(number));
       click(main->nav_button(number));
     } else if (roll < 150 && !found.buttons.empty()) {
@@ -226,7 +227,7 @@ protected:
 
   void expect_no_stray_windows() {
     for (Fl_Window* window = Fl::first_window(); window; window = Fl::next_window(window)) {
-      if (window == app->main_window()->window())
+      if (window == app->main_frame()->window())
         continue;
       ADD_FAILURE() << "a window opened: '" << (window->label() ? window->label() : "")
                     << "' after\n"
@@ -237,11 +238,11 @@ protected:
 
   bool shows_not_a_number() {
     std::vector<std::pair<std::string, std::string>> texts;
-    shown_texts(app->main_window()->window(), texts);
+    shown_texts(app->main_frame()->window(), texts);
     for (const auto& [where, text] : texts) {
       if (std::regex_search(text, kNotANumber)) {
         ADD_FAILURE() << "'" << where << "' shows '" << text << "' on page "
-                      << app->main_window()->shown_page() << " after\n"
+                      << app->main_frame()->shown_page() << " after\n"
                       << recent_events();
         return true;
       }
@@ -292,7 +293,7 @@ TEST_F(MonkeyTest, LongRandomWalkKeepsEveryResultANumberAndTheFilesSound) {
 
   // Quit as the user does; the exit handler then saves the pages.
   dialogs.language_answers.clear();
-  EXPECT_THROW(click(app->main_window()->exit_button()), ProcessExit);
+  EXPECT_THROW(click(app->main_frame()->exit_button()), ProcessExit);
   app->save_page_state();
   settings::IniDocument state, settings;
   ASSERT_EQ(settings::IniDocument::load(dir.path() + "/State.ini", state),

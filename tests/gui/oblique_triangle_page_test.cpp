@@ -35,7 +35,7 @@ protected:
 
   void open_page() {
     start_app();
-    click(app->main_window()->nav_button(3));
+    click(app->main_frame()->nav_button(3));
   }
   const ObliqueTriangleWidgets& w() const {
     return static_cast<geometry::ObliqueTrianglePage*>(app->page(3))->widgets();
@@ -228,14 +228,14 @@ TEST_F(ObliqueTrianglePageTest, MillimetresConvertOnlyTheSideRows) {
   EXPECT_EQ(results(), (Texts{"90.0", "1.732", "30.0", "0.866"}));
 
   // The unit button of the main window switches the page there and back.
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"50.8", "60", "25.4"}));
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"2", "60", "1"}));
 
   // A page already in mm is not converted again when the program follows.
   click(w().mm);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"50.8", "60", "25.4"}));
   EXPECT_EQ(results()[1], "43.994");
 }

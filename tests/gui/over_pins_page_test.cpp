@@ -32,7 +32,7 @@ class OverPinsPageTest : public AppTest {
 protected:
   void SetUp() override {
     start_app();
-    click(app->main_window()->nav_button(15));
+    click(app->main_frame()->nav_button(15));
   }
   const gears::OverPinsWidgets& w() const {
     return static_cast<gears::OverPinsPage*>(app->page(15))->widgets();
@@ -217,12 +217,12 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   retype(w().pin, "0.168");
 
   // The unit-system button: millimetres and a module for the same gear.
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_NE(w().mm->value(), 0);
   EXPECT_NE(w().system[kModule]->value(), 0);
   EXPECT_STREQ(w().pitch->value(), "2.54");
   EXPECT_EQ(shown(), before);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_NE(w().system[kDp]->value(), 0);
   EXPECT_STREQ(w().pitch->value(), "10");
   EXPECT_EQ(shown(), before);
@@ -230,12 +230,12 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   // From another page the button converts without taking the focus.
   click(w().system[kCpInch]);
   type_text(w().pitch, "0.25");
-  click(app->main_window()->nav_button(9));
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->nav_button(9));
+  click(app->main_frame()->unit_button());
   EXPECT_STREQ(w().pitch->value(), "2.0213"); // 25.4 / (π / 0.25)
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_STREQ(w().pitch->value(), "12.5664"); // the same gear as a diametral pitch
-  EXPECT_FALSE(app->main_window()->page_group(15)->contains(Fl::focus()));
+  EXPECT_FALSE(app->main_frame()->page_group(15)->contains(Fl::focus()));
 }
 
 // What the whole-program restart does not fill: millimetres and a fraction.

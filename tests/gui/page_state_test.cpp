@@ -16,8 +16,8 @@ class PageStateTest : public AppTest {};
 
 TEST_F(PageStateTest, PageShownAndColumnScrollSurviveARestart) {
   app::App& a = start_app();
-  click(a.main_window()->nav_button(9));
-  Fl_Scroll* column = a.main_window()->nav_column();
+  click(a.main_frame()->nav_button(9));
+  Fl_Scroll* column = a.main_frame()->nav_column();
   column->scroll_to(0, 200);
   a.save_page_state();
 
@@ -32,11 +32,11 @@ TEST_F(PageStateTest, PageShownAndColumnScrollSurviveARestart) {
     EXPECT_NE(state.find("\n[p" + std::to_string(page) + "]\n"), std::string::npos) << page;
 
   app::App& again = start_app();
-  EXPECT_EQ(again.main_window()->shown_page(), 9);
-  EXPECT_EQ(again.main_window()->nav_button(9)->labelcolor(), FL_RED);
-  EXPECT_EQ(again.main_window()->nav_button(1)->labelcolor(), FL_BLACK);
+  EXPECT_EQ(again.main_frame()->shown_page(), 9);
+  EXPECT_EQ(again.main_frame()->nav_button(9)->labelcolor(), FL_RED);
+  EXPECT_EQ(again.main_frame()->nav_button(1)->labelcolor(), FL_BLACK);
   // The toolkit may round the position to a step of its scroll bar.
-  EXPECT_NEAR(again.main_window()->nav_column()->yposition(), 200, 2);
+  EXPECT_NEAR(again.main_frame()->nav_column()->yposition(), 200, 2);
 }
 
 TEST_F(PageStateTest, MissingOrBadStateGivesPageOneUnscrolled) {
@@ -64,9 +64,9 @@ TEST_F(PageStateTest, MissingOrBadStateGivesPageOneUnscrolled) {
     else if (!c.content.empty())
       dir.write_file("State.ini", c.content);
     app::App& a = start_app();
-    EXPECT_EQ(a.main_window()->shown_page(), 1);
+    EXPECT_EQ(a.main_frame()->shown_page(), 1);
     // The first button shows at the top (the toolkit may round by a step).
-    int scroll = a.main_window()->nav_column()->yposition();
+    int scroll = a.main_frame()->nav_column()->yposition();
     EXPECT_GE(scroll, -4);
     EXPECT_LE(scroll, 4);
   }

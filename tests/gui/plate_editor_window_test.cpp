@@ -35,7 +35,7 @@ TEST_F(PlateEditorWindowTest, BuiltHiddenAndModalAndRebuiltInTheNewLanguage) {
   dir.write_file("language/de/de.ini", german);
   start_app();
   dialogs.language_answers = {0}; // "de", first of the other languages
-  click(app->main_window()->language_button());
+  click(app->main_frame()->language_button());
   settle();
   ASSERT_EQ(app->current_language(), "de");
   EXPECT_EQ(std::string(app->plate_editor()->window()->label()).rfind("Lochscheiben ", 0), 0u);

@@ -31,7 +31,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(9));
+    click(app->main_frame()->nav_button(9));
   }
   const geometry::PolygonWidgets& w() const {
     return static_cast<geometry::PolygonPage*>(app->page(9))->widgets();
@@ -133,16 +133,16 @@ TEST_F(PolygonPageTest, MillimetresConvertTheKnownSizeThereAndBack) {
   EXPECT_STREQ(w().value->value(), "10");
 
   // The unit button of the main window switches the page there and back.
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_NE(w().mm->value(), 0);
   EXPECT_STREQ(w().value->value(), "254");
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_STREQ(w().value->value(), "10");
 
   // Millimetres chosen here are neither converted again nor undone by the button.
   click(w().mm);
   for (int twice = 0; twice < 2; ++twice) {
-    click(app->main_window()->unit_button());
+    click(app->main_frame()->unit_button());
     EXPECT_STREQ(w().value->value(), "254");
   }
   click(w().inch);
@@ -174,7 +174,7 @@ TEST_F(PolygonPageTest, RestartFocusesTheSizeAndConvertsTheRestoredUnitOnce) {
   click(w().mm);
   enter_value("25.4");
   restart_app();
-  ASSERT_EQ(app->main_window()->shown_page(), 9);
+  ASSERT_EQ(app->main_frame()->shown_page(), 9);
   EXPECT_EQ(Fl::focus(), w().value);
   click(w().inch);
   EXPECT_STREQ(w().value->value(), "1");

@@ -3,7 +3,7 @@
 
 #include <FL/Fl_Printer.H>
 
-#include "app/print_strings.h"
+#include "ui/print_strings.h"
 #include "i18n/string_table.h"
 
 TEST(PrintStrings, LanguageTextsReplaceTheDialogTextsAndGapsKeepTheToolkits) {
@@ -15,7 +15,7 @@ TEST(PrintStrings, LanguageTextsReplaceTheDialogTextsAndGapsKeepTheToolkits) {
   doc.set("local:cancel_button", "Abbrechen");
   doc.set("local:cancel", "Zurück");
   auto table = i18n::StringTable::from_document(doc);
-  app::install_print_dialog_strings(table);
+  ui::install_print_dialog_strings(table);
   EXPECT_STREQ(Fl_Printer::dialog_title, "Drucken");
   EXPECT_STREQ(Fl_Printer::dialog_cancel_button, "Abbrechen");
   EXPECT_STREQ(Fl_Printer::property_cancel, "Zurück");
@@ -29,10 +29,10 @@ TEST(PrintStrings, TextsOutliveTheTableTheyCameFrom) {
     settings::IniDocument doc;
     doc.set("local:title", "Imprimir");
     auto table = i18n::StringTable::from_document(doc);
-    app::install_print_dialog_strings(table);
+    ui::install_print_dialog_strings(table);
   }
   std::string(1000, 'x'); // reuse the freed memory
   EXPECT_STREQ(Fl_Printer::dialog_title, "Imprimir");
   settings::IniDocument none;
-  app::install_print_dialog_strings(i18n::StringTable::from_document(none));
+  ui::install_print_dialog_strings(i18n::StringTable::from_document(none));
 }

@@ -13,7 +13,7 @@
 #include <string>
 #include <utility>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/main_window.h"
 #include "calc/geometry/right_triangle_page.h"
 #include "calc/geometry/triangle1.h"
@@ -31,7 +31,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(2));
+    click(app->main_frame()->nav_button(2));
     page = dynamic_cast<geometry::RightTrianglePage*>(app->page(2));
     ASSERT_NE(page, nullptr);
     w = &page->widgets();
@@ -210,10 +210,10 @@ TEST_F(RightTrianglePageTest, UnitRadiosConvertTheLengthsOnlyAndTheUnitButtonOnc
   choose_case(1);
   type_text(w->input1, "1");
   click(w->mm);
-  click(app->main_window()->unit_button()); // to metric: the page is there already
+  click(app->main_frame()->unit_button()); // to metric: the page is there already
   EXPECT_TRUE(w->mm->value());
   EXPECT_STREQ(w->input1->value(), "25.4");
-  click(app->main_window()->unit_button()); // back to inch: millimetres chosen here stay
+  click(app->main_frame()->unit_button()); // back to inch: millimetres chosen here stay
   EXPECT_TRUE(w->mm->value());
   EXPECT_STREQ(w->input1->value(), "25.4");
 }

@@ -33,7 +33,7 @@ protected:
   void open_page() {
     if (!app)
       start_app();
-    click(app->main_window()->nav_button(10));
+    click(app->main_frame()->nav_button(10));
   }
   const gears::SpurGearWidgets& w() const {
     return static_cast<gears::SpurGearPage*>(app->page(10))->widgets();
@@ -189,7 +189,7 @@ TEST_F(SpurGearPageTest, EachToothSizeSystemStartsAfreshWithItsOwnWidgets) {
 }
 
 TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearInTheOtherSystemAndBack) {
-  Fl_Widget* units = app->main_window()->unit_button();
+  Fl_Widget* units = app->main_frame()->unit_button();
   click(units); // metric
   gear(kModule, "2", "30");
   const Texts module_table = inch();
@@ -236,7 +236,7 @@ TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearInTheOtherSystemAndBack) {
   EXPECT_EQ(inch(), circular);
 
   // Switched from another page, the hidden pitch field must not take the keys.
-  click(app->main_window()->nav_button(1));
+  click(app->main_frame()->nav_button(1));
   click(units); // metric
   EXPECT_NE(Fl::focus(), w().pitch_value);
   EXPECT_EQ(std::string(w().pitch_value->label()), lang(293));
@@ -245,7 +245,7 @@ TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearInTheOtherSystemAndBack) {
   stop_app();
   dir.write_file("State.ini", "");
   start_app();
-  EXPECT_EQ(app->main_window()->shown_page(), 1);
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
   EXPECT_NE(w().systems[kModule]->value(), 0);
   EXPECT_EQ(Fl::focus(), app->page(1)->focus_input());
 }

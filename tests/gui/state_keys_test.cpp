@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "app/state_keys.h"
+#include "ui/state_keys.h"
 #include "gui/support/render.h"
 #include "settings/ini_document.h"
 
@@ -49,26 +49,26 @@ TEST(StateKeys, EveryKindReadsBackWhatWasWritten) {
   before.check->value(1);
   before.spinner->value(5);
   settings::IniDocument state;
-  app::save_text(state, "p1:text", before.text);
-  app::save_pair(state, "p1:pair", before.a);
-  app::save_radio_index(state, "p1:radio", before.radios());
-  app::save_choice(state, "p1:choice", before.choice);
-  app::save_check(state, "p1:check", before.check);
-  app::save_spinner(state, "p1:spin", before.spinner);
+  ui::save_text(state, "p1:text", before.text);
+  ui::save_pair(state, "p1:pair", before.a);
+  ui::save_radio_index(state, "p1:radio", before.radios());
+  ui::save_choice(state, "p1:choice", before.choice);
+  ui::save_check(state, "p1:check", before.check);
+  ui::save_spinner(state, "p1:spin", before.spinner);
   EXPECT_EQ(state.get_string("p1:pair"), "1");
   EXPECT_EQ(state.get_string("p1:radio"), "2");
   EXPECT_EQ(state.get_string("p1:spin"), "5");
 
   Widgets after;
-  app::load_text(state, "p1:text", after.text);
-  app::load_pair(state, "p1:pair", after.a, after.b);
+  ui::load_text(state, "p1:text", after.text);
+  ui::load_pair(state, "p1:pair", after.a, after.b);
   EXPECT_EQ(after.b->value(), 1);
-  EXPECT_EQ(app::load_radio_index(state, "p1:radio", after.radios()), 2);
+  EXPECT_EQ(ui::load_radio_index(state, "p1:radio", after.radios()), 2);
   EXPECT_EQ(after.c->value(), 1);
   EXPECT_EQ(after.a->value(), 0);
-  EXPECT_EQ(app::load_choice(state, "p1:choice", after.choice), 2);
-  app::load_check(state, "p1:check", after.check);
-  app::load_spinner(state, "p1:spin", after.spinner, 3.0, 2.0, 6.0);
+  EXPECT_EQ(ui::load_choice(state, "p1:choice", after.choice), 2);
+  ui::load_check(state, "p1:check", after.check);
+  ui::load_spinner(state, "p1:spin", after.spinner, 3.0, 2.0, 6.0);
   EXPECT_STREQ(after.text->value(), "12.5");
   EXPECT_EQ(after.check->value(), 1);
   EXPECT_EQ(after.spinner->value(), 5.0);
@@ -83,28 +83,28 @@ TEST(StateKeys, MissingAndHandEditedValues) {
   state.set("p1:junk", "nan");
   Widgets w;
   w.b->setonly();
-  EXPECT_EQ(app::load_radio_index(state, "p1:radio", w.radios()), -1);
+  EXPECT_EQ(ui::load_radio_index(state, "p1:radio", w.radios()), -1);
   EXPECT_EQ(w.b->value(), 1); // left as built
-  EXPECT_EQ(app::load_choice(state, "p1:choice", w.choice), -1);
+  EXPECT_EQ(ui::load_choice(state, "p1:choice", w.choice), -1);
   EXPECT_EQ(w.choice->value(), 0);
-  app::load_spinner(state, "p1:spin", w.spinner, 3.0, 2.0, 6.0);
+  ui::load_spinner(state, "p1:spin", w.spinner, 3.0, 2.0, 6.0);
   EXPECT_EQ(w.spinner->value(), 6.0);
-  app::load_spinner(state, "p1:low", w.spinner, 3.0, 2.0, 6.0);
+  ui::load_spinner(state, "p1:low", w.spinner, 3.0, 2.0, 6.0);
   EXPECT_EQ(w.spinner->value(), 2.0);
-  app::load_spinner(state, "p1:junk", w.spinner, 3.0, 2.0, 6.0);
+  ui::load_spinner(state, "p1:junk", w.spinner, 3.0, 2.0, 6.0);
   EXPECT_EQ(w.spinner->value(), 3.0);
-  app::load_spinner(state, "p1:absent", w.spinner, 3.0, 2.0, 6.0);
+  ui::load_spinner(state, "p1:absent", w.spinner, 3.0, 2.0, 6.0);
   EXPECT_EQ(w.spinner->value(), 3.0);
-  app::load_text(state, "p1:absent", w.text, "12");
+  ui::load_text(state, "p1:absent", w.text, "12");
   EXPECT_STREQ(w.text->value(), "12");
 
   settings::IniDocument none;
   w.a->value(0);
   w.b->value(0);
   w.c->value(0);
-  app::save_radio_index(none, "p1:unset", w.radios(), -1);
+  ui::save_radio_index(none, "p1:unset", w.radios(), -1);
   EXPECT_FALSE(none.has("p1:unset"));
-  app::save_radio_index(none, "p1:four", w.radios(), 4);
+  ui::save_radio_index(none, "p1:four", w.radios(), 4);
   EXPECT_EQ(none.get_string("p1:four"), "4");
 }
 

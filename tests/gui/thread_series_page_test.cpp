@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "calc/threads/thread_series_page.h"
@@ -53,7 +53,7 @@ protected:
 
   void open_page() {
     start_app();
-    click(app->main_window()->nav_button(8));
+    click(app->main_frame()->nav_button(8));
     page = static_cast<ThreadSeriesPage*>(app->page(8));
   }
   const ThreadSeriesPage::Widgets& w() const { return page->widgets(); }

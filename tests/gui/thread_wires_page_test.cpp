@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "app/main_window.h"
 #include "calc/threads/thread_wires_page.h"
 #include "calc/threads/v_thread.h"
@@ -38,7 +38,7 @@ protected:
 
   void open_page() {
     start_app();
-    click(app->main_window()->nav_button(6));
+    click(app->main_frame()->nav_button(6));
     page = static_cast<ThreadWiresPage*>(app->page(6));
   }
   const ThreadWiresPage::Widgets& w() const { return page->widgets(); }
@@ -170,8 +170,8 @@ TEST_F(ThreadWiresPageTest, ChangingTheFormEmptiesThePage) {
   EXPECT_FALSE(w().fraction_group->visible());
   EXPECT_EQ(Fl::focus(), w().metric_pitch);
   EXPECT_EQ(labels(), (std::array<std::string, 4>{lang(202), lang(203), lang(204), lang(203)}));
-  click(app->main_window()->nav_button(1));
-  click(app->main_window()->nav_button(6));
+  click(app->main_frame()->nav_button(1));
+  click(app->main_frame()->nav_button(6));
   EXPECT_EQ(Fl::focus(), w().metric_pitch);
 
   click(w().forms[kUnified]);
@@ -197,10 +197,10 @@ TEST_F(ThreadWiresPageTest, UnitSwitchRewritesTheLengthsFromTheStoredValues) {
   // The main unit button does the same; a diameter that doesn't fit two
   // decimals of a millimetre comes back as typed.
   retype(w().major, "0.3125");
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_TRUE(w().millimetre->value());
   EXPECT_STREQ(w().major->value(), "7.9375");
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_TRUE(w().inch->value());
   EXPECT_STREQ(w().major->value(), "0.3125");
 }
@@ -219,7 +219,7 @@ TEST_F(ThreadWiresPageTest, RestartFocusesTheMetricPitchAndMetricStartsUnifiedIn
   EXPECT_EQ(result(), "16.434");
 
   // With nothing saved, the metric setting starts Unified in millimetres.
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   stop_app();
   std::remove((dir.path() + "/State.ini").c_str()); // only the setting remains
   open_page();

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/page_table.h"
 #include "calc/gears/bevel_gear_page.h"
 #include "calc/gears/gear_ratio_page.h"
 #include "calc/gears/over_pins_page.h"
@@ -319,10 +320,10 @@ protected:
 
   // Fills all 17 pages and leaves page 13 shown with the column scrolled.
   void fill_every_page() {
-    click(app->main_window()->unit_button()); // metric
-    for (int number = 1; number <= app::kPageCount; ++number) {
+    click(app->main_frame()->unit_button()); // metric
+    for (int number = 1; number <= app::page_count(); ++number) {
       SCOPED_TRACE("page " + std::to_string(number));
-      click(app->main_window()->nav_button(number));
+      click(app->main_frame()->nav_button(number));
       int index = 0;
       for (const Step& step : page_steps(*app, number)) {
         SCOPED_TRACE("step " + std::to_string(index++));
@@ -338,13 +339,13 @@ protected:
     click(gears.gear_set_window()->close_button());
     // As a user drags the scroll bars (clicks only scroll a field into view).
     drag_scroll(widgets_of<gears::WormGearPage>(*app, 13).scroll, 120);
-    click(app->main_window()->nav_button(13));
-    drag_scroll(app->main_window()->nav_column(), 150);
+    click(app->main_frame()->nav_button(13));
+    drag_scroll(app->main_frame()->nav_column(), 150);
   }
 
   Snapshot snapshot() {
     Snapshot seen;
-    walk(app->main_window()->window(), "", seen);
+    walk(app->main_frame()->window(), "", seen);
     // The one label that is not restored, by design: the wire-sizes caption
     // takes the wire label of the unit at a unit switch, and a restart
     // sets the unit without switching.
@@ -375,7 +376,7 @@ protected:
         index = static_cast<int>(i);
     ASSERT_GE(index, 0) << code << " not installed";
     dialogs.language_answers.push_back(index);
-    click(app->main_window()->language_button());
+    click(app->main_frame()->language_button());
     settle();
     ASSERT_EQ(app->current_language(), code);
   }
@@ -399,7 +400,7 @@ TEST_F(WholeProgramRestoreTest, RestartBringsBackEveryPage) {
   restart_app();
   EXPECT_EQ(joined(differences(left, snapshot(), true)), "");
   EXPECT_EQ(saved_state(), state);
-  EXPECT_EQ(app->main_window()->shown_page(), 13);
+  EXPECT_EQ(app->main_frame()->shown_page(), 13);
 }
 
 TEST_F(WholeProgramRestoreTest, LanguageSwitchesKeepEveryPage) {

@@ -49,7 +49,7 @@ class WormGearPageTest : public AppTest {
 protected:
   void SetUp() override {
     start_app();
-    click(app->main_window()->nav_button(13));
+    click(app->main_frame()->nav_button(13));
     page = static_cast<W*>(app->page(13));
   }
   const W::Widgets& w() const { return page->widgets(); }
@@ -236,10 +236,10 @@ TEST_F(WormGearPageTest, UnitsConvertTheLengthsThereAndBack) {
   EXPECT_STREQ(w().diameter->value(), "1.25");
   expect_outputs(kWorkedInch);
 
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_TRUE(w().millimetre->value());
   expect_outputs(in_mm);
-  click(app->main_window()->unit_button());
+  click(app->main_frame()->unit_button());
   EXPECT_TRUE(w().inch->value());
   expect_outputs(kWorkedInch);
 }
@@ -284,6 +284,6 @@ TEST_F(WormGearPageTest, RestartPutsTheFocusOnThePitch) {
   type_text(w().teeth, "40");
   restart_app();
   page = static_cast<W*>(app->page(13));
-  EXPECT_TRUE(app->main_window()->page_group(13)->visible());
+  EXPECT_TRUE(app->main_frame()->page_group(13)->visible());
   EXPECT_EQ(Fl::focus(), w().pitch);
 }

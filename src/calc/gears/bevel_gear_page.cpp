@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/number_input.h"
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/number_input.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/gears/bevel_gear_draw.h"
 #include "settings/ini_document.h"
 
@@ -51,7 +51,7 @@ constexpr std::array<int, kBevelRowCount> kRowLabels = {305, 304, 382, 383, 384,
 constexpr std::array<int, 5> kLegendLabels = {305, 304, 366, 367, 368};
 
 Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
-  auto* field = new app::ReadOnlyField(x, y, w, 25, kResultColour);
+  auto* field = new ui::ReadOnlyField(x, y, w, 25, kResultColour);
   field->box(FL_GTK_DOWN_BOX);
   if (label) {
     field->copy_label(label);
@@ -61,7 +61,7 @@ Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
 }
 
 Fl_Input* entry(int x, int y, int w, int type, const char* label) {
-  auto* field = new app::NumberInput(x, y, w, 25);
+  auto* field = new ui::NumberInput(x, y, w, 25);
   field->type(type);
   field->box(FL_GTK_DOWN_BOX);
   field->copy_label(label);
@@ -131,7 +131,7 @@ void BevelGearPage::build(Fl_Group& group) {
 void BevelGearPage::build_sketch_and_choices() {
   w_.sketch = new bevel_gear_draw(165, 6, 655, 402);
   for (size_t i = 0; i < w_.legend.size(); ++i) {
-    const char* text = app_.lang(kLegendLabels[i]);
+    const char* text = context_.lang(kLegendLabels[i]);
     auto* line = new Fl_Box(575, 18 + 26 * static_cast<int>(i), 220, 24);
     line->copy_label((std::to_string(i + 1) + " = " + (text ? text : "")).c_str());
     line->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
@@ -139,76 +139,83 @@ void BevelGearPage::build_sketch_and_choices() {
   }
 
   w_.help = new Fl_Button(612, 231, 181, 44);
-  w_.help->copy_label(app_.lang(370));
+  w_.help->copy_label(context_.lang(370));
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelsize(16);
   w_.help->labelcolor(FL_BLUE);
-  w_.help->callback([](Fl_Widget*, void* app) { static_cast<app::App*>(app)->show_help(5); },
-                    &app_);
+  w_.help->callback(
+      [](Fl_Widget*, void* app) {
+        static_cast<ui::PageContext*>(app)->show_help(ui::HelpTopic::kBevelGear);
+      },
+      &context_);
 
   radio_group(173, 411, 203, 25);
-  w_.inch = app::radio_button(173, 411, 98, 25, app_.lang(20));
-  w_.mm = app::radio_button(278, 411, 98, 25, app_.lang(19));
+  w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(20));
+  w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(19));
   w_.inch->parent()->end();
   for (Fl_Round_Button* button : {w_.inch, w_.mm})
     button->callback(call<BevelGearPage, &BevelGearPage::unit_changed>, this);
-  app_.register_unit_pair(app::UnitPairSlot::kPage14, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kBevelGear, w_.inch, w_.mm);
 
   radio_group(393, 411, 203, 25);
-  w_.decimal = app::radio_button(393, 411, 98, 25, app_.lang(55));
-  w_.decimal->copy_tooltip(app_.lang(57));
-  w_.dms = app::radio_button(498, 411, 98, 25, app_.lang(99));
-  w_.dms->copy_tooltip(app_.lang(58));
+  w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(55));
+  w_.decimal->copy_tooltip(context_.lang(57));
+  w_.dms = ui::radio_button(498, 411, 98, 25, context_.lang(99));
+  w_.dms->copy_tooltip(context_.lang(58));
   w_.decimal->parent()->end();
   for (Fl_Round_Button* button : {w_.decimal, w_.dms})
     button->callback(call<BevelGearPage, &BevelGearPage::angle_format_changed>, this);
 
   radio_group(173, 453, 200, 63);
-  w_.diametral_pitch = app::radio_button(173, 453, 200, 25, app_.lang(kDiametralPitchLabel));
-  w_.module = app::radio_button(173, 491, 200, 25, app_.lang(kModuleLabel));
+  w_.diametral_pitch = ui::radio_button(173, 453, 200, 25, context_.lang(kDiametralPitchLabel));
+  w_.module = ui::radio_button(173, 491, 200, 25, context_.lang(kModuleLabel));
   w_.module->parent()->end();
   for (Fl_Round_Button* button : {w_.diametral_pitch, w_.module})
     button->callback(call<BevelGearPage, &BevelGearPage::pitch_kind_changed>, this);
 
   radio_group(394, 453, 130, 63);
-  w_.miter = app::radio_button(394, 453, 130, 25, app_.lang(369));
-  w_.pinion_and_gear = app::radio_button(394, 491, 130, 25, app_.lang(365));
+  w_.miter = ui::radio_button(394, 453, 130, 25, context_.lang(369));
+  w_.pinion_and_gear = ui::radio_button(394, 491, 130, 25, context_.lang(365));
   w_.miter->parent()->end();
   for (Fl_Round_Button* button : {w_.miter, w_.pinion_and_gear})
     button->callback(call<BevelGearPage, &BevelGearPage::gear_set_changed>, this);
 }
 
 void BevelGearPage::build_entries() {
-  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, app_.lang(375));
+  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(375));
   w_.shaft_angle->callback(
       [](Fl_Widget*, void* page) { static_cast<BevelGearPage*>(page)->shaft_angle_changed(false); },
       this);
 
   w_.shaft_dms_frame = new Fl_Group(615, 321, 177, 25);
-  w_.shaft_dms_frame->copy_label(app_.lang(375));
+  w_.shaft_dms_frame->copy_label(context_.lang(375));
   w_.shaft_dms_frame->align(FL_ALIGN_LEFT);
   const std::array<int, 3> records = {kDegreesRecord, kMinutesRecord, kSecondsRecord};
   const std::array<std::array<int, 2>, 3> places = {{{632, 36}, {685, 27}, {727, 65}}};
   for (size_t i = 0; i < 3; ++i) {
     w_.shaft_dms[i] =
-        app::make_checked_input(app_, records[i], places[i][0], 321, places[i][1], 25);
-    w_.shaft_dms[i]->copy_label(app_.lang(269 + static_cast<int>(i)));
+        ui::make_checked_input(context_, records[i], places[i][0], 321, places[i][1], 25);
+    w_.shaft_dms[i]->copy_label(context_.lang(269 + static_cast<int>(i)));
     w_.shaft_dms[i]->align(FL_ALIGN_RIGHT);
-    app_.input_range(records[i]).on_valid = [this](Fl_Input*, long) { shaft_angle_changed(true); };
+    context_.input_range(records[i]).on_valid = [this](Fl_Input*, long) {
+      shaft_angle_changed(true);
+    };
     // A red angle is not the one the results were made for.
-    app_.input_range(records[i]).on_invalid = [this](Fl_Input*, long) { clear_bevel_outputs(); };
+    context_.input_range(records[i]).on_invalid = [this](Fl_Input*, long) {
+      clear_bevel_outputs();
+    };
   }
   w_.shaft_dms_frame->end();
 
-  w_.pitch = entry(642, 375, 125, FL_INT_INPUT, app_.lang(kDiametralPitchLabel));
+  w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(kDiametralPitchLabel));
   w_.pitch->callback(call<BevelGearPage, &BevelGearPage::pitch_changed>, this);
 
   w_.pair_frame = teeth_group(528, 431, 268, 87);
-  w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, app_.lang(371));
-  w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, app_.lang(372));
+  w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(371));
+  w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, context_.lang(372));
   w_.pair_frame->end();
   w_.miter_frame = teeth_group(528, 465, 268, 25);
-  w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, app_.lang(373));
+  w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(373));
   w_.miter_frame->end();
   for (Fl_Input* field : {w_.pinion_teeth, w_.gear_teeth, w_.miter_teeth})
     field->callback(call<BevelGearPage, &BevelGearPage::compute_bevel_gear>, this);
@@ -224,9 +231,9 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
   const int left = x + 8;
   for (size_t angle = 0; angle < 2; ++angle) {
     const int y = kRowTop + kRowStep * (kPitchAngleRow + static_cast<int>(angle));
-    column.angle_dms[angle] = {result_field(left, y, 42, app_.lang(269)),
-                               result_field(left + 54, y, 30, app_.lang(270)),
-                               result_field(left + 94, y, 70, app_.lang(271))};
+    column.angle_dms[angle] = {result_field(left, y, 42, context_.lang(269)),
+                               result_field(left + 54, y, 30, context_.lang(270)),
+                               result_field(left + 94, y, 70, context_.lang(271))};
   }
   column.frame->end();
   return column;
@@ -235,14 +242,14 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
 void BevelGearPage::build_results() {
   for (int row = 0; row < kBevelRowCount; ++row)
     w_.row_texts[static_cast<size_t>(row)] =
-        app::text_line(167, kRowTop + kRowStep * row, 238, 25, app_.lang(kRowLabels[row]));
+        ui::text_line(167, kRowTop + kRowStep * row, 238, 25, context_.lang(kRowLabels[row]));
   w_.left = build_column(410, 450);
   w_.right = build_column(607, 645);
 }
 
 void BevelGearPage::build_face_width() {
   auto* text = new Fl_Box(171, 938, 146, 52);
-  text->copy_label(app_.lang(393));
+  text->copy_label(context_.lang(393));
   text->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.face_width_minimum = new Fl_Box(323, 938, 100, 25);
   w_.face_width_minimum->box(FL_FLAT_BOX);
@@ -263,7 +270,7 @@ void BevelGearPage::build_face_width() {
   w_.print->callback(
       [](Fl_Widget*, void* page) {
         auto* self = static_cast<BevelGearPage*>(page);
-        print_bevel_gear(self->app_, self->print_sheets());
+        print_bevel_gear(self->context_, self->print_sheets());
       },
       this);
 }
@@ -279,15 +286,15 @@ BevelPitchKind BevelGearPage::pitch_kind() const {
 
 double BevelGearPage::shaft_angle_value() const {
   if (w_.dms->value()) {
-    const app::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-    return app::read_dms_fields(triple);
+    const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+    return ui::read_dms_fields(triple);
   }
-  return app::field_double(w_.shaft_angle);
+  return ui::field_double(w_.shaft_angle);
 }
 
 std::optional<IndexSetting>
-BevelGearPage::usable_setting(const Fl_Input* field, const app::DividingHeadPlates& head) const {
-  const long teeth = app::field_long(field);
+BevelGearPage::usable_setting(const Fl_Input* field, const ui::DividingHeadPlates& head) const {
+  const long teeth = ui::field_long(field);
   if (teeth < kFewestBevelTeeth)
     return std::nullopt;
   return bevel_indexing(teeth, head.ratio, head.circles);
@@ -296,7 +303,7 @@ BevelGearPage::usable_setting(const Fl_Input* field, const app::DividingHeadPlat
 // ---- handlers ----
 
 void BevelGearPage::pitch_changed() {
-  const auto pitch = bevel_pitch(pitch_kind(), app::field_double(w_.pitch));
+  const auto pitch = bevel_pitch(pitch_kind(), ui::field_double(w_.pitch));
   if (pitch) {
     limits_ = face_width_limits(pitch->diametral_pitch);
     face_width_ = limits_->standard;
@@ -308,20 +315,20 @@ void BevelGearPage::pitch_changed() {
 }
 
 void BevelGearPage::shaft_angle_changed(bool from_dms) {
-  const app::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
   if (from_dms) {
-    const double value = app::read_dms_fields(triple);
+    const double value = ui::read_dms_fields(triple);
     const double limited = limit_shaft_angle(value);
     if (limited != value)
-      app::write_dms_fields(triple, limited);
-    app::set_field_fixed(w_.shaft_angle, 4, limited);
+      ui::write_dms_fields(triple, limited);
+    ui::set_field_fixed(w_.shaft_angle, 4, limited);
   } else {
-    const double value = app::field_double(w_.shaft_angle);
+    const double value = ui::field_double(w_.shaft_angle);
     if (value > kLargestShaftAngle)
       w_.shaft_angle->value("180");
     else if (value < 0.0)
       w_.shaft_angle->value("0");
-    app::write_dms_fields(triple, limit_shaft_angle(value));
+    ui::write_dms_fields(triple, limit_shaft_angle(value));
   }
   compute_bevel_gear();
 }
@@ -329,7 +336,7 @@ void BevelGearPage::shaft_angle_changed(bool from_dms) {
 void BevelGearPage::face_width_typed() {
   if (!limits_)
     return;
-  const double value = app::field_double(w_.face_width);
+  const double value = ui::field_double(w_.face_width);
   if (!face_width_allowed(*limits_, value, millimetre())) {
     set_colour(w_.face_width, kBad);
     return;
@@ -353,8 +360,8 @@ void BevelGearPage::unit_changed() {
 
 void BevelGearPage::angle_format_changed() {
   const bool dms = w_.dms->value() != 0;
-  app::show_if(w_.shaft_angle, !dms);
-  app::show_if(w_.shaft_dms_frame, dms);
+  ui::show_if(w_.shaft_angle, !dms);
+  ui::show_if(w_.shaft_dms_frame, dms);
   if (dms) {
     w_.shaft_angle->deactivate();
     w_.shaft_dms_frame->activate();
@@ -369,7 +376,7 @@ void BevelGearPage::pitch_kind_changed() {
   const bool module = w_.module->value() != 0;
   // Hidden and shown again, so that the old label is wiped off the page.
   w_.pitch->hide();
-  w_.pitch->copy_label(app_.lang(module ? kModuleLabel : kDiametralPitchLabel));
+  w_.pitch->copy_label(context_.lang(module ? kModuleLabel : kDiametralPitchLabel));
   w_.pitch->type(module ? FL_FLOAT_INPUT : FL_INT_INPUT);
   w_.pitch->value("");
   w_.pitch->show();
@@ -390,7 +397,7 @@ void BevelGearPage::gear_set_changed() {
 // ---- results ----
 
 void BevelGearPage::compute_bevel_gear() {
-  const app::DividingHeadPlates head = app_.dividing_head_plates();
+  const ui::DividingHeadPlates head = context_.dividing_head_plates();
   // Each tooth count shown is black when it can be cut, red when not (an
   // empty field is no mistake).
   std::array<std::optional<IndexSetting>, 2> settings;
@@ -408,10 +415,10 @@ void BevelGearPage::compute_bevel_gear() {
   if (teeth_ok && limits_) {
     BevelGearInput input;
     input.kind = pitch_kind();
-    input.pitch_value = app::field_double(w_.pitch);
+    input.pitch_value = ui::field_double(w_.pitch);
     input.set = miter() ? BevelGearSet::kMiter : BevelGearSet::kPinionAndGear;
-    input.pinion_teeth = app::field_long(fields[0]);
-    input.gear_teeth = fields[1] ? app::field_long(fields[1]) : 0;
+    input.pinion_teeth = ui::field_long(fields[0]);
+    input.gear_teeth = fields[1] ? ui::field_long(fields[1]) : 0;
     input.shaft_angle = shaft_angle_value();
     input.face_width = face_width_.inch;
     input.pinion_index = *settings[0];
@@ -424,7 +431,7 @@ void BevelGearPage::compute_bevel_gear() {
 void BevelGearPage::show_column(const BevelColumnWidgets& column, const BevelGearColumn& gear) {
   const bool mm = millimetre();
   auto length = [&](BevelRow row, const Length& value) {
-    app::set_field_fixed(column.values[row], mm ? 2 : 3, mm ? value.mm : value.inch);
+    ui::set_field_fixed(column.values[row], mm ? 2 : 3, mm ? value.mm : value.inch);
   };
   auto whole = [&](BevelRow row, int value) { column.values[row]->value(int_text(value).c_str()); };
   length(kOutsideDiameterRow, gear.outside_diameter);
@@ -433,9 +440,9 @@ void BevelGearPage::show_column(const BevelColumnWidgets& column, const BevelGea
   const std::array<double, 2> angles = {gear.pitch_angle, gear.complement};
   for (size_t i = 0; i < angles.size(); ++i) {
     Fl_Output* decimal = column.values[kPitchAngleRow + i];
-    app::set_field_fixed(decimal, 4, angles[i]);
+    ui::set_field_fixed(decimal, 4, angles[i]);
     const auto& triple = column.angle_dms[i];
-    app::write_dms_fields({triple[0], triple[1], triple[2]}, angles[i]);
+    ui::write_dms_fields({triple[0], triple[1], triple[2]}, angles[i]);
   }
   whole(kHoleCircleRow, gear.index.circle);
   whole(kTurnsRow, gear.index.turns);
@@ -452,9 +459,9 @@ void BevelGearPage::show_bevel_outputs() {
   const bool dms = w_.dms->value() != 0;
   for (const BevelColumnWidgets* column : {&w_.left, &w_.right}) {
     for (size_t i = 0; i < 2; ++i) {
-      app::show_if(column->values[kPitchAngleRow + i], !dms);
+      ui::show_if(column->values[kPitchAngleRow + i], !dms);
       for (Fl_Output* field : column->angle_dms[i])
-        app::show_if(field, dms);
+        ui::show_if(field, dms);
     }
   }
   if (!result_) {
@@ -505,16 +512,16 @@ void BevelGearPage::refresh_face_width() {
 
 void BevelGearPage::label_columns() {
   const bool mm = millimetre();
-  w_.left.frame->copy_label(app_.lang(miter() ? (mm ? 381 : 380) : (mm ? 377 : 376)));
-  w_.right.frame->copy_label(app_.lang(mm ? 379 : 378));
+  w_.left.frame->copy_label(context_.lang(miter() ? (mm ? 381 : 380) : (mm ? 377 : 376)));
+  w_.right.frame->copy_label(context_.lang(mm ? 379 : 378));
   // The labels sit outside the frames: let the page repaint behind them.
   w_.scroll->redraw();
 }
 
 void BevelGearPage::show_gear_set_layout() {
-  app::show_if(w_.miter_frame, miter());
-  app::show_if(w_.pair_frame, !miter());
-  app::show_if(w_.right.frame, !miter());
+  ui::show_if(w_.miter_frame, miter());
+  ui::show_if(w_.pair_frame, !miter());
+  ui::show_if(w_.right.frame, !miter());
   label_columns();
 }
 
@@ -523,7 +530,7 @@ void BevelGearPage::show_gear_set_layout() {
 BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
   const bool mm = millimetre();
   const bool dms = w_.dms->value() != 0;
-  auto text = [this](int i) { return std::string(app_.lang_or(i, "")); };
+  auto text = [this](int i) { return std::string(context_.lang_or(i, "")); };
   BevelPrintSheet sheet;
   const int title = miter() ? (mm ? 381 : 380) : gear_column ? (mm ? 379 : 378) : (mm ? 377 : 376);
   sheet.title = text(title);
@@ -564,14 +571,14 @@ std::vector<BevelPrintSheet> BevelGearPage::print_sheets() const {
 // ---- life cycle ----
 
 void BevelGearPage::enter_start_mode() {
-  app::set_radio(w_.inch);
-  app::set_radio(w_.decimal);
-  app::set_radio(w_.diametral_pitch);
-  app::set_radio(w_.miter);
+  ui::set_radio(w_.inch);
+  ui::set_radio(w_.decimal);
+  ui::set_radio(w_.diametral_pitch);
+  ui::set_radio(w_.miter);
   w_.shaft_angle->value(kDefaultShaftAngle);
   // In the same form as every later angle, so a restart shows it unchanged.
-  const app::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-  app::write_dms_fields(triple, std::atof(kDefaultShaftAngle));
+  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+  ui::write_dms_fields(triple, std::atof(kDefaultShaftAngle));
   angle_format_changed();
   show_gear_set_layout();
   limits_.reset();
@@ -580,8 +587,8 @@ void BevelGearPage::enter_start_mode() {
 }
 
 void BevelGearPage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     unit_changed();
   }
 }
@@ -589,39 +596,39 @@ void BevelGearPage::apply_settings() {
 Fl_Input* BevelGearPage::focus_input() { return w_.pitch; }
 
 void BevelGearPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
-  app::save_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
-  app::save_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
-  app::save_text(state, "p14:intersect_angle", w_.shaft_angle);
-  app::save_text(state, "p14:face_width_actual", w_.face_width);
-  app::save_text(state, "p14:dp_module", w_.pitch);
+  ui::save_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
+  ui::save_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
+  ui::save_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
+  ui::save_text(state, "p14:intersect_angle", w_.shaft_angle);
+  ui::save_text(state, "p14:face_width_actual", w_.face_width);
+  ui::save_text(state, "p14:dp_module", w_.pitch);
   // Flag texts: "0" when the first button of the pair is set.
-  app::save_pair(state, "p14:measure", w_.inch);
-  app::save_pair(state, "p14:decimal_dms", w_.decimal);
-  app::save_pair(state, "p14:gear_set", w_.miter);
-  app::save_pair(state, "p14:module_or_dp", w_.diametral_pitch);
+  ui::save_pair(state, "p14:measure", w_.inch);
+  ui::save_pair(state, "p14:decimal_dms", w_.decimal);
+  ui::save_pair(state, "p14:gear_set", w_.miter);
+  ui::save_pair(state, "p14:module_or_dp", w_.diametral_pitch);
   state.set("p14:scroll", std::to_string(w_.scroll->yposition()));
 }
 
 void BevelGearPage::load_state(const settings::IniDocument& state) {
   // The choices first: their handlers show the restored mode (the pitch
   // kind's handler empties the pitch field, so the texts come after).
-  app::load_pair(state, "p14:decimal_dms", w_.decimal, w_.dms);
+  ui::load_pair(state, "p14:decimal_dms", w_.decimal, w_.dms);
   angle_format_changed();
-  app::load_pair(state, "p14:measure", w_.inch, w_.mm);
+  ui::load_pair(state, "p14:measure", w_.inch, w_.mm);
   unit_changed();
-  app::load_pair(state, "p14:module_or_dp", w_.diametral_pitch, w_.module);
+  ui::load_pair(state, "p14:module_or_dp", w_.diametral_pitch, w_.module);
   pitch_kind_changed();
-  app::load_pair(state, "p14:gear_set", w_.miter, w_.pinion_and_gear);
+  ui::load_pair(state, "p14:gear_set", w_.miter, w_.pinion_and_gear);
   show_gear_set_layout();
 
-  app::load_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
-  app::load_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
-  app::load_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
-  app::load_text(state, "p14:intersect_angle", w_.shaft_angle, kDefaultShaftAngle);
-  app::load_text(state, "p14:dp_module", w_.pitch);
-  const app::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-  app::write_dms_fields(triple, limit_shaft_angle(app::field_double(w_.shaft_angle)));
+  ui::load_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
+  ui::load_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
+  ui::load_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
+  ui::load_text(state, "p14:intersect_angle", w_.shaft_angle, kDefaultShaftAngle);
+  ui::load_text(state, "p14:dp_module", w_.pitch);
+  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+  ui::write_dms_fields(triple, limit_shaft_angle(ui::field_double(w_.shaft_angle)));
 
   // The pitch sets the standard face width; the saved one follows.
   pitch_changed();

@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/checked_input.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
 #include "calc/gears/bevel_gear_calc.h"
 #include "calc/gears/bevel_gear_print.h"
 
@@ -76,7 +76,7 @@ struct BevelGearWidgets {
   Fl_Input* miter_teeth = nullptr;
   Fl_Input* shaft_angle = nullptr;
   Fl_Group* shaft_dms_frame = nullptr;
-  std::array<app::CheckedInput*, 3> shaft_dms{};
+  std::array<ui::CheckedInput*, 3> shaft_dms{};
   std::array<Fl_Output*, kBevelRowCount> row_texts{};
   BevelColumnWidgets left;
   BevelColumnWidgets right;
@@ -87,9 +87,9 @@ struct BevelGearWidgets {
   Fl_Button* print = nullptr;
 };
 
-class BevelGearPage : public app::Page {
+class BevelGearPage : public ui::Page {
 public:
-  explicit BevelGearPage(app::App& app) : Page(app, 14) {}
+  explicit BevelGearPage(ui::PageContext& app) : Page(app, ui::PageId::kBevelGear) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
@@ -136,7 +136,7 @@ private:
   double shaft_angle_value() const;
   /// Whether the tooth count in `field` can be cut with the dividing head.
   std::optional<IndexSetting> usable_setting(const Fl_Input* field,
-                                             const app::DividingHeadPlates& head) const;
+                                             const ui::DividingHeadPlates& head) const;
   BevelPrintSheet print_sheet(bool gear_column) const;
 
   BevelGearWidgets w_;

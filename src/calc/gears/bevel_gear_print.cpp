@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/print_strings.h"
+#include "ui/page_context.h"
+#include "ui/print_strings.h"
 #include "calc/gears/bevel_gear_draw.h"
 
 namespace gears {
@@ -96,10 +96,10 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
   }
 }
 
-void print_bevel_gear(app::App& app, const std::vector<BevelPrintSheet>& sheets) {
+void print_bevel_gear(ui::PageContext& app, const std::vector<BevelPrintSheet>& sheets) {
   if (sheets.empty())
     return;
-  app::install_print_dialog_strings(app.strings());
+  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
   if (printer.start_job(static_cast<int>(sheets.size())) != 0)
     return;

@@ -8,8 +8,8 @@
 
 class Fl_Paged_Device;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace gears {
@@ -34,6 +34,6 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
 
 /// The print button: the print dialog in the user's language, then the
 /// sheets. A cancelled dialog prints nothing.
-void print_bevel_gear(app::App& app, const std::vector<BevelPrintSheet>& sheets);
+void print_bevel_gear(ui::PageContext& app, const std::vector<BevelPrintSheet>& sheets);
 
 } // namespace gears

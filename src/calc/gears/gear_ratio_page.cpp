@@ -15,11 +15,11 @@
 #include <new>
 #include <vector>
 
-#include "app/number_input.h"
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/main_window.h"
-#include "app/state_keys.h"
+#include "ui/number_input.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+
+#include "ui/state_keys.h"
 #include "calc/gears/gear_ratio_print.h"
 #include "calc/gears/ratio_results_window.h"
 #include "calc/gears/wait_notice.h"
@@ -33,7 +33,7 @@ namespace {
 constexpr Fl_Color kExplanationColour = 206;
 constexpr Fl_Color kTextOk = 56;
 constexpr Fl_Color kTextBad = 88;
-constexpr int kHelpTopic = 8;
+constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kGearRatio;
 /// Counts below this can't be cut as gears here.
 constexpr long kFewestTeeth = 12;
 constexpr long kMostTeeth = 100;
@@ -82,7 +82,7 @@ std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 3>& buttons)
 
 } // namespace
 
-GearRatioPage::GearRatioPage(app::App& app) : Page(app, 16) {}
+GearRatioPage::GearRatioPage(ui::PageContext& app) : Page(app, ui::PageId::kGearRatio) {}
 
 GearRatioPage::~GearRatioPage() = default;
 
@@ -94,37 +94,37 @@ void GearRatioPage::build(Fl_Group& group) {
   w_.explanation->box(FL_FLAT_BOX);
   w_.explanation->color(kExplanationColour);
   w_.explanation->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
-  w_.explanation->copy_label(app_.lang(415));
+  w_.explanation->copy_label(context_.lang(415));
   build_limit_and_target();
   build_tooth_range();
   build_tolerance();
   build_buttons();
-  notice_ = std::make_unique<WaitNotice>(app_.lang(457));
+  notice_ = std::make_unique<WaitNotice>(context_.lang(457));
 }
 
 void GearRatioPage::build_limit_and_target() {
-  Fl_Group* limit = app::framed_group(186, 165, 612, 50, app_.lang(426));
-  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, app_.lang(435));
+  Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(426));
+  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(435));
   w_.results_limit->value("20");
-  w_.results_limit->copy_tooltip(app_.lang(437));
-  text_box(531, 180, 150, 25, app_.lang(436), FL_ALIGN_LEFT);
+  w_.results_limit->copy_tooltip(context_.lang(437));
+  text_box(531, 180, 150, 25, context_.lang(436), FL_ALIGN_LEFT);
   limit->end();
 
-  Fl_Group* ratio = app::framed_group(186, 246, 612, 50, app_.lang(427));
-  w_.target = input<app::NumberInput>(437, 261, 124, 25, app_.lang(430));
+  Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(427));
+  w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(430));
   w_.target->when(FL_WHEN_CHANGED);
   w_.target->callback(call<&GearRatioPage::target_changed>, this);
-  text_box(566, 261, 150, 25, app_.lang(434), FL_ALIGN_LEFT);
+  text_box(566, 261, 150, 25, context_.lang(434), FL_ALIGN_LEFT);
   ratio->end();
 }
 
 void GearRatioPage::build_tooth_range() {
-  Fl_Group* range = app::framed_group(186, 327, 612, 50, app_.lang(416));
+  Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(416));
   w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
   w_.lowest->value("12");
-  text_box(372, 342, 149, 25, app_.lang(417), FL_ALIGN_CENTER);
+  text_box(372, 342, 149, 25, context_.lang(417), FL_ALIGN_CENTER);
   w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
-  text_box(599, 342, 150, 25, app_.lang(418), FL_ALIGN_LEFT);
+  text_box(599, 342, 150, 25, context_.lang(418), FL_ALIGN_LEFT);
   for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
     count->when(FL_WHEN_CHANGED);
     count->callback(call<&GearRatioPage::validate_inputs>, this);
@@ -133,15 +133,15 @@ void GearRatioPage::build_tooth_range() {
 }
 
 void GearRatioPage::build_tolerance() {
-  Fl_Group* tolerance = app::framed_group(186, 406, 612, 88, app_.lang(413));
+  Fl_Group* tolerance = ui::framed_group(186, 406, 612, 88, context_.lang(413));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     int y = 414 + 25 * static_cast<int>(i);
     w_.mode[i] = new Fl_Round_Button(236, y, 170, 25);
     w_.mode[i]->type(FL_RADIO_BUTTON);
-    w_.mode[i]->copy_label(app_.lang(420 + static_cast<int>(i)));
+    w_.mode[i]->copy_label(context_.lang(420 + static_cast<int>(i)));
   }
   w_.mode[0]->setonly();
-  w_.tolerance = input<app::NumberInput>(515, 436, 105, 25, app_.lang(423));
+  w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
   // Checked when the user is done with it, so that "0.5" can be typed.
@@ -153,7 +153,7 @@ void GearRatioPage::build_tolerance() {
 void GearRatioPage::build_buttons() {
   w_.calculate = new Fl_Button(511, 507, 172, 58);
   w_.calculate->box(FL_GTK_UP_BOX);
-  w_.calculate->copy_label(app_.lang(424));
+  w_.calculate->copy_label(context_.lang(424));
   w_.calculate->callback(
       [](Fl_Widget*, void* page) { static_cast<GearRatioPage*>(page)->search(true); }, this);
   w_.calculate->deactivate();
@@ -165,7 +165,7 @@ void GearRatioPage::build_buttons() {
   w_.help->callback(
       [](Fl_Widget*, void* page) {
         auto* self = static_cast<GearRatioPage*>(page);
-        self->app_.show_help(kHelpTopic);
+        self->context_.show_help(kHelpTopic);
       },
       this);
 }
@@ -234,15 +234,15 @@ PairTable GearRatioPage::admitted_pairs() const {
   auto lowest = static_cast<int>(std::clamp<long>(read_long(w_.lowest), -1, 1L << 20));
   auto highest = static_cast<int>(std::clamp<long>(read_long(w_.highest), -1, 1L << 20));
   return build_pair_table(
-      tooth_list(lowest, highest, [this](int n) { return app_.dividing_head_can_index(n); }));
+      tooth_list(lowest, highest, [this](int n) { return context_.dividing_head_can_index(n); }));
 }
 
 std::string GearRatioPage::results_header() const {
-  return results_heading(app_, w_.target->value(), w_.tolerance->value(), mode());
+  return results_heading(context_, w_.target->value(), w_.tolerance->value(), mode());
 }
 
 ResultList GearRatioPage::search(bool with_window) {
-  Fl_Double_Window* main = app_.main_window()->window();
+  Fl_Window* main = context_.main_window();
   // The inactive window and the wait cursor are drawn before the work.
   main->deactivate();
   Fl::flush();
@@ -263,19 +263,20 @@ ResultList GearRatioPage::search(bool with_window) {
     found = gear_ratio_search(table, read_input(), progress);
   } catch (const std::bad_alloc&) {
     notice_->hide();
-    app_.fatal_error(app_.lang_or(285, "A memory error has occurred. The program will close."));
+    context_.fatal_error(
+        context_.lang_or(285, "A memory error has occurred. The program will close."));
   }
   if (found.empty() || !with_window) {
     if (found.empty())
-      app_.dialogs().alert(app_.lang_or(438, "No gear train was found."));
+      context_.dialogs().alert(context_.lang_or(438, "No gear train was found."));
     main->cursor(FL_CURSOR_DEFAULT);
     main->activate();
     return found;
   }
   listed_ = found;
   results_ = std::make_unique<RatioResultsWindow>(
-      app_, main->x() + 140, main->y() + 37, results_header(), listed_, [this] { print_results(); },
-      [this] { close_results(); });
+      context_, main->x() + 140, main->y() + 37, results_header(), listed_,
+      [this] { print_results(); }, [this] { close_results(); });
   main->cursor(FL_CURSOR_DEFAULT);
   results_->window()->show();
   results_->window()->wait_for_expose();
@@ -290,12 +291,12 @@ void GearRatioPage::close_results() {
     results_.reset();
   }
   listed_.clear();
-  app_.main_window()->window()->activate();
+  context_.main_window()->activate();
   validate_inputs();
 }
 
 void GearRatioPage::print_results() {
-  if (print_ratio_results(app_, results_header(), listed_))
+  if (print_ratio_results(context_, results_header(), listed_))
     close_results();
 }
 
@@ -303,12 +304,20 @@ void GearRatioPage::print_results() {
 
 Fl_Input* GearRatioPage::focus_input() { return w_.results_limit; }
 
-RatioSearchFields GearRatioPage::fields() const {
+ui::RatioSearchRequest GearRatioPage::fields() const {
   return {w_.results_limit->value(), w_.target->value(), w_.lowest->value(), w_.highest->value(),
           w_.tolerance->value()};
 }
 
-void GearRatioPage::set_fields(const RatioSearchFields& fields) {
+ResultList GearRatioPage::search_for(const ui::RatioSearchRequest& request) {
+  const ui::RatioSearchRequest kept = fields();
+  set_fields(request);
+  ResultList found = search(false);
+  set_fields(kept);
+  return found;
+}
+
+void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
   w_.results_limit->value(fields.results_limit.c_str());
   w_.target->value(fields.target.c_str());
   w_.lowest->value(fields.lowest.c_str());
@@ -317,22 +326,22 @@ void GearRatioPage::set_fields(const RatioSearchFields& fields) {
 }
 
 void GearRatioPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
-  app::save_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
-  app::save_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest);
-  app::save_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
-  app::save_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance);
-  app::save_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
+  ui::save_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
+  ui::save_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
+  ui::save_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest);
+  ui::save_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
+  ui::save_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance);
+  ui::save_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
 }
 
 void GearRatioPage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
-  app::load_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
-  app::load_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest, "12");
-  app::load_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
-  app::load_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
+  ui::load_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
+  ui::load_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
+  ui::load_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest, "12");
+  ui::load_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
+  ui::load_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
   tolerance_left();
-  app::load_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
+  ui::load_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
   validate_inputs();
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/gears/gear_ratio_calc.h"
 
 class Fl_Box;
@@ -35,18 +35,9 @@ struct GearRatioWidgets {
   Fl_Button* help = nullptr;
 };
 
-/// The five fields the change-gears page borrows for its fallback search.
-struct RatioSearchFields {
-  std::string results_limit;
-  std::string target;
-  std::string lowest;
-  std::string highest;
-  std::string tolerance;
-};
-
-class GearRatioPage : public app::Page {
+class GearRatioPage : public ui::Page {
 public:
-  explicit GearRatioPage(app::App& app);
+  explicit GearRatioPage(ui::PageContext& app);
   ~GearRatioPage() override;
 
   void build(Fl_Group& group) override;
@@ -60,8 +51,11 @@ public:
   /// nothing is found the user is told, in both cases.
   ResultList search(bool with_window);
 
-  RatioSearchFields fields() const;
-  void set_fields(const RatioSearchFields& fields);
+  /// The search without the window, as another page asks for it: the
+  /// request's texts stand in for the fields' while it runs.
+  ResultList search_for(const ui::RatioSearchRequest& request);
+  ui::RatioSearchRequest fields() const;
+  void set_fields(const ui::RatioSearchRequest& fields);
 
   const GearRatioWidgets& widgets() const { return w_; }
   /// The results window while it is open, else nullptr.

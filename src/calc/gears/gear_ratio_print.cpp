@@ -8,14 +8,14 @@
 
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/print_strings.h"
+#include "ui/page_context.h"
+#include "ui/print_strings.h"
 
 namespace gears {
 
 namespace {
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -34,8 +34,8 @@ void start_list_page(Fl_Paged_Device& device) {
 
 } // namespace
 
-bool draw_ratio_results(Fl_Paged_Device& device, const app::App& app, const std::string& heading,
-                        const ResultList& results) {
+bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
+                        const std::string& heading, const ResultList& results) {
   int width = 0, height = 0;
   if (device.printable_rect(&width, &height) != 0)
     return false;
@@ -81,8 +81,9 @@ bool draw_ratio_results(Fl_Paged_Device& device, const app::App& app, const std:
   return true;
 }
 
-bool print_ratio_results(app::App& app, const std::string& heading, const ResultList& results) {
-  app::install_print_dialog_strings(app.strings());
+bool print_ratio_results(ui::PageContext& app, const std::string& heading,
+                         const ResultList& results) {
+  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
   if (printer.start_job(1) != 0)
     return false;

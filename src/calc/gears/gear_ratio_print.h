@@ -9,8 +9,8 @@
 
 class Fl_Paged_Device;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace gears {
@@ -18,11 +18,12 @@ namespace gears {
 /// Draws the list on a device whose job is already started; starts and ends
 /// its pages. Returns false (and draws nothing) when the device has no
 /// printable area.
-bool draw_ratio_results(Fl_Paged_Device& device, const app::App& app, const std::string& heading,
-                        const ResultList& results);
+bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
+                        const std::string& heading, const ResultList& results);
 
 /// The print dialog in the user's language, then the list. Returns false
 /// when the dialog was cancelled or the printer refused the job.
-bool print_ratio_results(app::App& app, const std::string& heading, const ResultList& results);
+bool print_ratio_results(ui::PageContext& app, const std::string& heading,
+                         const ResultList& results);
 
 } // namespace gears

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/checked_input.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
 #include "calc/gears/over_pins_calc.h"
 
 class Fl_Box;
@@ -32,20 +32,20 @@ struct OverPinsWidgets {
   std::array<Fl_Round_Button*, 4> system{};
   /// 14.5°, 20°, typed.
   std::array<Fl_Round_Button*, 3> angle{};
-  app::CheckedInput* typed_angle = nullptr;
-  app::CheckedInput* pitch = nullptr;
+  ui::CheckedInput* typed_angle = nullptr;
+  ui::CheckedInput* pitch = nullptr;
   Fl_Group* fraction_frame = nullptr;
   /// Whole, over, under.
-  std::array<app::CheckedInput*, 3> fraction{};
-  app::CheckedInput* teeth = nullptr;
-  app::CheckedInput* pin = nullptr;
-  app::CheckedInput* over_pins = nullptr;
+  std::array<ui::CheckedInput*, 3> fraction{};
+  ui::CheckedInput* teeth = nullptr;
+  ui::CheckedInput* pin = nullptr;
+  ui::CheckedInput* over_pins = nullptr;
   Fl_Round_Button* inch = nullptr;
   Fl_Round_Button* mm = nullptr;
   Fl_Output* pin_inch = nullptr;
   Fl_Output* pin_mm = nullptr;
   Fl_Check_Button* helix_select = nullptr;
-  app::CheckedInput* helix = nullptr;
+  ui::CheckedInput* helix = nullptr;
   /// Says that the helix angle does not enter the results.
   Fl_Box* helix_note = nullptr;
   /// Theoretical thickness, thickness from the measurement, difference.
@@ -55,9 +55,9 @@ struct OverPinsWidgets {
   OverPinsPicture* picture = nullptr;
 };
 
-class OverPinsPage : public app::Page {
+class OverPinsPage : public ui::Page {
 public:
-  explicit OverPinsPage(app::App& app) : Page(app, 15) {}
+  explicit OverPinsPage(ui::PageContext& app) : Page(app, ui::PageId::kOverPins) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
@@ -100,13 +100,13 @@ private:
     std::string before;   ///< the text it replaced
     int before_mode = -1; ///< the unit or system `before` was in
     /// Whether `field` still shows this rewrite, in `mode`.
-    bool still_shown(const app::CheckedInput* field, int mode) const;
+    bool still_shown(const ui::CheckedInput* field, int mode) const;
   };
   /// Writes `converted` (already rounded text) into `field` unless the field
   /// still shows the page's last rewrite from `to_mode`, which is undone.
-  static void rewrite(app::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
+  static void rewrite(ui::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
                       const std::string& converted);
-  void rewrite_length(app::CheckedInput* field, Rewritten& memory, bool to_mm);
+  void rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm);
 
   OverPinsWidgets w_;
   Fl_Group* group_ = nullptr;

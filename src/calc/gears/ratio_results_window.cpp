@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "ui/page_context.h"
 
 namespace gears {
 
@@ -23,7 +23,7 @@ constexpr int kHeight = 525;
 constexpr int kListHeight = 469;
 constexpr int kRowStep = 40;
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -37,14 +37,14 @@ Fl_Box* courier_box(int x, int y, int w, int h, const std::string& text) {
 
 } // namespace
 
-std::string results_heading(const app::App& app, const std::string& target,
+std::string results_heading(const ui::PageContext& app, const std::string& target,
                             const std::string& tolerance, ToleranceMode mode) {
   int mode_name = 420 + static_cast<int>(mode);
   return text_of(app, 429) + " " + target + " - 1 " + text_of(app, 433) + " " + tolerance + "% " +
          text_of(app, mode_name);
 }
 
-std::string result_row_text(const app::App& app, const RatioResult& result) {
+std::string result_row_text(const ui::PageContext& app, const RatioResult& result) {
   std::string ratio = result.ratio_text;
   if (ratio.size() < 8)
     ratio.append(8 - ratio.size(), ' ');
@@ -57,7 +57,7 @@ const char* fraction_bar(const RatioResult& result, int pair) {
   return wide ? "___" : "__";
 }
 
-RatioResultsWindow::RatioResultsWindow(const app::App& app, int x, int y,
+RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
                                        const std::string& heading, const ResultList& results,
                                        std::function<void()> on_print,
                                        std::function<void()> on_close)
@@ -96,7 +96,7 @@ RatioResultsWindow::RatioResultsWindow(const app::App& app, int x, int y,
 
 RatioResultsWindow::~RatioResultsWindow() = default;
 
-void RatioResultsWindow::add_row(const app::App& app, const RatioResult& result, int index) {
+void RatioResultsWindow::add_row(const ui::PageContext& app, const RatioResult& result, int index) {
   int y = 58 + kRowStep * index;
   int pairs = result.pair_count();
   for (int p = 0; p < pairs; ++p) {

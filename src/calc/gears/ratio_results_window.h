@@ -16,19 +16,19 @@ class Fl_Double_Window;
 class Fl_Group;
 class Fl_Scroll;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace gears {
 
 /// The heading of the window and of the printed list: "<429> <ratio> - 1
 /// <433> <tolerance>% <mode name>", with the texts as typed.
-std::string results_heading(const app::App& app, const std::string& target,
+std::string results_heading(const ui::PageContext& app, const std::string& target,
                             const std::string& tolerance, ToleranceMode mode);
 
 /// "<427> = <ratio, 8 wide> <428> = <error>", the text of a row.
-std::string result_row_text(const app::App& app, const RatioResult& result);
+std::string result_row_text(const ui::PageContext& app, const RatioResult& result);
 
 /// The bar under a driver count: one underscore more for three-digit counts.
 const char* fraction_bar(const RatioResult& result, int pair);
@@ -37,7 +37,7 @@ class RatioResultsWindow {
 public:
   /// Builds the window at (x, y), hidden. `on_print` and `on_close` run from
   /// its buttons; the window manager's close runs `on_close` too.
-  RatioResultsWindow(const app::App& app, int x, int y, const std::string& heading,
+  RatioResultsWindow(const ui::PageContext& app, int x, int y, const std::string& heading,
                      const ResultList& results, std::function<void()> on_print,
                      std::function<void()> on_close);
   ~RatioResultsWindow();
@@ -54,7 +54,7 @@ public:
   Fl_Button* close_button() { return close_; }
 
 private:
-  void add_row(const app::App& app, const RatioResult& result, int index);
+  void add_row(const ui::PageContext& app, const RatioResult& result, int index);
 
   std::unique_ptr<Fl_Double_Window> window_;
   Fl_Scroll* scroll_ = nullptr;

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/gears/gearing.h"
 #include "i18n/format_check.h"
 #include "settings/ini_document.h"
@@ -23,8 +23,8 @@ namespace gears {
 
 namespace {
 
-using app::ReadOnlyField;
-using app::show_if;
+using ui::ReadOnlyField;
+using ui::show_if;
 
 constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kNoteColour = 206;
@@ -62,11 +62,11 @@ void SpurGearPage::build(Fl_Group& group) {
 }
 
 void SpurGearPage::build_choices() {
-  Fl_Group* systems = app::framed_group(166, 24, 272, 94, app_.lang(292));
+  Fl_Group* systems = ui::framed_group(166, 24, 272, 94, context_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
     const int label = kModuleLabel + static_cast<int>(i);
     w_.systems[i] =
-        app::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25, app_.lang(label));
+        ui::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25, context_.lang(label));
     w_.systems[i]->callback(
         [](Fl_Widget* button, void* page) {
           auto* self = static_cast<SpurGearPage*>(page);
@@ -78,12 +78,12 @@ void SpurGearPage::build_choices() {
   }
   systems->end();
   // Module is the metric and diametral pitch the inch choice of the unit button.
-  app_.register_unit_pair(app::UnitPairSlot::kPage10, w_.systems[1], w_.systems[0],
-                          [this](bool to_metric) { switch_units(to_metric); });
+  context_.register_unit_pair(ui::UnitPairSlot::kSpurGearSystem, w_.systems[1], w_.systems[0],
+                              [this](bool to_metric) { switch_units(to_metric); });
 
-  w_.angle_frame = app::framed_group(442, 25, 162, 93, app_.lang(309));
-  w_.angle_14_5 = app::radio_button(452, 40, 140, 25, app_.lang(310));
-  w_.angle_20 = app::radio_button(452, 75, 140, 25, app_.lang(311));
+  w_.angle_frame = ui::framed_group(442, 25, 162, 93, context_.lang(309));
+  w_.angle_14_5 = ui::radio_button(452, 40, 140, 25, context_.lang(310));
+  w_.angle_20 = ui::radio_button(452, 75, 140, 25, context_.lang(311));
   w_.angle_frame->end();
   for (Fl_Round_Button* button : {w_.angle_14_5, w_.angle_20})
     button->callback(
@@ -97,37 +97,37 @@ void SpurGearPage::build_choices() {
 }
 
 void SpurGearPage::build_entries() {
-  w_.pitch_value = app::make_checked_input(app_, kPitchRecord, 338, 139, 59, 25);
+  w_.pitch_value = ui::make_checked_input(context_, kPitchRecord, 338, 139, 59, 25);
   w_.pitch_value->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
-  app_.input_range(kPitchRecord).on_valid = [this](Fl_Input* field, long) {
+  context_.input_range(kPitchRecord).on_valid = [this](Fl_Input* field, long) {
     compute_spur_gear(field);
   };
 
   w_.fraction_frame = new Fl_Group(289, 180, 163, 33);
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
-  w_.fraction_frame->copy_label(app_.lang(280));
+  w_.fraction_frame->copy_label(context_.lang(280));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
-  w_.whole = app::make_checked_input(app_, kFractionRecord, 296, 184, 34, 25);
-  w_.over = app::make_checked_input(app_, kFractionRecord, 364, 184, 35, 25);
-  w_.over->copy_label(app_.lang(308));
-  w_.under = app::make_checked_input(app_, kFractionRecord, 411, 184, 35, 25, "/");
+  w_.whole = ui::make_checked_input(context_, kFractionRecord, 296, 184, 34, 25);
+  w_.over = ui::make_checked_input(context_, kFractionRecord, 364, 184, 35, 25);
+  w_.over->copy_label(context_.lang(308));
+  w_.under = ui::make_checked_input(context_, kFractionRecord, 411, 184, 35, 25, "/");
   w_.fraction_frame->end();
-  app_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) {
-    app::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under);
+  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) {
+    ui::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under);
   };
 
-  w_.teeth = app::make_checked_input(app_, kTeethRecord, 606, 140, 60, 25);
-  w_.teeth->copy_label(app_.lang(307));
-  app_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
+  w_.teeth = ui::make_checked_input(context_, kTeethRecord, 606, 140, 60, 25);
+  w_.teeth->copy_label(context_.lang(307));
+  context_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
     compute_spur_gear(field);
   };
 }
 
 void SpurGearPage::build_table() {
   auto* inch_head = new Fl_Box(392, kTableTop - 25, 85, 25);
-  inch_head->copy_label(app_.lang(20));
+  inch_head->copy_label(context_.lang(20));
   auto* mm_head = new Fl_Box(481, kTableTop - 25, 85, 25);
-  mm_head->copy_label(app_.lang(19));
+  mm_head->copy_label(context_.lang(19));
   for (int row = 0; row < kSpurTableRows; ++row) {
     const int y = kTableTop + kRowStep * row;
     if (row < 7) {
@@ -135,23 +135,23 @@ void SpurGearPage::build_table() {
       number->copy_label((std::to_string(row + 1) + ")").c_str());
       number->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
     }
-    app::text_line(196, y, 194, 25, app_.lang(297 + row));
-    w_.inch[static_cast<size_t>(row)] = app::result_field(392, y, 85);
-    w_.mm[static_cast<size_t>(row)] = app::result_field(481, y, 85);
+    ui::text_line(196, y, 194, 25, context_.lang(297 + row));
+    w_.inch[static_cast<size_t>(row)] = ui::result_field(392, y, 85);
+    w_.mm[static_cast<size_t>(row)] = ui::result_field(481, y, 85);
   }
 }
 
 void SpurGearPage::build_results() {
   auto* module_frame = new Fl_Box(626, 210, 132, 56);
   module_frame->box(FL_ENGRAVED_FRAME);
-  module_frame->copy_label(app_.lang(kModuleLabel));
+  module_frame->copy_label(context_.lang(kModuleLabel));
   module_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
-  w_.module = app::result_field(652, 233, 80);
+  w_.module = ui::result_field(652, 233, 80);
   auto* pitch_frame = new Fl_Box(626, 275, 132, 56);
   pitch_frame->box(FL_ENGRAVED_FRAME);
-  pitch_frame->copy_label(app_.lang(kDiametralPitchLabel));
+  pitch_frame->copy_label(context_.lang(kDiametralPitchLabel));
   pitch_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
-  w_.diametral_pitch = app::result_field(652, 298, 80);
+  w_.diametral_pitch = ui::result_field(652, 298, 80);
 
   w_.cutter = new ReadOnlyField(605, 367, 185, 25, kNoteColour);
   w_.cutter->box(FL_GTK_DOWN_BOX);
@@ -160,15 +160,18 @@ void SpurGearPage::build_results() {
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(58);
-  w_.help->callback([](Fl_Widget*, void* app) { static_cast<app::App*>(app)->show_help(1); },
-                    &app_);
+  w_.help->callback(
+      [](Fl_Widget*, void* app) {
+        static_cast<ui::PageContext*>(app)->show_help(ui::HelpTopic::kBacklash);
+      },
+      &context_);
 
-  auto* span = app::framed_group(223, 480, 534, 61, app_.lang(314));
-  w_.span_text = app::text_line(230, 482, 459, 25, "");
-  w_.span_inch = app::result_field(353, 511, 92);
-  w_.span_inch->copy_label(app_.lang(20));
-  w_.span_mm = app::result_field(561, 511, 92);
-  w_.span_mm->copy_label(app_.lang(19));
+  auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
+  w_.span_text = ui::text_line(230, 482, 459, 25, "");
+  w_.span_inch = ui::result_field(353, 511, 92);
+  w_.span_inch->copy_label(context_.lang(20));
+  w_.span_mm = ui::result_field(561, 511, 92);
+  w_.span_mm->copy_label(context_.lang(19));
   span->end();
 
   w_.status = new Fl_Box(170, 542, 644, 53);
@@ -193,7 +196,7 @@ PressureAngle SpurGearPage::pressure_angle() const {
 void SpurGearPage::label_pitch_value(int label) {
   // Hidden and shown again, so that the old label is wiped off the page.
   w_.pitch_value->hide();
-  w_.pitch_value->copy_label(app_.lang(label));
+  w_.pitch_value->copy_label(context_.lang(label));
   w_.pitch_value->show();
 }
 
@@ -214,7 +217,7 @@ void SpurGearPage::show_pitch_system(PitchSystem system) {
   const bool metric = system == PitchSystem::kModule || system == PitchSystem::kCircularPitchMm;
   // Metric gears are cut at 20°.
   if (metric)
-    app::set_radio(w_.angle_20);
+    ui::set_radio(w_.angle_20);
   show_if(w_.angle_frame, !metric);
   label_pitch_value(kModuleLabel + static_cast<int>(system));
   const bool fraction = system == PitchSystem::kCircularPitchInch;
@@ -236,20 +239,20 @@ void SpurGearPage::switch_units(bool to_metric) {
     // Untouched since the last switch: back to exactly what was there.
     const UnitsSwitched before = *units_switched_;
     units_switched_.reset();
-    app::set_radio(w_.systems[static_cast<size_t>(before.from)]);
+    ui::set_radio(w_.systems[static_cast<size_t>(before.from)]);
     show_pitch_system(before.from);
     if (before.at_14_5)
-      app::set_radio(w_.angle_14_5);
+      ui::set_radio(w_.angle_14_5);
     for (size_t i = 0; i < fields.size(); ++i)
       fields[i]->value(before.typed[i].c_str());
   } else {
     const PitchSystem to = to_metric ? PitchSystem::kModule : PitchSystem::kDiametralPitch;
     // The same gear in the other system; nothing typed stays as it is.
-    const std::optional<ToothSize> size = tooth_size(from, app::field_double(w_.pitch_value));
+    const std::optional<ToothSize> size = tooth_size(from, ui::field_double(w_.pitch_value));
     const std::string written = size ? pitch_value_text(*size, to) : typed[0];
     units_switched_ =
         UnitsSwitched{from, typed, pressure_angle() == PressureAngle::k14_5, to, written};
-    app::set_radio(w_.systems[static_cast<size_t>(to)]);
+    ui::set_radio(w_.systems[static_cast<size_t>(to)]);
     show_pitch_system(to);
     w_.pitch_value->value(written.c_str());
   }
@@ -266,22 +269,22 @@ void SpurGearPage::pressure_angle_chosen() {
 // ---- results ----
 
 void SpurGearPage::show_status(int label, bool warning) {
-  w_.status->copy_label(app_.lang(label));
+  w_.status->copy_label(context_.lang(label));
   w_.status->labelfont(warning ? FL_HELVETICA_BOLD : FL_HELVETICA);
   w_.status->labelcolor(warning ? FL_RED : FL_BLACK);
   w_.status->redraw();
 }
 
 void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
-  if (auto* field = dynamic_cast<app::CheckedInput*>(caller); field && field->range()) {
-    app::InputRange& record = *field->range();
+  if (auto* field = dynamic_cast<ui::CheckedInput*>(caller); field && field->range()) {
+    ui::InputRange& record = *field->range();
     if (record.rule.arg == 1)
       record.rule.arg = 0; // the value was just made from the fraction
     else if (caller == w_.pitch_value)
       empty_fraction(); // a typed value no longer matches the fraction
   }
-  const long teeth = app::field_long(w_.teeth);
-  const double value = app::field_double(w_.pitch_value);
+  const long teeth = ui::field_long(w_.teeth);
+  const double value = ui::field_double(w_.pitch_value);
   if (!(value >= kMissingPitch)) {
     clear_spur_outputs();
     update_span_measurement();
@@ -304,20 +307,20 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
   w_.diametral_pitch->value(diametral_pitch_text(gear->size.diametral_pitch).c_str());
   const std::array<Length, kSpurTableRows> rows = table_rows(*gear);
   for (size_t row = 0; row < rows.size(); ++row) {
-    app::set_field_fixed(w_.inch[row], kInchPlaces[row], rows[row].inch);
-    app::set_field_fixed(w_.mm[row], 3, rows[row].mm);
+    ui::set_field_fixed(w_.inch[row], kInchPlaces[row], rows[row].inch);
+    ui::set_field_fixed(w_.mm[row], 3, rows[row].mm);
   }
-  app::set_field_fixed(w_.module, 3, gear->size.module);
+  ui::set_field_fixed(w_.module, 3, gear->size.module);
   kept_ = KeptGear{gear->pitch_diameter.inch / 2.0, gear->tooth_thickness.inch};
   if (gear->cutter != 0) {
-    const char* name = app_.lang(313);
+    const char* name = context_.lang(313);
     w_.cutter->value(((name ? name : "") + (" " + std::to_string(gear->cutter))).c_str());
   }
   update_span_measurement();
 }
 
 void SpurGearPage::update_span_measurement() {
-  const long teeth = app::field_long(w_.teeth);
+  const long teeth = ui::field_long(w_.teeth);
   const PressureAngle angle = pressure_angle();
   std::string line;
   std::optional<Length> width;
@@ -325,14 +328,14 @@ void SpurGearPage::update_span_measurement() {
   case SpanLine::kNone:
     break;
   case SpanLine::kTooManyTeeth:
-    line = app_.lang_or(312, "");
+    line = context_.lang_or(312, "");
     break;
   case SpanLine::kTooFewTeeth:
-    line = app_.lang_or(316, "");
+    line = context_.lang_or(316, "");
     break;
   case SpanLine::kAcrossTeeth: {
     const int k = span_pitches(teeth, angle);
-    line = i18n::checked_format(app_.lang_or(315, ""), "dd", k + 1, k);
+    line = i18n::checked_format(context_.lang_or(315, ""), "dd", k + 1, k);
     // No gear, no width: a missing pitch value leaves nothing to measure.
     if (kept_)
       width = span_width(teeth, angle, kept_->pitch_radius, kept_->tooth_thickness);
@@ -341,8 +344,8 @@ void SpurGearPage::update_span_measurement() {
   }
   w_.span_text->value(line.c_str());
   if (width) {
-    app::set_field_fixed(w_.span_inch, 4, width->inch);
-    app::set_field_fixed(w_.span_mm, 3, width->mm);
+    ui::set_field_fixed(w_.span_inch, 4, width->inch);
+    ui::set_field_fixed(w_.span_mm, 3, width->mm);
   } else {
     w_.span_inch->value("");
     w_.span_mm->value("");
@@ -367,8 +370,8 @@ void SpurGearPage::empty_fraction() {
 // ---- life cycle ----
 
 void SpurGearPage::enter_start_mode() {
-  app::set_radio(w_.systems[1]);
-  app::set_radio(w_.angle_20);
+  ui::set_radio(w_.systems[1]);
+  ui::set_radio(w_.angle_20);
   w_.angle_frame->show();
   w_.fraction_frame->hide();
   w_.cutter->show();
@@ -377,9 +380,9 @@ void SpurGearPage::enter_start_mode() {
 }
 
 void SpurGearPage::apply_settings() {
-  if (app_.unit_system() == 1) {
+  if (context_.unit_system() == 1) {
     // The callback also gives the pitch value its module label.
-    app::set_radio(w_.systems[0]);
+    ui::set_radio(w_.systems[0]);
     w_.systems[0]->do_callback();
   }
 }
@@ -387,30 +390,30 @@ void SpurGearPage::apply_settings() {
 Fl_Input* SpurGearPage::focus_input() { return w_.pitch_value; }
 
 void SpurGearPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p10:gear_profile", w_.pitch_value);
-  app::save_text(state, "p10:gear_tooth_count", w_.teeth);
-  app::save_text(state, "p10:gears_whole", w_.whole);
-  app::save_text(state, "p10:gears_over", w_.over);
-  app::save_text(state, "p10:gears_under", w_.under);
+  ui::save_text(state, "p10:gear_profile", w_.pitch_value);
+  ui::save_text(state, "p10:gear_tooth_count", w_.teeth);
+  ui::save_text(state, "p10:gears_whole", w_.whole);
+  ui::save_text(state, "p10:gears_over", w_.over);
+  ui::save_text(state, "p10:gears_under", w_.under);
   const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
-  app::save_radio_index(state, "p10:gear_type", systems, kNoneSet);
-  app::save_pair(state, "p10:pressure_angle", w_.angle_14_5);
+  ui::save_radio_index(state, "p10:gear_type", systems, kNoneSet);
+  ui::save_pair(state, "p10:pressure_angle", w_.angle_14_5);
 }
 
 void SpurGearPage::load_state(const settings::IniDocument& state) {
   const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
-  const int system = app::load_radio_index(state, "p10:gear_type", systems);
+  const int system = ui::load_radio_index(state, "p10:gear_type", systems);
   if (system >= 0)
     w_.systems[static_cast<size_t>(system)]->do_callback();
-  app::load_pair(state, "p10:pressure_angle", w_.angle_14_5, w_.angle_20);
+  ui::load_pair(state, "p10:pressure_angle", w_.angle_14_5, w_.angle_20);
   // A hand-edited 14.5° must not hide behind the metric systems' 20°.
   if (!w_.angle_frame->visible())
-    app::set_radio(w_.angle_20);
-  app::load_text(state, "p10:gear_profile", w_.pitch_value);
-  app::load_text(state, "p10:gear_tooth_count", w_.teeth);
-  app::load_text(state, "p10:gears_whole", w_.whole);
-  app::load_text(state, "p10:gears_over", w_.over);
-  app::load_text(state, "p10:gears_under", w_.under);
+    ui::set_radio(w_.angle_20);
+  ui::load_text(state, "p10:gear_profile", w_.pitch_value);
+  ui::load_text(state, "p10:gear_tooth_count", w_.teeth);
+  ui::load_text(state, "p10:gears_whole", w_.whole);
+  ui::load_text(state, "p10:gears_over", w_.over);
+  ui::load_text(state, "p10:gears_under", w_.under);
   compute_spur_gear(nullptr);
 }
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "app/checked_input.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
 #include "calc/gears/spur_gear_calc.h"
 
 class Fl_Box;
@@ -33,12 +33,12 @@ struct SpurGearWidgets {
   Fl_Group* angle_frame = nullptr;
   Fl_Round_Button* angle_14_5 = nullptr;
   Fl_Round_Button* angle_20 = nullptr;
-  app::CheckedInput* pitch_value = nullptr;
+  ui::CheckedInput* pitch_value = nullptr;
   Fl_Group* fraction_frame = nullptr;
-  app::CheckedInput* whole = nullptr;
-  app::CheckedInput* over = nullptr;
-  app::CheckedInput* under = nullptr;
-  app::CheckedInput* teeth = nullptr;
+  ui::CheckedInput* whole = nullptr;
+  ui::CheckedInput* over = nullptr;
+  ui::CheckedInput* under = nullptr;
+  ui::CheckedInput* teeth = nullptr;
 
   Fl_Output* module = nullptr;
   Fl_Output* diametral_pitch = nullptr;
@@ -53,9 +53,9 @@ struct SpurGearWidgets {
   Fl_Button* help = nullptr;
 };
 
-class SpurGearPage : public app::Page {
+class SpurGearPage : public ui::Page {
 public:
-  explicit SpurGearPage(app::App& app) : Page(app, 10) {}
+  explicit SpurGearPage(ui::PageContext& app) : Page(app, ui::PageId::kSpurGear) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;

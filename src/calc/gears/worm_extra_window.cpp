@@ -6,10 +6,10 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Window.H>
 
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/main_window.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+
 #include "numeric/number_text.h"
 
 namespace gears {
@@ -25,10 +25,10 @@ void hide_callback(Fl_Widget*, void* window) { static_cast<WormExtraWindow*>(win
 
 } // namespace
 
-WormExtraWindow::WormExtraWindow(app::App& app,
+WormExtraWindow::WormExtraWindow(ui::PageContext& app,
                                  std::function<std::optional<WormWheelSizes>()> wheel,
                                  std::function<void(double)> apply)
-    : app_(app), wheel_(std::move(wheel)), apply_(std::move(apply)) {
+    : context_(app), wheel_(std::move(wheel)), apply_(std::move(apply)) {
   // A top-level window: it must not land in whatever group is being built.
   Fl_Group* building = Fl_Group::current();
   Fl_Group::current(nullptr);
@@ -36,11 +36,11 @@ WormExtraWindow::WormExtraWindow(app::App& app,
   Fl_Group::current(building);
 
   // Hiding the window calls its fields back too, with nothing typed.
-  app_.input_range(kDecimalRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
+  context_.input_range(kDecimalRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
     if (field->visible_r())
       distance_typed(field, from_fraction);
   };
-  app_.input_range(kIntegerRecord).on_valid = [this](Fl_Input* field, long) {
+  context_.input_range(kIntegerRecord).on_valid = [this](Fl_Input* field, long) {
     if (field->visible_r())
       fraction_typed();
   };
@@ -48,54 +48,53 @@ WormExtraWindow::WormExtraWindow(app::App& app,
 
 WormExtraWindow::~WormExtraWindow() {
   // Closing the window calls its fields back; nobody may be listening then.
-  app_.input_range(kDecimalRecord).on_valid = nullptr;
-  app_.input_range(kIntegerRecord).on_valid = nullptr;
+  context_.input_range(kDecimalRecord).on_valid = nullptr;
+  context_.input_range(kIntegerRecord).on_valid = nullptr;
 }
 
 void WormExtraWindow::build() {
   window_ = std::make_unique<Fl_Window>(380, 155);
   w_.window = window_.get();
-  window_->copy_label(text_or_empty(app_.lang(364)));
+  window_->copy_label(text_or_empty(context_.lang(364)));
   window_->color(50);
   window_->set_modal();
   window_->callback(hide_callback, this);
 
   auto* inch_group = new Fl_Group(24, 21, 174, 65);
   inch_group->color(215);
-  inch_group->copy_label(app_.lang(20));
-  w_.inch = app::make_checked_input(app_, kDecimalRecord, 86, 21, 59, 25);
+  inch_group->copy_label(context_.lang(20));
+  w_.inch = ui::make_checked_input(context_, kDecimalRecord, 86, 21, 59, 25);
   inch_group->end();
 
   auto* fraction_group = new Fl_Group(32, 68, 161, 35);
-  fraction_group->copy_label(app_.lang(280));
-  w_.fraction[0] = app::make_checked_input(app_, kIntegerRecord, 40, 72, 34, 25);
-  w_.fraction[1] = app::make_checked_input(app_, kIntegerRecord, 106, 72, 35, 25);
-  w_.fraction[1]->copy_label(app_.lang(308));
-  w_.fraction[2] = app::make_checked_input(app_, kIntegerRecord, 152, 73, 35, 25);
+  fraction_group->copy_label(context_.lang(280));
+  w_.fraction[0] = ui::make_checked_input(context_, kIntegerRecord, 40, 72, 34, 25);
+  w_.fraction[1] = ui::make_checked_input(context_, kIntegerRecord, 106, 72, 35, 25);
+  w_.fraction[1]->copy_label(context_.lang(308));
+  w_.fraction[2] = ui::make_checked_input(context_, kIntegerRecord, 152, 73, 35, 25);
   w_.fraction[2]->label("/");
   fraction_group->end();
 
   auto* mm_group = new Fl_Group(213, 21, 117, 33);
   mm_group->color(FL_RED);
-  mm_group->copy_label(app_.lang(19));
-  w_.millimetre = app::make_checked_input(app_, kDecimalRecord, 238, 21, 59, 25);
+  mm_group->copy_label(context_.lang(19));
+  w_.millimetre = ui::make_checked_input(context_, kDecimalRecord, 238, 21, 59, 25);
   mm_group->end();
 
   w_.apply = new Fl_Button(124, 117, 116, 25);
-  w_.apply->copy_label(app_.lang(223));
+  w_.apply->copy_label(context_.lang(223));
   w_.apply->deactivate();
   w_.apply->callback([](Fl_Widget*, void* self) { static_cast<WormExtraWindow*>(self)->apply(); },
                      this);
   w_.cancel = new Fl_Button(246, 117, 116, 25);
-  w_.cancel->copy_label(app_.lang(224));
+  w_.cancel->copy_label(context_.lang(224));
   w_.cancel->callback(hide_callback, this);
   window_->end();
 }
 
 void WormExtraWindow::show() {
   update_apply();
-  if (app::MainWindow* main = app_.main_window()) {
-    const Fl_Window* over = main->window();
+  if (const Fl_Window* over = context_.main_window()) {
     window_->position(over->x() + (over->w() - window_->w()) / 2,
                       over->y() + (over->h() - window_->h()) / 2);
   }
@@ -107,22 +106,22 @@ void WormExtraWindow::hide() { window_->hide(); }
 
 void WormExtraWindow::distance_typed(Fl_Input* field, long from_fraction) {
   if (from_fraction)
-    app_.input_range(kDecimalRecord).rule.arg = 0;
+    context_.input_range(kDecimalRecord).rule.arg = 0;
   else // typed by hand: the fraction no longer says what the fields hold
-    for (app::CheckedInput* part : w_.fraction)
+    for (ui::CheckedInput* part : w_.fraction)
       part->value("");
 
-  const double value = app::field_double(field);
+  const double value = ui::field_double(field);
   if (field == w_.inch) {
     centre_distance_ = value;
     if (value > 0.0)
-      app::set_field_fixed(w_.millimetre, 2, value / numeric::kInchPerMm);
+      ui::set_field_fixed(w_.millimetre, 2, value / numeric::kInchPerMm);
     else
       w_.millimetre->value("");
   } else {
     centre_distance_ = value * numeric::kInchPerMm;
     if (value > 0.0)
-      app::set_field_fixed(w_.inch, 3, centre_distance_);
+      ui::set_field_fixed(w_.inch, 3, centre_distance_);
     else
       w_.inch->value("");
   }
@@ -131,7 +130,7 @@ void WormExtraWindow::distance_typed(Fl_Input* field, long from_fraction) {
 
 void WormExtraWindow::fraction_typed() {
   // Writes the inch field and runs its callback, which writes the millimetres.
-  app::fraction_to_decimal_field(w_.inch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
+  ui::fraction_to_decimal_field(w_.inch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
 }
 
 void WormExtraWindow::update_apply() {

@@ -14,10 +14,10 @@ class Fl_Button;
 class Fl_Input;
 class Fl_Window;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 class CheckedInput;
-} // namespace app
+} // namespace ui
 
 namespace gears {
 
@@ -26,16 +26,16 @@ public:
   /// The window's widgets, for the tests that drive it like a user.
   struct Widgets {
     Fl_Window* window = nullptr;
-    app::CheckedInput* inch = nullptr;
-    app::CheckedInput* millimetre = nullptr;
-    std::array<app::CheckedInput*, 3> fraction{}; ///< whole, over, under
+    ui::CheckedInput* inch = nullptr;
+    ui::CheckedInput* millimetre = nullptr;
+    std::array<ui::CheckedInput*, 3> fraction{}; ///< whole, over, under
     Fl_Button* apply = nullptr;
     Fl_Button* cancel = nullptr;
   };
 
   /// `wheel` gives the wheel's sizes as the page stands (none without a tooth
   /// size or count); `apply` receives the worm outside diameter in inches.
-  WormExtraWindow(app::App& app, std::function<std::optional<WormWheelSizes>()> wheel,
+  WormExtraWindow(ui::PageContext& app, std::function<std::optional<WormWheelSizes>()> wheel,
                   std::function<void(double)> apply);
   ~WormExtraWindow();
   WormExtraWindow(const WormExtraWindow&) = delete;
@@ -53,7 +53,7 @@ private:
   void update_apply();
   void apply();
 
-  app::App& app_;
+  ui::PageContext& context_;
   std::function<std::optional<WormWheelSizes>()> wheel_;
   std::function<void(double)> apply_;
   std::unique_ptr<Fl_Window> window_;

@@ -16,11 +16,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/gears/worm_extra_window.h"
 #include "calc/gears/worm_pictures.h"
 #include "i18n/format_check.h"
@@ -101,7 +101,7 @@ constexpr OutputSpec kOutputs[] = {
 
 } // namespace
 
-WormGearPage::WormGearPage(app::App& app) : Page(app, 13) {}
+WormGearPage::WormGearPage(ui::PageContext& app) : Page(app, ui::PageId::kWormGear) {}
 
 WormGearPage::~WormGearPage() { Fl::remove_timeout(warn_after_leaving, this); }
 
@@ -114,7 +114,7 @@ void WormGearPage::build(Fl_Group&) {
 
   for (int column : {0, 1}) {
     const int x = column == 0 ? 175 : 637;
-    auto* picture = frame(x, 32, 148, 183, app_.lang(column == 0 ? 334 : 335));
+    auto* picture = frame(x, 32, 148, 183, context_.lang(column == 0 ? 334 : 335));
     w_.backdrops[static_cast<size_t>(column)] = new WormBackdrop(x + 2, 34, 144, 179);
     picture->end();
   }
@@ -126,18 +126,18 @@ void WormGearPage::build(Fl_Group&) {
   w_.scroll->end();
 
   extra_window_ = std::make_unique<WormExtraWindow>(
-      app_, [this] { return worm_wheel_sizes(system(), app::field_double(w_.pitch), teeth()); },
+      context_, [this] { return worm_wheel_sizes(system(), ui::field_double(w_.pitch), teeth()); },
       [this](double inches) { apply_worm_diameter(inches); });
   attach_handlers();
-  app_.register_unit_pair(app::UnitPairSlot::kPage13, w_.inch, w_.millimetre);
+  context_.register_unit_pair(ui::UnitPairSlot::kWormGear, w_.inch, w_.millimetre);
   show_unit_labels();
 }
 
 void WormGearPage::build_choices() {
-  Fl_Group* systems = frame(346, 32, 272, 95, app_.lang(292));
+  Fl_Group* systems = frame(346, 32, 272, 95, context_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
-    w_.systems[i] = app::radio_button(355, 37 + 20 * static_cast<int>(i), 250, 25,
-                                      app_.lang(293 + static_cast<int>(i)));
+    w_.systems[i] = ui::radio_button(355, 37 + 20 * static_cast<int>(i), 250, 25,
+                                     context_.lang(293 + static_cast<int>(i)));
     w_.systems[i]->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_worm_system(false); },
         this);
@@ -145,18 +145,18 @@ void WormGearPage::build_choices() {
   w_.systems[static_cast<size_t>(ToothSystem::kDiametralPitch)]->setonly();
   systems->end();
 
-  Fl_Group* angles = frame(346, 147, 272, 155, app_.lang(309));
+  Fl_Group* angles = frame(346, 147, 272, 155, context_.lang(309));
   for (size_t i = 0; i < w_.angles.size(); ++i) {
-    w_.angles[i] = app::radio_button(357, 153 + 20 * static_cast<int>(i), 250, 25,
-                                     app_.lang(kWormPressureAngles[i].label));
+    w_.angles[i] = ui::radio_button(357, 153 + 20 * static_cast<int>(i), 250, 25,
+                                    context_.lang(kWormPressureAngles[i].label));
     w_.angles[i]->callback(call<&WormGearPage::check_worm_tooth_count>, this);
   }
   w_.angles[0]->setonly();
   angles->end();
 
   auto* hands = new Fl_Group(493, 467, 121, 62);
-  w_.right_hand = app::radio_button(493, 467, 121, 30, app_.lang(346));
-  w_.left_hand = app::radio_button(493, 499, 121, 30, app_.lang(345));
+  w_.right_hand = ui::radio_button(493, 467, 121, 30, context_.lang(346));
+  w_.left_hand = ui::radio_button(493, 499, 121, 30, context_.lang(345));
   for (Fl_Button* button : {w_.right_hand, w_.left_hand})
     button->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); },
@@ -165,8 +165,8 @@ void WormGearPage::build_choices() {
   hands->end();
 
   auto* crowns = new Fl_Group(360, 605, 249, 50);
-  w_.round_rim = app::radio_button(360, 605, 249, 25, app_.lang(351));
-  w_.square_rim = app::radio_button(360, 630, 249, 25, app_.lang(352));
+  w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(351));
+  w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(352));
   for (Fl_Button* button : {w_.round_rim, w_.square_rim})
     button->callback(
         [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_crown_type(false); },
@@ -175,76 +175,85 @@ void WormGearPage::build_choices() {
   crowns->end();
 
   auto* units = new Fl_Group(185, 826, 147, 49);
-  w_.inch = app::radio_button(185, 826, 147, 25, app_.lang(20));
-  w_.millimetre = app::radio_button(185, 850, 147, 25, app_.lang(19));
+  w_.inch = ui::radio_button(185, 826, 147, 25, context_.lang(20));
+  w_.millimetre = ui::radio_button(185, 850, 147, 25, context_.lang(19));
   for (Fl_Button* button : {w_.inch, w_.millimetre})
     button->callback(call<&WormGearPage::switch_worm_unit>, this);
   w_.inch->setonly();
   units->end();
 
   auto* crown_cut = new Fl_Check_Button(177, 360, 119, 31);
-  crown_cut->copy_label(app_.lang(342));
+  crown_cut->copy_label(context_.lang(342));
   crown_cut->callback(
       [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); }, this);
   w_.crown_cut = crown_cut;
 }
 
 void WormGearPage::build_inputs() {
-  w_.pitch_label = app::wrapped_text(358, 353, 121, 25, app_.lang(294), FL_ALIGN_TOP);
+  w_.pitch_label = ui::wrapped_text(358, 353, 121, 25, context_.lang(294), FL_ALIGN_TOP);
   w_.pitch_label->align(FL_ALIGN_TOP);
-  w_.pitch = app::make_checked_input(app_, kLengthRecord, 389, 353, 59, 25);
+  w_.pitch = ui::make_checked_input(context_, kLengthRecord, 389, 353, 59, 25);
 
   w_.fraction_group = new Fl_Group(357, 396, 163, 33);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
-  w_.fraction_group->copy_label(app_.lang(280));
-  w_.fraction[0] = app::make_checked_input(app_, kFractionRecord, 364, 400, 34, 25);
-  w_.fraction[1] = app::make_checked_input(app_, kFractionRecord, 432, 400, 35, 25);
-  w_.fraction[1]->copy_label(app_.lang(308));
-  w_.fraction[2] = app::make_checked_input(app_, kFractionRecord, 479, 400, 35, 25);
+  w_.fraction_group->copy_label(context_.lang(280));
+  w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 364, 400, 34, 25);
+  w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 432, 400, 35, 25);
+  w_.fraction[1]->copy_label(context_.lang(308));
+  w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 479, 400, 35, 25);
   w_.fraction[2]->label("/");
   w_.fraction_group->end();
   w_.fraction_group->hide();
 
-  w_.teeth = app::make_checked_input(app_, kTeethRecord, 524, 353, 60, 25);
-  w_.teeth->copy_label(app_.lang(307));
+  w_.teeth = ui::make_checked_input(context_, kTeethRecord, 524, 353, 60, 25);
+  w_.teeth->copy_label(context_.lang(307));
   w_.teeth->align(FL_ALIGN_TOP);
   w_.teeth->when(w_.teeth->when() | FL_WHEN_ENTER_KEY);
 
   w_.starts = new Fl_Spinner(543, 435, 60, 25);
-  w_.starts->copy_label(app_.lang(329));
+  w_.starts->copy_label(context_.lang(329));
   w_.starts->type(FL_INT_INPUT);
   w_.starts->range(1, 3);
   w_.starts->step(1);
   w_.starts->value(1);
   w_.starts->callback(
       [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); }, this);
-  app::report_every_change(w_.starts);
+  ui::report_every_change(w_.starts);
 
   auto* diameter_box = new Fl_Box(352, 487, 130, 107);
   diameter_box->box(FL_GTK_DOWN_FRAME);
-  diameter_box->copy_label(app_.lang(336));
+  diameter_box->copy_label(context_.lang(336));
   diameter_box->align(FL_ALIGN_TOP | FL_ALIGN_WRAP);
-  w_.diameter = app::make_checked_input(app_, kLengthRecord, 387, 494, 60, 25);
+  w_.diameter = ui::make_checked_input(context_, kLengthRecord, 387, 494, 60, 25);
   w_.centre_distance = new Fl_Button(358, 522, 118, 68);
   w_.centre_distance->box(FL_GTK_UP_BOX);
-  w_.centre_distance->copy_label(app_.lang(337));
+  w_.centre_distance->copy_label(context_.lang(337));
   w_.centre_distance->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.centre_distance->copy_tooltip(app_.lang(265));
+  w_.centre_distance->copy_tooltip(context_.lang(265));
   w_.centre_distance->callback(call<&WormGearPage::open_centre_distance>, this);
   w_.centre_distance->deactivate();
 
-  w_.backlash = app::make_checked_input(app_, kLengthRecord, 523, 562, 60, 25);
+  w_.backlash = ui::make_checked_input(context_, kLengthRecord, 523, 562, 60, 25);
   w_.backlash->align(FL_ALIGN_TOP);
 
   w_.change_gear_help = help_button(
-      637, 309, 151, 44, app_.lang(357),
-      [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->app_.show_help(4); }, this);
+      637, 309, 151, 44, context_.lang(357),
+      [](Fl_Widget*, void* page) {
+        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormChangeGears);
+      },
+      this);
   w_.worm_help = help_button(
-      637, 357, 151, 44, app_.lang(350),
-      [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->app_.show_help(2); }, this);
+      637, 357, 151, 44, context_.lang(350),
+      [](Fl_Widget*, void* page) {
+        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormGear);
+      },
+      this);
   w_.crown_help = help_button(
       298, 362, 26, 25, "?",
-      [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->app_.show_help(3); }, this);
+      [](Fl_Widget*, void* page) {
+        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormGearCrown);
+      },
+      this);
   w_.crown_help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.crown_help->labelsize(18);
 }
@@ -252,7 +261,7 @@ void WormGearPage::build_inputs() {
 void WormGearPage::build_outputs() {
   // The two setting rows of each column share a frame headed by their name.
   for (int x : {170, 631}) {
-    Fl_Group* settings = frame(x, 538, 172, 72, app_.lang(347));
+    Fl_Group* settings = frame(x, 538, 172, 72, context_.lang(347));
     settings->labelsize(13);
     settings->end();
   }
@@ -262,8 +271,8 @@ void WormGearPage::build_outputs() {
     field->color(kResultColour);
     field->clear_visible_focus();
     w_.outputs[static_cast<size_t>(output.slot)] = field;
-    Fl_Box* label = app::wrapped_text(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW,
-                                      kOutputH + 6, app_.lang(output.label), FL_ALIGN_LEFT);
+    Fl_Box* label = ui::wrapped_text(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW,
+                                     kOutputH + 6, context_.lang(output.label), FL_ALIGN_LEFT);
     label->labelfont(output.font);
     label->labelsize(12);
   }
@@ -274,7 +283,7 @@ void WormGearPage::build_crown_panels() {
     const CrownPicture::Rim rim = i == 0 ? CrownPicture::Rim::kRound : CrownPicture::Rim::kSquare;
     auto* panel = new Fl_Group(384, 665, 403, 220);
     panel->box(FL_GTK_DOWN_FRAME);
-    app::wrapped_text(390, 670, 176, 210, app_.lang(i == 0 ? 361 : 362), FL_ALIGN_LEFT);
+    ui::wrapped_text(390, 670, 176, 210, context_.lang(i == 0 ? 361 : 362), FL_ALIGN_LEFT);
     w_.crown_pictures[i] = new CrownPicture(570, 666, 198, 215, rim);
     panel->end();
     w_.crown_panels[i] = panel;
@@ -286,31 +295,31 @@ void WormGearPage::attach_handlers() {
   // A field that is being hidden (the fraction frame going away, the page
   // closing) is called back with nothing typed: that must neither compute
   // nor rewrite the pitch from the fraction.
-  app_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
+  context_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
     if (field->visible_r())
       compute_worm_gear(field, from_fraction);
   };
-  app_.input_range(kFractionRecord).on_valid = [this](Fl_Input* field, long) {
+  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input* field, long) {
     if (field->visible_r())
-      app::fraction_to_decimal_field(w_.pitch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
+      ui::fraction_to_decimal_field(w_.pitch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
   };
   // The tooth count is checked against the pressure angle only once it is
   // complete (Enter, or the field left): a warning while typing "120" would
   // come at "12" and take the next key.
-  app_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
+  context_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
     if (!field->visible_r())
       return;
     compute_worm_gear();
-    if (!app::still_typing())
+    if (!ui::still_typing())
       warn_about_tooth_count();
   };
-  app_.input_range(kTeethRecord).on_left = [this](Fl_Input*) {
+  context_.input_range(kTeethRecord).on_left = [this](Fl_Input*) {
     Fl::remove_timeout(warn_after_leaving, this);
     Fl::add_timeout(0.0, warn_after_leaving, this);
   };
   // Results shown beside a count that is no longer accepted would belong to
   // another wheel.
-  app_.input_range(kTeethRecord).on_invalid = [this](Fl_Input* field, long) {
+  context_.input_range(kTeethRecord).on_invalid = [this](Fl_Input* field, long) {
     if (field->visible_r())
       compute_worm_gear();
   };
@@ -323,9 +332,9 @@ void WormGearPage::compute_worm_gear(Fl_Input* caller, long from_fraction) {
     return;
   if (caller) {
     if (from_fraction)
-      app_.input_range(kLengthRecord).rule.arg = 0;
+      context_.input_range(kLengthRecord).rule.arg = 0;
     else if (caller == w_.pitch) // typed by hand: the fraction no longer applies
-      for (app::CheckedInput* part : w_.fraction)
+      for (ui::CheckedInput* part : w_.fraction)
         part->value("");
   }
 
@@ -397,9 +406,9 @@ void WormGearPage::warn_about_tooth_count() {
     return;
   checked_teeth_ = {angle, count};
   if (const std::optional<int> better = recommended_pressure_angle(angle, count)) {
-    const char* format = app_.lang(338);
-    const char* name = app_.lang(kWormPressureAngles[static_cast<size_t>(*better)].label);
-    app_.dialogs().alert(
+    const char* format = context_.lang(338);
+    const char* name = context_.lang(kWormPressureAngles[static_cast<size_t>(*better)].label);
+    context_.dialogs().alert(
         i18n::checked_format(format ? format : "", "ccds", 10, 10, count, name ? name : ""));
   }
 }
@@ -428,7 +437,7 @@ void WormGearPage::select_worm_system(bool restoring) {
   const bool changed = chosen != shown_system_;
   shown_system_ = chosen;
   w_.pitch_label->hide();
-  w_.pitch_label->copy_label(app_.lang(293 + chosen));
+  w_.pitch_label->copy_label(context_.lang(293 + chosen));
   w_.pitch_label->show();
   w_.scroll->redraw();
   if (!changed || restoring)
@@ -436,7 +445,7 @@ void WormGearPage::select_worm_system(bool restoring) {
   // A value of one system means something else in another.
   clear_worm_outputs();
   w_.pitch->value("");
-  for (app::CheckedInput* part : w_.fraction)
+  for (ui::CheckedInput* part : w_.fraction)
     part->value("");
   compute_worm_gear();
 }
@@ -447,9 +456,9 @@ void WormGearPage::switch_worm_unit() {
   for (Fl_Input_* field :
        {static_cast<Fl_Input_*>(w_.diameter), static_cast<Fl_Input_*>(w_.backlash)}) {
     if (millimetre())
-      app::convert_field_inch_to_mm(field);
+      ui::convert_field_inch_to_mm(field);
     else
-      app::convert_field_mm_to_inch(field);
+      ui::convert_field_mm_to_inch(field);
   }
   show_unit_labels();
   show_worm_outputs();
@@ -477,7 +486,7 @@ void WormGearPage::open_centre_distance() {
 
 void WormGearPage::apply_worm_diameter(double inches) {
   const double shown = millimetre() ? inches / numeric::kInchPerMm : inches;
-  app::set_field_fixed(w_.diameter, 3, shown);
+  ui::set_field_fixed(w_.diameter, 3, shown);
   compute_worm_gear();
 }
 
@@ -500,19 +509,19 @@ int WormGearPage::pressure_angle() const {
 bool WormGearPage::millimetre() const { return w_.millimetre->value() != 0; }
 
 int WormGearPage::teeth() const {
-  const numeric::RangeRule& rule = app_.input_range(kTeethRecord).rule;
+  const numeric::RangeRule& rule = context_.input_range(kTeethRecord).rule;
   if (numeric::out_of_range(rule, w_.teeth->value()))
     return 0;
-  return static_cast<int>(app::field_long(w_.teeth));
+  return static_cast<int>(ui::field_long(w_.teeth));
 }
 
 WormGearInput WormGearPage::read_inputs() const {
   const double unit = millimetre() ? numeric::kInchPerMm : 1.0;
   WormGearInput in;
   in.system = system();
-  in.pitch_value = app::field_double(w_.pitch);
-  in.worm_diameter = app::field_double(w_.diameter) * unit;
-  in.backlash = app::field_double(w_.backlash) * unit;
+  in.pitch_value = ui::field_double(w_.pitch);
+  in.worm_diameter = ui::field_double(w_.diameter) * unit;
+  in.backlash = ui::field_double(w_.backlash) * unit;
   in.teeth = teeth();
   in.starts = static_cast<int>(w_.starts->value());
   in.pressure_angle = pressure_angle();
@@ -523,7 +532,7 @@ WormGearInput WormGearPage::read_inputs() const {
 }
 
 void WormGearPage::show_unit_labels() {
-  w_.backlash->copy_label(app_.lang(millimetre() ? 363 : 330));
+  w_.backlash->copy_label(context_.lang(millimetre() ? 363 : 330));
   w_.scroll->redraw();
 }
 
@@ -544,33 +553,33 @@ std::array<std::pair<const char*, Fl_Input_*>, 4> WormGearPage::text_fields() co
 
 void WormGearPage::save_state(settings::IniDocument& state) const {
   for (const auto& [key, field] : text_fields())
-    app::save_text(state, key, field);
+    ui::save_text(state, key, field);
   char starts[32];
   std::snprintf(starts, sizeof starts, "%f", w_.starts->value());
   state.set("p13:worm_starts", starts);
-  app::save_radio_index(state, "p13:worm_type",
-                        std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()), -1);
-  app::save_radio_index(state, "p13:worm_pressure_angle",
-                        std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()), -1);
-  app::save_pair(state, "p13:worm_crown_type", w_.round_rim);
-  app::save_pair(state, "p13:p13_measure", w_.inch);
-  app::save_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
-  app::save_pair(state, "p13:worm_hand", w_.right_hand);
+  ui::save_radio_index(state, "p13:worm_type",
+                       std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()), -1);
+  ui::save_radio_index(state, "p13:worm_pressure_angle",
+                       std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()), -1);
+  ui::save_pair(state, "p13:worm_crown_type", w_.round_rim);
+  ui::save_pair(state, "p13:p13_measure", w_.inch);
+  ui::save_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
+  ui::save_pair(state, "p13:worm_hand", w_.right_hand);
   state.set("p13:scroll", std::to_string(w_.scroll->yposition()));
 }
 
 void WormGearPage::load_state(const settings::IniDocument& state) {
   for (const auto& [key, field] : text_fields())
-    app::load_text(state, key, field);
+    ui::load_text(state, key, field);
   w_.starts->value(std::clamp<long>(state.get_long("p13:worm_starts", 1), 1, 3));
-  app::load_radio_index(state, "p13:worm_type",
-                        std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()));
-  app::load_radio_index(state, "p13:worm_pressure_angle",
-                        std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()));
-  app::load_pair(state, "p13:worm_crown_type", w_.round_rim, w_.square_rim);
-  app::load_pair(state, "p13:p13_measure", w_.inch, w_.millimetre);
-  app::load_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
-  app::load_pair(state, "p13:worm_hand", w_.right_hand, w_.left_hand);
+  ui::load_radio_index(state, "p13:worm_type",
+                       std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()));
+  ui::load_radio_index(state, "p13:worm_pressure_angle",
+                       std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()));
+  ui::load_pair(state, "p13:worm_crown_type", w_.round_rim, w_.square_rim);
+  ui::load_pair(state, "p13:p13_measure", w_.inch, w_.millimetre);
+  ui::load_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
+  ui::load_pair(state, "p13:worm_hand", w_.right_hand, w_.left_hand);
   const long scroll = state.get_long("p13:scroll", 0);
   w_.scroll->scroll_to(0, static_cast<int>(std::clamp<long>(scroll, 0, max_scroll())));
 
@@ -578,7 +587,7 @@ void WormGearPage::load_state(const settings::IniDocument& state) {
   select_crown_type(true);
   show_unit_labels();
   select_worm_system(true);
-  for (app::CheckedInput* part : w_.fraction)
+  for (ui::CheckedInput* part : w_.fraction)
     part->value("");
   compute_worm_gear();
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/gears/worm_gear_calc.h"
 
 class Fl_Box;
@@ -20,7 +20,7 @@ class Fl_Output;
 class Fl_Scroll;
 class Fl_Spinner;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
@@ -30,7 +30,7 @@ class CrownPicture;
 class WormBackdrop;
 class WormExtraWindow;
 
-class WormGearPage : public app::Page {
+class WormGearPage : public ui::Page {
 public:
   /// The result fields, hob column first, then the wheel, then the worm.
   enum Out {
@@ -62,15 +62,15 @@ public:
     std::array<Fl_Button*, 4> systems{}; ///< module, DP, CP inch, CP mm
     std::array<Fl_Button*, 7> angles{};  ///< 14.5° ... 30°
     Fl_Box* pitch_label = nullptr;
-    app::CheckedInput* pitch = nullptr;
+    ui::CheckedInput* pitch = nullptr;
     Fl_Group* fraction_group = nullptr;
-    std::array<app::CheckedInput*, 3> fraction{}; ///< whole, over, under
-    app::CheckedInput* teeth = nullptr;
+    std::array<ui::CheckedInput*, 3> fraction{}; ///< whole, over, under
+    ui::CheckedInput* teeth = nullptr;
     Fl_Spinner* starts = nullptr;
     Fl_Button* right_hand = nullptr;
     Fl_Button* left_hand = nullptr;
-    app::CheckedInput* diameter = nullptr;
-    app::CheckedInput* backlash = nullptr;
+    ui::CheckedInput* diameter = nullptr;
+    ui::CheckedInput* backlash = nullptr;
     Fl_Button* centre_distance = nullptr;
     Fl_Button* change_gear_help = nullptr;
     Fl_Button* worm_help = nullptr;
@@ -86,7 +86,7 @@ public:
     std::array<Fl_Output*, kOutCount> outputs{};
   };
 
-  explicit WormGearPage(app::App& app);
+  explicit WormGearPage(ui::PageContext& app);
   ~WormGearPage() override;
 
   void build(Fl_Group& group) override;

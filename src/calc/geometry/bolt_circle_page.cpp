@@ -16,11 +16,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/print_strings.h"
-#include "app/state_keys.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/print_strings.h"
+#include "ui/state_keys.h"
 #include "calc/geometry/pdc_holes.h"
 #include "calc/geometry/pitch_diameter_circle.h"
 #include "settings/ini_document.h"
@@ -46,7 +46,7 @@ constexpr int kMarkerCentreY = 241;
 constexpr int kMarkerW = 10;
 constexpr int kMarkerH = 20;
 
-constexpr int kHelpTopic = 7;
+constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kBoltCircle;
 
 // The four positions of the marks: top, right, bottom, left.
 constexpr int kAngleMarkX[] = {479, 716, 480, 238};
@@ -76,10 +76,10 @@ Fl_Box* mark_box(int x, int y, Fl_Color colour) {
 
 } // namespace
 
-BoltCirclePage::BoltCirclePage(app::App& app) : app::Page(app, 5) {}
+BoltCirclePage::BoltCirclePage(ui::PageContext& app) : ui::Page(app, ui::PageId::kBoltCircle) {}
 
 std::string BoltCirclePage::text(int index) const {
-  return app_.lang(index) ? app_.lang(index) : "";
+  return context_.lang(index) ? context_.lang(index) : "";
 }
 
 void BoltCirclePage::build(Fl_Group&) {
@@ -97,7 +97,7 @@ void BoltCirclePage::build(Fl_Group&) {
   w_.help->labelsize(58);
   w_.help->callback(
       [](Fl_Widget*, void* page) {
-        static_cast<BoltCirclePage*>(page)->app_.show_help(kHelpTopic);
+        static_cast<BoltCirclePage*>(page)->context_.show_help(kHelpTopic);
       },
       this);
 
@@ -173,7 +173,7 @@ void BoltCirclePage::build_switches() {
   w_.precision->value(3);
   w_.precision->when(FL_WHEN_CHANGED);
   w_.precision->callback(call<BoltCirclePage, &BoltCirclePage::recompute>, this);
-  app::report_every_change(w_.precision);
+  ui::report_every_change(w_.precision);
 
   w_.show_list = new Fl_Button(741, 328, 72, 40, "@+9search");
   w_.show_list->labelsize(19);
@@ -181,9 +181,9 @@ void BoltCirclePage::build_switches() {
   w_.show_list->deactivate();
 
   const std::string origin_tip = text(407);
-  w_.x_origin = app::make_checked_input(app_, kOriginRecord, 740, 372, 73, 23);
+  w_.x_origin = ui::make_checked_input(context_, kOriginRecord, 740, 372, 73, 23);
   w_.x_origin->copy_label(text(158).c_str());
-  w_.y_origin = app::make_checked_input(app_, kOriginRecord, 740, 397, 73, 23);
+  w_.y_origin = ui::make_checked_input(context_, kOriginRecord, 740, 397, 73, 23);
   w_.y_origin->copy_label(text(161).c_str());
   for (Fl_Input* field : {w_.x_origin, w_.y_origin})
     if (!origin_tip.empty())
@@ -194,10 +194,10 @@ void BoltCirclePage::build_switches() {
   w_.inch = radio(717, 423, 100, 25, text(20));
   w_.mm = radio(717, 446, 100, 25, text(19));
   units->end();
-  if (app_.lang(56))
-    w_.inch->copy_tooltip(app_.lang(56));
-  if (app_.lang(59))
-    w_.mm->copy_tooltip(app_.lang(59));
+  if (context_.lang(56))
+    w_.inch->copy_tooltip(context_.lang(56));
+  if (context_.lang(59))
+    w_.mm->copy_tooltip(context_.lang(59));
   w_.inch->setonly();
   w_.inch->callback(
       [](Fl_Widget*, void* page) { static_cast<BoltCirclePage*>(page)->on_unit_chosen(false); },
@@ -205,13 +205,13 @@ void BoltCirclePage::build_switches() {
   w_.mm->callback(
       [](Fl_Widget*, void* page) { static_cast<BoltCirclePage*>(page)->on_unit_chosen(true); },
       this);
-  app_.register_unit_pair(app::UnitPairSlot::kPage5, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kBoltCircle, w_.inch, w_.mm);
 }
 
 void BoltCirclePage::build_pattern_inputs() {
   const std::string angle_tip = text(165);
   auto angle_field = [this, &angle_tip](int x, int y) {
-    Fl_Input* field = app::make_checked_input(app_, kAngleRecord, x, y, 73, 23);
+    Fl_Input* field = ui::make_checked_input(context_, kAngleRecord, x, y, 73, 23);
     if (!angle_tip.empty())
       field->copy_tooltip(angle_tip.c_str());
     return field;
@@ -230,24 +230,24 @@ void BoltCirclePage::build_pattern_inputs() {
 
   w_.full_group = new Fl_Group(169, 478, 521, 65);
   label_box(181, 482, 162, 23, text(156));
-  w_.total_holes = app::make_checked_input(app_, kCountRecord, 347, 482, 73, 23);
+  w_.total_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
   label_box(429, 480, 166, 25, text(159));
-  w_.holes_to_list = app::make_checked_input(app_, kCountRecord, 599, 482, 73, 23);
-  if (app_.lang(408))
-    w_.holes_to_list->copy_tooltip(app_.lang(408));
+  w_.holes_to_list = ui::make_checked_input(context_, kCountRecord, 599, 482, 73, 23);
+  if (context_.lang(408))
+    w_.holes_to_list->copy_tooltip(context_.lang(408));
   label_box(181, 517, 162, 23, text(157))->labelcolor(kBlueLabel);
-  w_.diameter = app::make_checked_input(app_, kDiameterRecord, 347, 517, 73, 23);
+  w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
   label_box(429, 517, 166, 23, text(160))->labelcolor(kBlueLabel);
   w_.first_angle = angle_field(599, 517);
   w_.full_group->end();
 
   w_.partial_group = new Fl_Group(174, 480, 521, 68);
   label_box(181, 482, 162, 23, text(409));
-  w_.part_holes = app::make_checked_input(app_, kCountRecord, 347, 482, 73, 23);
+  w_.part_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
   label_box(429, 482, 166, 23, text(410));
   w_.start_angle = angle_field(599, 482);
   label_box(181, 517, 162, 23, text(157));
-  w_.part_diameter = app::make_checked_input(app_, kDiameterRecord, 347, 517, 73, 23);
+  w_.part_diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
   label_box(429, 517, 166, 23, text(411));
   w_.end_angle = angle_field(599, 517);
   w_.partial_group->end();
@@ -258,14 +258,14 @@ void BoltCirclePage::build_pattern_inputs() {
   // A value outside its range recomputes too: it makes no pattern, so the
   // drawing and the list button never show holes the fields don't describe.
   for (int record : {kCountRecord, kDiameterRecord, kOriginRecord, kAngleRecord}) {
-    app_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
-    app_.input_range(record).on_invalid = [this](Fl_Input*, long) { recompute(); };
+    context_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
+    context_.input_range(record).on_invalid = [this](Fl_Input*, long) { recompute(); };
   }
 }
 
 void BoltCirclePage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     lengths_in_mm_ = true;
   }
 }
@@ -297,7 +297,7 @@ void BoltCirclePage::on_unit_chosen(bool to_mm) {
   if (to_mm == lengths_in_mm_)
     return;
   lengths_in_mm_ = to_mm;
-  auto convert = to_mm ? app::convert_field_inch_to_mm : app::convert_field_mm_to_inch;
+  auto convert = to_mm ? ui::convert_field_inch_to_mm : ui::convert_field_mm_to_inch;
   // Both diameters: a partial circle typed in one unit stays the same circle.
   for (Fl_Input* field : {w_.diameter, w_.part_diameter, w_.x_origin, w_.y_origin})
     convert(field);
@@ -334,7 +334,7 @@ void BoltCirclePage::relabel_axis_marks() {
 }
 
 void BoltCirclePage::show_results() {
-  if (app::ResultsWindow* window = app_.results_window())
+  if (app::ResultsWindow* window = context_.results_window())
     window->show();
 }
 
@@ -342,23 +342,23 @@ BoltCircleInput BoltCirclePage::read_inputs() const {
   BoltCircleInput in;
   in.partial = w_.partial->value() != 0;
   if (in.partial) {
-    in.total_holes = app::field_long(w_.part_holes);
-    in.diameter = app::field_double(w_.part_diameter);
-    in.first_angle = app::field_double(w_.start_angle);
-    in.end_angle = app::field_double(w_.end_angle);
+    in.total_holes = ui::field_long(w_.part_holes);
+    in.diameter = ui::field_double(w_.part_diameter);
+    in.first_angle = ui::field_double(w_.start_angle);
+    in.end_angle = ui::field_double(w_.end_angle);
     in.has_end_angle = !is_empty(w_.end_angle);
   } else {
-    in.total_holes = app::field_long(w_.total_holes);
-    in.holes_to_list = app::field_long(w_.holes_to_list);
-    in.diameter = app::field_double(w_.diameter);
-    in.first_angle = app::field_double(w_.first_angle);
+    in.total_holes = ui::field_long(w_.total_holes);
+    in.holes_to_list = ui::field_long(w_.holes_to_list);
+    in.diameter = ui::field_double(w_.diameter);
+    in.first_angle = ui::field_double(w_.first_angle);
   }
   in.zero = static_cast<ZeroAt>(zero_index());
   in.counting = w_.counter_clockwise->value() ? Counting::kCounterClockwise : Counting::kClockwise;
   in.x_reversed = w_.x_reversed->value() != 0;
   in.y_reversed = w_.y_reversed->value() != 0;
-  in.x_origin = app::field_double(w_.x_origin);
-  in.y_origin = app::field_double(w_.y_origin);
+  in.x_origin = ui::field_double(w_.x_origin);
+  in.y_origin = ui::field_double(w_.y_origin);
   in.millimetre = w_.mm->value() != 0;
   in.precision = static_cast<int>(w_.precision->value());
   in.marker_radius = w_.circle->marker_radius();
@@ -385,7 +385,7 @@ void BoltCirclePage::recompute() {
   }
   for (size_t i = shown; i < w_.markers.size(); ++i)
     w_.markers[i]->hide();
-  if (app::ResultsWindow* window = app_.results_window())
+  if (app::ResultsWindow* window = context_.results_window())
     window->set_lines(hole_list_lines(*last_, list_texts()));
   w_.show_list->activate();
   repaint_drawing();
@@ -432,7 +432,7 @@ HoleListTexts BoltCirclePage::list_texts() const {
 void BoltCirclePage::print_hole_list() {
   if (!last_)
     return;
-  app::install_print_dialog_strings(app_.strings());
+  ui::install_print_dialog_strings(context_.strings());
   Fl_Printer printer;
   if (printer.start_job(1) != 0)
     return;
@@ -458,7 +458,7 @@ void BoltCirclePage::draw_hole_list_page(Fl_Paged_Device& device) const {
 void BoltCirclePage::save_hole_list() {
   if (!last_)
     return;
-  const std::string path = app_.dialogs().choose_save_file(text(267), "", "");
+  const std::string path = context_.dialogs().choose_save_file(text(267), "", "");
   if (!path.empty())
     save_hole_list_to(path);
 }
@@ -476,53 +476,53 @@ bool BoltCirclePage::save_hole_list_to(const std::string& path) {
     written = std::fclose(file) == 0 && written;
   }
   if (!written)
-    app_.dialogs().alert(text(268) + ", " + path);
+    context_.dialogs().alert(text(268) + ", " + path);
   return written;
 }
 
 void BoltCirclePage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
-  app::save_text(state, "p5:pdc_num_holes", w_.total_holes);
-  app::save_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
-  app::save_text(state, "p5:pdc_circle_diameter", w_.diameter);
-  app::save_text(state, "p5:pdc_x_origin", w_.x_origin);
-  app::save_text(state, "p5:pdc_y_origin", w_.y_origin);
-  app::save_text(state, "p5:pdc_part_holes", w_.part_holes);
-  app::save_text(state, "p5:pdc_start_angle", w_.start_angle);
-  app::save_text(state, "p5:pdc_part_diameter", w_.part_diameter);
-  app::save_text(state, "p5:pdc_end_angle", w_.end_angle);
-  app::save_pair(state, "p5:p5_measure", w_.inch);
-  app::save_pair(state, "p5:pdc_clock_direction", w_.clockwise);
-  app::save_pair(state, "p5:pdc_xx", w_.x_normal);
-  app::save_pair(state, "p5:pdc_yy", w_.y_normal);
-  app::save_radio_index(state, "p5:pdc_orientation",
-                        std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
-  app::save_pair(state, "p5:pdc_type", w_.full);
-  app::save_spinner(state, "p5:p5_precision", w_.precision);
+  ui::save_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
+  ui::save_text(state, "p5:pdc_num_holes", w_.total_holes);
+  ui::save_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
+  ui::save_text(state, "p5:pdc_circle_diameter", w_.diameter);
+  ui::save_text(state, "p5:pdc_x_origin", w_.x_origin);
+  ui::save_text(state, "p5:pdc_y_origin", w_.y_origin);
+  ui::save_text(state, "p5:pdc_part_holes", w_.part_holes);
+  ui::save_text(state, "p5:pdc_start_angle", w_.start_angle);
+  ui::save_text(state, "p5:pdc_part_diameter", w_.part_diameter);
+  ui::save_text(state, "p5:pdc_end_angle", w_.end_angle);
+  ui::save_pair(state, "p5:p5_measure", w_.inch);
+  ui::save_pair(state, "p5:pdc_clock_direction", w_.clockwise);
+  ui::save_pair(state, "p5:pdc_xx", w_.x_normal);
+  ui::save_pair(state, "p5:pdc_yy", w_.y_normal);
+  ui::save_radio_index(state, "p5:pdc_orientation",
+                       std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
+  ui::save_pair(state, "p5:pdc_type", w_.full);
+  ui::save_spinner(state, "p5:p5_precision", w_.precision);
   state.set("p5:pdc_radius", std::to_string(w_.circle->marker_radius()));
 }
 
 void BoltCirclePage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
-  app::load_text(state, "p5:pdc_num_holes", w_.total_holes);
-  app::load_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
-  app::load_text(state, "p5:pdc_circle_diameter", w_.diameter);
-  app::load_text(state, "p5:pdc_x_origin", w_.x_origin);
-  app::load_text(state, "p5:pdc_y_origin", w_.y_origin);
-  app::load_text(state, "p5:pdc_part_holes", w_.part_holes);
-  app::load_text(state, "p5:pdc_start_angle", w_.start_angle);
-  app::load_text(state, "p5:pdc_part_diameter", w_.part_diameter);
-  app::load_text(state, "p5:pdc_end_angle", w_.end_angle);
-  app::load_pair(state, "p5:p5_measure", w_.inch, w_.mm);
+  ui::load_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
+  ui::load_text(state, "p5:pdc_num_holes", w_.total_holes);
+  ui::load_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
+  ui::load_text(state, "p5:pdc_circle_diameter", w_.diameter);
+  ui::load_text(state, "p5:pdc_x_origin", w_.x_origin);
+  ui::load_text(state, "p5:pdc_y_origin", w_.y_origin);
+  ui::load_text(state, "p5:pdc_part_holes", w_.part_holes);
+  ui::load_text(state, "p5:pdc_start_angle", w_.start_angle);
+  ui::load_text(state, "p5:pdc_part_diameter", w_.part_diameter);
+  ui::load_text(state, "p5:pdc_end_angle", w_.end_angle);
+  ui::load_pair(state, "p5:p5_measure", w_.inch, w_.mm);
   lengths_in_mm_ = w_.mm->value() != 0;
-  app::load_pair(state, "p5:pdc_clock_direction", w_.clockwise, w_.counter_clockwise);
-  app::load_pair(state, "p5:pdc_xx", w_.x_normal, w_.x_reversed);
-  app::load_pair(state, "p5:pdc_yy", w_.y_normal, w_.y_reversed);
-  app::load_radio_index(state, "p5:pdc_orientation",
-                        std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
-  app::load_pair(state, "p5:pdc_type", w_.full, w_.partial);
+  ui::load_pair(state, "p5:pdc_clock_direction", w_.clockwise, w_.counter_clockwise);
+  ui::load_pair(state, "p5:pdc_xx", w_.x_normal, w_.x_reversed);
+  ui::load_pair(state, "p5:pdc_yy", w_.y_normal, w_.y_reversed);
+  ui::load_radio_index(state, "p5:pdc_orientation",
+                       std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
+  ui::load_pair(state, "p5:pdc_type", w_.full, w_.partial);
   // The page offers one decimal place too, so a restart keeps it.
-  app::load_spinner(state, "p5:p5_precision", w_.precision, 3.0, 1.0, 6.0);
+  ui::load_spinner(state, "p5:p5_precision", w_.precision, 3.0, 1.0, 6.0);
   // The saved radius places the markers before the circle is first drawn;
   // a value that doesn't fit the drawing is ignored.
   long radius = state.get_long("p5:pdc_radius", 0);

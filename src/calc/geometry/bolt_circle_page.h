@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "app/results_window.h"
 #include "calc/geometry/bolt_circle_calc.h"
 
@@ -25,9 +25,9 @@ namespace geometry {
 
 class pitch_diameter_circle;
 
-class BoltCirclePage : public app::Page, public app::HoleListSource {
+class BoltCirclePage : public ui::Page, public app::HoleListSource {
 public:
-  explicit BoltCirclePage(app::App& app);
+  explicit BoltCirclePage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void apply_settings() override;

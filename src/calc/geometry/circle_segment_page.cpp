@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/state_keys.h"
 #include "calc/geometry/chord.h"
 #include "numeric/number_text.h"
 #include "settings/ini_document.h"
@@ -79,7 +79,7 @@ std::string linked_length_text(double value) { return printed("%.10g", value); }
 void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
 bool is_empty(const Fl_Input_* field) { return !field->value() || !*field->value(); }
 
-void empty_fields(const app::DmsFields& triple) {
+void empty_fields(const ui::DmsFields& triple) {
   for (Fl_Input_* field : triple)
     field->value("");
 }
@@ -90,14 +90,15 @@ template <class Page, void (Page::*Handler)()> void call(Fl_Widget*, void* page)
 
 } // namespace
 
-CircleSegmentPage::CircleSegmentPage(app::App& app) : app::Page(app, 1) {}
+CircleSegmentPage::CircleSegmentPage(ui::PageContext& app)
+    : ui::Page(app, ui::PageId::kCircleSegment) {}
 
 void CircleSegmentPage::build(Fl_Group&) {
   w_.explanation = new Fl_Group(165, 3, 378, 183);
   for (int i = 0; i < 7; ++i) {
     // Seven lines spread evenly from y 8 to y 160.
     auto* line = new Fl_Box(i == 0 ? 168 : 167, 8 + (152 * i + 3) / 6, 371, 20);
-    line->copy_label(app_.lang(21 + i));
+    line->copy_label(context_.lang(21 + i));
     line->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
   }
   w_.explanation->end();
@@ -106,28 +107,28 @@ void CircleSegmentPage::build(Fl_Group&) {
   build_switches();
   build_results();
 
-  const char* sector = app_.lang(52);
-  const char* segment = app_.lang(53);
+  const char* sector = context_.lang(52);
+  const char* segment = context_.lang(53);
   w_.sketch = new chord(550, 6, 263, 203, sector ? sector : "", segment ? segment : "");
 }
 
 void CircleSegmentPage::build_inputs() {
   w_.known = new Fl_Choice(168, 227, 234, 24);
-  w_.known->copy_label(app_.lang(28));
+  w_.known->copy_label(context_.lang(28));
   w_.known->align(FL_ALIGN_TOP_LEFT);
   w_.known->down_box(FL_GTK_DOWN_BOX);
-  app::fill_text_menu(w_.known, app_, {std::begin(kMenuTexts), std::end(kMenuTexts)});
+  ui::fill_text_menu(w_.known, context_, {std::begin(kMenuTexts), std::end(kMenuTexts)});
   w_.known->callback(call<CircleSegmentPage, &CircleSegmentPage::on_case_chosen>, this);
 
-  w_.first_label = new app::ReadOnlyField(412, 226, 150, 25, kBackground);
-  w_.first = app::make_checked_input(app_, kFirstRecord, 566, 226, 75, 25);
-  w_.diameter = app::make_checked_input(app_, kDiameterRecord, 740, 227, 65, 25);
-  w_.diameter->copy_label(app_.lang(50));
+  w_.first_label = new ui::ReadOnlyField(412, 226, 150, 25, kBackground);
+  w_.first = ui::make_checked_input(context_, kFirstRecord, 566, 226, 75, 25);
+  w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 740, 227, 65, 25);
+  w_.diameter->copy_label(context_.lang(50));
   w_.diameter->hide();
 
-  w_.second_label = new app::ReadOnlyField(412, 253, 150, 25, kBackground);
+  w_.second_label = new ui::ReadOnlyField(412, 253, 150, 25, kBackground);
   w_.second_group = new Fl_Group(564, 253, 79, 25);
-  w_.second = app::make_checked_input(app_, kSecondRecord, 566, 253, 75, 25);
+  w_.second = ui::make_checked_input(context_, kSecondRecord, 566, 253, 75, 25);
   w_.second_group->end();
 
   struct DmsBox {
@@ -139,8 +140,8 @@ void CircleSegmentPage::build_inputs() {
     const DmsBox& b = kDmsBoxes[i];
     auto* group = new Fl_Group(b.gx, b.gy, b.gw, b.gh);
     auto* field =
-        app::make_checked_input(app_, kDmsRecord + static_cast<int>(i), b.x, 253, b.w, 25);
-    field->copy_label(app_.lang(269 + static_cast<int>(i)));
+        ui::make_checked_input(context_, kDmsRecord + static_cast<int>(i), b.x, 253, b.w, 25);
+    field->copy_label(context_.lang(269 + static_cast<int>(i)));
     field->align(FL_ALIGN_RIGHT); // 12° 30′ 15″
     group->end();
     group->hide();
@@ -149,21 +150,23 @@ void CircleSegmentPage::build_inputs() {
     w_.second_dms[i] = field;
   }
 
-  app_.input_range(kFirstRecord).on_valid = [this](Fl_Input*, long) { on_first_changed(); };
-  app_.input_range(kDiameterRecord).on_valid = [this](Fl_Input*, long) { on_diameter_changed(); };
+  context_.input_range(kFirstRecord).on_valid = [this](Fl_Input*, long) { on_first_changed(); };
+  context_.input_range(kDiameterRecord).on_valid = [this](Fl_Input*, long) {
+    on_diameter_changed();
+  };
   for (int record = kSecondRecord; record <= kDmsRecord + 2; ++record)
-    app_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
+    context_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
   for (int record = kFirstRecord; record <= kDmsRecord + 2; ++record)
-    app_.input_range(record).on_invalid = [this](Fl_Input*, long) { clear_results(); };
+    context_.input_range(record).on_invalid = [this](Fl_Input*, long) { clear_results(); };
 }
 
 void CircleSegmentPage::build_switches() {
   auto radio = [this](int x, int y, int w, int text, int tip) {
     auto* button = new Fl_Round_Button(x, y, w, 25);
     button->type(FL_RADIO_BUTTON);
-    button->copy_label(app_.lang(text));
-    if (app_.lang(tip))
-      button->copy_tooltip(app_.lang(tip));
+    button->copy_label(context_.lang(text));
+    if (context_.lang(tip))
+      button->copy_tooltip(context_.lang(tip));
     return button;
   };
 
@@ -179,7 +182,7 @@ void CircleSegmentPage::build_switches() {
   w_.mm->callback(
       [](Fl_Widget*, void* page) { static_cast<CircleSegmentPage*>(page)->on_unit_chosen(true); },
       this);
-  app_.register_unit_pair(app::UnitPairSlot::kPage1, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kCircleSegment, w_.inch, w_.mm);
 
   auto* angles = new Fl_Group(336, 314, 170, 32);
   angles->box(FL_GTK_DOWN_FRAME);
@@ -191,13 +194,13 @@ void CircleSegmentPage::build_switches() {
   w_.dms->callback(call<CircleSegmentPage, &CircleSegmentPage::on_dms_chosen>, this);
 
   w_.precision = new Fl_Spinner(716, 320, 34, 25);
-  w_.precision->copy_label(app_.lang(54));
+  w_.precision->copy_label(context_.lang(54));
   w_.precision->range(2, 6);
   w_.precision->step(1);
   w_.precision->value(3);
   w_.precision->when(FL_WHEN_CHANGED);
   w_.precision->callback(call<CircleSegmentPage, &CircleSegmentPage::recompute>, this);
-  app::report_every_change(w_.precision);
+  ui::report_every_change(w_.precision);
 }
 
 void CircleSegmentPage::build_results() {
@@ -207,18 +210,17 @@ void CircleSegmentPage::build_results() {
 
   for (int row = 0; row < kSegmentRows; ++row) {
     int y = 355 + 23 * row;
-    w_.row_labels[static_cast<size_t>(row)] = new app::ReadOnlyField(264, y, 197, 23, kBackground);
-    w_.row_values[static_cast<size_t>(row)] =
-        new app::ReadOnlyField(487, y, 200, 23, kResultColour);
+    w_.row_labels[static_cast<size_t>(row)] = new ui::ReadOnlyField(264, y, 197, 23, kBackground);
+    w_.row_values[static_cast<size_t>(row)] = new ui::ReadOnlyField(487, y, 200, 23, kResultColour);
   }
 
-  auto dms_group = [this](int gx, int y, int gw, app::DmsFields& fields) {
+  auto dms_group = [this](int gx, int y, int gw, ui::DmsFields& fields) {
     auto* group = new Fl_Group(gx, y, gw, 25);
     constexpr int kX[] = {501, 572, 638};
     constexpr int kW[] = {40, 40, 64};
     for (size_t i = 0; i < 3; ++i) {
-      auto* field = new app::ReadOnlyField(kX[i], y, kW[i], 23, kResultColour);
-      field->copy_label(app_.lang(269 + static_cast<int>(i)));
+      auto* field = new ui::ReadOnlyField(kX[i], y, kW[i], 23, kResultColour);
+      field->copy_label(context_.lang(269 + static_cast<int>(i)));
       field->align(FL_ALIGN_RIGHT);
       fields[i] = field;
     }
@@ -236,8 +238,8 @@ void CircleSegmentPage::enter_start_mode() {
 }
 
 void CircleSegmentPage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     lengths_in_mm_ = true;
   }
 }
@@ -261,7 +263,7 @@ void CircleSegmentPage::on_case_chosen() {
 void CircleSegmentPage::apply_case(SegmentKnown known) {
   known_ = known;
   const bool angle_case = second_is_angle(known);
-  numeric::RangeRule& rule = app_.input_range(kSecondRecord).rule;
+  numeric::RangeRule& rule = context_.input_range(kSecondRecord).rule;
   rule.min = 0.0;
   rule.max = angle_case ? kLargestAngle : 0.0;
 
@@ -276,14 +278,14 @@ void CircleSegmentPage::apply_case(SegmentKnown known) {
   } else {
     w_.diameter->hide();
   }
-  auto text_of = [this](int index) { return app_.lang(index) ? app_.lang(index) : ""; };
+  auto text_of = [this](int index) { return context_.lang(index) ? context_.lang(index) : ""; };
   w_.first_label->value(text_of(slots[0]));
   w_.second_label->value(text_of(slots[1]));
   w_.first->value("");
   w_.second->value("");
   // Emptied fields start black again: a field without a range in the new
   // case would otherwise stay red for good.
-  w_.second->textcolor(app_.input_range(kSecondRecord).colour_ok);
+  w_.second->textcolor(context_.input_range(kSecondRecord).colour_ok);
   for (Fl_Input_* field : w_.second_dms)
     field->textcolor(FL_BLACK);
 
@@ -326,7 +328,7 @@ void CircleSegmentPage::on_first_changed() {
       w_.diameter->value("");
       w_.first->value("");
     } else {
-      double radius = app::field_double(w_.first);
+      double radius = ui::field_double(w_.first);
       set_text(w_.diameter, radius > 0.0 ? linked_length_text(2.0 * radius) : "");
     }
   }
@@ -334,7 +336,7 @@ void CircleSegmentPage::on_first_changed() {
 }
 
 void CircleSegmentPage::on_diameter_changed() {
-  double diameter = app::field_double(w_.diameter);
+  double diameter = ui::field_double(w_.diameter);
   set_text(w_.first, diameter > 0.0 ? linked_length_text(diameter / 2.0) : "");
   recompute();
 }
@@ -345,7 +347,7 @@ void CircleSegmentPage::on_unit_chosen(bool to_mm) {
   if (to_mm == lengths_in_mm_)
     return;
   lengths_in_mm_ = to_mm;
-  auto convert = to_mm ? app::convert_field_inch_to_mm : app::convert_field_mm_to_inch;
+  auto convert = to_mm ? ui::convert_field_inch_to_mm : ui::convert_field_mm_to_inch;
   convert(w_.first);
   if (first_is_radius(known_))
     convert(w_.diameter);
@@ -362,7 +364,7 @@ void CircleSegmentPage::on_decimal_chosen() {
       group->deactivate();
     }
     w_.second_group->show();
-    double degrees = app::read_dms_fields(w_.second_dms);
+    double degrees = ui::read_dms_fields(w_.second_dms);
     set_text(w_.second, degrees > 0.0 ? printed("%g", degrees) : "");
   } else {
     w_.angle_dms_group->hide();
@@ -383,20 +385,20 @@ void CircleSegmentPage::on_dms_chosen() {
       group->show();
       group->activate();
     }
-    app::write_dms_fields_from_text(w_.second->value(), w_.second_dms);
+    ui::write_dms_fields_from_text(w_.second->value(), w_.second_dms);
     w_.second->value("");
   } else {
     w_.row_values[2]->hide();
     w_.angle_dms_group->show();
     if (has_angle)
-      app::write_dms_fields(w_.angle_dms, angle_);
+      ui::write_dms_fields(w_.angle_dms, angle_);
     else
       empty_fields(w_.angle_dms);
   }
   w_.row_values[3]->hide();
   w_.rest_dms_group->show();
   if (has_angle)
-    app::write_dms_fields(w_.rest_dms, 360.0 - angle_);
+    ui::write_dms_fields(w_.rest_dms, 360.0 - angle_);
   else
     empty_fields(w_.rest_dms);
   recompute();
@@ -416,7 +418,7 @@ void CircleSegmentPage::recompute() {
 }
 
 void CircleSegmentPage::compute() {
-  SegmentInput input{known_, app::field_double(w_.first), app::field_double(w_.second)};
+  SegmentInput input{known_, ui::field_double(w_.first), ui::field_double(w_.second)};
   if (second_is_angle(known_) && dms_set()) {
     auto angle = angle_from_dms_texts(w_.second_dms[0]->value(), w_.second_dms[1]->value(),
                                       w_.second_dms[2]->value());
@@ -437,8 +439,8 @@ void CircleSegmentPage::compute() {
     set_text(w_.row_values[static_cast<size_t>(row)], segment_row_text(*result, row, places));
   if (dms_set()) {
     if (result->third_row_is_angle)
-      app::write_dms_fields(w_.angle_dms, result->angle);
-    app::write_dms_fields(w_.rest_dms, 360.0 - result->angle);
+      ui::write_dms_fields(w_.angle_dms, result->angle);
+    ui::write_dms_fields(w_.rest_dms, 360.0 - result->angle);
   }
 }
 
@@ -450,36 +452,36 @@ void CircleSegmentPage::clear_results() {
 }
 
 void CircleSegmentPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p1:inp1a", w_.first);
-  app::save_text(state, "p1:inp2a", w_.second);
-  app::save_text(state, "p1:p1_input_dms_1_0", w_.second_dms[0]);
-  app::save_text(state, "p1:p1_input_dms_1_1", w_.second_dms[1]);
-  app::save_text(state, "p1:p1_input_dms_1_2", w_.second_dms[2]);
-  app::save_choice(state, "p1:p1_know", w_.known);
-  app::save_pair(state, "p1:p1_decimal_dms", w_.decimal);
-  app::save_pair(state, "p1:p1_measure", w_.inch);
-  app::save_spinner(state, "p1:p1_precision", w_.precision);
+  ui::save_text(state, "p1:inp1a", w_.first);
+  ui::save_text(state, "p1:inp2a", w_.second);
+  ui::save_text(state, "p1:p1_input_dms_1_0", w_.second_dms[0]);
+  ui::save_text(state, "p1:p1_input_dms_1_1", w_.second_dms[1]);
+  ui::save_text(state, "p1:p1_input_dms_1_2", w_.second_dms[2]);
+  ui::save_choice(state, "p1:p1_know", w_.known);
+  ui::save_pair(state, "p1:p1_decimal_dms", w_.decimal);
+  ui::save_pair(state, "p1:p1_measure", w_.inch);
+  ui::save_spinner(state, "p1:p1_precision", w_.precision);
 }
 
 void CircleSegmentPage::load_state(const settings::IniDocument& state) {
   // The modes first: showing a case empties the fields it shows.
-  if (app::load_choice(state, "p1:p1_know", w_.known) >= 0)
+  if (ui::load_choice(state, "p1:p1_know", w_.known) >= 0)
     on_case_chosen();
-  app::load_pair(state, "p1:p1_measure", w_.inch, w_.mm);
+  ui::load_pair(state, "p1:p1_measure", w_.inch, w_.mm);
   lengths_in_mm_ = w_.mm->value() != 0;
-  app::load_pair(state, "p1:p1_decimal_dms", w_.decimal, w_.dms);
+  ui::load_pair(state, "p1:p1_decimal_dms", w_.decimal, w_.dms);
   if (dms_set())
     on_dms_chosen();
   else
     on_decimal_chosen();
-  app::load_spinner(state, "p1:p1_precision", w_.precision, 3.0, 2.0, 6.0);
+  ui::load_spinner(state, "p1:p1_precision", w_.precision, 3.0, 2.0, 6.0);
 
-  app::load_text(state, "p1:inp1a", w_.first);
-  app::load_text(state, "p1:inp2a", w_.second);
-  app::load_text(state, "p1:p1_input_dms_1_0", w_.second_dms[0]);
-  app::load_text(state, "p1:p1_input_dms_1_1", w_.second_dms[1]);
-  app::load_text(state, "p1:p1_input_dms_1_2", w_.second_dms[2]);
-  set_text(w_.diameter, linked_length_text(2.0 * app::field_double(w_.first)));
+  ui::load_text(state, "p1:inp1a", w_.first);
+  ui::load_text(state, "p1:inp2a", w_.second);
+  ui::load_text(state, "p1:p1_input_dms_1_0", w_.second_dms[0]);
+  ui::load_text(state, "p1:p1_input_dms_1_1", w_.second_dms[1]);
+  ui::load_text(state, "p1:p1_input_dms_1_2", w_.second_dms[2]);
+  set_text(w_.diameter, linked_length_text(2.0 * ui::field_double(w_.first)));
   on_first_changed();
 }
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "app/field_io.h"
-#include "app/page.h"
+#include "ui/field_io.h"
+#include "ui/page.h"
 #include "calc/geometry/circle_segment_calc.h"
 
 class Fl_Box;
@@ -21,9 +21,9 @@ namespace geometry {
 
 class chord;
 
-class CircleSegmentPage : public app::Page {
+class CircleSegmentPage : public ui::Page {
 public:
-  explicit CircleSegmentPage(app::App& app);
+  explicit CircleSegmentPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
@@ -43,7 +43,7 @@ public:
     Fl_Group* second_group = nullptr;
     Fl_Input* second = nullptr;
     std::array<Fl_Group*, 3> second_dms_groups{};
-    app::DmsFields second_dms{};
+    ui::DmsFields second_dms{};
     Fl_Button* inch = nullptr;
     Fl_Button* mm = nullptr;
     Fl_Button* decimal = nullptr;
@@ -52,9 +52,9 @@ public:
     std::array<Fl_Output*, kSegmentRows> row_labels{};
     std::array<Fl_Output*, kSegmentRows> row_values{};
     Fl_Group* angle_dms_group = nullptr; ///< R3 as degrees, minutes, seconds
-    app::DmsFields angle_dms{};
+    ui::DmsFields angle_dms{};
     Fl_Group* rest_dms_group = nullptr; ///< R4 as degrees, minutes, seconds
-    app::DmsFields rest_dms{};
+    ui::DmsFields rest_dms{};
     chord* sketch = nullptr;
   };
   const Widgets& widgets() const { return w_; }

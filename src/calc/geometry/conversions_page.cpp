@@ -3,10 +3,10 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/geometry/conversion_picture.h"
 #include "calc/geometry/conversions_calc.h"
 
@@ -26,9 +26,9 @@ constexpr int kTemperatureRecord = 39;
 // The "=" between the fields of a row.
 void equals_sign(int x, int y) { new Fl_Box(x, y, 18, 25, "="); }
 
-void show_plain(app::CheckedInput* field, std::optional<double> value) {
+void show_plain(ui::CheckedInput* field, std::optional<double> value) {
   if (value)
-    app::set_field_plain(*value, field);
+    ui::set_field_plain(*value, field);
   else
     field->value("");
 }
@@ -37,14 +37,14 @@ void show_plain(app::CheckedInput* field, std::optional<double> value) {
 // emptied as a missing length would be.
 void show_temperature(Fl_Input_* field, std::optional<double> value) {
   if (value)
-    app::set_field_fixed(field, 6, *value);
+    ui::set_field_fixed(field, 6, *value);
   else
     field->value("");
 }
 
 } // namespace
 
-ConversionsPage::ConversionsPage(app::App& app) : Page(app, 11) {}
+ConversionsPage::ConversionsPage(ui::PageContext& app) : Page(app, ui::PageId::kConversions) {}
 
 void ConversionsPage::build(Fl_Group&) {
   build_angle_row();
@@ -56,57 +56,60 @@ void ConversionsPage::build(Fl_Group&) {
 
 // decimal degrees = D° M′ S″ = multiple of π radians
 void ConversionsPage::build_angle_row() {
-  w_.degrees = app::make_checked_input(app_, kDegreesRecord, 305, 54, 94, 25);
-  w_.degrees->copy_label(app_.lang(176));
+  w_.degrees = ui::make_checked_input(context_, kDegreesRecord, 305, 54, 94, 25);
+  w_.degrees->copy_label(context_.lang(176));
   equals_sign(399, 53);
   struct DmsField {
     int x, w;
   };
   const DmsField fields[] = {{418, 36}, {461, 40}, {507, 63}};
   for (size_t i = 0; i < 3; ++i) {
-    w_.dms[i] = app::make_checked_input(app_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
-    w_.dms[i]->copy_label(app_.lang(269 + static_cast<int>(i)));
+    w_.dms[i] = ui::make_checked_input(context_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
+    w_.dms[i]->copy_label(context_.lang(269 + static_cast<int>(i)));
     // The gaps between the three fields are too narrow for a mark, so
     // each mark stands over its field's right end.
     w_.dms[i]->align(FL_ALIGN_TOP_RIGHT);
     w_.dms[i]->labelsize(18);
   }
   equals_sign(571, 53);
-  w_.pi_radians = app::make_checked_input(app_, kPiRadiansRecord, 589, 54, 85, 25);
-  w_.pi_radians->copy_label(app_.lang(320));
+  w_.pi_radians = ui::make_checked_input(context_, kPiRadiansRecord, 589, 54, 85, 25);
+  w_.pi_radians->copy_label(context_.lang(320));
   w_.pi_radians->align(FL_ALIGN_RIGHT);
 }
 
 // millimetres = inches, and under the inches whole + numerator / denominator
 void ConversionsPage::build_length_rows() {
-  w_.mm = app::make_checked_input(app_, kMmRecord, 395, 123, 85, 25);
-  w_.mm->copy_label(app_.lang(243));
+  w_.mm = ui::make_checked_input(context_, kMmRecord, 395, 123, 85, 25);
+  w_.mm->copy_label(context_.lang(243));
   equals_sign(479, 122);
-  w_.inch = app::make_checked_input(app_, kInchRecord, 496, 123, 85, 25);
-  w_.inch->copy_label(app_.lang(232));
+  w_.inch = ui::make_checked_input(context_, kInchRecord, 496, 123, 85, 25);
+  w_.inch->copy_label(context_.lang(232));
   w_.inch->align(FL_ALIGN_RIGHT);
 
   w_.fraction_group = new Fl_Group(488, 174, 176, 45);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
-  w_.fraction_group->copy_label(app_.lang(280));
-  w_.whole = app::make_checked_input(app_, kFractionRecord, 500, 183, 34, 25);
-  w_.numerator = app::make_checked_input(app_, kFractionRecord, 568, 183, 35, 25);
-  w_.numerator->copy_label(app_.lang(308));
-  w_.denominator = app::make_checked_input(app_, kFractionRecord, 615, 183, 35, 25, "/");
+  w_.fraction_group->copy_label(context_.lang(280));
+  w_.whole = ui::make_checked_input(context_, kFractionRecord, 500, 183, 34, 25);
+  w_.numerator = ui::make_checked_input(context_, kFractionRecord, 568, 183, 35, 25);
+  w_.numerator->copy_label(context_.lang(308));
+  w_.denominator = ui::make_checked_input(context_, kFractionRecord, 615, 183, 35, 25, "/");
   w_.fraction_group->end();
 }
 
 // Celsius = Fahrenheit
 void ConversionsPage::build_temperature_row() {
-  w_.celsius = app::make_checked_input(app_, kTemperatureRecord, 395, 277, 85, 25, "Celsius");
+  w_.celsius = ui::make_checked_input(context_, kTemperatureRecord, 395, 277, 85, 25, "Celsius");
   equals_sign(480, 277);
-  w_.fahrenheit = app::make_checked_input(app_, kTemperatureRecord, 497, 277, 85, 25, "Fahrenheit");
+  w_.fahrenheit =
+      ui::make_checked_input(context_, kTemperatureRecord, 497, 277, 85, 25, "Fahrenheit");
   w_.fahrenheit->align(FL_ALIGN_RIGHT);
 }
 
 void ConversionsPage::attach_handlers() {
   auto attach = [this](int record, void (ConversionsPage::*handler)()) {
-    app_.input_range(record).on_valid = [this, handler](Fl_Input*, long) { (this->*handler)(); };
+    context_.input_range(record).on_valid = [this, handler](Fl_Input*, long) {
+      (this->*handler)();
+    };
   };
   attach(kDegreesRecord, &ConversionsPage::on_degrees);
   for (int record : kDmsRecords)
@@ -115,7 +118,7 @@ void ConversionsPage::attach_handlers() {
   attach(kMmRecord, &ConversionsPage::on_mm);
   attach(kInchRecord, &ConversionsPage::on_inch);
   attach(kFractionRecord, &ConversionsPage::on_fraction);
-  app_.input_range(kTemperatureRecord).on_valid = [this](Fl_Input* changed, long) {
+  context_.input_range(kTemperatureRecord).on_valid = [this](Fl_Input* changed, long) {
     on_temperature(changed);
   };
 }
@@ -127,11 +130,11 @@ void ConversionsPage::show_degrees(std::optional<double> degrees) {
 }
 
 void ConversionsPage::show_dms(std::optional<double> degrees) {
-  const app::DmsFields triple = {w_.dms[0], w_.dms[1], w_.dms[2]};
+  const ui::DmsFields triple = {w_.dms[0], w_.dms[1], w_.dms[2]};
   if (degrees)
-    app::write_dms_fields_nonzero(triple, *degrees);
+    ui::write_dms_fields_nonzero(triple, *degrees);
   else
-    for (app::CheckedInput* field : w_.dms)
+    for (ui::CheckedInput* field : w_.dms)
       field->value("");
 }
 
@@ -140,42 +143,42 @@ void ConversionsPage::show_pi_radians(std::optional<double> pi_radians) {
 }
 
 void ConversionsPage::on_degrees() {
-  std::optional<AngleForms> angle = angle_from_degrees(app::field_double(w_.degrees));
+  std::optional<AngleForms> angle = angle_from_degrees(ui::field_double(w_.degrees));
   show_dms(angle ? std::optional(angle->degrees) : std::nullopt);
   show_pi_radians(angle ? std::optional(angle->pi_radians) : std::nullopt);
 }
 
 void ConversionsPage::on_dms() {
   std::optional<AngleForms> angle = angle_from_dms(
-      app::field_double(w_.dms[0]), app::field_long(w_.dms[1]), app::field_double(w_.dms[2]));
+      ui::field_double(w_.dms[0]), ui::field_long(w_.dms[1]), ui::field_double(w_.dms[2]));
   show_pi_radians(angle ? std::optional(angle->pi_radians) : std::nullopt);
   show_degrees(angle ? std::optional(angle->degrees) : std::nullopt);
 }
 
 void ConversionsPage::on_pi_radians() {
-  std::optional<AngleForms> angle = angle_from_pi_radians(app::field_double(w_.pi_radians));
+  std::optional<AngleForms> angle = angle_from_pi_radians(ui::field_double(w_.pi_radians));
   show_degrees(angle ? std::optional(angle->degrees) : std::nullopt);
   show_dms(angle ? std::optional(angle->degrees) : std::nullopt);
 }
 
 void ConversionsPage::on_mm() {
-  show_plain(w_.inch, inch_from_mm(app::field_double(w_.mm)));
+  show_plain(w_.inch, inch_from_mm(ui::field_double(w_.mm)));
   empty_fraction();
 }
 
 void ConversionsPage::on_inch() {
-  show_plain(w_.mm, mm_from_inch(app::field_double(w_.inch)));
+  show_plain(w_.mm, mm_from_inch(ui::field_double(w_.inch)));
   empty_fraction();
 }
 
 void ConversionsPage::empty_fraction() {
-  for (app::CheckedInput* field : {w_.whole, w_.numerator, w_.denominator})
+  for (ui::CheckedInput* field : {w_.whole, w_.numerator, w_.denominator})
     field->value("");
 }
 
 void ConversionsPage::on_fraction() {
-  const FractionEntry entry{app::field_double(w_.whole), app::field_long(w_.numerator),
-                            app::field_long(w_.denominator)};
+  const FractionEntry entry{ui::field_double(w_.whole), ui::field_long(w_.numerator),
+                            ui::field_long(w_.denominator)};
   const FractionOutcome outcome = length_from_fraction(entry);
   switch (outcome.action) {
   case FractionOutcome::Action::kWrite:
@@ -198,24 +201,24 @@ void ConversionsPage::on_temperature(Fl_Input* changed) {
     other->value("");
     return;
   }
-  const double typed = app::field_double(changed);
+  const double typed = ui::field_double(changed);
   show_temperature(other,
                    from_celsius ? fahrenheit_from_celsius(typed) : celsius_from_fahrenheit(typed));
 }
 
 void ConversionsPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p11:c_degree", w_.degrees);
-  app::save_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
-  app::save_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
-  app::save_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
-  app::save_text(state, "p11:c_radian", w_.pi_radians);
-  app::save_text(state, "p11:c_mm", w_.mm);
-  app::save_text(state, "p11:c_inch", w_.inch);
-  app::save_text(state, "p11:calc_whole", w_.whole);
-  app::save_text(state, "p11:calc_over", w_.numerator);
-  app::save_text(state, "p11:calc_under", w_.denominator);
-  app::save_text(state, "p11:calc_celseus", w_.celsius);
-  app::save_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
+  ui::save_text(state, "p11:c_degree", w_.degrees);
+  ui::save_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
+  ui::save_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
+  ui::save_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
+  ui::save_text(state, "p11:c_radian", w_.pi_radians);
+  ui::save_text(state, "p11:c_mm", w_.mm);
+  ui::save_text(state, "p11:c_inch", w_.inch);
+  ui::save_text(state, "p11:calc_whole", w_.whole);
+  ui::save_text(state, "p11:calc_over", w_.numerator);
+  ui::save_text(state, "p11:calc_under", w_.denominator);
+  ui::save_text(state, "p11:calc_celseus", w_.celsius);
+  ui::save_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
 }
 
 // Every field of every row is saved, so the rows come back as they were
@@ -223,18 +226,18 @@ void ConversionsPage::save_state(settings::IniDocument& state) const {
 // a rounded neighbour (123.456 mm would return as 123.455989 mm) and the length
 // handlers would empty the fraction the user typed.
 void ConversionsPage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, "p11:c_degree", w_.degrees);
-  app::load_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
-  app::load_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
-  app::load_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
-  app::load_text(state, "p11:c_radian", w_.pi_radians);
-  app::load_text(state, "p11:c_mm", w_.mm);
-  app::load_text(state, "p11:c_inch", w_.inch);
-  app::load_text(state, "p11:calc_whole", w_.whole);
-  app::load_text(state, "p11:calc_over", w_.numerator);
-  app::load_text(state, "p11:calc_under", w_.denominator);
-  app::load_text(state, "p11:calc_celseus", w_.celsius);
-  app::load_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
+  ui::load_text(state, "p11:c_degree", w_.degrees);
+  ui::load_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
+  ui::load_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
+  ui::load_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
+  ui::load_text(state, "p11:c_radian", w_.pi_radians);
+  ui::load_text(state, "p11:c_mm", w_.mm);
+  ui::load_text(state, "p11:c_inch", w_.inch);
+  ui::load_text(state, "p11:calc_whole", w_.whole);
+  ui::load_text(state, "p11:calc_over", w_.numerator);
+  ui::load_text(state, "p11:calc_under", w_.denominator);
+  ui::load_text(state, "p11:calc_celseus", w_.celsius);
+  ui::load_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
 }
 
 } // namespace geometry

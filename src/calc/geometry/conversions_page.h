@@ -7,12 +7,12 @@
 #include <array>
 #include <optional>
 
-#include "app/page.h"
+#include "ui/page.h"
 
 class Fl_Group;
 class Fl_Input;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
@@ -20,25 +20,25 @@ namespace geometry {
 
 class ConversionPicture;
 
-class ConversionsPage : public app::Page {
+class ConversionsPage : public ui::Page {
 public:
   /// The page's widgets, for the tests that drive it like a user.
   struct Widgets {
-    app::CheckedInput* degrees = nullptr;
-    std::array<app::CheckedInput*, 3> dms{}; ///< degrees, minutes, seconds
-    app::CheckedInput* pi_radians = nullptr;
-    app::CheckedInput* mm = nullptr;
-    app::CheckedInput* inch = nullptr;
+    ui::CheckedInput* degrees = nullptr;
+    std::array<ui::CheckedInput*, 3> dms{}; ///< degrees, minutes, seconds
+    ui::CheckedInput* pi_radians = nullptr;
+    ui::CheckedInput* mm = nullptr;
+    ui::CheckedInput* inch = nullptr;
     Fl_Group* fraction_group = nullptr;
-    app::CheckedInput* whole = nullptr;
-    app::CheckedInput* numerator = nullptr;
-    app::CheckedInput* denominator = nullptr;
-    app::CheckedInput* celsius = nullptr;
-    app::CheckedInput* fahrenheit = nullptr;
+    ui::CheckedInput* whole = nullptr;
+    ui::CheckedInput* numerator = nullptr;
+    ui::CheckedInput* denominator = nullptr;
+    ui::CheckedInput* celsius = nullptr;
+    ui::CheckedInput* fahrenheit = nullptr;
     ConversionPicture* picture = nullptr;
   };
 
-  explicit ConversionsPage(app::App& app);
+  explicit ConversionsPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void save_state(settings::IniDocument& state) const override;

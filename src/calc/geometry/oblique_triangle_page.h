@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "app/checked_input.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
 #include "calc/geometry/oblique_triangle_calc.h"
 #include "calc/geometry/triangle2.h"
 
@@ -31,9 +31,9 @@ struct ObliqueTriangleWidgets {
   /// degrees / minutes / seconds fields, each in a group of its own.
   std::array<Fl_Output*, 3> row_labels{};
   std::array<Fl_Group*, 3> decimal_groups{};
-  std::array<app::CheckedInput*, 3> decimal_inputs{};
+  std::array<ui::CheckedInput*, 3> decimal_inputs{};
   std::array<std::array<Fl_Group*, 3>, 3> dms_groups{};
-  std::array<std::array<app::CheckedInput*, 3>, 3> dms_inputs{};
+  std::array<std::array<ui::CheckedInput*, 3>, 3> dms_inputs{};
 
   Fl_Spinner* precision = nullptr;
 
@@ -49,9 +49,9 @@ struct ObliqueTriangleWidgets {
   Triangle2Sketch sketch;
 };
 
-class ObliqueTrianglePage : public app::Page {
+class ObliqueTrianglePage : public ui::Page {
 public:
-  explicit ObliqueTrianglePage(app::App& app) : Page(app, 3) {}
+  explicit ObliqueTrianglePage(ui::PageContext& app) : Page(app, ui::PageId::kObliqueTriangle) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
@@ -85,7 +85,7 @@ private:
   ObliqueTriangleWidgets w_;
   /// Each input row has its own range: 0 ... 179.999999 while it holds an
   /// angle, none while it holds a side.
-  std::array<app::InputRange, 3> row_ranges_{};
+  std::array<ui::InputRange, 3> row_ranges_{};
   ObliqueKnown known_ = ObliqueKnown::kThreeSides;
   /// The unit and angle format the fields hold now, so that a radio that is
   /// set again converts nothing twice.

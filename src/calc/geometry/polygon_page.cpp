@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/geometry/polly.h"
 #include "settings/ini_document.h"
 
@@ -23,8 +23,8 @@ namespace geometry {
 
 namespace {
 
-using app::ReadOnlyField;
-using app::show_and_enable_if;
+using ui::ReadOnlyField;
+using ui::show_and_enable_if;
 
 constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kResultColour = 215;
@@ -61,8 +61,8 @@ void PolygonPage::build(Fl_Group& group) {
 }
 
 void PolygonPage::build_inputs() {
-  Fl_Group* known = app::framed_group(166, 230, 340, 65);
-  known->copy_label(app_.lang(251));
+  Fl_Group* known = ui::framed_group(166, 230, 340, 65);
+  known->copy_label(context_.lang(251));
   known->align(FL_ALIGN_TOP_LEFT);
   struct KnownButton {
     int x, y, w, label;
@@ -71,14 +71,14 @@ void PolygonPage::build_inputs() {
       {{170, 265, 169, 253}, {170, 236, 164, 252}, {339, 236, 158, 254}, {339, 265, 159, 255}}};
   for (size_t i = 0; i < buttons.size(); ++i) {
     const KnownButton& b = buttons[i];
-    w_.known[i] = app::radio_button(b.x, b.y, b.w, 25, app_.lang(b.label), nullptr);
+    w_.known[i] = ui::radio_button(b.x, b.y, b.w, 25, context_.lang(b.label), nullptr);
     w_.known[i]->callback(call<&PolygonPage::recompute>, this);
   }
   known->end();
   w_.known[0]->setonly();
 
   w_.sides = new Fl_Spinner(650, 220, 110, 25);
-  w_.sides->copy_label(app_.lang(256));
+  w_.sides->copy_label(context_.lang(256));
   w_.sides->type(FL_INT_INPUT);
   w_.sides->range(kFewestSides, kMostSides);
   w_.sides->step(1);
@@ -88,13 +88,13 @@ void PolygonPage::build_inputs() {
 
   auto* value_label = new ReadOnlyField(543, 248, 110, 25, kPageGrey);
   value_label->box(FL_FLAT_BOX);
-  set_text(value_label, app_.lang(257));
-  w_.value = app::make_checked_input(app_, kValueRecord, 651, 248, 110, 25);
-  app_.input_range(kValueRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
+  set_text(value_label, context_.lang(257));
+  w_.value = ui::make_checked_input(context_, kValueRecord, 651, 248, 110, 25);
+  context_.input_range(kValueRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
 
   auto* places_label = new ReadOnlyField(543, 277, 61, 25, kPageGrey);
   places_label->box(FL_FLAT_BOX);
-  set_text(places_label, app_.lang(54));
+  set_text(places_label, context_.lang(54));
   w_.precision = new Fl_Spinner(651, 276, 33, 25);
   w_.precision->type(FL_INT_INPUT);
   w_.precision->range(kFewestPlaces, kMostPlaces);
@@ -102,13 +102,13 @@ void PolygonPage::build_inputs() {
   w_.precision->value(kDefaultPrecision);
   w_.precision->when(FL_WHEN_CHANGED);
   w_.precision->callback(call<&PolygonPage::recompute>, this);
-  app::report_every_change(w_.precision);
+  ui::report_every_change(w_.precision);
 }
 
 void PolygonPage::build_switches() {
-  Fl_Group* formats = app::framed_group(666, 326, 143, 61);
-  w_.decimal = app::radio_button(669, 330, 70, 25, app_.lang(55), app_.lang(55));
-  w_.dms = app::radio_button(669, 362, 70, 25, app_.lang(99), app_.lang(58));
+  Fl_Group* formats = ui::framed_group(666, 326, 143, 61);
+  w_.decimal = ui::radio_button(669, 330, 70, 25, context_.lang(55), context_.lang(55));
+  w_.dms = ui::radio_button(669, 362, 70, 25, context_.lang(99), context_.lang(58));
   formats->end();
   w_.decimal->setonly();
   w_.decimal->callback(
@@ -118,23 +118,23 @@ void PolygonPage::build_switches() {
       [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->angle_format_chosen(true); },
       this);
 
-  Fl_Group* units = app::framed_group(475, 460, 170, 60);
-  w_.inch = app::radio_button(487, 465, 49, 25, app_.lang(20), app_.lang(56));
-  w_.mm = app::radio_button(487, 489, 59, 25, app_.lang(19), app_.lang(59));
+  Fl_Group* units = ui::framed_group(475, 460, 170, 60);
+  w_.inch = ui::radio_button(487, 465, 49, 25, context_.lang(20), context_.lang(56));
+  w_.mm = ui::radio_button(487, 489, 59, 25, context_.lang(19), context_.lang(59));
   units->end();
   w_.inch->setonly();
   w_.inch->callback(
       [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->unit_chosen(false); }, this);
   w_.mm->callback(
       [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->unit_chosen(true); }, this);
-  app_.register_unit_pair(app::UnitPairSlot::kPage9, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kPolygon, w_.inch, w_.mm);
 }
 
 void PolygonPage::build_results() {
   auto row = [this](int label_x, int y, int label_w, int text) {
     auto* label = new ReadOnlyField(label_x, y, label_w, 25, kPageGrey);
     label->box(FL_FLAT_BOX);
-    set_text(label, app_.lang(text));
+    set_text(label, context_.lang(text));
     auto* value = new ReadOnlyField(502, y, 120, 25, kResultColour);
     value->box(FL_GTK_DOWN_BOX);
     return std::make_pair(label, value);
@@ -158,7 +158,7 @@ void PolygonPage::build_results() {
     field->box(FL_GTK_DOWN_BOX);
     w_.angle_dms[i] = field;
     auto* mark = new Fl_Box(mark_x[i], 330, mark_w[i], 25);
-    mark->copy_label(app_.lang(269 + static_cast<int>(i)));
+    mark->copy_label(context_.lang(269 + static_cast<int>(i)));
   }
   w_.angle_dms_group->end();
   w_.angle_dms_group->hide();
@@ -196,9 +196,9 @@ void PolygonPage::sides_changed() {
 void PolygonPage::unit_chosen(bool mm) {
   if (mm != in_mm_) {
     if (mm)
-      app::convert_field_inch_to_mm(w_.value);
+      ui::convert_field_inch_to_mm(w_.value);
     else
-      app::convert_field_mm_to_inch(w_.value);
+      ui::convert_field_mm_to_inch(w_.value);
     in_mm_ = mm;
   }
   recompute();
@@ -215,20 +215,19 @@ void PolygonPage::recompute() {
   const std::optional<PolygonKnown> what = known();
   std::optional<Polygon> polygon;
   if (what)
-    polygon = solve_polygon({sides(), *what, app::field_double(w_.value)});
+    polygon = solve_polygon({sides(), *what, ui::field_double(w_.value)});
   if (!polygon) {
     clear_results();
     return;
   }
   const int places = static_cast<int>(w_.precision->value());
-  app::set_field_fixed(w_.angle, places, polygon->central_angle);
-  app::write_dms_fields({w_.angle_dms[0], w_.angle_dms[1], w_.angle_dms[2]},
-                        polygon->central_angle);
-  app::set_field_fixed(w_.across_corners, places, polygon->across_corners);
-  app::set_field_fixed(w_.side, places, polygon->side);
-  app::set_field_fixed(w_.across_flats, places, polygon->across_flats);
+  ui::set_field_fixed(w_.angle, places, polygon->central_angle);
+  ui::write_dms_fields({w_.angle_dms[0], w_.angle_dms[1], w_.angle_dms[2]}, polygon->central_angle);
+  ui::set_field_fixed(w_.across_corners, places, polygon->across_corners);
+  ui::set_field_fixed(w_.side, places, polygon->side);
+  ui::set_field_fixed(w_.across_flats, places, polygon->across_flats);
   if (polygon->corner_to_flat)
-    app::set_field_fixed(w_.corner_to_flat, places, *polygon->corner_to_flat);
+    ui::set_field_fixed(w_.corner_to_flat, places, *polygon->corner_to_flat);
   else
     set_text(w_.corner_to_flat, "");
 }
@@ -242,13 +241,13 @@ void PolygonPage::clear_results() {
 // ---- life cycle ----
 
 void PolygonPage::enter_start_mode() {
-  app::set_radio(w_.known[0]);
+  ui::set_radio(w_.known[0]);
   show_sides_mode();
 }
 
 void PolygonPage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     in_mm_ = true;
   }
 }
@@ -256,27 +255,27 @@ void PolygonPage::apply_settings() {
 Fl_Input* PolygonPage::focus_input() { return w_.value; }
 
 void PolygonPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p9:poly_value", w_.value);
-  app::save_radio_index(state, "p9:p9_know", group_of(w_.known), kNoneKnown);
-  app::save_pair(state, "p9:p9_measure", w_.inch);
-  app::save_pair(state, "p9:p9_decimal_dms", w_.decimal);
-  app::save_spinner(state, "p9:poly_sides", w_.sides);
-  app::save_spinner(state, "p9:poly_precision", w_.precision);
+  ui::save_text(state, "p9:poly_value", w_.value);
+  ui::save_radio_index(state, "p9:p9_know", group_of(w_.known), kNoneKnown);
+  ui::save_pair(state, "p9:p9_measure", w_.inch);
+  ui::save_pair(state, "p9:p9_decimal_dms", w_.decimal);
+  ui::save_spinner(state, "p9:poly_sides", w_.sides);
+  ui::save_spinner(state, "p9:poly_precision", w_.precision);
 }
 
 void PolygonPage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, "p9:poly_value", w_.value);
-  app::load_radio_index(state, "p9:p9_know", group_of(w_.known));
-  app::load_pair(state, "p9:p9_measure", w_.inch, w_.mm);
+  ui::load_text(state, "p9:poly_value", w_.value);
+  ui::load_radio_index(state, "p9:p9_know", group_of(w_.known));
+  ui::load_pair(state, "p9:p9_measure", w_.inch, w_.mm);
   in_mm_ = w_.mm->value() != 0;
-  app::load_pair(state, "p9:p9_decimal_dms", w_.decimal, w_.dms);
+  ui::load_pair(state, "p9:p9_decimal_dms", w_.decimal, w_.dms);
   (w_.dms->value() ? w_.dms : w_.decimal)->do_callback();
-  app::load_spinner(state, "p9:poly_sides", w_.sides, kFewestSides, kFewestSides, kMostSides);
+  ui::load_spinner(state, "p9:poly_sides", w_.sides, kFewestSides, kFewestSides, kMostSides);
   w_.sides->value(sides()); // a whole number of sides, whatever the file says
   // A restored even polygon must not offer K4 or show the corner-to-flat row.
   show_sides_mode();
-  app::load_spinner(state, "p9:poly_precision", w_.precision, kDefaultPrecision, kFewestPlaces,
-                    kMostPlaces);
+  ui::load_spinner(state, "p9:poly_precision", w_.precision, kDefaultPrecision, kFewestPlaces,
+                   kMostPlaces);
   w_.value->do_callback();
 }
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
-#include "app/checked_input.h"
-#include "app/page.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
 #include "calc/geometry/polygon_calc.h"
 
 class Fl_Group;
@@ -25,7 +25,7 @@ struct PolygonWidgets {
   /// K1 across corners, K2 across flats, K3 side, K4 corner to flat.
   std::array<Fl_Round_Button*, 4> known{};
   Fl_Spinner* sides = nullptr;
-  app::CheckedInput* value = nullptr;
+  ui::CheckedInput* value = nullptr;
   Fl_Spinner* precision = nullptr;
   Fl_Round_Button* decimal = nullptr;
   Fl_Round_Button* dms = nullptr;
@@ -43,9 +43,9 @@ struct PolygonWidgets {
   polly* sketch = nullptr;
 };
 
-class PolygonPage : public app::Page {
+class PolygonPage : public ui::Page {
 public:
-  explicit PolygonPage(app::App& app) : Page(app, 9) {}
+  explicit PolygonPage(ui::PageContext& app) : Page(app, ui::PageId::kPolygon) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;

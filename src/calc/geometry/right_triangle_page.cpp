@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/geometry/triangle1.h"
 #include "numeric/input_rules.h"
 #include "numeric/number_text.h"
@@ -79,15 +79,15 @@ template <void (RightTrianglePage::*Handler)(Fl_Widget*)> void call(Fl_Widget* w
 
 bool is_empty(const Fl_Input_* field) { return field->size() == 0; }
 
-const numeric::RangeRule& rule_of(const app::CheckedInput* field) { return field->range()->rule; }
+const numeric::RangeRule& rule_of(const ui::CheckedInput* field) { return field->range()->rule; }
 
-bool out_of_range(const app::CheckedInput* field) {
+bool out_of_range(const ui::CheckedInput* field) {
   return numeric::out_of_range(rule_of(field), field->value());
 }
 
 // Text the page wrote itself is coloured as if it had been typed.
-void colour_by_range(app::CheckedInput* field) {
-  const app::InputRange& range = *field->range();
+void colour_by_range(ui::CheckedInput* field) {
+  const ui::InputRange& range = *field->range();
   Fl_Color colour = out_of_range(field) ? range.colour_bad : range.colour_ok;
   if (field->textcolor() != colour) {
     field->textcolor(colour);
@@ -117,29 +117,31 @@ Fl_Output* value_field(int x, int y, int w, int h) {
 
 } // namespace
 
-RightTrianglePage::RightTrianglePage(app::App& app) : Page(app, 2) {}
+RightTrianglePage::RightTrianglePage(ui::PageContext& app)
+    : Page(app, ui::PageId::kRightTriangle) {}
 
 void RightTrianglePage::build(Fl_Group&) {
   build_choices();
   build_inputs();
   build_results();
   w_.sketch =
-      new Triangle1(480, 6, 310, 203, {app_.lang(67), app_.lang(68), app_.lang(69), app_.lang(70)});
+      new Triangle1(480, 6, 310, 203,
+                    {context_.lang(67), context_.lang(68), context_.lang(69), context_.lang(70)});
 
   for (int record = kInput1Record; record <= kInput2Record; ++record) {
-    app_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
-    app_.input_range(record).on_invalid = [this](Fl_Input*, long) { clear_results(); };
+    context_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
+    context_.input_range(record).on_invalid = [this](Fl_Input*, long) { clear_results(); };
   }
-  app_.register_unit_pair(app::UnitPairSlot::kPage2, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kRightTriangle, w_.inch, w_.mm);
 }
 
 void RightTrianglePage::build_choices() {
   auto* cases = new Fl_Group(189, 43, 230, 167);
   cases->box(FL_GTK_DOWN_FRAME);
-  cases->copy_label(app_.lang(66));
+  cases->copy_label(context_.lang(66));
   for (int i = 0; i < 6; ++i) {
     Fl_Round_Button* button =
-        app::radio_button(207, 53 + 25 * i, 205, 25, app_.lang(60 + i), nullptr);
+        ui::radio_button(207, 53 + 25 * i, 205, 25, context_.lang(60 + i), nullptr);
     button->callback(call<&RightTrianglePage::on_case>, this);
     w_.case_buttons[static_cast<size_t>(i)] = button;
   }
@@ -147,8 +149,8 @@ void RightTrianglePage::build_choices() {
 
   auto* units = new Fl_Group(189, 213, 230, 33);
   units->box(FL_GTK_DOWN_FRAME);
-  w_.inch = app::radio_button(202, 217, 104, 25, app_.lang(20), app_.lang(56));
-  w_.mm = app::radio_button(311, 217, 104, 25, app_.lang(19), app_.lang(59));
+  w_.inch = ui::radio_button(202, 217, 104, 25, context_.lang(20), context_.lang(56));
+  w_.mm = ui::radio_button(311, 217, 104, 25, context_.lang(19), context_.lang(59));
   for (Fl_Button* button : {w_.inch, w_.mm})
     button->callback(call<&RightTrianglePage::on_unit>, this);
   units->end();
@@ -156,8 +158,8 @@ void RightTrianglePage::build_choices() {
 
   auto* formats = new Fl_Group(189, 248, 230, 33);
   formats->box(FL_GTK_DOWN_FRAME);
-  w_.decimal = app::radio_button(200, 252, 104, 25, app_.lang(55), app_.lang(57));
-  w_.dms = app::radio_button(311, 252, 104, 25, app_.lang(99), app_.lang(58));
+  w_.decimal = ui::radio_button(200, 252, 104, 25, context_.lang(55), context_.lang(57));
+  w_.dms = ui::radio_button(311, 252, 104, 25, context_.lang(99), context_.lang(58));
   for (Fl_Button* button : {w_.decimal, w_.dms})
     button->callback(call<&RightTrianglePage::on_angle_format>, this);
   formats->end();
@@ -166,11 +168,11 @@ void RightTrianglePage::build_choices() {
 
 void RightTrianglePage::build_inputs() {
   w_.input1_label = label_field(265, 287, 208, 25);
-  w_.input1 = app::make_checked_input(app_, kInput1Record, 481, 287, 261, 25);
+  w_.input1 = ui::make_checked_input(context_, kInput1Record, 481, 287, 261, 25);
   w_.input2_label = label_field(265, 321, 211, 25);
 
   w_.input2_group = new Fl_Group(480, 320, 265, 28);
-  w_.input2 = app::make_checked_input(app_, kInput2Record, 481, 321, 261, 25);
+  w_.input2 = ui::make_checked_input(context_, kInput2Record, 481, 321, 261, 25);
   w_.input2_group->end();
 
   struct AngleField {
@@ -184,21 +186,21 @@ void RightTrianglePage::build_inputs() {
   for (size_t i = 0; i < 3; ++i) {
     const AngleField& f = angle_fields[i];
     w_.angle_groups[i] = new Fl_Group(f.group_x, f.group_y, f.group_w, f.group_h);
-    w_.angle[i] = app::make_checked_input(app_, f.record, f.x, f.y, f.w, 25);
-    w_.angle[i]->copy_label(app_.lang(f.label));
+    w_.angle[i] = ui::make_checked_input(context_, f.record, f.x, f.y, f.w, 25);
+    w_.angle[i]->copy_label(context_.lang(f.label));
     w_.angle[i]->align(kUnitAlign);
     w_.angle_groups[i]->end();
-    app::show_and_enable_if(w_.angle_groups[i], false);
+    ui::show_and_enable_if(w_.angle_groups[i], false);
   }
 
   w_.precision = new Fl_Spinner(615, 365, 33, 25);
-  w_.precision->copy_label(app_.lang(54));
+  w_.precision->copy_label(context_.lang(54));
   w_.precision->range(2, 6);
   w_.precision->step(1);
   w_.precision->value(3);
   w_.precision->callback(
       [](Fl_Widget*, void* page) { static_cast<RightTrianglePage*>(page)->recompute(); }, this);
-  app::report_every_change(w_.precision);
+  ui::report_every_change(w_.precision);
 }
 
 void RightTrianglePage::build_results() {
@@ -211,8 +213,8 @@ void RightTrianglePage::build_results() {
     // The area's value sits one pixel left of the others.
     w_.row_values[i] = value_field(i == 3 ? 480 : 481, row_y[i], 255, 25);
   }
-  w_.row_labels[2]->value(app_.lang(80));
-  w_.row_labels[3]->value(app_.lang(81));
+  w_.row_labels[2]->value(context_.lang(80));
+  w_.row_labels[3]->value(context_.lang(81));
 
   auto dms_group = [this](int group_y, int degrees_x, std::array<Fl_Output*, 3>& fields) {
     auto* group = new Fl_Group(476, group_y, 264, 34);
@@ -220,7 +222,7 @@ void RightTrianglePage::build_results() {
     const int w[] = {32, 35, 69};
     for (size_t i = 0; i < 3; ++i) {
       fields[i] = value_field(x[i], group_y + 4, w[i], 25);
-      fields[i]->copy_label(app_.lang(269 + static_cast<int>(i)));
+      fields[i]->copy_label(context_.lang(269 + static_cast<int>(i)));
       fields[i]->align(kUnitAlign);
     }
     group->end();
@@ -239,8 +241,8 @@ void RightTrianglePage::enter_start_mode() {
 }
 
 void RightTrianglePage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     fields_metric_ = true;
   }
 }
@@ -258,12 +260,12 @@ void RightTrianglePage::on_case(Fl_Widget* button) {
 void RightTrianglePage::apply_case() {
   show_layout();
   const CaseLabels& labels = kCaseLabels[case_index(case_)];
-  w_.input1_label->value(app_.lang(labels.input1));
-  w_.input2_label->value(app_.lang(labels.input2));
-  w_.row_labels[0]->value(app_.lang(labels.row1));
-  w_.row_labels[1]->value(app_.lang(labels.row2));
+  w_.input1_label->value(context_.lang(labels.input1));
+  w_.input2_label->value(context_.lang(labels.input2));
+  w_.row_labels[0]->value(context_.lang(labels.row1));
+  w_.row_labels[1]->value(context_.lang(labels.row2));
 
-  numeric::RangeRule& rule = app_.input_range(kInput2Record).rule;
+  numeric::RangeRule& rule = context_.input_range(kInput2Record).rule;
   rule.min = 0.0;
   rule.max = has_known_angle(case_) ? kAngleMax : 0.0;
   w_.input1->value("");
@@ -280,21 +282,21 @@ void RightTrianglePage::show_layout() {
   const bool dms = w_.dms->value() != 0;
   const bool angle_case = has_known_angle(case_);
   const bool angle_in_dms = dms && angle_case;
-  app::show_and_enable_if(w_.input2_group, !angle_in_dms);
+  ui::show_and_enable_if(w_.input2_group, !angle_in_dms);
   for (Fl_Group* group : w_.angle_groups)
-    app::show_and_enable_if(group, angle_in_dms);
+    ui::show_and_enable_if(group, angle_in_dms);
   // Row 2 is angle A in cases 4-6; row 3 is always angle B.
   const bool row2_dms = dms && !angle_case;
-  app::show_and_enable_if(w_.row_values[1], !row2_dms);
-  app::show_and_enable_if(w_.row2_dms_group, row2_dms);
-  app::show_and_enable_if(w_.row_values[2], !dms);
-  app::show_and_enable_if(w_.row3_dms_group, dms);
+  ui::show_and_enable_if(w_.row_values[1], !row2_dms);
+  ui::show_and_enable_if(w_.row2_dms_group, row2_dms);
+  ui::show_and_enable_if(w_.row_values[2], !dms);
+  ui::show_and_enable_if(w_.row3_dms_group, dms);
 }
 
 void RightTrianglePage::on_unit(Fl_Widget*) {
   const bool metric = w_.mm->value() != 0;
   if (metric != fields_metric_) {
-    auto convert = metric ? app::convert_field_inch_to_mm : app::convert_field_mm_to_inch;
+    auto convert = metric ? ui::convert_field_inch_to_mm : ui::convert_field_mm_to_inch;
     convert(w_.input1);
     if (!has_known_angle(case_))
       convert(w_.input2);
@@ -307,11 +309,11 @@ void RightTrianglePage::on_angle_format(Fl_Widget*) {
   const bool dms = w_.dms->value() != 0;
   if (has_known_angle(case_)) {
     if (dms && !w_.angle_groups[0]->visible()) {
-      app::write_dms_fields_from_text(w_.input2->value(), {w_.angle[0], w_.angle[1], w_.angle[2]});
-      for (app::CheckedInput* field : w_.angle)
+      ui::write_dms_fields_from_text(w_.input2->value(), {w_.angle[0], w_.angle[1], w_.angle[2]});
+      for (ui::CheckedInput* field : w_.angle)
         colour_by_range(field);
     } else if (!dms && !w_.input2_group->visible()) {
-      const double angle = app::read_dms_fields({w_.angle[0], w_.angle[1], w_.angle[2]});
+      const double angle = ui::read_dms_fields({w_.angle[0], w_.angle[1], w_.angle[2]});
       // Ten digits, so that switching back and forth keeps the angle typed.
       char text[40] = "";
       if (angle > 0.0)
@@ -329,22 +331,22 @@ bool RightTrianglePage::angle_from_dms() const {
 }
 
 std::optional<RightTriangleInput> RightTrianglePage::read_input() const {
-  if (std::fabs(app::field_double(w_.input1)) < numeric::kMissing || out_of_range(w_.input1))
+  if (std::fabs(ui::field_double(w_.input1)) < numeric::kMissing || out_of_range(w_.input1))
     return std::nullopt;
   RightTriangleInput input;
   input.known = case_;
-  input.first = app::field_double(w_.input1);
+  input.first = ui::field_double(w_.input1);
   if (angle_from_dms()) {
     if (std::all_of(w_.angle.begin(), w_.angle.end(), is_empty))
       return std::nullopt;
     // A red field is a value the user hasn't finished mending.
     if (std::any_of(w_.angle.begin(), w_.angle.end(), out_of_range))
       return std::nullopt;
-    input.second = app::read_dms_fields({w_.angle[0], w_.angle[1], w_.angle[2]});
+    input.second = ui::read_dms_fields({w_.angle[0], w_.angle[1], w_.angle[2]});
   } else {
     if (is_empty(w_.input2) || out_of_range(w_.input2))
       return std::nullopt;
-    input.second = app::field_double(w_.input2);
+    input.second = ui::field_double(w_.input2);
   }
   return input;
 }
@@ -370,13 +372,13 @@ int RightTrianglePage::precision() const {
 void RightTrianglePage::show_results(const RightTriangle& t) {
   const int p = precision();
   const std::array<double, 2> rows = first_rows(case_, t);
-  app::set_field_fixed(w_.row_values[0], p, rows[0]);
-  app::set_field_fixed(w_.row_values[1], p, rows[1]);
+  ui::set_field_fixed(w_.row_values[0], p, rows[0]);
+  ui::set_field_fixed(w_.row_values[1], p, rows[1]);
   if (!has_known_angle(case_))
-    app::write_dms_fields({w_.row2_dms[0], w_.row2_dms[1], w_.row2_dms[2]}, t.angle_a);
-  app::set_field_fixed(w_.row_values[2], p, t.angle_b);
-  app::write_dms_fields({w_.row3_dms[0], w_.row3_dms[1], w_.row3_dms[2]}, t.angle_b);
-  app::set_field_fixed(w_.row_values[3], p, t.area);
+    ui::write_dms_fields({w_.row2_dms[0], w_.row2_dms[1], w_.row2_dms[2]}, t.angle_a);
+  ui::set_field_fixed(w_.row_values[2], p, t.angle_b);
+  ui::write_dms_fields({w_.row3_dms[0], w_.row3_dms[1], w_.row3_dms[2]}, t.angle_b);
+  ui::set_field_fixed(w_.row_values[3], p, t.area);
 }
 
 void RightTrianglePage::clear_results() {
@@ -389,25 +391,25 @@ void RightTrianglePage::clear_results() {
 }
 
 void RightTrianglePage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p2:s1a", w_.input1);
-  app::save_text(state, "p2:p2_input_dms_1_0", w_.angle[0]);
-  app::save_text(state, "p2:p2_input_dms_1_1", w_.angle[1]);
-  app::save_text(state, "p2:p2_input_dms_1_2", w_.angle[2]);
-  app::save_text(state, "p2:s2a", w_.input2);
-  app::save_radio_index(state, "p2:p2_know",
-                        std::vector<Fl_Button*>(w_.case_buttons.begin(), w_.case_buttons.end()));
-  app::save_pair(state, "p2:p2_measure", w_.inch);
-  app::save_pair(state, "p2:p2_decimal_dms", w_.decimal);
-  app::save_spinner(state, "p2:p2_precision", w_.precision);
+  ui::save_text(state, "p2:s1a", w_.input1);
+  ui::save_text(state, "p2:p2_input_dms_1_0", w_.angle[0]);
+  ui::save_text(state, "p2:p2_input_dms_1_1", w_.angle[1]);
+  ui::save_text(state, "p2:p2_input_dms_1_2", w_.angle[2]);
+  ui::save_text(state, "p2:s2a", w_.input2);
+  ui::save_radio_index(state, "p2:p2_know",
+                       std::vector<Fl_Button*>(w_.case_buttons.begin(), w_.case_buttons.end()));
+  ui::save_pair(state, "p2:p2_measure", w_.inch);
+  ui::save_pair(state, "p2:p2_decimal_dms", w_.decimal);
+  ui::save_spinner(state, "p2:p2_precision", w_.precision);
 }
 
 void RightTrianglePage::load_state(const settings::IniDocument& state) {
-  app::load_radio_index(state, "p2:p2_know",
-                        std::vector<Fl_Button*>(w_.case_buttons.begin(), w_.case_buttons.end()));
-  app::load_pair(state, "p2:p2_measure", w_.inch, w_.mm);
+  ui::load_radio_index(state, "p2:p2_know",
+                       std::vector<Fl_Button*>(w_.case_buttons.begin(), w_.case_buttons.end()));
+  ui::load_pair(state, "p2:p2_measure", w_.inch, w_.mm);
   fields_metric_ = w_.mm->value() != 0;
-  app::load_pair(state, "p2:p2_decimal_dms", w_.decimal, w_.dms);
-  app::load_spinner(state, "p2:p2_precision", w_.precision, 3.0, 2.0, 6.0);
+  ui::load_pair(state, "p2:p2_decimal_dms", w_.decimal, w_.dms);
+  ui::load_spinner(state, "p2:p2_precision", w_.precision, 3.0, 2.0, 6.0);
 
   // The case and the angle format first, as their buttons would set them:
   // applying a case empties the inputs, so their texts come after.
@@ -416,13 +418,13 @@ void RightTrianglePage::load_state(const settings::IniDocument& state) {
       button->do_callback();
   (w_.dms->value() ? w_.dms : w_.decimal)->do_callback();
 
-  app::load_text(state, "p2:s1a", w_.input1);
-  app::load_text(state, "p2:p2_input_dms_1_0", w_.angle[0]);
-  app::load_text(state, "p2:p2_input_dms_1_1", w_.angle[1]);
-  app::load_text(state, "p2:p2_input_dms_1_2", w_.angle[2]);
-  app::load_text(state, "p2:s2a", w_.input2);
+  ui::load_text(state, "p2:s1a", w_.input1);
+  ui::load_text(state, "p2:p2_input_dms_1_0", w_.angle[0]);
+  ui::load_text(state, "p2:p2_input_dms_1_1", w_.angle[1]);
+  ui::load_text(state, "p2:p2_input_dms_1_2", w_.angle[2]);
+  ui::load_text(state, "p2:s2a", w_.input2);
   colour_by_range(w_.input2);
-  for (app::CheckedInput* field : w_.angle)
+  for (ui::CheckedInput* field : w_.angle)
     colour_by_range(field);
   w_.input1->do_callback();
 }

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/geometry/right_triangle_calc.h"
 
 class Fl_Button;
@@ -17,7 +17,7 @@ class Fl_Output;
 class Fl_Spinner;
 class Fl_Widget;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
@@ -25,7 +25,7 @@ namespace geometry {
 
 class Triangle1;
 
-class RightTrianglePage : public app::Page {
+class RightTrianglePage : public ui::Page {
 public:
   /// The page's widgets, for the tests that drive it like a user.
   struct Widgets {
@@ -36,10 +36,10 @@ public:
     Fl_Button* dms = nullptr;
     Fl_Output* input1_label = nullptr;
     Fl_Output* input2_label = nullptr;
-    app::CheckedInput* input1 = nullptr;
-    app::CheckedInput* input2 = nullptr;
+    ui::CheckedInput* input1 = nullptr;
+    ui::CheckedInput* input2 = nullptr;
     Fl_Group* input2_group = nullptr;
-    std::array<app::CheckedInput*, 3> angle{}; ///< degrees, minutes, seconds
+    std::array<ui::CheckedInput*, 3> angle{}; ///< degrees, minutes, seconds
     std::array<Fl_Group*, 3> angle_groups{};
     Fl_Spinner* precision = nullptr;
     std::array<Fl_Output*, 4> row_labels{};
@@ -51,7 +51,7 @@ public:
     Triangle1* sketch = nullptr;
   };
 
-  explicit RightTrianglePage(app::App& app);
+  explicit RightTrianglePage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;

@@ -17,11 +17,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "settings/settings_model.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/threads/thread_tables.h"
 #include "settings/ini_document.h"
 
@@ -29,7 +30,7 @@ namespace threads {
 
 namespace {
 
-using app::show_if;
+using ui::show_if;
 
 constexpr int kSizeRecord = 23;     // diameter and pitch
 constexpr int kPercentRecord = 24;  // thread engagement, 30-100
@@ -42,14 +43,14 @@ constexpr int kFirstSeriesEntry = 273;
 constexpr int kMetricSeriesItem = 2; // ISO metric
 constexpr int kInchSeriesItem = 3;   // Unified
 constexpr int kFallbackSeriesItem = 5;
-constexpr int kHelpTopic = 0;
+constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kThreads;
 constexpr long kDefaultPercent = 75;
 
 template <typename Self, void (Self::*method)()> void trampoline(Fl_Widget*, void* self) {
   (static_cast<Self*>(self)->*method)();
 }
 
-Fl_Box* text_box(const app::App& app, int x, int y, int w, int h, int entry,
+Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, int entry,
                  Fl_Align align = FL_ALIGN_CENTER) {
   auto* box = new Fl_Box(x, y, w, h);
   box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
@@ -57,7 +58,7 @@ Fl_Box* text_box(const app::App& app, int x, int y, int w, int h, int entry,
   return box;
 }
 
-Fl_Output* output(const app::App& app, int x, int y, int w, int h, int label_entry) {
+Fl_Output* output(const ui::PageContext& app, int x, int y, int w, int h, int label_entry) {
   auto* field = new Fl_Output(x, y, w, h);
   field->color(kOutputColour);
   field->clear_visible_focus();
@@ -66,13 +67,13 @@ Fl_Output* output(const app::App& app, int x, int y, int w, int h, int label_ent
   return field;
 }
 
-Fl_Check_Button* check(const app::App& app, int x, int y, int w, int h, int entry) {
+Fl_Check_Button* check(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
   auto* button = new Fl_Check_Button(x, y, w, h);
   button->copy_label(app.lang(entry));
   return button;
 }
 
-Fl_Browser* drill_list(const app::App& app, int x, int entry) {
+Fl_Browser* drill_list(const ui::PageContext& app, int x, int entry) {
   auto* list = new Fl_Browser(x, 359, 120, 134);
   list->color(kOutputColour);
   list->align(FL_ALIGN_TOP);
@@ -101,7 +102,7 @@ int text_width(const char* text) {
 
 } // namespace
 
-ThreadSeriesPage::ThreadSeriesPage(app::App& app) : Page(app, 8) {}
+ThreadSeriesPage::ThreadSeriesPage(ui::PageContext& app) : Page(app, ui::PageId::kThreadSeries) {}
 
 // ---- building ----
 
@@ -109,40 +110,40 @@ void ThreadSeriesPage::build(Fl_Group&) {
   build_heading();
   build_entry();
   build_results();
-  app_.input_range(kSizeRecord).on_valid = [this](Fl_Input* field, long) { size_typed(field); };
-  app_.input_range(kPercentRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
-  app_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_typed(); };
+  context_.input_range(kSizeRecord).on_valid = [this](Fl_Input* field, long) { size_typed(field); };
+  context_.input_range(kPercentRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
+  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_typed(); };
 }
 
 void ThreadSeriesPage::build_heading() {
-  auto* title = text_box(app_, 172, 12, 540, 37, 226, FL_ALIGN_LEFT);
+  auto* title = text_box(context_, 172, 12, 540, 37, 226, FL_ALIGN_LEFT);
   title->labelfont(FL_HELVETICA_BOLD);
   title->labelsize(18);
-  text_box(app_, 172, 52, 219, 25, 227, FL_ALIGN_LEFT);
+  text_box(context_, 172, 52, 219, 25, 227, FL_ALIGN_LEFT);
   // Texts 228 and 229 continue text 227 on its line and the next.
-  const char* first = app_.lang(227);
+  const char* first = context_.lang(227);
   int x = 172 + text_width((std::string(first ? first : "") + " ").c_str());
-  text_box(app_, x, 51, 178, 25, 228, FL_ALIGN_LEFT);
-  text_box(app_, x, 75, 319 - std::max(0, x - 380), 25, 229, FL_ALIGN_LEFT);
+  text_box(context_, x, 51, 178, 25, 228, FL_ALIGN_LEFT);
+  text_box(context_, x, 75, 319 - std::max(0, x - 380), 25, 229, FL_ALIGN_LEFT);
 
   w_.help = new Fl_Button(727, 95, 87, 20);
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->color(50);
-  w_.help->copy_label(app_.lang(230));
+  w_.help->copy_label(context_.lang(230));
   w_.help->callback(
       [](Fl_Widget*, void* self) {
-        static_cast<ThreadSeriesPage*>(self)->app_.show_help(kHelpTopic);
+        static_cast<ThreadSeriesPage*>(self)->context_.show_help(kHelpTopic);
       },
       this);
 
   auto* drill_group = new Fl_Group(169, 140, 649, 27);
   drill_group->box(FL_ENGRAVED_FRAME);
   drill_group->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-  drill_group->copy_label(app_.lang(248));
-  w_.fractional = check(app_, 272, 143, 52, 20, 232);
-  w_.letter = check(app_, 385, 143, 62, 20, 233);
-  w_.number = check(app_, 504, 143, 75, 20, 234);
-  w_.metric = check(app_, 621, 143, 60, 20, 190);
+  drill_group->copy_label(context_.lang(248));
+  w_.fractional = check(context_, 272, 143, 52, 20, 232);
+  w_.letter = check(context_, 385, 143, 62, 20, 233);
+  w_.number = check(context_, 504, 143, 75, 20, 234);
+  w_.metric = check(context_, 621, 143, 60, 20, 190);
   for (Fl_Check_Button* b : {w_.fractional, w_.letter, w_.number, w_.metric})
     b->callback(trampoline<ThreadSeriesPage, &ThreadSeriesPage::drill_series_changed>, this);
   drill_group->end();
@@ -151,65 +152,65 @@ void ThreadSeriesPage::build_heading() {
 void ThreadSeriesPage::build_entry() {
   w_.series = new Fl_Choice(172, 188, 274, 25);
   w_.series->align(FL_ALIGN_TOP_LEFT);
-  w_.series->copy_label(app_.lang(235));
-  app::fill_text_menu(w_.series, app_, kFirstSeriesEntry, kSeriesCount);
+  w_.series->copy_label(context_.lang(235));
+  ui::fill_text_menu(w_.series, context_, kFirstSeriesEntry, kSeriesCount);
   w_.series->callback(
       [](Fl_Widget*, void* self) { static_cast<ThreadSeriesPage*>(self)->series_chosen(true); },
       this);
 
-  w_.diameter = app::make_checked_input(app_, kSizeRecord, 480, 188, 65, 25);
+  w_.diameter = ui::make_checked_input(context_, kSizeRecord, 480, 188, 65, 25);
   w_.diameter->align(FL_ALIGN_TOP_LEFT);
-  w_.diameter->copy_label(app_.lang(236));
+  w_.diameter->copy_label(context_.lang(236));
 
   w_.fraction = new Fl_Group(479, 232, 69, 26);
-  w_.fraction->copy_label(app_.lang(280));
-  w_.over = app::make_checked_input(app_, kFractionRecord, 480, 235, 25, 20);
+  w_.fraction->copy_label(context_.lang(280));
+  w_.over = ui::make_checked_input(context_, kFractionRecord, 480, 235, 25, 20);
   new Fl_Box(507, 235, 12, 20, "/");
-  w_.under = app::make_checked_input(app_, kFractionRecord, 521, 235, 25, 20);
+  w_.under = ui::make_checked_input(context_, kFractionRecord, 521, 235, 25, 20);
   w_.fraction->end();
 
   w_.size_number = new Fl_Choice(481, 188, 65, 25);
   w_.size_number->align(FL_ALIGN_TOP_LEFT);
-  w_.size_number->copy_label(app_.lang(234));
+  w_.size_number->copy_label(context_.lang(234));
   w_.size_number->callback(trampoline<ThreadSeriesPage, &ThreadSeriesPage::recompute>, this);
   w_.size_number->hide();
 
-  w_.pitch = app::make_checked_input(app_, kSizeRecord, 591, 188, 70, 25);
+  w_.pitch = ui::make_checked_input(context_, kSizeRecord, 591, 188, 70, 25);
   w_.pitch->align(FL_ALIGN_TOP_LEFT);
-  w_.pitch->copy_label(app_.lang(237));
+  w_.pitch->copy_label(context_.lang(237));
 
-  w_.numbered_tpi = output(app_, 552, 188, 70, 25, 237);
-  w_.numbered_pitch = output(app_, 628, 188, 70, 25, 250);
+  w_.numbered_tpi = output(context_, 552, 188, 70, 25, 237);
+  w_.numbered_pitch = output(context_, 628, 188, 70, 25, 250);
   for (Fl_Output* field : {w_.numbered_tpi, w_.numbered_pitch}) {
     field->align(FL_ALIGN_TOP_LEFT);
     field->hide();
   }
 
-  w_.percent = app::make_checked_input(app_, kPercentRecord, 706, 188, 65, 25);
+  w_.percent = ui::make_checked_input(context_, kPercentRecord, 706, 188, 65, 25);
   w_.percent->align(FL_ALIGN_TOP_LEFT);
-  w_.percent->copy_label(app_.lang(238));
+  w_.percent->copy_label(context_.lang(238));
 }
 
 void ThreadSeriesPage::build_results() {
-  text_box(app_, 246, 225, 203, 25, 239);
-  w_.reference_inch = output(app_, 247, 250, 71, 25, 20);
-  w_.reference_mm = output(app_, 374, 250, 75, 25, 243);
-  text_box(app_, 247, 293, 204, 25, 241);
-  w_.major_inch = output(app_, 247, 318, 71, 25, 20);
-  w_.major_mm = output(app_, 374, 318, 75, 25, 243);
-  text_box(app_, 559, 225, 158, 25, 240);
-  w_.drill_inch = output(app_, 598, 250, 90, 25, 20);
-  w_.drill_mm = output(app_, 598, 279, 90, 25, 243);
+  text_box(context_, 246, 225, 203, 25, 239);
+  w_.reference_inch = output(context_, 247, 250, 71, 25, 20);
+  w_.reference_mm = output(context_, 374, 250, 75, 25, 243);
+  text_box(context_, 247, 293, 204, 25, 241);
+  w_.major_inch = output(context_, 247, 318, 71, 25, 20);
+  w_.major_mm = output(context_, 374, 318, 75, 25, 243);
+  text_box(context_, 559, 225, 158, 25, 240);
+  w_.drill_inch = output(context_, 598, 250, 90, 25, 20);
+  w_.drill_mm = output(context_, 598, 279, 90, 25, 243);
 
-  text_box(app_, 501, 313, 275, 26, 242);
-  w_.drill_names = drill_list(app_, 526, 247);
-  w_.drill_engagements = drill_list(app_, 647, 238);
+  text_box(context_, 501, 313, 275, 26, 242);
+  w_.drill_names = drill_list(context_, 526, 247);
+  w_.drill_engagements = drill_list(context_, 647, 238);
   link_scrolling(w_.drill_names, w_.drill_engagements);
 
   const int notes[3][5] = {
       {169, 375, 274, 142, 244}, {170, 526, 274, 58, 245}, {525, 498, 242, 83, 246}};
   for (const auto& n : notes) {
-    Fl_Box* note = text_box(app_, n[0], n[1], n[2], n[3], n[4], FL_ALIGN_LEFT);
+    Fl_Box* note = text_box(context_, n[0], n[1], n[2], n[3], n[4], FL_ALIGN_LEFT);
     note->box(FL_FLAT_BOX);
     note->color(kNoteColour);
   }
@@ -254,9 +255,9 @@ void ThreadSeriesPage::arrange_entry(int series) {
   bool numbered = entry == SizeEntry::kBaNumber || entry == SizeEntry::kUnifiedNumber;
   show_if(w_.fraction, entry == SizeEntry::kInch);
   show_if(w_.diameter, !numbered);
-  w_.diameter->copy_label(app_.lang(numbered ? 234 : 236));
+  w_.diameter->copy_label(context_.lang(numbered ? 234 : 236));
   show_if(w_.pitch, entry != SizeEntry::kBaNumber);
-  w_.pitch->copy_label(app_.lang(entry == SizeEntry::kMetric ? 249 : 237));
+  w_.pitch->copy_label(context_.lang(entry == SizeEntry::kMetric ? 249 : 237));
   show_if(w_.numbered_tpi, entry == SizeEntry::kBaNumber);
   show_if(w_.numbered_pitch, entry == SizeEntry::kBaNumber);
 
@@ -277,8 +278,8 @@ void ThreadSeriesPage::arrange_entry(int series) {
 }
 
 void ThreadSeriesPage::drill_series_changed() {
-  app_.store_drill_series(w_.fractional->value(), w_.letter->value(), w_.number->value(),
-                          w_.metric->value());
+  context_.store_drill_series(w_.fractional->value(), w_.letter->value(), w_.number->value(),
+                              w_.metric->value());
   recompute();
 }
 
@@ -294,8 +295,8 @@ void ThreadSeriesPage::size_typed(Fl_Input* field) {
 void ThreadSeriesPage::fraction_typed() {
   if (thread_series(series_index()).entry != SizeEntry::kInch)
     return;
-  long over = app::field_long(w_.over);
-  long under = app::field_long(w_.under);
+  long over = ui::field_long(w_.over);
+  long under = ui::field_long(w_.under);
   if (over == 0 || under == 0)
     return;
   // The fraction stays as typed, so that 1/16 can be typed through 1/1.
@@ -308,15 +309,15 @@ void ThreadSeriesPage::fraction_typed() {
 // ---- computation ----
 
 void ThreadSeriesPage::recompute() {
-  long percent = app::field_long(w_.percent);
+  long percent = ui::field_long(w_.percent);
   if (percent <= 0) {
     percent = kDefaultPercent;
     w_.percent->value(std::to_string(percent).c_str());
   }
   TapDrillInput in;
   in.series = series_index();
-  in.diameter = app::field_double(w_.diameter);
-  in.pitch = app::field_double(w_.pitch);
+  in.diameter = ui::field_double(w_.diameter);
+  in.pitch = ui::field_double(w_.pitch);
   in.size_index = w_.size_number->value();
   in.percent = static_cast<double>(percent);
   in.drills.fractional = w_.fractional->value() != 0;
@@ -330,17 +331,18 @@ void ThreadSeriesPage::recompute() {
   }
   show_result(*result);
   if (result->tap_drill_inch && in.drills.count() == 0 && w_.series->visible_r())
-    app_.dialogs().alert(app_.lang_or(281, "No drill series is selected. Tick at least one."));
+    context_.dialogs().alert(
+        context_.lang_or(281, "No drill series is selected. Tick at least one."));
 }
 
 void ThreadSeriesPage::show_result(const TapDrillResult& r) {
-  app::set_field_fixed(w_.reference_inch, kInchDecimals, r.reference_inch);
-  app::set_field_fixed(w_.reference_mm, r.mm_decimals, r.reference_mm);
-  app::set_field_fixed(w_.major_inch, kInchDecimals, r.major_inch);
-  app::set_field_fixed(w_.major_mm, r.mm_decimals, r.major_mm);
+  ui::set_field_fixed(w_.reference_inch, kInchDecimals, r.reference_inch);
+  ui::set_field_fixed(w_.reference_mm, r.mm_decimals, r.reference_mm);
+  ui::set_field_fixed(w_.major_inch, kInchDecimals, r.major_inch);
+  ui::set_field_fixed(w_.major_mm, r.mm_decimals, r.major_mm);
   if (r.numbered_tpi && r.numbered_pitch_mm) {
-    app::set_field_fixed(w_.numbered_tpi, kNumberedDecimals, *r.numbered_tpi);
-    app::set_field_fixed(w_.numbered_pitch, kNumberedDecimals, *r.numbered_pitch_mm);
+    ui::set_field_fixed(w_.numbered_tpi, kNumberedDecimals, *r.numbered_tpi);
+    ui::set_field_fixed(w_.numbered_pitch, kNumberedDecimals, *r.numbered_pitch_mm);
   } else {
     w_.numbered_tpi->value("");
     w_.numbered_pitch->value("");
@@ -352,8 +354,8 @@ void ThreadSeriesPage::show_result(const TapDrillResult& r) {
     w_.drill_mm->value("");
     return;
   }
-  app::set_field_fixed(w_.drill_inch, kInchDecimals, *r.tap_drill_inch);
-  app::set_field_fixed(w_.drill_mm, 2, *r.tap_drill_mm);
+  ui::set_field_fixed(w_.drill_inch, kInchDecimals, *r.tap_drill_inch);
+  ui::set_field_fixed(w_.drill_mm, 2, *r.tap_drill_mm);
   for (const DrillLine& line : r.drills) {
     w_.drill_names->add(line.name.c_str());
     w_.drill_engagements->add(engagement_text(line.engagement).c_str());
@@ -384,16 +386,16 @@ Fl_Input* ThreadSeriesPage::focus_input() {
 }
 
 void ThreadSeriesPage::apply_settings() {
-  const settings::SettingsValues& values = app_.settings_values();
+  const settings::SettingsValues& values = context_.settings_values();
   w_.fractional->value(values.drill_fraction != 0);
   w_.letter->value(values.drill_letter != 0);
   w_.number->value(values.drill_number != 0);
   w_.metric->value(values.drill_metric != 0);
-  if (app_.unit_system() == 1) {
+  if (context_.unit_system() == 1) {
     w_.series->value(kMetricSeriesItem);
     series_chosen(false);
     w_.fraction->hide();
-    w_.pitch->copy_label(app_.lang(249));
+    w_.pitch->copy_label(context_.lang(249));
   } else {
     w_.fraction->show();
     w_.series->value(kInchSeriesItem);
@@ -402,28 +404,28 @@ void ThreadSeriesPage::apply_settings() {
 }
 
 void ThreadSeriesPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p8:fraction_over", w_.over);
-  app::save_text(state, "p8:fraction_under", w_.under);
-  app::save_text(state, "p8:thread_diameter", w_.diameter);
-  app::save_text(state, "p8:thread_tpi", w_.pitch);
-  app::save_text(state, "p8:thread_contact", w_.percent);
-  app::save_choice(state, "p8:thread_series", w_.series);
+  ui::save_text(state, "p8:fraction_over", w_.over);
+  ui::save_text(state, "p8:fraction_under", w_.under);
+  ui::save_text(state, "p8:thread_diameter", w_.diameter);
+  ui::save_text(state, "p8:thread_tpi", w_.pitch);
+  ui::save_text(state, "p8:thread_contact", w_.percent);
+  ui::save_choice(state, "p8:thread_series", w_.series);
   if (w_.series->value() >= 0)
-    app::save_choice(state, "p8:thread_number", w_.size_number);
+    ui::save_choice(state, "p8:thread_number", w_.size_number);
 }
 
 void ThreadSeriesPage::load_state(const settings::IniDocument& state) {
   // Choosing the series lays out its entry and empties the fields, so it
   // comes first. Without a saved series the one of the unit system stays.
-  if (state.has("p8:thread_series") && app::load_choice(state, "p8:thread_series", w_.series) >= 0)
+  if (state.has("p8:thread_series") && ui::load_choice(state, "p8:thread_series", w_.series) >= 0)
     series_chosen(false);
-  app::load_text(state, "p8:fraction_over", w_.over);
-  app::load_text(state, "p8:fraction_under", w_.under);
-  app::load_text(state, "p8:thread_diameter", w_.diameter);
-  app::load_text(state, "p8:thread_tpi", w_.pitch);
-  app::load_text(state, "p8:thread_contact", w_.percent);
+  ui::load_text(state, "p8:fraction_over", w_.over);
+  ui::load_text(state, "p8:fraction_under", w_.under);
+  ui::load_text(state, "p8:thread_diameter", w_.diameter);
+  ui::load_text(state, "p8:thread_tpi", w_.pitch);
+  ui::load_text(state, "p8:thread_contact", w_.percent);
   if (w_.size_number->size() > 1 && state.has("p8:thread_number"))
-    app::load_choice(state, "p8:thread_number", w_.size_number);
+    ui::load_choice(state, "p8:thread_number", w_.size_number);
   // What the engagement field's callback runs.
   recompute();
 }

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/threads/tap_drill_calc.h"
 
 class Fl_Box;
@@ -16,15 +16,15 @@ class Fl_Check_Button;
 class Fl_Choice;
 class Fl_Output;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
 namespace threads {
 
-class ThreadSeriesPage : public app::Page {
+class ThreadSeriesPage : public ui::Page {
 public:
-  explicit ThreadSeriesPage(app::App& app);
+  explicit ThreadSeriesPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
@@ -40,15 +40,15 @@ public:
     Fl_Check_Button* number = nullptr;
     Fl_Check_Button* metric = nullptr;
     Fl_Choice* series = nullptr;
-    app::CheckedInput* diameter = nullptr;
+    ui::CheckedInput* diameter = nullptr;
     Fl_Group* fraction = nullptr; ///< the inch-only widget
-    app::CheckedInput* over = nullptr;
-    app::CheckedInput* under = nullptr;
+    ui::CheckedInput* over = nullptr;
+    ui::CheckedInput* under = nullptr;
     Fl_Choice* size_number = nullptr;
-    app::CheckedInput* pitch = nullptr;
+    ui::CheckedInput* pitch = nullptr;
     Fl_Output* numbered_tpi = nullptr;
     Fl_Output* numbered_pitch = nullptr;
-    app::CheckedInput* percent = nullptr;
+    ui::CheckedInput* percent = nullptr;
     Fl_Output* reference_inch = nullptr;
     Fl_Output* reference_mm = nullptr;
     Fl_Output* major_inch = nullptr;

@@ -8,11 +8,11 @@
 
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/threads/v_thread.h"
 #include "numeric/number_text.h"
 #include "settings/ini_document.h"
@@ -61,12 +61,12 @@ void take_focus_if_shown(Fl_Widget* field) {
 
 } // namespace
 
-ThreadWiresPage::ThreadWiresPage(app::App& app) : Page(app, 6) {}
+ThreadWiresPage::ThreadWiresPage(ui::PageContext& app) : Page(app, ui::PageId::kThreadWires) {}
 
 void ThreadWiresPage::build(Fl_Group&) {
   auto* page = new Fl_Group(170, 20, 635, 531);
   page->box(FL_GTK_DOWN_FRAME);
-  page->copy_label(app_.lang(189));
+  page->copy_label(context_.lang(189));
   build_inputs();
   build_results();
   show_unit_labels();
@@ -75,46 +75,46 @@ void ThreadWiresPage::build(Fl_Group&) {
   sketch_group->end();
   page->end();
 
-  app_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long) { compute(field); };
-  app_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_changed(); };
-  app_.register_unit_pair(app::UnitPairSlot::kPage6, w_.inch, w_.millimetre);
+  context_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long) { compute(field); };
+  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_changed(); };
+  context_.register_unit_pair(ui::UnitPairSlot::kThreadWires, w_.inch, w_.millimetre);
 }
 
 void ThreadWiresPage::build_inputs() {
   auto* forms = new Fl_Group(188, 37, 599, 118);
   forms->box(FL_GTK_DOWN_FRAME);
-  w_.forms[0] = app::radio_button(211, 49, 62, 25, app_.lang(190));
-  w_.forms[1] = app::radio_button(211, 87, 76, 25, "Unified");
-  w_.forms[2] = app::radio_button(211, 127, 100, 25, "Whitworth");
+  w_.forms[0] = ui::radio_button(211, 49, 62, 25, context_.lang(190));
+  w_.forms[1] = ui::radio_button(211, 87, 76, 25, "Unified");
+  w_.forms[2] = ui::radio_button(211, 127, 100, 25, "Whitworth");
   for (Fl_Button* button : w_.forms)
     button->callback(call<&ThreadWiresPage::form_changed>, this);
   w_.forms[1]->setonly();
 
-  w_.tpi = app::make_checked_input(app_, kLengthRecord, 481, 48, 35, 25);
-  w_.tpi->copy_label(app_.lang(191));
-  w_.metric_pitch = app::make_checked_input(app_, kLengthRecord, 481, 120, 35, 25);
-  w_.metric_pitch->copy_label(app_.lang(192));
+  w_.tpi = ui::make_checked_input(context_, kLengthRecord, 481, 48, 35, 25);
+  w_.tpi->copy_label(context_.lang(191));
+  w_.metric_pitch = ui::make_checked_input(context_, kLengthRecord, 481, 120, 35, 25);
+  w_.metric_pitch->copy_label(context_.lang(192));
   w_.metric_pitch->deactivate();
 
   w_.major_label = label_box(525, 48, 177, 25);
-  w_.major = app::make_checked_input(app_, kLengthRecord, 704, 48, 70, 25);
+  w_.major = ui::make_checked_input(context_, kLengthRecord, 704, 48, 70, 25);
 
   w_.fraction_group = new Fl_Group(700, 92, 79, 28);
-  w_.fraction_group->copy_label(app_.lang(280));
+  w_.fraction_group->copy_label(context_.lang(280));
   w_.fraction_group->align(FL_ALIGN_LEFT);
-  w_.fraction_over = app::make_checked_input(app_, kFractionRecord, 704, 93, 30, 25);
+  w_.fraction_over = ui::make_checked_input(context_, kFractionRecord, 704, 93, 30, 25);
   new Fl_Box(728, 94, 22, 25, "/");
-  w_.fraction_under = app::make_checked_input(app_, kFractionRecord, 743, 93, 30, 25);
+  w_.fraction_under = ui::make_checked_input(context_, kFractionRecord, 743, 93, 30, 25);
   w_.fraction_group->end();
 
   w_.wire_label = label_box(525, 120, 177, 25);
-  w_.wire = app::make_checked_input(app_, kLengthRecord, 704, 120, 70, 25);
+  w_.wire = ui::make_checked_input(context_, kLengthRecord, 704, 120, 70, 25);
   forms->end();
 
-  w_.millimetre = app::radio_button(272, 161, 240, 25, app_.lang(195));
-  w_.millimetre->copy_tooltip(app_.lang(59));
-  w_.inch = app::radio_button(539, 161, 245, 24, app_.lang(196));
-  w_.inch->copy_tooltip(app_.lang(56));
+  w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(195));
+  w_.millimetre->copy_tooltip(context_.lang(59));
+  w_.inch = ui::radio_button(539, 161, 245, 24, context_.lang(196));
+  w_.inch->copy_tooltip(context_.lang(56));
   for (Fl_Button* button : {w_.millimetre, w_.inch})
     button->callback(call<&ThreadWiresPage::unit_changed>, this);
   w_.inch->setonly();
@@ -125,10 +125,10 @@ void ThreadWiresPage::build_results() {
   w_.sizes_caption->box(FL_GTK_DOWN_FRAME);
   w_.sizes_caption->align(FL_ALIGN_TOP);
   w_.sizes_caption->labelcolor(kCaptionColour);
-  w_.sizes_caption->copy_label(app_.lang(197));
-  w_.sizes[0] = output_field(298, 215, 60, 25, kSizesColour, app_.lang(198));
-  w_.sizes[1] = output_field(505, 215, 60, 25, kSizesColour, app_.lang(199));
-  w_.sizes[2] = output_field(695, 215, 61, 25, kSizesColour, app_.lang(200));
+  w_.sizes_caption->copy_label(context_.lang(197));
+  w_.sizes[0] = output_field(298, 215, 60, 25, kSizesColour, context_.lang(198));
+  w_.sizes[1] = output_field(505, 215, 60, 25, kSizesColour, context_.lang(199));
+  w_.sizes[2] = output_field(695, 215, 61, 25, kSizesColour, context_.lang(200));
   w_.result = output_field(497, 285, 73, 25, kResultColour, nullptr);
 }
 
@@ -147,7 +147,7 @@ void ThreadWiresPage::form_changed() {
 void ThreadWiresPage::unit_changed() {
   const bool mm = millimetre();
   show_unit_labels();
-  relabel(w_.sizes_caption, app_.lang(mm ? 203 : 194));
+  relabel(w_.sizes_caption, context_.lang(mm ? 203 : 194));
   w_.wire->value(stored_length_text(mm ? wire_mm_ : wire_in_, mm ? 3 : 4).c_str());
   w_.major->value(stored_length_text(mm ? major_mm_ : major_in_, mm ? 2 : 4).c_str());
   compute(form() == ThreadForm::kMetric ? w_.metric_pitch : w_.tpi);
@@ -164,24 +164,24 @@ void ThreadWiresPage::fraction_changed() {
 void ThreadWiresPage::compute(const Fl_Input* changed) {
   const bool mm = millimetre();
   if (changed == w_.wire) {
-    const double value = app::field_double(w_.wire);
+    const double value = ui::field_double(w_.wire);
     wire_mm_ = mm ? value : value / numeric::kInchPerMm;
     wire_in_ = mm ? value * numeric::kInchPerMm : value;
   }
-  const double major = app::field_double(w_.major);
+  const double major = ui::field_double(w_.major);
   major_mm_ = mm ? major : major * 25.4;
   major_in_ = mm ? major / 25.4 : major;
   if (changed == w_.tpi)
-    pitch_in_ = pitch_from_tpi(app::field_double(w_.tpi)).value_or(0.0);
+    pitch_in_ = pitch_from_tpi(ui::field_double(w_.tpi)).value_or(0.0);
   if (changed == w_.metric_pitch)
-    pitch_in_ = pitch_from_metric(app::field_double(w_.metric_pitch)).value_or(0.0);
+    pitch_in_ = pitch_from_metric(ui::field_double(w_.metric_pitch)).value_or(0.0);
 
   const ThreadWires wires = compute_thread_wires({form(), pitch_in_, major_in_, wire_in_, mm});
   if (wires.computed) {
     if (wires.sizes) {
-      app::set_field_fixed(w_.sizes[0], wire_size_decimals(mm), wires.sizes->smallest);
-      app::set_field_fixed(w_.sizes[1], wire_size_decimals(mm), wires.sizes->best);
-      app::set_field_fixed(w_.sizes[2], wire_size_decimals(mm), wires.sizes->largest);
+      ui::set_field_fixed(w_.sizes[0], wire_size_decimals(mm), wires.sizes->smallest);
+      ui::set_field_fixed(w_.sizes[1], wire_size_decimals(mm), wires.sizes->best);
+      ui::set_field_fixed(w_.sizes[2], wire_size_decimals(mm), wires.sizes->largest);
     } else {
       for (Fl_Output* field : w_.sizes)
         field->value("");
@@ -215,9 +215,9 @@ void ThreadWiresPage::show_form_widgets() {
 
 void ThreadWiresPage::show_unit_labels() {
   const bool mm = millimetre();
-  relabel(w_.major_label, app_.lang(mm ? 202 : 193));
-  relabel(w_.wire_label, app_.lang(mm ? 203 : 194));
-  relabel(w_.result, app_.lang(mm ? 204 : 201));
+  relabel(w_.major_label, context_.lang(mm ? 202 : 193));
+  relabel(w_.wire_label, context_.lang(mm ? 203 : 194));
+  relabel(w_.result, context_.lang(mm ? 204 : 201));
 }
 
 void ThreadWiresPage::empty_page() {
@@ -235,10 +235,10 @@ void ThreadWiresPage::empty_page() {
 // ---- settings and saved state ----
 
 void ThreadWiresPage::apply_settings() {
-  if (app_.unit_system() != 1)
+  if (context_.unit_system() != 1)
     return;
-  app::set_radio(w_.forms[1]);
-  app::set_radio(w_.millimetre);
+  ui::set_radio(w_.forms[1]);
+  ui::set_radio(w_.millimetre);
   show_form_widgets();
   show_unit_labels();
 }
@@ -264,24 +264,24 @@ std::array<std::pair<const char*, Fl_Input_*>, 10> ThreadWiresPage::text_fields(
 
 void ThreadWiresPage::save_state(settings::IniDocument& state) const {
   for (const auto& [key, field] : text_fields())
-    app::save_text(state, key, field);
-  app::save_radio_index(state, "p6:p6_thread",
-                        std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
-  app::save_pair(state, "p6:p6_measure", w_.millimetre);
+    ui::save_text(state, key, field);
+  ui::save_radio_index(state, "p6:p6_thread",
+                       std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
+  ui::save_pair(state, "p6:p6_measure", w_.millimetre);
 }
 
 void ThreadWiresPage::load_state(const settings::IniDocument& state) {
   // The form and unit show their widgets and labels; unlike a click, this
   // must neither empty the fields nor pick the form's usual unit.
-  app::load_radio_index(state, "p6:p6_thread",
-                        std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
-  app::load_pair(state, "p6:p6_measure", w_.millimetre, w_.inch);
+  ui::load_radio_index(state, "p6:p6_thread",
+                       std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
+  ui::load_pair(state, "p6:p6_measure", w_.millimetre, w_.inch);
   show_form_widgets();
   show_unit_labels();
 
   empty_page();
   for (const auto& [key, field] : text_fields())
-    app::load_text(state, key, field);
+    ui::load_text(state, key, field);
   if (form() == ThreadForm::kMetric)
     w_.tpi->value("");
   compute(form() == ThreadForm::kMetric ? w_.metric_pitch : w_.tpi);

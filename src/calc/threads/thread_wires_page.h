@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/threads/thread_wires_calc.h"
 
 class Fl_Box;
@@ -14,7 +14,7 @@ class Fl_Input_;
 class Fl_Button;
 class Fl_Output;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
@@ -22,20 +22,20 @@ namespace threads {
 
 class v_thread;
 
-class ThreadWiresPage : public app::Page {
+class ThreadWiresPage : public ui::Page {
 public:
   /// The page's widgets, for the tests that drive it like a user.
   struct Widgets {
     std::array<Fl_Button*, 3> forms{}; ///< metric, Unified, Whitworth
-    app::CheckedInput* tpi = nullptr;
-    app::CheckedInput* metric_pitch = nullptr;
+    ui::CheckedInput* tpi = nullptr;
+    ui::CheckedInput* metric_pitch = nullptr;
     Fl_Box* major_label = nullptr;
-    app::CheckedInput* major = nullptr;
+    ui::CheckedInput* major = nullptr;
     Fl_Group* fraction_group = nullptr;
-    app::CheckedInput* fraction_over = nullptr;
-    app::CheckedInput* fraction_under = nullptr;
+    ui::CheckedInput* fraction_over = nullptr;
+    ui::CheckedInput* fraction_under = nullptr;
     Fl_Box* wire_label = nullptr;
-    app::CheckedInput* wire = nullptr;
+    ui::CheckedInput* wire = nullptr;
     Fl_Button* millimetre = nullptr;
     Fl_Button* inch = nullptr;
     Fl_Box* sizes_caption = nullptr;
@@ -44,7 +44,7 @@ public:
     v_thread* sketch = nullptr;
   };
 
-  explicit ThreadWiresPage(app::App& app);
+  explicit ThreadWiresPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void apply_settings() override;

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/print_strings.h"
+#include "ui/page_context.h"
+#include "ui/print_strings.h"
 #include "calc/drawing/drawing_helpers.h"
 
 namespace workshop {
@@ -41,7 +41,7 @@ constexpr std::array<PairPlace, kChangeGearPairs> kPairs = {{{82, 117, 135, 178,
 
 bool has_end_label(int pairs) { return pairs > 0 && pairs < kChangeGearPairs; }
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -68,13 +68,13 @@ int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_
 
 } // namespace
 
-ChangeGearResultsWindow::ChangeGearResultsWindow(const app::App& app, int x, int y,
+ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int x, int y,
                                                  const std::string& heading,
                                                  const gears::ResultList& results,
                                                  const std::vector<std::string>& owned,
                                                  std::function<void()> on_print,
                                                  std::function<void()> on_close)
-    : app_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
+    : context_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
   window_ = std::make_unique<Fl_Double_Window>(x, y, 525, 485);
   window_->callback(
       [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
@@ -116,7 +116,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
   row.frame->color(kWhite);
   row.label = hidden_box(7, top + 7, 72, 20);
   row.label->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
-  row.label->copy_label(app_.lang(465));
+  row.label->copy_label(context_.lang(465));
   for (size_t k = 0; k < kPairs.size(); ++k) {
     const PairPlace& place = kPairs[k];
     int y = top + 7 + place.drop;
@@ -126,7 +126,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
     row.arrow[k]->labelsize(11);
     row.driven[k] = gear_box(place.driven, y);
     row.end[k] = hidden_box(place.end, y, 69, 20);
-    row.end[k]->copy_label(app_.lang(466));
+    row.end[k]->copy_label(context_.lang(466));
   }
   row.error = hidden_box(350, top + 18, 137, 20);
 }
@@ -150,7 +150,7 @@ void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
   }
   if (has_end_label(pairs))
     row.end[static_cast<size_t>(pairs - 1)]->show();
-  row.error->copy_label((text_of(app_, 428) + " = " + result.error_text).c_str());
+  row.error->copy_label((text_of(context_, 428) + " = " + result.error_text).c_str());
   row.error->show();
 }
 
@@ -182,7 +182,7 @@ void row_label(const std::string& label, int m, int top) {
 
 } // namespace
 
-bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
+bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& app,
                               const std::string& heading, const gears::ResultList& results) {
   int width = 0, height = 0;
   if (device.printable_rect(&width, &height) != 0)
@@ -226,9 +226,9 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
   return true;
 }
 
-bool print_change_gear_results(app::App& app, const std::string& heading,
+bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
                                const gears::ResultList& results) {
-  app::install_print_dialog_strings(app.strings());
+  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
   if (printer.start_job(1) != 0)
     return false;

@@ -17,8 +17,8 @@ class Fl_Button;
 class Fl_Double_Window;
 class Fl_Paged_Device;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace workshop {
@@ -45,7 +45,7 @@ class ChangeGearResultsWindow {
 public:
   /// Builds the window at (x, y) with a row per train (ten at most); gear
   /// boxes whose count is not among `owned` are red.
-  ChangeGearResultsWindow(const app::App& app, int x, int y, const std::string& heading,
+  ChangeGearResultsWindow(const ui::PageContext& app, int x, int y, const std::string& heading,
                           const gears::ResultList& results, const std::vector<std::string>& owned,
                           std::function<void()> on_print, std::function<void()> on_close);
   ~ChangeGearResultsWindow();
@@ -63,7 +63,7 @@ private:
   void build_row(int i, int top);
   void fill_row(int i, const gears::RatioResult& result, const std::vector<std::string>& owned);
 
-  const app::App& app_;
+  const ui::PageContext& context_;
   std::unique_ptr<Fl_Double_Window> window_;
   Fl_Box* heading_ = nullptr;
   std::array<ChangeGearRow, kChangeGearRows> rows_{};
@@ -75,12 +75,12 @@ private:
 
 /// Draws the heading and the trains on a device whose job is started (one
 /// page). Returns false when the device has no printable area.
-bool draw_change_gear_results(Fl_Paged_Device& device, const app::App& app,
+bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& app,
                               const std::string& heading, const gears::ResultList& results);
 
 /// The print dialog in the user's language, then the list; false when the
 /// dialog was cancelled or the printer refused.
-bool print_change_gear_results(app::App& app, const std::string& heading,
+bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
                                const gears::ResultList& results);
 
 } // namespace workshop

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/app.h"
-#include "app/field_io.h"
+#include "ui/page_context.h"
+#include "ui/field_io.h"
 #include "numeric/number_text.h"
 
 namespace workshop {
@@ -38,9 +38,10 @@ Fl_Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
 
 } // namespace
 
-ChangeGearSetWindow::ChangeGearSetWindow(const app::App& app, std::function<void()> on_change,
+ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
+                                         std::function<void()> on_change,
                                          std::function<void()> on_close)
-    : app_(app), on_change_(std::move(on_change)), on_close_(std::move(on_close)) {
+    : context_(app), on_change_(std::move(on_change)), on_close_(std::move(on_close)) {
   window_ = std::make_unique<Fl_Window>(350, 530);
   window_->color(50);
   window_->callback(
@@ -67,7 +68,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const app::App& app, std::function<void
   count_->value(1);
   count_->when(FL_WHEN_CHANGED);
   count_->callback(call<&ChangeGearSetWindow::count_changed>, this);
-  app::report_every_change(count_);
+  ui::report_every_change(count_);
   add_ = arrow_button(187, 181, 70, 38, "@+9<-");
   add_->callback(call<&ChangeGearSetWindow::add_gears>, this);
   add_group_->end();
@@ -88,11 +89,11 @@ ChangeGearSetWindow::ChangeGearSetWindow(const app::App& app, std::function<void
 ChangeGearSetWindow::~ChangeGearSetWindow() = default;
 
 void ChangeGearSetWindow::relabel() {
-  window_->copy_label(app_.lang(451));
-  list_->copy_label(app_.lang(452));
-  add_group_->copy_label(app_.lang(453));
-  teeth_->copy_label(app_.lang(454));
-  count_->copy_label(app_.lang(455));
+  window_->copy_label(context_.lang(451));
+  list_->copy_label(context_.lang(452));
+  add_group_->copy_label(context_.lang(453));
+  teeth_->copy_label(context_.lang(454));
+  count_->copy_label(context_.lang(455));
 }
 
 std::vector<std::string> ChangeGearSetWindow::lines() const {

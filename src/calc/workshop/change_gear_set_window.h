@@ -16,8 +16,8 @@ class Fl_Int_Input;
 class Fl_Spinner;
 class Fl_Window;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace workshop {
@@ -26,7 +26,7 @@ class ChangeGearSetWindow {
 public:
   /// `on_change` runs after every add and remove, `on_close` when the window
   /// is closed (its button or the window manager).
-  ChangeGearSetWindow(const app::App& app, std::function<void()> on_change,
+  ChangeGearSetWindow(const ui::PageContext& app, std::function<void()> on_change,
                       std::function<void()> on_close);
   ~ChangeGearSetWindow();
   ChangeGearSetWindow(const ChangeGearSetWindow&) = delete;
@@ -57,7 +57,7 @@ private:
   void count_changed();
   void list_changed();
 
-  const app::App& app_;
+  const ui::PageContext& context_;
   std::unique_ptr<Fl_Window> window_;
   Fl_Check_Browser* list_ = nullptr;
   Fl_Group* add_group_ = nullptr;

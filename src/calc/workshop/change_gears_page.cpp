@@ -16,12 +16,11 @@
 #include <cstdio>
 #include <new>
 
-#include "app/number_input.h"
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/main_window.h"
-#include "app/state_keys.h"
-#include "calc/gears/gear_ratio_page.h"
+#include "ui/number_input.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+
+#include "ui/state_keys.h"
 #include "calc/workshop/change_gear_results_window.h"
 #include "calc/workshop/change_gear_set_window.h"
 #include "numeric/number_text.h"
@@ -35,7 +34,7 @@ constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kBlue = 4;
 constexpr Fl_Color kTextOk = 56;
 constexpr Fl_Color kTextBad = 88;
-constexpr int kHelpTopic = 9;
+constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kChangeGears;
 constexpr size_t kFewestGears = 3;
 constexpr const char* kSmallestErrorText = "0.0001";
 constexpr int kNotOwnedText = 460;
@@ -50,7 +49,7 @@ constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 
 Fl_Input* pitch_input(int x, int y) {
-  auto* field = new app::NumberInput(x, y, 60, 25);
+  auto* field = new ui::NumberInput(x, y, 60, 25);
   field->box(FL_GTK_DOWN_BOX);
   return field;
 }
@@ -63,7 +62,7 @@ std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 4>& buttons)
   return {buttons[0], buttons[1], buttons[2], buttons[3]};
 }
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -94,7 +93,7 @@ private:
 
 } // namespace
 
-ChangeGearsPage::ChangeGearsPage(app::App& app) : Page(app, 17) {}
+ChangeGearsPage::ChangeGearsPage(ui::PageContext& app) : Page(app, ui::PageId::kChangeGears) {}
 
 ChangeGearsPage::~ChangeGearsPage() = default;
 
@@ -106,14 +105,14 @@ void ChangeGearsPage::build(Fl_Group& group) {
   w_.explanation->box(FL_FLAT_BOX);
   w_.explanation->color(206);
   w_.explanation->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.explanation->copy_label(app_.lang(439));
+  w_.explanation->copy_label(context_.lang(439));
   build_modes();
   build_inputs();
   w_.mode_group->end();
   build_buttons();
   build_worm_pair();
   gear_set_ = std::make_unique<ChangeGearSetWindow>(
-      app_, [this] { recheck(); }, [this] { close_gear_set(); });
+      context_, [this] { recheck(); }, [this] { close_gear_set(); });
 }
 
 void ChangeGearsPage::build_modes() {
@@ -121,11 +120,11 @@ void ChangeGearsPage::build_modes() {
   w_.mode_group->box(FL_GTK_DOWN_FRAME);
   w_.mode_group->labelcolor(kBlue);
   w_.mode_group->align(FL_ALIGN_TOP_LEFT);
-  w_.mode_group->copy_label(app_.lang(446));
+  w_.mode_group->copy_label(context_.lang(446));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     w_.mode[i] = new Fl_Round_Button(185, kModeY[i], 208, 25);
     w_.mode[i]->type(FL_RADIO_BUTTON);
-    w_.mode[i]->copy_label(app_.lang(447 + static_cast<int>(i)));
+    w_.mode[i]->copy_label(context_.lang(447 + static_cast<int>(i)));
     w_.mode[i]->callback(call<&ChangeGearsPage::mode_chosen>, this);
   }
   w_.mode[0]->setonly();
@@ -133,36 +132,36 @@ void ChangeGearsPage::build_modes() {
 
 void ChangeGearsPage::build_inputs() {
   w_.pitch_to_make = pitch_input(561, 179);
-  w_.pitch_to_make->copy_label(app_.lang(440));
+  w_.pitch_to_make->copy_label(context_.lang(440));
   w_.pitch_caption =
-      app::wrapped_text(626, 179, 180, 25, app_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
-  app::wrapped_text(420, 209, 135, 36, app_.lang(456), FL_ALIGN_RIGHT);
+      ui::wrapped_text(626, 179, 180, 25, context_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
+  ui::wrapped_text(420, 209, 135, 36, context_.lang(456), FL_ALIGN_RIGHT);
   w_.lead_screw = pitch_input(561, 214);
   w_.lead_screw_caption =
-      app::wrapped_text(626, 214, 180, 25, app_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
+      ui::wrapped_text(626, 214, 180, 25, context_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
   for (Fl_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
     pitch->when(FL_WHEN_CHANGED);
     pitch->callback(call<&ChangeGearsPage::recheck>, this);
   }
 
-  app::wrapped_text(420, 245, 135, 36, app_.lang(413), FL_ALIGN_RIGHT);
+  ui::wrapped_text(420, 245, 135, 36, context_.lang(413), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
   w_.error->value(kSmallestErrorText);
   // Checked when the user is done with it, so that "0.5" can be typed.
   w_.error->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
   w_.error->callback(call<&ChangeGearsPage::error_left>, this);
-  app::wrapped_text(626, 249, 180, 25, app_.lang(423), FL_ALIGN_LEFT);
+  ui::wrapped_text(626, 249, 180, 25, context_.lang(423), FL_ALIGN_LEFT);
 }
 
 void ChangeGearsPage::build_buttons() {
   w_.gear_set = new Fl_Button(306, 320, 145, 40);
   w_.gear_set->box(FL_GTK_UP_BOX);
-  w_.gear_set->copy_label(app_.lang(445));
+  w_.gear_set->copy_label(context_.lang(445));
   w_.gear_set->callback(call<&ChangeGearsPage::open_gear_set>, this);
 
   w_.calculate = new Fl_Button(521, 320, 145, 40);
   w_.calculate->box(FL_GTK_UP_BOX);
-  w_.calculate->copy_label(app_.lang(424));
+  w_.calculate->copy_label(context_.lang(424));
   w_.calculate->callback(call<&ChangeGearsPage::calculate>, this);
   w_.calculate->deactivate();
 
@@ -172,22 +171,22 @@ void ChangeGearsPage::build_buttons() {
   w_.help->labelsize(57);
   w_.help->callback(
       [](Fl_Widget*, void* page) {
-        static_cast<ChangeGearsPage*>(page)->app_.show_help(kHelpTopic);
+        static_cast<ChangeGearsPage*>(page)->context_.show_help(kHelpTopic);
       },
       this);
 }
 
 void ChangeGearsPage::build_worm_pair() {
   w_.worm_group = new Fl_Group(326, 419, 336, 120);
-  w_.first_gear = new app::ReadOnlyField(461, 419, 60, 25, kResultColour);
-  w_.first_gear->copy_label(app_.lang(458));
-  w_.second_gear = new app::ReadOnlyField(461, 454, 60, 25, kResultColour);
-  w_.second_gear->copy_label(app_.lang(459));
+  w_.first_gear = new ui::ReadOnlyField(461, 419, 60, 25, kResultColour);
+  w_.first_gear->copy_label(context_.lang(458));
+  w_.second_gear = new ui::ReadOnlyField(461, 454, 60, 25, kResultColour);
+  w_.second_gear->copy_label(context_.lang(459));
   // Two lines, for the longer "no exact pair" in every language.
   w_.warning = new Fl_Box(326, 486, 330, 50);
   w_.warning->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   w_.warning->labelcolor(FL_RED);
-  w_.warning->copy_label(app_.lang(kNotOwnedText));
+  w_.warning->copy_label(context_.lang(kNotOwnedText));
   w_.warning->hide();
   w_.worm_group->end();
   w_.worm_group->hide();
@@ -203,13 +202,13 @@ void ChangeGearsPage::set_gear_lines(const std::vector<std::string>& lines) {
 
 void ChangeGearsPage::open_gear_set() {
   gear_set_->relabel();
-  app_.main_window()->window()->deactivate();
+  context_.main_window()->deactivate();
   gear_set_->window()->show();
 }
 
 void ChangeGearsPage::close_gear_set() {
   gear_set_->window()->hide();
-  app_.main_window()->window()->activate();
+  context_.main_window()->activate();
 }
 
 // ---- modes and checks ----
@@ -225,8 +224,8 @@ void ChangeGearsPage::mode_chosen() {
   auto index = static_cast<size_t>(mode());
   w_.lead_screw->hide();
   w_.pitch_caption->hide();
-  w_.pitch_caption->copy_label(app_.lang(kPitchCaption[index]));
-  w_.lead_screw_caption->copy_label(app_.lang(kLeadScrewCaption[index]));
+  w_.pitch_caption->copy_label(context_.lang(kPitchCaption[index]));
+  w_.lead_screw_caption->copy_label(context_.lang(kLeadScrewCaption[index]));
   w_.lead_screw->show();
   w_.pitch_caption->show();
   w_.pitch_to_make->value("");
@@ -295,7 +294,8 @@ void ChangeGearsPage::search_trains(double target) {
       gears.push_back(static_cast<int>(numeric::read_long(line)));
     trains = change_gear_search(change_gear_pairs(gears), target, read_double(w_.error));
   } catch (const std::bad_alloc&) {
-    app_.fatal_error(app_.lang_or(285, "A memory error has occurred. The program will close."));
+    context_.fatal_error(
+        context_.lang_or(285, "A memory error has occurred. The program will close."));
   }
   if (!trains.empty()) {
     show_trains(trains);
@@ -303,44 +303,37 @@ void ChangeGearsPage::search_trains(double target) {
   }
   bool search_all = false;
   {
-    ChoiceButtonTexts buttons(app_.lang(463), app_.lang(462));
-    search_all = app_.dialogs().ask_yes_no(text_of(app_, 461));
+    ChoiceButtonTexts buttons(context_.lang(463), context_.lang(462));
+    search_all = context_.dialogs().ask_yes_no(text_of(context_, 461));
   }
   if (search_all)
     show_trains(fallback_search(target));
 }
 
 gears::ResultList ChangeGearsPage::fallback_search(double target) {
-  auto* ratio_page = dynamic_cast<gears::GearRatioPage*>(app_.page(16));
-  if (!ratio_page)
-    return {};
   std::vector<std::string> lines = gear_lines();
   long largest = lines.empty() ? 0 : numeric::read_long(lines.back());
-  gears::RatioSearchFields borrowed;
-  borrowed.results_limit = std::to_string(kMostChangeGearTrains);
-  borrowed.target = exact_text(target);
-  borrowed.lowest = lines.empty() ? "" : lines.front();
-  borrowed.highest = std::to_string(std::max(largest, 50L));
-  borrowed.tolerance = w_.error->value();
-  gears::RatioSearchFields kept = ratio_page->fields();
-  ratio_page->set_fields(borrowed);
-  gears::ResultList trains = ratio_page->search(false);
-  ratio_page->set_fields(kept);
-  return trains;
+  ui::RatioSearchRequest request;
+  request.results_limit = std::to_string(kMostChangeGearTrains);
+  request.target = exact_text(target);
+  request.lowest = lines.empty() ? "" : lines.front();
+  request.highest = std::to_string(std::max(largest, 50L));
+  request.tolerance = w_.error->value();
+  return context_.ratio_search(request);
 }
 
 std::string ChangeGearsPage::results_heading() const {
   int unit = mode() == ChangeGearMode::kMetric ? 78 : 441;
   return std::string(w_.lead_screw->value()) + " " +
-         (w_.pitch_caption->label() ? w_.pitch_caption->label() : "") + " " + text_of(app_, 464) +
-         " - " + w_.pitch_to_make->value() + " " + text_of(app_, unit);
+         (w_.pitch_caption->label() ? w_.pitch_caption->label() : "") + " " +
+         text_of(context_, 464) + " - " + w_.pitch_to_make->value() + " " + text_of(context_, unit);
 }
 
 void ChangeGearsPage::show_trains(const gears::ResultList& trains) {
-  Fl_Double_Window* main = app_.main_window()->window();
+  Fl_Window* main = context_.main_window();
   listed_ = trains;
   results_ = std::make_unique<ChangeGearResultsWindow>(
-      app_, main->x() + 140, main->y() + 37, results_heading(), listed_, gear_lines(),
+      context_, main->x() + 140, main->y() + 37, results_heading(), listed_, gear_lines(),
       [this] { print_results(); }, [this] { close_results(); });
   main->deactivate();
   results_->window()->show();
@@ -354,14 +347,14 @@ void ChangeGearsPage::close_results() {
     Fl::delete_widget(results_->release());
     results_.reset();
   }
-  Fl_Double_Window* main = app_.main_window()->window();
+  Fl_Window* main = context_.main_window();
   main->activate();
   main->cursor(FL_CURSOR_DEFAULT);
   recheck();
 }
 
 void ChangeGearsPage::print_results() {
-  print_change_gear_results(app_, results_heading(), listed_);
+  print_change_gear_results(context_, results_heading(), listed_);
   close_results();
 }
 
@@ -371,7 +364,8 @@ void ChangeGearsPage::show_worm_pair(const std::optional<GearPairCounts>& pair) 
     w_.first_gear->value("");
     w_.second_gear->value("");
     w_.warning->copy_label(
-        app_.lang_or(kNoExactPairText, "No pair of gears up to 400 teeth gives this ratio exactly.")
+        context_
+            .lang_or(kNoExactPairText, "No pair of gears up to 400 teeth gives this ratio exactly.")
             .c_str());
     w_.warning->show();
     return;
@@ -387,7 +381,7 @@ void ChangeGearsPage::show_worm_pair(const std::optional<GearPairCounts>& pair) 
     field->redraw();
     missing = missing || !owned;
   }
-  w_.warning->copy_label(app_.lang(kNotOwnedText));
+  w_.warning->copy_label(context_.lang(kNotOwnedText));
   if (missing)
     w_.warning->show();
   else
@@ -399,10 +393,10 @@ void ChangeGearsPage::show_worm_pair(const std::optional<GearPairCounts>& pair) 
 Fl_Input* ChangeGearsPage::focus_input() { return w_.pitch_to_make; }
 
 void ChangeGearsPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p17:pitch_to_make", w_.pitch_to_make);
-  app::save_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
-  app::save_text(state, "p17:change_gear_error", w_.error);
-  app::save_radio_index(state, "p17:change_gears_for", group_of(w_.mode));
+  ui::save_text(state, "p17:pitch_to_make", w_.pitch_to_make);
+  ui::save_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
+  ui::save_text(state, "p17:change_gear_error", w_.error);
+  ui::save_radio_index(state, "p17:change_gears_for", group_of(w_.mode));
   std::vector<std::string> lines = gear_lines();
   if (lines.empty())
     return;
@@ -422,11 +416,11 @@ void ChangeGearsPage::save_state(settings::IniDocument& state) const {
 }
 
 void ChangeGearsPage::load_state(const settings::IniDocument& state) {
-  if (app::load_radio_index(state, "p17:change_gears_for", group_of(w_.mode)) >= 0)
+  if (ui::load_radio_index(state, "p17:change_gears_for", group_of(w_.mode)) >= 0)
     mode_chosen();
-  app::load_text(state, "p17:pitch_to_make", w_.pitch_to_make);
-  app::load_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
-  app::load_text(state, "p17:change_gear_error", w_.error, kSmallestErrorText);
+  ui::load_text(state, "p17:pitch_to_make", w_.pitch_to_make);
+  ui::load_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
+  ui::load_text(state, "p17:change_gear_error", w_.error, kSmallestErrorText);
   error_left();
 
   std::vector<std::string> lines;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/gears/gear_ratio_calc.h"
 #include "calc/workshop/change_gears_calc.h"
 
@@ -44,9 +44,9 @@ struct ChangeGearsWidgets {
   Fl_Box* warning = nullptr;
 };
 
-class ChangeGearsPage : public app::Page {
+class ChangeGearsPage : public ui::Page {
 public:
-  explicit ChangeGearsPage(app::App& app);
+  explicit ChangeGearsPage(ui::PageContext& app);
   ~ChangeGearsPage() override;
 
   void build(Fl_Group& group) override;

@@ -17,11 +17,11 @@
 #include <climits>
 #include <new>
 
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
 #include "app/plate_editor_window.h"
-#include "app/state_keys.h"
+#include "ui/state_keys.h"
 #include "calc/workshop/dividing_head_calc.h"
 #include "calc/workshop/dividing_head_print.h"
 #include "settings/ini_document.h"
@@ -44,7 +44,7 @@ template <void (DividingHeadPage::*Handler)()> void call(Fl_Widget*, void* page)
 
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -131,35 +131,37 @@ void DividingHeadPage::build(Fl_Group& group) {
 void DividingHeadPage::build_plates() {
   new Fl_Box(FL_GTK_UP_FRAME, 165, 16, 143, 573, nullptr);
   w_.plates = line_list(187, 54, 98, 464);
-  set_label(w_.plates, app_.lang(211));
+  set_label(w_.plates, context_.lang(211));
   w_.plates->align(FL_ALIGN_TOP);
   w_.edit_plates = new Fl_Button(171, 524, 132, 59);
-  set_label(w_.edit_plates, app_.lang(208));
+  set_label(w_.edit_plates, context_.lang(208));
   w_.edit_plates->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.edit_plates->callback(call<&DividingHeadPage::edit_plates>, this);
 }
 
 void DividingHeadPage::build_search() {
   w_.head = new Fl_Choice(411, 40, 208, 25);
-  set_label(w_.head, app_.lang(205));
+  set_label(w_.head, context_.lang(205));
   w_.head->align(FL_ALIGN_TOP);
   w_.head->labelcolor(kBlue);
   w_.head->down_box(FL_BORDER_BOX);
   w_.head->callback(call<&DividingHeadPage::select_head>, this);
 
-  w_.divisions = app::make_checked_input(app_, kDivisionsRecord, 547, 78, 40, 25);
-  set_label(w_.divisions, app_.lang(206));
-  app_.input_range(kDivisionsRecord).on_valid = [this](Fl_Input*, long) { divisions_changed(); };
+  w_.divisions = ui::make_checked_input(context_, kDivisionsRecord, 547, 78, 40, 25);
+  set_label(w_.divisions, context_.lang(206));
+  context_.input_range(kDivisionsRecord).on_valid = [this](Fl_Input*, long) {
+    divisions_changed();
+  };
 
   w_.calculate = new Fl_Button(410, 117, 210, 48);
-  set_label(w_.calculate, app_.lang(207));
+  set_label(w_.calculate, context_.lang(207));
   w_.calculate->callback(call<&DividingHeadPage::search>, this);
   w_.calculate->deactivate();
 
   constexpr int kHeaderX[3] = {406, 480, 555};
   constexpr int kHeaderW[3] = {73, 73, 72};
   for (int i = 0; i < 3; ++i)
-    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), app_.lang(212 + i));
+    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(212 + i));
   new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
   w_.results = line_list(418, 208, 199, 183);
   // The lines are columns of spaces and digits: a fixed-width font keeps them under their headers.
@@ -167,22 +169,22 @@ void DividingHeadPage::build_search() {
   w_.results->textsize(9);
 
   new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
-  note(406, 432, 222, 69, app_.lang(209));
-  note(407, 502, 221, 69, app_.lang(210))->labelcolor(kBlue);
+  note(406, 432, 222, 69, context_.lang(209));
+  note(407, 502, 221, 69, context_.lang(210))->labelcolor(kBlue);
 }
 
 void DividingHeadPage::build_table_print() {
   auto* panel = new Fl_Group(648, 254, 155, 230);
   panel->box(FL_GTK_DOWN_FRAME);
-  note(653, 254, 146, 61, app_.lang(187));
+  note(653, 254, 146, 61, context_.lang(187));
   auto* range = new Fl_Group(660, 341, 130, 61);
-  set_label(range, app_.lang(188));
+  set_label(range, context_.lang(188));
   range->align(FL_ALIGN_TOP);
-  w_.from = range_input(675, app_.lang(319), "2");
+  w_.from = range_input(675, context_.lang(319), "2");
   // Also called back when the user is done with it, to apply its floor then.
   w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
   w_.from->callback(call<&DividingHeadPage::from_changed>, this);
-  w_.to = range_input(729, app_.lang(399), kTableLastDefault);
+  w_.to = range_input(729, context_.lang(399), kTableLastDefault);
   w_.to->callback(call<&DividingHeadPage::to_changed>, this);
   range->end();
   w_.print = new Fl_Button(688, 408, 74, 64, "@+9fileprint");
@@ -192,7 +194,7 @@ void DividingHeadPage::build_table_print() {
 }
 
 void DividingHeadPage::wire_plate_editor() {
-  app::PlateEditor* editor = app_.plate_editor();
+  app::PlateEditor* editor = context_.plate_editor();
   if (!editor)
     return;
   editor->on_add = [this] { add_checked_plates(); };
@@ -204,8 +206,8 @@ void DividingHeadPage::wire_plate_editor() {
 // ---- the head and its plates (the settings file) ----
 
 void DividingHeadPage::apply_settings() {
-  const std::string last = app_.settings_values().last_head;
-  head_names_ = settings::head_display_names(app_.settings_doc());
+  const std::string last = context_.settings_values().last_head;
+  head_names_ = settings::head_display_names(context_.settings_doc());
   // The items are set as an array, not added by path: add() would take a
   // name such as "3/4 turn" apart and merge two heads of the same name.
   w_.head->clear();
@@ -230,15 +232,15 @@ void DividingHeadPage::select_head() {
   if (index < 0 || static_cast<std::size_t>(index) >= head_names_.size())
     return;
   const std::string& name = head_names_[static_cast<std::size_t>(index)];
-  settings::IniDocument& doc = app_.settings_doc();
+  settings::IniDocument& doc = context_.settings_doc();
   doc.set(".:last", name);
   doc.set(".:ratio", settings::ratio_text_from_head_name(name));
-  app_.write_settings();
+  context_.write_settings();
   load_plate_lists(name);
 }
 
 void DividingHeadPage::load_plate_lists(const std::string& head) {
-  const settings::IniDocument& doc = app_.settings_doc();
+  const settings::IniDocument& doc = context_.settings_doc();
   head_ = head;
   ratio_ = static_cast<int>(std::clamp<long>(doc.get_long(".:ratio", 0), 0, INT_MAX));
   head_plates_ = settings::head_plates(doc, head);
@@ -246,7 +248,7 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
   // program would only end it again at every start.
   free_plates_ = settings::free_plates(doc, head).value_or(std::vector<int>());
   fill_list(w_.plates, head_plates_);
-  if (app::PlateEditor* editor = app_.plate_editor()) {
+  if (app::PlateEditor* editor = context_.plate_editor()) {
     fill_list(editor->head_list(), head_plates_);
     fill_list(editor->catalogue_list(), free_plates_);
     editor->update_buttons();
@@ -254,32 +256,32 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
 }
 
 void DividingHeadPage::add_checked_plates() {
-  app::PlateEditor* editor = app_.plate_editor();
+  app::PlateEditor* editor = context_.plate_editor();
   const std::vector<int> plates = checked_plates(editor->catalogue_list());
-  if (plates.empty() || !settings::add_plates_to_head(app_.settings_doc(), head_, plates))
+  if (plates.empty() || !settings::add_plates_to_head(context_.settings_doc(), head_, plates))
     return;
-  app_.write_settings();
+  context_.write_settings();
   load_plate_lists(head_);
 }
 
 void DividingHeadPage::remove_checked_plates() {
-  app::PlateEditor* editor = app_.plate_editor();
+  app::PlateEditor* editor = context_.plate_editor();
   const std::vector<int> plates = checked_plates(editor->head_list());
-  if (plates.empty() || !settings::remove_plates_from_head(app_.settings_doc(), head_, plates))
+  if (plates.empty() || !settings::remove_plates_from_head(context_.settings_doc(), head_, plates))
     return;
-  app_.write_settings();
+  context_.write_settings();
   load_plate_lists(head_);
 }
 
 void DividingHeadPage::add_new_plate(int holes) {
-  if (!settings::add_catalogue_plate(app_.settings_doc(), holes))
+  if (!settings::add_catalogue_plate(context_.settings_doc(), holes))
     return;
-  app_.write_settings();
+  context_.write_settings();
   load_plate_lists(head_);
 }
 
 void DividingHeadPage::edit_plates() {
-  app::PlateEditor* editor = app_.plate_editor();
+  app::PlateEditor* editor = context_.plate_editor();
   if (!editor)
     return;
   w_.edit_plates->deactivate();
@@ -289,14 +291,14 @@ void DividingHeadPage::edit_plates() {
 // ---- the search ----
 
 void DividingHeadPage::divisions_changed() {
-  set_active(w_.calculate, app::field_long(w_.divisions) >= kFewestDivisions);
+  set_active(w_.calculate, ui::field_long(w_.divisions) >= kFewestDivisions);
 }
 
 void DividingHeadPage::search() {
-  const long divisions = app::field_long(w_.divisions);
+  const long divisions = ui::field_long(w_.divisions);
   const IndexingResult result = search_indexing(ratio_, divisions, head_plates_, free_plates_);
-  const IndexingTexts texts{text_of(app_, 272), text_of(app_, 216), text_of(app_, 217),
-                            text_of(app_, 218)};
+  const IndexingTexts texts{text_of(context_, 272), text_of(context_, 216), text_of(context_, 217),
+                            text_of(context_, 218)};
   w_.results->clear();
   for (const std::string& line : indexing_lines(result, texts))
     w_.results->add(line.c_str());
@@ -310,19 +312,19 @@ bool DividingHeadPage::can_index(int divisions) const {
 
 // What the From field will hold once its floor is applied.
 long DividingHeadPage::table_from() const {
-  return std::max(app::field_long(w_.from), kTableFirstDefault);
+  return std::max(ui::field_long(w_.from), kTableFirstDefault);
 }
-long DividingHeadPage::table_to() const { return app::field_long(w_.to); }
+long DividingHeadPage::table_to() const { return ui::field_long(w_.to); }
 
 void DividingHeadPage::from_changed() {
   // The floor waits until the user is done, so that "15" can be typed.
-  if (!app::still_typing())
+  if (!ui::still_typing())
     apply_from_floor();
   set_active(w_.print, table_from() < table_to());
 }
 
 void DividingHeadPage::apply_from_floor() {
-  if (app::field_long(w_.from) < kTableFirstDefault) {
+  if (ui::field_long(w_.from) < kTableFirstDefault) {
     w_.from->value(std::to_string(kTableFirstDefault).c_str());
     w_.from->position(w_.from->size());
   }
@@ -336,9 +338,9 @@ void DividingHeadPage::print_table() {
   try {
     rows = collect_division_table(ratio_, head_plates_, table_from(), table_to());
   } catch (const std::bad_alloc&) {
-    app_.fatal_error(app_.lang_or(285, "A memory error has occurred, aborting program."));
+    context_.fatal_error(context_.lang_or(285, "A memory error has occurred, aborting program."));
   }
-  print_division_table(app_, rows);
+  print_division_table(context_, rows);
 }
 
 // ---- life cycle ----
@@ -346,11 +348,11 @@ void DividingHeadPage::print_table() {
 Fl_Input* DividingHeadPage::focus_input() { return w_.divisions; }
 
 void DividingHeadPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, kStateKey, w_.divisions);
+  ui::save_text(state, kStateKey, w_.divisions);
 }
 
 void DividingHeadPage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, kStateKey, w_.divisions);
+  ui::load_text(state, kStateKey, w_.divisions);
   if (w_.divisions->size() == 0)
     return;
   w_.divisions->do_callback();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/page.h"
+#include "ui/page.h"
 
 class Fl_Browser;
 class Fl_Button;
@@ -17,7 +17,7 @@ class Fl_Choice;
 class Fl_Input;
 class Fl_Int_Input;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
@@ -26,7 +26,7 @@ namespace workshop {
 /// The widgets of the page, open to the tests.
 struct DividingHeadWidgets {
   Fl_Choice* head = nullptr;
-  app::CheckedInput* divisions = nullptr;
+  ui::CheckedInput* divisions = nullptr;
   Fl_Button* calculate = nullptr;
   Fl_Browser* results = nullptr;
   Fl_Browser* plates = nullptr;
@@ -36,9 +36,9 @@ struct DividingHeadWidgets {
   Fl_Button* print = nullptr;
 };
 
-class DividingHeadPage : public app::Page, public app::DividingHeadIndex {
+class DividingHeadPage : public ui::Page, public ui::DividingHeadIndex {
 public:
-  explicit DividingHeadPage(app::App& app) : Page(app, 7) {}
+  explicit DividingHeadPage(ui::PageContext& app) : Page(app, ui::PageId::kDividingHead) {}
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
@@ -47,7 +47,7 @@ public:
   Fl_Input* focus_input() override;
 
   bool can_index(int divisions) const override;
-  app::DividingHeadPlates plates() const override { return {ratio_, head_plates_}; }
+  ui::DividingHeadPlates plates() const override { return {ratio_, head_plates_}; }
 
   const DividingHeadWidgets& widgets() const { return w_; }
   int head_ratio() const { return ratio_; }

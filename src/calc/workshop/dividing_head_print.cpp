@@ -9,8 +9,8 @@
 
 #include <array>
 
-#include "app/app.h"
-#include "app/print_strings.h"
+#include "ui/page_context.h"
+#include "ui/print_strings.h"
 
 namespace workshop {
 
@@ -29,7 +29,7 @@ constexpr std::array<std::array<Column, 4>, 2> kColumns = {{
 
 constexpr int kTextBaseLine = 14;
 
-std::string text_of(const app::App& app, int entry) {
+std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -82,7 +82,7 @@ void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
 
 } // namespace
 
-DivisionTableTexts division_table_texts(const app::App& app) {
+DivisionTableTexts division_table_texts(const ui::PageContext& app) {
   return {text_of(app, 188), text_of(app, 212), text_of(app, 213), text_of(app, 214),
           text_of(app, 272)};
 }
@@ -106,10 +106,10 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
   }
 }
 
-void print_division_table(app::App& app, const std::vector<DivisionRow>& rows) {
+void print_division_table(ui::PageContext& app, const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  app::install_print_dialog_strings(app.strings());
+  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
   if (printer.start_job(1) != 0)
     return;

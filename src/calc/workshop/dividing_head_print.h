@@ -10,8 +10,8 @@
 
 class Fl_Paged_Device;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace workshop {
@@ -25,7 +25,7 @@ struct DivisionTableTexts {
   std::string whole_turns; ///< the circle cell of a whole-turn setting
 };
 
-DivisionTableTexts division_table_texts(const app::App& app);
+DivisionTableTexts division_table_texts(const ui::PageContext& app);
 
 /// Draws the table on a device whose job is already started, as many pages
 /// as the rows need (each started and ended here). Nothing for no rows.
@@ -35,6 +35,6 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
 
 /// The Print button: the print dialog in the user's language, then the
 /// table. A cancelled dialog prints nothing.
-void print_division_table(app::App& app, const std::vector<DivisionRow>& rows);
+void print_division_table(ui::PageContext& app, const std::vector<DivisionRow>& rows);
 
 } // namespace workshop

@@ -13,11 +13,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/workshop/dovetail_sketches.h"
 #include "numeric/number_text.h"
 #include "settings/ini_document.h"
@@ -26,7 +26,7 @@ namespace workshop {
 
 namespace {
 
-using app::show_if;
+using ui::show_if;
 
 constexpr int kRecord = 40;   // the page's eight entry fields share one range record
 constexpr int kPrecision = 3; // decimals of every number the page writes
@@ -42,8 +42,9 @@ double finite_or_zero(double value) { return std::isfinite(value) ? value : 0.0;
 
 } // namespace
 
-DovetailMeasurementPage::DovetailMeasurementPage(app::App& app)
-    : Page(app, 12), print_action([&app](const DovetailPrintValues& values, DovetailSheets sheets) {
+DovetailMeasurementPage::DovetailMeasurementPage(ui::PageContext& app)
+    : Page(app, ui::PageId::kDovetailMeasurement),
+      print_action([&app](const DovetailPrintValues& values, DovetailSheets sheets) {
         dovetail_print(app, values, sheets);
       }) {}
 
@@ -53,15 +54,15 @@ void DovetailMeasurementPage::build(Fl_Group&) {
   build_sketches();
   build_inputs();
   build_results();
-  app_.input_range(kRecord).on_valid = [this](Fl_Input* field, long) { input_changed(field); };
-  app_.register_unit_pair(app::UnitPairSlot::kPage12, w_.inch, w_.millimetre);
+  context_.input_range(kRecord).on_valid = [this](Fl_Input* field, long) { input_changed(field); };
+  context_.register_unit_pair(ui::UnitPairSlot::kDovetailMeasurement, w_.inch, w_.millimetre);
 }
 
 namespace {
 
 // One sketch in a group of its own, which the page shows or hides.
 template <typename Sketch>
-Fl_Group* sketch_group(const app::App& app, Fl_Widget*& sketch, int group_y, int group_h,
+Fl_Group* sketch_group(const ui::PageContext& app, Fl_Widget*& sketch, int group_y, int group_h,
                        int sketch_y, int sketch_h) {
   auto* group = new Fl_Group(165, group_y, 652, group_h);
   sketch = new Sketch(app, 157, sketch_y, 658, sketch_h);
@@ -75,34 +76,34 @@ Fl_Group* sketch_group(const app::App& app, Fl_Widget*& sketch, int group_y, int
 void DovetailMeasurementPage::build_sketches() {
   auto& f = w_.female_sketch_groups;
   auto& fs = w_.female_sketches;
-  f[0] = sketch_group<FDoveTailStandard>(app_, fs[0], 6, 130, 6, 130);
-  f[1] = sketch_group<FDoveTailDeep>(app_, fs[1], 6, 130, 6, 130);
-  f[2] = sketch_group<FDoveTailStandardGib>(app_, fs[2], 6, 130, 6, 130);
-  f[3] = sketch_group<FDoveTailDeepGib>(app_, fs[3], 6, 130, 6, 130);
+  f[0] = sketch_group<FDoveTailStandard>(context_, fs[0], 6, 130, 6, 130);
+  f[1] = sketch_group<FDoveTailDeep>(context_, fs[1], 6, 130, 6, 130);
+  f[2] = sketch_group<FDoveTailStandardGib>(context_, fs[2], 6, 130, 6, 130);
+  f[3] = sketch_group<FDoveTailDeepGib>(context_, fs[3], 6, 130, 6, 130);
   auto& m = w_.male_sketch_groups;
   auto& ms = w_.male_sketches;
-  m[0] = sketch_group<MDoveTailStandard>(app_, ms[0], 135, 150, 137, 150);
-  m[1] = sketch_group<MDoveTailShallow>(app_, ms[1], 135, 150, 137, 150);
-  m[2] = sketch_group<MDoveTailDeep>(app_, ms[2], 135, 150, 137, 150);
+  m[0] = sketch_group<MDoveTailStandard>(context_, ms[0], 135, 150, 137, 150);
+  m[1] = sketch_group<MDoveTailShallow>(context_, ms[1], 135, 150, 137, 150);
+  m[2] = sketch_group<MDoveTailDeep>(context_, ms[2], 135, 150, 137, 150);
   f[1]->show(); // slot deeper, no gib
   m[0]->show(); // standard male
 
   // The angle leader of the male sketch points at this caption.
   auto* angle_caption = new Fl_Box(719, 160, 93, 42);
   angle_caption->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  angle_caption->copy_label(app_.lang(112));
+  angle_caption->copy_label(context_.lang(112));
 }
 
 namespace {
 
-Fl_Box* caption(const app::App& app, int x, int y, int w, int h, int entry) {
+Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
   auto* box = new Fl_Box(x, y, w, h);
   box->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   box->copy_label(app.lang(entry));
   return box;
 }
 
-Fl_Round_Button* radio(const app::App& app, int x, int y, int w, int h, int entry) {
+Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
   auto* button = new Fl_Round_Button(x, y, w, h);
   button->type(FL_RADIO_BUTTON);
   button->copy_label(app.lang(entry));
@@ -113,18 +114,18 @@ Fl_Round_Button* radio(const app::App& app, int x, int y, int w, int h, int entr
 
 void DovetailMeasurementPage::build_inputs() {
   auto* hand = new Fl_Group(165, 288, 652, 27);
-  w_.male_at_hand = radio(app_, 218, 289, 281, 25, 325);
-  w_.female_at_hand = radio(app_, 516, 289, 285, 25, 326);
+  w_.male_at_hand = radio(context_, 218, 289, 281, 25, 325);
+  w_.female_at_hand = radio(context_, 516, 289, 285, 25, 326);
   w_.male_at_hand->setonly();
   for (Fl_Button* b : {w_.male_at_hand, w_.female_at_hand})
     b->callback(trampoline<DovetailMeasurementPage, &DovetailMeasurementPage::part_changed>, this);
   hand->end();
 
   auto* units = new Fl_Group(445, 318, 372, 25);
-  w_.inch = radio(app_, 468, 320, 141, 22, 20);
-  w_.inch->copy_tooltip(app_.lang(56));
-  w_.millimetre = radio(app_, 609, 320, 145, 22, 19);
-  w_.millimetre->copy_tooltip(app_.lang(59));
+  w_.inch = radio(context_, 468, 320, 141, 22, 20);
+  w_.inch->copy_tooltip(context_.lang(56));
+  w_.millimetre = radio(context_, 609, 320, 145, 22, 19);
+  w_.millimetre->copy_tooltip(context_.lang(59));
   w_.inch->setonly();
   w_.inch->callback(
       [](Fl_Widget*, void* self) {
@@ -139,56 +140,56 @@ void DovetailMeasurementPage::build_inputs() {
   units->end();
 
   auto* angles = new Fl_Group(165, 339, 271, 56);
-  angles->copy_label(app_.lang(112));
+  angles->copy_label(context_.lang(112));
   angles->labelcolor(kGroupLabelColour);
-  w_.angle_60 = radio(app_, 179, 340, 95, 22, 109);
-  w_.angle_45 = radio(app_, 179, 371, 93, 22, 110);
-  w_.angle_typed = radio(app_, 321, 340, 113, 22, 111);
+  w_.angle_60 = radio(context_, 179, 340, 95, 22, 109);
+  w_.angle_45 = radio(context_, 179, 371, 93, 22, 110);
+  w_.angle_typed = radio(context_, 321, 340, 113, 22, 111);
   w_.angle_45->setonly();
   for (Fl_Button* b : {w_.angle_60, w_.angle_45, w_.angle_typed})
     b->callback(trampoline<DovetailMeasurementPage, &DovetailMeasurementPage::angle_changed>, this);
-  w_.typed_angle = app::make_checked_input(app_, kRecord, 383, 370, 51, 22);
-  w_.typed_angle->copy_label(app_.lang(113));
+  w_.typed_angle = ui::make_checked_input(context_, kRecord, 383, 370, 51, 22);
+  w_.typed_angle->copy_label(context_.lang(113));
   w_.typed_angle->hide();
   angles->end();
 
   w_.clearance_kind = new Fl_Choice(445, 347, 372, 25);
   w_.clearance_kind->labelcolor(kGroupLabelColour);
-  app::fill_text_menu(w_.clearance_kind, app_, 117, 4);
+  ui::fill_text_menu(w_.clearance_kind, context_, 117, 4);
   w_.clearance_kind->value(kFemaleDeeper);
   w_.clearance_kind->callback(
       trampoline<DovetailMeasurementPage, &DovetailMeasurementPage::clearance_kind_changed>, this);
 
-  caption(app_, 163, 400, 205, 25, 128);
-  w_.pin = app::make_checked_input(app_, kRecord, 370, 400, 67, 25);
+  caption(context_, 163, 400, 205, 25, 128);
+  w_.pin = ui::make_checked_input(context_, kRecord, 370, 400, 67, 25);
 
   w_.female_inputs = new Fl_Group(163, 434, 274, 59);
-  caption(app_, 163, 434, 205, 25, 126);
-  w_.between_pins = app::make_checked_input(app_, kRecord, 370, 434, 67, 25);
-  caption(app_, 163, 468, 204, 25, 124);
-  w_.female_depth = app::make_checked_input(app_, kRecord, 370, 468, 67, 25);
+  caption(context_, 163, 434, 205, 25, 126);
+  w_.between_pins = ui::make_checked_input(context_, kRecord, 370, 434, 67, 25);
+  caption(context_, 163, 468, 204, 25, 124);
+  w_.female_depth = ui::make_checked_input(context_, kRecord, 370, 468, 67, 25);
   w_.female_inputs->end();
   w_.female_inputs->hide();
   w_.female_inputs->deactivate();
 
   w_.male_inputs = new Fl_Group(163, 434, 274, 59);
-  caption(app_, 163, 434, 204, 25, 127);
-  w_.over_pins = app::make_checked_input(app_, kRecord, 370, 434, 67, 25);
-  caption(app_, 163, 468, 204, 25, 125);
-  w_.male_depth = app::make_checked_input(app_, kRecord, 370, 468, 67, 25);
+  caption(context_, 163, 434, 204, 25, 127);
+  w_.over_pins = ui::make_checked_input(context_, kRecord, 370, 434, 67, 25);
+  caption(context_, 163, 468, 204, 25, 125);
+  w_.male_depth = ui::make_checked_input(context_, kRecord, 370, 468, 67, 25);
   w_.male_inputs->end();
 
   w_.clearance_row = new Fl_Group(163, 501, 275, 25);
-  caption(app_, 163, 501, 204, 25, 121);
-  w_.clearance = app::make_checked_input(app_, kRecord, 371, 501, 67, 25);
+  caption(context_, 163, 501, 204, 25, 121);
+  w_.clearance = ui::make_checked_input(context_, kRecord, 371, 501, 67, 25);
   w_.clearance_row->end();
 
   w_.gib = new Fl_Check_Button(195, 538, 165, 22);
-  w_.gib->copy_label(app_.lang(114));
+  w_.gib->copy_label(context_.lang(114));
   w_.gib->callback(trampoline<DovetailMeasurementPage, &DovetailMeasurementPage::gib_changed>,
                    this);
-  w_.gib_caption = caption(app_, 164, 560, 134, 25, 115);
-  w_.gib_thickness = app::make_checked_input(app_, kRecord, 300, 560, 60, 25);
+  w_.gib_caption = caption(context_, 164, 560, 134, 25, 115);
+  w_.gib_thickness = ui::make_checked_input(context_, kRecord, 300, 560, 60, 25);
   w_.gib_cover = new Fl_Box(FL_FLAT_BOX, 166, 560, 196, 25, nullptr);
   w_.gib_cover->color(50);
   show_gib_row();
@@ -205,7 +206,7 @@ void DovetailMeasurementPage::build_results() {
     auto* group = new Fl_Group(448, 400, 369, 107);
     const int rows[3] = {400, 440, 482};
     for (int i = 0; i < 3; ++i) {
-      caption(app_, 539, rows[i], 205, 25, entries[i]);
+      caption(context_, 539, rows[i], 205, 25, entries[i]);
       out[static_cast<size_t>(i)] = new Fl_Output(747, rows[i], i == 0 ? first_w : 70, 25);
       out[static_cast<size_t>(i)]->color(kOutputColour);
       out[static_cast<size_t>(i)]->clear_visible_focus();
@@ -224,7 +225,7 @@ void DovetailMeasurementPage::input_changed(Fl_Input* field) {
   calc_flag_ = 0;
   if (field == w_.gib_thickness)
     stored_.gib_width =
-        app::field_double(w_.gib_thickness) * (w_.millimetre->value() ? numeric::kInchPerMm : 1.0);
+        ui::field_double(w_.gib_thickness) * (w_.millimetre->value() ? numeric::kInchPerMm : 1.0);
   compute();
 }
 
@@ -261,13 +262,13 @@ void DovetailMeasurementPage::unit_changed(bool to_millimetre) {
     return;
   fields_in_mm_ = to_millimetre;
   auto write = [to_millimetre](Fl_Input* field, double inches) {
-    app::set_field_fixed(field, kPrecision, to_millimetre ? inches / numeric::kInchPerMm : inches);
+    ui::set_field_fixed(field, kPrecision, to_millimetre ? inches / numeric::kInchPerMm : inches);
   };
   auto convert = [to_millimetre](Fl_Input* field) {
     if (to_millimetre)
-      app::convert_field_inch_to_mm(field);
+      ui::convert_field_inch_to_mm(field);
     else
-      app::convert_field_mm_to_inch(field);
+      ui::convert_field_mm_to_inch(field);
   };
   bool male = at_hand() == PartAtHand::kMale;
   Fl_Input* pins = male ? w_.over_pins : w_.between_pins;
@@ -375,16 +376,16 @@ DovetailMeasurementInput DovetailMeasurementPage::read_inputs() const {
   in.angle = w_.angle_typed->value() ? FlankAngle::kTyped
              : w_.angle_60->value()  ? FlankAngle::k60
                                      : FlankAngle::k45;
-  in.typed_angle = app::field_double(w_.typed_angle);
+  in.typed_angle = ui::field_double(w_.typed_angle);
   in.clearance_kind = w_.clearance_kind->value();
-  in.clearance = app::field_double(w_.clearance);
+  in.clearance = ui::field_double(w_.clearance);
   in.gib = w_.gib->value() != 0;
-  in.gib_thickness = app::field_double(w_.gib_thickness);
-  in.pin_diameter = app::field_double(w_.pin);
-  in.over_pins = app::field_double(w_.over_pins);
-  in.male_depth = app::field_double(w_.male_depth);
-  in.between_pins = app::field_double(w_.between_pins);
-  in.female_depth = app::field_double(w_.female_depth);
+  in.gib_thickness = ui::field_double(w_.gib_thickness);
+  in.pin_diameter = ui::field_double(w_.pin);
+  in.over_pins = ui::field_double(w_.over_pins);
+  in.male_depth = ui::field_double(w_.male_depth);
+  in.between_pins = ui::field_double(w_.between_pins);
+  in.female_depth = ui::field_double(w_.female_depth);
   in.millimetre = w_.millimetre->value() != 0;
   return in;
 }
@@ -415,9 +416,9 @@ void DovetailMeasurementPage::show_results() {
   bool mm = w_.millimetre->value() != 0;
   MatingPartSizes sizes = mating_part_sizes(stored_, at_hand(), mm);
   auto& out = at_hand() == PartAtHand::kMale ? w_.female_out : w_.male_out;
-  app::set_field_fixed(out[0], kPrecision, sizes.width);
-  app::set_field_fixed(out[1], kPrecision, sizes.depth);
-  app::set_field_fixed(out[2], kPrecision, sizes.pins);
+  ui::set_field_fixed(out[0], kPrecision, sizes.width);
+  ui::set_field_fixed(out[1], kPrecision, sizes.depth);
+  ui::set_field_fixed(out[2], kPrecision, sizes.pins);
 }
 
 void DovetailMeasurementPage::empty_results() {
@@ -430,8 +431,8 @@ void DovetailMeasurementPage::empty_results() {
 // ---- settings and saved state ----
 
 void DovetailMeasurementPage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.millimetre);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.millimetre);
     fields_in_mm_ = true;
   }
 }
@@ -483,12 +484,12 @@ std::array<std::pair<const char*, Fl_Input_*>, 14> DovetailMeasurementPage::text
 
 void DovetailMeasurementPage::save_state(settings::IniDocument& state) const {
   for (const auto& [key, field] : text_fields())
-    app::save_text(state, key, field);
-  app::save_check(state, "p12:dove_gib_yes2", w_.gib);
-  app::save_pair(state, "p12:p12_dove_i_have", w_.male_at_hand);
-  app::save_radio_index(state, "p12:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
-  app::save_choice(state, "p12:dove_type", w_.clearance_kind);
-  app::save_pair(state, "p12:p12_measure", w_.inch);
+    ui::save_text(state, key, field);
+  ui::save_check(state, "p12:dove_gib_yes2", w_.gib);
+  ui::save_pair(state, "p12:p12_dove_i_have", w_.male_at_hand);
+  ui::save_radio_index(state, "p12:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
+  ui::save_choice(state, "p12:dove_type", w_.clearance_kind);
+  ui::save_pair(state, "p12:p12_measure", w_.inch);
   state.set("p12:dove2_calc", std::to_string(calc_flag_));
   for (const StoredKey& k : kStoredKeys)
     state.set(k.key, fixed6(stored_.*k.value));
@@ -496,26 +497,26 @@ void DovetailMeasurementPage::save_state(settings::IniDocument& state) const {
 
 void DovetailMeasurementPage::load_state(const settings::IniDocument& state) {
   // The modes first, so that the right widgets show.
-  app::load_pair(state, "p12:p12_dove_i_have", w_.male_at_hand, w_.female_at_hand);
-  app::load_check(state, "p12:dove_gib_yes2", w_.gib);
-  app::load_radio_index(state, "p12:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
+  ui::load_pair(state, "p12:p12_dove_i_have", w_.male_at_hand, w_.female_at_hand);
+  ui::load_check(state, "p12:dove_gib_yes2", w_.gib);
+  ui::load_radio_index(state, "p12:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
   if (state.get_long("p12:dove_type", 0) == kNoKindChosen)
     w_.clearance_kind->value(-1);
   else
-    app::load_choice(state, "p12:dove_type", w_.clearance_kind);
+    ui::load_choice(state, "p12:dove_type", w_.clearance_kind);
   show_part_widgets();
   show_gib_row();
   show_typed_angle();
   select_sketches();
 
-  app::load_pair(state, "p12:p12_measure", w_.inch, w_.millimetre);
+  ui::load_pair(state, "p12:p12_measure", w_.inch, w_.millimetre);
   fields_in_mm_ = w_.millimetre->value() != 0;
   calc_flag_ = state.get_long("p12:dove2_calc", 0) == 1 ? 1 : 0;
   for (const StoredKey& k : kStoredKeys)
     stored_.*k.value = finite_or_zero(state.get_double(k.key, 0.0));
 
   for (const auto& [key, field] : text_fields())
-    app::load_text(state, key, field);
+    ui::load_text(state, key, field);
   compute();
 }
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <functional>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/workshop/dovetail_measurement_calc.h"
 #include "calc/workshop/dovetail_print.h"
 
@@ -19,15 +19,15 @@ class Fl_Input_;
 class Fl_Output;
 class Fl_Widget;
 
-namespace app {
+namespace ui {
 class CheckedInput;
 }
 
 namespace workshop {
 
-class DovetailMeasurementPage : public app::Page {
+class DovetailMeasurementPage : public ui::Page {
 public:
-  explicit DovetailMeasurementPage(app::App& app);
+  explicit DovetailMeasurementPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
@@ -41,18 +41,18 @@ public:
     Fl_Button* angle_60 = nullptr;
     Fl_Button* angle_45 = nullptr;
     Fl_Button* angle_typed = nullptr;
-    app::CheckedInput* typed_angle = nullptr;
-    app::CheckedInput* pin = nullptr;
+    ui::CheckedInput* typed_angle = nullptr;
+    ui::CheckedInput* pin = nullptr;
     Fl_Group* female_inputs = nullptr;
-    app::CheckedInput* between_pins = nullptr;
-    app::CheckedInput* female_depth = nullptr;
+    ui::CheckedInput* between_pins = nullptr;
+    ui::CheckedInput* female_depth = nullptr;
     Fl_Group* male_inputs = nullptr;
-    app::CheckedInput* over_pins = nullptr;
-    app::CheckedInput* male_depth = nullptr;
+    ui::CheckedInput* over_pins = nullptr;
+    ui::CheckedInput* male_depth = nullptr;
     Fl_Group* clearance_row = nullptr;
-    app::CheckedInput* clearance = nullptr;
+    ui::CheckedInput* clearance = nullptr;
     Fl_Button* gib = nullptr;
-    app::CheckedInput* gib_thickness = nullptr;
+    ui::CheckedInput* gib_thickness = nullptr;
     Fl_Box* gib_caption = nullptr;
     Fl_Box* gib_cover = nullptr;
     Fl_Choice* clearance_kind = nullptr;

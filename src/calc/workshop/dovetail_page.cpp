@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/page_widgets.h"
-#include "app/app.h"
-#include "app/checked_input.h"
-#include "app/field_io.h"
-#include "app/state_keys.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
+#include "ui/state_keys.h"
 #include "calc/workshop/dovetail_sketches.h"
 #include "settings/ini_document.h"
 
@@ -58,7 +58,7 @@ Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
 
 // A hidden group holding one sketch; the sketch reaches left of its group.
 template <class Sketch>
-Fl_Group* sketch_group(const app::App& app, int group_y, int sketch_y, int h) {
+Fl_Group* sketch_group(const ui::PageContext& app, int group_y, int sketch_y, int h) {
   auto* group = new Fl_Group(166, group_y, 652, h);
   new Sketch(app, 157, sketch_y, 658, h);
   group->end();
@@ -68,8 +68,9 @@ Fl_Group* sketch_group(const app::App& app, int group_y, int sketch_y, int h) {
 
 } // namespace
 
-DovetailPage::DovetailPage(app::App& app)
-    : app::Page(app, 4), print_action_([&app](const DovetailPrintValues& values) {
+DovetailPage::DovetailPage(ui::PageContext& app)
+    : ui::Page(app, ui::PageId::kDovetail),
+      print_action_([&app](const DovetailPrintValues& values) {
         dovetail_print(app, values, DovetailSheets::kBoth);
       }) {}
 
@@ -80,82 +81,82 @@ void DovetailPage::build(Fl_Group&) {
 }
 
 void DovetailPage::build_sketches() {
-  w_.female_groups = {sketch_group<FDoveTailStandard>(app_, 7, 6, 130),
-                      sketch_group<FDoveTailDeep>(app_, 7, 6, 130),
-                      sketch_group<FDoveTailStandardGib>(app_, 7, 6, 130),
-                      sketch_group<FDoveTailDeepGib>(app_, 7, 6, 130)};
-  w_.male_groups = {sketch_group<MDoveTailStandard>(app_, 136, 137, 150),
-                    sketch_group<MDoveTailShallow>(app_, 136, 137, 150),
-                    sketch_group<MDoveTailDeep>(app_, 136, 137, 150)};
+  w_.female_groups = {sketch_group<FDoveTailStandard>(context_, 7, 6, 130),
+                      sketch_group<FDoveTailDeep>(context_, 7, 6, 130),
+                      sketch_group<FDoveTailStandardGib>(context_, 7, 6, 130),
+                      sketch_group<FDoveTailDeepGib>(context_, 7, 6, 130)};
+  w_.male_groups = {sketch_group<MDoveTailStandard>(context_, 136, 137, 150),
+                    sketch_group<MDoveTailShallow>(context_, 136, 137, 150),
+                    sketch_group<MDoveTailDeep>(context_, 136, 137, 150)};
   // Clearance kind 0 without a gib, as the page starts.
   w_.female_groups[kFemaleDeep]->show();
   w_.male_groups[0]->show();
   // The male sketch's angle leader points at this caption.
-  caption(722, 155, 93, 42, app_.lang(112), FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  caption(722, 155, 93, 42, context_.lang(112), FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 }
 
 void DovetailPage::build_inputs() {
   const Fl_Align row_caption = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
-  caption(164, 288, 202, 22, app_.lang(107), row_caption)->labelfont(FL_HELVETICA_BOLD);
-  w_.width = app::make_checked_input(app_, kLengthRecord, 372, 288, 65, 22);
-  caption(164, 319, 202, 22, app_.lang(108), row_caption)->labelfont(FL_HELVETICA_BOLD);
-  w_.depth = app::make_checked_input(app_, kLengthRecord, 372, 319, 65, 22);
+  caption(164, 288, 202, 22, context_.lang(107), row_caption)->labelfont(FL_HELVETICA_BOLD);
+  w_.width = ui::make_checked_input(context_, kLengthRecord, 372, 288, 65, 22);
+  caption(164, 319, 202, 22, context_.lang(108), row_caption)->labelfont(FL_HELVETICA_BOLD);
+  w_.depth = ui::make_checked_input(context_, kLengthRecord, 372, 319, 65, 22);
 
   auto* angles = new Fl_Group(166, 358, 271, 56);
-  angles->copy_label(app_.lang(112));
+  angles->copy_label(context_.lang(112));
   angles->labelcolor(kBlue);
-  w_.angle_60 = app::radio_button(180, 359, 95, 22, app_.lang(109));
+  w_.angle_60 = ui::radio_button(180, 359, 95, 22, context_.lang(109));
   w_.angle_60->callback(call<&DovetailPage::on_fixed_angle>, this);
-  w_.angle_45 = app::radio_button(180, 390, 93, 22, app_.lang(110));
+  w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(110));
   w_.angle_45->callback(call<&DovetailPage::on_fixed_angle>, this);
   w_.angle_45->setonly();
-  w_.angle_typed = app::radio_button(322, 359, 113, 22, app_.lang(111));
+  w_.angle_typed = ui::radio_button(322, 359, 113, 22, context_.lang(111));
   w_.angle_typed->callback(call<&DovetailPage::on_typed_angle_chosen>, this);
-  w_.typed_angle = app::make_checked_input(app_, kAngleRecord, 384, 389, 51, 22);
-  w_.typed_angle->copy_label(app_.lang(113));
+  w_.typed_angle = ui::make_checked_input(context_, kAngleRecord, 384, 389, 51, 22);
+  w_.typed_angle->copy_label(context_.lang(113));
   w_.typed_angle->hide();
   angles->end();
 
   w_.gib = new Fl_Check_Button(228, 415, 107, 22);
   w_.gib->down_box(FL_DOWN_BOX);
-  w_.gib->copy_label(app_.lang(114));
+  w_.gib->copy_label(context_.lang(114));
   w_.gib->callback(call<&DovetailPage::on_gib>, this);
-  w_.gib_thickness = app::make_checked_input(app_, kLengthRecord, 330, 437, 60, 25);
-  w_.gib_thickness->copy_label(app_.lang(115));
+  w_.gib_thickness = ui::make_checked_input(context_, kLengthRecord, 330, 437, 60, 25);
+  w_.gib_thickness->copy_label(context_.lang(115));
   w_.gib_thickness->hide();
 
   auto* clearance = new Fl_Group(167, 476, 651, 41);
-  clearance->copy_label(app_.lang(116));
+  clearance->copy_label(context_.lang(116));
   clearance->align(FL_ALIGN_TOP_LEFT);
   clearance->labelcolor(kBlue);
   w_.clearance_kind = new Fl_Choice(178, 485, 394, 25);
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
-  app::fill_text_menu(w_.clearance_kind, app_, kFirstKindText, kKinds);
+  ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
   w_.clearance_kind->value(0);
   w_.clearance_kind->callback(call<&DovetailPage::on_clearance_kind>, this);
-  w_.clearance = app::make_checked_input(app_, kLengthRecord, 738, 486, 75, 22);
-  w_.clearance->copy_label(app_.lang(121));
+  w_.clearance = ui::make_checked_input(context_, kLengthRecord, 738, 486, 75, 22);
+  w_.clearance->copy_label(context_.lang(121));
   clearance->end();
 
-  w_.pin = app::make_checked_input(app_, kLengthRecord, 561, 451, 98, 22);
-  w_.pin->copy_label(app_.lang(128));
+  w_.pin = ui::make_checked_input(context_, kLengthRecord, 561, 451, 98, 22);
+  w_.pin->copy_label(context_.lang(128));
 
   auto* units = new Fl_Group(663, 450, 151, 24);
-  w_.inch = app::radio_button(665, 450, 68, 23, app_.lang(20));
-  w_.inch->copy_tooltip(app_.lang(56));
+  w_.inch = ui::radio_button(665, 450, 68, 23, context_.lang(20));
+  w_.inch->copy_tooltip(context_.lang(56));
   w_.inch->callback(
       [](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(false); }, this);
   w_.inch->setonly();
-  w_.mm = app::radio_button(740, 450, 67, 23, app_.lang(19));
-  w_.mm->copy_tooltip(app_.lang(59));
+  w_.mm = ui::radio_button(740, 450, 67, 23, context_.lang(19));
+  w_.mm->copy_tooltip(context_.lang(59));
   w_.mm->callback([](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(true); },
                   this);
   units->end();
-  app_.register_unit_pair(app::UnitPairSlot::kPage4, w_.inch, w_.mm);
+  context_.register_unit_pair(ui::UnitPairSlot::kDovetail, w_.inch, w_.mm);
 
-  app::InputRange& lengths = app_.input_range(kLengthRecord);
+  ui::InputRange& lengths = context_.input_range(kLengthRecord);
   lengths.on_valid = [this](Fl_Input*, long) { recompute(); };
-  app::InputRange& angle = app_.input_range(kAngleRecord);
+  ui::InputRange& angle = context_.input_range(kAngleRecord);
   angle.on_valid = [this](Fl_Input*, long) { recompute(); };
   // Results for an angle other than the one shown would be wrong.
   angle.on_invalid = [this](Fl_Input*, long) { clear_results(); };
@@ -167,13 +168,13 @@ void DovetailPage::build_results() {
   panel->color(kBackground);
   for (int i = 0; i < kRows; ++i) {
     int y = kResultRowY[i];
-    caption(445, y, 294, 22, app_.lang(kFirstResultText + i), FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-    w_.results[static_cast<size_t>(i)] = new app::ReadOnlyField(742, y, 67, 22, kResultColour);
+    caption(445, y, 294, 22, context_.lang(kFirstResultText + i), FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    w_.results[static_cast<size_t>(i)] = new ui::ReadOnlyField(742, y, 67, 22, kResultColour);
   }
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
-  caption(168, 519, 650, 36, app_.lang(130), note)->labelcolor(kFirstNoteColour);
-  caption(168, 556, 582, 36, app_.lang(129), note)->labelcolor(kBlue);
+  caption(168, 519, 650, 36, context_.lang(130), note)->labelcolor(kFirstNoteColour);
+  caption(168, 556, 582, 36, context_.lang(129), note)->labelcolor(kBlue);
 
   w_.print = new Fl_Button(754, 556, 64, 36, "@+9fileprint");
   w_.print->box(FL_GTK_UP_BOX);
@@ -183,8 +184,8 @@ void DovetailPage::build_results() {
 }
 
 void DovetailPage::apply_settings() {
-  if (app_.unit_system() == 1) {
-    app::set_radio(w_.mm);
+  if (context_.unit_system() == 1) {
+    ui::set_radio(w_.mm);
     lengths_in_mm_ = true;
   }
 }
@@ -202,7 +203,7 @@ void DovetailPage::on_typed_angle_chosen() {
 }
 
 void DovetailPage::on_gib() {
-  app::show_if(w_.gib_thickness, w_.gib->value() != 0);
+  ui::show_if(w_.gib_thickness, w_.gib->value() != 0);
   if (w_.clearance_kind->value() >= 0)
     show_sketches();
   recompute();
@@ -220,7 +221,7 @@ void DovetailPage::show_sketches() {
     group->hide();
   int kind = w_.clearance_kind->value();
   // With no kind chosen the amount counts for nothing, as with no clearance.
-  app::show_if(w_.clearance, kind >= 0 && kind < 3);
+  ui::show_if(w_.clearance, kind >= 0 && kind < 3);
   if (kind < 0 || kind >= kKinds)
     return;
   const auto chosen = static_cast<ClearanceKind>(kind);
@@ -239,9 +240,9 @@ void DovetailPage::on_unit(bool to_mm) {
   if (to_mm != lengths_in_mm_) {
     for (Fl_Input* field : {w_.width, w_.depth, w_.clearance, w_.pin, w_.gib_thickness}) {
       if (to_mm)
-        app::convert_field_inch_to_mm(field);
+        ui::convert_field_inch_to_mm(field);
       else
-        app::convert_field_mm_to_inch(field);
+        ui::convert_field_mm_to_inch(field);
     }
     lengths_in_mm_ = to_mm;
   }
@@ -262,17 +263,17 @@ void DovetailPage::on_print() {
 
 DovetailInput DovetailPage::read_inputs() const {
   DovetailInput in;
-  in.nominal_width = app::field_double(w_.width);
-  in.nominal_depth = app::field_double(w_.depth);
+  in.nominal_width = ui::field_double(w_.width);
+  in.nominal_depth = ui::field_double(w_.depth);
   in.angle = w_.angle_60->value()      ? FlankAngle::k60
              : w_.angle_typed->value() ? FlankAngle::kTyped
                                        : FlankAngle::k45;
-  in.typed_angle = app::field_double(w_.typed_angle);
+  in.typed_angle = ui::field_double(w_.typed_angle);
   in.gib = w_.gib->value() != 0;
-  in.gib_thickness = app::field_double(w_.gib_thickness);
+  in.gib_thickness = ui::field_double(w_.gib_thickness);
   in.clearance_kind = w_.clearance_kind->value();
-  in.clearance = app::field_double(w_.clearance);
-  in.pin_diameter = app::field_double(w_.pin);
+  in.clearance = ui::field_double(w_.clearance);
+  in.pin_diameter = ui::field_double(w_.pin);
   return in;
 }
 
@@ -287,7 +288,7 @@ void DovetailPage::recompute() {
                                result_.female_depth,        result_.male_depth,
                                result_.female_between_pins, result_.male_over_pins};
   for (int i = 0; i < kRows; ++i)
-    app::set_field_fixed(w_.results[static_cast<size_t>(i)], kPrecision, shown[i]);
+    ui::set_field_fixed(w_.results[static_cast<size_t>(i)], kPrecision, shown[i]);
   w_.print->activate();
 }
 
@@ -299,35 +300,35 @@ void DovetailPage::clear_results() {
 }
 
 void DovetailPage::save_state(settings::IniDocument& state) const {
-  app::save_text(state, "p4:dove_nominal_width", w_.width);
-  app::save_text(state, "p4:dove_nominal_depth", w_.depth);
-  app::save_text(state, "p4:dove_clearance_amount", w_.clearance);
-  app::save_text(state, "p4:dove_pin_diameter", w_.pin);
-  app::save_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
-  app::save_text(state, "p4:dove_gib_thick", w_.gib_thickness);
-  app::save_radio_index(state, "p4:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
-  app::save_choice(state, "p4:dove_type", w_.clearance_kind);
-  app::save_pair(state, "p4:p4_measure", w_.inch);
-  app::save_check(state, "p4:dove_gib_yes", w_.gib);
+  ui::save_text(state, "p4:dove_nominal_width", w_.width);
+  ui::save_text(state, "p4:dove_nominal_depth", w_.depth);
+  ui::save_text(state, "p4:dove_clearance_amount", w_.clearance);
+  ui::save_text(state, "p4:dove_pin_diameter", w_.pin);
+  ui::save_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
+  ui::save_text(state, "p4:dove_gib_thick", w_.gib_thickness);
+  ui::save_radio_index(state, "p4:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
+  ui::save_choice(state, "p4:dove_type", w_.clearance_kind);
+  ui::save_pair(state, "p4:p4_measure", w_.inch);
+  ui::save_check(state, "p4:dove_gib_yes", w_.gib);
 }
 
 void DovetailPage::load_state(const settings::IniDocument& state) {
-  app::load_text(state, "p4:dove_nominal_width", w_.width);
-  app::load_text(state, "p4:dove_nominal_depth", w_.depth);
-  app::load_text(state, "p4:dove_clearance_amount", w_.clearance);
-  app::load_text(state, "p4:dove_pin_diameter", w_.pin);
-  app::load_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
-  app::load_text(state, "p4:dove_gib_thick", w_.gib_thickness);
+  ui::load_text(state, "p4:dove_nominal_width", w_.width);
+  ui::load_text(state, "p4:dove_nominal_depth", w_.depth);
+  ui::load_text(state, "p4:dove_clearance_amount", w_.clearance);
+  ui::load_text(state, "p4:dove_pin_diameter", w_.pin);
+  ui::load_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
+  ui::load_text(state, "p4:dove_gib_thick", w_.gib_thickness);
   const std::vector<Fl_Button*> angles = {w_.angle_60, w_.angle_45, w_.angle_typed};
-  app::load_radio_index(state, "p4:dove_angle", angles);
+  ui::load_radio_index(state, "p4:dove_angle", angles);
   // -1 is a choice with nothing chosen: no sketch, computed without clearance.
   if (state.get_long("p4:dove_type", 0) == -1)
     w_.clearance_kind->value(-1);
   else
-    app::load_choice(state, "p4:dove_type", w_.clearance_kind);
-  app::load_pair(state, "p4:p4_measure", w_.inch, w_.mm);
+    ui::load_choice(state, "p4:dove_type", w_.clearance_kind);
+  ui::load_pair(state, "p4:p4_measure", w_.inch, w_.mm);
   lengths_in_mm_ = w_.mm->value() != 0;
-  app::load_check(state, "p4:dove_gib_yes", w_.gib);
+  ui::load_check(state, "p4:dove_gib_yes", w_.gib);
 
   // The restored switches show their widgets and sketches, then the page
   // computes once more from its width field.

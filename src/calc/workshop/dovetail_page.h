@@ -9,7 +9,7 @@
 #include <functional>
 #include <utility>
 
-#include "app/page.h"
+#include "ui/page.h"
 #include "calc/workshop/dovetail_calc.h"
 #include "calc/workshop/dovetail_print.h"
 
@@ -20,9 +20,9 @@ class Fl_Output;
 
 namespace workshop {
 
-class DovetailPage : public app::Page {
+class DovetailPage : public ui::Page {
 public:
-  explicit DovetailPage(app::App& app);
+  explicit DovetailPage(ui::PageContext& app);
 
   void build(Fl_Group& group) override;
   void apply_settings() override;

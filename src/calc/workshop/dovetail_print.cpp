@@ -13,8 +13,8 @@
 #include <string>
 #include <utility>
 
-#include "app/app.h"
-#include "app/print_strings.h"
+#include "ui/page_context.h"
+#include "ui/print_strings.h"
 
 namespace workshop {
 
@@ -178,14 +178,14 @@ void female_views(const Layout& l, double min_width, double depth, double betwee
                   at_pin_side(l, b - l.p / 2, surface), between_pins);
 }
 
-const char* title_text(const app::App& app, int entry) {
+const char* title_text(const ui::PageContext& app, int entry) {
   const char* title = app.lang(entry);
   return title ? title : "";
 }
 
 } // namespace
 
-void draw_dovetail_sheets(Fl_Paged_Device& device, const app::App& app,
+void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
                           const DovetailPrintValues& values, DovetailSheets sheets) {
   int width = 0, height = 0;
   if (device.printable_rect(&width, &height) != 0)
@@ -205,8 +205,9 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const app::App& app,
   }
 }
 
-void dovetail_print(app::App& app, const DovetailPrintValues& values, DovetailSheets sheets) {
-  app::install_print_dialog_strings(app.strings());
+void dovetail_print(ui::PageContext& app, const DovetailPrintValues& values,
+                    DovetailSheets sheets) {
+  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
   // The dialog offers exactly the sheets that will be printed.
   if (printer.start_job(sheets == DovetailSheets::kBoth ? 2 : 1) != 0)

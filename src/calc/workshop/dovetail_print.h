@@ -4,8 +4,8 @@
 
 class Fl_Paged_Device;
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace workshop {
@@ -25,11 +25,11 @@ enum class DovetailSheets { kBoth, kMaleOnly, kFemaleOnly };
 /// Draws the sheets on a device whose job is already started; each sheet is
 /// a page of its own (started and ended here). Tests pass a PostScript file
 /// device; the Print button passes the printer.
-void draw_dovetail_sheets(Fl_Paged_Device& device, const app::App& app,
+void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
                           const DovetailPrintValues& values, DovetailSheets sheets);
 
 /// The Print button: the print dialog in the user's language, the job, the
 /// sheets. A cancelled dialog prints nothing.
-void dovetail_print(app::App& app, const DovetailPrintValues& values, DovetailSheets sheets);
+void dovetail_print(ui::PageContext& app, const DovetailPrintValues& values, DovetailSheets sheets);
 
 } // namespace workshop

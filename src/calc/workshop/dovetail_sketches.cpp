@@ -6,7 +6,7 @@
 #include <FL/Enumerations.H>
 #include <FL/fl_draw.H>
 
-#include "app/app.h"
+#include "ui/page_context.h"
 #include "calc/drawing/drawing_helpers.h"
 #include "calc/workshop/dovetail_sketch_parts.h"
 
@@ -15,7 +15,7 @@ namespace workshop {
 using namespace dovetail_parts;
 
 const char* DovetailSketch::text(int entry) const {
-  const char* label = app_.lang(entry);
+  const char* label = context_.lang(entry);
   return label ? label : "";
 }
 

@@ -6,8 +6,8 @@
 
 #include <FL/Fl_Widget.H>
 
-namespace app {
-class App;
+namespace ui {
+class PageContext;
 }
 
 namespace workshop {
@@ -19,8 +19,8 @@ struct MaleVariant;
 /// come from the app's string table, drawn at the widget's label size.
 class DovetailSketch : public Fl_Widget {
 public:
-  DovetailSketch(const app::App& app, int x, int y, int w, int h)
-      : Fl_Widget(x, y, w, h), app_(app) {}
+  DovetailSketch(const ui::PageContext& app, int x, int y, int w, int h)
+      : Fl_Widget(x, y, w, h), context_(app) {}
 
 protected:
   /// Entry `entry` of the string table; "" when the language lacks it.
@@ -28,7 +28,7 @@ protected:
   void draw_female(const FemaleVariant& variant) const;
   void draw_male(const MaleVariant& variant) const;
 
-  const app::App& app_;
+  const ui::PageContext& context_;
 
 private:
   void start_drawing() const;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "ui/dialogs.h"
 
 namespace testing_support {
 
@@ -23,13 +23,13 @@ struct ProcessExit : std::runtime_error {
   int status;
 };
 
-class FakeDialogs : public app::Dialogs {
+class FakeDialogs : public ui::Dialogs {
 public:
   std::vector<std::string> alerts;
   std::vector<std::string> questions;
   std::deque<bool> answers; ///< answers to ask_yes_no, in order
   std::vector<std::string> range_messages;
-  std::vector<std::vector<app::LanguageOption>> language_offers;
+  std::vector<std::vector<ui::LanguageOption>> language_offers;
   std::deque<int> language_answers; ///< indices chosen; -1 closes the window
   std::vector<std::string> opened_uris;
   std::string fatal_message;
@@ -53,7 +53,7 @@ public:
     opened_uris.push_back(uri);
     return true;
   }
-  int choose_language(const std::vector<app::LanguageOption>& options) override {
+  int choose_language(const std::vector<ui::LanguageOption>& options) override {
     language_offers.push_back(options);
     if (language_answers.empty())
       return -1;

@@ -1,5 +1,5 @@
 // Installs the language's print-dialog texts into Fl_Printer.
-#include "app/print_strings.h"
+#include "ui/print_strings.h"
 
 #include <FL/Fl_Printer.H>
 
@@ -9,7 +9,7 @@
 
 #include "i18n/string_table.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -72,4 +72,4 @@ void install_print_dialog_strings(const i18n::StringTable& strings) {
   }
 }
 
-} // namespace app
+} // namespace ui

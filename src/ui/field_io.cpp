@@ -1,14 +1,14 @@
 // Widget side of the number text rules.
-#include "app/field_io.h"
+#include "ui/field_io.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 #include "numeric/number_text.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
@@ -87,4 +87,4 @@ void report_every_change(Fl_Spinner* spinner) {
   text_field->when(text_field->when() | FL_WHEN_CHANGED);
 }
 
-} // namespace app
+} // namespace ui

@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace app {
+namespace ui {
 
 class NumberInput : public Fl_Input {
 public:
@@ -29,4 +29,4 @@ private:
   bool typed_comma() const;
 };
 
-} // namespace app
+} // namespace ui

@@ -8,7 +8,7 @@
 class Fl_Input_;
 class Fl_Spinner;
 
-namespace app {
+namespace ui {
 
 /// Three fields: degrees, minutes, seconds.
 using DmsFields = std::array<Fl_Input_*, 3>;
@@ -47,4 +47,4 @@ bool still_typing();
 /// focus; the precision spinners must recompute on every key.
 void report_every_change(Fl_Spinner* spinner);
 
-} // namespace app
+} // namespace ui

@@ -1,4 +1,4 @@
-#include "app/number_input.h"
+#include "ui/number_input.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
@@ -8,7 +8,7 @@
 #include "numeric/input_rules.h"
 #include "numeric/number_text.h"
 
-namespace app {
+namespace ui {
 
 NumberInput::NumberInput(int x, int y, int w, int h, const char* label)
     : Fl_Input(x, y, w, h, label) {
@@ -49,4 +49,4 @@ int NumberInput::handle(int event) {
   return Fl_Input::handle(event);
 }
 
-} // namespace app
+} // namespace ui

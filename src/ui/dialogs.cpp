@@ -1,5 +1,5 @@
 // The production dialogs over FLTK's message boxes.
-#include "app/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace app {
+namespace ui {
 
 void FltkDialogs::alert(const std::string& text) { fl_alert("%s", text.c_str()); }
 
@@ -87,4 +87,4 @@ void show_range_message(const std::string& text, Fl_Widget* field) {
     Fl::wait();
 }
 
-} // namespace app
+} // namespace ui

@@ -1,5 +1,5 @@
 // The language selection window: one flag button per installed language.
-#include "app/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -78,4 +78,4 @@ int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
   return selection.chosen;
 }
 
-} // namespace app
+} // namespace ui

@@ -1,5 +1,5 @@
 // The value kinds of State.ini.
-#include "app/state_keys.h"
+#include "ui/state_keys.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -9,7 +9,7 @@
 #include "settings/ini_document.h"
 #include "settings/state_values.h"
 
-namespace app {
+namespace ui {
 
 void save_text(IniDocument& state, const std::string& key, const Fl_Input_* field) {
   state.set(key, field->value() ? field->value() : "");
@@ -88,4 +88,4 @@ void load_spinner(const IniDocument& state, const std::string& key, Fl_Spinner* 
   spinner->value(settings::read_state_spinner(state, key, fallback, lowest, highest));
 }
 
-} // namespace app
+} // namespace ui

@@ -15,7 +15,7 @@ namespace settings {
 class IniDocument;
 }
 
-namespace app {
+namespace ui {
 
 using settings::IniDocument;
 
@@ -58,4 +58,4 @@ void load_spinner(const IniDocument& state, const std::string& key, Fl_Spinner* 
 /// Makes `button` the only set button of its radio group (no callback).
 void set_radio(Fl_Button* button);
 
-} // namespace app
+} // namespace ui

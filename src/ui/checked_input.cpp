@@ -1,15 +1,16 @@
 // The shared callback of the checked numeric fields and their edit popup.
-#include "app/checked_input.h"
+#include "ui/checked_input.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
 
 #include <string>
 
-#include "app/app.h"
+#include "ui/dialogs.h"
+#include "ui/page_context.h"
 #include "numeric/number_text.h"
 
-namespace app {
+namespace ui {
 
 CheckedInput::CheckedInput(int x, int y, int w, int h, const char* label)
     : NumberInput(x, y, w, h, label) {}
@@ -38,7 +39,7 @@ void CheckedInput::insert_pasted(const std::string& number) {
   pasting_ = false;
 }
 
-CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int h,
+CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
                                  const char* label) {
   auto* field = new CheckedInput(x, y, w, h, label);
   InputRange& range = app.input_range(record);
@@ -68,9 +69,9 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
   if (!field->visible_r() || reclaiming_focus)
     return;
   if (field->textcolor() == range.colour_bad) {
-    if (range.app->range_message_pending) {
+    if (range.app->range_message_pending()) {
       range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);
-      range.app->range_message_pending = false;
+      range.app->range_message_pending() = false;
     }
     // An out-of-range value keeps the focus until it is mended.
     reclaiming_focus = true;
@@ -101,7 +102,7 @@ void check_input_callback(Fl_Widget* widget, void* data) {
   int caret = field->position();
   bool in_range = true;
   if (Fl::event() == FL_KEYDOWN || (checked && checked->pasting())) {
-    range.app->range_message_pending = true;
+    range.app->range_message_pending() = true;
     numeric::FilteredText filtered = numeric::filter_input(range.rule.kind, text, caret);
     text = filtered.text;
     caret = filtered.caret;
@@ -139,7 +140,7 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     field->take_focus();
 }
 
-void open_edit_popup(App& app, Fl_Input* field) {
+void open_edit_popup(PageContext& app, Fl_Input* field) {
   bool has_selection = field->position() != field->mark();
   Fl_Menu_Item items[] = {{app.lang(470), FL_CTRL + 'c', nullptr, nullptr,
                            has_selection ? 0 : FL_MENU_INACTIVE, FL_NORMAL_LABEL, FL_HELVETICA, 14,
@@ -168,4 +169,4 @@ void open_edit_popup(App& app, Fl_Input* field) {
   }
 }
 
-} // namespace app
+} // namespace ui

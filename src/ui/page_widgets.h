@@ -12,9 +12,9 @@
 
 class Fl_Menu_;
 
-namespace app {
+namespace ui {
 
-class App;
+class PageContext;
 
 /// An output that shows a result and never takes the focus or the mouse.
 class ReadOnlyField : public Fl_Output {
@@ -59,9 +59,9 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
 /// Fills a choice menu with one item per language entry, in order: item i
 /// always means entries[i]. Each text is shown as written; a missing one
 /// shows a placeholder naming its entry.
-void fill_text_menu(Fl_Menu_* menu, const App& app, const std::vector<int>& entries);
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, const std::vector<int>& entries);
 /// The same for the consecutive entries first_entry, first_entry + 1, ...
-void fill_text_menu(Fl_Menu_* menu, const App& app, int first_entry, int count);
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first_entry, int count);
 
 /// A text inside its box, wrapped onto more lines where it is too long.
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);
@@ -85,4 +85,4 @@ inline void show_and_enable_if(Fl_Widget* widget, bool shown) {
   }
 }
 
-} // namespace app
+} // namespace ui

@@ -6,11 +6,11 @@ namespace i18n {
 class StringTable;
 }
 
-namespace app {
+namespace ui {
 
 /// Points the toolkit's print-dialog texts at the table's texts; a text the
 /// language file lacks keeps the toolkit's own (English) wording.
 /// The texts are copied into storage that lasts until exit.
 void install_print_dialog_strings(const i18n::StringTable& strings);
 
-} // namespace app
+} // namespace ui

@@ -1,13 +1,13 @@
-#include "app/page_widgets.h"
+#include "ui/page_widgets.h"
 
 #include <FL/Fl_Menu_.H>
 
 #include <string>
 
-#include "app/app.h"
+#include "ui/page_context.h"
 #include "i18n/menu_label.h"
 
-namespace app {
+namespace ui {
 
 ReadOnlyField* result_field(int x, int y, int w, int h) {
   auto* field = new ReadOnlyField(x, y, w, h, kResultBackground);
@@ -42,7 +42,7 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
   return group;
 }
 
-void fill_text_menu(Fl_Menu_* menu, const App& app, const std::vector<int>& entries) {
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, const std::vector<int>& entries) {
   menu->clear();
   // add() reads '/', '\\' and a leading '_' in a text as menu syntax and
   // merges items of the same text. Distinct numbers hold the places, and
@@ -54,7 +54,7 @@ void fill_text_menu(Fl_Menu_* menu, const App& app, const std::vector<int>& entr
     menu->replace(items[i], i18n::menu_item_label(app.lang(entries[i]), entries[i]).c_str());
 }
 
-void fill_text_menu(Fl_Menu_* menu, const App& app, int first_entry, int count) {
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first_entry, int count) {
   std::vector<int> entries;
   for (int i = 0; i < count; ++i)
     entries.push_back(first_entry + i);
@@ -68,4 +68,4 @@ Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align alig
   return box;
 }
 
-} // namespace app
+} // namespace ui

@@ -4,16 +4,16 @@
 // red field shows the accepted range once per burst of typing.
 #pragma once
 
-#include "app/number_input.h"
+#include "ui/number_input.h"
 
 #include <functional>
 #include <string>
 
 #include "numeric/input_rules.h"
 
-namespace app {
+namespace ui {
 
-class App;
+class PageContext;
 
 /// A range record with the page routines attached. Several fields of one
 /// page may share a record.
@@ -28,7 +28,7 @@ struct InputRange {
   std::function<void(Fl_Input*)> on_left;
   Fl_Color colour_ok = FL_BLACK;
   Fl_Color colour_bad = FL_RED;
-  App* app = nullptr;
+  PageContext* app = nullptr;
 };
 
 /// The input widget of a checked field: a number field whose kind is its
@@ -59,13 +59,13 @@ private:
 /// GTK down box, float or integer type by the record's kind, the shared
 /// callback on every change and on losing the focus, entered in the
 /// right-click list.
-CheckedInput* make_checked_input(App& app, int record, int x, int y, int w, int h,
+CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
                                  const char* label = nullptr);
 
 /// The shared callback of every checked field (user data: its InputRange).
 void check_input_callback(Fl_Widget* field, void* record);
 
 /// The right-click menu of a checked field: copy, paste, undo.
-void open_edit_popup(App& app, Fl_Input* field);
+void open_edit_popup(PageContext& app, Fl_Input* field);
 
-} // namespace app
+} // namespace ui

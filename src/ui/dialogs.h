@@ -8,7 +8,7 @@
 
 class Fl_Widget;
 
-namespace app {
+namespace ui {
 
 /// One installed language offered by the language selection.
 struct LanguageOption {
@@ -56,4 +56,4 @@ public:
 /// "X" to close it, the text in bold 15).
 void show_range_message(const std::string& text, Fl_Widget* field);
 
-} // namespace app
+} // namespace ui

@@ -1,0 +1,140 @@
+// What a calculator page may ask of the program around it: the texts of the
+// current language, the dialogs, help, the unit system and the Units
+// button's registry, the settings it reads or asks to change, the checked
+// fields' bookkeeping, the dividing head and the gear-ratio search. The
+// application implements it; a page sees nothing else of the program.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calc/gears/gear_ratio_calc.h"
+#include "ui/dialogs.h"
+#include "ui/page_id.h"
+
+class Fl_Button;
+class Fl_Input;
+class Fl_Window;
+
+namespace i18n {
+class StringTable;
+}
+namespace settings {
+class IniDocument;
+struct SettingsValues;
+} // namespace settings
+namespace app {
+class ResultsWindow;
+class PlateEditor;
+} // namespace app
+
+namespace ui {
+
+struct InputRange;
+
+/// The inch/millimetre radio pairs of the pages, in the order the Units
+/// button switches them.
+enum class UnitPairSlot {
+  kSpurGearSystem,
+  kOverPinsSystem,
+  kCircleSegment,
+  kRightTriangle,
+  kObliqueTriangle,
+  kDovetail,
+  kBoltCircle,
+  kPolygon,
+  kThreadWires,
+  kDovetailMeasurement,
+  kWormGear,
+  kBevelGear,
+  kOverPinsLengths,
+  kCount
+};
+
+/// The selected dividing head as other pages index with it: its worm ratio
+/// (crank turns per spindle turn) and the hole circles of its plates, in the
+/// order of the head's plate list.
+struct DividingHeadPlates {
+  int ratio = 0;
+  std::vector<int> circles;
+};
+
+/// What the dividing-head page offers the other pages: whether n equal
+/// divisions can be indexed with the selected head and its plates, and the
+/// head itself for a page with stricter needs (the bevel gear wants a
+/// quarter tooth in whole holes).
+class DividingHeadIndex {
+public:
+  virtual ~DividingHeadIndex() = default;
+  virtual bool can_index(int divisions) const = 0;
+  virtual DividingHeadPlates plates() const = 0;
+};
+
+/// The gear-ratio search as another page runs it: the texts it would type
+/// into the gear-ratio page's fields; the tolerance mode is that page's.
+struct RatioSearchRequest {
+  std::string results_limit;
+  std::string target;
+  std::string lowest;
+  std::string highest;
+  std::string tolerance;
+};
+
+class PageContext {
+public:
+  virtual ~PageContext() = default;
+
+  // ---- texts and messages ----
+  /// Entry i of the string table, or nullptr when the language lacks it.
+  virtual const char* lang(int entry) const = 0;
+  /// Entry i, or `fallback` when the language lacks it.
+  virtual std::string lang_or(int entry, const char* fallback) const = 0;
+  virtual const i18n::StringTable& strings() const = 0;
+  virtual Dialogs& dialogs() = 0;
+  virtual void show_help(HelpTopic topic) = 0;
+  [[noreturn]] virtual void fatal_error(const std::string& message) = 0;
+
+  // ---- units ----
+  /// 0 inch, 1 metric.
+  virtual int unit_system() const = 0;
+  /// A page's inch/millimetre pair, switched by the Units button. A page
+  /// that moves its own values to the other system passes `switch_to`.
+  virtual void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric,
+                                  std::function<void(bool to_metric)> switch_to) = 0;
+  void register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric) {
+    register_unit_pair(slot, inch, metric, nullptr);
+  }
+
+  // ---- checked fields ----
+  /// Range record `index` (0-55) with the page routines attached to it.
+  virtual InputRange& input_range(int index) = 0;
+  /// Enters a field in the right-click popup's list; takes it out again.
+  virtual void register_checked_input(Fl_Input* field) = 0;
+  virtual void unregister_checked_input(Fl_Input* field) = 0;
+  /// Set on every key press in a checked field, cleared once the range
+  /// message has been shown: one message per burst of typing.
+  virtual bool& range_message_pending() = 0;
+
+  // ---- settings ----
+  virtual settings::IniDocument& settings_doc() = 0;
+  virtual const settings::SettingsValues& settings_values() const = 0;
+  /// Writes the settings file at once.
+  virtual void write_settings() = 0;
+  /// Stores which drill series the thread page lists (each 0 or 1).
+  virtual void store_drill_series(int fraction, int letter, int number, int metric) = 0;
+
+  // ---- services of other pages and windows ----
+  /// Whether n equal divisions can be indexed with the selected dividing head.
+  virtual bool dividing_head_can_index(int divisions) = 0;
+  virtual DividingHeadPlates dividing_head_plates() = 0;
+  /// The gear-ratio search without its window, as the gear-ratio page runs it.
+  virtual gears::ResultList ratio_search(const RatioSearchRequest& request) = 0;
+  /// The main window, for placing and blocking it under a modal window.
+  virtual Fl_Window* main_window() = 0;
+  /// The hole-list window and the hole-plate editor (hidden until asked for).
+  virtual app::ResultsWindow* results_window() = 0;
+  virtual app::PlateEditor* plate_editor() = 0;
+};
+
+} // namespace ui
