@@ -15,8 +15,9 @@ namespace ui {
 
 class PageContext;
 
-/// A range record with the page routines attached. Several fields of one
-/// page may share a record.
+/// A field's rule with the page routines attached. Each checked field has
+/// its own, copied from its record; a routine a field lacks is its record's
+/// (`shared`), where a page attached one routine to every field of a record.
 struct InputRange {
   numeric::RangeRule rule;
   /// Runs after each change while the value is acceptable (the page's recompute).
@@ -29,6 +30,7 @@ struct InputRange {
   Fl_Color colour_ok = FL_BLACK;
   Fl_Color colour_bad = FL_RED;
   PageContext* app = nullptr;
+  const InputRange* shared = nullptr;
 };
 
 /// The input widget of a checked field: a number field whose kind is its
@@ -40,6 +42,10 @@ public:
   /// The next paste into an integer field is normalised ("0012" -> "12").
   void normalise_next_paste() { normalise_next_paste_ = true; }
   InputRange* range() const { return static_cast<InputRange*>(user_data()); }
+  /// The page routines of this field alone (see InputRange).
+  void on_valid(std::function<void()> routine);
+  void on_invalid(std::function<void()> routine);
+  void on_left(std::function<void()> routine);
   /// True while the field handles its own hiding (its page or window goes away).
   bool hiding() const { return hiding_; }
   /// True while a pasted number goes in.
@@ -50,6 +56,8 @@ protected:
   void insert_pasted(const std::string& number) override;
 
 private:
+  friend CheckedInput* make_checked_input(PageContext&, int, int, int, int, int, const char*);
+  InputRange own_range_;
   bool normalise_next_paste_ = false;
   bool hiding_ = false;
   bool pasting_ = false;

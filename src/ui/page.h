@@ -3,10 +3,16 @@
 // keys; the application only calls these hooks in order.
 #pragma once
 
+#include <functional>
+#include <string>
+
+#include "ui/callbacks.h"
 #include "ui/page_context.h"
 #include "ui/page_id.h"
+#include "ui/state_bindings.h"
 
 class Fl_Group;
+class Fl_Widget;
 class Fl_Input;
 
 namespace settings {
@@ -33,16 +39,32 @@ public:
   /// Copies the settings that concern this page into its widgets.
   virtual void apply_settings() {}
   /// Writes the page's keys into its section of the state document.
-  virtual void save_state(settings::IniDocument& state) const { (void)state; }
-  /// Puts the keys back into the widgets and recomputes.
-  virtual void load_state(const settings::IniDocument& state) { (void)state; }
+  virtual void save_state(settings::IniDocument& state) const { state_.save(state, section()); }
+  /// Puts the keys back into the widgets, then lets the page refresh its
+  /// modes and compute once.
+  virtual void load_state(const settings::IniDocument& state) {
+    state_.load(state, section());
+    restored();
+  }
   /// The field that gets the focus when the page is shown (nullptr: focus stays).
   virtual Fl_Input* focus_input() { return nullptr; }
   /// Whether showing the page selects the focus field's whole text.
   virtual bool select_focus_text() const { return true; }
 
 protected:
+  /// The page's State.ini section: "p" and its number.
+  std::string section() const { return "p" + std::to_string(number()); }
+  /// After the bound values are back: show the modes they select, compute.
+  virtual void restored() {}
+  /// `widget` runs `action` when it calls back.
+  void on(Fl_Widget* widget, std::function<void()> action) {
+    callbacks_.on(widget, std::move(action));
+  }
+
   PageContext& context_;
+  /// The page's State.ini keys and the widgets that hold them.
+  StateBindings state_;
+  Callbacks callbacks_;
 
 private:
   PageId id_;

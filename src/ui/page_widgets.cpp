@@ -9,12 +9,6 @@
 
 namespace ui {
 
-ReadOnlyField* result_field(int x, int y, int w, int h) {
-  auto* field = new ReadOnlyField(x, y, w, h, kResultBackground);
-  field->box(FL_GTK_DOWN_BOX);
-  return field;
-}
-
 ReadOnlyField* text_line(int x, int y, int w, int h, const char* text) {
   auto* field = new ReadOnlyField(x, y, w, h, kPageBackground);
   field->box(FL_FLAT_BOX);

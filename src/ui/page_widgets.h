@@ -10,6 +10,9 @@
 
 #include <vector>
 
+#include "ui/look.h"
+#include "ui/result_field.h"
+
 class Fl_Menu_;
 
 namespace ui {
@@ -38,12 +41,7 @@ public:
   }
 };
 
-/// Colours of the page background and of the result fields.
-constexpr Fl_Color kPageBackground = 50;
-constexpr Fl_Color kResultBackground = 215;
 
-/// A result field: sunken, in the result colour.
-ReadOnlyField* result_field(int x, int y, int w, int h = 25);
 
 /// A line of text (a row label) that looks like the page behind it.
 ReadOnlyField* text_line(int x, int y, int w, int h, const char* text = nullptr);

@@ -180,7 +180,7 @@ TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKindAndFractionsFillTheDecim
   valid_calls = 0;
   ui::fraction_to_decimal_field(out, whole, over, under);
   EXPECT_STREQ(out->value(), "1.25");
-  EXPECT_EQ(app->input_range(27).rule.arg, 1);
+  EXPECT_EQ(out->range()->rule.arg, 1);
   EXPECT_EQ(valid_calls, 1);
 }
 

@@ -106,7 +106,7 @@ void WormExtraWindow::hide() { window_->hide(); }
 
 void WormExtraWindow::distance_typed(Fl_Input* field, long from_fraction) {
   if (from_fraction)
-    context_.input_range(kDecimalRecord).rule.arg = 0;
+    static_cast<ui::InputRange*>(field->user_data())->rule.arg = 0;
   else // typed by hand: the fraction no longer says what the fields hold
     for (ui::CheckedInput* part : w_.fraction)
       part->value("");

@@ -332,7 +332,7 @@ void WormGearPage::compute_worm_gear(Fl_Input* caller, long from_fraction) {
     return;
   if (caller) {
     if (from_fraction)
-      context_.input_range(kLengthRecord).rule.arg = 0;
+      static_cast<ui::InputRange*>(caller->user_data())->rule.arg = 0;
     else if (caller == w_.pitch) // typed by hand: the fraction no longer applies
       for (ui::CheckedInput* part : w_.fraction)
         part->value("");
@@ -509,7 +509,7 @@ int WormGearPage::pressure_angle() const {
 bool WormGearPage::millimetre() const { return w_.millimetre->value() != 0; }
 
 int WormGearPage::teeth() const {
-  const numeric::RangeRule& rule = context_.input_range(kTeethRecord).rule;
+  const numeric::RangeRule& rule = w_.teeth->range()->rule;
   if (numeric::out_of_range(rule, w_.teeth->value()))
     return 0;
   return static_cast<int>(ui::field_long(w_.teeth));

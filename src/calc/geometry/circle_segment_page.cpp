@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ui/look.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
@@ -263,7 +264,7 @@ void CircleSegmentPage::on_case_chosen() {
 void CircleSegmentPage::apply_case(SegmentKnown known) {
   known_ = known;
   const bool angle_case = second_is_angle(known);
-  numeric::RangeRule& rule = context_.input_range(kSecondRecord).rule;
+  numeric::RangeRule& rule = static_cast<ui::InputRange*>(w_.second->user_data())->rule;
   rule.min = 0.0;
   rule.max = angle_case ? kLargestAngle : 0.0;
 
@@ -285,7 +286,7 @@ void CircleSegmentPage::apply_case(SegmentKnown known) {
   w_.second->value("");
   // Emptied fields start black again: a field without a range in the new
   // case would otherwise stay red for good.
-  w_.second->textcolor(context_.input_range(kSecondRecord).colour_ok);
+  w_.second->textcolor(ui::kTextOk);
   for (Fl_Input_* field : w_.second_dms)
     field->textcolor(FL_BLACK);
 

@@ -8,6 +8,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
 
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -17,17 +18,13 @@
 #include "ui/field_io.h"
 #include "ui/state_keys.h"
 #include "calc/geometry/polly.h"
+#include "calc/geometry/polygon_form.h"
 #include "settings/ini_document.h"
 
 namespace geometry {
 
 namespace {
 
-using ui::ReadOnlyField;
-using ui::show_and_enable_if;
-
-constexpr Fl_Color kPageGrey = 50;
-constexpr Fl_Color kResultColour = 215;
 constexpr int kValueRecord = 26;
 constexpr int kDefaultPrecision = 3;
 constexpr int kFewestPlaces = 2;
@@ -35,15 +32,7 @@ constexpr int kMostPlaces = 6;
 /// Written for p9_know when no known-size button is set.
 constexpr int kNoneKnown = 4;
 
-void set_text(Fl_Input_* field, const char* text) { field->value(text ? text : ""); }
-
-std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 4>& buttons) {
-  return {buttons[0], buttons[1], buttons[2], buttons[3]};
-}
-
-template <void (PolygonPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<PolygonPage*>(page)->*Handler)();
-}
+void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
 
 } // namespace
 
@@ -57,7 +46,8 @@ void PolygonPage::build(Fl_Group& group) {
   build_inputs();
   build_switches();
   build_results();
-  show_sides_mode();
+  bind_state();
+  recompute();
 }
 
 void PolygonPage::build_inputs() {
@@ -72,7 +62,7 @@ void PolygonPage::build_inputs() {
   for (size_t i = 0; i < buttons.size(); ++i) {
     const KnownButton& b = buttons[i];
     w_.known[i] = ui::radio_button(b.x, b.y, b.w, 25, context_.lang(b.label), nullptr);
-    w_.known[i]->callback(call<&PolygonPage::recompute>, this);
+    on(w_.known[i], [this] { recompute(); });
   }
   known->end();
   w_.known[0]->setonly();
@@ -84,24 +74,20 @@ void PolygonPage::build_inputs() {
   w_.sides->step(1);
   w_.sides->value(kFewestSides);
   w_.sides->when(FL_WHEN_CHANGED);
-  w_.sides->callback(call<&PolygonPage::sides_changed>, this);
+  on(w_.sides, [this] { sides_changed(); });
 
-  auto* value_label = new ReadOnlyField(543, 248, 110, 25, kPageGrey);
-  value_label->box(FL_FLAT_BOX);
-  set_text(value_label, context_.lang(257));
+  ui::text_line(543, 248, 110, 25, context_.lang(257));
   w_.value = ui::make_checked_input(context_, kValueRecord, 651, 248, 110, 25);
-  context_.input_range(kValueRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
+  w_.value->on_valid([this] { recompute(); });
 
-  auto* places_label = new ReadOnlyField(543, 277, 61, 25, kPageGrey);
-  places_label->box(FL_FLAT_BOX);
-  set_text(places_label, context_.lang(54));
+  ui::text_line(543, 277, 61, 25, context_.lang(54));
   w_.precision = new Fl_Spinner(651, 276, 33, 25);
   w_.precision->type(FL_INT_INPUT);
   w_.precision->range(kFewestPlaces, kMostPlaces);
   w_.precision->step(1);
   w_.precision->value(kDefaultPrecision);
   w_.precision->when(FL_WHEN_CHANGED);
-  w_.precision->callback(call<&PolygonPage::recompute>, this);
+  on(w_.precision, [this] { recompute(); });
   ui::report_every_change(w_.precision);
 }
 
@@ -111,33 +97,23 @@ void PolygonPage::build_switches() {
   w_.dms = ui::radio_button(669, 362, 70, 25, context_.lang(99), context_.lang(58));
   formats->end();
   w_.decimal->setonly();
-  w_.decimal->callback(
-      [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->angle_format_chosen(false); },
-      this);
-  w_.dms->callback(
-      [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->angle_format_chosen(true); },
-      this);
+  on(w_.decimal, [this] { angle_format_chosen(false); });
+  on(w_.dms, [this] { angle_format_chosen(true); });
 
   Fl_Group* units = ui::framed_group(475, 460, 170, 60);
   w_.inch = ui::radio_button(487, 465, 49, 25, context_.lang(20), context_.lang(56));
   w_.mm = ui::radio_button(487, 489, 59, 25, context_.lang(19), context_.lang(59));
   units->end();
   w_.inch->setonly();
-  w_.inch->callback(
-      [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->unit_chosen(false); }, this);
-  w_.mm->callback(
-      [](Fl_Widget*, void* page) { static_cast<PolygonPage*>(page)->unit_chosen(true); }, this);
-  context_.register_unit_pair(ui::UnitPairSlot::kPolygon, w_.inch, w_.mm);
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kPolygon, w_.inch, w_.mm,
+      [this] { return std::vector<Fl_Input_*>{w_.value}; }, [this] { recompute(); });
 }
 
 void PolygonPage::build_results() {
   auto row = [this](int label_x, int y, int label_w, int text) {
-    auto* label = new ReadOnlyField(label_x, y, label_w, 25, kPageGrey);
-    label->box(FL_FLAT_BOX);
-    set_text(label, context_.lang(text));
-    auto* value = new ReadOnlyField(502, y, 120, 25, kResultColour);
-    value->box(FL_GTK_DOWN_BOX);
-    return std::make_pair(label, value);
+    Fl_Output* label = ui::text_line(label_x, y, label_w, 25, context_.lang(text));
+    return std::make_pair(label, static_cast<Fl_Output*>(ui::result_field(502, y, 120)));
   };
   w_.angle = row(338, 330, 145, 258).second;
   w_.across_corners = row(338, 355, 132, 259).second;
@@ -154,9 +130,7 @@ void PolygonPage::build_results() {
   constexpr std::array<int, 3> mark_x = {552, 593, 657};
   constexpr std::array<int, 3> mark_w = {16, 14, 9};
   for (size_t i = 0; i < 3; ++i) {
-    auto* field = new ReadOnlyField(field_x[i], 330, field_w[i], 25, kResultColour);
-    field->box(FL_GTK_DOWN_BOX);
-    w_.angle_dms[i] = field;
+    w_.angle_dms[i] = ui::result_field(field_x[i], 330, field_w[i]);
     auto* mark = new Fl_Box(mark_x[i], 330, mark_w[i], 25);
     mark->copy_label(context_.lang(269 + static_cast<int>(i)));
   }
@@ -164,9 +138,16 @@ void PolygonPage::build_results() {
   w_.angle_dms_group->hide();
 }
 
-// ---- modes ----
+void PolygonPage::bind_state() {
+  state_.text("poly_value", w_.value);
+  state_.radio("p9_know", {w_.known[0], w_.known[1], w_.known[2], w_.known[3]}, kNoneKnown);
+  units_->bind_state(state_, "p9_measure");
+  state_.pair("p9_decimal_dms", w_.decimal, w_.dms);
+  state_.spinner("poly_sides", w_.sides, kFewestSides, kFewestSides, kMostSides);
+  state_.spinner("poly_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+}
 
-int PolygonPage::sides() const { return static_cast<int>(w_.sides->value()); }
+// ---- modes and results ----
 
 std::optional<PolygonKnown> PolygonPage::known() const {
   for (size_t i = 0; i < w_.known.size(); ++i)
@@ -175,108 +156,53 @@ std::optional<PolygonKnown> PolygonPage::known() const {
   return std::nullopt;
 }
 
-void PolygonPage::show_sides_mode() {
-  const bool odd = has_corner_to_flat(sides());
-  // K4 stays set when it goes grey; the page then shows no results.
-  if (odd)
-    w_.known[3]->activate();
-  else
-    w_.known[3]->deactivate();
-  show_and_enable_if(w_.corner_to_flat_label, odd);
-  show_and_enable_if(w_.corner_to_flat, odd);
-}
-
 void PolygonPage::sides_changed() {
   if (w_.sides->value() < kFewestSides)
     w_.sides->value(kFewestSides);
-  show_sides_mode();
-  recompute();
-}
-
-void PolygonPage::unit_chosen(bool mm) {
-  if (mm != in_mm_) {
-    if (mm)
-      ui::convert_field_inch_to_mm(w_.value);
-    else
-      ui::convert_field_mm_to_inch(w_.value);
-    in_mm_ = mm;
-  }
   recompute();
 }
 
 void PolygonPage::angle_format_chosen(bool dms) {
-  show_and_enable_if(w_.angle, !dms);
-  show_and_enable_if(w_.angle_dms_group, dms);
+  ui::show_and_enable_if(w_.angle, !dms);
+  ui::show_and_enable_if(w_.angle_dms_group, dms);
 }
-
-// ---- results ----
 
 void PolygonPage::recompute() {
-  const std::optional<PolygonKnown> what = known();
-  std::optional<Polygon> polygon;
-  if (what)
-    polygon = solve_polygon({sides(), *what, ui::field_double(w_.value)});
-  if (!polygon) {
-    clear_results();
-    return;
-  }
-  const int places = static_cast<int>(w_.precision->value());
-  ui::set_field_fixed(w_.angle, places, polygon->central_angle);
-  ui::write_dms_fields({w_.angle_dms[0], w_.angle_dms[1], w_.angle_dms[2]}, polygon->central_angle);
-  ui::set_field_fixed(w_.across_corners, places, polygon->across_corners);
-  ui::set_field_fixed(w_.side, places, polygon->side);
-  ui::set_field_fixed(w_.across_flats, places, polygon->across_flats);
-  if (polygon->corner_to_flat)
-    ui::set_field_fixed(w_.corner_to_flat, places, *polygon->corner_to_flat);
+  const PolygonForm form = polygon_form({static_cast<int>(w_.sides->value()), known(),
+                                         w_.value->value(),
+                                         static_cast<int>(w_.precision->value())});
+  // K4 stays set when it goes grey; the page then shows no results.
+  if (form.corner_to_flat_offered)
+    w_.known[3]->activate();
   else
-    set_text(w_.corner_to_flat, "");
-}
-
-void PolygonPage::clear_results() {
-  for (Fl_Output* field : {w_.angle, w_.angle_dms[0], w_.angle_dms[1], w_.angle_dms[2],
-                           w_.across_corners, w_.side, w_.across_flats, w_.corner_to_flat})
-    set_text(field, "");
+    w_.known[3]->deactivate();
+  ui::show_and_enable_if(w_.corner_to_flat_label, form.corner_to_flat_offered);
+  ui::show_and_enable_if(w_.corner_to_flat, form.corner_to_flat_offered);
+  set_text(w_.angle, form.angle);
+  for (size_t i = 0; i < 3; ++i)
+    set_text(w_.angle_dms[i], form.angle_dms[i]);
+  set_text(w_.across_corners, form.across_corners);
+  set_text(w_.side, form.side);
+  set_text(w_.across_flats, form.across_flats);
+  set_text(w_.corner_to_flat, form.corner_to_flat);
 }
 
 // ---- life cycle ----
 
 void PolygonPage::enter_start_mode() {
   ui::set_radio(w_.known[0]);
-  show_sides_mode();
+  recompute();
 }
 
-void PolygonPage::apply_settings() {
-  if (context_.unit_system() == 1) {
-    ui::set_radio(w_.mm);
-    in_mm_ = true;
-  }
-}
+void PolygonPage::apply_settings() { units_->apply_settings(); }
 
 Fl_Input* PolygonPage::focus_input() { return w_.value; }
 
-void PolygonPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p9:poly_value", w_.value);
-  ui::save_radio_index(state, "p9:p9_know", group_of(w_.known), kNoneKnown);
-  ui::save_pair(state, "p9:p9_measure", w_.inch);
-  ui::save_pair(state, "p9:p9_decimal_dms", w_.decimal);
-  ui::save_spinner(state, "p9:poly_sides", w_.sides);
-  ui::save_spinner(state, "p9:poly_precision", w_.precision);
-}
-
-void PolygonPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p9:poly_value", w_.value);
-  ui::load_radio_index(state, "p9:p9_know", group_of(w_.known));
-  ui::load_pair(state, "p9:p9_measure", w_.inch, w_.mm);
-  in_mm_ = w_.mm->value() != 0;
-  ui::load_pair(state, "p9:p9_decimal_dms", w_.decimal, w_.dms);
-  (w_.dms->value() ? w_.dms : w_.decimal)->do_callback();
-  ui::load_spinner(state, "p9:poly_sides", w_.sides, kFewestSides, kFewestSides, kMostSides);
-  w_.sides->value(sides()); // a whole number of sides, whatever the file says
-  // A restored even polygon must not offer K4 or show the corner-to-flat row.
-  show_sides_mode();
-  ui::load_spinner(state, "p9:poly_precision", w_.precision, kDefaultPrecision, kFewestPlaces,
-                   kMostPlaces);
-  w_.value->do_callback();
+void PolygonPage::restored() {
+  // A whole number of sides, whatever the file says.
+  w_.sides->value(static_cast<int>(w_.sides->value()));
+  angle_format_chosen(w_.dms->value() != 0);
+  recompute();
 }
 
 } // namespace geometry

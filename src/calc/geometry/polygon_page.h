@@ -7,9 +7,12 @@
 #include <array>
 #include <optional>
 
+#include <memory>
+
+#include "calc/geometry/polygon_calc.h"
 #include "ui/checked_input.h"
 #include "ui/page.h"
-#include "calc/geometry/polygon_calc.h"
+#include "ui/unit_switch.h"
 
 class Fl_Group;
 class Fl_Output;
@@ -50,8 +53,6 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const PolygonWidgets& widgets() const { return w_; }
@@ -60,23 +61,16 @@ private:
   void build_inputs();
   void build_switches();
   void build_results();
-
-  // Handlers of the spinners, radios and the known-size field.
+  void bind_state();
+  void restored() override;
   void sides_changed();
-  void unit_chosen(bool mm);
   void angle_format_chosen(bool dms);
-  /// K4 and the corner-to-flat row only for an odd number of sides.
-  void show_sides_mode();
+  /// Shows what the page's values give: offered rows, results, sketch.
   void recompute();
-  void clear_results();
-
-  int sides() const;
   std::optional<PolygonKnown> known() const;
 
   PolygonWidgets w_;
-  /// The unit the known size holds now, so that a radio set again converts
-  /// nothing twice.
-  bool in_mm_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
 };
 
 } // namespace geometry

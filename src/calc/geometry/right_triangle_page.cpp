@@ -265,7 +265,7 @@ void RightTrianglePage::apply_case() {
   w_.row_labels[0]->value(context_.lang(labels.row1));
   w_.row_labels[1]->value(context_.lang(labels.row2));
 
-  numeric::RangeRule& rule = context_.input_range(kInput2Record).rule;
+  numeric::RangeRule& rule = w_.input2->range()->rule;
   rule.min = 0.0;
   rule.max = has_known_angle(case_) ? kAngleMax : 0.0;
   w_.input1->value("");

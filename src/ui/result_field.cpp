@@ -1,0 +1,47 @@
+#include "ui/result_field.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Menu_Item.H>
+
+#include <string>
+
+#include "ui/look.h"
+
+namespace ui {
+
+namespace {
+std::string copy_text = "Copy";
+} // namespace
+
+void ResultField::set_copy_text(const char* text) { copy_text = text && *text ? text : "Copy"; }
+
+ResultField::ResultField(int x, int y, int w, int h) : Fl_Output(x, y, w, h) {
+  color(kResultBackground);
+  // Not a stop of Tab: the keyboard goes from entry to entry.
+  clear_visible_focus();
+}
+
+int ResultField::handle(int event) {
+  if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
+    if (position() == mark())
+      position(0, size()); // nothing selected: Copy takes the whole value
+    take_focus();
+    const Fl_Menu_Item items[] = {{copy_text.c_str(), FL_CTRL + 'c', nullptr, nullptr, 0,
+                                   FL_NORMAL_LABEL, FL_HELVETICA, 14, FL_BLACK},
+                                  {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
+    if (items->popup(Fl::event_x(), Fl::event_y()) == &items[0])
+      copy(1);
+    return 1;
+  }
+  if (event == FL_PUSH)
+    take_focus(); // so that Ctrl+C copies this value, not the last entry's
+  return Fl_Output::handle(event);
+}
+
+ResultField* result_field(int x, int y, int w, int h, Fl_Boxtype box) {
+  auto* field = new ResultField(x, y, w, h);
+  field->box(box);
+  return field;
+}
+
+} // namespace ui
