@@ -41,8 +41,6 @@ public:
   }
 };
 
-
-
 /// A line of text (a row label) that looks like the page behind it.
 ReadOnlyField* text_line(int x, int y, int w, int h, const char* text = nullptr);
 

@@ -34,8 +34,7 @@ void StateBindings::pair(const std::string& key, Fl_Button* first, Fl_Button* se
       });
 }
 
-void StateBindings::radio(const std::string& key, std::vector<Fl_Button*> buttons,
-                          int none_value) {
+void StateBindings::radio(const std::string& key, std::vector<Fl_Button*> buttons, int none_value) {
   add(
       key,
       [buttons, none_value](IniDocument& state, const std::string& k) {
@@ -61,8 +60,7 @@ void StateBindings::check(const std::string& key, Fl_Button* check) {
 void StateBindings::spinner(const std::string& key, Fl_Spinner* spinner, double fallback,
                             double lowest, double highest) {
   add(
-      key,
-      [spinner](IniDocument& state, const std::string& k) { save_spinner(state, k, spinner); },
+      key, [spinner](IniDocument& state, const std::string& k) { save_spinner(state, k, spinner); },
       [=](const IniDocument& state, const std::string& k) {
         load_spinner(state, k, spinner, fallback, lowest, highest);
       });

@@ -15,8 +15,7 @@ UnitSwitch::UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch,
       changed_(std::move(changed)) {
   inch_->callback([](Fl_Widget*, void* self) { static_cast<UnitSwitch*>(self)->choose(false); },
                   this);
-  mm_->callback([](Fl_Widget*, void* self) { static_cast<UnitSwitch*>(self)->choose(true); },
-                this);
+  mm_->callback([](Fl_Widget*, void* self) { static_cast<UnitSwitch*>(self)->choose(true); }, this);
   context_.register_unit_pair(slot, inch_, mm_);
 }
 

@@ -25,8 +25,8 @@ public:
 
   /// Wires the pair's callbacks and registers it with the Units button.
   /// `changed` runs after every choice of a unit (the page's recompute).
-  UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch, Fl_Button* mm,
-             Fields fields, std::function<void()> changed);
+  UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch, Fl_Button* mm, Fields fields,
+             std::function<void()> changed);
   UnitSwitch(const UnitSwitch&) = delete;
   UnitSwitch& operator=(const UnitSwitch&) = delete;
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "calc/geometry/polly.h"
+#include "calc/geometry/polygon_sketch.h"
 #include "calc/geometry/polygon_page.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
@@ -60,113 +60,39 @@ protected:
   const Texts kEmpty{"", "", "", "", ""};
 };
 
-TEST_F(PolygonPageTest, StartsAsATriangleKnownAcrossCorners) {
+TEST_F(PolygonPageTest, ControlsReachTheFormAndItsRowsShow) {
   EXPECT_EQ(Fl::focus(), w().value);
-  EXPECT_NE(w().known[0]->value(), 0);
-  EXPECT_EQ(w().sides->value(), 3);
-  EXPECT_TRUE(corner_to_flat_shown());
-  EXPECT_FALSE(w().angle_dms_group->visible());
   EXPECT_EQ(results(), kEmpty);
-}
-
-TEST_F(PolygonPageTest, SidesSpinnerStaysAtThreeOrMoreAndOffersK4ForOddCounts) {
   enter_sides("2");
   EXPECT_EQ(w().sides->value(), 3);
   click(w().sides->child(2)); // the down arrow below 3 goes round to 100
   EXPECT_EQ(w().sides->value(), 100);
-  click(w().sides->child(1));
-  EXPECT_EQ(w().sides->value(), 3);
 
-  // The worked example at the page's precision, then the same pentagon from K4.
+  // Sides, known size, value and precision all reach the results.
   enter_sides("5");
   choose(kSide);
   enter_value("10");
-  EXPECT_EQ(results(), (Texts{"72.0", "17.013", "10.0", "13.764", "15.388"}));
+  enter_precision("2");
+  EXPECT_EQ(results(), (Texts{"72.0", "17.01", "10.0", "13.76", "15.39"}));
+  // An even polygon greys K4 (still set) and hides its row.
   choose(kCornerToFlat);
-  enter_value("15.388");
-  EXPECT_EQ(results()[2], "10.0");
-  // An even polygon has no flat opposite a corner: K4 stays set but greyed,
-  // and nothing is computed from it.
   enter_sides("6");
   EXPECT_FALSE(w().known[3]->active());
   EXPECT_NE(w().known[3]->value(), 0);
   EXPECT_FALSE(corner_to_flat_shown());
   EXPECT_EQ(results(), kEmpty);
-  choose(kAcrossFlats);
-  EXPECT_EQ(results(), (Texts{"60.0", "17.769", "8.884", "15.388", ""}));
-  enter_sides("9");
-  EXPECT_TRUE(corner_to_flat_shown());
-  EXPECT_EQ(results(), (Texts{"40.0", "16.376", "5.601", "15.388", "15.882"}));
-}
 
-TEST_F(PolygonPageTest, PrecisionFollowsEveryKeyAndAMissingSizeEmptiesTheResults) {
-  enter_sides("6");
-  enter_value("100");
-  enter_precision("6");
-  EXPECT_EQ(results(), (Texts{"60", "100", "50", "86.60254", ""}));
-  enter_precision("2");
-  EXPECT_EQ(results(), (Texts{"60.0", "100.0", "50.0", "86.6", ""}));
-  enter_precision("9");
-  EXPECT_EQ(w().precision->value(), 6);
-
-  // A missing size empties the results.
-  enter_value("0.00001");
-  EXPECT_EQ(results(), kEmpty);
-  // Results of another polygon must not stay beside the new number of sides.
-  enter_value("100");
-  w().value->position(0, w().value->size());
-  press_key(FL_BackSpace);
-  EXPECT_STREQ(w().value->value(), "");
-  enter_sides("8");
-  EXPECT_EQ(results(), kEmpty);
-  EXPECT_EQ(angle_dms(), (Texts{"", "", ""}));
-}
-
-TEST_F(PolygonPageTest, MillimetresConvertTheKnownSizeThereAndBack) {
-  enter_sides("5");
-  choose(kSide);
-  enter_value("10");
-  click(w().mm);
-  EXPECT_STREQ(w().value->value(), "254");
-  EXPECT_EQ(results(), (Texts{"72.0", "432.131", "254.0", "349.601", "390.866"}));
-  click(w().inch);
-  EXPECT_STREQ(w().value->value(), "10");
-
-  // The unit button of the main window switches the page there and back.
-  click(app->main_frame()->unit_button());
-  EXPECT_NE(w().mm->value(), 0);
-  EXPECT_STREQ(w().value->value(), "254");
-  click(app->main_frame()->unit_button());
-  EXPECT_STREQ(w().value->value(), "10");
-
-  // Millimetres chosen here are neither converted again nor undone by the button.
-  click(w().mm);
-  for (int twice = 0; twice < 2; ++twice) {
-    click(app->main_frame()->unit_button());
-    EXPECT_STREQ(w().value->value(), "254");
-  }
-  click(w().inch);
-
-  // Digits beyond six survive the trip.
-  enter_value("1.2345678");
-  click(w().mm);
-  click(w().inch);
-  EXPECT_STREQ(w().value->value(), "1.2345678");
-}
-
-TEST_F(PolygonPageTest, AngleFormatShowsTheCentralAngleEitherWay) {
-  enter_sides("7");
-  enter_value("2");
+  choose(kAcrossCorners);
   click(w().dms);
   EXPECT_TRUE(w().angle_dms_group->visible());
   EXPECT_FALSE(w().angle->visible());
-  // 360/7 = 51.4285714°: 25 minutes and 42.857 seconds.
-  EXPECT_EQ(angle_dms(), (Texts{"51", "25", "42.857"}));
-  enter_sides("8");
-  EXPECT_EQ(angle_dms(), (Texts{"45", "0", "0.0"}));
+  EXPECT_EQ(angle_dms(), (Texts{"60", "0", "0.0"}));
   click(w().decimal);
   EXPECT_TRUE(w().angle->visible());
-  EXPECT_STREQ(w().angle->value(), "45.0");
+
+  click(w().mm);
+  EXPECT_STREQ(w().value->value(), "254");
+  EXPECT_STREQ(w().side->value(), "127.0");
 }
 
 // The focus and the single conversion of a restored unit are this page's own.

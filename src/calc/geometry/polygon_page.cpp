@@ -17,7 +17,7 @@
 #include "ui/page_context.h"
 #include "ui/field_io.h"
 #include "ui/state_keys.h"
-#include "calc/geometry/polly.h"
+#include "calc/geometry/polygon_sketch.h"
 #include "calc/geometry/polygon_form.h"
 #include "settings/ini_document.h"
 
@@ -168,9 +168,9 @@ void PolygonPage::angle_format_chosen(bool dms) {
 }
 
 void PolygonPage::recompute() {
-  const PolygonForm form = polygon_form({static_cast<int>(w_.sides->value()), known(),
-                                         w_.value->value(),
-                                         static_cast<int>(w_.precision->value())});
+  const PolygonForm form =
+      polygon_form({static_cast<int>(w_.sides->value()), known(), w_.value->value(),
+                    static_cast<int>(w_.precision->value())});
   // K4 stays set when it goes grey; the page then shows no results.
   if (form.corner_to_flat_offered)
     w_.known[3]->activate();

@@ -1,7 +1,7 @@
 // Drawing of the regular-polygon sketch. The hexagon hangs from the left
 // edge of the widget, the pentagon from the right edge; the side of the
 // pentagon is dimensioned below the widget, inside the sketch's group.
-#include "calc/geometry/polly.h"
+#include "calc/geometry/polygon_sketch.h"
 
 #include <FL/fl_draw.H>
 
