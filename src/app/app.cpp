@@ -1,6 +1,8 @@
 // Start-up order, program-wide services and the main window's actions.
 #include "app/app.h"
 
+#include <algorithm>
+
 #include "app/page_table.h"
 #include "calc/gears/gear_ratio_page.h"
 
@@ -76,7 +78,7 @@ void App::show() { main_window_->window()->show(); }
 
 void App::build_windows() {
   // The records and the lists the builders fill start afresh every time.
-  checked_inputs_.fill(nullptr);
+  checked_inputs_.clear();
   unit_pairs_.fill(UnitPair{});
   for (size_t i = 0; i < input_ranges_.size(); ++i) {
     input_ranges_[i].rule = numeric::kRangeRules[i];
@@ -107,7 +109,7 @@ void App::destroy_windows() {
   main_window_.reset();
   for (auto& page : pages_)
     page.reset();
-  checked_inputs_.fill(nullptr);
+  checked_inputs_.clear();
   unit_pairs_.fill(UnitPair{});
 }
 
@@ -134,20 +136,11 @@ void App::register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metr
   unit_pairs_[static_cast<size_t>(slot)] = {inch, metric, std::move(switch_to)};
 }
 
-void App::register_checked_input(Fl_Input* field) {
-  for (auto& slot : checked_inputs_) {
-    if (!slot) {
-      slot = field;
-      return;
-    }
-  }
-}
+void App::register_checked_input(Fl_Input* field) { checked_inputs_.push_back(field); }
 
 void App::unregister_checked_input(Fl_Input* field) {
-  for (auto& slot : checked_inputs_) {
-    if (slot == field)
-      slot = nullptr;
-  }
+  checked_inputs_.erase(std::remove(checked_inputs_.begin(), checked_inputs_.end(), field),
+                        checked_inputs_.end());
 }
 
 void App::show_page(int number) {

@@ -30,8 +30,6 @@ class MainWindow;
 class ResultsWindow;
 class PlateEditor;
 
-inline constexpr int kCheckedInputSlots = 118;
-
 using ui::Dialogs;
 using ui::DividingHeadIndex;
 using ui::DividingHeadPlates;
@@ -132,9 +130,7 @@ public:
   void register_checked_input(Fl_Input* field) override;
   /// Takes a field out of that list before it is destroyed.
   void unregister_checked_input(Fl_Input* field) override;
-  const std::array<Fl_Input*, kCheckedInputSlots>& checked_inputs() const {
-    return checked_inputs_;
-  }
+  const std::vector<Fl_Input*>& checked_inputs() const { return checked_inputs_; }
   /// Set on every key press in a checked input, cleared once the range
   /// message has been shown: one message per burst of typing.
   bool& range_message_pending() override { return range_message_pending_; }
@@ -189,7 +185,7 @@ private:
 
   bool range_message_pending_ = false;
   std::array<InputRange, 56> input_ranges_{};
-  std::array<Fl_Input*, kCheckedInputSlots> checked_inputs_{};
+  std::vector<Fl_Input*> checked_inputs_;
   std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
   /// The pairs the unit-system button left alone, by the unit they showed;
   /// kept over a rebuild of the windows and in State.ini.

@@ -1,6 +1,8 @@
 // Installs the language's button texts into FLTK's message boxes.
 #include "app/message_buttons.h"
 
+#include "ui/result_field.h"
+
 #include <FL/fl_ask.H>
 
 #include <array>
@@ -11,6 +13,8 @@
 namespace app {
 
 namespace {
+
+constexpr int kCopyEntry = 470;
 
 // One button text of the toolkit: where it is, its own English, and our copy
 // of the language's text, which must outlive the table it came from.
@@ -31,6 +35,8 @@ void install_message_buttons(const i18n::StringTable& strings) {
     buttons[i].kept = *wanted[i];
     *buttons[i].toolkit = buttons[i].kept.empty() ? buttons[i].english : buttons[i].kept.c_str();
   }
+  // The result fields' own menu has one entry, the edit popup's Copy.
+  ui::ResultField::set_copy_text(strings.get(kCopyEntry));
 }
 
 } // namespace app

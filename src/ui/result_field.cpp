@@ -17,15 +17,17 @@ void ResultField::set_copy_text(const char* text) { copy_text = text && *text ? 
 
 ResultField::ResultField(int x, int y, int w, int h) : Fl_Output(x, y, w, h) {
   color(kResultBackground);
-  // Not a stop of Tab: the keyboard goes from entry to entry.
-  clear_visible_focus();
 }
 
 int ResultField::handle(int event) {
+  // Only a click gives the keyboard to a result (so that Ctrl+C copies this
+  // value, not the entry typed into last); Tab goes from entry to entry.
+  if (event == FL_FOCUS && Fl::event() != FL_PUSH)
+    return 0;
   if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
     if (position() == mark())
       position(0, size()); // nothing selected: Copy takes the whole value
-    take_focus();
+    Fl::focus(this);
     const Fl_Menu_Item items[] = {{copy_text.c_str(), FL_CTRL + 'c', nullptr, nullptr, 0,
                                    FL_NORMAL_LABEL, FL_HELVETICA, 14, FL_BLACK},
                                   {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
@@ -33,8 +35,6 @@ int ResultField::handle(int event) {
       copy(1);
     return 1;
   }
-  if (event == FL_PUSH)
-    take_focus(); // so that Ctrl+C copies this value, not the last entry's
   return Fl_Output::handle(event);
 }
 
