@@ -36,11 +36,14 @@ constexpr int kDivisionsRecord = 22;
 constexpr long kFewestDivisions = 2;
 constexpr long kTableFirstDefault = 2;
 constexpr const char* kTableLastDefault = "200";
-constexpr const char* kStateKey = "p7:div_number_divisions";
 
-template <void (DividingHeadPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<DividingHeadPage*>(page)->*Handler)();
-}
+// Text entries.
+constexpr int kWholeTurnText = 272;    ///< the circle column of a whole-turn division
+constexpr int kNoCircleText = 216;     ///< none of the head's circles works
+constexpr int kOtherCirclesText = 217; ///< the two lines before the other known circles
+constexpr int kOtherCirclesText2 = 218;
+constexpr int kFirstHeaderText = 212; ///< hole circle, whole turns, holes
+constexpr int kMemoryErrorText = 285;
 
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
 
@@ -126,6 +129,7 @@ void DividingHeadPage::build(Fl_Group& group) {
   build_search();
   build_table_print();
   wire_plate_editor();
+  state_.text("div_number_divisions", w_.divisions);
 }
 
 void DividingHeadPage::build_plates() {
@@ -136,7 +140,7 @@ void DividingHeadPage::build_plates() {
   w_.edit_plates = new Fl_Button(171, 524, 132, 59);
   set_label(w_.edit_plates, context_.lang(208));
   w_.edit_plates->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.edit_plates->callback(call<&DividingHeadPage::edit_plates>, this);
+  on(w_.edit_plates, [this] { edit_plates(); });
 }
 
 void DividingHeadPage::build_search() {
@@ -145,23 +149,21 @@ void DividingHeadPage::build_search() {
   w_.head->align(FL_ALIGN_TOP);
   w_.head->labelcolor(kBlue);
   w_.head->down_box(FL_BORDER_BOX);
-  w_.head->callback(call<&DividingHeadPage::select_head>, this);
+  on(w_.head, [this] { select_head(); });
 
   w_.divisions = ui::make_checked_input(context_, kDivisionsRecord, 547, 78, 40, 25);
   set_label(w_.divisions, context_.lang(206));
-  context_.input_range(kDivisionsRecord).on_valid = [this](Fl_Input*, long) {
-    divisions_changed();
-  };
+  w_.divisions->on_valid([this] { divisions_changed(); });
 
   w_.calculate = new Fl_Button(410, 117, 210, 48);
   set_label(w_.calculate, context_.lang(207));
-  w_.calculate->callback(call<&DividingHeadPage::search>, this);
+  on(w_.calculate, [this] { search(); });
   w_.calculate->deactivate();
 
   constexpr int kHeaderX[3] = {406, 480, 555};
   constexpr int kHeaderW[3] = {73, 73, 72};
   for (int i = 0; i < 3; ++i)
-    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(212 + i));
+    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(kFirstHeaderText + i));
   new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
   w_.results = line_list(418, 208, 199, 183);
   // The lines are columns of spaces and digits: a fixed-width font keeps them under their headers.
@@ -183,13 +185,13 @@ void DividingHeadPage::build_table_print() {
   w_.from = range_input(675, context_.lang(319), "2");
   // Also called back when the user is done with it, to apply its floor then.
   w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  w_.from->callback(call<&DividingHeadPage::from_changed>, this);
+  on(w_.from, [this] { from_changed(); });
   w_.to = range_input(729, context_.lang(399), kTableLastDefault);
-  w_.to->callback(call<&DividingHeadPage::to_changed>, this);
+  on(w_.to, [this] { to_changed(); });
   range->end();
   w_.print = new Fl_Button(688, 408, 74, 64, "@+9fileprint");
   w_.print->labelsize(29);
-  w_.print->callback(call<&DividingHeadPage::print_table>, this);
+  on(w_.print, [this] { print_table(); });
   panel->end();
 }
 
@@ -297,8 +299,9 @@ void DividingHeadPage::divisions_changed() {
 void DividingHeadPage::search() {
   const long divisions = ui::field_long(w_.divisions);
   const IndexingResult result = search_indexing(ratio_, divisions, head_plates_, free_plates_);
-  const IndexingTexts texts{text_of(context_, 272), text_of(context_, 216), text_of(context_, 217),
-                            text_of(context_, 218)};
+  const IndexingTexts texts{text_of(context_, kWholeTurnText), text_of(context_, kNoCircleText),
+                            text_of(context_, kOtherCirclesText),
+                            text_of(context_, kOtherCirclesText2)};
   w_.results->clear();
   for (const std::string& line : indexing_lines(result, texts))
     w_.results->add(line.c_str());
@@ -338,7 +341,8 @@ void DividingHeadPage::print_table() {
   try {
     rows = collect_division_table(ratio_, head_plates_, table_from(), table_to());
   } catch (const std::bad_alloc&) {
-    context_.fatal_error(context_.lang_or(285, "A memory error has occurred, aborting program."));
+    context_.fatal_error(
+        context_.lang_or(kMemoryErrorText, "A memory error has occurred, aborting program."));
   }
   print_division_table(context_, rows);
 }
@@ -347,15 +351,11 @@ void DividingHeadPage::print_table() {
 
 Fl_Input* DividingHeadPage::focus_input() { return w_.divisions; }
 
-void DividingHeadPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, kStateKey, w_.divisions);
-}
-
-void DividingHeadPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, kStateKey, w_.divisions);
+void DividingHeadPage::restored() {
+  // The page reopens with its list when the restored count can be searched.
   if (w_.divisions->size() == 0)
     return;
-  w_.divisions->do_callback();
+  divisions_changed();
   if (w_.calculate->active())
     search();
 }

@@ -42,8 +42,6 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   bool can_index(int divisions) const override;
@@ -68,6 +66,7 @@ private:
   void build_plates();
   void build_table_print();
   void wire_plate_editor();
+  void restored() override;
 
   /// Gives the page the ratio of ".:ratio" and fills both plate lists of the
   /// head, and the editor's catalogue list.

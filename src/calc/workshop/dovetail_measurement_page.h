@@ -8,9 +8,9 @@
 #include <utility>
 #include <functional>
 
-#include "ui/page.h"
-#include "calc/workshop/dovetail_measurement_calc.h"
+#include "calc/workshop/dovetail_measurement_form.h"
 #include "calc/workshop/dovetail_print.h"
+#include "ui/page.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -31,8 +31,6 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
 
   /// The page's widgets (for the tests).
   struct Widgets {
@@ -77,26 +75,21 @@ public:
   std::function<void(const DovetailPrintValues&, DovetailSheets)> print_action;
 
 private:
-  /// The State.ini keys of the page's text fields, in the order they are saved.
-  std::array<std::pair<const char*, Fl_Input_*>, 14> text_fields() const;
   void build_inputs();
   void build_results();
   void build_sketches();
+  void wire();
+  void bind_state();
+  void restored() override;
 
-  void input_changed(Fl_Input* field);
-  void part_changed();
-  void angle_changed();
-  void gib_changed();
-  void clearance_kind_changed();
-  void unit_changed(bool to_millimetre);
+  /// Any input or choice changed: the kept values no longer belong to them.
+  void changed();
+  void unit_chosen(bool millimetre);
   void print();
 
-  void show_part_widgets();
-  void show_gib_row();
-  void show_typed_angle();
-  void select_sketches();
-
-  DovetailMeasurementInput read_inputs() const;
+  DovetailMeasurementFormInput form_input() const;
+  /// Shows the widgets of the modes set and returns what the form says.
+  DovetailMeasurementForm show_modes();
   void compute();
   void show_results();
   void empty_results();
@@ -106,7 +99,10 @@ private:
   DovetailMeasurementValues stored_;
   /// 1 while the stored values belong to the current inputs.
   int calc_flag_ = 0;
-  /// The unit the length fields are written in now.
+  /// The unit the fields are written in. The pair is no plain conversion:
+  /// after a computation it rewrites the fields from the kept inch values,
+  /// so the page keeps its unit itself and tells the Units button how to
+  /// switch it.
   bool fields_in_mm_ = false;
 };
 

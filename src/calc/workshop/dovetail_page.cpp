@@ -9,23 +9,19 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
-#include <optional>
 #include <vector>
 
-#include "ui/page_widgets.h"
-#include "ui/page_context.h"
-#include "ui/checked_input.h"
-#include "ui/field_io.h"
-#include "ui/state_keys.h"
 #include "calc/workshop/dovetail_sketches.h"
 #include "settings/ini_document.h"
+#include "ui/look.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
+#include "ui/state_keys.h"
 
 namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kBackground = 50;
-constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kBlue = 4;
 constexpr Fl_Color kFirstNoteColour = 67;
 
@@ -33,21 +29,12 @@ constexpr Fl_Color kFirstNoteColour = 67;
 constexpr int kLengthRecord = 15;
 constexpr int kAngleRecord = 16;
 
-constexpr int kPrecision = 3;
-constexpr int kFirstResultText = 122;
-constexpr int kFirstKindText = 117;
+// Text entries.
+constexpr int kAngleText = 112;
+constexpr int kFirstKindText = 117; ///< the four clearance kinds follow
+constexpr int kFirstRowText = 122;  ///< the six result rows follow
 constexpr int kKinds = 4;
-constexpr int kResultRowY[DovetailPage::kRows] = {290, 317, 343, 369, 396, 423};
-
-// Sketch groups by index: female (deeper slot +1, gib +2) and male.
-constexpr int kFemaleDeep = 1;
-constexpr int kFemaleGib = 2;
-constexpr int kMaleShallow = 1;
-constexpr int kMaleDeep = 2;
-
-template <void (DovetailPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<DovetailPage*>(page)->*Handler)();
-}
+constexpr int kRowY[DovetailPage::kRows] = {290, 317, 343, 369, 396, 423};
 
 Fl_Box* caption(int x, int y, int w, int h, const char* text, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -78,9 +65,12 @@ void DovetailPage::build(Fl_Group&) {
   build_sketches();
   build_inputs();
   build_results();
+  bind_state();
+  recompute();
 }
 
 void DovetailPage::build_sketches() {
+  // In the order of FemaleSketch and MaleSketch.
   w_.female_groups = {sketch_group<FDoveTailStandard>(context_, 7, 6, 130),
                       sketch_group<FDoveTailDeep>(context_, 7, 6, 130),
                       sketch_group<FDoveTailStandardGib>(context_, 7, 6, 130),
@@ -88,11 +78,9 @@ void DovetailPage::build_sketches() {
   w_.male_groups = {sketch_group<MDoveTailStandard>(context_, 136, 137, 150),
                     sketch_group<MDoveTailShallow>(context_, 136, 137, 150),
                     sketch_group<MDoveTailDeep>(context_, 136, 137, 150)};
-  // Clearance kind 0 without a gib, as the page starts.
-  w_.female_groups[kFemaleDeep]->show();
-  w_.male_groups[0]->show();
   // The male sketch's angle leader points at this caption.
-  caption(722, 155, 93, 42, context_.lang(112), FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  caption(722, 155, 93, 42, context_.lang(kAngleText),
+          FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 }
 
 void DovetailPage::build_inputs() {
@@ -103,27 +91,21 @@ void DovetailPage::build_inputs() {
   w_.depth = ui::make_checked_input(context_, kLengthRecord, 372, 319, 65, 22);
 
   auto* angles = new Fl_Group(166, 358, 271, 56);
-  angles->copy_label(context_.lang(112));
+  angles->copy_label(context_.lang(kAngleText));
   angles->labelcolor(kBlue);
   w_.angle_60 = ui::radio_button(180, 359, 95, 22, context_.lang(109));
-  w_.angle_60->callback(call<&DovetailPage::on_fixed_angle>, this);
   w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(110));
-  w_.angle_45->callback(call<&DovetailPage::on_fixed_angle>, this);
   w_.angle_45->setonly();
   w_.angle_typed = ui::radio_button(322, 359, 113, 22, context_.lang(111));
-  w_.angle_typed->callback(call<&DovetailPage::on_typed_angle_chosen>, this);
   w_.typed_angle = ui::make_checked_input(context_, kAngleRecord, 384, 389, 51, 22);
   w_.typed_angle->copy_label(context_.lang(113));
-  w_.typed_angle->hide();
   angles->end();
 
   w_.gib = new Fl_Check_Button(228, 415, 107, 22);
   w_.gib->down_box(FL_DOWN_BOX);
   w_.gib->copy_label(context_.lang(114));
-  w_.gib->callback(call<&DovetailPage::on_gib>, this);
   w_.gib_thickness = ui::make_checked_input(context_, kLengthRecord, 330, 437, 60, 25);
   w_.gib_thickness->copy_label(context_.lang(115));
-  w_.gib_thickness->hide();
 
   auto* clearance = new Fl_Group(167, 476, 651, 41);
   clearance->copy_label(context_.lang(116));
@@ -132,8 +114,7 @@ void DovetailPage::build_inputs() {
   w_.clearance_kind = new Fl_Choice(178, 485, 394, 25);
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
   ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
-  w_.clearance_kind->value(0);
-  w_.clearance_kind->callback(call<&DovetailPage::on_clearance_kind>, this);
+  w_.clearance_kind->value(static_cast<int>(ClearanceKind::kFemaleDeeper));
   w_.clearance = ui::make_checked_input(context_, kLengthRecord, 738, 486, 75, 22);
   w_.clearance->copy_label(context_.lang(121));
   clearance->end();
@@ -142,34 +123,38 @@ void DovetailPage::build_inputs() {
   w_.pin->copy_label(context_.lang(128));
 
   auto* units = new Fl_Group(663, 450, 151, 24);
-  w_.inch = ui::radio_button(665, 450, 68, 23, context_.lang(20));
-  w_.inch->copy_tooltip(context_.lang(56));
-  w_.inch->callback(
-      [](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(false); }, this);
+  w_.inch = ui::radio_button(665, 450, 68, 23, context_.lang(20), context_.lang(56));
   w_.inch->setonly();
-  w_.mm = ui::radio_button(740, 450, 67, 23, context_.lang(19));
-  w_.mm->copy_tooltip(context_.lang(59));
-  w_.mm->callback([](Fl_Widget*, void* page) { static_cast<DovetailPage*>(page)->on_unit(true); },
-                  this);
+  w_.mm = ui::radio_button(740, 450, 67, 23, context_.lang(19), context_.lang(59));
   units->end();
-  context_.register_unit_pair(ui::UnitPairSlot::kDovetail, w_.inch, w_.mm);
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kDovetail, w_.inch, w_.mm,
+      [this] {
+        // The typed angle is no length.
+        return std::vector<Fl_Input_*>{w_.width, w_.depth, w_.clearance, w_.pin, w_.gib_thickness};
+      },
+      [this] { recompute(); });
 
-  ui::InputRange& lengths = context_.input_range(kLengthRecord);
-  lengths.on_valid = [this](Fl_Input*, long) { recompute(); };
-  ui::InputRange& angle = context_.input_range(kAngleRecord);
-  angle.on_valid = [this](Fl_Input*, long) { recompute(); };
+  for (Fl_Widget* choice :
+       {static_cast<Fl_Widget*>(w_.angle_60), static_cast<Fl_Widget*>(w_.angle_45),
+        static_cast<Fl_Widget*>(w_.angle_typed), static_cast<Fl_Widget*>(w_.gib),
+        static_cast<Fl_Widget*>(w_.clearance_kind)})
+    on(choice, [this] { recompute(); });
+  for (ui::CheckedInput* field :
+       {w_.width, w_.depth, w_.typed_angle, w_.gib_thickness, w_.clearance, w_.pin})
+    field->on_valid([this] { recompute(); });
   // Results for an angle other than the one shown would be wrong.
-  angle.on_invalid = [this](Fl_Input*, long) { clear_results(); };
+  w_.typed_angle->on_invalid([this] { clear_results(); });
 }
 
 void DovetailPage::build_results() {
   auto* panel = new Fl_Box(442, 288, 376, 161);
   panel->box(FL_GTK_DOWN_BOX);
-  panel->color(kBackground);
+  panel->color(ui::kPageBackground);
   for (int i = 0; i < kRows; ++i) {
-    int y = kResultRowY[i];
-    caption(445, y, 294, 22, context_.lang(kFirstResultText + i), FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-    w_.results[static_cast<size_t>(i)] = new ui::ReadOnlyField(742, y, 67, 22, kResultColour);
+    const int y = kRowY[i];
+    ui::text_line(445, y, 294, 22, context_.lang(kFirstRowText + i));
+    w_.results[static_cast<size_t>(i)] = ui::result_field(742, y, 67, 22);
   }
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
@@ -179,116 +164,74 @@ void DovetailPage::build_results() {
   w_.print = new Fl_Button(754, 556, 64, 36, "@+9fileprint");
   w_.print->box(FL_GTK_UP_BOX);
   w_.print->labelsize(9);
-  w_.print->callback(call<&DovetailPage::on_print>, this);
-  w_.print->deactivate();
+  on(w_.print, [this] { print(); });
 }
 
-void DovetailPage::apply_settings() {
-  if (context_.unit_system() == 1) {
-    ui::set_radio(w_.mm);
-    lengths_in_mm_ = true;
-  }
+void DovetailPage::bind_state() {
+  state_.text("dove_nominal_width", w_.width);
+  state_.text("dove_nominal_depth", w_.depth);
+  state_.text("dove_clearance_amount", w_.clearance);
+  state_.text("dove_pin_diameter", w_.pin);
+  state_.text("dovetail_angle_specify", w_.typed_angle);
+  state_.text("dove_gib_thick", w_.gib_thickness);
+  state_.radio("dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
+  // -1, a choice with nothing chosen, comes back as it was: no sketch, and
+  // the sizes computed without clearance.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        ui::save_choice(state, section + ":dove_type", w_.clearance_kind);
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const std::string key = section + ":dove_type";
+        if (state.get_long(key, 0) == -1)
+          w_.clearance_kind->value(-1);
+        else
+          ui::load_choice(state, key, w_.clearance_kind);
+      });
+  units_->bind_state(state_, "p4_measure");
+  state_.check("dove_gib_yes", w_.gib);
 }
+
+void DovetailPage::apply_settings() { units_->apply_settings(); }
 
 Fl_Input* DovetailPage::focus_input() { return w_.width; }
 
-void DovetailPage::on_fixed_angle() {
-  w_.typed_angle->hide();
-  recompute();
-}
+void DovetailPage::restored() { recompute(); }
 
-void DovetailPage::on_typed_angle_chosen() {
-  w_.typed_angle->show();
-  recompute();
-}
-
-void DovetailPage::on_gib() {
-  ui::show_if(w_.gib_thickness, w_.gib->value() != 0);
-  if (w_.clearance_kind->value() >= 0)
-    show_sketches();
-  recompute();
-}
-
-void DovetailPage::on_clearance_kind() {
-  show_sketches();
-  recompute();
-}
-
-void DovetailPage::show_sketches() {
-  for (Fl_Group* group : w_.female_groups)
-    group->hide();
-  for (Fl_Group* group : w_.male_groups)
-    group->hide();
-  int kind = w_.clearance_kind->value();
-  // With no kind chosen the amount counts for nothing, as with no clearance.
-  ui::show_if(w_.clearance, kind >= 0 && kind < 3);
-  if (kind < 0 || kind >= kKinds)
-    return;
-  const auto chosen = static_cast<ClearanceKind>(kind);
-  int female = (chosen == ClearanceKind::kFemaleDeeper ? kFemaleDeep : 0) +
-               (w_.gib->value() ? kFemaleGib : 0);
-  int male = chosen == ClearanceKind::kMaleShallower ? kMaleShallow
-             : chosen == ClearanceKind::kMaleDeeper  ? kMaleDeep
-                                                     : 0;
-  w_.female_groups[static_cast<size_t>(female)]->show();
-  w_.male_groups[static_cast<size_t>(male)]->show();
-}
-
-void DovetailPage::on_unit(bool to_mm) {
-  // The unit-system button also lands here when this page already shows
-  // that unit; converting again would scale the lengths twice.
-  if (to_mm != lengths_in_mm_) {
-    for (Fl_Input* field : {w_.width, w_.depth, w_.clearance, w_.pin, w_.gib_thickness}) {
-      if (to_mm)
-        ui::convert_field_inch_to_mm(field);
-      else
-        ui::convert_field_mm_to_inch(field);
-    }
-    lengths_in_mm_ = to_mm;
-  }
-  recompute();
-}
-
-void DovetailPage::on_print() {
-  DovetailPrintValues values;
-  values.male_max_width = result_.male_max_width;
-  values.male_depth = result_.male_depth;
-  values.male_over_pins = result_.male_over_pins;
-  values.female_min_width = result_.female_min_width;
-  values.female_depth = result_.female_depth;
-  values.female_between_pins = result_.female_between_pins;
-  values.millimetre = w_.mm->value() != 0;
-  print_action_(values);
-}
-
-DovetailInput DovetailPage::read_inputs() const {
-  DovetailInput in;
-  in.nominal_width = ui::field_double(w_.width);
-  in.nominal_depth = ui::field_double(w_.depth);
+DovetailFormInput DovetailPage::form_input() const {
+  DovetailFormInput in;
+  in.width = w_.width->value();
+  in.depth = w_.depth->value();
   in.angle = w_.angle_60->value()      ? FlankAngle::k60
              : w_.angle_typed->value() ? FlankAngle::kTyped
                                        : FlankAngle::k45;
-  in.typed_angle = ui::field_double(w_.typed_angle);
+  in.typed_angle = w_.typed_angle->value();
   in.gib = w_.gib->value() != 0;
-  in.gib_thickness = ui::field_double(w_.gib_thickness);
+  in.gib_thickness = w_.gib_thickness->value();
   in.clearance_kind = w_.clearance_kind->value();
-  in.clearance = ui::field_double(w_.clearance);
-  in.pin_diameter = ui::field_double(w_.pin);
+  in.clearance = w_.clearance->value();
+  in.pin = w_.pin->value();
   return in;
 }
 
 void DovetailPage::recompute() {
-  std::optional<DovetailResult> computed = compute_dovetail(read_inputs());
-  if (!computed) {
+  const DovetailForm form = dovetail_form(form_input());
+  ui::show_if(w_.typed_angle, form.typed_angle_shown);
+  ui::show_if(w_.gib_thickness, form.gib_thickness_shown);
+  ui::show_if(w_.clearance, form.sketches.clearance_shown);
+  for (size_t i = 0; i < w_.female_groups.size(); ++i)
+    ui::show_if(w_.female_groups[i],
+                form.sketches.female && static_cast<size_t>(*form.sketches.female) == i);
+  for (size_t i = 0; i < w_.male_groups.size(); ++i)
+    ui::show_if(w_.male_groups[i],
+                form.sketches.male && static_cast<size_t>(*form.sketches.male) == i);
+  if (!form.result) {
     clear_results();
     return;
   }
-  result_ = *computed;
-  const double shown[kRows] = {result_.female_min_width,    result_.male_max_width,
-                               result_.female_depth,        result_.male_depth,
-                               result_.female_between_pins, result_.male_over_pins};
-  for (int i = 0; i < kRows; ++i)
-    ui::set_field_fixed(w_.results[static_cast<size_t>(i)], kPrecision, shown[i]);
+  result_ = *form.result;
+  for (size_t i = 0; i < w_.results.size(); ++i)
+    w_.results[i]->value(form.rows[i].c_str());
   w_.print->activate();
 }
 
@@ -299,45 +242,16 @@ void DovetailPage::clear_results() {
   w_.print->deactivate();
 }
 
-void DovetailPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p4:dove_nominal_width", w_.width);
-  ui::save_text(state, "p4:dove_nominal_depth", w_.depth);
-  ui::save_text(state, "p4:dove_clearance_amount", w_.clearance);
-  ui::save_text(state, "p4:dove_pin_diameter", w_.pin);
-  ui::save_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
-  ui::save_text(state, "p4:dove_gib_thick", w_.gib_thickness);
-  ui::save_radio_index(state, "p4:dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
-  ui::save_choice(state, "p4:dove_type", w_.clearance_kind);
-  ui::save_pair(state, "p4:p4_measure", w_.inch);
-  ui::save_check(state, "p4:dove_gib_yes", w_.gib);
-}
-
-void DovetailPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p4:dove_nominal_width", w_.width);
-  ui::load_text(state, "p4:dove_nominal_depth", w_.depth);
-  ui::load_text(state, "p4:dove_clearance_amount", w_.clearance);
-  ui::load_text(state, "p4:dove_pin_diameter", w_.pin);
-  ui::load_text(state, "p4:dovetail_angle_specify", w_.typed_angle);
-  ui::load_text(state, "p4:dove_gib_thick", w_.gib_thickness);
-  const std::vector<Fl_Button*> angles = {w_.angle_60, w_.angle_45, w_.angle_typed};
-  ui::load_radio_index(state, "p4:dove_angle", angles);
-  // -1 is a choice with nothing chosen: no sketch, computed without clearance.
-  if (state.get_long("p4:dove_type", 0) == -1)
-    w_.clearance_kind->value(-1);
-  else
-    ui::load_choice(state, "p4:dove_type", w_.clearance_kind);
-  ui::load_pair(state, "p4:p4_measure", w_.inch, w_.mm);
-  lengths_in_mm_ = w_.mm->value() != 0;
-  ui::load_check(state, "p4:dove_gib_yes", w_.gib);
-
-  // The restored switches show their widgets and sketches, then the page
-  // computes once more from its width field.
-  for (Fl_Button* button : angles)
-    if (button->value())
-      button->do_callback();
-  w_.clearance_kind->do_callback();
-  w_.gib->do_callback();
-  w_.width->do_callback();
+void DovetailPage::print() {
+  DovetailPrintValues values;
+  values.male_max_width = result_.male_max_width;
+  values.male_depth = result_.male_depth;
+  values.male_over_pins = result_.male_over_pins;
+  values.female_min_width = result_.female_min_width;
+  values.female_depth = result_.female_depth;
+  values.female_between_pins = result_.female_between_pins;
+  values.millimetre = units_->metric();
+  print_action_(values);
 }
 
 } // namespace workshop

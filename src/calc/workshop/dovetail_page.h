@@ -7,11 +7,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <utility>
 
-#include "ui/page.h"
-#include "calc/workshop/dovetail_calc.h"
+#include "calc/workshop/dovetail_form.h"
 #include "calc/workshop/dovetail_print.h"
+#include "ui/checked_input.h"
+#include "ui/page.h"
+#include "ui/unit_switch.h"
 
 class Fl_Button;
 class Fl_Choice;
@@ -26,27 +29,25 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
-  static constexpr int kRows = 6;
+  static constexpr int kRows = kDovetailRows;
   static constexpr int kFemaleSketches = 4;
   static constexpr int kMaleSketches = 3;
 
   /// The page's widgets, for whoever needs to look at them (the tests).
   struct Widgets {
-    Fl_Input* width = nullptr;
-    Fl_Input* depth = nullptr;
+    ui::CheckedInput* width = nullptr;
+    ui::CheckedInput* depth = nullptr;
     Fl_Button* angle_60 = nullptr;
     Fl_Button* angle_45 = nullptr;
     Fl_Button* angle_typed = nullptr;
-    Fl_Input* typed_angle = nullptr;
+    ui::CheckedInput* typed_angle = nullptr;
     Fl_Button* gib = nullptr;
-    Fl_Input* gib_thickness = nullptr;
+    ui::CheckedInput* gib_thickness = nullptr;
     Fl_Choice* clearance_kind = nullptr;
-    Fl_Input* clearance = nullptr;
-    Fl_Input* pin = nullptr;
+    ui::CheckedInput* clearance = nullptr;
+    ui::CheckedInput* pin = nullptr;
     Fl_Button* inch = nullptr;
     Fl_Button* mm = nullptr;
     /// female mouth, male top, female depth, male height, between pins, over pins
@@ -68,24 +69,19 @@ private:
   void build_sketches();
   void build_inputs();
   void build_results();
+  void bind_state();
+  void restored() override;
 
-  void on_fixed_angle();
-  void on_typed_angle_chosen();
-  void on_gib();
-  void on_clearance_kind();
-  void show_sketches();
-  void on_unit(bool to_mm);
-  void on_print();
+  /// Shows what the page's values give: fields, sketches, results, Print.
   void recompute();
   void clear_results();
-  DovetailInput read_inputs() const;
+  void print();
+  DovetailFormInput form_input() const;
 
   Widgets w_;
+  std::unique_ptr<ui::UnitSwitch> units_;
   /// The last computed sizes; the drawing prints them.
   DovetailResult result_;
-  /// The unit the length fields hold now, so a switch to the same unit
-  /// converts nothing.
-  bool lengths_in_mm_ = false;
   PrintAction print_action_;
 };
 

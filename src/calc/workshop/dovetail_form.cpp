@@ -1,0 +1,53 @@
+#include "calc/workshop/dovetail_form.h"
+
+#include "numeric/number_text.h"
+
+namespace workshop {
+
+namespace {
+constexpr int kPlaces = 3; ///< decimals of every size shown
+} // namespace
+
+DovetailSketchChoice dovetail_sketch_choice(int clearance_kind, bool gib) {
+  DovetailSketchChoice choice;
+  if (clearance_kind < static_cast<int>(ClearanceKind::kFemaleDeeper) ||
+      clearance_kind > static_cast<int>(ClearanceKind::kNoClearance))
+    return choice;
+  const auto kind = static_cast<ClearanceKind>(clearance_kind);
+  const bool deeper_slot = kind == ClearanceKind::kFemaleDeeper;
+  choice.female = deeper_slot ? (gib ? FemaleSketch::kDeepGib : FemaleSketch::kDeep)
+                              : (gib ? FemaleSketch::kStandardGib : FemaleSketch::kStandard);
+  choice.male = kind == ClearanceKind::kMaleShallower ? MaleSketch::kShallow
+                : kind == ClearanceKind::kMaleDeeper  ? MaleSketch::kDeep
+                                                      : MaleSketch::kStandard;
+  choice.clearance_shown = kind != ClearanceKind::kNoClearance;
+  return choice;
+}
+
+DovetailForm dovetail_form(const DovetailFormInput& input) {
+  DovetailForm form;
+  form.typed_angle_shown = input.angle == FlankAngle::kTyped;
+  form.gib_thickness_shown = input.gib;
+  form.sketches = dovetail_sketch_choice(input.clearance_kind, input.gib);
+  DovetailInput in;
+  in.nominal_width = numeric::read_double(input.width);
+  in.nominal_depth = numeric::read_double(input.depth);
+  in.angle = input.angle;
+  in.typed_angle = numeric::read_double(input.typed_angle);
+  in.gib = input.gib;
+  in.gib_thickness = numeric::read_double(input.gib_thickness);
+  in.clearance_kind = input.clearance_kind;
+  in.clearance = numeric::read_double(input.clearance);
+  in.pin_diameter = numeric::read_double(input.pin);
+  form.result = compute_dovetail(in);
+  if (!form.result)
+    return form;
+  const DovetailResult& r = *form.result;
+  const double shown[kDovetailRows] = {r.female_min_width, r.male_max_width,      r.female_depth,
+                                       r.male_depth,       r.female_between_pins, r.male_over_pins};
+  for (int i = 0; i < kDovetailRows; ++i)
+    form.rows[static_cast<size_t>(i)] = numeric::format_fixed(kPlaces, shown[i]);
+  return form;
+}
+
+} // namespace workshop
