@@ -19,6 +19,12 @@ UnitSwitch::UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch,
   context_.register_unit_pair(slot, inch_, mm_);
 }
 
+UnitSwitch::UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch, Fl_Button* mm,
+                       std::function<void(bool to_metric)> convert)
+    : UnitSwitch(context, slot, inch, mm, nullptr, nullptr) {
+  convert_ = std::move(convert);
+}
+
 void UnitSwitch::apply_settings() {
   metric_ = context_.unit_system() == 1;
   set_radio(metric_ ? mm_ : inch_);
@@ -37,6 +43,13 @@ void UnitSwitch::bind_state(StateBindings& bindings, const std::string& key) {
 
 void UnitSwitch::choose(bool metric) {
   set_radio(metric ? mm_ : inch_);
+  if (convert_) {
+    if (metric != metric_) {
+      metric_ = metric;
+      convert_(metric);
+    }
+    return;
+  }
   if (metric != metric_) {
     for (Fl_Input_* field : fields_())
       metric ? convert_field_inch_to_mm(field) : convert_field_mm_to_inch(field);

@@ -27,6 +27,11 @@ public:
   /// `changed` runs after every choice of a unit (the page's recompute).
   UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch, Fl_Button* mm, Fields fields,
              std::function<void()> changed);
+  /// For a page whose values move otherwise than by converting fields in
+  /// place: `convert` runs only when the unit really changes (after the
+  /// pair shows the new unit), and nothing runs when it doesn't.
+  UnitSwitch(PageContext& context, UnitPairSlot slot, Fl_Button* inch, Fl_Button* mm,
+             std::function<void(bool to_metric)> convert);
   UnitSwitch(const UnitSwitch&) = delete;
   UnitSwitch& operator=(const UnitSwitch&) = delete;
 
@@ -45,6 +50,7 @@ private:
   Fl_Button* mm_;
   Fields fields_;
   std::function<void()> changed_;
+  std::function<void(bool)> convert_;
   bool metric_ = false;
 };
 
