@@ -4,13 +4,12 @@
 
 #include <FL/Enumerations.H>
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
 
 #include <array>
 
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 
 namespace workshop {
 
@@ -109,12 +108,10 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
 void print_division_table(ui::PageContext& app, const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  ui::install_print_dialog_strings(app.strings());
-  Fl_Printer printer;
-  if (printer.start_job(1) != 0)
-    return;
-  draw_division_table(printer, division_table_texts(app), rows);
-  printer.end_job();
+  ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+    draw_division_table(device, division_table_texts(app), rows);
+    return true;
+  });
 }
 
 } // namespace workshop

@@ -5,7 +5,6 @@
 
 #include <FL/Enumerations.H>
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
 
 #include <cstdio>
@@ -14,7 +13,7 @@
 #include <utility>
 
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 
 namespace workshop {
 
@@ -207,13 +206,11 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
 
 void dovetail_print(ui::PageContext& app, const DovetailPrintValues& values,
                     DovetailSheets sheets) {
-  ui::install_print_dialog_strings(app.strings());
-  Fl_Printer printer;
   // The dialog offers exactly the sheets that will be printed.
-  if (printer.start_job(sheets == DovetailSheets::kBoth ? 2 : 1) != 0)
-    return;
-  draw_dovetail_sheets(printer, app, values, sheets);
-  printer.end_job();
+  ui::print_job(app, sheets == DovetailSheets::kBoth ? 2 : 1, [&](Fl_Paged_Device& device) {
+    draw_dovetail_sheets(device, app, values, sheets);
+    return true;
+  });
 }
 
 } // namespace workshop
