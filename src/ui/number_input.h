@@ -8,6 +8,7 @@
 
 #include <FL/Fl_Input.H>
 
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -17,6 +18,17 @@ public:
   /// A decimal field (FL_FLOAT_INPUT); set type(FL_INT_INPUT) for whole numbers.
   NumberInput(int x, int y, int w, int h, const char* label = nullptr);
   int handle(int event) override;
+
+  /// What the last unit conversion of the field replaced and what it wrote.
+  /// Converting back a text the user has left alone puts back what was
+  /// there, digit for digit: 0.5 mm is 0.0196850394 in to ten decimals, and
+  /// that times 25.4 would come back as 0.5000000008.
+  struct UnitMemo {
+    std::string before;
+    std::string written;
+    bool to_metric = false;
+  };
+  std::optional<UnitMemo> unit_memo;
 
 protected:
   /// What the field takes, as the input filter's kinds: unsigned decimal or

@@ -427,6 +427,27 @@ TEST_F(WholeProgramRestoreTest, LanguageSwitchesKeepEveryPage) {
   EXPECT_EQ(saved_state(), state);
 }
 
+// The Units button, on every page that has a unit pair: no page loses what
+// was typed in it, and pressing it twice leaves every page as it was.
+TEST_F(WholeProgramRestoreTest, UnitsButtonTwiceLeavesEveryPageAsItWas) {
+  start_app();
+  fill_every_page(); // in millimetres
+  ASSERT_FALSE(HasFailure());
+  Snapshot metric = snapshot();
+  click(app->main_frame()->unit_button());
+  Snapshot inch = snapshot();
+  ASSERT_EQ(inch.size(), metric.size());
+  for (size_t i = 0; i < metric.size(); ++i) {
+    const bool typed = metric[i].type.find("CheckedInput") != std::string::npos &&
+                       metric[i].visible && !metric[i].value.empty();
+    if (typed) {
+      EXPECT_FALSE(inch[i].value.empty()) << metric[i].path << " held " << metric[i].value;
+    }
+  }
+  click(app->main_frame()->unit_button());
+  EXPECT_EQ(joined(differences(metric, snapshot(), true)), "");
+}
+
 // A restored custom pressure angle out of its range empties that one field
 // and waits there; the pages after it are restored all the same.
 TEST_F(WholeProgramRestoreTest, BadPressureAngleOnPage15StopsNothingElse) {
