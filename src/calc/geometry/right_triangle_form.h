@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/geometry/right_triangle_calc.h"
+#include "calc/geometry/typed_text.h"
 
 namespace geometry {
 
@@ -26,12 +27,6 @@ struct RightTriangleLayout {
 };
 
 RightTriangleLayout right_triangle_layout(RightTriangleCase known, bool dms);
-
-/// A field's text, and whether it is red (out of its range).
-struct TypedText {
-  std::string text;
-  bool out_of_range = false;
-};
 
 struct RightTriangleFormInput {
   RightTriangleCase known = RightTriangleCase::kSideBAngleA;
