@@ -10,6 +10,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -40,28 +41,16 @@ protected:
     return static_cast<geometry::ObliqueTrianglePage*>(app->page(3))->widgets();
   }
   void choose_case(int number) { click(w().case_buttons[static_cast<size_t>(number - 1)]); }
-  // Replaces a field's text by typing, as a user who selected it would.
-  void enter(Fl_Input* field, const std::string& text) {
-    field->take_focus();
-    field->value("");
-    type_text(field, text);
+  void enter_rows(const std::array<const char*, 3>& texts) {
+    for (size_t r = 0; r < 3; ++r)
+      retype(w().decimal_inputs[r], texts[r]);
   }
-  void enter_row(int row, const std::string& text) {
-    enter(w().decimal_inputs[static_cast<size_t>(row - 1)], text);
-  }
-  void enter_rows(const char* one, const char* two, const char* three) {
-    enter_row(1, one);
-    enter_row(2, two);
-    enter_row(3, three);
-  }
-  void enter_dms(int row, const std::string& d, const std::string& m, const std::string& s) {
-    const auto& fields = w().dms_inputs[static_cast<size_t>(row - 1)];
-    enter(fields[0], d);
-    enter(fields[1], m);
-    enter(fields[2], s);
+  void enter_dms(int row, const std::array<const char*, 3>& parts) {
+    for (size_t c = 0; c < 3; ++c)
+      retype(w().dms_inputs[static_cast<size_t>(row - 1)][c], parts[c]);
   }
   void set_precision(const std::string& places) {
-    enter(static_cast<Fl_Input*>(w().precision->child(0)), places);
+    retype(static_cast<Fl_Input*>(w().precision->child(0)), places);
   }
   template <typename Fields> static Texts texts(const Fields& fields) {
     Texts shown;
@@ -79,7 +68,7 @@ protected:
 
 TEST_F(ObliqueTrianglePageTest, ControlsReachTheFormAndItsRowsShow) {
   EXPECT_EQ(Fl::focus(), w().decimal_inputs[0]); // showing the page focuses row 1
-  enter_rows("3", "4", "5");
+  enter_rows({"3", "4", "5"});
   EXPECT_EQ(results(), (Texts{"36.87", "53.13", "90.0", "6.0"}));
   set_precision("6");
   EXPECT_EQ(results(), (Texts{"36.869898", "53.130102", "90", "6"}));
@@ -88,7 +77,7 @@ TEST_F(ObliqueTrianglePageTest, ControlsReachTheFormAndItsRowsShow) {
 
   struct Case {
     int known;
-    const char* rows[3];
+    std::array<const char*, 3> rows;
     Texts shown;
     const char *row1_label, *result1_label;
     const char* sketch; // names a, b, c, A, B, C: 'R' red (given), 'K' black
@@ -109,17 +98,17 @@ TEST_F(ObliqueTrianglePageTest, ControlsReachTheFormAndItsRowsShow) {
     for (size_t i = 0; i < 6; ++i)
       EXPECT_EQ(w().sketch.name(sketch_order[i])->labelcolor(), c.sketch[i] == 'R' ? kRed : kBlack)
           << i;
-    enter_rows(c.rows[0], c.rows[1], c.rows[2]);
+    enter_rows(c.rows);
     EXPECT_EQ(results(), c.shown);
   }
 }
 
 TEST_F(ObliqueTrianglePageTest, AngleRowsHaveARangeAndSideRowsNone) {
   choose_case(3); // A, a, B
-  enter_rows("30", "500", "45");
+  enter_rows({"30", "500", "45"});
   EXPECT_EQ(w().decimal_inputs[1]->textcolor(), kBlack);
   EXPECT_NE(results(), kEmpty);
-  enter_row(1, "300");
+  retype(w().decimal_inputs[0], "300");
   EXPECT_EQ(w().decimal_inputs[0]->textcolor(), kRed);
   EXPECT_EQ(results(), kEmpty);
   // A later recompute by the spinner's arrows still refuses the red angle.
@@ -127,13 +116,13 @@ TEST_F(ObliqueTrianglePageTest, AngleRowsHaveARangeAndSideRowsNone) {
   EXPECT_EQ(results(), kEmpty);
 
   choose_case(1); // the same rows now hold sides: black, no range
-  enter_row(1, "300");
+  retype(w().decimal_inputs[0], "300");
   EXPECT_EQ(w().decimal_inputs[0]->textcolor(), kBlack);
 }
 
 TEST_F(ObliqueTrianglePageTest, MillimetresConvertOnlyTheSideRows) {
   choose_case(2);
-  enter_rows("2", "60", "1");
+  enter_rows({"2", "60", "1"});
   click(w().mm);
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"50.8", "60", "25.4"}));
   EXPECT_EQ(results(), (Texts{"90.0", "43.994", "30.0", "558.725"}));
@@ -141,14 +130,14 @@ TEST_F(ObliqueTrianglePageTest, MillimetresConvertOnlyTheSideRows) {
 
 TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheTypedAngles) {
   choose_case(3);
-  enter_rows("30.5", "1", "45.25");
+  enter_rows({"30.5", "1", "45.25"});
   click(w().dms);
   EXPECT_EQ(texts(w().dms_inputs[0]), (Texts{"30", "30", "0"}));
   EXPECT_TRUE(w().decimal_groups[1]->visible()); // side a stays decimal
   EXPECT_FALSE(w().decimal_groups[2]->visible());
   EXPECT_TRUE(w().result_dms_groups[1]->visible());
   EXPECT_EQ(texts(w().result_dms[1]), (Texts{"104", "15", "0.0"}));
-  enter_dms(1, "30", "0", "1");
+  enter_dms(1, {"30", "0", "1"});
   click(w().decimal);
   EXPECT_EQ(texts(w().decimal_inputs), (Texts{"30.000277778", "1", "45.25"}));
   EXPECT_EQ(results()[1], "104.75");
@@ -157,7 +146,7 @@ TEST_F(ObliqueTrianglePageTest, AngleFormatMovesTheTypedAngles) {
   click(w().dms);
   choose_case(4);
   EXPECT_EQ(Fl::focus(), w().dms_inputs[0][0]);
-  enter(w().dms_inputs[0][1], "75"); // minutes beyond 59
+  retype(w().dms_inputs[0][1], "75"); // minutes beyond 59
   EXPECT_EQ(w().dms_inputs[0][1]->textcolor(), kRed);
 }
 
@@ -166,9 +155,9 @@ TEST_F(ObliqueTrianglePageTest, RestartShowsTheCaseAndConvertsOnce) {
   choose_case(3);
   click(w().mm);
   click(w().dms);
-  enter_dms(1, "30", "15", "");
-  enter_row(2, "25.4");
-  enter_dms(3, "45", "", "");
+  enter_dms(1, {"30", "15", ""});
+  retype(w().decimal_inputs[1], "25.4");
+  enter_dms(3, {"45", "", ""});
   const Texts before = results();
   ASSERT_NE(before, kEmpty);
   restart_app();
