@@ -113,6 +113,8 @@ TEST(CircleSegmentForm, ResultTexts) {
       // arc longer than half the circle, a chord longer than the diameter.
       {K::kRadiusChord, false, "", "8", {}, 3, none, no_dms, no_dms},
       {K::kRadiusChord, false, "5", "", {}, 3, none, no_dms, no_dms},
+      // A height of 0 would give a flat segment: a missing one gives nothing.
+      {K::kRadiusHeight, false, "5", "", {}, 3, none, no_dms, no_dms},
       {K::kRadiusAngle, true, "10", "60", {"0", "0", "0"}, 3, none, no_dms, no_dms},
       {K::kRadiusArc, false, "5", "15.8", {}, 3, none, no_dms, no_dms},
       {K::kRadiusChord, false, "5", "80", {}, 3, none, no_dms, no_dms},

@@ -125,6 +125,7 @@ TEST(ObliqueTriangleForm, ResultTexts) {
 TEST(ObliqueTriangleForm, TypedAngleMovesWithNineDecimals) {
   EXPECT_EQ(geometry::oblique_decimal_angle_text({"30", "0", "1"}), "30.000277778");
   EXPECT_EQ(geometry::oblique_decimal_angle_text({"30", "30", ""}), "30.5");
+  EXPECT_EQ(geometry::oblique_decimal_angle_text({"0", "0", "1"}), "0.000277778");
   EXPECT_EQ(geometry::oblique_decimal_angle_text({"", "", ""}), "");
 }
 
