@@ -5,31 +5,32 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <vector>
 
+#include "calc/geometry/circle_segment_calc.h"
+#include "ui/checked_input.h"
 #include "ui/field_io.h"
 #include "ui/page.h"
-#include "calc/geometry/circle_segment_calc.h"
+#include "ui/unit_switch.h"
 
-class Fl_Box;
 class Fl_Button;
 class Fl_Choice;
-class Fl_Input;
 class Fl_Output;
 class Fl_Spinner;
 
 namespace geometry {
 
 class chord;
+struct SegmentForm;
 
 class CircleSegmentPage : public ui::Page {
 public:
-  explicit CircleSegmentPage(ui::PageContext& app);
+  explicit CircleSegmentPage(ui::PageContext& app) : ui::Page(app, ui::PageId::kCircleSegment) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   /// The page's widgets, for whoever needs to look at them (the tests).
@@ -37,11 +38,11 @@ public:
     Fl_Group* explanation = nullptr;
     Fl_Choice* known = nullptr;
     Fl_Output* first_label = nullptr;
-    Fl_Input* first = nullptr;
-    Fl_Input* diameter = nullptr;
+    ui::CheckedInput* first = nullptr;
+    ui::CheckedInput* diameter = nullptr;
     Fl_Output* second_label = nullptr;
     Fl_Group* second_group = nullptr;
-    Fl_Input* second = nullptr;
+    ui::CheckedInput* second = nullptr;
     std::array<Fl_Group*, 3> second_dms_groups{};
     ui::DmsFields second_dms{};
     Fl_Button* inch = nullptr;
@@ -68,25 +69,23 @@ private:
   void build_inputs();
   void build_switches();
   void build_results();
+  void bind_state();
+  void restored() override;
 
-  void on_case_chosen();
-  void on_first_changed();
-  void on_diameter_changed();
-  void on_unit_chosen(bool to_mm);
-  void on_decimal_chosen();
-  void on_dms_chosen();
+  void case_chosen();
+  void first_changed();
+  void diameter_changed();
+  void angle_format_chosen(bool dms);
+  /// Labels, ranges and shown fields of the case and the angle format.
+  void show_layout();
+  /// Shows what the typed values give.
   void recompute();
-  void compute();
-  void clear_results();
-  bool dms_set() const;
-  int precision() const;
+  void show_results(const SegmentForm& form);
+  std::vector<Fl_Input_*> length_fields() const;
 
   Widgets w_;
   SegmentKnown known_ = SegmentKnown::kRadiusChord;
-  /// Central angle of the last computation, in degrees.
-  double angle_ = 0.0;
-  /// The unit the length fields hold now, so a repeated switch converts once.
-  bool lengths_in_mm_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
 };
 
 } // namespace geometry

@@ -23,6 +23,15 @@ constexpr int kInchRecord = 37;
 constexpr int kFractionRecord = 38;
 constexpr int kTemperatureRecord = 39;
 
+// Language entries.
+constexpr int kDecimalDegreesText = 176;
+constexpr int kDegreesMark = 269; // minutes and seconds follow
+constexpr int kPiRadiansText = 320;
+constexpr int kMmText = 243;
+constexpr int kInchText = 232;
+constexpr int kFractionTitle = 280;
+constexpr int kNumeratorText = 308;
+
 // The "=" between the fields of a row.
 void equals_sign(int x, int y) { new Fl_Box(x, y, 18, 25, "="); }
 
@@ -44,20 +53,19 @@ void show_temperature(Fl_Input_* field, std::optional<double> value) {
 
 } // namespace
 
-ConversionsPage::ConversionsPage(ui::PageContext& app) : Page(app, ui::PageId::kConversions) {}
-
 void ConversionsPage::build(Fl_Group&) {
   build_angle_row();
   build_length_rows();
   build_temperature_row();
   w_.picture = new ConversionPicture(441, 418, 119, 127);
   attach_handlers();
+  bind_state();
 }
 
 // decimal degrees = D° M′ S″ = multiple of π radians
 void ConversionsPage::build_angle_row() {
   w_.degrees = ui::make_checked_input(context_, kDegreesRecord, 305, 54, 94, 25);
-  w_.degrees->copy_label(context_.lang(176));
+  w_.degrees->copy_label(context_.lang(kDecimalDegreesText));
   equals_sign(399, 53);
   struct DmsField {
     int x, w;
@@ -65,7 +73,7 @@ void ConversionsPage::build_angle_row() {
   const DmsField fields[] = {{418, 36}, {461, 40}, {507, 63}};
   for (size_t i = 0; i < 3; ++i) {
     w_.dms[i] = ui::make_checked_input(context_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
-    w_.dms[i]->copy_label(context_.lang(269 + static_cast<int>(i)));
+    w_.dms[i]->copy_label(context_.lang(kDegreesMark + static_cast<int>(i)));
     // The gaps between the three fields are too narrow for a mark, so
     // each mark stands over its field's right end.
     w_.dms[i]->align(FL_ALIGN_TOP_RIGHT);
@@ -73,25 +81,25 @@ void ConversionsPage::build_angle_row() {
   }
   equals_sign(571, 53);
   w_.pi_radians = ui::make_checked_input(context_, kPiRadiansRecord, 589, 54, 85, 25);
-  w_.pi_radians->copy_label(context_.lang(320));
+  w_.pi_radians->copy_label(context_.lang(kPiRadiansText));
   w_.pi_radians->align(FL_ALIGN_RIGHT);
 }
 
 // millimetres = inches, and under the inches whole + numerator / denominator
 void ConversionsPage::build_length_rows() {
   w_.mm = ui::make_checked_input(context_, kMmRecord, 395, 123, 85, 25);
-  w_.mm->copy_label(context_.lang(243));
+  w_.mm->copy_label(context_.lang(kMmText));
   equals_sign(479, 122);
   w_.inch = ui::make_checked_input(context_, kInchRecord, 496, 123, 85, 25);
-  w_.inch->copy_label(context_.lang(232));
+  w_.inch->copy_label(context_.lang(kInchText));
   w_.inch->align(FL_ALIGN_RIGHT);
 
   w_.fraction_group = new Fl_Group(488, 174, 176, 45);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
-  w_.fraction_group->copy_label(context_.lang(280));
+  w_.fraction_group->copy_label(context_.lang(kFractionTitle));
   w_.whole = ui::make_checked_input(context_, kFractionRecord, 500, 183, 34, 25);
   w_.numerator = ui::make_checked_input(context_, kFractionRecord, 568, 183, 35, 25);
-  w_.numerator->copy_label(context_.lang(308));
+  w_.numerator->copy_label(context_.lang(kNumeratorText));
   w_.denominator = ui::make_checked_input(context_, kFractionRecord, 615, 183, 35, 25, "/");
   w_.fraction_group->end();
 }
@@ -106,21 +114,36 @@ void ConversionsPage::build_temperature_row() {
 }
 
 void ConversionsPage::attach_handlers() {
-  auto attach = [this](int record, void (ConversionsPage::*handler)()) {
-    context_.input_range(record).on_valid = [this, handler](Fl_Input*, long) {
-      (this->*handler)();
-    };
-  };
-  attach(kDegreesRecord, &ConversionsPage::on_degrees);
-  for (int record : kDmsRecords)
-    attach(record, &ConversionsPage::on_dms);
-  attach(kPiRadiansRecord, &ConversionsPage::on_pi_radians);
-  attach(kMmRecord, &ConversionsPage::on_mm);
-  attach(kInchRecord, &ConversionsPage::on_inch);
-  attach(kFractionRecord, &ConversionsPage::on_fraction);
-  context_.input_range(kTemperatureRecord).on_valid = [this](Fl_Input* changed, long) {
-    on_temperature(changed);
-  };
+  w_.degrees->on_valid([this] { on_degrees(); });
+  for (ui::CheckedInput* field : w_.dms)
+    field->on_valid([this] { on_dms(); });
+  w_.pi_radians->on_valid([this] { on_pi_radians(); });
+  w_.mm->on_valid([this] { on_mm(); });
+  w_.inch->on_valid([this] { on_inch(); });
+  for (ui::CheckedInput* field : {w_.whole, w_.numerator, w_.denominator})
+    field->on_valid([this] { on_fraction(); });
+  w_.celsius->on_valid([this] { on_temperature(w_.celsius); });
+  w_.fahrenheit->on_valid([this] { on_temperature(w_.fahrenheit); });
+}
+
+// Every field of every row is saved, so the rows come back as they were
+// left. The fields' handlers are not run after a restore: each would
+// recompute its row from a rounded neighbour (123.456 mm would return as
+// 123.455989 mm) and the length handlers would empty the fraction the user
+// typed.
+void ConversionsPage::bind_state() {
+  state_.text("c_degree", w_.degrees);
+  state_.text("p11_dms_input[0]", w_.dms[0]);
+  state_.text("p11_dms_input[1]", w_.dms[1]);
+  state_.text("p11_dms_input[2]", w_.dms[2]);
+  state_.text("c_radian", w_.pi_radians);
+  state_.text("c_mm", w_.mm);
+  state_.text("c_inch", w_.inch);
+  state_.text("calc_whole", w_.whole);
+  state_.text("calc_over", w_.numerator);
+  state_.text("calc_under", w_.denominator);
+  state_.text("calc_celseus", w_.celsius);
+  state_.text("calc_fahrenheit", w_.fahrenheit);
 }
 
 Fl_Input* ConversionsPage::focus_input() { return w_.mm; }
@@ -204,40 +227,6 @@ void ConversionsPage::on_temperature(Fl_Input* changed) {
   const double typed = ui::field_double(changed);
   show_temperature(other,
                    from_celsius ? fahrenheit_from_celsius(typed) : celsius_from_fahrenheit(typed));
-}
-
-void ConversionsPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p11:c_degree", w_.degrees);
-  ui::save_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
-  ui::save_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
-  ui::save_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
-  ui::save_text(state, "p11:c_radian", w_.pi_radians);
-  ui::save_text(state, "p11:c_mm", w_.mm);
-  ui::save_text(state, "p11:c_inch", w_.inch);
-  ui::save_text(state, "p11:calc_whole", w_.whole);
-  ui::save_text(state, "p11:calc_over", w_.numerator);
-  ui::save_text(state, "p11:calc_under", w_.denominator);
-  ui::save_text(state, "p11:calc_celseus", w_.celsius);
-  ui::save_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
-}
-
-// Every field of every row is saved, so the rows come back as they were
-// left. The fields' handlers are not run: each would recompute its row from
-// a rounded neighbour (123.456 mm would return as 123.455989 mm) and the length
-// handlers would empty the fraction the user typed.
-void ConversionsPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p11:c_degree", w_.degrees);
-  ui::load_text(state, "p11:p11_dms_input[0]", w_.dms[0]);
-  ui::load_text(state, "p11:p11_dms_input[1]", w_.dms[1]);
-  ui::load_text(state, "p11:p11_dms_input[2]", w_.dms[2]);
-  ui::load_text(state, "p11:c_radian", w_.pi_radians);
-  ui::load_text(state, "p11:c_mm", w_.mm);
-  ui::load_text(state, "p11:c_inch", w_.inch);
-  ui::load_text(state, "p11:calc_whole", w_.whole);
-  ui::load_text(state, "p11:calc_over", w_.numerator);
-  ui::load_text(state, "p11:calc_under", w_.denominator);
-  ui::load_text(state, "p11:calc_celseus", w_.celsius);
-  ui::load_text(state, "p11:calc_fahrenheit", w_.fahrenheit);
 }
 
 } // namespace geometry

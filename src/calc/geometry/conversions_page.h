@@ -38,11 +38,9 @@ public:
     ConversionPicture* picture = nullptr;
   };
 
-  explicit ConversionsPage(ui::PageContext& app);
+  explicit ConversionsPage(ui::PageContext& app) : Page(app, ui::PageId::kConversions) {}
 
   void build(Fl_Group& group) override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
   bool select_focus_text() const override { return false; }
 
@@ -53,6 +51,7 @@ private:
   void build_length_rows();
   void build_temperature_row();
   void attach_handlers();
+  void bind_state();
 
   void on_degrees();
   void on_dms();

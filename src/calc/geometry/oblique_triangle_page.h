@@ -5,11 +5,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "ui/checked_input.h"
 #include "ui/page.h"
+#include "ui/unit_switch.h"
 #include "calc/geometry/oblique_triangle_calc.h"
-#include "calc/geometry/triangle2.h"
+#include "calc/geometry/oblique_triangle_sketch.h"
 
 class Fl_Box;
 class Fl_Group;
@@ -18,6 +21,8 @@ class Fl_Round_Button;
 class Fl_Spinner;
 
 namespace geometry {
+
+struct ObliqueForm;
 
 /// The widgets of the page, open to the tests.
 struct ObliqueTriangleWidgets {
@@ -56,8 +61,6 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const ObliqueTriangleWidgets& widgets() const { return w_; }
@@ -67,30 +70,23 @@ private:
   void build_choices();
   void build_input_rows();
   void build_results();
-  void attach_routines();
+  void bind_state();
+  void restored() override;
 
-  // Handlers of the radios and the fields.
   void case_chosen(ObliqueKnown known);
-  void unit_chosen(bool mm);
   void angle_format_chosen(bool dms);
 
   /// Shows the widgets of the current case and angle format.
   void show_mode();
   void focus_first_input();
+  std::vector<Fl_Input_*> length_fields() const;
+  /// Shows what the typed values give.
   void recompute();
-  void clear_results();
-  bool read_given(std::array<double, 3>& given) const;
-  const ObliqueLayout& layout() const { return oblique_layout(known_); }
+  void show_results(const ObliqueForm& form);
 
   ObliqueTriangleWidgets w_;
-  /// Each input row has its own range: 0 ... 179.999999 while it holds an
-  /// angle, none while it holds a side.
-  std::array<ui::InputRange, 3> row_ranges_{};
   ObliqueKnown known_ = ObliqueKnown::kThreeSides;
-  /// The unit and angle format the fields hold now, so that a radio that is
-  /// set again converts nothing twice.
-  bool in_mm_ = false;
-  bool in_dms_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
 };
 
 } // namespace geometry

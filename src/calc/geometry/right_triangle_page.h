@@ -5,17 +5,19 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <memory>
+#include <vector>
 
-#include "ui/page.h"
 #include "calc/geometry/right_triangle_calc.h"
+#include "ui/page.h"
+#include "ui/unit_switch.h"
 
 class Fl_Button;
 class Fl_Group;
 class Fl_Input;
 class Fl_Output;
+class Fl_Input_;
 class Fl_Spinner;
-class Fl_Widget;
 
 namespace ui {
 class CheckedInput;
@@ -24,6 +26,7 @@ class CheckedInput;
 namespace geometry {
 
 class Triangle1;
+struct RightTriangleForm;
 
 class RightTrianglePage : public ui::Page {
 public:
@@ -51,13 +54,11 @@ public:
     Triangle1* sketch = nullptr;
   };
 
-  explicit RightTrianglePage(ui::PageContext& app);
+  explicit RightTrianglePage(ui::PageContext& app) : Page(app, ui::PageId::kRightTriangle) {}
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const Widgets& widgets() const { return w_; }
@@ -66,27 +67,22 @@ private:
   void build_choices();
   void build_inputs();
   void build_results();
+  void bind_state();
+  void restored() override;
 
-  void on_case(Fl_Widget* button);
-  void on_unit(Fl_Widget* button);
-  void on_angle_format(Fl_Widget* button);
-
-  /// Labels, layout, the angle range of input 2; empties both inputs.
-  void apply_case();
-  /// Shows the input and output widgets of the current case and angle format.
+  void case_chosen(RightTriangleCase known);
+  void angle_format_chosen(bool dms);
+  /// Labels, the angle range of input 2, and the fields of the case and the
+  /// angle format.
   void show_layout();
-  bool angle_from_dms() const;
-  std::optional<RightTriangleInput> read_input() const;
+  std::vector<Fl_Input_*> length_fields() const;
+  /// Shows what the typed values give.
   void recompute();
-  void clear_results();
-  void show_results(const RightTriangle& t);
-  int precision() const;
+  void show_results(const RightTriangleForm& form);
 
   Widgets w_;
   RightTriangleCase case_ = RightTriangleCase::kSideBAngleA;
-  /// The unit the length fields hold now; the unit-system button may set a
-  /// radio that is already set, which must not convert a second time.
-  bool fields_metric_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
 };
 
 } // namespace geometry

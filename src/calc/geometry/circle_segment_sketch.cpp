@@ -1,5 +1,5 @@
 // Drawing of the circle-segment sketch.
-#include "calc/geometry/chord.h"
+#include "calc/geometry/circle_segment_sketch.h"
 
 #include <FL/fl_draw.H>
 

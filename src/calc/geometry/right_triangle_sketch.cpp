@@ -1,4 +1,4 @@
-#include "calc/geometry/triangle1.h"
+#include "calc/geometry/right_triangle_sketch.h"
 
 #include <FL/fl_draw.H>
 

@@ -1,5 +1,5 @@
 // Drawing of the oblique-triangle sketch and its six name boxes.
-#include "calc/geometry/triangle2.h"
+#include "calc/geometry/oblique_triangle_sketch.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
