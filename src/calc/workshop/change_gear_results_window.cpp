@@ -12,16 +12,20 @@
 
 #include <algorithm>
 
+#include "calc/drawing/drawing_helpers.h"
+#include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/print_strings.h"
-#include "calc/drawing/drawing_helpers.h"
 
 namespace workshop {
 
 namespace {
 
 constexpr Fl_Color kWhite = 7;
-constexpr Fl_Color kNotOwned = 88;
+// Text entries.
+constexpr int kRowLabelText = 465; ///< before the first gear
+constexpr int kRowEndText = 466;   ///< after the last pair
+constexpr int kErrorText = 428;
 constexpr std::array<int, kChangeGearRows> kRowTops = {27,  84,  141, 198, 255,
                                                        312, 369, 426, 483, 541};
 
@@ -76,9 +80,7 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
                                                  std::function<void()> on_close)
     : context_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
   window_ = std::make_unique<Fl_Double_Window>(x, y, 525, 485);
-  window_->callback(
-      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
-      this);
+  callbacks_.on(window_.get(), [this] { on_close_(); });
   auto* scroll = new Fl_Scroll(0, 0, 525, 425);
   scroll->type(Fl_Scroll::VERTICAL);
   heading_ = new Fl_Box(5, 1, 495, 20);
@@ -90,16 +92,12 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
 
   print_ = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
   print_->labelsize(19);
-  print_->callback(
-      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_print_(); },
-      this);
+  callbacks_.on(print_, [this] { on_print_(); });
   close_ = new Fl_Button(391, 433, 130, 50, "X");
   close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
   close_->labelsize(44);
   close_->labelcolor(FL_RED);
-  close_->callback(
-      [](Fl_Widget*, void* self) { static_cast<ChangeGearResultsWindow*>(self)->on_close_(); },
-      this);
+  callbacks_.on(close_, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
 
@@ -116,7 +114,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
   row.frame->color(kWhite);
   row.label = hidden_box(7, top + 7, 72, 20);
   row.label->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
-  row.label->copy_label(context_.lang(465));
+  row.label->copy_label(context_.lang(kRowLabelText));
   for (size_t k = 0; k < kPairs.size(); ++k) {
     const PairPlace& place = kPairs[k];
     int y = top + 7 + place.drop;
@@ -126,7 +124,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
     row.arrow[k]->labelsize(11);
     row.driven[k] = gear_box(place.driven, y);
     row.end[k] = hidden_box(place.end, y, 69, 20);
-    row.end[k]->copy_label(context_.lang(466));
+    row.end[k]->copy_label(context_.lang(kRowEndText));
   }
   row.error = hidden_box(350, top + 18, 137, 20);
 }
@@ -143,14 +141,14 @@ void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
                              std::pair{row.driven[k], &result.driven_text[k]}}) {
       box->copy_label(text->c_str());
       if (!owned_gear(owned, *text))
-        box->labelcolor(kNotOwned);
+        box->labelcolor(ui::kTextBad);
       box->show();
     }
     row.arrow[k]->show();
   }
   if (has_end_label(pairs))
     row.end[static_cast<size_t>(pairs - 1)]->show();
-  row.error->copy_label((text_of(context_, 428) + " = " + result.error_text).c_str());
+  row.error->copy_label((text_of(context_, kErrorText) + " = " + result.error_text).c_str());
   row.error->show();
 }
 
@@ -192,8 +190,8 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
   fl_font(FL_HELVETICA, 14);
   fl_color(FL_BLACK);
   fl_draw(heading.c_str(), (width - width_of(heading)) / 2, 14);
-  const std::string label = text_of(app, 465);
-  const std::string end = text_of(app, 466);
+  const std::string label = text_of(app, kRowLabelText);
+  const std::string end = text_of(app, kRowEndText);
   for (size_t i = 0; i < results.size() && i < static_cast<size_t>(kChangeGearRows); ++i) {
     const gears::RatioResult& result = results[i];
     int top = 27 + 57 * static_cast<int>(i);
@@ -202,7 +200,7 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
     fl_color(FL_BLACK);
     fl_rect(m + 5, top, 495, 55);
     fl_font(FL_HELVETICA, 14);
-    std::string error = text_of(app, 428) + " = " + result.error_text;
+    std::string error = text_of(app, kErrorText) + " = " + result.error_text;
     fl_draw(error.c_str(), m + 359, top + 32);
     row_label(label, m, top);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/gears/gear_ratio_calc.h"
+#include "ui/callbacks.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -71,6 +72,7 @@ private:
   Fl_Button* close_ = nullptr;
   std::function<void()> on_print_;
   std::function<void()> on_close_;
+  ui::Callbacks callbacks_;
 };
 
 /// Draws the heading and the trains on a device whose job is started (one

@@ -11,9 +11,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/page_context.h"
-#include "ui/field_io.h"
 #include "numeric/number_text.h"
+#include "ui/field_io.h"
+#include "ui/look.h"
+#include "ui/page_context.h"
 
 namespace workshop {
 
@@ -23,10 +24,12 @@ constexpr Fl_Color kBlue = 4;
 constexpr int kMostCopies = 4;
 /// The smallest gear that can be added.
 constexpr long kFewestTeeth = 12;
-
-template <void (ChangeGearSetWindow::*Handler)()> void call(Fl_Widget*, void* window) {
-  (static_cast<ChangeGearSetWindow*>(window)->*Handler)();
-}
+// Text entries.
+constexpr int kTitleText = 451;
+constexpr int kListText = 452;
+constexpr int kAddText = 453;
+constexpr int kTeethText = 454;
+constexpr int kCopiesText = 455;
 
 Fl_Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
   auto* button = new Fl_Button(x, y, w, h, symbol);
@@ -43,14 +46,13 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
                                          std::function<void()> on_close)
     : context_(app), on_change_(std::move(on_change)), on_close_(std::move(on_close)) {
   window_ = std::make_unique<Fl_Window>(350, 530);
-  window_->color(50);
-  window_->callback(
-      [](Fl_Widget*, void* self) { static_cast<ChangeGearSetWindow*>(self)->on_close_(); }, this);
+  window_->color(ui::kPageBackground);
+  callbacks_.on(window_.get(), [this] { on_close_(); });
   list_ = new Fl_Check_Browser(20, 25, 75, 495);
   list_->labelcolor(kBlue);
   list_->align(FL_ALIGN_TOP_LEFT);
   list_->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
-  list_->callback(call<&ChangeGearSetWindow::list_changed>, this);
+  callbacks_.on(list_, [this] { list_changed(); });
 
   add_group_ = new Fl_Group(120, 115, 210, 118);
   add_group_->box(FL_GTK_DOWN_FRAME);
@@ -59,7 +61,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   teeth_->box(FL_GTK_DOWN_BOX);
   teeth_->align(FL_ALIGN_TOP_LEFT);
   teeth_->when(FL_WHEN_CHANGED);
-  teeth_->callback(call<&ChangeGearSetWindow::teeth_changed>, this);
+  callbacks_.on(teeth_, [this] { teeth_changed(); });
   count_ = new Fl_Spinner(241, 141, 70, 25);
   count_->align(FL_ALIGN_TOP_LEFT);
   count_->type(FL_INT_INPUT);
@@ -67,20 +69,19 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   count_->step(1);
   count_->value(1);
   count_->when(FL_WHEN_CHANGED);
-  count_->callback(call<&ChangeGearSetWindow::count_changed>, this);
+  callbacks_.on(count_, [this] { count_changed(); });
   ui::report_every_change(count_);
   add_ = arrow_button(187, 181, 70, 38, "@+9<-");
-  add_->callback(call<&ChangeGearSetWindow::add_gears>, this);
+  callbacks_.on(add_, [this] { add_gears(); });
   add_group_->end();
 
   remove_ = arrow_button(185, 244, 70, 38, "@+9->");
-  remove_->callback(call<&ChangeGearSetWindow::remove_checked>, this);
+  callbacks_.on(remove_, [this] { remove_checked(); });
   close_ = new Fl_Button(186, 295, 70, 70, "X");
   close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
   close_->labelsize(64);
   close_->labelcolor(FL_RED);
-  close_->callback(
-      [](Fl_Widget*, void* self) { static_cast<ChangeGearSetWindow*>(self)->on_close_(); }, this);
+  callbacks_.on(close_, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
   relabel();
@@ -89,11 +90,11 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
 ChangeGearSetWindow::~ChangeGearSetWindow() = default;
 
 void ChangeGearSetWindow::relabel() {
-  window_->copy_label(context_.lang(451));
-  list_->copy_label(context_.lang(452));
-  add_group_->copy_label(context_.lang(453));
-  teeth_->copy_label(context_.lang(454));
-  count_->copy_label(context_.lang(455));
+  window_->copy_label(context_.lang(kTitleText));
+  list_->copy_label(context_.lang(kListText));
+  add_group_->copy_label(context_.lang(kAddText));
+  teeth_->copy_label(context_.lang(kTeethText));
+  count_->copy_label(context_.lang(kCopiesText));
 }
 
 std::vector<std::string> ChangeGearSetWindow::lines() const {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/callbacks.h"
+
 class Fl_Button;
 class Fl_Check_Browser;
 class Fl_Group;
@@ -68,6 +70,7 @@ private:
   Fl_Button* close_ = nullptr;
   std::function<void()> on_change_;
   std::function<void()> on_close_;
+  ui::Callbacks callbacks_;
 };
 
 } // namespace workshop

@@ -5,48 +5,59 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Check_Browser.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/fl_ask.H>
 
-#include <algorithm>
-#include <cstdio>
 #include <new>
 
-#include "ui/number_input.h"
-#include "ui/page_widgets.h"
-#include "ui/page_context.h"
-
-#include "ui/state_keys.h"
 #include "calc/workshop/change_gear_results_window.h"
 #include "calc/workshop/change_gear_set_window.h"
 #include "numeric/number_text.h"
 #include "settings/ini_document.h"
+#include "ui/look.h"
+#include "ui/number_input.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
 
 namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kResultColour = 215;
 constexpr Fl_Color kBlue = 4;
-constexpr Fl_Color kTextOk = 56;
-constexpr Fl_Color kTextBad = 88;
+constexpr Fl_Color kExplanationColour = 206;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kChangeGears;
-constexpr size_t kFewestGears = 3;
-constexpr const char* kSmallestErrorText = "0.0001";
-constexpr int kNotOwnedText = 460;
-constexpr int kNoExactPairText = 474;
 
-/// Label entries of the unit captions after the two pitches, by mode.
-constexpr std::array<int, 4> kPitchCaption = {441, 442, 443, 444};
-constexpr std::array<int, 4> kLeadScrewCaption = {441, 442, 442, 441};
+// Text entries.
+constexpr int kExplanationText = 439;
+constexpr int kPitchToMakeText = 440;
+constexpr int kErrorUnitText = 423;
+constexpr int kCalculateText = 424;
+constexpr int kErrorText = 413;
+constexpr int kGearSetText = 445;
+constexpr int kModesText = 446;
+constexpr int kFirstModeText = 447; ///< the four modes follow in order
+constexpr int kLeadScrewText = 456;
+constexpr int kFirstGearText = 458;
+constexpr int kSecondGearText = 459;
+constexpr int kNoTrainQuestion = 461;
+constexpr int kSearchAllText = 462;
+constexpr int kDeclineText = 463;
+constexpr int kHeadingToText = 464;
+constexpr int kMemoryErrorText = 285;
+
+/// The gear list has its own section, one key per line; its count is the
+/// page's.
+constexpr const char* kGearsSection = "change_gears";
+std::string count_key(const std::string& section) { return section + ":change_gears_count"; }
+std::string gear_key(size_t line) {
+  return std::string(kGearsSection) + ":" + std::to_string(line);
+}
+
 /// Radio positions, by mode (the worm modes are listed DP first).
 constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
-
-double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 
 Fl_Input* pitch_input(int x, int y) {
   auto* field = new ui::NumberInput(x, y, 60, 25);
@@ -54,21 +65,10 @@ Fl_Input* pitch_input(int x, int y) {
   return field;
 }
 
-template <void (ChangeGearsPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<ChangeGearsPage*>(page)->*Handler)();
-}
-
-std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 4>& buttons) {
-  return {buttons[0], buttons[1], buttons[2], buttons[3]};
-}
-
 std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
-
-/// A ratio written so that reading it back gives the very same number.
-std::string exact_text(double value) { return numeric::printf_text("%.17g", value); }
 
 /// The question box's buttons carry the language's words for this question.
 class ChoiceButtonTexts {
@@ -99,13 +99,12 @@ ChangeGearsPage::~ChangeGearsPage() = default;
 
 // ---- building ----
 
-void ChangeGearsPage::build(Fl_Group& group) {
-  (void)group;
+void ChangeGearsPage::build(Fl_Group&) {
   w_.explanation = new Fl_Box(168, 54, 645, 78);
   w_.explanation->box(FL_FLAT_BOX);
-  w_.explanation->color(206);
+  w_.explanation->color(kExplanationColour);
   w_.explanation->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.explanation->copy_label(context_.lang(439));
+  w_.explanation->copy_label(context_.lang(kExplanationText));
   build_modes();
   build_inputs();
   w_.mode_group->end();
@@ -113,6 +112,8 @@ void ChangeGearsPage::build(Fl_Group& group) {
   build_worm_pair();
   gear_set_ = std::make_unique<ChangeGearSetWindow>(
       context_, [this] { recheck(); }, [this] { close_gear_set(); });
+  bind_state();
+  show_mode();
 }
 
 void ChangeGearsPage::build_modes() {
@@ -120,73 +121,67 @@ void ChangeGearsPage::build_modes() {
   w_.mode_group->box(FL_GTK_DOWN_FRAME);
   w_.mode_group->labelcolor(kBlue);
   w_.mode_group->align(FL_ALIGN_TOP_LEFT);
-  w_.mode_group->copy_label(context_.lang(446));
+  w_.mode_group->copy_label(context_.lang(kModesText));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     w_.mode[i] = new Fl_Round_Button(185, kModeY[i], 208, 25);
     w_.mode[i]->type(FL_RADIO_BUTTON);
-    w_.mode[i]->copy_label(context_.lang(447 + static_cast<int>(i)));
-    w_.mode[i]->callback(call<&ChangeGearsPage::mode_chosen>, this);
+    w_.mode[i]->copy_label(context_.lang(kFirstModeText + static_cast<int>(i)));
+    on(w_.mode[i], [this] { mode_chosen(); });
   }
   w_.mode[0]->setonly();
 }
 
 void ChangeGearsPage::build_inputs() {
   w_.pitch_to_make = pitch_input(561, 179);
-  w_.pitch_to_make->copy_label(context_.lang(440));
-  w_.pitch_caption =
-      ui::wrapped_text(626, 179, 180, 25, context_.lang(kPitchCaption[0]), FL_ALIGN_LEFT);
-  ui::wrapped_text(420, 209, 135, 36, context_.lang(456), FL_ALIGN_RIGHT);
+  w_.pitch_to_make->copy_label(context_.lang(kPitchToMakeText));
+  w_.pitch_caption = ui::wrapped_text(626, 179, 180, 25, nullptr, FL_ALIGN_LEFT);
+  ui::wrapped_text(420, 209, 135, 36, context_.lang(kLeadScrewText), FL_ALIGN_RIGHT);
   w_.lead_screw = pitch_input(561, 214);
-  w_.lead_screw_caption =
-      ui::wrapped_text(626, 214, 180, 25, context_.lang(kLeadScrewCaption[0]), FL_ALIGN_LEFT);
+  w_.lead_screw_caption = ui::wrapped_text(626, 214, 180, 25, nullptr, FL_ALIGN_LEFT);
   for (Fl_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
     pitch->when(FL_WHEN_CHANGED);
-    pitch->callback(call<&ChangeGearsPage::recheck>, this);
+    on(pitch, [this] { recheck(); });
   }
 
-  ui::wrapped_text(420, 245, 135, 36, context_.lang(413), FL_ALIGN_RIGHT);
+  ui::wrapped_text(420, 245, 135, 36, context_.lang(kErrorText), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
-  w_.error->value(kSmallestErrorText);
+  w_.error->value(kSmallestChangeGearErrorText);
   // Checked when the user is done with it, so that "0.5" can be typed.
   w_.error->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  w_.error->callback(call<&ChangeGearsPage::error_left>, this);
-  ui::wrapped_text(626, 249, 180, 25, context_.lang(423), FL_ALIGN_LEFT);
+  on(w_.error, [this] { error_left(); });
+  ui::wrapped_text(626, 249, 180, 25, context_.lang(kErrorUnitText), FL_ALIGN_LEFT);
 }
 
 void ChangeGearsPage::build_buttons() {
   w_.gear_set = new Fl_Button(306, 320, 145, 40);
   w_.gear_set->box(FL_GTK_UP_BOX);
-  w_.gear_set->copy_label(context_.lang(445));
-  w_.gear_set->callback(call<&ChangeGearsPage::open_gear_set>, this);
+  w_.gear_set->copy_label(context_.lang(kGearSetText));
+  on(w_.gear_set, [this] { open_gear_set(); });
 
   w_.calculate = new Fl_Button(521, 320, 145, 40);
   w_.calculate->box(FL_GTK_UP_BOX);
-  w_.calculate->copy_label(context_.lang(424));
-  w_.calculate->callback(call<&ChangeGearsPage::calculate>, this);
+  w_.calculate->copy_label(context_.lang(kCalculateText));
+  on(w_.calculate, [this] { calculate(); });
   w_.calculate->deactivate();
 
   w_.help = new Fl_Button(457, 311, 58, 58, "?");
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(57);
-  w_.help->callback(
-      [](Fl_Widget*, void* page) {
-        static_cast<ChangeGearsPage*>(page)->context_.show_help(kHelpTopic);
-      },
-      this);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
 }
 
 void ChangeGearsPage::build_worm_pair() {
   w_.worm_group = new Fl_Group(326, 419, 336, 120);
-  w_.first_gear = new ui::ReadOnlyField(461, 419, 60, 25, kResultColour);
-  w_.first_gear->copy_label(context_.lang(458));
-  w_.second_gear = new ui::ReadOnlyField(461, 454, 60, 25, kResultColour);
-  w_.second_gear->copy_label(context_.lang(459));
+  w_.first_gear = ui::result_field(461, 419, 60);
+  w_.first_gear->copy_label(context_.lang(kFirstGearText));
+  w_.second_gear = ui::result_field(461, 454, 60);
+  w_.second_gear->copy_label(context_.lang(kSecondGearText));
   // Two lines, for the longer "no exact pair" in every language.
   w_.warning = new Fl_Box(326, 486, 330, 50);
   w_.warning->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  w_.warning->labelcolor(FL_RED);
-  w_.warning->copy_label(context_.lang(kNotOwnedText));
+  w_.warning->labelcolor(ui::kTextBad);
+  w_.warning->copy_label(context_.lang(change_gears_text::kNotOwned));
   w_.warning->hide();
   w_.worm_group->end();
   w_.worm_group->hide();
@@ -220,41 +215,42 @@ ChangeGearMode ChangeGearsPage::mode() const {
   return ChangeGearMode::kInch;
 }
 
+ChangeGearsFormInput ChangeGearsPage::form_input() const {
+  return {mode(), w_.pitch_to_make->value(), w_.lead_screw->value(), gear_lines()};
+}
+
+void ChangeGearsPage::show_mode() {
+  const ChangeGearsForm form = change_gears_form(form_input());
+  w_.pitch_caption->copy_label(context_.lang(form.pitch_caption));
+  w_.lead_screw_caption->copy_label(context_.lang(form.lead_screw_caption));
+  // The captions have no box of their own: their group paints behind them.
+  w_.mode_group->redraw();
+}
+
 void ChangeGearsPage::mode_chosen() {
-  auto index = static_cast<size_t>(mode());
-  w_.lead_screw->hide();
-  w_.pitch_caption->hide();
-  w_.pitch_caption->copy_label(context_.lang(kPitchCaption[index]));
-  w_.lead_screw_caption->copy_label(context_.lang(kLeadScrewCaption[index]));
-  w_.lead_screw->show();
-  w_.pitch_caption->show();
+  // Pitches of one mode mean nothing in another.
   w_.pitch_to_make->value("");
   w_.lead_screw->value("");
-  w_.calculate->deactivate();
+  show_mode();
   recheck();
 }
 
 void ChangeGearsPage::error_left() {
-  if (read_double(w_.error) < kSmallestChangeGearError)
-    w_.error->value(kSmallestErrorText);
+  const std::string error = floored_error(w_.error->value());
+  if (error != w_.error->value())
+    w_.error->value(error.c_str());
 }
 
 void ChangeGearsPage::recheck() {
   w_.first_gear->value("");
   w_.second_gear->value("");
   w_.warning->hide();
-  bool worm = mode() == ChangeGearMode::kModuleWorm || mode() == ChangeGearMode::kDpWorm;
-  // A zero pitch gives no ratio at all: Calculate waits for two real pitches.
-  bool pitches =
-      usable_pitch(read_double(w_.pitch_to_make)) && usable_pitch(read_double(w_.lead_screw));
-  if (gear_lines().size() < kFewestGears || !pitches) {
-    w_.worm_group->hide();
+  const ChangeGearsForm form = change_gears_form(form_input());
+  if (form.calculate_enabled)
+    w_.calculate->activate();
+  else
     w_.calculate->deactivate();
-    return;
-  }
-  w_.calculate->activate();
-  if (worm)
-    w_.worm_group->show();
+  ui::show_if(w_.worm_group, form.worm_pair_shown);
 }
 
 // ---- computing ----
@@ -262,40 +258,28 @@ void ChangeGearsPage::recheck() {
 void ChangeGearsPage::calculate() {
   w_.calculate->deactivate();
   error_left();
-  double p = read_double(w_.pitch_to_make);
-  double q = read_double(w_.lead_screw);
-  std::vector<std::string> lines = gear_lines();
-  int smallest = lines.empty() ? 0 : static_cast<int>(numeric::read_long(lines.front()));
-  switch (mode()) {
-  case ChangeGearMode::kInch:
-  case ChangeGearMode::kMetric:
-    if (std::optional<double> target = change_gear_target(mode(), p, q))
-      search_trains(*target);
-    break;
-  case ChangeGearMode::kModuleWorm:
-  case ChangeGearMode::kDpWorm:
-    if (usable_pitch(p) && usable_pitch(q)) {
-      const std::string module_or_dp = w_.pitch_to_make->value();
-      const std::string screw = w_.lead_screw->value();
-      show_worm_pair(mode() == ChangeGearMode::kModuleWorm
-                         ? worm_pair_module(module_or_dp, screw, smallest)
-                         : worm_pair_dp(module_or_dp, screw, smallest));
-    }
-    break;
-  }
+  const double p = numeric::read_double(w_.pitch_to_make->value());
+  const double q = numeric::read_double(w_.lead_screw->value());
+  const ChangeGearMode m = mode();
+  if (m == ChangeGearMode::kModuleWorm || m == ChangeGearMode::kDpWorm)
+    show_worm_pair(worm_pair_view(form_input()));
+  else if (std::optional<double> target = change_gear_target(m, p, q))
+    search_trains(*target);
   w_.calculate->activate();
 }
 
 void ChangeGearsPage::search_trains(double target) {
   gears::ResultList trains;
+  const std::vector<std::string> lines = gear_lines();
   try {
     std::vector<int> gears;
-    for (const std::string& line : gear_lines())
+    for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
-    trains = change_gear_search(change_gear_pairs(gears), target, read_double(w_.error));
+    trains = change_gear_search(change_gear_pairs(gears), target,
+                                numeric::read_double(w_.error->value()));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(
-        context_.lang_or(285, "A memory error has occurred. The program will close."));
+        context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
   }
   if (!trains.empty()) {
     show_trains(trains);
@@ -303,30 +287,22 @@ void ChangeGearsPage::search_trains(double target) {
   }
   bool search_all = false;
   {
-    ChoiceButtonTexts buttons(context_.lang(463), context_.lang(462));
-    search_all = context_.dialogs().ask_yes_no(text_of(context_, 461));
+    ChoiceButtonTexts buttons(context_.lang(kDeclineText), context_.lang(kSearchAllText));
+    search_all = context_.dialogs().ask_yes_no(text_of(context_, kNoTrainQuestion));
   }
-  if (search_all)
-    show_trains(fallback_search(target));
-}
-
-gears::ResultList ChangeGearsPage::fallback_search(double target) {
-  std::vector<std::string> lines = gear_lines();
-  long largest = lines.empty() ? 0 : numeric::read_long(lines.back());
-  ui::RatioSearchRequest request;
-  request.results_limit = std::to_string(kMostChangeGearTrains);
-  request.target = exact_text(target);
-  request.lowest = lines.empty() ? "" : lines.front();
-  request.highest = std::to_string(std::max(largest, 50L));
-  request.tolerance = w_.error->value();
-  return context_.ratio_search(request);
+  if (!search_all)
+    return;
+  const ChangeGearFallback fallback = change_gear_fallback(lines, target, w_.error->value());
+  show_trains(context_.ratio_search({fallback.results_limit, fallback.target, fallback.lowest,
+                                     fallback.highest, fallback.tolerance}));
 }
 
 std::string ChangeGearsPage::results_heading() const {
-  int unit = mode() == ChangeGearMode::kMetric ? 78 : 441;
+  const int unit = change_gears_form(form_input()).heading_unit;
   return std::string(w_.lead_screw->value()) + " " +
          (w_.pitch_caption->label() ? w_.pitch_caption->label() : "") + " " +
-         text_of(context_, 464) + " - " + w_.pitch_to_make->value() + " " + text_of(context_, unit);
+         text_of(context_, kHeadingToText) + " - " + w_.pitch_to_make->value() + " " +
+         text_of(context_, unit);
 }
 
 void ChangeGearsPage::show_trains(const gears::ResultList& trains) {
@@ -358,76 +334,64 @@ void ChangeGearsPage::print_results() {
   close_results();
 }
 
-void ChangeGearsPage::show_worm_pair(const std::optional<GearPairCounts>& pair) {
-  if (!pair) {
-    // An approximate pair would cut a worm of the wrong pitch: say so instead.
-    w_.first_gear->value("");
-    w_.second_gear->value("");
-    w_.warning->copy_label(
-        context_
-            .lang_or(kNoExactPairText, "No pair of gears up to 400 teeth gives this ratio exactly.")
-            .c_str());
-    w_.warning->show();
-    return;
-  }
-  std::vector<std::string> lines = gear_lines();
-  bool missing = false;
-  for (auto [field, count] :
-       {std::pair{w_.first_gear, pair->first}, {w_.second_gear, pair->second}}) {
-    std::string text = std::to_string(count);
-    field->value(text.c_str());
-    bool owned = std::find(lines.begin(), lines.end(), text) != lines.end();
-    field->textcolor(owned ? kTextOk : kTextBad);
-    field->redraw();
-    missing = missing || !owned;
-  }
-  w_.warning->copy_label(context_.lang(kNotOwnedText));
-  if (missing)
-    w_.warning->show();
-  else
-    w_.warning->hide();
+void ChangeGearsPage::show_worm_pair(const WormPairView& pair) {
+  w_.first_gear->value(pair.first.c_str());
+  w_.second_gear->value(pair.second.c_str());
+  w_.first_gear->textcolor(pair.first_owned ? ui::kTextOk : ui::kTextBad);
+  w_.second_gear->textcolor(pair.second_owned ? ui::kTextOk : ui::kTextBad);
+  w_.first_gear->redraw();
+  w_.second_gear->redraw();
+  w_.warning->copy_label(
+      pair.warning == change_gears_text::kNoExactPair
+          ? context_
+                .lang_or(pair.warning, "No pair of gears up to 400 teeth gives this ratio exactly.")
+                .c_str()
+          : context_.lang(pair.warning));
+  ui::show_if(w_.warning, pair.warning_shown);
 }
 
 // ---- life cycle ----
 
 Fl_Input* ChangeGearsPage::focus_input() { return w_.pitch_to_make; }
 
-void ChangeGearsPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p17:pitch_to_make", w_.pitch_to_make);
-  ui::save_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
-  ui::save_text(state, "p17:change_gear_error", w_.error);
-  ui::save_radio_index(state, "p17:change_gears_for", group_of(w_.mode));
-  std::vector<std::string> lines = gear_lines();
+void ChangeGearsPage::bind_state() {
+  state_.text("pitch_to_make", w_.pitch_to_make);
+  state_.text("pitch_of_lead_screw", w_.lead_screw);
+  state_.text("change_gear_error", w_.error, kSmallestChangeGearErrorText);
+  state_.radio("change_gears_for", {w_.mode[0], w_.mode[1], w_.mode[2], w_.mode[3]});
+  state_.custom([this](settings::IniDocument& state,
+                       const std::string& section) { save_gears(state, section); },
+                [this](const settings::IniDocument& state, const std::string& section) {
+                  load_gears(state, section);
+                });
+}
+
+// Only an ascending run of the list is kept: the restore reads no further
+// either, and stops at a zero (no gear has no teeth).
+void ChangeGearsPage::save_gears(settings::IniDocument& state, const std::string& section) const {
+  const std::vector<std::string> lines = gear_lines();
   if (lines.empty())
     return;
-  state.set("p17:change_gears_count", std::to_string(lines.size()));
-  state.add_section("change_gears");
-  // Only an ascending run is kept: the restore reads no further either.
+  state.set(count_key(section), std::to_string(lines.size()));
+  state.add_section(kGearsSection);
   size_t written = 0;
   long previous = 0;
   for (const std::string& line : lines) {
-    long value = numeric::read_long(line);
+    const long value = numeric::read_long(line);
     if (written > 0 && value < previous)
       break;
-    state.set("change_gears:" + std::to_string(++written), line);
+    state.set(gear_key(++written), line);
     previous = value;
   }
-  state.set("p17:change_gears_count", std::to_string(written));
+  state.set(count_key(section), std::to_string(written));
 }
 
-void ChangeGearsPage::load_state(const settings::IniDocument& state) {
-  if (ui::load_radio_index(state, "p17:change_gears_for", group_of(w_.mode)) >= 0)
-    mode_chosen();
-  ui::load_text(state, "p17:pitch_to_make", w_.pitch_to_make);
-  ui::load_text(state, "p17:pitch_of_lead_screw", w_.lead_screw);
-  ui::load_text(state, "p17:change_gear_error", w_.error, kSmallestErrorText);
-  error_left();
-
+void ChangeGearsPage::load_gears(const settings::IniDocument& state, const std::string& section) {
   std::vector<std::string> lines;
-  long count = state.get_long("p17:change_gears_count", 0);
+  const long count = state.get_long(count_key(section), 0);
   long previous = 0;
   for (long i = 1; i <= count; ++i) {
-    long value = state.get_long("change_gears:" + std::to_string(i), 0);
+    const long value = state.get_long(gear_key(static_cast<size_t>(i)), 0);
     if (value == 0 || value < previous)
       break;
     // Kept as plain digits, like the lines the editor adds.
@@ -435,8 +399,13 @@ void ChangeGearsPage::load_state(const settings::IniDocument& state) {
     previous = value;
   }
   set_gear_lines(lines);
+}
+
+void ChangeGearsPage::restored() {
+  error_left();
+  show_mode();
   gear_set_->window()->hide();
-  w_.lead_screw->do_callback();
+  recheck();
 }
 
 } // namespace workshop

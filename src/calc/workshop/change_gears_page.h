@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/page.h"
 #include "calc/gears/gear_ratio_calc.h"
-#include "calc/workshop/change_gears_calc.h"
+#include "calc/workshop/change_gears_form.h"
+#include "ui/page.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -50,8 +50,6 @@ public:
   ~ChangeGearsPage() override;
 
   void build(Fl_Group& group) override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const ChangeGearsWidgets& widgets() const { return w_; }
@@ -77,14 +75,20 @@ private:
   void build_inputs();
   void build_buttons();
   void build_worm_pair();
+  void bind_state();
+  void save_gears(settings::IniDocument& state, const std::string& section) const;
+  void load_gears(const settings::IniDocument& state, const std::string& section);
+  void restored() override;
 
   ChangeGearMode mode() const;
+  ChangeGearsFormInput form_input() const;
+  /// Sets the unit captions of the mode chosen.
+  void show_mode();
   void mode_chosen();
   void error_left();
   void search_trains(double target);
-  gears::ResultList fallback_search(double target);
   void show_trains(const gears::ResultList& trains);
-  void show_worm_pair(const std::optional<GearPairCounts>& pair);
+  void show_worm_pair(const WormPairView& pair);
   std::string results_heading() const;
 
   ChangeGearsWidgets w_;
