@@ -55,9 +55,7 @@ void write_dms_fields_from_text(const char* text, const DmsFields& triple) {
   write_triple(triple, numeric::dms_texts_from_text(text ? text : ""));
 }
 
-namespace {
-
-void convert_field(Fl_Input_* field, bool to_metric) {
+void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metric) {
   auto* number = dynamic_cast<NumberInput*>(field);
   const std::string now = field->value();
   if (number && number->unit_memo && number->unit_memo->to_metric != to_metric &&
@@ -66,19 +64,20 @@ void convert_field(Fl_Input_* field, bool to_metric) {
     number->unit_memo.reset();
     return;
   }
-  const int kind = field_kind(field);
-  const std::string converted = to_metric ? numeric::convert_text_inch_to_mm(now, kind)
-                                          : numeric::convert_text_mm_to_inch(now, kind);
-  set_text(field, converted);
+  set_text(field, text);
   if (number)
-    number->unit_memo = NumberInput::UnitMemo{now, converted, to_metric};
+    number->unit_memo = NumberInput::UnitMemo{now, text, to_metric};
 }
 
-} // namespace
+void convert_field_inch_to_mm(Fl_Input_* field) {
+  set_converted_text(field, numeric::convert_text_inch_to_mm(field->value(), field_kind(field)),
+                     true);
+}
 
-void convert_field_inch_to_mm(Fl_Input_* field) { convert_field(field, true); }
-
-void convert_field_mm_to_inch(Fl_Input_* field) { convert_field(field, false); }
+void convert_field_mm_to_inch(Fl_Input_* field) {
+  set_converted_text(field, numeric::convert_text_mm_to_inch(field->value(), field_kind(field)),
+                     false);
+}
 
 void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_Input_* over,
                                const Fl_Input_* under) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 class Fl_Input_;
 class Fl_Spinner;
@@ -26,6 +27,9 @@ void write_dms_fields(const DmsFields& triple, double value);
 void write_dms_fields_nonzero(const DmsFields& triple, double value);
 void write_dms_fields_from_text(const char* text, const DmsFields& triple);
 
+/// Writes the text a unit change gives a field, unless the field still shows
+/// what the opposite change wrote: then it gets back the text it had.
+void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metric);
 /// In-place unit change of a checked length field (its record gives the kind).
 void convert_field_inch_to_mm(Fl_Input_* field);
 void convert_field_mm_to_inch(Fl_Input_* field);

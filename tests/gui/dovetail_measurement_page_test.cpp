@@ -137,8 +137,9 @@ TEST_F(DovetailMeasurementPageTest, UnitPairRewritesTheInputsFromTheKeptInchValu
     EXPECT_STREQ(w().over_pins->value(), "28.084");
     EXPECT_EQ(texts(w().female_out), (Outputs{"10.735", "12.827", "8.198"}));
     switch_units(w().inch);
-    EXPECT_STREQ(w().over_pins->value(), "1.106"); // three decimals
-    EXPECT_EQ(texts(w().female_out), inch);        // still from the kept 1.105662
+    // Back where it was: what was typed, not the kept value to three decimals.
+    EXPECT_STREQ(w().over_pins->value(), "1.105662");
+    EXPECT_EQ(texts(w().female_out), inch);
   }
 }
 

@@ -231,7 +231,7 @@ void DovetailMeasurementPage::unit_chosen(bool to_millimetre) {
     return;
   fields_in_mm_ = to_millimetre;
   auto write = [to_millimetre](Fl_Input* field, double inches) {
-    field->value(kept_value_text(inches, to_millimetre).c_str());
+    ui::set_converted_text(field, kept_value_text(inches, to_millimetre), to_millimetre);
   };
   auto convert = [to_millimetre](Fl_Input* field) {
     if (to_millimetre)
