@@ -12,6 +12,7 @@
 #include <deque>
 
 #include "app/main_window.h"
+#include "app/page_table.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 
@@ -229,4 +230,10 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
   EXPECT_EQ(calls, expected);
   EXPECT_EQ(a.unit_pair(static_cast<ui::UnitPairSlot>(5)).metric->value(), 1);
   stop_app(); // before the stand-in buttons go
+}
+
+// Pages are found by number as their place in the table: row i is page i + 1.
+TEST(PageTable, RowsAreInPageNumberOrder) {
+  for (int i = 0; i < app::page_count(); ++i)
+    EXPECT_EQ(ui::page_number(app::page_table()[static_cast<size_t>(i)].id), i + 1);
 }
