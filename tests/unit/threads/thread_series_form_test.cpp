@@ -10,8 +10,23 @@ namespace {
 using Texts = std::vector<std::string>;
 using threads::SeriesField;
 
-threads::DrillSelection drills(bool fractional, bool number, bool letter, bool metric) {
-  return {fractional, number, letter, metric};
+// The drill series ticked, by letter: Fractional, Number, Letter, Metric.
+threads::DrillSelection drills(const std::string& ticked) {
+  auto has = [&](char c) { return ticked.find(c) != std::string::npos; };
+  return {has('F'), has('N'), has('L'), has('M')};
+}
+
+// The texts of a form joined by blanks: reference, major and tap drill,
+// inch and mm; then each drill line as "name engagement", joined by "; ".
+std::string sizes(const threads::ThreadSeriesForm& f) {
+  return f.reference_inch + " " + f.reference_mm + " " + f.major_inch + " " + f.major_mm + " " +
+         f.drill_inch + " " + f.drill_mm;
+}
+std::string drill_lines(const threads::ThreadSeriesForm& f) {
+  std::string out;
+  for (size_t i = 0; i < f.drill_names.size(); ++i)
+    out += (i ? "; " : "") + f.drill_names[i] + " " + f.engagements[i];
+  return out;
 }
 
 TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
@@ -19,113 +34,47 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
     int series;
     const char *diameter, *pitch, *percent;
     int size;
-    threads::DrillSelection drills;
-    Texts sizes; // reference, major and tap drill, inch and mm
-    Texts names, engagements;
+    const char *ticked, *sizes, *lines;
   };
-  const auto fractional = drills(true, false, false, false);
+  const char* const quarter = "0.244 6.2 0.25 6.35 0.209 5.32";
   const Case cases[] = {
       // 1/4-20 UNC at 75 %: s = 0.25 - 1.082532 x 0.05 x 0.75 = 0.2094; 15/64
       // would give only 28.87 %.
-      {4,
-       "0.25",
-       "20",
-       "75",
-       -1,
-       fractional,
-       {"0.244", "6.2", "0.25", "6.35", "0.209", "5.32"},
-       {"13/64 in", "7/32 in"},
-       {"86.60%", "57.74%"}},
+      {4, "0.25", "20", "75", -1, "F", quarter, "13/64 in 86.60%; 7/32 in 57.74%"},
       // 30 %: s = 0.2338, 7/32 alone.
-      {4,
-       "0.25",
-       "20",
-       "30",
-       -1,
-       fractional,
-       {"0.244", "6.2", "0.25", "6.35", "0.234", "5.94"},
-       {"7/32 in"},
-       {"57.74%"}},
+      {4, "0.25", "20", "30", -1, "F", "0.244 6.2 0.25 6.35 0.234 5.94", "7/32 in 57.74%"},
       // Whitworth depth 1.280654 at 80 %: s = 0.25 - 0.0512 = 0.1988.
-      {2,
-       "0.25",
-       "20",
-       "80",
-       -1,
-       fractional,
-       {"0.244", "6.2", "0.25", "6.35", "0.199", "5.05"},
-       {"3/16 in", "13/64 in"},
-       {"97.61%", "73.20%"}},
+      {2, "0.25", "20", "80", -1, "F", "0.244 6.2 0.25 6.35 0.199 5.05",
+       "3/16 in 97.61%; 13/64 in 73.20%"},
       // Letter drills start at 0.234, above the tap drill; metric ones don't.
-      {4,
-       "0.25",
-       "20",
-       "75",
-       -1,
-       drills(false, false, true, false),
-       {"0.244", "6.2", "0.25", "6.35", "0.209", "5.32"},
-       {},
-       {}},
-      {4,
-       "0.25",
-       "20",
-       "75",
-       -1,
-       drills(false, false, false, true),
-       {"0.244", "6.2", "0.25", "6.35", "0.209", "5.32"},
-       {"5.3mm", "5.4mm", "5.5mm"},
-       {"76.37%", "69.10%", "61.83%"}},
+      {4, "0.25", "20", "75", -1, "L", quarter, ""},
+      {4, "0.25", "20", "75", -1, "M", quarter, "5.3mm 76.37%; 5.4mm 69.10%; 5.5mm 61.83%"},
       // BA 6: D = 2.8 mm, pitch 0.531441 mm (47.795 per inch).
-      {1,
-       "",
-       "",
-       "75",
-       6,
-       drills(false, false, true, false),
-       {"0.108", "2.736", "0.11", "2.8", "0.091", "2.32"},
-       {},
-       {}},
+      {1, "", "", "75", 6, "L", "0.108 2.736 0.11 2.8 0.091 2.32", ""},
       // Number 10-24, number drills merged with the fractional, most thread first.
-      {5,
-       "",
-       "24",
-       "75",
-       8,
-       drills(true, true, false, false),
-       {"0.185", "4.7", "0.19", "4.83", "0.156", "3.97"},
-       {"# 23", "5/32 in", "# 22", "# 21"},
-       {"79.81%", "74.82%", "73.16%", "68.73%"}},
+      {5, "", "24", "75", 8, "FN", "0.185 4.7 0.19 4.83 0.156 3.97",
+       "# 23 79.81%; 5/32 in 74.82%; # 22 73.16%; # 21 68.73%"},
       // M6 x 1: R = 6 - 0.12, s = 6 - 1.082532 x 0.75 = 5.188 mm; the metric
       // drills skip 5.0, so 5.1 is the largest below it.
-      {3,
-       "6",
-       "1",
-       "75",
-       -1,
-       drills(false, false, false, true),
-       {"0.231", "5.88", "0.236", "6.0", "0.204", "5.19"},
-       {"5.1mm", "5.2mm", "5.3mm"},
-       {"83.14%", "73.90%", "64.66%"}},
+      {3, "6", "1", "75", -1, "M", "0.231 5.88 0.236 6.0 0.204 5.19",
+       "5.1mm 83.14%; 5.2mm 73.90%; 5.3mm 64.66%"},
       // Missing pitch; a numbered Unified size coarser than 20 per inch.
-      {4, "0.25", "", "75", -1, fractional, {"", "", "", "", "", ""}, {}, {}},
-      {5, "", "18", "75", 8, fractional, {"", "", "", "", "", ""}, {}, {}},
+      {4, "0.25", "", "75", -1, "F", "     ", ""},
+      {5, "", "18", "75", 8, "F", "     ", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.series) + ": " + c.diameter + " " + c.pitch);
-    const threads::ThreadSeriesForm f =
-        threads::thread_series_form({c.series, c.diameter, c.pitch, c.percent, c.size, c.drills});
-    EXPECT_EQ((Texts{f.reference_inch, f.reference_mm, f.major_inch, f.major_mm, f.drill_inch,
-                     f.drill_mm}),
-              c.sizes);
-    EXPECT_EQ(f.drill_names, c.names);
-    EXPECT_EQ(f.engagements, c.engagements);
+    const threads::ThreadSeriesForm f = threads::thread_series_form(
+        {c.series, c.diameter, c.pitch, c.percent, c.size, drills(c.ticked)});
+    EXPECT_EQ(sizes(f), c.sizes);
+    EXPECT_EQ(drill_lines(f), c.lines);
     EXPECT_EQ(f.percent_written, "");
     EXPECT_FALSE(f.no_drill_series);
   }
 }
 
 TEST(ThreadSeriesForm, DefaultEngagementAndNoDrillSeries) {
-  const auto none = drills(false, false, false, false);
+  const auto none = drills("");
   threads::ThreadSeriesForm f = threads::thread_series_form({4, "0.25", "20", "", -1, none});
   EXPECT_EQ(f.percent_written, "75");
   EXPECT_EQ(f.drill_inch, "0.209");

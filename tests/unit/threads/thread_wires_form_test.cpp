@@ -11,111 +11,48 @@ using threads::ThreadForm;
 using threads::WiresChange;
 using Sizes = std::array<std::string, 3>;
 
+// The three wire sizes joined by blanks; "-" when the page keeps the sizes it shows.
+std::string joined(const std::optional<Sizes>& sizes) {
+  return sizes ? (*sizes)[0] + " " + (*sizes)[1] + " " + (*sizes)[2] : "-";
+}
+
 TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   struct Case {
     ThreadForm form;
-    bool mm;
     WiresChange changed;
-    const char *tpi, *metric_pitch, *major, *wire;
-    threads::WiresLengths kept;
-    bool sizes_written;
-    Sizes sizes;
-    const char* result;
+    const char *pitch, *major, *wire; // the pitch in the form's own field
+    double kept_wire_in, kept_pitch_in;
+    const char *sizes, *result;
   };
+  const ThreadForm unified = ThreadForm::kUnified;
+  const WiresChange restored = WiresChange::kRestored;
   const Case cases[] = {
       // M = 0.25 - 1.5155 x 0.05 + 3 x 0.0289 = 0.260925.
-      {ThreadForm::kUnified,
-       false,
-       WiresChange::kRestored,
-       "20",
-       "",
-       "0.25",
-       "0.0289",
-       {},
-       true,
-       {"0.028", "0.0289", "0.045"},
-       "0.2609"},
+      {unified, restored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045", "0.2609"},
       // M = 0.25 - 1.6008 x 0.05 + 3.1657 x 0.03 = 0.264931.
-      {ThreadForm::kWhitworth,
-       false,
-       WiresChange::kRestored,
-       "20",
-       "",
-       "0.25",
-       "0.03",
-       {},
-       true,
-       {"0.027", "0.0282", "0.038"},
+      {ThreadForm::kWhitworth, restored, "20", "0.25", "0.03", 0, 0, "0.027 0.0282 0.038",
        "0.2649"},
       // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
-      {ThreadForm::kMetric,
-       true,
-       WiresChange::kRestored,
-       "",
-       "1.5",
-       "12",
-       "0.85",
-       {},
-       true,
-       {"0.84", "0.866", "1.35"},
-       "12.277"},
+      {ThreadForm::kMetric, restored, "1.5", "12", "0.85", 0, 0, "0.84 0.866 1.35", "12.277"},
       // Above the largest wire: sizes, no measurement.
-      {ThreadForm::kUnified,
-       false,
-       WiresChange::kRestored,
-       "20",
-       "",
-       "0.25",
-       "0.05",
-       {},
-       true,
-       {"0.028", "0.0289", "0.045"},
-       ""},
+      {unified, restored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045", ""},
       // A changed major diameter works with the wire and pitch given before,
       // whatever the wire field shows now.
-      {ThreadForm::kUnified,
-       false,
-       WiresChange::kMajor,
-       "",
-       "",
-       "0.25",
-       "",
-       {0.0289, 0, 0, 0, 0.05},
-       true,
-       {"0.028", "0.0289", "0.045"},
-       "0.2609"},
+      {unified, WiresChange::kMajor, "", "0.25", "", 0.0289, 0.05, "0.028 0.0289 0.045", "0.2609"},
       // No major diameter, or an emptied pitch: the page keeps its sizes.
-      {ThreadForm::kUnified,
-       false,
-       WiresChange::kWire,
-       "20",
-       "",
-       "",
-       "0.0289",
-       {0, 0, 0, 0, 0.05},
-       false,
-       {},
-       ""},
-      {ThreadForm::kUnified,
-       false,
-       WiresChange::kTpi,
-       "",
-       "",
-       "0.25",
-       "0.0289",
-       {0.0289, 0, 0, 0, 0.05},
-       false,
-       {},
-       ""},
+      {unified, WiresChange::kWire, "20", "", "0.0289", 0, 0.05, "-", ""},
+      {unified, WiresChange::kTpi, "", "0.25", "0.0289", 0.0289, 0.05, "-", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.tpi) + c.metric_pitch + " " + c.major + " " + c.wire);
-    const threads::ThreadWiresForm out = threads::thread_wires_form(
-        {c.form, c.mm, c.changed, c.tpi, c.metric_pitch, c.major, c.wire, c.kept});
-    ASSERT_EQ(out.sizes.has_value(), c.sizes_written);
-    if (c.sizes_written) {
-      EXPECT_EQ(*out.sizes, c.sizes);
-    }
+    SCOPED_TRACE(std::string(c.pitch) + " " + c.major + " " + c.wire);
+    const bool metric = c.form == ThreadForm::kMetric;
+    threads::WiresLengths kept;
+    kept.wire_in = c.kept_wire_in;
+    kept.pitch_in = c.kept_pitch_in;
+    const threads::ThreadWiresForm out =
+        threads::thread_wires_form({c.form, metric, c.changed, metric ? "" : c.pitch,
+                                    metric ? c.pitch : "", c.major, c.wire, kept});
+    EXPECT_EQ(joined(out.sizes), c.sizes);
     EXPECT_EQ(out.result, c.result);
   }
 }
