@@ -40,8 +40,9 @@ constexpr Fl_Color kBlueLabel = 4;
 constexpr Fl_Color kAngleMarkColour = 1;
 constexpr Fl_Color kAxisMarkColour = 15;
 
-// The point the markers are placed around: the centre of the drawn circle
-// (491, 239), nudged one pixel right and two down as the markers always were.
+// The point the markers are placed around: (492, 241), one pixel right of and
+// two below the drawn circle's centre (491, 239). A marker is drawn centred
+// on its own top-left corner, so this point is where their centres land.
 constexpr int kMarkerCentreX = 492;
 constexpr int kMarkerCentreY = 241;
 constexpr int kMarkerW = 10;
