@@ -11,42 +11,32 @@
 #include <string>
 #include <vector>
 
-#include "ui/page_widgets.h"
-#include "ui/page_context.h"
-#include "ui/field_io.h"
-#include "ui/state_keys.h"
-#include "calc/gears/gearing.h"
+#include "calc/gears/spur_gear_sketch.h"
 #include "i18n/format_check.h"
-#include "settings/ini_document.h"
+#include "ui/field_io.h"
+#include "ui/look.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
+#include "ui/state_keys.h"
 
 namespace gears {
 
 namespace {
 
-using ui::ReadOnlyField;
 using ui::show_if;
 
-constexpr Fl_Color kPageGrey = 50;
 constexpr Fl_Color kNoteColour = 206;
 constexpr int kPitchRecord = 27;
 constexpr int kTeethRecord = 28;
 constexpr int kFractionRecord = 29;
-/// Text numbers of the first two tooth-size radios; the circular pitches follow.
-constexpr int kModuleLabel = 293;
-constexpr int kDiametralPitchLabel = 294;
+constexpr int kDiametralPitchLabel = kSpurSystemLabel + 1;
 /// Written for gear_type when no tooth-size radio is set.
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
 constexpr int kRowStep = 26;
-
-// The tooth table: inch decimals of each row (the millimetre column has 3).
-constexpr std::array<int, kSpurTableRows> kInchPlaces = {4, 4, 4, 3, 4, 4, 3, 4, 4};
-
-std::array<Length, kSpurTableRows> table_rows(const SpurGear& gear) {
-  return {gear.whole_depth,   gear.addendum,       gear.dedendum,
-          gear.working_depth, gear.circular_pitch, gear.tooth_thickness,
-          gear.clearance,     gear.pitch_diameter, gear.outside_diameter};
-}
+/// Rows 1 to 7 carry the numbers the sketch names them by.
+constexpr int kNumberedRows = 7;
+constexpr int kFirstRowLabel = 297;
 
 } // namespace
 
@@ -58,26 +48,22 @@ void SpurGearPage::build(Fl_Group& group) {
   build_entries();
   build_table();
   build_results();
+  bind_state();
   enter_start_mode();
 }
 
 void SpurGearPage::build_choices() {
   Fl_Group* systems = ui::framed_group(166, 24, 272, 94, context_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
-    const int label = kModuleLabel + static_cast<int>(i);
+    const int label = kSpurSystemLabel + static_cast<int>(i);
     w_.systems[i] =
         ui::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25, context_.lang(label));
-    w_.systems[i]->callback(
-        [](Fl_Widget* button, void* page) {
-          auto* self = static_cast<SpurGearPage*>(page);
-          for (size_t j = 0; j < self->w_.systems.size(); ++j)
-            if (self->w_.systems[j] == button)
-              self->select_pitch_system(kModuleLabel + static_cast<int>(j));
-        },
-        this);
+    on(w_.systems[i], [this, i] { select_pitch_system(static_cast<PitchSystem>(i)); });
   }
   systems->end();
-  // Module is the metric and diametral pitch the inch choice of the unit button.
+  // Module is the metric and diametral pitch the inch choice of the unit
+  // button. The button converts the tooth size between two systems, not a
+  // length in place, so the pair keeps its own handler.
   context_.register_unit_pair(ui::UnitPairSlot::kSpurGearSystem, w_.systems[1], w_.systems[0],
                               [this](bool to_metric) { switch_units(to_metric); });
 
@@ -86,22 +72,18 @@ void SpurGearPage::build_choices() {
   w_.angle_20 = ui::radio_button(452, 75, 140, 25, context_.lang(311));
   w_.angle_frame->end();
   for (Fl_Round_Button* button : {w_.angle_14_5, w_.angle_20})
-    button->callback(
-        [](Fl_Widget*, void* page) { static_cast<SpurGearPage*>(page)->pressure_angle_chosen(); },
-        this);
+    on(button, [this] { pressure_angle_chosen(); });
 
   auto* border = new Fl_Box(612, 8, 206, 99);
   border->box(FL_BORDER_BOX);
-  border->color(kPageGrey);
+  border->color(ui::kPageBackground);
   w_.sketch = new gearing(613, 11, 200, 93);
 }
 
 void SpurGearPage::build_entries() {
   w_.pitch_value = ui::make_checked_input(context_, kPitchRecord, 338, 139, 59, 25);
   w_.pitch_value->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
-  context_.input_range(kPitchRecord).on_valid = [this](Fl_Input* field, long) {
-    compute_spur_gear(field);
-  };
+  w_.pitch_value->on_valid([this] { compute_spur_gear(w_.pitch_value); });
 
   w_.fraction_frame = new Fl_Group(289, 180, 163, 33);
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
@@ -112,15 +94,13 @@ void SpurGearPage::build_entries() {
   w_.over->copy_label(context_.lang(308));
   w_.under = ui::make_checked_input(context_, kFractionRecord, 411, 184, 35, 25, "/");
   w_.fraction_frame->end();
-  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) {
-    ui::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under);
-  };
+  for (ui::CheckedInput* field : {w_.whole, w_.over, w_.under})
+    field->on_valid(
+        [this] { ui::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under); });
 
   w_.teeth = ui::make_checked_input(context_, kTeethRecord, 606, 140, 60, 25);
   w_.teeth->copy_label(context_.lang(307));
-  context_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
-    compute_spur_gear(field);
-  };
+  w_.teeth->on_valid([this] { compute_spur_gear(w_.teeth); });
 }
 
 void SpurGearPage::build_table() {
@@ -130,12 +110,12 @@ void SpurGearPage::build_table() {
   mm_head->copy_label(context_.lang(19));
   for (int row = 0; row < kSpurTableRows; ++row) {
     const int y = kTableTop + kRowStep * row;
-    if (row < 7) {
+    if (row < kNumberedRows) {
       auto* number = new Fl_Box(170, y, 24, 25);
       number->copy_label((std::to_string(row + 1) + ")").c_str());
       number->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
     }
-    ui::text_line(196, y, 194, 25, context_.lang(297 + row));
+    ui::text_line(196, y, 194, 25, context_.lang(kFirstRowLabel + row));
     w_.inch[static_cast<size_t>(row)] = ui::result_field(392, y, 85);
     w_.mm[static_cast<size_t>(row)] = ui::result_field(481, y, 85);
   }
@@ -144,7 +124,7 @@ void SpurGearPage::build_table() {
 void SpurGearPage::build_results() {
   auto* module_frame = new Fl_Box(626, 210, 132, 56);
   module_frame->box(FL_ENGRAVED_FRAME);
-  module_frame->copy_label(context_.lang(kModuleLabel));
+  module_frame->copy_label(context_.lang(kSpurSystemLabel));
   module_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
   w_.module = ui::result_field(652, 233, 80);
   auto* pitch_frame = new Fl_Box(626, 275, 132, 56);
@@ -153,18 +133,14 @@ void SpurGearPage::build_results() {
   pitch_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
   w_.diametral_pitch = ui::result_field(652, 298, 80);
 
-  w_.cutter = new ReadOnlyField(605, 367, 185, 25, kNoteColour);
-  w_.cutter->box(FL_GTK_DOWN_BOX);
+  w_.cutter = ui::result_field(605, 367, 185);
+  w_.cutter->color(kNoteColour);
 
   w_.help = new Fl_Button(695, 408, 58, 58, "?");
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(58);
-  w_.help->callback(
-      [](Fl_Widget*, void* app) {
-        static_cast<ui::PageContext*>(app)->show_help(ui::HelpTopic::kBacklash);
-      },
-      &context_);
+  on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBacklash); });
 
   auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
   w_.span_text = ui::text_line(230, 482, 459, 25, "");
@@ -178,6 +154,16 @@ void SpurGearPage::build_results() {
   w_.status->box(FL_FLAT_BOX);
   w_.status->color(kNoteColour);
   w_.status->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_LEFT);
+}
+
+void SpurGearPage::bind_state() {
+  state_.text("gear_profile", w_.pitch_value);
+  state_.text("gear_tooth_count", w_.teeth);
+  state_.text("gears_whole", w_.whole);
+  state_.text("gears_over", w_.over);
+  state_.text("gears_under", w_.under);
+  state_.radio("gear_type", {w_.systems[0], w_.systems[1], w_.systems[2], w_.systems[3]}, kNoneSet);
+  state_.pair("pressure_angle", w_.angle_14_5, w_.angle_20);
 }
 
 // ---- choices ----
@@ -200,13 +186,13 @@ void SpurGearPage::label_pitch_value(int label) {
   w_.pitch_value->show();
 }
 
-void SpurGearPage::select_pitch_system(int label) {
+void SpurGearPage::select_pitch_system(PitchSystem system) {
   units_switched_.reset(); // a system chosen here is not the button's to undo
   clear_spur_outputs();
   w_.teeth->value("");
-  show_pitch_system(static_cast<PitchSystem>(label - kModuleLabel));
+  change_pitch_system(system);
   w_.pitch_value->value("");
-  update_span_measurement();
+  show_span(form().span);
   // Only a field on the page shown may take the keys: the start-up and the
   // state restore also land here while another page is shown.
   if (w_.pitch_value->visible_r())
@@ -214,19 +200,20 @@ void SpurGearPage::select_pitch_system(int label) {
 }
 
 void SpurGearPage::show_pitch_system(PitchSystem system) {
-  const bool metric = system == PitchSystem::kModule || system == PitchSystem::kCircularPitchMm;
-  // Metric gears are cut at 20°.
-  if (metric)
+  const SpurSystemLayout layout = spur_system_layout(system);
+  if (!layout.angle_shown)
     ui::set_radio(w_.angle_20);
-  show_if(w_.angle_frame, !metric);
-  label_pitch_value(kModuleLabel + static_cast<int>(system));
-  const bool fraction = system == PitchSystem::kCircularPitchInch;
-  if (!fraction)
-    empty_fraction();
-  show_if(w_.fraction_frame, fraction);
-  // Form cutters come in sets for module and diametral pitch only.
-  show_if(w_.cutter, system == PitchSystem::kModule || system == PitchSystem::kDiametralPitch);
+  show_if(w_.angle_frame, layout.angle_shown);
+  label_pitch_value(layout.pitch_label);
+  show_if(w_.fraction_frame, layout.fraction_shown);
+  show_if(w_.cutter, layout.cutter_shown);
   w_.cutter->value("");
+}
+
+void SpurGearPage::change_pitch_system(PitchSystem system) {
+  if (!spur_system_layout(system).fraction_shown)
+    empty_fraction();
+  show_pitch_system(system);
 }
 
 void SpurGearPage::switch_units(bool to_metric) {
@@ -240,7 +227,7 @@ void SpurGearPage::switch_units(bool to_metric) {
     const UnitsSwitched before = *units_switched_;
     units_switched_.reset();
     ui::set_radio(w_.systems[static_cast<size_t>(before.from)]);
-    show_pitch_system(before.from);
+    change_pitch_system(before.from);
     if (before.at_14_5)
       ui::set_radio(w_.angle_14_5);
     for (size_t i = 0; i < fields.size(); ++i)
@@ -253,7 +240,7 @@ void SpurGearPage::switch_units(bool to_metric) {
     units_switched_ =
         UnitsSwitched{from, typed, pressure_angle() == PressureAngle::k14_5, to, written};
     ui::set_radio(w_.systems[static_cast<size_t>(to)]);
-    show_pitch_system(to);
+    change_pitch_system(to);
     w_.pitch_value->value(written.c_str());
   }
   compute_spur_gear(nullptr);
@@ -262,17 +249,22 @@ void SpurGearPage::switch_units(bool to_metric) {
 void SpurGearPage::pressure_angle_chosen() {
   // The dedendum of an inch gear depends on the angle, so the whole table
   // follows, not only the span measurement.
-  compute_spur_gear(nullptr);
-  update_span_measurement();
+  show(form(), true);
 }
 
 // ---- results ----
 
-void SpurGearPage::show_status(int label, bool warning) {
+void SpurGearPage::show_status(int label) {
+  const bool warning = label == kSpurStatusTooFewTeeth;
   w_.status->copy_label(context_.lang(label));
   w_.status->labelfont(warning ? FL_HELVETICA_BOLD : FL_HELVETICA);
   w_.status->labelcolor(warning ? FL_RED : FL_BLACK);
   w_.status->redraw();
+}
+
+SpurGearForm SpurGearPage::form() const {
+  return spur_gear_form(
+      {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value()});
 }
 
 void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
@@ -283,73 +275,39 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
     else if (caller == w_.pitch_value)
       empty_fraction(); // a typed value no longer matches the fraction
   }
-  const long teeth = ui::field_long(w_.teeth);
-  const double value = ui::field_double(w_.pitch_value);
-  if (!(value >= kMissingPitch)) {
-    clear_spur_outputs();
-    update_span_measurement();
-    return;
-  }
-  if (teeth < kFewestTeeth) {
-    // The table keeps the last gear; the red line says why it doesn't follow.
-    if (teeth != 0)
-      show_status(318, true);
-    return;
-  }
-  show_status(306, false);
-  const std::optional<SpurGear> gear =
-      solve_spur_gear({pitch_system(), pressure_angle(), value, teeth});
-  if (!gear) {
-    clear_spur_outputs();
-    update_span_measurement();
-    return;
-  }
-  w_.diametral_pitch->value(diametral_pitch_text(gear->size.diametral_pitch).c_str());
-  const std::array<Length, kSpurTableRows> rows = table_rows(*gear);
-  for (size_t row = 0; row < rows.size(); ++row) {
-    ui::set_field_fixed(w_.inch[row], kInchPlaces[row], rows[row].inch);
-    ui::set_field_fixed(w_.mm[row], 3, rows[row].mm);
-  }
-  ui::set_field_fixed(w_.module, 3, gear->size.module);
-  kept_ = KeptGear{gear->pitch_diameter.inch / 2.0, gear->tooth_thickness.inch};
-  if (gear->cutter != 0) {
-    const char* name = context_.lang(313);
-    w_.cutter->value(((name ? name : "") + (" " + std::to_string(gear->cutter))).c_str());
-  }
-  update_span_measurement();
+  show(form(), false);
 }
 
-void SpurGearPage::update_span_measurement() {
-  const long teeth = ui::field_long(w_.teeth);
-  const PressureAngle angle = pressure_angle();
+void SpurGearPage::show(const SpurGearForm& form, bool span_always) {
+  if (form.status_entry != 0)
+    show_status(form.status_entry);
+  if (form.table == SpurShown::kEmpty)
+    clear_spur_outputs();
+  if (form.table == SpurShown::kNew) {
+    for (size_t row = 0; row < w_.inch.size(); ++row) {
+      w_.inch[row]->value(form.inch[row].c_str());
+      w_.mm[row]->value(form.mm[row].c_str());
+    }
+    w_.module->value(form.module.c_str());
+    w_.diametral_pitch->value(form.diametral_pitch.c_str());
+  }
+  if (form.cutter != 0)
+    w_.cutter->value(
+        (context_.lang_or(kSpurCutterName, "") + " " + std::to_string(form.cutter)).c_str());
+  if (form.span_follows || span_always)
+    show_span(form.span);
+}
+
+void SpurGearPage::show_span(const SpurSpan& span) {
   std::string line;
-  std::optional<Length> width;
-  switch (span_line(teeth, angle, w_.pitch_value->size() > 0)) {
-  case SpanLine::kNone:
-    break;
-  case SpanLine::kTooManyTeeth:
-    line = context_.lang_or(312, "");
-    break;
-  case SpanLine::kTooFewTeeth:
-    line = context_.lang_or(316, "");
-    break;
-  case SpanLine::kAcrossTeeth: {
-    const int k = span_pitches(teeth, angle);
-    line = i18n::checked_format(context_.lang_or(315, ""), "dd", k + 1, k);
-    // No gear, no width: a missing pitch value leaves nothing to measure.
-    if (kept_)
-      width = span_width(teeth, angle, kept_->pitch_radius, kept_->tooth_thickness);
-    break;
-  }
-  }
+  if (span.line_entry == kSpurSpanAcrossTeeth)
+    line = i18n::checked_format(context_.lang_or(span.line_entry, ""), "dd", span.pitches + 1,
+                                span.pitches);
+  else if (span.line_entry != 0)
+    line = context_.lang_or(span.line_entry, "");
   w_.span_text->value(line.c_str());
-  if (width) {
-    ui::set_field_fixed(w_.span_inch, 4, width->inch);
-    ui::set_field_fixed(w_.span_mm, 3, width->mm);
-  } else {
-    w_.span_inch->value("");
-    w_.span_mm->value("");
-  }
+  w_.span_inch->value(span.inch.c_str());
+  w_.span_mm->value(span.mm.c_str());
 }
 
 void SpurGearPage::clear_spur_outputs() {
@@ -359,7 +317,6 @@ void SpurGearPage::clear_spur_outputs() {
   }
   w_.module->value("");
   w_.diametral_pitch->value("");
-  kept_.reset();
 }
 
 void SpurGearPage::empty_fraction() {
@@ -376,44 +333,23 @@ void SpurGearPage::enter_start_mode() {
   w_.fraction_frame->hide();
   w_.cutter->show();
   label_pitch_value(kDiametralPitchLabel);
-  show_status(306, false);
+  show_status(kSpurStatusNormal);
 }
 
 void SpurGearPage::apply_settings() {
   if (context_.unit_system() == 1) {
-    // The callback also gives the pitch value its module label.
     ui::set_radio(w_.systems[0]);
-    w_.systems[0]->do_callback();
+    select_pitch_system(PitchSystem::kModule);
   }
 }
 
 Fl_Input* SpurGearPage::focus_input() { return w_.pitch_value; }
 
-void SpurGearPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p10:gear_profile", w_.pitch_value);
-  ui::save_text(state, "p10:gear_tooth_count", w_.teeth);
-  ui::save_text(state, "p10:gears_whole", w_.whole);
-  ui::save_text(state, "p10:gears_over", w_.over);
-  ui::save_text(state, "p10:gears_under", w_.under);
-  const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
-  ui::save_radio_index(state, "p10:gear_type", systems, kNoneSet);
-  ui::save_pair(state, "p10:pressure_angle", w_.angle_14_5);
-}
-
-void SpurGearPage::load_state(const settings::IniDocument& state) {
-  const std::vector<Fl_Button*> systems(w_.systems.begin(), w_.systems.end());
-  const int system = ui::load_radio_index(state, "p10:gear_type", systems);
-  if (system >= 0)
-    w_.systems[static_cast<size_t>(system)]->do_callback();
-  ui::load_pair(state, "p10:pressure_angle", w_.angle_14_5, w_.angle_20);
-  // A hand-edited 14.5° must not hide behind the metric systems' 20°.
-  if (!w_.angle_frame->visible())
-    ui::set_radio(w_.angle_20);
-  ui::load_text(state, "p10:gear_profile", w_.pitch_value);
-  ui::load_text(state, "p10:gear_tooth_count", w_.teeth);
-  ui::load_text(state, "p10:gears_whole", w_.whole);
-  ui::load_text(state, "p10:gears_over", w_.over);
-  ui::load_text(state, "p10:gears_under", w_.under);
+void SpurGearPage::restored() {
+  // The restored system shows its widgets with what the file gave; a
+  // hand-edited 14.5° gives way to the metric systems' 20°.
+  units_switched_.reset();
+  show_pitch_system(pitch_system());
   compute_spur_gear(nullptr);
 }
 

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
+#include "calc/gears/spur_gear_form.h"
 #include "ui/checked_input.h"
 #include "ui/page.h"
-#include "calc/gears/spur_gear_calc.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -22,9 +22,6 @@ class Fl_Round_Button;
 namespace gears {
 
 class gearing;
-
-/// The rows of the tooth table, in the page's order.
-inline constexpr int kSpurTableRows = 9;
 
 /// The widgets of the page, open to the tests.
 struct SpurGearWidgets {
@@ -60,8 +57,6 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const SpurGearWidgets& widgets() const { return w_; }
@@ -71,30 +66,31 @@ private:
   void build_entries();
   void build_table();
   void build_results();
+  void bind_state();
+  void restored() override;
 
   /// Recomputes the page; `caller` is the field that changed, if any.
   void compute_spur_gear(Fl_Input* caller);
-  /// A tooth-size radio: `label` is its text number, 293 to 296.
-  void select_pitch_system(int label);
+  /// A tooth-size radio chosen: a new gear.
+  void select_pitch_system(PitchSystem system);
   /// Shows the widgets of a tooth-size system, keeping what is typed.
   void show_pitch_system(PitchSystem system);
+  /// The same, and the fraction is emptied where the system has none.
+  void change_pitch_system(PitchSystem system);
   /// The unit-system button: the same gear as a module or a diametral pitch.
   void switch_units(bool to_metric);
   void pressure_angle_chosen();
-  void update_span_measurement();
+  /// Writes what the form says; the span line also when `span_always`.
+  void show(const SpurGearForm& form, bool span_always);
+  void show_span(const SpurSpan& span);
   void clear_spur_outputs();
   void empty_fraction();
-  void show_status(int label, bool warning);
+  void show_status(int label);
   void label_pitch_value(int label);
+  SpurGearForm form() const;
 
   PitchSystem pitch_system() const;
   PressureAngle pressure_angle() const;
-
-  /// What the span measurement needs of the gear last computed (inch).
-  struct KeptGear {
-    double pitch_radius;
-    double tooth_thickness;
-  };
 
   /// What the unit-system button found and what it left, so that the next
   /// switch puts the page back as it was (a circular pitch, its fraction,
@@ -108,7 +104,6 @@ private:
   };
 
   SpurGearWidgets w_;
-  std::optional<KeptGear> kept_;
   std::optional<UnitsSwitched> units_switched_;
 };
 

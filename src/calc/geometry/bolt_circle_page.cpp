@@ -16,14 +16,15 @@
 #include <cstdio>
 #include <vector>
 
-#include "ui/page_context.h"
+#include "calc/geometry/bolt_circle_holes_sketch.h"
+#include "calc/geometry/bolt_circle_sketch.h"
+#include "settings/ini_document.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
 #include "ui/print_strings.h"
 #include "ui/state_keys.h"
-#include "calc/geometry/pdc_holes.h"
-#include "calc/geometry/pitch_diameter_circle.h"
-#include "settings/ini_document.h"
 
 namespace geometry {
 
@@ -39,27 +40,25 @@ constexpr Fl_Color kBlueLabel = 4;
 constexpr Fl_Color kAngleMarkColour = 1;
 constexpr Fl_Color kAxisMarkColour = 15;
 
-// The point the markers are placed around: the centre of the drawn circle
-// (491, 239), nudged one pixel right and two down as the markers always were.
+// The point the markers are placed around: (492, 241), one pixel right of and
+// two below the drawn circle's centre (491, 239). A marker is drawn centred
+// on its own top-left corner, so this point is where their centres land.
 constexpr int kMarkerCentreX = 492;
 constexpr int kMarkerCentreY = 241;
 constexpr int kMarkerW = 10;
 constexpr int kMarkerH = 20;
 
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kBoltCircle;
+constexpr int kDefaultPrecision = 3;
+// One decimal place is offered too: hole positions are often drawn to 0.1 mm.
+constexpr int kFewestPlaces = 1;
+constexpr int kMostPlaces = 6;
 
 // The four positions of the marks: top, right, bottom, left.
 constexpr int kAngleMarkX[] = {479, 716, 480, 238};
 constexpr int kAngleMarkY[] = {3, 231, 453, 231};
 constexpr int kAxisMarkX[] = {480, 572, 480, 383};
 constexpr int kAxisMarkY[] = {150, 231, 315, 231};
-constexpr const char* kDegreeMarks[] = {"0", "90", "180", "270"};
-
-template <class Page, void (Page::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<Page*>(page)->*Handler)();
-}
-
-bool is_empty(const Fl_Input_* field) { return !field->value() || !*field->value(); }
 
 Fl_Box* label_box(int x, int y, int w, int h, const std::string& text) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -95,14 +94,10 @@ void BoltCirclePage::build(Fl_Group&) {
   w_.help = new Fl_Button(728, 508, 58, 58, "?");
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(58);
-  w_.help->callback(
-      [](Fl_Widget*, void* page) {
-        static_cast<BoltCirclePage*>(page)->context_.show_help(kHelpTopic);
-      },
-      this);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
 
-  relabel_angle_marks();
-  relabel_axis_marks();
+  relabel_marks();
+  bind_state();
 }
 
 void BoltCirclePage::build_drawing() {
@@ -122,10 +117,7 @@ void BoltCirclePage::build_drawing() {
 
 void BoltCirclePage::build_switches() {
   auto radio = [](int x, int y, int w, int h, const std::string& label) {
-    auto* button = new Fl_Round_Button(x, y, w, h);
-    button->type(FL_RADIO_BUTTON);
-    button->copy_label(label.c_str());
-    return button;
+    return ui::radio_button(x, y, w, h, label.c_str());
   };
 
   auto* zero_group = new Fl_Group(167, 43, 102, 102);
@@ -133,7 +125,7 @@ void BoltCirclePage::build_switches() {
   zero_group->copy_label(text(148).c_str());
   for (size_t i = 0; i < 4; ++i) {
     w_.zero[i] = radio(186, 45 + 25 * static_cast<int>(i), 80, 25, text(149 + static_cast<int>(i)));
-    w_.zero[i]->callback(call<BoltCirclePage, &BoltCirclePage::on_direction_chosen>, this);
+    on(w_.zero[i], [this] { marks_chosen(); });
   }
   zero_group->end();
   w_.zero[static_cast<size_t>(ZeroAt::kRight)]->setonly();
@@ -146,7 +138,7 @@ void BoltCirclePage::build_switches() {
   direction_group->end();
   w_.clockwise->setonly();
   for (Fl_Button* button : {w_.clockwise, w_.counter_clockwise})
-    button->callback(call<BoltCirclePage, &BoltCirclePage::on_direction_chosen>, this);
+    on(button, [this] { marks_chosen(); });
 
   // One frame, two radio groups inside it.
   auto* signs = new Fl_Group(711, 41, 102, 106);
@@ -164,20 +156,20 @@ void BoltCirclePage::build_switches() {
   w_.x_normal->setonly();
   w_.y_normal->setonly();
   for (Fl_Button* button : {w_.x_normal, w_.x_reversed, w_.y_normal, w_.y_reversed})
-    button->callback(call<BoltCirclePage, &BoltCirclePage::on_signs_chosen>, this);
+    on(button, [this] { marks_chosen(); });
 
   w_.precision = new Fl_Spinner(760, 302, 32, 23);
   w_.precision->copy_label(text(54).c_str());
-  w_.precision->range(1, 6);
+  w_.precision->range(kFewestPlaces, kMostPlaces);
   w_.precision->step(1);
-  w_.precision->value(3);
+  w_.precision->value(kDefaultPrecision);
   w_.precision->when(FL_WHEN_CHANGED);
-  w_.precision->callback(call<BoltCirclePage, &BoltCirclePage::recompute>, this);
+  on(w_.precision, [this] { recompute(); });
   ui::report_every_change(w_.precision);
 
   w_.show_list = new Fl_Button(741, 328, 72, 40, "@+9search");
   w_.show_list->labelsize(19);
-  w_.show_list->callback(call<BoltCirclePage, &BoltCirclePage::show_results>, this);
+  on(w_.show_list, [this] { show_results(); });
   w_.show_list->deactivate();
 
   const std::string origin_tip = text(407);
@@ -191,27 +183,16 @@ void BoltCirclePage::build_switches() {
 
   auto* units = new Fl_Group(707, 422, 113, 51);
   units->box(FL_GTK_DOWN_FRAME);
-  w_.inch = radio(717, 423, 100, 25, text(20));
-  w_.mm = radio(717, 446, 100, 25, text(19));
+  w_.inch = ui::radio_button(717, 423, 100, 25, text(20).c_str(), context_.lang(56));
+  w_.mm = ui::radio_button(717, 446, 100, 25, text(19).c_str(), context_.lang(59));
   units->end();
-  if (context_.lang(56))
-    w_.inch->copy_tooltip(context_.lang(56));
-  if (context_.lang(59))
-    w_.mm->copy_tooltip(context_.lang(59));
   w_.inch->setonly();
-  w_.inch->callback(
-      [](Fl_Widget*, void* page) { static_cast<BoltCirclePage*>(page)->on_unit_chosen(false); },
-      this);
-  w_.mm->callback(
-      [](Fl_Widget*, void* page) { static_cast<BoltCirclePage*>(page)->on_unit_chosen(true); },
-      this);
-  context_.register_unit_pair(ui::UnitPairSlot::kBoltCircle, w_.inch, w_.mm);
 }
 
 void BoltCirclePage::build_pattern_inputs() {
   const std::string angle_tip = text(165);
   auto angle_field = [this, &angle_tip](int x, int y) {
-    Fl_Input* field = ui::make_checked_input(context_, kAngleRecord, x, y, 73, 23);
+    ui::CheckedInput* field = ui::make_checked_input(context_, kAngleRecord, x, y, 73, 23);
     if (!angle_tip.empty())
       field->copy_tooltip(angle_tip.c_str());
     return field;
@@ -224,7 +205,7 @@ void BoltCirclePage::build_pattern_inputs() {
   w_.partial->copy_label(text(404).c_str());
   for (Fl_Button* button : {w_.full, w_.partial}) {
     button->type(FL_RADIO_BUTTON);
-    button->callback(call<BoltCirclePage, &BoltCirclePage::on_type_chosen>, this);
+    on(button, [this] { on_type_chosen(); });
   }
   w_.full->setonly();
 
@@ -257,18 +238,57 @@ void BoltCirclePage::build_pattern_inputs() {
 
   // A value outside its range recomputes too: it makes no pattern, so the
   // drawing and the list button never show holes the fields don't describe.
-  for (int record : {kCountRecord, kDiameterRecord, kOriginRecord, kAngleRecord}) {
-    context_.input_range(record).on_valid = [this](Fl_Input*, long) { recompute(); };
-    context_.input_range(record).on_invalid = [this](Fl_Input*, long) { recompute(); };
+  for (Fl_Input* input :
+       {w_.total_holes, w_.holes_to_list, w_.diameter, w_.first_angle, w_.part_holes,
+        w_.start_angle, w_.part_diameter, w_.end_angle, w_.x_origin, w_.y_origin}) {
+    auto* field = static_cast<ui::CheckedInput*>(input);
+    field->on_valid([this] { recompute(); });
+    field->on_invalid([this] { recompute(); });
   }
+  // Both diameters move with the unit: a partial circle typed in one unit
+  // stays the same circle.
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kBoltCircle, w_.inch, w_.mm,
+      [this] {
+        return std::vector<Fl_Input_*>{w_.diameter, w_.part_diameter, w_.x_origin, w_.y_origin};
+      },
+      [this] { recompute(); });
 }
 
-void BoltCirclePage::apply_settings() {
-  if (context_.unit_system() == 1) {
-    ui::set_radio(w_.mm);
-    lengths_in_mm_ = true;
-  }
+void BoltCirclePage::bind_state() {
+  const std::pair<const char*, Fl_Input*> texts[] = {{"pdc_angle_first_hole", w_.first_angle},
+                                                     {"pdc_num_holes", w_.total_holes},
+                                                     {"pdc_num_drilled_holes", w_.holes_to_list},
+                                                     {"pdc_circle_diameter", w_.diameter},
+                                                     {"pdc_x_origin", w_.x_origin},
+                                                     {"pdc_y_origin", w_.y_origin},
+                                                     {"pdc_part_holes", w_.part_holes},
+                                                     {"pdc_start_angle", w_.start_angle},
+                                                     {"pdc_part_diameter", w_.part_diameter},
+                                                     {"pdc_end_angle", w_.end_angle}};
+  for (const auto& [key, field] : texts)
+    state_.text(key, field);
+  units_->bind_state(state_, "p5_measure");
+  state_.pair("pdc_clock_direction", w_.clockwise, w_.counter_clockwise);
+  state_.pair("pdc_xx", w_.x_normal, w_.x_reversed);
+  state_.pair("pdc_yy", w_.y_normal, w_.y_reversed);
+  state_.radio("pdc_orientation", {w_.zero[0], w_.zero[1], w_.zero[2], w_.zero[3]});
+  state_.pair("pdc_type", w_.full, w_.partial);
+  state_.spinner("p5_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  // The marker radius places the markers before the circle is first drawn;
+  // a value that doesn't fit the drawing is ignored.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        state.set(section + ":pdc_radius", std::to_string(w_.circle->marker_radius()));
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const long radius = state.get_long(section + ":pdc_radius", 0);
+        if (radius >= 1 && radius <= std::min(w_.circle->w(), w_.circle->h()) / 2)
+          w_.circle->set_marker_radius(static_cast<int>(radius));
+      });
 }
+
+void BoltCirclePage::apply_settings() { units_->apply_settings(); }
 
 Fl_Input* BoltCirclePage::focus_input() {
   return w_.partial->value() ? w_.part_holes : w_.total_holes;
@@ -292,45 +312,23 @@ void BoltCirclePage::on_type_chosen() {
   recompute();
 }
 
-void BoltCirclePage::on_unit_chosen(bool to_mm) {
-  // The unit-system button may run the callback of the unit already shown.
-  if (to_mm == lengths_in_mm_)
-    return;
-  lengths_in_mm_ = to_mm;
-  auto convert = to_mm ? ui::convert_field_inch_to_mm : ui::convert_field_mm_to_inch;
-  // Both diameters: a partial circle typed in one unit stays the same circle.
-  for (Fl_Input* field : {w_.diameter, w_.part_diameter, w_.x_origin, w_.y_origin})
-    convert(field);
+void BoltCirclePage::marks_chosen() {
+  relabel_marks();
   recompute();
 }
 
-void BoltCirclePage::on_direction_chosen() {
-  relabel_angle_marks();
-  recompute();
+Counting BoltCirclePage::counting() const {
+  return w_.counter_clockwise->value() ? Counting::kCounterClockwise : Counting::kClockwise;
 }
 
-void BoltCirclePage::on_signs_chosen() {
-  relabel_axis_marks();
-  recompute();
-}
-
-void BoltCirclePage::relabel_angle_marks() {
-  // Counting from the zero position, in quarters, clockwise or not.
-  const int zero = zero_index();
-  const bool clockwise = !w_.counter_clockwise->value();
-  for (int place = 0; place < 4; ++place) {
-    int quarter = ((clockwise ? place - zero : zero - place) % 4 + 4) % 4;
-    w_.angle_marks[static_cast<size_t>(place)]->copy_label(kDegreeMarks[quarter]);
+void BoltCirclePage::relabel_marks() {
+  const BoltCircleMarks marks =
+      bolt_circle_marks(static_cast<ZeroAt>(zero_index()), counting(), w_.x_reversed->value() != 0,
+                        w_.y_reversed->value() != 0);
+  for (size_t place = 0; place < 4; ++place) {
+    w_.angle_marks[place]->copy_label(marks.angles[place].c_str());
+    w_.axis_marks[place]->copy_label(marks.axes[place].c_str());
   }
-}
-
-void BoltCirclePage::relabel_axis_marks() {
-  const bool x_reversed = w_.x_reversed->value() != 0;
-  const bool y_reversed = w_.y_reversed->value() != 0;
-  w_.axis_marks[0]->copy_label(y_reversed ? "Y+" : "Y-");
-  w_.axis_marks[1]->copy_label(x_reversed ? "X-" : "X+");
-  w_.axis_marks[2]->copy_label(y_reversed ? "Y-" : "Y+");
-  w_.axis_marks[3]->copy_label(x_reversed ? "X+" : "X-");
 }
 
 void BoltCirclePage::show_results() {
@@ -338,37 +336,23 @@ void BoltCirclePage::show_results() {
     window->show();
 }
 
-BoltCircleInput BoltCirclePage::read_inputs() const {
-  BoltCircleInput in;
-  in.partial = w_.partial->value() != 0;
-  if (in.partial) {
-    in.total_holes = ui::field_long(w_.part_holes);
-    in.diameter = ui::field_double(w_.part_diameter);
-    in.first_angle = ui::field_double(w_.start_angle);
-    in.end_angle = ui::field_double(w_.end_angle);
-    in.has_end_angle = !is_empty(w_.end_angle);
-  } else {
-    in.total_holes = ui::field_long(w_.total_holes);
-    in.holes_to_list = ui::field_long(w_.holes_to_list);
-    in.diameter = ui::field_double(w_.diameter);
-    in.first_angle = ui::field_double(w_.first_angle);
-  }
-  in.zero = static_cast<ZeroAt>(zero_index());
-  in.counting = w_.counter_clockwise->value() ? Counting::kCounterClockwise : Counting::kClockwise;
-  in.x_reversed = w_.x_reversed->value() != 0;
-  in.y_reversed = w_.y_reversed->value() != 0;
-  in.x_origin = ui::field_double(w_.x_origin);
-  in.y_origin = ui::field_double(w_.y_origin);
-  in.millimetre = w_.mm->value() != 0;
-  in.precision = static_cast<int>(w_.precision->value());
-  in.marker_radius = w_.circle->marker_radius();
-  return in;
-}
-
 void BoltCirclePage::recompute() {
   if (!w_.full->value() && !w_.partial->value())
     return;
-  std::optional<BoltCircle> circle = compute_bolt_circle(read_inputs());
+  BoltCircleFormInput in;
+  in.partial = w_.partial->value() != 0;
+  in.fields = {w_.total_holes->value(),   w_.holes_to_list->value(), w_.diameter->value(),
+               w_.first_angle->value(),   w_.part_holes->value(),    w_.start_angle->value(),
+               w_.part_diameter->value(), w_.end_angle->value(),     w_.x_origin->value(),
+               w_.y_origin->value()};
+  in.zero = static_cast<ZeroAt>(zero_index());
+  in.counting = counting();
+  in.x_reversed = w_.x_reversed->value() != 0;
+  in.y_reversed = w_.y_reversed->value() != 0;
+  in.millimetre = units_->metric();
+  in.precision = static_cast<int>(w_.precision->value());
+  in.marker_radius = w_.circle->marker_radius();
+  std::optional<BoltCircle> circle = bolt_circle_form(in);
   if (!circle) {
     // The list keeps the last pattern; it can't be opened until there is a new one.
     hide_markers();
@@ -480,58 +464,9 @@ bool BoltCirclePage::save_hole_list_to(const std::string& path) {
   return written;
 }
 
-void BoltCirclePage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
-  ui::save_text(state, "p5:pdc_num_holes", w_.total_holes);
-  ui::save_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
-  ui::save_text(state, "p5:pdc_circle_diameter", w_.diameter);
-  ui::save_text(state, "p5:pdc_x_origin", w_.x_origin);
-  ui::save_text(state, "p5:pdc_y_origin", w_.y_origin);
-  ui::save_text(state, "p5:pdc_part_holes", w_.part_holes);
-  ui::save_text(state, "p5:pdc_start_angle", w_.start_angle);
-  ui::save_text(state, "p5:pdc_part_diameter", w_.part_diameter);
-  ui::save_text(state, "p5:pdc_end_angle", w_.end_angle);
-  ui::save_pair(state, "p5:p5_measure", w_.inch);
-  ui::save_pair(state, "p5:pdc_clock_direction", w_.clockwise);
-  ui::save_pair(state, "p5:pdc_xx", w_.x_normal);
-  ui::save_pair(state, "p5:pdc_yy", w_.y_normal);
-  ui::save_radio_index(state, "p5:pdc_orientation",
-                       std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
-  ui::save_pair(state, "p5:pdc_type", w_.full);
-  ui::save_spinner(state, "p5:p5_precision", w_.precision);
-  state.set("p5:pdc_radius", std::to_string(w_.circle->marker_radius()));
-}
-
-void BoltCirclePage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p5:pdc_angle_first_hole", w_.first_angle);
-  ui::load_text(state, "p5:pdc_num_holes", w_.total_holes);
-  ui::load_text(state, "p5:pdc_num_drilled_holes", w_.holes_to_list);
-  ui::load_text(state, "p5:pdc_circle_diameter", w_.diameter);
-  ui::load_text(state, "p5:pdc_x_origin", w_.x_origin);
-  ui::load_text(state, "p5:pdc_y_origin", w_.y_origin);
-  ui::load_text(state, "p5:pdc_part_holes", w_.part_holes);
-  ui::load_text(state, "p5:pdc_start_angle", w_.start_angle);
-  ui::load_text(state, "p5:pdc_part_diameter", w_.part_diameter);
-  ui::load_text(state, "p5:pdc_end_angle", w_.end_angle);
-  ui::load_pair(state, "p5:p5_measure", w_.inch, w_.mm);
-  lengths_in_mm_ = w_.mm->value() != 0;
-  ui::load_pair(state, "p5:pdc_clock_direction", w_.clockwise, w_.counter_clockwise);
-  ui::load_pair(state, "p5:pdc_xx", w_.x_normal, w_.x_reversed);
-  ui::load_pair(state, "p5:pdc_yy", w_.y_normal, w_.y_reversed);
-  ui::load_radio_index(state, "p5:pdc_orientation",
-                       std::vector<Fl_Button*>(w_.zero.begin(), w_.zero.end()));
-  ui::load_pair(state, "p5:pdc_type", w_.full, w_.partial);
-  // The page offers one decimal place too, so a restart keeps it.
-  ui::load_spinner(state, "p5:p5_precision", w_.precision, 3.0, 1.0, 6.0);
-  // The saved radius places the markers before the circle is first drawn;
-  // a value that doesn't fit the drawing is ignored.
-  long radius = state.get_long("p5:pdc_radius", 0);
-  if (radius >= 1 && radius <= std::min(w_.circle->w(), w_.circle->h()) / 2)
-    w_.circle->set_marker_radius(static_cast<int>(radius));
-
-  relabel_axis_marks();
-  relabel_angle_marks();
-  on_type_chosen(); // shows the restored circle type and recomputes
+void BoltCirclePage::restored() {
+  relabel_marks();
+  on_type_chosen(); // shows the restored circle type and computes
 }
 
 } // namespace geometry

@@ -9,9 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "ui/page.h"
+#include <memory>
+
 #include "app/results_window.h"
-#include "calc/geometry/bolt_circle_calc.h"
+#include "calc/geometry/bolt_circle_form.h"
+#include "ui/page.h"
+#include "ui/unit_switch.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -31,8 +34,6 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   /// The print button of the hole-list window: the print dialog in the
@@ -90,17 +91,17 @@ private:
   void build_pattern_inputs();
   void build_switches();
   void build_drawing();
+  void bind_state();
+  void restored() override;
 
   void on_type_chosen();
-  void on_unit_chosen(bool to_mm);
-  void on_direction_chosen();
-  void on_signs_chosen();
-  void relabel_angle_marks();
-  void relabel_axis_marks();
+  /// A zero, direction or sign radio: relabel the drawing, recompute.
+  void marks_chosen();
+  void relabel_marks();
   int zero_index() const;
+  Counting counting() const;
   void show_results();
   void recompute();
-  BoltCircleInput read_inputs() const;
   void hide_markers();
   void repaint_drawing();
   HoleListTexts list_texts() const;
@@ -108,8 +109,7 @@ private:
 
   Widgets w_;
   std::optional<BoltCircle> last_;
-  /// The unit the length fields hold now, so a repeated switch converts once.
-  bool lengths_in_mm_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
 };
 
 } // namespace geometry

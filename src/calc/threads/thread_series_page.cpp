@@ -14,17 +14,16 @@
 #include <FL/x.H>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
-#include "settings/settings_model.h"
-#include "ui/page_widgets.h"
-#include "ui/page_context.h"
-#include "ui/checked_input.h"
-#include "ui/field_io.h"
-#include "ui/state_keys.h"
 #include "calc/threads/thread_tables.h"
 #include "settings/ini_document.h"
+#include "settings/settings_model.h"
+#include "ui/checked_input.h"
+#include "ui/look.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
+#include "ui/state_keys.h"
 
 namespace threads {
 
@@ -35,20 +34,13 @@ using ui::show_if;
 constexpr int kSizeRecord = 23;     // diameter and pitch
 constexpr int kPercentRecord = 24;  // thread engagement, 30-100
 constexpr int kFractionRecord = 25; // numerator and denominator
-constexpr int kInchDecimals = 3;
-constexpr int kNumberedDecimals = 3;
-constexpr Fl_Color kOutputColour = 215;
 constexpr Fl_Color kNoteColour = 54;
 constexpr int kFirstSeriesEntry = 273;
 constexpr int kMetricSeriesItem = 2; // ISO metric
 constexpr int kInchSeriesItem = 3;   // Unified
 constexpr int kFallbackSeriesItem = 5;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kThreads;
-constexpr long kDefaultPercent = 75;
-
-template <typename Self, void (Self::*method)()> void trampoline(Fl_Widget*, void* self) {
-  (static_cast<Self*>(self)->*method)();
-}
+constexpr int kNoDrillSeries = 281;
 
 Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, int entry,
                  Fl_Align align = FL_ALIGN_CENTER) {
@@ -59,11 +51,9 @@ Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, int ent
 }
 
 Fl_Output* output(const ui::PageContext& app, int x, int y, int w, int h, int label_entry) {
-  auto* field = new Fl_Output(x, y, w, h);
-  field->color(kOutputColour);
-  field->clear_visible_focus();
-  if (label_entry >= 0)
-    field->copy_label(app.lang(label_entry));
+  // The plain sunken box, like the drill lists beside them.
+  Fl_Output* field = ui::result_field(x, y, w, h, FL_DOWN_BOX);
+  field->copy_label(app.lang(label_entry));
   return field;
 }
 
@@ -75,7 +65,7 @@ Fl_Check_Button* check(const ui::PageContext& app, int x, int y, int w, int h, i
 
 Fl_Browser* drill_list(const ui::PageContext& app, int x, int entry) {
   auto* list = new Fl_Browser(x, 359, 120, 134);
-  list->color(kOutputColour);
+  list->color(ui::kResultBackground);
   list->align(FL_ALIGN_TOP);
   list->copy_label(app.lang(entry));
   return list;
@@ -110,9 +100,7 @@ void ThreadSeriesPage::build(Fl_Group&) {
   build_heading();
   build_entry();
   build_results();
-  context_.input_range(kSizeRecord).on_valid = [this](Fl_Input* field, long) { size_typed(field); };
-  context_.input_range(kPercentRecord).on_valid = [this](Fl_Input*, long) { recompute(); };
-  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_typed(); };
+  bind_state();
 }
 
 void ThreadSeriesPage::build_heading() {
@@ -128,13 +116,9 @@ void ThreadSeriesPage::build_heading() {
 
   w_.help = new Fl_Button(727, 95, 87, 20);
   w_.help->box(FL_GTK_UP_BOX);
-  w_.help->color(50);
+  w_.help->color(ui::kPageBackground);
   w_.help->copy_label(context_.lang(230));
-  w_.help->callback(
-      [](Fl_Widget*, void* self) {
-        static_cast<ThreadSeriesPage*>(self)->context_.show_help(kHelpTopic);
-      },
-      this);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
 
   auto* drill_group = new Fl_Group(169, 140, 649, 27);
   drill_group->box(FL_ENGRAVED_FRAME);
@@ -145,7 +129,7 @@ void ThreadSeriesPage::build_heading() {
   w_.number = check(context_, 504, 143, 75, 20, 234);
   w_.metric = check(context_, 621, 143, 60, 20, 190);
   for (Fl_Check_Button* b : {w_.fractional, w_.letter, w_.number, w_.metric})
-    b->callback(trampoline<ThreadSeriesPage, &ThreadSeriesPage::drill_series_changed>, this);
+    on(b, [this] { drill_series_changed(); });
   drill_group->end();
 }
 
@@ -154,13 +138,12 @@ void ThreadSeriesPage::build_entry() {
   w_.series->align(FL_ALIGN_TOP_LEFT);
   w_.series->copy_label(context_.lang(235));
   ui::fill_text_menu(w_.series, context_, kFirstSeriesEntry, kSeriesCount);
-  w_.series->callback(
-      [](Fl_Widget*, void* self) { static_cast<ThreadSeriesPage*>(self)->series_chosen(true); },
-      this);
+  on(w_.series, [this] { series_chosen(true); });
 
   w_.diameter = ui::make_checked_input(context_, kSizeRecord, 480, 188, 65, 25);
   w_.diameter->align(FL_ALIGN_TOP_LEFT);
   w_.diameter->copy_label(context_.lang(236));
+  w_.diameter->on_valid([this] { diameter_typed(); });
 
   w_.fraction = new Fl_Group(479, 232, 69, 26);
   w_.fraction->copy_label(context_.lang(280));
@@ -168,16 +151,19 @@ void ThreadSeriesPage::build_entry() {
   new Fl_Box(507, 235, 12, 20, "/");
   w_.under = ui::make_checked_input(context_, kFractionRecord, 521, 235, 25, 20);
   w_.fraction->end();
+  for (ui::CheckedInput* part : {w_.over, w_.under})
+    part->on_valid([this] { fraction_typed(); });
 
   w_.size_number = new Fl_Choice(481, 188, 65, 25);
   w_.size_number->align(FL_ALIGN_TOP_LEFT);
   w_.size_number->copy_label(context_.lang(234));
-  w_.size_number->callback(trampoline<ThreadSeriesPage, &ThreadSeriesPage::recompute>, this);
+  on(w_.size_number, [this] { recompute(); });
   w_.size_number->hide();
 
   w_.pitch = ui::make_checked_input(context_, kSizeRecord, 591, 188, 70, 25);
   w_.pitch->align(FL_ALIGN_TOP_LEFT);
   w_.pitch->copy_label(context_.lang(237));
+  w_.pitch->on_valid([this] { recompute(); });
 
   w_.numbered_tpi = output(context_, 552, 188, 70, 25, 237);
   w_.numbered_pitch = output(context_, 628, 188, 70, 25, 250);
@@ -189,6 +175,7 @@ void ThreadSeriesPage::build_entry() {
   w_.percent = ui::make_checked_input(context_, kPercentRecord, 706, 188, 65, 25);
   w_.percent->align(FL_ALIGN_TOP_LEFT);
   w_.percent->copy_label(context_.lang(238));
+  w_.percent->on_valid([this] { recompute(); });
 }
 
 void ThreadSeriesPage::build_results() {
@@ -216,6 +203,31 @@ void ThreadSeriesPage::build_results() {
   }
 }
 
+void ThreadSeriesPage::bind_state() {
+  state_.text("fraction_over", w_.over);
+  state_.text("fraction_under", w_.under);
+  state_.text("thread_diameter", w_.diameter);
+  state_.text("thread_tpi", w_.pitch);
+  state_.text("thread_contact", w_.percent);
+  // The series lays out its entry and fills the numbered sizes, so it comes
+  // before the size chosen among them. Without a saved series the one of
+  // the unit system stays.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        ui::save_choice(state, section + ":thread_series", w_.series);
+        if (w_.series->value() >= 0)
+          ui::save_choice(state, section + ":thread_number", w_.size_number);
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const std::string series = section + ":thread_series";
+        if (state.has(series) && ui::load_choice(state, series, w_.series) >= 0)
+          arrange_entry(series_index());
+        const std::string number = section + ":thread_number";
+        if (w_.size_number->size() > 1 && state.has(number))
+          ui::load_choice(state, number, w_.size_number);
+      });
+}
+
 // ---- callbacks ----
 
 int ThreadSeriesPage::series_index() const {
@@ -223,55 +235,49 @@ int ThreadSeriesPage::series_index() const {
   return thread_series(item < 0 ? kFallbackSeriesItem + 1 : item + 1).index;
 }
 
+Fl_Widget* ThreadSeriesPage::field(SeriesField which) const {
+  switch (which) {
+  case SeriesField::kSizeNumber:
+    return w_.size_number;
+  case SeriesField::kPitch:
+    return w_.pitch;
+  case SeriesField::kPercent:
+    return w_.percent;
+  case SeriesField::kDiameter:
+    break;
+  }
+  return w_.diameter;
+}
+
 void ThreadSeriesPage::series_chosen(bool take_focus) {
   if (w_.series->value() < 0)
     w_.series->value(kFallbackSeriesItem);
-  for (Fl_Input* field : {static_cast<Fl_Input*>(w_.diameter), static_cast<Fl_Input*>(w_.pitch),
+  for (Fl_Input* input : {static_cast<Fl_Input*>(w_.diameter), static_cast<Fl_Input*>(w_.pitch),
                           static_cast<Fl_Input*>(w_.over), static_cast<Fl_Input*>(w_.under)})
-    field->value("");
-  empty_results();
-  int series = series_index();
+    input->value("");
+  const int series = series_index();
   arrange_entry(series);
   // The engagement typed and the series' own depth factor stay as they are.
   recompute();
-  if (!take_focus)
-    return;
-  switch (thread_series(series).entry) {
-  case SizeEntry::kBaNumber:
-    w_.size_number->take_focus();
-    break;
-  case SizeEntry::kUnifiedNumber:
-    w_.pitch->take_focus();
-    break;
-  case SizeEntry::kInch:
-  case SizeEntry::kMetric:
-    w_.diameter->take_focus();
-    break;
-  }
+  if (take_focus)
+    field(thread_series_layout(series).chosen_focus)->take_focus();
 }
 
 void ThreadSeriesPage::arrange_entry(int series) {
-  SizeEntry entry = thread_series(series).entry;
-  bool numbered = entry == SizeEntry::kBaNumber || entry == SizeEntry::kUnifiedNumber;
-  show_if(w_.fraction, entry == SizeEntry::kInch);
-  show_if(w_.diameter, !numbered);
-  w_.diameter->copy_label(context_.lang(numbered ? 234 : 236));
-  show_if(w_.pitch, entry != SizeEntry::kBaNumber);
-  w_.pitch->copy_label(context_.lang(entry == SizeEntry::kMetric ? 249 : 237));
-  show_if(w_.numbered_tpi, entry == SizeEntry::kBaNumber);
-  show_if(w_.numbered_pitch, entry == SizeEntry::kBaNumber);
-
+  const SeriesLayout layout = thread_series_layout(series);
+  show_if(w_.fraction, layout.fraction_shown);
+  show_if(w_.diameter, layout.diameter_shown);
+  w_.diameter->copy_label(context_.lang(layout.diameter_label));
+  show_if(w_.pitch, layout.pitch_shown);
+  w_.pitch->copy_label(context_.lang(layout.pitch_label));
+  show_if(w_.numbered_tpi, layout.numbered_outputs_shown);
+  show_if(w_.numbered_pitch, layout.numbered_outputs_shown);
   w_.size_number->clear();
-  if (entry == SizeEntry::kBaNumber) {
-    for (const BaSize& size : ba_sizes())
-      w_.size_number->add(size.name);
-    w_.size_number->value(kBaPreset);
-  } else if (entry == SizeEntry::kUnifiedNumber) {
-    for (const UnifiedNumberSize& size : unified_number_sizes())
-      w_.size_number->add(size.name);
-    w_.size_number->value(kUnifiedNumberPreset);
-  }
-  show_if(w_.size_number, numbered);
+  for (const std::string& name : layout.size_names)
+    w_.size_number->add(name.c_str());
+  if (layout.size_preset >= 0)
+    w_.size_number->value(layout.size_preset);
+  show_if(w_.size_number, layout.size_number_shown);
   // Labels lie outside their widgets.
   if (Fl_Group* page = w_.series->parent())
     page->redraw();
@@ -283,106 +289,59 @@ void ThreadSeriesPage::drill_series_changed() {
   recompute();
 }
 
-void ThreadSeriesPage::size_typed(Fl_Input* field) {
+void ThreadSeriesPage::diameter_typed() {
   // A diameter typed by hand replaces the fraction it was made from.
-  if (field == w_.diameter) {
-    w_.over->value("");
-    w_.under->value("");
-  }
+  w_.over->value("");
+  w_.under->value("");
   recompute();
 }
 
 void ThreadSeriesPage::fraction_typed() {
-  if (thread_series(series_index()).entry != SizeEntry::kInch)
-    return;
-  long over = ui::field_long(w_.over);
-  long under = ui::field_long(w_.under);
-  if (over == 0 || under == 0)
-    return;
   // The fraction stays as typed, so that 1/16 can be typed through 1/1.
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", static_cast<double>(over) / static_cast<double>(under));
-  w_.diameter->value(text);
+  const std::string diameter =
+      fraction_diameter_text(series_index(), w_.over->value(), w_.under->value());
+  if (diameter.empty())
+    return;
+  w_.diameter->value(diameter.c_str());
   recompute();
 }
 
 // ---- computation ----
 
 void ThreadSeriesPage::recompute() {
-  long percent = ui::field_long(w_.percent);
-  if (percent <= 0) {
-    percent = kDefaultPercent;
-    w_.percent->value(std::to_string(percent).c_str());
+  DrillSelection drills;
+  drills.fractional = w_.fractional->value() != 0;
+  drills.number = w_.number->value() != 0;
+  drills.letter = w_.letter->value() != 0;
+  drills.metric = w_.metric->value() != 0;
+  const ThreadSeriesForm form =
+      thread_series_form({series_index(), w_.diameter->value(), w_.pitch->value(),
+                          w_.percent->value(), w_.size_number->value(), drills});
+  if (!form.percent_written.empty())
+    w_.percent->value(form.percent_written.c_str());
+  const std::pair<Fl_Output*, const std::string*> texts[] = {
+      {w_.reference_inch, &form.reference_inch}, {w_.reference_mm, &form.reference_mm},
+      {w_.major_inch, &form.major_inch},         {w_.major_mm, &form.major_mm},
+      {w_.drill_inch, &form.drill_inch},         {w_.drill_mm, &form.drill_mm},
+      {w_.numbered_tpi, &form.numbered_tpi},     {w_.numbered_pitch, &form.numbered_pitch}};
+  for (const auto& [output, text] : texts)
+    output->value(text->c_str());
+  w_.drill_names->clear();
+  w_.drill_engagements->clear();
+  for (size_t i = 0; i < form.drill_names.size(); ++i) {
+    w_.drill_names->add(form.drill_names[i].c_str());
+    w_.drill_engagements->add(form.engagements[i].c_str());
   }
-  TapDrillInput in;
-  in.series = series_index();
-  in.diameter = ui::field_double(w_.diameter);
-  in.pitch = ui::field_double(w_.pitch);
-  in.size_index = w_.size_number->value();
-  in.percent = static_cast<double>(percent);
-  in.drills.fractional = w_.fractional->value() != 0;
-  in.drills.number = w_.number->value() != 0;
-  in.drills.letter = w_.letter->value() != 0;
-  in.drills.metric = w_.metric->value() != 0;
-  std::optional<TapDrillResult> result = compute_tap_drill(in);
-  if (!result) {
-    empty_results();
-    return;
-  }
-  show_result(*result);
-  if (result->tap_drill_inch && in.drills.count() == 0 && w_.series->visible_r())
+  // Told only to a user who sees the page, not at start-up or restore.
+  if (form.no_drill_series && w_.series->visible_r())
     context_.dialogs().alert(
-        context_.lang_or(281, "No drill series is selected. Tick at least one."));
-}
-
-void ThreadSeriesPage::show_result(const TapDrillResult& r) {
-  ui::set_field_fixed(w_.reference_inch, kInchDecimals, r.reference_inch);
-  ui::set_field_fixed(w_.reference_mm, r.mm_decimals, r.reference_mm);
-  ui::set_field_fixed(w_.major_inch, kInchDecimals, r.major_inch);
-  ui::set_field_fixed(w_.major_mm, r.mm_decimals, r.major_mm);
-  if (r.numbered_tpi && r.numbered_pitch_mm) {
-    ui::set_field_fixed(w_.numbered_tpi, kNumberedDecimals, *r.numbered_tpi);
-    ui::set_field_fixed(w_.numbered_pitch, kNumberedDecimals, *r.numbered_pitch_mm);
-  } else {
-    w_.numbered_tpi->value("");
-    w_.numbered_pitch->value("");
-  }
-  w_.drill_names->clear();
-  w_.drill_engagements->clear();
-  if (!r.tap_drill_inch || !r.tap_drill_mm) {
-    w_.drill_inch->value("");
-    w_.drill_mm->value("");
-    return;
-  }
-  ui::set_field_fixed(w_.drill_inch, kInchDecimals, *r.tap_drill_inch);
-  ui::set_field_fixed(w_.drill_mm, 2, *r.tap_drill_mm);
-  for (const DrillLine& line : r.drills) {
-    w_.drill_names->add(line.name.c_str());
-    w_.drill_engagements->add(engagement_text(line.engagement).c_str());
-  }
-}
-
-void ThreadSeriesPage::empty_results() {
-  for (Fl_Output* field : {w_.reference_inch, w_.reference_mm, w_.major_inch, w_.major_mm,
-                           w_.drill_inch, w_.drill_mm, w_.numbered_tpi, w_.numbered_pitch})
-    field->value("");
-  w_.drill_names->clear();
-  w_.drill_engagements->clear();
+        context_.lang_or(kNoDrillSeries, "No drill series is selected. Tick at least one."));
 }
 
 // ---- settings and saved state ----
 
 Fl_Input* ThreadSeriesPage::focus_input() {
-  switch (thread_series(series_index()).entry) {
-  case SizeEntry::kBaNumber:
-    return w_.percent;
-  case SizeEntry::kUnifiedNumber:
-    return w_.pitch;
-  case SizeEntry::kInch:
-  case SizeEntry::kMetric:
-    break;
-  }
-  return w_.diameter;
+  return dynamic_cast<Fl_Input*>(field(thread_series_layout(series_index()).shown_focus));
 }
 
 void ThreadSeriesPage::apply_settings() {
@@ -391,43 +350,10 @@ void ThreadSeriesPage::apply_settings() {
   w_.letter->value(values.drill_letter != 0);
   w_.number->value(values.drill_number != 0);
   w_.metric->value(values.drill_metric != 0);
-  if (context_.unit_system() == 1) {
-    w_.series->value(kMetricSeriesItem);
-    series_chosen(false);
-    w_.fraction->hide();
-    w_.pitch->copy_label(context_.lang(249));
-  } else {
-    w_.fraction->show();
-    w_.series->value(kInchSeriesItem);
-    series_chosen(false);
-  }
+  w_.series->value(context_.unit_system() == 1 ? kMetricSeriesItem : kInchSeriesItem);
+  series_chosen(false);
 }
 
-void ThreadSeriesPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p8:fraction_over", w_.over);
-  ui::save_text(state, "p8:fraction_under", w_.under);
-  ui::save_text(state, "p8:thread_diameter", w_.diameter);
-  ui::save_text(state, "p8:thread_tpi", w_.pitch);
-  ui::save_text(state, "p8:thread_contact", w_.percent);
-  ui::save_choice(state, "p8:thread_series", w_.series);
-  if (w_.series->value() >= 0)
-    ui::save_choice(state, "p8:thread_number", w_.size_number);
-}
-
-void ThreadSeriesPage::load_state(const settings::IniDocument& state) {
-  // Choosing the series lays out its entry and empties the fields, so it
-  // comes first. Without a saved series the one of the unit system stays.
-  if (state.has("p8:thread_series") && ui::load_choice(state, "p8:thread_series", w_.series) >= 0)
-    series_chosen(false);
-  ui::load_text(state, "p8:fraction_over", w_.over);
-  ui::load_text(state, "p8:fraction_under", w_.under);
-  ui::load_text(state, "p8:thread_diameter", w_.diameter);
-  ui::load_text(state, "p8:thread_tpi", w_.pitch);
-  ui::load_text(state, "p8:thread_contact", w_.percent);
-  if (w_.size_number->size() > 1 && state.has("p8:thread_number"))
-    ui::load_choice(state, "p8:thread_number", w_.size_number);
-  // What the engagement field's callback runs.
-  recompute();
-}
+void ThreadSeriesPage::restored() { recompute(); }
 
 } // namespace threads

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "calc/threads/thread_series_form.h"
 #include "ui/page.h"
-#include "calc/threads/tap_drill_calc.h"
 
 class Fl_Box;
 class Fl_Browser;
@@ -28,8 +28,6 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   /// The page's widgets (for the tests).
@@ -67,16 +65,17 @@ private:
   void build_heading();
   void build_entry();
   void build_results();
+  void bind_state();
+  void restored() override;
 
   void series_chosen(bool take_focus);
   void arrange_entry(int series);
   void drill_series_changed();
-  void size_typed(Fl_Input* field);
+  void diameter_typed();
   void fraction_typed();
+  Fl_Widget* field(SeriesField which) const;
 
   void recompute();
-  void empty_results();
-  void show_result(const TapDrillResult& result);
 
   Widgets w_;
 };

@@ -1,4 +1,4 @@
-// Page 6, thread measurement over wires: widgets, callbacks and saved state.
+// Page 6, thread measurement over wires: widgets, their bindings and saved state.
 #include "calc/threads/thread_wires_page.h"
 
 #include <FL/Fl_Box.H>
@@ -8,28 +8,20 @@
 
 #include <vector>
 
-#include "ui/page_widgets.h"
-#include "ui/page_context.h"
+#include "calc/threads/thread_wires_sketch.h"
 #include "ui/checked_input.h"
-#include "ui/field_io.h"
+#include "ui/look.h"
+#include "ui/page_context.h"
+#include "ui/page_widgets.h"
 #include "ui/state_keys.h"
-#include "calc/threads/v_thread.h"
-#include "numeric/number_text.h"
-#include "settings/ini_document.h"
 
 namespace threads {
 
 namespace {
 
-constexpr int kLengthRecord = 20;   // pitch, major diameter and wire fields
-constexpr int kFractionRecord = 21; // numerator and denominator of the fraction
-constexpr Fl_Color kSizesColour = 50;
-constexpr Fl_Color kResultColour = 215;
-constexpr Fl_Color kCaptionColour = 4;
-
-template <void (ThreadWiresPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<ThreadWiresPage*>(page)->*Handler)();
-}
+constexpr int kLengthRecord = 20;      // pitch, major diameter and wire fields
+constexpr int kFractionRecord = 21;    // numerator and denominator of the fraction
+constexpr Fl_Color kCaptionColour = 4; // the colour map's dark blue
 
 Fl_Box* label_box(int x, int y, int w, int h) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -37,11 +29,8 @@ Fl_Box* label_box(int x, int y, int w, int h) {
   return box;
 }
 
-Fl_Output* output_field(int x, int y, int w, int h, Fl_Color colour, const char* label) {
-  auto* field = new Fl_Output(x, y, w, h);
-  field->box(FL_GTK_DOWN_BOX);
-  field->color(colour);
-  field->clear_visible_focus();
+Fl_Output* result_field(int x, int y, int w, const char* label) {
+  Fl_Output* field = ui::result_field(x, y, w);
   field->copy_label(label);
   return field;
 }
@@ -74,9 +63,10 @@ void ThreadWiresPage::build(Fl_Group&) {
   w_.sketch = new v_thread(383, 381, 172, 105);
   sketch_group->end();
   page->end();
-
-  context_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long) { compute(field); };
-  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) { fraction_changed(); };
+  bind_state();
+  // The switch rewrites the lengths from the values the user gave, not by
+  // converting the rounded texts, and relabels the page: the pair keeps its
+  // own handler under the Units button.
   context_.register_unit_pair(ui::UnitPairSlot::kThreadWires, w_.inch, w_.millimetre);
 }
 
@@ -87,17 +77,22 @@ void ThreadWiresPage::build_inputs() {
   w_.forms[1] = ui::radio_button(211, 87, 76, 25, "Unified");
   w_.forms[2] = ui::radio_button(211, 127, 100, 25, "Whitworth");
   for (Fl_Button* button : w_.forms)
-    button->callback(call<&ThreadWiresPage::form_changed>, this);
+    on(button, [this] { form_changed(); });
   w_.forms[1]->setonly();
 
-  w_.tpi = ui::make_checked_input(context_, kLengthRecord, 481, 48, 35, 25);
+  auto length_field = [this](int x, int y, int w, WiresChange change) {
+    ui::CheckedInput* field = ui::make_checked_input(context_, kLengthRecord, x, y, w, 25);
+    field->on_valid([this, change] { compute(change); });
+    return field;
+  };
+  w_.tpi = length_field(481, 48, 35, WiresChange::kTpi);
   w_.tpi->copy_label(context_.lang(191));
-  w_.metric_pitch = ui::make_checked_input(context_, kLengthRecord, 481, 120, 35, 25);
+  w_.metric_pitch = length_field(481, 120, 35, WiresChange::kMetricPitch);
   w_.metric_pitch->copy_label(context_.lang(192));
   w_.metric_pitch->deactivate();
 
   w_.major_label = label_box(525, 48, 177, 25);
-  w_.major = ui::make_checked_input(context_, kLengthRecord, 704, 48, 70, 25);
+  w_.major = length_field(704, 48, 70, WiresChange::kMajor);
 
   w_.fraction_group = new Fl_Group(700, 92, 79, 28);
   w_.fraction_group->copy_label(context_.lang(280));
@@ -106,17 +101,17 @@ void ThreadWiresPage::build_inputs() {
   new Fl_Box(728, 94, 22, 25, "/");
   w_.fraction_under = ui::make_checked_input(context_, kFractionRecord, 743, 93, 30, 25);
   w_.fraction_group->end();
+  for (ui::CheckedInput* field : {w_.fraction_over, w_.fraction_under})
+    field->on_valid([this] { fraction_changed(); });
 
   w_.wire_label = label_box(525, 120, 177, 25);
-  w_.wire = ui::make_checked_input(context_, kLengthRecord, 704, 120, 70, 25);
+  w_.wire = length_field(704, 120, 70, WiresChange::kWire);
   forms->end();
 
-  w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(195));
-  w_.millimetre->copy_tooltip(context_.lang(59));
-  w_.inch = ui::radio_button(539, 161, 245, 24, context_.lang(196));
-  w_.inch->copy_tooltip(context_.lang(56));
+  w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(195), context_.lang(59));
+  w_.inch = ui::radio_button(539, 161, 245, 24, context_.lang(196), context_.lang(56));
   for (Fl_Button* button : {w_.millimetre, w_.inch})
-    button->callback(call<&ThreadWiresPage::unit_changed>, this);
+    on(button, [this] { unit_changed(); });
   w_.inch->setonly();
 }
 
@@ -125,11 +120,35 @@ void ThreadWiresPage::build_results() {
   w_.sizes_caption->box(FL_GTK_DOWN_FRAME);
   w_.sizes_caption->align(FL_ALIGN_TOP);
   w_.sizes_caption->labelcolor(kCaptionColour);
-  w_.sizes_caption->copy_label(context_.lang(197));
-  w_.sizes[0] = output_field(298, 215, 60, 25, kSizesColour, context_.lang(198));
-  w_.sizes[1] = output_field(505, 215, 60, 25, kSizesColour, context_.lang(199));
-  w_.sizes[2] = output_field(695, 215, 61, 25, kSizesColour, context_.lang(200));
-  w_.result = output_field(497, 285, 73, 25, kResultColour, nullptr);
+  w_.sizes_caption->copy_label(context_.lang(kSizesCaptionAtStart));
+  w_.sizes[0] = result_field(298, 215, 60, context_.lang(198));
+  w_.sizes[1] = result_field(505, 215, 60, context_.lang(199));
+  w_.sizes[2] = result_field(695, 215, 61, context_.lang(200));
+  // The wire sizes are a guide, the measurement the result: only it stands out.
+  for (Fl_Output* field : w_.sizes)
+    field->color(ui::kPageBackground);
+  w_.result = result_field(497, 285, 73, nullptr);
+}
+
+void ThreadWiresPage::bind_state() {
+  // The form and the unit come first: restoring them must neither empty
+  // the fields nor pick the form's usual unit, as a click would.
+  state_.radio("p6_thread", {w_.forms[0], w_.forms[1], w_.forms[2]});
+  state_.pair("p6_measure", w_.millimetre, w_.inch);
+  const std::pair<const char*, Fl_Input_*> texts[] = {
+      {"three_wire_tpi", w_.tpi},
+      {"three_wire_metricpitch", w_.metric_pitch},
+      {"three_wire_major_dia", w_.major},
+      {"thread_measure_top", w_.fraction_over},
+      {"thread_measure_bottom", w_.fraction_under},
+      {"three_wire_wire_diameter", w_.wire},
+      {"three_wire_min_wire", w_.sizes[0]},
+      {"three_wire_recommended", w_.sizes[1]},
+      {"three_wire_maximum", w_.sizes[2]},
+      {"three_wire_result", w_.result},
+  };
+  for (const auto& [key, field] : texts)
+    state_.text(key, field);
 }
 
 // ---- callbacks ----
@@ -147,47 +166,30 @@ void ThreadWiresPage::form_changed() {
 void ThreadWiresPage::unit_changed() {
   const bool mm = millimetre();
   show_unit_labels();
-  relabel(w_.sizes_caption, context_.lang(mm ? 203 : 194));
-  w_.wire->value(stored_length_text(mm ? wire_mm_ : wire_in_, mm ? 3 : 4).c_str());
-  w_.major->value(stored_length_text(mm ? major_mm_ : major_in_, mm ? 2 : 4).c_str());
-  compute(form() == ThreadForm::kMetric ? w_.metric_pitch : w_.tpi);
+  relabel(w_.sizes_caption, context_.lang(thread_wires_labels(form(), mm).caption));
+  const WiresUnitTexts texts = unit_switch_texts(kept_, mm);
+  w_.wire->value(texts.wire.c_str());
+  w_.major->value(texts.major.c_str());
+  compute(form() == ThreadForm::kMetric ? WiresChange::kMetricPitch : WiresChange::kTpi);
 }
 
 void ThreadWiresPage::fraction_changed() {
-  const std::optional<double> inches =
-      fraction_inches(w_.fraction_over->value(), w_.fraction_under->value());
-  w_.major->value(inches ? fraction_text(*inches, millimetre()).c_str() : "");
+  w_.major->value(
+      fraction_major_text(w_.fraction_over->value(), w_.fraction_under->value(), millimetre())
+          .c_str());
   // An emptied diameter must take its results with it.
-  compute(w_.major);
+  compute(WiresChange::kMajor);
 }
 
-void ThreadWiresPage::compute(const Fl_Input* changed) {
-  const bool mm = millimetre();
-  if (changed == w_.wire) {
-    const double value = ui::field_double(w_.wire);
-    wire_mm_ = mm ? value : value / numeric::kInchPerMm;
-    wire_in_ = mm ? value * numeric::kInchPerMm : value;
-  }
-  const double major = ui::field_double(w_.major);
-  major_mm_ = mm ? major : major * 25.4;
-  major_in_ = mm ? major / 25.4 : major;
-  if (changed == w_.tpi)
-    pitch_in_ = pitch_from_tpi(ui::field_double(w_.tpi)).value_or(0.0);
-  if (changed == w_.metric_pitch)
-    pitch_in_ = pitch_from_metric(ui::field_double(w_.metric_pitch)).value_or(0.0);
-
-  const ThreadWires wires = compute_thread_wires({form(), pitch_in_, major_in_, wire_in_, mm});
-  if (wires.computed) {
-    if (wires.sizes) {
-      ui::set_field_fixed(w_.sizes[0], wire_size_decimals(mm), wires.sizes->smallest);
-      ui::set_field_fixed(w_.sizes[1], wire_size_decimals(mm), wires.sizes->best);
-      ui::set_field_fixed(w_.sizes[2], wire_size_decimals(mm), wires.sizes->largest);
-    } else {
-      for (Fl_Output* field : w_.sizes)
-        field->value("");
-    }
-  }
-  w_.result->value(wires.over_wires ? over_wires_text(*wires.over_wires, mm).c_str() : "");
+void ThreadWiresPage::compute(WiresChange changed) {
+  const ThreadWiresForm out =
+      thread_wires_form({form(), millimetre(), changed, w_.tpi->value(), w_.metric_pitch->value(),
+                         w_.major->value(), w_.wire->value(), kept_});
+  kept_ = out.kept;
+  if (out.sizes)
+    for (size_t i = 0; i < w_.sizes.size(); ++i)
+      w_.sizes[i]->value((*out.sizes)[i].c_str());
+  w_.result->value(out.result.c_str());
 }
 
 // ---- what is shown ----
@@ -201,23 +203,19 @@ ThreadForm ThreadWiresPage::form() const {
 bool ThreadWiresPage::millimetre() const { return w_.millimetre->value() != 0; }
 
 void ThreadWiresPage::show_form_widgets() {
-  if (form() == ThreadForm::kMetric) {
+  const ThreadWiresLabels shown = thread_wires_labels(form(), millimetre());
+  if (!shown.tpi_active)
     w_.tpi->value("");
-    w_.tpi->deactivate();
-    w_.metric_pitch->activate();
-    w_.fraction_group->hide();
-  } else {
-    w_.tpi->activate();
-    w_.metric_pitch->deactivate();
-    w_.fraction_group->show();
-  }
+  shown.tpi_active ? w_.tpi->activate() : w_.tpi->deactivate();
+  shown.tpi_active ? w_.metric_pitch->deactivate() : w_.metric_pitch->activate();
+  ui::show_if(w_.fraction_group, shown.fraction_shown);
 }
 
 void ThreadWiresPage::show_unit_labels() {
-  const bool mm = millimetre();
-  relabel(w_.major_label, context_.lang(mm ? 202 : 193));
-  relabel(w_.wire_label, context_.lang(mm ? 203 : 194));
-  relabel(w_.result, context_.lang(mm ? 204 : 201));
+  const ThreadWiresLabels shown = thread_wires_labels(form(), millimetre());
+  relabel(w_.major_label, context_.lang(shown.major));
+  relabel(w_.wire_label, context_.lang(shown.wire));
+  relabel(w_.result, context_.lang(shown.result));
 }
 
 void ThreadWiresPage::empty_page() {
@@ -227,14 +225,16 @@ void ThreadWiresPage::empty_page() {
   for (Fl_Input* field :
        {w_.wire, w_.tpi, w_.major, w_.metric_pitch, w_.fraction_over, w_.fraction_under})
     field->value("");
-  // The stored lengths go with their fields, or the next result would use
+  // The kept lengths go with their fields, or the next result would use
   // a pitch or wire no longer shown.
-  wire_in_ = wire_mm_ = major_in_ = major_mm_ = pitch_in_ = 0.0;
+  kept_ = {};
 }
 
 // ---- settings and saved state ----
 
 void ThreadWiresPage::apply_settings() {
+  // A metric user starts with the Unified form in millimetres; the inch
+  // start is the page as built.
   if (context_.unit_system() != 1)
     return;
   ui::set_radio(w_.forms[1]);
@@ -247,45 +247,12 @@ Fl_Input* ThreadWiresPage::focus_input() {
   return w_.tpi->active() ? static_cast<Fl_Input*>(w_.tpi) : w_.metric_pitch;
 }
 
-std::array<std::pair<const char*, Fl_Input_*>, 10> ThreadWiresPage::text_fields() const {
-  return {{
-      {"p6:three_wire_tpi", w_.tpi},
-      {"p6:three_wire_metricpitch", w_.metric_pitch},
-      {"p6:three_wire_major_dia", w_.major},
-      {"p6:thread_measure_top", w_.fraction_over},
-      {"p6:thread_measure_bottom", w_.fraction_under},
-      {"p6:three_wire_wire_diameter", w_.wire},
-      {"p6:three_wire_min_wire", w_.sizes[0]},
-      {"p6:three_wire_recommended", w_.sizes[1]},
-      {"p6:three_wire_maximum", w_.sizes[2]},
-      {"p6:three_wire_result", w_.result},
-  }};
-}
-
-void ThreadWiresPage::save_state(settings::IniDocument& state) const {
-  for (const auto& [key, field] : text_fields())
-    ui::save_text(state, key, field);
-  ui::save_radio_index(state, "p6:p6_thread",
-                       std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
-  ui::save_pair(state, "p6:p6_measure", w_.millimetre);
-}
-
-void ThreadWiresPage::load_state(const settings::IniDocument& state) {
-  // The form and unit show their widgets and labels; unlike a click, this
-  // must neither empty the fields nor pick the form's usual unit.
-  ui::load_radio_index(state, "p6:p6_thread",
-                       std::vector<Fl_Button*>(w_.forms.begin(), w_.forms.end()));
-  ui::load_pair(state, "p6:p6_measure", w_.millimetre, w_.inch);
+void ThreadWiresPage::restored() {
+  // Also drops what the file held for a pitch field the form doesn't use.
   show_form_widgets();
   show_unit_labels();
-
-  empty_page();
-  for (const auto& [key, field] : text_fields())
-    ui::load_text(state, key, field);
-  if (form() == ThreadForm::kMetric)
-    w_.tpi->value("");
-  compute(form() == ThreadForm::kMetric ? w_.metric_pitch : w_.tpi);
-  compute(w_.wire);
+  kept_ = {};
+  compute(WiresChange::kRestored);
 }
 
 } // namespace threads

@@ -4,10 +4,9 @@
 #pragma once
 
 #include <array>
-#include <utility>
 
+#include "calc/threads/thread_wires_form.h"
 #include "ui/page.h"
-#include "calc/threads/thread_wires_calc.h"
 
 class Fl_Box;
 class Fl_Input_;
@@ -48,8 +47,6 @@ public:
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const Widgets& widgets() const { return w_; }
@@ -57,13 +54,14 @@ public:
 private:
   void build_inputs();
   void build_results();
+  void bind_state();
+  void restored() override;
 
   void form_changed();
   void unit_changed();
   void fraction_changed();
-  /// Recomputes after `changed` has been edited: the wire and the pitch are
-  /// read only from the field that changed, the major diameter every time.
-  void compute(const Fl_Input* changed);
+  /// Recomputes after `changed` has been edited (see WiresChange).
+  void compute(WiresChange changed);
 
   ThreadForm form() const;
   bool millimetre() const;
@@ -71,15 +69,9 @@ private:
   void show_form_widgets();
   void show_unit_labels();
   void empty_page();
-  /// The page's saved field texts and their keys.
-  std::array<std::pair<const char*, Fl_Input_*>, 10> text_fields() const;
 
   Widgets w_;
-  double wire_in_ = 0.0;
-  double wire_mm_ = 0.0;
-  double major_in_ = 0.0;
-  double major_mm_ = 0.0;
-  double pitch_in_ = 0.0;
+  WiresLengths kept_;
 };
 
 } // namespace threads

@@ -1,5 +1,5 @@
 // The hole markers of the bolt-hole drawing.
-#include "calc/geometry/pdc_holes.h"
+#include "calc/geometry/bolt_circle_holes_sketch.h"
 
 #include <FL/fl_draw.H>
 

@@ -1,4 +1,4 @@
-#include "calc/threads/v_thread.h"
+#include "calc/threads/thread_wires_sketch.h"
 
 #include <FL/fl_draw.H>
 

@@ -1,5 +1,5 @@
 // The pitch circle of the bolt-hole page.
-#include "calc/geometry/pitch_diameter_circle.h"
+#include "calc/geometry/bolt_circle_sketch.h"
 
 #include <FL/fl_draw.H>
 

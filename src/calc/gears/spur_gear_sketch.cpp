@@ -1,5 +1,5 @@
 // Drawing of the spur-gear sketch, from the widget's top-left corner.
-#include "calc/gears/gearing.h"
+#include "calc/gears/spur_gear_sketch.h"
 
 #include <FL/fl_draw.H>
 

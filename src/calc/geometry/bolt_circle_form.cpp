@@ -1,0 +1,56 @@
+#include "calc/geometry/bolt_circle_form.h"
+
+#include "numeric/number_text.h"
+
+namespace geometry {
+
+namespace {
+
+constexpr const char* kDegreeMarks[] = {"0", "90", "180", "270"};
+
+} // namespace
+
+BoltCircleMarks bolt_circle_marks(ZeroAt zero, Counting counting, bool x_reversed,
+                                  bool y_reversed) {
+  BoltCircleMarks marks;
+  // Counting from the zero position, in quarters, clockwise or not.
+  const int at = static_cast<int>(zero);
+  const bool clockwise = counting == Counting::kClockwise;
+  for (int place = 0; place < 4; ++place) {
+    const int quarter = ((clockwise ? place - at : at - place) % 4 + 4) % 4;
+    marks.angles[static_cast<size_t>(place)] = kDegreeMarks[quarter];
+  }
+  marks.axes = {y_reversed ? "Y+" : "Y-", x_reversed ? "X-" : "X+", y_reversed ? "Y-" : "Y+",
+                x_reversed ? "X+" : "X-"};
+  return marks;
+}
+
+std::optional<BoltCircle> bolt_circle_form(const BoltCircleFormInput& in) {
+  const BoltCircleFields& f = in.fields;
+  BoltCircleInput calc;
+  calc.partial = in.partial;
+  if (in.partial) {
+    calc.total_holes = numeric::read_long(f.part_holes);
+    calc.diameter = numeric::read_double(f.part_diameter);
+    calc.first_angle = numeric::read_double(f.start_angle);
+    calc.end_angle = numeric::read_double(f.end_angle);
+    calc.has_end_angle = !f.end_angle.empty();
+  } else {
+    calc.total_holes = numeric::read_long(f.total_holes);
+    calc.holes_to_list = numeric::read_long(f.holes_to_list);
+    calc.diameter = numeric::read_double(f.diameter);
+    calc.first_angle = numeric::read_double(f.first_angle);
+  }
+  calc.zero = in.zero;
+  calc.counting = in.counting;
+  calc.x_reversed = in.x_reversed;
+  calc.y_reversed = in.y_reversed;
+  calc.x_origin = numeric::read_double(f.x_origin);
+  calc.y_origin = numeric::read_double(f.y_origin);
+  calc.millimetre = in.millimetre;
+  calc.precision = in.precision;
+  calc.marker_radius = in.marker_radius;
+  return compute_bolt_circle(calc);
+}
+
+} // namespace geometry
