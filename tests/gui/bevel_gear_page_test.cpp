@@ -11,6 +11,7 @@
 #include <FL/Fl_Slider.H>
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,10 @@ TEST_F(BevelGearPageTest, StartsInItsModesWithSketchAndHelp) {
   EXPECT_FALSE(w().right.frame->visible());
   EXPECT_EQ(label(w().left.frame), lang(380));
   EXPECT_FALSE(w().print->active());
+  std::set<std::string> rows; // each row names its own quantity
+  for (const Fl_Output* row : w().row_texts)
+    rows.insert(row->value());
+  EXPECT_EQ(rows.size(), w().row_texts.size());
 
   Rendered sketch = render_widget(w().sketch);
   EXPECT_GT(sketch.pixels_of(255, 255, 0), 2000); // the blank, colour 95
@@ -121,7 +126,8 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
   EXPECT_EQ(count_of(ps, "%%Page: "), 1);
   Texts texts = printed_texts(ps);
   for (const char* text :
-       {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90", "3.177"})
+       {"Miter gears (inch)", "Diametral pitch = 8", "Teeth = 24, Shaft angle = 90",
+        "Outside diameter", "3.177", "Holes for a half tooth"})
     EXPECT_TRUE(contains(texts, text)) << text;
 
   click(w().pinion_and_gear);

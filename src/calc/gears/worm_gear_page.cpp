@@ -167,7 +167,7 @@ void WormGearPage::build_choices() {
   w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(kRoundRimLabel));
   w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(kSquareRimLabel));
   for (Fl_Button* button : {w_.round_rim, w_.square_rim})
-    on(button, [this] { crown_type_chosen(); });
+    on(button, [this] { recompute(); }); // shows the chosen crown's panel too
   w_.round_rim->setonly();
   crowns->end();
 
@@ -442,8 +442,6 @@ void WormGearPage::system_chosen() {
   shown_system_ = chosen;
   recompute();
 }
-
-void WormGearPage::crown_type_chosen() { recompute(); }
 
 // The lengths typed have been converted; what was computed is shown again
 // in the new unit, not computed anew from the rounded texts.

@@ -90,7 +90,6 @@ private:
   void warn_about_tooth_count();
   static void warn_after_leaving(void* page);
   void system_chosen();
-  void crown_type_chosen();
   void units_chosen();
   void open_centre_distance();
   void apply_worm_diameter(double inches);

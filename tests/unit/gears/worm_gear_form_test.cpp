@@ -137,6 +137,7 @@ TEST(WormGearForm, OfferedRowsAndLabels) {
       {ToothSystem::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
       {ToothSystem::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330},
       {ToothSystem::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
+      {ToothSystem::kCircularPitchMm, "0.005", 30, false, false, true, false, 296, 330},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.pitch_label);
