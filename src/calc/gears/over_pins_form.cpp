@@ -76,6 +76,20 @@ std::string other_unit_length_text(const std::string& text, bool to_mm) {
                : numeric::format_fixed(kOverPinsInchPlaces, value * numeric::kInchPerMm);
 }
 
+bool Rewritten::still_shown(const std::string& text, int mode) const {
+  return shown_mode == mode && !shown.empty() && shown == text;
+}
+
+std::optional<std::string> rewritten_text(const std::string& text, Rewritten& memory, int from_mode,
+                                          int to_mode, const std::string& converted) {
+  if (text.empty())
+    return std::nullopt;
+  const bool undo = memory.still_shown(text, from_mode) && memory.before_mode == to_mode;
+  const std::string next = undo ? memory.before : converted;
+  memory = {next, to_mode, text, from_mode};
+  return next;
+}
+
 std::string pitch_text_in(ToothSystem system, double diametral_pitch) {
   const std::optional<double> value = pitch_value(system, diametral_pitch);
   return value ? numeric::format_fixed(kOverPinsInchPlaces, *value) : std::string();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calc/gears/over_pins_calc.h"
@@ -50,6 +51,25 @@ std::string composed_pitch_text(double whole, double over, double under);
 
 /// A pin or measurement typed in one unit, written in the other.
 std::string other_unit_length_text(const std::string& text, bool to_mm);
+
+/// What a field showed before the page last rewrote it in another unit or
+/// tooth system, so that switching back gives the user's own digits again
+/// rather than a twice-rounded value. Modes: a unit or a system, as numbers.
+struct Rewritten {
+  std::string shown;    ///< the text the page wrote
+  int shown_mode = -1;  ///< the unit or system it wrote it in
+  std::string before;   ///< the text it replaced
+  int before_mode = -1; ///< the unit or system `before` was in
+  /// Whether a field showing `text` in `mode` still shows this rewrite.
+  bool still_shown(const std::string& text, int mode) const;
+};
+
+/// The text a field showing `text` in `from_mode` gets in `to_mode`:
+/// `converted` (already rounded), unless the field still shows the page's
+/// last rewrite from `to_mode`, which is undone. None for an empty field,
+/// which stays empty. Remembers the rewrite in `memory`.
+std::optional<std::string> rewritten_text(const std::string& text, Rewritten& memory, int from_mode,
+                                          int to_mode, const std::string& converted);
 
 /// The same tooth size given in another system; empty when there is none.
 std::string pitch_text_in(ToothSystem system, double diametral_pitch);

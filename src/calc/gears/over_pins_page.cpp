@@ -273,9 +273,10 @@ void OverPinsPage::select_pins_system(int index, bool by_user) {
     // The unit-system button: the same gear, given in the other system, so
     // that switching there and back loses nothing.
     // Unchanged since the last switch, the field stands for the exact size.
-    const std::optional<double> p = pitch_memory_.still_shown(w_.pitch, static_cast<int>(before))
-                                        ? exact_pitch_
-                                        : diametral_pitch(before, ui::field_double(w_.pitch));
+    const std::optional<double> p =
+        pitch_memory_.still_shown(w_.pitch->value(), static_cast<int>(before))
+            ? exact_pitch_
+            : diametral_pitch(before, ui::field_double(w_.pitch));
     rewrite(w_.pitch, pitch_memory_, static_cast<int>(before), index,
             p ? pitch_text_in(system_, *p) : std::string());
     exact_pitch_ = p;
@@ -324,21 +325,14 @@ void OverPinsPage::toggle_helix_angle() {
   }
 }
 
-bool OverPinsPage::Rewritten::still_shown(const ui::CheckedInput* field, int mode) const {
-  return shown_mode == mode && !shown.empty() && shown == field->value();
-}
-
 void OverPinsPage::rewrite(ui::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
                            const std::string& converted) {
-  const std::string text = field->value();
-  if (text.empty())
-    return;
-  const bool undo = memory.still_shown(field, from_mode) && memory.before_mode == to_mode;
-  const std::string next = undo ? memory.before : converted;
-  field->value(next.c_str());
-  // A narrow field shows the leading digits, not the last ones.
-  field->position(0);
-  memory = {next, to_mode, text, from_mode};
+  if (const std::optional<std::string> next =
+          rewritten_text(field->value(), memory, from_mode, to_mode, converted)) {
+    field->value(next->c_str());
+    // A narrow field shows the leading digits, not the last ones.
+    field->position(0);
+  }
 }
 
 void OverPinsPage::rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm) {

@@ -93,19 +93,8 @@ private:
   bool page_shown() const;
   PressureAngleChoice angle_choice() const;
 
-  /// What a field showed before the page last rewrote it in another unit or
-  /// tooth system, so that switching back gives the user's own digits again
-  /// rather than a twice-rounded value.
-  struct Rewritten {
-    std::string shown;    ///< the text the page wrote
-    int shown_mode = -1;  ///< the unit or system it wrote it in
-    std::string before;   ///< the text it replaced
-    int before_mode = -1; ///< the unit or system `before` was in
-    /// Whether `field` still shows this rewrite, in `mode`.
-    bool still_shown(const ui::CheckedInput* field, int mode) const;
-  };
-  /// Writes `converted` (already rounded text) into `field` unless the field
-  /// still shows the page's last rewrite from `to_mode`, which is undone.
+  /// Writes `converted` into `field`, or undoes the page's last rewrite of it
+  /// (see rewritten_text).
   static void rewrite(ui::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
                       const std::string& converted);
   void rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,28 @@ TEST(OverPinsForm, TextsWrittenIntoTheInputs) {
   EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 10), "2.54");
   EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 4 * 3.141592653589793), "2.0213");
   EXPECT_EQ(pitch_text_in(ToothSystem::kDiametralPitch, 4 * 3.141592653589793), "12.5664");
+}
+
+// Inch is mode 0, millimetres mode 1: the digits the user typed come back
+// on the way back, not a value rounded twice.
+TEST(OverPinsForm, RewritesAreUndoneWhileTheFieldIsLeftAlone) {
+  struct Step {
+    const char* shown; ///< the field's text before the switch
+    int to;
+    const char* converted;
+    std::optional<std::string> next;
+  };
+  const Step steps[] = {
+      {"0.168", 1, "4.267", "4.267"},   {"4.267", 0, "0.168", "0.168"},
+      {"3.361", 0, "0.1323", "0.1323"}, // typed over: converted
+      {"0.1323", 1, "3.360", "3.361"},  // left alone: the typed digits again
+      {"", 0, "", std::nullopt},        // an empty field stays empty
+  };
+  Rewritten memory;
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.shown);
+    EXPECT_EQ(rewritten_text(s.shown, memory, 1 - s.to, s.to, s.converted), s.next);
+  }
 }
 
 } // namespace
