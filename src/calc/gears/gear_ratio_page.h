@@ -41,8 +41,6 @@ public:
   ~GearRatioPage() override;
 
   void build(Fl_Group& group) override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   /// Runs the search with the fields as they stand. With the window the
@@ -76,6 +74,8 @@ private:
   void build_tooth_range();
   void build_tolerance();
   void build_buttons();
+  void bind_state();
+  void restored() override;
 
   void target_changed();
   void tolerance_left();

@@ -10,15 +10,13 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
-#include <cmath>
-#include <iomanip>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
+#include "ui/look.h"
 #include "ui/state_keys.h"
 #include "calc/gears/over_pins_picture.h"
 #include "numeric/number_text.h"
@@ -44,78 +42,18 @@ constexpr int kSystemLabels[4] = {293, 294, 295, 296};
 constexpr int kHelixNotUsedText = 473;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kPinDiameter;
 
-constexpr int kInchPlaces = 4;
-constexpr int kMmPlaces = 3;
-
-/// A tooth-size radio that knows whether a click or key of the user is
-/// being handled, as opposed to the unit-system button setting it.
-class SystemRadio : public Fl_Round_Button {
-public:
-  SystemRadio(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {}
-  int handle(int event) override {
-    handling_ = true;
-    const int used = Fl_Round_Button::handle(event);
-    handling_ = false;
-    return used;
-  }
-  bool handling() const { return handling_; }
-
-private:
-  bool handling_ = false;
-};
-
-template <class Radio = Fl_Round_Button>
-Radio* radio(int x, int y, int w, int h, const char* label, const char* tip = nullptr) {
-  auto* button = new Radio(x, y, w, h);
-  button->type(FL_RADIO_BUTTON);
-  button->copy_label(label);
-  if (tip)
-    button->copy_tooltip(tip);
-  return button;
-}
-
-/// A length written with `places` decimals; a value that is no number
-/// leaves the field empty.
-void write_length(Fl_Input_* field, int places, double value) {
-  if (std::isfinite(value))
-    ui::set_field_fixed(field, places, value);
-  else
-    field->value("");
-}
-
-/// The difference is red while the measured tooth is thicker than in theory.
-void write_difference(Fl_Input_* field, int places, double value) {
-  write_length(field, places, value);
-  field->textcolor(field->value()[0] == '-' ? FL_RED : FL_BLACK);
-  field->redraw();
-}
-
-std::string four_decimals(double value) {
-  std::ostringstream text;
-  text << std::fixed << std::setprecision(4) << value;
-  return text.str();
-}
+constexpr int kToothSizeFrameLabel = 292, kPressureAngleLabel = 309;
+constexpr int kTeethLabel = 307, kOverLabel = 308, kFractionLabel = 280;
+constexpr int k14_5Label = 310, k20Label = 311, kTypedLabel = 111;
+constexpr int kPinLabel = 128, kMeasurementLabel = 395, kRecommendedLabel = 402;
+constexpr int kInchLabel = 20, kMmLabel = 19, kInchTip = 56, kMmTip = 59;
+constexpr int kHelixSelectLabel = 467, kHelixLabel = 468, kSpurNote = 469;
+/// Written for the radio groups when no button is set: nothing.
+constexpr int kWriteNothing = -1;
 
 template <class Button, size_t N>
 std::vector<Fl_Button*> group_of(const std::array<Button*, N>& b) {
   return std::vector<Fl_Button*>(b.begin(), b.end());
-}
-
-template <void (OverPinsPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<OverPinsPage*>(page)->*Handler)();
-}
-
-template <int Index> void system_chosen(Fl_Widget* radio, void* page) {
-  static_cast<OverPinsPage*>(page)->select_pins_system(
-      Index, static_cast<SystemRadio*>(radio)->handling());
-}
-
-template <int Index> void angle_chosen(Fl_Widget*, void* page) {
-  static_cast<OverPinsPage*>(page)->select_pins_pressure_angle(Index);
-}
-
-template <bool Mm> void unit_clicked(Fl_Widget*, void* page) {
-  static_cast<OverPinsPage*>(page)->unit_chosen(Mm);
 }
 
 } // namespace
@@ -136,106 +74,120 @@ void OverPinsPage::build(Fl_Group& group) {
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.help->labelsize(58);
-  w_.help->callback(
-      [](Fl_Widget*, void* app) { static_cast<ui::PageContext*>(app)->show_help(kHelpTopic); },
-      &context_);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
+  bind_state();
   enter_start_mode();
 }
 
 void OverPinsPage::build_tooth_size() {
-  Fl_Group* frame = ui::framed_group(165, 24, 272, 94, context_.lang(292));
-  w_.system[0] = radio<SystemRadio>(176, 29, 204, 25, context_.lang(293));
-  w_.system[0]->callback(system_chosen<0>, this);
-  w_.system[1] = radio<SystemRadio>(176, 49, 204, 25, context_.lang(294));
-  w_.system[1]->callback(system_chosen<1>, this);
-  w_.system[2] = radio<SystemRadio>(176, 69, 204, 25, context_.lang(295));
-  w_.system[2]->callback(system_chosen<2>, this);
-  w_.system[3] = radio<SystemRadio>(176, 89, 204, 25, context_.lang(296));
-  w_.system[3]->callback(system_chosen<3>, this);
+  Fl_Group* frame = ui::framed_group(165, 24, 272, 94, context_.lang(kToothSizeFrameLabel));
+  for (size_t i = 0; i < w_.system.size(); ++i) {
+    w_.system[i] = ui::radio_button(176, 29 + 20 * static_cast<int>(i), 204, 25,
+                                    context_.lang(kSystemLabels[i]));
+    on(w_.system[i], [this, i] { select_pins_system(static_cast<int>(i), true); });
+  }
   frame->end();
-  // The unit-system button switches the tooth size between module and
-  // diametral pitch as it switches the unit radios.
-  context_.register_unit_pair(ui::UnitPairSlot::kOverPinsSystem, w_.system[1], w_.system[0]);
+  // The unit-system button gives the same gear as a module or a diametral
+  // pitch, rewriting the pitch value instead of emptying it.
+  context_.register_unit_pair(
+      ui::UnitPairSlot::kOverPinsSystem, w_.system[1], w_.system[0], [this](bool to_metric) {
+        const int index =
+            static_cast<int>(to_metric ? ToothSystem::kModule : ToothSystem::kDiametralPitch);
+        ui::set_radio(w_.system[static_cast<size_t>(index)]);
+        select_pins_system(index, false);
+      });
 
   w_.pitch = ui::make_checked_input(context_, kPitchRecord, 299, 172, 59, 25);
   w_.pitch->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
-  context_.input_range(kPitchRecord).on_valid = [this](Fl_Input*, long) {
+  w_.pitch->on_valid([this] {
     // A typed pitch no longer matches the fraction it may have come from.
     if (composed_pitch_ != w_.pitch->value())
       for (ui::CheckedInput* field : w_.fraction)
         field->value("");
-    compute_over_pins();
-  };
+    recompute();
+  });
 
   w_.fraction_frame = new Fl_Group(250, 213, 163, 33);
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
-  w_.fraction_frame->copy_label(context_.lang(280));
+  w_.fraction_frame->copy_label(context_.lang(kFractionLabel));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
   w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 257, 217, 34, 25);
   w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 325, 217, 35, 25);
-  w_.fraction[1]->copy_label(context_.lang(308));
+  w_.fraction[1]->copy_label(context_.lang(kOverLabel));
   w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 372, 217, 35, 25, "/");
   w_.fraction_frame->end();
-  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input*, long) {
-    // The fields also call back while they are being hidden (their frame or
-    // the whole page); only what is typed into a shown fraction makes the pitch.
-    if (w_.fraction_frame->visible_r())
-      compose_pins_fraction();
-  };
+  for (ui::CheckedInput* part : w_.fraction)
+    part->on_valid([this] {
+      // The fields also call back while they are being hidden (their frame or
+      // the whole page); only what is typed into a shown fraction makes the pitch.
+      if (w_.fraction_frame->visible_r())
+        compose_pins_fraction();
+    });
 
   w_.teeth = ui::make_checked_input(context_, kTeethRecord, 517, 173, 60, 25);
-  w_.teeth->copy_label(context_.lang(307));
-  context_.input_range(kTeethRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
+  w_.teeth->copy_label(context_.lang(kTeethLabel));
+  w_.teeth->on_valid([this] { recompute(); });
 }
 
 void OverPinsPage::build_pressure_angle() {
-  Fl_Group* frame = ui::framed_group(442, 24, 162, 144, context_.lang(309));
-  w_.angle[0] = radio(453, 34, 143, 25, context_.lang(310));
-  w_.angle[0]->callback(angle_chosen<0>, this);
-  w_.angle[1] = radio(453, 60, 143, 25, context_.lang(311));
-  w_.angle[1]->callback(angle_chosen<1>, this);
-  w_.angle[2] = radio(453, 87, 143, 25, context_.lang(111));
-  w_.angle[2]->callback(angle_chosen<2>, this);
+  Fl_Group* frame = ui::framed_group(442, 24, 162, 144, context_.lang(kPressureAngleLabel));
+  const std::array<int, 3> labels = {k14_5Label, k20Label, kTypedLabel};
+  const std::array<int, 3> ys = {34, 60, 87};
+  for (size_t i = 0; i < w_.angle.size(); ++i) {
+    w_.angle[i] = ui::radio_button(453, ys[i], 143, 25, context_.lang(labels[i]));
+    on(w_.angle[i], [this, i] { select_pins_pressure_angle(static_cast<int>(i)); });
+  }
   // The frame names the angle already; the field only needs its unit.
   w_.typed_angle = ui::make_checked_input(context_, kTypedAngleRecord, 488, 135, 61, 25, "°");
   w_.typed_angle->align(FL_ALIGN_RIGHT);
-  if (const char* tip = context_.lang(309))
+  if (const char* tip = context_.lang(kPressureAngleLabel))
     w_.typed_angle->copy_tooltip(tip);
   frame->end();
-  ui::InputRange& typed = context_.input_range(kTypedAngleRecord);
-  typed.on_valid = [this](Fl_Input*, long) {
+  w_.typed_angle->on_valid([this] {
     angle_wanted_ = false;
-    compute_over_pins();
-  };
+    recompute();
+  });
   // An angle outside its range must not leave the last angle's results.
-  typed.on_invalid = [this](Fl_Input*, long) { clear_over_pins_outputs(); };
+  w_.typed_angle->on_invalid([this] { recompute(); });
 }
 
 void OverPinsPage::build_pins() {
   w_.pin = ui::make_checked_input(context_, kPinRecord, 299, 257, 75, 25);
-  w_.pin->copy_label(context_.lang(128));
+  w_.pin->copy_label(context_.lang(kPinLabel));
   w_.pin->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
-  context_.input_range(kPinRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
+  w_.pin->on_valid([this] { recompute(); });
 
-  ui::wrapped_text(386, 257, 101, 25, context_.lang(395), FL_ALIGN_RIGHT);
+  ui::wrapped_text(386, 257, 101, 25, context_.lang(kMeasurementLabel), FL_ALIGN_RIGHT);
   w_.over_pins = ui::make_checked_input(context_, kOverPinsRecord, 492, 257, 75, 25);
-  context_.input_range(kOverPinsRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
+  w_.over_pins->on_valid([this] { recompute(); });
 
   // Its own group, so that the pair is a radio group of its own.
   auto* units = new Fl_Group(637, 234, 143, 25);
-  w_.inch = radio(637, 234, 68, 25, context_.lang(20), context_.lang(56));
-  w_.inch->callback(unit_clicked<false>, this);
-  w_.mm = radio(712, 234, 68, 25, context_.lang(19), context_.lang(59));
-  w_.mm->callback(unit_clicked<true>, this);
+  w_.inch = ui::radio_button(637, 234, 68, 25, context_.lang(kInchLabel), context_.lang(kInchTip));
+  w_.mm = ui::radio_button(712, 234, 68, 25, context_.lang(kMmLabel), context_.lang(kMmTip));
   units->end();
-  context_.register_unit_pair(ui::UnitPairSlot::kOverPinsLengths, w_.inch, w_.mm);
+  // The pin and the measurement are rewritten in the new unit with the
+  // page's own decimals, and a rewrite the user left alone is undone on the
+  // way back, so no value is rounded twice: not the switch's plain
+  // conversion. The switch asks for its fields only when the unit really
+  // changes, before it takes the new unit: that is when they are rewritten.
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kOverPinsLengths, w_.inch, w_.mm,
+      [this] {
+        const bool to_mm = !units_->metric();
+        rewrite_length(w_.pin, pin_memory_, to_mm);
+        rewrite_length(w_.over_pins, over_pins_memory_, to_mm);
+        return std::vector<Fl_Input_*>{};
+      },
+      // The results show both units already: nothing to compute.
+      nullptr);
 
-  ui::wrapped_text(190, 292, 136, 23, context_.lang(402), FL_ALIGN_LEFT);
+  ui::wrapped_text(190, 292, 136, 23, context_.lang(kRecommendedLabel), FL_ALIGN_LEFT);
   w_.pin_inch = ui::result_field(480, 292, 55, 23);
-  w_.pin_inch->copy_label(context_.lang(20));
+  w_.pin_inch->copy_label(context_.lang(kInchLabel));
   w_.pin_inch->labelcolor(kPinLabelColour);
   w_.pin_mm = ui::result_field(631, 292, 55, 23);
-  w_.pin_mm->copy_label(context_.lang(19));
+  w_.pin_mm->copy_label(context_.lang(kMmLabel));
   w_.pin_mm->labelcolor(kPinLabelColour);
 }
 
@@ -244,23 +196,23 @@ void OverPinsPage::build_helix() {
   frame->box(FL_GTK_DOWN_FRAME);
   const char* not_used = context_.lang(kHelixNotUsedText);
   w_.helix_select = new Fl_Check_Button(195, 327, 130, 25);
-  w_.helix_select->copy_label(context_.lang(467));
+  w_.helix_select->copy_label(context_.lang(kHelixSelectLabel));
   if (not_used)
     w_.helix_select->copy_tooltip(not_used);
-  w_.helix_select->callback(call<&OverPinsPage::toggle_helix_angle>, this);
+  on(w_.helix_select, [this] { toggle_helix_angle(); });
 
   w_.helix_note = ui::wrapped_text(330, 321, 212, 37, not_used, FL_ALIGN_LEFT);
   w_.helix_note->labelsize(11);
   w_.helix_note->labelcolor(FL_DARK_RED);
 
   w_.helix = ui::make_checked_input(context_, kHelixRecord, 650, 327, 75, 28);
-  w_.helix->copy_label(context_.lang(468));
+  w_.helix->copy_label(context_.lang(kHelixLabel));
   if (not_used)
     w_.helix->copy_tooltip(not_used);
   frame->end();
   // The helix angle is only kept with the gear; recomputing shows that the
   // results stay those of the spur gear.
-  context_.input_range(kHelixRecord).on_valid = [this](Fl_Input*, long) { compute_over_pins(); };
+  w_.helix->on_valid([this] { recompute(); });
 }
 
 void OverPinsPage::build_results() {
@@ -271,18 +223,18 @@ void OverPinsPage::build_results() {
   for (size_t row = 0; row < 3; ++row)
     ui::wrapped_text(168, kRowY[row], 230, 50, context_.lang(kRowText[row]), FL_ALIGN_LEFT);
 
-  Fl_Group* inch = ui::framed_group(410, 388, 161, 175, context_.lang(20));
+  Fl_Group* inch = ui::framed_group(410, 388, 161, 175, context_.lang(kInchLabel));
   inch->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
     w_.inch_results[row] = ui::result_field(418, kInchY[row], 145, 30);
   inch->end();
-  Fl_Group* mm = ui::framed_group(582, 388, 161, 175, context_.lang(19));
+  Fl_Group* mm = ui::framed_group(582, 388, 161, 175, context_.lang(kMmLabel));
   mm->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
     w_.mm_results[row] = ui::result_field(590, kMmY[row], 145, 30);
   mm->end();
 
-  Fl_Box* note = ui::wrapped_text(185, 571, 601, 25, context_.lang(469), FL_ALIGN_LEFT);
+  Fl_Box* note = ui::wrapped_text(185, 571, 601, 25, context_.lang(kSpurNote), FL_ALIGN_LEFT);
   note->box(FL_FLAT_BOX);
   note->color(kNoteColour);
 }
@@ -292,10 +244,9 @@ void OverPinsPage::build_results() {
 bool OverPinsPage::page_shown() const { return group_ && group_->visible(); }
 
 void OverPinsPage::show_system_mode(ToothSystem system) {
-  const int index = static_cast<int>(system);
   // Relabelled in place: hiding a field would make it call back.
-  w_.pitch->copy_label(context_.lang(kSystemLabels[index]));
-  const bool fraction = system == ToothSystem::kCircularPitchInch;
+  w_.pitch->copy_label(context_.lang(over_pins_pitch_label(system)));
+  const bool fraction = over_pins_fraction_offered(system);
   if (!fraction)
     for (ui::CheckedInput* field : w_.fraction)
       field->value("");
@@ -322,153 +273,99 @@ void OverPinsPage::select_pins_system(int index, bool by_user) {
     // The unit-system button: the same gear, given in the other system, so
     // that switching there and back loses nothing.
     // Unchanged since the last switch, the field stands for the exact size.
-    const std::optional<double> p = pitch_memory_.still_shown(w_.pitch, static_cast<int>(before))
-                                        ? exact_pitch_
-                                        : diametral_pitch(before, ui::field_double(w_.pitch));
-    const std::optional<double> value = p ? pitch_value(system_, *p) : std::nullopt;
+    const std::optional<double> p =
+        pitch_memory_.still_shown(w_.pitch->value(), static_cast<int>(before))
+            ? exact_pitch_
+            : diametral_pitch(before, ui::field_double(w_.pitch));
     rewrite(w_.pitch, pitch_memory_, static_cast<int>(before), index,
-            value ? numeric::format_fixed(kInchPlaces, *value) : std::string());
+            p ? pitch_text_in(system_, *p) : std::string());
     exact_pitch_ = p;
     // The results stand: they are those of the same gear.
     show_system_mode(system_);
     return;
   }
-  clear_over_pins_outputs();
+  // A value of one system means something else in another.
   w_.pitch->value("");
   show_system_mode(system_);
-  clear_recommended_pin();
+  recompute();
   if (page_shown())
     w_.pitch->take_focus();
 }
 
 void OverPinsPage::select_pins_pressure_angle(int index) {
   angle_wanted_ = false;
-  if (index == static_cast<int>(PressureAngleChoice::kTyped)) {
-    show_typed_angle(true);
-    w_.typed_angle->value("");
-    w_.typed_angle->textcolor(FL_BLACK);
+  const bool typed = index == static_cast<int>(PressureAngleChoice::kTyped);
+  show_typed_angle(typed);
+  if (typed) {
     // No angle yet, so no results from the one chosen before.
-    clear_over_pins_outputs();
-    if (page_shown())
-      w_.typed_angle->take_focus();
-    return;
+    w_.typed_angle->value("");
+    w_.typed_angle->textcolor(ui::kTextOk);
   }
-  show_typed_angle(false);
-  compute_over_pins();
+  recompute();
+  if (typed && page_shown())
+    w_.typed_angle->take_focus();
 }
 
 void OverPinsPage::compose_pins_fraction() {
-  const std::optional<double> value =
-      compose_fraction(ui::field_double(w_.fraction[0]), ui::field_double(w_.fraction[1]),
-                       ui::field_double(w_.fraction[2]));
-  composed_pitch_ = value ? four_decimals(*value) : std::string();
+  composed_pitch_ =
+      composed_pitch_text(ui::field_double(w_.fraction[0]), ui::field_double(w_.fraction[1]),
+                          ui::field_double(w_.fraction[2]));
   w_.pitch->value(composed_pitch_.c_str());
-  compute_over_pins();
+  recompute();
 }
 
 void OverPinsPage::toggle_helix_angle() {
   const bool checked = w_.helix_select->value() != 0;
   show_helix_input(checked);
   w_.helix->value("0");
-  w_.helix->textcolor(FL_BLACK);
+  w_.helix->textcolor(ui::kTextOk);
   if (checked && page_shown()) {
     w_.helix->take_focus();
     w_.helix->position(0, w_.helix->size());
   }
 }
 
-bool OverPinsPage::Rewritten::still_shown(const ui::CheckedInput* field, int mode) const {
-  return shown_mode == mode && !shown.empty() && shown == field->value();
-}
-
 void OverPinsPage::rewrite(ui::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
                            const std::string& converted) {
-  const std::string text = field->value();
-  if (text.empty())
-    return;
-  const bool undo = memory.still_shown(field, from_mode) && memory.before_mode == to_mode;
-  const std::string next = undo ? memory.before : converted;
-  field->value(next.c_str());
-  // A narrow field shows the leading digits, not the last ones.
-  field->position(0);
-  memory = {next, to_mode, text, from_mode};
+  if (const std::optional<std::string> next =
+          rewritten_text(field->value(), memory, from_mode, to_mode, converted)) {
+    field->value(next->c_str());
+    // A narrow field shows the leading digits, not the last ones.
+    field->position(0);
+  }
 }
 
 void OverPinsPage::rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm) {
-  const double value = ui::field_double(field);
-  const std::string converted =
-      to_mm ? numeric::format_fixed(kMmPlaces, value / numeric::kInchPerMm)
-            : numeric::format_fixed(kInchPlaces, value * numeric::kInchPerMm);
-  rewrite(field, memory, to_mm ? 0 : 1, to_mm ? 1 : 0, converted);
-}
-
-void OverPinsPage::unit_chosen(bool mm) {
-  if (mm == in_mm_)
-    return;
-  in_mm_ = mm;
-  // The results show both units already: only the two lengths change.
-  rewrite_length(w_.pin, pin_memory_, mm);
-  rewrite_length(w_.over_pins, over_pins_memory_, mm);
+  rewrite(field, memory, to_mm ? 0 : 1, to_mm ? 1 : 0,
+          other_unit_length_text(field->value(), to_mm));
 }
 
 // ---- results ----
 
-void OverPinsPage::clear_over_pins_outputs() {
-  for (size_t row = 0; row < 3; ++row) {
-    w_.inch_results[row]->value("");
-    w_.mm_results[row]->value("");
-  }
-}
-
-void OverPinsPage::clear_recommended_pin() {
-  w_.pin_inch->value("");
-  w_.pin_mm->value("");
-}
-
-void OverPinsPage::compute_over_pins() {
-  const std::optional<double> p = diametral_pitch(system_, ui::field_double(w_.pitch));
-  if (!p) {
-    // No tooth size: a pin recommended for the last one would mislead.
-    clear_over_pins_outputs();
-    clear_recommended_pin();
-    return;
-  }
-  const double pin = recommended_pin(*p);
-  write_length(w_.pin_inch, kInchPlaces, pin);
-  write_length(w_.pin_mm, kMmPlaces, pin / numeric::kInchPerMm);
-
-  PressureAngleChoice choice = PressureAngleChoice::k20;
+PressureAngleChoice OverPinsPage::angle_choice() const {
   if (w_.angle[0]->value())
-    choice = PressureAngleChoice::k14_5;
-  else if (w_.angle[2]->value())
-    choice = PressureAngleChoice::kTyped;
-  const std::optional<double> angle = pressure_angle(choice, ui::field_double(w_.typed_angle));
-  if (!angle || w_.pin->size() == 0 || w_.over_pins->size() == 0) {
-    clear_over_pins_outputs();
-    return;
+    return PressureAngleChoice::k14_5;
+  if (w_.angle[2]->value())
+    return PressureAngleChoice::kTyped;
+  return PressureAngleChoice::k20;
+}
+
+void OverPinsPage::recompute() {
+  const OverPinsForm form = over_pins_form(
+      {system_, w_.pitch->value(), w_.teeth->value(), angle_choice(), w_.typed_angle->value(),
+       w_.pin->value(), w_.over_pins->value(), units_->metric()});
+  w_.pin_inch->value(form.pin_inch.c_str());
+  w_.pin_mm->value(form.pin_mm.c_str());
+  for (size_t row = 0; row < 3; ++row) {
+    w_.inch_results[row]->value(form.inch[row].c_str());
+    w_.mm_results[row]->value(form.mm[row].c_str());
   }
-  const double to_inch = in_mm_ ? numeric::kInchPerMm : 1.0;
-  const std::optional<OverPinsResult> result = gears::compute_over_pins(
-      {*p, ui::field_long(w_.teeth), *angle, ui::field_double(w_.pin) * to_inch,
-       ui::field_double(w_.over_pins) * to_inch});
-  if (!result) {
-    clear_over_pins_outputs();
-    return;
+  // The difference is red while the measured tooth is thicker than in theory.
+  const std::array<Fl_Output*, 2> differences = {w_.inch_results[2], w_.mm_results[2]};
+  for (size_t i = 0; i < 2; ++i) {
+    differences[i]->textcolor(form.difference_red[i] ? ui::kTextBad : ui::kTextOk);
+    differences[i]->redraw();
   }
-  write_length(w_.inch_results[0], kInchPlaces, result->theoretical);
-  write_length(w_.mm_results[0], kMmPlaces, result->theoretical / numeric::kInchPerMm);
-  const std::optional<double> difference = result->difference();
-  if (!difference) {
-    // No pin position gives this measurement: only the theory stands.
-    for (Fl_Output* field :
-         {w_.inch_results[1], w_.mm_results[1], w_.inch_results[2], w_.mm_results[2]})
-      field->value("");
-    return;
-  }
-  write_length(w_.inch_results[1], kInchPlaces, *result->measured);
-  write_length(w_.mm_results[1], kMmPlaces, *result->measured / numeric::kInchPerMm);
-  write_difference(w_.inch_results[2], kInchPlaces, *difference);
-  write_difference(w_.mm_results[2], kMmPlaces, *difference / numeric::kInchPerMm);
 }
 
 // ---- life cycle ----
@@ -479,19 +376,16 @@ void OverPinsPage::enter_start_mode() {
   show_system_mode(system_);
   ui::set_radio(w_.angle[1]);
   show_typed_angle(false);
-  ui::set_radio(w_.inch);
-  in_mm_ = false;
   w_.helix_select->value(0);
   show_helix_input(false);
   angle_wanted_ = false;
 }
 
 void OverPinsPage::apply_settings() {
-  if (context_.unit_system() != 1)
+  units_->apply_settings();
+  if (!units_->metric())
     return;
   // Metric: pins and measurement in millimetres, the tooth size as a module.
-  ui::set_radio(w_.mm);
-  in_mm_ = true;
   ui::set_radio(w_.system[0]);
   system_ = ToothSystem::kModule;
   show_system_mode(system_);
@@ -503,44 +397,30 @@ Fl_Input* OverPinsPage::focus_input() {
   return w_.pitch;
 }
 
-void OverPinsPage::save_state(settings::IniDocument& state) const {
-  ui::save_text(state, "p15:gear_profile", w_.pitch);
-  ui::save_text(state, "p15:gear_tooth_count", w_.teeth);
-  ui::save_text(state, "p15:pin_dia", w_.pin);
-  ui::save_text(state, "p15:over_pins", w_.over_pins);
-  ui::save_text(state, "p15:measure_helix_angle", w_.helix);
-  ui::save_text(state, "p15:measure_custom_pressure_angle", w_.typed_angle);
-  ui::save_pair(state, "p15:measure", w_.inch);
-  ui::save_radio_index(state, "p15:gear_type", group_of(w_.system), -1);
-  ui::save_radio_index(state, "p15:measure_pressure_angle", group_of(w_.angle), -1);
-  ui::save_check(state, "p15:measure_helix_angle_select", w_.helix_select);
+void OverPinsPage::bind_state() {
+  state_.text("gear_profile", w_.pitch);
+  state_.text("gear_tooth_count", w_.teeth);
+  state_.text("pin_dia", w_.pin);
+  state_.text("over_pins", w_.over_pins);
+  state_.text("measure_helix_angle", w_.helix, "0");
+  state_.text("measure_custom_pressure_angle", w_.typed_angle, "0");
+  units_->bind_state(state_, "measure");
+  state_.radio("gear_type", group_of(w_.system), kWriteNothing);
+  state_.radio("measure_pressure_angle", group_of(w_.angle), kWriteNothing);
+  state_.check("measure_helix_angle_select", w_.helix_select);
 }
 
-void OverPinsPage::load_state(const settings::IniDocument& state) {
-  ui::load_text(state, "p15:gear_profile", w_.pitch);
-  ui::load_text(state, "p15:gear_tooth_count", w_.teeth);
-  ui::load_text(state, "p15:pin_dia", w_.pin);
-  ui::load_text(state, "p15:over_pins", w_.over_pins);
-  ui::load_text(state, "p15:measure_helix_angle", w_.helix, "0");
-  ui::load_text(state, "p15:measure_custom_pressure_angle", w_.typed_angle, "0");
-
-  ui::load_pair(state, "p15:measure", w_.inch, w_.mm);
-  in_mm_ = w_.mm->value() != 0;
-
+void OverPinsPage::restored() {
   // The restored tooth size keeps its value; only its label and the
   // fraction frame follow it.
-  ui::load_radio_index(state, "p15:gear_type", group_of(w_.system));
   for (size_t i = 0; i < w_.system.size(); ++i)
     if (w_.system[i]->value())
       system_ = static_cast<ToothSystem>(i);
   show_system_mode(system_);
-
   // A restored helix angle stays as it was saved.
-  ui::load_check(state, "p15:measure_helix_angle_select", w_.helix_select);
   show_helix_input(w_.helix_select->value() != 0);
 
-  ui::load_radio_index(state, "p15:measure_pressure_angle", group_of(w_.angle));
-  const bool typed = w_.angle[2]->value() != 0;
+  const bool typed = angle_choice() == PressureAngleChoice::kTyped;
   show_typed_angle(typed);
   angle_wanted_ = false;
   if (typed && !pressure_angle(PressureAngleChoice::kTyped, ui::field_double(w_.typed_angle))) {
@@ -550,7 +430,7 @@ void OverPinsPage::load_state(const settings::IniDocument& state) {
     if (page_shown())
       w_.typed_angle->take_focus();
   }
-  compute_over_pins();
+  recompute();
 }
 
 } // namespace gears

@@ -8,12 +8,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "ui/checked_input.h"
 #include "ui/page.h"
-#include "calc/gears/over_pins_calc.h"
+#include "ui/unit_switch.h"
+#include "calc/gears/over_pins_form.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -62,19 +64,18 @@ public:
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
   void apply_settings() override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const OverPinsWidgets& widgets() const { return w_; }
 
-  // Handlers of the widgets (called by the static trampolines).
+  // Handlers of the widgets.
   void select_pins_system(int index, bool by_user);
   void select_pins_pressure_angle(int index);
   void compose_pins_fraction();
   void toggle_helix_angle();
   void unit_chosen(bool mm);
-  void compute_over_pins();
+  /// Shows what the page's values give: the recommended pin and the results.
+  void recompute();
 
 private:
   void build_tooth_size();
@@ -87,23 +88,13 @@ private:
   void show_system_mode(ToothSystem system);
   void show_typed_angle(bool shown);
   void show_helix_input(bool shown);
+  void bind_state();
+  void restored() override;
   bool page_shown() const;
-  void clear_over_pins_outputs();
-  void clear_recommended_pin();
+  PressureAngleChoice angle_choice() const;
 
-  /// What a field showed before the page last rewrote it in another unit or
-  /// tooth system, so that switching back gives the user's own digits again
-  /// rather than a twice-rounded value.
-  struct Rewritten {
-    std::string shown;    ///< the text the page wrote
-    int shown_mode = -1;  ///< the unit or system it wrote it in
-    std::string before;   ///< the text it replaced
-    int before_mode = -1; ///< the unit or system `before` was in
-    /// Whether `field` still shows this rewrite, in `mode`.
-    bool still_shown(const ui::CheckedInput* field, int mode) const;
-  };
-  /// Writes `converted` (already rounded text) into `field` unless the field
-  /// still shows the page's last rewrite from `to_mode`, which is undone.
+  /// Writes `converted` into `field`, or undoes the page's last rewrite of it
+  /// (see rewritten_text).
   static void rewrite(ui::CheckedInput* field, Rewritten& memory, int from_mode, int to_mode,
                       const std::string& converted);
   void rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm);
@@ -112,7 +103,7 @@ private:
   Fl_Group* group_ = nullptr;
   ToothSystem system_ = ToothSystem::kDiametralPitch;
   /// The unit the pin and measurement fields hold now.
-  bool in_mm_ = false;
+  std::unique_ptr<ui::UnitSwitch> units_;
   Rewritten pin_memory_;
   Rewritten over_pins_memory_;
   Rewritten pitch_memory_;

@@ -63,8 +63,7 @@ RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
                                        std::function<void()> on_close)
     : on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
   window_ = std::make_unique<Fl_Double_Window>(x, y, kWidth, kHeight);
-  window_->callback(
-      [](Fl_Widget*, void* self) { static_cast<RatioResultsWindow*>(self)->on_close_(); }, this);
+  callbacks_.on(window_.get(), [this] { on_close_(); });
   scroll_ = new Fl_Scroll(0, 0, kWidth, kListHeight);
   scroll_->color(kWhite);
   scroll_->box(FL_FLAT_BOX);
@@ -83,14 +82,12 @@ RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
   print_ = new Fl_Button(192, 472, 130, 50, "@+9fileprint");
   print_->color(kWhite);
   print_->labelsize(15);
-  print_->callback(
-      [](Fl_Widget*, void* self) { static_cast<RatioResultsWindow*>(self)->on_print_(); }, this);
+  callbacks_.on(print_, [this] { on_print_(); });
   close_ = new Fl_Button(337, 472, 130, 50, "X");
   close_->labelcolor(kRed);
   close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
   close_->labelsize(44);
-  close_->callback(
-      [](Fl_Widget*, void* self) { static_cast<RatioResultsWindow*>(self)->on_close_(); }, this);
+  callbacks_.on(close_, [this] { on_close_(); });
   window_->end();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc/gears/gear_ratio_calc.h"
+#include "ui/callbacks.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -56,6 +57,8 @@ public:
 private:
   void add_row(const ui::PageContext& app, const RatioResult& result, int index);
 
+  /// Outlives the window: its buttons call back until it is gone.
+  ui::Callbacks callbacks_;
   std::unique_ptr<Fl_Double_Window> window_;
   Fl_Scroll* scroll_ = nullptr;
   Fl_Group* rows_ = nullptr;

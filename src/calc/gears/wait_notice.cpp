@@ -5,13 +5,15 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Window.H>
 
+#include "ui/look.h"
+
 namespace gears {
 
 WaitNotice::WaitNotice(const char* text) {
   window_ = std::make_unique<Fl_Window>(500, 125);
   window_->clear_border();
   window_->box(FL_BORDER_BOX);
-  window_->color(215);
+  window_->color(ui::kResultBackground);
   text_ = new Fl_Box(1, 1, 498, 123);
   text_->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   text_->copy_label(text);

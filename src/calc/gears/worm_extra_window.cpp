@@ -9,6 +9,7 @@
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
+#include "ui/look.h"
 
 #include "numeric/number_text.h"
 
@@ -20,8 +21,6 @@ constexpr int kIntegerRecord = 44; // whole, over, under
 constexpr int kDecimalRecord = 45; // inches and millimetres
 
 const char* text_or_empty(const char* text) { return text ? text : ""; }
-
-void hide_callback(Fl_Widget*, void* window) { static_cast<WormExtraWindow*>(window)->hide(); }
 
 } // namespace
 
@@ -36,32 +35,31 @@ WormExtraWindow::WormExtraWindow(ui::PageContext& app,
   Fl_Group::current(building);
 
   // Hiding the window calls its fields back too, with nothing typed.
-  context_.input_range(kDecimalRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
-    if (field->visible_r())
-      distance_typed(field, from_fraction);
-  };
-  context_.input_range(kIntegerRecord).on_valid = [this](Fl_Input* field, long) {
-    if (field->visible_r())
-      fraction_typed();
-  };
+  for (ui::CheckedInput* distance : {w_.inch, w_.millimetre})
+    distance->on_valid([this, distance] {
+      if (distance->visible_r())
+        distance_typed(distance);
+    });
+  for (ui::CheckedInput* part : w_.fraction)
+    part->on_valid([this, part] {
+      if (part->visible_r())
+        fraction_typed();
+    });
 }
 
-WormExtraWindow::~WormExtraWindow() {
-  // Closing the window calls its fields back; nobody may be listening then.
-  context_.input_range(kDecimalRecord).on_valid = nullptr;
-  context_.input_range(kIntegerRecord).on_valid = nullptr;
-}
+// Closing the window calls its fields back: this window must still be whole then.
+WormExtraWindow::~WormExtraWindow() { window_.reset(); }
 
 void WormExtraWindow::build() {
   window_ = std::make_unique<Fl_Window>(380, 155);
   w_.window = window_.get();
   window_->copy_label(text_or_empty(context_.lang(364)));
-  window_->color(50);
+  window_->color(ui::kPageBackground);
   window_->set_modal();
-  window_->callback(hide_callback, this);
+  callbacks_.on(window_.get(), [this] { hide(); });
 
   auto* inch_group = new Fl_Group(24, 21, 174, 65);
-  inch_group->color(215);
+  inch_group->color(ui::kResultBackground);
   inch_group->copy_label(context_.lang(20));
   w_.inch = ui::make_checked_input(context_, kDecimalRecord, 86, 21, 59, 25);
   inch_group->end();
@@ -84,11 +82,10 @@ void WormExtraWindow::build() {
   w_.apply = new Fl_Button(124, 117, 116, 25);
   w_.apply->copy_label(context_.lang(223));
   w_.apply->deactivate();
-  w_.apply->callback([](Fl_Widget*, void* self) { static_cast<WormExtraWindow*>(self)->apply(); },
-                     this);
+  callbacks_.on(w_.apply, [this] { apply(); });
   w_.cancel = new Fl_Button(246, 117, 116, 25);
   w_.cancel->copy_label(context_.lang(224));
-  w_.cancel->callback(hide_callback, this);
+  callbacks_.on(w_.cancel, [this] { hide(); });
   window_->end();
 }
 
@@ -104,9 +101,9 @@ void WormExtraWindow::show() {
 
 void WormExtraWindow::hide() { window_->hide(); }
 
-void WormExtraWindow::distance_typed(Fl_Input* field, long from_fraction) {
-  if (from_fraction)
-    static_cast<ui::InputRange*>(field->user_data())->rule.arg = 0;
+void WormExtraWindow::distance_typed(ui::CheckedInput* field) {
+  if (field->range()->rule.arg) // composed from the fraction, which stays
+    field->range()->rule.arg = 0;
   else // typed by hand: the fraction no longer says what the fields hold
     for (ui::CheckedInput* part : w_.fraction)
       part->value("");

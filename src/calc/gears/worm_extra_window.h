@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calc/gears/worm_gear_calc.h"
+#include "ui/callbacks.h"
 
 class Fl_Button;
 class Fl_Input;
@@ -48,12 +49,13 @@ public:
 
 private:
   void build();
-  void distance_typed(Fl_Input* field, long from_fraction);
+  void distance_typed(ui::CheckedInput* field);
   void fraction_typed();
   void update_apply();
   void apply();
 
   ui::PageContext& context_;
+  ui::Callbacks callbacks_;
   std::function<std::optional<WormWheelSizes>()> wheel_;
   std::function<void(double)> apply_;
   std::unique_ptr<Fl_Window> window_;

@@ -35,8 +35,11 @@ namespace {
 constexpr int kLengthRecord = 41;   // pitch value, worm diameter, backlash
 constexpr int kFractionRecord = 42; // whole, over, under of the pitch in inches
 constexpr int kTeethRecord = 43;    // wheel teeth, 10 to 300
-constexpr Fl_Color kBackground = 50;
-constexpr Fl_Color kResultColour = 215;
+constexpr int kFirstSystemLabel = 293;
+constexpr int kRightHandLabel = 346, kLeftHandLabel = 345;
+constexpr int kRoundRimLabel = 351, kSquareRimLabel = 352;
+/// Written for the radio groups when no button is set: nothing.
+constexpr int kWriteNothing = -1;
 
 // The page is laid out for a window 887 high; the window shows 600 of it,
 // so the scroll area fits the window and the rest is reached by scrolling.
@@ -45,10 +48,6 @@ constexpr int kPageH = 887;
 
 constexpr int kOutputW = 66, kOutputH = 25, kLabelGap = 4, kLabelW = 96;
 
-template <void (WormGearPage::*Handler)()> void call(Fl_Widget*, void* page) {
-  (static_cast<WormGearPage*>(page)->*Handler)();
-}
-
 Fl_Group* frame(int x, int y, int w, int h, const char* label) {
   auto* group = new Fl_Group(x, y, w, h);
   group->box(FL_GTK_DOWN_FRAME);
@@ -56,20 +55,16 @@ Fl_Group* frame(int x, int y, int w, int h, const char* label) {
   return group;
 }
 
-Fl_Button* help_button(int x, int y, int w, int h, const char* label, Fl_Callback* callback,
-                       void* page) {
+Fl_Button* help_button(int x, int y, int w, int h, const char* label) {
   auto* button = new Fl_Button(x, y, w, h);
   button->box(FL_GTK_UP_BOX);
   button->copy_label(label);
   button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  button->callback(callback, page);
   return button;
 }
 
-void set_text(Fl_Output* field, const std::string& text) { field->value(text.c_str()); }
-
 struct OutputSpec {
-  WormGearPage::Out slot;
+  WormOut slot;
   int x, y;
   int label;
   Fl_Font font;
@@ -78,25 +73,25 @@ struct OutputSpec {
 // Each result with its label to its right: the hob column, the wheel under
 // it, and the worm column.
 constexpr OutputSpec kOutputs[] = {
-    {WormGearPage::kHobTipWidth, 176, 229, 339, FL_HELVETICA},
-    {WormGearPage::kHobVToFlat, 176, 256, 340, FL_HELVETICA},
-    {WormGearPage::kHobOutsideDiameter, 176, 320, 341, FL_HELVETICA},
-    {WormGearPage::kHobLeadAngle, 176, 434, 343, FL_HELVETICA},
-    {WormGearPage::kHobWholeDepth, 176, 475, 358, FL_HELVETICA_BOLD},
-    {WormGearPage::kHobFirstSide, 176, 545, 349, FL_HELVETICA},
-    {WormGearPage::kHobSecondSide, 176, 580, 348, FL_HELVETICA},
-    {WormGearPage::kHobThreadLength, 176, 628, 359, FL_HELVETICA},
-    {WormGearPage::kThroatDiameter, 176, 669, 353, FL_HELVETICA_BOLD},
-    {WormGearPage::kFaceWidth, 176, 708, 354, FL_HELVETICA_BOLD_ITALIC},
-    {WormGearPage::kWheelWholeDepth, 176, 747, 355, FL_HELVETICA_BOLD},
-    {WormGearPage::kCentreDistance, 176, 787, 356, FL_HELVETICA_BOLD_ITALIC},
-    {WormGearPage::kWormTipWidth, 637, 229, 339, FL_HELVETICA},
-    {WormGearPage::kWormVToFlat, 637, 256, 340, FL_HELVETICA},
-    {WormGearPage::kWormLeadAngle, 637, 434, 344, FL_HELVETICA},
-    {WormGearPage::kWormWholeDepth, 637, 475, 358, FL_HELVETICA_BOLD},
-    {WormGearPage::kWormFirstSide, 637, 545, 349, FL_HELVETICA},
-    {WormGearPage::kWormSecondSide, 637, 580, 348, FL_HELVETICA},
-    {WormGearPage::kWormThreadLength, 637, 628, 360, FL_HELVETICA},
+    {kHobTipWidth, 176, 229, 339, FL_HELVETICA},
+    {kHobVToFlat, 176, 256, 340, FL_HELVETICA},
+    {kHobOutsideDiameter, 176, 320, 341, FL_HELVETICA},
+    {kHobLeadAngle, 176, 434, 343, FL_HELVETICA},
+    {kHobWholeDepth, 176, 475, 358, FL_HELVETICA_BOLD},
+    {kHobFirstSide, 176, 545, 349, FL_HELVETICA},
+    {kHobSecondSide, 176, 580, 348, FL_HELVETICA},
+    {kHobThreadLength, 176, 628, 359, FL_HELVETICA},
+    {kThroatDiameter, 176, 669, 353, FL_HELVETICA_BOLD},
+    {kFaceWidth, 176, 708, 354, FL_HELVETICA_BOLD_ITALIC},
+    {kWheelWholeDepth, 176, 747, 355, FL_HELVETICA_BOLD},
+    {kCentreDistance, 176, 787, 356, FL_HELVETICA_BOLD_ITALIC},
+    {kWormTipWidth, 637, 229, 339, FL_HELVETICA},
+    {kWormVToFlat, 637, 256, 340, FL_HELVETICA},
+    {kWormLeadAngle, 637, 434, 344, FL_HELVETICA},
+    {kWormWholeDepth, 637, 475, 358, FL_HELVETICA_BOLD},
+    {kWormFirstSide, 637, 545, 349, FL_HELVETICA},
+    {kWormSecondSide, 637, 580, 348, FL_HELVETICA},
+    {kWormThreadLength, 637, 628, 360, FL_HELVETICA},
 };
 
 } // namespace
@@ -109,7 +104,7 @@ void WormGearPage::build(Fl_Group&) {
   w_.scroll = new Fl_Scroll(kScrollX, kScrollY, kScrollW, kScrollH);
   w_.scroll->type(Fl_Scroll::VERTICAL);
   w_.scroll->box(FL_FLAT_BOX);
-  w_.scroll->color(kBackground);
+  w_.scroll->color(ui::kPageBackground);
   page_ = new Fl_Group(kScrollX, kScrollY, kScrollW - Fl::scrollbar_size(), kPageH);
 
   for (int column : {0, 1}) {
@@ -129,18 +124,24 @@ void WormGearPage::build(Fl_Group&) {
       context_, [this] { return worm_wheel_sizes(system(), ui::field_double(w_.pitch), teeth()); },
       [this](double inches) { apply_worm_diameter(inches); });
   attach_handlers();
-  context_.register_unit_pair(ui::UnitPairSlot::kWormGear, w_.inch, w_.millimetre);
-  show_unit_labels();
+  // The page keeps the inch it is built with until the user or the Units
+  // button switches it: a new program shows the worked example's unit.
+  units_ = std::make_unique<ui::UnitSwitch>(
+      context_, ui::UnitPairSlot::kWormGear, w_.inch, w_.millimetre,
+      [this] {
+        return std::vector<Fl_Input_*>{w_.diameter, w_.backlash};
+      },
+      [this] { units_chosen(); });
+  bind_state();
+  recompute();
 }
 
 void WormGearPage::build_choices() {
   Fl_Group* systems = frame(346, 32, 272, 95, context_.lang(292));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
     w_.systems[i] = ui::radio_button(355, 37 + 20 * static_cast<int>(i), 250, 25,
-                                     context_.lang(293 + static_cast<int>(i)));
-    w_.systems[i]->callback(
-        [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_worm_system(false); },
-        this);
+                                     context_.lang(kFirstSystemLabel + static_cast<int>(i)));
+    on(w_.systems[i], [this] { system_chosen(); });
   }
   w_.systems[static_cast<size_t>(ToothSystem::kDiametralPitch)]->setonly();
   systems->end();
@@ -149,43 +150,36 @@ void WormGearPage::build_choices() {
   for (size_t i = 0; i < w_.angles.size(); ++i) {
     w_.angles[i] = ui::radio_button(357, 153 + 20 * static_cast<int>(i), 250, 25,
                                     context_.lang(kWormPressureAngles[i].label));
-    w_.angles[i]->callback(call<&WormGearPage::check_worm_tooth_count>, this);
+    on(w_.angles[i], [this] { check_worm_tooth_count(); });
   }
   w_.angles[0]->setonly();
   angles->end();
 
   auto* hands = new Fl_Group(493, 467, 121, 62);
-  w_.right_hand = ui::radio_button(493, 467, 121, 30, context_.lang(346));
-  w_.left_hand = ui::radio_button(493, 499, 121, 30, context_.lang(345));
+  w_.right_hand = ui::radio_button(493, 467, 121, 30, context_.lang(kRightHandLabel));
+  w_.left_hand = ui::radio_button(493, 499, 121, 30, context_.lang(kLeftHandLabel));
   for (Fl_Button* button : {w_.right_hand, w_.left_hand})
-    button->callback(
-        [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); },
-        this);
+    on(button, [this] { recompute(); });
   w_.right_hand->setonly();
   hands->end();
 
   auto* crowns = new Fl_Group(360, 605, 249, 50);
-  w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(351));
-  w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(352));
+  w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(kRoundRimLabel));
+  w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(kSquareRimLabel));
   for (Fl_Button* button : {w_.round_rim, w_.square_rim})
-    button->callback(
-        [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->select_crown_type(false); },
-        this);
+    on(button, [this] { recompute(); }); // shows the chosen crown's panel too
   w_.round_rim->setonly();
   crowns->end();
 
   auto* units = new Fl_Group(185, 826, 147, 49);
   w_.inch = ui::radio_button(185, 826, 147, 25, context_.lang(20));
   w_.millimetre = ui::radio_button(185, 850, 147, 25, context_.lang(19));
-  for (Fl_Button* button : {w_.inch, w_.millimetre})
-    button->callback(call<&WormGearPage::switch_worm_unit>, this);
   w_.inch->setonly();
   units->end();
 
   auto* crown_cut = new Fl_Check_Button(177, 360, 119, 31);
   crown_cut->copy_label(context_.lang(342));
-  crown_cut->callback(
-      [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); }, this);
+  on(crown_cut, [this] { recompute(); });
   w_.crown_cut = crown_cut;
 }
 
@@ -216,8 +210,7 @@ void WormGearPage::build_inputs() {
   w_.starts->range(1, 3);
   w_.starts->step(1);
   w_.starts->value(1);
-  w_.starts->callback(
-      [](Fl_Widget*, void* page) { static_cast<WormGearPage*>(page)->compute_worm_gear(); }, this);
+  on(w_.starts, [this] { recompute(); });
   ui::report_every_change(w_.starts);
 
   auto* diameter_box = new Fl_Box(352, 487, 130, 107);
@@ -230,30 +223,18 @@ void WormGearPage::build_inputs() {
   w_.centre_distance->copy_label(context_.lang(337));
   w_.centre_distance->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.centre_distance->copy_tooltip(context_.lang(265));
-  w_.centre_distance->callback(call<&WormGearPage::open_centre_distance>, this);
+  on(w_.centre_distance, [this] { open_centre_distance(); });
   w_.centre_distance->deactivate();
 
   w_.backlash = ui::make_checked_input(context_, kLengthRecord, 523, 562, 60, 25);
   w_.backlash->align(FL_ALIGN_TOP);
 
-  w_.change_gear_help = help_button(
-      637, 309, 151, 44, context_.lang(357),
-      [](Fl_Widget*, void* page) {
-        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormChangeGears);
-      },
-      this);
-  w_.worm_help = help_button(
-      637, 357, 151, 44, context_.lang(350),
-      [](Fl_Widget*, void* page) {
-        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormGear);
-      },
-      this);
-  w_.crown_help = help_button(
-      298, 362, 26, 25, "?",
-      [](Fl_Widget*, void* page) {
-        static_cast<WormGearPage*>(page)->context_.show_help(ui::HelpTopic::kWormGearCrown);
-      },
-      this);
+  w_.change_gear_help = help_button(637, 309, 151, 44, context_.lang(357));
+  on(w_.change_gear_help, [this] { context_.show_help(ui::HelpTopic::kWormChangeGears); });
+  w_.worm_help = help_button(637, 357, 151, 44, context_.lang(350));
+  on(w_.worm_help, [this] { context_.show_help(ui::HelpTopic::kWormGear); });
+  w_.crown_help = help_button(298, 362, 26, 25, "?");
+  on(w_.crown_help, [this] { context_.show_help(ui::HelpTopic::kWormGearCrown); });
   w_.crown_help->labelfont(FL_TIMES_BOLD_ITALIC);
   w_.crown_help->labelsize(18);
 }
@@ -266,11 +247,8 @@ void WormGearPage::build_outputs() {
     settings->end();
   }
   for (const OutputSpec& output : kOutputs) {
-    auto* field = new Fl_Output(output.x, output.y, kOutputW, kOutputH);
-    field->box(FL_GTK_DOWN_BOX);
-    field->color(kResultColour);
-    field->clear_visible_focus();
-    w_.outputs[static_cast<size_t>(output.slot)] = field;
+    w_.outputs[static_cast<size_t>(output.slot)] =
+        ui::result_field(output.x, output.y, kOutputW, kOutputH);
     Fl_Box* label = ui::wrapped_text(output.x + kOutputW + kLabelGap, output.y - 3, kLabelW,
                                      kOutputH + 6, context_.lang(output.label), FL_ALIGN_LEFT);
     label->labelfont(output.font);
@@ -295,107 +273,132 @@ void WormGearPage::attach_handlers() {
   // A field that is being hidden (the fraction frame going away, the page
   // closing) is called back with nothing typed: that must neither compute
   // nor rewrite the pitch from the fraction.
-  context_.input_range(kLengthRecord).on_valid = [this](Fl_Input* field, long from_fraction) {
-    if (field->visible_r())
-      compute_worm_gear(field, from_fraction);
-  };
-  context_.input_range(kFractionRecord).on_valid = [this](Fl_Input* field, long) {
-    if (field->visible_r())
-      ui::fraction_to_decimal_field(w_.pitch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
-  };
+  w_.pitch->on_valid([this] {
+    if (w_.pitch->visible_r())
+      pitch_changed();
+  });
+  for (ui::CheckedInput* length : {w_.diameter, w_.backlash})
+    length->on_valid([this, length] {
+      if (length->visible_r())
+        recompute();
+    });
+  for (ui::CheckedInput* part : w_.fraction)
+    part->on_valid([this, part] {
+      if (part->visible_r())
+        ui::fraction_to_decimal_field(w_.pitch, w_.fraction[0], w_.fraction[1], w_.fraction[2]);
+    });
   // The tooth count is checked against the pressure angle only once it is
   // complete (Enter, or the field left): a warning while typing "120" would
   // come at "12" and take the next key.
-  context_.input_range(kTeethRecord).on_valid = [this](Fl_Input* field, long) {
-    if (!field->visible_r())
+  w_.teeth->on_valid([this] {
+    if (!w_.teeth->visible_r())
       return;
-    compute_worm_gear();
+    recompute();
     if (!ui::still_typing())
       warn_about_tooth_count();
-  };
-  context_.input_range(kTeethRecord).on_left = [this](Fl_Input*) {
+  });
+  w_.teeth->on_left([this] {
     Fl::remove_timeout(warn_after_leaving, this);
     Fl::add_timeout(0.0, warn_after_leaving, this);
-  };
+  });
   // Results shown beside a count that is no longer accepted would belong to
   // another wheel.
-  context_.input_range(kTeethRecord).on_invalid = [this](Fl_Input* field, long) {
-    if (field->visible_r())
-      compute_worm_gear();
-  };
+  w_.teeth->on_invalid([this] {
+    if (w_.teeth->visible_r())
+      recompute();
+  });
+}
+
+void WormGearPage::bind_state() {
+  state_.text("worm_profile", w_.pitch);
+  state_.text("worm_tooth_count", w_.teeth);
+  state_.text("worm_diameter", w_.diameter);
+  state_.text("worm_backlash", w_.backlash);
+  // The starts as "%f", read back as a whole number within 1 to 3.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        char starts[32];
+        std::snprintf(starts, sizeof starts, "%f", w_.starts->value());
+        state.set(section + ":worm_starts", starts);
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        w_.starts->value(std::clamp<long>(state.get_long(section + ":worm_starts", 1), 1, 3));
+      });
+  state_.radio("worm_type", std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()),
+               kWriteNothing);
+  state_.radio("worm_pressure_angle", std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()),
+               kWriteNothing);
+  state_.pair("worm_crown_type", w_.round_rim, w_.square_rim);
+  units_->bind_state(state_, "p13_measure");
+  state_.check("worm_hob_crown_cut", w_.crown_cut);
+  state_.pair("worm_hand", w_.right_hand, w_.left_hand);
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        state.set(section + ":scroll", std::to_string(w_.scroll->yposition()));
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const long scroll = state.get_long(section + ":scroll", 0);
+        w_.scroll->scroll_to(0, static_cast<int>(std::clamp<long>(scroll, 0, max_scroll())));
+      });
 }
 
 // ---- computing ----
 
-void WormGearPage::compute_worm_gear(Fl_Input* caller, long from_fraction) {
-  if (unit_switching_)
-    return;
-  if (caller) {
-    if (from_fraction)
-      static_cast<ui::InputRange*>(caller->user_data())->rule.arg = 0;
-    else if (caller == w_.pitch) // typed by hand: the fraction no longer applies
-      for (ui::CheckedInput* part : w_.fraction)
-        part->value("");
-  }
-
-  const WormGearInput in = read_inputs();
-  if (in.teeth != 0 && in.pitch_value > 0.0)
-    w_.centre_distance->activate();
-  else
-    w_.centre_distance->deactivate();
-  if (in.system == ToothSystem::kModule || in.system == ToothSystem::kDiametralPitch)
-    w_.change_gear_help->activate();
-  else
-    w_.change_gear_help->deactivate();
-
-  result_ = calculate_worm_gear(in);
-  if (result_)
-    show_worm_outputs();
-  else
-    clear_worm_outputs();
+void WormGearPage::pitch_changed() {
+  ui::InputRange& rule = *w_.pitch->range();
+  if (rule.rule.arg) // composed from the fraction, which stays
+    rule.rule.arg = 0;
+  else // typed by hand: the fraction no longer applies
+    for (ui::CheckedInput* part : w_.fraction)
+      part->value("");
+  recompute();
 }
 
-void WormGearPage::show_worm_outputs() {
-  if (!result_)
-    return;
-  const WormGearResult& r = *result_;
-  const bool mm = millimetre();
-  auto length = [&](Out slot, double inches) {
-    set_text(w_.outputs[static_cast<size_t>(slot)], worm_length_text(inches, mm));
-  };
-  auto angle = [&](Out slot, double degrees) {
-    set_text(w_.outputs[static_cast<size_t>(slot)], worm_angle_text(degrees));
-  };
-  length(kHobTipWidth, r.hob_tip_width);
-  length(kHobVToFlat, r.hob_v_to_flat);
-  length(kHobOutsideDiameter, r.hob_outside_diameter);
-  angle(kHobLeadAngle, r.hob_lead_angle);
-  length(kHobWholeDepth, r.wheel.whole_depth);
-  angle(kHobFirstSide, r.hob_settings.first);
-  angle(kHobSecondSide, r.hob_settings.second);
-  length(kHobThreadLength, r.hob_thread_length);
-  length(kThroatDiameter, r.throat_diameter);
-  length(kFaceWidth, r.face_width);
-  length(kWheelWholeDepth, r.wheel.whole_depth);
-  length(kCentreDistance, r.centre_distance);
-  length(kWormTipWidth, r.worm_tip_width);
-  length(kWormVToFlat, r.worm_v_to_flat);
-  angle(kWormLeadAngle, r.worm_lead_angle);
-  length(kWormWholeDepth, r.wheel.whole_depth);
-  angle(kWormFirstSide, r.worm_settings.first);
-  angle(kWormSecondSide, r.worm_settings.second);
-  length(kWormThreadLength, r.worm_thread_length);
+void WormGearPage::recompute() {
+  WormGearFormInput in;
+  in.system = system();
+  in.pitch = w_.pitch->value();
+  in.diameter = w_.diameter->value();
+  in.backlash = w_.backlash->value();
+  in.teeth = teeth();
+  in.starts = static_cast<int>(w_.starts->value());
+  in.pressure_angle = pressure_angle();
+  in.square_rim = w_.square_rim->value() != 0;
+  in.hob_crown_cut = w_.crown_cut->value() != 0;
+  in.left_hand = w_.left_hand->value() != 0;
+  in.metric = units_->metric();
+  const WormGearForm form = worm_gear_form(in);
+
+  ui::show_if(w_.fraction_group, form.fraction_offered);
+  relabel(w_.pitch_label, form.pitch_label);
+  relabel(w_.backlash, form.backlash_label);
+  ui::show_if(w_.crown_panels[0], !in.square_rim);
+  ui::show_if(w_.crown_panels[1], in.square_rim);
+  form.centre_distance_offered ? w_.centre_distance->activate() : w_.centre_distance->deactivate();
+  form.change_gear_help_offered ? w_.change_gear_help->activate()
+                                : w_.change_gear_help->deactivate();
+  result_ = form.result;
+  show_results();
 }
 
-void WormGearPage::clear_worm_outputs() {
-  for (Fl_Output* field : w_.outputs)
-    field->value("");
-  result_.reset();
+void WormGearPage::show_results() {
+  const WormOutputTexts texts = worm_output_texts(result_, units_->metric());
+  for (size_t i = 0; i < texts.size(); ++i)
+    w_.outputs[i]->value(texts[i].c_str());
+}
+
+void WormGearPage::relabel(Fl_Widget* widget, int entry) {
+  const char* text = context_.lang(entry);
+  const char* now = widget->label();
+  if (std::string(now ? now : "") == std::string(text ? text : ""))
+    return;
+  widget->copy_label(text);
+  w_.scroll->redraw();
 }
 
 void WormGearPage::check_worm_tooth_count() {
   warn_about_tooth_count();
-  compute_worm_gear();
+  recompute();
 }
 
 // The warning shows once per pressure angle and tooth count.
@@ -428,66 +431,35 @@ void WormGearPage::warn_after_leaving(void* data) {
 
 // ---- the choices ----
 
-void WormGearPage::select_worm_system(bool restoring) {
+void WormGearPage::system_chosen() {
   const int chosen = static_cast<int>(system());
-  if (system() == ToothSystem::kCircularPitchInch)
-    w_.fraction_group->show();
-  else
-    w_.fraction_group->hide();
-  const bool changed = chosen != shown_system_;
+  if (chosen != shown_system_) {
+    // A value of one system means something else in another.
+    w_.pitch->value("");
+    for (ui::CheckedInput* part : w_.fraction)
+      part->value("");
+  }
   shown_system_ = chosen;
-  w_.pitch_label->hide();
-  w_.pitch_label->copy_label(context_.lang(293 + chosen));
-  w_.pitch_label->show();
-  w_.scroll->redraw();
-  if (!changed || restoring)
-    return;
-  // A value of one system means something else in another.
-  clear_worm_outputs();
-  w_.pitch->value("");
-  for (ui::CheckedInput* part : w_.fraction)
-    part->value("");
-  compute_worm_gear();
+  recompute();
 }
 
-void WormGearPage::switch_worm_unit() {
-  unit_switching_ = true;
-  // The typed lengths follow the unit, so they keep meaning what they meant.
-  for (Fl_Input_* field :
-       {static_cast<Fl_Input_*>(w_.diameter), static_cast<Fl_Input_*>(w_.backlash)}) {
-    if (millimetre())
-      ui::convert_field_inch_to_mm(field);
-    else
-      ui::convert_field_mm_to_inch(field);
-  }
-  show_unit_labels();
-  show_worm_outputs();
-  unit_switching_ = false;
-}
-
-void WormGearPage::select_crown_type(bool restoring) {
-  const bool square = w_.square_rim->value() != 0;
-  if (square) {
-    w_.crown_panels[0]->hide();
-    w_.crown_panels[1]->show();
-  } else {
-    w_.crown_panels[1]->hide();
-    w_.crown_panels[0]->show();
-  }
-  if (!restoring)
-    compute_worm_gear();
+// The lengths typed have been converted; what was computed is shown again
+// in the new unit, not computed anew from the rounded texts.
+void WormGearPage::units_chosen() {
+  relabel(w_.backlash, worm_backlash_label(units_->metric()));
+  show_results();
 }
 
 void WormGearPage::open_centre_distance() {
   if (!result_)
-    compute_worm_gear();
+    recompute();
   extra_window_->show();
 }
 
 void WormGearPage::apply_worm_diameter(double inches) {
-  const double shown = millimetre() ? inches / numeric::kInchPerMm : inches;
+  const double shown = units_->metric() ? inches / numeric::kInchPerMm : inches;
   ui::set_field_fixed(w_.diameter, 3, shown);
-  compute_worm_gear();
+  recompute();
 }
 
 // ---- reading the page ----
@@ -506,8 +478,6 @@ int WormGearPage::pressure_angle() const {
   return 0;
 }
 
-bool WormGearPage::millimetre() const { return w_.millimetre->value() != 0; }
-
 int WormGearPage::teeth() const {
   const numeric::RangeRule& rule = w_.teeth->range()->rule;
   if (numeric::out_of_range(rule, w_.teeth->value()))
@@ -515,81 +485,18 @@ int WormGearPage::teeth() const {
   return static_cast<int>(ui::field_long(w_.teeth));
 }
 
-WormGearInput WormGearPage::read_inputs() const {
-  const double unit = millimetre() ? numeric::kInchPerMm : 1.0;
-  WormGearInput in;
-  in.system = system();
-  in.pitch_value = ui::field_double(w_.pitch);
-  in.worm_diameter = ui::field_double(w_.diameter) * unit;
-  in.backlash = ui::field_double(w_.backlash) * unit;
-  in.teeth = teeth();
-  in.starts = static_cast<int>(w_.starts->value());
-  in.pressure_angle = pressure_angle();
-  in.square_rim = w_.square_rim->value() != 0;
-  in.hob_crown_cut = w_.crown_cut->value() != 0;
-  in.left_hand = w_.left_hand->value() != 0;
-  return in;
-}
-
-void WormGearPage::show_unit_labels() {
-  w_.backlash->copy_label(context_.lang(millimetre() ? 363 : 330));
-  w_.scroll->redraw();
-}
-
-// ---- settings and saved state ----
+// ---- life cycle ----
 
 Fl_Input* WormGearPage::focus_input() { return w_.pitch; }
 
 int WormGearPage::max_scroll() const { return std::max(0, page_->h() - w_.scroll->h()); }
 
-std::array<std::pair<const char*, Fl_Input_*>, 4> WormGearPage::text_fields() const {
-  return {{
-      {"p13:worm_profile", w_.pitch},
-      {"p13:worm_tooth_count", w_.teeth},
-      {"p13:worm_diameter", w_.diameter},
-      {"p13:worm_backlash", w_.backlash},
-  }};
-}
-
-void WormGearPage::save_state(settings::IniDocument& state) const {
-  for (const auto& [key, field] : text_fields())
-    ui::save_text(state, key, field);
-  char starts[32];
-  std::snprintf(starts, sizeof starts, "%f", w_.starts->value());
-  state.set("p13:worm_starts", starts);
-  ui::save_radio_index(state, "p13:worm_type",
-                       std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()), -1);
-  ui::save_radio_index(state, "p13:worm_pressure_angle",
-                       std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()), -1);
-  ui::save_pair(state, "p13:worm_crown_type", w_.round_rim);
-  ui::save_pair(state, "p13:p13_measure", w_.inch);
-  ui::save_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
-  ui::save_pair(state, "p13:worm_hand", w_.right_hand);
-  state.set("p13:scroll", std::to_string(w_.scroll->yposition()));
-}
-
-void WormGearPage::load_state(const settings::IniDocument& state) {
-  for (const auto& [key, field] : text_fields())
-    ui::load_text(state, key, field);
-  w_.starts->value(std::clamp<long>(state.get_long("p13:worm_starts", 1), 1, 3));
-  ui::load_radio_index(state, "p13:worm_type",
-                       std::vector<Fl_Button*>(w_.systems.begin(), w_.systems.end()));
-  ui::load_radio_index(state, "p13:worm_pressure_angle",
-                       std::vector<Fl_Button*>(w_.angles.begin(), w_.angles.end()));
-  ui::load_pair(state, "p13:worm_crown_type", w_.round_rim, w_.square_rim);
-  ui::load_pair(state, "p13:p13_measure", w_.inch, w_.millimetre);
-  ui::load_check(state, "p13:worm_hob_crown_cut", w_.crown_cut);
-  ui::load_pair(state, "p13:worm_hand", w_.right_hand, w_.left_hand);
-  const long scroll = state.get_long("p13:scroll", 0);
-  w_.scroll->scroll_to(0, static_cast<int>(std::clamp<long>(scroll, 0, max_scroll())));
-
-  // Show what the restored choices show, without emptying what was restored.
-  select_crown_type(true);
-  show_unit_labels();
-  select_worm_system(true);
+void WormGearPage::restored() {
+  shown_system_ = static_cast<int>(system());
+  // A restored pitch is typed, not composed: the fraction starts empty.
   for (ui::CheckedInput* part : w_.fraction)
     part->value("");
-  compute_worm_gear();
+  recompute();
 }
 
 } // namespace gears

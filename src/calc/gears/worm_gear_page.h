@@ -9,8 +9,9 @@
 #include <optional>
 #include <utility>
 
+#include "calc/gears/worm_gear_form.h"
 #include "ui/page.h"
-#include "calc/gears/worm_gear_calc.h"
+#include "ui/unit_switch.h"
 
 class Fl_Box;
 class Fl_Button;
@@ -32,30 +33,6 @@ class WormExtraWindow;
 
 class WormGearPage : public ui::Page {
 public:
-  /// The result fields, hob column first, then the wheel, then the worm.
-  enum Out {
-    kHobTipWidth,
-    kHobVToFlat,
-    kHobOutsideDiameter,
-    kHobLeadAngle,
-    kHobWholeDepth,
-    kHobFirstSide,
-    kHobSecondSide,
-    kHobThreadLength,
-    kThroatDiameter,
-    kFaceWidth,
-    kWheelWholeDepth,
-    kCentreDistance,
-    kWormTipWidth,
-    kWormVToFlat,
-    kWormLeadAngle,
-    kWormWholeDepth,
-    kWormFirstSide,
-    kWormSecondSide,
-    kWormThreadLength,
-    kOutCount
-  };
-
   /// The page's widgets, for the tests that drive it like a user.
   struct Widgets {
     Fl_Scroll* scroll = nullptr;
@@ -83,15 +60,13 @@ public:
     std::array<Fl_Group*, 2> crown_panels{};
     std::array<CrownPicture*, 2> crown_pictures{};
     std::array<WormBackdrop*, 2> backdrops{};
-    std::array<Fl_Output*, kOutCount> outputs{};
+    std::array<Fl_Output*, kWormOutCount> outputs{};
   };
 
   explicit WormGearPage(ui::PageContext& app);
   ~WormGearPage() override;
 
   void build(Fl_Group& group) override;
-  void save_state(settings::IniDocument& state) const override;
-  void load_state(const settings::IniDocument& state) override;
   Fl_Input* focus_input() override;
 
   const Widgets& widgets() const { return w_; }
@@ -103,36 +78,35 @@ private:
   void build_outputs();
   void build_crown_panels();
   void attach_handlers();
+  void bind_state();
+  void restored() override;
 
-  /// Recomputes after `caller` (a checked field, or none) has changed;
-  /// `from_fraction` says the pitch was just composed from the fraction.
-  void compute_worm_gear(Fl_Input* caller = nullptr, long from_fraction = 0);
-  void show_worm_outputs();
-  void clear_worm_outputs();
+  /// Shows what the page's values give: offered rows, labels, results.
+  void recompute();
+  /// The pitch was typed by hand or composed from the fraction.
+  void pitch_changed();
+  void show_results();
   void check_worm_tooth_count();
   void warn_about_tooth_count();
   static void warn_after_leaving(void* page);
-  void select_worm_system(bool restoring);
-  void switch_worm_unit();
-  void select_crown_type(bool restoring);
+  void system_chosen();
+  void units_chosen();
   void open_centre_distance();
   void apply_worm_diameter(double inches);
+  void relabel(Fl_Widget* widget, int entry);
 
   ToothSystem system() const;
   int pressure_angle() const;
-  bool millimetre() const;
   /// The tooth count, or 0 when it is missing or out of range.
   int teeth() const;
-  WormGearInput read_inputs() const;
-  void show_unit_labels();
   int max_scroll() const;
-  std::array<std::pair<const char*, Fl_Input_*>, 4> text_fields() const;
 
   Widgets w_;
   Fl_Group* page_ = nullptr;
   std::unique_ptr<WormExtraWindow> extra_window_;
+  std::unique_ptr<ui::UnitSwitch> units_;
+  /// The result shown, in inches: a unit switch shows it again in the new unit.
   std::optional<WormGearResult> result_;
-  bool unit_switching_ = false;
   /// The tooth-size system last chosen: choosing another one empties the pitch.
   int shown_system_ = static_cast<int>(ToothSystem::kDiametralPitch);
   /// The (pressure angle, tooth count) of the last check: its warning shows once.

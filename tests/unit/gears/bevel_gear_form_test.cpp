@@ -1,0 +1,158 @@
+#include "calc/gears/bevel_gear_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace gears;
+using Texts = std::vector<std::string>;
+
+const std::vector<int> kBrownAndSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27,
+                                          29, 31, 33, 37, 39, 41, 43, 47};
+const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45,
+                                      46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
+
+BevelGearFormInput miter(const char* pitch, const char* teeth, const std::vector<int>& circles) {
+  BevelGearFormInput in;
+  in.pitch = pitch;
+  in.pinion_teeth = teeth;
+  in.head_ratio = 40;
+  in.head_circles = circles;
+  in.face_width = bevel_face_width_limits(in.kind, pitch)->standard;
+  return in;
+}
+
+BevelGearFormInput pair(const char* pinion, const char* gear, double shaft_angle) {
+  BevelGearFormInput in = miter("8", pinion, kBrownAndSharpe);
+  in.set = BevelGearSet::kPinionAndGear;
+  in.gear_teeth = gear;
+  in.shaft_angle = shaft_angle;
+  return in;
+}
+
+Texts values(const BevelColumnTexts& column) {
+  return Texts(column.values.begin(), column.values.end());
+}
+Texts dms(const BevelColumnTexts& column, size_t angle) {
+  return Texts(column.angle_dms[angle].begin(), column.angle_dms[angle].end());
+}
+
+TEST(BevelGearForm, ColumnsOfWholeGears) {
+  struct Case {
+    const char* name;
+    BevelGearFormInput in;
+    Texts left;
+  };
+  BevelGearFormInput module = miter("3", "30", kBrownAndSharpe);
+  module.kind = BevelPitchKind::kModule;
+  module.face_width = bevel_face_width_limits(module.kind, "3")->standard;
+  BevelGearFormInput in_mm = miter("8", "24", kCincinnati);
+  in_mm.metric = true;
+  const Case cases[] = {
+      // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
+      {"DP 8 miter of 24",
+       miter("8", "24", kCincinnati),
+       {"3.177", "3.0", "1.0", "45", "45", "24", "1", "16", "4", "0.27", "0.098", "10", "0.196",
+        "20"}},
+      {"the same in millimetres",
+       in_mm,
+       {"80.69", "76.2", "25.4", "45", "45", "24", "1", "16", "4", "6.85", "2.49", "10", "4.99",
+        "20"}},
+      // Module 3: P = 25.4 / 3; 30 / cos 45° -> 42 teeth: metric No. 6. The 15
+      // circle: 1 turn and 5 holes, 20 holes a tooth.
+      {"module 3 miter of 30",
+       module,
+       {"3.71", "3.543", "0.945", "45", "45", "15", "1", "5", "6", "0.255", "0.093", "5", "0.186",
+        "10"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const BevelGearForm form = bevel_gear_form(c.in);
+    EXPECT_EQ(values(form.left), c.left);
+    EXPECT_EQ(values(form.right), c.left); // a miter pair: both gears alike
+  }
+}
+
+TEST(BevelGearForm, PinionAndGearAngles) {
+  // tan γp = 1/2: 26.5651° = 26° 33′ 54.184″.
+  BevelGearForm form = bevel_gear_form(pair("20", "40", 90));
+  EXPECT_EQ(form.left.values[kPitchDiameterRow], "2.5");
+  EXPECT_EQ(form.right.values[kPitchDiameterRow], "5.0");
+  EXPECT_EQ(form.left.values[kPitchAngleRow], "26.5651");
+  EXPECT_EQ(form.right.values[kPitchAngleRow], "63.4349");
+  EXPECT_EQ(dms(form.left, 0), (Texts{"26", "33", "54.184"}));
+  EXPECT_EQ(dms(form.left, 1), (Texts{"63", "26", "5.816"}));
+  EXPECT_EQ(dms(form.right, 1), (Texts{"26", "33", "54.184"}));
+  // 60°: tan γp = sin 60° / (2 + cos 60°).
+  form = bevel_gear_form(pair("20", "40", 60));
+  EXPECT_EQ(dms(form.left, 0), (Texts{"19", "6", "23.779"}));
+}
+
+TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
+  struct Case {
+    BevelGearFormInput in;
+    bool pinion_red, gear_red, result;
+  };
+  // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
+  // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
+  const Case cases[] = {
+      {miter("8", "24", kBrownAndSharpe), true, false, false},
+      {miter("8", "20", kBrownAndSharpe), false, false, true},
+      {miter("8", "", kBrownAndSharpe), false, false, false},
+      {miter("8", "11", kCincinnati), true, false, false},
+      {pair("20", "24", 90), false, true, false},
+      {pair("20", "40", 180), false, false, false}, // shafts in line: no bevel pair
+      {miter("", "20", kBrownAndSharpe), false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.in.pinion_teeth + "/" + c.in.gear_teeth);
+    const BevelGearForm form = bevel_gear_form(c.in);
+    EXPECT_EQ(form.teeth_red[0], c.pinion_red);
+    EXPECT_EQ(form.teeth_red[1], c.gear_red);
+    EXPECT_EQ(form.result.has_value(), c.result);
+    EXPECT_EQ(form.left.values[kPitchDiameterRow].empty(), !c.result);
+  }
+}
+
+TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {
+  struct Case {
+    BevelPitchKind kind;
+    const char* pitch;
+    bool metric;
+    Texts shown; // minimum, field, maximum
+  };
+  const Case cases[] = {
+      {BevelPitchKind::kDiametralPitch, "8", false, {"0.785", "1.000", "1.178"}},
+      {BevelPitchKind::kDiametralPitch, "8", true, {"19.95", "25.40", "29.92"}},
+      {BevelPitchKind::kDiametralPitch, "10", false, {"0.628", "0.800", "0.942"}},
+      {BevelPitchKind::kModule, "3", true, {"18.85", "24.00", "28.27"}},
+      // Module 1e308: 2 pi / P is 6.3e308 mm, beyond any number.
+      {BevelPitchKind::kModule, "1e308", true, {"", "", ""}},
+      {BevelPitchKind::kDiametralPitch, "", false, {"", "", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pitch);
+    const auto limits = bevel_face_width_limits(c.kind, c.pitch);
+    const FaceWidthView view =
+        face_width_view(limits, limits ? limits->standard : Length{}, c.metric);
+    EXPECT_EQ((Texts{view.minimum, view.field, view.maximum}), c.shown);
+    EXPECT_EQ(view.offered, !c.shown[0].empty());
+  }
+  const FaceWidthLimits dp8 = *bevel_face_width_limits(BevelPitchKind::kDiametralPitch, "8");
+  EXPECT_FALSE(typed_face_width(dp8, "2", false));
+  // The lowest width as shown is allowed, though 2π/8 is 0.7854.
+  EXPECT_DOUBLE_EQ(typed_face_width(dp8, "0.785", false)->inch, 0.785);
+  EXPECT_DOUBLE_EQ(typed_face_width(dp8, "25.4", true)->inch, 1.0);
+}
+
+TEST(BevelGearForm, ColumnTitles) {
+  EXPECT_EQ(bevel_column_label(BevelGearSet::kMiter, false, false), 380);
+  EXPECT_EQ(bevel_column_label(BevelGearSet::kMiter, true, true), 381);
+  EXPECT_EQ(bevel_column_label(BevelGearSet::kPinionAndGear, false, true), 377);
+  EXPECT_EQ(bevel_column_label(BevelGearSet::kPinionAndGear, true, false), 378);
+}
+
+} // namespace
