@@ -136,11 +136,15 @@ void BevelGearPage::build_sketch_and_choices() {
   w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(20));
   w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(19));
   w_.inch->parent()->end();
-  // No field holds a length typed in the unit: the face width is rewritten
-  // from the width in use.
+  // The face width is rewritten from the width in use, unless what was
+  // typed lies outside the limits: that moves to the other unit as typed.
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kBevelGear, w_.inch, w_.mm,
-      [] { return std::vector<Fl_Input_*>{}; }, [this] { unit_changed(); });
+      [this] {
+        return face_width_refused() ? std::vector<Fl_Input_*>{w_.face_width}
+                                    : std::vector<Fl_Input_*>{};
+      },
+      [this] { unit_changed(); });
 
   radio_group(393, 411, 203, 25);
   w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(55));
@@ -323,8 +327,20 @@ void BevelGearPage::face_width_slid() {
   face_width_typed();
 }
 
+bool BevelGearPage::face_width_refused() const {
+  return w_.face_width->textcolor() == ui::kTextBad;
+}
+
 void BevelGearPage::unit_changed() {
+  // A refused face width was converted as typed; it stays, red, for the
+  // user to mend, instead of giving way to the width in use.
+  const bool refused = face_width_refused();
+  const std::string typed = w_.face_width->value();
   refresh_face_width();
+  if (refused) {
+    w_.face_width->value(typed.c_str());
+    set_colour(w_.face_width, ui::kTextBad);
+  }
   label_columns();
   recompute();
 }

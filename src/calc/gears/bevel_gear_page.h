@@ -100,6 +100,8 @@ private:
   void face_width_typed();
   void face_width_slid();
   void unit_changed();
+  /// The face width typed lies outside its limits and is not in use.
+  bool face_width_refused() const;
   void angle_format_changed();
   void pitch_kind_changed();
   void gear_set_changed();
