@@ -29,14 +29,7 @@ namespace app {
 App::App(std::string program_dir, Dialogs& dialogs)
     : exit_process([](int status) { std::exit(status); }),
       program_dir_writable(settings::directory_is_writable), program_dir_(std::move(program_dir)),
-      dialogs_(dialogs) {
-  for (size_t i = 0; i < input_ranges_.size(); ++i) {
-    input_ranges_[i].rule = numeric::kRangeRules[i];
-    input_ranges_[i].colour_ok = FL_BLACK;
-    input_ranges_[i].colour_bad = FL_RED;
-    input_ranges_[i].app = this;
-  }
-}
+      dialogs_(dialogs) {}
 
 App::~App() {
   help_windows_.clear();
@@ -80,12 +73,6 @@ void App::build_windows() {
   // The records and the lists the builders fill start afresh every time.
   checked_inputs_.clear();
   unit_pairs_.fill(UnitPair{});
-  for (size_t i = 0; i < input_ranges_.size(); ++i) {
-    input_ranges_[i].rule = numeric::kRangeRules[i];
-    input_ranges_[i].on_valid = nullptr;
-    input_ranges_[i].on_invalid = nullptr;
-    input_ranges_[i].on_left = nullptr;
-  }
   pages_.clear();
   for (const PageRow& row : page_table())
     pages_.push_back(row.create(*this));
@@ -97,12 +84,6 @@ void App::build_windows() {
 }
 
 void App::destroy_windows() {
-  // Closing a window calls its fields back: the pages must not hear it.
-  for (auto& range : input_ranges_) {
-    range.on_valid = nullptr;
-    range.on_invalid = nullptr;
-    range.on_left = nullptr;
-  }
   about_window_.reset();
   results_window_.reset();
   plate_editor_.reset();

@@ -124,8 +124,6 @@ public:
   const UnitPair& unit_pair(UnitPairSlot slot) const {
     return unit_pairs_[static_cast<size_t>(slot)];
   }
-  /// Range record `index` (0-55) with the page routines attached to it.
-  InputRange& input_range(int index) override { return input_ranges_[static_cast<size_t>(index)]; }
   /// Enters a field in the right-click popup's list (first free slot).
   void register_checked_input(Fl_Input* field) override;
   /// Takes a field out of that list before it is destroyed.
@@ -184,7 +182,6 @@ private:
   std::string current_language_;
 
   bool range_message_pending_ = false;
-  std::array<InputRange, 56> input_ranges_{};
   std::vector<Fl_Input*> checked_inputs_;
   std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
   /// The pairs the unit-system button left alone, by the unit they showed;

@@ -54,13 +54,9 @@ void CheckedInput::on_left(std::function<void()> routine) {
 CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
                                  const char* label) {
   auto* field = new CheckedInput(x, y, w, h, label);
-  const InputRange& shared = app.input_range(record);
   InputRange& range = field->own_range_;
-  range.rule = shared.rule;
-  range.colour_ok = shared.colour_ok;
-  range.colour_bad = shared.colour_bad;
+  range.rule = numeric::kRangeRules.at(static_cast<size_t>(record));
   range.app = &app;
-  range.shared = &shared;
   field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
   field->box(FL_GTK_DOWN_BOX);
   field->textcolor(range.colour_ok);
@@ -71,20 +67,6 @@ CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int
 }
 
 namespace {
-
-using Routine = std::function<void(Fl_Input*, long)>;
-
-const Routine& valid_routine(const InputRange& range) {
-  return range.on_valid || !range.shared ? range.on_valid : range.shared->on_valid;
-}
-
-const Routine& invalid_routine(const InputRange& range) {
-  return range.on_invalid || !range.shared ? range.on_invalid : range.shared->on_invalid;
-}
-
-const std::function<void(Fl_Input*)>& left_routine(const InputRange& range) {
-  return range.on_left || !range.shared ? range.on_left : range.shared->on_left;
-}
 
 void set_text_colour(Fl_Input* field, Fl_Color colour) {
   field->textcolor(colour);
@@ -109,8 +91,8 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
     reclaiming_focus = true;
     field->take_focus();
     reclaiming_focus = false;
-  } else if (const auto& left = left_routine(range)) {
-    left(field);
+  } else if (range.on_left) {
+    range.on_left(field);
   }
   field->position(0, field->size());
 }
@@ -147,24 +129,24 @@ void check_input_callback(Fl_Widget* widget, void* data) {
   }
 
   if (!range.rule.has_range()) {
-    if (const Routine& valid = valid_routine(range))
-      valid(field, range.rule.arg);
-    else if (const Routine& invalid = invalid_routine(range))
-      invalid(field, range.rule.arg);
+    if (range.on_valid)
+      range.on_valid(field, range.rule.arg);
+    else if (range.on_invalid)
+      range.on_invalid(field, range.rule.arg);
     return;
   }
 
   if (!in_range) {
     if (field->textcolor() != range.colour_bad) {
       set_text_colour(field, range.colour_bad);
-      if (const Routine& invalid = invalid_routine(range))
-        invalid(field, range.rule.arg);
+      if (range.on_invalid)
+        range.on_invalid(field, range.rule.arg);
     }
   } else {
     if (field->textcolor() != range.colour_ok)
       set_text_colour(field, range.colour_ok);
-    if (const Routine& valid = valid_routine(range))
-      valid(field, range.rule.arg);
+    if (range.on_valid)
+      range.on_valid(field, range.rule.arg);
   }
   // The toolkit also calls back when the field's window or page is hidden;
   // taking the focus then would show the window again.

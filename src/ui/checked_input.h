@@ -16,8 +16,7 @@ namespace ui {
 class PageContext;
 
 /// A field's rule with the page routines attached. Each checked field has
-/// its own, copied from its record; a routine a field lacks is its record's
-/// (`shared`), where a page attached one routine to every field of a record.
+/// its own, copied from its record: nothing one field does reaches another.
 struct InputRange {
   numeric::RangeRule rule;
   /// Runs after each change while the value is acceptable (the page's recompute).
@@ -30,7 +29,6 @@ struct InputRange {
   Fl_Color colour_ok = FL_BLACK;
   Fl_Color colour_bad = FL_RED;
   PageContext* app = nullptr;
-  const InputRange* shared = nullptr;
 };
 
 /// The input widget of a checked field: a number field whose kind is its

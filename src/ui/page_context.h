@@ -107,8 +107,6 @@ public:
   }
 
   // ---- checked fields ----
-  /// Range record `index` (0-55) with the page routines attached to it.
-  virtual InputRange& input_range(int index) = 0;
   /// Enters a field in the right-click popup's list; takes it out again.
   virtual void register_checked_input(Fl_Input* field) = 0;
   virtual void unregister_checked_input(Fl_Input* field) = 0;

@@ -29,8 +29,8 @@ protected:
     auto* input = ui::make_checked_input(*app, record, 200, 10 + 30 * count++, 100, 25);
     group->end();
     Fl_Group::current(nullptr);
-    app->input_range(record).on_valid = [this](Fl_Input*, long) { ++valid_calls; };
-    app->input_range(record).on_invalid = [this](Fl_Input*, long) { ++invalid_calls; };
+    input->on_valid([this] { ++valid_calls; });
+    input->on_invalid([this] { ++invalid_calls; });
     return input;
   }
   // The field loses the focus, as when the user clicks elsewhere.
