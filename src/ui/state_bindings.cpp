@@ -1,5 +1,7 @@
 #include "ui/state_bindings.h"
 
+#include <FL/Fl_Choice.H>
+
 #include "settings/ini_document.h"
 #include "ui/state_keys.h"
 
@@ -45,10 +47,15 @@ void StateBindings::radio(const std::string& key, std::vector<Fl_Button*> button
       });
 }
 
-void StateBindings::choice(const std::string& key, Fl_Choice* choice) {
+void StateBindings::choice(const std::string& key, Fl_Choice* choice, bool none_allowed) {
   add(
       key, [choice](IniDocument& state, const std::string& k) { save_choice(state, k, choice); },
-      [choice](const IniDocument& state, const std::string& k) { load_choice(state, k, choice); });
+      [choice, none_allowed](const IniDocument& state, const std::string& k) {
+        if (none_allowed && state.get_long(k, 0) == -1)
+          choice->value(-1);
+        else
+          load_choice(state, k, choice);
+      });
 }
 
 void StateBindings::check(const std::string& key, Fl_Button* check) {

@@ -27,8 +27,9 @@ public:
   void pair(const std::string& key, Fl_Button* first, Fl_Button* second);
   /// The index of the set button; `none_value` written when none is set.
   void radio(const std::string& key, std::vector<Fl_Button*> buttons, int none_value = 0);
-  /// The chosen item of a choice.
-  void choice(const std::string& key, Fl_Choice* choice);
+  /// The chosen item of a choice. With `none_allowed`, -1 (nothing chosen)
+  /// also comes back as it was.
+  void choice(const std::string& key, Fl_Choice* choice, bool none_allowed = false);
   /// A check button, "0" or "1".
   void check(const std::string& key, Fl_Button* check);
   /// A spinner's value, restored within lowest ... highest (`fallback` when missing).

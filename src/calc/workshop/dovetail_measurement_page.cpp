@@ -431,17 +431,7 @@ void DovetailMeasurementPage::bind_state() {
   state_.radio("dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
   // -1, a choice with nothing chosen, comes back as it was: no sketch, and
   // the slot computed deeper by the clearance.
-  state_.custom(
-      [this](settings::IniDocument& state, const std::string& section) {
-        ui::save_choice(state, section + ":dove_type", w_.clearance_kind);
-      },
-      [this](const settings::IniDocument& state, const std::string& section) {
-        const std::string key = section + ":dove_type";
-        if (state.get_long(key, 0) == kNoKindChosen)
-          w_.clearance_kind->value(kNoKindChosen);
-        else
-          ui::load_choice(state, key, w_.clearance_kind);
-      });
+  state_.choice("dove_type", w_.clearance_kind, true);
   state_.pair("p12_measure", w_.inch, w_.millimetre);
   // The flag and the kept inch values, "%d" and "%f".
   state_.custom(

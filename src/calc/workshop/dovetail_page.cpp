@@ -177,17 +177,7 @@ void DovetailPage::bind_state() {
   state_.radio("dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
   // -1, a choice with nothing chosen, comes back as it was: no sketch, and
   // the sizes computed without clearance.
-  state_.custom(
-      [this](settings::IniDocument& state, const std::string& section) {
-        ui::save_choice(state, section + ":dove_type", w_.clearance_kind);
-      },
-      [this](const settings::IniDocument& state, const std::string& section) {
-        const std::string key = section + ":dove_type";
-        if (state.get_long(key, 0) == -1)
-          w_.clearance_kind->value(-1);
-        else
-          ui::load_choice(state, key, w_.clearance_kind);
-      });
+  state_.choice("dove_type", w_.clearance_kind, true);
   units_->bind_state(state_, "p4_measure");
   state_.check("dove_gib_yes", w_.gib);
 }
