@@ -1,5 +1,6 @@
 // The hole-plate editor and its new-plate dialog.
 #include "app/plate_editor_window.h"
+#include "ui/look.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -16,8 +17,6 @@
 namespace app {
 
 namespace {
-
-constexpr Fl_Color kBackground = 50;
 
 template <void (PlateEditor::*Action)()> void call(Fl_Widget*, void* editor) {
   (static_cast<PlateEditor*>(editor)->*Action)();
@@ -70,7 +69,7 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app) {
   auto dialog = std::make_unique<NewPlateDialog>();
   dialog->window = std::make_unique<Fl_Double_Window>(420, 105);
   set_label(dialog->window.get(), app.lang(225));
-  dialog->window->color(kBackground);
+  dialog->window->color(ui::kPageBackground);
   dialog->window->set_modal();
   auto* icon = new Fl_Box(10, 17, 50, 50, "?");
   icon->box(FL_THIN_UP_BOX);
@@ -99,7 +98,7 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app) {
 PlateEditor::PlateEditor(App& app) : app_(app) {
   window_ = std::make_unique<Fl_Double_Window>(445, 540);
   set_label(window_.get(), app.lang(215));
-  window_->color(kBackground);
+  window_->color(ui::kPageBackground);
   window_->set_modal();
   window_->callback(call<&PlateEditor::close>, this);
   new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);

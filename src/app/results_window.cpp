@@ -1,5 +1,6 @@
 // The hole-list window.
 #include "app/results_window.h"
+#include "ui/look.h"
 
 #include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
@@ -14,7 +15,6 @@ namespace app {
 
 namespace {
 
-constexpr Fl_Color kBackground = 50;
 // Spaces that put "x" and "y" over the two columns of the list.
 constexpr const char* kColumnHeader =
     "                                   x                          y";
@@ -28,7 +28,7 @@ template <void (ResultsWindow::*Action)()> void call(Fl_Widget*, void* window) {
 ResultsWindow::ResultsWindow(App& app) : app_(app) {
   window_ = std::make_unique<Fl_Double_Window>(430, 460);
   window_->copy_label(app_.lang(164) ? app_.lang(164) : "");
-  window_->color(kBackground);
+  window_->color(ui::kPageBackground);
   window_->set_modal();
   // The close box does what the close button does.
   window_->callback(call<&ResultsWindow::close>, this);

@@ -11,5 +11,9 @@ constexpr Fl_Color kPageBackground = 50;
 constexpr Fl_Color kResultBackground = 215;
 constexpr Fl_Color kTextOk = FL_BLACK;
 constexpr Fl_Color kTextBad = FL_RED;
+/// The colour map's blue, for captions and notes on the page.
+constexpr Fl_Color kCaptionBlue = 4;
+/// The pale background of a page's notes and explanations.
+constexpr Fl_Color kNoteBackground = 206;
 
 } // namespace ui

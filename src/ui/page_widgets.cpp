@@ -1,9 +1,11 @@
 #include "ui/page_widgets.h"
 
 #include <FL/Fl_Menu_.H>
+#include <FL/Fl_Spinner.H>
 
 #include <string>
 
+#include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "i18n/menu_label.h"
 
@@ -23,6 +25,38 @@ Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label, con
   if (tooltip)
     button->copy_tooltip(tooltip);
   return button;
+}
+
+namespace {
+constexpr int kInchText = 20, kMmText = 19, kInchTip = 56, kMmTip = 59;
+constexpr int kDecimalText = 55, kDmsText = 99, kDmsTip = 58;
+} // namespace
+
+RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm) {
+  RadioPair pair{
+      radio_button(inch.x, inch.y, inch.w, inch.h, app.lang(kInchText), app.lang(kInchTip)),
+      radio_button(mm.x, mm.y, mm.w, mm.h, app.lang(kMmText), app.lang(kMmTip))};
+  pair.first->setonly();
+  return pair;
+}
+
+RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
+                               int decimal_tooltip) {
+  return {radio_button(decimal.x, decimal.y, decimal.w, decimal.h, app.lang(kDecimalText),
+                       app.lang(decimal_tooltip)),
+          radio_button(dms.x, dms.y, dms.w, dms.h, app.lang(kDmsText), app.lang(kDmsTip))};
+}
+
+Fl_Spinner* places_spinner(Spot spot, int fewest, int most, int initial, const char* label) {
+  auto* spinner = new Fl_Spinner(spot.x, spot.y, spot.w, spot.h);
+  if (label)
+    spinner->copy_label(label);
+  spinner->range(fewest, most);
+  spinner->step(1); // also makes the spinner's field take whole numbers only
+  spinner->value(initial);
+  spinner->when(FL_WHEN_CHANGED);
+  report_every_change(spinner);
+  return spinner;
 }
 
 Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {

@@ -8,12 +8,15 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ui/look.h"
 #include "ui/result_field.h"
 
 class Fl_Menu_;
+class Fl_Spinner;
 
 namespace ui {
 
@@ -47,6 +50,29 @@ ReadOnlyField* text_line(int x, int y, int w, int h, const char* text = nullptr)
 /// A radio button; a missing text leaves it without a label.
 Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label,
                               const char* tooltip = nullptr);
+
+/// Where a widget goes.
+struct Spot {
+  int x, y, w, h;
+};
+
+/// Two radio buttons that make one choice (taken apart with std::tie).
+using RadioPair = std::pair<Fl_Round_Button*, Fl_Round_Button*>;
+
+/// The inch and millimetre radio buttons with their labels and tooltips,
+/// inch chosen. The caller puts them in their group.
+RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm);
+
+/// The decimal-degrees and degrees-minutes-seconds radio buttons with their
+/// labels and tooltips.
+RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
+                               int decimal_tooltip = 57);
+
+/// The spinner that sets how many decimals a page's results show: whole
+/// numbers from `fewest` to `most`, and every change reported, typed or
+/// arrowed, so the results follow at once.
+Fl_Spinner* places_spinner(Spot spot, int fewest, int most, int initial,
+                           const char* label = nullptr);
 
 /// A sunken frame around a group of widgets, its title above its left end.
 /// The caller adds the children and calls end().

@@ -28,6 +28,11 @@ void StateBindings::text(const std::string& key, Fl_Input_* field, std::string f
       });
 }
 
+void StateBindings::texts(std::initializer_list<std::pair<const char*, Fl_Input_*>> rows) {
+  for (const auto& [key, field] : rows)
+    text(key, field);
+}
+
 void StateBindings::pair(const std::string& key, Fl_Button* first, Fl_Button* second) {
   add(
       key, [first](IniDocument& state, const std::string& k) { save_pair(state, k, first); },

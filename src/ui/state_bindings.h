@@ -5,17 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
-class Fl_Button;
-class Fl_Choice;
-class Fl_Input_;
-class Fl_Spinner;
-
-namespace settings {
-class IniDocument;
-}
+#include "ui/state_keys.h"
 
 namespace ui {
 
@@ -23,6 +18,8 @@ class StateBindings {
 public:
   /// A field's text; `fallback` when the key is missing.
   void text(const std::string& key, Fl_Input_* field, std::string fallback = "");
+  /// Several fields' texts, each under its key; empty when a key is missing.
+  void texts(std::initializer_list<std::pair<const char*, Fl_Input_*>> rows);
   /// A two-button radio group: "0" for the first button, "1" for the second.
   void pair(const std::string& key, Fl_Button* first, Fl_Button* second);
   /// The index of the set button; `none_value` written when none is set.

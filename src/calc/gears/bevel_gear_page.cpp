@@ -529,9 +529,9 @@ void BevelGearPage::apply_settings() {
 Fl_Input* BevelGearPage::focus_input() { return w_.pitch; }
 
 void BevelGearPage::bind_state() {
-  state_.text("bevel_pinion_teeth", w_.pinion_teeth);
-  state_.text("bevel_gear_teeth", w_.gear_teeth);
-  state_.text("bevel_miter_gear_teeth", w_.miter_teeth);
+  state_.texts({{"bevel_pinion_teeth", w_.pinion_teeth},
+                {"bevel_gear_teeth", w_.gear_teeth},
+                {"bevel_miter_gear_teeth", w_.miter_teeth}});
   state_.text("intersect_angle", w_.shaft_angle, kDefaultShaftAngle);
   // The saved width is put in once the restored pitch gives its limits.
   state_.custom(

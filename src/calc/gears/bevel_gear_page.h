@@ -6,25 +6,9 @@
 // prints them. The page is taller than the window and scrolls.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <optional>
-#include <vector>
-
-#include "ui/checked_input.h"
-#include "ui/field_io.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
+#include "ui/page_kit.h"
 #include "calc/gears/bevel_gear_form.h"
 #include "calc/gears/bevel_gear_print.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
-class Fl_Scroll;
-class Fl_Slider;
 
 namespace gears {
 

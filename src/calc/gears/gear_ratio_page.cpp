@@ -31,7 +31,6 @@ namespace gears {
 
 namespace {
 
-constexpr Fl_Color kExplanationColour = 206;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kGearRatio;
 constexpr const char* kDefaultResultsLimit = "20";
 constexpr const char* kDefaultLowest = "12";
@@ -87,7 +86,7 @@ void GearRatioPage::build(Fl_Group& group) {
   (void)group;
   w_.explanation = new Fl_Box(186, 29, 612, 112);
   w_.explanation->box(FL_FLAT_BOX);
-  w_.explanation->color(kExplanationColour);
+  w_.explanation->color(ui::kNoteBackground);
   w_.explanation->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
   w_.explanation->copy_label(context_.lang(415));
   build_limit_and_target();
@@ -304,8 +303,8 @@ void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
 }
 
 void GearRatioPage::bind_state() {
-  state_.text("ratio_calc_p1_results_limit", w_.results_limit);
-  state_.text("ratio_calc_p1_to_solve", w_.target);
+  state_.texts(
+      {{"ratio_calc_p1_results_limit", w_.results_limit}, {"ratio_calc_p1_to_solve", w_.target}});
   state_.text("ratio_calc_p1_from_teeth", w_.lowest, kDefaultLowest);
   state_.text("ratio_calc_p1_to_teeth", w_.highest);
   state_.text("ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);

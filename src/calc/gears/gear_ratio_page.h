@@ -4,18 +4,8 @@
 // whose counts the dividing head can index and lists them in a window.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <string>
-
-#include "ui/page.h"
+#include "ui/page_kit.h"
 #include "calc/gears/gear_ratio_calc.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Int_Input;
-class Fl_Round_Button;
 
 namespace gears {
 

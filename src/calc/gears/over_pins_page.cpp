@@ -27,7 +27,6 @@ namespace gears {
 namespace {
 
 constexpr Fl_Color kPinLabelColour = 99;
-constexpr Fl_Color kNoteColour = 206;
 
 constexpr int kPitchRecord = 49;
 constexpr int kTeethRecord = 50;
@@ -236,7 +235,7 @@ void OverPinsPage::build_results() {
 
   Fl_Box* note = ui::wrapped_text(185, 571, 601, 25, context_.lang(kSpurNote), FL_ALIGN_LEFT);
   note->box(FL_FLAT_BOX);
-  note->color(kNoteColour);
+  note->color(ui::kNoteBackground);
 }
 
 // ---- modes ----
@@ -398,10 +397,10 @@ Fl_Input* OverPinsPage::focus_input() {
 }
 
 void OverPinsPage::bind_state() {
-  state_.text("gear_profile", w_.pitch);
-  state_.text("gear_tooth_count", w_.teeth);
-  state_.text("pin_dia", w_.pin);
-  state_.text("over_pins", w_.over_pins);
+  state_.texts({{"gear_profile", w_.pitch},
+                {"gear_tooth_count", w_.teeth},
+                {"pin_dia", w_.pin},
+                {"over_pins", w_.over_pins}});
   state_.text("measure_helix_angle", w_.helix, "0");
   state_.text("measure_custom_pressure_angle", w_.typed_angle, "0");
   units_->bind_state(state_, "measure");

@@ -7,22 +7,8 @@
 // but the results are always those of a spur gear, and the page says so.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <optional>
-#include <string>
-
-#include "ui/checked_input.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
+#include "ui/page_kit.h"
 #include "calc/gears/over_pins_form.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Check_Button;
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
 
 namespace gears {
 

@@ -25,7 +25,6 @@ namespace {
 
 using ui::show_if;
 
-constexpr Fl_Color kNoteColour = 206;
 constexpr int kPitchRecord = 27;
 constexpr int kTeethRecord = 28;
 constexpr int kFractionRecord = 29;
@@ -134,7 +133,7 @@ void SpurGearPage::build_results() {
   w_.diametral_pitch = ui::result_field(652, 298, 80);
 
   w_.cutter = ui::result_field(605, 367, 185);
-  w_.cutter->color(kNoteColour);
+  w_.cutter->color(ui::kNoteBackground);
 
   w_.help = new Fl_Button(695, 408, 58, 58, "?");
   w_.help->box(FL_GTK_UP_BOX);
@@ -152,16 +151,16 @@ void SpurGearPage::build_results() {
 
   w_.status = new Fl_Box(170, 542, 644, 53);
   w_.status->box(FL_FLAT_BOX);
-  w_.status->color(kNoteColour);
+  w_.status->color(ui::kNoteBackground);
   w_.status->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_LEFT);
 }
 
 void SpurGearPage::bind_state() {
-  state_.text("gear_profile", w_.pitch_value);
-  state_.text("gear_tooth_count", w_.teeth);
-  state_.text("gears_whole", w_.whole);
-  state_.text("gears_over", w_.over);
-  state_.text("gears_under", w_.under);
+  state_.texts({{"gear_profile", w_.pitch_value},
+                {"gear_tooth_count", w_.teeth},
+                {"gears_whole", w_.whole},
+                {"gears_over", w_.over},
+                {"gears_under", w_.under}});
   state_.radio("gear_type", {w_.systems[0], w_.systems[1], w_.systems[2], w_.systems[3]}, kNoneSet);
   state_.pair("pressure_angle", w_.angle_14_5, w_.angle_20);
 }

@@ -5,19 +5,8 @@
 // sketch that names the first seven rows.
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
 #include "calc/gears/spur_gear_form.h"
-#include "ui/checked_input.h"
-#include "ui/page.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
+#include "ui/page_kit.h"
 
 namespace gears {
 

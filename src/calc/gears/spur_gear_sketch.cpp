@@ -1,5 +1,6 @@
 // Drawing of the spur-gear sketch, from the widget's top-left corner.
 #include "calc/gears/spur_gear_sketch.h"
+#include "ui/look.h"
 
 #include <FL/fl_draw.H>
 
@@ -12,10 +13,6 @@ namespace gears {
 
 namespace {
 
-constexpr Fl_Color kBlack = 56;
-constexpr Fl_Color kRed = 88;
-constexpr Fl_Color kBlue = 216;
-constexpr Fl_Color kPageGrey = 50;
 constexpr int kHeadLeftOrDown = 0;
 constexpr int kHeadUp = 2;
 
@@ -23,7 +20,7 @@ constexpr int kHeadUp = 2;
 
 gearing::gearing(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
   box(FL_FLAT_BOX);
-  color(kPageGrey);
+  color(ui::kPageBackground);
 }
 
 void gearing::draw() {
@@ -42,13 +39,13 @@ void gearing::draw() {
                                                              {152, 28},
                                                              {171, 80},
                                                              {187, 80}}};
-  fl_color(kBlack);
+  fl_color(FL_BLACK);
   for (size_t i = 1; i < kProfile.size(); ++i)
     fl_line(X + kProfile[i - 1].first, Y + kProfile[i - 1].second, X + kProfile[i].first,
             Y + kProfile[i].second);
 
   // Extension lines, the mating tooth's tip line and the pitch line.
-  fl_color(kRed);
+  fl_color(FL_RED);
   fl_line(X + 6, Y + 80, X + 23, Y + 80);
   fl_line(X + 39, Y + 75, X + 187, Y + 75);
   fl_line(X + 27, Y + 52, X + 173, Y + 52);
@@ -57,7 +54,7 @@ void gearing::draw() {
     fl_line(X + vertical, Y + 8, X + vertical, Y + 52);
 
   // Dimensions: each pair of arrows points outwards to its two ends.
-  fl_color(kBlue);
+  fl_color(FL_BLUE);
   drawing::arrow_line_h(X + 53, Y + 12, X + 83, kHeadLeftOrDown); // 5 circular pitch
   drawing::arrow_line_h(X + 93, Y + 12, X + 123, 1);
   drawing::arrow_line_h(X + 125, Y + 12, X + 138, kHeadLeftOrDown); // 6 tooth thickness
@@ -81,7 +78,7 @@ void gearing::draw() {
   fl_line(X + 181, Y + 63, X + 188, Y + 63);
 
   fl_font(FL_HELVETICA, FL_NORMAL_SIZE - 2);
-  fl_color(kBlack);
+  fl_color(FL_BLACK);
   struct Number {
     const char* text;
     int x, y;

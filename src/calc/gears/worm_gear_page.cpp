@@ -310,10 +310,10 @@ void WormGearPage::attach_handlers() {
 }
 
 void WormGearPage::bind_state() {
-  state_.text("worm_profile", w_.pitch);
-  state_.text("worm_tooth_count", w_.teeth);
-  state_.text("worm_diameter", w_.diameter);
-  state_.text("worm_backlash", w_.backlash);
+  state_.texts({{"worm_profile", w_.pitch},
+                {"worm_tooth_count", w_.teeth},
+                {"worm_diameter", w_.diameter},
+                {"worm_backlash", w_.backlash}});
   // The starts as "%f", read back as a whole number within 1 to 3.
   state_.custom(
       [this](settings::IniDocument& state, const std::string& section) {

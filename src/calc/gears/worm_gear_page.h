@@ -4,26 +4,10 @@
 // The page is taller than the window and scrolls.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <optional>
 #include <utility>
 
 #include "calc/gears/worm_gear_form.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Input_;
-class Fl_Output;
-class Fl_Scroll;
-class Fl_Spinner;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace gears {
 

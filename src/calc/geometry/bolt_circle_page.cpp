@@ -1,5 +1,6 @@
 // Page 5: bolt-hole circle.
 #include "calc/geometry/bolt_circle_page.h"
+#include "ui/look.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -36,7 +37,6 @@ constexpr int kDiameterRecord = 18;
 constexpr int kOriginRecord = 19;
 constexpr int kAngleRecord = 30;
 
-constexpr Fl_Color kBlueLabel = 4;
 constexpr Fl_Color kAngleMarkColour = 1;
 constexpr Fl_Color kAxisMarkColour = 15;
 
@@ -158,14 +158,9 @@ void BoltCirclePage::build_switches() {
   for (Fl_Button* button : {w_.x_normal, w_.x_reversed, w_.y_normal, w_.y_reversed})
     on(button, [this] { marks_chosen(); });
 
-  w_.precision = new Fl_Spinner(760, 302, 32, 23);
-  w_.precision->copy_label(text(54).c_str());
-  w_.precision->range(kFewestPlaces, kMostPlaces);
-  w_.precision->step(1);
-  w_.precision->value(kDefaultPrecision);
-  w_.precision->when(FL_WHEN_CHANGED);
+  w_.precision = ui::places_spinner({760, 302, 32, 23}, kFewestPlaces, kMostPlaces,
+                                    kDefaultPrecision, text(54).c_str());
   on(w_.precision, [this] { recompute(); });
-  ui::report_every_change(w_.precision);
 
   w_.show_list = new Fl_Button(741, 328, 72, 40, "@+9search");
   w_.show_list->labelsize(19);
@@ -183,10 +178,9 @@ void BoltCirclePage::build_switches() {
 
   auto* units = new Fl_Group(707, 422, 113, 51);
   units->box(FL_GTK_DOWN_FRAME);
-  w_.inch = ui::radio_button(717, 423, 100, 25, text(20).c_str(), context_.lang(56));
-  w_.mm = ui::radio_button(717, 446, 100, 25, text(19).c_str(), context_.lang(59));
+  std::tie(w_.inch, w_.mm) =
+      ui::inch_mm_buttons(context_, {717, 423, 100, 25}, {717, 446, 100, 25});
   units->end();
-  w_.inch->setonly();
 }
 
 void BoltCirclePage::build_pattern_inputs() {
@@ -216,9 +210,9 @@ void BoltCirclePage::build_pattern_inputs() {
   w_.holes_to_list = ui::make_checked_input(context_, kCountRecord, 599, 482, 73, 23);
   if (context_.lang(408))
     w_.holes_to_list->copy_tooltip(context_.lang(408));
-  label_box(181, 517, 162, 23, text(157))->labelcolor(kBlueLabel);
+  label_box(181, 517, 162, 23, text(157))->labelcolor(ui::kCaptionBlue);
   w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
-  label_box(429, 517, 166, 23, text(160))->labelcolor(kBlueLabel);
+  label_box(429, 517, 166, 23, text(160))->labelcolor(ui::kCaptionBlue);
   w_.first_angle = angle_field(599, 517);
   w_.full_group->end();
 

@@ -5,24 +5,11 @@
 // hole and fills the hole list, which can be shown, printed and saved.
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
-#include <memory>
-
 #include "app/results_window.h"
 #include "calc/geometry/bolt_circle_form.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
+#include "ui/page_kit.h"
 
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Input;
 class Fl_Paged_Device;
-class Fl_Spinner;
-class Fl_Widget;
 
 namespace geometry {
 

@@ -129,30 +129,23 @@ void CircleSegmentPage::build_inputs() {
 
 void CircleSegmentPage::build_switches() {
   Fl_Group* units = ui::framed_group(165, 314, 164, 32);
-  w_.inch = ui::radio_button(172, 318, 68, 25, context_.lang(20), context_.lang(56));
-  w_.mm = ui::radio_button(247, 318, 68, 25, context_.lang(19), context_.lang(59));
+  std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {172, 318, 68, 25}, {247, 318, 68, 25});
   units->end();
-  w_.inch->setonly();
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kCircleSegment, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
   Fl_Group* angles = ui::framed_group(336, 314, 170, 32);
-  w_.decimal = ui::radio_button(346, 318, 74, 25, context_.lang(55), context_.lang(57));
-  w_.dms = ui::radio_button(432, 319, 64, 25, context_.lang(99), context_.lang(58));
+  std::tie(w_.decimal, w_.dms) =
+      ui::angle_format_buttons(context_, {346, 318, 74, 25}, {432, 319, 64, 25});
   angles->end();
   w_.decimal->setonly();
   on(w_.decimal, [this] { angle_format_chosen(false); });
   on(w_.dms, [this] { angle_format_chosen(true); });
 
-  w_.precision = new Fl_Spinner(716, 320, 34, 25);
-  w_.precision->copy_label(context_.lang(kPrecisionText));
-  w_.precision->range(kFewestPlaces, kMostPlaces);
-  w_.precision->step(1);
-  w_.precision->value(kDefaultPrecision);
-  w_.precision->when(FL_WHEN_CHANGED);
+  w_.precision = ui::places_spinner({716, 320, 34, 25}, kFewestPlaces, kMostPlaces,
+                                    kDefaultPrecision, context_.lang(kPrecisionText));
   on(w_.precision, [this] { recompute(); });
-  ui::report_every_change(w_.precision);
 }
 
 void CircleSegmentPage::build_results() {
@@ -185,11 +178,11 @@ void CircleSegmentPage::build_results() {
 }
 
 void CircleSegmentPage::bind_state() {
-  state_.text("inp1a", w_.first);
-  state_.text("inp2a", w_.second);
-  state_.text("p1_input_dms_1_0", w_.second_dms[0]);
-  state_.text("p1_input_dms_1_1", w_.second_dms[1]);
-  state_.text("p1_input_dms_1_2", w_.second_dms[2]);
+  state_.texts({{"inp1a", w_.first},
+                {"inp2a", w_.second},
+                {"p1_input_dms_1_0", w_.second_dms[0]},
+                {"p1_input_dms_1_1", w_.second_dms[1]},
+                {"p1_input_dms_1_2", w_.second_dms[2]}});
   state_.choice("p1_know", w_.known);
   state_.pair("p1_decimal_dms", w_.decimal, w_.dms);
   units_->bind_state(state_, "p1_measure");

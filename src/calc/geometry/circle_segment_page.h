@@ -4,20 +4,8 @@
 // the angles as decimal degrees or degrees, minutes and seconds.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <vector>
-
 #include "calc/geometry/circle_segment_calc.h"
-#include "ui/checked_input.h"
-#include "ui/field_io.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
-
-class Fl_Button;
-class Fl_Choice;
-class Fl_Output;
-class Fl_Spinner;
+#include "ui/page_kit.h"
 
 namespace geometry {
 

@@ -8,10 +8,7 @@
 namespace geometry {
 
 namespace {
-constexpr Fl_Color kYellow = 95;
 constexpr Fl_Color kGrey = 49;
-constexpr Fl_Color kWhite = 255;
-constexpr Fl_Color kRed = 88;
 constexpr double kHalfRootTwo = 0.7071067811865476;
 
 void circle_outline(int cx, int cy, int r) { fl_arc(cx - r, cy - r, 2 * r, 2 * r, 0, 360); }
@@ -35,7 +32,7 @@ void chord::draw() {
   fl_line(x() + w() / 2, y(), x() + w() / 2, y() + h() - 1);
 
   // Left: the sector A-O-B and the angle A-C-B at the circle.
-  fl_color(kYellow);
+  fl_color(FL_YELLOW);
   lower_quarter_pie(cx, cy, r);
   fl_color(FL_BLACK);
   fl_line(cx, cy, cx + s, cy + s);
@@ -47,15 +44,15 @@ void chord::draw() {
   fl_draw(sector_caption_.c_str(), cx - 34, cy + r + 35);
   fl_line(cx, cy - r, cx + s, cy + s);
   fl_line(cx, cy - r, cx - s - 1, cy + s);
-  fl_color(kRed);
+  fl_color(FL_RED);
   circle_outline(cx, cy, r);
 
   // Right: the segment over A-B, the triangle O-A-B and the height E-D.
-  fl_color(kWhite);
+  fl_color(FL_WHITE);
   fl_pie(cx2 - r, cy - r, 2 * r, 2 * r, 0, 360);
   fl_color(kGrey);
   lower_quarter_pie(cx2, cy, r);
-  fl_color(kYellow);
+  fl_color(FL_YELLOW);
   fl_polygon(cx2, cy, cx2 + s, cy + s, cx2 - s, cy + s);
   fl_color(FL_BLACK);
   fl_line(cx2, cy, cx2 + s, cy + s);
@@ -68,7 +65,7 @@ void chord::draw() {
   fl_draw("E", cx2 - 12, cy + s - 4);
   fl_draw("D", cx2 - 5, cy + r + 15);
   fl_draw(segment_caption_.c_str(), cx2 - 34, cy + r + 35);
-  fl_color(kRed);
+  fl_color(FL_RED);
   circle_outline(cx2, cy, r);
 }
 

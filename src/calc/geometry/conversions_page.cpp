@@ -132,18 +132,18 @@ void ConversionsPage::attach_handlers() {
 // 123.455989 mm) and the length handlers would empty the fraction the user
 // typed.
 void ConversionsPage::bind_state() {
-  state_.text("c_degree", w_.degrees);
-  state_.text("p11_dms_input[0]", w_.dms[0]);
-  state_.text("p11_dms_input[1]", w_.dms[1]);
-  state_.text("p11_dms_input[2]", w_.dms[2]);
-  state_.text("c_radian", w_.pi_radians);
-  state_.text("c_mm", w_.mm);
-  state_.text("c_inch", w_.inch);
-  state_.text("calc_whole", w_.whole);
-  state_.text("calc_over", w_.numerator);
-  state_.text("calc_under", w_.denominator);
-  state_.text("calc_celseus", w_.celsius);
-  state_.text("calc_fahrenheit", w_.fahrenheit);
+  state_.texts({{"c_degree", w_.degrees},
+                {"p11_dms_input[0]", w_.dms[0]},
+                {"p11_dms_input[1]", w_.dms[1]},
+                {"p11_dms_input[2]", w_.dms[2]},
+                {"c_radian", w_.pi_radians},
+                {"c_mm", w_.mm},
+                {"c_inch", w_.inch},
+                {"calc_whole", w_.whole},
+                {"calc_over", w_.numerator},
+                {"calc_under", w_.denominator},
+                {"calc_celseus", w_.celsius},
+                {"calc_fahrenheit", w_.fahrenheit}});
 }
 
 Fl_Input* ConversionsPage::focus_input() { return w_.mm; }

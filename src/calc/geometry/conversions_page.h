@@ -4,17 +4,7 @@
 // plus a fraction feeding both) and a temperature (Celsius, Fahrenheit).
 #pragma once
 
-#include <array>
-#include <optional>
-
-#include "ui/page.h"
-
-class Fl_Group;
-class Fl_Input;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace geometry {
 

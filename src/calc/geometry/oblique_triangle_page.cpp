@@ -1,5 +1,6 @@
 // The oblique-triangle page: widgets, their bindings, and its State.ini keys.
 #include "calc/geometry/oblique_triangle_page.h"
+#include "ui/look.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -25,7 +26,6 @@ using ui::CheckedInput;
 using ui::show_and_enable_if;
 
 // The blue of the first sixteen colours, as the note has always been drawn.
-constexpr Fl_Color kNoteColour = 4;
 
 // Range records of the page's fields.
 constexpr int kSideRecord = 11;
@@ -99,17 +99,16 @@ void ObliqueTrianglePage::build_choices() {
   cases->end();
 
   Fl_Group* units = ui::framed_group(171, 149, 212, 33);
-  w_.inch = ui::radio_button(177, 153, 100, 25, context_.lang(20), context_.lang(56));
-  w_.mm = ui::radio_button(281, 153, 100, 25, context_.lang(19), context_.lang(59));
+  std::tie(w_.inch, w_.mm) =
+      ui::inch_mm_buttons(context_, {177, 153, 100, 25}, {281, 153, 100, 25});
   units->end();
-  w_.inch->setonly();
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kObliqueTriangle, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
   Fl_Group* formats = ui::framed_group(171, 185, 212, 33);
-  w_.decimal = ui::radio_button(177, 191, 100, 25, context_.lang(55), context_.lang(57));
-  w_.dms = ui::radio_button(281, 189, 100, 25, context_.lang(99), context_.lang(58));
+  std::tie(w_.decimal, w_.dms) =
+      ui::angle_format_buttons(context_, {177, 191, 100, 25}, {281, 189, 100, 25});
   formats->end();
   on(w_.decimal, [this] { angle_format_chosen(false); });
   on(w_.dms, [this] { angle_format_chosen(true); });
@@ -118,7 +117,7 @@ void ObliqueTrianglePage::build_choices() {
   auto* note_group = new Fl_Group(165, 208, 321, 86);
   w_.note = new Fl_Box(170, 237, 222, 48);
   w_.note->copy_label(context_.lang_or(kNoteText, "").c_str());
-  w_.note->labelcolor(kNoteColour);
+  w_.note->labelcolor(ui::kCaptionBlue);
   w_.note->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.note->hide();
   note_group->end();
@@ -157,15 +156,9 @@ void ObliqueTrianglePage::build_input_rows() {
     }
   }
 
-  w_.precision = new Fl_Spinner(674, 403, 32, 25);
-  w_.precision->copy_label(context_.lang_or(kPrecisionText, "").c_str());
-  w_.precision->type(FL_INT_INPUT);
-  w_.precision->range(kFewestPlaces, kMostPlaces);
-  w_.precision->step(1);
-  w_.precision->value(kDefaultPrecision);
-  w_.precision->when(FL_WHEN_CHANGED);
+  w_.precision = ui::places_spinner({674, 403, 32, 25}, kFewestPlaces, kMostPlaces,
+                                    kDefaultPrecision, context_.lang(kPrecisionText));
   on(w_.precision, [this] { recompute(); });
-  ui::report_every_change(w_.precision);
 }
 
 void ObliqueTrianglePage::build_results() {

@@ -4,21 +4,9 @@
 // and seconds, lengths in inches or millimetres; results on every key.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <vector>
-
-#include "ui/checked_input.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
+#include "ui/page_kit.h"
 #include "calc/geometry/oblique_triangle_calc.h"
 #include "calc/geometry/oblique_triangle_sketch.h"
-
-class Fl_Box;
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
-class Fl_Spinner;
 
 namespace geometry {
 

@@ -81,30 +81,24 @@ void PolygonPage::build_inputs() {
   w_.value->on_valid([this] { recompute(); });
 
   ui::text_line(543, 277, 61, 25, context_.lang(54));
-  w_.precision = new Fl_Spinner(651, 276, 33, 25);
-  w_.precision->type(FL_INT_INPUT);
-  w_.precision->range(kFewestPlaces, kMostPlaces);
-  w_.precision->step(1);
-  w_.precision->value(kDefaultPrecision);
-  w_.precision->when(FL_WHEN_CHANGED);
+  w_.precision =
+      ui::places_spinner({651, 276, 33, 25}, kFewestPlaces, kMostPlaces, kDefaultPrecision);
   on(w_.precision, [this] { recompute(); });
-  ui::report_every_change(w_.precision);
 }
 
 void PolygonPage::build_switches() {
   Fl_Group* formats = ui::framed_group(666, 326, 143, 61);
-  w_.decimal = ui::radio_button(669, 330, 70, 25, context_.lang(55), context_.lang(55));
-  w_.dms = ui::radio_button(669, 362, 70, 25, context_.lang(99), context_.lang(58));
+  // Here the decimal button's tooltip is its own label.
+  std::tie(w_.decimal, w_.dms) =
+      ui::angle_format_buttons(context_, {669, 330, 70, 25}, {669, 362, 70, 25}, 55);
   formats->end();
   w_.decimal->setonly();
   on(w_.decimal, [this] { angle_format_chosen(false); });
   on(w_.dms, [this] { angle_format_chosen(true); });
 
   Fl_Group* units = ui::framed_group(475, 460, 170, 60);
-  w_.inch = ui::radio_button(487, 465, 49, 25, context_.lang(20), context_.lang(56));
-  w_.mm = ui::radio_button(487, 489, 59, 25, context_.lang(19), context_.lang(59));
+  std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {487, 465, 49, 25}, {487, 489, 59, 25});
   units->end();
-  w_.inch->setonly();
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kPolygon, w_.inch, w_.mm,
       [this] { return std::vector<Fl_Input_*>{w_.value}; }, [this] { recompute(); });

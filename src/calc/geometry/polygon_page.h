@@ -4,20 +4,8 @@
 // millimetres, beside a fixed sketch naming the sizes.
 #pragma once
 
-#include <array>
-#include <optional>
-
-#include <memory>
-
 #include "calc/geometry/polygon_calc.h"
-#include "ui/checked_input.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
-
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
-class Fl_Spinner;
+#include "ui/page_kit.h"
 
 namespace geometry {
 

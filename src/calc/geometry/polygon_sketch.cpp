@@ -11,9 +11,6 @@ namespace geometry {
 
 namespace {
 
-constexpr Fl_Color kBlue = 216;
-constexpr Fl_Color kRed = 88;
-constexpr Fl_Color kBlack = 56;
 constexpr int kUp = 2;
 constexpr int kDown = 1;
 
@@ -35,7 +32,7 @@ void polly::draw() {
   fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
 
   // Circumscribed circles: across corners, B.
-  fl_color(kBlue);
+  fl_color(FL_BLUE);
   circle(right - 82, cy + 1, 76);
   fl_line(right - 262, cy - 75, right - 287, cy - 75);
   fl_line(right - 102, cy + 76, right - 287, cy + 76);
@@ -48,7 +45,7 @@ void polly::draw() {
   vertical_arrows(left + 283, cy - 73, cy - 13, cy + 2, cy + 72);
 
   // Inscribed circles: across flats, A.
-  fl_color(kRed);
+  fl_color(FL_RED);
   circle(right - 82, cy + 1, 61);
   fl_line(right - 98, cy - 60, right - 232, cy - 60);
   fl_line(right - 132, cy + 60, right - 232, cy + 60);
@@ -62,7 +59,7 @@ void polly::draw() {
   drawing::arrow_line_v(left + 243, cy - 62, cy - 13, kUp);
 
   // The pentagon with its corner-to-flat height D and its side C.
-  fl_color(kBlack);
+  fl_color(FL_BLACK);
   fl_begin_loop();
   fl_vertex(right - 82, cy - 75);
   fl_vertex(right - 153, cy - 23);

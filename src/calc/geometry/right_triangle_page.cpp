@@ -97,17 +97,16 @@ void RightTrianglePage::build_choices() {
   cases->end();
 
   Fl_Group* units = ui::framed_group(189, 213, 230, 33);
-  w_.inch = ui::radio_button(202, 217, 104, 25, context_.lang(20), context_.lang(56));
-  w_.mm = ui::radio_button(311, 217, 104, 25, context_.lang(19), context_.lang(59));
+  std::tie(w_.inch, w_.mm) =
+      ui::inch_mm_buttons(context_, {202, 217, 104, 25}, {311, 217, 104, 25});
   units->end();
-  w_.inch->setonly();
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kRightTriangle, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
   Fl_Group* formats = ui::framed_group(189, 248, 230, 33);
-  w_.decimal = ui::radio_button(200, 252, 104, 25, context_.lang(55), context_.lang(57));
-  w_.dms = ui::radio_button(311, 252, 104, 25, context_.lang(99), context_.lang(58));
+  std::tie(w_.decimal, w_.dms) =
+      ui::angle_format_buttons(context_, {200, 252, 104, 25}, {311, 252, 104, 25});
   on(w_.decimal, [this] { angle_format_chosen(false); });
   on(w_.dms, [this] { angle_format_chosen(true); });
   formats->end();
@@ -145,13 +144,9 @@ void RightTrianglePage::build_inputs() {
     field->on_invalid([this] { show_results({}); });
   }
 
-  w_.precision = new Fl_Spinner(615, 365, 33, 25);
-  w_.precision->copy_label(context_.lang(kPrecisionText));
-  w_.precision->range(kFewestPlaces, kMostPlaces);
-  w_.precision->step(1);
-  w_.precision->value(kDefaultPrecision);
+  w_.precision = ui::places_spinner({615, 365, 33, 25}, kFewestPlaces, kMostPlaces,
+                                    kDefaultPrecision, context_.lang(kPrecisionText));
   on(w_.precision, [this] { recompute(); });
-  ui::report_every_change(w_.precision);
 }
 
 void RightTrianglePage::build_results() {
@@ -185,11 +180,11 @@ void RightTrianglePage::build_results() {
 }
 
 void RightTrianglePage::bind_state() {
-  state_.text("s1a", w_.input1);
-  state_.text("p2_input_dms_1_0", w_.angle[0]);
-  state_.text("p2_input_dms_1_1", w_.angle[1]);
-  state_.text("p2_input_dms_1_2", w_.angle[2]);
-  state_.text("s2a", w_.input2);
+  state_.texts({{"s1a", w_.input1},
+                {"p2_input_dms_1_0", w_.angle[0]},
+                {"p2_input_dms_1_1", w_.angle[1]},
+                {"p2_input_dms_1_2", w_.angle[2]},
+                {"s2a", w_.input2}});
   state_.radio("p2_know", {w_.case_buttons.begin(), w_.case_buttons.end()});
   units_->bind_state(state_, "p2_measure");
   state_.pair("p2_decimal_dms", w_.decimal, w_.dms);

@@ -4,24 +4,8 @@
 // seconds.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <vector>
-
 #include "calc/geometry/right_triangle_calc.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
-
-class Fl_Button;
-class Fl_Group;
-class Fl_Input;
-class Fl_Output;
-class Fl_Input_;
-class Fl_Spinner;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace geometry {
 

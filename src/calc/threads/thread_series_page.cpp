@@ -204,11 +204,11 @@ void ThreadSeriesPage::build_results() {
 }
 
 void ThreadSeriesPage::bind_state() {
-  state_.text("fraction_over", w_.over);
-  state_.text("fraction_under", w_.under);
-  state_.text("thread_diameter", w_.diameter);
-  state_.text("thread_tpi", w_.pitch);
-  state_.text("thread_contact", w_.percent);
+  state_.texts({{"fraction_over", w_.over},
+                {"fraction_under", w_.under},
+                {"thread_diameter", w_.diameter},
+                {"thread_tpi", w_.pitch},
+                {"thread_contact", w_.percent}});
   // The series lays out its entry and fills the numbered sizes, so it comes
   // before the size chosen among them. Without a saved series the one of
   // the unit system stays.

@@ -4,21 +4,8 @@
 // drills of the series they own that give 50 to 100 % thread.
 #pragma once
 
-#include <array>
-
 #include "calc/threads/thread_series_form.h"
-#include "ui/page.h"
-
-class Fl_Box;
-class Fl_Browser;
-class Fl_Button;
-class Fl_Check_Button;
-class Fl_Choice;
-class Fl_Output;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace threads {
 

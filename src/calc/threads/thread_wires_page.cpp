@@ -19,9 +19,8 @@ namespace threads {
 
 namespace {
 
-constexpr int kLengthRecord = 20;      // pitch, major diameter and wire fields
-constexpr int kFractionRecord = 21;    // numerator and denominator of the fraction
-constexpr Fl_Color kCaptionColour = 4; // the colour map's dark blue
+constexpr int kLengthRecord = 20;   // pitch, major diameter and wire fields
+constexpr int kFractionRecord = 21; // numerator and denominator of the fraction
 
 Fl_Box* label_box(int x, int y, int w, int h) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -119,7 +118,7 @@ void ThreadWiresPage::build_results() {
   w_.sizes_caption = new Fl_Box(188, 204, 599, 48);
   w_.sizes_caption->box(FL_GTK_DOWN_FRAME);
   w_.sizes_caption->align(FL_ALIGN_TOP);
-  w_.sizes_caption->labelcolor(kCaptionColour);
+  w_.sizes_caption->labelcolor(ui::kCaptionBlue);
   w_.sizes_caption->copy_label(context_.lang(kSizesCaptionAtStart));
   w_.sizes[0] = result_field(298, 215, 60, context_.lang(198));
   w_.sizes[1] = result_field(505, 215, 60, context_.lang(199));

@@ -3,19 +3,8 @@
 // wire sizes and the dimension over three wires, in inches or millimetres.
 #pragma once
 
-#include <array>
-
 #include "calc/threads/thread_wires_form.h"
-#include "ui/page.h"
-
-class Fl_Box;
-class Fl_Input_;
-class Fl_Button;
-class Fl_Output;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace threads {
 

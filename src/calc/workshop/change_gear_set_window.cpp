@@ -20,7 +20,6 @@ namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kBlue = 4;
 constexpr int kMostCopies = 4;
 /// The smallest gear that can be added.
 constexpr long kFewestTeeth = 12;
@@ -49,14 +48,14 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   window_->color(ui::kPageBackground);
   callbacks_.on(window_.get(), [this] { on_close_(); });
   list_ = new Fl_Check_Browser(20, 25, 75, 495);
-  list_->labelcolor(kBlue);
+  list_->labelcolor(ui::kCaptionBlue);
   list_->align(FL_ALIGN_TOP_LEFT);
   list_->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
   callbacks_.on(list_, [this] { list_changed(); });
 
   add_group_ = new Fl_Group(120, 115, 210, 118);
   add_group_->box(FL_GTK_DOWN_FRAME);
-  add_group_->labelcolor(kBlue);
+  add_group_->labelcolor(ui::kCaptionBlue);
   teeth_ = new Fl_Int_Input(131, 140, 66, 26);
   teeth_->box(FL_GTK_DOWN_BOX);
   teeth_->align(FL_ALIGN_TOP_LEFT);

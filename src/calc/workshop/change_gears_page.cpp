@@ -26,8 +26,6 @@ namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kBlue = 4;
-constexpr Fl_Color kExplanationColour = 206;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kChangeGears;
 
 // Text entries.
@@ -102,7 +100,7 @@ ChangeGearsPage::~ChangeGearsPage() = default;
 void ChangeGearsPage::build(Fl_Group&) {
   w_.explanation = new Fl_Box(168, 54, 645, 78);
   w_.explanation->box(FL_FLAT_BOX);
-  w_.explanation->color(kExplanationColour);
+  w_.explanation->color(ui::kNoteBackground);
   w_.explanation->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.explanation->copy_label(context_.lang(kExplanationText));
   build_modes();
@@ -119,7 +117,7 @@ void ChangeGearsPage::build(Fl_Group&) {
 void ChangeGearsPage::build_modes() {
   w_.mode_group = new Fl_Group(168, 162, 645, 129);
   w_.mode_group->box(FL_GTK_DOWN_FRAME);
-  w_.mode_group->labelcolor(kBlue);
+  w_.mode_group->labelcolor(ui::kCaptionBlue);
   w_.mode_group->align(FL_ALIGN_TOP_LEFT);
   w_.mode_group->copy_label(context_.lang(kModesText));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
@@ -355,8 +353,7 @@ void ChangeGearsPage::show_worm_pair(const WormPairView& pair) {
 Fl_Input* ChangeGearsPage::focus_input() { return w_.pitch_to_make; }
 
 void ChangeGearsPage::bind_state() {
-  state_.text("pitch_to_make", w_.pitch_to_make);
-  state_.text("pitch_of_lead_screw", w_.lead_screw);
+  state_.texts({{"pitch_to_make", w_.pitch_to_make}, {"pitch_of_lead_screw", w_.lead_screw}});
   state_.text("change_gear_error", w_.error, kSmallestChangeGearErrorText);
   state_.radio("change_gears_for", {w_.mode[0], w_.mode[1], w_.mode[2], w_.mode[3]});
   state_.custom([this](settings::IniDocument& state,

@@ -5,20 +5,9 @@
 // gear-ratio search over all tooth counts); for worms it gives one 22/7 pair.
 #pragma once
 
-#include <array>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "calc/gears/gear_ratio_calc.h"
 #include "calc/workshop/change_gears_form.h"
-#include "ui/page.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Group;
-class Fl_Output;
-class Fl_Round_Button;
+#include "ui/page_kit.h"
 
 namespace workshop {
 

@@ -1,6 +1,7 @@
 // The dividing-head page: widgets, the head and plate operations on the
 // settings file, the search, the table print and its State.ini key.
 #include "calc/workshop/dividing_head_page.h"
+#include "ui/look.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -31,7 +32,6 @@ namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kBlue = 4;
 constexpr int kDivisionsRecord = 22;
 constexpr long kFewestDivisions = 2;
 constexpr long kTableFirstDefault = 2;
@@ -147,7 +147,7 @@ void DividingHeadPage::build_search() {
   w_.head = new Fl_Choice(411, 40, 208, 25);
   set_label(w_.head, context_.lang(205));
   w_.head->align(FL_ALIGN_TOP);
-  w_.head->labelcolor(kBlue);
+  w_.head->labelcolor(ui::kCaptionBlue);
   w_.head->down_box(FL_BORDER_BOX);
   on(w_.head, [this] { select_head(); });
 
@@ -172,7 +172,7 @@ void DividingHeadPage::build_search() {
 
   new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
   note(406, 432, 222, 69, context_.lang(209));
-  note(407, 502, 221, 69, context_.lang(210))->labelcolor(kBlue);
+  note(407, 502, 221, 69, context_.lang(210))->labelcolor(ui::kCaptionBlue);
 }
 
 void DividingHeadPage::build_table_print() {

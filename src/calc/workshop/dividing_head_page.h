@@ -6,20 +6,7 @@
 // write the file at once. A table of a range of divisions can be printed.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "ui/page.h"
-
-class Fl_Browser;
-class Fl_Button;
-class Fl_Choice;
-class Fl_Input;
-class Fl_Int_Input;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace workshop {
 

@@ -411,21 +411,21 @@ constexpr StoredKey kStoredKeys[] = {
 } // namespace
 
 void DovetailMeasurementPage::bind_state() {
-  state_.text("dovetail_angle_specify2", w_.typed_angle);
-  state_.text("dove_pin_diameter2", w_.pin);
-  state_.text("female_between_pins2", w_.between_pins);
-  state_.text("male_between_pins2", w_.over_pins);
-  state_.text("depth_male_dovetail2", w_.male_depth);
-  state_.text("depth_female_dovetail2", w_.female_depth);
-  state_.text("dove_clearance_amount2", w_.clearance);
-  state_.text("dove_gib_thick2", w_.gib_thickness);
+  state_.texts({{"dovetail_angle_specify2", w_.typed_angle},
+                {"dove_pin_diameter2", w_.pin},
+                {"female_between_pins2", w_.between_pins},
+                {"male_between_pins2", w_.over_pins},
+                {"depth_male_dovetail2", w_.male_depth},
+                {"depth_female_dovetail2", w_.female_depth},
+                {"dove_clearance_amount2", w_.clearance},
+                {"dove_gib_thick2", w_.gib_thickness}});
   // The results as they were shown: with the flag set they stay.
-  state_.text("dove_female_width2out", w_.female_out[0]);
-  state_.text("dove_male_width2out", w_.male_out[0]);
-  state_.text("dove_female_depth2out", w_.female_out[1]);
-  state_.text("dove_male_depth2out", w_.male_out[1]);
-  state_.text("dove_female_pins2out", w_.female_out[2]);
-  state_.text("dove_male_pins2out", w_.male_out[2]);
+  state_.texts({{"dove_female_width2out", w_.female_out[0]},
+                {"dove_male_width2out", w_.male_out[0]},
+                {"dove_female_depth2out", w_.female_out[1]},
+                {"dove_male_depth2out", w_.male_out[1]},
+                {"dove_female_pins2out", w_.female_out[2]},
+                {"dove_male_pins2out", w_.male_out[2]}});
   state_.check("dove_gib_yes2", w_.gib);
   state_.pair("p12_dove_i_have", w_.male_at_hand, w_.female_at_hand);
   state_.radio("dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});

@@ -4,24 +4,12 @@
 // drawing of the part to be made.
 #pragma once
 
-#include <array>
 #include <utility>
 #include <functional>
 
 #include "calc/workshop/dovetail_measurement_form.h"
 #include "calc/workshop/dovetail_print.h"
-#include "ui/page.h"
-
-class Fl_Box;
-class Fl_Button;
-class Fl_Choice;
-class Fl_Input_;
-class Fl_Output;
-class Fl_Widget;
-
-namespace ui {
-class CheckedInput;
-}
+#include "ui/page_kit.h"
 
 namespace workshop {
 

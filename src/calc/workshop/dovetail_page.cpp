@@ -22,7 +22,6 @@ namespace workshop {
 
 namespace {
 
-constexpr Fl_Color kBlue = 4;
 constexpr Fl_Color kFirstNoteColour = 67;
 
 // Range records: every length, and the typed angle (0 ... 90 degrees).
@@ -92,7 +91,7 @@ void DovetailPage::build_inputs() {
 
   auto* angles = new Fl_Group(166, 358, 271, 56);
   angles->copy_label(context_.lang(kAngleText));
-  angles->labelcolor(kBlue);
+  angles->labelcolor(ui::kCaptionBlue);
   w_.angle_60 = ui::radio_button(180, 359, 95, 22, context_.lang(109));
   w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(110));
   w_.angle_45->setonly();
@@ -110,7 +109,7 @@ void DovetailPage::build_inputs() {
   auto* clearance = new Fl_Group(167, 476, 651, 41);
   clearance->copy_label(context_.lang(116));
   clearance->align(FL_ALIGN_TOP_LEFT);
-  clearance->labelcolor(kBlue);
+  clearance->labelcolor(ui::kCaptionBlue);
   w_.clearance_kind = new Fl_Choice(178, 485, 394, 25);
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
   ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
@@ -123,9 +122,7 @@ void DovetailPage::build_inputs() {
   w_.pin->copy_label(context_.lang(128));
 
   auto* units = new Fl_Group(663, 450, 151, 24);
-  w_.inch = ui::radio_button(665, 450, 68, 23, context_.lang(20), context_.lang(56));
-  w_.inch->setonly();
-  w_.mm = ui::radio_button(740, 450, 67, 23, context_.lang(19), context_.lang(59));
+  std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {665, 450, 68, 23}, {740, 450, 67, 23});
   units->end();
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kDovetail, w_.inch, w_.mm,
@@ -159,7 +156,7 @@ void DovetailPage::build_results() {
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
   caption(168, 519, 650, 36, context_.lang(130), note)->labelcolor(kFirstNoteColour);
-  caption(168, 556, 582, 36, context_.lang(129), note)->labelcolor(kBlue);
+  caption(168, 556, 582, 36, context_.lang(129), note)->labelcolor(ui::kCaptionBlue);
 
   w_.print = new Fl_Button(754, 556, 64, 36, "@+9fileprint");
   w_.print->box(FL_GTK_UP_BOX);
@@ -168,12 +165,12 @@ void DovetailPage::build_results() {
 }
 
 void DovetailPage::bind_state() {
-  state_.text("dove_nominal_width", w_.width);
-  state_.text("dove_nominal_depth", w_.depth);
-  state_.text("dove_clearance_amount", w_.clearance);
-  state_.text("dove_pin_diameter", w_.pin);
-  state_.text("dovetail_angle_specify", w_.typed_angle);
-  state_.text("dove_gib_thick", w_.gib_thickness);
+  state_.texts({{"dove_nominal_width", w_.width},
+                {"dove_nominal_depth", w_.depth},
+                {"dove_clearance_amount", w_.clearance},
+                {"dove_pin_diameter", w_.pin},
+                {"dovetail_angle_specify", w_.typed_angle},
+                {"dove_gib_thick", w_.gib_thickness}});
   state_.radio("dove_angle", {w_.angle_60, w_.angle_45, w_.angle_typed});
   // -1, a choice with nothing chosen, comes back as it was: no sketch, and
   // the sizes computed without clearance.

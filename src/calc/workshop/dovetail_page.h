@@ -5,21 +5,12 @@
 // follow the clearance kind and the gib, and prints a dimensioned drawing.
 #pragma once
 
-#include <array>
 #include <functional>
-#include <memory>
 #include <utility>
 
 #include "calc/workshop/dovetail_form.h"
 #include "calc/workshop/dovetail_print.h"
-#include "ui/checked_input.h"
-#include "ui/page.h"
-#include "ui/unit_switch.h"
-
-class Fl_Button;
-class Fl_Choice;
-class Fl_Input;
-class Fl_Output;
+#include "ui/page_kit.h"
 
 namespace workshop {
 
