@@ -6,6 +6,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/app.h"
+#include "ui/page_widgets.h"
 
 namespace app {
 
@@ -41,10 +42,7 @@ std::unique_ptr<Fl_Window> build_about_window(App& app) {
   auto* link = new Fl_Button(16, 160, 277, 35);
   link->copy_label(text_or_empty(app.lang(324)));
   link->callback(link_callback, &app);
-  auto* close = new Fl_Button(310, 160, 72, 35, "X");
-  close->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close->labelsize(35);
-  close->labelcolor(FL_RED);
+  auto* close = ui::close_button({310, 160, 72, 35}, 35);
   close->callback(close_callback, &app);
   window->end();
   return window;

@@ -51,7 +51,8 @@ void App::open_windows() {
   build_windows();
   Fl::visual(FL_RGB);
   put_pages_in_start_mode();
-  main_window_->nav_button(1)->labelcolor(FL_RED);
+  // The first page of the table is the one shown at start; its button is marked.
+  main_window_->nav_button(ui::page_number(page_table().front().id))->labelcolor(FL_RED);
   apply_settings();
 }
 

@@ -13,25 +13,13 @@
 
 #include "app/app.h"
 #include "ui/checked_input.h"
+#include "ui/page_widgets.h"
 
 namespace app {
 
 namespace {
 
-template <void (PlateEditor::*Action)()> void call(Fl_Widget*, void* editor) {
-  (static_cast<PlateEditor*>(editor)->*Action)();
-}
-
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
-
-// The red "X" every auxiliary window closes with.
-Fl_Button* red_close_button(int x, int y, int w, int h, int size) {
-  auto* button = new Fl_Button(x, y, w, h, "X");
-  button->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  button->labelsize(size);
-  button->labelcolor(FL_RED);
-  return button;
-}
 
 Fl_Check_Browser* plate_list(int x, int y, const char* label) {
   auto* list = new Fl_Check_Browser(x, y, 100, 475);
@@ -100,23 +88,23 @@ PlateEditor::PlateEditor(App& app) : app_(app) {
   set_label(window_.get(), app.lang(215));
   window_->color(ui::kPageBackground);
   window_->set_modal();
-  window_->callback(call<&PlateEditor::close>, this);
+  callbacks_.on(window_.get(), [this] { close(); });
   new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);
   new Fl_Box(FL_GTK_UP_FRAME, 284, 11, 143, 520, nullptr);
   head_list_ = plate_list(39, 50, app.lang(219));
-  head_list_->callback(call<&PlateEditor::update_buttons>, this);
+  callbacks_.on(head_list_, [this] { update_buttons(); });
   catalogue_list_ = plate_list(306, 50, app.lang(220));
-  catalogue_list_->callback(call<&PlateEditor::update_buttons>, this);
+  callbacks_.on(catalogue_list_, [this] { update_buttons(); });
   remove_button_ = arrow_button(45, "@+9->");
-  remove_button_->callback(call<&PlateEditor::remove_chosen>, this);
+  callbacks_.on(remove_button_, [this] { remove_chosen(); });
   add_button_ = arrow_button(87, "@+9<-");
-  add_button_->callback(call<&PlateEditor::add_chosen>, this);
+  callbacks_.on(add_button_, [this] { add_chosen(); });
   new_plate_button_ = new Fl_Button(173, 266, 100, 100);
   set_label(new_plate_button_, app.lang(221));
   new_plate_button_->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  new_plate_button_->callback(call<&PlateEditor::run_new_plate_dialog>, this);
-  close_button_ = red_close_button(173, 483, 100, 48, 47);
-  close_button_->callback(call<&PlateEditor::close>, this);
+  callbacks_.on(new_plate_button_, [this] { run_new_plate_dialog(); });
+  close_button_ = ui::close_button({173, 483, 100, 48}, 47);
+  callbacks_.on(close_button_, [this] { close(); });
   window_->end();
 }
 
@@ -156,9 +144,9 @@ void PlateEditor::run_new_plate_dialog() {
     return;
   window_->deactivate();
   dialog_ = build_new_plate_dialog(app_);
-  dialog_->ok->callback(call<&PlateEditor::confirm_new_plate>, this);
-  dialog_->cancel->callback(call<&PlateEditor::cancel_new_plate>, this);
-  dialog_->window->callback(call<&PlateEditor::cancel_new_plate>, this);
+  callbacks_.on(dialog_->ok, [this] { confirm_new_plate(); });
+  callbacks_.on(dialog_->cancel, [this] { cancel_new_plate(); });
+  callbacks_.on(dialog_->window.get(), [this] { cancel_new_plate(); });
   dialog_->number->value("12");
   dialog_->window->show();
   dialog_->number->take_focus();

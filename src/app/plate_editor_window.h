@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/callbacks.h"
+
 class Fl_Button;
 class Fl_Check_Browser;
 class Fl_Window;
@@ -85,6 +87,7 @@ private:
   void end_new_plate_dialog();
 
   App& app_;
+  ui::Callbacks callbacks_; // before the windows: it outlives their buttons
   std::unique_ptr<Fl_Window> window_;
   Fl_Check_Browser* head_list_ = nullptr;
   Fl_Check_Browser* catalogue_list_ = nullptr;

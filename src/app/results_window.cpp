@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "ui/page.h"
+#include "ui/page_widgets.h"
 
 namespace app {
 
@@ -19,10 +20,6 @@ namespace {
 constexpr const char* kColumnHeader =
     "                                   x                          y";
 
-template <void (ResultsWindow::*Action)()> void call(Fl_Widget*, void* window) {
-  (static_cast<ResultsWindow*>(window)->*Action)();
-}
-
 } // namespace
 
 ResultsWindow::ResultsWindow(App& app) : app_(app) {
@@ -31,7 +28,7 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
   window_->color(ui::kPageBackground);
   window_->set_modal();
   // The close box does what the close button does.
-  window_->callback(call<&ResultsWindow::close>, this);
+  callbacks_.on(window_.get(), [this] { close(); });
 
   list_ = new Fl_Browser(21, 31, 386, 374, kColumnHeader);
   list_->textfont(FL_COURIER);
@@ -42,27 +39,20 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
 
   print_button_ = new Fl_Button(85, 413, 76, 40, "@+9fileprint");
   print_button_->labelsize(11);
-  print_button_->callback(
-      [](Fl_Widget*, void* window) {
-        if (HoleListSource* source = static_cast<ResultsWindow*>(window)->source())
-          source->print_hole_list();
-      },
-      this);
+  callbacks_.on(print_button_, [this] {
+    if (HoleListSource* list_source = source())
+      list_source->print_hole_list();
+  });
 
   save_button_ = new Fl_Button(169, 413, 87, 40, "@+9filesaveas");
   save_button_->labelsize(11);
-  save_button_->callback(
-      [](Fl_Widget*, void* window) {
-        if (HoleListSource* source = static_cast<ResultsWindow*>(window)->source())
-          source->save_hole_list();
-      },
-      this);
+  callbacks_.on(save_button_, [this] {
+    if (HoleListSource* list_source = source())
+      list_source->save_hole_list();
+  });
 
-  close_button_ = new Fl_Button(312, 413, 87, 40, "X");
-  close_button_->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close_button_->labelsize(40);
-  close_button_->labelcolor(FL_RED);
-  close_button_->callback(call<&ResultsWindow::close>, this);
+  close_button_ = ui::close_button({312, 413, 87, 40}, 40);
+  callbacks_.on(close_button_, [this] { close(); });
   window_->end();
 }
 

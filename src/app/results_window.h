@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/callbacks.h"
 #include "ui/page_id.h"
 
 class Fl_Browser;
@@ -57,6 +58,7 @@ private:
   HoleListSource* source();
 
   App& app_;
+  ui::Callbacks callbacks_; // before the window: it outlives the buttons
   std::unique_ptr<Fl_Window> window_;
   Fl_Browser* list_ = nullptr;
   Fl_Button* print_button_ = nullptr;

@@ -149,7 +149,7 @@ void App::apply_settings() {
     unit_system_ = 0;
   }
   main_window_->show_unit_system(unit_system_);
-  // Page 10's unit switch comes first and the thread pages before the others,
+  // The spur gear's unit switch comes first and the thread pages before the others,
   // because later pages read what these set.
   std::vector<const PageRow*> rows;
   for (const PageRow& row : page_table())

@@ -50,15 +50,15 @@ const std::array<RangeRule, 56> kRangeRules = {{
     {4, 0.0, 0.0, 0},        // 37 conversions: inch
     {0, 0.0, 0.0, 0},        // 38 conversions: fraction
     {4, 0.0, 0.0, 0},        // 39 conversions: temperatures
-    {2, 0.0, 0.0, 0},        // 40 page 12 entries
+    {2, 0.0, 0.0, 0},        // 40 dovetail measurement entries
     {2, 0.0, 0.0, 0},        // 41 worm gear: profiles
     {0, 0.0, 0.0, 0},        // 42 worm gear: integers
     {0, 10.0, 300.0, 0},     // 43 worm gear: tooth count
     {0, 0.0, 0.0, 0},        // 44 worm input window: integers
     {2, 0.0, 0.0, 0},        // 45 worm input window: decimals
-    {0, 0.0, 180.0, 1},      // 46 page 14: degrees
-    {0, 0.0, 59.0, 1},       // 47 page 14: minutes
-    {2, 0.0, 60.0, 1},       // 48 page 14: seconds
+    {0, 0.0, 180.0, 1},      // 46 bevel gear: degrees
+    {0, 0.0, 59.0, 1},       // 47 bevel gear: minutes
+    {2, 0.0, 60.0, 1},       // 48 bevel gear: seconds
     {2, 0.0, 0.0, 0},        // 49 gear measurement: profile
     {0, 0.0, 0.0, 0},        // 50 gear measurement: tooth count
     {2, 0.0, 0.0, 0},        // 51 gear measurement: pin diameter

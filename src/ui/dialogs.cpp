@@ -1,5 +1,6 @@
 // The production dialogs over FLTK's message boxes.
 #include "ui/dialogs.h"
+#include "ui/page_widgets.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -70,10 +71,7 @@ void show_range_message(const std::string& text, Fl_Widget* field) {
   auto* message = new Fl_Box(73, 23, 233, 25);
   message->labelfont(FL_HELVETICA_BOLD);
   message->labelsize(15);
-  auto* close = new Fl_Button(23, 60, 36, 36, "X");
-  close->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close->labelsize(34);
-  close->labelcolor(FL_RED);
+  auto* close = ui::close_button({23, 60, 36, 36}, 34);
   close->callback(hide_parent_window);
   window->end();
 

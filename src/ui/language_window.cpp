@@ -1,5 +1,6 @@
 // The language selection window: one flag button per installed language.
 #include "ui/dialogs.h"
+#include "ui/page_widgets.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -63,10 +64,7 @@ int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
     }
   }
   scroll->end();
-  auto* close = new Fl_Button(111, 423, 100, 38, "X");
-  close->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close->labelsize(36);
-  close->labelcolor(FL_RED);
+  auto* close = ui::close_button({111, 423, 100, 38}, 36);
   close->callback(close_callback);
   window->end();
   window->show();

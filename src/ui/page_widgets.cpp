@@ -1,5 +1,6 @@
 #include "ui/page_widgets.h"
 
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Spinner.H>
 
@@ -30,6 +31,7 @@ Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label, con
 namespace {
 constexpr int kInchText = 20, kMmText = 19, kInchTip = 56, kMmTip = 59;
 constexpr int kDecimalText = 55, kDmsText = 99, kDmsTip = 58;
+constexpr int kPrecisionText = 54;
 } // namespace
 
 RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm) {
@@ -47,16 +49,32 @@ RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
           radio_button(dms.x, dms.y, dms.w, dms.h, app.lang(kDmsText), app.lang(kDmsTip))};
 }
 
-Fl_Spinner* places_spinner(Spot spot, int fewest, int most, int initial, const char* label) {
+Fl_Spinner* places_spinner(const PageContext& app, Spot spot, Places places, bool labelled) {
   auto* spinner = new Fl_Spinner(spot.x, spot.y, spot.w, spot.h);
-  if (label)
-    spinner->copy_label(label);
-  spinner->range(fewest, most);
+  if (labelled)
+    spinner->copy_label(app.lang(kPrecisionText));
+  spinner->range(places.fewest, places.most);
   spinner->step(1); // also makes the spinner's field take whole numbers only
-  spinner->value(initial);
+  spinner->value(places.initial);
   spinner->when(FL_WHEN_CHANGED);
   report_every_change(spinner);
   return spinner;
+}
+
+Fl_Button* question_button(Spot spot, int label_size, Fl_Boxtype box) {
+  auto* button = new Fl_Button(spot.x, spot.y, spot.w, spot.h, "?");
+  button->box(box);
+  button->labelfont(FL_TIMES_BOLD_ITALIC);
+  button->labelsize(label_size);
+  return button;
+}
+
+Fl_Button* close_button(Spot spot, int label_size) {
+  auto* button = new Fl_Button(spot.x, spot.y, spot.w, spot.h, "X");
+  button->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  button->labelsize(label_size);
+  button->labelcolor(FL_RED);
+  return button;
 }
 
 Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {

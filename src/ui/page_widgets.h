@@ -8,6 +8,8 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 
+#include <cstddef>
+#include <iterator>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "ui/look.h"
 #include "ui/result_field.h"
 
+class Fl_Button;
 class Fl_Menu_;
 class Fl_Spinner;
 
@@ -68,11 +71,29 @@ RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm);
 RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
                                int decimal_tooltip = 57);
 
-/// The spinner that sets how many decimals a page's results show: whole
-/// numbers from `fewest` to `most`, and every change reported, typed or
-/// arrowed, so the results follow at once.
-Fl_Spinner* places_spinner(Spot spot, int fewest, int most, int initial,
-                           const char* label = nullptr);
+/// How many decimals a page's results may show, and how many a new page shows.
+struct Places {
+  int fewest, most, initial;
+};
+
+/// The spinner that sets how many decimals a page's results show, labelled
+/// "Precision" unless the page labels it otherwise. Every change is
+/// reported, typed or arrowed, so the results follow at once.
+Fl_Spinner* places_spinner(const PageContext& app, Spot spot, Places places, bool labelled = true);
+
+/// The big "?" button that opens a page's help.
+Fl_Button* question_button(Spot spot, int label_size, Fl_Boxtype box = FL_GTK_UP_BOX);
+
+/// The red "X" every window closes with.
+Fl_Button* close_button(Spot spot, int label_size);
+
+/// The index of the set button of a radio group, or `none` when none is set.
+template <typename Buttons> int chosen_index(const Buttons& buttons, int none = -1) {
+  for (std::size_t i = 0; i < std::size(buttons); ++i)
+    if (buttons[i]->value())
+      return static_cast<int>(i);
+  return none;
+}
 
 /// A sunken frame around a group of widgets, its title above its left end.
 /// The caller adds the children and calls end().

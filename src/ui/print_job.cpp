@@ -7,8 +7,7 @@
 
 namespace ui {
 
-bool print_job(PageContext& context, int pages,
-               const std::function<bool(Fl_Paged_Device&)>& draw) {
+bool print_job(PageContext& context, int pages, const std::function<bool(Fl_Paged_Device&)>& draw) {
   install_print_dialog_strings(context.strings());
   Fl_Printer printer;
   if (printer.start_job(pages) != 0)

@@ -1,6 +1,9 @@
 #include "ui/state_bindings.h"
 
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Scroll.H>
+
+#include <algorithm>
 
 #include "settings/ini_document.h"
 #include "ui/state_keys.h"
@@ -31,6 +34,19 @@ void StateBindings::text(const std::string& key, Fl_Input_* field, std::string f
 void StateBindings::texts(std::initializer_list<std::pair<const char*, Fl_Input_*>> rows) {
   for (const auto& [key, field] : rows)
     text(key, field);
+}
+
+void StateBindings::scroll(const std::string& key, Fl_Scroll* scroll,
+                           std::function<int()> highest) {
+  add(
+      key,
+      [scroll](IniDocument& state, const std::string& k) {
+        state.set(k, std::to_string(scroll->yposition()));
+      },
+      [scroll, highest](const IniDocument& state, const std::string& k) {
+        const long y = std::clamp<long>(state.get_long(k, 0), 0, highest());
+        scroll->scroll_to(scroll->xposition(), static_cast<int>(y));
+      });
 }
 
 void StateBindings::pair(const std::string& key, Fl_Button* first, Fl_Button* second) {

@@ -12,6 +12,8 @@
 
 #include "ui/state_keys.h"
 
+class Fl_Scroll;
+
 namespace ui {
 
 class StateBindings {
@@ -32,6 +34,8 @@ public:
   /// A spinner's value, restored within lowest ... highest (`fallback` when missing).
   void spinner(const std::string& key, Fl_Spinner* spinner, double fallback, double lowest,
                double highest);
+  /// How far a tall page is scrolled down, restored within 0 ... `highest()`.
+  void scroll(const std::string& key, Fl_Scroll* scroll, std::function<int()> highest);
   /// Any other value: how to write it and how to read it back.
   void custom(std::function<void(settings::IniDocument&, const std::string& section)> save,
               std::function<void(const settings::IniDocument&, const std::string& section)> load);

@@ -64,8 +64,10 @@ Fl_Input* entry(int x, int y, int w, int type, const char* label) {
   return field;
 }
 
-/// A group without a look of its own: makes two radios one radio group.
-Fl_Group* radio_group(int x, int y, int w, int h) {
+/// A group without a look of its own: makes radios one radio group, or
+/// shows and hides the tooth counts of one gear set together (no border, as
+/// the pinion's field stands level with the angle-format radios).
+Fl_Group* plain_group(int x, int y, int w, int h) {
   auto* group = new Fl_Group(x, y, w, h);
   group->box(FL_NO_BOX);
   return group;
@@ -74,14 +76,6 @@ Fl_Group* radio_group(int x, int y, int w, int h) {
 Fl_Group* frame(int x, int y, int w, int h) {
   auto* group = new Fl_Group(x, y, w, h);
   group->box(FL_ENGRAVED_FRAME);
-  return group;
-}
-
-/// The tooth counts of one gear set: shown or hidden together. No border, as
-/// the pinion's field stands level with the angle-format radios.
-Fl_Group* teeth_group(int x, int y, int w, int h) {
-  auto* group = new Fl_Group(x, y, w, h);
-  group->box(FL_NO_BOX);
   return group;
 }
 
@@ -132,7 +126,7 @@ void BevelGearPage::build_sketch_and_choices() {
   w_.help->labelcolor(FL_BLUE);
   on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBevelGear); });
 
-  radio_group(173, 411, 203, 25);
+  plain_group(173, 411, 203, 25);
   w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(20));
   w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(19));
   w_.inch->parent()->end();
@@ -146,7 +140,7 @@ void BevelGearPage::build_sketch_and_choices() {
       },
       [this] { unit_changed(); });
 
-  radio_group(393, 411, 203, 25);
+  plain_group(393, 411, 203, 25);
   w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(55));
   w_.decimal->copy_tooltip(context_.lang(57));
   w_.dms = ui::radio_button(498, 411, 98, 25, context_.lang(99));
@@ -155,14 +149,14 @@ void BevelGearPage::build_sketch_and_choices() {
   for (Fl_Round_Button* button : {w_.decimal, w_.dms})
     on(button, [this] { angle_format_changed(); });
 
-  radio_group(173, 453, 200, 63);
+  plain_group(173, 453, 200, 63);
   w_.diametral_pitch = ui::radio_button(173, 453, 200, 25, context_.lang(kDiametralPitchLabel));
   w_.module = ui::radio_button(173, 491, 200, 25, context_.lang(kModuleLabel));
   w_.module->parent()->end();
   for (Fl_Round_Button* button : {w_.diametral_pitch, w_.module})
     on(button, [this] { pitch_kind_changed(); });
 
-  radio_group(394, 453, 130, 63);
+  plain_group(394, 453, 130, 63);
   w_.miter = ui::radio_button(394, 453, 130, 25, context_.lang(369));
   w_.pinion_and_gear = ui::radio_button(394, 491, 130, 25, context_.lang(365));
   w_.miter->parent()->end();
@@ -193,11 +187,11 @@ void BevelGearPage::build_entries() {
   w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(kDiametralPitchLabel));
   on(w_.pitch, [this] { pitch_changed(); });
 
-  w_.pair_frame = teeth_group(528, 431, 268, 87);
+  w_.pair_frame = plain_group(528, 431, 268, 87);
   w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(371));
   w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, context_.lang(372));
   w_.pair_frame->end();
-  w_.miter_frame = teeth_group(528, 465, 268, 25);
+  w_.miter_frame = plain_group(528, 465, 268, 25);
   w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(373));
   w_.miter_frame->end();
   for (Fl_Input* field : {w_.pinion_teeth, w_.gear_teeth, w_.miter_teeth})
@@ -547,15 +541,7 @@ void BevelGearPage::bind_state() {
   state_.pair("gear_set", w_.miter, w_.pinion_and_gear);
   state_.pair("module_or_dp", w_.diametral_pitch, w_.module);
   // A hand-edited position stays within the page.
-  state_.custom(
-      [this](settings::IniDocument& state, const std::string& section) {
-        state.set(section + ":scroll", std::to_string(w_.scroll->yposition()));
-      },
-      [this](const settings::IniDocument& state, const std::string& section) {
-        const long scroll = state.get_long(section + ":scroll", 0);
-        w_.scroll->scroll_to(w_.scroll->xposition(), static_cast<int>(std::clamp<long>(
-                                                         scroll, 0, kPageBottom - kScrollHeight)));
-      });
+  state_.scroll("scroll", w_.scroll, [] { return kPageBottom - kScrollHeight; });
 }
 
 void BevelGearPage::restored() {

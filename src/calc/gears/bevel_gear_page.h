@@ -1,4 +1,4 @@
-// Page 14: a pair of straight bevel gears to cut with a dividing head. The
+// A pair of straight bevel gears to cut with a dividing head. The
 // user gives the tooth size (diametral pitch or module), a miter pair or a
 // pinion and gear with their tooth counts, and the shaft angle; the page
 // shows each gear's diameters, angles, face width, form cutter and
@@ -28,10 +28,8 @@ struct BevelGearWidgets {
   bevel_gear_draw* sketch = nullptr;
   std::array<Fl_Box*, 5> legend{};
   Fl_Button* help = nullptr;
-  Fl_Round_Button* inch = nullptr;
-  Fl_Round_Button* mm = nullptr;
-  Fl_Round_Button* decimal = nullptr;
-  Fl_Round_Button* dms = nullptr;
+  Fl_Round_Button *inch = nullptr, *mm = nullptr;
+  Fl_Round_Button *decimal = nullptr, *dms = nullptr;
   Fl_Round_Button* diametral_pitch = nullptr;
   Fl_Round_Button* module = nullptr;
   Fl_Round_Button* miter = nullptr;

@@ -151,10 +151,7 @@ void GearRatioPage::build_buttons() {
   on(w_.calculate, [this] { search(true); });
   w_.calculate->deactivate();
 
-  w_.help = new Fl_Button(391, 507, 58, 58, "?");
-  w_.help->box(FL_GTK_UP_BOX);
-  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
-  w_.help->labelsize(58);
+  w_.help = ui::question_button({391, 507, 58, 58}, 58);
   on(w_.help, [this] { context_.show_help(kHelpTopic); });
 }
 

@@ -1,4 +1,4 @@
-// Page 16: the gear-ratio search. The user gives the wanted ratio, the range
+// The gear-ratio search. The user gives the wanted ratio, the range
 // of tooth counts, a tolerance in percent (both sides, above or below) and
 // how many trains to list; Calculate searches trains of one to four pairs
 // whose counts the dividing head can index and lists them in a window.

@@ -3,13 +3,12 @@
 
 #include <FL/Enumerations.H>
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 
 namespace gears {
 
@@ -83,13 +82,9 @@ bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
 
 bool print_ratio_results(ui::PageContext& app, const std::string& heading,
                          const ResultList& results) {
-  ui::install_print_dialog_strings(app.strings());
-  Fl_Printer printer;
-  if (printer.start_job(1) != 0)
-    return false;
-  bool printed = draw_ratio_results(printer, app, heading, results);
-  printer.end_job();
-  return printed;
+  return ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+    return draw_ratio_results(device, app, heading, results);
+  });
 }
 
 } // namespace gears

@@ -69,10 +69,7 @@ void OverPinsPage::build(Fl_Group& group) {
 
   w_.picture = new OverPinsPicture(611, 7, 206, 176);
 
-  w_.help = new Fl_Button(755, 447, 58, 58, "?");
-  w_.help->box(FL_GTK_UP_BOX);
-  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
-  w_.help->labelsize(58);
+  w_.help = ui::question_button({755, 447, 58, 58}, 58);
   on(w_.help, [this] { context_.show_help(kHelpTopic); });
   bind_state();
   enter_start_mode();
@@ -412,9 +409,8 @@ void OverPinsPage::bind_state() {
 void OverPinsPage::restored() {
   // The restored tooth size keeps its value; only its label and the
   // fraction frame follow it.
-  for (size_t i = 0; i < w_.system.size(); ++i)
-    if (w_.system[i]->value())
-      system_ = static_cast<ToothSystem>(i);
+  if (const int i = ui::chosen_index(w_.system); i >= 0)
+    system_ = static_cast<ToothSystem>(i);
   show_system_mode(system_);
   // A restored helix angle stays as it was saved.
   show_helix_input(w_.helix_select->value() != 0);

@@ -1,4 +1,4 @@
-// Page 15: gear measurement over pins. The user gives the tooth size in one
+// Gear measurement over pins. The user gives the tooth size in one
 // of four systems (a circular pitch in inches also as a fraction), the tooth
 // count, the pressure angle, the pin diameter and the measurement over the
 // pins, in inches or millimetres; the page recommends a pin and shows the
@@ -28,10 +28,8 @@ struct OverPinsWidgets {
   ui::CheckedInput* teeth = nullptr;
   ui::CheckedInput* pin = nullptr;
   ui::CheckedInput* over_pins = nullptr;
-  Fl_Round_Button* inch = nullptr;
-  Fl_Round_Button* mm = nullptr;
-  Fl_Output* pin_inch = nullptr;
-  Fl_Output* pin_mm = nullptr;
+  Fl_Round_Button *inch = nullptr, *mm = nullptr;
+  Fl_Output *pin_inch = nullptr, *pin_mm = nullptr;
   Fl_Check_Button* helix_select = nullptr;
   ui::CheckedInput* helix = nullptr;
   /// Says that the helix angle does not enter the results.

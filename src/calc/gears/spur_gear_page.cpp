@@ -135,10 +135,7 @@ void SpurGearPage::build_results() {
   w_.cutter = ui::result_field(605, 367, 185);
   w_.cutter->color(ui::kNoteBackground);
 
-  w_.help = new Fl_Button(695, 408, 58, 58, "?");
-  w_.help->box(FL_GTK_UP_BOX);
-  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
-  w_.help->labelsize(58);
+  w_.help = ui::question_button({695, 408, 58, 58}, 58);
   on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBacklash); });
 
   auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
@@ -168,10 +165,8 @@ void SpurGearPage::bind_state() {
 // ---- choices ----
 
 PitchSystem SpurGearPage::pitch_system() const {
-  for (size_t i = 0; i < w_.systems.size(); ++i)
-    if (w_.systems[i]->value())
-      return static_cast<PitchSystem>(i);
-  return PitchSystem::kDiametralPitch;
+  return static_cast<PitchSystem>(
+      ui::chosen_index(w_.systems, static_cast<int>(PitchSystem::kDiametralPitch)));
 }
 
 PressureAngle SpurGearPage::pressure_angle() const {

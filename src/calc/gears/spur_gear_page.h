@@ -1,4 +1,4 @@
-// Page 10: the spur gear. The user gives the tooth size (module, diametral
+// The spur gear. The user gives the tooth size (module, diametral
 // pitch, or circular pitch in inch or mm), the pressure angle and the number
 // of teeth; the page shows the tooth table in inch and mm, the module and
 // diametral pitch, the form cutter and the measurement across teeth, beside a
@@ -17,13 +17,10 @@ struct SpurGearWidgets {
   /// Module, diametral pitch, circular pitch inch, circular pitch mm.
   std::array<Fl_Round_Button*, 4> systems{};
   Fl_Group* angle_frame = nullptr;
-  Fl_Round_Button* angle_14_5 = nullptr;
-  Fl_Round_Button* angle_20 = nullptr;
+  Fl_Round_Button *angle_14_5 = nullptr, *angle_20 = nullptr;
   ui::CheckedInput* pitch_value = nullptr;
   Fl_Group* fraction_frame = nullptr;
-  ui::CheckedInput* whole = nullptr;
-  ui::CheckedInput* over = nullptr;
-  ui::CheckedInput* under = nullptr;
+  ui::CheckedInput *whole = nullptr, *over = nullptr, *under = nullptr;
   ui::CheckedInput* teeth = nullptr;
 
   Fl_Output* module = nullptr;
@@ -32,8 +29,7 @@ struct SpurGearWidgets {
   std::array<Fl_Output*, kSpurTableRows> mm{};
   Fl_Output* cutter = nullptr;
   Fl_Output* span_text = nullptr;
-  Fl_Output* span_inch = nullptr;
-  Fl_Output* span_mm = nullptr;
+  Fl_Output *span_inch = nullptr, *span_mm = nullptr;
   Fl_Box* status = nullptr;
   gearing* sketch = nullptr;
   Fl_Button* help = nullptr;

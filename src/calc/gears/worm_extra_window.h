@@ -27,8 +27,7 @@ public:
   /// The window's widgets, for the tests that drive it like a user.
   struct Widgets {
     Fl_Window* window = nullptr;
-    ui::CheckedInput* inch = nullptr;
-    ui::CheckedInput* millimetre = nullptr;
+    ui::CheckedInput *inch = nullptr, *millimetre = nullptr;
     std::array<ui::CheckedInput*, 3> fraction{}; ///< whole, over, under
     Fl_Button* apply = nullptr;
     Fl_Button* cancel = nullptr;

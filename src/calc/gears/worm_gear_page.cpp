@@ -1,4 +1,4 @@
-// Page 13, worm gear: widgets, callbacks and saved state.
+// Worm gear: widgets, callbacks and saved state.
 #include "calc/gears/worm_gear_page.h"
 
 #include <FL/Fl.H>
@@ -332,14 +332,7 @@ void WormGearPage::bind_state() {
   units_->bind_state(state_, "p13_measure");
   state_.check("worm_hob_crown_cut", w_.crown_cut);
   state_.pair("worm_hand", w_.right_hand, w_.left_hand);
-  state_.custom(
-      [this](settings::IniDocument& state, const std::string& section) {
-        state.set(section + ":scroll", std::to_string(w_.scroll->yposition()));
-      },
-      [this](const settings::IniDocument& state, const std::string& section) {
-        const long scroll = state.get_long(section + ":scroll", 0);
-        w_.scroll->scroll_to(0, static_cast<int>(std::clamp<long>(scroll, 0, max_scroll())));
-      });
+  state_.scroll("scroll", w_.scroll, [this] { return max_scroll(); });
 }
 
 // ---- computing ----
@@ -465,18 +458,11 @@ void WormGearPage::apply_worm_diameter(double inches) {
 // ---- reading the page ----
 
 ToothSystem WormGearPage::system() const {
-  for (size_t i = 0; i < w_.systems.size(); ++i)
-    if (w_.systems[i]->value())
-      return static_cast<ToothSystem>(i);
-  return ToothSystem::kDiametralPitch;
+  return static_cast<ToothSystem>(
+      ui::chosen_index(w_.systems, static_cast<int>(ToothSystem::kDiametralPitch)));
 }
 
-int WormGearPage::pressure_angle() const {
-  for (size_t i = 0; i < w_.angles.size(); ++i)
-    if (w_.angles[i]->value())
-      return static_cast<int>(i);
-  return 0;
-}
+int WormGearPage::pressure_angle() const { return ui::chosen_index(w_.angles, 0); }
 
 int WormGearPage::teeth() const {
   const numeric::RangeRule& rule = w_.teeth->range()->rule;

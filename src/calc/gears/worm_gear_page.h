@@ -1,4 +1,4 @@
-// Page 13, worm gear: from the tooth size, the wheel's tooth count, the
+// Worm gear: from the tooth size, the wheel's tooth count, the
 // worm's outside diameter, its starts, the backlash and the pressure angle,
 // the sizes for making the worm, the hob that cuts the wheel, and the wheel.
 // The page is taller than the window and scrolls.
@@ -28,8 +28,7 @@ public:
     std::array<ui::CheckedInput*, 3> fraction{}; ///< whole, over, under
     ui::CheckedInput* teeth = nullptr;
     Fl_Spinner* starts = nullptr;
-    Fl_Button* right_hand = nullptr;
-    Fl_Button* left_hand = nullptr;
+    Fl_Button *right_hand = nullptr, *left_hand = nullptr;
     ui::CheckedInput* diameter = nullptr;
     ui::CheckedInput* backlash = nullptr;
     Fl_Button* centre_distance = nullptr;
@@ -39,8 +38,7 @@ public:
     Fl_Button* crown_cut = nullptr;
     Fl_Button* round_rim = nullptr;
     Fl_Button* square_rim = nullptr;
-    Fl_Button* inch = nullptr;
-    Fl_Button* millimetre = nullptr;
+    Fl_Button *inch = nullptr, *millimetre = nullptr;
     std::array<Fl_Group*, 2> crown_panels{};
     std::array<CrownPicture*, 2> crown_pictures{};
     std::array<WormBackdrop*, 2> backdrops{};

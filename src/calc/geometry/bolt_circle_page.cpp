@@ -1,4 +1,4 @@
-// Page 5: bolt-hole circle.
+// Bolt-hole circle.
 #include "calc/geometry/bolt_circle_page.h"
 #include "ui/look.h"
 
@@ -49,10 +49,8 @@ constexpr int kMarkerW = 10;
 constexpr int kMarkerH = 20;
 
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kBoltCircle;
-constexpr int kDefaultPrecision = 3;
 // One decimal place is offered too: hole positions are often drawn to 0.1 mm.
-constexpr int kFewestPlaces = 1;
-constexpr int kMostPlaces = 6;
+constexpr ui::Places kPlaces{1, 6, 3};
 
 // The four positions of the marks: top, right, bottom, left.
 constexpr int kAngleMarkX[] = {479, 716, 480, 238};
@@ -91,9 +89,7 @@ void BoltCirclePage::build(Fl_Group&) {
   build_switches();
   build_pattern_inputs();
 
-  w_.help = new Fl_Button(728, 508, 58, 58, "?");
-  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
-  w_.help->labelsize(58);
+  w_.help = ui::question_button({728, 508, 58, 58}, 58, FL_UP_BOX);
   on(w_.help, [this] { context_.show_help(kHelpTopic); });
 
   relabel_marks();
@@ -158,8 +154,7 @@ void BoltCirclePage::build_switches() {
   for (Fl_Button* button : {w_.x_normal, w_.x_reversed, w_.y_normal, w_.y_reversed})
     on(button, [this] { marks_chosen(); });
 
-  w_.precision = ui::places_spinner({760, 302, 32, 23}, kFewestPlaces, kMostPlaces,
-                                    kDefaultPrecision, text(54).c_str());
+  w_.precision = ui::places_spinner(context_, {760, 302, 32, 23}, kPlaces);
   on(w_.precision, [this] { recompute(); });
 
   w_.show_list = new Fl_Button(741, 328, 72, 40, "@+9search");
@@ -250,25 +245,23 @@ void BoltCirclePage::build_pattern_inputs() {
 }
 
 void BoltCirclePage::bind_state() {
-  const std::pair<const char*, Fl_Input*> texts[] = {{"pdc_angle_first_hole", w_.first_angle},
-                                                     {"pdc_num_holes", w_.total_holes},
-                                                     {"pdc_num_drilled_holes", w_.holes_to_list},
-                                                     {"pdc_circle_diameter", w_.diameter},
-                                                     {"pdc_x_origin", w_.x_origin},
-                                                     {"pdc_y_origin", w_.y_origin},
-                                                     {"pdc_part_holes", w_.part_holes},
-                                                     {"pdc_start_angle", w_.start_angle},
-                                                     {"pdc_part_diameter", w_.part_diameter},
-                                                     {"pdc_end_angle", w_.end_angle}};
-  for (const auto& [key, field] : texts)
-    state_.text(key, field);
+  state_.texts({{"pdc_angle_first_hole", w_.first_angle},
+                {"pdc_num_holes", w_.total_holes},
+                {"pdc_num_drilled_holes", w_.holes_to_list},
+                {"pdc_circle_diameter", w_.diameter},
+                {"pdc_x_origin", w_.x_origin},
+                {"pdc_y_origin", w_.y_origin},
+                {"pdc_part_holes", w_.part_holes},
+                {"pdc_start_angle", w_.start_angle},
+                {"pdc_part_diameter", w_.part_diameter},
+                {"pdc_end_angle", w_.end_angle}});
   units_->bind_state(state_, "p5_measure");
   state_.pair("pdc_clock_direction", w_.clockwise, w_.counter_clockwise);
   state_.pair("pdc_xx", w_.x_normal, w_.x_reversed);
   state_.pair("pdc_yy", w_.y_normal, w_.y_reversed);
   state_.radio("pdc_orientation", {w_.zero[0], w_.zero[1], w_.zero[2], w_.zero[3]});
   state_.pair("pdc_type", w_.full, w_.partial);
-  state_.spinner("p5_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  state_.spinner("p5_precision", w_.precision, kPlaces.initial, kPlaces.fewest, kPlaces.most);
   // The marker radius places the markers before the circle is first drawn;
   // a value that doesn't fit the drawing is ignored.
   state_.custom(
@@ -289,10 +282,7 @@ Fl_Input* BoltCirclePage::focus_input() {
 }
 
 int BoltCirclePage::zero_index() const {
-  for (size_t i = 0; i < w_.zero.size(); ++i)
-    if (w_.zero[i]->value())
-      return static_cast<int>(i);
-  return static_cast<int>(ZeroAt::kRight);
+  return ui::chosen_index(w_.zero, static_cast<int>(ZeroAt::kRight));
 }
 
 void BoltCirclePage::on_type_chosen() {

@@ -1,4 +1,4 @@
-// Page 5: bolt-hole circle. The user describes a full circle (n holes, the
+// Bolt-hole circle. The user describes a full circle (n holes, the
 // first k listed) or a partial circle (n holes from a start to an end
 // angle), where angle zero lies, which way angles count, the signs of X and
 // Y and an origin offset; the page draws the circle with a marker on each
@@ -59,8 +59,7 @@ public:
     Fl_Button* x_reversed = nullptr; ///< "X+, X-"
     Fl_Button* y_normal = nullptr;   ///< "Y-, Y+"
     Fl_Button* y_reversed = nullptr; ///< "Y+, Y-"
-    Fl_Button* inch = nullptr;
-    Fl_Button* mm = nullptr;
+    Fl_Button *inch = nullptr, *mm = nullptr;
     Fl_Spinner* precision = nullptr;
     Fl_Button* show_list = nullptr;
     Fl_Button* help = nullptr;

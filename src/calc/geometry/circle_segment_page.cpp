@@ -1,4 +1,4 @@
-// Page 1: circle segment and chord: widgets, their bindings and State.ini keys.
+// Circle segment and chord: widgets, their bindings and State.ini keys.
 #include "calc/geometry/circle_segment_page.h"
 
 #include <FL/Fl.H>
@@ -29,9 +29,7 @@ constexpr int kDiameterRecord = 1;
 constexpr int kSecondRecord = 2;
 constexpr int kDmsRecord = 3; // degrees; minutes and seconds follow
 
-constexpr int kDefaultPrecision = 3;
-constexpr int kFewestPlaces = 2;
-constexpr int kMostPlaces = 6;
+constexpr ui::Places kPlaces{2, 6, 3};
 
 // Language entries.
 constexpr int kFirstExplanationText = 21;
@@ -40,7 +38,6 @@ constexpr int kChoiceText = 28;
 constexpr int kDiameterText = 50;
 constexpr int kSectorCaption = 52;
 constexpr int kSegmentCaption = 53;
-constexpr int kPrecisionText = 54;
 constexpr int kDegreesMark = 269; // minutes and seconds follow
 
 // Rows R3 and R4: the angle and the rest of the full turn.
@@ -143,8 +140,7 @@ void CircleSegmentPage::build_switches() {
   on(w_.decimal, [this] { angle_format_chosen(false); });
   on(w_.dms, [this] { angle_format_chosen(true); });
 
-  w_.precision = ui::places_spinner({716, 320, 34, 25}, kFewestPlaces, kMostPlaces,
-                                    kDefaultPrecision, context_.lang(kPrecisionText));
+  w_.precision = ui::places_spinner(context_, {716, 320, 34, 25}, kPlaces);
   on(w_.precision, [this] { recompute(); });
 }
 
@@ -186,7 +182,7 @@ void CircleSegmentPage::bind_state() {
   state_.choice("p1_know", w_.known);
   state_.pair("p1_decimal_dms", w_.decimal, w_.dms);
   units_->bind_state(state_, "p1_measure");
-  state_.spinner("p1_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  state_.spinner("p1_precision", w_.precision, kPlaces.initial, kPlaces.fewest, kPlaces.most);
 }
 
 // ---- modes and results ----
@@ -267,7 +263,7 @@ std::vector<Fl_Input_*> CircleSegmentPage::length_fields() const {
 
 void CircleSegmentPage::recompute() {
   const int places =
-      std::clamp(static_cast<int>(w_.precision->value()), kFewestPlaces, kMostPlaces);
+      std::clamp(static_cast<int>(w_.precision->value()), kPlaces.fewest, kPlaces.most);
   show_results(segment_form({known_, w_.dms->value() != 0, w_.first->value(), w_.second->value(),
                              texts(w_.second_dms), places}));
 }

@@ -1,4 +1,4 @@
-// Page 1: circle segment and chord. The user picks which two quantities are
+// Circle segment and chord. The user picks which two quantities are
 // known, types them, and the page shows every other quantity of the
 // segment, its sector and the whole circle, in inches or millimetres, with
 // the angles as decimal degrees or degrees, minutes and seconds.
@@ -33,10 +33,8 @@ public:
     ui::CheckedInput* second = nullptr;
     std::array<Fl_Group*, 3> second_dms_groups{};
     ui::DmsFields second_dms{};
-    Fl_Button* inch = nullptr;
-    Fl_Button* mm = nullptr;
-    Fl_Button* decimal = nullptr;
-    Fl_Button* dms = nullptr;
+    Fl_Button *inch = nullptr, *mm = nullptr;
+    Fl_Button *decimal = nullptr, *dms = nullptr;
     Fl_Spinner* precision = nullptr;
     std::array<Fl_Output*, kSegmentRows> row_labels{};
     std::array<Fl_Output*, kSegmentRows> row_values{};

@@ -1,4 +1,4 @@
-// Page 11: three converters, one row each, whose fields rewrite one another
+// Three converters, one row each, whose fields rewrite one another
 // on every keystroke: an angle (decimal degrees, degrees-minutes-seconds,
 // multiple of π radians), a length (millimetres, inches, and whole inches
 // plus a fraction feeding both) and a temperature (Celsius, Fahrenheit).
@@ -17,8 +17,7 @@ public:
     ui::CheckedInput* degrees = nullptr;
     std::array<ui::CheckedInput*, 3> dms{}; ///< degrees, minutes, seconds
     ui::CheckedInput* pi_radians = nullptr;
-    ui::CheckedInput* mm = nullptr;
-    ui::CheckedInput* inch = nullptr;
+    ui::CheckedInput *mm = nullptr, *inch = nullptr;
     Fl_Group* fraction_group = nullptr;
     ui::CheckedInput* whole = nullptr;
     ui::CheckedInput* numerator = nullptr;

@@ -31,16 +31,13 @@ using ui::show_and_enable_if;
 constexpr int kSideRecord = 11;
 constexpr std::array<int, 3> kDmsRecords = {12, 13, 14};
 
-constexpr int kDefaultPrecision = 3;
-constexpr int kFewestPlaces = 2;
-constexpr int kMostPlaces = 6;
+constexpr ui::Places kPlaces{2, 6, 3};
 
 // Language entries.
 constexpr int kCasesTitle = 66;
 constexpr std::array<int, 4> kCaseTexts = {97, 94, 95, 96};
 constexpr int kNoteText = 98;
 constexpr int kAreaText = 81;
-constexpr int kPrecisionText = 54;
 constexpr std::array<int, 3> kDmsLabels = {269, 270, 271};
 
 // Row positions on the page.
@@ -156,8 +153,7 @@ void ObliqueTrianglePage::build_input_rows() {
     }
   }
 
-  w_.precision = ui::places_spinner({674, 403, 32, 25}, kFewestPlaces, kMostPlaces,
-                                    kDefaultPrecision, context_.lang(kPrecisionText));
+  w_.precision = ui::places_spinner(context_, {674, 403, 32, 25}, kPlaces);
   on(w_.precision, [this] { recompute(); });
 }
 
@@ -192,7 +188,7 @@ void ObliqueTrianglePage::bind_state() {
   state_.radio("p3_know", {w_.case_buttons.begin(), w_.case_buttons.end()});
   units_->bind_state(state_, "p3_measure");
   state_.pair("p3_decimal_dms", w_.decimal, w_.dms);
-  state_.spinner("p3_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  state_.spinner("p3_precision", w_.precision, kPlaces.initial, kPlaces.fewest, kPlaces.most);
 }
 
 // ---- modes ----
@@ -269,7 +265,7 @@ void ObliqueTrianglePage::angle_format_chosen(bool dms) {
 // ---- results ----
 
 void ObliqueTrianglePage::recompute() {
-  ObliqueFormInput input{known_, w_.dms->value() != 0, {}, {}, kDefaultPrecision};
+  ObliqueFormInput input{known_, w_.dms->value() != 0, {}, {}, kPlaces.initial};
   for (size_t r = 0; r < 3; ++r) {
     input.decimal[r] = typed(w_.decimal_inputs[r]);
     for (size_t c = 0; c < 3; ++c)
@@ -307,9 +303,8 @@ Fl_Input* ObliqueTrianglePage::focus_input() {
 }
 
 void ObliqueTrianglePage::restored() {
-  for (size_t i = 0; i < w_.case_buttons.size(); ++i)
-    if (w_.case_buttons[i]->value())
-      known_ = static_cast<ObliqueKnown>(i + 1);
+  if (const int i = ui::chosen_index(w_.case_buttons); i >= 0)
+    known_ = static_cast<ObliqueKnown>(i + 1);
   show_mode();
   recompute();
 }

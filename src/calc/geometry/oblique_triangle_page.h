@@ -1,4 +1,4 @@
-// Page 3: the oblique triangle. Four ways of knowing the triangle (three
+// The oblique triangle. Four ways of knowing the triangle (three
 // sides; two sides and the angle between them; a side and two angles; three
 // angles), angles typed and shown as decimal degrees or as degrees, minutes
 // and seconds, lengths in inches or millimetres; results on every key.
@@ -15,10 +15,8 @@ struct ObliqueForm;
 /// The widgets of the page, open to the tests.
 struct ObliqueTriangleWidgets {
   std::array<Fl_Round_Button*, 4> case_buttons{};
-  Fl_Round_Button* inch = nullptr;
-  Fl_Round_Button* mm = nullptr;
-  Fl_Round_Button* decimal = nullptr;
-  Fl_Round_Button* dms = nullptr;
+  Fl_Round_Button *inch = nullptr, *mm = nullptr;
+  Fl_Round_Button *decimal = nullptr, *dms = nullptr;
 
   /// Input rows 1-3 (index 0-2): label, decimal field in its group, and
   /// degrees / minutes / seconds fields, each in a group of its own.

@@ -26,9 +26,7 @@ namespace geometry {
 namespace {
 
 constexpr int kValueRecord = 26;
-constexpr int kDefaultPrecision = 3;
-constexpr int kFewestPlaces = 2;
-constexpr int kMostPlaces = 6;
+constexpr ui::Places kPlaces{2, 6, 3};
 /// Written for p9_know when no known-size button is set.
 constexpr int kNoneKnown = 4;
 
@@ -81,8 +79,7 @@ void PolygonPage::build_inputs() {
   w_.value->on_valid([this] { recompute(); });
 
   ui::text_line(543, 277, 61, 25, context_.lang(54));
-  w_.precision =
-      ui::places_spinner({651, 276, 33, 25}, kFewestPlaces, kMostPlaces, kDefaultPrecision);
+  w_.precision = ui::places_spinner(context_, {651, 276, 33, 25}, kPlaces, false);
   on(w_.precision, [this] { recompute(); });
 }
 
@@ -138,16 +135,16 @@ void PolygonPage::bind_state() {
   units_->bind_state(state_, "p9_measure");
   state_.pair("p9_decimal_dms", w_.decimal, w_.dms);
   state_.spinner("poly_sides", w_.sides, kFewestSides, kFewestSides, kMostSides);
-  state_.spinner("poly_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  state_.spinner("poly_precision", w_.precision, kPlaces.initial, kPlaces.fewest, kPlaces.most);
 }
 
 // ---- modes and results ----
 
 std::optional<PolygonKnown> PolygonPage::known() const {
-  for (size_t i = 0; i < w_.known.size(); ++i)
-    if (w_.known[i]->value())
-      return static_cast<PolygonKnown>(i);
-  return std::nullopt;
+  const int i = ui::chosen_index(w_.known);
+  if (i < 0)
+    return std::nullopt;
+  return static_cast<PolygonKnown>(i);
 }
 
 void PolygonPage::sides_changed() {

@@ -1,4 +1,4 @@
-// Page 9: the regular polygon. The user sets the number of sides, says which
+// The regular polygon. The user sets the number of sides, says which
 // size is known and types it; the page shows the central angle (decimal or
 // degrees, minutes and seconds) and every other size, in inches or
 // millimetres, beside a fixed sketch naming the sizes.
@@ -18,10 +18,8 @@ struct PolygonWidgets {
   Fl_Spinner* sides = nullptr;
   ui::CheckedInput* value = nullptr;
   Fl_Spinner* precision = nullptr;
-  Fl_Round_Button* decimal = nullptr;
-  Fl_Round_Button* dms = nullptr;
-  Fl_Round_Button* inch = nullptr;
-  Fl_Round_Button* mm = nullptr;
+  Fl_Round_Button *decimal = nullptr, *dms = nullptr;
+  Fl_Round_Button *inch = nullptr, *mm = nullptr;
 
   Fl_Output* angle = nullptr;
   Fl_Group* angle_dms_group = nullptr;

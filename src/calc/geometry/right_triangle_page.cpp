@@ -1,4 +1,4 @@
-// Page 2, the right triangle: widgets, their bindings and State.ini keys.
+// The right triangle: widgets, their bindings and State.ini keys.
 #include "calc/geometry/right_triangle_page.h"
 
 #include <FL/Fl.H>
@@ -34,9 +34,7 @@ constexpr int kMinutesRecord = 8;
 constexpr int kSecondsRecord = 9;
 constexpr int kInput2Record = 10;
 
-constexpr int kDefaultPrecision = 3;
-constexpr int kFewestPlaces = 2;
-constexpr int kMostPlaces = 6;
+constexpr ui::Places kPlaces{2, 6, 3};
 
 // Language entries.
 constexpr int kFirstCaseText = 60; // six cases follow
@@ -44,7 +42,6 @@ constexpr int kCasesTitle = 66;
 constexpr int kFirstSketchText = 67; // four names follow
 constexpr int kAngleBText = 80;
 constexpr int kAreaText = 81;
-constexpr int kPrecisionText = 54;
 constexpr int kDegreesMark = 269; // minutes and seconds follow
 
 // Rows 2 and 3 of the results: the second by case, and angle B.
@@ -144,8 +141,7 @@ void RightTrianglePage::build_inputs() {
     field->on_invalid([this] { show_results({}); });
   }
 
-  w_.precision = ui::places_spinner({615, 365, 33, 25}, kFewestPlaces, kMostPlaces,
-                                    kDefaultPrecision, context_.lang(kPrecisionText));
+  w_.precision = ui::places_spinner(context_, {615, 365, 33, 25}, kPlaces);
   on(w_.precision, [this] { recompute(); });
 }
 
@@ -188,7 +184,7 @@ void RightTrianglePage::bind_state() {
   state_.radio("p2_know", {w_.case_buttons.begin(), w_.case_buttons.end()});
   units_->bind_state(state_, "p2_measure");
   state_.pair("p2_decimal_dms", w_.decimal, w_.dms);
-  state_.spinner("p2_precision", w_.precision, kDefaultPrecision, kFewestPlaces, kMostPlaces);
+  state_.spinner("p2_precision", w_.precision, kPlaces.initial, kPlaces.fewest, kPlaces.most);
 }
 
 // ---- modes and results ----
@@ -250,14 +246,15 @@ void RightTrianglePage::angle_format_chosen(bool dms) {
 
 void RightTrianglePage::recompute() {
   const double places = w_.precision->value();
-  show_results(right_triangle_form({case_,
-                                    w_.dms->value() != 0,
-                                    typed(w_.input1),
-                                    typed(w_.input2),
-                                    {typed(w_.angle[0]), typed(w_.angle[1]), typed(w_.angle[2])},
-                                    std::isfinite(places) ? static_cast<int>(std::clamp<double>(
-                                                                places, kFewestPlaces, kMostPlaces))
-                                                          : kDefaultPrecision}));
+  show_results(right_triangle_form(
+      {case_,
+       w_.dms->value() != 0,
+       typed(w_.input1),
+       typed(w_.input2),
+       {typed(w_.angle[0]), typed(w_.angle[1]), typed(w_.angle[2])},
+       std::isfinite(places)
+           ? static_cast<int>(std::clamp<double>(places, kPlaces.fewest, kPlaces.most))
+           : kPlaces.initial}));
 }
 
 void RightTrianglePage::show_results(const RightTriangleForm& form) {
@@ -281,9 +278,8 @@ void RightTrianglePage::apply_settings() { units_->apply_settings(); }
 Fl_Input* RightTrianglePage::focus_input() { return w_.input1; }
 
 void RightTrianglePage::restored() {
-  for (size_t i = 0; i < w_.case_buttons.size(); ++i)
-    if (w_.case_buttons[i]->value())
-      case_ = static_cast<RightTriangleCase>(i + 1);
+  if (const int i = ui::chosen_index(w_.case_buttons); i >= 0)
+    case_ = static_cast<RightTriangleCase>(i + 1);
   show_layout();
   // Restored texts are coloured as if they had been typed.
   colour_by_range(w_.input2);

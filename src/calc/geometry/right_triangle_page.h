@@ -1,4 +1,4 @@
-// Page 2: the right triangle. Six buttons choose the two known values; the
+// The right triangle. Six buttons choose the two known values; the
 // page shows the two missing ones, angle B and the area on every keystroke,
 // lengths in inch or mm, angles as decimal degrees or degrees, minutes and
 // seconds.
@@ -17,10 +17,8 @@ public:
   /// The page's widgets, for the tests that drive it like a user.
   struct Widgets {
     std::array<Fl_Button*, 6> case_buttons{};
-    Fl_Button* inch = nullptr;
-    Fl_Button* mm = nullptr;
-    Fl_Button* decimal = nullptr;
-    Fl_Button* dms = nullptr;
+    Fl_Button *inch = nullptr, *mm = nullptr;
+    Fl_Button *decimal = nullptr, *dms = nullptr;
     Fl_Output* input1_label = nullptr;
     Fl_Output* input2_label = nullptr;
     ui::CheckedInput* input1 = nullptr;

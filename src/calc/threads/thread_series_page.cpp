@@ -1,4 +1,4 @@
-// Page 8, thread series and tapping drills: widgets, callbacks and saved state.
+// Thread series and tapping drills: widgets, callbacks and saved state.
 #include "calc/threads/thread_series_page.h"
 
 #include <FL/Fl.H>

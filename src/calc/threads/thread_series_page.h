@@ -1,4 +1,4 @@
-// Page 8, thread series and tapping drills: the user chooses a thread
+// Thread series and tapping drills: the user chooses a thread
 // series, gives size, pitch and the percentage of thread wanted, and gets
 // the blank and major diameters, the theoretical tap drill and the real
 // drills of the series they own that give 50 to 100 % thread.
@@ -27,19 +27,15 @@ public:
     Fl_Choice* series = nullptr;
     ui::CheckedInput* diameter = nullptr;
     Fl_Group* fraction = nullptr; ///< the inch-only widget
-    ui::CheckedInput* over = nullptr;
-    ui::CheckedInput* under = nullptr;
+    ui::CheckedInput *over = nullptr, *under = nullptr;
     Fl_Choice* size_number = nullptr;
     ui::CheckedInput* pitch = nullptr;
     Fl_Output* numbered_tpi = nullptr;
     Fl_Output* numbered_pitch = nullptr;
     ui::CheckedInput* percent = nullptr;
-    Fl_Output* reference_inch = nullptr;
-    Fl_Output* reference_mm = nullptr;
-    Fl_Output* major_inch = nullptr;
-    Fl_Output* major_mm = nullptr;
-    Fl_Output* drill_inch = nullptr;
-    Fl_Output* drill_mm = nullptr;
+    Fl_Output *reference_inch = nullptr, *reference_mm = nullptr;
+    Fl_Output *major_inch = nullptr, *major_mm = nullptr;
+    Fl_Output *drill_inch = nullptr, *drill_mm = nullptr;
     Fl_Browser* drill_names = nullptr;
     Fl_Browser* drill_engagements = nullptr;
   };

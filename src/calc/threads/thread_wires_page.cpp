@@ -1,4 +1,4 @@
-// Page 6, thread measurement over wires: widgets, their bindings and saved state.
+// Thread measurement over wires: widgets, their bindings and saved state.
 #include "calc/threads/thread_wires_page.h"
 
 #include <FL/Fl_Box.H>
@@ -134,7 +134,7 @@ void ThreadWiresPage::bind_state() {
   // the fields nor pick the form's usual unit, as a click would.
   state_.radio("p6_thread", {w_.forms[0], w_.forms[1], w_.forms[2]});
   state_.pair("p6_measure", w_.millimetre, w_.inch);
-  const std::pair<const char*, Fl_Input_*> texts[] = {
+  state_.texts({
       {"three_wire_tpi", w_.tpi},
       {"three_wire_metricpitch", w_.metric_pitch},
       {"three_wire_major_dia", w_.major},
@@ -145,9 +145,7 @@ void ThreadWiresPage::bind_state() {
       {"three_wire_recommended", w_.sizes[1]},
       {"three_wire_maximum", w_.sizes[2]},
       {"three_wire_result", w_.result},
-  };
-  for (const auto& [key, field] : texts)
-    state_.text(key, field);
+  });
 }
 
 // ---- callbacks ----

@@ -1,4 +1,4 @@
-// Page 6, thread measurement over wires: thread form, pitch, major diameter
+// Thread measurement over wires: thread form, pitch, major diameter
 // (typed or as a fraction of an inch) and the wire at hand give the usable
 // wire sizes and the dimension over three wires, in inches or millimetres.
 #pragma once
@@ -20,12 +20,10 @@ public:
     Fl_Box* major_label = nullptr;
     ui::CheckedInput* major = nullptr;
     Fl_Group* fraction_group = nullptr;
-    ui::CheckedInput* fraction_over = nullptr;
-    ui::CheckedInput* fraction_under = nullptr;
+    ui::CheckedInput *fraction_over = nullptr, *fraction_under = nullptr;
     Fl_Box* wire_label = nullptr;
     ui::CheckedInput* wire = nullptr;
-    Fl_Button* millimetre = nullptr;
-    Fl_Button* inch = nullptr;
+    Fl_Button *millimetre = nullptr, *inch = nullptr;
     Fl_Box* sizes_caption = nullptr;
     std::array<Fl_Output*, 3> sizes{}; ///< smallest, best, largest wire
     Fl_Output* result = nullptr;

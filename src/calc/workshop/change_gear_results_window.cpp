@@ -6,7 +6,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 
@@ -15,7 +14,8 @@
 #include "calc/drawing/drawing_helpers.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
+#include "ui/page_widgets.h"
 
 namespace workshop {
 
@@ -93,10 +93,7 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
   print_ = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
   print_->labelsize(19);
   callbacks_.on(print_, [this] { on_print_(); });
-  close_ = new Fl_Button(391, 433, 130, 50, "X");
-  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close_->labelsize(44);
-  close_->labelcolor(FL_RED);
+  close_ = ui::close_button({391, 433, 130, 50}, 44);
   callbacks_.on(close_, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
@@ -226,13 +223,9 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
 
 bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
                                const gears::ResultList& results) {
-  ui::install_print_dialog_strings(app.strings());
-  Fl_Printer printer;
-  if (printer.start_job(1) != 0)
-    return false;
-  bool printed = draw_change_gear_results(printer, app, heading, results);
-  printer.end_job();
-  return printed;
+  return ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+    return draw_change_gear_results(device, app, heading, results);
+  });
 }
 
 } // namespace workshop

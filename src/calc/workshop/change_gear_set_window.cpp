@@ -15,6 +15,7 @@
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
+#include "ui/page_widgets.h"
 
 namespace workshop {
 
@@ -76,10 +77,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
 
   remove_ = arrow_button(185, 244, 70, 38, "@+9->");
   callbacks_.on(remove_, [this] { remove_checked(); });
-  close_ = new Fl_Button(186, 295, 70, 70, "X");
-  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close_->labelsize(64);
-  close_->labelcolor(FL_RED);
+  close_ = ui::close_button({186, 295, 70, 70}, 64);
   callbacks_.on(close_, [this] { on_close_(); });
   window_->end();
   window_->set_modal();

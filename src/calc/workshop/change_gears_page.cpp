@@ -162,10 +162,7 @@ void ChangeGearsPage::build_buttons() {
   on(w_.calculate, [this] { calculate(); });
   w_.calculate->deactivate();
 
-  w_.help = new Fl_Button(457, 311, 58, 58, "?");
-  w_.help->box(FL_GTK_UP_BOX);
-  w_.help->labelfont(FL_TIMES_BOLD_ITALIC);
-  w_.help->labelsize(57);
+  w_.help = ui::question_button({457, 311, 58, 58}, 57);
   on(w_.help, [this] { context_.show_help(kHelpTopic); });
 }
 
@@ -207,10 +204,8 @@ void ChangeGearsPage::close_gear_set() {
 // ---- modes and checks ----
 
 ChangeGearMode ChangeGearsPage::mode() const {
-  for (size_t i = 0; i < w_.mode.size(); ++i)
-    if (w_.mode[i]->value())
-      return static_cast<ChangeGearMode>(i);
-  return ChangeGearMode::kInch;
+  return static_cast<ChangeGearMode>(
+      ui::chosen_index(w_.mode, static_cast<int>(ChangeGearMode::kInch)));
 }
 
 ChangeGearsFormInput ChangeGearsPage::form_input() const {

@@ -1,4 +1,4 @@
-// Page 17: change gears for screw cutting. The user keeps a list of the
+// Change gears for screw cutting. The user keeps a list of the
 // change gears at hand, chooses what to cut, and types the pitch to make,
 // the lead screw's pitch and an allowed error. For threads the page lists
 // the best trains of the user's gears (or, when none fits, offers the

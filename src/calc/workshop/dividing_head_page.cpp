@@ -199,8 +199,8 @@ void DividingHeadPage::wire_plate_editor() {
   app::PlateEditor* editor = context_.plate_editor();
   if (!editor)
     return;
-  editor->on_add = [this] { add_checked_plates(); };
-  editor->on_remove = [this] { remove_checked_plates(); };
+  editor->on_add = [this] { change_plates(true); };
+  editor->on_remove = [this] { change_plates(false); };
   editor->on_new_plate = [this](int holes) { add_new_plate(holes); };
   editor->on_close = [this] { w_.edit_plates->activate(); };
 }
@@ -257,19 +257,15 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
   }
 }
 
-void DividingHeadPage::add_checked_plates() {
+void DividingHeadPage::change_plates(bool add) {
   app::PlateEditor* editor = context_.plate_editor();
-  const std::vector<int> plates = checked_plates(editor->catalogue_list());
-  if (plates.empty() || !settings::add_plates_to_head(context_.settings_doc(), head_, plates))
+  const std::vector<int> plates =
+      checked_plates(add ? editor->catalogue_list() : editor->head_list());
+  if (plates.empty())
     return;
-  context_.write_settings();
-  load_plate_lists(head_);
-}
-
-void DividingHeadPage::remove_checked_plates() {
-  app::PlateEditor* editor = context_.plate_editor();
-  const std::vector<int> plates = checked_plates(editor->head_list());
-  if (plates.empty() || !settings::remove_plates_from_head(context_.settings_doc(), head_, plates))
+  settings::IniDocument& doc = context_.settings_doc();
+  if (!(add ? settings::add_plates_to_head(doc, head_, plates)
+            : settings::remove_plates_from_head(doc, head_, plates)))
     return;
   context_.write_settings();
   load_plate_lists(head_);

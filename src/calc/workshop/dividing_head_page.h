@@ -1,4 +1,4 @@
-// Page 7: the dividing head. The user picks a head (its name carries the worm
+// The dividing head. The user picks a head (its name carries the worm
 // ratio), types a number of divisions and presses Calculate; the page lists
 // every hole circle of the head that gives the division, with whole crank
 // turns and holes, or the other known circles that would. The heads and their
@@ -18,8 +18,7 @@ struct DividingHeadWidgets {
   Fl_Browser* results = nullptr;
   Fl_Browser* plates = nullptr;
   Fl_Button* edit_plates = nullptr;
-  Fl_Int_Input* from = nullptr;
-  Fl_Int_Input* to = nullptr;
+  Fl_Int_Input *from = nullptr, *to = nullptr;
   Fl_Button* print = nullptr;
 };
 
@@ -58,8 +57,9 @@ private:
   /// Gives the page the ratio of ".:ratio" and fills both plate lists of the
   /// head, and the editor's catalogue list.
   void load_plate_lists(const std::string& head);
-  void add_checked_plates();
-  void remove_checked_plates();
+  /// Adds the plates checked in the catalogue to the head, or takes those
+  /// checked in the head's list away.
+  void change_plates(bool add);
   void add_new_plate(int holes);
 
   void apply_from_floor();

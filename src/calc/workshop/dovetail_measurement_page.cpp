@@ -1,4 +1,4 @@
-// Page 12, dovetail measurement: widgets, callbacks and saved state.
+// Dovetail measurement: widgets, callbacks and saved state.
 #include "calc/workshop/dovetail_measurement_page.h"
 
 #include <FL/Fl_Box.H>

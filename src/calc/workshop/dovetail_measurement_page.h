@@ -1,6 +1,6 @@
-// Page 12, dovetail measurement: the user has one part of a dovetail slide,
+// Dovetail measurement: the user has one part of a dovetail slide,
 // measured over or between two gauge pins and for depth, and gets the three
-// sizes the mating part must have, with the sketches of page 4 and a printed
+// sizes the mating part must have, with the dovetail page's sketches and a printed
 // drawing of the part to be made.
 #pragma once
 
@@ -46,8 +46,7 @@ public:
     std::array<Fl_Output*, 3> female_out{}; ///< mouth width, depth, between pins
     Fl_Group* male_results = nullptr;       ///< shown with the female at hand
     std::array<Fl_Output*, 3> male_out{};   ///< top width, height, over pins
-    Fl_Button* inch = nullptr;
-    Fl_Button* millimetre = nullptr;
+    Fl_Button *inch = nullptr, *millimetre = nullptr;
     Fl_Button* print = nullptr;
     /// FDoveTailStandard, FDoveTailDeep, FDoveTailStandardGib, FDoveTailDeepGib.
     std::array<Fl_Group*, 4> female_sketch_groups{};

@@ -1,4 +1,4 @@
-// Page 4: dovetail.
+// Dovetail.
 #include "calc/workshop/dovetail_page.h"
 
 #include <FL/Fl_Box.H>

@@ -1,4 +1,4 @@
-// Page 4: dovetail. The user gives the nominal width and depth of a dovetail
+// Dovetail. The user gives the nominal width and depth of a dovetail
 // slide, the flank angle, an optional gib, which part takes the clearance
 // and the gauge-pin diameter; the page shows the finished sizes of the slot
 // and the male and the two pin measurements, sketches of both parts that
@@ -39,8 +39,7 @@ public:
     Fl_Choice* clearance_kind = nullptr;
     ui::CheckedInput* clearance = nullptr;
     ui::CheckedInput* pin = nullptr;
-    Fl_Button* inch = nullptr;
-    Fl_Button* mm = nullptr;
+    Fl_Button *inch = nullptr, *mm = nullptr;
     /// female mouth, male top, female depth, male height, between pins, over pins
     std::array<Fl_Output*, kRows> results{};
     Fl_Button* print = nullptr;
