@@ -1,6 +1,7 @@
-// Page tests in few lines: an app opened on one page, and the texts of many
-// fields read at once so that a whole row of results compares in one line.
+// Page tests as tables: each step types into a field or clicks a control,
+// then names the widgets to read and the texts they must show.
 #pragma once
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Input_.H>
 
 #include <string>
@@ -14,15 +15,48 @@ namespace testing_support {
 
 using Texts = std::vector<std::string>;
 
-/// The values of input or output fields, in order.
-template <typename... Field> Texts values(const Field*... fields) { return {fields->value()...}; }
-template <typename Fields> Texts values_of(const Fields& fields) {
-  Texts out;
-  for (const Fl_Input_* field : fields)
-    out.push_back(field->value());
-  return out;
+/// What a user reads off a widget: "hidden", an input's value, a button's
+/// state ("on"/"off"), or else its label.
+inline std::string shown(const Fl_Widget* widget) {
+  if (!widget->visible())
+    return "hidden";
+  if (auto* field = dynamic_cast<const Fl_Input_*>(widget))
+    return field->value();
+  if (auto* button = dynamic_cast<const Fl_Button*>(widget))
+    return button->value() ? "on" : "off";
+  return widget->label() ? widget->label() : "";
 }
 inline std::string label(const Fl_Widget* widget) { return widget->label() ? widget->label() : ""; }
+template <typename Widgets> Texts shown_all(const Widgets& widgets) {
+  Texts out;
+  for (const Fl_Widget* widget : widgets)
+    out.push_back(shown(widget));
+  return out;
+}
+
+/// The widgets of an array, to read in a step.
+template <typename Widgets> std::vector<const Fl_Widget*> each(const Widgets& widgets) {
+  return {widgets.begin(), widgets.end()};
+}
+
+/// Types `text` over `act` (clicks it when `text` is null; does nothing
+/// without `act`), then reads `read`.
+struct Step {
+  Fl_Widget* act;
+  const char* text;
+  std::vector<const Fl_Widget*> read;
+  Texts expected;
+};
+inline void play(const std::vector<Step>& steps) {
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const Step& step = steps[i];
+    if (step.act && step.text)
+      retype(dynamic_cast<Fl_Input_*>(step.act), step.text);
+    else if (step.act)
+      click(step.act);
+    EXPECT_EQ(shown_all(step.read), step.expected) << "step " << i + 1;
+  }
+}
 
 /// An app shown on page `Slot`, whose widgets `Page::widgets()` gives.
 template <typename Page, int Slot> class PageTest : public AppTest {
@@ -36,6 +70,7 @@ protected:
   Page& page() const { return *static_cast<Page*>(app->page(Slot)); }
   const auto& w() const { return page().widgets(); }
   std::string lang(int entry) const { return app->lang(entry); }
+  void units() { click(app->main_frame()->unit_button()); }
 };
 
 } // namespace testing_support
