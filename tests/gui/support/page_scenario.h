@@ -2,11 +2,13 @@
 // then names the widgets to read and the texts they must show.
 #pragma once
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
 
 #include <string>
 #include <vector>
 
+#include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
@@ -14,6 +16,7 @@
 namespace testing_support {
 
 using Texts = std::vector<std::string>;
+using Widgets = std::vector<const Fl_Widget*>;
 
 /// What a user reads off a widget: "hidden", an input's value, a button's
 /// state ("on"/"off"), or else its label.
@@ -26,35 +29,28 @@ inline std::string shown(const Fl_Widget* widget) {
     return button->value() ? "on" : "off";
   return widget->label() ? widget->label() : "";
 }
-inline std::string label(const Fl_Widget* widget) { return widget->label() ? widget->label() : ""; }
-template <typename Widgets> Texts shown_all(const Widgets& widgets) {
+template <typename List> Texts shown_all(const List& widgets) {
   Texts out;
   for (const Fl_Widget* widget : widgets)
     out.push_back(shown(widget));
   return out;
 }
 
-/// The widgets of an array, to read in a step.
-template <typename Widgets> std::vector<const Fl_Widget*> each(const Widgets& widgets) {
-  return {widgets.begin(), widgets.end()};
-}
-
-/// Types `text` over `act` (clicks it when `text` is null; does nothing
+/// Types `text` over `act`, or clicks it when there is no text (nothing
 /// without `act`), then reads `read`.
 struct Step {
   Fl_Widget* act;
-  const char* text;
-  std::vector<const Fl_Widget*> read;
-  Texts expected;
+  const char* text = nullptr;
+  Widgets read = {};
+  Texts expected = {};
 };
 inline void play(const std::vector<Step>& steps) {
   for (size_t i = 0; i < steps.size(); ++i) {
-    const Step& step = steps[i];
-    if (step.act && step.text)
-      retype(dynamic_cast<Fl_Input_*>(step.act), step.text);
-    else if (step.act)
-      click(step.act);
-    EXPECT_EQ(shown_all(step.read), step.expected) << "step " << i + 1;
+    if (steps[i].act && steps[i].text)
+      retype(dynamic_cast<Fl_Input_*>(steps[i].act), steps[i].text);
+    else if (steps[i].act)
+      click(steps[i].act);
+    EXPECT_EQ(shown_all(steps[i].read), steps[i].expected) << "step " << i + 1;
   }
 }
 
@@ -71,6 +67,7 @@ protected:
   const auto& w() const { return page().widgets(); }
   std::string lang(int entry) const { return app->lang(entry); }
   void units() { click(app->main_frame()->unit_button()); }
+  std::string help_title() { return shown(app->help_windows().back()->window()); }
 };
 
 } // namespace testing_support
