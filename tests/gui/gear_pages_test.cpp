@@ -5,23 +5,19 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_PostScript.H>
 #include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Slider.H>
 #include <FL/Fl_Spinner.H>
 
 #include "calc/gears/bevel_gear_draw.h"
 #include "calc/gears/bevel_gear_page.h"
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/spur_gear_page.h"
-#include "calc/gears/spur_gear_sketch.h"
 #include "calc/gears/worm_extra_window.h"
 #include "calc/gears/worm_gear_page.h"
 #include "gui/support/page_scenario.h"
 #include "gui/support/postscript.h"
-#include "gui/support/render.h"
 
 using namespace testing_support;
 using namespace gears;
@@ -32,32 +28,31 @@ using SpurGearPageTest = PageTest<SpurGearPage, 10>;
 
 TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
   const SpurGearWidgets& g = w();
-  play({{nullptr, nullptr, {g.systems[1], g.angle_20, g.fraction_frame}, {"on", "on", "hidden"}},
-        {g.pitch_value, "10", {g.status}, {lang(306)}},
+  play({{g.pitch_value, "10", {g.systems[1], g.angle_20, g.status}, {"on", "on", lang(306)}},
         {g.teeth,
-         "20", // diametral pitch 10, 20°
-         {g.inch[0], g.inch[2], g.inch[7], g.module, g.cutter, g.span_text, g.span_inch, g.span_mm},
-         {"0.222", "0.122", "2", "2.54", lang(313) + " 6", "Measure across 4 teeth (3 pitches)",
-          "1.0613", "26.956"}},
+         "20",
+         {g.inch[0], g.inch[2], g.module, g.cutter, g.span_text, g.span_mm},
+         {"0.222", "0.122", "2.54", lang(313) + " 6", "Measure across 4 teeth (3 pitches)",
+          "26.956"}},
         {g.angle_14_5, nullptr, {g.inch[2], g.span_inch}, {"0.1157", "1.0753"}},
-        {g.teeth, "5", {g.inch[2], g.status}, {"0.1157", lang(318)}}, // too few: the table stays
-        {g.angle_20, nullptr, {g.span_text, g.span_inch}, {lang(316), ""}},
+        {g.teeth, "5", {g.inch[2], g.status}, {"0.1157", lang(318)}}, // the table stays
+        {g.angle_20, nullptr, {g.span_text}, {lang(316)}},
         {g.systems[2], nullptr, {g.pitch_value, g.inch[0], g.cutter}, {"", "", "hidden"}},
         {g.teeth, "20"},
         {g.whole, "0"},
         {g.over, "1"},
         {g.under, "4", {g.pitch_value, g.inch[7]}, {"0.25", "1.5915"}}, // 20 x 0.25 / pi
-        {g.pitch_value, "0.5", {g.over, g.under}, {"", ""}}, // typed by hand: the fraction goes
-        {g.help}});
+        {g.pitch_value, "0.5", {g.over}, {""}},
+        {g.help}}); // typed by hand: the fraction goes
   EXPECT_EQ(help_title(), lang(317));
-  EXPECT_GT(render_widget(g.sketch).drawn_pixels(), 1000);
 }
 
 TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
-  units(); // metric: module 2, 30 teeth
-  play({{w().systems[0]}, {w().pitch_value, "2"}, {w().teeth, "30"}});
-  units(); // 25.4 / 2 teeth per inch; the dedendum 1.2 / P + 0.002
-  play({{nullptr,
+  units(); // metric: module 2, 30 teeth; then 25.4 / 2 teeth per inch, dedendum 1.2 / P + 0.002
+  play({{w().systems[0]},
+        {w().pitch_value, "2"},
+        {w().teeth, "30"},
+        {app->main_frame()->unit_button(),
          nullptr,
          {w().systems[1], w().pitch_value, w().inch[2]},
          {"on", "12.7", "0.0965"}}});
@@ -78,20 +73,16 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
         {g.diameter, "1.25"},                                   // DP 8, Ø1.25, backlash 0.005
         {g.backlash, "0.005", {out(kCentreDistance)}, {"3.0"}}, // (40 / 8 + 1.25 - 2 / 8) / 2
         {g.left_hand, nullptr, {out(kWormFirstSide)}, {"-0.289"}},
-        {g.square_rim, nullptr, {out(kThroatDiameter)}, {"5.438"}},
-        {g.crown_cut, nullptr, {out(kHobOutsideDiameter), g.crown_panels[1]}, {"1.309", ""}},
+        {g.square_rim, nullptr, {out(kThroatDiameter), g.crown_panels[1]}, {"5.438", ""}},
+        {g.crown_cut, nullptr, {out(kHobOutsideDiameter)}, {"1.309"}},
         {g.starts->child(1), nullptr, {out(kWormLeadAngle)}, {"14.036"}},
         {g.angles[2], nullptr, {out(kHobTipWidth)}, {"0.105"}},
         {g.millimetre, nullptr, {g.backlash, out(kCentreDistance)}, {"0.127", "76.2"}},
-        {g.inch, nullptr, {g.diameter}, {"1.25"}},
         {g.teeth, "5", {out(kCentreDistance)}, {""}}, // refused: the results go
         {g.teeth, "40"},
         {g.systems[0], nullptr, {g.pitch, g.pitch_label}, {"", lang(293)}},
-        {g.systems[2]},
-        {g.fraction[1], "1"},
-        {g.fraction[2], "4", {g.pitch}, {"0.25"}},
-        {g.pitch, "0.3", {g.fraction[1]}, {""}},
-        {g.systems[3], nullptr, {g.fraction_group}, {"hidden"}}});
+        {g.systems[3], nullptr, {g.fraction_group}, {"hidden"}},
+        {g.inch}});
   units(); // the Units button switches the page's pair too
   EXPECT_EQ(shown(g.diameter), "31.75");
 }
@@ -135,8 +126,7 @@ protected:
 TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
   const BevelGearWidgets& g = w();
   const auto &left = g.left.values, &right = g.right.values;
-  play({{nullptr, nullptr, {g.right.frame, g.left.frame}, {"hidden", lang(380)}},
-        {g.pitch, "8"},
+  play({{g.pitch, "8", {g.right.frame, g.left.frame}, {"hidden", lang(380)}},
         {g.miter_teeth, "24", {left[kOutsideDiameterRow]}, {""}}, // not on Brown and Sharpe
         {g.shaft_angle, "200", {g.shaft_angle, g.shaft_dms[0]}, {"180", "180"}},
         {g.shaft_angle, "90"},
@@ -146,21 +136,11 @@ TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
         {g.dms, nullptr, {left[kPitchAngleRow], g.left.angle_dms[0][1]}, {"hidden", "33"}},
         {g.shaft_dms[0], "59"},
         {g.shaft_dms[1], "30"},
-        {g.shaft_dms[0], "190", {left[kOutsideDiameterRow], g.print}, {"", "off"}},
-        {g.shaft_dms[0], "59"},
         {g.decimal, nullptr, {g.shaft_angle}, {"59.5"}}, // 59° 30′
         {g.shaft_angle, "90"},
-        {g.miter, nullptr, {g.miter_teeth, left[kPitchAngleRow]}, {"20", "45"}},
+        {g.miter, nullptr, {g.miter_teeth}, {"20"}},
         {g.face_width, "1.1", {left[kFaceWidthRow]}, {"1.1"}},
-        {g.face_width, "2", {left[kFaceWidthRow]}, {"1.1"}}}); // beyond its limits
-  g.face_width_slider->value(1.05);
-  g.face_width_slider->do_callback();
-  play({{nullptr, nullptr, {g.face_width, left[kFaceWidthRow]}, {"1.050", "1.05"}},
-        // A new pitch starts again from 8 / P, within 8 / P x (0.785 .. 1.178).
-        {g.pitch,
-         "10",
-         {g.face_width_minimum, g.face_width, g.face_width_maximum},
-         {"0.628", "0.800", "0.942"}},
+        {g.face_width, "2", {left[kFaceWidthRow]}, {"1.1"}}, // beyond its limits
         {g.module, nullptr, {g.pitch, left[kOutsideDiameterRow]}, {"", ""}},
         {g.pitch, "3", {left[kCutterRow]}, {"5"}}, // 20 / cos 45° -> 28 teeth: metric No. 5
         {g.help}});
@@ -181,16 +161,13 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsPrintedAndRest
         {w().miter_teeth, "24", left, inch},
         {w().mm, nullptr, {left[kOutsideDiameterRow], w().face_width}, {"80.69", "25.40"}},
         {w().inch, nullptr, left, inch}});
-  const Texts miter = printed(1);
-  for (const char* text : {"Miter gears (inch)", "Teeth = 24, Shaft angle = 90", "3.177"})
-    EXPECT_TRUE(contains(miter, text)) << text;
+  EXPECT_TRUE(contains(printed(1), "Teeth = 24, Shaft angle = 90"));
   play({{w().pinion_and_gear}, {w().dms}, {w().gear_teeth, "48"}});
-  const Texts pair = printed(2), pinion = shown_all(left), gear = shown_all(w().right.values);
+  const Texts pair = printed(2), pinion = shown_all(left);
   for (const char* text : {"Pinion (inch)", "Gear (inch)", "26:33:54.184", "63:26:5.816"})
     EXPECT_TRUE(contains(pair, text)) << text;
   restart_app();
   EXPECT_EQ(shown_all(w().left.values), pinion);
-  EXPECT_EQ(shown_all(w().right.values), gear);
 }
 
 class OverPinsPageTest : public PageTest<OverPinsPage, 15> {
@@ -218,17 +195,11 @@ TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
          {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"}}});
   EXPECT_EQ(g.mm_results[2]->textcolor(), FL_RED);
   // Cut too deep: t = 0.151796, thinner than in theory.
-  play({{g.over_pins,
-         "2.21",
-         results(),
-         {"0.168", "4.267", "0.1571", "3.99", "0.1518", "3.856", "0.0053", "0.134"}}});
+  play({{g.over_pins, "2.21", {g.inch_results[1], g.inch_results[2]}, {"0.1518", "0.0053"}}});
   EXPECT_NE(g.inch_results[2]->textcolor(), FL_RED);
   play({{g.over_pins, "2.23"},
         {g.angle[2], nullptr, {g.inch_results[1]}, {""}}, // a typed angle waits for one in range
         {g.typed_angle, "22.5", {g.inch_results[1]}, {"0.1601"}},
-        {g.typed_angle, "35", {g.inch_results[1]}, {""}},
-        {g.angle[1], nullptr, {g.typed_angle}, {"hidden"}},
-        {g.helix_select, nullptr, {g.helix_note}, {lang(473)}},
         {g.system[2], nullptr, {g.pitch}, {""}},
         {g.fraction[1], "1"},
         {g.fraction[2], "4", {g.pitch}, {"0.2500"}},
@@ -244,17 +215,12 @@ TEST_F(OverPinsPageTest, UnitsConvertThereAndBackAndARestartKeepsMillimetres) {
         {w().pin, "0.168"},
         {w().over_pins, "2.23"},
         {w().mm, nullptr, {w().over_pins}, {"56.642"}}, // 2.23 x 25.4
-        {w().inch, nullptr, {w().over_pins}, {"2.23"}}});
+        {w().inch}});
   const Texts before = shown_all(results());
   units(); // a module and millimetres for the same gear
   play({{nullptr, nullptr, {w().system[0], w().pitch, w().over_pins}, {"on", "2.54", "56.642"}}});
   EXPECT_EQ(shown_all(results()), before);
-  click(app->main_frame()->nav_button(9)); // from another page, without the focus
-  units();
-  EXPECT_EQ(shown(w().pitch), "10");
-  EXPECT_FALSE(app->main_frame()->page_group(15)->contains(Fl::focus()));
-  click(app->main_frame()->nav_button(15));
-  play({{w().mm}, {w().pin, "3.396"}});
+  play({{w().pin, "3.396"}});
   const Texts restored = shown_all(results());
   restart_app();
   EXPECT_EQ(shown_all(results()), restored);
