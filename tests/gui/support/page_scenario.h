@@ -1,5 +1,5 @@
-// Page tests as tables: each step types into a field or clicks a control,
-// then names the widgets to read and the texts they must show.
+// Page tests in few lines: fields typed into and controls clicked in one
+// call, then the widgets read back as a user sees them.
 #pragma once
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
@@ -36,22 +36,19 @@ template <typename List> Texts shown_all(const List& widgets) {
   return out;
 }
 
-/// Types `text` over `act`, or clicks it when there is no text (nothing
-/// without `act`), then reads `read`.
-struct Step {
-  Fl_Widget* act;
-  const char* text = nullptr;
-  Widgets read = {};
-  Texts expected = {};
-};
-inline void play(const std::vector<Step>& steps) {
-  for (size_t i = 0; i < steps.size(); ++i) {
-    if (steps[i].act && steps[i].text)
-      retype(dynamic_cast<Fl_Input_*>(steps[i].act), steps[i].text);
-    else if (steps[i].act)
-      click(steps[i].act);
-    EXPECT_EQ(shown_all(steps[i].read), steps[i].expected) << "step " << i + 1;
-  }
+/// Types each text over the field before it, or clicks the widget when its
+/// text is null, as a user would, one after the other.
+inline void act() {}
+template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
+  if (text)
+    retype(dynamic_cast<Fl_Input_*>(widget), text);
+  else
+    click(widget);
+  act(rest...);
+}
+/// The widgets must show the expected texts.
+inline void see(const Widgets& widgets, const Texts& expected) {
+  EXPECT_EQ(shown_all(widgets), expected);
 }
 
 /// An app shown on page `Slot`, whose widgets `Page::widgets()` gives.
