@@ -138,12 +138,13 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
   }
   act(g.millimetre, nullptr);
   see({g.backlash, out(kCentreDistance), g.crown_panels[1]}, {"0.127", "76.2", ""});
-  act(g.systems[0], nullptr, g.inch, nullptr);
+  act(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
+  see({g.pitch, g.pitch_label}, {"", lang(293)});
   units(); // the Units button switches the page's pair too
   see({g.diameter}, {"31.75"});
 }
 
-TEST_F(WormGearPageTest, CentreDistanceWindowSetsTheDiameterAndARestartKeepsIt) {
+TEST_F(WormGearPageTest, CentreDistanceWindowSetsTheDiameter) {
   act(w().pitch, "8", w().teeth, "40", w().millimetre, nullptr, w().centre_distance, nullptr);
   const WormExtraWindow::Widgets& c = page().extra_window().widgets();
   EXPECT_FALSE(c.apply->active());
@@ -184,7 +185,7 @@ TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
   see({left[kCutterRow]}, {"5"});
 }
 
-TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsPrintedAndRestarted) {
+TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
   app->settings_doc().set(".:last", "Cincinatti 40-1"); // as if chosen on its page
   app->settings_doc().set(".:ratio", "40");
   app->write_settings();
