@@ -221,7 +221,7 @@ TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
   act(g.pitch, "10", g.teeth, "20", g.pin, "0.168", g.over_pins, "2.23"); // 20°
   see(results(), {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"});
   EXPECT_EQ(g.mm_results[2]->textcolor(), FL_RED);
-  act(g.over_pins, "2.23", g.angle[2], nullptr, g.typed_angle, "22.5");
+  act(g.angle[2], nullptr, g.typed_angle, "22.5"); // a typed angle
   see({g.inch_results[1]}, {"0.1601"});
   act(g.system[2], nullptr, g.fraction[1], "1", g.fraction[2], "4");
   see({g.pitch}, {"0.2500"});
@@ -229,7 +229,7 @@ TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
   see({g.fraction_frame}, {"hidden"});
 }
 
-TEST_F(OverPinsPageTest, UnitsConvertThereAndBackAndARestartKeepsMillimetres) {
+TEST_F(OverPinsPageTest, UnitsConvertInPlaceAndARestartKeepsMillimetres) {
   act(w().pitch, "10", w().teeth, "20", w().pin, "0.168", w().over_pins, "2.23", w().mm, nullptr);
   see({w().over_pins}, {"56.642"}); // 2.23 x 25.4
   act(w().inch, nullptr);
@@ -374,8 +374,8 @@ TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_EQ(lines_of(w().results), Texts{"      21           5            15"});
   restart_app();
   EXPECT_EQ(lines_of(w().results), Texts{"     any           1             0"});
-  // From is raised to 2 once the user is done with it (Enter), never while
-  // typing; Print follows the value it will have.
+  // From is raised to 2 once the user is done with it (Enter); Print
+  // follows the value it will have.
   act(w().from, "1");
   press_key(FL_Enter);
   see({w().from}, {"2"});
