@@ -1,0 +1,430 @@
+// The gear and workshop pages driven with real keys and clicks: the controls
+// reach the form and its results land in their fields; units, restart, the
+// results windows, the gear set and plate editors, and the bevel print.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "app/plate_editor_window.h"
+#include "calc/gears/bevel_gear_draw.h"
+#include "calc/gears/bevel_gear_page.h"
+#include "calc/gears/gear_ratio_page.h"
+#include "calc/gears/over_pins_page.h"
+#include "calc/gears/ratio_results_window.h"
+#include "calc/gears/spur_gear_page.h"
+#include "calc/gears/worm_extra_window.h"
+#include "calc/gears/worm_gear_page.h"
+#include "calc/workshop/change_gear_results_window.h"
+#include "calc/workshop/change_gear_set_window.h"
+#include "calc/workshop/change_gears_page.h"
+#include "calc/workshop/dividing_head_page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/postscript.h"
+#include "settings/ini_document.h"
+
+using namespace testing_support;
+using namespace gears;
+using Texts = std::vector<std::string>;
+using Widgets = std::vector<const Fl_Widget*>;
+
+namespace {
+
+// What a user reads off a widget: "hidden", an input's value, a button's
+// state ("on"/"off"), or else its label.
+std::string shown(const Fl_Widget* widget) {
+  if (!widget->visible())
+    return "hidden";
+  if (auto* field = dynamic_cast<const Fl_Input_*>(widget))
+    return field->value();
+  if (auto* button = dynamic_cast<const Fl_Button*>(widget))
+    return button->value() ? "on" : "off";
+  return widget->label() ? widget->label() : "";
+}
+template <typename List> Texts shown_all(const List& widgets) {
+  Texts out;
+  for (const Fl_Widget* widget : widgets)
+    out.push_back(shown(widget));
+  return out;
+}
+void see(const Widgets& widgets, const Texts& expected) { EXPECT_EQ(shown_all(widgets), expected); }
+
+// Types each text over the field before it, or clicks the widget when its
+// text is null, one after the other.
+void act() {}
+template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
+  if (text)
+    retype(dynamic_cast<Fl_Input_*>(widget), text);
+  else
+    click(widget);
+  act(rest...);
+}
+
+// An app shown on page `Slot`, whose widgets `Page::widgets()` gives.
+template <typename Page, int Slot> class PageTest : public AppTest {
+protected:
+  void SetUp() override { open_page(); }
+  void open_page() {
+    if (!app)
+      start_app();
+    click(app->main_frame()->nav_button(Slot));
+  }
+  Page& page() const { return *static_cast<Page*>(app->page(Slot)); }
+  const auto& w() const { return page().widgets(); }
+  std::string lang(int entry) const { return app->lang(entry); }
+  void units() { click(app->main_frame()->unit_button()); }
+};
+
+using SpurGearPageTest = PageTest<SpurGearPage, 10>;
+
+TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
+  const SpurGearWidgets& g = w();
+  act(g.pitch_value, "10", g.teeth, "20"); // diametral pitch 10, 20°
+  see({g.inch[0], g.inch[2], g.module, g.cutter, g.span_text, g.span_mm},
+      {"0.222", "0.122", "2.54", lang(313) + " 6", "Measure across 4 teeth (3 pitches)", "26.956"});
+  act(g.angle_14_5, nullptr);
+  see({g.inch[2], g.span_inch}, {"0.1157", "1.0753"});
+  act(g.teeth, "5", g.angle_20, nullptr); // too few: the table stays
+  see({g.inch[2], g.status, g.span_text}, {"0.1157", lang(318), lang(316)});
+  act(g.systems[2], nullptr);
+  see({g.pitch_value, g.inch[0], g.cutter}, {"", "", "hidden"});
+  act(g.teeth, "20", g.whole, "0", g.over, "1", g.under, "4");
+  see({g.pitch_value, g.inch[7]}, {"0.25", "1.5915"}); // 20 x 0.25 / pi
+  act(g.pitch_value, "0.5", g.help, nullptr);          // typed by hand: the fraction goes
+  see({g.over, app->help_windows().back()->window()}, {"", lang(317)});
+}
+
+TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
+  units(); // metric: module 2, 30 teeth; then 25.4 / 2 teeth per inch, dedendum 1.2 / P + 0.002
+  act(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");
+  units();
+  see({w().systems[1], w().pitch_value, w().inch[2]}, {"on", "12.7", "0.0965"});
+  units();
+  restart_app(); // 60 mm / 25.4
+  see({w().systems[0], w().pitch_value, w().inch[7]}, {"on", "2", "2.3622"});
+}
+
+class WormGearPageTest : public PageTest<WormGearPage, 13> {
+protected:
+  Fl_Output* out(WormOut slot) const { return w().outputs[slot]; }
+};
+
+TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
+  const WormGearPage::Widgets& g = w();
+  act(g.pitch, "8", g.teeth, "40", g.diameter, "1.25", g.backlash, "0.005");
+  see({out(kCentreDistance)}, {"3.0"}); // (40 / 8 + 1.25 - 2 / 8) / 2
+  using Row = std::tuple<Fl_Widget*, WormOut, const char*>;
+  for (auto [control, slot, text] :
+       {Row{g.left_hand, kWormFirstSide, "-0.289"}, Row{g.square_rim, kThroatDiameter, "5.438"},
+        Row{g.crown_cut, kHobOutsideDiameter, "1.309"},
+        Row{g.starts->child(1), kWormLeadAngle, "14.036"},
+        Row{g.angles[2], kHobTipWidth, "0.105"}}) {
+    act(control, nullptr);
+    EXPECT_EQ(shown(out(slot)), text) << slot;
+  }
+  act(g.millimetre, nullptr);
+  see({g.backlash, out(kCentreDistance), g.crown_panels[1]}, {"0.127", "76.2", ""});
+  act(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
+  see({g.pitch, g.pitch_label}, {"", lang(293)});
+  units(); // the Units button switches the page's pair too
+  see({g.diameter}, {"31.75"});
+}
+
+TEST_F(WormGearPageTest, CentreDistanceWindowSetsTheDiameter) {
+  act(w().pitch, "8", w().teeth, "40", w().millimetre, nullptr, w().centre_distance, nullptr);
+  const WormExtraWindow::Widgets& c = page().extra_window().widgets();
+  EXPECT_FALSE(c.apply->active());
+  act(c.fraction[0], "3", c.fraction[1], "1", c.fraction[2], "2");
+  see({c.millimetre}, {"88.9"}); // 3 1/2 in
+  act(c.apply, nullptr);         // 2 x 3.5 - 5 + 2 x 0.125 = 2.25 in, written in millimetres
+  see({c.window, w().diameter}, {"hidden", "57.15"});
+}
+
+class BevelGearPageTest : public PageTest<BevelGearPage, 14> {
+protected:
+  Texts printed(int pages) {
+    const std::vector<BevelPrintSheet> sheets = page().print_sheets();
+    const std::string ps = print_to_postscript(dir.path() + "/bevel.ps", pages, [&](auto& device) {
+      draw_bevel_gear_sheets(device, sheets);
+    });
+    EXPECT_EQ(count_of(ps, "%%Page: "), pages);
+    return printed_texts(ps);
+  }
+};
+
+TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
+  const BevelGearWidgets& g = w();
+  const auto &left = g.left.values, &right = g.right.values;
+  act(g.pitch, "8", g.miter_teeth, "24"); // not on the Brown and Sharpe head
+  see({g.right.frame, g.left.frame, left[kOutsideDiameterRow]}, {"hidden", lang(380), ""});
+  act(g.pinion_and_gear, nullptr, g.pinion_teeth, "20", g.gear_teeth, "40");
+  see({g.miter_frame, g.left.frame, right[kPitchAngleRow]}, {"hidden", lang(376), "63.4349"});
+  act(g.dms, nullptr); // atan(20 / 40) = 26° 33′ 54.184″
+  see({left[kPitchAngleRow], g.left.angle_dms[0][1]}, {"hidden", "33"});
+  act(g.decimal, nullptr, g.miter, nullptr, g.face_width, "1.1");
+  see({g.miter_teeth, left[kFaceWidthRow]}, {"20", "1.1"});
+  act(g.face_width, "2"); // beyond its limits
+  see({left[kFaceWidthRow]}, {"1.1"});
+  act(g.module, nullptr);
+  see({g.pitch, left[kOutsideDiameterRow]}, {"", ""});
+  act(g.pitch, "3"); // 20 / cos 45° -> 28 teeth: metric No. 5
+  see({left[kCutterRow]}, {"5"});
+}
+
+TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
+  app->settings_doc().set(".:last", "Cincinatti 40-1"); // as if chosen on its page
+  app->settings_doc().set(".:ratio", "40");
+  app->write_settings();
+  restart_app();
+  open_page();
+  // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
+  const Texts inch = {"3.177", "3.0", "1.0",  "45",    "45", "24",    "1",
+                      "16",    "4",   "0.27", "0.098", "10", "0.196", "20"};
+  const Widgets left(w().left.values.begin(), w().left.values.end());
+  act(w().pitch, "8", w().miter_teeth, "24");
+  see(left, inch);
+  act(w().mm, nullptr);
+  see({left[kOutsideDiameterRow], w().face_width}, {"80.69", "25.40"});
+  act(w().inch, nullptr);
+  EXPECT_TRUE(contains(printed(1), "Teeth = 24, Shaft angle = 90"));
+  act(w().pinion_and_gear, nullptr, w().dms, nullptr, w().gear_teeth, "48");
+  const Texts pair = printed(2);
+  for (const char* text : {"Pinion (inch)", "Gear (inch)", "26:33:54.184", "63:26:5.816"})
+    EXPECT_TRUE(contains(pair, text)) << text;
+}
+
+class OverPinsPageTest : public PageTest<OverPinsPage, 15> {
+protected:
+  // Recommended pin, then theoretical, measured and difference, inch and mm.
+  Widgets results() const {
+    const auto &in = w().inch_results, &mm = w().mm_results;
+    return {w().pin_inch, w().pin_mm, in[0], mm[0], in[1], mm[1], in[2], mm[2]};
+  }
+};
+
+TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
+  const OverPinsWidgets& g = w();
+  act(g.pitch, "10", g.teeth, "20", g.pin, "0.168", g.over_pins, "2.23"); // 20°
+  see(results(), {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"});
+  EXPECT_EQ(g.mm_results[2]->textcolor(), FL_RED);
+  act(g.angle[2], nullptr, g.typed_angle, "22.5"); // a typed angle
+  see({g.inch_results[1]}, {"0.1601"});
+  act(g.system[2], nullptr, g.fraction[1], "1", g.fraction[2], "4");
+  see({g.pitch}, {"0.2500"});
+  act(g.system[3], nullptr);
+  see({g.fraction_frame}, {"hidden"});
+}
+
+TEST_F(OverPinsPageTest, UnitsConvertInPlaceAndARestartKeepsMillimetres) {
+  act(w().pitch, "10", w().teeth, "20", w().pin, "0.168", w().over_pins, "2.23", w().mm, nullptr);
+  see({w().over_pins}, {"56.642"}); // 2.23 x 25.4
+  act(w().inch, nullptr);
+  const Texts before = shown_all(results());
+  units(); // a module and millimetres for the same gear
+  see({w().system[0], w().pitch, w().over_pins}, {"on", "2.54", "56.642"});
+  EXPECT_EQ(shown_all(results()), before);
+  act(w().pin, "3.396");
+  const Texts restored = shown_all(results());
+  restart_app();
+  EXPECT_EQ(shown_all(results()), restored);
+}
+
+class GearRatioPageTest : public PageTest<GearRatioPage, 16> {
+protected:
+  RatioResultsWindow* results() { return page().results_window(); }
+  Texts rows(int count) { // heading, then driver, driven, bar, row text
+    Widgets rows;
+    for (int i = 1; i <= count; ++i)
+      rows.push_back(results()->rows()->child(i));
+    return shown_all(rows);
+  }
+};
+
+TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
+  const GearRatioWidgets& g = w();
+  // A red count takes the focus at every change of the other, so the highest
+  // count is typed while the lowest is a good one.
+  act(g.lowest, "12", g.highest, "30", g.lowest, "40", g.target, "2");
+  EXPECT_FALSE(g.calculate->active()); // the highest below the lowest
+  act(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2", g.calculate,
+      nullptr);
+  see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
+  ASSERT_NE(results(), nullptr);
+  see({results()->heading()}, {"Gear trains for ratio 2 - 1 within 0.0001% above and below"});
+  EXPECT_EQ(rows(4), (Texts{"12", "24", "__", "Ratio = 2.0      Error = 0.0%"}));
+  results()->window()->do_callback(); // the window manager's close
+  settle();
+  // A target of one needs two pairs: 20 over 18, X, 18 over 20.
+  act(g.target, "1", g.results_limit, "3", g.calculate, nullptr);
+  EXPECT_EQ(rows(8),
+            (Texts{"20", "18", "__", "X", "18", "20", "__", "Ratio = 1.0      Error = 0.0%"}));
+  click(results()->close_button());
+  act(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
+  EXPECT_EQ(dialogs.alerts, Texts{lang(438)});
+  restart_app();
+  see({w().results_limit, w().target, w().lowest, w().highest}, {"3", "1", "50", "50"});
+}
+
+class ChangeGearsPageTest : public PageTest<workshop::ChangeGearsPage, 17> {
+protected:
+  workshop::ChangeGearSetWindow& set() { return *page().gear_set_window(); }
+  workshop::ChangeGearResultsWindow* results() { return page().results_window(); }
+  void calculate(int mode, const char* p, const char* q) {
+    act(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw, q,
+        w().calculate, nullptr);
+  }
+};
+
+TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTrains) {
+  click(w().gear_set);
+  Fl_Widget* copies = set().count()->child(0);
+  act(set().teeth(), "11", set().teeth(), "60", set().add_button(), nullptr, copies, "9",
+      set().teeth(), "030", set().add_button(), nullptr);
+  EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "30", "60"})); // four at most
+  set().list()->checked(2, 1);
+  set().list()->do_callback();
+  act(set().remove_button(), nullptr, set().close_button(), nullptr);
+  EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "60"}));
+  calculate(3, "2", "4"); // diametral pitch 2 on a worm from a 4 tpi screw
+  see({w().first_gear, w().second_gear, w().warning}, {"88", "14", lang(460)});
+  act(w().lead_screw, "5", w().mode[1], nullptr); // a changed pitch empties the pair
+  see({w().first_gear, w().worm_group}, {"", "hidden"});
+
+  calculate(1, "1", "2"); // 1 mm from a 2 mm screw: 30 > 60
+  ASSERT_NE(results(), nullptr);
+  see({results()->heading(), results()->row(0).error},
+      {"2 mm pitch lead screw - 1 mm pitch", "Error = 0.0%"});
+  act(results()->close_button(), nullptr, w().error, "0.5");
+  calculate(1, "1", "2.006"); // the 2:1 pair is 0.3 % off, within 0.5 %
+  see({results()->row(0).error}, {"Error = -0.3%"});
+  page().set_gear_lines({"20", "24", "30", "18"}); // saved: its ascending run
+  restart_app();
+  EXPECT_EQ(page().gear_lines(), (Texts{"20", "24", "30"}));
+  see({w().pitch_to_make, w().lead_screw, w().error, w().explanation},
+      {"1", "2.006", "0.5", lang(439)});
+}
+
+TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
+  page().set_gear_lines({"20", "30", "50"});
+  auto& ratio_page = static_cast<GearRatioPage&>(*app->page(16));
+  ratio_page.set_fields({"5", "3", "12", "100", "1"});
+  dialogs.answers = {true}; // 7 tpi from a 1 tpi screw: beyond three pairs of these gears
+  calculate(0, "7", "1");
+  ASSERT_NE(results(), nullptr);
+  // The ratio search found 7 itself, in the change gears' own error.
+  const workshop::ChangeGearRow& row = results()->row(0);
+  double ratio = 1.0;
+  for (size_t k = 0; k < workshop::kChangeGearPairs && row.driver[k]->visible(); ++k)
+    ratio *= std::atof(row.driven[k]->label()) / std::atof(row.driver[k]->label());
+  EXPECT_NEAR(ratio, 7.0, 7e-6 + 1e-9);
+  click(results()->close_button());
+  settle();
+  EXPECT_EQ(ratio_page.fields().target, "3"); // the ratio page has its own fields back
+}
+
+int count(Fl_Browser* list) { return list->size(); }
+int count(Fl_Check_Browser* list) { return list->nitems(); }
+template <typename List> Texts lines_of(List* list) {
+  Texts lines;
+  for (int i = 1; i <= count(list); ++i)
+    lines.push_back(list->text(i));
+  return lines;
+}
+
+class DividingHeadPageTest : public PageTest<workshop::DividingHeadPage, 7> {
+protected:
+  app::PlateEditor* editor() const { return app->plate_editor(); }
+  settings::IniDocument settings_file() const {
+    settings::IniDocument doc;
+    settings::IniDocument::load(dir.path() + "/DoNotEditOrDelete.ini", doc);
+    return doc;
+  }
+  Texts calculate(const char* divisions) {
+    act(w().divisions, divisions, w().calculate, nullptr);
+    return lines_of(w().results);
+  }
+  void move(Fl_Check_Browser* from, const std::string& plate, Fl_Button* button) {
+    const Texts lines = lines_of(from); // ticked as a user's click does
+    from->checked(
+        static_cast<int>(std::find(lines.begin(), lines.end(), plate) - lines.begin()) + 1, 1);
+    from->do_callback();
+    click(button);
+  }
+};
+
+TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
+  EXPECT_STREQ(w().head->text(), "Brown and Sharp 40-1");
+  // 40 / 7 = 5 5/7 = 5 turns and 15 holes of 21; the head has no 49.
+  EXPECT_EQ(calculate("7"), Texts{"      21           5            15"});
+  act(w().divisions, "40"); // the page searches on Calculate only
+  EXPECT_EQ(lines_of(w().results), Texts{"      21           5            15"});
+  restart_app();
+  EXPECT_EQ(lines_of(w().results), Texts{"     any           1             0"});
+  // From is raised to 2 once the user is done with it (Enter); Print
+  // follows the value it will have.
+  act(w().from, "1");
+  press_key(FL_Enter);
+  see({w().from}, {"2"});
+  act(w().to, "2");
+  EXPECT_FALSE(w().print->active());
+}
+
+TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherPages) {
+  EXPECT_TRUE(app->dividing_head_can_index(7));
+  w().head->value(w().head->find_index("Phase II 72-1"));
+  w().head->do_callback(); // what picking the item from the open menu does
+  EXPECT_EQ(settings_file().get_string(".:last"), "Phase II 72-1");
+  EXPECT_EQ(lines_of(editor()->head_list()), Texts{"10"});
+  EXPECT_EQ(calculate("5"), Texts{"      10          14             4"}); // 72 / 5 = 14 2/5
+  EXPECT_FALSE(app->dividing_head_can_index(7));                          // 10 holes can't give 2/7
+}
+
+TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart) {
+  click(w().edit_plates);
+  move(editor()->catalogue_list(), "13", editor()->add_button());
+  EXPECT_EQ(
+      (Texts{settings_file().get_string("brown and sharp 40-1:13"), lines_of(w().plates).at(0)}),
+      (Texts{"13", "13"}));
+  move(editor()->head_list(), "13", editor()->remove_button());
+  EXPECT_EQ(lines_of(editor()->catalogue_list()).at(0), "13");
+  move(editor()->catalogue_list(), "49", editor()->add_button()); // 35 of 49 is 5/7 too
+  editor()->window()->do_callback(); // closed by the window manager: the button comes back
+  EXPECT_TRUE(w().edit_plates->active());
+  restart_app();
+  EXPECT_EQ(calculate("7"),
+            (Texts{"      21           5            15", "      49           5            35"}));
+}
+
+TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
+  click(w().edit_plates);
+  static const char* typed = nullptr;
+  for (auto [text, catalogued] : {std::pair{"11", false}, {"194", false}, {"193", true}}) {
+    typed = text;
+    Fl::add_timeout(
+        0.05,
+        [](void* data) {
+          auto* dialog = static_cast<app::App*>(data)->plate_editor()->new_plate_dialog();
+          EXPECT_STREQ(dialog->number->value(), "12");
+          act(dialog->number, typed, dialog->ok, nullptr);
+        },
+        app.get());
+    click(editor()->new_plate_button());
+    EXPECT_EQ(settings_file().has(std::string("hole plates:") + text), catalogued) << text;
+  }
+}
+
+} // namespace
