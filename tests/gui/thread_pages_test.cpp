@@ -1,0 +1,113 @@
+// The thread pages' wiring, driven with real keys and clicks: each series
+// or form reaches the page's form and its results show; units, settings,
+// help, restore, the sketch.
+#include "gui/support/page_scenario.h"
+
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Scrollbar.H>
+#include <cstdio>
+
+#include "app/help_viewer.h"
+#include "calc/threads/thread_series_page.h"
+#include "calc/threads/thread_wires_page.h"
+#include "calc/threads/thread_wires_sketch.h"
+
+using namespace testing_support;
+using ThreadSeriesPageTest = PageTest<threads::ThreadSeriesPage, 8>;
+
+static Texts lines(const Fl_Browser* list) {
+  Texts out;
+  for (int i = 1; i <= list->size(); ++i)
+    out.emplace_back(list->text(i));
+  return out;
+}
+
+// Series: 0 BA, 1 Whitworth, 2 ISO metric, 3 Unified, 4 Unified numbered.
+TEST_F(ThreadSeriesPageTest, EachSeriesArrangesItsEntryAndTheControlsReachTheForm) {
+  run(w().series, "=3", w().fractional, "~on", w().percent, "=75", w().diameter, "~focus",
+      w().series, "#0", w().diameter, "~hidden", w().numbered_tpi, "~shown", w().size_number, "=6",
+      w().numbered_pitch, "=0.531", w().series, "#4", w().pitch, "~focus", w().series, "#2",
+      w().fraction, "~hidden", w().pitch, "@249",
+      // 1/4-20 Unified with 75 % engagement:
+      w().series, "#3", w().pitch, "20", w().over, "1", w().under, "4", w().diameter, "=0.25",
+      w().reference_inch, "=0.244", w().major_mm, "=6.35", w().drill_inch, "=0.209", w().drill_mm,
+      "=5.32");
+  EXPECT_EQ(lines(w().drill_engagements), (Texts{"86.60%", "57.74%"}));
+  run(w().percent, "30", w().diameter, "0.25", w().over, "="); // typed: no fraction
+  EXPECT_EQ(lines(w().drill_names), (Texts{"7/32 in"}));
+  // The drill buttons are written at once; none ticked is told.
+  run(w().metric, "click", w().metric, "click", w().fractional, "click", w().drill_inch, "=0.234");
+  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini")
+                .find("drill_fraction" + std::string(16, ' ') + " = 0\n"),
+            std::string::npos);
+  EXPECT_EQ(dialogs.alerts, Texts{app->lang_or(281, "")});
+  click(w().help);
+  const char* file = app->help_windows().at(0)->view()->filename();
+  EXPECT_NE(std::string(file ? file : "").find("language/en/thread.html"), std::string::npos);
+  app->toggle_unit_system(); // the metric system starts on ISO metric
+  stop_app();
+  open();
+  run(w().series, "=2");
+}
+
+TEST_F(ThreadSeriesPageTest, RestartRestoresTheSeriesBeforeItsDrillAndSize) {
+  run(w().percent, "80", w().series, "#1", w().percent, "=80", w().diameter, "0.25", w().pitch,
+      "20");
+  restart_app(); // 0.25 - 1.280654 x 0.05 x 0.8 = 0.1988; with 1.082532 it would be 0.2067.
+  run(w().drill_inch, "=0.199", w().diameter, "~focus", w().series, "#0", w().size_number, "#3");
+  restart_app();
+  run(w().series, "=0", w().size_number, "=3", w().major_mm, "=4.1", w().percent, "~focus");
+}
+
+TEST_F(ThreadSeriesPageTest, BothListsScrollTogether) {
+  run(w().number, "click", w().metric, "click", w().diameter, "0.25", w().pitch, "20");
+  ASSERT_EQ(w().drill_names->size(), 8); // more than the lists show
+  settle();
+  for (Fl_Browser* list : {w().drill_engagements, w().drill_names})
+    for (int to : {static_cast<int>(list->scrollbar.maximum()), 0}) {
+      list->scrollbar.value(to);
+      list->scrollbar.do_callback();
+      EXPECT_EQ(w().drill_names->position(), w().drill_engagements->position());
+      EXPECT_EQ(w().drill_names->position() > 0, to > 0);
+    }
+}
+
+using ThreadWiresPageTest = PageTest<threads::ThreadWiresPage, 6>;
+
+// Forms: 0 metric, 1 Unified, 2 Whitworth. Labels of the major diameter, the
+// wire, the result and the caption of the sizes.
+TEST_F(ThreadWiresPageTest, ControlsReachTheFormAndItsResultsShow) {
+  run(w().forms[1], "~on", w().inch, "~on", w().tpi, "~focus", w().major_label, "@193", w().result,
+      "@201", w().sizes_caption, "@197", w().forms[2], "click", w().tpi, "20", w().major, "0.25",
+      w().wire, "0.03", w().sizes[0], "=0.027", w().sizes[1], "=0.0282", w().sizes[2], "=0.038",
+      w().result, "=0.2649",
+      // A form change empties the page, kept lengths included.
+      w().forms[1], "click", w().wire, "=", w().tpi, "~focus", w().major, "0.25", w().result, "=",
+      // The fraction writes the major diameter: 0.375 - 0.0947188 + 0.108.
+      w().tpi, "16", w().wire, "0.036", w().fraction_over, "3", w().fraction_under, "8", w().major,
+      "=0.375", w().result, "=0.3883",
+      // Both unit buttons rewrite the lengths from what was typed and relabel:
+      // 0.38828125 x 25.4 = 9.86234.
+      app->main_frame()->unit_button(), "click", w().millimetre, "~on", w().major, "=9.525",
+      w().wire, "=0.9144", w().result, "=9.862", w().major_label, "@202", w().result, "@204",
+      w().sizes_caption, "@203", w().inch, "click", w().major, "=0.3750", w().sizes_caption,
+      "@194");
+}
+
+TEST_F(ThreadWiresPageTest, RestartFocusesTheMetricPitchAndMetricStartsUnifiedInMm) {
+  run(w().forms[0], "click", w().millimetre, "~on", w().metric_pitch, "2", w().major, "16",
+      w().wire, "1.155");
+  restart_app(); // 16 - 1.5155 x 2 + 3 x 1.155
+  run(w().metric_pitch, "~focus", w().tpi, "~inactive", w().fraction_group, "~hidden", w().result,
+      "=16.434", app->main_frame()->unit_button(), "click");
+  stop_app(); // nothing saved, the metric setting: Unified in millimetres
+  std::remove((dir.path() + "/State.ini").c_str());
+  open();
+  run(w().forms[1], "~on", w().millimetre, "~on", w().sizes_caption, "@197");
+  Rendered image = render_widget(w().sketch);        // 172 x 105, centre line 52:
+  EXPECT_EQ(pixel(image, 170, 52), (Rgb{0, 0, 0}));  // right end of the rod, after 16 turns
+  EXPECT_EQ(pixel(image, 80, 76), (Rgb{255, 0, 0})); // the lower wire
+  EXPECT_EQ(pixel(image, 80, 19), (Rgb{0, 0, 255})); // the measuring face
+}
