@@ -7,12 +7,10 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Choice.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Spinner.H>
 
 #include <array>
@@ -30,19 +28,6 @@ namespace testing_support {
 using Texts = std::vector<std::string>;
 using Rgb = std::array<int, 3>;
 
-/// One scenario row: a widget and a text. "click" clicks it. Otherwise the
-/// first character says what to do: '=' the field, label or choice item
-/// shows the rest; '@' its label (or the text of an output used as a
-/// label) is that language entry; '#' choose that item;
-/// '~' a state: shown, hidden, red, black (its text, or its label), active,
-/// inactive, on, off, focus. Any other text is typed over the field's text,
-/// and a last '\n' presses Enter.
-struct Step {
-  Fl_Widget* widget;
-  const char* text;
-};
-void run_step(const app::App& app, const Step& step);
-
 template <class Fields> Texts texts(const Fields& fields) {
   Texts out;
   for (const Fl_Input_* field : fields)
@@ -50,11 +35,70 @@ template <class Fields> Texts texts(const Fields& fields) {
   return out;
 }
 /// Index of the one visible group: -1 for none, -2 for more than one.
-int shown(const std::vector<const Fl_Widget*>& groups);
-template <class Groups> int shown(const Groups& g) {
-  return shown(std::vector<const Fl_Widget*>(g.begin(), g.end()));
+template <class Groups> int shown(const Groups& groups) {
+  int found = -1, i = 0;
+  for (const Fl_Widget* group : groups) {
+    if (group->visible())
+      found = found == -1 ? i : -2;
+    ++i;
+  }
+  return found;
 }
-Rgb pixel(const Rendered& image, int x, int y);
+inline Rgb pixel(const Rendered& image, int x, int y) {
+  const unsigned char* p = &image.rgb[static_cast<size_t>((y * image.w + x) * 3)];
+  return {p[0], p[1], p[2]};
+}
+
+/// Does the widget show `state`: shown, hidden, red, black (its text, or
+/// its label: a sketch's names), active, inactive, on, off, focus?
+inline bool has_state(Fl_Widget* widget, const std::string& state) {
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* button = dynamic_cast<Fl_Button*>(widget);
+  const Fl_Color text = input ? input->textcolor() : widget->labelcolor();
+  if (state == "shown" || state == "hidden")
+    return (widget->visible() != 0) == (state == "shown");
+  if (state == "active" || state == "inactive")
+    return (widget->active() != 0) == (state == "active");
+  if (state == "on" || state == "off")
+    return button && (button->value() != 0) == (state == "on");
+  if (state == "red" || state == "black")
+    return text == (state == "red" ? FL_RED : FL_BLACK);
+  EXPECT_EQ(state, "focus");
+  return Fl::focus() == widget;
+}
+
+/// One scenario row. "click" clicks the widget. Otherwise the first
+/// character says what to do: '=' the field, label or choice item shows the
+/// rest; '@' its label (or the text of an output used as one) is that
+/// language entry; '#' choose that item; '~' it is in that state. Any other
+/// text is typed over the field's text, and a last '\n' presses Enter.
+inline void run_row(const app::App& app, Fl_Widget* widget, const std::string& text) {
+  ASSERT_NE(widget, nullptr);
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* choice = dynamic_cast<Fl_Choice*>(widget);
+  const std::string shows = input    ? input->value()
+                            : choice ? std::to_string(choice->value())
+                                     : (widget->label() ? widget->label() : "");
+  const std::string rest = text.empty() ? "" : text.substr(1);
+  if (text == "click")
+    click(widget);
+  else if (text[0] == '=')
+    EXPECT_EQ(shows, rest);
+  else if (text[0] == '@')
+    EXPECT_EQ(widget->label() ? widget->label() : shows, app.lang_or(std::stoi(rest), ""));
+  else if (text[0] == '~')
+    EXPECT_TRUE(has_state(widget, rest));
+  else if (text[0] == '#' && choice) {
+    choice->value(std::stoi(rest));
+    choice->do_callback();
+  } else {
+    ASSERT_NE(input, nullptr);
+    const bool enter = !text.empty() && text.back() == '\n'; // a spinner takes it on Enter
+    retype(input, enter ? text.substr(0, text.size() - 1) : text);
+    if (enter)
+      press_key(FL_Enter);
+  }
+}
 
 /// Page `N` of class `P`, shown in a started application.
 template <class P, int N> class PageTest : public AppTest {
@@ -69,21 +113,17 @@ protected:
   P& page() { return dynamic_cast<P&>(*app->page(N)); }
   const auto& w() { return page().widgets(); }
   /// Runs the rows given as widget, text, widget, text, ...
-  template <class... Rows> void run(Rows... rows) {
-    std::vector<Step> steps;
-    collect(steps, rows...);
-    for (size_t i = 0; i < steps.size(); ++i) {
-      SCOPED_TRACE("row " + std::to_string(i + 1) + " " + steps[i].text);
-      run_step(*app, steps[i]);
-    }
-  }
+  template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
 
 private:
-  static void collect(std::vector<Step>&) {}
+  void run_from(int) {}
   template <class W, class... Rows>
-  static void collect(std::vector<Step>& steps, W* widget, const char* text, Rows... rows) {
-    steps.push_back({widget, text});
-    collect(steps, rows...);
+  void run_from(int row, W* widget, const char* text, Rows... more) {
+    {
+      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
+      run_row(*app, widget, text);
+    }
+    run_from(row + 1, more...);
   }
 };
 
