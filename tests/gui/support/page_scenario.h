@@ -28,22 +28,6 @@ namespace testing_support {
 using Texts = std::vector<std::string>;
 using Rgb = std::array<int, 3>;
 
-template <class Fields> Texts texts(const Fields& fields) {
-  Texts out;
-  for (const Fl_Input_* field : fields)
-    out.emplace_back(field->value());
-  return out;
-}
-/// Index of the one visible group: -1 for none, -2 for more than one.
-template <class Groups> int shown(const Groups& groups) {
-  int found = -1, i = 0;
-  for (const Fl_Widget* group : groups) {
-    if (group->visible())
-      found = found == -1 ? i : -2;
-    ++i;
-  }
-  return found;
-}
 inline Rgb pixel(const Rendered& image, int x, int y) {
   const unsigned char* p = &image.rgb[static_cast<size_t>((y * image.w + x) * 3)];
   return {p[0], p[1], p[2]};
