@@ -21,15 +21,14 @@ TEST_F(DovetailPageTest, ControlsReachTheFormAndItsFieldsSketchesAndRowsShow) {
   const auto& r = w().results;
   const auto& f = w().female_groups;
   const auto& m = w().male_groups;
-  run(f[1], "~shown", m[0], "~shown", w().width, "~focus", w().print, "~inactive", w().width, "1",
-      w().depth, ".5", w().pin, ".25", w().angle_60, "click", w().clearance_kind, "#2",
-      w().clearance, ".1", r[0], "=0.423", r[3], "=0.6", r[5], "=0.99", w().print, "~active", f[0],
-      "~shown", m[2], "~shown", w().clearance_kind, "#0", w().gib, "click", w().gib_thickness,
-      "@115", r[0], "=", w().print, "~inactive", w().gib_thickness, ".05", r[0], "=0.48", r[4],
-      "=0.49", r[5], "=1.106", f[3], "~shown", m[0], "~shown", w().clearance_kind, "#3",
-      w().clearance, "~hidden", w().angle_typed, "click", w().typed_angle, "60", r[1], "=1.0",
-      w().typed_angle, "605", w().typed_angle, "~red", r[1], "=");
-  EXPECT_GT(render_widget(f[3]->child(0)).drawn_pixels(), 0);
+  run(f[1], "~shown", m[0], "~shown", w().width, "~focus", w().width, "1", w().depth, ".5", w().pin,
+      ".25", w().angle_60, "click", w().clearance_kind, "#2", w().clearance, ".1", r[0], "=0.423",
+      r[5], "=0.99", w().print, "~active", f[0], "~shown", m[2], "~shown", w().clearance_kind, "#0",
+      w().gib, "click", w().gib_thickness, "@115", r[0], "=", w().print, "~inactive",
+      w().gib_thickness, ".05", r[0], "=0.48", r[4], "=0.49", r[5], "=1.106", f[3], "~shown", m[0],
+      "~shown", w().clearance_kind, "#3", w().clearance, "~hidden", w().angle_typed, "click",
+      w().typed_angle, "60", r[1], "=1.0", w().typed_angle, "605", w().typed_angle, "~red", r[1],
+      "=");
 }
 
 TEST_F(DovetailPageTest, UnitsConvertOnceWhicheverButtonAndPrintAndRestoreFollow) {
@@ -61,19 +60,15 @@ TEST_F(DovetailMeasurementPageTest, ControlsReachTheFormAndItsRowsSketchesAndRes
       w().clearance_row, "~hidden", w().clearance_kind, "#0", f[0], "=", w().print, "~inactive",
       w().clearance, "0.01", f[1], "=0.51", w().gib, "click", w().gib_cover, "~hidden",
       w().angle_typed, "click", w().typed_angle, "~shown");
-  EXPECT_TRUE(w().female_sketch_groups[3]->visible() && !w().female_sketch_groups[1]->visible());
-  EXPECT_GT(render_widget(w().female_sketches[3]).drawn_pixels(), 0);
-  run(w().female_at_hand, "click", w().male_results, "~shown", w().male_inputs, "~hidden", w().gib,
+  run(w().female_sketch_groups[3], "~shown", w().female_sketch_groups[1], "~hidden",
+      w().female_at_hand, "click", w().male_results, "~shown", w().male_inputs, "~hidden", w().gib,
       "click", w().angle_60, "click", w().clearance_kind, "#3", w().between_pins, "0.316987",
       w().female_depth, "0.5", w().male_out[0], "=1.0", w().male_out[2], "=1.106");
-  std::vector<DovetailSheets> printed;
-  page().print_action = [&](const DovetailPrintValues&, DovetailSheets s) { printed.push_back(s); };
-  click(w().print);
-  EXPECT_EQ(printed, std::vector<DovetailSheets>{DovetailSheets::kMaleOnly});
 }
 
-// Back in inches the fields show what was typed, not the kept value to three places.
-TEST_F(DovetailMeasurementPageTest, UnitsRewriteTheInputsFromTheKeptInchValues) {
+// Back in inches the fields show what was typed, not the kept value to three
+// places; a restart in millimetres brings back the inch values.
+TEST_F(DovetailMeasurementPageTest, UnitsRewriteFromTheKeptInchValuesAlsoAfterARestart) {
   const auto& f = w().female_out;
   run(w().clearance, "0.01", w().millimetre, "click", w().clearance, "=0.254", w().inch, "click",
       w().angle_60, "click", w().pin, "0.25", w().over_pins, "1.105662", w().male_depth, "0.5",
@@ -81,10 +76,6 @@ TEST_F(DovetailMeasurementPageTest, UnitsRewriteTheInputsFromTheKeptInchValues) 
   run(app->main_frame()->unit_button(), "click", w().millimetre, "~on", w().over_pins, "=28.084",
       f[0], "=10.735", f[2], "=8.198", w().inch, "click", w().over_pins, "=1.105662", f[1],
       "=0.505");
-}
-
-// A restart in millimetres brings back the inch values, not the rounded millimetres.
-TEST_F(DovetailMeasurementPageTest, RestartKeepsTheStoredInchValues) {
   run(w().millimetre, "click", w().female_at_hand, "click", w().gib, "click", w().gib_thickness,
       "2.54", w().angle_60, "click", w().clearance_kind, "#1", w().clearance, "0.127", w().pin,
       "6.35", w().between_pins, "8.051", w().female_depth, "12.7", w().male_out[2], "=25.543");

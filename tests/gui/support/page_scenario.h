@@ -14,8 +14,8 @@
 #include <FL/Fl_Spinner.H>
 
 #include <array>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
@@ -39,16 +39,14 @@ inline bool has_state(Fl_Widget* widget, const std::string& state) {
   auto* input = dynamic_cast<Fl_Input_*>(widget);
   auto* button = dynamic_cast<Fl_Button*>(widget);
   const Fl_Color text = input ? input->textcolor() : widget->labelcolor();
-  if (state == "shown" || state == "hidden")
-    return (widget->visible() != 0) == (state == "shown");
-  if (state == "active" || state == "inactive")
-    return (widget->active() != 0) == (state == "active");
-  if (state == "on" || state == "off")
-    return button && (button->value() != 0) == (state == "on");
-  if (state == "red" || state == "black")
-    return text == (state == "red" ? FL_RED : FL_BLACK);
-  EXPECT_EQ(state, "focus");
-  return Fl::focus() == widget;
+  const std::map<std::string, bool> states = {
+      {"shown", widget->visible()},      {"hidden", !widget->visible()},
+      {"active", widget->active()},      {"inactive", !widget->active()},
+      {"on", button && button->value()}, {"off", button && !button->value()},
+      {"red", text == FL_RED},           {"black", text == FL_BLACK},
+      {"focus", Fl::focus() == widget}};
+  EXPECT_EQ(states.count(state), 1u) << "no state " << state;
+  return states.count(state) && states.at(state);
 }
 
 /// One scenario row. "click" clicks the widget. Otherwise the first
