@@ -122,15 +122,16 @@ TEST_F(DovetailSketchTest, FemaleSketchesFollowTheirCoordinateTables) {
       SCOPED_TRACE(std::to_string(c.p5_in + c.b) + " at width " + std::to_string(X));
       // Corners p1, p2; the block left and right of the slot; the open slot; the
       // pins and one's rim; the gib's inner edge 11 pixels right of p5; the mouth's
-      // right end mark 1 left of p3 = (X - 200, 110).
+      // right end mark 1 left of p3 = (X - 200, 110); the slot's bottom p4-p5, clear of
+      // the caption and the pins.
       Rendered image = (this->*c.render)(X, 130);
       if (!c.gib) { // the mouth's left end mark, 1 right of p6 = (p6_in, 110), 5 up and down
         EXPECT_EQ(pixel(image, c.p6_in + 1, 106), kBlack);
       }
-      expect(image, X - 201, 106, kBlack, X - 100, 20, kBlack, X - 100, 110, kBlack, 120, 100,
-             kYellow, X - 120, 100, kYellow, X / 2, c.b + 3, kWhite, X - c.p4_in - 49, c.b + 21,
-             kRed, X - c.p4_in - 69, c.b + 21, kBlack, c.p5_in + 50, c.b + 21, kRed, c.p5_in + 11,
-             c.b + 1, c.gib ? kBlack : kWhite);
+      expect(image, X - 201, 106, kBlack, X - c.p4_in - 5, c.b, kBlack, X - 100, 20, kBlack,
+             X - 100, 110, kBlack, 120, 100, kYellow, X - 120, 100, kYellow, X / 2, c.b + 3, kWhite,
+             X - c.p4_in - 49, c.b + 21, kRed, X - c.p4_in - 69, c.b + 21, kBlack, c.p5_in + 50,
+             c.b + 21, kRed, c.p5_in + 11, c.b + 1, c.gib ? kBlack : kWhite);
     }
 }
 
