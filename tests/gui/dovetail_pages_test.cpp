@@ -117,22 +117,26 @@ TEST_F(DovetailSketchTest, FemaleSketchesFollowTheirCoordinateTables) {
                {&DovetailSketchTest::render<FDoveTailDeep>, 145, 145, 200, 55, false},
                {&DovetailSketchTest::render<FDoveTailStandardGib>, 150, 140, 190, 60, true},
                {&DovetailSketchTest::render<FDoveTailDeepGib>, 145, 135, 190, 55, true}};
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
+    int yellow[2], i = 0;
     for (int X : {658, 758}) {
       SCOPED_TRACE(std::to_string(c.p5_in + c.b) + " at width " + std::to_string(X));
       // Corners p1, p2; the block left and right of the slot; the open slot; the
       // pins and one's rim; the gib's inner edge 11 pixels right of p5; the mouth's
-      // right end mark 1 left of p3 = (X - 200, 110); the slot's bottom p4-p5, clear of
-      // the caption and the pins.
+      // right end mark 1 left of p3 = (X - 200, 110).
       Rendered image = (this->*c.render)(X, 130);
       if (!c.gib) { // the mouth's left end mark, 1 right of p6 = (p6_in, 110), 5 up and down
         EXPECT_EQ(pixel(image, c.p6_in + 1, 106), kBlack);
       }
-      expect(image, X - 201, 106, kBlack, X - c.p4_in - 5, c.b, kBlack, X - 100, 20, kBlack,
-             X - 100, 110, kBlack, 120, 100, kYellow, X - 120, 100, kYellow, X / 2, c.b + 3, kWhite,
-             X - c.p4_in - 49, c.b + 21, kRed, X - c.p4_in - 69, c.b + 21, kBlack, c.p5_in + 50,
-             c.b + 21, kRed, c.p5_in + 11, c.b + 1, c.gib ? kBlack : kWhite);
+      yellow[i++] = image.pixels_of(255, 255, 0);
+      expect(image, X - 201, 106, kBlack, X - 100, 20, kBlack, X - 100, 110, kBlack, 120, 100,
+             kYellow, X - 120, 100, kYellow, X / 2, c.b + 3, kWhite, X - c.p4_in - 49, c.b + 21,
+             kRed, X - c.p4_in - 69, c.b + 21, kBlack, c.p5_in + 50, c.b + 21, kRed, c.p5_in + 11,
+             c.b + 1, c.gib ? kBlack : kWhite);
     }
+    // Each block row above the slot (p0.y + 1 to p5.y - 1) is 100 pixels longer.
+    EXPECT_NEAR(yellow[1] - yellow[0], 100 * (c.b - 21), 20);
+  }
 }
 
 TEST_F(DovetailSketchTest, MaleSketchesFollowTheirCoordinateTables) {
