@@ -1,0 +1,112 @@
+// A calculator page opened in a fresh application and driven by scenarios:
+// rows of widget and text that click, type or choose, or check what a user
+// sees. A page test then reads as a table of what is done and what shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "app/main_window.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+#include "gui/support/render.h"
+#include "ui/checked_input.h"
+
+namespace testing_support {
+
+using Texts = std::vector<std::string>;
+using Rgb = std::array<int, 3>;
+
+inline Rgb pixel(const Rendered& image, int x, int y) {
+  const unsigned char* p = &image.rgb[static_cast<size_t>((y * image.w + x) * 3)];
+  return {p[0], p[1], p[2]};
+}
+
+/// Does the widget show `state`: shown, hidden, red, black (its text, or
+/// its label: a sketch's names), active, inactive, on, off, focus?
+inline bool has_state(Fl_Widget* widget, const std::string& state) {
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* button = dynamic_cast<Fl_Button*>(widget);
+  const Fl_Color text = input ? input->textcolor() : widget->labelcolor();
+  const std::map<std::string, bool> states = {
+      {"shown", widget->visible()},      {"hidden", !widget->visible()},
+      {"active", widget->active()},      {"inactive", !widget->active()},
+      {"on", button && button->value()}, {"off", button && !button->value()},
+      {"red", text == FL_RED},           {"black", text == FL_BLACK},
+      {"focus", Fl::focus() == widget}};
+  EXPECT_EQ(states.count(state), 1u) << "no state " << state;
+  return states.count(state) && states.at(state);
+}
+
+/// One scenario row. "click" clicks the widget. Otherwise the first
+/// character says what to do: '=' the field, label or choice item shows the
+/// rest; '@' its label (or the text of an output used as one) is that
+/// language entry; '#' choose that item; '~' it is in that state. Any other
+/// text is typed over the field's text, and a last '\n' presses Enter.
+inline void run_row(const app::App& app, Fl_Widget* widget, const std::string& text) {
+  ASSERT_NE(widget, nullptr);
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* choice = dynamic_cast<Fl_Choice*>(widget);
+  const std::string shows = input    ? input->value()
+                            : choice ? std::to_string(choice->value())
+                                     : (widget->label() ? widget->label() : "");
+  const std::string rest = text.empty() ? "" : text.substr(1);
+  if (text == "click")
+    click(widget);
+  else if (text[0] == '=')
+    EXPECT_EQ(shows, rest);
+  else if (text[0] == '@')
+    EXPECT_EQ(widget->label() ? widget->label() : shows, app.lang_or(std::stoi(rest), ""));
+  else if (text[0] == '~')
+    EXPECT_TRUE(has_state(widget, rest));
+  else if (text[0] == '#' && choice) {
+    choice->value(std::stoi(rest));
+    choice->do_callback();
+  } else {
+    ASSERT_NE(input, nullptr);
+    const bool enter = !text.empty() && text.back() == '\n'; // a spinner takes it on Enter
+    retype(input, enter ? text.substr(0, text.size() - 1) : text);
+    if (enter)
+      press_key(FL_Enter);
+  }
+}
+
+/// Page `N` of class `P`, shown in a started application.
+template <class P, int N> class PageTest : public AppTest {
+protected:
+  void SetUp() override { open(); }
+  void open() {
+    if (!app)
+      start_app();
+    if (app->main_frame()->shown_page() != N)
+      click(app->main_frame()->nav_button(N));
+  }
+  P& page() { return dynamic_cast<P&>(*app->page(N)); }
+  const auto& w() { return page().widgets(); }
+  /// Runs the rows given as widget, text, widget, text, ...
+  template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
+
+private:
+  void run_from(int) {}
+  template <class W, class... Rows>
+  void run_from(int row, W* widget, const char* text, Rows... more) {
+    {
+      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
+      run_row(*app, widget, text);
+    }
+    run_from(row + 1, more...);
+  }
+};
+
+} // namespace testing_support
