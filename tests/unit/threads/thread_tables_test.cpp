@@ -1,87 +1,100 @@
-// The drill series and numbered thread sizes: counts, ends and names.
+// The drill series and numbered thread sizes against the published tables:
+// counts, ends, order, and the sum of every list, so that one wrong entry
+// anywhere shows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
+#include <numeric>
 
 #include "calc/threads/drill_tables.h"
 #include "calc/threads/thread_tables.h"
 
 using namespace threads;
 
-namespace {
-
-struct SeriesCase {
-  DrillSeries series;
-  size_t count;
-  const char* first_name;
-  double first;
-  const char* last_name;
-  double last;
-};
-
-bool has_name(const std::vector<Drill>& table, const std::string& name) {
-  return std::any_of(table.begin(), table.end(), [&](const Drill& d) { return d.name == name; });
-}
-
-} // namespace
-
-TEST(DrillTables, EverySeriesHasItsCountEndsAndRisesThroughout) {
-  const SeriesCase cases[] = {
-      {DrillSeries::kFractional, 64, "1/64 in", 0.015625, "1 in", 1.0},
-      {DrillSeries::kNumber, 80, "# 80", 0.0135, "# 1", 0.228},
-      {DrillSeries::kLetter, 26, "A", 0.234, "Z", 0.413},
-      // 0.32 / 25.4 = 0.0125984, 25.25 / 25.4 = 0.9940945, kept to six decimals.
-      {DrillSeries::kMetric, 219, "0.32mm", 0.012598, "25.25mm", 0.994094},
+TEST(DrillTables, CountsEndsOrderAndSums) {
+  struct Row {
+    DrillSeries series;
+    size_t count;
+    const char *first_name, *last_name;
+    double first, last, sum; // sum of the published sizes, inches
   };
-  for (const SeriesCase& c : cases) {
-    const std::vector<Drill>& table = drills(c.series);
-    SCOPED_TRACE(c.first_name);
-    ASSERT_EQ(table.size(), c.count);
-    EXPECT_EQ(table.front().name, c.first_name);
-    EXPECT_DOUBLE_EQ(table.front().diameter, c.first);
-    EXPECT_EQ(table.back().name, c.last_name);
-    EXPECT_DOUBLE_EQ(table.back().diameter, c.last);
-    for (size_t i = 1; i < table.size(); ++i)
-      EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
+  const Row rows[] = {
+      // 1 + 2 + ... + 64 = 2080 sixty-fourths.
+      {DrillSeries::kFractional, 64, "1/64 in", "1 in", 0.015625, 1.0, 2080 / 64.0},
+      {DrillSeries::kNumber, 80, "# 80", "# 1", 0.0135, 0.228, 8.2637},
+      {DrillSeries::kLetter, 26, "A", "Z", 0.234, 0.413, 8.072},
+      // 0.32 / 25.4 = 0.0125984, 25.25 / 25.4 = 0.9940945, kept to six decimals;
+      // the sizes add up to 1901.77 mm, each rounded by at most 5e-7 in.
+      {DrillSeries::kMetric, 219, "0.32mm", "25.25mm", 0.012598, 0.994094, 1901.77 / 25.4},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.first_name);
+    const std::vector<Drill>& table = drills(r.series);
+    ASSERT_EQ(table.size(), r.count);
+    EXPECT_EQ(table.front().name + " " + table.back().name,
+              std::string(r.first_name) + " " + r.last_name);
+    EXPECT_DOUBLE_EQ(table.front().diameter, r.first);
+    EXPECT_DOUBLE_EQ(table.back().diameter, r.last);
+    double sum = 0;
+    for (size_t i = 0; i < table.size(); ++i) {
+      sum += table[i].diameter;
+      if (i > 0) {
+        EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
+      }
+    }
+    EXPECT_NEAR(sum, r.sum, r.series == DrillSeries::kMetric ? 219 * 5e-7 : 1e-9);
   }
+  const std::vector<int> metric = metric_drill_hundredths();
+  EXPECT_EQ(std::accumulate(metric.begin(), metric.end(), 0), 190177);
 }
 
-TEST(DrillTables, NamesAreInLowestTermsAndTheMetricGapsStay) {
+TEST(DrillTables, Names) {
   const std::vector<Drill>& fractional = drills(DrillSeries::kFractional);
-  EXPECT_EQ(fractional[1].name, "1/32 in");
-  EXPECT_EQ(fractional[31].name, "1/2 in");
-  EXPECT_EQ(fractional[62].name, "63/64 in");
-  EXPECT_EQ(fraction_drill_name(48), "3/4 in");
-
   const std::vector<Drill>& metric = drills(DrillSeries::kMetric);
-  EXPECT_TRUE(has_name(metric, "1mm"));
-  EXPECT_TRUE(has_name(metric, "2.95mm"));
-  EXPECT_TRUE(has_name(metric, "14.25mm"));
-  EXPECT_FALSE(has_name(metric, "2.55mm"));
-  EXPECT_FALSE(has_name(metric, "5mm"));
-  EXPECT_FALSE(has_name(metric, "18.5mm"));
-  EXPECT_EQ(drills(DrillSeries::kNumber)[57].name, "# 23"); // 0.154
-  EXPECT_DOUBLE_EQ(drills(DrillSeries::kNumber)[57].diameter, 0.154);
+  const std::vector<Drill>& number = drills(DrillSeries::kNumber);
+  EXPECT_EQ(fractional[1].name + " " + fractional[31].name + " " + fractional[62].name,
+            "1/32 in 1/2 in 63/64 in");
+  EXPECT_EQ(fraction_drill_name(48), "3/4 in");
+  // 0.95 mm, then 1 mm; 2.5, then 2.6 (no 2.55); 4.9, then 5.1 (no 5.0).
+  EXPECT_EQ(metric[25].name + " " + metric[26].name, "0.95mm 1mm");
+  EXPECT_EQ(metric[56].name + " " + metric[57].name, "2.5mm 2.6mm");
+  EXPECT_EQ(metric[84].name + " " + metric[85].name, "4.9mm 5.1mm");
+  EXPECT_EQ(number[57].name, "# 23");
+  EXPECT_DOUBLE_EQ(number[57].diameter, 0.154);
 }
 
-TEST(ThreadTables, BaSizesComeFromTheirPitchAndMillimetreDiameters) {
+TEST(ThreadTables, NumberedSizesAndSeries) {
   const auto& ba = ba_sizes();
-  EXPECT_DOUBLE_EQ(ba[0].pitch_mm, 1.0);
+  double pitches = 0, majors = 0;
+  for (const BaSize& size : ba) {
+    pitches += size.pitch_mm;
+    majors += size.major_mm;
+  }
+  EXPECT_NEAR(pitches, 8.332282, 1e-9);
+  EXPECT_NEAR(majors, 44.69, 1e-9);
   EXPECT_DOUBLE_EQ(ba[0].tpi, 25.4);
   EXPECT_DOUBLE_EQ(ba[0].major_inch, 0.23622);
-  EXPECT_DOUBLE_EQ(ba[6].major_inch, 0.110236);
-  EXPECT_DOUBLE_EQ(ba[16].tpi, 137.073534);
+  EXPECT_DOUBLE_EQ(ba[16].tpi, 137.073534); // 25.4 / 0.185302
   EXPECT_DOUBLE_EQ(ba[16].major_inch, 0.031102);
   EXPECT_STREQ(ba[kBaPreset].name, "6");
-  EXPECT_STREQ(unified_number_sizes()[kUnifiedNumberPreset].name, "10");
-  EXPECT_DOUBLE_EQ(unified_number_sizes()[kUnifiedNumberPreset].major_inch, 0.19);
-}
 
-TEST(ThreadTables, EachSeriesKeepsItsOwnDepthFactor) {
+  const auto& unified = unified_number_sizes();
+  double unified_sum = 0;
+  for (const UnifiedNumberSize& size : unified)
+    unified_sum += size.major_inch;
+  EXPECT_NEAR(unified_sum, 1.263, 1e-9);
+  EXPECT_STREQ(unified[kUnifiedNumberPreset].name, "10");
+  EXPECT_DOUBLE_EQ(unified[kUnifiedNumberPreset].major_inch, 0.19);
+
   const double factors[] = {1.2, 1.280654, 1.082532, 1.082532, 1.082532, 1.299, 1.299};
-  for (int i = 1; i <= kSeriesCount; ++i)
-    EXPECT_DOUBLE_EQ(thread_series(i).depth_factor, factors[i - 1]) << "series " << i;
+  const SizeEntry entries[] = {SizeEntry::kBaNumber, SizeEntry::kInch,          SizeEntry::kMetric,
+                               SizeEntry::kInch,     SizeEntry::kUnifiedNumber, SizeEntry::kInch,
+                               SizeEntry::kMetric};
+  for (int i = 1; i <= kSeriesCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(thread_series(i).index, i);
+    EXPECT_EQ(thread_series(i).entry, entries[i - 1]);
+    EXPECT_DOUBLE_EQ(thread_series(i).depth_factor, factors[i - 1]);
+  }
   EXPECT_EQ(thread_series(0).index, 6);
   EXPECT_EQ(thread_series(8).index, 6);
 }
