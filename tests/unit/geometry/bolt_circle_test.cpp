@@ -29,13 +29,12 @@ BoltCircleInput input(const std::string& words) {
     const size_t eq = word.find('=');
     const std::string key = word.substr(0, eq), value = word.substr(eq + 1);
     const double v = eq == std::string::npos || key == "zero" ? 0 : std::stod(value);
+    double* length = key == "dia" ? &in.diameter : key == "first" ? &in.first_angle : nullptr;
+    length = key == "ox" ? &in.x_origin : key == "oy" ? &in.y_origin : length;
+    if (length)
+      *length = v;
     if (key == "holes" || key == "list")
       (key == "holes" ? in.total_holes : in.holes_to_list) = long(v);
-    if (key == "dia" || key == "first" || key == "ox" || key == "oy")
-      (key == "dia"     ? in.diameter
-       : key == "first" ? in.first_angle
-       : key == "ox"    ? in.x_origin
-                        : in.y_origin) = v;
     if (key == "end")
       in.end_angle = v, in.has_end_angle = true;
     if (key == "partial")
@@ -89,26 +88,18 @@ TEST(BoltCircle, Patterns) {
       {"partial holes=3 end=90 ccw", "50.000,0.000 35.355,-35.355 0.000,-50.000"},
       {"partial holes=1 first=30 end=40", "43.301,25.000"},
       {"partial holes=2 first=30 end=30", "43.301,25.000 43.301,25.000"},
-      // More listed than on the circle, none listed, none or more than 50
-      // holes, no diameter or one whose square is no number, an angle beyond
-      // a turn or no number, an infinite origin; a partial circle without an
-      // end, with its start beyond the end, its end beyond a turn, 51 holes.
-      {"list=5", "none"},
-      {"list=0", "none"},
-      {"holes=0 list=0", "none"},
-      {"holes=51", "none"},
-      {"dia=0", "none"},
-      {"dia=1e300", "none"},
-      {"first=400", "none"},
-      {"first=nan", "none"},
-      {"ox=inf", "none"},
-      {"partial holes=3", "none"},
-      {"partial holes=3 first=30 end=10", "none"},
-      {"partial holes=3 end=361", "none"},
-      {"partial holes=51 end=90", "none"},
   };
   for (const auto& [words, expected] : cases)
     EXPECT_EQ(holes(words), expected) << words;
+  // More listed than on the circle, none listed, none or more than 50 holes,
+  // no diameter or one whose square is no number, an angle beyond a turn or
+  // no number, an infinite origin; a partial circle without an end, with its
+  // start beyond the end, its end beyond a turn, 51 holes.
+  for (const char* words :
+       {"list=5", "list=0", "holes=0 list=0", "holes=51", "dia=0", "dia=1e300", "first=400",
+        "first=nan", "ox=inf", "partial holes=3", "partial holes=3 first=30 end=10",
+        "partial holes=3 end=361", "partial holes=51 end=90"})
+    EXPECT_EQ(holes(words), "none") << words;
 }
 
 TEST(BoltCircle, MarkersRoundingAndAngles) {
