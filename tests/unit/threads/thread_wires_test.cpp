@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/threads/thread_wires_form.h"
@@ -57,10 +58,11 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
     threads::ThreadWires w =
         threads::compute_thread_wires({r.form, r.pitch_in, r.major_in, r.wire_in, r.mm});
     ASSERT_TRUE(w.computed && w.sizes);
-    EXPECT_NEAR(w.sizes->smallest, r.smallest, tolerance);
-    EXPECT_NEAR(w.sizes->best, r.best, tolerance);
-    EXPECT_NEAR(w.sizes->largest, r.largest, tolerance);
-    EXPECT_NEAR(w.over_wires.value_or(kNone), r.over, tolerance);
+    const double got[] = {w.sizes->smallest, w.sizes->best, w.sizes->largest,
+                          w.over_wires.value_or(kNone)};
+    const double want[] = {r.smallest, r.best, r.largest, r.over};
+    for (size_t i = 0; i < 4; ++i)
+      EXPECT_NEAR(got[i], want[i], tolerance) << i;
   }
 }
 
@@ -97,22 +99,14 @@ TEST(ThreadWiresCalc, PitchFromThreadsPerInchOrMillimetres) {
 TEST(ThreadWiresCalc, TextsThePageWrites) {
   EXPECT_EQ(threads::over_wires_text(2.5, false), "2.5000");
   EXPECT_EQ(threads::over_wires_text(6.35, true), "6.350");
-  struct Row {
-    double value;
-    int decimals;
-    const char* text;
-  };
-  const Row rows[] = {
-      {0.25, 4, "0.2500"},
-      {12.0, 2, "12.00"},
-      {0.0, 3, ""},
-      {0.00005, 4, ""},
-      {9.525, 2, "9.525"},
-      {0.0289 * 25.4, 3, "0.73406"},
-      {12 / 25.4, 4, "0.4724409449"},
-  };
-  for (const Row& row : rows)
-    EXPECT_EQ(threads::stored_length_text(row.value, row.decimals), row.text) << row.value;
+  for (const auto& [value, decimals, text] : {std::tuple{0.25, 4, "0.2500"},
+                                              {12.0, 2, "12.00"},
+                                              {0.0, 3, ""},
+                                              {0.00005, 4, ""},
+                                              {9.525, 2, "9.525"},
+                                              {0.0289 * 25.4, 3, "0.73406"},
+                                              {12 / 25.4, 4, "0.4724409449"}})
+    EXPECT_EQ(threads::stored_length_text(value, decimals), text) << value;
   // A fraction of an inch: 0 < numerator <= denominator; "%g" of the inches or mm.
   const char* fractions[][3] = {{"3", "8", "0.375"}, {"1", "64", "0.015625"}, {"8", "8", "1"},
                                 {"8", "3", ""},      {"0", "8", ""},          {"3", "0", ""},
@@ -125,43 +119,37 @@ TEST(ThreadWiresCalc, TextsThePageWrites) {
 }
 
 TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
-  struct Case {
-    threads::ThreadForm form;
-    threads::WiresChange changed;
-    const char *pitch, *major, *wire; // the pitch in the form's own field
-    double kept_wire_in, kept_pitch_in;
-    const char* shown; // the three sizes and the result; "-" keeps the sizes shown
+  // The pitch in the form's own field; the wire and pitch kept from before;
+  // shown: the three sizes and the result, "-" where the page keeps its sizes.
+  auto shows = [](threads::ThreadForm form, threads::WiresChange changed, const char* pitch,
+                  const char* major, const char* wire, double kept_wire_in, double kept_pitch_in,
+                  const char* shown) {
+    SCOPED_TRACE(std::string(pitch) + " " + major + " " + wire);
+    const bool metric = form == threads::ThreadForm::kMetric;
+    threads::WiresLengths kept;
+    kept.wire_in = kept_wire_in;
+    kept.pitch_in = kept_pitch_in;
+    const threads::ThreadWiresForm out = threads::thread_wires_form(
+        {form, metric, changed, metric ? "" : pitch, metric ? pitch : "", major, wire, kept});
+    const auto& s = out.sizes;
+    EXPECT_EQ((s ? (*s)[0] + " " + (*s)[1] + " " + (*s)[2] : "-") + " " + out.result, shown);
   };
   const auto U = threads::ThreadForm::kUnified, M = threads::ThreadForm::kMetric;
   using Change = threads::WiresChange;
-  const Case cases[] = {
-      // M = 0.25 - 1.5155 x 0.05 + 3 x 0.0289 = 0.260925.
-      {U, Change::kRestored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045 0.2609"},
-      // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
-      {M, Change::kRestored, "1.5", "12", "0.85", 0, 0, "0.84 0.866 1.35 12.277"},
-      {U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045 "},
-      // A changed major diameter works with the wire and pitch given before,
-      // whatever the wire and pitch fields show now.
-      {U, Change::kMajor, "", "0.25", "", 0.0289, 0.05, "0.028 0.0289 0.045 0.2609"},
-      // M16 x 2, wire 1.155: M = 16 - 3.031 + 3.465 = 16.434 mm.
-      {M, Change::kMajor, "", "16", "", 1.155 / 25.4, 2 / 25.4, "1.12 1.155 1.8 16.434"},
-      // No major diameter, or an emptied pitch: the page keeps its sizes.
-      {U, Change::kWire, "20", "", "0.0289", 0, 0.05, "- "},
-      {U, Change::kTpi, "", "0.25", "0.0289", 0.0289, 0.05, "- "},
-      {M, Change::kMetricPitch, "", "12", "0.85", 0.85 / 25.4, 1.5 / 25.4, "- "},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.pitch) + " " + c.major + " " + c.wire);
-    const bool metric = c.form == M;
-    threads::WiresLengths kept;
-    kept.wire_in = c.kept_wire_in;
-    kept.pitch_in = c.kept_pitch_in;
-    const threads::ThreadWiresForm out =
-        threads::thread_wires_form({c.form, metric, c.changed, metric ? "" : c.pitch,
-                                    metric ? c.pitch : "", c.major, c.wire, kept});
-    const auto& s = out.sizes;
-    EXPECT_EQ((s ? (*s)[0] + " " + (*s)[1] + " " + (*s)[2] : "-") + " " + out.result, c.shown);
-  }
+  // M = 0.25 - 1.5155 x 0.05 + 3 x 0.0289 = 0.260925.
+  shows(U, Change::kRestored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045 0.2609");
+  // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
+  shows(M, Change::kRestored, "1.5", "12", "0.85", 0, 0, "0.84 0.866 1.35 12.277");
+  shows(U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045 ");
+  // A changed major diameter works with the wire and pitch given before,
+  // whatever the wire and pitch fields show now. M16 x 2, wire 1.155:
+  // M = 16 - 3.031 + 3.465 = 16.434 mm.
+  shows(U, Change::kMajor, "", "0.25", "", 0.0289, 0.05, "0.028 0.0289 0.045 0.2609");
+  shows(M, Change::kMajor, "", "16", "", 1.155 / 25.4, 2 / 25.4, "1.12 1.155 1.8 16.434");
+  // No major diameter, or an emptied pitch: the page keeps its sizes.
+  shows(U, Change::kWire, "20", "", "0.0289", 0, 0.05, "- ");
+  shows(U, Change::kTpi, "", "0.25", "0.0289", 0.0289, 0.05, "- ");
+  shows(M, Change::kMetricPitch, "", "12", "0.85", 0.85 / 25.4, 1.5 / 25.4, "- ");
 }
 
 TEST(ThreadWiresForm, LabelsUnitSwitchTexts) {
