@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "unit/geometry/text_rows.h"
 
 namespace {
 
@@ -78,26 +81,54 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
       // BA 0: 6 mm, pitch 1 mm; R = 0.23622 - 0.12 / 25.4 = 0.231496 in = 5.880 mm,
       // s = 0.23622 - 1.2 x 0.75 / 25.4 = 0.200787 in = 5.10 mm.
       {1, "", "", "75", 0, "", "0.231 5.88 0.236 6.0 0.201 5.1 25.4 1.0", ""},
-      // Nothing: a size or pitch missing, a numbered size coarser than 20 per
-      // inch or not chosen, a BA size beyond 16, an engagement outside 30-100.
-      {4, "0", "20", "75", -1, "F", "", ""},
-      {4, "0.25", "", "75", -1, "F", "", ""},
-      {3, "6", "0.00005", "75", -1, "M", "", ""},
-      {7, "0", "1", "75", -1, "M", "", ""},
-      {5, "", "19.99", "75", 8, "N", "", ""},
-      {5, "", "24", "75", -1, "N", "", ""},
-      {1, "", "", "75", 17, "M", "", ""},
-      {4, "0.25", "20", "29", -1, "F", "", ""},
-      {4, "0.25", "20", "101", -1, "F", "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.series) + ": " + c.diameter + " " + c.pitch + " " + c.percent);
     const threads::ThreadSeriesForm f = threads::thread_series_form(
         {c.series, c.diameter, c.pitch, c.percent, c.size, drills(c.ticked)});
-    EXPECT_EQ(sizes(f), c.sizes);
-    EXPECT_EQ(drill_lines(f), c.lines);
+    EXPECT_EQ(sizes(f) + " | " + drill_lines(f), std::string(c.sizes) + " | " + c.lines);
     EXPECT_EQ(f.percent_written, "");
   }
+  // Nothing: a size or pitch missing, a numbered size coarser than 20 per inch
+  // or not chosen, a BA size beyond 16, an engagement outside 30-100.
+  for (const auto& [series, diameter, pitch, percent, size] : {std::tuple{4, "0", "20", "75", -1},
+                                                               {4, "0.25", "", "75", -1},
+                                                               {3, "6", "0.00005", "75", -1},
+                                                               {7, "0", "1", "75", -1},
+                                                               {5, "", "19.99", "75", 8},
+                                                               {5, "", "24", "75", -1},
+                                                               {1, "", "", "75", 17},
+                                                               {4, "0.25", "20", "29", -1},
+                                                               {4, "0.25", "20", "101", -1}}) {
+    const threads::ThreadSeriesForm f =
+        threads::thread_series_form({series, diameter, pitch, percent, size, drills("FNLM")});
+    EXPECT_EQ(sizes(f) + drill_lines(f), "") << series << ": " << diameter << " " << pitch;
+  }
+}
+
+TEST(ThreadSeriesForm, EachSeriesShowsItsEntry) {
+  // Shown: diameter, fraction, number, pitch, numbered outputs; the labels of
+  // diameter and pitch; the numbered sizes and the preset; where the keys go
+  // when chosen and when shown (Diameter, Number, Pitch, %).
+  const char* const expected[] = {"00101 234 237 17 6 N%", "11010 236 237 0 -1 DD",
+                                  "10010 236 249 0 -1 DD", "11010 236 237 0 -1 DD",
+                                  "00110 234 237 10 8 PP", "11010 236 237 0 -1 DD",
+                                  "10010 236 249 0 -1 DD"};
+  for (int series = 1; series <= 7; ++series) {
+    const threads::SeriesLayout l = threads::thread_series_layout(series);
+    std::string shown;
+    for (bool b : {l.diameter_shown, l.fraction_shown, l.size_number_shown, l.pitch_shown,
+                   l.numbered_outputs_shown})
+      shown += b ? '1' : '0';
+    const char* focus = "DNP%";
+    EXPECT_EQ(shown + " " +
+                  text_rows::numbers(
+                      {l.diameter_label, l.pitch_label, int(l.size_names.size()), l.size_preset}) +
+                  " " + focus[int(l.chosen_focus)] + focus[int(l.shown_focus)],
+              expected[series - 1]);
+  }
+  EXPECT_EQ(threads::thread_series_layout(5).size_names[8], "10");
+  EXPECT_EQ(threads::thread_series_layout(1).size_names[16], "16");
 }
 
 TEST(ThreadSeriesForm, DefaultEngagementAndNoDrillSeries) {
@@ -107,42 +138,6 @@ TEST(ThreadSeriesForm, DefaultEngagementAndNoDrillSeries) {
   EXPECT_FALSE(threads::thread_series_form({4, "0.25", "20", "", -1, drills("L")}).no_drill_series);
   // Nothing to drill, nothing to tell.
   EXPECT_FALSE(threads::thread_series_form({4, "0.25", "", "75", -1, {}}).no_drill_series);
-}
-
-TEST(ThreadSeriesForm, EachSeriesShowsItsEntry) {
-  struct Case {
-    int series;
-    const char* shown; // diameter, fraction, number, pitch, numbered outputs
-    int diameter_label, pitch_label;
-    int sizes;
-    int preset;
-    SeriesField chosen, focus;
-  };
-  const SeriesField kD = SeriesField::kDiameter, kP = SeriesField::kPitch;
-  const Case cases[] = {
-      {1, "00101", 234, 237, 17, 6, SeriesField::kSizeNumber, SeriesField::kPercent},
-      {2, "11010", 236, 237, 0, -1, kD, kD},
-      {3, "10010", 236, 249, 0, -1, kD, kD},
-      {4, "11010", 236, 237, 0, -1, kD, kD},
-      {5, "00110", 234, 237, 10, 8, kP, kP},
-      {6, "11010", 236, 237, 0, -1, kD, kD},
-      {7, "10010", 236, 249, 0, -1, kD, kD},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.series);
-    const threads::SeriesLayout l = threads::thread_series_layout(c.series);
-    std::string shown;
-    for (bool b : {l.diameter_shown, l.fraction_shown, l.size_number_shown, l.pitch_shown,
-                   l.numbered_outputs_shown})
-      shown += b ? '1' : '0';
-    EXPECT_EQ(shown, c.shown);
-    EXPECT_EQ(std::vector<int>({l.diameter_label, l.pitch_label, int(l.size_names.size()),
-                                l.size_preset, int(l.chosen_focus), int(l.shown_focus)}),
-              std::vector<int>({c.diameter_label, c.pitch_label, int(c.sizes), c.preset,
-                                int(c.chosen), int(c.focus)}));
-  }
-  EXPECT_EQ(threads::thread_series_layout(5).size_names[8], "10");
-  EXPECT_EQ(threads::thread_series_layout(1).size_names[16], "16");
 }
 
 TEST(ThreadSeriesForm, FractionWritesTheDiameterOfInchSeriesOnly) {
