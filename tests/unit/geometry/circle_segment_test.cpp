@@ -83,7 +83,7 @@ TEST(NoSegment, GivesNoResult) {
   // A value missing; an arc not longer than its chord or past the half
   // circle; a chord over the diameter; a height or distance over the radius;
   // an angle past the half circle (a red field) would give negative lengths.
-  none(K::kChordArc, "10,10 0,5 10,16");
+  none(K::kChordArc, "10,10 0,5 10,16 10,15.796"); // 15.796 / 10 is the ratio of 181°
   none(K::kRadiusAngle, "0,60 10,0 10,200");
   none(K::kRadiusChord, "5,10.01 0,8 5,0");
   none(K::kRadiusHeight, "5,5.1");
@@ -113,15 +113,13 @@ TEST(SegmentAngle, SearchDecimalsAndDegreesMinutesSeconds) {
   EXPECT_TRUE(computed->third_row_is_angle);
   EXPECT_FALSE(typed->third_row_is_angle);
 
-  const std::pair<const char*, double> dms[] = {
-      {"_ _ _", -1},
-      {"0 0 0", -1},
-      {"30 _ _", 30},
-      {"12 30 _", 12.5},
-      {"0 0 36", 0.01},
-      {"0 1 _", 1.0 / 60},
-      {"179 59 59", 179 + 59.0 / 60 + 59.0 / 3600},
-  };
+  const std::pair<const char*, double> dms[] = {{"_ _ _", -1},
+                                                {"0 0 0", -1},
+                                                {"30 _ _", 30},
+                                                {"12 30 _", 12.5},
+                                                {"0 0 36", 0.01},
+                                                {"0 1 _", 1.0 / 60},
+                                                {"179 59 59", 179 + 59.0 / 60 + 59.0 / 3600}};
   for (const auto& [text, degrees] : dms) {
     const auto t = text_rows::typed_fields<3>(text);
     EXPECT_NEAR(geometry::angle_from_dms_texts(t[0].text, t[1].text, t[2].text).value_or(-1),

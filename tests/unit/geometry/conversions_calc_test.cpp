@@ -46,27 +46,25 @@ TEST(ConversionsCalc, AngleForms) {
 }
 
 TEST(ConversionsCalc, LengthsAndTemperatures) {
+  // 0.393701 in = 10.0000054 mm: four 0s end it; 4.860472 × 25.4 = 123.4559888.
   const Shown lengths[] = {
       {inch_from_mm(25.4), "1"},
       {inch_from_mm(10), "0.393701"},
       {inch_from_mm(-25.4), "-1"},
       {inch_from_mm(kInfinity), "-"},
       {mm_from_inch(-0.5), "-12.7"},
-      {mm_from_inch(0.393701), "10"},         // 10.0000054: four 0s end it
-      {mm_from_inch(4.860472), "123.455989"}, // 4.860472 × 25.4 = 123.4559888
+      {mm_from_inch(0.393701), "10"},
+      {mm_from_inch(4.860472), "123.455989"},
       {mm_from_inch(0.000001), ""},
   };
   for (const auto& [value, shown] : lengths)
     EXPECT_EQ(plain(value), shown);
+  // -17.777778 °C is -0.0000004 °F: shown as 0; -32 × 5/9 and 419 × 5/9.
   const Shown temperatures[] = {
-      {fahrenheit_from_celsius(100), "212"},
-      {fahrenheit_from_celsius(37), "98.6"},
-      {fahrenheit_from_celsius(-273.15), "-459.67"},
-      {fahrenheit_from_celsius(-17.777778), "0"}, // -0.0000004: shown as 0
-      {celsius_from_fahrenheit(-40), "-40"},
-      {celsius_from_fahrenheit(0), "-17.777778"},   // -32 × 5/9
-      {celsius_from_fahrenheit(451), "232.777778"}, // 419 × 5/9
-      {celsius_from_fahrenheit(kInfinity), "-"},
+      {fahrenheit_from_celsius(100), "212"},         {fahrenheit_from_celsius(37), "98.6"},
+      {fahrenheit_from_celsius(-273.15), "-459.67"}, {fahrenheit_from_celsius(-17.777778), "0"},
+      {celsius_from_fahrenheit(-40), "-40"},         {celsius_from_fahrenheit(0), "-17.777778"},
+      {celsius_from_fahrenheit(451), "232.777778"},  {celsius_from_fahrenheit(kInfinity), "-"},
   };
   for (const auto& [value, shown] : temperatures)
     EXPECT_EQ(value ? numeric::format_fixed(6, *value) : "-", shown);
@@ -74,19 +72,12 @@ TEST(ConversionsCalc, LengthsAndTemperatures) {
 
 TEST(ConversionsCalc, WholeAndFractionOfAnInch) {
   using Action = FractionOutcome::Action;
+  // 9/8, 8/8 and -1/8 are ignored beside a whole inch; 1/100000000 is 0.00000001 inch.
   const std::pair<FractionEntry, const char*> cases[] = {
-      {{1, 3, 8}, "1.375 34.925"},
-      {{0, 3, 8}, "0.375 9.525"},
-      {{3, 15, 16}, "3.9375 100.0125"},
-      {{1, 0, 0}, "1 25.4"},
-      {{2, 9, 8}, "2 50.8"}, // 9/8 is ignored
-      {{2, 8, 8}, "2 50.8"}, // so is 8/8
-      {{1, -1, 8}, "1 25.4"},
-      {{0, 8, 8}, "empty"},
-      {{0, 1, 100000000}, "empty"}, // 0.00000001 inch
-      {{kInfinity, 0, 0}, "empty"},
-      {{0, 9, 8}, "keep"},
-      {{0, 3, 0}, "keep"},
+      {{1, 3, 8}, "1.375 34.925"},  {{0, 3, 8}, "0.375 9.525"}, {{3, 15, 16}, "3.9375 100.0125"},
+      {{1, 0, 0}, "1 25.4"},        {{2, 9, 8}, "2 50.8"},      {{2, 8, 8}, "2 50.8"},
+      {{1, -1, 8}, "1 25.4"},       {{0, 8, 8}, "empty"},       {{0, 1, 100000000}, "empty"},
+      {{kInfinity, 0, 0}, "empty"}, {{0, 9, 8}, "keep"},        {{0, 3, 0}, "keep"},
       {{0, 0, 0}, "keep"},
   };
   for (const auto& [entry, shown] : cases) {
