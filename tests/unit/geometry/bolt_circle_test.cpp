@@ -114,12 +114,10 @@ TEST(BoltCircle, MarkersRoundingAndAngles) {
   for (const auto& [value, rounded] :
        {std::pair{2.5, 3}, {2.49, 2}, {0.5, 1}, {-0.5, 0}, {-2.5, -2}, {-2.7, -2}, {0.0, 0}})
     EXPECT_EQ(geometry::marker_round(value), rounded) << value;
-  for (const auto& [angle, turned] : {std::pair{370.0, 10.0},
-                                      {-10.0, 350.0},
-                                      {360.0, 360.0},
-                                      {0.0, 0.0},
-                                      {-630.0, 90.0},
-                                      {1e6, 280.0}})
+  const std::pair<double, double> turns[] = {
+      {370, 10}, {-10, 350}, {360, 360}, {0, 0}, {-630, 90}, {1e6, 280},
+  };
+  for (const auto& [angle, turned] : turns)
     EXPECT_DOUBLE_EQ(geometry::normalised_angle(angle), turned) << angle;
 }
 

@@ -1,28 +1,32 @@
-// Tapping drills worked by hand for every series, as the page shows them, the
-// inputs that give nothing, and how each series is entered.
+// Tapping drills: the drill and thread tables against the published ones (one
+// wrong entry anywhere shows in a sum), the drill search, tap drills worked by
+// hand for every series as the page shows them, and how each series is entered.
 #include "calc/threads/thread_series_form.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "calc/threads/drill_tables.h"
+#include "calc/threads/thread_tables.h"
 #include "unit/geometry/text_rows.h"
+
+using namespace threads;
 
 namespace {
 
-using threads::SeriesField;
-
 // The drill series ticked, by letter: Fractional, Number, Letter, Metric.
-threads::DrillSelection drills(const std::string& ticked) {
+DrillSelection ticked(const std::string& ticked) {
   auto has = [&](char c) { return ticked.find(c) != std::string::npos; };
   return {has('F'), has('N'), has('L'), has('M')};
 }
 
 // Reference, major and tap drill (inch, mm), the BA size's threads per inch
 // and pitch, joined by blanks with the empty ones at the end left out.
-std::string sizes(const threads::ThreadSeriesForm& f) {
+std::string sizes(const ThreadSeriesForm& f) {
   std::string out;
   for (const std::string* t : {&f.reference_inch, &f.reference_mm, &f.major_inch, &f.major_mm,
                                &f.drill_inch, &f.drill_mm, &f.numbered_tpi, &f.numbered_pitch})
@@ -30,11 +34,138 @@ std::string sizes(const threads::ThreadSeriesForm& f) {
   return out.erase(out.find_last_not_of(' ') + 1);
 }
 
-std::string drill_lines(const threads::ThreadSeriesForm& f) {
+std::string drill_lines(const ThreadSeriesForm& f) {
   std::string out;
   for (size_t i = 0; i < f.drill_names.size(); ++i)
     out += (i ? "; " : "") + f.drill_names[i] + " " + f.engagements[i];
   return out;
+}
+
+std::string lines_of(const std::vector<DrillLine>& drills) {
+  std::string out;
+  for (const DrillLine& d : drills)
+    out += (out.empty() ? "" : "; ") + d.name + " " + engagement_text(d.engagement);
+  return out;
+}
+
+TEST(DrillTables, CountsEndsOrderAndSums) {
+  struct Row {
+    DrillSeries series;
+    size_t count;
+    const char *first_name, *last_name;
+    double first, last, sum; // sum of the published sizes, inches
+  };
+  const Row rows[] = {
+      // 1 + 2 + ... + 64 = 2080 sixty-fourths.
+      {DrillSeries::kFractional, 64, "1/64 in", "1 in", 0.015625, 1.0, 2080 / 64.0},
+      {DrillSeries::kNumber, 80, "# 80", "# 1", 0.0135, 0.228, 8.2637},
+      {DrillSeries::kLetter, 26, "A", "Z", 0.234, 0.413, 8.072},
+      // 0.32 / 25.4 = 0.0125984, 25.25 / 25.4 = 0.9940945, kept to six decimals;
+      // the sizes add up to 1901.77 mm, each rounded by at most 5e-7 in.
+      {DrillSeries::kMetric, 219, "0.32mm", "25.25mm", 0.012598, 0.994094, 1901.77 / 25.4},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.first_name);
+    const std::vector<Drill>& table = drills(r.series);
+    ASSERT_EQ(table.size(), r.count);
+    EXPECT_EQ(table.front().name + " " + table.back().name,
+              std::string(r.first_name) + " " + r.last_name);
+    EXPECT_DOUBLE_EQ(table.front().diameter, r.first);
+    EXPECT_DOUBLE_EQ(table.back().diameter, r.last);
+    double sum = 0;
+    for (size_t i = 0; i < table.size(); ++i) {
+      sum += table[i].diameter;
+      if (i > 0) {
+        EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
+      }
+    }
+    EXPECT_NEAR(sum, r.sum, r.series == DrillSeries::kMetric ? 219 * 5e-7 : 1e-9);
+  }
+  const std::vector<int> metric = metric_drill_hundredths();
+  EXPECT_EQ(std::accumulate(metric.begin(), metric.end(), 0), 190177);
+  EXPECT_EQ(drills(DrillSeries::kMetric)[26].name, "1mm");
+}
+
+TEST(ThreadTables, NumberedSizesAndSeries) {
+  const auto& ba = ba_sizes();
+  double pitches = 0, majors = 0;
+  for (const BaSize& size : ba) {
+    pitches += size.pitch_mm;
+    majors += size.major_mm;
+  }
+  EXPECT_NEAR(pitches, 8.332282, 1e-9);
+  EXPECT_NEAR(majors, 44.69, 1e-9);
+  EXPECT_DOUBLE_EQ(ba[0].major_inch, 0.23622);
+  EXPECT_DOUBLE_EQ(ba[16].tpi, 137.073534); // 25.4 / 0.185302
+  EXPECT_DOUBLE_EQ(ba[16].major_inch, 0.031102);
+  EXPECT_STREQ(ba[kBaPreset].name, "6");
+
+  double unified_sum = 0;
+  for (const UnifiedNumberSize& size : unified_number_sizes())
+    unified_sum += size.major_inch;
+  EXPECT_NEAR(unified_sum, 1.263, 1e-9);
+
+  const double factors[] = {1.2, 1.280654, 1.082532, 1.082532, 1.082532, 1.299, 1.299};
+  for (int i = 1; i <= kSeriesCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(thread_series(i).index, i);
+    EXPECT_DOUBLE_EQ(thread_series(i).depth_factor, factors[i - 1]);
+  }
+  EXPECT_EQ(thread_series(0).index, 6);
+  EXPECT_EQ(thread_series(8).index, 6);
+}
+
+TEST(TapDrillCalc, DrillsNearTheTapDrill) {
+  struct Case {
+    const char* what;
+    double s, major, pitch;
+    DrillSelection ticked; // fractional, number, letter, metric
+    const char* lines;
+  };
+  const Case cases[] = {
+      // Depth 1 x 0.1; major 0.349999: 1/4 and E give 99.999 %, F 92.999 %, G 88.999 %,
+      // 17/64 84.374 %, 9/32 68.749 %. As text "100.00%" would sort below "93.00%".
+      {"merged",
+       0.2505,
+       0.349999,
+       0.1,
+       {true, false, true, false},
+       "1/4 in 100.00%; E 100.00%; F 93.00%; G 89.00%; 17/64 in 84.37%; 9/32 in 68.75%"},
+      {"one series keeps drill order",
+       0.2505,
+       0.349999,
+       0.1,
+       {false, false, true, false},
+       "E 100.00%; F 93.00%; G 89.00%"},
+      // E just over 100 %: 0.100001 / 0.1; G just over 50 %: (0.3112 - 0.261) / 0.1.
+      {"over 100 %", 0.2505, 0.350001, 0.1, {false, false, true, false}, "F 93.00%; G 89.00%"},
+      {"over 50 %",
+       0.2505,
+       0.3112,
+       0.1,
+       {false, false, true, false},
+       "E 61.20%; F 54.20%; G 50.20%"},
+      // s = 0.5 lies above Z (0.413): only 31/64 (75.6251 %) and 1/2 (60.0001 %);
+      // 33/64 gives 44.4 %.
+      {"beyond the letters",
+       0.5,
+       0.5600001,
+       0.1,
+       {true, false, true, false},
+       "31/64 in 75.63%; 1/2 in 60.00%"},
+      {"below the smallest", 0.01, 0.02, 0.01, {false, true, false, false}, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(lines_of(drills_near(c.s, c.major, c.pitch, 1.0, c.ticked)), c.lines) << c.what;
+}
+
+TEST(TapDrillCalc, AThreadDeeperThanItsSizeHasNoTapDrill) {
+  // 0.01 - 1.082532 x 1 x 0.75 is below zero.
+  std::optional<TapDrillResult> r =
+      compute_tap_drill({4, 0.01, 1, -1, 75, {true, true, true, true}});
+  ASSERT_TRUE(r);
+  EXPECT_FALSE(r->tap_drill_inch);
+  EXPECT_TRUE(r->drills.empty());
 }
 
 TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
@@ -84,8 +215,8 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.series) + ": " + c.diameter + " " + c.pitch + " " + c.percent);
-    const threads::ThreadSeriesForm f = threads::thread_series_form(
-        {c.series, c.diameter, c.pitch, c.percent, c.size, drills(c.ticked)});
+    const ThreadSeriesForm f =
+        thread_series_form({c.series, c.diameter, c.pitch, c.percent, c.size, ticked(c.ticked)});
     EXPECT_EQ(sizes(f) + " | " + drill_lines(f), std::string(c.sizes) + " | " + c.lines);
     EXPECT_EQ(f.percent_written, "");
   }
@@ -100,8 +231,8 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
                                                                {1, "", "", "75", 17},
                                                                {4, "0.25", "20", "29", -1},
                                                                {4, "0.25", "20", "101", -1}}) {
-    const threads::ThreadSeriesForm f =
-        threads::thread_series_form({series, diameter, pitch, percent, size, drills("FNLM")});
+    const ThreadSeriesForm f =
+        thread_series_form({series, diameter, pitch, percent, size, ticked("FNLM")});
     EXPECT_EQ(sizes(f) + drill_lines(f), "") << series << ": " << diameter << " " << pitch;
   }
 }
@@ -115,7 +246,7 @@ TEST(ThreadSeriesForm, EachSeriesShowsItsEntry) {
                                   "00110 234 237 10 8 PP", "11010 236 237 0 -1 DD",
                                   "10010 236 249 0 -1 DD"};
   for (int series = 1; series <= 7; ++series) {
-    const threads::SeriesLayout l = threads::thread_series_layout(series);
+    const SeriesLayout l = thread_series_layout(series);
     std::string shown;
     for (bool b : {l.diameter_shown, l.fraction_shown, l.size_number_shown, l.pitch_shown,
                    l.numbered_outputs_shown})
@@ -127,25 +258,25 @@ TEST(ThreadSeriesForm, EachSeriesShowsItsEntry) {
                   " " + focus[int(l.chosen_focus)] + focus[int(l.shown_focus)],
               expected[series - 1]);
   }
-  EXPECT_EQ(threads::thread_series_layout(5).size_names[8], "10");
-  EXPECT_EQ(threads::thread_series_layout(1).size_names[16], "16");
+  EXPECT_EQ(thread_series_layout(5).size_names[8], "10");
+  EXPECT_EQ(thread_series_layout(1).size_names[16], "16");
 }
 
 TEST(ThreadSeriesForm, DefaultEngagementAndNoDrillSeries) {
-  threads::ThreadSeriesForm f = threads::thread_series_form({4, "0.25", "20", "", -1, {}});
+  ThreadSeriesForm f = thread_series_form({4, "0.25", "20", "", -1, {}});
   EXPECT_EQ(f.percent_written + " " + f.drill_inch, "75 0.209");
   EXPECT_TRUE(f.no_drill_series);
-  EXPECT_FALSE(threads::thread_series_form({4, "0.25", "20", "", -1, drills("L")}).no_drill_series);
+  EXPECT_FALSE(thread_series_form({4, "0.25", "20", "", -1, ticked("L")}).no_drill_series);
   // Nothing to drill, nothing to tell.
-  EXPECT_FALSE(threads::thread_series_form({4, "0.25", "", "75", -1, {}}).no_drill_series);
+  EXPECT_FALSE(thread_series_form({4, "0.25", "", "75", -1, {}}).no_drill_series);
 }
 
 TEST(ThreadSeriesForm, FractionWritesTheDiameterOfInchSeriesOnly) {
-  EXPECT_EQ(threads::fraction_diameter_text(4, "1", "16"), "0.0625");
-  EXPECT_EQ(threads::fraction_diameter_text(2, "3", "8"), "0.375");
-  EXPECT_EQ(threads::fraction_diameter_text(4, "1", ""), "");
-  EXPECT_EQ(threads::fraction_diameter_text(4, "0", "4"), "");
-  EXPECT_EQ(threads::fraction_diameter_text(3, "1", "4"), "");
+  EXPECT_EQ(fraction_diameter_text(4, "1", "16"), "0.0625");
+  EXPECT_EQ(fraction_diameter_text(2, "3", "8"), "0.375");
+  EXPECT_EQ(fraction_diameter_text(4, "1", ""), "");
+  EXPECT_EQ(fraction_diameter_text(4, "0", "4"), "");
+  EXPECT_EQ(fraction_diameter_text(3, "1", "4"), "");
 }
 
 } // namespace
