@@ -9,9 +9,7 @@
 
 #include "text_rows.h"
 
-using geometry::BoltCircleInput;
-using geometry::Counting;
-using geometry::ZeroAt;
+using namespace geometry;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -52,17 +50,17 @@ BoltCircleInput input(const std::string& words) {
 }
 
 // "x,y x,y ..." with three decimals, no minus zero; "none" for no pattern.
-std::string coordinates(const std::optional<geometry::BoltCircle>& circle) {
+std::string coordinates(const std::optional<BoltCircle>& circle) {
   if (!circle)
     return "none";
   Lines holes;
-  for (const geometry::Hole& hole : circle->holes)
-    holes.push_back(geometry::fixed_text(3, hole.x) + "," + geometry::fixed_text(3, hole.y));
+  for (const Hole& hole : circle->holes)
+    holes.push_back(fixed_text(3, hole.x) + "," + fixed_text(3, hole.y));
   return text_rows::join(holes);
 }
 
 std::string holes(const std::string& words) {
-  return coordinates(geometry::compute_bolt_circle(input(words)));
+  return coordinates(compute_bolt_circle(input(words)));
 }
 
 TEST(BoltCircle, Patterns) {
@@ -104,35 +102,34 @@ TEST(BoltCircle, Patterns) {
 
 TEST(BoltCircle, MarkersRoundingAndAngles) {
   // 45 degrees on a 179 pixel circle: 126.57, rounded up if positive, toward zero if negative.
-  auto circle = geometry::compute_bolt_circle(input("holes=8 list=8"));
+  auto circle = compute_bolt_circle(input("holes=8 list=8"));
   ASSERT_TRUE(circle);
   Lines markers;
-  for (const geometry::Hole& h : circle->holes)
+  for (const Hole& h : circle->holes)
     markers.push_back(std::to_string(h.marker_dx) + "," + std::to_string(h.marker_dy));
   EXPECT_EQ(text_rows::join(markers),
             "179,0 127,127 0,179 -126,127 -179,0 -126,-127 0,-179 127,-127");
   for (const auto& [value, rounded] :
        {std::pair{2.5, 3}, {2.49, 2}, {0.5, 1}, {-0.5, 0}, {-2.5, -2}, {-2.7, -2}, {0.0, 0}})
-    EXPECT_EQ(geometry::marker_round(value), rounded) << value;
+    EXPECT_EQ(marker_round(value), rounded) << value;
   const std::pair<double, double> turns[] = {
       {370, 10}, {-10, 350}, {360, 360}, {0, 0}, {-630, 90}, {1e6, 280},
   };
   for (const auto& [angle, turned] : turns)
-    EXPECT_DOUBLE_EQ(geometry::normalised_angle(angle), turned) << angle;
+    EXPECT_DOUBLE_EQ(normalised_angle(angle), turned) << angle;
 }
 
 TEST(BoltCircle, NoMinusZero) {
-  EXPECT_EQ(geometry::fixed_text(3, -0.0004), "0.000");
-  EXPECT_EQ(geometry::fixed_text(3, -0.0006), "-0.001");
+  EXPECT_EQ(fixed_text(3, -0.0004), "0.000");
+  EXPECT_EQ(fixed_text(3, -0.0006), "-0.001");
   // A hole that shows as zero is stored as a plain zero; at four places -0.0004 stays.
-  const double x = geometry::compute_bolt_circle(input("ox=0.0004"))->holes[1].x;
+  const double x = compute_bolt_circle(input("ox=0.0004"))->holes[1].x;
   EXPECT_TRUE(x == 0.0 && !std::signbit(x));
-  EXPECT_NEAR(geometry::compute_bolt_circle(input("ox=0.0004 places=4"))->holes[1].x, -0.0004,
-              1e-12);
+  EXPECT_NEAR(compute_bolt_circle(input("ox=0.0004 places=4"))->holes[1].x, -0.0004, 1e-12);
 }
 
 // clang-format off
-const geometry::HoleListTexts kEnglish = {
+const HoleListTexts kEnglish = {
     "Zero degrees is at the ", {"top", "right", "bottom", "left"}, "Angles counted clockwise",
     "Angles counted counter-clockwise", "Hole", "Zero degrees is at the", "First hole at",
     "degrees", "X origin:", "Positive X is to the", "Y origin:", "Positive Y is to the",
@@ -142,16 +139,14 @@ const geometry::HoleListTexts kEnglish = {
 // The first hole moved to x 12.5, y -3.25 by the origin.
 const char* const kShifted = "ox=37.5 oy=3.25";
 
-geometry::BoltCircle circle(const std::string& words) {
-  return *geometry::compute_bolt_circle(input(words));
-}
+BoltCircle circle(const std::string& words) { return *compute_bolt_circle(input(words)); }
 
 TEST(BoltCircleText, ListAndSavedFile) {
-  EXPECT_EQ(geometry::hole_list_lines(circle("zero=left ccw places=2"), kEnglish),
+  EXPECT_EQ(hole_list_lines(circle("zero=left ccw places=2"), kEnglish),
             (Lines{"Zero degrees is at the left", "Angles counted counter-clockwise", "",
                    "Hole  1        -50.00          0.00", "Hole  2          0.00         50.00",
                    "Hole  3         50.00          0.00", "Hole  4          0.00        -50.00"}));
-  EXPECT_EQ(geometry::saved_hole_list_lines(circle(kShifted), kEnglish),
+  EXPECT_EQ(saved_hole_list_lines(circle(kShifted), kEnglish),
             (Lines{"Zero degrees is at the right", "Angles counted clockwise",
                    "First hole at 0.000 degrees.", // named even when it is 0
                    "X origin: 37.500.", "Positive X is to the right", "Y origin: 3.250.",
@@ -161,31 +156,30 @@ TEST(BoltCircleText, ListAndSavedFile) {
                    "Hole  2   x =     -37.500   y =      46.750",
                    "Hole  3   x =     -87.500   y =      -3.250",
                    "Hole  4   x =     -37.500   y =     -53.250"}));
-  const Lines reversed =
-      geometry::saved_hole_list_lines(circle("x- y- mm list=1 places=1"), kEnglish);
+  const Lines reversed = saved_hole_list_lines(circle("x- y- mm list=1 places=1"), kEnglish);
   ASSERT_EQ(reversed.size(), 12u);
   EXPECT_EQ((Lines{reversed[4], reversed[6], reversed[8], reversed[9], reversed[11]}),
             (Lines{"Positive X is to the left", "Positive Y is to the top",
                    "Circle of 4 holes, first 1 listed.", "Units: mm.",
                    "Hole  1   x =       -50.0   y =         0.0"}));
   const Lines partial =
-      geometry::saved_hole_list_lines(circle("partial holes=3 first=15 end=90 dia=80"), kEnglish);
+      saved_hole_list_lines(circle("partial holes=3 first=15 end=90 dia=80"), kEnglish);
   EXPECT_EQ((Lines{partial[2], partial[7], partial[8]}),
             (Lines{"First hole at 15.000 degrees.", "Circle diameter: 80.000.",
                    "Circle of 3 holes, first 3 listed."}));
 }
 
 // "x y text", with "| " before the text of a fixed-pitch line.
-Lines placed(const geometry::PrintedPage& page) {
+Lines placed(const PrintedPage& page) {
   Lines out;
-  for (const geometry::PrintedText& t : page.texts)
+  for (const PrintedText& t : page.texts)
     out.push_back(std::to_string(t.x) + " " + std::to_string(t.y) + (t.fixed_pitch ? " | " : " ") +
                   t.text);
   return out;
 }
 
 TEST(BoltCirclePrint, PageWithoutAngleLine) {
-  const geometry::PrintedPage page = geometry::printed_hole_list(circle(kShifted), kEnglish, 500);
+  const PrintedPage page = printed_hole_list(circle(kShifted), kEnglish, 500);
   EXPECT_EQ(placed(page),
             (Lines{"1 32 Zero degrees is at the right", "1 42 Angles counted clockwise",
                    "1 52 X origin: 37.500.", "250 52 Positive X is to the right.",
@@ -202,8 +196,8 @@ TEST(BoltCirclePrint, FiftyHolesWithAngleLine) {
   for (const char* first : {"first=0", "first=15"}) {
     SCOPED_TRACE(first);
     const bool angle_line = first[6] != '0';
-    const geometry::PrintedPage page = geometry::printed_hole_list(
-        circle(std::string("holes=50 list=50 ") + first), kEnglish, 595);
+    const PrintedPage page =
+        printed_hole_list(circle(std::string("holes=50 list=50 ") + first), kEnglish, 595);
     ASSERT_EQ(page.texts.size(), 59u + (angle_line ? 1 : 0));
     EXPECT_EQ(page.texts.back().y, angle_line ? 602 : 592);
     EXPECT_EQ(page.rule_y, angle_line ? 102 : 92);
@@ -215,8 +209,7 @@ TEST(BoltCirclePrint, FiftyHolesWithAngleLine) {
 
 TEST(BoltCircleForm, MarksShowWhereTheAnglesAndAxesRun) {
   auto marks = [](ZeroAt zero, Counting counting, bool x_reversed, bool y_reversed) {
-    const geometry::BoltCircleMarks m =
-        geometry::bolt_circle_marks(zero, counting, x_reversed, y_reversed);
+    const BoltCircleMarks m = bolt_circle_marks(zero, counting, x_reversed, y_reversed);
     return text_rows::join(m.angles) + " | " + text_rows::join(m.axes); // top, right, bottom, left
   };
   const Counting cw = Counting::kClockwise, ccw = Counting::kCounterClockwise;
@@ -235,11 +228,11 @@ TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {
   // diameter, end | X and Y origin.
   auto reads = [](bool partial, const char* fields) {
     const Lines f = text_rows::split(fields);
-    geometry::BoltCircleFormInput in;
+    BoltCircleFormInput in;
     in.partial = partial;
     in.fields = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
     in.marker_radius = 179;
-    return coordinates(geometry::bolt_circle_form(in));
+    return coordinates(bolt_circle_form(in));
   };
   // Full: 4 on 100 from the right, clockwise, Y down; from 45° the first two
   // lie at 45° and 135°: (35.355, 35.355), (-35.355, 35.355). Partial: 3 on

@@ -8,7 +8,7 @@
 
 #include "text_rows.h"
 
-using geometry::SegmentKnown;
+using namespace geometry;
 using text_rows::join;
 using K = SegmentKnown;
 
@@ -25,13 +25,13 @@ TEST(SegmentRows, ShowEveryQuantity) {
   // 3-4-5 segment, whose other rows are the same in every case.
   auto shows = [](K known, double first, double second, int precision, std::string rows) {
     SCOPED_TRACE(rows);
-    auto result = geometry::compute_circle_segment({known, first, second});
+    auto result = compute_circle_segment({known, first, second});
     ASSERT_TRUE(result.has_value());
     if (std::count(rows.begin(), rows.end(), '|') == 2)
       rows += kThreeFourFive;
     std::string shown;
-    for (int row = 0; row < geometry::kSegmentRows; ++row)
-      shown += "|" + geometry::segment_row_text(*result, row, precision);
+    for (int row = 0; row < kSegmentRows; ++row)
+      shown += "|" + segment_row_text(*result, row, precision);
     EXPECT_EQ(shown, rows);
   };
   // Others use the 60 degree segment of radius 10: chord 10, distance 8.660254,
@@ -72,7 +72,7 @@ TEST(NoSegment, GivesNoResult) {
   auto none = [](K known, const char* pairs) { // "first,second ..."
     for (const std::string& pair : text_rows::split(pairs)) {
       const size_t comma = pair.find(',');
-      EXPECT_FALSE(geometry::compute_circle_segment(
+      EXPECT_FALSE(compute_circle_segment(
           {known, std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1))}))
           << int(known) << ": " << pair;
     }
@@ -99,11 +99,11 @@ TEST(SegmentAngle, SearchDecimalsAndDegreesMinutesSeconds) {
   for (double degrees : {5.0, 30.0, 90.0, 150.0, 179.0}) {
     double theta = degrees * kPi / 180;
     double ratio = theta / (2 * std::sin(theta / 2));
-    EXPECT_NEAR(geometry::angle_for_arc_to_chord(ratio), theta, 1e-9) << degrees;
+    EXPECT_NEAR(angle_for_arc_to_chord(ratio), theta, 1e-9) << degrees;
   }
   // 2 atan(4/3) = 106.2602047...: kept as 106.260205; a typed angle stays as typed.
-  auto computed = geometry::compute_circle_segment({K::kRadiusChord, 5, 8});
-  auto typed = geometry::compute_circle_segment({K::kRadiusAngle, 5, 33.3333333});
+  auto computed = compute_circle_segment({K::kRadiusChord, 5, 8});
+  auto typed = compute_circle_segment({K::kRadiusAngle, 5, 33.3333333});
   ASSERT_TRUE(computed && typed);
   EXPECT_DOUBLE_EQ(computed->angle, 106.260205);
   EXPECT_DOUBLE_EQ(typed->angle, 33.3333333);
@@ -119,8 +119,7 @@ TEST(SegmentAngle, SearchDecimalsAndDegreesMinutesSeconds) {
                                                 {"179 59 59", 179 + 59.0 / 60 + 59.0 / 3600}};
   for (const auto& [text, degrees] : dms) {
     const auto t = text_rows::typed_fields<3>(text);
-    EXPECT_NEAR(geometry::angle_from_dms_texts(t[0].text, t[1].text, t[2].text).value_or(-1),
-                degrees, 1e-12)
+    EXPECT_NEAR(angle_from_dms_texts(t[0].text, t[1].text, t[2].text).value_or(-1), degrees, 1e-12)
         << text;
   }
 }
@@ -131,7 +130,7 @@ TEST(CircleSegmentForm, EachCaseCarriesItsLabels) {
   auto labels = [](K known, const char* expected, bool diameter, bool angle) {
     for (bool dms : {false, true}) {
       SCOPED_TRACE(std::to_string(int(known)) + (dms ? " dms" : ""));
-      const geometry::SegmentLayout l = geometry::segment_layout(known, dms);
+      const SegmentLayout l = segment_layout(known, dms);
       const auto& r = l.row_labels;
       EXPECT_EQ(text_rows::numbers({l.first_label, l.second_label, r[0], r[1], r[2], r[4]}),
                 expected);
@@ -163,7 +162,7 @@ TEST(CircleSegmentForm, ResultTexts) {
     SCOPED_TRACE(typed);
     const auto in = text_rows::typed_fields<2>(typed);
     const auto a = text_rows::typed_fields<3>(angle);
-    const geometry::SegmentForm f = geometry::segment_form(
+    const SegmentForm f = segment_form(
         {known, dms, in[0].text, in[1].text, {a[0].text, a[1].text, a[2].text}, places});
     EXPECT_EQ(join(f.rows, "|") + " | " +
                   (known == K::kRadiusChord ? join(f.angle_dms) + " | " : "") + join(f.rest_dms),

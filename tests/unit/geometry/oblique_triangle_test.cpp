@@ -7,7 +7,7 @@
 #include "numeric/number_text.h"
 #include "text_rows.h"
 
-using geometry::ObliqueKnown;
+using namespace geometry;
 using text_rows::join;
 using K = ObliqueKnown;
 
@@ -22,9 +22,9 @@ TEST(ObliqueTriangle, SolvesEachCase) {
   // The three values found in the page's row order, then the area.
   auto solves = [](K known, const char* given, const char* found) {
     SCOPED_TRACE(given);
-    auto t = geometry::solve_oblique_triangle(known, values(given));
+    auto t = solve_oblique_triangle(known, values(given));
     ASSERT_TRUE(t.has_value());
-    const geometry::ObliqueLayout& layout = geometry::oblique_layout(known);
+    const ObliqueLayout& layout = oblique_layout(known);
     std::vector<std::string> shown, back;
     for (size_t r = 0; r < 3; ++r) {
       shown.push_back(numeric::format_fixed(6, t->value(layout.found[r])));
@@ -46,13 +46,13 @@ TEST(ObliqueTriangle, SolvesEachCase) {
   solves(K::kThreeAngles, "30 120 30", "0.57735 1 0.57735 0.144338");
   solves(K::kThreeAngles, "90 30 60", "2 1 1.732051 0.866025");
   // Angles within a ten-thousandth of 180 still make a triangle.
-  auto near_180 = geometry::solve_oblique_triangle(K::kThreeAngles, {60, 60, 59.99995});
+  auto near_180 = solve_oblique_triangle(K::kThreeAngles, {60, 60, 59.99995});
   EXPECT_EQ(near_180 ? numeric::format_fixed(6, near_180->side_b) : "none", "1");
 }
 
 TEST(ObliqueTriangle, NoTriangleFromMissingOrImpossibleValues) {
   auto none = [](K known, const char* given) {
-    EXPECT_FALSE(geometry::solve_oblique_triangle(known, values(given))) << given;
+    EXPECT_FALSE(solve_oblique_triangle(known, values(given))) << given;
   };
   // Sides missing, below 0.0001, negative, longer than the other two, not a number.
   for (const char* sides : {"3 0 5", "3 4 0.00005", "-3 4 5", "10 1 1", "nan 4 5"})
@@ -71,7 +71,7 @@ TEST(ObliqueTriangleForm, EachCaseCarriesItsRows) {
   auto rows = [](K known, const char* labels, const char* angle_rows, const char* angle_results) {
     for (bool dms : {false, true}) {
       SCOPED_TRACE(std::to_string(int(known)) + (dms ? " dms" : ""));
-      const geometry::ObliqueFormLayout l = geometry::oblique_form_layout(known, dms);
+      const ObliqueFormLayout l = oblique_form_layout(known, dms);
       auto flags = [](const std::array<bool, 3>& f) {
         return std::string{char('0' + f[0]), char('0' + f[1]), char('0' + f[2])};
       };
@@ -96,15 +96,15 @@ TEST(ObliqueTriangleForm, ResultTexts) {
   auto shows = [](K known, bool dms, const char* decimal, const char* angles, int places,
                   const char* shown) {
     SCOPED_TRACE(std::string(decimal) + " / " + angles);
-    std::array<std::array<geometry::TypedText, 3>, 3> row_dms{};
+    std::array<std::array<TypedText, 3>, 3> row_dms{};
     std::string rest = angles;
     for (auto& row : row_dms) {
       const size_t slash = rest.find('/');
       row = text_rows::typed_fields<3>(rest.substr(0, slash));
       rest = slash == std::string::npos ? "" : rest.substr(slash + 1);
     }
-    const geometry::ObliqueForm f =
-        geometry::oblique_form({known, dms, text_rows::typed_fields<3>(decimal), row_dms, places});
+    const ObliqueForm f =
+        oblique_form({known, dms, text_rows::typed_fields<3>(decimal), row_dms, places});
     EXPECT_EQ(join(f.results) + " " + (f.area.empty() ? "_" : f.area) + " | " +
                   join(f.result_dms[0]) + " | " + join(f.result_dms[1]),
               shown);
@@ -131,10 +131,10 @@ TEST(ObliqueTriangleForm, ResultTexts) {
 }
 
 TEST(ObliqueTriangleForm, TypedAngleMovesWithNineDecimals) {
-  EXPECT_EQ(geometry::oblique_decimal_angle_text({"30", "0", "1"}), "30.000277778");
-  EXPECT_EQ(geometry::oblique_decimal_angle_text({"30", "30", ""}), "30.5");
-  EXPECT_EQ(geometry::oblique_decimal_angle_text({"0", "0", "1"}), "0.000277778");
-  EXPECT_EQ(geometry::oblique_decimal_angle_text({"", "", ""}), "");
+  EXPECT_EQ(oblique_decimal_angle_text({"30", "0", "1"}), "30.000277778");
+  EXPECT_EQ(oblique_decimal_angle_text({"30", "30", ""}), "30.5");
+  EXPECT_EQ(oblique_decimal_angle_text({"0", "0", "1"}), "0.000277778");
+  EXPECT_EQ(oblique_decimal_angle_text({"", "", ""}), "");
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 
 #include "text_rows.h"
 
-using geometry::PolygonKnown;
+using namespace geometry;
 using K = PolygonKnown;
 
 namespace {
@@ -18,7 +18,7 @@ TEST(PolygonCalc, SolvesEveryKnownSize) {
   // for an even polygon).
   auto solves = [](int sides, K known, double value, const char* solved) {
     SCOPED_TRACE(solved);
-    auto p = geometry::solve_polygon({sides, known, value});
+    auto p = solve_polygon({sides, known, value});
     ASSERT_TRUE(p.has_value());
     const std::vector<std::string> want = text_rows::split(solved);
     const double got[] = {p->central_angle, p->across_corners, p->side, p->across_flats,
@@ -40,11 +40,11 @@ TEST(PolygonCalc, SolvesEveryKnownSize) {
   // 100 sides: side 100 sin 1.8°, flats 100 cos 1.8°.
   solves(100, K::kAcrossCorners, 100, "3.6 100 3.141076 99.950656 -");
   // 0.1 through the circumradius and back would not be 0.1 to the last bit.
-  EXPECT_EQ(geometry::solve_polygon({7, K::kAcrossFlats, 0.1})->across_flats, 0.1);
+  EXPECT_EQ(solve_polygon({7, K::kAcrossFlats, 0.1})->across_flats, 0.1);
 }
 
 TEST(PolygonCalc, GivesNothingForImpossibleInput) {
-  const geometry::PolygonInput rows[] = {
+  const PolygonInput rows[] = {
       {6, K::kAcrossCorners, 0},
       {6, K::kSide, 0.00009},
       {5, K::kSide, -10},
@@ -56,7 +56,7 @@ TEST(PolygonCalc, GivesNothingForImpossibleInput) {
       {5, K::kSide, std::numeric_limits<double>::infinity()},
   };
   for (const auto& r : rows)
-    EXPECT_FALSE(geometry::solve_polygon(r)) << r.sides << " sides, " << r.value;
+    EXPECT_FALSE(solve_polygon(r)) << r.sides << " sides, " << r.value;
 }
 
 TEST(PolygonForm, RowsAndResultTexts) {
@@ -65,7 +65,7 @@ TEST(PolygonForm, RowsAndResultTexts) {
   auto shows = [](int sides, std::optional<K> known, const char* value, int places, bool offered,
                   const char* shown) {
     SCOPED_TRACE(std::to_string(sides) + " sides, " + value);
-    const geometry::PolygonForm f = geometry::polygon_form({sides, known, value, places});
+    const PolygonForm f = polygon_form({sides, known, value, places});
     EXPECT_EQ(f.corner_to_flat_offered, offered);
     EXPECT_EQ(text_rows::join(std::vector<std::string>{f.angle, f.angle_dms[0], f.angle_dms[1],
                                                        f.angle_dms[2], f.across_corners, f.side,

@@ -6,7 +6,7 @@
 
 #include "text_rows.h"
 
-using geometry::RightTriangleCase;
+using namespace geometry;
 using text_rows::join;
 using K = RightTriangleCase;
 
@@ -15,7 +15,7 @@ namespace {
 TEST(RightTriangleCalc, SolvesEveryCase) {
   auto solves = [](K known, double first, double second, const char* solved) {
     SCOPED_TRACE(solved); // a, b, c, A, B, area
-    auto t = geometry::solve_right_triangle({known, first, second});
+    auto t = solve_right_triangle({known, first, second});
     ASSERT_TRUE(t.has_value());
     const double got[] = {t->side_a, t->side_b, t->side_c, t->angle_a, t->angle_b, t->area};
     const std::vector<std::string> want = text_rows::split(solved);
@@ -36,7 +36,7 @@ TEST(RightTriangleCalc, GivesNoTriangleForImpossibleValues) {
   auto none = [](K known, const char* pairs) { // "first,second ..."
     for (const std::string& pair : text_rows::split(pairs)) {
       const size_t comma = pair.find(',');
-      EXPECT_FALSE(geometry::solve_right_triangle(
+      EXPECT_FALSE(solve_right_triangle(
           {known, std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1))}))
           << int(known) << ": " << pair;
     }
@@ -56,7 +56,7 @@ TEST(RightTriangleForm, EachCaseCarriesItsLabels) {
   auto labels = [](K known, const char* expected, bool angle) { // input 1, 2, row 1, 2
     for (bool dms : {false, true}) {
       SCOPED_TRACE(std::to_string(int(known)) + (dms ? " dms" : ""));
-      const geometry::RightTriangleLayout l = geometry::right_triangle_layout(known, dms);
+      const RightTriangleLayout l = right_triangle_layout(known, dms);
       EXPECT_EQ(text_rows::numbers({l.input1_label, l.input2_label, l.row1_label, l.row2_label}),
                 expected);
       // A known angle A is typed as D/M/S; a computed one is shown so in row 2.
@@ -80,8 +80,8 @@ TEST(RightTriangleForm, ResultTexts) {
                   std::string shown) {
     SCOPED_TRACE(typed);
     const auto in = text_rows::typed_fields<2>(typed);
-    const geometry::RightTriangleForm f = geometry::right_triangle_form(
-        {known, dms, in[0], in[1], text_rows::typed_fields<3>(angle), places});
+    const RightTriangleForm f =
+        right_triangle_form({known, dms, in[0], in[1], text_rows::typed_fields<3>(angle), places});
     if (shown.empty())
       shown = dms ? "_ _ _ _ | _ _ _ | _ _ _" : "_ _ _ _";
     const std::string dms_rows = " | " + join(f.row2_dms) + " | " + join(f.row3_dms);
@@ -103,8 +103,8 @@ TEST(RightTriangleForm, ResultTexts) {
 }
 
 TEST(RightTriangleForm, TypedAngleMovesWithTenDigits) {
-  EXPECT_EQ(geometry::right_triangle_decimal_angle_text({"36", "52", "11.6"}), "36.86988889");
-  EXPECT_EQ(geometry::right_triangle_decimal_angle_text({"0", "", "0"}), "");
+  EXPECT_EQ(right_triangle_decimal_angle_text({"36", "52", "11.6"}), "36.86988889");
+  EXPECT_EQ(right_triangle_decimal_angle_text({"0", "", "0"}), "");
 }
 
 } // namespace

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "calc/threads/thread_wires_form.h"
+#include "unit/geometry/text_rows.h"
 
+using namespace threads;
 namespace {
 
 constexpr double kMmPerInch = 25.4;
@@ -19,19 +21,17 @@ constexpr double kNone = -1; // no measurement
 TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
   struct Row {
     const char* name;
-    threads::ThreadForm form;
+    ThreadForm form;
     double pitch_in, major_in, wire_in;
     bool mm;
     double smallest, best, largest, over; // display unit
   };
   // Unified and metric: 0.56 / 0.57735 / 0.9 P, M = D - 1.5155 P + 3 W.
   // Whitworth: 0.54 / 0.56368 / 0.76 P, M = D - 1.6008 P + 3.1657 W.
-  const auto U = threads::ThreadForm::kUnified, W = threads::ThreadForm::kWhitworth,
-             M = threads::ThreadForm::kMetric;
+  const auto U = ThreadForm::kUnified, W = ThreadForm::kWhitworth, M = ThreadForm::kMetric;
   const double in = kMmPerInch;
   // clang-format off
   const Row rows[] = {
-      {"1/4-20 UNC", U, 0.05, 0.25, 0.0289, false, 0.028, 0.0288675, 0.045, 0.260925},
       {"1/4-20 UNC in mm", U, 0.05, 0.25, 0.0289, true, 0.7112, 0.7332345, 1.143, 6.627495},
       {"1/4-20 BSW", W, 0.05, 0.25, 0.03, false, 0.027, 0.028184, 0.038, 0.264931},
       {"M12 x 1.5", M, 1.5 / in, 12 / in, 0.866 / in, true, 0.84, 0.866025, 1.35, 12.32475},
@@ -49,14 +49,12 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
       {"above the largest as shown", U, 0.0625, 0.375, 0.05631, false, 0.035, 0.0360844, 0.05625, kNone},
       {"above the largest", U, 0.05, 0.25, 0.05, false, 0.028, 0.0288675, 0.045, kNone},
       {"below the smallest", U, 0.05, 0.25, 0.0279, false, 0.028, 0.0288675, 0.045, kNone},
-      {"no wire", U, 0.05, 0.25, 0.0, false, 0.028, 0.0288675, 0.045, kNone},
   };
   // clang-format on
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const double tolerance = r.mm ? 1e-6 : 1e-7;
-    threads::ThreadWires w =
-        threads::compute_thread_wires({r.form, r.pitch_in, r.major_in, r.wire_in, r.mm});
+    ThreadWires w = compute_thread_wires({r.form, r.pitch_in, r.major_in, r.wire_in, r.mm});
     ASSERT_TRUE(w.computed && w.sizes);
     const double got[] = {w.sizes->smallest, w.sizes->best, w.sizes->largest,
                           w.over_wires.value_or(kNone)};
@@ -69,36 +67,33 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
 TEST(ThreadWiresCalc, NothingWithoutPitchOrMajorDiameter) {
   const double rows[][2] = {{0.0, 0.25}, {0.05, 0.0}, {0.05, 0.0001}, {0.0001, 0.25}};
   for (const auto& r : rows)
-    EXPECT_FALSE(
-        threads::compute_thread_wires({threads::ThreadForm::kUnified, r[0], r[1], 0.0289}).computed)
+    EXPECT_FALSE(compute_thread_wires({ThreadForm::kUnified, r[0], r[1], 0.0289}).computed)
         << r[0] << " " << r[1];
 }
 
 TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
   // A major diameter near the largest double overflows in millimetres.
-  threads::ThreadWires huge =
-      threads::compute_thread_wires({threads::ThreadForm::kUnified, 5000.0, 1e308, 3000.0, true});
+  ThreadWires huge = compute_thread_wires({ThreadForm::kUnified, 5000.0, 1e308, 3000.0, true});
   ASSERT_TRUE(huge.sizes.has_value());
   EXPECT_NEAR(huge.sizes->smallest, 0.56 * 5000 * kMmPerInch, 1e-6);
   EXPECT_FALSE(huge.over_wires);
-  threads::ThreadWires endless =
-      threads::compute_thread_wires({threads::ThreadForm::kMetric, INFINITY, 0.5, 0.03, false});
+  ThreadWires endless = compute_thread_wires({ThreadForm::kMetric, INFINITY, 0.5, 0.03, false});
   EXPECT_TRUE(endless.computed);
   EXPECT_FALSE(endless.sizes || endless.over_wires);
 }
 
 TEST(ThreadWiresCalc, PitchFromThreadsPerInchOrMillimetres) {
-  EXPECT_DOUBLE_EQ(*threads::pitch_from_tpi(8), 0.125);
-  EXPECT_NEAR(*threads::pitch_from_metric(25.4), 1.0, 1e-12);
+  EXPECT_DOUBLE_EQ(*pitch_from_tpi(8), 0.125);
+  EXPECT_NEAR(*pitch_from_metric(25.4), 1.0, 1e-12);
   for (double missing : {0.0, 0.0001}) {
-    EXPECT_FALSE(threads::pitch_from_tpi(missing)) << missing;
-    EXPECT_FALSE(threads::pitch_from_metric(missing)) << missing;
+    EXPECT_FALSE(pitch_from_tpi(missing)) << missing;
+    EXPECT_FALSE(pitch_from_metric(missing)) << missing;
   }
 }
 
 TEST(ThreadWiresCalc, TextsThePageWrites) {
-  EXPECT_EQ(threads::over_wires_text(2.5, false), "2.5000");
-  EXPECT_EQ(threads::over_wires_text(6.35, true), "6.350");
+  EXPECT_EQ(over_wires_text(2.5, false), "2.5000");
+  EXPECT_EQ(over_wires_text(6.35, true), "6.350");
   for (const auto& [value, decimals, text] : {std::tuple{0.25, 4, "0.2500"},
                                               {12.0, 2, "12.00"},
                                               {0.0, 3, ""},
@@ -106,36 +101,35 @@ TEST(ThreadWiresCalc, TextsThePageWrites) {
                                               {9.525, 2, "9.525"},
                                               {0.0289 * 25.4, 3, "0.73406"},
                                               {12 / 25.4, 4, "0.4724409449"}})
-    EXPECT_EQ(threads::stored_length_text(value, decimals), text) << value;
+    EXPECT_EQ(stored_length_text(value, decimals), text) << value;
   // A fraction of an inch: 0 < numerator <= denominator; "%g" of the inches or mm.
   const char* fractions[][3] = {{"3", "8", "0.375"}, {"1", "64", "0.015625"}, {"8", "8", "1"},
                                 {"8", "3", ""},      {"0", "8", ""},          {"3", "0", ""},
                                 {"", "8", ""}};
   for (const auto& f : fractions)
-    EXPECT_EQ(threads::fraction_major_text(f[0], f[1], false), f[2]) << f[0] << "/" << f[1];
-  EXPECT_EQ(threads::fraction_major_text("3", "8", true), "9.525");
-  EXPECT_EQ(threads::fraction_text(0.3125, true), "7.9375");
-  EXPECT_EQ(threads::fraction_text(1.0 / 3, false), "0.333333");
+    EXPECT_EQ(fraction_major_text(f[0], f[1], false), f[2]) << f[0] << "/" << f[1];
+  EXPECT_EQ(fraction_major_text("3", "8", true), "9.525");
+  EXPECT_EQ(fraction_text(0.3125, true), "7.9375");
+  EXPECT_EQ(fraction_text(1.0 / 3, false), "0.333333");
 }
 
 TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   // The pitch in the form's own field; the wire and pitch kept from before;
   // shown: the three sizes and the result, "-" where the page keeps its sizes.
-  auto shows = [](threads::ThreadForm form, threads::WiresChange changed, const char* pitch,
-                  const char* major, const char* wire, double kept_wire_in, double kept_pitch_in,
-                  const char* shown) {
+  auto shows = [](ThreadForm form, WiresChange changed, const char* pitch, const char* major,
+                  const char* wire, double kept_wire_in, double kept_pitch_in, const char* shown) {
     SCOPED_TRACE(std::string(pitch) + " " + major + " " + wire);
-    const bool metric = form == threads::ThreadForm::kMetric;
-    threads::WiresLengths kept;
+    const bool metric = form == ThreadForm::kMetric;
+    WiresLengths kept;
     kept.wire_in = kept_wire_in;
     kept.pitch_in = kept_pitch_in;
-    const threads::ThreadWiresForm out = threads::thread_wires_form(
+    const ThreadWiresForm out = thread_wires_form(
         {form, metric, changed, metric ? "" : pitch, metric ? pitch : "", major, wire, kept});
     const auto& s = out.sizes;
     EXPECT_EQ((s ? (*s)[0] + " " + (*s)[1] + " " + (*s)[2] : "-") + " " + out.result, shown);
   };
-  const auto U = threads::ThreadForm::kUnified, M = threads::ThreadForm::kMetric;
-  using Change = threads::WiresChange;
+  const auto U = ThreadForm::kUnified, M = ThreadForm::kMetric;
+  using Change = WiresChange;
   // M = 0.25 - 1.5155 x 0.05 + 3 x 0.0289 = 0.260925.
   shows(U, Change::kRestored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045 0.2609");
   // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
@@ -153,20 +147,16 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
 }
 
 TEST(ThreadWiresForm, LabelsUnitSwitchTexts) {
-  const threads::ThreadWiresLabels mm =
-      threads::thread_wires_labels(threads::ThreadForm::kMetric, true);
-  const threads::ThreadWiresLabels inch =
-      threads::thread_wires_labels(threads::ThreadForm::kWhitworth, false);
-  EXPECT_EQ(std::vector<int>(
-                {mm.tpi_active, mm.fraction_shown, mm.major, mm.wire, mm.result, mm.caption}),
-            std::vector<int>({0, 0, 202, 203, 204, 203}));
-  EXPECT_EQ(std::vector<int>({inch.tpi_active, inch.fraction_shown, inch.major, inch.wire,
-                              inch.result, inch.caption}),
-            std::vector<int>({1, 1, 193, 194, 201, 194}));
+  const ThreadWiresLabels mm = thread_wires_labels(ThreadForm::kMetric, true);
+  const ThreadWiresLabels inch = thread_wires_labels(ThreadForm::kWhitworth, false);
+  EXPECT_EQ(text_rows::numbers({mm.tpi_active, mm.fraction_shown, mm.major, mm.wire, mm.result,
+                                mm.caption, inch.tpi_active, inch.fraction_shown, inch.major,
+                                inch.wire, inch.result, inch.caption}),
+            "0 0 202 203 204 203 1 1 193 194 201 194");
   // 0.0289 in = 0.73406 mm: kept whole rather than rounded to 3 decimals.
-  const threads::WiresLengths kept{0.0289, 0.73406, 0.25, 6.35, 0.05};
-  const threads::WiresUnitTexts to_mm = threads::unit_switch_texts(kept, true);
-  const threads::WiresUnitTexts to_inch = threads::unit_switch_texts(kept, false);
+  const WiresLengths kept{0.0289, 0.73406, 0.25, 6.35, 0.05};
+  const WiresUnitTexts to_mm = unit_switch_texts(kept, true);
+  const WiresUnitTexts to_inch = unit_switch_texts(kept, false);
   EXPECT_EQ(to_mm.wire + " " + to_mm.major + " " + to_inch.wire + " " + to_inch.major,
             "0.73406 6.35 0.0289 0.2500");
 }
