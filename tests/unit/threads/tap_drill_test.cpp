@@ -52,35 +52,31 @@ TEST(DrillTables, CountsEndsOrderAndSums) {
   struct Row {
     DrillSeries series;
     size_t count;
-    const char *first_name, *last_name;
-    double first, last, sum; // sum of the published sizes, inches
+    const char* ends; // the first and the last name
+    double sum;       // of the published sizes, inches
   };
   const Row rows[] = {
       // 1 + 2 + ... + 64 = 2080 sixty-fourths.
-      {DrillSeries::kFractional, 64, "1/64 in", "1 in", 0.015625, 1.0, 2080 / 64.0},
-      {DrillSeries::kNumber, 80, "# 80", "# 1", 0.0135, 0.228, 8.2637},
-      {DrillSeries::kLetter, 26, "A", "Z", 0.234, 0.413, 8.072},
-      // 0.32 / 25.4 = 0.0125984, 25.25 / 25.4 = 0.9940945, kept to six decimals;
-      // the sizes add up to 1901.77 mm, each rounded by at most 5e-7 in.
-      {DrillSeries::kMetric, 219, "0.32mm", "25.25mm", 0.012598, 0.994094, 1901.77 / 25.4},
+      {DrillSeries::kFractional, 64, "1/64 in 1 in", 2080 / 64.0},
+      {DrillSeries::kNumber, 80, "# 80 # 1", 8.2637},
+      {DrillSeries::kLetter, 26, "A Z", 8.072},
+      // The sizes add up to 1901.77 mm, each kept to six decimals of an inch.
+      {DrillSeries::kMetric, 219, "0.32mm 25.25mm", 1901.77 / 25.4},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.first_name);
+    SCOPED_TRACE(r.ends);
     const std::vector<Drill>& table = drills(r.series);
     ASSERT_EQ(table.size(), r.count);
-    EXPECT_EQ(table.front().name + " " + table.back().name,
-              std::string(r.first_name) + " " + r.last_name);
-    EXPECT_DOUBLE_EQ(table.front().diameter, r.first);
-    EXPECT_DOUBLE_EQ(table.back().diameter, r.last);
-    double sum = 0;
-    for (size_t i = 0; i < table.size(); ++i) {
+    EXPECT_EQ(table.front().name + " " + table.back().name, r.ends);
+    double sum = table[0].diameter;
+    for (size_t i = 1; i < table.size(); ++i) {
       sum += table[i].diameter;
-      if (i > 0) {
-        EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
-      }
+      EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
     }
     EXPECT_NEAR(sum, r.sum, r.series == DrillSeries::kMetric ? 219 * 5e-7 : 1e-9);
   }
+  // 0.32 / 25.4 = 0.0125984: kept to six decimals.
+  EXPECT_DOUBLE_EQ(drills(DrillSeries::kMetric)[0].diameter, 0.012598);
   const std::vector<int> metric = metric_drill_hundredths();
   EXPECT_EQ(std::accumulate(metric.begin(), metric.end(), 0), 190177);
   EXPECT_EQ(drills(DrillSeries::kMetric)[26].name, "1mm");
@@ -116,47 +112,22 @@ TEST(ThreadTables, NumberedSizesAndSeries) {
 }
 
 TEST(TapDrillCalc, DrillsNearTheTapDrill) {
-  struct Case {
-    const char* what;
-    double s, major, pitch;
-    DrillSelection ticked; // fractional, number, letter, metric
-    const char* lines;
+  // Tap drill s, major diameter, pitch (depth factor 1), the series ticked.
+  auto near = [](double s, double major, double pitch, const char* series) {
+    return lines_of(drills_near(s, major, pitch, 1.0, ticked(series)));
   };
-  const Case cases[] = {
-      // Depth 1 x 0.1; major 0.349999: 1/4 and E give 99.999 %, F 92.999 %, G 88.999 %,
-      // 17/64 84.374 %, 9/32 68.749 %. As text "100.00%" would sort below "93.00%".
-      {"merged",
-       0.2505,
-       0.349999,
-       0.1,
-       {true, false, true, false},
-       "1/4 in 100.00%; E 100.00%; F 93.00%; G 89.00%; 17/64 in 84.37%; 9/32 in 68.75%"},
-      {"one series keeps drill order",
-       0.2505,
-       0.349999,
-       0.1,
-       {false, false, true, false},
-       "E 100.00%; F 93.00%; G 89.00%"},
-      // E just over 100 %: 0.100001 / 0.1; G just over 50 %: (0.3112 - 0.261) / 0.1.
-      {"over 100 %", 0.2505, 0.350001, 0.1, {false, false, true, false}, "F 93.00%; G 89.00%"},
-      {"over 50 %",
-       0.2505,
-       0.3112,
-       0.1,
-       {false, false, true, false},
-       "E 61.20%; F 54.20%; G 50.20%"},
-      // s = 0.5 lies above Z (0.413): only 31/64 (75.6251 %) and 1/2 (60.0001 %);
-      // 33/64 gives 44.4 %.
-      {"beyond the letters",
-       0.5,
-       0.5600001,
-       0.1,
-       {true, false, true, false},
-       "31/64 in 75.63%; 1/2 in 60.00%"},
-      {"below the smallest", 0.01, 0.02, 0.01, {false, true, false, false}, ""},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(lines_of(drills_near(c.s, c.major, c.pitch, 1.0, c.ticked)), c.lines) << c.what;
+  // Major 0.349999: 1/4 and E give 99.999 %, F 92.999 %, G 88.999 %, 17/64
+  // 84.374 %, 9/32 68.749 %. As text "100.00%" would sort below "93.00%".
+  EXPECT_EQ(near(0.2505, 0.349999, 0.1, "FL"),
+            "1/4 in 100.00%; E 100.00%; F 93.00%; G 89.00%; 17/64 in 84.37%; 9/32 in 68.75%");
+  EXPECT_EQ(near(0.2505, 0.349999, 0.1, "L"), "E 100.00%; F 93.00%; G 89.00%"); // drill order
+  // E just over 100 %: 0.100001 / 0.1; G just over 50 %: (0.3112 - 0.261) / 0.1.
+  EXPECT_EQ(near(0.2505, 0.350001, 0.1, "L"), "F 93.00%; G 89.00%");
+  EXPECT_EQ(near(0.2505, 0.3112, 0.1, "L"), "E 61.20%; F 54.20%; G 50.20%");
+  // s = 0.5 lies above Z (0.413): only 31/64 (75.6251 %) and 1/2 (60.0001 %);
+  // 33/64 gives 44.4 %. Below the smallest number drill: nothing.
+  EXPECT_EQ(near(0.5, 0.5600001, 0.1, "FL"), "31/64 in 75.63%; 1/2 in 60.00%");
+  EXPECT_EQ(near(0.01, 0.02, 0.01, "N"), "");
 }
 
 TEST(TapDrillCalc, AThreadDeeperThanItsSizeHasNoTapDrill) {
