@@ -193,15 +193,12 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
   }
   // Nothing: a size or pitch missing, a numbered size coarser than 20 per inch
   // or not chosen, a BA size beyond 16, an engagement outside 30-100.
-  for (const auto& [series, diameter, pitch, percent, size] : {std::tuple{4, "0", "20", "75", -1},
-                                                               {4, "0.25", "", "75", -1},
-                                                               {3, "6", "0.00005", "75", -1},
-                                                               {7, "0", "1", "75", -1},
-                                                               {5, "", "19.99", "75", 8},
-                                                               {5, "", "24", "75", -1},
-                                                               {1, "", "", "75", 17},
-                                                               {4, "0.25", "20", "29", -1},
-                                                               {4, "0.25", "20", "101", -1}}) {
+  const std::tuple<int, const char*, const char*, const char*, int> nothing[] = {
+      {4, "0", "20", "75", -1}, {4, "0.25", "", "75", -1},   {3, "6", "0.00005", "75", -1},
+      {7, "0", "1", "75", -1},  {5, "", "19.99", "75", 8},   {5, "", "24", "75", -1},
+      {1, "", "", "75", 17},    {4, "0.25", "20", "29", -1}, {4, "0.25", "20", "101", -1},
+  };
+  for (const auto& [series, diameter, pitch, percent, size] : nothing) {
     const ThreadSeriesForm f =
         thread_series_form({series, diameter, pitch, percent, size, ticked("FNLM")});
     EXPECT_EQ(sizes(f) + drill_lines(f), "") << series << ": " << diameter << " " << pitch;
