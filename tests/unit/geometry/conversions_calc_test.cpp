@@ -25,20 +25,22 @@ std::string plain(std::optional<double> value) {
 } // namespace
 
 TEST(ConversionsCalc, AngleForms) {
-  // Decimal degrees, multiple of π.
+  // Decimal degrees, multiple of π. 90.5 / 180 = 0.5027777...; 0.01° is
+  // 0.0000556 π: too small to show; 30° 15' 45.5" is 30 + 0.25 + 0.0126389;
+  // 0.502778 π is not 90.5° again; 0.0001 π is too small to count.
   const std::pair<std::optional<AngleForms>, const char*> cases[] = {
-      {angle_from_degrees(90.5), "90.5 0.502778"}, // 90.5 / 180 = 0.5027777...
+      {angle_from_degrees(90.5), "90.5 0.502778"},
       {angle_from_degrees(360), "360 2"},
       {angle_from_degrees(1), "1 0.005556"},
-      {angle_from_degrees(0.01), "0.01 "}, // 0.0000556: too small to show
+      {angle_from_degrees(0.01), "0.01 "},
       {angle_from_dms(10, 0, 1), "10.000278 0.055557"},
-      {angle_from_dms(30, 15, 45.5), "30.262639 0.168126"}, // + 0.25 + 0.0126389
+      {angle_from_dms(30, 15, 45.5), "30.262639 0.168126"},
       {angle_from_dms(179, 59, 60), "180 1"},
       {angle_from_dms(0, 0, kInfinity), "-"},
       {angle_from_pi_radians(1), "180 1"},
-      {angle_from_pi_radians(0.502778), "90.50004 0.502778"}, // not 90.5 again
+      {angle_from_pi_radians(0.502778), "90.50004 0.502778"},
       {angle_from_pi_radians(0.00011), "0.0198 0.00011"},
-      {angle_from_pi_radians(0.0001), "-"}, // too small to count
+      {angle_from_pi_radians(0.0001), "-"},
       {angle_from_pi_radians(0), "-"},
   };
   for (const auto& [angle, shown] : cases)

@@ -82,15 +82,6 @@ TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
   EXPECT_FALSE(endless.sizes || endless.over_wires);
 }
 
-TEST(ThreadWiresCalc, PitchFromThreadsPerInchOrMillimetres) {
-  EXPECT_DOUBLE_EQ(*pitch_from_tpi(8), 0.125);
-  EXPECT_NEAR(*pitch_from_metric(25.4), 1.0, 1e-12);
-  for (double missing : {0.0, 0.0001}) {
-    EXPECT_FALSE(pitch_from_tpi(missing)) << missing;
-    EXPECT_FALSE(pitch_from_metric(missing)) << missing;
-  }
-}
-
 TEST(ThreadWiresCalc, TextsThePageWrites) {
   EXPECT_EQ(over_wires_text(2.5, false), "2.5000");
   EXPECT_EQ(over_wires_text(6.35, true), "6.350");
