@@ -28,37 +28,28 @@ TEST(ConversionsCalc, AngleForms) {
   // Decimal degrees, multiple of π. 90.5 / 180 = 0.5027777...; 0.01° is
   // 0.0000556 π: too small to show; 30° 15' 45.5" is 30 + 0.25 + 0.0126389;
   // 0.502778 π is not 90.5° again; 0.0001 π is too small to count.
+  // clang-format off
   const std::pair<std::optional<AngleForms>, const char*> cases[] = {
-      {angle_from_degrees(90.5), "90.5 0.502778"},
-      {angle_from_degrees(360), "360 2"},
-      {angle_from_degrees(1), "1 0.005556"},
-      {angle_from_degrees(0.01), "0.01 "},
-      {angle_from_dms(10, 0, 1), "10.000278 0.055557"},
-      {angle_from_dms(30, 15, 45.5), "30.262639 0.168126"},
-      {angle_from_dms(179, 59, 60), "180 1"},
-      {angle_from_dms(0, 0, kInfinity), "-"},
-      {angle_from_pi_radians(1), "180 1"},
-      {angle_from_pi_radians(0.502778), "90.50004 0.502778"},
-      {angle_from_pi_radians(0.00011), "0.0198 0.00011"},
-      {angle_from_pi_radians(0.0001), "-"},
-      {angle_from_pi_radians(0), "-"},
-  };
+      {angle_from_degrees(90.5), "90.5 0.502778"}, {angle_from_degrees(360), "360 2"},
+      {angle_from_degrees(1), "1 0.005556"}, {angle_from_degrees(0.01), "0.01 "},
+      {angle_from_dms(10, 0, 1), "10.000278 0.055557"}, {angle_from_dms(179, 59, 60), "180 1"},
+      {angle_from_dms(30, 15, 45.5), "30.262639 0.168126"}, {angle_from_dms(0, 0, kInfinity), "-"},
+      {angle_from_pi_radians(1), "180 1"}, {angle_from_pi_radians(0.502778), "90.50004 0.502778"},
+      {angle_from_pi_radians(0.00011), "0.0198 0.00011"}, {angle_from_pi_radians(0.0001), "-"},
+      {angle_from_pi_radians(0), "-"}};
+  // clang-format on
   for (const auto& [angle, shown] : cases)
     EXPECT_EQ(angle ? plain(angle->degrees) + " " + plain(angle->pi_radians) : "-", shown);
 }
 
 TEST(ConversionsCalc, LengthsAndTemperatures) {
   // 0.393701 in = 10.0000054 mm: four 0s end it; 4.860472 × 25.4 = 123.4559888.
+  // clang-format off
   const Shown lengths[] = {
-      {inch_from_mm(25.4), "1"},
-      {inch_from_mm(10), "0.393701"},
-      {inch_from_mm(-25.4), "-1"},
-      {inch_from_mm(kInfinity), "-"},
-      {mm_from_inch(-0.5), "-12.7"},
-      {mm_from_inch(0.393701), "10"},
-      {mm_from_inch(4.860472), "123.455989"},
-      {mm_from_inch(0.000001), ""},
-  };
+      {inch_from_mm(25.4), "1"}, {inch_from_mm(10), "0.393701"}, {inch_from_mm(-25.4), "-1"},
+      {inch_from_mm(kInfinity), "-"}, {mm_from_inch(-0.5), "-12.7"}, {mm_from_inch(0.393701), "10"},
+      {mm_from_inch(4.860472), "123.455989"}, {mm_from_inch(0.000001), ""}};
+  // clang-format on
   for (const auto& [value, shown] : lengths)
     EXPECT_EQ(plain(value), shown);
   // -17.777778 °C is -0.0000004 °F: shown as 0; -32 × 5/9 and 419 × 5/9.
