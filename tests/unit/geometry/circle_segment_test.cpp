@@ -71,10 +71,8 @@ TEST(SegmentRows, ShowEveryQuantity) {
 TEST(NoSegment, GivesNoResult) {
   auto none = [](K known, const char* pairs) { // "first,second ..."
     for (const std::string& pair : text_rows::split(pairs)) {
-      const size_t comma = pair.find(',');
-      EXPECT_FALSE(compute_circle_segment(
-          {known, std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1))}))
-          << int(known) << ": " << pair;
+      const auto [first, second] = text_rows::number_pair(pair);
+      EXPECT_FALSE(compute_circle_segment({known, first, second})) << int(known) << ": " << pair;
     }
   };
   // A value missing; an arc not longer than its chord or past the half
@@ -101,6 +99,7 @@ TEST(SegmentAngle, TypedAngleAndDegreesMinutesSeconds) {
   ASSERT_TRUE(typed);
   EXPECT_DOUBLE_EQ(typed->angle, 33.3333333);
   EXPECT_FALSE(typed->third_row_is_angle);
+  EXPECT_TRUE(compute_circle_segment({K::kRadiusChord, 5, 8})->third_row_is_angle);
   const std::pair<const char*, double> dms[] = {{"_ _ _", -1},
                                                 {"0 0 0", -1},
                                                 {"30 _ _", 30},

@@ -35,10 +35,8 @@ TEST(RightTriangleCalc, SolvesEveryCase) {
 TEST(RightTriangleCalc, GivesNoTriangleForImpossibleValues) {
   auto none = [](K known, const char* pairs) { // "first,second ..."
     for (const std::string& pair : text_rows::split(pairs)) {
-      const size_t comma = pair.find(',');
-      EXPECT_FALSE(solve_right_triangle(
-          {known, std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1))}))
-          << int(known) << ": " << pair;
+      const auto [first, second] = text_rows::number_pair(pair);
+      EXPECT_FALSE(solve_right_triangle({known, first, second})) << int(known) << ": " << pair;
     }
   };
   // A zero, right, obtuse or negative angle; a missing side; a leg longer

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/geometry/typed_text.h"
@@ -35,21 +36,21 @@ inline std::string numbers(std::initializer_list<int> values) {
   return out;
 }
 
-inline geometry::TypedText typed(std::string word) {
-  const bool red = !word.empty() && word.back() == '!';
-  if (red)
-    word.pop_back();
-  return {word == "_" ? "" : word, red};
-}
-
 /// The first N fields of `text` as typed texts; missing ones are empty.
 template <size_t N> std::array<geometry::TypedText, N> typed_fields(const std::string& text) {
-  std::istringstream in(text);
+  const std::vector<std::string> words = split(text);
   std::array<geometry::TypedText, N> out{};
-  std::string word;
-  for (size_t i = 0; i < N && in >> word; ++i)
-    out[i] = typed(word);
+  for (size_t i = 0; i < N && i < words.size(); ++i) {
+    const bool red = !words[i].empty() && words[i].back() == '!';
+    out[i] = {red ? words[i].substr(0, words[i].size() - 1) : words[i], red};
+  }
   return out;
+}
+
+/// "4,0" as the two numbers it holds.
+inline std::pair<double, double> number_pair(const std::string& text) {
+  const size_t comma = text.find(',');
+  return {std::stod(text.substr(0, comma)), std::stod(text.substr(comma + 1))};
 }
 
 } // namespace text_rows
