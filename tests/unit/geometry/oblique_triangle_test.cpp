@@ -91,18 +91,15 @@ TEST(ObliqueTriangleForm, EachCaseCarriesItsRows) {
 }
 
 TEST(ObliqueTriangleForm, ResultTexts) {
-  // The decimal fields; the angle fields of each row, rows parted by "/";
+  // The decimal fields; the angle fields, three for each row;
   // shown: the results and the area | the first and second results as D/M/S.
   auto shows = [](K known, bool dms, const char* decimal, const char* angles, int places,
                   const char* shown) {
     SCOPED_TRACE(std::string(decimal) + " / " + angles);
     std::array<std::array<TypedText, 3>, 3> row_dms{};
-    std::string rest = angles;
-    for (auto& row : row_dms) {
-      const size_t slash = rest.find('/');
-      row = text_rows::typed_fields<3>(rest.substr(0, slash));
-      rest = slash == std::string::npos ? "" : rest.substr(slash + 1);
-    }
+    const auto all = text_rows::typed_fields<9>(angles);
+    for (size_t i = 0; i < 9; ++i)
+      row_dms[i / 3][i % 3] = all[i];
     const ObliqueForm f =
         oblique_form({known, dms, text_rows::typed_fields<3>(decimal), row_dms, places});
     EXPECT_EQ(join(f.results) + " " + (f.area.empty() ? "_" : f.area) + " | " +
@@ -117,16 +114,16 @@ TEST(ObliqueTriangleForm, ResultTexts) {
   shows(K::kSideAndTwoAngles, false, "30 1 45", "", 3,
         "1.414 105.0 1.932 0.683 | _ _ _ | 105 0 0.0");
   // 30° 30' and 45° 15' typed as D/M/S: C = 104.25, b = sin 45.25 / sin 30.5.
-  shows(K::kSideAndTwoAngles, true, "9 1 9", "30 30 _ / / 45 15", 3,
+  shows(K::kSideAndTwoAngles, true, "9 1 9", "30 30 _ _ _ _ 45 15 _", 3,
         "1.399 104.25 1.91 0.678 | _ _ _ | 104 15 0.0");
-  shows(K::kThreeAngles, true, "", "59 30 0 / 60 0 0 / 60 30 0", 3,
+  shows(K::kThreeAngles, true, "", "59 30 0 60 0 0 60 30 0", 3,
         "0.995 1.0 1.005 0.433 | _ _ _ | _ _ _");
   // Nothing to show: a side longer than the other two together, angles not
-  // adding up to 180, a red minute, a red decimal angle.
+  // adding up to 180, a red minute (59° 60' would add up), a red decimal angle.
   const char* none = "_ _ _ _ | _ _ _ | _ _ _";
   shows(K::kThreeSides, false, "3 4 10", "", 3, none);
   shows(K::kThreeAngles, false, "60 60 61", "", 3, none);
-  shows(K::kThreeAngles, true, "", "60 75! _ / 60 / 60", 3, none);
+  shows(K::kThreeAngles, true, "", "59 60! _ 60 _ _ 60 _ _", 3, none);
   shows(K::kSideAndTwoAngles, false, "300! 1 45", "", 3, none);
 }
 

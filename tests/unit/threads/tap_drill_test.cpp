@@ -49,31 +49,26 @@ std::string lines_of(const std::vector<DrillLine>& drills) {
 }
 
 TEST(DrillTables, CountsEndsOrderAndSums) {
-  struct Row {
-    DrillSeries series;
-    size_t count;
-    const char* ends; // the first and the last name
-    double sum;       // of the published sizes, inches
-  };
-  const Row rows[] = {
-      // 1 + 2 + ... + 64 = 2080 sixty-fourths.
+  // The count, the first and last name and the sum of the published sizes
+  // (inches): 1 + 2 + ... + 64 = 2080 sixty-fourths; the metric sizes add up
+  // to 1901.77 mm, each kept to six decimals of an inch.
+  const std::tuple<DrillSeries, size_t, const char*, double> rows[] = {
       {DrillSeries::kFractional, 64, "1/64 in 1 in", 2080 / 64.0},
       {DrillSeries::kNumber, 80, "# 80 # 1", 8.2637},
       {DrillSeries::kLetter, 26, "A Z", 8.072},
-      // The sizes add up to 1901.77 mm, each kept to six decimals of an inch.
       {DrillSeries::kMetric, 219, "0.32mm 25.25mm", 1901.77 / 25.4},
   };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.ends);
-    const std::vector<Drill>& table = drills(r.series);
-    ASSERT_EQ(table.size(), r.count);
-    EXPECT_EQ(table.front().name + " " + table.back().name, r.ends);
+  for (const auto& [series, count, ends, total] : rows) {
+    SCOPED_TRACE(ends);
+    const std::vector<Drill>& table = drills(series);
+    ASSERT_EQ(table.size(), count);
+    EXPECT_EQ(table.front().name + " " + table.back().name, ends);
     double sum = table[0].diameter;
     for (size_t i = 1; i < table.size(); ++i) {
       sum += table[i].diameter;
       EXPECT_LT(table[i - 1].diameter, table[i].diameter) << table[i].name;
     }
-    EXPECT_NEAR(sum, r.sum, r.series == DrillSeries::kMetric ? 219 * 5e-7 : 1e-9);
+    EXPECT_NEAR(sum, total, series == DrillSeries::kMetric ? 219 * 5e-7 : 1e-9);
   }
   // 0.32 / 25.4 = 0.0125984: kept to six decimals.
   EXPECT_DOUBLE_EQ(drills(DrillSeries::kMetric)[0].diameter, 0.012598);

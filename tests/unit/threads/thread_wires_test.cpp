@@ -36,10 +36,8 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
       {"1/4-20 BSW", W, 0.05, 0.25, 0.03, false, 0.027, 0.028184, 0.038, 0.264931},
       {"M12 x 1.5", M, 1.5 / in, 12 / in, 0.866 / in, true, 0.84, 0.866025, 1.35, 12.32475},
       {"M6 x 1 in inches", M, 1 / in, 6 / in, 0.0227, false, 0.0220472, 0.0227303, 0.0354331, 0.2446551},
-      // The limits themselves are usable.
-      {"smallest wire", U, 0.05, 0.25, 0.028, false, 0.028, 0.0288675, 0.045, 0.258225},
+      // The limit itself is usable.
       {"largest wire", U, 0.05, 0.25, 0.045, false, 0.028, 0.0288675, 0.045, 0.309225},
-      {"largest Whitworth", W, 0.05, 0.25, 0.038, false, 0.027, 0.028184, 0.038, 0.2902566},
       // So is a limit as shown: 0.05625 shows as 0.0563 (3/8-16), 0.031111 as
       // 0.0311 (5/16-18), 0.790222 mm as 0.79.
       {"largest as shown", U, 0.0625, 0.375, 0.0563, false, 0.035, 0.0360844, 0.05625, 0.4491813},
