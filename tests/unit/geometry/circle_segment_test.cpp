@@ -117,7 +117,7 @@ TEST(SegmentAngle, TypedAngleAndDegreesMinutesSeconds) {
 TEST(CircleSegmentForm, EachCaseCarriesItsLabels) {
   // First, second, R1, R2, R3, R5 (R4 is always 51, R6 ... R10 are 45 ... 49);
   // the radius may be typed as a diameter; the second value is an angle.
-  auto labels = [](K known, const char* expected, bool diameter, bool angle) {
+  auto labels = [](K known, const std::string& expected, bool diameter, bool angle) {
     for (bool dms : {false, true}) {
       SCOPED_TRACE(std::to_string(int(known)) + (dms ? " dms" : ""));
       const SegmentLayout l = segment_layout(known, dms);
@@ -131,17 +131,17 @@ TEST(CircleSegmentForm, EachCaseCarriesItsLabels) {
                 (std::vector<bool>{diameter, angle, dms && angle, dms && !angle, dms}));
     }
   };
-  labels(K::kChordArc, "40 44 39 42 43 41", false, false);
-  labels(K::kRadiusAngle, "39 43 41 42 40 44", true, true);
-  labels(K::kRadiusChord, "39 40 41 42 43 44", true, false);
-  labels(K::kRadiusHeight, "39 41 40 42 43 44", true, false);
-  labels(K::kRadiusDistance, "39 42 40 41 43 44", true, false);
-  labels(K::kChordHeight, "40 41 39 42 43 44", false, false);
-  labels(K::kChordDistance, "40 42 39 41 43 44", false, false);
-  labels(K::kHeightDistance, "41 42 39 40 43 44", false, false);
-  labels(K::kRadiusArc, "39 44 41 42 43 40", true, false);
-  labels(K::kArcAngle, "44 43 41 42 39 40", false, true);
-  labels(K::kChordAngle, "40 43 41 42 39 44", false, true);
+  // By case, in the order of SegmentKnown; d: the radius may be typed as a
+  // diameter, a: the second value is an angle.
+  // clang-format off
+  const char* const expected[] = {
+      "40 44 39 42 43 41 --", "39 43 41 42 40 44 da", "39 40 41 42 43 44 d-", "39 41 40 42 43 44 d-",
+      "39 42 40 41 43 44 d-", "40 41 39 42 43 44 --", "40 42 39 41 43 44 --", "41 42 39 40 43 44 --",
+      "39 44 41 42 43 40 d-", "44 43 41 42 39 40 -a", "40 43 41 42 39 44 -a"};
+  // clang-format on
+  for (int known = 0; known <= 10; ++known)
+    labels(K(known), std::string(expected[known]).substr(0, 17), expected[known][18] == 'd',
+           expected[known][19] == 'a');
 }
 
 TEST(CircleSegmentForm, ResultTexts) {

@@ -63,12 +63,10 @@ TEST(RightTriangleForm, EachCaseCarriesItsLabels) {
           (std::vector<bool>{angle, dms && angle, dms && !angle, dms}));
     }
   };
-  labels(K::kSideBAngleA, "71 72 73 74", true);
-  labels(K::kSideAAngleA, "75 72 76 74", true);
-  labels(K::kHypotenuseAngleA, "77 72 76 73", true);
-  labels(K::kSidesBA, "71 75 74 79", false);
-  labels(K::kSideBHypotenuse, "71 77 73 79", false);
-  labels(K::kSideAHypotenuse, "75 77 76 79", false);
+  const char* const expected[] = {"71 72 73 74", "75 72 76 74", "77 72 76 73",
+                                  "71 75 74 79", "71 77 73 79", "75 77 76 79"};
+  for (int known = 1; known <= 6; ++known) // angle A is known in the first three
+    labels(K(known), expected[known - 1], known <= 3);
 }
 
 TEST(RightTriangleForm, ResultTexts) {

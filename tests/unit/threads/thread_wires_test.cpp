@@ -83,13 +83,12 @@ TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
 TEST(ThreadWiresCalc, TextsThePageWrites) {
   EXPECT_EQ(over_wires_text(2.5, false), "2.5000");
   EXPECT_EQ(over_wires_text(6.35, true), "6.350");
-  for (const auto& [value, decimals, text] : {std::tuple{0.25, 4, "0.2500"},
-                                              {12.0, 2, "12.00"},
-                                              {0.0, 3, ""},
-                                              {0.00005, 4, ""},
-                                              {9.525, 2, "9.525"},
-                                              {0.0289 * 25.4, 3, "0.73406"},
-                                              {12 / 25.4, 4, "0.4724409449"}})
+  // clang-format off
+  const std::tuple<double, int, const char*> stored[] = {
+      {0.25, 4, "0.2500"}, {12.0, 2, "12.00"}, {0.0, 3, ""}, {0.00005, 4, ""}, {9.525, 2, "9.525"},
+      {0.0289 * 25.4, 3, "0.73406"}, {12 / 25.4, 4, "0.4724409449"}};
+  // clang-format on
+  for (const auto& [value, decimals, text] : stored)
     EXPECT_EQ(stored_length_text(value, decimals), text) << value;
   // A fraction of an inch: 0 < numerator <= denominator; "%g" of the inches or mm.
   const char* fractions[][3] = {{"3", "8", "0.375"}, {"1", "64", "0.015625"}, {"8", "8", "1"},
