@@ -205,19 +205,20 @@ TEST(BoltCirclePrint, FiftyHolesWithAngleLine) {
 }
 
 TEST(BoltCircleForm, MarksShowWhereTheAnglesAndAxesRun) {
-  auto marks = [](ZeroAt zero, Counting counting, bool x_reversed, bool y_reversed) {
-    const BoltCircleMarks m = bolt_circle_marks(zero, counting, x_reversed, y_reversed);
-    return text_rows::join(m.angles) + " | " + text_rows::join(m.axes); // top, right, bottom, left
+  // Marks at the top, right, bottom and left, for zero at the top, right,
+  // bottom and left counting clockwise, then counter-clockwise.
+  const char* const angles[] = {"0 90 180 270", "270 0 90 180", "180 270 0 90", "90 180 270 0",
+                                "0 270 180 90", "90 0 270 180", "180 90 0 270", "270 180 90 0"};
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(text_rows::join(bolt_circle_marks(ZeroAt(i % 4), Counting(i / 4), 0, 0).angles),
+              angles[i])
+        << i;
+  // Which end of each axis is positive: as drawn, X reversed, Y reversed.
+  auto axes = [](bool x_reversed, bool y_reversed) {
+    return text_rows::join(bolt_circle_marks(ZeroAt::kTop, {}, x_reversed, y_reversed).axes);
   };
-  const Counting cw = Counting::kClockwise, ccw = Counting::kCounterClockwise;
-  EXPECT_EQ(marks(ZeroAt::kTop, cw, false, false), "0 90 180 270 | Y- X+ Y+ X-");
-  EXPECT_EQ(marks(ZeroAt::kRight, cw, true, false), "270 0 90 180 | Y- X- Y+ X+");
-  EXPECT_EQ(marks(ZeroAt::kBottom, cw, false, true), "180 270 0 90 | Y+ X+ Y- X-");
-  EXPECT_EQ(marks(ZeroAt::kLeft, cw, false, false), "90 180 270 0 | Y- X+ Y+ X-");
-  EXPECT_EQ(marks(ZeroAt::kTop, ccw, false, false), "0 270 180 90 | Y- X+ Y+ X-");
-  EXPECT_EQ(marks(ZeroAt::kRight, ccw, false, false), "90 0 270 180 | Y- X+ Y+ X-");
-  EXPECT_EQ(marks(ZeroAt::kBottom, ccw, false, false), "180 90 0 270 | Y- X+ Y+ X-");
-  EXPECT_EQ(marks(ZeroAt::kLeft, ccw, false, false), "270 180 90 0 | Y- X+ Y+ X-");
+  EXPECT_EQ(axes(false, false) + " | " + axes(true, false) + " | " + axes(false, true),
+            "Y- X+ Y+ X- | Y- X- Y+ X+ | Y+ X+ Y- X-");
 }
 
 TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {

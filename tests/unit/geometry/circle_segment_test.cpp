@@ -95,10 +95,9 @@ TEST(NoSegment, GivesNoResult) {
 
 TEST(SegmentAngle, TypedAngleAndDegreesMinutesSeconds) {
   // A typed angle stays as typed; a computed one is kept to six decimals.
-  auto typed = compute_circle_segment({K::kRadiusAngle, 5, 33.3333333});
-  ASSERT_TRUE(typed);
-  EXPECT_DOUBLE_EQ(typed->angle, 33.3333333);
-  EXPECT_FALSE(typed->third_row_is_angle);
+  const SegmentResult typed = compute_circle_segment({K::kRadiusAngle, 5, 33.3333333}).value();
+  EXPECT_DOUBLE_EQ(typed.angle, 33.3333333);
+  EXPECT_FALSE(typed.third_row_is_angle);
   EXPECT_TRUE(compute_circle_segment({K::kRadiusChord, 5, 8})->third_row_is_angle);
   const std::pair<const char*, double> dms[] = {{"_ _ _", -1},
                                                 {"0 0 0", -1},

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "calc/threads/thread_wires_form.h"
 #include "unit/geometry/text_rows.h"
@@ -76,8 +74,7 @@ TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
   EXPECT_NEAR(huge.sizes->smallest, 0.56 * 5000 * kMmPerInch, 1e-6);
   EXPECT_FALSE(huge.over_wires);
   ThreadWires endless = compute_thread_wires({ThreadForm::kMetric, INFINITY, 0.5, 0.03, false});
-  EXPECT_TRUE(endless.computed);
-  EXPECT_FALSE(endless.sizes || endless.over_wires);
+  EXPECT_TRUE(endless.computed && !endless.sizes && !endless.over_wires);
 }
 
 TEST(ThreadWiresCalc, TextsThePageWrites) {
