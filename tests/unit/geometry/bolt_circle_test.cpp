@@ -104,10 +104,9 @@ TEST(BoltCircle, Patterns) {
 
 TEST(BoltCircle, MarkersRoundingAndAngles) {
   // 45 degrees on a 179 pixel circle: 126.57, rounded up if positive, toward zero if negative.
-  auto circle = compute_bolt_circle(input("holes=8 list=8"));
-  ASSERT_TRUE(circle);
+  const BoltCircle circle = compute_bolt_circle(input("holes=8 list=8")).value();
   Lines markers;
-  for (const Hole& h : circle->holes)
+  for (const Hole& h : circle.holes)
     markers.push_back(std::to_string(h.marker_dx) + "," + std::to_string(h.marker_dy));
   EXPECT_EQ(text_rows::join(markers),
             "179,0 127,127 0,179 -126,127 -179,0 -126,-127 0,-179 127,-127");
@@ -148,6 +147,9 @@ TEST(BoltCircleText, ListAndSavedFile) {
             (Lines{"Zero degrees is at the left", "Angles counted counter-clockwise", "",
                    "Hole  1        -50.00          0.00", "Hole  2          0.00         50.00",
                    "Hole  3         50.00          0.00", "Hole  4          0.00        -50.00"}));
+  // Seven places are more than a list shows: six, in fields of 11.
+  EXPECT_EQ(hole_list_lines(circle("places=7"), kEnglish)[3],
+            "Hole  1     50.000000      0.000000");
   EXPECT_EQ(saved_hole_list_lines(circle(kShifted), kEnglish),
             (Lines{"Zero degrees is at the right", "Angles counted clockwise",
                    "First hole at 0.000 degrees.", // named even when it is 0
