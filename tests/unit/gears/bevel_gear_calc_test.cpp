@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <tuple>
 #include <vector>
 
 #include "calc/gears/bevel_gear_calc.h"
@@ -86,46 +86,30 @@ TEST(BevelGearCalc, WorkedPairs) {
   EXPECT_NEAR(pair->gear.whole_depth.mm, 6.848475, kTolerance); // 2.157 / 8 inch
 }
 
-TEST(BevelGearCalc, PitchFromEitherKind) {
-  struct Case {
-    BevelPitchKind kind;
-    double value, diametral_pitch, module;
-  };
-  const Case cases[] = {{kDp, 8, 8, 3.175}, {kModule, 2, 12.7, 2}};
-  for (const Case& c : cases) {
-    const auto pitch = bevel_pitch(c.kind, c.value);
-    ASSERT_TRUE(pitch.has_value());
-    EXPECT_NEAR(pitch->diametral_pitch, c.diametral_pitch, kTolerance);
-    EXPECT_NEAR(pitch->module, c.module, kTolerance);
-  }
+TEST(BevelGearCalc, PitchAndFaceWidthLimits) {
+  const auto dp8 = bevel_pitch(kDp, 8), module2 = bevel_pitch(kModule, 2);
+  ASSERT_TRUE(dp8 && module2);
+  EXPECT_NEAR(dp8->module, 3.175, kTolerance);
+  EXPECT_NEAR(module2->diametral_pitch, 12.7, kTolerance);
+  EXPECT_NEAR(module2->module, 2, kTolerance);
   // Module 1e308: the widest face, 3 pi / P = 9.4e308 mm, overflows.
-  for (double bad :
-       {0.0, -8.0, std::nan(""), std::numeric_limits<double>::infinity(), 1e-320, 1e308})
+  for (double bad : {0.0, -8.0, double(NAN), double(INFINITY), 1e-320, 1e308})
     EXPECT_FALSE(bevel_pitch(kModule, bad).has_value()) << bad;
-}
-
-TEST(BevelGearCalc, FaceWidthLimitsAndWhatIsAllowed) {
   const FaceWidthLimits limits = face_width_limits(8); // 2π/8 ... 3π/8, 8/8
   EXPECT_NEAR(limits.minimum.inch, 0.785398, kTolerance);
   EXPECT_NEAR(limits.maximum.inch, 1.178097, kTolerance);
   EXPECT_NEAR(limits.standard.inch, 1.0, kTolerance);
   EXPECT_NEAR(limits.minimum.mm, 19.949113, kTolerance);
-  struct Case {
-    double value;
-    bool mm, allowed;
-  };
   // The limits as shown: 0.785 ... 1.178 inch, 19.95 ... 29.92 mm.
-  const Case cases[] = {{0.785, false, true},  {0.784, false, false},      {1.178, false, true},
-                        {1.179, false, false}, {1.0, false, true},         {19.95, true, true},
-                        {19.94, true, false},  {29.92, true, true},        {29.93, true, false},
-                        {0.0, false, false},   {std::nan(""), true, false}};
-  for (const Case& c : cases)
-    EXPECT_EQ(face_width_allowed(limits, c.value, c.mm), c.allowed) << c.value;
-}
-
-TEST(BevelGearCalc, ShaftAngleKeptWithin0And180) {
-  const double cases[][2] = {{200, 180}, {90, 90}, {-5, 0}, {std::nan(""), 0}};
-  for (const auto& c : cases)
+  const std::tuple<double, bool, bool> cases[] = {
+      {0.785, false, true}, {0.784, false, false}, {1.178, false, true}, {1.179, false, false},
+      {1.0, false, true},   {19.95, true, true},   {19.94, true, false}, {29.92, true, true},
+      {29.93, true, false}, {0.0, false, false},   {NAN, true, false}};
+  for (const auto& [value, mm, allowed] : cases)
+    EXPECT_EQ(face_width_allowed(limits, value, mm), allowed) << value;
+  // The shaft angle is kept within 0 and 180.
+  const double shafts[][2] = {{200, 180}, {90, 90}, {-5, 0}, {NAN, 0}};
+  for (const auto& c : shafts)
     EXPECT_EQ(limit_shaft_angle(c[0]), c[1]) << c[0];
 }
 
@@ -172,21 +156,19 @@ TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
 }
 
 TEST(BevelGearCalc, InputsThatMakeNoPair) {
-  struct Case {
-    const char* name;
-    BevelGearInput input;
-  };
-  const Case cases[] = {
+  // clang-format off
+  const std::pair<const char*, BevelGearInput> cases[] = {
       {"no pitch", {kDp, 0, kMiter, 24, 0, 90, 1, {}, {}}},
       {"11 teeth", {kDp, 8, kMiter, 11, 0, 90, 1, {}, {}}},
       {"gear of 11 teeth", {kDp, 8, kPair, 20, 11, 90, 1, {}, {}}},
       {"shafts in line at 0°", {kDp, 8, kPair, 20, 40, 0, 1, {}, {}}},
       {"shafts in line at 180°", {kDp, 8, kMiter, 24, 0, 180, 1, {}, {}}},
-      {"shaft angle not a number", {kDp, 8, kMiter, 24, 0, std::nan(""), 1, {}, {}}},
-      {"face width not a number", {kDp, 8, kMiter, 24, 0, 90, std::nan(""), {}, {}}},
+      {"shaft angle not a number", {kDp, 8, kMiter, 24, 0, NAN, 1, {}, {}}},
+      {"face width not a number", {kDp, 8, kMiter, 24, 0, 90, NAN, {}, {}}},
   };
-  for (const Case& c : cases)
-    EXPECT_FALSE(solve_bevel_gear(c.input).has_value()) << c.name;
+  // clang-format on
+  for (const auto& [name, input] : cases)
+    EXPECT_FALSE(solve_bevel_gear(input).has_value()) << name;
   // A miter pair ignores the gear's own count.
   EXPECT_TRUE(solve_bevel_gear({kDp, 8, kMiter, 24, 3, 90, 1, {}, {}}).has_value());
 }

@@ -52,17 +52,17 @@ TEST(SpurGearCalc, WorkedGears) {
     SCOPED_TRACE(row.name);
     const auto gear = solve_spur_gear(row.input);
     ASSERT_TRUE(gear.has_value());
-    EXPECT_NEAR(gear->size.diametral_pitch, row.diametral_pitch, kTolerance);
-    EXPECT_NEAR(gear->size.module, row.module, kTolerance);
-    EXPECT_NEAR(gear->whole_depth.inch, row.h, kTolerance);
-    EXPECT_NEAR(gear->addendum.inch, row.a, kTolerance);
-    EXPECT_NEAR(gear->dedendum.inch, row.b, kTolerance);
-    EXPECT_NEAR(gear->working_depth.inch, 2 * row.a, kTolerance);
-    EXPECT_NEAR(gear->circular_pitch.inch, row.p, kTolerance);
-    EXPECT_NEAR(gear->tooth_thickness.inch, row.p / 2, kTolerance);
-    EXPECT_NEAR(gear->clearance.inch, row.h - 2 * row.a, kTolerance);
-    EXPECT_NEAR(gear->pitch_diameter.inch, row.d, kTolerance);
-    EXPECT_NEAR(gear->outside_diameter.inch, row.od, kTolerance);
+    // Working depth 2a, tooth thickness p / 2, clearance h - 2a.
+    const double want[] = {
+        row.diametral_pitch, row.module,        row.h, row.a, row.b, 2 * row.a, row.p,
+        row.p / 2,           row.h - 2 * row.a, row.d, row.od};
+    const double got[] = {
+        gear->size.diametral_pitch, gear->size.module,          gear->whole_depth.inch,
+        gear->addendum.inch,        gear->dedendum.inch,        gear->working_depth.inch,
+        gear->circular_pitch.inch,  gear->tooth_thickness.inch, gear->clearance.inch,
+        gear->pitch_diameter.inch,  gear->outside_diameter.inch};
+    for (size_t i = 0; i < std::size(want); ++i)
+      EXPECT_NEAR(got[i], want[i], kTolerance) << "value " << i;
     EXPECT_EQ(gear->cutter, row.cutter);
     // Every row in millimetres is the same length.
     EXPECT_NEAR(gear->whole_depth.mm, row.h * kMmPerInch, 1e-4);
@@ -95,24 +95,12 @@ TEST(SpurGearCalc, NoGear) {
 }
 
 TEST(SpurGearCalc, DiametralPitchText) {
-  struct Case {
-    double p;
-    const char* text;
-  };
-  const Case cases[] = {
-      {8, "8"},
-      {10, "10"},
-      {25.4 / 3, "8.4667"},
-      {12.7, "12.7"},
-      {2.5, "2.5"},
-      {7.99995, "8"},
-      {3.1415926, "3.1416"},
-      {12.00005, "12"},
-      {std::nan(""), ""},
-      {std::numeric_limits<double>::infinity(), ""},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(diametral_pitch_text(c.p), c.text) << c.p;
+  const std::pair<double, const char*> cases[] = {
+      {8, "8"},     {10, "10"},     {25.4 / 3, "8.4667"},  {12.7, "12.7"},
+      {2.5, "2.5"}, {7.99995, "8"}, {3.1415926, "3.1416"}, {12.00005, "12"},
+      {NAN, ""},    {INFINITY, ""}};
+  for (const auto& [p, text] : cases)
+    EXPECT_EQ(diametral_pitch_text(p), text) << p;
 }
 
 // The unit-system button rewrites the pitch value: module = 25.4 / P, circular pitch = π / P.

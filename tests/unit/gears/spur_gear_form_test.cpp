@@ -8,70 +8,57 @@
 namespace {
 
 using gears::PitchSystem;
-using gears::PressureAngle;
 using gears::SpurShown;
-using Row = std::array<std::string, gears::kSpurTableRows>;
 
+std::string join(const std::array<std::string, gears::kSpurTableRows>& rows) {
+  std::string text;
+  for (const std::string& row : rows)
+    text += (text.empty() ? "" : " ") + row;
+  return text;
+}
+
+// Inch rows to 4 places (working depth and clearance to 3), millimetres to 3.
 TEST(SpurGearForm, WholeTableOfAnInchAndAMetricGear) {
   struct Case {
     PitchSystem system;
-    const char *pitch, *teeth;
-    Row inch, mm;
-    const char *module, *diametral_pitch;
+    const char *pitch, *teeth, *inch, *mm, *module, *diametral_pitch;
     int cutter, pitches;
     const char *span_inch, *span_mm;
   };
+  // clang-format off
   const Case cases[] = {
       // P = 10, 20 teeth: a = 0.1, b = 1.2 / 10 + 0.002, D = 2; cutter 6 (17-20
       // teeth, American numbering); across 4 teeth.
-      {PitchSystem::kDiametralPitch,
-       "10",
-       "20",
-       {"0.222", "0.1", "0.122", "0.2", "0.3142", "0.1571", "0.022", "2", "2.2"},
-       {"5.639", "2.54", "3.099", "5.08", "7.98", "3.99", "0.559", "50.8", "55.88"},
-       "2.54",
-       "10",
-       6,
-       3,
-       "1.0613",
-       "26.956"},
+      {PitchSystem::kDiametralPitch, "10", "20", "0.222 0.1 0.122 0.2 0.3142 0.1571 0.022 2 2.2",
+       "5.639 2.54 3.099 5.08 7.98 3.99 0.559 50.8 55.88", "2.54", "10", 6, 3, "1.0613", "26.956"},
       // m = 2, 30 teeth: P = 12.7, a = 2 mm, b = 1.157 x 2 = 2.314 mm, D = 60 mm;
       // cutter 5 (26-34 teeth, module numbering); across 5 teeth:
       // W = (0.0298088 + 0.1047198 + 4 x 6.2832 / 30) x 0.9396926 x 1.1811024 = 1.07912.
-      {PitchSystem::kModule,
-       "2",
-       "30",
-       {"0.1698", "0.0787", "0.0911", "0.157", "0.2474", "0.1237", "0.012", "2.3622", "2.5197"},
-       {"4.314", "2.0", "2.314", "4.0", "6.283", "3.142", "0.314", "60.0", "64.0"},
-       "2.0",
-       "12.7",
-       5,
-       4,
-       "1.0791",
-       "27.41"},
+      {PitchSystem::kModule, "2", "30", "0.1698 0.0787 0.0911 0.157 0.2474 0.1237 0.012 2.3622 2.5197",
+       "4.314 2.0 2.314 4.0 6.283 3.142 0.314 60.0 64.0", "2.0", "12.7", 5, 4, "1.0791", "27.41"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pitch);
-    const gears::SpurGearForm form =
-        gears::spur_gear_form({c.system, PressureAngle::k20, c.pitch, c.teeth});
+    const auto form =
+        gears::spur_gear_form({c.system, gears::PressureAngle::k20, c.pitch, c.teeth});
     EXPECT_EQ(form.table, SpurShown::kNew);
-    EXPECT_EQ(form.inch, c.inch);
-    EXPECT_EQ(form.mm, c.mm);
-    EXPECT_EQ(form.module, c.module);
-    EXPECT_EQ(form.diametral_pitch, c.diametral_pitch);
+    EXPECT_EQ(join(form.inch), c.inch);
+    EXPECT_EQ(join(form.mm), c.mm);
+    EXPECT_EQ(form.module + " " + form.diametral_pitch,
+              std::string(c.module) + " " + c.diametral_pitch);
     EXPECT_EQ(form.cutter, c.cutter);
     EXPECT_EQ(form.status_entry, gears::kSpurStatusNormal);
     EXPECT_TRUE(form.span_follows);
     EXPECT_EQ(form.span.line_entry, gears::kSpurSpanAcrossTeeth);
     EXPECT_EQ(form.span.pitches, c.pitches);
-    EXPECT_EQ(form.span.inch, c.span_inch);
-    EXPECT_EQ(form.span.mm, c.span_mm);
+    EXPECT_EQ(form.span.inch + " " + form.span.mm, std::string(c.span_inch) + " " + c.span_mm);
   }
 }
 
 TEST(SpurGearForm, WhatFollowsAndWhatStaysAsShown) {
   struct Case {
-    PressureAngle angle;
+    gears::PressureAngle angle;
     const char *pitch, *teeth;
     SpurShown table;
     int status;
@@ -79,30 +66,30 @@ TEST(SpurGearForm, WhatFollowsAndWhatStaysAsShown) {
     int span_line, pitches;
     const char *span_inch, *dedendum;
   };
-  const PressureAngle k20 = PressureAngle::k20, k14 = PressureAngle::k14_5;
+  const auto k20 = gears::PressureAngle::k20, k14 = gears::PressureAngle::k14_5;
+  const auto as_shown = SpurShown::kAsShown, empty = SpurShown::kEmpty, fresh = SpurShown::kNew;
   const int across = gears::kSpurSpanAcrossTeeth, too_many = gears::kSpurSpanTooManyTeeth;
+  const int normal = gears::kSpurStatusNormal;
+  // clang-format off
   const Case cases[] = {
       // Too few teeth: the table stays, the status line warns, the span
       // line waits for the pressure-angle radios.
-      {k20, "10", "5", SpurShown::kAsShown, gears::kSpurStatusTooFewTeeth, false,
-       gears::kSpurSpanTooFewTeeth, 0, "", ""},
-      {k20, "10", "", SpurShown::kAsShown, 0, false, 0, 0, "", ""},
+      {k20, "10", "5", as_shown, gears::kSpurStatusTooFewTeeth, false, gears::kSpurSpanTooFewTeeth, 0, "", ""},
+      {k20, "10", "", as_shown, 0, false, 0, 0, "", ""},
       // No pitch value: no gear; "0" still asks for a span line, without a width.
-      {k20, "", "20", SpurShown::kEmpty, 0, true, 0, 0, "", ""},
-      {k20, "0", "20", SpurShown::kEmpty, 0, true, across, 3, "", ""},
-      {k20, "1e999", "30", SpurShown::kEmpty, gears::kSpurStatusNormal, true, across, 4, "", ""},
+      {k20, "", "20", empty, 0, true, 0, 0, "", ""},
+      {k20, "0", "20", empty, 0, true, across, 3, "", ""},
+      {k20, "1e999", "30", empty, normal, true, across, 4, "", ""},
       // 14.5°: b = 1.157 / 10; beyond the 20° table at 82 teeth, not the 14.5° one.
-      {k14, "10", "20", SpurShown::kNew, gears::kSpurStatusNormal, true, across, 3, "1.0753",
-       "0.1157"},
-      {k20, "10", "82", SpurShown::kNew, gears::kSpurStatusNormal, true, too_many, 0, "", "0.122"},
-      {k14, "10", "82", SpurShown::kNew, gears::kSpurStatusNormal, true, across, 8, "2.6293",
-       "0.1157"},
-      {k14, "10", "111", SpurShown::kNew, gears::kSpurStatusNormal, true, too_many, 0, "",
-       "0.1157"},
+      {k14, "10", "20", fresh, normal, true, across, 3, "1.0753", "0.1157"},
+      {k20, "10", "82", fresh, normal, true, too_many, 0, "", "0.122"},
+      {k14, "10", "82", fresh, normal, true, across, 8, "2.6293", "0.1157"},
+      {k14, "10", "111", fresh, normal, true, too_many, 0, "", "0.1157"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.pitch) + " / " + c.teeth);
-    const gears::SpurGearForm form =
+    const auto form =
         gears::spur_gear_form({PitchSystem::kDiametralPitch, c.angle, c.pitch, c.teeth});
     EXPECT_EQ(form.table, c.table);
     EXPECT_EQ(form.status_entry, c.status);
@@ -126,9 +113,9 @@ TEST(SpurGearForm, EachSystemShowsItsOwnWidgets) {
                         {PitchSystem::kCircularPitchMm, false, false, false, 296}};
   for (const Case& c : cases) {
     const gears::SpurSystemLayout layout = gears::spur_system_layout(c.system);
-    EXPECT_EQ(layout.angle_shown, c.angle) << c.label;
-    EXPECT_EQ(layout.fraction_shown, c.fraction) << c.label;
-    EXPECT_EQ(layout.cutter_shown, c.cutter) << c.label;
+    EXPECT_EQ((std::array<bool, 3>{layout.angle_shown, layout.fraction_shown, layout.cutter_shown}),
+              (std::array<bool, 3>{c.angle, c.fraction, c.cutter}))
+        << c.label;
     EXPECT_EQ(layout.pitch_label, c.label);
   }
 }
