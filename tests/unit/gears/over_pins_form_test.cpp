@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
   }
 }
 
-TEST(OverPinsForm, SystemsLabelsAndFraction) {
+TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
   const ToothSystem systems[] = {ToothSystem::kModule, ToothSystem::kDiametralPitch,
                                  ToothSystem::kCircularPitchInch, ToothSystem::kCircularPitchMm};
   for (int i = 0; i < 4; ++i) {
@@ -71,40 +72,37 @@ TEST(OverPinsForm, SystemsLabelsAndFraction) {
     EXPECT_EQ(form.pitch_label, 293 + i);
     EXPECT_EQ(form.fraction_offered, i == 2);
   }
-}
-
-TEST(OverPinsForm, TextsWrittenIntoTheInputs) {
-  EXPECT_EQ(composed_pitch_text(0, 1, 4), "0.2500");
-  EXPECT_EQ(composed_pitch_text(0, 5, 4), "1.2500"); // an improper fraction counts
-  EXPECT_EQ(composed_pitch_text(0, 1, 0), "");
-  EXPECT_EQ(other_unit_length_text("0.168", true), "4.267");
-  EXPECT_EQ(other_unit_length_text("2.23", true), "56.642");
-  EXPECT_EQ(other_unit_length_text("3.361", false), "0.1323");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 10), "2.54");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 4 * 3.141592653589793), "2.0213");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kDiametralPitch, 4 * 3.141592653589793), "12.5664");
+  const double four_pi = 4 * 3.141592653589793;
+  const std::pair<std::string, const char*> texts[] = {
+      {composed_pitch_text(0, 1, 4), "0.2500"},
+      {composed_pitch_text(0, 5, 4), "1.2500"}, // an improper fraction counts
+      {composed_pitch_text(0, 1, 0), ""},
+      {other_unit_length_text("0.168", true), "4.267"},
+      {other_unit_length_text("2.23", true), "56.642"},
+      {other_unit_length_text("3.361", false), "0.1323"},
+      {pitch_text_in(ToothSystem::kModule, 10), "2.54"},
+      {pitch_text_in(ToothSystem::kModule, four_pi), "2.0213"},
+      {pitch_text_in(ToothSystem::kDiametralPitch, four_pi), "12.5664"}};
+  for (size_t i = 0; i < std::size(texts); ++i)
+    EXPECT_EQ(texts[i].first, texts[i].second) << "text " << i;
 }
 
 // Inch is mode 0, millimetres mode 1: the digits the user typed come back
 // on the way back, not a value rounded twice.
 TEST(OverPinsForm, RewritesAreUndoneWhileTheFieldIsLeftAlone) {
-  struct Step {
-    const char* shown; ///< the field's text before the switch
-    int to;
-    const char* converted;
-    std::optional<std::string> next;
-  };
-  const Step steps[] = {
-      {"0.168", 1, "4.267", "4.267"},   {"4.267", 0, "0.168", "0.168"},
-      {"3.361", 0, "0.1323", "0.1323"}, // typed over: converted
-      {"0.1323", 1, "3.360", "3.361"},  // left alone: the typed digits again
-      {"", 0, "", std::nullopt},        // an empty field stays empty
+  // The field's text before the switch, from and to mode, the converted text, the text it gets.
+  const std::tuple<const char*, int, int, const char*, std::optional<std::string>> steps[] = {
+      {"0.168", 0, 1, "4.267", "4.267"},
+      {"4.267", 1, 0, "0.168", "0.168"},
+      {"3.361", 1, 0, "0.1323", "0.1323"}, // typed over: converted
+      {"0.1323", 0, 1, "3.360", "3.361"},  // left alone: the typed digits again
+      // The same digits in another mode (a tooth system) are no rewrite of ours.
+      {"3.361", 3, 0, "0.5", "0.5"},
+      {"", 1, 0, "", std::nullopt}, // an empty field stays empty
   };
   Rewritten memory;
-  for (const Step& s : steps) {
-    SCOPED_TRACE(s.shown);
-    EXPECT_EQ(rewritten_text(s.shown, memory, 1 - s.to, s.to, s.converted), s.next);
-  }
+  for (const auto& [shown, from, to, converted, next] : steps)
+    EXPECT_EQ(rewritten_text(shown, memory, from, to, converted), next) << shown;
 }
 
 } // namespace

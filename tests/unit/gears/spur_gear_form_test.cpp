@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -56,49 +57,39 @@ TEST(SpurGearForm, WholeTableOfAnInchAndAMetricGear) {
   }
 }
 
+// Table (0 as shown, 1 empty, 2 new), status entry, whether the span line
+// follows, its entry, pitches and inch width, and the inch dedendum.
+std::string what(const gears::SpurGearForm& f) {
+  return std::to_string(static_cast<int>(f.table)) + " " + std::to_string(f.status_entry) + " " +
+         (f.span_follows ? "y " : "n ") + std::to_string(f.span.line_entry) + " " +
+         std::to_string(f.span.pitches) + " " + f.span.inch + " " + f.inch[2];
+}
+
 TEST(SpurGearForm, WhatFollowsAndWhatStaysAsShown) {
-  struct Case {
-    gears::PressureAngle angle;
-    const char *pitch, *teeth;
-    SpurShown table;
-    int status;
-    bool span_follows;
-    int span_line, pitches;
-    const char *span_inch, *dedendum;
-  };
   const auto k20 = gears::PressureAngle::k20, k14 = gears::PressureAngle::k14_5;
-  const auto as_shown = SpurShown::kAsShown, empty = SpurShown::kEmpty, fresh = SpurShown::kNew;
-  const int across = gears::kSpurSpanAcrossTeeth, too_many = gears::kSpurSpanTooManyTeeth;
-  const int normal = gears::kSpurStatusNormal;
+  // Status entries: 306 normal, 318 too few teeth; span lines: 312 too many
+  // teeth, 315 across teeth, 316 too few teeth.
   // clang-format off
-  const Case cases[] = {
+  const std::tuple<gears::PressureAngle, const char*, const char*, const char*> cases[] = {
       // Too few teeth: the table stays, the status line warns, the span
       // line waits for the pressure-angle radios.
-      {k20, "10", "5", as_shown, gears::kSpurStatusTooFewTeeth, false, gears::kSpurSpanTooFewTeeth, 0, "", ""},
-      {k20, "10", "", as_shown, 0, false, 0, 0, "", ""},
+      {k20, "10", "5", "0 318 n 316 0  "},
+      {k20, "10", "", "0 0 n 0 0  "},
       // No pitch value: no gear; "0" still asks for a span line, without a width.
-      {k20, "", "20", empty, 0, true, 0, 0, "", ""},
-      {k20, "0", "20", empty, 0, true, across, 3, "", ""},
-      {k20, "1e999", "30", empty, normal, true, across, 4, "", ""},
+      {k20, "", "20", "1 0 y 0 0  "},
+      {k20, "0", "20", "1 0 y 315 3  "},
+      {k20, "1e999", "30", "1 306 y 315 4  "},
       // 14.5°: b = 1.157 / 10; beyond the 20° table at 82 teeth, not the 14.5° one.
-      {k14, "10", "20", fresh, normal, true, across, 3, "1.0753", "0.1157"},
-      {k20, "10", "82", fresh, normal, true, too_many, 0, "", "0.122"},
-      {k14, "10", "82", fresh, normal, true, across, 8, "2.6293", "0.1157"},
-      {k14, "10", "111", fresh, normal, true, too_many, 0, "", "0.1157"},
+      {k14, "10", "20", "2 306 y 315 3 1.0753 0.1157"},
+      {k20, "10", "82", "2 306 y 312 0  0.122"},
+      {k14, "10", "82", "2 306 y 315 8 2.6293 0.1157"},
+      {k14, "10", "111", "2 306 y 312 0  0.1157"},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.pitch) + " / " + c.teeth);
-    const auto form =
-        gears::spur_gear_form({PitchSystem::kDiametralPitch, c.angle, c.pitch, c.teeth});
-    EXPECT_EQ(form.table, c.table);
-    EXPECT_EQ(form.status_entry, c.status);
-    EXPECT_EQ(form.span_follows, c.span_follows);
-    EXPECT_EQ(form.span.line_entry, c.span_line);
-    EXPECT_EQ(form.span.pitches, c.pitches);
-    EXPECT_EQ(form.span.inch, c.span_inch);
-    EXPECT_EQ(form.inch[2], c.dedendum);
-  }
+  for (const auto& [angle, pitch, teeth, expected] : cases)
+    EXPECT_EQ(what(gears::spur_gear_form({PitchSystem::kDiametralPitch, angle, pitch, teeth})),
+              expected)
+        << pitch << " / " << teeth;
 }
 
 TEST(SpurGearForm, EachSystemShowsItsOwnWidgets) {

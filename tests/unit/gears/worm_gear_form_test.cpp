@@ -12,81 +12,38 @@ using Texts = std::map<WormOut, std::string>;
 
 // DP 8, 40 teeth, worm 1.25, backlash 0.005, 14.5°, one start, right hand:
 // p = 0.3927, a = 0.125, h = 0.2696, Dt = 5, Dp = 1.0, lead angle 90 - atan 8.
-WormGearFormInput worked() {
-  WormGearFormInput in;
-  in.pitch = "8";
-  in.teeth = 40;
-  in.diameter = "1.25";
-  in.backlash = "0.005";
-  return in;
-}
+WormGearFormInput worked() { return {ToothSystem::kDiametralPitch, "8", "1.25", "0.005", 40}; }
 
 TEST(WormGearForm, ResultTextsInTheirSlots) {
-  auto with = [](auto change) {
-    WormGearFormInput in = worked();
-    change(in);
-    return in;
-  };
+  const auto dp = ToothSystem::kDiametralPitch;
   struct Case {
     const char* name;
-    WormGearFormInput in;
-    Texts expected; ///< only these outputs are compared
+    WormGearFormInput in; // system, pitch, diameter, backlash, teeth, starts, angle, square
+                          // rim, crown cut, left hand, millimetres
+    Texts expected;       ///< only these outputs are compared
   };
+  // clang-format off
   const Case cases[] = {
-      {"worked example",
-       worked(),
-       {{kHobTipWidth, "0.132"},
-        {kHobVToFlat, "0.255"},
-        {kHobOutsideDiameter, "1.289"},
-        {kHobLeadAngle, "6.858"},
-        {kHobWholeDepth, "0.27"},
-        {kHobFirstSide, "11.538"},
-        {kHobSecondSide, "-0.462"},
-        {kHobThreadLength, "1.806"},
-        {kThroatDiameter, "5.25"},
-        {kFaceWidth, "0.667"},
-        {kWheelWholeDepth, "0.27"},
-        {kCentreDistance, "3.0"},
-        {kWormTipWidth, "0.127"},
-        {kWormVToFlat, "0.245"},
-        {kWormLeadAngle, "7.125"},
-        {kWormWholeDepth, "0.27"},
-        {kWormFirstSide, "11.711"},
-        {kWormSecondSide, "-0.289"},
-        {kWormThreadLength, "1.414"}}},
+      {"worked example", worked(),
+       {{kHobTipWidth, "0.132"}, {kHobVToFlat, "0.255"}, {kHobOutsideDiameter, "1.289"}, {kHobLeadAngle, "6.858"},
+        {kHobWholeDepth, "0.27"}, {kHobFirstSide, "11.538"}, {kHobSecondSide, "-0.462"}, {kHobThreadLength, "1.806"},
+        {kThroatDiameter, "5.25"}, {kFaceWidth, "0.667"}, {kWheelWholeDepth, "0.27"}, {kCentreDistance, "3.0"},
+        {kWormTipWidth, "0.127"}, {kWormVToFlat, "0.245"}, {kWormLeadAngle, "7.125"}, {kWormWholeDepth, "0.27"},
+        {kWormFirstSide, "11.711"}, {kWormSecondSide, "-0.289"}, {kWormThreadLength, "1.414"}}},
       // The same worm in millimetres: lengths with at most 2 decimals.
-      {"millimetres",
-       with([](WormGearFormInput& in) {
-         in.metric = true;
-         in.diameter = "31.75";
-         in.backlash = "0.127";
-       }),
-       {{kHobOutsideDiameter, "32.75"},
-        {kHobWholeDepth, "6.85"},
-        {kCentreDistance, "76.2"},
-        {kWormTipWidth, "3.21"},
-        {kWormLeadAngle, "7.125"}}},
-      {"left hand: the flank rows change places",
-       with([](WormGearFormInput& in) { in.left_hand = true; }),
-       {{kHobFirstSide, "-0.462"},
-        {kHobSecondSide, "11.538"},
-        {kWormFirstSide, "-0.289"},
-        {kWormSecondSide, "11.711"}}},
+      {"millimetres", {dp, "8", "31.75", "0.127", 40, 1, 0, false, false, false, true},
+       {{kHobOutsideDiameter, "32.75"}, {kHobWholeDepth, "6.85"}, {kCentreDistance, "76.2"},
+        {kWormTipWidth, "3.21"}, {kWormLeadAngle, "7.125"}}},
+      {"left hand: the flank rows change places", {dp, "8", "1.25", "0.005", 40, 1, 0, false, false, true},
+       {{kHobFirstSide, "-0.462"}, {kHobSecondSide, "11.538"}, {kWormFirstSide, "-0.289"}, {kWormSecondSide, "11.711"}}},
       // Module 2, 30 teeth, 20°, 2 starts, square rim, crown cut, left hand,
       // worm 20 mm, backlash 0.1 mm: hob tip 0.0663684 in = 1.69 mm, hob
       // outside 0.8245029 in = 20.94 mm, throat 2.6377991 in = 67.0 mm.
-      {"every choice at once",
-       with([](WormGearFormInput& in) {
-         in = {ToothSystem::kModule, "2", "20", "0.1", 30, 2, 2, true, true, true, true};
-       }),
-       {{kHobTipWidth, "1.69"},
-        {kHobOutsideDiameter, "20.94"},
-        {kThroatDiameter, "67.0"},
-        {kHobLeadAngle, "13.284"},
-        {kHobFirstSide, "4.813"},
-        {kHobSecondSide, "16.813"},
-        {kWormLeadAngle, "14.036"}}},
+      {"every choice at once", {ToothSystem::kModule, "2", "20", "0.1", 30, 2, 2, true, true, true, true},
+       {{kHobTipWidth, "1.69"}, {kHobOutsideDiameter, "20.94"}, {kThroatDiameter, "67.0"}, {kHobLeadAngle, "13.284"},
+        {kHobFirstSide, "4.813"}, {kHobSecondSide, "16.813"}, {kWormLeadAngle, "14.036"}}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const WormGearForm form = worm_gear_form(c.in);
@@ -95,9 +52,7 @@ TEST(WormGearForm, ResultTextsInTheirSlots) {
   }
   // Missing values empty every result.
   for (const char* pitch : {"", "0"}) {
-    WormGearFormInput in = worked();
-    in.pitch = pitch;
-    const WormGearForm form = worm_gear_form(in);
+    const WormGearForm form = worm_gear_form({dp, pitch, "1.25", "0.005", 40});
     EXPECT_FALSE(form.result);
     EXPECT_EQ(form.outputs, WormOutputTexts{});
   }

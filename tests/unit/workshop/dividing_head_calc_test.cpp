@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace workshop {
@@ -64,35 +65,24 @@ TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
 }
 
 TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
-  struct Case {
-    int ratio;
-    long n;
-    Plates plates;
-    bool expected;
-  };
-  const std::vector<Case> cases = {
-      {40, 40, {}, true},
-      {40, 20, {}, true},
+  // clang-format off
+  const std::tuple<int, long, Plates, bool> cases[] = {
+      {40, 40, {}, true}, {40, 20, {}, true}, {40, 1, {}, true}, {40, 7, {}, false},
       {40, 7, kBrownAndSharp, true}, // 15 holes of 21
-      {40, 127, kBrownAndSharp, false},
-      {40, 7, {}, false},
-      {40, 127, {127}, true},
-      {40, 1, {}, true},
-      {0, 7, kWithFortyNine, false},
-      {40, 0, kBrownAndSharp, false},
-      // 60 / 143: 60 holes of 143.
-      {60, 143, {143}, true},
-      {60, 143, {142, 144}, false},
+      {40, 127, kBrownAndSharp, false}, {40, 127, {127}, true},
+      {0, 7, kWithFortyNine, false}, {40, 0, kBrownAndSharp, false},
+      {60, 143, {143}, true}, {60, 143, {142, 144}, false}, // 60 / 143: 60 holes of 143
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(can_index(c.ratio, c.plates, c.n), c.expected) << c.ratio << " / " << c.n;
+  // clang-format on
+  for (const auto& [ratio, n, plates, expected] : cases)
+    EXPECT_EQ(can_index(ratio, plates, n), expected) << ratio << " / " << n;
 }
 
-TEST(DividingHead, TableKeepsAtMostEightCircles) {
+TEST(DividingHead, TableOfSettings) {
   Plates multiples_of_three;
   for (int h = 3; h <= 36; h += 3)
     multiples_of_three.push_back(h);
-  // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes.
+  // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes; eight at most.
   const std::vector<IndexingSetting> settings = division_solutions(40, 3, multiples_of_three);
   ASSERT_EQ(settings.size(), 8u);
   EXPECT_EQ(settings.front(), (IndexingSetting{3, 13, 1}));
@@ -100,28 +90,16 @@ TEST(DividingHead, TableKeepsAtMostEightCircles) {
   EXPECT_EQ(division_solutions(40, 8, multiples_of_three),
             (std::vector<IndexingSetting>{{0, 5, 0}}));
   EXPECT_TRUE(division_solutions(40, 7, {15}).empty());
-}
-
-TEST(DividingHead, TableRowsSkipDivisionsWithoutSolution) {
-  struct Case {
-    const char* name;
-    long from, to;
+  // Rows skip divisions without a solution. With the single circle 15 on a
+  // 40-1 head: 7 has none (35 / 7 ... 75 / 7); 40 / 60 = 10 holes of 15, 59
+  // and 61 have none; nothing past 40 * 15 = 600 can be indexed on 15 holes.
+  const std::tuple<long, long, std::vector<long>> ranges[] = {
+      {2, 8, {2, 3, 4, 5, 6, 8}}, {59, 61, {60}}, {10, 8, {}}, {599, 1000000000000L, {600}}};
+  for (const auto& [from, to, expected] : ranges) {
     std::vector<long> divisions;
-  };
-  // With the single circle 15 on a 40-1 head: 7 has none (35 / 7 ... 75 / 7).
-  const std::vector<Case> cases = {
-      {"2 to 8", 2, 8, {2, 3, 4, 5, 6, 8}},
-      // 40 / 60 = 10 holes of 15; 59 and 61 have none.
-      {"past the ratio", 59, 61, {60}},
-      {"from above to", 10, 8, {}},
-      // Nothing past 40 * 15 = 600 can be indexed on 15 holes: 600 is the last.
-      {"far past the largest", 599, 1000000000000L, {600}},
-  };
-  for (const Case& c : cases) {
-    std::vector<long> divisions;
-    for (const DivisionRow& row : collect_division_table(40, {15}, c.from, c.to))
+    for (const DivisionRow& row : collect_division_table(40, {15}, from, to))
       divisions.push_back(row.divisions);
-    EXPECT_EQ(divisions, c.divisions) << c.name;
+    EXPECT_EQ(divisions, expected) << from << " to " << to;
   }
   const std::vector<DivisionRow> nine = collect_division_table(40, kBrownAndSharp, 9, 9);
   ASSERT_EQ(nine.size(), 1u);
