@@ -48,9 +48,6 @@ Texts dms(const BevelColumnTexts& column, size_t angle) {
 // circle, turns, holes, cutter, whole depth, quarter pitch and its holes, half
 // pitch and its holes.
 TEST(BevelGearForm, ColumnsOfWholeGears) {
-  BevelGearFormInput module = miter("3", "30", kBrownAndSharpe);
-  module.kind = BevelPitchKind::kModule;
-  module.face_width = bevel_face_width_limits(module.kind, "3")->standard;
   BevelGearFormInput in_mm = miter("8", "24", kCincinnati);
   in_mm.metric = true;
   // clang-format off
@@ -58,9 +55,6 @@ TEST(BevelGearForm, ColumnsOfWholeGears) {
       // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
       {miter("8", "24", kCincinnati), "3.177 3.0 1.0 45 45 24 1 16 4 0.27 0.098 10 0.196 20"},
       {in_mm, "80.69 76.2 25.4 45 45 24 1 16 4 6.85 2.49 10 4.99 20"},
-      // Module 3: P = 25.4 / 3; 30 / cos 45° -> 42 teeth: metric No. 6. The 15
-      // circle: 1 turn and 5 holes, 20 holes a tooth.
-      {module, "3.71 3.543 0.945 45 45 15 1 5 6 0.255 0.093 5 0.186 10"},
   };
   // clang-format on
   for (const auto& [in, left] : cases) {

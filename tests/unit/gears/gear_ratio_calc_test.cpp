@@ -17,12 +17,8 @@ PairTable full_range() { return build_pair_table(tooth_list(12, 100, nullptr)); 
 // "driver>driven" per pair, e.g. "20>18 18>20".
 std::string train(const RatioResult& result) {
   std::string text;
-  for (int k = 0; k < result.pair_count(); ++k) {
-    if (k)
-      text += ' ';
-    text += result.driver_text[static_cast<size_t>(k)] + ">" +
-            result.driven_text[static_cast<size_t>(k)];
-  }
+  for (size_t k = 0; k < static_cast<size_t>(result.pair_count()); ++k)
+    text += (k ? " " : "") + result.driver_text[k] + ">" + result.driven_text[k];
   return text;
 }
 

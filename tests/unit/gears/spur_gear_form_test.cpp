@@ -93,21 +93,16 @@ TEST(SpurGearForm, WhatFollowsAndWhatStaysAsShown) {
 }
 
 TEST(SpurGearForm, EachSystemShowsItsOwnWidgets) {
-  struct Case {
-    PitchSystem system;
-    bool angle, fraction, cutter;
-    int label;
-  };
-  const Case cases[] = {{PitchSystem::kModule, false, false, true, 293},
-                        {PitchSystem::kDiametralPitch, true, false, true, 294},
-                        {PitchSystem::kCircularPitchInch, true, true, false, 295},
-                        {PitchSystem::kCircularPitchMm, false, false, false, 296}};
-  for (const Case& c : cases) {
-    const gears::SpurSystemLayout layout = gears::spur_system_layout(c.system);
-    EXPECT_EQ((std::array<bool, 3>{layout.angle_shown, layout.fraction_shown, layout.cutter_shown}),
-              (std::array<bool, 3>{c.angle, c.fraction, c.cutter}))
-        << c.label;
-    EXPECT_EQ(layout.pitch_label, c.label);
+  // Angle, fraction and cutter shown; the pitch label.
+  const std::tuple<PitchSystem, bool, bool, bool, int> cases[] = {
+      {PitchSystem::kModule, false, false, true, 293},
+      {PitchSystem::kDiametralPitch, true, false, true, 294},
+      {PitchSystem::kCircularPitchInch, true, true, false, 295},
+      {PitchSystem::kCircularPitchMm, false, false, false, 296}};
+  for (const auto& [system, angle, fraction, cutter, label] : cases) {
+    const gears::SpurSystemLayout l = gears::spur_system_layout(system);
+    EXPECT_EQ(std::make_tuple(l.angle_shown, l.fraction_shown, l.cutter_shown, l.pitch_label),
+              std::make_tuple(angle, fraction, cutter, label));
   }
 }
 

@@ -98,27 +98,27 @@ TEST(WormGearCalc, MissingOrImpossibleGivesNoResult) {
 
 // Limits 40, 27, 25, 17, 14, 12 teeth; 30° has none.
 TEST(WormGearCalc, SmallestToothCountPerPressureAngle) {
-  const std::tuple<int, int, std::optional<int>> rows[] = {{0, 40, std::nullopt},
-                                                           {0, 39, 1},
-                                                           {0, 27, 1},
-                                                           {0, 26, 2},
-                                                           {0, 25, 2},
-                                                           {0, 24, 3},
-                                                           {0, 17, 3},
-                                                           {0, 16, 4},
-                                                           {0, 14, 4},
-                                                           {0, 13, 5},
-                                                           {0, 12, 5},
-                                                           {0, 11, 6},
-                                                           {2, 24, 3},
-                                                           {2, 25, std::nullopt},
-                                                           {3, 16, 4},
-                                                           {5, 11, 6},
-                                                           {6, 10, std::nullopt},
-                                                           {0, 0, std::nullopt}};
+  const auto none = std::nullopt;
+  // Angle index, teeth, the angle index recommended; at each limit the angle itself will do.
+  // clang-format off
+  const std::tuple<int, int, std::optional<int>> rows[] = {
+      {0, 40, none}, {0, 39, 1}, {0, 27, 1}, {0, 26, 2}, {0, 25, 2}, {0, 24, 3}, {0, 17, 3},
+      {0, 16, 4},    {0, 14, 4}, {0, 13, 5}, {0, 12, 5}, {0, 11, 6}, {2, 24, 3}, {2, 25, none},
+      {3, 16, 4},    {5, 11, 6}, {6, 10, none}, {0, 0, none},
+      {1, 27, none}, {1, 26, 2}, {3, 17, none}, {4, 14, none}, {4, 13, 5}, {5, 12, none}};
+  // clang-format on
   for (const auto& [angle, teeth, recommended] : rows)
     EXPECT_EQ(gears::recommended_pressure_angle(angle, teeth), recommended)
         << angle << "/" << teeth;
+  // The radios from 14.5° to 30° and the string-table entries naming them.
+  const int labels[] = {310, 331, 311, 332, 327, 333, 328};
+  for (size_t i = 0; i < std::size(labels); ++i) {
+    const gears::WormPressureAngle& a = gears::kWormPressureAngles[i];
+    const double degrees = i == 0 ? 14.5 : 15.0 + 2.5 * static_cast<double>(i);
+    EXPECT_EQ(std::make_tuple(a.label, a.degrees), std::make_tuple(labels[i], degrees));
+    EXPECT_NEAR(a.tan, std::tan(degrees * 3.141592653589793 / 180), 1e-12) << degrees;
+    EXPECT_NEAR(a.cot * a.tan, 1.0, 1e-12) << degrees;
+  }
 }
 
 TEST(WormGearCalc, CentreDistanceGivesTheWormDiameter) {

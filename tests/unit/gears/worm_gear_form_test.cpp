@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -59,34 +60,22 @@ TEST(WormGearForm, ResultTextsInTheirSlots) {
 }
 
 TEST(WormGearForm, OfferedRowsAndLabels) {
-  struct Row {
-    ToothSystem system;
-    const char* pitch;
-    int teeth;
-    bool metric;
-    bool fraction, centre_distance, change_gear_help;
-    int pitch_label, backlash_label;
+  using S = ToothSystem;
+  // System, pitch, teeth, millimetres; fraction, centre distance, change-gear
+  // help offered; pitch and backlash labels.
+  const std::tuple<S, const char*, int, bool, bool, bool, bool, int, int> rows[] = {
+      {S::kModule, "2", 40, false, false, true, true, 293, 330},
+      {S::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
+      {S::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330},
+      {S::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
+      {S::kCircularPitchMm, "0.005", 30, false, false, true, false, 296, 330},
   };
-  const Row rows[] = {
-      {ToothSystem::kModule, "2", 40, false, false, true, true, 293, 330},
-      {ToothSystem::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
-      {ToothSystem::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330},
-      {ToothSystem::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
-      {ToothSystem::kCircularPitchMm, "0.005", 30, false, false, true, false, 296, 330},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.pitch_label);
-    WormGearFormInput in = worked();
-    in.system = r.system;
-    in.pitch = r.pitch;
-    in.teeth = r.teeth;
-    in.metric = r.metric;
-    const WormGearForm form = worm_gear_form(in);
-    EXPECT_EQ(form.fraction_offered, r.fraction);
-    EXPECT_EQ(form.centre_distance_offered, r.centre_distance);
-    EXPECT_EQ(form.change_gear_help_offered, r.change_gear_help);
-    EXPECT_EQ(form.pitch_label, r.pitch_label);
-    EXPECT_EQ(form.backlash_label, r.backlash_label);
+  for (const auto& [system, pitch, teeth, metric, fraction, centre, help, label, backlash] : rows) {
+    const WormGearForm f =
+        worm_gear_form({system, pitch, "1.25", "0.005", teeth, 1, 0, false, false, false, metric});
+    EXPECT_EQ(std::make_tuple(f.fraction_offered, f.centre_distance_offered,
+                              f.change_gear_help_offered, f.pitch_label, f.backlash_label),
+              std::make_tuple(fraction, centre, help, label, backlash));
   }
 }
 

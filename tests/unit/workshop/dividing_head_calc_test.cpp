@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,19 +21,10 @@ const IndexingTexts kTexts{"any", "none fits", "others", "would work"};
 // 40 turns per spindle turn: N divisions take 40 / N turns, the fraction
 // r / N of a turn is k holes on h when r * h / N is whole.
 TEST(DividingHead, SearchListsEveryCircleThatWorks) {
-  struct Case {
-    const char* name;
-    int ratio;
-    long n;
-    Plates head, others;
-    Lines lines;
-  };
   // clang-format off
-  const std::vector<Case> cases = {
-      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127},
-       {"     any           1             0"}},
-      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127},
-       {"     any           2             0"}},
+  const std::tuple<const char*, int, long, Plates, Plates, Lines> cases[] = { // ratio, n, head, others
+      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127}, {"     any           1             0"}},
+      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127}, {"     any           2             0"}},
       // 40 / 7 = 5 5/7: 5/7 = 15/21 = 35/49.
       {"7 divisions", 40, 7, kWithFortyNine, {127},
        {"      21           5            15", "      49           5            35"}},
@@ -44,19 +36,15 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
       // 40 / 127: no turn, 40 holes of 127, a circle the head lacks.
       {"127 divisions on another plate", 40, 127, kBrownAndSharp, {13, 24, 127, 143},
        {"none fits", " ", "others", "would work", " ", "     127           0            40"}},
-      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24},
-       {"none fits"}},
-      // 72-1 head, 9 divisions: 8 whole turns.
-      {"72-1 head", 72, 9, {10}, {}, {"     any           8             0"}},
+      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24}, {"none fits"}},
+      {"72-1 head", 72, 9, {10}, {}, {"     any           8             0"}}, // 8 whole turns
       // 72 / 5 = 14 2/5: 4 holes of 10.
       {"72-1 head, plate 10", 72, 5, {10}, {}, {"      10          14             4"}},
       {"no ratio", 0, 7, kWithFortyNine, {127}, {"none fits"}},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    EXPECT_EQ(indexing_lines(search_indexing(c.ratio, c.n, c.head, c.others), kTexts), c.lines)
-        << c.name;
-  }
+  for (const auto& [name, ratio, n, head, others, lines] : cases)
+    EXPECT_EQ(indexing_lines(search_indexing(ratio, n, head, others), kTexts), lines) << name;
 }
 
 TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
@@ -113,38 +101,31 @@ DivisionRow row_of(std::size_t lines) {
 
 // Height 100: rows start at 31, 53, 75; at 97 the next line would reach 100.
 TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
-  struct Case {
-    const char* name;
-    std::vector<std::size_t> lines_per_row;
-    int height;
-    // page, block, top per row
-    std::vector<std::array<int, 3>> places;
-  };
+  using Places = std::vector<std::array<int, 3>>; // page, block, top per row
   // clang-format off
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, std::vector<std::size_t>, int, Places> cases[] = {
       {"seven single rows", {1, 1, 1, 1, 1, 1, 1}, 100,
        {{0, 0, 31}, {0, 0, 53}, {0, 0, 75}, {0, 1, 31}, {0, 1, 53}, {0, 1, 75}, {1, 0, 31}}},
       // Three lines at 53 would end at 53 + 69 = 122: the row moves on whole,
       // to 31 in the right block (ending at 100 exactly); the next row would
       // start at 31 + 66 = 97 and reach 120: a new page.
-      {"a tall row moves to the next block", {1, 3, 1}, 100,
-       {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
+      {"a tall row moves to the next block", {1, 3, 1}, 100, {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
       // Eight lines (184) never fit in 100: placed alone in a fresh block.
       {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}},
       {"one row", {2}, 800, {{0, 0, 31}}},
   };
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& [name, lines_per_row, height, expected] : cases) {
     std::vector<DivisionRow> rows;
-    for (std::size_t lines : c.lines_per_row)
+    for (std::size_t lines : lines_per_row)
       rows.push_back(row_of(lines));
-    const std::vector<TablePage> pages = layout_division_table(rows, c.height);
-    std::vector<std::array<int, 3>> places(rows.size(), {-1, -1, -1});
+    const std::vector<TablePage> pages = layout_division_table(rows, height);
+    Places places(rows.size(), {-1, -1, -1});
     for (std::size_t p = 0; p < pages.size(); ++p)
       for (int b = 0; b < 2; ++b)
         for (const PlacedDivision& placed : pages[p].blocks[static_cast<std::size_t>(b)])
           places.at(placed.row) = {static_cast<int>(p), b, placed.top};
-    EXPECT_EQ(places, c.places) << c.name;
+    EXPECT_EQ(places, expected) << name;
   }
   EXPECT_TRUE(layout_division_table({}, 800).empty());
 }
