@@ -122,6 +122,12 @@ TEST(OverPinsCalc, NoGearNoResult) {
   for (const OverPinsInput& in : inputs)
     EXPECT_FALSE(compute_over_pins(in).has_value())
         << in.diametral_pitch << " P, " << in.teeth << " teeth, " << in.pressure_angle << "°";
+  // Two teeth and a pin of no size are still a gear with its theoretical tooth, π / 20.
+  for (const OverPinsInput& in :
+       {OverPinsInput{10.0, 2, 20.0, 0.168, 0.5}, {10.0, 20, 20.0, 0.0, 2.2}})
+    EXPECT_NEAR(compute_over_pins(in).value_or(OverPinsResult{}).theoretical, 0.1570796327,
+                kTolerance)
+        << in.teeth << " teeth, pin " << in.pin;
 }
 
 } // namespace
