@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <tuple>
 #include <vector>
 
 #include "calc/gears/bevel_gear_calc.h"
@@ -17,151 +17,114 @@ const std::vector<int> kBrownSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27,
 const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45,
                                       46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
 
-struct GearRow {
-  double pitch_angle, pitch_diameter, outside_diameter; // degrees, inch, inch
-  int cutter;
-};
-
-struct Worked {
-  const char* name;
-  BevelGearInput input;
-  GearRow pinion, gear;
-};
-
 constexpr auto kDp = BevelPitchKind::kDiametralPitch;
 constexpr auto kModule = BevelPitchKind::kModule;
 constexpr auto kMiter = BevelGearSet::kMiter;
 constexpr auto kPair = BevelGearSet::kPinionAndGear;
 
+} // namespace
+
 // Outside diameter D + 2 cos γ / P; cutter from round(N / cos γ).
-// clang-format off
-const Worked kWorked[] = {
+TEST(BevelGearCalc, WorkedPairs) {
+  struct GearRow {
+    double pitch_angle, pitch_diameter, outside_diameter; // degrees, inch, inch
+    int cutter;
+  };
+  struct Worked {
+    const char* name;
+    BevelGearInput input;
+    GearRow pinion, gear;
+  };
+  // clang-format off
+  const Worked rows[] = {
     // 24 / cos 45° = 33.9 -> 34 teeth: American No. 4.
-    {"DP 8 miter 24 at 90°", {kDp, 8, kMiter, 24, 0, 90, 1.0, {24, 1, 16}, {}},
-     {45, 3, 3.176777, 4}, {45, 3, 3.176777, 4}},
+    {"DP 8 miter 24 at 90°", {kDp, 8, kMiter, 24, 0, 90, 1.0, {24, 1, 16}, {}}, {45, 3, 3.176777, 4}, {45, 3, 3.176777, 4}},
     // tan γp = 20 / 40; formative 22.4 -> 22 (No. 5) and 89.4 -> 89 (No. 2).
     {"DP 8, 20 and 40 at 90°", {kDp, 8, kPair, 20, 40, 90, 1.0, {16, 2, 0}, {16, 1, 0}},
      {26.565051, 2.5, 2.723607, 5}, {63.434949, 5, 5.111803, 2}},
     // P = 25.4 / 3; formative 42.4 -> 42: metric No. 6.
-    {"module 3 miter 30 at 90°", {kModule, 3, kMiter, 30, 0, 90, 1.0, {}, {}},
-     {45, 3.543307, 3.710340, 6}, {45, 3.543307, 3.710340, 6}},
+    {"module 3 miter 30 at 90°", {kModule, 3, kMiter, 30, 0, 90, 1.0, {}, {}}, {45, 3.543307, 3.710340, 6}, {45, 3.543307, 3.710340, 6}},
     // tan γp = sin 60° / (2 + cos 60°); formative 21.2 -> 21 and 52.9 -> 53.
-    {"DP 10, 20 and 40 at 60°", {kDp, 10, kPair, 20, 40, 60, 1.0, {}, {}},
-     {19.106605, 2, 2.188982, 5}, {40.893395, 4, 4.151186, 3}},
+    {"DP 10, 20 and 40 at 60°", {kDp, 10, kPair, 20, 40, 60, 1.0, {}, {}}, {19.106605, 2, 2.188982, 5}, {40.893395, 4, 4.151186, 3}},
     // Each pitch angle half the shaft angle; formative 48 teeth: No. 3.
-    {"DP 8 miter 24 at 120°", {kDp, 8, kMiter, 24, 0, 120, 1.0, {}, {}},
-     {60, 3, 3.125, 3}, {60, 3, 3.125, 3}},
+    {"DP 8 miter 24 at 120°", {kDp, 8, kMiter, 24, 0, 120, 1.0, {}, {}}, {60, 3, 3.125, 3}, {60, 3, 3.125, 3}},
     // 2 + cos 150° < 0: the pinion's pitch angle passes 90° (internal gear,
     // no form cutter); the gear's is 150° - 126.2°.
-    {"DP 10, 40 and 20 at 150°", {kDp, 10, kPair, 40, 20, 150, 1.0, {}, {}},
-     {126.206023, 4, 3.881862, 0}, {23.793977, 2, 2.183000, 5}},
-};
-// clang-format on
-
-void expect_gear(const BevelGearColumn& column, const GearRow& row) {
-  EXPECT_NEAR(column.pitch_angle, row.pitch_angle, kTolerance);
-  EXPECT_NEAR(column.complement, 90.0 - row.pitch_angle, kTolerance);
-  EXPECT_NEAR(column.pitch_diameter.inch, row.pitch_diameter, kTolerance);
-  EXPECT_NEAR(column.pitch_diameter.mm, row.pitch_diameter * 25.4, 1e-4);
-  EXPECT_NEAR(column.outside_diameter.inch, row.outside_diameter, kTolerance);
-  EXPECT_NEAR(column.outside_diameter.mm, row.outside_diameter * 25.4, 1e-4);
-  EXPECT_EQ(column.cutter, row.cutter);
-}
-
-} // namespace
-
-TEST(BevelGearCalc, WorkedPairs) {
-  for (const Worked& row : kWorked) {
+    {"DP 10, 40 and 20 at 150°", {kDp, 10, kPair, 40, 20, 150, 1.0, {}, {}}, {126.206023, 4, 3.881862, 0}, {23.793977, 2, 2.183000, 5}},
+  };
+  // clang-format on
+  for (const Worked& row : rows) {
     SCOPED_TRACE(row.name);
     const auto pair = solve_bevel_gear(row.input);
     ASSERT_TRUE(pair.has_value());
-    expect_gear(pair->pinion, row.pinion);
-    expect_gear(pair->gear, row.gear);
+    for (const auto& [column, want] :
+         {std::pair(pair->pinion, row.pinion), {pair->gear, row.gear}}) {
+      const double got[] = {column.pitch_angle,           column.complement,
+                            column.pitch_diameter.inch,   column.pitch_diameter.mm / 25.4,
+                            column.outside_diameter.inch, column.outside_diameter.mm / 25.4};
+      const double expected[] = {want.pitch_angle,      90.0 - want.pitch_angle,
+                                 want.pitch_diameter,   want.pitch_diameter,
+                                 want.outside_diameter, want.outside_diameter};
+      for (size_t i = 0; i < std::size(got); ++i)
+        EXPECT_NEAR(got[i], expected[i], kTolerance) << "value " << i;
+      EXPECT_EQ(column.cutter, want.cutter);
+    }
   }
   // The 16 circle: 2 turns (32 holes) a pinion tooth, 1 turn a gear tooth.
-  const auto pair = solve_bevel_gear(kWorked[1].input);
+  const auto pair = solve_bevel_gear(rows[1].input);
   ASSERT_TRUE(pair.has_value());
   EXPECT_EQ(pair->pinion.quarter_tooth_holes, 8);
   EXPECT_EQ(pair->gear.half_tooth_holes, 8);
   EXPECT_NEAR(pair->gear.whole_depth.mm, 6.848475, kTolerance); // 2.157 / 8 inch
 }
 
-TEST(BevelGearCalc, PitchFromEitherKind) {
-  struct Case {
-    BevelPitchKind kind;
-    double value, diametral_pitch, module;
-  };
-  const Case cases[] = {{kDp, 8, 8, 3.175}, {kModule, 2, 12.7, 2}};
-  for (const Case& c : cases) {
-    const auto pitch = bevel_pitch(c.kind, c.value);
-    ASSERT_TRUE(pitch.has_value());
-    EXPECT_NEAR(pitch->diametral_pitch, c.diametral_pitch, kTolerance);
-    EXPECT_NEAR(pitch->module, c.module, kTolerance);
-  }
+TEST(BevelGearCalc, PitchAndFaceWidthLimits) {
+  const auto dp8 = bevel_pitch(kDp, 8), module2 = bevel_pitch(kModule, 2);
+  ASSERT_TRUE(dp8 && module2);
+  EXPECT_NEAR(dp8->module, 3.175, kTolerance);
+  EXPECT_NEAR(module2->diametral_pitch, 12.7, kTolerance);
+  EXPECT_NEAR(module2->module, 2, kTolerance);
   // Module 1e308: the widest face, 3 pi / P = 9.4e308 mm, overflows.
-  for (double bad :
-       {0.0, -8.0, std::nan(""), std::numeric_limits<double>::infinity(), 1e-320, 1e308})
+  for (double bad : {0.0, -8.0, double(NAN), double(INFINITY), 1e-320, 1e308})
     EXPECT_FALSE(bevel_pitch(kModule, bad).has_value()) << bad;
-}
-
-TEST(BevelGearCalc, FaceWidthLimitsAndWhatIsAllowed) {
   const FaceWidthLimits limits = face_width_limits(8); // 2π/8 ... 3π/8, 8/8
   EXPECT_NEAR(limits.minimum.inch, 0.785398, kTolerance);
   EXPECT_NEAR(limits.maximum.inch, 1.178097, kTolerance);
   EXPECT_NEAR(limits.standard.inch, 1.0, kTolerance);
   EXPECT_NEAR(limits.minimum.mm, 19.949113, kTolerance);
-  struct Case {
-    double value;
-    bool mm, allowed;
-  };
   // The limits as shown: 0.785 ... 1.178 inch, 19.95 ... 29.92 mm.
-  const Case cases[] = {{0.785, false, true},  {0.784, false, false},      {1.178, false, true},
-                        {1.179, false, false}, {1.0, false, true},         {19.95, true, true},
-                        {19.94, true, false},  {29.92, true, true},        {29.93, true, false},
-                        {0.0, false, false},   {std::nan(""), true, false}};
-  for (const Case& c : cases)
-    EXPECT_EQ(face_width_allowed(limits, c.value, c.mm), c.allowed) << c.value;
-}
-
-TEST(BevelGearCalc, ShaftAngleKeptWithin0And180) {
-  const double cases[][2] = {{200, 180}, {90, 90}, {-5, 0}, {std::nan(""), 0}};
-  for (const auto& c : cases)
+  const std::tuple<double, bool, bool> cases[] = {
+      {0.785, false, true}, {0.784, false, false}, {1.178, false, true}, {1.179, false, false},
+      {1.0, false, true},   {19.95, true, true},   {19.94, true, false}, {29.92, true, true},
+      {29.93, true, false}, {0.0, false, false},   {NAN, true, false}};
+  for (const auto& [value, mm, allowed] : cases)
+    EXPECT_EQ(face_width_allowed(limits, value, mm), allowed) << value;
+  // The shaft angle is kept within 0 and 180.
+  const double shafts[][2] = {{200, 180}, {90, 90}, {-5, 0}, {NAN, 0}};
+  for (const auto& c : shafts)
     EXPECT_EQ(limit_shaft_angle(c[0]), c[1]) << c[0];
 }
 
 TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
-  struct Case {
-    const char* name;
-    long teeth;
-    std::vector<int> circles;
-    bool found;
-    IndexSetting setting;
-  };
+  using Setting = std::vector<int>; // circle, turns, holes; none when empty
   // clang-format off
-  const Case cases[] = {
+  const std::tuple<const char*, long, std::vector<int>, Setting> cases[] = {
       // 1 2/3 turns: 5c/3 holes a tooth is a multiple of 4 only for c = 12k.
-      {"24 on Brown and Sharpe", 24, kBrownSharpe, false, {}},
-      {"24 on Cincinnati", 24, kCincinnati, true, {24, 1, 16}},
+      {"24 on Brown and Sharpe", 24, kBrownSharpe, {}},
+      {"24 on Cincinnati", 24, kCincinnati, {24, 1, 16}},
       // Whole turns: the first circle with 2c a multiple of 4.
-      {"20 on Brown and Sharpe", 20, kBrownSharpe, true, {16, 2, 0}},
-      {"the circles' order decides", 20, {20, 16}, true, {20, 2, 0}},
-      {"4 turns need any circle", 10, kBrownSharpe, true, {15, 4, 0}},
-      {"no circles", 20, {}, false, {}},
-      // 1 1/3 turns: c/3 holes; 15 + 5 = 20.
-      {"30 on Brown and Sharpe", 30, kBrownSharpe, true, {15, 1, 5}},
-      // No whole turn: 4c/5 holes; 12 on the 15 circle.
-      {"50 on Brown and Sharpe", 50, kBrownSharpe, true, {15, 0, 12}},
-      {"circles of no holes are skipped", 20, {0, -4, 18}, true, {18, 2, 0}},
+      {"20 on Brown and Sharpe", 20, kBrownSharpe, {16, 2, 0}},
+      {"the circles' order decides", 20, {20, 16}, {20, 2, 0}},
+      {"4 turns need any circle", 10, kBrownSharpe, {15, 4, 0}},
+      {"no circles", 20, {}, {}},
+      {"30 on Brown and Sharpe", 30, kBrownSharpe, {15, 1, 5}}, // 1 1/3 turns: c/3 holes; 15 + 5 = 20
+      {"50 on Brown and Sharpe", 50, kBrownSharpe, {15, 0, 12}}, // no whole turn: 4c/5 holes, 12 on 15
+      {"circles of no holes are skipped", 20, {0, -4, 18}, {18, 2, 0}},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto s = bevel_indexing(c.teeth, 40, c.circles);
-    ASSERT_EQ(s.has_value(), c.found);
-    if (s) {
-      EXPECT_EQ(std::vector<int>({s->circle, s->turns, s->holes}),
-                std::vector<int>({c.setting.circle, c.setting.turns, c.setting.holes}));
-    }
+  for (const auto& [name, teeth, circles, setting] : cases) {
+    const auto s = bevel_indexing(teeth, 40, circles);
+    EXPECT_EQ(s ? Setting({s->circle, s->turns, s->holes}) : Setting(), setting) << name;
   }
   EXPECT_FALSE(bevel_indexing(0, 40, kBrownSharpe).has_value());
   EXPECT_FALSE(bevel_indexing(20, 0, kBrownSharpe).has_value());
@@ -172,21 +135,19 @@ TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
 }
 
 TEST(BevelGearCalc, InputsThatMakeNoPair) {
-  struct Case {
-    const char* name;
-    BevelGearInput input;
-  };
-  const Case cases[] = {
+  // clang-format off
+  const std::pair<const char*, BevelGearInput> cases[] = {
       {"no pitch", {kDp, 0, kMiter, 24, 0, 90, 1, {}, {}}},
       {"11 teeth", {kDp, 8, kMiter, 11, 0, 90, 1, {}, {}}},
       {"gear of 11 teeth", {kDp, 8, kPair, 20, 11, 90, 1, {}, {}}},
       {"shafts in line at 0°", {kDp, 8, kPair, 20, 40, 0, 1, {}, {}}},
       {"shafts in line at 180°", {kDp, 8, kMiter, 24, 0, 180, 1, {}, {}}},
-      {"shaft angle not a number", {kDp, 8, kMiter, 24, 0, std::nan(""), 1, {}, {}}},
-      {"face width not a number", {kDp, 8, kMiter, 24, 0, 90, std::nan(""), {}, {}}},
+      {"shaft angle not a number", {kDp, 8, kMiter, 24, 0, NAN, 1, {}, {}}},
+      {"face width not a number", {kDp, 8, kMiter, 24, 0, 90, NAN, {}, {}}},
   };
-  for (const Case& c : cases)
-    EXPECT_FALSE(solve_bevel_gear(c.input).has_value()) << c.name;
+  // clang-format on
+  for (const auto& [name, input] : cases)
+    EXPECT_FALSE(solve_bevel_gear(input).has_value()) << name;
   // A miter pair ignores the gear's own count.
   EXPECT_TRUE(solve_bevel_gear({kDp, 8, kMiter, 24, 3, 90, 1, {}, {}}).has_value());
 }

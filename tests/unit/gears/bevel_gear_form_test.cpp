@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -33,46 +34,33 @@ BevelGearFormInput pair(const char* pinion, const char* gear, double shaft_angle
   return in;
 }
 
-Texts values(const BevelColumnTexts& column) {
-  return Texts(column.values.begin(), column.values.end());
+std::string joined(const BevelColumnTexts& column) {
+  std::string text;
+  for (const std::string& value : column.values)
+    text += (text.empty() ? "" : " ") + value;
+  return text;
 }
 Texts dms(const BevelColumnTexts& column, size_t angle) {
   return Texts(column.angle_dms[angle].begin(), column.angle_dms[angle].end());
 }
 
+// Rows: outside and pitch diameter, face width, pitch angle and its complement,
+// circle, turns, holes, cutter, whole depth, quarter pitch and its holes, half
+// pitch and its holes.
 TEST(BevelGearForm, ColumnsOfWholeGears) {
-  struct Case {
-    const char* name;
-    BevelGearFormInput in;
-    Texts left;
-  };
-  BevelGearFormInput module = miter("3", "30", kBrownAndSharpe);
-  module.kind = BevelPitchKind::kModule;
-  module.face_width = bevel_face_width_limits(module.kind, "3")->standard;
   BevelGearFormInput in_mm = miter("8", "24", kCincinnati);
   in_mm.metric = true;
-  const Case cases[] = {
+  // clang-format off
+  const std::pair<BevelGearFormInput, const char*> cases[] = {
       // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
-      {"DP 8 miter of 24",
-       miter("8", "24", kCincinnati),
-       {"3.177", "3.0", "1.0", "45", "45", "24", "1", "16", "4", "0.27", "0.098", "10", "0.196",
-        "20"}},
-      {"the same in millimetres",
-       in_mm,
-       {"80.69", "76.2", "25.4", "45", "45", "24", "1", "16", "4", "6.85", "2.49", "10", "4.99",
-        "20"}},
-      // Module 3: P = 25.4 / 3; 30 / cos 45° -> 42 teeth: metric No. 6. The 15
-      // circle: 1 turn and 5 holes, 20 holes a tooth.
-      {"module 3 miter of 30",
-       module,
-       {"3.71", "3.543", "0.945", "45", "45", "15", "1", "5", "6", "0.255", "0.093", "5", "0.186",
-        "10"}},
+      {miter("8", "24", kCincinnati), "3.177 3.0 1.0 45 45 24 1 16 4 0.27 0.098 10 0.196 20"},
+      {in_mm, "80.69 76.2 25.4 45 45 24 1 16 4 6.85 2.49 10 4.99 20"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const BevelGearForm form = bevel_gear_form(c.in);
-    EXPECT_EQ(values(form.left), c.left);
-    EXPECT_EQ(values(form.right), c.left); // a miter pair: both gears alike
+  // clang-format on
+  for (const auto& [in, left] : cases) {
+    const BevelGearForm form = bevel_gear_form(in);
+    EXPECT_EQ(joined(form.left), left);
+    EXPECT_EQ(joined(form.right), left); // a miter pair: both gears alike
   }
 }
 
@@ -92,13 +80,10 @@ TEST(BevelGearForm, PinionAndGearAngles) {
 }
 
 TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
-  struct Case {
-    BevelGearFormInput in;
-    bool pinion_red, gear_red, result;
-  };
   // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
   // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
-  const Case cases[] = {
+  // clang-format off
+  const std::tuple<BevelGearFormInput, bool, bool, bool> cases[] = { // pinion red, gear red, result
       {miter("8", "24", kBrownAndSharpe), true, false, false},
       {miter("8", "20", kBrownAndSharpe), false, false, true},
       {miter("8", "", kBrownAndSharpe), false, false, false},
@@ -107,39 +92,35 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
       {pair("20", "40", 180), false, false, false}, // shafts in line: no bevel pair
       {miter("", "20", kBrownAndSharpe), false, false, false},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.in.pinion_teeth + "/" + c.in.gear_teeth);
-    const BevelGearForm form = bevel_gear_form(c.in);
-    EXPECT_EQ(form.teeth_red[0], c.pinion_red);
-    EXPECT_EQ(form.teeth_red[1], c.gear_red);
-    EXPECT_EQ(form.result.has_value(), c.result);
-    EXPECT_EQ(form.left.values[kPitchDiameterRow].empty(), !c.result);
+  // clang-format on
+  for (const auto& [in, pinion_red, gear_red, result] : cases) {
+    SCOPED_TRACE(in.pinion_teeth + "/" + in.gear_teeth);
+    const BevelGearForm form = bevel_gear_form(in);
+    EXPECT_EQ(form.teeth_red, (std::array<bool, 2>{pinion_red, gear_red}));
+    EXPECT_EQ(form.result.has_value(), result);
+    EXPECT_EQ(form.left.values[kPitchDiameterRow].empty(), !result);
   }
 }
 
 TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {
-  struct Case {
-    BevelPitchKind kind;
-    const char* pitch;
-    bool metric;
-    Texts shown; // minimum, field, maximum
-  };
-  const Case cases[] = {
-      {BevelPitchKind::kDiametralPitch, "8", false, {"0.785", "1.000", "1.178"}},
-      {BevelPitchKind::kDiametralPitch, "8", true, {"19.95", "25.40", "29.92"}},
-      {BevelPitchKind::kDiametralPitch, "10", false, {"0.628", "0.800", "0.942"}},
+  const auto dp = BevelPitchKind::kDiametralPitch;
+  // clang-format off
+  const std::tuple<BevelPitchKind, const char*, bool, Texts> cases[] = { // minimum, field, maximum
+      {dp, "8", false, {"0.785", "1.000", "1.178"}},
+      {dp, "8", true, {"19.95", "25.40", "29.92"}},
+      {dp, "10", false, {"0.628", "0.800", "0.942"}},
       {BevelPitchKind::kModule, "3", true, {"18.85", "24.00", "28.27"}},
       // Module 1e308: 2 pi / P is 6.3e308 mm, beyond any number.
       {BevelPitchKind::kModule, "1e308", true, {"", "", ""}},
-      {BevelPitchKind::kDiametralPitch, "", false, {"", "", ""}},
+      {dp, "", false, {"", "", ""}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.pitch);
-    const auto limits = bevel_face_width_limits(c.kind, c.pitch);
+  // clang-format on
+  for (const auto& [kind, pitch, metric, shown] : cases) {
+    const auto limits = bevel_face_width_limits(kind, pitch);
     const FaceWidthView view =
-        face_width_view(limits, limits ? limits->standard : Length{}, c.metric);
-    EXPECT_EQ((Texts{view.minimum, view.field, view.maximum}), c.shown);
-    EXPECT_EQ(view.offered, !c.shown[0].empty());
+        face_width_view(limits, limits ? limits->standard : Length{}, metric);
+    EXPECT_EQ((Texts{view.minimum, view.field, view.maximum}), shown) << pitch;
+    EXPECT_EQ(view.offered, !shown[0].empty()) << pitch;
   }
   const FaceWidthLimits dp8 = *bevel_face_width_limits(BevelPitchKind::kDiametralPitch, "8");
   EXPECT_FALSE(typed_face_width(dp8, "2", false));

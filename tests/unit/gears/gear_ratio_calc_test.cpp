@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/gears/gear_ratio_calc.h"
@@ -16,12 +17,8 @@ PairTable full_range() { return build_pair_table(tooth_list(12, 100, nullptr)); 
 // "driver>driven" per pair, e.g. "20>18 18>20".
 std::string train(const RatioResult& result) {
   std::string text;
-  for (int k = 0; k < result.pair_count(); ++k) {
-    if (k)
-      text += ' ';
-    text += result.driver_text[static_cast<size_t>(k)] + ">" +
-            result.driven_text[static_cast<size_t>(k)];
-  }
+  for (size_t k = 0; k < static_cast<size_t>(result.pair_count()); ++k)
+    text += (k ? " " : "") + result.driver_text[k] + ">" + result.driven_text[k];
   return text;
 }
 
@@ -82,41 +79,30 @@ TEST(PairTable, EveryOrderedPairSortedByRatioThenDriver) {
 TEST(FindRatioRange, FirstAndLastEntryInsideTheClosedWindow) {
   // 14>12 0.857, 13>12 0.923, 14>13 0.929, 13>14 1.077, 12>13 1.083, 12>14 1.167
   PairTable table = build_pair_table({12, 13, 14});
-  struct Case {
-    RatioWindow window;
-    int first, last; // last < first: nothing found
-  };
-  const Case cases[] = {
+  // first, last; last < first: nothing found
+  const std::tuple<RatioWindow, int, int> cases[] = {
       {{0.9, 1.1}, 1, 4},    {{12.0 / 13, 13.0 / 12}, 1, 4},
       {{0.0, 10.0}, 0, 5},   {{7.0 / 6, 7.0 / 6}, 5, 5},
       {{0.93, 1.07}, 0, -1}, {{1.2, 9.0}, 0, -1},
-      {{1.1, 0.9}, 0, -1},   {{NAN, 2.0}, 0, -1},
-  };
-  for (const Case& c : cases) {
-    std::optional<RatioRange> found = find_ratio_range(table, c.window);
-    ASSERT_EQ(found.has_value(), c.last >= c.first) << c.window.low << " " << c.window.high;
+      {{1.1, 0.9}, 0, -1},   {{NAN, 2.0}, 0, -1}};
+  for (const auto& [window, first, last] : cases) {
+    std::optional<RatioRange> found = find_ratio_range(table, window);
+    ASSERT_EQ(found.has_value(), last >= first) << window.low << " " << window.high;
     if (found) {
-      EXPECT_EQ(found->first, c.first);
-      EXPECT_EQ(found->last, c.last);
+      EXPECT_EQ(std::make_pair(found->first, found->last), std::make_pair(first, last));
     }
   }
   EXPECT_FALSE(find_ratio_range({}, {0.0, 10.0}));
-}
-
-TEST(ToleranceWindow, ByMode) {
-  struct Case {
-    double percent;
-    ToleranceMode mode;
-    double low, high;
-  };
-  const Case cases[] = {{10.0, ToleranceMode::kBoth, 1.8, 2.2},
-                        {10.0, ToleranceMode::kAbove, 2.0, 2.2},
-                        {10.0, ToleranceMode::kBelow, 1.8, 2.0},
-                        {0.0001, ToleranceMode::kBoth, 1.999998, 2.000002}};
-  for (const Case& c : cases) {
-    RatioWindow window = tolerance_window(2.0, c.percent, c.mode);
-    EXPECT_NEAR(window.low, c.low, 1e-12);
-    EXPECT_NEAR(window.high, c.high, 1e-12);
+  // Tolerance windows around 2 by mode.
+  const std::tuple<double, ToleranceMode, double, double> windows[] = {
+      {10.0, ToleranceMode::kBoth, 1.8, 2.2},
+      {10.0, ToleranceMode::kAbove, 2.0, 2.2},
+      {10.0, ToleranceMode::kBelow, 1.8, 2.0},
+      {0.0001, ToleranceMode::kBoth, 1.999998, 2.000002}};
+  for (const auto& [percent, mode, low, high] : windows) {
+    RatioWindow window = tolerance_window(2.0, percent, mode);
+    EXPECT_NEAR(window.low, low, 1e-12);
+    EXPECT_NEAR(window.high, high, 1e-12);
   }
 }
 
@@ -125,107 +111,94 @@ TEST(MakeResult, TextsAndErrorAgainstTheFoundRatio) {
   struct Case {
     std::vector<GearPair> pairs;
     double target;
-    const char* ratio;
-    const char* error;
+    const char *ratio, *error;
     double abs_error;
   };
+  // clang-format off
   const Case cases[] = {
       {{p12_24}, 2.0, "2.0", "0.0%", 0.0},
-      // 1 - 1 / 1.05 = 0.0476190...
-      {{p20_21}, 1.0, "1.05", "4.761905%", 4.7619047619},
-      // Below the target: 1 - 1.05 = -0.05.
-      {{p21_20}, 1.0, "0.952381", "-5.%", 5.0},
+      {{p20_21}, 1.0, "1.05", "4.761905%", 4.7619047619}, // 1 - 1 / 1.05 = 0.0476190...
+      {{p21_20}, 1.0, "0.952381", "-5.%", 5.0},            // below the target: 1 - 1.05 = -0.05
       {{p12_24, p12_24, p12_24, p12_24}, 16.0, "16.", "0.0%", 0.0},
       // 100 shows its point; a train above a tiny target is 100 % off.
       {{p12_24, p12_24, {25.0, 12, 300, 0}}, 100.0, "100.", "0.0%", 0.0},
       {{p12_24}, 1e-12, "2.0", "100.%", 100.0},
-      // A negative target turns the sign: -((1 - -0.5) * 100).
-      {{p12_24}, -1.0, "2.0", "-150.%", 150.0},
+      {{p12_24}, -1.0, "2.0", "-150.%", 150.0}, // a negative target turns the sign: -((1 - -0.5) * 100)
   };
+  // clang-format on
   for (const Case& c : cases) {
     RatioResult result = make_result(c.pairs, c.target);
-    EXPECT_EQ(result.ratio_text, c.ratio);
-    EXPECT_EQ(result.error_text, c.error);
+    EXPECT_EQ(result.ratio_text + " " + result.error_text, std::string(c.ratio) + " " + c.error);
     EXPECT_NEAR(result.abs_error, c.abs_error, 1e-8);
     EXPECT_EQ(result.pair_count(), static_cast<int>(c.pairs.size()));
   }
   RatioResult two = make_result({p20_21, p12_24}, 2.1);
   EXPECT_EQ(two.driver_sum, 32);
   EXPECT_EQ(two.driven_sum, 45);
-  EXPECT_EQ(two.driver_text[2], "");
-  EXPECT_EQ(two.driven_text[3], "");
+  EXPECT_EQ(two.driver_text[2] + two.driven_text[3], "");
 }
 
-TEST(GearRatioSearch, TargetTwoGivesSinglePairsWithoutError) {
-  ResultList found = gear_ratio_search(full_range(), {20, 2.0, 0.0001, ToleranceMode::kBoth});
-  ASSERT_EQ(found.size(), 20u);
+TEST(GearRatioSearch, TrainsFound) {
   // Ratio exactly 2 with drivers 12 to 31, in table order (all errors 0).
-  for (size_t i = 0; i < found.size(); ++i) {
-    int driver = 12 + static_cast<int>(i);
-    EXPECT_EQ(train(found[i]), std::to_string(driver) + ">" + std::to_string(2 * driver));
-    EXPECT_EQ(found[i].ratio_text, "2.0");
-    EXPECT_EQ(found[i].error_text, "0.0%");
-  }
-  EXPECT_EQ(gear_ratio_search(full_range(), {3, 2.0, 0.0001, ToleranceMode::kBoth}).size(), 3u);
-}
-
-TEST(GearRatioSearch, TargetOneNeedsTwoPairsThatUndoEachOther) {
-  ResultList found = gear_ratio_search(full_range(), {20, 1.0, 0.0001, ToleranceMode::kBoth});
-  ASSERT_EQ(found.size(), 20u);
-  // First pairs from 0.9 up (20>18, 30>27 ...), each undone by pairs of 10/9: 18>20, 27>30 ...
-  EXPECT_EQ(train(found[0]), "20>18 18>20");
-  EXPECT_EQ(train(found[1]), "20>18 27>30");
-  EXPECT_EQ(train(found[9]), "30>27 18>20");
-  for (const RatioResult& result : found)
-    EXPECT_EQ(result.error_text, "0.0%");
-}
-
-TEST(GearRatioSearch, TrainsWithTheSameSumsAreListedOnce) {
+  std::vector<std::string> doubles;
+  for (int driver = 12; driver < 32; ++driver)
+    doubles.push_back(std::to_string(driver) + ">" + std::to_string(2 * driver));
   // 48>50 x 40>44; the swapped pairs and 40>50 x 48>44 have the same sums (88 and 94).
-  double target = (50.0 / 48.0) * (44.0 / 40.0);
-  ResultList found = gear_ratio_search(build_pair_table({40, 44, 48, 50}), {20, target, 0.0001});
-  EXPECT_EQ(trains(found), std::vector<std::string>{"48>50 40>44"});
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_EQ(found[0].ratio_text, "1.145833");
-  EXPECT_EQ(found[0].error_text, "0.0%");
-}
-
-TEST(GearRatioSearch, ToleranceModesChooseTheSide) {
-  // 20, 30, 40: 0.5, 0.667, 0.75, 1.333, 1.5, 2.0. Target 1.4 +- 10 %.
-  PairTable table = build_pair_table({20, 30, 40});
+  const double sums_target = (50.0 / 48.0) * (44.0 / 40.0);
+  // 20, 30, 40: 0.5, 0.667, 0.75, 1.333, 1.5, 2.0. Target 1.4 +- 10 %: 1.333 is
+  // 5 % off, 1.5 is 6.67 % off.
+  const PairTable three = build_pair_table({20, 30, 40});
   struct Case {
-    ToleranceMode mode;
+    PairTable table;
+    SearchInput in;
     std::vector<std::string> found; // best first
   };
+  // clang-format off
   const Case cases[] = {
-      // 1.333 is 5 % off, 1.5 is 6.67 % off.
-      {ToleranceMode::kBoth, {"30>40", "20>30"}},
-      {ToleranceMode::kAbove, {"20>30"}},
-      {ToleranceMode::kBelow, {"30>40"}},
+      {full_range(), {20, 2.0, 0.0001, ToleranceMode::kBoth}, doubles},
+      {full_range(), {3, 2.0, 0.0001, ToleranceMode::kBoth}, {"12>24", "13>26", "14>28"}},
+      {build_pair_table({40, 44, 48, 50}), {20, sums_target, 0.0001}, {"48>50 40>44"}},
+      {three, {20, 1.4, 10.0, ToleranceMode::kBoth}, {"30>40", "20>30"}},
+      {three, {20, 1.4, 10.0, ToleranceMode::kAbove}, {"20>30"}},
+      {three, {20, 1.4, 10.0, ToleranceMode::kBelow}, {"30>40"}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(trains(gear_ratio_search(table, {20, 1.4, 10.0, c.mode})), c.found);
+  // clang-format on
+  for (const Case& c : cases) {
+    const ResultList found = gear_ratio_search(c.table, c.in);
+    EXPECT_EQ(trains(found), c.found) << c.in.target;
+    for (const RatioResult& result : found)
+      EXPECT_TRUE(c.in.percent > 1 || result.error_text == "0.0%") << result.error_text;
+  }
+  EXPECT_EQ(gear_ratio_search(cases[2].table, cases[2].in).at(0).ratio_text, "1.145833");
+  // Target 1 needs two pairs that undo each other: first pairs from 0.9 up
+  // (20>18, 30>27 ...), each undone by pairs of 10/9: 18>20, 27>30 ...
+  const ResultList one = gear_ratio_search(full_range(), {20, 1.0, 0.0001, ToleranceMode::kBoth});
+  ASSERT_EQ(one.size(), 20u);
+  EXPECT_EQ(train(one[0]), "20>18 18>20");
+  EXPECT_EQ(train(one[1]), "20>18 27>30");
+  EXPECT_EQ(train(one[9]), "30>27 18>20");
+  for (const RatioResult& result : one)
+    EXPECT_EQ(result.error_text, "0.0%");
 }
 
 TEST(GearRatioSearch, NothingFound) {
   int stage4_started = 0, stage4_ended = 0;
   SearchProgress progress{[&] { ++stage4_started; }, [&] { ++stage4_ended; }};
-  struct Case {
-    PairTable table;
-    SearchInput input;
-  };
-  const Case cases[] = {
-      {full_range(), {0, 2.0, 0.0001, ToleranceMode::kBoth}},            // limit 0
-      {build_pair_table({50}), {20, 2.0, 0.0001, ToleranceMode::kBoth}}, // one count
-      {{}, {20, 2.0, 0.0001, ToleranceMode::kBoth}},                     // none
-      {full_range(), {20, 0.0, 0.0001, ToleranceMode::kBoth}},           // target 0
-      {full_range(), {20, -2.0, 0.0001, ToleranceMode::kBoth}},
-      {full_range(), {20, NAN, 0.0001, ToleranceMode::kBoth}},
+  const auto both = ToleranceMode::kBoth;
+  // clang-format off
+  const std::pair<PairTable, SearchInput> cases[] = {
+      {full_range(), {0, 2.0, 0.0001, both}},            // limit 0
+      {build_pair_table({50}), {20, 2.0, 0.0001, both}}, // one count
+      {{}, {20, 2.0, 0.0001, both}},                     // none
+      {full_range(), {20, 0.0, 0.0001, both}},           // target 0
+      {full_range(), {20, -2.0, 0.0001, both}},
+      {full_range(), {20, NAN, 0.0001, both}},
       // 101 is prime: no exact train of counts up to 100.
-      {full_range(), {20, 1.01, 0.0, ToleranceMode::kBoth}},
+      {full_range(), {20, 1.01, 0.0, both}},
   };
-  for (const Case& c : cases)
-    EXPECT_TRUE(gear_ratio_search(c.table, c.input, progress).empty()) << c.input.target;
+  // clang-format on
+  for (const auto& [table, input] : cases)
+    EXPECT_TRUE(gear_ratio_search(table, input, progress).empty()) << input.target;
   EXPECT_EQ(stage4_started, 7);
   EXPECT_EQ(stage4_ended, 7);
 }

@@ -27,6 +27,9 @@ TEST(GearRatioForm, CalculateFollowsTheToothCountsAndTheRatio) {
       {"2", "12", "", false, false, true, std::nullopt, Focus::kHighest},
       {"0", "12", "100", false, false, false, std::nullopt, Focus::kNone},
       {"", "12", "100", false, false, false, std::nullopt, Focus::kNone},
+      // A ratio must exceed 1e-10 (either sign) to be a ratio at all.
+      {"1e-10", "12", "100", false, false, false, std::nullopt, Focus::kNone},
+      {"-1.1e-10", "12", "100", true, false, false, std::nullopt, Focus::kNone},
       {"0.5", "20", "20", true, false, false, std::nullopt, Focus::kNone},
       {"-3", "20", "30", true, false, false, std::nullopt, Focus::kNone},
   };

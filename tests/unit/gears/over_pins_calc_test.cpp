@@ -17,6 +17,7 @@ namespace {
 constexpr double kTolerance = 5e-7;
 constexpr double kPi = 3.141592653589793;
 
+// Each system's value gives the diametral pitch, and the pitch gives the value back.
 TEST(OverPinsCalc, ToothSizeOfEverySystem) {
   struct Row {
     ToothSystem system;
@@ -39,101 +40,57 @@ TEST(OverPinsCalc, ToothSizeOfEverySystem) {
     ASSERT_EQ(p.has_value(), row.p.has_value());
     if (p) {
       EXPECT_NEAR(*p, *row.p, kTolerance);
+      EXPECT_NEAR(*pitch_value(row.system, *row.p), row.value, kTolerance);
+    } else {
+      EXPECT_FALSE(pitch_value(row.system, row.value));
     }
   }
-}
-
-TEST(OverPinsCalc, PitchValueAndPinOfADiametralPitch) {
-  EXPECT_NEAR(*pitch_value(ToothSystem::kModule, 12.7), 2.0, kTolerance);
-  EXPECT_NEAR(*pitch_value(ToothSystem::kCircularPitchInch, 4.0 * kPi), 0.25, kTolerance);
-  EXPECT_NEAR(*pitch_value(ToothSystem::kCircularPitchMm, 12.7), 2.0 * kPi, kTolerance);
-  EXPECT_FALSE(pitch_value(ToothSystem::kModule, 0.0));
   // Module 2: 0.1323 in, which is 1.68 × 2 = 3.36 mm.
   EXPECT_NEAR(recommended_pin(12.7), 0.132283465, kTolerance);
 }
 
-TEST(OverPinsCalc, PressureAngleChoices) {
-  struct Row {
-    PressureAngleChoice choice;
-    double typed;
-    std::optional<double> angle;
-  };
-  const Row rows[] = {
-      {PressureAngleChoice::k14_5, 0.0, 14.5},
-      {PressureAngleChoice::k20, 99.0, 20.0},
-      {PressureAngleChoice::kTyped, 25.0, 25.0},
-      {PressureAngleChoice::kTyped, 17.5, 17.5},
-      {PressureAngleChoice::kTyped, 30.0, 30.0},
-      {PressureAngleChoice::kTyped, 17.49, std::nullopt},
-      {PressureAngleChoice::kTyped, 30.01, std::nullopt},
-      {PressureAngleChoice::kTyped, 0.0, std::nullopt},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.typed);
-    EXPECT_EQ(pressure_angle(row.choice, row.typed), row.angle);
-  }
+TEST(OverPinsCalc, PressureAngleChoicesAndFractions) {
+  using A = PressureAngleChoice;
+  const std::tuple<A, double, std::optional<double>> angles[] = {{A::k14_5, 0.0, 14.5},
+                                                                 {A::k20, 99.0, 20.0},
+                                                                 {A::kTyped, 25.0, 25.0},
+                                                                 {A::kTyped, 17.5, 17.5},
+                                                                 {A::kTyped, 30.0, 30.0},
+                                                                 {A::kTyped, 17.49, std::nullopt},
+                                                                 {A::kTyped, 30.01, std::nullopt},
+                                                                 {A::kTyped, 0.0, std::nullopt}};
+  for (const auto& [choice, typed, angle] : angles)
+    EXPECT_EQ(pressure_angle(choice, typed), angle) << typed;
+  // Whole, over, under: an improper fraction counts; no denominator leaves the whole part.
+  const std::tuple<double, double, double, std::optional<double>> fractions[] = {
+      {0, 1, 4, 0.25}, {1, 1, 4, 1.25},         {0, 5, 4, 1.25},         {2, 0, 0, 2.0},
+      {1, 5, 0, 1.0},  {0, 0, 4, std::nullopt}, {0, 1, 0, std::nullopt}, {0, 0, 0, std::nullopt}};
+  for (const auto& [whole, over, under, value] : fractions)
+    EXPECT_EQ(compose_fraction(whole, over, under), value) << whole << " " << over << "/" << under;
 }
-
-TEST(OverPinsCalc, FractionMakesThePitchValue) {
-  struct Row {
-    double whole, over, under;
-    std::optional<double> value;
-  };
-  const Row rows[] = {
-      {0, 1, 4, 0.25},         {1, 1, 4, 1.25},
-      {0, 5, 4, 1.25},                         // an improper fraction counts
-      {2, 0, 0, 2.0},          {1, 5, 0, 1.0}, // no denominator: the whole part alone
-      {0, 0, 4, std::nullopt}, {0, 1, 0, std::nullopt},
-      {0, 0, 0, std::nullopt},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.whole << " " << row.over << "/" << row.under);
-    EXPECT_EQ(compose_fraction(row.whole, row.over, row.under), row.value);
-  }
-}
-
-// Measured thicknesses from an independent forward solution.
-struct Measured {
-  const char* name;
-  OverPinsInput input;
-  double theoretical;
-  double measured;
-};
-
-const Measured kMeasured[] = {
-    {"DP 10, 20 teeth, standard thickness",
-     {10.0, 20, 20.0, 0.168, 2.22248850652},
-     0.1570796327,
-     0.1570796327},
-    {"DP 10, 20 teeth, 2.2300 over pins",
-     {10.0, 20, 20.0, 0.168, 2.2300},
-     0.1570796327,
-     0.1603388004},
-    {"DP 10, 20 teeth, 2.2200 over pins",
-     {10.0, 20, 20.0, 0.168, 2.2200},
-     0.1570796327,
-     0.1560131560},
-    // Odd: the pin-centre circle is (M - d) / cos(90°/21).
-    {"DP 10, 21 teeth, standard thickness",
-     {10.0, 21, 20.0, 0.168, 2.3166562636},
-     0.1570796327,
-     0.1570796327},
-    {"DP 10, 21 teeth, 2.3100 over pins",
-     {10.0, 21, 20.0, 0.168, 2.3100},
-     0.1570796327,
-     0.1542506113},
-    {"DP 10, 20 teeth, 14.5°", {10.0, 20, 14.5, 0.168, 2.2300}, 0.1570796327, 0.1598602944},
-    {"DP 10, 20 teeth, typed 22.5°", {10.0, 20, 22.5, 0.168, 2.2300}, 0.1570796327, 0.1601329668},
-    {"DP 8, 25 teeth, typed 25°", {8.0, 25, 25.0, 0.21, 3.4}, 0.1963495408, 0.1958925699},
-    {"circular pitch 1/4 in, 40 teeth", {4.0 * kPi, 40, 20.0, 0.1337, 3.36}, 0.125, 0.1242131825},
-    {"module 2, 30 teeth, in mm",
-     {12.7, 30, 20.0, 3.36 / 25.4, 64.478 / 25.4},
-     0.1236847501,
-     0.1236767954},
-};
 
 TEST(OverPinsCalc, ThicknessFromTheMeasurement) {
-  for (const Measured& row : kMeasured) {
+  struct Measured {
+    const char* name;
+    OverPinsInput input; // P, teeth, angle, pin, over pins
+    double theoretical, measured;
+  };
+  // clang-format off
+  const Measured rows[] = {
+      {"DP 10, 20 teeth, standard thickness", {10.0, 20, 20.0, 0.168, 2.22248850652}, 0.1570796327, 0.1570796327},
+      {"DP 10, 20 teeth, 2.2300 over pins", {10.0, 20, 20.0, 0.168, 2.2300}, 0.1570796327, 0.1603388004},
+      {"DP 10, 20 teeth, 2.2200 over pins", {10.0, 20, 20.0, 0.168, 2.2200}, 0.1570796327, 0.1560131560},
+      // Odd: the pin-centre circle is (M - d) / cos(90°/21).
+      {"DP 10, 21 teeth, standard thickness", {10.0, 21, 20.0, 0.168, 2.3166562636}, 0.1570796327, 0.1570796327},
+      {"DP 10, 21 teeth, 2.3100 over pins", {10.0, 21, 20.0, 0.168, 2.3100}, 0.1570796327, 0.1542506113},
+      {"DP 10, 20 teeth, 14.5°", {10.0, 20, 14.5, 0.168, 2.2300}, 0.1570796327, 0.1598602944},
+      {"DP 10, 20 teeth, typed 22.5°", {10.0, 20, 22.5, 0.168, 2.2300}, 0.1570796327, 0.1601329668},
+      {"DP 8, 25 teeth, typed 25°", {8.0, 25, 25.0, 0.21, 3.4}, 0.1963495408, 0.1958925699},
+      {"circular pitch 1/4 in, 40 teeth", {4.0 * kPi, 40, 20.0, 0.1337, 3.36}, 0.125, 0.1242131825},
+      {"module 2, 30 teeth, in mm", {12.7, 30, 20.0, 3.36 / 25.4, 64.478 / 25.4}, 0.1236847501, 0.1236767954},
+  };
+  // clang-format on
+  for (const Measured& row : rows) {
     SCOPED_TRACE(row.name);
     const std::optional<OverPinsResult> result = compute_over_pins(row.input);
     ASSERT_TRUE(result.has_value());
@@ -142,21 +99,14 @@ TEST(OverPinsCalc, ThicknessFromTheMeasurement) {
     EXPECT_NEAR(*result->measured, row.measured, kTolerance);
     EXPECT_NEAR(*result->difference(), row.theoretical - row.measured, kTolerance);
   }
-}
-
-TEST(OverPinsCalc, ImpossibleMeasurementLeavesOnlyTheTheory) {
-  const double measurements[] = {
-      1.5,   // pin centres inside the base circle
-      0.168, // no room between the pins
-      0.1,   // less than one pin
-  };
-  for (double m : measurements) {
-    SCOPED_TRACE(m);
+  // Pin centres inside the base circle, no room between the pins, less than
+  // one pin: only the theory stands.
+  for (double m : {1.5, 0.168, 0.1}) {
     const std::optional<OverPinsResult> result = compute_over_pins({10.0, 20, 20.0, 0.168, m});
     ASSERT_TRUE(result.has_value());
     EXPECT_NEAR(result->theoretical, 0.1570796327, kTolerance);
-    EXPECT_FALSE(result->measured.has_value());
-    EXPECT_FALSE(result->difference().has_value());
+    EXPECT_FALSE(result->measured.has_value()) << m;
+    EXPECT_FALSE(result->difference().has_value()) << m;
   }
 }
 
@@ -169,11 +119,15 @@ TEST(OverPinsCalc, NoGearNoResult) {
       {10.0, 20, 90.0, 0.168, 2.2225}, // no involute
       {10.0, 20, 20.0, -0.1, 2.2225},  // negative pin
   };
-  for (const OverPinsInput& input : inputs) {
-    SCOPED_TRACE(testing::Message() << input.diametral_pitch << " P, " << input.teeth << " teeth, "
-                                    << input.pressure_angle << "°, pin " << input.pin);
-    EXPECT_FALSE(compute_over_pins(input).has_value());
-  }
+  for (const OverPinsInput& in : inputs)
+    EXPECT_FALSE(compute_over_pins(in).has_value())
+        << in.diametral_pitch << " P, " << in.teeth << " teeth, " << in.pressure_angle << "°";
+  // Two teeth and a pin of no size are still a gear with its theoretical tooth, π / 20.
+  for (const OverPinsInput& in :
+       {OverPinsInput{10.0, 2, 20.0, 0.168, 0.5}, {10.0, 20, 20.0, 0.0, 2.2}})
+    EXPECT_NEAR(compute_over_pins(in).value_or(OverPinsResult{}).theoretical, 0.1570796327,
+                kTolerance)
+        << in.teeth << " teeth, pin " << in.pin;
 }
 
 } // namespace

@@ -4,59 +4,53 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace {
 
 using namespace gears;
-using Texts = std::vector<std::string>;
 using Angle = PressureAngleChoice;
 
 // Recommended pin, then theoretical, measured and difference, inch and mm.
-Texts shown(const OverPinsForm& f) {
-  return {f.pin_inch, f.pin_mm, f.inch[0], f.mm[0], f.inch[1], f.mm[1], f.inch[2], f.mm[2]};
+std::string shown(const OverPinsForm& f) {
+  std::string text = f.pin_inch + " " + f.pin_mm;
+  for (size_t i = 0; i < 3; ++i)
+    text += " " + f.inch[i] + " " + f.mm[i];
+  return text;
 }
-
-struct Case {
-  const char* name;
-  OverPinsFormInput in;
-  Texts shown;
-  bool red;
-};
 
 OverPinsFormInput dp10(const char* over_pins, Angle angle = Angle::k20, const char* typed = "") {
   return {ToothSystem::kDiametralPitch, "10", "20", angle, typed, "0.168", over_pins, false};
 }
 
 TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
-  const Texts no_results = {"0.168", "4.267", "", "", "", "", "", ""};
+  struct Case {
+    const char* name;
+    OverPinsFormInput in;
+    const char* shown;
+    bool red;
+  };
+  const char* no_results = "0.168 4.267      ";
+  const auto dp = ToothSystem::kDiametralPitch;
   // clang-format off
   const Case cases[] = {
       // DP 10, 20 teeth, the recommended pin 1.68 / 10; t0 = π / 20.
-      {"20 degrees", dp10("2.23"),
-       {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"}, true},
-      {"14.5 degrees", dp10("2.23", Angle::k14_5),
-       {"0.168", "4.267", "0.1571", "3.99", "0.1599", "4.06", "-0.0028", "-0.071"}, true},
+      {"20 degrees", dp10("2.23"), "0.168 4.267 0.1571 3.99 0.1603 4.073 -0.0033 -0.083", true},
+      {"14.5 degrees", dp10("2.23", Angle::k14_5), "0.168 4.267 0.1571 3.99 0.1599 4.06 -0.0028 -0.071", true},
       // cos φp = cos 22.5° x 2 / 2.062: t = 0.160133.
-      {"typed 22.5", dp10("2.23", Angle::kTyped, "22.5"),
-       {"0.168", "4.267", "0.1571", "3.99", "0.1601", "4.067", "-0.0031", "-0.078"}, true},
+      {"typed 22.5", dp10("2.23", Angle::kTyped, "22.5"), "0.168 4.267 0.1571 3.99 0.1601 4.067 -0.0031 -0.078", true},
       // Module 2 (P 12.7) in millimetres: the standard tooth, no difference.
-      {"module 2 in mm",
-       {ToothSystem::kModule, "2", "30", Angle::k20, "", "3.36", "64.478", true},
-       {"0.1323", "3.36", "0.1237", "3.142", "0.1237", "3.141", "0", "0.0"}, false},
+      {"module 2 in mm", {ToothSystem::kModule, "2", "30", Angle::k20, "", "3.36", "64.478", true},
+       "0.1323 3.36 0.1237 3.142 0.1237 3.141 0 0.0", false},
       // Circular pitch 1/4 in: P = 4π.
-      {"circular pitch 0.25 in",
-       {ToothSystem::kCircularPitchInch, "0.2500", "40", Angle::k20, "", "0.1337", "3.36", false},
-       {"0.1337", "3.396", "0.125", "3.175", "0.1242", "3.155", "0.0008", "0.02"}, false},
+      {"circular pitch 0.25 in", {ToothSystem::kCircularPitchInch, "0.2500", "40", Angle::k20, "", "0.1337", "3.36", false},
+       "0.1337 3.396 0.125 3.175 0.1242 3.155 0.0008 0.02", false},
       // Pin centres inside the base circle: only the theory stands.
-      {"impossible measurement", dp10("1.5"),
-       {"0.168", "4.267", "0.1571", "3.99", "", "", "", ""}, false},
+      {"impossible measurement", dp10("1.5"), "0.168 4.267 0.1571 3.99    ", false},
       {"typed angle out of range", dp10("2.23", Angle::kTyped, "35"), no_results, false},
       {"no measurement", dp10(""), no_results, false},
-      {"one tooth", {ToothSystem::kDiametralPitch, "10", "1", Angle::k20, "", "0.168", "2.23", false},
-       no_results, false},
-      {"no tooth size", {ToothSystem::kDiametralPitch, "", "20", Angle::k20, "", "0.168", "2.23", false},
-       {"", "", "", "", "", "", "", ""}, false},
+      {"one tooth", {dp, "10", "1", Angle::k20, "", "0.168", "2.23", false}, no_results, false},
+      {"no tooth size", {dp, "", "20", Angle::k20, "", "0.168", "2.23", false}, "       ", false},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -68,7 +62,7 @@ TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
   }
 }
 
-TEST(OverPinsForm, SystemsLabelsAndFraction) {
+TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
   const ToothSystem systems[] = {ToothSystem::kModule, ToothSystem::kDiametralPitch,
                                  ToothSystem::kCircularPitchInch, ToothSystem::kCircularPitchMm};
   for (int i = 0; i < 4; ++i) {
@@ -78,40 +72,37 @@ TEST(OverPinsForm, SystemsLabelsAndFraction) {
     EXPECT_EQ(form.pitch_label, 293 + i);
     EXPECT_EQ(form.fraction_offered, i == 2);
   }
-}
-
-TEST(OverPinsForm, TextsWrittenIntoTheInputs) {
-  EXPECT_EQ(composed_pitch_text(0, 1, 4), "0.2500");
-  EXPECT_EQ(composed_pitch_text(0, 5, 4), "1.2500"); // an improper fraction counts
-  EXPECT_EQ(composed_pitch_text(0, 1, 0), "");
-  EXPECT_EQ(other_unit_length_text("0.168", true), "4.267");
-  EXPECT_EQ(other_unit_length_text("2.23", true), "56.642");
-  EXPECT_EQ(other_unit_length_text("3.361", false), "0.1323");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 10), "2.54");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kModule, 4 * 3.141592653589793), "2.0213");
-  EXPECT_EQ(pitch_text_in(ToothSystem::kDiametralPitch, 4 * 3.141592653589793), "12.5664");
+  const double four_pi = 4 * 3.141592653589793;
+  const std::pair<std::string, const char*> texts[] = {
+      {composed_pitch_text(0, 1, 4), "0.2500"},
+      {composed_pitch_text(0, 5, 4), "1.2500"}, // an improper fraction counts
+      {composed_pitch_text(0, 1, 0), ""},
+      {other_unit_length_text("0.168", true), "4.267"},
+      {other_unit_length_text("2.23", true), "56.642"},
+      {other_unit_length_text("3.361", false), "0.1323"},
+      {pitch_text_in(ToothSystem::kModule, 10), "2.54"},
+      {pitch_text_in(ToothSystem::kModule, four_pi), "2.0213"},
+      {pitch_text_in(ToothSystem::kDiametralPitch, four_pi), "12.5664"}};
+  for (size_t i = 0; i < std::size(texts); ++i)
+    EXPECT_EQ(texts[i].first, texts[i].second) << "text " << i;
 }
 
 // Inch is mode 0, millimetres mode 1: the digits the user typed come back
 // on the way back, not a value rounded twice.
 TEST(OverPinsForm, RewritesAreUndoneWhileTheFieldIsLeftAlone) {
-  struct Step {
-    const char* shown; ///< the field's text before the switch
-    int to;
-    const char* converted;
-    std::optional<std::string> next;
-  };
-  const Step steps[] = {
-      {"0.168", 1, "4.267", "4.267"},   {"4.267", 0, "0.168", "0.168"},
-      {"3.361", 0, "0.1323", "0.1323"}, // typed over: converted
-      {"0.1323", 1, "3.360", "3.361"},  // left alone: the typed digits again
-      {"", 0, "", std::nullopt},        // an empty field stays empty
+  // The field's text before the switch, from and to mode, the converted text, the text it gets.
+  const std::tuple<const char*, int, int, const char*, std::optional<std::string>> steps[] = {
+      {"0.168", 0, 1, "4.267", "4.267"},
+      {"4.267", 1, 0, "0.168", "0.168"},
+      {"3.361", 1, 0, "0.1323", "0.1323"}, // typed over: converted
+      {"0.1323", 0, 1, "3.360", "3.361"},  // left alone: the typed digits again
+      // The same digits in another mode (a tooth system) are no rewrite of ours.
+      {"3.361", 3, 0, "0.5", "0.5"},
+      {"", 1, 0, "", std::nullopt}, // an empty field stays empty
   };
   Rewritten memory;
-  for (const Step& s : steps) {
-    SCOPED_TRACE(s.shown);
-    EXPECT_EQ(rewritten_text(s.shown, memory, 1 - s.to, s.to, s.converted), s.next);
-  }
+  for (const auto& [shown, from, to, converted, next] : steps)
+    EXPECT_EQ(rewritten_text(shown, memory, from, to, converted), next) << shown;
 }
 
 } // namespace

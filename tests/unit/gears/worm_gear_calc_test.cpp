@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <tuple>
 
 #include "calc/gears/worm_gear_calc.h"
 
@@ -75,67 +76,48 @@ TEST(WormGearCalc, WorkedCases) {
 }
 
 TEST(WormGearCalc, MissingOrImpossibleGivesNoResult) {
-  const WormGearInput good{
-      ToothSystem::kDiametralPitch, 8, 1.25, 0.005, 40, 1, 0, false, false, false};
-  struct Row {
-    const char* name;
-    void (*spoil)(WormGearInput&);
-  };
-  const Row rows[] = {
-      {"no pitch", [](WormGearInput& in) { in.pitch_value = 0; }},
-      {"negative pitch", [](WormGearInput& in) { in.pitch_value = -8; }},
-      {"infinite pitch",
-       [](WormGearInput& in) { in.pitch_value = std::numeric_limits<double>::infinity(); }},
-      {"no diameter", [](WormGearInput& in) { in.worm_diameter = 0; }},
-      {"no backlash", [](WormGearInput& in) { in.backlash = 0; }},
-      {"no teeth", [](WormGearInput& in) { in.teeth = 0; }},
-      {"no starts", [](WormGearInput& in) { in.starts = 0; }},
+  const auto dp = ToothSystem::kDiametralPitch;
+  const double inf = std::numeric_limits<double>::infinity();
+  // clang-format off
+  const std::pair<const char*, WormGearInput> rows[] = {
+      {"no pitch", {dp, 0, 1.25, 0.005, 40, 1, 0, false, false, false}},
+      {"negative pitch", {dp, -8, 1.25, 0.005, 40, 1, 0, false, false, false}},
+      {"infinite pitch", {dp, inf, 1.25, 0.005, 40, 1, 0, false, false, false}},
+      {"no diameter", {dp, 8, 0, 0.005, 40, 1, 0, false, false, false}},
+      {"no backlash", {dp, 8, 1.25, 0, 40, 1, 0, false, false, false}},
+      {"no teeth", {dp, 8, 1.25, 0.005, 0, 1, 0, false, false, false}},
+      {"no starts", {dp, 8, 1.25, 0.005, 40, 0, 0, false, false, false}},
       // Root diameter 0.539 - 2 x 0.2696 < 0: nothing left under the threads.
-      {"worm too small", [](WormGearInput& in) { in.worm_diameter = 0.539; }},
-      {"DP 2 on a 1 in worm",
-       [](WormGearInput& in) {
-         in.pitch_value = 2;
-         in.worm_diameter = 1;
-       }},
+      {"worm too small", {dp, 8, 0.539, 0.005, 40, 1, 0, false, false, false}},
+      {"DP 2 on a 1 in worm", {dp, 2, 1, 0.005, 40, 1, 0, false, false, false}},
   };
-  ASSERT_TRUE(gears::calculate_worm_gear(good).has_value());
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    WormGearInput in = good;
-    row.spoil(in);
-    EXPECT_FALSE(gears::calculate_worm_gear(in).has_value());
-  }
+  // clang-format on
+  for (const auto& [name, in] : rows)
+    EXPECT_FALSE(gears::calculate_worm_gear(in).has_value()) << name;
 }
 
+// Limits 40, 27, 25, 17, 14, 12 teeth; 30° has none.
 TEST(WormGearCalc, SmallestToothCountPerPressureAngle) {
-  struct Row {
-    int angle, teeth;
-    std::optional<int> recommended;
-  };
-  // Limits 40, 27, 25, 17, 14, 12 teeth; 30° has none.
-  const Row rows[] = {
-      {0, 40, std::nullopt},
-      {0, 39, 1},
-      {0, 27, 1},
-      {0, 26, 2},
-      {0, 25, 2},
-      {0, 24, 3},
-      {0, 17, 3},
-      {0, 16, 4},
-      {0, 14, 4},
-      {0, 13, 5},
-      {0, 12, 5},
-      {0, 11, 6},
-      {2, 24, 3},
-      {2, 25, std::nullopt},
-      {3, 16, 4},
-      {5, 11, 6},
-      {6, 10, std::nullopt},
-      {0, 0, std::nullopt},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::to_string(row.angle) + " / " + std::to_string(row.teeth));
-    EXPECT_EQ(gears::recommended_pressure_angle(row.angle, row.teeth), row.recommended);
+  const auto none = std::nullopt;
+  // Angle index, teeth, the angle index recommended; at each limit the angle itself will do.
+  // clang-format off
+  const std::tuple<int, int, std::optional<int>> rows[] = {
+      {0, 40, none}, {0, 39, 1}, {0, 27, 1}, {0, 26, 2}, {0, 25, 2}, {0, 24, 3}, {0, 17, 3},
+      {0, 16, 4},    {0, 14, 4}, {0, 13, 5}, {0, 12, 5}, {0, 11, 6}, {2, 24, 3}, {2, 25, none},
+      {3, 16, 4},    {5, 11, 6}, {6, 10, none}, {0, 0, none},
+      {1, 27, none}, {1, 26, 2}, {3, 17, none}, {4, 14, none}, {4, 13, 5}, {5, 12, none}};
+  // clang-format on
+  for (const auto& [angle, teeth, recommended] : rows)
+    EXPECT_EQ(gears::recommended_pressure_angle(angle, teeth), recommended)
+        << angle << "/" << teeth;
+  // The radios from 14.5° to 30° and the string-table entries naming them.
+  const int labels[] = {310, 331, 311, 332, 327, 333, 328};
+  for (size_t i = 0; i < std::size(labels); ++i) {
+    const gears::WormPressureAngle& a = gears::kWormPressureAngles[i];
+    const double degrees = i == 0 ? 14.5 : 15.0 + 2.5 * static_cast<double>(i);
+    EXPECT_EQ(std::make_tuple(a.label, a.degrees), std::make_tuple(labels[i], degrees));
+    EXPECT_NEAR(a.tan, std::tan(degrees * 3.141592653589793 / 180), 1e-12) << degrees;
+    EXPECT_NEAR(a.cot * a.tan, 1.0, 1e-12) << degrees;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,6 +20,7 @@ TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
     int pitch_caption, lead_screw_caption, heading_unit;
     bool calculate, worm_pair;
   };
+  // clang-format off
   const Case cases[] = {
       {{kInch, "1", "2", kThree}, 441, 441, 441, true, false},
       {{kMetric, "1", "2", kThree}, 442, 442, 78, true, false},
@@ -31,15 +33,14 @@ TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
       {{kDp, "1", "0.", kThree}, 444, 441, 441, false, false},
       {{kModule, "0.00009", "2", kThree}, 443, 442, 441, false, false},
   };
+  // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(static_cast<int>(c.in.mode)) + " " + c.in.pitch_to_make + " / " +
-                 c.in.lead_screw);
-    const ChangeGearsForm form = change_gears_form(c.in);
-    EXPECT_EQ(form.pitch_caption, c.pitch_caption);
-    EXPECT_EQ(form.lead_screw_caption, c.lead_screw_caption);
-    EXPECT_EQ(form.heading_unit, c.heading_unit);
-    EXPECT_EQ(form.calculate_enabled, c.calculate);
-    EXPECT_EQ(form.worm_pair_shown, c.worm_pair);
+    const ChangeGearsForm f = change_gears_form(c.in);
+    EXPECT_EQ(std::make_tuple(f.pitch_caption, f.lead_screw_caption, f.heading_unit,
+                              f.calculate_enabled, f.worm_pair_shown),
+              std::make_tuple(c.pitch_caption, c.lead_screw_caption, c.heading_unit, c.calculate,
+                              c.worm_pair))
+        << static_cast<int>(c.in.mode) << " " << c.in.pitch_to_make << " / " << c.in.lead_screw;
   }
 }
 
@@ -50,12 +51,12 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
     bool first_owned, second_owned, warning_shown;
     int warning;
   };
+  // clang-format off
   const Case cases[] = {
       // 22 x 0.75 : 7 x 4 = 16.5 : 28 = 33 : 56, both above the smallest gear.
       {{kModule, "0.75", "4", kThree}, "33", "56", false, false, true, 460},
       {{kModule, "0.75", "4", {"20", "25", "33"}}, "33", "56", true, false, true, 460},
-      // 27.5 : 42 = 55 : 84.
-      {{kModule, "1.25", "6", kThree}, "55", "84", false, false, true, 460},
+      {{kModule, "1.25", "6", kThree}, "55", "84", false, false, true, 460}, // 27.5 : 42 = 55 : 84
       // 17.6 : 21 is 88 : 105 exactly (0.8 is 8/10, not a binary fraction).
       {{kModule, "0.8", "3", kThree}, "88", "105", false, false, true, 460},
       // 7 x 2 : 22 x 4 = 7 : 44, shown 44 then 7; 7 is below 20, so both doubled.
@@ -71,47 +72,38 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
       {{kMetric, "1", "2", kThree}, "", "", false, false, false, 460},
       {{kModule, "0.75", "4", {"20"}}, "", "", false, false, false, 460},
   };
+  // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.in.pitch_to_make + " / " + c.in.lead_screw);
-    const WormPairView view = worm_pair_view(c.in);
-    EXPECT_EQ(view.first, c.first);
-    EXPECT_EQ(view.second, c.second);
-    EXPECT_EQ(view.first_owned, c.first_owned);
-    EXPECT_EQ(view.second_owned, c.second_owned);
-    EXPECT_EQ(view.warning_shown, c.warning_shown);
-    EXPECT_EQ(view.warning, c.warning);
+    const WormPairView v = worm_pair_view(c.in);
+    EXPECT_EQ(std::make_tuple(v.first, v.second, v.first_owned, v.second_owned, v.warning_shown,
+                              v.warning),
+              std::make_tuple(std::string(c.first), std::string(c.second), c.first_owned,
+                              c.second_owned, c.warning_shown, c.warning))
+        << c.in.pitch_to_make << " / " << c.in.lead_screw;
   }
 }
 
-TEST(ChangeGearsForm, ErrorFloor) {
-  const std::pair<const char*, const char*> cases[] = {
+TEST(ChangeGearsForm, ErrorFloorAndFallbackSearch) {
+  const std::pair<const char*, const char*> floors[] = {
       {"0", "0.0001"},      {"", "0.0001"}, {"0.00005", "0.0001"},
       {"0.0001", "0.0001"}, {"2", "2"},     {"0.5", "0.5"}};
-  for (const auto& [typed, kept] : cases)
+  for (const auto& [typed, kept] : floors)
     EXPECT_EQ(floored_error(typed), kept) << typed;
-}
-
-TEST(ChangeGearsForm, FallbackSearchesFromTheSmallestGearToTheLargestOrFifty) {
-  struct Case {
-    Gears gears;
-    double target;
-    const char* error;
-    std::vector<std::string> texts; // limit, target, lowest, highest, tolerance
-  };
-  const Case cases[] = {
-      {{"20", "25", "30", "40", "50", "60", "100", "127"},
-       2.0,
-       "0.5",
-       {"10", "2", "20", "127", "0.5"}},
+  // The fallback searches from the smallest gear to the largest, or to 50.
+  // Texts: limit, target, lowest, highest, tolerance.
+  // clang-format off
+  const std::tuple<Gears, double, const char*, std::vector<std::string>> cases[] = {
+      {{"20", "25", "30", "40", "50", "60", "100", "127"}, 2.0, "0.5", {"10", "2", "20", "127", "0.5"}},
       {{"20", "30", "40"}, 7.0, "0", {"10", "7", "20", "50", "0.0001"}},
       // Every digit of the ratio, so that page 16 reads back the very same number.
       {{"24", "36", "48"}, 1.0 / 3.0, "1", {"10", "0.33333333333333331", "24", "50", "1"}},
   };
-  for (const Case& c : cases) {
-    const ChangeGearFallback f = change_gear_fallback(c.gears, c.target, c.error);
+  // clang-format on
+  for (const auto& [gears, target, error, texts] : cases) {
+    const ChangeGearFallback f = change_gear_fallback(gears, target, error);
     EXPECT_EQ(
         (std::vector<std::string>{f.results_limit, f.target, f.lowest, f.highest, f.tolerance}),
-        c.texts);
+        texts);
   }
 }
 

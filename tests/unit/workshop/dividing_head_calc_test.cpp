@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace workshop {
@@ -19,19 +21,10 @@ const IndexingTexts kTexts{"any", "none fits", "others", "would work"};
 // 40 turns per spindle turn: N divisions take 40 / N turns, the fraction
 // r / N of a turn is k holes on h when r * h / N is whole.
 TEST(DividingHead, SearchListsEveryCircleThatWorks) {
-  struct Case {
-    const char* name;
-    int ratio;
-    long n;
-    Plates head, others;
-    Lines lines;
-  };
   // clang-format off
-  const std::vector<Case> cases = {
-      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127},
-       {"     any           1             0"}},
-      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127},
-       {"     any           2             0"}},
+  const std::tuple<const char*, int, long, Plates, Plates, Lines> cases[] = { // ratio, n, head, others
+      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127}, {"     any           1             0"}},
+      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127}, {"     any           2             0"}},
       // 40 / 7 = 5 5/7: 5/7 = 15/21 = 35/49.
       {"7 divisions", 40, 7, kWithFortyNine, {127},
        {"      21           5            15", "      49           5            35"}},
@@ -43,19 +36,15 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
       // 40 / 127: no turn, 40 holes of 127, a circle the head lacks.
       {"127 divisions on another plate", 40, 127, kBrownAndSharp, {13, 24, 127, 143},
        {"none fits", " ", "others", "would work", " ", "     127           0            40"}},
-      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24},
-       {"none fits"}},
-      // 72-1 head, 9 divisions: 8 whole turns.
-      {"72-1 head", 72, 9, {10}, {}, {"     any           8             0"}},
+      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24}, {"none fits"}},
+      {"72-1 head", 72, 9, {10}, {}, {"     any           8             0"}}, // 8 whole turns
       // 72 / 5 = 14 2/5: 4 holes of 10.
       {"72-1 head, plate 10", 72, 5, {10}, {}, {"      10          14             4"}},
       {"no ratio", 0, 7, kWithFortyNine, {127}, {"none fits"}},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    EXPECT_EQ(indexing_lines(search_indexing(c.ratio, c.n, c.head, c.others), kTexts), c.lines)
-        << c.name;
-  }
+  for (const auto& [name, ratio, n, head, others, lines] : cases)
+    EXPECT_EQ(indexing_lines(search_indexing(ratio, n, head, others), kTexts), lines) << name;
 }
 
 TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
@@ -64,35 +53,24 @@ TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
 }
 
 TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
-  struct Case {
-    int ratio;
-    long n;
-    Plates plates;
-    bool expected;
-  };
-  const std::vector<Case> cases = {
-      {40, 40, {}, true},
-      {40, 20, {}, true},
+  // clang-format off
+  const std::tuple<int, long, Plates, bool> cases[] = {
+      {40, 40, {}, true}, {40, 20, {}, true}, {40, 1, {}, true}, {40, 7, {}, false},
       {40, 7, kBrownAndSharp, true}, // 15 holes of 21
-      {40, 127, kBrownAndSharp, false},
-      {40, 7, {}, false},
-      {40, 127, {127}, true},
-      {40, 1, {}, true},
-      {0, 7, kWithFortyNine, false},
-      {40, 0, kBrownAndSharp, false},
-      // 60 / 143: 60 holes of 143.
-      {60, 143, {143}, true},
-      {60, 143, {142, 144}, false},
+      {40, 127, kBrownAndSharp, false}, {40, 127, {127}, true},
+      {0, 7, kWithFortyNine, false}, {40, 0, kBrownAndSharp, false},
+      {60, 143, {143}, true}, {60, 143, {142, 144}, false}, // 60 / 143: 60 holes of 143
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(can_index(c.ratio, c.plates, c.n), c.expected) << c.ratio << " / " << c.n;
+  // clang-format on
+  for (const auto& [ratio, n, plates, expected] : cases)
+    EXPECT_EQ(can_index(ratio, plates, n), expected) << ratio << " / " << n;
 }
 
-TEST(DividingHead, TableKeepsAtMostEightCircles) {
+TEST(DividingHead, TableOfSettings) {
   Plates multiples_of_three;
   for (int h = 3; h <= 36; h += 3)
     multiples_of_three.push_back(h);
-  // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes.
+  // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes; eight at most.
   const std::vector<IndexingSetting> settings = division_solutions(40, 3, multiples_of_three);
   ASSERT_EQ(settings.size(), 8u);
   EXPECT_EQ(settings.front(), (IndexingSetting{3, 13, 1}));
@@ -100,28 +78,16 @@ TEST(DividingHead, TableKeepsAtMostEightCircles) {
   EXPECT_EQ(division_solutions(40, 8, multiples_of_three),
             (std::vector<IndexingSetting>{{0, 5, 0}}));
   EXPECT_TRUE(division_solutions(40, 7, {15}).empty());
-}
-
-TEST(DividingHead, TableRowsSkipDivisionsWithoutSolution) {
-  struct Case {
-    const char* name;
-    long from, to;
+  // Rows skip divisions without a solution. With the single circle 15 on a
+  // 40-1 head: 7 has none (35 / 7 ... 75 / 7); 40 / 60 = 10 holes of 15, 59
+  // and 61 have none; nothing past 40 * 15 = 600 can be indexed on 15 holes.
+  const std::tuple<long, long, std::vector<long>> ranges[] = {
+      {2, 8, {2, 3, 4, 5, 6, 8}}, {59, 61, {60}}, {10, 8, {}}, {599, 1000000000000L, {600}}};
+  for (const auto& [from, to, expected] : ranges) {
     std::vector<long> divisions;
-  };
-  // With the single circle 15 on a 40-1 head: 7 has none (35 / 7 ... 75 / 7).
-  const std::vector<Case> cases = {
-      {"2 to 8", 2, 8, {2, 3, 4, 5, 6, 8}},
-      // 40 / 60 = 10 holes of 15; 59 and 61 have none.
-      {"past the ratio", 59, 61, {60}},
-      {"from above to", 10, 8, {}},
-      // Nothing past 40 * 15 = 600 can be indexed on 15 holes: 600 is the last.
-      {"far past the largest", 599, 1000000000000L, {600}},
-  };
-  for (const Case& c : cases) {
-    std::vector<long> divisions;
-    for (const DivisionRow& row : collect_division_table(40, {15}, c.from, c.to))
+    for (const DivisionRow& row : collect_division_table(40, {15}, from, to))
       divisions.push_back(row.divisions);
-    EXPECT_EQ(divisions, c.divisions) << c.name;
+    EXPECT_EQ(divisions, expected) << from << " to " << to;
   }
   const std::vector<DivisionRow> nine = collect_division_table(40, kBrownAndSharp, 9, 9);
   ASSERT_EQ(nine.size(), 1u);
@@ -135,38 +101,31 @@ DivisionRow row_of(std::size_t lines) {
 
 // Height 100: rows start at 31, 53, 75; at 97 the next line would reach 100.
 TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
-  struct Case {
-    const char* name;
-    std::vector<std::size_t> lines_per_row;
-    int height;
-    // page, block, top per row
-    std::vector<std::array<int, 3>> places;
-  };
+  using Places = std::vector<std::array<int, 3>>; // page, block, top per row
   // clang-format off
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, std::vector<std::size_t>, int, Places> cases[] = {
       {"seven single rows", {1, 1, 1, 1, 1, 1, 1}, 100,
        {{0, 0, 31}, {0, 0, 53}, {0, 0, 75}, {0, 1, 31}, {0, 1, 53}, {0, 1, 75}, {1, 0, 31}}},
       // Three lines at 53 would end at 53 + 69 = 122: the row moves on whole,
       // to 31 in the right block (ending at 100 exactly); the next row would
       // start at 31 + 66 = 97 and reach 120: a new page.
-      {"a tall row moves to the next block", {1, 3, 1}, 100,
-       {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
+      {"a tall row moves to the next block", {1, 3, 1}, 100, {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
       // Eight lines (184) never fit in 100: placed alone in a fresh block.
       {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}},
       {"one row", {2}, 800, {{0, 0, 31}}},
   };
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& [name, lines_per_row, height, expected] : cases) {
     std::vector<DivisionRow> rows;
-    for (std::size_t lines : c.lines_per_row)
+    for (std::size_t lines : lines_per_row)
       rows.push_back(row_of(lines));
-    const std::vector<TablePage> pages = layout_division_table(rows, c.height);
-    std::vector<std::array<int, 3>> places(rows.size(), {-1, -1, -1});
+    const std::vector<TablePage> pages = layout_division_table(rows, height);
+    Places places(rows.size(), {-1, -1, -1});
     for (std::size_t p = 0; p < pages.size(); ++p)
       for (int b = 0; b < 2; ++b)
         for (const PlacedDivision& placed : pages[p].blocks[static_cast<std::size_t>(b)])
           places.at(placed.row) = {static_cast<int>(p), b, placed.top};
-    EXPECT_EQ(places, c.places) << c.name;
+    EXPECT_EQ(places, expected) << name;
   }
   EXPECT_TRUE(layout_division_table({}, 800).empty());
 }

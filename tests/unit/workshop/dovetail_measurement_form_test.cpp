@@ -9,14 +9,50 @@ namespace {
 
 using namespace workshop;
 using Texts = std::array<std::string, 3>;
+using In = DovetailMeasurementFormInput;
 const Texts kNone{};
 
-TEST(DovetailMeasurementForm, ModesShowTheirRows) {
-  DovetailMeasurementFormInput in;
-  in.at_hand = PartAtHand::kFemale;
+// A part at hand; gib nullptr: none fitted. The female takes between pins and depth.
+In male(FlankAngle a, int kind, const char* c, const char* gib, const char* pin, const char* over,
+        const char* depth, bool mm = false) {
+  return {PartAtHand::kMale,
+          a,
+          "",
+          kind,
+          c,
+          gib != nullptr,
+          gib ? gib : "",
+          pin,
+          over,
+          depth,
+          "",
+          "",
+          mm};
+}
+In female(FlankAngle a, int kind, const char* c, const char* gib, const char* pin,
+          const char* between, const char* depth, bool mm = false) {
+  return {PartAtHand::kFemale,
+          a,
+          "",
+          kind,
+          c,
+          gib != nullptr,
+          gib ? gib : "",
+          pin,
+          "",
+          "",
+          between,
+          depth,
+          mm};
+}
+In typed(In in, const char* degrees) {
   in.angle = FlankAngle::kTyped;
-  in.gib = true;
-  in.clearance_kind = kNoClearance;
+  in.typed_angle = degrees;
+  return in;
+}
+
+TEST(DovetailMeasurementForm, ModesShowTheirRows) {
+  In in = typed(female(FlankAngle::k60, kNoClearance, "", "", "", "", ""), "");
   DovetailMeasurementForm form = dovetail_measurement_form(in);
   EXPECT_FALSE(form.male_at_hand);
   EXPECT_TRUE(form.typed_angle_shown);
@@ -30,72 +66,92 @@ TEST(DovetailMeasurementForm, ModesShowTheirRows) {
   EXPECT_FALSE(form.sketches.female.has_value());
 }
 
+// The dovetail page's W 1, D 0.5, 60°, pins 0.25 turned round: pins add
+// 0.25 (1 + 1.73205) = 0.68301, the flanks 2 (0.5) / tan 60° = 0.57735.
 TEST(DovetailMeasurementForm, MatingPartTexts) {
   struct Case {
     const char* what;
-    DovetailMeasurementFormInput in;
-    Texts texts; // width, depth, pins of the part to be made; none when incomplete
+    In in;
+    bool complete;
+    Texts texts; // width, depth, pins of the part to be made; none without a result
   };
-  const auto male = PartAtHand::kMale;
-  const auto female = PartAtHand::kFemale;
-  const auto k60 = FlankAngle::k60;
-  // The dovetail page's W 1, D 0.5, 60°, pins 0.25 turned round: pins add
-  // 0.25 (1 + 1.73205) = 0.68301, the flanks 2 (0.5) / tan 60° = 0.57735.
+  const auto k60 = FlankAngle::k60, k45 = FlankAngle::k45;
+  const int deeper = kFemaleDeeper, shallower = kMaleShallower, none = kNoClearance;
+  // clang-format off
   const Case cases[] = {
-      {"male, no clearance",
-       {male, k60, "", kNoClearance, "", false, "", "0.25", "1.105662", "0.5", "", "", false},
-       {"0.423", "0.5", "0.317"}},
-      {"the same in mm",
-       {male, k60, "", kNoClearance, "", false, "", "6.35", "28.0838", "12.7", "", "", true},
-       {"10.735", "12.7", "8.051"}},
-      {"female, no clearance",
-       {female, k60, "", kNoClearance, "", false, "", "0.25", "", "", "0.316987", "0.5", false},
-       {"1.0", "0.5", "1.106"}},
+      {"male", male(k60, none, "", nullptr, "0.25", "1.105662", "0.5"), true, {"0.423", "0.5", "0.317"}},
+      {"male in mm", male(k60, none, "", nullptr, "6.35", "28.0838", "12.7", true), true, {"10.735", "12.7", "8.051"}},
+      {"female", female(k60, none, "", nullptr, "0.25", "0.316987", "0.5"), true, {"1.0", "0.5", "1.106"}},
       // Slot 0.01 deeper, widened by 2 (0.01) / tan 60° = 0.01155.
-      {"slot deeper",
-       {male, k60, "", kFemaleDeeper, "0.01", false, "", "0.25", "1.105662", "0.5", "", "", false},
-       {"0.423", "0.51", "0.329"}},
+      {"slot deeper", male(k60, deeper, "0.01", nullptr, "0.25", "1.105662", "0.5"), true, {"0.423", "0.51", "0.329"}},
+      // No kind chosen: the slot deeper for a male at hand, no clearance for a female.
+      {"male, no kind", male(k60, kNoKindChosen, "0.01", nullptr, "0.25", "1.105662", "0.5"), true, {"0.423", "0.51", "0.329"}},
+      {"female, no kind", female(k60, kNoKindChosen, "0.01", nullptr, "0.25", "0.316987", "0.5"), true, {"1.0", "0.5", "1.106"}},
       // 45°: root 1.105662 - 0.25 (1 + 2.41421) = 0.252, bottom 1.252.
-      {"45",
-       {male, FlankAngle::k45, "", kNoClearance, "", false, "", "0.25", "1.105662", "0.5", "", "",
-        false},
-       {"0.252", "0.5", "0.399"}},
+      {"45", male(k45, none, "", nullptr, "0.25", "1.105662", "0.5"), true, {"0.252", "0.5", "0.399"}},
       // The gib widens the slot by 2 (0.1) cos 60° = 0.1.
-      {"gib",
-       {male, k60, "", kNoClearance, "", true, "0.1", "0.25", "1.105662", "0.5", "", "", false},
-       {"0.523", "0.5", "0.417"}},
+      {"gib", male(k60, none, "", "0.1", "0.25", "1.105662", "0.5"), true, {"0.523", "0.5", "0.417"}},
+      // Slot deeper by 0.01 and a gib of 0.1 at 45°: the slot widens by 2c and 2g cos 45°.
+      {"male, gib", male(k45, deeper, "0.01", "0.1", "0.25", "1.853553", "0.5"), true, {"1.141", "0.51", "1.308"}},
+      {"female, gib", female(k45, deeper, "0.01", "0.1", "0.25", "1.30786797", "0.51"), true, {"2.0", "0.5", "1.854"}},
+      {"male shallower", male(k60, shallower, "0.02", "0.05", "0.25", "1.105662", "0.5"), true, {"0.473", "0.52", "0.39"}},
+      // A taller male: the slot is shallower and its mouth wider than the male's root.
+      {"male deeper", male(k60, kMaleDeeper, "0.02", nullptr, "0.25", "1.105662", "0.5"), true, {"0.446", "0.48", "0.317"}},
+      {"female, male deeper", female(k60, kMaleDeeper, "0.02", nullptr, "0.25", "0.5", "0.4"), true, {"1.183", "0.42", "1.381"}},
+      {"typed 30", typed(female(k60, none, "", nullptr, "0.2", "0.5", "0.3"), "30"), true, {"1.446", "0.3", "1.354"}},
+      // At 90° the flanks are square: K = 2 and the gib adds no width.
+      {"typed 90", typed(male(k60, none, "", "0.1", "0.25", "1.5", "0.5"), "90"), true, {"1.0", "0.5", "0.5"}},
       // Male 0.005 in lower: top 1 - 2 (0.005 / tan 60° + 0.1 cos 60°) = 0.894 in.
-      {"female in mm, typed angle, gib, male shallower",
-       {female, FlankAngle::kTyped, "60", kMaleShallower, "0.127", true, "2.54", "6.35", "", "",
-        "8.051", "12.7", true},
-       {"22.713", "12.573", "25.543"}},
-      {"any kind but no clearance needs the amount",
-       {male, k60, "", kMaleDeeper, "", false, "", "0.25", "1.105662", "0.5", "", "", false},
-       kNone},
-      {"gib without thickness",
-       {male, k60, "", kNoClearance, "", true, "", "0.25", "1.105662", "0.5", "", "", false},
-       kNone},
-      {"typed angle missing",
-       {male, FlankAngle::kTyped, "", kNoClearance, "", false, "", "0.25", "1.105662", "0.5", "",
-        "", false},
-       kNone},
-      {"the other part's measurements count for nothing",
-       {female, k60, "", kNoClearance, "", false, "", "0.25", "1.105662", "0.5", "", "", false},
-       kNone},
+      {"female in mm, typed, gib, male shallower", typed(female(k60, shallower, "0.127", "2.54", "6.35", "8.051", "12.7", true), "60"), true, {"22.713", "12.573", "25.543"}},
+      {"no pin", male(k60, deeper, "0.01", nullptr, "", "1.105662", "0.5"), false, kNone},
+      {"pin below 0.0001", male(k60, deeper, "0.01", nullptr, "0.00009", "1.105662", "0.5"), false, kNone},
+      {"kind but no amount", male(k60, kMaleDeeper, "", nullptr, "0.25", "1.105662", "0.5"), false, kNone},
+      {"no kind, no amount", male(k60, kNoKindChosen, "", nullptr, "0.25", "1.105662", "0.5"), false, kNone},
+      {"gib without thickness", male(k60, none, "", "", "0.25", "1.105662", "0.5"), false, kNone},
+      {"typed angle missing", typed(male(k60, none, "", nullptr, "0.25", "1.105662", "0.5"), ""), false, kNone},
+      {"over pins missing", male(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
+      {"male depth missing", male(k60, none, "", nullptr, "0.25", "1.105662", ""), false, kNone},
+      {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone},
+      {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
+      // Complete, but a field of endless digits reads as infinity.
+      {"endless over pins", male(k60, none, "", nullptr, "0.25", "1e999", "0.5"), true, kNone},
+      {"endless angle", typed(male(k60, none, "", nullptr, "0.25", "1", "0.5"), "1e999"), true, kNone},
+      // Between pins about -2 K d: finite in inches, endless in millimetres.
+      {"pin too wide for mm", male(k60, none, "", nullptr, "1e308", "1", "0.5", true), true, kNone},
+      {"inch pin too wide for mm", male(k60, none, "", nullptr, "2e307", "1", "0.5"), true, kNone},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const DovetailMeasurementForm form = dovetail_measurement_form(c.in);
-    EXPECT_EQ(form.complete, c.texts != kNone);
-    if (!form.complete)
-      continue;
+    EXPECT_EQ(form.complete, c.complete);
     const auto values = compute_dovetail_measurement(form.numbers, {});
-    ASSERT_TRUE(values.has_value());
-    EXPECT_EQ(mating_part_texts(*values, c.in.at_hand, c.in.millimetre), c.texts);
+    ASSERT_EQ(values.has_value(), c.texts != kNone);
+    if (values) {
+      EXPECT_EQ(mating_part_texts(*values, c.in.at_hand, c.in.millimetre), c.texts);
+    }
   }
 }
 
-TEST(DovetailMeasurementForm, KeptValuesAreWrittenInTheUnitShown) {
+TEST(DovetailMeasurementForm, KeptValuesAreInInchesAndWrittenInTheUnitShown) {
+  DovetailMeasurementValues previous;
+  previous.gib_width = 0.1;
+  previous.female_min_width = 0.123;
+  In in = male(FlankAngle::k60, kNoClearance, "0.5", nullptr, "6.35", "28.0838", "12.7", true);
+  auto v = compute_dovetail_measurement(dovetail_measurement_form(in).numbers, previous);
+  ASSERT_TRUE(v.has_value());
+  EXPECT_NEAR(v->pin_dia, 0.25, 1e-12);
+  EXPECT_EQ(v->clearance, 0.0); // no clearance: the typed amount is ignored
+  EXPECT_EQ(v->gib_width, 0.1); // follows the gib field, not the computation
+  EXPECT_NEAR(v->male_pins, 1.1056614, 1e-7);
+  EXPECT_NEAR(v->male_min_width, 0.4226487, 1e-7);
+  EXPECT_NEAR(v->female_max_width, 0.9999990, 1e-7);
+  // A female at hand leaves the mouth width as it was.
+  in = female(FlankAngle::k60, kNoClearance, "", nullptr, "0.25", "0.316987", "0.5");
+  v = compute_dovetail_measurement(dovetail_measurement_form(in).numbers, previous);
+  ASSERT_TRUE(v.has_value());
+  EXPECT_EQ(v->female_min_width, 0.123);
+  EXPECT_NEAR(v->female_max_width, 0.9999997, 1e-7);
   EXPECT_EQ(kept_value_text(0.25, true), "6.35");
   EXPECT_EQ(kept_value_text(1.105662, false), "1.106");
   EXPECT_EQ(kept_value_text(1.105662, true), "28.084");
