@@ -9,25 +9,17 @@ using i18n::checked_format;
 using i18n::format_matches;
 
 TEST(FormatCheck, ConversionsAreListedInOrder) {
-  // The conversions, or "-" where the text is refused.
+  // The conversions, or "-" where the text is refused: %n writes memory, '*' takes an argument
+  // we don't pass, then positional arguments, a length modifier, an unfinished and an unknown
+  // conversion, and widths and precisions so long they are memory bombs.
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"Measure across %d teeth (%d pitches)", "dd"},
-      {"100%% sure %s", "s"},
-      {"%c%cWith %d teeth use %s.", "ccds"},
-      {"%5.2f mm", "f"},
-      {"plain text", ""},
-      {"%i%u%x%X%e", "duxXe"},
-      {"%-08.3f|%99d|%.10g", "fdg"},
-      {"%s%s%n", "-"},       // %n writes memory
-      {"%*d", "-"},          // '*' takes an argument we don't pass
-      {"%1$d", "-"},         // positional arguments
-      {"%ld", "-"},          // length modifier
-      {"ends in %", "-"},    // unfinished
-      {"%q", "-"},           // unknown
-      {"%100d", "-"},        // a width that long is a memory bomb
-      {"%.999999999f", "-"}, // and so is such a precision
-      {"%0002147483647d", "-"},
-  };
+      {"Measure across %d teeth (%d pitches)", "dd"}, {"100%% sure %s", "s"},
+      {"%c%cWith %d teeth use %s.", "ccds"}, {"%5.2f mm", "f"}, {"plain text", ""},
+      {"%i%u%x%X%e", "duxXe"}, {"%-08.3f|%99d|%.10g", "fdg"}, {"%s%s%n", "-"}, {"%*d", "-"},
+      {"%1$d", "-"}, {"%ld", "-"}, {"ends in %", "-"}, {"%q", "-"}, {"%100d", "-"},
+      {"%.999999999f", "-"}, {"%0002147483647d", "-"}};
+  // clang-format on
   for (const auto& [text, conversions] : cases)
     EXPECT_EQ(i18n::format_conversions(text).value_or("-"), conversions) << text;
 }

@@ -11,19 +11,11 @@
 namespace numeric {
 namespace {
 
-// The text and caret as they stand after the typed character went in, and
+// Kind, the text and caret as they stand after the typed character went in, and
 // what the filter leaves of them.
-struct FilterCase {
-  int kind;
-  std::string text;
-  int caret;
-  std::string want_text;
-  int want_caret;
-};
-
 TEST(FilterInput, KeepsOnlyWhatTheKindAccepts) {
   // clang-format off
-  const std::vector<FilterCase> cases = {
+  const std::vector<std::tuple<int, std::string, int, std::string, int>> cases = {
       // Unsigned integers: digits only, the caret stays between the same digits.
       {0, "a", 1, "", 0}, {0, "a12", 1, "12", 0}, {0, "1a2", 2, "12", 1}, {0, "1a2", 1, "12", 1},
       {0, "12a", 3, "12", 2}, {0, "1.2", 2, "12", 1}, {0, "-12", 1, "12", 0},
@@ -48,11 +40,11 @@ TEST(FilterInput, KeepsOnlyWhatTheKindAccepts) {
       // A caret outside the text is brought back into it.
       {2, "12", 7, "12", 2}, {0, "12", -1, "12", 0}};
   // clang-format on
-  for (const FilterCase& c : cases) {
-    const FilteredText got = filter_input(c.kind, c.text, c.caret);
+  for (const auto& [kind, text, caret, want_text, want_caret] : cases) {
+    const FilteredText got = filter_input(kind, text, caret);
     EXPECT_EQ(got.text + "|" + std::to_string(got.caret),
-              c.want_text + "|" + std::to_string(c.want_caret))
-        << "kind " << c.kind << " \"" << c.text << "\" caret " << c.caret;
+              want_text + "|" + std::to_string(want_caret))
+        << "kind " << kind << " \"" << text << "\" caret " << caret;
   }
 }
 

@@ -14,17 +14,6 @@ namespace {
 // Hand-computed seconds and degrees are exact to far better than this.
 constexpr double kTolerance = 1e-6;
 
-TEST(ReadNumbers, ReadLeadingNumberAndSaturate) {
-  EXPECT_EQ(read_double(""), 0.0);
-  EXPECT_EQ(read_double("  2.5mm"), 2.5);
-  EXPECT_EQ(read_double("1,5"), 1.0); // the point is the only decimal separator
-  EXPECT_EQ(read_long(" -7"), -7);
-  EXPECT_EQ(read_long("3.9"), 3);
-  EXPECT_EQ(read_long("0x10"), 0); // decimal only
-  EXPECT_EQ(read_long("99999999999999999999999"), LONG_MAX);
-  EXPECT_EQ(read_long("-99999999999999999999999"), LONG_MIN);
-}
-
 using TextCase = std::pair<const char*, const char*>;
 
 TEST(TrimNumberText, AppliesTheDisplayRule) {
@@ -38,30 +27,25 @@ TEST(TrimNumberText, AppliesTheDisplayRule) {
     EXPECT_EQ(trim_number_text(c.first), c.second) << c.first;
 }
 
+// Precision -1 is the plain writer, which also empties values below 0.0001.
 TEST(FormatFixed, PrintsThenTrims) {
   // clang-format off
   const std::vector<std::tuple<int, double, const char*>> cases = {
       {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 0.0004, "0.0"}, {4, 2, "2"}, {3, -2.5, "-2.5"},
       {3, 2.9999, "3.0"}, {4, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
       {10, 2.9999999999, "3"}, {0, 2.6, "3"}, {3, -0.0001, "0.0"}, {4, -0.00001, "0"},
-      {3, INFINITY, ""}, {10, -INFINITY, ""}, {3, NAN, ""}};
+      {3, INFINITY, ""}, {10, -INFINITY, ""}, {3, NAN, ""},
+      {-1, 0.00005, ""}, {-1, -0.00009, ""}, {-1, 0.0, ""}, {-1, 1.5, "1.5"}, {-1, 2, "2"},
+      {-1, 0.0001, "0.0001"}, {-1, -0.0001, "-0.0001"}, {-1, 3.1415926, "3.141593"},
+      {-1, 0.99999, "1"}, {-1, INFINITY, ""}, {-1, NAN, ""}};
   // clang-format on
   for (const auto& [precision, value, out] : cases)
-    EXPECT_EQ(format_fixed(precision, value), out) << precision << " " << value;
+    EXPECT_EQ(precision < 0 ? format_plain(value) : format_fixed(precision, value), out)
+        << precision << " " << value;
   // 1e300 is printed whole: 301 digits, the ".0000000000" cut off.
   EXPECT_EQ(format_fixed(10, 1e300).size(), 301u);
   // Untrimmed, and just as empty for what is not a number.
   EXPECT_EQ(fixed_text(3, 6.35) + fixed_text(2, INFINITY) + fixed_text(2, NAN), "6.350");
-}
-
-TEST(FormatPlain, EmptiesTinyValuesAndTrims) {
-  // clang-format off
-  const std::vector<std::pair<double, const char*>> cases = {
-      {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {0.0001, "0.0001"},
-      {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}, {INFINITY, ""}, {NAN, ""}};
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(format_plain(c.first), c.second) << c.first;
 }
 
 TEST(SplitDms, SplitsAndCarries) {
@@ -93,6 +77,8 @@ TEST(DmsToDegrees, JoinsTheThreeTexts) {
   EXPECT_NEAR(dms_to_degrees("12", "15", "36"), 12.26, kTolerance);
   EXPECT_NEAR(dms_to_degrees("10", "30.9", ""), 10.5, kTolerance); // minutes read whole
   EXPECT_NEAR(dms_to_degrees(" 1", "2abc", "3.6"), 1.0 + 2.0 / 60 + 0.001, kTolerance);
+  // A comma ends the number; minutes are decimal even with a leading zero (1 + 8 / 60).
+  EXPECT_NEAR(dms_to_degrees("1,5", "08", ""), 1.1333333, kTolerance);
 }
 
 std::string joined(const DmsTexts& texts) {
@@ -119,20 +105,16 @@ TEST(DmsTexts, SecondsWithThreeDecimalsOrWithG) {
 
 TEST(ConvertText, FollowsTheFieldKind) {
   using Case = std::tuple<const char*, int, const char*>;
+  constexpr int U = kUnsignedDecimal, S = kSignedDecimal, F = kFilteredDecimal;
   // clang-format off
   const std::vector<Case> to_mm = {
-      {"1", kUnsignedDecimal, "25.4"}, {"", kUnsignedDecimal, ""},
-      {"0.00005", kUnsignedDecimal, ""},
-      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-2", kSignedDecimal, "-50.8"},
-      {"-0.00005", kSignedDecimal, ""}, {"0.00005", kFilteredDecimal, "0.00127"},
-      {"", kFilteredDecimal, "0"}};
+      {"1", U, "25.4"}, {"", U, ""}, {"0.00005", U, ""}, {"1", kUnsignedInt, ""},
+      {"1", kSignedInt, ""}, {"-2", S, "-50.8"}, {"-0.00005", S, ""}, {"0.00005", F, "0.00127"},
+      {"", F, "0"}};
   const std::vector<Case> to_inch = {
-      {"25.4", kUnsignedDecimal, "1"}, {"1", kUnsignedDecimal, "0.0393700787"},
-      {"", kUnsignedDecimal, ""}, {"-25.4", kUnsignedDecimal, ""},
-      {"0.00005", kUnsignedDecimal, "0"},
-      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-50.8", kSignedDecimal, "-2"},
-      {"0.00005", kSignedDecimal, ""}, {"-25.4", kFilteredDecimal, "-1"},
-      {"", kFilteredDecimal, "0"}};
+      {"25.4", U, "1"}, {"1", U, "0.0393700787"}, {"", U, ""}, {"-25.4", U, ""}, {"0.00005", U, "0"},
+      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-50.8", S, "-2"}, {"0.00005", S, ""},
+      {"-25.4", F, "-1"}, {"", F, "0"}};
   // clang-format on
   for (const auto& [in, kind, out] : to_mm)
     EXPECT_EQ(convert_text_inch_to_mm(in, kind), out) << in << " kind " << kind;

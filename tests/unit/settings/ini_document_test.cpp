@@ -20,11 +20,8 @@ namespace {
 // Sections and keys in their order: "[a] 1=x 2=y [b]".
 std::string layout(const IniDocument& doc) {
   std::string text;
-  for (const std::string& section : doc.section_names()) {
-    text += (text.empty() ? "[" : " [") + section + "]";
-    for (const auto& entry : doc.section_entries(section))
-      text += " " + entry.key + "=" + entry.value;
-  }
+  for (const std::string& section : doc.section_names())
+    text += (text.empty() ? "[" : " [") + section + "] " + entries(doc, section);
   return text;
 }
 
@@ -53,37 +50,21 @@ TEST(IniDocumentLoad, RefusesWhatIsNotAnIniFileAndReadsAnEmptyOne) {
   }
 }
 
-TEST(IniDocumentLoad, KeepsFileOrderAndLowerCasesNames) {
+TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
   TempDir dir;
-  // The repeated section's key returns to its own section; the orphan has none.
-  const IniDocument doc = loaded(dir.write("a.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\n"
-                                                    "A = 'One'\n[alpha]\nx = 1\n[ZETA]\nc = 3\n"));
-  EXPECT_EQ(layout(doc), "[zeta] b=Two a=One c=3 [alpha] x=1");
-  EXPECT_EQ(doc.get_string("Zeta:B"), "Two");
-}
-
-TEST(IniDocumentSave, WhatIsSavedReadsBackTheSame) {
-  // clang-format off
-  const std::pair<const char*, const char*> cases[] = {
-      {"a;b", "a;b"}, {" leading blank", " leading blank"}, {"trailing blank ", "trailing blank "},
-      {"", ""}, {"it's", "it's"}, {"\"quoted\"", "\"quoted\""}, {"ends in \\", "ends in \\"},
-      {"x = y", "x = y"}, {"\"it's\"; both", "it's; both"}}; // no quote holds both: the " go
-  // clang-format on
-  TempDir dir;
-  // A file's "[ ]" is a section without a name, and must stay one.
-  IniDocument doc = loaded(dir.write("s.ini", "[Phase II 72-1]\n0 = Phase II 72-1\n[ ]\ny = 2\n"));
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    doc.set("values:" + std::to_string(i), cases[i].first);
-  doc.set("values:last", "after all");
-  std::string error;
-  ASSERT_TRUE(doc.save(dir.file("s.ini"), &error)) << error;
-  const IniDocument back = loaded(dir.file("s.ini"));
-  EXPECT_EQ(back.section_names(), (std::vector<std::string>{"phase ii 72-1", "", "values"}));
-  EXPECT_EQ(back.get_string("Phase II 72-1:0") + "|" + back.get_string(":y"), "Phase II 72-1|2");
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(back.get_string("values:" + std::to_string(i), "MISSING"), cases[i].second)
-        << cases[i].first;
-  EXPECT_EQ(back.get_string("values:last"), "after all");
+  // Names are lower-cased; the repeated section's key returns to its own section, the orphan
+  // has none; a file's "[ ]" is a section without a name, and must stay one.
+  IniDocument doc = loaded(dir.write("s.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
+                                              "[ ]\ny = 2\n[ZETA]\nc = 3\n"));
+  EXPECT_EQ(layout(doc), "[zeta] b=Two a=One c=3 [] y=2");
+  const char* values[] = {
+      "a;b",        " leading blank", "trailing blank ", "",         "it's", "\"quoted\"",
+      "ends in \\", "x = y",          "\"it's\"; both",  "after all"};
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    doc.set("values:" + std::to_string(i), values[i]);
+  ASSERT_TRUE(doc.save(dir.file("s.ini")));
+  doc.set("values:8", "it's; both"); // no quote can hold both: the double ones go
+  EXPECT_EQ(layout(loaded(dir.file("s.ini"))), layout(doc));
 }
 
 // iniparser's dump layout, written over the old file as a whole.
@@ -99,7 +80,7 @@ TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
   const std::string text = "\n[.]\nmeasure                        = inch\n\n[empty]\n"
                            "\n[x]\na_key_longer_than_thirty_chars = v\n";
   ASSERT_TRUE(doc.save(path));
-  EXPECT_EQ(dir.read("s.ini"), text);
+  EXPECT_EQ(file_text(path), text);
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u); // a replaced file keeps its permissions
@@ -109,16 +90,14 @@ TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
   EXPECT_FALSE(doc.save(dir.file("missing/s.ini"), &error));
   EXPECT_NE(error.find("No such file"), std::string::npos) << error;
   fs::create_directories(dir.file("d.ini/inside")); // the rename fails after writing
-  error.clear();
-  EXPECT_FALSE(doc.save(dir.file("d.ini"), &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(doc.save(dir.file("d.ini")));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
   if (geteuid() != 0) { // root writes into read-only directories
     chmod(dir.path.c_str(), 0500);
     doc.set("x:new", "2");
     EXPECT_FALSE(doc.save(path));
     chmod(dir.path.c_str(), 0700);
-    EXPECT_EQ(dir.read("s.ini"), text);
+    EXPECT_EQ(file_text(path), text);
   }
 }
 
@@ -134,10 +113,9 @@ TEST(IniDocumentValues, NumbersReadSanelyFromAnyText) {
       // clang-format on
   };
   IniDocument doc;
-  for (const auto& [key, value, as_long, as_double] : cases)
+  for (const auto& [key, value, as_long, as_double] : cases) {
     if (value)
       doc.set(key, value);
-  for (const auto& [key, value, as_long, as_double] : cases) {
     EXPECT_EQ(doc.get_long(key, -7), as_long) << key;
     EXPECT_DOUBLE_EQ(doc.get_double(key, -7.0), as_double) << key;
   }
@@ -150,13 +128,12 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
   doc.set("a:1", "1");
   doc.set("a:2", "2");
   doc.set("b:1", "1");
-  doc.unset("a:1");
-  doc.unset("a:absent");
-  doc.unset("absent:1");
+  for (const char* key : {"a:1", "a:absent", "absent:1"})
+    doc.unset(key);
   doc.set("a:3", "3");   // after a removal, still in "a"
   doc.set("A:2", "two"); // an existing key keeps its place
   doc.add_section("Empty");
-  EXPECT_EQ(layout(doc), "[a] 2=two 3=3 [b] 1=1 [empty]");
+  EXPECT_EQ(layout(doc), "[a] 2=two 3=3 [b] 1=1 [empty] ");
   EXPECT_EQ(doc.section_key_at("A", 1) + "|" + doc.section_key_at("a", 2), "a:3|");
   EXPECT_EQ(doc.section_key_count("EMPTY"), 0);
   EXPECT_EQ(doc.section_key_count("missing"), -1);
@@ -165,16 +142,16 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
 
 // A line over 1022 characters makes the whole file unreadable: long keys cut or drop the value.
 TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
-  // Key length, value, whether it is written, what reads back.
+  // Key length, value, whether it is written, what reads back. 1000 + " = " + quoted 5 fits;
+  // behind 1015 four characters are left, the quoted "a;"; behind 1018 one; 1020 + " = " is
+  // already too long. Behind 200, 819 are left, less 2 for the quotes a cut value may need;
+  // 900 at most behind any key.
+  // clang-format off
   const std::tuple<std::size_t, std::string, bool, std::string> cases[] = {
-      {1000, "a;b", true, "a;b"}, // 1000 + " = " + quoted 5: fits
-      {1015, "a;b", true, "a;"},  // 4 characters left: the quoted text "a;"
-      {1018, "xyz", true, ""},    // 1 character left
-      {1020, "1", false, ""},     // 1020 + " = " is already too long
-      // 819 left, less 2 for the quotes a cut value may need
-      {200, std::string(900, '7'), true, std::string(817, '7')},
-      {5, std::string(5000, '7'), true, std::string(900, '7')}, // 900 at most behind any key
-  };
+      {1000, "a;b", true, "a;b"}, {1015, "a;b", true, "a;"}, {1018, "xyz", true, ""},
+      {1020, "1", false, ""}, {200, std::string(900, '7'), true, std::string(817, '7')},
+      {5, std::string(5000, '7'), true, std::string(900, '7')}};
+  // clang-format on
   TempDir dir;
   for (const auto& [length, value, written, read_back] : cases) {
     const std::string key = "a:" + std::string(length, 'k');

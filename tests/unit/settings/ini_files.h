@@ -27,17 +27,27 @@ struct TempDir {
     std::ofstream(file(name), std::ios::binary) << bytes;
     return file(name);
   }
-  std::string read(const std::string& name) const {
-    std::ostringstream text;
-    text << std::ifstream(file(name), std::ios::binary).rdbuf();
-    return text.str();
-  }
 };
+
+/// The whole file, "" when it can't be read.
+inline std::string file_text(const std::string& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
 
 inline settings::IniDocument loaded(const std::string& path) {
   settings::IniDocument doc;
   EXPECT_EQ(settings::IniDocument::load(path, doc), settings::LoadStatus::kOk) << path;
   return doc;
+}
+
+/// A section's keys and values in their order: "1=x 2=y".
+inline std::string entries(const settings::IniDocument& doc, const std::string& section) {
+  std::string text;
+  for (const auto& entry : doc.section_entries(section))
+    text += (text.empty() ? "" : " ") + entry.key + "=" + entry.value;
+  return text;
 }
 
 /// The text as a loaded file.
