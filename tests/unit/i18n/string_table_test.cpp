@@ -3,30 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include "unit/settings/ini_files.h"
+
 using i18n::StringTable;
 using settings::IniDocument;
 
 TEST(StringTable, EntriesByTheirNumberWithTheTextRules) {
-  IniDocument doc;
-  // clang-format off
-  const std::pair<const char*, const char*> file[] = {
-      {"0", "Circle"}, {"1", "Right"}, {"3", "d"}, {"5", ""}, {"abc", "x"}, {"-1", "y"},
-      {"1234567", "z"}, {"123456", "far"}, {"10", "_Spur_gear_"}, {"414", "a~b"},
-      {"415", "first~second_line"}, {"461", "~x~"}, {"462", "no~break"}, {"472", "Undo"}};
+  const IniDocument file = loaded_text(
+      "[.]\n0 = Circle\n1 = Right\n3 = d\n5 =\nabc = x\n-1 = y\n1234567 = z\n123456 = far\n"
+      "10 = _Spur_gear_\n414 = a~b\n415 = first~second_line\n461 = ~x~\n462 = no~break\n"
+      "472 = Undo\n[local]\ntitle = Drucken\ncollate = Sortieren\nclose = Schließen\nno = Nein\n");
   // Entry and its text (nullptr: none). A gap (2) leaves only that entry empty; entries
   // above the last one the program uses are kept; keys of more than six digits are no entries.
+  // clang-format off
   const std::pair<int, const char*> shown[] = {
       {0, "Circle"}, {1, "Right"}, {2, nullptr}, {3, "d"}, {5, nullptr}, {-1, nullptr},
       {10, " Spur gear "}, {414, "a~b"}, {415, "first\nsecond line"}, {461, "\nx\n"},
       {462, "no~break"}, {472, "Undo"}, {123456, "far"}, {1234567, nullptr}, {123457, nullptr}};
   // clang-format on
-  for (const auto& [key, value] : file)
-    doc.set(std::string(".:") + key, value);
-  doc.set("local:title", "Drucken");
-  doc.set("local:collate", "Sortieren");
-  doc.set("local:close", "Schließen");
-  doc.set("local:no", "Nein");
-  const StringTable table = StringTable::from_document(doc);
+  const StringTable table = StringTable::from_document(file);
   EXPECT_EQ(table.count(), 14);
   for (const auto& [entry, text] : shown)
     EXPECT_STREQ(table.get(entry), text) << entry;

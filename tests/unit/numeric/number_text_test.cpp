@@ -112,9 +112,9 @@ TEST(ConvertText, FollowsTheFieldKind) {
       {"1", kSignedInt, ""}, {"-2", S, "-50.8"}, {"-0.00005", S, ""}, {"0.00005", F, "0.00127"},
       {"", F, "0"}};
   const std::vector<Case> to_inch = {
-      {"25.4", U, "1"}, {"1", U, "0.0393700787"}, {"", U, ""}, {"-25.4", U, ""}, {"0.00005", U, "0"},
-      {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-50.8", S, "-2"}, {"0.00005", S, ""},
-      {"-25.4", F, "-1"}, {"", F, "0"}};
+      {"25.4", U, "1"}, {"1", U, "0.0393700787"}, {"", U, ""}, {"-25.4", U, ""},
+      {"0.00005", U, "0"}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-50.8", S, "-2"},
+      {"0.00005", S, ""}, {"-25.4", F, "-1"}, {"", F, "0"}};
   // clang-format on
   for (const auto& [in, kind, out] : to_mm)
     EXPECT_EQ(convert_text_inch_to_mm(in, kind), out) << in << " kind " << kind;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "unit/settings/ini_files.h"
 
 namespace fs = std::filesystem;
@@ -12,12 +10,6 @@ using settings::DataDirInputs;
 namespace {
 
 const std::string kProgram = "/opt/toolroom";
-
-unsigned permissions(const std::string& path) {
-  struct stat info {};
-  stat(path.c_str(), &info);
-  return info.st_mode & 07777;
-}
 
 } // namespace
 
@@ -53,10 +45,10 @@ TEST(DataDirTest, PerUserDirectoryIsMadeForTheOwnerOnlyOrSaysWhyNot) {
   const DataDirInputs inputs{kProgram, false, "", temp.file("home")};
   const settings::DataDirChoice choice = settings::prepare_data_dir(inputs);
   ASSERT_EQ(choice.dir, temp.file("home/.config/toolroom-calculator"));
-  EXPECT_EQ(permissions(temp.file("home")), 0700u);
-  EXPECT_EQ(permissions(temp.file("home/.config")), 0700u);
-  EXPECT_EQ(permissions(choice.dir), 0700u);
-  EXPECT_EQ(permissions(temp.path), 0755u); // existing levels are left alone
+  EXPECT_EQ(fs::status(temp.file("home")).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(temp.file("home/.config")).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(choice.dir).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(temp.path).permissions(), fs::perms(0755)); // existing levels are left alone
   // Used again it is simply there; the write test leaves nothing behind.
   EXPECT_EQ(settings::prepare_data_dir(inputs).dir, choice.dir);
   EXPECT_TRUE(fs::is_empty(choice.dir));

@@ -28,12 +28,12 @@ TEST(UnitsButton, SwitchesAPairUnlessItShowsTheNewUnitOrWasLeftAloneShowingItsOw
   }
 }
 
+// One letter per pair; a short, long or hand-edited text never leaves a pair out of its units.
 TEST(UnitsButton, LeftAlonePairsAsText) {
   EXPECT_EQ(settings::left_alone_text({N, M, N, I}), "-m-i");
+  const std::tuple<const char*, std::size_t, std::vector<PairUnit>> cases[] = {
+      {"-m-i", 4, {N, M, N, I}}, {"mx", 3, {M, N, N}}, {"iiM", 2, {I, I}}, {"", 2, {N, N}}};
+  for (const auto& [text, count, pairs] : cases)
+    EXPECT_EQ(settings::read_left_alone(text, count), pairs) << text;
   EXPECT_EQ(settings::left_alone_text({N, N}), "");
-  // A short, long or hand-edited text never leaves a pair out of its units.
-  using Pairs = std::vector<PairUnit>;
-  EXPECT_EQ(settings::read_left_alone("-m-i", 4), (Pairs{N, M, N, I}));
-  EXPECT_EQ(settings::read_left_alone("mx", 3), (Pairs{M, N, N}));
-  EXPECT_EQ(settings::read_left_alone("iiM", 2), (Pairs{I, I}));
 }
