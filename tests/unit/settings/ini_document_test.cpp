@@ -143,12 +143,13 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
 // A line over 1022 characters makes the whole file unreadable: long keys cut or drop the value.
 TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
   // Key length, value, whether it is written, what reads back. 1000 + " = " + quoted 5 fits;
-  // behind 1015 four characters are left, the quoted "a;"; behind 1018 one; 1020 + " = " is
-  // already too long. Behind 200, 819 are left, less 2 for the quotes a cut value may need;
-  // 900 at most behind any key.
+  // 1016 + " = " + 3 fills the line exactly; behind 1015 four characters are left, the quoted
+  // "a;"; behind 1018 one; 1020 + " = " is already too long. Behind 200, 819 are left, less 2 for
+  // the quotes a cut value may need; 900 at most behind any key.
   // clang-format off
   const std::tuple<std::size_t, std::string, bool, std::string> cases[] = {
-      {1000, "a;b", true, "a;b"}, {1015, "a;b", true, "a;"}, {1018, "xyz", true, ""},
+      {1000, "a;b", true, "a;b"}, {1016, "xyz", true, "xyz"}, {1015, "a;b", true, "a;"},
+      {1018, "xyz", true, ""},
       {1020, "1", false, ""}, {200, std::string(900, '7'), true, std::string(817, '7')},
       {5, std::string(5000, '7'), true, std::string(900, '7')}};
   // clang-format on
