@@ -44,7 +44,7 @@ TEST(SettingsDefaults, SingleSettingsAndTheirReading) {
   const IniDocument set =
       loaded_text("[.]\nlanguage = de\nmeasure = metric\nlast = 72-1\nratio = 72\n"
                   "drill_fraction = 2\ndrill_letter = 3\ndrill_number = 4\n"
-                  "drill_metric = 5\nhelp_font_size = 99999999999\n");
+                  "drill_metric = 5\nhelp_font_size = 99999999999\n"); // held at the int limit
   EXPECT_EQ(shown(read_settings_values(set)), "de|metric|72-1|72|2345|" + std::to_string(INT_MAX));
 }
 
