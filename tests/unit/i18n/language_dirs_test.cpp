@@ -3,63 +3,37 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <sys/stat.h>
+#include "unit/settings/ini_files.h"
 
-namespace {
+namespace fs = std::filesystem;
 
-struct LanguageTree {
-  std::string root;
-  LanguageTree() {
-    std::string pattern = "/tmp/toolroom-lang-XXXXXX";
-    root = mkdtemp(pattern.data());
-  }
-  ~LanguageTree() { std::system(("rm -rf '" + root + "'").c_str()); }
-  void dir(const std::string& name) const { mkdir((root + "/" + name).c_str(), 0755); }
-  void file(const std::string& name) const { std::ofstream(root + "/" + name) << "x"; }
-};
-
-} // namespace
-
-TEST(LanguageDirs, OnlyTwoLetterDirectoriesOtherThanTheCurrentOne) {
-  LanguageTree tree;
+TEST(LanguageDirs, OnlyTwoLetterDirectoriesOtherThanTheCurrentOneAtMostNineteen) {
+  TempDir tree;
   for (const char* name : {"fr", "de", "en", ".x", "deu", "e"})
-    tree.dir(name);
-  tree.file("es"); // a file, not a language
-  auto codes = i18n::installed_languages(tree.root, "en");
-  ASSERT_TRUE(codes.has_value());
-  EXPECT_EQ(*codes, (std::vector<std::string>{"de", "fr"}));
-}
-
-TEST(LanguageDirs, MissingDirectoryIsReported) {
-  EXPECT_FALSE(i18n::installed_languages("/nonexistent/toolroom/language", "en").has_value());
-}
-
-TEST(LanguageDirs, AtMostNineteenLanguagesAreOffered) {
-  LanguageTree tree;
+    fs::create_directory(tree.file(name));
+  tree.write("es", "x"); // a file, not a language
+  EXPECT_EQ(i18n::installed_languages(tree.path, "en").value(),
+            (std::vector<std::string>{"de", "fr"}));
+  EXPECT_FALSE(i18n::installed_languages(tree.file("missing"), "en").has_value());
   for (char a = 'a'; a <= 'c'; ++a)
     for (char b = 'a'; b <= 'j'; ++b)
-      tree.dir(std::string{a, b});
-  EXPECT_EQ(i18n::installed_languages(tree.root, "").value().size(), 19u);
+      fs::create_directory(tree.file({a, b}));
+  // aa to aj and ba to bi.
+  const std::vector<std::string> offered = i18n::installed_languages(tree.path, "").value();
+  EXPECT_EQ(offered.size(), 19u);
+  EXPECT_EQ(offered.back(), "bi");
 }
 
-TEST(LanguageDirs, FlagIsTheFirstGifFile) {
-  LanguageTree tree;
-  tree.dir("sub.gif");
-  tree.file("readme.txt");
-  tree.file("zz.gif");
-  tree.file("flag.gif");
-  EXPECT_EQ(i18n::find_flag_file(tree.root), "flag.gif");
-  LanguageTree empty;
-  EXPECT_EQ(i18n::find_flag_file(empty.root), "");
-}
-
-TEST(LanguageDirs, OnlyPlainCodesReachAFilePath) {
-  for (const char* good : {"en", "de", "pt-BR", "x_1"})
+TEST(LanguageDirs, FlagIsTheFirstGifFileAndOnlyPlainCodesReachAFilePath) {
+  TempDir tree;
+  fs::create_directory(tree.file("a.gif"));
+  for (const char* name : {"readme.txt", "zz.gif", "flag.gif"})
+    tree.write(name, "x");
+  EXPECT_EQ(i18n::find_flag_file(tree.path), "flag.gif");
+  EXPECT_EQ(i18n::find_flag_file(tree.file("a.gif")), "");
+  for (const char* good : {"en", "de", "pt-BR", "x_1", "Az09-_abcdefghij"})
     EXPECT_TRUE(i18n::is_safe_language_code(good)) << good;
-  for (const char* bad : {"", "..", "../../etc", "a/b", "e n", "abcdefghijklmnopq"})
+  for (const char* bad : {"", "..", "../../etc", "a/b", "e n", "abcdefghijklmnopq", "d\xc3\xa9"})
     EXPECT_FALSE(i18n::is_safe_language_code(bad)) << bad;
   EXPECT_EQ(i18n::language_file_path("/opt/tc", "de"), "/opt/tc/language/de/de.ini");
 }

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace numeric {
@@ -13,21 +14,7 @@ namespace {
 // Hand-computed seconds and degrees are exact to far better than this.
 constexpr double kTolerance = 1e-6;
 
-TEST(ReadNumbers, ReadLeadingNumberAndSaturate) {
-  EXPECT_EQ(read_double(""), 0.0);
-  EXPECT_EQ(read_double("  2.5mm"), 2.5);
-  EXPECT_EQ(read_double("1,5"), 1.0); // the point is the only decimal separator
-  EXPECT_EQ(read_long(" -7"), -7);
-  EXPECT_EQ(read_long("3.9"), 3);
-  EXPECT_EQ(read_long("0x10"), 0); // decimal only
-  EXPECT_EQ(read_long("99999999999999999999999"), LONG_MAX);
-  EXPECT_EQ(read_long("-99999999999999999999999"), LONG_MIN);
-}
-
-struct TextCase {
-  const char* in;
-  const char* out;
-};
+using TextCase = std::pair<const char*, const char*>;
 
 TEST(TrimNumberText, AppliesTheDisplayRule) {
   // clang-format off
@@ -37,44 +24,28 @@ TEST(TrimNumberText, AppliesTheDisplayRule) {
       {"-9.99996", "-10"}, {"99.99990", "100"}, {"0.99990", "1"}, {"2.9999999999", "3"}};
   // clang-format on
   for (const auto& c : cases)
-    EXPECT_EQ(trim_number_text(c.in), c.out) << c.in;
+    EXPECT_EQ(trim_number_text(c.first), c.second) << c.first;
 }
 
+// Precision -1 is the plain writer, which also empties values below 0.0001.
 TEST(FormatFixed, PrintsThenTrims) {
-  struct Case {
-    int precision;
-    double value;
-    const char* out;
-  };
   // clang-format off
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<int, double, const char*>> cases = {
       {3, 2, "2.0"}, {3, 2.5, "2.5"}, {3, 0.0004, "0.0"}, {4, 2, "2"}, {3, -2.5, "-2.5"},
       {3, 2.9999, "3.0"}, {4, 2.99996, "3"}, {10, 2.99995, "3"}, {10, -2.99995, "-3"},
       {10, 2.9999999999, "3"}, {0, 2.6, "3"}, {3, -0.0001, "0.0"}, {4, -0.00001, "0"},
-      {3, INFINITY, ""}, {10, -INFINITY, ""}, {3, NAN, ""}};
+      {3, INFINITY, ""}, {10, -INFINITY, ""}, {3, NAN, ""},
+      {-1, 0.00005, ""}, {-1, -0.00009, ""}, {-1, 0.0, ""}, {-1, 1.5, "1.5"}, {-1, 2, "2"},
+      {-1, 0.0001, "0.0001"}, {-1, -0.0001, "-0.0001"}, {-1, 3.1415926, "3.141593"},
+      {-1, 0.99999, "1"}, {-1, INFINITY, ""}, {-1, NAN, ""}};
   // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(format_fixed(c.precision, c.value), c.out) << c.precision << " " << c.value;
+  for (const auto& [precision, value, out] : cases)
+    EXPECT_EQ(precision < 0 ? format_plain(value) : format_fixed(precision, value), out)
+        << precision << " " << value;
+  // 1e300 is printed whole: 301 digits, the ".0000000000" cut off.
+  EXPECT_EQ(format_fixed(10, 1e300).size(), 301u);
   // Untrimmed, and just as empty for what is not a number.
-  EXPECT_EQ(fixed_text(3, 6.35), "6.350");
-  EXPECT_EQ(fixed_text(2, INFINITY), "");
-  EXPECT_EQ(fixed_text(2, NAN), "");
-}
-
-TEST(FormatFixed, HugeValueIsPrintedWhole) {
-  const std::string text = format_fixed(10, 1e300);
-  EXPECT_EQ(text.size(), 301u); // 301 digits, the ".0000000000" cut off
-  EXPECT_EQ(text.front(), '1');
-}
-
-TEST(FormatPlain, EmptiesTinyValuesAndTrims) {
-  // clang-format off
-  const std::vector<std::pair<double, const char*>> cases = {
-      {0.00005, ""}, {-0.00009, ""}, {0.0, ""}, {1.5, "1.5"}, {2, "2"}, {0.0001, "0.0001"},
-      {-0.0001, "-0.0001"}, {3.1415926, "3.141593"}, {0.99999, "1"}, {INFINITY, ""}, {NAN, ""}};
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(format_plain(c.first), c.second) << c.first;
+  EXPECT_EQ(fixed_text(3, 6.35) + fixed_text(2, INFINITY) + fixed_text(2, NAN), "6.350");
 }
 
 TEST(SplitDms, SplitsAndCarries) {
@@ -92,11 +63,11 @@ TEST(SplitDms, SplitsAndCarries) {
       {5.333333334722222, {5, 20, 0.0}}, {5.333333338888889, {5, 20, 2e-5}}};
   // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
     const Dms dms = split_dms(c.first);
-    EXPECT_EQ(dms.degrees, c.second.degrees);
-    EXPECT_EQ(dms.minutes, c.second.minutes);
-    EXPECT_NEAR(dms.seconds, c.second.seconds, kTolerance);
+    EXPECT_EQ(std::to_string(dms.degrees) + "/" + std::to_string(dms.minutes),
+              std::to_string(c.second.degrees) + "/" + std::to_string(c.second.minutes))
+        << c.first;
+    EXPECT_NEAR(dms.seconds, c.second.seconds, kTolerance) << c.first;
   }
   EXPECT_EQ(split_dms(1e30).degrees, INT_MAX); // out-of-range degrees saturate
   EXPECT_EQ(split_dms(-1e30).degrees, INT_MIN);
@@ -106,74 +77,54 @@ TEST(DmsToDegrees, JoinsTheThreeTexts) {
   EXPECT_NEAR(dms_to_degrees("12", "15", "36"), 12.26, kTolerance);
   EXPECT_NEAR(dms_to_degrees("10", "30.9", ""), 10.5, kTolerance); // minutes read whole
   EXPECT_NEAR(dms_to_degrees(" 1", "2abc", "3.6"), 1.0 + 2.0 / 60 + 0.001, kTolerance);
-  EXPECT_EQ(dms_to_degrees("", "", ""), 0.0);
+  // A comma ends the number; minutes are decimal even with a leading zero (1 + 8 / 60).
+  EXPECT_NEAR(dms_to_degrees("1,5", "08", ""), 1.1333333, kTolerance);
 }
 
-void expect_texts(const DmsTexts& got, const DmsTexts& want) {
-  EXPECT_EQ(got.degrees + "|" + got.minutes + "|" + got.seconds,
-            want.degrees + "|" + want.minutes + "|" + want.seconds);
+std::string joined(const DmsTexts& texts) {
+  return texts.degrees + "|" + texts.minutes + "|" + texts.seconds;
 }
 
-TEST(DmsTexts, WritesSecondsWithThreeDecimals) {
+TEST(DmsTexts, SecondsWithThreeDecimalsOrWithG) {
   // clang-format off
-  const std::vector<std::pair<double, DmsTexts>> cases = {
-      {0.0, {"", "", ""}}, {0.0001, {"0", "0", "0.36"}}, {0.00009, {"0", "0", "0.324"}},
-      {10.999999999, {"10", "59", "60.0"}}, {12.26, {"12", "15", "36.0"}},
-      {-10.5, {"-10", "-30", "0.0"}}, {0.0034293333333333, {"0", "0", "12.346"}}};
+  const std::vector<std::pair<double, const char*>> cases = {
+      {0.0, "||"}, {0.0001, "0|0|0.36"}, {0.00009, "0|0|0.324"}, {10.999999999, "10|59|60.0"},
+      {12.26, "12|15|36.0"}, {-10.5, "-10|-30|0.0"}, {0.0034293333333333, "0|0|12.346"}};
+  const std::vector<std::pair<const char*, const char*>> from_text = {
+      {"abc", "||"}, {"10.999999999", "10|59|60"}, {"12.26", "12|15|36"},
+      {"0.0034293333333333", "0|0|12.3456"}};
   // clang-format on
   for (const auto& c : cases)
-    expect_texts(dms_texts(c.first), c.second);
+    EXPECT_EQ(joined(dms_texts(c.first)), c.second) << c.first;
+  for (const auto& c : from_text)
+    EXPECT_EQ(joined(dms_texts_from_text(c.first)), c.second) << c.first;
   // The nonzero form empties values below the missing threshold.
-  expect_texts(dms_texts_nonzero(0.00009), {"", "", ""});
-  expect_texts(dms_texts_nonzero(-0.00009), {"", "", ""});
-  expect_texts(dms_texts_nonzero(0.0001), {"0", "0", "0.36"});
+  EXPECT_EQ(joined(dms_texts_nonzero(0.00009)) + joined(dms_texts_nonzero(-0.00009)), "||||");
+  EXPECT_EQ(joined(dms_texts_nonzero(0.0001)), "0|0|0.36");
 }
-
-TEST(DmsTexts, FromTextWritesSecondsWithG) {
-  // clang-format off
-  const std::vector<std::pair<const char*, DmsTexts>> cases = {
-      {"abc", {"", "", ""}}, {"10.999999999", {"10", "59", "60"}}, {"12.26", {"12", "15", "36"}},
-      {"0.0034293333333333", {"0", "0", "12.3456"}}};
-  // clang-format on
-  for (const auto& c : cases)
-    expect_texts(dms_texts_from_text(c.first), c.second);
-}
-
-struct ConvertCase {
-  const char* in;
-  int kind;
-  const char* out;
-};
 
 TEST(ConvertText, FollowsTheFieldKind) {
+  using Case = std::tuple<const char*, int, const char*>;
+  constexpr int U = kUnsignedDecimal, S = kSignedDecimal, F = kFilteredDecimal;
   // clang-format off
-  const std::vector<ConvertCase> to_mm = {
-      {"1", kUnsignedDecimal, "25.4"}, {"", kUnsignedDecimal, ""},
-      {"0.00005", kUnsignedDecimal, ""}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
-      {"-2", kSignedDecimal, "-50.8"}, {"-0.00005", kSignedDecimal, ""},
-      {"0.00005", kFilteredDecimal, "0.00127"}, {"", kFilteredDecimal, "0"}};
-  const std::vector<ConvertCase> to_inch = {
-      {"25.4", kUnsignedDecimal, "1"}, {"1", kUnsignedDecimal, "0.0393700787"},
-      {"", kUnsignedDecimal, ""}, {"-25.4", kUnsignedDecimal, ""},
-      {"0.00005", kUnsignedDecimal, "0"}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""},
-      {"-50.8", kSignedDecimal, "-2"}, {"0.00005", kSignedDecimal, ""},
-      {"-25.4", kFilteredDecimal, "-1"}, {"", kFilteredDecimal, "0"}};
+  const std::vector<Case> to_mm = {
+      {"1", U, "25.4"}, {"", U, ""}, {"0.00005", U, ""}, {"1", kUnsignedInt, ""},
+      {"1", kSignedInt, ""}, {"-2", S, "-50.8"}, {"-0.00005", S, ""}, {"0.00005", F, "0.00127"},
+      {"", F, "0"}};
+  const std::vector<Case> to_inch = {
+      {"25.4", U, "1"}, {"1", U, "0.0393700787"}, {"", U, ""}, {"-25.4", U, ""},
+      {"0.00005", U, "0"}, {"1", kUnsignedInt, ""}, {"1", kSignedInt, ""}, {"-50.8", S, "-2"},
+      {"0.00005", S, ""}, {"-25.4", F, "-1"}, {"", F, "0"}};
   // clang-format on
-  for (const auto& c : to_mm)
-    EXPECT_EQ(convert_text_inch_to_mm(c.in, c.kind), c.out) << c.in << " kind " << c.kind;
-  for (const auto& c : to_inch)
-    EXPECT_EQ(convert_text_mm_to_inch(c.in, c.kind), c.out) << c.in << " kind " << c.kind;
+  for (const auto& [in, kind, out] : to_mm)
+    EXPECT_EQ(convert_text_inch_to_mm(in, kind), out) << in << " kind " << kind;
+  for (const auto& [in, kind, out] : to_inch)
+    EXPECT_EQ(convert_text_mm_to_inch(in, kind), out) << in << " kind " << kind;
 }
 
 TEST(FractionText, CombinesWholeAndFraction) {
-  struct Case {
-    const char* whole;
-    const char* over;
-    const char* under;
-    const char* out;
-  };
   // clang-format off
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<const char*, const char*, const char*, const char*>> cases = {
       {"1", "1", "4", "1.25"}, {"0", "3", "8", "0.375"}, {"2", "0", "0", "2"},
       // With a whole part: no fraction above one, a zero numerator needs a zero denominator.
       {"1", "5", "4", ""}, {"2", "0", "4", ""}, {"1", "-1", "0", ""},
@@ -185,9 +136,8 @@ TEST(FractionText, CombinesWholeAndFraction) {
       // Beyond 64 bits the whole numbers saturate.
       {"1e30", "1", "4", "1e+30"}, {"0", "1e30", "1e30", "1"}};
   // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(fraction_text(c.whole, c.over, c.under), c.out)
-        << c.whole << " " << c.over << "/" << c.under;
+  for (const auto& [whole, over, under, out] : cases)
+    EXPECT_EQ(fraction_text(whole, over, under), out) << whole << " " << over << "/" << under;
 }
 
 TEST(NormaliseUnsignedText, RewritesAsUnsigned) {
@@ -198,7 +148,7 @@ TEST(NormaliseUnsignedText, RewritesAsUnsigned) {
       {"99999999999999999999999", "4294967295"}, {"-99999999999999999999", "0"}};
   // clang-format on
   for (const auto& c : cases)
-    EXPECT_EQ(normalise_unsigned_text(c.in), c.out) << c.in;
+    EXPECT_EQ(normalise_unsigned_text(c.first), c.second) << c.first;
 }
 
 } // namespace

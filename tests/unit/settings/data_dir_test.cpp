@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include <sys/stat.h>
+#include "unit/settings/ini_files.h"
 
 namespace fs = std::filesystem;
 using settings::DataDirInputs;
@@ -14,103 +11,56 @@ namespace {
 
 const std::string kProgram = "/opt/toolroom";
 
-class TempDir {
-public:
-  TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "toolroom_data_XXXXXX").string();
-    if (mkdtemp(&pattern[0]))
-      path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
-private:
-  std::string path_;
-};
-
-unsigned permissions(const std::string& path) {
-  struct stat info {};
-  stat(path.c_str(), &info);
-  return info.st_mode & 07777;
-}
-
 } // namespace
 
 TEST(DataDirTest, ProgramDirectoryWhenWritableOtherwiseTheUsersConfigDirectory) {
-  struct Case {
-    const char* name;
-    bool writable;
-    const char* xdg;
-    const char* home;
-    const char* expected; // "" for nowhere
-  };
-  const Case cases[] = {
-      {"writable, no home needed", true, "", "", "/opt/toolroom"},
-      {"writable, config set", true, "/cfg", "/home/ann", "/opt/toolroom"},
-      {"config home set", false, "/cfg", "/home/ann", "/cfg/toolroom-calculator"},
-      {"config home with a trailing slash", false, "/cfg/", "/home/ann",
-       "/cfg/toolroom-calculator"},
-      {"config home set, no home", false, "/cfg", "", "/cfg/toolroom-calculator"},
-      {"config home unset", false, "", "/home/ann", "/home/ann/.config/toolroom-calculator"},
-      {"config home relative", false, "cfg", "/home/ann", "/home/ann/.config/toolroom-calculator"},
-      {"home is the root", false, "", "/", "/.config/toolroom-calculator"},
-      {"no home", false, "", "", ""},
-      {"relative home", false, "", "ann", ""},
-      {"relative config home, no home", false, "cfg", "", ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    settings::DataDirChoice choice =
-        settings::choose_data_dir(DataDirInputs{kProgram, c.writable, c.xdg, c.home});
-    EXPECT_EQ(choice.dir, c.expected);
-    EXPECT_EQ(choice.per_user, !c.writable && *c.expected != '\0');
-    EXPECT_EQ(choice.error.empty(), *c.expected != '\0');
+  // Program directory writable, XDG_CONFIG_HOME, HOME, the choice ("" for nowhere).
+  const std::string config = "/home/ann/.config/toolroom-calculator";
+  // clang-format off
+  const std::tuple<bool, const char*, const char*, std::string> cases[] = {
+      {true, "", "", kProgram}, {true, "/cfg", "/home/ann", kProgram},
+      {false, "/cfg", "/home/ann", "/cfg/toolroom-calculator"},
+      {false, "/cfg/", "/home/ann", "/cfg/toolroom-calculator"},
+      {false, "/cfg", "", "/cfg/toolroom-calculator"}, {false, "", "/home/ann", config},
+      {false, "cfg", "/home/ann", config}, {false, "", "/", "/.config/toolroom-calculator"},
+      {false, "", "", ""}, {false, "", "ann", ""}, {false, "cfg", "", ""}};
+  // clang-format on
+  for (const auto& [writable, xdg, home, want] : cases) {
+    SCOPED_TRACE(std::string(xdg) + " " + home);
+    const settings::DataDirChoice choice =
+        settings::choose_data_dir(DataDirInputs{kProgram, writable, xdg, home});
+    EXPECT_EQ(choice.dir, want);
+    EXPECT_EQ(choice.per_user, !writable && !want.empty());
+    EXPECT_EQ(choice.error.empty(), !want.empty());
   }
+  EXPECT_EQ(settings::choose_data_dir(DataDirInputs{kProgram, false, "", ""}).error,
+            "The program's directory '/opt/toolroom' can't be written and there is no home "
+            "directory ($HOME is not set), so there is nowhere to keep the settings, aborting "
+            "program.");
 }
 
-TEST(DataDirTest, NoHomeSaysWhyThereIsNowhereToKeepTheSettings) {
-  settings::DataDirChoice choice =
-      settings::choose_data_dir(DataDirInputs{kProgram, false, "", ""});
-  EXPECT_EQ(choice.error, "The program's directory '/opt/toolroom' can't be written and there is "
-                          "no home directory ($HOME is not set), so there is nowhere to keep the "
-                          "settings, aborting program.");
-}
-
-TEST(DataDirTest, PerUserDirectoryIsCreatedWithItsParentsForTheOwnerOnly) {
+TEST(DataDirTest, PerUserDirectoryIsMadeForTheOwnerOnlyOrSaysWhyNot) {
   TempDir temp;
-  fs::permissions(temp.path(), fs::perms(0755));
-  settings::DataDirChoice choice =
-      settings::prepare_data_dir(DataDirInputs{kProgram, false, "", temp.path() + "/home"});
-  ASSERT_EQ(choice.dir, temp.path() + "/home/.config/toolroom-calculator");
-  EXPECT_EQ(permissions(temp.path() + "/home"), 0700u);
-  EXPECT_EQ(permissions(temp.path() + "/home/.config"), 0700u);
-  EXPECT_EQ(permissions(choice.dir), 0700u);
-  EXPECT_EQ(permissions(temp.path()), 0755u); // existing levels are left alone
+  fs::permissions(temp.path, fs::perms(0755));
+  const DataDirInputs inputs{kProgram, false, "", temp.file("home")};
+  const settings::DataDirChoice choice = settings::prepare_data_dir(inputs);
+  ASSERT_EQ(choice.dir, temp.file("home/.config/toolroom-calculator"));
+  EXPECT_EQ(fs::status(temp.file("home")).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(temp.file("home/.config")).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(choice.dir).permissions(), fs::perms(0700));
+  EXPECT_EQ(fs::status(temp.path).permissions(), fs::perms(0755)); // existing levels are left alone
   // Used again it is simply there; the write test leaves nothing behind.
-  EXPECT_EQ(
-      settings::prepare_data_dir(DataDirInputs{kProgram, false, "", temp.path() + "/home"}).dir,
-      choice.dir);
+  EXPECT_EQ(settings::prepare_data_dir(inputs).dir, choice.dir);
   EXPECT_TRUE(fs::is_empty(choice.dir));
-}
-
-TEST(DataDirTest, AFileInTheWayIsNowhereToKeepTheSettings) {
-  TempDir temp;
-  std::ofstream(temp.path() + "/config") << "x";
-  settings::DataDirChoice choice =
-      settings::prepare_data_dir(DataDirInputs{kProgram, false, temp.path() + "/config", ""});
-  EXPECT_EQ(choice.dir, "");
-  EXPECT_NE(choice.error.find("'" + temp.path() + "/config/toolroom-calculator' can't be created"),
-            std::string::npos)
-      << choice.error;
-}
-
-TEST(DataDirTest, WriteTestCreatesNothingAndFailsWhereNothingCanBeCreated) {
-  TempDir temp;
-  EXPECT_TRUE(settings::directory_is_writable(temp.path()));
-  EXPECT_TRUE(fs::is_empty(temp.path()));
-  EXPECT_FALSE(settings::directory_is_writable(temp.path() + "/missing"));
+  EXPECT_FALSE(settings::directory_is_writable(temp.file("missing")));
   EXPECT_FALSE(settings::directory_is_writable("/proc/self"));
+
+  // A file in the way: nowhere to keep the settings.
+  const settings::DataDirChoice blocked =
+      settings::prepare_data_dir(DataDirInputs{kProgram, false, temp.write("config", "x"), ""});
+  EXPECT_EQ(blocked.dir, "");
+  EXPECT_NE(
+      blocked.error.find("'" + temp.file("config/toolroom-calculator") + "' can't be created"),
+      std::string::npos)
+      << blocked.error;
 }

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <iterator>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "unit/settings/ini_files.h"
 
 namespace fs = std::filesystem;
 using settings::IniDocument;
@@ -17,41 +17,12 @@ using settings::LoadStatus;
 
 namespace {
 
-// A fresh directory per test, removed with everything in it.
-struct TempDir {
-  std::string path = [] {
-    std::string pattern = (fs::temp_directory_path() / "toolroom_ini_XXXXXX").string();
-    return mkdtemp(&pattern[0]) ? pattern : std::string();
-  }();
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
-  std::string file(const std::string& name) const { return path + "/" + name; }
-};
-
-void write_file(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> files_in(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& item : fs::directory_iterator(dir))
-    names.push_back(item.path().filename().string());
-  return names;
-}
-
-IniDocument loaded(const std::string& path) {
-  IniDocument doc;
-  EXPECT_EQ(IniDocument::load(path, doc), LoadStatus::kOk);
-  return doc;
+// Sections and keys in their order: "[a] 1=x 2=y [b]".
+std::string layout(const IniDocument& doc) {
+  std::string text;
+  for (const std::string& section : doc.section_names())
+    text += (text.empty() ? "[" : " [") + section + "] " + entries(doc, section);
+  return text;
 }
 
 } // namespace
@@ -60,160 +31,93 @@ TEST(IniDocumentLoad, RefusesWhatIsNotAnIniFileAndReadsAnEmptyOne) {
   TempDir dir;
   ASSERT_FALSE(dir.path.empty());
   fs::create_directory(dir.file("folder"));
-  write_file(dir.file("empty.ini"), "");
-  write_file(dir.file("malformed.ini"), "[.]\nmeasure = inch\njust some words\n");
-  write_file(dir.file("long.ini"), "[.]\nlast = " + std::string(2000, 'x') + "\n");
+  dir.write("empty.ini", "");
+  dir.write("malformed.ini", "[.]\nmeasure = inch\njust some words\n");
+  dir.write("long.ini", "[.]\nlast = " + std::string(2000, 'x') + "\n");
   // iniparser itself would skip a line that starts with a NUL byte.
   const char binary[] = "[.]\nx = 1\n\0\xff\xfe\n\xff\xff = 3\n";
-  write_file(dir.file("binary.ini"), std::string(binary, sizeof binary - 1));
-  const struct {
-    const char* name;
-    LoadStatus expected;
-  } cases[] = {
+  dir.write("binary.ini", std::string(binary, sizeof binary - 1));
+  const std::pair<const char*, LoadStatus> cases[] = {
       {"absent.ini", LoadStatus::kMissing},    {"no_dir/absent.ini", LoadStatus::kMissing},
       {"folder", LoadStatus::kNotRegularFile}, {"malformed.ini", LoadStatus::kUnreadable},
       {"long.ini", LoadStatus::kUnreadable},   {"binary.ini", LoadStatus::kUnreadable},
-      {"empty.ini", LoadStatus::kOk},
-  };
-  for (const auto& c : cases) {
+      {"empty.ini", LoadStatus::kOk}};
+  for (const auto& [name, status] : cases) {
     IniDocument doc;
     doc.set("old:key", "left over");
-    EXPECT_EQ(IniDocument::load(dir.file(c.name), doc), c.expected) << c.name;
-    EXPECT_TRUE(doc.empty()) << c.name;
+    EXPECT_EQ(IniDocument::load(dir.file(name), doc), status) << name;
+    EXPECT_TRUE(doc.empty()) << name;
   }
 }
 
-TEST(IniDocumentLoad, KeepsFileOrderAndLowerCasesNames) {
+TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
   TempDir dir;
-  write_file(dir.file("a.ini"), "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
-                                "[alpha]\nx = 1\n[ZETA]\nc = 3\n");
-  const IniDocument doc = loaded(dir.file("a.ini"));
-  EXPECT_EQ(doc.section_names(), (std::vector<std::string>{"zeta", "alpha"}));
-  // The repeated section's key returns to its own section; the orphan has none.
-  ASSERT_EQ(doc.section_key_count("zeta"), 3);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(doc.section_key_at("zeta", i), std::string("zeta:") + "bac"[i]);
-  EXPECT_EQ(doc.section_key_count("alpha"), 1);
-  EXPECT_EQ(doc.get_string("Zeta:B"), "Two");
-  EXPECT_EQ(doc.get_string("zeta:a"), "One");
+  // Names are lower-cased; the repeated section's key returns to its own section, the orphan
+  // has none; a file's "[ ]" is a section without a name, and must stay one.
+  IniDocument doc = loaded(dir.write("s.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
+                                              "[ ]\ny = 2\n[ZETA]\nc = 3\n"));
+  EXPECT_EQ(layout(doc), "[zeta] b=Two a=One c=3 [] y=2");
+  const char* values[] = {
+      "a;b",        " leading blank", "trailing blank ", "",         "it's", "\"quoted\"",
+      "ends in \\", "x = y",          "\"it's\"; both",  "after all"};
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    doc.set("values:" + std::to_string(i), values[i]);
+  ASSERT_TRUE(doc.save(dir.file("s.ini")));
+  doc.set("values:8", "it's; both"); // no quote can hold both: the double ones go
+  EXPECT_EQ(layout(loaded(dir.file("s.ini"))), layout(doc));
 }
 
-TEST(IniDocumentSave, AwkwardValuesReadBackTheSame) {
-  const struct {
-    const char* value;
-    const char* read_back;
-  } cases[] = {
-      {"a;b", "a;b"},
-      {" leading blank", " leading blank"},
-      {"trailing blank ", "trailing blank "},
-      {"", ""},
-      {"it's", "it's"},
-      {"\"quoted\"", "\"quoted\""},
-      {"ends in \\", "ends in \\"},
-      {"x = y", "x = y"},
-      {"\"it's\"; both", "it's; both"}, // no quote can hold both: the double ones go
-  };
-  IniDocument doc;
-  doc.add_section("Phase II 72-1");
-  doc.set("phase ii 72-1:0", "Phase II 72-1");
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    doc.set("values:" + std::to_string(i), cases[i].value);
-  doc.set("values:last", "after all");
-
+// iniparser's dump layout, written over the old file as a whole.
+TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
-  std::string error;
-  ASSERT_TRUE(doc.save(dir.file("s.ini"), &error)) << error;
-  const IniDocument back = loaded(dir.file("s.ini"));
-  EXPECT_EQ(back.section_names(), (std::vector<std::string>{"phase ii 72-1", "values"}));
-  EXPECT_EQ(back.get_string("Phase II 72-1:0"), "Phase II 72-1");
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(back.get_string("values:" + std::to_string(i), "MISSING"), cases[i].read_back)
-        << cases[i].value;
-  EXPECT_EQ(back.get_string("values:last"), "after all");
-}
-
-TEST(IniDocumentSave, DumpHasTheIniparserLayout) {
-  IniDocument doc;
-  doc.set(".:measure", "inch");
-  doc.set("hole plates:13", "13");
-  doc.add_section("empty");
-  doc.set("x:a_key_longer_than_thirty_chars", "v");
-  EXPECT_EQ(doc.dump(), "\n[.]\n"
-                        "measure                        = inch\n"
-                        "\n[hole plates]\n"
-                        "13                             = 13\n"
-                        "\n[empty]\n"
-                        "\n[x]\n"
-                        "a_key_longer_than_thirty_chars = v\n");
-}
-
-TEST(IniDocumentSave, ReplacesAnExistingFileWhole) {
-  TempDir dir;
-  const std::string path = dir.file("s.ini");
-  write_file(path, "[old]\nkey = old value that is longer than the new file\n");
+  const std::string path = dir.write("s.ini", "[old]\nkey = an old value longer than the new file, "
+                                              "which must not show behind the new text\n");
   chmod(path.c_str(), 0640);
   IniDocument doc;
-  doc.set("new:key", "1");
+  doc.set(".:measure", "inch");
+  doc.add_section("empty");
+  doc.set("x:a_key_longer_than_thirty_chars", "v");
+  const std::string text = "\n[.]\nmeasure                        = inch\n\n[empty]\n"
+                           "\n[x]\na_key_longer_than_thirty_chars = v\n";
   ASSERT_TRUE(doc.save(path));
-  EXPECT_EQ(read_file(path), "\n[new]\nkey                            = 1\n");
-  EXPECT_EQ(files_in(dir.path), std::vector<std::string>{"s.ini"});
+  EXPECT_EQ(file_text(path), text);
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
+  EXPECT_EQ(st.st_mode & 0777, 0640u); // a replaced file keeps its permissions
 
-TEST(IniDocumentSave, FailureReportsAndLeavesNoTrace) {
-  TempDir dir;
-  IniDocument doc;
-  doc.set("a:b", "c");
+  // Failures say why and leave no temporary file behind.
   std::string error;
   EXPECT_FALSE(doc.save(dir.file("missing/s.ini"), &error));
   EXPECT_NE(error.find("No such file"), std::string::npos) << error;
-
-  // A directory in the way: the rename fails after the temporary file is written.
-  fs::create_directories(dir.file("s.ini/inside"));
-  error.clear();
-  EXPECT_FALSE(doc.save(dir.file("s.ini"), &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_TRUE(fs::is_directory(dir.file("s.ini/inside")));
-  EXPECT_EQ(files_in(dir.path), std::vector<std::string>{"s.ini"});
-}
-
-TEST(IniDocumentSave, ReadOnlyDirectoryKeepsTheOldFile) {
-  if (geteuid() == 0)
-    GTEST_SKIP() << "root writes into read-only directories";
-  TempDir dir;
-  const std::string path = dir.file("s.ini");
-  write_file(path, "[old]\nk = v\n");
-  chmod(dir.path.c_str(), 0500);
-  IniDocument doc;
-  doc.set("new:key", "1");
-  EXPECT_FALSE(doc.save(path));
-  chmod(dir.path.c_str(), 0700);
-  EXPECT_EQ(read_file(path), "[old]\nk = v\n");
+  fs::create_directories(dir.file("d.ini/inside")); // the rename fails after writing
+  EXPECT_FALSE(doc.save(dir.file("d.ini")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+  if (geteuid() != 0) { // root writes into read-only directories
+    chmod(dir.path.c_str(), 0500);
+    doc.set("x:new", "2");
+    EXPECT_FALSE(doc.save(path));
+    chmod(dir.path.c_str(), 0700);
+    EXPECT_EQ(file_text(path), text);
+  }
 }
 
 TEST(IniDocumentValues, NumbersReadSanelyFromAnyText) {
-  const struct {
-    const char* key;
-    const char* value; // nullptr: not set
-    long as_long;
-    double as_double;
-  } cases[] = {
+  // Key, value (nullptr: not set), read as long and as double.
+  const std::tuple<const char*, const char*, long, double> cases[] = {
       // clang-format off
       {".:garbage", "abc", 0, 0.0}, {".:trailing", "12abc", 12, 12.0}, {".:zero_led", "08", 8, 8.0},
       {".:negative", "-5", -5, -5.0}, {".:decimal", "2.5mm", 2, 2.5}, {".:empty", "", 0, 0.0},
       {".:huge", "99999999999999999999999", LONG_MAX, 1e23}, {"HOLE PLATES:13", "13", 13, 13.0},
-      {".", nullptr, -7, -7.0}, {"hole plates", nullptr, -7, -7.0}, {"hole plates:14", nullptr, -7, -7.0},
+      {".", nullptr, -7, -7.0}, {"hole plates", nullptr, -7, -7.0},
+      {"hole plates:14", nullptr, -7, -7.0},
       // clang-format on
   };
   IniDocument doc;
-  for (const auto& c : cases)
-    if (c.value)
-      doc.set(c.key, c.value);
-  for (const auto& c : cases) {
-    EXPECT_EQ(doc.get_long(c.key, -7), c.as_long) << c.key;
-    EXPECT_DOUBLE_EQ(doc.get_double(c.key, -7.0), c.as_double) << c.key;
+  for (const auto& [key, value, as_long, as_double] : cases) {
+    if (value)
+      doc.set(key, value);
+    EXPECT_EQ(doc.get_long(key, -7), as_long) << key;
+    EXPECT_DOUBLE_EQ(doc.get_double(key, -7.0), as_double) << key;
   }
 }
 
@@ -224,19 +128,13 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
   doc.set("a:1", "1");
   doc.set("a:2", "2");
   doc.set("b:1", "1");
-  doc.unset("a:1");
-  doc.unset("a:absent");
-  doc.unset("absent:1");
+  for (const char* key : {"a:1", "a:absent", "absent:1"})
+    doc.unset(key);
   doc.set("a:3", "3");   // after a removal, still in "a"
   doc.set("A:2", "two"); // an existing key keeps its place
   doc.add_section("Empty");
-  EXPECT_EQ(doc.section_names(), (std::vector<std::string>{"a", "b", "empty"}));
-  EXPECT_EQ(doc.section_key_count("a"), 2);
-  EXPECT_EQ(doc.section_key_at("a", 0), "a:2");
-  EXPECT_EQ(doc.get_string("a:2"), "two");
-  EXPECT_EQ(doc.section_key_at("a", 1), "a:3");
-  EXPECT_EQ(doc.section_key_at("a", 2), "");
-  EXPECT_EQ(doc.section_key_count("b"), 1);
+  EXPECT_EQ(layout(doc), "[a] 2=two 3=3 [b] 1=1 [empty] ");
+  EXPECT_EQ(doc.section_key_at("A", 1) + "|" + doc.section_key_at("a", 2), "a:3|");
   EXPECT_EQ(doc.section_key_count("EMPTY"), 0);
   EXPECT_EQ(doc.section_key_count("missing"), -1);
   EXPECT_FALSE(doc.has("a:1"));
@@ -244,43 +142,26 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
 
 // A line over 1022 characters makes the whole file unreadable: long keys cut or drop the value.
 TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
-  const struct {
-    std::size_t key_length;
-    std::string value;
-    bool written;
-    std::string expected;
-  } cases[] = {
-      {1000, "a;b", true, "a;b"}, // 1000 + " = " + quoted 5: fits
-      {1015, "a;b", true, "a;"},  // 4 characters left: the quoted text "a;"
-      {1018, "xyz", true, ""},    // 1 character left
-      {1020, "1", false, ""},     // 1020 + " = " is already too long
-      // 819 left, less 2 for the quotes a cut value may need
-      {200, std::string(900, '7'), true, std::string(817, '7')},
-      {5, std::string(5000, '7'), true, std::string(900, '7')}, // 900 at most behind any key
-  };
+  // Key length, value, whether it is written, what reads back. 1000 + " = " + quoted 5 fits;
+  // 1016 + " = " + 3 fills the line exactly; behind 1015 four characters are left, the quoted
+  // "a;"; behind 1018 one; 1020 + " = " is already too long. Behind 200, 819 are left, less 2 for
+  // the quotes a cut value may need; 900 at most behind any key.
+  // clang-format off
+  const std::tuple<std::size_t, std::string, bool, std::string> cases[] = {
+      {1000, "a;b", true, "a;b"}, {1016, "xyz", true, "xyz"}, {1015, "a;b", true, "a;"},
+      {1018, "xyz", true, ""},
+      {1020, "1", false, ""}, {200, std::string(900, '7'), true, std::string(817, '7')},
+      {5, std::string(5000, '7'), true, std::string(900, '7')}};
+  // clang-format on
   TempDir dir;
-  for (const auto& c : cases) {
-    const std::string key = "a:" + std::string(c.key_length, 'k');
+  for (const auto& [length, value, written, read_back] : cases) {
+    const std::string key = "a:" + std::string(length, 'k');
     IniDocument doc;
-    doc.set(key, c.value);
+    doc.set(key, value);
     doc.set("b:x", "1");
     ASSERT_TRUE(doc.save(dir.file("s.ini")));
-    IniDocument back;
-    ASSERT_EQ(IniDocument::load(dir.file("s.ini"), back), LoadStatus::kOk) << c.key_length;
-    EXPECT_EQ(back.get_string("b:x"), "1");
-    EXPECT_EQ(back.has(key), c.written) << c.key_length;
-    EXPECT_EQ(back.get_string(key), c.expected) << c.key_length;
+    const IniDocument back = loaded(dir.file("s.ini"));
+    EXPECT_EQ(back.has(key), written) << length;
+    EXPECT_EQ(back.get_string(key) + "|" + back.get_string("b:x"), read_back + "|1") << length;
   }
-}
-
-TEST(IniDocumentSave, SectionWithoutANameReadsBackAsOne) {
-  TempDir dir;
-  write_file(dir.file("s.ini"), "[a]\nx = 1\n[ ]\ny = 2\n[b]\nz = 3\n");
-  IniDocument doc = loaded(dir.file("s.ini"));
-  ASSERT_EQ(doc.section_names(), (std::vector<std::string>{"a", "", "b"}));
-  ASSERT_TRUE(doc.save(dir.file("s.ini")));
-  IniDocument back = loaded(dir.file("s.ini"));
-  EXPECT_EQ(back.section_names(), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_EQ(back.get_string(":y"), "2");
-  EXPECT_EQ(back.get_string("b:z"), "3");
 }

@@ -11,11 +11,8 @@ constexpr PairUnit I = PairUnit::kInch, M = PairUnit::kMetric, N = PairUnit::kNe
 } // namespace
 
 TEST(UnitsButton, SwitchesAPairUnlessItShowsTheNewUnitOrWasLeftAloneShowingItsOwn) {
-  const struct {
-    PairUnit shown, target, left_alone;
-    bool switches;
-    PairUnit left_alone_after;
-  } cases[] = {
+  // Shown, target, left alone before; whether it switches, left alone after.
+  const std::tuple<PairUnit, PairUnit, PairUnit, bool, PairUnit> cases[] = {
       {I, M, N, true, N},  // a page that follows the button
       {M, M, N, false, M}, // set to mm on the page beforehand
       {M, I, M, false, M}, // ... and so left in mm on the way back
@@ -23,21 +20,20 @@ TEST(UnitsButton, SwitchesAPairUnlessItShowsTheNewUnitOrWasLeftAloneShowingItsOw
       {M, I, N, true, N},  // switched to mm by the button last time
       {N, M, N, true, N},  // neither button set (a circular pitch)
   };
-  for (const auto& c : cases) {
-    PairUnit left_alone = c.left_alone;
-    EXPECT_EQ(settings::units_button_switches(c.shown, c.target, left_alone), c.switches)
-        << static_cast<char>(c.shown) << static_cast<char>(c.target)
-        << static_cast<char>(c.left_alone);
-    EXPECT_EQ(left_alone, c.left_alone_after);
+  for (const auto& [shown, target, before, switches, after] : cases) {
+    PairUnit left_alone = before;
+    EXPECT_EQ(settings::units_button_switches(shown, target, left_alone), switches)
+        << static_cast<char>(shown) << static_cast<char>(target) << static_cast<char>(before);
+    EXPECT_EQ(left_alone, after);
   }
 }
 
+// One letter per pair; a short, long or hand-edited text never leaves a pair out of its units.
 TEST(UnitsButton, LeftAlonePairsAsText) {
   EXPECT_EQ(settings::left_alone_text({N, M, N, I}), "-m-i");
+  const std::tuple<const char*, std::size_t, std::vector<PairUnit>> cases[] = {
+      {"-m-i", 4, {N, M, N, I}}, {"mx", 3, {M, N, N}}, {"iiM", 2, {I, I}}, {"", 2, {N, N}}};
+  for (const auto& [text, count, pairs] : cases)
+    EXPECT_EQ(settings::read_left_alone(text, count), pairs) << text;
   EXPECT_EQ(settings::left_alone_text({N, N}), "");
-  // A short, long or hand-edited text never leaves a pair out of its units.
-  EXPECT_EQ(settings::read_left_alone("-m-i", 4), (std::vector<PairUnit>{N, M, N, I}));
-  EXPECT_EQ(settings::read_left_alone("mx", 3), (std::vector<PairUnit>{M, N, N}));
-  EXPECT_EQ(settings::read_left_alone("iiM", 2), (std::vector<PairUnit>{I, I}));
-  EXPECT_EQ(settings::read_left_alone("", 2), (std::vector<PairUnit>{N, N}));
 }
