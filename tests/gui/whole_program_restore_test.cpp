@@ -57,18 +57,15 @@ using namespace testing_support;
 
 namespace {
 
-// One user action on a page: type into a field, click a button, pick a
-// choice item, or click a spinner's up arrow `n` times.
+// One user action on a page: type a text into a field, click a button, pick
+// item `n` of a choice, or click a spinner's up arrow `n` times.
 struct Step {
-  enum Kind { kType, kClick, kChoose, kSpinUp } kind;
+  Step(Fl_Widget* w, const char* typed = "") : widget(w), text(typed) {}
+  Step(Fl_Widget* w, int times) : widget(w), n(times) {}
   Fl_Widget* widget;
   std::string text;
   int n = 0;
 };
-Step type(Fl_Widget* w, std::string text) { return {Step::kType, w, std::move(text)}; }
-Step click_on(Fl_Widget* w) { return {Step::kClick, w, ""}; }
-Step choose(Fl_Widget* w, int item) { return {Step::kChoose, w, "", item}; }
-Step spin_up(Fl_Widget* w, int times) { return {Step::kSpinUp, w, "", times}; }
 
 template <class PageT> const auto& widgets_of(app::App& a, int number) {
   return dynamic_cast<PageT&>(*a.page(number)).widgets();
@@ -76,127 +73,79 @@ template <class PageT> const auto& widgets_of(app::App& a, int number) {
 
 // What the user does on each page, none of it the built defaults. The unit
 // system is switched to metric before, so the unit pairs are already "mm".
+// One page a row or two, as a table reads.
+// clang-format off
 std::vector<Step> page_steps(app::App& a, int number) {
   switch (number) {
-  case 1: {
-    const auto& w = widgets_of<geometry::CircleSegmentPage>(a, 1);
-    return {choose(w.known, 0),          click_on(w.dms),
-            type(w.first, "10"),         type(w.second_dms[0], "60"),
-            type(w.second_dms[1], "30"), click_on(w.inch),
-            spin_up(w.precision, 2)};
-  }
-  case 2: {
-    const auto& w = widgets_of<geometry::RightTrianglePage>(a, 2);
-    return {click_on(w.case_buttons[3]), type(w.input1, "4"), type(w.input2, "3"), click_on(w.dms),
-            spin_up(w.precision, 1)};
-  }
-  case 3: {
-    const auto& w = widgets_of<geometry::ObliqueTrianglePage>(a, 3);
-    return {click_on(w.case_buttons[2]), type(w.decimal_inputs[0], "30"),
-            type(w.decimal_inputs[1], "50"), type(w.decimal_inputs[2], "45"),
-            spin_up(w.precision, 3)};
-  }
-  case 4: {
-    const auto& w = widgets_of<workshop::DovetailPage>(a, 4);
-    return {type(w.width, "25"),         type(w.depth, "12"),      click_on(w.angle_typed),
-            type(w.typed_angle, "55"),   click_on(w.gib),          type(w.gib_thickness, "3"),
-            choose(w.clearance_kind, 2), type(w.clearance, "0.5"), type(w.pin, "6")};
-  }
-  case 5: {
-    const auto& w = widgets_of<geometry::BoltCirclePage>(a, 5);
-    return {click_on(w.partial),         type(w.part_holes, "5"),  type(w.start_angle, "10"),
-            type(w.part_diameter, "80"), type(w.end_angle, "170"), type(w.x_origin, "3"),
-            type(w.y_origin, "-2"),      click_on(w.zero[2]),      click_on(w.clockwise),
-            click_on(w.x_reversed),      click_on(w.y_reversed),   spin_up(w.precision, 1)};
-  }
-  case 6: {
-    const auto& w = widgets_of<threads::ThreadWiresPage>(a, 6);
-    return {click_on(w.forms[2]), type(w.tpi, "16"), type(w.fraction_over, "3"),
-            type(w.fraction_under, "8"), type(w.wire, "0.036")};
-  }
-  case 7: {
-    const auto& w = widgets_of<workshop::DividingHeadPage>(a, 7);
-    return {type(w.divisions, "27"), click_on(w.calculate)};
-  }
-  case 8: {
-    const auto& w = widgets_of<threads::ThreadSeriesPage>(a, 8);
-    return {choose(w.series, 2), type(w.percent, "70"), click_on(w.letter)};
-  }
-  case 9: {
-    const auto& w = widgets_of<geometry::PolygonPage>(a, 9);
-    return {click_on(w.known[2]), spin_up(w.sides, 3), type(w.value, "30"), click_on(w.dms),
-            spin_up(w.precision, 2)};
-  }
-  case 10: {
-    const auto& w = widgets_of<gears::SpurGearPage>(a, 10);
-    return {click_on(w.systems[1]), click_on(w.angle_14_5), type(w.pitch_value, "12"),
-            type(w.teeth, "30")};
-  }
-  case 11: {
-    const auto& w = widgets_of<geometry::ConversionsPage>(a, 11);
-    return {type(w.degrees, "90.5"), type(w.mm, "12.5"),     type(w.celsius, "37"),
-            type(w.whole, "1"),      type(w.numerator, "3"), type(w.denominator, "8")};
-  }
-  case 12: {
-    const auto& w = widgets_of<workshop::DovetailMeasurementPage>(a, 12);
-    return {click_on(w.female_at_hand), click_on(w.angle_45),        type(w.pin, "6"),
-            type(w.between_pins, "8"),  type(w.female_depth, "10"),  click_on(w.gib),
-            type(w.gib_thickness, "2"), choose(w.clearance_kind, 1), type(w.clearance, "0.2")};
-  }
-  case 13: {
-    const auto& w = widgets_of<gears::WormGearPage>(a, 13);
-    return {click_on(w.systems[1]),   click_on(w.angles[2]),     type(w.pitch, "8"),
-            type(w.teeth, "40"),      spin_up(w.starts, 1),      click_on(w.left_hand),
-            type(w.diameter, "1.25"), type(w.backlash, "0.005"), click_on(w.square_rim),
-            click_on(w.crown_cut)};
-  }
-  case 14: {
-    const auto& w = widgets_of<gears::BevelGearPage>(a, 14);
-    return {click_on(w.module),         click_on(w.pinion_and_gear), type(w.pitch, "2"),
-            type(w.pinion_teeth, "20"), type(w.gear_teeth, "40"),    click_on(w.dms),
-            type(w.shaft_dms[0], "80"), type(w.shaft_dms[1], "30"),  type(w.face_width, "12")};
-  }
-  case 15: {
-    const auto& w = widgets_of<gears::OverPinsPage>(a, 15);
-    return {click_on(w.system[1]),     click_on(w.angle[2]),     type(w.typed_angle, "25"),
-            type(w.pitch, "10"),       type(w.teeth, "20"),      type(w.pin, "0.168"),
-            type(w.over_pins, "2.23"), click_on(w.helix_select), type(w.helix, "12")};
-  }
-  case 16: {
-    const auto& w = widgets_of<gears::GearRatioPage>(a, 16);
-    return {type(w.results_limit, "7"), type(w.target, "2.5"), type(w.highest, "80"),
-            click_on(w.mode[2]), type(w.tolerance, "2.5")};
-  }
-  case 17: {
-    auto& page = dynamic_cast<workshop::ChangeGearsPage&>(*a.page(17));
-    const auto& w = page.widgets();
-    return {click_on(w.mode[1]), type(w.pitch_to_make, "1.5"), type(w.lead_screw, "6"),
-            type(w.error, "3")};
-  }
+  case 1: { const auto& w = widgets_of<geometry::CircleSegmentPage>(a, 1);
+    return {{w.known, 0}, {w.dms}, {w.first, "10"}, {w.second_dms[0], "60"},
+            {w.second_dms[1], "30"}, {w.inch}, {w.precision, 2}}; }
+  case 2: { const auto& w = widgets_of<geometry::RightTrianglePage>(a, 2);
+    return {{w.case_buttons[3]}, {w.input1, "4"}, {w.input2, "3"}, {w.dms}, {w.precision, 1}}; }
+  case 3: { const auto& w = widgets_of<geometry::ObliqueTrianglePage>(a, 3);
+    return {{w.case_buttons[2]}, {w.decimal_inputs[0], "30"}, {w.decimal_inputs[1], "50"},
+            {w.decimal_inputs[2], "45"}, {w.precision, 3}}; }
+  case 4: { const auto& w = widgets_of<workshop::DovetailPage>(a, 4);
+    return {{w.width, "25"}, {w.depth, "12"}, {w.angle_typed}, {w.typed_angle, "55"}, {w.gib},
+            {w.gib_thickness, "3"}, {w.clearance_kind, 2}, {w.clearance, "0.5"}, {w.pin, "6"}}; }
+  case 5: { const auto& w = widgets_of<geometry::BoltCirclePage>(a, 5);
+    return {{w.partial}, {w.part_holes, "5"}, {w.start_angle, "10"}, {w.part_diameter, "80"},
+            {w.end_angle, "170"}, {w.x_origin, "3"}, {w.y_origin, "-2"}, {w.zero[2]}, {w.clockwise},
+            {w.x_reversed}, {w.y_reversed}, {w.precision, 1}}; }
+  case 6: { const auto& w = widgets_of<threads::ThreadWiresPage>(a, 6);
+    return {{w.forms[2]}, {w.tpi, "16"}, {w.fraction_over, "3"}, {w.fraction_under, "8"},
+            {w.wire, "0.036"}}; }
+  case 7: { const auto& w = widgets_of<workshop::DividingHeadPage>(a, 7);
+    return {{w.divisions, "27"}, {w.calculate}}; }
+  case 8: { const auto& w = widgets_of<threads::ThreadSeriesPage>(a, 8);
+    return {{w.series, 2}, {w.percent, "70"}, {w.letter}}; }
+  case 9: { const auto& w = widgets_of<geometry::PolygonPage>(a, 9);
+    return {{w.known[2]}, {w.sides, 3}, {w.value, "30"}, {w.dms}, {w.precision, 2}}; }
+  case 10: { const auto& w = widgets_of<gears::SpurGearPage>(a, 10);
+    return {{w.systems[1]}, {w.angle_14_5}, {w.pitch_value, "12"}, {w.teeth, "30"}}; }
+  case 11: { const auto& w = widgets_of<geometry::ConversionsPage>(a, 11);
+    return {{w.degrees, "90.5"}, {w.mm, "12.5"}, {w.celsius, "37"}, {w.whole, "1"},
+            {w.numerator, "3"}, {w.denominator, "8"}}; }
+  case 12: { const auto& w = widgets_of<workshop::DovetailMeasurementPage>(a, 12);
+    return {{w.female_at_hand}, {w.angle_45}, {w.pin, "6"}, {w.between_pins, "8"},
+            {w.female_depth, "10"}, {w.gib}, {w.gib_thickness, "2"}, {w.clearance_kind, 1},
+            {w.clearance, "0.2"}}; }
+  case 13: { const auto& w = widgets_of<gears::WormGearPage>(a, 13);
+    return {{w.systems[1]}, {w.angles[2]}, {w.pitch, "8"}, {w.teeth, "40"}, {w.starts, 1},
+            {w.left_hand}, {w.diameter, "1.25"}, {w.backlash, "0.005"}, {w.square_rim},
+            {w.crown_cut}}; }
+  case 14: { const auto& w = widgets_of<gears::BevelGearPage>(a, 14);
+    return {{w.module}, {w.pinion_and_gear}, {w.pitch, "2"}, {w.pinion_teeth, "20"},
+            {w.gear_teeth, "40"}, {w.dms}, {w.shaft_dms[0], "80"}, {w.shaft_dms[1], "30"},
+            {w.face_width, "12"}}; }
+  case 15: { const auto& w = widgets_of<gears::OverPinsPage>(a, 15);
+    return {{w.system[1]}, {w.angle[2]}, {w.typed_angle, "25"}, {w.pitch, "10"}, {w.teeth, "20"},
+            {w.pin, "0.168"}, {w.over_pins, "2.23"}, {w.helix_select}, {w.helix, "12"}}; }
+  case 16: { const auto& w = widgets_of<gears::GearRatioPage>(a, 16);
+    return {{w.results_limit, "7"}, {w.target, "2.5"}, {w.highest, "80"}, {w.mode[2]},
+            {w.tolerance, "2.5"}}; }
+  case 17: { const auto& w = widgets_of<workshop::ChangeGearsPage>(a, 17);
+    return {{w.mode[1]}, {w.pitch_to_make, "1.5"}, {w.lead_screw, "6"}, {w.error, "3"}}; }
   default:
     return {};
   }
 }
+// clang-format on
 
 void run(const Step& step) {
   Fl_Widget* w = step.widget;
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(w->visible_r() && w->active_r()) << "a user could not reach this widget";
-  switch (step.kind) {
-  case Step::kType:
-    retype(dynamic_cast<Fl_Input_*>(w), step.text);
-    break;
-  case Step::kClick:
-    click(w);
-    break;
-  case Step::kChoose: // the pop-up menu is modal: pick the item as it would
-    static_cast<Fl_Choice*>(w)->value(step.n);
+  if (auto* choice = dynamic_cast<Fl_Choice*>(w)) {
+    choice->value(step.n); // the pop-up menu is modal: pick the item as it would
     w->do_callback();
-    break;
-  case Step::kSpinUp:
+  } else if (auto* spinner = dynamic_cast<Fl_Spinner*>(w)) {
     for (int i = 0; i < step.n; ++i)
-      click(static_cast<Fl_Spinner*>(w)->child(1));
-    break;
+      click(spinner->child(1));
+  } else if (!step.text.empty()) {
+    retype(dynamic_cast<Fl_Input_*>(w), step.text);
+  } else {
+    click(w);
   }
   settle();
 }
