@@ -43,9 +43,9 @@ TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
     std::function<std::string()> shown;
     const char* normal; ///< how the shipped text begins once formatted: the path is reached
   };
-  const Case cases[] = {
-      {315, spur_span_line, "Measure across 4 teeth (3 pitches)"},
-      {338, worm_tooth_warning, "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "}};
+  const Case cases[] = {{315, spur_span_line, "Measure across 4 teeth (3 pitches)"},
+                        {338, worm_tooth_warning,
+                         "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "}};
   for (const Case& c : cases) {
     for (const char* text : {"", "%s%s%n", "%d teeth (%d) %d"}) {
       SCOPED_TRACE(std::to_string(c.entry) + " = " + text);
@@ -61,7 +61,8 @@ TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
       dir.write_file("language/en/en.ini", file);
       start_app();
       const std::string shown = c.shown();
-      EXPECT_EQ(*text ? shown : shown.substr(0, std::string(c.normal).size()), *text ? text : c.normal);
+      EXPECT_EQ(*text ? shown : shown.substr(0, std::string(c.normal).size()),
+                *text ? text : c.normal);
     }
     copy_language_files(dir.path()); // the shipped texts again
   }
