@@ -245,9 +245,20 @@ std::string differences(const Snapshot& before, const Snapshot& after, bool same
 
 class WholeProgramRestoreTest : public AppTest {
 protected:
+  // The unit each page's pair shows, in the order of the Units button.
+  std::string units_shown() {
+    std::string shown;
+    for (int slot = 0; slot < static_cast<int>(ui::UnitPairSlot::kCount); ++slot) {
+      const auto& pair = app->unit_pair(static_cast<ui::UnitPairSlot>(slot));
+      shown += pair.metric->value() ? 'm' : pair.inch->value() ? 'i' : '-';
+    }
+    return shown;
+  }
+
   // Fills all 17 pages and leaves page 13 shown with the column scrolled.
   void fill_every_page() {
-    click(app->main_frame()->unit_button()); // metric
+    click(app->main_frame()->unit_button()); // a fresh program: every pair follows to metric
+    EXPECT_EQ(units_shown(), std::string(13, 'm'));
     for (int number = 1; number <= app::page_count(); ++number) {
       SCOPED_TRACE("page " + std::to_string(number));
       click(app->main_frame()->nav_button(number));
@@ -313,7 +324,11 @@ TEST_F(WholeProgramRestoreTest, EveryPageComesBackAfterUnitsTwiceARestartAndLang
   fill_every_page(); // in millimetres
   ASSERT_FALSE(HasFailure());
   const Snapshot english = snapshot();
+  // The spur gear and over-pins systems (diametral pitch), the circle segment
+  // and the thread wires (threads per inch) were set to inches by hand.
+  EXPECT_EQ(units_shown(), "iiimmmmmimmmm");
   click(app->main_frame()->unit_button());
+  EXPECT_EQ(units_shown(), std::string(13, 'i'));
   const Snapshot inch = snapshot();
   ASSERT_EQ(inch.size(), english.size());
   for (size_t i = 0; i < english.size(); ++i) {
