@@ -1,8 +1,9 @@
-// Start-up with missing, damaged or odd settings and language files.
+// Start-up with missing, damaged or odd settings, state and language files.
 #include <gtest/gtest.h>
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Scroll.H>
 
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
@@ -14,12 +15,19 @@ namespace {
 const std::string kSettings = "DoNotEditOrDelete.ini";
 // The least a usable settings file holds: a catalogue plate and a head.
 const std::string kPlatesAndHead = "[hole plates]\n13 = 13\n[my head 40-1]\n0 = My head 40-1\n";
+bool has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 } // namespace
 
-class AppStartTest : public AppTest {};
+class AppStartTest : public AppTest {
+protected:
+  void remove(const std::string& relative) {
+    std::system(("rm -rf '" + dir.path() + "'/" + relative).c_str()); // may end in a *
+  }
+};
 
 TEST_F(AppStartTest, FirstStartWritesTheDefaultsAndTakesTheOnlyLanguage) {
-  ASSERT_FALSE(dir.exists(kSettings));
   app::App& a = start_app();
   std::string file = dir.read_file(kSettings);
   for (const char* line :
@@ -28,163 +36,150 @@ TEST_F(AppStartTest, FirstStartWritesTheDefaultsAndTakesTheOnlyLanguage) {
         "ratio                          = 40", "measure                        = inch",
         "drill_fraction                 = 1", "help_font_size                 = -1000",
         "[hole plates]", "[brown and sharp 40-1]", "[aciera 40-1]", "[36-1]"})
-    EXPECT_NE(file.find(line), std::string::npos) << line;
+    EXPECT_TRUE(has(file, line)) << line;
   EXPECT_TRUE(dialogs.language_offers.empty()); // one language: no window
-  EXPECT_TRUE(a.language_loaded());
   EXPECT_EQ(a.current_language(), "en");
 }
 
-TEST_F(AppStartTest, FirstStartWithSeveralLanguagesOffersThemAndClosingGivesEnglish) {
-  dir.write_file("language/de/de.ini", dir.read_file("language/en/en.ini"));
+TEST_F(AppStartTest, FirstStartWithSeveralLanguagesOffersThemFlagOrNot) {
+  dir.write_file("language/de/de.ini", "[.]\n0 = Kreis\n"); // no flag beside it
   dir.write_file("language/fr/fr.ini", dir.read_file("language/en/en.ini"));
-  app::App& a = start_app();
+  start_app(); // the window closed: English
   ASSERT_EQ(dialogs.language_offers.size(), 1u);
-  std::vector<std::string> codes;
-  for (const auto& option : dialogs.language_offers[0])
-    codes.push_back(option.code);
-  EXPECT_EQ(codes, (std::vector<std::string>{"de", "en", "fr"}));
-  EXPECT_EQ(dialogs.language_offers[0][1].flag_path, dir.path() + "/language/en/en.gif");
-  EXPECT_EQ(a.current_language(), "en");
-  EXPECT_NE(dir.read_file(kSettings).find("language                       = en"),
-            std::string::npos);
-}
+  const auto& offer = dialogs.language_offers[0];
+  ASSERT_EQ(offer.size(), 3u);
+  EXPECT_EQ(offer[0].code + offer[1].code + offer[2].code, "deenfr");
+  EXPECT_EQ(offer[0].label, "de");
+  EXPECT_EQ(offer[0].flag_path, "");
+  EXPECT_EQ(offer[1].flag_path, dir.path() + "/language/en/en.gif");
+  EXPECT_EQ(app->current_language(), "en");
+  EXPECT_TRUE(has(dir.read_file(kSettings), "language                       = en"));
 
-TEST_F(AppStartTest, ChoosingAFlagAtFirstStartStoresThatLanguage) {
-  dir.write_file("language/de/de.ini", "[.]\n0 = Kreis\n");
+  remove(kSettings);
   dialogs.language_answers = {0};
-  app::App& a = start_app();
-  EXPECT_EQ(a.current_language(), "de");
-  EXPECT_STREQ(a.lang(0), "Kreis");
+  start_app();
+  EXPECT_EQ(app->current_language(), "de");
+  EXPECT_STREQ(app->lang(0), "Kreis");
 }
 
-TEST_F(AppStartTest, DamagedSettingsAreKeptAsideNotOverwritten) {
-  const std::string damaged[] = {
-      "[.]\nlanguage = en\nthis line has no equals sign\n[my head 40-1]\n0 = My head 40-1\n",
-      "", // what a crash while writing leaves
-      "[.]\nlanguage = en\nmeasure = metric\n[hole plates]\n13 = 13\n15 = 15\n16 = 1",
-  };
-  for (const std::string& content : damaged) {
-    SCOPED_TRACE(content);
-    stop_app();
-    dialogs.alerts.clear();
-    std::system(("rm -f '" + dir.path() + "/" + kSettings + ".corrupt'*").c_str());
-    dir.write_file(kSettings, content);
-    start_app();
-    ASSERT_EQ(dialogs.alerts.size(), 1u);
-    EXPECT_NE(dialogs.alerts[0].find(kSettings + ".corrupt"), std::string::npos);
-    EXPECT_EQ(dir.read_file(kSettings + ".corrupt"), content);
-    EXPECT_NE(dir.read_file(kSettings).find("[brown and sharp 40-1]"), std::string::npos);
-    EXPECT_EQ(app->unit_system(), 0);
-  }
-}
-
-TEST_F(AppStartTest, BadSettingsFilesNeverCrash) {
+TEST_F(AppStartTest, BadSettingsAndStateFilesNeverCrash) {
   struct Case {
     const char* name;
-    std::string content;
-    int moved_aside; // 1 yes, 0 no, -1 either way
+    std::string settings;
+    int moved_aside;   ///< 1 yes, 0 no, -1 either way
+    std::string state; ///< State.ini, "/" a directory in its place
   };
   const Case cases[] = {
-      {"empty", "", 1},
-      {"truncated", "[.]\nmeasure = met", 1},
+      {"no equals sign",
+       "[.]\nlanguage = en\nthis line has no equals sign\n[my head 40-1]\n0 = My head 40-1\n", 1,
+       "[page]\npage = 40\nscroll = -50\n"},
+      {"empty, as a crash while writing leaves", "", 1, "/"},
+      {"cut short", "[.]\nlanguage = en\nmeasure = metric\n[hole plates]\n13 = 13\n15 = 15\n16 = 1",
+       1, "[page]\npage = nine\nscroll = 1e99\n"},
       {"binary",
        std::string("\x7f"
                    "ELF\0\x01\xff\xfe[\n=\n",
                    13),
-       -1},
-      {"overlong line", "[.]\nlast = " + std::string(3000, 'x') + "\n", 1},
-      {"section names as keys", "[.]\n[hole plates]\n[.]\nratio = [\n" + kPlatesAndHead, 0},
-      {"plates that are not numbers", "[hole plates]\n13 = abc\n14 = -2\n15 = 15\n[h]\n", 0},
-      {"no head", "[hole plates]\n13 = 13\n", 1},
+       -1, std::string("\0\xff\xfe\x01[p1]\x00", 9)},
+      {"overlong line", "[.]\nlast = " + std::string(3000, 'x') + "\n", 1,
+       "[page]\npage = 0\nscroll = -99999999999999999999\n"},
+      {"section names as keys", "[.]\n[hole plates]\n[.]\nratio = [\n" + kPlatesAndHead, 0,
+       "[page]\n[p1]\n[page]\npage 8\n"},
+      {"plates not numbers", "[hole plates]\n13 = abc\n14 = -2\n15 = 15\n[h]\n", 0, ""},
+      {"no head", "[hole plates]\n13 = 13\n", 1, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     stop_app();
-    dir.write_file(kSettings, c.content);
-    std::system(("rm -f '" + dir.path() + "/" + kSettings + ".corrupt'*").c_str());
+    remove(kSettings + ".corrupt*");
+    remove("State.ini");
+    dir.write_file(kSettings, c.settings);
+    dir.write_file(c.state == "/" ? "State.ini/x" : "State.ini", c.state);
     dialogs.alerts.clear();
-    EXPECT_NO_THROW(start_app());
+    ASSERT_NO_THROW(start_app());
     if (c.moved_aside >= 0) {
       EXPECT_EQ(dir.exists(kSettings + ".corrupt"), c.moved_aside == 1);
     }
+    if (c.moved_aside == 1) {
+      ASSERT_EQ(dialogs.alerts.size(), 1u);
+      EXPECT_TRUE(has(dialogs.alerts[0], kSettings + ".corrupt"));
+      EXPECT_EQ(dir.read_file(kSettings + ".corrupt"), c.settings);
+      EXPECT_TRUE(has(dir.read_file(kSettings), "[brown and sharp 40-1]"));
+      EXPECT_EQ(app->unit_system(), 0);
+    }
     EXPECT_TRUE(app->language_loaded());
+    // Page one, its button at the top (the toolkit may round by a step).
+    EXPECT_EQ(app->main_frame()->shown_page(), 1);
+    EXPECT_NEAR(app->main_frame()->nav_column()->yposition(), 0, 4);
   }
-}
-
-TEST_F(AppStartTest, SettingsPathThatIsADirectoryIsMovedAside) {
+  // A directory in the settings' place is moved aside too.
+  stop_app();
+  remove(kSettings + "*");
   dir.write_file(kSettings + "/inside", "x");
   start_app();
   EXPECT_TRUE(dir.exists(kSettings + ".corrupt/inside"));
-  EXPECT_NE(dir.read_file(kSettings).find("[hole plates]"), std::string::npos);
+  EXPECT_TRUE(has(dir.read_file(kSettings), "[hole plates]"));
 }
 
-TEST_F(AppStartTest, AbsentLanguageKeyMeansEnglish) {
+TEST_F(AppStartTest, AMissingOrUnusableLanguageFileAsksForAnother) {
+  struct Case {
+    const char* language;
+    std::string file; ///< its de.ini, "" none
+    bool answer;
+    const char* question; ///< nullptr: not checked
+  };
+  const Case cases[] = {
+      {"xx", "", false,
+       "The language file \"xx.ini\"\nseems to be missing or damaged. Would you like to select "
+       "another language?"},
+      {"../../etc/passwd", "", true, nullptr}, // only English left: taken without a window
+      {"de", "[local]\ntitle = Drucken\n", true,
+       "The language file \"de.ini\" is empty. Would you like to select another language?"},
+      {"de", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), true, nullptr},
+      {"de", "[.]\n0 = " + std::string(5000, 'x') + "\n", true, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    stop_app();
+    dialogs.questions.clear();
+    remove("language/de");
+    if (!c.file.empty())
+      dir.write_file("language/de/de.ini", c.file);
+    dir.write_file(kSettings, std::string("[.]\nlanguage = ") + c.language + "\n" + kPlatesAndHead);
+    dialogs.answers = {c.answer};
+    if (c.answer) {
+      start_app();
+      EXPECT_EQ(app->current_language(), "en");
+      EXPECT_TRUE(has(dir.read_file(kSettings), "language                       = en"));
+    } else {
+      EXPECT_THROW(start_app(), ProcessExit); // "No" ends the program normally
+    }
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    if (c.question) {
+      EXPECT_EQ(dialogs.questions[0], c.question);
+    }
+  }
+}
+
+TEST_F(AppStartTest, AbsentLanguageKeyMeansEnglishAndGapsLeaveLabelsEmpty) {
   dir.write_file(kSettings, "[.]\nmeasure = inch\n" + kPlatesAndHead);
+  dir.write_file("language/en/en.ini", "[.]\n0 = Circle\n2 = Oblique\n16 = Quit\n");
   app::App& a = start_app();
   EXPECT_EQ(a.current_language(), "en");
   EXPECT_TRUE(dialogs.questions.empty());
-}
-
-TEST_F(AppStartTest, MissingLanguageFileAsksAndNoEndsTheProgramNormally) {
-  dir.write_file(kSettings, "[.]\nlanguage = xx\n" + kPlatesAndHead);
-  dialogs.answers = {false};
-  try {
-    start_app();
-    ADD_FAILURE() << "the program went on without a language";
-  } catch (const ProcessExit& exit) {
-    EXPECT_EQ(exit.status, 0);
-  }
-  ASSERT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(dialogs.questions[0], "The language file \"xx.ini\"\nseems to be missing or damaged. "
-                                  "Would you like to select another language?");
-}
-
-TEST_F(AppStartTest, MissingLanguageFileYesOffersTheInstalledOnes) {
-  dir.write_file(kSettings, "[.]\nlanguage = ../../etc/passwd\n" + kPlatesAndHead);
-  dialogs.answers = {true};
-  app::App& a = start_app(); // only "en" is installed: taken without a window
-  EXPECT_EQ(a.current_language(), "en");
-  EXPECT_NE(dir.read_file(kSettings).find("language                       = en"),
-            std::string::npos);
-}
-
-TEST_F(AppStartTest, EmptyLanguageFileAsksInEnglish) {
-  dir.write_file("language/de/de.ini", "[local]\ntitle = Drucken\n");
-  dir.write_file(kSettings, "[.]\nlanguage = de\n" + kPlatesAndHead);
-  dialogs.answers = {true};
-  app::App& a = start_app();
-  ASSERT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(dialogs.questions[0], "The language file \"de.ini\" is empty. "
-                                  "Would you like to select another language?");
-  EXPECT_EQ(a.current_language(), "en");
-}
-
-TEST_F(AppStartTest, LanguageFileWithGapsLeavesThoseLabelsEmpty) {
-  dir.write_file("language/en/en.ini", "[.]\n0 = Circle\n2 = Oblique\n16 = Quit\n");
-  app::App& a = start_app();
   EXPECT_STREQ(a.main_frame()->nav_button(1)->label(), "Circle");
   EXPECT_STREQ(a.main_frame()->nav_button(2)->label(), "");
   EXPECT_STREQ(a.main_frame()->exit_button()->label(), "Quit");
 }
 
-TEST_F(AppStartTest, NoLanguageDirectoryAtFirstStartIsFatal) {
-  std::system(("rm -rf '" + dir.path() + "/language'").c_str());
+TEST_F(AppStartTest, NowhereToReadOrKeepTheFilesIsFatalNotACrash) {
+  remove("language");
   EXPECT_THROW(start_app(), FatalErrorRaised);
   EXPECT_EQ(dialogs.fatal_message,
             "An error occurred trying to find any language files, aborting program.");
-}
+  app.reset();
 
-TEST_F(AppStartTest, LanguageDirectoryWithoutFlagStillOffersTheLanguage) {
-  dir.write_file("language/de/de.ini", "[.]\n0 = Kreis\n");
-  dir.write_file("language/fr/fr.ini", "[.]\n0 = Cercle\n");
-  start_app();
-  ASSERT_EQ(dialogs.language_offers.size(), 1u);
-  EXPECT_EQ(dialogs.language_offers[0][0].code, "de");
-  EXPECT_EQ(dialogs.language_offers[0][0].flag_path, "");
-  EXPECT_EQ(dialogs.language_offers[0][0].label, "de");
-}
-
-TEST_F(AppStartTest, ReadOnlyProgramDirectoryWithoutAHomeIsFatalNotACrash) {
+  copy_language_files(dir.path());
   ScopedEnv no_config("XDG_CONFIG_HOME", nullptr);
   ScopedEnv no_home("HOME", nullptr);
   program_dir_read_only = true;
@@ -194,27 +189,9 @@ TEST_F(AppStartTest, ReadOnlyProgramDirectoryWithoutAHomeIsFatalNotACrash) {
                 "' can't be written and there is no home directory ($HOME is not set), so there "
                 "is nowhere to keep the settings, aborting program.");
   EXPECT_FALSE(dir.exists(kSettings));
-  app.reset();
-}
 
-TEST_F(AppStartTest, UnknownProgramDirectoryIsFatalNotACrash) {
   app = std::make_unique<app::App>("", dialogs);
   EXPECT_THROW(app->start(), FatalErrorRaised);
-  EXPECT_NE(dialogs.fatal_message.find("own directory"), std::string::npos);
+  EXPECT_TRUE(has(dialogs.fatal_message, "own directory"));
   app.reset();
-}
-
-TEST_F(AppStartTest, BinaryOrOverlongLanguageFileAsksForAnotherLanguage) {
-  const std::string bad_files[] = {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
-                                   "[.]\n0 = " + std::string(5000, 'x') + "\n"};
-  for (const std::string& content : bad_files) {
-    stop_app();
-    dialogs.questions.clear();
-    dir.write_file("language/de/de.ini", content);
-    dir.write_file(kSettings, "[.]\nlanguage = de\n" + kPlatesAndHead);
-    dialogs.answers = {true};
-    app::App& a = start_app();
-    EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(a.current_language(), "en");
-  }
 }

@@ -3,20 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 
-#include <memory>
-#include <tuple>
-
-#include <FL/Fl_Button.H>
-
-#include "ui/checked_input.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "ui/field_io.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
+#include "ui/checked_input.h"
+#include "ui/field_io.h"
 
 using namespace testing_support;
 
@@ -33,38 +29,34 @@ protected:
     input->on_invalid([this] { ++invalid_calls; });
     return input;
   }
-  // The field loses the focus, as when the user clicks elsewhere.
-  void leave(Fl_Widget*) { Fl::focus(nullptr); }
   void SetUp() override { start_app(); }
   // The counters die with this fixture; the app (whose fields call them when
   // its window closes) must go first.
   void TearDown() override { stop_app(); }
-
   Fl_Window* main() { return app->main_frame()->window(); }
+  void point_at(Fl_Widget* input) {
+    Fl::e_x = input->x() + 5;
+    Fl::e_y = input->y() + 5;
+  }
+
   Fl_Group* group = nullptr;
-  int count = 0;
-  int valid_calls = 0;
-  int invalid_calls = 0;
+  int count = 0, valid_calls = 0, invalid_calls = 0;
 };
 
+// Records: 2 a length, 36 a signed value, 17 a count of 1 ... 50 holes.
 TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
-  struct Case {
-    int record;
-    const char* typed;
-    const char* shown;
-  };
-  const Case cases[] = {
+  const std::tuple<int, const char*, const char*> cases[] = {
       {2, ".", "0."},       {2, ".5", "0.5"},     {2, "1.2.5", "1.25"}, {2, "1.25.", "1.25"},
       {2, "-", ""},         {2, "-3", "3"},       {2, "12e3", "123"},   {36, "-", "-"},
       {36, "-5", "-5"},     {36, "+2.5", "+2.5"}, {36, "5-", "5"},      {17, "1x2", "12"},
       {17, "4.5", "45"},    {2, "abc", ""},       {2, "12,5", "12.5"},  {2, "1,2,5", "1.25"},
       {36, "-0,5", "-0.5"}, {17, "4,5", "45"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    ui::CheckedInput* input = field(c.record);
-    type_text(input, c.typed);
-    EXPECT_STREQ(input->value(), c.shown);
+  for (const auto& [record, typed, shown] : cases) {
+    SCOPED_TRACE(typed);
+    ui::CheckedInput* input = field(record);
+    type_text(input, typed);
+    EXPECT_STREQ(input->value(), shown);
   }
 }
 
@@ -74,12 +66,10 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
   group->begin();
   auto* plain = new ui::NumberInput(400, 10, 100, 25);
   group->end();
-  type_text(plain, "3,5");
-  EXPECT_STREQ(plain->value(), "3.5");
-  paste_text(plain, "1.234,5");
-  EXPECT_STREQ(plain->value(), "3.5");
-  paste_text(plain, "25");
-  EXPECT_STREQ(plain->value(), "3.525");
+  for (const auto& [pasted, shown] : {std::pair{"", "3.5"}, {"1.234,5", "3.5"}, {"25", "3.525"}}) {
+    *pasted ? paste_text(plain, pasted) : type_text(plain, "3,5");
+    EXPECT_STREQ(plain->value(), shown) << pasted;
+  }
   const std::tuple<int, const char*, const char*, int> cases[] = {
       {2, "12,5", "12.5", 1}, {2, " 7,25\n", "7.25", 1}, {36, "-0,5", "-0.5", 1},
       {2, "1,234.5", "", 0},  {2, "1.234,5", "", 0},     {2, "2 mm", "", 0},
@@ -98,21 +88,17 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
 }
 
 TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlackAndNoRangeCallsEveryKey) {
-  // A field without a range calls the page on every key.
-  ui::CheckedInput* length = field(2);
+  ui::CheckedInput* length = field(2); // no range: the page hears every key
   type_text(length, "12.5");
   EXPECT_EQ(valid_calls, 4);
   EXPECT_EQ(length->textcolor(), FL_BLACK);
   EXPECT_EQ(invalid_calls, 0);
   valid_calls = 0;
-
-  ui::CheckedInput* holes = field(17); // 1 … 50 holes
-  type_text(holes, "0");
+  ui::CheckedInput* holes = field(17);
+  type_text(holes, "00"); // red at the first key, and the page is told once
   EXPECT_EQ(holes->textcolor(), FL_RED);
   EXPECT_EQ(invalid_calls, 1);
   EXPECT_EQ(valid_calls, 0);
-  type_text(holes, "0"); // "00" still red: the page is not told again
-  EXPECT_EQ(invalid_calls, 1);
   press_key(FL_BackSpace);
   press_key(FL_BackSpace);
   type_text(holes, "12");
@@ -125,14 +111,11 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
   ui::CheckedInput* angle = field(30); // -360 … 360
   type_text(angle, "-400");
   EXPECT_EQ(angle->textcolor(), FL_RED);
-  leave(angle);
-  ASSERT_EQ(dialogs.range_messages.size(), 1u);
-  EXPECT_EQ(dialogs.range_messages[0], "-360 <=> 360");
-  EXPECT_EQ(Fl::focus(), angle);
-  leave(angle); // no new typing: no second message
-  EXPECT_EQ(dialogs.range_messages.size(), 1u);
-  EXPECT_EQ(Fl::focus(), angle);
-
+  for (int leaving = 0; leaving < 2; ++leaving) { // no new typing: no second message
+    Fl::focus(nullptr);
+    EXPECT_EQ(dialogs.range_messages, std::vector<std::string>{"-360 <=> 360"});
+    EXPECT_EQ(Fl::focus(), angle);
+  }
   // Mended, the angle lets the focus go.
   for (int i = 0; i < 4; ++i)
     press_key(FL_BackSpace);
@@ -141,7 +124,7 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
   ui::CheckedInput* holes = field(17);
   type_text(holes, "0");
   EXPECT_EQ(Fl::focus(), holes);
-  leave(holes);
+  Fl::focus(nullptr);
   ASSERT_EQ(dialogs.range_messages.size(), 2u);
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
 
@@ -153,66 +136,39 @@ TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecond
   EXPECT_EQ(seconds->textcolor(), FL_BLACK);
   type_text(seconds, ".999");
   EXPECT_EQ(seconds->textcolor(), FL_RED);
-  leave(seconds);
+  Fl::focus(nullptr);
   EXPECT_EQ(dialogs.range_messages.size(), 3u);
 }
 
 TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKindAndFractionsFillTheDecimal) {
   ui::CheckedInput* length = field(2);
-  ui::CheckedInput* count_field = field(17);
+  ui::CheckedInput* holes = field(17);
   length->value("1");
-  count_field->value("12");
+  holes->value("12");
   ui::convert_field_inch_to_mm(length);
-  ui::convert_field_inch_to_mm(count_field);
+  ui::convert_field_inch_to_mm(holes);
   EXPECT_STREQ(length->value(), "25.4");
-  EXPECT_STREQ(count_field->value(), "");
+  EXPECT_STREQ(holes->value(), "");
   ui::convert_field_mm_to_inch(length);
   EXPECT_STREQ(length->value(), "1");
 
   // Fraction fields fill the decimal one and run its callback.
   ui::CheckedInput* out = field(27);
-  ui::CheckedInput* whole = field(29);
-  ui::CheckedInput* over = field(29);
-  ui::CheckedInput* under = field(29);
-  whole->value("1");
-  over->value("1");
-  under->value("4");
+  ui::CheckedInput* parts[] = {field(29), field(29), field(29)};
+  parts[0]->value("1");
+  parts[1]->value("1");
+  parts[2]->value("4");
   valid_calls = 0;
-  ui::fraction_to_decimal_field(out, whole, over, under);
-  EXPECT_STREQ(out->value(), "1.25");
+  ui::fraction_to_decimal_field(out, parts[0], parts[1], parts[2]);
+  EXPECT_STREQ(out->value(), "1.25"); // 1 + 1/4
   EXPECT_EQ(out->range()->rule.arg, 1);
   EXPECT_EQ(valid_calls, 1);
 }
 
-TEST_F(CheckedInputTest, RightClickHookIgnoresFieldsOfInactivePagesAndOtherWindows) {
-  ui::CheckedInput* input = field(2);
-  Fl::e_x = input->x() + 5;
-  Fl::e_y = input->y() + 5;
-  group->deactivate();
-  EXPECT_FALSE(app->input_popup_check(main()));
-  group->activate();
-  input->hide();
-  EXPECT_FALSE(app->input_popup_check(main()));
-  input->show();
-  Fl::e_x = 700;
-  Fl::e_y = 590;
-  EXPECT_FALSE(app->input_popup_check(main()));
-
-  // A right click in another window is not for the main window's fields.
-  app->show_help(static_cast<ui::HelpTopic>(0));
-  Fl_Window* help = app->help_windows().back()->window();
-  Fl::e_x = input->x() + 5; // the same spot, but in the help window
-  Fl::e_y = input->y() + 5;
-  valid_calls = 0;
-  EXPECT_FALSE(app->input_popup_check(help));
-  EXPECT_EQ(valid_calls, 0);
-}
-
-TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
+TEST_F(CheckedInputTest, RightClickOpensThePopupOnlyOnAFieldOfTheShownPage) {
   ui::CheckedInput* input = field(2);
   input->value("12.5");
-  Fl::e_x = input->x() + 5;
-  Fl::e_y = input->y() + 5;
+  point_at(input);
   // The menu is a modal loop of its own: close it with Escape once it is up.
   Fl::add_timeout(0.3, [](void*) {
     static char no_text[1] = "";
@@ -222,33 +178,41 @@ TEST_F(CheckedInputTest, RightClickOpensThePopupOnTheFieldUnderThePointer) {
     if (Fl_Window* menu = Fl::first_window())
       Fl::handle(FL_KEYBOARD, menu);
   });
-  valid_calls = 0;
+  Fl::copy("7", 1, 1); // closed without a choice: nothing is pasted
   EXPECT_TRUE(app->input_popup_check(main()));
+  settle();
   EXPECT_EQ(valid_calls, 1); // the field's own callback ran after the menu
   EXPECT_STREQ(input->value(), "12.5");
+
+  group->deactivate();
+  EXPECT_FALSE(app->input_popup_check(main()));
+  group->activate();
+  input->hide();
+  EXPECT_FALSE(app->input_popup_check(main()));
+  input->show();
+  // A right click in another window is not for the main window's fields.
+  app->show_help(static_cast<ui::HelpTopic>(0));
+  EXPECT_FALSE(app->input_popup_check(app->help_windows().back()->window()));
+  Fl::e_x = 700; // off the field
+  Fl::e_y = 590;
+  EXPECT_FALSE(app->input_popup_check(main()));
+  EXPECT_EQ(valid_calls, 1);
 }
 
-TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutine) {
-  ui::CheckedInput* holes = field(17);
-  type_text(holes, "0"); // red
-  int valid_before = valid_calls, invalid_before = invalid_calls;
+TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutineAndTwoRedFieldsKeepTheFocusStill) {
+  ui::CheckedInput* first = field(17);
+  ui::CheckedInput* second = field(17);
+  type_text(first, "0"); // red
+  const int valid_before = valid_calls, invalid_before = invalid_calls;
   click(app->main_frame()->nav_button(2)); // page 1 goes away
   EXPECT_EQ(valid_calls, valid_before);
   EXPECT_EQ(invalid_calls, invalid_before);
-  EXPECT_EQ(holes->textcolor(), FL_RED); // still marked when the user comes back
-}
-
-TEST_F(CheckedInputTest, TwoRedFieldsDoNotPassTheFocusToAndFro) {
-  // A red field on a page left and shown again no longer holds the focus,
-  // so a second field can be made red; clicking the first one then must
-  // leave the focus with the field being left, not bounce it for ever.
-  ui::CheckedInput* first = field(17); // 1 … 50 holes
-  ui::CheckedInput* second = field(17);
-  type_text(first, "0");
-  click(app->main_frame()->nav_button(2));
+  EXPECT_EQ(first->textcolor(), FL_RED); // still marked when the user comes back
+  // Shown again, the red field no longer holds the focus, so a second one can
+  // turn red; clicking the first then leaves the focus with the field being
+  // left, rather than passing it to and fro for ever.
   click(app->main_frame()->nav_button(1));
   type_text(second, "0");
-  ASSERT_EQ(first->textcolor(), FL_RED);
   ASSERT_EQ(second->textcolor(), FL_RED);
   click(first);
   EXPECT_EQ(Fl::focus(), second);

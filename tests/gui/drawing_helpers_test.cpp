@@ -10,8 +10,6 @@
 #include "calc/drawing/drawing_helpers.h"
 #include "gui/support/render.h"
 
-using testing_support::Rendered;
-
 namespace {
 
 // A widget whose drawing is the test's; coordinates relative to the widget.
@@ -22,77 +20,69 @@ struct Canvas : Fl_Widget {
   std::function<void(int, int)> paint_;
 };
 
-Rendered render(std::function<void(int, int)> paint) {
+// What `paint` leaves black at each point.
+std::vector<bool> black_at(std::function<void(int, int)> paint,
+                           std::initializer_list<std::pair<int, int>> points) {
   Fl_Double_Window window(80, 80);
-  auto* canvas = new Canvas(std::move(paint));
+  auto* canvas = new Canvas([&](int x, int y) {
+    fl_color(FL_BLACK);
+    paint(x, y);
+  });
   window.end();
   window.show();
-  return testing_support::render_widget(canvas);
-}
-
-bool black(const Rendered& image, int x, int y) {
-  size_t i = static_cast<size_t>((y * image.w + x) * 3);
-  return image.rgb[i] == 0 && image.rgb[i + 1] == 0 && image.rgb[i + 2] == 0;
+  testing_support::Rendered image = testing_support::render_widget(canvas);
+  std::vector<bool> black;
+  for (auto [x, y] : points) {
+    auto pixel = image.rgb.begin() + (y * image.w + x) * 3;
+    black.push_back(pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0);
+  }
+  return black;
 }
 
 } // namespace
 
-TEST(DrawingHelpers, VerticalArrowheadIsAtTheTopOnlyInModeTwo) {
-  struct Case {
-    int mode;
-    bool head_at_top;
-  };
-  const Case cases[] = {{0, false}, {1, false}, {2, true}, {3, false}, {-1, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.mode);
-    Rendered image = render([&](int x, int y) {
-      fl_color(FL_BLACK);
-      drawing::arrow_line_v(x + 30, y + 10, y + 50, c.mode);
-    });
-    EXPECT_TRUE(black(image, 30, 30)); // the line itself
-    // The head's strokes end 2 pixels aside and 2 pixels inward of the tip.
-    EXPECT_EQ(black(image, 28, 12), c.head_at_top);
-    EXPECT_EQ(black(image, 32, 12), c.head_at_top);
-    EXPECT_EQ(black(image, 28, 48), !c.head_at_top);
-    EXPECT_EQ(black(image, 32, 48), !c.head_at_top);
+TEST(DrawingHelpers, ArrowheadsSitAtTheEndTheModeSays) {
+  // The line from (30, 10) down to (30, 50), and the head's strokes, which
+  // end 2 pixels aside and 2 pixels inward of the tip.
+  for (int mode : {0, 1, 2, 3, -1}) {
+    const bool top = mode == 2;
+    EXPECT_EQ(black_at([&](int x, int y) { drawing::arrow_line_v(x + 30, y + 10, y + 50, mode); },
+                       {{30, 30}, {28, 12}, {32, 12}, {28, 48}, {32, 48}}),
+              (std::vector<bool>{true, top, top, !top, !top}))
+        << "mode " << mode;
   }
-}
-
-TEST(DrawingHelpers, HorizontalArrowheadIsAtX0UnlessAtRight) {
+  // Across at y 30: the head is at x0 unless it is asked at the right.
   struct Case {
     int x0, x1, at_right;
     int head_base; ///< x of the head's vertical stroke
     int other_end;
   };
-  const Case cases[] = {
-      {10, 50, 1, 48, 12},
-      {10, 50, 0, 12, 48},
-      {50, 10, 0, 52, 8}, // x0 on the right: the head is still at x0
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.x0) + " to " + std::to_string(c.x1));
-    Rendered image = render([&](int x, int y) {
-      fl_color(FL_BLACK);
-      drawing::arrow_line_h(x + c.x0, y + 30, x + c.x1, c.at_right);
-    });
-    EXPECT_TRUE(black(image, 30, 30));
-    EXPECT_TRUE(black(image, c.head_base, 28));
-    EXPECT_TRUE(black(image, c.head_base, 32));
-    EXPECT_FALSE(black(image, c.other_end, 28));
+  for (const Case& c : {Case{10, 50, 1, 48, 12}, Case{10, 50, 0, 12, 48}, Case{50, 10, 0, 52, 8}}) {
+    EXPECT_EQ(
+        black_at(
+            [&](int x, int y) { drawing::arrow_line_h(x + c.x0, y + 30, x + c.x1, c.at_right); },
+            {{30, 30}, {c.head_base, 28}, {c.head_base, 32}, {c.other_end, 28}}),
+        (std::vector<bool>{true, true, true, false}))
+        << c.x0 << " to " << c.x1;
   }
 }
 
 TEST(DrawingHelpers, PinIsRedWithABlackRimAndLeavesTheColourBlack) {
-  Rendered image = render([](int x, int y) {
+  Fl_Double_Window window(80, 80);
+  auto* canvas = new Canvas([](int x, int y) {
     fl_color(FL_GREEN);
     drawing::draw_pin(x + 10, y + 10, 30);
     fl_rectf(x + 50, y + 50, 5, 5); // in whatever colour the pin left
   });
-  size_t centre = static_cast<size_t>((25 * image.w + 25) * 3);
-  EXPECT_EQ(image.rgb[centre], 255);
-  EXPECT_EQ(image.rgb[centre + 1], 0);
-  EXPECT_TRUE(black(image, 25, 10)); // top of the rim
-  EXPECT_TRUE(black(image, 10, 25)); // left of the rim
-  EXPECT_TRUE(black(image, 52, 52));
+  window.end();
+  window.show();
+  testing_support::Rendered image = testing_support::render_widget(canvas);
+  auto at = [&](int x, int y) {
+    auto pixel = image.rgb.begin() + (y * image.w + x) * 3;
+    return std::vector<int>(pixel, pixel + 3);
+  };
+  EXPECT_EQ(at(25, 25), (std::vector<int>{255, 0, 0}));
+  for (auto [x, y] : {std::pair{25, 10}, {10, 25}, {52, 52}}) // the rim's top and left
+    EXPECT_EQ(at(x, y), (std::vector<int>{0, 0, 0})) << x << ", " << y;
   EXPECT_EQ(image.pixels_of(0, 255, 0), 0);
 }

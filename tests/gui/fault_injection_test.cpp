@@ -89,16 +89,13 @@ protected:
   bool mounted_ = false;
 };
 
-TEST_F(FullDiskTest, FirstStartOnAFullDiskIsFatalAndLeavesNoHalfFile) {
-  fill_disk();
+TEST_F(FullDiskTest, SettingsThatCannotBeWrittenEndTheProgramAndKeepTheOldFile) {
+  fill_disk(); // at the first start: no half file either
   EXPECT_THROW(start_app(), FatalErrorRaised);
   EXPECT_NE(dialogs.fatal_message.find("A file system error has occurred"), std::string::npos);
   EXPECT_FALSE(dir.exists(kSettings));
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
   app.reset();
-}
-
-TEST_F(FullDiskTest, SettingsThatCannotBeWrittenEndTheProgramAndKeepTheOldFile) {
   // No room at all, and room for only part of the file.
   // (The file system counts in pages of 4 KiB.)
   for (off_t room : {off_t{0}, off_t{4096}}) {
@@ -157,62 +154,42 @@ TEST_F(FaultInjectionTest, ReadOnlyFilesAreReplacedWholeAndStayReadOnly) {
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
 }
 
-TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneAndThePagesStartFresh) {
+TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndALanguageSwitch) {
   dir.write_file(kState + "/mine.txt", "not the program's");
-  start_app();
-  EXPECT_TRUE(dialogs.alerts.empty());
-  EXPECT_EQ(app->main_frame()->shown_page(), 1);
-  click(app->main_frame()->nav_button(4));
-  app->save_page_state();
-  EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
-  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
-  EXPECT_NO_THROW(restart_app());
-  EXPECT_EQ(app->main_frame()->shown_page(), 1);
-}
-
-TEST_F(FaultInjectionTest, LanguageSwitchKeepsThePagesWhenStateCannotBeWritten) {
-  dir.write_file(kState + "/mine.txt", "not the program's");
-  ASSERT_EQ(std::system(("cp -r '" + std::string(TOOLROOM_LANGUAGE_DIR) + "/de' '" + dir.path() +
-                         "/language/'")
-                            .c_str()),
-            0);
+  install_language(dir.path(), "de");
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
+  EXPECT_TRUE(dialogs.alerts.empty());
   type_text(app->page(1)->focus_input(), "12");
   click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
   ASSERT_EQ(app->current_language(), "de");
-  EXPECT_STREQ(app->page(1)->focus_input()->value(), "12");
+  EXPECT_STREQ(app->page(1)->focus_input()->value(), "12"); // the pages stay
+  click(app->main_frame()->nav_button(4));
+  app->save_page_state();
+  EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+  EXPECT_NO_THROW(restart_app());
+  EXPECT_EQ(app->main_frame()->shown_page(), 1); // the pages start fresh
   EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
 }
 
-TEST_F(FaultInjectionTest, LanguageDirectoryGoneWhileRunningIsAMessage) {
+TEST_F(FaultInjectionTest, LanguageDirectoryGoneIsAMessageWhileRunningAndAQuestionAtTheNextStart) {
   start_app();
   const std::string settings = dir.read_file(kSettings);
   std::system(("rm -rf '" + dir.path() + "/language'").c_str());
   click(app->main_frame()->language_button());
-  settle(); // the switch runs after the button's callback
-  ASSERT_EQ(dialogs.alerts.size(), 1u);
-  EXPECT_EQ(dialogs.alerts[0], "No other language is installed.");
+  settle();
+  EXPECT_EQ(dialogs.alerts, std::vector<std::string>{"No other language is installed."});
   EXPECT_EQ(app->current_language(), "en");
   EXPECT_TRUE(app->main_frame()->window()->shown());
-  EXPECT_EQ(dir.read_file(kSettings), settings);
-}
-
-TEST_F(FaultInjectionTest, LanguageDirectoryGoneAtALaterStartKeepsTheSettings) {
-  start_app();
   stop_app();
-  const std::string settings = dir.read_file(kSettings);
-  std::system(("rm -rf '" + dir.path() + "/language'").c_str());
+  EXPECT_EQ(dir.read_file(kSettings), settings);
 
-  // "No": the program ends normally.
-  dialogs.answers = {false};
+  // "No": the program ends normally. "Yes": there is nothing to offer, which
+  // ends the program with a message.
+  dialogs.answers = {false, true};
   EXPECT_THROW(start_app(), ProcessExit);
   app.reset();
-  EXPECT_EQ(dir.read_file(kSettings), settings);
-
-  // "Yes": there is nothing to offer, which ends the program with a message.
-  dialogs.answers = {true};
   EXPECT_THROW(start_app(), FatalErrorRaised);
   app.reset();
   EXPECT_EQ(dialogs.fatal_message,

@@ -11,10 +11,13 @@
 using namespace testing_support;
 
 TEST(HelpTopics, FilesFollowTheLanguageExceptThePinPage) {
-  EXPECT_EQ(app::help_file_path("/opt/tc", "de", 0), "/opt/tc/language/de/thread.html");
-  EXPECT_EQ(app::help_file_path("/opt/tc", "de", 3), "/opt/tc/language/de/worm_gear.html#crown");
-  EXPECT_EQ(app::help_file_path("/opt/tc", "de", 6), "/opt/tc/language/pin_dia.html");
-  EXPECT_EQ(app::help_file_path("/opt/tc", "es", 9), "/opt/tc/language/es/change_gear.html");
+  const std::tuple<const char*, int, const char*> cases[] = {{"de", 0, "de/thread.html"},
+                                                             {"de", 3, "de/worm_gear.html#crown"},
+                                                             {"de", 6, "pin_dia.html"},
+                                                             {"es", 9, "es/change_gear.html"}};
+  for (const auto& [language, topic, file] : cases)
+    EXPECT_EQ(app::help_file_path("/opt/tc", language, topic),
+              std::string("/opt/tc/language/") + file);
   EXPECT_EQ(app::help_topic(7).title, 5);
   EXPECT_EQ(app::help_topic(4).title, 365);
 }
@@ -26,8 +29,8 @@ TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitleAndTheCrownAtItsAnchor) {
   std::string page = "<html><body>";
   for (int i = 0; i < 200; ++i)
     page += "<p>line " + std::to_string(i) + "</p>";
-  page += "<a name=\"crown\"></a><p>Crown</p></body></html>";
-  dir.write_file("language/en/worm_gear.html", page);
+  dir.write_file("language/en/worm_gear.html",
+                 page + "<a name=\"crown\"></a><p>Crown</p></body></html>");
   app::App& a = start_app();
   a.show_help(static_cast<ui::HelpTopic>(7));
   ASSERT_EQ(a.help_windows().size(), 1u);
@@ -40,10 +43,9 @@ TEST_F(HelpViewerTest, OpensTheTopicFileWithItsTitleAndTheCrownAtItsAnchor) {
 }
 
 TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinksToNothing) {
-  app::App& a = start_app();
-  a.show_help(static_cast<ui::HelpTopic>(0));
-  app::HelpWindow& first = *a.help_windows().back();
-  int size = first.view()->textsize();
+  start_app().show_help(static_cast<ui::HelpTopic>(0));
+  app::HelpWindow& first = *app->help_windows().back();
+  const int size = first.view()->textsize();
   first.larger();
   first.larger();
   first.window()->do_callback(); // the window manager's close box
@@ -51,14 +53,13 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini")
                 .find("help_font_size                 = " + std::to_string(size + 2)),
             std::string::npos);
-
-  a.show_help(static_cast<ui::HelpTopic>(1));
-  EXPECT_EQ(a.help_windows().back()->view()->textsize(), size + 2);
-  app::App& again = restart_app();
-  again.show_help(static_cast<ui::HelpTopic>(1));
-  app::HelpWindow& help = *again.help_windows().back();
-  EXPECT_EQ(help.view()->textsize(), size + 2);
+  for (bool restarted : {false, true}) {
+    if (restarted)
+      restart_app();
+    app->show_help(static_cast<ui::HelpTopic>(1));
+    EXPECT_EQ(app->help_windows().back()->view()->textsize(), size + 2) << restarted;
+  }
   for (int i = 0; i < 50; ++i) // but it never shrinks to nothing
-    help.smaller();
-  EXPECT_GE(help.view()->textsize(), 6);
+    app->help_windows().back()->smaller();
+  EXPECT_GE(app->help_windows().back()->view()->textsize(), 6);
 }

@@ -16,35 +16,28 @@
 
 using namespace testing_support;
 
-class MenuTextsTest : public AppTest {
-protected:
-  // Gives the installed English entries new texts; "" deletes the line.
-  void install_texts(const std::map<int, std::string>& texts) {
-    std::string file = dir.read_file("language/en/en.ini");
-    for (const auto& [entry, text] : texts) {
-      const std::string key = "\n" + std::to_string(entry) + " = ";
-      const size_t start = file.find(key);
-      ASSERT_NE(start, std::string::npos) << entry;
-      const size_t end = file.find('\n', start + 1);
-      file.replace(start, end - start, text.empty() ? "" : key + text);
-    }
-    dir.write_file("language/en/en.ini", file);
-  }
-};
+class MenuTextsTest : public AppTest {};
 
 TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
-  install_texts({{275, ""}, {276, ""}, {117, ""}, {118, "Male 1/2 lower & @ up"}, {33, "R/c"}});
+  // New texts for the installed English entries; "" deletes the line.
+  const std::map<int, std::pair<std::string, std::string>> texts = {
+      {275, {"", "(missing text 275)"}},
+      {276, {"", "(missing text 276)"}},
+      {117, {"", "(missing text 117)"}},
+      {118, {"Male 1/2 lower & @ up", "Male 1/2 lower && @@ up"}},
+      {33, {"R/c", "R/c"}}};
+  std::string file = dir.read_file("language/en/en.ini");
+  for (const auto& [entry, text] : texts) {
+    const std::string key = "\n" + std::to_string(entry) + " = ";
+    const size_t start = file.find(key);
+    ASSERT_NE(start, std::string::npos) << entry;
+    file.replace(start, file.find('\n', start + 1) - start,
+                 text.first.empty() ? "" : key + text.first);
+  }
+  dir.write_file("language/en/en.ini", file);
   start_app();
-  const std::map<int, std::string> shown = {{275, "(missing text 275)"},
-                                            {276, "(missing text 276)"},
-                                            {117, "(missing text 117)"},
-                                            {118, "Male 1/2 lower && @@ up"},
-                                            {33, "R/c"}};
   auto* thread = static_cast<threads::ThreadSeriesPage*>(app->page(8));
-  const struct {
-    Fl_Choice* menu;
-    std::vector<int> entries;
-  } menus[] = {
+  const std::pair<Fl_Choice*, std::vector<int>> menus[] = {
       {thread->widgets().series, {273, 274, 275, 276, 277, 278, 279}},
       {static_cast<workshop::DovetailPage*>(app->page(4))->widgets().clearance_kind,
        {117, 118, 119, 120}},
@@ -53,18 +46,17 @@ TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
       {static_cast<geometry::CircleSegmentPage*>(app->page(1))->widgets().known,
        {29, 30, 31, 33, 34, 35, 32, 36, 37, 38}},
   };
-  for (const auto& m : menus) {
+  for (const auto& [menu, entries] : menus) {
     std::vector<std::string> expected, items;
-    for (int entry : m.entries)
-      expected.push_back(shown.count(entry) ? shown.at(entry) : app->lang(entry));
-    for (int i = 0; i + 1 < m.menu->size(); ++i)
-      items.push_back(m.menu->text(i));
+    for (int entry : entries)
+      expected.push_back(texts.count(entry) ? texts.at(entry).second : app->lang(entry));
+    for (int i = 0; i + 1 < menu->size(); ++i)
+      items.push_back(menu->text(i));
     EXPECT_EQ(items, expected);
   }
   // The seventh series is the metric 60° thread, however many texts are missing.
-  Fl_Choice* series = thread->widgets().series;
-  series->value(6);
-  series->do_callback();
+  thread->widgets().series->value(6);
+  thread->widgets().series->do_callback();
   EXPECT_EQ(thread->series_index(), 7);
   EXPECT_STREQ(thread->widgets().pitch->label(), app->lang(249));
 }

@@ -4,11 +4,10 @@
 // precision.
 #include <gtest/gtest.h>
 
-#include <FL/Fl_PostScript.H>
+#include <FL/Fl_Paged_Device.H>
 
+#include <algorithm>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "calc/gears/gear_ratio_print.h"
 #include "calc/workshop/change_gear_results_window.h"
@@ -22,63 +21,55 @@ using workshop::DovetailSheets;
 
 namespace {
 
-const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                         29, 31, 33, 37, 39, 41, 43, 47};
-
-gears::ResultList trains(int count) {
-  gears::ResultList list;
-  const gears::GearPair p20_40{2.0, 20, 40, 0}, p30_27{0.9, 30, 27, 0};
-  for (int i = 0; i < count; ++i)
-    list.push_back(i % 2 ? gears::make_result({p20_40}, 2.0)
-                         : gears::make_result({p20_40, p30_27}, 1.8));
-  return list;
-}
-
 class PrintedPagesTest : public AppTest {
 protected:
   void SetUp() override { start_app(); }
-
-  std::string print(int pages, const std::function<void(Fl_Paged_Device&)>& draw) {
-    return print_to_postscript(dir.path() + "/printed.ps", pages, draw);
+  // The pages printed and the texts on them.
+  std::pair<int, std::vector<std::string>>
+  print(int pages, const std::function<void(Fl_Paged_Device&)>& draw) {
+    const std::string ps = print_to_postscript(dir.path() + "/printed.ps", pages, draw);
+    return {count_of(ps, "%%Page: "), printed_texts(ps)};
   }
-  std::string print_table(const std::vector<workshop::DivisionRow>& rows) {
+  auto print_table(int lowest, int highest) {
+    const std::vector<int> brown_and_sharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
+                                              29, 31, 33, 37, 39, 41, 43, 47};
+    const auto rows = workshop::collect_division_table(40, brown_and_sharp, lowest, highest);
     return print(1, [&](Fl_Paged_Device& device) {
       workshop::draw_division_table(device, workshop::division_table_texts(*app), rows);
     });
   }
-  std::string print_dovetail(const workshop::DovetailPrintValues& values, DovetailSheets sheets) {
-    return print(sheets == DovetailSheets::kBoth ? 2 : 1, [&](Fl_Paged_Device& device) {
-      workshop::draw_dovetail_sheets(device, *app, values, sheets);
-    });
-  }
-  std::string print_trains(const std::function<bool(Fl_PostScript_File_Device&)>& draw) {
-    return print(1, [&](Fl_Paged_Device& device) {
-      EXPECT_TRUE(draw(static_cast<Fl_PostScript_File_Device&>(device)));
-    });
+  // Trains of 20:40 (ratio 2) and of 20:40 with 30:27 (ratio 1.8) in turn.
+  static gears::ResultList trains(int count) {
+    gears::ResultList list;
+    const gears::GearPair p20_40{2.0, 20, 40, 0}, p30_27{0.9, 30, 27, 0};
+    for (int i = 0; i < count; ++i)
+      list.push_back(i % 2 ? gears::make_result({p20_40}, 2.0)
+                           : gears::make_result({p20_40, p30_27}, 1.8));
+    return list;
   }
 };
+
+void expect_texts(const std::vector<std::string>& texts, const std::vector<std::string>& present,
+                  const std::vector<std::string>& absent = {}) {
+  for (const std::string& text : present)
+    EXPECT_TRUE(contains(texts, text)) << text;
+  for (const std::string& text : absent)
+    EXPECT_FALSE(contains(texts, text)) << text;
+}
 
 } // namespace
 
 TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
-  std::string ps = print_table(workshop::collect_division_table(40, kBrownAndSharp, 40, 40));
-  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
-  auto texts = printed_texts(ps);
-  for (const char* text : {"Divisions", "Circle", "Turns", "Holes", "40", "any", "1", "0"})
-    EXPECT_TRUE(contains(texts, text)) << text;
-
-  ps = print_table(workshop::collect_division_table(40, kBrownAndSharp, 2, 200));
+  auto [pages, texts] = print_table(40, 40);
+  EXPECT_EQ(pages, 1);
+  expect_texts(texts, {"Divisions", "Circle", "Turns", "Holes", "40", "any", "1", "0"});
   // Nearly every N up to 200 has a line or more, 22 points each: far more
-  // than the two blocks of one page hold.
-  EXPECT_GE(count_of(ps, "%%Page: "), 2);
-  texts = printed_texts(ps);
-  // 200: 3 holes of 15 (and 4 of 20); 199 is prime and no circle has 199 holes.
-  EXPECT_TRUE(contains(texts, "200"));
-  EXPECT_FALSE(contains(texts, "199"));
-  // 127 has no circle on this head either.
-  EXPECT_FALSE(contains(texts, "127"));
-
-  EXPECT_EQ(count_of(print_table({}), "%%Page: "), 0); // nothing to print, no page
+  // than the two blocks of one page hold. 200: 3 holes of 15 (and 4 of 20);
+  // 199 is prime and no circle has 199 holes, nor 127 on this head.
+  std::tie(pages, texts) = print_table(2, 200);
+  EXPECT_GE(pages, 2);
+  expect_texts(texts, {"200"}, {"199", "127"});
+  EXPECT_EQ(print_table(41, 40).first, 0); // nothing to print, no page
 }
 
 TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
@@ -93,13 +84,12 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   workshop::DovetailPrintValues inch;
   inch.female_min_width = 1.25;
   inch.female_depth = 0.314;
-  inch.female_between_pins = 0.5;
+  inch.female_between_pins = 0.5; // one pin: (1.25 + 0.5) / 2 = 0.875
   struct Case {
     const workshop::DovetailPrintValues& values;
     DovetailSheets sheets;
     int pages;
-    std::vector<std::string> present;
-    std::vector<std::string> absent;
+    std::vector<std::string> present, absent;
   };
   const Case cases[] = {
       {mm,
@@ -123,49 +113,39 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.present[1]);
-    std::string ps = print_dovetail(c.values, c.sheets);
-    EXPECT_EQ(count_of(ps, "%%Page: "), c.pages);
-    auto texts = printed_texts(ps);
-    for (const std::string& text : c.present)
-      EXPECT_TRUE(contains(texts, text)) << text;
-    for (const std::string& text : c.absent)
-      EXPECT_FALSE(contains(texts, text)) << text;
-  }
-}
-
-TEST_F(PrintedPagesTest, GearRatioListRunsOnToMorePages) {
-  const std::string heading = "Gear trains for ratio 2 - 1 within 0.0001% above and below";
-  struct Case {
-    int trains, fewest_pages, most_pages;
-  };
-  // 40 points a train: sixty of them need at least 2400 points of paper.
-  for (const Case& c : {Case{3, 1, 1}, Case{60, 3, 5}}) {
-    std::string ps = print_trains([&](Fl_PostScript_File_Device& device) {
-      return gears::draw_ratio_results(device, *app, heading, trains(c.trains));
+    auto [pages, texts] = print(c.pages, [&](Fl_Paged_Device& device) {
+      workshop::draw_dovetail_sheets(device, *app, c.values, c.sheets);
     });
-    EXPECT_GE(count_of(ps, "%%Page: "), c.fewest_pages) << c.trains;
-    EXPECT_LE(count_of(ps, "%%Page: "), c.most_pages) << c.trains;
-    auto texts = printed_texts(ps);
-    for (const char* text : {heading.c_str(), "20", "40", "30", "27", "X",
-                             "Ratio = 2.0       Error = 0.0%", "Ratio = 1.8       Error = 0.0%"})
-      EXPECT_TRUE(contains(texts, text)) << text;
+    EXPECT_EQ(pages, c.pages);
+    expect_texts(texts, c.present, c.absent);
   }
 }
 
-TEST_F(PrintedPagesTest, ChangeGearListOnOnePage) {
-  const std::string heading = "2 mm pitch lead screw - 1 mm pitch";
-  std::string ps = print_trains([&](Fl_PostScript_File_Device& device) {
-    return workshop::draw_change_gear_results(device, *app, heading, trains(12));
-  });
-  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
-  auto texts = printed_texts(ps);
-  // "Gears:" has no space, so it stands on one line.
-  for (const char* text :
-       {heading.c_str(), "Gears:", "20", "40", "30", "27", "to screw", "Error = 0.0%"})
-    EXPECT_TRUE(contains(texts, text)) << text;
-  // Ten rows at most: "Gears:" once per row.
-  int labels = 0;
-  for (const std::string& text : texts)
-    labels += text == "Gears:";
-  EXPECT_EQ(labels, 10);
+TEST_F(PrintedPagesTest, GearTrainListsRunOnToMorePagesOrStopAtTenRows) {
+  const std::string ratio = "Gear trains for ratio 2 - 1 within 0.0001% above and below";
+  const std::string screw = "2 mm pitch lead screw - 1 mm pitch";
+  // Gear ratio: 40 points a train, so sixty of them need at least 2400 points
+  // of paper. Change gears: ten rows at most, "Gears:" (no space, one line) once each.
+  struct Case {
+    bool ratio_list;
+    int trains, fewest_pages, most_pages, gears_labels;
+  };
+  for (const Case& c :
+       {Case{true, 3, 1, 1, 0}, Case{true, 60, 3, 5, 0}, Case{false, 12, 1, 1, 10}}) {
+    SCOPED_TRACE(c.trains);
+    auto [pages, texts] = print(1, [&](Fl_Paged_Device& device) {
+      EXPECT_TRUE(c.ratio_list
+                      ? gears::draw_ratio_results(device, *app, ratio, trains(c.trains))
+                      : workshop::draw_change_gear_results(device, *app, screw, trains(c.trains)));
+    });
+    EXPECT_GE(pages, c.fewest_pages);
+    EXPECT_LE(pages, c.most_pages);
+    expect_texts(texts, {"20", "40", "30", "27"});
+    if (c.ratio_list)
+      expect_texts(
+          texts, {ratio, "X", "Ratio = 2.0       Error = 0.0%", "Ratio = 1.8       Error = 0.0%"});
+    else
+      expect_texts(texts, {screw, "to screw", "Error = 0.0%"});
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Gears:"), c.gears_labels);
+  }
 }

@@ -59,6 +59,13 @@ void copy_language_files(const std::string& dir) {
     throw std::runtime_error("copying the language files failed");
 }
 
+void install_language(const std::string& dir, const std::string& code) {
+  std::string command =
+      std::string("cp -r '") + TOOLROOM_LANGUAGE_DIR + "/" + code + "' '" + dir + "/language/'";
+  if (std::system(command.c_str()) != 0)
+    throw std::runtime_error("copying the language " + code + " failed");
+}
+
 AppTest::AppTest() { copy_language_files(dir.path()); }
 
 AppTest::~AppTest() { stop_app(); }

@@ -29,6 +29,8 @@ private:
 /// Copies English and the shared help pages of the source tree's language/
 /// into `dir`/language.
 void copy_language_files(const std::string& dir);
+/// Copies one more language (e.g. "de") of the source tree into `dir`/language.
+void install_language(const std::string& dir, const std::string& code);
 
 class AppTest : public ::testing::Test {
 protected:

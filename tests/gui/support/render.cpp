@@ -7,7 +7,6 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
-#include <cstdio>
 #include <map>
 
 namespace testing_support {
@@ -67,15 +66,6 @@ int Rendered::pixels_of(unsigned char r, unsigned char g, unsigned char b) const
   for (size_t i = 0; i + 2 < rgb.size(); i += 3)
     count += rgb[i] == r && rgb[i + 1] == g && rgb[i + 2] == b;
   return count;
-}
-
-bool Rendered::save_ppm(const std::string& path) const {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file)
-    return false;
-  std::fprintf(file, "P6\n%d %d\n255\n", w, h);
-  bool ok = std::fwrite(rgb.data(), 1, rgb.size(), file) == rgb.size();
-  return std::fclose(file) == 0 && ok;
 }
 
 } // namespace testing_support

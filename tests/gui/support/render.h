@@ -17,8 +17,6 @@ struct Rendered {
   int drawn_pixels() const;
   /// Pixels of exactly this colour.
   int pixels_of(unsigned char r, unsigned char g, unsigned char b) const;
-  /// Writes a PPM file (for looking at it, e.g. after `convert x.ppm x.png`).
-  bool save_ppm(const std::string& path) const;
 };
 
 /// The widget drawn by its own draw() into an offscreen buffer of its size.
