@@ -144,6 +144,17 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
   see({g.diameter}, {"31.75"});
 }
 
+// The check waits for the whole count: "12" of "120" is too few at 20°.
+TEST_F(WormGearPageTest, TooFewTeethWarnOnlyForTheCountAsFinished) {
+  act(w().pitch, "8", w().angles[2], nullptr, w().teeth, "120");
+  settle();
+  EXPECT_TRUE(dialogs.alerts.empty());
+  act(w().teeth, "24");
+  press_key(FL_Enter);
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_NE(dialogs.alerts[0].find("For 24 teeth use at least " + lang(332)), std::string::npos);
+}
+
 TEST_F(WormGearPageTest, CentreDistanceWindowSetsTheDiameter) {
   act(w().pitch, "8", w().teeth, "40", w().millimetre, nullptr, w().centre_distance, nullptr);
   const WormExtraWindow::Widgets& c = page().extra_window().widgets();

@@ -160,6 +160,21 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
   run(w().inch, "click", w().part_diameter, "=50", w().x_origin, "=10");
 }
 
+// Hole 4 of 4 on 100 is (0, -50); the origin (37.5, 3.25) shifts it.
+TEST_F(BoltCirclePageTest, ListWindowSavesTheShiftedHolesOrSaysWhyNot) {
+  run(w().total_holes, "4", w().holes_to_list, "4", w().diameter, "100", w().x_origin, "37.5",
+      w().y_origin, "3.25", w().show_list, "click");
+  dialogs.save_answer = dir.path() + "/holes.txt";
+  click(app->results_window()->save_button());
+  EXPECT_EQ(dialogs.save_titles, Texts{app->lang(267)});
+  EXPECT_NE(dir.read_file("holes.txt").find("Hole  4   x =     -37.500   y =     -53.250\n"),
+            std::string::npos);
+  dialogs.save_answer = dir.path() + "/no/such/folder/holes.txt";
+  click(app->results_window()->save_button());
+  EXPECT_EQ(dialogs.alerts, Texts{std::string(app->lang(268)) + ", " + dialogs.save_answer});
+  EXPECT_FALSE(dir.exists("no"));
+}
+
 using ConversionsPageTest = PageTest<geometry::ConversionsPage, 11>;
 
 // The unit button leaves the page alone; a restore must not recompute: from

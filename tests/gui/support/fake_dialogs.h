@@ -45,9 +45,12 @@ public:
     answers.pop_front();
     return answer;
   }
-  std::string choose_save_file(const std::string&, const std::string&,
+  std::string save_answer; ///< the file chooser's answer; empty is cancel
+  std::vector<std::string> save_titles;
+  std::string choose_save_file(const std::string& title, const std::string&,
                                const std::string&) override {
-    return "";
+    save_titles.push_back(title);
+    return save_answer;
   }
   bool open_uri(const std::string& uri, std::string&) override {
     opened_uris.push_back(uri);
