@@ -47,11 +47,10 @@ protected:
 // angle of -360 ... 360. The filter and paste rules themselves have their own
 // tables; here a row per kind shows that keys and pastes go through them.
 TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
-  const std::tuple<int, const char*, const char*> typed[] = {{2, "1.2.5", "1.25"},
-                                                             {2, "12,5", "12.5"},
-                                                             {2, "-3", "3"},
-                                                             {36, "-0,5", "-0.5"},
-                                                             {17, "4.5", "45"}};
+  const std::tuple<int, const char*, const char*> typed[] = {
+      {2, "1.2.5", "1.25"}, {2, "12,5", "12.5"}, {2, "-3", "3"},
+      {36, "-0,5", "-0.5"}, {17, "4.5", "45"},
+  };
   for (const auto& [record, keys, shown] : typed) {
     ui::CheckedInput* input = field(record);
     type_text(input, keys);
