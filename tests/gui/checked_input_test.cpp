@@ -43,26 +43,20 @@ protected:
   int count = 0, valid_calls = 0, invalid_calls = 0;
 };
 
-// Records: 2 a length, 36 a signed value, 17 a count of 1 ... 50 holes.
-TEST_F(CheckedInputTest, TypedKeysAreFilteredAsTheUserTypes) {
-  const std::tuple<int, const char*, const char*> cases[] = {
-      {2, ".", "0."},       {2, ".5", "0.5"},     {2, "1.2.5", "1.25"}, {2, "1.25.", "1.25"},
-      {2, "-", ""},         {2, "-3", "3"},       {2, "12e3", "123"},   {36, "-", "-"},
-      {36, "-5", "-5"},     {36, "+2.5", "+2.5"}, {36, "5-", "5"},      {17, "1x2", "12"},
-      {17, "4.5", "45"},    {2, "abc", ""},       {2, "12,5", "12.5"},  {2, "1,2,5", "1.25"},
-      {36, "-0,5", "-0.5"}, {17, "4,5", "45"},
+// Records: 2 a length, 36 a signed value, 17 a count of 1 ... 50 holes, 30 an
+// angle of -360 ... 360. The filter and paste rules themselves have their own
+// tables; here a row per kind shows that keys and pastes go through them.
+TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
+  const std::tuple<int, const char*, const char*> typed[] = {
+      {2, "1.2.5", "1.25"}, {2, "12,5", "12.5"}, {2, "-3", "3"},
+      {36, "-0,5", "-0.5"}, {17, "4.5", "45"},
   };
-  for (const auto& [record, typed, shown] : cases) {
-    SCOPED_TRACE(typed);
+  for (const auto& [record, keys, shown] : typed) {
     ui::CheckedInput* input = field(record);
-    type_text(input, typed);
-    EXPECT_STREQ(input->value(), shown);
+    type_text(input, keys);
+    EXPECT_STREQ(input->value(), shown) << keys;
   }
-}
-
-TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
   // The plain number fields (target ratio, pitches, shaft angle) read a comma alike.
-  group = app->main_frame()->page_group(1);
   group->begin();
   auto* plain = new ui::NumberInput(400, 10, 100, 25);
   group->end();
@@ -70,15 +64,12 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
     *pasted ? paste_text(plain, pasted) : type_text(plain, "3,5");
     EXPECT_STREQ(plain->value(), shown) << pasted;
   }
-  const std::tuple<int, const char*, const char*, int> cases[] = {
-      {2, "12,5", "12.5", 1}, {2, " 7,25\n", "7.25", 1}, {36, "-0,5", "-0.5", 1},
-      {2, "1,234.5", "", 0},  {2, "1.234,5", "", 0},     {2, "2 mm", "", 0},
-      {17, "12,5", "", 0},    {17, "51", "51", 0},
-  };
-  for (const auto& [record, pasted, shown, page_calls] : cases) {
+  const std::tuple<int, const char*, const char*, int> pastes[] = {
+      {2, " 7,25\n", "7.25", 1}, {2, "1,234.5", "", 0}, {17, "12,5", "", 0}, {17, "51", "51", 0}};
+  for (const auto& [record, pasted, shown, page_calls] : pastes) {
     SCOPED_TRACE(pasted);
     ui::CheckedInput* input = field(record);
-    valid_calls = invalid_calls = 0;
+    valid_calls = 0;
     paste_text(input, pasted);
     EXPECT_STREQ(input->value(), shown);
     EXPECT_EQ(valid_calls, page_calls);
@@ -87,77 +78,43 @@ TEST_F(CheckedInputTest, APasteGoesInAsOneNumberOrNotAtAll) {
   }
 }
 
-TEST_F(CheckedInputTest, OutOfRangeTurnsRedOnceAndBackToBlackAndNoRangeCallsEveryKey) {
+TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) {
   ui::CheckedInput* length = field(2); // no range: the page hears every key
   type_text(length, "12.5");
   EXPECT_EQ(valid_calls, 4);
-  EXPECT_EQ(length->textcolor(), FL_BLACK);
-  EXPECT_EQ(invalid_calls, 0);
-  valid_calls = 0;
   ui::CheckedInput* holes = field(17);
+  valid_calls = 0;
   type_text(holes, "00"); // red at the first key, and the page is told once
-  EXPECT_EQ(holes->textcolor(), FL_RED);
-  EXPECT_EQ(invalid_calls, 1);
-  EXPECT_EQ(valid_calls, 0);
+  EXPECT_EQ(std::tuple(holes->textcolor(), valid_calls, invalid_calls), std::tuple(FL_RED, 0, 1));
   press_key(FL_BackSpace);
   press_key(FL_BackSpace);
   type_text(holes, "12");
   EXPECT_EQ(holes->textcolor(), FL_BLACK);
-  EXPECT_STREQ(holes->value(), "12");
   EXPECT_GE(valid_calls, 2);
-}
-
-TEST_F(CheckedInputTest, LeavingARedFieldShowsTheRangeOnceAndKeepsTheFocusSecondsToo) {
-  ui::CheckedInput* angle = field(30); // -360 … 360
+  ui::CheckedInput* angle = field(30);
   type_text(angle, "-400");
-  EXPECT_EQ(angle->textcolor(), FL_RED);
   for (int leaving = 0; leaving < 2; ++leaving) { // no new typing: no second message
     Fl::focus(nullptr);
     EXPECT_EQ(dialogs.range_messages, std::vector<std::string>{"-360 <=> 360"});
     EXPECT_EQ(Fl::focus(), angle);
   }
-  // Mended, the angle lets the focus go.
-  for (int i = 0; i < 4; ++i)
-    press_key(FL_BackSpace);
-  type_text(angle, "-45");
+  // Mended, the angle turns black and lets the focus go.
+  press_key(FL_BackSpace);
   EXPECT_EQ(angle->textcolor(), FL_BLACK);
-  ui::CheckedInput* holes = field(17);
-  type_text(holes, "0");
-  EXPECT_EQ(Fl::focus(), holes);
+  ui::CheckedInput* few = field(17);
+  type_text(few, "0");
+  EXPECT_EQ(Fl::focus(), few);
   Fl::focus(nullptr);
   ASSERT_EQ(dialogs.range_messages.size(), 2u);
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
-
-  // A seconds field accepts up to 59.
-  press_key(FL_BackSpace);
-  type_text(holes, "1");
-  ui::CheckedInput* seconds = field(5);
-  type_text(seconds, "59");
-  EXPECT_EQ(seconds->textcolor(), FL_BLACK);
-  type_text(seconds, ".999");
-  EXPECT_EQ(seconds->textcolor(), FL_RED);
-  Fl::focus(nullptr);
-  EXPECT_EQ(dialogs.range_messages.size(), 3u);
 }
 
-TEST_F(CheckedInputTest, UnitConversionUsesTheFieldsKindAndFractionsFillTheDecimal) {
-  ui::CheckedInput* length = field(2);
-  ui::CheckedInput* holes = field(17);
-  length->value("1");
-  holes->value("12");
-  ui::convert_field_inch_to_mm(length);
-  ui::convert_field_inch_to_mm(holes);
-  EXPECT_STREQ(length->value(), "25.4");
-  EXPECT_STREQ(holes->value(), "");
-  ui::convert_field_mm_to_inch(length);
-  EXPECT_STREQ(length->value(), "1");
-
-  // Fraction fields fill the decimal one and run its callback.
-  ui::CheckedInput* out = field(27);
-  ui::CheckedInput* parts[] = {field(29), field(29), field(29)};
-  parts[0]->value("1");
-  parts[1]->value("1");
-  parts[2]->value("4");
+// Fraction fields fill the decimal one and run its callback (the unit switch's
+// conversions are seen on the pages).
+TEST_F(CheckedInputTest, FractionsFillTheDecimalFieldAndRunItsCallback) {
+  ui::CheckedInput *out = field(27), *parts[] = {field(29), field(29), field(29)};
+  for (int i = 0; i < 3; ++i)
+    parts[i]->value(i < 2 ? "1" : "4");
   valid_calls = 0;
   ui::fraction_to_decimal_field(out, parts[0], parts[1], parts[2]);
   EXPECT_STREQ(out->value(), "1.25"); // 1 + 1/4
@@ -205,8 +162,7 @@ TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutineAndTwoRedFieldsKeepTheFo
   type_text(first, "0"); // red
   const int valid_before = valid_calls, invalid_before = invalid_calls;
   click(app->main_frame()->nav_button(2)); // page 1 goes away
-  EXPECT_EQ(valid_calls, valid_before);
-  EXPECT_EQ(invalid_calls, invalid_before);
+  EXPECT_EQ(std::tuple(valid_calls, invalid_calls), std::tuple(valid_before, invalid_before));
   EXPECT_EQ(first->textcolor(), FL_RED); // still marked when the user comes back
   // Shown again, the red field no longer holds the focus, so a second one can
   // turn red; clicking the first then leaves the focus with the field being

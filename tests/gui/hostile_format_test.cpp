@@ -18,6 +18,9 @@ using namespace testing_support;
 
 class HostileFormatTest : public AppTest {};
 
+// Two texts filled in with numbers, each read back where the user sees it: the
+// shipped text is formatted, a hostile one shown as written. Which texts are
+// formatted has its own table; these show both places use that check.
 TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
   // The spur gear's measurement across teeth: DP 10, 20 teeth measures
   // across 4 teeth (3 pitches).
@@ -38,32 +41,24 @@ TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
     press_key(FL_Enter); // the count is complete
     return dialogs.alerts.size() == 1 ? dialogs.alerts[0] : "(not one alert)";
   };
-  struct Case {
-    int entry;
-    std::function<std::string()> shown;
-    const char* normal; ///< how the shipped text begins once formatted: the path is reached
-  };
-  const Case cases[] = {{315, spur_span_line, "Measure across 4 teeth (3 pitches)"},
-                        {338, worm_tooth_warning,
-                         "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "}};
-  for (const Case& c : cases) {
-    for (const char* text : {"", "%s%s%n", "%d teeth (%d) %d"}) {
-      SCOPED_TRACE(std::to_string(c.entry) + " = " + text);
+  const std::tuple<int, std::function<std::string()>, std::string> cases[] = {
+      {315, spur_span_line, "Measure across 4 teeth (3 pitches)"},
+      {338, worm_tooth_warning,
+       "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "}};
+  const std::string shipped = dir.read_file("language/en/en.ini");
+  for (const auto& [entry, shown, normal] : cases) {
+    const size_t from = shipped.find(" = ", shipped.find("\n" + std::to_string(entry) + " = ")) + 3;
+    for (const char* text : {"", "%s%s%n"}) {
+      SCOPED_TRACE(std::to_string(entry) + " = " + text);
+      std::string file = shipped;
+      if (*text)
+        file.replace(from, file.find('\n', from) - from, text);
+      dir.write_file("language/en/en.ini", file);
       stop_app();
       dialogs.alerts.clear();
-      std::string file = dir.read_file("language/en/en.ini");
-      const size_t start = file.find("\n" + std::to_string(c.entry) + " = ");
-      ASSERT_NE(start, std::string::npos);
-      if (*text) {
-        const size_t from = file.find(" = ", start) + 3;
-        file.replace(from, file.find('\n', from) - from, text);
-      }
-      dir.write_file("language/en/en.ini", file);
       start_app();
-      const std::string shown = c.shown();
-      EXPECT_EQ(*text ? shown : shown.substr(0, std::string(c.normal).size()),
-                *text ? text : c.normal);
+      EXPECT_EQ(shown().substr(0, *text ? std::string::npos : normal.size()),
+                *text ? text : normal);
     }
-    copy_language_files(dir.path()); // the shipped texts again
   }
 }

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <deque>
-#include <functional>
 
 #include "app/main_window.h"
 #include "app/page_table.h"
@@ -115,10 +114,9 @@ TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
   EXPECT_NO_THROW(press_key(FL_Escape));
   EXPECT_TRUE(window.window()->shown());
   Fl::e_number = FL_CLOSE; // the close box runs the callback outside a key event
-  for (auto close : {std::function<void()>([&] { window.window()->do_callback(); }),
-                     std::function<void()>([&] { click(window.exit_button()); })}) {
+  for (bool exit_button : {false, true}) {
     try {
-      close();
+      exit_button ? click(window.exit_button()) : window.window()->do_callback();
       ADD_FAILURE() << "the program did not end";
     } catch (const ProcessExit& exit) {
       EXPECT_EQ(exit.status, 0);
@@ -128,12 +126,8 @@ TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
 
 TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange) {
   app::App& a = start_app();
-  std::vector<std::string> calls;
-  struct Tag {
-    std::vector<std::string>* calls;
-    std::string text;
-  };
-  std::deque<Tag> tags;
+  static std::vector<std::string> calls; // what the buttons' callbacks heard, in order
+  std::deque<std::string> tags;
   Fl_Double_Window holder(100, 50);
   const int slots = static_cast<int>(ui::UnitPairSlot::kCount);
   auto pair_of = [&](int slot) { return a.unit_pair(static_cast<ui::UnitPairSlot>(slot)); };
@@ -144,11 +138,9 @@ TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange)
     pair->end();
     for (int i : {0, 1}) {
       buttons[i]->type(FL_RADIO_BUTTON);
-      tags.push_back({&calls, std::to_string(slot) + "im"[i]});
+      tags.push_back(std::to_string(slot) + "im"[i]);
       buttons[i]->callback(
-          [](Fl_Widget*, void* tag) {
-            static_cast<Tag*>(tag)->calls->push_back(static_cast<Tag*>(tag)->text);
-          },
+          [](Fl_Widget*, void* tag) { calls.push_back(*static_cast<std::string*>(tag)); },
           &tags.back());
     }
     buttons[0]->setonly();

