@@ -26,16 +26,9 @@ constexpr auto kPair = BevelGearSet::kPinionAndGear;
 
 // Outside diameter D + 2 cos γ / P; cutter from round(N / cos γ).
 TEST(BevelGearCalc, WorkedPairs) {
-  struct GearRow {
-    double pitch_angle, pitch_diameter, outside_diameter; // degrees, inch, inch
-    int cutter;
-  };
-  struct Worked {
-    const char* name;
-    BevelGearInput input;
-    GearRow pinion, gear;
-  };
   // clang-format off
+  struct GearRow { double pitch_angle, pitch_diameter, outside_diameter; int cutter; }; // °, in, in
+  struct Worked { const char* name; BevelGearInput input; GearRow pinion, gear; };
   const Worked rows[] = {
     // 24 / cos 45° = 33.9 -> 34 teeth: American No. 4.
     {"DP 8 miter 24 at 90°", {kDp, 8, kMiter, 24, 0, 90, 1.0, {24, 1, 16}, {}}, {45, 3, 3.176777, 4}, {45, 3, 3.176777, 4}},
@@ -59,12 +52,12 @@ TEST(BevelGearCalc, WorkedPairs) {
     ASSERT_TRUE(pair.has_value());
     for (const auto& [column, want] :
          {std::pair(pair->pinion, row.pinion), {pair->gear, row.gear}}) {
-      const double got[] = {column.pitch_angle,           column.complement,
-                            column.pitch_diameter.inch,   column.pitch_diameter.mm / 25.4,
-                            column.outside_diameter.inch, column.outside_diameter.mm / 25.4};
-      const double expected[] = {want.pitch_angle,      90.0 - want.pitch_angle,
-                                 want.pitch_diameter,   want.pitch_diameter,
-                                 want.outside_diameter, want.outside_diameter};
+      // clang-format off
+      const double got[] = {column.pitch_angle, column.complement, column.pitch_diameter.inch,
+          column.pitch_diameter.mm / 25.4, column.outside_diameter.inch, column.outside_diameter.mm / 25.4};
+      const double expected[] = {want.pitch_angle, 90.0 - want.pitch_angle, want.pitch_diameter,
+          want.pitch_diameter, want.outside_diameter, want.outside_diameter};
+      // clang-format on
       for (size_t i = 0; i < std::size(got); ++i)
         EXPECT_NEAR(got[i], expected[i], kTolerance) << "value " << i;
       EXPECT_EQ(column.cutter, want.cutter);
@@ -73,25 +66,27 @@ TEST(BevelGearCalc, WorkedPairs) {
   // The 16 circle: 2 turns (32 holes) a pinion tooth, 1 turn a gear tooth.
   const auto pair = solve_bevel_gear(rows[1].input);
   ASSERT_TRUE(pair.has_value());
-  EXPECT_EQ(pair->pinion.quarter_tooth_holes, 8);
-  EXPECT_EQ(pair->gear.half_tooth_holes, 8);
+  EXPECT_EQ(std::make_pair(pair->pinion.quarter_tooth_holes, pair->gear.half_tooth_holes),
+            std::make_pair(8, 8));
   EXPECT_NEAR(pair->gear.whole_depth.mm, 6.848475, kTolerance); // 2.157 / 8 inch
 }
 
 TEST(BevelGearCalc, PitchAndFaceWidthLimits) {
   const auto dp8 = bevel_pitch(kDp, 8), module2 = bevel_pitch(kModule, 2);
   ASSERT_TRUE(dp8 && module2);
-  EXPECT_NEAR(dp8->module, 3.175, kTolerance);
-  EXPECT_NEAR(module2->diametral_pitch, 12.7, kTolerance);
-  EXPECT_NEAR(module2->module, 2, kTolerance);
+  const FaceWidthLimits limits = face_width_limits(8); // 2π/8 ... 3π/8, 8/8
+  const std::pair<double, double> sizes[] = {{dp8->module, 3.175},
+                                             {module2->diametral_pitch, 12.7},
+                                             {module2->module, 2},
+                                             {limits.minimum.inch, 0.785398},
+                                             {limits.maximum.inch, 1.178097},
+                                             {limits.standard.inch, 1.0},
+                                             {limits.minimum.mm, 19.949113}};
+  for (const auto& [got, want] : sizes)
+    EXPECT_NEAR(got, want, kTolerance);
   // Module 1e308: the widest face, 3 pi / P = 9.4e308 mm, overflows.
   for (double bad : {0.0, -8.0, double(NAN), double(INFINITY), 1e-320, 1e308})
     EXPECT_FALSE(bevel_pitch(kModule, bad).has_value()) << bad;
-  const FaceWidthLimits limits = face_width_limits(8); // 2π/8 ... 3π/8, 8/8
-  EXPECT_NEAR(limits.minimum.inch, 0.785398, kTolerance);
-  EXPECT_NEAR(limits.maximum.inch, 1.178097, kTolerance);
-  EXPECT_NEAR(limits.standard.inch, 1.0, kTolerance);
-  EXPECT_NEAR(limits.minimum.mm, 19.949113, kTolerance);
   // The limits as shown: 0.785 ... 1.178 inch, 19.95 ... 29.92 mm.
   const std::tuple<double, bool, bool> cases[] = {
       {0.785, false, true}, {0.784, false, false}, {1.178, false, true}, {1.179, false, false},
@@ -126,8 +121,7 @@ TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
     const auto s = bevel_indexing(teeth, 40, circles);
     EXPECT_EQ(s ? Setting({s->circle, s->turns, s->holes}) : Setting(), setting) << name;
   }
-  EXPECT_FALSE(bevel_indexing(0, 40, kBrownSharpe).has_value());
-  EXPECT_FALSE(bevel_indexing(20, 0, kBrownSharpe).has_value());
+  EXPECT_FALSE(bevel_indexing(0, 40, kBrownSharpe) || bevel_indexing(20, 0, kBrownSharpe));
   // 7 can be indexed (5 turns and 15 on 21) but is too few teeth to cut.
   EXPECT_TRUE(bevel_indexing(7, 40, kBrownSharpe).has_value());
   EXPECT_FALSE(bevel_teeth_usable(7, 40, kBrownSharpe));
@@ -137,8 +131,7 @@ TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
 TEST(BevelGearCalc, InputsThatMakeNoPair) {
   // clang-format off
   const std::pair<const char*, BevelGearInput> cases[] = {
-      {"no pitch", {kDp, 0, kMiter, 24, 0, 90, 1, {}, {}}},
-      {"11 teeth", {kDp, 8, kMiter, 11, 0, 90, 1, {}, {}}},
+      {"no pitch", {kDp, 0, kMiter, 24, 0, 90, 1, {}, {}}}, {"11 teeth", {kDp, 8, kMiter, 11, 0, 90, 1, {}, {}}},
       {"gear of 11 teeth", {kDp, 8, kPair, 20, 11, 90, 1, {}, {}}},
       {"shafts in line at 0°", {kDp, 8, kPair, 20, 40, 0, 1, {}, {}}},
       {"shafts in line at 180°", {kDp, 8, kMiter, 24, 0, 180, 1, {}, {}}},

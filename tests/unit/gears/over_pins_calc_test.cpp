@@ -24,16 +24,16 @@ TEST(OverPinsCalc, ToothSizeOfEverySystem) {
     double value;
     std::optional<double> p;
   };
+  // clang-format off
   const Row rows[] = {
-      {ToothSystem::kModule, 2.0, 12.7},
-      {ToothSystem::kDiametralPitch, 10.0, 10.0},
+      {ToothSystem::kModule, 2.0, 12.7}, {ToothSystem::kDiametralPitch, 10.0, 10.0},
       {ToothSystem::kCircularPitchInch, 0.25, 4.0 * kPi},
       // 6.2832 mm is the circular pitch of module 2, rounded: 25.4 π / 6.2832.
       {ToothSystem::kCircularPitchMm, 6.2832, 12.699970302},
-      {ToothSystem::kModule, 0.0, std::nullopt},
-      {ToothSystem::kDiametralPitch, -3.0, std::nullopt},
+      {ToothSystem::kModule, 0.0, std::nullopt}, {ToothSystem::kDiametralPitch, -3.0, std::nullopt},
       {ToothSystem::kCircularPitchInch, 1e-320, std::nullopt}, // π / x is no number
   };
+  // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.value);
     const std::optional<double> p = diametral_pitch(row.system, row.value);
@@ -51,20 +51,18 @@ TEST(OverPinsCalc, ToothSizeOfEverySystem) {
 
 TEST(OverPinsCalc, PressureAngleChoicesAndFractions) {
   using A = PressureAngleChoice;
-  const std::tuple<A, double, std::optional<double>> angles[] = {{A::k14_5, 0.0, 14.5},
-                                                                 {A::k20, 99.0, 20.0},
-                                                                 {A::kTyped, 25.0, 25.0},
-                                                                 {A::kTyped, 17.5, 17.5},
-                                                                 {A::kTyped, 30.0, 30.0},
-                                                                 {A::kTyped, 17.49, std::nullopt},
-                                                                 {A::kTyped, 30.01, std::nullopt},
-                                                                 {A::kTyped, 0.0, std::nullopt}};
+  const auto none = std::nullopt;
+  // clang-format off
+  const std::tuple<A, double, std::optional<double>> angles[] = {
+      {A::k14_5, 0.0, 14.5}, {A::k20, 99.0, 20.0}, {A::kTyped, 25.0, 25.0}, {A::kTyped, 17.5, 17.5},
+      {A::kTyped, 30.0, 30.0}, {A::kTyped, 17.49, none}, {A::kTyped, 30.01, none}, {A::kTyped, 0.0, none}};
+  // clang-format on
   for (const auto& [choice, typed, angle] : angles)
     EXPECT_EQ(pressure_angle(choice, typed), angle) << typed;
   // Whole, over, under: an improper fraction counts; no denominator leaves the whole part.
   const std::tuple<double, double, double, std::optional<double>> fractions[] = {
-      {0, 1, 4, 0.25}, {1, 1, 4, 1.25},         {0, 5, 4, 1.25},         {2, 0, 0, 2.0},
-      {1, 5, 0, 1.0},  {0, 0, 4, std::nullopt}, {0, 1, 0, std::nullopt}, {0, 0, 0, std::nullopt}};
+      {0, 1, 4, 0.25}, {1, 1, 4, 1.25}, {0, 5, 4, 1.25}, {2, 0, 0, 2.0},
+      {1, 5, 0, 1.0},  {0, 0, 4, none}, {0, 1, 0, none}, {0, 0, 0, none}};
   for (const auto& [whole, over, under, value] : fractions)
     EXPECT_EQ(compose_fraction(whole, over, under), value) << whole << " " << over << "/" << under;
 }
@@ -72,7 +70,7 @@ TEST(OverPinsCalc, PressureAngleChoicesAndFractions) {
 TEST(OverPinsCalc, ThicknessFromTheMeasurement) {
   struct Measured {
     const char* name;
-    OverPinsInput input; // P, teeth, angle, pin, over pins
+    OverPinsInput input;
     double theoretical, measured;
   };
   // clang-format off
@@ -111,14 +109,11 @@ TEST(OverPinsCalc, ThicknessFromTheMeasurement) {
 }
 
 TEST(OverPinsCalc, NoGearNoResult) {
-  const OverPinsInput inputs[] = {
-      {0.0, 20, 20.0, 0.168, 2.2225},  // no tooth size
-      {10.0, 1, 20.0, 0.168, 2.2225},  // one tooth has one space for two pins
-      {10.0, 0, 20.0, 0.168, 2.2225},  // no teeth
-      {10.0, 20, 0.0, 0.168, 2.2225},  // no pressure angle
-      {10.0, 20, 90.0, 0.168, 2.2225}, // no involute
-      {10.0, 20, 20.0, -0.1, 2.2225},  // negative pin
-  };
+  // No tooth size; one tooth has one space for two pins; no teeth; no pressure angle; no
+  // involute; a negative pin.
+  const OverPinsInput inputs[] = {{0.0, 20, 20.0, 0.168, 2.2225},  {10.0, 1, 20.0, 0.168, 2.2225},
+                                  {10.0, 0, 20.0, 0.168, 2.2225},  {10.0, 20, 0.0, 0.168, 2.2225},
+                                  {10.0, 20, 90.0, 0.168, 2.2225}, {10.0, 20, 20.0, -0.1, 2.2225}};
   for (const OverPinsInput& in : inputs)
     EXPECT_FALSE(compute_over_pins(in).has_value())
         << in.diametral_pitch << " P, " << in.teeth << " teeth, " << in.pressure_angle << "°";
