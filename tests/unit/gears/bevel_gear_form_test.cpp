@@ -11,10 +11,10 @@ namespace {
 using namespace gears;
 using Texts = std::vector<std::string>;
 
-const std::vector<int> kBrownAndSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                          29, 31, 33, 37, 39, 41, 43, 47};
-const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45,
-                                      46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
+// clang-format off
+const std::vector<int> kBrownAndSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47};
+const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45, 46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
+// clang-format on
 
 BevelGearFormInput miter(const char* pitch, const char* teeth, const std::vector<int>& circles) {
   BevelGearFormInput in;

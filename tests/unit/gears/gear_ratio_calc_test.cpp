@@ -32,22 +32,20 @@ std::vector<std::string> trains(const ResultList& results) {
 } // namespace
 
 TEST(TrimTrailingZeros, KeepsTheFirstThreeCharacters) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"2.500000", "2.5"},  {"2.000000", "2.0"},      {"0.000000", "0.0"},  {"100.000000", "100."},
-      {"10.000000", "10."}, {"1.145833", "1.145833"}, {"-5.000000", "-5."}, {"0.010000", "0.01"},
-      {"100", "100"},       {"1000", "100"},          {"2.0", "2.0"},       {"", ""},
-  };
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {{"2.500000", "2.5"}, {"2.000000", "2.0"}, {"0.000000", "0.0"},
+      {"100.000000", "100."}, {"10.000000", "10."}, {"1.145833", "1.145833"}, {"-5.000000", "-5."},
+      {"0.010000", "0.01"}, {"100", "100"}, {"1000", "100"}, {"2.0", "2.0"}, {"", ""}};
+  // clang-format on
   for (const auto& [text, trimmed] : cases)
     EXPECT_EQ(trim_trailing_zeros(text), trimmed) << text;
 }
 
-TEST(ToothList, KeepsTheCountsTheHeadCanIndex) {
+TEST(PairTable, TheCountsTheHeadCanIndexPairedInRatioOrder) {
   EXPECT_EQ(tooth_list(12, 16, nullptr), (std::vector<int>{12, 13, 14, 15, 16}));
   EXPECT_EQ(tooth_list(12, 20, [](int n) { return n % 4 == 0; }), (std::vector<int>{12, 16, 20}));
   EXPECT_TRUE(tooth_list(30, 20, nullptr).empty());
-}
-
-TEST(PairTable, EveryOrderedPairSortedByRatioThenDriver) {
+  // Every ordered pair, sorted by ratio, then by driver.
   // clang-format off
   struct Case { std::vector<int> teeth; std::vector<std::string> pairs; }; // driver>driven in order
   const Case cases[] = {
@@ -145,8 +143,7 @@ TEST(GearRatioSearch, TrainsFound) {
       {full_range(), {20, 2.0, 0.0001, ToleranceMode::kBoth}, doubles},
       {full_range(), {3, 2.0, 0.0001, ToleranceMode::kBoth}, {"12>24", "13>26", "14>28"}},
       {build_pair_table({40, 44, 48, 50}), {20, sums_target, 0.0001}, {"48>50 40>44"}},
-      {three, {20, 1.4, 10.0, ToleranceMode::kBoth}, {"30>40", "20>30"}},
-      {three, {20, 1.4, 10.0, ToleranceMode::kAbove}, {"20>30"}},
+      {three, {20, 1.4, 10.0, ToleranceMode::kBoth}, {"30>40", "20>30"}}, {three, {20, 1.4, 10.0, ToleranceMode::kAbove}, {"20>30"}},
       {three, {20, 1.4, 10.0, ToleranceMode::kBelow}, {"30>40"}},
   };
   // clang-format on

@@ -26,12 +26,10 @@ TEST(SpurGearCalc, WorkedGears) {
     {"DP 20 is still coarse", {kDp, k20, 20, 40}, 20, 1.27, 0.112, 0.05, 0.062, 0.157080, 2, 2.1, 3},
     {"DP 24 is fine: 1.25 / P", {kDp, k20, 24, 48}, 24, 1.058333, 0.09375, 0.041667, 0.052083, 0.130900, 2, 2.083333, 3},
     {"DP 10, 14.5°: 1.157 / P", {kDp, PressureAngle::k14_5, 10, 40}, 10, 2.54, 0.2157, 0.1, 0.1157, 0.314159, 4, 4.2, 3},
-    // P = 25.4 / 2 = 12.7; dedendum 1.157 m; metric cutter numbering.
-    {"module 2, 30 teeth", {kModule, k20, 2, 30}, 12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5},
     // P = π / 0.25; only diametral pitch takes the American cutter numbers.
     {"circular pitch 1/4 inch", {PitchSystem::kCircularPitchInch, k20, 0.25, 20},
      12.566371, 2.021268, 0.177070, 0.079577, 0.097493, 0.25, 1.591549, 1.750704, 3},
-    // 2π mm circular pitch is module 2.
+    // 2π mm circular pitch is module 2: P = 25.4 / 2 = 12.7; dedendum 1.157 m; metric cutter numbering.
     {"circular pitch 2π mm", {PitchSystem::kCircularPitchMm, k20, 6.283185307, 30},
      12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5},
   };

@@ -21,16 +21,11 @@ std::vector<std::string> trains(const ResultList& results) {
   std::vector<std::string> texts;
   for (const gears::RatioResult& result : results) {
     std::string text;
-    for (int k = 0; k < result.pair_count(); ++k)
-      text += (k ? " " : "") + result.driver_text[static_cast<size_t>(k)] + ">" +
-              result.driven_text[static_cast<size_t>(k)];
+    for (size_t k = 0; k < static_cast<size_t>(result.pair_count()); ++k)
+      text += (k ? " " : "") + result.driver_text[k] + ">" + result.driven_text[k];
     texts.push_back(text + " " + result.ratio_text + " " + result.error_text);
   }
   return texts;
-}
-
-ResultList search(const std::vector<int>& gears, double target, double error = 0.0001) {
-  return change_gear_search(change_gear_pairs(gears), target, error);
 }
 
 } // namespace
@@ -48,23 +43,22 @@ TEST(ChangeGearSearch, WorkedExamples) {
       // Nor two: the three pairs above 1, each once.
       {{20, 30, 50}, 6.25, 0.0001, {"20>30 30>50 20>50 6.25 0.0%"}},
       // Within 5 %: 2.05 is 2.439 % off, 1.95 is 2.564 % off.
-      {{20, 39, 40, 41}, 2.0, 5.0,
-       {"20>40 2.0 0.0%", "20>41 2.05 2.439024%", "20>39 1.95 -2.564103%"}},
+      {{20, 39, 40, 41}, 2.0, 5.0, {"20>40 2.0 0.0%", "20>41 2.05 2.439024%", "20>39 1.95 -2.564103%"}},
       {{20, 30, 50}, 7.0, 0.0001, {}}, {{20}, 1.0, 1.0, {}}, {{20, 30, 50}, NAN, 1.0, {}},
       {{20, 30, 50}, INFINITY, 1.0, {}},
   };
   // clang-format on
+  auto search = [](const std::vector<int>& gears, double target, double error) {
+    return trains(change_gear_search(change_gear_pairs(gears), target, error));
+  };
   for (const Case& c : cases)
-    EXPECT_EQ(trains(search(c.gears, c.target, c.error)), c.found) << c.target;
-}
-
-TEST(ChangeGearSearch, ListsAtMostTen) {
-  // Twelve pairs of exactly 2: 12>24 ... 23>46.
+    EXPECT_EQ(search(c.gears, c.target, c.error), c.found) << c.target;
+  // Twelve pairs of exactly 2, 12>24 ... 23>46: ten listed at most.
   std::vector<int> gears;
   for (int t = 12; t <= 23; ++t)
     gears.insert(gears.end(), {t, 2 * t});
   std::sort(gears.begin(), gears.end());
-  const std::vector<std::string> found = trains(search(gears, 2.0));
+  const std::vector<std::string> found = search(gears, 2.0, 0.0001);
   ASSERT_EQ(found.size(), 10u);
   EXPECT_EQ(found.front() + ", " + found.back(), "12>24 2.0 0.0%, 21>42 2.0 0.0%");
 }
@@ -125,18 +119,20 @@ TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
 
 TEST(ChangeGearTarget, ByModeAndPitch) {
   const auto inch = ChangeGearMode::kInch, metric = ChangeGearMode::kMetric;
-  const std::tuple<ChangeGearMode, double, double, std::optional<double>> cases[] = {
-      {inch, 20.0, 8.0, 2.5},
-      {metric, 1.0, 2.0, 2.0},
-      {metric, 0.0, 2.0, std::nullopt},
-      {inch, 20.0, 0.0, std::nullopt},
+  // clang-format off
+  const std::tuple<ChangeGearMode, double, double, std::optional<double>> cases[] = {{inch, 20.0, 8.0, 2.5},
+      {metric, 1.0, 2.0, 2.0}, {metric, 0.0, 2.0, std::nullopt}, {inch, 20.0, 0.0, std::nullopt},
       {ChangeGearMode::kModuleWorm, 1.0, 2.0, std::nullopt}};
+  // clang-format on
   for (const auto& [mode, pitch, lead_screw, target] : cases)
     EXPECT_EQ(change_gear_target(mode, pitch, lead_screw), target) << pitch << " " << lead_screw;
-  for (double pitch : {0.0001, 1.0})
-    EXPECT_TRUE(usable_pitch(pitch)) << pitch;
-  for (double pitch : {0.00009, -1.0, double(NAN), double(INFINITY)})
-    EXPECT_FALSE(usable_pitch(pitch)) << pitch;
+  for (const auto& [pitch, usable] : {std::pair(0.0001, true),
+                                      {1.0, true},
+                                      {0.00009, false},
+                                      {-1.0, false},
+                                      {NAN, false},
+                                      {INFINITY, false}})
+    EXPECT_EQ(usable_pitch(pitch), usable) << pitch;
 }
 
 TEST(WormPairs, TwentyTwoSevenths) {
@@ -154,10 +150,9 @@ TEST(WormPairs, TwentyTwoSevenths) {
   };
   // clang-format on
   for (const Case& c : cases) {
-    auto pair =
-        c.module ? worm_pair_module(c.p, c.q, c.smallest) : worm_pair_dp(c.p, c.q, c.smallest);
-    SCOPED_TRACE(std::string(c.p) + " : " + c.q);
-    const GearPairCounts got = pair.value_or(GearPairCounts{});
-    EXPECT_EQ(std::make_pair(got.first, got.second), std::make_pair(c.first, c.second));
+    const GearPairCounts got = (c.module ? worm_pair_module : worm_pair_dp)(c.p, c.q, c.smallest)
+                                   .value_or(GearPairCounts{});
+    EXPECT_EQ(std::make_pair(got.first, got.second), std::make_pair(c.first, c.second))
+        << c.p << " : " << c.q;
   }
 }

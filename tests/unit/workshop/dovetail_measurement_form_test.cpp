@@ -90,10 +90,8 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
       {"no kind, no amount", male(k60, kNoKindChosen, "", nullptr, "0.25", "1.105662", "0.5"), false, kNone},
       {"gib without thickness", male(k60, none, "", "", "0.25", "1.105662", "0.5"), false, kNone},
       {"typed angle missing", typed(male(k60, none, "", nullptr, "0.25", "1.105662", "0.5"), ""), false, kNone},
-      {"over pins missing", male(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
-      {"male depth missing", male(k60, none, "", nullptr, "0.25", "1.105662", ""), false, kNone},
-      {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone},
-      {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
+      {"over pins missing", male(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone}, {"male depth missing", male(k60, none, "", nullptr, "0.25", "1.105662", ""), false, kNone},
+      {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone}, {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
       // Complete, but a field of endless digits reads as infinity.
       {"endless over pins", male(k60, none, "", nullptr, "0.25", "1e999", "0.5"), true, kNone},
       {"endless angle", typed(male(k60, none, "", nullptr, "0.25", "1", "0.5"), "1e999"), true, kNone},
