@@ -42,27 +42,25 @@ ResultList plain_search(const PairTable& t, const SearchInput& in) {
       walk(around(q / a.ratio), [&](auto& b) { add({a, b}); });
     });
   }
-  const float k3 = std::sqrt(std::cbrt(static_cast<float>(q)));
-  if (list.empty())
-    walk(by(k3, 10), [&](const GearPair& a) {
-      walk(by(k3, 5), [&](const GearPair& b) {
-        walk(around(q / (a.ratio * b.ratio)), [&](auto& c) { add({a, b, c}); });
-      });
+  // Three and four pairs: the first two near a root of the target.
+  using Two = std::function<void(const GearPair&, const GearPair&)>;
+  auto first_two = [&](float k, const Two& then) {
+    if (list.empty())
+      walk(by(k, 10), [&](auto& a) { walk(by(k, 5), [&](auto& b) { then(a, b); }); });
+  };
+  first_two(std::sqrt(std::cbrt(static_cast<float>(q))), [&](auto& a, auto& b) {
+    walk(around(q / (a.ratio * b.ratio)), [&](auto& c) { add({a, b, c}); });
+  });
+  first_two(std::sqrt(std::sqrt(static_cast<float>(q))), [&](auto& a, auto& b) {
+    // The third pair near the square root of what is left, 2.5 % on the tolerance's side.
+    const float v = std::sqrt(static_cast<float>(q / (a.ratio * b.ratio))), d = v / 100 * 2.5f;
+    const bool open = in.percent > 1e-10;
+    const RatioWindow w{open && in.mode != ToleranceMode::kAbove ? v - d : v,
+                        open && in.mode != ToleranceMode::kBelow ? v + d : v};
+    walk(w, [&](const GearPair& c) {
+      walk(around(q / (a.ratio * b.ratio * c.ratio)), [&](auto& e) { add({a, b, c, e}); });
     });
-  const float k4 = std::sqrt(std::sqrt(static_cast<float>(q)));
-  if (list.empty())
-    walk(by(k4, 10), [&](const GearPair& a) {
-      walk(by(k4, 5), [&](const GearPair& b) {
-        // The third pair near the square root of what is left, 2.5 % on the tolerance's side.
-        const float v = std::sqrt(static_cast<float>(q / (a.ratio * b.ratio))), d = v / 100 * 2.5f;
-        const bool open = in.percent > 1e-10;
-        const RatioWindow w{open && in.mode != ToleranceMode::kAbove ? v - d : v,
-                            open && in.mode != ToleranceMode::kBelow ? v + d : v};
-        walk(w, [&](const GearPair& c) {
-          walk(around(q / (a.ratio * b.ratio * c.ratio)), [&](auto& e) { add({a, b, c, e}); });
-        });
-      });
-    });
+  });
   sort_by_error(list);
   return list;
 }

@@ -66,9 +66,7 @@ TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
 }
 
 TEST(DividingHead, TableOfSettings) {
-  Plates multiples_of_three;
-  for (int h = 3; h <= 36; h += 3)
-    multiples_of_three.push_back(h);
+  const Plates multiples_of_three = {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36};
   // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes; eight at most.
   const std::vector<IndexingSetting> settings = division_solutions(40, 3, multiples_of_three);
   ASSERT_EQ(settings.size(), 8u);
