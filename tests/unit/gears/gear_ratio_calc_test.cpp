@@ -74,17 +74,16 @@ TEST(FindRatioRange, FirstAndLastEntryInsideTheClosedWindow) {
   // 14>12 0.857, 13>12 0.923, 14>13 0.929, 13>14 1.077, 12>13 1.083, 12>14 1.167
   PairTable table = build_pair_table({12, 13, 14});
   // first, last; last < first: nothing found
-  const std::tuple<RatioWindow, int, int> cases[] = {
-      {{0.9, 1.1}, 1, 4},    {{12.0 / 13, 13.0 / 12}, 1, 4},
-      {{0.0, 10.0}, 0, 5},   {{7.0 / 6, 7.0 / 6}, 5, 5},
-      {{0.93, 1.07}, 0, -1}, {{1.2, 9.0}, 0, -1},
-      {{1.1, 0.9}, 0, -1},   {{NAN, 2.0}, 0, -1}};
+  // clang-format off
+  const std::tuple<RatioWindow, int, int> cases[] = {{{0.9, 1.1}, 1, 4}, {{12.0 / 13, 13.0 / 12}, 1, 4},
+      {{0.0, 10.0}, 0, 5}, {{7.0 / 6, 7.0 / 6}, 5, 5}, {{0.93, 1.07}, 0, -1}, {{1.2, 9.0}, 0, -1},
+      {{1.1, 0.9}, 0, -1}, {{NAN, 2.0}, 0, -1}};
+  // clang-format on
   for (const auto& [window, first, last] : cases) {
     std::optional<RatioRange> found = find_ratio_range(table, window);
     ASSERT_EQ(found.has_value(), last >= first) << window.low << " " << window.high;
-    if (found) {
+    if (found)
       EXPECT_EQ(std::make_pair(found->first, found->last), std::make_pair(first, last));
-    }
   }
   EXPECT_FALSE(find_ratio_range({}, {0.0, 10.0}));
   // Tolerance windows around 2 by mode.

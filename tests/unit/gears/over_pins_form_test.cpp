@@ -83,15 +83,15 @@ TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
 // on the way back, not a value rounded twice.
 TEST(OverPinsForm, RewritesAreUndoneWhileTheFieldIsLeftAlone) {
   // The field's text before the switch, from and to mode, the converted text, the text it gets.
+  // clang-format off
   const std::tuple<const char*, int, int, const char*, std::optional<std::string>> steps[] = {
-      {"0.168", 0, 1, "4.267", "4.267"},
-      {"4.267", 1, 0, "0.168", "0.168"},
+      {"0.168", 0, 1, "4.267", "4.267"}, {"4.267", 1, 0, "0.168", "0.168"},
       {"3.361", 1, 0, "0.1323", "0.1323"}, // typed over: converted
       {"0.1323", 0, 1, "3.360", "3.361"},  // left alone: the typed digits again
-      // The same digits in another mode (a tooth system) are no rewrite of ours.
-      {"3.361", 3, 0, "0.5", "0.5"},
-      {"", 1, 0, "", std::nullopt}, // an empty field stays empty
+      // The same digits in another mode (a tooth system) are no rewrite of ours; an empty field stays empty.
+      {"3.361", 3, 0, "0.5", "0.5"}, {"", 1, 0, "", std::nullopt},
   };
+  // clang-format on
   Rewritten memory;
   for (const auto& [shown, from, to, converted, next] : steps)
     EXPECT_EQ(rewritten_text(shown, memory, from, to, converted), next) << shown;

@@ -103,8 +103,7 @@ TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
       // start at 31 + 66 = 97 and reach 120: a new page.
       {"a tall row moves to the next block", {1, 3, 1}, 100, {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
       // Eight lines (184) never fit in 100: placed alone in a fresh block.
-      {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}},
-      {"one row", {2}, 800, {{0, 0, 31}}},
+      {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}}, {"one row", {2}, 800, {{0, 0, 31}}},
   };
   // clang-format on
   for (const auto& [name, lines_per_row, height, expected] : cases) {
