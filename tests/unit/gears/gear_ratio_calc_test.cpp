@@ -82,8 +82,9 @@ TEST(FindRatioRange, FirstAndLastEntryInsideTheClosedWindow) {
   for (const auto& [window, first, last] : cases) {
     std::optional<RatioRange> found = find_ratio_range(table, window);
     ASSERT_EQ(found.has_value(), last >= first) << window.low << " " << window.high;
-    if (found)
+    if (found) {
       EXPECT_EQ(std::make_pair(found->first, found->last), std::make_pair(first, last));
+    }
   }
   EXPECT_FALSE(find_ratio_range({}, {0.0, 10.0}));
   // Tolerance windows around 2 by mode.

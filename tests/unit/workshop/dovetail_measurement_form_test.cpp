@@ -106,8 +106,9 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
     EXPECT_EQ(form.complete, c.complete);
     const auto values = compute_dovetail_measurement(form.numbers, {});
     ASSERT_EQ(values.has_value(), c.texts != kNone);
-    if (values)
+    if (values) {
       EXPECT_EQ(mating_part_texts(*values, c.in.at_hand, c.in.millimetre), c.texts);
+    }
   }
 }
 
