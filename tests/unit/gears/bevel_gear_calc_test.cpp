@@ -106,8 +106,7 @@ TEST(BevelGearCalc, IndexingMakesAQuarterToothWhole) {
       {"24 on Brown and Sharpe", 24, kBrownSharpe, {}}, {"24 on Cincinnati", 24, kCincinnati, {24, 1, 16}},
       // Whole turns: the first circle with 2c a multiple of 4.
       {"20 on Brown and Sharpe", 20, kBrownSharpe, {16, 2, 0}}, {"the circles' order decides", 20, {20, 16}, {20, 2, 0}},
-      {"4 turns need any circle", 10, kBrownSharpe, {15, 4, 0}}, {"no circles", 20, {}, {}},
-      {"no teeth", 0, kBrownSharpe, {}},
+      {"4 turns need any circle", 10, kBrownSharpe, {15, 4, 0}}, {"no circles", 20, {}, {}}, {"no teeth", 0, kBrownSharpe, {}},
       {"30 on Brown and Sharpe", 30, kBrownSharpe, {15, 1, 5}}, // 1 1/3 turns: c/3 holes; 15 + 5 = 20
       {"50 on Brown and Sharpe", 50, kBrownSharpe, {15, 0, 12}}, // no whole turn: 4c/5 holes, 12 on 15
       {"circles of no holes are skipped", 20, {0, -4, 18}, {18, 2, 0}},

@@ -26,11 +26,9 @@ TEST(OverPinsCalc, ToothSizeOfEverySystem) {
   };
   // clang-format off
   const Row rows[] = {
-      {ToothSystem::kModule, 2.0, 12.7}, {ToothSystem::kDiametralPitch, 10.0, 10.0},
-      {ToothSystem::kCircularPitchInch, 0.25, 4.0 * kPi},
+      {ToothSystem::kModule, 2.0, 12.7}, {ToothSystem::kDiametralPitch, 10.0, 10.0}, {ToothSystem::kCircularPitchInch, 0.25, 4.0 * kPi},
       // 6.2832 mm is the circular pitch of module 2, rounded: 25.4 π / 6.2832.
-      {ToothSystem::kCircularPitchMm, 6.2832, 12.699970302},
-      {ToothSystem::kModule, 0.0, std::nullopt}, {ToothSystem::kDiametralPitch, -3.0, std::nullopt},
+      {ToothSystem::kCircularPitchMm, 6.2832, 12.699970302}, {ToothSystem::kModule, 0.0, std::nullopt}, {ToothSystem::kDiametralPitch, -3.0, std::nullopt},
       {ToothSystem::kCircularPitchInch, 1e-320, std::nullopt}, // π / x is no number
   };
   // clang-format on
@@ -82,8 +80,7 @@ TEST(OverPinsCalc, ThicknessFromTheMeasurement) {
       {"module 2, 30 teeth, in mm", {12.7, 30, 20.0, 3.36 / 25.4, 64.478 / 25.4}, 0.1236847501, 0.1236767954},
       // Pin centres inside the base circle, no room between the pins, less than one pin: only
       // the theory stands.
-      {"inside the base circle", {10.0, 20, 20.0, 0.168, 1.5}, 0.1570796327, std::nullopt},
-      {"no room between", {10.0, 20, 20.0, 0.168, 0.168}, 0.1570796327, std::nullopt},
+      {"inside the base circle", {10.0, 20, 20.0, 0.168, 1.5}, 0.1570796327, std::nullopt}, {"no room between", {10.0, 20, 20.0, 0.168, 0.168}, 0.1570796327, std::nullopt},
       {"less than a pin", {10.0, 20, 20.0, 0.168, 0.1}, 0.1570796327, std::nullopt},
   };
   // clang-format on

@@ -72,8 +72,7 @@ TEST(WormGearCalc, MissingOrImpossibleGivesNoResult) {
   // clang-format off
   // No pitch, negative or infinite pitch, no diameter, backlash, teeth or starts.
   const WormGearInput rows[] = {
-      {dp, 0, 1.25, 0.005, 40}, {dp, -8, 1.25, 0.005, 40}, {dp, inf, 1.25, 0.005, 40},
-      {dp, 8, 0, 0.005, 40},    {dp, 8, 1.25, 0, 40},      {dp, 8, 1.25, 0.005, 0},
+      {dp, 0, 1.25, 0.005, 40}, {dp, -8, 1.25, 0.005, 40}, {dp, inf, 1.25, 0.005, 40}, {dp, 8, 0, 0.005, 40}, {dp, 8, 1.25, 0, 40}, {dp, 8, 1.25, 0.005, 0},
       {dp, 8, 1.25, 0.005, 40, 0},
       // Root diameter 0.539 - 2 x 0.2696 < 0: nothing left under the threads; DP 2 on a 1 in worm.
       {dp, 8, 0.539, 0.005, 40}, {dp, 2, 1, 0.005, 40}};
@@ -89,8 +88,7 @@ TEST(WormGearCalc, SmallestToothCountPerPressureAngle) {
   // clang-format off
   const std::tuple<int, int, std::optional<int>> rows[] = {
       {0, 40, none}, {0, 39, 1}, {0, 27, 1}, {0, 26, 2}, {0, 25, 2}, {0, 24, 3}, {0, 17, 3},
-      {0, 16, 4},    {0, 14, 4}, {0, 13, 5}, {0, 12, 5}, {0, 11, 6}, {2, 24, 3}, {2, 25, none},
-      {3, 16, 4},    {5, 11, 6}, {6, 10, none}, {0, 0, none},
+      {0, 16, 4}, {0, 14, 4}, {0, 13, 5}, {0, 12, 5}, {0, 11, 6}, {2, 24, 3}, {2, 25, none}, {3, 16, 4}, {5, 11, 6}, {6, 10, none}, {0, 0, none},
       {1, 27, none}, {1, 26, 2}, {3, 17, none}, {4, 14, none}, {4, 13, 5}, {5, 12, none}};
   // clang-format on
   for (const auto& [angle, teeth, recommended] : rows)

@@ -41,14 +41,12 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
   struct Case { ChangeGearsFormInput in; const char *first, *second; bool first_owned, second_owned, warning_shown; int warning; };
   const Case cases[] = {
       // 22 x 0.75 : 7 x 4 = 16.5 : 28 = 33 : 56, both above the smallest gear.
-      {{kModule, "0.75", "4", kThree}, "33", "56", false, false, true, 460},
-      {{kModule, "0.75", "4", {"20", "25", "33"}}, "33", "56", true, false, true, 460},
+      {{kModule, "0.75", "4", kThree}, "33", "56", false, false, true, 460}, {{kModule, "0.75", "4", {"20", "25", "33"}}, "33", "56", true, false, true, 460},
       {{kModule, "1.25", "6", kThree}, "55", "84", false, false, true, 460}, // 27.5 : 42 = 55 : 84
       // 17.6 : 21 is 88 : 105 exactly (0.8 is 8/10, not a binary fraction).
       {{kModule, "0.8", "3", kThree}, "88", "105", false, false, true, 460},
       // 7 x 2 : 22 x 4 = 7 : 44, shown 44 then 7; 7 is below 20, so both doubled.
-      {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460},
-      {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
+      {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460}, {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
       // 11 : 14 has a gear below 20: both doubled.
       {{kModule, "0.5", "2", kThree}, "22", "28", false, false, true, 460},
       // 17.5 : 176 = 35 : 352, both at least 20: not doubled.
@@ -78,8 +76,7 @@ TEST(ChangeGearsForm, ErrorFloorAndFallbackSearch) {
   // The fallback searches from the smallest gear to the largest, or to 50.
   // Texts: limit, target, lowest, highest, tolerance.
   const std::tuple<Gears, double, const char*, std::vector<std::string>> cases[] = {
-      {{"20", "25", "30", "40", "50", "60", "100", "127"}, 2.0, "0.5", {"10", "2", "20", "127", "0.5"}},
-      {{"20", "30", "40"}, 7.0, "0", {"10", "7", "20", "50", "0.0001"}},
+      {{"20", "25", "30", "40", "50", "60", "100", "127"}, 2.0, "0.5", {"10", "2", "20", "127", "0.5"}}, {{"20", "30", "40"}, 7.0, "0", {"10", "7", "20", "50", "0.0001"}},
       // Every digit of the ratio, so that page 16 reads back the very same number.
       {{"24", "36", "48"}, 1.0 / 3.0, "1", {"10", "0.33333333333333331", "24", "50", "1"}},
   };

@@ -68,12 +68,9 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
       {"typed 90", {"1", ".5", typed, "90", false, "", 3, "", ".25"}, {"1.0", "1.0", "0.5", "0.5", "0.5", "1.5"}},
       {"typed angle missing", {"1", ".5", typed, "", false, "", 3, "", ".25"}, kEmpty},
       {"typed angle past upright", {"1", ".5", typed, "90.5", false, "", 3, "", ".25"}, kEmpty},
-      {"gib without thickness", {"1", ".5", k60, "", true, "", 0, ".1", ".25"}, kEmpty},
-      {"gib below 0.0001", {"1", ".5", k60, "", true, "0.00009", 3, "", ".25"}, kEmpty},
-      {"width below 0.0001", {"0.00009", ".5", k60, "", false, "", 3, "", ".25"}, kEmpty},
-      {"no depth", {"1", "0", k60, "", false, "", 3, "", ".25"}, kEmpty},
-      {"pin missing", {"1", ".5", k60, "", false, "", 3, "", ""}, kEmpty},
-      {"too large to compute", {"1e308", "1e308", k45, "", false, "", 3, "", "1"}, kEmpty},
+      {"gib without thickness", {"1", ".5", k60, "", true, "", 0, ".1", ".25"}, kEmpty}, {"gib below 0.0001", {"1", ".5", k60, "", true, "0.00009", 3, "", ".25"}, kEmpty},
+      {"width below 0.0001", {"0.00009", ".5", k60, "", false, "", 3, "", ".25"}, kEmpty}, {"no depth", {"1", "0", k60, "", false, "", 3, "", ".25"}, kEmpty},
+      {"pin missing", {"1", ".5", k60, "", false, "", 3, "", ""}, kEmpty}, {"too large to compute", {"1e308", "1e308", k45, "", false, "", 3, "", "1"}, kEmpty},
   };
   // clang-format on
   for (const Case& c : cases) {
