@@ -21,8 +21,7 @@ TEST(SpurGearCalc, WorkedGears) {
   // clang-format off
   struct Worked { const char* name; SpurGearInput input; double diametral_pitch, module, h, a, b, p, d, od; int cutter; };
   const Worked rows[] = {
-    // 1.2 / 10 + 0.002: the constant term belongs to the coarse pitches.
-    {"DP 10, 20 teeth, 20°", {kDp, k20, 10, 20}, 10, 2.54, 0.222, 0.1, 0.122, 0.314159, 2, 2.2, 6},
+    // b = 1.2 / P + 0.002: the constant term belongs to the coarse pitches, up to DP 20.
     {"DP 20 is still coarse", {kDp, k20, 20, 40}, 20, 1.27, 0.112, 0.05, 0.062, 0.157080, 2, 2.1, 3},
     {"DP 24 is fine: 1.25 / P", {kDp, k20, 24, 48}, 24, 1.058333, 0.09375, 0.041667, 0.052083, 0.130900, 2, 2.083333, 3},
     {"DP 10, 14.5°: 1.157 / P", {kDp, PressureAngle::k14_5, 10, 40}, 10, 2.54, 0.2157, 0.1, 0.1157, 0.314159, 4, 4.2, 3},
