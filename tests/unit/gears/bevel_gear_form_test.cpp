@@ -63,6 +63,12 @@ TEST(BevelGearForm, ColumnsOfWholeGears) {
     EXPECT_EQ(joined(form.left), left);
     EXPECT_EQ(joined(form.right), left); // a miter pair: both gears alike
   }
+  // The column titles by set, unit and gear.
+  const auto miter = BevelGearSet::kMiter, pair = BevelGearSet::kPinionAndGear;
+  EXPECT_EQ((std::vector<int>{
+                bevel_column_label(miter, false, false), bevel_column_label(miter, true, true),
+                bevel_column_label(pair, false, true), bevel_column_label(pair, true, false)}),
+            (std::vector<int>{380, 381, 377, 378}));
 }
 
 TEST(BevelGearForm, PinionAndGearAngles) {
@@ -121,14 +127,6 @@ TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {
   // The lowest width as shown is allowed, though 2π/8 is 0.7854.
   EXPECT_DOUBLE_EQ(typed_face_width(dp8, "0.785", false)->inch, 0.785);
   EXPECT_DOUBLE_EQ(typed_face_width(dp8, "25.4", true)->inch, 1.0);
-}
-
-TEST(BevelGearForm, ColumnTitles) {
-  const auto miter = BevelGearSet::kMiter, pair = BevelGearSet::kPinionAndGear;
-  EXPECT_EQ((std::vector<int>{
-                bevel_column_label(miter, false, false), bevel_column_label(miter, true, true),
-                bevel_column_label(pair, false, true), bevel_column_label(pair, true, false)}),
-            (std::vector<int>{380, 381, 377, 378}));
 }
 
 } // namespace

@@ -45,9 +45,7 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
   // clang-format on
   for (const auto& [name, ratio, n, head, others, lines] : cases)
     EXPECT_EQ(indexing_lines(search_indexing(ratio, n, head, others), kTexts), lines) << name;
-}
-
-TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
+  // A whole-turn text is padded like a number.
   EXPECT_EQ(setting_line({0, 3, 0}, "whole turns") + "|" + setting_line({143, 0, 139}, "any"),
             "whole turns           3             0|     143           0           139");
 }
