@@ -60,10 +60,8 @@ TEST(WormGearForm, OfferedRowsAndLabels) {
   // help offered; pitch and backlash labels.
   // clang-format off
   const std::tuple<S, const char*, int, bool, bool, bool, bool, int, int> rows[] = {
-      {S::kModule, "2", 40, false, false, true, true, 293, 330},
-      {S::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
-      {S::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330},
-      {S::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
+      {S::kModule, "2", 40, false, false, true, true, 293, 330}, {S::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
+      {S::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330}, {S::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
       {S::kCircularPitchMm, "0.005", 30, false, false, true, false, 296, 330},
   };
   // clang-format on
