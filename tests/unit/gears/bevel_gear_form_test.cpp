@@ -11,10 +11,10 @@ namespace {
 using namespace gears;
 using Texts = std::vector<std::string>;
 
-const std::vector<int> kBrownAndSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                          29, 31, 33, 37, 39, 41, 43, 47};
-const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45,
-                                      46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
+// clang-format off
+const std::vector<int> kBrownAndSharpe = {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47};
+const std::vector<int> kCincinnati = {24, 25, 28, 30, 34, 37, 38, 39, 41, 42, 43, 45, 46, 47, 48, 49, 51, 53, 54, 57, 58, 59, 62, 66};
+// clang-format on
 
 BevelGearFormInput miter(const char* pitch, const char* teeth, const std::vector<int>& circles) {
   BevelGearFormInput in;
@@ -40,8 +40,9 @@ std::string joined(const BevelColumnTexts& column) {
     text += (text.empty() ? "" : " ") + value;
   return text;
 }
-Texts dms(const BevelColumnTexts& column, size_t angle) {
-  return Texts(column.angle_dms[angle].begin(), column.angle_dms[angle].end());
+std::string dms(const BevelColumnTexts& column, size_t angle) {
+  const auto& d = column.angle_dms[angle];
+  return d[0] + " " + d[1] + " " + d[2];
 }
 
 // Rows: outside and pitch diameter, face width, pitch angle and its complement,
@@ -62,21 +63,25 @@ TEST(BevelGearForm, ColumnsOfWholeGears) {
     EXPECT_EQ(joined(form.left), left);
     EXPECT_EQ(joined(form.right), left); // a miter pair: both gears alike
   }
+  // The column titles by set, unit and gear.
+  const auto miter = BevelGearSet::kMiter, pair = BevelGearSet::kPinionAndGear;
+  EXPECT_EQ((std::vector<int>{
+                bevel_column_label(miter, false, false), bevel_column_label(miter, true, true),
+                bevel_column_label(pair, false, true), bevel_column_label(pair, true, false)}),
+            (std::vector<int>{380, 381, 377, 378}));
 }
 
 TEST(BevelGearForm, PinionAndGearAngles) {
   // tan γp = 1/2: 26.5651° = 26° 33′ 54.184″.
   BevelGearForm form = bevel_gear_form(pair("20", "40", 90));
-  EXPECT_EQ(form.left.values[kPitchDiameterRow], "2.5");
-  EXPECT_EQ(form.right.values[kPitchDiameterRow], "5.0");
-  EXPECT_EQ(form.left.values[kPitchAngleRow], "26.5651");
-  EXPECT_EQ(form.right.values[kPitchAngleRow], "63.4349");
-  EXPECT_EQ(dms(form.left, 0), (Texts{"26", "33", "54.184"}));
-  EXPECT_EQ(dms(form.left, 1), (Texts{"63", "26", "5.816"}));
-  EXPECT_EQ(dms(form.right, 1), (Texts{"26", "33", "54.184"}));
+  EXPECT_EQ(
+      (Texts{form.left.values[kPitchDiameterRow], form.right.values[kPitchDiameterRow],
+             form.left.values[kPitchAngleRow], form.right.values[kPitchAngleRow], dms(form.left, 0),
+             dms(form.left, 1), dms(form.right, 1)}),
+      (Texts{"2.5", "5.0", "26.5651", "63.4349", "26 33 54.184", "63 26 5.816", "26 33 54.184"}));
   // 60°: tan γp = sin 60° / (2 + cos 60°).
   form = bevel_gear_form(pair("20", "40", 60));
-  EXPECT_EQ(dms(form.left, 0), (Texts{"19", "6", "23.779"}));
+  EXPECT_EQ(dms(form.left, 0), "19 6 23.779");
 }
 
 TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
@@ -84,13 +89,10 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
   // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
   // clang-format off
   const std::tuple<BevelGearFormInput, bool, bool, bool> cases[] = { // pinion red, gear red, result
-      {miter("8", "24", kBrownAndSharpe), true, false, false},
-      {miter("8", "20", kBrownAndSharpe), false, false, true},
-      {miter("8", "", kBrownAndSharpe), false, false, false},
-      {miter("8", "11", kCincinnati), true, false, false},
-      {pair("20", "24", 90), false, true, false},
+      {miter("8", "24", kBrownAndSharpe), true, false, false}, {miter("8", "20", kBrownAndSharpe), false, false, true},
+      {miter("8", "", kBrownAndSharpe), false, false, false}, {miter("8", "11", kCincinnati), true, false, false},
+      {pair("20", "24", 90), false, true, false}, {miter("", "20", kBrownAndSharpe), false, false, false},
       {pair("20", "40", 180), false, false, false}, // shafts in line: no bevel pair
-      {miter("", "20", kBrownAndSharpe), false, false, false},
   };
   // clang-format on
   for (const auto& [in, pinion_red, gear_red, result] : cases) {
@@ -106,13 +108,11 @@ TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {
   const auto dp = BevelPitchKind::kDiametralPitch;
   // clang-format off
   const std::tuple<BevelPitchKind, const char*, bool, Texts> cases[] = { // minimum, field, maximum
-      {dp, "8", false, {"0.785", "1.000", "1.178"}},
-      {dp, "8", true, {"19.95", "25.40", "29.92"}},
-      {dp, "10", false, {"0.628", "0.800", "0.942"}},
+      {dp, "8", false, {"0.785", "1.000", "1.178"}}, {dp, "8", true, {"19.95", "25.40", "29.92"}},
+      {dp, "10", false, {"0.628", "0.800", "0.942"}}, {dp, "", false, {"", "", ""}},
       {BevelPitchKind::kModule, "3", true, {"18.85", "24.00", "28.27"}},
       // Module 1e308: 2 pi / P is 6.3e308 mm, beyond any number.
       {BevelPitchKind::kModule, "1e308", true, {"", "", ""}},
-      {dp, "", false, {"", "", ""}},
   };
   // clang-format on
   for (const auto& [kind, pitch, metric, shown] : cases) {
@@ -127,13 +127,6 @@ TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {
   // The lowest width as shown is allowed, though 2π/8 is 0.7854.
   EXPECT_DOUBLE_EQ(typed_face_width(dp8, "0.785", false)->inch, 0.785);
   EXPECT_DOUBLE_EQ(typed_face_width(dp8, "25.4", true)->inch, 1.0);
-}
-
-TEST(BevelGearForm, ColumnTitles) {
-  EXPECT_EQ(bevel_column_label(BevelGearSet::kMiter, false, false), 380);
-  EXPECT_EQ(bevel_column_label(BevelGearSet::kMiter, true, true), 381);
-  EXPECT_EQ(bevel_column_label(BevelGearSet::kPinionAndGear, false, true), 377);
-  EXPECT_EQ(bevel_column_label(BevelGearSet::kPinionAndGear, true, false), 378);
 }
 
 } // namespace

@@ -27,14 +27,12 @@ ResultList plain_search(const PairTable& t, const SearchInput& in) {
       for (int i = r->first; i <= r->last && !full(); ++i)
         each(t[static_cast<size_t>(i)]);
   };
-  auto add = [&](const std::vector<GearPair>& pairs) {
-    int drivers = 0, driven = 0;
-    for (const GearPair& p : pairs)
-      drivers += p.driver, driven += p.driven;
+  auto add = [&](const std::vector<GearPair>& pairs) { // two pairs or more: the sums count
+    const RatioResult result = make_result(pairs, q);
     for (const RatioResult& listed : list)
-      if (listed.driver_sum == drivers && listed.driven_sum == driven)
+      if (listed.driver_sum == result.driver_sum && listed.driven_sum == result.driven_sum)
         return;
-    list.push_back(make_result(pairs, q));
+    list.push_back(result);
   };
   walk(around(q), [&](const GearPair& a) { list.push_back(make_result({a}, q)); });
   if (list.empty()) {
@@ -44,29 +42,25 @@ ResultList plain_search(const PairTable& t, const SearchInput& in) {
       walk(around(q / a.ratio), [&](auto& b) { add({a, b}); });
     });
   }
-  const float k3 = std::sqrt(std::cbrt(static_cast<float>(q)));
-  if (list.empty())
-    walk(by(k3, 10), [&](const GearPair& a) {
-      walk(by(k3, 5), [&](const GearPair& b) {
-        walk(around(q / (a.ratio * b.ratio)), [&](auto& c) { add({a, b, c}); });
-      });
+  // Three and four pairs: the first two near a root of the target.
+  using Two = std::function<void(const GearPair&, const GearPair&)>;
+  auto first_two = [&](float k, const Two& then) {
+    if (list.empty())
+      walk(by(k, 10), [&](auto& a) { walk(by(k, 5), [&](auto& b) { then(a, b); }); });
+  };
+  first_two(std::sqrt(std::cbrt(static_cast<float>(q))), [&](auto& a, auto& b) {
+    walk(around(q / (a.ratio * b.ratio)), [&](auto& c) { add({a, b, c}); });
+  });
+  first_two(std::sqrt(std::sqrt(static_cast<float>(q))), [&](auto& a, auto& b) {
+    // The third pair near the square root of what is left, 2.5 % on the tolerance's side.
+    const float v = std::sqrt(static_cast<float>(q / (a.ratio * b.ratio))), d = v / 100 * 2.5f;
+    const bool open = in.percent > 1e-10;
+    const RatioWindow w{open && in.mode != ToleranceMode::kAbove ? v - d : v,
+                        open && in.mode != ToleranceMode::kBelow ? v + d : v};
+    walk(w, [&](const GearPair& c) {
+      walk(around(q / (a.ratio * b.ratio * c.ratio)), [&](auto& e) { add({a, b, c, e}); });
     });
-  const float k4 = std::sqrt(std::sqrt(static_cast<float>(q)));
-  if (list.empty())
-    walk(by(k4, 10), [&](const GearPair& a) {
-      walk(by(k4, 5), [&](const GearPair& b) {
-        // The third pair near the square root of what is left, 2.5 % on the tolerance's side.
-        const float v = std::sqrt(static_cast<float>(q / (a.ratio * b.ratio))), d = v / 100 * 2.5f;
-        RatioWindow w{v, v};
-        if (in.percent > 1e-10 && in.mode != ToleranceMode::kBelow)
-          w.high = v + d;
-        if (in.percent > 1e-10 && in.mode != ToleranceMode::kAbove)
-          w.low = v - d;
-        walk(w, [&](const GearPair& c) {
-          walk(around(q / (a.ratio * b.ratio * c.ratio)), [&](auto& e) { add({a, b, c, e}); });
-        });
-      });
-    });
+  });
   sort_by_error(list);
   return list;
 }
@@ -121,11 +115,12 @@ TEST(GearRatioSearchMatchesThePlainWalk, ManyTargetsModesAndLimits) {
   // Exact fits that need four pairs or none, and tiny targets whose four-pair
   // stage finds some trains but fewer than the limit.
   const PairTable full = build_pair_table(tooth_list(12, 100, nullptr));
-  for (const SearchInput& in : {SearchInput{20, 1.01, 0.0, ToleranceMode::kBoth},
-                                {20, 1.3, 0.0, ToleranceMode::kAbove},
-                                {20, 0.00100779, 0.0001, ToleranceMode::kBelow},
-                                {20, 0.00358858, 0.0001, ToleranceMode::kBoth},
-                                {500, 0.0009, 0.01, ToleranceMode::kBoth},
-                                {20, 1500.0, 0.0001, ToleranceMode::kBelow}})
+  const auto both = ToleranceMode::kBoth, below = ToleranceMode::kBelow;
+  // clang-format off
+  const SearchInput hard[] = {{20, 1.01, 0.0, both}, {20, 1.3, 0.0, ToleranceMode::kAbove},
+      {20, 0.00100779, 0.0001, below}, {20, 0.00358858, 0.0001, both}, {500, 0.0009, 0.01, both},
+      {20, 1500.0, 0.0001, below}};
+  // clang-format on
+  for (const SearchInput& in : hard)
     expect_same(full, in);
 }

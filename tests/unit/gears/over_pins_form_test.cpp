@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -24,15 +25,10 @@ OverPinsFormInput dp10(const char* over_pins, Angle angle = Angle::k20, const ch
 }
 
 TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
-  struct Case {
-    const char* name;
-    OverPinsFormInput in;
-    const char* shown;
-    bool red;
-  };
   const char* no_results = "0.168 4.267      ";
-  const auto dp = ToothSystem::kDiametralPitch;
   // clang-format off
+  struct Case { const char* name; OverPinsFormInput in; const char* shown; bool red; };
+  const auto dp = ToothSystem::kDiametralPitch;
   const Case cases[] = {
       // DP 10, 20 teeth, the recommended pin 1.68 / 10; t0 = π / 20.
       {"20 degrees", dp10("2.23"), "0.168 4.267 0.1571 3.99 0.1603 4.073 -0.0033 -0.083", true},
@@ -57,32 +53,28 @@ TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
     SCOPED_TRACE(c.name);
     const OverPinsForm form = over_pins_form(c.in);
     EXPECT_EQ(shown(form), c.shown);
-    EXPECT_EQ(form.difference_red[0], c.red);
-    EXPECT_EQ(form.difference_red[1], c.red);
+    EXPECT_EQ(form.difference_red, (std::array<bool, 2>{c.red, c.red}));
   }
 }
 
 TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
-  const ToothSystem systems[] = {ToothSystem::kModule, ToothSystem::kDiametralPitch,
-                                 ToothSystem::kCircularPitchInch, ToothSystem::kCircularPitchMm};
+  // The systems in order: module, diametral pitch, circular pitch in inches and in millimetres.
   for (int i = 0; i < 4; ++i) {
     OverPinsFormInput in = dp10("2.23");
-    in.system = systems[i];
+    in.system = static_cast<ToothSystem>(i);
     const OverPinsForm form = over_pins_form(in);
-    EXPECT_EQ(form.pitch_label, 293 + i);
-    EXPECT_EQ(form.fraction_offered, i == 2);
+    EXPECT_EQ(std::make_pair(form.pitch_label, form.fraction_offered),
+              std::make_pair(293 + i, i == 2));
   }
   const double four_pi = 4 * 3.141592653589793;
+  // clang-format off
   const std::pair<std::string, const char*> texts[] = {
-      {composed_pitch_text(0, 1, 4), "0.2500"},
-      {composed_pitch_text(0, 5, 4), "1.2500"}, // an improper fraction counts
-      {composed_pitch_text(0, 1, 0), ""},
-      {other_unit_length_text("0.168", true), "4.267"},
-      {other_unit_length_text("2.23", true), "56.642"},
-      {other_unit_length_text("3.361", false), "0.1323"},
-      {pitch_text_in(ToothSystem::kModule, 10), "2.54"},
-      {pitch_text_in(ToothSystem::kModule, four_pi), "2.0213"},
+      {composed_pitch_text(0, 1, 4), "0.2500"}, {composed_pitch_text(0, 5, 4), "1.2500"}, // improper counts
+      {composed_pitch_text(0, 1, 0), ""}, {other_unit_length_text("0.168", true), "4.267"},
+      {other_unit_length_text("2.23", true), "56.642"}, {other_unit_length_text("3.361", false), "0.1323"},
+      {pitch_text_in(ToothSystem::kModule, 10), "2.54"}, {pitch_text_in(ToothSystem::kModule, four_pi), "2.0213"},
       {pitch_text_in(ToothSystem::kDiametralPitch, four_pi), "12.5664"}};
+  // clang-format on
   for (size_t i = 0; i < std::size(texts); ++i)
     EXPECT_EQ(texts[i].first, texts[i].second) << "text " << i;
 }
@@ -91,15 +83,15 @@ TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
 // on the way back, not a value rounded twice.
 TEST(OverPinsForm, RewritesAreUndoneWhileTheFieldIsLeftAlone) {
   // The field's text before the switch, from and to mode, the converted text, the text it gets.
+  // clang-format off
   const std::tuple<const char*, int, int, const char*, std::optional<std::string>> steps[] = {
-      {"0.168", 0, 1, "4.267", "4.267"},
-      {"4.267", 1, 0, "0.168", "0.168"},
+      {"0.168", 0, 1, "4.267", "4.267"}, {"4.267", 1, 0, "0.168", "0.168"},
       {"3.361", 1, 0, "0.1323", "0.1323"}, // typed over: converted
       {"0.1323", 0, 1, "3.360", "3.361"},  // left alone: the typed digits again
-      // The same digits in another mode (a tooth system) are no rewrite of ours.
-      {"3.361", 3, 0, "0.5", "0.5"},
-      {"", 1, 0, "", std::nullopt}, // an empty field stays empty
+      // The same digits in another mode (a tooth system) are no rewrite of ours; an empty field stays empty.
+      {"3.361", 3, 0, "0.5", "0.5"}, {"", 1, 0, "", std::nullopt},
   };
+  // clang-format on
   Rewritten memory;
   for (const auto& [shown, from, to, converted, next] : steps)
     EXPECT_EQ(rewritten_text(shown, memory, from, to, converted), next) << shown;

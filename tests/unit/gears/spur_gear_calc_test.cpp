@@ -17,27 +17,18 @@ constexpr auto kDp = PitchSystem::kDiametralPitch, kModule = PitchSystem::kModul
 constexpr auto k20 = PressureAngle::k20;
 
 TEST(SpurGearCalc, WorkedGears) {
-  struct Worked {
-    const char* name;
-    SpurGearInput input;
-    double diametral_pitch, module;
-    // Inch: whole depth, addendum, dedendum, circular pitch, pitch diameter, outside diameter.
-    double h, a, b, p, d, od;
-    int cutter;
-  };
+  // Inch: whole depth, addendum, dedendum, circular pitch, pitch diameter, outside diameter.
   // clang-format off
+  struct Worked { const char* name; SpurGearInput input; double diametral_pitch, module, h, a, b, p, d, od; int cutter; };
   const Worked rows[] = {
-    // 1.2 / 10 + 0.002: the constant term belongs to the coarse pitches.
-    {"DP 10, 20 teeth, 20°", {kDp, k20, 10, 20}, 10, 2.54, 0.222, 0.1, 0.122, 0.314159, 2, 2.2, 6},
+    // b = 1.2 / P + 0.002: the constant term belongs to the coarse pitches, up to DP 20.
     {"DP 20 is still coarse", {kDp, k20, 20, 40}, 20, 1.27, 0.112, 0.05, 0.062, 0.157080, 2, 2.1, 3},
     {"DP 24 is fine: 1.25 / P", {kDp, k20, 24, 48}, 24, 1.058333, 0.09375, 0.041667, 0.052083, 0.130900, 2, 2.083333, 3},
     {"DP 10, 14.5°: 1.157 / P", {kDp, PressureAngle::k14_5, 10, 40}, 10, 2.54, 0.2157, 0.1, 0.1157, 0.314159, 4, 4.2, 3},
-    // P = 25.4 / 2 = 12.7; dedendum 1.157 m; metric cutter numbering.
-    {"module 2, 30 teeth", {kModule, k20, 2, 30}, 12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5},
     // P = π / 0.25; only diametral pitch takes the American cutter numbers.
     {"circular pitch 1/4 inch", {PitchSystem::kCircularPitchInch, k20, 0.25, 20},
      12.566371, 2.021268, 0.177070, 0.079577, 0.097493, 0.25, 1.591549, 1.750704, 3},
-    // 2π mm circular pitch is module 2.
+    // 2π mm circular pitch is module 2: P = 25.4 / 2 = 12.7; dedendum 1.157 m; metric cutter numbering.
     {"circular pitch 2π mm", {PitchSystem::kCircularPitchMm, k20, 6.283185307, 30},
      12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5},
   };
@@ -47,16 +38,14 @@ TEST(SpurGearCalc, WorkedGears) {
     const auto g = solve_spur_gear(row.input);
     ASSERT_TRUE(g.has_value());
     // Working depth 2a, tooth thickness p / 2, clearance h - 2a; millimetres the same lengths.
-    const double want[] = {
-        row.diametral_pitch, row.module,        row.h, row.a,  row.b, 2 * row.a, row.p,
-        row.p / 2,           row.h - 2 * row.a, row.d, row.od, row.h, row.b,     row.d};
-    const double got[] = {g->size.diametral_pitch,  g->size.module,
-                          g->whole_depth.inch,      g->addendum.inch,
-                          g->dedendum.inch,         g->working_depth.inch,
-                          g->circular_pitch.inch,   g->tooth_thickness.inch,
-                          g->clearance.inch,        g->pitch_diameter.inch,
-                          g->outside_diameter.inch, g->whole_depth.mm / 25.4,
-                          g->dedendum.mm / 25.4,    g->pitch_diameter.mm / 25.4};
+    // clang-format off
+    const double want[] = {row.diametral_pitch, row.module, row.h, row.a, row.b, 2 * row.a, row.p,
+                           row.p / 2, row.h - 2 * row.a, row.d, row.od, row.h, row.b, row.d};
+    const double got[] = {g->size.diametral_pitch, g->size.module, g->whole_depth.inch, g->addendum.inch,
+        g->dedendum.inch, g->working_depth.inch, g->circular_pitch.inch, g->tooth_thickness.inch,
+        g->clearance.inch, g->pitch_diameter.inch, g->outside_diameter.inch, g->whole_depth.mm / 25.4,
+        g->dedendum.mm / 25.4, g->pitch_diameter.mm / 25.4};
+    // clang-format on
     for (size_t i = 0; i < std::size(want); ++i)
       EXPECT_NEAR(got[i], want[i], kTolerance) << "value " << i;
     EXPECT_EQ(g->cutter, row.cutter);
@@ -76,10 +65,10 @@ TEST(SpurGearCalc, WorkedGears) {
 }
 
 TEST(SpurGearCalc, PitchTexts) {
-  const std::pair<double, const char*> cases[] = {
-      {8, "8"},     {10, "10"},     {25.4 / 3, "8.4667"},  {12.7, "12.7"},
-      {2.5, "2.5"}, {7.99995, "8"}, {3.1415926, "3.1416"}, {12.00005, "12"},
-      {NAN, ""},    {INFINITY, ""}};
+  // clang-format off
+  const std::pair<double, const char*> cases[] = {{8, "8"}, {10, "10"}, {25.4 / 3, "8.4667"}, {12.7, "12.7"},
+      {2.5, "2.5"}, {7.99995, "8"}, {3.1415926, "3.1416"}, {12.00005, "12"}, {NAN, ""}, {INFINITY, ""}};
+  // clang-format on
   for (const auto& [p, text] : cases)
     EXPECT_EQ(diametral_pitch_text(p), text) << p;
   // The unit-system button rewrites the pitch value: module = 25.4 / P, circular pitch = π / P.
@@ -101,24 +90,23 @@ TEST(SpurGearCalc, PitchTexts) {
 
 TEST(SpurGearCalc, CuttersAndSpansAtTheEdgesOfTheirRanges) {
   // teeth, American cutter, metric cutter
-  const std::tuple<long, int, int> cutters[] = {
-      {11, 0, 0}, {12, 8, 1}, {13, 8, 1},  {14, 7, 2},  {16, 7, 2},  {17, 6, 3},
-      {20, 6, 3}, {21, 5, 4}, {25, 5, 4},  {26, 4, 5},  {34, 4, 5},  {35, 3, 6},
-      {54, 3, 6}, {55, 2, 7}, {134, 2, 7}, {135, 1, 8}, {400, 1, 8}, {0, 0, 0}};
-  for (const auto& [teeth, american, metric] : cutters) {
-    EXPECT_EQ(cutter_number(teeth, true), american) << teeth;
-    EXPECT_EQ(cutter_number(teeth, false), metric) << teeth;
-  }
+  // clang-format off
+  const std::tuple<long, int, int> cutters[] = {{11, 0, 0}, {12, 8, 1}, {13, 8, 1}, {14, 7, 2}, {16, 7, 2},
+      {17, 6, 3}, {20, 6, 3}, {21, 5, 4}, {25, 5, 4}, {26, 4, 5}, {34, 4, 5}, {35, 3, 6}, {54, 3, 6},
+      {55, 2, 7}, {134, 2, 7}, {135, 1, 8}, {400, 1, 8}, {0, 0, 0}};
+  for (const auto& [teeth, american, metric] : cutters)
+    EXPECT_EQ(std::make_pair(cutter_number(teeth, true), cutter_number(teeth, false)),
+              std::make_pair(american, metric)) << teeth;
   // teeth, pitches spanned at 20° and at 14.5°
-  const std::tuple<long, int, int> spans[] = {
-      {11, 0, 0}, {12, 2, 2},  {18, 2, 2},  {19, 3, 3},  {27, 3, 3}, {28, 4, 3}, {36, 4, 3},
-      {37, 5, 3}, {38, 5, 5},  {40, 5, 5},  {45, 5, 5},  {46, 6, 5}, {50, 6, 5}, {51, 6, 6},
-      {55, 7, 6}, {62, 7, 6},  {63, 7, 7},  {64, 8, 7},  {73, 9, 7}, {76, 9, 8}, {81, 9, 8},
+  const std::tuple<long, int, int> spans[] = {{11, 0, 0}, {12, 2, 2}, {18, 2, 2}, {19, 3, 3}, {27, 3, 3},
+      {28, 4, 3}, {36, 4, 3}, {37, 5, 3}, {38, 5, 5}, {40, 5, 5}, {45, 5, 5}, {46, 6, 5}, {50, 6, 5},
+      {51, 6, 6}, {55, 7, 6}, {62, 7, 6}, {63, 7, 7}, {64, 8, 7}, {73, 9, 7}, {76, 9, 8}, {81, 9, 8},
       {82, 0, 8}, {100, 0, 8}, {101, 0, 9}, {110, 0, 9}, {111, 0, 0}};
-  for (const auto& [teeth, at_20, at_14_5] : spans) {
-    EXPECT_EQ(span_pitches(teeth, k20), at_20) << teeth;
-    EXPECT_EQ(span_pitches(teeth, PressureAngle::k14_5), at_14_5) << teeth;
-  }
+  // clang-format on
+  for (const auto& [teeth, at_20, at_14_5] : spans)
+    EXPECT_EQ(std::make_pair(span_pitches(teeth, k20), span_pitches(teeth, PressureAngle::k14_5)),
+              std::make_pair(at_20, at_14_5))
+        << teeth;
 }
 
 } // namespace

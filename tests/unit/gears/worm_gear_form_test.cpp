@@ -17,20 +17,16 @@ WormGearFormInput worked() { return {ToothSystem::kDiametralPitch, "8", "1.25", 
 
 TEST(WormGearForm, ResultTextsInTheirSlots) {
   const auto dp = ToothSystem::kDiametralPitch;
-  struct Case {
-    const char* name;
-    WormGearFormInput in; // system, pitch, diameter, backlash, teeth, starts, angle, square
-                          // rim, crown cut, left hand, millimetres
-    Texts expected;       ///< only these outputs are compared
-  };
+  // Input: system, pitch, diameter, backlash, teeth, starts, angle, square rim, crown cut, left
+  // hand, millimetres. Only the outputs listed are compared.
   // clang-format off
+  struct Case { const char* name; WormGearFormInput in; Texts expected; };
   const Case cases[] = {
       {"worked example", worked(),
-       {{kHobTipWidth, "0.132"}, {kHobVToFlat, "0.255"}, {kHobOutsideDiameter, "1.289"}, {kHobLeadAngle, "6.858"},
-        {kHobWholeDepth, "0.27"}, {kHobFirstSide, "11.538"}, {kHobSecondSide, "-0.462"}, {kHobThreadLength, "1.806"},
-        {kThroatDiameter, "5.25"}, {kFaceWidth, "0.667"}, {kWheelWholeDepth, "0.27"}, {kCentreDistance, "3.0"},
-        {kWormTipWidth, "0.127"}, {kWormVToFlat, "0.245"}, {kWormLeadAngle, "7.125"}, {kWormWholeDepth, "0.27"},
-        {kWormFirstSide, "11.711"}, {kWormSecondSide, "-0.289"}, {kWormThreadLength, "1.414"}}},
+       {{kHobTipWidth, "0.132"}, {kHobVToFlat, "0.255"}, {kHobOutsideDiameter, "1.289"}, {kHobLeadAngle, "6.858"}, {kHobWholeDepth, "0.27"},
+        {kHobFirstSide, "11.538"}, {kHobSecondSide, "-0.462"}, {kHobThreadLength, "1.806"}, {kThroatDiameter, "5.25"}, {kFaceWidth, "0.667"},
+        {kWheelWholeDepth, "0.27"}, {kCentreDistance, "3.0"}, {kWormTipWidth, "0.127"}, {kWormVToFlat, "0.245"}, {kWormLeadAngle, "7.125"},
+        {kWormWholeDepth, "0.27"}, {kWormFirstSide, "11.711"}, {kWormSecondSide, "-0.289"}, {kWormThreadLength, "1.414"}}},
       // The same worm in millimetres: lengths with at most 2 decimals.
       {"millimetres", {dp, "8", "31.75", "0.127", 40, 1, 0, false, false, false, true},
        {{kHobOutsideDiameter, "32.75"}, {kHobWholeDepth, "6.85"}, {kCentreDistance, "76.2"},
@@ -54,8 +50,7 @@ TEST(WormGearForm, ResultTextsInTheirSlots) {
   // Missing values empty every result.
   for (const char* pitch : {"", "0"}) {
     const WormGearForm form = worm_gear_form({dp, pitch, "1.25", "0.005", 40});
-    EXPECT_FALSE(form.result);
-    EXPECT_EQ(form.outputs, WormOutputTexts{});
+    EXPECT_TRUE(!form.result && form.outputs == WormOutputTexts{}) << pitch;
   }
 }
 
@@ -63,13 +58,13 @@ TEST(WormGearForm, OfferedRowsAndLabels) {
   using S = ToothSystem;
   // System, pitch, teeth, millimetres; fraction, centre distance, change-gear
   // help offered; pitch and backlash labels.
+  // clang-format off
   const std::tuple<S, const char*, int, bool, bool, bool, bool, int, int> rows[] = {
-      {S::kModule, "2", 40, false, false, true, true, 293, 330},
-      {S::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
-      {S::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330},
-      {S::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
+      {S::kModule, "2", 40, false, false, true, true, 293, 330}, {S::kDiametralPitch, "8", 0, true, false, false, true, 294, 363},
+      {S::kCircularPitchInch, "0.25", 30, false, true, true, false, 295, 330}, {S::kCircularPitchMm, "", 30, true, false, false, false, 296, 363},
       {S::kCircularPitchMm, "0.005", 30, false, false, true, false, 296, 330},
   };
+  // clang-format on
   for (const auto& [system, pitch, teeth, metric, fraction, centre, help, label, backlash] : rows) {
     const WormGearForm f =
         worm_gear_form({system, pitch, "1.25", "0.005", teeth, 1, 0, false, false, false, metric});

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/workshop/change_gears_calc.h"
@@ -19,28 +21,18 @@ std::vector<std::string> trains(const ResultList& results) {
   std::vector<std::string> texts;
   for (const gears::RatioResult& result : results) {
     std::string text;
-    for (int k = 0; k < result.pair_count(); ++k)
-      text += (k ? " " : "") + result.driver_text[static_cast<size_t>(k)] + ">" +
-              result.driven_text[static_cast<size_t>(k)];
+    for (size_t k = 0; k < static_cast<size_t>(result.pair_count()); ++k)
+      text += (k ? " " : "") + result.driver_text[k] + ">" + result.driven_text[k];
     texts.push_back(text + " " + result.ratio_text + " " + result.error_text);
   }
   return texts;
 }
 
-ResultList search(const std::vector<int>& gears, double target, double error = 0.0001) {
-  return change_gear_search(change_gear_pairs(gears), target, error);
-}
-
 } // namespace
 
 TEST(ChangeGearSearch, WorkedExamples) {
-  struct Case {
-    std::vector<int> gears;
-    double target;
-    double error;
-    std::vector<std::string> found;
-  };
   // clang-format off
+  struct Case { std::vector<int> gears; double target, error; std::vector<std::string> found; };
   const Case cases[] = {
       // Metric thread of pitch 1 from a 2 mm lead screw: ratio 2.
       {{20, 25, 30, 40, 50, 60}, 2.0, 0.0001, {"20>40 2.0 0.0%", "25>50 2.0 0.0%", "30>60 2.0 0.0%"}},
@@ -51,23 +43,22 @@ TEST(ChangeGearSearch, WorkedExamples) {
       // Nor two: the three pairs above 1, each once.
       {{20, 30, 50}, 6.25, 0.0001, {"20>30 30>50 20>50 6.25 0.0%"}},
       // Within 5 %: 2.05 is 2.439 % off, 1.95 is 2.564 % off.
-      {{20, 39, 40, 41}, 2.0, 5.0,
-       {"20>40 2.0 0.0%", "20>41 2.05 2.439024%", "20>39 1.95 -2.564103%"}},
+      {{20, 39, 40, 41}, 2.0, 5.0, {"20>40 2.0 0.0%", "20>41 2.05 2.439024%", "20>39 1.95 -2.564103%"}},
       {{20, 30, 50}, 7.0, 0.0001, {}}, {{20}, 1.0, 1.0, {}}, {{20, 30, 50}, NAN, 1.0, {}},
       {{20, 30, 50}, INFINITY, 1.0, {}},
   };
   // clang-format on
+  auto search = [](const std::vector<int>& gears, double target, double error) {
+    return trains(change_gear_search(change_gear_pairs(gears), target, error));
+  };
   for (const Case& c : cases)
-    EXPECT_EQ(trains(search(c.gears, c.target, c.error)), c.found) << c.target;
-}
-
-TEST(ChangeGearSearch, ListsAtMostTen) {
-  // Twelve pairs of exactly 2: 12>24 ... 23>46.
+    EXPECT_EQ(search(c.gears, c.target, c.error), c.found) << c.target;
+  // Twelve pairs of exactly 2, 12>24 ... 23>46: ten listed at most.
   std::vector<int> gears;
   for (int t = 12; t <= 23; ++t)
     gears.insert(gears.end(), {t, 2 * t});
   std::sort(gears.begin(), gears.end());
-  const std::vector<std::string> found = trains(search(gears, 2.0));
+  const std::vector<std::string> found = search(gears, 2.0, 0.0001);
   ASSERT_EQ(found.size(), 10u);
   EXPECT_EQ(found.front() + ", " + found.back(), "12>24 2.0 0.0%, 21>42 2.0 0.0%");
 }
@@ -78,15 +69,14 @@ TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
     double low = r - r / 100.0 * e, high = r / 100.0 * e + r;
     ResultList list;
     auto add = [&](std::vector<gears::GearPair> pairs) {
-      int ds = 0, dn = 0;
+      int ds = 0, dn = 0; // one pair has no sums in a result, but counts here
       for (auto& p : pairs)
         ds += p.driver, dn += p.driven;
       for (auto& listed : list)
         if (listed.driver_sum == ds && listed.driven_sum == dn)
           return;
       list.push_back(gears::make_result(pairs, r));
-      list.back().driver_sum = ds;
-      list.back().driven_sum = dn;
+      list.back().driver_sum = ds, list.back().driven_sum = dn;
     };
     // One stage after another while nothing is found; ten results at most.
     const size_t n = t.size();
@@ -96,9 +86,8 @@ TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
           for (size_t k = 0; k < (stages > 2 ? n : 1); ++k) {
             std::vector<gears::GearPair> pairs = {t[i], t[j], t[k]};
             pairs.resize(stages);
-            double p = 1.0;
-            for (const auto& pair : pairs)
-              p *= pair.ratio;
+            const double p =
+                t[i].ratio * (stages > 1 ? t[j].ratio : 1) * (stages > 2 ? t[k].ratio : 1);
             const bool distinct = stages == 1 || (i != j && (stages == 2 || (j != k && i != k)));
             if (distinct && list.size() < 10 && low <= p && p <= high)
               add(pairs);
@@ -129,44 +118,41 @@ TEST(ChangeGearSearch, SameAsEveryOrderedChoice) {
 }
 
 TEST(ChangeGearTarget, ByModeAndPitch) {
-  EXPECT_DOUBLE_EQ(*change_gear_target(ChangeGearMode::kInch, 20.0, 8.0), 2.5);
-  EXPECT_DOUBLE_EQ(*change_gear_target(ChangeGearMode::kMetric, 1.0, 2.0), 2.0);
-  EXPECT_FALSE(change_gear_target(ChangeGearMode::kMetric, 0.0, 2.0));
-  EXPECT_FALSE(change_gear_target(ChangeGearMode::kInch, 20.0, 0.0));
-  EXPECT_FALSE(change_gear_target(ChangeGearMode::kModuleWorm, 1.0, 2.0));
-  for (double pitch : {0.0001, 1.0})
-    EXPECT_TRUE(usable_pitch(pitch)) << pitch;
-  for (double pitch : {0.00009, -1.0, double(NAN), double(INFINITY)})
-    EXPECT_FALSE(usable_pitch(pitch)) << pitch;
+  const auto inch = ChangeGearMode::kInch, metric = ChangeGearMode::kMetric;
+  // clang-format off
+  const std::tuple<ChangeGearMode, double, double, std::optional<double>> cases[] = {{inch, 20.0, 8.0, 2.5},
+      {metric, 1.0, 2.0, 2.0}, {metric, 0.0, 2.0, std::nullopt}, {inch, 20.0, 0.0, std::nullopt},
+      {ChangeGearMode::kModuleWorm, 1.0, 2.0, std::nullopt}};
+  // clang-format on
+  for (const auto& [mode, pitch, lead_screw, target] : cases)
+    EXPECT_EQ(change_gear_target(mode, pitch, lead_screw), target) << pitch << " " << lead_screw;
+  for (const auto& [pitch, usable] : {std::pair(0.0001, true),
+                                      {1.0, true},
+                                      {0.00009, false},
+                                      {-1.0, false},
+                                      {NAN, false},
+                                      {INFINITY, false}})
+    EXPECT_EQ(usable_pitch(pitch), usable) << pitch;
 }
 
 TEST(WormPairs, TwentyTwoSevenths) {
-  struct Case {
-    bool module;
-    const char *p, *q;
-    int smallest;
-    int first, second; // 0, 0: none
-  };
   // clang-format off
+  struct Case { bool module; const char *p, *q; int smallest, first, second; }; // 0, 0: none
   const Case cases[] = {
       {true, "1.1", "2", 20, 121, 70}, // 22 x 1.1 = 24.2 : 7 x 2, so 121 and 70 (not 120 from noise)
       {true, "1", "2.5", 12, 44, 35},    // 22 : 17.5 is 44 : 35
       {true, "1", "1", 20, 44, 14},      // 22 and 7: 7 is below the smallest gear, both doubled
       {true, "10", "1", 100, 220, 7},    // doubled, 220 : 7 would need a gear of 440: kept as it is
       {true, "1.23", "2", 20, 0, 0},     // 27.06 : 14 is 1353 : 700, no pair up to 400
-      {true, "0", "2", 20, 0, 0},        {true, "", "2", 20, 0, 0},
+      {true, "0", "2", 20, 0, 0}, {true, "", "2", 20, 0, 0}, {false, "1000000000000", "8", 20, 0, 0},
       {false, "3", "3", 20, 44, 14},     // 21 : 66 is 7 : 22, so 44 and 14
       {false, "3", "8", 20, 176, 21},    // 21 : 176 in lowest terms already
-      {false, "1000000000000", "8", 20, 0, 0},
   };
   // clang-format on
   for (const Case& c : cases) {
-    auto pair =
-        c.module ? worm_pair_module(c.p, c.q, c.smallest) : worm_pair_dp(c.p, c.q, c.smallest);
-    SCOPED_TRACE(std::string(c.p) + " : " + c.q);
-    ASSERT_EQ(pair.has_value(), c.first != 0);
-    if (pair) {
-      EXPECT_EQ(std::make_pair(pair->first, pair->second), std::make_pair(c.first, c.second));
-    }
+    const GearPairCounts got = (c.module ? worm_pair_module : worm_pair_dp)(c.p, c.q, c.smallest)
+                                   .value_or(GearPairCounts{});
+    EXPECT_EQ(std::make_pair(got.first, got.second), std::make_pair(c.first, c.second))
+        << c.p << " : " << c.q;
   }
 }

@@ -9,28 +9,20 @@
 namespace {
 
 using namespace workshop;
-using Gears = std::vector<std::string>;
+using Gears = std::vector<std::string>; // also the texts of a row
 const Gears kThree = {"20", "25", "30"};
 constexpr auto kInch = ChangeGearMode::kInch, kMetric = ChangeGearMode::kMetric,
                kModule = ChangeGearMode::kModuleWorm, kDp = ChangeGearMode::kDpWorm;
 
 TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
-  struct Case {
-    ChangeGearsFormInput in;
-    int pitch_caption, lead_screw_caption, heading_unit;
-    bool calculate, worm_pair;
-  };
   // clang-format off
+  struct Case { ChangeGearsFormInput in; int pitch_caption, lead_screw_caption, heading_unit; bool calculate, worm_pair; };
   const Case cases[] = {
-      {{kInch, "1", "2", kThree}, 441, 441, 441, true, false},
-      {{kMetric, "1", "2", kThree}, 442, 442, 78, true, false},
-      {{kModule, "1", "2", kThree}, 443, 442, 441, true, true},
-      {{kDp, "1", "2", kThree}, 444, 441, 441, true, true},
+      {{kInch, "1", "2", kThree}, 441, 441, 441, true, false}, {{kMetric, "1", "2", kThree}, 442, 442, 78, true, false},
+      {{kModule, "1", "2", kThree}, 443, 442, 441, true, true}, {{kDp, "1", "2", kThree}, 444, 441, 441, true, true},
       // Three gears at least, and two pitches of at least 0.0001.
-      {{kMetric, "1", "2", {"20", "40"}}, 442, 442, 78, false, false},
-      {{kMetric, "0", "2", kThree}, 442, 442, 78, false, false},
-      {{kInch, "1", "", kThree}, 441, 441, 441, false, false},
-      {{kDp, "1", "0.", kThree}, 444, 441, 441, false, false},
+      {{kMetric, "1", "2", {"20", "40"}}, 442, 442, 78, false, false}, {{kMetric, "0", "2", kThree}, 442, 442, 78, false, false},
+      {{kInch, "1", "", kThree}, 441, 441, 441, false, false}, {{kDp, "1", "0.", kThree}, 444, 441, 441, false, false},
       {{kModule, "0.00009", "2", kThree}, 443, 442, 441, false, false},
   };
   // clang-format on
@@ -45,23 +37,16 @@ TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
 }
 
 TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
-  struct Case {
-    ChangeGearsFormInput in;
-    const char *first, *second;
-    bool first_owned, second_owned, warning_shown;
-    int warning;
-  };
   // clang-format off
+  struct Case { ChangeGearsFormInput in; const char *first, *second; bool first_owned, second_owned, warning_shown; int warning; };
   const Case cases[] = {
       // 22 x 0.75 : 7 x 4 = 16.5 : 28 = 33 : 56, both above the smallest gear.
-      {{kModule, "0.75", "4", kThree}, "33", "56", false, false, true, 460},
-      {{kModule, "0.75", "4", {"20", "25", "33"}}, "33", "56", true, false, true, 460},
+      {{kModule, "0.75", "4", kThree}, "33", "56", false, false, true, 460}, {{kModule, "0.75", "4", {"20", "25", "33"}}, "33", "56", true, false, true, 460},
       {{kModule, "1.25", "6", kThree}, "55", "84", false, false, true, 460}, // 27.5 : 42 = 55 : 84
       // 17.6 : 21 is 88 : 105 exactly (0.8 is 8/10, not a binary fraction).
       {{kModule, "0.8", "3", kThree}, "88", "105", false, false, true, 460},
       // 7 x 2 : 22 x 4 = 7 : 44, shown 44 then 7; 7 is below 20, so both doubled.
-      {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460},
-      {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
+      {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460}, {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
       // 11 : 14 has a gear below 20: both doubled.
       {{kModule, "0.5", "2", kThree}, "22", "28", false, false, true, 460},
       // 17.5 : 176 = 35 : 352, both at least 20: not doubled.
@@ -69,8 +54,7 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
       // 51.1 : 88 = 511 : 880, no pair up to 400 teeth.
       {{kDp, "7.3", "4", kThree}, "", "", false, false, true, 474},
       // A thread mode, or too few gears: no pair.
-      {{kMetric, "1", "2", kThree}, "", "", false, false, false, 460},
-      {{kModule, "0.75", "4", {"20"}}, "", "", false, false, false, 460},
+      {{kMetric, "1", "2", kThree}, "", "", false, false, false, 460}, {{kModule, "0.75", "4", {"20"}}, "", "", false, false, false, 460},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -84,26 +68,22 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
 }
 
 TEST(ChangeGearsForm, ErrorFloorAndFallbackSearch) {
-  const std::pair<const char*, const char*> floors[] = {
-      {"0", "0.0001"},      {"", "0.0001"}, {"0.00005", "0.0001"},
-      {"0.0001", "0.0001"}, {"2", "2"},     {"0.5", "0.5"}};
+  // clang-format off
+  const std::pair<const char*, const char*> floors[] = {{"0", "0.0001"}, {"", "0.0001"},
+      {"0.00005", "0.0001"}, {"0.0001", "0.0001"}, {"2", "2"}, {"0.5", "0.5"}};
   for (const auto& [typed, kept] : floors)
     EXPECT_EQ(floored_error(typed), kept) << typed;
   // The fallback searches from the smallest gear to the largest, or to 50.
   // Texts: limit, target, lowest, highest, tolerance.
-  // clang-format off
   const std::tuple<Gears, double, const char*, std::vector<std::string>> cases[] = {
-      {{"20", "25", "30", "40", "50", "60", "100", "127"}, 2.0, "0.5", {"10", "2", "20", "127", "0.5"}},
-      {{"20", "30", "40"}, 7.0, "0", {"10", "7", "20", "50", "0.0001"}},
+      {{"20", "25", "30", "40", "50", "60", "100", "127"}, 2.0, "0.5", {"10", "2", "20", "127", "0.5"}}, {{"20", "30", "40"}, 7.0, "0", {"10", "7", "20", "50", "0.0001"}},
       // Every digit of the ratio, so that page 16 reads back the very same number.
       {{"24", "36", "48"}, 1.0 / 3.0, "1", {"10", "0.33333333333333331", "24", "50", "1"}},
   };
   // clang-format on
   for (const auto& [gears, target, error, texts] : cases) {
     const ChangeGearFallback f = change_gear_fallback(gears, target, error);
-    EXPECT_EQ(
-        (std::vector<std::string>{f.results_limit, f.target, f.lowest, f.highest, f.tolerance}),
-        texts);
+    EXPECT_EQ((Gears{f.results_limit, f.target, f.lowest, f.highest, f.tolerance}), texts);
   }
 }
 

@@ -13,9 +13,10 @@ namespace {
 using Plates = std::vector<int>;
 using Lines = std::vector<std::string>;
 
+// clang-format off
 const Plates kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47};
-const Plates kWithFortyNine = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                               29, 31, 33, 37, 39, 41, 43, 47, 49};
+const Plates kWithFortyNine = {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47, 49};
+// clang-format on
 const IndexingTexts kTexts{"any", "none fits", "others", "would work"};
 
 // 40 turns per spindle turn: N divisions take 40 / N turns, the fraction
@@ -29,10 +30,9 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
       {"7 divisions", 40, 7, kWithFortyNine, {127},
        {"      21           5            15", "      49           5            35"}},
       // 40 / 6 = 6 2/3: 10 of 15, 12 of 18, 14 of 21, 18 of 27, 22 of 33, 26 of 39.
-      {"6 divisions", 40, 6, kBrownAndSharp, {},
-       {"      15           6            10", "      18           6            12",
-        "      21           6            14", "      27           6            18",
-        "      33           6            22", "      39           6            26"}},
+      {"6 divisions", 40, 6, kBrownAndSharp, {}, {"      15           6            10", "      18           6            12",
+        "      21           6            14", "      27           6            18", "      33           6            22",
+        "      39           6            26"}},
       // 40 / 127: no turn, 40 holes of 127, a circle the head lacks.
       {"127 divisions on another plate", 40, 127, kBrownAndSharp, {13, 24, 127, 143},
        {"none fits", " ", "others", "would work", " ", "     127           0            40"}},
@@ -45,21 +45,18 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
   // clang-format on
   for (const auto& [name, ratio, n, head, others, lines] : cases)
     EXPECT_EQ(indexing_lines(search_indexing(ratio, n, head, others), kTexts), lines) << name;
-}
-
-TEST(DividingHead, WholeTurnTextIsPaddedLikeANumber) {
-  EXPECT_EQ(setting_line({0, 3, 0}, "whole turns"), "whole turns           3             0");
-  EXPECT_EQ(setting_line({143, 0, 139}, "any"), "     143           0           139");
+  // A whole-turn text is padded like a number.
+  EXPECT_EQ(setting_line({0, 3, 0}, "whole turns") + "|" + setting_line({143, 0, 139}, "any"),
+            "whole turns           3             0|     143           0           139");
 }
 
 TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
   // clang-format off
   const std::tuple<int, long, Plates, bool> cases[] = {
-      {40, 40, {}, true}, {40, 20, {}, true}, {40, 1, {}, true}, {40, 7, {}, false},
-      {40, 7, kBrownAndSharp, true}, // 15 holes of 21
-      {40, 127, kBrownAndSharp, false}, {40, 127, {127}, true},
-      {0, 7, kWithFortyNine, false}, {40, 0, kBrownAndSharp, false},
-      {60, 143, {143}, true}, {60, 143, {142, 144}, false}, // 60 / 143: 60 holes of 143
+      // 40 / 7: 15 holes of 21; 60 / 143: 60 holes of 143.
+      {40, 40, {}, true}, {40, 20, {}, true}, {40, 1, {}, true}, {40, 7, {}, false}, {40, 7, kBrownAndSharp, true},
+      {40, 127, kBrownAndSharp, false}, {40, 127, {127}, true}, {0, 7, kWithFortyNine, false},
+      {40, 0, kBrownAndSharp, false}, {60, 143, {143}, true}, {60, 143, {142, 144}, false},
   };
   // clang-format on
   for (const auto& [ratio, n, plates, expected] : cases)
@@ -67,14 +64,12 @@ TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
 }
 
 TEST(DividingHead, TableOfSettings) {
-  Plates multiples_of_three;
-  for (int h = 3; h <= 36; h += 3)
-    multiples_of_three.push_back(h);
+  const Plates multiples_of_three = {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36};
   // 40 / 3 = 13 1/3: h / 3 holes on every circle of a multiple of 3 holes; eight at most.
   const std::vector<IndexingSetting> settings = division_solutions(40, 3, multiples_of_three);
   ASSERT_EQ(settings.size(), 8u);
-  EXPECT_EQ(settings.front(), (IndexingSetting{3, 13, 1}));
-  EXPECT_EQ(settings.back(), (IndexingSetting{24, 13, 8}));
+  EXPECT_EQ(std::make_pair(settings.front(), settings.back()),
+            std::make_pair(IndexingSetting{3, 13, 1}, IndexingSetting{24, 13, 8}));
   EXPECT_EQ(division_solutions(40, 8, multiples_of_three),
             (std::vector<IndexingSetting>{{0, 5, 0}}));
   EXPECT_TRUE(division_solutions(40, 7, {15}).empty());
@@ -95,30 +90,24 @@ TEST(DividingHead, TableOfSettings) {
   EXPECT_EQ(nine[0].settings, (std::vector<IndexingSetting>{{18, 4, 8}, {27, 4, 12}}));
 }
 
-DivisionRow row_of(std::size_t lines) {
-  return {2, std::vector<IndexingSetting>(lines, IndexingSetting{15, 1, 1})};
-}
-
 // Height 100: rows start at 31, 53, 75; at 97 the next line would reach 100.
 TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
   using Places = std::vector<std::array<int, 3>>; // page, block, top per row
   // clang-format off
   const std::tuple<const char*, std::vector<std::size_t>, int, Places> cases[] = {
-      {"seven single rows", {1, 1, 1, 1, 1, 1, 1}, 100,
-       {{0, 0, 31}, {0, 0, 53}, {0, 0, 75}, {0, 1, 31}, {0, 1, 53}, {0, 1, 75}, {1, 0, 31}}},
+      {"seven single rows", {1, 1, 1, 1, 1, 1, 1}, 100, {{0, 0, 31}, {0, 0, 53}, {0, 0, 75}, {0, 1, 31}, {0, 1, 53}, {0, 1, 75}, {1, 0, 31}}},
       // Three lines at 53 would end at 53 + 69 = 122: the row moves on whole,
       // to 31 in the right block (ending at 100 exactly); the next row would
       // start at 31 + 66 = 97 and reach 120: a new page.
       {"a tall row moves to the next block", {1, 3, 1}, 100, {{0, 0, 31}, {0, 1, 31}, {1, 0, 31}}},
       // Eight lines (184) never fit in 100: placed alone in a fresh block.
-      {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}},
-      {"one row", {2}, 800, {{0, 0, 31}}},
+      {"too tall for any block", {8, 1}, 100, {{0, 0, 31}, {0, 1, 31}}}, {"one row", {2}, 800, {{0, 0, 31}}},
   };
   // clang-format on
   for (const auto& [name, lines_per_row, height, expected] : cases) {
     std::vector<DivisionRow> rows;
     for (std::size_t lines : lines_per_row)
-      rows.push_back(row_of(lines));
+      rows.push_back({2, std::vector<IndexingSetting>(lines, IndexingSetting{15, 1, 1})});
     const std::vector<TablePage> pages = layout_division_table(rows, height);
     Places places(rows.size(), {-1, -1, -1});
     for (std::size_t p = 0; p < pages.size(); ++p)

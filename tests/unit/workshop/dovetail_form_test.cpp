@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -15,43 +16,33 @@ const Rows kEmpty{};
 TEST(DovetailForm, SketchesFollowTheClearanceKindAndTheGib) {
   using F = FemaleSketch;
   using M = MaleSketch;
-  struct Case {
-    int kind;
-    bool gib;
-    std::optional<FemaleSketch> female;
-    std::optional<MaleSketch> male;
-    bool clearance_shown;
-  };
+  const auto none = std::nullopt;
+  // clang-format off
+  struct Case { int kind; bool gib; std::optional<F> female; std::optional<M> male; bool clearance_shown; };
   const Case cases[] = {
-      {0, false, F::kDeep, M::kStandard, true},
-      {1, false, F::kStandard, M::kShallow, true},
-      {2, false, F::kStandard, M::kDeep, true},
-      {3, false, F::kStandard, M::kStandard, false},
-      {0, true, F::kDeepGib, M::kStandard, true},
-      {1, true, F::kStandardGib, M::kShallow, true},
-      {2, true, F::kStandardGib, M::kDeep, true},
-      {3, true, F::kStandardGib, M::kStandard, false},
-      {-1, true, std::nullopt, std::nullopt, false}, // nothing chosen: no sketch
+      {0, false, F::kDeep, M::kStandard, true}, {1, false, F::kStandard, M::kShallow, true},
+      {2, false, F::kStandard, M::kDeep, true}, {3, false, F::kStandard, M::kStandard, false},
+      {0, true, F::kDeepGib, M::kStandard, true}, {1, true, F::kStandardGib, M::kShallow, true},
+      {2, true, F::kStandardGib, M::kDeep, true}, {3, true, F::kStandardGib, M::kStandard, false},
+      {-1, true, none, none, false}, // nothing chosen: no sketch
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.kind) + (c.gib ? " gib" : ""));
     const DovetailSketchChoice got = dovetail_sketch_choice(c.kind, c.gib);
-    EXPECT_EQ(got.female, c.female);
-    EXPECT_EQ(got.male, c.male);
-    EXPECT_EQ(got.clearance_shown, c.clearance_shown);
+    EXPECT_EQ(std::make_tuple(got.female, got.male, got.clearance_shown),
+              std::make_tuple(c.female, c.male, c.clearance_shown));
   }
 }
 
 // W 1, D 0.5 at 60°: flank factor T = 2 / tan 60° = 1.1547, root 0.42265; pins
 // add 0.25 (1 + 1 / tan 30°) = 0.68301; a gib of 0.05 widens by 0.05 / sin 60° = 0.05774.
 TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
-  struct Case {
-    const char* what;
-    DovetailFormInput in; // width, depth, angle, typed, gib, thickness, kind, clearance, pin
-    Rows rows; // female mouth, male top, female depth, male height, between pins, over pins
-  };
-  const auto k60 = FlankAngle::k60, k45 = FlankAngle::k45, typed = FlankAngle::kTyped;
+  // Input: width, depth, angle, typed, gib, thickness, kind, clearance, pin. Rows: female
+  // mouth, male top, female depth, male height, between pins, over pins.
   // clang-format off
+  struct Case { const char* what; DovetailFormInput in; Rows rows; };
+  const auto k60 = FlankAngle::k60, k45 = FlankAngle::k45, typed = FlankAngle::kTyped;
   const Case cases[] = {
       {"60, no clearance ignores the amount", {"1", ".5", k60, "", false, "", 3, ".1", ".25"}, {"0.423", "1.0", "0.5", "0.5", "0.317", "1.106"}},
       {"no clearance, gib", {"1", ".5", k60, "", true, ".05", 3, ".1", ".25"}, {"0.48", "1.0", "0.5", "0.5", "0.375", "1.106"}},
@@ -77,12 +68,9 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
       {"typed 90", {"1", ".5", typed, "90", false, "", 3, "", ".25"}, {"1.0", "1.0", "0.5", "0.5", "0.5", "1.5"}},
       {"typed angle missing", {"1", ".5", typed, "", false, "", 3, "", ".25"}, kEmpty},
       {"typed angle past upright", {"1", ".5", typed, "90.5", false, "", 3, "", ".25"}, kEmpty},
-      {"gib without thickness", {"1", ".5", k60, "", true, "", 0, ".1", ".25"}, kEmpty},
-      {"gib below 0.0001", {"1", ".5", k60, "", true, "0.00009", 3, "", ".25"}, kEmpty},
-      {"width below 0.0001", {"0.00009", ".5", k60, "", false, "", 3, "", ".25"}, kEmpty},
-      {"no depth", {"1", "0", k60, "", false, "", 3, "", ".25"}, kEmpty},
-      {"pin missing", {"1", ".5", k60, "", false, "", 3, "", ""}, kEmpty},
-      {"too large to compute", {"1e308", "1e308", k45, "", false, "", 3, "", "1"}, kEmpty},
+      {"gib without thickness", {"1", ".5", k60, "", true, "", 0, ".1", ".25"}, kEmpty}, {"gib below 0.0001", {"1", ".5", k60, "", true, "0.00009", 3, "", ".25"}, kEmpty},
+      {"width below 0.0001", {"0.00009", ".5", k60, "", false, "", 3, "", ".25"}, kEmpty}, {"no depth", {"1", "0", k60, "", false, "", 3, "", ".25"}, kEmpty},
+      {"pin missing", {"1", ".5", k60, "", false, "", 3, "", ""}, kEmpty}, {"too large to compute", {"1e308", "1e308", k45, "", false, "", 3, "", "1"}, kEmpty},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -13,37 +14,18 @@ using In = DovetailMeasurementFormInput;
 const Texts kNone{};
 
 // A part at hand; gib nullptr: none fitted. The female takes between pins and depth.
+In part(PartAtHand at, FlankAngle a, int kind, const char* c, const char* gib, const char* pin,
+        const char* over, const char* m_depth, const char* between, const char* f_depth, bool mm) {
+  return {at,   a,       "",      kind,    c, gib != nullptr, gib ? gib : "", pin,
+          over, m_depth, between, f_depth, mm};
+}
 In male(FlankAngle a, int kind, const char* c, const char* gib, const char* pin, const char* over,
         const char* depth, bool mm = false) {
-  return {PartAtHand::kMale,
-          a,
-          "",
-          kind,
-          c,
-          gib != nullptr,
-          gib ? gib : "",
-          pin,
-          over,
-          depth,
-          "",
-          "",
-          mm};
+  return part(PartAtHand::kMale, a, kind, c, gib, pin, over, depth, "", "", mm);
 }
 In female(FlankAngle a, int kind, const char* c, const char* gib, const char* pin,
           const char* between, const char* depth, bool mm = false) {
-  return {PartAtHand::kFemale,
-          a,
-          "",
-          kind,
-          c,
-          gib != nullptr,
-          gib ? gib : "",
-          pin,
-          "",
-          "",
-          between,
-          depth,
-          mm};
+  return part(PartAtHand::kFemale, a, kind, c, gib, pin, "", "", between, depth, mm);
 }
 In typed(In in, const char* degrees) {
   in.angle = FlankAngle::kTyped;
@@ -54,10 +36,9 @@ In typed(In in, const char* degrees) {
 TEST(DovetailMeasurementForm, ModesShowTheirRows) {
   In in = typed(female(FlankAngle::k60, kNoClearance, "", "", "", "", ""), "");
   DovetailMeasurementForm form = dovetail_measurement_form(in);
-  EXPECT_FALSE(form.male_at_hand);
-  EXPECT_TRUE(form.typed_angle_shown);
-  EXPECT_TRUE(form.gib_row_shown);
-  EXPECT_FALSE(form.clearance_row_shown);
+  EXPECT_EQ(std::make_tuple(form.male_at_hand, form.typed_angle_shown, form.gib_row_shown,
+                            form.clearance_row_shown),
+            std::make_tuple(false, true, true, false));
   EXPECT_EQ(form.sketches.female, FemaleSketch::kStandardGib);
   // With no kind chosen the slot is computed deeper by the clearance: its row stays.
   in.clearance_kind = kNoKindChosen;
@@ -109,10 +90,8 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
       {"no kind, no amount", male(k60, kNoKindChosen, "", nullptr, "0.25", "1.105662", "0.5"), false, kNone},
       {"gib without thickness", male(k60, none, "", "", "0.25", "1.105662", "0.5"), false, kNone},
       {"typed angle missing", typed(male(k60, none, "", nullptr, "0.25", "1.105662", "0.5"), ""), false, kNone},
-      {"over pins missing", male(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
-      {"male depth missing", male(k60, none, "", nullptr, "0.25", "1.105662", ""), false, kNone},
-      {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone},
-      {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
+      {"over pins missing", male(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone}, {"male depth missing", male(k60, none, "", nullptr, "0.25", "1.105662", ""), false, kNone},
+      {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone}, {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
       // Complete, but a field of endless digits reads as infinity.
       {"endless over pins", male(k60, none, "", nullptr, "0.25", "1e999", "0.5"), true, kNone},
       {"endless angle", typed(male(k60, none, "", nullptr, "0.25", "1", "0.5"), "1e999"), true, kNone},
@@ -141,20 +120,22 @@ TEST(DovetailMeasurementForm, KeptValuesAreInInchesAndWrittenInTheUnitShown) {
   auto v = compute_dovetail_measurement(dovetail_measurement_form(in).numbers, previous);
   ASSERT_TRUE(v.has_value());
   EXPECT_NEAR(v->pin_dia, 0.25, 1e-12);
-  EXPECT_EQ(v->clearance, 0.0); // no clearance: the typed amount is ignored
-  EXPECT_EQ(v->gib_width, 0.1); // follows the gib field, not the computation
-  EXPECT_NEAR(v->male_pins, 1.1056614, 1e-7);
-  EXPECT_NEAR(v->male_min_width, 0.4226487, 1e-7);
-  EXPECT_NEAR(v->female_max_width, 0.9999990, 1e-7);
+  // No clearance: the typed amount is ignored; the gib width follows the field, not the
+  // computation.
+  EXPECT_EQ(std::make_pair(v->clearance, v->gib_width), std::make_pair(0.0, 0.1));
+  for (const auto& [got, want] : {std::pair(v->male_pins, 1.1056614),
+                                  {v->male_min_width, 0.4226487},
+                                  {v->female_max_width, 0.9999990}})
+    EXPECT_NEAR(got, want, 1e-7);
   // A female at hand leaves the mouth width as it was.
   in = female(FlankAngle::k60, kNoClearance, "", nullptr, "0.25", "0.316987", "0.5");
   v = compute_dovetail_measurement(dovetail_measurement_form(in).numbers, previous);
   ASSERT_TRUE(v.has_value());
   EXPECT_EQ(v->female_min_width, 0.123);
   EXPECT_NEAR(v->female_max_width, 0.9999997, 1e-7);
-  EXPECT_EQ(kept_value_text(0.25, true), "6.35");
-  EXPECT_EQ(kept_value_text(1.105662, false), "1.106");
-  EXPECT_EQ(kept_value_text(1.105662, true), "28.084");
+  EXPECT_EQ(kept_value_text(0.25, true) + " " + kept_value_text(1.105662, false) + " " +
+                kept_value_text(1.105662, true),
+            "6.35 1.106 28.084");
 }
 
 } // namespace
