@@ -95,6 +95,7 @@ TEST(RightTriangleForm, ResultTexts) {
   shows(K::kSideBAngleA, true, "10 30", "", 3, "");
   shows(K::kSidesBA, false, "0.00001 3", "", 3, "");
   shows(K::kSidesBA, false, "4! 3", "", 3, "");
+  shows(K::kSidesBA, false, "4 3!", "", 3, "");
   shows(K::kSideBAngleA, false, "10 180!", "", 3, "");
 }
 

@@ -134,7 +134,9 @@ TEST(FractionText, CombinesWholeAndFraction) {
       {"0", "0", "4", ""}, {"", "", "", ""}, {"0", "3", "0", ""}, {"", "1", "2", "0.5"},
       {"0", "5", "4", "0"}, {"0.5", "5", "4", "0.5"}, {"0", "1.5", "2", "0.75"},
       // Beyond 64 bits the whole numbers saturate.
-      {"1e30", "1", "4", "1e+30"}, {"0", "1e30", "1e30", "1"}};
+      {"1e30", "1", "4", "1e+30"}, {"0", "1e30", "1e30", "1"},
+      // 9.25e18 is past 2^63 = 9.223e18 too: 1e30 / 9.25e18 = 1.0810810810e11.
+      {"0", "1e30", "9.25e18", "1.081081081e+11"}};
   // clang-format on
   for (const auto& [whole, over, under, out] : cases)
     EXPECT_EQ(fraction_text(whole, over, under), out) << whole << " " << over << "/" << under;
