@@ -33,6 +33,8 @@ for name in $harnesses; do
       -artifact_prefix="$work/$name/artifacts/" "$work/$name/corpus" \
       >"$work/$name/log" 2>&1; then
     tail -n 60 "$work/$name/log"
+    # The broken promise comes before the document it prints, which may be long.
+    grep -a -m 1 "fuzz check failed" "$work/$name/log" | cut -c 1-300 || true
     echo "$name: FAILED; input and log kept in $work/$name" >&2
     exit 1
   fi

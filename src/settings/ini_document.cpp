@@ -154,20 +154,17 @@ LoadStatus IniDocument::load(const std::string& path, IniDocument& doc) {
 
   // Fresh from the file, the slots are in file order: a section's entry (no
   // value) and then its keys. A section repeated further down keeps its first
-  // slot, so its later keys follow another section; they are put back by name.
-  Section* current = nullptr;
+  // slot, so its later keys follow another section; they are put back by name,
+  // to the longest section the key starts with, as find() looks them up.
   for (ssize_t i = 0; i < dict->size; ++i) {
     if (!dict->key[i])
       continue;
     const std::string key = dict->key[i];
     if (!dict->val[i] || key.find(':') == std::string::npos) {
       doc.add_section(key);
-      current = doc.find_section(to_lower(key));
       continue;
     }
-    Section* target = (current && starts_with_section(key, current->name))
-                          ? current
-                          : owning_section(doc.sections_, key);
+    Section* target = owning_section(doc.sections_, key);
     if (!target)
       continue; // a key before the first section belongs to none
     target->entries.push_back({key.substr(target->name.size() + 1), dict->val[i]});

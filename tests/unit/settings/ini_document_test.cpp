@@ -57,6 +57,9 @@ TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
   IniDocument doc = loaded(dir.write("s.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
                                               "[ ]\ny = 2\n[ZETA]\nc = 3\n"));
   EXPECT_EQ(layout(doc), "[zeta] b=Two a=One c=3 [] y=2");
+  // A section named like another's key ("[p5:x]" beside "[p5]"), repeated after it.
+  EXPECT_EQ(layout(loaded(dir.write("c.ini", "[p5:x]\nk = 1\n[p5]\nj = 2\n[p5:x]\nm = 3\n"))),
+            "[p5:x] k=1 m=3 [p5] j=2");
   const char* values[] = {
       "a;b",        " leading blank", "trailing blank ", "",         "it's", "\"quoted\"",
       "ends in \\", "x = y",          "\"it's\"; both",  "after all"};
