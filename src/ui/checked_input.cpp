@@ -170,7 +170,11 @@ void open_edit_popup(PageContext& app, Fl_Input* field) {
     if (!items[i].text)
       items[i].text = fallback[i];
 
+  // The menu's own events move the caret to the start, which would make Copy
+  // take more than the selection and Paste replace it: put it back first.
+  const int caret = field->position(), mark = field->mark();
   const Fl_Menu_Item* chosen = items->popup(Fl::event_x(), Fl::event_y());
+  field->position(caret, mark);
   if (chosen == &items[0]) {
     field->copy(1);
   } else if (chosen == &items[1]) {

@@ -17,19 +17,6 @@ using namespace testing_support;
 
 namespace {
 
-void send_keys(std::initializer_list<int> keys, Fl_Window* window, int state = 0) {
-  static char text[2] = {0, 0};
-  for (int key : keys) {
-    text[0] = static_cast<char>(key & 0x7f);
-    Fl::e_keysym = key;
-    Fl::e_text = text;
-    Fl::e_length = key < 0x80 ? 1 : 0;
-    Fl::e_state = state;
-    Fl::handle(FL_KEYDOWN, window);
-  }
-  Fl::e_state = 0;
-}
-
 class ResultFieldTest : public AppTest {};
 
 TEST_F(ResultFieldTest, AClickedResultIsWhatCtrlCOrTheMenusCopyCopies) {
@@ -47,23 +34,25 @@ TEST_F(ResultFieldTest, AClickedResultIsWhatCtrlCOrTheMenusCopyCopies) {
   press_key(FL_Tab);
   EXPECT_EQ(dynamic_cast<ui::ResultField*>(Fl::focus()), nullptr);
 
-  for (bool menu : {false, true}) {
-    SCOPED_TRACE(menu ? "right-click menu" : "Ctrl+C");
+  // Ctrl+C, then the menu with nothing selected (Copy takes the whole value) and with "66"
+  // selected.
+  for (const auto& [menu, from, copied] :
+       {std::tuple{false, 0, "8.66"}, {true, 1, "8.66"}, {true, 4, "66"}}) {
+    SCOPED_TRACE(from);
     retype(w.value, "10");
     Fl::copy("x", 1, 1);
-    if (menu) { // nothing selected: Copy takes the whole value
-      w.side->position(1);
-      // The menu is a modal loop of its own: pick its first entry once it is up.
-      Fl::add_timeout(0.3, [](void*) { send_keys({FL_Down, FL_Enter}, Fl::first_window()); });
+    if (menu) {
+      w.side->position(from, from == 4 ? 2 : from);
+      keys_for_next_menu({FL_Down, FL_Enter});
       click(w.side, 3);
     } else {
       click(w.side);
       w.side->position(0, w.side->size());
-      send_keys({'c'}, w.side->top_window(), FL_CTRL);
+      send_keys(w.side->top_window(), {'c'}, FL_CTRL);
     }
     retype(w.value, "");
     Fl::paste(*w.value, 1);
-    EXPECT_STREQ(w.value->value(), "8.66");
+    EXPECT_STREQ(w.value->value(), copied);
   }
 }
 

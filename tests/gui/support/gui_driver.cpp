@@ -14,19 +14,32 @@ namespace {
 // The toolkit may write into the event text, so it must be writable.
 char event_text[8];
 
-void send_key(Fl_Window* window, int keysym, char ascii) {
+void send_key(Fl_Window* window, int keysym, char ascii, int state = 0) {
   event_text[0] = ascii;
   event_text[1] = '\0';
   Fl::e_keysym = keysym;
   Fl::e_original_keysym = keysym;
   Fl::e_text = event_text;
   Fl::e_length = ascii ? 1 : 0;
-  Fl::e_state = 0;
+  Fl::e_state = state;
   Fl::handle(FL_KEYDOWN, window);
   Fl::handle(FL_KEYUP, window);
+  Fl::e_state = 0;
 }
 
+std::vector<int> menu_keys;
+
 } // namespace
+
+void send_keys(Fl_Window* window, const std::vector<int>& keys, int state) {
+  for (int key : keys)
+    send_key(window, key, key < 0x80 ? static_cast<char>(key) : '\0', state);
+}
+
+void keys_for_next_menu(const std::vector<int>& keys) {
+  menu_keys = keys;
+  Fl::add_timeout(0.3, [](void*) { send_keys(Fl::first_window(), menu_keys); });
+}
 
 void type_text(Fl_Widget* field, const std::string& text) {
   if (Fl::focus() != field)

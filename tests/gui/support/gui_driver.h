@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Fl_Input_;
 class Fl_Widget;
+class Fl_Window;
 
 namespace testing_support {
 
@@ -19,6 +21,12 @@ void retype(Fl_Input_* field, const std::string& text);
 void paste_text(Fl_Widget* field, const std::string& text);
 /// Presses one key (an FLTK key symbol such as FL_BackSpace) on the focus.
 void press_key(int keysym);
+/// Presses `keys` (characters or key symbols) in `window`, holding the
+/// modifiers `state` (such as FL_CTRL).
+void send_keys(Fl_Window* window, const std::vector<int>& keys, int state = 0);
+/// Presses `keys` in the menu the next click pops up, once it is up: a menu
+/// runs a modal loop of its own.
+void keys_for_next_menu(const std::vector<int>& keys);
 /// Left-click (or `button`) in the middle of `widget`.
 void click(Fl_Widget* widget, int button = 1);
 /// Runs pending redraws and events for a moment.
