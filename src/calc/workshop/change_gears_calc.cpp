@@ -137,14 +137,15 @@ private:
       if (begin == end)
         continue;
       // The third pairs that fit move down as the second pair's ratio grows.
-      auto [low, high] = fitting([&](size_t k) { return ratio(i) * ratio(begin) * ratio(k); });
+      const double lowest_two = ratio(i) * ratio(begin);
+      auto [third, past] = fitting([&](size_t k) { return lowest_two * ratio(k); });
       for (size_t j = begin; j < end && !full(); ++j) {
         const double first_two = ratio(i) * ratio(j);
-        while (low > 0 && first_two * ratio(low - 1) >= low_)
-          --low;
-        while (high > low && first_two * ratio(high - 1) > high_)
-          --high;
-        for (size_t k = low; k < high && !full(); ++k)
+        while (third > 0 && first_two * ratio(third - 1) >= low_)
+          --third;
+        while (past > third && first_two * ratio(past - 1) > high_)
+          --past;
+        for (size_t k = third; k < past && !full(); ++k)
           add({i, j, k});
       }
     }
