@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The keystroke and gear-ratio benchmarks, five repetitions each, medians only.
+# The keystroke, gear-ratio and change-gear benchmarks, five repetitions each, medians only.
 #
 #   DISPLAY=:N scripts/measure-benchmarks.sh BUILD_DIR
 #
@@ -10,7 +10,8 @@ set -euo pipefail
 
 build=$(cd "${1:?usage: measure-benchmarks.sh BUILD_DIR}" && pwd)
 : "${DISPLAY:?set DISPLAY to a running X server}"
-for f in "$build/bench/page_recompute_bench" "$build/bench/gear_ratio_bench"; do
+for f in "$build/bench/page_recompute_bench" "$build/bench/gear_ratio_bench" \
+  "$build/bench/change_gears_bench"; do
   [[ -x $f ]] || { echo "missing $f (build the bench targets)" >&2; exit 1; }
 done
 
@@ -18,3 +19,4 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 args=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 "$build/bench/page_recompute_bench" "${args[@]}" --benchmark_min_time=0.2 | grep -E 'median|ERROR'
 "$build/bench/gear_ratio_bench" "${args[@]}" | grep -E 'median|ERROR'
+"$build/bench/change_gears_bench" "${args[@]}" | grep -E 'median|ERROR'

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace workshop {
 
@@ -12,14 +14,54 @@ using gears::GearPair;
 using gears::PairTable;
 using gears::ResultList;
 
+/// One entry of the table with its copies: a gear owned twice gives the same
+/// pair twice, and the copies make the same trains with the same sums, so
+/// only the first copy can ever be listed. A copy still lets a train use
+/// its pair once more.
+struct Entry {
+  double ratio = 0.0;
+  int copies = 0;
+  const GearPair* pair = nullptr; ///< the first copy
+};
+
+std::vector<Entry> merged_entries(const PairTable& table) {
+  std::vector<Entry> entries;
+  for (const GearPair& pair : table) {
+    if (!entries.empty() && entries.back().pair->driver == pair.driver &&
+        entries.back().pair->driven == pair.driven)
+      ++entries.back().copies;
+    else
+      entries.push_back({pair.ratio, 1, &pair});
+  }
+  return entries;
+}
+
+/// The first index in [begin, end) where `test` holds; it holds from some
+/// index to the end.
+template <typename Test> size_t first_where(size_t begin, size_t end, Test test) {
+  while (begin < end) {
+    const size_t middle = begin + (end - begin) / 2;
+    if (test(middle))
+      end = middle;
+    else
+      begin = middle + 1;
+  }
+  return begin;
+}
+
+/// Walks the trains in table order, the first pair outermost, and keeps the
+/// first ten with new tooth sums. The table is sorted by ratio, so each loop
+/// is cut to the entries that can still reach the window; the bounds are the
+/// same products the fit test works out, and rounding never makes a larger
+/// factor give a smaller product, so no train that fits is skipped.
 class TrainSearch {
 public:
   TrainSearch(const PairTable& table, double target, double error)
-      : table_(table), target_(target), low_(target - target / 100.0 * error),
+      : entries_(merged_entries(table)), target_(target), low_(target - target / 100.0 * error),
         high_(target / 100.0 * error + target) {}
 
   ResultList run() {
-    if (std::isnan(low_) || std::isnan(high_))
+    if (!(low_ <= high_) || entries_.empty())
       return {};
     if (!one_pair() && !two_pairs())
       three_pairs();
@@ -30,60 +72,86 @@ public:
 private:
   bool full() const { return results_.size() >= static_cast<size_t>(kMostChangeGearTrains); }
   bool fits(double ratio) const { return low_ <= ratio && ratio <= high_; }
+  double ratio(size_t e) const { return entries_[e].ratio; }
+  double smallest() const { return entries_.front().ratio; }
+  double largest() const { return entries_.back().ratio; }
+  size_t size() const { return entries_.size(); }
 
-  void add(const std::vector<GearPair>& pairs) {
-    const gears::ToothSums sums = gears::tooth_sums(pairs);
+  /// The entries e whose product(e) fits: a range, as the product grows with e.
+  template <typename Product> std::pair<size_t, size_t> fitting(Product product) const {
+    const size_t begin = first_where(0, size(), [&](size_t e) { return product(e) >= low_; });
+    return {begin, first_where(begin, size(), [&](size_t e) { return product(e) > high_; })};
+  }
+
+  /// The entries e for which product(e, r) can fit with r between the
+  /// smallest and the largest ratio of the table.
+  template <typename Product> std::pair<size_t, size_t> reachable(Product product) const {
+    const size_t begin =
+        first_where(0, size(), [&](size_t e) { return product(e, largest()) >= low_; });
+    return {begin,
+            first_where(begin, size(), [&](size_t e) { return product(e, smallest()) > high_; })};
+  }
+
+  /// Adds the train unless it needs more copies of a pair than the table
+  /// holds or a train with its tooth sums is listed.
+  void add(std::initializer_list<size_t> picked) {
+    std::vector<GearPair> pairs;
+    gears::ToothSums sums;
+    for (size_t e : picked) {
+      if (std::count(picked.begin(), picked.end(), e) > entries_[e].copies)
+        return;
+      sums.driver += entries_[e].pair->driver;
+      sums.driven += entries_[e].pair->driven;
+    }
     if (!listed_.first(sums))
       return;
+    for (size_t e : picked)
+      pairs.push_back(*entries_[e].pair);
     results_.push_back(gears::make_result(pairs, target_));
     results_.back().driver_sum = sums.driver;
     results_.back().driven_sum = sums.driven;
   }
 
-  /// The entries k whose ratio times `factor` may fit: the table is sorted
-  /// and a product with a positive factor never falls as the ratio grows.
-  std::pair<size_t, size_t> fitting_after(double factor) const {
-    auto first = std::partition_point(table_.begin(), table_.end(), [&](const GearPair& pair) {
-      return factor * pair.ratio < low_;
-    });
-    auto last = std::partition_point(
-        first, table_.end(), [&](const GearPair& pair) { return factor * pair.ratio <= high_; });
-    return {static_cast<size_t>(first - table_.begin()),
-            static_cast<size_t>(last - table_.begin())};
-  }
-
   bool one_pair() {
-    for (size_t i = 0; i < table_.size() && !full(); ++i)
-      if (fits(table_[i].ratio))
-        add({table_[i]});
+    for (size_t i = 0; i < size() && !full(); ++i)
+      if (fits(ratio(i)))
+        add({i});
     return !results_.empty();
   }
 
   bool two_pairs() {
-    for (size_t i = 0; i < table_.size() && !full(); ++i) {
-      auto [begin, end] = fitting_after(table_[i].ratio);
+    for (size_t i = 0; i < size() && !full(); ++i) {
+      auto [begin, end] = fitting([&](size_t j) { return ratio(i) * ratio(j); });
       for (size_t j = begin; j < end && !full(); ++j)
-        if (j != i && fits(table_[i].ratio * table_[j].ratio))
-          add({table_[i], table_[j]});
+        add({i, j});
     }
     return !results_.empty();
   }
 
   void three_pairs() {
-    for (size_t i = 0; i < table_.size() && !full(); ++i) {
-      for (size_t j = 0; j < table_.size() && !full(); ++j) {
-        if (j == i)
-          continue;
-        double first_two = table_[i].ratio * table_[j].ratio;
-        auto [begin, end] = fitting_after(first_two);
-        for (size_t k = begin; k < end && !full(); ++k)
-          if (k != i && k != j && fits(first_two * table_[k].ratio))
-            add({table_[i], table_[j], table_[k]});
+    // Only first pairs whose train can reach the window with the smallest
+    // and the largest ratio after them.
+    auto [first, last] = reachable([&](size_t i, double r) { return ratio(i) * r * r; });
+    for (size_t i = first; i < last && !full(); ++i) {
+      auto [begin, end] = reachable([&](size_t j, double r) { return ratio(i) * ratio(j) * r; });
+      if (begin == end)
+        continue;
+      // The third pairs that fit move down as the second pair's ratio grows.
+      const double lowest_two = ratio(i) * ratio(begin);
+      auto [third, past] = fitting([&](size_t k) { return lowest_two * ratio(k); });
+      for (size_t j = begin; j < end && !full(); ++j) {
+        const double first_two = ratio(i) * ratio(j);
+        while (third > 0 && first_two * ratio(third - 1) >= low_)
+          --third;
+        while (past > third && first_two * ratio(past - 1) > high_)
+          --past;
+        for (size_t k = third; k < past && !full(); ++k)
+          add({i, j, k});
       }
     }
   }
 
-  const PairTable& table_;
+  std::vector<Entry> entries_;
   double target_;
   double low_;
   double high_;

@@ -68,6 +68,23 @@ std::string text_of(const ui::PageContext& app, int entry) {
   return text ? text : "";
 }
 
+/// The wait cursor over a window while a search runs: a list of a thousand
+/// gears or more still takes a good part of a second. The window is drawn
+/// first, as no events are handled until the search ends.
+class WaitCursor {
+public:
+  explicit WaitCursor(Fl_Window* window) : window_(window) {
+    window_->cursor(FL_CURSOR_WAIT);
+    Fl::flush();
+  }
+  ~WaitCursor() { window_->cursor(FL_CURSOR_DEFAULT); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+  Fl_Window* window_;
+};
+
 /// The question box's buttons carry the language's words for this question.
 class ChoiceButtonTexts {
 public:
@@ -265,6 +282,7 @@ void ChangeGearsPage::search_trains(double target) {
   gears::ResultList trains;
   const std::vector<std::string> lines = gear_lines();
   try {
+    WaitCursor wait(context_.main_window());
     std::vector<int> gears;
     for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
