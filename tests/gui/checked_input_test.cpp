@@ -6,12 +6,16 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
+#include <FL/fl_draw.H>
+
+#include <array>
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "ui/checked_input.h"
+#include "ui/dialogs.h"
 #include "ui/field_io.h"
 
 using namespace testing_support;
@@ -185,4 +189,26 @@ TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutineAndTwoRedFieldsKeepTheFo
   ASSERT_EQ(second->textcolor(), FL_RED);
   click(first);
   EXPECT_EQ(Fl::focus(), second);
+}
+
+// The range window at the field, as wide as its text measured in 26-point bold plus the
+// icon, with the close button in the middle; the button ends the wait.
+TEST_F(CheckedInputTest, TheRangeWindowFitsItsTextAndItsButtonClosesIt) {
+  static std::array<int, 4> seen; // x and y from the main window's, width, the button's x
+  static Fl_Window* main_window;
+  main_window = main();
+  settle(); // the main window is where the window manager put it
+  Fl::add_timeout(0.3, [](void*) {
+    Fl_Window* window = Fl::first_window();
+    auto* close = dynamic_cast<Fl_Button*>(window->child(window->children() - 1));
+    seen = {window->x() - main_window->x(), window->y() - main_window->y(), window->w(),
+            close ? close->x() : -1};
+    if (close)
+      click(close);
+  });
+  ui::CheckedInput* angle = field(30);
+  ui::show_range_message("-360 <=> 360", angle);
+  fl_font(FL_HELVETICA_BOLD, 26);
+  const int width = 79 + static_cast<int>(fl_width("-360 <=> 360")) + 5;
+  EXPECT_EQ(seen, (std::array{angle->x(), angle->y(), width, width / 2 - 18}));
 }
