@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <regex>
 
 #include "i18n/format_check.h"
 #include "i18n/language_dirs.h"
@@ -49,4 +51,31 @@ TEST(LanguageFiles, EveryLanguageHasEnglishsEntriesFormatsAndHelpPages) {
               std::string::npos);
     EXPECT_FALSE(i18n::find_flag_file(kLanguageDir + "/" + code).empty());
   }
+}
+
+// The help view knows the named entities of Latin-1 and the four of markup; any
+// other (&pi;, &minus;) shows as typed, so such characters are written as UTF-8.
+TEST(LanguageFiles, HelpPagesUseOnlyEntitiesTheHelpViewShows) {
+  const std::string known =
+      " amp lt gt quot nbsp iexcl cent pound curren yen brvbar sect uml copy ordf laquo not shy"
+      " reg macr deg plusmn sup2 sup3 acute micro para middot cedil sup1 ordm raquo frac14 frac12"
+      " frac34 iquest times divide szlig ";
+  const std::regex entity("&([A-Za-z][A-Za-z0-9]*);");
+  int pages = 0;
+  for (const auto& file : std::filesystem::recursive_directory_iterator(kLanguageDir)) {
+    if (file.path().extension() != ".html")
+      continue;
+    ++pages;
+    const std::string text = file_text(file.path().string());
+    for (std::sregex_iterator it(text.begin(), text.end(), entity), end; it != end; ++it) {
+      const std::string name = (*it)[1];
+      // Accented letters: "auml", "Eacute", "ntilde" and the like.
+      const bool letter =
+          std::regex_match(name, std::regex("[A-Za-z](grave|acute|circ|tilde|uml|"
+                                            "ring|cedil|slash|lig)|ETH|eth|THORN|thorn"));
+      EXPECT_TRUE(letter || known.find(" " + name + " ") != std::string::npos)
+          << file.path() << ": &" << name << ";";
+    }
+  }
+  EXPECT_GE(pages, 25);
 }
