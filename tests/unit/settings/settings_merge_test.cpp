@@ -1,8 +1,8 @@
 #include "settings/settings_merge.h"
 #include "settings/settings_lock.h"
 
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -14,13 +14,9 @@ namespace {
 // "section:key=value;..." in file order.
 settings::IniDocument doc(const std::string& text) {
   settings::IniDocument result;
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    std::string::size_type end = text.find(';', start);
-    const std::string item = text.substr(start, end - start);
+  std::istringstream items(text);
+  for (std::string item; std::getline(items, item, ';');)
     result.set(item.substr(0, item.find('=')), item.substr(item.find('=') + 1));
-    start = end == std::string::npos ? text.size() : end + 1;
-  }
   return result;
 }
 
@@ -40,27 +36,21 @@ TEST(SettingsMerge, OnlyThisProgramsChangesGoOverTheFile) {
       {"h:0=H;.:measure=inch", "h:0=H;.:measure=metric", ".:measure=inch", ".:measure=metric"},
   };
   for (const auto& [before, after, file, want] : cases) {
-    SCOPED_TRACE(after);
     settings::IniDocument merged = doc(file);
     settings::apply_changes(doc(before), doc(after), merged);
-    EXPECT_EQ(merged.dump(), doc(want).dump());
+    EXPECT_EQ(merged.dump(), doc(want).dump()) << after;
   }
 }
 
 TEST(SettingsMerge, LockIsExclusiveUntilReleased) {
   TempDir temp;
-  const std::string path = temp.file("s.ini.lock");
-  auto try_lock = [&] {
+  const std::string path = temp.file("s.lock");
+  auto other_gets_it = [&] {
     const int fd = open(path.c_str(), O_RDWR);
-    const bool got = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
-    close(fd);
-    return got;
+    const bool got = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    return close(fd) == 0 && got;
   };
-  {
-    settings::FileLock lock(path);
-    ASSERT_TRUE(lock.held());
-    EXPECT_FALSE(try_lock());
-  }
-  EXPECT_TRUE(try_lock());
-  EXPECT_FALSE(settings::FileLock(temp.file("missing/s.ini.lock")).held());
+  EXPECT_TRUE(settings::FileLock(path).held() && !other_gets_it()); // held to the end of the line
+  EXPECT_TRUE(other_gets_it());
+  EXPECT_FALSE(settings::FileLock(temp.file("missing/s.lock")).held());
 }
