@@ -57,8 +57,8 @@ void apply_changes(const IniDocument& before, const IniDocument& after, IniDocum
     for (const auto& [section, key] : group)
       any = any || changed(before, after, section, key);
     for (const auto& [section, key] : group)
-      if (const std::string* value = after.find(section + ":" + key); any && value)
-        file.set(section + ":" + key, *value);
+      if (const std::string* value = value_of(after, section, key); any && value)
+        put(file, section, {key, *value});
   }
 }
 
