@@ -174,6 +174,9 @@ private:
   std::string data_dir_;
   Dialogs& dialogs_;
   settings::IniDocument settings_;
+  /// The settings as this program last read or wrote them: what differs from
+  /// it in settings_ is what this program changed (and writes) since.
+  settings::IniDocument settings_written_;
   bool settings_loaded_ = false;
   settings::SettingsValues values_;
   int unit_system_ = 0;

@@ -5,6 +5,11 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "app/app.h"
 #include "ui/checked_input.h"
 
@@ -21,6 +26,28 @@ int dispatch(int event, Fl_Window* window) {
       hooked_app->input_popup_check(window))
     return 1;
   return Fl::handle_(event, window);
+}
+
+// A signal handler may do next to nothing safely: it writes a byte into this
+// pipe, and the event loop, watching the other end, does the work.
+int signal_pipe[2] = {-1, -1};
+std::function<void()> on_signal;
+
+extern "C" void note_signal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  if (write(signal_pipe[1], &byte, 1) < 0) {
+    // A full pipe already holds the news.
+  }
+  errno = saved;
+}
+
+void signal_arrived(int fd, void*) {
+  char bytes[16];
+  while (read(fd, bytes, sizeof bytes) > 0) {
+  }
+  if (on_signal)
+    on_signal();
 }
 
 } // namespace
@@ -45,6 +72,22 @@ bool App::input_popup_check(Fl_Window* clicked) {
 void install_right_button_hook(App* app) {
   hooked_app = app;
   Fl::event_dispatch(app ? dispatch : nullptr);
+}
+
+void end_on_signals(std::function<void()> end) {
+  on_signal = std::move(end);
+  if (signal_pipe[0] < 0 && pipe2(signal_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
+    return;
+  Fl::add_fd(signal_pipe[0], FL_READ, signal_arrived);
+  struct sigaction action {};
+  action.sa_handler = note_signal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+    struct sigaction before {};
+    if (sigaction(number, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+      sigaction(number, &action, nullptr);
+  }
 }
 
 int run_event_loop() {

@@ -2,6 +2,8 @@
 // input opens the input's copy/paste/undo menu.
 #pragma once
 
+#include <functional>
+
 namespace app {
 
 class App;
@@ -9,6 +11,11 @@ class App;
 /// Routes every right-button press through app.input_popup_check() before
 /// the widgets see it. Pass nullptr to remove the hook.
 void install_right_button_hook(App* app);
+
+/// Makes SIGTERM, SIGHUP and SIGINT (logout, shutdown, Ctrl+C) run `end` in
+/// the event loop instead of killing the program. A signal the program was
+/// started with ignored (nohup) stays ignored.
+void end_on_signals(std::function<void()> end);
 
 /// Runs until no window is left; returns 0.
 int run_event_loop();

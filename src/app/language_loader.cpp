@@ -45,6 +45,8 @@ void App::select_language() {
 
 void App::load_language() {
   load_settings();
+  if (settings_written_.empty())
+    settings_written_ = settings_;
   std::string code = settings_.get_string(".:language", "en");
   if (code.empty()) {
     select_language();

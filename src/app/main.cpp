@@ -29,6 +29,9 @@ int main() {
   // The application lives until exit(): the exit handler still needs its pages.
   auto* application = new app::App(app::find_program_dir(), *dialogs);
   running_app = application;
+  // Logging out or shutting down ends the program as the Exit button does,
+  // so the pages are saved.
+  app::end_on_signals([application] { application->exit_process(0); });
   application->start();
   app::install_right_button_hook(application);
   application->show();

@@ -13,6 +13,8 @@
 
 #include "app/main_window.h"
 #include "ui/page.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_merge.h"
 #include "settings/settings_model.h"
 
 namespace app {
@@ -105,10 +107,21 @@ void App::write_settings() {
   if (!settings_loaded_)
     fatal_error(lang_or(283, "'DoNotEditOrDelete.ini' seems to be missing or damaged."));
   settings_.set(".:language", current_language_);
+  const std::string path = settings_path();
+  // Another program in this folder may have written the file since: under
+  // the lock, only this program's changes go over the file as it is now. A
+  // file that is gone or damaged gets this program's settings whole.
+  settings::FileLock lock(path + ".lock");
+  settings::IniDocument file;
+  const bool merge = settings::IniDocument::load(path, file) == settings::LoadStatus::kOk &&
+                     settings::settings_are_complete(file);
+  if (merge)
+    settings::apply_changes(settings_written_, settings_, file);
   std::string error;
-  if (!settings_.save(settings_path(), &error))
+  if (!(merge ? file : settings_).save(path, &error))
     fatal_error(
         lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+  settings_written_ = settings_;
 }
 
 void App::store_unit_system(const std::string& measure) {

@@ -15,10 +15,11 @@ install_to() {
   cp "$(dirname "$binary")"/language/*.html "$1/language/"
 }
 
-# Starts the program from $work/elsewhere and waits for its main window.
+# Starts the program from $work/elsewhere (through $launcher when set) and
+# waits for its main window.
 start() {
   mkdir -p "$work/elsewhere"
-  (cd "$work/elsewhere" && exec "$1/toolroom-calculator") &
+  (cd "$work/elsewhere" && exec ${launcher:-} "$1/toolroom-calculator") &
   pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1) || true
   [ -n "$window" ] || fail "no main window"

@@ -1,0 +1,56 @@
+#include "settings/settings_merge.h"
+#include "settings/settings_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "unit/settings/ini_files.h"
+
+namespace {
+
+// "section:key=value;..." in file order.
+settings::IniDocument doc(const std::string& text) {
+  settings::IniDocument result;
+  std::istringstream items(text);
+  for (std::string item; std::getline(items, item, ';');)
+    result.set(item.substr(0, item.find('=')), item.substr(item.find('=') + 1));
+  return result;
+}
+
+} // namespace
+
+TEST(SettingsMerge, OnlyThisProgramsChangesGoOverTheFile) {
+  // Read or last written, held now, the file as another program left it, the result.
+  const char* cases[][4] = {
+      {".:language=en;.:measure=inch", ".:language=en;.:measure=metric",
+       ".:language=de;.:measure=inch", ".:language=de;.:measure=metric"},
+      {"h:0=H;h:15=15;h:17=17", "h:0=H;h:17=17;h:19=19", "h:0=H;h:15=15;h:17=17;h:21=21",
+       "h:0=H;h:17=17;h:21=21;h:19=19"},
+      {".:last=A 40-1;.:ratio=40", ".:last=B 40-1;.:ratio=40", ".:last=C 72-1;.:ratio=72",
+       ".:last=B 40-1;.:ratio=40"},
+      {"h:0=H;h:15=15", "h:0=H;h:15=15;h:17=17", ".:measure=inch",
+       ".:measure=inch;h:0=H;h:15=15;h:17=17"},
+      {"h:0=H;.:measure=inch", "h:0=H;.:measure=metric", ".:measure=inch", ".:measure=metric"},
+  };
+  for (const auto& [before, after, file, want] : cases) {
+    settings::IniDocument merged = doc(file);
+    settings::apply_changes(doc(before), doc(after), merged);
+    EXPECT_EQ(merged.dump(), doc(want).dump()) << after;
+  }
+}
+
+TEST(SettingsMerge, LockIsExclusiveUntilReleased) {
+  TempDir temp;
+  const std::string path = temp.file("s.lock");
+  auto other_gets_it = [&] {
+    const int fd = open(path.c_str(), O_RDWR);
+    const bool got = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    return close(fd) == 0 && got;
+  };
+  EXPECT_TRUE(settings::FileLock(path).held() && !other_gets_it()); // held to the end of the line
+  EXPECT_TRUE(other_gets_it());
+  EXPECT_FALSE(settings::FileLock(temp.file("missing/s.lock")).held());
+}
