@@ -92,7 +92,6 @@ TEST_F(HelpViewerTest, AHashInTheInstallPathIsNoAnchor) {
   Fl_Help_View* view = app->help_windows().back()->view();
   EXPECT_NE(std::string(view->value()).find("Bolt holes"), std::string::npos);
   EXPECT_NE(Fl_Shared_Image::find((dir.path() + "/C# tools/language/en/en.gif").c_str()), nullptr);
-  settle();
   Fl::e_x = 30; // on the link
   Fl::e_y = 50;
   Fl::e_is_click = 1;
@@ -106,7 +105,6 @@ TEST_F(HelpViewerTest, AMalformedPageIsRefusedAfterThePagesWereSaved) {
   app::App& a = start_app();
   ASSERT_FALSE(dir.exists("State.ini"));
   a.show_help(static_cast<ui::HelpTopic>(5));
-  settle();
   EXPECT_NE(dir.read_file("State.ini").find("[p1]"), std::string::npos);
   EXPECT_NE(std::string(a.help_windows().back()->view()->value()).find("can't be shown"),
             std::string::npos);
