@@ -131,8 +131,6 @@ void App::store_drill_series(int fraction, int letter, int number, int metric) {
 }
 
 void App::store_help_font_size(int size) {
-  if (size == values_.help_font_size)
-    return;
   values_.help_font_size = size;
   settings_.set(".:help_font_size", std::to_string(size));
   write_settings();
