@@ -197,8 +197,16 @@ gears::ResultList App::ratio_search(const ui::RatioSearchRequest& request) {
 Fl_Window* App::main_window() { return main_window_ ? main_window_->window() : nullptr; }
 
 void App::show_help(ui::HelpTopic topic) {
+  // A help file the view chokes on must not cost the pages' contents.
+  save_page_state();
   help_windows_.push_back(std::make_unique<HelpWindow>(*this, static_cast<int>(topic)));
   help_windows_.back()->window()->show();
+}
+
+void App::close_help(HelpWindow* window) {
+  help_windows_.erase(std::remove_if(help_windows_.begin(), help_windows_.end(),
+                                     [&](const auto& open) { return open.get() == window; }),
+                      help_windows_.end());
 }
 
 void App::show_about() {

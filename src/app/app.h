@@ -105,7 +105,7 @@ public:
   ResultsWindow* results_window() override { return results_window_.get(); }
   /// The dividing-head page's hole-plate editor.
   PlateEditor* plate_editor() override { return plate_editor_.get(); }
-  /// The help windows opened so far (each request opens a new one).
+  /// The help windows open now (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
   /// Whether n equal divisions can be indexed with the selected dividing head
   /// and its plates (asked of the dividing-head page; true while there is none).
@@ -116,6 +116,8 @@ public:
   gears::ResultList ratio_search(const ui::RatioSearchRequest& request) override;
   /// Opens the help page of a topic 0-9 in a new help window.
   void show_help(ui::HelpTopic topic) override;
+  /// Forgets a help window that was closed (it is deleted here).
+  void close_help(HelpWindow* window);
 
   /// A page's inch/millimetre pair, switched by the unit-system button.
   using PageContext::register_unit_pair;

@@ -1,6 +1,7 @@
 // The help window.
 #include "app/help_viewer.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
@@ -8,8 +9,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "app/app.h"
+#include "i18n/help_page_check.h"
 
 namespace app {
 
@@ -32,6 +38,69 @@ constexpr std::array<HelpTopic, 10> kTopics = {{
 constexpr int kSmallestTextSize = 6;
 constexpr int kLargestTextSize = 72;
 
+bool is_image(const std::string& path) {
+  static const char* const kImages[] = {".png", ".gif", ".jpg", ".jpeg", ".bmp", ".xpm",
+                                        ".xbm", ".pnm", ".pbm", ".pgm",  ".ppm", ".svg"};
+  size_t dot = path.rfind('.');
+  if (dot == std::string::npos)
+    return false;
+  std::string ext = path.substr(dot);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return std::any_of(std::begin(kImages), std::end(kImages),
+                     [&](const char* image) { return ext == image; });
+}
+
+std::string html_text(const std::string& text) {
+  std::string out;
+  for (char c : text)
+    out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+  return out;
+}
+
+// The view is given escaped paths (a '#' in the install path would read as
+// an anchor) and hands every file it wants back here: images go out
+// unescaped, pages only once they have passed the check.
+class HelpView : public Fl_Help_View {
+public:
+  HelpView(int x, int y, int w, int h) : Fl_Help_View(x, y, w, h) { link(open_link); }
+  // Emptying the view hands its images back through open(); the base class
+  // would do so too, but only after this object's members are gone.
+  ~HelpView() override { value(nullptr); }
+
+private:
+  static const char* open_link(Fl_Widget* view, const char* uri) {
+    return static_cast<HelpView*>(view)->open(uri);
+  }
+
+  const char* open(const char* uri) {
+    std::string file = i18n::unescape_help_path(uri);
+    if (is_image(file)) {
+      image_ = file;
+      return image_.c_str();
+    }
+    page_ = file;
+    std::ifstream in(page_, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    // A missing file is left to the view, which says so itself.
+    if (!in || i18n::check_help_page(text.str()) == i18n::HelpPageFault::kNone)
+      return page_.c_str();
+    value(("<html><body><h2>This help page can't be shown</h2><p>The file <tt>" + html_text(page_) +
+           "</tt> asks for a table, an image or a line far larger than the help viewer can "
+           "take. Reinstalling the program brings back the help files it came with.</p>"
+           "</body></html>")
+              .c_str());
+    return nullptr;
+  }
+
+  // What open() returned, kept for the view to read. Loading a page asks
+  // for the old page's images again before it reads the new file, so a
+  // page and an image never share one.
+  std::string page_;
+  std::string image_;
+};
+
 void smaller_callback(Fl_Widget*, void* data) { static_cast<HelpWindow*>(data)->smaller(); }
 void larger_callback(Fl_Widget*, void* data) { static_cast<HelpWindow*>(data)->larger(); }
 void close_callback(Fl_Widget*, void* data) { static_cast<HelpWindow*>(data)->close(); }
@@ -53,7 +122,7 @@ std::string help_file_path(const std::string& program_dir, const std::string& la
 HelpWindow::HelpWindow(App& app, int topic) : app_(app) {
   window_ = std::make_unique<Fl_Double_Window>(800, 560);
   window_->color(50);
-  view_ = new Fl_Help_View(0, 34, 800, 526);
+  view_ = new HelpView(0, 34, 800, 526);
   auto* label = new Fl_Box(61, 4, 71, 25);
   label->copy_label(app.lang(264) ? app.lang(264) : "");
   auto* smaller = new Fl_Button(142, 4, 25, 25, "A");
@@ -73,7 +142,15 @@ HelpWindow::HelpWindow(App& app, int topic) : app_(app) {
     view_->textsize(static_cast<Fl_Fontsize>(
         std::clamp(app.help_font_size(), kSmallestTextSize, kLargestTextSize)));
   window_->copy_label(app.lang(help_topic(topic).title) ? app.lang(help_topic(topic).title) : "");
-  view_->load(help_file_path(app.program_dir(), app.current_language(), topic).c_str());
+  // The topic's own anchor is the only '#' the view may see.
+  std::string file = help_file_path(app.program_dir(), app.current_language(), topic);
+  std::string anchor;
+  if (const char* hash = std::strchr(help_topic(topic).file, '#')) {
+    anchor = hash;
+    file.resize(file.size() - anchor.size());
+  }
+  view_->load((i18n::escape_help_path(file) + anchor).c_str());
+  opened_size_ = view_->textsize();
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -87,8 +164,15 @@ void HelpWindow::larger() {
 }
 
 void HelpWindow::close() {
-  app_.store_help_font_size(view_->textsize());
+  // Another help window may have stored a size since; only a change made
+  // here is worth writing.
+  if (view_->textsize() != opened_size_)
+    app_.store_help_font_size(view_->textsize());
   window_->hide();
+  // The toolkit deletes the window once its callback is over; this object
+  // goes at once.
+  Fl::delete_widget(window_.release());
+  app_.close_help(this);
 }
 
 } // namespace app

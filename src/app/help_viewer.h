@@ -1,6 +1,7 @@
 // The help window: an HTML page of the current language in a resizable
 // window with two buttons that make the text smaller or larger. The text
-// size chosen is stored in the settings when the window is closed.
+// size chosen is stored in the settings when the window is closed. Pages
+// that the view could not take are refused with a short note instead.
 #pragma once
 
 #include <memory>
@@ -32,12 +33,15 @@ public:
   Fl_Help_View* view() { return view_; }
   void smaller();
   void larger();
+  /// The close box: stores a text size changed here, then frees the window
+  /// and this object.
   void close();
 
 private:
   App& app_;
   std::unique_ptr<Fl_Double_Window> window_;
   Fl_Help_View* view_ = nullptr;
+  int opened_size_ = 0;
 };
 
 } // namespace app

@@ -1,12 +1,16 @@
 // The help window: which file a topic opens, and the text size that is
-// remembered when the window closes.
+// remembered when the window closes, what a closed window leaves behind,
+// install paths with a hash and pages the view could not take.
 #include <gtest/gtest.h>
 
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl.H>
 #include <FL/Fl_Help_View.H>
+#include <FL/Fl_Shared_Image.H>
 
 #include "app/help_viewer.h"
 #include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 
@@ -49,7 +53,7 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
   first.larger();
   first.larger();
   first.window()->do_callback(); // the window manager's close box
-  EXPECT_FALSE(first.window()->shown());
+  EXPECT_TRUE(app->help_windows().empty());
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini")
                 .find("help_font_size                 = " + std::to_string(size + 2)),
             std::string::npos);
@@ -62,4 +66,46 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
   for (int i = 0; i < 50; ++i) // but it never shrinks to nothing
     app->help_windows().back()->smaller();
   EXPECT_GE(app->help_windows().back()->view()->textsize(), 6);
+}
+
+TEST_F(HelpViewerTest, ClosedWindowsAreFreedAndAnUnchangedSizeIsNotWritten) {
+  app::App& a = start_app();
+  dir.write_file("DoNotEditOrDelete.ini", dir.read_file("DoNotEditOrDelete.ini") + ";untouched\n");
+  for (int i = 0; i < 20; ++i) {
+    a.show_help(static_cast<ui::HelpTopic>(i % 10));
+    Fl_Widget_Tracker window(a.help_windows().back()->window());
+    a.help_windows().back()->window()->do_callback();
+    settle();
+    EXPECT_TRUE(window.deleted()) << i;
+  }
+  EXPECT_TRUE(a.help_windows().empty());
+  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find(";untouched"), std::string::npos);
+}
+
+TEST_F(HelpViewerTest, AHashInTheInstallPathIsNoAnchor) {
+  program_subdir = "/C# tools";
+  copy_language_files(dir.path() + program_subdir);
+  dir.write_file("C# tools/language/en/pdc.html",
+                 "<h1><a href=\"thread.html\">Bolt holes and threads</a></h1><img src=\"en.gif\">");
+  dir.write_file("C# tools/language/en/thread.html", "<p>Thread series</p>");
+  start_app().show_help(static_cast<ui::HelpTopic>(7));
+  Fl_Help_View* view = app->help_windows().back()->view();
+  EXPECT_NE(std::string(view->value()).find("Bolt holes"), std::string::npos);
+  EXPECT_NE(Fl_Shared_Image::find((dir.path() + "/C# tools/language/en/en.gif").c_str()), nullptr);
+  Fl::e_x = 30; // on the link
+  Fl::e_y = 50;
+  Fl::e_is_click = 1;
+  Fl::handle(FL_PUSH, view->window());
+  Fl::handle(FL_RELEASE, view->window());
+  EXPECT_NE(std::string(view->value()).find("Thread series"), std::string::npos);
+}
+
+TEST_F(HelpViewerTest, AMalformedPageIsRefusedAfterThePagesWereSaved) {
+  dir.write_file("language/en/bevel.html", "<table><tr><td colspan=100000>x</td></tr></table>");
+  app::App& a = start_app();
+  ASSERT_FALSE(dir.exists("State.ini"));
+  a.show_help(static_cast<ui::HelpTopic>(5));
+  EXPECT_NE(dir.read_file("State.ini").find("[p1]"), std::string::npos);
+  EXPECT_NE(std::string(a.help_windows().back()->view()->value()).find("can't be shown"),
+            std::string::npos);
 }

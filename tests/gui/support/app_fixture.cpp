@@ -72,7 +72,7 @@ AppTest::~AppTest() { stop_app(); }
 
 app::App& AppTest::start_app() {
   stop_app();
-  app = std::make_unique<app::App>(dir.path(), dialogs);
+  app = std::make_unique<app::App>(dir.path() + program_subdir, dialogs);
   app->exit_process = [](int status) { throw ProcessExit(status); };
   if (program_dir_read_only)
     app->program_dir_writable = [](const std::string&) { return false; };

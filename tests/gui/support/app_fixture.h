@@ -45,6 +45,8 @@ protected:
   void stop_app();
 
   TempDir dir;
+  /// Where start_app() puts the program, below `dir` ("" is `dir` itself).
+  std::string program_subdir;
   /// Makes start_app() treat the program directory as read-only.
   bool program_dir_read_only = false;
   FakeDialogs dialogs;
