@@ -175,6 +175,8 @@ private:
   Dialogs& dialogs_;
   settings::IniDocument settings_;
   bool settings_loaded_ = false;
+  /// State.ini exists but couldn't be read: it is not written over at exit.
+  bool keep_state_file_ = false;
   settings::SettingsValues values_;
   int unit_system_ = 0;
   i18n::StringTable strings_;

@@ -5,6 +5,11 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Scroll.H>
 
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/scoped_env.h"
@@ -17,6 +22,10 @@ const std::string kSettings = "DoNotEditOrDelete.ini";
 const std::string kPlatesAndHead = "[hole plates]\n13 = 13\n[my head 40-1]\n0 = My head 40-1\n";
 bool has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
+}
+bool is_link(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 } // namespace
 
@@ -119,6 +128,59 @@ TEST_F(AppStartTest, BadSettingsAndStateFilesNeverCrash) {
   start_app();
   EXPECT_TRUE(dir.exists(kSettings + ".corrupt/inside"));
   EXPECT_TRUE(has(dir.read_file(kSettings), "[hole plates]"));
+}
+
+TEST_F(AppStartTest, AByteOrderMarkIsReadAndAFileThatCannotBeOpenedIsLeftAsItIs) {
+  dir.write_file(kSettings, "\xEF\xBB\xBF[.]\nlanguage = en\nmeasure = metric\n" + kPlatesAndHead);
+  dir.write_file("State.ini", "\xEF\xBB\xBF\n[page]\npage = 8\n");
+  start_app();
+  EXPECT_TRUE(dialogs.alerts.empty());
+  EXPECT_FALSE(dir.exists(kSettings + ".corrupt"));
+  EXPECT_EQ(app->unit_system(), 1);
+  EXPECT_EQ(app->main_frame()->shown_page(), 9);
+
+  // Links in a circle can't be opened, not even by root: the user hears why,
+  // and the file is neither moved nor written over.
+  const std::string state = dir.path() + "/State.ini";
+  const std::string why = "can't be read (" + std::string(std::strerror(ELOOP)) + ")";
+  remove("State.ini");
+  ASSERT_EQ(symlink("State.ini", state.c_str()), 0);
+  start_app();
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_TRUE(has(dialogs.alerts[0], "The page state file '" + state + "' " + why))
+      << dialogs.alerts[0];
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
+  app->save_page_state();
+  EXPECT_TRUE(is_link(state));
+
+  const std::string settings = dir.path() + "/" + kSettings;
+  remove(kSettings);
+  ASSERT_EQ(symlink(kSettings.c_str(), settings.c_str()), 0);
+  EXPECT_THROW(start_app(), FatalErrorRaised);
+  app.reset();
+  EXPECT_EQ(dialogs.fatal_message, "The settings file '" + settings + "' " + why +
+                                       ". Make it readable, then start the program again.");
+  EXPECT_TRUE(is_link(settings));
+  EXPECT_FALSE(dir.exists(kSettings + ".corrupt"));
+}
+
+TEST_F(AppStartTest, FilesFarLargerThanTheProgramWritesAreKeptAsideUnread) {
+  std::string padding;
+  while (padding.size() <= 1024 * 1024)
+    padding += "; " + std::string(97, 'x') + "\n";
+  dir.write_file(kSettings, "[.]\nlanguage = en\nmeasure = metric\n" + kPlatesAndHead + padding);
+  dir.write_file("State.ini", "[page]\npage = 8\n" + padding);
+  start_app();
+  ASSERT_EQ(dialogs.alerts.size(), 2u);
+  EXPECT_TRUE(has(dialogs.alerts[0], kSettings + ".corrupt"));
+  EXPECT_TRUE(
+      has(dialogs.alerts[1], "The page state file '" + dir.path() + "/State.ini' is damaged"));
+  EXPECT_TRUE(has(dialogs.alerts[1], "State.ini.corrupt"));
+  EXPECT_EQ(app->unit_system(), 0);
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
+  EXPECT_EQ(dir.read_file("State.ini.corrupt").size(), padding.size() + 16);
+  app->save_page_state();
+  EXPECT_TRUE(has(dir.read_file("State.ini"), "[page]"));
 }
 
 TEST_F(AppStartTest, AMissingOrUnusableLanguageFileAsksForAnother) {
