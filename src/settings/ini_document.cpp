@@ -262,7 +262,8 @@ bool IniDocument::parse(const std::string& text, IniDocument& doc) {
   // the key starts with, as find() looks them up.
   for (auto& [key, value] : slots.list) {
     if (!value || key.find(':') == std::string::npos) {
-      doc.add_section(key);
+      if (!doc.find_section(key)) // names are lower case already
+        doc.append_section(key);
       continue;
     }
     const std::size_t owner = doc.owning_section(key);

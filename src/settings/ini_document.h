@@ -34,9 +34,11 @@ enum class LoadStatus {
   kDamaged,        ///< the text is not an INI file (malformed or overlong line, binary)
 };
 
-/// Files larger than this are refused unread: the largest the program
-/// itself writes is a few hundred kilobytes.
-inline constexpr std::size_t kLargestIniFile = 1024 * 1024;
+/// Files larger than this are refused unread as damaged: the largest the
+/// program itself writes is a State.ini of about 110 KB (every field pasted
+/// full; the settings with every plate on every head are smaller still), and
+/// a file of a megabyte would take a tenth of a second to read.
+inline constexpr std::size_t kLargestIniFile = 512 * 1024;
 
 /// The temporary files save() creates beside `path` are named
 /// "<file name>.tmp-" and six letters or digits.

@@ -166,7 +166,7 @@ TEST_F(AppStartTest, AByteOrderMarkIsReadAndAFileThatCannotBeOpenedIsLeftAsItIs)
 
 TEST_F(AppStartTest, FilesFarLargerThanTheProgramWritesAreKeptAsideUnread) {
   std::string padding;
-  while (padding.size() <= 1024 * 1024)
+  while (padding.size() <= 512 * 1024)
     padding += "; " + std::string(97, 'x') + "\n";
   dir.write_file(kSettings, "[.]\nlanguage = en\nmeasure = metric\n" + kPlatesAndHead + padding);
   dir.write_file("State.ini", "[page]\npage = 8\n" + padding);

@@ -118,33 +118,33 @@ TEST(IniDocumentLoad, AcceptsAByteOrderMarkAndTellsUnreadableAndHugeFromDamaged)
   waitpid(child, &status, 0);
   EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(LoadStatus::kCannotRead));
 
-  // One mebibyte is read; a byte more is not, however it is filled.
+  // Half a mebibyte is read; a byte more is not, however it is filled.
   std::string text = "[.]\nmeasure = inch\n";
-  while (text.size() < 1024 * 1024)
+  while (text.size() < 512 * 1024)
     text += "; " + std::string(97, 'x') + "\n";
-  text.resize(1024 * 1024 - 1);
+  text.resize(512 * 1024 - 1);
   EXPECT_EQ(loaded(dir.write("1m.ini", text + "\n")).get_string(".:measure"), "inch");
   EXPECT_EQ(IniDocument::load(dir.write("big.ini", text + "\n\n"), doc), LoadStatus::kTooLarge);
   EXPECT_TRUE(doc.empty());
 }
 
-// 30,000 sections once took 16 seconds to load; every lookup scanned them all.
+// 30,000 sections (340 KB) once took 16 seconds to load; every lookup scanned them all.
 TEST(IniDocumentLoad, ManySectionsLoadAndAreFoundInLinearTime) {
   std::string text;
   for (int i = 0; i < 30000; ++i)
-    text += "[s" + std::to_string(i) + "]\nk = " + std::to_string(i) + "\n";
+    text += "[" + std::to_string(i) + "]\nk=" + std::to_string(i % 7) + "\n";
   TempDir dir;
   const std::string path = dir.write("s.ini", text);
   const auto start = std::chrono::steady_clock::now();
   IniDocument doc = loaded(path);
   long sum = 0;
   for (int i = 0; i < 30000; ++i) {
-    sum += doc.get_long("S" + std::to_string(i) + ":k", -1);
-    doc.set("s" + std::to_string(i) + ":k", "0");
+    sum += doc.get_long(std::to_string(i) + ":K", -1);
+    doc.set(std::to_string(i) + ":k", "0");
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-  EXPECT_EQ(sum, 29999L * 30000 / 2);
-  EXPECT_EQ(doc.get_long("s29999:k", -1), 0);
+  EXPECT_EQ(sum, 4285 * 21 + 10); // 4285 runs of 0..6 (29,995 sections), then 0 to 4
+  EXPECT_EQ(doc.get_long("29999:k", -1), 0);
 }
 
 TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
