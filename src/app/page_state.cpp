@@ -114,7 +114,7 @@ void App::load_page_state() {
     // The user's pages may still be in there.
     keep_state_file_ = path == state_path(data_dir_);
     dialogs_.alert(told + "can't be read (" + reason +
-                   "), so the pages start empty.\nThe file is left as it is" +
+                   "), so the pages start afresh.\nThe file is left as it is" +
                    (keep_state_file_ ? " and is not written when the program ends." : "."));
     break;
   case settings::LoadStatus::kTooLarge: {
@@ -123,17 +123,17 @@ void App::load_page_state() {
     if (std::rename(path.c_str(), aside.c_str()) == 0) {
       dialogs_.alert(told +
                      "is damaged (it is far larger than a page state file can be), so "
-                     "the pages start empty.\nThe old file was kept as '" +
+                     "the pages start afresh.\nThe old file was kept as '" +
                      aside + "'.");
     } else {
       keep_state_file_ = path == state_path(data_dir_);
       dialogs_.alert(told + "is far larger than a page state file can be, so the pages start "
-                            "empty.\nThe file is left as it is.");
+                            "afresh.\nThe file is left as it is.");
     }
     break;
   }
   default:
-    break; // missing, damaged or not a file: the pages start empty and are saved at exit
+    break; // missing, damaged or not a file: the pages start afresh and are saved at exit
   }
 }
 

@@ -59,7 +59,7 @@ void App::load_settings() {
     // Nothing is wrong with the file itself, and the heads and plates in it
     // are the user's: it is neither moved nor written over.
     fatal_error("The settings file '" + path + "' can't be read (" + reason +
-                "). Make it readable, then start the program again.");
+                ").\nMake it readable, then start the program again.");
     break;
   case settings::LoadStatus::kTooLarge:
     why_aside = "is damaged (it is far larger than a settings file can be)";

@@ -159,7 +159,7 @@ TEST_F(AppStartTest, AByteOrderMarkIsReadAndAFileThatCannotBeOpenedIsLeftAsItIs)
   EXPECT_THROW(start_app(), FatalErrorRaised);
   app.reset();
   EXPECT_EQ(dialogs.fatal_message, "The settings file '" + settings + "' " + why +
-                                       ". Make it readable, then start the program again.");
+                                       ".\nMake it readable, then start the program again.");
   EXPECT_TRUE(is_link(settings));
   EXPECT_FALSE(dir.exists(kSettings + ".corrupt"));
 }
