@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "../tests/unit/settings/iniparser_reference.h"
 #include "settings/ini_document.h"
 
 namespace fuzz {
@@ -30,13 +31,6 @@ inline void write_bytes(const std::string& path, const std::uint8_t* data, std::
   std::fclose(file);
 }
 
-/// Loads the bytes as the program loads a file; false when it refuses them.
-inline bool load_bytes(const std::string& path, const std::uint8_t* data, std::size_t size,
-                       settings::IniDocument& doc) {
-  write_bytes(path, data, size);
-  return settings::IniDocument::load(path, doc) == settings::LoadStatus::kOk;
-}
-
 /// A broken promise of the program: say which one and stop, so that the
 /// fuzzer keeps the input.
 [[noreturn]] inline void fail(const std::string& what) {
@@ -54,6 +48,23 @@ inline bool load_bytes(const std::string& path, const std::uint8_t* data, std::s
   } while (false)
 
 namespace fuzz {
+
+/// Loads the bytes as the program loads a file; false when it refuses them.
+/// The program's reader must read every file as iniparser does (but for a
+/// NUL byte, which only ours refuses, and a byte-order mark, which only ours
+/// skips).
+inline bool load_bytes(const std::string& path, const std::uint8_t* data, std::size_t size,
+                       settings::IniDocument& doc) {
+  write_bytes(path, data, size);
+  const bool read = settings::IniDocument::load(path, doc) == settings::LoadStatus::kOk;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  if (bytes.find('\0') == std::string::npos && bytes.compare(0, 3, "\xEF\xBB\xBF") != 0) {
+    const std::string ours = read ? ini_reference::described(doc) : "refused";
+    FUZZ_CHECK(ours == ini_reference::described_by_iniparser(path),
+               "the reader and iniparser differ on:\n" + bytes);
+  }
+  return read;
+}
 
 /// Writes `doc` as the program saves it and reads the file back. (The text
 /// of save(), without its fsync calls, which would slow fuzzing a hundredfold.)

@@ -41,6 +41,10 @@ void App::start() {
     fatal_error("The program can't find its own directory (/proc/self/exe is unreadable), "
                 "aborting program.");
   choose_data_dir();
+  // A save cut short by a kill leaves its temporary file beside the real one.
+  // One younger than a minute may belong to another copy of the program saving now.
+  for (const char* name : {"DoNotEditOrDelete.ini", "State.ini"})
+    settings::remove_stale_temporary_files(data_dir_ + "/" + name, 60);
   Fl::scheme("gtk+");
   load_language();
   open_windows();

@@ -180,6 +180,8 @@ private:
   /// it in settings_ is what this program changed (and writes) since.
   settings::IniDocument settings_written_;
   bool settings_loaded_ = false;
+  /// State.ini exists but couldn't be read: it is not written over at exit.
+  bool keep_state_file_ = false;
   settings::SettingsValues values_;
   int unit_system_ = 0;
   i18n::StringTable strings_;

@@ -69,7 +69,7 @@ int drawn_nav_scroll(Fl_Scroll* column) {
 } // namespace
 
 void App::save_page_state() {
-  if (!main_window_)
+  if (!main_window_ || keep_state_file_)
     return;
   const settings::IniDocument state = page_state();
   std::string error;
@@ -97,12 +97,44 @@ settings::IniDocument App::page_state() const {
 
 void App::load_page_state() {
   settings::IniDocument state;
-  settings::LoadStatus status = settings::IniDocument::load(state_path(data_dir_), state);
+  std::string path = state_path(data_dir_);
+  std::string reason;
+  settings::LoadStatus status = settings::IniDocument::load(path, state, &reason);
   // As with the settings: pages left beside the executable are a starting point.
-  if (status == settings::LoadStatus::kMissing && data_dir_ != program_dir_)
-    status = settings::IniDocument::load(state_path(program_dir_), state);
-  if (status == settings::LoadStatus::kOk)
+  if (status == settings::LoadStatus::kMissing && data_dir_ != program_dir_) {
+    path = state_path(program_dir_);
+    status = settings::IniDocument::load(path, state, &reason);
+  }
+  const std::string told = "The page state file '" + path + "' ";
+  switch (status) {
+  case settings::LoadStatus::kOk:
     restore_page_state(state);
+    break;
+  case settings::LoadStatus::kCannotRead:
+    // The user's pages may still be in there.
+    keep_state_file_ = path == state_path(data_dir_);
+    dialogs_.alert(told + "can't be read (" + reason +
+                   "), so the pages start afresh.\nThe file is left as it is" +
+                   (keep_state_file_ ? " and is not written when the program ends." : "."));
+    break;
+  case settings::LoadStatus::kTooLarge: {
+    // Far larger than the program writes: not ours to write over.
+    const std::string aside = settings::aside_name(path);
+    if (std::rename(path.c_str(), aside.c_str()) == 0) {
+      dialogs_.alert(told +
+                     "is damaged (it is far larger than a page state file can be), so "
+                     "the pages start afresh.\nThe old file was kept as '" +
+                     aside + "'.");
+    } else {
+      keep_state_file_ = path == state_path(data_dir_);
+      dialogs_.alert(told + "is far larger than a page state file can be, so the pages start "
+                            "afresh.\nThe file is left as it is.");
+    }
+    break;
+  }
+  default:
+    break; // missing, damaged or not a file: the pages start afresh and are saved at exit
+  }
 }
 
 void App::restore_page_state(const settings::IniDocument& state) {

@@ -25,19 +25,6 @@ constexpr const char* kSettingsName = "DoNotEditOrDelete.ini";
 constexpr const char* kCreateFailed =
     "A file system error has occurred creating 'DoNotEditOrDelete.ini', aborting program.";
 
-bool path_exists(const std::string& path) {
-  struct stat info {};
-  return lstat(path.c_str(), &info) == 0;
-}
-
-// The first free name "<path>.corrupt", "<path>.corrupt-2", ...
-std::string aside_name(const std::string& path) {
-  std::string name = path + ".corrupt";
-  for (int n = 2; path_exists(name); ++n)
-    name = path + ".corrupt-" + std::to_string(n);
-  return name;
-}
-
 } // namespace
 
 std::string App::settings_path() const { return data_dir_ + "/" + kSettingsName; }
@@ -47,7 +34,8 @@ void App::load_settings() {
     return;
   const std::string path = settings_path();
   std::string why_aside;
-  switch (settings::IniDocument::load(path, settings_)) {
+  std::string reason;
+  switch (settings::IniDocument::load(path, settings_, &reason)) {
   case settings::LoadStatus::kOk:
     if (settings::settings_are_complete(settings_)) {
       settings_loaded_ = true;
@@ -69,14 +57,25 @@ void App::load_settings() {
       return;
     }
     break;
+  case settings::LoadStatus::kCannotRead:
+    // Nothing is wrong with the file itself, and the heads and plates in it
+    // are the user's: it is neither moved nor written over.
+    fatal_error("The settings file '" + path + "' can't be read (" + reason +
+                ").\nMake it readable, then start the program again.");
+    break;
+  case settings::LoadStatus::kTooLarge:
+    why_aside = "is damaged (it is far larger than a settings file can be)";
+    break;
   case settings::LoadStatus::kNotRegularFile:
-  case settings::LoadStatus::kUnreadable:
-    why_aside = "could not be read";
+    why_aside = "is not a file";
+    break;
+  case settings::LoadStatus::kDamaged:
+    why_aside = "is damaged";
     break;
   }
   if (!why_aside.empty()) {
     // The user's heads and plates may be in there: never write over it.
-    std::string aside = aside_name(path);
+    std::string aside = settings::aside_name(path);
     if (std::rename(path.c_str(), aside.c_str()) != 0)
       fatal_error("The settings file '" + path + "' " + why_aside +
                   " and can't be moved aside. Repair or remove it, then start the program again.");

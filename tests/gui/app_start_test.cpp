@@ -5,11 +5,17 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Scroll.H>
 
+#include <cstring>
+#include <filesystem>
+
+#include <unistd.h>
+
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/scoped_env.h"
 
 using namespace testing_support;
+namespace fs = std::filesystem;
 
 namespace {
 const std::string kSettings = "DoNotEditOrDelete.ini";
@@ -119,6 +125,48 @@ TEST_F(AppStartTest, BadSettingsAndStateFilesNeverCrash) {
   start_app();
   EXPECT_TRUE(dir.exists(kSettings + ".corrupt/inside"));
   EXPECT_TRUE(has(dir.read_file(kSettings), "[hole plates]"));
+}
+
+TEST_F(AppStartTest, AByteOrderMarkIsReadAndAFileThatCannotBeOpenedIsLeftAsItIs) {
+  dir.write_file(kSettings, "\xEF\xBB\xBF[.]\nmeasure = metric\n" + kPlatesAndHead);
+  dir.write_file("State.ini", "\xEF\xBB\xBF\n[page]\npage = 8\n");
+  start_app();
+  EXPECT_TRUE(dialogs.alerts.empty() && !dir.exists(kSettings + ".corrupt"));
+  EXPECT_EQ(app->unit_system() * 100 + app->main_frame()->shown_page(), 109);
+
+  // Links in a circle can't be opened, not even by root: the user hears why,
+  // and the file is neither moved nor written over.
+  const std::string state = dir.path() + "/State.ini", settings = dir.path() + "/" + kSettings;
+  const std::string why = "can't be read (" + std::string(std::strerror(ELOOP)) + ")";
+  remove("State.ini");
+  ASSERT_EQ(symlink("State.ini", state.c_str()), 0);
+  start_app();
+  EXPECT_EQ(dialogs.alerts, std::vector<std::string>{"The page state file '" + state + "' " + why +
+                                                     ", so the pages start afresh.\nThe file is "
+                                                     "left as it is and is not written when the "
+                                                     "program ends."});
+  app->save_page_state();
+  remove(kSettings);
+  ASSERT_EQ(symlink(kSettings.c_str(), settings.c_str()), 0);
+  EXPECT_THROW(start_app(), FatalErrorRaised);
+  app.reset();
+  EXPECT_EQ(dialogs.fatal_message, "The settings file '" + settings + "' " + why +
+                                       ".\nMake it readable, then start the program again.");
+  EXPECT_TRUE(fs::is_symlink(state) && fs::is_symlink(settings));
+  EXPECT_FALSE(dir.exists(kSettings + ".corrupt"));
+}
+
+TEST_F(AppStartTest, FilesFarLargerThanTheProgramWritesAreKeptAsideUnread) {
+  const std::string padding(512 * 1024, '\n');
+  dir.write_file(kSettings, "[.]\nmeasure = metric\n" + kPlatesAndHead + padding);
+  dir.write_file("State.ini", "[page]\npage = 8\n" + padding);
+  start_app();
+  ASSERT_EQ(dialogs.alerts.size(), 2u);
+  EXPECT_TRUE(has(dialogs.alerts[0], kSettings + ".corrupt"));
+  EXPECT_TRUE(has(dialogs.alerts[1], "State.ini' is damaged") &&
+              has(dialogs.alerts[1], "State.ini.corrupt'"));
+  EXPECT_EQ(app->unit_system() * 100 + app->main_frame()->shown_page(), 1);
+  EXPECT_EQ(dir.read_file("State.ini.corrupt").size(), padding.size() + 16);
 }
 
 TEST_F(AppStartTest, AMissingOrUnusableLanguageFileAsksForAnother) {

@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include "app/main_window.h"
@@ -152,6 +153,32 @@ TEST_F(FaultInjectionTest, ReadOnlyFilesAreReplacedWholeAndStayReadOnly) {
   for (const std::string& name : {kSettings, kState})
     EXPECT_EQ(mode_of(dir.path() + "/" + name), 0444u) << name;
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
+}
+
+TEST_F(FaultInjectionTest, SavesCutShortByAKillLeaveNoTemporaryFilesPastTheNextStart) {
+  // State.ini is linked into a synced folder: its saves happen there.
+  dir.write_file("synced/State.ini", "");
+  ASSERT_EQ(symlink("synced/State.ini", (dir.path() + "/State.ini").c_str()), 0);
+  // Stale leftovers, then what stays: a young one (another copy of the program may be
+  // saving it), and names the program doesn't give.
+  const std::string names[] = {kSettings + ".tmp-AbC123",
+                               "synced/State.ini.tmp-x9Y8z7",
+                               "synced/State.ini.tmp-Fresh1",
+                               kSettings + ".tmp-12345",
+                               kSettings + ".tmp-1234567",
+                               kSettings + ".tmp-AbC123.bak",
+                               "notes.ini.tmp-abcdef",
+                               "synced/State.ini.tmp-ab_def",
+                               "synced/" + kSettings + ".tmp-AbC123"};
+  const timeval an_hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+  for (const std::string& name : names) {
+    dir.write_file(name, "half a file");
+    ASSERT_EQ(utimes((dir.path() + "/" + name).c_str(), an_hour_ago), 0) << name;
+  }
+  dir.write_file(names[2], "being written");
+  start_app();
+  for (const std::string& name : names)
+    EXPECT_EQ(dir.exists(name), name != names[0] && name != names[1]) << name;
 }
 
 TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndALanguageSwitch) {
