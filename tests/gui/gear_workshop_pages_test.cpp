@@ -330,11 +330,7 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
 }
 
 TEST_F(ChangeGearsPageTest, AcrossInchAndMetricThe127TransposesAndOneModeIsSet) {
-  Texts gears;
-  for (int teeth = 20; teeth <= 120; teeth += 5)
-    gears.push_back(std::to_string(teeth));
-  gears.push_back("127");
-  page().set_gear_lines(gears);
+  page().set_gear_lines({"20", "40", "60", "80", "100", "120", "127"});
   calculate(4, "1.5", "8"); // 1.5 mm from 8 tpi: 1.5 x 8 / 25.4 = 60 / 127
   ASSERT_NE(results(), nullptr);
   const workshop::ChangeGearRow& row = results()->row(0);
