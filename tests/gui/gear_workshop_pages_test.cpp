@@ -329,6 +329,17 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
       {"1", "2.006", "0.5", lang(439)});
 }
 
+TEST_F(ChangeGearsPageTest, AcrossInchAndMetricThe127TransposesAndOneModeIsSet) {
+  page().set_gear_lines({"20", "40", "60", "80", "100", "120", "127"});
+  calculate(4, "1.5", "8"); // 1.5 mm from 8 tpi: 1.5 x 8 / 25.4 = 60 / 127
+  ASSERT_NE(results(), nullptr);
+  const workshop::ChangeGearRow& row = results()->row(0);
+  see({results()->heading(), row.driver[0], row.driven[0], row.error, w().mode[0]},
+      {"8 threads per inch lead screw - 1.5 mm pitch", "60", "127", "Error = 0.0%", "off"});
+  act(results()->close_button(), nullptr, w().mode[1], nullptr);
+  see({w().mode[4], w().mode[1]}, {"off", "on"});
+}
+
 TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   page().set_gear_lines({"20", "30", "50"});
   auto& ratio_page = static_cast<GearRatioPage&>(*app->page(16));

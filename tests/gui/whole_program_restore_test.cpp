@@ -52,6 +52,7 @@
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "i18n/language_dirs.h"
+#include "ui/page_widgets.h"
 
 using namespace testing_support;
 
@@ -125,7 +126,7 @@ std::vector<Step> page_steps(app::App& a, int number) {
     return {{w.results_limit, "7"}, {w.target, "2.5"}, {w.highest, "80"}, {w.mode[2]},
             {w.tolerance, "2.5"}}; }
   case 17: { const auto& w = widgets_of<workshop::ChangeGearsPage>(a, 17);
-    return {{w.mode[1]}, {w.pitch_to_make, "1.5"}, {w.lead_screw, "6"}, {w.error, "3"}}; }
+    return {{w.mode[5]}, {w.pitch_to_make, "11"}, {w.lead_screw, "6"}, {w.error, "3"}}; }
   default:
     return {};
   }
@@ -368,7 +369,8 @@ TEST_F(WholeProgramRestoreTest, BadPressureAngleOnPage15StopsNothingElse) {
   dir.write_file("State.ini", "[p15]\ngear_type = 1\nmeasure_pressure_angle = 2\n"
                               "measure_custom_pressure_angle = 45\n"
                               "[p16]\nratio_calc_p1_to_solve = 2.5\nratio_calc_p1 = 2\n"
-                              "[p17]\npitch_of_lead_screw = 6\nchange_gears_count = 2\n"
+                              "[p17]\nchange_gears_for = 3\npitch_of_lead_screw = 6\n"
+                              "change_gears_count = 2\n"
                               "[change_gears]\n1 = 20\n2 = 30\n[page]\npage = 14\n");
   start_app();
   const auto& pins = widgets_of<gears::OverPinsPage>(*app, 15);
@@ -379,6 +381,7 @@ TEST_F(WholeProgramRestoreTest, BadPressureAngleOnPage15StopsNothingElse) {
   EXPECT_NE(ratio.mode[2]->value(), 0);
   auto& gears = dynamic_cast<workshop::ChangeGearsPage&>(*app->page(17));
   EXPECT_STREQ(gears.widgets().lead_screw->value(), "6");
+  EXPECT_EQ(ui::chosen_index(gears.widgets().mode), 3); // a file from before the mixed modes
   EXPECT_EQ(gears.gear_lines(), (std::vector<std::string>{"20", "30"}));
 }
 

@@ -252,6 +252,15 @@ std::optional<double> change_gear_target(ChangeGearMode mode, double pitch_to_ma
     return pitch_to_make / lead_screw_pitch;
   if (mode == ChangeGearMode::kMetric)
     return lead_screw_pitch / pitch_to_make;
+  // The ratio is the screw's pitch over the thread's, both in mm; an inch is
+  // 25.4 = 127/5 mm exactly, so a train with a 127 gear is exact. A screw
+  // of q threads per inch has a pitch of 127 / (5 q) mm, a thread of p
+  // threads per inch one of 127 / (5 p) mm.
+  const double five_p_q = 5.0 * pitch_to_make * lead_screw_pitch;
+  if (mode == ChangeGearMode::kMetricOnInch)
+    return 127.0 / five_p_q;
+  if (mode == ChangeGearMode::kInchOnMetric)
+    return five_p_q / 127.0;
   return std::nullopt;
 }
 

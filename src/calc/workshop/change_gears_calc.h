@@ -1,7 +1,8 @@
 // Change gears for screw cutting: the trains of one to three pairs of the
 // user's own change gears whose ratio (driven over driver) comes closest to
-// the one a thread needs, and the single 22/7 pair that cuts a module or
-// diametral-pitch worm from a metric or inch lead screw.
+// the one a thread needs, also a metric thread from an inch lead screw and
+// an inch thread from a metric one, and the single 22/7 pair that cuts a
+// module or diametral-pitch worm from a metric or inch lead screw.
 #pragma once
 
 #include <optional>
@@ -14,11 +15,16 @@ namespace workshop {
 
 /// What is to be cut, in the order of the page's radio buttons.
 enum class ChangeGearMode {
-  kInch = 0,       ///< threads per inch from an inch lead screw: ratio p / q
-  kMetric = 1,     ///< mm pitch from a metric lead screw: ratio q / p
-  kModuleWorm = 2, ///< module worm, mm lead screw: 22/7 pair A
-  kDpWorm = 3,     ///< diametral-pitch worm, inch lead screw: 22/7 pair B
+  kInch = 0,         ///< threads per inch from an inch lead screw: ratio p / q
+  kMetric = 1,       ///< mm pitch from a metric lead screw: ratio q / p
+  kModuleWorm = 2,   ///< module worm, mm lead screw: 22/7 pair A
+  kDpWorm = 3,       ///< diametral-pitch worm, inch lead screw: 22/7 pair B
+  kMetricOnInch = 4, ///< mm pitch from an inch lead screw: ratio 127 / (5 p q)
+  kInchOnMetric = 5, ///< threads per inch from a metric lead screw: ratio 5 p q / 127
 };
+
+/// How many modes there are.
+inline constexpr int kChangeGearModes = 6;
 
 /// At most this many trains are listed.
 inline constexpr int kMostChangeGearTrains = 10;
@@ -30,7 +36,8 @@ inline constexpr double kSmallestChangeGearError = 0.0001;
 bool usable_pitch(double pitch);
 
 /// The ratio the train must make: p / q in the inch mode, q / p in the
-/// metric one (the 22/7 modes have none).
+/// metric one; across inch and metric the 25.4 mm of an inch come in, as
+/// 127/5 (the 22/7 modes have none).
 std::optional<double> change_gear_target(ChangeGearMode mode, double pitch_to_make,
                                          double lead_screw_pitch);
 

@@ -12,9 +12,10 @@ namespace {
 using namespace change_gears_text;
 
 /// Captions after the pitch to make and after the lead screw, by mode.
-constexpr std::array<int, 4> kPitchCaption = {kInchPitch, kMetricPitch, kModule, kDiametralPitch};
-constexpr std::array<int, 4> kLeadScrewCaption = {kInchPitch, kMetricPitch, kMetricPitch,
-                                                  kInchPitch};
+constexpr std::array<int, kChangeGearModes> kPitchCaption = {
+    kInchPitch, kMetricPitch, kModule, kDiametralPitch, kMetricPitch, kInchPitch};
+constexpr std::array<int, kChangeGearModes> kLeadScrewCaption = {
+    kInchPitch, kMetricPitch, kMetricPitch, kInchPitch, kInchPitch, kMetricPitch};
 /// The gear-ratio search looks up to at least this many teeth.
 constexpr long kFewestHighestTeeth = 50;
 
@@ -33,7 +34,7 @@ ChangeGearsForm change_gears_form(const ChangeGearsFormInput& input) {
   const auto mode = static_cast<size_t>(input.mode);
   form.pitch_caption = kPitchCaption[mode];
   form.lead_screw_caption = kLeadScrewCaption[mode];
-  form.heading_unit = input.mode == ChangeGearMode::kMetric ? kMillimetres : kInchPitch;
+  form.heading_unit = form.pitch_caption == kMetricPitch ? kMillimetres : kInchPitch;
   form.calculate_enabled = input.gears.size() >= kFewestChangeGears &&
                            usable_pitch(numeric::read_double(input.pitch_to_make)) &&
                            usable_pitch(numeric::read_double(input.lead_screw));

@@ -38,7 +38,8 @@ struct ChangeGearsForm {
   /// Text entries of the captions after the two pitches.
   int pitch_caption = change_gears_text::kInchPitch;
   int lead_screw_caption = change_gears_text::kInchPitch;
-  /// Text entry of the last word of the results heading.
+  /// Text entry of the last word of the results heading (the lead screw's
+  /// caption is its first word).
   int heading_unit = change_gears_text::kInchPitch;
   /// Enough gears and two real pitches (a zero pitch gives no ratio).
   bool calculate_enabled = false;

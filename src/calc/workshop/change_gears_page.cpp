@@ -21,6 +21,7 @@
 #include "ui/number_input.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
+#include "ui/state_keys.h"
 
 namespace workshop {
 
@@ -37,6 +38,8 @@ constexpr int kErrorText = 413;
 constexpr int kGearSetText = 445;
 constexpr int kModesText = 446;
 constexpr int kFirstModeText = 447; ///< the four modes follow in order
+constexpr int kMetricOnInchText = 700;
+constexpr int kInchOnMetricText = 701;
 constexpr int kLeadScrewText = 456;
 constexpr int kFirstGearText = 458;
 constexpr int kSecondGearText = 459;
@@ -50,6 +53,7 @@ constexpr int kMemoryErrorText = 285;
 /// page's.
 constexpr const char* kGearsSection = "change_gears";
 std::string count_key(const std::string& section) { return section + ":change_gears_count"; }
+std::string mode_key(const std::string& section) { return section + ":change_gears_for"; }
 std::string gear_key(size_t line) {
   return std::string(kGearsSection) + ":" + std::to_string(line);
 }
@@ -124,6 +128,7 @@ void ChangeGearsPage::build(Fl_Group&) {
   build_inputs();
   w_.mode_group->end();
   build_buttons();
+  build_mixed_modes();
   build_worm_pair();
   gear_set_ = std::make_unique<ChangeGearSetWindow>(
       context_, [this] { recheck(); }, [this] { close_gear_set(); });
@@ -137,13 +142,30 @@ void ChangeGearsPage::build_modes() {
   w_.mode_group->labelcolor(ui::kCaptionBlue);
   w_.mode_group->align(FL_ALIGN_TOP_LEFT);
   w_.mode_group->copy_label(context_.lang(kModesText));
-  for (size_t i = 0; i < w_.mode.size(); ++i) {
+  for (size_t i = 0; i < kModeY.size(); ++i) {
     w_.mode[i] = new Fl_Round_Button(185, kModeY[i], 208, 25);
     w_.mode[i]->type(FL_RADIO_BUTTON);
     w_.mode[i]->copy_label(context_.lang(kFirstModeText + static_cast<int>(i)));
-    on(w_.mode[i], [this] { mode_chosen(); });
+    on(w_.mode[i], [this, i] { mode_chosen(i); });
   }
   w_.mode[0]->setonly();
+}
+
+// Below the buttons, clear of the worm pair's fields: the mode group is full.
+void ChangeGearsPage::build_mixed_modes() {
+  w_.mixed_group = new Fl_Group(168, 378, 645, 33);
+  w_.mixed_group->box(FL_GTK_DOWN_FRAME);
+  const std::array<std::string, 2> labels = {
+      context_.lang_or(kMetricOnInchText, "Metric thread, inch screw"),
+      context_.lang_or(kInchOnMetricText, "Inch thread, mm screw")};
+  for (size_t k = 0; k < labels.size(); ++k) {
+    const size_t i = kModeY.size() + k;
+    w_.mode[i] = new Fl_Round_Button(185 + 300 * static_cast<int>(k), 382, 290, 25);
+    w_.mode[i]->type(FL_RADIO_BUTTON);
+    w_.mode[i]->copy_label(labels[k].c_str());
+    on(w_.mode[i], [this, i] { mode_chosen(i); });
+  }
+  w_.mixed_group->end();
 }
 
 void ChangeGearsPage::build_inputs() {
@@ -237,7 +259,13 @@ void ChangeGearsPage::show_mode() {
   w_.mode_group->redraw();
 }
 
-void ChangeGearsPage::mode_chosen() {
+void ChangeGearsPage::choose_mode(size_t index) {
+  for (size_t i = 0; i < w_.mode.size(); ++i)
+    w_.mode[i]->value(i == index ? 1 : 0);
+}
+
+void ChangeGearsPage::mode_chosen(size_t index) {
+  choose_mode(index);
   // Pitches of one mode mean nothing in another.
   w_.pitch_to_make->value("");
   w_.lead_screw->value("");
@@ -311,7 +339,7 @@ void ChangeGearsPage::search_trains(double target) {
 std::string ChangeGearsPage::results_heading() const {
   const int unit = change_gears_form(form_input()).heading_unit;
   return std::string(w_.lead_screw->value()) + " " +
-         (w_.pitch_caption->label() ? w_.pitch_caption->label() : "") + " " +
+         (w_.lead_screw_caption->label() ? w_.lead_screw_caption->label() : "") + " " +
          text_of(context_, kHeadingToText) + " - " + w_.pitch_to_make->value() + " " +
          text_of(context_, unit);
 }
@@ -368,7 +396,16 @@ Fl_Input* ChangeGearsPage::focus_input() { return w_.pitch_to_make; }
 void ChangeGearsPage::bind_state() {
   state_.texts({{"pitch_to_make", w_.pitch_to_make}, {"pitch_of_lead_screw", w_.lead_screw}});
   state_.text("change_gear_error", w_.error, kSmallestChangeGearErrorText);
-  state_.radio("change_gears_for", {w_.mode[0], w_.mode[1], w_.mode[2], w_.mode[3]});
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        ui::save_radio_index(state, mode_key(section), {w_.mode.begin(), w_.mode.end()});
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        const int index =
+            ui::load_radio_index(state, mode_key(section), {w_.mode.begin(), w_.mode.end()});
+        if (index >= 0)
+          choose_mode(static_cast<size_t>(index));
+      });
   state_.custom([this](settings::IniDocument& state,
                        const std::string& section) { save_gears(state, section); },
                 [this](const settings::IniDocument& state, const std::string& section) {

@@ -18,7 +18,9 @@ class ChangeGearSetWindow;
 struct ChangeGearsWidgets {
   Fl_Box* explanation = nullptr;
   Fl_Group* mode_group = nullptr;
-  std::array<Fl_Round_Button*, 4> mode{}; ///< by mode index 0-3
+  /// The modes across inch and metric, in a row of their own.
+  Fl_Group* mixed_group = nullptr;
+  std::array<Fl_Round_Button*, kChangeGearModes> mode{}; ///< by mode index
   Fl_Input* pitch_to_make = nullptr;
   Fl_Box* pitch_caption = nullptr;
   Fl_Input* lead_screw = nullptr;
@@ -61,6 +63,7 @@ public:
 
 private:
   void build_modes();
+  void build_mixed_modes();
   void build_inputs();
   void build_buttons();
   void build_worm_pair();
@@ -73,7 +76,9 @@ private:
   ChangeGearsFormInput form_input() const;
   /// Sets the unit captions of the mode chosen.
   void show_mode();
-  void mode_chosen();
+  /// Sets the button of `index` alone: the modes sit in two groups.
+  void choose_mode(size_t index);
+  void mode_chosen(size_t index);
   void error_left();
   void search_trains(double target);
   void show_trains(const gears::ResultList& trains);

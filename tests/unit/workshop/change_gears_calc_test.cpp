@@ -134,7 +134,10 @@ TEST(ChangeGearTarget, ByModeAndPitch) {
   // clang-format off
   const std::tuple<ChangeGearMode, double, double, std::optional<double>> cases[] = {{inch, 20.0, 8.0, 2.5},
       {metric, 1.0, 2.0, 2.0}, {metric, 0.0, 2.0, std::nullopt}, {inch, 20.0, 0.0, std::nullopt},
-      {ChangeGearMode::kModuleWorm, 1.0, 2.0, std::nullopt}};
+      {ChangeGearMode::kModuleWorm, 1.0, 2.0, std::nullopt}, {ChangeGearMode::kInchOnMetric, 0.0, 2.0, std::nullopt},
+      // 1.5 mm from 8 tpi: 25.4 / 8 / 1.5 = 127/60; 8 tpi from 3 mm: 3 / (25.4 / 8) = 120/127.
+      {ChangeGearMode::kMetricOnInch, 1.5, 8.0, 127.0 / 60.0}, {ChangeGearMode::kInchOnMetric, 8.0, 3.0, 120.0 / 127.0},
+      {ChangeGearMode::kMetricOnInch, 1.0, 0.0, std::nullopt}};
   // clang-format on
   for (const auto& [mode, pitch, lead_screw, target] : cases)
     EXPECT_EQ(change_gear_target(mode, pitch, lead_screw), target) << pitch << " " << lead_screw;

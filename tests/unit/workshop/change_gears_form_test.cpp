@@ -20,6 +20,9 @@ TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
   const Case cases[] = {
       {{kInch, "1", "2", kThree}, 441, 441, 441, true, false}, {{kMetric, "1", "2", kThree}, 442, 442, 78, true, false},
       {{kModule, "1", "2", kThree}, 443, 442, 441, true, true}, {{kDp, "1", "2", kThree}, 444, 441, 441, true, true},
+      // Across inch and metric: each pitch keeps its own unit.
+      {{ChangeGearMode::kMetricOnInch, "1.5", "8", kThree}, 442, 441, 78, true, false},
+      {{ChangeGearMode::kInchOnMetric, "8", "3", kThree}, 441, 442, 441, true, false},
       // Three gears at least, and two pitches of at least 0.0001.
       {{kMetric, "1", "2", {"20", "40"}}, 442, 442, 78, false, false}, {{kMetric, "0", "2", kThree}, 442, 442, 78, false, false},
       {{kInch, "1", "", kThree}, 441, 441, 441, false, false}, {{kDp, "1", "0.", kThree}, 444, 441, 441, false, false},
