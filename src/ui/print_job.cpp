@@ -8,9 +8,8 @@
 namespace ui {
 
 bool print_job(PageContext& context, int pages, const std::function<bool(Fl_Paged_Device&)>& draw) {
-  install_print_dialog_strings(context.strings());
   Fl_Printer printer;
-  if (printer.start_job(pages) != 0)
+  if (start_print_job(printer, pages, context.strings()) != 0)
     return false;
   const bool printed = draw(printer);
   printer.end_job();

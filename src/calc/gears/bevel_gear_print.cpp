@@ -99,9 +99,8 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
 void print_bevel_gear(ui::PageContext& app, const std::vector<BevelPrintSheet>& sheets) {
   if (sheets.empty())
     return;
-  ui::install_print_dialog_strings(app.strings());
   Fl_Printer printer;
-  if (printer.start_job(static_cast<int>(sheets.size())) != 0)
+  if (ui::start_print_job(printer, static_cast<int>(sheets.size()), app.strings()) != 0)
     return;
   draw_bevel_gear_sheets(printer, sheets);
   printer.end_job();

@@ -400,9 +400,8 @@ HoleListTexts BoltCirclePage::list_texts() const {
 void BoltCirclePage::print_hole_list() {
   if (!last_)
     return;
-  ui::install_print_dialog_strings(context_.strings());
   Fl_Printer printer;
-  if (printer.start_job(1) != 0)
+  if (ui::start_print_job(printer, 1, context_.strings()) != 0)
     return;
   draw_hole_list_page(printer);
   printer.end_job();
