@@ -7,14 +7,19 @@
 #include <FL/Fl_Paged_Device.H>
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 
+#include "calc/gears/bevel_gear_print.h"
 #include "calc/gears/gear_ratio_print.h"
+#include "calc/geometry/bolt_circle_page.h"
 #include "calc/workshop/change_gear_results_window.h"
 #include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/dovetail_print.h"
 #include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
 #include "gui/support/postscript.h"
+#include "ui/print_job.h"
 
 using namespace testing_support;
 using workshop::DovetailSheets;
@@ -81,10 +86,12 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   mm.female_min_width = 30.0;
   mm.female_depth = 8.25;
   mm.female_between_pins = 12.5; // one pin: (30 + 12.5) / 2 = 21.25
+  mm.pin_diameter = 6.0;
   workshop::DovetailPrintValues inch;
   inch.female_min_width = 1.25;
   inch.female_depth = 0.314;
   inch.female_between_pins = 0.5; // one pin: (1.25 + 0.5) / 2 = 0.875
+  inch.pin_diameter = 0.25;
   struct Case {
     const workshop::DovetailPrintValues& values;
     DovetailSheets sheets;
@@ -96,7 +103,7 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
        DovetailSheets::kBoth,
        2,
        {"Male dovetail", "40.00", "8.00", "45.50", "51.00", "Female dovetail", "30.00", "8.25",
-        "21.25", "12.50"},
+        "21.25", "12.50", "Units: mm   Pin diameter = 6.00"},
        {}},
       {mm, DovetailSheets::kMaleOnly, 1, {"Male dovetail", "45.50"}, {"Female dovetail", "12.50"}},
       {mm,
@@ -108,7 +115,8 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
       {inch,
        DovetailSheets::kFemaleOnly,
        1,
-       {"Female dovetail", "1.250", "0.314", "0.875", "0.500"},
+       {"Female dovetail", "1.250", "0.314", "0.875", "0.500",
+        "Units: inches   Pin diameter = 0.250"},
        {}},
   };
   for (const Case& c : cases) {
@@ -148,4 +156,57 @@ TEST_F(PrintedPagesTest, GearTrainListsRunOnToMorePagesOrStopAtTenRows) {
       expect_texts(texts, {screw, "to screw", "Error = 0.0%"});
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Gears:"), c.gears_labels);
   }
+}
+
+// Each printing page's own print, as its button starts it: every sheet names
+// the page as its navigation button does, and the day.
+TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
+  char today[16];
+  const std::time_t now = std::time(nullptr);
+  std::strftime(today, sizeof today, "%Y-%m-%d", std::localtime(&now));
+  workshop::DovetailPrintValues dovetail;
+  auto& bolt = dynamic_cast<geometry::BoltCirclePage&>(*app->page(ui::PageId::kBoltCircle));
+  type_text(bolt.widgets().total_holes, "4");
+  type_text(bolt.widgets().holes_to_list, "4");
+  type_text(bolt.widgets().diameter, "100");
+  const gears::BevelPrintSheet sheet{"Pinion", "Diametral pitch = 8", "Teeth = 24", {}};
+  struct Case {
+    std::string title;
+    int pages;
+    std::function<void()> print;
+  };
+  const Case cases[] = {
+      {"Dovetail", 2,
+       [&] {
+         workshop::dovetail_print(*app, ui::PageId::kDovetail, dovetail, DovetailSheets::kBoth);
+       }},
+      {"Dovetail: make the mating part", 1,
+       [&] {
+         workshop::dovetail_print(*app, ui::PageId::kDovetailMeasurement, dovetail,
+                                  DovetailSheets::kMaleOnly);
+       }},
+      {"Bolt hole circle", 1, [&] { bolt.print_hole_list(); }},
+      {"Dividing head", 1,
+       [&] {
+         workshop::print_division_table(*app, workshop::collect_division_table(40, {20}, 40, 41));
+       }},
+      {"Bevel gears", 2,
+       [&] {
+         gears::print_bevel_gear(*app, {sheet, sheet});
+       }},
+      {"Gear ratio search", 1, [&] { gears::print_ratio_results(*app, "ratio", trains(2)); }},
+      {"Change gears for screw cutting", 1,
+       [&] { workshop::print_change_gear_results(*app, "screw", trains(2)); }},
+  };
+  ui::print_to_file_instead(dir.path() + "/job.ps");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    c.print();
+    const std::string ps = dir.read_file("job.ps");
+    const std::vector<std::string> texts = printed_texts(ps);
+    EXPECT_EQ(count_of(ps, "%%Page: "), c.pages);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), c.title), c.pages);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), today), c.pages);
+  }
+  ui::print_to_file_instead("");
 }

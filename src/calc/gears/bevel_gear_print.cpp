@@ -3,13 +3,12 @@
 #include "calc/gears/bevel_gear_print.h"
 
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 #include "calc/gears/bevel_gear_draw.h"
 
 namespace gears {
@@ -99,11 +98,11 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
 void print_bevel_gear(ui::PageContext& app, const std::vector<BevelPrintSheet>& sheets) {
   if (sheets.empty())
     return;
-  Fl_Printer printer;
-  if (ui::start_print_job(printer, static_cast<int>(sheets.size()), app.strings()) != 0)
-    return;
-  draw_bevel_gear_sheets(printer, sheets);
-  printer.end_job();
+  ui::print_job(app, ui::PageId::kBevelGear, static_cast<int>(sheets.size()),
+                [&](Fl_Paged_Device& device) {
+                  draw_bevel_gear_sheets(device, sheets);
+                  return true;
+                });
 }
 
 } // namespace gears

@@ -108,7 +108,7 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
 void print_division_table(ui::PageContext& app, const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+  ui::print_job(app, ui::PageId::kDividingHead, 1, [&](Fl_Paged_Device& device) {
     draw_division_table(device, division_table_texts(app), rows);
     return true;
   });
