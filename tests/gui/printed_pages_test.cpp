@@ -40,7 +40,8 @@ protected:
                                               29, 31, 33, 37, 39, 41, 43, 47};
     const auto rows = workshop::collect_division_table(40, brown_and_sharp, lowest, highest);
     return print(1, [&](Fl_Paged_Device& device) {
-      workshop::draw_division_table(device, workshop::division_table_texts(*app), rows);
+      workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
+                                    rows);
     });
   }
   // Trains of 20:40 (ratio 2) and of 20:40 with 30:27 (ratio 1.8) in turn.
@@ -67,7 +68,8 @@ void expect_texts(const std::vector<std::string>& texts, const std::vector<std::
 TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
   auto [pages, texts] = print_table(40, 40);
   EXPECT_EQ(pages, 1);
-  expect_texts(texts, {"Divisions", "Circle", "Turns", "Holes", "40", "any", "1", "0"});
+  expect_texts(texts, {"Dividing head: BS 40-1   Worm ratio = 40:1", "Divisions", "Circle", "Turns",
+                       "Holes", "40", "any", "1", "0"});
   // Nearly every N up to 200 has a line or more, 22 points each: far more
   // than the two blocks of one page hold. 200: 3 holes of 15 (and 4 of 20);
   // 199 is prime and no circle has 199 holes, nor 127 on this head.
@@ -188,7 +190,8 @@ TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
       {"Bolt hole circle", 1, [&] { bolt.print_hole_list(); }},
       {"Dividing head", 1,
        [&] {
-         workshop::print_division_table(*app, workshop::collect_division_table(40, {20}, 40, 41));
+         workshop::print_division_table(*app, workshop::division_table_texts(*app, "H", 40),
+                                        workshop::collect_division_table(40, {20}, 40, 41));
        }},
       {"Bevel gears", 2,
        [&] {
