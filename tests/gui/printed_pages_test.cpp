@@ -171,7 +171,7 @@ TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
   type_text(bolt.widgets().total_holes, "4");
   type_text(bolt.widgets().holes_to_list, "4");
   type_text(bolt.widgets().diameter, "100");
-  const gears::BevelPrintSheet sheet{"Pinion", "Diametral pitch = 8", "Teeth = 24", {}};
+  const gears::BevelPrintSheet sheet{"Pinion", "Diametral pitch = 8", "Teeth = 24", {}, {}};
   struct Case {
     std::string title;
     int pages;
