@@ -127,5 +127,4 @@ TEST(DividingHead, TableHeadingNamesTheHeadAndItsWormRatio) {
   EXPECT_EQ(division_table_heading("Dividing head", "Cincinnati 40-1", "Worm ratio", 40),
             "Dividing head: Cincinnati 40-1   Worm ratio = 40:1");
   EXPECT_EQ(division_table_heading("Teilkopf", "Hauser 60", "", 60), "Teilkopf: Hauser 60   60:1");
-  EXPECT_EQ(division_table_heading("", "Hauser 60", "Ratio", 60), "Hauser 60   Ratio = 60:1");
 }
