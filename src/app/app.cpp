@@ -106,6 +106,11 @@ void App::put_pages_in_start_mode() {
     first->take_focus();
 }
 
+const char* App::page_name(PageId page) const {
+  const int entry = page_row(page).nav_label;
+  return entry < 0 ? nullptr : lang(entry);
+}
+
 std::string App::lang_or(int i, const char* fallback) const {
   if (language_loaded_ && strings_.get(i))
     return strings_.get(i);

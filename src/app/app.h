@@ -73,6 +73,7 @@ public:
   /// Entry i of the string table, or `fallback` before a language is loaded.
   std::string lang_or(int i, const char* fallback) const override;
   const i18n::StringTable& strings() const override { return strings_; }
+  const char* page_name(PageId page) const override;
   const std::string& current_language() const { return current_language_; }
   bool language_loaded() const { return language_loaded_; }
   [[noreturn]] void fatal_error(const std::string& message) override;

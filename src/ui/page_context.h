@@ -91,6 +91,9 @@ public:
   /// Entry i, or `fallback` when the language lacks it.
   virtual std::string lang_or(int entry, const char* fallback) const = 0;
   virtual const i18n::StringTable& strings() const = 0;
+  /// A page's name as its navigation button shows it (nullptr when the
+  /// language lacks it).
+  virtual const char* page_name(PageId page) const = 0;
   virtual Dialogs& dialogs() = 0;
   virtual void show_help(HelpTopic topic) = 0;
   [[noreturn]] virtual void fatal_error(const std::string& message) = 0;

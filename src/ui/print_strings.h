@@ -2,15 +2,24 @@
 // "local:" texts of the language file just before the dialog opens.
 #pragma once
 
+class Fl_Printer;
+
 namespace i18n {
 class StringTable;
 }
 
 namespace ui {
 
-/// Points the toolkit's print-dialog texts at the table's texts; a text the
-/// language file lacks keeps the toolkit's own (English) wording.
-/// The texts are copied into storage that lasts until exit.
+/// Puts the table's texts into the toolkit's print-dialog texts; a text the
+/// language file lacks shows the toolkit's own (English) wording. Each text
+/// keeps one place for the whole run, so a dialog the toolkit built in an
+/// earlier language shows the new texts too.
 void install_print_dialog_strings(const i18n::StringTable& strings);
+
+/// Opens the print dialog in the table's language and starts a job of
+/// `pages` pages: 0 when the user chose to print, as Fl_Printer::start_job.
+/// While the dialog is open, its texts that the toolkit offers no variable
+/// for ("Selection", "Collate") are relabelled as well.
+int start_print_job(Fl_Printer& printer, int pages, const i18n::StringTable& strings);
 
 } // namespace ui

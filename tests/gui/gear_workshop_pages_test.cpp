@@ -214,7 +214,8 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
   EXPECT_TRUE(contains(printed(1), "Teeth = 24, Shaft angle = 90"));
   act(w().pinion_and_gear, nullptr, w().dms, nullptr, w().gear_teeth, "48");
   const Texts pair = printed(2);
-  for (const char* text : {"Pinion (inch)", "Gear (inch)", "26:33:54.184", "63:26:5.816"})
+  for (const char* text : {"Pinion (inch)", "Gear (inch)", "26:33:54.184", "63:26:5.816",
+                           "1 = Outside diameter", "3 = Pitch angle", "5 = Face width"})
     EXPECT_TRUE(contains(pair, text)) << text;
 }
 

@@ -7,14 +7,19 @@
 #include <FL/Fl_Paged_Device.H>
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 
+#include "calc/gears/bevel_gear_print.h"
 #include "calc/gears/gear_ratio_print.h"
+#include "calc/geometry/bolt_circle_page.h"
 #include "calc/workshop/change_gear_results_window.h"
 #include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/dovetail_print.h"
 #include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
 #include "gui/support/postscript.h"
+#include "ui/print_job.h"
 
 using namespace testing_support;
 using workshop::DovetailSheets;
@@ -35,7 +40,8 @@ protected:
                                               29, 31, 33, 37, 39, 41, 43, 47};
     const auto rows = workshop::collect_division_table(40, brown_and_sharp, lowest, highest);
     return print(1, [&](Fl_Paged_Device& device) {
-      workshop::draw_division_table(device, workshop::division_table_texts(*app), rows);
+      workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
+                                    rows);
     });
   }
   // Trains of 20:40 (ratio 2) and of 20:40 with 30:27 (ratio 1.8) in turn.
@@ -62,7 +68,8 @@ void expect_texts(const std::vector<std::string>& texts, const std::vector<std::
 TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
   auto [pages, texts] = print_table(40, 40);
   EXPECT_EQ(pages, 1);
-  expect_texts(texts, {"Divisions", "Circle", "Turns", "Holes", "40", "any", "1", "0"});
+  expect_texts(texts, {"Dividing head: BS 40-1   Worm ratio = 40:1", "Divisions", "Circle", "Turns",
+                       "Holes", "40", "any", "1", "0"});
   // Nearly every N up to 200 has a line or more, 22 points each: far more
   // than the two blocks of one page hold. 200: 3 holes of 15 (and 4 of 20);
   // 199 is prime and no circle has 199 holes, nor 127 on this head.
@@ -81,10 +88,12 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   mm.female_min_width = 30.0;
   mm.female_depth = 8.25;
   mm.female_between_pins = 12.5; // one pin: (30 + 12.5) / 2 = 21.25
+  mm.pin_diameter = 6.0;
   workshop::DovetailPrintValues inch;
   inch.female_min_width = 1.25;
   inch.female_depth = 0.314;
   inch.female_between_pins = 0.5; // one pin: (1.25 + 0.5) / 2 = 0.875
+  inch.pin_diameter = 0.25;
   struct Case {
     const workshop::DovetailPrintValues& values;
     DovetailSheets sheets;
@@ -96,7 +105,7 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
        DovetailSheets::kBoth,
        2,
        {"Male dovetail", "40.00", "8.00", "45.50", "51.00", "Female dovetail", "30.00", "8.25",
-        "21.25", "12.50"},
+        "21.25", "12.50", "Units: mm   Pin diameter = 6.00"},
        {}},
       {mm, DovetailSheets::kMaleOnly, 1, {"Male dovetail", "45.50"}, {"Female dovetail", "12.50"}},
       {mm,
@@ -108,7 +117,8 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
       {inch,
        DovetailSheets::kFemaleOnly,
        1,
-       {"Female dovetail", "1.250", "0.314", "0.875", "0.500"},
+       {"Female dovetail", "1.250", "0.314", "0.875", "0.500",
+        "Units: inches   Pin diameter = 0.250"},
        {}},
   };
   for (const Case& c : cases) {
@@ -148,4 +158,49 @@ TEST_F(PrintedPagesTest, GearTrainListsRunOnToMorePagesOrStopAtTenRows) {
       expect_texts(texts, {screw, "to screw", "Error = 0.0%"});
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Gears:"), c.gears_labels);
   }
+}
+
+// Each printing page's own print, as its button starts it: every sheet names
+// the page as its navigation button does, and the day.
+TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
+  char today[16];
+  const std::time_t now = std::time(nullptr);
+  std::strftime(today, sizeof today, "%Y-%m-%d", std::localtime(&now));
+  auto& bolt = dynamic_cast<geometry::BoltCirclePage&>(*app->page(ui::PageId::kBoltCircle));
+  for (Fl_Input* field : {bolt.widgets().total_holes, bolt.widgets().holes_to_list})
+    type_text(field, "4");
+  type_text(bolt.widgets().diameter, "100");
+  const auto dovetail = [&](ui::PageId page, DovetailSheets sheets) {
+    workshop::dovetail_print(*app, page, {}, sheets);
+  };
+  const gears::BevelPrintSheet bevel{"Pinion", "", "", {}, {}};
+  const std::pair<std::string, std::function<void()>> prints[] = {
+      {"Dovetail", [&] { dovetail(ui::PageId::kDovetail, DovetailSheets::kBoth); }},
+      {"Dovetail: make the mating part",
+       [&] { dovetail(ui::PageId::kDovetailMeasurement, DovetailSheets::kMaleOnly); }},
+      {"Bolt hole circle", [&] { bolt.print_hole_list(); }},
+      {"Dividing head",
+       [&] {
+         workshop::print_division_table(*app, workshop::division_table_texts(*app, "H", 40),
+                                        workshop::collect_division_table(40, {20}, 40, 41));
+       }},
+      {"Bevel gears",
+       [&] {
+         gears::print_bevel_gear(*app, {bevel, bevel});
+       }},
+      {"Gear ratio search", [&] { gears::print_ratio_results(*app, "", trains(2)); }},
+      {"Change gears for screw cutting",
+       [&] { workshop::print_change_gear_results(*app, "", trains(2)); }},
+  };
+  ui::print_to_file_instead(dir.path() + "/job.ps");
+  for (const auto& [title, print] : prints) {
+    print();
+    const std::string ps = dir.read_file("job.ps");
+    const std::vector<std::string> texts = printed_texts(ps);
+    const int pages = count_of(ps, "%%Page: ");
+    EXPECT_GE(pages, title == "Dovetail" || title == "Bevel gears" ? 2 : 1) << title;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), title), pages) << title;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), today), pages) << title;
+  }
+  ui::print_to_file_instead("");
 }

@@ -46,6 +46,12 @@ constexpr int kFirstDmsMark = 269; // degrees, minutes and seconds marks follow
 /// Text numbers of the legend's five entries.
 constexpr std::array<int, 5> kLegendLabels = {305, 304, 366, 367, 368};
 
+/// "1 = Outside diameter": what the number i + 1 on the sketch stands for.
+std::string legend_line(const ui::PageContext& context, std::size_t i) {
+  const char* text = context.lang(kLegendLabels[i]);
+  return std::to_string(i + 1) + " = " + (text ? text : "");
+}
+
 Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
   Fl_Output* field = ui::result_field(x, y, w);
   if (label) {
@@ -112,9 +118,8 @@ void BevelGearPage::build(Fl_Group& group) {
 void BevelGearPage::build_sketch_and_choices() {
   w_.sketch = new bevel_gear_draw(165, 6, 655, 402);
   for (size_t i = 0; i < w_.legend.size(); ++i) {
-    const char* text = context_.lang(kLegendLabels[i]);
     auto* line = new Fl_Box(575, 18 + 26 * static_cast<int>(i), 220, 24);
-    line->copy_label((std::to_string(i + 1) + " = " + (text ? text : "")).c_str());
+    line->copy_label(legend_line(context_, i).c_str());
     line->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
     w_.legend[i] = line;
   }
@@ -473,6 +478,8 @@ BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
             w_.shaft_dms[2]->value();
   sheet.teeth_line =
       text(kTeethLabel) + " = " + teeth->value() + ", " + text(kShaftAngleLabel) + " = " + shaft;
+  for (std::size_t i = 0; i < kLegendLabels.size(); ++i)
+    sheet.legend.push_back(legend_line(context_, i));
   const BevelColumnWidgets& column = gear_column ? w_.right : w_.left;
   for (int row = 0; row < kBevelRowCount; ++row) {
     BevelPrintRow line;

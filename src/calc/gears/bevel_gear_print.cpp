@@ -1,15 +1,14 @@
 // Layout of a printed bevel-gear sheet, top to bottom: the title, two centred
-// lines, the sketch, the rows of the gear's column.
+// lines, the sketch, the legend of its numbers, the rows of the gear's column.
 #include "calc/gears/bevel_gear_print.h"
 
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 
 #include "ui/page_context.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 #include "calc/gears/bevel_gear_draw.h"
 
 namespace gears {
@@ -37,13 +36,13 @@ struct Sizes {
   int height; ///< the whole sheet
 };
 
-Sizes sheet_sizes(int printable_height, int rows) {
+Sizes sheet_sizes(int printable_height, int lines) {
   Sizes s{};
   s.title = static_cast<int>(2 * printable_height * 0.0124069478908);
   s.text = 2 * (s.title / 3);
   fl_font(FL_HELVETICA, s.text);
   s.line = fl_descent() + s.text + 2;
-  s.height = s.title + 2 * s.line + (kPictureBottom - kPictureTop) + (rows + 1) * s.line;
+  s.height = s.title + 2 * s.line + (kPictureBottom - kPictureTop) + (lines + 2) * s.line;
   return s;
 }
 
@@ -60,6 +59,13 @@ void draw_sheet(const BevelPrintSheet& sheet, int width, const Sizes& s) {
   draw_bevel_gear_picture((width - kPictureWidth) / 2, y + fl_descent() - kPictureTop);
   fl_line_style(FL_SOLID);
   y += kPictureBottom - kPictureTop;
+  fl_color(FL_BLACK);
+  fl_font(FL_HELVETICA, s.text);
+  for (const std::string& line : sheet.legend) {
+    y += s.line;
+    fl_draw(line.c_str(), kLabelX, y);
+  }
+  y += s.line / 2; // the rows apart from the legend
   for (const BevelPrintRow& row : sheet.rows) {
     y += s.line;
     fl_color(FL_BLACK);
@@ -81,7 +87,7 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
       device.end_page();
       return;
     }
-    Sizes sizes = sheet_sizes(height, static_cast<int>(sheet.rows.size()));
+    Sizes sizes = sheet_sizes(height, static_cast<int>(sheet.legend.size() + sheet.rows.size()));
     // A sheet taller than the paper (or the row values' column wider) is
     // drawn smaller, whole.
     const double fit_height = static_cast<double>(height) / sizes.height;
@@ -99,12 +105,11 @@ void draw_bevel_gear_sheets(Fl_Paged_Device& device, const std::vector<BevelPrin
 void print_bevel_gear(ui::PageContext& app, const std::vector<BevelPrintSheet>& sheets) {
   if (sheets.empty())
     return;
-  ui::install_print_dialog_strings(app.strings());
-  Fl_Printer printer;
-  if (printer.start_job(static_cast<int>(sheets.size())) != 0)
-    return;
-  draw_bevel_gear_sheets(printer, sheets);
-  printer.end_job();
+  ui::print_job(app, ui::PageId::kBevelGear, static_cast<int>(sheets.size()),
+                [&](Fl_Paged_Device& device) {
+                  draw_bevel_gear_sheets(device, sheets);
+                  return true;
+                });
 }
 
 } // namespace gears

@@ -23,8 +23,9 @@ struct BevelPrintRow {
 /// One sheet, its texts as the page shows them.
 struct BevelPrintSheet {
   std::string title;
-  std::string pitch_line; ///< "Diametral pitch = 8"
-  std::string teeth_line; ///< "Teeth = 24, Shaft angle = 90"
+  std::string pitch_line;          ///< "Diametral pitch = 8"
+  std::string teeth_line;          ///< "Teeth = 24, Shaft angle = 90"
+  std::vector<std::string> legend; ///< "1 = Outside diameter": the sketch's numbers
   std::vector<BevelPrintRow> rows;
 };
 

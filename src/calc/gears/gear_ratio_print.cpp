@@ -82,7 +82,7 @@ bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
 
 bool print_ratio_results(ui::PageContext& app, const std::string& heading,
                          const ResultList& results) {
-  return ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+  return ui::print_job(app, ui::PageId::kGearRatio, 1, [&](Fl_Paged_Device& device) {
     return draw_ratio_results(device, app, heading, results);
   });
 }

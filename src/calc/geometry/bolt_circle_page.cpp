@@ -7,7 +7,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Paged_Device.H>
-#include <FL/Fl_Printer.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Window.H>
@@ -24,7 +23,7 @@
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
-#include "ui/print_strings.h"
+#include "ui/print_job.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -400,12 +399,10 @@ HoleListTexts BoltCirclePage::list_texts() const {
 void BoltCirclePage::print_hole_list() {
   if (!last_)
     return;
-  ui::install_print_dialog_strings(context_.strings());
-  Fl_Printer printer;
-  if (printer.start_job(1) != 0)
-    return;
-  draw_hole_list_page(printer);
-  printer.end_job();
+  ui::print_job(context_, ui::PageId::kBoltCircle, 1, [this](Fl_Paged_Device& device) {
+    draw_hole_list_page(device);
+    return true;
+  });
 }
 
 void BoltCirclePage::draw_hole_list_page(Fl_Paged_Device& device) const {

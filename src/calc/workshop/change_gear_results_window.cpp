@@ -223,7 +223,7 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
 
 bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
                                const gears::ResultList& results) {
-  return ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
+  return ui::print_job(app, ui::PageId::kChangeGears, 1, [&](Fl_Paged_Device& device) {
     return draw_change_gear_results(device, app, heading, results);
   });
 }

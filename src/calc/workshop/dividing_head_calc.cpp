@@ -110,6 +110,13 @@ std::vector<std::string> indexing_lines(const IndexingResult& result, const Inde
   return lines;
 }
 
+std::string division_table_heading(const std::string& head_word, const std::string& head_name,
+                                   const std::string& ratio_word, int ratio) {
+  const std::string ratio_text = std::to_string(ratio) + ":1";
+  const std::string head = head_word.empty() ? head_name : head_word + ": " + head_name;
+  return head + "   " + (ratio_word.empty() ? ratio_text : ratio_word + " = " + ratio_text);
+}
+
 std::vector<TablePage> layout_division_table(const std::vector<DivisionRow>& rows, int height) {
   std::vector<TablePage> pages;
   if (rows.empty())

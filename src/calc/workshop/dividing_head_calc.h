@@ -67,6 +67,12 @@ struct DivisionRow {
 std::vector<DivisionRow> collect_division_table(int ratio, const std::vector<int>& plates,
                                                 long from, long to);
 
+/// The heading of the printed table, naming the head whose settings it
+/// lists: "Dividing head: Brown and Sharp 40-1   Worm ratio = 40:1". A word
+/// the language lacks is left out with its sign.
+std::string division_table_heading(const std::string& head_word, const std::string& head_name,
+                                   const std::string& ratio_word, int ratio);
+
 /// The texts of the result list that come from the language file.
 struct IndexingTexts {
   std::string whole_turns; ///< the circle column of a whole-turn setting

@@ -340,7 +340,7 @@ void DividingHeadPage::print_table() {
     context_.fatal_error(
         context_.lang_or(kMemoryErrorText, "A memory error has occurred, aborting program."));
   }
-  print_division_table(context_, rows);
+  print_division_table(context_, division_table_texts(context_, head_, ratio_), rows);
 }
 
 // ---- life cycle ----

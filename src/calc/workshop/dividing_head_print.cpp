@@ -27,6 +27,10 @@ constexpr std::array<std::array<Column, 4>, 2> kColumns = {{
 }};
 
 constexpr int kTextBaseLine = 14;
+constexpr int kTableWordsHead = 205;  ///< "Dividing head"
+constexpr int kTableWordsRatio = 630; ///< "Worm ratio"
+/// The heading's band; the blocks start below it as they would at the top.
+constexpr int kHeadingHeight = 24;
 
 std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
@@ -81,9 +85,15 @@ void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
 
 } // namespace
 
-DivisionTableTexts division_table_texts(const ui::PageContext& app) {
-  return {text_of(app, 188), text_of(app, 212), text_of(app, 213), text_of(app, 214),
-          text_of(app, 272)};
+DivisionTableTexts division_table_texts(const ui::PageContext& app, const std::string& head_name,
+                                        int ratio) {
+  return {text_of(app, 188),
+          text_of(app, 212),
+          text_of(app, 213),
+          text_of(app, 214),
+          text_of(app, 272),
+          division_table_heading(text_of(app, kTableWordsHead), head_name,
+                                 text_of(app, kTableWordsRatio), ratio)};
 }
 
 void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& texts,
@@ -92,8 +102,12 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
   if (device.printable_rect(&width, &height) != 0)
     return;
   const int middle = width / 2;
-  for (const TablePage& page : layout_division_table(rows, height)) {
+  for (const TablePage& page : layout_division_table(rows, height - kHeadingHeight)) {
     device.start_page();
+    fl_color(FL_BLACK);
+    fl_font(FL_HELVETICA_BOLD, 12);
+    fl_draw(texts.heading.c_str(), middle + kColumns[0][0].offset, kHeadingHeight - 8);
+    device.origin(0, kHeadingHeight);
     for (std::size_t b = 0; b < page.blocks.size(); ++b) {
       if (page.blocks[b].empty())
         continue;
@@ -105,11 +119,12 @@ void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& text
   }
 }
 
-void print_division_table(ui::PageContext& app, const std::vector<DivisionRow>& rows) {
+void print_division_table(ui::PageContext& app, const DivisionTableTexts& texts,
+                          const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  ui::print_job(app, 1, [&](Fl_Paged_Device& device) {
-    draw_division_table(device, division_table_texts(app), rows);
+  ui::print_job(app, ui::PageId::kDividingHead, 1, [&](Fl_Paged_Device& device) {
+    draw_division_table(device, texts, rows);
     return true;
   });
 }

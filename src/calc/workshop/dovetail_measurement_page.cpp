@@ -44,7 +44,7 @@ double finite_or_zero(double value) { return std::isfinite(value) ? value : 0.0;
 DovetailMeasurementPage::DovetailMeasurementPage(ui::PageContext& app)
     : Page(app, ui::PageId::kDovetailMeasurement),
       print_action([&app](const DovetailPrintValues& values, DovetailSheets sheets) {
-        dovetail_print(app, values, sheets);
+        dovetail_print(app, ui::PageId::kDovetailMeasurement, values, sheets);
       }) {}
 
 // ---- building ----
@@ -275,6 +275,7 @@ void DovetailMeasurementPage::print() {
   const bool mm = w_.millimetre->value() != 0;
   const MatingPartSizes sizes = mating_part_sizes(stored_, at_hand(), mm);
   DovetailPrintValues values;
+  values.pin_diameter = ui::field_double(w_.pin);
   values.millimetre = mm;
   if (at_hand() == PartAtHand::kMale) {
     values.female_min_width = sizes.width;

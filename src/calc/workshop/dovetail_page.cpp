@@ -13,6 +13,7 @@
 
 #include "calc/workshop/dovetail_sketches.h"
 #include "settings/ini_document.h"
+#include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
@@ -57,7 +58,7 @@ Fl_Group* sketch_group(const ui::PageContext& app, int group_y, int sketch_y, in
 DovetailPage::DovetailPage(ui::PageContext& app)
     : ui::Page(app, ui::PageId::kDovetail),
       print_action_([&app](const DovetailPrintValues& values) {
-        dovetail_print(app, values, DovetailSheets::kBoth);
+        dovetail_print(app, ui::PageId::kDovetail, values, DovetailSheets::kBoth);
       }) {}
 
 void DovetailPage::build(Fl_Group&) {
@@ -237,6 +238,7 @@ void DovetailPage::print() {
   values.female_min_width = result_.female_min_width;
   values.female_depth = result_.female_depth;
   values.female_between_pins = result_.female_between_pins;
+  values.pin_diameter = ui::field_double(w_.pin);
   values.millimetre = units_->metric();
   print_action_(values);
 }

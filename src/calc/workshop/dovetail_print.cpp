@@ -21,6 +21,10 @@ namespace {
 
 constexpr int kFemaleTitle = 135;
 constexpr int kMaleTitle = 136;
+constexpr int kPinDiameter = 128;
+constexpr int kUnits = 185;
+constexpr int kInches = 186;
+constexpr int kMillimetres = 243;
 
 // Sizes of a sheet, all from the printable area (see print_layout).
 struct Layout {
@@ -114,16 +118,33 @@ void depth_text(const Layout& l, int top, double value) {
   fl_draw(text.c_str(), l.b + 20, top + l.h / 2 + fl_height() / 4);
 }
 
-// Starts the page and writes the title; the rest of the sheet is in the
-// drawing font. Returns the title size S.
-int start_sheet(Fl_Paged_Device& device, int width, int height, const char* title) {
+std::string text_of(const ui::PageContext& app, int entry) {
+  const char* text = app.lang(entry);
+  return text ? text : "";
+}
+
+// Starts the page and writes the title, and under it the unit and the pin
+// diameter that every number of the sheet depends on; the rest of the sheet
+// is in the drawing font. Returns the title size S.
+int start_sheet(Fl_Paged_Device& device, int width, int height, const std::string& title,
+                const std::string& note) {
   device.start_page();
   int size = static_cast<int>(height * 0.0124069478908 * 2);
   fl_font(FL_HELVETICA, size);
   fl_color(FL_BLACK);
-  fl_draw(title, (width / 2 - text_width(title)) / 2, size);
+  const int title_x = (width / 2 - text_width(title)) / 2;
+  fl_draw(title.c_str(), title_x, size);
+  fl_font(FL_HELVETICA, 2 * (size / 3));
+  fl_draw(note.c_str(), title_x, size + 2 * fl_height());
   fl_font(FL_COURIER_BOLD, 2 * (size / 3));
   return size;
+}
+
+// "Units: mm   Pin diameter = 6.00"
+std::string sheet_note(const ui::PageContext& app, const DovetailPrintValues& values,
+                       int decimals) {
+  return text_of(app, kUnits) + " " + text_of(app, values.millimetre ? kMillimetres : kInches) +
+         "   " + text_of(app, kPinDiameter) + " = " + number_text(values.pin_diameter, decimals);
 }
 
 void male_views(const Layout& l, double max_width, double depth, double over_pins) {
@@ -177,11 +198,6 @@ void female_views(const Layout& l, double min_width, double depth, double betwee
                   at_pin_side(l, b - l.p / 2, surface), between_pins);
 }
 
-const char* title_text(const ui::PageContext& app, int entry) {
-  const char* title = app.lang(entry);
-  return title ? title : "";
-}
-
 } // namespace
 
 void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
@@ -190,24 +206,26 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
   if (device.printable_rect(&width, &height) != 0)
     return;
   int decimals = values.millimetre ? 2 : 3;
+  const std::string note = sheet_note(app, values, decimals);
   if (sheets != DovetailSheets::kFemaleOnly) {
-    int size = start_sheet(device, width, height, title_text(app, kMaleTitle));
+    int size = start_sheet(device, width, height, text_of(app, kMaleTitle), note);
     male_views(print_layout(width, height, size, decimals), values.male_max_width,
                values.male_depth, values.male_over_pins);
     device.end_page();
   }
   if (sheets != DovetailSheets::kMaleOnly) {
-    int size = start_sheet(device, width, height, title_text(app, kFemaleTitle));
+    int size = start_sheet(device, width, height, text_of(app, kFemaleTitle), note);
     female_views(print_layout(width, height, size, decimals), values.female_min_width,
                  values.female_depth, values.female_between_pins);
     device.end_page();
   }
 }
 
-void dovetail_print(ui::PageContext& app, const DovetailPrintValues& values,
+void dovetail_print(ui::PageContext& app, ui::PageId page, const DovetailPrintValues& values,
                     DovetailSheets sheets) {
   // The dialog offers exactly the sheets that will be printed.
-  ui::print_job(app, sheets == DovetailSheets::kBoth ? 2 : 1, [&](Fl_Paged_Device& device) {
+  const int pages = sheets == DovetailSheets::kBoth ? 2 : 1;
+  ui::print_job(app, page, pages, [&](Fl_Paged_Device& device) {
     draw_dovetail_sheets(device, app, values, sheets);
     return true;
   });

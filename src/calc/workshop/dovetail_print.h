@@ -2,6 +2,8 @@
 // each, with the page's numbers on them.
 #pragma once
 
+#include "ui/page_id.h"
+
 class Fl_Paged_Device;
 
 namespace ui {
@@ -17,7 +19,8 @@ struct DovetailPrintValues {
   double female_min_width = 0.0;
   double female_depth = 0.0;
   double female_between_pins = 0.0;
-  bool millimetre = false; ///< two decimals in mm, three in inch
+  double pin_diameter = 0.0; ///< the gauge pins the measurements are over or between
+  bool millimetre = false;   ///< two decimals in mm, three in inch
 };
 
 enum class DovetailSheets { kBoth, kMaleOnly, kFemaleOnly };
@@ -30,6 +33,8 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
 
 /// The Print button: the print dialog in the user's language, the job, the
 /// sheets. A cancelled dialog prints nothing.
-void dovetail_print(ui::PageContext& app, const DovetailPrintValues& values, DovetailSheets sheets);
+/// `page` is the page printing (its name goes on every sheet).
+void dovetail_print(ui::PageContext& app, ui::PageId page, const DovetailPrintValues& values,
+                    DovetailSheets sheets);
 
 } // namespace workshop

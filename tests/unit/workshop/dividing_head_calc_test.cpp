@@ -121,3 +121,10 @@ TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
 
 } // namespace
 } // namespace workshop
+
+TEST(DividingHead, TableHeadingNamesTheHeadAndItsWormRatio) {
+  using workshop::division_table_heading;
+  EXPECT_EQ(division_table_heading("Dividing head", "Cincinnati 40-1", "Worm ratio", 40),
+            "Dividing head: Cincinnati 40-1   Worm ratio = 40:1");
+  EXPECT_EQ(division_table_heading("Teilkopf", "Hauser 60", "", 60), "Teilkopf: Hauser 60   60:1");
+}
