@@ -294,7 +294,8 @@ protected:
       list += line + ",";
     seen.push_back({"change gears", "", "", list, true, true});
     auto& indexing = dynamic_cast<workshop::DividingHeadPage&>(*app->page(7)).indexing_window();
-    std::string typed = std::string(indexing.angle()->value()) + "," + indexing.divisions()->value();
+    std::string typed =
+        std::string(indexing.angle()->value()) + "," + indexing.divisions()->value();
     for (Fl_Browser* found : {indexing.angle_list(), indexing.differential_list()})
       typed += "," + std::to_string(found->size()) + " lines";
     seen.push_back({"angles and differential", "", "", typed, true, true});
