@@ -428,7 +428,7 @@ TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) 
   act(win->angle(), "35 0 0");
   act(win->divisions(), "127");
   // 35 * 40 / 360 = 3 8/9 turns; 127: A = 120 (1/3 turn), 40 (120 - 127) / 120 = -7/3.
-  EXPECT_EQ(lines_of(win->angle_list()).at(1), "    18      3     16  35\xC2\xB0" "0'0\"");
+  EXPECT_EQ(lines_of(win->angle_list()).at(1), "       18       3       16  35\xC2\xB0" "0'0\"");
   EXPECT_EQ(lines_of(win->differential_list()).at(1),
             "56 : 24, plate turns against the crank, idlers: 2");
   // Without the 56 only compound trains are left: A = 128 (5/16 = 24/48 * 40/64) is nearest.

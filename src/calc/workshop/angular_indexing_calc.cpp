@@ -1,6 +1,7 @@
 #include "calc/workshop/angular_indexing_calc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,12 +11,18 @@ namespace workshop {
 namespace {
 
 constexpr double kSecondsPerTurn = 360.0 * 3600.0;
+/// Widths of the circle, turns and holes columns: room for their titles.
+constexpr std::array<std::size_t, 3> kColumns = {9, 8, 9};
 /// Typed angles have a few decimals; a setting within this of the angle
 /// wanted is exact (far below anything a head can show).
 constexpr double kExactSeconds = 1e-6;
 
+// Right-aligned in `width` characters (UTF-8: a character may take several bytes).
 std::string pad_left(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+  std::size_t characters = 0;
+  for (char c : text)
+    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return characters >= width ? text : std::string(width - characters, ' ') + text;
 }
 
 // A plain decimal number: digits with at most one point, nothing else.
@@ -133,11 +140,20 @@ std::string format_dms(double degrees) {
          "\"";
 }
 
+std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error) {
+  std::string line;
+  for (std::size_t i = 0; i < 3; ++i) // a space between titles, however long
+    line += pad_left(" " + titles[i], kColumns[i]);
+  line += "  " + titles[3];
+  return with_error ? line + "  " + titles[4] : line;
+}
+
 std::string angle_setting_line(const AngleSetting& setting, const std::string& whole_turns,
                                bool with_error) {
   const std::string circle = setting.circle == 0 ? whole_turns : std::to_string(setting.circle);
-  std::string line = pad_left(circle, 6) + pad_left(std::to_string(setting.turns), 7) +
-                     pad_left(std::to_string(setting.holes), 7) + "  " + format_dms(setting.angle);
+  std::string line =
+      pad_left(circle, kColumns[0]) + pad_left(std::to_string(setting.turns), kColumns[1]) +
+      pad_left(std::to_string(setting.holes), kColumns[2]) + "  " + format_dms(setting.angle);
   if (with_error) {
     char error[32];
     std::snprintf(error, sizeof error, "  %+.1f\"", setting.error_seconds);

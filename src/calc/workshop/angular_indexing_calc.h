@@ -5,6 +5,7 @@
 // different angle. Pure: no toolkit.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ std::string format_dms(double degrees);
 /// One line of the window's list: circle, turns, holes in columns as on the
 /// page, then the angle in degrees, minutes and seconds and, for a closest
 /// setting, the error in seconds of arc with its sign.
+/// The titles over those lines: circle, turns, holes, angle and error (the
+/// error only `with_error`), each column at least one space from the last.
+std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error);
+
 std::string angle_setting_line(const AngleSetting& setting, const std::string& whole_turns,
                                bool with_error);
 

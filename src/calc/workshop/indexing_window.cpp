@@ -40,10 +40,6 @@ constexpr int kCircleHeaderText = 212; ///< circle, turns, holes
 constexpr int kWholeTurnText = 272;
 constexpr long kFewestDivisions = 2;
 
-std::string pad_left(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
 Fl_Browser* line_list(int x, int y, int w, int h) {
   auto* list = new Fl_Browser(x, y, w, h);
   list->box(FL_GTK_DOWN_BOX);
@@ -111,7 +107,7 @@ void IndexingWindow::build_differential() {
   divisions_->box(FL_GTK_DOWN_BOX);
   divisions_->when(FL_WHEN_CHANGED);
   callbacks_.on(divisions_, [this] { compute_differential(); });
-  gears_ = new Fl_Button(330, 313, 250, 30);
+  gears_ = new Fl_Button(290, 313, 290, 30);
   gears_->copy_label(text(kGearsButtonText).c_str());
   callbacks_.on(gears_, [this] { open_gears(); });
   differential_list_ = line_list(20, 350, 560, 130);
@@ -137,10 +133,10 @@ void IndexingWindow::compute_angle() {
     return;
   if (result.exact.empty())
     angle_list_->add(text(kClosestText).c_str());
-  angle_list_->add((pad_left(text(kCircleHeaderText), 6) +
-                    pad_left(text(kCircleHeaderText + 1), 7) +
-                    pad_left(text(kCircleHeaderText + 2), 7) + "  " + text(kAngleHeaderText) +
-                    (result.exact.empty() ? "  " + text(kErrorHeaderText) : ""))
+  angle_list_->add(angle_header_line({text(kCircleHeaderText), text(kCircleHeaderText + 1),
+                                      text(kCircleHeaderText + 2), text(kAngleHeaderText),
+                                      text(kErrorHeaderText)},
+                                     result.exact.empty())
                        .c_str());
   for (const AngleSetting& s : result.exact)
     angle_list_->add(angle_setting_line(s, text(kWholeTurnText), false).c_str());

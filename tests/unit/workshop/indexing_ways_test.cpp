@@ -53,16 +53,16 @@ TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
        35,
        kBrownAndSharp,
        6,
-       {"    18      3     16  35\xC2\xB0"
+       {"       18       3       16  35\xC2\xB0"
         "0'0\"",
-        "    27      3     24  35\xC2\xB0"
+        "       27       3       24  35\xC2\xB0"
         "0'0\""}},
       // 9 degrees is one whole turn.
       {"9 degrees",
        9,
        kBrownAndSharp,
        6,
-       {"   any      1      0  9\xC2\xB0"
+       {"      any       1        0  9\xC2\xB0"
         "0'0\""}},
       // 17.3 * 40 / 360 = 1 83/90 turns; 39: 1 36/39 = 17.307692 (+27.7");
       // 37: 1 34/37 = 17.270270 (-107.0"); 27: 1 25/27 = 17.333333 (+120.0").
@@ -70,24 +70,32 @@ TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
        17.3,
        kBrownAndSharp,
        3,
-       {"    39      1     36  17\xC2\xB0"
+       {"       39       1       36  17\xC2\xB0"
         "18'27.69\"  +27.7\"",
-        "    37      1     34  17\xC2\xB0"
+        "       37       1       34  17\xC2\xB0"
         "16'12.97\"  -107.0\"",
-        "    27      1     25  17\xC2\xB0"
+        "       27       1       25  17\xC2\xB0"
         "20'0\"  +120.0\""}},
       // 10' = 1/54 turn: on 47 one hole is 9/47 degree = 11'29.36" (+89.4").
       {"10 minutes on 47",
        1.0 / 6,
        {47},
        6,
-       {"    47      0      1  0\xC2\xB0"
+       {"       47       0        1  0\xC2\xB0"
         "11'29.36\"  +89.4\""}},
       {"no angle", 0, kBrownAndSharp, 6, {}},
       {"past a turn", 361, kBrownAndSharp, 6, {}},
   };
   for (const auto& [name, degrees, plates, most, expected] : cases)
     EXPECT_EQ(lines(index_angle(40, degrees, plates, most)), expected) << name;
+  // Long titles keep a space between them; "ö" is one character of two bytes.
+  EXPECT_EQ(angle_header_line({"Lochkreis", "Umdr.",
+                               "L\xC3\xB6"
+                               "cher",
+                               "Winkel", "Fehler"},
+                              true),
+            " Lochkreis   Umdr.   L\xC3\xB6"
+            "cher  Winkel  Fehler");
 }
 
 const DifferentialTexts kWords{"turns", "holes on", "with the crank", "against the crank",
