@@ -21,7 +21,7 @@ namespace app {
 
 namespace {
 
-constexpr std::array<HelpTopic, 10> kTopics = {{
+constexpr std::array<HelpTopic, 11> kTopics = {{
     {263, "/language/%s/thread.html"},
     {317, "/language/%s/backlash.html"},
     {265, "/language/%s/worm_gear.html"},
@@ -32,6 +32,7 @@ constexpr std::array<HelpTopic, 10> kTopics = {{
     {5, "/language/%s/pdc.html"},
     {419, "/language/%s/gear_ratio.html"},
     {414, "/language/%s/change_gear.html"},
+    {7, "/language/%s/dividing_head.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.
@@ -108,7 +109,7 @@ void close_callback(Fl_Widget*, void* data) { static_cast<HelpWindow*>(data)->cl
 } // namespace
 
 const HelpTopic& help_topic(int topic) {
-  return kTopics[static_cast<size_t>(std::clamp(topic, 0, 9))];
+  return kTopics[static_cast<size_t>(std::clamp(topic, 0, static_cast<int>(kTopics.size()) - 1))];
 }
 
 std::string help_file_path(const std::string& program_dir, const std::string& language, int topic) {

@@ -10,6 +10,8 @@ namespace settings {
 namespace {
 
 constexpr const char* kDefaultHead = "Brown and Sharp 40-1";
+/// The key of a head's change gears; its value is never a plate number.
+constexpr const char* kGearsKey = "gears";
 
 struct DefaultHead {
   const char* name;
@@ -192,6 +194,36 @@ bool add_catalogue_plate(IniDocument& doc, int n) {
   if (n <= 0 || doc.has(key))
     return false;
   doc.set(key, std::to_string(n));
+  return true;
+}
+
+std::vector<int> head_gears(const IniDocument& doc, const std::string& head,
+                            const std::vector<int>& defaults) {
+  const std::string key = to_lower(head) + ":" + kGearsKey;
+  if (!doc.has(key))
+    return defaults;
+  std::vector<int> gears;
+  std::string item;
+  // Items are separated by commas; one that is not a tooth count is skipped.
+  for (char c : doc.get_string(key, "") + ",") {
+    if (c != ',') {
+      item += c;
+      continue;
+    }
+    if (std::optional<int> teeth = parse_plate(item))
+      gears.push_back(*teeth);
+    item.clear();
+  }
+  return gears;
+}
+
+bool set_head_gears(IniDocument& doc, const std::string& head, const std::vector<int>& gears) {
+  if (!doc.has_section(head))
+    return false;
+  std::string text;
+  for (int teeth : gears)
+    text += (text.empty() ? "" : ", ") + std::to_string(teeth);
+  doc.set(to_lower(head) + ":" + kGearsKey, text);
   return true;
 }
 

@@ -6,7 +6,9 @@
 //   [.]            language, last, ratio, measure, drill_*, help_font_size
 //   [hole plates]  the catalogue: one key per known plate, "<n> = n"
 //   [<head>]       one section per dividing head, in choice order:
-//                  "0 = <display name>", then "<n> = n" per plate it owns
+//                  "0 = <display name>", then "<n> = n" per plate it owns,
+//                  and "gears = 24, 24, 28, ..." its change gears for
+//                  differential indexing (absent: the defaults of its ratio)
 #pragma once
 
 #include <optional>
@@ -73,6 +75,15 @@ bool remove_plates_from_head(IniDocument& doc, const std::string& head,
 
 /// Adds plate n to the catalogue; false when it is already there.
 bool add_catalogue_plate(IniDocument& doc, int n);
+
+/// The change gears of a head, as the file lists them (a gear owned twice
+/// listed twice); `defaults` when the head has no gear list yet. An empty
+/// list is the user's choice and stays empty.
+std::vector<int> head_gears(const IniDocument& doc, const std::string& head,
+                            const std::vector<int>& defaults);
+
+/// Stores the head's change gears. Returns false when the head has no section.
+bool set_head_gears(IniDocument& doc, const std::string& head, const std::vector<int>& gears);
 
 /// A plate value: a positive whole number written in decimal, else nullopt.
 std::optional<int> parse_plate(const std::string& text);

@@ -23,6 +23,7 @@ enum class PageId : int {
   kOverPins,
   kGearRatio,
   kChangeGears,
+  kIndexing, ///< the dividing head's angles and differential indexing
 };
 
 inline constexpr int page_number(PageId id) { return static_cast<int>(id); }
@@ -39,6 +40,7 @@ enum class HelpTopic : int {
   kBoltCircle,
   kGearRatio,
   kChangeGears,
+  kIndexing, ///< the dividing head's angles and differential indexing
 };
 
 } // namespace ui

@@ -32,6 +32,7 @@
 #include "calc/workshop/change_gear_set_window.h"
 #include "calc/workshop/change_gears_page.h"
 #include "calc/workshop/dividing_head_page.h"
+#include "calc/workshop/indexing_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "gui/support/postscript.h"
@@ -430,6 +431,30 @@ TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart
   restart_app();
   EXPECT_EQ(calculate("7"),
             (Texts{"      21           5            15", "      49           5            35"}));
+}
+
+TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) {
+  click(w().other_ways);
+  workshop::IndexingWindow* win = &page().indexing_window();
+  EXPECT_TRUE(win->window()->visible());
+  act(win->angle(), "35 0 0");
+  act(win->divisions(), "127");
+  // 35 * 40 / 360 = 3 8/9 turns; 127: A = 120 (1/3 turn), 40 (120 - 127) / 120 = -7/3.
+  EXPECT_EQ(lines_of(win->angle_list()).at(1), "       18       3       16  35\xC2\xB0" "0'0\"");
+  EXPECT_EQ(lines_of(win->differential_list()).at(1),
+            "56 : 24, plate turns against the crank, idlers: 2");
+  // Without the 56 only compound trains are left: A = 128 (5/16 = 24/48 * 40/64) is nearest.
+  click(win->gears_button());
+  Fl_Check_Browser* gears = win->gear_editor().list();
+  gears->checked(8, 1); // 24 24 28 32 40 44 48 56 ...
+  gears->do_callback();
+  click(win->gear_editor().remove_button());
+  EXPECT_EQ(settings_file().get_string("brown and sharp 40-1:gears"),
+            "24, 24, 28, 32, 40, 44, 48, 64, 72, 86, 100");
+  restart_app();
+  win = &page().indexing_window();
+  EXPECT_EQ(lines_of(win->differential_list()).at(0), "A = 128: 0 turns + 5 holes on 16");
+  EXPECT_EQ(lines_of(win->angle_list()).size(), 3u); // header, 18 and 27
 }
 
 TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {

@@ -14,7 +14,9 @@
 #include "calc/gears/gear_ratio_print.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/workshop/change_gear_results_window.h"
+#include "calc/workshop/differential_indexing_calc.h"
 #include "calc/workshop/dividing_head_print.h"
+#include "calc/workshop/indexing_window.h"
 #include "calc/workshop/dovetail_print.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
@@ -77,6 +79,25 @@ TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
   EXPECT_GE(pages, 2);
   expect_texts(texts, {"200"}, {"199", "127"});
   EXPECT_EQ(print_table(41, 40).first, 0); // nothing to print, no page
+}
+
+TEST_F(PrintedPagesTest, IndexingTableGivesTheDifferentialSettingWhereNoCircleServes) {
+  // 127 on a Brown and Sharp head: A = 120, 1/3 turn = 5 of 15, gears 7/3 = 56 : 24.
+  const std::vector<int> circles = {15, 16, 17, 18, 19, 20, 21, 23, 27,
+                                    29, 31, 33, 37, 39, 41, 43, 47};
+  for (const std::vector<int>& gears : {workshop::default_head_gears(40), std::vector<int>{}}) {
+    const auto rows = workshop::division_table_with_differential(
+        40, circles, gears, 126, 128, workshop::differential_words(*app), "none serves");
+    const auto [pages, texts] = print(1, [&](Fl_Paged_Device& device) {
+      workshop::draw_division_table(device, workshop::division_table_texts(*app), rows);
+    });
+    EXPECT_EQ(pages, 1);
+    if (gears.empty())
+      expect_texts(texts, {"126", "127", "none serves"}, {"56 : 24"});
+    else
+      expect_texts(texts, {"127", "A = 120: 0 turns + 5 holes on 15", "56 : 24",
+                           "plate turns against the crank", "idlers: 2"});
+  }
 }
 
 TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {

@@ -49,6 +49,7 @@
 #include "calc/workshop/dividing_head_page.h"
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
+#include "calc/workshop/indexing_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 #include "i18n/language_dirs.h"
@@ -96,8 +97,10 @@ std::vector<Step> page_steps(app::App& a, int number) {
   case 6: { const auto& w = widgets_of<threads::ThreadWiresPage>(a, 6);
     return {{w.forms[2]}, {w.tpi, "16"}, {w.fraction_over, "3"}, {w.fraction_under, "8"},
             {w.wire, "0.036"}}; }
-  case 7: { const auto& w = widgets_of<workshop::DividingHeadPage>(a, 7);
-    return {{w.divisions, "27"}, {w.calculate}}; }
+  case 7: { auto& p = dynamic_cast<workshop::DividingHeadPage&>(*a.page(7));
+    const auto& w = p.widgets();
+    return {{w.divisions, "27"}, {w.calculate}, {w.other_ways},
+            {p.indexing_window().angle(), "17 18"}, {p.indexing_window().divisions(), "131"}}; }
   case 8: { const auto& w = widgets_of<threads::ThreadSeriesPage>(a, 8);
     return {{w.series, 2}, {w.percent, "70"}, {w.letter}}; }
   case 9: { const auto& w = widgets_of<geometry::PolygonPage>(a, 9);
@@ -291,6 +294,12 @@ protected:
          dynamic_cast<workshop::ChangeGearsPage&>(*app->page(17)).gear_lines())
       list += line + ",";
     seen.push_back({"change gears", "", "", list, true, true});
+    auto& indexing = dynamic_cast<workshop::DividingHeadPage&>(*app->page(7)).indexing_window();
+    std::string typed =
+        std::string(indexing.angle()->value()) + "," + indexing.divisions()->value();
+    for (Fl_Browser* found : {indexing.angle_list(), indexing.differential_list()})
+      typed += "," + std::to_string(found->size()) + " lines";
+    seen.push_back({"angles and differential", "", "", typed, true, true});
     return seen;
   }
 

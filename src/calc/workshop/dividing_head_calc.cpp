@@ -84,9 +84,13 @@ std::vector<DivisionRow> collect_division_table(int ratio, const std::vector<int
   for (long n = std::max(from, 1L); n <= last; ++n) {
     std::vector<IndexingSetting> settings = division_solutions(ratio, n, plates);
     if (!settings.empty())
-      rows.push_back({n, std::move(settings)});
+      rows.push_back({n, std::move(settings), {}});
   }
   return rows;
+}
+
+int DivisionRow::lines() const {
+  return static_cast<int>(std::max<std::size_t>({settings.size(), notes.size(), 1}));
 }
 
 std::string setting_line(const IndexingSetting& setting, const std::string& whole_turns) {
@@ -125,7 +129,7 @@ std::vector<TablePage> layout_division_table(const std::vector<DivisionRow>& row
   std::size_t block = 0;
   int top = kTableFirstRowTop;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const int lines = static_cast<int>(std::max<std::size_t>(rows[i].settings.size(), 1));
+    const int lines = rows[i].lines();
     // Each pass either places the row or moves to a fresh block, where it is
     // always placed: at most three passes per row.
     for (;;) {

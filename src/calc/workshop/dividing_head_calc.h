@@ -56,10 +56,14 @@ inline constexpr std::size_t kMostTableSettings = 8;
 std::vector<IndexingSetting> division_solutions(int ratio, long divisions,
                                                 const std::vector<int>& plates);
 
-/// One N of the printed table with its settings (never empty).
+/// One N of the printed table with its settings, or, for an N without
+/// them, lines of text printed across the circle, turns and holes columns.
 struct DivisionRow {
   long divisions = 0;
   std::vector<IndexingSetting> settings;
+  std::vector<std::string> notes;
+  /// The lines the row takes in the table.
+  int lines() const;
 };
 
 /// The rows for every N from `from` to `to` that has a solution, ascending.

@@ -25,6 +25,8 @@
 #include "ui/state_keys.h"
 #include "calc/workshop/dividing_head_calc.h"
 #include "calc/workshop/dividing_head_print.h"
+#include "calc/workshop/differential_indexing_calc.h"
+#include "calc/workshop/indexing_window.h"
 #include "settings/ini_document.h"
 #include "settings/settings_model.h"
 
@@ -44,6 +46,8 @@ constexpr int kOtherCirclesText = 217; ///< the two lines before the other known
 constexpr int kOtherCirclesText2 = 218;
 constexpr int kFirstHeaderText = 212; ///< hole circle, whole turns, holes
 constexpr int kMemoryErrorText = 285;
+constexpr int kOtherWaysText = 676; ///< the button to angles and differential indexing
+constexpr int kNoGearsText = 668;   ///< none of the head's change gears serves
 
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
 
@@ -123,13 +127,31 @@ std::vector<int> checked_plates(const Fl_Check_Browser* list) {
 
 // ---- building ----
 
+DividingHeadPage::DividingHeadPage(ui::PageContext& app) : Page(app, ui::PageId::kDividingHead) {}
+DividingHeadPage::~DividingHeadPage() = default;
+
 void DividingHeadPage::build(Fl_Group& group) {
   (void)group;
   build_plates();
   build_search();
   build_table_print();
   wire_plate_editor();
+  w_.other_ways = new Fl_Button(648, 60, 155, 70);
+  set_label(w_.other_ways, context_.lang(kOtherWaysText));
+  w_.other_ways->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  on(w_.other_ways, [this] { open_other_ways(); });
+  // The window lives as long as the page; its fields are the page's state.
+  Fl_Group* const open = Fl_Group::current();
+  Fl_Group::current(nullptr);
+  indexing_ = std::make_unique<IndexingWindow>(
+      context_,
+      [this] {
+        return IndexingHead{ratio_, head_plates_, head_gears_};
+      },
+      [this](const std::vector<int>& gears) { store_gears(gears); });
+  Fl_Group::current(open);
   state_.text("div_number_divisions", w_.divisions);
+  state_.texts({{"div_angle", indexing_->angle()}, {"div_differential", indexing_->divisions()}});
 }
 
 void DividingHeadPage::build_plates() {
@@ -249,7 +271,12 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
   // A file without the catalogue still gives the head its plates; ending the
   // program would only end it again at every start.
   free_plates_ = settings::free_plates(doc, head).value_or(std::vector<int>());
+  head_gears_ = settings::head_gears(doc, head, default_head_gears(ratio_));
   fill_list(w_.plates, head_plates_);
+  if (indexing_) { // another head indexes otherwise
+    indexing_->compute_angle();
+    indexing_->compute_differential();
+  }
   if (app::PlateEditor* editor = context_.plate_editor()) {
     fill_list(editor->head_list(), head_plates_);
     fill_list(editor->catalogue_list(), free_plates_);
@@ -277,6 +304,15 @@ void DividingHeadPage::add_new_plate(int holes) {
   context_.write_settings();
   load_plate_lists(head_);
 }
+
+void DividingHeadPage::store_gears(const std::vector<int>& gears) {
+  if (!settings::set_head_gears(context_.settings_doc(), head_, gears))
+    return;
+  context_.write_settings();
+  head_gears_ = gears;
+}
+
+void DividingHeadPage::open_other_ways() { indexing_->show(); }
 
 void DividingHeadPage::edit_plates() {
   app::PlateEditor* editor = context_.plate_editor();
@@ -335,7 +371,9 @@ void DividingHeadPage::print_table() {
   apply_from_floor();
   std::vector<DivisionRow> rows;
   try {
-    rows = collect_division_table(ratio_, head_plates_, table_from(), table_to());
+    rows = division_table_with_differential(ratio_, head_plates_, head_gears_, table_from(),
+                                            table_to(), differential_words(context_),
+                                            text_of(context_, kNoGearsText));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(
         context_.lang_or(kMemoryErrorText, "A memory error has occurred, aborting program."));
@@ -348,6 +386,8 @@ void DividingHeadPage::print_table() {
 Fl_Input* DividingHeadPage::focus_input() { return w_.divisions; }
 
 void DividingHeadPage::restored() {
+  indexing_->compute_angle();
+  indexing_->compute_differential();
   // The page reopens with its list when the restored count can be searched.
   if (w_.divisions->size() == 0)
     return;

@@ -6,6 +6,8 @@
 // write the file at once. A table of a range of divisions can be printed.
 #pragma once
 
+#include <memory>
+
 #include "ui/page_kit.h"
 
 namespace workshop {
@@ -20,11 +22,15 @@ struct DividingHeadWidgets {
   Fl_Button* edit_plates = nullptr;
   Fl_Int_Input *from = nullptr, *to = nullptr;
   Fl_Button* print = nullptr;
+  Fl_Button* other_ways = nullptr; ///< opens angles and differential indexing
 };
+
+class IndexingWindow;
 
 class DividingHeadPage : public ui::Page, public ui::DividingHeadIndex {
 public:
-  explicit DividingHeadPage(ui::PageContext& app) : Page(app, ui::PageId::kDividingHead) {}
+  explicit DividingHeadPage(ui::PageContext& app);
+  ~DividingHeadPage() override;
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
@@ -37,6 +43,8 @@ public:
   int head_ratio() const { return ratio_; }
   const std::vector<int>& head_plates() const { return head_plates_; }
   const std::vector<int>& free_plates() const { return free_plates_; }
+  const std::vector<int>& head_gears() const { return head_gears_; }
+  IndexingWindow& indexing_window() { return *indexing_; }
 
   // Handlers, as the widgets call them.
   void select_head();
@@ -46,6 +54,7 @@ public:
   void from_changed();
   void to_changed();
   void print_table();
+  void open_other_ways();
 
 private:
   void build_search();
@@ -61,6 +70,7 @@ private:
   /// checked in the head's list away.
   void change_plates(bool add);
   void add_new_plate(int holes);
+  void store_gears(const std::vector<int>& gears);
 
   void apply_from_floor();
   long table_from() const;
@@ -73,6 +83,8 @@ private:
   int ratio_ = 0;
   std::vector<int> head_plates_;
   std::vector<int> free_plates_;
+  std::vector<int> head_gears_; ///< change gears for differential indexing
+  std::unique_ptr<IndexingWindow> indexing_;
 };
 
 } // namespace workshop

@@ -62,13 +62,24 @@ void draw_header(const DivisionTableTexts& texts, const std::array<Column, 4>& c
 void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
               const std::array<Column, 4>& columns, int middle) {
   fl_font(FL_COURIER_BOLD, 11);
-  const int lines = static_cast<int>(row.settings.size());
+  const int lines = row.lines();
   const int nx = middle + columns[0].offset;
   cell(nx, top, columns[0].width, kTableCellHeight * lines);
   fl_color(FL_BLACK);
   fl_draw(std::to_string(row.divisions).c_str(), nx, top, columns[0].width,
           kTableCellHeight * lines, FL_ALIGN_CENTER);
-  for (int j = 0; j < lines; ++j) {
+  // A number without a simple setting: its differential setting, or why
+  // there is none, in cells as wide as the three columns.
+  const int note_x = middle + columns[1].offset;
+  const int note_w = columns[1].width + columns[2].width + columns[3].width;
+  for (std::size_t j = 0; j < row.notes.size(); ++j) {
+    const int line_top = top + kTableRowStep * static_cast<int>(j);
+    cell(note_x, line_top, note_w, kTableCellHeight);
+    fl_color(FL_BLACK);
+    fl_font(FL_HELVETICA, 8);
+    fl_draw(row.notes[j].c_str(), note_x + 3, line_top + kTextBaseLine);
+  }
+  for (int j = 0; j < static_cast<int>(row.settings.size()); ++j) {
     const IndexingSetting& setting = row.settings[static_cast<std::size_t>(j)];
     const int line_top = top + kTableRowStep * j;
     const std::array<std::string, 3> values = {

@@ -147,3 +147,18 @@ TEST(SettingsModel, ParsePlate) {
   for (const auto& c : cases)
     EXPECT_EQ(parse_plate(c.first), c.second) << '"' << c.first << '"';
 }
+
+TEST(SettingsModel, HeadGearsDefaultUntilStoredAndAreNoPlates) {
+  IniDocument doc = loaded_text("[my head]\n0 = My Head\n15 = 15\n");
+  EXPECT_EQ(joined(head_gears(doc, "My Head", {24, 24, 100})), "24 24 100"); // an old file
+  ASSERT_TRUE(set_head_gears(doc, "My Head", {24, 24, 127}));
+  EXPECT_EQ(doc.get_string("my head:gears"), "24, 24, 127");
+  EXPECT_EQ(joined(head_gears(doc, "My Head", {40})) + "|" + joined(head_plates(doc, "My Head")),
+            "24 24 127|15");
+  ASSERT_TRUE(remove_plates_from_head(doc, "My Head", {24}));
+  ASSERT_TRUE(set_head_gears(doc, "My Head", {}));
+  EXPECT_EQ(joined(head_gears(doc, "My Head", {40})), ""); // emptied by the user, not defaulted
+  EXPECT_FALSE(set_head_gears(doc, "No Such Head", {24}));
+  EXPECT_EQ(joined(head_gears(loaded_text("[h]\n0 = H\ngears = 24, x, 0, 56 ,-3\n"), "H", {})),
+            "24 56");
+}

@@ -106,8 +106,11 @@ TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
   // clang-format on
   for (const auto& [name, lines_per_row, height, expected] : cases) {
     std::vector<DivisionRow> rows;
+    // Every second row is a differential one: lines of text, no settings.
     for (std::size_t lines : lines_per_row)
-      rows.push_back({2, std::vector<IndexingSetting>(lines, IndexingSetting{15, 1, 1})});
+      rows.push_back(rows.size() % 2 == 0
+                         ? DivisionRow{2, std::vector<IndexingSetting>(lines, {15, 1, 1}), {}}
+                         : DivisionRow{2, {}, std::vector<std::string>(lines, "A = 3")});
     const std::vector<TablePage> pages = layout_division_table(rows, height);
     Places places(rows.size(), {-1, -1, -1});
     for (std::size_t p = 0; p < pages.size(); ++p)
