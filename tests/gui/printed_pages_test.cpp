@@ -89,7 +89,8 @@ TEST_F(PrintedPagesTest, IndexingTableGivesTheDifferentialSettingWhereNoCircleSe
     const auto rows = workshop::division_table_with_differential(
         40, circles, gears, 126, 128, workshop::differential_words(*app), "none serves");
     const auto [pages, texts] = print(1, [&](Fl_Paged_Device& device) {
-      workshop::draw_division_table(device, workshop::division_table_texts(*app), rows);
+      workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
+                                    rows);
     });
     EXPECT_EQ(pages, 1);
     if (gears.empty())
