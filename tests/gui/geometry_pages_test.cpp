@@ -157,6 +157,9 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
       w().holes_to_list, "4", w().diameter, "100", w().x_origin, "10", w().y_origin, "-5",
       app->main_frame()->unit_button(), "click", w().diameter, "=2540", w().part_diameter, "=1270");
   EXPECT_EQ(line(3), "Hole  1      1016.000       127.000");
+  // A converted field shows the start of its number, not the tail.
+  EXPECT_EQ(std::make_pair(w().diameter->position(), w().y_origin->position()),
+            std::make_pair(0, 0));
   run(w().inch, "click", w().part_diameter, "=50", w().x_origin, "=10");
 }
 
