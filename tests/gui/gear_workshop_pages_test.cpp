@@ -13,6 +13,7 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "app/plate_editor_window.h"
 #include "calc/gears/bevel_gear_draw.h"
 #include "calc/gears/bevel_gear_page.h"
+#include "calc/gears/gear_ratio_print.h"
 #include "calc/gears/gear_ratio_page.h"
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/ratio_results_window.h"
@@ -257,7 +259,7 @@ TEST_F(OverPinsPageTest, UnitsConvertInPlaceAndARestartKeepsMillimetres) {
 class GearRatioPageTest : public PageTest<GearRatioPage, 16> {
 protected:
   RatioResultsWindow* results() { return page().results_window(); }
-  Texts rows(int count) { // heading, then driver, driven, bar, row text
+  Texts rows(int count) { // heading, then the labels, driven, driver, bar, row text
     Widgets rows;
     for (int i = 1; i <= count; ++i)
       rows.push_back(results()->rows()->child(i));
@@ -275,19 +277,59 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
       nullptr);
   see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
   ASSERT_NE(results(), nullptr);
-  see({results()->heading()}, {"Gear trains for ratio 2 - 1 within 0.0001% above and below"});
-  EXPECT_EQ(rows(4), (Texts{"12", "24", "__", "Ratio = 2.0      Error = 0.0%"}));
+  see({results()->heading(), results()->window()},
+      {"Gear trains for ratio 2 : 1 within 0.0001% above and below", "Gear trains found"});
+  // Driven over driver, so the fraction reads as the ratio: 24/12 = 2.
+  EXPECT_EQ(rows(6),
+            (Texts{"driven", "driver", "24", "12", "__", "Ratio = 2.0      Error = 0.0%"}));
   results()->window()->do_callback(); // the window manager's close
   settle();
-  // A target of one needs two pairs: 20 over 18, X, 18 over 20.
+  // A target of one needs two pairs: 18/20 x 20/18.
   act(g.target, "1", g.results_limit, "3", g.calculate, nullptr);
-  EXPECT_EQ(rows(8),
-            (Texts{"20", "18", "__", "X", "18", "20", "__", "Ratio = 1.0      Error = 0.0%"}));
+  EXPECT_EQ(rows(10), (Texts{"driven", "driver", "18", "20", "__", "X", "20", "18", "__",
+                             "Ratio = 1.0      Error = 0.0%"}));
   click(results()->close_button());
   act(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
   EXPECT_EQ(dialogs.alerts, Texts{lang(438)});
   restart_app();
   see({w().results_limit, w().target, w().lowest, w().highest}, {"3", "1", "50", "50"});
+}
+
+// In each shipped language every text of the window fits its box and every
+// box the window, and the print labels its rows: 29/22 x 95/82 x 72/35 =
+// 198360/63140 = 3.14159, and four pairs of three-digit gears.
+TEST_F(GearRatioPageTest, TheWindowFitsItsTextsAndThePrintLabelsItsRowsInEachLanguage) {
+  const GearPair a{29.0 / 22, 22, 29, 0}, b{95.0 / 82, 82, 95, 0}, c{72.0 / 35, 35, 72, 0},
+      d{100.0 / 127, 127, 100, 0};
+  const ResultList trains = {make_result({a, b, c}, 3.14159), make_result({d, d, d, d}, 0.38)};
+  for (const std::string code : {"en", "de", "es"}) {
+    SCOPED_TRACE(code);
+    if (code != "en")
+      install_language(dir.path(), code);
+    dir.write_file("DoNotEditOrDelete.ini",
+                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    stop_app();
+    start_app();
+    const std::string heading = results_heading(*app, "3.14159", "0.0001", ToleranceMode::kBelow);
+    RatioResultsWindow window(
+        *app, 0, 0, heading, trains, [] {}, [] {});
+    EXPECT_STREQ(window.window()->label(), lang(600).c_str());
+    for (int i = 0; i < window.rows()->children(); ++i) {
+      const Fl_Widget* box = window.rows()->child(i);
+      fl_font(box->labelfont(), box->labelsize());
+      int width = box->align() & FL_ALIGN_WRAP ? box->w() - 6 : 0, height = 0;
+      fl_measure(box->label(), width, height, 0);
+      EXPECT_LE(width, box->w() - 6) << box->label();
+      EXPECT_LE(height, box->h()) << box->label();
+      EXPECT_LE(box->x() + box->w(), window.window()->w()) << box->label();
+    }
+    const Texts printed = printed_texts(
+        print_to_postscript(dir.path() + "/ratio.ps", 1, [&](Fl_Paged_Device& device) {
+          draw_ratio_results(device, *app, heading, trains);
+        }));
+    for (const std::string& text : {lang(601), lang(602), std::string("72"), std::string("35")})
+      EXPECT_TRUE(contains(printed, text)) << text;
+  }
 }
 
 class ChangeGearsPageTest : public PageTest<workshop::ChangeGearsPage, 17> {
