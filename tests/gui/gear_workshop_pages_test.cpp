@@ -89,7 +89,32 @@ protected:
   const auto& w() const { return page().widgets(); }
   std::string lang(int entry) const { return app->lang(entry); }
   void units() { click(app->main_frame()->unit_button()); }
+  void restart_in(const std::string& code) {
+    if (code != "en")
+      install_language(dir.path(), code);
+    dir.write_file("DoNotEditOrDelete.ini",
+                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    stop_app();
+    open_page();
+  }
 };
+
+// Every shown text of `group` fits its box (less the 3-pixel margins of a
+// label set to the left or right) and every box the window's `width`.
+void expect_texts_fit(const Fl_Group* group, int width) {
+  for (int i = 0; i < group->children(); ++i) {
+    const Fl_Widget* box = group->child(i);
+    if (!box->visible() || !box->label())
+      continue;
+    fl_font(box->labelfont(), box->labelsize());
+    const int margin = box->align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT) ? 6 : 0;
+    int w = box->align() & FL_ALIGN_WRAP ? box->w() - margin : 0, h = 0;
+    fl_measure(box->label(), w, h, 0);
+    EXPECT_LE(w, box->w() - margin) << box->label();
+    EXPECT_LE(h, box->h()) << box->label();
+    EXPECT_LE(box->x() + box->w(), width) << box->label();
+  }
+}
 
 using SpurGearPageTest = PageTest<SpurGearPage, 10>;
 
@@ -304,25 +329,12 @@ TEST_F(GearRatioPageTest, TheWindowFitsItsTextsAndThePrintLabelsItsRowsInEachLan
   const ResultList trains = {make_result({a, b, c}, 3.14159), make_result({d, d, d, d}, 0.38)};
   for (const std::string code : {"en", "de", "es"}) {
     SCOPED_TRACE(code);
-    if (code != "en")
-      install_language(dir.path(), code);
-    dir.write_file("DoNotEditOrDelete.ini",
-                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
-    stop_app();
-    start_app();
+    restart_in(code);
     const std::string heading = results_heading(*app, "3.14159", "0.0001", ToleranceMode::kBelow);
     RatioResultsWindow window(
         *app, 0, 0, heading, trains, [] {}, [] {});
     EXPECT_STREQ(window.window()->label(), lang(600).c_str());
-    for (int i = 0; i < window.rows()->children(); ++i) {
-      const Fl_Widget* box = window.rows()->child(i);
-      fl_font(box->labelfont(), box->labelsize());
-      int width = box->align() & FL_ALIGN_WRAP ? box->w() - 6 : 0, height = 0;
-      fl_measure(box->label(), width, height, 0);
-      EXPECT_LE(width, box->w() - 6) << box->label();
-      EXPECT_LE(height, box->h()) << box->label();
-      EXPECT_LE(box->x() + box->w(), window.window()->w()) << box->label();
-    }
+    expect_texts_fit(window.rows(), window.window()->w());
     const Texts printed = printed_texts(
         print_to_postscript(dir.path() + "/ratio.ps", 1, [&](Fl_Paged_Device& device) {
           draw_ratio_results(device, *app, heading, trains);
@@ -369,6 +381,22 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
   EXPECT_EQ(page().gear_lines(), (Texts{"20", "24", "30"}));
   see({w().pitch_to_make, w().lead_screw, w().error, w().explanation},
       {"1", "2.006", "0.5", lang(439)});
+}
+
+// 1 mm from a 2.00612346 mm screw with a 2:1 pair: (1 - 2.00612346 / 2) x 100 = -0.306173 %.
+TEST_F(ChangeGearsPageTest, TheResultsWindowHasATitleAndFitsItsTextsInEachLanguage) {
+  for (const std::string code : {"en", "de", "es"}) {
+    SCOPED_TRACE(code);
+    restart_in(code);
+    page().set_gear_lines({"20", "25", "30", "40", "50", "60"});
+    act(w().error, "0.5");
+    calculate(1, "1", "2.00612346");
+    ASSERT_NE(results(), nullptr);
+    see({results()->row(0).error}, {lang(428) + " = -0.306173%"});
+    EXPECT_STREQ(results()->window()->label(), lang(603).c_str());
+    expect_texts_fit(results()->window()->child(0)->as_group(), results()->window()->w());
+    click(results()->close_button());
+  }
 }
 
 TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
