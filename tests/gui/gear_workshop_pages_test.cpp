@@ -450,11 +450,11 @@ protected:
 TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_STREQ(w().head->text(), "Brown and Sharp 40-1");
   // 40 / 7 = 5 5/7 = 5 turns and 15 holes of 21; the head has no 49.
-  EXPECT_EQ(calculate("7"), Texts{"      21           5            15"});
+  EXPECT_EQ(calculate("7"), Texts{"@c21\t@c5\t@c15"});
   act(w().divisions, "40"); // the page searches on Calculate only
-  EXPECT_EQ(lines_of(w().results), Texts{"      21           5            15"});
+  EXPECT_EQ(lines_of(w().results), Texts{"@c21\t@c5\t@c15"});
   restart_app();
-  EXPECT_EQ(lines_of(w().results), Texts{"     any           1             0"});
+  EXPECT_EQ(lines_of(w().results), Texts{"@c@.any\t@c1\t@c0"});
   // From is raised to 2 once the user is done with it (Enter); Print
   // follows the value it will have.
   act(w().from, "1");
@@ -464,14 +464,29 @@ TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_FALSE(w().print->active());
 }
 
+// In each language the list has the page's text size, its lines of text fit
+// across it (less a scroll bar) and the whole-turn text its first column.
+TEST_F(DividingHeadPageTest, TheListHasThePagesTextSizeAndItsTextsFitInEachLanguage) {
+  for (const std::string code : {"en", "de", "es"}) {
+    SCOPED_TRACE(code);
+    restart_in(code);
+    Fl_Browser* list = w().results;
+    EXPECT_EQ(list->textsize(), FL_NORMAL_SIZE);
+    fl_font(list->textfont(), list->textsize());
+    for (int entry : {216, 217, 218})
+      EXPECT_LE(fl_width(lang(entry).c_str()), list->w() - Fl::scrollbar_size() - 6) << entry;
+    EXPECT_LE(fl_width(lang(272).c_str()), list->column_widths()[0] - 6);
+  }
+}
+
 TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherPages) {
   EXPECT_TRUE(app->dividing_head_can_index(7));
   w().head->value(w().head->find_index("Phase II 72-1"));
   w().head->do_callback(); // what picking the item from the open menu does
   EXPECT_EQ(settings_file().get_string(".:last"), "Phase II 72-1");
   EXPECT_EQ(lines_of(editor()->head_list()), Texts{"10"});
-  EXPECT_EQ(calculate("5"), Texts{"      10          14             4"}); // 72 / 5 = 14 2/5
-  EXPECT_FALSE(app->dividing_head_can_index(7));                          // 10 holes can't give 2/7
+  EXPECT_EQ(calculate("5"), Texts{"@c10\t@c14\t@c4"}); // 72 / 5 = 14 2/5
+  EXPECT_FALSE(app->dividing_head_can_index(7));       // 10 holes can't give 2/7
 }
 
 TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart) {
@@ -486,8 +501,7 @@ TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart
   editor()->window()->do_callback(); // closed by the window manager: the button comes back
   EXPECT_TRUE(w().edit_plates->active());
   restart_app();
-  EXPECT_EQ(calculate("7"),
-            (Texts{"      21           5            15", "      49           5            35"}));
+  EXPECT_EQ(calculate("7"), (Texts{"@c21\t@c5\t@c15", "@c49\t@c5\t@c35"}));
 }
 
 TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {

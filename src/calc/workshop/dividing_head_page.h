@@ -73,6 +73,7 @@ private:
   int ratio_ = 0;
   std::vector<int> head_plates_;
   std::vector<int> free_plates_;
+  int result_columns_[3] = {}; ///< the result list's column widths, which it points at
 };
 
 } // namespace workshop
