@@ -89,30 +89,19 @@ protected:
   const auto& w() const { return page().widgets(); }
   std::string lang(int entry) const { return app->lang(entry); }
   void units() { click(app->main_frame()->unit_button()); }
-  void restart_in(const std::string& code) {
-    if (code != "en")
-      install_language(dir.path(), code);
-    dir.write_file("DoNotEditOrDelete.ini",
-                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
-    stop_app();
-    open_page();
-  }
 };
 
-// Every shown text of `group` fits its box (less the 3-pixel margins of a
-// label set to the left or right) and every box the window's `width`.
+// Every shown text of `group` fits its box (less 3 pixels a side for a label
+// set left or right), and every box the window's `width`.
 void expect_texts_fit(const Fl_Group* group, int width) {
   for (int i = 0; i < group->children(); ++i) {
     const Fl_Widget* box = group->child(i);
-    if (!box->visible() || !box->label())
-      continue;
-    fl_font(box->labelfont(), box->labelsize());
     const int margin = box->align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT) ? 6 : 0;
     int w = box->align() & FL_ALIGN_WRAP ? box->w() - margin : 0, h = 0;
-    fl_measure(box->label(), w, h, 0);
-    EXPECT_LE(w, box->w() - margin) << box->label();
-    EXPECT_LE(h, box->h()) << box->label();
-    EXPECT_LE(box->x() + box->w(), width) << box->label();
+    fl_font(box->labelfont(), box->labelsize());
+    fl_measure(box->visible() && box->label() ? box->label() : "", w, h, 0);
+    EXPECT_TRUE(w <= box->w() - margin && h <= box->h() && box->x() + box->w() <= width)
+        << box->label();
   }
 }
 
@@ -320,27 +309,43 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   see({w().results_limit, w().target, w().lowest, w().highest}, {"3", "1", "50", "50"});
 }
 
-// In each shipped language every text of the window fits its box and every
-// box the window, and the print labels its rows: 29/22 x 95/82 x 72/35 =
-// 198360/63140 = 3.14159, and four pairs of three-digit gears.
-TEST_F(GearRatioPageTest, TheWindowFitsItsTextsAndThePrintLabelsItsRowsInEachLanguage) {
+// In each language the result windows have their titles and fit their
+// texts, the print labels its rows and the dividing-head list has the page's
+// text size with its texts fitting: 29/22 x 95/82 x 72/35 = 198360/63140 =
+// 3.14159; (1 - 2.00612346 / 2) x 100 = -0.306173 % for 60/30.
+TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
   const GearPair a{29.0 / 22, 22, 29, 0}, b{95.0 / 82, 82, 95, 0}, c{72.0 / 35, 35, 72, 0},
       d{100.0 / 127, 127, 100, 0};
-  const ResultList trains = {make_result({a, b, c}, 3.14159), make_result({d, d, d, d}, 0.38)};
+  const ResultList trains = {make_result({a, b, c}, 3.14159), make_result({d, d, d, d}, 0.38)},
+                   thread = {make_result({{2.0, 30, 60, 0}}, 2.00612346)};
   for (const std::string code : {"en", "de", "es"}) {
     SCOPED_TRACE(code);
-    restart_in(code);
+    install_language(dir.path(), code);
+    dir.write_file("DoNotEditOrDelete.ini",
+                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    stop_app();
+    start_app();
     const std::string heading = results_heading(*app, "3.14159", "0.0001", ToleranceMode::kBelow);
-    RatioResultsWindow window(
+    RatioResultsWindow ratio(
         *app, 0, 0, heading, trains, [] {}, [] {});
-    EXPECT_STREQ(window.window()->label(), lang(600).c_str());
-    expect_texts_fit(window.rows(), window.window()->w());
+    workshop::ChangeGearResultsWindow gears(*app, 0, 0, "2.00612346 " + lang(442), thread, {}, {},
+                                            {});
+    EXPECT_STREQ(ratio.window()->label(), lang(600).c_str());
+    EXPECT_STREQ(gears.window()->label(), lang(603).c_str());
+    EXPECT_EQ(lang(428) + " = -0.306173%", gears.row(0).error->label());
+    expect_texts_fit(ratio.rows(), ratio.window()->w());
+    expect_texts_fit(gears.window()->child(0)->as_group(), gears.window()->w());
     const Texts printed = printed_texts(
         print_to_postscript(dir.path() + "/ratio.ps", 1, [&](Fl_Paged_Device& device) {
           draw_ratio_results(device, *app, heading, trains);
         }));
-    for (const std::string& text : {lang(601), lang(602), std::string("72"), std::string("35")})
-      EXPECT_TRUE(contains(printed, text)) << text;
+    EXPECT_TRUE(contains(printed, lang(601)) && contains(printed, lang(602)));
+    Fl_Browser* list = static_cast<workshop::DividingHeadPage*>(app->page(7))->widgets().results;
+    EXPECT_EQ(list->textsize(), FL_NORMAL_SIZE);
+    fl_font(list->textfont(), list->textsize());
+    for (int entry : {216, 217, 218}) // across the list, less a scroll bar
+      EXPECT_LE(fl_width(lang(entry).c_str()), list->w() - Fl::scrollbar_size() - 6) << entry;
+    EXPECT_LE(fl_width(lang(272).c_str()), list->column_widths()[0] - 6);
   }
 }
 
@@ -381,22 +386,6 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
   EXPECT_EQ(page().gear_lines(), (Texts{"20", "24", "30"}));
   see({w().pitch_to_make, w().lead_screw, w().error, w().explanation},
       {"1", "2.006", "0.5", lang(439)});
-}
-
-// 1 mm from a 2.00612346 mm screw with a 2:1 pair: (1 - 2.00612346 / 2) x 100 = -0.306173 %.
-TEST_F(ChangeGearsPageTest, TheResultsWindowHasATitleAndFitsItsTextsInEachLanguage) {
-  for (const std::string code : {"en", "de", "es"}) {
-    SCOPED_TRACE(code);
-    restart_in(code);
-    page().set_gear_lines({"20", "25", "30", "40", "50", "60"});
-    act(w().error, "0.5");
-    calculate(1, "1", "2.00612346");
-    ASSERT_NE(results(), nullptr);
-    see({results()->row(0).error}, {lang(428) + " = -0.306173%"});
-    EXPECT_STREQ(results()->window()->label(), lang(603).c_str());
-    expect_texts_fit(results()->window()->child(0)->as_group(), results()->window()->w());
-    click(results()->close_button());
-  }
 }
 
 TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
@@ -462,21 +451,6 @@ TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   see({w().from}, {"2"});
   act(w().to, "2");
   EXPECT_FALSE(w().print->active());
-}
-
-// In each language the list has the page's text size, its lines of text fit
-// across it (less a scroll bar) and the whole-turn text its first column.
-TEST_F(DividingHeadPageTest, TheListHasThePagesTextSizeAndItsTextsFitInEachLanguage) {
-  for (const std::string code : {"en", "de", "es"}) {
-    SCOPED_TRACE(code);
-    restart_in(code);
-    Fl_Browser* list = w().results;
-    EXPECT_EQ(list->textsize(), FL_NORMAL_SIZE);
-    fl_font(list->textfont(), list->textsize());
-    for (int entry : {216, 217, 218})
-      EXPECT_LE(fl_width(lang(entry).c_str()), list->w() - Fl::scrollbar_size() - 6) << entry;
-    EXPECT_LE(fl_width(lang(272).c_str()), list->column_widths()[0] - 6);
-  }
 }
 
 TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherPages) {
