@@ -129,6 +129,7 @@ TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
   act(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");
   units();
   see({w().systems[1], w().pitch_value, w().inch[2]}, {"on", "12.7", "0.0965"});
+  EXPECT_EQ(w().pitch_value->position(), 0); // the start of a converted pitch shows
   units();
   restart_app(); // 60 mm / 25.4
   see({w().systems[0], w().pitch_value, w().inch[7]}, {"on", "2", "2.3622"});
