@@ -101,11 +101,13 @@ RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
   rows_->end();
   scroll_->end();
 
-  print_ = new Fl_Button(192, 472, 130, 50, "@+9fileprint");
+  // The buttons keep their places under the middle of a widened list.
+  const int shift = (width_ - kWidth) / 2;
+  print_ = new Fl_Button(192 + shift, 472, 130, 50, "@+9fileprint");
   print_->color(kWhite);
   print_->labelsize(15);
   callbacks_.on(print_, [this] { on_print_(); });
-  close_ = new Fl_Button(337, 472, 130, 50, "X");
+  close_ = new Fl_Button(337 + shift, 472, 130, 50, "X");
   close_->labelcolor(kRed);
   close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
   close_->labelsize(44);
