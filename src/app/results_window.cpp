@@ -10,6 +10,7 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include <cctype>
 #include <utility>
 
 #include "app/app.h"
@@ -24,8 +25,8 @@ namespace {
 // The list draws its text this far inside its frame.
 constexpr int kTextInset = 3;
 
-Fl_Box* make_column_head(const char* text) {
-  auto* head = new Fl_Box(0, 9, 30, 22, text);
+Fl_Box* make_column_head(int x, const char* text) {
+  auto* head = new Fl_Box(x, 9, 30, 22, text);
   head->labelfont(FL_HELVETICA_BOLD);
   head->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
   return head;
@@ -55,7 +56,7 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
   list_->textfont(FL_COURIER);
   // "x" and "y" stand over the ends of their columns, wherever the
   // language's word for a hole puts them.
-  heads_ = {make_column_head("x"), make_column_head("y")};
+  heads_ = {make_column_head(175, "x"), make_column_head(315, "y")};
   // A language text beginning with '@' must show as it is.
   list_->format_char(0);
 
@@ -90,6 +91,8 @@ void ResultsWindow::set_lines(const std::vector<std::string>& lines) {
     list_->add(line.c_str());
   // The last line is a hole's: its x and y columns end where its last two words do.
   const std::string last = lines.empty() ? std::string() : lines.back();
+  if (last.empty() || !std::isdigit(static_cast<unsigned char>(last.back())))
+    return; // no hole listed: the heads stay where they were
   const auto [x_end, y_end] = last_two_ends(last);
   fl_font(list_->textfont(), list_->textsize());
   // A browser without a box of its own is drawn in a down box.
