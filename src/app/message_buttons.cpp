@@ -15,6 +15,7 @@ namespace app {
 namespace {
 
 constexpr int kCopyEntry = 470;
+constexpr int kMessageTitleEntry = 604;
 
 // One button text of the toolkit: where it is, its own English, and our copy
 // of the language's text, which must outlive the table it came from.
@@ -35,6 +36,8 @@ void install_message_buttons(const i18n::StringTable& strings) {
     buttons[i].kept = *wanted[i];
     *buttons[i].toolkit = buttons[i].kept.empty() ? buttons[i].english : buttons[i].kept.c_str();
   }
+  // A message box is titled with the program's name, so it is clear whose it is.
+  fl_message_title_default(strings.get(kMessageTitleEntry));
   // The result fields' own menu has one entry, the edit popup's Copy.
   ui::ResultField::set_copy_text(strings.get(kCopyEntry));
 }

@@ -1,6 +1,7 @@
 // The toolkit's message boxes (alerts and questions) show their buttons in
 // the user's language: "Close", "Yes" and "No" come from the "local:" texts
-// of the language file; the result fields' Copy from the numbered texts.
+// of the language file; their title and the result fields' Copy from the
+// numbered texts.
 #pragma once
 
 namespace i18n {

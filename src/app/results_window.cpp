@@ -2,10 +2,16 @@
 #include "app/results_window.h"
 #include "ui/look.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <cctype>
+#include <utility>
 
 #include "app/app.h"
 #include "app/main_window.h"
@@ -16,9 +22,25 @@ namespace app {
 
 namespace {
 
-// Spaces that put "x" and "y" over the two columns of the list.
-constexpr const char* kColumnHeader =
-    "                                   x                          y";
+// The list draws its text this far inside its frame.
+constexpr int kTextInset = 3;
+
+Fl_Box* make_column_head(int x, const char* text) {
+  auto* head = new Fl_Box(x, 9, 30, 22, text);
+  head->labelfont(FL_HELVETICA_BOLD);
+  head->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
+  return head;
+}
+
+// Where the last two words of `line` end, in characters.
+std::pair<size_t, size_t> last_two_ends(const std::string& line) {
+  const size_t y_end = line.find_last_not_of(' ') + 1;
+  const size_t y_start = line.find_last_of(' ', y_end == 0 ? 0 : y_end - 1);
+  if (y_end == 0 || y_start == std::string::npos)
+    return {0, 0};
+  const size_t x_end = line.find_last_not_of(' ', y_start);
+  return {x_end == std::string::npos ? 0 : x_end + 1, y_end};
+}
 
 } // namespace
 
@@ -30,10 +52,11 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
   // The close box does what the close button does.
   callbacks_.on(window_.get(), [this] { close(); });
 
-  list_ = new Fl_Browser(21, 31, 386, 374, kColumnHeader);
+  list_ = new Fl_Browser(21, 31, 386, 374);
   list_->textfont(FL_COURIER);
-  list_->labelfont(FL_HELVETICA_BOLD);
-  list_->align(FL_ALIGN_TOP_LEFT);
+  // "x" and "y" stand over the ends of their columns, wherever the
+  // language's word for a hole puts them.
+  heads_ = {make_column_head(175, "x"), make_column_head(315, "y")};
   // A language text beginning with '@' must show as it is.
   list_->format_char(0);
 
@@ -66,6 +89,21 @@ void ResultsWindow::set_lines(const std::vector<std::string>& lines) {
   list_->clear();
   for (const std::string& line : lines)
     list_->add(line.c_str());
+  // The last line is a hole's: its x and y columns end where its last two words do.
+  const std::string last = lines.empty() ? std::string() : lines.back();
+  if (last.empty() || !std::isdigit(static_cast<unsigned char>(last.back())))
+    return; // no hole listed: the heads stay where they were
+  const auto [x_end, y_end] = last_two_ends(last);
+  fl_font(list_->textfont(), list_->textsize());
+  // A browser without a box of its own is drawn in a down box.
+  const Fl_Boxtype frame = list_->box() ? list_->box() : FL_DOWN_BOX;
+  const int left = list_->x() + Fl::box_dx(frame) + kTextInset;
+  const std::array<size_t, 2> ends = {x_end, y_end};
+  for (size_t i = 0; i < heads_.size(); ++i) {
+    const double end = left + fl_width(last.c_str(), static_cast<int>(ends[i]));
+    heads_[i]->position(static_cast<int>(end + 0.5) + kTextInset - heads_[i]->w(), heads_[i]->y());
+  }
+  window_->redraw();
 }
 
 std::vector<std::string> ResultsWindow::lines() const {

@@ -4,6 +4,7 @@
 // owns what is printed and saved.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "ui/callbacks.h"
 #include "ui/page_id.h"
 
+class Fl_Box;
 class Fl_Browser;
 class Fl_Button;
 class Fl_Window;
@@ -40,6 +42,7 @@ public:
 
   Fl_Window* window() { return window_.get(); }
   Fl_Browser* list() { return list_; }
+  Fl_Box* column_head(int i) { return heads_[static_cast<size_t>(i)]; }
   Fl_Button* print_button() { return print_button_; }
   Fl_Button* save_button() { return save_button_; }
   Fl_Button* close_button() { return close_button_; }
@@ -61,6 +64,7 @@ private:
   ui::Callbacks callbacks_; // before the window: it outlives the buttons
   std::unique_ptr<Fl_Window> window_;
   Fl_Browser* list_ = nullptr;
+  std::array<Fl_Box*, 2> heads_{}; ///< "x" and "y" over their columns
   Fl_Button* print_button_ = nullptr;
   Fl_Button* save_button_ = nullptr;
   Fl_Button* close_button_ = nullptr;

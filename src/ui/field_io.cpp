@@ -11,7 +11,7 @@
 namespace ui {
 
 namespace {
-void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
+void set_text(Fl_Input_* field, const std::string& text) { show_text(field, text.c_str()); }
 
 // Fields that aren't checked inputs are converted like unsigned decimals.
 int field_kind(const Fl_Input_* field) {
@@ -27,6 +27,15 @@ void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
   set_text(triple[2], texts.seconds);
 }
 } // namespace
+
+void show_text(Fl_Input_* field, const char* text) {
+  field->value(text);
+  // The toolkit puts the insertion point at the end, which scrolls a narrow
+  // field to the tail of a long number (...37007874 of 3.937007874). The start
+  // holds the digits that matter; a field being typed in keeps its caret.
+  if (Fl::focus() != field)
+    field->position(0);
+}
 
 double field_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 long field_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }

@@ -35,11 +35,15 @@ void close_callback(Fl_Widget* widget, void*) {
     window->hide();
 }
 
+// The window is also the first thing a new user sees, before any language
+// is loaded, so its title asks in each of the shipped languages, as the flags do.
+constexpr const char* kTitle = "Language / Sprache / Idioma";
+
 } // namespace
 
 int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
   Selection selection;
-  auto window = std::make_unique<Fl_Double_Window>(315, 465);
+  auto window = std::make_unique<Fl_Double_Window>(315, 465, kTitle);
   selection.window = window.get();
   window->set_modal();
   window->callback(close_callback);

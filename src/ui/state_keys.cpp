@@ -7,6 +7,7 @@
 #include <FL/Fl_Spinner.H>
 
 #include "settings/ini_document.h"
+#include "ui/field_io.h"
 #include "settings/state_values.h"
 
 namespace ui {
@@ -17,7 +18,7 @@ void save_text(IniDocument& state, const std::string& key, const Fl_Input_* fiel
 
 void load_text(const IniDocument& state, const std::string& key, Fl_Input_* field,
                const char* fallback) {
-  field->value(state.get_string(key, fallback).c_str());
+  show_text(field, state.get_string(key, fallback).c_str());
 }
 
 void set_radio(Fl_Button* button) {

@@ -13,6 +13,7 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "app/plate_editor_window.h"
 #include "calc/gears/bevel_gear_draw.h"
 #include "calc/gears/bevel_gear_page.h"
+#include "calc/gears/gear_ratio_print.h"
 #include "calc/gears/gear_ratio_page.h"
 #include "calc/gears/over_pins_page.h"
 #include "calc/gears/ratio_results_window.h"
@@ -90,6 +92,20 @@ protected:
   void units() { click(app->main_frame()->unit_button()); }
 };
 
+// Every shown text of `group` fits its box (less 3 pixels a side for a label
+// set left or right), and every box the window's `width`.
+void expect_texts_fit(const Fl_Group* group, int width) {
+  for (int i = 0; i < group->children(); ++i) {
+    const Fl_Widget* box = group->child(i);
+    const int margin = box->align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT) ? 6 : 0;
+    int w = box->align() & FL_ALIGN_WRAP ? box->w() - margin : 0, h = 0;
+    fl_font(box->labelfont(), box->labelsize());
+    fl_measure(box->visible() && box->label() ? box->label() : "", w, h, 0);
+    EXPECT_TRUE(w <= box->w() - margin && h <= box->h() && box->x() + box->w() <= width)
+        << box->label();
+  }
+}
+
 using SpurGearPageTest = PageTest<SpurGearPage, 10>;
 
 TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
@@ -114,6 +130,7 @@ TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
   act(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");
   units();
   see({w().systems[1], w().pitch_value, w().inch[2]}, {"on", "12.7", "0.0965"});
+  EXPECT_EQ(w().pitch_value->position(), 0); // the start of a converted pitch shows
   units();
   restart_app(); // 60 mm / 25.4
   see({w().systems[0], w().pitch_value, w().inch[7]}, {"on", "2", "2.3622"});
@@ -259,7 +276,7 @@ TEST_F(OverPinsPageTest, UnitsConvertInPlaceAndARestartKeepsMillimetres) {
 class GearRatioPageTest : public PageTest<GearRatioPage, 16> {
 protected:
   RatioResultsWindow* results() { return page().results_window(); }
-  Texts rows(int count) { // heading, then driver, driven, bar, row text
+  Texts rows(int count) { // heading, then the labels, driven, driver, bar, row text
     Widgets rows;
     for (int i = 1; i <= count; ++i)
       rows.push_back(results()->rows()->child(i));
@@ -277,19 +294,60 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
       nullptr);
   see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
   ASSERT_NE(results(), nullptr);
-  see({results()->heading()}, {"Gear trains for ratio 2 - 1 within 0.0001% above and below"});
-  EXPECT_EQ(rows(4), (Texts{"12", "24", "__", "Ratio = 2.0      Error = 0.0%"}));
+  see({results()->heading(), results()->window()},
+      {"Gear trains for ratio 2 : 1 within 0.0001% above and below", "Gear trains found"});
+  // Driven over driver, so the fraction reads as the ratio: 24/12 = 2.
+  EXPECT_EQ(rows(6),
+            (Texts{"driven", "driver", "24", "12", "__", "Ratio = 2.0      Error = 0.0%"}));
   results()->window()->do_callback(); // the window manager's close
   settle();
-  // A target of one needs two pairs: 20 over 18, X, 18 over 20.
+  // A target of one needs two pairs: 18/20 x 20/18.
   act(g.target, "1", g.results_limit, "3", g.calculate, nullptr);
-  EXPECT_EQ(rows(8),
-            (Texts{"20", "18", "__", "X", "18", "20", "__", "Ratio = 1.0      Error = 0.0%"}));
+  EXPECT_EQ(rows(10), (Texts{"driven", "driver", "18", "20", "__", "X", "20", "18", "__",
+                             "Ratio = 1.0      Error = 0.0%"}));
   click(results()->close_button());
   act(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
   EXPECT_EQ(dialogs.alerts, Texts{lang(438)});
   restart_app();
   see({w().results_limit, w().target, w().lowest, w().highest}, {"3", "1", "50", "50"});
+}
+
+// In each language the result windows have their titles and fit their
+// texts, the print labels its rows and the dividing-head list has the page's
+// text size with room for the whole-turn text: 29/22 x 95/82 x 72/35 = 198360/63140 =
+// 3.14159; (1 - 2.00612346 / 2) x 100 = -0.306173 % for 60/30.
+TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
+  const GearPair a{29.0 / 22, 22, 29, 0}, b{95.0 / 82, 82, 95, 0}, c{72.0 / 35, 35, 72, 0},
+      d{100.0 / 127, 127, 100, 0};
+  const ResultList trains = {make_result({a, b, c}, 3.14159), make_result({d, d, d, d}, 0.38)},
+                   thread = {make_result({{2.0, 30, 60, 0}}, 2.00612346)};
+  for (const std::string code : {"en", "de", "es"}) {
+    SCOPED_TRACE(code);
+    install_language(dir.path(), code);
+    dir.write_file("DoNotEditOrDelete.ini",
+                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    stop_app();
+    start_app();
+    const std::string heading = results_heading(*app, "3.14159", "0.0001", ToleranceMode::kBelow);
+    RatioResultsWindow ratio(
+        *app, 0, 0, heading, trains, [] {}, [] {});
+    workshop::ChangeGearResultsWindow gears(*app, 0, 0, "2.00612346 " + lang(442), thread, {}, {},
+                                            {});
+    EXPECT_STREQ(ratio.window()->label(), lang(600).c_str());
+    EXPECT_STREQ(gears.window()->label(), lang(603).c_str());
+    EXPECT_EQ(lang(428) + " = -0.306173%", gears.row(0).error->label());
+    expect_texts_fit(ratio.rows(), ratio.window()->w());
+    expect_texts_fit(gears.window()->child(0)->as_group(), gears.window()->w());
+    const Texts printed = printed_texts(
+        print_to_postscript(dir.path() + "/ratio.ps", 1, [&](Fl_Paged_Device& device) {
+          draw_ratio_results(device, *app, heading, trains);
+        }));
+    EXPECT_TRUE(contains(printed, lang(601)) && contains(printed, lang(602)));
+    Fl_Browser* list = static_cast<workshop::DividingHeadPage*>(app->page(7))->widgets().results;
+    EXPECT_EQ(list->textsize(), FL_NORMAL_SIZE);
+    fl_font(list->textfont(), list->textsize());
+    EXPECT_LE(fl_width(lang(272).c_str()), list->column_widths()[0] - 6);
+  }
 }
 
 class ChangeGearsPageTest : public PageTest<workshop::ChangeGearsPage, 17> {
@@ -393,11 +451,11 @@ protected:
 TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_STREQ(w().head->text(), "Brown and Sharp 40-1");
   // 40 / 7 = 5 5/7 = 5 turns and 15 holes of 21; the head has no 49.
-  EXPECT_EQ(calculate("7"), Texts{"      21           5            15"});
+  EXPECT_EQ(calculate("7"), Texts{"@c21\t@c5\t@c15"});
   act(w().divisions, "40"); // the page searches on Calculate only
-  EXPECT_EQ(lines_of(w().results), Texts{"      21           5            15"});
+  EXPECT_EQ(lines_of(w().results), Texts{"@c21\t@c5\t@c15"});
   restart_app();
-  EXPECT_EQ(lines_of(w().results), Texts{"     any           1             0"});
+  EXPECT_EQ(lines_of(w().results), Texts{"@c@.any\t@c1\t@c0"});
   // From is raised to 2 once the user is done with it (Enter); Print
   // follows the value it will have.
   act(w().from, "1");
@@ -413,8 +471,8 @@ TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherP
   w().head->do_callback(); // what picking the item from the open menu does
   EXPECT_EQ(settings_file().get_string(".:last"), "Phase II 72-1");
   EXPECT_EQ(lines_of(editor()->head_list()), Texts{"10"});
-  EXPECT_EQ(calculate("5"), Texts{"      10          14             4"}); // 72 / 5 = 14 2/5
-  EXPECT_FALSE(app->dividing_head_can_index(7));                          // 10 holes can't give 2/7
+  EXPECT_EQ(calculate("5"), Texts{"@c10\t@c14\t@c4"}); // 72 / 5 = 14 2/5
+  EXPECT_FALSE(app->dividing_head_can_index(7));       // 10 holes can't give 2/7
 }
 
 TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart) {
@@ -429,8 +487,7 @@ TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart
   editor()->window()->do_callback(); // closed by the window manager: the button comes back
   EXPECT_TRUE(w().edit_plates->active());
   restart_app();
-  EXPECT_EQ(calculate("7"),
-            (Texts{"      21           5            15", "      49           5            35"}));
+  EXPECT_EQ(calculate("7"), (Texts{"@c21\t@c5\t@c15", "@c49\t@c5\t@c35"}));
 }
 
 TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) {

@@ -3,6 +3,10 @@
 // place, state comes back after a restart, the sketches get their values.
 #include "gui/support/page_scenario.h"
 
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Browser.H>
+#include <FL/fl_draw.H>
+
 #include "app/results_window.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"
@@ -135,6 +139,14 @@ TEST_F(BoltCirclePageTest, ControlsReachTheFormAndItsListMarkersAndMarksShow) {
       "~inactive", w().total_holes, "~focus", a[0], "=270", w().total_holes, "4", w().holes_to_list,
       "4", w().diameter, "100", w().show_list, "~active");
   EXPECT_EQ(line(4), "Hole  2         0.000        50.000");
+  // "x" and "y" end where their columns do: after 21 and 35 characters of
+  // the list's fixed-width font, inside its frame and margin (2 + 3 pixels).
+  fl_font(FL_COURIER, FL_NORMAL_SIZE);
+  for (int i : {0, 1}) {
+    const Fl_Box* head = app->results_window()->column_head(i);
+    EXPECT_NEAR(head->x() + head->w() - 3,
+                app->results_window()->list()->x() + 5 + fl_width(line(4).c_str(), i ? 35 : 21), 1);
+  }
   EXPECT_EQ(std::make_pair(w().markers[0]->x(), w().markers[1]->y()), std::make_pair(671, 420));
   EXPECT_GT(render_widget(w().markers[0]).pixels_of(255, 0, 0), 20); // the first marker red
   // Zero at the top counted the other way, signs reversed, moved by x 10: -(-50) - 10.
@@ -157,6 +169,9 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
       w().holes_to_list, "4", w().diameter, "100", w().x_origin, "10", w().y_origin, "-5",
       app->main_frame()->unit_button(), "click", w().diameter, "=2540", w().part_diameter, "=1270");
   EXPECT_EQ(line(3), "Hole  1      1016.000       127.000");
+  // A converted field shows the start of its number, not the tail.
+  EXPECT_EQ(std::make_pair(w().diameter->position(), w().y_origin->position()),
+            std::make_pair(0, 0));
   run(w().inch, "click", w().part_diameter, "=50", w().x_origin, "=10");
 }
 

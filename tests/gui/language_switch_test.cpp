@@ -2,16 +2,31 @@
 // once, the windows and the message boxes speak it, the page stays.
 #include <gtest/gtest.h>
 
+#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_ask.H>
 
 #include "app/main_window.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
+#include "ui/dialogs.h"
 
 using namespace testing_support;
 
 class LanguageSwitchTest : public AppTest {};
+
+// The title of the next window to come up, a modal loop of its own, which
+// is then closed without an answer.
+std::string title_of_next_window(const std::function<void()>& open) {
+  static std::string title;
+  Fl::add_timeout(0.3, [](void*) {
+    title = Fl::first_window()->label() ? Fl::first_window()->label() : "";
+    Fl::first_window()->hide();
+  });
+  open();
+  return title;
+}
 
 TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   install_language(dir.path(), "es");
@@ -30,6 +45,12 @@ TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   EXPECT_EQ(a.main_frame()->nav_button(9)->labelcolor(), FL_RED);
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = es"),
             std::string::npos);
+  EXPECT_EQ(title_of_next_window([] { fl_alert("-"); }), "Calculadora de taller");
+  // Asked before any language is loaded, too: in each shipped language.
+  EXPECT_EQ(title_of_next_window([] {
+              ui::FltkDialogs().choose_language({{"de", "", "de"}});
+            }),
+            "Language / Sprache / Idioma");
   EXPECT_STREQ(fl_close, "Cerrar");
   EXPECT_STREQ(fl_yes, "Sí");
   EXPECT_STREQ(fl_no, "No");

@@ -21,8 +21,8 @@ namespace gears {
 /// One entry of the pair table: driven over driver.
 struct GearPair {
   double ratio = 0.0; ///< driven / driver
-  int driver = 0;     ///< shown on top of the fraction
-  int driven = 0;     ///< shown below it
+  int driver = 0;     ///< shown under the fraction's bar
+  int driven = 0;     ///< shown above the bar
   int position = 0;   ///< index in the sorted table
 };
 

@@ -292,11 +292,11 @@ ResultList GearRatioPage::search_for(const ui::RatioSearchRequest& request) {
 }
 
 void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
-  w_.results_limit->value(fields.results_limit.c_str());
-  w_.target->value(fields.target.c_str());
-  w_.lowest->value(fields.lowest.c_str());
-  w_.highest->value(fields.highest.c_str());
-  w_.tolerance->value(fields.tolerance.c_str());
+  ui::show_text(w_.results_limit, fields.results_limit.c_str());
+  ui::show_text(w_.target, fields.target.c_str());
+  ui::show_text(w_.lowest, fields.lowest.c_str());
+  ui::show_text(w_.highest, fields.highest.c_str());
+  ui::show_text(w_.tolerance, fields.tolerance.c_str());
 }
 
 void GearRatioPage::bind_state() {

@@ -28,6 +28,16 @@ void draw_centred(const std::string& text, int x, int y) {
 void start_list_page(Fl_Paged_Device& device) {
   device.start_page();
   fl_color(FL_BLACK);
+}
+
+constexpr int kDrivenText = 601;
+constexpr int kDriverText = 602;
+
+/// A row label set right-aligned before the first fraction, in a
+/// proportional font; the numbers stay in the fixed-width one.
+void draw_row_label(const std::string& label, int right, int y) {
+  fl_font(FL_HELVETICA, 12);
+  fl_draw(label.c_str(), right - width_of(label), y);
   fl_font(FL_COURIER, 12);
 }
 
@@ -41,26 +51,35 @@ bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
   device.start_page();
   fl_color(FL_BLACK);
   fl_font(FL_HELVETICA, 14);
-  draw_centred(heading, width / 2, 14);
+  // A heading longer than the paper is wide goes on as many lines as it needs.
+  int heading_width = width, heading_height = 0;
+  fl_measure(heading.c_str(), heading_width, heading_height, 0);
+  fl_draw(heading.c_str(), 0, 0, width, heading_height, FL_ALIGN_TOP | FL_ALIGN_WRAP);
   const int h = fl_height();
 
+  const std::string driven = text_of(app, kDrivenText), driver = text_of(app, kDriverText);
+  fl_font(FL_HELVETICA, 12);
+  const int labels_right = std::max(width_of(driven), width_of(driver)) + 2;
   fl_font(FL_COURIER, 12);
   const int w = width_of("X");
-  const int x0 = w / 2 + 2 * w;
+  const int x0 = labels_right + w / 2 + 2 * w;
   const int text_x = x0 + 200;
-  int y = h + 28;
+  int y = heading_height + 28;
   for (const RatioResult& result : results) {
     if (y + h > height) {
       device.end_page();
       start_list_page(device);
       y = h;
     }
+    // Driven over driver: the fractions multiply to the ratio.
+    draw_row_label(driven, labels_right, y);
+    draw_row_label(driver, labels_right, y + h);
     int pairs = result.pair_count();
     for (int p = 0; p < pairs; ++p) {
       auto k = static_cast<size_t>(p);
       int x = x0 + 55 * p;
-      draw_centred(result.driver_text[k], x, y);
-      draw_centred(result.driven_text[k], x, y + h);
+      draw_centred(result.driven_text[k], x, y);
+      draw_centred(result.driver_text[k], x, y + h);
       int half = std::max(width_of(result.driver_text[k]), width_of(result.driven_text[k])) / 2;
       fl_line(x - half, y + 4, x + half, y + 4);
       if (p + 1 < pairs)

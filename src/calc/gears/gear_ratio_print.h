@@ -1,6 +1,7 @@
 // The printed list of gear trains: the heading across the top, then per
-// train its pairs as fractions with "X" between them and the ratio and error
-// to the right, as many pages as the list needs.
+// train its pairs as fractions, driven gear over driver, labelled, with "X"
+// between them and the ratio and error to the right, as many pages as the
+// list needs.
 #pragma once
 
 #include <string>

@@ -1,7 +1,8 @@
 // The window that lists the trains of a gear-ratio search: a heading, then
-// one row per train, each pair written as a fraction (driver over driven)
-// with "X" between the pairs, and the train's ratio and error; a print
-// button and a close button under the list.
+// one row per train, each pair written as a fraction, driven gear over
+// driver, with "X" between the pairs, and the train's ratio and error; a
+// print button and a close button under the list. The rows are labelled and
+// their columns set as wide as the texts of the user's language need.
 #pragma once
 
 #include <functional>
@@ -23,7 +24,7 @@ class PageContext;
 
 namespace gears {
 
-/// The heading of the window and of the printed list: "<429> <ratio> - 1
+/// The heading of the window and of the printed list: "<429> <ratio> : 1
 /// <433> <tolerance>% <mode name>", with the texts as typed.
 std::string results_heading(const ui::PageContext& app, const std::string& target,
                             const std::string& tolerance, ToleranceMode mode);
@@ -55,6 +56,7 @@ public:
   Fl_Button* close_button() { return close_; }
 
 private:
+  void measure(const ui::PageContext& app, const std::string& heading, const ResultList& results);
   void add_row(const ui::PageContext& app, const RatioResult& result, int index);
 
   /// Outlives the window: its buttons call back until it is gone.
@@ -67,6 +69,7 @@ private:
   Fl_Button* close_ = nullptr;
   std::function<void()> on_print_;
   std::function<void()> on_close_;
+  int width_ = 0, heading_height_ = 0, label_width_ = 0, pairs_x_ = 0, text_x_ = 0;
 };
 
 } // namespace gears

@@ -70,6 +70,21 @@ bool owned_gear(const std::vector<std::string>& owned, const std::string& text) 
 
 int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
 
+constexpr int kTitleText = 603;
+// A box draws a left- or right-aligned label 3 pixels in from each side.
+constexpr int kLabelMargin = 6;
+
+std::string error_line(const ui::PageContext& app, const gears::RatioResult& result) {
+  return text_of(app, kErrorText) + " = " + result.error_text;
+}
+
+int widest_error(const ui::PageContext& app, const gears::ResultList& results) {
+  int widest = 0;
+  for (const gears::RatioResult& result : results)
+    widest = std::max(widest, width_of(error_line(app, result)));
+  return widest;
+}
+
 } // namespace
 
 ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int x, int y,
@@ -79,11 +94,22 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
                                                  std::function<void()> on_print,
                                                  std::function<void()> on_close)
     : context_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
-  window_ = std::make_unique<Fl_Double_Window>(x, y, 525, 485);
+  // The end label, the error column and the heading take the room the
+  // language's texts need; the window grows to hold them.
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  end_width_ = std::max(69, width_of(text_of(app, kRowEndText)) + kLabelMargin);
+  error_width_ = std::max(137, widest_error(app, results) + kLabelMargin);
+  error_x_ = std::max(350, kPairs[2].end + end_width_ + 2);
+  frame_width_ = std::max(495, error_x_ + error_width_ + 3);
+  fl_font(FL_HELVETICA_BOLD, FL_NORMAL_SIZE);
+  const int heading_width = std::max(frame_width_, width_of(heading) + kLabelMargin);
+  const int width = std::max(525, heading_width + 30);
+  window_ = std::make_unique<Fl_Double_Window>(x, y, width, 485);
+  window_->copy_label(text_of(app, kTitleText).c_str());
   callbacks_.on(window_.get(), [this] { on_close_(); });
-  auto* scroll = new Fl_Scroll(0, 0, 525, 425);
+  auto* scroll = new Fl_Scroll(0, 0, width, 425);
   scroll->type(Fl_Scroll::VERTICAL);
-  heading_ = new Fl_Box(5, 1, 495, 20);
+  heading_ = new Fl_Box(5, 1, heading_width, 20);
   heading_->labelfont(FL_HELVETICA_BOLD);
   heading_->copy_label(heading.c_str());
   for (int i = 0; i < kChangeGearRows; ++i)
@@ -106,7 +132,7 @@ ChangeGearResultsWindow::~ChangeGearResultsWindow() = default;
 
 void ChangeGearResultsWindow::build_row(int i, int top) {
   ChangeGearRow& row = rows_[static_cast<size_t>(i)];
-  row.frame = hidden_box(5, top, 495, 55);
+  row.frame = hidden_box(5, top, frame_width_, 55);
   row.frame->box(FL_BORDER_BOX);
   row.frame->color(kWhite);
   row.label = hidden_box(7, top + 7, 72, 20);
@@ -120,10 +146,10 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
     row.arrow[k]->label("@->");
     row.arrow[k]->labelsize(11);
     row.driven[k] = gear_box(place.driven, y);
-    row.end[k] = hidden_box(place.end, y, 69, 20);
+    row.end[k] = hidden_box(place.end, y, end_width_, 20);
     row.end[k]->copy_label(context_.lang(kRowEndText));
   }
-  row.error = hidden_box(350, top + 18, 137, 20);
+  row.error = hidden_box(error_x_, top + 18, error_width_, 20);
 }
 
 void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
@@ -145,7 +171,7 @@ void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
   }
   if (has_end_label(pairs))
     row.end[static_cast<size_t>(pairs - 1)]->show();
-  row.error->copy_label((text_of(context_, kErrorText) + " = " + result.error_text).c_str());
+  row.error->copy_label(error_line(context_, result).c_str());
   row.error->show();
 }
 
@@ -183,22 +209,27 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
   if (device.printable_rect(&width, &height) != 0)
     return false;
   device.start_page();
-  int m = (width - 495) / 2;
   fl_font(FL_HELVETICA, 14);
   fl_color(FL_BLACK);
-  fl_draw(heading.c_str(), (width - width_of(heading)) / 2, 14);
+  // The frames widen when the language's error text needs it.
+  const int frame = std::max(495, 354 + widest_error(app, results) + 8);
+  int m = (width - frame) / 2;
+  // A heading wider than the paper goes on as many lines as it needs.
+  int heading_width = width, heading_height = 0;
+  fl_measure(heading.c_str(), heading_width, heading_height, 0);
+  fl_draw(heading.c_str(), 0, 0, width, heading_height, FL_ALIGN_TOP | FL_ALIGN_WRAP);
+  const int first_top = 27 + heading_height - fl_height();
   const std::string label = text_of(app, kRowLabelText);
   const std::string end = text_of(app, kRowEndText);
   for (size_t i = 0; i < results.size() && i < static_cast<size_t>(kChangeGearRows); ++i) {
     const gears::RatioResult& result = results[i];
-    int top = 27 + 57 * static_cast<int>(i);
+    int top = first_top + 57 * static_cast<int>(i);
     fl_color(FL_WHITE);
-    fl_rectf(m + 5, top, 495, 55);
+    fl_rectf(m + 5, top, frame, 55);
     fl_color(FL_BLACK);
-    fl_rect(m + 5, top, 495, 55);
+    fl_rect(m + 5, top, frame, 55);
     fl_font(FL_HELVETICA, 14);
-    std::string error = text_of(app, kErrorText) + " = " + result.error_text;
-    fl_draw(error.c_str(), m + 359, top + 32);
+    fl_draw(error_line(app, result).c_str(), m + 359, top + 32);
     row_label(label, m, top);
 
     int pairs = result.pair_count();

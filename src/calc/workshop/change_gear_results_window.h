@@ -73,6 +73,7 @@ private:
   std::function<void()> on_print_;
   std::function<void()> on_close_;
   ui::Callbacks callbacks_;
+  int end_width_ = 0, error_x_ = 0, error_width_ = 0, frame_width_ = 0;
 };
 
 /// Draws the heading and the trains on a device whose job is started (one

@@ -7,10 +7,6 @@ namespace workshop {
 
 namespace {
 
-std::string pad_left(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
 // The circles of `plates` that give the division, in the order given, at most `limit`.
 std::vector<IndexingSetting> circles_that_work(int ratio, long divisions,
                                                const std::vector<int>& plates, std::size_t limit) {
@@ -94,9 +90,11 @@ int DivisionRow::lines() const {
 }
 
 std::string setting_line(const IndexingSetting& setting, const std::string& whole_turns) {
-  const std::string circle = setting.circle == 0 ? whole_turns : std::to_string(setting.circle);
-  return pad_left(circle, 8) + pad_left(std::to_string(setting.turns), 12) +
-         pad_left(std::to_string(setting.holes), 14);
+  // "@." keeps a language text as written, even one that starts with '@'.
+  const std::string circle =
+      setting.circle == 0 ? "@." + whole_turns : std::to_string(setting.circle);
+  return "@c" + circle + "\t@c" + std::to_string(setting.turns) + "\t@c" +
+         std::to_string(setting.holes);
 }
 
 std::vector<std::string> indexing_lines(const IndexingResult& result, const IndexingTexts& texts) {
@@ -105,10 +103,10 @@ std::vector<std::string> indexing_lines(const IndexingResult& result, const Inde
     lines.push_back(setting_line(setting, texts.whole_turns));
   if (!lines.empty())
     return lines;
-  lines.push_back(texts.none_fits);
+  lines.push_back("@." + texts.none_fits);
   if (result.elsewhere.empty())
     return lines;
-  lines.insert(lines.end(), {" ", texts.others_first, texts.others_second, " "});
+  lines.insert(lines.end(), {" ", "@." + texts.others_first, "@." + texts.others_second, " "});
   for (const IndexingSetting& setting : result.elsewhere)
     lines.push_back(setting_line(setting, texts.whole_turns));
   return lines;

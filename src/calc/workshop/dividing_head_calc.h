@@ -85,8 +85,10 @@ struct IndexingTexts {
   std::string others_second;
 };
 
-/// One result line: circle right-aligned in 8 characters (or the whole-turn
-/// text), turns in 12, holes in 14.
+/// One result line as the page's list shows it: circle (or the whole-turn
+/// text), turns and holes, each centred in its tab-separated column ("@c"),
+/// e.g. "@c21\t@c5\t@c15". A language text there and the lines of text
+/// below start with "@." so that they show as written.
 std::string setting_line(const IndexingSetting& setting, const std::string& whole_turns);
 
 /// The result list: the head's settings; or the none-fits line followed, when

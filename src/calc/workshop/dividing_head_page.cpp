@@ -11,6 +11,7 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Int_Input.H>
+#include <FL/fl_draw.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Window.H>
 
@@ -187,10 +188,18 @@ void DividingHeadPage::build_search() {
   for (int i = 0; i < 3; ++i)
     set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(kFirstHeaderText + i));
   new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
-  w_.results = line_list(418, 208, 199, 183);
-  // The lines are columns of spaces and digits: a fixed-width font keeps them under their headers.
-  w_.results->textfont(FL_COURIER);
-  w_.results->textsize(9);
+  constexpr int kListX = 418;
+  w_.results = line_list(kListX, 208, 199, 183);
+  // The settings are centred in columns that end where their headers end, in
+  // the page's own text size; the lines themselves say how ("@c", "@."). The
+  // first column widens when the whole-turn text needs it.
+  fl_font(w_.results->textfont(), w_.results->textsize());
+  const int whole_turns = static_cast<int>(fl_width(text_of(context_, kWholeTurnText).c_str())) + 8;
+  result_columns_[0] = std::max(kHeaderX[1] - kListX - Fl::box_dx(FL_GTK_DOWN_BOX), whole_turns);
+  result_columns_[1] = kHeaderX[2] - kHeaderX[1];
+  w_.results->format_char('@');
+  w_.results->column_char('\t');
+  w_.results->column_widths(result_columns_);
 
   new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
   note(406, 432, 222, 69, context_.lang(209));

@@ -85,6 +85,7 @@ private:
   std::vector<int> free_plates_;
   std::vector<int> head_gears_; ///< change gears for differential indexing
   std::unique_ptr<IndexingWindow> indexing_;
+  int result_columns_[3] = {}; ///< the result list's column widths, which it points at
 };
 
 } // namespace workshop

@@ -24,30 +24,30 @@ const IndexingTexts kTexts{"any", "none fits", "others", "would work"};
 TEST(DividingHead, SearchListsEveryCircleThatWorks) {
   // clang-format off
   const std::tuple<const char*, int, long, Plates, Plates, Lines> cases[] = { // ratio, n, head, others
-      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127}, {"     any           1             0"}},
-      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127}, {"     any           2             0"}},
+      {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127}, {"@c@.any\t@c1\t@c0"}},
+      {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127}, {"@c@.any\t@c2\t@c0"}},
       // 40 / 7 = 5 5/7: 5/7 = 15/21 = 35/49.
       {"7 divisions", 40, 7, kWithFortyNine, {127},
-       {"      21           5            15", "      49           5            35"}},
+       {"@c21\t@c5\t@c15", "@c49\t@c5\t@c35"}},
       // 40 / 6 = 6 2/3: 10 of 15, 12 of 18, 14 of 21, 18 of 27, 22 of 33, 26 of 39.
-      {"6 divisions", 40, 6, kBrownAndSharp, {}, {"      15           6            10", "      18           6            12",
-        "      21           6            14", "      27           6            18", "      33           6            22",
-        "      39           6            26"}},
+      {"6 divisions", 40, 6, kBrownAndSharp, {}, {"@c15\t@c6\t@c10", "@c18\t@c6\t@c12",
+        "@c21\t@c6\t@c14", "@c27\t@c6\t@c18", "@c33\t@c6\t@c22",
+        "@c39\t@c6\t@c26"}},
       // 40 / 127: no turn, 40 holes of 127, a circle the head lacks.
       {"127 divisions on another plate", 40, 127, kBrownAndSharp, {13, 24, 127, 143},
-       {"none fits", " ", "others", "would work", " ", "     127           0            40"}},
-      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24}, {"none fits"}},
-      {"72-1 head", 72, 9, {10}, {}, {"     any           8             0"}}, // 8 whole turns
+       {"@.none fits", " ", "@.others", "@.would work", " ", "@c127\t@c0\t@c40"}},
+      {"127 divisions, no plate at all", 40, 127, kBrownAndSharp, {13, 24}, {"@.none fits"}},
+      {"72-1 head", 72, 9, {10}, {}, {"@c@.any\t@c8\t@c0"}}, // 8 whole turns
       // 72 / 5 = 14 2/5: 4 holes of 10.
-      {"72-1 head, plate 10", 72, 5, {10}, {}, {"      10          14             4"}},
-      {"no ratio", 0, 7, kWithFortyNine, {127}, {"none fits"}},
+      {"72-1 head, plate 10", 72, 5, {10}, {}, {"@c10\t@c14\t@c4"}},
+      {"no ratio", 0, 7, kWithFortyNine, {127}, {"@.none fits"}},
   };
   // clang-format on
   for (const auto& [name, ratio, n, head, others, lines] : cases)
     EXPECT_EQ(indexing_lines(search_indexing(ratio, n, head, others), kTexts), lines) << name;
-  // A whole-turn text is padded like a number.
-  EXPECT_EQ(setting_line({0, 3, 0}, "whole turns") + "|" + setting_line({143, 0, 139}, "any"),
-            "whole turns           3             0|     143           0           139");
+  // A whole-turn text stands as written, even with an '@', in the circle column.
+  EXPECT_EQ(setting_line({0, 3, 0}, "@whole") + "|" + setting_line({143, 0, 139}, "any"),
+            "@c@.@whole\t@c3\t@c0|@c143\t@c0\t@c139");
 }
 
 TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
