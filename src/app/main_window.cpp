@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "ui/page.h"
+#include "ui/tab_order.h"
 
 namespace app {
 
@@ -79,8 +80,10 @@ MainWindow::MainWindow(App& app) : app_(app) {
     auto* group = new Fl_Group(r.x, r.y, r.w, r.h);
     group->box(FL_GTK_UP_FRAME);
     page_groups_[static_cast<size_t>(number - 1)] = group;
-    if (Page* page = app.page(number))
+    if (Page* page = app.page(number)) {
       page->build(*group);
+      ui::put_fields_in_reading_order(*group, page->restating_fields());
+    }
     group->end();
     if (number != 1) {
       group->hide();

