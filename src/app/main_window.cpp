@@ -11,6 +11,7 @@
 #include <FL/Fl_Scroll.H>
 
 #include "app/app.h"
+#include "ui/enter_button.h"
 #include "ui/page.h"
 #include "ui/tab_order.h"
 
@@ -49,7 +50,8 @@ Fl_Button* side_button(int y, int h, const char* label) {
 } // namespace
 
 MainWindow::MainWindow(App& app) : app_(app) {
-  window_ = std::make_unique<Fl_Double_Window>(830, 785);
+  // Enter in a page's field does the page's Calculate, where it has one.
+  window_ = std::make_unique<ui::EnterWindow<Fl_Double_Window>>(830, 785);
   window_->copy_label(app.lang(18) ? app.lang(18) : "");
   window_->color(kBackground);
   window_->callback(quit_callback, &app);

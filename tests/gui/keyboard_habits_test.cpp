@@ -5,10 +5,13 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Browser.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
+#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
 
 #include <algorithm>
 #include <functional>
@@ -17,7 +20,13 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "calc/gears/gear_ratio_page.h"
+#include "calc/gears/ratio_results_window.h"
 #include "calc/geometry/circle_segment_page.h"
+#include "calc/workshop/change_gear_results_window.h"
+#include "calc/workshop/change_gear_set_window.h"
+#include "calc/workshop/change_gears_page.h"
+#include "calc/workshop/dividing_head_page.h"
 #include "gui/support/app_fixture.h"
 #include "gui/support/gui_driver.h"
 
@@ -110,6 +119,57 @@ TEST_F(KeyboardHabitsTest, TabFollowsTheReadingOrderOnEveryPageInEveryMode) {
       }
     }
   }
+}
+
+// Types `text` over the field's text and presses Enter.
+void enter(Fl_Widget* field, const char* text) {
+  retype(dynamic_cast<Fl_Input_*>(field), text);
+  press_key(FL_Enter);
+}
+
+TEST_F(KeyboardHabitsTest, EnterDoesThePagesOneObviousActionAfterTheFieldsOwn) {
+  start_app();
+  click(app->main_frame()->nav_button(7));
+  const auto& head = dynamic_cast<workshop::DividingHeadPage&>(*app->page(7)).widgets();
+  enter(head.divisions, "7"); // 40 / 7 = 5 5/7: 5 turns and 15 holes of 21
+  ASSERT_GE(head.results->size(), 1);
+  EXPECT_STREQ(head.results->text(1), "      21           5            15");
+  retype(head.divisions, "40");
+  enter(head.from, "1"); // From is raised to 2 on Enter, then the search runs
+  EXPECT_STREQ(head.from->value(), "2");
+  EXPECT_STREQ(head.results->text(1), "     any           1             0");
+
+  click(app->main_frame()->nav_button(16));
+  auto& ratio = dynamic_cast<gears::GearRatioPage&>(*app->page(16));
+  ratio.set_fields({"5", "3", "12", "100", "1"});
+  for (Fl_Widget* field : {static_cast<Fl_Widget*>(ratio.widgets().target),
+                           static_cast<Fl_Widget*>(ratio.widgets().tolerance)}) {
+    enter(field, "2");
+    ASSERT_NE(ratio.results_window(), nullptr);
+    ratio.results_window()->window()->do_callback();
+    settle();
+  }
+
+  click(app->main_frame()->nav_button(17));
+  auto& gears = dynamic_cast<workshop::ChangeGearsPage&>(*app->page(17));
+  gears.set_gear_lines({"20", "30", "50", "60"});
+  click(gears.widgets().mode[1]); // 1 mm from a 2 mm screw: 30 over 60
+  retype(gears.widgets().pitch_to_make, "1");
+  for (Fl_Widget* field : {static_cast<Fl_Widget*>(gears.widgets().lead_screw),
+                           static_cast<Fl_Widget*>(gears.widgets().error)}) {
+    enter(field, field == gears.widgets().error ? "0.1" : "2");
+    ASSERT_NE(gears.results_window(), nullptr);
+    click(gears.results_window()->close_button());
+    settle();
+  }
+
+  click(gears.widgets().gear_set);
+  workshop::ChangeGearSetWindow& set = *gears.gear_set_window();
+  enter(set.teeth(), "40");
+  retype(set.teeth(), "45");
+  enter(set.count()->child(0), "2");
+  EXPECT_EQ(gears.gear_lines(),
+            (std::vector<std::string>{"20", "30", "40", "45", "45", "50", "60"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // write the file at once. A table of a range of divisions can be printed.
 #pragma once
 
+#include "ui/enter_button.h"
 #include "ui/page_kit.h"
 
 namespace workshop {
@@ -14,7 +15,7 @@ namespace workshop {
 struct DividingHeadWidgets {
   Fl_Choice* head = nullptr;
   ui::CheckedInput* divisions = nullptr;
-  Fl_Button* calculate = nullptr;
+  ui::EnterButton* calculate = nullptr;
   Fl_Browser* results = nullptr;
   Fl_Browser* plates = nullptr;
   Fl_Button* edit_plates = nullptr;
