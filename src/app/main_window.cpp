@@ -63,6 +63,8 @@ MainWindow::MainWindow(App& app) : app_(app) {
   build_nav_column(app.current_language() == "es");
   nav_column_->end();
   nav_column_->size(157, 431);
+  // A wheel notch moves the column by one button, not by a few pixels.
+  nav_column_->scrollbar.linesize(kNavButtonHeight + 1);
 
   language_button_ = side_button(438, 40, app.lang(14));
   language_button_->callback(language_callback, &app);

@@ -11,12 +11,14 @@
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Spinner.H>
 
 #include <algorithm>
 #include <functional>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -170,6 +172,28 @@ TEST_F(KeyboardHabitsTest, EnterDoesThePagesOneObviousActionAfterTheFieldsOwn) {
   enter(set.count()->child(0), "2");
   EXPECT_EQ(gears.gear_lines(),
             (std::vector<std::string>{"20", "30", "40", "45", "45", "50", "60"}));
+}
+
+// One notch of the mouse wheel, `dy` 1 down or -1 up, at (x, y) in the window.
+void wheel(Fl_Window* window, int x, int y, int dy) {
+  Fl::e_x = x;
+  Fl::e_y = y;
+  Fl::e_x_root = window->x() + x;
+  Fl::e_y_root = window->y() + y;
+  Fl::e_dx = 0;
+  Fl::e_dy = dy;
+  Fl::handle(FL_MOUSEWHEEL, window);
+}
+
+TEST_F(KeyboardHabitsTest, AWheelNotchOverTheNavigationColumnMovesItOneButton) {
+  start_app();
+  Fl_Scroll* column = app->main_frame()->nav_column();
+  const int top = column->yposition();
+  // The buttons' tops are 56 apart (6, 62, 118, ...): a notch moves that far.
+  for (const auto& [dy, scrolled] : {std::pair{1, 56}, {1, 112}, {-1, 56}}) {
+    wheel(app->main_frame()->window(), 60, 200, dy);
+    EXPECT_EQ(column->yposition() - top, scrolled);
+  }
 }
 
 } // namespace
