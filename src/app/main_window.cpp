@@ -11,7 +11,9 @@
 #include <FL/Fl_Scroll.H>
 
 #include "app/app.h"
+#include "ui/enter_button.h"
 #include "ui/page.h"
+#include "ui/tab_order.h"
 
 namespace app {
 
@@ -48,7 +50,8 @@ Fl_Button* side_button(int y, int h, const char* label) {
 } // namespace
 
 MainWindow::MainWindow(App& app) : app_(app) {
-  window_ = std::make_unique<Fl_Double_Window>(830, 785);
+  // Enter in a page's field does the page's Calculate, where it has one.
+  window_ = std::make_unique<ui::EnterWindow<Fl_Double_Window>>(830, 785);
   window_->copy_label(app.lang(18) ? app.lang(18) : "");
   window_->color(kBackground);
   window_->callback(quit_callback, &app);
@@ -60,6 +63,8 @@ MainWindow::MainWindow(App& app) : app_(app) {
   build_nav_column(app.current_language() == "es");
   nav_column_->end();
   nav_column_->size(157, 431);
+  // A wheel notch moves the column by one button, not by a few pixels.
+  nav_column_->scrollbar.linesize(kNavButtonHeight + 1);
 
   language_button_ = side_button(438, 40, app.lang(14));
   language_button_->callback(language_callback, &app);
@@ -79,8 +84,10 @@ MainWindow::MainWindow(App& app) : app_(app) {
     auto* group = new Fl_Group(r.x, r.y, r.w, r.h);
     group->box(FL_GTK_UP_FRAME);
     page_groups_[static_cast<size_t>(number - 1)] = group;
-    if (Page* page = app.page(number))
+    if (Page* page = app.page(number)) {
       page->build(*group);
+      ui::put_fields_in_reading_order(*group, page->restating_fields());
+    }
     group->end();
     if (number != 1) {
       group->hide();

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/callbacks.h"
 #include "ui/page_context.h"
@@ -50,6 +51,8 @@ public:
   virtual Fl_Input* focus_input() { return nullptr; }
   /// Whether showing the page selects the focus field's whole text.
   virtual bool select_focus_text() const { return true; }
+  /// Fields that only restate another field: Tab reaches them after the rest.
+  virtual std::vector<const Fl_Widget*> restating_fields() const { return {}; }
 
 protected:
   /// The page's State.ini section: "p" and its number.

@@ -66,13 +66,16 @@ template <typename List> Texts shown_all(const List& widgets) {
 }
 void see(const Widgets& widgets, const Texts& expected) { EXPECT_EQ(shown_all(widgets), expected); }
 
-// Types each text over the field before it, or clicks the widget when its
-// text is null, one after the other.
+// Types each text over the field before it (a last '\n' presses Enter), or
+// clicks the widget when its text is null, one after the other.
 void act() {}
 template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
+  const std::string typed = text ? text : "";
   if (text)
-    retype(dynamic_cast<Fl_Input_*>(widget), text);
-  else
+    retype(dynamic_cast<Fl_Input_*>(widget), typed.substr(0, typed.find('\n')));
+  if (!typed.empty() && typed.back() == '\n')
+    press_key(FL_Enter);
+  else if (!text)
     click(widget);
   act(rest...);
 }
@@ -290,8 +293,7 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   // count is typed while the lowest is a good one.
   act(g.lowest, "12", g.highest, "30", g.lowest, "40", g.target, "2");
   EXPECT_FALSE(g.calculate->active()); // the highest below the lowest
-  act(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2", g.calculate,
-      nullptr);
+  act(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2\n"); // Enter searches
   see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
   ASSERT_NE(results(), nullptr);
   see({results()->heading(), results()->window()},
@@ -302,7 +304,7 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   results()->window()->do_callback(); // the window manager's close
   settle();
   // A target of one needs two pairs: 18/20 x 20/18.
-  act(g.target, "1", g.results_limit, "3", g.calculate, nullptr);
+  act(g.target, "1", g.results_limit, "3", g.tolerance, "0.0001\n"); // checked, then searched
   EXPECT_EQ(rows(10), (Texts{"driven", "driver", "18", "20", "__", "X", "20", "18", "__",
                              "Ratio = 1.0      Error = 0.0%"}));
   click(results()->close_button());
@@ -355,16 +357,16 @@ protected:
   workshop::ChangeGearSetWindow& set() { return *page().gear_set_window(); }
   workshop::ChangeGearResultsWindow* results() { return page().results_window(); }
   void calculate(int mode, const char* p, const char* q) {
-    act(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw, q,
-        w().calculate, nullptr);
+    act(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw,
+        (std::string(q) + "\n").c_str()); // Enter calculates
   }
 };
 
 TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTrains) {
   click(w().gear_set);
   Fl_Widget* copies = set().count()->child(0);
-  act(set().teeth(), "11", set().teeth(), "60", set().add_button(), nullptr, copies, "9",
-      set().teeth(), "030", set().add_button(), nullptr);
+  act(set().teeth(), "11", set().teeth(), "60\n", set().teeth(), "030", copies,
+      "9\n");                                                            // Enter adds
   EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "30", "60"})); // four at most
   set().list()->checked(2, 1);
   set().list()->do_callback();
@@ -379,8 +381,8 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
   ASSERT_NE(results(), nullptr);
   see({results()->heading(), results()->row(0).error},
       {"2 mm pitch lead screw - 1 mm pitch", "Error = 0.0%"});
-  act(results()->close_button(), nullptr, w().error, "0.5");
-  calculate(1, "1", "2.006"); // the 2:1 pair is 0.3 % off, within 0.5 %
+  // The 2:1 pair is 0.3 % off, within 0.5 %; Enter takes the error, then calculates.
+  act(results()->close_button(), nullptr, w().lead_screw, "2.006", w().error, "0.5\n");
   see({results()->row(0).error}, {"Error = -0.3%"});
   page().set_gear_lines({"20", "24", "30", "18"}); // saved: its ascending run
   restart_app();
@@ -436,7 +438,7 @@ protected:
     return doc;
   }
   Texts calculate(const char* divisions) {
-    act(w().divisions, divisions, w().calculate, nullptr);
+    act(w().divisions, (std::string(divisions) + "\n").c_str()); // Enter calculates
     return lines_of(w().results);
   }
   void move(Fl_Check_Browser* from, const std::string& plate, Fl_Button* button) {
@@ -456,11 +458,11 @@ TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_EQ(lines_of(w().results), Texts{"@c21\t@c5\t@c15"});
   restart_app();
   EXPECT_EQ(lines_of(w().results), Texts{"@c@.any\t@c1\t@c0"});
-  // From is raised to 2 once the user is done with it (Enter); Print
-  // follows the value it will have.
-  act(w().from, "1");
-  press_key(FL_Enter);
+  // From is raised to 2 once the user is done with it (Enter), and the
+  // search follows; Print follows the value From will have.
+  act(w().divisions, "7", w().from, "1\n");
   see({w().from}, {"2"});
+  EXPECT_EQ(lines_of(w().results), Texts{"@c21\t@c5\t@c15"});
   act(w().to, "2");
   EXPECT_FALSE(w().print->active());
 }
@@ -497,7 +499,8 @@ TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) 
   act(win->angle(), "35 0 0");
   act(win->divisions(), "127");
   // 35 * 40 / 360 = 3 8/9 turns; 127: A = 120 (1/3 turn), 40 (120 - 127) / 120 = -7/3.
-  EXPECT_EQ(lines_of(win->angle_list()).at(1), "       18       3       16  35\xC2\xB0" "0'0\"");
+  EXPECT_EQ(lines_of(win->angle_list()).at(1), "       18       3       16  35\xC2\xB0"
+                                               "0'0\"");
   EXPECT_EQ(lines_of(win->differential_list()).at(1),
             "56 : 24, plate turns against the crank, idlers: 2");
   // Without the 56 only compound trains are left: A = 128 (5/16 = 24/48 * 40/64) is nearest.

@@ -138,14 +138,18 @@ void GearRatioPage::build_tolerance() {
   w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
-  // Checked when the user is done with it, so that "0.5" can be typed.
-  w_.tolerance->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  on(w_.tolerance, [this] { tolerance_left(); });
+  // Checked when the user is done with it, so that "0.5" can be typed; every
+  // Enter is also the search's, a second one too.
+  w_.tolerance->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY | FL_WHEN_NOT_CHANGED);
+  on(w_.tolerance, [this] {
+    tolerance_left();
+    w_.calculate->press_if_enter();
+  });
   tolerance->end();
 }
 
 void GearRatioPage::build_buttons() {
-  w_.calculate = new Fl_Button(511, 507, 172, 58);
+  w_.calculate = new ui::EnterButton(511, 507, 172, 58);
   w_.calculate->box(FL_GTK_UP_BOX);
   w_.calculate->copy_label(context_.lang(424));
   on(w_.calculate, [this] { search(true); });

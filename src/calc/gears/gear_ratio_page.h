@@ -4,6 +4,7 @@
 // whose counts the dividing head can index and lists them in a window.
 #pragma once
 
+#include "ui/enter_button.h"
 #include "ui/page_kit.h"
 #include "calc/gears/gear_ratio_calc.h"
 
@@ -21,7 +22,7 @@ struct GearRatioWidgets {
   Fl_Int_Input* highest = nullptr;
   std::array<Fl_Round_Button*, 3> mode{}; ///< both sides, above, below
   Fl_Input* tolerance = nullptr;
-  Fl_Button* calculate = nullptr;
+  ui::EnterButton* calculate = nullptr;
   Fl_Button* help = nullptr;
 };
 

@@ -20,6 +20,8 @@ public:
   void enter_start_mode() override;
   void apply_settings() override;
   Fl_Input* focus_input() override;
+  /// The diameter is the radius again: Tab goes from the radius to the second value.
+  std::vector<const Fl_Widget*> restating_fields() const override { return {w_.diameter}; }
 
   /// The page's widgets, for whoever needs to look at them (the tests).
   struct Widgets {

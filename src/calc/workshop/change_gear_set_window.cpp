@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "numeric/number_text.h"
+#include "ui/enter_button.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
@@ -31,8 +32,9 @@ constexpr int kAddText = 453;
 constexpr int kTeethText = 454;
 constexpr int kCopiesText = 455;
 
-Fl_Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
-  auto* button = new Fl_Button(x, y, w, h, symbol);
+template <class Button = Fl_Button>
+Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
+  auto* button = new Button(x, y, w, h, symbol);
   button->labelfont(FL_HELVETICA_BOLD);
   button->labelsize(19);
   button->deactivate();
@@ -45,7 +47,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
                                          std::function<void()> on_change,
                                          std::function<void()> on_close)
     : context_(app), on_change_(std::move(on_change)), on_close_(std::move(on_close)) {
-  window_ = std::make_unique<Fl_Window>(350, 530);
+  window_ = std::make_unique<ui::EnterWindow<Fl_Window>>(350, 530);
   window_->color(ui::kPageBackground);
   callbacks_.on(window_.get(), [this] { on_close_(); });
   list_ = new Fl_Check_Browser(20, 25, 75, 495);
@@ -69,9 +71,15 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   count_->step(1);
   count_->value(1);
   count_->when(FL_WHEN_CHANGED);
-  callbacks_.on(count_, [this] { count_changed(); });
+  // The count takes Enter itself: it calls back on every Enter, and Add follows.
+  count_->child(0)->when(count_->child(0)->when() | FL_WHEN_NOT_CHANGED);
+  callbacks_.on(count_, [this] {
+    count_changed();
+    add_->press_if_enter();
+  });
   ui::report_every_change(count_);
-  add_ = arrow_button(187, 181, 70, 38, "@+9<-");
+  // Enter in the tooth count or the copies adds the gears.
+  add_ = arrow_button<ui::EnterButton>(187, 181, 70, 38, "@+9<-");
   callbacks_.on(add_, [this] { add_gears(); });
   add_group_->end();
 
@@ -84,7 +92,10 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   relabel();
 }
 
-ChangeGearSetWindow::~ChangeGearSetWindow() = default;
+ChangeGearSetWindow::~ChangeGearSetWindow() {
+  // Hiding calls the copies' field back: the callbacks must still be there.
+  window_.reset();
+}
 
 void ChangeGearSetWindow::relabel() {
   window_->copy_label(context_.lang(kTitleText));

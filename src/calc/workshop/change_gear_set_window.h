@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/callbacks.h"
+#include "ui/enter_button.h"
 
 class Fl_Button;
 class Fl_Check_Browser;
@@ -65,7 +66,7 @@ private:
   Fl_Group* add_group_ = nullptr;
   Fl_Int_Input* teeth_ = nullptr;
   Fl_Spinner* count_ = nullptr;
-  Fl_Button* add_ = nullptr;
+  ui::EnterButton* add_ = nullptr;
   Fl_Button* remove_ = nullptr;
   Fl_Button* close_ = nullptr;
   std::function<void()> on_change_;

@@ -183,9 +183,13 @@ void ChangeGearsPage::build_inputs() {
   ui::wrapped_text(420, 245, 135, 36, context_.lang(kErrorText), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
   w_.error->value(kSmallestChangeGearErrorText);
-  // Checked when the user is done with it, so that "0.5" can be typed.
-  w_.error->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  on(w_.error, [this] { error_left(); });
+  // Checked when the user is done with it, so that "0.5" can be typed; every
+  // Enter is also Calculate's, a second one too.
+  w_.error->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY | FL_WHEN_NOT_CHANGED);
+  on(w_.error, [this] {
+    error_left();
+    w_.calculate->press_if_enter();
+  });
   ui::wrapped_text(626, 249, 180, 25, context_.lang(kErrorUnitText), FL_ALIGN_LEFT);
 }
 
@@ -195,7 +199,7 @@ void ChangeGearsPage::build_buttons() {
   w_.gear_set->copy_label(context_.lang(kGearSetText));
   on(w_.gear_set, [this] { open_gear_set(); });
 
-  w_.calculate = new Fl_Button(521, 320, 145, 40);
+  w_.calculate = new ui::EnterButton(521, 320, 145, 40);
   w_.calculate->box(FL_GTK_UP_BOX);
   w_.calculate->copy_label(context_.lang(kCalculateText));
   on(w_.calculate, [this] { calculate(); });

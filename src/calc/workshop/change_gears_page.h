@@ -7,6 +7,7 @@
 
 #include "calc/gears/gear_ratio_calc.h"
 #include "calc/workshop/change_gears_form.h"
+#include "ui/enter_button.h"
 #include "ui/page_kit.h"
 
 namespace workshop {
@@ -27,7 +28,7 @@ struct ChangeGearsWidgets {
   Fl_Box* lead_screw_caption = nullptr;
   Fl_Input* error = nullptr;
   Fl_Button* gear_set = nullptr;
-  Fl_Button* calculate = nullptr;
+  ui::EnterButton* calculate = nullptr;
   Fl_Button* help = nullptr;
   Fl_Group* worm_group = nullptr;
   Fl_Output* first_gear = nullptr;

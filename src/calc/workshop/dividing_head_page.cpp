@@ -178,7 +178,7 @@ void DividingHeadPage::build_search() {
   set_label(w_.divisions, context_.lang(206));
   w_.divisions->on_valid([this] { divisions_changed(); });
 
-  w_.calculate = new Fl_Button(410, 117, 210, 48);
+  w_.calculate = new ui::EnterButton(410, 117, 210, 48);
   set_label(w_.calculate, context_.lang(207));
   on(w_.calculate, [this] { search(); });
   w_.calculate->deactivate();
@@ -216,7 +216,10 @@ void DividingHeadPage::build_table_print() {
   w_.from = range_input(675, context_.lang(319), "2");
   // Also called back when the user is done with it, to apply its floor then.
   w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-  on(w_.from, [this] { from_changed(); });
+  on(w_.from, [this] {
+    from_changed();
+    w_.calculate->press_if_enter();
+  });
   w_.to = range_input(729, context_.lang(399), kTableLastDefault);
   on(w_.to, [this] { to_changed(); });
   range->end();

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "ui/enter_button.h"
 #include "ui/page_kit.h"
 
 namespace workshop {
@@ -16,7 +17,7 @@ namespace workshop {
 struct DividingHeadWidgets {
   Fl_Choice* head = nullptr;
   ui::CheckedInput* divisions = nullptr;
-  Fl_Button* calculate = nullptr;
+  ui::EnterButton* calculate = nullptr;
   Fl_Browser* results = nullptr;
   Fl_Browser* plates = nullptr;
   Fl_Button* edit_plates = nullptr;
