@@ -46,7 +46,6 @@ install_copy() { # DIR LANGS...
   shift
   mkdir -p "$dir/language"
   cp "$build/toolroom-calculator" "$dir/"
-  cp "$source_dir"/language/*.html "$dir/language/" 2>/dev/null || true
   for code in "$@"; do cp -r "$source_dir/language/$code" "$dir/language/"; done
 }
 

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "app/app.h"
 #include "i18n/help_page_check.h"
 
@@ -26,13 +28,13 @@ constexpr std::array<HelpTopic, 11> kTopics = {{
     {317, "/language/%s/backlash.html"},
     {265, "/language/%s/worm_gear.html"},
     {266, "/language/%s/worm_gear.html#crown"},
-    {365, "/language/%s/ChangeGearCalculation.html"},
+    {720, "/language/%s/ChangeGearCalculation.html"},
     {374, "/language/%s/bevel.html"},
-    {128, "/language/pin_dia.html"},
+    {394, "/language/%s/pin_dia.html"},
     {5, "/language/%s/pdc.html"},
     {419, "/language/%s/gear_ratio.html"},
     {414, "/language/%s/change_gear.html"},
-    {7, "/language/%s/dividing_head.html"},
+    {660, "/language/%s/dividing_head.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.
@@ -113,11 +115,17 @@ const HelpTopic& help_topic(int topic) {
 }
 
 std::string help_file_path(const std::string& program_dir, const std::string& language, int topic) {
-  std::string file = help_topic(topic).file;
-  size_t code = file.find("%s");
-  if (code != std::string::npos)
-    file.replace(code, 2, language);
-  return program_dir + file;
+  auto path_in = [&](const std::string& code) {
+    std::string file = help_topic(topic).file;
+    file.replace(file.find("%s"), 2, code);
+    return program_dir + file;
+  };
+  // A language without its own page of a topic shows the English one.
+  const std::string path = path_in(language);
+  struct stat info {};
+  return stat(path.substr(0, path.find('#', program_dir.size())).c_str(), &info) == 0
+             ? path
+             : path_in("en");
 }
 
 HelpWindow::HelpWindow(App& app, int topic) : app_(app) {

@@ -12,9 +12,10 @@
 namespace app {
 
 namespace {
+constexpr int kOwnNameEntry = 722;
 constexpr const char* kNoLanguages =
     "An error occurred trying to find any language files, aborting program.";
-}
+} // namespace
 
 void App::select_language() {
   const std::string language_dir = program_dir_ + "/language";
@@ -33,7 +34,12 @@ void App::select_language() {
     LanguageOption option;
     option.code = code;
     option.flag_path = flag.empty() ? "" : dir + "/" + flag;
-    option.label = flag.empty() ? code : flag.substr(0, flag.find('.'));
+    // Each language named in its own words, as a user looking for it reads it.
+    settings::IniDocument file;
+    const bool named = settings::IniDocument::load(i18n::language_file_path(program_dir_, code),
+                                                   file) == settings::LoadStatus::kOk &&
+                       !file.get_string(".:" + std::to_string(kOwnNameEntry)).empty();
+    option.label = named ? file.get_string(".:" + std::to_string(kOwnNameEntry)) : code;
     options.push_back(option);
   }
   int chosen = dialogs_.choose_language(options);

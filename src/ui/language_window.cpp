@@ -17,6 +17,7 @@ namespace {
 struct Selection {
   Fl_Window* window = nullptr;
   int chosen = -1;
+  bool moved = false; ///< the user has moved the keyboard focus to a flag
 };
 
 struct FlagButton {
@@ -29,6 +30,38 @@ void flag_callback(Fl_Widget*, void* data) {
   flag->selection->chosen = flag->index;
   flag->selection->window->hide();
 }
+
+// A flag the window happens to give the focus to is no choice of the user's:
+// Enter and Space pick a flag only once the user has moved to one with Tab
+// or the arrow keys (a click always picks).
+class FlagWidget : public Fl_Button {
+public:
+  FlagWidget(int x, int y, Selection& selection) : Fl_Button(x, y, 90, 53), selection_(selection) {}
+  int handle(int event) override {
+    if (event != FL_KEYBOARD)
+      return Fl_Button::handle(event);
+    switch (Fl::event_key()) {
+    case FL_Tab:
+    case FL_Left:
+    case FL_Right:
+    case FL_Up:
+    case FL_Down:
+      selection_.moved = true;
+      return 0; // the group moves the focus on
+    case FL_Enter:
+    case FL_KP_Enter:
+    case ' ':
+      if (selection_.moved)
+        do_callback();
+      return 1;
+    default:
+      return Fl_Button::handle(event);
+    }
+  }
+
+private:
+  Selection& selection_;
+};
 
 void close_callback(Fl_Widget* widget, void*) {
   if (Fl_Window* window = widget->as_window() ? widget->as_window() : widget->window())
@@ -52,10 +85,12 @@ int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
   scroll->box(FL_DOWN_FRAME);
   std::vector<Fl_Shared_Image*> images;
   std::vector<FlagButton> flags(options.size());
+  Fl_Widget* first_flag = nullptr;
   for (size_t i = 0; i < options.size(); ++i) {
     int x = i % 2 == 0 ? 45 : 162;
     int y = 36 + 64 * static_cast<int>(i / 2);
-    auto* button = new Fl_Button(x, y, 90, 53);
+    auto* button = new FlagWidget(x, y, selection);
+    first_flag = first_flag ? first_flag : button;
     button->copy_label(options[i].label.c_str());
     flags[i] = {&selection, static_cast<int>(i)};
     button->callback(flag_callback, &flags[i]);
@@ -72,6 +107,8 @@ int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
   close->callback(close_callback);
   window->end();
   window->show();
+  if (first_flag) // as a desktop would, but now whatever window manager runs
+    first_flag->take_focus();
   while (window->shown())
     Fl::wait();
   window.reset();

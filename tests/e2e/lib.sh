@@ -12,7 +12,6 @@ install_to() {
   for code in ${2:-en}; do
     cp -r "$(dirname "$binary")/language/$code" "$1/language/"
   done
-  cp "$(dirname "$binary")"/language/*.html "$1/language/"
 }
 
 # Starts the program from $work/elsewhere (through $launcher when set) and

@@ -40,7 +40,7 @@ for file in usr/share/applications/toolroom-calculator.desktop \
   usr/share/icons/hicolor/128x128/apps/toolroom-calculator.png \
   usr/share/icons/hicolor/scalable/apps/toolroom-calculator.svg \
   usr/lib/toolroom-calculator/language/en/en.ini usr/lib/toolroom-calculator/language/de/de.ini \
-  usr/lib/toolroom-calculator/language/es/es.ini usr/lib/toolroom-calculator/language/pin_dia.html; do
+  usr/lib/toolroom-calculator/language/es/es.ini usr/lib/toolroom-calculator/language/en/pin_dia.html; do
   [ -f "$root/$file" ] || fail "$file not in the package"
 done
 [ -x "$lib/toolroom-calculator" ] || fail "no program in usr/lib/toolroom-calculator"

@@ -55,3 +55,19 @@ TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   EXPECT_STREQ(fl_yes, "Sí");
   EXPECT_STREQ(fl_no, "No");
 }
+
+// At a first start each flag carries its language's own name; Enter or Space picks a flag
+// only once the user has moved to one (Tab from the first flag goes to the second).
+TEST_F(LanguageSwitchTest, FlagsAreNamedInTheirLanguageAndEnterWaitsForAMove) {
+  install_language(dir.path(), "de");
+  install_language(dir.path(), "es");
+  dialogs.language_answers.push_back(2);
+  start_app();
+  ASSERT_EQ(dialogs.language_offers.size(), 1u);
+  std::vector<std::string> labels;
+  for (const ui::LanguageOption& option : dialogs.language_offers[0])
+    labels.push_back(option.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Deutsch", "English", "Español"}));
+  keys_for_next_menu({FL_Enter, ' ', FL_Tab, FL_Enter});
+  EXPECT_EQ(ui::FltkDialogs().choose_language(dialogs.language_offers[0]), 1);
+}

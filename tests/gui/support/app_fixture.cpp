@@ -50,11 +50,11 @@ bool TempDir::exists(const std::string& relative) const {
 }
 
 void copy_language_files(const std::string& dir) {
-  // English only (and the shared pages): a test that wants more languages
-  // installs them itself, so the language selection is the test's choice.
+  // English only: a test that wants more languages installs them itself,
+  // so the language selection is the test's choice.
   std::string source = TOOLROOM_LANGUAGE_DIR;
-  std::string command = "mkdir -p '" + dir + "/language' && cp -r '" + source + "/en' '" + dir +
-                        "/language/' && cp '" + source + "'/*.html '" + dir + "/language/'";
+  std::string command =
+      "mkdir -p '" + dir + "/language' && cp -r '" + source + "/en' '" + dir + "/language/'";
   if (std::system(command.c_str()) != 0)
     throw std::runtime_error("copying the language files failed");
 }
