@@ -15,7 +15,7 @@ e2e_name="languages e2e"
 
 language() { grep -E "^language *=" "$1/DoNotEditOrDelete.ini" | head -n 1 | sed 's/^[^=]*= *//'; }
 
-# Starts a fresh installation and waits for the untitled 315 x 465 flag window.
+# Starts a fresh installation and waits for the 315 x 465 flag window.
 start_first_time() {
   rm -rf "$1"
   install_to "$1" "en de es"
@@ -24,7 +24,7 @@ start_first_time() {
   pid=$!
   chooser=""
   for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --name '^Language / Sprache / Idioma$' 2>/dev/null); do
       xdotool getwindowgeometry "$id" | grep -q 'Geometry: 315x465' && chooser=$id
     done
     [ -n "$chooser" ] && break
