@@ -26,7 +26,7 @@ e2e_name="package e2e"
 deb=$(ls "$work"/deb/toolroom-calculator_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no .deb made"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libfltk1.3 libiniparser1 fonts-dejavu-core; do
+for package in libfltk1.3 fonts-dejavu-core; do
   echo "$depends" | grep -q "\\b$package\\b" || fail "does not depend on $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = "math" ] || fail "section is not math"
