@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kRowStep = 19;
 constexpr int kHeadingGap = 8;
+constexpr int kTitleBase = 18; ///< the title's base line below the top
+constexpr int kTitleStep = 26; ///< from the title's base line to the first row's
 constexpr int kValueWidth = 110;
 constexpr int kFontSize = 12;
 constexpr int kMargin = 14;
@@ -47,7 +49,7 @@ int sheet_width(const std::string& title, const std::vector<JobSheetRow>& rows, 
 }
 
 int sheet_height(const std::vector<JobSheetRow>& rows) {
-  int height = kRowStep + kHeadingGap;
+  int height = kTitleBase + kTitleStep;
   for (const JobSheetRow& row : rows)
     height += kRowStep + (row.heading ? kHeadingGap : 0);
   return height;
@@ -80,9 +82,9 @@ int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& row
   fl_color(FL_BLACK);
   fl_line_style(FL_SOLID);
   fl_font(FL_HELVETICA_BOLD, kFontSize + 4);
-  int base = y + kRowStep;
-  fl_draw(title.c_str(), x, base - 4);
-  base += kHeadingGap;
+  int base = y + kTitleBase;
+  fl_draw(title.c_str(), x, base);
+  base += kTitleStep;
   for (const JobSheetRow& row : rows) {
     if (row.heading) {
       base += kHeadingGap;
