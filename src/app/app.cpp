@@ -22,6 +22,7 @@
 #include "ui/page.h"
 #include "app/results_window.h"
 #include "app/plate_editor_window.h"
+#include "calc/workshop/differential_indexing_calc.h"
 #include "settings/data_dir.h"
 
 namespace app {
@@ -195,7 +196,9 @@ DividingHeadPlates App::dividing_head_plates() {
   if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(PageId::kDividingHead)))
     return head->plates();
   const settings::SettingsValues values = settings::read_settings_values(settings_);
-  return {values.ratio, settings::head_plates(settings_, values.last_head)};
+  return {values.ratio, settings::head_plates(settings_, values.last_head), values.last_head,
+          settings::head_gears(settings_, values.last_head,
+                               workshop::default_head_gears(values.ratio))};
 }
 
 gears::ResultList App::ratio_search(const ui::RatioSearchRequest& request) {

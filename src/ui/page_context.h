@@ -54,10 +54,12 @@ enum class UnitPairSlot {
 
 /// The selected dividing head as other pages index with it: its worm ratio
 /// (crank turns per spindle turn) and the hole circles of its plates, in the
-/// order of the head's plate list.
+/// order of the head's plate list; its name and change gears.
 struct DividingHeadPlates {
   int ratio = 0;
   std::vector<int> circles;
+  std::string name;
+  std::vector<int> gears; ///< for differential indexing
 };
 
 /// What the dividing-head page offers the other pages: whether n equal

@@ -121,4 +121,28 @@ std::optional<OverPinsResult> compute_over_pins(const OverPinsInput& in) {
   return result;
 }
 
+std::optional<double> over_pins_for_thickness(OverPinsInput input, double thickness) {
+  // The implied thickness grows with the measurement; below the base circle
+  // there is none, which counts as too thin.
+  const auto too_thin = [&](double over_pins) {
+    input.over_pins = over_pins;
+    const std::optional<OverPinsResult> result = compute_over_pins(input);
+    return !result || !result->measured || *result->measured < thickness;
+  };
+  input.over_pins = input.pin;
+  if (!compute_over_pins(input) || !std::isfinite(thickness))
+    return std::nullopt;
+  double thin = input.pin;
+  double thick = input.pin + static_cast<double>(input.teeth) / input.diametral_pitch;
+  for (int i = 0; i < 64 && too_thin(thick); ++i)
+    thick *= 2.0;
+  if (too_thin(thick))
+    return std::nullopt;
+  for (int i = 0; i < 200 && thick - thin > 1e-12 * thick; ++i) {
+    const double middle = 0.5 * (thin + thick);
+    (too_thin(middle) ? thin : thick) = middle;
+  }
+  return 0.5 * (thin + thick);
+}
+
 } // namespace gears

@@ -67,4 +67,11 @@ struct OverPinsResult {
 /// degrees, or a negative pin.
 std::optional<OverPinsResult> compute_over_pins(const OverPinsInput& input);
 
+/// The measurement over pins at which the teeth are `thickness` (inch) thick
+/// on the pitch circle, for the gear and pin of `input` (its over_pins
+/// unused): compute_over_pins turned round, by halving the interval of
+/// measurements until it is far finer than any micrometer reads. Nothing
+/// when there is no gear to measure.
+std::optional<double> over_pins_for_thickness(OverPinsInput input, double thickness);
+
 } // namespace gears

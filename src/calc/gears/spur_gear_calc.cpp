@@ -140,9 +140,21 @@ std::optional<SpurGear> solve_spur_gear(const SpurGearInput& input) {
   return gear;
 }
 
+namespace {
+// Fewest teeth of American cutters No. 8 down to No. 1.
+constexpr std::array<long, 8> kFrom = {12, 14, 17, 21, 26, 35, 55, 135};
+} // namespace
+
+CutterRange cutter_teeth(long teeth) {
+  CutterRange range;
+  for (size_t i = 0; i < kFrom.size() && teeth >= kFrom[i]; ++i) {
+    range.fewest = kFrom[i];
+    range.most = i + 1 < kFrom.size() ? kFrom[i + 1] - 1 : 0;
+  }
+  return range;
+}
+
 int cutter_number(long teeth, bool american) {
-  // Fewest teeth of American cutters No. 8 down to No. 1.
-  constexpr std::array<long, 8> kFrom = {12, 14, 17, 21, 26, 35, 55, 135};
   int range = -1;
   for (size_t i = 0; i < kFrom.size(); ++i)
     if (teeth >= kFrom[i])

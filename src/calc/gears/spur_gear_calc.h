@@ -81,6 +81,15 @@ std::optional<SpurGear> solve_spur_gear(const SpurGearInput& input);
 /// the other way round.
 int cutter_number(long teeth, bool american);
 
+/// The tooth counts one form cutter serves: 26 to 34 for the cutter of 30
+/// teeth; `most` 0 for the last cutter, which serves every count above.
+/// Both 0 below 12 teeth.
+struct CutterRange {
+  long fewest = 0;
+  long most = 0;
+};
+CutterRange cutter_teeth(long teeth);
+
 /// What the span-measurement line says.
 enum class SpanLine {
   kNone,         ///< no tooth count or no pitch value

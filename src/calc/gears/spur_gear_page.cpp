@@ -4,6 +4,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -12,11 +13,13 @@
 #include <vector>
 
 #include "calc/gears/spur_gear_sketch.h"
+#include "calc/gears/spur_job_sheet_window.h"
 #include "i18n/format_check.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
+#include "ui/print_job.h"
 #include "ui/state_keys.h"
 
 namespace gears {
@@ -38,6 +41,9 @@ constexpr int kNumberedRows = 7;
 constexpr int kFirstRowLabel = 297;
 
 } // namespace
+
+SpurGearPage::SpurGearPage(ui::PageContext& app) : Page(app, ui::PageId::kSpurGear) {}
+SpurGearPage::~SpurGearPage() = default;
 
 // ---- building ----
 
@@ -137,6 +143,12 @@ void SpurGearPage::build_results() {
 
   w_.help = ui::question_button({695, 408, 58, 58}, 58);
   on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBacklash); });
+  // Beside the help, right of the table.
+  w_.job_sheet = new Fl_Button(577, 408, 110, 58);
+  w_.job_sheet->copy_label(context_.lang(kJobSheetTitle));
+  w_.job_sheet->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  w_.job_sheet->deactivate();
+  on(w_.job_sheet, [this] { open_job_sheet(); });
 
   auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
   w_.span_text = ui::text_line(230, 482, 459, 25, "");
@@ -273,6 +285,11 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
 }
 
 void SpurGearPage::show(const SpurGearForm& form, bool span_always) {
+  // A sheet only for the gear the fields make, not a table left standing.
+  if (form.table == SpurShown::kNew)
+    w_.job_sheet->activate();
+  else
+    w_.job_sheet->deactivate();
   if (form.status_entry != 0)
     show_status(form.status_entry);
   if (form.table == SpurShown::kEmpty)
@@ -316,6 +333,27 @@ void SpurGearPage::clear_spur_outputs() {
 void SpurGearPage::empty_fraction() {
   for (Fl_Input* field : {w_.whole, w_.over, w_.under})
     field->value("");
+}
+
+// ---- the job sheet ----
+
+std::optional<std::vector<JobSheetRow>> SpurGearPage::job_sheet() const {
+  const ui::DividingHeadPlates head = context_.dividing_head_plates();
+  return spur_job_sheet(
+      {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value()},
+      {head.name, head.ratio, head.circles, head.gears},
+      ui::print_stamp(context_, ui::PageId::kSpurGear).date,
+      [this](int entry) { return context_.lang_or(entry, ""); });
+}
+
+void SpurGearPage::open_job_sheet() {
+  std::optional<std::vector<JobSheetRow>> rows = job_sheet();
+  if (!rows)
+    return;
+  if (job_sheet_window_)
+    job_sheet_window_->window()->hide();
+  job_sheet_window_ = std::make_unique<JobSheetWindow>(context_, std::move(*rows));
+  job_sheet_window_->window()->show();
 }
 
 // ---- life cycle ----

@@ -5,12 +5,16 @@
 // sketch that names the first seven rows.
 #pragma once
 
+#include <memory>
+
 #include "calc/gears/spur_gear_form.h"
+#include "calc/gears/spur_job_sheet_form.h"
 #include "ui/page_kit.h"
 
 namespace gears {
 
 class gearing;
+class JobSheetWindow;
 
 /// The widgets of the page, open to the tests.
 struct SpurGearWidgets {
@@ -33,11 +37,14 @@ struct SpurGearWidgets {
   Fl_Box* status = nullptr;
   gearing* sketch = nullptr;
   Fl_Button* help = nullptr;
+  /// Opens the job sheet; active while the page shows a gear.
+  Fl_Button* job_sheet = nullptr;
 };
 
 class SpurGearPage : public ui::Page {
 public:
-  explicit SpurGearPage(ui::PageContext& app) : Page(app, ui::PageId::kSpurGear) {}
+  explicit SpurGearPage(ui::PageContext& app);
+  ~SpurGearPage() override;
 
   void build(Fl_Group& group) override;
   void enter_start_mode() override;
@@ -45,6 +52,10 @@ public:
   Fl_Input* focus_input() override;
 
   const SpurGearWidgets& widgets() const { return w_; }
+  /// The sheet of the gear on the page, nothing without a gear.
+  std::optional<std::vector<JobSheetRow>> job_sheet() const;
+  /// The window the button opened last (nullptr before).
+  JobSheetWindow* job_sheet_window() { return job_sheet_window_.get(); }
 
 private:
   void build_choices();
@@ -72,6 +83,7 @@ private:
   void empty_fraction();
   void show_status(int label);
   void label_pitch_value(int label);
+  void open_job_sheet();
   SpurGearForm form() const;
 
   PitchSystem pitch_system() const;
@@ -90,6 +102,7 @@ private:
 
   SpurGearWidgets w_;
   std::optional<UnitsSwitched> units_switched_;
+  std::unique_ptr<JobSheetWindow> job_sheet_window_;
 };
 
 } // namespace gears

@@ -38,7 +38,9 @@ public:
   Fl_Input* focus_input() override;
 
   bool can_index(int divisions) const override;
-  ui::DividingHeadPlates plates() const override { return {ratio_, head_plates_}; }
+  ui::DividingHeadPlates plates() const override {
+    return {ratio_, head_plates_, head_, head_gears_};
+  }
 
   const DividingHeadWidgets& widgets() const { return w_; }
   int head_ratio() const { return ratio_; }
