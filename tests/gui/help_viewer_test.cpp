@@ -15,11 +15,11 @@
 using namespace testing_support;
 
 TEST(HelpTopics, FilesFollowTheLanguageExceptThePinPage) {
-  const std::tuple<const char*, int, const char*> cases[] = {{"de", 0, "de/thread.html"},
-                                                             {"de", 3, "de/worm_gear.html#crown"},
-                                                             {"de", 6, "pin_dia.html"},
-                                                             {"es", 9, "es/change_gear.html"},
-                                                             {"de", 10, "de/dividing_head.html"}};
+  // clang-format off
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"de", 0, "de/thread.html"}, {"de", 3, "de/worm_gear.html#crown"}, {"de", 6, "pin_dia.html"},
+      {"es", 9, "es/change_gear.html"}, {"de", 10, "de/dividing_head.html"}};
+  // clang-format on
   for (const auto& [language, topic, file] : cases)
     EXPECT_EQ(app::help_file_path("/opt/tc", language, topic),
               std::string("/opt/tc/language/") + file);
