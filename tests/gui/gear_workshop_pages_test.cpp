@@ -100,7 +100,7 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
     act(control, nullptr);
     EXPECT_EQ(shown(out(slot)), text) << slot;
   }
-  act(g.millimetre, nullptr);
+  run(g.millimetre, "@19", g.millimetre, "click");
   see({g.backlash, out(kCentreDistance), g.crown_panels[1]}, {"0.127", "76.2", ""});
   act(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
   see({g.pitch, g.pitch_label}, {"", lang(293)});
