@@ -1,17 +1,11 @@
 // Start-up with missing, damaged or odd settings, state and language files.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Scroll.H>
-
-#include <cstring>
 #include <filesystem>
 
 #include <unistd.h>
 
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
 #include "gui/support/scoped_env.h"
 
 using namespace testing_support;

@@ -2,10 +2,6 @@
 // seven sketches: exact pixels worked out from the coordinate tables.
 #include "gui/support/page_scenario.h"
 
-#include <FL/Fl_Double_Window.H>
-
-#include <memory>
-
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 #include "calc/workshop/dovetail_sketches.h"

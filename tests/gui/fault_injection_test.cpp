@@ -2,17 +2,10 @@
 // disk, read-only files, State.ini replaced by a directory, the language
 // directory gone. Each time the user hears of it or gets a sound default,
 // the files already there keep every byte, and nothing crashes.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
+#include "gui/support/gui_test.h"
 
 #include <cerrno>
-#include <cstring>
-#include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -21,8 +14,6 @@
 
 #include "app/main_window.h"
 #include "ui/page.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 

@@ -1,16 +1,6 @@
 // The gear and workshop pages driven with real keys and clicks: the controls
 // reach the form and its results land in their fields; units, restart, the
 // results windows, the gear set and plate editors, and the bevel print.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Browser.H>
-#include <FL/Fl_Check_Browser.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Int_Input.H>
-#include <FL/fl_draw.H>
-
-#include <algorithm>
-#include <cstdlib>
 
 #include "app/help_viewer.h"
 #include "app/plate_editor_window.h"

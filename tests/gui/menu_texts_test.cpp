@@ -1,18 +1,11 @@
 // Choice menus built from language texts: every entry keeps its item, so an
 // item's place is its meaning whatever the language file holds. All menus are
 // filled by one routine, so a few pages stand for the rest.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Choice.H>
-
-#include <map>
-#include <string>
-#include <vector>
+#include "gui/support/gui_test.h"
 
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/threads/thread_series_page.h"
 #include "calc/workshop/dovetail_page.h"
-#include "gui/support/app_fixture.h"
 
 using namespace testing_support;
 

@@ -2,13 +2,9 @@
 // dividing head's indexing table, the dovetail sheets and the lists of gear
 // trains — pages as the rows need, headings, and the numbers at their
 // precision.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl_Paged_Device.H>
-
-#include <algorithm>
 #include <ctime>
-#include <functional>
 
 #include "calc/gears/bevel_gear_print.h"
 #include "calc/gears/gear_ratio_print.h"
@@ -18,8 +14,6 @@
 #include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/indexing_window.h"
 #include "calc/workshop/dovetail_print.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "gui/support/postscript.h"
 #include "ui/print_job.h"
 

@@ -3,23 +3,9 @@
 // sees. A page test then reads as a table of what is done and what shows.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Box.H>
-#include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-
-#include <array>
-#include <map>
-#include <string>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "gui/support/render.h"
 #include "ui/checked_input.h"
 
