@@ -1,9 +1,7 @@
 // Help pages the HTML view would crash or stall on are caught beforehand.
 #include "i18n/help_page_check.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include "unit/unit_test.h"
 
 using i18n::HelpPageFault;
 

@@ -1,7 +1,7 @@
 // Menu items from language texts: shown as written, a missing one named.
 #include "i18n/menu_label.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 TEST(MenuItemLabel, TextsShowAsWrittenAndMissingOnesKeepTheirPlace) {
   const std::pair<const char*, const char*> cases[] = {

@@ -1,7 +1,7 @@
 // The line that names the printing page and the day on every printed page.
 #include "i18n/print_stamp.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 TEST(PrintStamp, NavigationTextsBecomeOneLineTitlesAndDaysYearMonthDay) {
   // clang-format off

@@ -1,13 +1,7 @@
 // Change gears: trains stage by stage, the duplicate rule, 22/7 worm pairs, a brute-force check.
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
-#include <algorithm>
-#include <cmath>
-#include <optional>
 #include <random>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "calc/workshop/change_gears_calc.h"
 

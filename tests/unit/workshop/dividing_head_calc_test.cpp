@@ -1,11 +1,6 @@
 #include "calc/workshop/dividing_head_calc.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace workshop {
 namespace {

@@ -2,11 +2,7 @@
 #include "calc/workshop/angular_indexing_calc.h"
 #include "calc/workshop/differential_indexing_calc.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace workshop {
 namespace {
