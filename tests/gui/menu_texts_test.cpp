@@ -13,12 +13,12 @@ class MenuTextsTest : public AppTest {};
 
 TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
   // New texts for the installed English entries; "" deletes the line.
+  // clang-format off
   const std::map<int, std::pair<std::string, std::string>> texts = {
-      {275, {"", "(missing text 275)"}},
-      {276, {"", "(missing text 276)"}},
-      {117, {"", "(missing text 117)"}},
-      {118, {"Male 1/2 lower & @ up", "Male 1/2 lower && @@ up"}},
-      {33, {"R/c", "R/c"}}};
+      {275, {"", "(missing text 275)"}}, {276, {"", "(missing text 276)"}},
+      {117, {"", "(missing text 117)"}}, {33, {"R/c", "R/c"}},
+      {118, {"Male 1/2 lower & @ up", "Male 1/2 lower && @@ up"}}};
+  // clang-format on
   std::string file = dir.read_file("language/en/en.ini");
   for (const auto& [entry, text] : texts) {
     const std::string key = "\n" + std::to_string(entry) + " = ";
