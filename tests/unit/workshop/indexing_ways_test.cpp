@@ -51,6 +51,8 @@ TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
         "       27       1       25  17" + deg + "20'0\"  +120.0\""}},
       // 10' = 1/54 turn: on 47 one hole is 9/47 degree = 11'29.36" (+89.4").
       {"10 minutes on 47", 1.0 / 6, {47}, 6, {"       47       0        1  0" + deg + "11'29.36\"  +89.4\""}},
+      // A hair over nothing is no whole turn: one hole of 47 is 32400 / 47 = 689.4" off.
+      {"a hair", 1e-12, {47}, 6, {"       47       0        1  0" + deg + "11'29.36\"  +689.4\""}},
       {"no angle", 0, kBrownAndSharp, 6, {}}, {"past a turn", 361, kBrownAndSharp, 6, {}}};
   // clang-format on
   for (const auto& [name, degrees, plates, most, expected] : cases)
