@@ -6,16 +6,13 @@
 set -eu
 binary="$1"
 artifacts="$2"
-mkdir -p "$artifacts"
-work="$(mktemp -d /tmp/toolroom-exits-e2e-XXXXXX)"
 started=""
-trap 'kill $started 2>/dev/null || true; rm -rf "$work"' EXIT
-
 e2e_name="exits e2e"
 . "$(dirname "$0")/lib.sh"
+trap 'kill $started 2>/dev/null || true; rm -rf "$work"' EXIT
 # The shell starts background programs with SIGINT ignored; a terminal would not.
 launcher="env --default-signal=INT,HUP,TERM"
-key() { grep -E "^$1 *=" "$app/DoNotEditOrDelete.ini" | head -n 1 | sed 's/^[^=]*= *//'; }
+key() { ini_key "$app/DoNotEditOrDelete.ini" "$1"; }
 use() { window=$1; pid=$2; xdotool windowraise "$window"; sleep 0.3; }
 
 app="$work/app"
@@ -55,9 +52,7 @@ window=$(timeout 30 xdotool search --sync --onlyvisible --name "Werkstattrechner
 import -window root "$artifacts/two-programs.png"
 for program in "$first" "$window $second_pid"; do
   use $program
-  click_at 79 583   # exit
-  wait_exit
-  [ "$status" = "0" ] || fail "a program ended with status $status"
+  exit_ok "$program"
 done
 [ "$(key measure)" = "metric" ] || fail "the first program's metric was undone"
 [ "$(key language)" = "de" ] || fail "the second program's German was undone"

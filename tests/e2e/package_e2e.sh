@@ -12,13 +12,10 @@ set -eu
 cpack="$1"
 build="$2"
 artifacts="$3"
-mkdir -p "$artifacts"
-work="$(mktemp -d /tmp/toolroom-package-e2e-XXXXXX)"
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
-chmod 755 "$work"
-
 e2e_name="package e2e"
 . "$(dirname "$0")/lib.sh"
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+chmod 755 "$work"
 
 # --- the package: its fields and where it puts things ---
 "$cpack" -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
@@ -59,29 +56,17 @@ chmod -R a-w "$root"
 snapshot() { (cd "$1" && find . -printf '%p %y %m %s %l\n' | sort && find . -type f -exec md5sum {} + | sort); }
 snapshot "$root" >"$work/before"
 
-# Starts the program through the bin/ link from $work/elsewhere, optionally as
-# another user ($as: a command prefix), and waits for its main window.
-start_installed() {
-  mkdir -p "$work/elsewhere"
-  (cd "$work/elsewhere" && exec ${as:-} "$1/usr/bin/toolroom-calculator") &
-  pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name "Toolroom" | head -n 1) || true
-  [ -n "$window" ] || fail "no main window"
-  xdotool windowmove "$window" 0 0
-  sleep 0.5
-}
-
-# Runs the program once: page 3 shown, then the exit button.
+# Runs the program once through the bin/ link (as another user: $as, a
+# command prefix): page 3 shown, then the exit button.
 run_once() {
-  start_installed "$1"
+  launcher=${as:-}
+  start "$1/usr/bin"
   click_at 70 145 # navigation button of page 3
   import -window root "$artifacts/$2.png"
-  click_at 79 583 # exit
-  wait_exit
-  [ "$status" = "0" ] || fail "exit ended with status $status ($2)"
+  exit_ok "$2"
 }
 
-page_shown() { sed -n '/^\[page\]/,$p' "$1" | grep -E '^page *=' | sed 's/^[^=]*= *//'; }
+page_shown() { ini_key "$1" page page; }
 
 # --- read-only program directory: the files go to the user's config directory ---
 home="$work/home"

@@ -6,10 +6,6 @@
 set -eu
 binary="$1"
 artifacts="$2"
-mkdir -p "$artifacts"
-work="$(mktemp -d /tmp/toolroom-page2-e2e-XXXXXX)"
-trap 'rm -rf "$work"' EXIT
-
 e2e_name="page2 e2e"
 . "$(dirname "$0")/lib.sh"
 
@@ -22,20 +18,15 @@ shot() {
 # Number of pixels in which two result panels differ.
 differing_pixels() { compare -metric AE "$work/$1-results.png" "$work/$2-results.png" null: 2>&1 || true; }
 
-# A key of State.ini's [p2] or [page] section.
-state_key() {
-  sed -n "/^\[$1\]/,/^\[/p" "$app/State.ini" | grep -E "^$2 *=" | head -n 1 | sed 's/^[^=]*= *//'
-}
-
 expect_page2_state() {
   [ -f "$app/State.ini" ] || fail "State.ini not written ($1)"
   for pair in s1a=4 s2a=3 p2_know=3 p2_measure=0 p2_decimal_dms=1 p2_precision=6; do
     name=${pair%%=*}
     want=${pair#*=}
-    got=$(state_key p2 "$name")
+    got=$(ini_key "$app/State.ini" "$name" p2)
     [ "$got" = "$want" ] || fail "p2:$name is '$got', not '$want' ($1)"
   done
-  [ "$(state_key page page)" = "1" ] || fail "page 2 not saved as the page shown ($1)"
+  [ "$(ini_key "$app/State.ini" page page)" = "1" ] || fail "page 2 not saved as the page shown ($1)"
 }
 
 app="$work/app"
@@ -54,9 +45,7 @@ click_at 330 264   # degrees, minutes, seconds
 for _ in 1 2 3; do click_at 641 370; done   # precision up from 3 to 6
 shot typed
 [ "$(differing_pixels empty typed)" != "0" ] || fail "no results shown after typing"
-click_at 79 583    # exit
-wait_exit
-[ "$status" = "0" ] || fail "exit button ended with status $status"
+exit_ok "first"
 [ ! -e "$work/elsewhere/State.ini" ] || fail "State.ini written into the working directory"
 expect_page2_state "first exit"
 
@@ -65,9 +54,7 @@ start "$app"
 shot restored
 [ "$(differing_pixels typed restored)" = "0" ] || fail "results differ after the restart"
 # Saving again writes what the restored widgets hold.
-click_at 79 583
-wait_exit
-[ "$status" = "0" ] || fail "second exit ended with status $status"
+exit_ok "second"
 expect_page2_state "second exit"
 
 echo "page2 e2e: all checks passed; screenshots in $artifacts"

@@ -5,14 +5,8 @@
 set -eu
 binary="$1"
 artifacts="$2"
-mkdir -p "$artifacts"
-work="$(mktemp -d /tmp/toolroom-e2e-XXXXXX)"
-trap 'rm -rf "$work"' EXIT
-
 e2e_name="e2e"
 . "$(dirname "$0")/lib.sh"
-
-key() { grep -E "^$2 *=" "$1" | head -n 1 | sed 's/^[^=]*= *//'; }
 
 # --- first start: defaults written beside the executable, Escape ignored ---
 app="$work/app"
@@ -27,16 +21,14 @@ sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "Escape closed the program"
 
 click_at 70 145          # navigation button of page 3
-click_at 79 583          # exit
-wait_exit
-[ "$status" = "0" ] || fail "exit button ended with status $status"
+exit_ok "first"
 
 state="$app/State.ini"
 [ -f "$state" ] || fail "State.ini not written at exit"
 grep -q '^\[page\]' "$state" || fail "State.ini has no page section"
-[ "$(sed -n '/^\[page\]/,$p' "$state" | key /dev/stdin page)" = "2" ] || fail "page 3 not saved as shown"
+[ "$(ini_key "$state" page page)" = "2" ] || fail "page 3 not saved as shown"
 grep -q '^\[brown and sharp 40-1\]' "$app/DoNotEditOrDelete.ini" || fail "default heads missing"
-[ "$(key "$app/DoNotEditOrDelete.ini" language)" = "en" ] || fail "language not stored"
+[ "$(ini_key "$app/DoNotEditOrDelete.ini" language)" = "en" ] || fail "language not stored"
 [ ! -e "$work/elsewhere/State.ini" ] || fail "State.ini written into the working directory"
 
 # --- second start: the column restored scrolled; page 9 chosen; metric ---
@@ -46,14 +38,12 @@ start "$app"
 click_at 70 237          # page 9's button, 300 pixels up the scrolled column
 click_at 79 504          # unit system: metric
 import -window root "$artifacts/page9.png"
-click_at 79 583
-wait_exit
-[ "$status" = "0" ] || fail "second exit ended with status $status"
-[ "$(sed -n '/^\[page\]/,$p' "$state" | key /dev/stdin page)" = "8" ] || fail "page 9 not saved"
+exit_ok "second"
+[ "$(ini_key "$state" page page)" = "8" ] || fail "page 9 not saved"
 # The toolkit rounds a hand-written position to a step of its scroll bar.
-scroll=$(sed -n '/^\[page\]/,$p' "$state" | key /dev/stdin scroll)
+scroll=$(ini_key "$state" scroll page)
 [ "$scroll" -ge 296 ] && [ "$scroll" -le 304 ] || fail "column scroll not kept ($scroll)"
-[ "$(key "$app/DoNotEditOrDelete.ini" measure)" = "metric" ] || fail "unit system not stored"
+[ "$(ini_key "$app/DoNotEditOrDelete.ini" measure)" = "metric" ] || fail "unit system not stored"
 
 # --- a fatal error is reported and ends the program with a failure status ---
 broken="$work/broken"

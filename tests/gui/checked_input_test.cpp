@@ -1,19 +1,9 @@
 // Checked numeric fields with real key presses: filtering, colours, the
 // page routines, the range message when leaving a red field, the popup hook.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Group.H>
-#include <FL/fl_draw.H>
-
-#include <array>
+#include "gui/support/gui_test.h"
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "ui/checked_input.h"
 #include "ui/dialogs.h"
 #include "ui/field_io.h"

@@ -1,13 +1,9 @@
 // A program directory that can't be written: the settings and page state go
 // to the user's config directory, the language files are still read from the
 // program directory.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Button.H>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "gui/support/scoped_env.h"
 
 using namespace testing_support;

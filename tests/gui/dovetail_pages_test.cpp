@@ -2,10 +2,6 @@
 // seven sketches: exact pixels worked out from the coordinate tables.
 #include "gui/support/page_scenario.h"
 
-#include <FL/Fl_Double_Window.H>
-
-#include <memory>
-
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 #include "calc/workshop/dovetail_sketches.h"
@@ -64,6 +60,9 @@ TEST_F(DovetailMeasurementPageTest, ControlsReachTheFormAndItsRowsSketchesAndRes
       w().female_at_hand, "click", w().male_results, "~shown", w().male_inputs, "~hidden", w().gib,
       "click", w().angle_60, "click", w().clearance_kind, "#3", w().between_pins, "0.316987",
       w().female_depth, "0.5", w().male_out[0], "=1.0", w().male_out[2], "=1.106");
+  for (int i = 0; i < 6; ++i) // each result under its caption: female 122, 124, 126, male 123, ...
+    run((i % 2 ? w().male_results : w().female_results)->child(i / 2 * 2),
+        ("@" + std::to_string(122 + i)).c_str());
 }
 
 // Back in inches the fields show what was typed, not the kept value to three

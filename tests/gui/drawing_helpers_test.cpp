@@ -1,11 +1,6 @@
 // The shared pin and arrow routines, drawn offscreen: where the arrowhead
 // lands for each mode, and the colours a pin leaves behind.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Double_Window.H>
-#include <FL/fl_draw.H>
-
-#include <functional>
+#include "gui/support/gui_test.h"
 
 #include "calc/drawing/drawing_helpers.h"
 #include "gui/support/render.h"

@@ -2,29 +2,18 @@
 // disk, read-only files, State.ini replaced by a directory, the language
 // directory gone. Each time the user hears of it or gets a sound default,
 // the files already there keep every byte, and nothing crashes.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input.H>
+#include "gui/support/gui_test.h"
 
 #include <cerrno>
-#include <cstring>
-#include <cstdlib>
-#include <string>
-#include <vector>
+#include <filesystem>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
 #include "app/main_window.h"
 #include "ui/page.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 
@@ -36,19 +25,10 @@ const std::string kState = "State.ini";
 // Names in `path` that a save left behind ("<name>.tmp-XXXXXX").
 std::vector<std::string> leftover_temp_files(const std::string& path) {
   std::vector<std::string> names;
-  if (DIR* listing = opendir(path.c_str())) {
-    while (dirent* entry = readdir(listing)) {
-      if (std::string(entry->d_name).find(".tmp-") != std::string::npos)
-        names.push_back(entry->d_name);
-    }
-    closedir(listing);
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(path))
+    if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+      names.push_back(entry.path().filename());
   return names;
-}
-
-mode_t mode_of(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 class FaultInjectionTest : public AppTest {};
@@ -151,7 +131,9 @@ TEST_F(FaultInjectionTest, ReadOnlyFilesAreReplacedWholeAndStayReadOnly) {
             std::string::npos);
   EXPECT_NE(dir.read_file(kState).find("page                           = 6"), std::string::npos);
   for (const std::string& name : {kSettings, kState})
-    EXPECT_EQ(mode_of(dir.path() + "/" + name), 0444u) << name;
+    EXPECT_EQ(std::filesystem::status(dir.path() + "/" + name).permissions(),
+              std::filesystem::perms(0444))
+        << name;
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
 }
 
@@ -161,15 +143,12 @@ TEST_F(FaultInjectionTest, SavesCutShortByAKillLeaveNoTemporaryFilesPastTheNextS
   ASSERT_EQ(symlink("synced/State.ini", (dir.path() + "/State.ini").c_str()), 0);
   // Stale leftovers, then what stays: a young one (another copy of the program may be
   // saving it), and names the program doesn't give.
-  const std::string names[] = {kSettings + ".tmp-AbC123",
-                               "synced/State.ini.tmp-x9Y8z7",
-                               "synced/State.ini.tmp-Fresh1",
-                               kSettings + ".tmp-12345",
-                               kSettings + ".tmp-1234567",
-                               kSettings + ".tmp-AbC123.bak",
-                               "notes.ini.tmp-abcdef",
-                               "synced/State.ini.tmp-ab_def",
-                               "synced/" + kSettings + ".tmp-AbC123"};
+  // clang-format off
+  const std::string names[] = {kSettings + ".tmp-AbC123", "synced/State.ini.tmp-x9Y8z7",
+      "synced/State.ini.tmp-Fresh1", kSettings + ".tmp-12345", kSettings + ".tmp-1234567",
+      kSettings + ".tmp-AbC123.bak", "notes.ini.tmp-abcdef", "synced/State.ini.tmp-ab_def",
+      "synced/" + kSettings + ".tmp-AbC123"};
+  // clang-format on
   const timeval an_hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
   for (const std::string& name : names) {
     dir.write_file(name, "half a file");

@@ -1,25 +1,8 @@
 // The gear and workshop pages driven with real keys and clicks: the controls
 // reach the form and its results land in their fields; units, restart, the
 // results windows, the gear set and plate editors, and the bevel print.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Box.H>
-#include <FL/Fl_Browser.H>
-#include <FL/Fl_Check_Browser.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Int_Input.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/fl_draw.H>
-
-#include <algorithm>
-#include <cstdlib>
 
 #include "app/help_viewer.h"
-#include "app/main_window.h"
 #include "app/plate_editor_window.h"
 #include "calc/gears/bevel_gear_draw.h"
 #include "calc/gears/bevel_gear_page.h"
@@ -35,65 +18,15 @@
 #include "calc/workshop/change_gears_page.h"
 #include "calc/workshop/dividing_head_page.h"
 #include "calc/workshop/indexing_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
+#include "gui/support/page_scenario.h"
 #include "gui/support/postscript.h"
 #include "settings/ini_document.h"
 
 using namespace testing_support;
 using namespace gears;
-using Texts = std::vector<std::string>;
 using Widgets = std::vector<const Fl_Widget*>;
 
 namespace {
-
-// What a user reads off a widget: "hidden", an input's value, a button's
-// state ("on"/"off"), or else its label.
-std::string shown(const Fl_Widget* widget) {
-  if (!widget->visible())
-    return "hidden";
-  if (auto* field = dynamic_cast<const Fl_Input_*>(widget))
-    return field->value();
-  if (auto* button = dynamic_cast<const Fl_Button*>(widget))
-    return button->value() ? "on" : "off";
-  return widget->label() ? widget->label() : "";
-}
-template <typename List> Texts shown_all(const List& widgets) {
-  Texts out;
-  for (const Fl_Widget* widget : widgets)
-    out.push_back(shown(widget));
-  return out;
-}
-void see(const Widgets& widgets, const Texts& expected) { EXPECT_EQ(shown_all(widgets), expected); }
-
-// Types each text over the field before it (a last '\n' presses Enter), or
-// clicks the widget when its text is null, one after the other.
-void act() {}
-template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
-  const std::string typed = text ? text : "";
-  if (text)
-    retype(dynamic_cast<Fl_Input_*>(widget), typed.substr(0, typed.find('\n')));
-  if (!typed.empty() && typed.back() == '\n')
-    press_key(FL_Enter);
-  else if (!text)
-    click(widget);
-  act(rest...);
-}
-
-// An app shown on page `Slot`, whose widgets `Page::widgets()` gives.
-template <typename Page, int Slot> class PageTest : public AppTest {
-protected:
-  void SetUp() override { open_page(); }
-  void open_page() {
-    if (!app)
-      start_app();
-    click(app->main_frame()->nav_button(Slot));
-  }
-  Page& page() const { return *static_cast<Page*>(app->page(Slot)); }
-  const auto& w() const { return page().widgets(); }
-  std::string lang(int entry) const { return app->lang(entry); }
-  void units() { click(app->main_frame()->unit_button()); }
-};
 
 // Every shown text of `group` fits its box (less 3 pixels a side for a label
 // set left or right), and every box the window's `width`.
@@ -141,7 +74,7 @@ TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
 
 class WormGearPageTest : public PageTest<WormGearPage, 13> {
 protected:
-  Fl_Output* out(WormOut slot) const { return w().outputs[slot]; }
+  Fl_Output* out(WormOut slot) { return w().outputs[slot]; }
 };
 
 TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
@@ -157,7 +90,7 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
     act(control, nullptr);
     EXPECT_EQ(shown(out(slot)), text) << slot;
   }
-  act(g.millimetre, nullptr);
+  run(g.millimetre, "@19", g.millimetre, "click");
   see({g.backlash, out(kCentreDistance), g.crown_panels[1]}, {"0.127", "76.2", ""});
   act(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
   see({g.pitch, g.pitch_label}, {"", lang(293)});
@@ -222,7 +155,7 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
   app->settings_doc().set(".:ratio", "40");
   app->write_settings();
   restart_app();
-  open_page();
+  open();
   // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.
   const Texts inch = {"3.177", "3.0", "1.0",  "45",    "45", "24",    "1",
                       "16",    "4",   "0.27", "0.098", "10", "0.196", "20"};
@@ -243,7 +176,7 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
 class OverPinsPageTest : public PageTest<OverPinsPage, 15> {
 protected:
   // Recommended pin, then theoretical, measured and difference, inch and mm.
-  Widgets results() const {
+  Widgets results() {
     const auto &in = w().inch_results, &mm = w().mm_results;
     return {w().pin_inch, w().pin_mm, in[0], mm[0], in[1], mm[1], in[2], mm[2]};
   }
@@ -431,7 +364,7 @@ template <typename List> Texts lines_of(List* list) {
 
 class DividingHeadPageTest : public PageTest<workshop::DividingHeadPage, 7> {
 protected:
-  app::PlateEditor* editor() const { return app->plate_editor(); }
+  app::PlateEditor* editor() { return app->plate_editor(); }
   settings::IniDocument settings_file() const {
     settings::IniDocument doc;
     settings::IniDocument::load(dir.path() + "/DoNotEditOrDelete.ini", doc);

@@ -3,10 +3,6 @@
 // place, state comes back after a restart, the sketches get their values.
 #include "gui/support/page_scenario.h"
 
-#include <FL/Fl_Box.H>
-#include <FL/Fl_Browser.H>
-#include <FL/fl_draw.H>
-
 #include "app/results_window.h"
 #include "calc/geometry/bolt_circle_page.h"
 #include "calc/geometry/circle_segment_page.h"

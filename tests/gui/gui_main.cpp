@@ -1,14 +1,11 @@
 // GUI tests need an X server (Xvfb in CI); they fail at once without one.
 // GoogleTest before the X11 headers, whose macros (None, Bool) clash with it.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Shared_Image.H>
 #include <FL/x.H>
 
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 
 int main(int argc, char** argv) {

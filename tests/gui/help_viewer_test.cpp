@@ -1,16 +1,9 @@
 // The help window: which file a topic opens, and the text size that is
 // remembered when the window closes, what a closed window leaves behind,
 // install paths with a hash and pages the view could not take.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl.H>
-#include <FL/Fl_Help_View.H>
-#include <FL/Fl_Shared_Image.H>
+#include "gui/support/gui_test.h"
 
 #include "app/help_viewer.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 

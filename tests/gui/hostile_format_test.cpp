@@ -2,17 +2,11 @@
 // anyone can edit. A text whose conversions don't match what the program
 // passes ("%s%s%n", or "%d" where a text goes) must be shown as it stands,
 // never handed to printf.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
 #include "calc/gears/spur_gear_page.h"
 #include "calc/gears/worm_gear_page.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 

@@ -1,25 +1,10 @@
 // Everyday habits: Tab goes from field to field in the order a reader meets
 // them, and the mouse wheel moves the navigation column a button a notch.
 // (Enter's Calculate and Add are in the pages' own tests.)
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input_.H>
-#include <FL/Fl_Light_Button.H>
-#include <FL/Fl_Scroll.H>
-
-#include <algorithm>
-#include <cstdlib>
-#include <string>
-#include <utility>
-#include <vector>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
 #include "calc/geometry/circle_segment_page.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 using Widgets = std::vector<Fl_Widget*>;

@@ -1,15 +1,8 @@
 // The language button with one other language installed: it is taken at
 // once, the windows and the message boxes speak it, the page stays.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Window.H>
-#include <FL/fl_ask.H>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "ui/dialogs.h"
 
 using namespace testing_support;

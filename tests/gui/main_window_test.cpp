@@ -1,20 +1,11 @@
 // The main window as a user sees it: navigation, page switching, the unit
 // button, Escape and the close box.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Scroll.H>
-
-#include <array>
 #include <deque>
 
 #include "app/main_window.h"
 #include "app/page_table.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 
 using namespace testing_support;
 

@@ -1,18 +1,11 @@
 // Choice menus built from language texts: every entry keeps its item, so an
 // item's place is its meaning whatever the language file holds. All menus are
 // filled by one routine, so a few pages stand for the rest.
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Choice.H>
-
-#include <map>
-#include <string>
-#include <vector>
+#include "gui/support/gui_test.h"
 
 #include "calc/geometry/circle_segment_page.h"
 #include "calc/threads/thread_series_page.h"
 #include "calc/workshop/dovetail_page.h"
-#include "gui/support/app_fixture.h"
 
 using namespace testing_support;
 
@@ -20,12 +13,12 @@ class MenuTextsTest : public AppTest {};
 
 TEST_F(MenuTextsTest, MissingTextsKeepTheirItemsAndTextsShowAsWritten) {
   // New texts for the installed English entries; "" deletes the line.
+  // clang-format off
   const std::map<int, std::pair<std::string, std::string>> texts = {
-      {275, {"", "(missing text 275)"}},
-      {276, {"", "(missing text 276)"}},
-      {117, {"", "(missing text 117)"}},
-      {118, {"Male 1/2 lower & @ up", "Male 1/2 lower && @@ up"}},
-      {33, {"R/c", "R/c"}}};
+      {275, {"", "(missing text 275)"}}, {276, {"", "(missing text 276)"}},
+      {117, {"", "(missing text 117)"}}, {33, {"R/c", "R/c"}},
+      {118, {"Male 1/2 lower & @ up", "Male 1/2 lower && @@ up"}}};
+  // clang-format on
   std::string file = dir.read_file("language/en/en.ini");
   for (const auto& [entry, text] : texts) {
     const std::string key = "\n" + std::to_string(entry) + " = ";

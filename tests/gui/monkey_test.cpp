@@ -8,32 +8,15 @@
 // TOOLROOM_MONKEY_EVENTS another length; a failure names both and the last
 // events before it. TOOLROOM_MONKEY_TRACE=1 prints every event as it goes,
 // for a walk that crashes.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Browser.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Group.H>
-#include <FL/Fl_Input_.H>
-#include <FL/Fl_Light_Button.H>
-#include <FL/Fl_Slider.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Window.H>
+#include "gui/support/gui_test.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <random>
 #include <regex>
-#include <string>
-#include <vector>
 
 #include "app/main_window.h"
 #include "app/page_table.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "settings/ini_document.h"
 
 using namespace testing_support;

@@ -1,12 +1,6 @@
 // The print dialog's texts follow the language file, also after a switch; a
 // text the file lacks shows the toolkit's own.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Printer.H>
-#include <FL/Fl_Window.H>
-
-#include <algorithm>
+#include "gui/support/gui_test.h"
 
 #include "i18n/string_table.h"
 #include "ui/print_strings.h"

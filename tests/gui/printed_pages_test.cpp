@@ -2,13 +2,9 @@
 // dividing head's indexing table, the dovetail sheets and the lists of gear
 // trains — pages as the rows need, headings, and the numbers at their
 // precision.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl_Paged_Device.H>
-
-#include <algorithm>
 #include <ctime>
-#include <functional>
 
 #include "calc/gears/bevel_gear_print.h"
 #include "calc/gears/gear_ratio_print.h"
@@ -18,8 +14,6 @@
 #include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/indexing_window.h"
 #include "calc/workshop/dovetail_print.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "gui/support/postscript.h"
 #include "ui/print_job.h"
 
@@ -27,6 +21,9 @@ using namespace testing_support;
 using workshop::DovetailSheets;
 
 namespace {
+
+const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
+                                         29, 31, 33, 37, 39, 41, 43, 47};
 
 class PrintedPagesTest : public AppTest {
 protected:
@@ -37,14 +34,14 @@ protected:
     const std::string ps = print_to_postscript(dir.path() + "/printed.ps", pages, draw);
     return {count_of(ps, "%%Page: "), printed_texts(ps)};
   }
-  auto print_table(int lowest, int highest) {
-    const std::vector<int> brown_and_sharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                              29, 31, 33, 37, 39, 41, 43, 47};
-    const auto rows = workshop::collect_division_table(40, brown_and_sharp, lowest, highest);
+  auto table(const std::vector<workshop::DivisionRow>& rows) {
     return print(1, [&](Fl_Paged_Device& device) {
       workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
                                     rows);
     });
+  }
+  auto print_table(int lowest, int highest) {
+    return table(workshop::collect_division_table(40, kBrownAndSharp, lowest, highest));
   }
   // Trains of 20:40 (ratio 2) and of 20:40 with 30:27 (ratio 1.8) in turn.
   static gears::ResultList trains(int count) {
@@ -83,15 +80,9 @@ TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
 
 TEST_F(PrintedPagesTest, IndexingTableGivesTheDifferentialSettingWhereNoCircleServes) {
   // 127 on a Brown and Sharp head: A = 120, 1/3 turn = 5 of 15, gears 7/3 = 56 : 24.
-  const std::vector<int> circles = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                    29, 31, 33, 37, 39, 41, 43, 47};
   for (const std::vector<int>& gears : {workshop::default_head_gears(40), std::vector<int>{}}) {
-    const auto rows = workshop::division_table_with_differential(
-        40, circles, gears, 126, 128, workshop::differential_words(*app), "none serves");
-    const auto [pages, texts] = print(1, [&](Fl_Paged_Device& device) {
-      workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
-                                    rows);
-    });
+    const auto [pages, texts] = table(workshop::division_table_with_differential(
+        40, kBrownAndSharp, gears, 126, 128, workshop::differential_words(*app), "none serves"));
     EXPECT_EQ(pages, 1);
     if (gears.empty())
       expect_texts(texts, {"126", "127", "none serves"}, {"56 : 24"});
@@ -122,27 +113,16 @@ TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
     int pages;
     std::vector<std::string> present, absent;
   };
+  // clang-format off
   const Case cases[] = {
-      {mm,
-       DovetailSheets::kBoth,
-       2,
-       {"Male dovetail", "40.00", "8.00", "45.50", "51.00", "Female dovetail", "30.00", "8.25",
-        "21.25", "12.50", "Units: mm   Pin diameter = 6.00"},
-       {}},
+      {mm, DovetailSheets::kBoth, 2, {"Male dovetail", "40.00", "8.00", "45.50", "51.00",
+        "Female dovetail", "30.00", "8.25", "21.25", "12.50", "Units: mm   Pin diameter = 6.00"}, {}},
       {mm, DovetailSheets::kMaleOnly, 1, {"Male dovetail", "45.50"}, {"Female dovetail", "12.50"}},
-      {mm,
-       DovetailSheets::kFemaleOnly,
-       1,
-       {"Female dovetail", "12.50"},
-       {"Male dovetail", "45.50"}},
+      {mm, DovetailSheets::kFemaleOnly, 1, {"Female dovetail", "12.50"}, {"Male dovetail", "45.50"}},
       // Inches at three decimals.
-      {inch,
-       DovetailSheets::kFemaleOnly,
-       1,
-       {"Female dovetail", "1.250", "0.314", "0.875", "0.500",
-        "Units: inches   Pin diameter = 0.250"},
-       {}},
-  };
+      {inch, DovetailSheets::kFemaleOnly, 1, {"Female dovetail", "1.250", "0.314", "0.875", "0.500",
+        "Units: inches   Pin diameter = 0.250"}, {}}};
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.present[1]);
     auto [pages, texts] = print(c.pages, [&](Fl_Paged_Device& device) {
@@ -196,24 +176,17 @@ TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
     workshop::dovetail_print(*app, page, {}, sheets);
   };
   const gears::BevelPrintSheet bevel{"Pinion", "", "", {}, {}};
+  const auto rows = workshop::collect_division_table(40, {20}, 40, 41);
+  // clang-format off
   const std::pair<std::string, std::function<void()>> prints[] = {
       {"Dovetail", [&] { dovetail(ui::PageId::kDovetail, DovetailSheets::kBoth); }},
-      {"Dovetail: make the mating part",
-       [&] { dovetail(ui::PageId::kDovetailMeasurement, DovetailSheets::kMaleOnly); }},
+      {"Dovetail: make the mating part", [&] { dovetail(ui::PageId::kDovetailMeasurement, DovetailSheets::kMaleOnly); }},
       {"Bolt hole circle", [&] { bolt.print_hole_list(); }},
-      {"Dividing head",
-       [&] {
-         workshop::print_division_table(*app, workshop::division_table_texts(*app, "H", 40),
-                                        workshop::collect_division_table(40, {20}, 40, 41));
-       }},
-      {"Bevel gears",
-       [&] {
-         gears::print_bevel_gear(*app, {bevel, bevel});
-       }},
+      {"Dividing head", [&] { workshop::print_division_table(*app, workshop::division_table_texts(*app, "H", 40), rows); }},
+      {"Bevel gears", [&] { gears::print_bevel_gear(*app, {bevel, bevel}); }},
       {"Gear ratio search", [&] { gears::print_ratio_results(*app, "", trains(2)); }},
-      {"Change gears for screw cutting",
-       [&] { workshop::print_change_gear_results(*app, "", trains(2)); }},
-  };
+      {"Change gears for screw cutting", [&] { workshop::print_change_gear_results(*app, "", trains(2)); }}};
+  // clang-format on
   ui::print_to_file_instead(dir.path() + "/job.ps");
   for (const auto& [title, print] : prints) {
     print();

@@ -1,16 +1,9 @@
 // The one result field: a value the page wrote can be selected and copied,
 // so that it reaches the machine's control or a drawing without retyping.
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Window.H>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
 #include "calc/geometry/polygon_page.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "ui/result_field.h"
 
 using namespace testing_support;

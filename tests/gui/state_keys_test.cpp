@@ -1,13 +1,7 @@
 // Every kind of value a page keeps goes through one set of rows: what is
 // saved comes back into freshly built widgets, and hand-edited values a
 // widget can't hold leave it as built (a spinner is held within its range).
-#include <gtest/gtest.h>
-
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
+#include "gui/support/gui_test.h"
 
 #include "settings/ini_document.h"
 #include "ui/state_bindings.h"

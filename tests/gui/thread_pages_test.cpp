@@ -3,9 +3,6 @@
 // help, restore, the sketch.
 #include "gui/support/page_scenario.h"
 
-#include <FL/Fl_Browser.H>
-#include <FL/Fl_Scrollbar.H>
-
 #include "calc/threads/thread_series_page.h"
 #include "calc/threads/thread_wires_page.h"
 #include "calc/threads/thread_wires_sketch.h"

@@ -4,30 +4,12 @@
 // (type, visibility, activity, value, label of every widget) and the saved
 // State.ini must come back unchanged; across languages only the labels may
 // differ.
-#include <gtest/gtest.h>
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Box.H>
-#include <FL/Fl_Browser.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Int_Input.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Scroll.H>
-#include <FL/Fl_Scrollbar.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Valuator.H>
-
-#include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <regex>
 #include <sstream>
-#include <string>
 #include <typeinfo>
-#include <vector>
 
 #include "app/main_window.h"
 #include "app/page_table.h"
@@ -50,8 +32,6 @@
 #include "calc/workshop/dovetail_measurement_page.h"
 #include "calc/workshop/dovetail_page.h"
 #include "calc/workshop/indexing_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "i18n/language_dirs.h"
 #include "ui/page_widgets.h"
 

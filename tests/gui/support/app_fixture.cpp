@@ -1,17 +1,12 @@
 // The per-test application and its temporary program directory.
-#include "gui/support/app_fixture.h"
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
-
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
 
 #include "app/event_loop.h"
 #include "app/main_window.h"
-#include "gui/support/gui_driver.h"
 
 namespace testing_support {
 

@@ -1,11 +1,7 @@
 // Event synthesis for GUI tests.
-#include "gui/support/gui_driver.h"
+#include "gui/support/gui_test.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Input_.H>
-#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Widget.H>
-#include <FL/Fl_Window.H>
 
 namespace testing_support {
 

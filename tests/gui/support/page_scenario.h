@@ -3,23 +3,9 @@
 // sees. A page test then reads as a table of what is done and what shows.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <FL/Fl.H>
-#include <FL/Fl_Box.H>
-#include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Choice.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-
-#include <array>
-#include <map>
-#include <string>
+#include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
-#include "gui/support/app_fixture.h"
-#include "gui/support/gui_driver.h"
 #include "gui/support/render.h"
 #include "ui/checked_input.h"
 
@@ -82,6 +68,41 @@ inline void run_row(const app::App& app, Fl_Widget* widget, const std::string& t
   }
 }
 
+/// What a user reads off a widget: "hidden", an input's value, a button's
+/// state ("on"/"off"), or else its label.
+inline std::string shown(const Fl_Widget* widget) {
+  if (!widget->visible())
+    return "hidden";
+  if (auto* field = dynamic_cast<const Fl_Input_*>(widget))
+    return field->value();
+  if (auto* button = dynamic_cast<const Fl_Button*>(widget))
+    return button->value() ? "on" : "off";
+  return widget->label() ? widget->label() : "";
+}
+template <typename List> Texts shown_all(const List& widgets) {
+  Texts out;
+  for (const Fl_Widget* widget : widgets)
+    out.push_back(shown(widget));
+  return out;
+}
+inline void see(const std::vector<const Fl_Widget*>& widgets, const Texts& expected) {
+  EXPECT_EQ(shown_all(widgets), expected);
+}
+
+/// Types each text over the field before it (a last '\n' presses Enter), or
+/// clicks the widget when its text is null, one after the other.
+inline void act() {}
+template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
+  const std::string typed = text ? text : "";
+  if (text)
+    retype(dynamic_cast<Fl_Input_*>(widget), typed.substr(0, typed.find('\n')));
+  if (!typed.empty() && typed.back() == '\n')
+    press_key(FL_Enter);
+  else if (!text)
+    click(widget);
+  act(rest...);
+}
+
 /// Page `N` of class `P`, shown in a started application.
 template <class P, int N> class PageTest : public AppTest {
 protected:
@@ -94,6 +115,8 @@ protected:
   }
   P& page() { return dynamic_cast<P&>(*app->page(N)); }
   const auto& w() { return page().widgets(); }
+  std::string lang(int entry) const { return app->lang(entry); }
+  void units() { click(app->main_frame()->unit_button()); }
   /// Runs the rows given as widget, text, widget, text, ...
   template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
 

@@ -1,10 +1,8 @@
 // Offscreen drawing of a widget for sketch tests.
 #include "gui/support/render.h"
 
-#include <FL/Fl.H>
+#include "gui/support/gui_test.h"
 #include <FL/Fl_Widget.H>
-#include <FL/Fl_Window.H>
-#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 namespace testing_support {

@@ -1,9 +1,5 @@
 // Bevel gears: hand-worked pairs, face-width and shaft-angle limits, indexing, impossible inputs.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 #include "calc/gears/bevel_gear_calc.h"
 

@@ -1,10 +1,6 @@
 #include "calc/gears/bevel_gear_form.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace {
 

@@ -1,10 +1,5 @@
 // The gear-ratio search: text trimming, the pair table, the range lookup, results and searches.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 #include "calc/gears/gear_ratio_calc.h"
 

@@ -1,10 +1,6 @@
 #include "calc/gears/gear_ratio_form.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <tuple>
+#include "unit/unit_test.h"
 
 namespace {
 

@@ -2,12 +2,9 @@
 // fit before it walks their gears. Its trains must be exactly those of the
 // plain walk: every stage written out loop by loop, the duplicate test a scan
 // of the list, checked here on many targets, tolerances, modes and limits.
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
-#include <cmath>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "calc/gears/gear_ratio_calc.h"
 

@@ -4,9 +4,7 @@
 // given tooth thickness, solved forward with the involute function, then
 // fed back in), for even and odd tooth counts; and the inputs that give no
 // result.
-#include <gtest/gtest.h>
-
-#include <optional>
+#include "unit/unit_test.h"
 
 #include "calc/gears/over_pins_calc.h"
 

@@ -1,11 +1,6 @@
 #include "calc/gears/over_pins_form.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <optional>
-#include <string>
-#include <tuple>
+#include "unit/unit_test.h"
 
 namespace {
 

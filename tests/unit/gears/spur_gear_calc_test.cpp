@@ -1,10 +1,7 @@
 // Spur gear: tooth tables of gears worked out by hand in each tooth-size
 // system, the diametral pitch as shown, form cutter numbers at the edges of
 // their ranges, the span table, and the inputs that make no gear.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
+#include "unit/unit_test.h"
 
 #include "calc/gears/spur_gear_calc.h"
 

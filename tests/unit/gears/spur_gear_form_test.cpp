@@ -1,10 +1,6 @@
 #include "calc/gears/spur_gear_form.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <tuple>
+#include "unit/unit_test.h"
 
 namespace {
 

@@ -1,12 +1,7 @@
 // Worm gear: the worked example (DP 8, 40 teeth) and one hand-worked case
 // for each other tooth-size system, the missing and impossible inputs, the
 // tooth-count check, the centre-distance window's sums and the texts.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-#include <optional>
-#include <tuple>
+#include "unit/unit_test.h"
 
 #include "calc/gears/worm_gear_calc.h"
 

@@ -1,10 +1,6 @@
 #include "calc/gears/worm_gear_form.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-#include <tuple>
+#include "unit/unit_test.h"
 
 namespace {
 

@@ -2,11 +2,7 @@
 // the list, the file and the printout, and what the page reads and marks.
 #include "calc/geometry/bolt_circle_form.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <map>
+#include "unit/unit_test.h"
 
 #include "text_rows.h"
 

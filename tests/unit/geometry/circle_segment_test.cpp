@@ -2,9 +2,7 @@
 // precision, no-segment inputs, and what the page shows per case.
 #include "calc/geometry/circle_segment_form.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "unit/unit_test.h"
 
 #include "text_rows.h"
 

@@ -1,12 +1,7 @@
 // The conversions page's formulas, checked as the texts the page shows:
 // angles and lengths with the plain writer, temperatures with six places.
 // "-" stands for "no value": the fields are emptied.
-#include <gtest/gtest.h>
-
-#include <limits>
-#include <optional>
-#include <string>
-#include <utility>
+#include "unit/unit_test.h"
 
 #include "calc/geometry/conversions_calc.h"
 #include "numeric/number_text.h"

@@ -2,7 +2,7 @@
 // six decimals, the inputs that give no triangle, and what the page shows.
 #include "calc/geometry/oblique_triangle_form.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "numeric/number_text.h"
 #include "text_rows.h"

@@ -2,7 +2,7 @@
 // inputs that make no polygon, and the rows the page shows.
 #include "calc/geometry/polygon_form.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "text_rows.h"
 

@@ -2,7 +2,7 @@
 // the inputs that make no triangle, and what the page shows per case.
 #include "calc/geometry/right_triangle_form.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "text_rows.h"
 

@@ -1,9 +1,7 @@
 // Language texts used as printf formats: only matching ones are formatted.
 #include "i18n/format_check.h"
 
-#include <gtest/gtest.h>
-
-#include <tuple>
+#include "unit/unit_test.h"
 
 using i18n::checked_format;
 using i18n::format_matches;

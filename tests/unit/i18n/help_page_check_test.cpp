@@ -1,9 +1,7 @@
 // Help pages the HTML view would crash or stall on are caught beforehand.
 #include "i18n/help_page_check.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include "unit/unit_test.h"
 
 using i18n::HelpPageFault;
 
@@ -24,7 +22,8 @@ TEST(HelpPageCheck, AbsurdSpansSizesAndRunsAreRefused) {
       {"bandwidth=20000 height 20000", none},
       {"<p>" + word + "</p>", none}, {"<p>" + word + "a</p>", run}, {word + "<b>a</b>", run},
       {"<p>" + word + " " + word + "</p>", none}, {spaced, run}, {"<p>" + spaced.substr(5), none},
-      {"<pre>" + word + "\n" + word + "</pre>", none}};
+      // after a closed <pre> a blank ends a word again
+      {"<pre>" + word + "\n" + word + "</pre>", none}, {"<pre></pre>" + word + " " + word, none}};
   // clang-format on
   for (const auto& [html, fault] : cases)
     EXPECT_EQ(i18n::check_help_page(html), fault) << html.substr(0, 60);

@@ -1,7 +1,7 @@
 // Installed languages: two-letter directories, the current one left out.
 #include "i18n/language_dirs.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "unit/settings/ini_files.h"
 

@@ -1,9 +1,8 @@
 // The installed language files against English: the same entries and print
 // texts, the same printf conversions where a text is a format, the '~' rule,
 // and every help page a button opens present in every language.
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <regex>
 

@@ -1,20 +1,17 @@
 // The line that names the printing page and the day on every printed page.
 #include "i18n/print_stamp.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 TEST(PrintStamp, NavigationTextsBecomeOneLineTitlesAndDaysYearMonthDay) {
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"Schwalben- schwanz: Gegenst\xc3\xbc"
-       "ck",
-       "Schwalbenschwanz: Gegenst\xc3\xbc"
-       "ck"},
+      {"Schwalben- schwanz: Gegenst\303\274ck", "Schwalbenschwanz: Gegenst\303\274ck"},
       {"Change gears\nfor  screw cutting ", "Change gears for screw cutting"},
       {"Teile - Liste", "Teile - Liste"}, // a dash between spaces stays
-      {"Rad- Achse", "Rad- Achse"},       // a capital starts a word of its own
-      {"  ", ""},
-      {nullptr, ""},
-  };
+      {"Rad- Achse", "Rad- Achse"}, {"Rad- achse", "Radachse"}, // a capital starts a word of its own
+      {"  ", ""}, {nullptr, ""}};
+  // clang-format on
   for (const auto& [nav, title] : cases)
     EXPECT_EQ(i18n::printed_title(nav), title) << (nav ? nav : "null");
   EXPECT_EQ(i18n::printed_date(2026, 12, 6), "2026-12-06");

@@ -1,7 +1,7 @@
 // The language table: numbering, gaps, the '_' and '~' rules, the print texts.
 #include "i18n/string_table.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "unit/settings/ini_files.h"
 

@@ -1,12 +1,6 @@
 #include "numeric/input_rules.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <optional>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace numeric {
 namespace {

@@ -1,12 +1,6 @@
 #include "numeric/number_text.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace numeric {
 namespace {

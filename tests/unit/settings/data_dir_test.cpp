@@ -1,6 +1,6 @@
 #include "settings/data_dir.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "unit/settings/ini_files.h"
 

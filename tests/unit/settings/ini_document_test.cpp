@@ -1,12 +1,10 @@
 #include "settings/ini_document.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include <chrono>
-#include <climits>
 #include <cstring>
 #include <iterator>
-#include <tuple>
 
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -5,7 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 #include "unit/settings/ini_files.h"
 

@@ -1,9 +1,6 @@
 #include "settings/settings_model.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <numeric>
+#include "unit/unit_test.h"
 
 #include "unit/settings/ini_files.h"
 

@@ -1,6 +1,6 @@
 #include "settings/state_values.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 using settings::IniDocument;
 

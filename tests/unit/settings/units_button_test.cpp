@@ -2,7 +2,7 @@
 // left alone are kept in State.ini.
 #include "settings/units_button.h"
 
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
 using settings::PairUnit;
 

@@ -3,12 +3,7 @@
 // hand for every series as the page shows them, and how each series is entered.
 #include "calc/threads/thread_series_form.h"
 
-#include <gtest/gtest.h>
-
-#include <numeric>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 #include "calc/threads/drill_tables.h"
 #include "calc/threads/thread_tables.h"

@@ -1,11 +1,7 @@
 // Thread measurement over wires: wire sizes and the dimension over the
 // wires for each form worked out by hand, the usable-wire limits, missing
 // inputs, the texts the page writes and which field's value it works with.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-#include <tuple>
+#include "unit/unit_test.h"
 
 #include "calc/threads/thread_wires_form.h"
 #include "unit/geometry/text_rows.h"

@@ -1,13 +1,7 @@
 // Change gears: trains stage by stage, the duplicate rule, 22/7 worm pairs, a brute-force check.
-#include <gtest/gtest.h>
+#include "unit/unit_test.h"
 
-#include <algorithm>
-#include <cmath>
-#include <optional>
 #include <random>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "calc/workshop/change_gears_calc.h"
 
@@ -141,12 +135,10 @@ TEST(ChangeGearTarget, ByModeAndPitch) {
   // clang-format on
   for (const auto& [mode, pitch, lead_screw, target] : cases)
     EXPECT_EQ(change_gear_target(mode, pitch, lead_screw), target) << pitch << " " << lead_screw;
-  for (const auto& [pitch, usable] : {std::pair(0.0001, true),
-                                      {1.0, true},
-                                      {0.00009, false},
-                                      {-1.0, false},
-                                      {NAN, false},
-                                      {INFINITY, false}})
+  // clang-format off
+  for (const auto& [pitch, usable] : {std::pair(0.0001, true), {1.0, true}, {0.00009, false},
+                                      {-1.0, false}, {NAN, false}, {INFINITY, false}})
+    // clang-format on
     EXPECT_EQ(usable_pitch(pitch), usable) << pitch;
 }
 

@@ -1,10 +1,6 @@
 #include "calc/workshop/change_gears_form.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace {
 

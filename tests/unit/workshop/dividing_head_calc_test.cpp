@@ -1,11 +1,6 @@
 #include "calc/workshop/dividing_head_calc.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace workshop {
 namespace {
@@ -27,12 +22,10 @@ TEST(DividingHead, SearchListsEveryCircleThatWorks) {
       {"40 divisions: one whole turn", 40, 40, kBrownAndSharp, {127}, {"@c@.any\t@c1\t@c0"}},
       {"20 divisions: two whole turns", 40, 20, kBrownAndSharp, {127}, {"@c@.any\t@c2\t@c0"}},
       // 40 / 7 = 5 5/7: 5/7 = 15/21 = 35/49.
-      {"7 divisions", 40, 7, kWithFortyNine, {127},
-       {"@c21\t@c5\t@c15", "@c49\t@c5\t@c35"}},
+      {"7 divisions", 40, 7, kWithFortyNine, {127}, {"@c21\t@c5\t@c15", "@c49\t@c5\t@c35"}},
       // 40 / 6 = 6 2/3: 10 of 15, 12 of 18, 14 of 21, 18 of 27, 22 of 33, 26 of 39.
       {"6 divisions", 40, 6, kBrownAndSharp, {}, {"@c15\t@c6\t@c10", "@c18\t@c6\t@c12",
-        "@c21\t@c6\t@c14", "@c27\t@c6\t@c18", "@c33\t@c6\t@c22",
-        "@c39\t@c6\t@c26"}},
+        "@c21\t@c6\t@c14", "@c27\t@c6\t@c18", "@c33\t@c6\t@c22", "@c39\t@c6\t@c26"}},
       // 40 / 127: no turn, 40 holes of 127, a circle the head lacks.
       {"127 divisions on another plate", 40, 127, kBrownAndSharp, {13, 24, 127, 143},
        {"@.none fits", " ", "@.others", "@.would work", " ", "@c127\t@c0\t@c40"}},
@@ -84,10 +77,9 @@ TEST(DividingHead, TableOfSettings) {
       divisions.push_back(row.divisions);
     EXPECT_EQ(divisions, expected) << from << " to " << to;
   }
-  const std::vector<DivisionRow> nine = collect_division_table(40, kBrownAndSharp, 9, 9);
-  ASSERT_EQ(nine.size(), 1u);
   // 40 / 9 = 4 4/9: 8 of 18, 12 of 27.
-  EXPECT_EQ(nine[0].settings, (std::vector<IndexingSetting>{{18, 4, 8}, {27, 4, 12}}));
+  EXPECT_EQ(collect_division_table(40, kBrownAndSharp, 9, 9).at(0).settings,
+            (std::vector<IndexingSetting>{{18, 4, 8}, {27, 4, 12}}));
 }
 
 // Height 100: rows start at 31, 53, 75; at 97 the next line would reach 100.
@@ -122,12 +114,11 @@ TEST(DividingHead, TableLayoutFillsLeftBlockThenRightThenNewPage) {
   EXPECT_TRUE(layout_division_table({}, 800).empty());
 }
 
-} // namespace
-} // namespace workshop
-
 TEST(DividingHead, TableHeadingNamesTheHeadAndItsWormRatio) {
-  using workshop::division_table_heading;
   EXPECT_EQ(division_table_heading("Dividing head", "Cincinnati 40-1", "Worm ratio", 40),
             "Dividing head: Cincinnati 40-1   Worm ratio = 40:1");
   EXPECT_EQ(division_table_heading("Teilkopf", "Hauser 60", "", 60), "Teilkopf: Hauser 60   60:1");
 }
+
+} // namespace
+} // namespace workshop

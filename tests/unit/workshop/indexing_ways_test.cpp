@@ -2,11 +2,7 @@
 #include "calc/workshop/angular_indexing_calc.h"
 #include "calc/workshop/differential_indexing_calc.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace workshop {
 namespace {
@@ -16,20 +12,12 @@ const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
                                          29, 31, 33, 37, 39, 41, 43, 47};
 
 TEST(AngularIndexing, ParsesDecimalDegreesAndDms) {
-  const std::pair<const char*, std::optional<double>> cases[] = {{"35", 35.0},
-                                                                 {"35.5", 35.5},
-                                                                 {"35 30", 35.5},
-                                                                 {"35:30:36", 35.51},
-                                                                 {"35\xC2\xB0"
-                                                                  "30'36\"",
-                                                                  35.51},
-                                                                 {" 12 0 0 ", 12.0},
-                                                                 {"35 60", {}},
-                                                                 {"35.5 10", {}},
-                                                                 {"1 2 3 4", {}},
-                                                                 {"-5", {}},
-                                                                 {"3,5", {}},
-                                                                 {"", {}}};
+  // clang-format off
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"35", 35.0}, {"35.5", 35.5}, {"35 30", 35.5}, {"35:30:36", 35.51},
+      {"35\302\26030'36\"", 35.51}, {" 12 0 0 ", 12.0}, {"35 60", {}}, {"35.5 10", {}},
+      {"1 2 3 4", {}}, {"-5", {}}, {"3,5", {}}, {"", {}}};
+  // clang-format on
   for (const auto& [text, degrees] : cases) {
     const std::optional<double> got = parse_angle(text);
     ASSERT_EQ(got.has_value(), degrees.has_value()) << text;
@@ -47,55 +35,31 @@ Lines lines(const AngleResult& result) {
 }
 
 TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
+  const std::string deg = "\xC2\xB0";
+  // clang-format off
   const std::tuple<const char*, double, std::vector<int>, std::size_t, Lines> cases[] = {
       // 35 * 40 / 360 = 3 8/9 turns = 3 + 16/18 = 3 + 24/27.
-      {"35 degrees",
-       35,
-       kBrownAndSharp,
-       6,
-       {"       18       3       16  35\xC2\xB0"
-        "0'0\"",
-        "       27       3       24  35\xC2\xB0"
-        "0'0\""}},
+      {"35 degrees", 35, kBrownAndSharp, 6,
+       {"       18       3       16  35" + deg + "0'0\"", "       27       3       24  35" + deg + "0'0\""}},
       // 9 degrees is one whole turn.
-      {"9 degrees",
-       9,
-       kBrownAndSharp,
-       6,
-       {"      any       1        0  9\xC2\xB0"
-        "0'0\""}},
+      {"9 degrees", 9, kBrownAndSharp, 6, {"      any       1        0  9" + deg + "0'0\""}},
       // 17.3 * 40 / 360 = 1 83/90 turns; 39: 1 36/39 = 17.307692 (+27.7");
       // 37: 1 34/37 = 17.270270 (-107.0"); 27: 1 25/27 = 17.333333 (+120.0").
-      {"17.3 degrees",
-       17.3,
-       kBrownAndSharp,
-       3,
-       {"       39       1       36  17\xC2\xB0"
-        "18'27.69\"  +27.7\"",
-        "       37       1       34  17\xC2\xB0"
-        "16'12.97\"  -107.0\"",
-        "       27       1       25  17\xC2\xB0"
-        "20'0\"  +120.0\""}},
+      {"17.3 degrees", 17.3, kBrownAndSharp, 3,
+       {"       39       1       36  17" + deg + "18'27.69\"  +27.7\"",
+        "       37       1       34  17" + deg + "16'12.97\"  -107.0\"",
+        "       27       1       25  17" + deg + "20'0\"  +120.0\""}},
       // 10' = 1/54 turn: on 47 one hole is 9/47 degree = 11'29.36" (+89.4").
-      {"10 minutes on 47",
-       1.0 / 6,
-       {47},
-       6,
-       {"       47       0        1  0\xC2\xB0"
-        "11'29.36\"  +89.4\""}},
-      {"no angle", 0, kBrownAndSharp, 6, {}},
-      {"past a turn", 361, kBrownAndSharp, 6, {}},
-  };
+      {"10 minutes on 47", 1.0 / 6, {47}, 6, {"       47       0        1  0" + deg + "11'29.36\"  +89.4\""}},
+      // A hair over nothing is no whole turn: one hole of 47 is 32400 / 47 = 689.4" off.
+      {"a hair", 1e-12, {47}, 6, {"       47       0        1  0" + deg + "11'29.36\"  +689.4\""}},
+      {"no angle", 0, kBrownAndSharp, 6, {}}, {"past a turn", 361, kBrownAndSharp, 6, {}}};
+  // clang-format on
   for (const auto& [name, degrees, plates, most, expected] : cases)
     EXPECT_EQ(lines(index_angle(40, degrees, plates, most)), expected) << name;
   // Long titles keep a space between them; "ö" is one character of two bytes.
-  EXPECT_EQ(angle_header_line({"Lochkreis", "Umdr.",
-                               "L\xC3\xB6"
-                               "cher",
-                               "Winkel", "Fehler"},
-                              true),
-            " Lochkreis   Umdr.   L\xC3\xB6"
-            "cher  Winkel  Fehler");
+  EXPECT_EQ(angle_header_line({"Lochkreis", "Umdr.", "L\303\266cher", "Winkel", "Fehler"}, true),
+            " Lochkreis   Umdr.   L\303\266cher  Winkel  Fehler");
 }
 
 const DifferentialTexts kWords{"turns", "holes on", "with the crank", "against the crank",
@@ -121,24 +85,17 @@ TEST(DifferentialIndexing, SimpleTrainsFirstThenTheNearestA) {
   // On Brown and Sharp plates the 15 circle comes first; then A = 128 (5 of
   // 16; 40/128 = 5/16 = 24/48 * 40/64) and A = 132 (10 of 33; 200/132 =
   // 50/33 = 32/44 * 100/48), compound: no idler with the crank.
-  const Lines brown = differential(127, kBrownAndSharp, gears, 3);
-  ASSERT_EQ(brown.size(), 6u);
-  EXPECT_EQ(brown[0], "A = 120: 0 turns + 5 holes on 15");
-  EXPECT_EQ(brown[2], "A = 128: 0 turns + 5 holes on 16");
-  EXPECT_EQ(brown[3], "24 : 48, 40 : 64, with the crank, idlers: 0");
-  EXPECT_EQ(brown[4] + " / " + brown[5],
-            "A = 132: 0 turns + 10 holes on 33 / 32 : 44, 100 : 48, with the crank, idlers: 0");
+  // (A = 120 on the 15 circle takes the same -7/3 train as on the 18.)
+  EXPECT_EQ(
+      differential(127, kBrownAndSharp, gears, 3),
+      (Lines{"A = 120: 0 turns + 5 holes on 15", "56 : 24, against the crank, idlers: 2",
+             "A = 128: 0 turns + 5 holes on 16", "24 : 48, 40 : 64, with the crank, idlers: 0",
+             "A = 132: 0 turns + 10 holes on 33", "32 : 44, 100 : 48, with the crank, idlers: 0"}));
   // 20 has a simple setting; no gears, no train.
   EXPECT_EQ(differential(20, kBrownAndSharp, gears, 6), Lines{});
   EXPECT_EQ(differential(127, kBrownAndSharp, {}, 6), Lines{});
   EXPECT_EQ(default_head_gears(60), std::vector<int>{});
 }
-
-} // namespace
-} // namespace workshop
-
-namespace workshop {
-namespace {
 
 TEST(DifferentialIndexing, PrintedTableFillsTheNumbersWithoutASimpleSetting) {
   // 127 as above; 128 = 5/16 turn, 5 holes on the 16 circle.
