@@ -186,39 +186,38 @@ DmsTexts dms_texts_from_text(const std::string& text) {
   return texts_of(read_double(text), [](double seconds) { return printf_text("%g", seconds); });
 }
 
-std::string convert_text_inch_to_mm(const std::string& text, int kind) {
-  const double value = read_double(text);
+namespace {
+
+// A unit switch leaves whole numbers and missing decimals empty; going to inch
+// an unsigned decimal must also be above zero.
+bool stays_empty_when_converted(int kind, double value, bool to_inch) {
   switch (kind) {
   case kUnsignedInt:
   case kSignedInt:
-    return std::string();
+    return true;
   case kUnsignedDecimal:
+    return to_inch ? !(value > 0.0) : std::fabs(value) < kMissing;
   case kSignedDecimal:
-    if (std::fabs(value) < kMissing)
-      return std::string();
-    return length_text(value / kInchPerMm);
+    return std::fabs(value) < kMissing;
   default:
-    return length_text(value / kInchPerMm);
+    return false;
   }
+}
+
+} // namespace
+
+std::string convert_text_inch_to_mm(const std::string& text, int kind) {
+  const double value = read_double(text);
+  if (stays_empty_when_converted(kind, value, false))
+    return std::string();
+  return length_text(value / kInchPerMm);
 }
 
 std::string convert_text_mm_to_inch(const std::string& text, int kind) {
   const double value = read_double(text);
-  switch (kind) {
-  case kUnsignedInt:
-  case kSignedInt:
+  if (stays_empty_when_converted(kind, value, true))
     return std::string();
-  case kUnsignedDecimal:
-    if (!(value > 0.0))
-      return std::string();
-    return length_text(value * kInchPerMm);
-  case kSignedDecimal:
-    if (std::fabs(value) < kMissing)
-      return std::string();
-    return length_text(value * kInchPerMm);
-  default:
-    return length_text(value * kInchPerMm);
-  }
+  return length_text(value * kInchPerMm);
 }
 
 std::string fraction_text(const std::string& whole, const std::string& over,

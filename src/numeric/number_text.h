@@ -17,6 +17,10 @@ inline constexpr double kMinute = 0.016666666666666666;
 inline constexpr double kSecond = 0.0002777777777777778;
 inline constexpr double kInchPerMm = 0.03937007874015748;
 
+/// Pi, and one inch in millimetres.
+inline constexpr double kPi = 3.141592653589793;
+inline constexpr double kMmPerInch = 25.4;
+
 /// Degrees <-> radians, with the literal factors every page uses.
 inline constexpr double kRadPerDeg = 0.017453292519943295;
 inline constexpr double kDegPerRad = 57.29577951308232;

@@ -11,8 +11,6 @@
 namespace ui {
 
 namespace {
-void set_text(Fl_Input_* field, const std::string& text) { show_text(field, text.c_str()); }
-
 // Fields that aren't checked inputs are converted like unsigned decimals.
 int field_kind(const Fl_Input_* field) {
   auto* range = static_cast<const InputRange*>(field->user_data());
@@ -22,9 +20,9 @@ int field_kind(const Fl_Input_* field) {
 }
 
 void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
-  set_text(triple[0], texts.degrees);
-  set_text(triple[1], texts.minutes);
-  set_text(triple[2], texts.seconds);
+  show_text(triple[0], texts.degrees);
+  show_text(triple[1], texts.minutes);
+  show_text(triple[2], texts.seconds);
 }
 } // namespace
 
@@ -37,15 +35,17 @@ void show_text(Fl_Input_* field, const char* text) {
     field->position(0);
 }
 
+void show_text(Fl_Input_* field, const std::string& text) { show_text(field, text.c_str()); }
+
 double field_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 long field_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
 
 void set_field_fixed(Fl_Input_* field, int precision, double value) {
-  set_text(field, numeric::format_fixed(precision, value));
+  show_text(field, numeric::format_fixed(precision, value));
 }
 
 void set_field_plain(double value, Fl_Input_* field) {
-  set_text(field, numeric::format_plain(value));
+  show_text(field, numeric::format_plain(value));
 }
 
 double read_dms_fields(const DmsFields& triple) {
@@ -69,11 +69,11 @@ void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metri
   const std::string now = field->value();
   if (number && number->unit_memo && number->unit_memo->to_metric != to_metric &&
       number->unit_memo->written == now) {
-    set_text(field, number->unit_memo->before);
+    show_text(field, number->unit_memo->before);
     number->unit_memo.reset();
     return;
   }
-  set_text(field, text);
+  show_text(field, text);
   if (number)
     number->unit_memo = NumberInput::UnitMemo{now, text, to_metric};
 }
@@ -92,12 +92,12 @@ void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_
                                const Fl_Input_* under) {
   if (out->callback() == check_input_callback && out->user_data())
     static_cast<InputRange*>(out->user_data())->rule.arg = 1;
-  set_text(out, numeric::fraction_text(whole->value(), over->value(), under->value()));
+  show_text(out, numeric::fraction_text(whole->value(), over->value(), under->value()));
   out->do_callback();
 }
 
 void normalise_unsigned_field(Fl_Input_* field) {
-  set_text(field, numeric::normalise_unsigned_text(field->value()));
+  show_text(field, numeric::normalise_unsigned_text(field->value()));
 }
 
 bool still_typing() {

@@ -17,6 +17,7 @@ using DmsFields = std::array<Fl_Input_*, 3>;
 /// Writes a text the program gives a field and scrolls the field to its
 /// start, unless the user is typing in it.
 void show_text(Fl_Input_* field, const char* text);
+void show_text(Fl_Input_* field, const std::string& text);
 
 double field_double(const Fl_Input_* field);
 long field_long(const Fl_Input_* field);

@@ -18,7 +18,7 @@ void save_text(IniDocument& state, const std::string& key, const Fl_Input_* fiel
 
 void load_text(const IniDocument& state, const std::string& key, Fl_Input_* field,
                const char* fallback) {
-  show_text(field, state.get_string(key, fallback).c_str());
+  show_text(field, state.get_string(key, fallback));
 }
 
 void set_radio(Fl_Button* button) {

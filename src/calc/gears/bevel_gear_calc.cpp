@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/number_text.h"
+
 namespace gears {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kPi = 3.14159265358979323846;
+using numeric::kMmPerInch;
+using numeric::kPi;
 constexpr double kRadian = 57.29577951308232;
 constexpr double kDegree = 0.017453292519943295;
 /// Whole depth of a 20° bevel tooth: 2.157 / P.

@@ -296,11 +296,11 @@ ResultList GearRatioPage::search_for(const ui::RatioSearchRequest& request) {
 }
 
 void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
-  ui::show_text(w_.results_limit, fields.results_limit.c_str());
-  ui::show_text(w_.target, fields.target.c_str());
-  ui::show_text(w_.lowest, fields.lowest.c_str());
-  ui::show_text(w_.highest, fields.highest.c_str());
-  ui::show_text(w_.tolerance, fields.tolerance.c_str());
+  ui::show_text(w_.results_limit, fields.results_limit);
+  ui::show_text(w_.target, fields.target);
+  ui::show_text(w_.lowest, fields.lowest);
+  ui::show_text(w_.highest, fields.highest);
+  ui::show_text(w_.tolerance, fields.tolerance);
 }
 
 void GearRatioPage::bind_state() {

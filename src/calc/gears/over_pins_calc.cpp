@@ -9,9 +9,9 @@ namespace gears {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using numeric::kPi;
 constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kMmPerInch = 25.4;
+using numeric::kMmPerInch;
 
 std::optional<double> positive(double value) {
   if (std::isfinite(value) && value > 0.0)
@@ -29,38 +29,6 @@ std::optional<double> finite(double value) {
 double involute(double angle) { return std::tan(angle) - angle; }
 
 } // namespace
-
-std::optional<double> diametral_pitch(ToothSystem system, double value) {
-  if (!positive(value))
-    return std::nullopt;
-  switch (system) {
-  case ToothSystem::kModule:
-    return positive(kMmPerInch / value);
-  case ToothSystem::kDiametralPitch:
-    return value;
-  case ToothSystem::kCircularPitchInch:
-    return positive(kPi / value);
-  case ToothSystem::kCircularPitchMm:
-    return positive(kPi / (value * numeric::kInchPerMm));
-  }
-  return std::nullopt;
-}
-
-std::optional<double> pitch_value(ToothSystem system, double p) {
-  if (!positive(p))
-    return std::nullopt;
-  switch (system) {
-  case ToothSystem::kModule:
-    return positive(kMmPerInch / p);
-  case ToothSystem::kDiametralPitch:
-    return p;
-  case ToothSystem::kCircularPitchInch:
-    return positive(kPi / p);
-  case ToothSystem::kCircularPitchMm:
-    return positive(kPi / p / numeric::kInchPerMm);
-  }
-  return std::nullopt;
-}
 
 double recommended_pin(double p) { return kPinFactor / p; }
 

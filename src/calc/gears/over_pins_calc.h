@@ -22,15 +22,6 @@ inline constexpr double kHighestTypedAngle = 30.0;
 /// The recommended pin is this many inches divided by the diametral pitch.
 inline constexpr double kPinFactor = 1.68;
 
-/// Diametral pitch P (teeth per inch of pitch diameter) of a pitch value
-/// given in `system` (a module and a circular pitch in mm are millimetres).
-/// Nothing unless the value and P are positive and finite.
-std::optional<double> diametral_pitch(ToothSystem system, double value);
-
-/// The pitch value in `system` of a diametral pitch (the inverse of
-/// diametral_pitch). Nothing unless P is positive and finite.
-std::optional<double> pitch_value(ToothSystem system, double diametral_pitch);
-
 /// Pin diameter in inches that touches the flanks near the pitch circle.
 double recommended_pin(double diametral_pitch);
 

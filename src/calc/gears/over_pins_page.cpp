@@ -306,7 +306,7 @@ void OverPinsPage::compose_pins_fraction() {
   composed_pitch_ =
       composed_pitch_text(ui::field_double(w_.fraction[0]), ui::field_double(w_.fraction[1]),
                           ui::field_double(w_.fraction[2]));
-  ui::show_text(w_.pitch, composed_pitch_.c_str());
+  ui::show_text(w_.pitch, composed_pitch_);
   recompute();
 }
 

@@ -5,12 +5,13 @@
 #include <cmath>
 
 #include "calc/drawing/drawing_helpers.h"
+#include "numeric/number_text.h"
 
 namespace gears {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using numeric::kPi;
 
 // The drawn gear: 12 teeth of module 9 pixels, 20° pressure angle, standard
 // tooth thickness, measured over pins of 1.68 modules.

@@ -10,8 +10,8 @@ namespace gears {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kMmPerInch = 25.4;
+using numeric::kPi;
+using numeric::kMmPerInch;
 using numeric::kInchPerMm;
 
 bool finite(double value) { return std::isfinite(value); }
@@ -52,29 +52,18 @@ constexpr std::array<long, 8> kSpan14_5 = {18, 37, 0, 50, 62, 75, 100, 110};
 std::optional<ToothSize> tooth_size(PitchSystem system, double value) {
   if (!(value >= kMissingPitch) || !finite(value))
     return std::nullopt;
+  const std::optional<double> p = diametral_pitch(system, value);
+  if (!p)
+    return std::nullopt;
   ToothSize size;
-  switch (system) {
-  case PitchSystem::kModule:
+  size.diametral_pitch = *p;
+  size.circular_pitch = kPi / *p;
+  size.module = kMmPerInch / *p;
+  // The typed size is kept as typed, not as it comes back through P.
+  if (system == PitchSystem::kModule)
     size.module = value;
-    size.diametral_pitch = kMmPerInch / value;
-    size.circular_pitch = kPi / size.diametral_pitch;
-    break;
-  case PitchSystem::kDiametralPitch:
-    size.diametral_pitch = value;
-    size.circular_pitch = kPi / value;
-    size.module = kMmPerInch / value;
-    break;
-  case PitchSystem::kCircularPitchInch:
+  else if (system == PitchSystem::kCircularPitchInch)
     size.circular_pitch = value;
-    size.diametral_pitch = kPi / value;
-    size.module = kMmPerInch / size.diametral_pitch;
-    break;
-  case PitchSystem::kCircularPitchMm:
-    size.diametral_pitch = kPi / (value * kInchPerMm);
-    size.circular_pitch = kPi / size.diametral_pitch;
-    size.module = kMmPerInch / size.diametral_pitch;
-    break;
-  }
   if (!finite(size.module) || !finite(size.diametral_pitch) || !finite(size.circular_pitch) ||
       size.diametral_pitch <= 0.0)
     return std::nullopt;

@@ -237,7 +237,7 @@ void SpurGearPage::switch_units(bool to_metric) {
     if (before.at_14_5)
       ui::set_radio(w_.angle_14_5);
     for (size_t i = 0; i < fields.size(); ++i)
-      ui::show_text(fields[i], before.typed[i].c_str());
+      ui::show_text(fields[i], before.typed[i]);
   } else {
     const PitchSystem to = to_metric ? PitchSystem::kModule : PitchSystem::kDiametralPitch;
     // The same gear in the other system; nothing typed stays as it is.
@@ -247,7 +247,7 @@ void SpurGearPage::switch_units(bool to_metric) {
         UnitsSwitched{from, typed, pressure_angle() == PressureAngle::k14_5, to, written};
     ui::set_radio(w_.systems[static_cast<size_t>(to)]);
     change_pitch_system(to);
-    ui::show_text(w_.pitch_value, written.c_str());
+    ui::show_text(w_.pitch_value, written);
   }
   compute_spur_gear(nullptr);
 }

@@ -9,7 +9,7 @@ namespace gears {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using numeric::kPi;
 constexpr double kSettingOffset = 6.0; // degrees either side of the outside lead angle
 
 bool positive(double value) { return std::isfinite(value) && value > 0.0; }

@@ -1,5 +1,7 @@
 #include "calc/gears/worm_gear_form.h"
 
+#include <utility>
+
 #include "numeric/number_text.h"
 
 namespace gears {
@@ -21,29 +23,27 @@ WormOutputTexts worm_output_texts(const std::optional<WormGearResult>& result, b
   if (!result)
     return texts;
   const WormGearResult& r = *result;
-  auto length = [&](WormOut slot, double inches) {
+  const std::pair<WormOut, double> lengths[] = {{kHobTipWidth, r.hob_tip_width},
+                                                {kHobVToFlat, r.hob_v_to_flat},
+                                                {kHobOutsideDiameter, r.hob_outside_diameter},
+                                                {kHobWholeDepth, r.wheel.whole_depth},
+                                                {kHobThreadLength, r.hob_thread_length},
+                                                {kThroatDiameter, r.throat_diameter},
+                                                {kFaceWidth, r.face_width},
+                                                {kWheelWholeDepth, r.wheel.whole_depth},
+                                                {kCentreDistance, r.centre_distance},
+                                                {kWormTipWidth, r.worm_tip_width},
+                                                {kWormVToFlat, r.worm_v_to_flat},
+                                                {kWormWholeDepth, r.wheel.whole_depth},
+                                                {kWormThreadLength, r.worm_thread_length}};
+  const std::pair<WormOut, double> angles[] = {
+      {kHobLeadAngle, r.hob_lead_angle},       {kHobFirstSide, r.hob_settings.first},
+      {kHobSecondSide, r.hob_settings.second}, {kWormLeadAngle, r.worm_lead_angle},
+      {kWormFirstSide, r.worm_settings.first}, {kWormSecondSide, r.worm_settings.second}};
+  for (const auto& [slot, inches] : lengths)
     texts[slot] = worm_length_text(inches, metric);
-  };
-  auto angle = [&](WormOut slot, double degrees) { texts[slot] = worm_angle_text(degrees); };
-  length(kHobTipWidth, r.hob_tip_width);
-  length(kHobVToFlat, r.hob_v_to_flat);
-  length(kHobOutsideDiameter, r.hob_outside_diameter);
-  angle(kHobLeadAngle, r.hob_lead_angle);
-  length(kHobWholeDepth, r.wheel.whole_depth);
-  angle(kHobFirstSide, r.hob_settings.first);
-  angle(kHobSecondSide, r.hob_settings.second);
-  length(kHobThreadLength, r.hob_thread_length);
-  length(kThroatDiameter, r.throat_diameter);
-  length(kFaceWidth, r.face_width);
-  length(kWheelWholeDepth, r.wheel.whole_depth);
-  length(kCentreDistance, r.centre_distance);
-  length(kWormTipWidth, r.worm_tip_width);
-  length(kWormVToFlat, r.worm_v_to_flat);
-  angle(kWormLeadAngle, r.worm_lead_angle);
-  length(kWormWholeDepth, r.wheel.whole_depth);
-  angle(kWormFirstSide, r.worm_settings.first);
-  angle(kWormSecondSide, r.worm_settings.second);
-  length(kWormThreadLength, r.worm_thread_length);
+  for (const auto& [slot, degrees] : angles)
+    texts[slot] = worm_angle_text(degrees);
   return texts;
 }
 

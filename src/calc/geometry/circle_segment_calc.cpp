@@ -10,7 +10,7 @@ namespace geometry {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using numeric::kPi;
 // Twice the degrees per radian, and half the radians per degree.
 constexpr double kTwiceDegPerRad = 114.59155902616465;
 constexpr double kHalfRadPerDeg = 0.008726646259971648;

@@ -44,15 +44,13 @@ constexpr int kDegreesMark = 269; // minutes and seconds follow
 constexpr size_t kAngleRow = 2;
 constexpr size_t kRestRow = 3;
 
-void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
-
 std::array<std::string, 3> texts(const ui::DmsFields& triple) {
   return {triple[0]->value(), triple[1]->value(), triple[2]->value()};
 }
 
 void set_texts(const ui::DmsFields& triple, const std::array<std::string, 3>& values) {
   for (size_t i = 0; i < 3; ++i)
-    set_text(triple[i], values[i]);
+    ui::show_text(triple[i], values[i]);
 }
 
 } // namespace
@@ -229,12 +227,12 @@ void CircleSegmentPage::show_layout() {
 
 void CircleSegmentPage::first_changed() {
   if (first_is_radius(known_))
-    set_text(w_.diameter, segment_diameter_text(w_.first->value()));
+    ui::show_text(w_.diameter, segment_diameter_text(w_.first->value()));
   recompute();
 }
 
 void CircleSegmentPage::diameter_changed() {
-  set_text(w_.first, segment_radius_text(w_.diameter->value()));
+  ui::show_text(w_.first, segment_radius_text(w_.diameter->value()));
   recompute();
 }
 
@@ -245,7 +243,7 @@ void CircleSegmentPage::angle_format_chosen(bool dms) {
       ui::write_dms_fields_from_text(w_.second->value(), w_.second_dms);
       w_.second->value("");
     } else {
-      set_text(w_.second, segment_decimal_angle_text(texts(w_.second_dms)));
+      ui::show_text(w_.second, segment_decimal_angle_text(texts(w_.second_dms)));
     }
   }
   show_layout();
@@ -270,7 +268,7 @@ void CircleSegmentPage::recompute() {
 
 void CircleSegmentPage::show_results(const SegmentForm& form) {
   for (size_t row = 0; row < w_.row_values.size(); ++row)
-    set_text(w_.row_values[row], form.rows[row]);
+    ui::show_text(w_.row_values[row], form.rows[row]);
   set_texts(w_.angle_dms, form.angle_dms);
   set_texts(w_.rest_dms, form.rest_dms);
 }
@@ -292,7 +290,7 @@ void CircleSegmentPage::restored() {
     known_ = kSegmentMenuCases[static_cast<size_t>(item)];
   show_layout();
   // The diameter is not saved: it follows the restored radius.
-  set_text(w_.diameter, segment_diameter_text(w_.first->value()));
+  ui::show_text(w_.diameter, segment_diameter_text(w_.first->value()));
   recompute();
 }
 

@@ -48,8 +48,6 @@ constexpr int kDegreesMark = 269; // minutes and seconds follow
 constexpr size_t kRow2 = 1;
 constexpr size_t kRow3 = 2;
 
-void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
-
 bool out_of_range(const ui::CheckedInput* field) {
   return numeric::out_of_range(field->range()->rule, field->value());
 }
@@ -235,7 +233,7 @@ void RightTrianglePage::angle_format_chosen(bool dms) {
       for (ui::CheckedInput* field : w_.angle)
         colour_by_range(field);
     } else if (!dms && !w_.input2_group->visible()) {
-      set_text(w_.input2, right_triangle_decimal_angle_text(
+      ui::show_text(w_.input2, right_triangle_decimal_angle_text(
                               {w_.angle[0]->value(), w_.angle[1]->value(), w_.angle[2]->value()}));
       colour_by_range(w_.input2);
     }
@@ -259,10 +257,10 @@ void RightTrianglePage::recompute() {
 
 void RightTrianglePage::show_results(const RightTriangleForm& form) {
   for (size_t i = 0; i < 4; ++i)
-    set_text(w_.row_values[i], form.rows[i]);
+    ui::show_text(w_.row_values[i], form.rows[i]);
   for (size_t i = 0; i < 3; ++i) {
-    set_text(w_.row2_dms[i], form.row2_dms[i]);
-    set_text(w_.row3_dms[i], form.row3_dms[i]);
+    ui::show_text(w_.row2_dms[i], form.row2_dms[i]);
+    ui::show_text(w_.row3_dms[i], form.row3_dms[i]);
   }
 }
 

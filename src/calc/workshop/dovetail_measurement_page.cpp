@@ -100,6 +100,13 @@ Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, int entr
   return box;
 }
 
+/// A field of the middle column with its caption to the left.
+ui::CheckedInput* captioned_field(ui::PageContext& app, int y, int caption_w, int field_x,
+                                  int entry) {
+  caption(app, 163, y, caption_w, 25, entry);
+  return ui::make_checked_input(app, kRecord, field_x, y, 67, 25);
+}
+
 Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
   auto* button = new Fl_Round_Button(x, y, w, h);
   button->type(FL_RADIO_BUTTON);
@@ -140,26 +147,20 @@ void DovetailMeasurementPage::build_inputs() {
   ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
   w_.clearance_kind->value(kFemaleDeeper);
 
-  caption(context_, 163, 400, 205, 25, 128);
-  w_.pin = ui::make_checked_input(context_, kRecord, 370, 400, 67, 25);
+  w_.pin = captioned_field(context_, 400, 205, 370, 128);
 
   w_.female_inputs = new Fl_Group(163, 434, 274, 59);
-  caption(context_, 163, 434, 205, 25, 126);
-  w_.between_pins = ui::make_checked_input(context_, kRecord, 370, 434, 67, 25);
-  caption(context_, 163, 468, 204, 25, 124);
-  w_.female_depth = ui::make_checked_input(context_, kRecord, 370, 468, 67, 25);
+  w_.between_pins = captioned_field(context_, 434, 205, 370, 126);
+  w_.female_depth = captioned_field(context_, 468, 204, 370, 124);
   w_.female_inputs->end();
 
   w_.male_inputs = new Fl_Group(163, 434, 274, 59);
-  caption(context_, 163, 434, 204, 25, 127);
-  w_.over_pins = ui::make_checked_input(context_, kRecord, 370, 434, 67, 25);
-  caption(context_, 163, 468, 204, 25, 125);
-  w_.male_depth = ui::make_checked_input(context_, kRecord, 370, 468, 67, 25);
+  w_.over_pins = captioned_field(context_, 434, 204, 370, 127);
+  w_.male_depth = captioned_field(context_, 468, 204, 370, 125);
   w_.male_inputs->end();
 
   w_.clearance_row = new Fl_Group(163, 501, 275, 25);
-  caption(context_, 163, 501, 204, 25, 121);
-  w_.clearance = ui::make_checked_input(context_, kRecord, 371, 501, 67, 25);
+  w_.clearance = captioned_field(context_, 501, 204, 371, 121);
   w_.clearance_row->end();
 
   w_.gib = new Fl_Check_Button(195, 538, 165, 22);
