@@ -10,6 +10,7 @@
 #include "ui/callbacks.h"
 #include "ui/page_context.h"
 #include "ui/page_id.h"
+#include "ui/page_widgets.h"
 #include "ui/state_bindings.h"
 
 class Fl_Group;
@@ -62,6 +63,18 @@ protected:
   /// `widget` runs `action` when it calls back.
   void on(Fl_Widget* widget, std::function<void()> action) {
     callbacks_.on(widget, std::move(action));
+  }
+  /// The decimal and degrees-minutes-seconds buttons in a frame of their
+  /// own, decimal chosen; a click tells `chosen` whether DMS is on.
+  RadioPair framed_angle_formats(Spot frame, Spot decimal, Spot dms,
+                                 std::function<void(bool dms)> chosen, int decimal_tooltip = 57) {
+    Fl_Group* group = framed_group(frame.x, frame.y, frame.w, frame.h);
+    RadioPair pair = angle_format_buttons(context_, decimal, dms, decimal_tooltip);
+    group->end();
+    pair.first->setonly();
+    on(pair.first, [chosen] { chosen(false); });
+    on(pair.second, [chosen] { chosen(true); });
+    return pair;
   }
 
   PageContext& context_;

@@ -49,6 +49,13 @@ RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
           radio_button(dms.x, dms.y, dms.w, dms.h, app.lang(kDmsText), app.lang(kDmsTip))};
 }
 
+RadioPair framed_inch_mm(const PageContext& app, Spot frame, Spot inch, Spot mm) {
+  Fl_Group* group = framed_group(frame.x, frame.y, frame.w, frame.h);
+  RadioPair pair = inch_mm_buttons(app, inch, mm);
+  group->end();
+  return pair;
+}
+
 Fl_Spinner* places_spinner(const PageContext& app, Spot spot, Places places, bool labelled) {
   auto* spinner = new Fl_Spinner(spot.x, spot.y, spot.w, spot.h);
   if (labelled)

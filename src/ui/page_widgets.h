@@ -71,6 +71,9 @@ RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm);
 RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
                                int decimal_tooltip = 57);
 
+/// The inch and millimetre buttons in a frame of their own, inch chosen.
+RadioPair framed_inch_mm(const PageContext& app, Spot frame, Spot inch, Spot mm);
+
 /// How many decimals a page's results may show, and how many a new page shows.
 struct Places {
   int fewest, most, initial;

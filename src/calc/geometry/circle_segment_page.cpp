@@ -123,20 +123,15 @@ void CircleSegmentPage::build_inputs() {
 }
 
 void CircleSegmentPage::build_switches() {
-  Fl_Group* units = ui::framed_group(165, 314, 164, 32);
-  std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {172, 318, 68, 25}, {247, 318, 68, 25});
-  units->end();
+  std::tie(w_.inch, w_.mm) =
+      ui::framed_inch_mm(context_, {165, 314, 164, 32}, {172, 318, 68, 25}, {247, 318, 68, 25});
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kCircleSegment, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
-  Fl_Group* angles = ui::framed_group(336, 314, 170, 32);
   std::tie(w_.decimal, w_.dms) =
-      ui::angle_format_buttons(context_, {346, 318, 74, 25}, {432, 319, 64, 25});
-  angles->end();
-  w_.decimal->setonly();
-  on(w_.decimal, [this] { angle_format_chosen(false); });
-  on(w_.dms, [this] { angle_format_chosen(true); });
+      framed_angle_formats({336, 314, 170, 32}, {346, 318, 74, 25}, {432, 319, 64, 25},
+                           [this](bool dms) { angle_format_chosen(dms); });
 
   w_.precision = ui::places_spinner(context_, {716, 320, 34, 25}, kPlaces);
   on(w_.precision, [this] { recompute(); });

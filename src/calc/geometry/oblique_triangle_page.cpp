@@ -95,21 +95,15 @@ void ObliqueTrianglePage::build_choices() {
   }
   cases->end();
 
-  Fl_Group* units = ui::framed_group(171, 149, 212, 33);
   std::tie(w_.inch, w_.mm) =
-      ui::inch_mm_buttons(context_, {177, 153, 100, 25}, {281, 153, 100, 25});
-  units->end();
+      ui::framed_inch_mm(context_, {171, 149, 212, 33}, {177, 153, 100, 25}, {281, 153, 100, 25});
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kObliqueTriangle, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
-  Fl_Group* formats = ui::framed_group(171, 185, 212, 33);
   std::tie(w_.decimal, w_.dms) =
-      ui::angle_format_buttons(context_, {177, 191, 100, 25}, {281, 189, 100, 25});
-  formats->end();
-  on(w_.decimal, [this] { angle_format_chosen(false); });
-  on(w_.dms, [this] { angle_format_chosen(true); });
-  w_.decimal->setonly();
+      framed_angle_formats({171, 185, 212, 33}, {177, 191, 100, 25}, {281, 189, 100, 25},
+                           [this](bool dms) { angle_format_chosen(dms); });
 
   auto* note_group = new Fl_Group(165, 208, 321, 86);
   w_.note = new Fl_Box(170, 237, 222, 48);

@@ -84,18 +84,13 @@ void PolygonPage::build_inputs() {
 }
 
 void PolygonPage::build_switches() {
-  Fl_Group* formats = ui::framed_group(666, 326, 143, 61);
   // Here the decimal button's tooltip is its own label.
-  std::tie(w_.decimal, w_.dms) =
-      ui::angle_format_buttons(context_, {669, 330, 70, 25}, {669, 362, 70, 25}, 55);
-  formats->end();
-  w_.decimal->setonly();
-  on(w_.decimal, [this] { angle_format_chosen(false); });
-  on(w_.dms, [this] { angle_format_chosen(true); });
+  std::tie(w_.decimal, w_.dms) = framed_angle_formats(
+      {666, 326, 143, 61}, {669, 330, 70, 25}, {669, 362, 70, 25},
+      [this](bool dms) { angle_format_chosen(dms); }, 55);
 
-  Fl_Group* units = ui::framed_group(475, 460, 170, 60);
-  std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {487, 465, 49, 25}, {487, 489, 59, 25});
-  units->end();
+  std::tie(w_.inch, w_.mm) =
+      ui::framed_inch_mm(context_, {475, 460, 170, 60}, {487, 465, 49, 25}, {487, 489, 59, 25});
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kPolygon, w_.inch, w_.mm,
       [this] { return std::vector<Fl_Input_*>{w_.value}; }, [this] { recompute(); });

@@ -91,21 +91,15 @@ void RightTrianglePage::build_choices() {
   }
   cases->end();
 
-  Fl_Group* units = ui::framed_group(189, 213, 230, 33);
   std::tie(w_.inch, w_.mm) =
-      ui::inch_mm_buttons(context_, {202, 217, 104, 25}, {311, 217, 104, 25});
-  units->end();
+      ui::framed_inch_mm(context_, {189, 213, 230, 33}, {202, 217, 104, 25}, {311, 217, 104, 25});
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kRightTriangle, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
 
-  Fl_Group* formats = ui::framed_group(189, 248, 230, 33);
   std::tie(w_.decimal, w_.dms) =
-      ui::angle_format_buttons(context_, {200, 252, 104, 25}, {311, 252, 104, 25});
-  on(w_.decimal, [this] { angle_format_chosen(false); });
-  on(w_.dms, [this] { angle_format_chosen(true); });
-  formats->end();
-  w_.decimal->setonly();
+      framed_angle_formats({189, 248, 230, 33}, {200, 252, 104, 25}, {311, 252, 104, 25},
+                           [this](bool dms) { angle_format_chosen(dms); });
 }
 
 void RightTrianglePage::build_inputs() {
@@ -233,8 +227,9 @@ void RightTrianglePage::angle_format_chosen(bool dms) {
       for (ui::CheckedInput* field : w_.angle)
         colour_by_range(field);
     } else if (!dms && !w_.input2_group->visible()) {
-      ui::show_text(w_.input2, right_triangle_decimal_angle_text(
-                              {w_.angle[0]->value(), w_.angle[1]->value(), w_.angle[2]->value()}));
+      ui::show_text(w_.input2,
+                    right_triangle_decimal_angle_text(
+                        {w_.angle[0]->value(), w_.angle[1]->value(), w_.angle[2]->value()}));
       colour_by_range(w_.input2);
     }
   }
