@@ -38,6 +38,12 @@ TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   restart_app(); // in mm and D/M/S: the restored unit converts back once
   run(w().known, "=0", w().second_label, "@43", w().second_dms_groups[0], "~shown", w().diameter,
       "=254", w().inch, "click", w().first, "=5");
+  // The kit's radio pairs carry their own texts and tooltips.
+  run(w().decimal, "@55", w().dms, "@99", w().inch, "@20", w().mm, "@19");
+  const std::pair<Fl_Widget*, int> tips[] = {
+      {w().decimal, 57}, {w().dms, 58}, {w().inch, 56}, {w().mm, 59}};
+  for (const auto& [button, entry] : tips)
+    EXPECT_STREQ(button->tooltip(), app->lang(entry));
   Rendered shot = render_widget(w().sketch);
   EXPECT_GT(shot.pixels_of(255, 255, 0), 1500); // the yellow sector and triangle
   EXPECT_GT(shot.pixels_of(255, 0, 0), 300);    // two red circles
