@@ -386,7 +386,7 @@ void BM_ChangeGearsSearch(benchmark::State& state) {
   }
   program->dialogs.answer = false;
   workshop::ChangeGearResultsWindow* results = page.results_window();
-  if (!results || !results->row(0).frame->visible())
+  if (!results || !results->widgets().rows[0].frame->visible())
     state.SkipWithError("the search showed no train");
 }
 

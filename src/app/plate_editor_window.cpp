@@ -91,46 +91,46 @@ PlateEditor::PlateEditor(App& app) : app_(app) {
   callbacks_.on(window_.get(), [this] { close(); });
   new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);
   new Fl_Box(FL_GTK_UP_FRAME, 284, 11, 143, 520, nullptr);
-  head_list_ = plate_list(39, 50, app.lang(219));
-  callbacks_.on(head_list_, [this] { update_buttons(); });
-  catalogue_list_ = plate_list(306, 50, app.lang(220));
-  callbacks_.on(catalogue_list_, [this] { update_buttons(); });
-  remove_button_ = arrow_button(45, "@+9->");
-  callbacks_.on(remove_button_, [this] { remove_chosen(); });
-  add_button_ = arrow_button(87, "@+9<-");
-  callbacks_.on(add_button_, [this] { add_chosen(); });
-  new_plate_button_ = new Fl_Button(173, 266, 100, 100);
-  set_label(new_plate_button_, app.lang(221));
-  new_plate_button_->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  callbacks_.on(new_plate_button_, [this] { run_new_plate_dialog(); });
-  close_button_ = ui::close_button({173, 483, 100, 48}, 47);
-  callbacks_.on(close_button_, [this] { close(); });
+  w_.head_list = plate_list(39, 50, app.lang(219));
+  callbacks_.on(w_.head_list, [this] { update_buttons(); });
+  w_.catalogue_list = plate_list(306, 50, app.lang(220));
+  callbacks_.on(w_.catalogue_list, [this] { update_buttons(); });
+  w_.remove = arrow_button(45, "@+9->");
+  callbacks_.on(w_.remove, [this] { remove_chosen(); });
+  w_.add = arrow_button(87, "@+9<-");
+  callbacks_.on(w_.add, [this] { add_chosen(); });
+  w_.new_plate_button = new Fl_Button(173, 266, 100, 100);
+  set_label(w_.new_plate_button, app.lang(221));
+  w_.new_plate_button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  callbacks_.on(w_.new_plate_button, [this] { run_new_plate_dialog(); });
+  w_.close = ui::close_button({173, 483, 100, 48}, 47);
+  callbacks_.on(w_.close, [this] { close(); });
   window_->end();
 }
 
 PlateEditor::~PlateEditor() { end_new_plate_dialog(); }
 
 void PlateEditor::update_buttons() {
-  if (head_list_->nchecked() > 0)
-    remove_button_->activate();
+  if (w_.head_list->nchecked() > 0)
+    w_.remove->activate();
   else
-    remove_button_->deactivate();
-  if (catalogue_list_->nchecked() > 0)
-    add_button_->activate();
+    w_.remove->deactivate();
+  if (w_.catalogue_list->nchecked() > 0)
+    w_.add->activate();
   else
-    add_button_->deactivate();
+    w_.add->deactivate();
 }
 
 void PlateEditor::remove_chosen() {
   if (on_remove)
     on_remove();
-  remove_button_->deactivate();
+  w_.remove->deactivate();
 }
 
 void PlateEditor::add_chosen() {
   if (on_add)
     on_add();
-  add_button_->deactivate();
+  w_.add->deactivate();
 }
 
 void PlateEditor::close() {

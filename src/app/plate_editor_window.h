@@ -42,6 +42,18 @@ struct NewPlateDialog {
 /// right-click list (the caller takes it out again before destroying it).
 std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app);
 
+/// The widgets of the editor, open to the tests and to the dividing-head page.
+struct PlateEditorWidgets {
+  /// The plates of the current head, one "%d" line each, checkable.
+  Fl_Check_Browser* head_list = nullptr;
+  /// The known plates the head lacks.
+  Fl_Check_Browser* catalogue_list = nullptr;
+  /// The arrows that move the checked plates out of the head and into it.
+  Fl_Button *remove = nullptr, *add = nullptr;
+  Fl_Button* new_plate_button = nullptr;
+  Fl_Button* close = nullptr;
+};
+
 class PlateEditor {
 public:
   /// Builds the window hidden.
@@ -51,14 +63,7 @@ public:
   PlateEditor& operator=(const PlateEditor&) = delete;
 
   Fl_Window* window() { return window_.get(); }
-  /// The plates of the current head, one "%d" line each, checkable.
-  Fl_Check_Browser* head_list() { return head_list_; }
-  /// The known plates the head lacks.
-  Fl_Check_Browser* catalogue_list() { return catalogue_list_; }
-  Fl_Button* remove_button() { return remove_button_; }
-  Fl_Button* add_button() { return add_button_; }
-  Fl_Button* new_plate_button() { return new_plate_button_; }
-  Fl_Button* close_button() { return close_button_; }
+  const PlateEditorWidgets& widgets() const { return w_; }
 
   /// The checked lines of the head list go back to the catalogue.
   std::function<void()> on_remove;
@@ -89,12 +94,7 @@ private:
   App& app_;
   ui::Callbacks callbacks_; // before the windows: it outlives their buttons
   std::unique_ptr<Fl_Window> window_;
-  Fl_Check_Browser* head_list_ = nullptr;
-  Fl_Check_Browser* catalogue_list_ = nullptr;
-  Fl_Button* remove_button_ = nullptr;
-  Fl_Button* add_button_ = nullptr;
-  Fl_Button* new_plate_button_ = nullptr;
-  Fl_Button* close_button_ = nullptr;
+  PlateEditorWidgets w_;
   std::unique_ptr<NewPlateDialog> dialog_;
 };
 

@@ -52,30 +52,30 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
   // The close box does what the close button does.
   callbacks_.on(window_.get(), [this] { close(); });
 
-  list_ = new Fl_Browser(21, 31, 386, 374);
-  list_->textfont(FL_COURIER);
+  w_.list = new Fl_Browser(21, 31, 386, 374);
+  w_.list->textfont(FL_COURIER);
   // "x" and "y" stand over the ends of their columns, wherever the
   // language's word for a hole puts them.
-  heads_ = {make_column_head(175, "x"), make_column_head(315, "y")};
+  w_.column_heads = {make_column_head(175, "x"), make_column_head(315, "y")};
   // A language text beginning with '@' must show as it is.
-  list_->format_char(0);
+  w_.list->format_char(0);
 
-  print_button_ = new Fl_Button(85, 413, 76, 40, "@+9fileprint");
-  print_button_->labelsize(11);
-  callbacks_.on(print_button_, [this] {
+  w_.print = new Fl_Button(85, 413, 76, 40, "@+9fileprint");
+  w_.print->labelsize(11);
+  callbacks_.on(w_.print, [this] {
     if (HoleListSource* list_source = source())
       list_source->print_hole_list();
   });
 
-  save_button_ = new Fl_Button(169, 413, 87, 40, "@+9filesaveas");
-  save_button_->labelsize(11);
-  callbacks_.on(save_button_, [this] {
+  w_.save = new Fl_Button(169, 413, 87, 40, "@+9filesaveas");
+  w_.save->labelsize(11);
+  callbacks_.on(w_.save, [this] {
     if (HoleListSource* list_source = source())
       list_source->save_hole_list();
   });
 
-  close_button_ = ui::close_button({312, 413, 87, 40}, 40);
-  callbacks_.on(close_button_, [this] { close(); });
+  w_.close = ui::close_button({312, 413, 87, 40}, 40);
+  callbacks_.on(w_.close, [this] { close(); });
   window_->end();
 }
 
@@ -86,30 +86,31 @@ HoleListSource* ResultsWindow::source() {
 }
 
 void ResultsWindow::set_lines(const std::vector<std::string>& lines) {
-  list_->clear();
+  w_.list->clear();
   for (const std::string& line : lines)
-    list_->add(line.c_str());
+    w_.list->add(line.c_str());
   // The last line is a hole's: its x and y columns end where its last two words do.
   const std::string last = lines.empty() ? std::string() : lines.back();
   if (last.empty() || !std::isdigit(static_cast<unsigned char>(last.back())))
     return; // no hole listed: the heads stay where they were
   const auto [x_end, y_end] = last_two_ends(last);
-  fl_font(list_->textfont(), list_->textsize());
+  fl_font(w_.list->textfont(), w_.list->textsize());
   // A browser without a box of its own is drawn in a down box.
-  const Fl_Boxtype frame = list_->box() ? list_->box() : FL_DOWN_BOX;
-  const int left = list_->x() + Fl::box_dx(frame) + kTextInset;
+  const Fl_Boxtype frame = w_.list->box() ? w_.list->box() : FL_DOWN_BOX;
+  const int left = w_.list->x() + Fl::box_dx(frame) + kTextInset;
   const std::array<size_t, 2> ends = {x_end, y_end};
-  for (size_t i = 0; i < heads_.size(); ++i) {
+  for (size_t i = 0; i < w_.column_heads.size(); ++i) {
     const double end = left + fl_width(last.c_str(), static_cast<int>(ends[i]));
-    heads_[i]->position(static_cast<int>(end + 0.5) + kTextInset - heads_[i]->w(), heads_[i]->y());
+    w_.column_heads[i]->position(static_cast<int>(end + 0.5) + kTextInset - w_.column_heads[i]->w(),
+                                 w_.column_heads[i]->y());
   }
   window_->redraw();
 }
 
 std::vector<std::string> ResultsWindow::lines() const {
   std::vector<std::string> out;
-  for (int i = 1; i <= list_->size(); ++i)
-    out.emplace_back(list_->text(i) ? list_->text(i) : "");
+  for (int i = 1; i <= w_.list->size(); ++i)
+    out.emplace_back(w_.list->text(i) ? w_.list->text(i) : "");
   return out;
 }
 

@@ -32,6 +32,13 @@ public:
 /// The page that fills the hole list.
 inline constexpr ui::PageId kHoleListPage = ui::PageId::kBoltCircle;
 
+/// The widgets of the window, open to the tests.
+struct ResultsWidgets {
+  Fl_Browser* list = nullptr;
+  std::array<Fl_Box*, 2> column_heads{}; ///< "x" and "y" over their columns
+  Fl_Button *print = nullptr, *save = nullptr, *close = nullptr;
+};
+
 class ResultsWindow {
 public:
   /// Builds the window hidden.
@@ -41,11 +48,7 @@ public:
   ResultsWindow& operator=(const ResultsWindow&) = delete;
 
   Fl_Window* window() { return window_.get(); }
-  Fl_Browser* list() { return list_; }
-  Fl_Box* column_head(int i) { return heads_[static_cast<size_t>(i)]; }
-  Fl_Button* print_button() { return print_button_; }
-  Fl_Button* save_button() { return save_button_; }
-  Fl_Button* close_button() { return close_button_; }
+  const ResultsWidgets& widgets() const { return w_; }
 
   /// Replaces the list's lines (shown as they are, no format characters).
   void set_lines(const std::vector<std::string>& lines);
@@ -63,11 +66,7 @@ private:
   App& app_;
   ui::Callbacks callbacks_; // before the window: it outlives the buttons
   std::unique_ptr<Fl_Window> window_;
-  Fl_Browser* list_ = nullptr;
-  std::array<Fl_Box*, 2> heads_{}; ///< "x" and "y" over their columns
-  Fl_Button* print_button_ = nullptr;
-  Fl_Button* save_button_ = nullptr;
-  Fl_Button* close_button_ = nullptr;
+  ResultsWidgets w_;
 };
 
 } // namespace app

@@ -215,7 +215,7 @@ protected:
   Texts rows(int count) { // heading, then the labels, driven, driver, bar, row text
     Widgets rows;
     for (int i = 1; i <= count; ++i)
-      rows.push_back(results()->rows()->child(i));
+      rows.push_back(results()->widgets().rows->child(i));
     return shown_all(rows);
   }
 };
@@ -229,7 +229,7 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   act(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2\n"); // Enter searches
   see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
   ASSERT_NE(results(), nullptr);
-  see({results()->heading(), results()->window()},
+  see({results()->widgets().heading, results()->window()},
       {"Gear trains for ratio 2 : 1 within 0.0001% above and below", "Gear trains found"});
   // Driven over driver, so the fraction reads as the ratio: 24/12 = 2.
   EXPECT_EQ(rows(6),
@@ -240,7 +240,7 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   act(g.target, "1", g.results_limit, "3", g.tolerance, "0.0001\n"); // checked, then searched
   EXPECT_EQ(rows(10), (Texts{"driven", "driver", "18", "20", "__", "X", "20", "18", "__",
                              "Ratio = 1.0      Error = 0.0%"}));
-  click(results()->close_button());
+  click(results()->widgets().close);
   act(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
   EXPECT_EQ(dialogs.alerts, Texts{lang(438)});
   restart_app();
@@ -270,8 +270,8 @@ TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
                                             {});
     EXPECT_STREQ(ratio.window()->label(), lang(600).c_str());
     EXPECT_STREQ(gears.window()->label(), lang(603).c_str());
-    EXPECT_EQ(lang(428) + " = -0.306173%", gears.row(0).error->label());
-    expect_texts_fit(ratio.rows(), ratio.window()->w());
+    EXPECT_EQ(lang(428) + " = -0.306173%", gears.widgets().rows[0].error->label());
+    expect_texts_fit(ratio.widgets().rows, ratio.window()->w());
     expect_texts_fit(gears.window()->child(0)->as_group(), gears.window()->w());
     const Texts printed = printed_texts(
         print_to_postscript(dir.path() + "/ratio.ps", 1, [&](Fl_Paged_Device& device) {
@@ -287,7 +287,7 @@ TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
 
 class ChangeGearsPageTest : public PageTest<workshop::ChangeGearsPage, 17> {
 protected:
-  workshop::ChangeGearSetWindow& set() { return *page().gear_set_window(); }
+  const workshop::ChangeGearSetWidgets& set() { return page().gear_set_window()->widgets(); }
   workshop::ChangeGearResultsWindow* results() { return page().results_window(); }
   void calculate(int mode, const char* p, const char* q) {
     act(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw,
@@ -297,13 +297,13 @@ protected:
 
 TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTrains) {
   click(w().gear_set);
-  Fl_Widget* copies = set().count()->child(0);
-  act(set().teeth(), "11", set().teeth(), "60\n", set().teeth(), "030", copies,
+  Fl_Widget* copies = set().count->child(0);
+  act(set().teeth, "11", set().teeth, "60\n", set().teeth, "030", copies,
       "9\n");                                                            // Enter adds
   EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "30", "60"})); // four at most
-  set().list()->checked(2, 1);
-  set().list()->do_callback();
-  act(set().remove_button(), nullptr, set().close_button(), nullptr);
+  set().list->checked(2, 1);
+  set().list->do_callback();
+  act(set().remove, nullptr, set().close, nullptr);
   EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "60"}));
   calculate(3, "2", "4"); // diametral pitch 2 on a worm from a 4 tpi screw
   see({w().first_gear, w().second_gear, w().warning}, {"88", "14", lang(460)});
@@ -312,11 +312,11 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
 
   calculate(1, "1", "2"); // 1 mm from a 2 mm screw: 30 > 60
   ASSERT_NE(results(), nullptr);
-  see({results()->heading(), results()->row(0).error},
+  see({results()->widgets().heading, results()->widgets().rows[0].error},
       {"2 mm pitch lead screw - 1 mm pitch", "Error = 0.0%"});
   // The 2:1 pair is 0.3 % off, within 0.5 %; Enter takes the error, then calculates.
-  act(results()->close_button(), nullptr, w().lead_screw, "2.006", w().error, "0.5\n");
-  see({results()->row(0).error}, {"Error = -0.3%"});
+  act(results()->widgets().close, nullptr, w().lead_screw, "2.006", w().error, "0.5\n");
+  see({results()->widgets().rows[0].error}, {"Error = -0.3%"});
   page().set_gear_lines({"20", "24", "30", "18"}); // saved: its ascending run
   restart_app();
   EXPECT_EQ(page().gear_lines(), (Texts{"20", "24", "30"}));
@@ -328,10 +328,10 @@ TEST_F(ChangeGearsPageTest, AcrossInchAndMetricThe127TransposesAndOneModeIsSet) 
   page().set_gear_lines({"20", "40", "60", "80", "100", "120", "127"});
   calculate(4, "1.5", "8"); // 1.5 mm from 8 tpi: 1.5 x 8 / 25.4 = 60 / 127
   ASSERT_NE(results(), nullptr);
-  const workshop::ChangeGearRow& row = results()->row(0);
-  see({results()->heading(), row.driver[0], row.driven[0], row.error, w().mode[0]},
+  const workshop::ChangeGearRow& row = results()->widgets().rows[0];
+  see({results()->widgets().heading, row.driver[0], row.driven[0], row.error, w().mode[0]},
       {"8 threads per inch lead screw - 1.5 mm pitch", "60", "127", "Error = 0.0%", "off"});
-  act(results()->close_button(), nullptr, w().mode[1], nullptr);
+  act(results()->widgets().close, nullptr, w().mode[1], nullptr);
   see({w().mode[4], w().mode[1]}, {"off", "on"});
 }
 
@@ -343,12 +343,12 @@ TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   calculate(0, "7", "1");
   ASSERT_NE(results(), nullptr);
   // The ratio search found 7 itself, in the change gears' own error.
-  const workshop::ChangeGearRow& row = results()->row(0);
+  const workshop::ChangeGearRow& row = results()->widgets().rows[0];
   double ratio = 1.0;
   for (size_t k = 0; k < workshop::kChangeGearPairs && row.driver[k]->visible(); ++k)
     ratio *= std::atof(row.driven[k]->label()) / std::atof(row.driver[k]->label());
   EXPECT_NEAR(ratio, 7.0, 7e-6 + 1e-9);
-  click(results()->close_button());
+  click(results()->widgets().close);
   settle();
   EXPECT_EQ(ratio_page.fields().target, "3"); // the ratio page has its own fields back
 }
@@ -405,20 +405,20 @@ TEST_F(DividingHeadPageTest, ChoosingAHeadWritesItShowsItsPlatesAndAnswersOtherP
   w().head->value(w().head->find_index("Phase II 72-1"));
   w().head->do_callback(); // what picking the item from the open menu does
   EXPECT_EQ(settings_file().get_string(".:last"), "Phase II 72-1");
-  EXPECT_EQ(lines_of(editor()->head_list()), Texts{"10"});
+  EXPECT_EQ(lines_of(editor()->widgets().head_list), Texts{"10"});
   EXPECT_EQ(calculate("5"), Texts{"@c10\t@c14\t@c4"}); // 72 / 5 = 14 2/5
   EXPECT_FALSE(app->dividing_head_can_index(7));       // 10 holes can't give 2/7
 }
 
 TEST_F(DividingHeadPageTest, PlatesMoveBetweenHeadAndCatalogueAndSurviveARestart) {
   click(w().edit_plates);
-  move(editor()->catalogue_list(), "13", editor()->add_button());
+  move(editor()->widgets().catalogue_list, "13", editor()->widgets().add);
   EXPECT_EQ(
       (Texts{settings_file().get_string("brown and sharp 40-1:13"), lines_of(w().plates).at(0)}),
       (Texts{"13", "13"}));
-  move(editor()->head_list(), "13", editor()->remove_button());
-  EXPECT_EQ(lines_of(editor()->catalogue_list()).at(0), "13");
-  move(editor()->catalogue_list(), "49", editor()->add_button()); // 35 of 49 is 5/7 too
+  move(editor()->widgets().head_list, "13", editor()->widgets().remove);
+  EXPECT_EQ(lines_of(editor()->widgets().catalogue_list).at(0), "13");
+  move(editor()->widgets().catalogue_list, "49", editor()->widgets().add); // 35 of 49 is 5/7 too
   editor()->window()->do_callback(); // closed by the window manager: the button comes back
   EXPECT_TRUE(w().edit_plates->active());
   restart_app();
@@ -429,25 +429,25 @@ TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) 
   click(w().other_ways);
   workshop::IndexingWindow* win = &page().indexing_window();
   EXPECT_TRUE(win->window()->visible());
-  act(win->angle(), "35 0 0");
-  act(win->divisions(), "127");
+  act(win->widgets().angle, "35 0 0");
+  act(win->widgets().divisions, "127");
   // 35 * 40 / 360 = 3 8/9 turns; 127: A = 120 (1/3 turn), 40 (120 - 127) / 120 = -7/3.
-  EXPECT_EQ(lines_of(win->angle_list()).at(1), "       18       3       16  35\xC2\xB0"
-                                               "0'0\"");
-  EXPECT_EQ(lines_of(win->differential_list()).at(1),
+  EXPECT_EQ(lines_of(win->widgets().angle_list).at(1), "       18       3       16  35\xC2\xB0"
+                                                       "0'0\"");
+  EXPECT_EQ(lines_of(win->widgets().differential_list).at(1),
             "56 : 24, plate turns against the crank, idlers: 2");
   // Without the 56 only compound trains are left: A = 128 (5/16 = 24/48 * 40/64) is nearest.
-  click(win->gears_button());
-  Fl_Check_Browser* gears = win->gear_editor().list();
+  click(win->widgets().gears_button);
+  Fl_Check_Browser* gears = win->gear_editor().widgets().list;
   gears->checked(8, 1); // 24 24 28 32 40 44 48 56 ...
   gears->do_callback();
-  click(win->gear_editor().remove_button());
+  click(win->gear_editor().widgets().remove);
   EXPECT_EQ(settings_file().get_string("brown and sharp 40-1:gears"),
             "24, 24, 28, 32, 40, 44, 48, 64, 72, 86, 100");
   restart_app();
   win = &page().indexing_window();
-  EXPECT_EQ(lines_of(win->differential_list()).at(0), "A = 128: 0 turns + 5 holes on 16");
-  EXPECT_EQ(lines_of(win->angle_list()).size(), 3u); // header, 18 and 27
+  EXPECT_EQ(lines_of(win->widgets().differential_list).at(0), "A = 128: 0 turns + 5 holes on 16");
+  EXPECT_EQ(lines_of(win->widgets().angle_list).size(), 3u); // header, 18 and 27
 }
 
 TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
@@ -463,7 +463,7 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
           act(dialog->number, typed, dialog->ok, nullptr);
         },
         app.get());
-    click(editor()->new_plate_button());
+    click(editor()->widgets().new_plate_button);
     EXPECT_EQ(settings_file().has(std::string("hole plates:") + text), catalogued) << text;
   }
 }

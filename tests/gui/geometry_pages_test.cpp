@@ -144,10 +144,11 @@ TEST_F(BoltCirclePageTest, ControlsReachTheFormAndItsListMarkersAndMarksShow) {
   // "x" and "y" end where their columns do: after 21 and 35 characters of
   // the list's fixed-width font, inside its frame and margin (2 + 3 pixels).
   fl_font(FL_COURIER, FL_NORMAL_SIZE);
-  for (int i : {0, 1}) {
-    const Fl_Box* head = app->results_window()->column_head(i);
+  const app::ResultsWidgets& holes = app->results_window()->widgets();
+  for (size_t i : {0u, 1u}) {
+    const Fl_Box* head = holes.column_heads[i];
     EXPECT_NEAR(head->x() + head->w() - 3,
-                app->results_window()->list()->x() + 5 + fl_width(line(4).c_str(), i ? 35 : 21), 1);
+                holes.list->x() + 5 + fl_width(line(4).c_str(), i ? 35 : 21), 1);
   }
   EXPECT_EQ(std::make_pair(w().markers[0]->x(), w().markers[1]->y()), std::make_pair(671, 420));
   EXPECT_GT(render_widget(w().markers[0]).pixels_of(255, 0, 0), 20); // the first marker red
@@ -182,12 +183,12 @@ TEST_F(BoltCirclePageTest, ListWindowSavesTheShiftedHolesOrSaysWhyNot) {
   run(w().total_holes, "4", w().holes_to_list, "4", w().diameter, "100", w().x_origin, "37.5",
       w().y_origin, "3.25", w().show_list, "click");
   dialogs.save_answer = dir.path() + "/holes.txt";
-  click(app->results_window()->save_button());
+  click(app->results_window()->widgets().save);
   EXPECT_EQ(dialogs.save_titles, Texts{app->lang(267)});
   EXPECT_NE(dir.read_file("holes.txt").find("Hole  4   x =     -37.500   y =     -53.250\n"),
             std::string::npos);
   dialogs.save_answer = dir.path() + "/no/such/folder/holes.txt";
-  click(app->results_window()->save_button());
+  click(app->results_window()->widgets().save);
   EXPECT_EQ(dialogs.alerts, Texts{std::string(app->lang(268)) + ", " + dialogs.save_answer});
   EXPECT_FALSE(dir.exists("no"));
 }

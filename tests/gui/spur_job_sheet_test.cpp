@@ -37,7 +37,7 @@ TEST_F(SpurJobSheetTest, ButtonFollowsTheGearAndTheWindowPrintsTheSheet) {
   EXPECT_EQ(std::string(sheet->window()->label()), "Job sheet");
 
   ui::print_to_file_instead(dir.path() + "/sheet.ps");
-  click(sheet->print_button());
+  click(sheet->widgets().print);
   ui::print_to_file_instead("");
   const std::string ps = dir.read_file("sheet.ps");
   EXPECT_EQ(count_of(ps, "%%Page: "), 1);
@@ -48,7 +48,7 @@ TEST_F(SpurJobSheetTest, ButtonFollowsTheGearAndTheWindowPrintsTheSheet) {
         "27.41 mm", "64.478 mm"})
     EXPECT_TRUE(contains(printed_texts(ps), text)) << text;
 
-  click(sheet->close_button());
+  click(sheet->widgets().close);
   EXPECT_FALSE(sheet->window()->shown());
   retype(g.teeth, "11"); // too few teeth: no gear, no sheet
   EXPECT_FALSE(g.job_sheet->active());

@@ -80,7 +80,7 @@ std::vector<Step> page_steps(app::App& a, int number) {
   case 7: { auto& p = dynamic_cast<workshop::DividingHeadPage&>(*a.page(7));
     const auto& w = p.widgets();
     return {{w.divisions, "27"}, {w.calculate}, {w.other_ways},
-            {p.indexing_window().angle(), "17 18"}, {p.indexing_window().divisions(), "131"}}; }
+            {p.indexing_window().widgets().angle, "17 18"}, {p.indexing_window().widgets().divisions, "131"}}; }
   case 8: { const auto& w = widgets_of<threads::ThreadSeriesPage>(a, 8);
     return {{w.series, 2}, {w.percent, "70"}, {w.letter}}; }
   case 9: { const auto& w = widgets_of<geometry::PolygonPage>(a, 9);
@@ -255,10 +255,10 @@ protected:
     auto& gears = dynamic_cast<workshop::ChangeGearsPage&>(*app->page(17));
     click(gears.widgets().gear_set);
     for (const char* teeth : {"20", "24", "30", "18"}) {
-      retype(gears.gear_set_window()->teeth(), teeth);
-      click(gears.gear_set_window()->add_button());
+      retype(gears.gear_set_window()->widgets().teeth, teeth);
+      click(gears.gear_set_window()->widgets().add);
     }
-    click(gears.gear_set_window()->close_button());
+    click(gears.gear_set_window()->widgets().close);
     // As a user drags the scroll bars (clicks only scroll a field into view).
     drag_scroll(widgets_of<gears::WormGearPage>(*app, 13).scroll, 120);
     click(app->main_frame()->nav_button(13));
@@ -274,10 +274,10 @@ protected:
          dynamic_cast<workshop::ChangeGearsPage&>(*app->page(17)).gear_lines())
       list += line + ",";
     seen.push_back({"change gears", "", "", list, true, true});
-    auto& indexing = dynamic_cast<workshop::DividingHeadPage&>(*app->page(7)).indexing_window();
-    std::string typed =
-        std::string(indexing.angle()->value()) + "," + indexing.divisions()->value();
-    for (Fl_Browser* found : {indexing.angle_list(), indexing.differential_list()})
+    const workshop::IndexingWidgets& indexing =
+        dynamic_cast<workshop::DividingHeadPage&>(*app->page(7)).indexing_window().widgets();
+    std::string typed = std::string(indexing.angle->value()) + "," + indexing.divisions->value();
+    for (Fl_Browser* found : {indexing.angle_list, indexing.differential_list})
       typed += "," + std::to_string(found->size()) + " lines";
     seen.push_back({"angles and differential", "", "", typed, true, true});
     return seen;

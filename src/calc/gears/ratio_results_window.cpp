@@ -85,33 +85,33 @@ RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
   window_ = std::make_unique<Fl_Double_Window>(x, y, width_, kHeight);
   window_->copy_label(text_of(app, kTitleText).c_str());
   callbacks_.on(window_.get(), [this] { on_close_(); });
-  scroll_ = new Fl_Scroll(0, 0, width_, kListHeight);
-  scroll_->color(kWhite);
-  scroll_->box(FL_FLAT_BOX);
-  scroll_->type(Fl_Scroll::VERTICAL);
+  auto* scroll = new Fl_Scroll(0, 0, width_, kListHeight);
+  scroll->color(kWhite);
+  scroll->box(FL_FLAT_BOX);
+  scroll->type(Fl_Scroll::VERTICAL);
   int count = static_cast<int>(results.size());
-  rows_ =
+  w_.rows =
       new Fl_Group(0, 0, width_, std::max(kListHeight, kRowStep * count + heading_height_ + 30));
-  rows_->box(FL_FLAT_BOX);
-  rows_->color(kWhite);
-  heading_ = courier_box(0, 0, width_ - 46, heading_height_, heading);
-  heading_->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  w_.rows->box(FL_FLAT_BOX);
+  w_.rows->color(kWhite);
+  w_.heading = courier_box(0, 0, width_ - 46, heading_height_, heading);
+  w_.heading->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   for (int k = 0; k < count; ++k)
     add_row(app, results[static_cast<size_t>(k)], k);
-  rows_->end();
-  scroll_->end();
+  w_.rows->end();
+  scroll->end();
 
   // The buttons keep their places under the middle of a widened list.
   const int shift = (width_ - kWidth) / 2;
-  print_ = new Fl_Button(192 + shift, 472, 130, 50, "@+9fileprint");
-  print_->color(kWhite);
-  print_->labelsize(15);
-  callbacks_.on(print_, [this] { on_print_(); });
-  close_ = new Fl_Button(337 + shift, 472, 130, 50, "X");
-  close_->labelcolor(kRed);
-  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close_->labelsize(44);
-  callbacks_.on(close_, [this] { on_close_(); });
+  w_.print = new Fl_Button(192 + shift, 472, 130, 50, "@+9fileprint");
+  w_.print->color(kWhite);
+  w_.print->labelsize(15);
+  callbacks_.on(w_.print, [this] { on_print_(); });
+  w_.close = new Fl_Button(337 + shift, 472, 130, 50, "X");
+  w_.close->labelcolor(kRed);
+  w_.close->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  w_.close->labelsize(44);
+  callbacks_.on(w_.close, [this] { on_close_(); });
   window_->end();
 }
 

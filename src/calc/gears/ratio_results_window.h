@@ -16,7 +16,6 @@ class Fl_Box;
 class Fl_Button;
 class Fl_Double_Window;
 class Fl_Group;
-class Fl_Scroll;
 
 namespace ui {
 class PageContext;
@@ -35,6 +34,13 @@ std::string result_row_text(const ui::PageContext& app, const RatioResult& resul
 /// The bar under a driver count: one underscore more for three-digit counts.
 const char* fraction_bar(const RatioResult& result, int pair);
 
+/// The widgets of the window, open to the tests.
+struct RatioResultsWidgets {
+  Fl_Box* heading = nullptr;
+  Fl_Group* rows = nullptr;
+  Fl_Button *print = nullptr, *close = nullptr;
+};
+
 class RatioResultsWindow {
 public:
   /// Builds the window at (x, y), hidden. `on_print` and `on_close` run from
@@ -49,11 +55,7 @@ public:
   Fl_Double_Window* window() { return window_.get(); }
   /// Gives the window up, for a deletion once its callback has returned.
   Fl_Double_Window* release() { return window_.release(); }
-  Fl_Box* heading() { return heading_; }
-  Fl_Group* rows() { return rows_; }
-  Fl_Scroll* scroll() { return scroll_; }
-  Fl_Button* print_button() { return print_; }
-  Fl_Button* close_button() { return close_; }
+  const RatioResultsWidgets& widgets() const { return w_; }
 
 private:
   void measure(const ui::PageContext& app, const std::string& heading, const ResultList& results);
@@ -62,11 +64,7 @@ private:
   /// Outlives the window: its buttons call back until it is gone.
   ui::Callbacks callbacks_;
   std::unique_ptr<Fl_Double_Window> window_;
-  Fl_Scroll* scroll_ = nullptr;
-  Fl_Group* rows_ = nullptr;
-  Fl_Box* heading_ = nullptr;
-  Fl_Button* print_ = nullptr;
-  Fl_Button* close_ = nullptr;
+  RatioResultsWidgets w_;
   std::function<void()> on_print_;
   std::function<void()> on_close_;
   int width_ = 0, heading_height_ = 0, label_width_ = 0, pairs_x_ = 0, text_x_ = 0;

@@ -135,15 +135,15 @@ JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> ro
   window_->copy_label(title.c_str());
   callbacks_.on(window_.get(), [this] { window_->hide(); });
   new SheetView(0, 0, w, h, title, rows_);
-  print_ = new Fl_Button(w / 2 - 140, h + 6, 130, 50, "@+9fileprint");
-  print_->color(FL_WHITE);
-  print_->labelsize(15);
-  callbacks_.on(print_, [this, &app] { print_job_sheet(app, rows_); });
-  close_ = new Fl_Button(w / 2 + 10, h + 6, 130, 50, "X");
-  close_->labelcolor(FL_RED);
-  close_->labelfont(FL_HELVETICA_BOLD_ITALIC);
-  close_->labelsize(44);
-  callbacks_.on(close_, [this] { window_->hide(); });
+  w_.print = new Fl_Button(w / 2 - 140, h + 6, 130, 50, "@+9fileprint");
+  w_.print->color(FL_WHITE);
+  w_.print->labelsize(15);
+  callbacks_.on(w_.print, [this, &app] { print_job_sheet(app, rows_); });
+  w_.close = new Fl_Button(w / 2 + 10, h + 6, 130, 50, "X");
+  w_.close->labelcolor(FL_RED);
+  w_.close->labelfont(FL_HELVETICA_BOLD_ITALIC);
+  w_.close->labelsize(44);
+  callbacks_.on(w_.close, [this] { window_->hide(); });
   window_->end();
 }
 

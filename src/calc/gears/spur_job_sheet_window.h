@@ -32,6 +32,11 @@ bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
 /// Prints the sheet on one page, stamped for the spur gear page.
 bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows);
 
+/// The widgets of the window, open to the tests.
+struct JobSheetWidgets {
+  Fl_Button *print = nullptr, *close = nullptr;
+};
+
 class JobSheetWindow {
 public:
   /// Builds the window, hidden; its close button and the window manager's
@@ -42,15 +47,13 @@ public:
   JobSheetWindow& operator=(const JobSheetWindow&) = delete;
 
   Fl_Double_Window* window() { return window_.get(); }
-  Fl_Button* print_button() { return print_; }
-  Fl_Button* close_button() { return close_; }
+  const JobSheetWidgets& widgets() const { return w_; }
 
 private:
   ui::Callbacks callbacks_; ///< outlives the window's buttons
   std::vector<JobSheetRow> rows_;
   std::unique_ptr<Fl_Double_Window> window_;
-  Fl_Button* print_ = nullptr;
-  Fl_Button* close_ = nullptr;
+  JobSheetWidgets w_;
 };
 
 } // namespace gears

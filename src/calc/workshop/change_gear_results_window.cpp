@@ -109,29 +109,29 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
   callbacks_.on(window_.get(), [this] { on_close_(); });
   auto* scroll = new Fl_Scroll(0, 0, width, 425);
   scroll->type(Fl_Scroll::VERTICAL);
-  heading_ = new Fl_Box(5, 1, heading_width, 20);
-  heading_->labelfont(FL_HELVETICA_BOLD);
-  heading_->copy_label(heading.c_str());
+  w_.heading = new Fl_Box(5, 1, heading_width, 20);
+  w_.heading->labelfont(FL_HELVETICA_BOLD);
+  w_.heading->copy_label(heading.c_str());
   for (int i = 0; i < kChangeGearRows; ++i)
     build_row(i, kRowTops[static_cast<size_t>(i)]);
   scroll->end();
 
-  print_ = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
-  print_->labelsize(19);
-  callbacks_.on(print_, [this] { on_print_(); });
-  close_ = ui::close_button({391, 433, 130, 50}, 44);
-  callbacks_.on(close_, [this] { on_close_(); });
+  w_.print = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
+  w_.print->labelsize(19);
+  callbacks_.on(w_.print, [this] { on_print_(); });
+  w_.close = ui::close_button({391, 433, 130, 50}, 44);
+  callbacks_.on(w_.close, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
 
-  for (size_t i = 0; i < results.size() && i < rows_.size(); ++i)
+  for (size_t i = 0; i < results.size() && i < w_.rows.size(); ++i)
     fill_row(static_cast<int>(i), results[i], owned);
 }
 
 ChangeGearResultsWindow::~ChangeGearResultsWindow() = default;
 
 void ChangeGearResultsWindow::build_row(int i, int top) {
-  ChangeGearRow& row = rows_[static_cast<size_t>(i)];
+  ChangeGearRow& row = w_.rows[static_cast<size_t>(i)];
   row.frame = hidden_box(5, top, frame_width_, 55);
   row.frame->box(FL_BORDER_BOX);
   row.frame->color(kWhite);
@@ -154,7 +154,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
 
 void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
                                        const std::vector<std::string>& owned) {
-  ChangeGearRow& row = rows_[static_cast<size_t>(i)];
+  ChangeGearRow& row = w_.rows[static_cast<size_t>(i)];
   row.frame->show();
   row.label->show();
   int pairs = result.pair_count();

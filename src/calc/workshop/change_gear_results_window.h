@@ -42,6 +42,13 @@ struct ChangeGearRow {
   Fl_Box* error = nullptr;
 };
 
+/// The widgets of the window, open to the tests.
+struct ChangeGearResultsWidgets {
+  Fl_Box* heading = nullptr;
+  std::array<ChangeGearRow, kChangeGearRows> rows{};
+  Fl_Button *print = nullptr, *close = nullptr;
+};
+
 class ChangeGearResultsWindow {
 public:
   /// Builds the window at (x, y) with a row per train (ten at most); gear
@@ -55,10 +62,7 @@ public:
 
   Fl_Double_Window* window() { return window_.get(); }
   Fl_Double_Window* release() { return window_.release(); }
-  Fl_Box* heading() { return heading_; }
-  const ChangeGearRow& row(int i) const { return rows_[static_cast<size_t>(i)]; }
-  Fl_Button* print_button() { return print_; }
-  Fl_Button* close_button() { return close_; }
+  const ChangeGearResultsWidgets& widgets() const { return w_; }
 
 private:
   void build_row(int i, int top);
@@ -66,10 +70,7 @@ private:
 
   const ui::PageContext& context_;
   std::unique_ptr<Fl_Double_Window> window_;
-  Fl_Box* heading_ = nullptr;
-  std::array<ChangeGearRow, kChangeGearRows> rows_{};
-  Fl_Button* print_ = nullptr;
-  Fl_Button* close_ = nullptr;
+  ChangeGearResultsWidgets w_;
   std::function<void()> on_print_;
   std::function<void()> on_close_;
   ui::Callbacks callbacks_;

@@ -50,43 +50,43 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   window_ = std::make_unique<ui::EnterWindow<Fl_Window>>(350, 530);
   window_->color(ui::kPageBackground);
   callbacks_.on(window_.get(), [this] { on_close_(); });
-  list_ = new Fl_Check_Browser(20, 25, 75, 495);
-  list_->labelcolor(ui::kCaptionBlue);
-  list_->align(FL_ALIGN_TOP_LEFT);
-  list_->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
-  callbacks_.on(list_, [this] { list_changed(); });
+  w_.list = new Fl_Check_Browser(20, 25, 75, 495);
+  w_.list->labelcolor(ui::kCaptionBlue);
+  w_.list->align(FL_ALIGN_TOP_LEFT);
+  w_.list->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
+  callbacks_.on(w_.list, [this] { list_changed(); });
 
   add_group_ = new Fl_Group(120, 115, 210, 118);
   add_group_->box(FL_GTK_DOWN_FRAME);
   add_group_->labelcolor(ui::kCaptionBlue);
-  teeth_ = new Fl_Int_Input(131, 140, 66, 26);
-  teeth_->box(FL_GTK_DOWN_BOX);
-  teeth_->align(FL_ALIGN_TOP_LEFT);
-  teeth_->when(FL_WHEN_CHANGED);
-  callbacks_.on(teeth_, [this] { teeth_changed(); });
-  count_ = new Fl_Spinner(241, 141, 70, 25);
-  count_->align(FL_ALIGN_TOP_LEFT);
-  count_->type(FL_INT_INPUT);
-  count_->range(1, kMostCopies);
-  count_->step(1);
-  count_->value(1);
-  count_->when(FL_WHEN_CHANGED);
+  w_.teeth = new Fl_Int_Input(131, 140, 66, 26);
+  w_.teeth->box(FL_GTK_DOWN_BOX);
+  w_.teeth->align(FL_ALIGN_TOP_LEFT);
+  w_.teeth->when(FL_WHEN_CHANGED);
+  callbacks_.on(w_.teeth, [this] { teeth_changed(); });
+  w_.count = new Fl_Spinner(241, 141, 70, 25);
+  w_.count->align(FL_ALIGN_TOP_LEFT);
+  w_.count->type(FL_INT_INPUT);
+  w_.count->range(1, kMostCopies);
+  w_.count->step(1);
+  w_.count->value(1);
+  w_.count->when(FL_WHEN_CHANGED);
   // The count takes Enter itself: it calls back on every Enter, and Add follows.
-  count_->child(0)->when(count_->child(0)->when() | FL_WHEN_NOT_CHANGED);
-  callbacks_.on(count_, [this] {
+  w_.count->child(0)->when(w_.count->child(0)->when() | FL_WHEN_NOT_CHANGED);
+  callbacks_.on(w_.count, [this] {
     count_changed();
-    add_->press_if_enter();
+    w_.add->press_if_enter();
   });
-  ui::report_every_change(count_);
+  ui::report_every_change(w_.count);
   // Enter in the tooth count or the copies adds the gears.
-  add_ = arrow_button<ui::EnterButton>(187, 181, 70, 38, "@+9<-");
-  callbacks_.on(add_, [this] { add_gears(); });
+  w_.add = arrow_button<ui::EnterButton>(187, 181, 70, 38, "@+9<-");
+  callbacks_.on(w_.add, [this] { add_gears(); });
   add_group_->end();
 
-  remove_ = arrow_button(185, 244, 70, 38, "@+9->");
-  callbacks_.on(remove_, [this] { remove_checked(); });
-  close_ = ui::close_button({186, 295, 70, 70}, 64);
-  callbacks_.on(close_, [this] { on_close_(); });
+  w_.remove = arrow_button(185, 244, 70, 38, "@+9->");
+  callbacks_.on(w_.remove, [this] { remove_checked(); });
+  w_.close = ui::close_button({186, 295, 70, 70}, 64);
+  callbacks_.on(w_.close, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
   relabel();
@@ -99,78 +99,78 @@ ChangeGearSetWindow::~ChangeGearSetWindow() {
 
 void ChangeGearSetWindow::relabel() {
   window_->copy_label(context_.lang(kTitleText));
-  list_->copy_label(context_.lang(kListText));
+  w_.list->copy_label(context_.lang(kListText));
   add_group_->copy_label(context_.lang(kAddText));
-  teeth_->copy_label(context_.lang(kTeethText));
-  count_->copy_label(context_.lang(kCopiesText));
+  w_.teeth->copy_label(context_.lang(kTeethText));
+  w_.count->copy_label(context_.lang(kCopiesText));
 }
 
 std::vector<std::string> ChangeGearSetWindow::lines() const {
   std::vector<std::string> texts;
-  for (int i = 1; i <= list_->nitems(); ++i)
-    texts.emplace_back(list_->text(i));
+  for (int i = 1; i <= w_.list->nitems(); ++i)
+    texts.emplace_back(w_.list->text(i));
   return texts;
 }
 
 void ChangeGearSetWindow::set_lines(const std::vector<std::string>& lines) {
-  list_->clear();
+  w_.list->clear();
   for (const std::string& line : lines)
-    list_->add(line.c_str());
-  remove_->deactivate();
-  list_->redraw();
+    w_.list->add(line.c_str());
+  w_.remove->deactivate();
+  w_.list->redraw();
 }
 
 void ChangeGearSetWindow::add_gears() {
-  long copies = std::clamp<long>(static_cast<long>(count_->value()), 0, kMostCopies);
-  long teeth = numeric::read_long(teeth_->value());
-  add_->deactivate();
+  long copies = std::clamp<long>(static_cast<long>(w_.count->value()), 0, kMostCopies);
+  long teeth = numeric::read_long(w_.teeth->value());
+  w_.add->deactivate();
   // Lines hold plain digits ("+20" or "020" is stored as 20), so that a
   // suggested gear can be found among them by its text.
   std::vector<std::pair<std::string, bool>> items;
-  for (int i = 1; i <= list_->nitems(); ++i)
-    items.emplace_back(list_->text(i), list_->checked(i) != 0);
+  for (int i = 1; i <= w_.list->nitems(); ++i)
+    items.emplace_back(w_.list->text(i), w_.list->checked(i) != 0);
   if (teeth >= kFewestTeeth)
     for (long n = 0; n < copies; ++n)
       items.emplace_back(std::to_string(teeth), false);
   std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
     return numeric::read_long(a.first) < numeric::read_long(b.first);
   });
-  list_->clear();
+  w_.list->clear();
   for (const auto& [text, checked] : items)
-    list_->add(text.c_str(), checked ? 1 : 0);
-  teeth_->value("");
-  count_->value(1);
-  list_->redraw();
-  teeth_->take_focus();
+    w_.list->add(text.c_str(), checked ? 1 : 0);
+  w_.teeth->value("");
+  w_.count->value(1);
+  w_.list->redraw();
+  w_.teeth->take_focus();
   on_change_();
 }
 
 void ChangeGearSetWindow::remove_checked() {
-  for (int i = list_->nitems(); i >= 1; --i)
-    if (list_->checked(i))
-      list_->remove(i);
-  remove_->deactivate();
-  list_->redraw();
+  for (int i = w_.list->nitems(); i >= 1; --i)
+    if (w_.list->checked(i))
+      w_.list->remove(i);
+  w_.remove->deactivate();
+  w_.list->redraw();
   on_change_();
 }
 
 void ChangeGearSetWindow::teeth_changed() {
-  if (numeric::read_long(teeth_->value()) >= kFewestTeeth)
-    add_->activate();
+  if (numeric::read_long(w_.teeth->value()) >= kFewestTeeth)
+    w_.add->activate();
   else
-    add_->deactivate();
+    w_.add->deactivate();
 }
 
 void ChangeGearSetWindow::count_changed() {
-  if (count_->value() > kMostCopies)
-    count_->value(kMostCopies);
+  if (w_.count->value() > kMostCopies)
+    w_.count->value(kMostCopies);
 }
 
 void ChangeGearSetWindow::list_changed() {
-  if (list_->nchecked() > 0)
-    remove_->activate();
+  if (w_.list->nchecked() > 0)
+    w_.remove->activate();
   else
-    remove_->deactivate();
+    w_.remove->deactivate();
 }
 
 } // namespace workshop

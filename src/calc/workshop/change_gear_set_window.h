@@ -25,6 +25,15 @@ class PageContext;
 
 namespace workshop {
 
+/// The widgets of the window, open to the tests.
+struct ChangeGearSetWidgets {
+  Fl_Check_Browser* list = nullptr;
+  Fl_Int_Input* teeth = nullptr;
+  Fl_Spinner* count = nullptr;
+  ui::EnterButton* add = nullptr;
+  Fl_Button *remove = nullptr, *close = nullptr;
+};
+
 class ChangeGearSetWindow {
 public:
   /// `on_change` runs after every add and remove, `on_close` when the window
@@ -48,12 +57,7 @@ public:
   void remove_checked();
 
   Fl_Window* window() { return window_.get(); }
-  Fl_Check_Browser* list() { return list_; }
-  Fl_Int_Input* teeth() { return teeth_; }
-  Fl_Spinner* count() { return count_; }
-  Fl_Button* add_button() { return add_; }
-  Fl_Button* remove_button() { return remove_; }
-  Fl_Button* close_button() { return close_; }
+  const ChangeGearSetWidgets& widgets() const { return w_; }
 
 private:
   void teeth_changed();
@@ -62,13 +66,8 @@ private:
 
   const ui::PageContext& context_;
   std::unique_ptr<Fl_Window> window_;
-  Fl_Check_Browser* list_ = nullptr;
+  ChangeGearSetWidgets w_;
   Fl_Group* add_group_ = nullptr;
-  Fl_Int_Input* teeth_ = nullptr;
-  Fl_Spinner* count_ = nullptr;
-  ui::EnterButton* add_ = nullptr;
-  Fl_Button* remove_ = nullptr;
-  Fl_Button* close_ = nullptr;
   std::function<void()> on_change_;
   std::function<void()> on_close_;
   ui::Callbacks callbacks_;

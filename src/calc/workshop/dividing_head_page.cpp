@@ -152,7 +152,8 @@ void DividingHeadPage::build(Fl_Group& group) {
       [this](const std::vector<int>& gears) { store_gears(gears); });
   Fl_Group::current(open);
   state_.text("div_number_divisions", w_.divisions);
-  state_.texts({{"div_angle", indexing_->angle()}, {"div_differential", indexing_->divisions()}});
+  state_.texts({{"div_angle", indexing_->widgets().angle},
+                {"div_differential", indexing_->widgets().divisions}});
 }
 
 void DividingHeadPage::build_plates() {
@@ -290,8 +291,8 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
     indexing_->compute_differential();
   }
   if (app::PlateEditor* editor = context_.plate_editor()) {
-    fill_list(editor->head_list(), head_plates_);
-    fill_list(editor->catalogue_list(), free_plates_);
+    fill_list(editor->widgets().head_list, head_plates_);
+    fill_list(editor->widgets().catalogue_list, free_plates_);
     editor->update_buttons();
   }
 }
@@ -299,7 +300,7 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
 void DividingHeadPage::change_plates(bool add) {
   app::PlateEditor* editor = context_.plate_editor();
   const std::vector<int> plates =
-      checked_plates(add ? editor->catalogue_list() : editor->head_list());
+      checked_plates(add ? editor->widgets().catalogue_list : editor->widgets().head_list);
   if (plates.empty())
     return;
   settings::IniDocument& doc = context_.settings_doc();

@@ -79,7 +79,7 @@ IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<IndexingHead(
       context_, [this] { gears_changed(); },
       [this] {
         gear_editor_->window()->hide();
-        gears_->activate();
+        w_.gears_button->activate();
       });
 }
 
@@ -89,28 +89,28 @@ std::string IndexingWindow::text(int entry) const { return text_of(context_, ent
 
 void IndexingWindow::build_angle() {
   ui::framed_group(10, 25, 580, 230, text(kAngleGroupText).c_str());
-  angle_ = new Fl_Input(20, 62, 160, 25);
-  angle_->copy_label(text(kAngleFieldText).c_str());
-  angle_->align(FL_ALIGN_TOP_LEFT);
-  angle_->box(FL_GTK_DOWN_BOX);
-  angle_->when(FL_WHEN_CHANGED);
-  callbacks_.on(angle_, [this] { compute_angle(); });
-  angle_list_ = line_list(20, 95, 560, 150);
+  w_.angle = new Fl_Input(20, 62, 160, 25);
+  w_.angle->copy_label(text(kAngleFieldText).c_str());
+  w_.angle->align(FL_ALIGN_TOP_LEFT);
+  w_.angle->box(FL_GTK_DOWN_BOX);
+  w_.angle->when(FL_WHEN_CHANGED);
+  callbacks_.on(w_.angle, [this] { compute_angle(); });
+  w_.angle_list = line_list(20, 95, 560, 150);
   Fl_Group::current()->end();
 }
 
 void IndexingWindow::build_differential() {
   ui::framed_group(10, 285, 580, 205, text(kDifferentialGroupText).c_str());
-  divisions_ = new Fl_Int_Input(20, 318, 70, 25);
-  divisions_->copy_label(text(kDivisionsText).c_str());
-  divisions_->align(FL_ALIGN_TOP_LEFT);
-  divisions_->box(FL_GTK_DOWN_BOX);
-  divisions_->when(FL_WHEN_CHANGED);
-  callbacks_.on(divisions_, [this] { compute_differential(); });
-  gears_ = new Fl_Button(290, 313, 290, 30);
-  gears_->copy_label(text(kGearsButtonText).c_str());
-  callbacks_.on(gears_, [this] { open_gears(); });
-  differential_list_ = line_list(20, 350, 560, 130);
+  w_.divisions = new Fl_Int_Input(20, 318, 70, 25);
+  w_.divisions->copy_label(text(kDivisionsText).c_str());
+  w_.divisions->align(FL_ALIGN_TOP_LEFT);
+  w_.divisions->box(FL_GTK_DOWN_BOX);
+  w_.divisions->when(FL_WHEN_CHANGED);
+  callbacks_.on(w_.divisions, [this] { compute_differential(); });
+  w_.gears_button = new Fl_Button(290, 313, 290, 30);
+  w_.gears_button->copy_label(text(kGearsButtonText).c_str());
+  callbacks_.on(w_.gears_button, [this] { open_gears(); });
+  w_.differential_list = line_list(20, 350, 560, 130);
   Fl_Group::current()->end();
 }
 
@@ -123,8 +123,8 @@ void IndexingWindow::show() {
 }
 
 void IndexingWindow::compute_angle() {
-  angle_list_->clear();
-  const std::optional<double> degrees = parse_angle(angle_->value());
+  w_.angle_list->clear();
+  const std::optional<double> degrees = parse_angle(w_.angle->value());
   if (!degrees)
     return;
   const IndexingHead head = head_();
@@ -132,40 +132,40 @@ void IndexingWindow::compute_angle() {
   if (result.exact.empty() && result.closest.empty())
     return;
   if (result.exact.empty())
-    angle_list_->add(text(kClosestText).c_str());
-  angle_list_->add(angle_header_line({text(kCircleHeaderText), text(kCircleHeaderText + 1),
-                                      text(kCircleHeaderText + 2), text(kAngleHeaderText),
-                                      text(kErrorHeaderText)},
-                                     result.exact.empty())
-                       .c_str());
+    w_.angle_list->add(text(kClosestText).c_str());
+  w_.angle_list->add(angle_header_line({text(kCircleHeaderText), text(kCircleHeaderText + 1),
+                                        text(kCircleHeaderText + 2), text(kAngleHeaderText),
+                                        text(kErrorHeaderText)},
+                                       result.exact.empty())
+                         .c_str());
   for (const AngleSetting& s : result.exact)
-    angle_list_->add(angle_setting_line(s, text(kWholeTurnText), false).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), false).c_str());
   for (const AngleSetting& s : result.closest)
-    angle_list_->add(angle_setting_line(s, text(kWholeTurnText), true).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), true).c_str());
 }
 
 void IndexingWindow::compute_differential() {
-  differential_list_->clear();
-  const long divisions = numeric::read_long(divisions_->value());
+  w_.differential_list->clear();
+  const long divisions = numeric::read_long(w_.divisions->value());
   if (divisions < kFewestDivisions)
     return;
   const IndexingHead head = head_();
   if (can_index(head.ratio, head.circles, divisions)) {
-    differential_list_->add(text(kSimpleText).c_str());
+    w_.differential_list->add(text(kSimpleText).c_str());
     return;
   }
   const std::vector<DifferentialSetting> settings =
       differential_settings(head.ratio, divisions, head.circles, head.gears);
   if (settings.empty()) {
-    differential_list_->add(text(kNoGearsText).c_str());
+    w_.differential_list->add(text(kNoGearsText).c_str());
     return;
   }
   const DifferentialTexts words = differential_words(context_);
   for (const DifferentialSetting& setting : settings) {
-    if (differential_list_->size() > 0)
-      differential_list_->add(" ");
+    if (w_.differential_list->size() > 0)
+      w_.differential_list->add(" ");
     for (const std::string& line : differential_lines(setting, words))
-      differential_list_->add(line.c_str());
+      w_.differential_list->add(line.c_str());
   }
 }
 
@@ -178,7 +178,7 @@ void IndexingWindow::open_gears() {
   gear_editor_->relabel();
   gear_editor_->window()->copy_label(text(kGearEditorTitleText).c_str());
   gear_editor_->set_lines(lines);
-  gears_->deactivate();
+  w_.gears_button->deactivate();
   gear_editor_->window()->show();
 }
 

@@ -37,6 +37,16 @@ struct IndexingHead {
 /// The words of a differential setting in the user's language.
 DifferentialTexts differential_words(const ui::PageContext& app);
 
+/// The widgets of the window, open to the tests and to the dividing-head page.
+struct IndexingWidgets {
+  Fl_Input* angle = nullptr;
+  Fl_Int_Input* divisions = nullptr;
+  /// The settings found for the angle and for the divisions.
+  Fl_Browser *angle_list = nullptr, *differential_list = nullptr;
+  /// Opens the editor of the head's change gears.
+  Fl_Button* gears_button = nullptr;
+};
+
 class IndexingWindow {
 public:
   /// `head` gives the selected head; `store_gears` keeps an edited gear list.
@@ -52,11 +62,7 @@ public:
   void compute_differential();
 
   Fl_Window* window() { return window_.get(); }
-  Fl_Input* angle() { return angle_; }
-  Fl_Int_Input* divisions() { return divisions_; }
-  Fl_Browser* angle_list() { return angle_list_; }
-  Fl_Browser* differential_list() { return differential_list_; }
-  Fl_Button* gears_button() { return gears_; }
+  const IndexingWidgets& widgets() const { return w_; }
   ChangeGearSetWindow& gear_editor() { return *gear_editor_; }
 
 private:
@@ -70,11 +76,7 @@ private:
   std::function<IndexingHead()> head_;
   std::function<void(const std::vector<int>&)> store_gears_;
   std::unique_ptr<Fl_Window> window_;
-  Fl_Input* angle_ = nullptr;
-  Fl_Int_Input* divisions_ = nullptr;
-  Fl_Browser* angle_list_ = nullptr;
-  Fl_Browser* differential_list_ = nullptr;
-  Fl_Button* gears_ = nullptr;
+  IndexingWidgets w_;
   std::unique_ptr<ChangeGearSetWindow> gear_editor_;
   ui::Callbacks callbacks_;
 };
