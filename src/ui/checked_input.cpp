@@ -1,8 +1,11 @@
 // The shared callback of the checked numeric fields and their edit popup.
 #include "ui/checked_input.h"
+#include "ui/edit_menu.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
+
+#include <array>
 
 #include <string>
 
@@ -156,24 +159,18 @@ void check_input_callback(Fl_Widget* widget, void* data) {
 
 void open_edit_popup(PageContext& app, Fl_Input* field) {
   bool has_selection = field->position() != field->mark();
-  Fl_Menu_Item items[] = {{app.lang(470), FL_CTRL + 'c', nullptr, nullptr,
-                           has_selection ? 0 : FL_MENU_INACTIVE, FL_NORMAL_LABEL, FL_HELVETICA, 14,
-                           FL_BLACK},
-                          {app.lang(471), FL_CTRL + 'v', nullptr, nullptr, 0, FL_NORMAL_LABEL,
-                           FL_HELVETICA, 14, FL_BLACK},
-                          {app.lang(472), FL_CTRL + 'z', nullptr, nullptr, 0, FL_NORMAL_LABEL,
-                           FL_HELVETICA, 14, FL_BLACK},
-                          {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
   // A missing language entry still leaves a usable menu.
-  const char* fallback[] = {"Copy", "Paste", "Undo"};
-  for (int i = 0; i < 3; ++i)
-    if (!items[i].text)
-      items[i].text = fallback[i];
+  const auto text = [&](int entry, const char* fallback) {
+    const char* t = app.lang(entry);
+    return t ? t : fallback;
+  };
+  std::array<Fl_Menu_Item, 4> items =
+      field_menu(text(470, "Copy"), text(471, "Paste"), text(472, "Undo"), has_selection);
 
   // The menu's own events move the caret to the start, which would make Copy
   // take more than the selection and Paste replace it: put it back first.
   const int caret = field->position(), mark = field->mark();
-  const Fl_Menu_Item* chosen = items->popup(Fl::event_x(), Fl::event_y());
+  const Fl_Menu_Item* chosen = items[0].popup(Fl::event_x(), Fl::event_y());
   field->position(caret, mark);
   if (chosen == &items[0]) {
     field->copy(1);

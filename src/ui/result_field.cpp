@@ -3,8 +3,10 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
 
+#include <array>
 #include <string>
 
+#include "ui/edit_menu.h"
 #include "ui/look.h"
 
 namespace ui {
@@ -28,10 +30,8 @@ int ResultField::handle(int event) {
     if (position() == mark())
       position(0, size()); // nothing selected: Copy takes the whole value
     Fl::focus(this);
-    const Fl_Menu_Item items[] = {{copy_text.c_str(), FL_CTRL + 'c', nullptr, nullptr, 0,
-                                   FL_NORMAL_LABEL, FL_HELVETICA, 14, FL_BLACK},
-                                  {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}};
-    if (items->popup(Fl::event_x(), Fl::event_y()) == &items[0])
+    const std::array<Fl_Menu_Item, 2> items = result_menu(copy_text.c_str());
+    if (items[0].popup(Fl::event_x(), Fl::event_y()) == &items[0])
       copy(1);
     return 1;
   }

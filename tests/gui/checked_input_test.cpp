@@ -185,16 +185,21 @@ TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutineAndTwoRedFieldsKeepTheFo
 // the close button in the middle; the button ends the wait. (Where it opens follows the
 // main window, which the X server may still be placing.)
 TEST_F(CheckedInputTest, TheRangeWindowFitsItsTextAndItsButtonClosesIt) {
-  static std::array<int, 2> seen; // width, the button's x
+  static std::vector<std::string> seen; // size, then the widgets
   Fl::add_timeout(0.3, [](void*) {
     Fl_Window* window = Fl::first_window();
-    auto* close = dynamic_cast<Fl_Button*>(window->child(window->children() - 1));
-    seen = {window->w(), close ? close->x() : -1};
-    if (close)
+    seen = layout(window);
+    seen.insert(seen.begin(), std::to_string(window->w()) + "x" + std::to_string(window->h()));
+    if (auto* close = dynamic_cast<Fl_Button*>(window->child(window->children() - 1)))
       click(close);
   });
   ui::show_range_message("-360 <=> 360", field(30));
   fl_font(FL_HELVETICA_BOLD, 26);
-  const int width = 79 + static_cast<int>(fl_width("-360 <=> 360")) + 5;
-  EXPECT_EQ(seen, (std::array{width, width / 2 - 18}));
+  const int text = static_cast<int>(fl_width("-360 <=> 360"));
+  const int width = 79 + text + 5;
+  const std::string n = std::to_string(text), x = std::to_string(width / 2 - 18);
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{std::to_string(width) + "x100", "10,10 60x59 ! 56/229/8",
+                                      "73,23 " + n + "x25 -360 <=> 360 15/0/1",
+                                      x + ",60 36x36 X 34/" + std::to_string(FL_RED) + "/3"}));
 }

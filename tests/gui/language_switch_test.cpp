@@ -9,16 +9,20 @@ using namespace testing_support;
 
 class LanguageSwitchTest : public AppTest {};
 
-// The title of the next window to come up, a modal loop of its own, which
-// is then closed without an answer.
-std::string title_of_next_window(const std::function<void()>& open) {
-  static std::string title;
+// The next window to come up, a modal loop of its own, as its title, size
+// and widgets; it is then closed without an answer.
+std::vector<std::string> next_window(const std::function<void()>& open) {
+  static std::vector<std::string> seen;
   Fl::add_timeout(0.3, [](void*) {
-    title = Fl::first_window()->label() ? Fl::first_window()->label() : "";
-    Fl::first_window()->hide();
+    Fl_Window* window = Fl::first_window();
+    seen = {window->label() ? window->label() : "",
+            std::to_string(window->w()) + "x" + std::to_string(window->h())};
+    for (const std::string& line : layout(window))
+      seen.push_back(line);
+    window->hide();
   });
   open();
-  return title;
+  return seen;
 }
 
 TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
@@ -38,12 +42,17 @@ TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   EXPECT_EQ(a.main_frame()->nav_button(9)->labelcolor(), FL_RED);
   EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = es"),
             std::string::npos);
-  EXPECT_EQ(title_of_next_window([] { fl_alert("-"); }), "Calculadora de taller");
-  // Asked before any language is loaded, too: in each shipped language.
-  EXPECT_EQ(title_of_next_window([] {
-              ui::FltkDialogs().choose_language({{"de", "", "de"}});
-            }),
-            "Language / Sprache / Idioma");
+  EXPECT_EQ(next_window([] { fl_alert("-"); })[0], "Calculadora de taller");
+  // Asked before any language is loaded, too: in each shipped language. The
+  // flags stand two to a row in the scroll area.
+  EXPECT_EQ(
+      next_window([] {
+        ui::FltkDialogs().choose_language({{"de", "", "de"}, {"fr", "", "fr"}, {"it", "", "it"}});
+      }),
+      (std::vector<std::string>{"Language / Sprache / Idioma", "315x465", "25,25 272x393",
+                                "45,36 90x53 de 14/0/0", "162,36 90x53 fr 14/0/0",
+                                "45,100 90x53 it 14/0/0",
+                                "111,423 100x38 X 36/" + std::to_string(FL_RED) + "/3"}));
   EXPECT_STREQ(fl_close, "Cerrar");
   EXPECT_STREQ(fl_yes, "Sí");
   EXPECT_STREQ(fl_no, "No");

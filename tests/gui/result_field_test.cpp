@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "calc/geometry/polygon_page.h"
+#include "ui/edit_menu.h"
 #include "ui/result_field.h"
 
 using namespace testing_support;
@@ -47,6 +48,27 @@ TEST_F(ResultFieldTest, AClickedResultIsWhatCtrlCOrTheMenusCopyCopies) {
     Fl::paste(*w.value, 1);
     EXPECT_STREQ(w.value->value(), copied);
   }
+}
+
+// The right-click menus show the shortcuts their keys have, in size 14; a
+// field's Copy waits for a selection, a result's always copies.
+TEST(EditMenus, ShowTheirShortcutsAndCopyWaitsForASelection) {
+  const auto field = ui::field_menu("C", "P", "U", false);
+  const auto result = ui::result_menu("R");
+  const std::vector<std::tuple<const Fl_Menu_Item*, std::string, int, int>> rows = {
+      {&field[0], "C", FL_CTRL + 'c', FL_MENU_INACTIVE},
+      {&field[1], "P", FL_CTRL + 'v', 0},
+      {&field[2], "U", FL_CTRL + 'z', 0},
+      {&result[0], "R", FL_CTRL + 'c', 0}};
+  for (const auto& [item, text, shortcut, flags] : rows) {
+    EXPECT_EQ(item->label(), text);
+    EXPECT_EQ(item->shortcut(), shortcut) << text;
+    EXPECT_EQ(item->flags, flags) << text;
+    EXPECT_EQ(item->labelsize(), 14) << text;
+  }
+  EXPECT_EQ(field[3].label(), nullptr);
+  EXPECT_EQ(result[1].label(), nullptr);
+  EXPECT_EQ(ui::field_menu("C", "P", "U", true)[0].flags, 0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Event synthesis for GUI tests.
 #include "gui/support/gui_test.h"
 
+#include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Widget.H>
 
 namespace testing_support {
@@ -106,6 +107,29 @@ void click(Fl_Widget* widget, int button) {
 void settle() {
   for (int i = 0; i < 5; ++i)
     Fl::check();
+}
+
+} // namespace testing_support
+
+namespace testing_support {
+
+std::vector<std::string> layout(const Fl_Widget* group) {
+  std::vector<std::string> out;
+  const Fl_Group* g = const_cast<Fl_Widget*>(group)->as_group();
+  for (int i = 0; g && i < g->children(); ++i) {
+    const Fl_Widget* w = g->child(i);
+    if (dynamic_cast<const Fl_Scrollbar*>(w))
+      continue;
+    std::string line = std::to_string(w->x()) + "," + std::to_string(w->y()) + " " +
+                       std::to_string(w->w()) + "x" + std::to_string(w->h());
+    if (w->label())
+      line += std::string(" ") + w->label() + " " + std::to_string(w->labelsize()) + "/" +
+              std::to_string(w->labelcolor()) + "/" + std::to_string(w->labelfont());
+    out.push_back(line);
+    for (const std::string& inner : layout(w))
+      out.push_back(inner);
+  }
+  return out;
 }
 
 } // namespace testing_support

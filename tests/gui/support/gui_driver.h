@@ -31,5 +31,8 @@ void keys_for_next_menu(const std::vector<int>& keys);
 void click(Fl_Widget* widget, int button = 1);
 /// Runs pending redraws and events for a moment.
 void settle();
+/// The widgets inside `group`, depth first (scroll bars left out), each as
+/// "x,y wxh" and, when labelled, " label size/colour/font".
+std::vector<std::string> layout(const Fl_Widget* group);
 
 } // namespace testing_support
