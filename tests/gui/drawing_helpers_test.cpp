@@ -4,13 +4,14 @@
 
 #include "calc/drawing/drawing_helpers.h"
 #include "gui/support/render.h"
+#include "ui/print_job.h"
 
 namespace {
 
 // A widget whose drawing is the test's; coordinates relative to the widget.
 struct Canvas : Fl_Widget {
-  explicit Canvas(std::function<void(int, int)> paint)
-      : Fl_Widget(10, 10, 60, 60), paint_(std::move(paint)) {}
+  explicit Canvas(std::function<void(int, int)> paint, int w = 60, int h = 60)
+      : Fl_Widget(10, 10, w, h), paint_(std::move(paint)) {}
   void draw() override { paint_(x(), y()); }
   std::function<void(int, int)> paint_;
 };
@@ -80,4 +81,39 @@ TEST(DrawingHelpers, PinIsRedWithABlackRimAndLeavesTheColourBlack) {
   for (auto [x, y] : {std::pair{25, 10}, {10, 25}, {52, 52}}) // the rim's top and left
     EXPECT_EQ(at(x, y), (std::vector<int>{0, 0, 0})) << x << ", " << y;
   EXPECT_EQ(image.pixels_of(0, 255, 0), 0);
+}
+
+// The stamp at a sheet's foot, drawn on a canvas larger than the sheet: a rule
+// across the whole width just under the drawing, the title from the left edge
+// and the date ending at the right edge, both under the rule and on the sheet.
+TEST(PrintStampDrawing, RuleAcrossTitleAtTheLeftDateAtTheRightAllOnTheSheet) {
+  constexpr int kW = 300, kH = 40, kSheet = kH + ui::kPrintStampHeight;
+  Fl_Double_Window window(kW + 40, kSheet + 20);
+  auto* canvas = new Canvas(
+      [](int, int) {
+        ui::draw_print_stamp({"Hg", "2026-12-06"}, kW, kH);
+      },
+      kW + 40, kSheet + 20);
+  window.end();
+  window.show();
+  const testing_support::Rendered image = testing_support::render_widget(canvas);
+  const auto dark = [&](int x, int y) {
+    auto pixel = image.rgb.begin() + (y * image.w + x) * 3;
+    return pixel[0] < 128 && pixel[1] < 128 && pixel[2] < 128;
+  };
+  for (int x : {0, kW / 2, kW - 1})
+    EXPECT_TRUE(dark(x, kH + 4)) << x;
+  EXPECT_FALSE(dark(kW + 1, kH + 4));
+  int left = image.w, right = -1, top = image.h, bottom = -1;
+  for (int y = 0; y < image.h; ++y)
+    for (int x = 0; x < image.w; ++x)
+      if (y != kH + 4 && dark(x, y)) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  EXPECT_LE(left, 2);        // the title starts at the edge
+  EXPECT_GE(right, kW - 3);  // the date ends at the edge
+  EXPECT_LT(right, kW);      // and not past it
+  EXPECT_GE(top, kH + 6);    // both clear of the rule
+  EXPECT_LT(bottom, kSheet); // the g's tail still on the sheet
 }
