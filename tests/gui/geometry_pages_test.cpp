@@ -4,16 +4,11 @@
 #include "gui/support/page_scenario.h"
 
 #include "app/results_window.h"
-#include "calc/geometry/bolt_circle_page.h"
-#include "calc/geometry/circle_segment_page.h"
+#include "app/all_pages.h"
 #include "calc/geometry/circle_segment_sketch.h"
 #include "calc/geometry/conversion_picture.h"
-#include "calc/geometry/conversions_page.h"
-#include "calc/geometry/oblique_triangle_page.h"
 #include "calc/geometry/oblique_triangle_sketch.h"
-#include "calc/geometry/polygon_page.h"
 #include "calc/geometry/polygon_sketch.h"
-#include "calc/geometry/right_triangle_page.h"
 #include "calc/geometry/right_triangle_sketch.h"
 
 using namespace testing_support;

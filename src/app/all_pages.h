@@ -1,0 +1,20 @@
+// Every page class, for whatever builds or looks at all of them.
+#pragma once
+
+#include "calc/gears/bevel_gear_page.h"
+#include "calc/gears/gear_ratio_page.h"
+#include "calc/gears/over_pins_page.h"
+#include "calc/gears/spur_gear_page.h"
+#include "calc/gears/worm_gear_page.h"
+#include "calc/geometry/bolt_circle_page.h"
+#include "calc/geometry/circle_segment_page.h"
+#include "calc/geometry/conversions_page.h"
+#include "calc/geometry/oblique_triangle_page.h"
+#include "calc/geometry/polygon_page.h"
+#include "calc/geometry/right_triangle_page.h"
+#include "calc/threads/thread_series_page.h"
+#include "calc/threads/thread_wires_page.h"
+#include "calc/workshop/change_gears_page.h"
+#include "calc/workshop/dividing_head_page.h"
+#include "calc/workshop/dovetail_measurement_page.h"
+#include "calc/workshop/dovetail_page.h"
