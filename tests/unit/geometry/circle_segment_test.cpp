@@ -83,6 +83,7 @@ TEST(NoSegment, GivesNoResult) {
   none(K::kRadiusDistance, "5,5.1 5,0");
   none(K::kChordHeight, "8,4.1 8,0");
   none(K::kChordDistance, "8,0");
+  EXPECT_TRUE(compute_circle_segment({K::kChordDistance, 8, 0.005})); // thin, but a segment
   none(K::kHeightDistance, "0,3");
   none(K::kRadiusArc, "5,15.8 0,5");
   none(K::kArcAngle, "10,0 10,1e20");
