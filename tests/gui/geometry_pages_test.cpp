@@ -34,7 +34,7 @@ TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   run(w().known, "=0", w().second_label, "@43", w().second_dms_groups[0], "~shown", w().diameter,
       "=254", w().inch, "click", w().first, "=5");
   // The kit's radio pairs carry their own texts and tooltips.
-  run(w().decimal, "@55", w().dms, "@99", w().inch, "@20", w().mm, "@19");
+  run(w().decimal, "@55", w().dms, "@99", w().inch, "@20", w().mm, "@19", w().precision, "@54");
   const std::pair<Fl_Widget*, int> tips[] = {
       {w().decimal, 57}, {w().dms, 58}, {w().inch, 56}, {w().mm, 59}};
   for (const auto& [button, entry] : tips)

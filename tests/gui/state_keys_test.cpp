@@ -95,19 +95,19 @@ TEST(StateBindings, HandEditedValuesLeaveTheWidgetsAsBuilt) {
   for (const Case& c : {Case{"8", 6.0}, Case{"1", 2.0}, Case{"nan", 3.0}, Case{nullptr, 3.0}}) {
     SCOPED_TRACE(c.spin ? c.spin : "missing");
     settings::IniDocument state;
-    for (const char* key : {"p4:pair", "p4:radio", "p4:unset"})
-      state.set(key, "7");
+    for (const auto& [key, past_the_last] : {std::pair{"p4:pair", "2"}, {"p4:radio", "3"}})
+      state.set(key, past_the_last);
+    state.set("p4:unset", "7");
     state.set("p4:choice", "-3");
     state.set("p4:maybe", "5");
     if (c.spin)
       state.set("p4:spin", c.spin);
     Page page;
     page.b->setonly();
-    page.mm->setonly();
     page.rows.load(state, "p4");
     EXPECT_EQ(page.spinner->value(), c.shown);
     EXPECT_STREQ(page.text->value(), "12");
-    EXPECT_EQ(page.mm->value() + page.b->value(), 2);
+    EXPECT_EQ(page.inch->value() + page.b->value(), 2);
     EXPECT_EQ(page.choice->value() + page.maybe->value(), 0);
   }
 }
