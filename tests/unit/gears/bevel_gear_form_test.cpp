@@ -45,6 +45,8 @@ std::string dms(const BevelColumnTexts& column, size_t angle) {
 // circle, turns, holes, cutter, whole depth, quarter pitch and its holes, half
 // pitch and its holes.
 TEST(BevelGearForm, ColumnsOfWholeGears) {
+  EXPECT_EQ(kBevelRowLabels, (std::array<int, kBevelRowCount>{305, 304, 382, 383, 384, 385, 386,
+                                                              387, 313, 388, 389, 390, 391, 392}));
   BevelGearFormInput in_mm = miter("8", "24", kCincinnati);
   in_mm.metric = true;
   // clang-format off
