@@ -34,7 +34,7 @@ TEST_F(DovetailPageTest, UnitsConvertOnceWhicheverButtonAndPrintAndRestoreFollow
   std::vector<DovetailPrintValues> printed;
   page().set_print_action([&](const DovetailPrintValues& v) { printed.push_back(v); });
   click(w().print);
-  EXPECT_NEAR(printed.at(0).male_max_width, 0.8845299 * 25.4, 1e-5); // male 0.1 lower
+  EXPECT_NEAR(printed.at(0).male.width, 0.8845299 * 25.4, 1e-5); // male 0.1 lower
   dir.write_file("State.ini", "[p4]\ndove_nominal_width = 25.4\ndove_nominal_depth = 12.7\n"
                               "dove_pin_diameter = 6.35\ndove_angle = 2\n"
                               "dovetail_angle_specify = 60\ndove_type = -1\ndove_gib_yes = 1\n"

@@ -95,17 +95,11 @@ TEST_F(PrintedPagesTest, IndexingTableGivesTheDifferentialSettingWhereNoCircleSe
 TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   workshop::DovetailPrintValues mm;
   mm.millimetre = true;
-  mm.male_max_width = 40.0;
-  mm.male_depth = 8.0;
-  mm.male_over_pins = 51.0; // one pin: (40 + 51) / 2 = 45.5
-  mm.female_min_width = 30.0;
-  mm.female_depth = 8.25;
-  mm.female_between_pins = 12.5; // one pin: (30 + 12.5) / 2 = 21.25
+  mm.male = {40.0, 8.0, 51.0};    // one pin: (40 + 51) / 2 = 45.5
+  mm.female = {30.0, 8.25, 12.5}; // one pin: (30 + 12.5) / 2 = 21.25
   mm.pin_diameter = 6.0;
   workshop::DovetailPrintValues inch;
-  inch.female_min_width = 1.25;
-  inch.female_depth = 0.314;
-  inch.female_between_pins = 0.5; // one pin: (1.25 + 0.5) / 2 = 0.875
+  inch.female = {1.25, 0.314, 0.5}; // one pin: (1.25 + 0.5) / 2 = 0.875
   inch.pin_diameter = 0.25;
   struct Case {
     const workshop::DovetailPrintValues& values;

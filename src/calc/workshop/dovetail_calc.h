@@ -18,6 +18,15 @@ enum class ClearanceKind : int {
 
 enum class FlankAngle { k60, k45, kTyped };
 
+/// The three sizes a drawing of one part gives: the male's top width,
+/// height and over-pins measurement, or the female's mouth width, depth and
+/// between-pins measurement.
+struct DovetailPartSizes {
+  double width = 0.0;
+  double depth = 0.0;
+  double pins = 0.0;
+};
+
 struct DovetailInput {
   double nominal_width = 0.0; ///< wide end: bottom of the slot, top of the male
   double nominal_depth = 0.0;

@@ -127,12 +127,12 @@ compute_dovetail_measurement(const DovetailMeasurementInput& input,
   return v;
 }
 
-MatingPartSizes mating_part_sizes(const DovetailMeasurementValues& values, PartAtHand at_hand,
+DovetailPartSizes mating_part_sizes(const DovetailMeasurementValues& values, PartAtHand at_hand,
                                   bool millimetre) {
-  MatingPartSizes sizes =
+  DovetailPartSizes sizes =
       at_hand == PartAtHand::kMale
-          ? MatingPartSizes{values.female_min_width, values.female_depth, values.female_pins}
-          : MatingPartSizes{values.male_max_width, values.male_depth, values.male_pins};
+          ? DovetailPartSizes{values.female_min_width, values.female_depth, values.female_pins}
+          : DovetailPartSizes{values.male_max_width, values.male_depth, values.male_pins};
   if (millimetre) {
     sizes.width /= numeric::kInchPerMm;
     sizes.depth /= numeric::kInchPerMm;

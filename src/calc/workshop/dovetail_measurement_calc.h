@@ -55,15 +55,6 @@ struct DovetailMeasurementValues {
   double female_max_width = 0.0;
 };
 
-/// The three sizes of the part to be made, in the page's unit: the female's
-/// mouth width, depth and between-pins measurement with the male at hand; the
-/// male's top width, height and over-pins measurement with the female at hand.
-struct MatingPartSizes {
-  double width = 0.0;
-  double depth = 0.0;
-  double pins = 0.0;
-};
-
 /// Whether every value the computation needs is there (magnitude at least
 /// 0.0001): the pin, the typed angle when it is chosen, the gib thickness
 /// when a gib is fitted, the clearance unless there is none, and the two
@@ -80,7 +71,7 @@ compute_dovetail_measurement(const DovetailMeasurementInput& input,
 
 /// The sizes of the part to be made, from the kept values, in millimetres or
 /// inches.
-MatingPartSizes mating_part_sizes(const DovetailMeasurementValues& values, PartAtHand at_hand,
-                                  bool millimetre);
+DovetailPartSizes mating_part_sizes(const DovetailMeasurementValues& values, PartAtHand at_hand,
+                                    bool millimetre);
 
 } // namespace workshop

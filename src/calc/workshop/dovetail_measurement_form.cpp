@@ -36,7 +36,7 @@ DovetailMeasurementForm dovetail_measurement_form(const DovetailMeasurementFormI
 
 std::array<std::string, 3> mating_part_texts(const DovetailMeasurementValues& values,
                                              PartAtHand at_hand, bool millimetre) {
-  const MatingPartSizes sizes = mating_part_sizes(values, at_hand, millimetre);
+  const DovetailPartSizes sizes = mating_part_sizes(values, at_hand, millimetre);
   return {numeric::format_fixed(kPlaces, sizes.width), numeric::format_fixed(kPlaces, sizes.depth),
           numeric::format_fixed(kPlaces, sizes.pins)};
 }

@@ -274,21 +274,13 @@ void DovetailMeasurementPage::print() {
   if (calc_flag_ != 1)
     return;
   const bool mm = w_.millimetre->value() != 0;
-  const MatingPartSizes sizes = mating_part_sizes(stored_, at_hand(), mm);
+  const DovetailPartSizes sizes = mating_part_sizes(stored_, at_hand(), mm);
   DovetailPrintValues values;
   values.pin_diameter = ui::field_double(w_.pin);
   values.millimetre = mm;
-  if (at_hand() == PartAtHand::kMale) {
-    values.female_min_width = sizes.width;
-    values.female_depth = sizes.depth;
-    values.female_between_pins = sizes.pins;
-    print_action(values, DovetailSheets::kFemaleOnly);
-  } else {
-    values.male_max_width = sizes.width;
-    values.male_depth = sizes.depth;
-    values.male_over_pins = sizes.pins;
-    print_action(values, DovetailSheets::kMaleOnly);
-  }
+  const bool male_at_hand = at_hand() == PartAtHand::kMale;
+  (male_at_hand ? values.female : values.male) = sizes;
+  print_action(values, male_at_hand ? DovetailSheets::kFemaleOnly : DovetailSheets::kMaleOnly);
 }
 
 // ---- what is shown ----

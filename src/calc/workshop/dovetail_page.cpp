@@ -232,12 +232,8 @@ void DovetailPage::clear_results() {
 
 void DovetailPage::print() {
   DovetailPrintValues values;
-  values.male_max_width = result_.male_max_width;
-  values.male_depth = result_.male_depth;
-  values.male_over_pins = result_.male_over_pins;
-  values.female_min_width = result_.female_min_width;
-  values.female_depth = result_.female_depth;
-  values.female_between_pins = result_.female_between_pins;
+  values.male = {result_.male_max_width, result_.male_depth, result_.male_over_pins};
+  values.female = {result_.female_min_width, result_.female_depth, result_.female_between_pins};
   values.pin_diameter = ui::field_double(w_.pin);
   values.millimetre = units_->metric();
   print_action_(values);

@@ -147,7 +147,8 @@ std::string sheet_note(const ui::PageContext& app, const DovetailPrintValues& va
          "   " + text_of(app, kPinDiameter) + " = " + number_text(values.pin_diameter, decimals);
 }
 
-void male_views(const Layout& l, double max_width, double depth, double over_pins) {
+void male_views(const Layout& l, const DovetailPartSizes& male) {
+  const double max_width = male.width, depth = male.depth, over_pins = male.pins;
   int x0 = l.x0, a = l.a, b = l.b, c = l.c, s = l.s;
   // View 1: the plain profile with its width and depth.
   int base = l.y1 - l.h, top = l.y1 - 2 * l.h;
@@ -172,7 +173,8 @@ void male_views(const Layout& l, double max_width, double depth, double over_pin
                   over_pins);
 }
 
-void female_views(const Layout& l, double min_width, double depth, double between_pins) {
+void female_views(const Layout& l, const DovetailPartSizes& female) {
+  const double min_width = female.width, depth = female.depth, between_pins = female.pins;
   int x0 = l.x0, a = l.a, b = l.b, c = l.c, s = l.s;
   // View 1: the slot cut straight down, its mouth width and depth.
   int surface = l.y1 - 2 * l.h, bottom = l.y1 - l.h;
@@ -209,14 +211,12 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
   const std::string note = sheet_note(app, values, decimals);
   if (sheets != DovetailSheets::kFemaleOnly) {
     int size = start_sheet(device, width, height, text_of(app, kMaleTitle), note);
-    male_views(print_layout(width, height, size, decimals), values.male_max_width,
-               values.male_depth, values.male_over_pins);
+    male_views(print_layout(width, height, size, decimals), values.male);
     device.end_page();
   }
   if (sheets != DovetailSheets::kMaleOnly) {
     int size = start_sheet(device, width, height, text_of(app, kFemaleTitle), note);
-    female_views(print_layout(width, height, size, decimals), values.female_min_width,
-                 values.female_depth, values.female_between_pins);
+    female_views(print_layout(width, height, size, decimals), values.female);
     device.end_page();
   }
 }

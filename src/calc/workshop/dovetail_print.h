@@ -2,6 +2,7 @@
 // each, with the page's numbers on them.
 #pragma once
 
+#include "calc/workshop/dovetail_calc.h"
 #include "ui/page_id.h"
 
 class Fl_Paged_Device;
@@ -13,12 +14,8 @@ class PageContext;
 namespace workshop {
 
 struct DovetailPrintValues {
-  double male_max_width = 0.0;
-  double male_depth = 0.0;
-  double male_over_pins = 0.0;
-  double female_min_width = 0.0;
-  double female_depth = 0.0;
-  double female_between_pins = 0.0;
+  DovetailPartSizes male;    ///< top width, height, over pins
+  DovetailPartSizes female;  ///< mouth width, depth, between pins
   double pin_diameter = 0.0; ///< the gauge pins the measurements are over or between
   bool millimetre = false;   ///< two decimals in mm, three in inch
 };
