@@ -42,12 +42,17 @@ void CheckedInput::insert_pasted(const std::string& number) {
   pasting_ = false;
 }
 
+// An empty routine leaves the field without one.
 void CheckedInput::on_valid(std::function<void()> routine) {
-  own_range_.on_valid = [routine](Fl_Input*, long) { routine(); };
+  own_range_.on_valid = nullptr;
+  if (routine)
+    own_range_.on_valid = [routine](Fl_Input*, long) { routine(); };
 }
 
 void CheckedInput::on_invalid(std::function<void()> routine) {
-  own_range_.on_invalid = [routine](Fl_Input*, long) { routine(); };
+  own_range_.on_invalid = nullptr;
+  if (routine)
+    own_range_.on_invalid = [routine](Fl_Input*, long) { routine(); };
 }
 
 void CheckedInput::on_left(std::function<void()> routine) {

@@ -41,6 +41,11 @@ protected:
 // angle of -360 ... 360. The filter and paste rules themselves have their own
 // tables; here a row per kind shows that keys and pastes go through them.
 TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
+  // A field without a range and with no routine for valid values calls the other one.
+  ui::CheckedInput* lone = field(2);
+  lone->on_valid({});
+  type_text(lone, "5");
+  EXPECT_EQ(invalid_calls, 1);
   const std::tuple<int, const char*, const char*> typed[] = {
       {2, "1.2.5", "1.25"}, {2, "12,5", "12.5"}, {2, "-3", "3"},
       {36, "-0,5", "-0.5"}, {17, "4.5", "45"},
