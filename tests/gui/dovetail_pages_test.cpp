@@ -2,8 +2,7 @@
 // seven sketches: exact pixels worked out from the coordinate tables.
 #include "gui/support/page_scenario.h"
 
-#include "calc/workshop/dovetail_measurement_page.h"
-#include "calc/workshop/dovetail_page.h"
+#include "app/all_pages.h"
 #include "calc/workshop/dovetail_sketches.h"
 
 using namespace testing_support;

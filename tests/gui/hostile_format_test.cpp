@@ -5,8 +5,7 @@
 #include "gui/support/gui_test.h"
 
 #include "app/main_window.h"
-#include "calc/gears/spur_gear_page.h"
-#include "calc/gears/worm_gear_page.h"
+#include "app/all_pages.h"
 
 using namespace testing_support;
 

@@ -3,9 +3,7 @@
 // filled by one routine, so a few pages stand for the rest.
 #include "gui/support/gui_test.h"
 
-#include "calc/geometry/circle_segment_page.h"
-#include "calc/threads/thread_series_page.h"
-#include "calc/workshop/dovetail_page.h"
+#include "app/all_pages.h"
 
 using namespace testing_support;
 

@@ -3,8 +3,7 @@
 // help, restore, the sketch.
 #include "gui/support/page_scenario.h"
 
-#include "calc/threads/thread_series_page.h"
-#include "calc/threads/thread_wires_page.h"
+#include "app/all_pages.h"
 #include "calc/threads/thread_wires_sketch.h"
 
 using namespace testing_support;
