@@ -151,6 +151,7 @@ TEST(WormPairs, TwentyTwoSevenths) {
       {true, "1", "1", 20, 44, 14},      // 22 and 7: 7 is below the smallest gear, both doubled
       {true, "10", "1", 100, 220, 7},    // doubled, 220 : 7 would need a gear of 440: kept as it is
       {true, "100", "11", 20, 400, 14},  // 2200 : 77 is 200 : 7; doubled, 400 is still a gear
+      {true, "0.49", "44", 20, 14, 400}, // 10.78 : 308 is 7 : 200, doubled the same way
       {true, "1.23", "2", 20, 0, 0},     // 27.06 : 14 is 1353 : 700, no pair up to 400
       {true, "0", "2", 20, 0, 0}, {true, "", "2", 20, 0, 0}, {false, "1000000000000", "8", 20, 0, 0},
       {false, "3", "3", 20, 44, 14},     // 21 : 66 is 7 : 22, so 44 and 14
