@@ -4,14 +4,13 @@
 
 #include "calc/drawing/drawing_helpers.h"
 #include "gui/support/render.h"
-#include "ui/print_job.h"
 
 namespace {
 
 // A widget whose drawing is the test's; coordinates relative to the widget.
 struct Canvas : Fl_Widget {
-  explicit Canvas(std::function<void(int, int)> paint, int w = 60, int h = 60)
-      : Fl_Widget(10, 10, w, h), paint_(std::move(paint)) {}
+  explicit Canvas(std::function<void(int, int)> paint)
+      : Fl_Widget(10, 10, 60, 60), paint_(std::move(paint)) {}
   void draw() override { paint_(x(), y()); }
   std::function<void(int, int)> paint_;
 };
@@ -81,30 +80,4 @@ TEST(DrawingHelpers, PinIsRedWithABlackRimAndLeavesTheColourBlack) {
   for (auto [x, y] : {std::pair{25, 10}, {10, 25}, {52, 52}}) // the rim's top and left
     EXPECT_EQ(at(x, y), (std::vector<int>{0, 0, 0})) << x << ", " << y;
   EXPECT_EQ(image.pixels_of(0, 255, 0), 0);
-}
-
-// The stamp at a sheet's foot, drawn on a canvas larger than the sheet: a rule
-// across the whole width just under the drawing, the title from the left edge
-// and the date ending at the right edge, both under the rule and on the sheet.
-TEST(PrintStampDrawing, RuleAcrossTitleAtTheLeftDateAtTheRightAllOnTheSheet) {
-  constexpr int kW = 300, kH = 40, kSheet = kH + ui::kPrintStampHeight;
-  Fl_Double_Window window(kW + 40, kSheet + 20);
-  auto* canvas = new Canvas(
-      [](int, int) {
-        ui::draw_print_stamp({"Hg", "2026-12-06"}, kW, kH);
-      },
-      kW + 40, kSheet + 20);
-  window.end();
-  window.show();
-  const testing_support::Rendered image = testing_support::render_widget(canvas);
-  std::vector<int> rule, box = {image.w, -1, image.h, -1}; // left, right, top, bottom
-  for (int y = 0; y < image.h; ++y)
-    for (int x = 0; x < image.w; ++x)
-      if (image.rgb[(y * image.w + x) * 3] < 128 && y == kH + 4)
-        rule.push_back(x);
-      else if (image.rgb[(y * image.w + x) * 3] < 128)
-        box = {std::min(box[0], x), std::max(box[1], x), std::min(box[2], y), std::max(box[3], y)};
-  EXPECT_GE(rule.size(), size_t{kW}); // (the device clips the last pixel)
-  EXPECT_TRUE(box[0] <= 2 && box[1] >= kW - 3 && box[1] < kW) << box[0] << " " << box[1];
-  EXPECT_TRUE(box[2] >= kH + 6 && box[3] < kSheet) << box[2] << " " << box[3];
 }

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "calc/geometry/circle_segment_page.h"
+#include "ui/enter_button.h"
 
 using namespace testing_support;
 using Widgets = std::vector<Fl_Widget*>;
@@ -90,6 +91,26 @@ TEST_F(KeyboardHabitsTest, AWheelNotchOverTheNavigationColumnMovesItOneButton) {
     Fl::handle(FL_MOUSEWHEEL, window);
     EXPECT_EQ(app->main_frame()->nav_column()->yposition() - top, scrolled);
   }
+}
+
+// Enter presses the first shown and usable Enter button; a greyed or hidden one is passed by.
+TEST(EnterButtons, EnterPressesTheFirstShownUsableButton) {
+  Fl_Double_Window window(300, 40);
+  std::string pressed;
+  for (const char* name : {"greyed", "hidden", "used", "next"}) {
+    auto* button = new ui::EnterButton(0, 0, 50, 25, name);
+    button->callback([](Fl_Widget* b, void* p) { *static_cast<std::string*>(p) += b->label(); },
+                     &pressed);
+  }
+  window.end();
+  window.child(0)->deactivate();
+  window.child(1)->hide();
+  Fl::e_state = 0;
+  Fl::e_keysym = 'a';
+  EXPECT_FALSE(ui::press_enter_button(window));
+  Fl::e_keysym = FL_Enter;
+  EXPECT_TRUE(ui::press_enter_button(window));
+  EXPECT_EQ(pressed, "used");
 }
 
 } // namespace

@@ -191,5 +191,8 @@ TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
     EXPECT_EQ(std::count(texts.begin(), texts.end(), title), pages) << title;
     EXPECT_EQ(std::count(texts.begin(), texts.end(), today), pages) << title;
   }
+  ui::print_to_file_instead(dir.path() + "/no such folder/job.ps"); // a print that can't start
+  EXPECT_FALSE(
+      ui::print_job(*app, ui::PageId::kBoltCircle, 1, [](Fl_Paged_Device&) { return true; }));
   ui::print_to_file_instead("");
 }
