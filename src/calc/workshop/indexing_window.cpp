@@ -87,14 +87,19 @@ IndexingWindow::~IndexingWindow() = default;
 
 std::string IndexingWindow::text(int entry) const { return text_of(context_, entry); }
 
+// Both fields: captioned above, and their list follows every key.
+void IndexingWindow::set_up_field(Fl_Input* field, int caption, std::function<void()> changed) {
+  field->copy_label(text(caption).c_str());
+  field->align(FL_ALIGN_TOP_LEFT);
+  field->box(FL_GTK_DOWN_BOX);
+  field->when(FL_WHEN_CHANGED);
+  callbacks_.on(field, std::move(changed));
+}
+
 void IndexingWindow::build_angle() {
   ui::framed_group(10, 25, 580, 230, text(kAngleGroupText).c_str());
   w_.angle = new Fl_Input(20, 62, 160, 25);
-  w_.angle->copy_label(text(kAngleFieldText).c_str());
-  w_.angle->align(FL_ALIGN_TOP_LEFT);
-  w_.angle->box(FL_GTK_DOWN_BOX);
-  w_.angle->when(FL_WHEN_CHANGED);
-  callbacks_.on(w_.angle, [this] { compute_angle(); });
+  set_up_field(w_.angle, kAngleFieldText, [this] { compute_angle(); });
   w_.angle_list = line_list(20, 95, 560, 150);
   Fl_Group::current()->end();
 }
@@ -102,11 +107,7 @@ void IndexingWindow::build_angle() {
 void IndexingWindow::build_differential() {
   ui::framed_group(10, 285, 580, 205, text(kDifferentialGroupText).c_str());
   w_.divisions = new Fl_Int_Input(20, 318, 70, 25);
-  w_.divisions->copy_label(text(kDivisionsText).c_str());
-  w_.divisions->align(FL_ALIGN_TOP_LEFT);
-  w_.divisions->box(FL_GTK_DOWN_BOX);
-  w_.divisions->when(FL_WHEN_CHANGED);
-  callbacks_.on(w_.divisions, [this] { compute_differential(); });
+  set_up_field(w_.divisions, kDivisionsText, [this] { compute_differential(); });
   w_.gears_button = new Fl_Button(290, 313, 290, 30);
   w_.gears_button->copy_label(text(kGearsButtonText).c_str());
   callbacks_.on(w_.gears_button, [this] { open_gears(); });

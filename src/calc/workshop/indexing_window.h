@@ -68,6 +68,7 @@ public:
 private:
   void build_angle();
   void build_differential();
+  void set_up_field(Fl_Input* field, int caption, std::function<void()> changed);
   void open_gears();
   void gears_changed();
   std::string text(int entry) const;
