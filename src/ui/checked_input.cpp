@@ -1,15 +1,14 @@
 // The shared callback of the checked numeric fields and their edit popup.
 #include "ui/checked_input.h"
-#include "ui/edit_menu.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
 
 #include <array>
-
 #include <string>
 
 #include "ui/dialogs.h"
+#include "ui/edit_menu.h"
 #include "ui/page_context.h"
 #include "numeric/number_text.h"
 
