@@ -24,6 +24,7 @@ start_first_time() {
       xdotool getwindowgeometry "$id" | grep -q 'Geometry: 315x465' && chooser=$id
     done
     [ -n "$chooser" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its language window showed"
     sleep 0.2
   done
   [ -n "$chooser" ] || fail "no language window on the first start"
