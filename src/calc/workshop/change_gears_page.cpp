@@ -318,8 +318,8 @@ void ChangeGearsPage::search_trains(double target) {
     std::vector<int> gears;
     for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
-    trains = change_gear_search(change_gear_pairs(gears), target,
-                                numeric::read_double(w_.error->value()));
+    trains =
+        change_gear_search(change_gear_set(gears), target, numeric::read_double(w_.error->value()));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(
         context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
@@ -373,7 +373,7 @@ void ChangeGearsPage::close_results() {
 }
 
 void ChangeGearsPage::print_results() {
-  print_change_gear_results(context_, results_heading(), listed_);
+  print_change_gear_results(context_, results_heading(), listed_, gear_lines());
   close_results();
 }
 

@@ -74,7 +74,8 @@ class DifferentialSearch {
 public:
   DifferentialSearch(int ratio, const std::vector<int>& plates, const std::vector<int>& gears,
                      long highest)
-      : ratio_(ratio), trains_(train_table(gears)) {
+      : ratio_(ratio), trains_(train_table(gears)),
+        gears_(std::count_if(gears.begin(), gears.end(), [](int g) { return g >= 1; })) {
     // Past R times the largest circle no number is indexed simply.
     long largest = 1;
     for (int circle : plates)
@@ -112,6 +113,11 @@ public:
       setting.ratio_numerator = static_cast<long>(numerator < 0 ? -wanted.first : wanted.first);
       setting.ratio_denominator = static_cast<long>(wanted.second);
       setting.train = *train;
+      // The idlers come from the set too: a train that leaves too few gears
+      // for them can't be put up. (A compound train needs as many gears or
+      // more, so there is no other to try.)
+      if (static_cast<long>(2 * train->drivers.size()) + setting.idlers() > gears_)
+        continue;
       found.push_back(setting);
     }
     std::stable_sort(found.begin(), found.end(),
@@ -130,6 +136,7 @@ public:
 private:
   int ratio_;
   TrainTable trains_;
+  long gears_; ///< in the set, for the train and its idlers
   std::vector<std::pair<long, IndexingSetting>> indexable_;
 };
 

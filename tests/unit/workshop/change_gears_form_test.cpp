@@ -46,6 +46,8 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
       {{kModule, "0.8", "3", kThree}, "88", "105", false, false, true, 460},
       // 7 x 2 : 22 x 4 = 7 : 44, shown 44 then 7; 7 is below 20, so both doubled.
       {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460}, {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
+      // 22 : 14 is 11 : 7; the first multiple owned is 44 : 28.
+      {{kModule, "1", "2", {"20", "28", "44"}}, "44", "28", true, true, false, 460},
       // 11 : 14 has a gear below 20: both doubled.
       {{kModule, "0.5", "2", kThree}, "22", "28", false, false, true, 460},
       // 17.5 : 176 = 35 : 352, both at least 20: not doubled.
@@ -63,6 +65,25 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
               std::make_tuple(std::string(c.first), std::string(c.second), c.first_owned,
                               c.second_owned, c.warning_shown, c.warning))
         << c.in.pitch_to_make << " / " << c.in.lead_screw;
+  }
+}
+
+TEST(ChangeGearsForm, GearsTheSetCannotSupply) {
+  // Driver, driven gear of each pair in turn; x: not supplied.
+  // clang-format off
+  const std::tuple<std::vector<std::pair<int, int>>, Gears, std::string> cases[] = {
+      {{{20, 100}, {20, 127}}, {"20", "100", "127"}, "--x-"}, // one 20, for the first pair
+      {{{20, 100}, {20, 127}}, {"20", "20", "100", "127"}, "----"}, {{{30, 60}}, {}, "xx"},
+      {{{40, 20}, {20, 40}, {40, 20}}, {"20", "40", "40"}, "--x-xx"}};
+  // clang-format on
+  for (const auto& [pairs, owned, expected] : cases) {
+    std::vector<gears::GearPair> train;
+    for (auto [driver, driven] : pairs)
+      train.push_back({1.0 * driven / driver, driver, driven, 0});
+    std::string got;
+    for (bool missing : gears_not_owned(gears::make_result(train, 1.0), owned))
+      got += missing ? "x" : "-";
+    EXPECT_EQ(got, expected);
   }
 }
 
