@@ -2,6 +2,7 @@
 #include "calc/workshop/change_gears_calc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -70,20 +71,41 @@ private:
             first_where(begin, size(), [&](size_t e) { return product(e, smallest()) > high_; })};
   }
 
+  /// Whether the set has the gears of the pairs: the table holds only counts
+  /// the set has, so only a count used twice or more is looked up. Often
+  /// asked (most trains near a steep ratio share their extreme gears), so
+  /// nothing is allocated.
+  bool buildable(std::initializer_list<size_t> picked) const {
+    std::array<int, 6> used{};
+    size_t n = 0;
+    for (size_t e : picked) {
+      used[n++] = pairs_[e].driver;
+      used[n++] = pairs_[e].driven;
+    }
+    for (size_t a = 0; a < n; ++a) {
+      int uses = 1;
+      for (size_t b = a + 1; b < n; ++b)
+        uses += used[b] == used[a] ? 1 : 0;
+      if (uses > 1 && counts_.of(used[a]) < uses)
+        return false;
+    }
+    return true;
+  }
+
   /// Adds the train unless the set lacks a gear for it or a train with its
   /// tooth sums is listed. The gears are counted first: a train the set
   /// can't build must not keep out one with the same sums that it can.
   void add(std::initializer_list<size_t> picked) {
+    if (!buildable(picked))
+      return;
     std::vector<GearPair> pairs;
-    std::vector<int> used;
     gears::ToothSums sums;
     for (size_t e : picked) {
       pairs.push_back(pairs_[e]);
-      used.insert(used.end(), {pairs_[e].driver, pairs_[e].driven});
       sums.driver += pairs_[e].driver;
       sums.driven += pairs_[e].driven;
     }
-    if (!counts_.supplies(std::move(used)) || !listed_.first(sums))
+    if (!listed_.first(sums))
       return;
     results_.push_back(gears::make_result(pairs, target_));
     results_.back().driver_sum = sums.driver;
@@ -123,6 +145,8 @@ private:
           --third;
         while (past > third && first_two * ratio(past - 1) > high_)
           --past;
+        if (!buildable({i, j}))
+          continue;
         for (size_t k = third; k < past && !full(); ++k)
           add({i, j, k});
       }
@@ -215,9 +239,13 @@ std::optional<GearPairCounts> lowest_terms(int factor_x, const std::string& x, i
 /// whose two gears the set holds.
 std::optional<GearPairCounts> owned_multiple(GearPairCounts pair, const std::vector<int>& gears) {
   const GearCounts counts(gears);
-  for (int k = 1; k * std::max(pair.first, pair.second) <= kLargestWormPairGear; ++k)
-    if (counts.supplies({k * pair.first, k * pair.second}))
-      return GearPairCounts{k * pair.first, k * pair.second};
+  for (int k = 1; k * std::max(pair.first, pair.second) <= kLargestWormPairGear; ++k) {
+    const GearPairCounts multiple{k * pair.first, k * pair.second};
+    // A pair of equal gears (a ratio of 1) needs two of them.
+    if (counts.of(multiple.first) >= (multiple.first == multiple.second ? 2 : 1) &&
+        counts.of(multiple.second) >= 1)
+      return multiple;
+  }
   return std::nullopt;
 }
 
@@ -270,17 +298,6 @@ GearCounts::GearCounts(const std::vector<int>& gears) {
 int GearCounts::of(int teeth) const {
   auto at = std::lower_bound(counts_.begin(), counts_.end(), std::pair(teeth, 0));
   return at != counts_.end() && at->first == teeth ? at->second : 0;
-}
-
-bool GearCounts::supplies(std::vector<int> used) const {
-  std::sort(used.begin(), used.end());
-  for (size_t run = 0, next = 0; run < used.size(); run = next) {
-    while (next < used.size() && used[next] == used[run])
-      ++next;
-    if (static_cast<size_t>(of(used[run])) < next - run)
-      return false;
-  }
-  return true;
 }
 
 ChangeGearSet change_gear_set(const std::vector<int>& gears) {

@@ -26,6 +26,11 @@ enum class ChangeGearMode {
 /// How many modes there are.
 inline constexpr int kChangeGearModes = 6;
 
+/// The largest change gear the page takes. No lathe has a larger one, and a
+/// set of every count from 12 up to it is still searched within a blink
+/// (each count more adds pairs with every other).
+inline constexpr int kLargestChangeGear = 400;
+
 /// At most this many trains are listed.
 inline constexpr int kMostChangeGearTrains = 10;
 /// The error below which the page never goes, in percent.
@@ -46,10 +51,8 @@ class GearCounts {
 public:
   /// From the gears as listed, a gear owned twice listed twice.
   explicit GearCounts(const std::vector<int>& gears);
+  /// How many gears of `teeth` (0 when none).
   int of(int teeth) const;
-  /// Whether the set holds every gear of `used` (a count as often as it is
-  /// listed there).
-  bool supplies(std::vector<int> used) const;
 
 private:
   std::vector<std::pair<int, int>> counts_; ///< tooth count, how many; ascending
@@ -81,7 +84,7 @@ struct GearPairCounts {
 };
 
 /// The largest tooth count a 22/7 pair may ask for.
-inline constexpr int kLargestWormPairGear = 400;
+inline constexpr int kLargestWormPairGear = kLargestChangeGear;
 
 /// Module worm (mode 2): the exact ratio 22 m : 7 q. The smallest multiple
 /// of it in lowest terms (up to 400 teeth) whose two gears the user owns;
