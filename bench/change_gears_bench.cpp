@@ -1,6 +1,7 @@
-// How long the change-gear search takes on long gear lists: 100 and 200
-// gears of 20, 21, 22, ... teeth, each owned once. The search runs inside
-// the Calculate button's callback, so it must stay well under a second.
+// How long the change-gear search takes on long gear lists: 100, 200 and 381
+// gears of 20, 21, 22, ... teeth, each owned once (381 reaches 400 teeth,
+// the largest gear the set takes). The search runs inside the Calculate
+// button's callback, so it must answer within 0.2 s.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -78,11 +79,11 @@ void BM_Sweep(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_PairTable)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PairTable)->Arg(100)->Arg(200)->Arg(381)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OnePair)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MetricOnInch)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BeyondReach)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NearTheTop)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sweep)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BeyondReach)->Arg(100)->Arg(200)->Arg(381)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NearTheTop)->Arg(100)->Arg(200)->Arg(381)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep)->Arg(100)->Arg(200)->Arg(381)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -70,21 +70,17 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
 
 TEST(ChangeGearsForm, GearsTheSetCannotSupply) {
   // Driver, driven gear of each pair in turn; x: not supplied.
-  // clang-format off
-  const std::tuple<std::vector<std::pair<int, int>>, Gears, std::string> cases[] = {
-      {{{20, 100}, {20, 127}}, {"20", "100", "127"}, "--x-"}, // one 20, for the first pair
-      {{{20, 100}, {20, 127}}, {"20", "20", "100", "127"}, "----"}, {{{30, 60}}, {}, "xx"},
-      {{{40, 20}, {20, 40}, {40, 20}}, {"20", "40", "40"}, "--x-xx"}};
-  // clang-format on
-  for (const auto& [pairs, owned, expected] : cases) {
-    std::vector<gears::GearPair> train;
-    for (auto [driver, driven] : pairs)
-      train.push_back({1.0 * driven / driver, driver, driven, 0});
+  const auto marks = [](const std::vector<gears::GearPair>& train, const Gears& owned) {
     std::string got;
     for (bool missing : gears_not_owned(gears::make_result(train, 1.0), owned))
       got += missing ? "x" : "-";
-    EXPECT_EQ(got, expected);
-  }
+    return got;
+  };
+  const gears::GearPair a{5.0, 20, 100, 0}, b{6.35, 20, 127, 0}, up{2.0, 20, 40, 0},
+      down{0.5, 40, 20, 0};
+  EXPECT_EQ(marks({a, b}, {"20", "100", "127"}), "--x-"); // the one 20 goes to the first pair
+  EXPECT_EQ(marks({a, b}, {"20", "20", "100", "127"}), "----");
+  EXPECT_EQ(marks({down, up, down}, {"20", "40", "40"}), "--x-xx");
 }
 
 TEST(ChangeGearsForm, ErrorFloorAndFallbackSearch) {
