@@ -65,7 +65,7 @@ struct ChangeGearSet {
   GearCounts counts;
 };
 
-/// The set for the user's gears (ascending, a gear owned twice listed twice).
+/// The set for the user's gears as listed (a gear owned twice listed twice).
 ChangeGearSet change_gear_set(const std::vector<int>& gears);
 
 /// Up to ten trains of one, two or three pairs (fewer pairs first: two only

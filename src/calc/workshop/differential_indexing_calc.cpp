@@ -26,8 +26,8 @@ using TrainsByRatio = std::unordered_map<Fraction, GearTrain, FractionHash>;
 
 // Every ratio the gears make as one pair and as two pairs, each with the
 // first train found (gears tried smallest first). Each gear of the list is
-// used once. A set of 40 gears makes 2.3 million compound trains, so a train
-// is only built for a ratio not met before.
+// used once. A set of 40 gears tries half a million compound trains, so a
+// train is only built for a ratio not met before.
 struct TrainTable {
   TrainsByRatio simple;
   TrainsByRatio compound;
