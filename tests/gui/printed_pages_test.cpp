@@ -142,7 +142,8 @@ TEST_F(PrintedPagesTest, GearTrainListsRunOnToMorePagesOrStopAtTenRows) {
     auto [pages, texts] = print(1, [&](Fl_Paged_Device& device) {
       EXPECT_TRUE(c.ratio_list
                       ? gears::draw_ratio_results(device, *app, ratio, trains(c.trains))
-                      : workshop::draw_change_gear_results(device, *app, screw, trains(c.trains)));
+                      : workshop::draw_change_gear_results(device, *app, screw, trains(c.trains),
+                                                           {"20", "27", "30", "40"}));
     });
     EXPECT_GE(pages, c.fewest_pages);
     EXPECT_LE(pages, c.most_pages);
@@ -179,7 +180,7 @@ TEST_F(PrintedPagesTest, EverySheetOfEveryPrintingPageNamesThePageAndTheDay) {
       {"Dividing head", [&] { workshop::print_division_table(*app, workshop::division_table_texts(*app, "H", 40), rows); }},
       {"Bevel gears", [&] { gears::print_bevel_gear(*app, {bevel, bevel}); }},
       {"Gear ratio search", [&] { gears::print_ratio_results(*app, "", trains(2)); }},
-      {"Change gears for screw cutting", [&] { workshop::print_change_gear_results(*app, "", trains(2)); }}};
+      {"Change gears for screw cutting", [&] { workshop::print_change_gear_results(*app, "", trains(2), {}); }}};
   // clang-format on
   ui::print_to_file_instead(dir.path() + "/job.ps");
   for (const auto& [title, print] : prints) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "calc/drawing/drawing_helpers.h"
+#include "calc/workshop/change_gears_form.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
@@ -64,9 +65,27 @@ Fl_Box* gear_box(int x, int y) {
   return box;
 }
 
-bool owned_gear(const std::vector<std::string>& owned, const std::string& text) {
-  return std::find(owned.begin(), owned.end(), text) != owned.end();
+/// Per train shown (ten at most), which of its gears the set can't supply.
+struct MissingGears {
+  std::vector<std::vector<bool>> of_train;
+  bool any = false;
+};
+
+MissingGears missing_gears(const gears::ResultList& results,
+                           const std::vector<std::string>& owned) {
+  MissingGears missing;
+  for (size_t i = 0; i < results.size() && i < static_cast<size_t>(kChangeGearRows); ++i) {
+    const std::vector<bool>& train =
+        missing.of_train.emplace_back(gears_not_owned(results[i], owned));
+    missing.any = missing.any || std::find(train.begin(), train.end(), true) != train.end();
+  }
+  return missing;
 }
+
+constexpr const char* kRedKeyEnglish = "Red: not in your change-gear set";
+constexpr const char* kStarredKeyEnglish = "*: not in your change-gear set";
+/// The key's line between the trains and the buttons.
+constexpr int kKeyHeight = 24;
 
 int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
 
@@ -94,17 +113,22 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
                                                  std::function<void()> on_print,
                                                  std::function<void()> on_close)
     : context_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
-  // The end label, the error column and the heading take the room the
-  // language's texts need; the window grows to hold them.
+  const MissingGears missing = missing_gears(results, owned);
+  const std::string key = app.lang_or(change_gears_text::kRedKey, kRedKeyEnglish);
+  // The end label, the error column, the key and the heading take the room
+  // the language's texts need; the window grows to hold them.
   fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  const int key_width = width_of(key) + kLabelMargin;
   end_width_ = std::max(69, width_of(text_of(app, kRowEndText)) + kLabelMargin);
   error_width_ = std::max(137, widest_error(app, results) + kLabelMargin);
   error_x_ = std::max(350, kPairs[2].end + end_width_ + 2);
   frame_width_ = std::max(495, error_x_ + error_width_ + 3);
   fl_font(FL_HELVETICA_BOLD, FL_NORMAL_SIZE);
   const int heading_width = std::max(frame_width_, width_of(heading) + kLabelMargin);
-  const int width = std::max(525, heading_width + 30);
-  window_ = std::make_unique<Fl_Double_Window>(x, y, width, 485);
+  const int width = std::max({525, heading_width + 30, key_width + 10});
+  // The key's line, when a gear is red, pushes the buttons down.
+  const int key_height = missing.any ? kKeyHeight : 0;
+  window_ = std::make_unique<Fl_Double_Window>(x, y, width, 485 + key_height);
   window_->copy_label(text_of(app, kTitleText).c_str());
   callbacks_.on(window_.get(), [this] { on_close_(); });
   auto* scroll = new Fl_Scroll(0, 0, width, 425);
@@ -115,17 +139,23 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
   for (int i = 0; i < kChangeGearRows; ++i)
     build_row(i, kRowTops[static_cast<size_t>(i)]);
   scroll->end();
+  w_.key = new Fl_Box(5, 427, width - 10, 20);
+  w_.key->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+  w_.key->labelcolor(ui::kTextBad);
+  w_.key->copy_label(key.c_str());
+  if (!missing.any)
+    w_.key->hide();
 
-  w_.print = new Fl_Button(253, 433, 130, 50, "@+9fileprint");
+  w_.print = new Fl_Button(253, 433 + key_height, 130, 50, "@+9fileprint");
   w_.print->labelsize(19);
   callbacks_.on(w_.print, [this] { on_print_(); });
-  w_.close = ui::close_button({391, 433, 130, 50}, 44);
+  w_.close = ui::close_button({391, 433 + key_height, 130, 50}, 44);
   callbacks_.on(w_.close, [this] { on_close_(); });
   window_->end();
   window_->set_modal();
 
-  for (size_t i = 0; i < results.size() && i < w_.rows.size(); ++i)
-    fill_row(static_cast<int>(i), results[i], owned);
+  for (size_t i = 0; i < missing.of_train.size(); ++i)
+    fill_row(static_cast<int>(i), results[i], missing.of_train[i]);
 }
 
 ChangeGearResultsWindow::~ChangeGearResultsWindow() = default;
@@ -153,17 +183,17 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
 }
 
 void ChangeGearResultsWindow::fill_row(int i, const gears::RatioResult& result,
-                                       const std::vector<std::string>& owned) {
+                                       const std::vector<bool>& missing) {
   ChangeGearRow& row = w_.rows[static_cast<size_t>(i)];
   row.frame->show();
   row.label->show();
   int pairs = result.pair_count();
   for (int p = 0; p < pairs; ++p) {
     auto k = static_cast<size_t>(p);
-    for (auto [box, text] : {std::pair{row.driver[k], &result.driver_text[k]},
-                             std::pair{row.driven[k], &result.driven_text[k]}}) {
+    for (auto [box, text, gear] : {std::tuple{row.driver[k], &result.driver_text[k], 2 * k},
+                                   std::tuple{row.driven[k], &result.driven_text[k], 2 * k + 1}}) {
       box->copy_label(text->c_str());
-      if (!owned_gear(owned, *text))
+      if (missing[gear])
         box->labelcolor(ui::kTextBad);
       box->show();
     }
@@ -204,7 +234,8 @@ void row_label(const std::string& label, int m, int top) {
 } // namespace
 
 bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& app,
-                              const std::string& heading, const gears::ResultList& results) {
+                              const std::string& heading, const gears::ResultList& results,
+                              const std::vector<std::string>& owned) {
   int width = 0, height = 0;
   if (device.printable_rect(&width, &height) != 0)
     return false;
@@ -221,7 +252,8 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
   const int first_top = 27 + heading_height - fl_height();
   const std::string label = text_of(app, kRowLabelText);
   const std::string end = text_of(app, kRowEndText);
-  for (size_t i = 0; i < results.size() && i < static_cast<size_t>(kChangeGearRows); ++i) {
+  const MissingGears missing = missing_gears(results, owned);
+  for (size_t i = 0; i < missing.of_train.size(); ++i) {
     const gears::RatioResult& result = results[i];
     int top = first_top + 57 * static_cast<int>(i);
     fl_color(FL_WHITE);
@@ -238,8 +270,10 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
       auto k = static_cast<size_t>(p);
       const PairPlace& place = kPairs[k];
       int y = top + 7 + place.drop;
-      cell(m + place.driver, y, result.driver_text[k]);
-      cell(m + place.driven, y, result.driven_text[k]);
+      // Paper is often printed black: a star marks what the screen shows red.
+      cell(m + place.driver, y, result.driver_text[k] + (missing.of_train[i][2 * k] ? "*" : ""));
+      cell(m + place.driven, y,
+           result.driven_text[k] + (missing.of_train[i][2 * k + 1] ? "*" : ""));
       drawing::arrow_line_h(m + place.printed_arrow, y + 10, m + place.driven - 1, 1);
     }
     if (has_end_label(pairs)) {
@@ -248,14 +282,20 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
       fl_draw(end.c_str(), m + last.end, top + 7 + last.drop + 14);
     }
   }
+  if (missing.any) {
+    fl_font(FL_HELVETICA, 14);
+    const std::string key = app.lang_or(change_gears_text::kStarredKey, kStarredKeyEnglish);
+    fl_draw(key.c_str(), m + 5, first_top + 57 * static_cast<int>(missing.of_train.size()) + 16);
+  }
   device.end_page();
   return true;
 }
 
 bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
-                               const gears::ResultList& results) {
+                               const gears::ResultList& results,
+                               const std::vector<std::string>& owned) {
   return ui::print_job(app, ui::PageId::kChangeGears, 1, [&](Fl_Paged_Device& device) {
-    return draw_change_gear_results(device, app, heading, results);
+    return draw_change_gear_results(device, app, heading, results, owned);
   });
 }
 

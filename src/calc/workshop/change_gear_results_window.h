@@ -1,7 +1,8 @@
 // The trains of change gears found for a thread, one framed row each: the
 // spindle's gear, an arrow, the gear it drives, and so on to the lead screw,
-// with the train's error. Gears the user doesn't own are red. The list can
-// be printed.
+// with the train's error. Gears the set can't supply are red, and a key
+// under the trains says so; on paper they are starred, with a key of their
+// own. The list can be printed.
 #pragma once
 
 #include <array>
@@ -46,13 +47,14 @@ struct ChangeGearRow {
 struct ChangeGearResultsWidgets {
   Fl_Box* heading = nullptr;
   std::array<ChangeGearRow, kChangeGearRows> rows{};
+  Fl_Box* key = nullptr; ///< shown when a gear is red
   Fl_Button *print = nullptr, *close = nullptr;
 };
 
 class ChangeGearResultsWindow {
 public:
-  /// Builds the window at (x, y) with a row per train (ten at most); gear
-  /// boxes whose count is not among `owned` are red.
+  /// Builds the window at (x, y) with a row per train (ten at most); gears
+  /// that the set `owned` (its lines) can't supply are red.
   ChangeGearResultsWindow(const ui::PageContext& app, int x, int y, const std::string& heading,
                           const gears::ResultList& results, const std::vector<std::string>& owned,
                           std::function<void()> on_print, std::function<void()> on_close);
@@ -66,7 +68,7 @@ public:
 
 private:
   void build_row(int i, int top);
-  void fill_row(int i, const gears::RatioResult& result, const std::vector<std::string>& owned);
+  void fill_row(int i, const gears::RatioResult& result, const std::vector<bool>& missing);
 
   const ui::PageContext& context_;
   std::unique_ptr<Fl_Double_Window> window_;
@@ -78,13 +80,16 @@ private:
 };
 
 /// Draws the heading and the trains on a device whose job is started (one
-/// page). Returns false when the device has no printable area.
+/// page), a star after each gear the set `owned` can't supply. Returns false
+/// when the device has no printable area.
 bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& app,
-                              const std::string& heading, const gears::ResultList& results);
+                              const std::string& heading, const gears::ResultList& results,
+                              const std::vector<std::string>& owned);
 
 /// The print dialog in the user's language, then the list; false when the
 /// dialog was cancelled or the printer refused.
 bool print_change_gear_results(ui::PageContext& app, const std::string& heading,
-                               const gears::ResultList& results);
+                               const gears::ResultList& results,
+                               const std::vector<std::string>& owned);
 
 } // namespace workshop

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "calc/workshop/change_gears_calc.h"
 #include "numeric/number_text.h"
 #include "ui/enter_button.h"
 #include "ui/field_io.h"
@@ -23,8 +24,11 @@ namespace workshop {
 namespace {
 
 constexpr int kMostCopies = 4;
-/// The smallest gear that can be added.
+/// The smallest gear that can be added, and the largest.
 constexpr long kFewestTeeth = 12;
+constexpr long kMostTeeth = kLargestChangeGear;
+
+bool addable(long teeth) { return teeth >= kFewestTeeth && teeth <= kMostTeeth; }
 // Text entries.
 constexpr int kTitleText = 451;
 constexpr int kListText = 452;
@@ -129,7 +133,7 @@ void ChangeGearSetWindow::add_gears() {
   std::vector<std::pair<std::string, bool>> items;
   for (int i = 1; i <= w_.list->nitems(); ++i)
     items.emplace_back(w_.list->text(i), w_.list->checked(i) != 0);
-  if (teeth >= kFewestTeeth)
+  if (addable(teeth))
     for (long n = 0; n < copies; ++n)
       items.emplace_back(std::to_string(teeth), false);
   std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
@@ -155,7 +159,7 @@ void ChangeGearSetWindow::remove_checked() {
 }
 
 void ChangeGearSetWindow::teeth_changed() {
-  if (numeric::read_long(w_.teeth->value()) >= kFewestTeeth)
+  if (addable(numeric::read_long(w_.teeth->value())))
     w_.add->activate();
   else
     w_.add->deactivate();

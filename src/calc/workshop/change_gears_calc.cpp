@@ -2,6 +2,7 @@
 #include "calc/workshop/change_gears_calc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -13,28 +14,6 @@ namespace {
 using gears::GearPair;
 using gears::PairTable;
 using gears::ResultList;
-
-/// One entry of the table with its copies: a gear owned twice gives the same
-/// pair twice, and the copies make the same trains with the same sums, so
-/// only the first copy can ever be listed. A copy still lets a train use
-/// its pair once more.
-struct Entry {
-  double ratio = 0.0;
-  int copies = 0;
-  const GearPair* pair = nullptr; ///< the first copy
-};
-
-std::vector<Entry> merged_entries(const PairTable& table) {
-  std::vector<Entry> entries;
-  for (const GearPair& pair : table) {
-    if (!entries.empty() && entries.back().pair->driver == pair.driver &&
-        entries.back().pair->driven == pair.driven)
-      ++entries.back().copies;
-    else
-      entries.push_back({pair.ratio, 1, &pair});
-  }
-  return entries;
-}
 
 /// The first index in [begin, end) where `test` holds; it holds from some
 /// index to the end.
@@ -56,12 +35,12 @@ template <typename Test> size_t first_where(size_t begin, size_t end, Test test)
 /// factor give a smaller product, so no train that fits is skipped.
 class TrainSearch {
 public:
-  TrainSearch(const PairTable& table, double target, double error)
-      : entries_(merged_entries(table)), target_(target), low_(target - target / 100.0 * error),
-        high_(target / 100.0 * error + target) {}
+  TrainSearch(const ChangeGearSet& set, double target, double error)
+      : pairs_(set.pairs), counts_(set.counts), target_(target),
+        low_(target - target / 100.0 * error), high_(target / 100.0 * error + target) {}
 
   ResultList run() {
-    if (!(low_ <= high_) || entries_.empty())
+    if (!(low_ <= high_) || pairs_.empty())
       return {};
     if (!one_pair() && !two_pairs())
       three_pairs();
@@ -72,10 +51,10 @@ public:
 private:
   bool full() const { return results_.size() >= static_cast<size_t>(kMostChangeGearTrains); }
   bool fits(double ratio) const { return low_ <= ratio && ratio <= high_; }
-  double ratio(size_t e) const { return entries_[e].ratio; }
-  double smallest() const { return entries_.front().ratio; }
-  double largest() const { return entries_.back().ratio; }
-  size_t size() const { return entries_.size(); }
+  double ratio(size_t e) const { return pairs_[e].ratio; }
+  double smallest() const { return pairs_.front().ratio; }
+  double largest() const { return pairs_.back().ratio; }
+  size_t size() const { return pairs_.size(); }
 
   /// The entries e whose product(e) fits: a range, as the product grows with e.
   template <typename Product> std::pair<size_t, size_t> fitting(Product product) const {
@@ -92,21 +71,42 @@ private:
             first_where(begin, size(), [&](size_t e) { return product(e, smallest()) > high_; })};
   }
 
-  /// Adds the train unless it needs more copies of a pair than the table
-  /// holds or a train with its tooth sums is listed.
+  /// Whether the set has the gears of the pairs: the table holds only counts
+  /// the set has, so only a count used twice or more is looked up. Often
+  /// asked (most trains near a steep ratio share their extreme gears), so
+  /// nothing is allocated.
+  bool buildable(std::initializer_list<size_t> picked) const {
+    std::array<int, 6> used{};
+    size_t n = 0;
+    for (size_t e : picked) {
+      used[n++] = pairs_[e].driver;
+      used[n++] = pairs_[e].driven;
+    }
+    for (size_t a = 0; a < n; ++a) {
+      int uses = 1;
+      for (size_t b = a + 1; b < n; ++b)
+        uses += used[b] == used[a] ? 1 : 0;
+      if (uses > 1 && counts_.of(used[a]) < uses)
+        return false;
+    }
+    return true;
+  }
+
+  /// Adds the train unless the set lacks a gear for it or a train with its
+  /// tooth sums is listed. The gears are counted first: a train the set
+  /// can't build must not keep out one with the same sums that it can.
   void add(std::initializer_list<size_t> picked) {
+    if (!buildable(picked))
+      return;
     std::vector<GearPair> pairs;
     gears::ToothSums sums;
     for (size_t e : picked) {
-      if (std::count(picked.begin(), picked.end(), e) > entries_[e].copies)
-        return;
-      sums.driver += entries_[e].pair->driver;
-      sums.driven += entries_[e].pair->driven;
+      pairs.push_back(pairs_[e]);
+      sums.driver += pairs_[e].driver;
+      sums.driven += pairs_[e].driven;
     }
     if (!listed_.first(sums))
       return;
-    for (size_t e : picked)
-      pairs.push_back(*entries_[e].pair);
     results_.push_back(gears::make_result(pairs, target_));
     results_.back().driver_sum = sums.driver;
     results_.back().driven_sum = sums.driven;
@@ -145,13 +145,16 @@ private:
           --third;
         while (past > third && first_two * ratio(past - 1) > high_)
           --past;
+        if (!buildable({i, j}))
+          continue;
         for (size_t k = third; k < past && !full(); ++k)
           add({i, j, k});
       }
     }
   }
 
-  std::vector<Entry> entries_;
+  const PairTable& pairs_;
+  const GearCounts& counts_;
   double target_;
   double low_;
   double high_;
@@ -232,6 +235,24 @@ std::optional<GearPairCounts> lowest_terms(int factor_x, const std::string& x, i
   return GearPairCounts{static_cast<int>(first), static_cast<int>(second)};
 }
 
+/// The smallest multiple of a pair in lowest terms, up to the largest gear,
+/// whose two gears the set holds.
+std::optional<GearPairCounts> owned_multiple(GearPairCounts pair, const std::vector<int>& gears) {
+  const GearCounts counts(gears);
+  for (int k = 1; k * std::max(pair.first, pair.second) <= kLargestWormPairGear; ++k) {
+    const GearPairCounts multiple{k * pair.first, k * pair.second};
+    // A pair of equal gears (a ratio of 1) needs two of them.
+    if (counts.of(multiple.first) >= (multiple.first == multiple.second ? 2 : 1) &&
+        counts.of(multiple.second) >= 1)
+      return multiple;
+  }
+  return std::nullopt;
+}
+
+int smallest_of(const std::vector<int>& gears) {
+  return gears.empty() ? 0 : *std::min_element(gears.begin(), gears.end());
+}
+
 /// Both counts doubled, unless that would ask for a gear beyond the largest:
 /// the pair in lowest terms is exact too, only its gears are smaller.
 GearPairCounts doubled(GearPairCounts pair) {
@@ -264,30 +285,58 @@ std::optional<double> change_gear_target(ChangeGearMode mode, double pitch_to_ma
   return std::nullopt;
 }
 
-PairTable change_gear_pairs(const std::vector<int>& gears) {
-  return gears::build_pair_table(gears);
+GearCounts::GearCounts(const std::vector<int>& gears) {
+  std::vector<int> sorted = gears;
+  std::sort(sorted.begin(), sorted.end());
+  for (int teeth : sorted)
+    if (!counts_.empty() && counts_.back().first == teeth)
+      ++counts_.back().second;
+    else
+      counts_.emplace_back(teeth, 1);
 }
 
-ResultList change_gear_search(const PairTable& table, double target, double error_percent) {
-  return TrainSearch(table, target, error_percent).run();
+int GearCounts::of(int teeth) const {
+  auto at = std::lower_bound(counts_.begin(), counts_.end(), std::pair(teeth, 0));
+  return at != counts_.end() && at->first == teeth ? at->second : 0;
+}
+
+ChangeGearSet change_gear_set(const std::vector<int>& gears) {
+  // Each tooth count once: how often the set holds it is the counts' business.
+  std::vector<int> teeth = gears;
+  std::sort(teeth.begin(), teeth.end());
+  teeth.erase(std::unique(teeth.begin(), teeth.end()), teeth.end());
+  return {gears::build_pair_table(teeth), GearCounts(gears)};
+}
+
+ResultList change_gear_search(const ChangeGearSet& set, double target, double error_percent) {
+  return TrainSearch(set, target, error_percent).run();
 }
 
 std::optional<GearPairCounts> worm_pair_module(const std::string& module,
                                                const std::string& lead_screw_pitch,
-                                               int smallest_gear) {
-  std::optional<GearPairCounts> pair = lowest_terms(22, module, 7, lead_screw_pitch);
-  if (pair && (smallest_gear > pair->first || smallest_gear > pair->second))
+                                               const std::vector<int>& gears) {
+  const std::optional<GearPairCounts> pair = lowest_terms(22, module, 7, lead_screw_pitch);
+  if (!pair)
+    return std::nullopt;
+  if (std::optional<GearPairCounts> owned = owned_multiple(*pair, gears))
+    return owned;
+  const int smallest = smallest_of(gears);
+  if (smallest > pair->first || smallest > pair->second)
     return doubled(*pair);
   return pair;
 }
 
 std::optional<GearPairCounts> worm_pair_dp(const std::string& diametral_pitch,
-                                           const std::string& lead_screw_tpi, int smallest_gear) {
-  std::optional<GearPairCounts> pair = lowest_terms(7, diametral_pitch, 22, lead_screw_tpi);
+                                           const std::string& lead_screw_tpi,
+                                           const std::vector<int>& gears) {
+  const std::optional<GearPairCounts> pair = lowest_terms(7, diametral_pitch, 22, lead_screw_tpi);
   if (!pair)
     return std::nullopt;
   const GearPairCounts shown{pair->second, pair->first};
-  if (pair->first >= smallest_gear && pair->second >= smallest_gear)
+  if (std::optional<GearPairCounts> owned = owned_multiple(shown, gears))
+    return owned;
+  const int smallest = smallest_of(gears);
+  if (pair->first >= smallest && pair->second >= smallest)
     return shown;
   return doubled(shown);
 }

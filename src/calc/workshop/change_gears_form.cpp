@@ -23,8 +23,22 @@ bool worm_mode(ChangeGearMode mode) {
   return mode == ChangeGearMode::kModuleWorm || mode == ChangeGearMode::kDpWorm;
 }
 
-bool owned(const std::vector<std::string>& gears, const std::string& text) {
-  return std::find(gears.begin(), gears.end(), text) != gears.end();
+std::vector<int> tooth_counts(const std::vector<std::string>& lines) {
+  std::vector<int> counts;
+  for (const std::string& line : lines)
+    counts.push_back(static_cast<int>(numeric::read_long(line)));
+  return counts;
+}
+
+/// For each text in turn, whether the set can't supply it after the ones before.
+std::vector<bool> not_owned(const std::vector<std::string>& texts,
+                            const std::vector<std::string>& gears) {
+  std::vector<bool> missing;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const auto before = std::count(texts.begin(), texts.begin() + static_cast<long>(i), texts[i]);
+    missing.push_back(std::count(gears.begin(), gears.end(), texts[i]) <= before);
+  }
+  return missing;
 }
 
 } // namespace
@@ -46,11 +60,11 @@ WormPairView worm_pair_view(const ChangeGearsFormInput& input) {
   WormPairView view;
   if (!worm_mode(input.mode) || !change_gears_form(input).calculate_enabled)
     return view;
-  const int smallest = static_cast<int>(numeric::read_long(input.gears.front()));
+  const std::vector<int> gears = tooth_counts(input.gears);
   const std::optional<GearPairCounts> pair =
       input.mode == ChangeGearMode::kModuleWorm
-          ? worm_pair_module(input.pitch_to_make, input.lead_screw, smallest)
-          : worm_pair_dp(input.pitch_to_make, input.lead_screw, smallest);
+          ? worm_pair_module(input.pitch_to_make, input.lead_screw, gears)
+          : worm_pair_dp(input.pitch_to_make, input.lead_screw, gears);
   view.warning_shown = true;
   if (!pair) {
     // An approximate pair would cut a worm of the wrong pitch: say so instead.
@@ -59,10 +73,19 @@ WormPairView worm_pair_view(const ChangeGearsFormInput& input) {
   }
   view.first = std::to_string(pair->first);
   view.second = std::to_string(pair->second);
-  view.first_owned = owned(input.gears, view.first);
-  view.second_owned = owned(input.gears, view.second);
+  const std::vector<bool> missing = not_owned({view.first, view.second}, input.gears);
+  view.first_owned = !missing[0];
+  view.second_owned = !missing[1];
   view.warning_shown = !view.first_owned || !view.second_owned;
   return view;
+}
+
+std::vector<bool> gears_not_owned(const gears::RatioResult& train,
+                                  const std::vector<std::string>& gears) {
+  std::vector<std::string> texts;
+  for (size_t k = 0; k < static_cast<size_t>(train.pair_count()); ++k)
+    texts.insert(texts.end(), {train.driver_text[k], train.driven_text[k]});
+  return not_owned(texts, gears);
 }
 
 std::string floored_error(const std::string& typed) {

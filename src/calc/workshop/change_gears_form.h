@@ -20,6 +20,8 @@ inline constexpr int kDiametralPitch = 444;
 inline constexpr int kMillimetres = 78; ///< closes the heading of a metric thread
 inline constexpr int kNotOwned = 460;
 inline constexpr int kNoExactPair = 474;
+inline constexpr int kRedKey = 760;     ///< under trains with a red gear
+inline constexpr int kStarredKey = 761; ///< under printed trains with a starred gear
 } // namespace change_gears_text
 
 /// A train needs three gears at least: a pair and one more to choose from.
@@ -61,6 +63,11 @@ struct WormPairView {
 
 /// The pair for a worm mode (a thread mode gives an empty view).
 WormPairView worm_pair_view(const ChangeGearsFormInput& input);
+
+/// Which gears of a train the set can't supply, in the order driver, driven
+/// gear of each pair: a count owned n times supplies its first n gears.
+std::vector<bool> gears_not_owned(const gears::RatioResult& train,
+                                  const std::vector<std::string>& gears);
 
 /// The error as the field keeps it once the user is done with it: below
 /// 0.0001 (or empty) it becomes 0.0001.

@@ -318,8 +318,8 @@ void ChangeGearsPage::search_trains(double target) {
     std::vector<int> gears;
     for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
-    trains = change_gear_search(change_gear_pairs(gears), target,
-                                numeric::read_double(w_.error->value()));
+    trains =
+        change_gear_search(change_gear_set(gears), target, numeric::read_double(w_.error->value()));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(
         context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
@@ -373,7 +373,7 @@ void ChangeGearsPage::close_results() {
 }
 
 void ChangeGearsPage::print_results() {
-  print_change_gear_results(context_, results_heading(), listed_);
+  print_change_gear_results(context_, results_heading(), listed_, gear_lines());
   close_results();
 }
 
@@ -418,7 +418,8 @@ void ChangeGearsPage::bind_state() {
 }
 
 // Only an ascending run of the list is kept: the restore reads no further
-// either, and stops at a zero (no gear has no teeth).
+// either, and stops at a zero (no gear has no teeth) or past the largest
+// gear the set editor takes.
 void ChangeGearsPage::save_gears(settings::IniDocument& state, const std::string& section) const {
   const std::vector<std::string> lines = gear_lines();
   if (lines.empty())
@@ -443,7 +444,7 @@ void ChangeGearsPage::load_gears(const settings::IniDocument& state, const std::
   long previous = 0;
   for (long i = 1; i <= count; ++i) {
     const long value = state.get_long(gear_key(static_cast<size_t>(i)), 0);
-    if (value == 0 || value < previous)
+    if (value == 0 || value < previous || value > kLargestChangeGear)
       break;
     // Kept as plain digits, like the lines the editor adds.
     lines.push_back(std::to_string(value));

@@ -1,8 +1,9 @@
 #include "calc/workshop/differential_indexing_calc.h"
 
 #include <algorithm>
-#include <map>
+#include <functional>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
 namespace workshop {
@@ -16,11 +17,20 @@ Fraction reduced(long long numerator, long long denominator) {
   return {numerator / g, denominator / g};
 }
 
+struct FractionHash {
+  std::size_t operator()(const Fraction& f) const {
+    return std::hash<long long>()(f.first * 1000003LL + f.second);
+  }
+};
+using TrainsByRatio = std::unordered_map<Fraction, GearTrain, FractionHash>;
+
 // Every ratio the gears make as one pair and as two pairs, each with the
-// first train found (gears tried smallest first). Each gear is used once.
+// first train found (gears tried smallest first). Each gear of the list is
+// used once. A set of 40 gears tries half a million compound trains, so a
+// train is only built for a ratio not met before.
 struct TrainTable {
-  std::map<Fraction, GearTrain> simple;
-  std::map<Fraction, GearTrain> compound;
+  TrainsByRatio simple;
+  TrainsByRatio compound;
 };
 
 TrainTable train_table(std::vector<int> gears) {
@@ -32,14 +42,23 @@ TrainTable train_table(std::vector<int> gears) {
     for (std::size_t b = 0; b < n; ++b) {
       if (b == a)
         continue;
-      table.simple.emplace(reduced(gears[a], gears[b]), GearTrain{{gears[a]}, {gears[b]}});
-      for (std::size_t c = 0; c < n; ++c)
-        for (std::size_t d = 0; d < n; ++d) {
-          if (c == a || c == b || d == a || d == b || d == c)
+      if (auto [at, added] = table.simple.try_emplace(reduced(gears[a], gears[b])); added)
+        at->second = GearTrain{{gears[a]}, {gears[b]}};
+      // The first train of a ratio has c > a and d > b: swapping the pairs
+      // (c, d, a, b), or the driven gears (a, d, c, b), gives the same ratio
+      // and would come first otherwise. So the others are not tried.
+      for (std::size_t c = a + 1; c < n; ++c) {
+        if (c == b)
+          continue;
+        for (std::size_t d = b + 1; d < n; ++d) {
+          if (d == a || d == c)
             continue;
-          table.compound.emplace(reduced(1LL * gears[a] * gears[c], 1LL * gears[b] * gears[d]),
-                                 GearTrain{{gears[a], gears[c]}, {gears[b], gears[d]}});
+          auto [at, added] = table.compound.try_emplace(
+              reduced(1LL * gears[a] * gears[c], 1LL * gears[b] * gears[d]));
+          if (added)
+            at->second = GearTrain{{gears[a], gears[c]}, {gears[b], gears[d]}};
         }
+      }
     }
   return table;
 }
@@ -74,7 +93,8 @@ class DifferentialSearch {
 public:
   DifferentialSearch(int ratio, const std::vector<int>& plates, const std::vector<int>& gears,
                      long highest)
-      : ratio_(ratio), trains_(train_table(gears)) {
+      : ratio_(ratio), trains_(train_table(gears)),
+        gears_(std::count_if(gears.begin(), gears.end(), [](int g) { return g >= 1; })) {
     // Past R times the largest circle no number is indexed simply.
     long largest = 1;
     for (int circle : plates)
@@ -112,6 +132,11 @@ public:
       setting.ratio_numerator = static_cast<long>(numerator < 0 ? -wanted.first : wanted.first);
       setting.ratio_denominator = static_cast<long>(wanted.second);
       setting.train = *train;
+      // The idlers come from the set too: a train that leaves too few gears
+      // for them can't be put up. (A compound train needs as many gears or
+      // more, so there is no other to try.)
+      if (static_cast<long>(2 * train->drivers.size()) + setting.idlers() > gears_)
+        continue;
       found.push_back(setting);
     }
     std::stable_sort(found.begin(), found.end(),
@@ -130,6 +155,7 @@ public:
 private:
   int ratio_;
   TrainTable trains_;
+  long gears_; ///< in the set, for the train and its idlers
   std::vector<std::pair<long, IndexingSetting>> indexable_;
 };
 

@@ -44,7 +44,8 @@ struct DifferentialSetting {
 std::vector<int> default_head_gears(int ratio);
 
 /// The settings for N on a head of ratio R with the circles `plates` and
-/// the change gears `gears` (a gear owned twice may be used twice), best first:
+/// the change gears `gears` (a gear owned twice may be used twice; the
+/// idlers are gears of the set too, of any size), best first:
 /// simple trains before compound ones, then the A nearest to N, then the
 /// smaller A. One setting per A, at most `most`. Empty when N has a simple
 /// setting, when R or N is below 1, or when no gear train serves.

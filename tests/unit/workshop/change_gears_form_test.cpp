@@ -46,6 +46,8 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
       {{kModule, "0.8", "3", kThree}, "88", "105", false, false, true, 460},
       // 7 x 2 : 22 x 4 = 7 : 44, shown 44 then 7; 7 is below 20, so both doubled.
       {{kDp, "2", "4", kThree}, "88", "14", false, false, true, 460}, {{kDp, "2", "4", {"14", "20", "25", "88"}}, "88", "14", true, true, false, 460},
+      // 22 : 14 is 11 : 7; the first multiple owned is 44 : 28.
+      {{kModule, "1", "2", {"20", "28", "44"}}, "44", "28", true, true, false, 460},
       // 11 : 14 has a gear below 20: both doubled.
       {{kModule, "0.5", "2", kThree}, "22", "28", false, false, true, 460},
       // 17.5 : 176 = 35 : 352, both at least 20: not doubled.
@@ -64,6 +66,21 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
                               c.second_owned, c.warning_shown, c.warning))
         << c.in.pitch_to_make << " / " << c.in.lead_screw;
   }
+}
+
+TEST(ChangeGearsForm, GearsTheSetCannotSupply) {
+  // Driver, driven gear of each pair in turn; x: not supplied.
+  const auto marks = [](const std::vector<gears::GearPair>& train, const Gears& owned) {
+    std::string got;
+    for (bool missing : gears_not_owned(gears::make_result(train, 1.0), owned))
+      got += missing ? "x" : "-";
+    return got;
+  };
+  const gears::GearPair a{5.0, 20, 100, 0}, b{6.35, 20, 127, 0}, up{2.0, 20, 40, 0},
+      down{0.5, 40, 20, 0};
+  EXPECT_EQ(marks({a, b}, {"20", "100", "127"}), "--x-"); // the one 20 goes to the first pair
+  EXPECT_EQ(marks({a, b}, {"20", "20", "100", "127"}), "----");
+  EXPECT_EQ(marks({down, up, down}, {"20", "40", "40"}), "--x-xx");
 }
 
 TEST(ChangeGearsForm, ErrorFloorAndFallbackSearch) {

@@ -94,6 +94,9 @@ TEST(DifferentialIndexing, SimpleTrainsFirstThenTheNearestA) {
   // 20 has a simple setting; no gears, no train.
   EXPECT_EQ(differential(20, kBrownAndSharp, gears, 6), Lines{});
   EXPECT_EQ(differential(127, kBrownAndSharp, {}, 6), Lines{});
+  // Driver, driven gear and two idlers take four gears: three are too few.
+  EXPECT_EQ(differential(127, {18}, {24, 56, 72}, 6), Lines{});
+  EXPECT_EQ(differential(127, {18}, {24, 56, 72, 100}, 6).size(), 2u);
   EXPECT_EQ(default_head_gears(60), std::vector<int>{});
 }
 
