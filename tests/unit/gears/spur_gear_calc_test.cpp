@@ -1,6 +1,7 @@
 // Spur gear: tooth tables of gears worked out by hand in each tooth-size
 // system, the diametral pitch as shown, form cutter numbers at the edges of
-// their ranges, the span table, and the inputs that make no gear.
+// their ranges, the teeth a caliper spans and its width, and the inputs that
+// make no gear.
 #include "unit/unit_test.h"
 
 #include "calc/gears/spur_gear_calc.h"
@@ -85,7 +86,7 @@ TEST(SpurGearCalc, PitchTexts) {
   }
 }
 
-TEST(SpurGearCalc, CuttersAndSpansAtTheEdgesOfTheirRanges) {
+TEST(SpurGearCalc, CuttersAtTheEdgesOfTheirRanges) {
   // teeth, American cutter, metric cutter
   // clang-format off
   const std::tuple<long, int, int> cutters[] = {{11, 0, 0}, {12, 8, 1}, {13, 8, 1}, {14, 7, 2}, {16, 7, 2},
@@ -94,16 +95,45 @@ TEST(SpurGearCalc, CuttersAndSpansAtTheEdgesOfTheirRanges) {
   for (const auto& [teeth, american, metric] : cutters)
     EXPECT_EQ(std::make_pair(cutter_number(teeth, true), cutter_number(teeth, false)),
               std::make_pair(american, metric)) << teeth;
-  // teeth, pitches spanned at 20° and at 14.5°
-  const std::tuple<long, int, int> spans[] = {{11, 0, 0}, {12, 2, 2}, {18, 2, 2}, {19, 3, 3}, {27, 3, 3},
-      {28, 4, 3}, {36, 4, 3}, {37, 5, 3}, {38, 5, 5}, {40, 5, 5}, {45, 5, 5}, {46, 6, 5}, {50, 6, 5},
-      {51, 6, 6}, {55, 7, 6}, {62, 7, 6}, {63, 7, 7}, {64, 8, 7}, {73, 9, 7}, {76, 9, 8}, {81, 9, 8},
-      {82, 0, 8}, {100, 0, 8}, {101, 0, 9}, {110, 0, 9}, {111, 0, 0}};
   // clang-format on
-  for (const auto& [teeth, at_20, at_14_5] : spans)
-    EXPECT_EQ(std::make_pair(span_pitches(teeth, k20), span_pitches(teeth, PressureAngle::k14_5)),
-              std::make_pair(at_20, at_14_5))
-        << teeth;
+}
+
+// Standard count n = z·α/180 + 0.5, a half rounded down (z = 18 at 20° is 2.5: 2 teeth), at
+// least 2; the most teeth whose contact diameter √(d_b² + W²) stays below the outside
+// diameter (module 1: d_b = z cos α, d_a = z + 2, W = cos α [π(n − 0.5) + z inv α]).
+TEST(SpurGearCalc, TeethSpannedAndTheirWidth) {
+  const auto k14 = PressureAngle::k14_5;
+  // teeth, standard at 20°, at 14.5°; 14.5° is 29z/360 + 0.5.
+  // clang-format off
+  const std::tuple<long, long, long> standard[] = {{11, 0, 0}, {12, 2, 2} /* 14.5°: 1.47 */, {18, 2, 2},
+      {19, 3, 2}, {24, 3, 2}, {25, 3, 3}, {28, 4, 3}, {37, 5, 3}, {38, 5, 4}, {81, 9, 7}, {82, 10, 7},
+      {360, 40, 29}, {361, 41, 30}, {9000000000000000000, 1000000000000000000, 725000000000000000}};
+  for (const auto& [teeth, at_20, at_14_5] : standard)
+    EXPECT_EQ(std::make_pair(standard_span_teeth(teeth, k20), standard_span_teeth(teeth, k14)),
+              std::make_pair(at_20, at_14_5)) << teeth;
+  // 20 teeth at 20°: √(22² − 18.794²) = 11.436 takes W4 = 10.613, not W5 = 13.565;
+  // at 14.5°: √(22² − 19.363²) = 10.444 takes W3 = 7.711, not W4 = 10.753.
+  const std::tuple<long, PressureAngle, long> most[] = {{11, k20, 0}, {12, k20, 3}, {12, k14, 3},
+      {20, k20, 4}, {20, k14, 3}, {30, k20, 5}, {30, k14, 4}, {82, k20, 11}, {200, k20, 24}};
+  // clang-format on
+  for (const auto& [teeth, angle, spanned] : most)
+    EXPECT_EQ(span_teeth_range(teeth, angle).most, spanned) << teeth;
+  EXPECT_EQ(span_teeth_range(12, k14).fewest, 2);
+  // DP 10, 20 teeth: 0.9396926 (2.5π + 20 × 0.0149044) / 10 = 0.766044 in; 14.5°:
+  // 0.9681476 (1.5π + 20 × 0.0055448) / 10 = 0.466965 in; module 2 (P 12.7), 30 teeth:
+  // 2 × 0.9396926 (3.5π + 30 × 0.0149044) = 21.50525 mm, across 5 teeth 27.40952 mm.
+  // clang-format off
+  const std::tuple<long, PressureAngle, double, long, double> widths[] = {{20, k20, 10, 3, 0.766044},
+      {20, k14, 10, 2, 0.466965}, {30, k20, 12.7, 4, 21.50525 / 25.4}, {30, k20, 12.7, 5, 27.40952 / 25.4}};
+  // clang-format on
+  for (const auto& [teeth, angle, p, spanned, inch] : widths) {
+    const std::optional<Length> width = span_width(teeth, angle, p, spanned);
+    ASSERT_TRUE(width.has_value()) << spanned;
+    EXPECT_NEAR(width->inch, inch, 5e-7);
+    EXPECT_NEAR(width->mm, inch * 25.4, 2e-5);
+  }
+  EXPECT_FALSE(span_width(20, k20, 10, 1) || span_width(11, k20, 10, 2) ||
+               span_width(20, k20, 0, 3));
 }
 
 } // namespace
