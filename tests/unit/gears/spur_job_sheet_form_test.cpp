@@ -20,11 +20,10 @@ std::string text(int entry) {
 // One line per row: "label|value|value", a heading as "== label".
 std::vector<std::string> sheet(const char* module, const char* teeth, std::vector<int> gears,
                                long span_teeth = 0) {
-  const gears::JobSheetHead head{
-      "B&S",
-      40,
-      {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47},
-      std::move(gears)};
+  // clang-format off
+  const gears::JobSheetHead head{"B&S", 40, {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47},
+                                 std::move(gears)};
+  // clang-format on
   std::vector<std::string> lines;
   const auto rows =
       gears::spur_job_sheet({PitchSystem::kModule, PressureAngle::k20, module, teeth, span_teeth},
