@@ -46,8 +46,9 @@ TEST(SpurGearForm, TablesStatusAndTeethSpanned) {
       {dp, k20, "10", "", 0, "753"}, {dp, k20, "", "20", 0, "752"}, {dp, k20, "0", "20", 0, "752"},
       {dp, k20, "", "", 0, "306"}, {dp, k20, "10", "11", 0, "318"}, {dp, k20, "nan", "20", 0, "752"},
       {PitchSystem::kModule, k20, "1e-29", "20", 0, "752"}, {dp, k20, "1e999", "30", 0, "306"},
-      // The outside diameter in mm of a 1e308 mm module is beyond any double: no gear.
-      {PitchSystem::kModule, k20, "1e308", "20", 0, "306"},
+      // The outside diameter in mm of a 1e308 mm module is beyond any double: no gear. The
+      // fewest teeth, 12: cutter 8, 2 teeth, 0.9396926 (1.5π + 12 × 0.0149044) / 10 = 0.459626 in.
+      {PitchSystem::kModule, k20, "1e308", "20", 0, "306"}, {dp, k20, "10", "12", 0, "... 8 2 of 2-3 0.4596 11.675"},
       // 14.5°: 2 teeth, 0.466965 in. 82 teeth at 20°: 10 teeth, 0.9396926 (9.5π + 82 ×
       // 0.0149044) / 10 = 2.91937 in = 74.152 mm; no table ends the spans.
       {dp, k14, "10", "20", 0, "... 6 2 of 2-3 0.467 11.861"}, {dp, k20, "10", "82", 0, "... 2 10 of 2-11 2.9194 74.152"},
