@@ -54,7 +54,8 @@ TEST(SpurGearForm, TablesStatusAndTeethSpanned) {
       {dp, k14, "10", "20", 0, "... 6 2 of 2-3 0.467 11.861"}, {dp, k20, "10", "82", 0, "... 2 10 of 2-11 2.9194 74.152"},
       // A count the user chose, while the gear allows it (0.9396926 (3.5π + 0.298088) / 10).
       {dp, k20, "10", "20", 4, "... 6 4 of 2-4 1.0613 26.956"}, {dp, k20, "10", "20", 5, "... 6 3 of 2-4 0.766 19.458"},
-      {dp, k20, "10", "20", 1, "... 6 3 of 2-4 0.766 19.458"}};
+      // 10^11 teeth: cutter No. 1 and no span line, which could not name 11 111 111 112 teeth.
+      {dp, k20, "10", "20", 1, "... 6 3 of 2-4 0.766 19.458"}, {dp, k20, "10", "100000000000", 0, "... 10 1"}};
   // clang-format on
   for (const auto& [system, angle, pitch, teeth, chosen, expected] : cases) {
     const std::string got = shown(gears::spur_gear_form({system, angle, pitch, teeth, chosen}));
