@@ -42,11 +42,11 @@ TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
   const SpurGearWidgets& g = w();
   act(g.pitch_value, "10", g.teeth, "20"); // diametral pitch 10, 20°
   see({g.inch[0], g.inch[2], g.module, g.cutter, g.span_text, g.span_mm},
-      {"0.222", "0.122", "2.54", lang(313) + " 6", "Measure across 4 teeth (3 pitches)", "26.956"});
+      {"0.222", "0.122", "2.54", lang(313) + " 6", "Measure across 3 teeth (2 pitches)", "19.458"});
   act(g.angle_14_5, nullptr);
-  see({g.inch[2], g.span_inch}, {"0.1157", "1.0753"});
-  act(g.teeth, "5", g.angle_20, nullptr); // too few: the table stays
-  see({g.inch[2], g.status, g.span_text}, {"0.1157", lang(318), lang(316)});
+  see({g.inch[2], g.span_inch}, {"0.1157", "0.467"});
+  act(g.teeth, "5", g.angle_20, nullptr); // too few: no gear
+  see({g.inch[2], g.status, g.span_text}, {"", lang(318), ""});
   act(g.systems[2], nullptr);
   see({g.pitch_value, g.inch[0], g.cutter}, {"", "", "hidden"});
   act(g.teeth, "20", g.whole, "0", g.over, "1", g.under, "4");

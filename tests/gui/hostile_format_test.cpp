@@ -16,7 +16,7 @@ class HostileFormatTest : public AppTest {};
 // formatted has its own table; these show both places use that check.
 TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
   // The spur gear's measurement across teeth: DP 10, 20 teeth measures
-  // across 4 teeth (3 pitches).
+  // across 3 teeth (2 pitches).
   auto spur_span_line = [this]() -> std::string {
     click(app->main_frame()->nav_button(10));
     auto& w = static_cast<gears::SpurGearPage*>(app->page(10))->widgets();
@@ -35,7 +35,7 @@ TEST_F(HostileFormatTest, MismatchedConversionsAreShownLiterally) {
     return dialogs.alerts.size() == 1 ? dialogs.alerts[0] : "(not one alert)";
   };
   const std::tuple<int, std::function<std::string()>, std::string> cases[] = {
-      {315, spur_span_line, "Measure across 4 teeth (3 pitches)"},
+      {315, spur_span_line, "Measure across 3 teeth (2 pitches)"},
       {338, worm_tooth_warning,
        "Too few teeth for this pressure angle.\n\nFor 24 teeth use at least "}};
   const std::string shipped = dir.read_file("language/en/en.ini");

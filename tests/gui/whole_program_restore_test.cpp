@@ -70,7 +70,7 @@ std::vector<Step> page_steps(app::App& a, int number) {
   case 9: { const auto& w = widgets_of<geometry::PolygonPage>(a, 9);
     return {{w.known[2]}, {w.sides, 3}, {w.value, "30"}, {w.dms}, {w.precision, 2}}; }
   case 10: { const auto& w = widgets_of<gears::SpurGearPage>(a, 10);
-    return {{w.systems[1]}, {w.angle_14_5}, {w.pitch_value, "12"}, {w.teeth, "30"}}; }
+    return {{w.systems[1]}, {w.angle_14_5}, {w.pitch_value, "12"}, {w.teeth, "30"}, {w.span_teeth, 1}}; }
   case 11: { const auto& w = widgets_of<geometry::ConversionsPage>(a, 11);
     return {{w.degrees, "90.5"}, {w.mm, "12.5"}, {w.celsius, "37"}, {w.whole, "1"},
             {w.numerator, "3"}, {w.denominator, "8"}}; }

@@ -1,6 +1,7 @@
 // Spur gear tooth sizes, form cutters and span measurement.
 #include "calc/gears/spur_gear_calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -10,9 +11,9 @@ namespace gears {
 
 namespace {
 
-using numeric::kPi;
-using numeric::kMmPerInch;
 using numeric::kInchPerMm;
+using numeric::kMmPerInch;
+using numeric::kPi;
 
 bool finite(double value) { return std::isfinite(value); }
 
@@ -42,10 +43,6 @@ bool all_finite(const SpurGear& gear) {
       return false;
   return finite(gear.size.module) && finite(gear.size.diametral_pitch);
 }
-
-/// The largest tooth count of each k, from k = 2 on; 0 marks a k the table skips.
-constexpr std::array<long, 8> kSpan20 = {18, 27, 36, 45, 54, 63, 72, 81};
-constexpr std::array<long, 8> kSpan14_5 = {18, 37, 0, 50, 62, 75, 100, 110};
 
 } // namespace
 
@@ -153,40 +150,69 @@ int cutter_number(long teeth, bool american) {
   return american ? 8 - range : range + 1;
 }
 
-SpanLine span_line(long teeth, PressureAngle angle, bool has_pitch_value) {
-  if (teeth == 0 || !has_pitch_value)
-    return SpanLine::kNone;
-  const long most = angle == PressureAngle::k20 ? kSpan20.back() : kSpan14_5.back();
-  if (teeth > most)
-    return SpanLine::kTooManyTeeth;
-  if (teeth < kFewestTeeth)
-    return SpanLine::kTooFewTeeth;
-  return SpanLine::kAcrossTeeth;
+namespace {
+
+/// The fewest teeth a caliper spans: across one tooth its jaws would touch
+/// the two flanks of the same tooth.
+constexpr long kFewestSpanned = 2;
+
+/// The pressure angle in tenths of a degree, so that the standard count is
+/// worked out in whole numbers: 14.5° is 145.
+long tenths_of_degree(PressureAngle angle) { return angle == PressureAngle::k20 ? 200 : 145; }
+
+double radians(PressureAngle angle) {
+  return static_cast<double>(tenths_of_degree(angle)) / 1800.0 * kPi;
 }
 
-int span_pitches(long teeth, PressureAngle angle) {
+double involute(double angle) { return std::tan(angle) - angle; }
+
+/// The width across `spanned` teeth of a gear of module 1.
+double span_per_module(long teeth, double angle, long spanned) {
+  return std::cos(angle) * (kPi * (static_cast<double>(spanned) - 0.5) +
+                            static_cast<double>(teeth) * involute(angle));
+}
+
+/// Whether the jaws across `spanned` teeth touch the flanks below the tips:
+/// the contact diameter √(d_b² + W²) stays inside the outside diameter
+/// (module 1: d_b = z cos α, outside diameter z + 2).
+bool jaws_below_tips(long teeth, double angle, long spanned) {
+  const double z = static_cast<double>(teeth);
+  return std::hypot(z * std::cos(angle), span_per_module(teeth, angle, spanned)) < z + 2.0;
+}
+
+} // namespace
+
+SpanRange span_teeth_range(long teeth, PressureAngle angle) {
+  if (teeth < kFewestTeeth)
+    return {};
+  const double a = radians(angle), z = static_cast<double>(teeth);
+  // W < √((z + 2)² − (z cos α)²) solved for n, then checked against the
+  // contact diameter itself where rounding might have moved it by one.
+  const double widest = std::sqrt((z + 2.0) * (z + 2.0) - std::pow(z * std::cos(a), 2.0));
+  long most = static_cast<long>((widest / std::cos(a) - z * involute(a)) / kPi + 0.5);
+  while (jaws_below_tips(teeth, a, most + 1))
+    ++most;
+  while (most > kFewestSpanned && !jaws_below_tips(teeth, a, most))
+    --most;
+  return {kFewestSpanned, most};
+}
+
+long standard_span_teeth(long teeth, PressureAngle angle) {
   if (teeth < kFewestTeeth)
     return 0;
-  const std::array<long, 8>& table = angle == PressureAngle::k20 ? kSpan20 : kSpan14_5;
-  for (size_t i = 0; i < table.size(); ++i)
-    if (teeth <= table[i])
-      return static_cast<int>(i) + 2;
-  return 0;
+  // z·α/180 + 0.5 rounded with a half down is z·α/180 rounded up. In tenths
+  // of a degree: z·a/1800, split so that z·a can't overflow.
+  const long a = tenths_of_degree(angle);
+  const long rest = teeth % 1800 * a;
+  const long spanned = teeth / 1800 * a + rest / 1800 + (rest % 1800 != 0 ? 1 : 0);
+  return std::max(spanned, kFewestSpanned);
 }
 
-std::optional<Length> span_width(long teeth, PressureAngle angle, double pitch_radius,
-                                 double tooth_thickness) {
-  const int k = span_pitches(teeth, angle);
-  if (k == 0 || !(pitch_radius > 0.0))
+std::optional<Length> span_width(long teeth, PressureAngle angle, double diametral_pitch,
+                                 long spanned) {
+  if (teeth < kFewestTeeth || spanned < kFewestSpanned || !(diametral_pitch > 0.0))
     return std::nullopt;
-  // cos α and twice the involute function tan α − α of each angle.
-  const bool twenty = angle == PressureAngle::k20;
-  const double cos_a = twenty ? 0.9396926207859084 : 0.9681476403781077;
-  const double two_inv_a = twenty ? 0.029808767734672892 : 0.01108968563342494;
-  // Along the base tangent: k base pitches plus one tooth's base thickness.
-  const double width =
-      (two_inv_a + tooth_thickness / pitch_radius + k * 6.2832 / static_cast<double>(teeth)) *
-      (cos_a * pitch_radius);
+  const double width = span_per_module(teeth, radians(angle), spanned) / diametral_pitch;
   if (!finite(width))
     return std::nullopt;
   return from_inch(width);

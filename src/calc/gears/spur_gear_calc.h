@@ -1,7 +1,8 @@
 // Involute spur gear from its tooth size and tooth count: the tooth table in
 // inch and millimetres, module and diametral pitch, the number of the form
 // cutter, and the caliper measurement across several teeth (span
-// measurement). Gears are worked in inches; millimetres are derived.
+// measurement, the base tangent length). Gears are worked in inches;
+// millimetres are derived.
 #pragma once
 
 #include "calc/gears/tooth_system.h"
@@ -90,25 +91,25 @@ struct CutterRange {
 };
 CutterRange cutter_teeth(long teeth);
 
-/// What the span-measurement line says.
-enum class SpanLine {
-  kNone,         ///< no tooth count or no pitch value
-  kTooManyTeeth, ///< beyond the table of spans
-  kTooFewTeeth,  ///< fewer than 12 teeth
-  kAcrossTeeth,  ///< measure across span_pitches + 1 teeth
+/// The numbers of teeth a caliper may span: from 2 up to the most whose
+/// jaws still touch the flanks, between the base circle and the tips. Both 0
+/// below 12 teeth.
+struct SpanRange {
+  long fewest = 0;
+  long most = 0;
 };
+SpanRange span_teeth_range(long teeth, PressureAngle angle);
 
-SpanLine span_line(long teeth, PressureAngle angle, bool has_pitch_value);
+/// The standard number of teeth spanned, z·α/180° + 0.5 to the nearest whole
+/// number with a half rounded down (20°: 12-18 teeth span 2, 19-27 span 3),
+/// but at least 2; 0 below 12 teeth.
+long standard_span_teeth(long teeth, PressureAngle angle);
 
-/// The number of pitches k spanned by the caliper (across k + 1 teeth); 0
-/// outside the table (fewer than 12 teeth, more than 81 at 20° or 110 at
-/// 14.5°).
-int span_pitches(long teeth, PressureAngle angle);
-
-/// Caliper width across span_pitches + 1 teeth of a gear with pitch radius
-/// `pitch_radius` and tooth thickness `tooth_thickness` (inch); nothing
-/// outside the table or when the width is not a finite number.
-std::optional<Length> span_width(long teeth, PressureAngle angle, double pitch_radius,
-                                 double tooth_thickness);
+/// Caliper width across `spanned` teeth of a gear of `teeth` teeth and
+/// diametral pitch `diametral_pitch`: cos α·[π(n − 0.5) + z·inv α] / P inch.
+/// Nothing below 12 teeth, for fewer than 2 teeth spanned, or when the width
+/// is not a finite number.
+std::optional<Length> span_width(long teeth, PressureAngle angle, double diametral_pitch,
+                                 long spanned);
 
 } // namespace gears

@@ -1,5 +1,8 @@
 #include "calc/gears/spur_gear_form.h"
 
+#include <limits>
+
+#include "i18n/format_check.h"
 #include "numeric/number_text.h"
 
 namespace gears {
@@ -19,32 +22,34 @@ std::array<Length, kSpurTableRows> table_rows(const SpurGear& gear) {
           gear.clearance,     gear.pitch_diameter, gear.outside_diameter};
 }
 
-// The span line for the tooth count, with the width of `gear` when there is one.
-SpurSpan span_of(long teeth, PressureAngle angle, bool has_pitch_value, const SpurGear* gear) {
+// The span across the chosen number of teeth when the gear allows it,
+// otherwise across the standard number.
+SpurSpan span_of(const SpurGear& gear, long teeth, PressureAngle angle, long chosen) {
   SpurSpan span;
-  switch (span_line(teeth, angle, has_pitch_value)) {
-  case SpanLine::kNone:
-    break;
-  case SpanLine::kTooManyTeeth:
-    span.line_entry = kSpurSpanTooManyTeeth;
-    break;
-  case SpanLine::kTooFewTeeth:
-    span.line_entry = kSpurSpanTooFewTeeth;
-    break;
-  case SpanLine::kAcrossTeeth:
-    span.line_entry = kSpurSpanAcrossTeeth;
-    span.pitches = span_pitches(teeth, angle);
-    if (gear) {
-      const std::optional<Length> width =
-          span_width(teeth, angle, gear->pitch_diameter.inch / 2.0, gear->tooth_thickness.inch);
-      if (width) {
-        span.inch = numeric::format_fixed(kSpanInchPlaces, width->inch);
-        span.mm = numeric::format_fixed(kMmPlaces, width->mm);
-      }
-    }
-    break;
-  }
+  const SpanRange range = span_teeth_range(teeth, angle);
+  if (range.most > std::numeric_limits<int>::max())
+    return span; // no line can name that many teeth
+  span.fewest = range.fewest;
+  span.most = range.most;
+  span.teeth =
+      chosen >= range.fewest && chosen <= range.most ? chosen : standard_span_teeth(teeth, angle);
+  const std::optional<Length> width =
+      span_width(teeth, angle, gear.size.diametral_pitch, span.teeth);
+  if (!width)
+    return {};
+  span.inch = numeric::format_fixed(kSpanInchPlaces, width->inch);
+  span.mm = numeric::format_fixed(kMmPlaces, width->mm);
   return span;
+}
+
+// Why there is no gear: a red warning for too few teeth, a note for what is
+// still to be typed; nothing typed at all leaves the page's usual note.
+int missing_gear_status(const SpurGearFormInput& in, long teeth, bool has_size) {
+  if (!in.teeth.empty() && teeth < kFewestTeeth)
+    return kSpurStatusTooFewTeeth;
+  if (!has_size)
+    return in.pitch_value.empty() && in.teeth.empty() ? kSpurStatusNormal : kSpurStatusNoToothSize;
+  return kSpurStatusNoTeeth;
 }
 
 } // namespace
@@ -59,30 +64,28 @@ SpurSystemLayout spur_system_layout(PitchSystem system) {
   return layout;
 }
 
+std::string span_line(long teeth, const std::function<std::string(int entry)>& text) {
+  if (teeth == 0)
+    return "";
+  // Two teeth have one pitch between them, and most languages say so.
+  const int entry = teeth == 2 ? kSpurSpanAcrossTwoTeeth : kSpurSpanAcrossTeeth;
+  return i18n::checked_format(text(entry), "dd", static_cast<int>(teeth),
+                              static_cast<int>(teeth - 1));
+}
+
 SpurGearForm spur_gear_form(const SpurGearFormInput& in) {
   SpurGearForm form;
   const long teeth = numeric::read_long(in.teeth);
   const double value = numeric::read_double(in.pitch_value);
-  const bool has_pitch_value = !in.pitch_value.empty();
-  form.span = span_of(teeth, in.angle, has_pitch_value, nullptr);
-  if (!(value >= kMissingPitch)) {
-    form.table = SpurShown::kEmpty;
-    form.span_follows = true;
+  const bool has_size = value >= kMissingPitch;
+  if (!has_size || in.teeth.empty() || teeth < kFewestTeeth) {
+    form.status_entry = missing_gear_status(in, teeth, has_size);
     return form;
   }
-  if (teeth < kFewestTeeth) {
-    if (teeth != 0)
-      form.status_entry = kSpurStatusTooFewTeeth;
-    return form;
-  }
-  form.status_entry = kSpurStatusNormal;
-  form.span_follows = true;
   const std::optional<SpurGear> gear = solve_spur_gear({in.system, in.angle, value, teeth});
-  if (!gear) {
-    form.table = SpurShown::kEmpty;
+  if (!gear)
     return form;
-  }
-  form.table = SpurShown::kNew;
+  form.gear = true;
   const std::array<Length, kSpurTableRows> rows = table_rows(*gear);
   for (size_t row = 0; row < rows.size(); ++row) {
     form.inch[row] = numeric::format_fixed(kInchPlaces[row], rows[row].inch);
@@ -91,7 +94,7 @@ SpurGearForm spur_gear_form(const SpurGearFormInput& in) {
   form.module = numeric::format_fixed(kModulePlaces, gear->size.module);
   form.diametral_pitch = diametral_pitch_text(gear->size.diametral_pitch);
   form.cutter = gear->cutter;
-  form.span = span_of(teeth, in.angle, has_pitch_value, &*gear);
+  form.span = span_of(*gear, teeth, in.angle, in.span_teeth);
   return form;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "calc/gears/spur_gear_calc.h"
@@ -19,9 +20,12 @@ inline constexpr int kSpurSystemLabel =
     293; ///< module, the first tooth-size radio; the others follow
 inline constexpr int kSpurStatusNormal = 306;
 inline constexpr int kSpurStatusTooFewTeeth = 318;
-inline constexpr int kSpurSpanTooManyTeeth = 312;
-inline constexpr int kSpurSpanAcrossTeeth = 315; ///< a format: teeth spanned, pitches
-inline constexpr int kSpurSpanTooFewTeeth = 316;
+inline constexpr int kSpurStatusNoToothSize = 752;
+inline constexpr int kSpurStatusNoTeeth = 753;
+inline constexpr int kSpurSpanAcrossTeeth = 315;    ///< a format: teeth spanned, pitches
+inline constexpr int kSpurSpanAcrossTwoTeeth = 754; ///< the same with one pitch
+inline constexpr int kSpurSpanTeethLabel = 750;     ///< the count the caliper spans
+inline constexpr int kSpurSpanTeethTip = 751;
 inline constexpr int kSpurCutterName = 313;
 
 /// What a tooth-size system shows.
@@ -42,32 +46,33 @@ struct SpurGearFormInput {
   PressureAngle angle = PressureAngle::k20;
   std::string pitch_value;
   std::string teeth;
+  /// The number of teeth the user chose to span; 0, or a count the gear
+  /// doesn't allow, spans the standard count.
+  long span_teeth = 0;
 };
 
-/// What becomes of the widgets that a computation may leave as they are.
-enum class SpurShown { kAsShown, kEmpty, kNew };
-
 struct SpurSpan {
-  int line_entry = 0; ///< 0: an empty line
-  int pitches = 0;    ///< with kSpurSpanAcrossTeeth: across pitches + 1 teeth
+  long teeth = 0; ///< the teeth spanned; 0: no measurement
+  /// The counts the gear allows, for the user's choice.
+  long fewest = 0, most = 0;
   std::string inch;
   std::string mm;
 };
 
+/// The span line across `teeth` teeth ("" for none), written with the
+/// texts that `text` gives for language entries.
+std::string span_line(long teeth, const std::function<std::string(int entry)>& text);
+
+/// Without a gear every result is empty, and the status line says why.
 struct SpurGearForm {
-  /// The table, module and diametral pitch: left as shown while the tooth
-  /// count is too small (the status line says why they don't follow).
-  SpurShown table = SpurShown::kAsShown;
+  bool gear = false;
   std::array<std::string, kSpurTableRows> inch;
   std::array<std::string, kSpurTableRows> mm;
   std::string module;
   std::string diametral_pitch;
-  int cutter = 0; ///< 0: the cutter line stays as shown
-  /// 0: the status line stays as shown; kSpurStatusTooFewTeeth is a warning.
-  int status_entry = 0;
-  /// Whether a computation rewrites the span line (the pressure-angle
-  /// radios always do).
-  bool span_follows = false;
+  int cutter = 0; ///< 0: no cutter
+  /// kSpurStatusTooFewTeeth is a warning; the others are notes.
+  int status_entry = kSpurStatusNormal;
   SpurSpan span;
 };
 

@@ -8,13 +8,14 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
 
 #include <string>
 #include <vector>
 
 #include "calc/gears/spur_gear_sketch.h"
 #include "calc/gears/spur_job_sheet_window.h"
-#include "i18n/format_check.h"
+#include "settings/ini_document.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
@@ -151,7 +152,19 @@ void SpurGearPage::build_results() {
   on(w_.job_sheet, [this] { open_job_sheet(); });
 
   auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
-  w_.span_text = ui::text_line(230, 482, 459, 25, "");
+  w_.span_text = ui::text_line(230, 482, 330, 25, "");
+  // Another count at the end of the line; its field takes a typed count on
+  // Enter, so that "12" is not read as 1 on the way.
+  w_.span_teeth = new Fl_Spinner(697, 483, 52, 24);
+  w_.span_teeth->copy_label(context_.lang(kSpurSpanTeethLabel));
+  w_.span_teeth->copy_tooltip(context_.lang(kSpurSpanTeethTip));
+  w_.span_teeth->type(FL_INT_INPUT);
+  w_.span_teeth->step(1);
+  w_.span_teeth->hide();
+  on(w_.span_teeth, [this] {
+    span_teeth_ = static_cast<long>(w_.span_teeth->value());
+    show(form());
+  });
   w_.span_inch = ui::result_field(353, 511, 92);
   w_.span_inch->copy_label(context_.lang(20));
   w_.span_mm = ui::result_field(561, 511, 92);
@@ -172,6 +185,16 @@ void SpurGearPage::bind_state() {
                 {"gears_under", w_.under}});
   state_.radio("gear_type", {w_.systems[0], w_.systems[1], w_.systems[2], w_.systems[3]}, kNoneSet);
   state_.pair("pressure_angle", w_.angle_14_5, w_.angle_20);
+  // The teeth spanned as shown, "0" without a span; a count the restored
+  // gear doesn't allow gives way to the standard count.
+  state_.custom(
+      [this](settings::IniDocument& state, const std::string& section) {
+        const long shown = w_.span_teeth->visible() ? static_cast<long>(w_.span_teeth->value()) : 0;
+        state.set(section + ":span_teeth", std::to_string(shown));
+      },
+      [this](const settings::IniDocument& state, const std::string& section) {
+        span_teeth_ = state.get_long(section + ":span_teeth", 0);
+      });
 }
 
 // ---- choices ----
@@ -194,11 +217,10 @@ void SpurGearPage::label_pitch_value(int label) {
 
 void SpurGearPage::select_pitch_system(PitchSystem system) {
   units_switched_.reset(); // a system chosen here is not the button's to undo
-  clear_spur_outputs();
   w_.teeth->value("");
   change_pitch_system(system);
   w_.pitch_value->value("");
-  show_span(form().span);
+  gear_changed();
   // Only a field on the page shown may take the keys: the start-up and the
   // state restore also land here while another page is shown.
   if (w_.pitch_value->visible_r())
@@ -238,16 +260,20 @@ void SpurGearPage::switch_units(bool to_metric) {
       ui::set_radio(w_.angle_14_5);
     for (size_t i = 0; i < fields.size(); ++i)
       ui::show_text(fields[i], before.typed[i]);
+    span_teeth_ = before.span_teeth;
   } else {
     const PitchSystem to = to_metric ? PitchSystem::kModule : PitchSystem::kDiametralPitch;
     // The same gear in the other system; nothing typed stays as it is.
     const std::optional<ToothSize> size = tooth_size(from, ui::field_double(w_.pitch_value));
     const std::string written = size ? pitch_value_text(*size, to) : typed[0];
-    units_switched_ =
-        UnitsSwitched{from, typed, pressure_angle() == PressureAngle::k14_5, to, written};
+    const bool at_14_5 = pressure_angle() == PressureAngle::k14_5;
+    units_switched_ = UnitsSwitched{from, typed, at_14_5, to, written, span_teeth_};
     ui::set_radio(w_.systems[static_cast<size_t>(to)]);
     change_pitch_system(to);
     ui::show_text(w_.pitch_value, written);
+    // The same teeth in another unit, unless the system takes another angle.
+    if (at_14_5 && pressure_angle() != PressureAngle::k14_5)
+      span_teeth_ = 0;
   }
   compute_spur_gear(nullptr);
 }
@@ -255,7 +281,12 @@ void SpurGearPage::switch_units(bool to_metric) {
 void SpurGearPage::pressure_angle_chosen() {
   // The dedendum of an inch gear depends on the angle, so the whole table
   // follows, not only the span measurement.
-  show(form(), true);
+  gear_changed();
+}
+
+void SpurGearPage::gear_changed() {
+  span_teeth_ = 0;
+  show(form());
 }
 
 // ---- results ----
@@ -268,10 +299,12 @@ void SpurGearPage::show_status(int label) {
   w_.status->redraw();
 }
 
-SpurGearForm SpurGearPage::form() const {
-  return spur_gear_form(
-      {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value()});
+SpurGearFormInput SpurGearPage::form_input() const {
+  return {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value(),
+          span_teeth_};
 }
+
+SpurGearForm SpurGearPage::form() const { return spur_gear_form(form_input()); }
 
 void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
   if (auto* field = dynamic_cast<ui::CheckedInput*>(caller); field && field->range()) {
@@ -281,53 +314,43 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
     else if (caller == w_.pitch_value)
       empty_fraction(); // a typed value no longer matches the fraction
   }
-  show(form(), false);
+  if (caller)
+    gear_changed();
+  else
+    show(form());
 }
 
-void SpurGearPage::show(const SpurGearForm& form, bool span_always) {
-  // A sheet only for the gear the fields make, not a table left standing.
-  if (form.table == SpurShown::kNew)
+void SpurGearPage::show(const SpurGearForm& form) {
+  // A sheet only for the gear the fields make.
+  if (form.gear)
     w_.job_sheet->activate();
   else
     w_.job_sheet->deactivate();
-  if (form.status_entry != 0)
-    show_status(form.status_entry);
-  if (form.table == SpurShown::kEmpty)
-    clear_spur_outputs();
-  if (form.table == SpurShown::kNew) {
-    for (size_t row = 0; row < w_.inch.size(); ++row) {
-      w_.inch[row]->value(form.inch[row].c_str());
-      w_.mm[row]->value(form.mm[row].c_str());
-    }
-    w_.module->value(form.module.c_str());
-    w_.diametral_pitch->value(form.diametral_pitch.c_str());
+  show_status(form.status_entry);
+  for (size_t row = 0; row < w_.inch.size(); ++row) {
+    w_.inch[row]->value(form.inch[row].c_str());
+    w_.mm[row]->value(form.mm[row].c_str());
   }
-  if (form.cutter != 0)
-    w_.cutter->value(
-        (context_.lang_or(kSpurCutterName, "") + " " + std::to_string(form.cutter)).c_str());
-  if (form.span_follows || span_always)
-    show_span(form.span);
+  w_.module->value(form.module.c_str());
+  w_.diametral_pitch->value(form.diametral_pitch.c_str());
+  const std::string cutter =
+      form.cutter != 0 ? context_.lang_or(kSpurCutterName, "") + " " + std::to_string(form.cutter)
+                       : "";
+  w_.cutter->value(cutter.c_str());
+  show_span(form.span);
 }
 
 void SpurGearPage::show_span(const SpurSpan& span) {
-  std::string line;
-  if (span.line_entry == kSpurSpanAcrossTeeth)
-    line = i18n::checked_format(context_.lang_or(span.line_entry, ""), "dd", span.pitches + 1,
-                                span.pitches);
-  else if (span.line_entry != 0)
-    line = context_.lang_or(span.line_entry, "");
+  const std::string line =
+      span_line(span.teeth, [this](int entry) { return context_.lang_or(entry, ""); });
   w_.span_text->value(line.c_str());
   w_.span_inch->value(span.inch.c_str());
   w_.span_mm->value(span.mm.c_str());
-}
-
-void SpurGearPage::clear_spur_outputs() {
-  for (size_t row = 0; row < w_.inch.size(); ++row) {
-    w_.inch[row]->value("");
-    w_.mm[row]->value("");
+  show_if(w_.span_teeth, span.teeth != 0);
+  if (span.teeth != 0) {
+    w_.span_teeth->range(static_cast<double>(span.fewest), static_cast<double>(span.most));
+    w_.span_teeth->value(static_cast<double>(span.teeth));
   }
-  w_.module->value("");
-  w_.diametral_pitch->value("");
 }
 
 void SpurGearPage::empty_fraction() {
@@ -339,11 +362,9 @@ void SpurGearPage::empty_fraction() {
 
 std::optional<std::vector<JobSheetRow>> SpurGearPage::job_sheet() const {
   const ui::DividingHeadPlates head = context_.dividing_head_plates();
-  return spur_job_sheet(
-      {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value()},
-      {head.name, head.ratio, head.circles, head.gears},
-      ui::print_stamp(context_, ui::PageId::kSpurGear).date,
-      [this](int entry) { return context_.lang_or(entry, ""); });
+  return spur_job_sheet(form_input(), {head.name, head.ratio, head.circles, head.gears},
+                        ui::print_stamp(context_, ui::PageId::kSpurGear).date,
+                        [this](int entry) { return context_.lang_or(entry, ""); });
 }
 
 void SpurGearPage::open_job_sheet() {

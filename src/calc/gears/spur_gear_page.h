@@ -34,6 +34,8 @@ struct SpurGearWidgets {
   Fl_Output* cutter = nullptr;
   Fl_Output* span_text = nullptr;
   Fl_Output *span_inch = nullptr, *span_mm = nullptr;
+  /// Another number of teeth to span; shown with the span.
+  Fl_Spinner* span_teeth = nullptr;
   Fl_Box* status = nullptr;
   gearing* sketch = nullptr;
   Fl_Button* help = nullptr;
@@ -76,14 +78,16 @@ private:
   /// The unit-system button: the same gear as a module or a diametral pitch.
   void switch_units(bool to_metric);
   void pressure_angle_chosen();
-  /// Writes what the form says; the span line also when `span_always`.
-  void show(const SpurGearForm& form, bool span_always);
+  /// A new gear: the span goes back to the standard number of teeth.
+  void gear_changed();
+  /// Writes what the form says.
+  void show(const SpurGearForm& form);
   void show_span(const SpurSpan& span);
-  void clear_spur_outputs();
   void empty_fraction();
   void show_status(int label);
   void label_pitch_value(int label);
   void open_job_sheet();
+  SpurGearFormInput form_input() const;
   SpurGearForm form() const;
 
   PitchSystem pitch_system() const;
@@ -98,10 +102,13 @@ private:
     bool at_14_5;
     PitchSystem to;
     std::string written;
+    long span_teeth; ///< the count chosen before
   };
 
   SpurGearWidgets w_;
   std::optional<UnitsSwitched> units_switched_;
+  /// The number of teeth the user chose to span; 0: the standard count.
+  long span_teeth_ = 0;
   std::unique_ptr<JobSheetWindow> job_sheet_window_;
 };
 

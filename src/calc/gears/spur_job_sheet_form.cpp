@@ -2,7 +2,6 @@
 
 #include "calc/gears/over_pins_calc.h"
 #include "calc/workshop/differential_indexing_calc.h"
-#include "i18n/format_check.h"
 #include "numeric/number_text.h"
 
 namespace gears {
@@ -99,12 +98,10 @@ public:
 
   void checking(const SpurGearForm& form, const SpurGear& gear, long teeth) {
     heading(text(kJobSheetChecking));
+    // The same span as the page: the count the user chose there, if any.
     const SpurSpan& span = form.span;
-    if (span.line_entry == kSpurSpanAcrossTeeth)
-      add(i18n::checked_format(text(span.line_entry), "dd", span.pitches + 1, span.pitches),
-          both(span.inch, span.mm));
-    else if (span.line_entry != 0)
-      add(text(span.line_entry));
+    if (span.teeth != 0)
+      add(span_line(span.teeth, text_), both(span.inch, span.mm));
     // The pin the over-pins page recommends, at the tooth thickness of the
     // table: what the micrometer reads once the teeth are cut to size.
     const double p = gear.size.diametral_pitch;
@@ -128,7 +125,7 @@ std::optional<std::vector<JobSheetRow>> spur_job_sheet(const SpurGearFormInput& 
                                                        const std::string& date,
                                                        const JobSheetText& text) {
   const SpurGearForm form = spur_gear_form(gear);
-  if (form.table != SpurShown::kNew)
+  if (!form.gear)
     return std::nullopt;
   const long teeth = numeric::read_long(gear.teeth);
   const std::optional<SpurGear> solved =

@@ -1,6 +1,6 @@
 // Spur gear: tooth tables of gears worked out by hand in each tooth-size
 // system, the diametral pitch as shown, form cutter numbers at the edges of
-// their ranges, the span table, and the inputs that make no gear.
+// their ranges, and the teeth a caliper spans.
 #include "unit/unit_test.h"
 
 #include "calc/gears/spur_gear_calc.h"
@@ -10,7 +10,8 @@ using namespace gears;
 namespace {
 
 constexpr double kTolerance = 5e-6;
-constexpr auto kDp = PitchSystem::kDiametralPitch, kModule = PitchSystem::kModule;
+constexpr auto kDp = PitchSystem::kDiametralPitch, kModule = PitchSystem::kModule,
+               cp_inch = PitchSystem::kCircularPitchInch;
 constexpr auto k20 = PressureAngle::k20;
 
 TEST(SpurGearCalc, WorkedGears) {
@@ -27,8 +28,7 @@ TEST(SpurGearCalc, WorkedGears) {
      12.566371, 2.021268, 0.177070, 0.079577, 0.097493, 0.25, 1.591549, 1.750704, 3},
     // 2π mm circular pitch is module 2: P = 25.4 / 2 = 12.7; dedendum 1.157 m; metric cutter numbering.
     {"circular pitch 2π mm", {PitchSystem::kCircularPitchMm, k20, 6.283185307, 30},
-     12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5},
-  };
+     12.7, 2, 0.169843, 0.078740, 0.091102, 0.247370, 2.362205, 2.519685, 5}};
   // clang-format on
   for (const Worked& row : rows) {
     SCOPED_TRACE(row.name);
@@ -47,17 +47,7 @@ TEST(SpurGearCalc, WorkedGears) {
       EXPECT_NEAR(got[i], want[i], kTolerance) << "value " << i;
     EXPECT_EQ(g->cutter, row.cutter);
   }
-  // clang-format off
-  const std::pair<const char*, SpurGearInput> none[] = {
-      {"no pitch value", {kDp, k20, 0, 20}}, {"pitch value below 1e-28", {kModule, k20, 1e-29, 20}},
-      {"infinite pitch value", {kDp, k20, INFINITY, 20}}, {"not a number", {kModule, k20, NAN, 20}},
-      {"11 teeth", {kDp, k20, 10, 11}}, {"no teeth", {kDp, k20, 10, 0}},
-      // The outside diameter in mm of a 1e308 mm module is beyond any double.
-      {"too large to be a number", {kModule, k20, 1e308, 20}},
-  };
-  // clang-format on
-  for (const auto& [name, input] : none)
-    EXPECT_FALSE(solve_spur_gear(input).has_value()) << name;
+  // The inputs that make no gear are in the form's tests; the smallest that makes one:
   EXPECT_TRUE(solve_spur_gear({kModule, k20, 1e-28, 12}));
 }
 
@@ -69,14 +59,12 @@ TEST(SpurGearCalc, PitchTexts) {
   for (const auto& [p, text] : cases)
     EXPECT_EQ(diametral_pitch_text(p), text) << p;
   // The unit-system button rewrites the pitch value: module = 25.4 / P, circular pitch = π / P.
-  const auto cp_inch = PitchSystem::kCircularPitchInch;
   // clang-format off
   const std::tuple<PitchSystem, double, PitchSystem, const char*> values[] = {
       {kModule, 2, kDp, "12.7"}, {kDp, 10, kModule, "2.54"}, {kDp, 12, kModule, "2.116666667"},
       {kModule, 2.116666667, kDp, "12"}, // and back
       {cp_inch, 0.25, kModule, "2.021267777"}, {cp_inch, 0.25, kDp, "12.56637061"},
-      {kModule, 2, cp_inch, "0.2473695003"}, {kDp, 12.7, PitchSystem::kCircularPitchMm, "6.283185307"},
-  };
+      {kModule, 2, cp_inch, "0.2473695003"}, {kDp, 12.7, PitchSystem::kCircularPitchMm, "6.283185307"}};
   // clang-format on
   for (const auto& [from, value, to, text] : values) {
     const std::optional<ToothSize> size = tooth_size(from, value);
@@ -85,7 +73,7 @@ TEST(SpurGearCalc, PitchTexts) {
   }
 }
 
-TEST(SpurGearCalc, CuttersAndSpansAtTheEdgesOfTheirRanges) {
+TEST(SpurGearCalc, CuttersAtTheEdgesOfTheirRanges) {
   // teeth, American cutter, metric cutter
   // clang-format off
   const std::tuple<long, int, int> cutters[] = {{11, 0, 0}, {12, 8, 1}, {13, 8, 1}, {14, 7, 2}, {16, 7, 2},
@@ -94,16 +82,32 @@ TEST(SpurGearCalc, CuttersAndSpansAtTheEdgesOfTheirRanges) {
   for (const auto& [teeth, american, metric] : cutters)
     EXPECT_EQ(std::make_pair(cutter_number(teeth, true), cutter_number(teeth, false)),
               std::make_pair(american, metric)) << teeth;
-  // teeth, pitches spanned at 20° and at 14.5°
-  const std::tuple<long, int, int> spans[] = {{11, 0, 0}, {12, 2, 2}, {18, 2, 2}, {19, 3, 3}, {27, 3, 3},
-      {28, 4, 3}, {36, 4, 3}, {37, 5, 3}, {38, 5, 5}, {40, 5, 5}, {45, 5, 5}, {46, 6, 5}, {50, 6, 5},
-      {51, 6, 6}, {55, 7, 6}, {62, 7, 6}, {63, 7, 7}, {64, 8, 7}, {73, 9, 7}, {76, 9, 8}, {81, 9, 8},
-      {82, 0, 8}, {100, 0, 8}, {101, 0, 9}, {110, 0, 9}, {111, 0, 0}};
   // clang-format on
-  for (const auto& [teeth, at_20, at_14_5] : spans)
-    EXPECT_EQ(std::make_pair(span_pitches(teeth, k20), span_pitches(teeth, PressureAngle::k14_5)),
-              std::make_pair(at_20, at_14_5))
-        << teeth;
+}
+
+// Standard count n = z·α/180 + 0.5, a half rounded down (z = 18 at 20° is 2.5: 2 teeth), at
+// least 2; the most teeth whose contact diameter √(d_b² + W²) stays below the outside
+// diameter (module 1: d_b = z cos α, d_a = z + 2, W = cos α [π(n − 0.5) + z inv α]).
+TEST(SpurGearCalc, TeethSpanned) {
+  const auto k14 = PressureAngle::k14_5;
+  // teeth, standard at 20°, at 14.5°; 14.5° is 29z/360 + 0.5.
+  // clang-format off
+  const std::tuple<long, long, long> standard[] = {{11, 0, 0}, {12, 2, 2} /* 14.5°: 1.47 */, {18, 2, 2},
+      {19, 3, 2}, {24, 3, 2}, {25, 3, 3}, {28, 4, 3}, {37, 5, 3}, {38, 5, 4}, {81, 9, 7}, {82, 10, 7},
+      {360, 40, 29}, {361, 41, 30}, {9000000000000000000, 1000000000000000000, 725000000000000000}};
+  for (const auto& [teeth, at_20, at_14_5] : standard)
+    EXPECT_EQ(std::make_pair(standard_span_teeth(teeth, k20), standard_span_teeth(teeth, k14)), std::make_pair(at_20, at_14_5)) << teeth;
+  // 20 teeth at 20°: √(22² − 18.794²) = 11.436 takes W4 = 10.613, not W5 = 13.565;
+  // at 14.5°: √(22² − 19.363²) = 10.444 takes W3 = 7.711, not W4 = 10.753.
+  const std::tuple<long, PressureAngle, long> most[] = {{11, k20, 0}, {12, k20, 3}, {12, k14, 3},
+      {20, k20, 4}, {20, k14, 3}, {30, k20, 5}, {30, k14, 4}, {82, k20, 11}, {200, k20, 24}};
+  // clang-format on
+  for (const auto& [teeth, angle, spanned] : most)
+    EXPECT_EQ(span_teeth_range(teeth, angle).most, spanned) << teeth;
+  // The widths themselves are worked out in the form's tests; none for fewer than 2 teeth
+  // spanned, fewer than 12 on the gear or no tooth size.
+  EXPECT_FALSE(span_width(20, k20, 10, 1) || span_width(11, k20, 10, 2) ||
+               span_width(20, k20, 0, 3));
 }
 
 } // namespace

@@ -18,15 +18,16 @@ std::string text(int entry) {
 }
 
 // One line per row: "label|value|value", a heading as "== label".
-std::vector<std::string> sheet(const char* module, const char* teeth, std::vector<int> gears) {
-  const gears::JobSheetHead head{
-      "B&S",
-      40,
-      {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47},
-      std::move(gears)};
+std::vector<std::string> sheet(const char* module, const char* teeth, std::vector<int> gears,
+                               long span_teeth = 0) {
+  // clang-format off
+  const gears::JobSheetHead head{"B&S", 40, {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47},
+                                 std::move(gears)};
+  // clang-format on
   std::vector<std::string> lines;
-  const auto rows = gears::spur_job_sheet({PitchSystem::kModule, PressureAngle::k20, module, teeth},
-                                          head, "2026-12-06", text);
+  const auto rows =
+      gears::spur_job_sheet({PitchSystem::kModule, PressureAngle::k20, module, teeth, span_teeth},
+                            head, "2026-12-06", text);
   for (const gears::JobSheetRow& row : rows.value_or(std::vector<gears::JobSheetRow>{})) {
     std::string line = row.heading ? "== " + row.label : row.label;
     for (const std::string& value : row.values)
@@ -48,14 +49,15 @@ TEST(SpurJobSheet, ModuleTwoThirtyTeethOnAFortyToOneHead) {
       // 40 / 30 = 1 1/3 turns: every circle of a multiple of 3 holes.
       "#737|#212|#213|#214", "|15|1|5", "|18|1|6", "|21|1|7", "|27|1|9", "|33|1|11", "|39|1|13",
       "== #740",
-      // Across 5 teeth: (0.0298088 + pi/30 + 4 x 6.2832/30) x 0.9396926 x 30 = 27.4096 mm
-      // = 1.07912 in.
-      "5 teeth/4|27.41 mm|1.0791 in",
+      // Across 4 teeth: 2 x 0.9396926 x (3.5 pi + 30 x 0.0149044) = 21.50525 mm = 0.84666 in.
+      "4 teeth/3|21.505 mm|0.8467 in",
       // Pin 1.68 / 12.7 = 0.13228 in = 3.36 mm. inv phi = 0.0149044 + 3.36 / (60 cos 20)
       // - pi / 60 = 0.0221385, phi = 22.7063 deg; M = 56.38156 / cos phi + 3.36
       // = 64.4785 mm = 2.53852 in.
       "#402|3.36 mm|0.1323 in", "#395|64.478 mm|2.5385 in"};
   EXPECT_EQ(sheet("2", "30", {}), expected);
+  // Across the 5 teeth chosen on the page: 2 x 0.9396926 x (4.5 pi + 0.447131) = 27.40952 mm.
+  EXPECT_EQ(sheet("2", "30", {}, 5)[21], "5 teeth/4|27.41 mm|1.0791 in");
 }
 
 // Only the indexing lines differ from one tooth count to the next.
