@@ -25,4 +25,9 @@ PolygonForm polygon_form(const PolygonFormInput& input) {
   return form;
 }
 
+int polygon_sides(const std::string& text) {
+  const long sides = numeric::read_long(text);
+  return sides >= kFewestSides && sides <= kMostSides ? static_cast<int>(sides) : 0;
+}
+
 } // namespace geometry

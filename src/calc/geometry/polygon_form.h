@@ -31,4 +31,8 @@ struct PolygonForm {
 
 PolygonForm polygon_form(const PolygonFormInput& input);
 
+/// The number of sides the sides field shows: 0 (no polygon) unless it is a
+/// whole number the page takes, kFewestSides ... kMostSides.
+int polygon_sides(const std::string& text);
+
 } // namespace geometry

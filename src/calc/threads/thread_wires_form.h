@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "calc/threads/thread_wires_calc.h"
@@ -53,9 +52,8 @@ struct ThreadWiresFormInput {
 
 struct ThreadWiresForm {
   WiresLengths kept;
-  /// Smallest, best, largest wire; none when the page keeps what it shows
-  /// (no pitch or no major diameter).
-  std::optional<std::array<std::string, 3>> sizes;
+  /// Smallest, best, largest wire: empty without a pitch.
+  std::array<std::string, 3> sizes;
   std::string result;
 };
 

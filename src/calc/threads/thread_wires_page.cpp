@@ -183,9 +183,8 @@ void ThreadWiresPage::compute(WiresChange changed) {
       thread_wires_form({form(), millimetre(), changed, w_.tpi->value(), w_.metric_pitch->value(),
                          w_.major->value(), w_.wire->value(), kept_});
   kept_ = out.kept;
-  if (out.sizes)
-    for (size_t i = 0; i < w_.sizes.size(); ++i)
-      w_.sizes[i]->value((*out.sizes)[i].c_str());
+  for (size_t i = 0; i < w_.sizes.size(); ++i)
+    w_.sizes[i]->value(out.sizes[i].c_str());
   w_.result->value(out.result.c_str());
 }
 

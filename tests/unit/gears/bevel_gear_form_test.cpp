@@ -30,6 +30,12 @@ BevelGearFormInput pair(const char* pinion, const char* gear, double shaft_angle
   return in;
 }
 
+// The same gears while the face width or the shaft angle field is red.
+BevelGearFormInput refused(BevelGearFormInput in, bool face_width) {
+  face_width ? in.face_width.reset() : in.shaft_angle.reset();
+  return in;
+}
+
 std::string joined(const BevelColumnTexts& column) {
   std::string text;
   for (const std::string& value : column.values)
@@ -82,7 +88,7 @@ TEST(BevelGearForm, PinionAndGearAngles) {
   EXPECT_EQ(dms(form.left, 0), "19 6 23.779");
 }
 
-TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
+TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndTheyOrARefusedFieldGiveNoResult) {
   // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
   // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
   // clang-format off
@@ -91,6 +97,8 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
       {miter("8", "", kBrownAndSharpe), false, false, false}, {miter("8", "11", kCincinnati), true, false, false},
       {pair("20", "24", 90), false, true, false}, {miter("", "20", kBrownAndSharpe), false, false, false},
       {pair("20", "40", 180), false, false, false}, // shafts in line: no bevel pair
+      {refused(miter("8", "20", kBrownAndSharpe), true), false, false, false},
+      {refused(pair("20", "40", 90), false), false, false, false},
   };
   // clang-format on
   for (const auto& [in, pinion_red, gear_red, result] : cases) {

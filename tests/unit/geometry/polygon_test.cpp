@@ -81,6 +81,11 @@ TEST(PolygonForm, RowsAndResultTexts) {
   shows(6, K::kCornerToFlat, "10", 3, false, none);
   shows(6, K::kAcrossCorners, "0.00001", 3, false, none);
   shows(9, std::nullopt, "10", 3, true, none);
+  // The count the sides field shows, typed or not yet taken: 3 ... 100 only.
+  const std::pair<const char*, int> counts[] = {{"8", 8}, {"100", 100}, {"3", 3},
+                                                {"2", 0}, {"101", 0},   {"", 0}};
+  for (const auto& [text, sides] : counts)
+    EXPECT_EQ(polygon_sides(text), sides) << text;
 }
 
 } // namespace
