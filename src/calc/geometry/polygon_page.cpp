@@ -16,6 +16,7 @@
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 #include "calc/geometry/polygon_sketch.h"
 #include "calc/geometry/polygon_form.h"
@@ -137,6 +138,7 @@ void PolygonPage::build_results() {
   }
   w_.angle_dms_group->end();
   w_.angle_dms_group->hide();
+  w_.reason = ui::reason_line({166, 540, 640, 25});
 }
 
 void PolygonPage::bind_state() {
@@ -186,6 +188,7 @@ void PolygonPage::recompute() {
   set_text(w_.side, form.side);
   set_text(w_.across_flats, form.across_flats);
   set_text(w_.corner_to_flat, form.corner_to_flat);
+  ui::show_reason(context_, w_.reason, form.reason);
 }
 
 // ---- life cycle ----

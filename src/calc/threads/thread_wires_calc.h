@@ -48,6 +48,8 @@ struct ThreadWires {
   /// In the display unit; none without a usable wire: one between the
   /// smallest and largest wire as computed or as shown.
   std::optional<double> over_wires;
+  /// A wire and a major diameter are given, but the wire lies outside the sizes.
+  bool wire_unusable = false;
 };
 
 ThreadWires compute_thread_wires(const ThreadWiresInput& in);

@@ -57,6 +57,7 @@ ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& in) {
   }
   if (wires.over_wires)
     out.result = over_wires_text(*wires.over_wires, mm);
+  out.reason = wires.wire_unusable ? kWireOutsideSizes : 0;
   return out;
 }
 

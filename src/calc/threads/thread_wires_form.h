@@ -50,11 +50,16 @@ struct ThreadWiresFormInput {
   WiresLengths kept;
 };
 
+/// Language entry saying that the wire at hand is outside the usable sizes.
+inline constexpr int kWireOutsideSizes = 806;
+
 struct ThreadWiresForm {
   WiresLengths kept;
   /// Smallest, best, largest wire: empty without a pitch.
   std::array<std::string, 3> sizes;
   std::string result;
+  /// Why there is no measurement though every length is given; 0 otherwise.
+  int reason = 0;
 };
 
 ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& input);

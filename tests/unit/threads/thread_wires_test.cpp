@@ -111,7 +111,8 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
     const ThreadWiresForm out = thread_wires_form(
         {form, metric, changed, metric ? "" : pitch, metric ? pitch : "", major, wire, kept});
     const auto& s = out.sizes;
-    EXPECT_EQ(s[0] + " " + s[1] + " " + s[2] + " " + out.result, shown);
+    const std::string why = out.reason ? " why " + std::to_string(out.reason) : "";
+    EXPECT_EQ(s[0] + " " + s[1] + " " + s[2] + " " + out.result + why, shown);
   };
   const auto U = ThreadForm::kUnified, M = ThreadForm::kMetric;
   using Change = WiresChange;
@@ -119,7 +120,7 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   shows(U, Change::kRestored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045 0.2609");
   // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
   shows(M, Change::kRestored, "1.5", "12", "0.85", 0, 0, "0.84 0.866 1.35 12.277");
-  shows(U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045 ");
+  shows(U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045  why 806");
   // A changed major diameter works with the wire and pitch given before,
   // whatever the wire and pitch fields show now. M16 x 2, wire 1.155:
   // M = 16 - 3.031 + 3.465 = 16.434 mm.
