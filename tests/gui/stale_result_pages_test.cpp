@@ -21,10 +21,6 @@ protected:
 };
 
 TEST_F(StaleResultsTest, ResultsFollowEveryChangeOfTheirFields) {
-  // 20 tpi: wires 0.028 ... 0.045; 10 tpi: 0.056 ... 0.09, with or without a diameter.
-  const auto& wires = open_page<threads::ThreadWiresPage>(6);
-  run(wires.tpi, "20", wires.major, "0.25", wires.sizes[2], "=0.045", wires.major, "", wires.tpi,
-      "10", wires.sizes[2], "=0.09", wires.tpi, "", wires.sizes[0], "=");
   // An octagon before Enter: 45°; "1" on the way to 12 is no polygon.
   const auto& polygon = open_page<geometry::PolygonPage>(9);
   Fl_Widget* sides = polygon.sides->child(0);
@@ -67,8 +63,9 @@ TEST_F(StaleResultsTest, EachPageSaysWhyItsValuesMakeNothingUntilTheyDo) {
   run(bolts.total_holes, "4", bolts.holes_to_list, "6", bolts.reason, "@809", bolts.holes_to_list,
       "4", bolts.reason, "=");
   const auto& wires = open_page<threads::ThreadWiresPage>(6);
+  // 20 tpi: wires 0.028 ... 0.045; without a pitch, no sizes.
   run(wires.tpi, "20", wires.major, "0.25", wires.wire, "0.05", wires.reason, "@806", wires.wire,
-      "0.03", wires.reason, "=");
+      "0.03", wires.reason, "=", wires.tpi, "", wires.sizes[2], "=");
   const auto& polygon = open_page<geometry::PolygonPage>(9);
   run(polygon.known[3], "click", polygon.sides->child(0), "6\n", polygon.reason, "@805",
       polygon.sides->child(0), "5\n", polygon.reason, "=");

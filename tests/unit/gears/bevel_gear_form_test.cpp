@@ -30,12 +30,6 @@ BevelGearFormInput pair(const char* pinion, const char* gear, double shaft_angle
   return in;
 }
 
-// The same gears while the face width or the shaft angle field is red.
-BevelGearFormInput refused(BevelGearFormInput in, bool face_width) {
-  face_width ? in.face_width.reset() : in.shaft_angle.reset();
-  return in;
-}
-
 std::string joined(const BevelColumnTexts& column) {
   std::string text;
   for (const std::string& value : column.values)
@@ -97,8 +91,6 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndTheyOrARefusedFieldGiveNoResu
       {miter("8", "", kBrownAndSharpe), false, false, false}, {miter("8", "11", kCincinnati), true, false, false},
       {pair("20", "24", 90), false, true, false}, {miter("", "20", kBrownAndSharpe), false, false, false},
       {pair("20", "40", 180), false, false, false}, // shafts in line: no bevel pair
-      {refused(miter("8", "20", kBrownAndSharpe), true), false, false, false},
-      {refused(pair("20", "40", 90), false), false, false, false},
   };
   // clang-format on
   for (const auto& [in, pinion_red, gear_red, result] : cases) {
@@ -108,6 +100,11 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndTheyOrARefusedFieldGiveNoResu
     EXPECT_EQ(form.result.has_value(), result);
     EXPECT_EQ(form.left.values[kPitchDiameterRow].empty(), !result);
   }
+  // A face width or a shaft angle refused (red) gives no result either.
+  BevelGearFormInput width = miter("8", "20", kBrownAndSharpe), angle = width;
+  width.face_width.reset();
+  angle.shaft_angle.reset();
+  EXPECT_FALSE(bevel_gear_form(width).result || bevel_gear_form(angle).result);
 }
 
 TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {

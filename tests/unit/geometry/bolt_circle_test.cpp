@@ -65,6 +65,7 @@ std::string holes(const std::string& words) {
 TEST(BoltCircle, Patterns) {
   // Worked by hand: screen angles 0 at the top, clockwise; x = r sin a,
   // y = r |cos a|, negative in the upper half; then signs, then origin.
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
       {"", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
       {"ccw", "50.000,0.000 0.000,-50.000 -50.000,0.000 0.000,50.000"},
@@ -79,12 +80,11 @@ TEST(BoltCircle, Patterns) {
       {"oy=0.00009", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
       // Three holes from 30 degrees: 120, 240 and 360 on the screen.
       {"holes=3 list=3 first=30", "43.301,25.000 -43.301,25.000 0.000,-50.000"},
-      {"list=2", "50.000,0.000 0.000,50.000"},
+      {"list=2", "50.000,0.000 0.000,50.000"}, {"partial holes=1 first=30 end=40", "43.301,25.000"},
       {"partial holes=3 end=90", "50.000,0.000 35.355,35.355 0.000,50.000"},
       {"partial holes=3 end=90 ccw", "50.000,0.000 35.355,-35.355 0.000,-50.000"},
-      {"partial holes=1 first=30 end=40", "43.301,25.000"},
-      {"partial holes=2 first=30 end=30", "43.301,25.000 43.301,25.000"},
-  };
+      {"partial holes=2 first=30 end=30", "43.301,25.000 43.301,25.000"}};
+  // clang-format on
   for (const auto& [words, expected] : cases)
     EXPECT_EQ(holes(words), expected) << words;
   // More listed than on the circle, none listed, none or more than 50 holes,

@@ -56,17 +56,6 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
   }
 }
 
-TEST(ThreadWiresCalc, SizesFollowThePitchAloneTheMeasurementNeedsTheMajorToo) {
-  // Pitch, major; then whether sizes and a measurement come out.
-  const double rows[][4] = {
-      {0.0, 0.25, 0, 0}, {0.0001, 0.25, 0, 0}, {0.05, 0.0, 1, 0}, {0.05, 0.0001, 1, 0}};
-  for (const auto& r : rows) {
-    const ThreadWires w = compute_thread_wires({ThreadForm::kUnified, r[0], r[1], 0.0289});
-    EXPECT_EQ(w.sizes.has_value(), r[2] != 0) << r[0] << " " << r[1];
-    EXPECT_EQ(w.over_wires.has_value(), r[3] != 0) << r[0] << " " << r[1];
-  }
-}
-
 TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
   // A major diameter near the largest double overflows in millimetres.
   ThreadWires huge = compute_thread_wires({ThreadForm::kUnified, 5000.0, 1e308, 3000.0, true});
@@ -126,11 +115,12 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   // M = 16 - 3.031 + 3.465 = 16.434 mm.
   shows(U, Change::kMajor, "", "0.25", "", 0.0289, 0.05, "0.028 0.0289 0.045 0.2609");
   shows(M, Change::kMajor, "", "16", "", 1.155 / 25.4, 2 / 25.4, "1.12 1.155 1.8 16.434");
-  // The sizes follow the pitch alone: without a major diameter they stand,
-  // an emptied pitch takes them away, a new one shows (10 tpi: 0.056 ...).
-  shows(U, Change::kWire, "20", "", "0.0289", 0, 0.05, "0.028 0.0289 0.045 ");
+  // The sizes follow the pitch alone: without a major diameter (0.0001 is
+  // none) they stand, a new pitch shows its own (10 tpi: 0.056 ...), a pitch
+  // of 0.0001 inch or none takes them away.
+  shows(U, Change::kWire, "20", "0.0001", "0.0289", 0, 0.05, "0.028 0.0289 0.045 ");
   shows(U, Change::kTpi, "10", "", "0.0289", 0.0289, 0.05, "0.056 0.0577 0.09 ");
-  shows(U, Change::kTpi, "", "0.25", "0.0289", 0.0289, 0.05, "   ");
+  shows(U, Change::kTpi, "10000", "0.25", "0.0289", 0.0289, 0.05, "   ");
   shows(M, Change::kMetricPitch, "0", "12", "0.85", 0.85 / 25.4, 1.5 / 25.4, "   ");
 }
 
