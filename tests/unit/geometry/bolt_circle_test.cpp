@@ -242,6 +242,7 @@ TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {
   EXPECT_EQ(reads(true, "4 4 60 _ 3 0 100 90 _ _"), "50.000,0.000 35.355,35.355 0.000,50.000");
   EXPECT_EQ(reads(true, "_ _ _ _ 3 0 100 _ _ _"), "none"); // no end angle
   EXPECT_EQ(reads(true, "_ _ _ _ 3 95 100 90 _ _"), "none why 807");
+  EXPECT_EQ(reads(true, "_ _ _ _ 1 90 100 90 _ _"), "0.000,50.000"); // start at the end
 }
 
 } // namespace
