@@ -136,8 +136,8 @@ TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
   see({left[kPitchAngleRow], g.left.angle_dms[0][1]}, {"hidden", "33"});
   act(g.decimal, nullptr, g.miter, nullptr, g.face_width, "1.1");
   see({g.miter_teeth, left[kFaceWidthRow]}, {"20", "1.1"});
-  act(g.face_width, "2"); // beyond its limits
-  see({left[kFaceWidthRow]}, {"1.1"});
+  act(g.face_width, "2"); // beyond its limits: no results of the width before
+  see({left[kFaceWidthRow]}, {""});
   act(g.module, nullptr);
   see({g.pitch, left[kOutsideDiameterRow]}, {"", ""});
   act(g.pitch, "3"); // 20 / cos 45° -> 28 teeth: metric No. 5

@@ -112,7 +112,9 @@ BevelGearForm bevel_gear_form(const BevelGearFormInput& input) {
     form.teeth_red[i] = !settings[i] && !teeth[i]->empty();
     teeth_ok = teeth_ok && settings[i].has_value();
   }
-  if (!teeth_ok || !bevel_face_width_limits(input.kind, input.pitch))
+  // A refused width or angle is not the one the results would be made for.
+  if (!teeth_ok || !bevel_face_width_limits(input.kind, input.pitch) || !input.face_width ||
+      !input.shaft_angle)
     return form;
   BevelGearInput in;
   in.kind = input.kind;
@@ -120,8 +122,8 @@ BevelGearForm bevel_gear_form(const BevelGearFormInput& input) {
   in.set = input.set;
   in.pinion_teeth = numeric::read_long(input.pinion_teeth);
   in.gear_teeth = miter ? 0 : numeric::read_long(input.gear_teeth);
-  in.shaft_angle = input.shaft_angle;
-  in.face_width = input.face_width.inch;
+  in.shaft_angle = *input.shaft_angle;
+  in.face_width = input.face_width->inch;
   in.pinion_index = *settings[0];
   in.gear_index = settings[1] ? *settings[1] : *settings[0];
   form.result = solve_bevel_gear(in);

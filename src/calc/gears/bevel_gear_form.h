@@ -64,8 +64,10 @@ struct BevelGearFormInput {
   std::string gear_teeth;   ///< not read for a miter pair
   int head_ratio = 0;       ///< the dividing head: worm ratio and hole circles
   std::vector<int> head_circles;
-  double shaft_angle = 90.0;
-  Length face_width; ///< the width in use
+  /// None while a field of the angle is refused (red).
+  std::optional<double> shaft_angle = 90.0;
+  /// The width in use; none while the field shows a refused one.
+  std::optional<Length> face_width;
   bool metric = false;
 };
 

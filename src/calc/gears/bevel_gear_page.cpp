@@ -14,8 +14,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 
+#include "numeric/input_rules.h"
+#include "ui/checked_input.h"
 #include "ui/look.h"
 #include "ui/number_input.h"
 #include "ui/page_widgets.h"
@@ -85,6 +89,23 @@ Fl_Group* frame(int x, int y, int w, int h) {
   return group;
 }
 
+/// The page's scroll area, which is shown with the page: the dividing head
+/// may have changed on its own page meanwhile, and the results follow it.
+class PageScroll : public Fl_Scroll {
+public:
+  PageScroll(int x, int y, int w, int h, std::function<void()> shown)
+      : Fl_Scroll(x, y, w, h), shown_(std::move(shown)) {}
+  int handle(int event) override {
+    const int handled = Fl_Scroll::handle(event);
+    if (event == FL_SHOW && shown_)
+      shown_();
+    return handled;
+  }
+
+private:
+  std::function<void()> shown_;
+};
+
 void set_colour(Fl_Input* field, Fl_Color colour) {
   if (field->textcolor() == colour)
     return;
@@ -98,7 +119,7 @@ void set_colour(Fl_Input* field, Fl_Color colour) {
 
 void BevelGearPage::build(Fl_Group& group) {
   (void)group;
-  w_.scroll = new Fl_Scroll(165, 0, 662, kScrollHeight);
+  w_.scroll = new PageScroll(165, 0, 662, kScrollHeight, [this] { recompute(); });
   w_.scroll->type(Fl_Scroll::VERTICAL);
   w_.scroll->box(FL_FLAT_BOX);
   w_.scroll->color(ui::kPageBackground);
@@ -268,10 +289,13 @@ ui::DmsFields BevelGearPage::shaft_triple() const {
   return {w_.shaft_dms[0], w_.shaft_dms[1], w_.shaft_dms[2]};
 }
 
-double BevelGearPage::shaft_angle_value() const {
-  if (w_.dms->value())
-    return ui::read_dms_fields(shaft_triple());
-  return ui::field_double(w_.shaft_angle);
+std::optional<double> BevelGearPage::shaft_angle_value() const {
+  if (!w_.dms->value())
+    return ui::field_double(w_.shaft_angle);
+  for (const ui::CheckedInput* field : w_.shaft_dms)
+    if (numeric::out_of_range(field->range()->rule, field->value()))
+      return std::nullopt;
+  return ui::read_dms_fields(shaft_triple());
 }
 
 // ---- handlers ----
@@ -313,10 +337,11 @@ void BevelGearPage::face_width_typed() {
   const std::optional<Length> width =
       typed_face_width(*limits_, w_.face_width->value(), units_->metric());
   set_colour(w_.face_width, width ? ui::kTextOk : ui::kTextBad);
-  if (!width)
-    return;
-  face_width_ = *width;
-  w_.face_width_slider->value(units_->metric() ? face_width_.mm : face_width_.inch);
+  if (width) {
+    face_width_ = *width;
+    w_.face_width_slider->value(units_->metric() ? face_width_.mm : face_width_.inch);
+  }
+  // A refused width empties the results: they were made for another one.
   recompute();
 }
 
@@ -403,7 +428,8 @@ void BevelGearPage::recompute() {
   in.head_ratio = head.ratio;
   in.head_circles = head.circles;
   in.shaft_angle = shaft_angle_value();
-  in.face_width = face_width_;
+  if (!face_width_refused())
+    in.face_width = face_width_;
   in.metric = units_->metric();
   const BevelGearForm form = bevel_gear_form(in);
 

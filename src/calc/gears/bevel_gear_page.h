@@ -104,7 +104,8 @@ private:
   bool miter() const;
   BevelGearSet gear_set() const;
   BevelPitchKind pitch_kind() const;
-  double shaft_angle_value() const;
+  /// None while a field of the degrees-minutes-seconds angle is red.
+  std::optional<double> shaft_angle_value() const;
   ui::DmsFields shaft_triple() const;
   BevelPrintSheet print_sheet(bool gear_column) const;
 

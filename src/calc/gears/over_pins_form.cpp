@@ -53,8 +53,10 @@ OverPinsForm over_pins_form(const OverPinsFormInput& input) {
     return form;
   write_both(form.inch[0], form.mm[0], result->theoretical);
   const std::optional<double> difference = result->difference();
-  if (!difference) // no pin position gives this measurement: only the theory stands
+  if (!difference) { // no pin position gives this measurement: only the theory stands
+    form.reason = kNoPinPosition;
     return form;
+  }
   write_both(form.inch[1], form.mm[1], *result->measured);
   write_both(form.inch[2], form.mm[2], *difference);
   form.difference_red = {form.inch[2].rfind('-', 0) == 0, form.mm[2].rfind('-', 0) == 0};

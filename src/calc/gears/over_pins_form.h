@@ -27,6 +27,9 @@ struct OverPinsFormInput {
   bool metric = false;   ///< pin and measurement in millimetres
 };
 
+/// Language entry saying that no pin position gives the measurement.
+inline constexpr int kNoPinPosition = 808;
+
 struct OverPinsForm {
   int pitch_label = 0; ///< string-table entry naming the pitch value
   /// Whole, over and under of a pitch in inches: only that system has them.
@@ -38,6 +41,8 @@ struct OverPinsForm {
   /// The measured tooth is thicker than in theory: the difference is red
   /// (inch, millimetres; each as its own text reads).
   std::array<bool, 2> difference_red{};
+  /// Why there is no thickness from the measurement; 0 otherwise.
+  int reason = 0;
 };
 
 OverPinsForm over_pins_form(const OverPinsFormInput& input);

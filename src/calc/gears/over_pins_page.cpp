@@ -230,9 +230,9 @@ void OverPinsPage::build_results() {
     w_.mm_results[row] = ui::result_field(590, kMmY[row], 145, 30);
   mm->end();
 
-  Fl_Box* note = ui::wrapped_text(185, 571, 601, 25, context_.lang(kSpurNote), FL_ALIGN_LEFT);
-  note->box(FL_FLAT_BOX);
-  note->color(ui::kNoteBackground);
+  w_.note = ui::wrapped_text(185, 571, 601, 25, context_.lang(kSpurNote), FL_ALIGN_LEFT);
+  w_.note->box(FL_FLAT_BOX);
+  w_.note->color(ui::kNoteBackground);
 }
 
 // ---- modes ----
@@ -362,6 +362,9 @@ void OverPinsPage::recompute() {
     differences[i]->textcolor(form.difference_red[i] ? ui::kTextBad : ui::kTextOk);
     differences[i]->redraw();
   }
+  w_.note->copy_label(context_.lang(form.reason != 0 ? form.reason : kSpurNote));
+  w_.note->labelcolor(form.reason != 0 ? FL_DARK_RED : FL_BLACK);
+  w_.note->redraw();
 }
 
 // ---- life cycle ----

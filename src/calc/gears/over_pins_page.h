@@ -34,6 +34,8 @@ struct OverPinsWidgets {
   ui::CheckedInput* helix = nullptr;
   /// Says that the helix angle does not enter the results.
   Fl_Box* helix_note = nullptr;
+  /// Where the pins go; or, when the measurement gives no thickness, why.
+  Fl_Box* note = nullptr;
   /// Theoretical thickness, thickness from the measurement, difference.
   std::array<Fl_Output*, 3> inch_results{};
   std::array<Fl_Output*, 3> mm_results{};

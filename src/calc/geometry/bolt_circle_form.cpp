@@ -1,5 +1,7 @@
 #include "calc/geometry/bolt_circle_form.h"
 
+#include <cmath>
+
 #include "numeric/number_text.h"
 
 namespace geometry {
@@ -51,6 +53,25 @@ std::optional<BoltCircle> bolt_circle_form(const BoltCircleFormInput& in) {
   calc.precision = in.precision;
   calc.marker_radius = in.marker_radius;
   return compute_bolt_circle(calc);
+}
+
+int bolt_circle_reason(const BoltCircleFormInput& in) {
+  const BoltCircleFields& f = in.fields;
+  const auto count = [](const std::string& text) {
+    const long n = numeric::read_long(text);
+    return n >= 1 && n <= kMaxHoles ? n : 0;
+  };
+  const auto angle = [](const std::string& text) {
+    const double degrees = numeric::read_double(text);
+    return std::fabs(degrees) <= 360.0 ? degrees : std::nan("");
+  };
+  if (!in.partial)
+    return count(f.holes_to_list) > count(f.total_holes) && count(f.total_holes) > 0
+               ? kBoltMoreListedThanHoles
+               : 0;
+  // NaN, for an angle out of its range, is beyond nothing.
+  return !f.end_angle.empty() && angle(f.start_angle) > angle(f.end_angle) ? kBoltStartBeyondEnd
+                                                                           : 0;
 }
 
 } // namespace geometry

@@ -24,6 +24,7 @@
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
 #include "ui/print_job.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -222,6 +223,7 @@ void BoltCirclePage::build_pattern_inputs() {
   w_.partial_group->end();
   w_.partial_group->hide();
   w_.partial_group->deactivate();
+  w_.reason = ui::reason_line({181, 551, 540, 26});
   panel->end();
 
   // A value outside its range recomputes too: it makes no pattern, so the
@@ -336,6 +338,7 @@ void BoltCirclePage::recompute() {
   in.precision = static_cast<int>(w_.precision->value());
   in.marker_radius = w_.circle->marker_radius();
   std::optional<BoltCircle> circle = bolt_circle_form(in);
+  ui::show_reason(context_, w_.reason, bolt_circle_reason(in));
   if (!circle) {
     // The list keeps the last pattern; it can't be opened until there is a new one.
     hide_markers();

@@ -65,6 +65,7 @@ public:
     Fl_Button* help = nullptr;
     std::array<Fl_Box*, 4> angle_marks{}; ///< top, right, bottom, left
     std::array<Fl_Box*, 4> axis_marks{};  ///< top, right, bottom, left
+    Fl_Box* reason = nullptr;             ///< why the fields make no pattern
     Fl_Group* drawing = nullptr;
     pitch_diameter_circle* circle = nullptr;
     std::array<Fl_Widget*, kMaxHoles> markers{};

@@ -46,7 +46,7 @@ std::optional<double> inch_from_mm(double mm) { return finite(mm * numeric::kInc
 
 std::optional<double> mm_from_inch(double inch) { return finite(inch / numeric::kInchPerMm); }
 
-FractionOutcome length_from_fraction(const FractionEntry& entry) {
+std::optional<LengthForms> length_from_fraction(const FractionEntry& entry) {
   // Negative texts read as huge unsigned numbers, so they never make a
   // proper fraction.
   const auto numerator = static_cast<unsigned long>(entry.numerator);
@@ -55,22 +55,10 @@ FractionOutcome length_from_fraction(const FractionEntry& entry) {
   double inch = entry.whole;
   if (proper)
     inch += static_cast<double>(numerator) / static_cast<double>(denominator);
-
-  FractionOutcome outcome;
-  if (std::fabs(inch) > numeric::kMissing) {
-    std::optional<double> mm = mm_from_inch(inch);
-    if (!mm) {
-      outcome.action = FractionOutcome::Action::kEmpty;
-      return outcome;
-    }
-    outcome.action = FractionOutcome::Action::kWrite;
-    outcome.length = {inch, *mm};
-  } else if (numerator != 0 && numerator <= denominator) {
-    outcome.action = FractionOutcome::Action::kEmpty;
-  } else if (!std::isfinite(inch)) {
-    outcome.action = FractionOutcome::Action::kEmpty;
-  }
-  return outcome;
+  const std::optional<double> mm = mm_from_inch(inch);
+  if (!(std::fabs(inch) > numeric::kMissing) || !mm)
+    return std::nullopt;
+  return LengthForms{inch, *mm};
 }
 
 std::optional<double> fahrenheit_from_celsius(double celsius) {

@@ -39,23 +39,12 @@ struct FractionEntry {
   long denominator = 0;
 };
 
-/// What a change of the fraction entry does to the inch and mm fields.
-struct FractionOutcome {
-  enum class Action {
-    kWrite, ///< show `length`
-    kEmpty, ///< empty both fields
-    kKeep,  ///< leave both fields as they are
-  };
-  Action action = Action::kKeep;
-  LengthForms length;
-};
-
-/// Only a proper fraction (numerator below denominator) is added to the
-/// whole inches; any other is ignored and the whole inches alone count.
-/// A value of 0.0001 inch or less writes nothing: with a numerator that is
-/// not 0 and not above the denominator both fields are emptied, otherwise
-/// they are left as they are.
-FractionOutcome length_from_fraction(const FractionEntry& entry);
+/// What the fraction entry writes into the inch and mm fields. Only a
+/// proper fraction (numerator below denominator) is added to the whole
+/// inches; any other is ignored and the whole inches alone count. Nothing
+/// (both fields emptied) for 0.0001 inch or less: the fields never keep a
+/// length the entry no longer gives.
+std::optional<LengthForms> length_from_fraction(const FractionEntry& entry);
 
 std::optional<double> fahrenheit_from_celsius(double celsius);
 std::optional<double> celsius_from_fahrenheit(double fahrenheit);

@@ -3,6 +3,8 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
+#include <string>
+
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
@@ -118,6 +120,20 @@ void ConversionsPage::attach_handlers() {
   for (ui::CheckedInput* field : w_.dms)
     field->on_valid([this] { on_dms(); });
   w_.pi_radians->on_valid([this] { on_pi_radians(); });
+  // A refused angle leaves no angle for the rest of its row to show.
+  w_.degrees->on_invalid([this] {
+    show_dms({});
+    show_pi_radians({});
+  });
+  for (ui::CheckedInput* field : w_.dms)
+    field->on_invalid([this] {
+      show_degrees({});
+      show_pi_radians({});
+    });
+  w_.pi_radians->on_invalid([this] {
+    show_degrees({});
+    show_dms({});
+  });
   w_.mm->on_valid([this] { on_mm(); });
   w_.inch->on_valid([this] { on_inch(); });
   for (ui::CheckedInput* field : {w_.whole, w_.numerator, w_.denominator})
@@ -202,25 +218,16 @@ void ConversionsPage::empty_fraction() {
 void ConversionsPage::on_fraction() {
   const FractionEntry entry{ui::field_double(w_.whole), ui::field_long(w_.numerator),
                             ui::field_long(w_.denominator)};
-  const FractionOutcome outcome = length_from_fraction(entry);
-  switch (outcome.action) {
-  case FractionOutcome::Action::kWrite:
-    show_plain(w_.inch, outcome.length.inch);
-    show_plain(w_.mm, outcome.length.mm);
-    break;
-  case FractionOutcome::Action::kEmpty:
-    show_plain(w_.inch, std::nullopt);
-    show_plain(w_.mm, std::nullopt);
-    break;
-  case FractionOutcome::Action::kKeep:
-    break;
-  }
+  const std::optional<LengthForms> length = length_from_fraction(entry);
+  show_plain(w_.inch, length ? std::optional(length->inch) : std::nullopt);
+  show_plain(w_.mm, length ? std::optional(length->mm) : std::nullopt);
 }
 
 void ConversionsPage::on_temperature(Fl_Input* changed) {
   const bool from_celsius = changed == w_.celsius;
   Fl_Input_* other = from_celsius ? w_.fahrenheit : w_.celsius;
-  if (changed->size() == 0) {
+  // A lone sign or point is no temperature yet.
+  if (std::string(changed->value()).find_first_of("0123456789") == std::string::npos) {
     other->value("");
     return;
   }

@@ -1,5 +1,7 @@
 #include "calc/geometry/oblique_triangle_form.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "numeric/number_text.h"
@@ -14,6 +16,24 @@ constexpr std::array<int, 6> kInputLabel = {91, 92, 93, 82, 83, 84};
 constexpr std::array<int, 6> kResultLabel = {85, 86, 87, 88, 89, 90};
 
 size_t index(TriangleQuantity quantity) { return static_cast<size_t>(quantity); }
+
+// Why three values, all given, make no triangle: the clear cases only.
+int no_triangle_reason(ObliqueKnown known, const std::array<double, 3>& given) {
+  for (double value : given)
+    if (!(value >= numeric::kMissing) || !std::isfinite(value))
+      return 0;
+  const double sum = given[0] + given[1] + given[2];
+  switch (known) {
+  case ObliqueKnown::kThreeSides: // the longest side reaches past the other two
+    return 2.0 * std::max({given[0], given[1], given[2]}) > sum ? kObliqueSidesDontClose : 0;
+  case ObliqueKnown::kSideAndTwoAngles: // A and B
+    return given[0] + given[2] >= 180.0 ? kObliqueAnglesLeaveNoC : 0;
+  case ObliqueKnown::kThreeAngles:
+    return std::fabs(sum - 180.0) >= 0.0001 ? kObliqueAnglesNot180 : 0;
+  default:
+    return 0;
+  }
+}
 
 } // namespace
 
@@ -49,8 +69,10 @@ ObliqueForm oblique_form(const ObliqueFormInput& input) {
     }
   }
   const std::optional<Triangle> triangle = solve_oblique_triangle(input.known, given);
-  if (!triangle)
+  if (!triangle) {
+    form.reason = no_triangle_reason(input.known, given);
     return form;
+  }
   for (size_t r = 0; r < 3; ++r) {
     const double value = triangle->value(l.found[r]);
     form.results[r] = numeric::format_fixed(input.places, value);

@@ -34,12 +34,19 @@ struct ObliqueFormInput {
   int places = 3;
 };
 
+/// Language entries saying why three given values make no triangle.
+inline constexpr int kObliqueSidesDontClose = 802;
+inline constexpr int kObliqueAnglesLeaveNoC = 803;
+inline constexpr int kObliqueAnglesNot180 = 804;
+
 /// Result texts, all empty when the values make no triangle or a field
 /// that counts is red.
 struct ObliqueForm {
   std::array<std::string, 3> results;
   std::array<std::array<std::string, 3>, 3> result_dms; ///< empty for a side
   std::string area;
+  /// Why all three values are given and still make no triangle; 0 otherwise.
+  int reason = 0;
 };
 
 ObliqueForm oblique_form(const ObliqueFormInput& input);

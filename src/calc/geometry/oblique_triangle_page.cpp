@@ -16,6 +16,7 @@
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -169,6 +170,7 @@ void ObliqueTrianglePage::build_results() {
   }
   w_.area_label = ui::text_line(262, 511, 185, 23, context_.lang(kAreaText));
   w_.area = ui::result_field(522, 511, 185, 23);
+  w_.reason = ui::reason_line({262, 542, 545, 50});
 }
 
 void ObliqueTrianglePage::bind_state() {
@@ -276,6 +278,7 @@ void ObliqueTrianglePage::show_results(const ObliqueForm& form) {
       set_text(w_.result_dms[r][c], form.result_dms[r][c]);
   }
   set_text(w_.area, form.area);
+  ui::show_reason(context_, w_.reason, form.reason);
 }
 
 // ---- life cycle ----

@@ -37,6 +37,7 @@ struct ObliqueTriangleWidgets {
   Fl_Output* area = nullptr;
 
   Fl_Box* note = nullptr;
+  Fl_Box* reason = nullptr; ///< why there is no triangle
   Triangle2Sketch sketch;
 };
 

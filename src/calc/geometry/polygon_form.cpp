@@ -9,6 +9,12 @@ PolygonForm polygon_form(const PolygonFormInput& input) {
   form.corner_to_flat_offered = has_corner_to_flat(input.sides);
   if (!input.known)
     return form;
+  // The corner-to-flat button stays set when it goes grey.
+  if (*input.known == PolygonKnown::kCornerToFlat && input.sides >= kFewestSides &&
+      !form.corner_to_flat_offered) {
+    form.reason = kPolygonNoCornerToFlat;
+    return form;
+  }
   const std::optional<Polygon> polygon =
       solve_polygon({input.sides, *input.known, numeric::read_double(input.value)});
   if (!polygon)
@@ -23,6 +29,11 @@ PolygonForm polygon_form(const PolygonFormInput& input) {
   if (polygon->corner_to_flat)
     form.corner_to_flat = fixed(*polygon->corner_to_flat);
   return form;
+}
+
+int polygon_sides(const std::string& text) {
+  const long sides = numeric::read_long(text);
+  return sides >= kFewestSides && sides <= kMostSides ? static_cast<int>(sides) : 0;
 }
 
 } // namespace geometry

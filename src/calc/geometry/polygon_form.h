@@ -17,6 +17,9 @@ struct PolygonFormInput {
   int places = 3;                    ///< decimals of the results
 };
 
+/// Language entry saying that an even polygon has no corner-to-flat height.
+inline constexpr int kPolygonNoCornerToFlat = 805;
+
 struct PolygonForm {
   /// The corner-to-flat button and row: only an odd polygon has them.
   bool corner_to_flat_offered = false;
@@ -27,8 +30,14 @@ struct PolygonForm {
   std::string side;
   std::string across_flats;
   std::string corner_to_flat;
+  /// Why the chosen size gives no polygon; 0 otherwise.
+  int reason = 0;
 };
 
 PolygonForm polygon_form(const PolygonFormInput& input);
+
+/// The number of sides the sides field shows: 0 (no polygon) unless it is a
+/// whole number the page takes, kFewestSides ... kMostSides.
+int polygon_sides(const std::string& text);
 
 } // namespace geometry

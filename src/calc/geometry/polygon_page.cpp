@@ -16,6 +16,7 @@
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 #include "calc/geometry/polygon_sketch.h"
 #include "calc/geometry/polygon_form.h"
@@ -73,6 +74,21 @@ void PolygonPage::build_inputs() {
   w_.sides->value(kFewestSides);
   w_.sides->when(FL_WHEN_CHANGED);
   on(w_.sides, [this] { sides_changed(); });
+  // The spinner takes a typed count only on Enter or when the field is
+  // left; meanwhile the results follow the count the field shows, and a
+  // count it would refuse shows none (not those of the count before).
+  Fl_Widget* sides_field = w_.sides->child(0);
+  Fl_Callback_p take_count = sides_field->callback();
+  void* spinner = sides_field->user_data();
+  // Calling back on every key clears the field's changed flag: Enter and
+  // leaving must call back without it.
+  sides_field->when(sides_field->when() | FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED);
+  on(sides_field, [this, sides_field, take_count, spinner] {
+    if (ui::still_typing())
+      recompute();
+    else
+      take_count(sides_field, spinner);
+  });
 
   ui::text_line(543, 248, 110, 25, context_.lang(257));
   w_.value = ui::make_checked_input(context_, kValueRecord, 651, 248, 110, 25);
@@ -122,6 +138,7 @@ void PolygonPage::build_results() {
   }
   w_.angle_dms_group->end();
   w_.angle_dms_group->hide();
+  w_.reason = ui::reason_line({166, 540, 640, 25});
 }
 
 void PolygonPage::bind_state() {
@@ -155,8 +172,8 @@ void PolygonPage::angle_format_chosen(bool dms) {
 
 void PolygonPage::recompute() {
   const PolygonForm form =
-      polygon_form({static_cast<int>(w_.sides->value()), known(), w_.value->value(),
-                    static_cast<int>(w_.precision->value())});
+      polygon_form({polygon_sides(static_cast<Fl_Input_*>(w_.sides->child(0))->value()), known(),
+                    w_.value->value(), static_cast<int>(w_.precision->value())});
   // K4 stays set when it goes grey; the page then shows no results.
   if (form.corner_to_flat_offered)
     w_.known[3]->activate();
@@ -171,6 +188,7 @@ void PolygonPage::recompute() {
   set_text(w_.side, form.side);
   set_text(w_.across_flats, form.across_flats);
   set_text(w_.corner_to_flat, form.corner_to_flat);
+  ui::show_reason(context_, w_.reason, form.reason);
 }
 
 // ---- life cycle ----

@@ -29,6 +29,7 @@ struct PolygonWidgets {
   Fl_Output* across_flats = nullptr;
   Fl_Output* corner_to_flat_label = nullptr;
   Fl_Output* corner_to_flat = nullptr;
+  Fl_Box* reason = nullptr; ///< why there is no polygon
   polly* sketch = nullptr;
 };
 

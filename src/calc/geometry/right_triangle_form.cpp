@@ -68,6 +68,16 @@ std::optional<RightTriangleInput> read_input(const RightTriangleFormInput& in) {
   return values;
 }
 
+// Why two values, both given, make no triangle: the clear cases only.
+int no_triangle_reason(const RightTriangleInput& v) {
+  if (has_known_angle(v.known))
+    return v.second >= 90.0 ? kRightTriangleAngleTooLarge : 0;
+  const bool hypotenuse_given = v.known != RightTriangleCase::kSidesBA;
+  return hypotenuse_given && v.second >= numeric::kMissing && v.first > v.second
+             ? kRightTriangleSideTooLong
+             : 0;
+}
+
 } // namespace
 
 RightTriangleLayout right_triangle_layout(RightTriangleCase known, bool dms) {
@@ -86,8 +96,10 @@ RightTriangleForm right_triangle_form(const RightTriangleFormInput& input) {
   const std::optional<RightTriangleInput> values = read_input(input);
   const std::optional<RightTriangle> t =
       values ? solve_right_triangle(*values) : std::optional<RightTriangle>();
-  if (!t)
+  if (!t) {
+    form.reason = values ? no_triangle_reason(*values) : 0;
     return form;
+  }
   const auto fixed = [&](double value) { return numeric::format_fixed(input.places, value); };
   const std::array<double, 2> rows = first_rows(input.known, *t);
   form.rows = {fixed(rows[0]), fixed(rows[1]), fixed(t->angle_b), fixed(t->area)};

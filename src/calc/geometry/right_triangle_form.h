@@ -37,12 +37,18 @@ struct RightTriangleFormInput {
   int places = 3;
 };
 
+/// Language entries saying why two given values make no triangle.
+inline constexpr int kRightTriangleSideTooLong = 800;
+inline constexpr int kRightTriangleAngleTooLarge = 801;
+
 /// Result texts, all empty when the values make no triangle or a field
 /// that counts is red or missing.
 struct RightTriangleForm {
   std::array<std::string, 4> rows; ///< by case, by case, angle B, area
   std::array<std::string, 3> row2_dms;
   std::array<std::string, 3> row3_dms;
+  /// Why both values are given and still make no triangle; 0 otherwise.
+  int reason = 0;
 };
 
 RightTriangleForm right_triangle_form(const RightTriangleFormInput& input);

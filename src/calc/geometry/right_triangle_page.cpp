@@ -18,6 +18,7 @@
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -165,6 +166,7 @@ void RightTrianglePage::build_results() {
   w_.row2_dms_group = dms_group(443, 496, w_.row2_dms);
   w_.row3_dms_group = dms_group(476, 497, w_.row3_dms);
   panel->end();
+  w_.reason = ui::reason_line({202, 552, 586, 25});
 }
 
 void RightTrianglePage::bind_state() {
@@ -257,6 +259,7 @@ void RightTrianglePage::show_results(const RightTriangleForm& form) {
     ui::show_text(w_.row2_dms[i], form.row2_dms[i]);
     ui::show_text(w_.row3_dms[i], form.row3_dms[i]);
   }
+  ui::show_reason(context_, w_.reason, form.reason);
 }
 
 // ---- life cycle ----

@@ -33,6 +33,7 @@ public:
     Fl_Group* row3_dms_group = nullptr;
     std::array<Fl_Output*, 3> row2_dms{};
     std::array<Fl_Output*, 3> row3_dms{};
+    Fl_Box* reason = nullptr; ///< why there is no triangle
     Triangle1* sketch = nullptr;
   };
 

@@ -52,9 +52,8 @@ double measurement_over_wires(ThreadForm form, double major, double pitch, doubl
 
 ThreadWires compute_thread_wires(const ThreadWiresInput& in) {
   ThreadWires out;
-  if (!given(in.major_in) || !given(in.pitch_in))
+  if (!given(in.pitch_in))
     return out;
-  out.computed = true;
   const double unit = in.millimetre ? 1.0 / numeric::kInchPerMm : 1.0;
   WireSizes sizes = wire_sizes(in.form, in.pitch_in);
   sizes.smallest *= unit;
@@ -69,9 +68,12 @@ ThreadWires compute_thread_wires(const ThreadWiresInput& in) {
   const double wire = in.wire_in * unit;
   const double low = std::fmin(sizes.smallest, shown(sizes.smallest, in.millimetre));
   const double high = std::fmax(sizes.largest, shown(sizes.largest, in.millimetre));
-  if (std::fabs(in.wire_in) < numeric::kMissing || wire < low - kUsableSlack ||
-      wire > high + kUsableSlack)
+  if (!given(in.major_in) || std::fabs(in.wire_in) < numeric::kMissing)
     return out;
+  if (wire < low - kUsableSlack || wire > high + kUsableSlack) {
+    out.wire_unusable = true;
+    return out;
+  }
   const double over = measurement_over_wires(in.form, in.major_in, in.pitch_in, in.wire_in) *
                       (in.millimetre ? 25.4 : 1.0);
   if (std::isfinite(over))

@@ -42,14 +42,14 @@ struct ThreadWiresInput {
 };
 
 struct ThreadWires {
-  /// False when the pitch or the major diameter is missing: nothing was
-  /// computed and the page keeps the wire sizes it shows.
-  bool computed = false;
-  /// In the display unit; none when they come out infinite.
+  /// In the display unit; they follow from the pitch alone. None without
+  /// a pitch, or when they come out infinite.
   std::optional<WireSizes> sizes;
   /// In the display unit; none without a usable wire: one between the
   /// smallest and largest wire as computed or as shown.
   std::optional<double> over_wires;
+  /// A wire and a major diameter are given, but the wire lies outside the sizes.
+  bool wire_unusable = false;
 };
 
 ThreadWires compute_thread_wires(const ThreadWiresInput& in);

@@ -49,17 +49,15 @@ ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& in) {
 
   const ThreadWires wires =
       compute_thread_wires({in.form, kept.pitch_in, kept.major_in, kept.wire_in, mm});
-  if (wires.computed) {
-    out.sizes.emplace();
-    if (wires.sizes) {
-      const int places = wire_size_decimals(mm);
-      *out.sizes = {numeric::format_fixed(places, wires.sizes->smallest),
-                    numeric::format_fixed(places, wires.sizes->best),
-                    numeric::format_fixed(places, wires.sizes->largest)};
-    }
+  if (wires.sizes) {
+    const int places = wire_size_decimals(mm);
+    out.sizes = {numeric::format_fixed(places, wires.sizes->smallest),
+                 numeric::format_fixed(places, wires.sizes->best),
+                 numeric::format_fixed(places, wires.sizes->largest)};
   }
   if (wires.over_wires)
     out.result = over_wires_text(*wires.over_wires, mm);
+  out.reason = wires.wire_unusable ? kWireOutsideSizes : 0;
   return out;
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "calc/threads/thread_wires_calc.h"
@@ -51,12 +50,16 @@ struct ThreadWiresFormInput {
   WiresLengths kept;
 };
 
+/// Language entry saying that the wire at hand is outside the usable sizes.
+inline constexpr int kWireOutsideSizes = 806;
+
 struct ThreadWiresForm {
   WiresLengths kept;
-  /// Smallest, best, largest wire; none when the page keeps what it shows
-  /// (no pitch or no major diameter).
-  std::optional<std::array<std::string, 3>> sizes;
+  /// Smallest, best, largest wire: empty without a pitch.
+  std::array<std::string, 3> sizes;
   std::string result;
+  /// Why there is no measurement though every length is given; 0 otherwise.
+  int reason = 0;
 };
 
 ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& input);

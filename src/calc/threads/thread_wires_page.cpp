@@ -13,6 +13,7 @@
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
+#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace threads {
@@ -127,6 +128,7 @@ void ThreadWiresPage::build_results() {
   for (Fl_Output* field : w_.sizes)
     field->color(ui::kPageBackground);
   w_.result = result_field(497, 285, 73, nullptr);
+  w_.reason = ui::reason_line({188, 318, 599, 40});
 }
 
 void ThreadWiresPage::bind_state() {
@@ -183,10 +185,10 @@ void ThreadWiresPage::compute(WiresChange changed) {
       thread_wires_form({form(), millimetre(), changed, w_.tpi->value(), w_.metric_pitch->value(),
                          w_.major->value(), w_.wire->value(), kept_});
   kept_ = out.kept;
-  if (out.sizes)
-    for (size_t i = 0; i < w_.sizes.size(); ++i)
-      w_.sizes[i]->value((*out.sizes)[i].c_str());
+  for (size_t i = 0; i < w_.sizes.size(); ++i)
+    w_.sizes[i]->value(out.sizes[i].c_str());
   w_.result->value(out.result.c_str());
+  ui::show_reason(context_, w_.reason, out.reason);
 }
 
 // ---- what is shown ----
@@ -219,6 +221,7 @@ void ThreadWiresPage::empty_page() {
   for (Fl_Output* field : w_.sizes)
     field->value("");
   w_.result->value("");
+  ui::show_reason(context_, w_.reason, 0);
   for (Fl_Input* field :
        {w_.wire, w_.tpi, w_.major, w_.metric_pitch, w_.fraction_over, w_.fraction_under})
     field->value("");

@@ -27,6 +27,7 @@ public:
     Fl_Box* sizes_caption = nullptr;
     std::array<Fl_Output*, 3> sizes{}; ///< smallest, best, largest wire
     Fl_Output* result = nullptr;
+    Fl_Box* reason = nullptr; ///< why there is no measurement
     v_thread* sketch = nullptr;
   };
 

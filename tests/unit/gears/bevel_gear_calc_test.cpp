@@ -69,13 +69,12 @@ TEST(BevelGearCalc, PitchAndFaceWidthLimits) {
   const auto dp8 = bevel_pitch(kDp, 8), module2 = bevel_pitch(kModule, 2);
   ASSERT_TRUE(dp8 && module2);
   const FaceWidthLimits limits = face_width_limits(8); // 2π/8 ... 3π/8, 8/8
-  const std::pair<double, double> sizes[] = {{dp8->module, 3.175},
-                                             {module2->diametral_pitch, 12.7},
-                                             {module2->module, 2},
-                                             {limits.minimum.inch, 0.785398},
-                                             {limits.maximum.inch, 1.178097},
-                                             {limits.standard.inch, 1.0},
-                                             {limits.minimum.mm, 19.949113}};
+  // clang-format off
+  const std::pair<double, double> sizes[] = {
+      {dp8->module, 3.175}, {module2->diametral_pitch, 12.7}, {module2->module, 2},
+      {limits.minimum.inch, 0.785398}, {limits.maximum.inch, 1.178097}, {limits.standard.inch, 1.0},
+      {limits.minimum.mm, 19.949113}};
+  // clang-format on
   for (const auto& [got, want] : sizes)
     EXPECT_NEAR(got, want, kTolerance);
   // Module 1e308: the widest face, 3 pi / P = 9.4e308 mm, overflows.

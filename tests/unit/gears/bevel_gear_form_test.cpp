@@ -82,7 +82,7 @@ TEST(BevelGearForm, PinionAndGearAngles) {
   EXPECT_EQ(dms(form.left, 0), "19 6 23.779");
 }
 
-TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
+TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndTheyOrARefusedFieldGiveNoResult) {
   // Brown and Sharpe: 24 is indexed (18 circle, 12 holes) but a tooth of 5/3
   // of a circle is never a multiple of 4 holes; 20 teeth take the 16 circle.
   // clang-format off
@@ -100,6 +100,11 @@ TEST(BevelGearForm, CountsTheHeadCannotCutAreRedAndGiveNoResult) {
     EXPECT_EQ(form.result.has_value(), result);
     EXPECT_EQ(form.left.values[kPitchDiameterRow].empty(), !result);
   }
+  // A face width or a shaft angle refused (red) gives no result either.
+  BevelGearFormInput width = miter("8", "20", kBrownAndSharpe), angle = width;
+  width.face_width.reset();
+  angle.shaft_angle.reset();
+  EXPECT_FALSE(bevel_gear_form(width).result || bevel_gear_form(angle).result);
 }
 
 TEST(BevelGearForm, FaceWidthLimitsFieldAndTypedWidths) {

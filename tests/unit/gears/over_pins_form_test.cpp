@@ -12,7 +12,7 @@ std::string shown(const OverPinsForm& f) {
   std::string text = f.pin_inch + " " + f.pin_mm;
   for (size_t i = 0; i < 3; ++i)
     text += " " + f.inch[i] + " " + f.mm[i];
-  return text;
+  return text + (f.reason ? " why " + std::to_string(f.reason) : "");
 }
 
 OverPinsFormInput dp10(const char* over_pins, Angle angle = Angle::k20, const char* typed = "") {
@@ -37,7 +37,7 @@ TEST(OverPinsForm, PinAndThicknessesInBothUnits) {
       {"circular pitch 0.25 in", {ToothSystem::kCircularPitchInch, "0.2500", "40", Angle::k20, "", "0.1337", "3.36", false},
        "0.1337 3.396 0.125 3.175 0.1242 3.155 0.0008 0.02", false},
       // Pin centres inside the base circle: only the theory stands.
-      {"impossible measurement", dp10("1.5"), "0.168 4.267 0.1571 3.99    ", false},
+      {"impossible measurement", dp10("1.5"), "0.168 4.267 0.1571 3.99     why 808", false},
       {"typed angle out of range", dp10("2.23", Angle::kTyped, "35"), no_results, false},
       {"no measurement", dp10(""), no_results, false},
       {"one tooth", {dp, "10", "1", Angle::k20, "", "0.168", "2.23", false}, no_results, false},

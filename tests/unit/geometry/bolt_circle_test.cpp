@@ -65,6 +65,7 @@ std::string holes(const std::string& words) {
 TEST(BoltCircle, Patterns) {
   // Worked by hand: screen angles 0 at the top, clockwise; x = r sin a,
   // y = r |cos a|, negative in the upper half; then signs, then origin.
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
       {"", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
       {"ccw", "50.000,0.000 0.000,-50.000 -50.000,0.000 0.000,50.000"},
@@ -79,12 +80,11 @@ TEST(BoltCircle, Patterns) {
       {"oy=0.00009", "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000"},
       // Three holes from 30 degrees: 120, 240 and 360 on the screen.
       {"holes=3 list=3 first=30", "43.301,25.000 -43.301,25.000 0.000,-50.000"},
-      {"list=2", "50.000,0.000 0.000,50.000"},
+      {"list=2", "50.000,0.000 0.000,50.000"}, {"partial holes=1 first=30 end=40", "43.301,25.000"},
       {"partial holes=3 end=90", "50.000,0.000 35.355,35.355 0.000,50.000"},
       {"partial holes=3 end=90 ccw", "50.000,0.000 35.355,-35.355 0.000,-50.000"},
-      {"partial holes=1 first=30 end=40", "43.301,25.000"},
-      {"partial holes=2 first=30 end=30", "43.301,25.000 43.301,25.000"},
-  };
+      {"partial holes=2 first=30 end=30", "43.301,25.000 43.301,25.000"}};
+  // clang-format on
   for (const auto& [words, expected] : cases)
     EXPECT_EQ(holes(words), expected) << words;
   // More listed than on the circle, none listed, none or more than 50 holes,
@@ -228,7 +228,8 @@ TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {
     in.partial = partial;
     in.fields = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
     in.marker_radius = 179;
-    return coordinates(bolt_circle_form(in));
+    const int why = bolt_circle_reason(in);
+    return coordinates(bolt_circle_form(in)) + (why ? " why " + std::to_string(why) : "");
   };
   // Full: 4 on 100 from the right, clockwise, Y down; from 45° the first two
   // lie at 45° and 135°: (35.355, 35.355), (-35.355, 35.355). Partial: 3 on
@@ -237,10 +238,11 @@ TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {
             "50.000,0.000 0.000,50.000 -50.000,0.000 0.000,-50.000");
   EXPECT_EQ(reads(false, "4 2 100 _ _ _ _ _ 10 -5"), "40.000,5.000 -10.000,55.000");
   EXPECT_EQ(reads(false, "4 2 100 45 _ _ _ _ _ _"), "35.355,35.355 -35.355,35.355");
-  EXPECT_EQ(reads(false, "4 5 100 _ _ _ _ _ _ _"), "none"); // more listed than drilled
+  EXPECT_EQ(reads(false, "4 5 _ _ _ _ _ _ _ _"), "none why 809"); // more listed than drilled
   EXPECT_EQ(reads(true, "4 4 60 _ 3 0 100 90 _ _"), "50.000,0.000 35.355,35.355 0.000,50.000");
   EXPECT_EQ(reads(true, "_ _ _ _ 3 0 100 _ _ _"), "none"); // no end angle
-  EXPECT_EQ(reads(true, "_ _ _ _ 3 95 100 90 _ _"), "none");
+  EXPECT_EQ(reads(true, "_ _ _ _ 3 95 100 90 _ _"), "none why 807");
+  EXPECT_EQ(reads(true, "_ _ _ _ 1 90 100 90 _ _"), "0.000,50.000"); // start at the end
 }
 
 } // namespace

@@ -59,21 +59,19 @@ TEST(ConversionsCalc, LengthsAndTemperatures) {
 }
 
 TEST(ConversionsCalc, WholeAndFractionOfAnInch) {
-  using Action = FractionOutcome::Action;
-  // 9/8, 8/8 and -1/8 are ignored beside a whole inch; 1/100000000 is 0.00000001 inch.
+  // 9/8, 8/8 and -1/8 are ignored beside a whole inch; 1/10000 inch is
+  // too little to count. Without a length ("-": 9/8 alone, 3/ before its
+  // denominator, an emptied entry) both fields are emptied, never kept.
+  // clang-format off
   const std::pair<FractionEntry, const char*> cases[] = {
-      {{1, 3, 8}, "1.375 34.925"},  {{0, 3, 8}, "0.375 9.525"}, {{3, 15, 16}, "3.9375 100.0125"},
-      {{1, 0, 0}, "1 25.4"},        {{2, 9, 8}, "2 50.8"},      {{2, 8, 8}, "2 50.8"},
-      {{1, -1, 8}, "1 25.4"},       {{0, 8, 8}, "empty"},       {{0, 1, 100000000}, "empty"},
-      {{kInfinity, 0, 0}, "empty"}, {{0, 9, 8}, "keep"},        {{0, 3, 0}, "keep"},
-      {{0, 0, 0}, "keep"},
-  };
+      {{1, 3, 8}, "1.375 34.925"}, {{0, 3, 8}, "0.375 9.525"}, {{3, 15, 16}, "3.9375 100.0125"},
+      {{1, 0, 0}, "1 25.4"}, {{2, 9, 8}, "2 50.8"}, {{2, 8, 8}, "2 50.8"}, {{1, -1, 8}, "1 25.4"},
+      {{0, 8, 8}, "-"}, {{0, 1, 10000}, "-"}, {{kInfinity, 0, 0}, "-"}, {{0, 9, 8}, "-"},
+      {{0, 3, 0}, "-"}, {{0, 0, 0}, "-"}};
+  // clang-format on
   for (const auto& [entry, shown] : cases) {
-    const FractionOutcome out = length_from_fraction(entry);
-    EXPECT_EQ(out.action == Action::kKeep    ? "keep"
-              : out.action == Action::kEmpty ? "empty"
-                                             : plain(out.length.inch) + " " + plain(out.length.mm),
-              shown)
+    const std::optional<LengthForms> out = length_from_fraction(entry);
+    EXPECT_EQ(out ? plain(out->inch) + " " + plain(out->mm) : "-", shown)
         << entry.whole << " " << entry.numerator << "/" << entry.denominator;
   }
 }

@@ -103,7 +103,8 @@ TEST(ObliqueTriangleForm, ResultTexts) {
     const ObliqueForm f =
         oblique_form({known, dms, text_rows::typed_fields<3>(decimal), row_dms, places});
     EXPECT_EQ(join(f.results) + " " + (f.area.empty() ? "_" : f.area) + " | " +
-                  join(f.result_dms[0]) + " | " + join(f.result_dms[1]),
+                  join(f.result_dms[0]) + " | " + join(f.result_dms[1]) +
+                  (f.reason ? " why " + std::to_string(f.reason) : ""),
               shown);
   };
   // 3, 4, 5: A = acos 0.8 = 36.869898 = 36° 52' 11.632", C = 90.
@@ -118,11 +119,13 @@ TEST(ObliqueTriangleForm, ResultTexts) {
         "1.399 104.25 1.91 0.678 | _ _ _ | 104 15 0.0");
   shows(K::kThreeAngles, true, "", "59 30 0 60 0 0 60 30 0", 3,
         "0.995 1.0 1.005 0.433 | _ _ _ | _ _ _");
-  // Nothing to show: a side longer than the other two together, angles not
-  // adding up to 180, a red minute (59° 60' would add up), a red decimal angle.
+  // Nothing to show, and why: a side longer than the other two together,
+  // angles not adding up to 180, A and B leaving nothing for C; then a red
+  // minute (59° 60' would add up), a red decimal angle.
   const char* none = "_ _ _ _ | _ _ _ | _ _ _";
-  shows(K::kThreeSides, false, "3 4 10", "", 3, none);
-  shows(K::kThreeAngles, false, "60 60 61", "", 3, none);
+  shows(K::kThreeSides, false, "3 4 10", "", 3, "_ _ _ _ | _ _ _ | _ _ _ why 802");
+  shows(K::kThreeAngles, false, "60 60 61", "", 3, "_ _ _ _ | _ _ _ | _ _ _ why 804");
+  shows(K::kSideAndTwoAngles, false, "100 5 80", "", 3, "_ _ _ _ | _ _ _ | _ _ _ why 803");
   shows(K::kThreeAngles, true, "", "59 60! _ 60 _ _ 60 _ _", 3, none);
   shows(K::kSideAndTwoAngles, false, "300! 1 45", "", 3, none);
 }

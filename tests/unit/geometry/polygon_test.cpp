@@ -65,7 +65,8 @@ TEST(PolygonForm, RowsAndResultTexts) {
     EXPECT_EQ(f.corner_to_flat_offered, offered);
     EXPECT_EQ(text_rows::join(std::vector<std::string>{f.angle, f.angle_dms[0], f.angle_dms[1],
                                                        f.angle_dms[2], f.across_corners, f.side,
-                                                       f.across_flats, f.corner_to_flat}),
+                                                       f.across_flats, f.corner_to_flat}) +
+                  (f.reason ? " why " + std::to_string(f.reason) : ""),
               shown);
   };
   // Pentagon of side 10: R = 10 / (2 sin 36°) = 8.5065, r = 10 / (2 tan 36°) = 6.8819.
@@ -78,9 +79,14 @@ TEST(PolygonForm, RowsAndResultTexts) {
   // Nothing to compute: an even polygon has no corner-to-flat height, a
   // missing size, no known size chosen.
   const char* none = "_ _ _ _ _ _ _ _";
-  shows(6, K::kCornerToFlat, "10", 3, false, none);
+  shows(6, K::kCornerToFlat, "10", 3, false, "_ _ _ _ _ _ _ _ why 805");
   shows(6, K::kAcrossCorners, "0.00001", 3, false, none);
   shows(9, std::nullopt, "10", 3, true, none);
+  // The count the sides field shows, typed or not yet taken: 3 ... 100 only.
+  const std::pair<const char*, int> counts[] = {{"8", 8}, {"100", 100}, {"3", 3},
+                                                {"2", 0}, {"101", 0},   {"", 0}};
+  for (const auto& [text, sides] : counts)
+    EXPECT_EQ(polygon_sides(text), sides) << text;
 }
 
 } // namespace

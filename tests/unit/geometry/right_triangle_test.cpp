@@ -81,7 +81,8 @@ TEST(RightTriangleForm, ResultTexts) {
     if (shown.empty())
       shown = dms ? "_ _ _ _ | _ _ _ | _ _ _" : "_ _ _ _";
     const std::string dms_rows = " | " + join(f.row2_dms) + " | " + join(f.row3_dms);
-    EXPECT_EQ(join(f.rows) + (dms ? dms_rows : ""), shown);
+    const std::string why = f.reason ? " why " + std::to_string(f.reason) : "";
+    EXPECT_EQ(join(f.rows) + (dms ? dms_rows : "") + why, shown);
   };
   // b = 4, a = 3: c = 5, A = atan 0.75 = 36.869898 = 36° 52' 11.632".
   shows(K::kSidesBA, true, "4 3", "", 6, "5 36.869898 53.130102 6 | 36 52 11.632 | 53 7 48.368");
@@ -97,6 +98,9 @@ TEST(RightTriangleForm, ResultTexts) {
   shows(K::kSidesBA, false, "4! 3", "", 3, "");
   shows(K::kSidesBA, false, "4 3!", "", 3, "");
   shows(K::kSideBAngleA, false, "10 180!", "", 3, "");
+  // Both given and still no triangle: the page says why.
+  shows(K::kSideBHypotenuse, false, "5 3", "", 3, "_ _ _ _ why 800");
+  shows(K::kSideAAngleA, false, "10 90", "", 3, "_ _ _ _ why 801");
 }
 
 TEST(RightTriangleForm, TypedAngleMovesWithTenDigits) {

@@ -47,20 +47,13 @@ TEST(ThreadWiresCalc, SizesAndMeasurementOverWires) {
     SCOPED_TRACE(r.name);
     const double tolerance = r.mm ? 1e-6 : 1e-7;
     ThreadWires w = compute_thread_wires({r.form, r.pitch_in, r.major_in, r.wire_in, r.mm});
-    ASSERT_TRUE(w.computed && w.sizes);
+    ASSERT_TRUE(w.sizes);
     const double got[] = {w.sizes->smallest, w.sizes->best, w.sizes->largest,
                           w.over_wires.value_or(kNone)};
     const double want[] = {r.smallest, r.best, r.largest, r.over};
     for (size_t i = 0; i < 4; ++i)
       EXPECT_NEAR(got[i], want[i], tolerance) << i;
   }
-}
-
-TEST(ThreadWiresCalc, NothingWithoutPitchOrMajorDiameter) {
-  const double rows[][2] = {{0.0, 0.25}, {0.05, 0.0}, {0.05, 0.0001}, {0.0001, 0.25}};
-  for (const auto& r : rows)
-    EXPECT_FALSE(compute_thread_wires({ThreadForm::kUnified, r[0], r[1], 0.0289}).computed)
-        << r[0] << " " << r[1];
 }
 
 TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
@@ -70,7 +63,7 @@ TEST(ThreadWiresCalc, InfiniteValuesAreNeverResults) {
   EXPECT_NEAR(huge.sizes->smallest, 0.56 * 5000 * kMmPerInch, 1e-6);
   EXPECT_FALSE(huge.over_wires);
   ThreadWires endless = compute_thread_wires({ThreadForm::kMetric, INFINITY, 0.5, 0.03, false});
-  EXPECT_TRUE(endless.computed && !endless.sizes && !endless.over_wires);
+  EXPECT_TRUE(!endless.sizes && !endless.over_wires);
 }
 
 TEST(ThreadWiresCalc, TextsThePageWrites) {
@@ -96,7 +89,7 @@ TEST(ThreadWiresCalc, TextsThePageWrites) {
 
 TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   // The pitch in the form's own field; the wire and pitch kept from before;
-  // shown: the three sizes and the result, "-" where the page keeps its sizes.
+  // shown: the three sizes and the result.
   auto shows = [](ThreadForm form, WiresChange changed, const char* pitch, const char* major,
                   const char* wire, double kept_wire_in, double kept_pitch_in, const char* shown) {
     SCOPED_TRACE(std::string(pitch) + " " + major + " " + wire);
@@ -107,7 +100,8 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
     const ThreadWiresForm out = thread_wires_form(
         {form, metric, changed, metric ? "" : pitch, metric ? pitch : "", major, wire, kept});
     const auto& s = out.sizes;
-    EXPECT_EQ((s ? (*s)[0] + " " + (*s)[1] + " " + (*s)[2] : "-") + " " + out.result, shown);
+    const std::string why = out.reason ? " why " + std::to_string(out.reason) : "";
+    EXPECT_EQ(s[0] + " " + s[1] + " " + s[2] + " " + out.result + why, shown);
   };
   const auto U = ThreadForm::kUnified, M = ThreadForm::kMetric;
   using Change = WiresChange;
@@ -115,16 +109,19 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
   shows(U, Change::kRestored, "20", "0.25", "0.0289", 0, 0, "0.028 0.0289 0.045 0.2609");
   // 1.5 mm: 0.84, 0.866, 1.35; M = 12 - 1.5155 x 1.5 + 3 x 0.85 = 12.27675 mm.
   shows(M, Change::kRestored, "1.5", "12", "0.85", 0, 0, "0.84 0.866 1.35 12.277");
-  shows(U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045 ");
+  shows(U, Change::kRestored, "20", "0.25", "0.05", 0, 0, "0.028 0.0289 0.045  why 806");
   // A changed major diameter works with the wire and pitch given before,
   // whatever the wire and pitch fields show now. M16 x 2, wire 1.155:
   // M = 16 - 3.031 + 3.465 = 16.434 mm.
   shows(U, Change::kMajor, "", "0.25", "", 0.0289, 0.05, "0.028 0.0289 0.045 0.2609");
   shows(M, Change::kMajor, "", "16", "", 1.155 / 25.4, 2 / 25.4, "1.12 1.155 1.8 16.434");
-  // No major diameter, or an emptied pitch: the page keeps its sizes.
-  shows(U, Change::kWire, "20", "", "0.0289", 0, 0.05, "- ");
-  shows(U, Change::kTpi, "", "0.25", "0.0289", 0.0289, 0.05, "- ");
-  shows(M, Change::kMetricPitch, "", "12", "0.85", 0.85 / 25.4, 1.5 / 25.4, "- ");
+  // The sizes follow the pitch alone: without a major diameter (0.0001 is
+  // none) they stand, a new pitch shows its own (10 tpi: 0.056 ...), a pitch
+  // of 0.0001 inch or none takes them away.
+  shows(U, Change::kWire, "20", "0.0001", "0.0289", 0, 0.05, "0.028 0.0289 0.045 ");
+  shows(U, Change::kTpi, "10", "", "0.0289", 0.0289, 0.05, "0.056 0.0577 0.09 ");
+  shows(U, Change::kTpi, "10000", "0.25", "0.0289", 0.0289, 0.05, "   ");
+  shows(M, Change::kMetricPitch, "0", "12", "0.85", 0.85 / 25.4, 1.5 / 25.4, "   ");
 }
 
 TEST(ThreadWiresForm, LabelsUnitSwitchTexts) {

@@ -1,0 +1,75 @@
+// No page shows a result of values its fields no longer hold: an input
+// emptied, refused (red) or changed on another page takes its results away
+// or brings new ones. Where the values can't make a result, a line says why.
+#include "gui/support/page_scenario.h"
+
+#include "app/all_pages.h"
+
+using namespace testing_support;
+
+class StaleResultsTest : public PageTest<geometry::RightTrianglePage, 2> {
+protected:
+  template <class P> const auto& open_page(int number) {
+    click(app->main_frame()->nav_button(number));
+    return dynamic_cast<P&>(*app->page(number)).widgets();
+  }
+  void choose_head(const char* name) {
+    Fl_Choice* list = open_page<workshop::DividingHeadPage>(7).head;
+    list->value(list->find_index(name));
+    list->do_callback();
+  }
+};
+
+TEST_F(StaleResultsTest, ResultsFollowEveryChangeOfTheirFields) {
+  // An octagon before Enter: 45°; "1" on the way to 12 is no polygon.
+  const auto& polygon = open_page<geometry::PolygonPage>(9);
+  Fl_Widget* sides = polygon.sides->child(0);
+  run(polygon.value, "10", sides, "8", polygon.angle, "=45.0", sides, "1", polygon.angle, "=",
+      sides, "1\n", sides, "=3", polygon.angle, "=120.0");
+  // A refused angle empties its row; 3/8, then 9/8 alone (ignored): no length.
+  const auto& c = open_page<geometry::ConversionsPage>(11);
+  run(c.degrees, "36", c.pi_radians, "=0.2", c.degrees, "3600", c.dms[0], "=", c.pi_radians, "=",
+      c.degrees, "36", c.dms[1], "75", c.degrees, "=", c.dms[1], "0", c.numerator, "3",
+      c.denominator, "8", c.inch, "=0.375", c.numerator, "9", c.inch, "=", c.mm, "=", c.celsius,
+      "-", c.fahrenheit, "=");
+}
+
+TEST_F(StaleResultsTest, BevelResultsFollowTheHeadAndGoWithARefusedAngle) {
+  // 24 teeth: no setting on the Brown and Sharpe head, one of the 24 circle
+  // on the Cincinnati.
+  const auto& bevel = open_page<gears::BevelGearPage>(14);
+  const auto& left = bevel.left.values;
+  run(bevel.pitch, "8", bevel.miter_teeth, "24", bevel.miter_teeth, "~red");
+  choose_head("Cincinatti 40-1");
+  open_page<gears::BevelGearPage>(14);
+  run(bevel.miter_teeth, "~black", left[gears::kHoleCircleRow], "=24");
+  choose_head("Brown and Sharp 40-1");
+  open_page<gears::BevelGearPage>(14);
+  run(bevel.miter_teeth, "~red", left[gears::kHoleCircleRow], "=", bevel.miter_teeth, "20",
+      // 90° 75' is refused: the Units button must not bring back a result.
+      bevel.dms, "click", bevel.shaft_dms[1], "75", left[gears::kPitchAngleRow], "=");
+  units();
+  run(left[gears::kPitchDiameterRow], "=");
+}
+
+TEST_F(StaleResultsTest, EachPageSaysWhyItsValuesMakeNothingUntilTheyDo) {
+  run(w().case_buttons[4], "click", w().input1, "5", w().input2, "3", w().reason, "@800",
+      w().input2, "13", w().reason, "=");
+  const auto& oblique = open_page<geometry::ObliqueTrianglePage>(3);
+  const auto& sides = oblique.decimal_inputs;
+  run(sides[0], "1", sides[1], "2", sides[2], "5", oblique.reason, "@802", sides[2], "2",
+      oblique.reason, "=");
+  const auto& bolts = open_page<geometry::BoltCirclePage>(5);
+  run(bolts.total_holes, "4", bolts.holes_to_list, "6", bolts.reason, "@809", bolts.holes_to_list,
+      "4", bolts.reason, "=");
+  const auto& wires = open_page<threads::ThreadWiresPage>(6);
+  // 20 tpi: wires 0.028 ... 0.045; without a pitch, no sizes.
+  run(wires.tpi, "20", wires.major, "0.25", wires.wire, "0.05", wires.reason, "@806", wires.wire,
+      "0.03", wires.reason, "=", wires.tpi, "", wires.sizes[2], "=");
+  const auto& polygon = open_page<geometry::PolygonPage>(9);
+  run(polygon.known[3], "click", polygon.sides->child(0), "6\n", polygon.reason, "@805",
+      polygon.sides->child(0), "5\n", polygon.reason, "=");
+  const auto& pins = open_page<gears::OverPinsPage>(15);
+  run(pins.pitch, "10", pins.teeth, "20", pins.pin, "0.168", pins.over_pins, "1.5", pins.note,
+      "@808", pins.over_pins, "2.23", pins.note, "@469");
+}
