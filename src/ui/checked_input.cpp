@@ -106,6 +106,15 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
 
 } // namespace
 
+bool refuses_its_value(const CheckedInput* field) {
+  return numeric::out_of_range(field->range()->rule, field->value());
+}
+
+void colour_as_typed(CheckedInput* field) {
+  const InputRange& range = *field->range();
+  set_text_colour(field, refuses_its_value(field) ? range.colour_bad : range.colour_ok);
+}
+
 void check_input_callback(Fl_Widget* widget, void* data) {
   auto* field = static_cast<Fl_Input*>(widget);
   auto& range = *static_cast<InputRange*>(data);

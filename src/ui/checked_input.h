@@ -68,6 +68,12 @@ private:
 CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
                                  const char* label = nullptr);
 
+/// Whether the field holds a value out of its range (it shows it red).
+bool refuses_its_value(const CheckedInput* field);
+/// Colours text the page put in itself (a restored value) as if it had been
+/// typed: red when out of range, black otherwise.
+void colour_as_typed(CheckedInput* field);
+
 /// The shared callback of every checked field (user data: its InputRange).
 void check_input_callback(Fl_Widget* field, void* record);
 

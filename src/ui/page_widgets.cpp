@@ -3,6 +3,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Spinner.H>
+#include <FL/Fl_Window.H>
 
 #include <string>
 
@@ -119,6 +120,28 @@ Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align alig
   box->copy_label(text);
   box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   return box;
+}
+
+Fl_Box* reason_line(Spot spot) {
+  Fl_Box* line = wrapped_text(spot.x, spot.y, spot.w, spot.h, nullptr, FL_ALIGN_LEFT);
+  line->labelfont(FL_HELVETICA_BOLD);
+  line->labelsize(13);
+  line->labelcolor(kTextBad);
+  line->hide();
+  return line;
+}
+
+void show_reason(Fl_Box* line, const PageContext& app, int entry) {
+  const std::string text = entry != 0 ? app.lang_or(entry, "") : "";
+  const bool shown = entry != 0;
+  if (shown == (line->visible() != 0) && text == (line->label() ? line->label() : ""))
+    return;
+  line->copy_label(text.c_str());
+  show_if(line, shown);
+  // The line has no box of its own, and a page's frame paints no background:
+  // the window draws the place again, the old text gone.
+  if (Fl_Window* window = line->window())
+    window->damage(FL_DAMAGE_ALL, line->x(), line->y(), line->w(), line->h());
 }
 
 } // namespace ui

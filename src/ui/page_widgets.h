@@ -112,6 +112,12 @@ void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first_entry, int
 /// A text inside its box, wrapped onto more lines where it is too long.
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);
 
+/// The line where a page says why it shows no result: bold red, wrapped
+/// inside its box, hidden while there is nothing to say.
+Fl_Box* reason_line(Spot spot);
+/// Shows language entry `entry` in a reason line; 0 hides the line.
+void show_reason(Fl_Box* line, const PageContext& app, int entry);
+
 inline void show_if(Fl_Widget* widget, bool shown) {
   if (shown)
     widget->show();

@@ -84,7 +84,9 @@ double worm_lead_angle(double diameter, double lead) {
   return 90.0 - std::atan(kPi * diameter / lead) * numeric::kDegPerRad;
 }
 
-std::optional<WormGearResult> calculate_worm_gear(const WormGearInput& in) {
+std::optional<WormGearResult> calculate_worm_gear(const WormGearInput& in, NoWormGear* why) {
+  if (why)
+    *why = NoWormGear::kNothingToSay;
   if (!positive(in.worm_diameter) || !positive(in.backlash) || in.starts < 1)
     return std::nullopt;
   if (in.pressure_angle < 0 || in.pressure_angle >= static_cast<int>(kWormPressureAngles.size()))
@@ -93,8 +95,11 @@ std::optional<WormGearResult> calculate_worm_gear(const WormGearInput& in) {
   if (!wheel)
     return std::nullopt;
   // A worm whose threads would meet in the middle can't be made.
-  if (in.worm_diameter - 2.0 * wheel->whole_depth <= 0.0)
+  if (in.worm_diameter - 2.0 * wheel->whole_depth <= 0.0) {
+    if (why)
+      *why = NoWormGear::kWormTooSmall;
     return std::nullopt;
+  }
 
   const WormPressureAngle& angle = kWormPressureAngles[static_cast<size_t>(in.pressure_angle)];
   const double p = wheel->axial_pitch;

@@ -89,10 +89,18 @@ struct WormGearResult {
   double worm_thread_length = 0.0; ///< 0.09 N p
 };
 
+/// Why the values give no worm gear.
+enum class NoWormGear {
+  kNothingToSay, ///< a value missing or not above 0
+  kWormTooSmall, ///< no metal left under the threads: outside diameter up to twice the whole depth
+};
+
 /// Everything the page shows; none when the tooth size, the diameter, the
 /// tooth count or the backlash is missing or not above 0, or when the worm
-/// is too small to leave any metal under its threads (root diameter 0 or less).
-std::optional<WormGearResult> calculate_worm_gear(const WormGearInput& in);
+/// is too small to leave any metal under its threads (root diameter 0 or
+/// less); `why` (when given) then gets the reason.
+std::optional<WormGearResult> calculate_worm_gear(const WormGearInput& in,
+                                                  NoWormGear* why = nullptr);
 
 /// Lead angle in degrees of a thread of lead `lead` on diameter `diameter`:
 /// 90 - atan(π D / L).

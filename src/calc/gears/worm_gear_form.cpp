@@ -11,6 +11,7 @@ namespace {
 constexpr int kFirstSystemLabel = 293; // module, DP, CP inch, CP mm follow in order
 constexpr int kBacklashInchLabel = 330;
 constexpr int kBacklashMmLabel = 363;
+constexpr int kWormTooSmallText = 792;
 
 } // namespace
 
@@ -68,7 +69,10 @@ WormGearForm worm_gear_form(const WormGearFormInput& input) {
   in.hob_crown_cut = input.hob_crown_cut;
   in.left_hand = input.left_hand;
   form.centre_distance_offered = in.teeth != 0 && in.pitch_value > 0.0;
-  form.result = calculate_worm_gear(in);
+  NoWormGear why = NoWormGear::kNothingToSay;
+  form.result = calculate_worm_gear(in, &why);
+  if (why == NoWormGear::kWormTooSmall)
+    form.reason = kWormTooSmallText;
   form.outputs = worm_output_texts(form.result, input.metric);
   return form;
 }

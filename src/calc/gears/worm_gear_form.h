@@ -63,6 +63,8 @@ struct WormGearForm {
   bool change_gear_help_offered = false;
   std::optional<WormGearResult> result; ///< in inches, none: every field empty
   WormOutputTexts outputs;
+  /// The language entry that says why there is no result; 0: nothing to say.
+  int reason = 0;
 };
 
 WormGearForm worm_gear_form(const WormGearFormInput& input);

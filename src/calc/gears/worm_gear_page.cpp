@@ -228,6 +228,9 @@ void WormGearPage::build_inputs() {
 
   w_.backlash = ui::make_checked_input(context_, kLengthRecord, 523, 562, 60, 25);
   w_.backlash->align(FL_ALIGN_TOP);
+  // Under the pressure angles, above the entries it is about.
+  w_.reason = ui::reason_line({344, 303, 286, 32});
+  w_.reason->labelsize(12);
 
   w_.change_gear_help = help_button(637, 309, 151, 44, context_.lang(357));
   on(w_.change_gear_help, [this] { context_.show_help(ui::HelpTopic::kWormChangeGears); });
@@ -372,6 +375,7 @@ void WormGearPage::recompute() {
                                 : w_.change_gear_help->deactivate();
   result_ = form.result;
   show_results();
+  ui::show_reason(w_.reason, context_, form.reason);
 }
 
 void WormGearPage::show_results() {

@@ -43,6 +43,7 @@ public:
     std::array<CrownPicture*, 2> crown_pictures{};
     std::array<WormBackdrop*, 2> backdrops{};
     std::array<Fl_Output*, kWormOutCount> outputs{};
+    Fl_Box* reason = nullptr; ///< why there are no results
   };
 
   explicit WormGearPage(ui::PageContext& app);

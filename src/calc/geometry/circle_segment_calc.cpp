@@ -23,7 +23,7 @@ std::string print_fixed(int precision, double value) {
   return numeric::printf_text(" %.*f", precision, value);
 }
 
-// The angle as the page keeps it: six decimals, so that a computed 180
+// The angle as the page shows it: six decimals, so that a computed 180
 // does not show as 179.99999999.
 double six_decimals(double degrees) { return numeric::read_double(print_fixed(6, degrees)); }
 
@@ -32,12 +32,21 @@ struct Segment {
   double r = 0.0;
   double c = 0.0;
   double d = 0.0;
-  double theta = 0.0; // degrees
+  double theta = 0.0; // degrees, full precision
 };
 
 // The angle from the chord and the distance of the chord from the centre.
-double angle_from_chord(double c, double d) {
-  return six_decimals(std::atan(c * 0.5 / d) * kTwiceDegPerRad);
+double angle_from_chord(double c, double d) { return std::atan(c * 0.5 / d) * kTwiceDegPerRad; }
+
+// t - sin t for an angle t in radians. A thin segment of a large circle has
+// a sine that equals its angle to nearly every digit, so the difference is
+// taken from its series there.
+double angle_less_sine(double t) {
+  if (t > 0.1)
+    return t - std::sin(t);
+  const double t2 = t * t;
+  return t * t2 / 6.0 *
+         (1.0 - t2 / 20.0 * (1.0 - t2 / 42.0 * (1.0 - t2 / 72.0 * (1.0 - t2 / 110.0))));
 }
 
 bool all_finite(const SegmentResult& result) {
@@ -93,7 +102,7 @@ std::optional<double> angle_from_dms_texts(const std::string& degrees, const std
   return numeric::dms_to_degrees(degrees, minutes, seconds);
 }
 
-std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
+std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input, NoSegment* why) {
   const double a = input.first;
   const double b = input.second;
   SegmentResult out;
@@ -103,25 +112,31 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
   double& d = s.d;
   double& theta = s.theta;
   auto& rows = out.rows;
-
-  // A typed angle beyond a half circle is out of range: the field is red,
-  // but a unit or format switch still recomputes.
-  if (second_is_angle(input.known) && !(b > 0.0 && b <= 180.0))
+  auto refuse = [why](NoSegment reason) {
+    if (why)
+      *why = reason;
     return std::nullopt;
+  };
+
+  // The page's field refuses a typed angle beyond a half circle; the
+  // formulas refuse it too.
+  if (second_is_angle(input.known) && !(b > 0.0))
+    return refuse(NoSegment::kNothingToSay);
+  if (second_is_angle(input.known) && b > 180.0)
+    return refuse(NoSegment::kPastHalfCircle);
 
   switch (input.known) {
   case SegmentKnown::kChordArc: {
-    if (!(a > 0.0 && a < b))
-      return std::nullopt;
+    if (!(a > 0.0 && b > 0.0))
+      return refuse(NoSegment::kNothingToSay);
+    if (a >= b)
+      return refuse(NoSegment::kArcNotOverChord);
     double half = angle_for_arc_to_chord(b / a) / 2.0;
     r = a / 2.0 / std::sin(half);
     d = std::sqrt(r * r - a * a / 4.0);
     theta = 2.0 * half * numeric::kDegPerRad;
     if (theta > 180.0)
-      return std::nullopt;
-    // Kept to six decimals like every other computed angle: whole degrees
-    // would put the sector area out by up to half a degree's worth.
-    theta = six_decimals(theta);
+      return refuse(NoSegment::kPastHalfCircle);
     c = a;
     rows[kR1] = r;
     rows[kR2] = d;
@@ -130,7 +145,7 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
   }
   case SegmentKnown::kRadiusAngle: {
     if (a <= 0.0)
-      return std::nullopt;
+      return refuse(NoSegment::kNothingToSay);
     double half = b * numeric::kRadPerDeg * 0.5;
     r = a;
     theta = b;
@@ -143,8 +158,10 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     break;
   }
   case SegmentKnown::kRadiusChord:
-    if (!(a > 0.0 && b > 0.0 && b <= 2.0 * a))
-      return std::nullopt;
+    if (!(a > 0.0 && b > 0.0))
+      return refuse(NoSegment::kNothingToSay);
+    if (b > 2.0 * a)
+      return refuse(NoSegment::kChordOverDiameter);
     r = a;
     c = b;
     d = std::sqrt(a * a - b * b * 0.25);
@@ -152,8 +169,11 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     rows[kR2] = d;
     break;
   case SegmentKnown::kRadiusHeight:
-    if ((a <= 0.0 && b <= 0.0) || b > a)
-      return std::nullopt;
+    // No height is a flat segment: the chord and angle are 0.
+    if (!(a > 0.0 && b >= 0.0))
+      return refuse(NoSegment::kNothingToSay);
+    if (b > a)
+      return refuse(NoSegment::kPastHalfCircle);
     r = a;
     d = a - b;
     c = 2.0 * std::sqrt(a * a - d * d);
@@ -161,8 +181,10 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     rows[kR2] = d;
     break;
   case SegmentKnown::kRadiusDistance:
-    if (!(a > 0.0 && b > 0.0 && b <= a))
-      return std::nullopt;
+    if (!(a > 0.0 && b > 0.0))
+      return refuse(NoSegment::kNothingToSay);
+    if (b > a)
+      return refuse(NoSegment::kDistanceOverRadius);
     r = a;
     d = b;
     c = 2.0 * std::sqrt(a * a - b * b);
@@ -170,8 +192,10 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     rows[kR2] = a - b;
     break;
   case SegmentKnown::kChordHeight:
-    if (!(b > 0.0 && a > 0.0 && 2.0 * b <= a))
-      return std::nullopt;
+    if (!(b > 0.0 && a > 0.0))
+      return refuse(NoSegment::kNothingToSay);
+    if (2.0 * b > a)
+      return refuse(NoSegment::kPastHalfCircle);
     c = a;
     d = a * a * 0.25 / (2.0 * b) - 0.5 * b;
     r = b + d;
@@ -181,7 +205,7 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     break;
   case SegmentKnown::kChordDistance:
     if (!(b > 0.0 && a > 0.0))
-      return std::nullopt;
+      return refuse(NoSegment::kNothingToSay);
     c = a;
     d = b;
     r = std::sqrt(a * a * 0.25 + b * b);
@@ -190,7 +214,7 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     break;
   case SegmentKnown::kHeightDistance:
     if (!(a > 0.0 && b > 0.0))
-      return std::nullopt;
+      return refuse(NoSegment::kNothingToSay);
     d = b;
     r = a + b;
     c = 2.0 * std::sqrt(r * r - b * b);
@@ -198,9 +222,11 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     rows[kR2] = c;
     break;
   case SegmentKnown::kRadiusArc: {
+    if (!(a > 0.0))
+      return refuse(NoSegment::kNothingToSay);
     double arc_angle = b / (2.0 * kPi * a) * 360.0;
     if (arc_angle > 180.0)
-      return std::nullopt;
+      return refuse(NoSegment::kPastHalfCircle);
     r = a;
     d = a * std::cos(arc_angle * numeric::kRadPerDeg * 0.5);
     c = 2.0 * std::sqrt(a * a - d * d);
@@ -233,38 +259,33 @@ std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input) {
     break;
   }
   default:
-    return std::nullopt;
+    return refuse(NoSegment::kNothingToSay);
   }
 
   const int known = static_cast<int>(input.known);
-  if (known >= 2 && known <= 8) {
+  if (known >= 2 && known <= 8)
     theta = angle_from_chord(c, d);
-    // A chord so short against the radius that its angle rounds to nothing
-    // leaves no arc, sector or segment to tell.
-    if (theta <= 0.0 && c > 0.0)
-      return std::nullopt;
-  }
+  // The arc and the areas take the angle as computed; the angle rows show it
+  // to six decimals, which would put a thin segment of a large circle out.
+  out.angle = input.known == SegmentKnown::kChordArc || (known >= 2 && known <= 8)
+                  ? six_decimals(theta)
+                  : theta;
   if (out.third_row_is_angle)
-    rows[kR3] = theta;
+    rows[kR3] = out.angle;
 
-  const double circle = kPi * r * r;
-  const double triangle = d * c * 0.5;
-  const double sector = circle * theta / 360.0;
-  rows[kR10] = circle;
-  rows[kR8] = triangle;
-  rows[kR9] = sector;
-  // The six-decimal angle may put the sector a hair below its triangle;
-  // a segment that thin has no area to show, never a negative one.
-  rows[kR7] = std::fmax(0.0, sector - triangle);
+  const double radians = theta * numeric::kRadPerDeg;
+  rows[kR10] = kPi * r * r;
+  rows[kR8] = d * c * 0.5;
+  rows[kR9] = r * r * radians * 0.5;
+  rows[kR7] = r * r * 0.5 * angle_less_sine(radians);
   rows[kR6] = kPi * 2.0 * r;
   // Where R5 isn't already the height or the chord, it is the arc.
   if ((known >= 1 && known <= 7) || input.known == SegmentKnown::kChordAngle)
-    rows[kR5] = theta / 360.0 * rows[kR6];
-  rows[kR4] = 360.0 - theta;
-  out.angle = theta;
+    rows[kR5] = r * radians;
+  rows[kR4] = 360.0 - out.angle;
 
   if (!all_finite(out))
-    return std::nullopt;
+    return refuse(NoSegment::kNothingToSay);
   return out;
 }
 

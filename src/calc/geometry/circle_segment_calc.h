@@ -43,7 +43,7 @@ inline constexpr int kSegmentRows = 10;
 
 struct SegmentResult {
   std::array<double, kSegmentRows> rows{};
-  /// Central angle in degrees, as used for the areas and R4.
+  /// Central angle in degrees as R3 and R4 show it.
   double angle = 0.0;
   /// R3 holds the angle (else a length: the chord or the radius).
   bool third_row_is_angle = true;
@@ -52,12 +52,22 @@ struct SegmentResult {
   bool first_rows_untrimmed = false;
 };
 
+/// Why two values describe no segment.
+enum class NoSegment {
+  kNothingToSay,       ///< a value missing or not above 0, or a result beyond any number
+  kChordOverDiameter,  ///< a chord longer than the diameter
+  kDistanceOverRadius, ///< a chord farther from the centre than the radius
+  kPastHalfCircle,     ///< more than a half circle: a height above the radius, an arc or angle past
+                       ///< 180°
+  kArcNotOverChord,    ///< an arc no longer than its chord
+};
+
 /// All quantities of the segment, or nothing when the two values don't
-/// describe one (a value <= 0 where a positive one is needed, a chord longer
-/// than the diameter, a height above the radius, an angle above 180 degrees),
-/// when a chord's angle rounds to 0 at six decimals, or when a result is not
-/// a finite number. The segment area is never below 0.
-std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input);
+/// describe one; `why` (when given) then gets the reason. The arc and the
+/// areas come from the angle at full precision; R3, R4 and `angle` show it
+/// to six decimals, so that a computed 180 does not show as 179.99999999.
+std::optional<SegmentResult> compute_circle_segment(const SegmentInput& input,
+                                                    NoSegment* why = nullptr);
 
 /// Row `row` (0 for R1 ... 9 for R10) as shown: a leading space, `precision`
 /// decimals, trimmed by the display rule unless the row is shown untrimmed.

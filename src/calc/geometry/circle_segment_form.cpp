@@ -26,6 +26,11 @@ constexpr int kCaseSlots[][kSlotsSetByCase] = {
     {44, 43, 41, 42, 39, 40}, // arc, angle
     {40, 43, 41, 42, 39, 44}, // chord, angle
 };
+// What the page says for each NoSegment, in its order: a chord over the
+// diameter, a distance over the radius, past a half circle, an arc not over
+// its chord.
+constexpr int kReasonTexts[] = {0, 780, 781, 782, 783};
+
 /// R4, the rest of the full turn, has the same label in every case.
 constexpr int kRestRowText = 51;
 constexpr int kRestRow = 3;
@@ -69,7 +74,8 @@ SegmentForm segment_form(const SegmentFormInput& input) {
   const SegmentLayout layout = segment_layout(input.known, input.dms);
   const auto& dms = input.second_dms;
   const bool dms_typed = !dms[0].empty() || !dms[1].empty() || !dms[2].empty();
-  if (input.first.empty() || !((!layout.second_as_dms && !input.second.empty()) || dms_typed))
+  if (input.refused || input.first.empty() ||
+      !((!layout.second_as_dms && !input.second.empty()) || dms_typed))
     return form;
 
   SegmentInput values{input.known, numeric::read_double(input.first),
@@ -80,9 +86,12 @@ SegmentForm segment_form(const SegmentFormInput& input) {
       return form;
     values.second = *angle;
   }
-  const std::optional<SegmentResult> result = compute_circle_segment(values);
-  if (!result)
+  NoSegment why = NoSegment::kNothingToSay;
+  const std::optional<SegmentResult> result = compute_circle_segment(values, &why);
+  if (!result) {
+    form.reason = kReasonTexts[static_cast<int>(why)];
     return form;
+  }
   for (int row = 0; row < kSegmentRows; ++row)
     form.rows[static_cast<size_t>(row)] = segment_row_text(*result, row, input.places);
   if (result->third_row_is_angle)

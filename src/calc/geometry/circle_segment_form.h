@@ -48,6 +48,8 @@ struct SegmentFormInput {
   std::string second;
   std::array<std::string, 3> second_dms; ///< the angle as typed in the three fields
   int places = 3;                        ///< decimals of the results
+  /// A field in use shows a value out of its range: no results for it.
+  bool refused = false;
 };
 
 /// Result texts, all empty when the values give no segment.
@@ -55,6 +57,8 @@ struct SegmentForm {
   std::array<std::string, kSegmentRows> rows;
   std::array<std::string, 3> angle_dms; ///< R3 as D/M/S when it holds the angle
   std::array<std::string, 3> rest_dms;  ///< R4 as D/M/S
+  /// The language entry that says why there are no results; 0: nothing to say.
+  int reason = 0;
 };
 
 SegmentForm segment_form(const SegmentFormInput& input);

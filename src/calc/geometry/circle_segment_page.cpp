@@ -14,6 +14,7 @@
 
 #include "calc/geometry/circle_segment_form.h"
 #include "calc/geometry/circle_segment_sketch.h"
+#include "ui/checked_input.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
@@ -162,6 +163,8 @@ void CircleSegmentPage::build_results() {
     group->hide();
     return group;
   };
+  // Between the inputs and the switches, where the eye goes from one to the other.
+  w_.reason = ui::reason_line({168, 283, 650, 28});
   w_.angle_dms_group = dms_group(472, 401, 230, w_.angle_dms);
   w_.rest_dms_group = dms_group(475, 424, 227, w_.rest_dms);
 }
@@ -258,7 +261,21 @@ void CircleSegmentPage::recompute() {
   const int places =
       std::clamp(static_cast<int>(w_.precision->value()), kPlaces.fewest, kPlaces.most);
   show_results(segment_form({known_, w_.dms->value() != 0, w_.first->value(), w_.second->value(),
-                             texts(w_.second_dms), places}));
+                             texts(w_.second_dms), places, any_refused()}));
+}
+
+std::vector<ui::CheckedInput*> CircleSegmentPage::angle_fields() const {
+  if (w_.second_group->visible())
+    return {w_.second};
+  std::vector<ui::CheckedInput*> fields;
+  for (Fl_Input_* field : w_.second_dms)
+    fields.push_back(static_cast<ui::CheckedInput*>(field));
+  return fields;
+}
+
+bool CircleSegmentPage::any_refused() const {
+  const std::vector<ui::CheckedInput*> fields = angle_fields();
+  return std::any_of(fields.begin(), fields.end(), ui::refuses_its_value);
 }
 
 void CircleSegmentPage::show_results(const SegmentForm& form) {
@@ -266,6 +283,7 @@ void CircleSegmentPage::show_results(const SegmentForm& form) {
     ui::show_text(w_.row_values[row], form.rows[row]);
   set_texts(w_.angle_dms, form.angle_dms);
   set_texts(w_.rest_dms, form.rest_dms);
+  ui::show_reason(w_.reason, context_, form.reason);
 }
 
 // ---- life cycle ----
@@ -284,8 +302,11 @@ void CircleSegmentPage::restored() {
   if (item >= 0 && item < kSegmentMenuItems)
     known_ = kSegmentMenuCases[static_cast<size_t>(item)];
   show_layout();
-  // The diameter is not saved: it follows the restored radius.
+  // The diameter is not saved: it follows the restored radius. An angle the
+  // field refuses comes back red, as it was left.
   ui::show_text(w_.diameter, segment_diameter_text(w_.first->value()));
+  for (ui::CheckedInput* field : angle_fields())
+    ui::colour_as_typed(field);
   recompute();
 }
 

@@ -44,6 +44,7 @@ public:
     ui::DmsFields angle_dms{};
     Fl_Group* rest_dms_group = nullptr; ///< R4 as degrees, minutes, seconds
     ui::DmsFields rest_dms{};
+    Fl_Box* reason = nullptr; ///< why there are no results
     chord* sketch = nullptr;
   };
   const Widgets& widgets() const { return w_; }
@@ -69,6 +70,11 @@ private:
   /// Shows what the typed values give.
   void recompute();
   void show_results(const SegmentForm& form);
+  /// The fields the second value is typed in now: the decimal one, or the
+  /// three of degrees, minutes and seconds.
+  std::vector<ui::CheckedInput*> angle_fields() const;
+  /// One of them shows a value out of its range (only an angle has a range).
+  bool any_refused() const;
   std::vector<Fl_Input_*> length_fields() const;
 
   Widgets w_;

@@ -24,8 +24,9 @@ struct Thread {
   double tpi = 0.0;
 };
 
+bool present(double v) { return std::fabs(v) > numeric::kMissing; }
+
 std::optional<Thread> thread_of(const TapDrillInput& in, SizeEntry entry) {
-  auto present = [](double v) { return std::fabs(v) > numeric::kMissing; };
   switch (entry) {
   case SizeEntry::kBaNumber: {
     if (in.size_index < 0 || in.size_index >= kBaSizeCount)
@@ -101,13 +102,21 @@ std::vector<DrillLine> drills_near(double s, double major, double pitch, double 
   return lines;
 }
 
-std::optional<TapDrillResult> compute_tap_drill(const TapDrillInput& in) {
-  if (!(in.percent >= kMinPercent && in.percent <= kMaxPercent))
+std::optional<TapDrillResult> compute_tap_drill(const TapDrillInput& in, NoTapDrill* why) {
+  auto refuse = [why](NoTapDrill reason) {
+    if (why)
+      *why = reason;
     return std::nullopt;
+  };
+  if (!(in.percent >= kMinPercent && in.percent <= kMaxPercent))
+    return refuse(NoTapDrill::kNothingToSay);
   const ThreadSeries& series = thread_series(in.series);
   std::optional<Thread> thread = thread_of(in, series.entry);
   if (!thread)
-    return std::nullopt;
+    return refuse(series.entry == SizeEntry::kUnifiedNumber && present(in.pitch) &&
+                          in.pitch < kUnifiedNumberMinTpi
+                      ? NoTapDrill::kNumberedTooCoarse
+                      : NoTapDrill::kNothingToSay);
 
   const double major = thread->major;
   const double pitch = 1.0 / thread->tpi;
@@ -122,15 +131,17 @@ std::optional<TapDrillResult> compute_tap_drill(const TapDrillInput& in) {
     r.numbered_tpi = size.tpi;
     r.numbered_pitch_mm = size.pitch_mm;
   }
-  if (!finite({pitch, r.reference_inch, r.reference_mm, r.major_inch, r.major_mm}))
-    return std::nullopt;
-
-  double s = major - series.depth_factor * pitch * (in.percent / 100.0);
-  if (std::isfinite(s) && s >= 0.0) {
-    r.tap_drill_inch = s;
-    r.tap_drill_mm = s / numeric::kInchPerMm;
-    r.drills = drills_near(s, major, pitch, series.depth_factor, in.drills);
-  }
+  const double s = major - series.depth_factor * pitch * (in.percent / 100.0);
+  r.tap_drill_inch = s;
+  r.tap_drill_mm = s / numeric::kInchPerMm;
+  if (!finite(
+          {pitch, r.reference_inch, r.reference_mm, r.major_inch, r.major_mm, s, r.tap_drill_mm}))
+    return refuse(NoTapDrill::kNothingToSay);
+  // A thread that deep leaves no hole, and a blank and major diameter for it
+  // would be sizes of a thread that can't be cut.
+  if (!(s > 0.0))
+    return refuse(NoTapDrill::kPitchTooCoarse);
+  r.drills = drills_near(s, major, pitch, series.depth_factor, in.drills);
   return r;
 }
 

@@ -45,9 +45,9 @@ struct TapDrillResult {
   /// The BA size's threads per inch and pitch in mm (BA series only).
   std::optional<double> numbered_tpi;
   std::optional<double> numbered_pitch_mm;
-  /// Theoretical tap drill; none when the thread is deeper than the whole size.
-  std::optional<double> tap_drill_inch;
-  std::optional<double> tap_drill_mm;
+  /// Theoretical tap drill.
+  double tap_drill_inch = 0.0;
+  double tap_drill_mm = 0.0;
   /// Drills giving 50-100 % thread, most engagement first.
   std::vector<DrillLine> drills;
 };
@@ -56,10 +56,18 @@ struct TapDrillResult {
 inline constexpr double kMinPercent = 30.0;
 inline constexpr double kMaxPercent = 100.0;
 
+/// Why a thread has no tap drill.
+enum class NoTapDrill {
+  kNothingToSay,      ///< size or pitch missing, engagement refused, a result beyond any number
+  kPitchTooCoarse,    ///< the thread would be deeper than the size's radius: no hole left
+  kNumberedTooCoarse, ///< a Unified numbered size coarser than 20 threads per inch
+};
+
 /// Nothing when the size or pitch is missing (below 0.0001), a numbered size
 /// is not chosen, a Unified numbered size is coarser than 20 threads per
-/// inch, the engagement lies outside 30-100 %, or a result is not finite.
-std::optional<TapDrillResult> compute_tap_drill(const TapDrillInput& in);
+/// inch, the engagement lies outside 30-100 %, the tap drill comes out not
+/// above 0, or a result is not finite; `why` (when given) then gets the reason.
+std::optional<TapDrillResult> compute_tap_drill(const TapDrillInput& in, NoTapDrill* why = nullptr);
 
 /// The drills of the selected series near the tap drill `s` for a thread of
 /// major diameter `major` and pitch `pitch` (inches) with depth factor

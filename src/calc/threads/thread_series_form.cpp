@@ -19,6 +19,10 @@ constexpr int kInchDecimals = 3;
 constexpr int kNumberedDecimals = 3;
 constexpr int kTapDrillMmDecimals = 2;
 
+// What the page says for each NoTapDrill, in its order: a pitch too coarse
+// for the size, a numbered size coarser than 20 per inch.
+constexpr int kReasonTexts[] = {0, 790, 791};
+
 } // namespace
 
 SeriesLayout thread_series_layout(int series) {
@@ -56,11 +60,11 @@ SeriesLayout thread_series_layout(int series) {
 
 ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& in) {
   ThreadSeriesForm form;
-  long percent = numeric::read_long(in.percent);
-  if (percent <= 0) {
-    percent = kDefaultPercent;
+  long percent = kDefaultPercent;
+  if (in.percent.empty())
     form.percent_written = std::to_string(percent);
-  }
+  else
+    percent = numeric::read_long(in.percent);
   TapDrillInput calc;
   calc.series = in.series;
   calc.diameter = numeric::read_double(in.diameter);
@@ -68,9 +72,12 @@ ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& in) {
   calc.size_index = in.size_index;
   calc.percent = static_cast<double>(percent);
   calc.drills = in.drills;
-  const std::optional<TapDrillResult> r = compute_tap_drill(calc);
-  if (!r)
+  NoTapDrill why = NoTapDrill::kNothingToSay;
+  const std::optional<TapDrillResult> r = compute_tap_drill(calc, &why);
+  if (!r) {
+    form.reason = kReasonTexts[static_cast<int>(why)];
     return form;
+  }
   form.reference_inch = numeric::format_fixed(kInchDecimals, r->reference_inch);
   form.reference_mm = numeric::format_fixed(r->mm_decimals, r->reference_mm);
   form.major_inch = numeric::format_fixed(kInchDecimals, r->major_inch);
@@ -79,10 +86,8 @@ ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& in) {
     form.numbered_tpi = numeric::format_fixed(kNumberedDecimals, *r->numbered_tpi);
     form.numbered_pitch = numeric::format_fixed(kNumberedDecimals, *r->numbered_pitch_mm);
   }
-  if (!r->tap_drill_inch || !r->tap_drill_mm)
-    return form;
-  form.drill_inch = numeric::format_fixed(kInchDecimals, *r->tap_drill_inch);
-  form.drill_mm = numeric::format_fixed(kTapDrillMmDecimals, *r->tap_drill_mm);
+  form.drill_inch = numeric::format_fixed(kInchDecimals, r->tap_drill_inch);
+  form.drill_mm = numeric::format_fixed(kTapDrillMmDecimals, r->tap_drill_mm);
   for (const DrillLine& line : r->drills) {
     form.drill_names.push_back(line.name);
     form.engagements.push_back(engagement_text(line.engagement));

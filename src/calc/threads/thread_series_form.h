@@ -45,8 +45,8 @@ struct ThreadSeriesFormInput {
 };
 
 struct ThreadSeriesForm {
-  /// The engagement to write back: the default when none is given, else
-  /// empty (the field stays as typed).
+  /// The engagement to write back: the default when the field is empty, else
+  /// empty (the field stays as typed, a refused value too).
   std::string percent_written;
   /// Reference inch and mm, major inch and mm, tap drill inch and mm; all
   /// empty when there is no thread.
@@ -56,6 +56,8 @@ struct ThreadSeriesForm {
   std::vector<std::string> drill_names, engagements;
   /// A tap drill but no drill series ticked to look in: the user is told.
   bool no_drill_series = false;
+  /// The language entry that says why there is no tap drill; 0: nothing to say.
+  int reason = 0;
 };
 
 ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& input);

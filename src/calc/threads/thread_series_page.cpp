@@ -176,6 +176,9 @@ void ThreadSeriesPage::build_entry() {
   w_.percent->align(FL_ALIGN_TOP_LEFT);
   w_.percent->copy_label(context_.lang(238));
   w_.percent->on_valid([this] { recompute(); });
+  // Drills for another engagement than the one shown would be wrong: the
+  // refused value itself gives none.
+  w_.percent->on_invalid([this] { recompute(); });
 }
 
 void ThreadSeriesPage::build_results() {
@@ -189,6 +192,9 @@ void ThreadSeriesPage::build_results() {
   w_.drill_inch = output(context_, 598, 250, 90, 25, 20);
   w_.drill_mm = output(context_, 598, 279, 90, 25, 243);
 
+  // Under the diameters, which it explains when they are missing.
+  w_.reason = ui::reason_line({166, 345, 330, 29});
+  w_.reason->labelsize(12);
   text_box(context_, 501, 313, 275, 26, 242);
   w_.drill_names = drill_list(context_, 526, 247);
   w_.drill_engagements = drill_list(context_, 647, 238);
@@ -332,6 +338,7 @@ void ThreadSeriesPage::recompute() {
     w_.drill_names->add(form.drill_names[i].c_str());
     w_.drill_engagements->add(form.engagements[i].c_str());
   }
+  ui::show_reason(w_.reason, context_, form.reason);
   // Told only to a user who sees the page, not at start-up or restore.
   if (form.no_drill_series && w_.series->visible_r())
     context_.dialogs().alert(
@@ -354,6 +361,10 @@ void ThreadSeriesPage::apply_settings() {
   series_chosen(false);
 }
 
-void ThreadSeriesPage::restored() { recompute(); }
+void ThreadSeriesPage::restored() {
+  // A refused engagement comes back as it was left: red, and without drills.
+  ui::colour_as_typed(w_.percent);
+  recompute();
+}
 
 } // namespace threads

@@ -38,6 +38,7 @@ public:
     Fl_Output *drill_inch = nullptr, *drill_mm = nullptr;
     Fl_Browser* drill_names = nullptr;
     Fl_Browser* drill_engagements = nullptr;
+    Fl_Box* reason = nullptr; ///< why there is no tap drill
   };
   const Widgets& widgets() const { return w_; }
 

@@ -42,19 +42,21 @@ bool all_finite(const DovetailResult& r) {
 
 } // namespace
 
-std::optional<DovetailResult> compute_dovetail(const DovetailInput& input) {
+std::optional<DovetailResult> compute_dovetail(const DovetailInput& input, NoDovetail* why) {
+  auto refuse = [why](NoDovetail reason) {
+    if (why)
+      *why = reason;
+    return std::nullopt;
+  };
   const double w = input.nominal_width;
   const double d = input.nominal_depth;
-  if (missing(w) || missing(d))
-    return std::nullopt;
+  if (missing(w) || missing(d) || (input.angle == FlankAngle::kTyped && missing(input.typed_angle)))
+    return refuse(NoDovetail::kNothingToSay);
   // Beyond 90 degrees the flanks lean outward: there is no dovetail left.
-  if (input.angle == FlankAngle::kTyped &&
-      (missing(input.typed_angle) || !(input.typed_angle <= 90.0)))
-    return std::nullopt;
-  if (input.gib && missing(input.gib_thickness))
-    return std::nullopt;
-  if (missing(input.pin_diameter))
-    return std::nullopt;
+  if (input.angle == FlankAngle::kTyped && !(input.typed_angle <= 90.0))
+    return refuse(NoDovetail::kAngleOver90);
+  if ((input.gib && missing(input.gib_thickness)) || missing(input.pin_diameter))
+    return refuse(NoDovetail::kNothingToSay);
 
   const Flank flank = flank_of(input);
   // Two pins lying in the corners between the flanks and the base add d * k
@@ -105,7 +107,15 @@ std::optional<DovetailResult> compute_dovetail(const DovetailInput& input) {
   r.female_between_pins = r.female_max_width - input.pin_diameter * k;
 
   if (!all_finite(r))
-    return std::nullopt;
+    return refuse(NoDovetail::kNothingToSay);
+  // Every size must leave metal: a negative width or depth is no part.
+  if (!(r.male_depth > 0.0 && r.female_depth > 0.0))
+    return refuse(NoDovetail::kClearanceTooDeep);
+  if (!(r.male_min_width > 0.0 && r.male_max_width > 0.0 && r.female_min_width > 0.0 &&
+        r.female_max_width > 0.0 && r.male_over_pins > 0.0))
+    return refuse(NoDovetail::kFlanksMeet);
+  if (!(r.female_between_pins > 0.0))
+    return refuse(NoDovetail::kPinsMeet);
   return r;
 }
 

@@ -51,9 +51,23 @@ struct DovetailResult {
   double female_max_width = 0.0;    ///< slot at its bottom
 };
 
-/// No result when the width, depth or pin diameter is missing (below
-/// 0.0001), when a typed angle is missing or above 90 degrees, when a gib is
-/// fitted without its thickness, or when a result would not be a finite number.
-std::optional<DovetailResult> compute_dovetail(const DovetailInput& input);
+/// Why the values give no dovetail; the measurement page has the same reasons
+/// and two of its own.
+enum class NoDovetail {
+  kNothingToSay,     ///< a value missing (below 0.0001), or a result beyond any number
+  kClearanceTooDeep, ///< the clearance takes a part's whole depth
+  kFlanksMeet,       ///< the width is too small for the depth and angle
+  kPinsMeet,         ///< pins too large for the slot: they touch or overlap
+  kOverPinsTooSmall, ///< less over the pins than the pins alone take up
+  kMatingTooNarrow,  ///< the part to be made has no width left between its flanks
+  kAngleOver90,      ///< the flanks would lean outward
+};
+
+/// No result when the width, depth or pin diameter is missing, when a typed
+/// angle is missing or above 90 degrees, when a gib is fitted without its
+/// thickness, when a size of either part comes out not above 0, or when a
+/// result would not be a finite number; `why` (when given) then gets the reason.
+std::optional<DovetailResult> compute_dovetail(const DovetailInput& input,
+                                               NoDovetail* why = nullptr);
 
 } // namespace workshop

@@ -6,7 +6,13 @@ namespace workshop {
 
 namespace {
 constexpr int kPlaces = 3; ///< decimals of every size shown
+// What the pages say for each NoDovetail, in its order: the clearance takes
+// the depth, the flanks meet, the pins meet, too little over the pins, the
+// part to be made too narrow, an angle past 90 degrees.
+constexpr int kReasonTexts[] = {0, 784, 785, 786, 787, 788, 789};
 } // namespace
+
+int no_dovetail_text(NoDovetail why) { return kReasonTexts[static_cast<int>(why)]; }
 
 DovetailSketchChoice dovetail_sketch_choice(int clearance_kind, bool gib) {
   DovetailSketchChoice choice;
@@ -39,9 +45,12 @@ DovetailForm dovetail_form(const DovetailFormInput& input) {
   in.clearance_kind = input.clearance_kind;
   in.clearance = numeric::read_double(input.clearance);
   in.pin_diameter = numeric::read_double(input.pin);
-  form.result = compute_dovetail(in);
-  if (!form.result)
+  NoDovetail why = NoDovetail::kNothingToSay;
+  form.result = compute_dovetail(in, &why);
+  if (!form.result) {
+    form.reason = no_dovetail_text(why);
     return form;
+  }
   const DovetailResult& r = *form.result;
   const double shown[kDovetailRows] = {r.female_min_width, r.male_max_width,      r.female_depth,
                                        r.male_depth,       r.female_between_pins, r.male_over_pins};

@@ -59,8 +59,13 @@ struct DovetailForm {
   /// (the rows are then empty and Print is off).
   std::optional<DovetailResult> result;
   std::array<std::string, kDovetailRows> rows;
+  /// The language entry that says why there is no result; 0: nothing to say.
+  int reason = 0;
 };
 
 DovetailForm dovetail_form(const DovetailFormInput& input);
+
+/// The language entry that says `why` (both dovetail pages); 0 for nothing to say.
+int no_dovetail_text(NoDovetail why);
 
 } // namespace workshop

@@ -91,6 +91,26 @@ bool all_finite(const DovetailMeasurementValues& v) {
   return true;
 }
 
+// The first size that comes out not above 0, and why: with the male at hand
+// its own root (the measurement over the pins is too small), then the slot
+// to be made; with the female at hand the male to be made.
+std::optional<NoDovetail> impossible_size(const DovetailMeasurementValues& v, PartAtHand at_hand) {
+  if (at_hand == PartAtHand::kMale) {
+    if (!(v.male_min_width > 0.0 && v.female_min_width > 0.0))
+      return NoDovetail::kOverPinsTooSmall;
+    if (!(v.female_depth > 0.0))
+      return NoDovetail::kClearanceTooDeep;
+    if (!(v.female_pins > 0.0))
+      return NoDovetail::kPinsMeet;
+    return std::nullopt;
+  }
+  if (!(v.male_depth > 0.0))
+    return NoDovetail::kClearanceTooDeep;
+  if (!(v.male_max_width > 0.0 && v.male_min_width > 0.0 && v.male_pins > 0.0))
+    return NoDovetail::kMatingTooNarrow;
+  return std::nullopt;
+}
+
 } // namespace
 
 bool measurements_complete(const DovetailMeasurementInput& input) {
@@ -109,9 +129,17 @@ bool measurements_complete(const DovetailMeasurementInput& input) {
 
 std::optional<DovetailMeasurementValues>
 compute_dovetail_measurement(const DovetailMeasurementInput& input,
-                             const DovetailMeasurementValues& previous) {
-  if (!measurements_complete(input))
+                             const DovetailMeasurementValues& previous, NoDovetail* why) {
+  auto refuse = [why](NoDovetail reason) {
+    if (why)
+      *why = reason;
     return std::nullopt;
+  };
+  if (!measurements_complete(input))
+    return refuse(NoDovetail::kNothingToSay);
+  // Beyond 90 degrees the flanks lean outward: there is no dovetail left.
+  if (input.angle == FlankAngle::kTyped && !(input.typed_angle <= 90.0))
+    return refuse(NoDovetail::kAngleOver90);
   AngleFactors angle = angle_factors(input);
   double scale = input.millimetre ? numeric::kInchPerMm : 1.0;
   DovetailMeasurementValues v = previous;
@@ -123,12 +151,14 @@ compute_dovetail_measurement(const DovetailMeasurementInput& input,
   else
     from_female(input, scale, v.pin_dia, v.clearance, g, angle, v);
   if (!all_finite(v))
-    return std::nullopt;
+    return refuse(NoDovetail::kNothingToSay);
+  if (const std::optional<NoDovetail> problem = impossible_size(v, input.at_hand))
+    return refuse(*problem);
   return v;
 }
 
 DovetailPartSizes mating_part_sizes(const DovetailMeasurementValues& values, PartAtHand at_hand,
-                                  bool millimetre) {
+                                    bool millimetre) {
   DovetailPartSizes sizes =
       at_hand == PartAtHand::kMale
           ? DovetailPartSizes{values.female_min_width, values.female_depth, values.female_pins}

@@ -63,11 +63,13 @@ bool measurements_complete(const DovetailMeasurementInput& input);
 
 /// The mating part computed from the part at hand. `previous` supplies what
 /// the computation leaves alone (the gib width, and the female's mouth width
-/// when the female is at hand). No result when a value is missing or a
-/// result is not a finite number in inches and in millimetres.
+/// when the female is at hand). No result when a value is missing, a typed
+/// angle is above 90 degrees, a size of the part to be made (or the root of
+/// the male at hand) comes out not above 0, or a result is not a finite
+/// number in inches and in millimetres; `why` (when given) then gets the reason.
 std::optional<DovetailMeasurementValues>
 compute_dovetail_measurement(const DovetailMeasurementInput& input,
-                             const DovetailMeasurementValues& previous);
+                             const DovetailMeasurementValues& previous, NoDovetail* why = nullptr);
 
 /// The sizes of the part to be made, from the kept values, in millimetres or
 /// inches.

@@ -189,6 +189,8 @@ void DovetailMeasurementPage::build_results() {
   };
   w_.female_results = results(w_.female_out, {122, 124, 126}, 69);
   w_.male_results = results(w_.male_out, {123, 125, 127}, 70);
+  // Under the results, beside the Print button it turns off.
+  w_.reason = ui::reason_line({448, 510, 300, 62});
 }
 
 void DovetailMeasurementPage::wire() {
@@ -337,7 +339,7 @@ DovetailMeasurementForm DovetailMeasurementPage::show_modes() {
 void DovetailMeasurementPage::compute() {
   const DovetailMeasurementForm form = dovetail_measurement_form(form_input());
   if (!form.complete) {
-    empty_results();
+    empty_results(0);
     return;
   }
   // The results shown still belong to these inputs.
@@ -345,16 +347,18 @@ void DovetailMeasurementPage::compute() {
     w_.print->activate();
     return;
   }
+  NoDovetail why = NoDovetail::kNothingToSay;
   std::optional<DovetailMeasurementValues> values =
-      compute_dovetail_measurement(form.numbers, stored_);
+      compute_dovetail_measurement(form.numbers, stored_, &why);
   if (!values) {
-    empty_results();
+    empty_results(no_dovetail_text(why));
     return;
   }
   stored_ = *values;
   calc_flag_ = 1;
   show_results();
   w_.print->activate();
+  ui::show_reason(w_.reason, context_, 0);
 }
 
 void DovetailMeasurementPage::show_results() {
@@ -364,11 +368,12 @@ void DovetailMeasurementPage::show_results() {
     out[i]->value(texts[i].c_str());
 }
 
-void DovetailMeasurementPage::empty_results() {
+void DovetailMeasurementPage::empty_results(int reason) {
   auto& out = at_hand() == PartAtHand::kMale ? w_.female_out : w_.male_out;
   for (Fl_Output* field : out)
     field->value("");
   w_.print->deactivate();
+  ui::show_reason(w_.reason, context_, reason);
 }
 
 // ---- settings and saved state ----

@@ -48,6 +48,7 @@ public:
     std::array<Fl_Output*, 3> male_out{};   ///< top width, height, over pins
     Fl_Button *inch = nullptr, *millimetre = nullptr;
     Fl_Button* print = nullptr;
+    Fl_Box* reason = nullptr; ///< why there are no results
     /// FDoveTailStandard, FDoveTailDeep, FDoveTailStandardGib, FDoveTailDeepGib.
     std::array<Fl_Group*, 4> female_sketch_groups{};
     std::array<Fl_Widget*, 4> female_sketches{};
@@ -79,7 +80,8 @@ private:
   DovetailMeasurementForm show_modes();
   void compute();
   void show_results();
-  void empty_results();
+  /// Empties the results of the part to be made and says why (0: nothing to say).
+  void empty_results(int reason);
   PartAtHand at_hand() const;
 
   Widgets w_;

@@ -141,8 +141,9 @@ void DovetailPage::build_inputs() {
   for (ui::CheckedInput* field :
        {w_.width, w_.depth, w_.typed_angle, w_.gib_thickness, w_.clearance, w_.pin})
     field->on_valid([this] { recompute(); });
-  // Results for an angle other than the one shown would be wrong.
-  w_.typed_angle->on_invalid([this] { clear_results(); });
+  // Results for an angle other than the one shown would be wrong: the
+  // refused angle itself says there are none.
+  w_.typed_angle->on_invalid([this] { recompute(); });
 }
 
 void DovetailPage::build_results() {
@@ -156,8 +157,10 @@ void DovetailPage::build_results() {
   }
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
-  caption(168, 519, 650, 36, context_.lang(130), note)->labelcolor(kFirstNoteColour);
+  w_.first_note = caption(168, 519, 650, 36, context_.lang(130), note);
+  w_.first_note->labelcolor(kFirstNoteColour);
   caption(168, 556, 582, 36, context_.lang(129), note)->labelcolor(ui::kCaptionBlue);
+  w_.reason = ui::reason_line({168, 519, 650, 36});
 
   w_.print = new Fl_Button(754, 556, 64, 36, "@+9fileprint");
   w_.print->box(FL_GTK_UP_BOX);
@@ -213,21 +216,20 @@ void DovetailPage::recompute() {
   for (size_t i = 0; i < w_.male_groups.size(); ++i)
     ui::show_if(w_.male_groups[i],
                 form.sketches.male && static_cast<size_t>(*form.sketches.male) == i);
+  // The reason, when there is one, takes the first note's place.
+  ui::show_if(w_.first_note, form.reason == 0);
+  ui::show_reason(w_.reason, context_, form.reason);
   if (!form.result) {
-    clear_results();
+    // The stored sizes stay as they were; only what is shown goes.
+    for (Fl_Output* field : w_.results)
+      field->value("");
+    w_.print->deactivate();
     return;
   }
   result_ = *form.result;
   for (size_t i = 0; i < w_.results.size(); ++i)
     w_.results[i]->value(form.rows[i].c_str());
   w_.print->activate();
-}
-
-// The stored sizes stay as they were; only what is shown goes.
-void DovetailPage::clear_results() {
-  for (Fl_Output* field : w_.results)
-    field->value("");
-  w_.print->deactivate();
 }
 
 void DovetailPage::print() {

@@ -43,6 +43,8 @@ public:
     /// female mouth, male top, female depth, male height, between pins, over pins
     std::array<Fl_Output*, kRows> results{};
     Fl_Button* print = nullptr;
+    Fl_Box* first_note = nullptr;
+    Fl_Box* reason = nullptr; ///< why there are no results, in the first note's place
     /// FDoveTailStandard, FDoveTailDeep, FDoveTailStandardGib, FDoveTailDeepGib
     std::array<Fl_Group*, kFemaleSketches> female_groups{};
     /// MDoveTailStandard, MDoveTailShallow, MDoveTailDeep
@@ -64,7 +66,6 @@ private:
 
   /// Shows what the page's values give: fields, sketches, results, Print.
   void recompute();
-  void clear_results();
   void print();
   DovetailFormInput form_input() const;
 

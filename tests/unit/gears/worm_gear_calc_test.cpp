@@ -72,8 +72,11 @@ TEST(WormGearCalc, MissingOrImpossibleGivesNoResult) {
       // Root diameter 0.539 - 2 x 0.2696 < 0: nothing left under the threads; DP 2 on a 1 in worm.
       {dp, 8, 0.539, 0.005, 40}, {dp, 2, 1, 0.005, 40}};
   // clang-format on
-  for (size_t i = 0; i < std::size(rows); ++i)
-    EXPECT_FALSE(gears::calculate_worm_gear(rows[i]).has_value()) << "row " << i;
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    auto why = gears::NoWormGear::kWormTooSmall;
+    EXPECT_FALSE(gears::calculate_worm_gear(rows[i], &why).has_value()) << "row " << i;
+    EXPECT_EQ(why == gears::NoWormGear::kWormTooSmall, i >= 7) << "row " << i; // the last two
+  }
 }
 
 // Limits 40, 27, 25, 17, 14, 12 teeth; 30° has none.

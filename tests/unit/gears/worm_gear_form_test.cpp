@@ -43,10 +43,14 @@ TEST(WormGearForm, ResultTextsInTheirSlots) {
     for (const auto& [slot, text] : c.expected)
       EXPECT_EQ(form.outputs[slot], text) << "output " << slot;
   }
-  // Missing values empty every result.
-  for (const char* pitch : {"", "0"}) {
-    const WormGearForm form = worm_gear_form({dp, pitch, "1.25", "0.005", 40});
-    EXPECT_TRUE(!form.result && form.outputs == WormOutputTexts{}) << pitch;
+  // Missing values empty every result, with nothing to say; a worm of 0.5 in
+  // under teeth 0.2696 deep on each side is told why (entry 792).
+  const std::tuple<const char*, const char*, int> none[] = {
+      {"", "1.25", 0}, {"0", "1.25", 0}, {"8", "0.5", 792}};
+  for (const auto& [pitch, diameter, reason] : none) {
+    const WormGearForm form = worm_gear_form({dp, pitch, diameter, "0.005", 40});
+    EXPECT_TRUE(!form.result && form.outputs == WormOutputTexts{} && form.reason == reason)
+        << pitch << " " << diameter;
   }
 }
 

@@ -58,38 +58,45 @@ TEST(SegmentRows, ShowEveryQuantity) {
   // but the circle is still there.
   shows(K::kRadiusHeight, 5, 0, 3, "| 0.0| 5.0| 0.0| 360.0| 0.0| 31.416| 0.0| 0.0| 0.0| 78.54");
   shows(K::kRadiusDistance, 5, 5, 3, "| 0.0| 0.0| 0.0| 360.0| 0.0| 31.416| 0.0| 0.0| 0.0| 78.54");
-  // The angle 0.000567 (six decimals) puts the sector 0.002 below its
-  // triangle: the thin segment has no area, not a negative one.
-  shows(K::kRadiusChord, 1000, 0.0099, 3,
-        "| 0.0| 1000.0| 0.001| 359.999| 0.01| 6283.185| 0.0| 4.95| 4.948| 3141592.654");
+  // The arc and areas take the angle at full precision, 2 atan(4/3) =
+  // 1.85459044 rad: sector 12.5 x 1.85459044 = 23.1823805 (the shown
+  // 106.260205° would give 23.1823806).
   shows(K::kRadiusChord, 5, 8, 6,
-        "| 2| 3| 106.260205| 253.739795| 9.272952| 31.415927| 11.182381| 12| 23.182381| 78.539816");
+        "| 2| 3| 106.260205| 253.739795| 9.272952| 31.415927| 11.18238| 12| 23.18238| 78.539816");
+  // Chord 7.5 on radius 1000: 2 asin(0.00375) = 0.0075000176 rad, arc 7.500018,
+  // sector 1e6 x 0.0075000176 / 2 = 3750.008789, segment 1e6 / 2 (t - sin t) =
+  // 0.035156. The shown 0.429719° would give 7.500011 and 3750.005704.
+  shows(K::kRadiusChord, 1000, 7.5, 6,
+        "| 0.007031| 999.992969| 0.429719| 359.570281| 7.500018| 6283.185307| 0.035156| "
+        "3749.973633| 3750.008789| 3141592.65359");
 }
 
-TEST(NoSegment, GivesNoResult) {
-  auto none = [](K known, const char* pairs) { // "first,second ..."
-    for (const std::string& pair : text_rows::split(pairs)) {
+TEST(NoSegment, GivesNoResultAndSaysWhy) {
+  // "first,second" and why: _ nothing to say (a value missing), C chord over
+  // the diameter, D distance over the radius, H past a half circle (also an
+  // angle a red field refuses), A arc not over its chord.
+  auto none = [](K known, const char* pairs) {
+    for (std::string pair : text_rows::split(pairs)) {
+      const char reason = pair.back();
+      pair.pop_back();
       const auto [first, second] = text_rows::number_pair(pair);
-      EXPECT_FALSE(compute_circle_segment({known, first, second})) << int(known) << ": " << pair;
+      NoSegment why = NoSegment::kNothingToSay;
+      EXPECT_FALSE(compute_circle_segment({known, first, second}, &why)) << int(known) << pair;
+      EXPECT_EQ(std::string("_CDHA").at(size_t(why)), reason) << int(known) << ": " << pair;
     }
   };
-  // A value missing; an arc not longer than its chord or past the half
-  // circle; a chord over the diameter; a height or distance over the radius;
-  // an angle past the half circle (a red field) would give negative lengths.
-  none(K::kChordArc, "10,10 0,5 10,16 10,15.796"); // 15.796 / 10 is the ratio of 181°
-  none(K::kRadiusAngle, "0,60 10,0 10,200");
-  none(K::kRadiusChord, "5,10.01 0,8 5,0");
-  none(K::kRadiusHeight, "5,5.1");
-  none(K::kRadiusDistance, "5,5.1 5,0");
-  none(K::kChordHeight, "8,4.1 8,0");
-  none(K::kChordDistance, "8,0");
+  none(K::kChordArc, "10,10A 0,5_ 10,16H 10,15.796H"); // 15.796 / 10 is the ratio of 181°
+  none(K::kRadiusAngle, "0,60_ 10,0_ 10,200H");
+  none(K::kRadiusChord, "5,10.01C 12.5,60C 0,8_ 5,0_");
+  none(K::kRadiusHeight, "5,5.1H 0,3_");
+  none(K::kRadiusDistance, "5,5.1D 5,0_");
+  none(K::kChordHeight, "8,4.1H 8,0_");
+  none(K::kChordDistance, "8,0_");
   EXPECT_TRUE(compute_circle_segment({K::kChordDistance, 8, 0.005})); // thin, but a segment
-  none(K::kHeightDistance, "0,3");
-  none(K::kRadiusArc, "5,15.8 0,5");
-  none(K::kArcAngle, "10,0 10,1e20");
-  none(K::kChordAngle, "10,0");
-  // The angle of chord 20 on radius 1e20 rounds to 0: no arc, no sector.
-  none(K::kRadiusChord, "1e20,20");
+  none(K::kHeightDistance, "0,3_");
+  none(K::kRadiusArc, "5,15.8H 0,5_");
+  none(K::kArcAngle, "10,0_ 10,1e20H");
+  none(K::kChordAngle, "10,0_");
 }
 
 TEST(SegmentAngle, TypedAngleAndDegreesMinutesSeconds) {
@@ -177,6 +184,20 @@ TEST(CircleSegmentForm, ResultTexts) {
   shows(K::kRadiusHeight, false, "5 _", "", 3, none);
   shows(K::kRadiusAngle, true, "10 60", "0 0 0", 3, none);
   shows(K::kRadiusArc, false, "5 15.8", "", 3, none);
+  // Why, in the page's words; nothing to say for a missing value or a field
+  // that refuses what it holds (an angle past 179.9999999).
+  const std::tuple<K, const char*, const char*, bool, int> why[] = {
+      {K::kRadiusChord, "12.5", "60", false, 780},
+      {K::kRadiusDistance, "5", "6", false, 781},
+      {K::kRadiusArc, "5", "15.8", false, 782},
+      {K::kChordArc, "10", "9", false, 783},
+      {K::kRadiusChord, "12.5", "", false, 0},
+      {K::kRadiusAngle, "10", "179.99999995", true, 0}};
+  for (const auto& [known, first, second, refused, reason] : why) {
+    const SegmentForm f = segment_form({known, false, first, second, {}, 3, refused});
+    EXPECT_EQ(std::to_string(f.reason) + f.rows[9], std::to_string(reason))
+        << first << " " << second;
+  }
 }
 
 TEST(CircleSegmentForm, LinkedTexts) {

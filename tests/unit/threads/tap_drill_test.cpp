@@ -120,15 +120,6 @@ TEST(TapDrillCalc, DrillsNearTheTapDrill) {
   EXPECT_EQ(near(0.01, 0.02, 0.01, "N"), "");
 }
 
-TEST(TapDrillCalc, AThreadDeeperThanItsSizeHasNoTapDrill) {
-  // 0.01 - 1.082532 x 1 x 0.75 is below zero.
-  std::optional<TapDrillResult> r =
-      compute_tap_drill({4, 0.01, 1, -1, 75, {true, true, true, true}});
-  ASSERT_TRUE(r);
-  EXPECT_FALSE(r->tap_drill_inch);
-  EXPECT_TRUE(r->drills.empty());
-}
-
 TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
   struct Case {
     int series;
@@ -181,17 +172,24 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
     EXPECT_EQ(sizes(f) + " | " + drill_lines(f), std::string(c.sizes) + " | " + c.lines);
     EXPECT_EQ(f.percent_written, "");
   }
-  // Nothing: a size or pitch missing, a numbered size coarser than 20 per inch
-  // or not chosen, a BA size beyond 16, an engagement outside 30-100.
-  const std::tuple<int, const char*, const char*, const char*, int> nothing[] = {
-      {4, "0", "20", "75", -1}, {4, "0.25", "", "75", -1},   {3, "6", "0.00005", "75", -1},
-      {7, "0", "1", "75", -1},  {5, "", "19.99", "75", 8},   {5, "", "24", "75", -1},
-      {1, "", "", "75", 17},    {4, "0.25", "20", "29", -1}, {4, "0.25", "20", "101", -1},
+  // Nothing, and why: a size or pitch missing, a numbered size not chosen or
+  // beyond 16, an engagement the field refuses (which stays as typed): nothing
+  // to say; a numbered size coarser than 20 per inch (791); a thread deeper
+  // than the size, 0.01 - 1.082532 x 0.75 < 0 with a blank of 0.01 - 0.12 (790).
+  const std::tuple<int, const char*, const char*, const char*, int, int> nothing[] = {
+      {4, "0", "20", "75", -1, 0},      {4, "0.25", "", "75", -1, 0},
+      {3, "6", "0.00005", "75", -1, 0}, {7, "0", "1", "75", -1, 0},
+      {5, "", "19.99", "75", 8, 791},   {5, "", "24", "75", -1, 0},
+      {1, "", "", "75", 17, 0},         {4, "0.25", "20", "29", -1, 0},
+      {4, "0.25", "20", "101", -1, 0},  {4, "0.25", "20", "0", -1, 0},
+      {4, "0.01", "1", "75", -1, 790},
   };
-  for (const auto& [series, diameter, pitch, percent, size] : nothing) {
+  for (const auto& [series, diameter, pitch, percent, size, reason] : nothing) {
     const ThreadSeriesForm f =
         thread_series_form({series, diameter, pitch, percent, size, ticked("FNLM")});
-    EXPECT_EQ(sizes(f) + drill_lines(f), "") << series << ": " << diameter << " " << pitch;
+    EXPECT_EQ(sizes(f) + drill_lines(f) + f.percent_written + std::to_string(f.reason),
+              std::to_string(reason))
+        << series << ": " << diameter << " " << pitch << " " << percent;
   }
 }
 

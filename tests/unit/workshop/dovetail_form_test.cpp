@@ -34,9 +34,10 @@ TEST(DovetailForm, SketchesFollowTheClearanceKindAndTheGib) {
 // add 0.25 (1 + 1 / tan 30°) = 0.68301; a gib of 0.05 widens by 0.05 / sin 60° = 0.05774.
 TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
   // Input: width, depth, angle, typed, gib, thickness, kind, clearance, pin. Rows: female
-  // mouth, male top, female depth, male height, between pins, over pins.
+  // mouth, male top, female depth, male height, between pins, over pins; the
+  // reason given when there are none.
   // clang-format off
-  struct Case { const char* what; DovetailFormInput in; Rows rows; };
+  struct Case { const char* what; DovetailFormInput in; Rows rows; int reason = 0; };
   const auto k60 = FlankAngle::k60, k45 = FlankAngle::k45, typed = FlankAngle::kTyped;
   const Case cases[] = {
       {"60, no clearance ignores the amount", {"1", ".5", k60, "", false, "", 3, ".1", ".25"}, {"0.423", "1.0", "0.5", "0.5", "0.317", "1.106"}},
@@ -52,7 +53,11 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
       // Male 0.1 lower: top 0.42265 + 1.1547 (0.4) = 0.88453.
       {"male shallower", {"1", ".5", k60, "", false, "", 1, ".1", ".25"}, {"0.423", "0.885", "0.5", "0.4", "0.317", "1.106"}},
       {"male shallower, gib", {"1", ".5", k60, "", true, ".05", 1, ".1", ".25"}, {"0.48", "0.885", "0.5", "0.4", "0.375", "1.106"}},
-      {"clearance above the depth", {"1", ".5", k60, "", false, "", 1, ".7", ".25"}, {"0.423", "0.192", "0.5", "-0.2", "0.317", "1.106"}},
+      {"clearance above the depth: male height -0.2", {"1", ".5", k60, "", false, "", 1, ".7", ".25"}, kEmpty, 784},
+      // Roots 1 - 1.1547 (0.5 + 0.4) = -0.039 and 0.5 - 2 (0.5) = -0.5; between pins 1 - 0.6 (2.732) = -0.64.
+      {"male deeper: flanks meet", {"1", ".5", k60, "", false, "", 2, ".4", ".25"}, kEmpty, 785},
+      {"flanks meet", {".5", ".5", k45, "", false, "", 3, "", ".25"}, kEmpty, 785},
+      {"pins meet", {"1", ".1", k60, "", false, "", 3, "", ".6"}, kEmpty, 786},
       // Male 0.1 taller: root 1 - 1.1547 (0.6) = 0.30718.
       {"male deeper", {"1", ".5", k60, "", false, "", 2, ".1", ".25"}, {"0.423", "1.0", "0.5", "0.6", "0.317", "0.99"}},
       {"male deeper, gib", {"1", ".5", k60, "", true, ".05", 2, ".1", ".25"}, {"0.48", "1.0", "0.5", "0.6", "0.375", "0.99"}},
@@ -62,7 +67,7 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
       // Square flanks: no taper, pins add their diameters.
       {"typed 90", {"1", ".5", typed, "90", false, "", 3, "", ".25"}, {"1.0", "1.0", "0.5", "0.5", "0.5", "1.5"}},
       {"typed angle missing", {"1", ".5", typed, "", false, "", 3, "", ".25"}, kEmpty},
-      {"typed angle past upright", {"1", ".5", typed, "90.5", false, "", 3, "", ".25"}, kEmpty},
+      {"typed angle past upright", {"1", ".5", typed, "90.5", false, "", 3, "", ".25"}, kEmpty, 789},
       {"gib without thickness", {"1", ".5", k60, "", true, "", 0, ".1", ".25"}, kEmpty}, {"gib below 0.0001", {"1", ".5", k60, "", true, "0.00009", 3, "", ".25"}, kEmpty},
       {"width below 0.0001", {"0.00009", ".5", k60, "", false, "", 3, "", ".25"}, kEmpty}, {"no depth", {"1", "0", k60, "", false, "", 3, "", ".25"}, kEmpty},
       {"pin missing", {"1", ".5", k60, "", false, "", 3, "", ""}, kEmpty}, {"too large to compute", {"1e308", "1e308", k45, "", false, "", 3, "", "1"}, kEmpty},
@@ -73,6 +78,7 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
     const DovetailForm form = dovetail_form(c.in);
     EXPECT_EQ(form.rows, c.rows);
     EXPECT_EQ(form.result.has_value(), c.rows != kEmpty);
+    EXPECT_EQ(form.reason, c.reason);
     EXPECT_EQ(form.typed_angle_shown, c.in.angle == typed);
     EXPECT_EQ(form.gib_thickness_shown, c.in.gib);
   }

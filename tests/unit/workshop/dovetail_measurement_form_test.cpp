@@ -50,7 +50,8 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
     const char* what;
     In in;
     bool complete;
-    Texts texts; // width, depth, pins of the part to be made; none without a result
+    Texts texts;    // width, depth, pins of the part to be made; none without a result
+    int reason = 0; // why there is none
   };
   const auto k60 = FlankAngle::k60, k45 = FlankAngle::k45;
   const int deeper = kFemaleDeeper, shallower = kMaleShallower, none = kNoClearance;
@@ -90,18 +91,29 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
       {"female depth missing", female(k60, none, "", nullptr, "0.25", "0.3", ""), false, kNone}, {"between pins missing", female(k60, none, "", nullptr, "0.25", "", "0.5"), false, kNone},
       // Complete, but a field of endless digits reads as infinity.
       {"endless over pins", male(k60, none, "", nullptr, "0.25", "1e999", "0.5"), true, kNone},
-      {"endless angle", typed(male(k60, none, "", nullptr, "0.25", "1", "0.5"), "1e999"), true, kNone},
+      {"endless angle", typed(male(k60, none, "", nullptr, "0.25", "1", "0.5"), "1e999"), true, kNone, 789},
       // Between pins about -2 K d: finite in inches, endless in millimetres.
       {"pin too wide for mm", male(k60, none, "", nullptr, "1e308", "1", "0.5", true), true, kNone},
       {"inch pin too wide for mm", male(k60, none, "", nullptr, "2e307", "1", "0.5"), true, kNone},
+      // Sizes not above 0. Male root 0.6 - 0.68301 < 0; slot 0.5 - 0.6 deep; male
+      // root 3 - 2.73205 = 0.268, slot 0.268 + 0.11547 wide for pins 2.73205 apart;
+      // male 0.4 - 0.5 high; male top 0.1 + 0.68301, root 0.783 - 1.1547 < 0.
+      {"over pins too small", male(k60, none, "", nullptr, "0.25", "0.6", "0.5"), true, kNone, 787},
+      {"clearance over the male's depth", male(k60, kMaleDeeper, "0.6", nullptr, "0.25", "1.105662", "0.5"), true, kNone, 784},
+      {"pins meet in the slot", male(k60, none, "", nullptr, "1", "3", "0.1"), true, kNone, 786},
+      {"clearance over the slot's depth", female(k60, deeper, "0.5", nullptr, "0.25", "0.5", "0.4"), true, kNone, 784},
+      {"male too narrow", female(k60, none, "", nullptr, "0.25", "0.1", "1"), true, kNone, 788},
+      {"typed past upright", typed(male(k60, none, "", nullptr, "0.25", "1.105662", "0.5"), "100"), true, kNone, 789},
   };
   // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const DovetailMeasurementForm form = dovetail_measurement_form(c.in);
     EXPECT_EQ(form.complete, c.complete);
-    const auto values = compute_dovetail_measurement(form.numbers, {});
+    NoDovetail why = NoDovetail::kNothingToSay;
+    const auto values = compute_dovetail_measurement(form.numbers, {}, &why);
     ASSERT_EQ(values.has_value(), c.texts != kNone);
+    EXPECT_EQ(no_dovetail_text(why), c.reason);
     if (values) {
       EXPECT_EQ(mating_part_texts(*values, c.in.at_hand, c.in.millimetre), c.texts);
     }
