@@ -24,7 +24,6 @@
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
 #include "ui/print_job.h"
-#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -338,7 +337,7 @@ void BoltCirclePage::recompute() {
   in.precision = static_cast<int>(w_.precision->value());
   in.marker_radius = w_.circle->marker_radius();
   std::optional<BoltCircle> circle = bolt_circle_form(in);
-  ui::show_reason(context_, w_.reason, bolt_circle_reason(in));
+  ui::show_reason(w_.reason, context_, bolt_circle_reason(in));
   if (!circle) {
     // The list keeps the last pattern; it can't be opened until there is a new one.
     hide_markers();

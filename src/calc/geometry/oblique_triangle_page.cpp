@@ -16,7 +16,6 @@
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
-#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -278,7 +277,7 @@ void ObliqueTrianglePage::show_results(const ObliqueForm& form) {
       set_text(w_.result_dms[r][c], form.result_dms[r][c]);
   }
   set_text(w_.area, form.area);
-  ui::show_reason(context_, w_.reason, form.reason);
+  ui::show_reason(w_.reason, context_, form.reason);
 }
 
 // ---- life cycle ----

@@ -16,7 +16,6 @@
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
-#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 #include "calc/geometry/polygon_sketch.h"
 #include "calc/geometry/polygon_form.h"
@@ -188,7 +187,7 @@ void PolygonPage::recompute() {
   set_text(w_.side, form.side);
   set_text(w_.across_flats, form.across_flats);
   set_text(w_.corner_to_flat, form.corner_to_flat);
-  ui::show_reason(context_, w_.reason, form.reason);
+  ui::show_reason(w_.reason, context_, form.reason);
 }
 
 // ---- life cycle ----

@@ -18,7 +18,6 @@
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
-#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace geometry {
@@ -259,7 +258,7 @@ void RightTrianglePage::show_results(const RightTriangleForm& form) {
     ui::show_text(w_.row2_dms[i], form.row2_dms[i]);
     ui::show_text(w_.row3_dms[i], form.row3_dms[i]);
   }
-  ui::show_reason(context_, w_.reason, form.reason);
+  ui::show_reason(w_.reason, context_, form.reason);
 }
 
 // ---- life cycle ----

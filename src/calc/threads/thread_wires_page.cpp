@@ -13,7 +13,6 @@
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
-#include "ui/reason_line.h"
 #include "ui/state_keys.h"
 
 namespace threads {
@@ -188,7 +187,7 @@ void ThreadWiresPage::compute(WiresChange changed) {
   for (size_t i = 0; i < w_.sizes.size(); ++i)
     w_.sizes[i]->value(out.sizes[i].c_str());
   w_.result->value(out.result.c_str());
-  ui::show_reason(context_, w_.reason, out.reason);
+  ui::show_reason(w_.reason, context_, out.reason);
 }
 
 // ---- what is shown ----
@@ -221,7 +220,7 @@ void ThreadWiresPage::empty_page() {
   for (Fl_Output* field : w_.sizes)
     field->value("");
   w_.result->value("");
-  ui::show_reason(context_, w_.reason, 0);
+  ui::show_reason(w_.reason, context_, 0);
   for (Fl_Input* field :
        {w_.wire, w_.tpi, w_.major, w_.metric_pitch, w_.fraction_over, w_.fraction_under})
     field->value("");
