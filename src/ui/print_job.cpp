@@ -27,13 +27,13 @@ std::string today() {
   return i18n::printed_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-bool print_to_file(const std::string& path, const i18n::PrintStamp& stamp, int pages,
+bool print_to_file(const std::string& path, const i18n::PrintStamp& stamp,
                    const std::function<bool(Fl_Paged_Device&)>& draw) {
   std::FILE* file = std::fopen(path.c_str(), "w");
   if (!file)
     return false;
   StampedDevice<Fl_PostScript_File_Device> device(stamp);
-  device.start_job(file, pages);
+  device.start_job(file, kPagesCountedAtEnd);
   const bool printed = draw(device);
   device.end_job(); // closes the file
   return printed;
@@ -60,7 +60,7 @@ bool print_job(PageContext& context, PageId page, int pages,
                const std::function<bool(Fl_Paged_Device&)>& draw) {
   const i18n::PrintStamp stamp = print_stamp(context, page);
   if (!file_instead().empty())
-    return print_to_file(file_instead(), stamp, pages, draw);
+    return print_to_file(file_instead(), stamp, draw);
   StampedDevice<Fl_Printer> printer(stamp);
   if (start_print_job(printer, pages, context.strings()) != 0)
     return false;

@@ -51,9 +51,16 @@ private:
   i18n::PrintStamp stamp_;
 };
 
+/// The page count a job starts with when the pages are counted as they are
+/// drawn: the PostScript then states the count it really has at its end.
+/// How many pages a drawing takes depends on the paper chosen in the dialog,
+/// after the job has begun.
+inline constexpr int kPagesCountedAtEnd = 0;
+
 /// Asks for a printer with the dialog offering `pages` pages and draws them
-/// with `draw`, each page stamped for `page`. False when the user cancelled
-/// the dialog, otherwise what `draw` answered.
+/// with `draw`, each page stamped for `page`. The printed file states the
+/// number of pages drawn, whatever `pages` said. False when the user
+/// cancelled the dialog, otherwise what `draw` answered.
 bool print_job(PageContext& context, PageId page, int pages,
                const std::function<bool(Fl_Paged_Device&)>& draw);
 

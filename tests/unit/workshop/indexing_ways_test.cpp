@@ -16,13 +16,22 @@ TEST(AngularIndexing, ParsesDecimalDegreesAndDms) {
   const std::pair<const char*, std::optional<double>> cases[] = {
       {"35", 35.0}, {"35.5", 35.5}, {"35 30", 35.5}, {"35:30:36", 35.51},
       {"35\302\26030'36\"", 35.51}, {" 12 0 0 ", 12.0}, {"35 60", {}}, {"35.5 10", {}},
-      {"1 2 3 4", {}}, {"-5", {}}, {"3,5", {}}, {"", {}}};
+      {"1 2 3 4", {}}, {"-5", {}}, {"", {}},
+      // A comma is a decimal point: 30,6' = 0.51 degree.
+      {"11,5", 11.5}, {"35 30,6", 35.51}, {"1,2,5", {}}, {"35,5 10", {}}};
   // clang-format on
   for (const auto& [text, degrees] : cases) {
     const std::optional<double> got = parse_angle(text);
     ASSERT_EQ(got.has_value(), degrees.has_value()) << text;
     EXPECT_NEAR(got.value_or(0), degrees.value_or(0), 1e-12) << text;
   }
+  using E = AngleEntry;
+  const std::pair<const char*, E> entries[] = {
+      {" ", E::kBlank},      {"360", E::kAngle},          {"0,01", E::kAngle},
+      {"0", E::kOutOfRange}, {"360 0 1", E::kOutOfRange}, {"11x", E::kUnreadable},
+      {"-5", E::kUnreadable}};
+  for (const auto& [text, entry] : entries)
+    EXPECT_EQ(read_angle_entry(text), entry) << text;
 }
 
 Lines lines(const AngleResult& result) {
