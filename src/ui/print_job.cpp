@@ -1,6 +1,7 @@
 #include "ui/print_job.h"
 
 #include <FL/Enumerations.H>
+#include <FL/Fl_Device.H>
 #include <FL/Fl_PostScript.H>
 #include <FL/Fl_Printer.H>
 #include <FL/fl_draw.H>
@@ -67,6 +68,19 @@ bool print_job(PageContext& context, PageId page, int pages,
   const bool printed = draw(printer);
   printer.end_job();
   return printed;
+}
+
+bool first_paper_area(int& width, int& height) {
+  // Measured on a job of the toolkit's own, whose paper is the dialog's first.
+  std::FILE* scratch = std::tmpfile();
+  if (!scratch)
+    return false;
+  StampedDevice<Fl_PostScript_File_Device> sheet({});
+  sheet.start_job(scratch, kPagesCountedAtEnd);
+  const bool measured = sheet.printable_rect(&width, &height) == 0;
+  sheet.end_job(); // closes the scratch file, which goes with it
+  Fl_Display_Device::display_device()->set_current();
+  return measured;
 }
 
 void print_to_file_instead(const std::string& path) { file_instead() = path; }

@@ -64,6 +64,11 @@ inline constexpr int kPagesCountedAtEnd = 0;
 bool print_job(PageContext& context, PageId page, int pages,
                const std::function<bool(Fl_Paged_Device&)>& draw);
 
+/// The drawing area of a stamped sheet of the paper the print dialog offers
+/// first (A4 upright), for a drawing that counts its pages before the user
+/// is asked to print them. False when it can't be measured.
+bool first_paper_area(int& width, int& height);
+
 /// Sends the print jobs to a PostScript file at `path`, without a dialog,
 /// instead of to the printer (for tests); "" sends them to the printer again.
 void print_to_file_instead(const std::string& path);

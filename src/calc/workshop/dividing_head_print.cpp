@@ -33,7 +33,7 @@ constexpr int kTableWordsRatio = 630; ///< "Worm ratio"
 /// The heading's band; the blocks start below it as they would at the top.
 constexpr int kHeadingHeight = 24;
 /// A longer table is printed only when the user says so.
-constexpr std::size_t kPagesWithoutAsking = 10;
+constexpr int kPagesWithoutAsking = 10;
 constexpr int kManyPagesText = 773; ///< "The table takes %d pages. Print them all?"
 
 std::string text_of(const ui::PageContext& app, int entry) {
@@ -98,14 +98,6 @@ void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
   }
 }
 
-// The pages the rows take on the device's paper.
-std::size_t division_table_pages(Fl_Paged_Device& device, const std::vector<DivisionRow>& rows) {
-  int width = 0, height = 0;
-  if (device.printable_rect(&width, &height) != 0)
-    return 0;
-  return layout_division_table(rows, height - kHeadingHeight).size();
-}
-
 } // namespace
 
 DivisionTableTexts division_table_texts(const ui::PageContext& app, const std::string& head_name,
@@ -146,13 +138,16 @@ void print_division_table(ui::PageContext& app, const DivisionTableTexts& texts,
                           const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  // The paper chosen in the dialog decides how many pages the rows take.
-  ui::print_job(app, ui::PageId::kDividingHead, 1, [&](Fl_Paged_Device& device) {
-    const std::size_t pages = division_table_pages(device, rows);
-    if (pages > kPagesWithoutAsking &&
-        !app.dialogs().ask_yes_no(
-            i18n::checked_format(text_of(app, kManyPagesText), "d", static_cast<int>(pages))))
-      return false;
+  // Asked before the print dialog: a job once begun can't be taken back.
+  int width = 0, height = 0;
+  const int pages =
+      ui::first_paper_area(width, height)
+          ? static_cast<int>(layout_division_table(rows, height - kHeadingHeight).size())
+          : 1;
+  if (pages > kPagesWithoutAsking &&
+      !app.dialogs().ask_yes_no(i18n::checked_format(text_of(app, kManyPagesText), "d", pages)))
+    return;
+  ui::print_job(app, ui::PageId::kDividingHead, pages, [&](Fl_Paged_Device& device) {
     draw_division_table(device, texts, rows);
     return true;
   });
