@@ -51,11 +51,23 @@ private:
   i18n::PrintStamp stamp_;
 };
 
+/// The page count a job starts with when the pages are counted as they are
+/// drawn: the PostScript then states the count it really has at its end.
+/// How many pages a drawing takes depends on the paper chosen in the dialog,
+/// after the job has begun.
+inline constexpr int kPagesCountedAtEnd = 0;
+
 /// Asks for a printer with the dialog offering `pages` pages and draws them
-/// with `draw`, each page stamped for `page`. False when the user cancelled
-/// the dialog, otherwise what `draw` answered.
+/// with `draw`, each page stamped for `page`. The printed file states the
+/// number of pages drawn, whatever `pages` said. False when the user
+/// cancelled the dialog, otherwise what `draw` answered.
 bool print_job(PageContext& context, PageId page, int pages,
                const std::function<bool(Fl_Paged_Device&)>& draw);
+
+/// The drawing area of a stamped sheet of the paper the print dialog offers
+/// first (A4 upright), for a drawing that counts its pages before the user
+/// is asked to print them. False when it can't be measured.
+bool first_paper_area(int& width, int& height);
 
 /// Sends the print jobs to a PostScript file at `path`, without a dialog,
 /// instead of to the printer (for tests); "" sends them to the printer again.

@@ -3,6 +3,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Printer.H>
 #include <FL/Fl_Window.H>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "i18n/string_table.h"
+#include "ui/print_job.h"
 
 namespace ui {
 
@@ -117,10 +119,33 @@ void relabel(Fl_Widget& widget) {
       relabel(*group->child(i));
 }
 
+// A job started without a page count shows "To: 0" in the dialog's range:
+// it gets the count the caller offers instead, once.
+struct OfferedPages {
+  int pages = 1;
+  bool shown = false;
+};
+
+void offer_pages(Fl_Widget& widget, OfferedPages& offer) {
+  auto* field = dynamic_cast<Fl_Input*>(&widget);
+  if (field && field->label() && std::strcmp(field->label(), Fl_Printer::dialog_to) == 0) {
+    field->value(std::to_string(offer.pages).c_str());
+    offer.shown = true;
+  }
+  if (Fl_Group* group = widget.as_group())
+    for (int i = 0; i < group->children(); ++i)
+      offer_pages(*group->child(i), offer);
+}
+
 // Runs between the events of the open (modal) dialog, before it is drawn.
-void relabel_open_dialog(void*) {
-  if (Fl_Window* dialog = Fl::modal())
-    relabel(*dialog);
+void relabel_open_dialog(void* data) {
+  Fl_Window* dialog = Fl::modal();
+  if (!dialog)
+    return;
+  relabel(*dialog);
+  auto& offer = *static_cast<OfferedPages*>(data);
+  if (!offer.shown)
+    offer_pages(*dialog, offer);
 }
 
 } // namespace
@@ -138,9 +163,10 @@ void install_print_dialog_strings(const i18n::StringTable& strings) {
 
 int start_print_job(Fl_Printer& printer, int pages, const i18n::StringTable& strings) {
   install_print_dialog_strings(strings);
-  Fl::add_check(relabel_open_dialog);
-  const int cancelled = printer.start_job(pages);
-  Fl::remove_check(relabel_open_dialog);
+  OfferedPages offer{pages};
+  Fl::add_check(relabel_open_dialog, &offer);
+  const int cancelled = printer.start_job(kPagesCountedAtEnd);
+  Fl::remove_check(relabel_open_dialog, &offer);
   return cancelled;
 }
 

@@ -16,10 +16,12 @@ namespace ui {
 /// earlier language shows the new texts too.
 void install_print_dialog_strings(const i18n::StringTable& strings);
 
-/// Opens the print dialog in the table's language and starts a job of
-/// `pages` pages: 0 when the user chose to print, as Fl_Printer::start_job.
-/// While the dialog is open, its texts that the toolkit offers no variable
-/// for ("Selection", "Collate") are relabelled as well.
+/// Opens the print dialog in the table's language, offering `pages` pages,
+/// and starts a job whose pages are counted as they are drawn (the printed
+/// file states the true count at its end): 0 when the user chose to print,
+/// as Fl_Printer::start_job. While the dialog is open, its texts that the
+/// toolkit offers no variable for ("Selection", "Collate") are relabelled as
+/// well.
 int start_print_job(Fl_Printer& printer, int pages, const i18n::StringTable& strings);
 
 } // namespace ui

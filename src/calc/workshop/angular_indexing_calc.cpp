@@ -25,8 +25,10 @@ std::string pad_left(const std::string& text, std::size_t width) {
   return characters >= width ? text : std::string(width - characters, ' ') + text;
 }
 
-// A plain decimal number: digits with at most one point, nothing else.
-std::optional<double> parse_part(const std::string& text) {
+// A plain decimal number: digits with at most one point (or comma, the
+// decimal point of a German or Spanish hand), nothing else.
+std::optional<double> parse_part(std::string text) {
+  std::replace(text.begin(), text.end(), ',', '.');
   if (text.empty() || text == ".")
     return std::nullopt;
   int points = 0;
@@ -79,12 +81,21 @@ std::optional<double> parse_angle(const std::string& text) {
   for (std::size_t i = 0; i < parts.size(); ++i, unit /= 60) {
     const std::optional<double> value = parse_part(parts[i]);
     // Only the last part may have decimals; minutes and seconds stay below 60.
-    if (!value || (i + 1 < parts.size() && parts[i].find('.') != std::string::npos) ||
+    if (!value || (i + 1 < parts.size() && parts[i].find_first_of(".,") != std::string::npos) ||
         (i > 0 && *value >= 60))
       return std::nullopt;
     degrees += *value * unit;
   }
   return degrees;
+}
+
+AngleEntry read_angle_entry(const std::string& text) {
+  if (text.find_first_not_of(" \t") == std::string::npos)
+    return AngleEntry::kBlank;
+  const std::optional<double> degrees = parse_angle(text);
+  if (!degrees)
+    return AngleEntry::kUnreadable;
+  return *degrees > 0 && *degrees <= 360 ? AngleEntry::kAngle : AngleEntry::kOutOfRange;
 }
 
 AngleResult index_angle(int ratio, double degrees, const std::vector<int>& plates,

@@ -12,11 +12,16 @@
 
 namespace workshop {
 
-/// An angle typed as decimal degrees ("35.5") or as degrees, minutes and
-/// seconds separated by blanks, colons or the signs ° ' " ("35 30", "35°30'15\"").
-/// nullopt when the text is not such an angle; minutes and seconds must be
-/// below 60.
+/// An angle typed as decimal degrees ("35.5", "35,5") or as degrees, minutes
+/// and seconds separated by blanks, colons or the signs ° ' " ("35 30",
+/// "35°30'15\""). nullopt when the text is not such an angle; minutes and
+/// seconds must be below 60.
 std::optional<double> parse_angle(const std::string& text);
+
+/// What an angle field holds: nothing yet, an angle a head can index (above
+/// 0, at most 360 degrees), an angle outside that, or text that is no angle.
+enum class AngleEntry { kBlank, kAngle, kOutOfRange, kUnreadable };
+AngleEntry read_angle_entry(const std::string& text);
 
 /// One setting for an angle: `turns` whole crank turns and `holes` on the
 /// circle of `circle` holes (circle 0: whole turns alone), the angle it gives

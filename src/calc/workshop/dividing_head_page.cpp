@@ -25,6 +25,7 @@
 #include "app/plate_editor_window.h"
 #include "ui/state_keys.h"
 #include "calc/workshop/dividing_head_calc.h"
+#include "calc/workshop/dividing_head_form.h"
 #include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/differential_indexing_calc.h"
 #include "calc/workshop/indexing_window.h"
@@ -36,7 +37,6 @@ namespace workshop {
 namespace {
 
 constexpr int kDivisionsRecord = 22;
-constexpr long kFewestDivisions = 2;
 constexpr long kTableFirstDefault = 2;
 constexpr const char* kTableLastDefault = "200";
 
@@ -47,8 +47,14 @@ constexpr int kOtherCirclesText = 217; ///< the two lines before the other known
 constexpr int kOtherCirclesText2 = 218;
 constexpr int kFirstHeaderText = 212; ///< hole circle, whole turns, holes
 constexpr int kMemoryErrorText = 285;
-constexpr int kOtherWaysText = 676; ///< the button to angles and differential indexing
-constexpr int kNoGearsText = 668;   ///< none of the head's change gears serves
+constexpr int kOtherWaysText = 676;       ///< the button to angles and differential indexing
+constexpr int kNoGearsText = 668;         ///< none of the head's change gears serves
+constexpr int kDifferentialCanText = 770; ///< differential indexing can, and for which A
+constexpr int kDifferentialButtonText = 772;
+
+// The result list, and the room its lower end gives to the differential button.
+constexpr int kListX = 418, kListY = 208, kListW = 199, kListH = 183;
+constexpr int kDifferentialButtonH = 30;
 
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
 
@@ -189,8 +195,7 @@ void DividingHeadPage::build_search() {
   for (int i = 0; i < 3; ++i)
     set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(kFirstHeaderText + i));
   new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
-  constexpr int kListX = 418;
-  w_.results = line_list(kListX, 208, 199, 183);
+  w_.results = line_list(kListX, kListY, kListW, kListH);
   // The settings are centred in columns that end where their headers end, in
   // the page's own text size; the lines themselves say how ("@c", "@."). The
   // first column widens when the whole-turn text needs it.
@@ -201,6 +206,11 @@ void DividingHeadPage::build_search() {
   w_.results->format_char('@');
   w_.results->column_char('\t');
   w_.results->column_widths(result_columns_);
+  w_.differential =
+      new Fl_Button(kListX, kListY + kListH - kDifferentialButtonH, kListW, kDifferentialButtonH);
+  set_label(w_.differential, context_.lang(kDifferentialButtonText));
+  on(w_.differential, [this] { open_differential(); });
+  w_.differential->hide();
 
   new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
   note(406, 432, 222, 69, context_.lang(209));
@@ -286,10 +296,13 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
   free_plates_ = settings::free_plates(doc, head).value_or(std::vector<int>());
   head_gears_ = settings::head_gears(doc, head, default_head_gears(ratio_));
   fill_list(w_.plates, head_plates_);
-  if (indexing_) { // another head indexes otherwise
+  // Another head, or other circles: no list may keep the answer for the old ones.
+  if (indexing_) {
     indexing_->compute_angle();
     indexing_->compute_differential();
   }
+  if (w_.divisions)
+    recompute();
   if (app::PlateEditor* editor = context_.plate_editor()) {
     fill_list(editor->widgets().head_list, head_plates_);
     fill_list(editor->widgets().catalogue_list, free_plates_);
@@ -323,9 +336,14 @@ void DividingHeadPage::store_gears(const std::vector<int>& gears) {
     return;
   context_.write_settings();
   head_gears_ = gears;
+  recompute(); // the gears decide whether differential indexing can
 }
 
 void DividingHeadPage::open_other_ways() { indexing_->show(); }
+
+void DividingHeadPage::open_differential() {
+  indexing_->show_differential(differential_divisions_);
+}
 
 void DividingHeadPage::edit_plates() {
   app::PlateEditor* editor = context_.plate_editor();
@@ -337,19 +355,32 @@ void DividingHeadPage::edit_plates() {
 
 // ---- the search ----
 
-void DividingHeadPage::divisions_changed() {
-  set_active(w_.calculate, ui::field_long(w_.divisions) >= kFewestDivisions);
-}
+// The search is a few dozen circles and a small table of gear trains: cheap
+// enough to follow every key.
+void DividingHeadPage::divisions_changed() { recompute(); }
 
-void DividingHeadPage::search() {
-  const long divisions = ui::field_long(w_.divisions);
-  const IndexingResult result = search_indexing(ratio_, divisions, head_plates_, free_plates_);
-  const IndexingTexts texts{text_of(context_, kWholeTurnText), text_of(context_, kNoCircleText),
-                            text_of(context_, kOtherCirclesText),
-                            text_of(context_, kOtherCirclesText2)};
+void DividingHeadPage::search() { recompute(); }
+
+void DividingHeadPage::recompute() {
+  const DividingHeadTexts texts{
+      {text_of(context_, kWholeTurnText), text_of(context_, kNoCircleText),
+       text_of(context_, kOtherCirclesText), text_of(context_, kOtherCirclesText2)},
+      text_of(context_, kDifferentialCanText),
+      text_of(context_, kDifferentialCanText + 1)};
+  const DividingHeadForm form = dividing_head_form(
+      {w_.divisions->value(), ratio_, head_plates_, free_plates_, head_gears_}, texts);
+  set_active(w_.calculate, form.calculate);
   w_.results->clear();
-  for (const std::string& line : indexing_lines(result, texts))
+  for (const std::string& line : form.lines)
     w_.results->add(line.c_str());
+  differential_divisions_ = form.differential;
+  const bool pointer = form.differential != 0;
+  w_.results->size(kListW, pointer ? kListH - kDifferentialButtonH - 4 : kListH);
+  if (pointer)
+    w_.differential->show();
+  else
+    w_.differential->hide();
+  w_.results->parent()->redraw();
 }
 
 bool DividingHeadPage::can_index(int divisions) const {
@@ -401,12 +432,7 @@ Fl_Input* DividingHeadPage::focus_input() { return w_.divisions; }
 void DividingHeadPage::restored() {
   indexing_->compute_angle();
   indexing_->compute_differential();
-  // The page reopens with its list when the restored count can be searched.
-  if (w_.divisions->size() == 0)
-    return;
-  divisions_changed();
-  if (w_.calculate->active())
-    search();
+  recompute(); // the page reopens with its list
 }
 
 } // namespace workshop

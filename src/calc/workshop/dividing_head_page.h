@@ -24,6 +24,9 @@ struct DividingHeadWidgets {
   Fl_Int_Input *from = nullptr, *to = nullptr;
   Fl_Button* print = nullptr;
   Fl_Button* other_ways = nullptr; ///< opens angles and differential indexing
+  /// Under the list when no circle fits but the head's change gears do:
+  /// opens differential indexing for the number typed.
+  Fl_Button* differential = nullptr;
 };
 
 class IndexingWindow;
@@ -58,6 +61,7 @@ public:
   void to_changed();
   void print_table();
   void open_other_ways();
+  void open_differential();
 
 private:
   void build_search();
@@ -65,6 +69,9 @@ private:
   void build_table_print();
   void wire_plate_editor();
   void restored() override;
+  /// Fills the list, Calculate and the differential button from the number
+  /// typed and the head as it is now.
+  void recompute();
 
   /// Gives the page the ratio of ".:ratio" and fills both plate lists of the
   /// head, and the editor's catalogue list.
@@ -88,7 +95,8 @@ private:
   std::vector<int> free_plates_;
   std::vector<int> head_gears_; ///< change gears for differential indexing
   std::unique_ptr<IndexingWindow> indexing_;
-  int result_columns_[3] = {}; ///< the result list's column widths, which it points at
+  long differential_divisions_ = 0; ///< what the differential button opens with
+  int result_columns_[3] = {};      ///< the result list's column widths, which it points at
 };
 
 } // namespace workshop

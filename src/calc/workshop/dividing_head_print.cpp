@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "i18n/format_check.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
 
@@ -31,6 +32,9 @@ constexpr int kTableWordsHead = 205;  ///< "Dividing head"
 constexpr int kTableWordsRatio = 630; ///< "Worm ratio"
 /// The heading's band; the blocks start below it as they would at the top.
 constexpr int kHeadingHeight = 24;
+/// A longer table is printed only when the user says so.
+constexpr int kPagesWithoutAsking = 10;
+constexpr int kManyPagesText = 773; ///< "The table takes %d pages. Print them all?"
 
 std::string text_of(const ui::PageContext& app, int entry) {
   const char* text = app.lang(entry);
@@ -134,7 +138,16 @@ void print_division_table(ui::PageContext& app, const DivisionTableTexts& texts,
                           const std::vector<DivisionRow>& rows) {
   if (rows.empty())
     return;
-  ui::print_job(app, ui::PageId::kDividingHead, 1, [&](Fl_Paged_Device& device) {
+  // Asked before the print dialog: a job once begun can't be taken back.
+  int width = 0, height = 0;
+  const int pages =
+      ui::first_paper_area(width, height)
+          ? static_cast<int>(layout_division_table(rows, height - kHeadingHeight).size())
+          : 1;
+  if (pages > kPagesWithoutAsking &&
+      !app.dialogs().ask_yes_no(i18n::checked_format(text_of(app, kManyPagesText), "d", pages)))
+    return;
+  ui::print_job(app, ui::PageId::kDividingHead, pages, [&](Fl_Paged_Device& device) {
     draw_division_table(device, texts, rows);
     return true;
   });

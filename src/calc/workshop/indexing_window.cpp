@@ -35,6 +35,8 @@ constexpr int kNoGearsText = 668;
 constexpr int kGearEditorTitleText = 669;
 constexpr int kWordsText = 670; ///< turns, holes on, with, against, idlers
 constexpr int kErrorHeaderText = 675;
+constexpr int kUnreadableAngleText = 774;
+constexpr int kAngleRangeText = 775;
 constexpr int kDivisionsText = 206;
 constexpr int kCircleHeaderText = 212; ///< circle, turns, holes
 constexpr int kWholeTurnText = 272;
@@ -123,13 +125,27 @@ void IndexingWindow::show() {
   window_->show();
 }
 
+void IndexingWindow::show_differential(long divisions) {
+  w_.divisions->value(std::to_string(divisions).c_str());
+  show();
+}
+
 void IndexingWindow::compute_angle() {
   w_.angle_list->clear();
-  const std::optional<double> degrees = parse_angle(w_.angle->value());
-  if (!degrees)
+  switch (read_angle_entry(w_.angle->value())) {
+  case AngleEntry::kBlank:
     return;
+  case AngleEntry::kUnreadable:
+    w_.angle_list->add(text(kUnreadableAngleText).c_str());
+    return;
+  case AngleEntry::kOutOfRange:
+    w_.angle_list->add(text(kAngleRangeText).c_str());
+    return;
+  case AngleEntry::kAngle:
+    break;
+  }
   const IndexingHead head = head_();
-  const AngleResult result = index_angle(head.ratio, *degrees, head.circles);
+  const AngleResult result = index_angle(head.ratio, *parse_angle(w_.angle->value()), head.circles);
   if (result.exact.empty() && result.closest.empty())
     return;
   if (result.exact.empty())

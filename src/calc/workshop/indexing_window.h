@@ -57,6 +57,8 @@ public:
   IndexingWindow& operator=(const IndexingWindow&) = delete;
 
   void show();
+  /// Shows the window with differential indexing for `divisions`.
+  void show_differential(long divisions);
   /// Fills both lists from the fields (a field that can't be used empties its list).
   void compute_angle();
   void compute_differential();

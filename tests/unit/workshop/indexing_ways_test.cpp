@@ -12,16 +12,20 @@ const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
                                          29, 31, 33, 37, 39, 41, 43, 47};
 
 TEST(AngularIndexing, ParsesDecimalDegreesAndDms) {
+  constexpr auto A = AngleEntry::kAngle, U = AngleEntry::kUnreadable, O = AngleEntry::kOutOfRange;
   // clang-format off
-  const std::pair<const char*, std::optional<double>> cases[] = {
-      {"35", 35.0}, {"35.5", 35.5}, {"35 30", 35.5}, {"35:30:36", 35.51},
-      {"35\302\26030'36\"", 35.51}, {" 12 0 0 ", 12.0}, {"35 60", {}}, {"35.5 10", {}},
-      {"1 2 3 4", {}}, {"-5", {}}, {"3,5", {}}, {"", {}}};
+  const std::tuple<const char*, std::optional<double>, AngleEntry> cases[] = {
+      {"35", 35.0, A}, {"35.5", 35.5, A}, {"35 30", 35.5, A}, {"35:30:36", 35.51, A},
+      {"35\302\26030'36\"", 35.51, A}, {" 12 0 0 ", 12.0, A}, {"35 60", {}, U}, {"35.5 10", {}, U},
+      {"1 2 3 4", {}, U}, {"-5", {}, U}, {" ", {}, AngleEntry::kBlank}, {"0", 0.0, O}, {"360 0 36", 360.01, O},
+      // A comma is a decimal point: 30,6' = 0.51 degree.
+      {"11,5", 11.5, A}, {"35 30,6", 35.51, A}, {"1,2,5", {}, U}, {"35,5 10", {}, U}};
   // clang-format on
-  for (const auto& [text, degrees] : cases) {
+  for (const auto& [text, degrees, entry] : cases) {
     const std::optional<double> got = parse_angle(text);
     ASSERT_EQ(got.has_value(), degrees.has_value()) << text;
     EXPECT_NEAR(got.value_or(0), degrees.value_or(0), 1e-12) << text;
+    EXPECT_EQ(read_angle_entry(text), entry) << text;
   }
 }
 
