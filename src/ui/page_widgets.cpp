@@ -144,4 +144,16 @@ void show_reason(Fl_Box* line, const PageContext& app, int entry) {
     window->damage(FL_DAMAGE_ALL, line->x(), line->y(), line->w(), line->h());
 }
 
+void show_if(Fl_Widget* widget, bool shown) {
+  if (shown == (widget->visible() != 0))
+    return;
+  if (shown)
+    widget->show();
+  else
+    widget->hide();
+  const Fl_Widget* area = widget->parent() ? widget->parent() : widget;
+  if (Fl_Window* window = widget->window())
+    window->damage(FL_DAMAGE_ALL, area->x(), area->y(), area->w(), area->h());
+}
+
 } // namespace ui

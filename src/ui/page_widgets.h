@@ -118,12 +118,10 @@ Fl_Box* reason_line(Spot spot);
 /// Shows language entry `entry` in a reason line; 0 hides the line.
 void show_reason(Fl_Box* line, const PageContext& app, int entry);
 
-inline void show_if(Fl_Widget* widget, bool shown) {
-  if (shown)
-    widget->show();
-  else
-    widget->hide();
-}
+/// Shows or hides `widget`. A page's frames paint no background, so the
+/// window draws the place around it again: a hidden widget and its label
+/// leave no picture behind, and labels are not drawn twice over themselves.
+void show_if(Fl_Widget* widget, bool shown);
 
 /// Shows and activates, or hides and deactivates (a hidden input must not
 /// take keys or the right-click menu).
