@@ -1,11 +1,9 @@
 // The spur gear page's results as its fields change: without a gear nothing
 // stays on the page, the job sheet can't open and the status line says why;
 // another number of teeth to span follows the gear, the job sheet's window
-// and print, and a restart.
+// and print, a restart and the unit button.
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Spinner.H>
-
-#include <regex>
 
 #include "calc/gears/spur_gear_page.h"
 #include "calc/gears/spur_job_sheet_window.h"
@@ -85,15 +83,17 @@ TEST_F(SpurSpanTest, AnotherCountFollowsTheGearTheSheetAndARestart) {
 
   restart_app();
   EXPECT_EQ(spinner() + " " + shown(w().span_inch), "4 of 2-4 sheet 1.0613");
-  // A count the gear no longer allows gives way to the standard count.
-  stop_app();
-  dir.write_file("State.ini", std::regex_replace(dir.read_file("State.ini"),
-                                                 std::regex("(span_teeth *= )4"), "$019"));
-  open();
-  EXPECT_EQ(spinner(), "3 of 2-4 sheet");
-  act(w().angle_14_5, nullptr, w().span_teeth->child(2), nullptr); // 2 teeth: 2 of 2-3, down to 3
-  act(w().teeth, "21");                                            // a new gear: the standard again
-  EXPECT_EQ(spinner(), "2 of 2-3 sheet");
+  // 14.5°, 25 teeth: 29 × 25 / 360 + 0.5 = 2.51, 3 teeth of 2 to 4; 2 chosen. As a module
+  // the gear is cut at 20°, a new gear with its standard count (25 / 9 + 0.5 = 3.3); back
+  // at 14.5° the 2 chosen; another tooth count is a new gear again.
+  act(w().angle_14_5, nullptr, w().teeth, "25", w().span_teeth->child(2), nullptr);
+  // clang-format off
+  std::string seen = spinner();
+  units(); seen += ", " + spinner();
+  units(); seen += ", " + spinner();
+  act(w().teeth, "26"); seen += ", " + spinner();
+  // clang-format on
+  EXPECT_EQ(seen, "2 of 2-4 sheet, 3 of 2-4 sheet, 2 of 2-4 sheet, 3 of 2-4 sheet");
 }
 
 } // namespace
