@@ -18,19 +18,14 @@ TEST_F(ChangeGearMarksTest, RedOnScreenStarredOnPaperEachWithItsKey) {
   workshop::ChangeGearResultsWindow one(*app, 0, 0, "-", trains, owned, {}, {});
   const workshop::ChangeGearRow& row = one.widgets().rows[0];
   EXPECT_EQ(Texts({shown(row.driver[1]), one.widgets().key->label()}), Texts({"20", lang(760)}));
-  for (auto [gear, red] : {std::pair{row.driver[0], false},
-                           {row.driven[0], false},
-                           {row.driver[1], true},
-                           {row.driven[1], false}})
+  // clang-format off
+  for (auto [gear, red] : {std::pair{row.driver[0], false}, {row.driven[0], false}, {row.driver[1], true}, {row.driven[1], false}})
     EXPECT_EQ(has_state(gear, "red"), red) << gear->label();
-  workshop::ChangeGearResultsWindow two(*app, 0, 0, "-", trains, {"20", "20", "100", "127"}, {},
-                                        {});
+  workshop::ChangeGearResultsWindow two(*app, 0, 0, "-", trains, {"20", "20", "100", "127"}, {}, {});
   see({two.widgets().key}, {"hidden"});
-
-  const Texts printed =
-      printed_texts(print_to_postscript(dir.path() + "/gears.ps", 1, [&](Fl_Paged_Device& device) {
-        workshop::draw_change_gear_results(device, *app, "-", trains, owned);
-      }));
+  const Texts printed = printed_texts(print_to_postscript(dir.path() + "/gears.ps", 1, [&](Fl_Paged_Device& device) {
+    workshop::draw_change_gear_results(device, *app, "-", trains, owned); }));
+  // clang-format on
   EXPECT_EQ(std::count(printed.begin(), printed.end(), "20*"), 1);
   EXPECT_TRUE(contains(printed, "100") && contains(printed, "127") && contains(printed, lang(761)));
 }
@@ -38,11 +33,10 @@ TEST_F(ChangeGearMarksTest, RedOnScreenStarredOnPaperEachWithItsKey) {
 TEST_F(ChangeGearMarksTest, TheSetTakesTwelveToFourHundredTeeth) {
   click(w().gear_set);
   const workshop::ChangeGearSetWidgets& set = page().gear_set_window()->widgets();
-  for (auto [teeth, addable] :
-       {std::pair{"11", false}, {"12", true}, {"400", true}, {"401", false}}) {
-    act(set.teeth, teeth);
-    EXPECT_EQ(set.add->active() != 0, addable) << teeth;
-  }
+  // clang-format off
+  for (auto [teeth, addable] : {std::pair{"11", false}, {"12", true}, {"400", true}, {"401", false}})
+    EXPECT_EQ((act(set.teeth, teeth), set.add->active() != 0), addable) << teeth;
+  // clang-format on
   page().set_gear_lines({"20", "400", "401"});
   restart_app();
   EXPECT_EQ(page().gear_lines(), (Texts{"20", "400"}));

@@ -105,13 +105,10 @@ TEST(SegmentAngle, TypedAngleAndDegreesMinutesSeconds) {
   EXPECT_DOUBLE_EQ(typed.angle, 33.3333333);
   EXPECT_FALSE(typed.third_row_is_angle);
   EXPECT_TRUE(compute_circle_segment({K::kRadiusChord, 5, 8})->third_row_is_angle);
-  const std::pair<const char*, double> dms[] = {{"_ _ _", -1},
-                                                {"0 0 0", -1},
-                                                {"30 _ _", 30},
-                                                {"12 30 _", 12.5},
-                                                {"0 0 36", 0.01},
-                                                {"0 1 _", 1.0 / 60},
-                                                {"179 59 59", 179 + 59.0 / 60 + 59.0 / 3600}};
+  // clang-format off
+  const std::pair<const char*, double> dms[] = {{"_ _ _", -1}, {"0 0 0", -1}, {"30 _ _", 30}, {"12 30 _", 12.5},
+      {"0 0 36", 0.01}, {"0 1 _", 1.0 / 60}, {"179 59 59", 179 + 59.0 / 60 + 59.0 / 3600}};
+  // clang-format on
   for (const auto& [text, degrees] : dms) {
     const auto t = text_rows::typed_fields<3>(text);
     EXPECT_NEAR(angle_from_dms_texts(t[0].text, t[1].text, t[2].text).value_or(-1), degrees, 1e-12)
