@@ -22,6 +22,7 @@
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
+#include "ui/page_widgets.h"
 #include "app/plate_editor_window.h"
 #include "ui/state_keys.h"
 #include "calc/workshop/dividing_head_calc.h"
@@ -376,11 +377,7 @@ void DividingHeadPage::recompute() {
   differential_divisions_ = form.differential;
   const bool pointer = form.differential != 0;
   w_.results->size(kListW, pointer ? kListH - kDifferentialButtonH - 4 : kListH);
-  if (pointer)
-    w_.differential->show();
-  else
-    w_.differential->hide();
-  w_.results->parent()->redraw();
+  ui::show_if(w_.differential, pointer); // draws the list's place again too
 }
 
 bool DividingHeadPage::can_index(int divisions) const {
