@@ -15,8 +15,8 @@ TEST(AngularIndexing, ParsesDecimalDegreesAndDms) {
   constexpr auto A = AngleEntry::kAngle, U = AngleEntry::kUnreadable, O = AngleEntry::kOutOfRange;
   // clang-format off
   const std::tuple<const char*, std::optional<double>, AngleEntry> cases[] = {
-      {"35", 35.0, A}, {"35.5", 35.5, A}, {"35 30", 35.5, A}, {"35:30:36", 35.51, A},
-      {"35\302\26030'36\"", 35.51, A}, {" 12 0 0 ", 12.0, A}, {"35 60", {}, U}, {"35.5 10", {}, U},
+      {"35", 35.0, A}, {"35.5", 35.5, A}, {"35 30", 35.5, A}, {"35:30:36", 35.51, A}, {"360", 360.0, A},
+      {"35\302\26030'36\"", 35.51, A}, {" 12 0 0 ", 12.0, A}, {"35 60", {}, U}, {"35.5 10", {}, U}, {"11x", {}, U},
       {"1 2 3 4", {}, U}, {"-5", {}, U}, {" ", {}, AngleEntry::kBlank}, {"0", 0.0, O}, {"360 0 36", 360.01, O},
       // A comma is a decimal point: 30,6' = 0.51 degree.
       {"11,5", 11.5, A}, {"35 30,6", 35.51, A}, {"1,2,5", {}, U}, {"35,5 10", {}, U}};
@@ -45,8 +45,8 @@ TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
       // 35 * 40 / 360 = 3 8/9 turns = 3 + 16/18 = 3 + 24/27.
       {"35 degrees", 35, kBrownAndSharp, 6,
        {"       18       3       16  35" + deg + "0'0\"", "       27       3       24  35" + deg + "0'0\""}},
-      // 9 degrees is one whole turn.
-      {"9 degrees", 9, kBrownAndSharp, 6, {"      any       1        0  9" + deg + "0'0\""}},
+      // A whole spindle turn, the most an angle can be, is 40 whole crank turns.
+      {"360 degrees", 360, kBrownAndSharp, 6, {"      any      40        0  360" + deg + "0'0\""}},
       // 17.3 * 40 / 360 = 1 83/90 turns; 39: 1 36/39 = 17.307692 (+27.7");
       // 37: 1 34/37 = 17.270270 (-107.0"); 27: 1 25/27 = 17.333333 (+120.0").
       {"17.3 degrees", 17.3, kBrownAndSharp, 3,
