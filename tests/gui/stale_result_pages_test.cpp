@@ -21,7 +21,8 @@ protected:
 };
 
 TEST_F(StaleResultsTest, ResultsFollowEveryChangeOfTheirFields) {
-  // An octagon before Enter: 45°; "1" on the way to 12 is no polygon.
+  // An octagon before Enter: 45°; "1" on the way to 12 is no polygon, and
+  // Enter makes it the fewest sides, 3.
   const auto& polygon = open_page<geometry::PolygonPage>(9);
   Fl_Widget* sides = polygon.sides->child(0);
   run(polygon.value, "10", sides, "8", polygon.angle, "=45.0", sides, "1", polygon.angle, "=",
@@ -35,8 +36,8 @@ TEST_F(StaleResultsTest, ResultsFollowEveryChangeOfTheirFields) {
 }
 
 TEST_F(StaleResultsTest, BevelResultsFollowTheHeadAndGoWithARefusedAngle) {
-  // 24 teeth: no setting on the Brown and Sharpe head, one of the 24 circle
-  // on the Cincinnati.
+  // 24 teeth: no setting on the Brown and Sharpe head, one on the 24 circle
+  // of the Cincinnati; the page follows a head chosen on its own page.
   const auto& bevel = open_page<gears::BevelGearPage>(14);
   const auto& left = bevel.left.values;
   run(bevel.pitch, "8", bevel.miter_teeth, "24", bevel.miter_teeth, "~red");
@@ -63,7 +64,7 @@ TEST_F(StaleResultsTest, EachPageSaysWhyItsValuesMakeNothingUntilTheyDo) {
   run(bolts.total_holes, "4", bolts.holes_to_list, "6", bolts.reason, "@809", bolts.holes_to_list,
       "4", bolts.reason, "=");
   const auto& wires = open_page<threads::ThreadWiresPage>(6);
-  // 20 tpi: wires 0.028 ... 0.045; without a pitch, no sizes.
+  // 20 tpi takes wires of 0.028 ... 0.045; without a pitch, no sizes.
   run(wires.tpi, "20", wires.major, "0.25", wires.wire, "0.05", wires.reason, "@806", wires.wire,
       "0.03", wires.reason, "=", wires.tpi, "", wires.sizes[2], "=");
   const auto& polygon = open_page<geometry::PolygonPage>(9);
