@@ -12,13 +12,6 @@ using namespace testing_support;
 
 namespace {
 
-Texts lines_of(const Fl_Browser* list) {
-  Texts lines;
-  for (int i = 1; i <= list->size(); ++i)
-    lines.push_back(list->text(i));
-  return lines;
-}
-
 using DividingHeadListsTest = PageTest<workshop::DividingHeadPage, 7>;
 
 // 127 on the Brown and Sharp head: no circle, but A = 120 is 1/3 turn (5 of

@@ -347,15 +347,6 @@ TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   EXPECT_EQ(ratio_page.fields().target, "3"); // the ratio page has its own fields back
 }
 
-int count(Fl_Browser* list) { return list->size(); }
-int count(Fl_Check_Browser* list) { return list->nitems(); }
-template <typename List> Texts lines_of(List* list) {
-  Texts lines;
-  for (int i = 1; i <= count(list); ++i)
-    lines.push_back(list->text(i));
-  return lines;
-}
-
 class DividingHeadPageTest : public PageTest<workshop::DividingHeadPage, 7> {
 protected:
   app::PlateEditor* editor() { return app->plate_editor(); }

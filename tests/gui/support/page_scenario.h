@@ -89,6 +89,16 @@ inline void see(const std::vector<const Fl_Widget*>& widgets, const Texts& expec
   EXPECT_EQ(shown_all(widgets), expected);
 }
 
+/// The lines of a list, or of a check list's items.
+inline int count(const Fl_Browser* list) { return list->size(); }
+inline int count(Fl_Check_Browser* list) { return list->nitems(); }
+template <typename List> Texts lines_of(List* list) {
+  Texts lines;
+  for (int i = 1; i <= count(list); ++i)
+    lines.push_back(list->text(i));
+  return lines;
+}
+
 /// Types each text over the field before it (a last '\n' presses Enter), or
 /// clicks the widget when its text is null, one after the other.
 inline void act() {}
