@@ -1,12 +1,10 @@
 // Differential indexing on large gear sets: the same trains as trying every
-// choice of gears, with work that grows far slower than that, and a search
-// that gives up when a stop is requested.
+// choice of gears, with work that grows far slower than that.
 #include "calc/workshop/differential_indexing_calc.h"
 
 #include <map>
 #include <random>
 
-#include "numeric/stop_request.h"
 #include "unit/unit_test.h"
 
 namespace workshop {
@@ -116,20 +114,6 @@ TEST(DifferentialSearch, LargeSetsTakeFarFewerStepsThanEveryTrain) {
       EXPECT_FALSE(differential_settings(40, n, brown_and_sharp, *gears, 6, &steps).empty()) << n;
       EXPECT_LT(steps, 4'000'000) << n;
     }
-}
-
-TEST(DifferentialSearch, GivesUpWhenAStopIsRequested) {
-  const std::vector<int> gears = default_head_gears(40);
-  ASSERT_FALSE(differential_settings(40, 127, {18}, gears).empty());
-  numeric::request_stop();
-  long long steps = 0;
-  const bool empty = differential_settings(40, 127, {18}, gears, 6, &steps).empty();
-  const std::size_t rows =
-      division_table_with_differential(40, {18}, gears, 2, 200, {}, "-").size();
-  numeric::clear_stop_request();
-  EXPECT_TRUE(empty);
-  EXPECT_EQ(steps, 0);
-  EXPECT_EQ(rows, 0u);
 }
 
 } // namespace
