@@ -22,7 +22,9 @@ Fraction reduced(long long numerator, long long denominator) {
 
 struct FractionHash {
   std::size_t operator()(const Fraction& f) const {
-    return std::hash<long long>()(f.first * 1000003LL + f.second);
+    // Unsigned, so that large numerators wrap instead of overflowing.
+    return std::hash<unsigned long long>()(static_cast<unsigned long long>(f.first) * 1000003ULL +
+                                           static_cast<unsigned long long>(f.second));
   }
 };
 
