@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/app.h"
+#include "numeric/stop_request.h"
 #include "ui/checked_input.h"
 
 namespace app {
@@ -28,12 +29,15 @@ int dispatch(int event, Fl_Window* window) {
   return Fl::handle_(event, window);
 }
 
-// A signal handler may do next to nothing safely: it writes a byte into this
-// pipe, and the event loop, watching the other end, does the work.
+// A signal handler may do next to nothing safely: it raises the stop flag,
+// which ends any search under way (at start-up too, before the event loop
+// runs), and writes a byte into this pipe; the event loop, watching the
+// other end, does the work.
 int signal_pipe[2] = {-1, -1};
 std::function<void()> on_signal;
 
 extern "C" void note_signal(int) {
+  numeric::request_stop();
   const int saved = errno;
   const char byte = 1;
   if (write(signal_pipe[1], &byte, 1) < 0) {

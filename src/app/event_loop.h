@@ -13,8 +13,10 @@ class App;
 void install_right_button_hook(App* app);
 
 /// Makes SIGTERM, SIGHUP and SIGINT (logout, shutdown, Ctrl+C) run `end` in
-/// the event loop instead of killing the program. A signal the program was
-/// started with ignored (nohup) stays ignored.
+/// the event loop instead of killing the program. The signal also raises the
+/// stop flag (numeric/stop_request.h), so that a search under way gives up
+/// and the loop gets there at once. A signal the program was started with
+/// ignored (nohup) stays ignored.
 void end_on_signals(std::function<void()> end);
 
 /// Runs until no window is left; returns 0.

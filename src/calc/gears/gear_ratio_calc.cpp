@@ -1,6 +1,7 @@
 // The gear-ratio search, stage by stage.
 #include "calc/gears/gear_ratio_calc.h"
 #include "numeric/number_text.h"
+#include "numeric/stop_request.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,7 +77,11 @@ public:
   }
 
 private:
-  bool full() const { return static_cast<long>(results_.size()) >= in_.limit; }
+  // Every loop ends when the list is full, and also when a stop is requested
+  // (the program is ending: a signal must not wait for the search).
+  bool full() const {
+    return static_cast<long>(results_.size()) >= in_.limit || numeric::stop_requested();
+  }
   RatioWindow around(double centre) const {
     return tolerance_window(centre, in_.percent, in_.mode);
   }
@@ -278,7 +283,8 @@ std::vector<int> tooth_list(int lowest, int highest, const std::function<bool(in
 
 PairTable build_pair_table(const std::vector<int>& teeth) {
   PairTable table;
-  for (size_t i = 0; i < teeth.size(); ++i) {
+  // Hundreds of counts make a large table; a requested stop cuts it short.
+  for (size_t i = 0; i < teeth.size() && !numeric::stop_requested(); ++i) {
     int driver = teeth[i];
     // A gear of no teeth can't be a pair's gear.
     if (driver <= 0 || (i + 1 < teeth.size() && teeth[i + 1] == driver))

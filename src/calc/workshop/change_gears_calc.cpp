@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "numeric/stop_request.h"
+
 namespace workshop {
 
 namespace {
@@ -49,7 +51,11 @@ public:
   }
 
 private:
-  bool full() const { return results_.size() >= static_cast<size_t>(kMostChangeGearTrains); }
+  // A requested stop (the program is ending) ends every loop as a full list does.
+  bool full() const {
+    return results_.size() >= static_cast<size_t>(kMostChangeGearTrains) ||
+           numeric::stop_requested();
+  }
   bool fits(double ratio) const { return low_ <= ratio && ratio <= high_; }
   double ratio(size_t e) const { return pairs_[e].ratio; }
   double smallest() const { return pairs_.front().ratio; }

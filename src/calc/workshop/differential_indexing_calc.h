@@ -48,11 +48,14 @@ std::vector<int> default_head_gears(int ratio);
 /// idlers are gears of the set too, of any size), best first:
 /// simple trains before compound ones, then the A nearest to N, then the
 /// smaller A. One setting per A, at most `most`. Empty when N has a simple
-/// setting, when R or N is below 1, or when no gear train serves.
+/// setting, when R or N is below 1, or when no gear train serves. Gives up
+/// early, with what it has, when a stop is requested (numeric/stop_request.h).
+/// `steps`, when given, receives the number of gear pairs and trains looked at.
 std::vector<DifferentialSetting> differential_settings(int ratio, long divisions,
                                                        const std::vector<int>& plates,
                                                        const std::vector<int>& gears,
-                                                       std::size_t most = 6);
+                                                       std::size_t most = 6,
+                                                       long long* steps = nullptr);
 
 /// The words the lines are made of, from the language file.
 struct DifferentialTexts {
