@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -165,18 +166,48 @@ TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndA
   install_language(dir.path(), "de");
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
-  EXPECT_TRUE(dialogs.alerts.empty());
+  EXPECT_EQ(dialogs.alerts,
+            std::vector<std::string>{
+                "The page contents can't be kept in '" + dir.path() +
+                "/State.ini': it is a folder, not a file. The pages start fresh, "
+                "and what you enter can't be saved until it is removed or renamed."});
   type_text(app->page(1)->focus_input(), "12");
   click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
   ASSERT_EQ(app->current_language(), "de");
   EXPECT_STREQ(app->page(1)->focus_input()->value(), "12"); // the pages stay
+  EXPECT_EQ(dialogs.alerts.size(), 1u);                     // said at the start, not again
   click(app->main_frame()->nav_button(4));
   app->save_page_state();
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
   EXPECT_NO_THROW(restart_app());
   EXPECT_EQ(app->main_frame()->shown_page(), 1); // the pages start fresh
   EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
+}
+
+TEST_F(FaultInjectionTest, StateFileThatIsNoFileIsNamedAtStartInTheUsersLanguageAndNeverOpened) {
+  // A pipe would hold a start that opened it until someone wrote into it.
+  ASSERT_EQ(mkfifo((dir.path() + "/State.ini").c_str(), 0644), 0);
+  install_language(dir.path(), "de");
+  dir.write_file(kSettings, "[.]\nlanguage = de\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+  start_app();
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_NE(dialogs.alerts[0].find(
+                "/State.ini' gespeichert werden: es ist eine benannte Pipe, keine Datei."),
+            std::string::npos);
+  app->save_page_state();
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "/State.ini"));
+  stop_app();
+
+  std::filesystem::remove(dir.path() + "/State.ini");
+  ASSERT_EQ(symlink("/dev/null", (dir.path() + "/State.ini").c_str()), 0);
+  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+  start_app();
+  ASSERT_EQ(dialogs.alerts.size(), 2u);
+  EXPECT_NE(dialogs.alerts[1].find("State.ini -> /dev/null': it is a device, not a file."),
+            std::string::npos);
+  app->save_page_state();
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "/State.ini"));
 }
 
 TEST_F(FaultInjectionTest, LanguageDirectoryGoneIsAMessageWhileRunningAndAQuestionAtTheNextStart) {
