@@ -2,6 +2,7 @@
 // files, with the English said when a language file lacks one.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "ui/page_context.h"
@@ -29,6 +30,9 @@ inline constexpr Text kIsDirectory = {823, "it is a folder, not a file"};
 inline constexpr Text kIsPipe = {824, "it is a named pipe, not a file"};
 inline constexpr Text kIsDevice = {825, "it is a device, not a file"};
 inline constexpr Text kIsSpecial = {826, "it is not an ordinary file"};
+
+/// Letters on a line of these messages: the boxes don't wrap long lines.
+inline constexpr std::size_t kMessageWidth = 72;
 
 /// The text in the user's language.
 inline std::string said(const ui::PageContext& app, Text text) {

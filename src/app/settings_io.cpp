@@ -16,6 +16,7 @@
 #include "app/file_texts.h"
 #include "app/main_window.h"
 #include "i18n/format_check.h"
+#include "i18n/message_lines.h"
 #include "ui/page.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_merge.h"
@@ -140,7 +141,8 @@ void App::tell_settings_waiting_when_due() {
       std::chrono::steady_clock::now() - settings_waiting_since_ < settings_lock_patience)
     return;
   settings_wait_told_ = true; // before the message: its window runs the retries
-  dialogs_.alert(file_texts::said(*this, file_texts::kSettingsWaiting));
+  dialogs_.alert(i18n::broken_into_lines(file_texts::said(*this, file_texts::kSettingsWaiting),
+                                         file_texts::kMessageWidth));
 }
 
 bool App::write_settings_now(std::chrono::milliseconds patience) {
@@ -178,8 +180,10 @@ bool App::write_settings_now(std::chrono::milliseconds patience) {
   }
   // Told once the lock is free again: the message waits for the user.
   if (!aside.empty())
-    dialogs_.alert(i18n::checked_format(file_texts::said(*this, file_texts::kSettingsSetAside),
-                                        "ss", path.c_str(), aside.c_str()));
+    dialogs_.alert(i18n::broken_into_lines(
+        i18n::checked_format(file_texts::said(*this, file_texts::kSettingsSetAside), "ss",
+                             path.c_str(), aside.c_str()),
+        file_texts::kMessageWidth));
   return true;
 }
 

@@ -34,6 +34,12 @@ std::vector<std::string> leftover_temp_files(const std::string& path) {
 
 class FaultInjectionTest : public AppTest {};
 
+// A message as one line: where the box breaks it is not the point here.
+std::string one_line(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
 // The program directory on a tiny file system of its own that a filler file
 // can fill to the last byte.
 class FullDiskTest : public AppTest {
@@ -166,11 +172,11 @@ TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndA
   install_language(dir.path(), "de");
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
-  EXPECT_EQ(dialogs.alerts,
-            std::vector<std::string>{
-                "The page contents can't be kept in '" + dir.path() +
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(one_line(dialogs.alerts[0]),
+            "The page contents can't be kept in '" + dir.path() +
                 "/State.ini': it is a folder, not a file. The pages start fresh, "
-                "and what you enter can't be saved until it is removed or renamed."});
+                "and what you enter can't be saved until it is removed or renamed.");
   type_text(app->page(1)->focus_input(), "12");
   click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
@@ -192,8 +198,8 @@ TEST_F(FaultInjectionTest, StateFileThatIsNoFileIsNamedAtStartInTheUsersLanguage
   dir.write_file(kSettings, "[.]\nlanguage = de\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
   ASSERT_EQ(dialogs.alerts.size(), 1u);
-  EXPECT_NE(dialogs.alerts[0].find(
-                "/State.ini' gespeichert werden: es ist eine benannte Pipe, keine Datei."),
+  EXPECT_NE(one_line(dialogs.alerts[0])
+                .find("/State.ini' gespeichert werden: es ist eine benannte Pipe, keine Datei."),
             std::string::npos);
   app->save_page_state();
   EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "/State.ini"));
@@ -204,8 +210,9 @@ TEST_F(FaultInjectionTest, StateFileThatIsNoFileIsNamedAtStartInTheUsersLanguage
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
   ASSERT_EQ(dialogs.alerts.size(), 2u);
-  EXPECT_NE(dialogs.alerts[1].find("State.ini -> /dev/null': it is a device, not a file."),
-            std::string::npos);
+  EXPECT_NE(
+      one_line(dialogs.alerts[1]).find("State.ini -> /dev/null': it is a device, not a file."),
+      std::string::npos);
   app->save_page_state();
   EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "/State.ini"));
 }
