@@ -189,6 +189,9 @@ private:
   bool write_settings_now(std::chrono::milliseconds patience);
   void tell_settings_waiting_when_due();
   static void retry_settings_write(void* app);
+  /// Shows a message about the files as soon as no other message box is open.
+  void tell(std::string text);
+  static void tell_untold(void* app);
   /// Tells the user at start when State.ini is not a file the pages can go to.
   void tell_state_not_a_file(const std::string& path);
 
@@ -203,6 +206,8 @@ private:
   bool settings_waiting_ = false;
   bool settings_wait_told_ = false;
   std::chrono::steady_clock::time_point settings_waiting_since_;
+  /// Messages waiting for another message box to close.
+  std::vector<std::string> untold_;
   /// State.ini exists but couldn't be read: it is not written over at exit.
   bool keep_state_file_ = false;
   settings::SettingsValues values_;

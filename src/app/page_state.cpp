@@ -16,7 +16,6 @@
 #include "app/file_texts.h"
 #include "app/main_window.h"
 #include "i18n/format_check.h"
-#include "i18n/message_lines.h"
 #include "settings/special_file.h"
 #include "ui/page.h"
 
@@ -165,10 +164,8 @@ void App::tell_state_not_a_file(const std::string& path) {
   // A link is named with where it leads: the user sees the link, not the device.
   const std::string target = settings::final_target(path);
   const std::string shown = target.empty() || target == path ? path : path + " -> " + target;
-  dialogs_.alert(i18n::broken_into_lines(
-      i18n::checked_format(file_texts::said(*this, file_texts::kStateNotAFile), "ss", shown.c_str(),
-                           file_texts::said(*this, why).c_str()),
-      file_texts::kMessageWidth));
+  tell(i18n::checked_format(file_texts::said(*this, file_texts::kStateNotAFile), "ss",
+                            shown.c_str(), file_texts::said(*this, why).c_str()));
 }
 
 void App::restore_page_state(const settings::IniDocument& state) {

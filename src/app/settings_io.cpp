@@ -141,8 +141,7 @@ void App::tell_settings_waiting_when_due() {
       std::chrono::steady_clock::now() - settings_waiting_since_ < settings_lock_patience)
     return;
   settings_wait_told_ = true; // before the message: its window runs the retries
-  dialogs_.alert(i18n::broken_into_lines(file_texts::said(*this, file_texts::kSettingsWaiting),
-                                         file_texts::kMessageWidth));
+  tell(file_texts::said(*this, file_texts::kSettingsWaiting));
 }
 
 bool App::write_settings_now(std::chrono::milliseconds patience) {
@@ -180,11 +179,30 @@ bool App::write_settings_now(std::chrono::milliseconds patience) {
   }
   // Told once the lock is free again: the message waits for the user.
   if (!aside.empty())
-    dialogs_.alert(i18n::broken_into_lines(
-        i18n::checked_format(file_texts::said(*this, file_texts::kSettingsSetAside), "ss",
-                             path.c_str(), aside.c_str()),
-        file_texts::kMessageWidth));
+    tell(i18n::checked_format(file_texts::said(*this, file_texts::kSettingsSetAside), "ss",
+                              path.c_str(), aside.c_str()));
   return true;
+}
+
+void App::tell(std::string text) {
+  untold_.push_back(i18n::broken_into_lines(text, file_texts::kMessageWidth));
+  tell_untold(this);
+}
+
+void App::tell_untold(void* data) {
+  App& app = *static_cast<App*>(data);
+  // The toolkit drops a message box asked for while another one is open (a
+  // retry runs inside its loop): such a message waits until it is closed.
+  if (Fl::modal()) {
+    if (!Fl::has_timeout(tell_untold, data))
+      Fl::add_timeout(kRetrySeconds, tell_untold, data);
+    return;
+  }
+  while (!app.untold_.empty()) {
+    const std::string text = app.untold_.front();
+    app.untold_.erase(app.untold_.begin());
+    app.dialogs_.alert(text);
+  }
 }
 
 void App::save_at_exit(bool on_signal) {

@@ -89,6 +89,19 @@ TEST_F(SettingsWriteTest, FileDamagedWhileRunningIsKeptAsideUnderTheNameTheUserI
     EXPECT_TRUE(file_says(app->unit_system() == 1 ? "metric" : "inch"));
   }
   EXPECT_EQ(dir.read_file(kSettings + ".corrupt"), "kept at an earlier start");
+
+  // The toolkit drops a message box asked for while another is open: the
+  // message waits until that one is closed.
+  Fl_Window other_box(200, 100);
+  other_box.set_modal();
+  other_box.show();
+  dir.write_file(kSettings, damaged[1]);
+  app->write_settings();
+  EXPECT_EQ(dialogs.alerts.size(), 2u);
+  other_box.hide();
+  for (int turns = 0; dialogs.alerts.size() == 2 && turns < 400; ++turns)
+    Fl::wait(0.05);
+  EXPECT_NE(last_alert().find(kSettings + ".corrupt-4'"), std::string::npos);
 }
 
 } // namespace
