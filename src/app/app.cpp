@@ -33,6 +33,8 @@ App::App(std::string program_dir, Dialogs& dialogs)
       dialogs_(dialogs) {}
 
 App::~App() {
+  Fl::remove_timeout(retry_settings_write, this);
+  Fl::remove_timeout(tell_untold, this);
   help_windows_.clear();
   destroy_windows();
 }

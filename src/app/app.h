@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -85,8 +86,19 @@ public:
   // ---- settings (DoNotEditOrDelete.ini) ----
   settings::IniDocument& settings_doc() override { return settings_; }
   const settings::SettingsValues& settings_values() const override { return values_; }
-  /// Writes the settings file at once (current language included).
+  /// Writes the settings file at once (current language included). While
+  /// another program holds the file's lock the change waits in memory and is
+  /// retried from the event loop, which never waits for it.
   void write_settings() override;
+  /// How long another program may hold the settings lock before the user
+  /// hears that the settings wait in memory; tests make it zero.
+  std::chrono::milliseconds settings_lock_patience{2000};
+  /// Whether a settings change is waiting for the lock.
+  bool settings_waiting() const { return settings_waiting_; }
+  /// The program is ending: saves the pages and the settings still waiting,
+  /// giving the lock the usual patience (none when `on_signal`: a logout
+  /// must not wait for another program).
+  void save_at_exit(bool on_signal = false);
   /// Stores ".:measure" and the program's unit system.
   void store_unit_system(const std::string& measure);
   /// Stores which drill series the thread page lists (each 0 or 1).
@@ -172,6 +184,16 @@ private:
   void put_pages_in_start_mode();
   void choose_data_dir();
   std::string settings_path() const;
+  /// One try at writing the settings, waiting at most `patience` for the
+  /// lock; false when another program still holds it.
+  bool write_settings_now(std::chrono::milliseconds patience);
+  void tell_settings_waiting_when_due();
+  static void retry_settings_write(void* app);
+  /// Shows a message about the files as soon as no other message box is open.
+  void tell(std::string text);
+  static void tell_untold(void* app);
+  /// Tells the user at start when State.ini is not a file the pages can go to.
+  void tell_state_not_a_file(const std::string& path);
 
   std::string program_dir_;
   std::string data_dir_;
@@ -181,6 +203,11 @@ private:
   /// it in settings_ is what this program changed (and writes) since.
   settings::IniDocument settings_written_;
   bool settings_loaded_ = false;
+  bool settings_waiting_ = false;
+  bool settings_wait_told_ = false;
+  std::chrono::steady_clock::time_point settings_waiting_since_;
+  /// Messages waiting for another message box to close.
+  std::vector<std::string> untold_;
   /// State.ini exists but couldn't be read: it is not written over at exit.
   bool keep_state_file_ = false;
   settings::SettingsValues values_;

@@ -13,10 +13,11 @@ namespace {
 
 std::unique_ptr<ui::FltkDialogs> dialogs;
 app::App* running_app = nullptr;
+bool ended_by_signal = false;
 
-void save_pages_at_exit() {
+void save_at_exit() {
   if (running_app)
-    running_app->save_page_state();
+    running_app->save_at_exit(ended_by_signal);
 }
 
 } // namespace
@@ -31,10 +32,13 @@ int main() {
   running_app = application;
   // Logging out or shutting down ends the program as the Exit button does,
   // so the pages are saved.
-  app::end_on_signals([application] { application->exit_process(0); });
+  app::end_on_signals([application] {
+    ended_by_signal = true;
+    application->exit_process(0);
+  });
   application->start();
   app::install_right_button_hook(application);
   application->show();
-  std::atexit(save_pages_at_exit);
+  std::atexit(save_at_exit);
   return app::run_event_loop();
 }

@@ -13,7 +13,10 @@
 #include <climits>
 #include <cstdio>
 
+#include "app/file_texts.h"
 #include "app/main_window.h"
+#include "i18n/format_check.h"
+#include "settings/special_file.h"
 #include "ui/page.h"
 
 namespace app {
@@ -132,9 +135,37 @@ void App::load_page_state() {
     }
     break;
   }
+  case settings::LoadStatus::kNotRegularFile:
+    // Only where the pages are saved; one beside the executable is passed by.
+    if (path == state_path(data_dir_))
+      tell_state_not_a_file(path);
+    break;
   default:
-    break; // missing, damaged or not a file: the pages start afresh and are saved at exit
+    break; // missing or damaged: the pages start afresh and are saved at exit
   }
+}
+
+void App::tell_state_not_a_file(const std::string& path) {
+  using settings::SpecialFile;
+  file_texts::Text why = file_texts::kIsSpecial;
+  switch (settings::special_file_at(path)) {
+  case SpecialFile::kDirectory:
+    why = file_texts::kIsDirectory;
+    break;
+  case SpecialFile::kPipe:
+    why = file_texts::kIsPipe;
+    break;
+  case SpecialFile::kDevice:
+    why = file_texts::kIsDevice;
+    break;
+  default:
+    break;
+  }
+  // A link is named with where it leads: the user sees the link, not the device.
+  const std::string target = settings::final_target(path);
+  const std::string shown = target.empty() || target == path ? path : path + " -> " + target;
+  tell(i18n::checked_format(file_texts::said(*this, file_texts::kStateNotAFile), "ss",
+                            shown.c_str(), file_texts::said(*this, why).c_str()));
 }
 
 void App::restore_page_state(const settings::IniDocument& state) {

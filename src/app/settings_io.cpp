@@ -11,7 +11,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <FL/Fl.H>
+
+#include "app/file_texts.h"
 #include "app/main_window.h"
+#include "i18n/format_check.h"
+#include "i18n/message_lines.h"
 #include "ui/page.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_merge.h"
@@ -22,6 +27,8 @@ namespace app {
 namespace {
 
 constexpr const char* kSettingsName = "DoNotEditOrDelete.ini";
+// How often a settings change waiting for another program's lock is tried again.
+constexpr double kRetrySeconds = 0.25;
 constexpr const char* kCreateFailed =
     "A file system error has occurred creating 'DoNotEditOrDelete.ini', aborting program.";
 
@@ -106,21 +113,104 @@ void App::write_settings() {
   if (!settings_loaded_)
     fatal_error(lang_or(283, "'DoNotEditOrDelete.ini' seems to be missing or damaged."));
   settings_.set(".:language", current_language_);
+  if (write_settings_now(std::chrono::milliseconds(0)))
+    return;
+  // Another program holds the lock. Waiting for it here would freeze the
+  // window (and defer even SIGTERM) for as long as it holds on, so the change
+  // waits in memory and the event loop tries again every few tenths of a
+  // second; the user hears of it once the patience is used up.
+  if (!settings_waiting_) {
+    settings_waiting_ = true;
+    settings_wait_told_ = false;
+    settings_waiting_since_ = std::chrono::steady_clock::now();
+    Fl::add_timeout(kRetrySeconds, retry_settings_write, this);
+  }
+  tell_settings_waiting_when_due();
+}
+
+void App::retry_settings_write(void* data) {
+  App& app = *static_cast<App*>(data);
+  if (!app.settings_waiting_ || app.write_settings_now(std::chrono::milliseconds(0)))
+    return;
+  Fl::repeat_timeout(kRetrySeconds, retry_settings_write, data);
+  app.tell_settings_waiting_when_due();
+}
+
+void App::tell_settings_waiting_when_due() {
+  if (settings_wait_told_ ||
+      std::chrono::steady_clock::now() - settings_waiting_since_ < settings_lock_patience)
+    return;
+  settings_wait_told_ = true; // before the message: its window runs the retries
+  tell(file_texts::said(*this, file_texts::kSettingsWaiting));
+}
+
+bool App::write_settings_now(std::chrono::milliseconds patience) {
   const std::string path = settings_path();
-  // Another program in this folder may have written the file since: under
-  // the lock, only this program's changes go over the file as it is now. A
-  // file that is gone or damaged gets this program's settings whole.
-  settings::FileLock lock(path + ".lock");
-  settings::IniDocument file;
-  const bool merge = settings::IniDocument::load(path, file) == settings::LoadStatus::kOk &&
-                     settings::settings_are_complete(file);
-  if (merge)
-    settings::apply_changes(settings_written_, settings_, file);
-  std::string error;
-  if (!(merge ? file : settings_).save(path, &error))
-    fatal_error(
-        lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
-  settings_written_ = settings_;
+  std::string aside;
+  {
+    // Another program in this folder may have written the file since: under
+    // the lock, only this program's changes go over the file as it is now. A
+    // file that is gone gets this program's settings whole.
+    settings::FileLock lock(path + ".lock", patience);
+    if (lock.busy())
+      return false;
+    if (settings_waiting_) {
+      settings_waiting_ = false;
+      Fl::remove_timeout(retry_settings_write, this);
+    }
+    settings::IniDocument file;
+    const settings::LoadStatus status = settings::IniDocument::load(path, file);
+    const bool merge = status == settings::LoadStatus::kOk && settings::settings_are_complete(file);
+    if (merge) {
+      settings::apply_changes(settings_written_, settings_, file);
+    } else if (status != settings::LoadStatus::kMissing) {
+      // Damaged since it was read (often by hand): what the user put in it
+      // is kept aside, never written over.
+      aside = settings::aside_name(path);
+      if (std::rename(path.c_str(), aside.c_str()) != 0)
+        fatal_error(
+            lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+    }
+    std::string error;
+    if (!(merge ? file : settings_).save(path, &error))
+      fatal_error(
+          lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+    settings_written_ = settings_;
+  }
+  // Told once the lock is free again: the message waits for the user.
+  if (!aside.empty())
+    tell(i18n::checked_format(file_texts::said(*this, file_texts::kSettingsSetAside), "ss",
+                              path.c_str(), aside.c_str()));
+  return true;
+}
+
+void App::tell(std::string text) {
+  untold_.push_back(i18n::broken_into_lines(text, file_texts::kMessageWidth));
+  tell_untold(this);
+}
+
+void App::tell_untold(void* data) {
+  App& app = *static_cast<App*>(data);
+  // The toolkit drops a message box asked for while another one is open (a
+  // retry runs inside its loop): such a message waits until it is closed.
+  if (Fl::modal()) {
+    if (!Fl::has_timeout(tell_untold, data))
+      Fl::add_timeout(kRetrySeconds, tell_untold, data);
+    return;
+  }
+  while (!app.untold_.empty()) {
+    const std::string text = app.untold_.front();
+    app.untold_.erase(app.untold_.begin());
+    app.dialogs_.alert(text);
+  }
+}
+
+void App::save_at_exit(bool on_signal) {
+  save_page_state();
+  if (settings_waiting_ &&
+      !write_settings_now(on_signal ? std::chrono::milliseconds(0) : settings_lock_patience))
+    std::fprintf(stderr, "toolroom-calculator: settings not saved: another program holds %s.lock\n",
+                 settings_path().c_str());
 }
 
 void App::store_unit_system(const std::string& measure) {

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -32,6 +33,12 @@ std::vector<std::string> leftover_temp_files(const std::string& path) {
 }
 
 class FaultInjectionTest : public AppTest {};
+
+// A message as one line: where the box breaks it is not the point here.
+std::string one_line(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
 
 // The program directory on a tiny file system of its own that a filler file
 // can fill to the last byte.
@@ -165,18 +172,45 @@ TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndA
   install_language(dir.path(), "de");
   dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
   start_app();
-  EXPECT_TRUE(dialogs.alerts.empty());
+  ASSERT_EQ(dialogs.alerts.size(), 1u);
+  EXPECT_EQ(one_line(dialogs.alerts[0]),
+            "The page contents can't be kept in '" + dir.path() +
+                "/State.ini': it is a folder, not a file. The pages start fresh, "
+                "and what you enter can't be saved until it is removed or renamed.");
   type_text(app->page(1)->focus_input(), "12");
   click(app->main_frame()->language_button());
   settle(); // the switch runs after the button's callback
   ASSERT_EQ(app->current_language(), "de");
   EXPECT_STREQ(app->page(1)->focus_input()->value(), "12"); // the pages stay
+  EXPECT_EQ(dialogs.alerts.size(), 1u);                     // said at the start, not again
   click(app->main_frame()->nav_button(4));
   app->save_page_state();
   EXPECT_EQ(leftover_temp_files(dir.path()), std::vector<std::string>{});
   EXPECT_NO_THROW(restart_app());
   EXPECT_EQ(app->main_frame()->shown_page(), 1); // the pages start fresh
   EXPECT_EQ(dir.read_file(kState + "/mine.txt"), "not the program's");
+}
+
+TEST_F(FaultInjectionTest, StateFileThatIsNoFileIsNamedAtStartInTheUsersLanguageAndNeverOpened) {
+  // A pipe would hold a start that opened it until someone wrote into it.
+  install_language(dir.path(), "de");
+  const std::string state = dir.path() + "/State.ini";
+  // Language, why (as the user reads it), whether State.ini is a pipe (else a link to /dev/null).
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"de", "/State.ini' gespeichert werden: es ist eine benannte Pipe, keine Datei.", true},
+      {"en", "State.ini -> /dev/null': it is a device, not a file.", false}};
+  for (const auto& [language, why, pipe] : cases) {
+    std::filesystem::remove(state);
+    ASSERT_EQ(pipe ? mkfifo(state.c_str(), 0644) : symlink("/dev/null", state.c_str()), 0);
+    dir.write_file(kSettings, "[.]\nlanguage = " + std::string(language) +
+                                  "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    dialogs.alerts.clear();
+    start_app().save_page_state();
+    ASSERT_EQ(dialogs.alerts.size(), 1u) << language;
+    EXPECT_NE(one_line(dialogs.alerts[0]).find(why), std::string::npos) << dialogs.alerts[0];
+    EXPECT_TRUE(pipe ? std::filesystem::is_fifo(state) : std::filesystem::is_symlink(state));
+    stop_app();
+  }
 }
 
 TEST_F(FaultInjectionTest, LanguageDirectoryGoneIsAMessageWhileRunningAndAQuestionAtTheNextStart) {

@@ -50,7 +50,16 @@ TEST(SettingsMerge, LockIsExclusiveUntilReleased) {
     const bool got = flock(fd, LOCK_EX | LOCK_NB) == 0;
     return close(fd) == 0 && got;
   };
-  EXPECT_TRUE(settings::FileLock(path).held() && !other_gets_it()); // held to the end of the line
+  const std::chrono::milliseconds no_wait(0);
+  EXPECT_TRUE(settings::FileLock(path, no_wait).held() &&
+              !other_gets_it()); // to the end of the line
   EXPECT_TRUE(other_gets_it());
-  EXPECT_FALSE(settings::FileLock(temp.file("missing/s.lock")).held());
+  const settings::FileLock lock_file_missing(temp.file("missing/s.lock"), no_wait);
+  EXPECT_FALSE(lock_file_missing.held() || lock_file_missing.busy());
+  // Held elsewhere (its own open file), the lock is given up on at once, never waited for.
+  const int other = open(path.c_str(), O_RDWR);
+  ASSERT_EQ(flock(other, LOCK_EX), 0);
+  const settings::FileLock refused(path, no_wait);
+  EXPECT_TRUE(refused.busy() && !refused.held());
+  close(other);
 }
