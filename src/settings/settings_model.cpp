@@ -204,13 +204,17 @@ std::vector<int> head_gears(const IniDocument& doc, const std::string& head,
     return defaults;
   std::vector<int> gears;
   std::string item;
-  // Items are separated by commas; one that is not a tooth count is skipped.
+  // Items are separated by commas. One that is not a gear the editor would
+  // take is skipped (a hand-edited file's thousands of sizes would only slow
+  // the differential search down), as is a copy beyond the most the editor adds.
   for (char c : doc.get_string(key, "") + ",") {
     if (c != ',') {
       item += c;
       continue;
     }
-    if (std::optional<int> teeth = parse_plate(item))
+    const std::optional<int> teeth = parse_plate(item);
+    if (teeth && *teeth >= kFewestGearTeeth && *teeth <= kMostGearTeeth &&
+        std::count(gears.begin(), gears.end(), *teeth) < kMostGearCopies)
       gears.push_back(*teeth);
     item.clear();
   }

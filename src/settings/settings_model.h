@@ -76,6 +76,12 @@ bool remove_plates_from_head(IniDocument& doc, const std::string& head,
 /// Adds plate n to the catalogue; false when it is already there.
 bool add_catalogue_plate(IniDocument& doc, int n);
 
+/// The gears a head's set may hold, as the gear editor takes them: a tooth
+/// count from the smallest to the largest change gear, each at most so often.
+inline constexpr int kFewestGearTeeth = 12;
+inline constexpr int kMostGearTeeth = 400;
+inline constexpr int kMostGearCopies = 4;
+
 /// The change gears of a head, as the file lists them (a gear owned twice
 /// listed twice); `defaults` when the head has no gear list yet. An empty
 /// list is the user's choice and stays empty.

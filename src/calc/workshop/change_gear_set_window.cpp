@@ -13,6 +13,7 @@
 
 #include "calc/workshop/change_gears_calc.h"
 #include "numeric/number_text.h"
+#include "settings/settings_model.h"
 #include "ui/enter_button.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
@@ -23,10 +24,11 @@ namespace workshop {
 
 namespace {
 
-constexpr int kMostCopies = 4;
+constexpr int kMostCopies = settings::kMostGearCopies;
 /// The smallest gear that can be added, and the largest.
-constexpr long kFewestTeeth = 12;
-constexpr long kMostTeeth = kLargestChangeGear;
+constexpr long kFewestTeeth = settings::kFewestGearTeeth;
+constexpr long kMostTeeth = settings::kMostGearTeeth;
+static_assert(kMostTeeth == kLargestChangeGear, "the editor adds no gear the searches refuse");
 
 bool addable(long teeth) { return teeth >= kFewestTeeth && teeth <= kMostTeeth; }
 // Text entries.

@@ -156,6 +156,9 @@ TEST(SettingsModel, HeadGearsDefaultUntilStoredAndAreNoPlates) {
   ASSERT_TRUE(set_head_gears(doc, "My Head", {}));
   EXPECT_EQ(joined(head_gears(doc, "My Head", {40})), ""); // emptied by the user, not defaulted
   EXPECT_FALSE(set_head_gears(doc, "No Such Head", {24}));
-  EXPECT_EQ(joined(head_gears(loaded_text("[h]\n0 = H\ngears = 24, x, 0, 56 ,-3\n"), "H", {})),
-            "24 56");
+  // Only what the editor adds: 12 to 400 teeth, four of a size at most.
+  EXPECT_EQ(joined(head_gears(
+                loaded_text("[h]\n0 = H\ngears = 24, x, 0, 56 ,-3, 11, 12, 400, 401, 56, 56, 56, 56\n"),
+                "H", {})),
+            "24 56 12 400 56 56 56");
 }
