@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/event_loop.h"
+#include "ui/paste_guard.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main() {
   app::end_on_signals([application] { application->exit_process(0); });
   application->start();
   app::install_right_button_hook(application);
+  ui::install_paste_guard();
   application->show();
   std::atexit(save_pages_at_exit);
   return app::run_event_loop();

@@ -77,6 +77,26 @@ TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
   }
 }
 
+// A paste goes to the field as the toolkit's paste event; one longer than the
+// field takes (40 characters) is refused whole, the selection it would replace kept.
+TEST_F(CheckedInputTest, APasteLongerThanTheFieldTakesIsRefusedWhole) {
+  const std::tuple<int, size_t, const char*> pastes[] = {
+      {2, 2000000, "12"}, {17, 2000000, "12"}, {2, 41, "12"}, {2, 40, nullptr}};
+  for (const auto& [record, length, shown] : pastes) {
+    SCOPED_TRACE(length);
+    ui::CheckedInput* input = field(record);
+    retype(input, "12");
+    input->position(0, 2);
+    std::string pasted(length, '1');
+    Fl::e_text = pasted.data();
+    Fl::e_length = static_cast<int>(length);
+    valid_calls = 0;
+    input->handle(FL_PASTE);
+    EXPECT_EQ(input->value(), shown ? shown : pasted);
+    EXPECT_EQ(valid_calls, shown ? 0 : 1);
+  }
+}
+
 TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) {
   ui::CheckedInput* length = field(2); // no range: the page hears every key
   type_text(length, "12.5");

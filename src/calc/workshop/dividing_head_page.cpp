@@ -93,6 +93,7 @@ Fl_Int_Input* range_input(int x, const char* label, const char* text) {
   field->align(FL_ALIGN_TOP);
   field->box(FL_GTK_DOWN_BOX);
   field->when(FL_WHEN_CHANGED);
+  field->maximum_size(ui::kNumberTextSize);
   field->value(text);
   return field;
 }

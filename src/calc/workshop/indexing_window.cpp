@@ -15,6 +15,7 @@
 #include "calc/workshop/change_gear_set_window.h"
 #include "numeric/number_text.h"
 #include "ui/look.h"
+#include "ui/number_input.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
 
@@ -94,6 +95,7 @@ void IndexingWindow::set_up_field(Fl_Input* field, int caption, std::function<vo
   field->copy_label(text(caption).c_str());
   field->align(FL_ALIGN_TOP_LEFT);
   field->box(FL_GTK_DOWN_BOX);
+  field->maximum_size(ui::kNumberTextSize);
   field->when(FL_WHEN_CHANGED);
   callbacks_.on(field, std::move(changed));
 }
