@@ -126,6 +126,13 @@ TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) 
   Fl::focus(nullptr);
   ASSERT_EQ(dialogs.range_messages.size(), 2u);
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
+  // A count without a range still holds no more than a 32-bit number.
+  type_text(few, "5"); // "05" lets the focus go
+  ui::CheckedInput* teeth = field(28);
+  type_text(teeth, "99999999999");
+  EXPECT_EQ(teeth->textcolor(), FL_RED);
+  Fl::focus(nullptr);
+  EXPECT_EQ(dialogs.range_messages.back(), "0 <=> 2147483647");
 }
 
 // Fraction fields fill the decimal one and run its callback (the unit switch's
