@@ -322,8 +322,8 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
 }
 
 void SpurGearPage::show(const SpurGearForm& form) {
-  // A sheet only for the gear the fields make.
-  if (form.gear)
+  // A sheet only for the gear the fields make, with sizes to show.
+  if (form.gear && job_sheet_shows_sizes(form_input()))
     w_.job_sheet->activate();
   else
     w_.job_sheet->deactivate();
