@@ -5,10 +5,6 @@
 
 namespace workshop {
 
-int usable_ratio(long ratio) {
-  return ratio >= 1 && ratio <= INT_MAX ? static_cast<int>(ratio) : 0;
-}
-
 namespace {
 
 // The circles of `plates` that give the division, in the order given, at most `limit`.

@@ -26,11 +26,6 @@ struct IndexingSetting {
   }
 };
 
-/// The worm ratio of a head as its settings give it, when a head can index
-/// with it (1 ... 2147483647); 0 otherwise, for a name without a ratio or one
-/// too big to count with, never a ratio cut down to fit.
-int usable_ratio(long ratio);
-
 /// Language entries of the two lines that say why a head without a usable
 /// ratio indexes nothing.
 inline constexpr int kHeadWithoutRatioText = 830;

@@ -291,7 +291,7 @@ void DividingHeadPage::select_head() {
 void DividingHeadPage::load_plate_lists(const std::string& head) {
   const settings::IniDocument& doc = context_.settings_doc();
   head_ = head;
-  ratio_ = workshop::usable_ratio(doc.get_long(".:ratio", 0));
+  ratio_ = settings::read_settings_values(doc).ratio;
   head_plates_ = settings::head_plates(doc, head);
   // A file without the catalogue still gives the head its plates; ending the
   // program would only end it again at every start.

@@ -9,17 +9,6 @@ using Plates = std::vector<int>;
 
 const Plates kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47};
 
-// A ratio too big for the counting is no ratio at all, never the largest that fits.
-TEST(DividingHead, UsableRatioRefusesWhatItCannotCountWith) {
-  for (const auto& [ratio, usable] : {std::pair{40L, 40},
-                                      {1L, 1},
-                                      {0L, 0},
-                                      {-40L, 0},
-                                      {2147483647L, 2147483647},
-                                      {99999999999L, 0}})
-    EXPECT_EQ(usable_ratio(ratio), usable) << ratio;
-}
-
 TEST(DividingHead, CanIndexLooksAtTheHeadOnly) {
   // clang-format off
   const std::tuple<int, long, Plates, bool> cases[] = {
