@@ -7,7 +7,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 packages="build-essential cmake pkg-config libfltk1.3-dev libiniparser-dev fonts-dejavu-core"
 if [ "${1:-}" = "--tests" ]; then
-  packages="$packages libgtest-dev xvfb xauth xdotool imagemagick ghostscript x11-utils"
+  packages="$packages libgtest-dev xvfb xauth xdotool xclip imagemagick ghostscript x11-utils"
   packages="$packages desktop-file-utils clang libclang-rt-dev"
 fi
 missing=""

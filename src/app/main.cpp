@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/event_loop.h"
+#include "ui/paste_guard.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int main() {
   });
   application->start();
   app::install_right_button_hook(application);
+  ui::install_paste_guard();
   application->show();
   std::atexit(save_at_exit);
   return app::run_event_loop();

@@ -92,6 +92,8 @@ Accepts accepts(int kind) {
 
 bool is_integer_kind(int kind) { return kind == kUnsignedInt || kind == kSignedInt; }
 
+long lowest_whole(int kind) { return kind == kSignedInt ? -kLargestWhole : 0; }
+
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_sign(char c) { return c == '+' || c == '-'; }
@@ -191,6 +193,10 @@ std::optional<std::string> read_pasted_number(int kind, const std::string& text)
 }
 
 bool out_of_range(const RangeRule& rule, const std::string& text) {
+  if (is_integer_kind(rule.kind) && !rule.has_range()) {
+    const long value = read_long(text);
+    return value > kLargestWhole || value < lowest_whole(rule.kind);
+  }
   if (!rule.has_range())
     return false;
   if (is_integer_kind(rule.kind)) {
@@ -205,6 +211,8 @@ bool out_of_range(const RangeRule& rule, const std::string& text) {
 }
 
 std::string range_message_text(const RangeRule& rule) {
+  if (is_integer_kind(rule.kind) && !rule.has_range())
+    return std::to_string(lowest_whole(rule.kind)) + " <=> " + std::to_string(kLargestWhole);
   if (is_integer_kind(rule.kind))
     return std::to_string(static_cast<long>(rule.min)) + " <=> " +
            std::to_string(static_cast<long>(rule.max));

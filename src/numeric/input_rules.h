@@ -43,12 +43,18 @@ FilteredText filter_input(int kind, const std::string& text, int caret);
 /// whole text, and so do two separators ("1,234.5", "1.234,5").
 std::optional<std::string> read_pasted_number(int kind, const std::string& text);
 
-/// Whether `text` lies outside the rule's range (never, without a range).
-/// Integers are read with read_long, decimals with read_double.
+/// The largest whole number a field holds: the pages count in 32-bit
+/// integers, and a bigger number must be refused, never cut down to fit.
+inline constexpr long kLargestWhole = 2147483647;
+
+/// Whether `text` lies outside the rule's range. Integers are read with
+/// read_long, decimals with read_double. Without a range, a decimal is never
+/// out of it and an integer only beyond kLargestWhole (or below 0 unsigned).
 bool out_of_range(const RangeRule& rule, const std::string& text);
 
 /// The hint shown when leaving a red field: "1 <=> 50" for integers
-/// ("%d <=> %d"), "-360 <=> 360" for decimals ("%g <=> %g").
+/// ("%d <=> %d"), "-360 <=> 360" for decimals ("%g <=> %g"); an integer
+/// field without a range names what it holds, "0 <=> 2147483647".
 std::string range_message_text(const RangeRule& rule);
 
 } // namespace numeric

@@ -85,7 +85,9 @@ SettingsValues read_settings_values(const IniDocument& doc) {
   values.language = doc.get_string(".:language", "en");
   values.measure = doc.get_string(".:measure", "");
   values.last_head = doc.get_string(".:last", kDefaultHead);
-  values.ratio = clamp_to_int(doc.get_long(".:ratio", 0));
+  // A ratio too big to count with is none, never the largest that fits.
+  const long ratio = doc.get_long(".:ratio", 0);
+  values.ratio = ratio >= 1 && ratio <= INT_MAX ? static_cast<int>(ratio) : 0;
   values.drill_fraction = clamp_to_int(doc.get_long(".:drill_fraction", 0));
   values.drill_letter = clamp_to_int(doc.get_long(".:drill_letter", 0));
   values.drill_number = clamp_to_int(doc.get_long(".:drill_number", 0));

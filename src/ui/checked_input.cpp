@@ -144,7 +144,10 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     field->position(caret);
   }
 
-  if (!range.rule.has_range()) {
+  // A field without a range is only refused a number too big to hold.
+  if (!range.rule.has_range() && in_range) {
+    if (field->textcolor() != range.colour_ok)
+      set_text_colour(field, range.colour_ok);
     if (range.on_valid)
       range.on_valid(field, range.rule.arg);
     else if (range.on_invalid)

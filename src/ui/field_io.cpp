@@ -112,4 +112,9 @@ void report_every_change(Fl_Spinner* spinner) {
   text_field->when(text_field->when() | FL_WHEN_CHANGED);
 }
 
+void limit_spinner_text(Fl_Spinner* spinner) {
+  if (auto* text_field = dynamic_cast<Fl_Input_*>(spinner->child(0)))
+    text_field->maximum_size(kNumberTextSize);
+}
+
 } // namespace ui

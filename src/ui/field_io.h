@@ -56,4 +56,7 @@ bool still_typing();
 /// focus; the precision spinners must recompute on every key.
 void report_every_change(Fl_Spinner* spinner);
 
+/// Gives a spinner's text field the size of a number field.
+void limit_spinner_text(Fl_Spinner* spinner);
+
 } // namespace ui

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 
+#include <cstdlib>
 #include <optional>
 
 #include "numeric/input_rules.h"
@@ -13,6 +14,12 @@ namespace ui {
 NumberInput::NumberInput(int x, int y, int w, int h, const char* label)
     : Fl_Input(x, y, w, h, label) {
   type(FL_FLOAT_INPUT);
+  maximum_size(kNumberTextSize);
+}
+
+bool paste_too_long(const Fl_Input_& field, long length) {
+  const long replaced = std::abs(field.position() - field.mark());
+  return length > field.maximum_size() - field.size() + replaced;
 }
 
 int NumberInput::number_kind() const {
@@ -37,6 +44,11 @@ int NumberInput::handle(int event) {
     return 1;
   }
   if (event == FL_PASTE) {
+    // Refused before it is copied: a text of megabytes is no number.
+    if (paste_too_long(*this, Fl::event_length())) {
+      fl_beep(FL_BEEP_ERROR);
+      return 1;
+    }
     const std::string pasted =
         Fl::event_text() ? std::string(Fl::event_text(), Fl::event_length()) : "";
     std::optional<std::string> number = numeric::read_pasted_number(number_kind(), pasted);

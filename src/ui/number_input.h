@@ -13,6 +13,16 @@
 
 namespace ui {
 
+/// The most characters a number field takes: a number needs a few dozen at
+/// most, and a paste beyond that is refused whole.
+inline constexpr int kNumberTextSize = 40;
+/// The most characters a name field takes (a job, a head, a gear set).
+inline constexpr int kNameTextSize = 300;
+
+/// Whether a paste of `length` characters would make `field` longer than its
+/// maximum size (the selection it replaces makes room).
+bool paste_too_long(const Fl_Input_& field, long length);
+
 class NumberInput : public Fl_Input {
 public:
   /// A decimal field (FL_FLOAT_INPUT); set type(FL_INT_INPUT) for whole numbers.

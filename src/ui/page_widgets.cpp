@@ -66,6 +66,7 @@ Fl_Spinner* places_spinner(const PageContext& app, Spot spot, Places places, boo
   spinner->value(places.initial);
   spinner->when(FL_WHEN_CHANGED);
   report_every_change(spinner);
+  limit_spinner_text(spinner);
   return spinner;
 }
 

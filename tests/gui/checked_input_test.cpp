@@ -77,6 +77,26 @@ TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
   }
 }
 
+// A paste goes to the field as the toolkit's paste event; one longer than the
+// field takes (40 characters) is refused whole, the selection it would replace kept.
+TEST_F(CheckedInputTest, APasteLongerThanTheFieldTakesIsRefusedWhole) {
+  const std::tuple<int, size_t, const char*> pastes[] = {
+      {2, 2000000, "12"}, {17, 2000000, "12"}, {2, 41, "12"}, {2, 40, nullptr}};
+  for (const auto& [record, length, shown] : pastes) {
+    SCOPED_TRACE(length);
+    ui::CheckedInput* input = field(record);
+    retype(input, "12");
+    input->position(0, 2);
+    std::string pasted(length, '1');
+    Fl::e_text = pasted.data();
+    Fl::e_length = static_cast<int>(length);
+    valid_calls = 0;
+    input->handle(FL_PASTE);
+    EXPECT_EQ(input->value(), shown ? shown : pasted);
+    EXPECT_EQ(valid_calls, shown ? 0 : 1);
+  }
+}
+
 TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) {
   ui::CheckedInput* length = field(2); // no range: the page hears every key
   type_text(length, "12.5");
@@ -106,6 +126,13 @@ TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) 
   Fl::focus(nullptr);
   ASSERT_EQ(dialogs.range_messages.size(), 2u);
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
+  // A count without a range still holds no more than a 32-bit number.
+  type_text(few, "5"); // "05" lets the focus go
+  ui::CheckedInput* teeth = field(28);
+  type_text(teeth, "99999999999");
+  EXPECT_EQ(teeth->textcolor(), FL_RED);
+  Fl::focus(nullptr);
+  EXPECT_EQ(dialogs.range_messages.back(), "0 <=> 2147483647");
 }
 
 // Fraction fields fill the decimal one and run its callback (the unit switch's

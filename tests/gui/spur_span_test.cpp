@@ -41,7 +41,8 @@ TEST_F(SpurSpanTest, NoGearLeavesNoResultAndTheStatusSaysWhy) {
   const std::tuple<Fl_Widget*, const char*, int, const char*> steps[] = {{g.pitch_value, "12.5", 753, ""},
       {g.teeth, "30", 306, "4 of 2-5 sheet"}, {g.pitch_value, "5", 306, "4 of 2-5 sheet"}, {g.teeth, "8", 318, ""}, {g.teeth, "", 753, ""},
       {g.teeth, "0", 318, ""}, {g.teeth, "30", 306, "4 of 2-5 sheet"}, {g.pitch_value, "", 752, ""},
-      {g.pitch_value, "0", 752, ""}, {g.pitch_value, "10", 306, "4 of 2-5 sheet"}, {g.systems[0], nullptr, 306, ""}};
+      {g.pitch_value, "0", 752, ""}, {g.pitch_value, "10000000000", 306, "4 of 2-5"}, // too small for the sheet
+      {g.pitch_value, "10", 306, "4 of 2-5 sheet"}, {g.systems[0], nullptr, 306, ""}};
   // clang-format on
   for (const auto& [widget, typed, status, spanned] : steps) {
     act(widget, typed);
@@ -94,6 +95,18 @@ TEST_F(SpurSpanTest, AnotherCountFollowsTheGearTheSheetAndARestart) {
   act(w().teeth, "26"); seen += ", " + spinner();
   // clang-format on
   EXPECT_EQ(seen, "2 of 2-4 sheet, 3 of 2-4 sheet, 2 of 2-4 sheet, 3 of 2-4 sheet");
+}
+
+// A value wider than its column pushes the next column on; the others keep their width.
+TEST_F(SpurSpanTest, SheetColumnsMakeRoomForLongValues) {
+  const std::string wide = std::string(30, '8') + " mm";
+  const std::vector<gears::JobSheetRow> rows = {{"a", {"1 mm", "2 in"}, false},
+                                                {"b", {wide, "2 in", "3"}, false}};
+  const std::vector<int> columns = gears::job_sheet_columns("Job", rows);
+  ASSERT_EQ(columns.size(), 3u);
+  fl_font(FL_HELVETICA, 12);
+  EXPECT_GT(columns[1] - columns[0], fl_width(wide.c_str()));
+  EXPECT_EQ(columns[2] - columns[1], 110);
 }
 
 } // namespace

@@ -156,6 +156,7 @@ void SpurGearPage::build_results() {
   // Another count at the end of the line; its field takes a typed count on
   // Enter, so that "12" is not read as 1 on the way.
   w_.span_teeth = new Fl_Spinner(697, 483, 52, 24);
+  ui::limit_spinner_text(w_.span_teeth);
   w_.span_teeth->copy_label(context_.lang(kSpurSpanTeethLabel));
   w_.span_teeth->copy_tooltip(context_.lang(kSpurSpanTeethTip));
   w_.span_teeth->type(FL_INT_INPUT);
@@ -321,8 +322,8 @@ void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
 }
 
 void SpurGearPage::show(const SpurGearForm& form) {
-  // A sheet only for the gear the fields make.
-  if (form.gear)
+  // A sheet only for the gear the fields make, with sizes to show.
+  if (form.gear && job_sheet_shows_sizes(form_input()))
     w_.job_sheet->activate();
   else
     w_.job_sheet->deactivate();

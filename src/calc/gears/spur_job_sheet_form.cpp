@@ -118,15 +118,34 @@ private:
   bool metric_;
 };
 
+// Whether a length shows as more than nothing in both of the sheet's units.
+bool shows(double inch) {
+  return numeric::read_double(numeric::format_fixed(kInchPlaces, inch)) > 0.0 &&
+         numeric::read_double(numeric::format_fixed(kMmPlaces, inch / numeric::kInchPerMm)) > 0.0;
+}
+
 } // namespace
+
+bool job_sheet_shows_sizes(const SpurGearFormInput& gear) {
+  const SpurGearForm form = spur_gear_form(gear);
+  if (!form.gear)
+    return false;
+  const std::optional<SpurGear> solved =
+      solve_spur_gear({gear.system, gear.angle, numeric::read_double(gear.pitch_value),
+                       numeric::read_long(gear.teeth)});
+  // The smallest sizes on the sheet: the whole depth as the page shows it, and the pin.
+  return solved && numeric::read_double(form.inch[kWholeDepthRow]) > 0.0 &&
+         numeric::read_double(form.mm[kWholeDepthRow]) > 0.0 &&
+         shows(recommended_pin(solved->size.diametral_pitch));
+}
 
 std::optional<std::vector<JobSheetRow>> spur_job_sheet(const SpurGearFormInput& gear,
                                                        const JobSheetHead& head,
                                                        const std::string& date,
                                                        const JobSheetText& text) {
-  const SpurGearForm form = spur_gear_form(gear);
-  if (!form.gear)
+  if (!job_sheet_shows_sizes(gear))
     return std::nullopt;
+  const SpurGearForm form = spur_gear_form(gear);
   const long teeth = numeric::read_long(gear.teeth);
   const std::optional<SpurGear> solved =
       solve_spur_gear({gear.system, gear.angle, numeric::read_double(gear.pitch_value), teeth});

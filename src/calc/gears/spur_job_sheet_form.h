@@ -49,8 +49,13 @@ inline constexpr int kJobSheetChecking = 740;
 /// The text of a language entry ("" when the language lacks it).
 using JobSheetText = std::function<std::string(int entry)>;
 
+/// Whether the fields make a gear whose sheet shows every size: a module of
+/// 1e-10 makes a gear, but a sheet of zeros at the sheet's places.
+bool job_sheet_shows_sizes(const SpurGearFormInput& gear);
+
 /// The sheet for the gear of `gear` (as the page's fields hold it), indexed
-/// on `head`, dated `date`; nothing when the fields make no gear.
+/// on `head`, dated `date`; nothing when the fields make no gear or one
+/// too small for the sheet's places.
 std::optional<std::vector<JobSheetRow>> spur_job_sheet(const SpurGearFormInput& gear,
                                                        const JobSheetHead& head,
                                                        const std::string& date,

@@ -21,31 +21,54 @@ constexpr int kHeadingGap = 8;
 constexpr int kTitleBase = 18; ///< the title's base line below the top
 constexpr int kTitleStep = 26; ///< from the title's base line to the first row's
 constexpr int kValueWidth = 110;
+constexpr int kColumnGap = 12;
 constexpr int kFontSize = 12;
 constexpr int kMargin = 14;
 constexpr int kButtonsHeight = 62;
 
 int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
 
-/// The width the sheet takes: the widest label, then the value columns (a
-/// single value may run on, as the lines of differential indexing do).
-int sheet_width(const std::string& title, const std::vector<JobSheetRow>& rows, int* label) {
+/// Where the value columns start, after the widest label, and how wide the
+/// sheet is. A column is as wide as its longest value and a gap, so that a
+/// long number never runs into the next; a single value may run on, as the
+/// lines of differential indexing do.
+struct SheetLayout {
+  std::vector<int> columns; ///< the left edge of each value column
+  int width = 0;
+};
+
+SheetLayout sheet_layout(const std::string& title, const std::vector<JobSheetRow>& rows) {
   fl_font(FL_HELVETICA, kFontSize);
-  *label = 0;
+  int label = 0;
   int single = 0;
-  for (const JobSheetRow& row : rows)
-    if (!row.heading && !row.values.empty()) {
-      *label = std::max(*label, width_of(row.label) + 12);
-      if (row.values.size() == 1)
-        single = std::max(single, width_of(row.values.front()));
+  std::vector<int> widths;
+  for (const JobSheetRow& row : rows) {
+    if (row.heading || row.values.empty())
+      continue;
+    label = std::max(label, width_of(row.label) + 12);
+    if (row.values.size() == 1) {
+      single = std::max(single, width_of(row.values.front()));
+      continue;
     }
-  int wide = *label + std::max(3 * kValueWidth, single);
+    widths.resize(std::max(widths.size(), row.values.size()), kValueWidth);
+    for (size_t i = 0; i < row.values.size(); ++i)
+      widths[i] = std::max(widths[i], width_of(row.values[i]) + kColumnGap);
+  }
+  widths.resize(std::max<size_t>(widths.size(), 3), kValueWidth);
+  SheetLayout layout;
+  int x = label;
+  for (int w : widths) {
+    layout.columns.push_back(x);
+    x += w;
+  }
+  int wide = std::max(x, label + single);
   fl_font(FL_HELVETICA_BOLD, kFontSize + 4);
   wide = std::max(wide, width_of(title));
   fl_font(FL_HELVETICA_BOLD, kFontSize);
   for (const JobSheetRow& row : rows)
     wide = std::max(wide, width_of(row.label));
-  return wide;
+  layout.width = wide;
+  return layout;
 }
 
 int sheet_height(const std::vector<JobSheetRow>& rows) {
@@ -76,9 +99,12 @@ private:
 
 } // namespace
 
+std::vector<int> job_sheet_columns(const std::string& title, const std::vector<JobSheetRow>& rows) {
+  return sheet_layout(title, rows).columns;
+}
+
 int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& rows, int x, int y) {
-  int label = 0;
-  const int width = sheet_width(title, rows, &label);
+  const SheetLayout layout = sheet_layout(title, rows);
   fl_color(FL_BLACK);
   fl_line_style(FL_SOLID);
   fl_font(FL_HELVETICA_BOLD, kFontSize + 4);
@@ -90,12 +116,12 @@ int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& row
       base += kHeadingGap;
       fl_font(FL_HELVETICA_BOLD, kFontSize);
       fl_draw(row.label.c_str(), x, base);
-      fl_line(x, base + 3, x + width, base + 3);
+      fl_line(x, base + 3, x + layout.width, base + 3);
     } else {
       fl_font(FL_HELVETICA, kFontSize);
       fl_draw(row.label.c_str(), x, base);
       for (size_t i = 0; i < row.values.size(); ++i)
-        fl_draw(row.values[i].c_str(), x + label + static_cast<int>(i) * kValueWidth, base);
+        fl_draw(row.values[i].c_str(), x + layout.columns[i], base);
     }
     base += kRowStep;
   }
@@ -109,8 +135,7 @@ bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
     return false;
   device.start_page();
   // A sheet wider or taller than the paper is drawn smaller, on one page still.
-  int label = 0;
-  const double fits = std::min({1.0, static_cast<double>(width) / sheet_width(title, rows, &label),
+  const double fits = std::min({1.0, static_cast<double>(width) / sheet_layout(title, rows).width,
                                 static_cast<double>(height) / sheet_height(rows)});
   device.scale(static_cast<float>(fits));
   draw_job_sheet(title, rows, 0, 0);
@@ -128,8 +153,7 @@ bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows)
 JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows)
     : rows_(std::move(rows)) {
   const std::string title = app.lang_or(kJobSheetTitle, "");
-  int label = 0;
-  const int w = sheet_width(title, rows_, &label) + 2 * kMargin;
+  const int w = sheet_layout(title, rows_).width + 2 * kMargin;
   const int h = sheet_height(rows_) + 2 * kMargin;
   window_ = std::make_unique<Fl_Double_Window>(w, h + kButtonsHeight);
   window_->copy_label(title.c_str());

@@ -22,6 +22,10 @@ namespace gears {
 
 /// Draws the title and the rows with their top left corner at (x, y);
 /// returns the height drawn.
+/// Where each value column starts, from the left of the sheet: a column is
+/// as wide as its longest value and a gap.
+std::vector<int> job_sheet_columns(const std::string& title, const std::vector<JobSheetRow>& rows);
+
 int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& rows, int x, int y);
 
 /// The sheet on one page of a started job. False when the device has no

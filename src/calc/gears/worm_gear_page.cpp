@@ -205,6 +205,7 @@ void WormGearPage::build_inputs() {
   w_.teeth->when(w_.teeth->when() | FL_WHEN_ENTER_KEY);
 
   w_.starts = new Fl_Spinner(543, 435, 60, 25);
+  ui::limit_spinner_text(w_.starts);
   w_.starts->copy_label(context_.lang(329));
   w_.starts->type(FL_INT_INPUT);
   w_.starts->range(1, 3);

@@ -66,6 +66,7 @@ void PolygonPage::build_inputs() {
   w_.known[0]->setonly();
 
   w_.sides = new Fl_Spinner(650, 220, 110, 25);
+  ui::limit_spinner_text(w_.sides);
   w_.sides->copy_label(context_.lang(256));
   w_.sides->type(FL_INT_INPUT);
   w_.sides->range(kFewestSides, kMostSides);

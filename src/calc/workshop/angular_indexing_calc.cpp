@@ -11,18 +11,25 @@ namespace workshop {
 namespace {
 
 constexpr double kSecondsPerTurn = 360.0 * 3600.0;
-/// Widths of the circle, turns and holes columns: room for their titles.
-constexpr std::array<std::size_t, 3> kColumns = {9, 8, 9};
 /// Typed angles have a few decimals; a setting within this of the angle
 /// wanted is exact (far below anything a head can show).
 constexpr double kExactSeconds = 1e-6;
 
 // Right-aligned in `width` characters (UTF-8: a character may take several bytes).
-std::string pad_left(const std::string& text, std::size_t width) {
-  std::size_t characters = 0;
+std::size_t characters(const std::string& text) {
+  std::size_t count = 0;
   for (char c : text)
-    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return characters >= width ? text : std::string(width - characters, ' ') + text;
+    count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+std::string pad_left(const std::string& text, std::size_t width) {
+  const std::size_t count = characters(text);
+  return count >= width ? text : std::string(width - count, ' ') + text;
+}
+
+std::string circle_text(const AngleSetting& setting, const std::string& whole_turns) {
+  return setting.circle == 0 ? whole_turns : std::to_string(setting.circle);
 }
 
 // A plain decimal number: digits with at most one point (or comma, the
@@ -151,20 +158,39 @@ std::string format_dms(double degrees) {
          "\"";
 }
 
-std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error) {
+AngleColumns angle_columns(const std::array<std::string, 5>& titles, const AngleResult& result,
+                           const std::string& whole_turns) {
+  AngleColumns columns = kAngleColumns;
+  const auto widen = [&columns](std::size_t i, const std::string& text) {
+    columns[i] = std::max(columns[i], characters(text) + 1);
+  };
+  for (std::size_t i = 0; i < 3; ++i)
+    widen(i, titles[i]);
+  for (const auto* list : {&result.exact, &result.closest})
+    for (const AngleSetting& s : *list) {
+      widen(0, circle_text(s, whole_turns));
+      widen(1, std::to_string(s.turns));
+      widen(2, std::to_string(s.holes));
+    }
+  return columns;
+}
+
+std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error,
+                              const AngleColumns& columns) {
   std::string line;
   for (std::size_t i = 0; i < 3; ++i) // a space between titles, however long
-    line += pad_left(" " + titles[i], kColumns[i]);
+    line += pad_left(" " + titles[i], columns[i]);
   line += "  " + titles[3];
   return with_error ? line + "  " + titles[4] : line;
 }
 
 std::string angle_setting_line(const AngleSetting& setting, const std::string& whole_turns,
-                               bool with_error) {
-  const std::string circle = setting.circle == 0 ? whole_turns : std::to_string(setting.circle);
-  std::string line =
-      pad_left(circle, kColumns[0]) + pad_left(std::to_string(setting.turns), kColumns[1]) +
-      pad_left(std::to_string(setting.holes), kColumns[2]) + "  " + format_dms(setting.angle);
+                               bool with_error, const AngleColumns& columns) {
+  // A space before each value, however long.
+  std::string line = pad_left(" " + circle_text(setting, whole_turns), columns[0]) +
+                     pad_left(" " + std::to_string(setting.turns), columns[1]) +
+                     pad_left(" " + std::to_string(setting.holes), columns[2]) + "  " +
+                     format_dms(setting.angle);
   if (with_error) {
     char error[32];
     std::snprintf(error, sizeof error, "  %+.1f\"", setting.error_seconds);

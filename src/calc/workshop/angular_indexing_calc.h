@@ -56,9 +56,19 @@ std::string format_dms(double degrees);
 /// setting, the error in seconds of arc with its sign.
 /// The titles over those lines: circle, turns, holes, angle and error (the
 /// error only `with_error`), each column at least one space from the last.
-std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error);
+/// Widths, in characters, of the circle, turns and holes columns.
+using AngleColumns = std::array<std::size_t, 3>;
+inline constexpr AngleColumns kAngleColumns = {9, 8, 9};
+
+/// Columns wide enough for every title and value of the list, each with a
+/// space before it, so that a long number never runs into its neighbour.
+AngleColumns angle_columns(const std::array<std::string, 5>& titles, const AngleResult& result,
+                           const std::string& whole_turns);
+
+std::string angle_header_line(const std::array<std::string, 5>& titles, bool with_error,
+                              const AngleColumns& columns = kAngleColumns);
 
 std::string angle_setting_line(const AngleSetting& setting, const std::string& whole_turns,
-                               bool with_error);
+                               bool with_error, const AngleColumns& columns = kAngleColumns);
 
 } // namespace workshop

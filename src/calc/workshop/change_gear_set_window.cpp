@@ -16,6 +16,7 @@
 #include "settings/settings_model.h"
 #include "ui/enter_button.h"
 #include "ui/field_io.h"
+#include "ui/number_input.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
@@ -67,6 +68,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   add_group_->labelcolor(ui::kCaptionBlue);
   w_.teeth = new Fl_Int_Input(131, 140, 66, 26);
   w_.teeth->box(FL_GTK_DOWN_BOX);
+  w_.teeth->maximum_size(ui::kNumberTextSize);
   w_.teeth->align(FL_ALIGN_TOP_LEFT);
   w_.teeth->when(FL_WHEN_CHANGED);
   callbacks_.on(w_.teeth, [this] { teeth_changed(); });
@@ -75,6 +77,7 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   w_.count->type(FL_INT_INPUT);
   w_.count->range(1, kMostCopies);
   w_.count->step(1);
+  ui::limit_spinner_text(w_.count);
   w_.count->value(1);
   w_.count->when(FL_WHEN_CHANGED);
   // The count takes Enter itself: it calls back on every Enter, and Add follows.

@@ -19,6 +19,10 @@ DividingHeadForm dividing_head_form(const DividingHeadFormInput& input,
   form.calculate = divisions >= kFewestDivisions;
   if (!form.calculate)
     return form;
+  if (input.ratio < 1) {
+    form.lines = {"@." + texts.no_ratio, "@." + texts.no_ratio_hint};
+    return form;
+  }
   const IndexingResult result =
       search_indexing(input.ratio, divisions, input.head_plates, input.other_plates);
   // No circle of the head fits: the head's own change gears beat buying a plate.

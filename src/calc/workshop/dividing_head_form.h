@@ -25,6 +25,8 @@ struct DividingHeadTexts {
   IndexingTexts indexing;
   std::string differential_can; ///< the line saying that differential indexing can
   std::string differential_for; ///< the next line, naming A with one "%d"
+  std::string no_ratio;         ///< why a head without a worm ratio indexes nothing,
+  std::string no_ratio_hint;    ///< and how to name it so that it has one
 };
 
 struct DividingHeadForm {

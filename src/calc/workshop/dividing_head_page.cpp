@@ -93,6 +93,7 @@ Fl_Int_Input* range_input(int x, const char* label, const char* text) {
   field->align(FL_ALIGN_TOP);
   field->box(FL_GTK_DOWN_BOX);
   field->when(FL_WHEN_CHANGED);
+  field->maximum_size(ui::kNumberTextSize);
   field->value(text);
   return field;
 }
@@ -290,7 +291,7 @@ void DividingHeadPage::select_head() {
 void DividingHeadPage::load_plate_lists(const std::string& head) {
   const settings::IniDocument& doc = context_.settings_doc();
   head_ = head;
-  ratio_ = static_cast<int>(std::clamp<long>(doc.get_long(".:ratio", 0), 0, INT_MAX));
+  ratio_ = settings::read_settings_values(doc).ratio;
   head_plates_ = settings::head_plates(doc, head);
   // A file without the catalogue still gives the head its plates; ending the
   // program would only end it again at every start.
@@ -367,7 +368,9 @@ void DividingHeadPage::recompute() {
       {text_of(context_, kWholeTurnText), text_of(context_, kNoCircleText),
        text_of(context_, kOtherCirclesText), text_of(context_, kOtherCirclesText2)},
       text_of(context_, kDifferentialCanText),
-      text_of(context_, kDifferentialCanText + 1)};
+      text_of(context_, kDifferentialCanText + 1),
+      text_of(context_, workshop::kHeadWithoutRatioText),
+      text_of(context_, workshop::kHeadWithoutRatioText + 1)};
   const DividingHeadForm form = dividing_head_form(
       {w_.divisions->value(), ratio_, head_plates_, free_plates_, head_gears_}, texts);
   set_active(w_.calculate, form.calculate);

@@ -15,6 +15,7 @@
 #include "calc/workshop/change_gear_set_window.h"
 #include "numeric/number_text.h"
 #include "ui/look.h"
+#include "ui/number_input.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
 
@@ -37,6 +38,7 @@ constexpr int kWordsText = 670; ///< turns, holes on, with, against, idlers
 constexpr int kErrorHeaderText = 675;
 constexpr int kUnreadableAngleText = 774;
 constexpr int kAngleRangeText = 775;
+constexpr int kNoRatioText = kHeadWithoutRatioText;
 constexpr int kDivisionsText = 206;
 constexpr int kCircleHeaderText = 212; ///< circle, turns, holes
 constexpr int kWholeTurnText = 272;
@@ -94,6 +96,7 @@ void IndexingWindow::set_up_field(Fl_Input* field, int caption, std::function<vo
   field->copy_label(text(caption).c_str());
   field->align(FL_ALIGN_TOP_LEFT);
   field->box(FL_GTK_DOWN_BOX);
+  field->maximum_size(ui::kNumberTextSize);
   field->when(FL_WHEN_CHANGED);
   callbacks_.on(field, std::move(changed));
 }
@@ -130,6 +133,11 @@ void IndexingWindow::show_differential(long divisions) {
   show();
 }
 
+void IndexingWindow::add_no_ratio_lines(Fl_Browser* list) {
+  list->add(text(kNoRatioText).c_str());
+  list->add(text(kNoRatioText + 1).c_str());
+}
+
 void IndexingWindow::compute_angle() {
   w_.angle_list->clear();
   switch (read_angle_entry(w_.angle->value())) {
@@ -145,20 +153,24 @@ void IndexingWindow::compute_angle() {
     break;
   }
   const IndexingHead head = head_();
+  if (head.ratio < 1) {
+    add_no_ratio_lines(w_.angle_list);
+    return;
+  }
   const AngleResult result = index_angle(head.ratio, *parse_angle(w_.angle->value()), head.circles);
   if (result.exact.empty() && result.closest.empty())
     return;
   if (result.exact.empty())
     w_.angle_list->add(text(kClosestText).c_str());
-  w_.angle_list->add(angle_header_line({text(kCircleHeaderText), text(kCircleHeaderText + 1),
-                                        text(kCircleHeaderText + 2), text(kAngleHeaderText),
-                                        text(kErrorHeaderText)},
-                                       result.exact.empty())
-                         .c_str());
+  const std::array<std::string, 5> titles = {text(kCircleHeaderText), text(kCircleHeaderText + 1),
+                                             text(kCircleHeaderText + 2), text(kAngleHeaderText),
+                                             text(kErrorHeaderText)};
+  const AngleColumns columns = angle_columns(titles, result, text(kWholeTurnText));
+  w_.angle_list->add(angle_header_line(titles, result.exact.empty(), columns).c_str());
   for (const AngleSetting& s : result.exact)
-    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), false).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), false, columns).c_str());
   for (const AngleSetting& s : result.closest)
-    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), true).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), true, columns).c_str());
 }
 
 void IndexingWindow::compute_differential() {
@@ -167,6 +179,10 @@ void IndexingWindow::compute_differential() {
   if (divisions < kFewestDivisions)
     return;
   const IndexingHead head = head_();
+  if (head.ratio < 1) {
+    add_no_ratio_lines(w_.differential_list);
+    return;
+  }
   if (can_index(head.ratio, head.circles, divisions)) {
     w_.differential_list->add(text(kSimpleText).c_str());
     return;

@@ -71,6 +71,8 @@ private:
   void build_angle();
   void build_differential();
   void set_up_field(Fl_Input* field, int caption, std::function<void()> changed);
+  /// Why a head without a worm ratio gives no list.
+  void add_no_ratio_lines(Fl_Browser* list);
   void open_gears();
   void gears_changed();
   std::string text(int entry) const;

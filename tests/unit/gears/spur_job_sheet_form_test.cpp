@@ -78,6 +78,10 @@ TEST(SpurJobSheet, DifferentialOrNoIndexingWhereNoCircleServes) {
   EXPECT_EQ(indexing(sheet("2", "131", {})), (std::vector<std::string>{"#739"}));
   // Fewer than 12 teeth make no gear, so no sheet.
   EXPECT_TRUE(sheet("2", "11", {}).empty());
+  // A gear too small for the sheet's places: the pin of module 0.0005 is
+  // 0.000864 mm = 0.00003 in, nothing at 4 places; module 0.001 shows 0.0001 in.
+  EXPECT_TRUE(sheet("0.0005", "30", {}).empty());
+  EXPECT_FALSE(sheet("0.001", "30", {}).empty());
 }
 
 } // namespace

@@ -61,15 +61,16 @@ TEST(OutOfRange, ComparesWithTheRecordsBoundsAndNamesThem) {
       {55, "30", false}, {55, "30.01", true},
       // 2^32 + 1 and 2^32 + 10 would wrap round to 1 and 10 as 32-bit values.
       {17, "4294967297", true}, {43, "4294967306", true}, {17, "99999999999999999999999", true},
-      // Records without a range accept anything.
-      {0, "-99999", false}, {19, "1e300", false}, {21, "4294967297", false}};
+      // Records without a range accept any decimal and any whole number that fits 32 bits.
+      {0, "-99999", false}, {19, "1e300", false}, {21, "4294967297", true},
+      {28, "2147483647", false}, {28, "2147483648", true}, {22, "99999999999999999999", true}};
   // clang-format on
   for (const auto& [record, text, out] : cases)
     EXPECT_EQ(out_of_range(kRangeRules.at(record), text), out) << record << " \"" << text << "\"";
   // clang-format off
   const std::vector<std::pair<int, std::string>> hints = {
       {17, "1 <=> 50"}, {43, "10 <=> 300"}, {30, "-360 <=> 360"}, {55, "17.5 <=> 30"},
-      {5, "0 <=> 59"}};
+      {5, "0 <=> 59"}, {28, "0 <=> 2147483647"}};
   // clang-format on
   for (const auto& [record, hint] : hints)
     EXPECT_EQ(range_message_text(kRangeRules.at(record)), hint) << record;

@@ -43,6 +43,11 @@ TEST(SettingsDefaults, SingleSettingsAndTheirReading) {
                   "drill_fraction = 2\ndrill_letter = 3\ndrill_number = 4\n"
                   "drill_metric = 5\nhelp_font_size = 99999999999\n"); // held at the int limit
   EXPECT_EQ(shown(read_settings_values(set)), "de|metric|72-1|72|2345|" + std::to_string(INT_MAX));
+  // A ratio too big to count with, or below one, is none: never the largest that fits.
+  for (const auto& [ratio, read] : {std::pair{"2147483647", INT_MAX}, {"99999999999", 0}, {"-40", 0}})
+    EXPECT_EQ(read_settings_values(loaded_text(std::string("[.]\nratio = ") + ratio + "\n")).ratio,
+              read)
+        << ratio;
 }
 
 TEST(SettingsDefaults, CatalogueAndHeadsInFileOrder) {

@@ -33,8 +33,10 @@ TEST(DividingHeadForm, EveryCircleThatWorksElseTheHeadsGearsElseOtherPlates) {
       {"127", 40, kBrownAndSharp, {127}, gears, {"@.none fits", " ", "@.gears can", "@.A = 120"}, 127},
       // 72 / 9 = 8 whole turns; 72 / 5 = 14 2/5: 4 holes of 10.
       {"9", 72, {10}, {}, {}, {"@c@.any\t@c8\t@c0"}, 0}, {"5", 72, {10}, {}, {}, {"@c10\t@c14\t@c4"}, 0},
-      {"7", 0, kBrownAndSharp, {127}, gears, {"@.none fits"}, 0}};
-  const DividingHeadTexts texts{{"any", "none fits", "others", "would work"}, "gears can", "A = %d"};
+      // A head whose name gives no ratio says so instead of an empty answer.
+      {"7", 0, kBrownAndSharp, {127}, gears, {"@.no ratio", "@.name it"}, 0}};
+  const DividingHeadTexts texts{{"any", "none fits", "others", "would work"}, "gears can", "A = %d",
+                                "no ratio", "name it"};
   for (const Case& c : cases) {
     const auto f = dividing_head_form({c.typed, c.ratio, c.head, c.others, c.gears}, texts);
     EXPECT_EQ(std::make_tuple(f.calculate, f.lines, f.differential),

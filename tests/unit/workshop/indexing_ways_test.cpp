@@ -61,6 +61,17 @@ TEST(AngularIndexing, ExactSettingsElseTheClosestWithTheirError) {
   // clang-format on
   for (const auto& [name, degrees, plates, most, expected] : cases)
     EXPECT_EQ(lines(index_angle(40, degrees, plates, most)), expected) << name;
+  // 208783132 turns take the turns column's 8 characters and one more: the
+  // column widens so that a space stays before it and the header keeps over it.
+  const AngleSetting huge{47, 208783132, 16, 35, 0};
+  const std::array<std::string, 5> titles = {"circle", "turns", "holes", "angle", "error"};
+  const AngleColumns wide = angle_columns(titles, {{huge}, {}}, "any");
+  EXPECT_EQ(wide, (AngleColumns{9, 10, 9}));
+  EXPECT_EQ(angle_header_line(titles, false, wide) + "|" +
+                angle_setting_line(huge, "", false, wide),
+            "   circle     turns    holes  angle|       47 208783132       16  35" + deg + "0'0\"");
+  EXPECT_EQ(angle_setting_line(huge, "", false),
+            "       47 208783132       16  35" + deg + "0'0\"");
   // Long titles keep a space between them; "ö" is one character of two bytes.
   EXPECT_EQ(angle_header_line({"Lochkreis", "Umdr.", "L\303\266cher", "Winkel", "Fehler"}, true),
             " Lochkreis   Umdr.   L\303\266cher  Winkel  Fehler");
