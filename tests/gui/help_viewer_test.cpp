@@ -113,11 +113,11 @@ TEST_F(HelpViewerTest, PagesTheViewCantTakeAreRefusedWithTheReason) {
   std::string cells;
   for (int i = 0; i < 1000; ++i)
     cells += "<td>x</td>";
-  dir.write_file("outside.gif", "GIF89a");
+  dir.write_file("outside.png", "no picture");
   const std::pair<std::string, int> pages[] = {
       {"<table>" + cells + "</table>", 842},
       {"<table><tr><td colspan=0>x<td>y</table>", 841},
-      {"<p>Bevel</p><img src=\"../../outside.gif\">", 844}};
+      {"<p>Bevel</p><img src=\"../../outside.png\">", 844}};
   app::App& a = start_app();
   for (const auto& [page, reason] : pages) {
     dir.write_file("language/en/bevel.html", page);
