@@ -11,13 +11,14 @@
 #include <array>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <set>
 
 #include <sys/stat.h>
 
 #include "app/app.h"
 #include "i18n/help_page_check.h"
+#include "i18n/help_page_files.h"
 
 namespace app {
 
@@ -61,12 +62,36 @@ std::string html_text(const std::string& text) {
   return out;
 }
 
+// Why a page is not shown, in a few words of the user's language.
+std::string refusal_page(const App& app, const std::string& file, i18n::HelpPageFault fault) {
+  using Fault = i18n::HelpPageFault;
+  const std::string reason =
+      fault == Fault::kRow    ? app.lang_or(842, "It has a table row with too many cells, or "
+                                                    "tables nested too deep, for the help viewer.")
+      : fault == Fault::kPage ? app.lang_or(843, "It is no ordinary file, or too large for a "
+                                                 "help page.")
+      : fault == Fault::kImage
+          ? app.lang_or(844, "It shows a picture that is no ordinary file of the language "
+                             "folder, or one that is too large.")
+          : app.lang_or(841, "It asks for a table, a picture or a line far larger than the help "
+                             "viewer can take.");
+  return "<html><body><h2>" + html_text(app.lang_or(840, "This help page can't be shown")) +
+         "</h2><p><tt>" + html_text(file) + "</tt></p><p>" + html_text(reason) + "</p><p>" +
+         html_text(app.lang_or(845, "Reinstalling the program brings back the help files it "
+                                    "came with.")) +
+         "</p></body></html>";
+}
+
 // The view is given escaped paths (a '#' in the install path would read as
-// an anchor) and hands every file it wants back here: images go out
-// unescaped, pages only once they have passed the check.
+// an anchor) and hands every file it wants back here: pictures go out
+// unescaped once they have passed the check, pages once they have passed
+// theirs.
 class HelpView : public Fl_Help_View {
 public:
-  HelpView(int x, int y, int w, int h) : Fl_Help_View(x, y, w, h) { link(open_link); }
+  HelpView(const App& app, int x, int y, int w, int h)
+      : Fl_Help_View(x, y, w, h), app_(app), language_dir_(app.program_dir() + "/language") {
+    link(open_link);
+  }
   // Emptying the view hands its images back through open(); the base class
   // would do so too, but only after this object's members are gone.
   ~HelpView() override { value(nullptr); }
@@ -78,30 +103,42 @@ private:
 
   const char* open(const char* uri) {
     std::string file = i18n::unescape_help_path(uri);
-    if (is_image(file)) {
-      image_ = file;
+    if (is_image(file) || pictures_.count(file) > 0) {
+      // A refused picture is drawn as a broken one: the view can't take "no file" here.
+      image_ = file.compare(0, 5, "file:") == 0 ? file.substr(5) : file;
+      if (!i18n::is_help_image_allowed(image_, language_dir_))
+        image_.clear();
       return image_.c_str();
     }
     page_ = file;
-    std::ifstream in(page_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
     // A missing file is left to the view, which says so itself.
-    if (!in || i18n::check_help_page(text.str()) == i18n::HelpPageFault::kNone)
+    struct stat info {};
+    if (stat(page_.c_str(), &info) != 0)
       return page_.c_str();
-    value(("<html><body><h2>This help page can't be shown</h2><p>The file <tt>" + html_text(page_) +
-           "</tt> asks for a table, an image or a line far larger than the help viewer can "
-           "take. Reinstalling the program brings back the help files it came with.</p>"
-           "</body></html>")
-              .c_str());
+    const std::optional<std::string> text = i18n::read_help_page(page_);
+    i18n::HelpPageFault fault = text ? i18n::check_help_page(*text) : i18n::HelpPageFault::kPage;
+    const std::string folder = page_.substr(0, page_.rfind('/'));
+    if (fault == i18n::HelpPageFault::kNone)
+      fault = i18n::check_help_images(*text, folder, language_dir_);
+    if (fault == i18n::HelpPageFault::kNone) {
+      for (const std::string& src : i18n::help_page_images(*text))
+        pictures_.insert(i18n::help_image_path(src, folder));
+      return page_.c_str();
+    }
+    value(refusal_page(app_, page_, fault).c_str());
     return nullptr;
   }
 
+  const App& app_;
+  const std::string language_dir_;
   // What open() returned, kept for the view to read. Loading a page asks
   // for the old page's images again before it reads the new file, so a
   // page and an image never share one.
   std::string page_;
   std::string image_;
+  // Every picture a shown page named, whatever its name: the view asks for
+  // them again later, and none of them may be read as a page.
+  std::set<std::string> pictures_;
 };
 
 void smaller_callback(Fl_Widget*, void* data) { static_cast<HelpWindow*>(data)->smaller(); }
@@ -131,7 +168,7 @@ std::string help_file_path(const std::string& program_dir, const std::string& la
 HelpWindow::HelpWindow(App& app, int topic) : app_(app) {
   window_ = std::make_unique<Fl_Double_Window>(800, 560);
   window_->color(50);
-  view_ = new HelpView(0, 34, 800, 526);
+  view_ = new HelpView(app, 0, 34, 800, 526);
   auto* label = new Fl_Box(61, 4, 71, 25);
   label->copy_label(app.lang(264) ? app.lang(264) : "");
   auto* smaller = new Fl_Button(142, 4, 25, 25, "A");

@@ -89,6 +89,12 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
   // A field whose page or window is going away has nothing to say.
   if (!field->visible_r() || reclaiming_focus)
     return;
+  // Nor does one left for a modal window (the language window takes the
+  // focus as it opens): the range message would stand beside it, and taking
+  // the focus back would raise the two windows over each other without end.
+  // The range is shown the next time the field is left.
+  if (Fl::modal() && Fl::modal() != field->top_window())
+    return;
   if (field->textcolor() == range.colour_bad) {
     if (range.app->range_message_pending()) {
       range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);

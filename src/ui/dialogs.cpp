@@ -10,8 +10,10 @@
 #include <FL/fl_ask.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -79,10 +81,28 @@ void show_range_message(const std::string& text, Fl_Widget* field) {
   window->size(79 + text_width + 5, window->h());
   close->position(window->w() / 2 - close->w() / 2, close->y());
   message->copy_label(text.c_str());
-  window->set_modal();
-  window->show();
-  while (window->shown())
+  run_modal(*window);
+}
+
+void run_modal(Fl_Window& window, const std::function<void()>& shown) {
+  // The windows this runs, innermost last. One asked for while another is
+  // up (a field that loses the focus to the language window complains of
+  // its value) waits until the user has closed the other; closing that one
+  // for the user would leave the toolkit's focus on a window that is gone.
+  static std::vector<Fl_Window*> running;
+  auto another_is_up = [] {
+    return std::any_of(running.begin(), running.end(), [](Fl_Window* w) { return w->shown(); });
+  };
+  while (another_is_up())
     Fl::wait();
+  running.push_back(&window);
+  window.set_modal();
+  window.show();
+  if (shown)
+    shown();
+  while (window.shown())
+    Fl::wait();
+  running.erase(std::find(running.begin(), running.end(), &window));
 }
 
 } // namespace ui

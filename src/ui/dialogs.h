@@ -3,10 +3,12 @@
 // from a script instead of blocking on a modal window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class Fl_Widget;
+class Fl_Window;
 
 namespace ui {
 
@@ -55,5 +57,11 @@ public:
 /// Builds and runs the modal range window beside `field` (borderless, a red
 /// "X" to close it, the text in bold 15).
 void show_range_message(const std::string& text, Fl_Widget* field);
+
+/// Shows `window` modal, runs `shown` once it is up, and runs events until
+/// the window is hidden. While a window of an earlier call is still up this
+/// one waits for it: two modal windows on a screen without a window manager
+/// raise themselves over each other without end.
+void run_modal(Fl_Window& window, const std::function<void()>& shown = {});
 
 } // namespace ui

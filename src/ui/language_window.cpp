@@ -106,11 +106,10 @@ int FltkDialogs::choose_language(const std::vector<LanguageOption>& options) {
   auto* close = ui::close_button({111, 423, 100, 38}, 36);
   close->callback(close_callback);
   window->end();
-  window->show();
-  if (first_flag) // as a desktop would, but now whatever window manager runs
-    first_flag->take_focus();
-  while (window->shown())
-    Fl::wait();
+  run_modal(*window, [first_flag] {
+    if (first_flag) // as a desktop would, but now whatever window manager runs
+      first_flag->take_focus();
+  });
   window.reset();
   for (Fl_Shared_Image* image : images)
     image->release();

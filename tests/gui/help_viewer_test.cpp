@@ -105,3 +105,25 @@ TEST_F(HelpViewerTest, AMalformedPageIsRefusedAfterThePagesWereSaved) {
   EXPECT_NE(std::string(a.help_windows().back()->view()->value()).find("can't be shown"),
             std::string::npos);
 }
+
+// Pages the view would crash on (a row of 1000 cells overruns its column
+// table, a cell spanning no column divides by zero), a picture from outside
+// the language folder: each is refused, saying why.
+TEST_F(HelpViewerTest, PagesTheViewCantTakeAreRefusedWithTheReason) {
+  std::string cells;
+  for (int i = 0; i < 1000; ++i)
+    cells += "<td>x</td>";
+  dir.write_file("outside.png", "no picture");
+  const std::pair<std::string, int> pages[] = {
+      {"<table>" + cells + "</table>", 842},
+      {"<table><tr><td colspan=0>x<td>y</table>", 841},
+      {"<p>Bevel</p><img src=\"../../outside.png\">", 844}};
+  app::App& a = start_app();
+  for (const auto& [page, reason] : pages) {
+    dir.write_file("language/en/bevel.html", page);
+    a.show_help(static_cast<ui::HelpTopic>(5));
+    const std::string shown = a.help_windows().back()->view()->value();
+    EXPECT_NE(shown.find(a.lang(840)), std::string::npos) << page.substr(0, 40);
+    EXPECT_NE(shown.find(a.lang(reason)), std::string::npos) << page.substr(0, 40);
+  }
+}
