@@ -27,7 +27,7 @@ struct SettingsValues {
   std::string language;   ///< ".:language", "en" when absent
   std::string measure;    ///< ".:measure", "inch" or "metric"; "" when absent
   std::string last_head;  ///< ".:last", default "Brown and Sharp 40-1"
-  int ratio = 0; ///< ".:ratio", worm ratio of the last head; 0 when absent or too big to count with
+  int ratio = 0;          ///< ".:ratio", worm ratio of the last head; 0 if none or too big
   int drill_fraction = 0; ///< ".:drill_fraction", 1 = show the fractional drills
   int drill_letter = 0;   ///< ".:drill_letter"
   int drill_number = 0;   ///< ".:drill_number"

@@ -44,10 +44,9 @@ TEST(SettingsDefaults, SingleSettingsAndTheirReading) {
                   "drill_metric = 5\nhelp_font_size = 99999999999\n"); // held at the int limit
   EXPECT_EQ(shown(read_settings_values(set)), "de|metric|72-1|72|2345|" + std::to_string(INT_MAX));
   // A ratio too big to count with, or below one, is none: never the largest that fits.
-  for (const auto& [ratio, read] : {std::pair{"2147483647", INT_MAX}, {"99999999999", 0}, {"-40", 0}})
-    EXPECT_EQ(read_settings_values(loaded_text(std::string("[.]\nratio = ") + ratio + "\n")).ratio,
-              read)
-        << ratio;
+  for (const auto& [ratio, read] :
+       {std::pair{"2147483647", INT_MAX}, {"99999999999", 0}, {"-40", 0}})
+    EXPECT_EQ(read_settings_values(loaded_text("[.]\nratio = " + std::string(ratio))).ratio, read);
 }
 
 TEST(SettingsDefaults, CatalogueAndHeadsInFileOrder) {
@@ -162,8 +161,6 @@ TEST(SettingsModel, HeadGearsDefaultUntilStoredAndAreNoPlates) {
   EXPECT_EQ(joined(head_gears(doc, "My Head", {40})), ""); // emptied by the user, not defaulted
   EXPECT_FALSE(set_head_gears(doc, "No Such Head", {24}));
   // Only what the editor adds: 12 to 400 teeth, four of a size at most.
-  EXPECT_EQ(joined(head_gears(
-                loaded_text("[h]\n0 = H\ngears = 24, x, 0, 56 ,-3, 11, 12, 400, 401, 56, 56, 56, 56\n"),
-                "H", {})),
-            "24 56 12 400 56 56 56");
+  const char* edited = "[h]\n0 = H\ngears = 24, x, 0, 56 ,-3, 11, 12, 400, 401, 56, 56, 56, 56";
+  EXPECT_EQ(joined(head_gears(loaded_text(edited), "H", {})), "24 56 12 400 56 56 56");
 }
