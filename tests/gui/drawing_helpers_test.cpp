@@ -1,9 +1,10 @@
 // The shared pin and arrow routines, drawn offscreen: where the arrowhead
 // lands for each mode, and the colours a pin leaves behind.
-#include "gui/support/gui_test.h"
+#include "gui/support/page_scenario.h"
 
 #include "calc/drawing/drawing_helpers.h"
-#include "gui/support/render.h"
+
+using namespace testing_support;
 
 namespace {
 
@@ -15,22 +16,25 @@ struct Canvas : Fl_Widget {
   std::function<void(int, int)> paint_;
 };
 
-// What `paint` leaves black at each point.
-std::vector<bool> black_at(std::function<void(int, int)> paint,
-                           std::initializer_list<std::pair<int, int>> points) {
+// What `paint` draws on a canvas in a shown window, starting in `colour`.
+Rendered drawn(const std::function<void(int, int)>& paint, Fl_Color colour = FL_BLACK) {
   Fl_Double_Window window(80, 80);
   auto* canvas = new Canvas([&](int x, int y) {
-    fl_color(FL_BLACK);
+    fl_color(colour);
     paint(x, y);
   });
   window.end();
   window.show();
-  testing_support::Rendered image = testing_support::render_widget(canvas);
+  return render_widget(canvas);
+}
+
+// What `paint` leaves black at each point.
+std::vector<bool> black_at(const std::function<void(int, int)>& paint,
+                           std::initializer_list<std::pair<int, int>> points) {
+  const Rendered image = drawn(paint);
   std::vector<bool> black;
-  for (auto [x, y] : points) {
-    auto pixel = image.rgb.begin() + (y * image.w + x) * 3;
-    black.push_back(pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0);
-  }
+  for (auto [x, y] : points)
+    black.push_back(pixel(image, x, y) == Rgb{0, 0, 0});
   return black;
 }
 
@@ -63,21 +67,14 @@ TEST(DrawingHelpers, ArrowheadsSitAtTheEndTheModeSays) {
 }
 
 TEST(DrawingHelpers, PinIsRedWithABlackRimAndLeavesTheColourBlack) {
-  Fl_Double_Window window(80, 80);
-  auto* canvas = new Canvas([](int x, int y) {
-    fl_color(FL_GREEN);
-    drawing::draw_pin(x + 10, y + 10, 30);
-    fl_rectf(x + 50, y + 50, 5, 5); // in whatever colour the pin left
-  });
-  window.end();
-  window.show();
-  testing_support::Rendered image = testing_support::render_widget(canvas);
-  auto at = [&](int x, int y) {
-    auto pixel = image.rgb.begin() + (y * image.w + x) * 3;
-    return std::vector<int>(pixel, pixel + 3);
-  };
-  EXPECT_EQ(at(25, 25), (std::vector<int>{255, 0, 0}));
+  const Rendered image = drawn(
+      [](int x, int y) {
+        drawing::draw_pin(x + 10, y + 10, 30);
+        fl_rectf(x + 50, y + 50, 5, 5); // in whatever colour the pin left
+      },
+      FL_GREEN);
+  EXPECT_EQ(pixel(image, 25, 25), (Rgb{255, 0, 0}));
   for (auto [x, y] : {std::pair{25, 10}, {10, 25}, {52, 52}}) // the rim's top and left
-    EXPECT_EQ(at(x, y), (std::vector<int>{0, 0, 0})) << x << ", " << y;
+    EXPECT_EQ(pixel(image, x, y), (Rgb{0, 0, 0})) << x << ", " << y;
   EXPECT_EQ(image.pixels_of(0, 255, 0), 0);
 }

@@ -20,7 +20,6 @@ using namespace testing_support;
 
 namespace {
 
-const std::string kSettings = "DoNotEditOrDelete.ini";
 const std::string kState = "State.ini";
 
 // Names in `path` that a save left behind ("<name>.tmp-XXXXXX").
@@ -170,7 +169,7 @@ TEST_F(FaultInjectionTest, SavesCutShortByAKillLeaveNoTemporaryFilesPastTheNextS
 TEST_F(FaultInjectionTest, StateFileThatIsADirectoryIsLeftAloneThroughAStartAndALanguageSwitch) {
   dir.write_file(kState + "/mine.txt", "not the program's");
   install_language(dir.path(), "de");
-  dir.write_file(kSettings, "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+  dir.write_file(kSettings, small_settings("en"));
   start_app();
   ASSERT_EQ(dialogs.alerts.size(), 1u);
   EXPECT_EQ(one_line(dialogs.alerts[0]),
@@ -202,8 +201,7 @@ TEST_F(FaultInjectionTest, StateFileThatIsNoFileIsNamedAtStartInTheUsersLanguage
   for (const auto& [language, why, pipe] : cases) {
     std::filesystem::remove(state);
     ASSERT_EQ(pipe ? mkfifo(state.c_str(), 0644) : symlink("/dev/null", state.c_str()), 0);
-    dir.write_file(kSettings, "[.]\nlanguage = " + std::string(language) +
-                                  "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    dir.write_file(kSettings, small_settings(language));
     dialogs.alerts.clear();
     start_app().save_page_state();
     ASSERT_EQ(dialogs.alerts.size(), 1u) << language;

@@ -11,10 +11,12 @@
 #include "calc/gears/worm_extra_window.h"
 #include "calc/workshop/change_gear_results_window.h"
 #include "calc/workshop/change_gear_set_window.h"
+#include "calc/workshop/dividing_head_print.h"
 #include "calc/workshop/indexing_window.h"
 #include "gui/support/page_scenario.h"
 #include "gui/support/postscript.h"
 #include "settings/ini_document.h"
+#include "ui/print_job.h"
 
 using namespace testing_support;
 using namespace gears;
@@ -253,8 +255,7 @@ TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
   for (const std::string code : {"en", "de", "es"}) {
     SCOPED_TRACE(code);
     install_language(dir.path(), code);
-    dir.write_file("DoNotEditOrDelete.ini",
-                   "[.]\nlanguage = " + code + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+    dir.write_file(kSettings, small_settings(code));
     stop_app();
     start_app();
     const std::string heading = results_heading(*app, "3.14159", "0.0001", ToleranceMode::kBelow);
@@ -347,12 +348,46 @@ TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   EXPECT_EQ(ratio_page.fields().target, "3"); // the ratio page has its own fields back
 }
 
+// Gears the set can't supply: red on screen, starred on paper, each with its
+// key; the set takes 12 to 400 teeth (more counts would slow the search).
+TEST_F(ChangeGearsPageTest, RedOnScreenStarredOnPaperEachWithItsKey) {
+  // 0.2 mm from a 4 tpi screw, 31.75 = 100/20 x 127/20: the one 20 owned
+  // drives the first pair, the second pair's 20 is missing.
+  const gears::ResultList trains = {
+      gears::make_result({{5.0, 20, 100, 0}, {6.35, 20, 127, 0}}, 31.75)};
+  const Texts owned = {"20", "100", "127"};
+  workshop::ChangeGearResultsWindow one(*app, 0, 0, "-", trains, owned, {}, {});
+  const workshop::ChangeGearRow& row = one.widgets().rows[0];
+  EXPECT_EQ(Texts({shown(row.driver[1]), one.widgets().key->label()}), Texts({"20", lang(760)}));
+  // clang-format off
+  for (auto [gear, red] : {std::pair{row.driver[0], false}, {row.driven[0], false}, {row.driver[1], true}, {row.driven[1], false}})
+    EXPECT_EQ(has_state(gear, "red"), red) << gear->label();
+  workshop::ChangeGearResultsWindow two(*app, 0, 0, "-", trains, {"20", "20", "100", "127"}, {}, {});
+  see({two.widgets().key}, {"hidden"});
+  const Texts printed = printed_texts(print_to_postscript(dir.path() + "/gears.ps", 1, [&](Fl_Paged_Device& device) {
+    workshop::draw_change_gear_results(device, *app, "-", trains, owned); }));
+  // clang-format on
+  EXPECT_EQ(std::count(printed.begin(), printed.end(), "20*"), 1);
+  EXPECT_TRUE(contains(printed, "100") && contains(printed, "127") && contains(printed, lang(761)));
+}
+
+TEST_F(ChangeGearsPageTest, TheSetTakesTwelveToFourHundredTeeth) {
+  click(w().gear_set);
+  // clang-format off
+  for (auto [teeth, addable] : {std::pair{"11", false}, {"12", true}, {"400", true}, {"401", false}})
+    EXPECT_EQ((act(set().teeth, teeth), set().add->active() != 0), addable) << teeth;
+  // clang-format on
+  page().set_gear_lines({"20", "400", "401"});
+  restart_app();
+  EXPECT_EQ(page().gear_lines(), (Texts{"20", "400"}));
+}
+
 class DividingHeadPageTest : public PageTest<workshop::DividingHeadPage, 7> {
 protected:
   app::PlateEditor* editor() { return app->plate_editor(); }
   settings::IniDocument settings_file() const {
     settings::IniDocument doc;
-    settings::IniDocument::load(dir.path() + "/DoNotEditOrDelete.ini", doc);
+    settings::IniDocument::load(dir.path() + "/" + kSettings, doc);
     return doc;
   }
   Texts calculate(const char* divisions) {
@@ -450,6 +485,52 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
     click(editor()->widgets().new_plate_button);
     EXPECT_EQ(settings_file().has(std::string("hole plates:") + text), catalogued) << text;
   }
+}
+
+// 127 on the Brown and Sharp head: no circle, but A = 120 is 1/3 turn (5 of
+// 15) and 40 (120 - 127) / 120 = -7/3 is the head's 56 : 24.
+TEST_F(DividingHeadPageTest, TheListFollowsItsInputsAndOffersTheHeadsGears) {
+  act(w().divisions, "127");
+  const Texts lines = {"@." + lang(216), " ", "@." + lang(770), "@.index for A = 120."};
+  EXPECT_EQ(lines_of(w().results), lines);
+  fl_font(w().results->textfont(), w().results->textsize());
+  for (const std::string& line : lines) // after "@." (the blank line has none), inside the borders
+    EXPECT_LT(fl_width(line.substr(line.rfind("@.", 0) == 0 ? 2 : 0).c_str()), w().results->w() - 8)
+        << line;
+  click(w().differential);
+  const workshop::IndexingWidgets& ways = page().indexing_window().widgets();
+  see({ways.divisions}, {"127"});
+  act(w().divisions, "24"); // 1 2/3 turns: 10 of 15, ...; no button
+  see({w().differential}, {"hidden"});
+  run(w().head, "#2"); // the 90-1 head: 90 / 24 = 3 3/4: 12 of 16, 15 of 20
+  EXPECT_EQ(lines_of(w().results), (Texts{"@c16\t@c3\t@c12", "@c20\t@c3\t@c15"}));
+  act(w().divisions, "1");
+  EXPECT_EQ(w().results->size() + w().calculate->active(), 0); // an empty list, no Calculate
+  // The angle: not one, and not above 0 up to 360 degrees.
+  for (const auto& [typed, entry] : {std::pair{"11x", 774}, {"400", 775}}) {
+    act(ways.angle, typed);
+    EXPECT_EQ(lines_of(ways.angle_list), Texts{lang(entry)});
+  }
+}
+
+// An A4 sheet's 806 points less the stamp (18) and the heading (24) leave 764:
+// rows at 31 + 22 k while 31 + 22 k + 23 < 764, 33 a block, 66 a page. The
+// PostScript states its count in the trailer ("%%Pages: (atend)" first).
+TEST_F(DividingHeadPageTest, ALongTableAsksFirstAndThePrintStatesItsPageCount) {
+  ui::print_to_file_instead(dir.path() + "/table.ps");
+  dialogs.answers = {false, true}; // no starts no job at all
+  act(w().to, "99999", w().print, nullptr);
+  EXPECT_FALSE(dir.exists("table.ps"));
+  for (const int rows : {660, 661})
+    workshop::print_division_table(
+        *app, workshop::division_table_texts(*app, "H", 40),
+        std::vector<workshop::DivisionRow>(rows, {2, {{15, 2, 10}}, {}}));
+  const std::string ps = dir.read_file("table.ps");
+  EXPECT_EQ(std::make_pair(count_of(ps, "%%Page: "), ps.substr(ps.rfind("%%Pages:"))),
+            std::make_pair(11, std::string("%%Pages: 11\n%%EOF")));
+  EXPECT_EQ(dialogs.questions.size(), 2u); // none for ten pages
+  EXPECT_EQ(dialogs.questions.back(), "The table takes 11 pages. Print them all?");
+  ui::print_to_file_instead("");
 }
 
 } // namespace

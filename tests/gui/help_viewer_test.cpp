@@ -50,9 +50,9 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
   first.larger();
   first.window()->do_callback(); // the window manager's close box
   EXPECT_TRUE(app->help_windows().empty());
-  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini")
-                .find("help_font_size                 = " + std::to_string(size + 2)),
-            std::string::npos);
+  EXPECT_NE(
+      dir.read_file(kSettings).find("help_font_size                 = " + std::to_string(size + 2)),
+      std::string::npos);
   for (bool restarted : {false, true}) {
     if (restarted)
       restart_app();
@@ -66,7 +66,7 @@ TEST_F(HelpViewerTest, LargerTextIsRememberedAfterCloseAndRestartAndNeverShrinks
 
 TEST_F(HelpViewerTest, ClosedWindowsAreFreedAndAnUnchangedSizeIsNotWritten) {
   app::App& a = start_app();
-  dir.write_file("DoNotEditOrDelete.ini", dir.read_file("DoNotEditOrDelete.ini") + ";untouched\n");
+  dir.write_file(kSettings, dir.read_file(kSettings) + ";untouched\n");
   for (int i = 0; i < 20; ++i) {
     a.show_help(static_cast<ui::HelpTopic>(i % 10));
     Fl_Widget_Tracker window(a.help_windows().back()->window());
@@ -75,7 +75,7 @@ TEST_F(HelpViewerTest, ClosedWindowsAreFreedAndAnUnchangedSizeIsNotWritten) {
     EXPECT_TRUE(window.deleted()) << i;
   }
   EXPECT_TRUE(a.help_windows().empty());
-  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find(";untouched"), std::string::npos);
+  EXPECT_NE(dir.read_file(kSettings).find(";untouched"), std::string::npos);
 }
 
 TEST_F(HelpViewerTest, AHashInTheInstallPathIsNoAnchor) {

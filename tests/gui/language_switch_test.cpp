@@ -27,8 +27,7 @@ std::vector<std::string> next_window(const std::function<void()>& open) {
 
 TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   install_language(dir.path(), "es");
-  dir.write_file("DoNotEditOrDelete.ini",
-                 "[.]\nlanguage = en\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+  dir.write_file(kSettings, small_settings("en"));
   app::App& a = start_app();
   EXPECT_STREQ(fl_close, "Close");
   click(a.main_frame()->nav_button(9));
@@ -40,7 +39,7 @@ TEST_F(LanguageSwitchTest, TheOnlyOtherLanguageIsTakenAtOnceAndThePageStays) {
   EXPECT_STREQ(a.main_frame()->nav_button(1)->label(), "Segmento circular y cuerda");
   EXPECT_EQ(a.main_frame()->shown_page(), 9);
   EXPECT_EQ(a.main_frame()->nav_button(9)->labelcolor(), FL_RED);
-  EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini").find("language                       = es"),
+  EXPECT_NE(dir.read_file(kSettings).find("language                       = es"),
             std::string::npos);
   EXPECT_EQ(next_window([] { fl_alert("-"); })[0], "Calculadora de taller");
   // Asked before any language is loaded, too: in each shipped language. The

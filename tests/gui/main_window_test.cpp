@@ -44,8 +44,7 @@ TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
 TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) {
   // A Spanish table is the English one under another code for this test.
   dir.write_file("language/es/es.ini", dir.read_file("language/en/en.ini"));
-  dir.write_file("DoNotEditOrDelete.ini", "[.]\nlanguage = es\nmeasure = inch\n"
-                                          "[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n");
+  dir.write_file(kSettings, small_settings("es"));
   app::MainWindow& window = *start_app().main_frame();
   int top = window.nav_column()->y() - 2;
   EXPECT_EQ(window.nav_button(15)->h() + window.nav_button(16)->h(), 130); // 65 each
@@ -92,9 +91,8 @@ TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
     EXPECT_EQ(a.unit_system(), metric);
     EXPECT_STREQ(window.window()->label(), a.lang(metric ? 17 : 18));
     EXPECT_STREQ(window.unit_button()->label(), a.lang(metric ? 13 : 12));
-    EXPECT_NE(dir.read_file("DoNotEditOrDelete.ini")
-                  .find(metric ? "measure                        = metric"
-                               : "measure                        = inch"),
+    EXPECT_NE(dir.read_file(kSettings).find(metric ? "measure                        = metric"
+                                                   : "measure                        = inch"),
               std::string::npos);
   }
 }

@@ -12,6 +12,14 @@
 
 namespace testing_support {
 
+/// The settings file in the program directory.
+inline const std::string kSettings = "DoNotEditOrDelete.ini";
+/// A settings file in `language` holding the least a usable one needs: a
+/// catalogue plate and a head.
+inline std::string small_settings(const std::string& language) {
+  return "[.]\nlanguage = " + language + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n";
+}
+
 /// A temporary directory removed with everything in it when destroyed.
 class TempDir {
 public:

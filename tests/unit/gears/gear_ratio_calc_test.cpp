@@ -2,27 +2,13 @@
 #include "unit/unit_test.h"
 
 #include "calc/gears/gear_ratio_calc.h"
+#include "unit/gears/train_texts.h"
 
 using namespace gears;
 
 namespace {
 
 PairTable full_range() { return build_pair_table(tooth_list(12, 100, nullptr)); }
-
-// "driver>driven" per pair, e.g. "20>18 18>20".
-std::string train(const RatioResult& result) {
-  std::string text;
-  for (size_t k = 0; k < static_cast<size_t>(result.pair_count()); ++k)
-    text += (k ? " " : "") + result.driver_text[k] + ">" + result.driven_text[k];
-  return text;
-}
-
-std::vector<std::string> trains(const ResultList& results) {
-  std::vector<std::string> texts;
-  for (const RatioResult& result : results)
-    texts.push_back(train(result));
-  return texts;
-}
 
 } // namespace
 

@@ -1,10 +1,6 @@
 #include "calc/gears/spur_job_sheet_form.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-#include <vector>
+#include "unit/unit_test.h"
 
 namespace {
 
@@ -21,8 +17,7 @@ std::string text(int entry) {
 std::vector<std::string> sheet(const char* module, const char* teeth, std::vector<int> gears,
                                long span_teeth = 0) {
   // clang-format off
-  const gears::JobSheetHead head{"B&S", 40, {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47},
-                                 std::move(gears)};
+  const gears::JobSheetHead head{"B&S", 40, {15, 16, 17, 18, 19, 20, 21, 23, 27, 29, 31, 33, 37, 39, 41, 43, 47}, std::move(gears)};
   // clang-format on
   std::vector<std::string> lines;
   const auto rows =

@@ -34,26 +34,20 @@ TEST(SegmentRows, ShowEveryQuantity) {
   };
   // Others use the 60 degree segment of radius 10: chord 10, distance 8.660254,
   // arc 10.471976.
-  shows(K::kChordArc, 10, 10.5, 3,
-        "| 9.751| 8.371| 61.697| 298.303| 1.38| 61.267| 9.335| 41.857| 51.192| 298.703");
-  shows(K::kChordArc, 10 * std::sqrt(3.0), 20 * kPi / 3, 3,
-        "| 10.0| 5.0| 120.0| 240.0| 5.0| 62.832| 61.418| 43.301| 104.72| 314.159");
-  shows(K::kRadiusAngle, 10, 60, 3,
-        "| 1.34| 8.66| 10.0| 300.0| 10.472| 62.832| 9.059| 43.301| 52.36| 314.159");
+  // clang-format off
+  shows(K::kChordArc, 10, 10.5, 3, "| 9.751| 8.371| 61.697| 298.303| 1.38| 61.267| 9.335| 41.857| 51.192| 298.703");
+  shows(K::kChordArc, 10 * std::sqrt(3.0), 20 * kPi / 3, 3, "| 10.0| 5.0| 120.0| 240.0| 5.0| 62.832| 61.418| 43.301| 104.72| 314.159");
+  shows(K::kRadiusAngle, 10, 60, 3, "| 1.34| 8.66| 10.0| 300.0| 10.472| 62.832| 9.059| 43.301| 52.36| 314.159");
   shows(K::kRadiusHeight, 5, 2, 3, "| 8.0| 3.0");
   shows(K::kRadiusDistance, 5, 3, 3, "| 8.0| 2.0");
   shows(K::kChordHeight, 8, 2, 3, "| 5.000| 3.000"); // not trimmed
   shows(K::kChordDistance, 8, 3, 3, "| 5.0| 2.0");
   shows(K::kHeightDistance, 2, 3, 3, "| 5.0| 8.0");
-  shows(K::kRadiusArc, 5, 9.2729522, 3,
-        "| 2.0| 3.0| 106.26| 253.74| 8.0| 31.416| 11.182| 12.0| 23.182| 78.54");
-  shows(K::kArcAngle, 10.471976, 60, 3,
-        "| 1.34| 8.66| 10.0| 300.0| 10.0| 62.832| 9.059| 43.301| 52.36| 314.159");
-  shows(K::kChordAngle, 10, 60, 3,
-        "| 1.34| 8.66| 10.0| 300.0| 10.472| 62.832| 9.059| 43.301| 52.36| 314.159");
+  shows(K::kRadiusArc, 5, 9.2729522, 3, "| 2.0| 3.0| 106.26| 253.74| 8.0| 31.416| 11.182| 12.0| 23.182| 78.54");
+  shows(K::kArcAngle, 10.471976, 60, 3, "| 1.34| 8.66| 10.0| 300.0| 10.0| 62.832| 9.059| 43.301| 52.36| 314.159");
+  shows(K::kChordAngle, 10, 60, 3, "| 1.34| 8.66| 10.0| 300.0| 10.472| 62.832| 9.059| 43.301| 52.36| 314.159");
   // A chord as long as the diameter: the half circle, 180 degrees left over.
-  shows(K::kRadiusChord, 5, 10, 4,
-        "| 5| 0| 180| 180| 15.708| 31.4159| 39.2699| 0| 39.2699| 78.5398");
+  shows(K::kRadiusChord, 5, 10, 4, "| 5| 0| 180| 180| 15.708| 31.4159| 39.2699| 0| 39.2699| 78.5398");
   // No height, or the chord on the circle's edge: nothing of the segment,
   // but the circle is still there.
   shows(K::kRadiusHeight, 5, 0, 3, "| 0.0| 5.0| 0.0| 360.0| 0.0| 31.416| 0.0| 0.0| 0.0| 78.54");
@@ -61,14 +55,12 @@ TEST(SegmentRows, ShowEveryQuantity) {
   // The arc and areas take the angle at full precision, 2 atan(4/3) =
   // 1.85459044 rad: sector 12.5 x 1.85459044 = 23.1823805 (the shown
   // 106.260205° would give 23.1823806).
-  shows(K::kRadiusChord, 5, 8, 6,
-        "| 2| 3| 106.260205| 253.739795| 9.272952| 31.415927| 11.18238| 12| 23.18238| 78.539816");
+  shows(K::kRadiusChord, 5, 8, 6, "| 2| 3| 106.260205| 253.739795| 9.272952| 31.415927| 11.18238| 12| 23.18238| 78.539816");
   // Chord 7.5 on radius 1000: 2 asin(0.00375) = 0.0075000176 rad, arc 7.500018,
   // sector 1e6 x 0.0075000176 / 2 = 3750.008789, segment 1e6 / 2 (t - sin t) =
   // 0.035156. The shown 0.429719° would give 7.500011 and 3750.005704.
-  shows(K::kRadiusChord, 1000, 7.5, 6,
-        "| 0.007031| 999.992969| 0.429719| 359.570281| 7.500018| 6283.185307| 0.035156| "
-        "3749.973633| 3750.008789| 3141592.65359");
+  shows(K::kRadiusChord, 1000, 7.5, 6, "| 0.007031| 999.992969| 0.429719| 359.570281| 7.500018| 6283.185307| 0.035156| 3749.973633| 3750.008789| 3141592.65359");
+  // clang-format on
 }
 
 TEST(NoSegment, GivesNoResultAndSaysWhy) {
@@ -161,17 +153,14 @@ TEST(CircleSegmentForm, ResultTexts) {
               shown);
   };
   // Radius 5, chord 8: the 3-4-5 segment; 106.260205° = 106° 15' 36.738".
-  shows(K::kRadiusChord, true, "5 8", "", 3,
-        " 2.0| 3.0| 106.26| 253.74| 9.273| 31.416| 11.182| 12.0| 23.182| 78.54 | 106 15 36.738 | "
-        "253 44 23.262");
+  // clang-format off
+  shows(K::kRadiusChord, true, "5 8", "", 3, " 2.0| 3.0| 106.26| 253.74| 9.273| 31.416| 11.182| 12.0| 23.182| 78.54 | 106 15 36.738 | 253 44 23.262");
   // Radius 10 and 60.5 degrees typed as 60 30: d = 10 cos 30.25 = 8.638,
   // chord 20 sin 30.25 = 10.075, sector 100 pi 60.5 / 360 = 52.796.
-  shows(
-      K::kRadiusAngle, true, "10 _", "60 30 _", 3,
-      " 1.362| 8.638| 10.075| 299.5| 10.559| 62.832| 9.278| 43.518| 52.796| 314.159 | 299 30 0.0");
+  shows(K::kRadiusAngle, true, "10 _", "60 30 _", 3, " 1.362| 8.638| 10.075| 299.5| 10.559| 62.832| 9.278| 43.518| 52.796| 314.159 | 299 30 0.0");
   // Arc 10.471976 over 60 degrees: r = 10, d = 10 cos 30.
-  shows(K::kArcAngle, true, "10.471976 _", "60 _ _", 2,
-        " 1.34| 8.66| 10.0| 300.0| 10.0| 62.83| 9.06| 43.3| 52.36| 314.16 | 300 0 0.0");
+  shows(K::kArcAngle, true, "10.471976 _", "60 _ _", 2, " 1.34| 8.66| 10.0| 300.0| 10.0| 62.83| 9.06| 43.3| 52.36| 314.16 | 300 0 0.0");
+  // clang-format on
   // Nothing to show: a value missing, no angle in the three fields, an arc
   // longer than half the circle, a chord longer than the diameter. A height
   // of 0 would give a flat segment: a missing one gives nothing.

@@ -108,17 +108,15 @@ TEST(ObliqueTriangleForm, ResultTexts) {
               shown);
   };
   // 3, 4, 5: A = acos 0.8 = 36.869898 = 36° 52' 11.632", C = 90.
-  shows(K::kThreeSides, true, "3 4 5", "", 6,
-        "36.869898 53.130102 90 6 | 36 52 11.632 | 53 7 48.368");
+  // clang-format off
+  shows(K::kThreeSides, true, "3 4 5", "", 6, "36.869898 53.130102 90 6 | 36 52 11.632 | 53 7 48.368");
   // a = 2, C = 60, b = 1: b = a cos C, so A = 90 and c = 2 sin 60.
   shows(K::kTwoSidesAndAngle, false, "2 60 1", "", 3, "90.0 1.732 30.0 0.866 | 90 0 0.0 | _ _ _");
-  shows(K::kSideAndTwoAngles, false, "30 1 45", "", 3,
-        "1.414 105.0 1.932 0.683 | _ _ _ | 105 0 0.0");
+  shows(K::kSideAndTwoAngles, false, "30 1 45", "", 3, "1.414 105.0 1.932 0.683 | _ _ _ | 105 0 0.0");
   // 30° 30' and 45° 15' typed as D/M/S: C = 104.25, b = sin 45.25 / sin 30.5.
-  shows(K::kSideAndTwoAngles, true, "9 1 9", "30 30 _ _ _ _ 45 15 _", 3,
-        "1.399 104.25 1.91 0.678 | _ _ _ | 104 15 0.0");
-  shows(K::kThreeAngles, true, "", "59 30 0 60 0 0 60 30 0", 3,
-        "0.995 1.0 1.005 0.433 | _ _ _ | _ _ _");
+  shows(K::kSideAndTwoAngles, true, "9 1 9", "30 30 _ _ _ _ 45 15 _", 3, "1.399 104.25 1.91 0.678 | _ _ _ | 104 15 0.0");
+  shows(K::kThreeAngles, true, "", "59 30 0 60 0 0 60 30 0", 3, "0.995 1.0 1.005 0.433 | _ _ _ | _ _ _");
+  // clang-format on
   // Nothing to show, and why: a side longer than the other two together,
   // angles not adding up to 180, A and B leaving nothing for C; then a red
   // minute (59° 60' would add up), a red decimal angle.
