@@ -12,8 +12,6 @@ using namespace testing_support;
 
 namespace {
 
-const std::string kSettings = "DoNotEditOrDelete.ini";
-
 class SettingsWriteTest : public AppTest {
 protected:
   // The lock as another program holds it: through an open file of its own.
