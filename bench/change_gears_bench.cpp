@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/workshop/change_gears_calc.h"
+#include "core/workshop/change_gears_calc.h"
 
 using namespace workshop;
 

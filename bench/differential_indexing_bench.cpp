@@ -9,7 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "calc/workshop/differential_indexing_calc.h"
+#include "core/workshop/differential_indexing_calc.h"
 
 using namespace workshop;
 

@@ -4,7 +4,7 @@
 // under a second.
 #include <benchmark/benchmark.h>
 
-#include "calc/gears/gear_ratio_calc.h"
+#include "core/gears/gear_ratio_calc.h"
 
 using namespace gears;
 

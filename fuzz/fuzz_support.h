@@ -10,8 +10,8 @@
 
 #include <unistd.h>
 
-#include "../tests/unit/settings/iniparser_reference.h"
-#include "settings/ini_document.h"
+#include "../tests/core/settings/iniparser_reference.h"
+#include "core/settings/ini_document.h"
 
 namespace fuzz {
 

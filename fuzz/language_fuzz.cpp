@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "i18n/format_check.h"
-#include "i18n/string_table.h"
+#include "core/i18n/format_check.h"
+#include "core/i18n/string_table.h"
 
 namespace {
 

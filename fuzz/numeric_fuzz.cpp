@@ -12,8 +12,8 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "numeric/input_rules.h"
-#include "numeric/number_text.h"
+#include "core/numeric/input_rules.h"
+#include "core/numeric/number_text.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "i18n/language_dirs.h"
-#include "settings/settings_model.h"
+#include "core/i18n/language_dirs.h"
+#include "core/settings/settings_model.h"
 
 using settings::IniDocument;
 

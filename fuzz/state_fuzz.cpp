@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "settings/state_values.h"
+#include "core/settings/state_values.h"
 
 using settings::IniDocument;
 

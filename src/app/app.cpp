@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/page_table.h"
-#include "calc/gears/gear_ratio_page.h"
+#include "pages/gears/gear_ratio_page.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -22,8 +22,8 @@
 #include "ui/page.h"
 #include "app/results_window.h"
 #include "app/plate_editor_window.h"
-#include "calc/workshop/differential_indexing_calc.h"
-#include "settings/data_dir.h"
+#include "core/workshop/differential_indexing_calc.h"
+#include "core/settings/data_dir.h"
 
 namespace app {
 

@@ -15,10 +15,10 @@
 #include "ui/dialogs.h"
 #include "ui/page.h"
 #include "ui/page_context.h"
-#include "i18n/string_table.h"
-#include "settings/ini_document.h"
-#include "settings/settings_model.h"
-#include "settings/units_button.h"
+#include "core/i18n/string_table.h"
+#include "core/settings/ini_document.h"
+#include "core/settings/settings_model.h"
+#include "core/settings/units_button.h"
 
 class Fl_Button;
 class Fl_Input;

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "app/app.h"
-#include "numeric/stop_request.h"
+#include "core/numeric/stop_request.h"
 #include "ui/checked_input.h"
 
 namespace app {

@@ -17,8 +17,8 @@
 #include <sys/stat.h>
 
 #include "app/app.h"
-#include "i18n/help_page_check.h"
-#include "i18n/help_page_files.h"
+#include "core/i18n/help_page_check.h"
+#include "core/i18n/help_page_files.h"
 
 namespace app {
 

@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/message_buttons.h"
-#include "i18n/language_dirs.h"
+#include "core/i18n/language_dirs.h"
 
 namespace app {
 

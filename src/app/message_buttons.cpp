@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "i18n/string_table.h"
+#include "core/i18n/string_table.h"
 
 namespace app {
 

@@ -15,8 +15,8 @@
 
 #include "app/file_texts.h"
 #include "app/main_window.h"
-#include "i18n/format_check.h"
-#include "settings/special_file.h"
+#include "core/i18n/format_check.h"
+#include "core/settings/special_file.h"
 #include "ui/page.h"
 
 namespace app {

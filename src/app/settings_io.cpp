@@ -15,12 +15,12 @@
 
 #include "app/file_texts.h"
 #include "app/main_window.h"
-#include "i18n/format_check.h"
-#include "i18n/message_lines.h"
+#include "core/i18n/format_check.h"
+#include "core/i18n/message_lines.h"
 #include "ui/page.h"
-#include "settings/settings_lock.h"
-#include "settings/settings_merge.h"
-#include "settings/settings_model.h"
+#include "core/settings/settings_lock.h"
+#include "core/settings/settings_merge.h"
+#include "core/settings/settings_model.h"
 
 namespace app {
 

@@ -10,7 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
 #include "ui/page_context.h"
-#include "numeric/number_text.h"
+#include "core/numeric/number_text.h"
 
 namespace ui {
 

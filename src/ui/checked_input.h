@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "numeric/input_rules.h"
+#include "core/numeric/input_rules.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <FL/Fl_Spinner.H>
 
 #include "ui/checked_input.h"
-#include "numeric/number_text.h"
+#include "core/numeric/number_text.h"
 
 namespace ui {
 

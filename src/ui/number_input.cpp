@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "numeric/input_rules.h"
-#include "numeric/number_text.h"
+#include "core/numeric/input_rules.h"
+#include "core/numeric/number_text.h"
 
 namespace ui {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/gears/gear_ratio_calc.h"
+#include "core/gears/gear_ratio_calc.h"
 #include "ui/dialogs.h"
 #include "ui/page_id.h"
 

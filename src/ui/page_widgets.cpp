@@ -9,7 +9,7 @@
 
 #include "ui/field_io.h"
 #include "ui/page_context.h"
-#include "i18n/menu_label.h"
+#include "core/i18n/menu_label.h"
 
 namespace ui {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "i18n/print_stamp.h"
+#include "core/i18n/print_stamp.h"
 #include "ui/page_id.h"
 
 namespace ui {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "i18n/string_table.h"
+#include "core/i18n/string_table.h"
 #include "ui/print_job.h"
 
 namespace ui {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "settings/ini_document.h"
+#include "core/settings/ini_document.h"
 #include "ui/state_keys.h"
 
 namespace ui {

@@ -6,9 +6,9 @@
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
-#include "settings/ini_document.h"
+#include "core/settings/ini_document.h"
 #include "ui/field_io.h"
-#include "settings/state_values.h"
+#include "core/settings/state_values.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 
 #include <FL/Fl_Button.H>
 
-#include "settings/ini_document.h"
+#include "core/settings/ini_document.h"
 #include "ui/field_io.h"
 #include "ui/state_bindings.h"
 #include "ui/state_keys.h"

@@ -1,0 +1,90 @@
+// What the change-gears page shows for what the user set: the unit captions
+// of the mode, whether Calculate and the 22/7 pair are offered, the pair's
+// texts and which of its gears the user owns, and the texts the gear-ratio
+// search is given when none of the user's trains fits.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/workshop/change_gears_calc.h"
+
+namespace workshop {
+
+/// Text entries the form names.
+namespace change_gears_text {
+inline constexpr int kInchPitch = 441;   ///< also closes the heading of an inch thread
+inline constexpr int kMetricPitch = 442; ///< "mm pitch"
+inline constexpr int kModule = 443;
+inline constexpr int kDiametralPitch = 444;
+inline constexpr int kMillimetres = 78; ///< closes the heading of a metric thread
+inline constexpr int kNotOwned = 460;
+inline constexpr int kNoExactPair = 474;
+inline constexpr int kRedKey = 760;     ///< under trains with a red gear
+inline constexpr int kStarredKey = 761; ///< under printed trains with a starred gear
+} // namespace change_gears_text
+
+/// A train needs three gears at least: a pair and one more to choose from.
+inline constexpr size_t kFewestChangeGears = 3;
+/// The error field never holds less than this, in percent.
+inline constexpr const char* kSmallestChangeGearErrorText = "0.0001";
+
+struct ChangeGearsFormInput {
+  ChangeGearMode mode = ChangeGearMode::kInch;
+  std::string pitch_to_make;      ///< as typed
+  std::string lead_screw;         ///< as typed
+  std::vector<std::string> gears; ///< the gear list's lines, ascending
+};
+
+struct ChangeGearsForm {
+  /// Text entries of the captions after the two pitches.
+  int pitch_caption = change_gears_text::kInchPitch;
+  int lead_screw_caption = change_gears_text::kInchPitch;
+  /// Text entry of the last word of the results heading (the lead screw's
+  /// caption is its first word).
+  int heading_unit = change_gears_text::kInchPitch;
+  /// Enough gears and two real pitches (a zero pitch gives no ratio).
+  bool calculate_enabled = false;
+  /// The 22/7 pair's fields show in the worm modes once Calculate is offered.
+  bool worm_pair_shown = false;
+};
+
+ChangeGearsForm change_gears_form(const ChangeGearsFormInput& input);
+
+/// The 22/7 pair as the page shows it after Calculate.
+struct WormPairView {
+  std::string first;  ///< on the spindle; empty when no exact pair exists
+  std::string second; ///< on the lead screw
+  bool first_owned = false;
+  bool second_owned = false;
+  bool warning_shown = false;
+  int warning = change_gears_text::kNotOwned; ///< text entry of the warning
+};
+
+/// The pair for a worm mode (a thread mode gives an empty view).
+WormPairView worm_pair_view(const ChangeGearsFormInput& input);
+
+/// Which gears of a train the set can't supply, in the order driver, driven
+/// gear of each pair: a count owned n times supplies its first n gears.
+std::vector<bool> gears_not_owned(const gears::RatioResult& train,
+                                  const std::vector<std::string>& gears);
+
+/// The error as the field keeps it once the user is done with it: below
+/// 0.0001 (or empty) it becomes 0.0001.
+std::string floored_error(const std::string& typed);
+
+/// What the gear-ratio search is given when none of the user's trains fits.
+struct ChangeGearFallback {
+  std::string results_limit;
+  std::string target;
+  std::string lowest;
+  std::string highest;
+  std::string tolerance;
+};
+
+/// Ten trains for `target` with tooth counts from the smallest gear owned to
+/// the largest (at least 50), within the error as the field keeps it.
+ChangeGearFallback change_gear_fallback(const std::vector<std::string>& gears, double target,
+                                        const std::string& error);
+
+} // namespace workshop

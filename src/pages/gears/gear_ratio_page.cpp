@@ -1,0 +1,320 @@
+// The gear-ratio search page: widgets, the checks that enable Calculate, the
+// search with its wait notice and results window, and its State.ini keys.
+#include "pages/gears/gear_ratio_page.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <vector>
+
+#include "ui/number_input.h"
+#include "ui/page_widgets.h"
+#include "ui/page_context.h"
+#include "ui/look.h"
+#include "ui/state_keys.h"
+#include "core/gears/gear_ratio_form.h"
+#include "pages/gears/gear_ratio_print.h"
+#include "pages/gears/ratio_results_window.h"
+#include "pages/gears/wait_notice.h"
+#include "core/numeric/number_text.h"
+#include "core/settings/ini_document.h"
+
+namespace gears {
+
+namespace {
+
+constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kGearRatio;
+constexpr const char* kDefaultResultsLimit = "20";
+constexpr const char* kDefaultLowest = "12";
+constexpr const char* kSmallestToleranceText = "0.0001";
+constexpr int kFirstModeLabel = 420; // both sides, above, below follow in order
+constexpr int kNothingFoundText = 438, kMemoryErrorText = 285, kWaitText = 457;
+
+long read_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
+double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
+
+Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->copy_label(text);
+  box->align(align | FL_ALIGN_INSIDE);
+  return box;
+}
+
+template <typename Input> Input* input(int x, int y, int w, int h, const char* label) {
+  auto* field = new Input(x, y, w, h);
+  field->box(FL_GTK_DOWN_BOX);
+  field->copy_label(label);
+  return field;
+}
+
+/// Redrawn in place: hiding the field to redraw it would take the focus
+/// away from it while the user types.
+void colour_text(Fl_Input_* field, Fl_Color colour) {
+  if (field->textcolor() == colour)
+    return;
+  field->textcolor(colour);
+  field->redraw();
+}
+
+/// The focus only goes to a field the user can see.
+void focus(Fl_Widget* field) {
+  if (field->visible_r())
+    field->take_focus();
+}
+
+std::vector<Fl_Button*> group_of(const std::array<Fl_Round_Button*, 3>& buttons) {
+  return {buttons[0], buttons[1], buttons[2]};
+}
+
+} // namespace
+
+GearRatioPage::GearRatioPage(ui::PageContext& app) : Page(app, ui::PageId::kGearRatio) {}
+
+GearRatioPage::~GearRatioPage() = default;
+
+// ---- building ----
+
+void GearRatioPage::build(Fl_Group& group) {
+  (void)group;
+  w_.explanation = new Fl_Box(186, 29, 612, 112);
+  w_.explanation->box(FL_FLAT_BOX);
+  w_.explanation->color(ui::kNoteBackground);
+  w_.explanation->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
+  w_.explanation->copy_label(context_.lang(415));
+  build_limit_and_target();
+  build_tooth_range();
+  build_tolerance();
+  build_buttons();
+  notice_ = std::make_unique<WaitNotice>(context_.lang(kWaitText));
+  bind_state();
+}
+
+void GearRatioPage::build_limit_and_target() {
+  Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(426));
+  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(435));
+  w_.results_limit->value(kDefaultResultsLimit);
+  w_.results_limit->copy_tooltip(context_.lang(437));
+  text_box(531, 180, 150, 25, context_.lang(436), FL_ALIGN_LEFT);
+  limit->end();
+
+  Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(427));
+  w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(430));
+  w_.target->when(FL_WHEN_CHANGED);
+  on(w_.target, [this] { target_changed(); });
+  text_box(566, 261, 150, 25, context_.lang(434), FL_ALIGN_LEFT);
+  ratio->end();
+}
+
+void GearRatioPage::build_tooth_range() {
+  Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(416));
+  w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
+  w_.lowest->value(kDefaultLowest);
+  text_box(372, 342, 149, 25, context_.lang(417), FL_ALIGN_CENTER);
+  w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
+  text_box(599, 342, 150, 25, context_.lang(418), FL_ALIGN_LEFT);
+  for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
+    count->when(FL_WHEN_CHANGED);
+    on(count, [this] { validate_inputs(); });
+  }
+  range->end();
+}
+
+void GearRatioPage::build_tolerance() {
+  Fl_Group* tolerance = ui::framed_group(186, 406, 612, 88, context_.lang(413));
+  for (size_t i = 0; i < w_.mode.size(); ++i) {
+    int y = 414 + 25 * static_cast<int>(i);
+    w_.mode[i] =
+        ui::radio_button(236, y, 170, 25, context_.lang(kFirstModeLabel + static_cast<int>(i)));
+  }
+  w_.mode[0]->setonly();
+  w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
+  w_.tolerance->align(FL_ALIGN_RIGHT);
+  w_.tolerance->value(kSmallestToleranceText);
+  // Checked when the user is done with it, so that "0.5" can be typed; every
+  // Enter is also the search's, a second one too.
+  w_.tolerance->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY | FL_WHEN_NOT_CHANGED);
+  on(w_.tolerance, [this] {
+    tolerance_left();
+    w_.calculate->press_if_enter();
+  });
+  tolerance->end();
+}
+
+void GearRatioPage::build_buttons() {
+  w_.calculate = new ui::EnterButton(511, 507, 172, 58);
+  w_.calculate->box(FL_GTK_UP_BOX);
+  w_.calculate->copy_label(context_.lang(424));
+  on(w_.calculate, [this] { search(true); });
+  w_.calculate->deactivate();
+
+  w_.help = ui::question_button({391, 507, 58, 58}, 58);
+  on(w_.help, [this] { context_.show_help(kHelpTopic); });
+}
+
+// ---- checks ----
+
+void GearRatioPage::validate_inputs() {
+  const RatioCheck check =
+      check_ratio_inputs({w_.target->value(), w_.lowest->value(), w_.highest->value()});
+  check.calculate_offered ? w_.calculate->activate() : w_.calculate->deactivate();
+  colour_text(w_.lowest, check.lowest_red ? ui::kTextBad : ui::kTextOk);
+  if (check.highest_text)
+    w_.highest->value(check.highest_text->c_str());
+  if (check.highest_red)
+    colour_text(w_.highest, *check.highest_red ? ui::kTextBad : ui::kTextOk);
+  if (check.focus == RatioCheck::Focus::kLowest)
+    focus(w_.lowest);
+  else if (check.focus == RatioCheck::Focus::kHighest)
+    focus(w_.highest);
+}
+
+void GearRatioPage::target_changed() {
+  int position = w_.target->position();
+  int mark = w_.target->mark();
+  validate_inputs();
+  focus(w_.target);
+  w_.target->position(position, mark);
+}
+
+void GearRatioPage::tolerance_left() {
+  const std::string kept = floored_tolerance(w_.tolerance->value());
+  if (kept != w_.tolerance->value())
+    w_.tolerance->value(kept.c_str());
+}
+
+// ---- the search ----
+
+ToleranceMode GearRatioPage::mode() const {
+  if (w_.mode[0]->value())
+    return ToleranceMode::kBoth;
+  return w_.mode[1]->value() ? ToleranceMode::kAbove : ToleranceMode::kBelow;
+}
+
+SearchInput GearRatioPage::read_input() const {
+  long limit = read_long(w_.results_limit);
+  SearchInput input;
+  input.limit = static_cast<int>(std::clamp<long>(limit, 0, 1L << 30));
+  input.target = read_double(w_.target);
+  input.percent = read_double(w_.tolerance);
+  input.mode = mode();
+  return input;
+}
+
+PairTable GearRatioPage::admitted_pairs() const {
+  auto lowest = static_cast<int>(std::clamp<long>(read_long(w_.lowest), -1, 1L << 20));
+  auto highest = static_cast<int>(std::clamp<long>(read_long(w_.highest), -1, 1L << 20));
+  return build_pair_table(
+      tooth_list(lowest, highest, [this](int n) { return context_.dividing_head_can_index(n); }));
+}
+
+std::string GearRatioPage::results_header() const {
+  return results_heading(context_, w_.target->value(), w_.tolerance->value(), mode());
+}
+
+ResultList GearRatioPage::search(bool with_window) {
+  Fl_Window* main = context_.main_window();
+  // The inactive window and the wait cursor are drawn before the work.
+  main->deactivate();
+  Fl::flush();
+  Fl::check();
+  main->cursor(FL_CURSOR_WAIT);
+  Fl::check();
+  tolerance_left();
+  ResultList found;
+  try {
+    PairTable table = admitted_pairs();
+    main->cursor(FL_CURSOR_WAIT);
+    Fl::check();
+    SearchProgress progress;
+    progress.four_pairs_start = [this, main] {
+      notice_->show_at(main->x() + 165, main->y() + 237);
+    };
+    progress.four_pairs_end = [this] { notice_->hide(); };
+    found = gear_ratio_search(table, read_input(), progress);
+  } catch (const std::bad_alloc&) {
+    notice_->hide();
+    context_.fatal_error(
+        context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
+  }
+  if (found.empty() || !with_window) {
+    if (found.empty())
+      context_.dialogs().alert(context_.lang_or(kNothingFoundText, "No gear train was found."));
+    main->cursor(FL_CURSOR_DEFAULT);
+    main->activate();
+    return found;
+  }
+  listed_ = found;
+  results_ = std::make_unique<RatioResultsWindow>(
+      context_, main->x() + 140, main->y() + 37, results_header(), listed_,
+      [this] { print_results(); }, [this] { close_results(); });
+  main->cursor(FL_CURSOR_DEFAULT);
+  results_->window()->show();
+  results_->window()->wait_for_expose();
+  return found;
+}
+
+void GearRatioPage::close_results() {
+  if (results_) {
+    results_->window()->hide();
+    // The window may be closing from its own button: delete it afterwards.
+    Fl::delete_widget(results_->release());
+    results_.reset();
+  }
+  listed_.clear();
+  context_.main_window()->activate();
+  validate_inputs();
+}
+
+void GearRatioPage::print_results() {
+  if (print_ratio_results(context_, results_header(), listed_))
+    close_results();
+}
+
+// ---- life cycle ----
+
+Fl_Input* GearRatioPage::focus_input() { return w_.results_limit; }
+
+ui::RatioSearchRequest GearRatioPage::fields() const {
+  return {w_.results_limit->value(), w_.target->value(), w_.lowest->value(), w_.highest->value(),
+          w_.tolerance->value()};
+}
+
+ResultList GearRatioPage::search_for(const ui::RatioSearchRequest& request) {
+  const ui::RatioSearchRequest kept = fields();
+  set_fields(request);
+  ResultList found = search(false);
+  set_fields(kept);
+  return found;
+}
+
+void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
+  ui::show_text(w_.results_limit, fields.results_limit);
+  ui::show_text(w_.target, fields.target);
+  ui::show_text(w_.lowest, fields.lowest);
+  ui::show_text(w_.highest, fields.highest);
+  ui::show_text(w_.tolerance, fields.tolerance);
+}
+
+void GearRatioPage::bind_state() {
+  state_.texts(
+      {{"ratio_calc_p1_results_limit", w_.results_limit}, {"ratio_calc_p1_to_solve", w_.target}});
+  state_.text("ratio_calc_p1_from_teeth", w_.lowest, kDefaultLowest);
+  state_.text("ratio_calc_p1_to_teeth", w_.highest);
+  state_.text("ratio_calc_p1_error_percent", w_.tolerance, kSmallestToleranceText);
+  state_.radio("ratio_calc_p1", group_of(w_.mode));
+}
+
+void GearRatioPage::restored() {
+  tolerance_left();
+  validate_inputs();
+}
+
+} // namespace gears

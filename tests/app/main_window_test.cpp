@@ -1,0 +1,159 @@
+// The main window as a user sees it: navigation, page switching, the unit
+// button, Escape and the close box.
+#include "support/gui_test.h"
+
+#include <deque>
+
+#include "app/main_window.h"
+#include "app/page_table.h"
+
+using namespace testing_support;
+
+class MainWindowTest : public AppTest {};
+
+TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
+  // The column from the top: page number, string-table entry of its label, y.
+  const int column[][3] = {
+      {1, 0, 6},     {2, 1, 62},     {3, 2, 118},    {4, 3, 174},    {12, 4, 230},  {5, 5, 286},
+      {6, 6, 342},   {7, 7, 398},    {8, 8, 454},    {9, 9, 510},    {10, 10, 566}, {15, 394, 622},
+      {13, 11, 678}, {14, 365, 734}, {16, 419, 790}, {17, 414, 846}, {11, -1, 902}};
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_frame();
+  for (const auto& [page, label, y] : column) {
+    SCOPED_TRACE(page);
+    Fl_Button* button = window.nav_button(page);
+    EXPECT_EQ(button->y() - window.nav_column()->y() + 2, y);
+    EXPECT_EQ((std::array{button->w(), button->h()}), (std::array{133, 55}));
+    EXPECT_STREQ(button->label(), label < 0 ? "1 + 2 = ?" : a.lang(label));
+  }
+  EXPECT_EQ(window.nav_column()->h(), 431);
+  EXPECT_EQ((std::array{window.window()->w(), window.window()->h()}), (std::array{830, 600}));
+  // The page groups sit at their rectangles.
+  for (const auto& [page, x, y, w, h] : {std::array{1, 160, 2, 665, 598},
+                                         {11, 160, 1, 665, 599},
+                                         {13, 160, 2, 665, 887},
+                                         {14, 160, 0, 667, 1420}}) {
+    Fl_Group* group = window.page_group(page);
+    EXPECT_EQ((std::array{group->x(), group->y(), group->w(), group->h()}),
+              (std::array{x, y, w, h}))
+        << page;
+    EXPECT_EQ(group->box(), FL_GTK_UP_FRAME) << page;
+  }
+}
+
+TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) {
+  // A Spanish table is the English one under another code for this test.
+  dir.write_file("language/es/es.ini", dir.read_file("language/en/en.ini"));
+  dir.write_file(kSettings, small_settings("es"));
+  app::MainWindow& window = *start_app().main_frame();
+  int top = window.nav_column()->y() - 2;
+  EXPECT_EQ(window.nav_button(15)->h() + window.nav_button(16)->h(), 130); // 65 each
+  EXPECT_EQ(window.nav_button(13)->y() - top, 688);
+  EXPECT_EQ(window.nav_button(11)->y() + window.nav_button(11)->h() - top, 977);
+}
+
+TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGivesTheWindowBack) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_frame();
+  for (int shown : {1, 9, 9, 17, 11, 14, 13, 2}) {
+    if (shown != 1)
+      click(window.nav_button(shown));
+    SCOPED_TRACE(shown);
+    EXPECT_EQ(window.shown_page(), shown);
+    for (int page = 1; page <= app::page_count(); ++page) {
+      EXPECT_EQ(window.page_group(page)->visible() != 0, page == shown) << page;
+      EXPECT_EQ(window.page_group(page)->active() != 0, page == shown) << page;
+      EXPECT_EQ(window.nav_button(page)->labelcolor() == FL_RED, page == shown) << page;
+    }
+  }
+  // The about window shows the version and gives the main window back.
+  click(window.about_button());
+  ASSERT_TRUE(a.about_window()->shown());
+  EXPECT_FALSE(window.window()->active());
+  bool version_found = false;
+  for (int i = 0; i < a.about_window()->children(); ++i) {
+    const char* label = a.about_window()->child(i)->label();
+    version_found |= label && std::string(label) == "1.1.13";
+  }
+  EXPECT_TRUE(version_found);
+  a.about_window()->do_callback(); // the window manager's close box
+  EXPECT_FALSE(a.about_window()->shown());
+  EXPECT_TRUE(window.window()->active());
+}
+
+TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
+  app::App& a = start_app();
+  app::MainWindow& window = *a.main_frame();
+  for (int metric : {0, 1, 0}) {
+    SCOPED_TRACE(metric);
+    if (metric || a.unit_system())
+      click(window.unit_button());
+    EXPECT_EQ(a.unit_system(), metric);
+    EXPECT_STREQ(window.window()->label(), a.lang(metric ? 17 : 18));
+    EXPECT_STREQ(window.unit_button()->label(), a.lang(metric ? 13 : 12));
+    EXPECT_NE(dir.read_file(kSettings).find(metric ? "measure                        = metric"
+                                                   : "measure                        = inch"),
+              std::string::npos);
+  }
+}
+
+TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
+  app::MainWindow& window = *start_app().main_frame();
+  window.nav_button(3)->take_focus();
+  EXPECT_NO_THROW(press_key(FL_Escape));
+  EXPECT_TRUE(window.window()->shown());
+  Fl::e_number = FL_CLOSE; // the close box runs the callback outside a key event
+  for (bool exit_button : {false, true}) {
+    try {
+      exit_button ? click(window.exit_button()) : window.window()->do_callback();
+      ADD_FAILURE() << "the program did not end";
+    } catch (const ProcessExit& exit) {
+      EXPECT_EQ(exit.status, 0);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange) {
+  app::App& a = start_app();
+  static std::vector<std::string> calls; // what the buttons' callbacks heard, in order
+  std::deque<std::string> tags;
+  Fl_Double_Window holder(100, 50);
+  const int slots = static_cast<int>(ui::UnitPairSlot::kCount);
+  auto pair_of = [&](int slot) { return a.unit_pair(static_cast<ui::UnitPairSlot>(slot)); };
+  for (int slot = 0; slot < slots; ++slot) {
+    Fl_Group* pair = new Fl_Group(0, 0, 100, 25); // each pair is its own radio group
+    Fl_Round_Button* buttons[] = {new Fl_Round_Button(0, 0, 50, 25),
+                                  new Fl_Round_Button(50, 0, 50, 25)};
+    pair->end();
+    for (int i : {0, 1}) {
+      buttons[i]->type(FL_RADIO_BUTTON);
+      tags.push_back(std::to_string(slot) + "im"[i]);
+      buttons[i]->callback(
+          [](Fl_Widget*, void* tag) { calls.push_back(*static_cast<std::string*>(tag)); },
+          &tags.back());
+    }
+    buttons[0]->setonly();
+    a.register_unit_pair(static_cast<ui::UnitPairSlot>(slot), buttons[0], buttons[1]);
+  }
+  holder.end();
+  pair_of(5).metric->setonly(); // this page is metric already: no second conversion
+  std::vector<std::string> expected[2];
+  for (int slot = 0; slot < slots; ++slot)
+    for (char unit : {'m', 'i'})
+      if (slot != 5)
+        expected[unit == 'i'].push_back(std::to_string(slot) + unit);
+  for (int back : {0, 1}) { // and on the way back every page is where it was
+    calls.clear();
+    click(a.main_frame()->unit_button());
+    EXPECT_EQ(calls, expected[back]);
+    for (int slot = 0; slot < slots; ++slot)
+      EXPECT_EQ(pair_of(slot).metric->value(), slot == 5 || !back) << slot;
+  }
+  stop_app(); // before the stand-in buttons go
+}
+
+// Pages are found by number as their place in the table: row i is page i + 1.
+TEST(PageTable, RowsAreInPageNumberOrder) {
+  for (int i = 0; i < app::page_count(); ++i)
+    EXPECT_EQ(ui::page_number(app::page_table()[static_cast<size_t>(i)].id), i + 1);
+}

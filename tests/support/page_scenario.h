@@ -1,0 +1,145 @@
+// A calculator page opened in a fresh application and driven by scenarios:
+// rows of widget and text that click, type or choose, or check what a user
+// sees. A page test then reads as a table of what is done and what shows.
+#pragma once
+
+#include "support/gui_test.h"
+
+#include "app/main_window.h"
+#include "support/render.h"
+#include "ui/checked_input.h"
+
+namespace testing_support {
+
+using Texts = std::vector<std::string>;
+using Rgb = std::array<int, 3>;
+
+inline Rgb pixel(const Rendered& image, int x, int y) {
+  const unsigned char* p = &image.rgb[static_cast<size_t>((y * image.w + x) * 3)];
+  return {p[0], p[1], p[2]};
+}
+
+/// Does the widget show `state`: shown, hidden, red, black (its text, or
+/// its label: a sketch's names), active, inactive, on, off, focus?
+inline bool has_state(Fl_Widget* widget, const std::string& state) {
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* button = dynamic_cast<Fl_Button*>(widget);
+  const Fl_Color text = input ? input->textcolor() : widget->labelcolor();
+  const std::map<std::string, bool> states = {
+      {"shown", widget->visible()},      {"hidden", !widget->visible()},
+      {"active", widget->active()},      {"inactive", !widget->active()},
+      {"on", button && button->value()}, {"off", button && !button->value()},
+      {"red", text == FL_RED},           {"black", text == FL_BLACK},
+      {"focus", Fl::focus() == widget}};
+  EXPECT_EQ(states.count(state), 1u) << "no state " << state;
+  return states.count(state) && states.at(state);
+}
+
+/// One scenario row. "click" clicks the widget. Otherwise the first
+/// character says what to do: '=' the field, label or choice item shows the
+/// rest; '@' its label (or the text of an output used as one) is that
+/// language entry; '#' choose that item; '~' it is in that state. Any other
+/// text is typed over the field's text, and a last '\n' presses Enter.
+inline void run_row(const app::App& app, Fl_Widget* widget, const std::string& text) {
+  ASSERT_NE(widget, nullptr);
+  auto* input = dynamic_cast<Fl_Input_*>(widget);
+  auto* choice = dynamic_cast<Fl_Choice*>(widget);
+  const std::string shows = input    ? input->value()
+                            : choice ? std::to_string(choice->value())
+                                     : (widget->label() ? widget->label() : "");
+  const std::string rest = text.empty() ? "" : text.substr(1);
+  if (text == "click")
+    click(widget);
+  else if (text[0] == '=')
+    EXPECT_EQ(shows, rest);
+  else if (text[0] == '@')
+    EXPECT_EQ(widget->label() ? widget->label() : shows, app.lang_or(std::stoi(rest), ""));
+  else if (text[0] == '~')
+    EXPECT_TRUE(has_state(widget, rest));
+  else if (text[0] == '#' && choice) {
+    choice->value(std::stoi(rest));
+    choice->do_callback();
+  } else {
+    ASSERT_NE(input, nullptr);
+    const bool enter = !text.empty() && text.back() == '\n'; // a spinner takes it on Enter
+    retype(input, enter ? text.substr(0, text.size() - 1) : text);
+    if (enter)
+      press_key(FL_Enter);
+  }
+}
+
+/// What a user reads off a widget: "hidden", an input's value, a button's
+/// state ("on"/"off"), or else its label.
+inline std::string shown(const Fl_Widget* widget) {
+  if (!widget->visible())
+    return "hidden";
+  if (auto* field = dynamic_cast<const Fl_Input_*>(widget))
+    return field->value();
+  if (auto* button = dynamic_cast<const Fl_Button*>(widget))
+    return button->value() ? "on" : "off";
+  return widget->label() ? widget->label() : "";
+}
+template <typename List> Texts shown_all(const List& widgets) {
+  Texts out;
+  for (const Fl_Widget* widget : widgets)
+    out.push_back(shown(widget));
+  return out;
+}
+inline void see(const std::vector<const Fl_Widget*>& widgets, const Texts& expected) {
+  EXPECT_EQ(shown_all(widgets), expected);
+}
+
+/// The lines of a list, or of a check list's items.
+inline int count(const Fl_Browser* list) { return list->size(); }
+inline int count(Fl_Check_Browser* list) { return list->nitems(); }
+template <typename List> Texts lines_of(List* list) {
+  Texts lines;
+  for (int i = 1; i <= count(list); ++i)
+    lines.push_back(list->text(i));
+  return lines;
+}
+
+/// Types each text over the field before it (a last '\n' presses Enter), or
+/// clicks the widget when its text is null, one after the other.
+inline void act() {}
+template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
+  const std::string typed = text ? text : "";
+  if (text)
+    retype(dynamic_cast<Fl_Input_*>(widget), typed.substr(0, typed.find('\n')));
+  if (!typed.empty() && typed.back() == '\n')
+    press_key(FL_Enter);
+  else if (!text)
+    click(widget);
+  act(rest...);
+}
+
+/// Page `N` of class `P`, shown in a started application.
+template <class P, int N> class PageTest : public AppTest {
+protected:
+  void SetUp() override { open(); }
+  void open() {
+    if (!app)
+      start_app();
+    if (app->main_frame()->shown_page() != N)
+      click(app->main_frame()->nav_button(N));
+  }
+  P& page() { return dynamic_cast<P&>(*app->page(N)); }
+  const auto& w() { return page().widgets(); }
+  std::string lang(int entry) const { return app->lang(entry); }
+  void units() { click(app->main_frame()->unit_button()); }
+  /// Runs the rows given as widget, text, widget, text, ...
+  template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
+
+private:
+  void run_from(int) {}
+  template <class W, class... Rows>
+  void run_from(int row, W* widget, const char* text, Rows... more) {
+    {
+      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
+      run_row(*app, widget, text);
+    }
+    run_from(row + 1, more...);
+  }
+};
+
+} // namespace testing_support
