@@ -51,6 +51,7 @@
 #include "pages/geometry/bolt_circle_page.h"
 #include "pages/geometry/circle_segment_page.h"
 #include "pages/geometry/conversions_page.h"
+#include "pages/geometry/hole_list_window.h"
 #include "pages/geometry/oblique_triangle_page.h"
 #include "pages/geometry/polygon_page.h"
 #include "pages/geometry/right_triangle_page.h"
@@ -287,7 +288,8 @@ void collect_texts(Fl_Group* group, Fl_Widget* except, std::string& out) {
 std::string results_of(app::App& a, int number, Fl_Widget* keyed) {
   std::string texts;
   collect_texts(a.main_frame()->page_group(number), keyed, texts);
-  for (const std::string& line : a.results_window()->lines())
+  auto& holes = static_cast<geometry::BoltCirclePage&>(*a.page(ui::PageId::kBoltCircle));
+  for (const std::string& line : holes.hole_list()->lines())
     texts += line + '\n';
   return texts;
 }

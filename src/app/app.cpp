@@ -20,8 +20,6 @@
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "ui/page.h"
-#include "app/results_window.h"
-#include "app/plate_editor_window.h"
 #include "core/workshop/differential_indexing_calc.h"
 #include "core/settings/data_dir.h"
 
@@ -84,17 +82,12 @@ void App::build_windows() {
   pages_.clear();
   for (const PageRow& row : page_table())
     pages_.push_back(row.create(*this));
-  // Before the pages are built, so that they can wire the windows' buttons.
-  plate_editor_ = build_plate_editor_window(*this);
   main_window_ = std::make_unique<MainWindow>(*this);
-  results_window_ = std::make_unique<ResultsWindow>(*this);
   about_window_ = build_about_window(*this);
 }
 
 void App::destroy_windows() {
   about_window_.reset();
-  results_window_.reset();
-  plate_editor_.reset();
   main_window_.reset();
   for (auto& page : pages_)
     page.reset();

@@ -28,8 +28,6 @@ namespace app {
 
 class HelpWindow;
 class MainWindow;
-class ResultsWindow;
-class PlateEditor;
 
 using ui::Dialogs;
 using ui::DividingHeadIndex;
@@ -114,10 +112,6 @@ public:
   Page* page(int number) { return pages_[static_cast<size_t>(number - 1)].get(); }
   Page* page(PageId id) { return page(ui::page_number(id)); }
   Fl_Window* about_window() { return about_window_.get(); }
-  /// The hole-list window of the bolt-hole page (hidden until asked for).
-  ResultsWindow* results_window() override { return results_window_.get(); }
-  /// The dividing-head page's hole-plate editor.
-  PlateEditor* plate_editor() override { return plate_editor_.get(); }
   /// The help windows open now (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
   /// Whether n equal divisions can be indexed with the selected dividing head
@@ -226,8 +220,6 @@ private:
   std::vector<std::unique_ptr<Page>> pages_;
   std::unique_ptr<MainWindow> main_window_;
   std::unique_ptr<Fl_Window> about_window_;
-  std::unique_ptr<ResultsWindow> results_window_;
-  std::unique_ptr<PlateEditor> plate_editor_;
   std::vector<std::unique_ptr<HelpWindow>> help_windows_;
 };
 

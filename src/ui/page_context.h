@@ -24,10 +24,6 @@ namespace settings {
 class IniDocument;
 struct SettingsValues;
 } // namespace settings
-namespace app {
-class ResultsWindow;
-class PlateEditor;
-} // namespace app
 
 namespace ui {
 
@@ -135,9 +131,6 @@ public:
   virtual gears::ResultList ratio_search(const RatioSearchRequest& request) = 0;
   /// The main window, for placing and blocking it under a modal window.
   virtual Fl_Window* main_window() = 0;
-  /// The hole-list window and the hole-plate editor (hidden until asked for).
-  virtual app::ResultsWindow* results_window() = 0;
-  virtual app::PlateEditor* plate_editor() = 0;
 };
 
 } // namespace ui

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -133,6 +134,16 @@ inline void show_and_enable_if(Fl_Widget* widget, bool shown) {
     widget->hide();
     widget->deactivate();
   }
+}
+
+/// A window of its own built while a page's group is open: made inside the
+/// open group it would become a part of the page.
+template <class Window, class... Args> std::unique_ptr<Window> top_level(Args&&... args) {
+  Fl_Group* const open = Fl_Group::current();
+  Fl_Group::current(nullptr);
+  auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+  Fl_Group::current(open);
+  return window;
 }
 
 } // namespace ui

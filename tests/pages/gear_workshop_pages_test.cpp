@@ -3,7 +3,7 @@
 // results windows, the gear set and plate editors, and the bevel print.
 
 #include "app/help_viewer.h"
-#include "app/plate_editor_window.h"
+#include "pages/workshop/plate_editor_window.h"
 #include "pages/gears/bevel_gear_draw.h"
 #include "app/all_pages.h"
 #include "pages/gears/gear_ratio_print.h"
@@ -384,7 +384,7 @@ TEST_F(ChangeGearsPageTest, TheSetTakesTwelveToFourHundredTeeth) {
 
 class DividingHeadPageTest : public PageTest<workshop::DividingHeadPage, 7> {
 protected:
-  app::PlateEditor* editor() { return app->plate_editor(); }
+  workshop::PlateEditor* editor() { return page().plate_editor(); }
   settings::IniDocument settings_file() const {
     settings::IniDocument doc;
     settings::IniDocument::load(dir.path() + "/" + kSettings, doc);
@@ -477,11 +477,11 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
     Fl::add_timeout(
         0.05,
         [](void* data) {
-          auto* dialog = static_cast<app::App*>(data)->plate_editor()->new_plate_dialog();
+          auto* dialog = static_cast<workshop::DividingHeadPage*>(data)->plate_editor()->new_plate_dialog();
           EXPECT_STREQ(dialog->number->value(), "12");
           act(dialog->number, typed, dialog->ok, nullptr);
         },
-        app.get());
+        &page());
     click(editor()->widgets().new_plate_button);
     EXPECT_EQ(settings_file().has(std::string("hole plates:") + text), catalogued) << text;
   }

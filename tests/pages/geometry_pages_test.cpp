@@ -3,7 +3,7 @@
 // place, state comes back after a restart, the sketches get their values.
 #include "support/page_scenario.h"
 
-#include "app/results_window.h"
+#include "pages/geometry/hole_list_window.h"
 #include "app/all_pages.h"
 #include "pages/geometry/circle_segment_sketch.h"
 #include "pages/geometry/conversion_picture.h"
@@ -125,7 +125,7 @@ TEST_F(PolygonPageTest, SidesSizesUnitsAngleFormatRestartAndSketch) {
 }
 
 struct BoltCirclePageTest : PageTest<geometry::BoltCirclePage, 5> {
-  std::string line(size_t i) { return app->results_window()->lines().at(i); }
+  std::string line(size_t i) { return page().hole_list()->lines().at(i); }
 };
 
 TEST_F(BoltCirclePageTest, ControlsReachTheFormAndItsListMarkersAndMarksShow) {
@@ -139,7 +139,7 @@ TEST_F(BoltCirclePageTest, ControlsReachTheFormAndItsListMarkersAndMarksShow) {
   // "x" and "y" end where their columns do: after 21 and 35 characters of
   // the list's fixed-width font, inside its frame and margin (2 + 3 pixels).
   fl_font(FL_COURIER, FL_NORMAL_SIZE);
-  const app::ResultsWidgets& holes = app->results_window()->widgets();
+  const geometry::HoleListWidgets& holes = page().hole_list()->widgets();
   for (size_t i : {0u, 1u}) {
     const Fl_Box* head = holes.column_heads[i];
     EXPECT_NEAR(head->x() + head->w() - 3,
@@ -153,10 +153,10 @@ TEST_F(BoltCirclePageTest, ControlsReachTheFormAndItsListMarkersAndMarksShow) {
       "=X-");
   EXPECT_EQ(line(4), "Hole  2        40.000         0.000");
   type_text(w().total_holes, "9"); // 49 holes, 4 listed
-  const Texts kept = app->results_window()->lines();
+  const Texts kept = page().hole_list()->lines();
   type_text(w().total_holes, "9"); // 499: red, no pattern, the last list kept
   run(w().total_holes, "~red", w().show_list, "~inactive", w().markers[0], "~hidden");
-  EXPECT_EQ(app->results_window()->lines(), kept);
+  EXPECT_EQ(page().hole_list()->lines(), kept);
 }
 
 TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
@@ -178,12 +178,12 @@ TEST_F(BoltCirclePageTest, ListWindowSavesTheShiftedHolesOrSaysWhyNot) {
   run(w().total_holes, "4", w().holes_to_list, "4", w().diameter, "100", w().x_origin, "37.5",
       w().y_origin, "3.25", w().show_list, "click");
   dialogs.save_answer = dir.path() + "/holes.txt";
-  click(app->results_window()->widgets().save);
+  click(page().hole_list()->widgets().save);
   EXPECT_EQ(dialogs.save_titles, Texts{app->lang(267)});
   EXPECT_NE(dir.read_file("holes.txt").find("Hole  4   x =     -37.500   y =     -53.250\n"),
             std::string::npos);
   dialogs.save_answer = dir.path() + "/no/such/folder/holes.txt";
-  click(app->results_window()->widgets().save);
+  click(page().hole_list()->widgets().save);
   EXPECT_EQ(dialogs.alerts, Texts{std::string(app->lang(268)) + ", " + dialogs.save_answer});
   EXPECT_FALSE(dir.exists("no"));
 }

@@ -18,6 +18,7 @@
 
 #include "pages/geometry/bolt_circle_holes_sketch.h"
 #include "pages/geometry/bolt_circle_sketch.h"
+#include "pages/geometry/hole_list_window.h"
 #include "core/settings/ini_document.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
@@ -78,7 +79,11 @@ std::string BoltCirclePage::text(int index) const {
   return context_.lang(index) ? context_.lang(index) : "";
 }
 
+BoltCirclePage::~BoltCirclePage() = default;
+
 void BoltCirclePage::build(Fl_Group&) {
+  hole_list_ = ui::top_level<HoleListWindow>(
+      context_.lang(164), [this] { print_hole_list(); }, [this] { save_hole_list(); });
   // The drawing first: the marks and labels that reach into it are drawn over it.
   build_drawing();
   for (size_t i = 0; i < 4; ++i) {
@@ -316,8 +321,7 @@ void BoltCirclePage::relabel_marks() {
 }
 
 void BoltCirclePage::show_results() {
-  if (app::ResultsWindow* window = context_.results_window())
-    window->show();
+  hole_list_->show(w_.show_list->top_window());
 }
 
 void BoltCirclePage::recompute() {
@@ -354,8 +358,8 @@ void BoltCirclePage::recompute() {
   }
   for (size_t i = shown; i < w_.markers.size(); ++i)
     w_.markers[i]->hide();
-  if (app::ResultsWindow* window = context_.results_window())
-    window->set_lines(hole_list_lines(*last_, list_texts()));
+  if (hole_list_)
+    hole_list_->set_lines(hole_list_lines(*last_, list_texts()));
   w_.show_list->activate();
   repaint_drawing();
 }

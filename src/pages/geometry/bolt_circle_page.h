@@ -5,7 +5,8 @@
 // hole and fills the hole list, which can be shown, printed and saved.
 #pragma once
 
-#include "app/results_window.h"
+#include <memory>
+
 #include "core/geometry/bolt_circle_form.h"
 #include "ui/page_kit.h"
 
@@ -13,11 +14,13 @@ class Fl_Paged_Device;
 
 namespace geometry {
 
+class HoleListWindow;
 class pitch_diameter_circle;
 
-class BoltCirclePage : public ui::Page, public app::HoleListSource {
+class BoltCirclePage : public ui::Page {
 public:
   explicit BoltCirclePage(ui::PageContext& app);
+  ~BoltCirclePage() override;
 
   void build(Fl_Group& group) override;
   void apply_settings() override;
@@ -25,9 +28,9 @@ public:
 
   /// The print button of the hole-list window: the print dialog in the
   /// user's language, then one page. A cancelled dialog prints nothing.
-  void print_hole_list() override;
+  void print_hole_list();
   /// The save button: asks for a file and writes the list as text.
-  void save_hole_list() override;
+  void save_hole_list();
 
   /// Draws the hole list of the last compute as one page on a device whose
   /// job is started (the printer, or a PostScript file in tests).
@@ -73,6 +76,8 @@ public:
   const Widgets& widgets() const { return w_; }
   /// The pattern of the last successful compute, if any.
   const std::optional<BoltCircle>& last_circle() const { return last_; }
+  /// The hole-list window (hidden until the list is asked for).
+  HoleListWindow* hole_list() { return hole_list_.get(); }
 
 private:
   void build_pattern_inputs();
@@ -97,6 +102,7 @@ private:
   Widgets w_;
   std::optional<BoltCircle> last_;
   std::unique_ptr<ui::UnitSwitch> units_;
+  std::unique_ptr<HoleListWindow> hole_list_;
 };
 
 } // namespace geometry

@@ -23,7 +23,7 @@
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
 #include "ui/page_widgets.h"
-#include "app/plate_editor_window.h"
+#include "pages/workshop/plate_editor_window.h"
 #include "ui/state_keys.h"
 #include "core/workshop/dividing_head_calc.h"
 #include "core/workshop/dividing_head_form.h"
@@ -150,15 +150,12 @@ void DividingHeadPage::build(Fl_Group& group) {
   w_.other_ways->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   on(w_.other_ways, [this] { open_other_ways(); });
   // The window lives as long as the page; its fields are the page's state.
-  Fl_Group* const open = Fl_Group::current();
-  Fl_Group::current(nullptr);
-  indexing_ = std::make_unique<IndexingWindow>(
+  indexing_ = ui::top_level<IndexingWindow>(
       context_,
       [this] {
         return IndexingHead{ratio_, head_plates_, head_gears_};
       },
       [this](const std::vector<int>& gears) { store_gears(gears); });
-  Fl_Group::current(open);
   state_.text("div_number_divisions", w_.divisions);
   state_.texts({{"div_angle", indexing_->widgets().angle},
                 {"div_differential", indexing_->widgets().divisions}});
@@ -243,9 +240,8 @@ void DividingHeadPage::build_table_print() {
 }
 
 void DividingHeadPage::wire_plate_editor() {
-  app::PlateEditor* editor = context_.plate_editor();
-  if (!editor)
-    return;
+  plate_editor_ = ui::top_level<PlateEditor>(context_);
+  PlateEditor* editor = plate_editor_.get();
   editor->on_add = [this] { change_plates(true); };
   editor->on_remove = [this] { change_plates(false); };
   editor->on_new_plate = [this](int holes) { add_new_plate(holes); };
@@ -305,7 +301,7 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
   }
   if (w_.divisions)
     recompute();
-  if (app::PlateEditor* editor = context_.plate_editor()) {
+  if (PlateEditor* editor = plate_editor_.get()) {
     fill_list(editor->widgets().head_list, head_plates_);
     fill_list(editor->widgets().catalogue_list, free_plates_);
     editor->update_buttons();
@@ -313,7 +309,7 @@ void DividingHeadPage::load_plate_lists(const std::string& head) {
 }
 
 void DividingHeadPage::change_plates(bool add) {
-  app::PlateEditor* editor = context_.plate_editor();
+  PlateEditor* editor = plate_editor_.get();
   const std::vector<int> plates =
       checked_plates(add ? editor->widgets().catalogue_list : editor->widgets().head_list);
   if (plates.empty())
@@ -348,11 +344,8 @@ void DividingHeadPage::open_differential() {
 }
 
 void DividingHeadPage::edit_plates() {
-  app::PlateEditor* editor = context_.plate_editor();
-  if (!editor)
-    return;
   w_.edit_plates->deactivate();
-  editor->window()->show();
+  plate_editor_->window()->show();
 }
 
 // ---- the search ----

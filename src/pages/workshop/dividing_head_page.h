@@ -30,6 +30,7 @@ struct DividingHeadWidgets {
 };
 
 class IndexingWindow;
+class PlateEditor;
 
 class DividingHeadPage : public ui::Page, public ui::DividingHeadIndex {
 public:
@@ -51,6 +52,8 @@ public:
   const std::vector<int>& free_plates() const { return free_plates_; }
   const std::vector<int>& head_gears() const { return head_gears_; }
   IndexingWindow& indexing_window() { return *indexing_; }
+  /// The hole-plate editor (hidden until Edit plates is pressed).
+  PlateEditor* plate_editor() { return plate_editor_.get(); }
 
   // Handlers, as the widgets call them.
   void select_head();
@@ -95,6 +98,7 @@ private:
   std::vector<int> free_plates_;
   std::vector<int> head_gears_; ///< change gears for differential indexing
   std::unique_ptr<IndexingWindow> indexing_;
+  std::unique_ptr<PlateEditor> plate_editor_;
   long differential_divisions_ = 0; ///< what the differential button opens with
   int result_columns_[3] = {};      ///< the result list's column widths, which it points at
 };

@@ -1,5 +1,5 @@
 // The hole-list window.
-#include "app/results_window.h"
+#include "pages/geometry/hole_list_window.h"
 #include "ui/look.h"
 
 #include <FL/Fl.H>
@@ -13,12 +13,9 @@
 #include <cctype>
 #include <utility>
 
-#include "app/app.h"
-#include "app/main_window.h"
-#include "ui/page.h"
 #include "ui/page_widgets.h"
 
-namespace app {
+namespace geometry {
 
 namespace {
 
@@ -44,9 +41,10 @@ std::pair<size_t, size_t> last_two_ends(const std::string& line) {
 
 } // namespace
 
-ResultsWindow::ResultsWindow(App& app) : app_(app) {
+HoleListWindow::HoleListWindow(const char* title, std::function<void()> print,
+                               std::function<void()> save) {
   window_ = std::make_unique<Fl_Double_Window>(430, 460);
-  window_->copy_label(app_.lang(164) ? app_.lang(164) : "");
+  window_->copy_label(title ? title : "");
   window_->color(ui::kPageBackground);
   window_->set_modal();
   // The close box does what the close button does.
@@ -62,30 +60,20 @@ ResultsWindow::ResultsWindow(App& app) : app_(app) {
 
   w_.print = new Fl_Button(85, 413, 76, 40, "@+9fileprint");
   w_.print->labelsize(11);
-  callbacks_.on(w_.print, [this] {
-    if (HoleListSource* list_source = source())
-      list_source->print_hole_list();
-  });
+  callbacks_.on(w_.print, std::move(print));
 
   w_.save = new Fl_Button(169, 413, 87, 40, "@+9filesaveas");
   w_.save->labelsize(11);
-  callbacks_.on(w_.save, [this] {
-    if (HoleListSource* list_source = source())
-      list_source->save_hole_list();
-  });
+  callbacks_.on(w_.save, std::move(save));
 
   w_.close = ui::close_button({312, 413, 87, 40}, 40);
   callbacks_.on(w_.close, [this] { close(); });
   window_->end();
 }
 
-ResultsWindow::~ResultsWindow() = default;
+HoleListWindow::~HoleListWindow() = default;
 
-HoleListSource* ResultsWindow::source() {
-  return dynamic_cast<HoleListSource*>(app_.page(kHoleListPage));
-}
-
-void ResultsWindow::set_lines(const std::vector<std::string>& lines) {
+void HoleListWindow::set_lines(const std::vector<std::string>& lines) {
   w_.list->clear();
   for (const std::string& line : lines)
     w_.list->add(line.c_str());
@@ -107,23 +95,24 @@ void ResultsWindow::set_lines(const std::vector<std::string>& lines) {
   window_->redraw();
 }
 
-std::vector<std::string> ResultsWindow::lines() const {
+std::vector<std::string> HoleListWindow::lines() const {
   std::vector<std::string> out;
   for (int i = 1; i <= w_.list->size(); ++i)
     out.emplace_back(w_.list->text(i) ? w_.list->text(i) : "");
   return out;
 }
 
-void ResultsWindow::show() {
-  if (MainWindow* main = app_.main_frame())
-    main->window()->deactivate();
+void HoleListWindow::show(Fl_Window* over) {
+  over_ = over;
+  if (over_)
+    over_->deactivate();
   window_->show();
 }
 
-void ResultsWindow::close() {
+void HoleListWindow::close() {
   window_->hide();
-  if (MainWindow* main = app_.main_frame())
-    main->window()->activate();
+  if (over_)
+    over_->activate();
 }
 
-} // namespace app
+} // namespace geometry

@@ -1,5 +1,5 @@
 // The hole-plate editor and its new-plate dialog.
-#include "app/plate_editor_window.h"
+#include "pages/workshop/plate_editor_window.h"
 #include "ui/look.h"
 
 #include <FL/Fl.H>
@@ -11,11 +11,11 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "app/app.h"
 #include "ui/checked_input.h"
+#include "ui/page_context.h"
 #include "ui/page_widgets.h"
 
-namespace app {
+namespace workshop {
 
 namespace {
 
@@ -53,10 +53,10 @@ long field_number(const Fl_Input* field) {
 NewPlateDialog::NewPlateDialog() = default;
 NewPlateDialog::~NewPlateDialog() = default;
 
-std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app) {
+std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context) {
   auto dialog = std::make_unique<NewPlateDialog>();
   dialog->window = std::make_unique<Fl_Double_Window>(420, 105);
-  set_label(dialog->window.get(), app.lang(225));
+  set_label(dialog->window.get(), context.lang(225));
   dialog->window->color(ui::kPageBackground);
   dialog->window->set_modal();
   auto* icon = new Fl_Box(10, 17, 50, 50, "?");
@@ -66,41 +66,41 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app) {
   icon->labelsize(34);
   icon->labelcolor(216);
   auto* prompt = new Fl_Box(74, 10, 178, 25);
-  set_label(prompt, app.lang(222));
+  set_label(prompt, context.lang(222));
   prompt->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
   dialog->number = new CheckedInput(75, 43, 288, 25);
   dialog->number->type(FL_INT_INPUT);
   dialog->number->box(FL_GTK_DOWN_BOX);
   // The right-click menu runs the field's callback; there is nothing to recompute.
   dialog->number->callback([](Fl_Widget*, void*) {});
-  app.register_checked_input(dialog->number);
+  context.register_checked_input(dialog->number);
   dialog->ok = new Fl_Button(240, 74, 79, 25);
-  set_label(dialog->ok, app.lang(223));
+  set_label(dialog->ok, context.lang(223));
   dialog->ok->shortcut(FL_Enter);
   dialog->cancel = new Fl_Button(330, 74, 80, 25);
-  set_label(dialog->cancel, app.lang(224));
+  set_label(dialog->cancel, context.lang(224));
   dialog->window->end();
   return dialog;
 }
 
-PlateEditor::PlateEditor(App& app) : app_(app) {
+PlateEditor::PlateEditor(ui::PageContext& context) : context_(context) {
   window_ = std::make_unique<Fl_Double_Window>(445, 540);
-  set_label(window_.get(), app.lang(215));
+  set_label(window_.get(), context.lang(215));
   window_->color(ui::kPageBackground);
   window_->set_modal();
   callbacks_.on(window_.get(), [this] { close(); });
   new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);
   new Fl_Box(FL_GTK_UP_FRAME, 284, 11, 143, 520, nullptr);
-  w_.head_list = plate_list(39, 50, app.lang(219));
+  w_.head_list = plate_list(39, 50, context.lang(219));
   callbacks_.on(w_.head_list, [this] { update_buttons(); });
-  w_.catalogue_list = plate_list(306, 50, app.lang(220));
+  w_.catalogue_list = plate_list(306, 50, context.lang(220));
   callbacks_.on(w_.catalogue_list, [this] { update_buttons(); });
   w_.remove = arrow_button(45, "@+9->");
   callbacks_.on(w_.remove, [this] { remove_chosen(); });
   w_.add = arrow_button(87, "@+9<-");
   callbacks_.on(w_.add, [this] { add_chosen(); });
   w_.new_plate_button = new Fl_Button(173, 266, 100, 100);
-  set_label(w_.new_plate_button, app.lang(221));
+  set_label(w_.new_plate_button, context.lang(221));
   w_.new_plate_button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   callbacks_.on(w_.new_plate_button, [this] { run_new_plate_dialog(); });
   w_.close = ui::close_button({173, 483, 100, 48}, 47);
@@ -143,7 +143,7 @@ void PlateEditor::run_new_plate_dialog() {
   if (dialog_)
     return;
   window_->deactivate();
-  dialog_ = build_new_plate_dialog(app_);
+  dialog_ = build_new_plate_dialog(context_);
   callbacks_.on(dialog_->ok, [this] { confirm_new_plate(); });
   callbacks_.on(dialog_->cancel, [this] { cancel_new_plate(); });
   callbacks_.on(dialog_->window.get(), [this] { cancel_new_plate(); });
@@ -175,12 +175,8 @@ void PlateEditor::cancel_new_plate() {
 void PlateEditor::end_new_plate_dialog() {
   if (!dialog_)
     return;
-  app_.unregister_checked_input(dialog_->number);
+  context_.unregister_checked_input(dialog_->number);
   dialog_.reset();
 }
 
-std::unique_ptr<PlateEditor> build_plate_editor_window(App& app) {
-  return std::make_unique<PlateEditor>(app);
-}
-
-} // namespace app
+} // namespace workshop

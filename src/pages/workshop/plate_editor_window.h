@@ -16,11 +16,11 @@ class Fl_Window;
 
 namespace ui {
 class CheckedInput;
-}
+class PageContext;
+} // namespace ui
 
-namespace app {
+namespace workshop {
 
-class App;
 using ui::CheckedInput;
 
 /// The smallest and largest number of holes the new-plate dialog accepts;
@@ -38,9 +38,9 @@ struct NewPlateDialog {
   Fl_Button* cancel = nullptr;
 };
 
-/// Builds the dialog hidden, its number field entered in the app's
-/// right-click list (the caller takes it out again before destroying it).
-std::unique_ptr<NewPlateDialog> build_new_plate_dialog(App& app);
+/// Builds the dialog hidden, its number field entered in the right-click
+/// list (the caller takes it out again before destroying it).
+std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context);
 
 /// The widgets of the editor, open to the tests and to the dividing-head page.
 struct PlateEditorWidgets {
@@ -57,7 +57,7 @@ struct PlateEditorWidgets {
 class PlateEditor {
 public:
   /// Builds the window hidden.
-  explicit PlateEditor(App& app);
+  explicit PlateEditor(ui::PageContext& context);
   ~PlateEditor();
   PlateEditor(const PlateEditor&) = delete;
   PlateEditor& operator=(const PlateEditor&) = delete;
@@ -91,14 +91,11 @@ public:
 private:
   void end_new_plate_dialog();
 
-  App& app_;
+  ui::PageContext& context_;
   ui::Callbacks callbacks_; // before the windows: it outlives their buttons
   std::unique_ptr<Fl_Window> window_;
   PlateEditorWidgets w_;
   std::unique_ptr<NewPlateDialog> dialog_;
 };
 
-/// Builds the hole-plate editor, hidden.
-std::unique_ptr<PlateEditor> build_plate_editor_window(App& app);
-
-} // namespace app
+} // namespace workshop
