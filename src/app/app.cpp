@@ -181,27 +181,10 @@ void App::quit() {
   exit_process(0);
 }
 
-bool App::dividing_head_can_index(int divisions) {
-  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(PageId::kDividingHead)))
-    return head->can_index(divisions);
-  return true;
-}
-
-DividingHeadPlates App::dividing_head_plates() {
-  if (auto* head = dynamic_cast<const DividingHeadIndex*>(page(PageId::kDividingHead)))
-    return head->plates();
-  const settings::SettingsValues values = settings::read_settings_values(settings_);
-  return {values.ratio, settings::head_plates(settings_, values.last_head), values.last_head,
-          settings::head_gears(settings_, values.last_head,
-                               workshop::default_head_gears(values.ratio))};
-}
-
 gears::ResultList App::ratio_search(const ui::RatioSearchRequest& request) {
   auto* ratio_page = dynamic_cast<gears::GearRatioPage*>(page(PageId::kGearRatio));
   return ratio_page ? ratio_page->search_for(request) : gears::ResultList{};
 }
-
-Fl_Window* App::main_window() { return main_window_ ? main_window_->window() : nullptr; }
 
 void App::show_help(ui::HelpTopic topic) {
   // A help file the view chokes on must not cost the pages' contents.

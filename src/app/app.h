@@ -30,8 +30,6 @@ class HelpWindow;
 class MainWindow;
 
 using ui::Dialogs;
-using ui::DividingHeadIndex;
-using ui::DividingHeadPlates;
 using ui::FltkDialogs;
 using ui::InputRange;
 using ui::LanguageOption;
@@ -108,18 +106,14 @@ public:
 
   // ---- windows and pages ----
   MainWindow* main_frame() { return main_window_.get(); }
-  Fl_Window* main_window() override;
   Page* page(int number) { return pages_[static_cast<size_t>(number - 1)].get(); }
   Page* page(PageId id) { return page(ui::page_number(id)); }
   Fl_Window* about_window() { return about_window_.get(); }
   /// The help windows open now (each request opens a new one).
   const std::vector<std::unique_ptr<HelpWindow>>& help_windows() const { return help_windows_; }
-  /// Whether n equal divisions can be indexed with the selected dividing head
-  /// and its plates (asked of the dividing-head page; true while there is none).
-  bool dividing_head_can_index(int divisions) override;
-  /// The selected dividing head's worm ratio and hole circles (asked of the
-  /// dividing-head page; read from the settings while there is none).
-  DividingHeadPlates dividing_head_plates() override;
+  workshop::DividingHead dividing_head() const override {
+    return workshop::selected_head(settings_);
+  }
   gears::ResultList ratio_search(const ui::RatioSearchRequest& request) override;
   /// Opens the help page of a topic 0-9 in a new help window.
   void show_help(ui::HelpTopic topic) override;

@@ -85,7 +85,7 @@ MainWindow::MainWindow(App& app) : app_(app) {
     group->box(FL_GTK_UP_FRAME);
     page_groups_[static_cast<size_t>(number - 1)] = group;
     if (Page* page = app.page(number)) {
-      page->build(*group);
+      page->build_in(*group);
       ui::put_fields_in_reading_order(*group, page->restating_fields());
     }
     group->end();

@@ -3,6 +3,9 @@
 // keys; the application only calls these hooks in order.
 #pragma once
 
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Window.H>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,7 +38,12 @@ public:
   int number() const { return page_number(id_); }
 
   /// Builds the page's widgets inside `group`, which is open (current).
-  virtual void build(Fl_Group& group) { (void)group; }
+  void build_in(Fl_Group& group) {
+    group_ = &group;
+    build(group);
+  }
+  /// The window the page is shown in (nullptr before it is built).
+  Fl_Window* page_window() const { return group_ ? group_->top_window() : nullptr; }
   /// The mode the page starts in, before settings and state are applied.
   virtual void enter_start_mode() {}
   /// Copies the settings that concern this page into its widgets.
@@ -56,6 +64,8 @@ public:
   virtual std::vector<const Fl_Widget*> restating_fields() const { return {}; }
 
 protected:
+  /// Builds the page's widgets inside `group`, which is open (current).
+  virtual void build(Fl_Group& group) { (void)group; }
   /// The page's State.ini section: "p" and its number.
   std::string section() const { return "p" + std::to_string(number()); }
   /// After the bound values are back: show the modes they select, compute.
@@ -84,6 +94,7 @@ protected:
 
 private:
   PageId id_;
+  Fl_Group* group_ = nullptr;
 };
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/gears/gear_ratio_calc.h"
+#include "core/workshop/selected_head.h"
 #include "ui/dialogs.h"
 #include "ui/page_id.h"
 
@@ -46,27 +47,6 @@ enum class UnitPairSlot {
   kBevelGear,
   kOverPinsLengths,
   kCount
-};
-
-/// The selected dividing head as other pages index with it: its worm ratio
-/// (crank turns per spindle turn) and the hole circles of its plates, in the
-/// order of the head's plate list; its name and change gears.
-struct DividingHeadPlates {
-  int ratio = 0;
-  std::vector<int> circles;
-  std::string name;
-  std::vector<int> gears; ///< for differential indexing
-};
-
-/// What the dividing-head page offers the other pages: whether n equal
-/// divisions can be indexed with the selected head and its plates, and the
-/// head itself for a page with stricter needs (the bevel gear wants a
-/// quarter tooth in whole holes).
-class DividingHeadIndex {
-public:
-  virtual ~DividingHeadIndex() = default;
-  virtual bool can_index(int divisions) const = 0;
-  virtual DividingHeadPlates plates() const = 0;
 };
 
 /// The gear-ratio search as another page runs it: the texts it would type
@@ -124,13 +104,10 @@ public:
   virtual void store_drill_series(int fraction, int letter, int number, int metric) = 0;
 
   // ---- services of other pages and windows ----
-  /// Whether n equal divisions can be indexed with the selected dividing head.
-  virtual bool dividing_head_can_index(int divisions) = 0;
-  virtual DividingHeadPlates dividing_head_plates() = 0;
+  /// The dividing head chosen on the dividing-head page, as it is now.
+  virtual workshop::DividingHead dividing_head() const = 0;
   /// The gear-ratio search without its window, as the gear-ratio page runs it.
   virtual gears::ResultList ratio_search(const RatioSearchRequest& request) = 0;
-  /// The main window, for placing and blocking it under a modal window.
-  virtual Fl_Window* main_window() = 0;
 };
 
 } // namespace ui

@@ -418,7 +418,7 @@ void BevelGearPage::gear_set_changed() {
 // ---- results ----
 
 void BevelGearPage::recompute() {
-  const ui::DividingHeadPlates head = context_.dividing_head_plates();
+  const workshop::DividingHead head = context_.dividing_head();
   BevelGearFormInput in;
   in.kind = pitch_kind();
   in.pitch = w_.pitch->value();

@@ -21,6 +21,7 @@
 #include "ui/look.h"
 #include "ui/state_keys.h"
 #include "core/gears/gear_ratio_form.h"
+#include "core/workshop/dividing_head_calc.h"
 #include "pages/gears/gear_ratio_print.h"
 #include "pages/gears/ratio_results_window.h"
 #include "pages/gears/wait_notice.h"
@@ -211,8 +212,10 @@ SearchInput GearRatioPage::read_input() const {
 PairTable GearRatioPage::admitted_pairs() const {
   auto lowest = static_cast<int>(std::clamp<long>(read_long(w_.lowest), -1, 1L << 20));
   auto highest = static_cast<int>(std::clamp<long>(read_long(w_.highest), -1, 1L << 20));
-  return build_pair_table(
-      tooth_list(lowest, highest, [this](int n) { return context_.dividing_head_can_index(n); }));
+  const workshop::DividingHead head = context_.dividing_head();
+  return build_pair_table(tooth_list(lowest, highest, [&head](int n) {
+    return workshop::can_index(head.ratio, head.circles, n);
+  }));
 }
 
 std::string GearRatioPage::results_header() const {
@@ -220,7 +223,7 @@ std::string GearRatioPage::results_header() const {
 }
 
 ResultList GearRatioPage::search(bool with_window) {
-  Fl_Window* main = context_.main_window();
+  Fl_Window* main = page_window();
   // The inactive window and the wait cursor are drawn before the work.
   main->deactivate();
   Fl::flush();
@@ -269,7 +272,7 @@ void GearRatioPage::close_results() {
     results_.reset();
   }
   listed_.clear();
-  context_.main_window()->activate();
+  page_window()->activate();
   validate_inputs();
 }
 

@@ -362,7 +362,7 @@ void SpurGearPage::empty_fraction() {
 // ---- the job sheet ----
 
 std::optional<std::vector<JobSheetRow>> SpurGearPage::job_sheet() const {
-  const ui::DividingHeadPlates head = context_.dividing_head_plates();
+  const workshop::DividingHead head = context_.dividing_head();
   return spur_job_sheet(form_input(), {head.name, head.ratio, head.circles, head.gears},
                         ui::print_stamp(context_, ui::PageId::kSpurGear).date,
                         [this](int entry) { return context_.lang_or(entry, ""); });

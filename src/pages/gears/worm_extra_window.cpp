@@ -89,9 +89,9 @@ void WormExtraWindow::build() {
   window_->end();
 }
 
-void WormExtraWindow::show() {
+void WormExtraWindow::show(const Fl_Window* over) {
   update_apply();
-  if (const Fl_Window* over = context_.main_window()) {
+  if (over) {
     window_->position(over->x() + (over->w() - window_->w()) / 2,
                       over->y() + (over->h() - window_->h()) / 2);
   }

@@ -41,8 +41,9 @@ public:
   WormExtraWindow(const WormExtraWindow&) = delete;
   WormExtraWindow& operator=(const WormExtraWindow&) = delete;
 
-  /// Shows the window, with the apply button judged against the page's wheel.
-  void show();
+  /// Shows the window in the middle of `over`, with the apply button judged
+  /// against the page's wheel.
+  void show(const Fl_Window* over);
   void hide();
   const Widgets& widgets() const { return w_; }
 

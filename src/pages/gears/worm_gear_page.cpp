@@ -451,7 +451,7 @@ void WormGearPage::units_chosen() {
 void WormGearPage::open_centre_distance() {
   if (!result_)
     recompute();
-  extra_window_->show();
+  extra_window_->show(page_window());
 }
 
 void WormGearPage::apply_worm_diameter(double inches) {

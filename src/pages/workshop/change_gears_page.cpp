@@ -235,13 +235,13 @@ void ChangeGearsPage::set_gear_lines(const std::vector<std::string>& lines) {
 
 void ChangeGearsPage::open_gear_set() {
   gear_set_->relabel();
-  context_.main_window()->deactivate();
+  page_window()->deactivate();
   gear_set_->window()->show();
 }
 
 void ChangeGearsPage::close_gear_set() {
   gear_set_->window()->hide();
-  context_.main_window()->activate();
+  page_window()->activate();
 }
 
 // ---- modes and checks ----
@@ -314,7 +314,7 @@ void ChangeGearsPage::search_trains(double target) {
   gears::ResultList trains;
   const std::vector<std::string> lines = gear_lines();
   try {
-    WaitCursor wait(context_.main_window());
+    WaitCursor wait(page_window());
     std::vector<int> gears;
     for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
@@ -349,7 +349,7 @@ std::string ChangeGearsPage::results_heading() const {
 }
 
 void ChangeGearsPage::show_trains(const gears::ResultList& trains) {
-  Fl_Window* main = context_.main_window();
+  Fl_Window* main = page_window();
   listed_ = trains;
   results_ = std::make_unique<ChangeGearResultsWindow>(
       context_, main->x() + 140, main->y() + 37, results_heading(), listed_, gear_lines(),
@@ -366,7 +366,7 @@ void ChangeGearsPage::close_results() {
     Fl::delete_widget(results_->release());
     results_.reset();
   }
-  Fl_Window* main = context_.main_window();
+  Fl_Window* main = page_window();
   main->activate();
   main->cursor(FL_CURSOR_DEFAULT);
   recheck();

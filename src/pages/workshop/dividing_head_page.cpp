@@ -153,7 +153,7 @@ void DividingHeadPage::build(Fl_Group& group) {
   indexing_ = ui::top_level<IndexingWindow>(
       context_,
       [this] {
-        return IndexingHead{ratio_, head_plates_, head_gears_};
+        return DividingHead{head_, ratio_, head_plates_, head_gears_};
       },
       [this](const std::vector<int>& gears) { store_gears(gears); });
   state_.text("div_number_divisions", w_.divisions);
@@ -286,13 +286,14 @@ void DividingHeadPage::select_head() {
 
 void DividingHeadPage::load_plate_lists(const std::string& head) {
   const settings::IniDocument& doc = context_.settings_doc();
-  head_ = head;
-  ratio_ = settings::read_settings_values(doc).ratio;
-  head_plates_ = settings::head_plates(doc, head);
+  DividingHead named = head_named(doc, head);
+  head_ = named.name;
+  ratio_ = named.ratio;
+  head_plates_ = std::move(named.circles);
+  head_gears_ = std::move(named.gears);
   // A file without the catalogue still gives the head its plates; ending the
   // program would only end it again at every start.
   free_plates_ = settings::free_plates(doc, head).value_or(std::vector<int>());
-  head_gears_ = settings::head_gears(doc, head, default_head_gears(ratio_));
   fill_list(w_.plates, head_plates_);
   // Another head, or other circles: no list may keep the answer for the old ones.
   if (indexing_) {
@@ -337,10 +338,10 @@ void DividingHeadPage::store_gears(const std::vector<int>& gears) {
   recompute(); // the gears decide whether differential indexing can
 }
 
-void DividingHeadPage::open_other_ways() { indexing_->show(); }
+void DividingHeadPage::open_other_ways() { indexing_->show(page_window()); }
 
 void DividingHeadPage::open_differential() {
-  indexing_->show_differential(differential_divisions_);
+  indexing_->show_differential(differential_divisions_, page_window());
 }
 
 void DividingHeadPage::edit_plates() {
@@ -374,10 +375,6 @@ void DividingHeadPage::recompute() {
   const bool pointer = form.differential != 0;
   w_.results->size(kListW, pointer ? kListH - kDifferentialButtonH - 4 : kListH);
   ui::show_if(w_.differential, pointer); // draws the list's place again too
-}
-
-bool DividingHeadPage::can_index(int divisions) const {
-  return workshop::can_index(ratio_, head_plates_, divisions);
 }
 
 // ---- the table print ----

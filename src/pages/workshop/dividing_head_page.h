@@ -32,7 +32,7 @@ struct DividingHeadWidgets {
 class IndexingWindow;
 class PlateEditor;
 
-class DividingHeadPage : public ui::Page, public ui::DividingHeadIndex {
+class DividingHeadPage : public ui::Page {
 public:
   explicit DividingHeadPage(ui::PageContext& app);
   ~DividingHeadPage() override;
@@ -40,11 +40,6 @@ public:
   void build(Fl_Group& group) override;
   void apply_settings() override;
   Fl_Input* focus_input() override;
-
-  bool can_index(int divisions) const override;
-  ui::DividingHeadPlates plates() const override {
-    return {ratio_, head_plates_, head_, head_gears_};
-  }
 
   const DividingHeadWidgets& widgets() const { return w_; }
   int head_ratio() const { return ratio_; }

@@ -66,7 +66,7 @@ DifferentialTexts differential_words(const ui::PageContext& app) {
           text_of(app, kWordsText + 3), text_of(app, kWordsText + 4)};
 }
 
-IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<IndexingHead()> head,
+IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<DividingHead()> head,
                                std::function<void(const std::vector<int>&)> store_gears)
     : context_(app), head_(std::move(head)), store_gears_(std::move(store_gears)) {
   window_ = std::make_unique<Fl_Window>(600, 550);
@@ -120,17 +120,17 @@ void IndexingWindow::build_differential() {
   Fl_Group::current()->end();
 }
 
-void IndexingWindow::show() {
+void IndexingWindow::show(const Fl_Window* over) {
   compute_angle();
   compute_differential();
-  if (Fl_Window* main = context_.main_window())
-    window_->position(main->x() + 120, main->y() + 30);
+  if (over)
+    window_->position(over->x() + 120, over->y() + 30);
   window_->show();
 }
 
-void IndexingWindow::show_differential(long divisions) {
+void IndexingWindow::show_differential(long divisions, const Fl_Window* over) {
   w_.divisions->value(std::to_string(divisions).c_str());
-  show();
+  show(over);
 }
 
 void IndexingWindow::add_no_ratio_lines(Fl_Browser* list) {
@@ -152,7 +152,7 @@ void IndexingWindow::compute_angle() {
   case AngleEntry::kAngle:
     break;
   }
-  const IndexingHead head = head_();
+  const DividingHead head = head_();
   if (head.ratio < 1) {
     add_no_ratio_lines(w_.angle_list);
     return;
@@ -178,7 +178,7 @@ void IndexingWindow::compute_differential() {
   const long divisions = numeric::read_long(w_.divisions->value());
   if (divisions < kFewestDivisions)
     return;
-  const IndexingHead head = head_();
+  const DividingHead head = head_();
   if (head.ratio < 1) {
     add_no_ratio_lines(w_.differential_list);
     return;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/workshop/differential_indexing_calc.h"
+#include "core/workshop/selected_head.h"
 #include "ui/callbacks.h"
 
 class Fl_Browser;
@@ -27,12 +28,6 @@ namespace workshop {
 
 class ChangeGearSetWindow;
 
-/// The selected head as the window indexes with it.
-struct IndexingHead {
-  int ratio = 0;
-  std::vector<int> circles;
-  std::vector<int> gears;
-};
 
 /// The words of a differential setting in the user's language.
 DifferentialTexts differential_words(const ui::PageContext& app);
@@ -50,15 +45,16 @@ struct IndexingWidgets {
 class IndexingWindow {
 public:
   /// `head` gives the selected head; `store_gears` keeps an edited gear list.
-  IndexingWindow(ui::PageContext& app, std::function<IndexingHead()> head,
+  IndexingWindow(ui::PageContext& app, std::function<DividingHead()> head,
                  std::function<void(const std::vector<int>&)> store_gears);
   ~IndexingWindow();
   IndexingWindow(const IndexingWindow&) = delete;
   IndexingWindow& operator=(const IndexingWindow&) = delete;
 
-  void show();
-  /// Shows the window with differential indexing for `divisions`.
-  void show_differential(long divisions);
+  /// Shows the window near the top left of `over`.
+  void show(const Fl_Window* over);
+  /// Shows it with differential indexing for `divisions`.
+  void show_differential(long divisions, const Fl_Window* over);
   /// Fills both lists from the fields (a field that can't be used empties its list).
   void compute_angle();
   void compute_differential();
@@ -78,7 +74,7 @@ private:
   std::string text(int entry) const;
 
   ui::PageContext& context_;
-  std::function<IndexingHead()> head_;
+  std::function<DividingHead()> head_;
   std::function<void(const std::vector<int>&)> store_gears_;
   std::unique_ptr<Fl_Window> window_;
   IndexingWidgets w_;
