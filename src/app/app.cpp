@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/page_table.h"
-#include "pages/gears/gear_ratio_page.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -179,11 +178,6 @@ void App::quit() {
   if ((Fl::event() == FL_KEYDOWN || Fl::event() == FL_SHORTCUT) && Fl::event_key() == FL_Escape)
     return;
   exit_process(0);
-}
-
-gears::ResultList App::ratio_search(const ui::RatioSearchRequest& request) {
-  auto* ratio_page = dynamic_cast<gears::GearRatioPage*>(page(PageId::kGearRatio));
-  return ratio_page ? ratio_page->search_for(request) : gears::ResultList{};
 }
 
 void App::show_help(ui::HelpTopic topic) {

@@ -15,6 +15,7 @@
 #include "ui/dialogs.h"
 #include "ui/page.h"
 #include "ui/page_context.h"
+#include "ui/ratio_search.h"
 #include "core/i18n/string_table.h"
 #include "core/settings/ini_document.h"
 #include "core/settings/settings_model.h"
@@ -114,7 +115,7 @@ public:
   workshop::DividingHead dividing_head() const override {
     return workshop::selected_head(settings_);
   }
-  gears::ResultList ratio_search(const ui::RatioSearchRequest& request) override;
+  ui::RatioSearch& ratio_search() override { return ratio_search_; }
   /// Opens the help page of a topic 0-9 in a new help window.
   void show_help(ui::HelpTopic topic) override;
   /// Forgets a help window that was closed (it is deleted here).
@@ -215,6 +216,7 @@ private:
   std::unique_ptr<MainWindow> main_window_;
   std::unique_ptr<Fl_Window> about_window_;
   std::vector<std::unique_ptr<HelpWindow>> help_windows_;
+  ui::RatioSearch ratio_search_{*this};
 };
 
 /// The directory of the running executable, without trailing slash, read

@@ -29,6 +29,7 @@ struct SettingsValues;
 namespace ui {
 
 struct InputRange;
+class RatioSearch;
 
 /// The inch/millimetre radio pairs of the pages, in the order the Units
 /// button switches them.
@@ -47,16 +48,6 @@ enum class UnitPairSlot {
   kBevelGear,
   kOverPinsLengths,
   kCount
-};
-
-/// The gear-ratio search as another page runs it: the texts it would type
-/// into the gear-ratio page's fields; the tolerance mode is that page's.
-struct RatioSearchRequest {
-  std::string results_limit;
-  std::string target;
-  std::string lowest;
-  std::string highest;
-  std::string tolerance;
 };
 
 class PageContext {
@@ -106,8 +97,8 @@ public:
   // ---- services of other pages and windows ----
   /// The dividing head chosen on the dividing-head page, as it is now.
   virtual workshop::DividingHead dividing_head() const = 0;
-  /// The gear-ratio search without its window, as the gear-ratio page runs it.
-  virtual gears::ResultList ratio_search(const RatioSearchRequest& request) = 0;
+  /// The gear-ratio search with the gear-ratio page's tolerance mode.
+  virtual RatioSearch& ratio_search() = 0;
 };
 
 } // namespace ui

@@ -281,6 +281,43 @@ TEST_F(GearRatioPageTest, ResultWindowsAndListsFitTheirTextsInEachLanguage) {
   }
 }
 
+// The search the change-gear page runs when its gears make no train is the
+// gear-ratio page's: the same fields and that page's tolerance mode give the
+// same trains. (Pi within 1 % both ways, above only, below only: 22/7 is
+// above; a thirds ratio from a narrow range; 0.3 as 12/40 and below.)
+TEST_F(GearRatioPageTest, OtherPagesSearchAsThePageDoesInItsToleranceMode) {
+  const struct {
+    RatioSearchRequest fields;
+    size_t mode;
+  } cases[] = {{{"10", "3.14159", "12", "100", "1"}, 0},
+               {{"10", "3.14159", "12", "100", "1"}, 1},
+               {{"10", "3.14159", "12", "100", "1"}, 2},
+               {{"5", "0.3333333333", "20", "50", "0.5"}, 0},
+               {{"8", "0.3", "12", "60", "0.0001"}, 2}};
+  const auto trains = [](const ResultList& list) {
+    Texts out;
+    for (const RatioResult& r : list)
+      out.push_back(r.driven_text[0] + "/" + r.driver_text[0] + " " + r.driven_text[1] + "/" +
+                    r.driver_text[1] + " " + r.ratio_text);
+    return out;
+  };
+  std::vector<Texts> found;
+  for (const auto& c : cases) {
+    act(w().results_limit, c.fields.results_limit.c_str(), w().target, c.fields.target.c_str(),
+        w().lowest, c.fields.lowest.c_str(), w().highest, c.fields.highest.c_str(), w().tolerance,
+        c.fields.tolerance.c_str(), w().mode[c.mode], nullptr);
+    click(w().calculate);
+    ASSERT_NE(results(), nullptr);
+    found.push_back(trains(page().listed()));
+    page().close_results();
+    EXPECT_EQ(trains(app->ratio_search().run(c.fields, app->main_frame()->window())),
+              found.back());
+  }
+  EXPECT_NE(found[0], found[1]); // the mode reached the search
+  EXPECT_NE(found[1], found[2]);
+  EXPECT_EQ(found[1][0], "44/14 / 3.142857"); // 22/7 in counts of 12 or more
+}
+
 class ChangeGearsPageTest : public PageTest<workshop::ChangeGearsPage, 17> {
 protected:
   const workshop::ChangeGearSetWidgets& set() { return page().gear_set_window()->widgets(); }
@@ -334,7 +371,7 @@ TEST_F(ChangeGearsPageTest, AcrossInchAndMetricThe127TransposesAndOneModeIsSet) 
 TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   page().set_gear_lines({"20", "30", "50"});
   auto& ratio_page = static_cast<GearRatioPage&>(*app->page(16));
-  ratio_page.set_fields({"5", "3", "12", "100", "1"});
+  const RatioSearchRequest ratio_fields = ratio_page.fields();
   dialogs.answers = {true}; // 7 tpi from a 1 tpi screw: beyond three pairs of these gears
   calculate(0, "7", "1");
   ASSERT_NE(results(), nullptr);
@@ -346,7 +383,7 @@ TEST_F(ChangeGearsPageTest, WhenNoTrainFitsTheGearRatioSearchIsOffered) {
   EXPECT_NEAR(ratio, 7.0, 7e-6 + 1e-9);
   click(results()->widgets().close);
   settle();
-  EXPECT_EQ(ratio_page.fields().target, "3"); // the ratio page has its own fields back
+  EXPECT_EQ(ratio_page.fields().target, ratio_fields.target); // the ratio page's fields untouched
 }
 
 // Gears the set can't supply: red on screen, starred on paper, each with its

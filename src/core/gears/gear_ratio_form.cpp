@@ -1,5 +1,6 @@
 #include "core/gears/gear_ratio_form.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numeric/number_text.h"
@@ -39,6 +40,21 @@ RatioCheck check_ratio_inputs(const RatioCheckInput& input) {
 
 std::string floored_tolerance(const std::string& text) {
   return numeric::read_double(text) < kSmallestTolerance ? kSmallestToleranceText : text;
+}
+
+SearchInput ratio_search_input(const RatioSearchRequest& fields, ToleranceMode mode) {
+  SearchInput input;
+  input.limit = static_cast<int>(std::clamp<long>(numeric::read_long(fields.results_limit), 0, 1L << 30));
+  input.target = numeric::read_double(fields.target);
+  input.percent = numeric::read_double(floored_tolerance(fields.tolerance));
+  input.mode = mode;
+  return input;
+}
+
+PairTable admitted_pairs(const RatioSearchRequest& fields, const std::function<bool(int)>& can_index) {
+  const auto lowest = static_cast<int>(std::clamp<long>(numeric::read_long(fields.lowest), -1, 1L << 20));
+  const auto highest = static_cast<int>(std::clamp<long>(numeric::read_long(fields.highest), -1, 1L << 20));
+  return build_pair_table(tooth_list(lowest, highest, can_index));
 }
 
 } // namespace gears

@@ -24,7 +24,7 @@
 #include "core/workshop/dividing_head_calc.h"
 #include "pages/gears/gear_ratio_print.h"
 #include "pages/gears/ratio_results_window.h"
-#include "pages/gears/wait_notice.h"
+#include "ui/ratio_search.h"
 #include "core/numeric/number_text.h"
 #include "core/settings/ini_document.h"
 
@@ -37,10 +37,6 @@ constexpr const char* kDefaultResultsLimit = "20";
 constexpr const char* kDefaultLowest = "12";
 constexpr const char* kSmallestToleranceText = "0.0001";
 constexpr int kFirstModeLabel = 420; // both sides, above, below follow in order
-constexpr int kNothingFoundText = 438, kMemoryErrorText = 285, kWaitText = 457;
-
-long read_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
-double read_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
 
 Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -94,7 +90,6 @@ void GearRatioPage::build(Fl_Group& group) {
   build_tooth_range();
   build_tolerance();
   build_buttons();
-  notice_ = std::make_unique<WaitNotice>(context_.lang(kWaitText));
   bind_state();
 }
 
@@ -136,6 +131,9 @@ void GearRatioPage::build_tolerance() {
         ui::radio_button(236, y, 170, 25, context_.lang(kFirstModeLabel + static_cast<int>(i)));
   }
   w_.mode[0]->setonly();
+  // The change-gear page searches with this mode too.
+  for (Fl_Round_Button* button : w_.mode)
+    on(button, [this] { context_.ratio_search().set_mode(mode()); });
   w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
@@ -153,7 +151,7 @@ void GearRatioPage::build_buttons() {
   w_.calculate = new ui::EnterButton(511, 507, 172, 58);
   w_.calculate->box(FL_GTK_UP_BOX);
   w_.calculate->copy_label(context_.lang(424));
-  on(w_.calculate, [this] { search(true); });
+  on(w_.calculate, [this] { search(); });
   w_.calculate->deactivate();
 
   w_.help = ui::question_button({391, 507, 58, 58}, 58);
@@ -199,69 +197,23 @@ ToleranceMode GearRatioPage::mode() const {
   return w_.mode[1]->value() ? ToleranceMode::kAbove : ToleranceMode::kBelow;
 }
 
-SearchInput GearRatioPage::read_input() const {
-  long limit = read_long(w_.results_limit);
-  SearchInput input;
-  input.limit = static_cast<int>(std::clamp<long>(limit, 0, 1L << 30));
-  input.target = read_double(w_.target);
-  input.percent = read_double(w_.tolerance);
-  input.mode = mode();
-  return input;
-}
-
-PairTable GearRatioPage::admitted_pairs() const {
-  auto lowest = static_cast<int>(std::clamp<long>(read_long(w_.lowest), -1, 1L << 20));
-  auto highest = static_cast<int>(std::clamp<long>(read_long(w_.highest), -1, 1L << 20));
-  const workshop::DividingHead head = context_.dividing_head();
-  return build_pair_table(tooth_list(lowest, highest, [&head](int n) {
-    return workshop::can_index(head.ratio, head.circles, n);
-  }));
-}
-
 std::string GearRatioPage::results_header() const {
   return results_heading(context_, w_.target->value(), w_.tolerance->value(), mode());
 }
 
-ResultList GearRatioPage::search(bool with_window) {
-  Fl_Window* main = page_window();
-  // The inactive window and the wait cursor are drawn before the work.
-  main->deactivate();
-  Fl::flush();
-  Fl::check();
-  main->cursor(FL_CURSOR_WAIT);
-  Fl::check();
+void GearRatioPage::search() {
   tolerance_left();
-  ResultList found;
-  try {
-    PairTable table = admitted_pairs();
-    main->cursor(FL_CURSOR_WAIT);
-    Fl::check();
-    SearchProgress progress;
-    progress.four_pairs_start = [this, main] {
-      notice_->show_at(main->x() + 165, main->y() + 237);
-    };
-    progress.four_pairs_end = [this] { notice_->hide(); };
-    found = gear_ratio_search(table, read_input(), progress);
-  } catch (const std::bad_alloc&) {
-    notice_->hide();
-    context_.fatal_error(
-        context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
-  }
-  if (found.empty() || !with_window) {
-    if (found.empty())
-      context_.dialogs().alert(context_.lang_or(kNothingFoundText, "No gear train was found."));
-    main->cursor(FL_CURSOR_DEFAULT);
-    main->activate();
-    return found;
-  }
-  listed_ = found;
+  ResultList found = context_.ratio_search().run(fields(), page_window());
+  if (found.empty())
+    return;
+  Fl_Window* main = page_window();
+  main->deactivate();
+  listed_ = std::move(found);
   results_ = std::make_unique<RatioResultsWindow>(
       context_, main->x() + 140, main->y() + 37, results_header(), listed_,
       [this] { print_results(); }, [this] { close_results(); });
-  main->cursor(FL_CURSOR_DEFAULT);
   results_->window()->show();
   results_->window()->wait_for_expose();
-  return found;
 }
 
 void GearRatioPage::close_results() {
@@ -285,25 +237,9 @@ void GearRatioPage::print_results() {
 
 Fl_Input* GearRatioPage::focus_input() { return w_.results_limit; }
 
-ui::RatioSearchRequest GearRatioPage::fields() const {
+RatioSearchRequest GearRatioPage::fields() const {
   return {w_.results_limit->value(), w_.target->value(), w_.lowest->value(), w_.highest->value(),
           w_.tolerance->value()};
-}
-
-ResultList GearRatioPage::search_for(const ui::RatioSearchRequest& request) {
-  const ui::RatioSearchRequest kept = fields();
-  set_fields(request);
-  ResultList found = search(false);
-  set_fields(kept);
-  return found;
-}
-
-void GearRatioPage::set_fields(const ui::RatioSearchRequest& fields) {
-  ui::show_text(w_.results_limit, fields.results_limit);
-  ui::show_text(w_.target, fields.target);
-  ui::show_text(w_.lowest, fields.lowest);
-  ui::show_text(w_.highest, fields.highest);
-  ui::show_text(w_.tolerance, fields.tolerance);
 }
 
 void GearRatioPage::bind_state() {
@@ -316,6 +252,7 @@ void GearRatioPage::bind_state() {
 }
 
 void GearRatioPage::restored() {
+  context_.ratio_search().set_mode(mode());
   tolerance_left();
   validate_inputs();
 }

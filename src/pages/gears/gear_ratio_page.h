@@ -6,12 +6,11 @@
 
 #include "ui/enter_button.h"
 #include "ui/page_kit.h"
-#include "core/gears/gear_ratio_calc.h"
+#include "core/gears/gear_ratio_form.h"
 
 namespace gears {
 
 class RatioResultsWindow;
-class WaitNotice;
 
 /// The widgets of the page, open to the tests.
 struct GearRatioWidgets {
@@ -34,23 +33,17 @@ public:
   void build(Fl_Group& group) override;
   Fl_Input* focus_input() override;
 
-  /// Runs the search with the fields as they stand. With the window the
-  /// trains are listed in the results window (the main window stays
-  /// inactive until it is closed); without it they are only returned. When
-  /// nothing is found the user is told, in both cases.
-  ResultList search(bool with_window);
-
-  /// The search without the window, as another page asks for it: the
-  /// request's texts stand in for the fields' while it runs.
-  ResultList search_for(const ui::RatioSearchRequest& request);
-  ui::RatioSearchRequest fields() const;
-  void set_fields(const ui::RatioSearchRequest& fields);
+  /// Runs the search with the fields as they stand and lists the trains in
+  /// the results window (the main window stays inactive until it is
+  /// closed). When nothing is found the user is told.
+  void search();
+  RatioSearchRequest fields() const;
 
   const GearRatioWidgets& widgets() const { return w_; }
   /// The results window while it is open, else nullptr.
   RatioResultsWindow* results_window() { return results_.get(); }
-  /// The wait notice (shown while trains of four pairs are searched).
-  WaitNotice* wait_notice() { return notice_.get(); }
+  /// The trains in the results window.
+  const ResultList& listed() const { return listed_; }
 
   /// Enables Calculate when the tooth counts and the ratio can be searched;
   /// a bad count is shown in red and gets the focus.
@@ -70,15 +63,12 @@ private:
 
   void target_changed();
   void tolerance_left();
-  SearchInput read_input() const;
   ToleranceMode mode() const;
   std::string results_header() const;
-  PairTable admitted_pairs() const;
 
   GearRatioWidgets w_;
   ResultList listed_; ///< the trains in the results window
   std::unique_ptr<RatioResultsWindow> results_;
-  std::unique_ptr<WaitNotice> notice_;
 };
 
 } // namespace gears

@@ -14,6 +14,7 @@
 #include <new>
 
 #include "pages/workshop/change_gear_results_window.h"
+#include "ui/ratio_search.h"
 #include "pages/workshop/change_gear_set_window.h"
 #include "core/numeric/number_text.h"
 #include "core/settings/ini_document.h"
@@ -336,8 +337,9 @@ void ChangeGearsPage::search_trains(double target) {
   if (!search_all)
     return;
   const ChangeGearFallback fallback = change_gear_fallback(lines, target, w_.error->value());
-  show_trains(context_.ratio_search({fallback.results_limit, fallback.target, fallback.lowest,
-                                     fallback.highest, fallback.tolerance}));
+  show_trains(context_.ratio_search().run({fallback.results_limit, fallback.target, fallback.lowest,
+                                           fallback.highest, fallback.tolerance},
+                                          page_window()));
 }
 
 std::string ChangeGearsPage::results_heading() const {

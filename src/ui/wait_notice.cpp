@@ -1,5 +1,5 @@
 // The wait notice of the gear-ratio search.
-#include "pages/gears/wait_notice.h"
+#include "ui/wait_notice.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -7,7 +7,7 @@
 
 #include "ui/look.h"
 
-namespace gears {
+namespace ui {
 
 WaitNotice::WaitNotice(const char* text) {
   window_ = std::make_unique<Fl_Window>(500, 125);
@@ -32,4 +32,4 @@ void WaitNotice::show_at(int x, int y) {
 
 void WaitNotice::hide() { window_->hide(); }
 
-} // namespace gears
+} // namespace ui

@@ -1,5 +1,5 @@
-// A borderless notice asking the user to wait while the slow part of the
-// gear-ratio search runs.
+// A borderless notice asking the user to wait while the slow part of a
+// search runs.
 #pragma once
 
 #include <memory>
@@ -7,7 +7,7 @@
 class Fl_Box;
 class Fl_Window;
 
-namespace gears {
+namespace ui {
 
 class WaitNotice {
 public:
@@ -28,4 +28,4 @@ private:
   Fl_Box* text_ = nullptr;
 };
 
-} // namespace gears
+} // namespace ui
