@@ -76,7 +76,7 @@ void App::show() { main_window_->window()->show(); }
 
 void App::build_windows() {
   // The records and the lists the builders fill start afresh every time.
-  checked_inputs_.clear();
+  checked_fields_.clear();
   unit_pairs_.fill(UnitPair{});
   pages_.clear();
   for (const PageRow& row : page_table())
@@ -90,7 +90,7 @@ void App::destroy_windows() {
   main_window_.reset();
   for (auto& page : pages_)
     page.reset();
-  checked_inputs_.clear();
+  checked_fields_.clear();
   unit_pairs_.fill(UnitPair{});
 }
 
@@ -106,12 +106,6 @@ const char* App::page_name(PageId page) const {
   return entry < 0 ? nullptr : lang(entry);
 }
 
-std::string App::lang_or(int i, const char* fallback) const {
-  if (language_loaded_ && strings_.get(i))
-    return strings_.get(i);
-  return fallback;
-}
-
 void App::fatal_error(const std::string& message) {
   dialogs_.fatal(message);
   std::abort(); // a Dialogs implementation must not return from fatal()
@@ -120,13 +114,6 @@ void App::fatal_error(const std::string& message) {
 void App::register_unit_pair(UnitPairSlot slot, Fl_Button* inch, Fl_Button* metric,
                              std::function<void(bool to_metric)> switch_to) {
   unit_pairs_[static_cast<size_t>(slot)] = {inch, metric, std::move(switch_to)};
-}
-
-void App::register_checked_input(Fl_Input* field) { checked_inputs_.push_back(field); }
-
-void App::unregister_checked_input(Fl_Input* field) {
-  checked_inputs_.erase(std::remove(checked_inputs_.begin(), checked_inputs_.end(), field),
-                        checked_inputs_.end());
 }
 
 void App::show_page(int number) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/checked_fields.h"
 #include "ui/checked_input.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
@@ -66,10 +67,6 @@ public:
   /// Where the settings and page state are kept (decided by start()).
   const std::string& data_dir() const { return data_dir_; }
   Dialogs& dialogs() override { return dialogs_; }
-  /// Entry i of the string table, or nullptr when the language lacks it.
-  const char* lang(int i) const override { return strings_.get(i); }
-  /// Entry i of the string table, or `fallback` before a language is loaded.
-  std::string lang_or(int i, const char* fallback) const override;
   const i18n::StringTable& strings() const override { return strings_; }
   const char* page_name(PageId page) const override;
   const std::string& current_language() const { return current_language_; }
@@ -81,12 +78,12 @@ public:
   std::function<bool(const std::string&)> program_dir_writable;
 
   // ---- settings (DoNotEditOrDelete.ini) ----
-  settings::IniDocument& settings_doc() override { return settings_; }
-  const settings::SettingsValues& settings_values() const override { return values_; }
+  const settings::IniDocument& settings() const override { return settings_; }
+  bool change_settings(const std::function<bool(settings::IniDocument&)>& setter) override;
   /// Writes the settings file at once (current language included). While
   /// another program holds the file's lock the change waits in memory and is
   /// retried from the event loop, which never waits for it.
-  void write_settings() override;
+  void write_settings();
   /// How long another program may hold the settings lock before the user
   /// hears that the settings wait in memory; tests make it zero.
   std::chrono::milliseconds settings_lock_patience{2000};
@@ -98,8 +95,6 @@ public:
   void save_at_exit(bool on_signal = false);
   /// Stores ".:measure" and the program's unit system.
   void store_unit_system(const std::string& measure);
-  /// Stores which drill series the thread page lists (each 0 or 1).
-  void store_drill_series(int fraction, int letter, int number, int metric) override;
   /// Stores the help viewer's text size.
   void store_help_font_size(int size);
   int unit_system() const override { return unit_system_; }
@@ -128,14 +123,7 @@ public:
   const UnitPair& unit_pair(UnitPairSlot slot) const {
     return unit_pairs_[static_cast<size_t>(slot)];
   }
-  /// Enters a field in the right-click popup's list (first free slot).
-  void register_checked_input(Fl_Input* field) override;
-  /// Takes a field out of that list before it is destroyed.
-  void unregister_checked_input(Fl_Input* field) override;
-  const std::vector<Fl_Input*>& checked_inputs() const { return checked_inputs_; }
-  /// Set on every key press in a checked input, cleared once the range
-  /// message has been shown: one message per burst of typing.
-  bool& range_message_pending() override { return range_message_pending_; }
+  ui::CheckedFields& checked_fields() override { return checked_fields_; }
 
   // ---- navigation (the main window's callbacks land here) ----
   void show_page(int number);
@@ -205,8 +193,7 @@ private:
   bool language_loaded_ = false;
   std::string current_language_;
 
-  bool range_message_pending_ = false;
-  std::vector<Fl_Input*> checked_inputs_;
+  ui::CheckedFields checked_fields_;
   std::array<UnitPair, static_cast<size_t>(UnitPairSlot::kCount)> unit_pairs_{};
   /// The pairs the unit-system button left alone, by the unit they showed;
   /// kept over a rebuild of the windows and in State.ini.

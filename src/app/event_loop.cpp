@@ -61,7 +61,7 @@ bool App::input_popup_check(Fl_Window* clicked) {
   // can be under the pointer, and none while another window is modal.
   if (!clicked || (Fl::modal() && Fl::modal() != clicked))
     return false;
-  for (Fl_Input* field : checked_inputs_) {
+  for (Fl_Input* field : checked_fields_.all()) {
     if (!field || field->top_window() != clicked || !field->active_r() || !field->visible_r() ||
         !Fl::event_inside(field))
       continue;

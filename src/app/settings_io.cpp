@@ -220,16 +220,11 @@ void App::store_unit_system(const std::string& measure) {
   unit_system_ = measure == "inch" ? 0 : 1;
 }
 
-void App::store_drill_series(int fraction, int letter, int number, int metric) {
-  values_.drill_fraction = fraction;
-  values_.drill_letter = letter;
-  values_.drill_number = number;
-  values_.drill_metric = metric;
-  settings_.set(".:drill_fraction", std::to_string(fraction));
-  settings_.set(".:drill_letter", std::to_string(letter));
-  settings_.set(".:drill_number", std::to_string(number));
-  settings_.set(".:drill_metric", std::to_string(metric));
+bool App::change_settings(const std::function<bool(settings::IniDocument&)>& setter) {
+  if (!setter(settings_))
+    return false;
   write_settings();
+  return true;
 }
 
 void App::store_help_font_size(int size) {

@@ -1,5 +1,6 @@
 // The shared callback of the checked numeric fields and their edit popup.
 #include "ui/checked_input.h"
+#include "ui/checked_fields.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
@@ -69,7 +70,7 @@ CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int
   field->textcolor(range.colour_ok);
   field->callback(check_input_callback, &range);
   field->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE);
-  app.register_checked_input(field);
+  app.checked_fields().add(field);
   return field;
 }
 
@@ -96,10 +97,8 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
   if (Fl::modal() && Fl::modal() != field->top_window())
     return;
   if (field->textcolor() == range.colour_bad) {
-    if (range.app->range_message_pending()) {
+    if (range.app->checked_fields().take_message_due())
       range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);
-      range.app->range_message_pending() = false;
-    }
     // An out-of-range value keeps the focus until it is mended.
     reclaiming_focus = true;
     field->take_focus();
@@ -138,7 +137,7 @@ void check_input_callback(Fl_Widget* widget, void* data) {
   int caret = field->position();
   bool in_range = true;
   if (Fl::event() == FL_KEYDOWN || (checked && checked->pasting())) {
-    range.app->range_message_pending() = true;
+    range.app->checked_fields().typed();
     numeric::FilteredText filtered = numeric::filter_input(range.rule.kind, text, caret);
     text = filtered.text;
     caret = filtered.caret;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/gears/gear_ratio_calc.h"
+#include "core/i18n/string_table.h"
 #include "core/workshop/selected_head.h"
 #include "ui/dialogs.h"
 #include "ui/page_id.h"
@@ -23,13 +24,13 @@ class StringTable;
 }
 namespace settings {
 class IniDocument;
-struct SettingsValues;
-} // namespace settings
+}
 
 namespace ui {
 
 struct InputRange;
 class RatioSearch;
+class CheckedFields;
 
 /// The inch/millimetre radio pairs of the pages, in the order the Units
 /// button switches them.
@@ -55,11 +56,15 @@ public:
   virtual ~PageContext() = default;
 
   // ---- texts and messages ----
-  /// Entry i of the string table, or nullptr when the language lacks it.
-  virtual const char* lang(int entry) const = 0;
-  /// Entry i, or `fallback` when the language lacks it.
-  virtual std::string lang_or(int entry, const char* fallback) const = 0;
+  /// The texts of the current language (empty until one is loaded).
   virtual const i18n::StringTable& strings() const = 0;
+  /// Entry i of the string table, or nullptr when the language lacks it.
+  const char* lang(int entry) const { return strings().get(entry); }
+  /// Entry i, or `fallback` when the language lacks it.
+  std::string lang_or(int entry, const char* fallback) const {
+    const char* text = lang(entry);
+    return text ? text : fallback;
+  }
   /// A page's name as its navigation button shows it (nullptr when the
   /// language lacks it).
   virtual const char* page_name(PageId page) const = 0;
@@ -79,20 +84,16 @@ public:
   }
 
   // ---- checked fields ----
-  /// Enters a field in the right-click popup's list; takes it out again.
-  virtual void register_checked_input(Fl_Input* field) = 0;
-  virtual void unregister_checked_input(Fl_Input* field) = 0;
-  /// Set on every key press in a checked field, cleared once the range
-  /// message has been shown: one message per burst of typing.
-  virtual bool& range_message_pending() = 0;
+  /// The fields of the right-click menu, and whether a range message is due.
+  virtual CheckedFields& checked_fields() = 0;
 
   // ---- settings ----
-  virtual settings::IniDocument& settings_doc() = 0;
-  virtual const settings::SettingsValues& settings_values() const = 0;
-  /// Writes the settings file at once.
-  virtual void write_settings() = 0;
-  /// Stores which drill series the thread page lists (each 0 or 1).
-  virtual void store_drill_series(int fraction, int letter, int number, int metric) = 0;
+  /// The settings as they are now (the file's contents and this program's changes).
+  virtual const settings::IniDocument& settings() const = 0;
+  /// Changes the settings through one of the settings model's setters, which
+  /// says whether it changed anything; a change is written to the file at
+  /// once. Returns what the setter said.
+  virtual bool change_settings(const std::function<bool(settings::IniDocument&)>& setter) = 0;
 
   // ---- services of other pages and windows ----
   /// The dividing head chosen on the dividing-head page, as it is now.

@@ -84,7 +84,7 @@ TEST(ModalWindows, ARedFieldLetsTheLanguageWindowHaveTheFocus) {
   EXPECT_TRUE(watch.language_window_seen);
   EXPECT_EQ(watch.most, 1u);
   EXPECT_FALSE(watch.range_message_seen);
-  EXPECT_TRUE(app->range_message_pending()); // for the next time the field is left
+  EXPECT_TRUE(app->checked_fields().message_due()); // for the next time the field is left
   app.reset();
   settle();
 }

@@ -16,6 +16,7 @@
 #include "support/page_scenario.h"
 #include "support/postscript.h"
 #include "core/settings/ini_document.h"
+#include "core/settings/settings_model.h"
 #include "core/workshop/dividing_head_calc.h"
 #include "ui/print_job.h"
 
@@ -148,9 +149,9 @@ TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
 }
 
 TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
-  app->settings_doc().set(".:last", "Cincinatti 40-1"); // as if chosen on its page
-  app->settings_doc().set(".:ratio", "40");
-  app->write_settings();
+  app->change_settings([](settings::IniDocument& doc) { // as if chosen on its page
+    return settings::select_head(doc, "Cincinatti 40-1");
+  });
   restart_app();
   open();
   // 24 circle: 1 turn and 16 holes, 40 holes a tooth; 24 / cos 45° -> 34: No. 4.

@@ -255,4 +255,18 @@ std::optional<int> parse_plate(const std::string& text) {
   return static_cast<int>(value);
 }
 
+bool select_head(IniDocument& doc, const std::string& name) {
+  doc.set(".:last", name);
+  doc.set(".:ratio", ratio_text_from_head_name(name));
+  return true;
+}
+
+bool set_drill_series(IniDocument& doc, bool fraction, bool letter, bool number, bool metric) {
+  doc.set(".:drill_fraction", fraction ? "1" : "0");
+  doc.set(".:drill_letter", letter ? "1" : "0");
+  doc.set(".:drill_number", number ? "1" : "0");
+  doc.set(".:drill_metric", metric ? "1" : "0");
+  return true;
+}
+
 } // namespace settings

@@ -76,6 +76,12 @@ bool remove_plates_from_head(IniDocument& doc, const std::string& head,
 /// Adds plate n to the catalogue; false when it is already there.
 bool add_catalogue_plate(IniDocument& doc, int n);
 
+/// Makes `name` the chosen head, with the worm ratio its name gives.
+bool select_head(IniDocument& doc, const std::string& name);
+
+/// Which drill series the thread page lists.
+bool set_drill_series(IniDocument& doc, bool fraction, bool letter, bool number, bool metric);
+
 /// The gears a head's set may hold, as the gear editor takes them: a tooth
 /// count from the smallest to the largest change gear, each at most so often.
 inline constexpr int kFewestGearTeeth = 12;

@@ -290,8 +290,10 @@ void ThreadSeriesPage::arrange_entry(int series) {
 }
 
 void ThreadSeriesPage::drill_series_changed() {
-  context_.store_drill_series(w_.fractional->value(), w_.letter->value(), w_.number->value(),
-                              w_.metric->value());
+  context_.change_settings([this](settings::IniDocument& doc) {
+    return settings::set_drill_series(doc, w_.fractional->value(), w_.letter->value(),
+                                      w_.number->value(), w_.metric->value());
+  });
   recompute();
 }
 
@@ -352,7 +354,7 @@ Fl_Input* ThreadSeriesPage::focus_input() {
 }
 
 void ThreadSeriesPage::apply_settings() {
-  const settings::SettingsValues& values = context_.settings_values();
+  const settings::SettingsValues values = settings::read_settings_values(context_.settings());
   w_.fractional->value(values.drill_fraction != 0);
   w_.letter->value(values.drill_letter != 0);
   w_.number->value(values.drill_number != 0);

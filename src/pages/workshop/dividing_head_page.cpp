@@ -251,8 +251,8 @@ void DividingHeadPage::wire_plate_editor() {
 // ---- the head and its plates (the settings file) ----
 
 void DividingHeadPage::apply_settings() {
-  const std::string last = context_.settings_values().last_head;
-  head_names_ = settings::head_display_names(context_.settings_doc());
+  const std::string last = settings::read_settings_values(context_.settings()).last_head;
+  head_names_ = settings::head_display_names(context_.settings());
   // The items are set as an array, not added by path: add() would take a
   // name such as "3/4 turn" apart and merge two heads of the same name.
   w_.head->clear();
@@ -277,15 +277,13 @@ void DividingHeadPage::select_head() {
   if (index < 0 || static_cast<std::size_t>(index) >= head_names_.size())
     return;
   const std::string& name = head_names_[static_cast<std::size_t>(index)];
-  settings::IniDocument& doc = context_.settings_doc();
-  doc.set(".:last", name);
-  doc.set(".:ratio", settings::ratio_text_from_head_name(name));
-  context_.write_settings();
+  context_.change_settings(
+      [&name](settings::IniDocument& doc) { return settings::select_head(doc, name); });
   load_plate_lists(name);
 }
 
 void DividingHeadPage::load_plate_lists(const std::string& head) {
-  const settings::IniDocument& doc = context_.settings_doc();
+  const settings::IniDocument& doc = context_.settings();
   DividingHead named = head_named(doc, head);
   head_ = named.name;
   ratio_ = named.ratio;
@@ -315,25 +313,25 @@ void DividingHeadPage::change_plates(bool add) {
       checked_plates(add ? editor->widgets().catalogue_list : editor->widgets().head_list);
   if (plates.empty())
     return;
-  settings::IniDocument& doc = context_.settings_doc();
-  if (!(add ? settings::add_plates_to_head(doc, head_, plates)
-            : settings::remove_plates_from_head(doc, head_, plates)))
-    return;
-  context_.write_settings();
-  load_plate_lists(head_);
+  const bool changed = context_.change_settings([&](settings::IniDocument& doc) {
+    return add ? settings::add_plates_to_head(doc, head_, plates)
+               : settings::remove_plates_from_head(doc, head_, plates);
+  });
+  if (changed)
+    load_plate_lists(head_);
 }
 
 void DividingHeadPage::add_new_plate(int holes) {
-  if (!settings::add_catalogue_plate(context_.settings_doc(), holes))
-    return;
-  context_.write_settings();
-  load_plate_lists(head_);
+  if (context_.change_settings(
+          [holes](settings::IniDocument& doc) { return settings::add_catalogue_plate(doc, holes); }))
+    load_plate_lists(head_);
 }
 
 void DividingHeadPage::store_gears(const std::vector<int>& gears) {
-  if (!settings::set_head_gears(context_.settings_doc(), head_, gears))
+  if (!context_.change_settings([&](settings::IniDocument& doc) {
+        return settings::set_head_gears(doc, head_, gears);
+      }))
     return;
-  context_.write_settings();
   head_gears_ = gears;
   recompute(); // the gears decide whether differential indexing can
 }

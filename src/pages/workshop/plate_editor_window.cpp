@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "ui/checked_fields.h"
 #include "ui/checked_input.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
@@ -73,7 +74,7 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context)
   dialog->number->box(FL_GTK_DOWN_BOX);
   // The right-click menu runs the field's callback; there is nothing to recompute.
   dialog->number->callback([](Fl_Widget*, void*) {});
-  context.register_checked_input(dialog->number);
+  context.checked_fields().add(dialog->number);
   dialog->ok = new Fl_Button(240, 74, 79, 25);
   set_label(dialog->ok, context.lang(223));
   dialog->ok->shortcut(FL_Enter);
@@ -175,7 +176,7 @@ void PlateEditor::cancel_new_plate() {
 void PlateEditor::end_new_plate_dialog() {
   if (!dialog_)
     return;
-  context_.unregister_checked_input(dialog_->number);
+  context_.checked_fields().remove(dialog_->number);
   dialog_.reset();
 }
 
