@@ -16,8 +16,8 @@ TEST(HelpTopics, FilesFollowTheLanguageOrElseEnglish) {
       {"de", 6, "de/pin_dia.html"},       {"es", 6, "es/pin_dia.html"},
       {"xx", 9, "en/change_gear.html"},   {"xx", 3, "en/worm_gear.html#crown"},
       {"es", 10, "es/dividing_head.html"}};
-  for (const auto& [language, topic, file] : cases)
-    EXPECT_EQ(app::help_file_path(program_dir, language, topic), program_dir + "/language/" + file);
+  for (const auto& [code, topic, file] : cases)
+    EXPECT_EQ(app::help_file_path(program_dir, code, topic), program_dir + "/language/" + file);
   for (const auto& [topic, title] : {std::pair{7, 5}, {4, 720}, {5, 374}, {6, 394}, {10, 660}})
     EXPECT_EQ(app::help_topic(topic).title, title) << topic;
 }

@@ -124,7 +124,7 @@ TEST_F(PolygonPageTest, SidesSizesUnitsAngleFormatRestartAndSketch) {
   EXPECT_NE(pixel(sketch, 30, 10), (Rgb{255, 0, 0}));        // A's line starts at left + 105
 }
 
-struct BoltCirclePageTest : PageTest<geometry::BoltCirclePage, 5> {
+struct BoltCirclePageTest : PageAloneTest<geometry::BoltCirclePage> {
   std::string line(size_t i) { return page().hole_list()->lines().at(i); }
 };
 
@@ -164,8 +164,9 @@ TEST_F(BoltCirclePageTest, UnitsConvertBothDiametersAndTheOrigins) {
   // Hole 1 of 4 on 100 at (1270 - 254, 0 + 127) in mm.
   run(w().part_holes, "3", w().start_angle, "0", w().part_diameter, "50", w().end_angle, "90",
       w().markers[2], "~shown", w().markers[3], "~hidden", w().full, "click", w().total_holes, "4",
-      w().holes_to_list, "4", w().diameter, "100", w().x_origin, "10", w().y_origin, "-5",
-      app->main_frame()->unit_button(), "click", w().diameter, "=2540", w().part_diameter, "=1270");
+      w().holes_to_list, "4", w().diameter, "100", w().x_origin, "10", w().y_origin, "-5");
+  units();
+  run(w().diameter, "=2540", w().part_diameter, "=1270");
   EXPECT_EQ(line(3), "Hole  1      1016.000       127.000");
   // A converted field shows the start of its number, not the tail.
   EXPECT_EQ(std::make_pair(w().diameter->position(), w().y_origin->position()),
@@ -179,16 +180,16 @@ TEST_F(BoltCirclePageTest, ListWindowSavesTheShiftedHolesOrSaysWhyNot) {
       w().y_origin, "3.25", w().show_list, "click");
   dialogs.save_answer = dir.path() + "/holes.txt";
   click(page().hole_list()->widgets().save);
-  EXPECT_EQ(dialogs.save_titles, Texts{app->lang(267)});
+  EXPECT_EQ(dialogs.save_titles, Texts{fake.lang(267)});
   EXPECT_NE(dir.read_file("holes.txt").find("Hole  4   x =     -37.500   y =     -53.250\n"),
             std::string::npos);
   dialogs.save_answer = dir.path() + "/no/such/folder/holes.txt";
   click(page().hole_list()->widgets().save);
-  EXPECT_EQ(dialogs.alerts, Texts{std::string(app->lang(268)) + ", " + dialogs.save_answer});
+  EXPECT_EQ(dialogs.alerts, Texts{std::string(fake.lang(268)) + ", " + dialogs.save_answer});
   EXPECT_FALSE(dir.exists("no"));
 }
 
-using ConversionsPageTest = PageTest<geometry::ConversionsPage, 11>;
+using ConversionsPageTest = PageAloneTest<geometry::ConversionsPage>;
 
 // The unit button leaves the page alone; a restore must not recompute: from
 // the rounded multiple of pi it would show 90.50004°, and the length
@@ -200,9 +201,10 @@ TEST_F(ConversionsPageTest, EachFieldRewritesItsRowAndARestoreRecomputesNothing)
       d[0], "10", deg, "=10.01", mm, "25.4", inch, "=1", inch, "0.5", mm, "=12.7", w().celsius,
       "100", w().fahrenheit, "=212", w().fahrenheit, "32", w().celsius, "=0",
       // 90.5 degrees, 1 3/8 inch
-      deg, "90.5", w().whole, "1", w().numerator, "3", w().denominator, "8", mm, "=34.925",
-      app->main_frame()->unit_button(), "click", mm, "=34.925");
-  restart_app();
+      deg, "90.5", w().whole, "1", w().numerator, "3", w().denominator, "8", mm, "=34.925");
+  units();
+  run(mm, "=34.925");
+  restart();
   run(w().degrees, "=90.5", w().pi_radians, "=0.502778", w().denominator, "=8", w().mm, "=34.925");
   // The picture: the rule, 105 × 28 less its ticks.
   EXPECT_GT(render_widget(w().picture).pixels_of(246, 222, 120), 2000);

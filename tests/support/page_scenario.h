@@ -6,7 +6,11 @@
 #include "support/gui_test.h"
 
 #include "app/main_window.h"
+#include "app/page_table.h"
+#include "support/fake_page_context.h"
 #include "support/render.h"
+#include "ui/enter_button.h"
+#include "ui/tab_order.h"
 #include "ui/checked_input.h"
 
 namespace testing_support {
@@ -40,7 +44,7 @@ inline bool has_state(Fl_Widget* widget, const std::string& state) {
 /// rest; '@' its label (or the text of an output used as one) is that
 /// language entry; '#' choose that item; '~' it is in that state. Any other
 /// text is typed over the field's text, and a last '\n' presses Enter.
-inline void run_row(const app::App& app, Fl_Widget* widget, const std::string& text) {
+inline void run_row(const ui::PageContext& app, Fl_Widget* widget, const std::string& text) {
   ASSERT_NE(widget, nullptr);
   auto* input = dynamic_cast<Fl_Input_*>(widget);
   auto* choice = dynamic_cast<Fl_Choice*>(widget);
@@ -113,8 +117,26 @@ template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest..
   act(rest...);
 }
 
+/// Runs scenario rows, given as widget, text, widget, text, ..., against
+/// the texts of `context()`.
+template <class Fixture> class RowRunner {
+public:
+  template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
+
+private:
+  void run_from(int) {}
+  template <class W, class... Rows>
+  void run_from(int row, W* widget, const char* text, Rows... more) {
+    {
+      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
+      run_row(static_cast<Fixture*>(this)->context(), widget, text);
+    }
+    run_from(row + 1, more...);
+  }
+};
+
 /// Page `N` of class `P`, shown in a started application.
-template <class P, int N> class PageTest : public AppTest {
+template <class P, int N> class PageTest : public AppTest, public RowRunner<PageTest<P, N>> {
 protected:
   void SetUp() override { open(); }
   void open() {
@@ -127,19 +149,73 @@ protected:
   const auto& w() { return page().widgets(); }
   std::string lang(int entry) const { return app->lang(entry); }
   void units() { click(app->main_frame()->unit_button()); }
-  /// Runs the rows given as widget, text, widget, text, ...
-  template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
+
+public:
+  ui::PageContext& context() { return *app; }
+};
+
+/// A page of class `P` built alone on a FakePageContext, in a window of the
+/// main window's size, at its place in the page table; no application.
+template <class P> class PageAloneTest : public ::testing::Test, public RowRunner<PageAloneTest<P>> {
+protected:
+  PageAloneTest() { build(); }
+  ~PageAloneTest() override { close(); }
+
+  P& page() { return *page_; }
+  const auto& w() { return page().widgets(); }
+  std::string lang(int entry) const { return fake.lang_or(entry, ""); }
+  /// Clicks the Units button, which takes the focus as the program's does.
+  void units() { click(units_button_); }
+  /// The page's state saved, the page built anew and the state put back, as
+  /// a restart of the program does.
+  void restart() {
+    settings::IniDocument state;
+    page_->save_state(state);
+    close();
+    build();
+    page_->load_state(state);
+  }
+
+  FakePageContext fake;
+  FakeDialogs& dialogs = fake.dialogs_;
+  TempDir dir;
+
+public:
+  ui::PageContext& context() { return fake; }
 
 private:
-  void run_from(int) {}
-  template <class W, class... Rows>
-  void run_from(int row, W* widget, const char* text, Rows... more) {
-    {
-      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
-      run_row(*app, widget, text);
-    }
-    run_from(row + 1, more...);
+  void build() {
+    fake.forget_unit_pairs();
+    fake.checked_fields().clear();
+    // The main window's size; Enter in it presses the page's Enter button.
+    window_ = std::make_unique<ui::EnterWindow<Fl_Double_Window>>(830, 785);
+    units_button_ = new Fl_Button(5, 5, 120, 40, "Units");
+    units_button_->callback([](Fl_Widget*, void* context) { static_cast<FakePageContext*>(context)->press_units(); },
+                            &fake);
+    page_ = std::make_unique<P>(fake);
+    const app::PageRow& row = *std::find_if(
+        app::page_table().begin(), app::page_table().end(),
+        [this](const app::PageRow& r) { return r.id == page_->id(); });
+    auto* group = new Fl_Group(row.group.x, row.group.y, row.group.w, row.group.h);
+    page_->build_in(*group);
+    ui::put_fields_in_reading_order(*group, page_->restating_fields());
+    group->end();
+    window_->end();
+    page_->enter_start_mode();
+    page_->apply_settings();
+    window_->show();
+    if (Fl_Input* field = page_->focus_input())
+      field->take_focus();
+    settle();
   }
+  void close() {
+    window_.reset(); // the page's widgets go with the window, as in the program
+    page_.reset();
+  }
+
+  std::unique_ptr<Fl_Double_Window> window_;
+  Fl_Button* units_button_ = nullptr;
+  std::unique_ptr<P> page_;
 };
 
 } // namespace testing_support

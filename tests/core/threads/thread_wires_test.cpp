@@ -138,8 +138,8 @@ TEST(ThreadWiresForm, LabelsUnitSwitchTexts) {
   EXPECT_EQ(to_mm.wire + " " + to_mm.major + " " + to_inch.wire + " " + to_inch.major,
             "0.73406 6.35 0.0289 0.2500");
   // A typed major diameter is kept in both units: 0.25 in = 6.35 mm, 12 mm = 12 / 25.4 in.
-  const auto kept_major = [](ThreadForm form, bool mm, const char* major) {
-    return thread_wires_form({form, mm, WiresChange::kMajor, "", "", major, "", {}}).kept;
+  const auto kept_major = [](ThreadForm form, bool metric, const char* major) {
+    return thread_wires_form({form, metric, WiresChange::kMajor, "", "", major, "", {}}).kept;
   };
   EXPECT_DOUBLE_EQ(kept_major(ThreadForm::kUnified, false, "0.25").major_mm, 6.35);
   EXPECT_DOUBLE_EQ(kept_major(ThreadForm::kMetric, true, "12").major_in, 12 / 25.4);
