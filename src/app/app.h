@@ -70,6 +70,8 @@ public:
   const char* lang(int i) const override { return strings_.get(i); }
   /// Entry i of the string table, or `fallback` before a language is loaded.
   std::string lang_or(int i, const char* fallback) const override;
+  using PageContext::lang;
+  using PageContext::lang_or;
   const i18n::StringTable& strings() const override { return strings_; }
   const char* page_name(PageId page) const override;
   const std::string& current_language() const { return current_language_; }

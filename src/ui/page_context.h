@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/gears/gear_ratio_calc.h"
+#include "core/i18n/text_id.h"
 #include "core/workshop/selected_head.h"
 #include "ui/dialogs.h"
 #include "ui/page_id.h"
@@ -59,6 +60,10 @@ public:
   virtual const char* lang(int entry) const = 0;
   /// Entry i, or `fallback` when the language lacks it.
   virtual std::string lang_or(int entry, const char* fallback) const = 0;
+  const char* lang(i18n::TextId text) const { return lang(text.entry); }
+  std::string lang_or(i18n::TextId text, const char* fallback) const {
+    return lang_or(text.entry, fallback);
+  }
   virtual const i18n::StringTable& strings() const = 0;
   /// A page's name as its navigation button shows it (nullptr when the
   /// language lacks it).

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/text_id.h"
 #include "core/settings/ini_document.h"
 
 namespace i18n {
@@ -37,8 +38,10 @@ public:
 
   /// Entry i, or nullptr when it is missing or empty (a widget without text).
   const char* get(int i) const;
+  const char* get(TextId text) const { return get(text.entry); }
   /// Entry i, or "" when missing.
   std::string text(int i) const;
+  std::string text(TextId text) const { return this->text(text.entry); }
 
   /// Print-dialog text of slot `slot` ("" when its key is missing).
   const std::string& print_string(int slot) const { return print_strings_[slot]; }
