@@ -60,6 +60,29 @@ inline constexpr TextId kInchesWord{186};
 inline constexpr TextId kMillimetresWord{243};
 inline constexpr TextId kUnitsLabel{185}; ///< before the unit word of a printed list
 
+// ---- words of more than one area ----
+inline constexpr TextId kOk{223};
+inline constexpr TextId kCancel{224};
+inline constexpr TextId kPinDiameter{128};
+inline constexpr TextId kToleranceLabel{413};
+inline constexpr TextId kPercentSign{423};
+inline constexpr TextId kCalculateButton{424};
+inline constexpr TextId kErrorLabel{428};
+inline constexpr TextId kDividingHeadWord{205};
+inline constexpr TextId kHoleCircle{212};
+inline constexpr TextId kWholeTurns{213};
+inline constexpr TextId kHoles{214};
+inline constexpr TextId kWholeTurnMark{272}; ///< the circle column of a whole-turn division
+inline constexpr TextId kWormRatio{630};
+inline constexpr TextId kTurnsWord{670};
+inline constexpr TextId kHolesOnWord{671};
+inline constexpr TextId kWithCrankWord{672};
+inline constexpr TextId kAgainstCrankWord{673};
+inline constexpr TextId kIdlersWord{674};
+/// The words of a differential-indexing line, in order.
+inline constexpr std::array<TextId, 5> kDifferentialWords = {
+    kTurnsWord, kHolesOnWord, kWithCrankWord, kAgainstCrankWord, kIdlersWord};
+
 // ---- the right-click menu of the fields ----
 inline constexpr TextId kCopy{470};
 inline constexpr TextId kPaste{471};
