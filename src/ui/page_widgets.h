@@ -111,9 +111,6 @@ void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
                     const std::vector<i18n::TextId>& entries);
 /// The same for the consecutive entries first, first + 1, ...
 void fill_text_menu(Fl_Menu_* menu, const PageContext& app, i18n::TextId first, int count);
-inline void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first, int count) {
-  fill_text_menu(menu, app, i18n::TextId{first}, count);
-}
 
 /// A text inside its box, wrapped onto more lines where it is too long.
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);
@@ -123,9 +120,6 @@ Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align alig
 Fl_Box* reason_line(Spot spot);
 /// Shows a text in a reason line; i18n::kNoText hides the line.
 void show_reason(Fl_Box* line, const PageContext& app, i18n::TextId reason);
-inline void show_reason(Fl_Box* line, const PageContext& app, int entry) {
-  show_reason(line, app, i18n::TextId{entry});
-}
 
 /// Shows or hides `widget`. A page's frames paint no background, so the
 /// window draws the place around it again: a hidden widget and its label

@@ -64,6 +64,7 @@ inline constexpr TextId kUnitsLabel{185}; ///< before the unit word of a printed
 inline constexpr TextId kOk{223};
 inline constexpr TextId kCancel{224};
 inline constexpr TextId kPinDiameter{128};
+inline constexpr TextId kOtherAngle{111}; ///< an angle the user types
 inline constexpr TextId kToleranceLabel{413};
 inline constexpr TextId kPercentSign{423};
 inline constexpr TextId kCalculateButton{424};

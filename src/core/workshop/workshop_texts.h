@@ -13,7 +13,6 @@ inline constexpr TextId kNominalWidth{107};
 inline constexpr TextId kNominalDepth{108};
 inline constexpr TextId kAngle60{109};
 inline constexpr TextId kAngle45{110};
-inline constexpr TextId kOtherAngle{111};
 inline constexpr TextId kFlankAngle{112};
 inline constexpr TextId kTypedAngleLabel{113};
 inline constexpr TextId kGibCheck{114};
