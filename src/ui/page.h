@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "ui/callbacks.h"
 #include "ui/page_context.h"
 #include "ui/page_id.h"

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "core/i18n/menu_label.h"

@@ -145,7 +145,6 @@ inline constexpr TextId kHelixNotUsed{473};
 inline constexpr TextId kNoPinPosition{808};
 
 // ---- gear-ratio search ----
-inline constexpr TextId kRatioExplanation{415};
 inline constexpr TextId kToothRange{416};
 inline constexpr TextId kToothRangeTo{417};
 inline constexpr TextId kToothRangeTeeth{418};

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {

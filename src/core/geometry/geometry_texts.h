@@ -122,6 +122,7 @@ inline constexpr TextId kListTop{172};
 inline constexpr TextId kListHole{173};
 inline constexpr TextId kListHeaderZeroAt{174};
 inline constexpr TextId kListFirstHoleAt{175};
+inline constexpr TextId kDegreesWord{176}; ///< also the conversions page's degrees
 inline constexpr TextId kListXOrigin{177};
 inline constexpr TextId kListPositiveX{178};
 inline constexpr TextId kListYOrigin{179};
@@ -131,6 +132,7 @@ inline constexpr TextId kListCircleOf{182}; ///< "circle of n holes, of which k 
 inline constexpr TextId kListHolesOfWhich{183};
 inline constexpr TextId kListAreListed{184};
 inline constexpr TextId kSaveHoleList{267};
+inline constexpr TextId kCannotOpenFile{268}; ///< the path follows
 inline constexpr TextId kFullCircle{403};
 inline constexpr TextId kPartialCircle{404};
 inline constexpr TextId kOriginTip{407};

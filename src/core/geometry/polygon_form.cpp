@@ -2,6 +2,8 @@
 
 #include "core/numeric/number_text.h"
 
+#include "core/geometry/geometry_texts.h"
+
 namespace geometry {
 
 PolygonForm polygon_form(const PolygonFormInput& input) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {

@@ -54,7 +54,6 @@ inline constexpr TextId kSecondsMark{271};
 inline constexpr std::array<TextId, 3> kDmsMarks = {kDegreesMark, kMinutesMark, kSecondsMark};
 inline constexpr TextId kFractionTitle{280}; ///< frames the whole-plus-fraction entries
 inline constexpr TextId kFractionOver{308};  ///< between the whole part and the numerator
-inline constexpr TextId kDegreesWord{176};
 inline constexpr TextId kInchWord{232};
 inline constexpr TextId kInchesWord{186};
 inline constexpr TextId kMillimetresWord{243};
@@ -74,7 +73,6 @@ inline constexpr TextId kHoleCircle{212};
 inline constexpr TextId kWholeTurns{213};
 inline constexpr TextId kHoles{214};
 inline constexpr TextId kWholeTurnMark{272}; ///< the circle column of a whole-turn division
-inline constexpr TextId kWormRatio{630};
 inline constexpr TextId kTurnsWord{670};
 inline constexpr TextId kHolesOnWord{671};
 inline constexpr TextId kWithCrankWord{672};
@@ -83,6 +81,10 @@ inline constexpr TextId kIdlersWord{674};
 /// The words of a differential-indexing line, in order.
 inline constexpr std::array<TextId, 5> kDifferentialWords = {
     kTurnsWord, kHolesOnWord, kWithCrankWord, kAgainstCrankWord, kIdlersWord};
+
+// ---- the two texts whose '~' is a line break ----
+inline constexpr TextId kRatioExplanation{415};
+inline constexpr TextId kNoTrainQuestion{461};
 
 // ---- the right-click menu of the fields ----
 inline constexpr TextId kCopy{470};
@@ -127,7 +129,6 @@ inline constexpr TextId kIsDirectory{823};
 inline constexpr TextId kIsPipe{824};
 inline constexpr TextId kIsDevice{825};
 inline constexpr TextId kIsSpecial{826};
-inline constexpr TextId kCannotOpenFile{268}; ///< the path follows
 inline constexpr TextId kNoGearTrainFound{438};
 inline constexpr TextId kSearchWaitNotice{457};
 

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/bolt_circle_holes_sketch.h"
 #include "pages/geometry/bolt_circle_sketch.h"
 #include "pages/geometry/hole_list_window.h"

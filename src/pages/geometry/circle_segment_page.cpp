@@ -14,6 +14,7 @@
 
 #include "core/geometry/circle_segment_form.h"
 #include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/circle_segment_sketch.h"
 #include "ui/checked_input.h"
 #include "ui/look.h"

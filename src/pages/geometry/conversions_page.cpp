@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"

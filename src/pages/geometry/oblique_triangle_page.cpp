@@ -13,6 +13,7 @@
 
 #include "core/geometry/geometry_texts.h"
 #include "core/geometry/oblique_triangle_form.h"
+#include "core/i18n/common_texts.h"
 #include "core/numeric/input_rules.h"
 #include "ui/field_io.h"
 #include "ui/page_context.h"

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"

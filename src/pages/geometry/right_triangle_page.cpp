@@ -13,6 +13,7 @@
 
 #include "core/geometry/geometry_texts.h"
 #include "core/geometry/right_triangle_form.h"
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/right_triangle_sketch.h"
 #include "core/numeric/input_rules.h"
 #include "ui/checked_input.h"
