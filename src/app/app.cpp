@@ -102,8 +102,8 @@ void App::put_pages_in_start_mode() {
 }
 
 const char* App::page_name(PageId page) const {
-  const int entry = page_row(page).nav_label;
-  return entry < 0 ? nullptr : lang(entry);
+  const std::optional<i18n::TextId> label = page_row(page).nav_label;
+  return label ? lang(*label) : nullptr;
 }
 
 void App::fatal_error(const std::string& message) {

@@ -5,31 +5,35 @@
 #include <cstddef>
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 
 namespace app::file_texts {
 
 struct Text {
-  int entry;
+  i18n::TextId entry;
   const char* english;
 };
 
 inline constexpr Text kSettingsWaiting = {
-    820, "The settings could not be saved yet: another program is holding the settings file. "
-         "Your changes are kept and are saved as soon as the file is free, or when you close "
-         "the program."};
+    texts::kSettingsWaiting,
+    "The settings could not be saved yet: another program is holding the settings file. "
+    "Your changes are kept and are saved as soon as the file is free, or when you close "
+    "the program."};
 /// The damaged file's name, then the name it was kept under.
 inline constexpr Text kSettingsSetAside = {
-    821, "The settings file '%s' was damaged. It was kept as '%s', and your settings were saved "
-         "in a new file."};
+    texts::kSettingsSetAside,
+    "The settings file '%s' was damaged. It was kept as '%s', and your settings were saved "
+    "in a new file."};
 /// The page-state file's name, then why it can't be used (one of the four below).
 inline constexpr Text kStateNotAFile = {
-    822, "The page contents can't be kept in '%s': %s.\nThe pages start empty and are not saved "
-         "when the program ends. Remove or rename it to keep your pages."};
-inline constexpr Text kIsDirectory = {823, "it is a folder, not a file"};
-inline constexpr Text kIsPipe = {824, "it is a named pipe, not a file"};
-inline constexpr Text kIsDevice = {825, "it is a device, not a file"};
-inline constexpr Text kIsSpecial = {826, "it is not an ordinary file"};
+    texts::kStateNotAFile,
+    "The page contents can't be kept in '%s': %s.\nThe pages start empty and are not saved "
+    "when the program ends. Remove or rename it to keep your pages."};
+inline constexpr Text kIsDirectory = {texts::kIsDirectory, "it is a folder, not a file"};
+inline constexpr Text kIsPipe = {texts::kIsPipe, "it is a named pipe, not a file"};
+inline constexpr Text kIsDevice = {texts::kIsDevice, "it is a device, not a file"};
+inline constexpr Text kIsSpecial = {texts::kIsSpecial, "it is not an ordinary file"};
 
 /// Letters on a line of these messages: the boxes don't wrap long lines.
 inline constexpr std::size_t kMessageWidth = 72;

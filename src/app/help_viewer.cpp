@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 
 #include "app/app.h"
+#include "core/i18n/common_texts.h"
 #include "core/i18n/help_page_check.h"
 #include "core/i18n/help_page_files.h"
 
@@ -25,17 +26,17 @@ namespace app {
 namespace {
 
 constexpr std::array<HelpTopic, 11> kTopics = {{
-    {263, "/language/%s/thread.html"},
-    {317, "/language/%s/backlash.html"},
-    {265, "/language/%s/worm_gear.html"},
-    {266, "/language/%s/worm_gear.html#crown"},
-    {720, "/language/%s/ChangeGearCalculation.html"},
-    {374, "/language/%s/bevel.html"},
-    {394, "/language/%s/pin_dia.html"},
-    {5, "/language/%s/pdc.html"},
-    {419, "/language/%s/gear_ratio.html"},
-    {414, "/language/%s/change_gear.html"},
-    {660, "/language/%s/dividing_head.html"},
+    {texts::kThreadHelpTitle, "/language/%s/thread.html"},
+    {texts::kBacklashHelpTitle, "/language/%s/backlash.html"},
+    {texts::kWormGearHelpTitle, "/language/%s/worm_gear.html"},
+    {texts::kWormCrownHelpTitle, "/language/%s/worm_gear.html#crown"},
+    {texts::kWormChangeGearsHelpTitle, "/language/%s/ChangeGearCalculation.html"},
+    {texts::kBevelGearHelpTitle, "/language/%s/bevel.html"},
+    {texts::kOverPinsPageName, "/language/%s/pin_dia.html"},
+    {texts::kBoltCirclePageName, "/language/%s/pdc.html"},
+    {texts::kGearRatioPageName, "/language/%s/gear_ratio.html"},
+    {texts::kChangeGearsPageName, "/language/%s/change_gear.html"},
+    {texts::kIndexingTitle, "/language/%s/dividing_head.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.
@@ -66,19 +67,25 @@ std::string html_text(const std::string& text) {
 std::string refusal_page(const App& app, const std::string& file, i18n::HelpPageFault fault) {
   using Fault = i18n::HelpPageFault;
   const std::string reason =
-      fault == Fault::kRow    ? app.lang_or(842, "It has a table row with too many cells, or "
-                                                    "tables nested too deep, for the help viewer.")
-      : fault == Fault::kPage ? app.lang_or(843, "It is no ordinary file, or too large for a "
-                                                 "help page.")
+      fault == Fault::kRow
+          ? app.lang_or(texts::kHelpBadTableRow, "It has a table row with too many cells, or "
+                                                 "tables nested too deep, for the help viewer.")
+      : fault == Fault::kPage
+          ? app.lang_or(texts::kHelpNotAFile, "It is no ordinary file, or too large for a "
+                                              "help page.")
       : fault == Fault::kImage
-          ? app.lang_or(844, "It shows a picture that is no ordinary file of the language "
-                             "folder, or one that is too large.")
-          : app.lang_or(841, "It asks for a table, a picture or a line far larger than the help "
-                             "viewer can take.");
-  return "<html><body><h2>" + html_text(app.lang_or(840, "This help page can't be shown")) +
+          ? app.lang_or(texts::kHelpBadPicture,
+                        "It shows a picture that is no ordinary file of the language "
+                        "folder, or one that is too large.")
+          : app.lang_or(texts::kHelpTooLarge,
+                        "It asks for a table, a picture or a line far larger than the help "
+                        "viewer can take.");
+  return "<html><body><h2>" +
+         html_text(app.lang_or(texts::kHelpRefusedTitle, "This help page can't be shown")) +
          "</h2><p><tt>" + html_text(file) + "</tt></p><p>" + html_text(reason) + "</p><p>" +
-         html_text(app.lang_or(845, "Reinstalling the program brings back the help files it "
-                                    "came with.")) +
+         html_text(app.lang_or(texts::kHelpReinstall,
+                               "Reinstalling the program brings back the help files it "
+                               "came with.")) +
          "</p></body></html>";
 }
 
@@ -170,7 +177,7 @@ HelpWindow::HelpWindow(App& app, int topic) : app_(app) {
   window_->color(50);
   view_ = new HelpView(app, 0, 34, 800, 526);
   auto* label = new Fl_Box(61, 4, 71, 25);
-  label->copy_label(app.lang(264) ? app.lang(264) : "");
+  label->copy_label(app.lang(texts::kTextSizeLabel) ? app.lang(texts::kTextSizeLabel) : "");
   auto* smaller = new Fl_Button(142, 4, 25, 25, "A");
   smaller->labelfont(FL_HELVETICA_BOLD);
   smaller->callback(smaller_callback, this);

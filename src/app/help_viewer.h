@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "core/i18n/text_id.h"
+
 class Fl_Double_Window;
 class Fl_Help_View;
 
@@ -14,10 +16,10 @@ namespace app {
 
 class App;
 
-/// Window title (string-table entry) and file of each help topic 0-9;
+/// Window title and file of each help topic 0-10;
 /// "%s" in the file stands for the language code.
 struct HelpTopic {
-  int title;
+  i18n::TextId title;
   const char* file;
 };
 const HelpTopic& help_topic(int topic);

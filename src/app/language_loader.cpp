@@ -7,12 +7,12 @@
 
 #include "app/main_window.h"
 #include "app/message_buttons.h"
+#include "core/i18n/common_texts.h"
 #include "core/i18n/language_dirs.h"
 
 namespace app {
 
 namespace {
-constexpr int kOwnNameEntry = 722;
 constexpr const char* kNoLanguages =
     "An error occurred trying to find any language files, aborting program.";
 } // namespace
@@ -21,7 +21,7 @@ void App::select_language() {
   const std::string language_dir = program_dir_ + "/language";
   auto codes = i18n::installed_languages(language_dir, current_language_);
   if (!codes || codes->empty())
-    fatal_error(lang_or(291, kNoLanguages));
+    fatal_error(lang_or(texts::kNoLanguageFiles, kNoLanguages));
   if (codes->size() == 1) {
     current_language_ = codes->front();
     write_settings();
@@ -36,10 +36,11 @@ void App::select_language() {
     option.flag_path = flag.empty() ? "" : dir + "/" + flag;
     // Each language named in its own words, as a user looking for it reads it.
     settings::IniDocument file;
+    const std::string name_key = ".:" + std::to_string(texts::kLanguageName.entry);
     const bool named = settings::IniDocument::load(i18n::language_file_path(program_dir_, code),
                                                    file) == settings::LoadStatus::kOk &&
-                       !file.get_string(".:" + std::to_string(kOwnNameEntry)).empty();
-    option.label = named ? file.get_string(".:" + std::to_string(kOwnNameEntry)) : code;
+                       !file.get_string(name_key).empty();
+    option.label = named ? file.get_string(name_key) : code;
     options.push_back(option);
   }
   int chosen = dialogs_.choose_language(options);
@@ -77,9 +78,10 @@ void App::load_language() {
                                                 file) == settings::LoadStatus::kOk;
     if (!readable) {
       // Asked in the language still loaded, if any.
-      std::string question = lang_or(286, "The language file") + " \"" + code + ".ini\"\n" +
-                             lang_or(287, "seems to be missing or damaged. Would you like to "
-                                          "select another language?");
+      std::string question =
+          lang_or(texts::kTheLanguageFile, "The language file") + " \"" + code + ".ini\"\n" +
+          lang_or(texts::kLanguageFileMissing, "seems to be missing or damaged. Would you like to "
+                                               "select another language?");
       language_loaded_ = false;
       if (!choose_another(question))
         return;

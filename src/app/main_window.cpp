@@ -11,6 +11,7 @@
 #include <FL/Fl_Scroll.H>
 
 #include "app/app.h"
+#include "core/i18n/common_texts.h"
 #include "ui/enter_button.h"
 #include "ui/page.h"
 #include "ui/tab_order.h"
@@ -52,7 +53,7 @@ Fl_Button* side_button(int y, int h, const char* label) {
 MainWindow::MainWindow(App& app) : app_(app) {
   // Enter in a page's field does the page's Calculate, where it has one.
   window_ = std::make_unique<ui::EnterWindow<Fl_Double_Window>>(830, 785);
-  window_->copy_label(app.lang(18) ? app.lang(18) : "");
+  window_->copy_label(app.lang(texts::kInchWindowTitle) ? app.lang(texts::kInchWindowTitle) : "");
   window_->color(kBackground);
   window_->callback(quit_callback, &app);
   window_->user_data(&app);
@@ -66,13 +67,13 @@ MainWindow::MainWindow(App& app) : app_(app) {
   // A wheel notch moves the column by one button, not by a few pixels.
   nav_column_->scrollbar.linesize(kNavButtonHeight + 1);
 
-  language_button_ = side_button(438, 40, app.lang(14));
+  language_button_ = side_button(438, 40, app.lang(texts::kLanguageButton));
   language_button_->callback(language_callback, &app);
-  unit_button_ = side_button(480, 48, app.lang(12));
+  unit_button_ = side_button(480, 48, app.lang(texts::kInchSystemButton));
   unit_button_->callback(unit_callback, &app);
-  about_button_ = side_button(530, 36, app.lang(15));
+  about_button_ = side_button(530, 36, app.lang(texts::kAboutButton));
   about_button_->callback(about_callback, &app);
-  exit_button_ = side_button(568, 30, app.lang(16));
+  exit_button_ = side_button(568, 30, app.lang(texts::kExitButton));
   exit_button_->labelfont(FL_HELVETICA_BOLD_ITALIC);
   exit_button_->labelcolor(FL_RED);
   exit_button_->callback(quit_callback, &app);
@@ -109,10 +110,10 @@ void MainWindow::build_nav_column(bool spanish_layout) {
     int y = spanish_layout ? row.nav_y_spanish : row.nav_y;
     int h = spanish_layout ? row.nav_height_spanish : kNavButtonHeight;
     auto* button = new Fl_Button(4, y, 133, h);
-    if (row.nav_label < 0)
+    if (!row.nav_label)
       button->label("1 + 2 = ?");
     else
-      button->copy_label(app_.lang(row.nav_label) ? app_.lang(row.nav_label) : "");
+      button->copy_label(app_.lang(*row.nav_label) ? app_.lang(*row.nav_label) : "");
     button->color(kBackground);
     button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
     button->box(FL_GTK_UP_BOX);
@@ -146,9 +147,11 @@ void MainWindow::switch_to(int number) {
 }
 
 void MainWindow::show_unit_system(int unit_system) {
-  const char* title = app_.lang(unit_system == 1 ? 17 : 18);
+  const char* title =
+      app_.lang(unit_system == 1 ? texts::kMetricWindowTitle : texts::kInchWindowTitle);
   window_->copy_label(title ? title : "");
-  const char* label = app_.lang(unit_system == 1 ? 13 : 12);
+  const char* label =
+      app_.lang(unit_system == 1 ? texts::kMetricSystemButton : texts::kInchSystemButton);
   unit_button_->copy_label(label ? label : "");
 }
 

@@ -8,14 +8,12 @@
 #include <array>
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "core/i18n/string_table.h"
 
 namespace app {
 
 namespace {
-
-constexpr int kCopyEntry = 470;
-constexpr int kMessageTitleEntry = 604;
 
 // One button text of the toolkit: where it is, its own English, and our copy
 // of the language's text, which must outlive the table it came from.
@@ -37,9 +35,9 @@ void install_message_buttons(const i18n::StringTable& strings) {
     *buttons[i].toolkit = buttons[i].kept.empty() ? buttons[i].english : buttons[i].kept.c_str();
   }
   // A message box is titled with the program's name, so it is clear whose it is.
-  fl_message_title_default(strings.get(kMessageTitleEntry));
+  fl_message_title_default(strings.get(texts::kProgramName));
   // The result fields' own menu has one entry, the edit popup's Copy.
-  ui::ResultField::set_copy_text(strings.get(kCopyEntry));
+  ui::ResultField::set_copy_text(strings.get(texts::kCopy));
 }
 
 } // namespace app

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "core/i18n/text_id.h"
 #include "ui/page.h"
 
 namespace app {
@@ -15,10 +17,10 @@ struct GroupRect {
 
 struct PageRow {
   ui::PageId id;
-  /// The navigation button: its text (a string-table entry, -1 for the fixed
-  /// "1 + 2 = ?"), its top in the column, and its top and height with the
-  /// Spanish texts, which make some buttons taller.
-  int nav_label;
+  /// The navigation button: its text (none for the fixed "1 + 2 = ?"), its
+  /// top in the column, and its top and height with the Spanish texts, which
+  /// make some buttons taller.
+  std::optional<i18n::TextId> nav_label;
   int nav_y;
   int nav_y_spanish;
   int nav_height_spanish;

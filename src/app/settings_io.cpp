@@ -15,6 +15,7 @@
 
 #include "app/file_texts.h"
 #include "app/main_window.h"
+#include "core/i18n/common_texts.h"
 #include "core/i18n/format_check.h"
 #include "core/i18n/message_lines.h"
 #include "ui/page.h"
@@ -111,7 +112,8 @@ void App::write_default_settings() {
 
 void App::write_settings() {
   if (!settings_loaded_)
-    fatal_error(lang_or(283, "'DoNotEditOrDelete.ini' seems to be missing or damaged."));
+    fatal_error(lang_or(texts::kSettingsFileDamaged,
+                        "'DoNotEditOrDelete.ini' seems to be missing or damaged."));
   settings_.set(".:language", current_language_);
   if (write_settings_now(std::chrono::milliseconds(0)))
     return;
@@ -168,13 +170,13 @@ bool App::write_settings_now(std::chrono::milliseconds patience) {
       // is kept aside, never written over.
       aside = settings::aside_name(path);
       if (std::rename(path.c_str(), aside.c_str()) != 0)
-        fatal_error(
-            lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+        fatal_error(lang_or(texts::kSettingsWriteError,
+                            "A file system error has occurred in WriteIniFile, aborting program."));
     }
     std::string error;
     if (!(merge ? file : settings_).save(path, &error))
-      fatal_error(
-          lang_or(290, "A file system error has occurred in WriteIniFile, aborting program."));
+      fatal_error(lang_or(texts::kSettingsWriteError,
+                          "A file system error has occurred in WriteIniFile, aborting program."));
     settings_written_ = settings_;
   }
   // Told once the lock is free again: the message waits for the user.

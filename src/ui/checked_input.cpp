@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
 #include "ui/page_context.h"
@@ -181,12 +182,13 @@ void check_input_callback(Fl_Widget* widget, void* data) {
 void open_edit_popup(PageContext& app, Fl_Input* field) {
   bool has_selection = field->position() != field->mark();
   // A missing language entry still leaves a usable menu.
-  const auto text = [&](int entry, const char* fallback) {
+  const auto text = [&](i18n::TextId entry, const char* fallback) {
     const char* t = app.lang(entry);
     return t ? t : fallback;
   };
   std::array<Fl_Menu_Item, 4> items =
-      field_menu(text(470, "Copy"), text(471, "Paste"), text(472, "Undo"), has_selection);
+      field_menu(text(texts::kCopy, "Copy"), text(texts::kPaste, "Paste"),
+                 text(texts::kUndo, "Undo"), has_selection);
 
   // The menu's own events move the caret to the start, which would make Copy
   // take more than the selection and Paste replace it: put it back first.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "ui/callbacks.h"
 #include "ui/page_context.h"
 #include "ui/page_id.h"
@@ -77,7 +78,8 @@ protected:
   /// The decimal and degrees-minutes-seconds buttons in a frame of their
   /// own, decimal chosen; a click tells `chosen` whether DMS is on.
   RadioPair framed_angle_formats(Spot frame, Spot decimal, Spot dms,
-                                 std::function<void(bool dms)> chosen, int decimal_tooltip = 57) {
+                                 std::function<void(bool dms)> chosen,
+                                 i18n::TextId decimal_tooltip = texts::kDecimalDegreesTip) {
     Fl_Group* group = framed_group(frame.x, frame.y, frame.w, frame.h);
     RadioPair pair = angle_format_buttons(context_, decimal, dms, decimal_tooltip);
     group->end();

@@ -11,6 +11,7 @@
 
 #include "core/gears/gear_ratio_calc.h"
 #include "core/i18n/string_table.h"
+#include "core/i18n/text_id.h"
 #include "core/workshop/selected_head.h"
 #include "ui/dialogs.h"
 #include "ui/page_id.h"
@@ -64,6 +65,10 @@ public:
   std::string lang_or(int entry, const char* fallback) const {
     const char* text = lang(entry);
     return text ? text : fallback;
+  }
+  const char* lang(i18n::TextId text) const { return lang(text.entry); }
+  std::string lang_or(i18n::TextId text, const char* fallback) const {
+    return lang_or(text.entry, fallback);
   }
   /// A page's name as its navigation button shows it (nullptr when the
   /// language lacks it).

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "core/i18n/menu_label.h"
@@ -29,25 +30,21 @@ Fl_Round_Button* radio_button(int x, int y, int w, int h, const char* label, con
   return button;
 }
 
-namespace {
-constexpr int kInchText = 20, kMmText = 19, kInchTip = 56, kMmTip = 59;
-constexpr int kDecimalText = 55, kDmsText = 99, kDmsTip = 58;
-constexpr int kPrecisionText = 54;
-} // namespace
-
 RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm) {
   RadioPair pair{
-      radio_button(inch.x, inch.y, inch.w, inch.h, app.lang(kInchText), app.lang(kInchTip)),
-      radio_button(mm.x, mm.y, mm.w, mm.h, app.lang(kMmText), app.lang(kMmTip))};
+      radio_button(inch.x, inch.y, inch.w, inch.h, app.lang(texts::kInchUnit),
+                   app.lang(texts::kInchTip)),
+      radio_button(mm.x, mm.y, mm.w, mm.h, app.lang(texts::kMmUnit), app.lang(texts::kMmTip))};
   pair.first->setonly();
   return pair;
 }
 
 RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
-                               int decimal_tooltip) {
-  return {radio_button(decimal.x, decimal.y, decimal.w, decimal.h, app.lang(kDecimalText),
-                       app.lang(decimal_tooltip)),
-          radio_button(dms.x, dms.y, dms.w, dms.h, app.lang(kDmsText), app.lang(kDmsTip))};
+                               i18n::TextId decimal_tooltip) {
+  return {radio_button(decimal.x, decimal.y, decimal.w, decimal.h,
+                       app.lang(texts::kDecimalDegreesRadio), app.lang(decimal_tooltip)),
+          radio_button(dms.x, dms.y, dms.w, dms.h, app.lang(texts::kDmsRadio),
+                       app.lang(texts::kDmsTip))};
 }
 
 RadioPair framed_inch_mm(const PageContext& app, Spot frame, Spot inch, Spot mm) {
@@ -60,7 +57,7 @@ RadioPair framed_inch_mm(const PageContext& app, Spot frame, Spot inch, Spot mm)
 Fl_Spinner* places_spinner(const PageContext& app, Spot spot, Places places, bool labelled) {
   auto* spinner = new Fl_Spinner(spot.x, spot.y, spot.w, spot.h);
   if (labelled)
-    spinner->copy_label(app.lang(kPrecisionText));
+    spinner->copy_label(app.lang(texts::kPrecisionLabel));
   spinner->range(places.fewest, places.most);
   spinner->step(1); // also makes the spinner's field take whole numbers only
   spinner->value(places.initial);
@@ -97,7 +94,8 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
   return group;
 }
 
-void fill_text_menu(Fl_Menu_* menu, const PageContext& app, const std::vector<int>& entries) {
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
+                    const std::vector<i18n::TextId>& entries) {
   menu->clear();
   // add() reads '/', '\\' and a leading '_' in a text as menu syntax and
   // merges items of the same text. Distinct numbers hold the places, and
@@ -106,13 +104,13 @@ void fill_text_menu(Fl_Menu_* menu, const PageContext& app, const std::vector<in
   for (std::size_t i = 0; i < entries.size(); ++i)
     items.push_back(menu->add(std::to_string(i).c_str(), 0, nullptr));
   for (std::size_t i = 0; i < entries.size(); ++i)
-    menu->replace(items[i], i18n::menu_item_label(app.lang(entries[i]), entries[i]).c_str());
+    menu->replace(items[i], i18n::menu_item_label(app.lang(entries[i]), entries[i].entry).c_str());
 }
 
-void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first_entry, int count) {
-  std::vector<int> entries;
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, i18n::TextId first, int count) {
+  std::vector<i18n::TextId> entries;
   for (int i = 0; i < count; ++i)
-    entries.push_back(first_entry + i);
+    entries.push_back(first + i);
   fill_text_menu(menu, app, entries);
 }
 
@@ -132,9 +130,9 @@ Fl_Box* reason_line(Spot spot) {
   return line;
 }
 
-void show_reason(Fl_Box* line, const PageContext& app, int entry) {
-  const std::string text = entry != 0 ? app.lang_or(entry, "") : "";
-  const bool shown = entry != 0;
+void show_reason(Fl_Box* line, const PageContext& app, i18n::TextId reason) {
+  const bool shown = reason != i18n::kNoText;
+  const std::string text = shown ? app.lang_or(reason, "") : "";
   if (shown == (line->visible() != 0) && text == (line->label() ? line->label() : ""))
     return;
   line->copy_label(text.c_str());

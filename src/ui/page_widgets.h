@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "ui/look.h"
 #include "ui/result_field.h"
 
@@ -70,7 +71,7 @@ RadioPair inch_mm_buttons(const PageContext& app, Spot inch, Spot mm);
 /// The decimal-degrees and degrees-minutes-seconds radio buttons with their
 /// labels and tooltips.
 RadioPair angle_format_buttons(const PageContext& app, Spot decimal, Spot dms,
-                               int decimal_tooltip = 57);
+                               i18n::TextId decimal_tooltip = texts::kDecimalDegreesTip);
 
 /// The inch and millimetre buttons in a frame of their own, inch chosen.
 RadioPair framed_inch_mm(const PageContext& app, Spot frame, Spot inch, Spot mm);
@@ -106,9 +107,10 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
 /// Fills a choice menu with one item per language entry, in order: item i
 /// always means entries[i]. Each text is shown as written; a missing one
 /// shows a placeholder naming its entry.
-void fill_text_menu(Fl_Menu_* menu, const PageContext& app, const std::vector<int>& entries);
-/// The same for the consecutive entries first_entry, first_entry + 1, ...
-void fill_text_menu(Fl_Menu_* menu, const PageContext& app, int first_entry, int count);
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
+                    const std::vector<i18n::TextId>& entries);
+/// The same for the consecutive entries first, first + 1, ...
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app, i18n::TextId first, int count);
 
 /// A text inside its box, wrapped onto more lines where it is too long.
 Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align align);
@@ -116,8 +118,8 @@ Fl_Box* wrapped_text(int x, int y, int w, int h, const char* text, Fl_Align alig
 /// The line where a page says why it shows no result: bold red, wrapped
 /// inside its box, hidden while there is nothing to say.
 Fl_Box* reason_line(Spot spot);
-/// Shows language entry `entry` in a reason line; 0 hides the line.
-void show_reason(Fl_Box* line, const PageContext& app, int entry);
+/// Shows a text in a reason line; i18n::kNoText hides the line.
+void show_reason(Fl_Box* line, const PageContext& app, i18n::TextId reason);
 
 /// Shows or hides `widget`. A page's frames paint no background, so the
 /// window draws the place around it again: a hidden widget and its label

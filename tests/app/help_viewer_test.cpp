@@ -19,7 +19,7 @@ TEST(HelpTopics, FilesFollowTheLanguageOrElseEnglish) {
   for (const auto& [code, topic, file] : cases)
     EXPECT_EQ(app::help_file_path(program_dir, code, topic), program_dir + "/language/" + file);
   for (const auto& [topic, title] : {std::pair{7, 5}, {4, 720}, {5, 374}, {6, 394}, {10, 660}})
-    EXPECT_EQ(app::help_topic(topic).title, title) << topic;
+    EXPECT_EQ(app::help_topic(topic).title.entry, title) << topic;
 }
 
 class HelpViewerTest : public AppTest {};

@@ -16,10 +16,8 @@ FakePageContext::FakePageContext() {
 }
 
 const char* FakePageContext::page_name(ui::PageId page) const {
-  for (const app::PageRow& row : app::page_table())
-    if (row.id == page)
-      return strings_.get(row.nav_label);
-  return nullptr;
+  const std::optional<i18n::TextId> label = app::page_row(page).nav_label;
+  return label ? strings_.get(*label) : nullptr;
 }
 
 void FakePageContext::fatal_error(const std::string& message) {

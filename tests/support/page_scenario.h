@@ -193,9 +193,7 @@ private:
     units_button_->callback([](Fl_Widget*, void* context) { static_cast<FakePageContext*>(context)->press_units(); },
                             &fake);
     page_ = std::make_unique<P>(fake);
-    const app::PageRow& row = *std::find_if(
-        app::page_table().begin(), app::page_table().end(),
-        [this](const app::PageRow& r) { return r.id == page_->id(); });
+    const app::PageRow& row = app::page_row(page_->id());
     auto* group = new Fl_Group(row.group.x, row.group.y, row.group.w, row.group.h);
     page_->build_in(*group);
     ui::put_fields_in_reading_order(*group, page_->restating_fields());

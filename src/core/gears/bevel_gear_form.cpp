@@ -2,15 +2,19 @@
 
 #include "core/numeric/number_text.h"
 
+#include "core/gears/gears_texts.h"
+
 namespace gears {
 
-const std::array<int, kBevelRowCount> kBevelRowLabels = {305, 304, 382, 383, 384, 385, 386,
-                                                         387, 313, 388, 389, 390, 391, 392};
+const std::array<i18n::TextId, kBevelRowCount> kBevelRowLabels = {
+    texts::kOutsideDiameter, texts::kPitchDiameter,        texts::kFaceWidth,
+    texts::kPitchAngle,      texts::kPitchAngleComplement, texts::kBevelHoleCircle,
+    texts::kBevelWholeTurns, texts::kBevelHoles,           texts::kCutterNumber,
+    texts::kBevelWholeDepth, texts::kQuarterPitch,         texts::kQuarterToothHoles,
+    texts::kHalfPitch,       texts::kHalfToothHoles};
 
 namespace {
 
-constexpr int kPinionInch = 376, kPinionMm = 377, kGearInch = 378, kGearMm = 379;
-constexpr int kMiterInch = 380, kMiterMm = 381;
 /// Lengths in inches with 3 decimals, in millimetres with 2.
 constexpr int kInchPlaces = 3, kMmPlaces = 2;
 constexpr int kAnglePlaces = 4;
@@ -88,7 +92,8 @@ std::optional<Length> typed_face_width(const FaceWidthLimits& limits, const std:
   return metric ? Length{value / 25.4, value} : Length{value, value * 25.4};
 }
 
-int bevel_column_label(BevelGearSet set, bool gear_column, bool metric) {
+i18n::TextId bevel_column_label(BevelGearSet set, bool gear_column, bool metric) {
+  using namespace texts;
   if (set == BevelGearSet::kMiter)
     return metric ? kMiterMm : kMiterInch;
   if (gear_column)

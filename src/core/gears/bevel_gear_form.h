@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/gears/bevel_gear_calc.h"
+#include "core/gears/gears_texts.h"
 
 namespace gears {
 
@@ -31,8 +32,8 @@ enum BevelRow {
   kBevelRowCount
 };
 
-/// String-table entries of the row texts, top to bottom.
-extern const std::array<int, kBevelRowCount> kBevelRowLabels;
+/// The row texts, top to bottom.
+extern const std::array<i18n::TextId, kBevelRowCount> kBevelRowLabels;
 
 /// The face width the page may offer for a tooth size: its limits and the
 /// standard width; none without a usable pitch.
@@ -54,7 +55,7 @@ std::optional<Length> typed_face_width(const FaceWidthLimits& limits, const std:
                                        bool metric);
 
 /// The title of a column (and of its printed sheet).
-int bevel_column_label(BevelGearSet set, bool gear_column, bool metric);
+i18n::TextId bevel_column_label(BevelGearSet set, bool gear_column, bool metric);
 
 struct BevelGearFormInput {
   BevelPitchKind kind = BevelPitchKind::kDiametralPitch;

@@ -4,13 +4,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/gears/gears_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace gears {
 
 namespace {
-
-constexpr int kFirstSystemLabel = 293; // module, DP, CP inch, CP mm follow in order
 
 /// A length with `places` decimals; a value that is no number stays empty.
 std::string length_text(int places, double value) {
@@ -24,8 +23,8 @@ void write_both(std::string& inch, std::string& mm, double inches) {
 
 } // namespace
 
-int over_pins_pitch_label(ToothSystem system) {
-  return kFirstSystemLabel + static_cast<int>(system);
+i18n::TextId over_pins_pitch_label(ToothSystem system) {
+  return texts::kToothSystemNames[static_cast<size_t>(system)];
 }
 
 bool over_pins_fraction_offered(ToothSystem system) {
@@ -54,7 +53,7 @@ OverPinsForm over_pins_form(const OverPinsFormInput& input) {
   write_both(form.inch[0], form.mm[0], result->theoretical);
   const std::optional<double> difference = result->difference();
   if (!difference) { // no pin position gives this measurement: only the theory stands
-    form.reason = kNoPinPosition;
+    form.reason = texts::kNoPinPosition;
     return form;
   }
   write_both(form.inch[1], form.mm[1], *result->measured);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/gears/gears_texts.h"
 #include "core/gears/over_pins_calc.h"
 #include "core/gears/tooth_system.h"
 
@@ -27,11 +28,8 @@ struct OverPinsFormInput {
   bool metric = false;   ///< pin and measurement in millimetres
 };
 
-/// Language entry saying that no pin position gives the measurement.
-inline constexpr int kNoPinPosition = 808;
-
 struct OverPinsForm {
-  int pitch_label = 0; ///< string-table entry naming the pitch value
+  i18n::TextId pitch_label = i18n::kNoText; ///< names the pitch value
   /// Whole, over and under of a pitch in inches: only that system has them.
   bool fraction_offered = false;
   /// The pin recommended for the tooth size; empty without one.
@@ -41,14 +39,14 @@ struct OverPinsForm {
   /// The measured tooth is thicker than in theory: the difference is red
   /// (inch, millimetres; each as its own text reads).
   std::array<bool, 2> difference_red{};
-  /// Why there is no thickness from the measurement; 0 otherwise.
-  int reason = 0;
+  /// Why there is no thickness from the measurement; kNoText otherwise.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 OverPinsForm over_pins_form(const OverPinsFormInput& input);
 
 /// What follows the tooth-size system alone.
-int over_pins_pitch_label(ToothSystem system);
+i18n::TextId over_pins_pitch_label(ToothSystem system);
 bool over_pins_fraction_offered(ToothSystem system);
 
 /// The pitch value the fraction entry writes ("%.4f"); empty without one.

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "core/gears/gears_texts.h"
 #include "core/i18n/format_check.h"
 #include "core/numeric/number_text.h"
 
@@ -44,12 +45,12 @@ SpurSpan span_of(const SpurGear& gear, long teeth, PressureAngle angle, long cho
 
 // Why there is no gear: a red warning for too few teeth, a note for what is
 // still to be typed; nothing typed at all leaves the page's usual note.
-int missing_gear_status(const SpurGearFormInput& in, long teeth, bool has_size) {
+i18n::TextId missing_gear_status(const SpurGearFormInput& in, long teeth, bool has_size) {
   if (!in.teeth.empty() && teeth < kFewestTeeth)
-    return kSpurStatusTooFewTeeth;
+    return texts::kTooFewTeeth;
   if (!has_size)
-    return in.pitch_value.empty() && in.teeth.empty() ? kSpurStatusNormal : kSpurStatusNoToothSize;
-  return kSpurStatusNoTeeth;
+    return in.pitch_value.empty() && in.teeth.empty() ? texts::kSpurNote : texts::kNoToothSizeYet;
+  return texts::kNoTeethYet;
 }
 
 } // namespace
@@ -60,15 +61,15 @@ SpurSystemLayout spur_system_layout(PitchSystem system) {
       system == PitchSystem::kDiametralPitch || system == PitchSystem::kCircularPitchInch;
   layout.fraction_shown = system == PitchSystem::kCircularPitchInch;
   layout.cutter_shown = system == PitchSystem::kModule || system == PitchSystem::kDiametralPitch;
-  layout.pitch_label = kSpurSystemLabel + static_cast<int>(system);
+  layout.pitch_label = texts::kToothSystemNames[static_cast<size_t>(system)];
   return layout;
 }
 
-std::string span_line(long teeth, const std::function<std::string(int entry)>& text) {
+std::string span_line(long teeth, const std::function<std::string(i18n::TextId)>& text) {
   if (teeth == 0)
     return "";
   // Two teeth have one pitch between them, and most languages say so.
-  const int entry = teeth == 2 ? kSpurSpanAcrossTwoTeeth : kSpurSpanAcrossTeeth;
+  const i18n::TextId entry = teeth == 2 ? texts::kSpanAcrossTwoTeeth : texts::kSpanAcrossTeeth;
   return i18n::checked_format(text(entry), "dd", static_cast<int>(teeth),
                               static_cast<int>(teeth - 1));
 }

@@ -8,25 +8,13 @@
 #include <functional>
 #include <string>
 
+#include "core/gears/gears_texts.h"
 #include "core/gears/spur_gear_calc.h"
 
 namespace gears {
 
 /// The rows of the tooth table, in the page's order.
 inline constexpr int kSpurTableRows = 9;
-
-/// Language entries of the page's changing texts.
-inline constexpr int kSpurSystemLabel =
-    293; ///< module, the first tooth-size radio; the others follow
-inline constexpr int kSpurStatusNormal = 306;
-inline constexpr int kSpurStatusTooFewTeeth = 318;
-inline constexpr int kSpurStatusNoToothSize = 752;
-inline constexpr int kSpurStatusNoTeeth = 753;
-inline constexpr int kSpurSpanAcrossTeeth = 315;    ///< a format: teeth spanned, pitches
-inline constexpr int kSpurSpanAcrossTwoTeeth = 754; ///< the same with one pitch
-inline constexpr int kSpurSpanTeethLabel = 750;     ///< the count the caliper spans
-inline constexpr int kSpurSpanTeethTip = 751;
-inline constexpr int kSpurCutterName = 313;
 
 /// What a tooth-size system shows.
 struct SpurSystemLayout {
@@ -36,7 +24,7 @@ struct SpurSystemLayout {
   bool fraction_shown = false;
   /// Form cutters come in sets for module and diametral pitch only.
   bool cutter_shown = true;
-  int pitch_label = kSpurSystemLabel + 1; ///< the label of the pitch value
+  i18n::TextId pitch_label = texts::kDiametralPitchName; ///< the label of the pitch value
 };
 
 SpurSystemLayout spur_system_layout(PitchSystem system);
@@ -60,8 +48,8 @@ struct SpurSpan {
 };
 
 /// The span line across `teeth` teeth ("" for none), written with the
-/// texts that `text` gives for language entries.
-std::string span_line(long teeth, const std::function<std::string(int entry)>& text);
+/// texts that `text` gives for the entries it names.
+std::string span_line(long teeth, const std::function<std::string(i18n::TextId)>& text);
 
 /// Without a gear every result is empty, and the status line says why.
 struct SpurGearForm {
@@ -71,8 +59,8 @@ struct SpurGearForm {
   std::string module;
   std::string diametral_pitch;
   int cutter = 0; ///< 0: no cutter
-  /// kSpurStatusTooFewTeeth is a warning; the others are notes.
-  int status_entry = kSpurStatusNormal;
+  /// kTooFewTeeth is a warning; the others are notes.
+  i18n::TextId status_entry = texts::kSpurNote;
   SpurSpan span;
 };
 

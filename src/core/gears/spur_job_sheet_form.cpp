@@ -1,6 +1,8 @@
 #include "core/gears/spur_job_sheet_form.h"
 
+#include "core/gears/gears_texts.h"
 #include "core/gears/over_pins_calc.h"
+#include "core/i18n/common_texts.h"
 #include "core/workshop/differential_indexing_calc.h"
 #include "core/numeric/number_text.h"
 
@@ -28,11 +30,12 @@ public:
     rows.push_back({std::move(label), std::move(values), false});
   }
   void heading(std::string label) { rows.push_back({std::move(label), {}, true}); }
-  std::string text(int entry) const { return text_(entry); }
+  std::string text(i18n::TextId entry) const { return text_(entry); }
 
   /// A length in the page's unit first, then in the other.
   std::vector<std::string> both(const std::string& inch, const std::string& mm) const {
-    const std::string in = inch + " " + text(20), metric = mm + " " + text(19);
+    const std::string in = inch + " " + text(texts::kInchUnit),
+                      metric = mm + " " + text(texts::kMmUnit);
     return metric_ ? std::vector<std::string>{metric, in} : std::vector<std::string>{in, metric};
   }
   std::vector<std::string> both(double inch) const {
@@ -41,11 +44,12 @@ public:
   }
 
   void gear(const SpurGearForm& form, long teeth) {
-    heading(text(kJobSheetGear));
-    const JobSheetRow module{text(kSpurSystemLabel), {form.module}, false};
-    const JobSheetRow pitch{text(kSpurSystemLabel + 1), {form.diametral_pitch}, false};
-    const JobSheetRow circular{
-        text(301), both(form.inch[kCircularPitchRow], form.mm[kCircularPitchRow]), false};
+    heading(text(texts::kJobSheetGear));
+    const JobSheetRow module{text(texts::kModuleName), {form.module}, false};
+    const JobSheetRow pitch{text(texts::kDiametralPitchName), {form.diametral_pitch}, false};
+    const JobSheetRow circular{text(texts::kCircularPitch),
+                               both(form.inch[kCircularPitchRow], form.mm[kCircularPitchRow]),
+                               false};
     // The system the gear was given in comes first.
     switch (in_.system) {
     case PitchSystem::kModule:
@@ -57,47 +61,53 @@ public:
     default:
       rows.insert(rows.end(), {circular, module, pitch});
     }
-    add(text(307), {std::to_string(teeth)});
-    add(text(309), {text(in_.angle == PressureAngle::k14_5 ? 310 : 311)});
-    add(text(304), both(form.inch[kPitchDiameterRow], form.mm[kPitchDiameterRow]));
-    add(text(kJobSheetBlank), both(form.inch[kOutsideDiameterRow], form.mm[kOutsideDiameterRow]));
-    add(text(kJobSheetDepth), both(form.inch[kWholeDepthRow], form.mm[kWholeDepthRow]));
+    add(text(texts::kTeethCount), {std::to_string(teeth)});
+    add(text(texts::kPressureAngle),
+        {text(in_.angle == PressureAngle::k14_5 ? texts::kAngle14_5 : texts::kAngle20)});
+    add(text(texts::kPitchDiameter),
+        both(form.inch[kPitchDiameterRow], form.mm[kPitchDiameterRow]));
+    add(text(texts::kJobSheetBlank),
+        both(form.inch[kOutsideDiameterRow], form.mm[kOutsideDiameterRow]));
+    add(text(texts::kJobSheetDepth), both(form.inch[kWholeDepthRow], form.mm[kWholeDepthRow]));
     if (!spur_system_layout(in_.system).cutter_shown)
       return; // form cutters come for a module or a diametral pitch only
     // "26-34 teeth"; the last cutter serves every count from its first on.
     const CutterRange range = cutter_teeth(teeth);
     const std::string served = std::to_string(range.fewest) +
                                (range.most != 0 ? "-" + std::to_string(range.most) : "+") + " " +
-                               text(kJobSheetTeeth);
-    add(text(kSpurCutterName), {std::to_string(form.cutter), served});
+                               text(texts::kJobSheetTeeth);
+    add(text(texts::kCutterNumber), {std::to_string(form.cutter), served});
   }
 
   void indexing(const JobSheetHead& head, long teeth) {
-    heading(text(205) + ": " + head.name);
+    heading(text(texts::kDividingHeadWord) + ": " + head.name);
     const workshop::IndexingResult simple =
         workshop::search_indexing(head.ratio, teeth, head.circles, {});
     if (!simple.on_head.empty()) {
-      add(text(kJobSheetSimple), {text(212), text(213), text(214)});
+      add(text(texts::kJobSheetSimple),
+          {text(texts::kHoleCircle), text(texts::kWholeTurns), text(texts::kHoles)});
       for (const workshop::IndexingSetting& s : simple.on_head)
-        add("", {s.circle == 0 ? text(272) : std::to_string(s.circle), std::to_string(s.turns),
-                 std::to_string(s.holes)});
+        add("", {s.circle == 0 ? text(texts::kWholeTurnMark) : std::to_string(s.circle),
+                 std::to_string(s.turns), std::to_string(s.holes)});
       return;
     }
     const std::vector<workshop::DifferentialSetting> differential =
         workshop::differential_settings(head.ratio, teeth, head.circles, head.gears, 1);
     if (differential.empty()) {
-      add(text(kJobSheetNoIndexing));
+      add(text(texts::kJobSheetNoIndexing));
       return;
     }
+    const auto& words = texts::kDifferentialWords;
     const std::vector<std::string> lines = workshop::differential_lines(
-        differential.front(), {text(670), text(671), text(672), text(673), text(674)});
-    add(text(kJobSheetDifferential), {lines.front()});
+        differential.front(),
+        {text(words[0]), text(words[1]), text(words[2]), text(words[3]), text(words[4])});
+    add(text(texts::kJobSheetDifferential), {lines.front()});
     for (size_t i = 1; i < lines.size(); ++i)
       add("", {lines[i]});
   }
 
   void checking(const SpurGearForm& form, const SpurGear& gear, long teeth) {
-    heading(text(kJobSheetChecking));
+    heading(text(texts::kJobSheetChecking));
     // The same span as the page: the count the user chose there, if any.
     const SpurSpan& span = form.span;
     if (span.teeth != 0)
@@ -107,9 +117,9 @@ public:
     const double p = gear.size.diametral_pitch;
     const OverPinsInput pins{p, teeth, in_.angle == PressureAngle::k14_5 ? 14.5 : 20.0,
                              recommended_pin(p), 0.0};
-    add(text(402), both(pins.pin));
+    add(text(texts::kRecommendedPin), both(pins.pin));
     if (const std::optional<double> over = over_pins_for_thickness(pins, gear.tooth_thickness.inch))
-      add(text(395), both(*over));
+      add(text(texts::kOverPinsValue), both(*over));
   }
 
 private:
@@ -152,8 +162,8 @@ std::optional<std::vector<JobSheetRow>> spur_job_sheet(const SpurGearFormInput& 
   if (!solved)
     return std::nullopt;
   SheetWriter sheet(gear, text);
-  sheet.add(text(kJobSheetJob), {"______________________________"});
-  sheet.add(text(kJobSheetDate), {date});
+  sheet.add(text(texts::kJobSheetJob), {"______________________________"});
+  sheet.add(text(texts::kJobSheetDate), {date});
   sheet.gear(form, teeth);
   sheet.indexing(head, teeth);
   sheet.checking(form, *solved, teeth);

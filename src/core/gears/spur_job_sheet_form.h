@@ -33,21 +33,8 @@ struct JobSheetRow {
   }
 };
 
-/// Language entries of the sheet's own texts.
-inline constexpr int kJobSheetTitle = 730;
-inline constexpr int kJobSheetJob = 731;
-inline constexpr int kJobSheetDate = 732;
-inline constexpr int kJobSheetGear = 733;
-inline constexpr int kJobSheetBlank = 734;
-inline constexpr int kJobSheetDepth = 735;
-inline constexpr int kJobSheetTeeth = 736; ///< after the teeth a cutter serves
-inline constexpr int kJobSheetSimple = 737;
-inline constexpr int kJobSheetDifferential = 738;
-inline constexpr int kJobSheetNoIndexing = 739;
-inline constexpr int kJobSheetChecking = 740;
-
-/// The text of a language entry ("" when the language lacks it).
-using JobSheetText = std::function<std::string(int entry)>;
+/// The text of a string-table entry ("" when the language lacks it).
+using JobSheetText = std::function<std::string(i18n::TextId)>;
 
 /// Whether the fields make a gear whose sheet shows every size: a module of
 /// 1e-10 makes a gear, but a sheet of zeros at the sheet's places.

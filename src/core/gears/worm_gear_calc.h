@@ -5,6 +5,7 @@
 // them.
 #pragma once
 
+#include "core/gears/gears_texts.h"
 #include "core/gears/tooth_system.h"
 #include <array>
 #include <optional>
@@ -17,7 +18,7 @@ struct WormPressureAngle {
   double degrees;
   double tan;
   double cot;
-  int label;          ///< string-table entry of its radio button
+  i18n::TextId label; ///< the text of its radio button
   int smallest_teeth; ///< fewest wheel teeth it allows; 0: no limit
 };
 

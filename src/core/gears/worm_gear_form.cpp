@@ -2,22 +2,18 @@
 
 #include <utility>
 
+#include "core/gears/gears_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace gears {
 
-namespace {
+i18n::TextId worm_pitch_label(ToothSystem system) {
+  return texts::kToothSystemNames[static_cast<size_t>(system)];
+}
 
-constexpr int kFirstSystemLabel = 293; // module, DP, CP inch, CP mm follow in order
-constexpr int kBacklashInchLabel = 330;
-constexpr int kBacklashMmLabel = 363;
-constexpr int kWormTooSmallText = 792;
-
-} // namespace
-
-int worm_pitch_label(ToothSystem system) { return kFirstSystemLabel + static_cast<int>(system); }
-
-int worm_backlash_label(bool metric) { return metric ? kBacklashMmLabel : kBacklashInchLabel; }
+i18n::TextId worm_backlash_label(bool metric) {
+  return metric ? texts::kBacklashMm : texts::kBacklashInch;
+}
 
 WormOutputTexts worm_output_texts(const std::optional<WormGearResult>& result, bool metric) {
   WormOutputTexts texts;
@@ -72,7 +68,7 @@ WormGearForm worm_gear_form(const WormGearFormInput& input) {
   NoWormGear why = NoWormGear::kNothingToSay;
   form.result = calculate_worm_gear(in, &why);
   if (why == NoWormGear::kWormTooSmall)
-    form.reason = kWormTooSmallText;
+    form.reason = texts::kWormTooSmall;
   form.outputs = worm_output_texts(form.result, input.metric);
   return form;
 }

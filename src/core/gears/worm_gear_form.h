@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/gears/gears_texts.h"
 #include "core/gears/tooth_system.h"
 #include "core/gears/worm_gear_calc.h"
 
@@ -55,16 +56,16 @@ struct WormGearFormInput {
 struct WormGearForm {
   /// Whole, over and under of a pitch in inches: only that system has them.
   bool fraction_offered = false;
-  int pitch_label = 0;    ///< string-table entry naming the pitch value
-  int backlash_label = 0; ///< the backlash in inches or in millimetres
+  i18n::TextId pitch_label = i18n::kNoText;    ///< names the pitch value
+  i18n::TextId backlash_label = i18n::kNoText; ///< the backlash in inches or in millimetres
   /// The centre-distance window needs the wheel: a tooth size and a count.
   bool centre_distance_offered = false;
   /// The change-gear help covers the systems given as module or pitch.
   bool change_gear_help_offered = false;
   std::optional<WormGearResult> result; ///< in inches, none: every field empty
   WormOutputTexts outputs;
-  /// The language entry that says why there is no result; 0: nothing to say.
-  int reason = 0;
+  /// The text that says why there is no result; kNoText: nothing to say.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 WormGearForm worm_gear_form(const WormGearFormInput& input);
@@ -74,7 +75,7 @@ WormGearForm worm_gear_form(const WormGearFormInput& input);
 WormOutputTexts worm_output_texts(const std::optional<WormGearResult>& result, bool metric);
 
 /// The labels that follow the choices alone.
-int worm_pitch_label(ToothSystem system);
-int worm_backlash_label(bool metric);
+i18n::TextId worm_pitch_label(ToothSystem system);
+i18n::TextId worm_backlash_label(bool metric);
 
 } // namespace gears

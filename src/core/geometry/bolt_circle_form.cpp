@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {
@@ -55,7 +56,7 @@ std::optional<BoltCircle> bolt_circle_form(const BoltCircleFormInput& in) {
   return compute_bolt_circle(calc);
 }
 
-int bolt_circle_reason(const BoltCircleFormInput& in) {
+i18n::TextId bolt_circle_reason(const BoltCircleFormInput& in) {
   const BoltCircleFields& f = in.fields;
   const auto count = [](const std::string& text) {
     const long n = numeric::read_long(text);
@@ -67,11 +68,11 @@ int bolt_circle_reason(const BoltCircleFormInput& in) {
   };
   if (!in.partial)
     return count(f.holes_to_list) > count(f.total_holes) && count(f.total_holes) > 0
-               ? kBoltMoreListedThanHoles
-               : 0;
+               ? texts::kMoreListedThanHoles
+               : i18n::kNoText;
   // NaN, for an angle out of its range, is beyond nothing.
-  return !f.end_angle.empty() && angle(f.start_angle) > angle(f.end_angle) ? kBoltStartBeyondEnd
-                                                                           : 0;
+  return !f.end_angle.empty() && angle(f.start_angle) > angle(f.end_angle) ? texts::kStartBeyondEnd
+                                                                           : i18n::kNoText;
 }
 
 } // namespace geometry

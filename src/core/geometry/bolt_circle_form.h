@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/geometry/bolt_circle_calc.h"
+#include "core/geometry/geometry_texts.h"
 
 namespace geometry {
 
@@ -42,12 +43,8 @@ BoltCircleMarks bolt_circle_marks(ZeroAt zero, Counting counting, bool x_reverse
 /// describe no pattern (the page then hides its markers).
 std::optional<BoltCircle> bolt_circle_form(const BoltCircleFormInput& input);
 
-/// Language entries saying why the fields describe no pattern.
-inline constexpr int kBoltStartBeyondEnd = 807;
-inline constexpr int kBoltMoreListedThanHoles = 809;
-
 /// Why the fields of the chosen type describe no pattern, where that is
-/// clear whatever else they hold; 0 otherwise.
-int bolt_circle_reason(const BoltCircleFormInput& input);
+/// clear whatever else they hold; kNoText otherwise.
+i18n::TextId bolt_circle_reason(const BoltCircleFormInput& input);
 
 } // namespace geometry

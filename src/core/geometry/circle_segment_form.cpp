@@ -2,37 +2,42 @@
 
 #include <cmath>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {
 
 namespace {
 
+using namespace texts;
+
 // Texts of the label slots: slot 0 labels the first value, slot 1 the
 // second, slots 2 ... 10 rows R1 to R3 and R5 to R10. A case sets slots
-// 0 to 5; the others keep the text of their own quantity (entry 39 + slot).
-constexpr int kFirstSlotText = 39;
+// 0 to 5; the others keep the text of their own quantity.
 constexpr int kSlotsSetByCase = 6;
-constexpr int kCaseSlots[][kSlotsSetByCase] = {
-    {40, 44, 39, 42, 43, 41}, // chord, arc
-    {39, 43, 41, 42, 40, 44}, // radius, angle
-    {39, 40, 41, 42, 43, 44}, // radius, chord
-    {39, 41, 40, 42, 43, 44}, // radius, height
-    {39, 42, 40, 41, 43, 44}, // radius, distance
-    {40, 41, 39, 42, 43, 44}, // chord, height
-    {40, 42, 39, 41, 43, 44}, // chord, distance
-    {41, 42, 39, 40, 43, 44}, // height, distance
-    {39, 44, 41, 42, 43, 40}, // radius, arc
-    {44, 43, 41, 42, 39, 40}, // arc, angle
-    {40, 43, 41, 42, 39, 44}, // chord, angle
+// radius, chord, height, distance centre to chord, angle, length of the arc
+constexpr TextId R = kSegmentRadius, C = kSegmentChord, H = kSegmentHeight,
+                 D = kSegmentCentreToChord, A = kSegmentCentralAngle, L = kSegmentArc;
+constexpr TextId kCaseSlots[][kSlotsSetByCase] = {
+    {C, L, R, D, A, H}, // chord, arc
+    {R, A, H, D, C, L}, // radius, angle
+    {R, C, H, D, A, L}, // radius, chord
+    {R, H, C, D, A, L}, // radius, height
+    {R, D, C, H, A, L}, // radius, distance
+    {C, H, R, D, A, L}, // chord, height
+    {C, D, R, H, A, L}, // chord, distance
+    {H, D, R, C, A, L}, // height, distance
+    {R, L, H, D, A, C}, // radius, arc
+    {L, A, H, D, R, C}, // arc, angle
+    {C, A, H, D, R, L}, // chord, angle
 };
-// What the page says for each NoSegment, in its order: a chord over the
-// diameter, a distance over the radius, past a half circle, an arc not over
-// its chord.
-constexpr int kReasonTexts[] = {0, 780, 781, 782, 783};
+constexpr TextId kOwnSlotTexts[] = {kSegmentCircumference, kSegmentArea, kSegmentTriangleArea,
+                                    kSegmentSectorArea, kSegmentCircleArea}; // slots 6 ... 10
+// What the page says for each NoSegment, in its order.
+constexpr TextId kReasonTexts[] = {i18n::kNoText, kChordOverDiameter, kDistanceOverRadius,
+                                   kPastHalfCircle, kArcNotOverChord};
 
 /// R4, the rest of the full turn, has the same label in every case.
-constexpr int kRestRowText = 51;
 constexpr int kRestRow = 3;
 
 // A value beyond the largest double has no text: its field stays empty.
@@ -52,14 +57,15 @@ std::array<std::string, 3> triple(const numeric::DmsTexts& texts) {
 
 SegmentLayout segment_layout(SegmentKnown known, bool dms) {
   SegmentLayout layout;
-  const int* slots = kCaseSlots[static_cast<int>(known)];
+  const TextId* slots = kCaseSlots[static_cast<int>(known)];
   layout.first_label = slots[0];
   layout.second_label = slots[1];
   for (int row = 0; row < kSegmentRows; ++row) {
     const int slot = row < kRestRow ? row + 2 : row + 1;
-    layout.row_labels[static_cast<size_t>(row)] =
-        row == kRestRow ? kRestRowText
-                        : (slot < kSlotsSetByCase ? slots[slot] : kFirstSlotText + slot);
+    layout.row_labels[static_cast<size_t>(row)] = row == kRestRow ? kSegmentRestOfTurn
+                                                  : slot < kSlotsSetByCase
+                                                      ? slots[slot]
+                                                      : kOwnSlotTexts[slot - kSlotsSetByCase];
   }
   layout.diameter_offered = first_is_radius(known);
   layout.second_is_angle = second_is_angle(known);

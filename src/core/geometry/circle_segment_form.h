@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/geometry/circle_segment_calc.h"
+#include "core/geometry/geometry_texts.h"
 
 namespace geometry {
 
@@ -19,19 +20,23 @@ inline constexpr std::array<SegmentKnown, kSegmentMenuItems> kSegmentMenuCases =
     SegmentKnown::kHeightDistance, SegmentKnown::kChordArc,       SegmentKnown::kRadiusArc,
     SegmentKnown::kArcAngle,
 };
-inline constexpr std::array<int, kSegmentMenuItems> kSegmentMenuTexts = {29, 30, 31, 33, 34,
-                                                                         35, 32, 36, 37, 38};
+inline constexpr std::array<i18n::TextId, kSegmentMenuItems> kSegmentMenuTexts = {
+    texts::kSegmentRadiusAngle,    texts::kSegmentRadiusHeight,   texts::kSegmentChordHeight,
+    texts::kSegmentRadiusChord,    texts::kSegmentRadiusDistance, texts::kSegmentChordDistance,
+    texts::kSegmentHeightDistance, texts::kSegmentChordArc,       texts::kSegmentRadiusArc,
+    texts::kSegmentArcAngle,
+};
 /// A new page asks for radius and chord.
 inline constexpr int kSegmentStartItem = 3;
 /// The largest angle the second field takes in an angle case.
 inline constexpr double kSegmentLargestAngle = 179.9999999;
 
-/// What the page offers in a case: language entries of the two input labels
-/// and of the rows R1 ... R10, and where the angles are typed and shown.
+/// What the page offers in a case: the texts of the two input labels and of
+/// the rows R1 ... R10, and where the angles are typed and shown.
 struct SegmentLayout {
-  int first_label = 0;
-  int second_label = 0;
-  std::array<int, kSegmentRows> row_labels{};
+  i18n::TextId first_label = i18n::kNoText;
+  i18n::TextId second_label = i18n::kNoText;
+  std::array<i18n::TextId, kSegmentRows> row_labels{};
   bool diameter_offered = false; ///< the first value is the radius
   bool second_is_angle = false;  ///< the second field has the angle's range
   bool second_as_dms = false;    ///< the angle is typed in the three fields
@@ -57,8 +62,8 @@ struct SegmentForm {
   std::array<std::string, kSegmentRows> rows;
   std::array<std::string, 3> angle_dms; ///< R3 as D/M/S when it holds the angle
   std::array<std::string, 3> rest_dms;  ///< R4 as D/M/S
-  /// The language entry that says why there are no results; 0: nothing to say.
-  int reason = 0;
+  /// The text that says why there are no results; kNoText: nothing to say.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 SegmentForm segment_form(const SegmentFormInput& input);

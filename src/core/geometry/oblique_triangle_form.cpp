@@ -4,34 +4,41 @@
 #include <cmath>
 #include <optional>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {
 
 namespace {
 
-// Language entries naming each quantity as a typed row and as a result, in
-// the order of TriangleQuantity: A, B, C, a, b, c.
-constexpr std::array<int, 6> kInputLabel = {91, 92, 93, 82, 83, 84};
-constexpr std::array<int, 6> kResultLabel = {85, 86, 87, 88, 89, 90};
+using namespace texts;
+
+// The texts naming each quantity as a typed row and as a result, in the
+// order of TriangleQuantity: A, B, C, a, b, c.
+constexpr std::array<TextId, 6> kInputLabel = {kObliqueAngleAInput, kObliqueAngleBInput,
+                                               kObliqueAngleCInput, kObliqueSideAInput,
+                                               kObliqueSideBInput,  kObliqueSideCInput};
+constexpr std::array<TextId, 6> kResultLabel = {kObliqueAngleAResult, kObliqueAngleBResult,
+                                                kObliqueAngleCResult, kObliqueSideAResult,
+                                                kObliqueSideBResult,  kObliqueSideCResult};
 
 size_t index(TriangleQuantity quantity) { return static_cast<size_t>(quantity); }
 
 // Why three values, all given, make no triangle: the clear cases only.
-int no_triangle_reason(ObliqueKnown known, const std::array<double, 3>& given) {
+TextId no_triangle_reason(ObliqueKnown known, const std::array<double, 3>& given) {
   for (double value : given)
     if (!(value >= numeric::kMissing) || !std::isfinite(value))
-      return 0;
+      return i18n::kNoText;
   const double sum = given[0] + given[1] + given[2];
   switch (known) {
   case ObliqueKnown::kThreeSides: // the longest side reaches past the other two
-    return 2.0 * std::max({given[0], given[1], given[2]}) > sum ? kObliqueSidesDontClose : 0;
+    return 2.0 * std::max({given[0], given[1], given[2]}) > sum ? kSidesDontClose : i18n::kNoText;
   case ObliqueKnown::kSideAndTwoAngles: // A and B
-    return given[0] + given[2] >= 180.0 ? kObliqueAnglesLeaveNoC : 0;
+    return given[0] + given[2] >= 180.0 ? kAnglesLeaveNoC : i18n::kNoText;
   case ObliqueKnown::kThreeAngles:
-    return std::fabs(sum - 180.0) >= 0.0001 ? kObliqueAnglesNot180 : 0;
+    return std::fabs(sum - 180.0) >= 0.0001 ? kAnglesNot180 : i18n::kNoText;
   default:
-    return 0;
+    return i18n::kNoText;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/geometry/oblique_triangle_calc.h"
+#include "core/geometry/geometry_texts.h"
 #include "core/geometry/typed_text.h"
 
 namespace geometry {
@@ -15,9 +16,9 @@ namespace geometry {
 inline constexpr double kObliqueLargestAngle = 179.999999;
 
 struct ObliqueFormLayout {
-  /// Language entries of the input rows and of the result rows.
-  std::array<int, 3> row_labels{};
-  std::array<int, 3> result_labels{};
+  /// The texts of the input rows and of the result rows.
+  std::array<i18n::TextId, 3> row_labels{};
+  std::array<i18n::TextId, 3> result_labels{};
   std::array<bool, 3> row_is_angle{};  ///< the row's decimal field has the angle's range
   std::array<bool, 3> row_as_dms{};    ///< the row's angle is typed in three fields
   std::array<bool, 3> result_as_dms{}; ///< the result row shows its angle as D/M/S
@@ -34,19 +35,14 @@ struct ObliqueFormInput {
   int places = 3;
 };
 
-/// Language entries saying why three given values make no triangle.
-inline constexpr int kObliqueSidesDontClose = 802;
-inline constexpr int kObliqueAnglesLeaveNoC = 803;
-inline constexpr int kObliqueAnglesNot180 = 804;
-
 /// Result texts, all empty when the values make no triangle or a field
 /// that counts is red.
 struct ObliqueForm {
   std::array<std::string, 3> results;
   std::array<std::array<std::string, 3>, 3> result_dms; ///< empty for a side
   std::string area;
-  /// Why all three values are given and still make no triangle; 0 otherwise.
-  int reason = 0;
+  /// Why all three values are given and still make no triangle; kNoText otherwise.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 ObliqueForm oblique_form(const ObliqueFormInput& input);

@@ -2,6 +2,8 @@
 
 #include "core/numeric/number_text.h"
 
+#include "core/geometry/geometry_texts.h"
+
 namespace geometry {
 
 PolygonForm polygon_form(const PolygonFormInput& input) {
@@ -12,7 +14,7 @@ PolygonForm polygon_form(const PolygonFormInput& input) {
   // The corner-to-flat button stays set when it goes grey.
   if (*input.known == PolygonKnown::kCornerToFlat && input.sides >= kFewestSides &&
       !form.corner_to_flat_offered) {
-    form.reason = kPolygonNoCornerToFlat;
+    form.reason = texts::kNoCornerToFlat;
     return form;
   }
   const std::optional<Polygon> polygon =

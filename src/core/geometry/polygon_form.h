@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/geometry/polygon_calc.h"
 
 namespace geometry {
@@ -17,9 +18,6 @@ struct PolygonFormInput {
   int places = 3;                    ///< decimals of the results
 };
 
-/// Language entry saying that an even polygon has no corner-to-flat height.
-inline constexpr int kPolygonNoCornerToFlat = 805;
-
 struct PolygonForm {
   /// The corner-to-flat button and row: only an odd polygon has them.
   bool corner_to_flat_offered = false;
@@ -30,8 +28,8 @@ struct PolygonForm {
   std::string side;
   std::string across_flats;
   std::string corner_to_flat;
-  /// Why the chosen size gives no polygon; 0 otherwise.
-  int reason = 0;
+  /// Why the chosen size gives no polygon; kNoText otherwise.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 PolygonForm polygon_form(const PolygonFormInput& input);

@@ -4,23 +4,26 @@
 #include <cmath>
 #include <optional>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace geometry {
 
 namespace {
 
-// Language entries of the two input labels and the first two result rows.
+using namespace texts;
+
+// The texts of the two input labels and the first two result rows.
 struct CaseLabels {
-  int input1, input2, row1, row2;
+  TextId input1, input2, row1, row2;
 };
 constexpr std::array<CaseLabels, 6> kCaseLabels = {{
-    {71, 72, 73, 74}, // b, A -> a, c
-    {75, 72, 76, 74}, // a, A -> b, c
-    {77, 72, 76, 73}, // c, A -> b, a
-    {71, 75, 74, 79}, // b, a -> c, A
-    {71, 77, 73, 79}, // b, c -> a, A
-    {75, 77, 76, 79}, // a, c -> b, A
+    {kRightSideBInput, kRightAngleAInput, kRightSideAResult, kRightHypotenuseResult},
+    {kRightSideAInput, kRightAngleAInput, kRightSideBResult, kRightHypotenuseResult},
+    {kRightHypotenuseInput, kRightAngleAInput, kRightSideBResult, kRightSideAResult},
+    {kRightSideBInput, kRightSideAInput, kRightHypotenuseResult, kRightAngleAResult},
+    {kRightSideBInput, kRightHypotenuseInput, kRightSideAResult, kRightAngleAResult},
+    {kRightSideAInput, kRightHypotenuseInput, kRightSideBResult, kRightAngleAResult},
 }};
 
 // The quantities of result rows 1 and 2 by case.
@@ -69,13 +72,12 @@ std::optional<RightTriangleInput> read_input(const RightTriangleFormInput& in) {
 }
 
 // Why two values, both given, make no triangle: the clear cases only.
-int no_triangle_reason(const RightTriangleInput& v) {
+TextId no_triangle_reason(const RightTriangleInput& v) {
   if (has_known_angle(v.known))
-    return v.second >= 90.0 ? kRightTriangleAngleTooLarge : 0;
+    return v.second >= 90.0 ? kRightAngleTooLarge : i18n::kNoText;
   const bool hypotenuse_given = v.known != RightTriangleCase::kSidesBA;
-  return hypotenuse_given && v.second >= numeric::kMissing && v.first > v.second
-             ? kRightTriangleSideTooLong
-             : 0;
+  return hypotenuse_given && v.second >= numeric::kMissing && v.first > v.second ? kRightSideTooLong
+                                                                                 : i18n::kNoText;
 }
 
 } // namespace
@@ -97,7 +99,7 @@ RightTriangleForm right_triangle_form(const RightTriangleFormInput& input) {
   const std::optional<RightTriangle> t =
       values ? solve_right_triangle(*values) : std::optional<RightTriangle>();
   if (!t) {
-    form.reason = values ? no_triangle_reason(*values) : 0;
+    form.reason = values ? no_triangle_reason(*values) : i18n::kNoText;
     return form;
   }
   const auto fixed = [&](double value) { return numeric::format_fixed(input.places, value); };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/geometry/right_triangle_calc.h"
+#include "core/geometry/geometry_texts.h"
 #include "core/geometry/typed_text.h"
 
 namespace geometry {
@@ -14,12 +15,12 @@ namespace geometry {
 /// The largest angle A input 2 takes in cases 1-3.
 inline constexpr double kRightTriangleLargestAngle = 179.9999999;
 
-/// Language entries of the labels and which fields show the angles.
+/// The texts of the labels and which fields show the angles.
 struct RightTriangleLayout {
-  int input1_label = 0;
-  int input2_label = 0;
-  int row1_label = 0;
-  int row2_label = 0;
+  i18n::TextId input1_label = i18n::kNoText;
+  i18n::TextId input2_label = i18n::kNoText;
+  i18n::TextId row1_label = i18n::kNoText;
+  i18n::TextId row2_label = i18n::kNoText;
   bool second_is_angle = false; ///< input 2 holds angle A, with its range
   bool angle_as_dms = false;    ///< angle A is typed in the three fields
   bool row2_as_dms = false;     ///< row 2 shows the computed angle A as D/M/S
@@ -37,18 +38,14 @@ struct RightTriangleFormInput {
   int places = 3;
 };
 
-/// Language entries saying why two given values make no triangle.
-inline constexpr int kRightTriangleSideTooLong = 800;
-inline constexpr int kRightTriangleAngleTooLarge = 801;
-
 /// Result texts, all empty when the values make no triangle or a field
 /// that counts is red or missing.
 struct RightTriangleForm {
   std::array<std::string, 4> rows; ///< by case, by case, angle B, area
   std::array<std::string, 3> row2_dms;
   std::array<std::string, 3> row3_dms;
-  /// Why both values are given and still make no triangle; 0 otherwise.
-  int reason = 0;
+  /// Why both values are given and still make no triangle; kNoText otherwise.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 RightTriangleForm right_triangle_form(const RightTriangleFormInput& input);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/i18n/common_texts.h"
+
 namespace i18n {
 
 const std::array<const char*, kPrintStringCount> kPrintStringKeys = {
@@ -28,7 +30,7 @@ bool parse_index(const std::string& key, int& index) {
 // A language file writes spaces as '_' wherever it wants (the INI reader
 // drops blanks at either end); the two multi-line texts use '~' for breaks.
 std::string language_text(std::string value, int index) {
-  if (index == 415 || index == 461)
+  if (index == texts::kRatioExplanation.entry || index == texts::kNoTrainQuestion.entry)
     std::replace(value.begin(), value.end(), '~', '\n');
   std::replace(value.begin(), value.end(), '_', ' ');
   return value;

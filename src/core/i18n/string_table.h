@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/text_id.h"
 #include "core/settings/ini_document.h"
 
 namespace i18n {
@@ -28,7 +29,8 @@ inline constexpr int kLastEntry = 474;
 class StringTable {
 public:
   /// Builds the table from a loaded language file. Every '_' of a value
-  /// becomes a space; in entries 415 and 461 every '~' becomes a line break.
+  /// becomes a space; in the two multi-line texts every '~' becomes a line
+  /// break.
   /// Entries missing or empty in the file are null.
   static StringTable from_document(const settings::IniDocument& doc);
 
@@ -37,8 +39,10 @@ public:
 
   /// Entry i, or nullptr when it is missing or empty (a widget without text).
   const char* get(int i) const;
+  const char* get(TextId id) const { return get(id.entry); }
   /// Entry i, or "" when missing.
   std::string text(int i) const;
+  std::string text(TextId id) const { return text(id.entry); }
 
   /// Print-dialog text of slot `slot` ("" when its key is missing).
   const std::string& print_string(int slot) const { return print_strings_[slot]; }

@@ -3,17 +3,12 @@
 #include <cstdio>
 
 #include "core/threads/thread_tables.h"
+#include "core/threads/threads_texts.h"
 #include "core/numeric/number_text.h"
 
 namespace threads {
 
 namespace {
-
-// Language entries of the entry labels.
-constexpr int kDiameterLabel = 236;
-constexpr int kSizeNumberLabel = 234;
-constexpr int kTpiLabel = 237;
-constexpr int kPitchMmLabel = 249;
 
 constexpr int kInchDecimals = 3;
 constexpr int kNumberedDecimals = 3;
@@ -21,7 +16,8 @@ constexpr int kTapDrillMmDecimals = 2;
 
 // What the page says for each NoTapDrill, in its order: a pitch too coarse
 // for the size, a numbered size coarser than 20 per inch.
-constexpr int kReasonTexts[] = {0, 790, 791};
+constexpr i18n::TextId kReasonTexts[] = {i18n::kNoText, texts::kPitchTooCoarse,
+                                         texts::kNumberedTooCoarse};
 
 } // namespace
 
@@ -34,8 +30,9 @@ SeriesLayout thread_series_layout(int series) {
   layout.size_number_shown = numbered;
   layout.pitch_shown = entry != SizeEntry::kBaNumber;
   layout.numbered_outputs_shown = entry == SizeEntry::kBaNumber;
-  layout.diameter_label = numbered ? kSizeNumberLabel : kDiameterLabel;
-  layout.pitch_label = entry == SizeEntry::kMetric ? kPitchMmLabel : kTpiLabel;
+  layout.diameter_label = numbered ? texts::kNumberWord : texts::kSeriesDiameterLabel;
+  layout.pitch_label =
+      entry == SizeEntry::kMetric ? texts::kSeriesPitchMmLabel : texts::kSeriesTpiLabel;
   switch (entry) {
   case SizeEntry::kBaNumber:
     for (const BaSize& size : ba_sizes())

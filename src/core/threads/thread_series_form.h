@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/text_id.h"
 #include "core/threads/tap_drill_calc.h"
 
 namespace threads {
@@ -20,8 +21,8 @@ struct SeriesLayout {
   bool size_number_shown = false;
   bool pitch_shown = true;
   bool numbered_outputs_shown = false; ///< the BA size's threads per inch and pitch
-  int diameter_label = 0;              ///< language entries
-  int pitch_label = 0;
+  i18n::TextId diameter_label = i18n::kNoText;
+  i18n::TextId pitch_label = i18n::kNoText;
   /// The numbered sizes offered, and the one chosen at first.
   std::vector<std::string> size_names;
   int size_preset = -1;
@@ -56,8 +57,8 @@ struct ThreadSeriesForm {
   std::vector<std::string> drill_names, engagements;
   /// A tap drill but no drill series ticked to look in: the user is told.
   bool no_drill_series = false;
-  /// The language entry that says why there is no tap drill; 0: nothing to say.
-  int reason = 0;
+  /// The text that says why there is no tap drill; kNoText: nothing to say.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& input);

@@ -1,6 +1,7 @@
 #include "core/threads/thread_wires_form.h"
 
 #include "core/numeric/number_text.h"
+#include "core/threads/threads_texts.h"
 
 namespace threads {
 
@@ -19,9 +20,9 @@ ThreadWiresLabels thread_wires_labels(ThreadForm form, bool millimetre) {
   ThreadWiresLabels labels;
   labels.tpi_active = !metric_form;
   labels.fraction_shown = !metric_form;
-  labels.major = millimetre ? 202 : 193;
-  labels.wire = millimetre ? 203 : 194;
-  labels.result = millimetre ? 204 : 201;
+  labels.major = millimetre ? texts::kMajorDiameterMm : texts::kMajorDiameterInch;
+  labels.wire = millimetre ? texts::kWireDiameterMm : texts::kWireDiameterInch;
+  labels.result = millimetre ? texts::kOverWiresMm : texts::kOverWiresInch;
   labels.caption = labels.wire;
   return labels;
 }
@@ -57,7 +58,7 @@ ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& in) {
   }
   if (wires.over_wires)
     out.result = over_wires_text(*wires.over_wires, mm);
-  out.reason = wires.wire_unusable ? kWireOutsideSizes : 0;
+  out.reason = wires.wire_unusable ? texts::kWireOutsideSizes : i18n::kNoText;
   return out;
 }
 

@@ -6,22 +6,20 @@
 #include <array>
 #include <string>
 
+#include "core/i18n/text_id.h"
 #include "core/threads/thread_wires_calc.h"
 
 namespace threads {
 
-/// Language entries of the unit-dependent labels.
+/// The texts of the unit-dependent labels.
 struct ThreadWiresLabels {
   bool tpi_active = true;     ///< else the metric pitch takes typing
   bool fraction_shown = true; ///< an inch fraction only for the inch forms
-  int major = 0;
-  int wire = 0;
-  int result = 0;
-  int caption = 0; ///< above the wire sizes, once a unit has been chosen
+  i18n::TextId major = i18n::kNoText;
+  i18n::TextId wire = i18n::kNoText;
+  i18n::TextId result = i18n::kNoText;
+  i18n::TextId caption = i18n::kNoText; ///< above the wire sizes, once a unit has been chosen
 };
-
-/// The caption above the wire sizes before any unit has been chosen.
-inline constexpr int kSizesCaptionAtStart = 197;
 
 ThreadWiresLabels thread_wires_labels(ThreadForm form, bool millimetre);
 
@@ -50,16 +48,13 @@ struct ThreadWiresFormInput {
   WiresLengths kept;
 };
 
-/// Language entry saying that the wire at hand is outside the usable sizes.
-inline constexpr int kWireOutsideSizes = 806;
-
 struct ThreadWiresForm {
   WiresLengths kept;
   /// Smallest, best, largest wire: empty without a pitch.
   std::array<std::string, 3> sizes;
   std::string result;
-  /// Why there is no measurement though every length is given; 0 otherwise.
-  int reason = 0;
+  /// Why there is no measurement though every length is given; kNoText otherwise.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 ThreadWiresForm thread_wires_form(const ThreadWiresFormInput& input);

@@ -4,18 +4,21 @@
 #include <array>
 
 #include "core/numeric/number_text.h"
+#include "core/workshop/workshop_texts.h"
 
 namespace workshop {
 
 namespace {
 
-using namespace change_gears_text;
+using namespace texts;
 
 /// Captions after the pitch to make and after the lead screw, by mode.
-constexpr std::array<int, kChangeGearModes> kPitchCaption = {
-    kInchPitch, kMetricPitch, kModule, kDiametralPitch, kMetricPitch, kInchPitch};
-constexpr std::array<int, kChangeGearModes> kLeadScrewCaption = {
-    kInchPitch, kMetricPitch, kMetricPitch, kInchPitch, kInchPitch, kMetricPitch};
+constexpr std::array<i18n::TextId, kChangeGearModes> kPitchCaption = {
+    kInchPitchUnit,      kMetricPitchUnit, kModuleUnit,
+    kDiametralPitchUnit, kMetricPitchUnit, kInchPitchUnit};
+constexpr std::array<i18n::TextId, kChangeGearModes> kLeadScrewCaption = {
+    kInchPitchUnit, kMetricPitchUnit, kMetricPitchUnit,
+    kInchPitchUnit, kInchPitchUnit,   kMetricPitchUnit};
 /// The gear-ratio search looks up to at least this many teeth.
 constexpr long kFewestHighestTeeth = 50;
 
@@ -48,7 +51,7 @@ ChangeGearsForm change_gears_form(const ChangeGearsFormInput& input) {
   const auto mode = static_cast<size_t>(input.mode);
   form.pitch_caption = kPitchCaption[mode];
   form.lead_screw_caption = kLeadScrewCaption[mode];
-  form.heading_unit = form.pitch_caption == kMetricPitch ? kMillimetres : kInchPitch;
+  form.heading_unit = form.pitch_caption == kMetricPitchUnit ? kMillimetresClosing : kInchPitchUnit;
   form.calculate_enabled = input.gears.size() >= kFewestChangeGears &&
                            usable_pitch(numeric::read_double(input.pitch_to_make)) &&
                            usable_pitch(numeric::read_double(input.lead_screw));

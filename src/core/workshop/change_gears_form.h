@@ -8,21 +8,9 @@
 #include <vector>
 
 #include "core/workshop/change_gears_calc.h"
+#include "core/workshop/workshop_texts.h"
 
 namespace workshop {
-
-/// Text entries the form names.
-namespace change_gears_text {
-inline constexpr int kInchPitch = 441;   ///< also closes the heading of an inch thread
-inline constexpr int kMetricPitch = 442; ///< "mm pitch"
-inline constexpr int kModule = 443;
-inline constexpr int kDiametralPitch = 444;
-inline constexpr int kMillimetres = 78; ///< closes the heading of a metric thread
-inline constexpr int kNotOwned = 460;
-inline constexpr int kNoExactPair = 474;
-inline constexpr int kRedKey = 760;     ///< under trains with a red gear
-inline constexpr int kStarredKey = 761; ///< under printed trains with a starred gear
-} // namespace change_gears_text
 
 /// A train needs three gears at least: a pair and one more to choose from.
 inline constexpr size_t kFewestChangeGears = 3;
@@ -37,12 +25,12 @@ struct ChangeGearsFormInput {
 };
 
 struct ChangeGearsForm {
-  /// Text entries of the captions after the two pitches.
-  int pitch_caption = change_gears_text::kInchPitch;
-  int lead_screw_caption = change_gears_text::kInchPitch;
-  /// Text entry of the last word of the results heading (the lead screw's
-  /// caption is its first word).
-  int heading_unit = change_gears_text::kInchPitch;
+  /// The captions after the two pitches.
+  i18n::TextId pitch_caption = texts::kInchPitchUnit;
+  i18n::TextId lead_screw_caption = texts::kInchPitchUnit;
+  /// The last word of the results heading (the lead screw's caption is its
+  /// first word).
+  i18n::TextId heading_unit = texts::kInchPitchUnit;
   /// Enough gears and two real pitches (a zero pitch gives no ratio).
   bool calculate_enabled = false;
   /// The 22/7 pair's fields show in the worm modes once Calculate is offered.
@@ -58,7 +46,7 @@ struct WormPairView {
   bool first_owned = false;
   bool second_owned = false;
   bool warning_shown = false;
-  int warning = change_gears_text::kNotOwned; ///< text entry of the warning
+  i18n::TextId warning = texts::kNotOwned;
 };
 
 /// The pair for a worm mode (a thread mode gives an empty view).

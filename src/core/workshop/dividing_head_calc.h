@@ -26,10 +26,6 @@ struct IndexingSetting {
   }
 };
 
-/// Language entries of the two lines that say why a head without a usable
-/// ratio indexes nothing.
-inline constexpr int kHeadWithoutRatioText = 830;
-
 /// Whole turns alone, when N divides R; nullopt otherwise (also for R < 1 or N < 1).
 std::optional<IndexingSetting> whole_turn_setting(int ratio, long divisions);
 

@@ -1,6 +1,7 @@
 #include "core/workshop/dovetail_form.h"
 
 #include "core/numeric/number_text.h"
+#include "core/workshop/workshop_texts.h"
 
 namespace workshop {
 
@@ -9,10 +10,13 @@ constexpr int kPlaces = 3; ///< decimals of every size shown
 // What the pages say for each NoDovetail, in its order: the clearance takes
 // the depth, the flanks meet, the pins meet, too little over the pins, the
 // part to be made too narrow, an angle past 90 degrees.
-constexpr int kReasonTexts[] = {0, 784, 785, 786, 787, 788, 789};
+constexpr i18n::TextId kReasonTexts[] = {
+    i18n::kNoText,      texts::kClearanceTakesDepth, texts::kFlanksMeet,
+    texts::kPinsMeet,   texts::kTooLittleOverPins,   texts::kPartTooNarrow,
+    texts::kAnglePast90};
 } // namespace
 
-int no_dovetail_text(NoDovetail why) { return kReasonTexts[static_cast<int>(why)]; }
+i18n::TextId no_dovetail_text(NoDovetail why) { return kReasonTexts[static_cast<int>(why)]; }
 
 DovetailSketchChoice dovetail_sketch_choice(int clearance_kind, bool gib) {
   DovetailSketchChoice choice;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/i18n/text_id.h"
 #include "core/workshop/dovetail_calc.h"
 
 namespace workshop {
@@ -59,13 +60,13 @@ struct DovetailForm {
   /// (the rows are then empty and Print is off).
   std::optional<DovetailResult> result;
   std::array<std::string, kDovetailRows> rows;
-  /// The language entry that says why there is no result; 0: nothing to say.
-  int reason = 0;
+  /// The text that says why there is no result; kNoText: nothing to say.
+  i18n::TextId reason = i18n::kNoText;
 };
 
 DovetailForm dovetail_form(const DovetailFormInput& input);
 
-/// The language entry that says `why` (both dovetail pages); 0 for nothing to say.
-int no_dovetail_text(NoDovetail why);
+/// The text that says `why` (both dovetail pages); kNoText for nothing to say.
+i18n::TextId no_dovetail_text(NoDovetail why);
 
 } // namespace workshop

@@ -18,6 +18,8 @@
 #include <string>
 #include <utility>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "core/numeric/input_rules.h"
 #include "ui/checked_input.h"
 #include "ui/look.h"
@@ -36,8 +38,6 @@ namespace {
 constexpr int kDegreesRecord = 46;
 constexpr int kMinutesRecord = 47;
 constexpr int kSecondsRecord = 48;
-constexpr int kModuleLabel = 293;
-constexpr int kDiametralPitchLabel = 294;
 constexpr int kRowTop = 562;
 constexpr int kRowStep = 26;
 /// The window shows this much of the page; the rest scrolls into view.
@@ -45,10 +45,10 @@ constexpr int kScrollHeight = 600;
 constexpr int kPageBottom = 1055;
 constexpr const char* kDefaultShaftAngle = "90";
 
-constexpr int kTeethLabel = 307, kShaftAngleLabel = 375;
-constexpr int kFirstDmsMark = 269; // degrees, minutes and seconds marks follow
-/// Text numbers of the legend's five entries.
-constexpr std::array<int, 5> kLegendLabels = {305, 304, 366, 367, 368};
+/// The legend's five entries.
+constexpr std::array<i18n::TextId, 5> kLegendLabels = {
+    texts::kOutsideDiameter, texts::kPitchDiameter, texts::kPitchAngleMark, texts::kBackConeMark,
+    texts::kFaceMark};
 
 /// "1 = Outside diameter": what the number i + 1 on the sketch stands for.
 std::string legend_line(const ui::PageContext& context, std::size_t i) {
@@ -146,15 +146,15 @@ void BevelGearPage::build_sketch_and_choices() {
   }
 
   w_.help = new Fl_Button(612, 231, 181, 44);
-  w_.help->copy_label(context_.lang(370));
+  w_.help->copy_label(context_.lang(texts::kBevelHelpButton));
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->labelsize(16);
   w_.help->labelcolor(FL_BLUE);
   on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBevelGear); });
 
   plain_group(173, 411, 203, 25);
-  w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(20));
-  w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(19));
+  w_.inch = ui::radio_button(173, 411, 98, 25, context_.lang(texts::kInchUnit));
+  w_.mm = ui::radio_button(278, 411, 98, 25, context_.lang(texts::kMmUnit));
   w_.inch->parent()->end();
   // The face width is rewritten from the width in use, unless what was
   // typed lies outside the limits: that moves to the other unit as typed.
@@ -167,42 +167,45 @@ void BevelGearPage::build_sketch_and_choices() {
       [this] { unit_changed(); });
 
   plain_group(393, 411, 203, 25);
-  w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(55));
-  w_.decimal->copy_tooltip(context_.lang(57));
-  w_.dms = ui::radio_button(498, 411, 98, 25, context_.lang(99));
-  w_.dms->copy_tooltip(context_.lang(58));
+  w_.decimal = ui::radio_button(393, 411, 98, 25, context_.lang(texts::kDecimalDegreesRadio));
+  w_.decimal->copy_tooltip(context_.lang(texts::kDecimalDegreesTip));
+  w_.dms = ui::radio_button(498, 411, 98, 25, context_.lang(texts::kDmsRadio));
+  w_.dms->copy_tooltip(context_.lang(texts::kDmsTip));
   w_.decimal->parent()->end();
   for (Fl_Round_Button* button : {w_.decimal, w_.dms})
     on(button, [this] { angle_format_changed(); });
 
   plain_group(173, 453, 200, 63);
-  w_.diametral_pitch = ui::radio_button(173, 453, 200, 25, context_.lang(kDiametralPitchLabel));
-  w_.module = ui::radio_button(173, 491, 200, 25, context_.lang(kModuleLabel));
+  w_.diametral_pitch =
+      ui::radio_button(173, 453, 200, 25, context_.lang(texts::kDiametralPitchName));
+  w_.module = ui::radio_button(173, 491, 200, 25, context_.lang(texts::kModuleName));
   w_.module->parent()->end();
   for (Fl_Round_Button* button : {w_.diametral_pitch, w_.module})
     on(button, [this] { pitch_kind_changed(); });
 
   plain_group(394, 453, 130, 63);
-  w_.miter = ui::radio_button(394, 453, 130, 25, context_.lang(369));
-  w_.pinion_and_gear = ui::radio_button(394, 491, 130, 25, context_.lang(365));
+  w_.miter = ui::radio_button(394, 453, 130, 25, context_.lang(texts::kMiterGears));
+  // The page's name also names a pinion and its gear.
+  w_.pinion_and_gear =
+      ui::radio_button(394, 491, 130, 25, context_.lang(texts::kBevelGearPageName));
   w_.miter->parent()->end();
   for (Fl_Round_Button* button : {w_.miter, w_.pinion_and_gear})
     on(button, [this] { gear_set_changed(); });
 }
 
 void BevelGearPage::build_entries() {
-  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(kShaftAngleLabel));
+  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(texts::kShaftAngle));
   on(w_.shaft_angle, [this] { shaft_angle_changed(false); });
 
   w_.shaft_dms_frame = new Fl_Group(615, 321, 177, 25);
-  w_.shaft_dms_frame->copy_label(context_.lang(kShaftAngleLabel));
+  w_.shaft_dms_frame->copy_label(context_.lang(texts::kShaftAngle));
   w_.shaft_dms_frame->align(FL_ALIGN_LEFT);
   const std::array<int, 3> records = {kDegreesRecord, kMinutesRecord, kSecondsRecord};
   const std::array<std::array<int, 2>, 3> places = {{{632, 36}, {685, 27}, {727, 65}}};
   for (size_t i = 0; i < 3; ++i) {
     w_.shaft_dms[i] =
         ui::make_checked_input(context_, records[i], places[i][0], 321, places[i][1], 25);
-    w_.shaft_dms[i]->copy_label(context_.lang(kFirstDmsMark + static_cast<int>(i)));
+    w_.shaft_dms[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     w_.shaft_dms[i]->align(FL_ALIGN_RIGHT);
     w_.shaft_dms[i]->on_valid([this] { shaft_angle_changed(true); });
     // A red angle is not the one the results were made for.
@@ -210,15 +213,15 @@ void BevelGearPage::build_entries() {
   }
   w_.shaft_dms_frame->end();
 
-  w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(kDiametralPitchLabel));
+  w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(texts::kDiametralPitchName));
   on(w_.pitch, [this] { pitch_changed(); });
 
   w_.pair_frame = plain_group(528, 431, 268, 87);
-  w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(371));
-  w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, context_.lang(372));
+  w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(texts::kPinionTeeth));
+  w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, context_.lang(texts::kGearTeethLabel));
   w_.pair_frame->end();
   w_.miter_frame = plain_group(528, 465, 268, 25);
-  w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(373));
+  w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(texts::kMiterTeeth));
   w_.miter_frame->end();
   for (Fl_Input* field : {w_.pinion_teeth, w_.gear_teeth, w_.miter_teeth})
     on(field, [this] { recompute(); });
@@ -234,9 +237,9 @@ BevelColumnWidgets BevelGearPage::build_column(int x, int value_x) {
   const int left = x + 8;
   for (size_t angle = 0; angle < 2; ++angle) {
     const int y = kRowTop + kRowStep * (kPitchAngleRow + static_cast<int>(angle));
-    column.angle_dms[angle] = {result_field(left, y, 42, context_.lang(kFirstDmsMark)),
-                               result_field(left + 54, y, 30, context_.lang(kFirstDmsMark + 1)),
-                               result_field(left + 94, y, 70, context_.lang(kFirstDmsMark + 2))};
+    column.angle_dms[angle] = {result_field(left, y, 42, context_.lang(texts::kDegreesMark)),
+                               result_field(left + 54, y, 30, context_.lang(texts::kMinutesMark)),
+                               result_field(left + 94, y, 70, context_.lang(texts::kSecondsMark))};
   }
   column.frame->end();
   return column;
@@ -252,7 +255,7 @@ void BevelGearPage::build_results() {
 
 void BevelGearPage::build_face_width() {
   auto* text = new Fl_Box(171, 938, 146, 52);
-  text->copy_label(context_.lang(393));
+  text->copy_label(context_.lang(texts::kFaceWidthRange));
   text->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.face_width_minimum = new Fl_Box(323, 938, 100, 25);
   w_.face_width_minimum->box(FL_FLAT_BOX);
@@ -393,7 +396,7 @@ void BevelGearPage::show_pitch_kind() {
   const bool module = w_.module->value() != 0;
   // Hidden and shown again, so that the old label is wiped off the page.
   w_.pitch->hide();
-  w_.pitch->copy_label(context_.lang(module ? kModuleLabel : kDiametralPitchLabel));
+  w_.pitch->copy_label(context_.lang(module ? texts::kModuleName : texts::kDiametralPitchName));
   w_.pitch->type(module ? FL_FLOAT_INPUT : FL_INT_INPUT);
   w_.pitch->show();
 }
@@ -492,18 +495,19 @@ void BevelGearPage::show_gear_set_layout() {
 
 BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
   const bool dms = w_.dms->value() != 0;
-  auto text = [this](int i) { return std::string(context_.lang_or(i, "")); };
+  auto text = [this](i18n::TextId i) { return std::string(context_.lang_or(i, "")); };
   BevelPrintSheet sheet;
   sheet.title = text(bevel_column_label(gear_set(), gear_column, units_->metric()));
   const bool module = pitch_kind() == BevelPitchKind::kModule;
-  sheet.pitch_line = text(module ? kModuleLabel : kDiametralPitchLabel) + " = " + w_.pitch->value();
+  sheet.pitch_line =
+      text(module ? texts::kModuleName : texts::kDiametralPitchName) + " = " + w_.pitch->value();
   const Fl_Input* teeth = miter() ? w_.miter_teeth : gear_column ? w_.gear_teeth : w_.pinion_teeth;
   std::string shaft = w_.shaft_angle->value();
   if (dms)
     shaft = std::string(w_.shaft_dms[0]->value()) + ":" + w_.shaft_dms[1]->value() + ":" +
             w_.shaft_dms[2]->value();
-  sheet.teeth_line =
-      text(kTeethLabel) + " = " + teeth->value() + ", " + text(kShaftAngleLabel) + " = " + shaft;
+  sheet.teeth_line = text(texts::kTeethCount) + " = " + teeth->value() + ", " +
+                     text(texts::kShaftAngle) + " = " + shaft;
   for (std::size_t i = 0; i < kLegendLabels.size(); ++i)
     sheet.legend.push_back(legend_line(context_, i));
   const BevelColumnWidgets& column = gear_column ? w_.right : w_.left;

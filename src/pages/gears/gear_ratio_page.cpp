@@ -15,6 +15,8 @@
 #include <new>
 #include <vector>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/number_input.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
@@ -36,7 +38,6 @@ constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kGearRatio;
 constexpr const char* kDefaultResultsLimit = "20";
 constexpr const char* kDefaultLowest = "12";
 constexpr const char* kSmallestToleranceText = "0.0001";
-constexpr int kFirstModeLabel = 420; // both sides, above, below follow in order
 
 Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -85,7 +86,7 @@ void GearRatioPage::build(Fl_Group& group) {
   w_.explanation->box(FL_FLAT_BOX);
   w_.explanation->color(ui::kNoteBackground);
   w_.explanation->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
-  w_.explanation->copy_label(context_.lang(415));
+  w_.explanation->copy_label(context_.lang(texts::kRatioExplanation));
   build_limit_and_target();
   build_tooth_range();
   build_tolerance();
@@ -94,28 +95,28 @@ void GearRatioPage::build(Fl_Group& group) {
 }
 
 void GearRatioPage::build_limit_and_target() {
-  Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(426));
-  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(435));
+  Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(texts::kResultsLimit));
+  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(texts::kShowAtMost));
   w_.results_limit->value(kDefaultResultsLimit);
-  w_.results_limit->copy_tooltip(context_.lang(437));
-  text_box(531, 180, 150, 25, context_.lang(436), FL_ALIGN_LEFT);
+  w_.results_limit->copy_tooltip(context_.lang(texts::kLimitNote));
+  text_box(531, 180, 150, 25, context_.lang(texts::kResultsWord), FL_ALIGN_LEFT);
   limit->end();
 
-  Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(427));
-  w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(430));
+  Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(texts::kRatioLabel));
+  w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(texts::kRatioToFind));
   w_.target->when(FL_WHEN_CHANGED);
   on(w_.target, [this] { target_changed(); });
-  text_box(566, 261, 150, 25, context_.lang(434), FL_ALIGN_LEFT);
+  text_box(566, 261, 150, 25, context_.lang(texts::kToOne), FL_ALIGN_LEFT);
   ratio->end();
 }
 
 void GearRatioPage::build_tooth_range() {
-  Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(416));
+  Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(texts::kToothRange));
   w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
   w_.lowest->value(kDefaultLowest);
-  text_box(372, 342, 149, 25, context_.lang(417), FL_ALIGN_CENTER);
+  text_box(372, 342, 149, 25, context_.lang(texts::kToothRangeTo), FL_ALIGN_CENTER);
   w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
-  text_box(599, 342, 150, 25, context_.lang(418), FL_ALIGN_LEFT);
+  text_box(599, 342, 150, 25, context_.lang(texts::kToothRangeTeeth), FL_ALIGN_LEFT);
   for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
     count->when(FL_WHEN_CHANGED);
     on(count, [this] { validate_inputs(); });
@@ -124,17 +125,16 @@ void GearRatioPage::build_tooth_range() {
 }
 
 void GearRatioPage::build_tolerance() {
-  Fl_Group* tolerance = ui::framed_group(186, 406, 612, 88, context_.lang(413));
+  Fl_Group* tolerance = ui::framed_group(186, 406, 612, 88, context_.lang(texts::kToleranceLabel));
   for (size_t i = 0; i < w_.mode.size(); ++i) {
     int y = 414 + 25 * static_cast<int>(i);
-    w_.mode[i] =
-        ui::radio_button(236, y, 170, 25, context_.lang(kFirstModeLabel + static_cast<int>(i)));
+    w_.mode[i] = ui::radio_button(236, y, 170, 25, context_.lang(texts::kToleranceModes[i]));
   }
   w_.mode[0]->setonly();
   // The change-gear page searches with this mode too.
   for (Fl_Round_Button* button : w_.mode)
     on(button, [this] { context_.ratio_search().set_mode(mode()); });
-  w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(423));
+  w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(texts::kPercentSign));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
   // Checked when the user is done with it, so that "0.5" can be typed; every
@@ -150,7 +150,7 @@ void GearRatioPage::build_tolerance() {
 void GearRatioPage::build_buttons() {
   w_.calculate = new ui::EnterButton(511, 507, 172, 58);
   w_.calculate->box(FL_GTK_UP_BOX);
-  w_.calculate->copy_label(context_.lang(424));
+  w_.calculate->copy_label(context_.lang(texts::kCalculateButton));
   on(w_.calculate, [this] { search(); });
   w_.calculate->deactivate();
 

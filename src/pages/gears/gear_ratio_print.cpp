@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
 
@@ -14,7 +16,7 @@ namespace gears {
 
 namespace {
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -29,9 +31,6 @@ void start_list_page(Fl_Paged_Device& device) {
   device.start_page();
   fl_color(FL_BLACK);
 }
-
-constexpr int kDrivenText = 601;
-constexpr int kDriverText = 602;
 
 /// A row label set right-aligned before the first fraction, in a
 /// proportional font; the numbers stay in the fixed-width one.
@@ -57,7 +56,7 @@ bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
   fl_draw(heading.c_str(), 0, 0, width, heading_height, FL_ALIGN_TOP | FL_ALIGN_WRAP);
   const int h = fl_height();
 
-  const std::string driven = text_of(app, kDrivenText), driver = text_of(app, kDriverText);
+  const std::string driven = text_of(app, texts::kDriven), driver = text_of(app, texts::kDriver);
   fl_font(FL_HELVETICA, 12);
   const int labels_right = std::max(width_of(driven), width_of(driver)) + 2;
   fl_font(FL_COURIER, 12);
@@ -88,8 +87,8 @@ bool draw_ratio_results(Fl_Paged_Device& device, const ui::PageContext& app,
     std::string ratio = result.ratio_text;
     if (ratio.size() < 10)
       ratio.append(10 - ratio.size(), ' ');
-    std::string line =
-        text_of(app, 427) + " = " + ratio + text_of(app, 428) + " = " + result.error_text;
+    std::string line = text_of(app, texts::kRatioLabel) + " = " + ratio +
+                       text_of(app, texts::kErrorLabel) + " = " + result.error_text;
     // A long line is moved left so that it ends on the paper.
     int x = std::min(text_x, width - width_of(line));
     fl_draw(line.c_str(), x, y + h / 2);

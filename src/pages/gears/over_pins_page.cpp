@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
@@ -36,17 +38,8 @@ constexpr int kFractionRecord = 53;
 constexpr int kHelixRecord = 54;
 constexpr int kTypedAngleRecord = 55;
 
-/// Labels of the tooth-size radios, which also name the pitch value.
-constexpr int kSystemLabels[4] = {293, 294, 295, 296};
-constexpr int kHelixNotUsedText = 473;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kPinDiameter;
 
-constexpr int kToothSizeFrameLabel = 292, kPressureAngleLabel = 309;
-constexpr int kTeethLabel = 307, kOverLabel = 308, kFractionLabel = 280;
-constexpr int k14_5Label = 310, k20Label = 311, kTypedLabel = 111;
-constexpr int kPinLabel = 128, kMeasurementLabel = 395, kRecommendedLabel = 402;
-constexpr int kInchLabel = 20, kMmLabel = 19, kInchTip = 56, kMmTip = 59;
-constexpr int kHelixSelectLabel = 467, kHelixLabel = 468, kSpurNote = 469;
 /// Written for the radio groups when no button is set: nothing.
 constexpr int kWriteNothing = -1;
 
@@ -76,10 +69,10 @@ void OverPinsPage::build(Fl_Group& group) {
 }
 
 void OverPinsPage::build_tooth_size() {
-  Fl_Group* frame = ui::framed_group(165, 24, 272, 94, context_.lang(kToothSizeFrameLabel));
+  Fl_Group* frame = ui::framed_group(165, 24, 272, 94, context_.lang(texts::kToothSizeTitle));
   for (size_t i = 0; i < w_.system.size(); ++i) {
     w_.system[i] = ui::radio_button(176, 29 + 20 * static_cast<int>(i), 204, 25,
-                                    context_.lang(kSystemLabels[i]));
+                                    context_.lang(texts::kToothSystemNames[i]));
     on(w_.system[i], [this, i] { select_pins_system(static_cast<int>(i), true); });
   }
   frame->end();
@@ -105,11 +98,11 @@ void OverPinsPage::build_tooth_size() {
 
   w_.fraction_frame = new Fl_Group(250, 213, 163, 33);
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
-  w_.fraction_frame->copy_label(context_.lang(kFractionLabel));
+  w_.fraction_frame->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
   w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 257, 217, 34, 25);
   w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 325, 217, 35, 25);
-  w_.fraction[1]->copy_label(context_.lang(kOverLabel));
+  w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
   w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 372, 217, 35, 25, "/");
   w_.fraction_frame->end();
   for (ui::CheckedInput* part : w_.fraction)
@@ -121,13 +114,14 @@ void OverPinsPage::build_tooth_size() {
     });
 
   w_.teeth = ui::make_checked_input(context_, kTeethRecord, 517, 173, 60, 25);
-  w_.teeth->copy_label(context_.lang(kTeethLabel));
+  w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->on_valid([this] { recompute(); });
 }
 
 void OverPinsPage::build_pressure_angle() {
-  Fl_Group* frame = ui::framed_group(442, 24, 162, 144, context_.lang(kPressureAngleLabel));
-  const std::array<int, 3> labels = {k14_5Label, k20Label, kTypedLabel};
+  Fl_Group* frame = ui::framed_group(442, 24, 162, 144, context_.lang(texts::kPressureAngle));
+  const std::array<i18n::TextId, 3> labels = {texts::kAngle14_5, texts::kAngle20,
+                                              texts::kOtherAngle};
   const std::array<int, 3> ys = {34, 60, 87};
   for (size_t i = 0; i < w_.angle.size(); ++i) {
     w_.angle[i] = ui::radio_button(453, ys[i], 143, 25, context_.lang(labels[i]));
@@ -136,7 +130,7 @@ void OverPinsPage::build_pressure_angle() {
   // The frame names the angle already; the field only needs its unit.
   w_.typed_angle = ui::make_checked_input(context_, kTypedAngleRecord, 488, 135, 61, 25, "°");
   w_.typed_angle->align(FL_ALIGN_RIGHT);
-  if (const char* tip = context_.lang(kPressureAngleLabel))
+  if (const char* tip = context_.lang(texts::kPressureAngle))
     w_.typed_angle->copy_tooltip(tip);
   frame->end();
   w_.typed_angle->on_valid([this] {
@@ -149,18 +143,20 @@ void OverPinsPage::build_pressure_angle() {
 
 void OverPinsPage::build_pins() {
   w_.pin = ui::make_checked_input(context_, kPinRecord, 299, 257, 75, 25);
-  w_.pin->copy_label(context_.lang(kPinLabel));
+  w_.pin->copy_label(context_.lang(texts::kPinDiameter));
   w_.pin->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.pin->on_valid([this] { recompute(); });
 
-  ui::wrapped_text(386, 257, 101, 25, context_.lang(kMeasurementLabel), FL_ALIGN_RIGHT);
+  ui::wrapped_text(386, 257, 101, 25, context_.lang(texts::kOverPinsValue), FL_ALIGN_RIGHT);
   w_.over_pins = ui::make_checked_input(context_, kOverPinsRecord, 492, 257, 75, 25);
   w_.over_pins->on_valid([this] { recompute(); });
 
   // Its own group, so that the pair is a radio group of its own.
   auto* units = new Fl_Group(637, 234, 143, 25);
-  w_.inch = ui::radio_button(637, 234, 68, 25, context_.lang(kInchLabel), context_.lang(kInchTip));
-  w_.mm = ui::radio_button(712, 234, 68, 25, context_.lang(kMmLabel), context_.lang(kMmTip));
+  w_.inch = ui::radio_button(637, 234, 68, 25, context_.lang(texts::kInchUnit),
+                             context_.lang(texts::kInchTip));
+  w_.mm = ui::radio_button(712, 234, 68, 25, context_.lang(texts::kMmUnit),
+                           context_.lang(texts::kMmTip));
   units->end();
   // The pin and the measurement are rewritten in the new unit with the
   // page's own decimals, and a rewrite the user left alone is undone on the
@@ -178,21 +174,21 @@ void OverPinsPage::build_pins() {
       // The results show both units already: nothing to compute.
       nullptr);
 
-  ui::wrapped_text(190, 292, 136, 23, context_.lang(kRecommendedLabel), FL_ALIGN_LEFT);
+  ui::wrapped_text(190, 292, 136, 23, context_.lang(texts::kRecommendedPin), FL_ALIGN_LEFT);
   w_.pin_inch = ui::result_field(480, 292, 55, 23);
-  w_.pin_inch->copy_label(context_.lang(kInchLabel));
+  w_.pin_inch->copy_label(context_.lang(texts::kInchUnit));
   w_.pin_inch->labelcolor(kPinLabelColour);
   w_.pin_mm = ui::result_field(631, 292, 55, 23);
-  w_.pin_mm->copy_label(context_.lang(kMmLabel));
+  w_.pin_mm->copy_label(context_.lang(texts::kMmUnit));
   w_.pin_mm->labelcolor(kPinLabelColour);
 }
 
 void OverPinsPage::build_helix() {
   auto* frame = new Fl_Group(185, 319, 606, 41);
   frame->box(FL_GTK_DOWN_FRAME);
-  const char* not_used = context_.lang(kHelixNotUsedText);
+  const char* not_used = context_.lang(texts::kHelixNotUsed);
   w_.helix_select = new Fl_Check_Button(195, 327, 130, 25);
-  w_.helix_select->copy_label(context_.lang(kHelixSelectLabel));
+  w_.helix_select->copy_label(context_.lang(texts::kHelixSelect));
   if (not_used)
     w_.helix_select->copy_tooltip(not_used);
   on(w_.helix_select, [this] { toggle_helix_angle(); });
@@ -202,7 +198,7 @@ void OverPinsPage::build_helix() {
   w_.helix_note->labelcolor(FL_DARK_RED);
 
   w_.helix = ui::make_checked_input(context_, kHelixRecord, 650, 327, 75, 28);
-  w_.helix->copy_label(context_.lang(kHelixLabel));
+  w_.helix->copy_label(context_.lang(texts::kHelixAngle));
   if (not_used)
     w_.helix->copy_tooltip(not_used);
   frame->end();
@@ -212,25 +208,26 @@ void OverPinsPage::build_helix() {
 }
 
 void OverPinsPage::build_results() {
-  constexpr int kRowText[3] = {396, 397, 398};
+  constexpr i18n::TextId kRowText[3] = {texts::kTheoreticalThickness, texts::kMeasuredThickness,
+                                        texts::kThicknessDifference};
   constexpr int kRowY[3] = {393, 455, 517};
   constexpr int kInchY[3] = {403, 465, 525};
   constexpr int kMmY[3] = {401, 463, 523};
   for (size_t row = 0; row < 3; ++row)
     ui::wrapped_text(168, kRowY[row], 230, 50, context_.lang(kRowText[row]), FL_ALIGN_LEFT);
 
-  Fl_Group* inch = ui::framed_group(410, 388, 161, 175, context_.lang(kInchLabel));
+  Fl_Group* inch = ui::framed_group(410, 388, 161, 175, context_.lang(texts::kInchUnit));
   inch->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
     w_.inch_results[row] = ui::result_field(418, kInchY[row], 145, 30);
   inch->end();
-  Fl_Group* mm = ui::framed_group(582, 388, 161, 175, context_.lang(kMmLabel));
+  Fl_Group* mm = ui::framed_group(582, 388, 161, 175, context_.lang(texts::kMmUnit));
   mm->align(FL_ALIGN_TOP);
   for (size_t row = 0; row < 3; ++row)
     w_.mm_results[row] = ui::result_field(590, kMmY[row], 145, 30);
   mm->end();
 
-  w_.note = ui::wrapped_text(185, 571, 601, 25, context_.lang(kSpurNote), FL_ALIGN_LEFT);
+  w_.note = ui::wrapped_text(185, 571, 601, 25, context_.lang(texts::kOverPinsNote), FL_ALIGN_LEFT);
   w_.note->box(FL_FLAT_BOX);
   w_.note->color(ui::kNoteBackground);
 }
@@ -362,8 +359,9 @@ void OverPinsPage::recompute() {
     differences[i]->textcolor(form.difference_red[i] ? ui::kTextBad : ui::kTextOk);
     differences[i]->redraw();
   }
-  w_.note->copy_label(context_.lang(form.reason != 0 ? form.reason : kSpurNote));
-  w_.note->labelcolor(form.reason != 0 ? FL_DARK_RED : FL_BLACK);
+  w_.note->copy_label(
+      context_.lang(form.reason != i18n::kNoText ? form.reason : texts::kOverPinsNote));
+  w_.note->labelcolor(form.reason != i18n::kNoText ? FL_DARK_RED : FL_BLACK);
   w_.note->redraw();
 }
 

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 
 namespace gears {
@@ -28,11 +30,8 @@ constexpr int kLabelX = 9;
 constexpr int kLabelSize = 12;
 // A box draws a left- or right-aligned label 3 pixels in from each side.
 constexpr int kLabelMargin = 6;
-constexpr int kTitleText = 600;
-constexpr int kDrivenText = 601;
-constexpr int kDriverText = 602;
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -58,16 +57,17 @@ Fl_Box* row_label(int x, int y, int w, const std::string& text) {
 
 std::string results_heading(const ui::PageContext& app, const std::string& target,
                             const std::string& tolerance, ToleranceMode mode) {
-  int mode_name = 420 + static_cast<int>(mode);
-  return text_of(app, 429) + " " + target + " : 1 " + text_of(app, 433) + " " + tolerance + "% " +
-         text_of(app, mode_name);
+  const i18n::TextId mode_name = texts::kToleranceModes[static_cast<size_t>(mode)];
+  return text_of(app, texts::kRatioHeading) + " " + target + " : 1 " +
+         text_of(app, texts::kPrintTolerance) + " " + tolerance + "% " + text_of(app, mode_name);
 }
 
 std::string result_row_text(const ui::PageContext& app, const RatioResult& result) {
   std::string ratio = result.ratio_text;
   if (ratio.size() < 8)
     ratio.append(8 - ratio.size(), ' ');
-  return text_of(app, 427) + " = " + ratio + " " + text_of(app, 428) + " = " + result.error_text;
+  return text_of(app, texts::kRatioLabel) + " = " + ratio + " " + text_of(app, texts::kErrorLabel) +
+         " = " + result.error_text;
 }
 
 const char* fraction_bar(const RatioResult& result, int pair) {
@@ -83,7 +83,7 @@ RatioResultsWindow::RatioResultsWindow(const ui::PageContext& app, int x, int y,
     : on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
   measure(app, heading, results);
   window_ = std::make_unique<Fl_Double_Window>(x, y, width_, kHeight);
-  window_->copy_label(text_of(app, kTitleText).c_str());
+  window_->copy_label(text_of(app, texts::kTrainsFoundTitle).c_str());
   callbacks_.on(window_.get(), [this] { on_close_(); });
   auto* scroll = new Fl_Scroll(0, 0, width_, kListHeight);
   scroll->color(kWhite);
@@ -122,7 +122,7 @@ void RatioResultsWindow::measure(const ui::PageContext& app, const std::string& 
   // The columns move right as far as the texts of the language need.
   fl_font(FL_HELVETICA, kLabelSize);
   label_width_ =
-      std::max(width_of(text_of(app, kDrivenText)), width_of(text_of(app, kDriverText))) +
+      std::max(width_of(text_of(app, texts::kDriven)), width_of(text_of(app, texts::kDriver))) +
       kLabelMargin;
   pairs_x_ = kLabelX + label_width_ + 4;
   text_x_ = pairs_x_ + 210;
@@ -140,8 +140,8 @@ void RatioResultsWindow::add_row(const ui::PageContext& app, const RatioResult& 
   int y = heading_height_ + 8 + kRowStep * index;
   // Each fraction reads driven over driver, so the fractions multiply to the
   // ratio: 29/22 x 95/82 x 72/35 = 3.14159.
-  row_label(kLabelX, y - 7, label_width_, text_of(app, kDrivenText));
-  row_label(kLabelX, y + 7, label_width_, text_of(app, kDriverText));
+  row_label(kLabelX, y - 7, label_width_, text_of(app, texts::kDriven));
+  row_label(kLabelX, y + 7, label_width_, text_of(app, texts::kDriver));
   int pairs = result.pair_count();
   for (int p = 0; p < pairs; ++p) {
     auto k = static_cast<size_t>(p);

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "pages/gears/spur_gear_sketch.h"
 #include "pages/gears/spur_job_sheet_window.h"
 #include "core/settings/ini_document.h"
@@ -32,14 +34,12 @@ using ui::show_if;
 constexpr int kPitchRecord = 27;
 constexpr int kTeethRecord = 28;
 constexpr int kFractionRecord = 29;
-constexpr int kDiametralPitchLabel = kSpurSystemLabel + 1;
 /// Written for gear_type when no tooth-size radio is set.
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
 constexpr int kRowStep = 26;
 /// Rows 1 to 7 carry the numbers the sketch names them by.
 constexpr int kNumberedRows = 7;
-constexpr int kFirstRowLabel = 297;
 
 } // namespace
 
@@ -59,11 +59,10 @@ void SpurGearPage::build(Fl_Group& group) {
 }
 
 void SpurGearPage::build_choices() {
-  Fl_Group* systems = ui::framed_group(166, 24, 272, 94, context_.lang(292));
+  Fl_Group* systems = ui::framed_group(166, 24, 272, 94, context_.lang(texts::kToothSizeTitle));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
-    const int label = kSpurSystemLabel + static_cast<int>(i);
-    w_.systems[i] =
-        ui::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25, context_.lang(label));
+    w_.systems[i] = ui::radio_button(177, 29 + 20 * static_cast<int>(i), 204, 25,
+                                     context_.lang(texts::kToothSystemNames[i]));
     on(w_.systems[i], [this, i] { select_pitch_system(static_cast<PitchSystem>(i)); });
   }
   systems->end();
@@ -73,9 +72,9 @@ void SpurGearPage::build_choices() {
   context_.register_unit_pair(ui::UnitPairSlot::kSpurGearSystem, w_.systems[1], w_.systems[0],
                               [this](bool to_metric) { switch_units(to_metric); });
 
-  w_.angle_frame = ui::framed_group(442, 25, 162, 93, context_.lang(309));
-  w_.angle_14_5 = ui::radio_button(452, 40, 140, 25, context_.lang(310));
-  w_.angle_20 = ui::radio_button(452, 75, 140, 25, context_.lang(311));
+  w_.angle_frame = ui::framed_group(442, 25, 162, 93, context_.lang(texts::kPressureAngle));
+  w_.angle_14_5 = ui::radio_button(452, 40, 140, 25, context_.lang(texts::kAngle14_5));
+  w_.angle_20 = ui::radio_button(452, 75, 140, 25, context_.lang(texts::kAngle20));
   w_.angle_frame->end();
   for (Fl_Round_Button* button : {w_.angle_14_5, w_.angle_20})
     on(button, [this] { pressure_angle_chosen(); });
@@ -93,11 +92,11 @@ void SpurGearPage::build_entries() {
 
   w_.fraction_frame = new Fl_Group(289, 180, 163, 33);
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
-  w_.fraction_frame->copy_label(context_.lang(280));
+  w_.fraction_frame->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
   w_.whole = ui::make_checked_input(context_, kFractionRecord, 296, 184, 34, 25);
   w_.over = ui::make_checked_input(context_, kFractionRecord, 364, 184, 35, 25);
-  w_.over->copy_label(context_.lang(308));
+  w_.over->copy_label(context_.lang(texts::kFractionOver));
   w_.under = ui::make_checked_input(context_, kFractionRecord, 411, 184, 35, 25, "/");
   w_.fraction_frame->end();
   for (ui::CheckedInput* field : {w_.whole, w_.over, w_.under})
@@ -105,15 +104,15 @@ void SpurGearPage::build_entries() {
         [this] { ui::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under); });
 
   w_.teeth = ui::make_checked_input(context_, kTeethRecord, 606, 140, 60, 25);
-  w_.teeth->copy_label(context_.lang(307));
+  w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->on_valid([this] { compute_spur_gear(w_.teeth); });
 }
 
 void SpurGearPage::build_table() {
   auto* inch_head = new Fl_Box(392, kTableTop - 25, 85, 25);
-  inch_head->copy_label(context_.lang(20));
+  inch_head->copy_label(context_.lang(texts::kInchUnit));
   auto* mm_head = new Fl_Box(481, kTableTop - 25, 85, 25);
-  mm_head->copy_label(context_.lang(19));
+  mm_head->copy_label(context_.lang(texts::kMmUnit));
   for (int row = 0; row < kSpurTableRows; ++row) {
     const int y = kTableTop + kRowStep * row;
     if (row < kNumberedRows) {
@@ -121,7 +120,7 @@ void SpurGearPage::build_table() {
       number->copy_label((std::to_string(row + 1) + ")").c_str());
       number->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
     }
-    ui::text_line(196, y, 194, 25, context_.lang(kFirstRowLabel + row));
+    ui::text_line(196, y, 194, 25, context_.lang(texts::kSpurRowNames[static_cast<size_t>(row)]));
     w_.inch[static_cast<size_t>(row)] = ui::result_field(392, y, 85);
     w_.mm[static_cast<size_t>(row)] = ui::result_field(481, y, 85);
   }
@@ -130,12 +129,12 @@ void SpurGearPage::build_table() {
 void SpurGearPage::build_results() {
   auto* module_frame = new Fl_Box(626, 210, 132, 56);
   module_frame->box(FL_ENGRAVED_FRAME);
-  module_frame->copy_label(context_.lang(kSpurSystemLabel));
+  module_frame->copy_label(context_.lang(texts::kModuleName));
   module_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
   w_.module = ui::result_field(652, 233, 80);
   auto* pitch_frame = new Fl_Box(626, 275, 132, 56);
   pitch_frame->box(FL_ENGRAVED_FRAME);
-  pitch_frame->copy_label(context_.lang(kDiametralPitchLabel));
+  pitch_frame->copy_label(context_.lang(texts::kDiametralPitchName));
   pitch_frame->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
   w_.diametral_pitch = ui::result_field(652, 298, 80);
 
@@ -146,19 +145,19 @@ void SpurGearPage::build_results() {
   on(w_.help, [this] { context_.show_help(ui::HelpTopic::kBacklash); });
   // Beside the help, right of the table.
   w_.job_sheet = new Fl_Button(577, 408, 110, 58);
-  w_.job_sheet->copy_label(context_.lang(kJobSheetTitle));
+  w_.job_sheet->copy_label(context_.lang(texts::kJobSheetTitle));
   w_.job_sheet->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.job_sheet->deactivate();
   on(w_.job_sheet, [this] { open_job_sheet(); });
 
-  auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(314));
+  auto* span = ui::framed_group(223, 480, 534, 61, context_.lang(texts::kSpanTitle));
   w_.span_text = ui::text_line(230, 482, 330, 25, "");
   // Another count at the end of the line; its field takes a typed count on
   // Enter, so that "12" is not read as 1 on the way.
   w_.span_teeth = new Fl_Spinner(697, 483, 52, 24);
   ui::limit_spinner_text(w_.span_teeth);
-  w_.span_teeth->copy_label(context_.lang(kSpurSpanTeethLabel));
-  w_.span_teeth->copy_tooltip(context_.lang(kSpurSpanTeethTip));
+  w_.span_teeth->copy_label(context_.lang(texts::kSpanTeethLabel));
+  w_.span_teeth->copy_tooltip(context_.lang(texts::kSpanTeethTip));
   w_.span_teeth->type(FL_INT_INPUT);
   w_.span_teeth->step(1);
   w_.span_teeth->hide();
@@ -167,9 +166,9 @@ void SpurGearPage::build_results() {
     show(form());
   });
   w_.span_inch = ui::result_field(353, 511, 92);
-  w_.span_inch->copy_label(context_.lang(20));
+  w_.span_inch->copy_label(context_.lang(texts::kInchUnit));
   w_.span_mm = ui::result_field(561, 511, 92);
-  w_.span_mm->copy_label(context_.lang(19));
+  w_.span_mm->copy_label(context_.lang(texts::kMmUnit));
   span->end();
 
   w_.status = new Fl_Box(170, 542, 644, 53);
@@ -209,7 +208,7 @@ PressureAngle SpurGearPage::pressure_angle() const {
   return w_.angle_14_5->value() ? PressureAngle::k14_5 : PressureAngle::k20;
 }
 
-void SpurGearPage::label_pitch_value(int label) {
+void SpurGearPage::label_pitch_value(i18n::TextId label) {
   // Hidden and shown again, so that the old label is wiped off the page.
   w_.pitch_value->hide();
   w_.pitch_value->copy_label(context_.lang(label));
@@ -292,8 +291,8 @@ void SpurGearPage::gear_changed() {
 
 // ---- results ----
 
-void SpurGearPage::show_status(int label) {
-  const bool warning = label == kSpurStatusTooFewTeeth;
+void SpurGearPage::show_status(i18n::TextId label) {
+  const bool warning = label == texts::kTooFewTeeth;
   w_.status->copy_label(context_.lang(label));
   w_.status->labelfont(warning ? FL_HELVETICA_BOLD : FL_HELVETICA);
   w_.status->labelcolor(warning ? FL_RED : FL_BLACK);
@@ -334,16 +333,16 @@ void SpurGearPage::show(const SpurGearForm& form) {
   }
   w_.module->value(form.module.c_str());
   w_.diametral_pitch->value(form.diametral_pitch.c_str());
-  const std::string cutter =
-      form.cutter != 0 ? context_.lang_or(kSpurCutterName, "") + " " + std::to_string(form.cutter)
-                       : "";
+  const std::string cutter = form.cutter != 0 ? context_.lang_or(texts::kCutterNumber, "") + " " +
+                                                    std::to_string(form.cutter)
+                                              : "";
   w_.cutter->value(cutter.c_str());
   show_span(form.span);
 }
 
 void SpurGearPage::show_span(const SpurSpan& span) {
   const std::string line =
-      span_line(span.teeth, [this](int entry) { return context_.lang_or(entry, ""); });
+      span_line(span.teeth, [this](i18n::TextId entry) { return context_.lang_or(entry, ""); });
   w_.span_text->value(line.c_str());
   w_.span_inch->value(span.inch.c_str());
   w_.span_mm->value(span.mm.c_str());
@@ -365,7 +364,7 @@ std::optional<std::vector<JobSheetRow>> SpurGearPage::job_sheet() const {
   const workshop::DividingHead head = context_.dividing_head();
   return spur_job_sheet(form_input(), {head.name, head.ratio, head.circles, head.gears},
                         ui::print_stamp(context_, ui::PageId::kSpurGear).date,
-                        [this](int entry) { return context_.lang_or(entry, ""); });
+                        [this](i18n::TextId entry) { return context_.lang_or(entry, ""); });
 }
 
 void SpurGearPage::open_job_sheet() {
@@ -386,8 +385,8 @@ void SpurGearPage::enter_start_mode() {
   w_.angle_frame->show();
   w_.fraction_frame->hide();
   w_.cutter->show();
-  label_pitch_value(kDiametralPitchLabel);
-  show_status(kSpurStatusNormal);
+  label_pitch_value(texts::kDiametralPitchName);
+  show_status(texts::kSpurNote);
 }
 
 void SpurGearPage::apply_settings() {

@@ -84,8 +84,8 @@ private:
   void show(const SpurGearForm& form);
   void show_span(const SpurSpan& span);
   void empty_fraction();
-  void show_status(int label);
-  void label_pitch_value(int label);
+  void show_status(i18n::TextId label);
+  void label_pitch_value(i18n::TextId label);
   void open_job_sheet();
   SpurGearFormInput form_input() const;
   SpurGearForm form() const;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "core/gears/gears_texts.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
 
@@ -144,7 +145,7 @@ bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
 }
 
 bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows) {
-  const std::string title = app.lang_or(kJobSheetTitle, "");
+  const std::string title = app.lang_or(texts::kJobSheetTitle, "");
   return ui::print_job(app, ui::PageId::kSpurGear, 1, [&](Fl_Paged_Device& device) {
     return draw_job_sheet_page(device, title, rows);
   });
@@ -152,7 +153,7 @@ bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows)
 
 JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows)
     : rows_(std::move(rows)) {
-  const std::string title = app.lang_or(kJobSheetTitle, "");
+  const std::string title = app.lang_or(texts::kJobSheetTitle, "");
   const int w = sheet_layout(title, rows_).width + 2 * kMargin;
   const int h = sheet_height(rows_) + 2 * kMargin;
   window_ = std::make_unique<Fl_Double_Window>(w, h + kButtonsHeight);

@@ -6,6 +6,8 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Window.H>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
@@ -53,38 +55,38 @@ WormExtraWindow::~WormExtraWindow() { window_.reset(); }
 void WormExtraWindow::build() {
   window_ = std::make_unique<Fl_Window>(380, 155);
   w_.window = window_.get();
-  window_->copy_label(text_or_empty(context_.lang(364)));
+  window_->copy_label(text_or_empty(context_.lang(texts::kWantedCentreDistance)));
   window_->color(ui::kPageBackground);
   window_->set_modal();
   callbacks_.on(window_.get(), [this] { hide(); });
 
   auto* inch_group = new Fl_Group(24, 21, 174, 65);
   inch_group->color(ui::kResultBackground);
-  inch_group->copy_label(context_.lang(20));
+  inch_group->copy_label(context_.lang(texts::kInchUnit));
   w_.inch = ui::make_checked_input(context_, kDecimalRecord, 86, 21, 59, 25);
   inch_group->end();
 
   auto* fraction_group = new Fl_Group(32, 68, 161, 35);
-  fraction_group->copy_label(context_.lang(280));
+  fraction_group->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction[0] = ui::make_checked_input(context_, kIntegerRecord, 40, 72, 34, 25);
   w_.fraction[1] = ui::make_checked_input(context_, kIntegerRecord, 106, 72, 35, 25);
-  w_.fraction[1]->copy_label(context_.lang(308));
+  w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
   w_.fraction[2] = ui::make_checked_input(context_, kIntegerRecord, 152, 73, 35, 25);
   w_.fraction[2]->label("/");
   fraction_group->end();
 
   auto* mm_group = new Fl_Group(213, 21, 117, 33);
   mm_group->color(FL_RED);
-  mm_group->copy_label(context_.lang(19));
+  mm_group->copy_label(context_.lang(texts::kMmUnit));
   w_.millimetre = ui::make_checked_input(context_, kDecimalRecord, 238, 21, 59, 25);
   mm_group->end();
 
   w_.apply = new Fl_Button(124, 117, 116, 25);
-  w_.apply->copy_label(context_.lang(223));
+  w_.apply->copy_label(context_.lang(texts::kOk));
   w_.apply->deactivate();
   callbacks_.on(w_.apply, [this] { apply(); });
   w_.cancel = new Fl_Button(246, 117, 116, 25);
-  w_.cancel->copy_label(context_.lang(224));
+  w_.cancel->copy_label(context_.lang(texts::kCancel));
   callbacks_.on(w_.cancel, [this] { hide(); });
   window_->end();
 }

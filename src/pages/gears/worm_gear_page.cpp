@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
@@ -35,9 +37,6 @@ namespace {
 constexpr int kLengthRecord = 41;   // pitch value, worm diameter, backlash
 constexpr int kFractionRecord = 42; // whole, over, under of the pitch in inches
 constexpr int kTeethRecord = 43;    // wheel teeth, 10 to 300
-constexpr int kFirstSystemLabel = 293;
-constexpr int kRightHandLabel = 346, kLeftHandLabel = 345;
-constexpr int kRoundRimLabel = 351, kSquareRimLabel = 352;
 /// Written for the radio groups when no button is set: nothing.
 constexpr int kWriteNothing = -1;
 
@@ -66,32 +65,32 @@ Fl_Button* help_button(int x, int y, int w, int h, const char* label) {
 struct OutputSpec {
   WormOut slot;
   int x, y;
-  int label;
+  i18n::TextId label;
   Fl_Font font;
 };
 
 // Each result with its label to its right: the hob column, the wheel under
 // it, and the worm column.
 constexpr OutputSpec kOutputs[] = {
-    {kHobTipWidth, 176, 229, 339, FL_HELVETICA},
-    {kHobVToFlat, 176, 256, 340, FL_HELVETICA},
-    {kHobOutsideDiameter, 176, 320, 341, FL_HELVETICA},
-    {kHobLeadAngle, 176, 434, 343, FL_HELVETICA},
-    {kHobWholeDepth, 176, 475, 358, FL_HELVETICA_BOLD},
-    {kHobFirstSide, 176, 545, 349, FL_HELVETICA},
-    {kHobSecondSide, 176, 580, 348, FL_HELVETICA},
-    {kHobThreadLength, 176, 628, 359, FL_HELVETICA},
-    {kThroatDiameter, 176, 669, 353, FL_HELVETICA_BOLD},
-    {kFaceWidth, 176, 708, 354, FL_HELVETICA_BOLD_ITALIC},
-    {kWheelWholeDepth, 176, 747, 355, FL_HELVETICA_BOLD},
-    {kCentreDistance, 176, 787, 356, FL_HELVETICA_BOLD_ITALIC},
-    {kWormTipWidth, 637, 229, 339, FL_HELVETICA},
-    {kWormVToFlat, 637, 256, 340, FL_HELVETICA},
-    {kWormLeadAngle, 637, 434, 344, FL_HELVETICA},
-    {kWormWholeDepth, 637, 475, 358, FL_HELVETICA_BOLD},
-    {kWormFirstSide, 637, 545, 349, FL_HELVETICA},
-    {kWormSecondSide, 637, 580, 348, FL_HELVETICA},
-    {kWormThreadLength, 637, 628, 360, FL_HELVETICA},
+    {kHobTipWidth, 176, 229, texts::kToolTipWidth, FL_HELVETICA},
+    {kHobVToFlat, 176, 256, texts::kVToFlat, FL_HELVETICA},
+    {kHobOutsideDiameter, 176, 320, texts::kHobOutsideDiameter, FL_HELVETICA},
+    {kHobLeadAngle, 176, 434, texts::kHobLeadAngle, FL_HELVETICA},
+    {kHobWholeDepth, 176, 475, texts::kThreadWholeDepth, FL_HELVETICA_BOLD},
+    {kHobFirstSide, 176, 545, texts::kSettingAngleMore, FL_HELVETICA},
+    {kHobSecondSide, 176, 580, texts::kSettingAngleLess, FL_HELVETICA},
+    {kHobThreadLength, 176, 628, texts::kHobThreadLength, FL_HELVETICA},
+    {kThroatDiameter, 176, 669, texts::kThroatDiameter, FL_HELVETICA_BOLD},
+    {kFaceWidth, 176, 708, texts::kWheelFaceWidth, FL_HELVETICA_BOLD_ITALIC},
+    {kWheelWholeDepth, 176, 747, texts::kWheelWholeDepth, FL_HELVETICA_BOLD},
+    {kCentreDistance, 176, 787, texts::kCentreDistance, FL_HELVETICA_BOLD_ITALIC},
+    {kWormTipWidth, 637, 229, texts::kToolTipWidth, FL_HELVETICA},
+    {kWormVToFlat, 637, 256, texts::kVToFlat, FL_HELVETICA},
+    {kWormLeadAngle, 637, 434, texts::kWormLeadAngle, FL_HELVETICA},
+    {kWormWholeDepth, 637, 475, texts::kThreadWholeDepth, FL_HELVETICA_BOLD},
+    {kWormFirstSide, 637, 545, texts::kSettingAngleMore, FL_HELVETICA},
+    {kWormSecondSide, 637, 580, texts::kSettingAngleLess, FL_HELVETICA},
+    {kWormThreadLength, 637, 628, texts::kWormThreadLength, FL_HELVETICA},
 };
 
 } // namespace
@@ -109,7 +108,8 @@ void WormGearPage::build(Fl_Group&) {
 
   for (int column : {0, 1}) {
     const int x = column == 0 ? 175 : 637;
-    auto* picture = frame(x, 32, 148, 183, context_.lang(column == 0 ? 334 : 335));
+    auto* picture =
+        frame(x, 32, 148, 183, context_.lang(column == 0 ? texts::kHobColumn : texts::kWormColumn));
     w_.backdrops[static_cast<size_t>(column)] = new WormBackdrop(x + 2, 34, 144, 179);
     picture->end();
   }
@@ -137,16 +137,16 @@ void WormGearPage::build(Fl_Group&) {
 }
 
 void WormGearPage::build_choices() {
-  Fl_Group* systems = frame(346, 32, 272, 95, context_.lang(292));
+  Fl_Group* systems = frame(346, 32, 272, 95, context_.lang(texts::kToothSizeTitle));
   for (size_t i = 0; i < w_.systems.size(); ++i) {
     w_.systems[i] = ui::radio_button(355, 37 + 20 * static_cast<int>(i), 250, 25,
-                                     context_.lang(kFirstSystemLabel + static_cast<int>(i)));
+                                     context_.lang(texts::kToothSystemNames[i]));
     on(w_.systems[i], [this] { system_chosen(); });
   }
   w_.systems[static_cast<size_t>(ToothSystem::kDiametralPitch)]->setonly();
   systems->end();
 
-  Fl_Group* angles = frame(346, 147, 272, 155, context_.lang(309));
+  Fl_Group* angles = frame(346, 147, 272, 155, context_.lang(texts::kPressureAngle));
   for (size_t i = 0; i < w_.angles.size(); ++i) {
     w_.angles[i] = ui::radio_button(357, 153 + 20 * static_cast<int>(i), 250, 25,
                                     context_.lang(kWormPressureAngles[i].label));
@@ -156,57 +156,58 @@ void WormGearPage::build_choices() {
   angles->end();
 
   auto* hands = new Fl_Group(493, 467, 121, 62);
-  w_.right_hand = ui::radio_button(493, 467, 121, 30, context_.lang(kRightHandLabel));
-  w_.left_hand = ui::radio_button(493, 499, 121, 30, context_.lang(kLeftHandLabel));
+  w_.right_hand = ui::radio_button(493, 467, 121, 30, context_.lang(texts::kRightHand));
+  w_.left_hand = ui::radio_button(493, 499, 121, 30, context_.lang(texts::kLeftHand));
   for (Fl_Button* button : {w_.right_hand, w_.left_hand})
     on(button, [this] { recompute(); });
   w_.right_hand->setonly();
   hands->end();
 
   auto* crowns = new Fl_Group(360, 605, 249, 50);
-  w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(kRoundRimLabel));
-  w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(kSquareRimLabel));
+  w_.round_rim = ui::radio_button(360, 605, 249, 25, context_.lang(texts::kRoundRim));
+  w_.square_rim = ui::radio_button(360, 630, 249, 25, context_.lang(texts::kSquareRim));
   for (Fl_Button* button : {w_.round_rim, w_.square_rim})
     on(button, [this] { recompute(); }); // shows the chosen crown's panel too
   w_.round_rim->setonly();
   crowns->end();
 
   auto* units = new Fl_Group(185, 826, 147, 49);
-  w_.inch = ui::radio_button(185, 826, 147, 25, context_.lang(20));
-  w_.millimetre = ui::radio_button(185, 850, 147, 25, context_.lang(19));
+  w_.inch = ui::radio_button(185, 826, 147, 25, context_.lang(texts::kInchUnit));
+  w_.millimetre = ui::radio_button(185, 850, 147, 25, context_.lang(texts::kMmUnit));
   w_.inch->setonly();
   units->end();
 
   auto* crown_cut = new Fl_Check_Button(177, 360, 119, 31);
-  crown_cut->copy_label(context_.lang(342));
+  crown_cut->copy_label(context_.lang(texts::kHobCrownCut));
   on(crown_cut, [this] { recompute(); });
   w_.crown_cut = crown_cut;
 }
 
 void WormGearPage::build_inputs() {
-  w_.pitch_label = ui::wrapped_text(358, 353, 121, 25, context_.lang(294), FL_ALIGN_TOP);
+  w_.pitch_label =
+      ui::wrapped_text(358, 353, 121, 25, context_.lang(texts::kDiametralPitchName), FL_ALIGN_TOP);
   w_.pitch_label->align(FL_ALIGN_TOP);
   w_.pitch = ui::make_checked_input(context_, kLengthRecord, 389, 353, 59, 25);
 
   w_.fraction_group = new Fl_Group(357, 396, 163, 33);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
-  w_.fraction_group->copy_label(context_.lang(280));
+  w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 364, 400, 34, 25);
   w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 432, 400, 35, 25);
-  w_.fraction[1]->copy_label(context_.lang(308));
+  w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
   w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 479, 400, 35, 25);
   w_.fraction[2]->label("/");
   w_.fraction_group->end();
   w_.fraction_group->hide();
 
   w_.teeth = ui::make_checked_input(context_, kTeethRecord, 524, 353, 60, 25);
-  w_.teeth->copy_label(context_.lang(307));
+  w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->align(FL_ALIGN_TOP);
   w_.teeth->when(w_.teeth->when() | FL_WHEN_ENTER_KEY);
 
   w_.starts = new Fl_Spinner(543, 435, 60, 25);
   ui::limit_spinner_text(w_.starts);
-  w_.starts->copy_label(context_.lang(329));
+  w_.starts->copy_label(context_.lang(texts::kWormStarts));
   w_.starts->type(FL_INT_INPUT);
   w_.starts->range(1, 3);
   w_.starts->step(1);
@@ -216,14 +217,14 @@ void WormGearPage::build_inputs() {
 
   auto* diameter_box = new Fl_Box(352, 487, 130, 107);
   diameter_box->box(FL_GTK_DOWN_FRAME);
-  diameter_box->copy_label(context_.lang(336));
+  diameter_box->copy_label(context_.lang(texts::kWormOutsideDiameter));
   diameter_box->align(FL_ALIGN_TOP | FL_ALIGN_WRAP);
   w_.diameter = ui::make_checked_input(context_, kLengthRecord, 387, 494, 60, 25);
   w_.centre_distance = new Fl_Button(358, 522, 118, 68);
   w_.centre_distance->box(FL_GTK_UP_BOX);
-  w_.centre_distance->copy_label(context_.lang(337));
+  w_.centre_distance->copy_label(context_.lang(texts::kCentreDistanceButton));
   w_.centre_distance->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.centre_distance->copy_tooltip(context_.lang(265));
+  w_.centre_distance->copy_tooltip(context_.lang(texts::kWormGearHelpTitle));
   on(w_.centre_distance, [this] { open_centre_distance(); });
   w_.centre_distance->deactivate();
 
@@ -233,9 +234,9 @@ void WormGearPage::build_inputs() {
   w_.reason = ui::reason_line({344, 303, 286, 32});
   w_.reason->labelsize(12);
 
-  w_.change_gear_help = help_button(637, 309, 151, 44, context_.lang(357));
+  w_.change_gear_help = help_button(637, 309, 151, 44, context_.lang(texts::kWormChangeGearsHelp));
   on(w_.change_gear_help, [this] { context_.show_help(ui::HelpTopic::kWormChangeGears); });
-  w_.worm_help = help_button(637, 357, 151, 44, context_.lang(350));
+  w_.worm_help = help_button(637, 357, 151, 44, context_.lang(texts::kWormHelpButton));
   on(w_.worm_help, [this] { context_.show_help(ui::HelpTopic::kWormGear); });
   w_.crown_help = help_button(298, 362, 26, 25, "?");
   on(w_.crown_help, [this] { context_.show_help(ui::HelpTopic::kWormGearCrown); });
@@ -246,7 +247,7 @@ void WormGearPage::build_inputs() {
 void WormGearPage::build_outputs() {
   // The two setting rows of each column share a frame headed by their name.
   for (int x : {170, 631}) {
-    Fl_Group* settings = frame(x, 538, 172, 72, context_.lang(347));
+    Fl_Group* settings = frame(x, 538, 172, 72, context_.lang(texts::kSettingAngles));
     settings->labelsize(13);
     settings->end();
   }
@@ -265,7 +266,9 @@ void WormGearPage::build_crown_panels() {
     const CrownPicture::Rim rim = i == 0 ? CrownPicture::Rim::kRound : CrownPicture::Rim::kSquare;
     auto* panel = new Fl_Group(384, 665, 403, 220);
     panel->box(FL_GTK_DOWN_FRAME);
-    ui::wrapped_text(390, 670, 176, 210, context_.lang(i == 0 ? 361 : 362), FL_ALIGN_LEFT);
+    ui::wrapped_text(390, 670, 176, 210,
+                     context_.lang(i == 0 ? texts::kRoundRimNote : texts::kSquareRimNote),
+                     FL_ALIGN_LEFT);
     w_.crown_pictures[i] = new CrownPicture(570, 666, 198, 215, rim);
     panel->end();
     w_.crown_panels[i] = panel;
@@ -385,7 +388,7 @@ void WormGearPage::show_results() {
     w_.outputs[i]->value(texts[i].c_str());
 }
 
-void WormGearPage::relabel(Fl_Widget* widget, int entry) {
+void WormGearPage::relabel(Fl_Widget* widget, i18n::TextId entry) {
   const char* text = context_.lang(entry);
   const char* now = widget->label();
   if (std::string(now ? now : "") == std::string(text ? text : ""))
@@ -407,7 +410,7 @@ void WormGearPage::warn_about_tooth_count() {
     return;
   checked_teeth_ = {angle, count};
   if (const std::optional<int> better = recommended_pressure_angle(angle, count)) {
-    const char* format = context_.lang(338);
+    const char* format = context_.lang(texts::kTooFewTeethForAngle);
     const char* name = context_.lang(kWormPressureAngles[static_cast<size_t>(*better)].label);
     context_.dialogs().alert(
         i18n::checked_format(format ? format : "", "ccds", 10, 10, count, name ? name : ""));

@@ -76,7 +76,7 @@ private:
   void units_chosen();
   void open_centre_distance();
   void apply_worm_diameter(double inches);
-  void relabel(Fl_Widget* widget, int entry);
+  void relabel(Fl_Widget* widget, i18n::TextId entry);
 
   ToothSystem system() const;
   int pressure_angle() const;

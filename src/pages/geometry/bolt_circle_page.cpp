@@ -13,12 +13,15 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/bolt_circle_holes_sketch.h"
 #include "pages/geometry/bolt_circle_sketch.h"
 #include "pages/geometry/hole_list_window.h"
+#include "core/geometry/geometry_texts.h"
 #include "core/settings/ini_document.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
@@ -36,6 +39,10 @@ constexpr int kCountRecord = 17;
 constexpr int kDiameterRecord = 18;
 constexpr int kOriginRecord = 19;
 constexpr int kAngleRecord = 30;
+
+// The zero-angle buttons, from the top.
+constexpr std::array<i18n::TextId, 4> kZeroAt = {texts::kZeroAtTop, texts::kZeroAtRight,
+                                                 texts::kZeroAtBottom, texts::kZeroAtLeft};
 
 constexpr Fl_Color kAngleMarkColour = 1;
 constexpr Fl_Color kAxisMarkColour = 15;
@@ -75,15 +82,16 @@ Fl_Box* mark_box(int x, int y, Fl_Color colour) {
 
 BoltCirclePage::BoltCirclePage(ui::PageContext& app) : ui::Page(app, ui::PageId::kBoltCircle) {}
 
-std::string BoltCirclePage::text(int index) const {
-  return context_.lang(index) ? context_.lang(index) : "";
+std::string BoltCirclePage::text(i18n::TextId entry) const {
+  return context_.lang(entry) ? context_.lang(entry) : "";
 }
 
 BoltCirclePage::~BoltCirclePage() = default;
 
 void BoltCirclePage::build(Fl_Group&) {
   hole_list_ = ui::top_level<HoleListWindow>(
-      context_.lang(164), [this] { print_hole_list(); }, [this] { save_hole_list(); });
+      context_.lang(texts::kHoleListTitle), [this] { print_hole_list(); },
+      [this] { save_hole_list(); });
   // The drawing first: the marks and labels that reach into it are drawn over it.
   build_drawing();
   for (size_t i = 0; i < 4; ++i) {
@@ -122,9 +130,9 @@ void BoltCirclePage::build_switches() {
 
   auto* zero_group = new Fl_Group(167, 43, 102, 102);
   zero_group->box(FL_GTK_DOWN_FRAME);
-  zero_group->copy_label(text(148).c_str());
+  zero_group->copy_label(text(texts::kZeroAtTitle).c_str());
   for (size_t i = 0; i < 4; ++i) {
-    w_.zero[i] = radio(186, 45 + 25 * static_cast<int>(i), 80, 25, text(149 + static_cast<int>(i)));
+    w_.zero[i] = radio(186, 45 + 25 * static_cast<int>(i), 80, 25, text(kZeroAt[i]));
     on(w_.zero[i], [this] { marks_chosen(); });
   }
   zero_group->end();
@@ -132,9 +140,9 @@ void BoltCirclePage::build_switches() {
 
   auto* direction_group = new Fl_Group(167, 403, 209, 70);
   direction_group->box(FL_GTK_DOWN_FRAME);
-  direction_group->copy_label(text(153).c_str());
-  w_.clockwise = radio(170, 409, 202, 25, text(154));
-  w_.counter_clockwise = radio(170, 442, 202, 25, text(155));
+  direction_group->copy_label(text(texts::kDirectionTitle).c_str());
+  w_.clockwise = radio(170, 409, 202, 25, text(texts::kClockwise));
+  w_.counter_clockwise = radio(170, 442, 202, 25, text(texts::kCounterClockwise));
   direction_group->end();
   w_.clockwise->setonly();
   for (Fl_Button* button : {w_.clockwise, w_.counter_clockwise})
@@ -143,7 +151,7 @@ void BoltCirclePage::build_switches() {
   // One frame, two radio groups inside it.
   auto* signs = new Fl_Group(711, 41, 102, 106);
   signs->box(FL_GTK_DOWN_FRAME);
-  signs->copy_label(text(163).c_str());
+  signs->copy_label(text(texts::kSignsTitle).c_str());
   auto* x_pair = new Fl_Group(713, 43, 98, 52);
   w_.x_normal = radio(732, 45, 65, 25, "X-, X+");
   w_.x_reversed = radio(732, 70, 65, 25, "X+, X-");
@@ -166,11 +174,11 @@ void BoltCirclePage::build_switches() {
   on(w_.show_list, [this] { show_results(); });
   w_.show_list->deactivate();
 
-  const std::string origin_tip = text(407);
+  const std::string origin_tip = text(texts::kOriginTip);
   w_.x_origin = ui::make_checked_input(context_, kOriginRecord, 740, 372, 73, 23);
-  w_.x_origin->copy_label(text(158).c_str());
+  w_.x_origin->copy_label(text(texts::kXOriginLabel).c_str());
   w_.y_origin = ui::make_checked_input(context_, kOriginRecord, 740, 397, 73, 23);
-  w_.y_origin->copy_label(text(161).c_str());
+  w_.y_origin->copy_label(text(texts::kYOriginLabel).c_str());
   for (Fl_Input* field : {w_.x_origin, w_.y_origin})
     if (!origin_tip.empty())
       field->copy_tooltip(origin_tip.c_str());
@@ -183,7 +191,7 @@ void BoltCirclePage::build_switches() {
 }
 
 void BoltCirclePage::build_pattern_inputs() {
-  const std::string angle_tip = text(165);
+  const std::string angle_tip = text(texts::kAngleFieldTip);
   auto angle_field = [this, &angle_tip](int x, int y) {
     ui::CheckedInput* field = ui::make_checked_input(context_, kAngleRecord, x, y, 73, 23);
     if (!angle_tip.empty())
@@ -194,8 +202,8 @@ void BoltCirclePage::build_pattern_inputs() {
   auto* panel = new Fl_Group(163, 479, 658, 121);
   w_.full = new Fl_Round_Button(170, 580, 130, 16);
   w_.partial = new Fl_Round_Button(310, 580, 130, 17);
-  w_.full->copy_label(text(403).c_str());
-  w_.partial->copy_label(text(404).c_str());
+  w_.full->copy_label(text(texts::kFullCircle).c_str());
+  w_.partial->copy_label(text(texts::kPartialCircle).c_str());
   for (Fl_Button* button : {w_.full, w_.partial}) {
     button->type(FL_RADIO_BUTTON);
     on(button, [this] { on_type_chosen(); });
@@ -203,26 +211,26 @@ void BoltCirclePage::build_pattern_inputs() {
   w_.full->setonly();
 
   w_.full_group = new Fl_Group(169, 478, 521, 65);
-  label_box(181, 482, 162, 23, text(156));
+  label_box(181, 482, 162, 23, text(texts::kTotalHolesLabel));
   w_.total_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
-  label_box(429, 480, 166, 25, text(159));
+  label_box(429, 480, 166, 25, text(texts::kHolesToListLabel));
   w_.holes_to_list = ui::make_checked_input(context_, kCountRecord, 599, 482, 73, 23);
-  if (context_.lang(408))
-    w_.holes_to_list->copy_tooltip(context_.lang(408));
-  label_box(181, 517, 162, 23, text(157))->labelcolor(ui::kCaptionBlue);
+  if (context_.lang(texts::kHolesToListTip))
+    w_.holes_to_list->copy_tooltip(context_.lang(texts::kHolesToListTip));
+  label_box(181, 517, 162, 23, text(texts::kCircleDiameterLabel))->labelcolor(ui::kCaptionBlue);
   w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
-  label_box(429, 517, 166, 23, text(160))->labelcolor(ui::kCaptionBlue);
+  label_box(429, 517, 166, 23, text(texts::kFirstHoleAngleLabel))->labelcolor(ui::kCaptionBlue);
   w_.first_angle = angle_field(599, 517);
   w_.full_group->end();
 
   w_.partial_group = new Fl_Group(174, 480, 521, 68);
-  label_box(181, 482, 162, 23, text(409));
+  label_box(181, 482, 162, 23, text(texts::kPartHolesLabel));
   w_.part_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
-  label_box(429, 482, 166, 23, text(410));
+  label_box(429, 482, 166, 23, text(texts::kStartAngleLabel));
   w_.start_angle = angle_field(599, 482);
-  label_box(181, 517, 162, 23, text(157));
+  label_box(181, 517, 162, 23, text(texts::kCircleDiameterLabel));
   w_.part_diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
-  label_box(429, 517, 166, 23, text(411));
+  label_box(429, 517, 166, 23, text(texts::kEndAngleLabel));
   w_.end_angle = angle_field(599, 517);
   w_.partial_group->end();
   w_.partial_group->hide();
@@ -320,9 +328,7 @@ void BoltCirclePage::relabel_marks() {
   }
 }
 
-void BoltCirclePage::show_results() {
-  hole_list_->show(w_.show_list->top_window());
-}
+void BoltCirclePage::show_results() { hole_list_->show(w_.show_list->top_window()); }
 
 void BoltCirclePage::recompute() {
   if (!w_.full->value() && !w_.partial->value())
@@ -379,26 +385,27 @@ void BoltCirclePage::repaint_drawing() {
 
 HoleListTexts BoltCirclePage::list_texts() const {
   HoleListTexts t;
-  t.list_title = text(168);
-  t.zero_words = {text(172), text(169), text(170), text(171)};
-  t.clockwise = text(166);
-  t.counter_clockwise = text(167);
-  t.hole = text(173);
-  t.header_zero = text(174);
-  t.first_hole_at = text(175);
-  t.degrees = text(176);
-  t.x_origin = text(177);
-  t.positive_x = text(178);
-  t.y_origin = text(179);
-  // The counterpart of the positive-X text; entry 256 names the polygon's sides.
-  t.positive_y = text(180);
-  t.diameter = text(181);
-  t.circle_of = text(182);
-  t.holes_first = text(183);
-  t.listed = text(184);
-  t.units = text(185);
-  t.inches = text(186);
-  t.millimetres = text(243);
+  t.list_title = text(texts::kListZeroAt);
+  t.zero_words = {text(texts::kListTop), text(texts::kListRight), text(texts::kListBottom),
+                  text(texts::kListLeft)};
+  t.clockwise = text(texts::kListCountsClockwise);
+  t.counter_clockwise = text(texts::kListCountsCounterClockwise);
+  t.hole = text(texts::kListHole);
+  t.header_zero = text(texts::kListHeaderZeroAt);
+  t.first_hole_at = text(texts::kListFirstHoleAt);
+  t.degrees = text(texts::kDegreesWord);
+  t.x_origin = text(texts::kListXOrigin);
+  t.positive_x = text(texts::kListPositiveX);
+  t.y_origin = text(texts::kListYOrigin);
+  // The counterpart of the positive-X text (not the polygon's "number of sides").
+  t.positive_y = text(texts::kListPositiveY);
+  t.diameter = text(texts::kListDiameter);
+  t.circle_of = text(texts::kListCircleOf);
+  t.holes_first = text(texts::kListHolesOfWhich);
+  t.listed = text(texts::kListAreListed);
+  t.units = text(texts::kUnitsLabel);
+  t.inches = text(texts::kInchesWord);
+  t.millimetres = text(texts::kMillimetresWord);
   return t;
 }
 
@@ -429,7 +436,7 @@ void BoltCirclePage::draw_hole_list_page(Fl_Paged_Device& device) const {
 void BoltCirclePage::save_hole_list() {
   if (!last_)
     return;
-  const std::string path = context_.dialogs().choose_save_file(text(267), "", "");
+  const std::string path = context_.dialogs().choose_save_file(text(texts::kSaveHoleList), "", "");
   if (!path.empty())
     save_hole_list_to(path);
 }
@@ -447,7 +454,7 @@ bool BoltCirclePage::save_hole_list_to(const std::string& path) {
     written = std::fclose(file) == 0 && written;
   }
   if (!written)
-    context_.dialogs().alert(text(268) + ", " + path);
+    context_.dialogs().alert(text(texts::kCannotOpenFile) + ", " + path);
   return written;
 }
 

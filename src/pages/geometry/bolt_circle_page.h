@@ -97,7 +97,7 @@ private:
   void hide_markers();
   void repaint_drawing();
   HoleListTexts list_texts() const;
-  std::string text(int index) const;
+  std::string text(i18n::TextId entry) const;
 
   Widgets w_;
   std::optional<BoltCircle> last_;

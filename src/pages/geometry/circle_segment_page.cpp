@@ -13,6 +13,8 @@
 #include <string>
 
 #include "core/geometry/circle_segment_form.h"
+#include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/circle_segment_sketch.h"
 #include "ui/checked_input.h"
 #include "ui/look.h"
@@ -33,13 +35,7 @@ constexpr int kDmsRecord = 3; // degrees; minutes and seconds follow
 constexpr ui::Places kPlaces{2, 6, 3};
 
 // Language entries.
-constexpr int kFirstExplanationText = 21;
 constexpr int kExplanationLines = 7;
-constexpr int kChoiceText = 28;
-constexpr int kDiameterText = 50;
-constexpr int kSectorCaption = 52;
-constexpr int kSegmentCaption = 53;
-constexpr int kDegreesMark = 269; // minutes and seconds follow
 
 // Rows R3 and R4: the angle and the rest of the full turn.
 constexpr size_t kAngleRow = 2;
@@ -63,7 +59,8 @@ void CircleSegmentPage::build(Fl_Group&) {
   for (int i = 0; i < kExplanationLines; ++i) {
     // Seven lines spread evenly from y 8 to y 160.
     auto* line = new Fl_Box(i == 0 ? 168 : 167, 8 + (152 * i + 3) / 6, 371, 20);
-    line->copy_label(context_.lang(kFirstExplanationText + i));
+    // The explanation's lines are consecutive entries.
+    line->copy_label(context_.lang(texts::kSegmentExplanation + i));
     line->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
   }
   w_.explanation->end();
@@ -73,13 +70,13 @@ void CircleSegmentPage::build(Fl_Group&) {
   build_results();
   bind_state();
 
-  w_.sketch = new chord(550, 6, 263, 203, context_.lang_or(kSectorCaption, ""),
-                        context_.lang_or(kSegmentCaption, ""));
+  w_.sketch = new chord(550, 6, 263, 203, context_.lang_or(texts::kSegmentSketchSector, ""),
+                        context_.lang_or(texts::kSegmentSketchSegment, ""));
 }
 
 void CircleSegmentPage::build_inputs() {
   w_.known = new Fl_Choice(168, 227, 234, 24);
-  w_.known->copy_label(context_.lang(kChoiceText));
+  w_.known->copy_label(context_.lang(texts::kSegmentKnownLabel));
   w_.known->align(FL_ALIGN_TOP_LEFT);
   w_.known->down_box(FL_GTK_DOWN_BOX);
   ui::fill_text_menu(w_.known, context_, {kSegmentMenuTexts.begin(), kSegmentMenuTexts.end()});
@@ -89,7 +86,7 @@ void CircleSegmentPage::build_inputs() {
   w_.first = ui::make_checked_input(context_, kFirstRecord, 566, 226, 75, 25);
   w_.first->on_valid([this] { first_changed(); });
   w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 740, 227, 65, 25);
-  w_.diameter->copy_label(context_.lang(kDiameterText));
+  w_.diameter->copy_label(context_.lang(texts::kSegmentDiameter));
   w_.diameter->on_valid([this] { diameter_changed(); });
   w_.diameter->hide();
 
@@ -109,7 +106,7 @@ void CircleSegmentPage::build_inputs() {
     auto* group = new Fl_Group(b.gx, b.gy, b.gw, b.gh);
     const int part = static_cast<int>(i);
     auto* field = ui::make_checked_input(context_, kDmsRecord + part, b.x, 253, b.w, 25);
-    field->copy_label(context_.lang(kDegreesMark + part));
+    field->copy_label(context_.lang(texts::kDmsMarks[i]));
     field->align(FL_ALIGN_RIGHT); // 12° 30′ 15″
     field->on_valid([this] { recompute(); });
     group->end();
@@ -155,7 +152,7 @@ void CircleSegmentPage::build_results() {
     constexpr int kW[] = {40, 40, 64};
     for (size_t i = 0; i < 3; ++i) {
       auto* field = ui::result_field(kX[i], y, kW[i], 23);
-      field->copy_label(context_.lang(kDegreesMark + static_cast<int>(i)));
+      field->copy_label(context_.lang(texts::kDmsMarks[i]));
       field->align(FL_ALIGN_RIGHT);
       fields[i] = field;
     }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
 #include "ui/field_io.h"
@@ -26,13 +28,6 @@ constexpr int kFractionRecord = 38;
 constexpr int kTemperatureRecord = 39;
 
 // Language entries.
-constexpr int kDecimalDegreesText = 176;
-constexpr int kDegreesMark = 269; // minutes and seconds follow
-constexpr int kPiRadiansText = 320;
-constexpr int kMmText = 243;
-constexpr int kInchText = 232;
-constexpr int kFractionTitle = 280;
-constexpr int kNumeratorText = 308;
 
 // The "=" between the fields of a row.
 void equals_sign(int x, int y) { new Fl_Box(x, y, 18, 25, "="); }
@@ -67,7 +62,7 @@ void ConversionsPage::build(Fl_Group&) {
 // decimal degrees = D° M′ S″ = multiple of π radians
 void ConversionsPage::build_angle_row() {
   w_.degrees = ui::make_checked_input(context_, kDegreesRecord, 305, 54, 94, 25);
-  w_.degrees->copy_label(context_.lang(kDecimalDegreesText));
+  w_.degrees->copy_label(context_.lang(texts::kDegreesWord));
   equals_sign(399, 53);
   struct DmsField {
     int x, w;
@@ -75,7 +70,7 @@ void ConversionsPage::build_angle_row() {
   const DmsField fields[] = {{418, 36}, {461, 40}, {507, 63}};
   for (size_t i = 0; i < 3; ++i) {
     w_.dms[i] = ui::make_checked_input(context_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
-    w_.dms[i]->copy_label(context_.lang(kDegreesMark + static_cast<int>(i)));
+    w_.dms[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     // The gaps between the three fields are too narrow for a mark, so
     // each mark stands over its field's right end.
     w_.dms[i]->align(FL_ALIGN_TOP_RIGHT);
@@ -83,25 +78,25 @@ void ConversionsPage::build_angle_row() {
   }
   equals_sign(571, 53);
   w_.pi_radians = ui::make_checked_input(context_, kPiRadiansRecord, 589, 54, 85, 25);
-  w_.pi_radians->copy_label(context_.lang(kPiRadiansText));
+  w_.pi_radians->copy_label(context_.lang(texts::kPiRadians));
   w_.pi_radians->align(FL_ALIGN_RIGHT);
 }
 
 // millimetres = inches, and under the inches whole + numerator / denominator
 void ConversionsPage::build_length_rows() {
   w_.mm = ui::make_checked_input(context_, kMmRecord, 395, 123, 85, 25);
-  w_.mm->copy_label(context_.lang(kMmText));
+  w_.mm->copy_label(context_.lang(texts::kMillimetresWord));
   equals_sign(479, 122);
   w_.inch = ui::make_checked_input(context_, kInchRecord, 496, 123, 85, 25);
-  w_.inch->copy_label(context_.lang(kInchText));
+  w_.inch->copy_label(context_.lang(texts::kInchWord));
   w_.inch->align(FL_ALIGN_RIGHT);
 
   w_.fraction_group = new Fl_Group(488, 174, 176, 45);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
-  w_.fraction_group->copy_label(context_.lang(kFractionTitle));
+  w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
   w_.whole = ui::make_checked_input(context_, kFractionRecord, 500, 183, 34, 25);
   w_.numerator = ui::make_checked_input(context_, kFractionRecord, 568, 183, 35, 25);
-  w_.numerator->copy_label(context_.lang(kNumeratorText));
+  w_.numerator->copy_label(context_.lang(texts::kFractionOver));
   w_.denominator = ui::make_checked_input(context_, kFractionRecord, 615, 183, 35, 25, "/");
   w_.fraction_group->end();
 }

@@ -11,7 +11,9 @@
 
 #include <string>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/geometry/oblique_triangle_form.h"
+#include "core/i18n/common_texts.h"
 #include "core/numeric/input_rules.h"
 #include "ui/field_io.h"
 #include "ui/page_context.h"
@@ -33,12 +35,10 @@ constexpr std::array<int, 3> kDmsRecords = {12, 13, 14};
 
 constexpr ui::Places kPlaces{2, 6, 3};
 
-// Language entries.
-constexpr int kCasesTitle = 66;
-constexpr std::array<int, 4> kCaseTexts = {97, 94, 95, 96};
-constexpr int kNoteText = 98;
-constexpr int kAreaText = 81;
-constexpr std::array<int, 3> kDmsLabels = {269, 270, 271};
+// The cases, in the order of the buttons.
+constexpr std::array<i18n::TextId, 4> kCaseTexts = {
+    texts::kObliqueThreeSides, texts::kObliqueTwoSidesAngle, texts::kObliqueSideTwoAngles,
+    texts::kObliqueThreeAngles};
 
 // Row positions on the page.
 constexpr std::array<int, 3> kRowY = {324, 350, 376};
@@ -75,9 +75,11 @@ std::array<std::string, 3> texts(const std::array<CheckedInput*, 3>& fields) {
 // ---- building ----
 
 void ObliqueTrianglePage::build(Fl_Group&) {
-  w_.sketch = build_triangle2_sketch({context_.lang(100), context_.lang(101), context_.lang(102),
-                                      context_.lang(103), context_.lang(106), context_.lang(104),
-                                      context_.lang(105)});
+  using namespace texts;
+  w_.sketch = build_triangle2_sketch({context_.lang(kLegendStart), context_.lang(kLegendRed),
+                                      context_.lang(kLegendRest), context_.lang(kLegendSecondLine),
+                                      context_.lang(kSketchSideA), context_.lang(kSketchSideB),
+                                      context_.lang(kSketchSideC)});
   build_choices();
   build_input_rows();
   build_results();
@@ -85,7 +87,8 @@ void ObliqueTrianglePage::build(Fl_Group&) {
 }
 
 void ObliqueTrianglePage::build_choices() {
-  Fl_Group* cases = ui::framed_group(171, 41, 212, 104, context_.lang_or(kCasesTitle, "").c_str());
+  Fl_Group* cases =
+      ui::framed_group(171, 41, 212, 104, context_.lang_or(texts::kKnownCasesTitle, "").c_str());
   constexpr std::array<int, 4> case_y = {44, 69, 93, 116};
   for (size_t i = 0; i < 4; ++i) {
     w_.case_buttons[i] =
@@ -107,7 +110,7 @@ void ObliqueTrianglePage::build_choices() {
 
   auto* note_group = new Fl_Group(165, 208, 321, 86);
   w_.note = new Fl_Box(170, 237, 222, 48);
-  w_.note->copy_label(context_.lang_or(kNoteText, "").c_str());
+  w_.note->copy_label(context_.lang_or(texts::kObliqueShapeOnlyNote, "").c_str());
   w_.note->labelcolor(ui::kCaptionBlue);
   w_.note->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   w_.note->hide();
@@ -133,7 +136,7 @@ void ObliqueTrianglePage::build_input_rows() {
     for (size_t c = 0; c < 3; ++c) {
       auto* part = new Fl_Group(kDmsX[c], y, kDmsW[c] + 14, 25);
       auto* field = ui::make_checked_input(context_, kDmsRecords[c], kDmsX[c], y, kDmsW[c], 25);
-      field->copy_label(context_.lang_or(kDmsLabels[c], "").c_str());
+      field->copy_label(context_.lang_or(texts::kDmsMarks[c], "").c_str());
       field->align(FL_ALIGN_RIGHT);
       part->end();
       show_and_enable_if(part, false);
@@ -161,13 +164,13 @@ void ObliqueTrianglePage::build_results() {
     w_.result_dms_groups[r] = new Fl_Group(dms_group_x[r], dms_group_y[r], 201, 27);
     for (size_t c = 0; c < 3; ++c) {
       w_.result_dms[r][c] = ui::result_field(kResultDmsX[c], y, kResultDmsW[c], 23);
-      w_.result_dms[r][c]->copy_label(context_.lang_or(kDmsLabels[c], "").c_str());
+      w_.result_dms[r][c]->copy_label(context_.lang_or(texts::kDmsMarks[c], "").c_str());
       w_.result_dms[r][c]->align(FL_ALIGN_RIGHT);
     }
     w_.result_dms_groups[r]->end();
     w_.result_dms_groups[r]->hide();
   }
-  w_.area_label = ui::text_line(262, 511, 185, 23, context_.lang(kAreaText));
+  w_.area_label = ui::text_line(262, 511, 185, 23, context_.lang(texts::kTriangleArea));
   w_.area = ui::result_field(522, 511, 185, 23);
   w_.reason = ui::reason_line({262, 542, 545, 50});
 }

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/geometry/geometry_texts.h"
+#include "core/i18n/common_texts.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/field_io.h"
@@ -50,13 +52,17 @@ void PolygonPage::build(Fl_Group& group) {
 
 void PolygonPage::build_inputs() {
   Fl_Group* known = ui::framed_group(166, 230, 340, 65);
-  known->copy_label(context_.lang(251));
+  known->copy_label(context_.lang(texts::kPolygonKnownTitle));
   known->align(FL_ALIGN_TOP_LEFT);
   struct KnownButton {
-    int x, y, w, label;
+    int x, y, w;
+    i18n::TextId label;
   };
   constexpr std::array<KnownButton, 4> buttons = {
-      {{170, 265, 169, 253}, {170, 236, 164, 252}, {339, 236, 158, 254}, {339, 265, 159, 255}}};
+      {{170, 265, 169, texts::kPolygonKnownCorners},
+       {170, 236, 164, texts::kPolygonKnownFlats},
+       {339, 236, 158, texts::kPolygonKnownSide},
+       {339, 265, 159, texts::kPolygonKnownCornerToFlat}}};
   for (size_t i = 0; i < buttons.size(); ++i) {
     const KnownButton& b = buttons[i];
     w_.known[i] = ui::radio_button(b.x, b.y, b.w, 25, context_.lang(b.label), nullptr);
@@ -67,7 +73,7 @@ void PolygonPage::build_inputs() {
 
   w_.sides = new Fl_Spinner(650, 220, 110, 25);
   ui::limit_spinner_text(w_.sides);
-  w_.sides->copy_label(context_.lang(256));
+  w_.sides->copy_label(context_.lang(texts::kPolygonSides));
   w_.sides->type(FL_INT_INPUT);
   w_.sides->range(kFewestSides, kMostSides);
   w_.sides->step(1);
@@ -90,11 +96,11 @@ void PolygonPage::build_inputs() {
       take_count(sides_field, spinner);
   });
 
-  ui::text_line(543, 248, 110, 25, context_.lang(257));
+  ui::text_line(543, 248, 110, 25, context_.lang(texts::kPolygonKnownValue));
   w_.value = ui::make_checked_input(context_, kValueRecord, 651, 248, 110, 25);
   w_.value->on_valid([this] { recompute(); });
 
-  ui::text_line(543, 277, 61, 25, context_.lang(54));
+  ui::text_line(543, 277, 61, 25, context_.lang(texts::kPrecisionLabel));
   w_.precision = ui::places_spinner(context_, {651, 276, 33, 25}, kPlaces, false);
   on(w_.precision, [this] { recompute(); });
 }
@@ -103,7 +109,7 @@ void PolygonPage::build_switches() {
   // Here the decimal button's tooltip is its own label.
   std::tie(w_.decimal, w_.dms) = framed_angle_formats(
       {666, 326, 143, 61}, {669, 330, 70, 25}, {669, 362, 70, 25},
-      [this](bool dms) { angle_format_chosen(dms); }, 55);
+      [this](bool dms) { angle_format_chosen(dms); }, texts::kDecimalDegreesRadio);
 
   std::tie(w_.inch, w_.mm) =
       ui::framed_inch_mm(context_, {475, 460, 170, 60}, {487, 465, 49, 25}, {487, 489, 59, 25});
@@ -113,15 +119,16 @@ void PolygonPage::build_switches() {
 }
 
 void PolygonPage::build_results() {
-  auto row = [this](int label_x, int y, int label_w, int text) {
+  auto row = [this](int label_x, int y, int label_w, i18n::TextId text) {
     Fl_Output* label = ui::text_line(label_x, y, label_w, 25, context_.lang(text));
     return std::make_pair(label, static_cast<Fl_Output*>(ui::result_field(502, y, 120)));
   };
-  w_.angle = row(338, 330, 145, 258).second;
-  w_.across_corners = row(338, 355, 132, 259).second;
-  w_.side = row(338, 380, 135, 260).second;
-  w_.across_flats = row(339, 405, 120, 261).second;
-  std::tie(w_.corner_to_flat_label, w_.corner_to_flat) = row(338, 430, 156, 262);
+  w_.angle = row(338, 330, 145, texts::kPolygonCentralAngle).second;
+  w_.across_corners = row(338, 355, 132, texts::kPolygonAcrossCorners).second;
+  w_.side = row(338, 380, 135, texts::kPolygonSide).second;
+  w_.across_flats = row(339, 405, 120, texts::kPolygonAcrossFlats).second;
+  std::tie(w_.corner_to_flat_label, w_.corner_to_flat) =
+      row(338, 430, 156, texts::kPolygonCornerToFlat);
 
   // The central angle as degrees, minutes and seconds, over its value field.
   w_.angle_dms_group = new Fl_Group(503, 330, 165, 25);
@@ -134,7 +141,7 @@ void PolygonPage::build_results() {
   for (size_t i = 0; i < 3; ++i) {
     w_.angle_dms[i] = ui::result_field(field_x[i], 330, field_w[i]);
     auto* mark = new Fl_Box(mark_x[i], 330, mark_w[i], 25);
-    mark->copy_label(context_.lang(269 + static_cast<int>(i)));
+    mark->copy_label(context_.lang(texts::kDmsMarks[i]));
   }
   w_.angle_dms_group->end();
   w_.angle_dms_group->hide();

@@ -11,7 +11,9 @@
 #include <cmath>
 #include <string>
 
+#include "core/geometry/geometry_texts.h"
 #include "core/geometry/right_triangle_form.h"
+#include "core/i18n/common_texts.h"
 #include "pages/geometry/right_triangle_sketch.h"
 #include "core/numeric/input_rules.h"
 #include "ui/checked_input.h"
@@ -35,14 +37,6 @@ constexpr int kSecondsRecord = 9;
 constexpr int kInput2Record = 10;
 
 constexpr ui::Places kPlaces{2, 6, 3};
-
-// Language entries.
-constexpr int kFirstCaseText = 60; // six cases follow
-constexpr int kCasesTitle = 66;
-constexpr int kFirstSketchText = 67; // four names follow
-constexpr int kAngleBText = 80;
-constexpr int kAreaText = 81;
-constexpr int kDegreesMark = 269; // minutes and seconds follow
 
 // Rows 2 and 3 of the results: the second by case, and angle B.
 constexpr size_t kRow2 = 1;
@@ -73,18 +67,19 @@ void RightTrianglePage::build(Fl_Group&) {
   build_inputs();
   build_results();
   bind_state();
-  w_.sketch =
-      new Triangle1(480, 6, 310, 203,
-                    {context_.lang(kFirstSketchText), context_.lang(kFirstSketchText + 1),
-                     context_.lang(kFirstSketchText + 2), context_.lang(kFirstSketchText + 3)});
+  w_.sketch = new Triangle1(
+      480, 6, 310, 203,
+      {context_.lang(texts::kRightSketchHypotenuse), context_.lang(texts::kRightSketchSideB),
+       context_.lang(texts::kRightSketchSideA), context_.lang(texts::kRightSketchSideA2)});
 }
 
 void RightTrianglePage::build_choices() {
-  Fl_Group* cases = ui::framed_group(189, 43, 230, 167, context_.lang(kCasesTitle));
+  Fl_Group* cases = ui::framed_group(189, 43, 230, 167, context_.lang(texts::kKnownCasesTitle));
   cases->align(FL_ALIGN_TOP); // the title centred over the buttons
   for (int i = 0; i < 6; ++i) {
-    Fl_Round_Button* button =
-        ui::radio_button(207, 53 + 25 * i, 205, 25, context_.lang(kFirstCaseText + i), nullptr);
+    // The cases are consecutive entries.
+    Fl_Round_Button* button = ui::radio_button(207, 53 + 25 * i, 205, 25,
+                                               context_.lang(texts::kRightFirstCase + i), nullptr);
     const auto known = static_cast<RightTriangleCase>(i + 1);
     on(button, [this, known] { case_chosen(known); });
     w_.case_buttons[static_cast<size_t>(i)] = button;
@@ -123,7 +118,7 @@ void RightTrianglePage::build_inputs() {
     const AngleField& f = angle_fields[i];
     w_.angle_groups[i] = new Fl_Group(f.group_x, f.group_y, f.group_w, f.group_h);
     w_.angle[i] = ui::make_checked_input(context_, f.record, f.x, f.y, f.w, 25);
-    w_.angle[i]->copy_label(context_.lang(kDegreesMark + static_cast<int>(i)));
+    w_.angle[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     w_.angle[i]->align(kUnitAlign);
     w_.angle_groups[i]->end();
     ui::show_and_enable_if(w_.angle_groups[i], false);
@@ -146,8 +141,8 @@ void RightTrianglePage::build_results() {
     // The area's value sits one pixel left of the others.
     w_.row_values[i] = ui::result_field(i == 3 ? 480 : 481, row_y[i], 255);
   }
-  w_.row_labels[2]->value(context_.lang(kAngleBText));
-  w_.row_labels[3]->value(context_.lang(kAreaText));
+  w_.row_labels[2]->value(context_.lang(texts::kAngleB));
+  w_.row_labels[3]->value(context_.lang(texts::kTriangleArea));
 
   auto dms_group = [this](int group_y, int degrees_x, std::array<Fl_Output*, 3>& fields) {
     auto* group = new Fl_Group(476, group_y, 264, 34);
@@ -155,7 +150,7 @@ void RightTrianglePage::build_results() {
     const int w[] = {32, 35, 69};
     for (size_t i = 0; i < 3; ++i) {
       fields[i] = ui::result_field(x[i], group_y + 4, w[i]);
-      fields[i]->copy_label(context_.lang(kDegreesMark + static_cast<int>(i)));
+      fields[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
       fields[i]->align(kUnitAlign);
     }
     group->end();

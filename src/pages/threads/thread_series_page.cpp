@@ -16,9 +16,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "core/threads/thread_tables.h"
 #include "core/settings/ini_document.h"
 #include "core/settings/settings_model.h"
+#include "core/threads/threads_texts.h"
 #include "ui/checked_input.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
@@ -35,14 +37,12 @@ constexpr int kSizeRecord = 23;     // diameter and pitch
 constexpr int kPercentRecord = 24;  // thread engagement, 30-100
 constexpr int kFractionRecord = 25; // numerator and denominator
 constexpr Fl_Color kNoteColour = 54;
-constexpr int kFirstSeriesEntry = 273;
 constexpr int kMetricSeriesItem = 2; // ISO metric
 constexpr int kInchSeriesItem = 3;   // Unified
 constexpr int kFallbackSeriesItem = 5;
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kThreads;
-constexpr int kNoDrillSeries = 281;
 
-Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, int entry,
+Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, i18n::TextId entry,
                  Fl_Align align = FL_ALIGN_CENTER) {
   auto* box = new Fl_Box(x, y, w, h);
   box->align(align | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
@@ -50,20 +50,21 @@ Fl_Box* text_box(const ui::PageContext& app, int x, int y, int w, int h, int ent
   return box;
 }
 
-Fl_Output* output(const ui::PageContext& app, int x, int y, int w, int h, int label_entry) {
+Fl_Output* output(const ui::PageContext& app, int x, int y, int w, int h,
+                  i18n::TextId label_entry) {
   // The plain sunken box, like the drill lists beside them.
   Fl_Output* field = ui::result_field(x, y, w, h, FL_DOWN_BOX);
   field->copy_label(app.lang(label_entry));
   return field;
 }
 
-Fl_Check_Button* check(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
+Fl_Check_Button* check(const ui::PageContext& app, int x, int y, int w, int h, i18n::TextId entry) {
   auto* button = new Fl_Check_Button(x, y, w, h);
   button->copy_label(app.lang(entry));
   return button;
 }
 
-Fl_Browser* drill_list(const ui::PageContext& app, int x, int entry) {
+Fl_Browser* drill_list(const ui::PageContext& app, int x, i18n::TextId entry) {
   auto* list = new Fl_Browser(x, 359, 120, 134);
   list->color(ui::kResultBackground);
   list->align(FL_ALIGN_TOP);
@@ -104,30 +105,31 @@ void ThreadSeriesPage::build(Fl_Group&) {
 }
 
 void ThreadSeriesPage::build_heading() {
-  auto* title = text_box(context_, 172, 12, 540, 37, 226, FL_ALIGN_LEFT);
+  auto* title = text_box(context_, 172, 12, 540, 37, texts::kSeriesHeading, FL_ALIGN_LEFT);
   title->labelfont(FL_HELVETICA_BOLD);
   title->labelsize(18);
-  text_box(context_, 172, 52, 219, 25, 227, FL_ALIGN_LEFT);
-  // Texts 228 and 229 continue text 227 on its line and the next.
-  const char* first = context_.lang(227);
+  text_box(context_, 172, 52, 219, 25, texts::kSeriesHeadingStart, FL_ALIGN_LEFT);
+  // Two texts continue the first on its line and the next.
+  const char* first = context_.lang(texts::kSeriesHeadingStart);
   int x = 172 + text_width((std::string(first ? first : "") + " ").c_str());
-  text_box(context_, x, 51, 178, 25, 228, FL_ALIGN_LEFT);
-  text_box(context_, x, 75, 319 - std::max(0, x - 380), 25, 229, FL_ALIGN_LEFT);
+  text_box(context_, x, 51, 178, 25, texts::kSeriesHeadingMore, FL_ALIGN_LEFT);
+  text_box(context_, x, 75, 319 - std::max(0, x - 380), 25, texts::kSeriesHeadingEnd,
+           FL_ALIGN_LEFT);
 
   w_.help = new Fl_Button(727, 95, 87, 20);
   w_.help->box(FL_GTK_UP_BOX);
   w_.help->color(ui::kPageBackground);
-  w_.help->copy_label(context_.lang(230));
+  w_.help->copy_label(context_.lang(texts::kSeriesHelpButton));
   on(w_.help, [this] { context_.show_help(kHelpTopic); });
 
   auto* drill_group = new Fl_Group(169, 140, 649, 27);
   drill_group->box(FL_ENGRAVED_FRAME);
   drill_group->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-  drill_group->copy_label(context_.lang(248));
-  w_.fractional = check(context_, 272, 143, 52, 20, 232);
-  w_.letter = check(context_, 385, 143, 62, 20, 233);
-  w_.number = check(context_, 504, 143, 75, 20, 234);
-  w_.metric = check(context_, 621, 143, 60, 20, 190);
+  drill_group->copy_label(context_.lang(texts::kDrillSeriesLabel));
+  w_.fractional = check(context_, 272, 143, 52, 20, texts::kInchWord);
+  w_.letter = check(context_, 385, 143, 62, 20, texts::kLetterWord);
+  w_.number = check(context_, 504, 143, 75, 20, texts::kNumberWord);
+  w_.metric = check(context_, 621, 143, 60, 20, texts::kMetricWord);
   for (Fl_Check_Button* b : {w_.fractional, w_.letter, w_.number, w_.metric})
     on(b, [this] { drill_series_changed(); });
   drill_group->end();
@@ -136,17 +138,17 @@ void ThreadSeriesPage::build_heading() {
 void ThreadSeriesPage::build_entry() {
   w_.series = new Fl_Choice(172, 188, 274, 25);
   w_.series->align(FL_ALIGN_TOP_LEFT);
-  w_.series->copy_label(context_.lang(235));
-  ui::fill_text_menu(w_.series, context_, kFirstSeriesEntry, kSeriesCount);
+  w_.series->copy_label(context_.lang(texts::kSeriesLabel));
+  ui::fill_text_menu(w_.series, context_, texts::kFirstSeries, kSeriesCount); // consecutive
   on(w_.series, [this] { series_chosen(true); });
 
   w_.diameter = ui::make_checked_input(context_, kSizeRecord, 480, 188, 65, 25);
   w_.diameter->align(FL_ALIGN_TOP_LEFT);
-  w_.diameter->copy_label(context_.lang(236));
+  w_.diameter->copy_label(context_.lang(texts::kSeriesDiameterLabel));
   w_.diameter->on_valid([this] { diameter_typed(); });
 
   w_.fraction = new Fl_Group(479, 232, 69, 26);
-  w_.fraction->copy_label(context_.lang(280));
+  w_.fraction->copy_label(context_.lang(texts::kFractionTitle));
   w_.over = ui::make_checked_input(context_, kFractionRecord, 480, 235, 25, 20);
   new Fl_Box(507, 235, 12, 20, "/");
   w_.under = ui::make_checked_input(context_, kFractionRecord, 521, 235, 25, 20);
@@ -156,17 +158,17 @@ void ThreadSeriesPage::build_entry() {
 
   w_.size_number = new Fl_Choice(481, 188, 65, 25);
   w_.size_number->align(FL_ALIGN_TOP_LEFT);
-  w_.size_number->copy_label(context_.lang(234));
+  w_.size_number->copy_label(context_.lang(texts::kNumberWord));
   on(w_.size_number, [this] { recompute(); });
   w_.size_number->hide();
 
   w_.pitch = ui::make_checked_input(context_, kSizeRecord, 591, 188, 70, 25);
   w_.pitch->align(FL_ALIGN_TOP_LEFT);
-  w_.pitch->copy_label(context_.lang(237));
+  w_.pitch->copy_label(context_.lang(texts::kSeriesTpiLabel));
   w_.pitch->on_valid([this] { recompute(); });
 
-  w_.numbered_tpi = output(context_, 552, 188, 70, 25, 237);
-  w_.numbered_pitch = output(context_, 628, 188, 70, 25, 250);
+  w_.numbered_tpi = output(context_, 552, 188, 70, 25, texts::kSeriesTpiLabel);
+  w_.numbered_pitch = output(context_, 628, 188, 70, 25, texts::kNumberedPitchMm);
   for (Fl_Output* field : {w_.numbered_tpi, w_.numbered_pitch}) {
     field->align(FL_ALIGN_TOP_LEFT);
     field->hide();
@@ -174,7 +176,7 @@ void ThreadSeriesPage::build_entry() {
 
   w_.percent = ui::make_checked_input(context_, kPercentRecord, 706, 188, 65, 25);
   w_.percent->align(FL_ALIGN_TOP_LEFT);
-  w_.percent->copy_label(context_.lang(238));
+  w_.percent->copy_label(context_.lang(texts::kEngagementLabel));
   w_.percent->on_valid([this] { recompute(); });
   // Drills for another engagement than the one shown would be wrong: the
   // refused value itself gives none.
@@ -182,28 +184,33 @@ void ThreadSeriesPage::build_entry() {
 }
 
 void ThreadSeriesPage::build_results() {
-  text_box(context_, 246, 225, 203, 25, 239);
-  w_.reference_inch = output(context_, 247, 250, 71, 25, 20);
-  w_.reference_mm = output(context_, 374, 250, 75, 25, 243);
-  text_box(context_, 247, 293, 204, 25, 241);
-  w_.major_inch = output(context_, 247, 318, 71, 25, 20);
-  w_.major_mm = output(context_, 374, 318, 75, 25, 243);
-  text_box(context_, 559, 225, 158, 25, 240);
-  w_.drill_inch = output(context_, 598, 250, 90, 25, 20);
-  w_.drill_mm = output(context_, 598, 279, 90, 25, 243);
+  text_box(context_, 246, 225, 203, 25, texts::kReferenceDiameterHeading);
+  w_.reference_inch = output(context_, 247, 250, 71, 25, texts::kInchUnit);
+  w_.reference_mm = output(context_, 374, 250, 75, 25, texts::kMillimetresWord);
+  text_box(context_, 247, 293, 204, 25, texts::kMajorDiameterHeading);
+  w_.major_inch = output(context_, 247, 318, 71, 25, texts::kInchUnit);
+  w_.major_mm = output(context_, 374, 318, 75, 25, texts::kMillimetresWord);
+  text_box(context_, 559, 225, 158, 25, texts::kTapDrillHeading);
+  w_.drill_inch = output(context_, 598, 250, 90, 25, texts::kInchUnit);
+  w_.drill_mm = output(context_, 598, 279, 90, 25, texts::kMillimetresWord);
 
   // Under the diameters, which it explains when they are missing.
   w_.reason = ui::reason_line({166, 345, 330, 29});
   w_.reason->labelsize(12);
-  text_box(context_, 501, 313, 275, 26, 242);
-  w_.drill_names = drill_list(context_, 526, 247);
-  w_.drill_engagements = drill_list(context_, 647, 238);
+  text_box(context_, 501, 313, 275, 26, texts::kDrillListsHeading);
+  w_.drill_names = drill_list(context_, 526, texts::kDrillLabel);
+  w_.drill_engagements = drill_list(context_, 647, texts::kEngagementLabel);
   link_scrolling(w_.drill_names, w_.drill_engagements);
 
-  const int notes[3][5] = {
-      {169, 375, 274, 142, 244}, {170, 526, 274, 58, 245}, {525, 498, 242, 83, 246}};
-  for (const auto& n : notes) {
-    Fl_Box* note = text_box(context_, n[0], n[1], n[2], n[3], n[4], FL_ALIGN_LEFT);
+  struct Note {
+    int x, y, w, h;
+    i18n::TextId text;
+  };
+  constexpr Note notes[3] = {{169, 375, 274, 142, texts::kSeriesNote1},
+                             {170, 526, 274, 58, texts::kSeriesNote2},
+                             {525, 498, 242, 83, texts::kSeriesNote3}};
+  for (const Note& n : notes) {
+    Fl_Box* note = text_box(context_, n.x, n.y, n.w, n.h, n.text, FL_ALIGN_LEFT);
     note->box(FL_FLAT_BOX);
     note->color(kNoteColour);
   }
@@ -344,7 +351,7 @@ void ThreadSeriesPage::recompute() {
   // Told only to a user who sees the page, not at start-up or restore.
   if (form.no_drill_series && w_.series->visible_r())
     context_.dialogs().alert(
-        context_.lang_or(kNoDrillSeries, "No drill series is selected. Tick at least one."));
+        context_.lang_or(texts::kNoDrillSeries, "No drill series is selected. Tick at least one."));
 }
 
 // ---- settings and saved state ----

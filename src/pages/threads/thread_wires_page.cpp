@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "core/i18n/common_texts.h"
+#include "core/threads/threads_texts.h"
 #include "pages/threads/thread_wires_sketch.h"
 #include "ui/checked_input.h"
 #include "ui/look.h"
@@ -54,7 +56,7 @@ ThreadWiresPage::ThreadWiresPage(ui::PageContext& app) : Page(app, ui::PageId::k
 void ThreadWiresPage::build(Fl_Group&) {
   auto* page = new Fl_Group(170, 20, 635, 531);
   page->box(FL_GTK_DOWN_FRAME);
-  page->copy_label(context_.lang(189));
+  page->copy_label(context_.lang(texts::kWiresPageTitle));
   build_inputs();
   build_results();
   show_unit_labels();
@@ -72,7 +74,7 @@ void ThreadWiresPage::build(Fl_Group&) {
 void ThreadWiresPage::build_inputs() {
   auto* forms = new Fl_Group(188, 37, 599, 118);
   forms->box(FL_GTK_DOWN_FRAME);
-  w_.forms[0] = ui::radio_button(211, 49, 62, 25, context_.lang(190));
+  w_.forms[0] = ui::radio_button(211, 49, 62, 25, context_.lang(texts::kMetricWord));
   w_.forms[1] = ui::radio_button(211, 87, 76, 25, "Unified");
   w_.forms[2] = ui::radio_button(211, 127, 100, 25, "Whitworth");
   for (Fl_Button* button : w_.forms)
@@ -85,16 +87,16 @@ void ThreadWiresPage::build_inputs() {
     return field;
   };
   w_.tpi = length_field(481, 48, 35, WiresChange::kTpi);
-  w_.tpi->copy_label(context_.lang(191));
+  w_.tpi->copy_label(context_.lang(texts::kWiresTpiLabel));
   w_.metric_pitch = length_field(481, 120, 35, WiresChange::kMetricPitch);
-  w_.metric_pitch->copy_label(context_.lang(192));
+  w_.metric_pitch->copy_label(context_.lang(texts::kWiresPitchMmLabel));
   w_.metric_pitch->deactivate();
 
   w_.major_label = label_box(525, 48, 177, 25);
   w_.major = length_field(704, 48, 70, WiresChange::kMajor);
 
   w_.fraction_group = new Fl_Group(700, 92, 79, 28);
-  w_.fraction_group->copy_label(context_.lang(280));
+  w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_group->align(FL_ALIGN_LEFT);
   w_.fraction_over = ui::make_checked_input(context_, kFractionRecord, 704, 93, 30, 25);
   new Fl_Box(728, 94, 22, 25, "/");
@@ -107,8 +109,10 @@ void ThreadWiresPage::build_inputs() {
   w_.wire = length_field(704, 120, 70, WiresChange::kWire);
   forms->end();
 
-  w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(195), context_.lang(59));
-  w_.inch = ui::radio_button(539, 161, 245, 24, context_.lang(196), context_.lang(56));
+  w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(texts::kWiresMillimetresRadio),
+                                   context_.lang(texts::kMmTip));
+  w_.inch = ui::radio_button(539, 161, 245, 24, context_.lang(texts::kWiresInchesRadio),
+                             context_.lang(texts::kInchTip));
   for (Fl_Button* button : {w_.millimetre, w_.inch})
     on(button, [this] { unit_changed(); });
   w_.inch->setonly();
@@ -119,10 +123,10 @@ void ThreadWiresPage::build_results() {
   w_.sizes_caption->box(FL_GTK_DOWN_FRAME);
   w_.sizes_caption->align(FL_ALIGN_TOP);
   w_.sizes_caption->labelcolor(ui::kCaptionBlue);
-  w_.sizes_caption->copy_label(context_.lang(kSizesCaptionAtStart));
-  w_.sizes[0] = result_field(298, 215, 60, context_.lang(198));
-  w_.sizes[1] = result_field(505, 215, 60, context_.lang(199));
-  w_.sizes[2] = result_field(695, 215, 61, context_.lang(200));
+  w_.sizes_caption->copy_label(context_.lang(texts::kWireSizesCaption));
+  w_.sizes[0] = result_field(298, 215, 60, context_.lang(texts::kSmallestWire));
+  w_.sizes[1] = result_field(505, 215, 60, context_.lang(texts::kBestWire));
+  w_.sizes[2] = result_field(695, 215, 61, context_.lang(texts::kLargestWire));
   // The wire sizes are a guide, the measurement the result: only it stands out.
   for (Fl_Output* field : w_.sizes)
     field->color(ui::kPageBackground);
@@ -220,7 +224,7 @@ void ThreadWiresPage::empty_page() {
   for (Fl_Output* field : w_.sizes)
     field->value("");
   w_.result->value("");
-  ui::show_reason(w_.reason, context_, 0);
+  ui::show_reason(w_.reason, context_, i18n::kNoText);
   for (Fl_Input* field :
        {w_.wire, w_.tpi, w_.major, w_.metric_pitch, w_.fraction_over, w_.fraction_under})
     field->value("");

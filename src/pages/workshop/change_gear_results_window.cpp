@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "core/i18n/common_texts.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/drawing_helpers.h"
 #include "core/workshop/change_gears_form.h"
 #include "ui/look.h"
@@ -23,10 +25,6 @@ namespace workshop {
 namespace {
 
 constexpr Fl_Color kWhite = 7;
-// Text entries.
-constexpr int kRowLabelText = 465; ///< before the first gear
-constexpr int kRowEndText = 466;   ///< after the last pair
-constexpr int kErrorText = 428;
 constexpr std::array<int, kChangeGearRows> kRowTops = {27,  84,  141, 198, 255,
                                                        312, 369, 426, 483, 541};
 
@@ -46,7 +44,7 @@ constexpr std::array<PairPlace, kChangeGearPairs> kPairs = {{{82, 117, 135, 178,
 
 bool has_end_label(int pairs) { return pairs > 0 && pairs < kChangeGearPairs; }
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -89,12 +87,11 @@ constexpr int kKeyHeight = 24;
 
 int width_of(const std::string& text) { return static_cast<int>(fl_width(text.c_str()) + 0.5); }
 
-constexpr int kTitleText = 603;
 // A box draws a left- or right-aligned label 3 pixels in from each side.
 constexpr int kLabelMargin = 6;
 
 std::string error_line(const ui::PageContext& app, const gears::RatioResult& result) {
-  return text_of(app, kErrorText) + " = " + result.error_text;
+  return text_of(app, texts::kErrorLabel) + " = " + result.error_text;
 }
 
 int widest_error(const ui::PageContext& app, const gears::ResultList& results) {
@@ -114,12 +111,12 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
                                                  std::function<void()> on_close)
     : context_(app), on_print_(std::move(on_print)), on_close_(std::move(on_close)) {
   const MissingGears missing = missing_gears(results, owned);
-  const std::string key = app.lang_or(change_gears_text::kRedKey, kRedKeyEnglish);
+  const std::string key = app.lang_or(texts::kRedKey, kRedKeyEnglish);
   // The end label, the error column, the key and the heading take the room
   // the language's texts need; the window grows to hold them.
   fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
   const int key_width = width_of(key) + kLabelMargin;
-  end_width_ = std::max(69, width_of(text_of(app, kRowEndText)) + kLabelMargin);
+  end_width_ = std::max(69, width_of(text_of(app, texts::kTrainEnd)) + kLabelMargin);
   error_width_ = std::max(137, widest_error(app, results) + kLabelMargin);
   error_x_ = std::max(350, kPairs[2].end + end_width_ + 2);
   frame_width_ = std::max(495, error_x_ + error_width_ + 3);
@@ -129,7 +126,7 @@ ChangeGearResultsWindow::ChangeGearResultsWindow(const ui::PageContext& app, int
   // The key's line, when a gear is red, pushes the buttons down.
   const int key_height = missing.any ? kKeyHeight : 0;
   window_ = std::make_unique<Fl_Double_Window>(x, y, width, 485 + key_height);
-  window_->copy_label(text_of(app, kTitleText).c_str());
+  window_->copy_label(text_of(app, texts::kChangeGearsTitle).c_str());
   callbacks_.on(window_.get(), [this] { on_close_(); });
   auto* scroll = new Fl_Scroll(0, 0, width, 425);
   scroll->type(Fl_Scroll::VERTICAL);
@@ -167,7 +164,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
   row.frame->color(kWhite);
   row.label = hidden_box(7, top + 7, 72, 20);
   row.label->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
-  row.label->copy_label(context_.lang(kRowLabelText));
+  row.label->copy_label(context_.lang(texts::kTrainLabel));
   for (size_t k = 0; k < kPairs.size(); ++k) {
     const PairPlace& place = kPairs[k];
     int y = top + 7 + place.drop;
@@ -177,7 +174,7 @@ void ChangeGearResultsWindow::build_row(int i, int top) {
     row.arrow[k]->labelsize(11);
     row.driven[k] = gear_box(place.driven, y);
     row.end[k] = hidden_box(place.end, y, end_width_, 20);
-    row.end[k]->copy_label(context_.lang(kRowEndText));
+    row.end[k]->copy_label(context_.lang(texts::kTrainEnd));
   }
   row.error = hidden_box(error_x_, top + 18, error_width_, 20);
 }
@@ -250,8 +247,8 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
   fl_measure(heading.c_str(), heading_width, heading_height, 0);
   fl_draw(heading.c_str(), 0, 0, width, heading_height, FL_ALIGN_TOP | FL_ALIGN_WRAP);
   const int first_top = 27 + heading_height - fl_height();
-  const std::string label = text_of(app, kRowLabelText);
-  const std::string end = text_of(app, kRowEndText);
+  const std::string label = text_of(app, texts::kTrainLabel);
+  const std::string end = text_of(app, texts::kTrainEnd);
   const MissingGears missing = missing_gears(results, owned);
   for (size_t i = 0; i < missing.of_train.size(); ++i) {
     const gears::RatioResult& result = results[i];
@@ -284,7 +281,7 @@ bool draw_change_gear_results(Fl_Paged_Device& device, const ui::PageContext& ap
   }
   if (missing.any) {
     fl_font(FL_HELVETICA, 14);
-    const std::string key = app.lang_or(change_gears_text::kStarredKey, kStarredKeyEnglish);
+    const std::string key = app.lang_or(texts::kStarredKey, kStarredKeyEnglish);
     fl_draw(key.c_str(), m + 5, first_top + 57 * static_cast<int>(missing.of_train.size()) + 16);
   }
   device.end_page();

@@ -14,6 +14,7 @@
 #include "core/workshop/change_gears_calc.h"
 #include "core/numeric/number_text.h"
 #include "core/settings/settings_model.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/enter_button.h"
 #include "ui/field_io.h"
 #include "ui/number_input.h"
@@ -32,12 +33,6 @@ constexpr long kMostTeeth = settings::kMostGearTeeth;
 static_assert(kMostTeeth == kLargestChangeGear, "the editor adds no gear the searches refuse");
 
 bool addable(long teeth) { return teeth >= kFewestTeeth && teeth <= kMostTeeth; }
-// Text entries.
-constexpr int kTitleText = 451;
-constexpr int kListText = 452;
-constexpr int kAddText = 453;
-constexpr int kTeethText = 454;
-constexpr int kCopiesText = 455;
 
 template <class Button = Fl_Button>
 Button* arrow_button(int x, int y, int w, int h, const char* symbol) {
@@ -107,11 +102,11 @@ ChangeGearSetWindow::~ChangeGearSetWindow() {
 }
 
 void ChangeGearSetWindow::relabel() {
-  window_->copy_label(context_.lang(kTitleText));
-  w_.list->copy_label(context_.lang(kListText));
-  add_group_->copy_label(context_.lang(kAddText));
-  w_.teeth->copy_label(context_.lang(kTeethText));
-  w_.count->copy_label(context_.lang(kCopiesText));
+  window_->copy_label(context_.lang(texts::kGearSetTitle));
+  w_.list->copy_label(context_.lang(texts::kGearSetList));
+  add_group_->copy_label(context_.lang(texts::kAddGear));
+  w_.teeth->copy_label(context_.lang(texts::kGearTeeth));
+  w_.count->copy_label(context_.lang(texts::kGearCopies));
 }
 
 std::vector<std::string> ChangeGearSetWindow::lines() const {

@@ -13,6 +13,8 @@
 
 #include <new>
 
+#include "core/i18n/common_texts.h"
+#include "core/workshop/workshop_texts.h"
 #include "pages/workshop/change_gear_results_window.h"
 #include "ui/ratio_search.h"
 #include "pages/workshop/change_gear_set_window.h"
@@ -29,26 +31,6 @@ namespace workshop {
 namespace {
 
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kChangeGears;
-
-// Text entries.
-constexpr int kExplanationText = 439;
-constexpr int kPitchToMakeText = 440;
-constexpr int kErrorUnitText = 423;
-constexpr int kCalculateText = 424;
-constexpr int kErrorText = 413;
-constexpr int kGearSetText = 445;
-constexpr int kModesText = 446;
-constexpr int kFirstModeText = 447; ///< the four modes follow in order
-constexpr int kMetricOnInchText = 700;
-constexpr int kInchOnMetricText = 701;
-constexpr int kLeadScrewText = 456;
-constexpr int kFirstGearText = 458;
-constexpr int kSecondGearText = 459;
-constexpr int kNoTrainQuestion = 461;
-constexpr int kSearchAllText = 462;
-constexpr int kDeclineText = 463;
-constexpr int kHeadingToText = 464;
-constexpr int kMemoryErrorText = 285;
 
 /// The gear list has its own section, one key per line; its count is the
 /// page's.
@@ -68,7 +50,7 @@ Fl_Input* pitch_input(int x, int y) {
   return field;
 }
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -124,7 +106,7 @@ void ChangeGearsPage::build(Fl_Group&) {
   w_.explanation->box(FL_FLAT_BOX);
   w_.explanation->color(ui::kNoteBackground);
   w_.explanation->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
-  w_.explanation->copy_label(context_.lang(kExplanationText));
+  w_.explanation->copy_label(context_.lang(texts::kChangeGearsExplanation));
   build_modes();
   build_inputs();
   w_.mode_group->end();
@@ -142,11 +124,12 @@ void ChangeGearsPage::build_modes() {
   w_.mode_group->box(FL_GTK_DOWN_FRAME);
   w_.mode_group->labelcolor(ui::kCaptionBlue);
   w_.mode_group->align(FL_ALIGN_TOP_LEFT);
-  w_.mode_group->copy_label(context_.lang(kModesText));
+  w_.mode_group->copy_label(context_.lang(texts::kModesTitle));
   for (size_t i = 0; i < kModeY.size(); ++i) {
     w_.mode[i] = new Fl_Round_Button(185, kModeY[i], 208, 25);
     w_.mode[i]->type(FL_RADIO_BUTTON);
-    w_.mode[i]->copy_label(context_.lang(kFirstModeText + static_cast<int>(i)));
+    // The four modes are consecutive entries.
+    w_.mode[i]->copy_label(context_.lang(texts::kFirstMode + static_cast<int>(i)));
     on(w_.mode[i], [this, i] { mode_chosen(i); });
   }
   w_.mode[0]->setonly();
@@ -157,8 +140,8 @@ void ChangeGearsPage::build_mixed_modes() {
   w_.mixed_group = new Fl_Group(168, 378, 645, 33);
   w_.mixed_group->box(FL_GTK_DOWN_FRAME);
   const std::array<std::string, 2> labels = {
-      context_.lang_or(kMetricOnInchText, "Metric thread, inch screw"),
-      context_.lang_or(kInchOnMetricText, "Inch thread, mm screw")};
+      context_.lang_or(texts::kMetricOnInch, "Metric thread, inch screw"),
+      context_.lang_or(texts::kInchOnMetric, "Inch thread, mm screw")};
   for (size_t k = 0; k < labels.size(); ++k) {
     const size_t i = kModeY.size() + k;
     w_.mode[i] = new Fl_Round_Button(185 + 300 * static_cast<int>(k), 382, 290, 25);
@@ -171,9 +154,9 @@ void ChangeGearsPage::build_mixed_modes() {
 
 void ChangeGearsPage::build_inputs() {
   w_.pitch_to_make = pitch_input(561, 179);
-  w_.pitch_to_make->copy_label(context_.lang(kPitchToMakeText));
+  w_.pitch_to_make->copy_label(context_.lang(texts::kPitchToMake));
   w_.pitch_caption = ui::wrapped_text(626, 179, 180, 25, nullptr, FL_ALIGN_LEFT);
-  ui::wrapped_text(420, 209, 135, 36, context_.lang(kLeadScrewText), FL_ALIGN_RIGHT);
+  ui::wrapped_text(420, 209, 135, 36, context_.lang(texts::kLeadScrewPitch), FL_ALIGN_RIGHT);
   w_.lead_screw = pitch_input(561, 214);
   w_.lead_screw_caption = ui::wrapped_text(626, 214, 180, 25, nullptr, FL_ALIGN_LEFT);
   for (Fl_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
@@ -181,7 +164,7 @@ void ChangeGearsPage::build_inputs() {
     on(pitch, [this] { recheck(); });
   }
 
-  ui::wrapped_text(420, 245, 135, 36, context_.lang(kErrorText), FL_ALIGN_RIGHT);
+  ui::wrapped_text(420, 245, 135, 36, context_.lang(texts::kToleranceLabel), FL_ALIGN_RIGHT);
   w_.error = pitch_input(561, 249);
   w_.error->value(kSmallestChangeGearErrorText);
   // Checked when the user is done with it, so that "0.5" can be typed; every
@@ -191,18 +174,18 @@ void ChangeGearsPage::build_inputs() {
     error_left();
     w_.calculate->press_if_enter();
   });
-  ui::wrapped_text(626, 249, 180, 25, context_.lang(kErrorUnitText), FL_ALIGN_LEFT);
+  ui::wrapped_text(626, 249, 180, 25, context_.lang(texts::kPercentSign), FL_ALIGN_LEFT);
 }
 
 void ChangeGearsPage::build_buttons() {
   w_.gear_set = new Fl_Button(306, 320, 145, 40);
   w_.gear_set->box(FL_GTK_UP_BOX);
-  w_.gear_set->copy_label(context_.lang(kGearSetText));
+  w_.gear_set->copy_label(context_.lang(texts::kGearSetButton));
   on(w_.gear_set, [this] { open_gear_set(); });
 
   w_.calculate = new ui::EnterButton(521, 320, 145, 40);
   w_.calculate->box(FL_GTK_UP_BOX);
-  w_.calculate->copy_label(context_.lang(kCalculateText));
+  w_.calculate->copy_label(context_.lang(texts::kCalculateButton));
   on(w_.calculate, [this] { calculate(); });
   w_.calculate->deactivate();
 
@@ -213,14 +196,14 @@ void ChangeGearsPage::build_buttons() {
 void ChangeGearsPage::build_worm_pair() {
   w_.worm_group = new Fl_Group(326, 419, 336, 120);
   w_.first_gear = ui::result_field(461, 419, 60);
-  w_.first_gear->copy_label(context_.lang(kFirstGearText));
+  w_.first_gear->copy_label(context_.lang(texts::kFirstGear));
   w_.second_gear = ui::result_field(461, 454, 60);
-  w_.second_gear->copy_label(context_.lang(kSecondGearText));
+  w_.second_gear->copy_label(context_.lang(texts::kSecondGear));
   // Two lines, for the longer "no exact pair" in every language.
   w_.warning = new Fl_Box(326, 486, 330, 50);
   w_.warning->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   w_.warning->labelcolor(ui::kTextBad);
-  w_.warning->copy_label(context_.lang(change_gears_text::kNotOwned));
+  w_.warning->copy_label(context_.lang(texts::kNotOwned));
   w_.warning->hide();
   w_.worm_group->end();
   w_.worm_group->hide();
@@ -322,8 +305,8 @@ void ChangeGearsPage::search_trains(double target) {
     trains =
         change_gear_search(change_gear_set(gears), target, numeric::read_double(w_.error->value()));
   } catch (const std::bad_alloc&) {
-    context_.fatal_error(
-        context_.lang_or(kMemoryErrorText, "A memory error has occurred. The program will close."));
+    context_.fatal_error(context_.lang_or(texts::kMemoryError,
+                                          "A memory error has occurred. The program will close."));
   }
   if (!trains.empty()) {
     show_trains(trains);
@@ -331,8 +314,9 @@ void ChangeGearsPage::search_trains(double target) {
   }
   bool search_all = false;
   {
-    ChoiceButtonTexts buttons(context_.lang(kDeclineText), context_.lang(kSearchAllText));
-    search_all = context_.dialogs().ask_yes_no(text_of(context_, kNoTrainQuestion));
+    ChoiceButtonTexts buttons(context_.lang(texts::kDeclineSearch),
+                              context_.lang(texts::kSearchAll));
+    search_all = context_.dialogs().ask_yes_no(text_of(context_, texts::kNoTrainQuestion));
   }
   if (!search_all)
     return;
@@ -343,10 +327,10 @@ void ChangeGearsPage::search_trains(double target) {
 }
 
 std::string ChangeGearsPage::results_heading() const {
-  const int unit = change_gears_form(form_input()).heading_unit;
+  const i18n::TextId unit = change_gears_form(form_input()).heading_unit;
   return std::string(w_.lead_screw->value()) + " " +
          (w_.lead_screw_caption->label() ? w_.lead_screw_caption->label() : "") + " " +
-         text_of(context_, kHeadingToText) + " - " + w_.pitch_to_make->value() + " " +
+         text_of(context_, texts::kHeadingLeadScrew) + " - " + w_.pitch_to_make->value() + " " +
          text_of(context_, unit);
 }
 
@@ -387,7 +371,7 @@ void ChangeGearsPage::show_worm_pair(const WormPairView& pair) {
   w_.first_gear->redraw();
   w_.second_gear->redraw();
   w_.warning->copy_label(
-      pair.warning == change_gears_text::kNoExactPair
+      pair.warning == texts::kNoExactPair
           ? context_
                 .lang_or(pair.warning, "No pair of gears up to 400 teeth gives this ratio exactly.")
                 .c_str()

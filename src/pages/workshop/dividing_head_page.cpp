@@ -1,6 +1,8 @@
 // The dividing-head page: widgets, the head and plate operations on the
 // settings file, the search, the table print and its State.ini key.
 #include "pages/workshop/dividing_head_page.h"
+#include "core/i18n/common_texts.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/look.h"
 
 #include <FL/Fl.H>
@@ -41,25 +43,13 @@ constexpr int kDivisionsRecord = 22;
 constexpr long kTableFirstDefault = 2;
 constexpr const char* kTableLastDefault = "200";
 
-// Text entries.
-constexpr int kWholeTurnText = 272;    ///< the circle column of a whole-turn division
-constexpr int kNoCircleText = 216;     ///< none of the head's circles works
-constexpr int kOtherCirclesText = 217; ///< the two lines before the other known circles
-constexpr int kOtherCirclesText2 = 218;
-constexpr int kFirstHeaderText = 212; ///< hole circle, whole turns, holes
-constexpr int kMemoryErrorText = 285;
-constexpr int kOtherWaysText = 676;       ///< the button to angles and differential indexing
-constexpr int kNoGearsText = 668;         ///< none of the head's change gears serves
-constexpr int kDifferentialCanText = 770; ///< differential indexing can, and for which A
-constexpr int kDifferentialButtonText = 772;
-
 // The result list, and the room its lower end gives to the differential button.
 constexpr int kListX = 418, kListY = 208, kListW = 199, kListH = 183;
 constexpr int kDifferentialButtonH = 30;
 
 void set_label(Fl_Widget* widget, const char* text) { widget->copy_label(text ? text : ""); }
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -146,7 +136,7 @@ void DividingHeadPage::build(Fl_Group& group) {
   build_table_print();
   wire_plate_editor();
   w_.other_ways = new Fl_Button(648, 60, 155, 70);
-  set_label(w_.other_ways, context_.lang(kOtherWaysText));
+  set_label(w_.other_ways, context_.lang(texts::kOtherWaysButton));
   w_.other_ways->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   on(w_.other_ways, [this] { open_other_ways(); });
   // The window lives as long as the page; its fields are the page's state.
@@ -164,42 +154,44 @@ void DividingHeadPage::build(Fl_Group& group) {
 void DividingHeadPage::build_plates() {
   new Fl_Box(FL_GTK_UP_FRAME, 165, 16, 143, 573, nullptr);
   w_.plates = line_list(187, 54, 98, 464);
-  set_label(w_.plates, context_.lang(211));
+  set_label(w_.plates, context_.lang(texts::kHeadPlatesLabel));
   w_.plates->align(FL_ALIGN_TOP);
   w_.edit_plates = new Fl_Button(171, 524, 132, 59);
-  set_label(w_.edit_plates, context_.lang(208));
+  set_label(w_.edit_plates, context_.lang(texts::kEditPlates));
   w_.edit_plates->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   on(w_.edit_plates, [this] { edit_plates(); });
 }
 
 void DividingHeadPage::build_search() {
   w_.head = new Fl_Choice(411, 40, 208, 25);
-  set_label(w_.head, context_.lang(205));
+  set_label(w_.head, context_.lang(texts::kDividingHeadWord));
   w_.head->align(FL_ALIGN_TOP);
   w_.head->labelcolor(ui::kCaptionBlue);
   w_.head->down_box(FL_BORDER_BOX);
   on(w_.head, [this] { select_head(); });
 
   w_.divisions = ui::make_checked_input(context_, kDivisionsRecord, 547, 78, 40, 25);
-  set_label(w_.divisions, context_.lang(206));
+  set_label(w_.divisions, context_.lang(texts::kDivisionsLabel));
   w_.divisions->on_valid([this] { divisions_changed(); });
 
   w_.calculate = new ui::EnterButton(410, 117, 210, 48);
-  set_label(w_.calculate, context_.lang(207));
+  set_label(w_.calculate, context_.lang(texts::kCalculateDivisions));
   on(w_.calculate, [this] { search(); });
   w_.calculate->deactivate();
 
   constexpr int kHeaderX[3] = {406, 480, 555};
   constexpr int kHeaderW[3] = {73, 73, 72};
+  constexpr i18n::TextId kHeaders[3] = {texts::kHoleCircle, texts::kWholeTurns, texts::kHoles};
   for (int i = 0; i < 3; ++i)
-    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(kFirstHeaderText + i));
+    set_label(new Fl_Box(kHeaderX[i], 173, kHeaderW[i], 21), context_.lang(kHeaders[i]));
   new Fl_Box(FL_GTK_DOWN_FRAME, 406, 195, 222, 212, nullptr);
   w_.results = line_list(kListX, kListY, kListW, kListH);
   // The settings are centred in columns that end where their headers end, in
   // the page's own text size; the lines themselves say how ("@c", "@."). The
   // first column widens when the whole-turn text needs it.
   fl_font(w_.results->textfont(), w_.results->textsize());
-  const int whole_turns = static_cast<int>(fl_width(text_of(context_, kWholeTurnText).c_str())) + 8;
+  const int whole_turns =
+      static_cast<int>(fl_width(text_of(context_, texts::kWholeTurnMark).c_str())) + 8;
   result_columns_[0] = std::max(kHeaderX[1] - kListX - Fl::box_dx(FL_GTK_DOWN_BOX), whole_turns);
   result_columns_[1] = kHeaderX[2] - kHeaderX[1];
   w_.results->format_char('@');
@@ -207,30 +199,30 @@ void DividingHeadPage::build_search() {
   w_.results->column_widths(result_columns_);
   w_.differential =
       new Fl_Button(kListX, kListY + kListH - kDifferentialButtonH, kListW, kDifferentialButtonH);
-  set_label(w_.differential, context_.lang(kDifferentialButtonText));
+  set_label(w_.differential, context_.lang(texts::kDifferentialButton));
   on(w_.differential, [this] { open_differential(); });
   w_.differential->hide();
 
   new Fl_Box(FL_GTK_DOWN_FRAME, 402, 428, 230, 147, nullptr);
-  note(406, 432, 222, 69, context_.lang(209));
-  note(407, 502, 221, 69, context_.lang(210))->labelcolor(ui::kCaptionBlue);
+  note(406, 432, 222, 69, context_.lang(texts::kDividingHeadNote));
+  note(407, 502, 221, 69, context_.lang(texts::kDividingHeadNote2))->labelcolor(ui::kCaptionBlue);
 }
 
 void DividingHeadPage::build_table_print() {
   auto* panel = new Fl_Group(648, 254, 155, 230);
   panel->box(FL_GTK_DOWN_FRAME);
-  note(653, 254, 146, 61, context_.lang(187));
+  note(653, 254, 146, 61, context_.lang(texts::kTableNote));
   auto* range = new Fl_Group(660, 341, 130, 61);
-  set_label(range, context_.lang(188));
+  set_label(range, context_.lang(texts::kDivisionsWord));
   range->align(FL_ALIGN_TOP);
-  w_.from = range_input(675, context_.lang(319), "2");
+  w_.from = range_input(675, context_.lang(texts::kTableFrom), "2");
   // Also called back when the user is done with it, to apply its floor then.
   w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
   on(w_.from, [this] {
     from_changed();
     w_.calculate->press_if_enter();
   });
-  w_.to = range_input(729, context_.lang(399), kTableLastDefault);
+  w_.to = range_input(729, context_.lang(texts::kTableTo), kTableLastDefault);
   on(w_.to, [this] { to_changed(); });
   range->end();
   w_.print = new Fl_Button(688, 408, 74, 64, "@+9fileprint");
@@ -357,12 +349,12 @@ void DividingHeadPage::search() { recompute(); }
 
 void DividingHeadPage::recompute() {
   const DividingHeadTexts texts{
-      {text_of(context_, kWholeTurnText), text_of(context_, kNoCircleText),
-       text_of(context_, kOtherCirclesText), text_of(context_, kOtherCirclesText2)},
-      text_of(context_, kDifferentialCanText),
-      text_of(context_, kDifferentialCanText + 1),
-      text_of(context_, workshop::kHeadWithoutRatioText),
-      text_of(context_, workshop::kHeadWithoutRatioText + 1)};
+      {text_of(context_, texts::kWholeTurnMark), text_of(context_, texts::kNoCircleWorks),
+       text_of(context_, texts::kOtherCircles), text_of(context_, texts::kOtherCircles2)},
+      text_of(context_, texts::kDifferentialCan),
+      text_of(context_, texts::kDifferentialForA),
+      text_of(context_, texts::kHeadWithoutRatio),
+      text_of(context_, texts::kNameHeadWithRatio)};
   const DividingHeadForm form = dividing_head_form(
       {w_.divisions->value(), ratio_, head_plates_, free_plates_, head_gears_}, texts);
   set_active(w_.calculate, form.calculate);
@@ -405,10 +397,10 @@ void DividingHeadPage::print_table() {
   try {
     rows = division_table_with_differential(ratio_, head_plates_, head_gears_, table_from(),
                                             table_to(), differential_words(context_),
-                                            text_of(context_, kNoGearsText));
+                                            text_of(context_, texts::kNoHeadGearServes));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(
-        context_.lang_or(kMemoryErrorText, "A memory error has occurred, aborting program."));
+        context_.lang_or(texts::kMemoryError, "A memory error has occurred, aborting program."));
   }
   print_division_table(context_, division_table_texts(context_, head_, ratio_), rows);
 }

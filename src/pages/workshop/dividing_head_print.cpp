@@ -8,7 +8,9 @@
 
 #include <array>
 
+#include "core/i18n/common_texts.h"
 #include "core/i18n/format_check.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
 
@@ -28,15 +30,12 @@ constexpr std::array<std::array<Column, 4>, 2> kColumns = {{
 }};
 
 constexpr int kTextBaseLine = 14;
-constexpr int kTableWordsHead = 205;  ///< "Dividing head"
-constexpr int kTableWordsRatio = 630; ///< "Worm ratio"
 /// The heading's band; the blocks start below it as they would at the top.
 constexpr int kHeadingHeight = 24;
 /// A longer table is printed only when the user says so.
 constexpr int kPagesWithoutAsking = 10;
-constexpr int kManyPagesText = 773; ///< "The table takes %d pages. Print them all?"
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -102,13 +101,14 @@ void draw_row(const DivisionRow& row, int top, const DivisionTableTexts& texts,
 
 DivisionTableTexts division_table_texts(const ui::PageContext& app, const std::string& head_name,
                                         int ratio) {
-  return {text_of(app, 188),
-          text_of(app, 212),
-          text_of(app, 213),
-          text_of(app, 214),
-          text_of(app, 272),
-          division_table_heading(text_of(app, kTableWordsHead), head_name,
-                                 text_of(app, kTableWordsRatio), ratio)};
+  using namespace texts;
+  return {text_of(app, kDivisionsWord),
+          text_of(app, kHoleCircle),
+          text_of(app, kWholeTurns),
+          text_of(app, kHoles),
+          text_of(app, kWholeTurnMark),
+          division_table_heading(text_of(app, kDividingHeadWord), head_name,
+                                 text_of(app, kWormRatio), ratio)};
 }
 
 void draw_division_table(Fl_Paged_Device& device, const DivisionTableTexts& texts,
@@ -144,8 +144,8 @@ void print_division_table(ui::PageContext& app, const DivisionTableTexts& texts,
       ui::first_paper_area(width, height)
           ? static_cast<int>(layout_division_table(rows, height - kHeadingHeight).size())
           : 1;
-  if (pages > kPagesWithoutAsking &&
-      !app.dialogs().ask_yes_no(i18n::checked_format(text_of(app, kManyPagesText), "d", pages)))
+  if (pages > kPagesWithoutAsking && !app.dialogs().ask_yes_no(i18n::checked_format(
+                                         text_of(app, texts::kManyPagesQuestion), "d", pages)))
     return;
   ui::print_job(app, ui::PageId::kDividingHead, pages, [&](Fl_Paged_Device& device) {
     draw_division_table(device, texts, rows);

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/i18n/common_texts.h"
 #include "ui/page_widgets.h"
 #include "ui/page_context.h"
 #include "ui/checked_input.h"
@@ -21,6 +22,7 @@
 #include "pages/workshop/dovetail_sketches.h"
 #include "core/numeric/number_text.h"
 #include "core/settings/ini_document.h"
+#include "core/workshop/workshop_texts.h"
 
 namespace workshop {
 
@@ -31,9 +33,6 @@ using ui::show_if;
 constexpr int kRecord = 40; // the page's eight entry fields share one range record
 constexpr Fl_Color kGroupLabelColour = FL_BLUE;
 
-// Text entries.
-constexpr int kAngleText = 112;
-constexpr int kFirstKindText = 117; ///< the four clearance kinds follow
 constexpr int kKinds = 4;
 
 // Stored values come back from a file anyone can edit.
@@ -88,12 +87,12 @@ void DovetailMeasurementPage::build_sketches() {
   // The angle leader of the male sketch points at this caption.
   auto* angle_caption = new Fl_Box(719, 160, 93, 42);
   angle_caption->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  angle_caption->copy_label(context_.lang(kAngleText));
+  angle_caption->copy_label(context_.lang(texts::kFlankAngle));
 }
 
 namespace {
 
-Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
+Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, i18n::TextId entry) {
   auto* box = new Fl_Box(x, y, w, h);
   box->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   box->copy_label(app.lang(entry));
@@ -102,12 +101,12 @@ Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, int entr
 
 /// A field of the middle column with its caption to the left.
 ui::CheckedInput* captioned_field(ui::PageContext& app, int y, int caption_w, int field_x,
-                                  int entry) {
+                                  i18n::TextId entry) {
   caption(app, 163, y, caption_w, 25, entry);
   return ui::make_checked_input(app, kRecord, field_x, y, 67, 25);
 }
 
-Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, int entry) {
+Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, i18n::TextId entry) {
   auto* button = new Fl_Round_Button(x, y, w, h);
   button->type(FL_RADIO_BUTTON);
   button->copy_label(app.lang(entry));
@@ -118,54 +117,54 @@ Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, i
 
 void DovetailMeasurementPage::build_inputs() {
   auto* hand = new Fl_Group(165, 288, 652, 27);
-  w_.male_at_hand = radio(context_, 218, 289, 281, 25, 325);
-  w_.female_at_hand = radio(context_, 516, 289, 285, 25, 326);
+  w_.male_at_hand = radio(context_, 218, 289, 281, 25, texts::kHaveMale);
+  w_.female_at_hand = radio(context_, 516, 289, 285, 25, texts::kHaveFemale);
   w_.male_at_hand->setonly();
   hand->end();
 
   auto* units = new Fl_Group(445, 318, 372, 25);
-  w_.inch = radio(context_, 468, 320, 141, 22, 20);
-  w_.inch->copy_tooltip(context_.lang(56));
-  w_.millimetre = radio(context_, 609, 320, 145, 22, 19);
-  w_.millimetre->copy_tooltip(context_.lang(59));
+  w_.inch = radio(context_, 468, 320, 141, 22, texts::kInchUnit);
+  w_.inch->copy_tooltip(context_.lang(texts::kInchTip));
+  w_.millimetre = radio(context_, 609, 320, 145, 22, texts::kMmUnit);
+  w_.millimetre->copy_tooltip(context_.lang(texts::kMmTip));
   w_.inch->setonly();
   units->end();
 
   auto* angles = new Fl_Group(165, 339, 271, 56);
-  angles->copy_label(context_.lang(kAngleText));
+  angles->copy_label(context_.lang(texts::kFlankAngle));
   angles->labelcolor(kGroupLabelColour);
-  w_.angle_60 = radio(context_, 179, 340, 95, 22, 109);
-  w_.angle_45 = radio(context_, 179, 371, 93, 22, 110);
-  w_.angle_typed = radio(context_, 321, 340, 113, 22, 111);
+  w_.angle_60 = radio(context_, 179, 340, 95, 22, texts::kAngle60);
+  w_.angle_45 = radio(context_, 179, 371, 93, 22, texts::kAngle45);
+  w_.angle_typed = radio(context_, 321, 340, 113, 22, texts::kOtherAngle);
   w_.angle_45->setonly();
   w_.typed_angle = ui::make_checked_input(context_, kRecord, 383, 370, 51, 22);
-  w_.typed_angle->copy_label(context_.lang(113));
+  w_.typed_angle->copy_label(context_.lang(texts::kTypedAngleLabel));
   angles->end();
 
   w_.clearance_kind = new Fl_Choice(445, 347, 372, 25);
   w_.clearance_kind->labelcolor(kGroupLabelColour);
-  ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
+  ui::fill_text_menu(w_.clearance_kind, context_, texts::kFemaleDeeper, kKinds); // consecutive
   w_.clearance_kind->value(kFemaleDeeper);
 
-  w_.pin = captioned_field(context_, 400, 205, 370, 128);
+  w_.pin = captioned_field(context_, 400, 205, 370, texts::kPinDiameter);
 
   w_.female_inputs = new Fl_Group(163, 434, 274, 59);
-  w_.between_pins = captioned_field(context_, 434, 205, 370, 126);
-  w_.female_depth = captioned_field(context_, 468, 204, 370, 124);
+  w_.between_pins = captioned_field(context_, 434, 205, 370, texts::kBetweenPinsSize);
+  w_.female_depth = captioned_field(context_, 468, 204, 370, texts::kFemaleDepth);
   w_.female_inputs->end();
 
   w_.male_inputs = new Fl_Group(163, 434, 274, 59);
-  w_.over_pins = captioned_field(context_, 434, 204, 370, 127);
-  w_.male_depth = captioned_field(context_, 468, 204, 370, 125);
+  w_.over_pins = captioned_field(context_, 434, 204, 370, texts::kOverPinsSize);
+  w_.male_depth = captioned_field(context_, 468, 204, 370, texts::kMaleHeight);
   w_.male_inputs->end();
 
   w_.clearance_row = new Fl_Group(163, 501, 275, 25);
-  w_.clearance = captioned_field(context_, 501, 204, 371, 121);
+  w_.clearance = captioned_field(context_, 501, 204, 371, texts::kClearanceAmount);
   w_.clearance_row->end();
 
   w_.gib = new Fl_Check_Button(195, 538, 165, 22);
-  w_.gib->copy_label(context_.lang(114));
-  w_.gib_caption = caption(context_, 164, 560, 134, 25, 115);
+  w_.gib->copy_label(context_.lang(texts::kGibCheck));
+  w_.gib_caption = caption(context_, 164, 560, 134, 25, texts::kGibThickness);
   w_.gib_thickness = ui::make_checked_input(context_, kRecord, 300, 560, 60, 25);
   w_.gib_cover = new Fl_Box(FL_FLAT_BOX, 166, 560, 196, 25, nullptr);
   w_.gib_cover->color(ui::kPageBackground);
@@ -177,7 +176,8 @@ void DovetailMeasurementPage::build_inputs() {
 }
 
 void DovetailMeasurementPage::build_results() {
-  auto results = [this](std::array<Fl_Output*, 3>& out, const int(&entries)[3], int first_w) {
+  auto results = [this](std::array<Fl_Output*, 3>& out, const i18n::TextId(&entries)[3],
+                        int first_w) {
     auto* group = new Fl_Group(448, 400, 369, 107);
     const int rows[3] = {400, 440, 482};
     for (int i = 0; i < 3; ++i) {
@@ -187,8 +187,10 @@ void DovetailMeasurementPage::build_results() {
     group->end();
     return group;
   };
-  w_.female_results = results(w_.female_out, {122, 124, 126}, 69);
-  w_.male_results = results(w_.male_out, {123, 125, 127}, 70);
+  w_.female_results = results(
+      w_.female_out, {texts::kFemaleMouthWidth, texts::kFemaleDepth, texts::kBetweenPinsSize}, 69);
+  w_.male_results =
+      results(w_.male_out, {texts::kMaleTopWidth, texts::kMaleHeight, texts::kOverPinsSize}, 70);
   // Under the results, beside the Print button it turns off.
   w_.reason = ui::reason_line({448, 510, 300, 62});
 }
@@ -339,7 +341,7 @@ DovetailMeasurementForm DovetailMeasurementPage::show_modes() {
 void DovetailMeasurementPage::compute() {
   const DovetailMeasurementForm form = dovetail_measurement_form(form_input());
   if (!form.complete) {
-    empty_results(0);
+    empty_results(i18n::kNoText);
     return;
   }
   // The results shown still belong to these inputs.
@@ -358,7 +360,7 @@ void DovetailMeasurementPage::compute() {
   calc_flag_ = 1;
   show_results();
   w_.print->activate();
-  ui::show_reason(w_.reason, context_, 0);
+  ui::show_reason(w_.reason, context_, i18n::kNoText);
 }
 
 void DovetailMeasurementPage::show_results() {
@@ -368,7 +370,7 @@ void DovetailMeasurementPage::show_results() {
     out[i]->value(texts[i].c_str());
 }
 
-void DovetailMeasurementPage::empty_results(int reason) {
+void DovetailMeasurementPage::empty_results(i18n::TextId reason) {
   auto& out = at_hand() == PartAtHand::kMale ? w_.female_out : w_.male_out;
   for (Fl_Output* field : out)
     field->value("");

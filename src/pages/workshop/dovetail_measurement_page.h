@@ -81,7 +81,7 @@ private:
   void compute();
   void show_results();
   /// Empties the results of the part to be made and says why (0: nothing to say).
-  void empty_results(int reason);
+  void empty_results(i18n::TextId reason);
   PartAtHand at_hand() const;
 
   Widgets w_;

@@ -11,8 +11,10 @@
 
 #include <vector>
 
+#include "core/i18n/common_texts.h"
 #include "pages/workshop/dovetail_sketches.h"
 #include "core/settings/ini_document.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/page_context.h"
@@ -29,10 +31,6 @@ constexpr Fl_Color kFirstNoteColour = 67;
 constexpr int kLengthRecord = 15;
 constexpr int kAngleRecord = 16;
 
-// Text entries.
-constexpr int kAngleText = 112;
-constexpr int kFirstKindText = 117; ///< the four clearance kinds follow
-constexpr int kFirstRowText = 122;  ///< the six result rows follow
 constexpr int kKinds = 4;
 constexpr int kRowY[DovetailPage::kRows] = {290, 317, 343, 369, 396, 423};
 
@@ -79,48 +77,50 @@ void DovetailPage::build_sketches() {
                     sketch_group<MDoveTailShallow>(context_, 136, 137, 150),
                     sketch_group<MDoveTailDeep>(context_, 136, 137, 150)};
   // The male sketch's angle leader points at this caption.
-  caption(722, 155, 93, 42, context_.lang(kAngleText),
+  caption(722, 155, 93, 42, context_.lang(texts::kFlankAngle),
           FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 }
 
 void DovetailPage::build_inputs() {
   const Fl_Align row_caption = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
-  caption(164, 288, 202, 22, context_.lang(107), row_caption)->labelfont(FL_HELVETICA_BOLD);
+  caption(164, 288, 202, 22, context_.lang(texts::kNominalWidth), row_caption)
+      ->labelfont(FL_HELVETICA_BOLD);
   w_.width = ui::make_checked_input(context_, kLengthRecord, 372, 288, 65, 22);
-  caption(164, 319, 202, 22, context_.lang(108), row_caption)->labelfont(FL_HELVETICA_BOLD);
+  caption(164, 319, 202, 22, context_.lang(texts::kNominalDepth), row_caption)
+      ->labelfont(FL_HELVETICA_BOLD);
   w_.depth = ui::make_checked_input(context_, kLengthRecord, 372, 319, 65, 22);
 
   auto* angles = new Fl_Group(166, 358, 271, 56);
-  angles->copy_label(context_.lang(kAngleText));
+  angles->copy_label(context_.lang(texts::kFlankAngle));
   angles->labelcolor(ui::kCaptionBlue);
-  w_.angle_60 = ui::radio_button(180, 359, 95, 22, context_.lang(109));
-  w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(110));
+  w_.angle_60 = ui::radio_button(180, 359, 95, 22, context_.lang(texts::kAngle60));
+  w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(texts::kAngle45));
   w_.angle_45->setonly();
-  w_.angle_typed = ui::radio_button(322, 359, 113, 22, context_.lang(111));
+  w_.angle_typed = ui::radio_button(322, 359, 113, 22, context_.lang(texts::kOtherAngle));
   w_.typed_angle = ui::make_checked_input(context_, kAngleRecord, 384, 389, 51, 22);
-  w_.typed_angle->copy_label(context_.lang(113));
+  w_.typed_angle->copy_label(context_.lang(texts::kTypedAngleLabel));
   angles->end();
 
   w_.gib = new Fl_Check_Button(228, 415, 107, 22);
   w_.gib->down_box(FL_DOWN_BOX);
-  w_.gib->copy_label(context_.lang(114));
+  w_.gib->copy_label(context_.lang(texts::kGibCheck));
   w_.gib_thickness = ui::make_checked_input(context_, kLengthRecord, 330, 437, 60, 25);
-  w_.gib_thickness->copy_label(context_.lang(115));
+  w_.gib_thickness->copy_label(context_.lang(texts::kGibThickness));
 
   auto* clearance = new Fl_Group(167, 476, 651, 41);
-  clearance->copy_label(context_.lang(116));
+  clearance->copy_label(context_.lang(texts::kClearanceTitle));
   clearance->align(FL_ALIGN_TOP_LEFT);
   clearance->labelcolor(ui::kCaptionBlue);
   w_.clearance_kind = new Fl_Choice(178, 485, 394, 25);
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
-  ui::fill_text_menu(w_.clearance_kind, context_, kFirstKindText, kKinds);
+  ui::fill_text_menu(w_.clearance_kind, context_, texts::kFemaleDeeper, kKinds); // consecutive
   w_.clearance_kind->value(static_cast<int>(ClearanceKind::kFemaleDeeper));
   w_.clearance = ui::make_checked_input(context_, kLengthRecord, 738, 486, 75, 22);
-  w_.clearance->copy_label(context_.lang(121));
+  w_.clearance->copy_label(context_.lang(texts::kClearanceAmount));
   clearance->end();
 
   w_.pin = ui::make_checked_input(context_, kLengthRecord, 561, 451, 98, 22);
-  w_.pin->copy_label(context_.lang(128));
+  w_.pin->copy_label(context_.lang(texts::kPinDiameter));
 
   auto* units = new Fl_Group(663, 450, 151, 24);
   std::tie(w_.inch, w_.mm) = ui::inch_mm_buttons(context_, {665, 450, 68, 23}, {740, 450, 67, 23});
@@ -152,14 +152,16 @@ void DovetailPage::build_results() {
   panel->color(ui::kPageBackground);
   for (int i = 0; i < kRows; ++i) {
     const int y = kRowY[i];
-    ui::text_line(445, y, 294, 22, context_.lang(kFirstRowText + i));
+    // The result rows are consecutive entries.
+    ui::text_line(445, y, 294, 22, context_.lang(texts::kFemaleMouthWidth + i));
     w_.results[static_cast<size_t>(i)] = ui::result_field(742, y, 67, 22);
   }
 
   const Fl_Align note = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
-  w_.first_note = caption(168, 519, 650, 36, context_.lang(130), note);
+  w_.first_note = caption(168, 519, 650, 36, context_.lang(texts::kDovetailNote1), note);
   w_.first_note->labelcolor(kFirstNoteColour);
-  caption(168, 556, 582, 36, context_.lang(129), note)->labelcolor(ui::kCaptionBlue);
+  caption(168, 556, 582, 36, context_.lang(texts::kDovetailNote2), note)
+      ->labelcolor(ui::kCaptionBlue);
   w_.reason = ui::reason_line({168, 519, 650, 36});
 
   w_.print = new Fl_Button(754, 556, 64, 36, "@+9fileprint");
@@ -217,7 +219,7 @@ void DovetailPage::recompute() {
     ui::show_if(w_.male_groups[i],
                 form.sketches.male && static_cast<size_t>(*form.sketches.male) == i);
   // The reason, when there is one, takes the first note's place.
-  ui::show_if(w_.first_note, form.reason == 0);
+  ui::show_if(w_.first_note, form.reason == i18n::kNoText);
   ui::show_reason(w_.reason, context_, form.reason);
   if (!form.result) {
     // The stored sizes stay as they were; only what is shown goes.

@@ -1,6 +1,7 @@
 // The printed dovetail drawing: per part one sheet with three views of the
 // profile (plain, one pin, two pins), each with its number above it.
 #include "pages/workshop/dovetail_print.h"
+#include "core/i18n/common_texts.h"
 #include "core/numeric/number_text.h"
 
 #include <FL/Enumerations.H>
@@ -12,19 +13,13 @@
 #include <string>
 #include <utility>
 
+#include "core/workshop/workshop_texts.h"
 #include "ui/page_context.h"
 #include "ui/print_job.h"
 
 namespace workshop {
 
 namespace {
-
-constexpr int kFemaleTitle = 135;
-constexpr int kMaleTitle = 136;
-constexpr int kPinDiameter = 128;
-constexpr int kUnits = 185;
-constexpr int kInches = 186;
-constexpr int kMillimetres = 243;
 
 // Sizes of a sheet, all from the printable area (see print_layout).
 struct Layout {
@@ -118,7 +113,7 @@ void depth_text(const Layout& l, int top, double value) {
   fl_draw(text.c_str(), l.b + 20, top + l.h / 2 + fl_height() / 4);
 }
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* text = app.lang(entry);
   return text ? text : "";
 }
@@ -143,8 +138,10 @@ int start_sheet(Fl_Paged_Device& device, int width, int height, const std::strin
 // "Units: mm   Pin diameter = 6.00"
 std::string sheet_note(const ui::PageContext& app, const DovetailPrintValues& values,
                        int decimals) {
-  return text_of(app, kUnits) + " " + text_of(app, values.millimetre ? kMillimetres : kInches) +
-         "   " + text_of(app, kPinDiameter) + " = " + number_text(values.pin_diameter, decimals);
+  using namespace texts;
+  return text_of(app, kUnitsLabel) + " " +
+         text_of(app, values.millimetre ? kMillimetresWord : kInchesWord) + "   " +
+         text_of(app, kPinDiameter) + " = " + number_text(values.pin_diameter, decimals);
 }
 
 void male_views(const Layout& l, const DovetailPartSizes& male) {
@@ -210,12 +207,12 @@ void draw_dovetail_sheets(Fl_Paged_Device& device, const ui::PageContext& app,
   int decimals = values.millimetre ? 2 : 3;
   const std::string note = sheet_note(app, values, decimals);
   if (sheets != DovetailSheets::kFemaleOnly) {
-    int size = start_sheet(device, width, height, text_of(app, kMaleTitle), note);
+    int size = start_sheet(device, width, height, text_of(app, texts::kMaleDovetail), note);
     male_views(print_layout(width, height, size, decimals), values.male);
     device.end_page();
   }
   if (sheets != DovetailSheets::kMaleOnly) {
-    int size = start_sheet(device, width, height, text_of(app, kFemaleTitle), note);
+    int size = start_sheet(device, width, height, text_of(app, texts::kFemaleDovetail), note);
     female_views(print_layout(width, height, size, decimals), values.female);
     device.end_page();
   }

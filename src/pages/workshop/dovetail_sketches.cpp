@@ -6,6 +6,7 @@
 #include <FL/Enumerations.H>
 #include <FL/fl_draw.H>
 
+#include "core/workshop/workshop_texts.h"
 #include "ui/page_context.h"
 #include "ui/drawing_helpers.h"
 #include "pages/workshop/dovetail_sketch_parts.h"
@@ -14,7 +15,7 @@ namespace workshop {
 
 using namespace dovetail_parts;
 
-const char* DovetailSketch::text(int entry) const {
+const char* DovetailSketch::text(i18n::TextId entry) const {
   const char* label = context_.lang(entry);
   return label ? label : "";
 }
@@ -29,25 +30,7 @@ void DovetailSketch::start_drawing() const {
 namespace {
 
 constexpr int kPinDiameter = 40;
-constexpr int kNoCaption = -1;
-
-// Labels of the string table.
-constexpr int kBetweenPins = 131;
-constexpr int kWidthAtBottom = 132;
-constexpr int kWidthAtMouth = 133;
-constexpr int kGib = 134;
-constexpr int kFemaleTitle = 135;
-constexpr int kMaleTitle = 136;
-constexpr int kWidthAtTop = 137;
-constexpr int kGibSlotCaption = 138;
-constexpr int kDeeperSlotCaption = 139;
-constexpr int kClearance = 140;
-constexpr int kDeeperGibSlotCaption = 141;
-constexpr int kMaleHeight1 = 142;
-constexpr int kMaleHeight2 = 143;
-constexpr int kOverPins = 145;
-constexpr int kMaleTallerCaption = 146;
-constexpr int kMaleLowerCaption = 147;
+constexpr i18n::TextId kNoCaption = i18n::kNoText;
 
 } // namespace
 
@@ -61,16 +44,17 @@ struct FemaleVariant {
   bool gib;
   bool deep;
   int between_pins_base; ///< base line of the between-pins text, from y
-  int caption;           ///< label inside the block, or kNoCaption
+  i18n::TextId caption;  ///< label inside the block, or kNoCaption
   bool caption_centred;  ///< else it starts at p0.x + 200
 };
 
 constexpr FemaleVariant kFemaleStandard{150, 150, 60, 200, false, false, 84, kNoCaption, false};
-constexpr FemaleVariant kFemaleDeep{145, 145, 55, 200, false, true, 80, kDeeperSlotCaption, true};
-constexpr FemaleVariant kFemaleStandardGib{150,  140, 60, 190, true, false, 84, kGibSlotCaption,
-                                           false};
-constexpr FemaleVariant kFemaleDeepGib{145, 135, 55, 190, true, true, 79, kDeeperGibSlotCaption,
-                                       true};
+constexpr FemaleVariant kFemaleDeep{145, 145, 55, 200, false, true, 80, texts::kDeeperSlotCaption,
+                                    true};
+constexpr FemaleVariant kFemaleStandardGib{
+    150, 140, 60, 190, true, false, 84, texts::kGibSlotCaption, false};
+constexpr FemaleVariant kFemaleDeepGib{
+    145, 135, 55, 190, true, true, 79, texts::kDeeperGibSlotCaption, true};
 
 // What differs between the male sketches. p0 and p5 on y + base_top,
 // p2 = (x + p2_in, y + top), p3 = (X - p3_in, y + top).
@@ -106,31 +90,31 @@ void DovetailSketch::draw_female(const FemaleVariant& v) const {
                    {x0 + v.p6_in, y0 + 110},
                    {x0 + 100, y0 + 110}}};
   start_drawing();
-  draw_female_body(p, cx, text(kFemaleTitle));
+  draw_female_body(p, cx, text(texts::kFemaleDovetail));
   if (v.gib)
-    draw_gib(p, text(kGib));
+    draw_gib(p, text(texts::kSketchGib));
   if (v.deep) {
     // Where the bottom of a standard slot would be, and the clearance.
     dashed_line(p[5].x + 5, p[5].y + 5, p[4].x - 5, p[5].y + 5);
-    fl_draw(text(kClearance), p[1].x + 10, p[4].y + 6);
+    fl_draw(text(texts::kSketchClearance), p[1].x + 10, p[4].y + 6);
     fl_line(p[4].x - 15, p[5].y + 2, p[1].x + 5, p[5].y + 2);
   }
   drawing::draw_pin(p[4].x - 69, p[4].y + 1, kPinDiameter);
   drawing::draw_pin(p[5].x + 30, p[5].y + 1, kPinDiameter);
   int pins_line = v.deep ? 75 : 80;
   int pins_inset = v.deep ? 19 : 24;
-  dimension(text(kBetweenPins), cx, y0 + v.between_pins_base, y0 + pins_line, p[6].x + pins_inset,
-            p[3].x - pins_inset);
+  dimension(text(texts::kSketchBetweenPins), cx, y0 + v.between_pins_base, y0 + pins_line,
+            p[6].x + pins_inset, p[3].x - pins_inset);
   fl_line(p[6].x + 1, p[6].y - 5, p[6].x + 1, p[6].y + 5);
   fl_line(p[3].x - 1, p[6].y - 5, p[3].x - 1, p[6].y + 5);
-  dimension(text(kWidthAtMouth), cx, p[6].y + 7, p[6].y + 3, p[6].x + 3, p[3].x - 3);
+  dimension(text(texts::kSketchWidthAtMouth), cx, p[6].y + 7, p[6].y + 3, p[6].x + 3, p[3].x - 3);
   if (v.caption != kNoCaption) {
     if (v.caption_centred)
       text_centred(text(v.caption), cx, p[0].y + 32);
     else
       fl_draw(text(v.caption), p[0].x + 200, p[0].y + 32);
   }
-  draw_female_width_top(x0, y0, w(), text(kWidthAtBottom));
+  draw_female_width_top(x0, y0, w(), text(texts::kSketchWidthAtBottom));
 }
 
 void DovetailSketch::draw_male(const MaleVariant& v) const {
@@ -144,20 +128,20 @@ void DovetailSketch::draw_male(const MaleVariant& v) const {
                    {right_end - 100, y0 + 110},
                    {x0 + 100, y0 + 110}}};
   start_drawing();
-  draw_male_body(p, cx, text(kMaleTitle), text(kWidthAtTop));
+  draw_male_body(p, cx, text(texts::kMaleDovetail), text(texts::kSketchWidthAtTop));
   drawing::draw_pin(p[4].x + v.right_pin, p[4].y - 40, kPinDiameter);
   drawing::draw_pin(p[1].x - v.left_pin, p[1].y - 40, kPinDiameter);
   fl_line(p[4].x + v.right_extension, p[4].y - 30, p[4].x + v.right_extension, p[7].y + 30);
   fl_line(p[1].x - v.left_extension, p[4].y - 30, p[1].x - v.left_extension, p[7].y + 30);
-  dimension(text(kOverPins), cx, p[6].y + 29, p[6].y + 24, p[1].x - v.over_pins_from,
+  dimension(text(texts::kSketchOverPins), cx, p[6].y + 29, p[6].y + 24, p[1].x - v.over_pins_from,
             p[4].x + v.over_pins_to);
   if (v.kind == MaleVariant::Kind::kShallow) {
     // The taller top of a standard male, dashed, and the clearance to it.
-    text_centred(text(kMaleLowerCaption), cx, p[2].y + 38);
+    text_centred(text(texts::kMaleLowerCaption), cx, p[2].y + 38);
     dashed_line(p[2].x, p[2].y, p[2].x - 5, p[2].y - 5);
     dashed_line(p[2].x - 5, p[2].y - 5, p[3].x + 5, p[2].y - 5);
     dashed_line(p[3].x + 5, p[3].y - 5, p[3].x, p[3].y);
-    fl_draw(text(kClearance), p[2].x + 160, p[2].y - 7);
+    fl_draw(text(texts::kSketchClearance), p[2].x + 160, p[2].y - 7);
     fl_color(FL_BLUE);
     fl_line(p[2].x + 230, p[2].y - 10, p[2].x + 260, p[2].y - 3);
     fl_color(FL_BLACK);
@@ -167,10 +151,11 @@ void DovetailSketch::draw_male(const MaleVariant& v) const {
     fl_line(p[0].x - 20, p[0].y + 27, p[0].x - 15, p[0].y + 27);
     fl_line(p[0].x + 2, p[0].y - 2, p[0].x - 2, p[0].y - 2);
     fl_line(p[0].x - 15, p[0].y + 27, p[0].x - 2, p[0].y - 2);
-    fl_draw(text(kClearance), p[0].x - text_width(text(kClearance)), p[6].y + 15);
-    text_centred(text(kMaleTallerCaption), cx, p[2].y + 38);
+    fl_draw(text(texts::kSketchClearance), p[0].x - text_width(text(texts::kSketchClearance)),
+            p[6].y + 15);
+    text_centred(text(texts::kMaleTallerCaption), cx, p[2].y + 38);
   }
-  draw_male_depth_angle(x0, y0, w(), text(kMaleHeight1), text(kMaleHeight2));
+  draw_male_depth_angle(x0, y0, w(), text(texts::kMaleHeightLine1), text(texts::kMaleHeightLine2));
 }
 
 void FDoveTailStandard::draw() { draw_female(kFemaleStandard); }

@@ -6,6 +6,8 @@
 
 #include <FL/Fl_Widget.H>
 
+#include "core/i18n/text_id.h"
+
 namespace ui {
 class PageContext;
 }
@@ -24,7 +26,7 @@ public:
 
 protected:
   /// Entry `entry` of the string table; "" when the language lacks it.
-  const char* text(int entry) const;
+  const char* text(i18n::TextId entry) const;
   void draw_female(const FemaleVariant& variant) const;
   void draw_male(const MaleVariant& variant) const;
 

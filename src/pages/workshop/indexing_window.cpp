@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/i18n/common_texts.h"
 #include "core/workshop/angular_indexing_calc.h"
+#include "core/workshop/workshop_texts.h"
 #include "pages/workshop/change_gear_set_window.h"
 #include "core/numeric/number_text.h"
 #include "ui/look.h"
@@ -23,25 +25,6 @@ namespace workshop {
 
 namespace {
 
-// Text entries.
-constexpr int kTitleText = 660;
-constexpr int kAngleGroupText = 661;
-constexpr int kAngleFieldText = 662;
-constexpr int kDifferentialGroupText = 663;
-constexpr int kGearsButtonText = 664;
-constexpr int kClosestText = 665;
-constexpr int kAngleHeaderText = 666;
-constexpr int kSimpleText = 667;
-constexpr int kNoGearsText = 668;
-constexpr int kGearEditorTitleText = 669;
-constexpr int kWordsText = 670; ///< turns, holes on, with, against, idlers
-constexpr int kErrorHeaderText = 675;
-constexpr int kUnreadableAngleText = 774;
-constexpr int kAngleRangeText = 775;
-constexpr int kNoRatioText = kHeadWithoutRatioText;
-constexpr int kDivisionsText = 206;
-constexpr int kCircleHeaderText = 212; ///< circle, turns, holes
-constexpr int kWholeTurnText = 272;
 constexpr long kFewestDivisions = 2;
 
 Fl_Browser* line_list(int x, int y, int w, int h) {
@@ -54,7 +37,7 @@ Fl_Browser* line_list(int x, int y, int w, int h) {
   return list;
 }
 
-std::string text_of(const ui::PageContext& app, int entry) {
+std::string text_of(const ui::PageContext& app, i18n::TextId entry) {
   const char* value = app.lang(entry);
   return value ? value : "";
 }
@@ -62,8 +45,9 @@ std::string text_of(const ui::PageContext& app, int entry) {
 } // namespace
 
 DifferentialTexts differential_words(const ui::PageContext& app) {
-  return {text_of(app, kWordsText), text_of(app, kWordsText + 1), text_of(app, kWordsText + 2),
-          text_of(app, kWordsText + 3), text_of(app, kWordsText + 4)};
+  const auto& words = texts::kDifferentialWords;
+  return {text_of(app, words[0]), text_of(app, words[1]), text_of(app, words[2]),
+          text_of(app, words[3]), text_of(app, words[4])};
 }
 
 IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<DividingHead()> head,
@@ -71,7 +55,7 @@ IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<DividingHead(
     : context_(app), head_(std::move(head)), store_gears_(std::move(store_gears)) {
   window_ = std::make_unique<Fl_Window>(600, 550);
   window_->color(ui::kPageBackground);
-  window_->copy_label(text(kTitleText).c_str());
+  window_->copy_label(text(texts::kIndexingTitle).c_str());
   build_angle();
   build_differential();
   auto* help = ui::question_button({10, 500, 44, 44}, 28);
@@ -89,10 +73,11 @@ IndexingWindow::IndexingWindow(ui::PageContext& app, std::function<DividingHead(
 
 IndexingWindow::~IndexingWindow() = default;
 
-std::string IndexingWindow::text(int entry) const { return text_of(context_, entry); }
+std::string IndexingWindow::text(i18n::TextId entry) const { return text_of(context_, entry); }
 
 // Both fields: captioned above, and their list follows every key.
-void IndexingWindow::set_up_field(Fl_Input* field, int caption, std::function<void()> changed) {
+void IndexingWindow::set_up_field(Fl_Input* field, i18n::TextId caption,
+                                  std::function<void()> changed) {
   field->copy_label(text(caption).c_str());
   field->align(FL_ALIGN_TOP_LEFT);
   field->box(FL_GTK_DOWN_BOX);
@@ -102,19 +87,19 @@ void IndexingWindow::set_up_field(Fl_Input* field, int caption, std::function<vo
 }
 
 void IndexingWindow::build_angle() {
-  ui::framed_group(10, 25, 580, 230, text(kAngleGroupText).c_str());
+  ui::framed_group(10, 25, 580, 230, text(texts::kAngleGroup).c_str());
   w_.angle = new Fl_Input(20, 62, 160, 25);
-  set_up_field(w_.angle, kAngleFieldText, [this] { compute_angle(); });
+  set_up_field(w_.angle, texts::kAngleFieldLabel, [this] { compute_angle(); });
   w_.angle_list = line_list(20, 95, 560, 150);
   Fl_Group::current()->end();
 }
 
 void IndexingWindow::build_differential() {
-  ui::framed_group(10, 285, 580, 205, text(kDifferentialGroupText).c_str());
+  ui::framed_group(10, 285, 580, 205, text(texts::kDifferentialGroup).c_str());
   w_.divisions = new Fl_Int_Input(20, 318, 70, 25);
-  set_up_field(w_.divisions, kDivisionsText, [this] { compute_differential(); });
+  set_up_field(w_.divisions, texts::kDivisionsLabel, [this] { compute_differential(); });
   w_.gears_button = new Fl_Button(290, 313, 290, 30);
-  w_.gears_button->copy_label(text(kGearsButtonText).c_str());
+  w_.gears_button->copy_label(text(texts::kHeadGearsButton).c_str());
   callbacks_.on(w_.gears_button, [this] { open_gears(); });
   w_.differential_list = line_list(20, 350, 560, 130);
   Fl_Group::current()->end();
@@ -134,8 +119,8 @@ void IndexingWindow::show_differential(long divisions, const Fl_Window* over) {
 }
 
 void IndexingWindow::add_no_ratio_lines(Fl_Browser* list) {
-  list->add(text(kNoRatioText).c_str());
-  list->add(text(kNoRatioText + 1).c_str());
+  list->add(text(texts::kHeadWithoutRatio).c_str());
+  list->add(text(texts::kNameHeadWithRatio).c_str());
 }
 
 void IndexingWindow::compute_angle() {
@@ -144,10 +129,10 @@ void IndexingWindow::compute_angle() {
   case AngleEntry::kBlank:
     return;
   case AngleEntry::kUnreadable:
-    w_.angle_list->add(text(kUnreadableAngleText).c_str());
+    w_.angle_list->add(text(texts::kUnreadableAngle).c_str());
     return;
   case AngleEntry::kOutOfRange:
-    w_.angle_list->add(text(kAngleRangeText).c_str());
+    w_.angle_list->add(text(texts::kAngleOutOfRange).c_str());
     return;
   case AngleEntry::kAngle:
     break;
@@ -161,16 +146,16 @@ void IndexingWindow::compute_angle() {
   if (result.exact.empty() && result.closest.empty())
     return;
   if (result.exact.empty())
-    w_.angle_list->add(text(kClosestText).c_str());
-  const std::array<std::string, 5> titles = {text(kCircleHeaderText), text(kCircleHeaderText + 1),
-                                             text(kCircleHeaderText + 2), text(kAngleHeaderText),
-                                             text(kErrorHeaderText)};
-  const AngleColumns columns = angle_columns(titles, result, text(kWholeTurnText));
+    w_.angle_list->add(text(texts::kClosestAngles).c_str());
+  const std::array<std::string, 5> titles = {text(texts::kHoleCircle), text(texts::kWholeTurns),
+                                             text(texts::kHoles), text(texts::kAngleHeader),
+                                             text(texts::kErrorHeader)};
+  const AngleColumns columns = angle_columns(titles, result, text(texts::kWholeTurnMark));
   w_.angle_list->add(angle_header_line(titles, result.exact.empty(), columns).c_str());
   for (const AngleSetting& s : result.exact)
-    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), false, columns).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(texts::kWholeTurnMark), false, columns).c_str());
   for (const AngleSetting& s : result.closest)
-    w_.angle_list->add(angle_setting_line(s, text(kWholeTurnText), true, columns).c_str());
+    w_.angle_list->add(angle_setting_line(s, text(texts::kWholeTurnMark), true, columns).c_str());
 }
 
 void IndexingWindow::compute_differential() {
@@ -184,13 +169,13 @@ void IndexingWindow::compute_differential() {
     return;
   }
   if (can_index(head.ratio, head.circles, divisions)) {
-    w_.differential_list->add(text(kSimpleText).c_str());
+    w_.differential_list->add(text(texts::kSimpleIndexingServes).c_str());
     return;
   }
   const std::vector<DifferentialSetting> settings =
       differential_settings(head.ratio, divisions, head.circles, head.gears);
   if (settings.empty()) {
-    w_.differential_list->add(text(kNoGearsText).c_str());
+    w_.differential_list->add(text(texts::kNoHeadGearServes).c_str());
     return;
   }
   const DifferentialTexts words = differential_words(context_);
@@ -209,7 +194,7 @@ void IndexingWindow::open_gears() {
   for (int teeth : gears)
     lines.push_back(std::to_string(teeth));
   gear_editor_->relabel();
-  gear_editor_->window()->copy_label(text(kGearEditorTitleText).c_str());
+  gear_editor_->window()->copy_label(text(texts::kHeadGearsTitle).c_str());
   gear_editor_->set_lines(lines);
   w_.gears_button->deactivate();
   gear_editor_->window()->show();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n/text_id.h"
 #include "core/workshop/differential_indexing_calc.h"
 #include "core/workshop/selected_head.h"
 #include "ui/callbacks.h"
@@ -27,7 +28,6 @@ class PageContext;
 namespace workshop {
 
 class ChangeGearSetWindow;
-
 
 /// The words of a differential setting in the user's language.
 DifferentialTexts differential_words(const ui::PageContext& app);
@@ -66,12 +66,12 @@ public:
 private:
   void build_angle();
   void build_differential();
-  void set_up_field(Fl_Input* field, int caption, std::function<void()> changed);
+  void set_up_field(Fl_Input* field, i18n::TextId caption, std::function<void()> changed);
   /// Why a head without a worm ratio gives no list.
   void add_no_ratio_lines(Fl_Browser* list);
   void open_gears();
   void gears_changed();
-  std::string text(int entry) const;
+  std::string text(i18n::TextId entry) const;
 
   ui::PageContext& context_;
   std::function<DividingHead()> head_;

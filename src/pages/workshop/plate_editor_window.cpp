@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "core/i18n/common_texts.h"
+#include "core/workshop/workshop_texts.h"
 #include "ui/checked_fields.h"
 #include "ui/checked_input.h"
 #include "ui/page_context.h"
@@ -57,7 +59,7 @@ NewPlateDialog::~NewPlateDialog() = default;
 std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context) {
   auto dialog = std::make_unique<NewPlateDialog>();
   dialog->window = std::make_unique<Fl_Double_Window>(420, 105);
-  set_label(dialog->window.get(), context.lang(225));
+  set_label(dialog->window.get(), context.lang(texts::kNewPlateTitle));
   dialog->window->color(ui::kPageBackground);
   dialog->window->set_modal();
   auto* icon = new Fl_Box(10, 17, 50, 50, "?");
@@ -67,7 +69,7 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context)
   icon->labelsize(34);
   icon->labelcolor(216);
   auto* prompt = new Fl_Box(74, 10, 178, 25);
-  set_label(prompt, context.lang(222));
+  set_label(prompt, context.lang(texts::kNewPlatePrompt));
   prompt->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
   dialog->number = new CheckedInput(75, 43, 288, 25);
   dialog->number->type(FL_INT_INPUT);
@@ -76,32 +78,32 @@ std::unique_ptr<NewPlateDialog> build_new_plate_dialog(ui::PageContext& context)
   dialog->number->callback([](Fl_Widget*, void*) {});
   context.checked_fields().add(dialog->number);
   dialog->ok = new Fl_Button(240, 74, 79, 25);
-  set_label(dialog->ok, context.lang(223));
+  set_label(dialog->ok, context.lang(texts::kOk));
   dialog->ok->shortcut(FL_Enter);
   dialog->cancel = new Fl_Button(330, 74, 80, 25);
-  set_label(dialog->cancel, context.lang(224));
+  set_label(dialog->cancel, context.lang(texts::kCancel));
   dialog->window->end();
   return dialog;
 }
 
 PlateEditor::PlateEditor(ui::PageContext& context) : context_(context) {
   window_ = std::make_unique<Fl_Double_Window>(445, 540);
-  set_label(window_.get(), context.lang(215));
+  set_label(window_.get(), context.lang(texts::kHolePlatesTitle));
   window_->color(ui::kPageBackground);
   window_->set_modal();
   callbacks_.on(window_.get(), [this] { close(); });
   new Fl_Box(FL_GTK_UP_FRAME, 18, 11, 143, 520, nullptr);
   new Fl_Box(FL_GTK_UP_FRAME, 284, 11, 143, 520, nullptr);
-  w_.head_list = plate_list(39, 50, context.lang(219));
+  w_.head_list = plate_list(39, 50, context.lang(texts::kHeadPlatesList));
   callbacks_.on(w_.head_list, [this] { update_buttons(); });
-  w_.catalogue_list = plate_list(306, 50, context.lang(220));
+  w_.catalogue_list = plate_list(306, 50, context.lang(texts::kCataloguePlatesList));
   callbacks_.on(w_.catalogue_list, [this] { update_buttons(); });
   w_.remove = arrow_button(45, "@+9->");
   callbacks_.on(w_.remove, [this] { remove_chosen(); });
   w_.add = arrow_button(87, "@+9<-");
   callbacks_.on(w_.add, [this] { add_chosen(); });
   w_.new_plate_button = new Fl_Button(173, 266, 100, 100);
-  set_label(w_.new_plate_button, context.lang(221));
+  set_label(w_.new_plate_button, context.lang(texts::kNewPlateButton));
   w_.new_plate_button->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
   callbacks_.on(w_.new_plate_button, [this] { run_new_plate_dialog(); });
   w_.close = ui::close_button({173, 483, 100, 48}, 47);

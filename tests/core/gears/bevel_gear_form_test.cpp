@@ -45,8 +45,11 @@ std::string dms(const BevelColumnTexts& column, size_t angle) {
 // circle, turns, holes, cutter, whole depth, quarter pitch and its holes, half
 // pitch and its holes.
 TEST(BevelGearForm, ColumnsOfWholeGears) {
-  EXPECT_EQ(kBevelRowLabels, (std::array<int, kBevelRowCount>{305, 304, 382, 383, 384, 385, 386,
-                                                              387, 313, 388, 389, 390, 391, 392}));
+  std::array<int, kBevelRowCount> entries{};
+  for (size_t i = 0; i < entries.size(); ++i)
+    entries[i] = kBevelRowLabels[i].entry;
+  EXPECT_EQ(entries, (std::array<int, kBevelRowCount>{305, 304, 382, 383, 384, 385, 386, 387, 313,
+                                                      388, 389, 390, 391, 392}));
   BevelGearFormInput in_mm = miter("8", "24", kCincinnati);
   in_mm.metric = true;
   // clang-format off
@@ -63,9 +66,10 @@ TEST(BevelGearForm, ColumnsOfWholeGears) {
   }
   // The column titles by set, unit and gear.
   const auto miter = BevelGearSet::kMiter, pair = BevelGearSet::kPinionAndGear;
-  EXPECT_EQ((std::vector<int>{
-                bevel_column_label(miter, false, false), bevel_column_label(miter, true, true),
-                bevel_column_label(pair, false, true), bevel_column_label(pair, true, false)}),
+  EXPECT_EQ((std::vector<int>{bevel_column_label(miter, false, false).entry,
+                              bevel_column_label(miter, true, true).entry,
+                              bevel_column_label(pair, false, true).entry,
+                              bevel_column_label(pair, true, false).entry}),
             (std::vector<int>{380, 381, 377, 378}));
 }
 

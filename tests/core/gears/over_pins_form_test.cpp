@@ -12,7 +12,7 @@ std::string shown(const OverPinsForm& f) {
   std::string text = f.pin_inch + " " + f.pin_mm;
   for (size_t i = 0; i < 3; ++i)
     text += " " + f.inch[i] + " " + f.mm[i];
-  return text + (f.reason ? " why " + std::to_string(f.reason) : "");
+  return text + (f.reason.entry ? " why " + std::to_string(f.reason.entry) : "");
 }
 
 OverPinsFormInput dp10(const char* over_pins, Angle angle = Angle::k20, const char* typed = "") {
@@ -58,7 +58,7 @@ TEST(OverPinsForm, SystemsLabelsAndTextsWrittenIntoTheInputs) {
     OverPinsFormInput in = dp10("2.23");
     in.system = static_cast<ToothSystem>(i);
     const OverPinsForm form = over_pins_form(in);
-    EXPECT_EQ(std::make_pair(form.pitch_label, form.fraction_offered),
+    EXPECT_EQ(std::make_pair(form.pitch_label.entry, form.fraction_offered),
               std::make_pair(293 + i, i == 2));
   }
   const double four_pi = 4 * 3.141592653589793;

@@ -20,7 +20,7 @@ std::string shown(const gears::SpurGearForm& f) {
       std::to_string(s.teeth) + " of " + std::to_string(s.fewest) + "-" + std::to_string(s.most);
   parts.insert(parts.end(), {f.module, f.diametral_pitch, f.cutter ? std::to_string(f.cutter) : "",
                              s.teeth ? spanned : "", s.inch, s.mm});
-  std::string text = std::to_string(f.status_entry) + (f.gear ? " gear" : "");
+  std::string text = std::to_string(f.status_entry.entry) + (f.gear ? " gear" : "");
   for (const std::string& part : parts)
     text += part.empty() ? "" : " " + part;
   return text;
@@ -67,7 +67,7 @@ TEST(SpurGearForm, TablesStatusAndTeethSpanned) {
   }
   // The line names the teeth and the pitches between them; two teeth have one pitch.
   // clang-format off
-  const auto text = [](int entry) { return entry == 315 ? "%d teeth, %d pitches" : "%d, %d pitch"; };
+  const auto text = [](i18n::TextId t) { return t.entry == 315 ? "%d teeth, %d pitches" : "%d, %d pitch"; };
   EXPECT_EQ(gears::span_line(3, text) + "/" + gears::span_line(2, text) + "/" + gears::span_line(0, text),
             "3 teeth, 2 pitches/2, 1 pitch/");
   // clang-format on
@@ -82,7 +82,7 @@ TEST(SpurGearForm, EachSystemShowsItsOwnWidgets) {
   // clang-format on
   for (const auto& [system, angle, fraction, cutter, label] : cases) {
     const gears::SpurSystemLayout l = gears::spur_system_layout(system);
-    EXPECT_EQ(std::make_tuple(l.angle_shown, l.fraction_shown, l.cutter_shown, l.pitch_label),
+    EXPECT_EQ(std::make_tuple(l.angle_shown, l.fraction_shown, l.cutter_shown, l.pitch_label.entry),
               std::make_tuple(angle, fraction, cutter, label));
   }
 }

@@ -8,7 +8,8 @@ using gears::PitchSystem;
 using gears::PressureAngle;
 
 // Entries as "#n"; the units and the span line's format written out.
-std::string text(int entry) {
+std::string text(i18n::TextId id) {
+  const int entry = id.entry;
   const std::map<int, std::string> texts = {{19, "mm"}, {20, "in"}, {315, "%d teeth/%d"}};
   return texts.count(entry) ? texts.at(entry) : "#" + std::to_string(entry);
 }

@@ -97,7 +97,7 @@ TEST(WormGearCalc, SmallestToothCountPerPressureAngle) {
   for (size_t i = 0; i < std::size(labels); ++i) {
     const gears::WormPressureAngle& a = gears::kWormPressureAngles[i];
     const double degrees = i == 0 ? 14.5 : 15.0 + 2.5 * static_cast<double>(i);
-    EXPECT_EQ(std::make_tuple(a.label, a.degrees), std::make_tuple(labels[i], degrees));
+    EXPECT_EQ(std::make_tuple(a.label.entry, a.degrees), std::make_tuple(labels[i], degrees));
     EXPECT_NEAR(a.tan, std::tan(degrees * 3.141592653589793 / 180), 1e-12) << degrees;
     EXPECT_NEAR(a.cot * a.tan, 1.0, 1e-12) << degrees;
   }

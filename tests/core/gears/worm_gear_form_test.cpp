@@ -49,7 +49,7 @@ TEST(WormGearForm, ResultTextsInTheirSlots) {
       {"", "1.25", 0}, {"0", "1.25", 0}, {"8", "0.5", 792}};
   for (const auto& [pitch, diameter, reason] : none) {
     const WormGearForm form = worm_gear_form({dp, pitch, diameter, "0.005", 40});
-    EXPECT_TRUE(!form.result && form.outputs == WormOutputTexts{} && form.reason == reason)
+    EXPECT_TRUE(!form.result && form.outputs == WormOutputTexts{} && form.reason.entry == reason)
         << pitch << " " << diameter;
   }
 }
@@ -69,7 +69,8 @@ TEST(WormGearForm, OfferedRowsAndLabels) {
     const WormGearForm f =
         worm_gear_form({system, pitch, "1.25", "0.005", teeth, 1, 0, false, false, false, metric});
     EXPECT_EQ(std::make_tuple(f.fraction_offered, f.centre_distance_offered,
-                              f.change_gear_help_offered, f.pitch_label, f.backlash_label),
+                              f.change_gear_help_offered, f.pitch_label.entry,
+                              f.backlash_label.entry),
               std::make_tuple(fraction, centre, help, label, backlash));
   }
 }

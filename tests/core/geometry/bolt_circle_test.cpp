@@ -228,7 +228,7 @@ TEST(BoltCircleForm, TheChosenTypeReadsItsOwnFields) {
     in.partial = partial;
     in.fields = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
     in.marker_radius = 179;
-    const int why = bolt_circle_reason(in);
+    const int why = bolt_circle_reason(in).entry;
     return coordinates(bolt_circle_form(in)) + (why ? " why " + std::to_string(why) : "");
   };
   // Full: 4 on 100 from the right, clockwise, Y down; from 45° the first two

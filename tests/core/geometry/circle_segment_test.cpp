@@ -181,7 +181,7 @@ TEST(CircleSegmentForm, ResultTexts) {
       {K::kRadiusAngle, "10", "179.99999995", true, 0}};
   for (const auto& [known, first, second, refused, reason] : why) {
     const SegmentForm f = segment_form({known, false, first, second, {}, 3, refused});
-    EXPECT_EQ(std::to_string(f.reason) + f.rows[9], std::to_string(reason))
+    EXPECT_EQ(std::to_string(f.reason.entry) + f.rows[9], std::to_string(reason))
         << first << " " << second;
   }
 }

@@ -104,7 +104,7 @@ TEST(ObliqueTriangleForm, ResultTexts) {
         oblique_form({known, dms, text_rows::typed_fields<3>(decimal), row_dms, places});
     EXPECT_EQ(join(f.results) + " " + (f.area.empty() ? "_" : f.area) + " | " +
                   join(f.result_dms[0]) + " | " + join(f.result_dms[1]) +
-                  (f.reason ? " why " + std::to_string(f.reason) : ""),
+                  (f.reason.entry ? " why " + std::to_string(f.reason.entry) : ""),
               shown);
   };
   // 3, 4, 5: A = acos 0.8 = 36.869898 = 36° 52' 11.632", C = 90.

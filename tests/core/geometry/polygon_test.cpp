@@ -66,7 +66,7 @@ TEST(PolygonForm, RowsAndResultTexts) {
     EXPECT_EQ(text_rows::join(std::vector<std::string>{f.angle, f.angle_dms[0], f.angle_dms[1],
                                                        f.angle_dms[2], f.across_corners, f.side,
                                                        f.across_flats, f.corner_to_flat}) +
-                  (f.reason ? " why " + std::to_string(f.reason) : ""),
+                  (f.reason.entry ? " why " + std::to_string(f.reason.entry) : ""),
               shown);
   };
   // Pentagon of side 10: R = 10 / (2 sin 36°) = 8.5065, r = 10 / (2 tan 36°) = 6.8819.

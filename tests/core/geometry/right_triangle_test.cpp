@@ -81,7 +81,7 @@ TEST(RightTriangleForm, ResultTexts) {
     if (shown.empty())
       shown = dms ? "_ _ _ _ | _ _ _ | _ _ _" : "_ _ _ _";
     const std::string dms_rows = " | " + join(f.row2_dms) + " | " + join(f.row3_dms);
-    const std::string why = f.reason ? " why " + std::to_string(f.reason) : "";
+    const std::string why = f.reason.entry ? " why " + std::to_string(f.reason.entry) : "";
     EXPECT_EQ(join(f.rows) + (dms ? dms_rows : "") + why, shown);
   };
   // b = 4, a = 3: c = 5, A = atan 0.75 = 36.869898 = 36° 52' 11.632".

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/geometry/typed_text.h"
+#include "core/i18n/text_id.h"
 
 namespace text_rows {
 
@@ -33,6 +34,14 @@ inline std::string numbers(std::initializer_list<int> values) {
   std::string out;
   for (int v : values)
     out += (out.empty() ? "" : " ") + std::to_string(v);
+  return out;
+}
+
+/// String-table entries by their numbers.
+inline std::string numbers(std::initializer_list<i18n::TextId> texts) {
+  std::string out;
+  for (i18n::TextId t : texts)
+    out += (out.empty() ? "" : " ") + std::to_string(t.entry);
   return out;
 }
 

@@ -182,7 +182,7 @@ TEST(ThreadSeriesForm, SizesTapDrillAndDrillLists) {
   for (const auto& [series, diameter, pitch, percent, size, reason] : nothing) {
     const ThreadSeriesForm f =
         thread_series_form({series, diameter, pitch, percent, size, ticked("FNLM")});
-    EXPECT_EQ(sizes(f) + drill_lines(f) + f.percent_written + std::to_string(f.reason),
+    EXPECT_EQ(sizes(f) + drill_lines(f) + f.percent_written + std::to_string(f.reason.entry),
               std::to_string(reason))
         << series << ": " << diameter << " " << pitch << " " << percent;
   }
@@ -204,8 +204,8 @@ TEST(ThreadSeriesForm, EachSeriesShowsItsEntry) {
       shown += b ? '1' : '0';
     const char* focus = "DNP%";
     EXPECT_EQ(shown + " " +
-                  text_rows::numbers(
-                      {l.diameter_label, l.pitch_label, int(l.size_names.size()), l.size_preset}) +
+                  text_rows::numbers({l.diameter_label.entry, l.pitch_label.entry,
+                                      int(l.size_names.size()), l.size_preset}) +
                   " " + focus[int(l.chosen_focus)] + focus[int(l.shown_focus)],
               expected[series - 1]);
   }

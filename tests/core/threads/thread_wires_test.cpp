@@ -100,7 +100,7 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
     const ThreadWiresForm out = thread_wires_form(
         {form, metric, changed, metric ? "" : pitch, metric ? pitch : "", major, wire, kept});
     const auto& s = out.sizes;
-    const std::string why = out.reason ? " why " + std::to_string(out.reason) : "";
+    const std::string why = out.reason.entry ? " why " + std::to_string(out.reason.entry) : "";
     EXPECT_EQ(s[0] + " " + s[1] + " " + s[2] + " " + out.result + why, shown);
   };
   const auto U = ThreadForm::kUnified, M = ThreadForm::kMetric;
@@ -127,9 +127,10 @@ TEST(ThreadWiresForm, SizesAndMeasurementFromTheChangedField) {
 TEST(ThreadWiresForm, LabelsUnitSwitchTexts) {
   const ThreadWiresLabels mm = thread_wires_labels(ThreadForm::kMetric, true);
   const ThreadWiresLabels inch = thread_wires_labels(ThreadForm::kWhitworth, false);
-  EXPECT_EQ(text_rows::numbers({mm.tpi_active, mm.fraction_shown, mm.major, mm.wire, mm.result,
-                                mm.caption, inch.tpi_active, inch.fraction_shown, inch.major,
-                                inch.wire, inch.result, inch.caption}),
+  EXPECT_EQ(text_rows::numbers({mm.tpi_active, mm.fraction_shown, mm.major.entry, mm.wire.entry,
+                                mm.result.entry, mm.caption.entry, inch.tpi_active,
+                                inch.fraction_shown, inch.major.entry, inch.wire.entry,
+                                inch.result.entry, inch.caption.entry}),
             "0 0 202 203 204 203 1 1 193 194 201 194");
   // 0.0289 in = 0.73406 mm: kept whole rather than rounded to 3 decimals.
   const WiresLengths kept{0.0289, 0.73406, 0.25, 6.35, 0.05};

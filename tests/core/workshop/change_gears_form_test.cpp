@@ -27,8 +27,8 @@ TEST(ChangeGearsForm, CaptionsAndWhatIsOffered) {
   // clang-format on
   for (const Case& c : cases) {
     const ChangeGearsForm f = change_gears_form(c.in);
-    EXPECT_EQ(std::make_tuple(f.pitch_caption, f.lead_screw_caption, f.heading_unit,
-                              f.calculate_enabled, f.worm_pair_shown),
+    EXPECT_EQ(std::make_tuple(f.pitch_caption.entry, f.lead_screw_caption.entry,
+                              f.heading_unit.entry, f.calculate_enabled, f.worm_pair_shown),
               std::make_tuple(c.pitch_caption, c.lead_screw_caption, c.heading_unit, c.calculate,
                               c.worm_pair))
         << static_cast<int>(c.in.mode) << " " << c.in.pitch_to_make << " / " << c.in.lead_screw;
@@ -61,7 +61,7 @@ TEST(ChangeGearsForm, WormPairsMarkTheGearsNotOwned) {
   for (const Case& c : cases) {
     const WormPairView v = worm_pair_view(c.in);
     EXPECT_EQ(std::make_tuple(v.first, v.second, v.first_owned, v.second_owned, v.warning_shown,
-                              v.warning),
+                              v.warning.entry),
               std::make_tuple(std::string(c.first), std::string(c.second), c.first_owned,
                               c.second_owned, c.warning_shown, c.warning))
         << c.in.pitch_to_make << " / " << c.in.lead_screw;

@@ -78,7 +78,7 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
     const DovetailForm form = dovetail_form(c.in);
     EXPECT_EQ(form.rows, c.rows);
     EXPECT_EQ(form.result.has_value(), c.rows != kEmpty);
-    EXPECT_EQ(form.reason, c.reason);
+    EXPECT_EQ(form.reason.entry, c.reason);
     EXPECT_EQ(form.typed_angle_shown, c.in.angle == typed);
     EXPECT_EQ(form.gib_thickness_shown, c.in.gib);
   }

@@ -113,7 +113,7 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
     NoDovetail why = NoDovetail::kNothingToSay;
     const auto values = compute_dovetail_measurement(form.numbers, {}, &why);
     ASSERT_EQ(values.has_value(), c.texts != kNone);
-    EXPECT_EQ(no_dovetail_text(why), c.reason);
+    EXPECT_EQ(no_dovetail_text(why).entry, c.reason);
     if (values) {
       EXPECT_EQ(mating_part_texts(*values, c.in.at_hand, c.in.millimetre), c.texts);
     }

@@ -1,0 +1,131 @@
+// Names of the string-table entries only the workshop pages use: the
+// dovetails, the dividing head with its windows, and the change gears.
+#pragma once
+
+#include "core/i18n/text_id.h"
+
+namespace texts {
+
+using i18n::TextId;
+
+// ---- dovetail and dovetail measurement ----
+inline constexpr TextId kNominalWidth{107};
+inline constexpr TextId kNominalDepth{108};
+inline constexpr TextId kAngle60{109};
+inline constexpr TextId kAngle45{110};
+inline constexpr TextId kFlankAngle{112};
+inline constexpr TextId kTypedAngleLabel{113};
+inline constexpr TextId kGibCheck{114};
+inline constexpr TextId kGibThickness{115};
+inline constexpr TextId kClearanceTitle{116};
+inline constexpr TextId kFemaleDeeper{117}; ///< first of the four clearance kinds, in order
+inline constexpr TextId kClearanceAmount{121};
+inline constexpr TextId kFemaleMouthWidth{122}; ///< first of the six result rows, in order
+inline constexpr TextId kMaleTopWidth{123};
+inline constexpr TextId kFemaleDepth{124};
+inline constexpr TextId kMaleHeight{125};
+inline constexpr TextId kBetweenPinsSize{126};
+inline constexpr TextId kOverPinsSize{127};
+inline constexpr TextId kDovetailNote2{129};
+inline constexpr TextId kDovetailNote1{130};
+// The sketches.
+inline constexpr TextId kSketchBetweenPins{131};
+inline constexpr TextId kSketchWidthAtBottom{132};
+inline constexpr TextId kSketchWidthAtMouth{133};
+inline constexpr TextId kSketchGib{134};
+inline constexpr TextId kFemaleDovetail{135};
+inline constexpr TextId kMaleDovetail{136};
+inline constexpr TextId kSketchWidthAtTop{137};
+inline constexpr TextId kGibSlotCaption{138};
+inline constexpr TextId kDeeperSlotCaption{139};
+inline constexpr TextId kSketchClearance{140};
+inline constexpr TextId kDeeperGibSlotCaption{141};
+inline constexpr TextId kMaleHeightLine1{142};
+inline constexpr TextId kMaleHeightLine2{143};
+inline constexpr TextId kSketchOverPins{145};
+inline constexpr TextId kMaleTallerCaption{146};
+inline constexpr TextId kMaleLowerCaption{147};
+inline constexpr TextId kHaveMale{325};   ///< the male is at hand: make the female
+inline constexpr TextId kHaveFemale{326}; ///< the female is at hand: make the male
+// Why there is no dovetail.
+inline constexpr TextId kClearanceTakesDepth{784};
+inline constexpr TextId kFlanksMeet{785};
+inline constexpr TextId kPinsMeet{786};
+inline constexpr TextId kTooLittleOverPins{787};
+inline constexpr TextId kPartTooNarrow{788};
+inline constexpr TextId kAnglePast90{789};
+
+// ---- dividing head ----
+inline constexpr TextId kTableNote{187};
+inline constexpr TextId kDivisionsWord{188}; ///< the table's range and first column
+inline constexpr TextId kDivisionsLabel{206};
+inline constexpr TextId kCalculateDivisions{207};
+inline constexpr TextId kEditPlates{208};
+inline constexpr TextId kDividingHeadNote{209};
+inline constexpr TextId kDividingHeadNote2{210};
+inline constexpr TextId kHeadPlatesLabel{211};
+inline constexpr TextId kHolePlatesTitle{215};
+inline constexpr TextId kNoCircleWorks{216};
+inline constexpr TextId kOtherCircles{217}; ///< two lines before the known plates that work
+inline constexpr TextId kOtherCircles2{218};
+inline constexpr TextId kHeadPlatesList{219};
+inline constexpr TextId kCataloguePlatesList{220};
+inline constexpr TextId kNewPlateButton{221};
+inline constexpr TextId kNewPlatePrompt{222};
+inline constexpr TextId kNewPlateTitle{225};
+inline constexpr TextId kTableFrom{319};
+inline constexpr TextId kTableTo{399};
+inline constexpr TextId kWormRatio{630};
+inline constexpr TextId kAngleGroup{661};
+inline constexpr TextId kAngleFieldLabel{662};
+inline constexpr TextId kDifferentialGroup{663};
+inline constexpr TextId kHeadGearsButton{664};
+inline constexpr TextId kClosestAngles{665};
+inline constexpr TextId kAngleHeader{666};
+inline constexpr TextId kSimpleIndexingServes{667};
+inline constexpr TextId kNoHeadGearServes{668};
+inline constexpr TextId kHeadGearsTitle{669};
+inline constexpr TextId kErrorHeader{675};
+inline constexpr TextId kOtherWaysButton{676}; ///< to angles and differential indexing
+inline constexpr TextId kDifferentialCan{770};
+inline constexpr TextId kDifferentialForA{771}; ///< follows 770: "index for A = %d"
+inline constexpr TextId kDifferentialButton{772};
+inline constexpr TextId kManyPagesQuestion{773}; ///< the number of pages as %d
+inline constexpr TextId kUnreadableAngle{774};
+inline constexpr TextId kAngleOutOfRange{775};
+inline constexpr TextId kHeadWithoutRatio{830};
+inline constexpr TextId kNameHeadWithRatio{831}; ///< follows 830
+
+// ---- change gears ----
+inline constexpr TextId kChangeGearsExplanation{439};
+inline constexpr TextId kPitchToMake{440};
+inline constexpr TextId kInchPitchUnit{441}; ///< also closes the heading of an inch thread
+inline constexpr TextId kMetricPitchUnit{442};
+inline constexpr TextId kModuleUnit{443};
+inline constexpr TextId kDiametralPitchUnit{444};
+inline constexpr TextId kMillimetresClosing{78}; ///< closes the heading of a metric thread
+inline constexpr TextId kGearSetButton{445};
+inline constexpr TextId kModesTitle{446};
+inline constexpr TextId kFirstMode{447}; ///< the four modes follow in order
+inline constexpr TextId kGearSetTitle{451};
+inline constexpr TextId kGearSetList{452};
+inline constexpr TextId kAddGear{453};
+inline constexpr TextId kGearTeeth{454};
+inline constexpr TextId kGearCopies{455};
+inline constexpr TextId kLeadScrewPitch{456};
+inline constexpr TextId kFirstGear{458};
+inline constexpr TextId kSecondGear{459};
+inline constexpr TextId kNotOwned{460};
+inline constexpr TextId kSearchAll{462};
+inline constexpr TextId kDeclineSearch{463};
+inline constexpr TextId kHeadingLeadScrew{464};
+inline constexpr TextId kTrainLabel{465}; ///< before the first gear
+inline constexpr TextId kTrainEnd{466};   ///< after the last pair
+inline constexpr TextId kNoExactPair{474};
+inline constexpr TextId kChangeGearsTitle{603};
+inline constexpr TextId kMetricOnInch{700};
+inline constexpr TextId kInchOnMetric{701};
+inline constexpr TextId kRedKey{760};     ///< under trains with a red gear
+inline constexpr TextId kStarredKey{761}; ///< under printed trains with a starred gear
+
+} // namespace texts
