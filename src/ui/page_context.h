@@ -60,6 +60,7 @@ public:
   virtual const char* lang(int entry) const = 0;
   /// Entry i, or `fallback` when the language lacks it.
   virtual std::string lang_or(int entry, const char* fallback) const = 0;
+  /// The same for a named entry (the pages' way to ask).
   const char* lang(i18n::TextId text) const { return lang(text.entry); }
   std::string lang_or(i18n::TextId text, const char* fallback) const {
     return lang_or(text.entry, fallback);
