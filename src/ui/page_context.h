@@ -66,6 +66,7 @@ public:
     const char* text = lang(entry);
     return text ? text : fallback;
   }
+  /// The same for a named entry (the pages' way to ask).
   const char* lang(i18n::TextId text) const { return lang(text.entry); }
   std::string lang_or(i18n::TextId text, const char* fallback) const {
     return lang_or(text.entry, fallback);

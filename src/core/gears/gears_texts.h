@@ -12,7 +12,7 @@ namespace texts {
 using i18n::TextId;
 
 // ---- tooth sizes ----
-inline constexpr TextId kToothSizeTitle{292}; ///< also names a printed module value
+inline constexpr TextId kToothSizeTitle{292};
 inline constexpr TextId kModuleName{293};
 inline constexpr TextId kDiametralPitchName{294};
 inline constexpr TextId kCircularPitchInchName{295};
@@ -83,9 +83,9 @@ inline constexpr TextId kHobLeadAngle{343};
 inline constexpr TextId kWormLeadAngle{344};
 inline constexpr TextId kLeftHand{345};
 inline constexpr TextId kRightHand{346};
-inline constexpr TextId kSettingAngles{347};
-inline constexpr TextId kSettingAngleLess{348};
-inline constexpr TextId kSettingAngleMore{349};
+inline constexpr TextId kToolFlanks{347};
+inline constexpr TextId kRightFlank{348};
+inline constexpr TextId kLeftFlank{349};
 inline constexpr TextId kWormHelpButton{350};
 inline constexpr TextId kRoundRim{351};
 inline constexpr TextId kSquareRim{352};
@@ -157,7 +157,7 @@ inline constexpr TextId kResultsLimit{426};
 inline constexpr TextId kRatioLabel{427};
 inline constexpr TextId kRatioHeading{429};
 inline constexpr TextId kRatioToFind{430};
-inline constexpr TextId kPrintTolerance{433};
+inline constexpr TextId kHeadingWithin{433};
 inline constexpr TextId kToOne{434};
 inline constexpr TextId kShowAtMost{435};
 inline constexpr TextId kResultsWord{436};

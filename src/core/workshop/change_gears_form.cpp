@@ -51,7 +51,7 @@ ChangeGearsForm change_gears_form(const ChangeGearsFormInput& input) {
   const auto mode = static_cast<size_t>(input.mode);
   form.pitch_caption = kPitchCaption[mode];
   form.lead_screw_caption = kLeadScrewCaption[mode];
-  form.heading_unit = form.pitch_caption == kMetricPitchUnit ? kMillimetresClosing : kInchPitchUnit;
+  form.heading_unit = form.pitch_caption == kMetricPitchUnit ? kMetricHeadingUnit : kInchPitchUnit;
   form.calculate_enabled = input.gears.size() >= kFewestChangeGears &&
                            usable_pitch(numeric::read_double(input.pitch_to_make)) &&
                            usable_pitch(numeric::read_double(input.lead_screw));

@@ -103,7 +103,7 @@ inline constexpr TextId kInchPitchUnit{441}; ///< also closes the heading of an 
 inline constexpr TextId kMetricPitchUnit{442};
 inline constexpr TextId kModuleUnit{443};
 inline constexpr TextId kDiametralPitchUnit{444};
-inline constexpr TextId kMillimetresClosing{78}; ///< closes the heading of a metric thread
+inline constexpr TextId kMetricHeadingUnit{78}; ///< closes the heading of a metric thread
 inline constexpr TextId kGearSetButton{445};
 inline constexpr TextId kModesTitle{446};
 inline constexpr TextId kFirstMode{447}; ///< the four modes follow in order

@@ -59,7 +59,7 @@ std::string results_heading(const ui::PageContext& app, const std::string& targe
                             const std::string& tolerance, ToleranceMode mode) {
   const i18n::TextId mode_name = texts::kToleranceModes[static_cast<size_t>(mode)];
   return text_of(app, texts::kRatioHeading) + " " + target + " : 1 " +
-         text_of(app, texts::kPrintTolerance) + " " + tolerance + "% " + text_of(app, mode_name);
+         text_of(app, texts::kHeadingWithin) + " " + tolerance + "% " + text_of(app, mode_name);
 }
 
 std::string result_row_text(const ui::PageContext& app, const RatioResult& result) {

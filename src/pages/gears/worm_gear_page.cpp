@@ -77,8 +77,8 @@ constexpr OutputSpec kOutputs[] = {
     {kHobOutsideDiameter, 176, 320, texts::kHobOutsideDiameter, FL_HELVETICA},
     {kHobLeadAngle, 176, 434, texts::kHobLeadAngle, FL_HELVETICA},
     {kHobWholeDepth, 176, 475, texts::kThreadWholeDepth, FL_HELVETICA_BOLD},
-    {kHobFirstSide, 176, 545, texts::kSettingAngleMore, FL_HELVETICA},
-    {kHobSecondSide, 176, 580, texts::kSettingAngleLess, FL_HELVETICA},
+    {kHobFirstSide, 176, 545, texts::kLeftFlank, FL_HELVETICA},
+    {kHobSecondSide, 176, 580, texts::kRightFlank, FL_HELVETICA},
     {kHobThreadLength, 176, 628, texts::kHobThreadLength, FL_HELVETICA},
     {kThroatDiameter, 176, 669, texts::kThroatDiameter, FL_HELVETICA_BOLD},
     {kFaceWidth, 176, 708, texts::kWheelFaceWidth, FL_HELVETICA_BOLD_ITALIC},
@@ -88,8 +88,8 @@ constexpr OutputSpec kOutputs[] = {
     {kWormVToFlat, 637, 256, texts::kVToFlat, FL_HELVETICA},
     {kWormLeadAngle, 637, 434, texts::kWormLeadAngle, FL_HELVETICA},
     {kWormWholeDepth, 637, 475, texts::kThreadWholeDepth, FL_HELVETICA_BOLD},
-    {kWormFirstSide, 637, 545, texts::kSettingAngleMore, FL_HELVETICA},
-    {kWormSecondSide, 637, 580, texts::kSettingAngleLess, FL_HELVETICA},
+    {kWormFirstSide, 637, 545, texts::kLeftFlank, FL_HELVETICA},
+    {kWormSecondSide, 637, 580, texts::kRightFlank, FL_HELVETICA},
     {kWormThreadLength, 637, 628, texts::kWormThreadLength, FL_HELVETICA},
 };
 
@@ -224,6 +224,7 @@ void WormGearPage::build_inputs() {
   w_.centre_distance->box(FL_GTK_UP_BOX);
   w_.centre_distance->copy_label(context_.lang(texts::kCentreDistanceButton));
   w_.centre_distance->align(FL_ALIGN_WRAP | FL_ALIGN_INSIDE);
+  // The worm gear help's title is also this button's tooltip.
   w_.centre_distance->copy_tooltip(context_.lang(texts::kWormGearHelpTitle));
   on(w_.centre_distance, [this] { open_centre_distance(); });
   w_.centre_distance->deactivate();
@@ -247,7 +248,7 @@ void WormGearPage::build_inputs() {
 void WormGearPage::build_outputs() {
   // The two setting rows of each column share a frame headed by their name.
   for (int x : {170, 631}) {
-    Fl_Group* settings = frame(x, 538, 172, 72, context_.lang(texts::kSettingAngles));
+    Fl_Group* settings = frame(x, 538, 172, 72, context_.lang(texts::kToolFlanks));
     settings->labelsize(13);
     settings->end();
   }
