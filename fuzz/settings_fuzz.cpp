@@ -36,12 +36,11 @@ bool same_values(const settings::SettingsValues& a, const settings::SettingsValu
 }
 
 // What the dividing head page does when a head is chosen.
-int select_head(IniDocument& doc, const std::string& name) {
-  const std::string ratio_text = settings::ratio_text_from_head_name(name);
+int choose_head(IniDocument& doc, const std::string& name) {
+  settings::select_head(doc, name);
+  const std::string ratio_text = doc.get_string(".:ratio");
   for (char c : ratio_text)
     FUZZ_CHECK(c >= '0' && c <= '9', "ratio text '" + ratio_text + "' is not all digits");
-  doc.set(".:last", name);
-  doc.set(".:ratio", ratio_text);
   const long ratio = std::clamp<long>(doc.get_long(".:ratio", 0), 0, INT_MAX);
   FUZZ_CHECK(ratio >= 0, "negative worm ratio");
   return static_cast<int>(ratio);
@@ -101,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> heads = settings::head_display_names(doc);
   edit_plates(doc, values.last_head, static_cast<int>(size % 150) + 1);
   for (std::size_t i = 0; i < heads.size() && i < 4; ++i) {
-    select_head(doc, heads[i]);
+    choose_head(doc, heads[i]);
     edit_plates(doc, heads[i], static_cast<int>(i * 37 + size) % 200 + 1);
   }
 
