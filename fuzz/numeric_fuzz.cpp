@@ -125,7 +125,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static constexpr int kKinds[] = {0, 1, 2, 4, 8, 3, -1};
   check_filter(kKinds[pick % std::size(kKinds)], text, caret);
   check_comma_and_paste(kKinds[pick % std::size(kKinds)], text, caret);
-  const numeric::RangeRule& rule = numeric::kRangeRules[pick % numeric::kRangeRules.size()];
+  // The fields' rules: each kind with and without a range.
+  static constexpr numeric::RangeRule kRules[] = {
+      numeric::any_whole_number(), numeric::whole_number_in(1, 50),
+      numeric::any_decimal(),      numeric::decimal_in(17.5, 30.0),
+      numeric::kDmsRules[2],       numeric::any_signed_decimal(),
+      numeric::signed_decimal_in(-360.0, 360.0)};
+  const numeric::RangeRule& rule = kRules[pick % std::size(kRules)];
   const FilteredText field = numeric::filter_input(rule.kind, text, caret);
   check_filter(rule.kind, text, caret);
   (void)numeric::out_of_range(rule, field.text);

@@ -75,7 +75,7 @@ void App::choose_data_dir() {
 void App::show() { main_window_->window()->show(); }
 
 void App::build_windows() {
-  // The records and the lists the builders fill start afresh every time.
+  // The lists the builders fill start afresh every time.
   checked_fields_.clear();
   unit_pairs_.fill(UnitPair{});
   pages_.clear();

@@ -1,6 +1,6 @@
 // The application context: owns what the whole program shares (its
 // directories, the settings, the string table, the windows, the 17 pages, the
-// range records of the checked inputs and the unit-system pairs). Pages reach
+// list of checked inputs and the unit-system pairs). Pages reach
 // each other and the program-wide services only through it.
 #pragma once
 
@@ -33,7 +33,6 @@ class MainWindow;
 
 using ui::Dialogs;
 using ui::FltkDialogs;
-using ui::InputRange;
 using ui::LanguageOption;
 using ui::Page;
 using ui::PageId;

@@ -31,8 +31,17 @@ int CheckedInput::handle(int event) {
   return NumberInput::handle(event);
 }
 
-int CheckedInput::number_kind() const {
-  return range() ? range()->rule.kind : NumberInput::number_kind();
+int CheckedInput::number_kind() const { return own_range_.rule.kind; }
+
+void CheckedInput::set_bounds(double lower, double upper) {
+  own_range_.rule.min = lower;
+  own_range_.rule.max = upper;
+}
+
+void CheckedInput::run_for_composed_value() {
+  composed_ = true;
+  do_callback();
+  composed_ = false;
 }
 
 void CheckedInput::insert_pasted(const std::string& number) {
@@ -47,24 +56,24 @@ void CheckedInput::insert_pasted(const std::string& number) {
 void CheckedInput::on_valid(std::function<void()> routine) {
   own_range_.on_valid = nullptr;
   if (routine)
-    own_range_.on_valid = [routine](Fl_Input*, long) { routine(); };
+    own_range_.on_valid = [routine](Fl_Input*) { routine(); };
 }
 
 void CheckedInput::on_invalid(std::function<void()> routine) {
   own_range_.on_invalid = nullptr;
   if (routine)
-    own_range_.on_invalid = [routine](Fl_Input*, long) { routine(); };
+    own_range_.on_invalid = [routine](Fl_Input*) { routine(); };
 }
 
 void CheckedInput::on_left(std::function<void()> routine) {
   own_range_.on_left = [routine](Fl_Input*) { routine(); };
 }
 
-CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
-                                 const char* label) {
+CheckedInput* make_checked_input(PageContext& app, const numeric::RangeRule& rule, int x, int y,
+                                 int w, int h, const char* label) {
   auto* field = new CheckedInput(x, y, w, h, label);
   InputRange& range = field->own_range_;
-  range.rule = numeric::kRangeRules.at(static_cast<size_t>(record));
+  range.rule = rule;
   range.app = &app;
   field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
   field->box(FL_GTK_DOWN_BOX);
@@ -113,12 +122,14 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
 } // namespace
 
 bool refuses_its_value(const CheckedInput* field) {
-  return numeric::out_of_range(field->range()->rule, field->value());
+  return numeric::out_of_range(field->rule(), field->value());
 }
 
 void colour_as_typed(CheckedInput* field) {
-  const InputRange& range = *field->range();
-  set_text_colour(field, refuses_its_value(field) ? range.colour_bad : range.colour_ok);
+  const InputRange& range = field->own_range_;
+  const Fl_Color colour = refuses_its_value(field) ? range.colour_bad : range.colour_ok;
+  if (field->textcolor() != colour)
+    set_text_colour(field, colour);
 }
 
 void check_input_callback(Fl_Widget* widget, void* data) {
@@ -155,9 +166,9 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     if (field->textcolor() != range.colour_ok)
       set_text_colour(field, range.colour_ok);
     if (range.on_valid)
-      range.on_valid(field, range.rule.arg);
+      range.on_valid(field);
     else if (range.on_invalid)
-      range.on_invalid(field, range.rule.arg);
+      range.on_invalid(field);
     return;
   }
 
@@ -165,13 +176,13 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     if (field->textcolor() != range.colour_bad) {
       set_text_colour(field, range.colour_bad);
       if (range.on_invalid)
-        range.on_invalid(field, range.rule.arg);
+        range.on_invalid(field);
     }
   } else {
     if (field->textcolor() != range.colour_ok)
       set_text_colour(field, range.colour_ok);
     if (range.on_valid)
-      range.on_valid(field, range.rule.arg);
+      range.on_valid(field);
   }
   // The toolkit also calls back when the field's window or page is hidden;
   // taking the focus then would show the window again.

@@ -1,5 +1,5 @@
 // Checked numeric input fields: a text input whose every key press is
-// filtered to what can belong to a number, tested against its range record,
+// filtered to what can belong to a number, tested against its range rule,
 // coloured black or red, and followed by the page's recomputation. Leaving a
 // red field shows the accepted range once per burst of typing.
 #pragma once
@@ -16,13 +16,13 @@ namespace ui {
 class PageContext;
 
 /// A field's rule with the page routines attached. Each checked field has
-/// its own, copied from its record: nothing one field does reaches another.
+/// its own: nothing one field does reaches another.
 struct InputRange {
   numeric::RangeRule rule;
   /// Runs after each change while the value is acceptable (the page's recompute).
-  std::function<void(Fl_Input*, long)> on_valid;
+  std::function<void(Fl_Input*)> on_valid;
   /// Runs once when the value turns out of range (the page's "empty results").
-  std::function<void(Fl_Input*, long)> on_invalid;
+  std::function<void(Fl_Input*)> on_invalid;
   /// Runs when the user leaves the field with an acceptable value: the
   /// value is complete, so checks that would interrupt typing belong here.
   std::function<void(Fl_Input*)> on_left;
@@ -32,14 +32,22 @@ struct InputRange {
 };
 
 /// The input widget of a checked field: a number field whose kind is its
-/// record's, and whose pasted numbers are filtered and checked like typing.
+/// rule's, and whose pasted numbers are filtered and checked like typing.
 class CheckedInput : public NumberInput {
 public:
   CheckedInput(int x, int y, int w, int h, const char* label = nullptr);
   int handle(int event) override;
   /// The next paste into an integer field is normalised ("0012" -> "12").
   void normalise_next_paste() { normalise_next_paste_ = true; }
-  InputRange* range() const { return static_cast<InputRange*>(user_data()); }
+  const numeric::RangeRule& rule() const { return own_range_.rule; }
+  /// New bounds for a field whose meaning changes with the page's mode (a
+  /// length or an angle); its kind stays.
+  void set_bounds(double lower, double upper);
+  /// True while the page's routine runs for a value composed from other
+  /// fields (a fraction's parts), not typed into this one.
+  bool composed() const { return composed_; }
+  /// Runs the field's routine for the value just written into it from other fields.
+  void run_for_composed_value();
   /// The page routines of this field alone (see InputRange).
   void on_valid(std::function<void()> routine);
   void on_invalid(std::function<void()> routine);
@@ -54,19 +62,21 @@ protected:
   void insert_pasted(const std::string& number) override;
 
 private:
-  friend CheckedInput* make_checked_input(PageContext&, int, int, int, int, int, const char*);
+  friend CheckedInput* make_checked_input(PageContext&, const numeric::RangeRule&, int, int, int,
+                                          int, const char*);
+  friend void colour_as_typed(CheckedInput*);
   InputRange own_range_;
+  bool composed_ = false;
   bool normalise_next_paste_ = false;
   bool hiding_ = false;
   bool pasting_ = false;
 };
 
-/// Builds a checked field on record `record` (0-55) inside the open group:
-/// GTK down box, float or integer type by the record's kind, the shared
-/// callback on every change and on losing the focus, entered in the
-/// right-click list.
-CheckedInput* make_checked_input(PageContext& app, int record, int x, int y, int w, int h,
-                                 const char* label = nullptr);
+/// Builds a checked field with `rule` inside the open group: GTK down box,
+/// float or integer type by the rule's kind, the shared callback on every
+/// change and on losing the focus, entered in the right-click list.
+CheckedInput* make_checked_input(PageContext& app, const numeric::RangeRule& rule, int x, int y,
+                                 int w, int h, const char* label = nullptr);
 
 /// Whether the field holds a value out of its range (it shows it red).
 bool refuses_its_value(const CheckedInput* field);
@@ -74,8 +84,8 @@ bool refuses_its_value(const CheckedInput* field);
 /// typed: red when out of range, black otherwise.
 void colour_as_typed(CheckedInput* field);
 
-/// The shared callback of every checked field (user data: its InputRange).
-void check_input_callback(Fl_Widget* field, void* record);
+/// The shared callback of every checked field.
+void check_input_callback(Fl_Widget* field, void* range);
 
 /// The right-click menu of a checked field: copy, paste, undo.
 void open_edit_popup(PageContext& app, Fl_Input* field);

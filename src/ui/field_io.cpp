@@ -13,10 +13,8 @@ namespace ui {
 namespace {
 // Fields that aren't checked inputs are converted like unsigned decimals.
 int field_kind(const Fl_Input_* field) {
-  auto* range = static_cast<const InputRange*>(field->user_data());
-  if (field->callback() != check_input_callback || !range)
-    return numeric::kUnsignedDecimal;
-  return range->rule.kind;
+  auto* checked = dynamic_cast<const CheckedInput*>(field);
+  return checked ? checked->rule().kind : numeric::kUnsignedDecimal;
 }
 
 void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
@@ -88,12 +86,10 @@ void convert_field_mm_to_inch(Fl_Input_* field) {
                      false);
 }
 
-void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_Input_* over,
+void fraction_to_decimal_field(CheckedInput* out, const Fl_Input_* whole, const Fl_Input_* over,
                                const Fl_Input_* under) {
-  if (out->callback() == check_input_callback && out->user_data())
-    static_cast<InputRange*>(out->user_data())->rule.arg = 1;
   show_text(out, numeric::fraction_text(whole->value(), over->value(), under->value()));
-  out->do_callback();
+  out->run_for_composed_value();
 }
 
 void normalise_unsigned_field(Fl_Input_* field) {

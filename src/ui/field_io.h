@@ -11,6 +11,8 @@ class Fl_Spinner;
 
 namespace ui {
 
+class CheckedInput;
+
 /// Three fields: degrees, minutes, seconds.
 using DmsFields = std::array<Fl_Input_*, 3>;
 
@@ -35,13 +37,13 @@ void write_dms_fields_from_text(const char* text, const DmsFields& triple);
 /// Writes the text a unit change gives a field, unless the field still shows
 /// what the opposite change wrote: then it gets back the text it had.
 void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metric);
-/// In-place unit change of a checked length field (its record gives the kind).
+/// In-place unit change of a checked length field (its rule gives the kind).
 void convert_field_inch_to_mm(Fl_Input_* field);
 void convert_field_mm_to_inch(Fl_Input_* field);
 
-/// Writes whole + over/under into `out` as a decimal, marks `out`'s record as
-/// typed (flag 1) and runs `out`'s callback.
-void fraction_to_decimal_field(Fl_Input_* out, const Fl_Input_* whole, const Fl_Input_* over,
+/// Writes whole + over/under into `out` as a decimal and runs `out`'s
+/// routine, which finds it composed().
+void fraction_to_decimal_field(CheckedInput* out, const Fl_Input_* whole, const Fl_Input_* over,
                                const Fl_Input_* under);
 
 /// Rewrites an integer field's text as a plain whole number.

@@ -29,7 +29,6 @@ class IniDocument;
 
 namespace ui {
 
-struct InputRange;
 class RatioSearch;
 class CheckedFields;
 

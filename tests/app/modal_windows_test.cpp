@@ -69,7 +69,7 @@ TEST(ModalWindows, ARedFieldLetsTheLanguageWindowHaveTheFocus) {
   settle();
   Fl_Group* page = app->main_frame()->page_group(1);
   page->begin();
-  auto* holes = ui::make_checked_input(*app, 17, 200, 10, 100, 25); // 1 ... 50
+  auto* holes = ui::make_checked_input(*app, numeric::whole_number_in(1, 50), 200, 10, 100, 25);
   page->end();
   Fl_Group::current(nullptr);
   type_text(holes, "0");

@@ -10,13 +10,21 @@
 
 using namespace testing_support;
 
+namespace {
+constexpr numeric::RangeRule kLength = numeric::any_decimal();
+constexpr numeric::RangeRule kSigned = numeric::any_signed_decimal();
+constexpr numeric::RangeRule kHoles = numeric::whole_number_in(1, 50);
+constexpr numeric::RangeRule kAngle = numeric::signed_decimal_in(-360.0, 360.0);
+constexpr numeric::RangeRule kWhole = numeric::any_whole_number();
+} // namespace
+
 class CheckedInputTest : public AppTest {
 protected:
-  // Fields on the shown page of the main window, one per record under test.
-  ui::CheckedInput* field(int record) {
+  // Fields on the shown page of the main window, one per rule under test.
+  ui::CheckedInput* field(const numeric::RangeRule& rule) {
     group = app->main_frame()->page_group(1);
     group->begin();
-    auto* input = ui::make_checked_input(*app, record, 200, 10 + 30 * count++, 100, 25);
+    auto* input = ui::make_checked_input(*app, rule, 200, 10 + 30 * count++, 100, 25);
     group->end();
     Fl_Group::current(nullptr);
     input->on_valid([this] { ++valid_calls; });
@@ -37,21 +45,20 @@ protected:
   int count = 0, valid_calls = 0, invalid_calls = 0;
 };
 
-// Records: 2 a length, 36 a signed value, 17 a count of 1 ... 50 holes, 30 an
-// angle of -360 ... 360. The filter and paste rules themselves have their own
+// The filter and paste rules themselves have their own
 // tables; here a row per kind shows that keys and pastes go through them.
 TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
   // A field without a range and with no routine for valid values calls the other one.
-  ui::CheckedInput* lone = field(2);
+  ui::CheckedInput* lone = field(kLength);
   lone->on_valid({});
   type_text(lone, "5");
   EXPECT_EQ(invalid_calls, 1);
-  const std::tuple<int, const char*, const char*> typed[] = {
-      {2, "1.2.5", "1.25"}, {2, "12,5", "12.5"}, {2, "-3", "3"},
-      {36, "-0,5", "-0.5"}, {17, "4.5", "45"},
+  const std::tuple<numeric::RangeRule, const char*, const char*> typed[] = {
+      {kLength, "1.2.5", "1.25"}, {kLength, "12,5", "12.5"}, {kLength, "-3", "3"},
+      {kSigned, "-0,5", "-0.5"},  {kHoles, "4.5", "45"},
   };
-  for (const auto& [record, keys, shown] : typed) {
-    ui::CheckedInput* input = field(record);
+  for (const auto& [rule, keys, shown] : typed) {
+    ui::CheckedInput* input = field(rule);
     type_text(input, keys);
     EXPECT_STREQ(input->value(), shown) << keys;
   }
@@ -63,28 +70,33 @@ TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
     *pasted ? paste_text(plain, pasted) : type_text(plain, "3,5");
     EXPECT_STREQ(plain->value(), shown) << pasted;
   }
-  const std::tuple<int, const char*, const char*, int> pastes[] = {
-      {2, " 7,25\n", "7.25", 1}, {2, "1,234.5", "", 0}, {17, "12,5", "", 0}, {17, "51", "51", 0}};
-  for (const auto& [record, pasted, shown, page_calls] : pastes) {
+  const std::tuple<numeric::RangeRule, const char*, const char*, int> pastes[] = {
+      {kLength, " 7,25\n", "7.25", 1},
+      {kLength, "1,234.5", "", 0},
+      {kHoles, "12,5", "", 0},
+      {kHoles, "51", "51", 0}};
+  for (const auto& [rule, pasted, shown, page_calls] : pastes) {
     SCOPED_TRACE(pasted);
-    ui::CheckedInput* input = field(record);
+    ui::CheckedInput* input = field(rule);
     valid_calls = 0;
     paste_text(input, pasted);
     EXPECT_STREQ(input->value(), shown);
     EXPECT_EQ(valid_calls, page_calls);
     // A pasted value is checked like a typed one: 51 holes are too many.
-    EXPECT_EQ(input->textcolor(), record == 17 && *shown ? FL_RED : FL_BLACK);
+    EXPECT_EQ(input->textcolor(), rule.has_range() && *shown ? FL_RED : FL_BLACK);
   }
 }
 
 // A paste goes to the field as the toolkit's paste event; one longer than the
 // field takes (40 characters) is refused whole, the selection it would replace kept.
 TEST_F(CheckedInputTest, APasteLongerThanTheFieldTakesIsRefusedWhole) {
-  const std::tuple<int, size_t, const char*> pastes[] = {
-      {2, 2000000, "12"}, {17, 2000000, "12"}, {2, 41, "12"}, {2, 40, nullptr}};
-  for (const auto& [record, length, shown] : pastes) {
+  const std::tuple<numeric::RangeRule, size_t, const char*> pastes[] = {{kLength, 2000000, "12"},
+                                                                        {kHoles, 2000000, "12"},
+                                                                        {kLength, 41, "12"},
+                                                                        {kLength, 40, nullptr}};
+  for (const auto& [rule, length, shown] : pastes) {
     SCOPED_TRACE(length);
-    ui::CheckedInput* input = field(record);
+    ui::CheckedInput* input = field(rule);
     retype(input, "12");
     input->position(0, 2);
     std::string pasted(length, '1');
@@ -98,10 +110,10 @@ TEST_F(CheckedInputTest, APasteLongerThanTheFieldTakesIsRefusedWhole) {
 }
 
 TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) {
-  ui::CheckedInput* length = field(2); // no range: the page hears every key
+  ui::CheckedInput* length = field(kLength); // no range: the page hears every key
   type_text(length, "12.5");
   EXPECT_EQ(valid_calls, 4);
-  ui::CheckedInput* holes = field(17);
+  ui::CheckedInput* holes = field(kHoles);
   valid_calls = 0;
   type_text(holes, "00"); // red at the first key, and the page is told once
   EXPECT_EQ(std::tuple(holes->textcolor(), valid_calls, invalid_calls), std::tuple(FL_RED, 0, 1));
@@ -110,7 +122,7 @@ TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) 
   type_text(holes, "12");
   EXPECT_EQ(holes->textcolor(), FL_BLACK);
   EXPECT_GE(valid_calls, 2);
-  ui::CheckedInput* angle = field(30);
+  ui::CheckedInput* angle = field(kAngle);
   type_text(angle, "-400");
   for (int leaving = 0; leaving < 2; ++leaving) { // no new typing: no second message
     Fl::focus(nullptr);
@@ -120,7 +132,7 @@ TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) 
   // Mended, the angle turns black and lets the focus go.
   press_key(FL_BackSpace);
   EXPECT_EQ(angle->textcolor(), FL_BLACK);
-  ui::CheckedInput* few = field(17);
+  ui::CheckedInput* few = field(kHoles);
   type_text(few, "0");
   EXPECT_EQ(Fl::focus(), few);
   Fl::focus(nullptr);
@@ -128,31 +140,32 @@ TEST_F(CheckedInputTest, RedOnceOutOfRangeAndLeavingARedFieldShowsTheRangeOnce) 
   EXPECT_EQ(dialogs.range_messages[1], "1 <=> 50");
   // A count without a range still holds no more than a 32-bit number.
   type_text(few, "5"); // "05" lets the focus go
-  ui::CheckedInput* teeth = field(28);
+  ui::CheckedInput* teeth = field(kWhole);
   type_text(teeth, "99999999999");
   EXPECT_EQ(teeth->textcolor(), FL_RED);
   Fl::focus(nullptr);
   EXPECT_EQ(dialogs.range_messages.back(), "0 <=> 2147483647");
 }
 
-// Fraction fields fill the decimal one and run its callback (the unit switch's
-// conversions are seen on the pages).
-TEST_F(CheckedInputTest, FractionsFillTheDecimalFieldAndRunItsCallback) {
-  ui::CheckedInput *out = field(27), *parts[] = {field(29), field(29), field(29)};
+// Fraction fields fill the decimal one and run its routine, which can tell
+// that value from a typed one (the pages keep the fraction only for the first).
+TEST_F(CheckedInputTest, FractionsFillTheDecimalFieldAndRunItsRoutineAsComposed) {
+  ui::CheckedInput *out = field(kLength), *parts[] = {field(kWhole), field(kWhole), field(kWhole)};
   for (int i = 0; i < 3; ++i)
     parts[i]->value(i < 2 ? "1" : "4");
-  valid_calls = 0;
+  std::vector<bool> composed;
+  out->on_valid([&] { composed.push_back(out->composed()); });
   ui::fraction_to_decimal_field(out, parts[0], parts[1], parts[2]);
   EXPECT_STREQ(out->value(), "1.25"); // 1 + 1/4
-  EXPECT_EQ(out->range()->rule.arg, 1);
-  EXPECT_EQ(valid_calls, 1);
+  type_text(out, "5");
+  EXPECT_EQ(composed, (std::vector<bool>{true, false}));
 }
 
 // The field's menu, keyed as a user would: Copy (only with a selection), Paste and Undo, or
 // closed with Escape; the field's own callback runs after it all the same.
 TEST_F(CheckedInputTest, RightClickOpensThePopupOnlyOnAFieldOfTheShownPage) {
-  ui::CheckedInput* input = field(2);
-  ui::CheckedInput* other = field(2);
+  ui::CheckedInput* input = field(kLength);
+  ui::CheckedInput* other = field(kLength);
   struct Row {
     std::vector<int> keys;
     bool selected;            ///< "2.5" of the "12.5" typed
@@ -196,8 +209,8 @@ TEST_F(CheckedInputTest, RightClickOpensThePopupOnlyOnAFieldOfTheShownPage) {
 }
 
 TEST_F(CheckedInputTest, HidingThePageCallsNoPageRoutineAndTwoRedFieldsKeepTheFocusStill) {
-  ui::CheckedInput* first = field(17);
-  ui::CheckedInput* second = field(17);
+  ui::CheckedInput* first = field(kHoles);
+  ui::CheckedInput* second = field(kHoles);
   type_text(first, "0"); // red
   const int valid_before = valid_calls, invalid_before = invalid_calls;
   click(app->main_frame()->nav_button(2)); // page 1 goes away
@@ -225,7 +238,7 @@ TEST_F(CheckedInputTest, TheRangeWindowFitsItsTextAndItsButtonClosesIt) {
     if (auto* close = dynamic_cast<Fl_Button*>(window->child(window->children() - 1)))
       click(close);
   });
-  ui::show_range_message("-360 <=> 360", field(30));
+  ui::show_range_message("-360 <=> 360", field(kAngle));
   fl_font(FL_HELVETICA_BOLD, 26);
   const int text = static_cast<int>(fl_width("-360 <=> 360"));
   const int width = 79 + text + 5;

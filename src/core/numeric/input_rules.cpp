@@ -8,66 +8,6 @@
 
 namespace numeric {
 
-// "none" is min == max == 0: the field is only filtered.
-const std::array<RangeRule, 56> kRangeRules = {{
-    {2, 0.0, 0.0, 1},        // 0  chord: first value
-    {2, 0.0, 0.0, 1},        // 1  chord: second value
-    {2, 0.0, 0.0, 1},        // 2  chord: input 2
-    {0, 0.0, 179.0, 0},      // 3  chord: degrees
-    {0, 0.0, 59.0, 0},       // 4  chord: minutes
-    {2, 0.0, 59.0000009, 1}, // 5  chord: seconds
-    {2, 0.0, 0.0, 1},        // 6  right triangle: side 1
-    {0, 0.0, 179.0, 0},      // 7  right triangle: degrees
-    {0, 0.0, 59.0, 0},       // 8  right triangle: minutes
-    {2, 0.0, 59.0000009, 1}, // 9  right triangle: seconds
-    {2, 0.0, 0.0, 1},        // 10 right triangle: side 2
-    {2, 0.0, 0.0, 1},        // 11 oblique triangle: sides
-    {0, 0.0, 179.0, 0},      // 12 oblique triangle: degrees
-    {0, 0.0, 59.0, 0},       // 13 oblique triangle: minutes
-    {2, 0.0, 59.0000009, 1}, // 14 oblique triangle: seconds
-    {2, 0.0, 0.0, 1},        // 15 dovetail: sizes
-    {2, 0.0, 90.0, 1},       // 16 dovetail: typed angle
-    {0, 1.0, 50.0, 0},       // 17 bolt circle: hole counts
-    {2, 0.0, 0.0, 0},        // 18 bolt circle: diameters
-    {4, 0.0, 0.0, 0},        // 19 bolt circle: origin
-    {2, 0.0, 0.0, 0},        // 20 thread wires: sizes
-    {0, 0.0, 0.0, 0},        // 21 thread wires: fraction
-    {0, 0.0, 0.0, 0},        // 22 dividing head: divisions
-    {2, 0.0, 0.0, 0},        // 23 thread series: diameter, tpi
-    {0, 30.0, 100.0, 0},     // 24 thread series: engagement %
-    {0, 0.0, 0.0, 0},        // 25 thread series: fraction
-    {2, 0.0, 0.0, 0},        // 26 polygon: known size
-    {2, 0.0, 0.0, 0},        // 27 spur gear: profile
-    {0, 0.0, 0.0, 0},        // 28 spur gear: tooth count
-    {0, 0.0, 0.0, 0},        // 29 spur gear: fraction reader
-    {4, -360.0, 360.0, 0},   // 30 bolt circle: angles
-    {2, 0.0, 360.0, 0},      // 31 conversions: decimal degrees
-    {0, 0.0, 179.0, 0},      // 32 conversions: degrees
-    {0, 0.0, 59.0, 0},       // 33 conversions: minutes
-    {2, 0.0, 60.0, 0},       // 34 conversions: seconds
-    {2, 0.0, 2.0, 0},        // 35 conversions: radians
-    {4, 0.0, 0.0, 0},        // 36 conversions: mm
-    {4, 0.0, 0.0, 0},        // 37 conversions: inch
-    {0, 0.0, 0.0, 0},        // 38 conversions: fraction
-    {4, 0.0, 0.0, 0},        // 39 conversions: temperatures
-    {2, 0.0, 0.0, 0},        // 40 dovetail measurement entries
-    {2, 0.0, 0.0, 0},        // 41 worm gear: profiles
-    {0, 0.0, 0.0, 0},        // 42 worm gear: integers
-    {0, 10.0, 300.0, 0},     // 43 worm gear: tooth count
-    {0, 0.0, 0.0, 0},        // 44 worm input window: integers
-    {2, 0.0, 0.0, 0},        // 45 worm input window: decimals
-    {0, 0.0, 180.0, 1},      // 46 bevel gear: degrees
-    {0, 0.0, 59.0, 1},       // 47 bevel gear: minutes
-    {2, 0.0, 60.0, 1},       // 48 bevel gear: seconds
-    {2, 0.0, 0.0, 0},        // 49 gear measurement: profile
-    {0, 0.0, 0.0, 0},        // 50 gear measurement: tooth count
-    {2, 0.0, 0.0, 0},        // 51 gear measurement: pin diameter
-    {2, 0.0, 0.0, 0},        // 52 gear measurement: further decimal
-    {0, 0.0, 0.0, 0},        // 53 gear measurement: integers
-    {2, 0.0, 45.0, 0},       // 54 gear measurement: helix angle
-    {2, 17.5, 30.0, 0},      // 55 gear measurement: custom pressure angle
-}};
-
 namespace {
 
 /// Which characters besides digits a kind accepts.

@@ -1,28 +1,49 @@
-// What a numeric entry field accepts: the character filter applied on every
-// key press, the range test, the text of the range hint, and the table of the
-// 56 range rules that the pages' fields use. Pure: the FLTK callback in
-// src/app/checked_input.cpp only applies these to a widget.
+// What a numeric entry field accepts: its range rule, the character filter
+// applied on every key press, the range test and the text of the range hint.
+// Pure: the checked input of the kit only applies these to a widget.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 
+#include "core/numeric/number_text.h"
+
 namespace numeric {
 
-/// Accepted values of one group of like fields.
+/// What one field accepts: its kind (an InputKind of number_text.h) and its
+/// bounds. Each field declares its own where it is built.
 struct RangeRule {
   int kind = 0;     ///< 0 unsigned integer, 2 unsigned decimal, 4 signed decimal
-  double min = 0.0; ///< lower bound (a whole number for kind 0)
+  double min = 0.0; ///< lower bound (a whole number for the integer kinds)
   double max = 0.0; ///< upper bound; max == min means "no range, only filtered"
-  long arg = 0;     ///< flag handed to the page's routines (1: value is typed, not derived)
 
-  bool has_range() const { return max != min; }
+  constexpr bool has_range() const { return max != min; }
 };
 
-/// The 56 rules, indexed by record number. Bounds and kinds are fixed; which
-/// page routine runs is attached by the page that owns the field.
-extern const std::array<RangeRule, 56> kRangeRules;
+/// Any whole number from 0 up to the largest a field holds.
+constexpr RangeRule any_whole_number() { return {kUnsignedInt, 0.0, 0.0}; }
+/// Whole numbers from `lower` to `upper`.
+constexpr RangeRule whole_number_in(long lower, long upper) {
+  return {kUnsignedInt, static_cast<double>(lower), static_cast<double>(upper)};
+}
+/// Any decimal of 0 or more (lengths, pitches).
+constexpr RangeRule any_decimal() { return {kUnsignedDecimal, 0.0, 0.0}; }
+/// Decimals from `lower` to `upper`.
+constexpr RangeRule decimal_in(double lower, double upper) {
+  return {kUnsignedDecimal, lower, upper};
+}
+/// Any decimal, negative ones too (coordinates, temperatures).
+constexpr RangeRule any_signed_decimal() { return {kSignedDecimal, 0.0, 0.0}; }
+/// Decimals, negative ones too, from `lower` to `upper`.
+constexpr RangeRule signed_decimal_in(double lower, double upper) {
+  return {kSignedDecimal, lower, upper};
+}
+
+/// Degrees, minutes and seconds of an angle below 180° typed in three fields
+/// (a hair above 59 seconds is still taken).
+inline constexpr std::array<RangeRule, 3> kDmsRules = {
+    whole_number_in(0, 179), whole_number_in(0, 59), decimal_in(0.0, 59.0000009)};
 
 /// A field's text and caret after filtering.
 struct FilteredText {

@@ -92,7 +92,7 @@ DmsTexts dms_texts_nonzero(double value);
 /// As dms_texts of read_double(text), but the seconds written with "%g".
 DmsTexts dms_texts_from_text(const std::string& text);
 
-/// Input kinds of a numeric field, as its range record gives them.
+/// Input kinds of a numeric field, as its range rule gives them.
 enum InputKind : int {
   kUnsignedInt = 0,
   kSignedInt = 1,

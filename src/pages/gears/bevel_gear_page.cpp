@@ -35,9 +35,9 @@ namespace gears {
 
 namespace {
 
-constexpr int kDegreesRecord = 46;
-constexpr int kMinutesRecord = 47;
-constexpr int kSecondsRecord = 48;
+constexpr numeric::RangeRule kDegreesRule = numeric::whole_number_in(0, 180);
+constexpr numeric::RangeRule kMinutesRule = numeric::whole_number_in(0, 59);
+constexpr numeric::RangeRule kSecondsRule = numeric::decimal_in(0.0, 60.0);
 constexpr int kRowTop = 562;
 constexpr int kRowStep = 26;
 /// The window shows this much of the page; the rest scrolls into view.
@@ -200,11 +200,11 @@ void BevelGearPage::build_entries() {
   w_.shaft_dms_frame = new Fl_Group(615, 321, 177, 25);
   w_.shaft_dms_frame->copy_label(context_.lang(texts::kShaftAngle));
   w_.shaft_dms_frame->align(FL_ALIGN_LEFT);
-  const std::array<int, 3> records = {kDegreesRecord, kMinutesRecord, kSecondsRecord};
+  const std::array<numeric::RangeRule, 3> rules = {kDegreesRule, kMinutesRule, kSecondsRule};
   const std::array<std::array<int, 2>, 3> places = {{{632, 36}, {685, 27}, {727, 65}}};
   for (size_t i = 0; i < 3; ++i) {
     w_.shaft_dms[i] =
-        ui::make_checked_input(context_, records[i], places[i][0], 321, places[i][1], 25);
+        ui::make_checked_input(context_, rules[i], places[i][0], 321, places[i][1], 25);
     w_.shaft_dms[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     w_.shaft_dms[i]->align(FL_ALIGN_RIGHT);
     w_.shaft_dms[i]->on_valid([this] { shaft_angle_changed(true); });
@@ -296,7 +296,7 @@ std::optional<double> BevelGearPage::shaft_angle_value() const {
   if (!w_.dms->value())
     return ui::field_double(w_.shaft_angle);
   for (const ui::CheckedInput* field : w_.shaft_dms)
-    if (numeric::out_of_range(field->range()->rule, field->value()))
+    if (ui::refuses_its_value(field))
       return std::nullopt;
   return ui::read_dms_fields(shaft_triple());
 }

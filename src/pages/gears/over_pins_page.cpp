@@ -30,13 +30,13 @@ namespace {
 
 constexpr Fl_Color kPinLabelColour = 99;
 
-constexpr int kPitchRecord = 49;
-constexpr int kTeethRecord = 50;
-constexpr int kPinRecord = 51;
-constexpr int kOverPinsRecord = 52;
-constexpr int kFractionRecord = 53;
-constexpr int kHelixRecord = 54;
-constexpr int kTypedAngleRecord = 55;
+constexpr numeric::RangeRule kPitchRule = numeric::any_decimal();
+constexpr numeric::RangeRule kTeethRule = numeric::any_whole_number();
+constexpr numeric::RangeRule kPinRule = numeric::any_decimal();
+constexpr numeric::RangeRule kOverPinsRule = numeric::any_decimal();
+constexpr numeric::RangeRule kFractionRule = numeric::any_whole_number();
+constexpr numeric::RangeRule kHelixRule = numeric::decimal_in(0.0, 45.0);
+constexpr numeric::RangeRule kTypedAngleRule = numeric::decimal_in(17.5, 30.0);
 
 constexpr ui::HelpTopic kHelpTopic = ui::HelpTopic::kPinDiameter;
 
@@ -86,7 +86,7 @@ void OverPinsPage::build_tooth_size() {
         select_pins_system(index, false);
       });
 
-  w_.pitch = ui::make_checked_input(context_, kPitchRecord, 299, 172, 59, 25);
+  w_.pitch = ui::make_checked_input(context_, kPitchRule, 299, 172, 59, 25);
   w_.pitch->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.pitch->on_valid([this] {
     // A typed pitch no longer matches the fraction it may have come from.
@@ -100,10 +100,10 @@ void OverPinsPage::build_tooth_size() {
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
   w_.fraction_frame->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
-  w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 257, 217, 34, 25);
-  w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 325, 217, 35, 25);
+  w_.fraction[0] = ui::make_checked_input(context_, kFractionRule, 257, 217, 34, 25);
+  w_.fraction[1] = ui::make_checked_input(context_, kFractionRule, 325, 217, 35, 25);
   w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
-  w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 372, 217, 35, 25, "/");
+  w_.fraction[2] = ui::make_checked_input(context_, kFractionRule, 372, 217, 35, 25, "/");
   w_.fraction_frame->end();
   for (ui::CheckedInput* part : w_.fraction)
     part->on_valid([this] {
@@ -113,7 +113,7 @@ void OverPinsPage::build_tooth_size() {
         compose_pins_fraction();
     });
 
-  w_.teeth = ui::make_checked_input(context_, kTeethRecord, 517, 173, 60, 25);
+  w_.teeth = ui::make_checked_input(context_, kTeethRule, 517, 173, 60, 25);
   w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->on_valid([this] { recompute(); });
 }
@@ -128,7 +128,7 @@ void OverPinsPage::build_pressure_angle() {
     on(w_.angle[i], [this, i] { select_pins_pressure_angle(static_cast<int>(i)); });
   }
   // The frame names the angle already; the field only needs its unit.
-  w_.typed_angle = ui::make_checked_input(context_, kTypedAngleRecord, 488, 135, 61, 25, "°");
+  w_.typed_angle = ui::make_checked_input(context_, kTypedAngleRule, 488, 135, 61, 25, "°");
   w_.typed_angle->align(FL_ALIGN_RIGHT);
   if (const char* tip = context_.lang(texts::kPressureAngle))
     w_.typed_angle->copy_tooltip(tip);
@@ -142,13 +142,13 @@ void OverPinsPage::build_pressure_angle() {
 }
 
 void OverPinsPage::build_pins() {
-  w_.pin = ui::make_checked_input(context_, kPinRecord, 299, 257, 75, 25);
+  w_.pin = ui::make_checked_input(context_, kPinRule, 299, 257, 75, 25);
   w_.pin->copy_label(context_.lang(texts::kPinDiameter));
   w_.pin->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.pin->on_valid([this] { recompute(); });
 
   ui::wrapped_text(386, 257, 101, 25, context_.lang(texts::kOverPinsValue), FL_ALIGN_RIGHT);
-  w_.over_pins = ui::make_checked_input(context_, kOverPinsRecord, 492, 257, 75, 25);
+  w_.over_pins = ui::make_checked_input(context_, kOverPinsRule, 492, 257, 75, 25);
   w_.over_pins->on_valid([this] { recompute(); });
 
   // Its own group, so that the pair is a radio group of its own.
@@ -197,7 +197,7 @@ void OverPinsPage::build_helix() {
   w_.helix_note->labelsize(11);
   w_.helix_note->labelcolor(FL_DARK_RED);
 
-  w_.helix = ui::make_checked_input(context_, kHelixRecord, 650, 327, 75, 28);
+  w_.helix = ui::make_checked_input(context_, kHelixRule, 650, 327, 75, 28);
   w_.helix->copy_label(context_.lang(texts::kHelixAngle));
   if (not_used)
     w_.helix->copy_tooltip(not_used);

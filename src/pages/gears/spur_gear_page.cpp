@@ -31,9 +31,9 @@ namespace {
 
 using ui::show_if;
 
-constexpr int kPitchRecord = 27;
-constexpr int kTeethRecord = 28;
-constexpr int kFractionRecord = 29;
+constexpr numeric::RangeRule kPitchRule = numeric::any_decimal();
+constexpr numeric::RangeRule kTeethRule = numeric::any_whole_number();
+constexpr numeric::RangeRule kFractionRule = numeric::any_whole_number();
 /// Written for gear_type when no tooth-size radio is set.
 constexpr int kNoneSet = 4;
 constexpr int kTableTop = 231;
@@ -86,7 +86,7 @@ void SpurGearPage::build_choices() {
 }
 
 void SpurGearPage::build_entries() {
-  w_.pitch_value = ui::make_checked_input(context_, kPitchRecord, 338, 139, 59, 25);
+  w_.pitch_value = ui::make_checked_input(context_, kPitchRule, 338, 139, 59, 25);
   w_.pitch_value->align(FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   w_.pitch_value->on_valid([this] { compute_spur_gear(w_.pitch_value); });
 
@@ -94,16 +94,16 @@ void SpurGearPage::build_entries() {
   w_.fraction_frame->box(FL_ENGRAVED_FRAME);
   w_.fraction_frame->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_frame->align(FL_ALIGN_LEFT);
-  w_.whole = ui::make_checked_input(context_, kFractionRecord, 296, 184, 34, 25);
-  w_.over = ui::make_checked_input(context_, kFractionRecord, 364, 184, 35, 25);
+  w_.whole = ui::make_checked_input(context_, kFractionRule, 296, 184, 34, 25);
+  w_.over = ui::make_checked_input(context_, kFractionRule, 364, 184, 35, 25);
   w_.over->copy_label(context_.lang(texts::kFractionOver));
-  w_.under = ui::make_checked_input(context_, kFractionRecord, 411, 184, 35, 25, "/");
+  w_.under = ui::make_checked_input(context_, kFractionRule, 411, 184, 35, 25, "/");
   w_.fraction_frame->end();
   for (ui::CheckedInput* field : {w_.whole, w_.over, w_.under})
     field->on_valid(
         [this] { ui::fraction_to_decimal_field(w_.pitch_value, w_.whole, w_.over, w_.under); });
 
-  w_.teeth = ui::make_checked_input(context_, kTeethRecord, 606, 140, 60, 25);
+  w_.teeth = ui::make_checked_input(context_, kTeethRule, 606, 140, 60, 25);
   w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->on_valid([this] { compute_spur_gear(w_.teeth); });
 }
@@ -307,13 +307,9 @@ SpurGearFormInput SpurGearPage::form_input() const {
 SpurGearForm SpurGearPage::form() const { return spur_gear_form(form_input()); }
 
 void SpurGearPage::compute_spur_gear(Fl_Input* caller) {
-  if (auto* field = dynamic_cast<ui::CheckedInput*>(caller); field && field->range()) {
-    ui::InputRange& record = *field->range();
-    if (record.rule.arg == 1)
-      record.rule.arg = 0; // the value was just made from the fraction
-    else if (caller == w_.pitch_value)
-      empty_fraction(); // a typed value no longer matches the fraction
-  }
+  // A typed pitch no longer matches the fraction; one made from it does.
+  if (caller == w_.pitch_value && !w_.pitch_value->composed())
+    empty_fraction();
   if (caller)
     gear_changed();
   else

@@ -19,8 +19,8 @@ namespace gears {
 
 namespace {
 
-constexpr int kIntegerRecord = 44; // whole, over, under
-constexpr int kDecimalRecord = 45; // inches and millimetres
+constexpr numeric::RangeRule kIntegerRule = numeric::any_whole_number(); // whole, over, under
+constexpr numeric::RangeRule kDecimalRule = numeric::any_decimal();      // inches and millimetres
 
 const char* text_or_empty(const char* text) { return text ? text : ""; }
 
@@ -63,22 +63,22 @@ void WormExtraWindow::build() {
   auto* inch_group = new Fl_Group(24, 21, 174, 65);
   inch_group->color(ui::kResultBackground);
   inch_group->copy_label(context_.lang(texts::kInchUnit));
-  w_.inch = ui::make_checked_input(context_, kDecimalRecord, 86, 21, 59, 25);
+  w_.inch = ui::make_checked_input(context_, kDecimalRule, 86, 21, 59, 25);
   inch_group->end();
 
   auto* fraction_group = new Fl_Group(32, 68, 161, 35);
   fraction_group->copy_label(context_.lang(texts::kFractionTitle));
-  w_.fraction[0] = ui::make_checked_input(context_, kIntegerRecord, 40, 72, 34, 25);
-  w_.fraction[1] = ui::make_checked_input(context_, kIntegerRecord, 106, 72, 35, 25);
+  w_.fraction[0] = ui::make_checked_input(context_, kIntegerRule, 40, 72, 34, 25);
+  w_.fraction[1] = ui::make_checked_input(context_, kIntegerRule, 106, 72, 35, 25);
   w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
-  w_.fraction[2] = ui::make_checked_input(context_, kIntegerRecord, 152, 73, 35, 25);
+  w_.fraction[2] = ui::make_checked_input(context_, kIntegerRule, 152, 73, 35, 25);
   w_.fraction[2]->label("/");
   fraction_group->end();
 
   auto* mm_group = new Fl_Group(213, 21, 117, 33);
   mm_group->color(FL_RED);
   mm_group->copy_label(context_.lang(texts::kMmUnit));
-  w_.millimetre = ui::make_checked_input(context_, kDecimalRecord, 238, 21, 59, 25);
+  w_.millimetre = ui::make_checked_input(context_, kDecimalRule, 238, 21, 59, 25);
   mm_group->end();
 
   w_.apply = new Fl_Button(124, 117, 116, 25);
@@ -104,9 +104,8 @@ void WormExtraWindow::show(const Fl_Window* over) {
 void WormExtraWindow::hide() { window_->hide(); }
 
 void WormExtraWindow::distance_typed(ui::CheckedInput* field) {
-  if (field->range()->rule.arg) // composed from the fraction, which stays
-    field->range()->rule.arg = 0;
-  else // typed by hand: the fraction no longer says what the fields hold
+  // Typed by hand, the fraction no longer says what the fields hold.
+  if (!field->composed())
     for (ui::CheckedInput* part : w_.fraction)
       part->value("");
 

@@ -34,9 +34,12 @@ namespace gears {
 
 namespace {
 
-constexpr int kLengthRecord = 41;   // pitch value, worm diameter, backlash
-constexpr int kFractionRecord = 42; // whole, over, under of the pitch in inches
-constexpr int kTeethRecord = 43;    // wheel teeth, 10 to 300
+constexpr numeric::RangeRule kLengthRule =
+    numeric::any_decimal(); // pitch value, worm diameter, backlash
+constexpr numeric::RangeRule kFractionRule =
+    numeric::any_whole_number(); // whole, over, under of the pitch in inches
+constexpr numeric::RangeRule kTeethRule =
+    numeric::whole_number_in(10, 300); // wheel teeth, 10 to 300
 /// Written for the radio groups when no button is set: nothing.
 constexpr int kWriteNothing = -1;
 
@@ -187,20 +190,20 @@ void WormGearPage::build_inputs() {
   w_.pitch_label =
       ui::wrapped_text(358, 353, 121, 25, context_.lang(texts::kDiametralPitchName), FL_ALIGN_TOP);
   w_.pitch_label->align(FL_ALIGN_TOP);
-  w_.pitch = ui::make_checked_input(context_, kLengthRecord, 389, 353, 59, 25);
+  w_.pitch = ui::make_checked_input(context_, kLengthRule, 389, 353, 59, 25);
 
   w_.fraction_group = new Fl_Group(357, 396, 163, 33);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
   w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
-  w_.fraction[0] = ui::make_checked_input(context_, kFractionRecord, 364, 400, 34, 25);
-  w_.fraction[1] = ui::make_checked_input(context_, kFractionRecord, 432, 400, 35, 25);
+  w_.fraction[0] = ui::make_checked_input(context_, kFractionRule, 364, 400, 34, 25);
+  w_.fraction[1] = ui::make_checked_input(context_, kFractionRule, 432, 400, 35, 25);
   w_.fraction[1]->copy_label(context_.lang(texts::kFractionOver));
-  w_.fraction[2] = ui::make_checked_input(context_, kFractionRecord, 479, 400, 35, 25);
+  w_.fraction[2] = ui::make_checked_input(context_, kFractionRule, 479, 400, 35, 25);
   w_.fraction[2]->label("/");
   w_.fraction_group->end();
   w_.fraction_group->hide();
 
-  w_.teeth = ui::make_checked_input(context_, kTeethRecord, 524, 353, 60, 25);
+  w_.teeth = ui::make_checked_input(context_, kTeethRule, 524, 353, 60, 25);
   w_.teeth->copy_label(context_.lang(texts::kTeethCount));
   w_.teeth->align(FL_ALIGN_TOP);
   w_.teeth->when(w_.teeth->when() | FL_WHEN_ENTER_KEY);
@@ -219,7 +222,7 @@ void WormGearPage::build_inputs() {
   diameter_box->box(FL_GTK_DOWN_FRAME);
   diameter_box->copy_label(context_.lang(texts::kWormOutsideDiameter));
   diameter_box->align(FL_ALIGN_TOP | FL_ALIGN_WRAP);
-  w_.diameter = ui::make_checked_input(context_, kLengthRecord, 387, 494, 60, 25);
+  w_.diameter = ui::make_checked_input(context_, kLengthRule, 387, 494, 60, 25);
   w_.centre_distance = new Fl_Button(358, 522, 118, 68);
   w_.centre_distance->box(FL_GTK_UP_BOX);
   w_.centre_distance->copy_label(context_.lang(texts::kCentreDistanceButton));
@@ -229,7 +232,7 @@ void WormGearPage::build_inputs() {
   on(w_.centre_distance, [this] { open_centre_distance(); });
   w_.centre_distance->deactivate();
 
-  w_.backlash = ui::make_checked_input(context_, kLengthRecord, 523, 562, 60, 25);
+  w_.backlash = ui::make_checked_input(context_, kLengthRule, 523, 562, 60, 25);
   w_.backlash->align(FL_ALIGN_TOP);
   // Under the pressure angles, above the entries it is about.
   w_.reason = ui::reason_line({344, 303, 286, 32});
@@ -346,10 +349,8 @@ void WormGearPage::bind_state() {
 // ---- computing ----
 
 void WormGearPage::pitch_changed() {
-  ui::InputRange& rule = *w_.pitch->range();
-  if (rule.rule.arg) // composed from the fraction, which stays
-    rule.rule.arg = 0;
-  else // typed by hand: the fraction no longer applies
+  // Typed by hand, the fraction no longer applies; composed from it, it stays.
+  if (!w_.pitch->composed())
     for (ui::CheckedInput* part : w_.fraction)
       part->value("");
   recompute();
@@ -474,8 +475,7 @@ ToothSystem WormGearPage::system() const {
 int WormGearPage::pressure_angle() const { return ui::chosen_index(w_.angles, 0); }
 
 int WormGearPage::teeth() const {
-  const numeric::RangeRule& rule = w_.teeth->range()->rule;
-  if (numeric::out_of_range(rule, w_.teeth->value()))
+  if (ui::refuses_its_value(w_.teeth))
     return 0;
   return static_cast<int>(ui::field_long(w_.teeth));
 }

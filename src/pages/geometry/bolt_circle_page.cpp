@@ -34,11 +34,11 @@ namespace geometry {
 
 namespace {
 
-// Range records of the page's fields.
-constexpr int kCountRecord = 17;
-constexpr int kDiameterRecord = 18;
-constexpr int kOriginRecord = 19;
-constexpr int kAngleRecord = 30;
+// What the page's fields accept.
+constexpr numeric::RangeRule kCountRule = numeric::whole_number_in(1, 50);
+constexpr numeric::RangeRule kDiameterRule = numeric::any_decimal();
+constexpr numeric::RangeRule kOriginRule = numeric::any_signed_decimal();
+constexpr numeric::RangeRule kAngleRule = numeric::signed_decimal_in(-360.0, 360.0);
 
 // The zero-angle buttons, from the top.
 constexpr std::array<i18n::TextId, 4> kZeroAt = {texts::kZeroAtTop, texts::kZeroAtRight,
@@ -175,9 +175,9 @@ void BoltCirclePage::build_switches() {
   w_.show_list->deactivate();
 
   const std::string origin_tip = text(texts::kOriginTip);
-  w_.x_origin = ui::make_checked_input(context_, kOriginRecord, 740, 372, 73, 23);
+  w_.x_origin = ui::make_checked_input(context_, kOriginRule, 740, 372, 73, 23);
   w_.x_origin->copy_label(text(texts::kXOriginLabel).c_str());
-  w_.y_origin = ui::make_checked_input(context_, kOriginRecord, 740, 397, 73, 23);
+  w_.y_origin = ui::make_checked_input(context_, kOriginRule, 740, 397, 73, 23);
   w_.y_origin->copy_label(text(texts::kYOriginLabel).c_str());
   for (Fl_Input* field : {w_.x_origin, w_.y_origin})
     if (!origin_tip.empty())
@@ -193,7 +193,7 @@ void BoltCirclePage::build_switches() {
 void BoltCirclePage::build_pattern_inputs() {
   const std::string angle_tip = text(texts::kAngleFieldTip);
   auto angle_field = [this, &angle_tip](int x, int y) {
-    ui::CheckedInput* field = ui::make_checked_input(context_, kAngleRecord, x, y, 73, 23);
+    ui::CheckedInput* field = ui::make_checked_input(context_, kAngleRule, x, y, 73, 23);
     if (!angle_tip.empty())
       field->copy_tooltip(angle_tip.c_str());
     return field;
@@ -212,24 +212,24 @@ void BoltCirclePage::build_pattern_inputs() {
 
   w_.full_group = new Fl_Group(169, 478, 521, 65);
   label_box(181, 482, 162, 23, text(texts::kTotalHolesLabel));
-  w_.total_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
+  w_.total_holes = ui::make_checked_input(context_, kCountRule, 347, 482, 73, 23);
   label_box(429, 480, 166, 25, text(texts::kHolesToListLabel));
-  w_.holes_to_list = ui::make_checked_input(context_, kCountRecord, 599, 482, 73, 23);
+  w_.holes_to_list = ui::make_checked_input(context_, kCountRule, 599, 482, 73, 23);
   if (context_.lang(texts::kHolesToListTip))
     w_.holes_to_list->copy_tooltip(context_.lang(texts::kHolesToListTip));
   label_box(181, 517, 162, 23, text(texts::kCircleDiameterLabel))->labelcolor(ui::kCaptionBlue);
-  w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
+  w_.diameter = ui::make_checked_input(context_, kDiameterRule, 347, 517, 73, 23);
   label_box(429, 517, 166, 23, text(texts::kFirstHoleAngleLabel))->labelcolor(ui::kCaptionBlue);
   w_.first_angle = angle_field(599, 517);
   w_.full_group->end();
 
   w_.partial_group = new Fl_Group(174, 480, 521, 68);
   label_box(181, 482, 162, 23, text(texts::kPartHolesLabel));
-  w_.part_holes = ui::make_checked_input(context_, kCountRecord, 347, 482, 73, 23);
+  w_.part_holes = ui::make_checked_input(context_, kCountRule, 347, 482, 73, 23);
   label_box(429, 482, 166, 23, text(texts::kStartAngleLabel));
   w_.start_angle = angle_field(599, 482);
   label_box(181, 517, 162, 23, text(texts::kCircleDiameterLabel));
-  w_.part_diameter = ui::make_checked_input(context_, kDiameterRecord, 347, 517, 73, 23);
+  w_.part_diameter = ui::make_checked_input(context_, kDiameterRule, 347, 517, 73, 23);
   label_box(429, 517, 166, 23, text(texts::kEndAngleLabel));
   w_.end_angle = angle_field(599, 517);
   w_.partial_group->end();

@@ -26,11 +26,10 @@ namespace geometry {
 
 namespace {
 
-// Range records of the page's fields.
-constexpr int kFirstRecord = 0;
-constexpr int kDiameterRecord = 1;
-constexpr int kSecondRecord = 2;
-constexpr int kDmsRecord = 3; // degrees; minutes and seconds follow
+// What the page's fields accept.
+constexpr numeric::RangeRule kFirstRule = numeric::any_decimal();
+constexpr numeric::RangeRule kDiameterRule = numeric::any_decimal();
+constexpr numeric::RangeRule kSecondRule = numeric::any_decimal();
 
 constexpr ui::Places kPlaces{2, 6, 3};
 
@@ -83,16 +82,16 @@ void CircleSegmentPage::build_inputs() {
   on(w_.known, [this] { case_chosen(); });
 
   w_.first_label = ui::text_line(412, 226, 150, 25);
-  w_.first = ui::make_checked_input(context_, kFirstRecord, 566, 226, 75, 25);
+  w_.first = ui::make_checked_input(context_, kFirstRule, 566, 226, 75, 25);
   w_.first->on_valid([this] { first_changed(); });
-  w_.diameter = ui::make_checked_input(context_, kDiameterRecord, 740, 227, 65, 25);
+  w_.diameter = ui::make_checked_input(context_, kDiameterRule, 740, 227, 65, 25);
   w_.diameter->copy_label(context_.lang(texts::kSegmentDiameter));
   w_.diameter->on_valid([this] { diameter_changed(); });
   w_.diameter->hide();
 
   w_.second_label = ui::text_line(412, 253, 150, 25);
   w_.second_group = new Fl_Group(564, 253, 79, 25);
-  w_.second = ui::make_checked_input(context_, kSecondRecord, 566, 253, 75, 25);
+  w_.second = ui::make_checked_input(context_, kSecondRule, 566, 253, 75, 25);
   w_.second->on_valid([this] { recompute(); });
   w_.second_group->end();
 
@@ -105,7 +104,7 @@ void CircleSegmentPage::build_inputs() {
     const DmsBox& b = kDmsBoxes[i];
     auto* group = new Fl_Group(b.gx, b.gy, b.gw, b.gh);
     const int part = static_cast<int>(i);
-    auto* field = ui::make_checked_input(context_, kDmsRecord + part, b.x, 253, b.w, 25);
+    auto* field = ui::make_checked_input(context_, numeric::kDmsRules[part], b.x, 253, b.w, 25);
     field->copy_label(context_.lang(texts::kDmsMarks[i]));
     field->align(FL_ALIGN_RIGHT); // 12° 30′ 15″
     field->on_valid([this] { recompute(); });
@@ -203,9 +202,7 @@ void CircleSegmentPage::apply_case(SegmentKnown known) {
 
 void CircleSegmentPage::show_layout() {
   const SegmentLayout layout = segment_layout(known_, w_.dms->value() != 0);
-  static_cast<ui::InputRange*>(w_.second->user_data())->rule.max =
-      layout.second_is_angle ? kSegmentLargestAngle : 0.0;
-  static_cast<ui::InputRange*>(w_.second->user_data())->rule.min = 0.0;
+  w_.second->set_bounds(0.0, layout.second_is_angle ? kSegmentLargestAngle : 0.0);
   w_.first_label->value(context_.lang_or(layout.first_label, "").c_str());
   w_.second_label->value(context_.lang_or(layout.second_label, "").c_str());
   for (size_t row = 0; row < w_.row_labels.size(); ++row)

@@ -18,14 +18,16 @@ namespace geometry {
 
 namespace {
 
-// Range records of the page's fields.
-constexpr int kDegreesRecord = 31;
-constexpr int kDmsRecords[] = {32, 33, 34};
-constexpr int kPiRadiansRecord = 35;
-constexpr int kMmRecord = 36;
-constexpr int kInchRecord = 37;
-constexpr int kFractionRecord = 38;
-constexpr int kTemperatureRecord = 39;
+// What the page's fields accept.
+constexpr numeric::RangeRule kDegreesRule = numeric::decimal_in(0.0, 360.0);
+constexpr std::array<numeric::RangeRule, 3> kDmsRules = {numeric::whole_number_in(0, 179),
+                                                         numeric::whole_number_in(0, 59),
+                                                         numeric::decimal_in(0.0, 60.0)};
+constexpr numeric::RangeRule kPiRadiansRule = numeric::decimal_in(0.0, 2.0);
+constexpr numeric::RangeRule kMmRule = numeric::any_signed_decimal();
+constexpr numeric::RangeRule kInchRule = numeric::any_signed_decimal();
+constexpr numeric::RangeRule kFractionRule = numeric::any_whole_number();
+constexpr numeric::RangeRule kTemperatureRule = numeric::any_signed_decimal();
 
 // Language entries.
 
@@ -61,7 +63,7 @@ void ConversionsPage::build(Fl_Group&) {
 
 // decimal degrees = D° M′ S″ = multiple of π radians
 void ConversionsPage::build_angle_row() {
-  w_.degrees = ui::make_checked_input(context_, kDegreesRecord, 305, 54, 94, 25);
+  w_.degrees = ui::make_checked_input(context_, kDegreesRule, 305, 54, 94, 25);
   w_.degrees->copy_label(context_.lang(texts::kDegreesWord));
   equals_sign(399, 53);
   struct DmsField {
@@ -69,7 +71,7 @@ void ConversionsPage::build_angle_row() {
   };
   const DmsField fields[] = {{418, 36}, {461, 40}, {507, 63}};
   for (size_t i = 0; i < 3; ++i) {
-    w_.dms[i] = ui::make_checked_input(context_, kDmsRecords[i], fields[i].x, 54, fields[i].w, 25);
+    w_.dms[i] = ui::make_checked_input(context_, kDmsRules[i], fields[i].x, 54, fields[i].w, 25);
     w_.dms[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     // The gaps between the three fields are too narrow for a mark, so
     // each mark stands over its field's right end.
@@ -77,36 +79,36 @@ void ConversionsPage::build_angle_row() {
     w_.dms[i]->labelsize(18);
   }
   equals_sign(571, 53);
-  w_.pi_radians = ui::make_checked_input(context_, kPiRadiansRecord, 589, 54, 85, 25);
+  w_.pi_radians = ui::make_checked_input(context_, kPiRadiansRule, 589, 54, 85, 25);
   w_.pi_radians->copy_label(context_.lang(texts::kPiRadians));
   w_.pi_radians->align(FL_ALIGN_RIGHT);
 }
 
 // millimetres = inches, and under the inches whole + numerator / denominator
 void ConversionsPage::build_length_rows() {
-  w_.mm = ui::make_checked_input(context_, kMmRecord, 395, 123, 85, 25);
+  w_.mm = ui::make_checked_input(context_, kMmRule, 395, 123, 85, 25);
   w_.mm->copy_label(context_.lang(texts::kMillimetresWord));
   equals_sign(479, 122);
-  w_.inch = ui::make_checked_input(context_, kInchRecord, 496, 123, 85, 25);
+  w_.inch = ui::make_checked_input(context_, kInchRule, 496, 123, 85, 25);
   w_.inch->copy_label(context_.lang(texts::kInchWord));
   w_.inch->align(FL_ALIGN_RIGHT);
 
   w_.fraction_group = new Fl_Group(488, 174, 176, 45);
   w_.fraction_group->box(FL_GTK_DOWN_FRAME);
   w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
-  w_.whole = ui::make_checked_input(context_, kFractionRecord, 500, 183, 34, 25);
-  w_.numerator = ui::make_checked_input(context_, kFractionRecord, 568, 183, 35, 25);
+  w_.whole = ui::make_checked_input(context_, kFractionRule, 500, 183, 34, 25);
+  w_.numerator = ui::make_checked_input(context_, kFractionRule, 568, 183, 35, 25);
   w_.numerator->copy_label(context_.lang(texts::kFractionOver));
-  w_.denominator = ui::make_checked_input(context_, kFractionRecord, 615, 183, 35, 25, "/");
+  w_.denominator = ui::make_checked_input(context_, kFractionRule, 615, 183, 35, 25, "/");
   w_.fraction_group->end();
 }
 
 // Celsius = Fahrenheit
 void ConversionsPage::build_temperature_row() {
-  w_.celsius = ui::make_checked_input(context_, kTemperatureRecord, 395, 277, 85, 25, "Celsius");
+  w_.celsius = ui::make_checked_input(context_, kTemperatureRule, 395, 277, 85, 25, "Celsius");
   equals_sign(480, 277);
   w_.fahrenheit =
-      ui::make_checked_input(context_, kTemperatureRecord, 497, 277, 85, 25, "Fahrenheit");
+      ui::make_checked_input(context_, kTemperatureRule, 497, 277, 85, 25, "Fahrenheit");
   w_.fahrenheit->align(FL_ALIGN_RIGHT);
 }
 

@@ -29,9 +29,8 @@ using ui::show_and_enable_if;
 
 // The blue of the first sixteen colours, as the note has always been drawn.
 
-// Range records of the page's fields.
-constexpr int kSideRecord = 11;
-constexpr std::array<int, 3> kDmsRecords = {12, 13, 14};
+// What the page's fields accept.
+constexpr numeric::RangeRule kSideRule = numeric::any_decimal();
 
 constexpr ui::Places kPlaces{2, 6, 3};
 
@@ -50,21 +49,9 @@ constexpr std::array<int, 3> kResultDmsW = {30, 30, 63};
 
 void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
 
-bool field_out_of_range(const CheckedInput* field) {
-  return numeric::out_of_range(field->range()->rule, field->value());
+TypedText typed(const CheckedInput* field) {
+  return {field->value(), ui::refuses_its_value(field)};
 }
-
-// Black or red as the field's range says; used on texts the page writes itself.
-void recolour(CheckedInput* field) {
-  const ui::InputRange& range = *field->range();
-  Fl_Color colour = field_out_of_range(field) ? range.colour_bad : range.colour_ok;
-  if (field->textcolor() != colour) {
-    field->textcolor(colour);
-    field->redraw();
-  }
-}
-
-TypedText typed(const CheckedInput* field) { return {field->value(), field_out_of_range(field)}; }
 
 std::array<std::string, 3> texts(const std::array<CheckedInput*, 3>& fields) {
   return {fields[0]->value(), fields[1]->value(), fields[2]->value()};
@@ -130,12 +117,13 @@ void ObliqueTrianglePage::build_input_rows() {
     w_.decimal_groups[r] = new Fl_Group(g[0], g[1], g[2], g[3]);
     // Each field has its own rule: one row may hold an angle (with a
     // range) while another holds a side (without).
-    w_.decimal_inputs[r] = ui::make_checked_input(context_, kSideRecord, 522, y, 185, 25);
+    w_.decimal_inputs[r] = ui::make_checked_input(context_, kSideRule, 522, y, 185, 25);
     w_.decimal_groups[r]->end();
 
     for (size_t c = 0; c < 3; ++c) {
       auto* part = new Fl_Group(kDmsX[c], y, kDmsW[c] + 14, 25);
-      auto* field = ui::make_checked_input(context_, kDmsRecords[c], kDmsX[c], y, kDmsW[c], 25);
+      auto* field =
+          ui::make_checked_input(context_, numeric::kDmsRules[c], kDmsX[c], y, kDmsW[c], 25);
       field->copy_label(context_.lang_or(texts::kDmsMarks[c], "").c_str());
       field->align(FL_ALIGN_RIGHT);
       part->end();
@@ -194,9 +182,7 @@ void ObliqueTrianglePage::bind_state() {
 void ObliqueTrianglePage::show_mode() {
   const ObliqueFormLayout l = oblique_form_layout(known_, w_.dms->value() != 0);
   for (size_t r = 0; r < 3; ++r) {
-    numeric::RangeRule& rule = w_.decimal_inputs[r]->range()->rule;
-    rule.min = 0.0;
-    rule.max = l.row_is_angle[r] ? kObliqueLargestAngle : 0.0;
+    w_.decimal_inputs[r]->set_bounds(0.0, l.row_is_angle[r] ? kObliqueLargestAngle : 0.0);
     set_text(w_.row_labels[r], context_.lang_or(l.row_labels[r], ""));
     show_and_enable_if(w_.decimal_groups[r], !l.row_as_dms[r]);
     for (Fl_Group* part : w_.dms_groups[r])
@@ -224,7 +210,7 @@ void ObliqueTrianglePage::case_chosen(ObliqueKnown known) {
     for (CheckedInput* field :
          {w_.decimal_inputs[r], w_.dms_inputs[r][0], w_.dms_inputs[r][1], w_.dms_inputs[r][2]}) {
       set_text(field, "");
-      recolour(field);
+      ui::colour_as_typed(field);
     }
   }
   show_results({});
@@ -250,10 +236,10 @@ void ObliqueTrianglePage::angle_format_chosen(bool dms) {
       ui::write_dms_fields_from_text(
           decimal->value(), {w_.dms_inputs[r][0], w_.dms_inputs[r][1], w_.dms_inputs[r][2]});
       for (CheckedInput* field : w_.dms_inputs[r])
-        recolour(field);
+        ui::colour_as_typed(field);
     } else {
       set_text(decimal, oblique_decimal_angle_text(texts(w_.dms_inputs[r])));
-      recolour(decimal);
+      ui::colour_as_typed(decimal);
     }
   }
   show_mode();

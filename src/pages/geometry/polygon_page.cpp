@@ -27,7 +27,7 @@ namespace geometry {
 
 namespace {
 
-constexpr int kValueRecord = 26;
+constexpr numeric::RangeRule kValueRule = numeric::any_decimal();
 constexpr ui::Places kPlaces{2, 6, 3};
 /// Written for p9_know when no known-size button is set.
 constexpr int kNoneKnown = 4;
@@ -97,7 +97,7 @@ void PolygonPage::build_inputs() {
   });
 
   ui::text_line(543, 248, 110, 25, context_.lang(texts::kPolygonKnownValue));
-  w_.value = ui::make_checked_input(context_, kValueRecord, 651, 248, 110, 25);
+  w_.value = ui::make_checked_input(context_, kValueRule, 651, 248, 110, 25);
   w_.value->on_valid([this] { recompute(); });
 
   ui::text_line(543, 277, 61, 25, context_.lang(texts::kPrecisionLabel));

@@ -29,12 +29,9 @@ namespace {
 // The degree, minute and second marks follow their numbers: 36° 52′ 11.6″.
 constexpr Fl_Align kUnitAlign = FL_ALIGN_RIGHT;
 
-// Range records of the page's fields.
-constexpr int kInput1Record = 6;
-constexpr int kDegreesRecord = 7;
-constexpr int kMinutesRecord = 8;
-constexpr int kSecondsRecord = 9;
-constexpr int kInput2Record = 10;
+// What the page's fields accept.
+constexpr numeric::RangeRule kInput1Rule = numeric::any_decimal();
+constexpr numeric::RangeRule kInput2Rule = numeric::any_decimal();
 
 constexpr ui::Places kPlaces{2, 6, 3};
 
@@ -42,21 +39,9 @@ constexpr ui::Places kPlaces{2, 6, 3};
 constexpr size_t kRow2 = 1;
 constexpr size_t kRow3 = 2;
 
-bool out_of_range(const ui::CheckedInput* field) {
-  return numeric::out_of_range(field->range()->rule, field->value());
+TypedText typed(const ui::CheckedInput* field) {
+  return {field->value(), ui::refuses_its_value(field)};
 }
-
-// Text the page wrote itself is coloured as if it had been typed.
-void colour_by_range(ui::CheckedInput* field) {
-  const ui::InputRange& range = *field->range();
-  Fl_Color colour = out_of_range(field) ? range.colour_bad : range.colour_ok;
-  if (field->textcolor() != colour) {
-    field->textcolor(colour);
-    field->redraw();
-  }
-}
-
-TypedText typed(const ui::CheckedInput* field) { return {field->value(), out_of_range(field)}; }
 
 } // namespace
 
@@ -99,25 +84,25 @@ void RightTrianglePage::build_choices() {
 
 void RightTrianglePage::build_inputs() {
   w_.input1_label = ui::text_line(265, 287, 208, 25);
-  w_.input1 = ui::make_checked_input(context_, kInput1Record, 481, 287, 261, 25);
+  w_.input1 = ui::make_checked_input(context_, kInput1Rule, 481, 287, 261, 25);
   w_.input2_label = ui::text_line(265, 321, 211, 25);
 
   w_.input2_group = new Fl_Group(480, 320, 265, 28);
-  w_.input2 = ui::make_checked_input(context_, kInput2Record, 481, 321, 261, 25);
+  w_.input2 = ui::make_checked_input(context_, kInput2Rule, 481, 321, 261, 25);
   w_.input2_group->end();
 
   struct AngleField {
-    int record, group_x, group_y, group_w, group_h, x, y, w;
+    int group_x, group_y, group_w, group_h, x, y, w;
   };
   const AngleField angle_fields[] = {
-      {kDegreesRecord, 469, 320, 60, 26, 495, 320, 32},
-      {kMinutesRecord, 527, 320, 95, 27, 585, 321, 35},
-      {kSecondsRecord, 620, 321, 123, 25, 678, 321, 64},
+      {469, 320, 60, 26, 495, 320, 32},
+      {527, 320, 95, 27, 585, 321, 35},
+      {620, 321, 123, 25, 678, 321, 64},
   };
   for (size_t i = 0; i < 3; ++i) {
     const AngleField& f = angle_fields[i];
     w_.angle_groups[i] = new Fl_Group(f.group_x, f.group_y, f.group_w, f.group_h);
-    w_.angle[i] = ui::make_checked_input(context_, f.record, f.x, f.y, f.w, 25);
+    w_.angle[i] = ui::make_checked_input(context_, numeric::kDmsRules[i], f.x, f.y, f.w, 25);
     w_.angle[i]->copy_label(context_.lang(texts::kDmsMarks[i]));
     w_.angle[i]->align(kUnitAlign);
     w_.angle_groups[i]->end();
@@ -183,7 +168,7 @@ void RightTrianglePage::case_chosen(RightTriangleCase known) {
   w_.input1->value("");
   w_.input2->value("");
   // An emptied field is never out of range, whatever it held before.
-  colour_by_range(w_.input2);
+  ui::colour_as_typed(w_.input2);
   show_results({});
   // At start-up the page may be hidden: leave the focus alone.
   if (w_.input1->visible_r())
@@ -196,9 +181,7 @@ void RightTrianglePage::show_layout() {
   w_.input2_label->value(context_.lang(layout.input2_label));
   w_.row_labels[0]->value(context_.lang(layout.row1_label));
   w_.row_labels[1]->value(context_.lang(layout.row2_label));
-  numeric::RangeRule& rule = w_.input2->range()->rule;
-  rule.min = 0.0;
-  rule.max = layout.second_is_angle ? kRightTriangleLargestAngle : 0.0;
+  w_.input2->set_bounds(0.0, layout.second_is_angle ? kRightTriangleLargestAngle : 0.0);
 
   ui::show_and_enable_if(w_.input2_group, !layout.angle_as_dms);
   for (Fl_Group* group : w_.angle_groups)
@@ -221,12 +204,12 @@ void RightTrianglePage::angle_format_chosen(bool dms) {
     if (dms && !w_.angle_groups[0]->visible()) {
       ui::write_dms_fields_from_text(w_.input2->value(), {w_.angle[0], w_.angle[1], w_.angle[2]});
       for (ui::CheckedInput* field : w_.angle)
-        colour_by_range(field);
+        ui::colour_as_typed(field);
     } else if (!dms && !w_.input2_group->visible()) {
       ui::show_text(w_.input2,
                     right_triangle_decimal_angle_text(
                         {w_.angle[0]->value(), w_.angle[1]->value(), w_.angle[2]->value()}));
-      colour_by_range(w_.input2);
+      ui::colour_as_typed(w_.input2);
     }
   }
   show_layout();
@@ -272,9 +255,9 @@ void RightTrianglePage::restored() {
     case_ = static_cast<RightTriangleCase>(i + 1);
   show_layout();
   // Restored texts are coloured as if they had been typed.
-  colour_by_range(w_.input2);
+  ui::colour_as_typed(w_.input2);
   for (ui::CheckedInput* field : w_.angle)
-    colour_by_range(field);
+    ui::colour_as_typed(field);
   recompute();
 }
 

@@ -33,9 +33,11 @@ namespace {
 
 using ui::show_if;
 
-constexpr int kSizeRecord = 23;     // diameter and pitch
-constexpr int kPercentRecord = 24;  // thread engagement, 30-100
-constexpr int kFractionRecord = 25; // numerator and denominator
+constexpr numeric::RangeRule kSizeRule = numeric::any_decimal(); // diameter and pitch
+constexpr numeric::RangeRule kPercentRule =
+    numeric::whole_number_in(30, 100); // thread engagement, 30-100
+constexpr numeric::RangeRule kFractionRule =
+    numeric::any_whole_number(); // numerator and denominator
 constexpr Fl_Color kNoteColour = 54;
 constexpr int kMetricSeriesItem = 2; // ISO metric
 constexpr int kInchSeriesItem = 3;   // Unified
@@ -142,16 +144,16 @@ void ThreadSeriesPage::build_entry() {
   ui::fill_text_menu(w_.series, context_, texts::kFirstSeries, kSeriesCount); // consecutive
   on(w_.series, [this] { series_chosen(true); });
 
-  w_.diameter = ui::make_checked_input(context_, kSizeRecord, 480, 188, 65, 25);
+  w_.diameter = ui::make_checked_input(context_, kSizeRule, 480, 188, 65, 25);
   w_.diameter->align(FL_ALIGN_TOP_LEFT);
   w_.diameter->copy_label(context_.lang(texts::kSeriesDiameterLabel));
   w_.diameter->on_valid([this] { diameter_typed(); });
 
   w_.fraction = new Fl_Group(479, 232, 69, 26);
   w_.fraction->copy_label(context_.lang(texts::kFractionTitle));
-  w_.over = ui::make_checked_input(context_, kFractionRecord, 480, 235, 25, 20);
+  w_.over = ui::make_checked_input(context_, kFractionRule, 480, 235, 25, 20);
   new Fl_Box(507, 235, 12, 20, "/");
-  w_.under = ui::make_checked_input(context_, kFractionRecord, 521, 235, 25, 20);
+  w_.under = ui::make_checked_input(context_, kFractionRule, 521, 235, 25, 20);
   w_.fraction->end();
   for (ui::CheckedInput* part : {w_.over, w_.under})
     part->on_valid([this] { fraction_typed(); });
@@ -162,7 +164,7 @@ void ThreadSeriesPage::build_entry() {
   on(w_.size_number, [this] { recompute(); });
   w_.size_number->hide();
 
-  w_.pitch = ui::make_checked_input(context_, kSizeRecord, 591, 188, 70, 25);
+  w_.pitch = ui::make_checked_input(context_, kSizeRule, 591, 188, 70, 25);
   w_.pitch->align(FL_ALIGN_TOP_LEFT);
   w_.pitch->copy_label(context_.lang(texts::kSeriesTpiLabel));
   w_.pitch->on_valid([this] { recompute(); });
@@ -174,7 +176,7 @@ void ThreadSeriesPage::build_entry() {
     field->hide();
   }
 
-  w_.percent = ui::make_checked_input(context_, kPercentRecord, 706, 188, 65, 25);
+  w_.percent = ui::make_checked_input(context_, kPercentRule, 706, 188, 65, 25);
   w_.percent->align(FL_ALIGN_TOP_LEFT);
   w_.percent->copy_label(context_.lang(texts::kEngagementLabel));
   w_.percent->on_valid([this] { recompute(); });

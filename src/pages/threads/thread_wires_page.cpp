@@ -21,8 +21,10 @@ namespace threads {
 
 namespace {
 
-constexpr int kLengthRecord = 20;   // pitch, major diameter and wire fields
-constexpr int kFractionRecord = 21; // numerator and denominator of the fraction
+constexpr numeric::RangeRule kLengthRule =
+    numeric::any_decimal(); // pitch, major diameter and wire fields
+constexpr numeric::RangeRule kFractionRule =
+    numeric::any_whole_number(); // numerator and denominator of the fraction
 
 Fl_Box* label_box(int x, int y, int w, int h) {
   auto* box = new Fl_Box(x, y, w, h);
@@ -82,7 +84,7 @@ void ThreadWiresPage::build_inputs() {
   w_.forms[1]->setonly();
 
   auto length_field = [this](int x, int y, int w, WiresChange change) {
-    ui::CheckedInput* field = ui::make_checked_input(context_, kLengthRecord, x, y, w, 25);
+    ui::CheckedInput* field = ui::make_checked_input(context_, kLengthRule, x, y, w, 25);
     field->on_valid([this, change] { compute(change); });
     return field;
   };
@@ -98,9 +100,9 @@ void ThreadWiresPage::build_inputs() {
   w_.fraction_group = new Fl_Group(700, 92, 79, 28);
   w_.fraction_group->copy_label(context_.lang(texts::kFractionTitle));
   w_.fraction_group->align(FL_ALIGN_LEFT);
-  w_.fraction_over = ui::make_checked_input(context_, kFractionRecord, 704, 93, 30, 25);
+  w_.fraction_over = ui::make_checked_input(context_, kFractionRule, 704, 93, 30, 25);
   new Fl_Box(728, 94, 22, 25, "/");
-  w_.fraction_under = ui::make_checked_input(context_, kFractionRecord, 743, 93, 30, 25);
+  w_.fraction_under = ui::make_checked_input(context_, kFractionRule, 743, 93, 30, 25);
   w_.fraction_group->end();
   for (ui::CheckedInput* field : {w_.fraction_over, w_.fraction_under})
     field->on_valid([this] { fraction_changed(); });

@@ -39,7 +39,7 @@ namespace workshop {
 
 namespace {
 
-constexpr int kDivisionsRecord = 22;
+constexpr numeric::RangeRule kDivisionsRule = numeric::any_whole_number();
 constexpr long kTableFirstDefault = 2;
 constexpr const char* kTableLastDefault = "200";
 
@@ -170,7 +170,7 @@ void DividingHeadPage::build_search() {
   w_.head->down_box(FL_BORDER_BOX);
   on(w_.head, [this] { select_head(); });
 
-  w_.divisions = ui::make_checked_input(context_, kDivisionsRecord, 547, 78, 40, 25);
+  w_.divisions = ui::make_checked_input(context_, kDivisionsRule, 547, 78, 40, 25);
   set_label(w_.divisions, context_.lang(texts::kDivisionsLabel));
   w_.divisions->on_valid([this] { divisions_changed(); });
 
@@ -314,15 +314,15 @@ void DividingHeadPage::change_plates(bool add) {
 }
 
 void DividingHeadPage::add_new_plate(int holes) {
-  if (context_.change_settings(
-          [holes](settings::IniDocument& doc) { return settings::add_catalogue_plate(doc, holes); }))
+  if (context_.change_settings([holes](settings::IniDocument& doc) {
+        return settings::add_catalogue_plate(doc, holes);
+      }))
     load_plate_lists(head_);
 }
 
 void DividingHeadPage::store_gears(const std::vector<int>& gears) {
-  if (!context_.change_settings([&](settings::IniDocument& doc) {
-        return settings::set_head_gears(doc, head_, gears);
-      }))
+  if (!context_.change_settings(
+          [&](settings::IniDocument& doc) { return settings::set_head_gears(doc, head_, gears); }))
     return;
   head_gears_ = gears;
   recompute(); // the gears decide whether differential indexing can

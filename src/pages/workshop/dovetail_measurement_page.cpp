@@ -30,7 +30,7 @@ namespace {
 
 using ui::show_if;
 
-constexpr int kRecord = 40; // the page's eight entry fields share one range record
+constexpr numeric::RangeRule kRule = numeric::any_decimal(); // the page's eight entry fields
 constexpr Fl_Color kGroupLabelColour = FL_BLUE;
 
 constexpr int kKinds = 4;
@@ -103,7 +103,7 @@ Fl_Box* caption(const ui::PageContext& app, int x, int y, int w, int h, i18n::Te
 ui::CheckedInput* captioned_field(ui::PageContext& app, int y, int caption_w, int field_x,
                                   i18n::TextId entry) {
   caption(app, 163, y, caption_w, 25, entry);
-  return ui::make_checked_input(app, kRecord, field_x, y, 67, 25);
+  return ui::make_checked_input(app, kRule, field_x, y, 67, 25);
 }
 
 Fl_Round_Button* radio(const ui::PageContext& app, int x, int y, int w, int h, i18n::TextId entry) {
@@ -137,7 +137,7 @@ void DovetailMeasurementPage::build_inputs() {
   w_.angle_45 = radio(context_, 179, 371, 93, 22, texts::kAngle45);
   w_.angle_typed = radio(context_, 321, 340, 113, 22, texts::kOtherAngle);
   w_.angle_45->setonly();
-  w_.typed_angle = ui::make_checked_input(context_, kRecord, 383, 370, 51, 22);
+  w_.typed_angle = ui::make_checked_input(context_, kRule, 383, 370, 51, 22);
   w_.typed_angle->copy_label(context_.lang(texts::kTypedAngleLabel));
   angles->end();
 
@@ -165,7 +165,7 @@ void DovetailMeasurementPage::build_inputs() {
   w_.gib = new Fl_Check_Button(195, 538, 165, 22);
   w_.gib->copy_label(context_.lang(texts::kGibCheck));
   w_.gib_caption = caption(context_, 164, 560, 134, 25, texts::kGibThickness);
-  w_.gib_thickness = ui::make_checked_input(context_, kRecord, 300, 560, 60, 25);
+  w_.gib_thickness = ui::make_checked_input(context_, kRule, 300, 560, 60, 25);
   w_.gib_cover = new Fl_Box(FL_FLAT_BOX, 166, 560, 196, 25, nullptr);
   w_.gib_cover->color(ui::kPageBackground);
 

@@ -27,9 +27,9 @@ namespace {
 
 constexpr Fl_Color kFirstNoteColour = 67;
 
-// Range records: every length, and the typed angle (0 ... 90 degrees).
-constexpr int kLengthRecord = 15;
-constexpr int kAngleRecord = 16;
+// What the fields accept: every length, and the typed angle (0 ... 90 degrees).
+constexpr numeric::RangeRule kLengthRule = numeric::any_decimal();
+constexpr numeric::RangeRule kAngleRule = numeric::decimal_in(0.0, 90.0);
 
 constexpr int kKinds = 4;
 constexpr int kRowY[DovetailPage::kRows] = {290, 317, 343, 369, 396, 423};
@@ -85,10 +85,10 @@ void DovetailPage::build_inputs() {
   const Fl_Align row_caption = FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
   caption(164, 288, 202, 22, context_.lang(texts::kNominalWidth), row_caption)
       ->labelfont(FL_HELVETICA_BOLD);
-  w_.width = ui::make_checked_input(context_, kLengthRecord, 372, 288, 65, 22);
+  w_.width = ui::make_checked_input(context_, kLengthRule, 372, 288, 65, 22);
   caption(164, 319, 202, 22, context_.lang(texts::kNominalDepth), row_caption)
       ->labelfont(FL_HELVETICA_BOLD);
-  w_.depth = ui::make_checked_input(context_, kLengthRecord, 372, 319, 65, 22);
+  w_.depth = ui::make_checked_input(context_, kLengthRule, 372, 319, 65, 22);
 
   auto* angles = new Fl_Group(166, 358, 271, 56);
   angles->copy_label(context_.lang(texts::kFlankAngle));
@@ -97,14 +97,14 @@ void DovetailPage::build_inputs() {
   w_.angle_45 = ui::radio_button(180, 390, 93, 22, context_.lang(texts::kAngle45));
   w_.angle_45->setonly();
   w_.angle_typed = ui::radio_button(322, 359, 113, 22, context_.lang(texts::kOtherAngle));
-  w_.typed_angle = ui::make_checked_input(context_, kAngleRecord, 384, 389, 51, 22);
+  w_.typed_angle = ui::make_checked_input(context_, kAngleRule, 384, 389, 51, 22);
   w_.typed_angle->copy_label(context_.lang(texts::kTypedAngleLabel));
   angles->end();
 
   w_.gib = new Fl_Check_Button(228, 415, 107, 22);
   w_.gib->down_box(FL_DOWN_BOX);
   w_.gib->copy_label(context_.lang(texts::kGibCheck));
-  w_.gib_thickness = ui::make_checked_input(context_, kLengthRecord, 330, 437, 60, 25);
+  w_.gib_thickness = ui::make_checked_input(context_, kLengthRule, 330, 437, 60, 25);
   w_.gib_thickness->copy_label(context_.lang(texts::kGibThickness));
 
   auto* clearance = new Fl_Group(167, 476, 651, 41);
@@ -115,11 +115,11 @@ void DovetailPage::build_inputs() {
   w_.clearance_kind->down_box(FL_GTK_DOWN_BOX);
   ui::fill_text_menu(w_.clearance_kind, context_, texts::kFemaleDeeper, kKinds); // consecutive
   w_.clearance_kind->value(static_cast<int>(ClearanceKind::kFemaleDeeper));
-  w_.clearance = ui::make_checked_input(context_, kLengthRecord, 738, 486, 75, 22);
+  w_.clearance = ui::make_checked_input(context_, kLengthRule, 738, 486, 75, 22);
   w_.clearance->copy_label(context_.lang(texts::kClearanceAmount));
   clearance->end();
 
-  w_.pin = ui::make_checked_input(context_, kLengthRecord, 561, 451, 98, 22);
+  w_.pin = ui::make_checked_input(context_, kLengthRule, 561, 451, 98, 22);
   w_.pin->copy_label(context_.lang(texts::kPinDiameter));
 
   auto* units = new Fl_Group(663, 450, 151, 24);

@@ -51,57 +51,33 @@ TEST(ReadPastedNumber, OneNumberOrNothing) {
     EXPECT_EQ(read_pasted_number(kind, pasted), want) << "kind " << kind << " \"" << pasted << "\"";
 }
 
-TEST(OutOfRange, ComparesWithTheRecordsBoundsAndNamesThem) {
+TEST(OutOfRange, ComparesWithTheRulesBoundsAndNamesThem) {
+  const RangeRule holes = whole_number_in(1, 50), angle = signed_decimal_in(-360, 360);
+  const RangeRule seconds = kDmsRules[2], pressure = decimal_in(17.5, 30);
   // clang-format off
-  const std::vector<std::tuple<int, std::string, bool>> cases = {
-      {17, "0", true}, {17, "1", false}, {17, "50", false}, {17, "51", true}, {17, "", true},
-      {24, "29", true}, {24, "100", false}, {24, "101", true}, {30, "-400", true},
-      {30, "-45", false}, {30, "360", false}, {30, "360.1", true}, {5, "59.999", true},
-      {5, "59", false}, {5, "59.0000009", false}, {55, "17.4", true}, {55, "17.5", false},
-      {55, "30", false}, {55, "30.01", true},
+  const std::vector<std::tuple<RangeRule, std::string, bool>> cases = {
+      {holes, "0", true}, {holes, "1", false}, {holes, "50", false}, {holes, "51", true},
+      {holes, "", true}, {whole_number_in(30, 100), "29", true}, {angle, "-400", true},
+      {angle, "-45", false}, {angle, "360", false}, {angle, "360.1", true},
+      {seconds, "59.999", true}, {seconds, "59", false}, {seconds, "59.0000009", false},
+      {pressure, "17.4", true}, {pressure, "17.5", false}, {pressure, "30", false},
+      {pressure, "30.01", true},
       // 2^32 + 1 and 2^32 + 10 would wrap round to 1 and 10 as 32-bit values.
-      {17, "4294967297", true}, {43, "4294967306", true}, {17, "99999999999999999999999", true},
-      // Records without a range accept any decimal and any whole number that fits 32 bits.
-      {0, "-99999", false}, {19, "1e300", false}, {21, "4294967297", true},
-      {28, "2147483647", false}, {28, "2147483648", true}, {22, "99999999999999999999", true}};
+      {holes, "4294967297", true}, {whole_number_in(10, 300), "4294967306", true},
+      {holes, "99999999999999999999999", true},
+      // Rules without a range accept any decimal and any whole number that fits 32 bits.
+      {any_decimal(), "-99999", false}, {any_signed_decimal(), "1e300", false},
+      {any_whole_number(), "4294967297", true}, {any_whole_number(), "2147483647", false},
+      {any_whole_number(), "2147483648", true}};
+  const std::vector<std::pair<RangeRule, std::string>> hints = {
+      {holes, "1 <=> 50"}, {angle, "-360 <=> 360"}, {pressure, "17.5 <=> 30"},
+      {kDmsRules[1], "0 <=> 59"}, {any_whole_number(), "0 <=> 2147483647"}};
   // clang-format on
-  for (const auto& [record, text, out] : cases)
-    EXPECT_EQ(out_of_range(kRangeRules.at(record), text), out) << record << " \"" << text << "\"";
-  // clang-format off
-  const std::vector<std::pair<int, std::string>> hints = {
-      {17, "1 <=> 50"}, {43, "10 <=> 300"}, {30, "-360 <=> 360"}, {55, "17.5 <=> 30"},
-      {5, "0 <=> 59"}, {28, "0 <=> 2147483647"}};
-  // clang-format on
-  for (const auto& [record, hint] : hints)
-    EXPECT_EQ(range_message_text(kRangeRules.at(record)), hint) << record;
-}
-
-// Kind and flag of every record, by record number, and the bounds of those
-// with a range; all others have none (0 and 0).
-TEST(RangeRules, MatchTheFieldGroups) {
-  // Grouped by ten: record i is character i + i / 10.
-  const std::string kinds = "2220022002 2200222024 2002002200 4200224404 2200020022 022022";
-  const std::string args = "1110011001 1100111000 0000000000 0000000000 0000001110 000000";
-  const std::map<int, std::pair<double, double>> ranges = {
-      {3, {0, 179}},         {4, {0, 59}},         {5, {0, 59.0000009}}, {7, {0, 179}},
-      {8, {0, 59}},          {9, {0, 59.0000009}}, {12, {0, 179}},       {13, {0, 59}},
-      {14, {0, 59.0000009}}, {16, {0, 90}},        {17, {1, 50}},        {24, {30, 100}},
-      {30, {-360, 360}},     {31, {0, 360}},       {32, {0, 179}},       {33, {0, 59}},
-      {34, {0, 60}},         {35, {0, 2}},         {43, {10, 300}},      {46, {0, 180}},
-      {47, {0, 59}},         {48, {0, 60}},        {54, {0, 45}},        {55, {17.5, 30}}};
-  ASSERT_EQ(kinds.size(), kRangeRules.size() + 5);
-  ASSERT_EQ(args.size(), kinds.size());
-  for (std::size_t i = 0; i < kRangeRules.size(); ++i) {
-    SCOPED_TRACE("record " + std::to_string(i));
-    const RangeRule& rule = kRangeRules[i];
-    const auto range = ranges.find(static_cast<int>(i));
-    const std::pair<double, double> bounds =
-        range == ranges.end() ? std::make_pair(0.0, 0.0) : range->second;
-    EXPECT_EQ(rule.kind, kinds[i + i / 10] - '0');
-    EXPECT_EQ(rule.arg, args[i + i / 10] - '0');
-    EXPECT_EQ(rule.min, bounds.first);
-    EXPECT_EQ(rule.max, bounds.second);
-  }
+  for (const auto& [rule, text, out] : cases)
+    EXPECT_EQ(out_of_range(rule, text), out)
+        << rule.min << " " << rule.max << " \"" << text << "\"";
+  for (const auto& [rule, hint] : hints)
+    EXPECT_EQ(range_message_text(rule), hint);
 }
 
 } // namespace
