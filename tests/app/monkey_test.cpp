@@ -46,28 +46,27 @@ struct Targets {
   std::vector<Fl_Slider*> sliders;
 };
 
-void collect(Fl_Widget* widget, Targets& found) {
-  if (!widget->visible_r() || !widget->active_r())
-    return;
-  if (auto* spinner = dynamic_cast<Fl_Spinner*>(widget)) {
-    found.spinners.push_back(spinner); // its own input and arrows are not separate targets
-    return;
-  }
-  auto* field = dynamic_cast<Fl_Input_*>(widget);
-  if (field && !field->readonly())
-    found.fields.push_back(field);
-  else if (auto* choice = dynamic_cast<Fl_Choice*>(widget))
-    found.choices.push_back(choice);
-  else if (auto* slider = dynamic_cast<Fl_Slider*>(widget))
-    found.sliders.push_back(slider);
-  else if (auto* button = dynamic_cast<Fl_Button*>(widget)) {
-    // Plain push buttons print, calculate, open help or other windows, or quit.
-    if (dynamic_cast<Fl_Light_Button*>(button) || button->type() == FL_RADIO_BUTTON)
-      found.buttons.push_back(button);
-  }
-  Fl_Group* group = widget->as_group();
-  for (int i = 0; group && i < group->children(); ++i)
-    collect(group->child(i), found);
+void collect(Fl_Widget* root, Targets& found) {
+  for_each_widget(root, [&found](Fl_Widget* widget) {
+    // A spinner's own input and arrows are not separate targets.
+    if (!widget->visible_r() || !widget->active_r() ||
+        dynamic_cast<Fl_Spinner*>(widget->parent()))
+      return;
+    auto* field = dynamic_cast<Fl_Input_*>(widget);
+    if (auto* spinner = dynamic_cast<Fl_Spinner*>(widget))
+      found.spinners.push_back(spinner);
+    else if (field && !field->readonly())
+      found.fields.push_back(field);
+    else if (auto* choice = dynamic_cast<Fl_Choice*>(widget))
+      found.choices.push_back(choice);
+    else if (auto* slider = dynamic_cast<Fl_Slider*>(widget))
+      found.sliders.push_back(slider);
+    else if (auto* button = dynamic_cast<Fl_Button*>(widget)) {
+      // Plain push buttons print, calculate, open help or other windows, or quit.
+      if (dynamic_cast<Fl_Light_Button*>(button) || button->type() == FL_RADIO_BUTTON)
+        found.buttons.push_back(button);
+    }
+  });
 }
 
 // "nan", "-nan", "inf", "-inf" as printf writes them, standing alone.

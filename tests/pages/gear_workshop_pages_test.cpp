@@ -44,24 +44,24 @@ using SpurGearPageTest = PageTest<SpurGearPage, 10>;
 
 TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
   const SpurGearWidgets& g = w();
-  act(g.pitch_value, "10", g.teeth, "20"); // diametral pitch 10, 20°
+  run(g.pitch_value, "10", g.teeth, "20"); // diametral pitch 10, 20°
   see({g.inch[0], g.inch[2], g.module, g.cutter, g.span_text, g.span_mm},
       {"0.222", "0.122", "2.54", lang(313) + " 6", "Measure across 3 teeth (2 pitches)", "19.458"});
-  act(g.angle_14_5, nullptr);
+  run(g.angle_14_5, nullptr);
   see({g.inch[2], g.span_inch}, {"0.1157", "0.467"});
-  act(g.teeth, "5", g.angle_20, nullptr); // too few: no gear
+  run(g.teeth, "5", g.angle_20, nullptr); // too few: no gear
   see({g.inch[2], g.status, g.span_text}, {"", lang(318), ""});
-  act(g.systems[2], nullptr);
+  run(g.systems[2], nullptr);
   see({g.pitch_value, g.inch[0], g.cutter}, {"", "", "hidden"});
-  act(g.teeth, "20", g.whole, "0", g.over, "1", g.under, "4");
+  run(g.teeth, "20", g.whole, "0", g.over, "1", g.under, "4");
   see({g.pitch_value, g.inch[7]}, {"0.25", "1.5915"}); // 20 x 0.25 / pi
-  act(g.pitch_value, "0.5", g.help, nullptr);          // typed by hand: the fraction goes
+  run(g.pitch_value, "0.5", g.help, nullptr);          // typed by hand: the fraction goes
   see({g.over, app->help_windows().back()->window()}, {"", lang(317)});
 }
 
 TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGearAndARestartKeepsIt) {
   units(); // metric: module 2, 30 teeth; then 25.4 / 2 teeth per inch, dedendum 1.2 / P + 0.002
-  act(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");
+  run(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");
   units();
   see({w().systems[1], w().pitch_value, w().inch[2]}, {"on", "12.7", "0.0965"});
   EXPECT_EQ(w().pitch_value->position(), 0); // the start of a converted pitch shows
@@ -77,7 +77,7 @@ protected:
 
 TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
   const WormGearPage::Widgets& g = w();
-  act(g.pitch, "8", g.teeth, "40", g.diameter, "1.25", g.backlash, "0.005");
+  run(g.pitch, "8", g.teeth, "40", g.diameter, "1.25", g.backlash, "0.005");
   see({out(kCentreDistance)}, {"3.0"}); // (40 / 8 + 1.25 - 2 / 8) / 2
   using Row = std::tuple<Fl_Widget*, WormOut, const char*>;
   for (auto [control, slot, text] :
@@ -85,12 +85,12 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
         Row{g.crown_cut, kHobOutsideDiameter, "1.309"},
         Row{g.starts->child(1), kWormLeadAngle, "14.036"},
         Row{g.angles[2], kHobTipWidth, "0.105"}}) {
-    act(control, nullptr);
+    run(control, nullptr);
     EXPECT_EQ(shown(out(slot)), text) << slot;
   }
   run(g.millimetre, "@19", g.millimetre, "click");
   see({g.backlash, out(kCentreDistance), g.crown_panels[1]}, {"0.127", "76.2", ""});
-  act(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
+  run(g.systems[0], nullptr, g.inch, nullptr); // a module: the pitch means something else
   see({g.pitch, g.pitch_label}, {"", lang(293)});
   units(); // the Units button switches the page's pair too
   see({g.diameter}, {"31.75"});
@@ -98,22 +98,22 @@ TEST_F(WormGearPageTest, ControlsReachTheFormAndItsRowsShow) {
 
 // The check waits for the whole count: "12" of "120" is too few at 20°.
 TEST_F(WormGearPageTest, TooFewTeethWarnOnlyForTheCountAsFinished) {
-  act(w().pitch, "8", w().angles[2], nullptr, w().teeth, "120");
+  run(w().pitch, "8", w().angles[2], nullptr, w().teeth, "120");
   settle();
   EXPECT_TRUE(dialogs.alerts.empty());
-  act(w().teeth, "24");
+  run(w().teeth, "24");
   press_key(FL_Enter);
   ASSERT_EQ(dialogs.alerts.size(), 1u);
   EXPECT_NE(dialogs.alerts[0].find("For 24 teeth use at least " + lang(332)), std::string::npos);
 }
 
 TEST_F(WormGearPageTest, CentreDistanceWindowSetsTheDiameter) {
-  act(w().pitch, "8", w().teeth, "40", w().millimetre, nullptr, w().centre_distance, nullptr);
+  run(w().pitch, "8", w().teeth, "40", w().millimetre, nullptr, w().centre_distance, nullptr);
   const WormExtraWindow::Widgets& c = page().extra_window().widgets();
   EXPECT_FALSE(c.apply->active());
-  act(c.fraction[0], "3", c.fraction[1], "1", c.fraction[2], "2");
+  run(c.fraction[0], "3", c.fraction[1], "1", c.fraction[2], "2");
   see({c.millimetre}, {"88.9"}); // 3 1/2 in
-  act(c.apply, nullptr);         // 2 x 3.5 - 5 + 2 x 0.125 = 2.25 in, written in millimetres
+  run(c.apply, nullptr);         // 2 x 3.5 - 5 + 2 x 0.125 = 2.25 in, written in millimetres
   see({c.window, w().diameter}, {"hidden", "57.15"});
 }
 
@@ -132,19 +132,19 @@ protected:
 TEST_F(BevelGearPageTest, ControlsReachTheFormAndTheModesShow) {
   const BevelGearWidgets& g = w();
   const auto &left = g.left.values, &right = g.right.values;
-  act(g.pitch, "8", g.miter_teeth, "24"); // not on the Brown and Sharpe head
+  run(g.pitch, "8", g.miter_teeth, "24"); // not on the Brown and Sharpe head
   see({g.right.frame, g.left.frame, left[kOutsideDiameterRow]}, {"hidden", lang(380), ""});
-  act(g.pinion_and_gear, nullptr, g.pinion_teeth, "20", g.gear_teeth, "40");
+  run(g.pinion_and_gear, nullptr, g.pinion_teeth, "20", g.gear_teeth, "40");
   see({g.miter_frame, g.left.frame, right[kPitchAngleRow]}, {"hidden", lang(376), "63.4349"});
-  act(g.dms, nullptr); // atan(20 / 40) = 26° 33′ 54.184″
+  run(g.dms, nullptr); // atan(20 / 40) = 26° 33′ 54.184″
   see({left[kPitchAngleRow], g.left.angle_dms[0][1]}, {"hidden", "33"});
-  act(g.decimal, nullptr, g.miter, nullptr, g.face_width, "1.1");
+  run(g.decimal, nullptr, g.miter, nullptr, g.face_width, "1.1");
   see({g.miter_teeth, left[kFaceWidthRow]}, {"20", "1.1"});
-  act(g.face_width, "2"); // beyond its limits: no results of the width before
+  run(g.face_width, "2"); // beyond its limits: no results of the width before
   see({left[kFaceWidthRow]}, {""});
-  act(g.module, nullptr);
+  run(g.module, nullptr);
   see({g.pitch, left[kOutsideDiameterRow]}, {"", ""});
-  act(g.pitch, "3"); // 20 / cos 45° -> 28 teeth: metric No. 5
+  run(g.pitch, "3"); // 20 / cos 45° -> 28 teeth: metric No. 5
   see({left[kCutterRow]}, {"5"});
 }
 
@@ -157,13 +157,13 @@ TEST_F(BevelGearPageTest, MiterWithTheHeadOfTheSettingsInBothUnitsAndPrinted) {
   const Texts inch = {"3.177", "3.0", "1.0",  "45",    "45", "24",    "1",
                       "16",    "4",   "0.27", "0.098", "10", "0.196", "20"};
   const Widgets left(w().left.values.begin(), w().left.values.end());
-  act(w().pitch, "8", w().miter_teeth, "24");
+  run(w().pitch, "8", w().miter_teeth, "24");
   see(left, inch);
-  act(w().mm, nullptr);
+  run(w().mm, nullptr);
   see({left[kOutsideDiameterRow], w().face_width}, {"80.69", "25.40"});
-  act(w().inch, nullptr);
+  run(w().inch, nullptr);
   EXPECT_TRUE(contains(printed(1), "Teeth = 24, Shaft angle = 90"));
-  act(w().pinion_and_gear, nullptr, w().dms, nullptr, w().gear_teeth, "48");
+  run(w().pinion_and_gear, nullptr, w().dms, nullptr, w().gear_teeth, "48");
   const Texts pair = printed(2);
   for (const char* text : {"Pinion (inch)", "Gear (inch)", "26:33:54.184", "63:26:5.816",
                            "1 = Outside diameter", "3 = Pitch angle", "5 = Face width"})
@@ -181,26 +181,26 @@ protected:
 
 TEST_F(OverPinsPageTest, ControlsReachTheFormAndTheDifferenceShowsRed) {
   const OverPinsWidgets& g = w();
-  act(g.pitch, "10", g.teeth, "20", g.pin, "0.168", g.over_pins, "2.23"); // 20°
+  run(g.pitch, "10", g.teeth, "20", g.pin, "0.168", g.over_pins, "2.23"); // 20°
   see(results(), {"0.168", "4.267", "0.1571", "3.99", "0.1603", "4.073", "-0.0033", "-0.083"});
   EXPECT_EQ(g.mm_results[2]->textcolor(), FL_RED);
-  act(g.angle[2], nullptr, g.typed_angle, "22.5"); // a typed angle
+  run(g.angle[2], nullptr, g.typed_angle, "22.5"); // a typed angle
   see({g.inch_results[1]}, {"0.1601"});
-  act(g.system[2], nullptr, g.fraction[1], "1", g.fraction[2], "4");
+  run(g.system[2], nullptr, g.fraction[1], "1", g.fraction[2], "4");
   see({g.pitch}, {"0.2500"});
-  act(g.system[3], nullptr);
+  run(g.system[3], nullptr);
   see({g.fraction_frame}, {"hidden"});
 }
 
 TEST_F(OverPinsPageTest, UnitsConvertInPlaceAndARestartKeepsMillimetres) {
-  act(w().pitch, "10", w().teeth, "20", w().pin, "0.168", w().over_pins, "2.23", w().mm, nullptr);
+  run(w().pitch, "10", w().teeth, "20", w().pin, "0.168", w().over_pins, "2.23", w().mm, nullptr);
   see({w().over_pins}, {"56.642"}); // 2.23 x 25.4
-  act(w().inch, nullptr);
+  run(w().inch, nullptr);
   const Texts before = shown_all(results());
   units(); // a module and millimetres for the same gear
   see({w().system[0], w().pitch, w().over_pins}, {"on", "2.54", "56.642"});
   EXPECT_EQ(shown_all(results()), before);
-  act(w().pin, "3.396");
+  run(w().pin, "3.396");
   const Texts restored = shown_all(results());
   restart();
   EXPECT_EQ(shown_all(results()), restored);
@@ -221,9 +221,9 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   const GearRatioWidgets& g = w();
   // A red count takes the focus at every change of the other, so the highest
   // count is typed while the lowest is a good one.
-  act(g.lowest, "12", g.highest, "30", g.lowest, "40", g.target, "2");
+  run(g.lowest, "12", g.highest, "30", g.lowest, "40", g.target, "2");
   EXPECT_FALSE(g.calculate->active()); // the highest below the lowest
-  act(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2\n"); // Enter searches
+  run(g.lowest, "12", g.highest, "150", g.tolerance, "0.00001", g.target, "2\n"); // Enter searches
   see({g.highest, g.tolerance}, {"100", "0.0001"}); // floored once left
   ASSERT_NE(results(), nullptr);
   see({results()->widgets().heading, results()->window()},
@@ -234,11 +234,11 @@ TEST_F(GearRatioPageTest, ChecksReachTheFieldsAndSearchesFillTheirWindow) {
   results()->window()->do_callback(); // the window manager's close
   settle();
   // A target of one needs two pairs: 18/20 x 20/18.
-  act(g.target, "1", g.results_limit, "3", g.tolerance, "0.0001\n"); // checked, then searched
+  run(g.target, "1", g.results_limit, "3", g.tolerance, "0.0001\n"); // checked, then searched
   EXPECT_EQ(rows(10), (Texts{"driven", "driver", "18", "20", "__", "X", "20", "18", "__",
                              "Ratio = 1.0      Error = 0.0%"}));
   click(results()->widgets().close);
-  act(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
+  run(g.lowest, "50", g.highest, "50", g.calculate, nullptr); // one count, no pair
   EXPECT_EQ(dialogs.alerts, Texts{lang(438)});
   restart_app();
   see({w().results_limit, w().target, w().lowest, w().highest}, {"3", "1", "50", "50"});
@@ -303,7 +303,7 @@ TEST_F(GearRatioPageTest, OtherPagesSearchAsThePageDoesInItsToleranceMode) {
   };
   std::vector<Texts> found;
   for (const auto& c : cases) {
-    act(w().results_limit, c.fields.results_limit.c_str(), w().target, c.fields.target.c_str(),
+    run(w().results_limit, c.fields.results_limit.c_str(), w().target, c.fields.target.c_str(),
         w().lowest, c.fields.lowest.c_str(), w().highest, c.fields.highest.c_str(), w().tolerance,
         c.fields.tolerance.c_str(), w().mode[c.mode], nullptr);
     click(w().calculate);
@@ -323,7 +323,7 @@ protected:
   const workshop::ChangeGearSetWidgets& set() { return page().gear_set_window()->widgets(); }
   workshop::ChangeGearResultsWindow* results() { return page().results_window(); }
   void calculate(int mode, const char* p, const char* q) {
-    act(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw,
+    run(w().mode[static_cast<size_t>(mode)], nullptr, w().pitch_to_make, p, w().lead_screw,
         (std::string(q) + "\n").c_str()); // Enter calculates
   }
 };
@@ -331,16 +331,16 @@ protected:
 TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTrains) {
   click(w().gear_set);
   Fl_Widget* copies = set().count->child(0);
-  act(set().teeth, "11", set().teeth, "60\n", set().teeth, "030", copies,
+  run(set().teeth, "11", set().teeth, "60\n", set().teeth, "030", copies,
       "9\n");                                                            // Enter adds
   EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "30", "60"})); // four at most
   set().list->checked(2, 1);
   set().list->do_callback();
-  act(set().remove, nullptr, set().close, nullptr);
+  run(set().remove, nullptr, set().close, nullptr);
   EXPECT_EQ(page().gear_lines(), (Texts{"30", "30", "30", "60"}));
   calculate(3, "2", "4"); // diametral pitch 2 on a worm from a 4 tpi screw
   see({w().first_gear, w().second_gear, w().warning}, {"88", "14", lang(460)});
-  act(w().lead_screw, "5", w().mode[1], nullptr); // a changed pitch empties the pair
+  run(w().lead_screw, "5", w().mode[1], nullptr); // a changed pitch empties the pair
   see({w().first_gear, w().worm_group}, {"", "hidden"});
 
   calculate(1, "1", "2"); // 1 mm from a 2 mm screw: 30 > 60
@@ -348,7 +348,7 @@ TEST_F(ChangeGearsPageTest, TheEditorKeepsTheListSortedAndTheSearchesShowTheirTr
   see({results()->widgets().heading, results()->widgets().rows[0].error},
       {"2 mm pitch lead screw - 1 mm pitch", "Error = 0.0%"});
   // The 2:1 pair is 0.3 % off, within 0.5 %; Enter takes the error, then calculates.
-  act(results()->widgets().close, nullptr, w().lead_screw, "2.006", w().error, "0.5\n");
+  run(results()->widgets().close, nullptr, w().lead_screw, "2.006", w().error, "0.5\n");
   see({results()->widgets().rows[0].error}, {"Error = -0.3%"});
   page().set_gear_lines({"20", "24", "30", "18"}); // saved: its ascending run
   restart();
@@ -364,7 +364,7 @@ TEST_F(ChangeGearsPageTest, AcrossInchAndMetricThe127TransposesAndOneModeIsSet) 
   const workshop::ChangeGearRow& row = results()->widgets().rows[0];
   see({results()->widgets().heading, row.driver[0], row.driven[0], row.error, w().mode[0]},
       {"8 threads per inch lead screw - 1.5 mm pitch", "60", "127", "Error = 0.0%", "off"});
-  act(results()->widgets().close, nullptr, w().mode[1], nullptr);
+  run(results()->widgets().close, nullptr, w().mode[1], nullptr);
   see({w().mode[4], w().mode[1]}, {"off", "on"});
 }
 
@@ -408,7 +408,7 @@ TEST_F(ChangeGearsPageTest, TheSetTakesTwelveToFourHundredTeeth) {
   click(w().gear_set);
   // clang-format off
   for (auto [teeth, addable] : {std::pair{"11", false}, {"12", true}, {"400", true}, {"401", false}})
-    EXPECT_EQ((act(set().teeth, teeth), set().add->active() != 0), addable) << teeth;
+    EXPECT_EQ((run(set().teeth, teeth), set().add->active() != 0), addable) << teeth;
   // clang-format on
   page().set_gear_lines({"20", "400", "401"});
   restart();
@@ -424,7 +424,7 @@ protected:
     return doc;
   }
   Texts calculate(const char* divisions) {
-    act(w().divisions, (std::string(divisions) + "\n").c_str()); // Enter calculates
+    run(w().divisions, (std::string(divisions) + "\n").c_str()); // Enter calculates
     return lines_of(w().results);
   }
   void move(Fl_Check_Browser* from, const std::string& plate, Fl_Button* button) {
@@ -440,15 +440,15 @@ TEST_F(DividingHeadPageTest, SearchesTheHeadsPlatesAndARestartListsThemAgain) {
   EXPECT_STREQ(w().head->text(), "Brown and Sharp 40-1");
   // 40 / 7 = 5 5/7 = 5 turns and 15 holes of 21; the head has no 49.
   EXPECT_EQ(calculate("7"), Texts{"@c21\t@c5\t@c15"});
-  act(w().divisions, "40");
+  run(w().divisions, "40");
   restart_app();
   EXPECT_EQ(lines_of(w().results), Texts{"@c@.any\t@c1\t@c0"});
   // From is raised to 2 once the user is done with it (Enter), and the
   // search follows; Print follows the value From will have.
-  act(w().divisions, "7", w().from, "1\n");
+  run(w().divisions, "7", w().from, "1\n");
   see({w().from}, {"2"});
   EXPECT_EQ(lines_of(w().results), Texts{"@c21\t@c5\t@c15"});
-  act(w().to, "2");
+  run(w().to, "2");
   EXPECT_FALSE(w().print->active());
 }
 
@@ -486,8 +486,8 @@ TEST_F(DividingHeadPageTest, AnglesDifferentialAndTheHeadsGearsSurviveARestart) 
   click(w().other_ways);
   workshop::IndexingWindow* win = &page().indexing_window();
   EXPECT_TRUE(win->window()->visible());
-  act(win->widgets().angle, "35 0 0");
-  act(win->widgets().divisions, "127");
+  run(win->widgets().angle, "35 0 0");
+  run(win->widgets().divisions, "127");
   // 35 * 40 / 360 = 3 8/9 turns; 127: A = 120 (1/3 turn), 40 (120 - 127) / 120 = -7/3.
   EXPECT_EQ(lines_of(win->widgets().angle_list).at(1), "       18       3       16  35\xC2\xB0"
                                                        "0'0\"");
@@ -517,7 +517,8 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
         [](void* data) {
           auto* dialog = static_cast<workshop::DividingHeadPage*>(data)->plate_editor()->new_plate_dialog();
           EXPECT_STREQ(dialog->number->value(), "12");
-          act(dialog->number, typed, dialog->ok, nullptr);
+          retype(dialog->number, typed);
+          click(dialog->ok);
         },
         &page());
     click(editor()->widgets().new_plate_button);
@@ -528,7 +529,7 @@ TEST_F(DividingHeadPageTest, NewPlateDialogTakesTwelveToOneHundredNinetyThree) {
 // 127 on the Brown and Sharp head: no circle, but A = 120 is 1/3 turn (5 of
 // 15) and 40 (120 - 127) / 120 = -7/3 is the head's 56 : 24.
 TEST_F(DividingHeadPageTest, TheListFollowsItsInputsAndOffersTheHeadsGears) {
-  act(w().divisions, "127");
+  run(w().divisions, "127");
   const Texts lines = {"@." + lang(216), " ", "@." + lang(770), "@.index for A = 120."};
   EXPECT_EQ(lines_of(w().results), lines);
   fl_font(w().results->textfont(), w().results->textsize());
@@ -538,15 +539,15 @@ TEST_F(DividingHeadPageTest, TheListFollowsItsInputsAndOffersTheHeadsGears) {
   click(w().differential);
   const workshop::IndexingWidgets& ways = page().indexing_window().widgets();
   see({ways.divisions}, {"127"});
-  act(w().divisions, "24"); // 1 2/3 turns: 10 of 15, ...; no button
+  run(w().divisions, "24"); // 1 2/3 turns: 10 of 15, ...; no button
   see({w().differential}, {"hidden"});
   run(w().head, "#2"); // the 90-1 head: 90 / 24 = 3 3/4: 12 of 16, 15 of 20
   EXPECT_EQ(lines_of(w().results), (Texts{"@c16\t@c3\t@c12", "@c20\t@c3\t@c15"}));
-  act(w().divisions, "1");
+  run(w().divisions, "1");
   EXPECT_EQ(w().results->size() + w().calculate->active(), 0); // an empty list, no Calculate
   // The angle: not one, and not above 0 up to 360 degrees.
   for (const auto& [typed, entry] : {std::pair{"11x", 774}, {"400", 775}}) {
-    act(ways.angle, typed);
+    run(ways.angle, typed);
     EXPECT_EQ(lines_of(ways.angle_list), Texts{lang(entry)});
   }
 }
@@ -557,7 +558,7 @@ TEST_F(DividingHeadPageTest, TheListFollowsItsInputsAndOffersTheHeadsGears) {
 TEST_F(DividingHeadPageTest, ALongTableAsksFirstAndThePrintStatesItsPageCount) {
   ui::print_to_file_instead(dir.path() + "/table.ps");
   dialogs.answers = {false, true}; // no starts no job at all
-  act(w().to, "99999", w().print, nullptr);
+  run(w().to, "99999", w().print, nullptr);
   EXPECT_FALSE(dir.exists("table.ps"));
   for (const int rows : {660, 661})
     workshop::print_division_table(

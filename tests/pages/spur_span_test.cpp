@@ -45,7 +45,7 @@ TEST_F(SpurSpanTest, NoGearLeavesNoResultAndTheStatusSaysWhy) {
       {g.pitch_value, "10", 306, "4 of 2-5 sheet"}, {g.systems[0], nullptr, 306, ""}};
   // clang-format on
   for (const auto& [widget, typed, status, spanned] : steps) {
-    act(widget, typed);
+    run(widget, typed);
     SCOPED_TRACE(std::to_string(status) + " " + (typed ? typed : "click"));
     EXPECT_EQ(shown(g.status), lang(status));
     EXPECT_EQ(spinner(), *spanned ? spanned : "hidden");
@@ -55,7 +55,7 @@ TEST_F(SpurSpanTest, NoGearLeavesNoResultAndTheStatusSaysWhy) {
 }
 
 TEST_F(SpurSpanTest, AnotherCountFollowsTheGearTheSheetAndARestart) {
-  act(w().pitch_value, "10", w().teeth, "20"); // 20°: across 3 teeth, 4 at most
+  run(w().pitch_value, "10", w().teeth, "20"); // 20°: across 3 teeth, 4 at most
   EXPECT_EQ(spinner(), "3 of 2-4 sheet");
   // Up to 4 teeth, past the last round to 2: 0.9396926 (1.5π + 20 × 0.0149044) / 10
   // = 0.470831 in; back to 4 (3.5π: 1.061257 in), whose sheet follows.
@@ -87,12 +87,12 @@ TEST_F(SpurSpanTest, AnotherCountFollowsTheGearTheSheetAndARestart) {
   // 14.5°, 25 teeth: 29 × 25 / 360 + 0.5 = 2.51, 3 teeth of 2 to 4; 2 chosen. As a module
   // the gear is cut at 20°, a new gear with its standard count (25 / 9 + 0.5 = 3.3); back
   // at 14.5° the 2 chosen; another tooth count is a new gear again.
-  act(w().angle_14_5, nullptr, w().teeth, "25", w().span_teeth->child(2), nullptr);
+  run(w().angle_14_5, nullptr, w().teeth, "25", w().span_teeth->child(2), nullptr);
   // clang-format off
   std::string seen = spinner();
   units(); seen += ", " + spinner();
   units(); seen += ", " + spinner();
-  act(w().teeth, "26"); seen += ", " + spinner();
+  run(w().teeth, "26"); seen += ", " + spinner();
   // clang-format on
   EXPECT_EQ(seen, "2 of 2-4 sheet, 3 of 2-4 sheet, 2 of 2-4 sheet, 3 of 2-4 sheet");
 }

@@ -113,6 +113,13 @@ void settle() {
 
 namespace testing_support {
 
+void for_each_widget(Fl_Widget* root, const std::function<void(Fl_Widget*)>& visit) {
+  visit(root);
+  Fl_Group* group = root->as_group();
+  for (int i = 0; group && i < group->children(); ++i)
+    for_each_widget(group->child(i), visit);
+}
+
 std::vector<std::string> layout(const Fl_Widget* group) {
   std::vector<std::string> out;
   const Fl_Group* g = const_cast<Fl_Widget*>(group)->as_group();

@@ -3,6 +3,7 @@
 // and callbacks run exactly as when a user types or clicks.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ void keys_for_next_menu(const std::vector<int>& keys);
 void click(Fl_Widget* widget, int button = 1);
 /// Runs pending redraws and events for a moment.
 void settle();
+/// Calls `visit` on `root` and on every widget inside it, depth first.
+void for_each_widget(Fl_Widget* root, const std::function<void(Fl_Widget*)>& visit);
 /// The widgets inside `group`, depth first (scroll bars left out), each as
 /// "x,y wxh" and, when labelled, " label size/colour/font".
 std::vector<std::string> layout(const Fl_Widget* group);

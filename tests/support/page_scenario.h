@@ -103,22 +103,8 @@ template <typename List> Texts lines_of(List* list) {
   return lines;
 }
 
-/// Types each text over the field before it (a last '\n' presses Enter), or
-/// clicks the widget when its text is null, one after the other.
-inline void act() {}
-template <typename... Rest> void act(Fl_Widget* widget, const char* text, Rest... rest) {
-  const std::string typed = text ? text : "";
-  if (text)
-    retype(dynamic_cast<Fl_Input_*>(widget), typed.substr(0, typed.find('\n')));
-  if (!typed.empty() && typed.back() == '\n')
-    press_key(FL_Enter);
-  else if (!text)
-    click(widget);
-  act(rest...);
-}
-
-/// Runs scenario rows, given as widget, text, widget, text, ..., against
-/// the texts of `context()`.
+/// Runs scenario rows (see run_row), given as widget, text, widget, text,
+/// ..., against the texts of `context()`; a null text clicks.
 template <class Fixture> class RowRunner {
 public:
   template <class... Rows> void run(Rows... rows) { run_from(1, rows...); }
@@ -128,8 +114,9 @@ private:
   template <class W, class... Rows>
   void run_from(int row, W* widget, const char* text, Rows... more) {
     {
-      SCOPED_TRACE("row " + std::to_string(row) + " " + text);
-      run_row(static_cast<Fixture*>(this)->context(), widget, text);
+      const std::string row_text = text ? text : "click";
+      SCOPED_TRACE("row " + std::to_string(row) + " " + row_text);
+      run_row(static_cast<Fixture*>(this)->context(), widget, row_text);
     }
     run_from(row + 1, more...);
   }

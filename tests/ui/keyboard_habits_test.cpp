@@ -13,14 +13,14 @@ using Widgets = std::vector<Fl_Widget*>;
 namespace {
 
 // The fields a user types into, and the radios, check boxes and choices.
-void collect(Fl_Widget* w, Widgets& fields, Widgets& switches) {
-  auto* input = dynamic_cast<Fl_Input_*>(w);
-  if (input && !input->readonly() && input->visible_r() && input->active_r())
-    fields.push_back(w);
-  if (dynamic_cast<Fl_Light_Button*>(w) || dynamic_cast<Fl_Choice*>(w))
-    switches.push_back(w);
-  for (int i = 0; w->as_group() && i < w->as_group()->children(); ++i)
-    collect(w->as_group()->child(i), fields, switches);
+void collect(Fl_Widget* root, Widgets& fields, Widgets& switches) {
+  for_each_widget(root, [&](Fl_Widget* w) {
+    auto* input = dynamic_cast<Fl_Input_*>(w);
+    if (input && !input->readonly() && input->visible_r() && input->active_r())
+      fields.push_back(w);
+    if (dynamic_cast<Fl_Light_Button*>(w) || dynamic_cast<Fl_Choice*>(w))
+      switches.push_back(w);
+  });
 }
 
 // Tab from the first field visits every field of the page once, in reading

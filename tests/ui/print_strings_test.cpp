@@ -9,21 +9,16 @@ namespace {
 
 std::vector<std::string> seen; // the open dialog's texts, window title first
 
-void collect(Fl_Widget& widget) {
-  if (widget.label())
-    seen.push_back(widget.label());
-  if (Fl_Group* group = widget.as_group())
-    for (int i = 0; i < group->children(); ++i)
-      collect(*group->child(i));
-}
-
 // Opens the dialog in a language, notes its texts as it shows them, cancels.
 std::vector<std::string> dialog_texts(const std::string& code) {
   settings::IniDocument doc;
   settings::IniDocument::load(TOOLROOM_LANGUAGE_DIR "/" + code + "/" + code + ".ini", doc);
   seen.clear();
   Fl::add_timeout(0.2, [](void*) {
-    collect(*Fl::modal());
+    testing_support::for_each_widget(Fl::modal(), [](Fl_Widget* w) {
+      if (w->label())
+        seen.push_back(w->label());
+    });
     Fl::modal()->hide();
   });
   Fl_Printer printer;

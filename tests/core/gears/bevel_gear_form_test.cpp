@@ -1,6 +1,7 @@
 #include "core/gears/bevel_gear_form.h"
 
 #include "core/unit_test.h"
+#include "support/joined.h"
 
 namespace {
 
@@ -30,12 +31,7 @@ BevelGearFormInput pair(const char* pinion, const char* gear, double shaft_angle
   return in;
 }
 
-std::string joined(const BevelColumnTexts& column) {
-  std::string text;
-  for (const std::string& value : column.values)
-    text += (text.empty() ? "" : " ") + value;
-  return text;
-}
+std::string joined(const BevelColumnTexts& column) { return testing_support::joined(column.values); }
 std::string dms(const BevelColumnTexts& column, size_t angle) {
   const auto& d = column.angle_dms[angle];
   return d[0] + " " + d[1] + " " + d[2];

@@ -1,6 +1,7 @@
 #include "core/numeric/number_text.h"
 
 #include "core/unit_test.h"
+#include "support/joined.h"
 
 namespace numeric {
 namespace {
@@ -76,7 +77,7 @@ TEST(DmsToDegrees, JoinsTheThreeTexts) {
 }
 
 std::string joined(const DmsTexts& texts) {
-  return texts.degrees + "|" + texts.minutes + "|" + texts.seconds;
+  return testing_support::joined(std::vector{texts.degrees, texts.minutes, texts.seconds}, "|");
 }
 
 TEST(DmsTexts, SecondsWithThreeDecimalsOrWithG) {

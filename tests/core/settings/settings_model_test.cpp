@@ -3,6 +3,7 @@
 #include "core/unit_test.h"
 
 #include "core/settings/ini_files.h"
+#include "support/joined.h"
 
 using namespace settings;
 
@@ -18,12 +19,7 @@ IniDocument defaults() {
   return doc;
 }
 
-std::string joined(const std::vector<int>& plates) {
-  std::string text;
-  for (int n : plates)
-    text += (text.empty() ? "" : " ") + std::to_string(n);
-  return text;
-}
+using testing_support::joined;
 
 } // namespace
 
