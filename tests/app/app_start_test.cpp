@@ -41,20 +41,6 @@ TEST_F(AppStartTest, FirstStartWritesTheDefaultsAndTakesTheOnlyLanguage) {
   EXPECT_EQ(a.current_language(), "en");
 }
 
-TEST_F(AppStartTest, FirstStartWithSeveralLanguagesOffersThemFlagOrNot) {
-  dir.write_file("language/de/de.ini", "[.]\n0 = Kreis\n"); // no flag beside it
-  dir.write_file("language/fr/fr.ini", dir.read_file("language/en/en.ini"));
-  start_app(); // the window closed: English
-  ASSERT_EQ(dialogs.language_offers.size(), 1u);
-  const auto& offer = dialogs.language_offers[0];
-  ASSERT_EQ(offer.size(), 3u);
-  EXPECT_EQ(offer[0].code + offer[1].code + offer[2].code + offer[0].label + offer[0].flag_path,
-            "deenfrde");
-  EXPECT_EQ(offer[1].flag_path, dir.path() + "/language/en/en.gif");
-  EXPECT_EQ(app->current_language(), "en"); // a flag chosen is the languages' end-to-end test
-  EXPECT_TRUE(has(dir.read_file(kSettings), "language                       = en"));
-}
-
 TEST_F(AppStartTest, BadSettingsAndStateFilesNeverCrash) {
   struct Case {
     const char* name;

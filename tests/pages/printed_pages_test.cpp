@@ -1,7 +1,8 @@
 // What the print routines put on paper, written to a PostScript file: the
-// dividing head's indexing table, the dovetail sheets and the lists of gear
-// trains — pages as the rows need, headings, and the numbers at their
-// precision.
+// dovetail sheets and the lists of gear trains — pages as the rows need,
+// headings, and the numbers at their precision — and every printing page's
+// sheets. (The indexing table's pages are laid out by the dividing head's
+// own tests.)
 #include "support/gui_test.h"
 
 #include <ctime>
@@ -22,9 +23,6 @@ using workshop::DovetailSheets;
 
 namespace {
 
-const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
-                                         29, 31, 33, 37, 39, 41, 43, 47};
-
 class PrintedPagesTest : public AppTest {
 protected:
   void SetUp() override { start_app(); }
@@ -33,15 +31,6 @@ protected:
   print(int pages, const std::function<void(Fl_Paged_Device&)>& draw) {
     const std::string ps = print_to_postscript(dir.path() + "/printed.ps", pages, draw);
     return {count_of(ps, "%%Page: "), printed_texts(ps)};
-  }
-  auto table(const std::vector<workshop::DivisionRow>& rows) {
-    return print(1, [&](Fl_Paged_Device& device) {
-      workshop::draw_division_table(device, workshop::division_table_texts(*app, "BS 40-1", 40),
-                                    rows);
-    });
-  }
-  auto print_table(int lowest, int highest) {
-    return table(workshop::collect_division_table(40, kBrownAndSharp, lowest, highest));
   }
   // Trains of 20:40 (ratio 2) and of 20:40 with 30:27 (ratio 1.8) in turn.
   static gears::ResultList trains(int count) {
@@ -63,34 +52,6 @@ void expect_texts(const std::vector<std::string>& texts, const std::vector<std::
 }
 
 } // namespace
-
-TEST_F(PrintedPagesTest, IndexingTableTakesThePagesItsRowsNeed) {
-  auto [pages, texts] = print_table(40, 40);
-  EXPECT_EQ(pages, 1);
-  expect_texts(texts, {"Dividing head: BS 40-1   Worm ratio = 40:1", "Divisions", "Circle", "Turns",
-                       "Holes", "40", "any", "1", "0"});
-  // Nearly every N up to 200 has a line or more, 22 points each: far more
-  // than the two blocks of one page hold. 200: 3 holes of 15 (and 4 of 20);
-  // 199 is prime and no circle has 199 holes, nor 127 on this head.
-  std::tie(pages, texts) = print_table(2, 200);
-  EXPECT_GE(pages, 2);
-  expect_texts(texts, {"200"}, {"199", "127"});
-  EXPECT_EQ(print_table(41, 40).first, 0); // nothing to print, no page
-}
-
-TEST_F(PrintedPagesTest, IndexingTableGivesTheDifferentialSettingWhereNoCircleServes) {
-  // 127 on a Brown and Sharp head: A = 120, 1/3 turn = 5 of 15, gears 7/3 = 56 : 24.
-  for (const std::vector<int>& gears : {workshop::default_head_gears(40), std::vector<int>{}}) {
-    const auto [pages, texts] = table(workshop::division_table_with_differential(
-        40, kBrownAndSharp, gears, 126, 128, workshop::differential_words(*app), "none serves"));
-    EXPECT_EQ(pages, 1);
-    if (gears.empty())
-      expect_texts(texts, {"126", "127", "none serves"}, {"56 : 24"});
-    else
-      expect_texts(texts, {"127", "A = 120: 0 turns + 5 holes on 15", "56 : 24",
-                           "plate turns against the crank", "idlers: 2"});
-  }
-}
 
 TEST_F(PrintedPagesTest, EachDovetailSheetIsAPageWithItsTitleAndNumbers) {
   workshop::DovetailPrintValues mm;

@@ -1,7 +1,6 @@
-// The spur gear page's results as its fields change: without a gear nothing
-// stays on the page, the job sheet can't open and the status line says why;
-// another number of teeth to span follows the gear, the job sheet's window
-// and print, a restart and the unit button.
+// The spur gear page's number of teeth to span: it follows the gear, the job
+// sheet's window and print, a restart and the unit button. (What the status
+// line says for each gear that can't be is the form's test.)
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Spinner.H>
 
@@ -27,32 +26,6 @@ protected:
     return (s->visible() ? shown : "hidden") + (w().job_sheet->active() ? " sheet" : "");
   }
 };
-
-TEST_F(SpurSpanTest, NoGearLeavesNoResultAndTheStatusSaysWhy) {
-  const gears::SpurGearWidgets& g = w();
-  // clang-format off
-  const std::vector<const Fl_Widget*> results = {g.inch[0], g.mm[8], g.module, g.diametral_pitch, g.cutter,
-                                                 g.span_text, g.span_inch, g.span_mm};
-  // clang-format on
-  // Status entries: 318 too few teeth, 753 no tooth count, 752 no tooth size;
-  // a new tooth size empties both fields. 30 teeth: 30 / 9 + 0.5 = 3.8, so 4
-  // teeth of 2 to 5.
-  // clang-format off
-  const std::tuple<Fl_Widget*, const char*, int, const char*> steps[] = {{g.pitch_value, "12.5", 753, ""},
-      {g.teeth, "30", 306, "4 of 2-5 sheet"}, {g.pitch_value, "5", 306, "4 of 2-5 sheet"}, {g.teeth, "8", 318, ""}, {g.teeth, "", 753, ""},
-      {g.teeth, "0", 318, ""}, {g.teeth, "30", 306, "4 of 2-5 sheet"}, {g.pitch_value, "", 752, ""},
-      {g.pitch_value, "0", 752, ""}, {g.pitch_value, "10000000000", 306, "4 of 2-5"}, // too small for the sheet
-      {g.pitch_value, "10", 306, "4 of 2-5 sheet"}, {g.systems[0], nullptr, 306, ""}};
-  // clang-format on
-  for (const auto& [widget, typed, status, spanned] : steps) {
-    run(widget, typed);
-    SCOPED_TRACE(std::to_string(status) + " " + (typed ? typed : "click"));
-    EXPECT_EQ(shown(g.status), lang(status));
-    EXPECT_EQ(spinner(), *spanned ? spanned : "hidden");
-    if (!*spanned)
-      see(results, Texts(results.size(), ""));
-  }
-}
 
 TEST_F(SpurSpanTest, AnotherCountFollowsTheGearTheSheetAndARestart) {
   run(w().pitch_value, "10", w().teeth, "20"); // 20°: across 3 teeth, 4 at most

@@ -20,21 +20,6 @@ protected:
   }
 };
 
-TEST_F(StaleResultsTest, ResultsFollowEveryChangeOfTheirFields) {
-  // An octagon before Enter: 45°; "1" on the way to 12 is no polygon, and
-  // Enter makes it the fewest sides, 3.
-  const auto& polygon = open_page<geometry::PolygonPage>(9);
-  Fl_Widget* sides = polygon.sides->child(0);
-  run(polygon.value, "10", sides, "8", polygon.angle, "=45.0", sides, "1", polygon.angle, "=",
-      sides, "1\n", sides, "=3", polygon.angle, "=120.0");
-  // A refused angle empties its row; 3/8, then 9/8 alone (ignored): no length.
-  const auto& c = open_page<geometry::ConversionsPage>(11);
-  run(c.degrees, "36", c.pi_radians, "=0.2", c.degrees, "3600", c.dms[0], "=", c.pi_radians, "=",
-      c.degrees, "36", c.dms[1], "75", c.degrees, "=", c.dms[1], "0", c.numerator, "3",
-      c.denominator, "8", c.inch, "=0.375", c.numerator, "9", c.inch, "=", c.mm, "=", c.celsius,
-      "-", c.fahrenheit, "=");
-}
-
 TEST_F(StaleResultsTest, BevelResultsFollowTheHeadAndGoWithARefusedAngle) {
   // 24 teeth: no setting on the Brown and Sharpe head, one on the 24 circle
   // of the Cincinnati; the page follows a head chosen on its own page.

@@ -3,10 +3,13 @@
 
 #include <string>
 
+#include "core/i18n/text_id.h"
+
 namespace testing_support {
 
 inline std::string as_text(const std::string& text) { return text; }
 inline std::string as_text(int number) { return std::to_string(number); }
+inline std::string as_text(i18n::TextId text) { return std::to_string(text.entry); }
 
 template <class List> std::string joined(const List& items, const char* between = " ") {
   std::string text;

@@ -12,6 +12,7 @@
 
 #include "core/geometry/typed_text.h"
 #include "core/i18n/text_id.h"
+#include "support/joined.h"
 
 namespace text_rows {
 
@@ -31,18 +32,11 @@ template <class Texts> std::string join(const Texts& texts, const char* separato
 }
 
 inline std::string numbers(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values)
-    out += (out.empty() ? "" : " ") + std::to_string(v);
-  return out;
+  return testing_support::joined(values);
 }
-
 /// String-table entries by their numbers.
 inline std::string numbers(std::initializer_list<i18n::TextId> texts) {
-  std::string out;
-  for (i18n::TextId t : texts)
-    out += (out.empty() ? "" : " ") + std::to_string(t.entry);
-  return out;
+  return testing_support::joined(texts);
 }
 
 /// The first N fields of `text` as typed texts; missing ones are empty.
