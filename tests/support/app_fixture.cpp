@@ -10,40 +10,6 @@
 
 namespace testing_support {
 
-TempDir::TempDir() {
-  std::string pattern = "/tmp/toolroom-gui-XXXXXX";
-  if (!mkdtemp(pattern.data()))
-    throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::string command = "chmod -R u+rwx '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'";
-  if (std::system(command.c_str()) != 0)
-    std::fprintf(stderr, "could not remove %s\n", path_.c_str());
-}
-
-void TempDir::write_file(const std::string& relative, const std::string& content) const {
-  std::string full = path_ + "/" + relative;
-  std::string parent = full.substr(0, full.rfind('/'));
-  std::string command = "mkdir -p '" + parent + "'";
-  if (std::system(command.c_str()) != 0)
-    throw std::runtime_error("mkdir failed");
-  std::ofstream(full, std::ios::binary) << content;
-}
-
-std::string TempDir::read_file(const std::string& relative) const {
-  std::ifstream in(path_ + "/" + relative, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-bool TempDir::exists(const std::string& relative) const {
-  struct stat info {};
-  return stat((path_ + "/" + relative).c_str(), &info) == 0;
-}
-
 void copy_language_files(const std::string& dir) {
   // English only: a test that wants more languages installs them itself,
   // so the language selection is the test's choice.

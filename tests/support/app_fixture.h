@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
 
 namespace testing_support {
 
@@ -19,20 +20,6 @@ inline const std::string kSettings = "DoNotEditOrDelete.ini";
 inline std::string small_settings(const std::string& language) {
   return "[.]\nlanguage = " + language + "\n[hole plates]\n13 = 13\n[h 40-1]\n0 = H 40-1\n";
 }
-
-/// A temporary directory removed with everything in it when destroyed.
-class TempDir {
-public:
-  TempDir();
-  ~TempDir();
-  const std::string& path() const { return path_; }
-  void write_file(const std::string& relative, const std::string& content) const;
-  std::string read_file(const std::string& relative) const;
-  bool exists(const std::string& relative) const;
-
-private:
-  std::string path_;
-};
 
 /// Copies English and the shared help pages of the source tree's language/
 /// into `dir`/language.

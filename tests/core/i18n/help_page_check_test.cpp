@@ -78,10 +78,10 @@ TEST(HelpPageFiles, OnlyPlainFilesOfTheLanguageFolderAreRead) {
   TempDir dir;
   const std::string language = dir.file("language"), en = language + "/en";
   std::filesystem::create_directories(en);
-  dir.write("language/en/a.gif", "GIF89a");
-  dir.write("outside.gif", "GIF89a");
-  std::filesystem::resize_file(dir.write("language/en/big.gif", ""), kMaxHelpImageBytes + 1);
-  std::filesystem::resize_file(dir.write("language/en/top.gif", ""), kMaxHelpImageBytes);
+  dir.write_file("language/en/a.gif", "GIF89a");
+  dir.write_file("outside.gif", "GIF89a");
+  std::filesystem::resize_file(dir.write_file("language/en/big.gif", ""), kMaxHelpImageBytes + 1);
+  std::filesystem::resize_file(dir.write_file("language/en/top.gif", ""), kMaxHelpImageBytes);
   std::filesystem::create_symlink(dir.file("outside.gif"), en + "/out.gif");
   std::filesystem::create_symlink(en + "/a.gif", en + "/in.gif");
   ASSERT_EQ(mkfifo((en + "/pipe.gif").c_str(), 0600), 0);
@@ -97,11 +97,11 @@ TEST(HelpPageFiles, OnlyPlainFilesOfTheLanguageFolderAreRead) {
               allowed ? HelpPageFault::kNone : HelpPageFault::kImage)
         << src;
 
-  EXPECT_EQ(i18n::read_help_page(dir.write("p.html", "<p>x</p>")), "<p>x</p>");
+  EXPECT_EQ(i18n::read_help_page(dir.write_file("p.html", "<p>x</p>")), "<p>x</p>");
   const std::string largest(kMaxHelpPageBytes, 'x');
-  EXPECT_EQ(i18n::read_help_page(dir.write("largest.html", largest)), largest);
+  EXPECT_EQ(i18n::read_help_page(dir.write_file("largest.html", largest)), largest);
   for (const std::string& refused :
-       {dir.write("huge.html", largest + "x"), en + "/pipe.gif", std::string("/dev/zero"), en})
+       {dir.write_file("huge.html", largest + "x"), en + "/pipe.gif", std::string("/dev/zero"), en})
     EXPECT_EQ(i18n::read_help_page(refused), std::nullopt) << refused;
 }
 

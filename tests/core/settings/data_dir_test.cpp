@@ -41,14 +41,14 @@ TEST(DataDirTest, ProgramDirectoryWhenWritableOtherwiseTheUsersConfigDirectory) 
 
 TEST(DataDirTest, PerUserDirectoryIsMadeForTheOwnerOnlyOrSaysWhyNot) {
   TempDir temp;
-  fs::permissions(temp.path, fs::perms(0755));
+  fs::permissions(temp.path(), fs::perms(0755));
   const DataDirInputs inputs{kProgram, false, "", temp.file("home")};
   const settings::DataDirChoice choice = settings::prepare_data_dir(inputs);
   ASSERT_EQ(choice.dir, temp.file("home/.config/toolroom-calculator"));
   EXPECT_EQ(fs::status(temp.file("home")).permissions(), fs::perms(0700));
   EXPECT_EQ(fs::status(temp.file("home/.config")).permissions(), fs::perms(0700));
   EXPECT_EQ(fs::status(choice.dir).permissions(), fs::perms(0700));
-  EXPECT_EQ(fs::status(temp.path).permissions(), fs::perms(0755)); // existing levels are left alone
+  EXPECT_EQ(fs::status(temp.path()).permissions(), fs::perms(0755)); // existing levels are left alone
   // Used again it is simply there; the write test leaves nothing behind.
   EXPECT_EQ(settings::prepare_data_dir(inputs).dir, choice.dir);
   EXPECT_TRUE(fs::is_empty(choice.dir));
@@ -57,7 +57,7 @@ TEST(DataDirTest, PerUserDirectoryIsMadeForTheOwnerOnlyOrSaysWhyNot) {
 
   // A file in the way: nowhere to keep the settings.
   const settings::DataDirChoice blocked =
-      settings::prepare_data_dir(DataDirInputs{kProgram, false, temp.write("config", "x"), ""});
+      settings::prepare_data_dir(DataDirInputs{kProgram, false, temp.write_file("config", "x"), ""});
   EXPECT_EQ(blocked.dir, "");
   EXPECT_NE(
       blocked.error.find("'" + temp.file("config/toolroom-calculator") + "' can't be created"),

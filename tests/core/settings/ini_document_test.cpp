@@ -32,17 +32,17 @@ std::string layout(const IniDocument& doc) {
 // damaged; a file over 512 KiB is refused unread, however it is filled.
 TEST(IniDocumentLoad, RefusesWhatIsNotAnIniFileAndReadsAnEmptyOne) {
   TempDir dir;
-  ASSERT_FALSE(dir.path.empty());
+  ASSERT_FALSE(dir.path().empty());
   fs::create_directory(dir.file("folder"));
-  dir.write("empty.ini", "");
-  dir.write("malformed.ini", "[.]\nmeasure = inch\njust some words\n");
-  dir.write("long.ini", "[.]\nlast = " + std::string(2000, 'x') + "\n");
+  dir.write_file("empty.ini", "");
+  dir.write_file("malformed.ini", "[.]\nmeasure = inch\njust some words\n");
+  dir.write_file("long.ini", "[.]\nlast = " + std::string(2000, 'x') + "\n");
   // iniparser itself would skip a line that starts with a NUL byte.
   const char binary[] = "[.]\nx = 1\n\0\xff\xfe\n\xff\xff = 3\n";
-  dir.write("binary.ini", std::string(binary, sizeof binary - 1));
+  dir.write_file("binary.ini", std::string(binary, sizeof binary - 1));
   ASSERT_EQ(symlink("loop.ini", dir.file("loop.ini").c_str()), 0);
-  dir.write("half.ini", std::string(512 * 1024, '\n'));
-  dir.write("big.ini", std::string(512 * 1024 + 1, '\n'));
+  dir.write_file("half.ini", std::string(512 * 1024, '\n'));
+  dir.write_file("big.ini", std::string(512 * 1024 + 1, '\n'));
   const std::pair<const char*, LoadStatus> cases[] = {
       // clang-format off
       {"absent.ini", LoadStatus::kMissing}, {"no_dir/absent.ini", LoadStatus::kMissing},
@@ -60,8 +60,8 @@ TEST(IniDocumentLoad, RefusesWhatIsNotAnIniFileAndReadsAnEmptyOne) {
     EXPECT_EQ(reason, status == LoadStatus::kCannotRead ? std::strerror(ELOOP) : "") << name;
   }
   // A file without read permission, as nobody (root reads it anyway).
-  chmod(dir.write("locked.ini", "[.]\n").c_str(), 0);
-  chmod(dir.path.c_str(), 0755);
+  chmod(dir.write_file("locked.ini", "[.]\n").c_str(), 0);
+  chmod(dir.path().c_str(), 0755);
   const pid_t child = fork();
   if (child == 0) {
     IniDocument doc;
@@ -90,7 +90,7 @@ TEST(IniDocumentLoad, ReadsEveryLineAsIniparserDoes) {
   // clang-format on
   TempDir dir;
   for (const std::string& text : cases) {
-    const std::string path = dir.write("s.ini", text);
+    const std::string path = dir.write_file("s.ini", text);
     IniDocument doc;
     const bool read = IniDocument::load(path, doc) == LoadStatus::kOk;
     EXPECT_EQ(read ? ini_reference::described(doc) : "refused",
@@ -118,11 +118,11 @@ TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
   TempDir dir;
   // Names are lower-cased; the repeated section's key returns to its own section, the orphan
   // has none; a file's "[ ]" is a section without a name, and must stay one.
-  IniDocument doc = loaded(dir.write("s.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
+  IniDocument doc = loaded(dir.write_file("s.ini", "orphan = 1\n[Zeta]\nB = Two ; a comment\nA = 'One'\n"
                                               "[ ]\ny = 2\n[ZETA]\nc = 3\n"));
   EXPECT_EQ(layout(doc), "[zeta] b=Two a=One c=3 [] y=2");
   // A section named like another's key ("[p5:x]" beside "[p5]"), repeated after it.
-  EXPECT_EQ(layout(loaded(dir.write("c.ini", "[p5:x]\nk = 1\n[p5]\nj = 2\n[p5:x]\nm = 3\n"))),
+  EXPECT_EQ(layout(loaded(dir.write_file("c.ini", "[p5:x]\nk = 1\n[p5]\nj = 2\n[p5:x]\nm = 3\n"))),
             "[p5:x] k=1 m=3 [p5] j=2");
   const char* values[] = {
       "a;b",        " leading blank", "trailing blank ", "",         "it's", "\"quoted\"",
@@ -137,7 +137,7 @@ TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
 // iniparser's dump layout, written over the old file as a whole.
 TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
-  const std::string path = dir.write("s.ini", "[old]\nkey = an old value longer than the new file, "
+  const std::string path = dir.write_file("s.ini", "[old]\nkey = an old value longer than the new file, "
                                               "which must not show behind the new text\n");
   chmod(path.c_str(), 0640);
   IniDocument doc;
@@ -158,12 +158,12 @@ TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
   EXPECT_NE(error.find("No such file"), std::string::npos) << error;
   fs::create_directories(dir.file("d.ini/inside")); // the rename fails after writing
   EXPECT_FALSE(doc.save(dir.file("d.ini")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
   if (geteuid() != 0) { // root writes into read-only directories
-    chmod(dir.path.c_str(), 0500);
+    chmod(dir.path().c_str(), 0500);
     doc.set("x:new", "2");
     EXPECT_FALSE(doc.save(path));
-    chmod(dir.path.c_str(), 0700);
+    chmod(dir.path().c_str(), 0700);
     EXPECT_EQ(file_text(path), text);
   }
 }
@@ -173,7 +173,7 @@ TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
 TEST(IniDocumentSave, WritesThroughLinksToTheirFinalTarget) {
   TempDir dir;
   fs::create_directories(dir.file("synced/deeper"));
-  const std::string real = dir.write("synced/deeper/real.ini", "[old]\n");
+  const std::string real = dir.write_file("synced/deeper/real.ini", "[old]\n");
   chmod(real.c_str(), 0640);
   const uid_t owner = geteuid() == 0 ? 65534 : geteuid();
   ASSERT_EQ(chown(real.c_str(), owner, owner), 0);
@@ -195,7 +195,7 @@ TEST(IniDocumentSave, WritesThroughLinksToTheirFinalTarget) {
   EXPECT_TRUE(stat(real.c_str(), &st) == 0 && (st.st_mode & 07777) == 0640 && st.st_uid == owner);
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   // Nothing else beside them: no temporary file left.
-  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path), {}), 8);
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), 8);
 }
 
 TEST(IniDocumentValues, NumbersReadSanelyFromAnyText) {

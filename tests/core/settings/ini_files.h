@@ -1,40 +1,16 @@
-// Files for the tests of what the program reads and writes: a fresh directory
-// per test (removed with everything in it) and a loader that expects success.
+// Files for the tests of what the program reads and writes: a loader that
+// expects success and a section's entries as one text.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/settings/ini_document.h"
+#include "support/temp_dir.h"
 
-struct TempDir {
-  std::string path = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "toolroom_XXXXXX").string();
-    return mkdtemp(pattern.data()) ? pattern : std::string();
-  }();
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::string file(const std::string& name) const { return path + "/" + name; }
-  /// Writes `bytes` to the file `name` and returns its path.
-  std::string write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
-    return file(name);
-  }
-};
-
-/// The whole file, "" when it can't be read.
-inline std::string file_text(const std::string& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
+using testing_support::file_text;
+using testing_support::TempDir;
 
 inline settings::IniDocument loaded(const std::string& path) {
   settings::IniDocument doc;
@@ -52,5 +28,5 @@ inline std::string entries(const settings::IniDocument& doc, const std::string& 
 
 /// The text as a loaded file.
 inline settings::IniDocument loaded_text(const std::string& text) {
-  return loaded(TempDir().write("s.ini", text));
+  return loaded(TempDir().write_file("s.ini", text));
 }
