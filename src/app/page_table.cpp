@@ -45,7 +45,9 @@ const std::vector<PageRow>& page_table() {
 }
 
 const PageRow& page_row(ui::PageId id) {
-  return page_table()[static_cast<size_t>(ui::page_number(id) - 1)];
+  // A page named here but missing from the table is a programming error,
+  // said at once rather than read from past the table's end.
+  return page_table().at(static_cast<size_t>(ui::page_number(id) - 1));
 }
 
 } // namespace app

@@ -23,7 +23,6 @@ enum class PageId : int {
   kOverPins,
   kGearRatio,
   kChangeGears,
-  kIndexing, ///< the dividing head's angles and differential indexing
 };
 
 inline constexpr int page_number(PageId id) { return static_cast<int>(id); }

@@ -41,17 +41,6 @@ TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
   }
 }
 
-TEST_F(MainWindowTest, SpanishLayoutMakesTwoButtonsTallerAndTheColumnEndsAt977) {
-  // A Spanish table is the English one under another code for this test.
-  dir.write_file("language/es/es.ini", dir.read_file("language/en/en.ini"));
-  dir.write_file(kSettings, small_settings("es"));
-  app::MainWindow& window = *start_app().main_frame();
-  int top = window.nav_column()->y() - 2;
-  EXPECT_EQ(window.nav_button(15)->h() + window.nav_button(16)->h(), 130); // 65 each
-  EXPECT_EQ(window.nav_button(13)->y() - top, 688);
-  EXPECT_EQ(window.nav_button(11)->y() + window.nav_button(11)->h() - top, 977);
-}
-
 TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGivesTheWindowBack) {
   app::App& a = start_app();
   app::MainWindow& window = *a.main_frame();
@@ -111,45 +100,6 @@ TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
       EXPECT_EQ(exit.status, 0);
     }
   }
-}
-
-TEST_F(MainWindowTest, UnitButtonSwitchesThePagesPairsInOrderOnlyWhenTheyChange) {
-  app::App& a = start_app();
-  static std::vector<std::string> calls; // what the buttons' callbacks heard, in order
-  std::deque<std::string> tags;
-  Fl_Double_Window holder(100, 50);
-  const int slots = static_cast<int>(ui::UnitPairSlot::kCount);
-  auto pair_of = [&](int slot) { return a.unit_pair(static_cast<ui::UnitPairSlot>(slot)); };
-  for (int slot = 0; slot < slots; ++slot) {
-    Fl_Group* pair = new Fl_Group(0, 0, 100, 25); // each pair is its own radio group
-    Fl_Round_Button* buttons[] = {new Fl_Round_Button(0, 0, 50, 25),
-                                  new Fl_Round_Button(50, 0, 50, 25)};
-    pair->end();
-    for (int i : {0, 1}) {
-      buttons[i]->type(FL_RADIO_BUTTON);
-      tags.push_back(std::to_string(slot) + "im"[i]);
-      buttons[i]->callback(
-          [](Fl_Widget*, void* tag) { calls.push_back(*static_cast<std::string*>(tag)); },
-          &tags.back());
-    }
-    buttons[0]->setonly();
-    a.register_unit_pair(static_cast<ui::UnitPairSlot>(slot), buttons[0], buttons[1]);
-  }
-  holder.end();
-  pair_of(5).metric->setonly(); // this page is metric already: no second conversion
-  std::vector<std::string> expected[2];
-  for (int slot = 0; slot < slots; ++slot)
-    for (char unit : {'m', 'i'})
-      if (slot != 5)
-        expected[unit == 'i'].push_back(std::to_string(slot) + unit);
-  for (int back : {0, 1}) { // and on the way back every page is where it was
-    calls.clear();
-    click(a.main_frame()->unit_button());
-    EXPECT_EQ(calls, expected[back]);
-    for (int slot = 0; slot < slots; ++slot)
-      EXPECT_EQ(pair_of(slot).metric->value(), slot == 5 || !back) << slot;
-  }
-  stop_app(); // before the stand-in buttons go
 }
 
 // Pages are found by number as their place in the table: row i is page i + 1.

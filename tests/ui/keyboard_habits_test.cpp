@@ -1,9 +1,10 @@
 // Everyday habits: Tab goes from field to field in the order a reader meets
-// them, and the mouse wheel moves the navigation column a button a notch.
+// them, and Enter presses the page's first usable Enter button.
 // (Enter's Calculate and Add are in the pages' own tests.)
 #include "support/gui_test.h"
 
 #include "app/main_window.h"
+#include "app/page_table.h"
 #include "pages/geometry/circle_segment_page.h"
 #include "ui/enter_button.h"
 
@@ -59,7 +60,7 @@ TEST_F(KeyboardHabitsTest, TabFollowsTheReadingOrderOnEveryPageInEveryMode) {
   // The diameter only restates the radius: from the radius Tab goes to the second value.
   const Fl_Widget* diameter =
       dynamic_cast<geometry::CircleSegmentPage&>(*a.page(1)).widgets().diameter;
-  for (int page = 1; page <= 17; ++page) {
+  for (int page = 1; page <= app::page_count(); ++page) {
     click(a.main_frame()->nav_button(page));
     const Fl_Widget* last = page == 1 ? diameter : nullptr;
     expect_tab_in_reading_order(a, page, last);
@@ -75,21 +76,6 @@ TEST_F(KeyboardHabitsTest, TabFollowsTheReadingOrderOnEveryPageInEveryMode) {
         expect_tab_in_reading_order(a, page, last);
       }
     }
-  }
-}
-
-TEST_F(KeyboardHabitsTest, AWheelNotchOverTheNavigationColumnMovesItOneButton) {
-  Fl_Window* window = start_app().main_frame()->window();
-  window->wait_for_expose(); // drawn, the column knows how far it can scroll
-  Fl::flush();
-  const int top = app->main_frame()->nav_column()->yposition();
-  // The buttons' tops are 56 apart (6, 62, 118, ...): a notch moves that far.
-  for (const auto& [dy, scrolled] : {std::pair{1, 56}, {1, 112}, {-1, 56}}) {
-    Fl::e_x = Fl::e_x_root = 60;
-    Fl::e_y = Fl::e_y_root = 200;
-    Fl::e_dy = dy;
-    Fl::handle(FL_MOUSEWHEEL, window);
-    EXPECT_EQ(app->main_frame()->nav_column()->yposition() - top, scrolled);
   }
 }
 

@@ -1,6 +1,6 @@
-// Every kind of value a page keeps goes through one set of rows: what is
-// saved comes back into freshly built widgets, and hand-edited values a
-// widget can't hold leave it as built (a spinner is held within its range).
+// Hand-edited state a widget can't hold leaves it as built (a spinner is held
+// within its range). What is saved coming back is the whole-program restore
+// test's, on every page.
 #include "support/gui_test.h"
 
 #include "core/settings/ini_document.h"
@@ -51,41 +51,6 @@ struct Page {
 };
 
 } // namespace
-
-TEST(StateBindings, EveryKindReadsBackWhatWasWritten) {
-  Page before;
-  before.text->value("12.5");
-  before.mm->setonly();
-  before.c->setonly();
-  before.choice->value(2);
-  before.maybe->value(-1); // nothing chosen yet
-  before.check->value(1);
-  before.spinner->value(5);
-  settings::IniDocument state;
-  before.rows.save(state, "p4");
-  const std::pair<const char*, const char*> saved[] = {
-      {"p4:text", "12.5"}, {"p4:pair", "1"},   {"p4:radio", "2"}, {"p4:unset", "2"},
-      {"p4:choice", "2"},  {"p4:maybe", "-1"}, {"p4:check", "1"}, {"p4:spin", "5"}};
-  for (const auto& [key, text] : saved)
-    EXPECT_EQ(state.get_string(key, "(missing)"), text) << key;
-
-  Page after;
-  after.rows.load(state, "p4");
-  EXPECT_STREQ(after.text->value(), "12.5");
-  EXPECT_EQ(after.mm->value() + 2 * after.inch->value(), 1);
-  EXPECT_EQ(after.c->value() + 2 * after.a->value(), 1);
-  EXPECT_EQ(after.choice->value(), 2);
-  EXPECT_EQ(after.maybe->value(), -1);
-  EXPECT_EQ(after.check->value(), 1);
-  EXPECT_EQ(after.spinner->value(), 5.0);
-
-  // No button of a group set: the default index, or nothing when it has none.
-  after.c->value(0);
-  settings::IniDocument none;
-  after.rows.save(none, "p4");
-  EXPECT_EQ(none.get_string("p4:radio"), "0");
-  EXPECT_FALSE(none.has("p4:unset"));
-}
 
 TEST(StateBindings, HandEditedValuesLeaveTheWidgetsAsBuilt) {
   struct Case {

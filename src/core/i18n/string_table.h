@@ -23,8 +23,8 @@ struct MessageButtons {
   std::string close, yes, no;
 };
 
-/// The highest entry the program refers to; a table always has room for it.
-inline constexpr int kLastEntry = 474;
+/// The highest entry the texts headers name; a table always has room for it.
+inline constexpr int kLastEntry = 845;
 
 class StringTable {
 public:
