@@ -2,8 +2,6 @@
 // button, Escape and the close box.
 #include "support/gui_test.h"
 
-#include <deque>
-
 #include "app/main_window.h"
 #include "app/page_table.h"
 
@@ -68,22 +66,6 @@ TEST_F(MainWindowTest, ExactlyOnePageAndOneRedLabelAfterAnySwitchesAndAboutGives
   a.about_window()->do_callback(); // the window manager's close box
   EXPECT_FALSE(a.about_window()->shown());
   EXPECT_TRUE(window.window()->active());
-}
-
-TEST_F(MainWindowTest, UnitButtonSwitchesTitleLabelAndSettingAndBack) {
-  app::App& a = start_app();
-  app::MainWindow& window = *a.main_frame();
-  for (int metric : {0, 1, 0}) {
-    SCOPED_TRACE(metric);
-    if (metric || a.unit_system())
-      click(window.unit_button());
-    EXPECT_EQ(a.unit_system(), metric);
-    EXPECT_STREQ(window.window()->label(), a.lang(metric ? 17 : 18));
-    EXPECT_STREQ(window.unit_button()->label(), a.lang(metric ? 13 : 12));
-    EXPECT_NE(dir.read_file(kSettings).find(metric ? "measure                        = metric"
-                                                   : "measure                        = inch"),
-              std::string::npos);
-  }
 }
 
 TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {

@@ -4,7 +4,6 @@
 
 #include "app/main_window.h"
 #include "pages/geometry/polygon_page.h"
-#include "ui/edit_menu.h"
 #include "ui/result_field.h"
 
 using namespace testing_support;
@@ -47,27 +46,6 @@ TEST_F(ResultFieldTest, AClickedResultIsWhatCtrlCOrTheMenusCopyCopies) {
     retype(w.value, "");
     Fl::paste(*w.value, 1);
     EXPECT_STREQ(w.value->value(), copied);
-  }
-}
-
-// The right-click menus show the shortcuts their keys have, in size 14; a
-// field's Copy waits for a selection, a result's always copies.
-TEST(EditMenus, ShowTheirShortcutsAndCopyWaitsForASelection) {
-  const auto field = ui::field_menu("C", "P", "U", false), with = ui::field_menu("", "", "", true);
-  const auto result = ui::result_menu("R");
-  const std::tuple<const Fl_Menu_Item*, const char*, int, int> rows[] = {
-      {&field[0], "C", 'c', FL_MENU_INACTIVE},
-      {&field[1], "P", 'v', 0},
-      {&field[2], "U", 'z', 0},
-      {&result[0], "R", 'c', 0},
-      {&with[0], "", 'c', 0},
-      {&field[3], nullptr, -FL_CTRL, 0},
-      {&result[1], nullptr, -FL_CTRL, 0}};
-  for (const auto& [item, text, key, flags] : rows) {
-    EXPECT_STREQ(item->label(), text);
-    EXPECT_EQ(item->shortcut(), FL_CTRL + key) << text;
-    EXPECT_EQ(item->flags, flags) << text;
-    EXPECT_EQ(item->labelsize(), text ? 14 : 0) << text;
   }
 }
 
