@@ -7,7 +7,7 @@
 
 using namespace testing_support;
 
-// A language without a page of its own shows the English one; each window says what it helps with.
+// A language without a page of its own shows the English one.
 TEST(HelpTopics, FilesFollowTheLanguageOrElseEnglish) {
   const std::string program_dir =
       std::string(TOOLROOM_LANGUAGE_DIR).substr(0, std::string(TOOLROOM_LANGUAGE_DIR).rfind('/'));
@@ -18,8 +18,6 @@ TEST(HelpTopics, FilesFollowTheLanguageOrElseEnglish) {
       {"es", 10, "es/dividing_head.html"}};
   for (const auto& [code, topic, file] : cases)
     EXPECT_EQ(app::help_file_path(program_dir, code, topic), program_dir + "/language/" + file);
-  for (const auto& [topic, title] : {std::pair{7, 5}, {4, 720}, {5, 374}, {6, 394}, {10, 660}})
-    EXPECT_EQ(app::help_topic(topic).title.entry, title) << topic;
 }
 
 class HelpViewerTest : public AppTest {};

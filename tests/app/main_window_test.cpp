@@ -83,9 +83,3 @@ TEST_F(MainWindowTest, EscapeNeverClosesTheWindowButTheCloseBoxAndExitDo) {
     }
   }
 }
-
-// Pages are found by number as their place in the table: row i is page i + 1.
-TEST(PageTable, RowsAreInPageNumberOrder) {
-  for (int i = 0; i < app::page_count(); ++i)
-    EXPECT_EQ(ui::page_number(app::page_table()[static_cast<size_t>(i)].id), i + 1);
-}

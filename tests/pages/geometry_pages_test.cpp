@@ -12,7 +12,7 @@
 #include "pages/geometry/right_triangle_sketch.h"
 
 using namespace testing_support;
-using CircleSegmentPageTest = PageTest<geometry::CircleSegmentPage, 1>;
+using CircleSegmentPageTest = PageAloneTest<geometry::CircleSegmentPage>;
 
 TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   const auto& v = w().row_values;
@@ -30,7 +30,7 @@ TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
       // D/M/S moves the typed angle; 305 minutes are red.
       w().dms, "click", w().second_group, "~hidden", w().second_dms[1], "=30", v[3], "~hidden",
       w().second_dms[1], "305", v[0], "=", w().second_dms[1], "0", w().rest_dms[0], "=300");
-  restart_app(); // in mm and D/M/S: the restored unit converts back once
+  restart(); // in mm and D/M/S: the restored unit converts back once
   run(w().known, "=0", w().second_label, "@43", w().second_dms_groups[0], "~shown", w().diameter,
       "=254", w().inch, "click", w().first, "=5");
   // The kit's radio pairs carry their own texts and tooltips.
@@ -38,13 +38,13 @@ TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   const std::pair<Fl_Widget*, int> tips[] = {
       {w().decimal, 57}, {w().dms, 58}, {w().inch, 56}, {w().mm, 59}};
   for (const auto& [button, entry] : tips)
-    EXPECT_STREQ(button->tooltip(), app->lang(entry));
+    EXPECT_STREQ(button->tooltip(), fake.lang(entry));
   Rendered shot = render_widget(w().sketch);
   EXPECT_GT(shot.pixels_of(255, 255, 0), 1500); // the yellow sector and triangle
   EXPECT_GT(shot.pixels_of(255, 0, 0), 300);    // two red circles
 }
 
-using RightTrianglePageTest = PageTest<geometry::RightTrianglePage, 2>;
+using RightTrianglePageTest = PageAloneTest<geometry::RightTrianglePage>;
 
 TEST_F(RightTrianglePageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   const auto& v = w().row_values; // rows 1, 2, angle B, area
@@ -64,7 +64,7 @@ TEST_F(RightTrianglePageTest, CasesUnitsAngleFormatsRestartAndSketch) {
       // 4 inch = 101.6 mm, side a 3 inch = 76.2 mm; the angle stays.
       w().mm, "click", w().input1, "=101.6", w().input2, "=36.869898", v[0], "=76.2", c[1], "click",
       w().dms, "click", w().input1, "127", w().angle[0], "30");
-  restart_app();
+  restart();
   run(w().input1_label, "@75", w().angle[0], "=30", w().row_values[3], "=13968.124", w().inch,
       "click", w().input1, "=5");
   Rendered sketch = render_widget(w().sketch);
@@ -73,7 +73,7 @@ TEST_F(RightTrianglePageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   EXPECT_EQ(pixel(sketch, 180, 110), (Rgb{255, 255, 255})); // inside the triangle
 }
 
-using ObliqueTrianglePageTest = PageTest<geometry::ObliqueTrianglePage, 3>;
+using ObliqueTrianglePageTest = PageAloneTest<geometry::ObliqueTrianglePage>;
 using Q = geometry::TriangleQuantity;
 
 TEST_F(ObliqueTrianglePageTest, CasesRangesUnitsAngleFormatsRestartAndSketch) {
@@ -93,14 +93,14 @@ TEST_F(ObliqueTrianglePageTest, CasesRangesUnitsAngleFormatsRestartAndSketch) {
       w().mm, "click", in[1], "=25.4", in[0], "=30", w().dms, "click", w().dms_inputs[0][0], "=30",
       w().decimal_groups[1], "~shown", w().decimal_groups[2], "~hidden", w().dms_inputs[0][2], "1",
       w().decimal, "click", in[0], "=30.000277778", w().dms, "click");
-  restart_app(); // b = 25.4 mm x sin 45° / sin 30.000278° = 35.9207 mm
+  restart(); // b = 25.4 mm x sin 45° / sin 30.000278° = 35.9207 mm
   run(w().result_values[0], "=35.921", w().row_labels[0], "=Angle A", w().dms_inputs[0][0],
       "~focus", w().inch, "click", w().decimal_inputs[1], "=1");
   // The sketch: the red word of its legend.
   EXPECT_GT(render_widget(w().sketch.triangle).pixels_of(255, 0, 0), 0);
 }
 
-using PolygonPageTest = PageTest<geometry::PolygonPage, 9>;
+using PolygonPageTest = PageAloneTest<geometry::PolygonPage>;
 
 TEST_F(PolygonPageTest, SidesSizesUnitsAngleFormatRestartAndSketch) {
   Fl_Widget* sides = w().sides->child(0);
@@ -112,7 +112,7 @@ TEST_F(PolygonPageTest, SidesSizesUnitsAngleFormatRestartAndSketch) {
       w().known[3], "click", sides, "6\n", w().known[3], "~inactive", w().corner_to_flat, "~hidden",
       w().side, "=", w().known[0], "click", w().dms, "click", w().angle, "~hidden",
       w().angle_dms[0], "=60", w().mm, "click", w().value, "=254", w().side, "=127.0");
-  restart_app(); // the size takes the keys and the restored unit converts once
+  restart(); // the size takes the keys and the restored unit converts once
   run(w().value, "~focus", w().inch, "click", w().value, "=10");
   Rendered sketch = render_widget(w().sketch);
   EXPECT_GT(sketch.pixels_of(255, 0, 0), 600);               // two red circles

@@ -14,7 +14,7 @@ using namespace testing_support;
 
 namespace {
 
-class SpurSpanTest : public PageTest<gears::SpurGearPage, 10> {
+class SpurSpanTest : public PageAloneTest<gears::SpurGearPage> {
 protected:
   // The teeth spanned of the counts offered, or "hidden"; " sheet" while the
   // job sheet can open.

@@ -7,7 +7,7 @@
 #include "pages/threads/thread_wires_sketch.h"
 
 using namespace testing_support;
-using ThreadSeriesPageTest = PageTest<threads::ThreadSeriesPage, 8>;
+using ThreadSeriesPageTest = PageAloneTest<threads::ThreadSeriesPage>;
 
 // Series: 0 BA, 1 Whitworth, 2 ISO metric, 3 Unified, 4 Unified numbered.
 TEST_F(ThreadSeriesPageTest, EachSeriesArrangesItsEntryAndTheControlsReachTheForm) {
@@ -22,15 +22,15 @@ TEST_F(ThreadSeriesPageTest, EachSeriesArrangesItsEntryAndTheControlsReachTheFor
   EXPECT_STREQ(w().drill_engagements->text(1), "57.74%"); // 7/32 in, 13/64 in is over 30 %
   // None of the drill series ticked is told.
   run(w().metric, "click", w().metric, "click", w().fractional, "click", w().drill_inch, "=0.234");
-  EXPECT_EQ(dialogs.alerts, Texts{app->lang_or(281, "")});
+  EXPECT_EQ(dialogs.alerts, Texts{fake.lang_or(281, "")});
 }
 
 TEST_F(ThreadSeriesPageTest, RestartRestoresTheSeriesBeforeItsDrillAndSizeAndListsScrollTogether) {
   run(w().percent, "80", w().series, "#1", w().percent, "=80", w().diameter, "0.25", w().pitch,
       "20");
-  restart_app(); // 0.25 - 1.280654 x 0.05 x 0.8 = 0.1988; with 1.082532 it would be 0.2067.
+  restart(); // 0.25 - 1.280654 x 0.05 x 0.8 = 0.1988; with 1.082532 it would be 0.2067.
   run(w().drill_inch, "=0.199", w().diameter, "~focus", w().series, "#0", w().size_number, "#3");
-  restart_app();
+  restart();
   run(w().series, "=0", w().size_number, "=3", w().major_mm, "=4.1", w().percent, "~focus",
       w().series, "#3", w().number, "click", w().metric, "click", w().diameter, "0.25", w().pitch,
       "20");
@@ -42,7 +42,7 @@ TEST_F(ThreadSeriesPageTest, RestartRestoresTheSeriesBeforeItsDrillAndSizeAndLis
   EXPECT_EQ(w().drill_names->position(), w().drill_engagements->position());
 }
 
-using ThreadWiresPageTest = PageTest<threads::ThreadWiresPage, 6>;
+using ThreadWiresPageTest = PageAloneTest<threads::ThreadWiresPage>;
 
 // Forms: 0 metric, 1 Unified, 2 Whitworth.
 TEST_F(ThreadWiresPageTest, FormsUnitsRestartAndSketch) {
@@ -57,13 +57,13 @@ TEST_F(ThreadWiresPageTest, FormsUnitsRestartAndSketch) {
       "=0.375", w().result, "=0.3883",
       // Both unit buttons rewrite the lengths from what was typed and relabel:
       // 0.38828125 x 25.4 = 9.86234.
-      app->main_frame()->unit_button(), "click", w().millimetre, "~on", w().major, "=9.525",
+      unit_button(), "click", w().millimetre, "~on", w().major, "=9.525",
       w().result, "=9.862", w().major_label, "@202", w().result, "@204", w().sizes_caption, "@203",
       w().inch, "click", w().major, "=0.3750", w().sizes_caption, "@194",
       // Metric, in mm: 16 - 1.5155 x 2 + 3 x 1.155
       w().forms[0], "click", w().millimetre, "~on", w().metric_pitch, "2", w().major, "16",
       w().wire, "1.155");
-  restart_app();
+  restart();
   run(w().metric_pitch, "~focus", w().tpi, "~inactive", w().fraction_group, "~hidden", w().result,
       "=16.434");
   Rendered image = render_widget(w().sketch);        // 172 x 105, centre line 52:

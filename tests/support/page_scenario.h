@@ -151,7 +151,8 @@ protected:
   P& page() { return *page_; }
   const auto& w() { return page().widgets(); }
   std::string lang(int entry) const { return fake.lang_or(entry, ""); }
-  /// Clicks the Units button, which takes the focus as the program's does.
+  /// The Units button, which takes the focus as the program's does.
+  Fl_Button* unit_button() { return units_button_; }
   void units() { click(units_button_); }
   /// The page's state saved, the page built anew and the state put back, as
   /// a restart of the program does.
@@ -161,6 +162,7 @@ protected:
     close();
     build();
     page_->load_state(state);
+    focus_first_field();
   }
 
   FakePageContext fake;
@@ -189,8 +191,14 @@ private:
     page_->enter_start_mode();
     page_->apply_settings();
     window_->show();
-    if (Fl_Input* field = page_->focus_input())
+    focus_first_field();
+  }
+  // As the program shows a page: its first field takes the keys.
+  void focus_first_field() {
+    if (Fl_Input* field = page_->focus_input()) {
       field->take_focus();
+      field->position(page_->select_focus_text() ? 0 : field->size(), field->size());
+    }
     settle();
   }
   void close() {
