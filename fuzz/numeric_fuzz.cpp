@@ -1,5 +1,6 @@
 // The numeric fields: any text and caret through the key-press filter of
-// every input kind and range rule, and the number text helpers.
+// every input kind and range rule, the typed-number reader under every set
+// of field rules, and the number text helpers.
 //
 // Input: byte 0 picks the kind or rule, bytes 1-2 the caret, the rest is the
 // field's text.
@@ -14,6 +15,7 @@
 #include "fuzz_support.h"
 #include "core/numeric/input_rules.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/typed_number.h"
 
 namespace {
 
@@ -159,5 +161,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string under = b == std::string::npos ? "" : text.substr(b + 1);
   (void)numeric::fraction_text(whole, over, under);
   (void)numeric::dms_to_degrees(whole, over, under);
+
+  // The typed-number reader: a value is always finite, a refusal says why,
+  // and a plain number reads as itself.
+  const numeric::TypedNumberRules typed_rules{static_cast<numeric::FieldUnit>(pick % 3),
+                                              (pick & 4) != 0, (pick & 8) != 0, (pick & 16) != 0};
+  const numeric::TypedNumber typed = numeric::read_typed_number(text, typed_rules);
+  FUZZ_CHECK(std::isfinite(typed.value), "typed number not finite: " + text);
+  FUZZ_CHECK((typed.state == numeric::TypedState::kRefused) ==
+                 (typed.fault != numeric::TypedFault::kNone),
+             "refused without a reason, or a reason without refusal: " + text);
+  if (typed.state == numeric::TypedState::kNumber && typed.plain) {
+    std::string point = text;
+    std::replace(point.begin(), point.end(), ',', '.');
+    const double plain = std::strtod(point.c_str(), nullptr);
+    FUZZ_CHECK(typed.value == (plain == 0 ? 0.0 : plain), "plain number read otherwise: " + text);
+  }
+  (void)numeric::typed_value_text(typed.value);
   return 0;
 }
