@@ -87,6 +87,7 @@ TEST(NoSegment, GivesNoResultAndSaysWhy) {
   EXPECT_TRUE(compute_circle_segment({K::kChordDistance, 8, 0.005})); // thin, but a segment
   none(K::kHeightDistance, "0,3_");
   none(K::kRadiusArc, "5,15.8H 0,5_");
+  EXPECT_TRUE(compute_circle_segment({K::kRadiusArc, 0.01, 0.01})); // small, but a segment
   none(K::kArcAngle, "10,0_ 10,1e20H");
   none(K::kChordAngle, "10,0_");
 }

@@ -124,4 +124,5 @@ TEST(HelpPageCheck, PathsKeepTheirHashAndPercentSigns) {
   EXPECT_EQ(i18n::escape_help_path("/opt/C#/100%/pdc.html"), "/opt/C%23/100%25/pdc.html");
   EXPECT_EQ(i18n::unescape_help_path("/opt/C%23/100%25/a%20b.html"), "/opt/C#/100%/a b.html");
   EXPECT_EQ(i18n::unescape_help_path("/opt/%zz/%4"), "/opt/%zz/%4");
+  EXPECT_EQ(i18n::unescape_help_path("%41%42"), "AB"); // an escape that ends the path
 }
