@@ -41,7 +41,7 @@ TEST(SettingsDefaults, SingleSettingsAndTheirReading) {
   EXPECT_EQ(shown(read_settings_values(set)), "de|metric|72-1|72|2345|" + std::to_string(INT_MAX));
   // A ratio too big to count with, or below one, is none: never the largest that fits.
   for (const auto& [ratio, read] :
-       {std::pair{"2147483647", INT_MAX}, {"99999999999", 0}, {"-40", 0}})
+       {std::pair{"2147483647", INT_MAX}, {"99999999999", 0}, {"-40", 0}, {"1", 1}, {"0", 0}})
     EXPECT_EQ(read_settings_values(loaded_text("[.]\nratio = " + std::string(ratio))).ratio, read);
 }
 
