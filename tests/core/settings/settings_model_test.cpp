@@ -80,6 +80,10 @@ TEST(SettingsModel, RatioIsTheNumberBeforeTheLastDash) {
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(ratio_text_from_head_name(c.first), c.second) << c.first;
+  // Choosing a head writes it and its ratio.
+  IniDocument doc = defaults();
+  EXPECT_TRUE(select_head(doc, "Phase II 72-1"));
+  EXPECT_EQ(doc.get_string(".:last") + " " + doc.get_string(".:ratio"), "Phase II 72-1 72");
 }
 
 // A crash of an older writer leaves the file empty or cut short: that is damage, not settings.
