@@ -82,7 +82,8 @@ TEST(NoSegment, GivesNoResultAndSaysWhy) {
   none(K::kRadiusChord, "5,10.01C 12.5,60C 0,8_ 5,0_");
   none(K::kRadiusHeight, "5,5.1H 0,3_");
   none(K::kRadiusDistance, "5,5.1D 5,0_");
-  none(K::kChordHeight, "8,4.1H 8,0_");
+  none(K::kChordHeight, "8,4.1H 8,0_ 0,3_");
+  EXPECT_TRUE(compute_circle_segment({K::kChordHeight, 8, 4})); // a half circle is still one
   none(K::kChordDistance, "8,0_");
   EXPECT_TRUE(compute_circle_segment({K::kChordDistance, 8, 0.005})); // thin, but a segment
   none(K::kHeightDistance, "0,3_");
