@@ -87,6 +87,8 @@ TEST(MakeResult, TextsAndErrorAgainstTheFoundRatio) {
   struct Case { std::vector<GearPair> pairs; double target; const char *ratio, *error; double abs_error; };
   const Case cases[] = {
       {{p12_24}, 2.0, "2.0", "0.0%", 0.0},
+      // 2e-8 % below a hair-wider target is nothing, shown without a minus.
+      {{p12_24}, 2.0 * (1 + 2e-10), "2.0", "0.0%", 0.0},
       {{p20_21}, 1.0, "1.05", "4.761905%", 4.7619047619}, // 1 - 1 / 1.05 = 0.0476190...
       {{p21_20}, 1.0, "0.952381", "-5.%", 5.0},            // below the target: 1 - 1.05 = -0.05
       {{p12_24, p12_24, p12_24, p12_24}, 16.0, "16.", "0.0%", 0.0},

@@ -75,6 +75,8 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
       {"male shallower", male(k60, shallower, "0.02", "0.05", "0.25", "1.105662", "0.5"), true, {"0.473", "0.52", "0.39"}},
       // A taller male: the slot is shallower and its mouth wider than the male's root.
       {"male deeper", male(k60, kMaleDeeper, "0.02", nullptr, "0.25", "1.105662", "0.5"), true, {"0.446", "0.48", "0.317"}},
+      // A male 0.495 deeper leaves a slot 0.005 deep, its mouth 0.42265 + 2 (0.495) 0.57735 wide.
+      {"shallow slot", male(k60, kMaleDeeper, "0.495", nullptr, "0.25", "1.105662", "0.5"), true, {"0.994", "0.005", "0.317"}},
       {"female, male deeper", female(k60, kMaleDeeper, "0.02", nullptr, "0.25", "0.5", "0.4"), true, {"1.183", "0.42", "1.381"}},
       {"typed 30", typed(female(k60, none, "", nullptr, "0.2", "0.5", "0.3"), "30"), true, {"1.446", "0.3", "1.354"}},
       // At 90° the flanks are square: K = 2 and the gib adds no width.
