@@ -9,10 +9,13 @@
 #include <string>
 
 #include "core/i18n/common_texts.h"
+#include "core/numeric/field_reading.h"
+#include "core/numeric/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
+#include "ui/field_io.h"
 #include "ui/page_context.h"
-#include "core/numeric/number_text.h"
+#include "ui/unit_switch.h"
 
 namespace ui {
 
@@ -42,6 +45,58 @@ void CheckedInput::run_for_composed_value() {
   composed_ = true;
   do_callback();
   composed_ = false;
+}
+
+numeric::TypedNumberRules CheckedInput::reading_rules() const {
+  numeric::FieldUnit unit = numeric::FieldUnit::kNone;
+  if (units_)
+    unit = units_->metric() ? numeric::FieldUnit::kMm : numeric::FieldUnit::kInch;
+  return numeric::typed_rules(rule(), unit, angles_);
+}
+
+numeric::TypedNumber CheckedInput::reading() const {
+  return numeric::read_typed_number(value(), reading_rules());
+}
+
+std::string CheckedInput::number_text() const {
+  return numeric::used_number_text(value(), reading());
+}
+
+bool CheckedInput::unreadable() const {
+  const numeric::TypedState state = reading().state;
+  return state == numeric::TypedState::kUnfinished || state == numeric::TypedState::kRefused;
+}
+
+std::string CheckedInput::problem(bool done) const {
+  const PageContext* app = own_range_.app;
+  return numeric::field_problem(value(), reading(), rule(), done,
+                                [app](i18n::TextId entry) { return app->lang(entry); });
+}
+
+void CheckedInput::show_value() {
+  const numeric::TypedNumber now = reading();
+  if (now.state != numeric::TypedState::kNumber || now.plain)
+    return;
+  const std::string text = numeric::typed_value_text(now.value);
+  showing_value_ = true;
+  replace(0, size(), text.data(), static_cast<int>(text.size()));
+  showing_value_ = false;
+  position(0, size());
+}
+
+// A paste goes in as the one number it reads as ("12,5" -> "12.5"), or as
+// typed when it is arithmetic the field reads ("1 1/4"); else not at all.
+std::optional<std::string> CheckedInput::pasted_text(const std::string& pasted) const {
+  if (std::optional<std::string> number = NumberInput::pasted_text(pasted))
+    return number;
+  const std::size_t first = pasted.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos)
+    return std::nullopt;
+  const std::string text = pasted.substr(first, pasted.find_last_not_of(" \t\r\n") - first + 1);
+  if (text.find_first_of("\t\r\n") != std::string::npos ||
+      numeric::read_typed_number(text, reading_rules()).state != numeric::TypedState::kNumber)
+    return std::nullopt;
+  return text;
 }
 
 void CheckedInput::insert_pasted(const std::string& number) {
@@ -75,7 +130,9 @@ CheckedInput* make_checked_input(PageContext& app, const numeric::RangeRule& rul
   InputRange& range = field->own_range_;
   range.rule = rule;
   range.app = &app;
-  field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
+  // Any character goes in: the field reads arithmetic, fractions and units,
+  // and says what it can't read rather than dropping a key.
+  field->type(FL_NORMAL_INPUT);
   field->box(FL_GTK_DOWN_BOX);
   field->textcolor(range.colour_ok);
   field->callback(check_input_callback, &range);
@@ -96,7 +153,33 @@ void set_text_colour(Fl_Input* field, Fl_Color colour) {
 // back again, or the two would pass the focus to and fro without end.
 bool reclaiming_focus = false;
 
-void on_focus_lost(Fl_Input* field, InputRange& range) {
+void mark(Fl_Input* field, InputRange& range, const std::string& problem) {
+  const Fl_Color colour = problem.empty() ? range.colour_ok : range.colour_bad;
+  if (field->textcolor() != colour)
+    set_text_colour(field, colour);
+  // Pointing at a red field says again what is wrong.
+  if (problem.empty())
+    field->tooltip(nullptr);
+  else
+    field->copy_tooltip(problem.c_str());
+}
+
+// Leaving a field or pressing Enter: the user is done with the text.
+void on_done(CheckedInput* field, InputRange& range) {
+  const std::string problem = field->problem(true);
+  if (problem.empty()) {
+    field->show_value();
+    return;
+  }
+  // A text not finished before ("1/") is wrong from now on.
+  if (field->textcolor() != range.colour_bad) {
+    mark(field, range, problem);
+    if (range.on_invalid)
+      range.on_invalid(field);
+  }
+}
+
+void on_focus_lost(CheckedInput* field, InputRange& range) {
   // A field whose page or window is going away has nothing to say.
   if (!field->visible_r() || reclaiming_focus)
     return;
@@ -106,10 +189,11 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
   // The range is shown the next time the field is left.
   if (Fl::modal() && Fl::modal() != field->top_window())
     return;
+  on_done(field, range);
   if (field->textcolor() == range.colour_bad) {
     if (range.app->checked_fields().take_message_due())
-      range.app->dialogs().range_message(numeric::range_message_text(range.rule), field);
-    // An out-of-range value keeps the focus until it is mended.
+      range.app->dialogs().range_message(field->problem(true), field);
+    // A text that can't be used keeps the focus until it is mended.
     reclaiming_focus = true;
     field->take_focus();
     reclaiming_focus = false;
@@ -121,73 +205,64 @@ void on_focus_lost(Fl_Input* field, InputRange& range) {
 
 } // namespace
 
-bool refuses_its_value(const CheckedInput* field) {
-  return numeric::out_of_range(field->rule(), field->value());
-}
+bool refuses_its_value(const CheckedInput* field) { return !field->problem(false).empty(); }
 
 void colour_as_typed(CheckedInput* field) {
-  const InputRange& range = field->own_range_;
-  const Fl_Color colour = refuses_its_value(field) ? range.colour_bad : range.colour_ok;
-  if (field->textcolor() != colour)
-    set_text_colour(field, colour);
+  mark(field, field->own_range_, field->problem(false));
 }
 
 void check_input_callback(Fl_Widget* widget, void* data) {
-  auto* field = static_cast<Fl_Input*>(widget);
+  auto* field = static_cast<CheckedInput*>(widget);
   auto& range = *static_cast<InputRange*>(data);
+  if (field->showing_value())
+    return;
   if (Fl::event() == FL_UNFOCUS) {
     on_focus_lost(field, range);
     return;
   }
   // The toolkit also calls back when the field's page or window is hidden:
   // nothing was typed, so nothing is checked or recomputed.
-  auto* checked = dynamic_cast<CheckedInput*>(field);
-  if (Fl::event() == FL_HIDE || (checked && checked->hiding()))
+  if (Fl::event() == FL_HIDE || field->hiding())
     return;
 
-  std::string text = field->value();
-  int caret = field->position();
-  bool in_range = true;
-  if (Fl::event() == FL_KEYDOWN || (checked && checked->pasting())) {
+  std::string problem;
+  if (Fl::event() == FL_KEYDOWN || field->pasting()) {
     range.app->checked_fields().typed();
-    numeric::FilteredText filtered = numeric::filter_input(range.rule.kind, text, caret);
-    text = filtered.text;
-    caret = filtered.caret;
-    in_range = !numeric::out_of_range(range.rule, text);
+    numeric::FilteredText filtered =
+        numeric::filter_typed(range.rule.kind, field->value(), field->position());
+    if (filtered.text != field->value()) {
+      field->value(filtered.text.c_str());
+      field->position(filtered.caret);
+    }
+    problem = field->problem(false);
   }
 
-  if (text != field->value()) {
-    field->value(text.c_str());
-    field->position(caret);
-  }
-
-  // A field without a range is only refused a number too big to hold.
-  if (!range.rule.has_range() && in_range) {
-    if (field->textcolor() != range.colour_ok)
-      set_text_colour(field, range.colour_ok);
+  if (!range.rule.has_range() && problem.empty()) {
+    // A field without a range is only refused a text it can't read.
+    mark(field, range, problem);
     if (range.on_valid)
       range.on_valid(field);
     else if (range.on_invalid)
       range.on_invalid(field);
-    return;
-  }
-
-  if (!in_range) {
-    if (field->textcolor() != range.colour_bad) {
-      set_text_colour(field, range.colour_bad);
-      if (range.on_invalid)
-        range.on_invalid(field);
-    }
   } else {
-    if (field->textcolor() != range.colour_ok)
-      set_text_colour(field, range.colour_ok);
-    if (range.on_valid)
-      range.on_valid(field);
+    if (!problem.empty()) {
+      if (field->textcolor() != range.colour_bad) {
+        mark(field, range, problem);
+        if (range.on_invalid)
+          range.on_invalid(field);
+      }
+    } else {
+      mark(field, range, problem);
+      if (range.on_valid)
+        range.on_valid(field);
+    }
+    // The toolkit also calls back when the field's window or page is hidden;
+    // taking the focus then would show the window again.
+    if (Fl::focus() != field && field->visible_r())
+      field->take_focus();
   }
-  // The toolkit also calls back when the field's window or page is hidden;
-  // taking the focus then would show the window again.
-  if (Fl::focus() != field && field->visible_r())
-    field->take_focus();
+  if (Fl::event() == FL_KEYDOWN && !still_typing())
+    on_done(field, range); // Enter
 }
 
 void open_edit_popup(PageContext& app, Fl_Input* field) {
@@ -210,7 +285,7 @@ void open_edit_popup(PageContext& app, Fl_Input* field) {
     field->copy(1);
   } else if (chosen == &items[1]) {
     if (auto* checked = dynamic_cast<CheckedInput*>(field);
-        checked && field->type() == FL_INT_INPUT)
+        checked && checked->rule().kind == numeric::kUnsignedInt)
       checked->normalise_next_paste();
     Fl::paste(*field, 1);
   } else if (chosen == &items[2]) {

@@ -1,19 +1,24 @@
-// Checked numeric input fields: a text input whose every key press is
-// filtered to what can belong to a number, tested against its range rule,
-// coloured black or red, and followed by the page's recomputation. Leaving a
-// red field shows the accepted range once per burst of typing.
+// Checked numeric input fields: a text input that takes a number as drawings
+// give it ("1 1/4", "1/4+0.003", "12mm", "30 15"), reads it on every key
+// press, tests its value against the range rule, colours it black or red and
+// has the page recompute. Leaving a red field says once per burst of typing
+// what is wrong; leaving or pressing Enter in a field of arithmetic shows the
+// value that was used (Ctrl+Z brings the typed text back).
 #pragma once
 
 #include "ui/number_input.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/numeric/input_rules.h"
+#include "core/numeric/typed_number.h"
 
 namespace ui {
 
 class PageContext;
+class UnitSwitch;
 
 /// A field's rule with the page routines attached. Each checked field has
 /// its own: nothing one field does reaches another.
@@ -57,19 +62,46 @@ public:
   /// True while a pasted number goes in.
   bool pasting() const { return pasting_; }
 
+  /// A length field: a unit typed after a number ("12mm", "1/2\"") is
+  /// converted into the unit `units` shows at the time.
+  void measure_in(const UnitSwitch* units) { units_ = units; }
+  /// An angle field (or no longer one, as a page's mode changes): degrees,
+  /// minutes and seconds are taken ("30 15", "30:15:10"), units are not.
+  void hold_angles(bool angles) { angles_ = angles; }
+  /// How the text reads under the field's rules.
+  numeric::TypedNumber reading() const;
+  /// The number the page computes with: the text when it is a plain number,
+  /// the value of anything else ("1.25" for "1 1/4"), "" while unreadable.
+  std::string number_text() const;
+  /// True while the text is neither empty nor a number: a unit change
+  /// leaves it as typed rather than converting the number it starts with.
+  bool unreadable() const;
+  /// What the field says about its text ("" when its number is used); a
+  /// text not yet finished counts once the user is `done` with it.
+  std::string problem(bool done) const;
+  /// Shows the value instead of arithmetic, undoably ("1 1/4" -> "1.25").
+  void show_value();
+  /// True while show_value writes: the field's callback has nothing to do.
+  bool showing_value() const { return showing_value_; }
+
 protected:
   int number_kind() const override;
+  std::optional<std::string> pasted_text(const std::string& pasted) const override;
   void insert_pasted(const std::string& number) override;
 
 private:
   friend CheckedInput* make_checked_input(PageContext&, const numeric::RangeRule&, int, int, int,
                                           int, const char*);
   friend void colour_as_typed(CheckedInput*);
+  numeric::TypedNumberRules reading_rules() const;
   InputRange own_range_;
   bool composed_ = false;
   bool normalise_next_paste_ = false;
   bool hiding_ = false;
   bool pasting_ = false;
+  bool showing_value_ = false;
+  bool angles_ = false;
+  const UnitSwitch* units_ = nullptr;
 };
 
 /// Builds a checked field with `rule` inside the open group: GTK down box,
@@ -78,7 +110,8 @@ private:
 CheckedInput* make_checked_input(PageContext& app, const numeric::RangeRule& rule, int x, int y,
                                  int w, int h, const char* label = nullptr);
 
-/// Whether the field holds a value out of its range (it shows it red).
+/// Whether the field holds a text it can't read or a value out of its range
+/// (it shows it red).
 bool refuses_its_value(const CheckedInput* field);
 /// Colours text the page put in itself (a restored value) as if it had been
 /// typed: red when out of range, black otherwise.

@@ -17,6 +17,13 @@ int field_kind(const Fl_Input_* field) {
   return checked ? checked->rule().kind : numeric::kUnsignedDecimal;
 }
 
+// A text the field can't read stays as typed, to be mended: converting or
+// normalising the number it starts with would put another in its place.
+bool convertible(const Fl_Input_* field) {
+  auto* checked = dynamic_cast<const CheckedInput*>(field);
+  return !checked || !checked->unreadable();
+}
+
 void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
   show_text(triple[0], texts.degrees);
   show_text(triple[1], texts.minutes);
@@ -35,8 +42,13 @@ void show_text(Fl_Input_* field, const char* text) {
 
 void show_text(Fl_Input_* field, const std::string& text) { show_text(field, text.c_str()); }
 
-double field_double(const Fl_Input_* field) { return numeric::read_double(field->value()); }
-long field_long(const Fl_Input_* field) { return numeric::read_long(field->value()); }
+std::string field_number_text(const Fl_Input_* field) {
+  auto* checked = dynamic_cast<const CheckedInput*>(field);
+  return checked ? checked->number_text() : std::string(field->value());
+}
+
+double field_double(const Fl_Input_* field) { return numeric::read_double(field_number_text(field)); }
+long field_long(const Fl_Input_* field) { return numeric::read_long(field_number_text(field)); }
 
 void set_field_fixed(Fl_Input_* field, int precision, double value) {
   show_text(field, numeric::format_fixed(precision, value));
@@ -47,7 +59,8 @@ void set_field_plain(double value, Fl_Input_* field) {
 }
 
 double read_dms_fields(const DmsFields& triple) {
-  return numeric::dms_to_degrees(triple[0]->value(), triple[1]->value(), triple[2]->value());
+  return numeric::dms_to_degrees(field_number_text(triple[0]), field_number_text(triple[1]),
+                                 field_number_text(triple[2]));
 }
 
 void write_dms_fields(const DmsFields& triple, double value) {
@@ -58,8 +71,8 @@ void write_dms_fields_nonzero(const DmsFields& triple, double value) {
   write_triple(triple, numeric::dms_texts_nonzero(value));
 }
 
-void write_dms_fields_from_text(const char* text, const DmsFields& triple) {
-  write_triple(triple, numeric::dms_texts_from_text(text ? text : ""));
+void write_dms_fields_from_text(const std::string& text, const DmsFields& triple) {
+  write_triple(triple, numeric::dms_texts_from_text(text));
 }
 
 void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metric) {
@@ -77,23 +90,28 @@ void set_converted_text(Fl_Input_* field, const std::string& text, bool to_metri
 }
 
 void convert_field_inch_to_mm(Fl_Input_* field) {
-  set_converted_text(field, numeric::convert_text_inch_to_mm(field->value(), field_kind(field)),
-                     true);
+  if (convertible(field))
+    set_converted_text(
+        field, numeric::convert_text_inch_to_mm(field_number_text(field), field_kind(field)), true);
 }
 
 void convert_field_mm_to_inch(Fl_Input_* field) {
-  set_converted_text(field, numeric::convert_text_mm_to_inch(field->value(), field_kind(field)),
-                     false);
+  if (convertible(field))
+    set_converted_text(
+        field, numeric::convert_text_mm_to_inch(field_number_text(field), field_kind(field)),
+        false);
 }
 
 void fraction_to_decimal_field(CheckedInput* out, const Fl_Input_* whole, const Fl_Input_* over,
                                const Fl_Input_* under) {
-  show_text(out, numeric::fraction_text(whole->value(), over->value(), under->value()));
+  show_text(out, numeric::fraction_text(field_number_text(whole), field_number_text(over),
+                                        field_number_text(under)));
   out->run_for_composed_value();
 }
 
 void normalise_unsigned_field(Fl_Input_* field) {
-  show_text(field, numeric::normalise_unsigned_text(field->value()));
+  if (convertible(field))
+    show_text(field, numeric::normalise_unsigned_text(field_number_text(field)));
 }
 
 bool still_typing() {

@@ -21,6 +21,9 @@ using DmsFields = std::array<Fl_Input_*, 3>;
 void show_text(Fl_Input_* field, const char* text);
 void show_text(Fl_Input_* field, const std::string& text);
 
+/// The number a field holds as the page computes with it: a checked field's
+/// number_text() (the value of "1 1/4"), any other field's text.
+std::string field_number_text(const Fl_Input_* field);
 double field_double(const Fl_Input_* field);
 long field_long(const Fl_Input_* field);
 
@@ -32,7 +35,7 @@ void set_field_plain(double value, Fl_Input_* field);
 double read_dms_fields(const DmsFields& triple);
 void write_dms_fields(const DmsFields& triple, double value);
 void write_dms_fields_nonzero(const DmsFields& triple, double value);
-void write_dms_fields_from_text(const char* text, const DmsFields& triple);
+void write_dms_fields_from_text(const std::string& text, const DmsFields& triple);
 
 /// Writes the text a unit change gives a field, unless the field still shows
 /// what the opposite change wrote: then it gets back the text it had.

@@ -26,6 +26,15 @@ int NumberInput::number_kind() const {
   return type() == FL_FLOAT_INPUT ? numeric::kUnsignedDecimal : numeric::kUnsignedInt;
 }
 
+std::optional<std::string> NumberInput::pasted_text(const std::string& pasted) const {
+  return numeric::read_pasted_number(number_kind(), pasted);
+}
+
+bool NumberInput::takes_decimals() const {
+  const int kind = number_kind();
+  return kind != numeric::kUnsignedInt && kind != numeric::kSignedInt;
+}
+
 void NumberInput::insert_pasted(const std::string& number) {
   replace(position(), mark(), number.data(), static_cast<int>(number.size()));
 }
@@ -38,7 +47,7 @@ bool NumberInput::typed_comma() const {
 int NumberInput::handle(int event) {
   if (readonly())
     return Fl_Input::handle(event);
-  if (event == FL_KEYBOARD && typed_comma() && type() == FL_FLOAT_INPUT) {
+  if (event == FL_KEYBOARD && typed_comma() && takes_decimals()) {
     // Goes in exactly as a typed point would, under the same rules.
     replace(position(), mark(), ".", 1);
     return 1;
@@ -51,7 +60,7 @@ int NumberInput::handle(int event) {
     }
     const std::string pasted =
         Fl::event_text() ? std::string(Fl::event_text(), Fl::event_length()) : "";
-    std::optional<std::string> number = numeric::read_pasted_number(number_kind(), pasted);
+    std::optional<std::string> number = pasted_text(pasted);
     if (number)
       insert_pasted(*number);
     else

@@ -44,11 +44,14 @@ protected:
   /// What the field takes, as the input filter's kinds: unsigned decimal or
   /// unsigned integer by the field's type.
   virtual int number_kind() const;
+  /// What a paste puts in the field, nothing when it is refused whole.
+  virtual std::optional<std::string> pasted_text(const std::string& pasted) const;
   /// Puts a pasted number, already read and cleaned, in place of the selection.
   virtual void insert_pasted(const std::string& number);
 
 private:
   bool typed_comma() const;
+  bool takes_decimals() const;
 };
 
 } // namespace ui

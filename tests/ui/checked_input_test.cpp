@@ -53,14 +53,18 @@ TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
   lone->on_valid({});
   type_text(lone, "5");
   EXPECT_EQ(invalid_calls, 1);
-  const std::tuple<numeric::RangeRule, const char*, const char*> typed[] = {
-      {kLength, "1.2.5", "1.25"}, {kLength, "12,5", "12.5"}, {kLength, "-3", "3"},
-      {kSigned, "-0,5", "-0.5"},  {kHoles, "4.5", "45"},
+  // Nothing typed is dropped: what can't be used stays as typed, red.
+  const std::tuple<numeric::RangeRule, const char*, const char*, bool> typed[] = {
+      {kLength, "1.2.5", "1.2.5", true}, {kLength, "12,5", "12.5", false},
+      {kLength, "-3", "-3", true},       {kSigned, "-0,5", "-0.5", false},
+      {kHoles, "4.5", "4.5", true},      {kHoles, "2*4,5", "2*4,5", true},
   };
-  for (const auto& [rule, keys, shown] : typed) {
+  for (const auto& [rule, keys, shown, red] : typed) {
     ui::CheckedInput* input = field(rule);
     type_text(input, keys);
     EXPECT_STREQ(input->value(), shown) << keys;
+    EXPECT_EQ(input->textcolor() == FL_RED, red) << keys;
+    retype(input, ""); // mended, so that it lets the focus go
   }
   // The plain number fields (target ratio, pitches, shaft angle) read a comma alike.
   group->begin();
@@ -99,7 +103,8 @@ TEST_F(CheckedInputTest, APasteLongerThanTheFieldTakesIsRefusedWhole) {
     ui::CheckedInput* input = field(rule);
     retype(input, "12");
     input->position(0, 2);
-    std::string pasted(length, '1');
+    // 40 characters of a number small enough to be used.
+    std::string pasted = length == 40 ? "0." + std::string(38, '1') : std::string(length, '1');
     Fl::e_text = pasted.data();
     Fl::e_length = static_cast<int>(length);
     valid_calls = 0;

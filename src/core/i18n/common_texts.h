@@ -107,6 +107,17 @@ inline constexpr TextId kHelpNotAFile{843};
 inline constexpr TextId kHelpBadPicture{844};
 inline constexpr TextId kHelpReinstall{845};
 
+// ---- a number field's text that can't be used ----
+inline constexpr TextId kTypedUnexpected{846}; ///< a format: the text where reading stopped
+inline constexpr TextId kTypedDivisionByZero{847};
+inline constexpr TextId kTypedNegative{848};
+inline constexpr TextId kTypedTooLarge{849};
+inline constexpr TextId kTypedTooLong{850};
+inline constexpr TextId kTypedTooDeep{851};
+inline constexpr TextId kTypedNoUnitHere{852};
+inline constexpr TextId kTypedBadAngle{853};
+inline constexpr TextId kTypedUnfinished{854};
+
 // ---- the about window ----
 inline constexpr TextId kVersionLabel{321};
 inline constexpr TextId kAboutText{322};

@@ -107,6 +107,15 @@ FilteredText filter_input(int kind, const std::string& text, int caret) {
   return field;
 }
 
+FilteredText filter_typed(int kind, const std::string& text, int caret) {
+  FilteredText field{text, std::clamp(caret, 0, static_cast<int>(text.size()))};
+  if (!accepts(kind).point)
+    return field;
+  std::replace(field.text.begin(), field.text.end(), ',', '.');
+  repair_leading_point(field);
+  return field;
+}
+
 std::optional<std::string> read_pasted_number(int kind, const std::string& text) {
   const Accepts accept = accepts(kind);
   std::size_t begin = 0, end = text.size();

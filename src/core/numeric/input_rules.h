@@ -58,6 +58,11 @@ struct FilteredText {
 /// characters it stood between.
 FilteredText filter_input(int kind, const std::string& text, int caret);
 
+/// The filter run after each key press in a field that reads arithmetic
+/// (`kind` as in filter_input): nothing is dropped; in the decimal kinds a
+/// comma becomes a point and a leading '.' becomes "0.". The caret follows.
+FilteredText filter_typed(int kind, const std::string& text, int caret);
+
 /// A pasted text as the field shows it ("12,5" -> "12.5" in a decimal
 /// field), or nothing when it is not one number of the kind: blanks round it
 /// are dropped, anything else that doesn't belong to a number refuses the

@@ -185,7 +185,7 @@ private:
         return refuse_here();
       ++i_;
       --depth_;
-    } else if (is_digit(s_[i_]) || s_[i_] == '.' || s_[i_] == ',') {
+    } else if (is_digit(s_[i_]) || s_[i_] == '.' || (s_[i_] == ',' && !rules_.whole)) {
       q = quantity();
       if (!q)
         return std::nullopt;
@@ -206,7 +206,8 @@ private:
       if (is_digit(c)) {
         digits += c;
         decimals += mark ? 1 : 0;
-      } else if ((c == '.' || c == ',') && !mark) {
+      } else if ((c == '.' || (c == ',' && !rules_.whole)) && !mark) {
+        // A comma in a count is a thousands mark to many: "1,000" must not read as 1.
         mark = true;
       } else {
         break;

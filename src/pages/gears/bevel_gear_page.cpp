@@ -504,8 +504,8 @@ BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
   const Fl_Input* teeth = miter() ? w_.miter_teeth : gear_column ? w_.gear_teeth : w_.pinion_teeth;
   std::string shaft = w_.shaft_angle->value();
   if (dms)
-    shaft = std::string(w_.shaft_dms[0]->value()) + ":" + w_.shaft_dms[1]->value() + ":" +
-            w_.shaft_dms[2]->value();
+    shaft = std::string(w_.shaft_dms[0]->number_text()) + ":" + w_.shaft_dms[1]->number_text() + ":" +
+            w_.shaft_dms[2]->number_text();
   sheet.teeth_line = text(texts::kTeethCount) + " = " + teeth->value() + ", " +
                      text(texts::kShaftAngle) + " = " + shaft;
   for (std::size_t i = 0; i < kLegendLabels.size(); ++i)

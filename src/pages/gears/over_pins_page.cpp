@@ -329,8 +329,10 @@ void OverPinsPage::rewrite(ui::CheckedInput* field, Rewritten& memory, int from_
 }
 
 void OverPinsPage::rewrite_length(ui::CheckedInput* field, Rewritten& memory, bool to_mm) {
+  if (field->unreadable())
+    return; // stays as typed, to be mended
   rewrite(field, memory, to_mm ? 0 : 1, to_mm ? 1 : 0,
-          other_unit_length_text(field->value(), to_mm));
+          other_unit_length_text(field->number_text(), to_mm));
 }
 
 // ---- results ----
@@ -345,8 +347,8 @@ PressureAngleChoice OverPinsPage::angle_choice() const {
 
 void OverPinsPage::recompute() {
   const OverPinsForm form = over_pins_form(
-      {system_, w_.pitch->value(), w_.teeth->value(), angle_choice(), w_.typed_angle->value(),
-       w_.pin->value(), w_.over_pins->value(), units_->metric()});
+      {system_, w_.pitch->number_text(), w_.teeth->number_text(), angle_choice(), w_.typed_angle->number_text(),
+       w_.pin->number_text(), w_.over_pins->number_text(), units_->metric()});
   w_.pin_inch->value(form.pin_inch.c_str());
   w_.pin_mm->value(form.pin_mm.c_str());
   for (size_t row = 0; row < 3; ++row) {

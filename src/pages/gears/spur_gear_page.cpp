@@ -300,7 +300,7 @@ void SpurGearPage::show_status(i18n::TextId label) {
 }
 
 SpurGearFormInput SpurGearPage::form_input() const {
-  return {pitch_system(), pressure_angle(), w_.pitch_value->value(), w_.teeth->value(),
+  return {pitch_system(), pressure_angle(), w_.pitch_value->number_text(), w_.teeth->number_text(),
           span_teeth_};
 }
 

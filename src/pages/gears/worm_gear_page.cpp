@@ -359,9 +359,9 @@ void WormGearPage::pitch_changed() {
 void WormGearPage::recompute() {
   WormGearFormInput in;
   in.system = system();
-  in.pitch = w_.pitch->value();
-  in.diameter = w_.diameter->value();
-  in.backlash = w_.backlash->value();
+  in.pitch = w_.pitch->number_text();
+  in.diameter = w_.diameter->number_text();
+  in.backlash = w_.backlash->number_text();
   in.teeth = teeth();
   in.starts = static_cast<int>(w_.starts->value());
   in.pressure_angle = pressure_angle();

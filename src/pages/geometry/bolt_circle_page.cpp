@@ -335,10 +335,10 @@ void BoltCirclePage::recompute() {
     return;
   BoltCircleFormInput in;
   in.partial = w_.partial->value() != 0;
-  in.fields = {w_.total_holes->value(),   w_.holes_to_list->value(), w_.diameter->value(),
-               w_.first_angle->value(),   w_.part_holes->value(),    w_.start_angle->value(),
-               w_.part_diameter->value(), w_.end_angle->value(),     w_.x_origin->value(),
-               w_.y_origin->value()};
+  in.fields = {w_.total_holes->number_text(),   w_.holes_to_list->number_text(), w_.diameter->number_text(),
+               w_.first_angle->number_text(),   w_.part_holes->number_text(),    w_.start_angle->number_text(),
+               w_.part_diameter->number_text(), w_.end_angle->number_text(),     w_.x_origin->number_text(),
+               w_.y_origin->number_text()};
   in.zero = static_cast<ZeroAt>(zero_index());
   in.counting = counting();
   in.x_reversed = w_.x_reversed->value() != 0;

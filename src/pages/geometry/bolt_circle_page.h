@@ -44,17 +44,17 @@ public:
     Fl_Button* full = nullptr;
     Fl_Button* partial = nullptr;
     Fl_Group* full_group = nullptr;
-    Fl_Input* total_holes = nullptr;
-    Fl_Input* holes_to_list = nullptr;
-    Fl_Input* diameter = nullptr;
-    Fl_Input* first_angle = nullptr;
+    ui::CheckedInput* total_holes = nullptr;
+    ui::CheckedInput* holes_to_list = nullptr;
+    ui::CheckedInput* diameter = nullptr;
+    ui::CheckedInput* first_angle = nullptr;
     Fl_Group* partial_group = nullptr;
-    Fl_Input* part_holes = nullptr;
-    Fl_Input* start_angle = nullptr;
-    Fl_Input* part_diameter = nullptr;
-    Fl_Input* end_angle = nullptr;
-    Fl_Input* x_origin = nullptr;
-    Fl_Input* y_origin = nullptr;
+    ui::CheckedInput* part_holes = nullptr;
+    ui::CheckedInput* start_angle = nullptr;
+    ui::CheckedInput* part_diameter = nullptr;
+    ui::CheckedInput* end_angle = nullptr;
+    ui::CheckedInput* x_origin = nullptr;
+    ui::CheckedInput* y_origin = nullptr;
     std::array<Fl_Button*, 4> zero{}; ///< top, right, bottom, left
     Fl_Button* clockwise = nullptr;
     Fl_Button* counter_clockwise = nullptr;

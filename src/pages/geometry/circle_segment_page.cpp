@@ -219,12 +219,12 @@ void CircleSegmentPage::show_layout() {
 
 void CircleSegmentPage::first_changed() {
   if (first_is_radius(known_))
-    ui::show_text(w_.diameter, segment_diameter_text(w_.first->value()));
+    ui::show_text(w_.diameter, segment_diameter_text(w_.first->number_text()));
   recompute();
 }
 
 void CircleSegmentPage::diameter_changed() {
-  ui::show_text(w_.first, segment_radius_text(w_.diameter->value()));
+  ui::show_text(w_.first, segment_radius_text(w_.diameter->number_text()));
   recompute();
 }
 
@@ -232,7 +232,7 @@ void CircleSegmentPage::angle_format_chosen(bool dms) {
   // A typed angle moves to the fields that show it now.
   if (second_is_angle(known_)) {
     if (dms) {
-      ui::write_dms_fields_from_text(w_.second->value(), w_.second_dms);
+      ui::write_dms_fields_from_text(w_.second->number_text(), w_.second_dms);
       w_.second->value("");
     } else {
       ui::show_text(w_.second, segment_decimal_angle_text(texts(w_.second_dms)));
@@ -254,7 +254,7 @@ std::vector<Fl_Input_*> CircleSegmentPage::length_fields() const {
 void CircleSegmentPage::recompute() {
   const int places =
       std::clamp(static_cast<int>(w_.precision->value()), kPlaces.fewest, kPlaces.most);
-  show_results(segment_form({known_, w_.dms->value() != 0, w_.first->value(), w_.second->value(),
+  show_results(segment_form({known_, w_.dms->value() != 0, w_.first->number_text(), w_.second->number_text(),
                              texts(w_.second_dms), places, any_refused()}));
 }
 
@@ -298,7 +298,7 @@ void CircleSegmentPage::restored() {
   show_layout();
   // The diameter is not saved: it follows the restored radius. An angle the
   // field refuses comes back red, as it was left.
-  ui::show_text(w_.diameter, segment_diameter_text(w_.first->value()));
+  ui::show_text(w_.diameter, segment_diameter_text(w_.first->number_text()));
   for (ui::CheckedInput* field : angle_fields())
     ui::colour_as_typed(field);
   recompute();

@@ -50,11 +50,11 @@ constexpr std::array<int, 3> kResultDmsW = {30, 30, 63};
 void set_text(Fl_Input_* field, const std::string& text) { field->value(text.c_str()); }
 
 TypedText typed(const CheckedInput* field) {
-  return {field->value(), ui::refuses_its_value(field)};
+  return {field->number_text(), ui::refuses_its_value(field)};
 }
 
 std::array<std::string, 3> texts(const std::array<CheckedInput*, 3>& fields) {
-  return {fields[0]->value(), fields[1]->value(), fields[2]->value()};
+  return {fields[0]->number_text(), fields[1]->number_text(), fields[2]->number_text()};
 }
 
 } // namespace
@@ -234,7 +234,7 @@ void ObliqueTrianglePage::angle_format_chosen(bool dms) {
     CheckedInput* decimal = w_.decimal_inputs[r];
     if (dms) {
       ui::write_dms_fields_from_text(
-          decimal->value(), {w_.dms_inputs[r][0], w_.dms_inputs[r][1], w_.dms_inputs[r][2]});
+          decimal->number_text(), {w_.dms_inputs[r][0], w_.dms_inputs[r][1], w_.dms_inputs[r][2]});
       for (CheckedInput* field : w_.dms_inputs[r])
         ui::colour_as_typed(field);
     } else {

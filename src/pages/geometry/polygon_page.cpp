@@ -180,7 +180,7 @@ void PolygonPage::angle_format_chosen(bool dms) {
 void PolygonPage::recompute() {
   const PolygonForm form =
       polygon_form({polygon_sides(static_cast<Fl_Input_*>(w_.sides->child(0))->value()), known(),
-                    w_.value->value(), static_cast<int>(w_.precision->value())});
+                    w_.value->number_text(), static_cast<int>(w_.precision->value())});
   // K4 stays set when it goes grey; the page then shows no results.
   if (form.corner_to_flat_offered)
     w_.known[3]->activate();

@@ -40,7 +40,7 @@ constexpr size_t kRow2 = 1;
 constexpr size_t kRow3 = 2;
 
 TypedText typed(const ui::CheckedInput* field) {
-  return {field->value(), ui::refuses_its_value(field)};
+  return {field->number_text(), ui::refuses_its_value(field)};
 }
 
 } // namespace
@@ -202,13 +202,13 @@ void RightTrianglePage::angle_format_chosen(bool dms) {
   // A typed angle A moves to the fields that show it now.
   if (has_known_angle(case_)) {
     if (dms && !w_.angle_groups[0]->visible()) {
-      ui::write_dms_fields_from_text(w_.input2->value(), {w_.angle[0], w_.angle[1], w_.angle[2]});
+      ui::write_dms_fields_from_text(w_.input2->number_text(), {w_.angle[0], w_.angle[1], w_.angle[2]});
       for (ui::CheckedInput* field : w_.angle)
         ui::colour_as_typed(field);
     } else if (!dms && !w_.input2_group->visible()) {
       ui::show_text(w_.input2,
                     right_triangle_decimal_angle_text(
-                        {w_.angle[0]->value(), w_.angle[1]->value(), w_.angle[2]->value()}));
+                        {w_.angle[0]->number_text(), w_.angle[1]->number_text(), w_.angle[2]->number_text()}));
       ui::colour_as_typed(w_.input2);
     }
   }

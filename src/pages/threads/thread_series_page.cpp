@@ -316,7 +316,7 @@ void ThreadSeriesPage::diameter_typed() {
 void ThreadSeriesPage::fraction_typed() {
   // The fraction stays as typed, so that 1/16 can be typed through 1/1.
   const std::string diameter =
-      fraction_diameter_text(series_index(), w_.over->value(), w_.under->value());
+      fraction_diameter_text(series_index(), w_.over->number_text(), w_.under->number_text());
   if (diameter.empty())
     return;
   w_.diameter->value(diameter.c_str());
@@ -332,8 +332,8 @@ void ThreadSeriesPage::recompute() {
   drills.letter = w_.letter->value() != 0;
   drills.metric = w_.metric->value() != 0;
   const ThreadSeriesForm form =
-      thread_series_form({series_index(), w_.diameter->value(), w_.pitch->value(),
-                          w_.percent->value(), w_.size_number->value(), drills});
+      thread_series_form({series_index(), w_.diameter->number_text(), w_.pitch->number_text(),
+                          w_.percent->number_text(), w_.size_number->value(), drills});
   if (!form.percent_written.empty())
     w_.percent->value(form.percent_written.c_str());
   const std::pair<Fl_Output*, const std::string*> texts[] = {

@@ -179,7 +179,7 @@ void ThreadWiresPage::unit_changed() {
 
 void ThreadWiresPage::fraction_changed() {
   w_.major->value(
-      fraction_major_text(w_.fraction_over->value(), w_.fraction_under->value(), millimetre())
+      fraction_major_text(w_.fraction_over->number_text(), w_.fraction_under->number_text(), millimetre())
           .c_str());
   // An emptied diameter must take its results with it.
   compute(WiresChange::kMajor);
@@ -187,8 +187,8 @@ void ThreadWiresPage::fraction_changed() {
 
 void ThreadWiresPage::compute(WiresChange changed) {
   const ThreadWiresForm out =
-      thread_wires_form({form(), millimetre(), changed, w_.tpi->value(), w_.metric_pitch->value(),
-                         w_.major->value(), w_.wire->value(), kept_});
+      thread_wires_form({form(), millimetre(), changed, w_.tpi->number_text(), w_.metric_pitch->number_text(),
+                         w_.major->number_text(), w_.wire->number_text(), kept_});
   kept_ = out.kept;
   for (size_t i = 0; i < w_.sizes.size(); ++i)
     w_.sizes[i]->value(out.sizes[i].c_str());

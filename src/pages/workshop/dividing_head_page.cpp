@@ -356,7 +356,7 @@ void DividingHeadPage::recompute() {
       text_of(context_, texts::kHeadWithoutRatio),
       text_of(context_, texts::kNameHeadWithRatio)};
   const DividingHeadForm form = dividing_head_form(
-      {w_.divisions->value(), ratio_, head_plates_, free_plates_, head_gears_}, texts);
+      {w_.divisions->number_text(), ratio_, head_plates_, free_plates_, head_gears_}, texts);
   set_active(w_.calculate, form.calculate);
   w_.results->clear();
   for (const std::string& line : form.lines)

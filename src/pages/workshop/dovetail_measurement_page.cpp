@@ -299,16 +299,16 @@ DovetailMeasurementFormInput DovetailMeasurementPage::form_input() const {
   in.angle = w_.angle_typed->value() ? FlankAngle::kTyped
              : w_.angle_60->value()  ? FlankAngle::k60
                                      : FlankAngle::k45;
-  in.typed_angle = w_.typed_angle->value();
+  in.typed_angle = w_.typed_angle->number_text();
   in.clearance_kind = w_.clearance_kind->value();
-  in.clearance = w_.clearance->value();
+  in.clearance = w_.clearance->number_text();
   in.gib = w_.gib->value() != 0;
-  in.gib_thickness = w_.gib_thickness->value();
-  in.pin = w_.pin->value();
-  in.over_pins = w_.over_pins->value();
-  in.male_depth = w_.male_depth->value();
-  in.between_pins = w_.between_pins->value();
-  in.female_depth = w_.female_depth->value();
+  in.gib_thickness = w_.gib_thickness->number_text();
+  in.pin = w_.pin->number_text();
+  in.over_pins = w_.over_pins->number_text();
+  in.male_depth = w_.male_depth->number_text();
+  in.between_pins = w_.between_pins->number_text();
+  in.female_depth = w_.female_depth->number_text();
   in.millimetre = w_.millimetre->value() != 0;
   return in;
 }

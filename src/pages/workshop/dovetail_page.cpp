@@ -193,17 +193,17 @@ void DovetailPage::restored() { recompute(); }
 
 DovetailFormInput DovetailPage::form_input() const {
   DovetailFormInput in;
-  in.width = w_.width->value();
-  in.depth = w_.depth->value();
+  in.width = w_.width->number_text();
+  in.depth = w_.depth->number_text();
   in.angle = w_.angle_60->value()      ? FlankAngle::k60
              : w_.angle_typed->value() ? FlankAngle::kTyped
                                        : FlankAngle::k45;
-  in.typed_angle = w_.typed_angle->value();
+  in.typed_angle = w_.typed_angle->number_text();
   in.gib = w_.gib->value() != 0;
-  in.gib_thickness = w_.gib_thickness->value();
+  in.gib_thickness = w_.gib_thickness->number_text();
   in.clearance_kind = w_.clearance_kind->value();
-  in.clearance = w_.clearance->value();
-  in.pin = w_.pin->value();
+  in.clearance = w_.clearance->number_text();
+  in.pin = w_.pin->number_text();
   return in;
 }
 
