@@ -13,7 +13,6 @@
 #include "core/numeric/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
-#include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/unit_switch.h"
 
@@ -31,6 +30,8 @@ int CheckedInput::handle(int event) {
     hiding_ = false;
     return handled;
   }
+  if (event == FL_KEYBOARD && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter))
+    enter_pressed(this); // the user is done with the text; the key goes on to the window
   return NumberInput::handle(event);
 }
 
@@ -47,11 +48,20 @@ void CheckedInput::run_for_composed_value() {
   composed_ = false;
 }
 
+void CheckedInput::measure_in(const UnitSwitch& units) {
+  measure_in([&units] { return units.metric(); });
+}
+
+void CheckedInput::measure_in(std::function<bool()> metric) {
+  unit_ = [metric] { return metric() ? numeric::FieldUnit::kMm : numeric::FieldUnit::kInch; };
+}
+
+void CheckedInput::measure_in(numeric::FieldUnit unit) {
+  unit_ = [unit] { return unit; };
+}
+
 numeric::TypedNumberRules CheckedInput::reading_rules() const {
-  numeric::FieldUnit unit = numeric::FieldUnit::kNone;
-  if (units_)
-    unit = units_->metric() ? numeric::FieldUnit::kMm : numeric::FieldUnit::kInch;
-  return numeric::typed_rules(rule(), unit, angles_);
+  return numeric::typed_rules(rule(), unit_ ? unit_() : numeric::FieldUnit::kNone, angles_);
 }
 
 numeric::TypedNumber CheckedInput::reading() const {
@@ -179,6 +189,12 @@ void on_done(CheckedInput* field, InputRange& range) {
   }
 }
 
+} // namespace
+
+void enter_pressed(CheckedInput* field) { on_done(field, field->own_range_); }
+
+namespace {
+
 void on_focus_lost(CheckedInput* field, InputRange& range) {
   // A field whose page or window is going away has nothing to say.
   if (!field->visible_r() || reclaiming_focus)
@@ -261,8 +277,6 @@ void check_input_callback(Fl_Widget* widget, void* data) {
     if (Fl::focus() != field && field->visible_r())
       field->take_focus();
   }
-  if (Fl::event() == FL_KEYDOWN && !still_typing())
-    on_done(field, range); // Enter
 }
 
 void open_edit_popup(PageContext& app, Fl_Input* field) {

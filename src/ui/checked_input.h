@@ -64,7 +64,11 @@ public:
 
   /// A length field: a unit typed after a number ("12mm", "1/2\"") is
   /// converted into the unit `units` shows at the time.
-  void measure_in(const UnitSwitch* units) { units_ = units; }
+  void measure_in(const UnitSwitch& units);
+  /// The same for a page whose own radios say whether it is in millimetres.
+  void measure_in(std::function<bool()> metric);
+  /// A length field that always holds `unit`.
+  void measure_in(numeric::FieldUnit unit);
   /// An angle field (or no longer one, as a page's mode changes): degrees,
   /// minutes and seconds are taken ("30 15", "30:15:10"), units are not.
   void hold_angles(bool angles) { angles_ = angles; }
@@ -93,6 +97,7 @@ private:
   friend CheckedInput* make_checked_input(PageContext&, const numeric::RangeRule&, int, int, int,
                                           int, const char*);
   friend void colour_as_typed(CheckedInput*);
+  friend void enter_pressed(CheckedInput*);
   numeric::TypedNumberRules reading_rules() const;
   InputRange own_range_;
   bool composed_ = false;
@@ -101,7 +106,7 @@ private:
   bool pasting_ = false;
   bool showing_value_ = false;
   bool angles_ = false;
-  const UnitSwitch* units_ = nullptr;
+  std::function<numeric::FieldUnit()> unit_;
 };
 
 /// Builds a checked field with `rule` inside the open group: GTK down box,
@@ -116,6 +121,10 @@ bool refuses_its_value(const CheckedInput* field);
 /// Colours text the page put in itself (a restored value) as if it had been
 /// typed: red when out of range, black otherwise.
 void colour_as_typed(CheckedInput* field);
+
+/// Enter in a field: the value shows instead of arithmetic, or the field
+/// turns red when its text can't be used.
+void enter_pressed(CheckedInput* field);
 
 /// The shared callback of every checked field.
 void check_input_callback(Fl_Widget* field, void* range);

@@ -61,6 +61,17 @@ TEST_F(SpurGearPageTest, ControlsReachTheFormAndItsResultsShow) {
   EXPECT_EQ(fake.help_asked, std::vector{ui::HelpTopic::kBacklash});
 }
 
+// A count may be typed as arithmetic whose result is whole; Enter shows it.
+TEST_F(SpurGearPageTest, ATypedProductOfTeethIsThatGear) {
+  const SpurGearWidgets& g = w();
+  run(g.pitch_value, "10", g.teeth, "30");
+  const Texts thirty = shown_all(g.inch);
+  ASSERT_NE(thirty[7], "");
+  run(g.teeth, "2*15");
+  EXPECT_EQ(shown_all(g.inch), thirty);
+  run(g.teeth, "2*15\n", g.teeth, "=30", g.teeth, "7/2", g.teeth, "~red", g.inch[7], "=");
+}
+
 TEST_F(SpurGearPageTest, UnitButtonGivesTheSameGear) {
   units(); // metric: module 2, 30 teeth; then 25.4 / 2 teeth per inch, dedendum 1.2 / P + 0.002
   run(w().systems[0], nullptr, w().pitch_value, "2", w().teeth, "30");

@@ -44,6 +44,40 @@ TEST_F(CircleSegmentPageTest, CasesUnitsAngleFormatsRestartAndSketch) {
   EXPECT_GT(shot.pixels_of(255, 0, 0), 300);    // two red circles
 }
 
+// Numbers as drawings give them, in the inch radius: the results are those
+// of the value, which shows once the field is left; Ctrl+Z brings back what
+// was typed; a half-typed text computes nothing and turns red when left.
+TEST_F(CircleSegmentPageTest, ArithmeticFractionsAndUnitsGiveTheResultsOfTheirValue) {
+  const auto& v = w().row_values;
+  run(w().known, "#0", w().second, "60", w().first, "1.25");
+  const Texts of_1_25 = shown_all(v);
+  run(w().first, "0.472441"); // 12 / 25.4 to six decimals
+  const Texts of_12mm = shown_all(v);
+  ASSERT_NE(of_1_25, of_12mm);
+  run(w().first, "1 1/4");
+  EXPECT_EQ(shown_all(v), of_1_25);
+  press_key(FL_Tab);
+  run(w().first, "=1.25", w().first, "~black");
+  w().first->take_focus();
+  send_keys(w().first->window(), {'z'}, FL_CTRL);
+  run(w().first, "=1 1/4");
+  EXPECT_EQ(shown_all(v), of_1_25);
+  run(w().first, "12mm");
+  EXPECT_EQ(shown_all(v), of_12mm);
+  run(w().first, "12 mm\n", w().first, "=0.472441");
+  run(w().first, "1/", w().first, "~black");
+  EXPECT_EQ(shown_all(v), Texts(v.size(), ""));
+  press_key(FL_Tab);
+  run(w().first, "~red", w().first, "~focus", w().first, "=1/");
+  EXPECT_EQ(dialogs.range_messages, std::vector{lang(854)});
+  // Leaving shows the value, which the units convert and a restart keeps.
+  run(w().first, "2-1/2", w().mm, nullptr, w().first, "=63.5", w().inch, nullptr, w().first,
+      "=2.5", w().first, "1/2+3/4");
+  restart();
+  run(w().first, "=1/2+3/4");
+  EXPECT_EQ(shown_all(v), of_1_25);
+}
+
 using RightTrianglePageTest = PageAloneTest<geometry::RightTrianglePage>;
 
 TEST_F(RightTrianglePageTest, CasesUnitsAngleFormatsRestartAndSketch) {

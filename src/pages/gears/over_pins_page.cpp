@@ -129,6 +129,7 @@ void OverPinsPage::build_pressure_angle() {
   }
   // The frame names the angle already; the field only needs its unit.
   w_.typed_angle = ui::make_checked_input(context_, kTypedAngleRule, 488, 135, 61, 25, "°");
+  w_.typed_angle->hold_angles(true);
   w_.typed_angle->align(FL_ALIGN_RIGHT);
   if (const char* tip = context_.lang(texts::kPressureAngle))
     w_.typed_angle->copy_tooltip(tip);
@@ -173,6 +174,8 @@ void OverPinsPage::build_pins() {
       },
       // The results show both units already: nothing to compute.
       nullptr);
+  w_.pin->measure_in(*units_);
+  w_.over_pins->measure_in(*units_);
 
   ui::wrapped_text(190, 292, 136, 23, context_.lang(texts::kRecommendedPin), FL_ALIGN_LEFT);
   w_.pin_inch = ui::result_field(480, 292, 55, 23);
@@ -198,6 +201,7 @@ void OverPinsPage::build_helix() {
   w_.helix_note->labelcolor(FL_DARK_RED);
 
   w_.helix = ui::make_checked_input(context_, kHelixRule, 650, 327, 75, 28);
+  w_.helix->hold_angles(true);
   w_.helix->copy_label(context_.lang(texts::kHelixAngle));
   if (not_used)
     w_.helix->copy_tooltip(not_used);

@@ -79,6 +79,8 @@ void WormExtraWindow::build() {
   mm_group->color(FL_RED);
   mm_group->copy_label(context_.lang(texts::kMmUnit));
   w_.millimetre = ui::make_checked_input(context_, kDecimalRule, 238, 21, 59, 25);
+  w_.inch->measure_in(numeric::FieldUnit::kInch);
+  w_.millimetre->measure_in(numeric::FieldUnit::kMm);
   mm_group->end();
 
   w_.apply = new Fl_Button(124, 117, 116, 25);

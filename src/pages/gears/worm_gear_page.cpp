@@ -135,6 +135,8 @@ void WormGearPage::build(Fl_Group&) {
         return std::vector<Fl_Input_*>{w_.diameter, w_.backlash};
       },
       [this] { units_chosen(); });
+  w_.diameter->measure_in(*units_);
+  w_.backlash->measure_in(*units_);
   bind_state();
   recompute();
 }

@@ -255,6 +255,10 @@ void BoltCirclePage::build_pattern_inputs() {
         return std::vector<Fl_Input_*>{w_.diameter, w_.part_diameter, w_.x_origin, w_.y_origin};
       },
       [this] { recompute(); });
+  for (ui::CheckedInput* length : {w_.diameter, w_.part_diameter, w_.x_origin, w_.y_origin})
+    length->measure_in(*units_);
+  for (ui::CheckedInput* angle : {w_.first_angle, w_.start_angle, w_.end_angle})
+    angle->hold_angles(true);
 }
 
 void BoltCirclePage::bind_state() {

@@ -125,6 +125,8 @@ void CircleSegmentPage::build_switches() {
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kCircleSegment, w_.inch, w_.mm,
       [this] { return length_fields(); }, [this] { recompute(); });
+  for (ui::CheckedInput* length : {w_.first, w_.diameter, w_.second})
+    length->measure_in(*units_);
 
   std::tie(w_.decimal, w_.dms) =
       framed_angle_formats({336, 314, 170, 32}, {346, 318, 74, 25}, {432, 319, 64, 25},
@@ -203,6 +205,7 @@ void CircleSegmentPage::apply_case(SegmentKnown known) {
 void CircleSegmentPage::show_layout() {
   const SegmentLayout layout = segment_layout(known_, w_.dms->value() != 0);
   w_.second->set_bounds(0.0, layout.second_is_angle ? kSegmentLargestAngle : 0.0);
+  w_.second->hold_angles(layout.second_is_angle);
   w_.first_label->value(context_.lang_or(layout.first_label, "").c_str());
   w_.second_label->value(context_.lang_or(layout.second_label, "").c_str());
   for (size_t row = 0; row < w_.row_labels.size(); ++row)

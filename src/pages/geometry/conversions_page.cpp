@@ -64,6 +64,7 @@ void ConversionsPage::build(Fl_Group&) {
 // decimal degrees = D° M′ S″ = multiple of π radians
 void ConversionsPage::build_angle_row() {
   w_.degrees = ui::make_checked_input(context_, kDegreesRule, 305, 54, 94, 25);
+  w_.degrees->hold_angles(true);
   w_.degrees->copy_label(context_.lang(texts::kDegreesWord));
   equals_sign(399, 53);
   struct DmsField {
@@ -90,6 +91,8 @@ void ConversionsPage::build_length_rows() {
   w_.mm->copy_label(context_.lang(texts::kMillimetresWord));
   equals_sign(479, 122);
   w_.inch = ui::make_checked_input(context_, kInchRule, 496, 123, 85, 25);
+  w_.mm->measure_in(numeric::FieldUnit::kMm);
+  w_.inch->measure_in(numeric::FieldUnit::kInch);
   w_.inch->copy_label(context_.lang(texts::kInchWord));
   w_.inch->align(FL_ALIGN_RIGHT);
 

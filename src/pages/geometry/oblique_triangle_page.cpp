@@ -118,6 +118,7 @@ void ObliqueTrianglePage::build_input_rows() {
     // Each field has its own rule: one row may hold an angle (with a
     // range) while another holds a side (without).
     w_.decimal_inputs[r] = ui::make_checked_input(context_, kSideRule, 522, y, 185, 25);
+    w_.decimal_inputs[r]->measure_in([this] { return units_->metric(); });
     w_.decimal_groups[r]->end();
 
     for (size_t c = 0; c < 3; ++c) {
@@ -183,6 +184,7 @@ void ObliqueTrianglePage::show_mode() {
   const ObliqueFormLayout l = oblique_form_layout(known_, w_.dms->value() != 0);
   for (size_t r = 0; r < 3; ++r) {
     w_.decimal_inputs[r]->set_bounds(0.0, l.row_is_angle[r] ? kObliqueLargestAngle : 0.0);
+    w_.decimal_inputs[r]->hold_angles(l.row_is_angle[r]);
     set_text(w_.row_labels[r], context_.lang_or(l.row_labels[r], ""));
     show_and_enable_if(w_.decimal_groups[r], !l.row_as_dms[r]);
     for (Fl_Group* part : w_.dms_groups[r])

@@ -116,6 +116,7 @@ void PolygonPage::build_switches() {
   units_ = std::make_unique<ui::UnitSwitch>(
       context_, ui::UnitPairSlot::kPolygon, w_.inch, w_.mm,
       [this] { return std::vector<Fl_Input_*>{w_.value}; }, [this] { recompute(); });
+  w_.value->measure_in(*units_);
 }
 
 void PolygonPage::build_results() {

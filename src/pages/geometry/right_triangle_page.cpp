@@ -90,6 +90,8 @@ void RightTrianglePage::build_inputs() {
   w_.input2_group = new Fl_Group(480, 320, 265, 28);
   w_.input2 = ui::make_checked_input(context_, kInput2Rule, 481, 321, 261, 25);
   w_.input2_group->end();
+  for (ui::CheckedInput* field : {w_.input1, w_.input2})
+    field->measure_in([this] { return units_->metric(); });
 
   struct AngleField {
     int group_x, group_y, group_w, group_h, x, y, w;
@@ -182,6 +184,7 @@ void RightTrianglePage::show_layout() {
   w_.row_labels[0]->value(context_.lang(layout.row1_label));
   w_.row_labels[1]->value(context_.lang(layout.row2_label));
   w_.input2->set_bounds(0.0, layout.second_is_angle ? kRightTriangleLargestAngle : 0.0);
+  w_.input2->hold_angles(layout.second_is_angle);
 
   ui::show_and_enable_if(w_.input2_group, !layout.angle_as_dms);
   for (Fl_Group* group : w_.angle_groups)

@@ -109,6 +109,9 @@ void ThreadWiresPage::build_inputs() {
 
   w_.wire_label = label_box(525, 120, 177, 25);
   w_.wire = length_field(704, 120, 70, WiresChange::kWire);
+  for (ui::CheckedInput* length : {w_.major, w_.wire})
+    length->measure_in([this] { return millimetre(); });
+  w_.metric_pitch->measure_in(numeric::FieldUnit::kMm);
   forms->end();
 
   w_.millimetre = ui::radio_button(272, 161, 240, 25, context_.lang(texts::kWiresMillimetresRadio),

@@ -166,6 +166,10 @@ void DovetailMeasurementPage::build_inputs() {
   w_.gib->copy_label(context_.lang(texts::kGibCheck));
   w_.gib_caption = caption(context_, 164, 560, 134, 25, texts::kGibThickness);
   w_.gib_thickness = ui::make_checked_input(context_, kRule, 300, 560, 60, 25);
+  for (ui::CheckedInput* length : {w_.pin, w_.between_pins, w_.female_depth, w_.over_pins,
+                                   w_.male_depth, w_.clearance, w_.gib_thickness})
+    length->measure_in([this] { return fields_in_mm_; });
+  w_.typed_angle->hold_angles(true);
   w_.gib_cover = new Fl_Box(FL_FLAT_BOX, 166, 560, 196, 25, nullptr);
   w_.gib_cover->color(ui::kPageBackground);
 

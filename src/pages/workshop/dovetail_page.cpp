@@ -132,6 +132,9 @@ void DovetailPage::build_inputs() {
         return std::vector<Fl_Input_*>{w_.width, w_.depth, w_.clearance, w_.pin, w_.gib_thickness};
       },
       [this] { recompute(); });
+  for (ui::CheckedInput* length : {w_.width, w_.depth, w_.clearance, w_.pin, w_.gib_thickness})
+    length->measure_in(*units_);
+  w_.typed_angle->hold_angles(true);
 
   for (Fl_Widget* choice :
        {static_cast<Fl_Widget*>(w_.angle_60), static_cast<Fl_Widget*>(w_.angle_45),
