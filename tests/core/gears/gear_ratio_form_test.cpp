@@ -34,7 +34,8 @@ TEST(GearRatioForm, CalculateFollowsTheToothCountsAndTheRatio) {
 TEST(GearRatioForm, ToleranceBelowTheSmallestBecomesTheSmallest) {
   for (const char* typed : {"", "0", "0.00001", "0.000099", "-1"})
     EXPECT_EQ(gears::floored_tolerance(typed), "0.0001") << typed;
-  for (const char* typed : {"0.0001", "0.0001005", "0.5", "12"})
+  // The smallest written otherwise stays as typed.
+  for (const char* typed : {"0.0001", "0.00010", "0.0001005", "0.5", "12"})
     EXPECT_EQ(gears::floored_tolerance(typed), typed);
 }
 

@@ -122,6 +122,22 @@ TEST(DovetailMeasurementForm, MatingPartTexts) {
   }
 }
 
+// Over pins of exactly the pins' own share, 1 (1 + 1.73205): the male's
+// root is nothing wide, though the slot 0.01 shallower would still be open
+// at its mouth (2 (0.01) / tan 60 wide).
+TEST(DovetailMeasurementForm, AMaleRootOfNothingIsTooSmall) {
+  DovetailMeasurementInput in;
+  in.angle = FlankAngle::k60;
+  in.clearance_kind = kMaleDeeper;
+  in.clearance = 0.01;
+  in.pin_diameter = 1.0;
+  in.over_pins = 1 + 1.7320508075688774;
+  in.male_depth = 0.5;
+  NoDovetail why = NoDovetail::kNothingToSay;
+  EXPECT_FALSE(compute_dovetail_measurement(in, {}, &why));
+  EXPECT_EQ(why, NoDovetail::kOverPinsTooSmall);
+}
+
 TEST(DovetailMeasurementForm, KeptValuesAreInInchesAndWrittenInTheUnitShown) {
   DovetailMeasurementValues previous;
   previous.gib_width = 0.1;
