@@ -14,7 +14,6 @@
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
 #include "ui/page_context.h"
-#include "ui/unit_switch.h"
 
 namespace ui {
 
@@ -48,65 +47,10 @@ void CheckedInput::run_for_composed_value() {
   composed_ = false;
 }
 
-void CheckedInput::measure_in(const UnitSwitch& units) {
-  measure_in([&units] { return units.metric(); });
-}
-
-void CheckedInput::measure_in(std::function<bool()> metric) {
-  unit_ = [metric] { return metric() ? numeric::FieldUnit::kMm : numeric::FieldUnit::kInch; };
-}
-
-void CheckedInput::measure_in(numeric::FieldUnit unit) {
-  unit_ = [unit] { return unit; };
-}
-
-numeric::TypedNumberRules CheckedInput::reading_rules() const {
-  return numeric::typed_rules(rule(), unit_ ? unit_() : numeric::FieldUnit::kNone, angles_);
-}
-
-numeric::TypedNumber CheckedInput::reading() const {
-  return numeric::read_typed_number(value(), reading_rules());
-}
-
-std::string CheckedInput::number_text() const {
-  return numeric::used_number_text(value(), reading());
-}
-
-bool CheckedInput::unreadable() const {
-  const numeric::TypedState state = reading().state;
-  return state == numeric::TypedState::kUnfinished || state == numeric::TypedState::kRefused;
-}
-
 std::string CheckedInput::problem(bool done) const {
   const PageContext* app = own_range_.app;
   return numeric::field_problem(value(), reading(), rule(), done,
                                 [app](i18n::TextId entry) { return app->lang(entry); });
-}
-
-void CheckedInput::show_value() {
-  const numeric::TypedNumber now = reading();
-  if (now.state != numeric::TypedState::kNumber || now.plain)
-    return;
-  const std::string text = numeric::typed_value_text(now.value);
-  showing_value_ = true;
-  replace(0, size(), text.data(), static_cast<int>(text.size()));
-  showing_value_ = false;
-  position(0, size());
-}
-
-// A paste goes in as the one number it reads as ("12,5" -> "12.5"), or as
-// typed when it is arithmetic the field reads ("1 1/4"); else not at all.
-std::optional<std::string> CheckedInput::pasted_text(const std::string& pasted) const {
-  if (std::optional<std::string> number = NumberInput::pasted_text(pasted))
-    return number;
-  const std::size_t first = pasted.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos)
-    return std::nullopt;
-  const std::string text = pasted.substr(first, pasted.find_last_not_of(" \t\r\n") - first + 1);
-  if (text.find_first_of("\t\r\n") != std::string::npos ||
-      numeric::read_typed_number(text, reading_rules()).state != numeric::TypedState::kNumber)
-    return std::nullopt;
-  return text;
 }
 
 void CheckedInput::insert_pasted(const std::string& number) {
@@ -140,9 +84,8 @@ CheckedInput* make_checked_input(PageContext& app, const numeric::RangeRule& rul
   InputRange& range = field->own_range_;
   range.rule = rule;
   range.app = &app;
-  // Any character goes in: the field reads arithmetic, fractions and units,
-  // and says what it can't read rather than dropping a key.
-  field->type(FL_NORMAL_INPUT);
+  field->type(range.rule.kind == numeric::kUnsignedInt ? FL_INT_INPUT : FL_FLOAT_INPUT);
+  field->speak_with(app);
   field->box(FL_GTK_DOWN_BOX);
   field->textcolor(range.colour_ok);
   field->callback(check_input_callback, &range);

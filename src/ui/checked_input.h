@@ -13,12 +13,10 @@
 #include <string>
 
 #include "core/numeric/input_rules.h"
-#include "core/numeric/typed_number.h"
 
 namespace ui {
 
 class PageContext;
-class UnitSwitch;
 
 /// A field's rule with the page routines attached. Each checked field has
 /// its own: nothing one field does reaches another.
@@ -62,35 +60,13 @@ public:
   /// True while a pasted number goes in.
   bool pasting() const { return pasting_; }
 
-  /// A length field: a unit typed after a number ("12mm", "1/2\"") is
-  /// converted into the unit `units` shows at the time.
-  void measure_in(const UnitSwitch& units);
-  /// The same for a page whose own radios say whether it is in millimetres.
-  void measure_in(std::function<bool()> metric);
-  /// A length field that always holds `unit`.
-  void measure_in(numeric::FieldUnit unit);
-  /// An angle field (or no longer one, as a page's mode changes): degrees,
-  /// minutes and seconds are taken ("30 15", "30:15:10"), units are not.
-  void hold_angles(bool angles) { angles_ = angles; }
-  /// How the text reads under the field's rules.
-  numeric::TypedNumber reading() const;
-  /// The number the page computes with: the text when it is a plain number,
-  /// the value of anything else ("1.25" for "1 1/4"), "" while unreadable.
-  std::string number_text() const;
-  /// True while the text is neither empty nor a number: a unit change
-  /// leaves it as typed rather than converting the number it starts with.
-  bool unreadable() const;
-  /// What the field says about its text ("" when its number is used); a
-  /// text not yet finished counts once the user is `done` with it.
-  std::string problem(bool done) const;
-  /// Shows the value instead of arithmetic, undoably ("1 1/4" -> "1.25").
-  void show_value();
-  /// True while show_value writes: the field's callback has nothing to do.
-  bool showing_value() const { return showing_value_; }
+  /// What the field says about its text ("" when its number is used): why
+  /// it can't be read, or the range; a text not yet finished counts once
+  /// the user is `done` with it.
+  std::string problem(bool done) const override;
 
 protected:
   int number_kind() const override;
-  std::optional<std::string> pasted_text(const std::string& pasted) const override;
   void insert_pasted(const std::string& number) override;
 
 private:
@@ -98,15 +74,14 @@ private:
                                           int, const char*);
   friend void colour_as_typed(CheckedInput*);
   friend void enter_pressed(CheckedInput*);
-  numeric::TypedNumberRules reading_rules() const;
+  // The kit's callback marks a checked field and says when it is done.
+  void mark_itself(bool) override {}
+  void done_with_text() override {}
   InputRange own_range_;
   bool composed_ = false;
   bool normalise_next_paste_ = false;
   bool hiding_ = false;
   bool pasting_ = false;
-  bool showing_value_ = false;
-  bool angles_ = false;
-  std::function<numeric::FieldUnit()> unit_;
 };
 
 /// Builds a checked field with `rule` inside the open group: GTK down box,

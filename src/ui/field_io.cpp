@@ -20,8 +20,8 @@ int field_kind(const Fl_Input_* field) {
 // A text the field can't read stays as typed, to be mended: converting or
 // normalising the number it starts with would put another in its place.
 bool convertible(const Fl_Input_* field) {
-  auto* checked = dynamic_cast<const CheckedInput*>(field);
-  return !checked || !checked->unreadable();
+  auto* number = dynamic_cast<const NumberInput*>(field);
+  return !number || !number->unreadable();
 }
 
 void write_triple(const DmsFields& triple, const numeric::DmsTexts& texts) {
@@ -43,8 +43,8 @@ void show_text(Fl_Input_* field, const char* text) {
 void show_text(Fl_Input_* field, const std::string& text) { show_text(field, text.c_str()); }
 
 std::string field_number_text(const Fl_Input_* field) {
-  auto* checked = dynamic_cast<const CheckedInput*>(field);
-  return checked ? checked->number_text() : std::string(field->value());
+  auto* number = dynamic_cast<const NumberInput*>(field);
+  return number ? number->number_text() : std::string(field->value());
 }
 
 double field_double(const Fl_Input_* field) { return numeric::read_double(field_number_text(field)); }

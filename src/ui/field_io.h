@@ -21,7 +21,7 @@ using DmsFields = std::array<Fl_Input_*, 3>;
 void show_text(Fl_Input_* field, const char* text);
 void show_text(Fl_Input_* field, const std::string& text);
 
-/// The number a field holds as the page computes with it: a checked field's
+/// The number a field holds as the page computes with it: a number field's
 /// number_text() (the value of "1 1/4"), any other field's text.
 std::string field_number_text(const Fl_Input_* field);
 double field_double(const Fl_Input_* field);

@@ -5,13 +5,12 @@
 
 namespace numeric {
 
-TypedNumberRules typed_rules(const RangeRule& rule, FieldUnit unit, bool angle) {
+TypedNumberRules typed_rules(int kind, FieldUnit unit, bool angle) {
   TypedNumberRules rules;
   rules.unit = angle ? FieldUnit::kNone : unit;
   rules.angle = angle;
-  rules.negative = rule.kind == kSignedInt || rule.kind == kSignedDecimal ||
-                   rule.kind == kFilteredDecimal;
-  rules.whole = rule.kind == kUnsignedInt || rule.kind == kSignedInt;
+  rules.negative = kind == kSignedInt || kind == kSignedDecimal || kind == kFilteredDecimal;
+  rules.whole = kind == kUnsignedInt || kind == kSignedInt;
   return rules;
 }
 

@@ -12,10 +12,10 @@
 
 namespace numeric {
 
-/// The reading rules of a field of `rule`: whole numbers in the integer
-/// kinds, a minus sign only in the signed ones; `unit` for a length field,
-/// `angle` for an angle field (which takes no unit).
-TypedNumberRules typed_rules(const RangeRule& rule, FieldUnit unit, bool angle);
+/// The reading rules of a field of `kind` (an InputKind): whole numbers in
+/// the integer kinds, a minus sign only in the signed ones; `unit` for a
+/// length field, `angle` for an angle field (which takes no unit).
+TypedNumberRules typed_rules(int kind, FieldUnit unit, bool angle);
 
 /// The number a page computes with: a plain number as typed (a comma as a
 /// point), the value of anything else ("1 1/4" -> "1.25"), nothing while the

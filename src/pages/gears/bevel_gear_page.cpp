@@ -65,8 +65,10 @@ Fl_Output* result_field(int x, int y, int w, const char* label = nullptr) {
   return field;
 }
 
-Fl_Input* entry(int x, int y, int w, int type, const char* label) {
+ui::NumberInput* entry(const ui::PageContext& app, int x, int y, int w, int type,
+                       const char* label) {
   auto* field = new ui::NumberInput(x, y, w, 25);
+  field->speak_with(app);
   field->type(type);
   field->box(FL_GTK_DOWN_BOX);
   field->copy_label(label);
@@ -194,7 +196,8 @@ void BevelGearPage::build_sketch_and_choices() {
 }
 
 void BevelGearPage::build_entries() {
-  w_.shaft_angle = entry(642, 321, 125, FL_FLOAT_INPUT, context_.lang(texts::kShaftAngle));
+  w_.shaft_angle = entry(context_, 642, 321, 125, FL_FLOAT_INPUT, context_.lang(texts::kShaftAngle));
+  w_.shaft_angle->hold_angles(true);
   on(w_.shaft_angle, [this] { shaft_angle_changed(false); });
 
   w_.shaft_dms_frame = new Fl_Group(615, 321, 177, 25);
@@ -213,15 +216,15 @@ void BevelGearPage::build_entries() {
   }
   w_.shaft_dms_frame->end();
 
-  w_.pitch = entry(642, 375, 125, FL_INT_INPUT, context_.lang(texts::kDiametralPitchName));
+  w_.pitch = entry(context_, 642, 375, 125, FL_INT_INPUT, context_.lang(texts::kDiametralPitchName));
   on(w_.pitch, [this] { pitch_changed(); });
 
   w_.pair_frame = plain_group(528, 431, 268, 87);
-  w_.pinion_teeth = entry(642, 431, 125, FL_INT_INPUT, context_.lang(texts::kPinionTeeth));
-  w_.gear_teeth = entry(642, 493, 125, FL_INT_INPUT, context_.lang(texts::kGearTeethLabel));
+  w_.pinion_teeth = entry(context_, 642, 431, 125, FL_INT_INPUT, context_.lang(texts::kPinionTeeth));
+  w_.gear_teeth = entry(context_, 642, 493, 125, FL_INT_INPUT, context_.lang(texts::kGearTeethLabel));
   w_.pair_frame->end();
   w_.miter_frame = plain_group(528, 465, 268, 25);
-  w_.miter_teeth = entry(642, 465, 125, FL_INT_INPUT, context_.lang(texts::kMiterTeeth));
+  w_.miter_teeth = entry(context_, 642, 465, 125, FL_INT_INPUT, context_.lang(texts::kMiterTeeth));
   w_.miter_frame->end();
   for (Fl_Input* field : {w_.pinion_teeth, w_.gear_teeth, w_.miter_teeth})
     on(field, [this] { recompute(); });
@@ -260,7 +263,8 @@ void BevelGearPage::build_face_width() {
   w_.face_width_minimum = new Fl_Box(323, 938, 100, 25);
   w_.face_width_minimum->box(FL_FLAT_BOX);
   w_.face_width_minimum->color(ui::kResultBackground);
-  w_.face_width = entry(506, 938, 100, FL_FLOAT_INPUT, nullptr);
+  w_.face_width = entry(context_, 506, 938, 100, FL_FLOAT_INPUT, nullptr);
+  w_.face_width->measure_in([this] { return units_->metric(); });
   on(w_.face_width, [this] { face_width_typed(); });
   w_.face_width_maximum = new Fl_Box(691, 937, 100, 25);
   w_.face_width_maximum->box(FL_FLAT_BOX);
@@ -304,7 +308,7 @@ std::optional<double> BevelGearPage::shaft_angle_value() const {
 // ---- handlers ----
 
 void BevelGearPage::take_pitch() {
-  limits_ = bevel_face_width_limits(pitch_kind(), w_.pitch->value());
+  limits_ = bevel_face_width_limits(pitch_kind(), w_.pitch->number_text());
   if (limits_)
     face_width_ = limits_->standard;
   refresh_face_width();
@@ -338,7 +342,7 @@ void BevelGearPage::face_width_typed() {
   if (!limits_)
     return;
   const std::optional<Length> width =
-      typed_face_width(*limits_, w_.face_width->value(), units_->metric());
+      typed_face_width(*limits_, w_.face_width->number_text(), units_->metric());
   set_colour(w_.face_width, width ? ui::kTextOk : ui::kTextBad);
   if (width) {
     face_width_ = *width;
@@ -424,10 +428,10 @@ void BevelGearPage::recompute() {
   const workshop::DividingHead head = context_.dividing_head();
   BevelGearFormInput in;
   in.kind = pitch_kind();
-  in.pitch = w_.pitch->value();
+  in.pitch = w_.pitch->number_text();
   in.set = gear_set();
-  in.pinion_teeth = (miter() ? w_.miter_teeth : w_.pinion_teeth)->value();
-  in.gear_teeth = w_.gear_teeth->value();
+  in.pinion_teeth = (miter() ? w_.miter_teeth : w_.pinion_teeth)->number_text();
+  in.gear_teeth = w_.gear_teeth->number_text();
   in.head_ratio = head.ratio;
   in.head_circles = head.circles;
   in.shaft_angle = shaft_angle_value();
@@ -500,13 +504,13 @@ BevelPrintSheet BevelGearPage::print_sheet(bool gear_column) const {
   sheet.title = text(bevel_column_label(gear_set(), gear_column, units_->metric()));
   const bool module = pitch_kind() == BevelPitchKind::kModule;
   sheet.pitch_line =
-      text(module ? texts::kModuleName : texts::kDiametralPitchName) + " = " + w_.pitch->value();
+      text(module ? texts::kModuleName : texts::kDiametralPitchName) + " = " + w_.pitch->number_text();
   const Fl_Input* teeth = miter() ? w_.miter_teeth : gear_column ? w_.gear_teeth : w_.pinion_teeth;
-  std::string shaft = w_.shaft_angle->value();
+  std::string shaft = w_.shaft_angle->number_text();
   if (dms)
     shaft = std::string(w_.shaft_dms[0]->number_text()) + ":" + w_.shaft_dms[1]->number_text() + ":" +
             w_.shaft_dms[2]->number_text();
-  sheet.teeth_line = text(texts::kTeethCount) + " = " + teeth->value() + ", " +
+  sheet.teeth_line = text(texts::kTeethCount) + " = " + ui::field_number_text(teeth) + ", " +
                      text(texts::kShaftAngle) + " = " + shaft;
   for (std::size_t i = 0; i < kLegendLabels.size(); ++i)
     sheet.legend.push_back(legend_line(context_, i));

@@ -34,13 +34,13 @@ struct BevelGearWidgets {
   Fl_Round_Button* module = nullptr;
   Fl_Round_Button* miter = nullptr;
   Fl_Round_Button* pinion_and_gear = nullptr;
-  Fl_Input* pitch = nullptr;
+  ui::NumberInput* pitch = nullptr;
   Fl_Group* pair_frame = nullptr;
-  Fl_Input* pinion_teeth = nullptr;
-  Fl_Input* gear_teeth = nullptr;
+  ui::NumberInput* pinion_teeth = nullptr;
+  ui::NumberInput* gear_teeth = nullptr;
   Fl_Group* miter_frame = nullptr;
-  Fl_Input* miter_teeth = nullptr;
-  Fl_Input* shaft_angle = nullptr;
+  ui::NumberInput* miter_teeth = nullptr;
+  ui::NumberInput* shaft_angle = nullptr;
   Fl_Group* shaft_dms_frame = nullptr;
   std::array<ui::CheckedInput*, 3> shaft_dms{};
   std::array<Fl_Output*, kBevelRowCount> row_texts{};
@@ -48,7 +48,7 @@ struct BevelGearWidgets {
   BevelColumnWidgets right;
   Fl_Box* face_width_minimum = nullptr;
   Fl_Box* face_width_maximum = nullptr;
-  Fl_Input* face_width = nullptr;
+  ui::NumberInput* face_width = nullptr;
   Fl_Slider* face_width_slider = nullptr;
   Fl_Button* print = nullptr;
 };

@@ -46,8 +46,12 @@ Fl_Box* text_box(int x, int y, int w, int h, const char* text, Fl_Align align) {
   return box;
 }
 
-template <typename Input> Input* input(int x, int y, int w, int h, const char* label) {
-  auto* field = new Input(x, y, w, h);
+/// A number field; `whole` for a count.
+ui::NumberInput* input(const ui::PageContext& app, int x, int y, int w, const char* label,
+                       bool whole = false) {
+  auto* field = new ui::NumberInput(x, y, w, 25);
+  field->type(whole ? FL_INT_INPUT : FL_FLOAT_INPUT);
+  field->speak_with(app);
   field->box(FL_GTK_DOWN_BOX);
   field->copy_label(label);
   return field;
@@ -96,14 +100,14 @@ void GearRatioPage::build(Fl_Group& group) {
 
 void GearRatioPage::build_limit_and_target() {
   Fl_Group* limit = ui::framed_group(186, 165, 612, 50, context_.lang(texts::kResultsLimit));
-  w_.results_limit = input<Fl_Int_Input>(461, 180, 65, 25, context_.lang(texts::kShowAtMost));
+  w_.results_limit = input(context_, 461, 180, 65, context_.lang(texts::kShowAtMost), true);
   w_.results_limit->value(kDefaultResultsLimit);
   w_.results_limit->copy_tooltip(context_.lang(texts::kLimitNote));
   text_box(531, 180, 150, 25, context_.lang(texts::kResultsWord), FL_ALIGN_LEFT);
   limit->end();
 
   Fl_Group* ratio = ui::framed_group(186, 246, 612, 50, context_.lang(texts::kRatioLabel));
-  w_.target = input<ui::NumberInput>(437, 261, 124, 25, context_.lang(texts::kRatioToFind));
+  w_.target = input(context_, 437, 261, 124, context_.lang(texts::kRatioToFind));
   w_.target->when(FL_WHEN_CHANGED);
   on(w_.target, [this] { target_changed(); });
   text_box(566, 261, 150, 25, context_.lang(texts::kToOne), FL_ALIGN_LEFT);
@@ -112,12 +116,12 @@ void GearRatioPage::build_limit_and_target() {
 
 void GearRatioPage::build_tooth_range() {
   Fl_Group* range = ui::framed_group(186, 327, 612, 50, context_.lang(texts::kToothRange));
-  w_.lowest = input<Fl_Int_Input>(311, 342, 56, 25, nullptr);
+  w_.lowest = input(context_, 311, 342, 56, nullptr, true);
   w_.lowest->value(kDefaultLowest);
   text_box(372, 342, 149, 25, context_.lang(texts::kToothRangeTo), FL_ALIGN_CENTER);
-  w_.highest = input<Fl_Int_Input>(526, 342, 68, 25, nullptr);
+  w_.highest = input(context_, 526, 342, 68, nullptr, true);
   text_box(599, 342, 150, 25, context_.lang(texts::kToothRangeTeeth), FL_ALIGN_LEFT);
-  for (Fl_Int_Input* count : {w_.lowest, w_.highest}) {
+  for (ui::NumberInput* count : {w_.lowest, w_.highest}) {
     count->when(FL_WHEN_CHANGED);
     on(count, [this] { validate_inputs(); });
   }
@@ -134,7 +138,7 @@ void GearRatioPage::build_tolerance() {
   // The change-gear page searches with this mode too.
   for (Fl_Round_Button* button : w_.mode)
     on(button, [this] { context_.ratio_search().set_mode(mode()); });
-  w_.tolerance = input<ui::NumberInput>(515, 436, 105, 25, context_.lang(texts::kPercentSign));
+  w_.tolerance = input(context_, 515, 436, 105, context_.lang(texts::kPercentSign));
   w_.tolerance->align(FL_ALIGN_RIGHT);
   w_.tolerance->value(kSmallestToleranceText);
   // Checked when the user is done with it, so that "0.5" can be typed; every
@@ -162,7 +166,7 @@ void GearRatioPage::build_buttons() {
 
 void GearRatioPage::validate_inputs() {
   const RatioCheck check =
-      check_ratio_inputs({w_.target->value(), w_.lowest->value(), w_.highest->value()});
+      check_ratio_inputs({w_.target->number_text(), w_.lowest->number_text(), w_.highest->number_text()});
   check.calculate_offered ? w_.calculate->activate() : w_.calculate->deactivate();
   colour_text(w_.lowest, check.lowest_red ? ui::kTextBad : ui::kTextOk);
   if (check.highest_text)
@@ -184,7 +188,9 @@ void GearRatioPage::target_changed() {
 }
 
 void GearRatioPage::tolerance_left() {
-  const std::string kept = floored_tolerance(w_.tolerance->value());
+  if (w_.tolerance->unreadable())
+    return; // stays as typed, red, to be mended
+  const std::string kept = floored_tolerance(w_.tolerance->number_text());
   if (kept != w_.tolerance->value())
     w_.tolerance->value(kept.c_str());
 }
@@ -198,7 +204,7 @@ ToleranceMode GearRatioPage::mode() const {
 }
 
 std::string GearRatioPage::results_header() const {
-  return results_heading(context_, w_.target->value(), w_.tolerance->value(), mode());
+  return results_heading(context_, w_.target->number_text(), w_.tolerance->number_text(), mode());
 }
 
 void GearRatioPage::search() {
@@ -238,8 +244,8 @@ void GearRatioPage::print_results() {
 Fl_Input* GearRatioPage::focus_input() { return w_.results_limit; }
 
 RatioSearchRequest GearRatioPage::fields() const {
-  return {w_.results_limit->value(), w_.target->value(), w_.lowest->value(), w_.highest->value(),
-          w_.tolerance->value()};
+  return {w_.results_limit->number_text(), w_.target->number_text(), w_.lowest->number_text(), w_.highest->number_text(),
+          w_.tolerance->number_text()};
 }
 
 void GearRatioPage::bind_state() {

@@ -15,12 +15,12 @@ class RatioResultsWindow;
 /// The widgets of the page, open to the tests.
 struct GearRatioWidgets {
   Fl_Box* explanation = nullptr;
-  Fl_Int_Input* results_limit = nullptr;
-  Fl_Input* target = nullptr;
-  Fl_Int_Input* lowest = nullptr;
-  Fl_Int_Input* highest = nullptr;
+  ui::NumberInput* results_limit = nullptr;
+  ui::NumberInput* target = nullptr;
+  ui::NumberInput* lowest = nullptr;
+  ui::NumberInput* highest = nullptr;
   std::array<Fl_Round_Button*, 3> mode{}; ///< both sides, above, below
-  Fl_Input* tolerance = nullptr;
+  ui::NumberInput* tolerance = nullptr;
   ui::EnterButton* calculate = nullptr;
   Fl_Button* help = nullptr;
 };

@@ -44,8 +44,9 @@ std::string gear_key(size_t line) {
 /// Radio positions, by mode (the worm modes are listed DP first).
 constexpr std::array<int, 4> kModeY = {166, 198, 262, 230};
 
-Fl_Input* pitch_input(int x, int y) {
+ui::NumberInput* pitch_input(const ui::PageContext& app, int x, int y) {
   auto* field = new ui::NumberInput(x, y, 60, 25);
+  field->speak_with(app);
   field->box(FL_GTK_DOWN_BOX);
   return field;
 }
@@ -153,11 +154,11 @@ void ChangeGearsPage::build_mixed_modes() {
 }
 
 void ChangeGearsPage::build_inputs() {
-  w_.pitch_to_make = pitch_input(561, 179);
+  w_.pitch_to_make = pitch_input(context_, 561, 179);
   w_.pitch_to_make->copy_label(context_.lang(texts::kPitchToMake));
   w_.pitch_caption = ui::wrapped_text(626, 179, 180, 25, nullptr, FL_ALIGN_LEFT);
   ui::wrapped_text(420, 209, 135, 36, context_.lang(texts::kLeadScrewPitch), FL_ALIGN_RIGHT);
-  w_.lead_screw = pitch_input(561, 214);
+  w_.lead_screw = pitch_input(context_, 561, 214);
   w_.lead_screw_caption = ui::wrapped_text(626, 214, 180, 25, nullptr, FL_ALIGN_LEFT);
   for (Fl_Input* pitch : {w_.pitch_to_make, w_.lead_screw}) {
     pitch->when(FL_WHEN_CHANGED);
@@ -165,7 +166,7 @@ void ChangeGearsPage::build_inputs() {
   }
 
   ui::wrapped_text(420, 245, 135, 36, context_.lang(texts::kToleranceLabel), FL_ALIGN_RIGHT);
-  w_.error = pitch_input(561, 249);
+  w_.error = pitch_input(context_, 561, 249);
   w_.error->value(kSmallestChangeGearErrorText);
   // Checked when the user is done with it, so that "0.5" can be typed; every
   // Enter is also Calculate's, a second one too.
@@ -236,7 +237,7 @@ ChangeGearMode ChangeGearsPage::mode() const {
 }
 
 ChangeGearsFormInput ChangeGearsPage::form_input() const {
-  return {mode(), w_.pitch_to_make->value(), w_.lead_screw->value(), gear_lines()};
+  return {mode(), w_.pitch_to_make->number_text(), w_.lead_screw->number_text(), gear_lines()};
 }
 
 void ChangeGearsPage::show_mode() {
@@ -262,7 +263,9 @@ void ChangeGearsPage::mode_chosen(size_t index) {
 }
 
 void ChangeGearsPage::error_left() {
-  const std::string error = floored_error(w_.error->value());
+  if (w_.error->unreadable())
+    return; // stays as typed, red, to be mended
+  const std::string error = floored_error(w_.error->number_text());
   if (error != w_.error->value())
     w_.error->value(error.c_str());
 }
@@ -284,8 +287,8 @@ void ChangeGearsPage::recheck() {
 void ChangeGearsPage::calculate() {
   w_.calculate->deactivate();
   error_left();
-  const double p = numeric::read_double(w_.pitch_to_make->value());
-  const double q = numeric::read_double(w_.lead_screw->value());
+  const double p = numeric::read_double(w_.pitch_to_make->number_text());
+  const double q = numeric::read_double(w_.lead_screw->number_text());
   const ChangeGearMode m = mode();
   if (m == ChangeGearMode::kModuleWorm || m == ChangeGearMode::kDpWorm)
     show_worm_pair(worm_pair_view(form_input()));
@@ -303,7 +306,7 @@ void ChangeGearsPage::search_trains(double target) {
     for (const std::string& line : lines)
       gears.push_back(static_cast<int>(numeric::read_long(line)));
     trains =
-        change_gear_search(change_gear_set(gears), target, numeric::read_double(w_.error->value()));
+        change_gear_search(change_gear_set(gears), target, numeric::read_double(w_.error->number_text()));
   } catch (const std::bad_alloc&) {
     context_.fatal_error(context_.lang_or(texts::kMemoryError,
                                           "A memory error has occurred. The program will close."));
@@ -320,7 +323,7 @@ void ChangeGearsPage::search_trains(double target) {
   }
   if (!search_all)
     return;
-  const ChangeGearFallback fallback = change_gear_fallback(lines, target, w_.error->value());
+  const ChangeGearFallback fallback = change_gear_fallback(lines, target, w_.error->number_text());
   show_trains(context_.ratio_search().run({fallback.results_limit, fallback.target, fallback.lowest,
                                            fallback.highest, fallback.tolerance},
                                           page_window()));
@@ -328,9 +331,9 @@ void ChangeGearsPage::search_trains(double target) {
 
 std::string ChangeGearsPage::results_heading() const {
   const i18n::TextId unit = change_gears_form(form_input()).heading_unit;
-  return std::string(w_.lead_screw->value()) + " " +
+  return std::string(w_.lead_screw->number_text()) + " " +
          (w_.lead_screw_caption->label() ? w_.lead_screw_caption->label() : "") + " " +
-         text_of(context_, texts::kHeadingLeadScrew) + " - " + w_.pitch_to_make->value() + " " +
+         text_of(context_, texts::kHeadingLeadScrew) + " - " + w_.pitch_to_make->number_text() + " " +
          text_of(context_, unit);
 }
 

@@ -22,11 +22,11 @@ struct ChangeGearsWidgets {
   /// The modes across inch and metric, in a row of their own.
   Fl_Group* mixed_group = nullptr;
   std::array<Fl_Round_Button*, kChangeGearModes> mode{}; ///< by mode index
-  Fl_Input* pitch_to_make = nullptr;
+  ui::NumberInput* pitch_to_make = nullptr;
   Fl_Box* pitch_caption = nullptr;
-  Fl_Input* lead_screw = nullptr;
+  ui::NumberInput* lead_screw = nullptr;
   Fl_Box* lead_screw_caption = nullptr;
-  Fl_Input* error = nullptr;
+  ui::NumberInput* error = nullptr;
   Fl_Button* gear_set = nullptr;
   ui::EnterButton* calculate = nullptr;
   Fl_Button* help = nullptr;
