@@ -50,7 +50,7 @@ void CheckedInput::run_for_composed_value() {
 std::string CheckedInput::problem(bool done) const {
   const PageContext* app = own_range_.app;
   return numeric::field_problem(value(), reading(), rule(), done,
-                                [app](i18n::TextId entry) { return app->lang(entry); });
+                                [app](i18n::TextId entry) { return app ? app->lang(entry) : nullptr; });
 }
 
 void CheckedInput::insert_pasted(const std::string& number) {

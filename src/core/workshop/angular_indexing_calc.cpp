@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/numeric/typed_number.h"
+
 namespace workshop {
 
 namespace {
@@ -32,24 +34,6 @@ std::string circle_text(const AngleSetting& setting, const std::string& whole_tu
   return setting.circle == 0 ? whole_turns : std::to_string(setting.circle);
 }
 
-// A plain decimal number: digits with at most one point (or comma, the
-// decimal point of a German or Spanish hand), nothing else.
-std::optional<double> parse_part(std::string text) {
-  std::replace(text.begin(), text.end(), ',', '.');
-  if (text.empty() || text == ".")
-    return std::nullopt;
-  int points = 0;
-  for (char c : text) {
-    if (c == '.')
-      ++points;
-    else if (c < '0' || c > '9')
-      return std::nullopt;
-  }
-  if (points > 1)
-    return std::nullopt;
-  return std::strtod(text.c_str(), nullptr);
-}
-
 // The setting of `holes_total` holes on a circle of `circle` holes (circle 0:
 // `holes_total` whole turns), and its angle measured against `seconds`.
 AngleSetting make_setting(int ratio, int circle, long long holes_total, double seconds) {
@@ -67,33 +51,12 @@ AngleSetting make_setting(int ratio, int circle, long long holes_total, double s
 } // namespace
 
 std::optional<double> parse_angle(const std::string& text) {
-  std::vector<std::string> parts(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const bool degree_sign = c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xB0';
-    if (c == ' ' || c == '\t' || c == ':' || c == '\'' || c == '"' || degree_sign) {
-      i += degree_sign ? 1 : 0;
-      if (!parts.back().empty())
-        parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
-  }
-  if (parts.back().empty())
-    parts.pop_back();
-  if (parts.empty() || parts.size() > 3)
+  numeric::TypedNumberRules rules;
+  rules.angle = true;
+  const numeric::TypedNumber angle = numeric::read_typed_number(text, rules);
+  if (angle.state != numeric::TypedState::kNumber)
     return std::nullopt;
-  double degrees = 0;
-  double unit = 1;
-  for (std::size_t i = 0; i < parts.size(); ++i, unit /= 60) {
-    const std::optional<double> value = parse_part(parts[i]);
-    // Only the last part may have decimals; minutes and seconds stay below 60.
-    if (!value || (i + 1 < parts.size() && parts[i].find_first_of(".,") != std::string::npos) ||
-        (i > 0 && *value >= 60))
-      return std::nullopt;
-    degrees += *value * unit;
-  }
-  return degrees;
+  return angle.value;
 }
 
 AngleEntry read_angle_entry(const std::string& text) {

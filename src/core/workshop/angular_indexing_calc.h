@@ -12,10 +12,10 @@
 
 namespace workshop {
 
-/// An angle typed as decimal degrees ("35.5", "35,5") or as degrees, minutes
-/// and seconds separated by blanks, colons or the signs ° ' " ("35 30",
-/// "35°30'15\""). nullopt when the text is not such an angle; minutes and
-/// seconds must be below 60.
+/// An angle typed as every angle field takes it: decimal degrees ("35.5",
+/// "35,5", "90/7") or degrees, minutes and seconds separated by blanks,
+/// colons or the signs ° ' " ("35 30", "35°30'15\""). nullopt when the text
+/// is no such angle; minutes and seconds must be below 60.
 std::optional<double> parse_angle(const std::string& text);
 
 /// What an angle field holds: nothing yet, an angle a head can index (above

@@ -4,7 +4,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Browser.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Int_Input.H>
+#include "ui/number_input.h"
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Window.H>
 
@@ -61,7 +61,9 @@ ChangeGearSetWindow::ChangeGearSetWindow(const ui::PageContext& app,
   add_group_ = new Fl_Group(120, 115, 210, 118);
   add_group_->box(FL_GTK_DOWN_FRAME);
   add_group_->labelcolor(ui::kCaptionBlue);
-  w_.teeth = new Fl_Int_Input(131, 140, 66, 26);
+  w_.teeth = new ui::NumberInput(131, 140, 66, 26);
+  w_.teeth->type(FL_INT_INPUT);
+  w_.teeth->speak_with(context_);
   w_.teeth->box(FL_GTK_DOWN_BOX);
   w_.teeth->maximum_size(ui::kNumberTextSize);
   w_.teeth->align(FL_ALIGN_TOP_LEFT);
@@ -126,7 +128,7 @@ void ChangeGearSetWindow::set_lines(const std::vector<std::string>& lines) {
 
 void ChangeGearSetWindow::add_gears() {
   long copies = std::clamp<long>(static_cast<long>(w_.count->value()), 0, kMostCopies);
-  long teeth = numeric::read_long(w_.teeth->value());
+  long teeth = numeric::read_long(w_.teeth->number_text());
   w_.add->deactivate();
   // Lines hold plain digits ("+20" or "020" is stored as 20), so that a
   // suggested gear can be found among them by its text.
@@ -159,7 +161,7 @@ void ChangeGearSetWindow::remove_checked() {
 }
 
 void ChangeGearSetWindow::teeth_changed() {
-  if (addable(numeric::read_long(w_.teeth->value())))
+  if (addable(numeric::read_long(w_.teeth->number_text())))
     w_.add->activate();
   else
     w_.add->deactivate();

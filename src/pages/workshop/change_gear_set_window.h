@@ -15,11 +15,12 @@
 class Fl_Button;
 class Fl_Check_Browser;
 class Fl_Group;
-class Fl_Int_Input;
+
 class Fl_Spinner;
 class Fl_Window;
 
 namespace ui {
+class NumberInput;
 class PageContext;
 }
 
@@ -28,7 +29,7 @@ namespace workshop {
 /// The widgets of the window, open to the tests.
 struct ChangeGearSetWidgets {
   Fl_Check_Browser* list = nullptr;
-  Fl_Int_Input* teeth = nullptr;
+  ui::NumberInput* teeth = nullptr;
   Fl_Spinner* count = nullptr;
   ui::EnterButton* add = nullptr;
   Fl_Button *remove = nullptr, *close = nullptr;

@@ -12,7 +12,7 @@
 #include <FL/Fl_Check_Browser.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Int_Input.H>
+#include "ui/number_input.h"
 #include <FL/fl_draw.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Window.H>
@@ -77,8 +77,11 @@ Fl_Browser* line_list(int x, int y, int w, int h) {
   return list;
 }
 
-Fl_Int_Input* range_input(int x, const char* label, const char* text) {
-  auto* field = new Fl_Int_Input(x, 366, 45, 25);
+ui::NumberInput* range_input(const ui::PageContext& app, int x, const char* label,
+                             const char* text) {
+  auto* field = new ui::NumberInput(x, 366, 45, 25);
+  field->type(FL_INT_INPUT);
+  field->speak_with(app);
   set_label(field, label);
   field->align(FL_ALIGN_TOP);
   field->box(FL_GTK_DOWN_BOX);
@@ -215,14 +218,14 @@ void DividingHeadPage::build_table_print() {
   auto* range = new Fl_Group(660, 341, 130, 61);
   set_label(range, context_.lang(texts::kDivisionsWord));
   range->align(FL_ALIGN_TOP);
-  w_.from = range_input(675, context_.lang(texts::kTableFrom), "2");
+  w_.from = range_input(context_, 675, context_.lang(texts::kTableFrom), "2");
   // Also called back when the user is done with it, to apply its floor then.
   w_.from->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
   on(w_.from, [this] {
     from_changed();
     w_.calculate->press_if_enter();
   });
-  w_.to = range_input(729, context_.lang(texts::kTableTo), kTableLastDefault);
+  w_.to = range_input(context_, 729, context_.lang(texts::kTableTo), kTableLastDefault);
   on(w_.to, [this] { to_changed(); });
   range->end();
   w_.print = new Fl_Button(688, 408, 74, 64, "@+9fileprint");

@@ -21,7 +21,7 @@ struct DividingHeadWidgets {
   Fl_Browser* results = nullptr;
   Fl_Browser* plates = nullptr;
   Fl_Button* edit_plates = nullptr;
-  Fl_Int_Input *from = nullptr, *to = nullptr;
+  ui::NumberInput *from = nullptr, *to = nullptr;
   Fl_Button* print = nullptr;
   Fl_Button* other_ways = nullptr; ///< opens angles and differential indexing
   /// Under the list when no circle fits but the head's change gears do:

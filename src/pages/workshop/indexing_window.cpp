@@ -5,7 +5,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Window.H>
 
 #include <algorithm>
@@ -96,7 +95,9 @@ void IndexingWindow::build_angle() {
 
 void IndexingWindow::build_differential() {
   ui::framed_group(10, 285, 580, 205, text(texts::kDifferentialGroup).c_str());
-  w_.divisions = new Fl_Int_Input(20, 318, 70, 25);
+  w_.divisions = new ui::NumberInput(20, 318, 70, 25);
+  w_.divisions->type(FL_INT_INPUT);
+  w_.divisions->speak_with(context_);
   set_up_field(w_.divisions, texts::kDivisionsLabel, [this] { compute_differential(); });
   w_.gears_button = new Fl_Button(290, 313, 290, 30);
   w_.gears_button->copy_label(text(texts::kHeadGearsButton).c_str());
@@ -160,7 +161,7 @@ void IndexingWindow::compute_angle() {
 
 void IndexingWindow::compute_differential() {
   w_.differential_list->clear();
-  const long divisions = numeric::read_long(w_.divisions->value());
+  const long divisions = numeric::read_long(w_.divisions->number_text());
   if (divisions < kFewestDivisions)
     return;
   const DividingHead head = head_();

@@ -18,10 +18,11 @@
 class Fl_Browser;
 class Fl_Button;
 class Fl_Input;
-class Fl_Int_Input;
+
 class Fl_Window;
 
 namespace ui {
+class NumberInput;
 class PageContext;
 }
 
@@ -35,7 +36,7 @@ DifferentialTexts differential_words(const ui::PageContext& app);
 /// The widgets of the window, open to the tests and to the dividing-head page.
 struct IndexingWidgets {
   Fl_Input* angle = nullptr;
-  Fl_Int_Input* divisions = nullptr;
+  ui::NumberInput* divisions = nullptr;
   /// The settings found for the angle and for the divisions.
   Fl_Browser *angle_list = nullptr, *differential_list = nullptr;
   /// Opens the editor of the head's change gears.

@@ -15,6 +15,7 @@
 #include "core/workshop/workshop_texts.h"
 #include "ui/checked_fields.h"
 #include "ui/checked_input.h"
+#include "ui/field_io.h"
 #include "ui/page_context.h"
 #include "ui/page_widgets.h"
 
@@ -42,7 +43,8 @@ Fl_Button* arrow_button(int y, const char* symbol) {
 
 // The whole number in the field; anything else (or too large) gives -1.
 long field_number(const Fl_Input* field) {
-  const char* text = field->value();
+  const std::string number = ui::field_number_text(field);
+  const char* text = number.c_str();
   char* end = nullptr;
   errno = 0;
   const long n = std::strtol(text, &end, 10);
