@@ -64,6 +64,8 @@ TEST(TypedNumber, UnfinishedAndRefusedTextsSayWhy) {
       {"1\xC2\xB0", kInch, S::kRefused, F::kUnexpected, "\xC2\xB0"},
       {"-2", kInch, S::kRefused, F::kNegative, ""}, {"1-2", kInch, S::kRefused, F::kNegative, ""},
       {"7/2", kWhole, S::kRefused, F::kNotWhole, ""}, {"12mm", kPlain, S::kRefused, F::kNoUnitHere, ""},
+      // A comma in a count groups thousands to many a reader: never 1.
+      {"1,000", kWhole, S::kRefused, F::kUnexpected, ","},
       {"30 60", kAngle, S::kRefused, F::kBadAngle, ""}, {"99999999999999999999", kInch, S::kRefused, F::kTooLarge, ""},
       {std::string(201, '1'), kInch, S::kRefused, F::kTooLong, ""}, {deep, kInch, S::kRefused, F::kTooDeep, ""}};
   // clang-format on
