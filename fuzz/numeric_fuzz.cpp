@@ -4,6 +4,7 @@
 //
 // Input: byte 0 picks the kind or rule, bytes 1-2 the caret, the rest is the
 // field's text.
+#include <array>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "fuzz_support.h"
 #include "core/numeric/input_rules.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/field_reading.h"
 #include "core/numeric/typed_number.h"
 
 namespace {
@@ -178,5 +180,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(typed.value == (plain == 0 ? 0.0 : plain), "plain number read otherwise: " + text);
   }
   (void)numeric::typed_value_text(typed.value);
+
+  // What a field lets through gives the page a number, or the field says
+  // what is wrong with it once the user is done; nothing is lost between.
+  const int field_kind = std::array{numeric::kUnsignedInt, numeric::kUnsignedDecimal,
+                                    numeric::kSignedDecimal}[pick % 3];
+  const numeric::FilteredText kept = numeric::filter_typed(field_kind, text, 0);
+  FUZZ_CHECK(kept.text.size() >= text.size(), "a typed key was dropped: " + text);
+  const numeric::TypedNumber in_field = numeric::read_typed_number(
+      kept.text, numeric::typed_rules(field_kind, typed_rules.unit, typed_rules.angle));
+  const std::string used = numeric::used_number_text(kept.text, in_field);
+  const std::string said =
+      numeric::field_problem(kept.text, in_field, numeric::RangeRule{field_kind}, true,
+                             [](i18n::TextId) { return "?"; });
+  FUZZ_CHECK(in_field.state == numeric::TypedState::kEmpty || !used.empty() || !said.empty(),
+             "neither a number nor a reason: " + text);
+  FUZZ_CHECK(used.empty() || std::isfinite(numeric::read_double(used)),
+             "the number used is not finite: " + text);
   return 0;
 }
