@@ -1,4 +1,5 @@
-// How long one keystroke takes on each of the 17 pages: the key goes through
+// How long one keystroke takes on each of the 17 pages (page 1 twice, once
+// with arithmetic in a field): the key goes through
 // the field's own handler, the page recomputes and writes its results into
 // the output fields (BM_Keystroke); BM_KeystrokeDrawn also draws the page and
 // waits for the X server.
@@ -118,6 +119,16 @@ const std::vector<PageCase>& cases() {
          auto& w = page_of<geometry::CircleSegmentPage>(a, 1).widgets();
          enter(w.first, "5");
          enter(w.second, "8.0");
+         return w.second;
+       },
+       '1', true},
+      // The same page with a chord typed as a drawing gives it: the field
+      // reads the arithmetic on every key.
+      {1, "CircleSegmentArithmetic",
+       [](app::App& a) -> Fl_Input_* {
+         auto& w = page_of<geometry::CircleSegmentPage>(a, 1).widgets();
+         enter(w.first, "5");
+         enter(w.second, "(1 1/4+3mm)*2-1/64+1/3");
          return w.second;
        },
        '1', true},
