@@ -7,6 +7,7 @@
 #include "ui/checked_input.h"
 #include "ui/dialogs.h"
 #include "ui/field_io.h"
+#include "core/i18n/format_check.h"
 
 using namespace testing_support;
 
@@ -74,6 +75,15 @@ TEST_F(CheckedInputTest, TypedKeysAndPastesGoThroughTheFieldsRules) {
     *pasted ? paste_text(plain, pasted) : type_text(plain, "3,5");
     EXPECT_STREQ(plain->value(), shown) << pasted;
   }
+  // They read arithmetic too, say what they can't read, and show the value on Enter.
+  plain->speak_with(*app);
+  retype(plain, "2++3");
+  EXPECT_EQ(plain->textcolor(), FL_RED);
+  EXPECT_STREQ(plain->tooltip(), i18n::checked_format(app->lang(846), "s", "+").c_str());
+  retype(plain, "1 1/4");
+  EXPECT_EQ(std::make_tuple(plain->textcolor(), plain->number_text()), std::make_tuple(FL_BLACK, std::string("1.25")));
+  press_key(FL_Enter);
+  EXPECT_STREQ(plain->value(), "1.25");
   const std::tuple<numeric::RangeRule, const char*, const char*, int> pastes[] = {
       {kLength, " 7,25\n", "7.25", 1},
       {kLength, "1,234.5", "", 0},
