@@ -33,7 +33,8 @@ TEST(LanguageDirs, FlagIsTheFirstGifFileAndOnlyPlainCodesReachAFilePath) {
   EXPECT_EQ(i18n::find_flag_file(tree.file("a.gif")), "");
   for (const char* good : {"en", "de", "pt-BR", "x_1", "Az09-_abcdefghij"})
     EXPECT_TRUE(i18n::is_safe_language_code(good)) << good;
-  for (const char* bad : {"", "..", "../../etc", "a/b", "e n", "abcdefghijklmnopq", "d\xc3\xa9"})
+  for (const char* bad :
+       {"", "..", "../../etc", "a/b", "e n", "abcdefghijklmnopq", "d\xc3\xa9", "a:b", "de@x"})
     EXPECT_FALSE(i18n::is_safe_language_code(bad)) << bad;
   EXPECT_EQ(i18n::language_file_path("/opt/tc", "de"), "/opt/tc/language/de/de.ini");
 }
