@@ -10,7 +10,7 @@ TEST(PrintStamp, NavigationTextsBecomeOneLineTitlesAndDaysYearMonthDay) {
       {"Change gears\nfor  screw cutting ", "Change gears for screw cutting"},
       {"Teile - Liste", "Teile - Liste"}, // a dash between spaces stays
       {"Rad- Achse", "Rad- Achse"}, {"Rad- achse", "Radachse"}, // a capital starts a word of its own
-      {"  ", ""}, {nullptr, ""}};
+      {"Gear\tratio\r\nsearch", "Gear ratio search"}, {"  ", ""}, {nullptr, ""}};
   // clang-format on
   for (const auto& [nav, title] : cases)
     EXPECT_EQ(i18n::printed_title(nav), title) << (nav ? nav : "null");

@@ -44,6 +44,8 @@ TEST(TypedNumber, ReadsFractionsArithmeticUnitsAndAngles) {
   EXPECT_EQ(read_typed_number("0.1+0.2", kPlain).value, 0.3);
   // Past 64-bit fractions the value goes on as a double: 1e-27.
   EXPECT_NEAR(read_typed_number("0.000000001*0.000000001*0.000000001", kPlain).value, 1e-27, 1e-40);
+  // A sum with such a value goes on as a double too: 1 + 1e-27 is 1.
+  EXPECT_EQ(read_typed_number("0.000000001*0.000000001*0.000000001+1", kPlain).value, 1.0);
 }
 
 TEST(TypedNumber, UnfinishedAndRefusedTextsSayWhy) {

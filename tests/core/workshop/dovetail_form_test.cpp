@@ -54,6 +54,9 @@ TEST(DovetailForm, SizesByAngleClearanceKindAndGib) {
       {"male shallower", {"1", ".5", k60, "", false, "", 1, ".1", ".25"}, {"0.423", "0.885", "0.5", "0.4", "0.317", "1.106"}},
       {"male shallower, gib", {"1", ".5", k60, "", true, ".05", 1, ".1", ".25"}, {"0.48", "0.885", "0.5", "0.4", "0.375", "1.106"}},
       // 0.005 of male height left is still a dovetail: 0.42265 + 1.1547 (0.005) wide at its top.
+      // Flanks that nearly meet at the male's top: 1 - 1.1547 (0.866) = 0.00003 wide, so a pin of
+      // 0.001 measures 0.00003 + 0.001 (2.73205) = 0.00276 over the pins, 1 - 0.00273 between them.
+      {"male nearly pointed", {"1", ".866", k60, "", false, "", 3, "", ".001"}, {"0.0", "1.0", "0.866", "0.866", "0.997", "0.003"}},
       {"male shallower by nearly all", {"1", ".5", k60, "", false, "", 1, ".495", ".25"}, {"0.423", "0.428", "0.5", "0.005", "0.317", "1.106"}},
       {"clearance above the depth: male height -0.2", {"1", ".5", k60, "", false, "", 1, ".7", ".25"}, kEmpty, 784},
       // Roots 1 - 1.1547 (0.5 + 0.4) = -0.039 and 0.5 - 2 (0.5) = -0.5; between pins 1 - 0.6 (2.732) = -0.64.
