@@ -2,6 +2,8 @@
 // so each input goes through one scratch file per process.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -91,9 +93,19 @@ inline bool line_is_short(const settings::IniDocument::Entry& entry) {
   return entry.key.size() + entry.value.size() < 900;
 }
 
-/// Whether every key and value of `doc` is written exactly as it stands.
+/// A section name with a blank at either end comes only after a line "[]",
+/// where the reader, as iniparser does, keeps a cut-off name of the section
+/// before; written in brackets, the blanks are read away again.
+inline bool section_is_written(const std::string& name) {
+  const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  return name.empty() || (!blank(name.front()) && !blank(name.back()));
+}
+
+/// Whether every section, key and value of `doc` is written exactly as it stands.
 inline bool writes_exactly(const settings::IniDocument& doc) {
   for (const std::string& name : doc.section_names()) {
+    if (!section_is_written(name))
+      return false;
     for (const auto& entry : doc.section_entries(name)) {
       if (!key_is_written(entry.key) || value_may_change(entry.value) || !line_is_short(entry))
         return false;
@@ -107,6 +119,8 @@ inline bool writes_exactly(const settings::IniDocument& doc) {
 inline void check_same_document(const settings::IniDocument& doc,
                                 const settings::IniDocument& again) {
   const auto names = doc.section_names();
+  if (!std::all_of(names.begin(), names.end(), section_is_written))
+    return;
   FUZZ_CHECK(names == again.section_names(), "sections differ after a round trip:\n" + doc.dump());
   for (const std::string& name : names) {
     std::vector<settings::IniDocument::Entry> before;
