@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/i18n/common_texts.h"
-#include "core/numeric/field_reading.h"
 #include "core/numeric/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/edit_menu.h"
@@ -45,12 +44,6 @@ void CheckedInput::run_for_composed_value() {
   composed_ = true;
   do_callback();
   composed_ = false;
-}
-
-std::string CheckedInput::problem(bool done) const {
-  const PageContext* app = own_range_.app;
-  return numeric::field_problem(value(), reading(), rule(), done,
-                                [app](i18n::TextId entry) { return app ? app->lang(entry) : nullptr; });
 }
 
 void CheckedInput::insert_pasted(const std::string& number) {

@@ -60,13 +60,9 @@ public:
   /// True while a pasted number goes in.
   bool pasting() const { return pasting_; }
 
-  /// What the field says about its text ("" when its number is used): why
-  /// it can't be read, or the range; a text not yet finished counts once
-  /// the user is `done` with it.
-  std::string problem(bool done) const override;
-
 protected:
   int number_kind() const override;
+  numeric::RangeRule range_rule() const override { return rule(); }
   void insert_pasted(const std::string& number) override;
 
 private:

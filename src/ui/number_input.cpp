@@ -60,7 +60,7 @@ bool NumberInput::unreadable() const {
 
 std::string NumberInput::problem(bool done) const {
   const PageContext* context = context_;
-  return numeric::field_problem(value(), reading(), numeric::RangeRule{number_kind()}, done,
+  return numeric::field_problem(value(), reading(), range_rule(), done,
                                 [context](i18n::TextId entry) {
                                   return context ? context->lang(entry) : nullptr;
                                 });

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "core/numeric/input_rules.h"
 #include "core/numeric/typed_number.h"
 
 namespace ui {
@@ -59,9 +60,10 @@ public:
   /// True while the text is neither empty nor a number: a unit change
   /// leaves it as typed rather than converting the number it starts with.
   bool unreadable() const;
-  /// What the field says about its text ("" when its number is used); a
-  /// text not yet finished counts once the user is `done` with it.
-  virtual std::string problem(bool done) const;
+  /// What the field says about its text ("" when its number is used): why
+  /// it can't be read, or its range; a text not yet finished counts once the
+  /// user is `done` with it.
+  std::string problem(bool done) const;
   /// Shows the value instead of arithmetic, undoably ("1 1/4" -> "1.25").
   void show_value();
   /// True while show_value writes: the field's callback has nothing to do.
@@ -82,6 +84,8 @@ protected:
   /// What the field takes, as the input filter's kinds: unsigned decimal or
   /// unsigned integer by the field's type.
   virtual int number_kind() const;
+  /// The range the field's value must lie in: any number of its kind.
+  virtual numeric::RangeRule range_rule() const { return {number_kind()}; }
   /// What a paste puts in the field, nothing when it is refused whole.
   virtual std::optional<std::string> pasted_text(const std::string& pasted) const;
   /// Puts a pasted number, already read and cleaned, in place of the selection.

@@ -58,8 +58,9 @@ struct Slots {
 
 // One whole line as iniparser reads it: a section line changes `section`;
 // one whose name is empty ("[]", "[]x]") matches nothing in iniparser's sscanf
-// and keeps the section before, cut to one character less than the line, as
-// iniparser lower-cases it into the line's length. A value in quotes is taken
+// and keeps the section before, stripped again and then cut to one character
+// less than the line, as iniparser lower-cases it into the line's length (so
+// a name cut by one such line may end in a blank that the next one strips). A value in quotes is taken
 // as it stands up to the closing quote; a bare value is cut at ';' or '#' and
 // stripped. False for a line that is neither.
 bool read_line(const std::string& raw, std::string& section, Slots& slots) {
@@ -70,8 +71,10 @@ bool read_line(const std::string& raw, std::string& section, Slots& slots) {
     const std::size_t close = line.find(']', 1);
     if (close > 1)
       section = to_lower(stripped(line.substr(1, close - 1)));
-    else
+    else {
+      section = stripped(section);
       section.resize(std::min(section.size(), line.size() - 1));
+    }
     slots.set(section, std::nullopt);
     return true;
   }

@@ -86,7 +86,8 @@ TEST(IniDocumentLoad, ReadsEveryLineAsIniparserDoes) {
       "x = 1\n[s]\na = 1\nx", s + "a = 1\nb = 2\na = 3\n", s + "t:u = 1\n[s:t]\nv = 2\n[s:t:u]\n",
       "[s:t]\n[s]\nt = 9\nw = 1\n[s:t]\n", "[p5:x]\nk = 1\n[p5]\nj = 2\n[p5:x]\nm = 3\n",
       s + full + "\n", s + full + "x\n", s + full, s + full + "x", s + v + w + "\n", s + v + w + "w\n",
-      s + "just words\n", s + "= x\n", s + "[\n", s + "x\n", "[longer]\n[]:b]\nx = 1\n[]\ny = 2\n"};
+      s + "just words\n", s + "= x\n", s + "[\n", s + "x\n", "[longer]\n[]:b]\nx = 1\n[]\ny = 2\n",
+      "[abc def]\n[]:b]\nx = 1\n[]:b]\ny = 2\n"};
   // clang-format on
   TempDir dir;
   for (const std::string& text : cases) {
