@@ -144,7 +144,8 @@ std::string quoted_if_needed(const std::string& value) {
     return value;
   const bool needs_quotes = value.find_first_of(";#") != std::string::npos ||
                             is_space(value.front()) || is_space(value.back()) ||
-                            value.front() == '"' || value.front() == '\'' || value.back() == '\\';
+                            value.front() == '"' || value.front() == '\'' || value.back() == '\\' ||
+                            value.back() == ']'; // after a key starting with '[' a section line
   if (!needs_quotes)
     return value;
   if (value.find('"') == std::string::npos)

@@ -130,6 +130,7 @@ TEST(IniDocument, KeepsFileOrderAndWhatIsSavedReadsBackTheSame) {
       "ends in \\", "x = y",          "\"it's\"; both",  "after all"};
   for (std::size_t i = 0; i < std::size(values); ++i)
     doc.set("values:" + std::to_string(i), values[i]);
+  doc.set("values:[key", "value]"); // not to be read back as a section line
   ASSERT_TRUE(doc.save(dir.file("s.ini")));
   doc.set("values:8", "it's; both"); // no quote can hold both: the double ones go
   EXPECT_EQ(layout(loaded(dir.file("s.ini"))), layout(doc));
