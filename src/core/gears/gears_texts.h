@@ -1,6 +1,6 @@
 // Names of the string-table entries only the gear pages use: spur gear and
 // its job sheet, worm gear, bevel gears, measuring over pins and the
-// gear-ratio search.
+// gear-ratio search, the helical gear and its milling.
 #pragma once
 
 #include <array>
@@ -165,5 +165,46 @@ inline constexpr TextId kLimitNote{437};
 inline constexpr TextId kTrainsFoundTitle{600};
 inline constexpr TextId kDriven{601};
 inline constexpr TextId kDriver{602};
+
+// ---- helical gear and its milling ----
+inline constexpr TextId kNormalToothSize{856};
+inline constexpr TextId kNormalModule{857};
+inline constexpr TextId kNormalDiametralPitch{858};
+inline constexpr TextId kHelixHand{859};
+inline constexpr TextId kIdlersLabel{860};
+inline constexpr TextId kSwivelDirectionLabel{861};
+inline constexpr TextId kMatingTeeth{862};
+inline constexpr TextId kTransverseModule{863};
+inline constexpr TextId kTransverseDiametralPitch{864};
+inline constexpr TextId kRootDiameter{865};
+inline constexpr TextId kNormalCircularPitch{866};
+inline constexpr TextId kTransverseCircularPitch{867};
+inline constexpr TextId kHelixLead{868};
+inline constexpr TextId kEquivalentTeeth{869};
+inline constexpr TextId kMatingRatio{871};
+inline constexpr TextId kChordalThickness{872};
+inline constexpr TextId kChordalAddendum{873};
+inline constexpr TextId kTableLeadScrew{874};
+inline constexpr TextId kMachineLead{875};
+inline constexpr TextId kLeadTrains{876};
+inline constexpr TextId kGearOnLeadScrew{877};
+inline constexpr TextId kFirstStudGear{878};
+inline constexpr TextId kSecondStudGear{879};
+inline constexpr TextId kGearOnWorm{880};
+inline constexpr TextId kLeadCut{881};
+inline constexpr TextId kLeadError{882};
+inline constexpr TextId kExactWord{883};
+inline constexpr TextId kTableSwivel{884};
+inline constexpr TextId kSwivelRightEnd{885};
+inline constexpr TextId kSwivelLeftEnd{886};
+inline constexpr TextId kIdlersRightHand{887};
+inline constexpr TextId kIdlersLeftHand{888};
+inline constexpr TextId kHelicalIndexing{889};
+inline constexpr TextId kNoSimpleIndexing{890}; ///< a format: the tooth count
+inline constexpr TextId kNoLeadTrain{891};
+inline constexpr TextId kTooFewEquivalentTeeth{892};
+inline constexpr TextId kHelicalNote{893};
+inline constexpr TextId kNoMachineLead{894};
+inline constexpr TextId kMillingSetUp{895};
 
 } // namespace texts

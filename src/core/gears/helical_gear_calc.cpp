@@ -48,6 +48,12 @@ std::optional<HelicalGear> solve_helical_gear(const HelicalGearInput& input) {
   gear.transverse_circular_pitch = inches(gear.transverse.circular_pitch);
   gear.lead = inches(kPi * d / std::tan(beta));
   gear.equivalent_teeth = equivalent;
+  // Half a tooth at the pitch circle of the equivalent gear spans 90°/z_e.
+  const double half_angle = kPi / (2.0 * equivalent);
+  const double equivalent_radius = equivalent / (2.0 * spur->size.diametral_pitch);
+  gear.chordal_thickness = inches(2.0 * equivalent_radius * std::sin(half_angle));
+  gear.chordal_addendum =
+      inches(spur->addendum.inch + equivalent_radius * (1.0 - std::cos(half_angle)));
   gear.cutter = spur->cutter;
   if (input.mating_teeth > 0) {
     const double mating = static_cast<double>(input.mating_teeth);
@@ -61,6 +67,17 @@ std::optional<HelicalGear> solve_helical_gear(const HelicalGearInput& input) {
   if (gear.centre_distance && !finite(*gear.centre_distance))
     return std::nullopt;
   return gear;
+}
+
+double table_swivel_degrees(Hand hand, double helix_degrees) {
+  // The cutter cuts at the top of the work, in the line of the table's
+  // travel. With x along the table to the operator's right and y toward the
+  // column, a right-hand helix runs across the top of the work from back left
+  // to front right, (cos β, -sin β); a left-hand one is its mirror image,
+  // (cos β, sin β). The table turns until the tooth space lies along x.
+  const double beta = helix_degrees * numeric::kRadPerDeg;
+  const double across = hand == Hand::kRight ? -std::sin(beta) : std::sin(beta);
+  return -std::atan2(across, std::cos(beta)) * numeric::kDegPerRad;
 }
 
 } // namespace gears

@@ -32,6 +32,11 @@ struct HelicalGear {
   Length transverse_circular_pitch;
   Length lead; ///< of the helix: the axial length of one turn
   double equivalent_teeth = 0.0;
+  /// What a gear-tooth vernier reads square to the teeth: the chord of the
+  /// tooth at the pitch circle of the equivalent spur gear, and the height
+  /// from the tip to that chord.
+  Length chordal_thickness;
+  Length chordal_addendum;
   int cutter = 0; ///< the form cutter of the equivalent tooth count, numbered as on the spur page
   /// With a mating gear (on a parallel shaft, of the opposite hand).
   std::optional<Length> centre_distance;
@@ -42,5 +47,12 @@ struct HelicalGear {
 /// between 0 and 90 degrees, an equivalent tooth count below the spur page's
 /// 12 (no form cutter cuts it), or a size too large to be a number.
 std::optional<HelicalGear> solve_helical_gear(const HelicalGearInput& input);
+
+enum class Hand { kRight, kLeft };
+
+/// How far the table of a horizontal mill turns to cut the helix, in degrees:
+/// positive counterclockwise seen from above (the right-hand end of the table
+/// toward the column), negative clockwise (the left-hand end).
+double table_swivel_degrees(Hand hand, double helix_degrees);
 
 } // namespace gears

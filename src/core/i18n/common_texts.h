@@ -27,6 +27,7 @@ inline constexpr TextId kBevelGearPageName{365};
 inline constexpr TextId kOverPinsPageName{394};
 inline constexpr TextId kChangeGearsPageName{414};
 inline constexpr TextId kGearRatioPageName{419};
+inline constexpr TextId kHelicalGearPageName{855};
 
 // ---- the main window ----
 inline constexpr TextId kInchSystemButton{12};   ///< the Units button while inch is in force

@@ -43,9 +43,10 @@ TEST(LanguageFiles, EveryLanguageHasEnglishsEntriesFormatsAndHelpPages) {
     for (const char* key : {".:821", ".:822"}) // file names, or a file name and why
       EXPECT_TRUE(i18n::format_matches(doc.get_string(key), "ss")) << key;
     EXPECT_TRUE(i18n::format_matches(doc.get_string(".:846"), "s")); // the text not expected
+    EXPECT_TRUE(i18n::format_matches(doc.get_string(".:890"), "d")); // the tooth count
     for (const auto& entry : doc.section_entries(".")) {
       const std::string with_format_or_break[] = {"415", "461", "315", "338", "754",
-                                                  "771", "773", "821", "822", "846"};
+                                                  "771", "773", "821", "822", "846", "890"};
       if (std::find(std::begin(with_format_or_break), std::end(with_format_or_break), entry.key) !=
           std::end(with_format_or_break))
         continue;
@@ -53,7 +54,7 @@ TEST(LanguageFiles, EveryLanguageHasEnglishsEntriesFormatsAndHelpPages) {
       EXPECT_EQ(entry.value.find_first_of("~%"), std::string::npos) << entry.key;
     }
     for (const char* page : {"thread", "backlash", "worm_gear", "ChangeGearCalculation", "bevel",
-                             "pdc", "gear_ratio", "change_gear", "pin_dia"})
+                             "pdc", "gear_ratio", "change_gear", "pin_dia", "helical_gear"})
       EXPECT_GT(file_text(kLanguageDir + "/" + code + "/" + page + ".html").size(), 200u) << page;
     EXPECT_NE(file_text(kLanguageDir + "/" + code + "/worm_gear.html").find("<a name=\"crown\">"),
               std::string::npos);
