@@ -3,6 +3,7 @@
 
 #include "pages/gears/bevel_gear_page.h"
 #include "pages/gears/gear_ratio_page.h"
+#include "pages/gears/helical_gear_page.h"
 #include "pages/gears/over_pins_page.h"
 #include "pages/gears/spur_gear_page.h"
 #include "pages/gears/worm_gear_page.h"

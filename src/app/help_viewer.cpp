@@ -25,7 +25,7 @@ namespace app {
 
 namespace {
 
-constexpr std::array<HelpTopic, 11> kTopics = {{
+constexpr std::array<HelpTopic, 12> kTopics = {{
     {texts::kThreadHelpTitle, "/language/%s/thread.html"},
     {texts::kBacklashHelpTitle, "/language/%s/backlash.html"},
     {texts::kWormGearHelpTitle, "/language/%s/worm_gear.html"},
@@ -37,6 +37,7 @@ constexpr std::array<HelpTopic, 11> kTopics = {{
     {texts::kGearRatioPageName, "/language/%s/gear_ratio.html"},
     {texts::kChangeGearsPageName, "/language/%s/change_gear.html"},
     {texts::kIndexingTitle, "/language/%s/dividing_head.html"},
+    {texts::kHelicalGearPageName, "/language/%s/helical_gear.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.

@@ -48,6 +48,8 @@ enum class UnitPairSlot {
   kWormGear,
   kBevelGear,
   kOverPinsLengths,
+  kHelicalGearSystem,
+  kHelicalLeadScrew,
   kCount
 };
 

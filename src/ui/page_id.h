@@ -23,6 +23,7 @@ enum class PageId : int {
   kOverPins,
   kGearRatio,
   kChangeGears,
+  kHelicalGear,
 };
 
 inline constexpr int page_number(PageId id) { return static_cast<int>(id); }
@@ -40,6 +41,7 @@ enum class HelpTopic : int {
   kGearRatio,
   kChangeGears,
   kIndexing, ///< the dividing head's angles and differential indexing
+  kHelicalGear,
 };
 
 } // namespace ui

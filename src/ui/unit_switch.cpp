@@ -41,6 +41,11 @@ void UnitSwitch::bind_state(StateBindings& bindings, const std::string& key) {
       });
 }
 
+void UnitSwitch::show(bool metric) {
+  metric_ = metric;
+  set_radio(metric ? mm_ : inch_);
+}
+
 void UnitSwitch::choose(bool metric) {
   set_radio(metric ? mm_ : inch_);
   if (convert_) {

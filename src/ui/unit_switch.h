@@ -43,6 +43,8 @@ public:
   void bind_state(StateBindings& bindings, const std::string& key);
   /// The user or the Units button chose a unit.
   void choose(bool metric);
+  /// Shows a unit the fields already hold (a stored setting), converting nothing.
+  void show(bool metric);
 
 private:
   PageContext& context_;

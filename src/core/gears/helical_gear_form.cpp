@@ -63,18 +63,34 @@ void index_teeth(HelicalGearForm& form, const workshop::DividingHead& head, long
                                          static_cast<int>(std::min<long>(teeth, INT_MAX)));
 }
 
+// The train in the list: its gears and how near it comes; the lead it cuts
+// shows below the list for the train chosen.
+std::string lead_train_line(const LeadTrain& train, const JobSheetText& text) {
+  const std::string line = joined(train.driven) + " / " + joined(train.drivers) + ":  ";
+  if (train.exact)
+    return line + text(texts::kExactWord);
+  return line + signed_text(numeric::format_fixed(kPercentPlaces, train.error_percent)) + " %";
+}
+
+// The machine lead, which needs no gear; nothing without a lead screw or a worm ratio.
+std::optional<double> machine_lead_of(const HelicalGearFormInput& in) {
+  const double screw = numeric::read_double(in.lead_screw);
+  if (!(screw > 0.0) || in.head.ratio < 1)
+    return std::nullopt;
+  return machine_lead(screw, in.head.ratio);
+}
+
 HelicalMillingForm milling_form(const HelicalGearFormInput& in, const HelicalGear& gear,
                                 const JobSheetText& text) {
   HelicalMillingForm form;
-  const double screw = numeric::read_double(in.lead_screw);
-  if (!(screw > 0.0))
+  if (!(numeric::read_double(in.lead_screw) > 0.0))
     return form;
   if (in.head.ratio < 1) {
     form.missing = texts::kNoMachineLead;
     return form;
   }
   const bool metric = in.lead_screw_metric;
-  const double machine = machine_lead(screw, in.head.ratio);
+  const double machine = *machine_lead_of(in);
   form.machine_lead = length_text(machine, metric, text);
   const std::vector<LeadTrain> trains =
       lead_trains(metric ? gear.lead.mm : gear.lead.inch, machine, in.head.gears);
@@ -83,7 +99,7 @@ HelicalMillingForm milling_form(const HelicalGearFormInput& in, const HelicalGea
     return form;
   }
   for (const LeadTrain& train : trains)
-    form.trains.push_back(lead_train_line(train, metric, text));
+    form.trains.push_back(lead_train_line(train, text));
   form.train = in.train < trains.size() ? in.train : 0;
   const LeadTrain& chosen = trains[form.train];
   // One pair goes from the lead screw straight to the worm.
@@ -95,32 +111,23 @@ HelicalMillingForm milling_form(const HelicalGearFormInput& in, const HelicalGea
     form.places[3] = std::to_string(chosen.driven[1]);
   }
   form.lead_cut = length_text(chosen.lead, metric, text);
+  // In % it is in the list, beside the gears.
   form.error = chosen.exact ? text(texts::kExactWord)
                             : signed_text(numeric::format_fixed(metric ? kMmPlaces : kInchPlaces,
                                                                 chosen.error)) +
-                                  " " + text(metric ? texts::kMmUnit : texts::kInchUnit) + " (" +
-                                  signed_text(numeric::format_fixed(kPercentPlaces,
-                                                                    chosen.error_percent)) +
-                                  " %)";
+                                  " " + text(metric ? texts::kMmUnit : texts::kInchUnit);
   return form;
 }
 
 } // namespace
-
-std::string lead_train_line(const LeadTrain& train, bool metric, const JobSheetText& text) {
-  std::string line = joined(train.driven) + " / " + joined(train.drivers) + ":  " +
-                     length_text(train.lead, metric, text);
-  if (train.exact)
-    return line + ", " + text(texts::kExactWord);
-  return line + " (" +
-         signed_text(numeric::format_fixed(kPercentPlaces, train.error_percent)) + " %)";
-}
 
 HelicalGearForm helical_gear_form(const HelicalGearFormInput& in, const JobSheetText& text) {
   HelicalGearForm form;
   const double pitch = numeric::read_double(in.pitch);
   const long teeth = numeric::read_long(in.teeth);
   const double helix = numeric::read_double(in.helix);
+  if (const std::optional<double> machine = machine_lead_of(in))
+    form.milling.machine_lead = length_text(*machine, in.lead_screw_metric, text);
   if (!(pitch >= kMissingPitch) || teeth < 1 || !(helix > 0.0))
     return form;
   const std::optional<HelicalGear> gear = solve_helical_gear(
@@ -144,6 +151,7 @@ HelicalGearForm helical_gear_form(const HelicalGearFormInput& in, const JobSheet
   if (gear->centre_distance)
     form.ratio = numeric::format_fixed(4, gear->ratio);
   form.cutter = gear->cutter;
+  form.cutter_teeth = std::lround(gear->equivalent_teeth);
 
   const double swivel = table_swivel_degrees(in.hand, helix);
   // To the second: a swivel scale reads degrees, a sine bar not much finer.

@@ -47,19 +47,19 @@ struct HelicalGearFormInput {
 
 struct HelicalMillingForm {
   std::string machine_lead; ///< with its unit, the lead screw's
-  /// One line per train: "24 × 48 / 32 × 100", the lead it cuts, exact or its error.
+  /// One line per train: "24 × 48 / 32 × 100:  exact", or its error in %.
   std::vector<std::string> trains;
   std::size_t train = 0; ///< the train shown, within the list
   /// The gear at each place of kTrainPlaceNames; "" where the train has none.
   std::array<std::string, 4> places;
   std::string lead_cut;
-  std::string error; ///< per turn with its unit, and in %
+  std::string error; ///< per turn, with its unit
   /// Why there are no trains: kNoMachineLead or kNoLeadTrain; none with trains
   /// or while the lead screw is still to be typed.
   std::optional<i18n::TextId> missing;
 };
 
-/// Without a gear every result is empty and the status says why.
+/// Without a gear every result but the machine lead is empty and the status says why.
 struct HelicalGearForm {
   bool gear = false;
   std::array<std::string, kHelicalTableRows> inch;
@@ -67,6 +67,7 @@ struct HelicalGearForm {
   std::string transverse_module;
   std::string transverse_diametral_pitch;
   std::string equivalent_teeth;
+  long cutter_teeth = 0; ///< the whole tooth count the form cutter is chosen for
   std::string ratio;
   int cutter = 0; ///< 0: no cutter
   std::string swivel; ///< degrees, minutes and seconds
@@ -81,8 +82,5 @@ struct HelicalGearForm {
 };
 
 HelicalGearForm helical_gear_form(const HelicalGearFormInput& input, const JobSheetText& text);
-
-/// The train's line in the list, with the lengths in the unit `unit` names.
-std::string lead_train_line(const LeadTrain& train, bool metric, const JobSheetText& text);
 
 } // namespace gears

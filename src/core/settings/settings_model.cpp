@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdlib>
 #include <iterator>
 
 namespace settings {
@@ -258,6 +259,29 @@ std::optional<int> parse_plate(const std::string& text) {
 bool select_head(IniDocument& doc, const std::string& name) {
   doc.set(".:last", name);
   doc.set(".:ratio", ratio_text_from_head_name(name));
+  return true;
+}
+
+LeadScrew read_lead_screw(const IniDocument& doc) {
+  const std::string text = doc.get_string(".:lead_screw", "");
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string::npos)
+    return {};
+  const std::string number = text.substr(0, blank), unit = text.substr(blank + 1);
+  const bool plain = !number.empty() && number.find_first_not_of("0123456789.") == std::string::npos &&
+                     number.find('.') == number.rfind('.');
+  // No machine has a lead screw of a metre.
+  const double lead = plain ? std::strtod(number.c_str(), nullptr) : 0.0;
+  if (!(lead > 0.0 && lead < 1000.0) || (unit != "in" && unit != "mm"))
+    return {};
+  return {number, unit == "mm"};
+}
+
+bool set_lead_screw(IniDocument& doc, const LeadScrew& screw) {
+  const std::string text = screw.number + (screw.metric ? " mm" : " in");
+  if (doc.get_string(".:lead_screw", "") == text)
+    return false;
+  doc.set(".:lead_screw", text);
   return true;
 }
 

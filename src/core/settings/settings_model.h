@@ -97,6 +97,23 @@ std::vector<int> head_gears(const IniDocument& doc, const std::string& head,
 /// Stores the head's change gears. Returns false when the head has no section.
 bool set_head_gears(IniDocument& doc, const std::string& head, const std::vector<int>& gears);
 
+/// The lead of the milling table's lead screw, ".:lead_screw": a plain
+/// decimal and its unit, "0.25 in" or "6 mm".
+struct LeadScrew {
+  std::string number = "0.25";
+  bool metric = false;
+  bool operator==(const LeadScrew& other) const {
+    return number == other.number && metric == other.metric;
+  }
+};
+
+/// The lead screw the file names; 0.25 in when it names none or one that
+/// can't be read (no number, nothing above 0, no unit, or an absurd size).
+LeadScrew read_lead_screw(const IniDocument& doc);
+
+/// Stores the lead screw; false when the file holds it already.
+bool set_lead_screw(IniDocument& doc, const LeadScrew& screw);
+
 /// A plate value: a positive whole number written in decimal, else nullopt.
 std::optional<int> parse_plate(const std::string& text);
 

@@ -144,14 +144,15 @@ bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
   return true;
 }
 
-bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows) {
+bool print_job_sheet(ui::PageContext& app, ui::PageId page, const std::vector<JobSheetRow>& rows) {
   const std::string title = app.lang_or(texts::kJobSheetTitle, "");
-  return ui::print_job(app, ui::PageId::kSpurGear, 1, [&](Fl_Paged_Device& device) {
+  return ui::print_job(app, page, 1, [&](Fl_Paged_Device& device) {
     return draw_job_sheet_page(device, title, rows);
   });
 }
 
-JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows)
+JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows,
+                               ui::PageId page)
     : rows_(std::move(rows)) {
   const std::string title = app.lang_or(texts::kJobSheetTitle, "");
   const int w = sheet_layout(title, rows_).width + 2 * kMargin;
@@ -163,7 +164,7 @@ JobSheetWindow::JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> ro
   w_.print = new Fl_Button(w / 2 - 140, h + 6, 130, 50, "@+9fileprint");
   w_.print->color(FL_WHITE);
   w_.print->labelsize(15);
-  callbacks_.on(w_.print, [this, &app] { print_job_sheet(app, rows_); });
+  callbacks_.on(w_.print, [this, &app, page] { print_job_sheet(app, page, rows_); });
   w_.close = new Fl_Button(w / 2 + 10, h + 6, 130, 50, "X");
   w_.close->labelcolor(FL_RED);
   w_.close->labelfont(FL_HELVETICA_BOLD_ITALIC);

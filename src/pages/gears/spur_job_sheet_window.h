@@ -9,6 +9,7 @@
 
 #include "core/gears/spur_job_sheet_form.h"
 #include "ui/callbacks.h"
+#include "ui/page_id.h"
 
 class Fl_Button;
 class Fl_Double_Window;
@@ -33,8 +34,8 @@ int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& row
 bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
                          const std::vector<JobSheetRow>& rows);
 
-/// Prints the sheet on one page, stamped for the spur gear page.
-bool print_job_sheet(ui::PageContext& app, const std::vector<JobSheetRow>& rows);
+/// Prints the sheet on one page, stamped for `page`.
+bool print_job_sheet(ui::PageContext& app, ui::PageId page, const std::vector<JobSheetRow>& rows);
 
 /// The widgets of the window, open to the tests.
 struct JobSheetWidgets {
@@ -45,7 +46,8 @@ class JobSheetWindow {
 public:
   /// Builds the window, hidden; its close button and the window manager's
   /// close hide it.
-  JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows);
+  JobSheetWindow(ui::PageContext& app, std::vector<JobSheetRow> rows,
+                 ui::PageId page = ui::PageId::kSpurGear);
   ~JobSheetWindow();
   JobSheetWindow(const JobSheetWindow&) = delete;
   JobSheetWindow& operator=(const JobSheetWindow&) = delete;

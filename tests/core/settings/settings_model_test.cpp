@@ -149,6 +149,28 @@ TEST(SettingsModel, ParsePlate) {
     EXPECT_EQ(parse_plate(c.first), c.second) << '"' << c.first << '"';
 }
 
+// A hand-edited lead screw the page can't use gives way to 0.25 in.
+TEST(SettingsModel, LeadScrewAsStoredOrTheDefault) {
+  const LeadScrew inch{"0.25", false};
+  // clang-format off
+  const std::pair<const char*, LeadScrew> cases[] = {
+      {"6 mm", {"6", true}}, {"0.2 in", {"0.2", false}}, {".5 in", {".5", false}},
+      {"", inch}, {"6", inch}, {"6 cm", inch}, {"0 mm", inch}, {"-6 mm", inch}, {"1e3 mm", inch},
+      {"1.2.3 in", inch}, {"1000 mm", inch}, {"6  mm", inch}, {" mm", inch}};
+  // clang-format on
+  for (const auto& [text, screw] : cases) {
+    IniDocument doc;
+    doc.set(".:lead_screw", text);
+    EXPECT_EQ(read_lead_screw(doc), screw) << text;
+  }
+  IniDocument doc;
+  EXPECT_EQ(read_lead_screw(doc), inch);
+  EXPECT_TRUE(set_lead_screw(doc, {"5", true}));
+  EXPECT_FALSE(set_lead_screw(doc, {"5", true}));
+  EXPECT_EQ(doc.get_string(".:lead_screw", ""), "5 mm");
+  EXPECT_EQ(read_lead_screw(doc), (LeadScrew{"5", true}));
+}
+
 TEST(SettingsModel, HeadGearsDefaultUntilStoredAndAreNoPlates) {
   IniDocument doc = loaded_text("[my head]\n0 = My Head\n15 = 15\n");
   EXPECT_EQ(joined(head_gears(doc, "My Head", {24, 24, 100})), "24 24 100"); // an old file
