@@ -174,6 +174,14 @@ void App::restore_page_state(const settings::IniDocument& state) {
       settings::read_left_alone(state.get_string("page:units_left_alone"), unit_pairs_.size());
   for (auto& page : pages_)
     page->load_state(state);
+  // "No page shown" is kept as the count of pages, which grows with a new
+  // page: a file holding the sections of N pages and the index N was written
+  // with no page shown by a program of N pages.
+  int sections = 0;
+  while (sections < page_count() && state.has_section("p" + std::to_string(sections + 1)))
+    ++sections;
+  if (sections > 0 && shown == sections)
+    shown = -1;
   if (shown >= 0 && shown < page_count())
     show_page(static_cast<int>(shown) + 1);
   Fl_Scroll* column = main_window_->nav_column();

@@ -94,6 +94,9 @@ std::vector<Step> page_steps(app::App& a, int number) {
             {w.tolerance, "2.5"}}; }
   case 17: { const auto& w = widgets_of<workshop::ChangeGearsPage>(a, 17);
     return {{w.mode[5]}, {w.pitch_to_make, "11"}, {w.lead_screw, "6"}, {w.error, "3"}}; }
+  case 18: { const auto& w = widgets_of<gears::HelicalGearPage>(a, 18);
+    return {{w.diametral_pitch}, {w.angle_14_5}, {w.pitch, "12"}, {w.teeth, "30"}, {w.helix, "20 30"},
+            {w.left_hand}, {w.mating, "45"}, {w.lead_screw, "5"}, {w.trains, 1}}; }
   default:
     return {};
   }
@@ -223,10 +226,10 @@ protected:
     return shown;
   }
 
-  // Fills all 17 pages and leaves page 13 shown with the column scrolled.
+  // Fills every page and leaves page 13 shown with the column scrolled.
   void fill_every_page() {
     click(app->main_frame()->unit_button()); // a fresh program: every pair follows to metric
-    EXPECT_EQ(units_shown(), std::string(13, 'm'));
+    EXPECT_EQ(units_shown(), std::string(15, 'm'));
     for (int number = 1; number <= app::page_count(); ++number) {
       SCOPED_TRACE("page " + std::to_string(number));
       click(app->main_frame()->nav_button(number));
@@ -298,11 +301,11 @@ TEST_F(WholeProgramRestoreTest, EveryPageComesBackAfterUnitsTwiceARestartAndLang
   fill_every_page(); // in millimetres
   ASSERT_FALSE(HasFailure());
   const Snapshot english = snapshot();
-  // The spur gear and over-pins systems (diametral pitch), the circle segment
-  // and the thread wires (threads per inch) were set to inches by hand.
-  EXPECT_EQ(units_shown(), "iiimmmmmimmmm");
+  // The spur gear, over-pins and helical gear systems (diametral pitch), the
+  // circle segment and the thread wires (threads per inch) were set to inches by hand.
+  EXPECT_EQ(units_shown(), "iiimmmmmimmmmim");
   click(app->main_frame()->unit_button());
-  EXPECT_EQ(units_shown(), std::string(13, 'i'));
+  EXPECT_EQ(units_shown(), std::string(15, 'i'));
   const Snapshot inch = snapshot();
   ASSERT_EQ(inch.size(), english.size());
   for (size_t i = 0; i < english.size(); ++i) {
@@ -359,3 +362,22 @@ TEST_F(WholeProgramRestoreTest, BadPressureAngleOnPage15StopsNothingElse) {
 }
 
 } // namespace
+
+// A file written before the helical-gear page kept "no page shown" as 17,
+// now the index of that page, and has no section for it: the window shows
+// the first page as it opens, and the new page starts as built (20°, right hand).
+TEST_F(WholeProgramRestoreTest, AFileFromSeventeenPagesShowsNoPageAndLeavesTheNewOneAsBuilt) {
+  std::string sections;
+  for (int number = 1; number <= 17; ++number)
+    sections += "[p" + std::to_string(number) + "]\n";
+  dir.write_file("State.ini", sections + "[page]\npage = 17\n");
+  start_app();
+  EXPECT_EQ(app->main_frame()->shown_page(), 1);
+  const auto& helical = widgets_of<gears::HelicalGearPage>(*app, 18);
+  EXPECT_NE(helical.angle_20->value(), 0);
+  EXPECT_NE(helical.right_hand->value(), 0);
+  stop_app();
+  dir.write_file("State.ini", sections + "[p18]\n[page]\npage = 17\n");
+  start_app();
+  EXPECT_EQ(app->main_frame()->shown_page(), 18);
+}

@@ -209,6 +209,7 @@ void HelicalGearPage::build_results() {
 void HelicalGearPage::bind_state() {
   state_.texts({{"pitch", w_.pitch}, {"teeth", w_.teeth}, {"helix", w_.helix}, {"mating", w_.mating}});
   state_.pair("system", w_.diametral_pitch, w_.module);
+  // A pair missing from the file reads as its first button: 20°, as built.
   state_.pair("pressure_angle", w_.angle_20, w_.angle_14_5);
   state_.pair("hand", w_.right_hand, w_.left_hand);
   state_.custom(
@@ -396,13 +397,6 @@ Fl_Input* HelicalGearPage::focus_input() {
   // Shown again: the head may have been changed on its own page since.
   recompute();
   return w_.pitch;
-}
-
-void HelicalGearPage::load_state(const settings::IniDocument& state) {
-  // A file from before the page has no section for it: the page stays as it starts.
-  if (state.has_section(section()))
-    state_.load(state, section());
-  restored();
 }
 
 void HelicalGearPage::restored() {

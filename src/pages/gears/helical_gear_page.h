@@ -63,7 +63,6 @@ public:
   void enter_start_mode() override;
   void apply_settings() override;
   Fl_Input* focus_input() override;
-  void load_state(const settings::IniDocument& state) override;
 
   const HelicalGearWidgets& widgets() const { return w_; }
   /// The sheet of the gear and set-up on the page, nothing without a gear.
