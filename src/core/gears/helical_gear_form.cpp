@@ -156,8 +156,8 @@ HelicalGearForm helical_gear_form(const HelicalGearFormInput& in, const JobSheet
   const double swivel = table_swivel_degrees(in.hand, helix);
   // To the second: a swivel scale reads degrees, a sine bar not much finer.
   const long seconds = std::lround(std::fabs(swivel) * 3600.0);
-  form.swivel = std::to_string(seconds / 3600) + "° " + std::to_string(seconds / 60 % 60) + "′ " +
-                std::to_string(seconds % 60) + "″";
+  form.swivel = std::to_string(seconds / 3600) + "° " + std::to_string(seconds / 60 % 60) + "' " +
+                std::to_string(seconds % 60) + "\"";
   form.swivel_direction = swivel > 0.0 ? texts::kSwivelRightEnd : texts::kSwivelLeftEnd;
   form.idlers = in.hand == Hand::kRight ? texts::kIdlersRightHand : texts::kIdlersLeftHand;
   index_teeth(form, in.head, teeth, text);

@@ -15,6 +15,32 @@ constexpr std::size_t kLeadRow = 6;
 constexpr std::size_t kCentreDistanceRow = 7;
 constexpr std::size_t kChordalThicknessRow = 8;
 constexpr std::size_t kChordalAddendumRow = 9;
+/// A sentence on the sheet breaks into lines of about this many characters,
+/// so that one long value doesn't shrink the whole sheet to fit the paper.
+constexpr std::size_t kLongestLine = 60;
+
+// The words of `text` in lines of at most kLongestLine bytes (a longer word
+// has a line of its own).
+std::vector<std::string> broken_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > kLongestLine) {
+      lines.push_back(line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty())
+    lines.push_back(line);
+  return lines;
+}
 
 class SheetWriter {
 public:
@@ -30,6 +56,14 @@ public:
     add(text_(label), std::move(values));
   }
   void heading(std::string label) { rows.push_back({std::move(label), {}, true}); }
+  /// A sentence as a value, broken into lines under each other.
+  void sentence(i18n::TextId label, i18n::TextId entry) {
+    std::string first = text_(label);
+    for (const std::string& line : broken_lines(text_(entry))) {
+      add(first, {line});
+      first.clear();
+    }
+  }
 
   /// A row of the size table, in the gear's unit first.
   void length(i18n::TextId label, std::size_t row) {
@@ -83,10 +117,10 @@ public:
           add(kTrainPlaceNames[i], {m.places[i]});
       add(texts::kLeadCut, {m.lead_cut});
       add(texts::kLeadError, {m.error});
-      add(texts::kIdlersLabel, {text_(form_.idlers)});
+      sentence(texts::kIdlersLabel, form_.idlers);
     }
     add(texts::kTableSwivel, {form_.swivel});
-    add(texts::kSwivelDirectionLabel, {text_(form_.swivel_direction)});
+    sentence(texts::kSwivelDirectionLabel, form_.swivel_direction);
   }
 
   void indexing() {

@@ -50,7 +50,7 @@ TEST(HelicalGearForm, SizesSetUpAndTrainsOfHandWorkedGears) {
   EXPECT_EQ(shown(helical_gear_form(m4, word)),
             "5.0276 5.3426 4.6632 0.3397 0.4947 0.5265 43.3956 6.2845 0.2473 0.1602 | "
             "127.701 135.701 118.445 8.628 12.566 13.373 1102.248 159.627 6.281 4.068 | "
-            "4.2567 | 5.967 | 36.15 | 6 | 1.5 | 20° 0′ 0″ | " +
+            "4.2567 | 5.967 | 36.15 | 6 | 1.5 | 20° 0' 0\" | " +
                 std::to_string(texts::kSwivelRightEnd.entry) + " | " +
                 std::to_string(kIdlersRightHand.entry) +
                 " | circle 15, turns 1, holes 5 | 240.0 mm | "
@@ -77,7 +77,7 @@ TEST(HelicalGearForm, SizesSetUpAndTrainsOfHandWorkedGears) {
   EXPECT_EQ(joined(std::vector<std::string>{form.transverse_module, form.transverse_diametral_pitch,
                                             form.equivalent_teeth, std::to_string(form.cutter),
                                             form.ratio, form.swivel}),
-            "3.5921 7.0711 67.88 2  45° 0′ 0″");
+            "3.5921 7.0711 67.88 2  45° 0' 0\"");
   EXPECT_EQ(form.swivel_direction, texts::kSwivelLeftEnd);
   EXPECT_EQ(form.idlers, kIdlersLeftHand);
   EXPECT_EQ(form.indexing, "no circle for 24");
