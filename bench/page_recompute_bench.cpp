@@ -46,6 +46,7 @@
 #include "app/main_window.h"
 #include "pages/gears/bevel_gear_page.h"
 #include "pages/gears/gear_ratio_page.h"
+#include "pages/gears/helical_gear_page.h"
 #include "pages/gears/over_pins_page.h"
 #include "pages/gears/spur_gear_page.h"
 #include "pages/gears/worm_gear_page.h"
@@ -276,6 +277,16 @@ const std::vector<PageCase>& cases() {
          return w.pitch_to_make;
        },
        '1', false},
+      // The lead trains are searched on every key: 24 teeth at 4 then 41 degrees.
+      {18, "HelicalGear",
+       [](app::App& a) -> Fl_Input_* {
+         auto& w = page_of<gears::HelicalGearPage>(a, 18).widgets();
+         enter(w.pitch, "10");
+         enter(w.teeth, "24");
+         enter(w.helix, "4");
+         return w.helix;
+       },
+       '1', true},
   };
   return list;
 }
