@@ -9,6 +9,8 @@
 #include <chrono>
 #include <vector>
 
+#include "head_gear_sets.h"
+
 #include "core/workshop/differential_indexing_calc.h"
 
 using namespace workshop;
@@ -18,17 +20,6 @@ namespace {
 const std::vector<int> kBrownAndSharp = {15, 16, 17, 18, 19, 20, 21, 23, 27,
                                          29, 31, 33, 37, 39, 41, 43, 47, 49};
 
-// Arg 200: 200 different counts spread over 12 to 400; arg 1556: the largest set.
-std::vector<int> head_gears(long size) {
-  std::vector<int> gears;
-  if (size == 200)
-    for (int i = 0; i < 200; ++i)
-      gears.push_back(12 + 388 * i / 199);
-  else
-    for (int teeth = 12; teeth <= 400; ++teeth)
-      gears.insert(gears.end(), 4, teeth);
-  return gears;
-}
 
 // 127 divisions: no Brown and Sharp circle gives it. `most` 6 is the
 // indexing window's list, 1 the page's note.

@@ -10,22 +10,13 @@
 #include <chrono>
 #include <vector>
 
+#include "head_gear_sets.h"
+
 #include "core/gears/helical_milling_calc.h"
 
 using namespace gears;
 
 namespace {
-
-std::vector<int> head_gears(long size) {
-  std::vector<int> gears;
-  if (size == 200)
-    for (int i = 0; i < 200; ++i)
-      gears.push_back(12 + 388 * i / 199);
-  else
-    for (int teeth = 12; teeth <= 400; ++teeth)
-      gears.insert(gears.end(), 4, teeth);
-  return gears;
-}
 
 // One lead of no simple ratio: 43.3956 in, the module 4, 30 teeth, 20° gear.
 void BM_OneLead(benchmark::State& state) {

@@ -9,7 +9,6 @@
 #include "pages/gears/spur_job_sheet_window.h"
 #include "support/page_scenario.h"
 #include "support/postscript.h"
-#include "ui/print_job.h"
 
 using namespace testing_support;
 using namespace gears;
@@ -80,10 +79,8 @@ TEST_F(HelicalGearPageTest, TheJobSheetPrintsTheSetUp) {
   click(h.job_sheet);
   JobSheetWindow* sheet = page().job_sheet_window();
   ASSERT_TRUE(sheet && sheet->window()->shown());
-  ui::print_to_file_instead(dir.path() + "/sheet.ps");
-  click(sheet->widgets().print);
-  ui::print_to_file_instead("");
-  const std::string ps = dir.read_file("sheet.ps");
+  const std::string ps =
+      printed_to_file(dir.path() + "/sheet.ps", [sheet] { click(sheet->widgets().print); });
   EXPECT_EQ(count_of(ps, "%%Page: "), 1);
   for (const char* text : {"Job sheet", "Normal diametral pitch", "Lead of the helix",
                            "10.6629 inch", "Gear on the lead screw", "Table swivel",

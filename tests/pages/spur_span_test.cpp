@@ -8,7 +8,6 @@
 #include "pages/gears/spur_job_sheet_window.h"
 #include "support/page_scenario.h"
 #include "support/postscript.h"
-#include "ui/print_job.h"
 
 using namespace testing_support;
 
@@ -43,10 +42,8 @@ TEST_F(SpurSpanTest, AnotherCountFollowsTheGearAndTheSheet) {
   click(w().job_sheet);
   gears::JobSheetWindow* sheet = page().job_sheet_window();
   ASSERT_TRUE(sheet && sheet->window()->shown());
-  ui::print_to_file_instead(dir.path() + "/sheet.ps");
-  click(sheet->widgets().print);
-  ui::print_to_file_instead("");
-  const std::string ps = dir.read_file("sheet.ps");
+  const std::string ps =
+      printed_to_file(dir.path() + "/sheet.ps", [sheet] { click(sheet->widgets().print); });
   EXPECT_EQ(count_of(ps, "%%Page: "), 1);
   // clang-format off
   for (const char* text : {"Job sheet", "2.2 inch", "Dividing head: Brown and Sharp 40-1", "Measure across 4 teeth (3 pitches)", "1.0613 inch"})

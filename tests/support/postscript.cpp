@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "ui/print_job.h"
+
 namespace testing_support {
 
 std::vector<std::string> printed_texts(const std::string& ps) {
@@ -71,6 +73,16 @@ std::string print_to_postscript(const std::string& path, int pages,
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
+  return text.str();
+}
+
+std::string printed_to_file(const std::string& path, const std::function<void()>& print) {
+  ui::print_to_file_instead(path);
+  print();
+  ui::print_to_file_instead("");
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
   return text.str();
 }
 

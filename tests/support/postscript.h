@@ -19,6 +19,10 @@ int count_of(const std::string& text, const std::string& part);
 
 bool contains(const std::vector<std::string>& texts, const std::string& text);
 
+/// What the print that `print` starts writes, sent to the file `path`
+/// instead of a printer.
+std::string printed_to_file(const std::string& path, const std::function<void()>& print);
+
 /// Runs `draw` on a PostScript file device writing to `path` (a job of
 /// `pages` pages) and returns the file's contents.
 std::string print_to_postscript(const std::string& path, int pages,
