@@ -47,6 +47,7 @@
 #include "pages/gears/bevel_gear_page.h"
 #include "pages/gears/gear_ratio_page.h"
 #include "pages/gears/helical_gear_page.h"
+#include "pages/workshop/sine_bar_page.h"
 #include "pages/gears/over_pins_page.h"
 #include "pages/gears/spur_gear_page.h"
 #include "pages/gears/worm_gear_page.h"
@@ -285,6 +286,15 @@ const std::vector<PageCase>& cases() {
          enter(w.teeth, "24");
          enter(w.helix, "4");
          return w.helix;
+       },
+       '1', true},
+      // The stack is searched on every key: 2.612 then 2.6121 in on the 81-piece set.
+      {19, "SineBar",
+       [](app::App& a) -> Fl_Input_* {
+         auto& w = page_of<workshop::SineBarPage>(a, 19).widgets();
+         click(w.height_to_angle);
+         enter(w.height, "2.612");
+         return w.height;
        },
        '1', true},
   };

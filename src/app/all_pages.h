@@ -19,3 +19,4 @@
 #include "pages/workshop/dividing_head_page.h"
 #include "pages/workshop/dovetail_measurement_page.h"
 #include "pages/workshop/dovetail_page.h"
+#include "pages/workshop/sine_bar_page.h"

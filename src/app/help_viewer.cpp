@@ -25,7 +25,7 @@ namespace app {
 
 namespace {
 
-constexpr std::array<HelpTopic, 12> kTopics = {{
+constexpr std::array<HelpTopic, 13> kTopics = {{
     {texts::kThreadHelpTitle, "/language/%s/thread.html"},
     {texts::kBacklashHelpTitle, "/language/%s/backlash.html"},
     {texts::kWormGearHelpTitle, "/language/%s/worm_gear.html"},
@@ -38,6 +38,7 @@ constexpr std::array<HelpTopic, 12> kTopics = {{
     {texts::kChangeGearsPageName, "/language/%s/change_gear.html"},
     {texts::kIndexingTitle, "/language/%s/dividing_head.html"},
     {texts::kHelicalGearPageName, "/language/%s/helical_gear.html"},
+    {texts::kSineBarPageName, "/language/%s/sine_bar.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.

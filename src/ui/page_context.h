@@ -50,6 +50,7 @@ enum class UnitPairSlot {
   kOverPinsLengths,
   kHelicalGearSystem,
   kHelicalLeadScrew,
+  kSineBar,
   kCount
 };
 

@@ -24,6 +24,7 @@ enum class PageId : int {
   kGearRatio,
   kChangeGears,
   kHelicalGear,
+  kSineBar,
 };
 
 inline constexpr int page_number(PageId id) { return static_cast<int>(id); }
@@ -42,6 +43,7 @@ enum class HelpTopic : int {
   kChangeGears,
   kIndexing, ///< the dividing head's angles and differential indexing
   kHelicalGear,
+  kSineBar,
 };
 
 } // namespace ui

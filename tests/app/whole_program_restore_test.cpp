@@ -97,6 +97,9 @@ std::vector<Step> page_steps(app::App& a, int number) {
   case 18: { const auto& w = widgets_of<gears::HelicalGearPage>(a, 18);
     return {{w.diametral_pitch}, {w.angle_14_5}, {w.pitch, "12"}, {w.teeth, "30"}, {w.helix, "20 30"},
             {w.left_hand}, {w.mating, "45"}, {w.lead_screw, "5"}, {w.trains, 1}}; }
+  case 19: { const auto& w = widgets_of<workshop::SineBarPage>(a, 19);
+    return {{w.height_to_angle}, {w.length, "200"}, {w.height, "51.3"}, {w.wear}, {w.wear_size, "2"},
+            {w.set, 0}}; }
   default:
     return {};
   }
@@ -229,7 +232,7 @@ protected:
   // Fills every page and leaves page 13 shown with the column scrolled.
   void fill_every_page() {
     click(app->main_frame()->unit_button()); // a fresh program: every pair follows to metric
-    EXPECT_EQ(units_shown(), std::string(15, 'm'));
+    EXPECT_EQ(units_shown(), std::string(16, 'm'));
     for (int number = 1; number <= app::page_count(); ++number) {
       SCOPED_TRACE("page " + std::to_string(number));
       click(app->main_frame()->nav_button(number));
@@ -303,9 +306,9 @@ TEST_F(WholeProgramRestoreTest, EveryPageComesBackAfterUnitsTwiceARestartAndLang
   const Snapshot english = snapshot();
   // The spur gear, over-pins and helical gear systems (diametral pitch), the
   // circle segment and the thread wires (threads per inch) were set to inches by hand.
-  EXPECT_EQ(units_shown(), "iiimmmmmimmmmim");
+  EXPECT_EQ(units_shown(), "iiimmmmmimmmmimm");
   click(app->main_frame()->unit_button());
-  EXPECT_EQ(units_shown(), std::string(15, 'i'));
+  EXPECT_EQ(units_shown(), std::string(16, 'i'));
   const Snapshot inch = snapshot();
   ASSERT_EQ(inch.size(), english.size());
   for (size_t i = 0; i < english.size(); ++i) {

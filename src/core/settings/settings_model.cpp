@@ -133,7 +133,8 @@ std::string ratio_text_from_head_name(const std::string& display_name) {
 std::vector<std::string> head_display_names(const IniDocument& doc) {
   std::vector<std::string> names;
   for (const std::string& section : doc.section_names()) {
-    if (section == "." || section == kCatalogueSection || section.empty())
+    if (section == "." || section == kCatalogueSection || section == kGaugeBlockSetsSection ||
+        section.empty())
       continue;
     names.push_back(doc.get_string(section + ":0", "void"));
   }

@@ -20,6 +20,8 @@
 namespace settings {
 
 inline constexpr const char* kCatalogueSection = "hole plates";
+/// The user's gauge block sets: no dividing head.
+inline constexpr const char* kGaugeBlockSetsSection = "gauge block sets";
 inline constexpr int kHelpFontSizeUnset = -1000;
 
 /// The single settings of section ".", read with their defaults.
@@ -47,8 +49,8 @@ void fill_default_settings(IniDocument& doc);
 std::string ratio_text_from_head_name(const std::string& display_name);
 
 /// Display names of the dividing heads (value of "<head>:0", "void" when the
-/// key is missing), in file order; sections ".", "hole plates" and "" are
-/// not heads.
+/// key is missing), in file order; sections ".", "hole plates", "gauge block
+/// sets" and "" are not heads.
 std::vector<std::string> head_display_names(const IniDocument& doc);
 
 /// Plates owned by a head (its keys except "0"), ascending; values that are

@@ -1,5 +1,6 @@
 // Names of the string-table entries only the workshop pages use: the
-// dovetails, the dividing head with its windows, and the change gears.
+// dovetails, the dividing head with its windows, the change gears, and the
+// sine bar with its gauge blocks.
 #pragma once
 
 #include "core/i18n/text_id.h"
@@ -127,5 +128,36 @@ inline constexpr TextId kMetricOnInch{700};
 inline constexpr TextId kInchOnMetric{701};
 inline constexpr TextId kRedKey{760};     ///< under trains with a red gear
 inline constexpr TextId kStarredKey{761}; ///< under printed trains with a starred gear
+
+// ---- sine bar and gauge blocks ----
+inline constexpr TextId kSineBarLength{897};
+inline constexpr TextId kAngleToHeight{898};
+inline constexpr TextId kHeightToAngle{899};
+inline constexpr TextId kSineBarAngle{900};
+inline constexpr TextId kStackHeight{901};
+inline constexpr TextId kGaugeBlockSet{902};
+inline constexpr TextId kEditGaugeSets{903};
+inline constexpr TextId kWearBlocks{904};
+inline constexpr TextId kWearBlockSize{905};
+inline constexpr TextId kBlocksToWring{906};
+inline constexpr TextId kBlockCount{907}; ///< a format: the count
+inline constexpr TextId kStackGives{908};
+inline constexpr TextId kSteepSineBar{909};
+inline constexpr TextId kNoExactStack{910};
+inline constexpr TextId kNearestBelow{911};
+inline constexpr TextId kNearestAbove{912};
+inline constexpr TextId kHeightOverLength{913};
+inline constexpr TextId kSineBarNote{914};
+inline constexpr TextId kGaugeSetsTitle{915};
+inline constexpr TextId kGaugeSetName{916};
+inline constexpr TextId kNewGaugeSet{917};
+inline constexpr TextId kDeleteGaugeSet{918};
+inline constexpr TextId kBlockSize{919};
+inline constexpr TextId kBlockCopies{920};
+inline constexpr TextId kGaugeSetNameTaken{921};
+inline constexpr TextId kSineBarSetUp{922};
+inline constexpr TextId kWearBlocksTooHigh{923};
+inline constexpr TextId kBuiltInSetFixed{924};
+inline constexpr TextId kBadBlockSize{925};
 
 } // namespace texts

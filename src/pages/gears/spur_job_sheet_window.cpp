@@ -145,7 +145,11 @@ bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
 }
 
 bool print_job_sheet(ui::PageContext& app, ui::PageId page, const std::vector<JobSheetRow>& rows) {
-  const std::string title = app.lang_or(texts::kJobSheetTitle, "");
+  return print_sheet(app, page, app.lang_or(texts::kJobSheetTitle, ""), rows);
+}
+
+bool print_sheet(ui::PageContext& app, ui::PageId page, const std::string& title,
+                 const std::vector<JobSheetRow>& rows) {
   return ui::print_job(app, page, 1, [&](Fl_Paged_Device& device) {
     return draw_job_sheet_page(device, title, rows);
   });

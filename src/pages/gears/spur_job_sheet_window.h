@@ -34,7 +34,11 @@ int draw_job_sheet(const std::string& title, const std::vector<JobSheetRow>& row
 bool draw_job_sheet_page(Fl_Paged_Device& device, const std::string& title,
                          const std::vector<JobSheetRow>& rows);
 
-/// Prints the sheet on one page, stamped for `page`.
+/// Prints the sheet on one page under `title`, stamped for `page`.
+bool print_sheet(ui::PageContext& app, ui::PageId page, const std::string& title,
+                 const std::vector<JobSheetRow>& rows);
+
+/// Prints the job sheet on one page, stamped for `page`.
 bool print_job_sheet(ui::PageContext& app, ui::PageId page, const std::vector<JobSheetRow>& rows);
 
 /// The widgets of the window, open to the tests.

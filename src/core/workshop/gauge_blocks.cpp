@@ -1,0 +1,486 @@
+#include "core/workshop/gauge_blocks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <numeric>
+
+namespace workshop {
+
+const std::vector<GaugeBlockSet>& standard_gauge_sets() {
+  static const std::vector<GaugeBlockSet> sets = [] {
+    const auto series = [](std::vector<long>& blocks, long first, long step, long count) {
+      for (long i = 0; i < count; ++i)
+        blocks.push_back(first + i * step);
+    };
+    GaugeBlockSet inch{"81-piece inch", false, {}};
+    series(inch.blocks, 10010, 10, 9);                       // 0.1001 to 0.1009 in
+    series(inch.blocks, 10100, 100, 49);                     // 0.101 to 0.149
+    series(inch.blocks, 5000, 5000, 19);                     // 0.050 to 0.950
+    series(inch.blocks, kUnitsPerInch, kUnitsPerInch, 4);    // 1 to 4
+    GaugeBlockSet metric{"112-piece metric", true, {10005}}; // 1.0005 mm
+    series(metric.blocks, 10010, 10, 9);                     // 1.001 to 1.009 mm
+    series(metric.blocks, 10100, 100, 49);                   // 1.01 to 1.49
+    series(metric.blocks, 5000, 5000, 49);                   // 0.5 to 24.5
+    series(metric.blocks, 25 * kUnitsPerMm, 25 * kUnitsPerMm, 4); // 25 to 100
+    return std::vector<GaugeBlockSet>{inch, metric};
+  }();
+  return sets;
+}
+
+bool is_thin(long size, bool metric) {
+  return size < (metric ? 2 * kUnitsPerMm : 8 * kUnitsPerInch / 100);
+}
+
+namespace {
+
+// Far above any stack's cost, and far enough below INT_MAX that costs added
+// to it on the way through a table never overflow.
+constexpr int kUnreachable = 1 << 28;
+// Past these the costs and the sums would no longer fit: no set comes near.
+constexpr std::size_t kMostBlocks = 4096;
+constexpr long kLargestBlock = 1L << 40;
+// Table entries (4 bytes each) a search may hold: 64 MB. Only a set both very
+// long and graded very finely all through needs more; it is not searched
+// rather than hold the program for seconds.
+constexpr double kMostEntries = 16.0 * 1024 * 1024;
+// Rows are worked on in runs of this many entries: with the count fixed, -O2
+// vectorises the loop, which it won't for a count it can't see.
+constexpr std::size_t kLanes = 16;
+
+// A block as the search sees it. A stack costs more per block than all the
+// set's thin blocks together, and a thin block one more: the cheapest stack
+// is the shortest, and of those the one with the fewest thin blocks.
+struct Block {
+  long size = 0;  ///< in steps of the set (the gcd of its sizes)
+  int cost = 0;
+  long units = 0; ///< as the set lists it
+};
+
+struct SetInSteps {
+  std::vector<Block> blocks;
+  long step = 0;  ///< in units
+  long total = 0; ///< in steps
+};
+
+std::optional<SetInSteps> in_steps(const GaugeBlockSet& set) {
+  if (set.blocks.empty() || set.blocks.size() > kMostBlocks)
+    return std::nullopt;
+  SetInSteps out;
+  int thin = 0;
+  for (long size : set.blocks) {
+    if (size <= 0 || size > kLargestBlock)
+      return std::nullopt;
+    out.step = std::gcd(out.step, size);
+    thin += is_thin(size, set.metric) ? 1 : 0;
+  }
+  for (long size : set.blocks) {
+    const int cost = thin + 1 + (is_thin(size, set.metric) ? 1 : 0);
+    out.blocks.push_back({size / out.step, cost, size});
+    out.total += size / out.step;
+  }
+  return out;
+}
+
+// The blocks by the coarsest step they are a whole number of, of the steps
+// the gcd of the sizes takes from the largest block down: 4 in, 1 in, 0.050 in,
+// 0.001 in and 0.0001 in for the 81-piece set. Each level's sums are whole
+// numbers of its step; so are those of every coarser level, which is what lets
+// the search take the levels one at a time. Finest first.
+struct Level {
+  long step = 1;
+  long sum = 0;
+  std::vector<Block> blocks;
+};
+
+std::vector<Level> levels_finest_first(std::vector<Block> blocks) {
+  std::stable_sort(blocks.begin(), blocks.end(),
+                   [](const Block& a, const Block& b) { return a.size > b.size; });
+  std::vector<long> steps; // coarsest first
+  long gcd = 0;
+  for (const Block& block : blocks) {
+    gcd = std::gcd(gcd, block.size);
+    if (steps.empty() || steps.back() != gcd)
+      steps.push_back(gcd);
+  }
+  std::vector<Level> levels(steps.size());
+  for (const Block& block : blocks) {
+    const std::size_t k = static_cast<std::size_t>(
+        std::find_if(steps.begin(), steps.end(), [&](long s) { return block.size % s == 0; }) -
+        steps.begin());
+    levels[k].step = steps[k];
+    levels[k].sum += block.size;
+    levels[k].blocks.push_back(block);
+  }
+  std::reverse(levels.begin(), levels.end());
+  return levels;
+}
+
+std::size_t checkpoint_spacing(std::size_t blocks) {
+  std::size_t every = 1;
+  while (every * every < blocks)
+    ++every;
+  return every;
+}
+
+std::size_t runs(std::size_t entries) { return (entries + kLanes - 1) / kLanes; }
+
+// A row's length for sums 0 to `range`, with room for the last run to overhang.
+std::size_t row_length(long range) { return (runs(static_cast<std::size_t>(range) + 1) + 1) * kLanes; }
+
+void lesser(int* __restrict out, const int* __restrict a, const int* __restrict b, int cost,
+            std::size_t run_count) {
+  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, a += kLanes, b += kLanes)
+    for (std::size_t k = 0; k < kLanes; ++k)
+      out[k] = std::min(a[k], b[k] + cost);
+}
+
+void added(int* __restrict out, const int* __restrict a, int cost, std::size_t run_count) {
+  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, a += kLanes)
+    for (std::size_t k = 0; k < kLanes; ++k)
+      out[k] = a[k] + cost;
+}
+
+// For one group of blocks, the least cost of a stack for each sum of them (in
+// the group's step) up to a range: the 0/1 knapsack, one block at a time, from
+// one row into the next so that every entry of a row is independent of the
+// others. Left out, the sums are those of the blocks left out of the stack,
+// for heights that are most of the set. Rows are kept only every so many
+// blocks; the blocks of a sum are found going back through the rows between
+// two of them, worked again.
+class SumTable {
+public:
+  SumTable(std::vector<Block> blocks, long step, long range, bool left_out)
+      : blocks_(std::move(blocks)), left_out_(left_out), range_(range),
+        every_(checkpoint_spacing(blocks_.size())) {
+    for (const Block& block : blocks_)
+      widths_.push_back(static_cast<std::size_t>(block.size / step));
+    std::vector<int> row(row_length(range_), kUnreachable), next(row.size(), kUnreachable);
+    row[0] = 0;
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+      if (i % every_ == 0)
+        checkpoints_.push_back(row);
+      step_row(row.data(), next.data(), i, range_);
+      row.swap(next);
+    }
+    last_ = std::move(row);
+  }
+
+  long range() const { return range_; }
+  int cost(long sum) const { return last_[static_cast<std::size_t>(sum)]; }
+
+  /// The group's blocks in the stack when the group gives `sum` (a reachable one).
+  std::vector<Block> stack_for(long sum) const {
+    std::size_t left = static_cast<std::size_t>(sum);
+    std::vector<bool> summed(blocks_.size(), false);
+    std::vector<std::vector<int>> rows(every_ + 1, std::vector<int>(row_length(sum), 0));
+    for (std::size_t k = checkpoints_.size(); k-- > 0;) {
+      const std::size_t first = k * every_, end = std::min(blocks_.size(), first + every_);
+      const auto& from = checkpoints_[k];
+      std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(row_length(sum)),
+                rows[0].begin());
+      for (std::size_t i = first; i < end; ++i)
+        step_row(rows[i - first].data(), rows[i - first + 1].data(), i, static_cast<long>(left));
+      for (std::size_t i = end; i-- > first;) {
+        const int kept = rows[i - first][left] + (left_out_ ? blocks_[i].cost : 0);
+        if (rows[i - first + 1][left] != kept) {
+          summed[i] = true;
+          left -= widths_[i];
+        }
+      }
+    }
+    std::vector<Block> stack;
+    for (std::size_t i = 0; i < blocks_.size(); ++i)
+      if (summed[i] != left_out_)
+        stack.push_back(blocks_[i]);
+    return stack;
+  }
+
+private:
+  // Block i into the row, sums 0 to `range`: sum s takes the block (at sum
+  // s - width) or not, whichever costs less.
+  void step_row(const int* from, int* to, std::size_t i, long range) const {
+    const std::size_t entries = static_cast<std::size_t>(range) + 1, width = widths_[i];
+    const int cost = blocks_[i].cost;
+    const std::size_t below = std::min(width, entries);
+    if (left_out_)
+      added(to, from, cost, runs(below));
+    else
+      std::copy(from, from + below, to);
+    if (width < entries) {
+      if (left_out_)
+        lesser(to + width, from, from + width, cost, runs(entries - width));
+      else
+        lesser(to + width, from + width, from, cost, runs(entries - width));
+    }
+  }
+
+  std::vector<Block> blocks_;
+  std::vector<std::size_t> widths_;
+  bool left_out_;
+  long range_;
+  std::size_t every_;
+  std::vector<std::vector<int>> checkpoints_; ///< the row before blocks 0, every_, 2 every_...
+  std::vector<int> last_;
+};
+
+// Which levels are searched together: one group of levels [first, end) per
+// end. A group costs its table; a coarse group costs little, but each group
+// after the first is tried after each sum the groups before it can leave.
+struct Plan {
+  std::vector<std::size_t> ends;
+  double work = 0.0;    ///< entries worked, roughly
+  double entries = 0.0; ///< entries held at once, at most
+};
+
+Plan plan_groups(const std::vector<Level>& levels, long target) {
+  const std::size_t count = levels.size();
+  std::vector<double> best(count + 1, std::numeric_limits<double>::infinity());
+  std::vector<double> held(count + 1, 0.0);
+  std::vector<std::size_t> from(count + 1, 0);
+  best[0] = 0.0;
+  long before = 0;
+  for (std::size_t first = 0; first < count; before += levels[first++].sum) {
+    long sum = 0;
+    std::size_t blocks = 0;
+    for (std::size_t end = first + 1; end <= count; ++end) {
+      sum += levels[end - 1].sum;
+      blocks += levels[end - 1].blocks.size();
+      const double step = static_cast<double>(levels[first].step);
+      const double range = std::floor(static_cast<double>(std::min(target, sum)) / step);
+      const double states = first == 0 ? 1.0 : static_cast<double>(std::min(target, before)) / step + 1.0;
+      const double next_step = end == count ? 0.0 : static_cast<double>(levels[end].step);
+      const double tries = end == count ? 1.0 : static_cast<double>(std::min(target, sum)) / next_step + 1.0;
+      const double work = 2.0 * static_cast<double>(blocks) * (range + 1.0) + states * tries;
+      const std::size_t every = checkpoint_spacing(blocks);
+      const double rows = static_cast<double>(blocks / every + 2 * every + 2);
+      const double later = end == count ? 0.0 : static_cast<double>(std::min(target, before + sum)) / next_step;
+      if (best[first] + work < best[end]) {
+        best[end] = best[first] + work;
+        held[end] = held[first] + rows * (range + 1.0 + 2.0 * kLanes) + 3.0 * later;
+        from[end] = first;
+      }
+    }
+  }
+  Plan plan;
+  plan.work = best[count];
+  plan.entries = held[count];
+  for (std::size_t end = count; end > 0; end = from[end])
+    plan.ends.insert(plan.ends.begin(), end);
+  return plan;
+}
+
+// The cheapest stack for `target` steps (the blocks left out making it, when
+// `left_out`), group by group. After a group the sum so far must leave the
+// rest a whole number of the next group's step: the sums kept after it are
+// base + i * modulus, cost[i] and what the group gave.
+std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& levels, const Plan& plan,
+                                                 long target, bool left_out) {
+  struct Group {
+    long step = 1, base = 0, modulus = 1;
+    std::vector<long> gave; ///< per sum kept, the group's part of it, in its step
+  };
+  std::vector<SumTable> tables;
+  std::vector<Group> groups;
+  std::vector<int> cost{0};
+  long base = 0, modulus = 1, reach = 0;
+  std::size_t first = 0;
+  for (std::size_t end : plan.ends) {
+    std::vector<Block> blocks;
+    long sum = 0;
+    for (std::size_t k = first; k < end; ++k) {
+      blocks.insert(blocks.end(), levels[k].blocks.begin(), levels[k].blocks.end());
+      sum += levels[k].sum;
+    }
+    Group group;
+    group.step = levels[first].step;
+    const SumTable& table =
+        tables.emplace_back(std::move(blocks), group.step, std::min(target, sum) / group.step, left_out);
+    reach += sum;
+    const bool last = end == levels.size();
+    group.modulus = last ? 1 : levels[end].step;
+    group.base = last ? target : target % group.modulus;
+    const long top = std::min(target, reach);
+    if (top < group.base)
+      return std::nullopt;
+    const std::size_t kept = last ? 1 : static_cast<std::size_t>((top - group.base) / group.modulus) + 1;
+    std::vector<int> next(kept, kUnreachable);
+    group.gave.assign(kept, -1);
+    const long stride = group.modulus / group.step;
+    for (std::size_t i = 0; i < cost.size(); ++i) {
+      if (cost[i] >= kUnreachable)
+        continue;
+      const long so_far = base + static_cast<long>(i) * modulus;
+      const long rest = (target - so_far) / group.step;
+      const auto offer = [&](long part) {
+        if (table.cost(part) >= kUnreachable)
+          return;
+        const std::size_t at =
+            last ? 0 : static_cast<std::size_t>((so_far + part * group.step - group.base) / group.modulus);
+        if (cost[i] + table.cost(part) < next[at]) {
+          next[at] = cost[i] + table.cost(part);
+          group.gave[at] = part;
+        }
+      };
+      if (last) {
+        if (rest <= table.range())
+          offer(rest);
+      } else {
+        for (long part = rest % stride, most = std::min(rest, table.range()); part <= most; part += stride)
+          offer(part);
+      }
+    }
+    cost.swap(next);
+    base = group.base;
+    modulus = group.modulus;
+    groups.push_back(std::move(group));
+    first = end;
+  }
+  if (cost[0] >= kUnreachable)
+    return std::nullopt;
+  std::vector<Block> stack;
+  long sum = target;
+  for (std::size_t g = groups.size(); g-- > 0;) {
+    const Group& group = groups[g];
+    const long part = group.gave[static_cast<std::size_t>((sum - group.base) / group.modulus)];
+    const std::vector<Block> blocks = tables[g].stack_for(part);
+    stack.insert(stack.end(), blocks.begin(), blocks.end());
+    sum -= part * group.step;
+  }
+  return stack;
+}
+
+// The sums the blocks reach (any number of them), in `step`, from 0 to `range`: one bit each.
+std::vector<std::uint64_t> sums_reached(const std::vector<const Level*>& levels, long step, long range) {
+  const std::size_t words = static_cast<std::size_t>(range / 64) + 1;
+  std::vector<std::uint64_t> bits(words, 0);
+  bits[0] = 1;
+  for (const Level* level : levels)
+    for (const Block& block : level->blocks) {
+      const std::size_t width = static_cast<std::size_t>(block.size / step);
+      const std::size_t whole = width / 64, part = width % 64;
+      // Downward, so that each word is moved before it is changed.
+      for (std::size_t i = words; i-- > whole;) {
+        std::uint64_t moved = bits[i - whole] << part;
+        if (part != 0 && i > whole)
+          moved |= bits[i - whole - 1] >> (64 - part);
+        bits[i] |= moved;
+      }
+    }
+  return bits;
+}
+
+bool has(const std::vector<std::uint64_t>& bits, long sum) {
+  const std::size_t at = static_cast<std::size_t>(sum);
+  return (bits[at / 64] >> (at % 64)) & 1U;
+}
+
+} // namespace
+
+std::optional<GaugeStack> shortest_stack(const GaugeBlockSet& set, long height) {
+  const std::optional<SetInSteps> prepared = in_steps(set);
+  if (!prepared || height <= 0 || height % prepared->step != 0 ||
+      height / prepared->step > prepared->total)
+    return std::nullopt;
+  const long wanted = height / prepared->step, others = prepared->total - wanted;
+  const std::vector<Level> levels = levels_finest_first(prepared->blocks);
+  // A stack of most of the set is found quicker as the few blocks left out.
+  const Plan direct = plan_groups(levels, wanted), inverse = plan_groups(levels, others);
+  const bool left_out = inverse.work < direct.work;
+  const Plan& plan = left_out ? inverse : direct;
+  if (plan.entries > kMostEntries)
+    return std::nullopt;
+  const std::optional<std::vector<Block>> blocks =
+      cheapest_stack(levels, plan, left_out ? others : wanted, left_out);
+  if (!blocks)
+    return std::nullopt;
+  GaugeStack stack;
+  for (const Block& block : *blocks) {
+    stack.blocks.push_back(block.units);
+    stack.height += block.units;
+    stack.thin += is_thin(block.units, set.metric) ? 1 : 0;
+  }
+  std::sort(stack.blocks.begin(), stack.blocks.end(), std::greater<long>());
+  return stack;
+}
+
+NearestHeights nearest_heights(const GaugeBlockSet& set, long height) {
+  NearestHeights nearest;
+  const std::optional<SetInSteps> prepared = in_steps(set);
+  if (!prepared)
+    return nearest;
+  const long step = prepared->step, total = prepared->total;
+  const std::vector<Level> levels = levels_finest_first(prepared->blocks);
+  // The fine levels in one bit table, the coarse ones in another in their own
+  // step; a sum is one from each. Split where the two cost least.
+  std::size_t split = levels.size();
+  double least = std::numeric_limits<double>::infinity();
+  for (std::size_t at = 1, fine_blocks = 0; at <= levels.size(); ++at) {
+    fine_blocks += levels[at - 1].blocks.size();
+    long fine = 0;
+    for (std::size_t k = 0; k < at; ++k)
+      fine += levels[k].sum;
+    const double coarse = at == levels.size() ? 0.0 : static_cast<double>(total - fine) / static_cast<double>(levels[at].step);
+    const double coarse_blocks = static_cast<double>(prepared->blocks.size() - fine_blocks);
+    const double cost = (static_cast<double>(fine_blocks) * static_cast<double>(fine) + coarse_blocks * coarse) / 64.0 +
+                        static_cast<double>(fine) + coarse;
+    if (cost < least) {
+      least = cost;
+      split = at;
+    }
+  }
+  std::vector<const Level*> fine_levels, coarse_levels;
+  long fine_range = 0;
+  for (std::size_t k = 0; k < levels.size(); ++k) {
+    (k < split ? fine_levels : coarse_levels).push_back(&levels[k]);
+    fine_range += k < split ? levels[k].sum : 0;
+  }
+  const long coarse_step = split == levels.size() ? 1 : levels[split].step;
+  const long coarse_range = (total - fine_range) / coarse_step;
+  if (static_cast<double>(fine_range + coarse_range) / 32.0 > kMostEntries)
+    return nearest;
+  const std::vector<std::uint64_t> fine = sums_reached(fine_levels, levels[0].step, fine_range);
+  const std::vector<std::uint64_t> coarse = sums_reached(coarse_levels, coarse_step, coarse_range);
+
+  // Below: the largest sum under the height, but not the empty stack. Coarse
+  // sums from the largest down leave the fine part more and more room, so one
+  // upward scan of the fine sums serves them all; above likewise.
+  if (height > 0) {
+    const long limit = std::min(total, (height - 1) / step);
+    long best = 0, scanned = -1, found = -1;
+    for (long c = coarse_range; c >= 0; --c) {
+      const long room = std::min(limit - c * coarse_step, fine_range);
+      if (!has(coarse, c) || room < 0)
+        continue;
+      while (scanned < room)
+        if (has(fine, ++scanned))
+          found = scanned;
+      if (found >= 0)
+        best = std::max(best, c * coarse_step + found);
+    }
+    if (best > 0)
+      nearest.below = best * step;
+  }
+  if (height < 0 || height / step < total) {
+    const long limit = height < 0 ? 1 : height / step + 1;
+    long best = -1, found = 0;
+    for (long c = coarse_range; c >= 0; --c) {
+      const long need = std::max(limit - c * coarse_step, 0L);
+      if (!has(coarse, c) || need > fine_range)
+        continue;
+      found = std::max(found, need);
+      while (found <= fine_range && !has(fine, found))
+        ++found;
+      if (found <= fine_range && (best < 0 || c * coarse_step + found < best))
+        best = c * coarse_step + found;
+    }
+    if (best > 0)
+      nearest.above = best * step;
+  }
+  return nearest;
+}
+
+} // namespace workshop
