@@ -55,6 +55,11 @@ TEST_F(SineBarPageTest, TheEditorMakesASetThePageStacksFrom) {
   // What is no block, or a name another set has, is said and not stored.
   run(e.size, "abc", e.add, nullptr, e.message, "@925", e.name, "81-piece inch\n", e.message, "@921");
   EXPECT_EQ(fake.settings().get_string("gauge block sets:set 1 name"), "Mine");
+  // A set with blocks goes only when the user says so.
+  dialogs.answers = {false};
+  run(e.delete_set, nullptr);
+  EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Delete the set \"Mine\" and its blocks?"});
+  EXPECT_EQ(e.sets->size(), 1);
   run(e.close, nullptr);
   // The page lists it after the program's sets and stacks 2 in from it.
   ASSERT_EQ(s.set->size(), 4); // three sets and the menu's end

@@ -24,7 +24,7 @@ struct MessageButtons {
 };
 
 /// The highest entry the texts headers name; a table always has room for it.
-inline constexpr int kLastEntry = 925;
+inline constexpr int kLastEntry = 926;
 
 class StringTable {
 public:

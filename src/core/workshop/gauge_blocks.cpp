@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <numeric>
@@ -43,10 +44,10 @@ constexpr int kUnreachable = 1 << 28;
 // Past these the costs and the sums would no longer fit: no set comes near.
 constexpr std::size_t kMostBlocks = 4096;
 constexpr long kLargestBlock = 1L << 40;
-// Table entries (4 bytes each) a search may hold: 64 MB. Only a set both very
-// long and graded very finely all through needs more; it is not searched
-// rather than hold the program for seconds.
-constexpr double kMostEntries = 16.0 * 1024 * 1024;
+// The memory a search may hold. Only a set both very long and graded very
+// finely all through needs more; it is not searched rather than hold the
+// program for seconds.
+constexpr double kMostBytes = 64.0 * 1024 * 1024;
 // Rows are worked on in runs of this many entries: with the count fixed, -O2
 // vectorises the loop, which it won't for a count it can't see.
 constexpr std::size_t kLanes = 16;
@@ -93,6 +94,7 @@ std::optional<SetInSteps> in_steps(const GaugeBlockSet& set) {
 struct Level {
   long step = 1;
   long sum = 0;
+  double sums = 1.0; ///< how many sums its blocks can make at most
   std::vector<Block> blocks;
 };
 
@@ -107,23 +109,21 @@ std::vector<Level> levels_finest_first(std::vector<Block> blocks) {
       steps.push_back(gcd);
   }
   std::vector<Level> levels(steps.size());
+  long copies = 0;
   for (const Block& block : blocks) {
     const std::size_t k = static_cast<std::size_t>(
         std::find_if(steps.begin(), steps.end(), [&](long s) { return block.size % s == 0; }) -
         steps.begin());
     levels[k].step = steps[k];
     levels[k].sum += block.size;
+    // The blocks come by size: a size held n times gives n + 1 sums.
+    const bool again = !levels[k].blocks.empty() && levels[k].blocks.back().size == block.size;
+    copies = again ? copies + 1 : 1;
+    levels[k].sums *= again ? static_cast<double>(copies + 1) / static_cast<double>(copies) : 2.0;
     levels[k].blocks.push_back(block);
   }
   std::reverse(levels.begin(), levels.end());
   return levels;
-}
-
-std::size_t checkpoint_spacing(std::size_t blocks) {
-  std::size_t every = 1;
-  while (every * every < blocks)
-    ++every;
-  return every;
 }
 
 std::size_t runs(std::size_t entries) { return (entries + kLanes - 1) / kLanes; }
@@ -131,39 +131,61 @@ std::size_t runs(std::size_t entries) { return (entries + kLanes - 1) / kLanes; 
 // A row's length for sums 0 to `range`, with room for the last run to overhang.
 std::size_t row_length(long range) { return (runs(static_cast<std::size_t>(range) + 1) + 1) * kLanes; }
 
-void lesser(int* __restrict out, const int* __restrict a, const int* __restrict b, int cost,
-            std::size_t run_count) {
-  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, a += kLanes, b += kLanes)
-    for (std::size_t k = 0; k < kLanes; ++k)
-      out[k] = std::min(a[k], b[k] + cost);
+// The bits of the 8 bytes ORed together, whatever their order in memory.
+std::uint64_t folded(std::uint64_t bytes) {
+  bytes |= bytes >> 32;
+  bytes |= bytes >> 16;
+  bytes |= bytes >> 8;
+  return bytes & 0xff;
 }
 
-void added(int* __restrict out, const int* __restrict a, int cost, std::size_t run_count) {
-  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, a += kLanes)
+// out[k] = the lesser of kept[k] + kept_cost and via[k] + via_cost, and in
+// `taken` one bit per entry, set where the second was less.
+void lesser(int* __restrict out, const int* __restrict kept, int kept_cost, const int* __restrict via,
+            int via_cost, std::uint16_t* __restrict taken, std::size_t run_count) {
+  // Each entry's flag goes to a bit of its own within its byte, so that the
+  // bytes of a run ORed together give its bits without a loop over them.
+  static constexpr std::uint8_t kBit[kLanes] = {1, 2, 4, 8, 16, 32, 64, 128, 1, 2, 4, 8, 16, 32, 64, 128};
+  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, kept += kLanes, via += kLanes) {
+    std::uint8_t flags[kLanes];
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      const int keep = kept[k] + kept_cost, take = via[k] + via_cost;
+      out[k] = std::min(keep, take);
+      flags[k] = static_cast<std::uint8_t>(kBit[k] & -static_cast<int>(take < keep));
+    }
+    std::uint64_t low, high;
+    std::memcpy(&low, flags, 8);
+    std::memcpy(&high, flags + 8, 8);
+    taken[r] = static_cast<std::uint16_t>(folded(low) | folded(high) << 8);
+  }
+}
+
+void added(int* __restrict out, const int* __restrict from, int cost, std::size_t run_count) {
+  for (std::size_t r = 0; r < run_count; ++r, out += kLanes, from += kLanes)
     for (std::size_t k = 0; k < kLanes; ++k)
-      out[k] = a[k] + cost;
+      out[k] = from[k] + cost;
 }
 
 // For one group of blocks, the least cost of a stack for each sum of them (in
 // the group's step) up to a range: the 0/1 knapsack, one block at a time, from
-// one row into the next so that every entry of a row is independent of the
-// others. Left out, the sums are those of the blocks left out of the stack,
-// for heights that are most of the set. Rows are kept only every so many
-// blocks; the blocks of a sum are found going back through the rows between
-// two of them, worked again.
+// one row into the next so that the entries of a row don't depend on each
+// other. Left out, the sums are those of the blocks left out of the stack,
+// for heights that are most of the set. Which sums took each block is kept as
+// a bit each: going back through them from a sum gives its blocks.
 class SumTable {
 public:
   SumTable(std::vector<Block> blocks, long step, long range, bool left_out)
-      : blocks_(std::move(blocks)), left_out_(left_out), range_(range),
-        every_(checkpoint_spacing(blocks_.size())) {
-    for (const Block& block : blocks_)
+      : blocks_(std::move(blocks)), left_out_(left_out), range_(range) {
+    const std::size_t entries = static_cast<std::size_t>(range_) + 1;
+    for (const Block& block : blocks_) {
       widths_.push_back(static_cast<std::size_t>(block.size / step));
+      first_run_.push_back(taken_.size());
+      taken_.resize(taken_.size() + (widths_.back() < entries ? runs(entries - widths_.back()) : 0));
+    }
     std::vector<int> row(row_length(range_), kUnreachable), next(row.size(), kUnreachable);
     row[0] = 0;
     for (std::size_t i = 0; i < blocks_.size(); ++i) {
-      if (i % every_ == 0)
-        checkpoints_.push_back(row);
-      step_row(row.data(), next.data(), i, range_);
+      add_block(row.data(), next.data(), i, entries);
       row.swap(next);
     }
     last_ = std::move(row);
@@ -175,35 +197,23 @@ public:
   /// The group's blocks in the stack when the group gives `sum` (a reachable one).
   std::vector<Block> stack_for(long sum) const {
     std::size_t left = static_cast<std::size_t>(sum);
-    std::vector<bool> summed(blocks_.size(), false);
-    std::vector<std::vector<int>> rows(every_ + 1, std::vector<int>(row_length(sum), 0));
-    for (std::size_t k = checkpoints_.size(); k-- > 0;) {
-      const std::size_t first = k * every_, end = std::min(blocks_.size(), first + every_);
-      const auto& from = checkpoints_[k];
-      std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(row_length(sum)),
-                rows[0].begin());
-      for (std::size_t i = first; i < end; ++i)
-        step_row(rows[i - first].data(), rows[i - first + 1].data(), i, static_cast<long>(left));
-      for (std::size_t i = end; i-- > first;) {
-        const int kept = rows[i - first][left] + (left_out_ ? blocks_[i].cost : 0);
-        if (rows[i - first + 1][left] != kept) {
-          summed[i] = true;
-          left -= widths_[i];
-        }
-      }
-    }
     std::vector<Block> stack;
-    for (std::size_t i = 0; i < blocks_.size(); ++i)
-      if (summed[i] != left_out_)
+    for (std::size_t i = blocks_.size(); i-- > 0;) {
+      const std::size_t width = widths_[i], at = left - width;
+      const bool took = left >= width && (taken_[first_run_[i] + at / kLanes] >> (at % kLanes)) & 1U;
+      if (took)
+        left -= width;
+      if (took != left_out_)
         stack.push_back(blocks_[i]);
+    }
     return stack;
   }
 
 private:
-  // Block i into the row, sums 0 to `range`: sum s takes the block (at sum
-  // s - width) or not, whichever costs less.
-  void step_row(const int* from, int* to, std::size_t i, long range) const {
-    const std::size_t entries = static_cast<std::size_t>(range) + 1, width = widths_[i];
+  // Block i into the row, sums 0 to entries - 1: sum s takes the block (from
+  // sum s - width) or not, whichever costs less.
+  void add_block(const int* from, int* to, std::size_t i, std::size_t entries) {
+    const std::size_t width = widths_[i];
     const int cost = blocks_[i].cost;
     const std::size_t below = std::min(width, entries);
     if (left_out_)
@@ -211,10 +221,11 @@ private:
     else
       std::copy(from, from + below, to);
     if (width < entries) {
+      std::uint16_t* taken = taken_.data() + first_run_[i];
       if (left_out_)
-        lesser(to + width, from, from + width, cost, runs(entries - width));
+        lesser(to + width, from + width, cost, from, 0, taken, runs(entries - width));
       else
-        lesser(to + width, from + width, from, cost, runs(entries - width));
+        lesser(to + width, from + width, 0, from, cost, taken, runs(entries - width));
     }
   }
 
@@ -222,52 +233,57 @@ private:
   std::vector<std::size_t> widths_;
   bool left_out_;
   long range_;
-  std::size_t every_;
-  std::vector<std::vector<int>> checkpoints_; ///< the row before blocks 0, every_, 2 every_...
+  std::vector<std::uint16_t> taken_;   ///< per block, one bit per sum from its width up
+  std::vector<std::size_t> first_run_; ///< where each block's bits start in taken_
   std::vector<int> last_;
 };
 
 // Which levels are searched together: one group of levels [first, end) per
-// end. A group costs its table; a coarse group costs little, but each group
-// after the first is tried after each sum the groups before it can leave.
+// end. A group costs its table, in work and in memory (fresh memory is dear:
+// the kernel clears each page); each group after the first is also tried
+// after each sum the groups before it can leave.
 struct Plan {
   std::vector<std::size_t> ends;
-  double work = 0.0;    ///< entries worked, roughly
-  double entries = 0.0; ///< entries held at once, at most
+  double cost = 0.0;  ///< roughly in entries worked
+  double bytes = 0.0; ///< held at once, at most
 };
 
 Plan plan_groups(const std::vector<Level>& levels, long target) {
+  // Weights per entry worked (a quarter of a nanosecond or so).
+  constexpr double kPerByte = 4.0, kPerTry = 10.0;
   const std::size_t count = levels.size();
-  std::vector<double> best(count + 1, std::numeric_limits<double>::infinity());
-  std::vector<double> held(count + 1, 0.0);
+  std::vector<double> best(count + 1, std::numeric_limits<double>::infinity()), held(count + 1, 0.0);
   std::vector<std::size_t> from(count + 1, 0);
   best[0] = 0.0;
   long before = 0;
-  for (std::size_t first = 0; first < count; before += levels[first++].sum) {
+  double sums_before = 1.0;
+  for (std::size_t first = 0; first < count; before += levels[first].sum, sums_before *= levels[first++].sums) {
+    const double step = static_cast<double>(levels[first].step);
+    // The sums kept are those that leave the rest a whole number of steps:
+    // about one in `step` of the sums the levels before can make.
+    const double states = std::min(std::max(1.0, sums_before / step),
+                                   static_cast<double>(std::min(target, before)) / step + 1.0);
     long sum = 0;
     std::size_t blocks = 0;
     for (std::size_t end = first + 1; end <= count; ++end) {
       sum += levels[end - 1].sum;
       blocks += levels[end - 1].blocks.size();
-      const double step = static_cast<double>(levels[first].step);
-      const double range = std::floor(static_cast<double>(std::min(target, sum)) / step);
-      const double states = first == 0 ? 1.0 : static_cast<double>(std::min(target, before)) / step + 1.0;
+      const double entries = std::floor(static_cast<double>(std::min(target, sum)) / step) + 1.0;
       const double next_step = end == count ? 0.0 : static_cast<double>(levels[end].step);
       const double tries = end == count ? 1.0 : static_cast<double>(std::min(target, sum)) / next_step + 1.0;
-      const double work = 2.0 * static_cast<double>(blocks) * (range + 1.0) + states * tries;
-      const std::size_t every = checkpoint_spacing(blocks);
-      const double rows = static_cast<double>(blocks / every + 2 * every + 2);
-      const double later = end == count ? 0.0 : static_cast<double>(std::min(target, before + sum)) / next_step;
-      if (best[first] + work < best[end]) {
-        best[end] = best[first] + work;
-        held[end] = held[first] + rows * (range + 1.0 + 2.0 * kLanes) + 3.0 * later;
+      const double kept = end == count ? 1.0 : static_cast<double>(std::min(target, before + sum)) / next_step + 1.0;
+      const double bytes = 8.0 * (entries + 2.0 * kLanes) + static_cast<double>(blocks) * entries / 8.0 + 12.0 * kept;
+      const double cost = static_cast<double>(blocks) * entries + kPerTry * states * tries + kPerByte * bytes;
+      if (best[first] + cost < best[end]) {
+        best[end] = best[first] + cost;
+        held[end] = held[first] + bytes;
         from[end] = first;
       }
     }
   }
   Plan plan;
-  plan.work = best[count];
-  plan.entries = held[count];
+  plan.cost = best[count];
+  plan.bytes = held[count];
   for (std::size_t end = count; end > 0; end = from[end])
     plan.ends.insert(plan.ends.begin(), end);
   return plan;
@@ -389,9 +405,9 @@ std::optional<GaugeStack> shortest_stack(const GaugeBlockSet& set, long height) 
   const std::vector<Level> levels = levels_finest_first(prepared->blocks);
   // A stack of most of the set is found quicker as the few blocks left out.
   const Plan direct = plan_groups(levels, wanted), inverse = plan_groups(levels, others);
-  const bool left_out = inverse.work < direct.work;
+  const bool left_out = inverse.cost < direct.cost;
   const Plan& plan = left_out ? inverse : direct;
-  if (plan.entries > kMostEntries)
+  if (plan.bytes > kMostBytes)
     return std::nullopt;
   const std::optional<std::vector<Block>> blocks =
       cheapest_stack(levels, plan, left_out ? others : wanted, left_out);
@@ -440,7 +456,7 @@ NearestHeights nearest_heights(const GaugeBlockSet& set, long height) {
   }
   const long coarse_step = split == levels.size() ? 1 : levels[split].step;
   const long coarse_range = (total - fine_range) / coarse_step;
-  if (static_cast<double>(fine_range + coarse_range) / 32.0 > kMostEntries)
+  if (static_cast<double>(fine_range + coarse_range) / 8.0 > kMostBytes)
     return nearest;
   const std::vector<std::uint64_t> fine = sums_reached(fine_levels, levels[0].step, fine_range);
   const std::vector<std::uint64_t> coarse = sums_reached(coarse_levels, coarse_step, coarse_range);

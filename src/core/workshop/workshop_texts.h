@@ -159,5 +159,6 @@ inline constexpr TextId kSineBarSetUp{922};
 inline constexpr TextId kWearBlocksTooHigh{923};
 inline constexpr TextId kBuiltInSetFixed{924};
 inline constexpr TextId kBadBlockSize{925};
+inline constexpr TextId kDeleteGaugeSetQuestion{926}; ///< a format: the set's name
 
 } // namespace texts

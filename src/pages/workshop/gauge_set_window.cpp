@@ -14,8 +14,10 @@
 #include <algorithm>
 
 #include "core/i18n/common_texts.h"
+#include "core/i18n/format_check.h"
 #include "core/workshop/gauge_block_sets.h"
 #include "core/workshop/workshop_texts.h"
+#include "ui/dialogs.h"
 #include "ui/field_io.h"
 #include "ui/look.h"
 #include "ui/number_input.h"
@@ -49,12 +51,12 @@ GaugeSetWindow::GaugeSetWindow(ui::PageContext& app, std::function<void()> on_ch
   window_->copy_label(context_.lang(texts::kGaugeSetsTitle));
   callbacks_.on(window_.get(), [this] { window_->hide(); });
 
-  w_.sets = new Fl_Hold_Browser(10, 10, 170, 420);
+  w_.sets = new Fl_Hold_Browser(10, 10, 170, 400);
   callbacks_.on(w_.sets, [this] { choose(w_.sets->value() - 1); });
-  w_.new_set = new Fl_Button(10, 438, 82, 30);
+  w_.new_set = new Fl_Button(10, 416, 170, 28);
   w_.new_set->copy_label(context_.lang(texts::kNewGaugeSet));
   callbacks_.on(w_.new_set, [this] { new_set(); });
-  w_.delete_set = new Fl_Button(98, 438, 82, 30);
+  w_.delete_set = new Fl_Button(10, 448, 170, 28);
   w_.delete_set->copy_label(context_.lang(texts::kDeleteGaugeSet));
   callbacks_.on(w_.delete_set, [this] { delete_set(); });
 
@@ -180,7 +182,13 @@ void GaugeSetWindow::new_set() {
 }
 
 void GaugeSetWindow::delete_set() {
-  if (!chosen())
+  const GaugeBlockSet* set = chosen();
+  if (!set)
+    return;
+  // Blocks typed in are work: an empty set goes without asking.
+  if (!set->blocks.empty() &&
+      !context_.dialogs().ask_yes_no(i18n::checked_format(
+          context_.lang_or(texts::kDeleteGaugeSetQuestion, ""), "s", set->name.c_str())))
     return;
   sets_.erase(sets_.begin() + chosen_);
   w_.sets->remove(chosen_ + 1);
