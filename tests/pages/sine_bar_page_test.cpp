@@ -12,6 +12,7 @@
 #include "core/settings/ini_document.h"
 #include "pages/workshop/gauge_set_window.h"
 #include "support/page_scenario.h"
+#include "support/postscript.h"
 
 using namespace testing_support;
 using namespace workshop;
@@ -24,6 +25,12 @@ TEST_F(SineBarPageTest, ModesReachTheFormAndTheStackShows) {
   see({s.length, s.angle, s.height}, {"5", "", "hidden"});
   run(s.angle, "60", s.height_result, "=4.3301", s.count, "=4 blocks", s.warning, "=");
   EXPECT_EQ(s.blocks->size(), 4);
+  // The set-up printed on one sheet: the blocks in the order to wring them.
+  const std::string ps =
+      printed_to_file(dir.path() + "/sine.ps", [&s] { click(s.print); });
+  EXPECT_EQ(count_of(ps, "%%Page: "), 1);
+  for (const char* text : {"Sine bar set-up", "81-piece inch", "4.3301 inch", "4.000 inch", "Sine bar and gauge blocks"})
+    EXPECT_TRUE(contains(printed_texts(ps), text)) << text;
   run(s.angle, "60.5", s.warning, "@909");
   // From a height: 2.6124 in is 31.4988° (31° 29' 55.5").
   run(s.height_to_angle, nullptr, s.height, "2.6124", s.angle_result, "=31.4988",

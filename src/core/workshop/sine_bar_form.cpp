@@ -118,10 +118,16 @@ std::optional<std::vector<gears::JobSheetRow>> sine_bar_sheet(const SineBarFormI
   if (form.wanted.height.empty() || form.wanted.degrees.empty())
     return std::nullopt;
   const std::string unit = " " + text(in.metric ? texts::kMmUnit : texts::kInchUnit);
+  // The angle wanted: as typed, or as the typed height gives it.
+  const double typed = numeric::read_double(in.angle);
+  const std::vector<std::string> angle =
+      in.height_to_angle
+          ? std::vector<std::string>{form.wanted.degrees, form.wanted.dms}
+          : std::vector<std::string>{numeric::format_fixed(kDegreePlaces, typed), angle_dms_text(typed)};
   std::vector<gears::JobSheetRow> rows = {
       {text(texts::kJobSheetDate), {date}, false},
       {text(texts::kSineBarLength), {in.length + unit}, false},
-      {text(texts::kSineBarAngle), {form.wanted.degrees, form.wanted.dms}, false},
+      {text(texts::kSineBarAngle), angle, false},
       {text(texts::kStackHeight), {form.wanted.height + unit}, false},
       {text(texts::kGaugeBlockSet), {in.set.name}, false}};
   if (form.blocks.empty()) {
