@@ -82,14 +82,14 @@ TEST(SineBarForm, TheSheetNamesTheSetUpAndTheBlocksInOrder) {
   ASSERT_TRUE(rows);
   std::vector<std::string> lines;
   for (const gears::JobSheetRow& row : *rows) {
-    std::string line = row.label;
+    std::string line = (row.heading ? "== " : "") + row.label;
     for (const std::string& value : row.values)
       line += "|" + value;
     lines.push_back(line);
   }
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "#732|2026-12-08", "#897|5 in", "#900|60|60° 0' 0.0\"",
-                       "#901|4.3301 in", "#902|Own", "#906", "1|4.000 in", "2|0.130 in",
+                       "#901|4.3301 in", "#902|Own", "== #906", "1|4.000 in", "2|0.130 in",
                        "3|0.1001 in", "4|0.100 in", "#908|4.3301 in|59.9994|59° 59' 57.8\""}));
   EXPECT_FALSE(sine_bar_sheet(angle_in("5", ""), "", word));
 }
