@@ -18,14 +18,14 @@ const std::vector<GaugeBlockSet>& standard_gauge_sets() {
         blocks.push_back(first + i * step);
     };
     GaugeBlockSet inch{"81-piece inch", false, {}};
-    series(inch.blocks, 10010, 10, 9);                       // 0.1001 to 0.1009 in
-    series(inch.blocks, 10100, 100, 49);                     // 0.101 to 0.149
-    series(inch.blocks, 5000, 5000, 19);                     // 0.050 to 0.950
-    series(inch.blocks, kUnitsPerInch, kUnitsPerInch, 4);    // 1 to 4
-    GaugeBlockSet metric{"112-piece metric", true, {10005}}; // 1.0005 mm
-    series(metric.blocks, 10010, 10, 9);                     // 1.001 to 1.009 mm
-    series(metric.blocks, 10100, 100, 49);                   // 1.01 to 1.49
-    series(metric.blocks, 5000, 5000, 49);                   // 0.5 to 24.5
+    series(inch.blocks, 10010, 10, 9);                            // 0.1001 to 0.1009 in
+    series(inch.blocks, 10100, 100, 49);                          // 0.101 to 0.149
+    series(inch.blocks, 5000, 5000, 19);                          // 0.050 to 0.950
+    series(inch.blocks, kUnitsPerInch, kUnitsPerInch, 4);         // 1 to 4
+    GaugeBlockSet metric{"112-piece metric", true, {10005}};      // 1.0005 mm
+    series(metric.blocks, 10010, 10, 9);                          // 1.001 to 1.009 mm
+    series(metric.blocks, 10100, 100, 49);                        // 1.01 to 1.49
+    series(metric.blocks, 5000, 5000, 49);                        // 0.5 to 24.5
     series(metric.blocks, 25 * kUnitsPerMm, 25 * kUnitsPerMm, 4); // 25 to 100
     return std::vector<GaugeBlockSet>{inch, metric};
   }();
@@ -36,6 +36,13 @@ bool is_thin(long size, bool metric) {
   return size < (metric ? 2 * kUnitsPerMm : 8 * kUnitsPerInch / 100);
 }
 
+// The search is the 0/1 knapsack over sums of blocks, the least cost for each
+// sum. Over every sum in units it would be slow (9.3 million for the
+// 112-piece set). So sizes are counted in the set's gcd; the blocks are split
+// into levels by how finely they are graded (the thin series make the last
+// decimals, the long blocks the rest); each group of levels gets a table as
+// long as its own sums in its own step, and the groups are joined on the
+// decimals each leaves to the next.
 namespace {
 
 // Far above any stack's cost, and far enough below INT_MAX that costs added
@@ -48,6 +55,8 @@ constexpr long kLargestBlock = 1L << 40;
 // finely all through needs more; it is not searched rather than hold the
 // program for seconds.
 constexpr double kMostBytes = 64.0 * 1024 * 1024;
+// Likewise the words and sums the nearest heights may go through (some 50 ms).
+constexpr double kMostNearestWork = 64.0 * 1024 * 1024;
 // Rows are worked on in runs of this many entries: with the count fixed, -O2
 // vectorises the loop, which it won't for a count it can't see.
 constexpr std::size_t kLanes = 16;
@@ -56,7 +65,7 @@ constexpr std::size_t kLanes = 16;
 // set's thin blocks together, and a thin block one more: the cheapest stack
 // is the shortest, and of those the one with the fewest thin blocks.
 struct Block {
-  long size = 0;  ///< in steps of the set (the gcd of its sizes)
+  long size = 0; ///< in steps of the set (the gcd of its sizes)
   int cost = 0;
   long units = 0; ///< as the set lists it
 };
@@ -129,7 +138,9 @@ std::vector<Level> levels_finest_first(std::vector<Block> blocks) {
 std::size_t runs(std::size_t entries) { return (entries + kLanes - 1) / kLanes; }
 
 // A row's length for sums 0 to `range`, with room for the last run to overhang.
-std::size_t row_length(long range) { return (runs(static_cast<std::size_t>(range) + 1) + 1) * kLanes; }
+std::size_t row_length(long range) {
+  return (runs(static_cast<std::size_t>(range) + 1) + 1) * kLanes;
+}
 
 // The bits of the 8 bytes ORed together, whatever their order in memory.
 std::uint64_t folded(std::uint64_t bytes) {
@@ -141,11 +152,13 @@ std::uint64_t folded(std::uint64_t bytes) {
 
 // out[k] = the lesser of kept[k] + kept_cost and via[k] + via_cost, and in
 // `taken` one bit per entry, set where the second was less.
-void lesser(int* __restrict out, const int* __restrict kept, int kept_cost, const int* __restrict via,
-            int via_cost, std::uint16_t* __restrict taken, std::size_t run_count) {
+void lesser(int* __restrict out, const int* __restrict kept, int kept_cost,
+            const int* __restrict via, int via_cost, std::uint16_t* __restrict taken,
+            std::size_t run_count) {
   // Each entry's flag goes to a bit of its own within its byte, so that the
   // bytes of a run ORed together give its bits without a loop over them.
-  static constexpr std::uint8_t kBit[kLanes] = {1, 2, 4, 8, 16, 32, 64, 128, 1, 2, 4, 8, 16, 32, 64, 128};
+  static constexpr std::uint8_t kBit[kLanes] = {1, 2, 4, 8, 16, 32, 64, 128,
+                                                1, 2, 4, 8, 16, 32, 64, 128};
   for (std::size_t r = 0; r < run_count; ++r, out += kLanes, kept += kLanes, via += kLanes) {
     std::uint8_t flags[kLanes];
     for (std::size_t k = 0; k < kLanes; ++k) {
@@ -177,11 +190,13 @@ public:
   SumTable(std::vector<Block> blocks, long step, long range, bool left_out)
       : blocks_(std::move(blocks)), left_out_(left_out), range_(range) {
     const std::size_t entries = static_cast<std::size_t>(range_) + 1;
+    std::size_t bit_runs = 0;
     for (const Block& block : blocks_) {
       widths_.push_back(static_cast<std::size_t>(block.size / step));
-      first_run_.push_back(taken_.size());
-      taken_.resize(taken_.size() + (widths_.back() < entries ? runs(entries - widths_.back()) : 0));
+      first_run_.push_back(bit_runs);
+      bit_runs += widths_.back() < entries ? runs(entries - widths_.back()) : 0;
     }
+    taken_.resize(bit_runs);
     std::vector<int> row(row_length(range_), kUnreachable), next(row.size(), kUnreachable);
     row[0] = 0;
     for (std::size_t i = 0; i < blocks_.size(); ++i) {
@@ -199,11 +214,14 @@ public:
     std::size_t left = static_cast<std::size_t>(sum);
     std::vector<Block> stack;
     for (std::size_t i = blocks_.size(); i-- > 0;) {
-      const std::size_t width = widths_[i], at = left - width;
-      const bool took = left >= width && (taken_[first_run_[i] + at / kLanes] >> (at % kLanes)) & 1U;
+      bool took = false;
+      if (left >= widths_[i]) {
+        const std::size_t at = left - widths_[i];
+        took = (taken_[first_run_[i] + at / kLanes] >> (at % kLanes)) & 1U;
+      }
       if (took)
-        left -= width;
-      if (took != left_out_)
+        left -= widths_[i];
+      if (took != left_out_) // left out, the sum is of the blocks not in the stack
         stack.push_back(blocks_[i]);
     }
     return stack;
@@ -249,15 +267,18 @@ struct Plan {
 };
 
 Plan plan_groups(const std::vector<Level>& levels, long target) {
-  // Weights per entry worked (a quarter of a nanosecond or so).
+  // In entries worked, a quarter of a nanosecond or so each: a byte of fresh
+  // memory costs about 4 (a page fault is some 10 us on the 2-core machine),
+  // a sum of one group tried after a sum of those before about 10.
   constexpr double kPerByte = 4.0, kPerTry = 10.0;
   const std::size_t count = levels.size();
-  std::vector<double> best(count + 1, std::numeric_limits<double>::infinity()), held(count + 1, 0.0);
+  std::vector<double> best(count + 1, std::numeric_limits<double>::infinity()),
+      held(count + 1, 0.0);
   std::vector<std::size_t> from(count + 1, 0);
   best[0] = 0.0;
   long before = 0;
   double sums_before = 1.0;
-  for (std::size_t first = 0; first < count; before += levels[first].sum, sums_before *= levels[first++].sums) {
+  for (std::size_t first = 0; first < count; ++first) {
     const double step = static_cast<double>(levels[first].step);
     // The sums kept are those that leave the rest a whole number of steps:
     // about one in `step` of the sums the levels before can make.
@@ -270,16 +291,23 @@ Plan plan_groups(const std::vector<Level>& levels, long target) {
       blocks += levels[end - 1].blocks.size();
       const double entries = std::floor(static_cast<double>(std::min(target, sum)) / step) + 1.0;
       const double next_step = end == count ? 0.0 : static_cast<double>(levels[end].step);
-      const double tries = end == count ? 1.0 : static_cast<double>(std::min(target, sum)) / next_step + 1.0;
-      const double kept = end == count ? 1.0 : static_cast<double>(std::min(target, before + sum)) / next_step + 1.0;
-      const double bytes = 8.0 * (entries + 2.0 * kLanes) + static_cast<double>(blocks) * entries / 8.0 + 12.0 * kept;
-      const double cost = static_cast<double>(blocks) * entries + kPerTry * states * tries + kPerByte * bytes;
+      const double tries =
+          end == count ? 1.0 : static_cast<double>(std::min(target, sum)) / next_step + 1.0;
+      const double kept =
+          end == count ? 1.0
+                       : static_cast<double>(std::min(target, before + sum)) / next_step + 1.0;
+      const double bytes = 8.0 * (entries + 2.0 * kLanes) +
+                           static_cast<double>(blocks) * entries / 8.0 + 12.0 * kept;
+      const double cost =
+          static_cast<double>(blocks) * entries + kPerTry * states * tries + kPerByte * bytes;
       if (best[first] + cost < best[end]) {
         best[end] = best[first] + cost;
         held[end] = held[first] + bytes;
         from[end] = first;
       }
     }
+    before += levels[first].sum;
+    sums_before *= levels[first].sums;
   }
   Plan plan;
   plan.cost = best[count];
@@ -313,8 +341,8 @@ std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& level
     }
     Group group;
     group.step = levels[first].step;
-    const SumTable& table =
-        tables.emplace_back(std::move(blocks), group.step, std::min(target, sum) / group.step, left_out);
+    const SumTable& table = tables.emplace_back(std::move(blocks), group.step,
+                                                std::min(target, sum) / group.step, left_out);
     reach += sum;
     const bool last = end == levels.size();
     group.modulus = last ? 1 : levels[end].step;
@@ -322,7 +350,8 @@ std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& level
     const long top = std::min(target, reach);
     if (top < group.base)
       return std::nullopt;
-    const std::size_t kept = last ? 1 : static_cast<std::size_t>((top - group.base) / group.modulus) + 1;
+    const std::size_t kept =
+        last ? 1 : static_cast<std::size_t>((top - group.base) / group.modulus) + 1;
     std::vector<int> next(kept, kUnreachable);
     group.gave.assign(kept, -1);
     const long stride = group.modulus / group.step;
@@ -334,8 +363,10 @@ std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& level
       const auto offer = [&](long part) {
         if (table.cost(part) >= kUnreachable)
           return;
-        const std::size_t at =
-            last ? 0 : static_cast<std::size_t>((so_far + part * group.step - group.base) / group.modulus);
+        const std::size_t at = last
+                                   ? 0
+                                   : static_cast<std::size_t>(
+                                         (so_far + part * group.step - group.base) / group.modulus);
         if (cost[i] + table.cost(part) < next[at]) {
           next[at] = cost[i] + table.cost(part);
           group.gave[at] = part;
@@ -345,7 +376,8 @@ std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& level
         if (rest <= table.range())
           offer(rest);
       } else {
-        for (long part = rest % stride, most = std::min(rest, table.range()); part <= most; part += stride)
+        for (long part = rest % stride, most = std::min(rest, table.range()); part <= most;
+             part += stride)
           offer(part);
       }
     }
@@ -370,7 +402,8 @@ std::optional<std::vector<Block>> cheapest_stack(const std::vector<Level>& level
 }
 
 // The sums the blocks reach (any number of them), in `step`, from 0 to `range`: one bit each.
-std::vector<std::uint64_t> sums_reached(const std::vector<const Level*>& levels, long step, long range) {
+std::vector<std::uint64_t> sums_reached(const std::vector<const Level*>& levels, long step,
+                                        long range) {
   const std::size_t words = static_cast<std::size_t>(range / 64) + 1;
   std::vector<std::uint64_t> bits(words, 0);
   bits[0] = 1;
@@ -431,33 +464,35 @@ NearestHeights nearest_heights(const GaugeBlockSet& set, long height) {
   const long step = prepared->step, total = prepared->total;
   const std::vector<Level> levels = levels_finest_first(prepared->blocks);
   // The fine levels in one bit table, the coarse ones in another in their own
-  // step; a sum is one from each. Split where the two cost least.
+  // step; a sum is one from each. Split where the two cost least: a word
+  // moved per block and 64 sums, and a look at each sum.
   std::size_t split = levels.size();
   double least = std::numeric_limits<double>::infinity();
-  for (std::size_t at = 1, fine_blocks = 0; at <= levels.size(); ++at) {
+  long fine_range = 0, fine_sum = 0;
+  std::size_t fine_blocks = 0;
+  for (std::size_t at = 1; at <= levels.size(); ++at) {
     fine_blocks += levels[at - 1].blocks.size();
-    long fine = 0;
-    for (std::size_t k = 0; k < at; ++k)
-      fine += levels[k].sum;
-    const double coarse = at == levels.size() ? 0.0 : static_cast<double>(total - fine) / static_cast<double>(levels[at].step);
+    fine_sum += levels[at - 1].sum;
+    const double fine = static_cast<double>(fine_sum);
+    const double coarse = at == levels.size() ? 0.0
+                                              : std::floor((static_cast<double>(total) - fine) /
+                                                           static_cast<double>(levels[at].step));
     const double coarse_blocks = static_cast<double>(prepared->blocks.size() - fine_blocks);
-    const double cost = (static_cast<double>(fine_blocks) * static_cast<double>(fine) + coarse_blocks * coarse) / 64.0 +
-                        static_cast<double>(fine) + coarse;
+    const double cost =
+        (static_cast<double>(fine_blocks) * fine + coarse_blocks * coarse) / 64.0 + fine + coarse;
     if (cost < least) {
       least = cost;
       split = at;
+      fine_range = fine_sum;
     }
   }
+  if (least > kMostNearestWork)
+    return nearest;
   std::vector<const Level*> fine_levels, coarse_levels;
-  long fine_range = 0;
-  for (std::size_t k = 0; k < levels.size(); ++k) {
+  for (std::size_t k = 0; k < levels.size(); ++k)
     (k < split ? fine_levels : coarse_levels).push_back(&levels[k]);
-    fine_range += k < split ? levels[k].sum : 0;
-  }
   const long coarse_step = split == levels.size() ? 1 : levels[split].step;
   const long coarse_range = (total - fine_range) / coarse_step;
-  if (static_cast<double>(fine_range + coarse_range) / 8.0 > kMostBytes)
-    return nearest;
   const std::vector<std::uint64_t> fine = sums_reached(fine_levels, levels[0].step, fine_range);
   const std::vector<std::uint64_t> coarse = sums_reached(coarse_levels, coarse_step, coarse_range);
 

@@ -38,13 +38,16 @@ struct GaugeStack {
 /// The fewest blocks of `set` whose sizes add up to `height` exactly (units), each
 /// block used at most as often as the set holds it; among stacks of that many
 /// blocks, the one with the fewest thin blocks. nullopt when no stack makes it
-/// (also for height <= 0, and for a set with a block of no size, or one so
-/// long and so finely graded that its search would need over 64 MB).
+/// (also for height <= 0, for a set with a block of size 0 or less, and for
+/// a set so long and so finely graded all through that its search would
+/// need over 64 MB: a real set needs a few).
 std::optional<GaugeStack> shortest_stack(const GaugeBlockSet& set, long height);
 
 /// The heights nearest `height` (below and above) that some stack of the set
-/// makes exactly; nullopt on a side where none does. Both are strictly beyond
-/// `height`: a height the set makes is neither its own below nor above.
+/// makes exactly; nullopt on a side where none does, and on both for a set
+/// shortest_stack turns away for its blocks or one too long and finely graded
+/// to list its sums quickly. Both are strictly beyond `height`: a height the
+/// set makes is neither its own below nor above.
 struct NearestHeights {
   std::optional<long> below, above;
 };

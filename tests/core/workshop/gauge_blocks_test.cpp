@@ -11,7 +11,9 @@ const GaugeBlockSet& inch81() { return standard_gauge_sets()[0]; }
 const GaugeBlockSet& metric112() { return standard_gauge_sets()[1]; }
 long inch(double size) { return std::lround(size * kUnitsPerInch); }
 long mm(double size) { return std::lround(size * kUnitsPerMm); }
-long total(const GaugeBlockSet& set) { return std::accumulate(set.blocks.begin(), set.blocks.end(), 0L); }
+long total(const GaugeBlockSet& set) {
+  return std::accumulate(set.blocks.begin(), set.blocks.end(), 0L);
+}
 
 // Adds up, largest first, thin ones counted, no block more often than the set holds it.
 ::testing::AssertionResult sound(const GaugeStack& stack, const GaugeBlockSet& set, long height) {
@@ -54,16 +56,17 @@ TEST(GaugeBlocks, WorkedStacksFromTheStandardSets) {
     std::vector<long> only; ///< the one stack of that many blocks, when there is only one
   };
   const std::vector<Row> rows = {
-      // Only the 0.1001-0.1009 blocks have a fourth decimal: one of them ends
-      // the stack. 4.3301 - 0.1001 = 4.230 is no block nor two (4 + 0.230,
-      // 3 + 1.230 aren't; the rest are under 4.23 in pairs); 0.100x + 0.100y
-      // ends in 1 only as 0.2011 to 0.2017, leaving 4.13 and less, no block.
+      // Only the 0.1001-0.1009 blocks have a fourth decimal: the stack needs
+      // one or two. One: 0.1001, and 4.230 is no block nor two (4 + 0.230,
+      // 3 + 1.230 aren't; the rest are under 4.23 in pairs). Two: 0.100x +
+      // 0.100y ends in 1 only as 0.2011 to 0.2017, leaving 4.13 or so: no block.
       {inch81(), inch(4.3301), 4, 0, {}}, // e.g. 4 + 0.130 + 0.100 + 0.1001
-      // 0.1003 (or two such blocks, leaving 4.807 or 4.806: no pair makes
-      // them); 4.907 in two blocks: no; in three: 0.1x7 is needed, and only
-      // 0.107 leaves a pair of blocks, 4 + 0.800.
+      // 0.1003 (two such blocks leave 4.807 or 4.806: no pair makes them);
+      // 4.907 in two blocks: no; in three, one 0.1x7 (two 0.1xx leave 4.6 or
+      // so for one block), and only 0.107 leaves a pair, 4 + 0.800.
       {inch81(), inch(5.0073), 4, 0, {inch(4), inch(0.8), inch(0.107), inch(0.1003)}},
-      // 0.1003, then 1.652: no one block; 0.1x2 leaves 1.55, 1.54, ... no block.
+      // 0.1003 (two such leave 1.552 or 1.551: no block), then 1.652 in two
+      // blocks: a 0.1x2 leaves 1.55, 1.54, ..., 1.51: no block.
       {inch81(), inch(1.7523), 4, 0, {}}, // e.g. 1 + 0.550 + 0.102 + 0.1003
       // Only 1.0005 has a fourth decimal; then 1.007 (two 1.00x leave 38.37
       // or 38.36 for one block: none); the second decimal, 7, only from a
@@ -95,13 +98,14 @@ TEST(GaugeBlocks, FewestBlocksFirstThenFewestThinOnesAndNothingOutOfReach) {
   const GaugeBlockSet thin_or_not{"", false, {inch(0.05), inch(0.25), inch(0.15), inch(0.15)}};
   const GaugeBlockSet fewer{"", false, {inch(0.05), inch(0.25), inch(0.1), inch(0.1), inch(0.1)}};
   const GaugeBlockSet two_tenths{"", false, {inch(0.1), inch(0.1)}};
-  EXPECT_EQ(shortest_stack(thin_or_not, inch(0.3))->blocks, (std::vector<long>{inch(0.15), inch(0.15)}));
+  EXPECT_EQ(shortest_stack(thin_or_not, inch(0.3))->blocks,
+            (std::vector<long>{inch(0.15), inch(0.15)}));
   EXPECT_EQ(shortest_stack(fewer, inch(0.3))->blocks, (std::vector<long>{inch(0.25), inch(0.05)}));
   EXPECT_EQ(shortest_stack(two_tenths, inch(0.2))->blocks.size(), 2u);
   const std::vector<std::pair<const GaugeBlockSet*, long>> none = {
-      {&two_tenths, inch(0.3)},   {&inch81(), 0},           {&inch81(), -inch(1)},
-      {&inch81(), inch(0.04)},    {&inch81(), inch(0.06)},  {&inch81(), inch(0.10005)},
-      {&inch81(), inch(26.5296)}, {&metric112(), mm(0.7)},  {&metric112(), mm(1.0001)},
+      {&two_tenths, inch(0.3)},   {&inch81(), 0},          {&inch81(), -inch(1)},
+      {&inch81(), inch(0.04)},    {&inch81(), inch(0.06)}, {&inch81(), inch(0.10005)},
+      {&inch81(), inch(26.5296)}, {&metric112(), mm(0.7)}, {&metric112(), mm(1.0001)},
       {&metric112(), mm(933.8)},  {&metric112(), LONG_MAX}};
   for (const auto& [set, height] : none)
     EXPECT_FALSE(shortest_stack(*set, height)) << height;
@@ -116,19 +120,31 @@ TEST(GaugeBlocks, NearestHeightsEitherSide) {
   // {0.100, 0.250, 0.500} make 0.100, 0.250, 0.350, 0.500, 0.600, 0.750, 0.850.
   const GaugeBlockSet small{"", false, {inch(0.1), inch(0.25), inch(0.5)}};
   const std::optional<long> none;
-  const std::vector<std::tuple<const GaugeBlockSet*, long, std::optional<long>, std::optional<long>>> rows = {
-      {&small, inch(0.4), inch(0.35), inch(0.5)},   {&small, inch(0.35), inch(0.25), inch(0.5)},
-      {&small, inch(0.05), none, inch(0.1)},        {&small, 0, none, inch(0.1)},
-      {&small, -inch(1), none, inch(0.1)},          {&small, inch(0.85), inch(0.75), none},
-      {&small, inch(0.9), inch(0.85), none},        {&small, inch(0.1005), inch(0.1), inch(0.25)},
-      {&inch81(), inch(0.10005), inch(0.1), inch(0.1001)}, {&inch81(), inch(0.06), inch(0.05), inch(0.1)},
-      {&inch81(), inch(0.04), none, inch(0.05)},    {&inch81(), LONG_MAX, inch(26.5295), none},
-      {&metric112(), mm(0.7), mm(0.5), mm(1)},      {&metric112(), mm(1.0001), mm(1), mm(1.0005)},
+  struct Row {
+    const GaugeBlockSet* set;
+    long height;
+    std::optional<long> below, above;
   };
-  for (const auto& [set, height, below, above] : rows) {
-    const NearestHeights nearest = nearest_heights(*set, height);
-    EXPECT_EQ(nearest.below, below) << height;
-    EXPECT_EQ(nearest.above, above) << height;
+  const std::vector<Row> rows = {
+      {&small, inch(0.4), inch(0.35), inch(0.5)},
+      {&small, inch(0.35), inch(0.25), inch(0.5)},
+      {&small, inch(0.05), none, inch(0.1)},
+      {&small, 0, none, inch(0.1)},
+      {&small, -inch(1), none, inch(0.1)},
+      {&small, inch(0.85), inch(0.75), none},
+      {&small, inch(0.9), inch(0.85), none},
+      {&small, inch(0.1005), inch(0.1), inch(0.25)},
+      {&inch81(), inch(0.06), inch(0.05), inch(0.1)},
+      {&inch81(), inch(0.04), none, inch(0.05)},
+      {&inch81(), inch(0.10005), inch(0.1), inch(0.1001)},
+      {&inch81(), LONG_MAX, inch(26.5295), none},
+      {&metric112(), mm(0.7), mm(0.5), mm(1)},
+      {&metric112(), mm(1.0001), mm(1), mm(1.0005)},
+  };
+  for (const Row& row : rows) {
+    const NearestHeights nearest = nearest_heights(*row.set, row.height);
+    EXPECT_EQ(nearest.below, row.below) << row.height;
+    EXPECT_EQ(nearest.above, row.above) << row.height;
   }
 }
 
@@ -138,11 +154,13 @@ std::vector<std::pair<int, int>> plain_search(const GaugeBlockSet& set, long ste
   const std::pair<int, int> none{INT_MAX / 2, 0};
   std::vector<std::pair<int, int>> best(static_cast<std::size_t>(top / step) + 1, none);
   best[0] = {0, 0};
-  for (long size : set.blocks)
-    for (std::size_t sum = best.size(); sum-- > static_cast<std::size_t>(size / step);) {
-      const std::pair<int, int>& from = best[sum - static_cast<std::size_t>(size / step)];
-      best[sum] = std::min(best[sum], std::make_pair(from.first + 1, from.second + (is_thin(size, set.metric) ? 1 : 0)));
-    }
+  for (long size : set.blocks) {
+    const std::size_t width = static_cast<std::size_t>(size / step);
+    const int thin = is_thin(size, set.metric) ? 1 : 0;
+    for (std::size_t sum = best.size(); sum-- > width;)
+      best[sum] =
+          std::min(best[sum], {best[sum - width].first + 1, best[sum - width].second + thin});
+  }
   return best;
 }
 
@@ -160,7 +178,8 @@ TEST(GaugeBlocks, EveryTenThousandthTo1point5InchAndTheLastInchAgreeWithAPlainSe
     ASSERT_EQ(stack.has_value(), wanted.first < INT_MAX / 2) << height;
     if (stack) {
       ASSERT_TRUE(sound(*stack, inch81(), height)) << height;
-      ASSERT_EQ(std::make_pair(static_cast<int>(stack->blocks.size()), stack->thin), wanted) << height;
+      ASSERT_EQ(std::make_pair(static_cast<int>(stack->blocks.size()), stack->thin), wanted)
+          << height;
     }
   }
 }
