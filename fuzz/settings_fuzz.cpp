@@ -12,6 +12,7 @@
 #include "fuzz_support.h"
 #include "core/i18n/language_dirs.h"
 #include "core/settings/settings_model.h"
+#include "core/workshop/gauge_block_sets.h"
 
 using settings::IniDocument;
 
@@ -104,6 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     edit_plates(doc, heads[i], static_cast<int>(i * 37 + size) % 200 + 1);
   }
 
+  // The helical-gear page's lead screw, and the sine-bar page's own gauge
+  // block sets, stored again as the set editor stores them.
+  (void)settings::read_lead_screw(doc);
+  const std::vector<workshop::GaugeBlockSet> sets = workshop::user_gauge_sets(doc);
+  workshop::store_user_gauge_sets(doc, sets);
+
   // Written once, the file reads back the same; written twice, exactly the same.
   const IniDocument again = fuzz::saved_and_reloaded(doc, path);
   fuzz::check_same_document(doc, again);
@@ -121,5 +128,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < heads.size() && i < 4; ++i)
     FUZZ_CHECK(settings::head_plates(doc, heads[i]) == settings::head_plates(again, heads[i]),
                "the plates of '" + heads[i] + "' changed in a round trip\n" + doc.dump());
+  const std::vector<workshop::GaugeBlockSet> read_again = workshop::user_gauge_sets(again);
+  FUZZ_CHECK(read_again.size() == sets.size() &&
+                 std::equal(sets.begin(), sets.end(), read_again.begin(),
+                            [](const workshop::GaugeBlockSet& a, const workshop::GaugeBlockSet& b) {
+                              return a.name == b.name && a.metric == b.metric && a.blocks == b.blocks;
+                            }),
+             "the gauge block sets changed in a round trip\n" + doc.dump());
   return 0;
 }
