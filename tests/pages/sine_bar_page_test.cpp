@@ -34,7 +34,7 @@ TEST_F(SineBarPageTest, ModesReachTheFormAndTheStackShows) {
   run(s.angle, "60.5", s.warning, "@909");
   // From a height: 2.6124 in is 31.4988° (31° 29' 55.5").
   run(s.height_to_angle, nullptr, s.height, "2.6124", s.angle_result, "=31.4988",
-      s.angle_dms, "=31° 29' 55.5\"", s.angle, "~hidden", s.nearest, "~hidden");
+      s.angle_dms, "=31°29'55.5\"", s.angle, "~hidden", s.nearest, "~hidden");
   // 0.0505 in: no stack, the nearest heights instead.
   run(s.height, "0.0505", s.nearest, "~shown", s.count, "=");
   EXPECT_EQ(s.blocks->size(), 0);

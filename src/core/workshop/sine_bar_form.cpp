@@ -46,7 +46,7 @@ SineBarHeight height_and_angle(double length, double height, bool metric) {
 std::string angle_dms_text(double degrees) {
   const long tenths = std::lround(std::fabs(degrees) * 36000.0);
   const long seconds = tenths / 10;
-  return std::to_string(seconds / 3600) + "° " + std::to_string(seconds / 60 % 60) + "' " +
+  return std::to_string(seconds / 3600) + "°" + std::to_string(seconds / 60 % 60) + "'" +
          std::to_string(seconds % 60) + "." + std::to_string(tenths % 10) + "\"";
 }
 

@@ -60,7 +60,7 @@ std::optional<std::vector<gears::JobSheetRow>> sine_bar_sheet(const SineBarFormI
                                                               const std::string& date,
                                                               const SineBarText& text);
 
-/// An angle in degrees, minutes and seconds to a tenth of a second: 31° 29' 55.5".
+/// An angle in degrees, minutes and seconds to a tenth of a second: 31°29'55.5".
 std::string angle_dms_text(double degrees);
 
 } // namespace workshop

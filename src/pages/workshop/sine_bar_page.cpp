@@ -93,8 +93,8 @@ void SineBarPage::build_inputs() {
   ui::text_line(kLeft, 150, 160, 25, context_.lang(texts::kSineBarAngle));
   w_.angle = ui::make_checked_input(context_, kAngleRule, kFieldX, 150, 80, 25);
   w_.angle->hold_angles(true);
-  w_.angle_result = ui::result_field(kFieldX, 150, 70, 25);
-  w_.angle_dms = ui::result_field(402, 150, 88, 25);
+  w_.angle_result = ui::result_field(kFieldX, 150, 64, 25);
+  w_.angle_dms = ui::result_field(396, 150, 94, 25);
   ui::text_line(kLeft, 180, 160, 25, context_.lang(texts::kStackHeight));
   w_.height = ui::make_checked_input(context_, kHeightRule, kFieldX, 180, 80, 25);
   w_.height_result = ui::result_field(kFieldX, 180, 80, 25);
@@ -129,8 +129,8 @@ void SineBarPage::build_stack() {
   w_.blocks->textsize(14);
   w_.count = ui::text_line(kRight, 328, kRightWidth, 22);
   ui::text_line(kRight, 354, 150, 25, context_.lang(texts::kStackGives));
-  w_.stack_height = ui::result_field(652, 354, 74, 25);
-  w_.stack_angle = ui::result_field(730, 354, 88, 25);
+  w_.stack_height = ui::result_field(652, 354, 70, 25);
+  w_.stack_angle = ui::result_field(724, 354, 94, 25);
   w_.nearest = new Fl_Box(kRight, 386, kRightWidth, 140);
   w_.nearest->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_LEFT | FL_ALIGN_TOP);
   w_.nearest->box(FL_FLAT_BOX);

@@ -32,7 +32,7 @@ TEST(SineBarForm, HeightsAnglesAndTheirStacks) {
   // the fewest (0.1001 + 0.130 + 0.100 + 4).
   SineBarForm form = sine_bar_form(angle_in("5", "60"), word);
   EXPECT_EQ(form.wanted.height + " " + form.wanted.degrees + " " + form.wanted.dms,
-            "4.3301 59.9994 59° 59' 57.8\"");
+            "4.3301 59.9994 59°59'57.8\"");
   EXPECT_FALSE(form.steep);
   EXPECT_EQ(form.count, 4);
   EXPECT_EQ(form.stack.height, "4.3301");
@@ -41,7 +41,7 @@ TEST(SineBarForm, HeightsAnglesAndTheirStacks) {
   // ends in 4; 2.512 left needs a block of 0.xx2 and the rest (2.41 to 2.37)
   // is no block: four.
   form = sine_bar_form(height_in("5", "2.6124"), word);
-  EXPECT_EQ(form.wanted.degrees + " " + form.wanted.dms, "31.4988 31° 29' 55.5\"");
+  EXPECT_EQ(form.wanted.degrees + " " + form.wanted.dms, "31.4988 31°29'55.5\"");
   EXPECT_EQ(form.count, 4);
   // 100 mm at 30°: 50 mm, the 50 block alone; 50.8 mm on the inch set: 2 in.
   form = sine_bar_form({true, "100", false, "30", "", metric112(), false, ""}, word);
@@ -88,9 +88,9 @@ TEST(SineBarForm, TheSheetNamesTheSetUpAndTheBlocksInOrder) {
     lines.push_back(line);
   }
   EXPECT_EQ(lines, (std::vector<std::string>{
-                       "#732|2026-12-08", "#897|5 in", "#900|60|60° 0' 0.0\"",
+                       "#732|2026-12-08", "#897|5 in", "#900|60|60°0'0.0\"",
                        "#901|4.3301 in", "#902|Own", "== #906", "1|4.000 in", "2|0.130 in",
-                       "3|0.1001 in", "4|0.100 in", "#908|4.3301 in|59.9994|59° 59' 57.8\""}));
+                       "3|0.1001 in", "4|0.100 in", "#908|4.3301 in|59.9994|59°59'57.8\""}));
   EXPECT_FALSE(sine_bar_sheet(angle_in("5", ""), "", word));
 }
 
