@@ -50,8 +50,8 @@ TEST_F(HelicalGearPageTest, TheChosenTrainShowsItsGearsAndComesBackAfterARestart
   see({h.places[0], h.places[1], h.places[2], h.places[3], h.lead_cut},
       {second.milling.places[0], second.milling.places[1], second.milling.places[2],
        second.milling.places[3], second.milling.lead_cut});
-  restart();
-  run(h.trains, "=1", h.teeth, "=24");
+  restart(); // a new page: its own widgets
+  run(w().trains, "=1", w().teeth, "=24");
 }
 
 TEST_F(HelicalGearPageTest, TheLeadScrewIsASettingAndTheUnitsMoveTheToothSize) {
@@ -63,14 +63,15 @@ TEST_F(HelicalGearPageTest, TheLeadScrewIsASettingAndTheUnitsMoveTheToothSize) {
   EXPECT_EQ(fake.settings().get_string(".:lead_screw", ""), "6 mm");
   run(h.lead_screw, "0", h.lead_screw, "~red", h.machine_lead, "=");
   EXPECT_EQ(fake.settings().get_string(".:lead_screw", ""), "6 mm"); // not a lead: not kept
-  restart();
-  see({h.lead_screw, h.lead_screw_mm}, {"6", "on"});
+  restart(); // a new page: its own widgets
+  const HelicalGearWidgets& again = w();
+  see({again.lead_screw, again.lead_screw_mm}, {"6", "on"});
   // The Units button: DP 10 is module 2.54, and back exactly what was typed.
-  run(h.pitch, "10");
+  run(again.pitch, "10");
   units();
-  see({h.module, h.pitch, h.lead_screw}, {"on", "2.54", "6"});
+  see({again.module, again.pitch, again.lead_screw}, {"on", "2.54", "6"});
   units();
-  see({h.diametral_pitch, h.pitch, h.lead_screw_inch}, {"on", "10", "on"});
+  see({again.diametral_pitch, again.pitch, again.lead_screw_inch}, {"on", "10", "on"});
 }
 
 TEST_F(HelicalGearPageTest, TheJobSheetPrintsTheSetUp) {

@@ -72,6 +72,6 @@ TEST_F(SineBarPageTest, TheEditorMakesASetThePageStacksFrom) {
   ASSERT_EQ(s.set->size(), 4); // three sets and the menu's end
   run(s.set, "#2", s.angle, "23.5782");
   EXPECT_EQ(s.blocks->size(), 2);
-  restart();
-  run(s.set, "=2", s.count, "=2 blocks");
+  restart(); // a new page: its own widgets
+  run(w().set, "=2", w().count, "=2 blocks");
 }
