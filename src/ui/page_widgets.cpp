@@ -94,17 +94,24 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title) {
   return group;
 }
 
-void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
-                    const std::vector<i18n::TextId>& entries) {
+void fill_plain_menu(Fl_Menu_* menu, const std::vector<std::string>& texts) {
   menu->clear();
   // add() reads '/', '\\' and a leading '_' in a text as menu syntax and
   // merges items of the same text. Distinct numbers hold the places, and
   // replace() then takes each text as it stands.
   std::vector<int> items;
-  for (std::size_t i = 0; i < entries.size(); ++i)
+  for (std::size_t i = 0; i < texts.size(); ++i)
     items.push_back(menu->add(std::to_string(i).c_str(), 0, nullptr));
-  for (std::size_t i = 0; i < entries.size(); ++i)
-    menu->replace(items[i], i18n::menu_item_label(app.lang(entries[i]), entries[i].entry).c_str());
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    menu->replace(items[i], texts[i].c_str());
+}
+
+void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
+                    const std::vector<i18n::TextId>& entries) {
+  std::vector<std::string> texts;
+  for (const i18n::TextId entry : entries)
+    texts.push_back(i18n::menu_item_label(app.lang(entry), entry.entry));
+  fill_plain_menu(menu, texts);
 }
 
 void fill_text_menu(Fl_Menu_* menu, const PageContext& app, i18n::TextId first, int count) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <tuple>
 #include <utility>
+#include <string>
 #include <vector>
 
 #include "core/i18n/common_texts.h"
@@ -109,6 +110,9 @@ Fl_Group* framed_group(int x, int y, int w, int h, const char* title = nullptr);
 /// shows a placeholder naming its entry.
 void fill_text_menu(Fl_Menu_* menu, const PageContext& app,
                     const std::vector<i18n::TextId>& entries);
+/// A menu of `texts` as they stand (names the user typed, lines a page
+/// made): no '/' starts a submenu, and equal texts stay two items.
+void fill_plain_menu(Fl_Menu_* menu, const std::vector<std::string>& texts);
 /// The same for the consecutive entries first, first + 1, ...
 void fill_text_menu(Fl_Menu_* menu, const PageContext& app, i18n::TextId first, int count);
 

@@ -48,10 +48,9 @@ constexpr int kMmX = 420;
 constexpr int kSmallText = 12;
 
 Fl_Box* note_box(int x, int y, int w, int h) {
-  auto* box = new Fl_Box(x, y, w, h);
+  Fl_Box* box = ui::wrapped_text(x, y, w, h, nullptr, FL_ALIGN_LEFT | FL_ALIGN_TOP);
   box->box(FL_FLAT_BOX);
   box->color(ui::kPageBackground);
-  box->align(FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_LEFT | FL_ALIGN_TOP);
   box->labelsize(kSmallText);
   return box;
 }
@@ -335,12 +334,7 @@ void HelicalGearPage::show(const HelicalGearForm& form) {
 
 void HelicalGearPage::show_milling(const HelicalMillingForm& milling) {
   w_.machine_lead->value(milling.machine_lead.c_str());
-  w_.trains->clear();
-  for (const std::string& line : milling.trains) {
-    // A menu item's text takes '/' as a submenu and '&' as a shortcut.
-    w_.trains->add("x", 0, nullptr);
-    w_.trains->replace(w_.trains->size() - 2, line.c_str());
-  }
+  ui::fill_plain_menu(w_.trains, milling.trains);
   if (!milling.trains.empty())
     w_.trains->value(static_cast<int>(milling.train));
   ui::show_and_enable_if(w_.trains, !milling.trains.empty());

@@ -197,15 +197,14 @@ void SineBarPage::load_sets(const std::string& chosen) {
   sets_ = standard_gauge_sets();
   for (GaugeBlockSet& set : user_gauge_sets(context_.settings()))
     sets_.push_back(std::move(set));
-  w_.set->clear();
+  std::vector<std::string> names;
   int index = -1;
   for (std::size_t i = 0; i < sets_.size(); ++i) {
-    // A menu item's text takes '/' as a submenu and '&' as a shortcut.
-    w_.set->add("x");
-    w_.set->replace(static_cast<int>(i), sets_[i].name.c_str());
-    if (sets_[i].name == chosen)
+    names.push_back(sets_[i].name);
+    if (sets_[i].name == chosen && index < 0)
       index = static_cast<int>(i);
   }
+  ui::fill_plain_menu(w_.set, names);
   // No such set (any more): the first of the unit the page shows.
   if (index < 0)
     index = units_->metric() ? 1 : 0;
