@@ -20,3 +20,4 @@
 #include "pages/workshop/dovetail_measurement_page.h"
 #include "pages/workshop/dovetail_page.h"
 #include "pages/workshop/sine_bar_page.h"
+#include "pages/workshop/taper_page.h"

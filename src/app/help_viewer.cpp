@@ -25,7 +25,7 @@ namespace app {
 
 namespace {
 
-constexpr std::array<HelpTopic, 13> kTopics = {{
+constexpr std::array<HelpTopic, 14> kTopics = {{
     {texts::kThreadHelpTitle, "/language/%s/thread.html"},
     {texts::kBacklashHelpTitle, "/language/%s/backlash.html"},
     {texts::kWormGearHelpTitle, "/language/%s/worm_gear.html"},
@@ -39,6 +39,7 @@ constexpr std::array<HelpTopic, 13> kTopics = {{
     {texts::kIndexingTitle, "/language/%s/dividing_head.html"},
     {texts::kHelicalGearPageName, "/language/%s/helical_gear.html"},
     {texts::kSineBarPageName, "/language/%s/sine_bar.html"},
+    {texts::kTaperPageName, "/language/%s/taper.html"},
 }};
 
 // Below this the text is unreadable; the viewer itself sets no limit.

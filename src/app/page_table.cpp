@@ -32,7 +32,7 @@ const std::vector<PageRow>& page_table() {
       {PageId::kThreadSeries,        kThreadSeriesPageName,        454, 454, 55, kGroup,                8, create<threads::ThreadSeriesPage>},
       {PageId::kPolygon,             kPolygonPageName,             510, 510, 55, kGroup,                7, create<geometry::PolygonPage>},
       {PageId::kSpurGear,            kSpurGearPageName,            566, 566, 55, kGroup,                0, create<gears::SpurGearPage>},
-      {PageId::kConversions,         std::nullopt,                1014, 1034, 55, {160, 1, 665, 599}, 10, create<geometry::ConversionsPage>},
+      {PageId::kConversions,         std::nullopt,                1070, 1090, 55, {160, 1, 665, 599}, 10, create<geometry::ConversionsPage>},
       {PageId::kDovetailMeasurement, kDovetailMeasurementPageName, 230, 230, 55, kGroup,               11, create<workshop::DovetailMeasurementPage>},
       {PageId::kWormGear,            kWormGearPageName,            678, 688, 55, {160, 2, 665, 887},  12, create<gears::WormGearPage>},
       {PageId::kBevelGear,           kBevelGearPageName,           734, 744, 55, {160, 0, 667, 1420}, 13, create<gears::BevelGearPage>},
@@ -41,6 +41,7 @@ const std::vector<PageRow>& page_table() {
       {PageId::kChangeGears,         kChangeGearsPageName,         846, 866, 55, kGroup,               16, create<workshop::ChangeGearsPage>},
       {PageId::kHelicalGear,         kHelicalGearPageName,         902, 922, 55, kGroup,               17, create<gears::HelicalGearPage>},
       {PageId::kSineBar,             kSineBarPageName,             958, 978, 55, kGroup,               18, create<workshop::SineBarPage>},
+      {PageId::kTaper,               kTaperPageName,              1014, 1034, 55, kGroup,               19, create<workshop::TaperPage>},
   };
   // clang-format on
   return table;

@@ -51,6 +51,7 @@ enum class UnitPairSlot {
   kHelicalGearSystem,
   kHelicalLeadScrew,
   kSineBar,
+  kTaper,
   kCount
 };
 

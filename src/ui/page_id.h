@@ -25,6 +25,7 @@ enum class PageId : int {
   kChangeGears,
   kHelicalGear,
   kSineBar,
+  kTaper,
 };
 
 inline constexpr int page_number(PageId id) { return static_cast<int>(id); }
@@ -44,6 +45,7 @@ enum class HelpTopic : int {
   kIndexing, ///< the dividing head's angles and differential indexing
   kHelicalGear,
   kSineBar,
+  kTaper,
 };
 
 } // namespace ui

@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, NavigationColumnAndPageGroupsSitWhereTheyShould) {
       {1, 0, 6},     {2, 1, 62},     {3, 2, 118},    {4, 3, 174},    {12, 4, 230},  {5, 5, 286},
       {6, 6, 342},   {7, 7, 398},    {8, 8, 454},    {9, 9, 510},    {10, 10, 566}, {15, 394, 622},
       {13, 11, 678}, {14, 365, 734}, {16, 419, 790}, {17, 414, 846}, {18, 855, 902},
-      {19, 896, 958}, {11, -1, 1014}};
+      {19, 896, 958}, {20, 927, 1014}, {11, -1, 1070}};
   app::App& a = start_app();
   app::MainWindow& window = *a.main_frame();
   for (const auto& [page, label, y] : column) {

@@ -100,6 +100,10 @@ std::vector<Step> page_steps(app::App& a, int number) {
   case 19: { const auto& w = widgets_of<workshop::SineBarPage>(a, 19);
     return {{w.height_to_angle}, {w.length, "200"}, {w.height, "51.3"}, {w.wear}, {w.wear_size, "2"},
             {w.set, 0}}; }
+  case 20: { const auto& w = widgets_of<workshop::TaperPage>(a, 20);
+    return {{w.standard, 4}, {w.work_length, "300"}, {w.roll, "10"}, {w.m1, "30"}, {w.h1, "10"},
+            {w.m2, "31"}, {w.h2, "60"}, {w.ball1, "10"}, {w.depth1, "50"}, {w.ball2, "20"},
+            {w.depth2, "10"}, {w.bar_length, "100"}, {w.tolerance, "0.01"}}; }
   default:
     return {};
   }
@@ -232,7 +236,7 @@ protected:
   // Fills every page and leaves page 13 shown with the column scrolled.
   void fill_every_page() {
     click(app->main_frame()->unit_button()); // a fresh program: every pair follows to metric
-    EXPECT_EQ(units_shown(), std::string(16, 'm'));
+    EXPECT_EQ(units_shown(), std::string(17, 'm'));
     for (int number = 1; number <= app::page_count(); ++number) {
       SCOPED_TRACE("page " + std::to_string(number));
       click(app->main_frame()->nav_button(number));
@@ -306,9 +310,9 @@ TEST_F(WholeProgramRestoreTest, EveryPageComesBackAfterUnitsTwiceARestartAndLang
   const Snapshot english = snapshot();
   // The spur gear, over-pins and helical gear systems (diametral pitch), the
   // circle segment and the thread wires (threads per inch) were set to inches by hand.
-  EXPECT_EQ(units_shown(), "iiimmmmmimmmmimm");
+  EXPECT_EQ(units_shown(), "iiimmmmmimmmmimmm");
   click(app->main_frame()->unit_button());
-  EXPECT_EQ(units_shown(), std::string(16, 'i'));
+  EXPECT_EQ(units_shown(), std::string(17, 'i'));
   const Snapshot inch = snapshot();
   ASSERT_EQ(inch.size(), english.size());
   for (size_t i = 0; i < english.size(); ++i) {

@@ -29,6 +29,7 @@ inline constexpr TextId kChangeGearsPageName{414};
 inline constexpr TextId kGearRatioPageName{419};
 inline constexpr TextId kHelicalGearPageName{855};
 inline constexpr TextId kSineBarPageName{896};
+inline constexpr TextId kTaperPageName{927};
 
 // ---- the main window ----
 inline constexpr TextId kInchSystemButton{12};   ///< the Units button while inch is in force

@@ -24,7 +24,7 @@ struct MessageButtons {
 };
 
 /// The highest entry the texts headers name; a table always has room for it.
-inline constexpr int kLastEntry = 926;
+inline constexpr int kLastEntry = 967;
 
 class StringTable {
 public:

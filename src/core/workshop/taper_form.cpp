@@ -3,11 +3,14 @@
 #include <cmath>
 #include <optional>
 
+#include "core/gears/gears_texts.h"
+#include "core/i18n/common_texts.h"
 #include "core/numeric/number_text.h"
 #include "core/workshop/sine_bar_calc.h"
 #include "core/workshop/sine_bar_form.h"
 #include "core/workshop/standard_tapers.h"
 #include "core/workshop/taper_calc.h"
+#include "core/workshop/workshop_texts.h"
 
 namespace workshop {
 
@@ -22,6 +25,10 @@ std::optional<double> number(const std::string& text) {
   if (text.empty())
     return std::nullopt;
   return numeric::read_double(text);
+}
+
+double fill_value(double inches, bool metric) {
+  return metric ? inches * numeric::kMmPerInch : inches;
 }
 
 std::string length_text(double value, bool metric) {
@@ -51,19 +58,20 @@ std::optional<double> taper_of(const TaperFormInput& in) {
   return forms->per_inch;
 }
 
-void show_forms(TaperForm& form, double t, bool metric) {
+void show_forms(TaperForm& form, double t) {
   const std::optional<TaperForms> forms = taper_forms(TaperGiven::kPerInch, t);
   if (!forms)
     return;
   form.taper = true;
-  if (!metric)
-    form.per_foot = numeric::format_fixed(kTaperPlaces, forms->per_foot);
+  form.per_foot = numeric::format_fixed(kTaperPlaces, forms->per_foot);
   form.per_unit = numeric::format_fixed(kTaperPlaces + 1, forms->per_inch);
   form.ratio = numeric::format_fixed(3, forms->ratio);
   form.included = numeric::format_fixed(kDegreePlaces, forms->included);
   form.included_dms = angle_dms_text(forms->included);
   form.half = numeric::format_fixed(kDegreePlaces, forms->half_angle);
   form.half_dms = angle_dms_text(forms->half_angle);
+  form.cross_slide = numeric::format_fixed(kDegreePlaces, 90.0 - forms->half_angle);
+  form.cross_slide_dms = angle_dms_text(90.0 - forms->half_angle);
 }
 
 } // namespace
@@ -75,9 +83,17 @@ TaperForm taper_form(const TaperFormInput& in) {
   if (m1 && h1 && m2 && h2)
     if (const std::optional<double> half = half_angle_over_rolls(*m1, *h1, *m2, *h2)) {
       form.rolls_half = numeric::format_fixed(kDegreePlaces, *half);
-      if (!in.metric)
-        form.rolls_per_foot = numeric::format_fixed(
-            kTaperPlaces, 12.0 * std::fabs(*m2 - *m1) / (*h2 - *h1));
+      form.rolls_per_foot =
+          numeric::format_fixed(kTaperPlaces, 12.0 * std::fabs(*m2 - *m1) / (*h2 - *h1));
+      // The diameters where the rolls touch, at the height of their centres.
+      if (const auto roll = number(in.roll)) {
+        const auto d1 = diameter_over_rolls(*m1, *roll, *half);
+        const auto d2 = diameter_over_rolls(*m2, *roll, *half);
+        if (d1 && d2) {
+          form.rolls_d1 = length_text(*d1, in.metric);
+          form.rolls_d2 = length_text(*d2, in.metric);
+        }
+      }
     }
   const auto b1 = number(in.ball1), d1 = number(in.depth1), b2 = number(in.ball2),
              d2 = number(in.depth2);
@@ -90,7 +106,7 @@ TaperForm taper_form(const TaperFormInput& in) {
   const std::optional<double> t = taper_of(in);
   if (!t)
     return form;
-  show_forms(form, *t, in.metric);
+  show_forms(form, *t);
   if (!form.taper)
     return form;
 
@@ -128,6 +144,113 @@ TaperForm taper_form(const TaperFormInput& in) {
     }
   }
   return form;
+}
+
+namespace {
+
+// The standard tapers' sizes go into the fields with a place more than the
+// page shows, so that the taper they give comes back to the table's.
+std::string fill_text(double inches, bool metric) {
+  return metric ? numeric::format_fixed(kMmPlaces + 1, inches * numeric::kMmPerInch)
+                : numeric::format_fixed(kInchPlaces + 1, inches);
+}
+
+bool both_ends_known(const StandardTaper& taper) {
+  return taper.small_inch > 0.0 && taper.length_inch > 0.0;
+}
+
+} // namespace
+
+StandardFill standard_fill(const StandardTaper& taper, bool metric) {
+  StandardFill fill;
+  fill.large = fill_text(taper.large_inch, metric);
+  if (both_ends_known(taper)) {
+    fill.small = fill_text(taper.small_inch, metric);
+    fill.length = fill_text(taper.length_inch, metric);
+  } else if (taper.family == TaperFamily::kMetric) {
+    fill.given = TaperEntry::kRatio;
+    fill.value = "20";
+  } else {
+    fill.given = TaperEntry::kPerFoot;
+    fill.value = numeric::format_fixed(kTaperPlaces, taper.per_foot_inch);
+  }
+  return fill;
+}
+
+std::string standard_summary(const StandardTaper& taper, bool metric, const TaperText& text) {
+  const std::string unit = " " + text(metric ? texts::kMmUnit : texts::kInchUnit);
+  std::string line = "D " + length_text(fill_value(taper.large_inch, metric), metric);
+  if (both_ends_known(taper))
+    line += ", d " + length_text(fill_value(taper.small_inch, metric), metric) + ", L " +
+            length_text(fill_value(taper.length_inch, metric), metric) + unit;
+  else
+    line += unit + (taper.family == TaperFamily::kMetric ? ", 1 : 20" : ", 7 : 24");
+  return line + "; " + numeric::format_fixed(kTaperPlaces, taper.per_foot_inch) + " " +
+         text(texts::kPerFootUnit);
+}
+
+std::optional<std::vector<gears::JobSheetRow>> taper_sheet(const TaperFormInput& in,
+                                                           const std::string& standard,
+                                                           const std::string& date,
+                                                           const TaperText& text) {
+  const TaperForm form = taper_form(in);
+  if (!form.taper)
+    return std::nullopt;
+  const std::string unit = " " + text(in.metric ? texts::kMmUnit : texts::kInchUnit);
+  std::vector<gears::JobSheetRow> rows = {{text(texts::kJobSheetDate), {date}, false}};
+  if (!standard.empty())
+    rows.push_back({text(texts::kStandardTaper), {standard}, false});
+  if (in.given == TaperEntry::kDiameters)
+    for (const auto& [entry, value] : {std::make_pair(texts::kLargeDiameter, in.large),
+                                       std::make_pair(texts::kSmallDiameter, in.small),
+                                       std::make_pair(texts::kTaperLength, in.length)})
+      rows.push_back({text(entry), {value + unit}, false});
+  rows.push_back({text(texts::kTaperPerFoot), {form.per_foot + " " + text(texts::kPerFootUnit)}, false});
+  rows.push_back({text(in.metric ? texts::kTaperPerMm : texts::kTaperPerInch), {form.per_unit}, false});
+  rows.push_back({text(texts::kTaperRatio), {"1 : " + form.ratio}, false});
+  rows.push_back({text(texts::kIncludedAngle), {form.included, form.included_dms}, false});
+  rows.push_back({text(texts::kHalfAngle), {form.half, form.half_dms}, false});
+
+  rows.push_back({text(texts::kLatheSetUp), {}, true});
+  rows.push_back({text(texts::kCompoundFromAxis), {form.half, form.half_dms}, false});
+  rows.push_back({text(texts::kCompoundFromCrossSlide), {form.cross_slide, form.cross_slide_dms}, false});
+  rows.push_back({text(texts::kCompoundDirection), {}, false});
+  if (!form.setover.empty()) {
+    rows.push_back({text(texts::kWorkLength), {in.work_length + unit}, false});
+    rows.push_back({text(texts::kTailstockSetover), {form.setover + unit}, false});
+    if (form.setover_too_large)
+      rows.push_back({text(texts::kSetoverTooLarge), {}, false});
+  }
+  rows.push_back({text(in.metric ? texts::kAttachmentPer100Mm : texts::kAttachmentPerFoot),
+                  {form.attachment + unit}, false});
+
+  const bool rolls = !form.rolls_half.empty() || !form.expected_m2.empty();
+  const bool balls = !form.bore_half.empty();
+  if (rolls || balls || !form.sine_height.empty())
+    rows.push_back({text(texts::kTaperMeasuring), {}, true});
+  if (rolls) {
+    if (!in.roll.empty())
+      rows.push_back({text(texts::kRollDiameter), {in.roll + unit}, false});
+    rows.push_back({text(texts::kFirstReading), {in.m1 + unit, in.h1 + unit}, false});
+    if (!form.rolls_half.empty()) {
+      rows.push_back({text(texts::kSecondReading), {in.m2 + unit, in.h2 + unit}, false});
+      rows.push_back({text(texts::kMeasuredTaper),
+                      {form.rolls_half, form.rolls_per_foot + " " + text(texts::kPerFootUnit)},
+                      false});
+      if (!form.rolls_d1.empty())
+        rows.push_back({text(texts::kDiametersAtRolls), {form.rolls_d1 + unit, form.rolls_d2 + unit}, false});
+    }
+    if (!form.expected_m2.empty())
+      rows.push_back({text(texts::kExpectedReading), {form.expected_m2 + unit, in.h2 + unit}, false});
+  }
+  if (balls) {
+    rows.push_back({text(texts::kSmallBall), {in.ball1 + unit, in.depth1 + unit}, false});
+    rows.push_back({text(texts::kLargeBall), {in.ball2 + unit, in.depth2 + unit}, false});
+    rows.push_back({text(texts::kBoreTaper), {form.bore_half, form.bore_top + unit}, false});
+  }
+  if (!form.sine_height.empty())
+    rows.push_back({text(texts::kSineBarCheck), {in.bar_length + unit, form.sine_height + unit}, false});
+  return rows;
 }
 
 } // namespace workshop

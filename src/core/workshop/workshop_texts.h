@@ -161,4 +161,48 @@ inline constexpr TextId kBuiltInSetFixed{924};
 inline constexpr TextId kBadBlockSize{925};
 inline constexpr TextId kDeleteGaugeSetQuestion{926}; ///< a format: the set's name
 
+// ---- tapers ----
+inline constexpr TextId kStandardTaper{928};
+inline constexpr TextId kOwnTaper{929};
+inline constexpr TextId kTaperGivenAs{930};
+/// The forms a taper is given in, in the order of TaperEntry; per inch and
+/// per mm share a place, by the page's unit.
+inline constexpr TextId kTaperPerFoot{931};
+inline constexpr TextId kTaperPerInch{932};
+inline constexpr TextId kTaperPerMm{933};
+inline constexpr TextId kTaperRatio{934};
+inline constexpr TextId kIncludedAngle{935};
+inline constexpr TextId kHalfAngle{936};
+inline constexpr TextId kDiametersAndLength{937};
+inline constexpr TextId kLargeDiameter{938};
+inline constexpr TextId kSmallDiameter{939};
+inline constexpr TextId kTaperLength{940};
+inline constexpr TextId kLatheSetUp{941};
+inline constexpr TextId kCompoundFromAxis{942};
+inline constexpr TextId kCompoundFromCrossSlide{943};
+inline constexpr TextId kCompoundDirection{944};
+inline constexpr TextId kWorkLength{945};
+inline constexpr TextId kTailstockSetover{946};
+inline constexpr TextId kSetoverTooLarge{947};
+inline constexpr TextId kAttachmentPerFoot{948};
+inline constexpr TextId kAttachmentPer100Mm{949};
+inline constexpr TextId kTaperMeasuring{950};
+inline constexpr TextId kRollDiameter{951};
+inline constexpr TextId kFirstReading{952};
+inline constexpr TextId kSecondReading{953};
+inline constexpr TextId kMeasuredTaper{954};
+inline constexpr TextId kDiametersAtRolls{955};
+inline constexpr TextId kExpectedReading{956};
+inline constexpr TextId kSmallBall{957};
+inline constexpr TextId kLargeBall{958};
+inline constexpr TextId kBoreTaper{959};
+inline constexpr TextId kSineBarCheck{960};
+inline constexpr TextId kIdentifyTolerance{961};
+inline constexpr TextId kMatchingTapers{962};
+inline constexpr TextId kNoMatchingTaper{963};
+inline constexpr TextId kTaperSetUp{964};
+inline constexpr TextId kMetricTaperFamily{965};
+inline constexpr TextId kPerFootUnit{966};
+inline constexpr TextId kIdentifyHint{967};
+
 } // namespace texts
