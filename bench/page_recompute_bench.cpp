@@ -48,6 +48,7 @@
 #include "pages/gears/gear_ratio_page.h"
 #include "pages/gears/helical_gear_page.h"
 #include "pages/workshop/sine_bar_page.h"
+#include "pages/workshop/taper_page.h"
 #include "pages/gears/over_pins_page.h"
 #include "pages/gears/spur_gear_page.h"
 #include "pages/gears/worm_gear_page.h"
@@ -295,6 +296,18 @@ const std::vector<PageCase>& cases() {
          click(w.height_to_angle);
          enter(w.height, "2.612");
          return w.height;
+       },
+       '1', true},
+      // The standard tapers are matched on every key: Morse 3's ends, then its length.
+      {20, "Taper",
+       [](app::App& a) -> Fl_Input_* {
+         auto& w = page_of<workshop::TaperPage>(a, 20).widgets();
+         w.given->value(static_cast<int>(workshop::TaperEntry::kDiameters));
+         w.given->do_callback();
+         enter(w.large, "0.938");
+         enter(w.small, "0.778");
+         enter(w.length, "3.1875");
+         return w.length;
        },
        '1', true},
   };

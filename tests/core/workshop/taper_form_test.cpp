@@ -6,6 +6,8 @@
 
 #include "core/unit_test.h"
 
+#include <stdexcept>
+
 namespace workshop {
 namespace {
 
@@ -53,6 +55,59 @@ TEST(TaperForm, AMeasuredMorseThree) {
   in.length = "1.9924";
   in.tolerance = "0.001";
   EXPECT_EQ(taper_form(in).matches, std::vector<std::string>{"Morse 3  0.60235"});
+}
+
+const StandardTaper& standard(const std::string& name) {
+  for (const StandardTaper& taper : standard_tapers())
+    if (taper.name == name)
+      return taper;
+  throw std::runtime_error(name);
+}
+
+TEST(TaperForm, AStandardTaperFillsTheFieldsItsKindOfSizesAllow) {
+  // Morse 3: both ends known, L = 0.16 / (0.60235 / 12) = 3.18752 in = 80.9629 mm.
+  const auto text = [](i18n::TextId e) {
+    return std::string(e.entry == 19 ? "mm" : e.entry == 20 ? "inch" : "in/ft");
+  };
+  const StandardFill morse = standard_fill(standard("Morse 3"), true);
+  EXPECT_EQ(morse.given, TaperEntry::kDiameters);
+  EXPECT_EQ(morse.large + " " + morse.small + " " + morse.length, "23.8252 19.7612 80.9629");
+  EXPECT_EQ(standard_summary(standard("Morse 3"), false, text),
+            "D 0.938, d 0.778, L 3.1875 inch; 0.60235 in/ft");
+  // Only the large end of a 7:24 taper is known: given as 3.5 in/ft.
+  const StandardFill steep = standard_fill(standard("7:24 40"), false);
+  EXPECT_EQ(steep.given, TaperEntry::kPerFoot);
+  EXPECT_EQ(steep.value + " " + steep.large + " [" + steep.small + "]", "3.5 1.75 []");
+  EXPECT_EQ(standard_fill(standard("Metric 80"), true).value, "20");
+  EXPECT_EQ(standard_summary(standard("Metric 80"), true, text), "D 80.0 mm, 1 : 20; 0.6 in/ft");
+}
+
+TEST(TaperForm, TheSheetHoldsWhatThePageMeasured) {
+  TaperFormInput in;
+  in.value = "1.2";
+  in.work_length = "36"; // 1.2 x 36 / 24 = 1.8 in, more than 36 / 50
+  const auto text = [](i18n::TextId e) { return "<" + std::to_string(e.entry) + ">"; };
+  const auto labels = [&](const std::vector<gears::JobSheetRow>& rows) {
+    std::string all;
+    for (const gears::JobSheetRow& row : rows)
+      all += row.label + (row.heading ? "! " : " ");
+    return all;
+  };
+  const auto rows = taper_sheet(in, "", "2026-12-08", text);
+  ASSERT_TRUE(rows);
+  // Date, the five forms, the set-up with its warning; nothing measured.
+  EXPECT_EQ(labels(*rows), "<732> <931> <932> <934> <935> <936> <941>! <942> <943> <944> <945> "
+                           "<946> <947> <948> ");
+  EXPECT_EQ((*rows)[11].values, (std::vector<std::string>{"1.8 <20>"}));
+  in.bar_length = "5";
+  in.ball1 = "0.5";
+  in.depth1 = "2";
+  in.ball2 = "0.75";
+  in.depth2 = "0.5";
+  EXPECT_EQ(labels(*taper_sheet(in, "Morse 3", "", text)).substr(0, 11), "<732> <928>");
+  const std::string measured = labels(*taper_sheet(in, "", "", text));
+  EXPECT_EQ(measured.substr(measured.find("<950>")), "<950>! <957> <958> <959> <960> ");
+  EXPECT_FALSE(taper_sheet(TaperFormInput{}, "", "", text));
 }
 
 } // namespace
