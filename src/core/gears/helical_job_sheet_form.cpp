@@ -15,33 +15,6 @@ constexpr std::size_t kLeadRow = 6;
 constexpr std::size_t kCentreDistanceRow = 7;
 constexpr std::size_t kChordalThicknessRow = 8;
 constexpr std::size_t kChordalAddendumRow = 9;
-/// A sentence on the sheet breaks into lines of about this many characters,
-/// so that one long value doesn't shrink the whole sheet to fit the paper.
-constexpr std::size_t kLongestLine = 60;
-
-// The words of `text` in lines of at most kLongestLine bytes (a longer word
-// has a line of its own).
-std::vector<std::string> broken_lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(' ', start);
-    if (end == std::string::npos)
-      end = text.size();
-    const std::string word = text.substr(start, end - start);
-    if (!line.empty() && line.size() + 1 + word.size() > kLongestLine) {
-      lines.push_back(line);
-      line.clear();
-    }
-    line += (line.empty() ? "" : " ") + word;
-    start = end + 1;
-  }
-  if (!line.empty())
-    lines.push_back(line);
-  return lines;
-}
-
 class SheetWriter {
 public:
   SheetWriter(const HelicalGearFormInput& in, const HelicalGearForm& form, const JobSheetText& text)
@@ -58,11 +31,8 @@ public:
   void heading(std::string label) { rows.push_back({std::move(label), {}, true}); }
   /// A sentence as a value, broken into lines under each other.
   void sentence(i18n::TextId label, i18n::TextId entry) {
-    std::string first = text_(label);
-    for (const std::string& line : broken_lines(text_(entry))) {
-      add(first, {line});
-      first.clear();
-    }
+    for (JobSheetRow& row : sentence_rows(text_(label), text_(entry)))
+      rows.push_back(std::move(row));
   }
 
   /// A row of the size table, in the gear's unit first.

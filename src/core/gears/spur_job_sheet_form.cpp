@@ -170,4 +170,45 @@ std::optional<std::vector<JobSheetRow>> spur_job_sheet(const SpurGearFormInput& 
   return std::move(sheet.rows);
 }
 
+namespace {
+
+/// A sentence on the sheet breaks into lines of about this many characters,
+/// so that one long value doesn't shrink the whole sheet to fit the paper.
+constexpr std::size_t kLongestLine = 60;
+
+// The words of `text` in lines of at most kLongestLine bytes (a longer word
+// has a line of its own).
+std::vector<std::string> broken_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > kLongestLine) {
+      lines.push_back(line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty())
+    lines.push_back(line);
+  return lines;
+}
+
+} // namespace
+
+std::vector<JobSheetRow> sentence_rows(const std::string& label, const std::string& sentence) {
+  std::vector<JobSheetRow> rows;
+  std::string first = label;
+  for (const std::string& line : broken_lines(sentence)) {
+    rows.push_back({first, {line}, false});
+    first.clear();
+  }
+  return rows;
+}
+
 } // namespace gears

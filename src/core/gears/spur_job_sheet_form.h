@@ -36,6 +36,10 @@ struct JobSheetRow {
 /// The text of a string-table entry ("" when the language lacks it).
 using JobSheetText = std::function<std::string(i18n::TextId)>;
 
+/// A sentence as rows of a sheet: `label` beside its first line, the other
+/// lines under it, so that one long value doesn't shrink the whole sheet.
+std::vector<JobSheetRow> sentence_rows(const std::string& label, const std::string& sentence);
+
 /// Whether the fields make a gear whose sheet shows every size: a module of
 /// 1e-10 makes a gear, but a sheet of zeros at the sheet's places.
 bool job_sheet_shows_sizes(const SpurGearFormInput& gear);

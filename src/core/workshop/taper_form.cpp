@@ -214,12 +214,14 @@ std::optional<std::vector<gears::JobSheetRow>> taper_sheet(const TaperFormInput&
   rows.push_back({text(texts::kLatheSetUp), {}, true});
   rows.push_back({text(texts::kCompoundFromAxis), {form.half, form.half_dms}, false});
   rows.push_back({text(texts::kCompoundFromCrossSlide), {form.cross_slide, form.cross_slide_dms}, false});
-  rows.push_back({text(texts::kCompoundDirection), {}, false});
+  for (gears::JobSheetRow& row : gears::sentence_rows("", text(texts::kCompoundDirection)))
+    rows.push_back(std::move(row));
   if (!form.setover.empty()) {
     rows.push_back({text(texts::kWorkLength), {in.work_length + unit}, false});
     rows.push_back({text(texts::kTailstockSetover), {form.setover + unit}, false});
     if (form.setover_too_large)
-      rows.push_back({text(texts::kSetoverTooLarge), {}, false});
+      for (gears::JobSheetRow& row : gears::sentence_rows("", text(texts::kSetoverTooLarge)))
+        rows.push_back(std::move(row));
   }
   rows.push_back({text(in.metric ? texts::kAttachmentPer100Mm : texts::kAttachmentPerFoot),
                   {form.attachment + unit}, false});

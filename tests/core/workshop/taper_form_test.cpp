@@ -95,9 +95,11 @@ TEST(TaperForm, TheSheetHoldsWhatThePageMeasured) {
   };
   const auto rows = taper_sheet(in, "", "2026-12-08", text);
   ASSERT_TRUE(rows);
-  // Date, the five forms, the set-up with its warning; nothing measured.
-  EXPECT_EQ(labels(*rows), "<732> <931> <932> <934> <935> <936> <941>! <942> <943> <944> <945> "
-                           "<946> <947> <948> ");
+  // Date, the five forms, the set-up with its sentences; nothing measured.
+  EXPECT_EQ(labels(*rows), "<732> <931> <932> <934> <935> <936> <941>! <942> <943>  <945> "
+                           "<946>  <948> ");
+  EXPECT_EQ((*rows)[9].values, (std::vector<std::string>{"<944>"}));
+  EXPECT_EQ((*rows)[12].values, (std::vector<std::string>{"<947>"}));
   EXPECT_EQ((*rows)[11].values, (std::vector<std::string>{"1.8 <20>"}));
   in.bar_length = "5";
   in.ball1 = "0.5";
