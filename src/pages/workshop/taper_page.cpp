@@ -93,6 +93,16 @@ Fl_Output* right_label(int y, const char* text = nullptr) {
   return label;
 }
 
+/// A row of the right column: its label and one result, or two side by side.
+void result_row(int y, const char* label, Fl_Output*& first) {
+  right_label(y, label);
+  first = ui::result_field(kRightField, y, 66, 25);
+}
+void result_row(int y, const char* label, Fl_Output*& first, Fl_Output*& second) {
+  result_row(y, label, first);
+  second = ui::result_field(kRightSecond, y, 88, 25);
+}
+
 std::string problem_free(const ui::CheckedInput* field) {
   return field->problem(false).empty() ? field->number_text() : "";
 }
@@ -199,20 +209,15 @@ void TaperPage::build_taper() {
 
 void TaperPage::build_set_up() {
   heading(kRight, 10, 318, context_.lang(texts::kLatheSetUp));
-  right_label(34, context_.lang(texts::kCompoundFromAxis));
-  w_.compound = ui::result_field(kRightField, 34, 66, 25);
-  w_.compound_dms = ui::result_field(kRightSecond, 34, 88, 25);
-  right_label(61, context_.lang(texts::kCompoundFromCrossSlide));
-  w_.cross_slide = ui::result_field(kRightField, 61, 66, 25);
-  w_.cross_slide_dms = ui::result_field(kRightSecond, 61, 88, 25);
+  result_row(34, context_.lang(texts::kCompoundFromAxis), w_.compound, w_.compound_dms);
+  result_row(61, context_.lang(texts::kCompoundFromCrossSlide), w_.cross_slide, w_.cross_slide_dms);
   Fl_Box* direction = ui::wrapped_text(kRight, 88, 318, 58, context_.lang(texts::kCompoundDirection),
                                        FL_ALIGN_LEFT | FL_ALIGN_TOP);
   direction->labelsize(12);
 
   right_label(148, context_.lang(texts::kWorkLength));
   w_.work_length = ui::make_checked_input(context_, kLengthRule, kRightField, 148, 66, 25);
-  right_label(175, context_.lang(texts::kTailstockSetover));
-  w_.setover = ui::result_field(kRightField, 175, 66, 25);
+  result_row(175, context_.lang(texts::kTailstockSetover), w_.setover);
   w_.setover_warning = ui::wrapped_text(kRight, 201, 318, 30, nullptr, FL_ALIGN_LEFT | FL_ALIGN_TOP);
   w_.setover_warning->labelsize(12);
   w_.setover_warning->labelcolor(FL_RED);
@@ -235,20 +240,13 @@ void TaperPage::build_measuring() {
   w_.roll = ui::make_checked_input(context_, kLengthRule, kRightField, 288, 66, 25);
   pair_row(315, texts::kFirstReading, w_.m1, w_.h1, kLengthRule);
   pair_row(342, texts::kSecondReading, w_.m2, w_.h2, kLengthRule);
-  right_label(369, context_.lang(texts::kMeasuredTaper));
-  w_.rolls_half = ui::result_field(kRightField, 369, 66, 25);
-  w_.rolls_per_foot = ui::result_field(kRightSecond, 369, 88, 25);
-  right_label(396, context_.lang(texts::kDiametersAtRolls));
-  w_.rolls_d1 = ui::result_field(kRightField, 396, 66, 25);
-  w_.rolls_d2 = ui::result_field(kRightSecond, 396, 88, 25);
-  right_label(423, context_.lang(texts::kExpectedReading));
-  w_.expected_m2 = ui::result_field(kRightField, 423, 66, 25);
+  result_row(369, context_.lang(texts::kMeasuredTaper), w_.rolls_half, w_.rolls_per_foot);
+  result_row(396, context_.lang(texts::kDiametersAtRolls), w_.rolls_d1, w_.rolls_d2);
+  result_row(423, context_.lang(texts::kExpectedReading), w_.expected_m2);
 
   pair_row(455, texts::kSmallBall, w_.ball1, w_.depth1, kDepthRule);
   pair_row(482, texts::kLargeBall, w_.ball2, w_.depth2, kDepthRule);
-  right_label(509, context_.lang(texts::kBoreTaper));
-  w_.bore_half = ui::result_field(kRightField, 509, 66, 25);
-  w_.bore_top = ui::result_field(kRightSecond, 509, 88, 25);
+  result_row(509, context_.lang(texts::kBoreTaper), w_.bore_half, w_.bore_top);
 
   for (ui::CheckedInput* field :
        {w_.roll, w_.m1, w_.h1, w_.m2, w_.h2, w_.ball1, w_.depth1, w_.ball2, w_.depth2}) {
