@@ -110,7 +110,7 @@ TEST(BoltCircle, MarkersRoundingAndAngles) {
        {std::pair{2.5, 3}, {2.49, 2}, {0.5, 1}, {-0.5, 0}, {-2.5, -2}, {-2.7, -2}, {0.0, 0}})
     EXPECT_EQ(marker_round(value), rounded) << value;
   const std::pair<double, double> turns[] = {
-      {370, 10}, {-10, 350}, {360, 360}, {0, 0}, {-630, 90}, {1e6, 280},
+      {370, 10}, {-10, 350}, {360, 360}, {360.5, 0.5}, {-0.5, 359.5}, {0, 0}, {-630, 90}, {1e6, 280},
   };
   for (const auto& [angle, turned] : turns)
     EXPECT_DOUBLE_EQ(normalised_angle(angle), turned) << angle;
