@@ -23,6 +23,11 @@ TEST_F(ThreadSeriesPageTest, EachSeriesArrangesItsEntryAndTheControlsReachTheFor
   // None of the drill series ticked is told.
   run(w().metric, "click", w().metric, "click", w().fractional, "click", w().drill_inch, "=0.234");
   EXPECT_EQ(dialogs.alerts, Texts{fake.lang_or(281, "")});
+  // An engagement that can't be read stays as typed, drills nothing, and
+  // comes back so after a restart.
+  run(w().percent, "-", w().drill_inch, "=", w().percent, "=-");
+  restart();
+  run(w().percent, "=-", w().drill_inch, "=");
 }
 
 TEST_F(ThreadSeriesPageTest, RestartRestoresTheSeriesBeforeItsDrillAndSizeAndListsScrollTogether) {

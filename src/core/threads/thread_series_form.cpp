@@ -57,6 +57,8 @@ SeriesLayout thread_series_layout(int series) {
 
 ThreadSeriesForm thread_series_form(const ThreadSeriesFormInput& in) {
   ThreadSeriesForm form;
+  if (in.percent_unreadable)
+    return form;
   long percent = kDefaultPercent;
   if (in.percent.empty())
     form.percent_written = std::to_string(percent);

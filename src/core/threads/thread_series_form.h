@@ -43,6 +43,9 @@ struct ThreadSeriesFormInput {
   std::string percent;
   int size_index = -1;
   DrillSelection drills;
+  /// The engagement field holds a text that can't be read (`-`, `1/`): no
+  /// tap drill, and the text stays as typed rather than turning into 75.
+  bool percent_unreadable = false;
 };
 
 struct ThreadSeriesForm {

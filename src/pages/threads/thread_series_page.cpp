@@ -331,9 +331,11 @@ void ThreadSeriesPage::recompute() {
   drills.number = w_.number->value() != 0;
   drills.letter = w_.letter->value() != 0;
   drills.metric = w_.metric->value() != 0;
+  const std::string percent = w_.percent->number_text();
   const ThreadSeriesForm form =
       thread_series_form({series_index(), w_.diameter->number_text(), w_.pitch->number_text(),
-                          w_.percent->number_text(), w_.size_number->value(), drills});
+                          percent, w_.size_number->value(), drills,
+                          percent.empty() && w_.percent->size() > 0});
   if (!form.percent_written.empty())
     w_.percent->value(form.percent_written.c_str());
   const std::pair<Fl_Output*, const std::string*> texts[] = {

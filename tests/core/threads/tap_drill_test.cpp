@@ -218,6 +218,9 @@ TEST(ThreadSeriesForm, DefaultEngagementAndNoDrillSeries) {
   EXPECT_EQ(f.percent_written + " " + f.drill_inch + (f.no_drill_series ? " told" : ""),
             "75 0.209 told");
   EXPECT_FALSE(thread_series_form({4, "0.25", "20", "", -1, ticked("L")}).no_drill_series);
+  // A text the field can't read is no engagement: no drill, and not replaced by 75.
+  f = thread_series_form({4, "0.25", "20", "", -1, ticked("L"), true});
+  EXPECT_EQ(f.percent_written + f.drill_inch, "");
   // Nothing to drill, nothing to tell.
   EXPECT_FALSE(thread_series_form({4, "0.25", "", "75", -1, {}}).no_drill_series);
 }
