@@ -91,6 +91,11 @@ TEST(SineBarForm, TheSheetNamesTheSetUpAndTheBlocksInOrder) {
                        "#732|2026-12-08", "#897|5 in", "#900|60|60°0'0.0\"",
                        "#901|4.3301 in", "#902|Own", "== #906", "1|4.000 in", "2|0.130 in",
                        "3|0.1001 in", "4|0.100 in", "#908|4.3301 in|59.9994|59°59'57.8\""}));
+  // 0.0505 in, which no stack makes: the nearest heights either side instead.
+  const auto nearest = sine_bar_sheet(height_in("5", "0.0505"), "", word);
+  ASSERT_TRUE(nearest);
+  EXPECT_EQ(nearest->back().label + "|" + nearest->back().values[0], "#912|0.1 in");
+  EXPECT_EQ((*nearest)[nearest->size() - 2].values[0], "0.05 in");
   EXPECT_FALSE(sine_bar_sheet(angle_in("5", ""), "", word));
 }
 
