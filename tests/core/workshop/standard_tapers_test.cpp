@@ -58,6 +58,9 @@ TEST(StandardTapers, MeasuredTaperIdentified) {
       // Its small end measured 0.002 under the table's 0.778 is still a Morse 3.
       {0.936, 0.776, 3.18752, 0.001, {"Morse 3"}},
       {0.9, 0.8, 1.9924, 0.005, near_morse3},
+      // Over 2.0 it is 0.6 in/ft exactly: Jarno 8 and the metric tapers come before Morse 3.
+      {0.9, 0.8, 2.0, 0.005,
+       {"Jarno 8", "Metric 80", "Metric 100", "Metric 120", "Metric 160", "Metric 200", "Morse 3"}},
       {0.70, 0.65, 1.2, 0.005, {"B&S 7"}},
       {0.9, 0.8, 0.0, 0.005, {}},
       {0.9, 0.8, 1.9924, -1.0, {}}};
