@@ -367,7 +367,7 @@ RatioResult make_result(const std::vector<GearPair>& pairs, double target) {
     result.driven_text[k] = std::to_string(pairs[k].driven);
     result.driver_sum += pairs[k].driver;
     result.driven_sum += pairs[k].driven;
-    product = k == 0 ? pairs[k].ratio : product * pairs[k].ratio;
+    product *= pairs[k].ratio;
   }
   if (pairs.size() < 2)
     result.driver_sum = result.driven_sum = 0;
