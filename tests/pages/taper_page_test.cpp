@@ -7,6 +7,7 @@
 
 #include <FL/Fl_Browser.H>
 
+#include "core/settings/ini_document.h"
 #include "support/page_scenario.h"
 #include "support/postscript.h"
 
@@ -55,4 +56,8 @@ TEST_F(TaperPageTest, AStandardTaperFillsPrintsComesBackAndTypingMakesItOwn) {
   // Metric 80 (item 35): only its large end is known, so it is given as 1:20.
   run(w().standard, "#35", w().given, "=2", w().value, "=20", w().large, "~hidden",
       w().per_foot, "=0.6");
+  // A State.ini from before the page: its tolerance is the one it starts with.
+  run(w().tolerance, "0.01");
+  page().load_state(settings::IniDocument{});
+  run(w().tolerance, "=0.002", w().standard, "=0", w().value, "=");
 }

@@ -31,6 +31,7 @@ namespace {
 constexpr numeric::RangeRule kLengthRule = numeric::decimal_in(0.0, 10000.0);
 constexpr numeric::RangeRule kDepthRule = numeric::signed_decimal_in(-10000.0, 10000.0);
 constexpr numeric::RangeRule kToleranceRule = numeric::decimal_in(0.0, 1.0);
+constexpr const char* kStartTolerance = "0.002"; ///< in/ft: tells Morse 3 from 1:20
 
 /// The bounds of the taper field for each form it is given in (the order of
 /// TaperEntry): a taper is above 0, an included angle below 180°.
@@ -268,11 +269,13 @@ void TaperPage::build_measuring() {
 
 void TaperPage::bind_state() {
   state_.texts({{"value", w_.value},       {"large", w_.large},   {"small", w_.small},
-                {"length", w_.length},     {"bar", w_.bar_length}, {"tolerance", w_.tolerance},
+                {"length", w_.length},     {"bar", w_.bar_length},
                 {"work", w_.work_length},  {"roll", w_.roll},     {"m1", w_.m1},
                 {"h1", w_.h1},             {"m2", w_.m2},         {"h2", w_.h2},
                 {"ball1", w_.ball1},       {"depth1", w_.depth1}, {"ball2", w_.ball2},
                 {"depth2", w_.depth2}});
+  // A file from before the page has no tolerance: the one the page starts with.
+  state_.text("tolerance", w_.tolerance, kStartTolerance);
   state_.choice("given", w_.given);
   units_->bind_state(state_, "measure");
   // The standard taper by its name, which stays when the table grows.
@@ -454,7 +457,7 @@ void TaperPage::enter_start_mode() {
        {w_.value, w_.large, w_.small, w_.length, w_.bar_length, w_.work_length, w_.roll, w_.m1,
         w_.h1, w_.m2, w_.h2, w_.ball1, w_.depth1, w_.ball2, w_.depth2})
     field->value("");
-  w_.tolerance->value("0.002");
+  w_.tolerance->value(kStartTolerance);
   given_chosen();
 }
 
