@@ -4,6 +4,8 @@
 #include "core/workshop/taper_calc.h"
 #include "core/unit_test.h"
 
+#include <array>
+
 namespace workshop {
 namespace {
 
@@ -39,6 +41,26 @@ TEST(StandardTapers, CountsAndRowsOfEachFamily) {
     EXPECT_NEAR(s->small_inch, small, 1e-12) << name;
     EXPECT_NEAR(s->per_foot_inch, per_foot, 1e-12) << name;
     EXPECT_NEAR(s->length_inch, length, 1e-4) << name;
+  }
+  // Every Morse and Brown & Sharpe row as the published table gives it:
+  // large end, small end, taper per foot.
+  const std::tuple<const char*, double, double, double> published[] = {
+      {"Morse 0", 0.3561, 0.252, 0.62460}, {"Morse 1", 0.475, 0.369, 0.59858},
+      {"Morse 2", 0.700, 0.572, 0.59941},  {"Morse 3", 0.938, 0.778, 0.60235},
+      {"Morse 4", 1.231, 1.020, 0.62326},  {"Morse 5", 1.748, 1.475, 0.63151},
+      {"Morse 6", 2.494, 2.116, 0.62565},  {"Morse 7", 3.270, 2.750, 0.62400},
+      {"B&S 1", 0.2392, 0.2000, 0.5020},   {"B&S 2", 0.2997, 0.2500, 0.5020},
+      {"B&S 3", 0.3753, 0.3125, 0.5020},   {"B&S 4", 0.4207, 0.3500, 0.5024},
+      {"B&S 5", 0.5388, 0.4500, 0.5016},   {"B&S 6", 0.5996, 0.5000, 0.5033},
+      {"B&S 7", 0.7201, 0.6000, 0.5015},   {"B&S 8", 0.8987, 0.7500, 0.5010},
+      {"B&S 9", 1.0775, 0.9001, 0.5009},   {"B&S 10", 1.2597, 1.0447, 0.5161},
+      {"B&S 11", 1.4978, 1.2500, 0.5010},  {"B&S 12", 1.7968, 1.5001, 0.4997}};
+  for (const auto& [name, large, small, per_foot] : published) {
+    const StandardTaper* s = named(name);
+    ASSERT_NE(s, nullptr) << name;
+    EXPECT_EQ((std::array{s->large_inch, s->small_inch, s->per_foot_inch}),
+              (std::array{large, small, per_foot}))
+        << name;
   }
   // Morse 2: atan(0.59941 / 24) = 1.430689°.
   const auto morse2 = taper_forms(TaperGiven::kPerFoot, named("Morse 2")->per_foot_inch);

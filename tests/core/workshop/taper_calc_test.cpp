@@ -22,7 +22,8 @@ TEST(TaperForms, EachFormGivesEveryOther) {
   // atan(7/48) = 8.297145° (7:24); t = 2 gives atan 1 = 45°.
   const TaperForms rows[] = {{1.2, 0.1, 10.0, 5.724810, 2.862405},
                              {3.5, 7.0 / 24.0, 24.0 / 7.0, 16.594290, 8.297145},
-                             {24.0, 2.0, 0.5, 90.0, 45.0}};
+                             {24.0, 2.0, 0.5, 90.0, 45.0},
+                             {0.06, 0.005, 200.0, 0.2864783007, 0.1432391504}}; // slight: atan 0.0025
   for (const TaperForms& row : rows)
     for (const auto& [given, field] : kForms) {
       const TaperForms f = taper_forms(given, row.*field).value_or(TaperForms{});
