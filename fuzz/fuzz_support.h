@@ -101,6 +101,18 @@ inline bool section_is_written(const std::string& name) {
   return name.empty() || (!blank(name.front()) && !blank(name.back()));
 }
 
+/// Whether no key of a section has a blank at either end. Such a key comes
+/// only from iniparser's one table of full names: "b:  13" read in section "a"
+/// after a section "a:b" is that section's key "  13", which is written under
+/// [a:b] and read back without its blanks.
+inline bool keys_are_written(const settings::IniDocument& doc, const std::string& name) {
+  for (const auto& entry : doc.section_entries(name)) {
+    if (!section_is_written(entry.key))
+      return false;
+  }
+  return true;
+}
+
 /// Whether a section's name is also the full name of a key ("[.:ratio]" in a
 /// file whose section "." has "ratio"): iniparser keeps both in one table
 /// under one name, so the key read after the section takes its place.
@@ -119,7 +131,7 @@ inline bool section_is_a_key(const settings::IniDocument& doc, const std::string
 /// Whether every section, key and value of `doc` is written exactly as it stands.
 inline bool writes_exactly(const settings::IniDocument& doc) {
   for (const std::string& name : doc.section_names()) {
-    if (!section_is_written(name) || section_is_a_key(doc, name))
+    if (!section_is_written(name) || section_is_a_key(doc, name) || !keys_are_written(doc, name))
       return false;
     for (const auto& entry : doc.section_entries(name)) {
       if (!key_is_written(entry.key) || value_may_change(entry.value) || !line_is_short(entry))
@@ -135,7 +147,7 @@ inline void check_same_document(const settings::IniDocument& doc,
                                 const settings::IniDocument& again) {
   const auto names = doc.section_names();
   const auto kept = [&doc](const std::string& name) {
-    return section_is_written(name) && !section_is_a_key(doc, name);
+    return section_is_written(name) && !section_is_a_key(doc, name) && keys_are_written(doc, name);
   };
   if (!std::all_of(names.begin(), names.end(), kept))
     return;
