@@ -101,13 +101,14 @@ inline bool section_is_written(const std::string& name) {
   return name.empty() || (!blank(name.front()) && !blank(name.back()));
 }
 
-/// Whether no key of a section has a blank at either end. Such a key comes
-/// only from iniparser's one table of full names: "b:  13" read in section "a"
-/// after a section "a:b" is that section's key "  13", which is written under
-/// [a:b] and read back without its blanks.
+/// Whether every key of a section reads back as written. A key with a blank
+/// at either end, or one beginning like a comment (';', '#'), comes only from
+/// iniparser's one table of full names: "b:; x" read in section "a" after a
+/// section "a:b" is that section's key "; x", which is written under [a:b]
+/// and read back as a comment (or without its blanks).
 inline bool keys_are_written(const settings::IniDocument& doc, const std::string& name) {
   for (const auto& entry : doc.section_entries(name)) {
-    if (!section_is_written(entry.key))
+    if (!section_is_written(entry.key) || entry.key.find_first_of(";#") == 0)
       return false;
   }
   return true;
