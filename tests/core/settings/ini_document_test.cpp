@@ -2,6 +2,7 @@
 
 #include "core/unit_test.h"
 
+#include <chrono>
 #include <cstring>
 #include <iterator>
 
@@ -175,6 +176,24 @@ TEST(IniDocumentSave, ReplacesTheFileWholeOrNotAtAll) {
     chmod(dir.path().c_str(), 0700);
     EXPECT_EQ(file_text(path), text);
   }
+}
+
+// A save killed half way leaves its temporary file; the next start removes
+// those older than a minute, never one another copy is writing now, nor a
+// file or folder of another name.
+TEST(IniDocumentSave, OnlyStaleTemporaryFilesOfTheFileAreRemoved) {
+  TempDir dir;
+  const std::string path = dir.write_file("s.ini", "");
+  for (const char* name : {"s.ini.tmp-old001", "s.ini.tmp-new001", "s.ini.tmp-old0012", "t.ini.tmp-old001"})
+    dir.write_file(name, "x");
+  fs::create_directories(dir.file("s.ini.tmp-olddir"));
+  const auto two_minutes_ago = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  for (const char* name : {"s.ini.tmp-old001", "s.ini.tmp-old0012", "t.ini.tmp-old001", "s.ini.tmp-olddir"})
+    fs::last_write_time(dir.file(name), two_minutes_ago);
+  EXPECT_EQ(settings::remove_stale_temporary_files(path, 60), 1);
+  EXPECT_FALSE(fs::exists(dir.file("s.ini.tmp-old001")));
+  for (const char* name : {"s.ini", "s.ini.tmp-new001", "s.ini.tmp-old0012", "t.ini.tmp-old001", "s.ini.tmp-olddir"})
+    EXPECT_TRUE(fs::exists(dir.file(name))) << name;
 }
 
 // Users link the files into synced folders: the links stay, their targets
