@@ -83,12 +83,15 @@ inline settings::IniDocument saved_and_reloaded(const settings::IniDocument& doc
 /// Whether a value can come back changed: writing keeps a file readable at
 /// the cost of a few values nobody types. Line breaks become blanks, one
 /// holding both kinds of quote loses '"', and a line too long for the reader
-/// is cut (a key too long for any value is left out).
+/// is cut (a key too long for any value, or of no name, is left out).
 inline bool value_may_change(const std::string& value) {
   return value.find_first_of("\r\n") != std::string::npos ||
          (value.find('"') != std::string::npos && value.find('\'') != std::string::npos);
 }
-inline bool key_is_written(const std::string& key) { return key.size() <= 1019; }
+inline bool key_is_written(const std::string& key) {
+  const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  return key.size() <= 1019 && !std::all_of(key.begin(), key.end(), blank);
+}
 inline bool line_is_short(const settings::IniDocument::Entry& entry) {
   return entry.key.size() + entry.value.size() < 900;
 }

@@ -410,8 +410,10 @@ std::string IniDocument::dump() const {
       const std::size_t key_width = std::max(entry.key.size(), kKeyColumn);
       const std::size_t before_value = key_width + std::strlen(kKeyValueSeparator);
       // A key too long to share a line with its value (only a hand-edited
-      // file has one) is left out rather than make the whole file unreadable.
-      if (before_value > kLongestLine)
+      // file has one) is left out rather than make the whole file unreadable,
+      // and so is a key of no name ("b:" read in section "a" after a section
+      // "a:b" is that section's key ""), whose line "= v" no reader takes.
+      if (before_value > kLongestLine || stripped(entry.key).empty())
         continue;
       text += entry.key;
       text.append(key_width - entry.key.size(), ' ');

@@ -265,6 +265,15 @@ TEST(IniDocumentEditing, KeysStayInTheirSections) {
   EXPECT_FALSE(doc.has("a:1"));
 }
 
+// One table of full names, as iniparser keeps: "b: = m" in section "a" after a
+// section "a:b" is that section's key of no name, which no line can hold.
+TEST(IniDocumentSave, AKeyOfNoNameNeverMakesTheFileUnreadable) {
+  TempDir dir;
+  const IniDocument doc = loaded(dir.write_file("s.ini", "[a:b]\nx = 1\n[a]\nb: = m\n"));
+  ASSERT_TRUE(doc.save(dir.file("s.ini")));
+  EXPECT_EQ(loaded(dir.file("s.ini")).get_string("a:b:x"), "1");
+}
+
 // A line over 1022 characters makes the whole file unreadable: long keys cut or drop the value.
 TEST(IniDocumentSave, LongKeysNeverMakeTheFileUnreadable) {
   // Key length, value, whether it is written, what reads back. 1000 + " = " + quoted 5 fits;
