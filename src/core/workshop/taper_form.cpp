@@ -58,10 +58,10 @@ std::optional<double> taper_of(const TaperFormInput& in) {
   return forms->per_inch;
 }
 
-void show_forms(TaperForm& form, double t) {
+std::optional<TaperForms> show_forms(TaperForm& form, double t) {
   const std::optional<TaperForms> forms = taper_forms(TaperGiven::kPerInch, t);
   if (!forms)
-    return;
+    return forms;
   form.taper = true;
   form.per_foot = numeric::format_fixed(kTaperPlaces, forms->per_foot);
   form.per_unit = numeric::format_fixed(kTaperPlaces + 1, forms->per_inch);
@@ -72,6 +72,7 @@ void show_forms(TaperForm& form, double t) {
   form.half_dms = angle_dms_text(forms->half_angle);
   form.cross_slide = numeric::format_fixed(kDegreePlaces, 90.0 - forms->half_angle);
   form.cross_slide_dms = angle_dms_text(90.0 - forms->half_angle);
+  return forms;
 }
 
 } // namespace
@@ -106,8 +107,8 @@ TaperForm taper_form(const TaperFormInput& in) {
   const std::optional<double> t = taper_of(in);
   if (!t)
     return form;
-  show_forms(form, *t);
-  if (!form.taper)
+  const std::optional<TaperForms> forms = show_forms(form, *t);
+  if (!forms)
     return form;
 
   if (const std::optional<double> work = number(in.work_length); work && *work > 0.0) {
@@ -129,7 +130,7 @@ TaperForm taper_form(const TaperFormInput& in) {
     form.expected_m2 = length_text(reading_over_rolls(*m1, *h1, *t, *h2), in.metric);
   if (const auto bar = number(in.bar_length))
     if (const std::optional<double> height =
-            sine_bar_height(*bar, numeric::read_double(form.included)))
+            sine_bar_height(*bar, forms->included))
       form.sine_height = length_text(*height, in.metric);
 
   if (in.given == TaperEntry::kDiameters && !in.tolerance.empty()) {
